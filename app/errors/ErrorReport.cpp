@@ -1,0 +1,1 @@
+// The error report's composition is added here.

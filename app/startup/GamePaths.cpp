@@ -1,0 +1,1 @@
+// Game path discovery is added here.

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "package/base/Bytes.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace varnick {
+
+/// One entry of a package's index. Identifiers are the 4 stored bytes
+/// (little-endian order, as in the file); ResourceID is 4 NUL bytes when the
+/// index has no fourth identifier.
+struct IndexEntry {
+    ByteString TypeID;
+    ByteString GroupID;
+    ByteString InstanceID;
+    ByteString ResourceID;
+    std::int32_t Offset = 0;
+    std::int32_t Size = 0;
+};
+
+/// One entry of the hole table (carried, not used).
+struct HoleEntry {
+    std::int32_t Offset = 0;
+    std::int32_t Size = 0;
+};
+
+/// One resource of a package as stored (Data may be compressed).
+struct PackageResource {
+    ByteString TypeID;
+    ByteString GroupID;
+    ByteString InstanceID;
+    ByteString ResourceID;
+    ByteString Data;
+    std::int32_t Size = 0;
+    std::int32_t Spare1 = 0;
+    std::int16_t Spare2 = 0;
+};
+
+/// One record of the directory of compressed files.
+struct DirectoryEntry {
+    ByteString TypeID;
+    ByteString GroupID;
+    ByteString InstanceID;
+    ByteString ResourceID;
+    std::int32_t Size = 0; ///< uncompressed size
+};
+
+/// A package in memory: the 96-byte header's fields in file order, then the
+/// index, the hole table and the resources. Files is the working copy that the
+/// writer saves; it rebuilds Index from it. The arrays are zero-based.
+struct PackageFile {
+    std::int32_t Magic = 0;
+    std::int32_t MajorVersion = 0;
+    std::int32_t MinorVersion = 0;
+    std::array<std::int32_t, 3> Reserved1{};
+    std::int32_t DateCreated = 0;
+    std::int32_t DateModified = 0;
+    std::int32_t IndexMajorVersion = 0;
+    std::int32_t IndexCount = 0;
+    std::int32_t IndexOffset = 0;
+    std::int32_t IndexSize = 0;
+    std::int32_t HoleCount = 0;
+    std::int32_t HoleOffset = 0;
+    std::int32_t HoleSize = 0;
+    std::int32_t IndexMinorVersion = 0;
+    ByteString Reserved2 = ByteString(32, '\0'); ///< the 32-byte tail of the header
+
+    std::vector<IndexEntry> Index;
+    std::vector<HoleEntry> Holes;
+    std::vector<PackageResource> Files;
+};
+
+/// Size of the fixed header at the start of every package.
+inline constexpr std::int64_t kPackageHeaderSize = 96;
+
+} // namespace varnick

@@ -1,0 +1,102 @@
+#include "package/base/ErrorTrap.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <system_error>
+
+namespace varnick {
+
+namespace {
+
+ErrorTrapHandler& installedHandler()
+{
+    static ErrorTrapHandler handler;
+    return handler;
+}
+
+void defaultHandler(const ErrorContext& context)
+{
+    std::fprintf(stderr, "Error %d: %s (%s.%s, location %d)%s%s\n", context.Number, context.Description.c_str(),
+                 context.Module.c_str(), context.Procedure.c_str(), context.Location,
+                 context.AdditionalData.empty() ? "" : " ", context.AdditionalData.c_str());
+    std::exit(1);
+}
+
+} // namespace
+
+ErrorContext& errorContext()
+{
+    static ErrorContext context;
+    return context;
+}
+
+void setLocation(std::int32_t location)
+{
+    errorContext().Location = location;
+}
+
+ErrorTrapHandler setErrorTrapHandler(ErrorTrapHandler handler)
+{
+    ErrorTrapHandler previous = std::move(installedHandler());
+    installedHandler() = std::move(handler);
+    return previous;
+}
+
+void gsErrorTrap()
+{
+    const ErrorTrapHandler& handler = installedHandler();
+    if (handler)
+        handler(errorContext());
+    else
+        defaultHandler(errorContext());
+}
+
+void trapCurrentException(std::string_view module, std::string_view procedure) noexcept
+{
+    ErrorContext& context = errorContext();
+    try {
+        try {
+            throw;
+        } catch (const Failure& failure) {
+            context.Number = failure.number();
+            context.Description = failure.what();
+        } catch (const std::bad_alloc&) {
+            context.Number = static_cast<std::int32_t>(ErrorCode::OutOfMemory);
+            context.Description = "Out of memory";
+        } catch (const std::system_error& error) {
+            context.Number = static_cast<std::int32_t>(ErrorCode::Unexpected);
+            context.Description = error.what();
+        } catch (const std::exception& error) {
+            context.Number = static_cast<std::int32_t>(ErrorCode::Unexpected);
+            context.Description = error.what();
+        } catch (...) {
+            context.Number = static_cast<std::int32_t>(ErrorCode::Unexpected);
+            context.Description = "Unknown failure";
+        }
+        context.Module = std::string(module);
+        context.Procedure = std::string(procedure);
+    } catch (...) {
+        // Copying the labels failed (out of memory): report with what is there.
+    }
+    try {
+        gsErrorTrap();
+    } catch (...) {
+        // A handler must not throw; if one does, there is nobody left to tell.
+        std::abort();
+    }
+}
+
+FileNameContext::FileNameContext(std::string_view utf8Path)
+    : mExceptions(std::uncaught_exceptions())
+{
+    errorContext().AdditionalData = "Filename = " + std::string(utf8Path);
+}
+
+FileNameContext::~FileNameContext()
+{
+    if (std::uncaught_exceptions() == mExceptions)
+        errorContext().AdditionalData.clear();
+}
+
+} // namespace varnick

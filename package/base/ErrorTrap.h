@@ -1,0 +1,114 @@
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace varnick {
+
+/// The program's own error numbers. They appear as "Error: N" in the error
+/// report, so they are fixed once given out; add new ones at the end of a group.
+enum class ErrorCode : std::int32_t {
+    // 1000s: files and folders
+    FileOpenFailed = 1001,   ///< a file could not be opened (missing, locked, no permission)
+    FileReadFailed = 1002,   ///< reading failed or ended before the expected bytes
+    FileWriteFailed = 1003,  ///< writing or flushing failed
+    FileReplaceFailed = 1004, ///< the finished scratch file could not replace its target
+    FolderFailed = 1005,     ///< a folder could not be listed or created
+    // 2000s: content of files
+    BadPackage = 2001,          ///< counts, offsets or sizes of a package do not fit the file
+    DamagedCompression = 2002,  ///< a compressed resource is damaged
+    BadResource = 2003,         ///< a resource inside a package is malformed
+    ResourceTooLarge = 2004,    ///< a declared size is beyond what the program accepts
+    // 3000s: the support library
+    LibraryMissing = 3001,   ///< Kelvora could not be loaded
+    FunctionMissing = 3002,  ///< Kelvora lacks an export the program needs
+    // 9000s: the program itself
+    InvalidArgument = 9001,  ///< a caller passed a value outside a procedure's contract
+    OutOfMemory = 9002,      ///< an allocation failed
+    Unexpected = 9999,       ///< any other exception
+};
+
+/// A failure travelling to the nearest trapped procedure.
+class Failure : public std::runtime_error {
+public:
+    Failure(ErrorCode code, const std::string& description)
+        : std::runtime_error(description)
+        , mCode(code)
+    {
+    }
+
+    ErrorCode code() const noexcept { return mCode; }
+    std::int32_t number() const noexcept { return static_cast<std::int32_t>(mCode); }
+
+private:
+    ErrorCode mCode;
+};
+
+/// The program-wide record of the last failure. Location and AdditionalData
+/// are written during normal work; the other four only when a failure is trapped.
+struct ErrorContext {
+    std::string Module;
+    std::string Procedure;
+    std::int32_t Location = 0;
+    std::int32_t Number = 0;
+    std::string Description;
+    std::string AdditionalData;
+};
+
+/// The one ErrorContext of the process.
+ErrorContext& errorContext();
+
+/// Records the step a procedure has reached (1000, 2000, ... with 1500 between).
+void setLocation(std::int32_t location);
+
+/// Receives the trapped failure. The program shows the error dialog, the
+/// command-line tool prints one line and exits, tests record it.
+using ErrorTrapHandler = std::function<void(const ErrorContext&)>;
+
+/// Installs the handler that gsErrorTrap calls; returns the one it replaces.
+/// Without a handler the trap prints the failure to standard error and exits with status 1.
+ErrorTrapHandler setErrorTrapHandler(ErrorTrapHandler handler);
+
+/// Hands the current ErrorContext to the installed handler. Returns only when
+/// the handler returns (the program goes on from the failing procedure's caller).
+void gsErrorTrap();
+
+/// Fills Number, Description, Module and Procedure from the exception in flight
+/// and calls gsErrorTrap. Call only from inside a catch block.
+void trapCurrentException(std::string_view module, std::string_view procedure) noexcept;
+
+/// Runs body as one trapped procedure: Location starts at 1000, and any
+/// exception leaving body is reported under module and procedure. Returns true
+/// when body finished, false when it failed (and the trap returned).
+template <typename Body>
+bool trapped(std::string_view module, std::string_view procedure, Body&& body) noexcept
+{
+    try {
+        setLocation(1000);
+        body();
+        return true;
+    } catch (...) {
+        trapCurrentException(module, procedure);
+        return false;
+    }
+}
+
+/// Puts "Filename = <path>" into AdditionalData for the lifetime of the guard,
+/// and empties it again when the scope ends normally; after a failure the text
+/// stays so that the report names the file.
+class FileNameContext {
+public:
+    explicit FileNameContext(std::string_view utf8Path);
+    ~FileNameContext();
+    FileNameContext(const FileNameContext&) = delete;
+    FileNameContext& operator=(const FileNameContext&) = delete;
+
+private:
+    int mExceptions;
+};
+
+} // namespace varnick

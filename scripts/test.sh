@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native build, the same tests
+# again under AddressSanitizer and UndefinedBehaviorSanitizer, and a short
+# run of each fuzz target. Installs what it needs on Debian 12.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+install_packages "${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev xvfb xauth
+
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+summary=()
+passed=0
+failed=0
+
+run_ctest() {
+    local dir=$1 label=$2 log
+    log=$(mktemp)
+    set +e
+    ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 300 2>&1 | tee "$log"
+    local status=${PIPESTATUS[0]}
+    set -e
+    local line
+    line=$(grep -E 'tests passed, [0-9]+ tests? failed out of' "$log" | tail -n 1 || true)
+    if [[ $line =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
+        failed=$((failed + BASH_REMATCH[1]))
+        passed=$((passed + BASH_REMATCH[2] - BASH_REMATCH[1]))
+    fi
+    summary+=("$label: ${line:-no result}")
+    rm -f "$log"
+    return "$status"
+}
+
+status=0
+
+echo "== Native build"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+run_ctest build native || status=1
+
+echo "== Sanitizer build (ASan + UBSan)"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNICK_SANITIZE=ON -DVARNICK_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_ctest build-asan sanitizers || status=1
+
+echo "== Fuzz targets (libFuzzer, short runs)"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNICK_FUZZ=ON \
+    -DVARNICK_BUILD_APP=OFF -DVARNICK_BUILD_TESTS=OFF -DVARNICK_BUILD_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j"$jobs"
+fuzz_seconds=${VARNICK_FUZZ_SECONDS:-20}
+for target in build-fuzz/bin/fuzz_*; do
+    [ -x "$target" ] || continue
+    name=${target##*/fuzz_}
+    corpus=$(mktemp -d)
+    [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$corpus/"
+    if "$target" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -print_final_stats=0 "$corpus" >"$corpus.log" 2>&1; then
+        passed=$((passed + 1)); summary+=("fuzz $name: ok")
+    else
+        failed=$((failed + 1)); summary+=("fuzz $name: FAILED"); status=1
+        tail -n 40 "$corpus.log"
+    fi
+    rm -rf "$corpus" "$corpus.log"
+done
+
+if [ -x scripts/test-windows.sh ] && [ "${VARNICK_SKIP_WINDOWS:-0}" != 1 ]; then
+    echo "== Windows build under Wine"
+    set +e
+    scripts/test-windows.sh
+    win_status=$?
+    set -e
+    if [ -f build-mingw/ctest-result.txt ]; then
+        read -r wp wf < build-mingw/ctest-result.txt
+        passed=$((passed + wp)); failed=$((failed + wf))
+        summary+=("windows: $wp passed, $wf failed")
+    fi
+    [ $win_status -eq 0 ] || status=1
+fi
+
+echo
+printf '%s\n' "${summary[@]}"
+echo "$passed passed, $failed failed"
+exit $status

@@ -1,0 +1,1 @@
+// Kelvora's exports are added here.

@@ -1,0 +1,7 @@
+#include "tools/cli/Commands.h"
+
+namespace varnick::cli {
+
+void addCodecCommands(CLI::App& /*app*/) {}
+
+} // namespace varnick::cli

@@ -1,0 +1,7 @@
+#include "tools/cli/Commands.h"
+
+namespace varnick::cli {
+
+void addPackageCommands(CLI::App& /*app*/) {}
+
+} // namespace varnick::cli

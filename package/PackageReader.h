@@ -1,0 +1,98 @@
+#pragma once
+
+// Reading package files: the whole package, the index alone (the hot path of
+// every folder scan), single resources on demand, and the directory of
+// compressed files. The core functions throw Failure (ErrorCode::BadPackage for
+// counts, offsets or sizes that do not fit the file, FileOpenFailed and
+// FileReadFailed for the file system); the gs procedures are their trapped
+// forms for module modSimsPackage.
+//
+// Nothing is trusted: every count, offset and size is checked in 64-bit
+// arithmetic against the file's length before anything is allocated or read.
+// The magic and the version numbers are not checked.
+
+#include "package/PackageFile.h"
+#include "package/base/Bytes.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace varnick {
+
+/// The fields of the 96-byte header, in file order (see PackageFile).
+struct PackageHeader {
+    std::int32_t Magic = 0;
+    std::int32_t MajorVersion = 0;
+    std::int32_t MinorVersion = 0;
+    std::array<std::int32_t, 3> Reserved1 {};
+    std::int32_t DateCreated = 0;
+    std::int32_t DateModified = 0;
+    std::int32_t IndexMajorVersion = 0;
+    std::int32_t IndexCount = 0;
+    std::int32_t IndexOffset = 0;
+    std::int32_t IndexSize = 0;
+    std::int32_t HoleCount = 0;
+    std::int32_t HoleOffset = 0;
+    std::int32_t HoleSize = 0;
+    std::int32_t IndexMinorVersion = 0;
+    ByteString Reserved2 = ByteString(32, '\0');
+};
+
+/// A package's header and index, without resource bytes.
+struct PackageIndex {
+    PackageHeader Header;
+    std::vector<IndexEntry> Entries;
+    std::int64_t FileSize = 0; ///< length of the file (or buffer) read
+};
+
+/// Bytes per index entry: 24 when the index carries resource identifiers (minor version 2), else 20.
+std::int64_t indexEntrySize(std::int32_t indexMinorVersion);
+
+/// The header fields of a package record.
+PackageHeader headerOf(const PackageFile& pkg);
+
+/// Copies header fields into a package record; its arrays are not touched.
+void setHeader(PackageFile& pkg, const PackageHeader& header);
+
+/// Parses the first 96 bytes; throws BadPackage when fewer are given.
+PackageHeader parsePackageHeader(ByteView bytes);
+
+/// Reads the header and the index of a package file (one open, two reads). Throws on failure.
+PackageIndex readPackageIndex(const std::filesystem::path& fileName);
+
+/// Reads a whole package file: header, index, hole table and every resource's stored bytes. Throws on failure.
+PackageFile readPackage(const std::filesystem::path& fileName);
+
+/// Reads the stored bytes of one resource of a package file; throws when the
+/// entry's range does not lie inside the file.
+ByteString readResourceBytes(const std::filesystem::path& fileName, const IndexEntry& entry);
+
+/// The same readers over package bytes held in memory (tests, fuzzing, archives).
+PackageIndex parsePackageIndex(ByteView bytes);
+PackageFile parsePackage(ByteView bytes);
+
+/// Parses the directory of compressed files (stored bytes, not decompressed):
+/// 20-byte records with a resource identifier when indexMinorVersion is 2,
+/// 16-byte records without one otherwise. A trailing partial record is kept:
+/// missing identifier bytes are blanks (0x20), missing size bytes count as 0. Never throws
+/// except for lack of memory.
+std::vector<DirectoryEntry> parseDirectory(ByteView data, std::int32_t indexMinorVersion);
+
+/// Loads a whole package into pkg, replacing all its fields and arrays. On
+/// failure the trap is called (module modSimsPackage) and pkg is left as it
+/// was. Returns false after a trapped failure.
+bool gsOpenPackageFile(const std::filesystem::path& fileName, PackageFile& pkg);
+
+/// gsOpenPackageFile when fileName is not empty; an empty name leaves pkg untouched and returns true.
+bool gsLoadPackage(const std::filesystem::path& fileName, PackageFile& pkg);
+
+/// Reads only the index into entries (zero-based; empty for an empty index).
+/// entries is emptied first, and stays empty after a trapped failure.
+bool gsLoadPackageIndexOnly(const std::filesystem::path& fileName, std::vector<IndexEntry>& entries);
+
+/// parseDirectory into entries (zero-based), trapped for module modSimsPackage.
+bool gsReadDirectory(ByteView data, std::vector<DirectoryEntry>& entries, std::int32_t indexMinorVersion);
+
+} // namespace varnick

@@ -1,0 +1,64 @@
+#pragma once
+
+// An open file read and written as raw bytes at explicit offsets, through the
+// platform's own calls (wide-character names on Windows). Every failure throws
+// Failure with a message that says what failed and why; the caller's error
+// context names the file.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+
+namespace varnick {
+
+class RawFile {
+public:
+    enum class Mode {
+        Read, ///< existing file, reading only
+        CreateTruncate ///< reading and writing; created when missing, emptied when present
+    };
+
+    /// Opens fileName; throws Failure(FileOpenFailed). heldByOther() tells after
+    /// the throw whether the file existed but another program held it (sharing
+    /// or lock violation, access denied), the case the package writer retries.
+    RawFile(const std::filesystem::path& fileName, Mode mode);
+    ~RawFile();
+    RawFile(RawFile&& other) noexcept;
+    RawFile& operator=(RawFile&& other) noexcept;
+    RawFile(const RawFile&) = delete;
+    RawFile& operator=(const RawFile&) = delete;
+
+    /// Current length of the file in bytes.
+    std::int64_t size() const;
+
+    /// Reads exactly size bytes at offset into buffer; throws FileReadFailed when fewer are there.
+    void readAt(std::int64_t offset, void* buffer, std::size_t size) const;
+
+    /// Writes exactly size bytes at offset; throws FileWriteFailed.
+    void writeAt(std::int64_t offset, const void* buffer, std::size_t size);
+
+    /// Forces written data to the storage device; throws FileWriteFailed.
+    void flushToDisk();
+
+    /// Closes the file; throws FileWriteFailed when closing reports an error. Safe to call twice.
+    void close();
+
+    /// Whether the last failed open in this thread was a file held by another program.
+    static bool lastOpenWasHeld();
+
+    /// Test seam: the next count opens for writing fail as a held file would.
+    static void failNextOpensForTesting(int count);
+
+    /// Test seam: writes fail once limit more bytes have been written through
+    /// any RawFile (a full disk); a negative limit turns it off.
+    static void failWritesAfterForTesting(std::int64_t limit);
+
+private:
+#ifdef _WIN32
+    void* mHandle = nullptr;
+#else
+    int mDescriptor = -1;
+#endif
+};
+
+} // namespace varnick

@@ -1,0 +1,247 @@
+#include "app/platform/Utility.h"
+
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+
+#include <algorithm>
+#include <set>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace varnick {
+
+namespace {
+
+char asciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool isSeparator(char c)
+{
+#ifdef _WIN32
+    return c == '\\' || c == '/';
+#else
+    return c == '/';
+#endif
+}
+
+// Length of the UTF-8 sequence that starts with lead (1 for stray bytes, so
+// damaged text still advances).
+std::size_t utf8Length(unsigned char lead)
+{
+    if (lead >= 0xF0 && lead <= 0xF7)
+        return 4;
+    if (lead >= 0xE0)
+        return lead <= 0xEF ? 3 : 1;
+    if (lead >= 0xC0)
+        return 2;
+    return 1;
+}
+
+// Hidden entries are those a plain listing leaves out: the hidden and system
+// attributes on Windows, a leading dot elsewhere.
+bool isHiddenEntry(const fs::path& path)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    return (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+#else
+    const std::string name = pathToUtf8(path.filename());
+    return !name.empty() && name.front() == '.';
+#endif
+}
+
+bool lessIgnoringCase(const std::string& a, const std::string& b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(asciiLower(x)) < static_cast<unsigned char>(asciiLower(y));
+    });
+}
+
+// Entries of one folder in a stable order, so searches give the same result
+// on every file system: names without case first, then by code unit.
+std::vector<fs::directory_entry> listFolder(const fs::path& folder)
+{
+    std::vector<fs::directory_entry> entries;
+    std::error_code error;
+    fs::directory_iterator it(folder, error);
+    if (error)
+        throw Failure(
+            ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(folder) + ": " + error.message());
+    for (const fs::directory_iterator end; it != end; it.increment(error)) {
+        if (error)
+            break;
+        if (!isHiddenEntry(it->path()))
+            entries.push_back(*it);
+    }
+    if (error)
+        throw Failure(
+            ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(folder) + ": " + error.message());
+    std::sort(entries.begin(), entries.end(), [](const fs::directory_entry& a, const fs::directory_entry& b) {
+        const std::string nameA = pathToUtf8(a.path().filename());
+        const std::string nameB = pathToUtf8(b.path().filename());
+        if (lessIgnoringCase(nameA, nameB))
+            return true;
+        if (lessIgnoringCase(nameB, nameA))
+            return false;
+        return nameA < nameB;
+    });
+    return entries;
+}
+
+std::int32_t findFiles(const fs::path& root, std::string_view pattern, std::vector<fs::path>& files)
+{
+    std::vector<fs::path> folders { root };
+    std::set<fs::path> visited;
+    std::error_code error;
+    visited.insert(fs::weakly_canonical(root, error));
+
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        setLocation(2000);
+        for (const fs::directory_entry& entry : listFolder(folders[i])) {
+            setLocation(3000);
+            errorContext().AdditionalData = "Error Data = " + pathToUtf8(entry.path());
+            if (!entry.is_directory(error))
+                continue;
+            // A link back up the tree would make the search endless.
+            const fs::path canonical = fs::weakly_canonical(entry.path(), error);
+            if (visited.insert(error ? entry.path() : canonical).second)
+                folders.push_back(entry.path());
+        }
+    }
+
+    setLocation(4000);
+    errorContext().AdditionalData.clear();
+    std::vector<fs::path> found;
+    for (const fs::path& folder : folders) {
+        for (const fs::directory_entry& entry : listFolder(folder)) {
+            if (entry.is_regular_file(error) && matchesFilePattern(pathToUtf8(entry.path().filename()), pattern))
+                found.push_back(entry.path());
+        }
+    }
+    errorContext().AdditionalData.clear();
+    files = std::move(found);
+    return static_cast<std::int32_t>(files.size());
+}
+
+void killFile(const fs::path& path)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(fs::symlink_status(path, error)) || isHiddenEntry(path))
+        return;
+#ifdef _WIN32
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+#else
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, error);
+#endif
+    if (!fs::remove(path, error) && error)
+        throw Failure(
+            ErrorCode::FileWriteFailed, "Can not delete the file " + pathToUtf8(path) + ": " + error.message());
+}
+
+} // namespace
+
+bool matchesFilePattern(std::string_view name, std::string_view pattern)
+{
+    // Iterative wildcard match with one backtracking point (the last '*').
+    std::size_t n = 0, p = 0;
+    std::size_t starPattern = std::string_view::npos, starName = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == '?') {
+            n += utf8Length(static_cast<unsigned char>(name[n]));
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starPattern = p++;
+            starName = n;
+        } else if (p < pattern.size() && asciiLower(pattern[p]) == asciiLower(name[n])) {
+            ++n;
+            ++p;
+        } else if (starPattern != std::string_view::npos) {
+            p = starPattern + 1;
+            starName += utf8Length(static_cast<unsigned char>(name[starName]));
+            n = starName;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size() && n == name.size();
+}
+
+std::int32_t gflngFindFiles(const fs::path& root, std::string_view pattern, std::vector<fs::path>& files)
+{
+    std::int32_t count = 0;
+    trapped("modUtility", "gflngFindFiles", [&] {
+        if (root.empty())
+            return;
+        count = findFiles(root, pattern, files);
+    });
+    return count;
+}
+
+void gsKillFile(const fs::path& path)
+{
+    trapped("modUtility", "gsKillFile", [&] { killFile(path); });
+}
+
+std::string gfstrGetFileName(std::string_view path)
+{
+    for (std::size_t i = path.size(); i > 0; --i) {
+        if (isSeparator(path[i - 1]))
+            return std::string(path.substr(i));
+    }
+    return std::string(path);
+}
+
+std::string gfstrGetFileTitle(std::string_view path)
+{
+    std::string name = gfstrGetFileName(path);
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos)
+        name.resize(dot);
+    return name;
+}
+
+std::string gfstrFixLineFeeds(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            result.push_back('\r');
+        result.push_back(text[i]);
+    }
+    return result;
+}
+
+std::string gfstrStripCR(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (char c : text) {
+        if (c != '\r')
+            result.push_back(c);
+    }
+    return result;
+}
+
+void gsSortStrings(std::vector<std::string>& strings, bool ascending, bool textCompare)
+{
+    const auto before = [&](const std::string& a, const std::string& b) {
+        if (textCompare)
+            return ascending ? lessIgnoringCase(a, b) : lessIgnoringCase(b, a);
+        return ascending ? a < b : b < a;
+    };
+    std::sort(strings.begin(), strings.end(), before);
+}
+
+} // namespace varnick

@@ -1,0 +1,235 @@
+#include "app/platform/Utility.h"
+
+#include "package/base/Paths.h"
+#include "tests/common/TrapRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace fs = std::filesystem;
+using namespace varnick;
+
+namespace {
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::random_device random;
+        mPath = fs::temp_directory_path() / ("varnick-utility-" + std::to_string(random()));
+        fs::create_directories(mPath);
+    }
+    ~TempFolder()
+    {
+        std::error_code error;
+        fs::permissions(mPath, fs::perms::owner_all, fs::perm_options::add, error);
+        fs::remove_all(mPath, error);
+    }
+    const fs::path& path() const { return mPath; }
+
+private:
+    fs::path mPath;
+};
+
+void touch(const fs::path& path)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << "x";
+}
+
+std::vector<std::string> relativeNames(const std::vector<fs::path>& files, const fs::path& root)
+{
+    std::vector<std::string> names;
+    for (const fs::path& file : files)
+        names.push_back(pathToUtf8(file.lexically_relative(root).generic_u8string()));
+    return names;
+}
+
+} // namespace
+
+TEST(FindFiles, emptyRootReturnsZeroAndLeavesTheListAlone)
+{
+    test::TrapRecorder trap;
+    std::vector<fs::path> files { "keep.package" };
+    EXPECT_EQ(gflngFindFiles("", "*.package", files), 0);
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0], fs::path("keep.package"));
+    EXPECT_TRUE(trap.empty());
+}
+
+TEST(FindFiles, listsTheRootFirstThenEachLevelBreadthFirst)
+{
+    test::TrapRecorder trap;
+    TempFolder temp;
+    const fs::path root = temp.path();
+    touch(root / "b" / "deep" / "d.package");
+    touch(root / "a" / "a1.package");
+    touch(root / "z.package");
+    touch(root / "C" / "upper.PACKAGE");
+    touch(root / "a" / "notes.txt");
+    touch(root / "m.package");
+    touch(root / pathFromUtf8("Möbel") / "stuhl.package");
+
+    std::vector<fs::path> files { "stale1", "stale2", "stale3", "stale4", "stale5", "stale6", "stale7", "stale8" };
+    const std::int32_t count = gflngFindFiles(root, "*.package", files);
+    ASSERT_TRUE(trap.empty()) << trap.last().Description;
+    EXPECT_EQ(count, 6);
+    const std::vector<std::string> expected { "m.package", "z.package", "a/a1.package", "C/upper.PACKAGE",
+        "Möbel/stuhl.package", "b/deep/d.package" };
+    EXPECT_EQ(relativeNames(files, root), expected);
+    EXPECT_EQ(files.size(), static_cast<std::size_t>(count));
+    EXPECT_TRUE(errorContext().AdditionalData.empty());
+}
+
+TEST(FindFiles, aSearchWithoutMatchesClearsThePreviousResult)
+{
+    test::TrapRecorder trap;
+    TempFolder temp;
+    touch(temp.path() / "readme.txt");
+    std::vector<fs::path> files { "old.package" };
+    EXPECT_EQ(gflngFindFiles(temp.path(), "*.package", files), 0);
+    EXPECT_TRUE(files.empty());
+}
+
+TEST(FindFiles, skipsHiddenEntriesAndLinkLoops)
+{
+    test::TrapRecorder trap;
+    TempFolder temp;
+    touch(temp.path() / ".hidden.package");
+    touch(temp.path() / ".cache" / "x.package");
+    touch(temp.path() / "sub" / "y.package");
+    std::error_code error;
+    fs::create_directory_symlink(temp.path(), temp.path() / "sub" / "loop", error);
+    std::vector<fs::path> files;
+    EXPECT_EQ(gflngFindFiles(temp.path(), "*.package", files), 1);
+    EXPECT_TRUE(trap.empty());
+}
+
+TEST(FindFiles, aMissingRootIsReportedToTheTrap)
+{
+    test::TrapRecorder trap;
+    TempFolder temp;
+    std::vector<fs::path> files { "keep" };
+    EXPECT_EQ(gflngFindFiles(temp.path() / "gone", "*.package", files), 0);
+    ASSERT_EQ(trap.trapped().size(), 1u);
+    EXPECT_EQ(trap.last().Module, "modUtility");
+    EXPECT_EQ(trap.last().Procedure, "gflngFindFiles");
+    EXPECT_NE(trap.last().Description.find("gone"), std::string::npos);
+    EXPECT_EQ(files.size(), 1u);
+}
+
+TEST(FilePattern, matchesWildcardsWithoutCase)
+{
+    EXPECT_TRUE(matchesFilePattern("chair.package", "*.package"));
+    EXPECT_TRUE(matchesFilePattern("CHAIR.Package", "*.package"));
+    EXPECT_FALSE(matchesFilePattern("chair.package.bak", "*.package"));
+    EXPECT_TRUE(matchesFilePattern("a.b.c", "*.*"));
+    EXPECT_TRUE(matchesFilePattern("Stühle", "St?hle"));
+    EXPECT_FALSE(matchesFilePattern("Stuehle", "St?hle"));
+    EXPECT_TRUE(matchesFilePattern("", "*"));
+    EXPECT_FALSE(matchesFilePattern("x", ""));
+}
+
+TEST(KillFile, missingFileIsNoError)
+{
+    test::TrapRecorder trap;
+    TempFolder temp;
+    gsKillFile(temp.path() / "missing.package");
+    EXPECT_TRUE(trap.empty());
+}
+
+TEST(KillFile, deletesReadOnlyFilesButNotFolders)
+{
+    test::TrapRecorder trap;
+    TempFolder temp;
+    const fs::path file = temp.path() / "locked.package";
+    touch(file);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    gsKillFile(file);
+    EXPECT_FALSE(fs::exists(file));
+
+    const fs::path folder = temp.path() / "folder";
+    fs::create_directory(folder);
+    gsKillFile(folder);
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_TRUE(trap.empty());
+}
+
+#ifndef _WIN32
+TEST(KillFile, aFileThatCannotBeDeletedGoesToTheTrap)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root deletes from read-only folders";
+    test::TrapRecorder trap;
+    TempFolder temp;
+    const fs::path file = temp.path() / "sub" / "keep.package";
+    touch(file);
+    fs::permissions(temp.path() / "sub", fs::perms::owner_read | fs::perms::owner_exec);
+    gsKillFile(file);
+    fs::permissions(temp.path() / "sub", fs::perms::owner_all);
+    EXPECT_TRUE(fs::exists(file));
+    ASSERT_EQ(trap.trapped().size(), 1u);
+    EXPECT_EQ(trap.last().Procedure, "gsKillFile");
+}
+#endif
+
+TEST(FileNames, nameAndTitle)
+{
+    EXPECT_EQ(gfstrGetFileName("/a/b/chair.package"), "chair.package");
+    EXPECT_EQ(gfstrGetFileName("chair.package"), "chair.package");
+    EXPECT_EQ(gfstrGetFileName("/a/b/"), "");
+    EXPECT_EQ(gfstrGetFileTitle("/a/b/my.red.chair.package"), "my.red.chair");
+    EXPECT_EQ(gfstrGetFileTitle("/a/b/README"), "README");
+    EXPECT_EQ(gfstrGetFileTitle("/a/b/"), "");
+    EXPECT_EQ(gfstrGetFileTitle("/a/Möbel/Stühle.package"), "Stühle");
+#ifdef _WIN32
+    EXPECT_EQ(gfstrGetFileName("C:\\Downloads\\chair.package"), "chair.package");
+    EXPECT_EQ(gfstrGetFileTitle("C:\\Downloads\\"), "");
+#endif
+}
+
+TEST(LineBreaks, fixLineFeedsAndStripCarriageReturns)
+{
+    EXPECT_EQ(gfstrFixLineFeeds("one\r\ntwo\r\n"), "one\r\ntwo\r\n");
+    EXPECT_EQ(gfstrFixLineFeeds("\nstart"), "\r\nstart");
+    EXPECT_EQ(gfstrFixLineFeeds("a\n\nb\r\n\n"), "a\r\n\r\nb\r\n\r\n");
+    EXPECT_EQ(gfstrFixLineFeeds(""), "");
+    EXPECT_EQ(gfstrStripCR("a\r\nb\rc\n"), "a\nbc\n");
+    EXPECT_EQ(gfstrStripCR(gfstrFixLineFeeds("x\ny")), "x\ny");
+}
+
+TEST(SortStrings, ordinalAndTextComparisonInBothDirections)
+{
+    std::vector<std::string> strings { "b", "A", "a" };
+    gsSortStrings(strings, true, false);
+    EXPECT_EQ(strings, (std::vector<std::string> { "A", "a", "b" }));
+    gsSortStrings(strings, false, false);
+    EXPECT_EQ(strings, (std::vector<std::string> { "b", "a", "A" }));
+
+    strings = { "b", "A", "a", "B" };
+    gsSortStrings(strings, true, true);
+    EXPECT_EQ(strings[2].size(), 1u);
+    EXPECT_TRUE((strings[0] == "A" && strings[1] == "a") || (strings[0] == "a" && strings[1] == "A"));
+    EXPECT_TRUE((strings[2] == "b" || strings[2] == "B") && (strings[3] == "b" || strings[3] == "B"));
+    gsSortStrings(strings, false, true);
+    EXPECT_TRUE(strings[0] == "b" || strings[0] == "B");
+    EXPECT_TRUE(strings[3] == "a" || strings[3] == "A");
+}
+
+TEST(SortStrings, ordinalOrderKeepsParentsBeforeChildrenAndNonAsciiLast)
+{
+    std::vector<std::string> strings { "\\Downloads\\b", "", "\\Downloads\\Ä", "\\Downloads", "\\Downloads\\a\\x",
+        "\\Downloads\\a" };
+    gsSortStrings(strings, true, false);
+    EXPECT_EQ(strings,
+        (std::vector<std::string> {
+            "", "\\Downloads", "\\Downloads\\a", "\\Downloads\\a\\x", "\\Downloads\\b", "\\Downloads\\Ä" }));
+    std::vector<std::string> many;
+    for (int i = 200; i > 0; --i)
+        many.push_back(std::to_string(i % 37));
+    gsSortStrings(many, true, true);
+    EXPECT_TRUE(std::is_sorted(many.begin(), many.end()));
+}

@@ -17,4 +17,7 @@ void replaceFileAtomically(const std::filesystem::path& scratch, const std::file
 /// A scratch file name beside target, unique within this process: "<name>.<pid>-<n>.tmp".
 std::filesystem::path scratchPathBeside(const std::filesystem::path& target);
 
+/// Test seam: while set, every rename of replaceFileAtomically fails.
+void failRenameForTesting(bool fail);
+
 } // namespace varnick

@@ -1,0 +1,476 @@
+#include "package/PackageReader.h"
+
+#include "package/BinarySupport.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+#include "package/base/RawFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <numeric>
+#include <string>
+
+// Layout of a package file (all integers little-endian, signed 32-bit):
+//
+//   offset  0  +------------------+
+//              | header, 96 bytes |  Magic, MajorVersion, MinorVersion, 3 reserved,
+//              |                  |  DateCreated, DateModified, IndexMajorVersion,
+//              |                  |  IndexCount @36, IndexOffset @40, IndexSize @44,
+//              |                  |  HoleCount @48, HoleOffset @52, HoleSize @56,
+//              |                  |  IndexMinorVersion @60, 32 reserved bytes @64
+//              +------------------+
+//              | resources        |  anywhere in the file, each at its entry's Offset
+//              +------------------+
+//   IndexOffset| index            |  IndexCount entries: TypeID, GroupID, InstanceID,
+//              |                  |  [ResourceID when IndexMinorVersion = 2], Offset, Size
+//              |                  |  (24 or 20 bytes each)
+//              +------------------+
+//   HoleOffset | hole table       |  HoleCount entries: Offset, Size (8 bytes each)
+//              +------------------+
+//
+// The directory of compressed files (a resource of its own) is a list of
+// records without header: TypeID, GroupID, InstanceID, [ResourceID when the
+// index minor version is 2], uncompressed size (20 or 16 bytes each).
+
+namespace varnick {
+
+namespace {
+
+constexpr std::int64_t kHoleEntrySize = 8;
+// Resources sharing byte ranges are read once per entry; their total may exceed
+// the file, but only this far, so a forged index cannot demand terabytes.
+constexpr std::int64_t kSharedRangeAllowance = 64 * 1024 * 1024;
+// Resources up to this size are gathered through one window read; larger ones are read directly.
+constexpr std::int64_t kWindowSize = 4 * 1024 * 1024;
+constexpr std::int64_t kDirectReadSize = 256 * 1024;
+
+std::int32_t int32At(const char* bytes)
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+    return static_cast<std::int32_t>(
+        std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24);
+}
+
+[[noreturn]] void badPackage(const std::string& description)
+{
+    throw Failure(ErrorCode::BadPackage, description);
+}
+
+std::string plural(std::int64_t count, const char* noun)
+{
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+// Where the package bytes come from: an open file or a buffer.
+class Source {
+public:
+    virtual ~Source() = default;
+    virtual std::int64_t size() const = 0;
+    virtual void read(std::int64_t offset, char* target, std::size_t count) const = 0;
+    virtual const char* noun() const = 0;
+};
+
+class FileSource final : public Source {
+public:
+    explicit FileSource(const std::filesystem::path& fileName)
+        : mFile(fileName, RawFile::Mode::Read)
+        , mSize(mFile.size())
+    {
+    }
+    std::int64_t size() const override { return mSize; }
+    void read(std::int64_t offset, char* target, std::size_t count) const override
+    {
+        mFile.readAt(offset, target, count);
+    }
+    const char* noun() const override { return "file"; }
+    void close() { mFile.close(); }
+
+private:
+    RawFile mFile;
+    std::int64_t mSize;
+};
+
+class MemorySource final : public Source {
+public:
+    explicit MemorySource(ByteView bytes)
+        : mBytes(bytes)
+    {
+    }
+    std::int64_t size() const override { return static_cast<std::int64_t>(mBytes.size()); }
+    void read(std::int64_t offset, char* target, std::size_t count) const override
+    {
+        // Callers check ranges first; this guards the buffer all the same.
+        if (offset < 0 || offset > size() || static_cast<std::int64_t>(count) > size() - offset)
+            badPackage("A read of " + std::to_string(count) + " bytes at offset " + std::to_string(offset)
+                + " lies outside the package (" + std::to_string(size()) + " bytes)");
+        std::memcpy(target, mBytes.data() + offset, count);
+    }
+    const char* noun() const override { return "package"; }
+
+private:
+    ByteView mBytes;
+};
+
+// Location numbers a reading procedure reports for its steps.
+struct Steps {
+    std::int32_t header;
+    std::int32_t index;
+};
+constexpr Steps kWholePackageSteps { 1000, 2000 };
+constexpr Steps kIndexOnlySteps { 3000, 4000 };
+
+PackageHeader readHeader(const Source& source)
+{
+    const std::int64_t length = source.size();
+    if (length < kPackageHeaderSize)
+        badPackage("The " + std::string(source.noun()) + " is " + plural(length, "byte")
+            + " long, shorter than the 96-byte package header");
+    char bytes[kPackageHeaderSize];
+    source.read(0, bytes, sizeof bytes);
+    return parsePackageHeader(ByteView(bytes, sizeof bytes));
+}
+
+// Checks that count records of recordSize bytes at offset lie inside the source.
+void checkTable(
+    const Source& source, const char* table, std::int32_t count, std::int32_t offset, std::int64_t recordSize)
+{
+    const std::int64_t length = source.size();
+    if (count < 0)
+        badPackage(std::string(table) + " count " + std::to_string(count) + " is negative");
+    if (count == 0)
+        return;
+    if (offset < 0)
+        badPackage(std::string(table) + " of " + plural(count, "entry") + " starts at offset " + std::to_string(offset)
+            + ", before the start of the " + source.noun());
+    const std::int64_t bytes = static_cast<std::int64_t>(count) * recordSize;
+    if (offset > length || bytes > length - offset)
+        badPackage(std::string(table) + " of " + plural(count, "entry") + " at offset " + std::to_string(offset)
+            + " runs past the end of the " + source.noun() + " (" + plural(length, "byte") + ")");
+}
+
+std::vector<IndexEntry> readIndexEntries(const Source& source, const PackageHeader& header)
+{
+    const std::int64_t entrySize = indexEntrySize(header.IndexMinorVersion);
+    checkTable(source, "Index", header.IndexCount, header.IndexOffset, entrySize);
+    std::vector<IndexEntry> entries;
+    if (header.IndexCount == 0)
+        return entries;
+    const auto bytes = static_cast<std::size_t>(header.IndexCount) * static_cast<std::size_t>(entrySize);
+    const std::unique_ptr<char[]> buffer(new char[bytes]);
+    source.read(header.IndexOffset, buffer.get(), bytes);
+
+    const bool withResourceId = header.IndexMinorVersion == 2;
+    entries.resize(static_cast<std::size_t>(header.IndexCount));
+    const char* at = buffer.get();
+    for (IndexEntry& entry : entries) {
+        entry.TypeID.assign(at, 4);
+        entry.GroupID.assign(at + 4, 4);
+        entry.InstanceID.assign(at + 8, 4);
+        at += 12;
+        if (withResourceId) {
+            entry.ResourceID.assign(at, 4);
+            at += 4;
+        } else {
+            entry.ResourceID.assign(4, '\0');
+        }
+        entry.Offset = int32At(at);
+        entry.Size = int32At(at + 4);
+        at += 8;
+    }
+    return entries;
+}
+
+PackageIndex readIndex(const Source& source, Steps steps)
+{
+    PackageIndex index;
+    setLocation(steps.header);
+    index.FileSize = source.size();
+    index.Header = readHeader(source);
+    setLocation(steps.index);
+    index.Entries = readIndexEntries(source, index.Header);
+    return index;
+}
+
+std::string describeEntry(std::size_t position, std::size_t count, const IndexEntry& entry)
+{
+    return "Resource " + std::to_string(position + 1) + " of " + std::to_string(count) + " (type "
+        + simsIdToHex(entry.TypeID) + ")";
+}
+
+void checkResource(const Source& source, std::size_t position, std::size_t count, const IndexEntry& entry)
+{
+    const std::int64_t length = source.size();
+    if (entry.Offset < 0)
+        badPackage(describeEntry(position, count, entry) + " starts at offset " + std::to_string(entry.Offset)
+            + ", before the start of the " + source.noun());
+    if (entry.Size < 0)
+        badPackage(describeEntry(position, count, entry) + " has a negative size (" + std::to_string(entry.Size) + ")");
+    if (entry.Offset > length || entry.Size > length - entry.Offset)
+        badPackage(describeEntry(position, count, entry) + " at offset " + std::to_string(entry.Offset) + " with "
+            + plural(entry.Size, "byte") + " runs past the end of the " + source.noun() + " (" + plural(length, "byte")
+            + ")");
+}
+
+std::vector<HoleEntry> readHoles(const Source& source, const PackageHeader& header)
+{
+    // The hole table is carried, not used. Packages written by this program keep
+    // the hole fields of the package they were read from while dropping the table
+    // itself, so a table outside the file is not an error: it is left out.
+    std::vector<HoleEntry> holes;
+    const std::int64_t length = source.size();
+    if (header.HoleCount <= 0 || header.HoleOffset < 0 || header.HoleOffset > length
+        || static_cast<std::int64_t>(header.HoleCount) * kHoleEntrySize > length - header.HoleOffset)
+        return holes;
+    const auto bytes = static_cast<std::size_t>(header.HoleCount) * static_cast<std::size_t>(kHoleEntrySize);
+    const std::unique_ptr<char[]> buffer(new char[bytes]);
+    source.read(header.HoleOffset, buffer.get(), bytes);
+    holes.resize(static_cast<std::size_t>(header.HoleCount));
+    for (std::size_t i = 0; i < holes.size(); ++i) {
+        holes[i].Offset = int32At(buffer.get() + i * kHoleEntrySize);
+        holes[i].Size = int32At(buffer.get() + i * kHoleEntrySize + 4);
+    }
+    return holes;
+}
+
+// Reads every entry's stored bytes into files (one resource per entry, shared
+// ranges read again for each entry). Small resources are gathered from window
+// reads in file order, so a package of many small resources costs few reads.
+void readResources(const Source& source, const std::vector<IndexEntry>& index, std::vector<PackageResource>& files)
+{
+    const std::int64_t length = source.size();
+    std::int64_t total = 0;
+    for (std::size_t i = 0; i < index.size(); ++i) {
+        checkResource(source, i, index.size(), index[i]);
+        total += index[i].Size;
+    }
+    if (total > 2 * length + kSharedRangeAllowance)
+        throw Failure(ErrorCode::ResourceTooLarge,
+            "The " + plural(static_cast<std::int64_t>(index.size()), "index entry") + " name resources of "
+                + plural(total, "byte") + " in all, more than the " + source.noun() + " (" + plural(length, "byte")
+                + ") can hold even with shared ranges");
+
+    files.resize(index.size());
+    for (std::size_t i = 0; i < index.size(); ++i) {
+        PackageResource& file = files[i];
+        file.TypeID = index[i].TypeID;
+        file.GroupID = index[i].GroupID;
+        file.InstanceID = index[i].InstanceID;
+        file.ResourceID = index[i].ResourceID;
+        file.Size = index[i].Size;
+    }
+
+    std::vector<std::size_t> order(index.size());
+    std::iota(order.begin(), order.end(), std::size_t { 0 });
+    std::stable_sort(
+        order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return index[a].Offset < index[b].Offset; });
+
+    std::unique_ptr<char[]> window;
+    std::int64_t windowStart = 0;
+    std::int64_t windowLength = 0;
+    for (const std::size_t i : order) {
+        const std::int64_t offset = index[i].Offset;
+        const std::int64_t size = index[i].Size;
+        ByteString& data = files[i].Data;
+        if (size == 0)
+            continue;
+        if (size >= kDirectReadSize) {
+            data.resize(static_cast<std::size_t>(size));
+            source.read(offset, data.data(), data.size());
+            continue;
+        }
+        if (offset < windowStart || offset + size > windowStart + windowLength) {
+            if (!window)
+                window.reset(new char[kWindowSize]);
+            windowStart = offset;
+            windowLength = std::min(kWindowSize, length - offset);
+            source.read(windowStart, window.get(), static_cast<std::size_t>(windowLength));
+        }
+        data.assign(window.get() + (offset - windowStart), static_cast<std::size_t>(size));
+    }
+}
+
+PackageFile readWhole(const Source& source)
+{
+    PackageIndex index = readIndex(source, kWholePackageSteps);
+    PackageFile pkg;
+    setHeader(pkg, index.Header);
+    setLocation(3000);
+    pkg.Holes = readHoles(source, index.Header);
+    setLocation(4000);
+    readResources(source, index.Entries, pkg.Files);
+    pkg.Index = std::move(index.Entries);
+    return pkg;
+}
+
+} // namespace
+
+std::int64_t indexEntrySize(std::int32_t indexMinorVersion)
+{
+    return indexMinorVersion == 2 ? 24 : 20;
+}
+
+PackageHeader headerOf(const PackageFile& pkg)
+{
+    PackageHeader header;
+    header.Magic = pkg.Magic;
+    header.MajorVersion = pkg.MajorVersion;
+    header.MinorVersion = pkg.MinorVersion;
+    header.Reserved1 = pkg.Reserved1;
+    header.DateCreated = pkg.DateCreated;
+    header.DateModified = pkg.DateModified;
+    header.IndexMajorVersion = pkg.IndexMajorVersion;
+    header.IndexCount = pkg.IndexCount;
+    header.IndexOffset = pkg.IndexOffset;
+    header.IndexSize = pkg.IndexSize;
+    header.HoleCount = pkg.HoleCount;
+    header.HoleOffset = pkg.HoleOffset;
+    header.HoleSize = pkg.HoleSize;
+    header.IndexMinorVersion = pkg.IndexMinorVersion;
+    header.Reserved2 = pkg.Reserved2;
+    return header;
+}
+
+void setHeader(PackageFile& pkg, const PackageHeader& header)
+{
+    pkg.Magic = header.Magic;
+    pkg.MajorVersion = header.MajorVersion;
+    pkg.MinorVersion = header.MinorVersion;
+    pkg.Reserved1 = header.Reserved1;
+    pkg.DateCreated = header.DateCreated;
+    pkg.DateModified = header.DateModified;
+    pkg.IndexMajorVersion = header.IndexMajorVersion;
+    pkg.IndexCount = header.IndexCount;
+    pkg.IndexOffset = header.IndexOffset;
+    pkg.IndexSize = header.IndexSize;
+    pkg.HoleCount = header.HoleCount;
+    pkg.HoleOffset = header.HoleOffset;
+    pkg.HoleSize = header.HoleSize;
+    pkg.IndexMinorVersion = header.IndexMinorVersion;
+    pkg.Reserved2 = header.Reserved2;
+}
+
+PackageHeader parsePackageHeader(ByteView bytes)
+{
+    if (static_cast<std::int64_t>(bytes.size()) < kPackageHeaderSize)
+        badPackage("The package header needs 96 bytes, " + std::to_string(bytes.size()) + " are there");
+    const char* at = bytes.data();
+    PackageHeader header;
+    header.Magic = int32At(at);
+    header.MajorVersion = int32At(at + 4);
+    header.MinorVersion = int32At(at + 8);
+    header.Reserved1 = { int32At(at + 12), int32At(at + 16), int32At(at + 20) };
+    header.DateCreated = int32At(at + 24);
+    header.DateModified = int32At(at + 28);
+    header.IndexMajorVersion = int32At(at + 32);
+    header.IndexCount = int32At(at + 36);
+    header.IndexOffset = int32At(at + 40);
+    header.IndexSize = int32At(at + 44);
+    header.HoleCount = int32At(at + 48);
+    header.HoleOffset = int32At(at + 52);
+    header.HoleSize = int32At(at + 56);
+    header.IndexMinorVersion = int32At(at + 60);
+    header.Reserved2.assign(at + 64, 32);
+    return header;
+}
+
+PackageIndex readPackageIndex(const std::filesystem::path& fileName)
+{
+    FileSource source(fileName);
+    PackageIndex index = readIndex(source, kIndexOnlySteps);
+    source.close();
+    return index;
+}
+
+PackageFile readPackage(const std::filesystem::path& fileName)
+{
+    setLocation(kWholePackageSteps.header);
+    FileSource source(fileName);
+    PackageFile pkg = readWhole(source);
+    source.close();
+    return pkg;
+}
+
+ByteString readResourceBytes(const std::filesystem::path& fileName, const IndexEntry& entry)
+{
+    FileSource source(fileName);
+    checkResource(source, 0, 1, entry);
+    ByteString data(static_cast<std::size_t>(entry.Size), '\0');
+    if (!data.empty())
+        source.read(entry.Offset, data.data(), data.size());
+    source.close();
+    return data;
+}
+
+PackageIndex parsePackageIndex(ByteView bytes)
+{
+    return readIndex(MemorySource(bytes), kIndexOnlySteps);
+}
+
+PackageFile parsePackage(ByteView bytes)
+{
+    return readWhole(MemorySource(bytes));
+}
+
+std::vector<DirectoryEntry> parseDirectory(ByteView data, std::int32_t indexMinorVersion)
+{
+    const bool withResourceId = indexMinorVersion == 2;
+    const std::size_t recordSize = withResourceId ? 20 : 16;
+    // Missing identifier bytes of a partial last record read as blanks.
+    const auto identifierAt = [&](std::size_t offset) {
+        ByteString id(4, ' ');
+        if (offset < data.size())
+            id.replace(0, std::min<std::size_t>(4, data.size() - offset), data.substr(offset, 4));
+        return id;
+    };
+    std::vector<DirectoryEntry> entries;
+    entries.reserve((data.size() + recordSize - 1) / recordSize);
+    for (std::size_t start = 0; start < data.size(); start += recordSize) {
+        DirectoryEntry entry;
+        entry.TypeID = identifierAt(start);
+        entry.GroupID = identifierAt(start + 4);
+        entry.InstanceID = identifierAt(start + 8);
+        std::size_t sizeAt = start + 12;
+        if (withResourceId) {
+            entry.ResourceID = identifierAt(start + 12);
+            sizeAt = start + 16;
+        } else {
+            entry.ResourceID.assign(4, '\0');
+        }
+        entry.Size = sizeAt < data.size() ? gflngStrToLong(data.substr(sizeAt, 4)) : 0;
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+bool gsOpenPackageFile(const std::filesystem::path& fileName, PackageFile& pkg)
+{
+    return trapped("modSimsPackage", "gsOpenPackageFile", [&] {
+        FileNameContext context(pathToUtf8(fileName));
+        pkg = readPackage(fileName);
+    });
+}
+
+bool gsLoadPackage(const std::filesystem::path& fileName, PackageFile& pkg)
+{
+    if (fileName.empty())
+        return true;
+    return gsOpenPackageFile(fileName, pkg);
+}
+
+bool gsLoadPackageIndexOnly(const std::filesystem::path& fileName, std::vector<IndexEntry>& entries)
+{
+    return trapped("modSimsPackage", "gsLoadPackageIndexOnly", [&] {
+        entries.clear();
+        setLocation(2000);
+        FileNameContext context(pathToUtf8(fileName));
+        entries = readPackageIndex(fileName).Entries;
+    });
+}
+
+bool gsReadDirectory(ByteView data, std::vector<DirectoryEntry>& entries, std::int32_t indexMinorVersion)
+{
+    return trapped("modSimsPackage", "gsReadDirectory", [&] { entries = parseDirectory(data, indexMinorVersion); });
+}
+
+} // namespace varnick

@@ -1,0 +1,353 @@
+#include "package/PackageWriter.h"
+
+#include "package/BinarySupport.h"
+#include "package/PackageReader.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/FileReplace.h"
+#include "package/base/Paths.h"
+#include "package/base/RawFile.h"
+
+#include <chrono>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <system_error>
+#include <thread>
+
+// Layout written (all integers little-endian):
+//
+//   0 .. 95        header from the record; IndexCount, IndexOffset and IndexSize
+//                  are those of the index written below, all other fields (hole
+//                  fields included) as the record holds them
+//   96 ..          Files[0].Data, Files[1].Data, ... back to back, no padding
+//   IndexOffset .. one entry per resource: TypeID, GroupID, InstanceID,
+//                  [ResourceID when IndexMinorVersion = 2], Offset, Size
+//
+// No hole table is written.
+
+namespace varnick {
+
+namespace {
+
+void defaultPause(std::int32_t milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+PausePackageWriter& installedPause()
+{
+    static PausePackageWriter pause = defaultPause;
+    return pause;
+}
+
+void putInt32(char* at, std::int32_t value)
+{
+    const auto bits = static_cast<std::uint32_t>(value);
+    at[0] = static_cast<char>(bits & 0xFF);
+    at[1] = static_cast<char>((bits >> 8) & 0xFF);
+    at[2] = static_cast<char>((bits >> 16) & 0xFF);
+    at[3] = static_cast<char>(bits >> 24);
+}
+
+void appendInt32(ByteString& out, std::int32_t value)
+{
+    char bytes[4];
+    putInt32(bytes, value);
+    out.append(bytes, 4);
+}
+
+void checkIdentifier(const ByteString& id, const char* field, const char* what, std::size_t position)
+{
+    if (id.size() != 4)
+        throw Failure(ErrorCode::InvalidArgument,
+            std::string(what) + " " + std::to_string(position + 1) + " has a " + field + " of "
+                + std::to_string(id.size()) + " bytes; identifiers are 4 bytes");
+}
+
+// What the writer will put down for pkg: the index it rebuilds and where it goes.
+struct Plan {
+    std::vector<IndexEntry> index;
+    std::int32_t indexOffset = 0;
+    std::int32_t indexSize = 0;
+    std::int64_t fileSize = 0;
+};
+
+Plan planPackage(const PackageFile& pkg)
+{
+    const bool withResourceId = pkg.IndexMinorVersion == 2;
+    const std::int64_t entrySize = indexEntrySize(pkg.IndexMinorVersion);
+    constexpr std::int64_t limit = std::numeric_limits<std::int32_t>::max();
+    Plan plan;
+    plan.index.resize(pkg.Files.size());
+    std::int64_t position = kPackageHeaderSize;
+    for (std::size_t i = 0; i < pkg.Files.size(); ++i) {
+        const PackageResource& file = pkg.Files[i];
+        checkIdentifier(file.TypeID, "type identifier", "Resource", i);
+        checkIdentifier(file.GroupID, "group identifier", "Resource", i);
+        checkIdentifier(file.InstanceID, "instance identifier", "Resource", i);
+        if (withResourceId)
+            checkIdentifier(file.ResourceID, "resource identifier", "Resource", i);
+        const auto size = static_cast<std::int64_t>(file.Data.size());
+        if (size > limit - position)
+            throw Failure(ErrorCode::ResourceTooLarge,
+                "The package would grow past 2 GiB at resource " + std::to_string(i + 1)
+                    + "; offsets in a package are 32-bit");
+        IndexEntry& entry = plan.index[i];
+        entry.TypeID = file.TypeID;
+        entry.GroupID = file.GroupID;
+        entry.InstanceID = file.InstanceID;
+        entry.ResourceID = file.ResourceID;
+        entry.Offset = static_cast<std::int32_t>(position);
+        entry.Size = static_cast<std::int32_t>(size);
+        position += size;
+    }
+    const std::int64_t indexBytes = static_cast<std::int64_t>(pkg.Files.size()) * entrySize;
+    if (indexBytes > limit - position)
+        throw Failure(
+            ErrorCode::ResourceTooLarge, "The package's index would end past 2 GiB; offsets in a package are 32-bit");
+    plan.indexOffset = static_cast<std::int32_t>(position);
+    plan.indexSize = static_cast<std::int32_t>(indexBytes);
+    plan.fileSize = position + indexBytes;
+    return plan;
+}
+
+ByteString encodeHeader(const PackageFile& pkg, const Plan& plan)
+{
+    ByteString header;
+    header.reserve(kPackageHeaderSize);
+    appendInt32(header, pkg.Magic);
+    appendInt32(header, pkg.MajorVersion);
+    appendInt32(header, pkg.MinorVersion);
+    for (const std::int32_t reserved : pkg.Reserved1)
+        appendInt32(header, reserved);
+    appendInt32(header, pkg.DateCreated);
+    appendInt32(header, pkg.DateModified);
+    appendInt32(header, pkg.IndexMajorVersion);
+    appendInt32(header, static_cast<std::int32_t>(plan.index.size()));
+    appendInt32(header, plan.indexOffset);
+    appendInt32(header, plan.indexSize);
+    appendInt32(header, pkg.HoleCount);
+    appendInt32(header, pkg.HoleOffset);
+    appendInt32(header, pkg.HoleSize);
+    appendInt32(header, pkg.IndexMinorVersion);
+    // The tail is always 32 bytes in the file, whatever length the record holds.
+    ByteString tail = pkg.Reserved2.substr(0, 32);
+    tail.resize(32, '\0');
+    header += tail;
+    return header;
+}
+
+ByteString encodeIndex(const std::vector<IndexEntry>& index, std::int32_t indexMinorVersion)
+{
+    const bool withResourceId = indexMinorVersion == 2;
+    ByteString bytes;
+    bytes.reserve(index.size() * static_cast<std::size_t>(indexEntrySize(indexMinorVersion)));
+    for (const IndexEntry& entry : index) {
+        bytes += entry.TypeID;
+        bytes += entry.GroupID;
+        bytes += entry.InstanceID;
+        if (withResourceId)
+            bytes += entry.ResourceID;
+        appendInt32(bytes, entry.Offset);
+        appendInt32(bytes, entry.Size);
+    }
+    return bytes;
+}
+
+void adoptPlan(PackageFile& pkg, Plan& plan)
+{
+    pkg.IndexCount = static_cast<std::int32_t>(plan.index.size());
+    pkg.IndexOffset = plan.indexOffset;
+    pkg.IndexSize = plan.indexSize;
+    pkg.Index = std::move(plan.index);
+}
+
+RawFile openForWriting(const std::filesystem::path& fileName)
+{
+    for (int retry = 0;; ++retry) {
+        try {
+            return RawFile(fileName, RawFile::Mode::CreateTruncate);
+        } catch (const Failure& failure) {
+            if (!RawFile::lastOpenWasHeld())
+                throw;
+            if (retry == kWriterOpenRetries)
+                throw Failure(failure.code(),
+                    std::string(failure.what()) + " (still so after " + std::to_string(kWriterOpenRetries)
+                        + " retries)");
+        }
+        installedPause()(kWriterRetryPauseMs);
+    }
+}
+
+// Collects small writes into large ones.
+class BufferedWriter {
+public:
+    explicit BufferedWriter(RawFile& file)
+        : mFile(file)
+    {
+        mBuffer.reserve(kCapacity);
+    }
+    void write(ByteView bytes)
+    {
+        if (mBuffer.size() + bytes.size() > kCapacity)
+            flush();
+        if (bytes.size() >= kCapacity) {
+            mFile.writeAt(mPosition, bytes.data(), bytes.size());
+            mPosition += static_cast<std::int64_t>(bytes.size());
+        } else {
+            mBuffer.append(bytes);
+        }
+    }
+    void flush()
+    {
+        if (!mBuffer.empty()) {
+            mFile.writeAt(mPosition, mBuffer.data(), mBuffer.size());
+            mPosition += static_cast<std::int64_t>(mBuffer.size());
+            mBuffer.clear();
+        }
+    }
+
+private:
+    static constexpr std::size_t kCapacity = 1024 * 1024;
+    RawFile& mFile;
+    ByteString mBuffer;
+    std::int64_t mPosition = 0;
+};
+
+} // namespace
+
+void gsCreateDefaultPackageHeader(PackageFile& pkg)
+{
+    pkg.Magic = gflngStr4ToLong("DBPF");
+    pkg.MajorVersion = 1;
+    pkg.MinorVersion = 1;
+    pkg.Reserved1 = { 0, 0, 0 };
+    pkg.DateCreated = 0;
+    pkg.DateModified = 0;
+    pkg.IndexMajorVersion = 7;
+    pkg.IndexCount = 0;
+    pkg.IndexOffset = 0;
+    pkg.IndexSize = 0;
+    pkg.HoleCount = 0;
+    pkg.HoleOffset = 0;
+    pkg.HoleSize = 0;
+    pkg.IndexMinorVersion = 2;
+    pkg.Reserved2.assign(32, '\0');
+}
+
+ByteString serializePackage(PackageFile& pkg)
+{
+    Plan plan = planPackage(pkg);
+    ByteString bytes;
+    bytes.reserve(static_cast<std::size_t>(plan.fileSize));
+    bytes += encodeHeader(pkg, plan);
+    for (const PackageResource& file : pkg.Files)
+        bytes += file.Data;
+    bytes += encodeIndex(plan.index, pkg.IndexMinorVersion);
+    adoptPlan(pkg, plan);
+    return bytes;
+}
+
+void writePackage(PackageFile& pkg, const std::filesystem::path& fileName)
+{
+    setLocation(1000);
+    Plan plan = planPackage(pkg);
+    RawFile file = openForWriting(fileName);
+    BufferedWriter out(file);
+    setLocation(1500);
+    out.write(encodeHeader(pkg, plan));
+    setLocation(2000);
+    for (const PackageResource& resource : pkg.Files)
+        out.write(resource.Data);
+    setLocation(3000);
+    out.write(encodeIndex(plan.index, pkg.IndexMinorVersion));
+    out.flush();
+    setLocation(4000);
+    file.close();
+    adoptPlan(pkg, plan);
+}
+
+void writePackageReplacing(PackageFile& pkg, const std::filesystem::path& target)
+{
+    const std::filesystem::path scratch = scratchPathBeside(target);
+    try {
+        writePackage(pkg, scratch);
+        replaceFileAtomically(scratch, target);
+    } catch (...) {
+        std::error_code error;
+        std::filesystem::remove(scratch, error);
+        throw;
+    }
+}
+
+bool gsSavePackageFileNoCompB(const std::filesystem::path& fileName, PackageFile& pkg)
+{
+    if (fileName.empty())
+        return true;
+    return trapped("modSimsPackage", "gsSavePackageFileNoCompB", [&] {
+        FileNameContext context(pathToUtf8(fileName));
+        writePackage(pkg, fileName);
+    });
+}
+
+void gsWriteDirectory(ByteString& out, const std::vector<DirectoryEntry>& entries, std::int32_t indexMinorVersion)
+{
+    const bool withResourceId = indexMinorVersion == 2;
+    ByteString bytes;
+    bytes.reserve(entries.size() * (withResourceId ? 20 : 16));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const DirectoryEntry& entry = entries[i];
+        checkIdentifier(entry.TypeID, "type identifier", "Directory entry", i);
+        checkIdentifier(entry.GroupID, "group identifier", "Directory entry", i);
+        checkIdentifier(entry.InstanceID, "instance identifier", "Directory entry", i);
+        bytes += entry.TypeID;
+        bytes += entry.GroupID;
+        bytes += entry.InstanceID;
+        if (withResourceId) {
+            checkIdentifier(entry.ResourceID, "resource identifier", "Directory entry", i);
+            bytes += entry.ResourceID;
+        }
+        bytes += gfstrLongToStr4(entry.Size);
+    }
+    out = std::move(bytes);
+}
+
+void gsRemoveDirectoryEntries(
+    const std::vector<DirectoryEntry>& source, std::vector<DirectoryEntry>& kept, ByteView resourceID)
+{
+    std::vector<DirectoryEntry> result;
+    result.reserve(source.size());
+    for (const DirectoryEntry& entry : source) {
+        if (entry.ResourceID != resourceID)
+            result.push_back(entry);
+    }
+    kept = std::move(result);
+}
+
+void gsRemovePackageFiles(
+    const std::vector<PackageResource>& source, std::vector<PackageResource>& kept, ByteView resourceID)
+{
+    std::vector<PackageResource> result;
+    result.reserve(source.size());
+    for (const PackageResource& resource : source) {
+        if (resource.ResourceID == resourceID)
+            continue;
+        PackageResource copy;
+        copy.TypeID = resource.TypeID;
+        copy.GroupID = resource.GroupID;
+        copy.InstanceID = resource.InstanceID;
+        copy.ResourceID = resource.ResourceID;
+        copy.Data = resource.Data;
+        result.push_back(std::move(copy));
+    }
+    kept = std::move(result);
+}
+
+PausePackageWriter setPackageWriterPause(PausePackageWriter pause)
+{
+    PausePackageWriter previous = std::move(installedPause());
+    installedPause() = pause ? std::move(pause) : PausePackageWriter(defaultPause);
+    return previous;
+}
+
+} // namespace varnick

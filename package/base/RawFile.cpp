@@ -1,0 +1,283 @@
+#include "package/base/RawFile.h"
+
+#include "package/base/ErrorTrap.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <utility>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace varnick {
+
+namespace {
+
+thread_local bool gLastOpenWasHeld = false;
+int gInjectedOpenFailures = 0;
+std::int64_t gWriteBudget = -1;
+
+#ifdef _WIN32
+std::string systemMessage(DWORD error)
+{
+    wchar_t* buffer = nullptr;
+    const DWORD length
+        = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::string text;
+    if (length > 0 && buffer) {
+        const int bytes
+            = WideCharToMultiByte(CP_UTF8, 0, buffer, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+        text.resize(static_cast<std::size_t>(bytes));
+        WideCharToMultiByte(CP_UTF8, 0, buffer, static_cast<int>(length), text.data(), bytes, nullptr, nullptr);
+        while (
+            !text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
+            text.pop_back();
+    }
+    if (buffer)
+        LocalFree(buffer);
+    if (text.empty())
+        text = "system error " + std::to_string(error);
+    return text;
+}
+
+std::string lastSystemMessage()
+{
+    return systemMessage(GetLastError());
+}
+#else
+std::string lastSystemMessage()
+{
+    return std::strerror(errno);
+}
+#endif
+
+} // namespace
+
+RawFile::RawFile(const std::filesystem::path& fileName, Mode mode)
+{
+    gLastOpenWasHeld = false;
+    if (mode != Mode::Read && gInjectedOpenFailures > 0) {
+        --gInjectedOpenFailures;
+        gLastOpenWasHeld = true;
+        throw Failure(ErrorCode::FileOpenFailed, "The file cannot be opened for writing: another program is using it");
+    }
+#ifdef _WIN32
+    const DWORD access = mode == Mode::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    const DWORD share = mode == Mode::Read ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : FILE_SHARE_READ;
+    const DWORD disposition = mode == Mode::Read ? OPEN_EXISTING : CREATE_ALWAYS;
+    HANDLE handle = CreateFileW(fileName.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        gLastOpenWasHeld
+            = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
+        throw Failure(ErrorCode::FileOpenFailed,
+            std::string("The file cannot be opened for ") + (mode == Mode::Read ? "reading: " : "writing: ")
+                + systemMessage(error));
+    }
+    mHandle = handle;
+#else
+    const int flags = mode == Mode::Read ? O_RDONLY : O_RDWR | O_CREAT | O_TRUNC;
+    int descriptor;
+    do {
+        descriptor = ::open(fileName.c_str(), flags | O_CLOEXEC, 0666);
+    } while (descriptor < 0 && errno == EINTR);
+    if (descriptor < 0) {
+        const int error = errno;
+        gLastOpenWasHeld = error == EACCES || error == EBUSY || error == ETXTBSY || error == EAGAIN;
+        throw Failure(ErrorCode::FileOpenFailed,
+            std::string("The file cannot be opened for ") + (mode == Mode::Read ? "reading: " : "writing: ")
+                + std::strerror(error));
+    }
+    mDescriptor = descriptor;
+    if (mode == Mode::Read) {
+        // A folder opens for reading on POSIX systems; say so plainly instead of failing at the first read.
+        struct stat info { };
+        if (::fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode)) {
+            ::close(descriptor);
+            mDescriptor = -1;
+            throw Failure(ErrorCode::FileOpenFailed, "The file cannot be opened for reading: it is a folder");
+        }
+    }
+#endif
+}
+
+RawFile::~RawFile()
+{
+#ifdef _WIN32
+    if (mHandle)
+        CloseHandle(mHandle);
+#else
+    if (mDescriptor >= 0)
+        ::close(mDescriptor);
+#endif
+}
+
+RawFile::RawFile(RawFile&& other) noexcept
+#ifdef _WIN32
+    : mHandle(std::exchange(other.mHandle, nullptr))
+#else
+    : mDescriptor(std::exchange(other.mDescriptor, -1))
+#endif
+{
+}
+
+RawFile& RawFile::operator=(RawFile&& other) noexcept
+{
+    if (this != &other) {
+        this->~RawFile();
+#ifdef _WIN32
+        mHandle = std::exchange(other.mHandle, nullptr);
+#else
+        mDescriptor = std::exchange(other.mDescriptor, -1);
+#endif
+    }
+    return *this;
+}
+
+std::int64_t RawFile::size() const
+{
+#ifdef _WIN32
+    LARGE_INTEGER length {};
+    if (!GetFileSizeEx(mHandle, &length))
+        throw Failure(ErrorCode::FileReadFailed, "The length of the file cannot be read: " + lastSystemMessage());
+    return length.QuadPart;
+#else
+    struct stat info { };
+    if (::fstat(mDescriptor, &info) != 0)
+        throw Failure(ErrorCode::FileReadFailed, "The length of the file cannot be read: " + lastSystemMessage());
+    return static_cast<std::int64_t>(info.st_size);
+#endif
+}
+
+void RawFile::readAt(std::int64_t offset, void* buffer, std::size_t size) const
+{
+    auto* target = static_cast<char*>(buffer);
+    std::size_t done = 0;
+    while (done < size) {
+        const std::size_t chunk = std::min<std::size_t>(size - done, std::size_t(1) << 30);
+        const std::int64_t position = offset + static_cast<std::int64_t>(done);
+#ifdef _WIN32
+        OVERLAPPED where {};
+        where.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(position) & 0xFFFFFFFFu);
+        where.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(position) >> 32);
+        DWORD got = 0;
+        if (!ReadFile(mHandle, target + done, static_cast<DWORD>(chunk), &got, &where)) {
+            if (GetLastError() != ERROR_HANDLE_EOF)
+                throw Failure(ErrorCode::FileReadFailed,
+                    "Reading " + std::to_string(size) + " bytes at offset " + std::to_string(offset)
+                        + " failed: " + lastSystemMessage());
+            got = 0;
+        }
+        const auto count = static_cast<std::size_t>(got);
+#else
+        const ssize_t got = ::pread(mDescriptor, target + done, chunk, static_cast<off_t>(position));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throw Failure(ErrorCode::FileReadFailed,
+                "Reading " + std::to_string(size) + " bytes at offset " + std::to_string(offset)
+                    + " failed: " + lastSystemMessage());
+        }
+        const auto count = static_cast<std::size_t>(got);
+#endif
+        if (count == 0)
+            throw Failure(ErrorCode::FileReadFailed,
+                "The file ended " + std::to_string(size - done) + " bytes short of a read of " + std::to_string(size)
+                    + " bytes at offset " + std::to_string(offset));
+        done += count;
+    }
+}
+
+void RawFile::writeAt(std::int64_t offset, const void* buffer, std::size_t size)
+{
+    if (gWriteBudget >= 0) {
+        if (static_cast<std::int64_t>(size) > gWriteBudget) {
+            gWriteBudget = 0;
+            throw Failure(ErrorCode::FileWriteFailed,
+                "Writing " + std::to_string(size) + " bytes at offset " + std::to_string(offset)
+                    + " failed: No space left on device");
+        }
+        gWriteBudget -= static_cast<std::int64_t>(size);
+    }
+    const auto* source = static_cast<const char*>(buffer);
+    std::size_t done = 0;
+    while (done < size) {
+        const std::size_t chunk = std::min<std::size_t>(size - done, std::size_t(1) << 30);
+        const std::int64_t position = offset + static_cast<std::int64_t>(done);
+#ifdef _WIN32
+        OVERLAPPED where {};
+        where.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(position) & 0xFFFFFFFFu);
+        where.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(position) >> 32);
+        DWORD put = 0;
+        if (!WriteFile(mHandle, source + done, static_cast<DWORD>(chunk), &put, &where) || put == 0)
+            throw Failure(ErrorCode::FileWriteFailed,
+                "Writing " + std::to_string(size) + " bytes at offset " + std::to_string(offset)
+                    + " failed: " + lastSystemMessage());
+        done += put;
+#else
+        const ssize_t put = ::pwrite(mDescriptor, source + done, chunk, static_cast<off_t>(position));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            throw Failure(ErrorCode::FileWriteFailed,
+                "Writing " + std::to_string(size) + " bytes at offset " + std::to_string(offset)
+                    + " failed: " + lastSystemMessage());
+        done += static_cast<std::size_t>(put);
+#endif
+    }
+}
+
+void RawFile::flushToDisk()
+{
+#ifdef _WIN32
+    if (!FlushFileBuffers(mHandle))
+        throw Failure(ErrorCode::FileWriteFailed, "Flushing the file to disk failed: " + lastSystemMessage());
+#else
+    if (::fsync(mDescriptor) != 0)
+        throw Failure(ErrorCode::FileWriteFailed, "Flushing the file to disk failed: " + lastSystemMessage());
+#endif
+}
+
+void RawFile::close()
+{
+#ifdef _WIN32
+    if (!mHandle)
+        return;
+    const BOOL closed = CloseHandle(std::exchange(mHandle, nullptr));
+    if (!closed)
+        throw Failure(ErrorCode::FileWriteFailed, "Closing the file failed: " + lastSystemMessage());
+#else
+    if (mDescriptor < 0)
+        return;
+    if (::close(std::exchange(mDescriptor, -1)) != 0 && errno != EINTR)
+        throw Failure(ErrorCode::FileWriteFailed, "Closing the file failed: " + lastSystemMessage());
+#endif
+}
+
+bool RawFile::lastOpenWasHeld()
+{
+    return gLastOpenWasHeld;
+}
+
+void RawFile::failNextOpensForTesting(int count)
+{
+    gInjectedOpenFailures = count;
+}
+
+void RawFile::failWritesAfterForTesting(std::int64_t limit)
+{
+    gWriteBudget = limit;
+}
+
+} // namespace varnick

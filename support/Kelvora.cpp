@@ -1,1 +1,0 @@
-// Kelvora's exports are added here.

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QComboBox;
+class QFileSystemModel;
+class QLineEdit;
+class QPushButton;
+class QTreeView;
+
+namespace varnick {
+
+/// Modal dialog to pick an existing folder or create a new one. Set FormTitle
+/// (optional) and InitialPath, show it modally, then read SelectedPath: the
+/// chosen folder in native form, or "" when the user cancelled or closed it.
+class frmSelectPath : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmSelectPath(QWidget* owner = nullptr);
+
+    void setInitialPath(const QString& path) { mInitialPath = path; }
+    void setFormTitle(const QString& title) { mFormTitle = title; }
+    QString selectedPath() const { return mSelectedPath; }
+
+    /// The folder the folder list has open (clean form, '/' separators).
+    QString currentFolder() const { return mCurrentFolder; }
+
+    /// Asks for a new folder's name; returns "" for cancel.
+    using NamePrompt = std::function<QString(QWidget* parent)>;
+    /// Test hook: replaces the name prompt; an empty function restores the input box.
+    static void setNamePromptForTesting(NamePrompt prompt);
+
+    // Event handlers, public so that tests can drive them as the controls do.
+    void Form_Load();
+    void Drive1_Change();
+    void Dir1_Change();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdMakeDir_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void openFolder(const QString& folder);
+
+    QString mInitialPath;
+    QString mFormTitle;
+    QString mSelectedPath;
+    QString mCurrentFolder;
+    QStringList mDriveRoots;
+    bool mLoaded = false;
+
+    QComboBox* Drive1 = nullptr;
+    QTreeView* Dir1 = nullptr;
+    QFileSystemModel* mFolderModel = nullptr;
+    QLineEdit* txtSelectedPath = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdMakeDir = nullptr;
+    QPushButton* cmdFocus = nullptr;
+};
+
+} // namespace varnick

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+namespace varnick {
+
+/// The program's settings between runs: string values under application
+/// "Varnick", section "Settings", in the platform's per-user settings store.
+/// The environment variable VARNICK_SETTINGS_FILE, when set, points the store at
+/// that INI file instead (used to run the program on a throw-away setup).
+class Settings {
+public:
+    /// The value of key, or "" when it was never saved (or the store cannot be read).
+    static QString value(const QString& key);
+
+    /// Saves value under key and writes the store through to disk.
+    static void setValue(const QString& key, const QString& value);
+
+    /// Test hook: while alive, every read and write goes to a fresh INI file in
+    /// a temporary folder (empty at the start), and the user's store is left alone.
+    class TemporaryStore {
+    public:
+        TemporaryStore();
+        ~TemporaryStore();
+        TemporaryStore(const TemporaryStore&) = delete;
+        TemporaryStore& operator=(const TemporaryStore&) = delete;
+
+        /// The INI file backing the store.
+        QString fileName() const;
+
+    private:
+        struct Private;
+        std::unique_ptr<Private> d;
+    };
+};
+
+/// The setting keys the program uses.
+namespace SettingKey {
+inline const QString LastAlternatePathSelected = QStringLiteral("Last Alternate Path Selected");
+inline const QString LastDownloadsFolderSelected = QStringLiteral("Last Downloads Folder Selected");
+inline const QString LastAlternateFolderSelected = QStringLiteral("Last Alternate Folder Selected");
+inline const QString TurnSelectionRectangleOff = QStringLiteral("Turn Selection Rectangle Off");
+inline const QString LastMoveDestination = QStringLiteral("Last Move Destination");
+} // namespace SettingKey
+
+} // namespace varnick

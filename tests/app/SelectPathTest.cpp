@@ -1,0 +1,223 @@
+#include "app/browser/SelectPathController.h"
+#include "app/browser/frmSelectPath.h"
+#include "app/platform/qt/MessageBox.h"
+#include "tests/common/TrapRecorder.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace varnick;
+
+namespace {
+
+// Answers the name prompt from a list, then cancels.
+class QueuedNames {
+public:
+    explicit QueuedNames(QStringList names)
+        : mNames(std::move(names))
+    {
+        frmSelectPath::setNamePromptForTesting([this](QWidget*) {
+            ++mAsked;
+            return mNames.isEmpty() ? QString() : mNames.takeFirst();
+        });
+    }
+    ~QueuedNames() { frmSelectPath::setNamePromptForTesting({}); }
+    int asked() const { return mAsked; }
+
+private:
+    QStringList mNames;
+    int mAsked = 0;
+};
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(path));
+}
+
+} // namespace
+
+class SelectPathTest : public QObject {
+    Q_OBJECT
+private slots:
+    void nameRuleAcceptsOnlyLettersDigitsDashAndUnderscore_data();
+    void nameRuleAcceptsOnlyLettersDigitsDashAndUnderscore();
+    void existingInitialPathOpensThereAndOkReturnsIt();
+    void missingInitialPathOpensTheCurrentFolder();
+    void okOnARootDoesNothing();
+    void cancelAndCloseReturnEmpty();
+    void formTitleReplacesTheDefaultCaption();
+    void invalidNameIsRefusedAndAskedAgain();
+    void existingFolderIsRefusedWithoutNewPrompt();
+    void newFolderBelowARootHasOneSeparator();
+    void driveListHoldsTheFileSystemRoot();
+};
+
+void SelectPathTest::nameRuleAcceptsOnlyLettersDigitsDashAndUnderscore_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("mixed") << QStringLiteral("My_Folder-2") << true;
+    QTest::newRow("lower") << QStringLiteral("abc") << true;
+    QTest::newRow("blank") << QStringLiteral("My Folder") << false;
+    QTest::newRow("dot") << QStringLiteral("a.b") << false;
+    QTest::newRow("accented") << QStringLiteral("Möbel") << false;
+    QTest::newRow("separator") << QStringLiteral("a/b") << false;
+    QTest::newRow("parent") << QStringLiteral("..") << false;
+    QTest::newRow("backslash") << QStringLiteral("a\\b") << false;
+}
+
+void SelectPathTest::nameRuleAcceptsOnlyLettersDigitsDashAndUnderscore()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, valid);
+    QCOMPARE(SelectPathController::mfblnFolderValid(name), valid);
+}
+
+void SelectPathTest::existingInitialPathOpensThereAndOkReturnsIt()
+{
+    test::TrapRecorder trap;
+    QTemporaryDir temp;
+    const QString folder = temp.filePath(QStringLiteral("Downloads/Möbel"));
+    QVERIFY(QDir().mkpath(folder));
+    frmSelectPath dialog;
+    dialog.setInitialPath(native(folder));
+    dialog.show();
+    auto* text = dialog.findChild<QLineEdit*>(QStringLiteral("txtSelectedPath"));
+    QVERIFY(text != nullptr);
+    QCOMPARE(text->text(), native(folder));
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.selectedPath(), native(folder));
+    QVERIFY(trap.empty());
+}
+
+void SelectPathTest::missingInitialPathOpensTheCurrentFolder()
+{
+    QTemporaryDir temp;
+    frmSelectPath dialog;
+    dialog.setInitialPath(temp.filePath(QStringLiteral("gone")));
+    dialog.show();
+    QCOMPARE(dialog.currentFolder(), QDir::cleanPath(QDir::currentPath()));
+    QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("txtSelectedPath"))->text(), native(QDir::currentPath()));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Move Files - Select A Destination Folder"));
+}
+
+void SelectPathTest::okOnARootDoesNothing()
+{
+    QVERIFY(!SelectPathController::canChoose(QDir::rootPath()));
+    QVERIFY(!SelectPathController::canChoose(QString()));
+    QVERIFY(SelectPathController::canChoose(QDir::tempPath()));
+    frmSelectPath dialog;
+    dialog.setInitialPath(QDir::rootPath());
+    dialog.show();
+    QCOMPARE(dialog.currentFolder(), QDir::cleanPath(QDir::rootPath()));
+    dialog.cmdOK_Click();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.selectedPath(), QString());
+}
+
+void SelectPathTest::cancelAndCloseReturnEmpty()
+{
+    QTemporaryDir temp;
+    {
+        frmSelectPath dialog;
+        dialog.setInitialPath(temp.path());
+        dialog.show();
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.selectedPath(), QString());
+    }
+    frmSelectPath dialog;
+    dialog.setInitialPath(temp.path());
+    dialog.show();
+    dialog.close();
+    QCOMPARE(dialog.selectedPath(), QString());
+}
+
+void SelectPathTest::formTitleReplacesTheDefaultCaption()
+{
+    frmSelectPath dialog;
+    dialog.setFormTitle(QStringLiteral("Select Alternate Path"));
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Alternate Path"));
+}
+
+void SelectPathTest::invalidNameIsRefusedAndAskedAgain()
+{
+    test::TrapRecorder trap;
+    MessageBox::TestScope boxes;
+    QTemporaryDir temp;
+    QueuedNames names({ QStringLiteral("My Folder"), QStringLiteral("a.b"), QStringLiteral("Good_1") });
+    frmSelectPath dialog;
+    dialog.setInitialPath(temp.path());
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdMakeDir")), Qt::LeftButton);
+    QCOMPARE(names.asked(), 3);
+    QCOMPARE(boxes.shown().size(), 2);
+    QCOMPARE(boxes.shown()[0].title, QStringLiteral("User Input Error"));
+    QCOMPARE(boxes.shown()[0].text, QStringLiteral("Invalid folder name!"));
+    QCOMPARE(boxes.shown()[0].icon, QMessageBox::Warning);
+    const QString created = QDir::cleanPath(temp.filePath(QStringLiteral("Good_1")));
+    QVERIFY(QFileInfo(created).isDir());
+    QVERIFY(!QFileInfo::exists(temp.filePath(QStringLiteral("My Folder"))));
+    QCOMPARE(dialog.currentFolder(), created);
+    QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("txtSelectedPath"))->text(), native(created));
+    QVERIFY(trap.empty());
+}
+
+void SelectPathTest::existingFolderIsRefusedWithoutNewPrompt()
+{
+    MessageBox::TestScope boxes;
+    QTemporaryDir temp;
+    QVERIFY(QDir(temp.path()).mkdir(QStringLiteral("Taken")));
+    QueuedNames names({ QStringLiteral("Taken"), QStringLiteral("Other") });
+    frmSelectPath dialog;
+    dialog.setInitialPath(temp.path());
+    dialog.show();
+    dialog.cmdMakeDir_Click();
+    QCOMPARE(names.asked(), 1);
+    QCOMPARE(boxes.shown().size(), 1);
+    QCOMPARE(boxes.last().text, QStringLiteral("Folder already exists!"));
+    QCOMPARE(boxes.last().title, QStringLiteral("User Input Error"));
+    QVERIFY(!QFileInfo::exists(temp.filePath(QStringLiteral("Other"))));
+    QCOMPARE(dialog.currentFolder(), QDir::cleanPath(temp.path()));
+
+    // An empty answer (cancel) stops at once and changes nothing.
+    QueuedNames none({});
+    dialog.cmdMakeDir_Click();
+    QCOMPARE(boxes.shown().size(), 1);
+}
+
+void SelectPathTest::newFolderBelowARootHasOneSeparator()
+{
+    QString created;
+    QCOMPARE(SelectPathController::makeDirectory(
+                 QStringLiteral("/nonexistent-root-for-test"), QStringLiteral("x"), &created),
+        SelectPathController::MakeDirResult::Failed);
+    QTemporaryDir temp;
+    QCOMPARE(SelectPathController::makeDirectory(temp.path() + QStringLiteral("/"), QStringLiteral("New"), &created),
+        SelectPathController::MakeDirResult::Created);
+    QCOMPARE(created, QDir::cleanPath(temp.path()) + QStringLiteral("/New"));
+    QCOMPARE(QDir::cleanPath(QDir(QDir::rootPath()).filePath(QStringLiteral("x"))).count(QStringLiteral("//")), 0);
+}
+
+void SelectPathTest::driveListHoldsTheFileSystemRoot()
+{
+    const QStringList roots = SelectPathController::driveRoots();
+    QVERIFY(!roots.isEmpty());
+#ifndef _WIN32
+    QCOMPARE(roots.first(), QStringLiteral("/"));
+    QCOMPARE(
+        SelectPathController::driveOf(QStringLiteral("/usr/share"), { QStringLiteral("/"), QStringLiteral("/usr") }),
+        QStringLiteral("/usr"));
+    QCOMPARE(SelectPathController::driveOf(QStringLiteral("/usrx"), { QStringLiteral("/"), QStringLiteral("/usr") }),
+        QStringLiteral("/"));
+#endif
+}
+
+QTEST_MAIN(SelectPathTest)
+#include "SelectPathTest.moc"

@@ -1,0 +1,47 @@
+#include "package/Classification.h"
+
+#include "package/TypeIds.h"
+
+#include <array>
+
+namespace varnick {
+
+// Both tests look at the index alone: the type of each entry, compared
+// bytewise in stored form. No resource bytes are read, so neither can fail.
+
+bool gfblnIsCatalogObject(const std::vector<IndexEntry>& entries)
+{
+    bool meshFound = false;
+    bool definitionFound = false;
+    for (const IndexEntry& entry : entries) {
+        if (entry.TypeID == gstrTypeGMDC)
+            meshFound = true;
+        else if (entry.TypeID == gstrTypeOBJD)
+            definitionFound = true;
+        if (meshFound && definitionFound)
+            return true;
+    }
+    return false;
+}
+
+bool gfblnIsRecolor(const std::vector<IndexEntry>& entries)
+{
+    // Resources that only an object's own package carries.
+    const std::array<const ByteString*, 11> excluded { &gstrTypeBHAV, &gstrTypeGMDC, &gstrType3IDR, &gstrTypeOBJD,
+        &gstrTypeBCON, &gstrTypeCRES, &gstrTypeCTSS, &gstrTypeGMND, &gstrTypeGZPS, &gstrTypeSHPE, &gstrTypeTTAB };
+    bool materialFound = false;
+    bool textureFound = false;
+    for (const IndexEntry& entry : entries) {
+        for (const ByteString* type : excluded) {
+            if (entry.TypeID == *type)
+                return false;
+        }
+        if (entry.TypeID == gstrTypeMMAT)
+            materialFound = true;
+        else if (entry.TypeID == gstrTypeTXTR)
+            textureFound = true;
+    }
+    return materialFound && textureFound;
+}
+
+} // namespace varnick

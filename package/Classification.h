@@ -1,0 +1,21 @@
+#pragma once
+
+#include "package/PackageFile.h"
+
+#include <vector>
+
+namespace varnick {
+
+/// Whether a package index holds an object for the buy or build catalog: at
+/// least one object definition and at least one mesh, in any order. False for
+/// an empty index. Never fails.
+bool gfblnIsCatalogObject(const std::vector<IndexEntry>& entries);
+
+/// Whether a package index is a pure recolor: at least one material override
+/// and one texture, and none of an object's own resources (behaviour, mesh, 3D
+/// reference list, object definition, behaviour constants, resource node,
+/// catalog text, geometric node, property set, shape, interaction table).
+/// False for an empty index. Never fails.
+bool gfblnIsRecolor(const std::vector<IndexEntry>& entries);
+
+} // namespace varnick

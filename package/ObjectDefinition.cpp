@@ -1,0 +1,98 @@
+#include "package/ObjectDefinition.h"
+
+#include "package/CompressedResource.h"
+#include "package/TypeIds.h"
+#include "package/base/ErrorTrap.h"
+
+#include <algorithm>
+#include <string>
+
+namespace varnick {
+
+/*
+ Object definition fields (decompressed resource, little-endian): see
+ kObjectDefinitionFields. The table's last field ends at offset 265; a shorter
+ definition reads its missing bytes as 0 (a field cut by the end keeps the
+ bytes that are present) and refuses writes past its end.
+*/
+std::uint32_t ObjectDefinition::raw(ObjectField field) const noexcept
+{
+    const ObjectFieldInfo& info = fieldInfo(field);
+    std::uint32_t value = 0;
+    for (std::size_t i = info.Width; i-- > 0;) {
+        const std::size_t at = info.Offset + i;
+        value = (value << 8) | (at < mData.size() ? byteAt(mData, at) : 0u);
+    }
+    return value;
+}
+
+void ObjectDefinition::setRaw(ObjectField field, std::uint32_t value)
+{
+    const ObjectFieldInfo& info = fieldInfo(field);
+    if (info.Offset + info.Width > mData.size()) {
+        throw Failure(ErrorCode::BadResource,
+            "Object definition is " + std::to_string(mData.size()) + " bytes long; field " + std::string(info.Name)
+                + " needs bytes " + std::to_string(info.Offset) + " to "
+                + std::to_string(info.Offset + info.Width - 1));
+    }
+    for (std::size_t i = 0; i < info.Width; ++i)
+        mData[info.Offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+std::optional<ChosenDefinition> chooseObjectDefinition(const PackageFile& pkg)
+{
+    std::vector<const PackageResource*> definitions;
+    for (const PackageResource& resource : pkg.Files) {
+        if (resource.TypeID == gstrTypeOBJD)
+            definitions.push_back(&resource);
+    }
+    if (definitions.size() == 1)
+        return ChosenDefinition { definitions.front()->InstanceID,
+            ObjectDefinition(decompressResource(definitions.front()->Data)) };
+    for (const PackageResource* resource : definitions) {
+        ObjectDefinition definition(decompressResource(resource->Data));
+        if (definition.multiTileSubIndex() == kLeadDefinitionIndex)
+            return ChosenDefinition { resource->InstanceID, std::move(definition) };
+    }
+    return std::nullopt;
+}
+
+std::optional<ChosenTextList> chooseTextList(const PackageFile& pkg)
+{
+    const PackageResource* found = nullptr;
+    for (const PackageResource& resource : pkg.Files) {
+        if (resource.TypeID != gstrTypeCTSS)
+            continue;
+        if (found != nullptr)
+            return std::nullopt;
+        found = &resource;
+    }
+    if (found == nullptr)
+        return std::nullopt;
+    ChosenTextList chosen;
+    chosen.InstanceID = found->InstanceID;
+    gsReadTextList(decompressResource(found->Data), chosen.List);
+    return chosen;
+}
+
+CatalogTexts catalogTexts(const TextList& list)
+{
+    CatalogTexts texts;
+    for (std::size_t i = 0; i < list.Entries.size(); ++i) {
+        if (list.Entries[i].Language.size() == 1 && list.Entries[i].Language[0] == kEnglishLanguage) {
+            texts.Found = true;
+            texts.Name = list.Entries[i].Text;
+            if (i + 1 < list.Entries.size())
+                texts.Description = list.Entries[i + 1].Text;
+            break;
+        }
+    }
+    return texts;
+}
+
+ObjectDefinition makeObjectDefinition(std::size_t size)
+{
+    return ObjectDefinition(ByteString(std::max(size, kObjectDefinitionMinimumSize), '\0'));
+}
+
+} // namespace varnick

@@ -1,0 +1,387 @@
+// The demo world must look to the program exactly like a player's game
+// folder: these tests read it back through the package library the program
+// uses and check every kind of package, the thumbnail caches, the damaged
+// download, and that a seed always gives the same bytes.
+#include "tools/demo/DemoWorld.h"
+
+#include "package/BinarySupport.h"
+#include "package/Classification.h"
+#include "package/CompressedResource.h"
+#include "package/Crc24.h"
+#include "package/ObjectDefinition.h"
+#include "package/PackageQueries.h"
+#include "package/PackageReader.h"
+#include "package/PropertySet.h"
+#include "package/ResourceCollection.h"
+#include "package/TypeIds.h"
+#include "package/base/Paths.h"
+#include "tests/common/TrapRecorder.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <random>
+
+namespace fs = std::filesystem;
+using namespace varnick;
+using namespace varnick::demo;
+
+namespace {
+
+fs::path freshTempFolder(const std::string& name)
+{
+    const fs::path folder = fs::temp_directory_path() / ("varnick-demo-test-" + std::to_string(std::random_device {}()))
+        / pathFromUtf8(name);
+    fs::create_directories(folder.parent_path());
+    return folder;
+}
+
+ByteString fileBytes(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return ByteString(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+/// Every file below root, relative to it, with its bytes.
+std::map<std::string, ByteString> snapshot(const fs::path& root)
+{
+    std::map<std::string, ByteString> files;
+    for (const auto& item : fs::recursive_directory_iterator(root))
+        if (item.is_regular_file())
+            files[pathToUtf8(fs::relative(item.path(), root))] = fileBytes(item.path());
+    return files;
+}
+
+std::vector<PackageResource> resourcesOfType(const PackageFile& pkg, ByteView type)
+{
+    std::vector<PackageResource> result;
+    gflngGetPackageFilesOfType(pkg, result, { ByteString(type) });
+    return result;
+}
+
+std::int32_t signed32(double number)
+{
+    // Property numbers hold unsigned (XML) or signed (binary) readings of 32 bits.
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::int64_t>(number)));
+}
+
+class DemoWorldTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        sFolder = freshTempFolder("world");
+        DemoOptions options;
+        options.Output = sFolder;
+        options.Seed = 7;
+        options.Packages = 60;
+        sWorld = new DemoWorld(generateDemoWorld(options));
+    }
+
+    static void TearDownTestSuite()
+    {
+        delete sWorld;
+        sWorld = nullptr;
+        std::error_code error;
+        fs::remove_all(sFolder.parent_path(), error);
+    }
+
+    static fs::path downloads() { return sWorld->DataFolder / "Downloads"; }
+
+    static std::vector<const GeneratedPackage*> packagesOf(PackageKind kind)
+    {
+        std::vector<const GeneratedPackage*> found;
+        for (const GeneratedPackage& p : sWorld->Packages)
+            if (p.Kind == kind)
+                found.push_back(&p);
+        return found;
+    }
+
+    static inline fs::path sFolder;
+    static inline DemoWorld* sWorld = nullptr;
+};
+
+TEST_F(DemoWorldTest, laysOutTheGameFoldersTheProgramLooksFor)
+{
+    EXPECT_EQ(sWorld->Packages.size(), 60u);
+    EXPECT_EQ(sWorld->DocumentsFolder, fs::absolute(sFolder) / "Documents");
+    EXPECT_TRUE(fs::is_directory(sWorld->DocumentsFolder / "EA Games" / "The Sims 2" / "Downloads"));
+    EXPECT_TRUE(fs::is_regular_file(sWorld->DataFolder / "Thumbnails" / "ObjectThumbnails.package"));
+    EXPECT_TRUE(fs::is_regular_file(sWorld->DataFolder / "Thumbnails" / "DesignModeThumbnails.package"));
+    EXPECT_TRUE(fs::is_directory(sWorld->InstallFolder));
+    EXPECT_TRUE(fs::is_directory(downloads() / pathFromUtf8("Möbel été")));
+    EXPECT_TRUE(fs::is_directory(downloads() / "New Downloads"));
+    EXPECT_TRUE(fs::is_empty(downloads() / "New Downloads"));
+    // Nothing of the scratch folder the world was assembled in is left.
+    for (const auto& item : fs::directory_iterator(sFolder.parent_path()))
+        EXPECT_EQ(item.path().filename(), sFolder.filename());
+
+    EXPECT_EQ(sWorld->count(PackageKind::Damaged), 1);
+    EXPECT_GE(sWorld->count(PackageKind::CatalogObject), 10);
+    EXPECT_GE(sWorld->count(PackageKind::Recolor), 6);
+    EXPECT_GE(sWorld->count(PackageKind::Other), 3);
+    EXPECT_EQ(sWorld->CompressionFallbacks, 0);
+    for (const GeneratedPackage& p : sWorld->Packages)
+        EXPECT_TRUE(fs::is_regular_file(downloads() / p.File)) << p.Title;
+
+    // A package with a non-ASCII name sits in the non-ASCII folder.
+    const auto nonAscii = std::find_if(sWorld->Packages.begin(), sWorld->Packages.end(),
+        [](const GeneratedPackage& p) { return p.Title == "Sessel Blümchen von casaSims"; });
+    ASSERT_NE(nonAscii, sWorld->Packages.end());
+    EXPECT_EQ(nonAscii->File, pathFromUtf8("Möbel été/Sessel Blümchen von casaSims.package"));
+}
+
+TEST_F(DemoWorldTest, everyPackageClassifiesAsItsKind)
+{
+    test::TrapRecorder trap;
+    for (const GeneratedPackage& p : sWorld->Packages) {
+        if (p.Kind == PackageKind::Damaged)
+            continue;
+        std::vector<IndexEntry> entries;
+        ASSERT_TRUE(gsLoadPackageIndexOnly(downloads() / p.File, entries)) << p.Title;
+        EXPECT_EQ(gfblnIsCatalogObject(entries), p.Kind == PackageKind::CatalogObject) << p.Title;
+        EXPECT_EQ(gfblnIsRecolor(entries), p.Kind == PackageKind::Recolor) << p.Title;
+    }
+    EXPECT_TRUE(trap.empty());
+}
+
+TEST_F(DemoWorldTest, catalogObjectsCarryNameLeadDefinitionAndCategories)
+{
+    bool sawSeveralDefinitions = false;
+    bool sawCompressed = false;
+    bool sawBuildMode = false;
+    for (const GeneratedPackage* p : packagesOf(PackageKind::CatalogObject)) {
+        const PackageFile pkg = readPackage(downloads() / p->File);
+        EXPECT_EQ(static_cast<int>(resourcesOfType(pkg, gstrTypeOBJD).size()), p->Definitions) << p->Title;
+
+        const auto chosen = chooseObjectDefinition(pkg);
+        ASSERT_TRUE(chosen.has_value()) << p->Title;
+        EXPECT_EQ(chosen->Definition.guid(), p->Guid) << p->Title;
+        EXPECT_TRUE(chosen->Definition.isComplete());
+        const ObjectDefinition& objd = chosen->Definition;
+        EXPECT_GT(objd.amount(ObjectField::Price), 0);
+        const std::uint16_t function = objd.flags(ObjectField::FunctionSortFlags);
+        const std::uint16_t build = objd.flags(ObjectField::BuildModeType);
+        // Exactly one catalog: one function bit (buy mode) or one build type.
+        EXPECT_TRUE((function != 0) != (build != 0)) << p->Title;
+        EXPECT_EQ(function & (function - 1), 0) << p->Title;
+        EXPECT_NE(objd.flags(ObjectField::FunctionSubSort) | objd.flags(ObjectField::BuildModeSubType), 0);
+        const std::uint16_t wants = objd.flags(ObjectField::WantsSatisfyCategory);
+        EXPECT_TRUE(wants == 0 || (wants >= 10000 && wants <= 10076)) << wants;
+
+        const auto texts = chooseTextList(pkg);
+        ASSERT_TRUE(texts.has_value()) << p->Title;
+        const CatalogTexts catalog = catalogTexts(texts->List);
+        EXPECT_EQ(catalog.Name, p->CatalogName);
+        EXPECT_FALSE(catalog.Description.empty());
+
+        sawSeveralDefinitions |= p->Definitions > 1;
+        sawCompressed |= p->Compressed;
+        sawBuildMode |= build != 0;
+        if (p->Compressed) {
+            // The directory of compressed files lists exactly the resources stored compressed.
+            const auto dirs = resourcesOfType(pkg, gfstr4HexToSimsID("E86B1EEF"));
+            ASSERT_EQ(dirs.size(), 1u);
+            const auto records = parseDirectory(dirs[0].Data, pkg.IndexMinorVersion);
+            const auto compressedCount = std::count_if(pkg.Files.begin(), pkg.Files.end(),
+                [](const PackageResource& r) { return isCompressedResource(r.Data); });
+            EXPECT_EQ(static_cast<long>(records.size()), compressedCount);
+            for (const DirectoryEntry& record : records) {
+                const auto match = std::find_if(pkg.Files.begin(), pkg.Files.end(), [&](const PackageResource& r) {
+                    return r.TypeID == record.TypeID && r.InstanceID == record.InstanceID;
+                });
+                ASSERT_NE(match, pkg.Files.end());
+                EXPECT_EQ(static_cast<std::int32_t>(decompressResource(match->Data).size()), record.Size);
+            }
+        }
+    }
+    EXPECT_TRUE(sawSeveralDefinitions);
+    EXPECT_TRUE(sawCompressed);
+    EXPECT_TRUE(sawBuildMode);
+}
+
+TEST_F(DemoWorldTest, recolorsNameTheirObjectsGuidAndCarryShowableTextures)
+{
+    std::map<std::uint32_t, const GeneratedPackage*> objects;
+    for (const GeneratedPackage* p : packagesOf(PackageKind::CatalogObject))
+        objects[p->Guid] = p;
+    std::map<TextureFormat, int> formats;
+    int xml = 0;
+    int twoOverrides = 0;
+    for (const GeneratedPackage* p : packagesOf(PackageKind::Recolor)) {
+        EXPECT_TRUE(objects.count(p->Guid)) << p->Title << " names no object of the world";
+        const PackageFile pkg = readPackage(downloads() / p->File);
+        const auto overrides = resourcesOfType(pkg, gstrTypeMMAT);
+        ASSERT_EQ(static_cast<int>(overrides.size()), p->MaterialOverrides) << p->Title;
+        // The finder examines only the first material override.
+        const ByteString first = decompressResource(overrides[0].Data);
+        EXPECT_EQ(first.rfind("<?xml", 0) == 0, p->XmlMaterial) << p->Title;
+        const PropertySet props = readPropertySet(first);
+        const auto guid = std::find_if(
+            props.Items.begin(), props.Items.end(), [](const PropertyItem& item) { return item.Name == "objectGUID"; });
+        ASSERT_NE(guid, props.Items.end()) << p->Title;
+        EXPECT_EQ(signed32(guid->Number), static_cast<std::int32_t>(p->Guid)) << p->Title;
+
+        const auto textures = resourcesOfType(pkg, gstrTypeTXTR);
+        ASSERT_EQ(textures.size(), 1u);
+        const RCOLHeader rcol = readRCOLHeader(decompressResource(textures[0].Data));
+        std::string notice;
+        const TextureImage texture = readTextureImage(rcol.Body, notice);
+        EXPECT_EQ(notice, "");
+        EXPECT_EQ(texture.Format, static_cast<std::int32_t>(p->Texture));
+        ASSERT_FALSE(texture.Mips.empty());
+        // The last level is the full-size image the viewer shows.
+        const std::size_t pixels = static_cast<std::size_t>(texture.Width) * texture.Height;
+        const std::size_t expected = p->Texture == TextureFormat::Raw32 ? pixels * 4
+            : p->Texture == TextureFormat::Dxt1                         ? pixels / 2
+                                                                        : pixels;
+        EXPECT_EQ(texture.Mips.back().Data.size(), expected) << p->Title;
+        EXPECT_EQ(texture.MipCount, static_cast<std::int32_t>(texture.Mips.size()));
+
+        ++formats[p->Texture];
+        xml += p->XmlMaterial ? 1 : 0;
+        twoOverrides += p->MaterialOverrides == 2 ? 1 : 0;
+    }
+    EXPECT_GT(formats[TextureFormat::Dxt1], 0);
+    EXPECT_GT(formats[TextureFormat::Dxt3], 0);
+    EXPECT_GT(formats[TextureFormat::Raw32], 0);
+    EXPECT_GT(xml, 0);
+    EXPECT_GT(twoOverrides, 0);
+}
+
+TEST_F(DemoWorldTest, thumbnailsAreFiledUnderTheKeysTheProgramComputes)
+{
+    const ByteString thumbnailType = gfstr4HexToSimsID("AC2950C1");
+    const PackageFile objectCache = readPackage(sWorld->DataFolder / "Thumbnails" / "ObjectThumbnails.package");
+    const PackageFile designCache = readPackage(sWorld->DataFolder / "Thumbnails" / "DesignModeThumbnails.package");
+    EXPECT_EQ(static_cast<int>(resourcesOfType(objectCache, thumbnailType).size()), sWorld->ObjectThumbnails);
+    EXPECT_EQ(static_cast<int>(resourcesOfType(designCache, thumbnailType).size()), sWorld->DesignModeThumbnails);
+    // The purge refuses a cache without exactly one directory of compressed files.
+    EXPECT_EQ(resourcesOfType(objectCache, gfstr4HexToSimsID("E86B1EEF")).size(), 1u);
+    EXPECT_EQ(resourcesOfType(designCache, gfstr4HexToSimsID("E86B1EEF")).size(), 1u);
+
+    int shown = 0;
+    int missing = 0;
+    int twice = 0;
+    for (const GeneratedPackage& p : sWorld->Packages) {
+        // The key of a package: "7F" and the CRC-24 of its lower-case file title.
+        const std::string title = pathToUtf8(p.File.stem());
+        ASSERT_EQ(title, p.Title);
+        const ByteString key = gfstr4HexToSimsID(thumbnailKeyText(title));
+        std::vector<PackageResource> found;
+        const int matches = gflngGetPFByResourceID(objectCache, found, thumbnailType, key);
+        if (p.ThumbnailFiledTwice) {
+            EXPECT_EQ(matches, 2) << p.Title;
+            ++twice;
+            continue;
+        }
+        EXPECT_EQ(matches, p.InObjectThumbnails ? 1 : 0) << p.Title;
+        if (matches == 1) {
+            const ByteString jpeg = decompressResource(found[0].Data);
+            const QImage image = QImage::fromData(QByteArray(jpeg.data(), static_cast<int>(jpeg.size())), "JPG");
+            EXPECT_EQ(image.size(), QSize(128, 128)) << p.Title;
+            ++shown;
+        } else if (p.Kind == PackageKind::CatalogObject) {
+            ++missing;
+        }
+        std::vector<PackageResource> design;
+        EXPECT_EQ(gflngGetPFByResourceID(designCache, design, thumbnailType, key), p.InDesignModeThumbnails ? 1 : 0);
+        // Letter case does not matter: the key is built from the lower-case title.
+        std::string upper = title;
+        for (char& c : upper)
+            c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+        EXPECT_EQ(thumbnailKeyText(upper), thumbnailKeyText(title));
+    }
+    EXPECT_GT(shown, 20);
+    EXPECT_EQ(twice, 1);
+    // Some thumbnails are stored compressed and still decode.
+    EXPECT_TRUE(std::any_of(objectCache.Files.begin(), objectCache.Files.end(),
+        [](const PackageResource& r) { return isCompressedResource(r.Data); }));
+}
+
+TEST_F(DemoWorldTest, damagedDownloadFailsCleanlyAndStaysAsItWas)
+{
+    const auto damaged = packagesOf(PackageKind::Damaged);
+    ASSERT_EQ(damaged.size(), 1u);
+    const fs::path file = downloads() / damaged[0]->File;
+    const ByteString before = fileBytes(file);
+    ASSERT_GT(before.size(), 96u);
+
+    try {
+        readPackageIndex(file);
+        FAIL() << "a truncated package was read";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.code(), ErrorCode::BadPackage);
+    }
+    test::TrapRecorder trap;
+    std::vector<IndexEntry> entries;
+    EXPECT_FALSE(gsLoadPackageIndexOnly(file, entries));
+    EXPECT_TRUE(entries.empty());
+    ASSERT_EQ(trap.trapped().size(), 1u);
+    EXPECT_NE(trap.last().AdditionalData.find("Filename = "), std::string::npos);
+    EXPECT_EQ(fileBytes(file), before);
+}
+
+TEST(DemoWorldGenerator, sameSeedGivesTheSameBytesAndAnotherSeedAnotherWorld)
+{
+    const fs::path a = freshTempFolder("a");
+    const fs::path b = a.parent_path() / "b";
+    const fs::path c = a.parent_path() / "c";
+    DemoOptions options;
+    options.Packages = kMinimumPackages + 8;
+    options.Seed = 99;
+    options.Output = a;
+    generateDemoWorld(options);
+    options.Output = b;
+    generateDemoWorld(options);
+    options.Output = c;
+    options.Seed = 100;
+    generateDemoWorld(options);
+
+    const auto first = snapshot(a);
+    EXPECT_GT(first.size(), static_cast<std::size_t>(options.Packages));
+    EXPECT_TRUE(first == snapshot(b));
+    EXPECT_FALSE(first == snapshot(c));
+    fs::remove_all(a.parent_path());
+}
+
+TEST(DemoWorldGenerator, refusesBadSizesAndFoldersThatHoldFilesWithoutTouchingThem)
+{
+    const fs::path folder = freshTempFolder("taken");
+    fs::create_directories(folder);
+    {
+        std::ofstream(folder / "notes.txt") << "keep me";
+    }
+    DemoOptions options;
+    options.Output = folder;
+    try {
+        generateDemoWorld(options);
+        FAIL() << "a folder holding files was used";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.code(), ErrorCode::InvalidArgument);
+        EXPECT_NE(std::string(failure.what()).find("not empty"), std::string::npos);
+    }
+    EXPECT_EQ(fileBytes(folder / "notes.txt"), "keep me");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.parent_path()), fs::directory_iterator()), 1);
+
+    options.Output = folder.parent_path() / "small";
+    options.Packages = kMinimumPackages - 1;
+    EXPECT_THROW(generateDemoWorld(options), Failure);
+    EXPECT_FALSE(fs::exists(options.Output));
+
+    // An empty folder is fine: it is filled.
+    options.Output = folder.parent_path() / "empty";
+    fs::create_directories(options.Output);
+    options.Packages = kMinimumPackages;
+    const DemoWorld world = generateDemoWorld(options);
+    EXPECT_EQ(world.Packages.size(), static_cast<std::size_t>(kMinimumPackages));
+    EXPECT_TRUE(fs::is_regular_file(world.DataFolder / "Thumbnails" / "ObjectThumbnails.package"));
+    fs::remove_all(folder.parent_path());
+}
+
+} // namespace

@@ -1,0 +1,722 @@
+#include "tools/demo/DemoWorld.h"
+
+#include "package/BinarySupport.h"
+#include "package/CompressedResource.h"
+#include "package/Crc24.h"
+#include "package/PackageWriter.h"
+#include "package/TypeIds.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/KelvoraBinding.h"
+#include "package/base/Paths.h"
+#include "package/base/RawFile.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <sstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace varnick::demo {
+
+namespace {
+
+// Folders of the Downloads tree, "/" separated below Downloads. Names mix
+// capitals and small letters, one holds non-ASCII letters, and one stays empty.
+const char* const kDownloadFolders[] = {
+    "Furniture",
+    "Furniture/Living Room",
+    "Furniture/bedroom",
+    "Kitchen & Bath",
+    "Lighting",
+    "DECOR",
+    "Möbel été",
+    "Build Mode",
+    "Build Mode/Doors and Windows",
+    "Build Mode/garden",
+    "Recolors",
+    "misc",
+    "Hacks and Mods",
+    "New Downloads",
+};
+
+// Other folders the game keeps beside Downloads and Thumbnails.
+const char* const kDataSubfolders[] = { "Downloads", "Thumbnails", "Neighborhoods", "Collections", "Teleport" };
+
+const char* const kSubsets[] = { "body", "frame", "cushion", "fabric", "wood", "metal", "shade", "glass" };
+
+constexpr int kWantsFirst = 10000;
+constexpr int kWantsLast = 10076;
+
+/// The directory of compressed files: type, group and instance the game gives it.
+const ByteString& directoryType()
+{
+    static const ByteString id = gfstr4HexToSimsID("E86B1EEF");
+    return id;
+}
+
+ByteString idOf(std::uint32_t value)
+{
+    return gfstrLongToStr4(static_cast<std::int32_t>(value));
+}
+
+/// Collects the resources of one package, compresses those asked for, and adds
+/// the directory of compressed files when any resource ends up compressed.
+class PackageAssembler {
+public:
+    explicit PackageAssembler(int& compressionFallbacks)
+        : mFallbacks(compressionFallbacks)
+    {
+        gsCreateDefaultPackageHeader(mPackage);
+    }
+
+    void add(const ByteString& type, std::uint32_t group, std::uint32_t instance, ByteString data,
+        bool compress = false, std::uint32_t resource = 0, bool evenIfLarger = false)
+    {
+        PackageResource file;
+        file.TypeID = type;
+        file.GroupID = idOf(group);
+        file.InstanceID = idOf(instance);
+        file.ResourceID = idOf(resource);
+        const auto plainSize = static_cast<std::int32_t>(data.size());
+        if (compress) {
+            ByteString packed = compressed(data, evenIfLarger);
+            if (!packed.empty()) {
+                mDirectory.push_back(
+                    DirectoryEntry { file.TypeID, file.GroupID, file.InstanceID, file.ResourceID, plainSize });
+                data = std::move(packed);
+            }
+        }
+        file.Size = static_cast<std::int32_t>(data.size());
+        file.Data = std::move(data);
+        mPackage.Files.push_back(std::move(file));
+    }
+
+    bool anyCompressed() const { return !mDirectory.empty(); }
+
+    /// The package, with the directory of compressed files as its last resource when needed.
+    PackageFile finish(bool alwaysDirectory = false)
+    {
+        if (!mDirectory.empty() || alwaysDirectory) {
+            ByteString bytes;
+            gsWriteDirectory(bytes, mDirectory, mPackage.IndexMinorVersion);
+            PackageResource dir;
+            dir.TypeID = directoryType();
+            dir.GroupID = directoryType();
+            dir.InstanceID = gfstr4HexToSimsID("286B1F03");
+            dir.ResourceID = idOf(0);
+            dir.Size = static_cast<std::int32_t>(bytes.size());
+            dir.Data = std::move(bytes);
+            mPackage.Files.push_back(std::move(dir));
+        }
+        return std::move(mPackage);
+    }
+
+private:
+    /// The resource compressed with Kelvora, or "" when that does not pay
+    /// (unless evenIfLarger) or does not decode back to the same bytes (then
+    /// it is stored plain).
+    ByteString compressed(const ByteString& plain, bool evenIfLarger)
+    {
+        ByteString packed = kelvoraCompress(plain, 16);
+        if (packed.size() < 9 || (packed.size() >= plain.size() && !evenIfLarger) || plain.size() > 0xFFFFFF)
+            return {};
+        // The header's size fields: the stored length, and the decoded length
+        // as 24 bits big-endian, which readers other than ours rely on.
+        const ByteString storedSize = gfstrLongToStr4(static_cast<std::int32_t>(packed.size()));
+        packed.replace(0, 4, storedSize);
+        packed[6] = static_cast<char>((plain.size() >> 16) & 0xFF);
+        packed[7] = static_cast<char>((plain.size() >> 8) & 0xFF);
+        packed[8] = static_cast<char>(plain.size() & 0xFF);
+        bool same = false;
+        try {
+            same = decompressResource(packed) == plain;
+        } catch (const Failure&) {
+            same = false;
+        }
+        if (!same) {
+            ++mFallbacks;
+            return {};
+        }
+        return packed;
+    }
+
+    int& mFallbacks;
+    PackageFile mPackage;
+    std::vector<DirectoryEntry> mDirectory;
+};
+
+void writeBytes(const fs::path& file, ByteView bytes)
+{
+    FileNameContext context(pathToUtf8(file));
+    RawFile out(file, RawFile::Mode::CreateTruncate);
+    out.writeAt(0, bytes.data(), bytes.size());
+    out.close();
+}
+
+void createFolders(const fs::path& folder)
+{
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error)
+        throw Failure(
+            ErrorCode::FolderFailed, "could not create the folder " + pathToUtf8(folder) + ": " + error.message());
+}
+
+/// Everything the generator decides about one object before it writes it.
+struct ObjectPlan {
+    const CatalogKind* Kind = nullptr;
+    std::string Name;
+    std::string Creator;
+    std::uint32_t Guid = 0;
+    std::size_t PackageIndex = 0; ///< position in DemoWorld::Packages
+};
+
+/// One thumbnail for a cache: the key text and the picture.
+struct CacheEntry {
+    std::string KeyText;
+    ByteString Jpeg;
+    std::uint32_t Instance = 0;
+};
+
+class WorldBuilder {
+public:
+    WorldBuilder(const DemoOptions& options, const fs::path& root)
+        : mOptions(options)
+        , mRandom(options.Seed)
+        , mRoot(root)
+    {
+        mWorld.Root = options.Output;
+        mWorld.DocumentsFolder = options.Output / kDocumentsFolder;
+        mWorld.InstallFolder = options.Output / pathFromUtf8(kInstallFolder);
+        mWorld.DataFolder = options.Output / pathFromUtf8(kDataFolder);
+        mDownloads = root / pathFromUtf8(kDataFolder) / "Downloads";
+    }
+
+    DemoWorld build()
+    {
+        makeFolders();
+        writeShowcase();
+        while (static_cast<int>(mWorld.Packages.size()) < mOptions.Packages)
+            writeRandomPackage();
+        writeCaches();
+        return std::move(mWorld);
+    }
+
+private:
+    // Folders ------------------------------------------------------------------
+
+    void makeFolders()
+    {
+        const fs::path data = mRoot / pathFromUtf8(kDataFolder);
+        for (const char* sub : kDataSubfolders)
+            createFolders(data / sub);
+        for (const char* sub : kDownloadFolders)
+            createFolders(mDownloads / pathFromUtf8(sub));
+        const fs::path install = mRoot / pathFromUtf8(kInstallFolder);
+        createFolders(install / "TSBin");
+        createFolders(install / "TSData" / "Res" / "Catalog");
+        writeBytes(install / "TSBin" / "README.txt",
+            "Stand-in for the game's install folder, generated for the Varnick demo world.\r\n");
+    }
+
+    // Names --------------------------------------------------------------------
+
+    /// A file title that is unique in the world, ignoring letter case, and
+    /// whose thumbnail key no other title has, so every thumbnail is found.
+    std::string uniqueTitle(const std::string& wanted)
+    {
+        std::string title = wanted;
+        for (int n = 2;; ++n) {
+            const std::string key = thumbnailKeyText(title);
+            if (!mTitles.count(lowerAscii(title)) && !mKeys.count(key)) {
+                mTitles.insert(lowerAscii(title));
+                mKeys.insert(key);
+                return title;
+            }
+            title = wanted + " (" + std::to_string(n) + ")";
+        }
+    }
+
+    std::uint32_t uniqueGuid()
+    {
+        for (;;) {
+            const std::uint32_t guid = mRandom.next32();
+            if (guid != 0 && mGuids.insert(guid).second)
+                return guid;
+        }
+    }
+
+    std::string objectTitle(const ObjectPlan& plan)
+    {
+        switch (mRandom.below(3)) {
+        case 0:
+            return plan.Creator + "_" + squeeze(plan.Name);
+        case 1:
+            return plan.Name + " by " + plan.Creator;
+        default:
+            return plan.Creator + "-" + lowerAscii(squeeze(plan.Name));
+        }
+    }
+
+    std::string objectFolder(const CatalogKind& kind)
+    {
+        const unsigned roll = mRandom.below(100);
+        if (roll < 70)
+            return kind.Folder;
+        if (roll < 90)
+            return "";
+        return mRandom.pick(kDownloadFolders);
+    }
+
+    fs::path packagePath(const std::string& folder, const std::string& title) const
+    {
+        fs::path relative = folder.empty() ? fs::path() : pathFromUtf8(folder);
+        return relative / pathFromUtf8(title + ".package");
+    }
+
+    // Packages -----------------------------------------------------------------
+
+    void writePackage(PackageFile& pkg, const fs::path& relative)
+    {
+        writeBytes(mDownloads / relative, serializePackage(pkg));
+    }
+
+    /// A catalog object: its definitions, catalog text, mesh and scene
+    /// resources, and its own texture. Returns its position in the world.
+    std::size_t writeObject(const CatalogKind& kind, std::string folder, int definitions, bool compress,
+        bool damaged = false, const std::string& forcedTitle = {})
+    {
+        ObjectPlan plan;
+        plan.Kind = &kind;
+        plan.Name = catalogName(mRandom, kind);
+        plan.Creator = mRandom.pick(creators());
+        plan.Guid = uniqueGuid();
+        const std::string title = uniqueTitle(forcedTitle.empty() ? objectTitle(plan) : forcedTitle);
+        const std::string description = catalogDescription(mRandom, kind, plan.Name);
+        const std::uint32_t group = 0x7F000000u | (mRandom.next32() & 0xFFFFFF);
+
+        ObjectFields fields;
+        fields.Guid = plan.Guid;
+        const int price = mRandom.between(kind.MinPrice, kind.MaxPrice) / 5 * 5;
+        fields.Price = static_cast<std::uint16_t>(price);
+        fields.InitialDepreciation = static_cast<std::uint16_t>(price * 15 / 100);
+        fields.DailyDepreciation = static_cast<std::uint16_t>(std::max(1, price / 100));
+        fields.DepreciationLimit = static_cast<std::uint16_t>(price * 40 / 100);
+        fields.RoomSortFlags = kind.RoomSort;
+        fields.FunctionSortFlags = kind.FunctionSort;
+        fields.FunctionSubSort = kind.FunctionSubSort;
+        fields.BuildModeType = kind.BuildModeType;
+        fields.BuildModeSubType = kind.BuildModeSubType;
+        fields.CommunitySortFlags = kind.CommunitySort;
+        fields.SkillFlags = kind.SkillFlags;
+        fields.NicenessMultiplier = static_cast<std::uint16_t>(kind.Motive == 6 ? mRandom.between(1, 10) : 0);
+        if (kind.Motive >= 0)
+            fields.Motives[kind.Motive] = static_cast<std::int16_t>(mRandom.between(1, 10));
+        if (mRandom.percent(12))
+            fields.WantsSatisfyCategory = static_cast<std::uint16_t>(mRandom.between(kWantsFirst, kWantsLast));
+
+        PackageAssembler package(mWorld.CompressionFallbacks);
+        // Several definitions: one per tile plus the lead, which is not always
+        // the first in the package.
+        const int leadAt
+            = definitions > 1 ? static_cast<int>(mRandom.below(static_cast<std::uint32_t>(definitions))) : 0;
+        int tile = 0;
+        for (int d = 0; d < definitions; ++d) {
+            ObjectFields definition = fields;
+            const std::string stem = lowerAscii(squeeze(plan.Name)).substr(0, 40);
+            if (d == leadAt) {
+                definition.Name = stem + " - lead";
+                definition.MultiTileSubIndex = definitions > 1 || mRandom.percent(50) ? 0xFFFF : 0;
+            } else {
+                definition.Name = stem + " - tile " + std::to_string(tile);
+                definition.MultiTileSubIndex = static_cast<std::uint16_t>(tile++);
+                definition.Guid = uniqueGuid();
+            }
+            package.add(
+                gstrTypeOBJD, group, 0x41A7u + static_cast<std::uint32_t>(d), objectDefinition(definition), compress);
+        }
+        package.add(gstrTypeCTSS, group, 0x80u + mRandom.below(0x7F00),
+            catalogTextList(lowerAscii(squeeze(plan.Name)).substr(0, 60), plan.Name, description), compress);
+        const std::string resourceStem = "demo_" + lowerAscii(squeeze(plan.Creator + plan.Name)).substr(0, 48);
+        package.add(gstrTypeGMDC, group, mRandom.next32(),
+            sceneResource("cGeometryDataContainer", gstrTypeGMDC, resourceStem + "_tslocator_gmdc", mRandom,
+                mRandom.between(600, 2400)),
+            compress);
+        package.add(gstrTypeGMND, group, mRandom.next32(),
+            sceneResource("cGeometryNode", gstrTypeGMND, resourceStem + "_gmnd", mRandom, 120));
+        package.add(gstrTypeSHPE, group, mRandom.next32(),
+            sceneResource("cShape", gstrTypeSHPE, resourceStem + "_shpe", mRandom, 160));
+        package.add(gstrTypeCRES, group, mRandom.next32(),
+            sceneResource("cResourceNode", gstrTypeCRES, resourceStem + "_cres", mRandom, 200));
+        package.add(gstrTypeTXMT, group, mRandom.next32(),
+            sceneResource("cMaterialDefinition", gstrTypeTXMT, resourceStem + "_txmt", mRandom, 180));
+        const Swatch& swatch = mRandom.pick(swatches());
+        package.add(gstrTypeTXTR, group, mRandom.next32(),
+            textureResource(resourceStem + "_txtr", TextureFormat::Dxt1, 64, swatch, mRandom.next32()), compress);
+        if (mRandom.percent(40))
+            package.add(gstrTypeBHAV, group, 0x1000u + mRandom.below(0x100),
+                namedBlob("demo - function - init", mRandom, mRandom.between(40, 200)));
+        PackageFile pkg = package.finish();
+
+        GeneratedPackage entry;
+        entry.Kind = damaged ? PackageKind::Damaged : PackageKind::CatalogObject;
+        entry.File = packagePath(folder, title);
+        entry.Title = title;
+        entry.CatalogName = plan.Name;
+        entry.Guid = plan.Guid;
+        entry.Definitions = definitions;
+        entry.Compressed = package.anyCompressed();
+
+        if (damaged) {
+            // An interrupted download: the file ends before its index.
+            const ByteString bytes = serializePackage(pkg);
+            writeBytes(mDownloads / entry.File, ByteView(bytes).substr(0, bytes.size() * 3 / 5));
+        } else {
+            writePackage(pkg, entry.File);
+            const ByteString jpeg = thumbnailJpeg(kind.Shape, swatch, mRandom.next32());
+            // New downloads the game has not shown yet have no cached picture.
+            entry.InObjectThumbnails = mObjects.size() < 3 || !mRandom.percent(3);
+            if (entry.InObjectThumbnails)
+                mObjectCache.push_back(CacheEntry { thumbnailKeyText(title), jpeg, mRandom.next32() });
+            if (kind.BuildModeType != 0) {
+                entry.InDesignModeThumbnails = true;
+                mDesignCache.push_back(CacheEntry { thumbnailKeyText(title), jpeg, mRandom.next32() });
+            }
+        }
+        mWorld.Packages.push_back(std::move(entry));
+        plan.PackageIndex = mWorld.Packages.size() - 1;
+        if (!damaged)
+            mObjects.push_back(plan);
+        return plan.PackageIndex;
+    }
+
+    /// A recolor of an object: material overrides naming its GUID, a
+    /// material definition and a texture; nothing of the object's own.
+    std::size_t writeRecolor(const ObjectPlan& object, TextureFormat format, bool xml, int overrides)
+    {
+        const GeneratedPackage& base = mWorld.Packages[object.PackageIndex];
+        const Swatch& swatch = mRandom.pick(swatches());
+        std::string wanted;
+        switch (mRandom.below(3)) {
+        case 0:
+            wanted = base.Title + "_recolor_" + squeeze(swatch.Name);
+            break;
+        case 1:
+            wanted = object.Name + " in " + swatch.Name + " by " + mRandom.pick(creators());
+            break;
+        default:
+            wanted = mRandom.pick(creators()) + "_" + squeeze(object.Name) + "-" + lowerAscii(squeeze(swatch.Name));
+            break;
+        }
+        const std::string title = uniqueTitle(wanted);
+        std::string folder;
+        const unsigned roll = mRandom.below(100);
+        const std::string baseFolder = base.File.parent_path().empty() ? "" : pathToUtf8(base.File.parent_path());
+        folder = roll < 50 ? baseFolder : roll < 85 ? "Recolors" : "";
+
+        const std::uint32_t group = 0x7F000000u | (mRandom.next32() & 0xFFFFFF);
+        const bool compress = mRandom.percent(30);
+        const std::string stem = "demo_" + lowerAscii(squeeze(object.Name + swatch.Name)).substr(0, 48);
+        PackageAssembler package(mWorld.CompressionFallbacks);
+        for (int m = 0; m < overrides; ++m) {
+            package.add(gstrTypeMMAT, group, mRandom.next32(),
+                materialOverride(
+                    object.Guid, object.Name, stem + "_" + std::to_string(m) + "_txmt", mRandom.pick(kSubsets), xml),
+                compress);
+        }
+        package.add(gstrTypeTXMT, group, mRandom.next32(),
+            sceneResource("cMaterialDefinition", gstrTypeTXMT, stem + "_txmt", mRandom, 180));
+        const int size = format == TextureFormat::Raw32 ? 32 : (mRandom.percent(25) ? 128 : 64);
+        package.add(gstrTypeTXTR, group, mRandom.next32(),
+            textureResource(stem + "_txtr", format, size, swatch, mRandom.next32()), compress);
+        PackageFile pkg = package.finish();
+
+        GeneratedPackage entry;
+        entry.Kind = PackageKind::Recolor;
+        entry.File = packagePath(folder, title);
+        entry.Title = title;
+        entry.Guid = object.Guid;
+        entry.Compressed = package.anyCompressed();
+        entry.XmlMaterial = xml;
+        entry.MaterialOverrides = overrides;
+        entry.Texture = format;
+        writePackage(pkg, entry.File);
+
+        if (mRandom.percent(50)) {
+            const ByteString jpeg = thumbnailJpeg(object.Kind->Shape, swatch, mRandom.next32());
+            entry.InObjectThumbnails = true;
+            mObjectCache.push_back(CacheEntry { thumbnailKeyText(title), jpeg, mRandom.next32() });
+            if (object.Kind->BuildModeType != 0 || mRandom.percent(20)) {
+                entry.InDesignModeThumbnails = true;
+                mDesignCache.push_back(CacheEntry { thumbnailKeyText(title), jpeg, mRandom.next32() });
+            }
+        }
+        mWorld.Packages.push_back(std::move(entry));
+        return mWorld.Packages.size() - 1;
+    }
+
+    enum class OtherKind { BehaviourMod, MeshOnly, Wallpaper, Clothing, MaterialOnly, Empty };
+
+    /// A package that is neither a catalog object nor a recolor.
+    void writeOther(OtherKind kind)
+    {
+        const std::string creator = mRandom.pick(creators());
+        const std::uint32_t group = 0x7F000000u | (mRandom.next32() & 0xFFFFFF);
+        const Swatch& swatch = mRandom.pick(swatches());
+        const std::string stem = "demo_" + lowerAscii(creator) + "_" + std::to_string(mRandom.below(100000));
+        PackageAssembler package(mWorld.CompressionFallbacks);
+        std::string wanted;
+        std::string folder = "misc";
+        switch (kind) {
+        case OtherKind::BehaviourMod: {
+            static const char* const kMods[]
+                = { "NoAutoWake", "FasterHomework", "SmarterMaids", "QuietPhones", "LongerParties", "NoBugInvasion" };
+            wanted = creator + "_" + mRandom.pick(kMods) + "Mod";
+            folder = "Hacks and Mods";
+            const int functions = mRandom.between(2, 4);
+            for (int i = 0; i < functions; ++i)
+                package.add(gstrTypeBHAV, group, 0x1000u + static_cast<std::uint32_t>(i),
+                    namedBlob("demo - function " + std::to_string(i), mRandom, mRandom.between(60, 400)),
+                    mRandom.percent(30));
+            package.add(gstrTypeBCON, group, 0x1000, namedBlob("demo - constants", mRandom, 24));
+            package.add(gstrTypeTTAB, group, 0x1000, namedBlob("demo - interactions", mRandom, 120));
+            package.add(gstrTypeTTAS, group, 0x1000, namedBlob("demo - interaction names", mRandom, 80));
+            break;
+        }
+        case OtherKind::MeshOnly:
+            wanted = creator + "_" + squeeze(catalogName(mRandom, mRandom.pick(catalogKinds()))) + "_MESH";
+            package.add(gstrTypeGMDC, group, mRandom.next32(),
+                sceneResource("cGeometryDataContainer", gstrTypeGMDC, stem + "_gmdc", mRandom, 1600), true);
+            package.add(gstrTypeGMND, group, mRandom.next32(),
+                sceneResource("cGeometryNode", gstrTypeGMND, stem + "_gmnd", mRandom, 120));
+            package.add(gstrTypeSHPE, group, mRandom.next32(),
+                sceneResource("cShape", gstrTypeSHPE, stem + "_shpe", mRandom, 160));
+            package.add(gstrTypeCRES, group, mRandom.next32(),
+                sceneResource("cResourceNode", gstrTypeCRES, stem + "_cres", mRandom, 200));
+            break;
+        case OtherKind::Wallpaper:
+            wanted = creator + " wallpaper " + swatch.Name;
+            folder = "DECOR";
+            package.add(gstrTypeTXMT, group, mRandom.next32(),
+                sceneResource("cMaterialDefinition", gstrTypeTXMT, stem + "_txmt", mRandom, 180));
+            package.add(gstrTypeTXTR, group, mRandom.next32(),
+                textureResource(stem + "_txtr", TextureFormat::Dxt1, 128, swatch, mRandom.next32()), true);
+            break;
+        case OtherKind::Clothing:
+            wanted = creator + "_af_dress_" + lowerAscii(squeeze(swatch.Name));
+            package.add(gstrTypeGZPS, group, mRandom.next32(), namedBlob("demo clothing set", mRandom, 300));
+            package.add(gstrType3IDR, group, mRandom.next32(), namedBlob("demo references", mRandom, 64));
+            package.add(gstrTypeMMAT, group, mRandom.next32(),
+                materialOverride(mRandom.next32(), "dress", stem + "_txmt", "body", false));
+            package.add(gstrTypeTXTR, group, mRandom.next32(),
+                textureResource(stem + "_txtr", TextureFormat::Dxt3, 64, swatch, mRandom.next32()));
+            break;
+        case OtherKind::MaterialOnly:
+            wanted = creator + "_" + lowerAscii(squeeze(swatch.Name)) + "_material_fix";
+            package.add(gstrTypeMMAT, group, mRandom.next32(),
+                materialOverride(mRandom.next32(), "fix", stem + "_txmt", "body", false));
+            break;
+        case OtherKind::Empty:
+            wanted = creator + "_placeholder";
+            folder = "";
+            break;
+        }
+        const std::string title = uniqueTitle(wanted);
+        PackageFile pkg = package.finish();
+        GeneratedPackage entry;
+        entry.Kind = PackageKind::Other;
+        entry.File = packagePath(folder, title);
+        entry.Title = title;
+        entry.Compressed = package.anyCompressed();
+        writePackage(pkg, entry.File);
+        mWorld.Packages.push_back(std::move(entry));
+    }
+
+    const CatalogKind& kindNamed(const char* noun)
+    {
+        for (const CatalogKind& kind : catalogKinds())
+            if (std::string_view(kind.Noun) == noun)
+                return kind;
+        return catalogKinds().front();
+    }
+
+    // The world's fixed cases: every kind of package the program meets,
+    // whatever the size asked for.
+    void writeShowcase()
+    {
+        const CatalogKind& armchair = kindNamed("Armchair");
+        const CatalogKind& sofa = kindNamed("Sofa");
+        writeObject(armchair, "", 1, true); // 0: compressed, Downloads root
+        writeObject(sofa, "Furniture/Living Room", 4, false); // 1: lead among four definitions
+        writeRecolor(mObjects[1], TextureFormat::Dxt1, false, 1); // 2
+        writeRecolor(mObjects[1], TextureFormat::Dxt3, true, 1); // 3: XML material override
+        writeRecolor(mObjects[0], TextureFormat::Raw32, false, 1); // 4: raw 32-bit texture
+        writeRecolor(mObjects[0], TextureFormat::Dxt1, false, 2); // 5: two material overrides
+        writeObject(kindNamed("Front Door"), "Build Mode/Doors and Windows", 1, true); // 6: build mode
+        writeOther(OtherKind::BehaviourMod); // 7
+        writeOther(OtherKind::MeshOnly); // 8
+        writeOther(OtherKind::Empty); // 9
+        writeObject(kindNamed("Armchair"), "Möbel été", 1, false, false, "Sessel Blümchen von casaSims"); // 10
+        writeObject(kindNamed("Coffee Table"), "misc", 2, false, true); // 11: damaged download
+    }
+
+    void writeRandomPackage()
+    {
+        const unsigned roll = mRandom.below(100);
+        if (roll < 48 || mObjects.empty()) {
+            const CatalogKind& kind = mRandom.pick(catalogKinds());
+            const int definitions = kind.Tiles > 1 ? kind.Tiles + 1 : 1;
+            writeObject(kind, objectFolder(kind), definitions, mRandom.percent(40));
+        } else if (roll < 84) {
+            // Recolors cluster on recent objects, as sets are downloaded together.
+            const std::size_t window = std::min<std::size_t>(mObjects.size(), 40);
+            const ObjectPlan& object
+                = mObjects[mObjects.size() - 1 - mRandom.below(static_cast<std::uint32_t>(window))];
+            const unsigned f = mRandom.below(100);
+            const TextureFormat format = f < 45 ? TextureFormat::Dxt1
+                : f < 75                        ? TextureFormat::Dxt3
+                                                : TextureFormat::Raw32;
+            writeRecolor(object, format, mRandom.percent(12), mRandom.percent(10) ? 2 : 1);
+        } else {
+            static const OtherKind kKinds[] = { OtherKind::BehaviourMod, OtherKind::MeshOnly, OtherKind::Wallpaper,
+                OtherKind::Clothing, OtherKind::MaterialOnly };
+            writeOther(mRandom.pick(kKinds));
+        }
+    }
+
+    // Thumbnail caches ---------------------------------------------------------
+
+    void writeCaches()
+    {
+        // One picture filed twice, which the program shows as "not found".
+        if (mObjects.size() > 8) {
+            ObjectPlan& plan = mObjects[4 + mRandom.below(static_cast<std::uint32_t>(mObjects.size() - 4))];
+            GeneratedPackage& entry = mWorld.Packages[plan.PackageIndex];
+            if (entry.InObjectThumbnails) {
+                entry.ThumbnailFiledTwice = true;
+                entry.InObjectThumbnails = false;
+                mObjectCache.push_back(CacheEntry { thumbnailKeyText(entry.Title),
+                    thumbnailJpeg(Silhouette::Blob, swatches().front(), 0), mRandom.next32() });
+            }
+        }
+        // Pictures of packages the player has deleted since.
+        const int orphans = std::max(2, mOptions.Packages / 50);
+        for (int i = 0; i < orphans; ++i) {
+            const std::string title = uniqueTitle("deleted download " + std::to_string(mRandom.next32()));
+            mObjectCache.push_back(CacheEntry { thumbnailKeyText(title),
+                thumbnailJpeg(mRandom.pick(catalogKinds()).Shape, mRandom.pick(swatches()), mRandom.next32()),
+                mRandom.next32() });
+        }
+        const fs::path thumbnails = mRoot / pathFromUtf8(kDataFolder) / "Thumbnails";
+        mWorld.ObjectThumbnails = writeCache(thumbnails / "ObjectThumbnails.package", mObjectCache);
+        mWorld.DesignModeThumbnails = writeCache(thumbnails / "DesignModeThumbnails.package", mDesignCache);
+    }
+
+    int writeCache(const fs::path& file, const std::vector<CacheEntry>& entries)
+    {
+        PackageAssembler cache(mWorld.CompressionFallbacks);
+        const ByteString thumbnailType = gfstr4HexToSimsID("AC2950C1");
+        int n = 0;
+        for (const CacheEntry& entry : entries) {
+            // A few pictures are stored compressed, although JPEG data does not
+            // shrink, so that the program's decoding of cached pictures is exercised.
+            const bool compress = (n++ % 9) == 4;
+            const ByteString resourceId = gfstr4HexToSimsID(entry.KeyText);
+            cache.add(thumbnailType, 0xFFFFFFFFu, entry.Instance, entry.Jpeg, compress,
+                static_cast<std::uint32_t>(gflngStr4ToLong(resourceId)), true);
+        }
+        // The game's caches always hold exactly one directory of compressed files.
+        PackageFile pkg = cache.finish(true);
+        writeBytes(file, serializePackage(pkg));
+        return static_cast<int>(entries.size());
+    }
+
+    const DemoOptions& mOptions;
+    DemoRandom mRandom;
+    fs::path mRoot;
+    fs::path mDownloads;
+    DemoWorld mWorld;
+    std::vector<ObjectPlan> mObjects;
+    std::vector<CacheEntry> mObjectCache;
+    std::vector<CacheEntry> mDesignCache;
+    std::set<std::string> mTitles;
+    std::set<std::string> mKeys;
+    std::set<std::uint32_t> mGuids;
+};
+
+bool isEmptyFolder(const fs::path& folder)
+{
+    std::error_code error;
+    return fs::is_directory(folder, error) && fs::is_empty(folder, error) && !error;
+}
+
+} // namespace
+
+int DemoWorld::count(PackageKind kind) const
+{
+    return static_cast<int>(
+        std::count_if(Packages.begin(), Packages.end(), [kind](const GeneratedPackage& p) { return p.Kind == kind; }));
+}
+
+DemoWorld generateDemoWorld(const DemoOptions& options)
+{
+    if (options.Packages < kMinimumPackages || options.Packages > kMaximumPackages)
+        throw Failure(ErrorCode::InvalidArgument,
+            "the number of packages must lie between " + std::to_string(kMinimumPackages) + " and "
+                + std::to_string(kMaximumPackages) + "; found " + std::to_string(options.Packages));
+    if (options.Output.empty())
+        throw Failure(ErrorCode::InvalidArgument, "no output folder given");
+
+    const fs::path output = fs::absolute(options.Output);
+    std::error_code error;
+    const bool exists = fs::exists(output, error);
+    if (exists && !isEmptyFolder(output))
+        throw Failure(ErrorCode::InvalidArgument,
+            "the output folder " + pathToUtf8(output) + " already exists and is not empty; choose a new folder");
+
+    // Assemble beside the output and move it into place at the end.
+    fs::path scratch;
+    for (int n = 0;; ++n) {
+        scratch
+            = output.parent_path() / pathFromUtf8("." + pathToUtf8(output.filename()) + ".partial" + std::to_string(n));
+        if (!fs::exists(scratch, error))
+            break;
+    }
+    createFolders(scratch);
+    try {
+        DemoOptions absolute = options;
+        absolute.Output = output;
+        WorldBuilder builder(absolute, scratch);
+        DemoWorld world = builder.build();
+        if (exists)
+            fs::remove(output);
+        fs::rename(scratch, output);
+        return world;
+    } catch (const fs::filesystem_error& failure) {
+        fs::remove_all(scratch, error);
+        throw Failure(ErrorCode::FolderFailed, std::string("could not finish the demo world: ") + failure.what());
+    } catch (...) {
+        fs::remove_all(scratch, error);
+        throw;
+    }
+}
+
+std::string describeWorld(const DemoWorld& world)
+{
+    std::ostringstream text;
+    text << "Demo world in " << pathToUtf8(world.Root) << ": " << world.Packages.size() << " packages ("
+         << world.count(PackageKind::CatalogObject) << " catalog objects, " << world.count(PackageKind::Recolor)
+         << " recolors, " << world.count(PackageKind::Other) << " others, " << world.count(PackageKind::Damaged)
+         << " damaged), " << world.ObjectThumbnails << " object thumbnails, " << world.DesignModeThumbnails
+         << " design mode thumbnails.\n"
+         << "  VARNICK_DOCUMENTS_DIR=" << pathToUtf8(world.DocumentsFolder) << "\n"
+         << "  VARNICK_SIMS2_INSTALL_DIR=" << pathToUtf8(world.InstallFolder) << "\n";
+    if (world.CompressionFallbacks > 0)
+        text << "  " << world.CompressionFallbacks << " resources were stored plain because compressing them did not "
+             << "decode back to the same bytes.\n";
+    return text.str();
+}
+
+} // namespace varnick::demo

@@ -1,0 +1,79 @@
+#pragma once
+
+// The demo game environment: a documents folder with the game's data folder
+// (a Downloads tree of generated catalog objects, recolors, other packages
+// and one damaged download, and the Thumbnails folder with both thumbnail
+// caches) and a stand-in for the game's install folder. Players without the
+// game, reviewers and tests run Varnick on it.
+
+#include "tools/demo/DemoResources.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace varnick::demo {
+
+/// What to generate.
+struct DemoOptions {
+    std::filesystem::path Output; ///< the folder to create; must not exist or be empty
+    std::uint64_t Seed = 2004; ///< the same seed and size give byte-identical worlds
+    int Packages = 60; ///< packages in the Downloads tree
+};
+
+/// The fewest packages a world holds: one of every showcase case.
+inline constexpr int kMinimumPackages = 12;
+/// The most packages a world holds (the thumbnail caches stay below 2 GiB).
+inline constexpr int kMaximumPackages = 250000;
+
+/// Folders of the world, relative to its root.
+inline constexpr const char* kDocumentsFolder = "Documents";
+inline constexpr const char* kDataFolder = "Documents/EA Games/The Sims 2";
+inline constexpr const char* kInstallFolder = "Program Files/EA GAMES/The Sims 2";
+
+/// What a package of the world is.
+enum class PackageKind { CatalogObject, Recolor, Other, Damaged };
+
+/// One generated package, as the tests and the summary see it.
+struct GeneratedPackage {
+    PackageKind Kind = PackageKind::Other;
+    std::filesystem::path File; ///< relative to the Downloads folder
+    std::string Title; ///< file name without ".package" (UTF-8)
+    std::string CatalogName; ///< catalog objects: the English catalog name
+    std::uint32_t Guid = 0; ///< catalog objects: the lead definition's GUID; recolors: the GUID they name
+    int Definitions = 0; ///< catalog objects: object definitions in the package
+    bool Compressed = false; ///< some resources are stored compressed
+    bool XmlMaterial = false; ///< recolors: the material override is in the XML encoding
+    int MaterialOverrides = 0; ///< recolors: material overrides in the package
+    TextureFormat Texture = TextureFormat::Dxt1; ///< recolors: the texture's format
+    bool InObjectThumbnails = false; ///< filed once in ObjectThumbnails.package
+    bool InDesignModeThumbnails = false; ///< filed in DesignModeThumbnails.package
+    bool ThumbnailFiledTwice = false; ///< filed twice in ObjectThumbnails.package (shows as "not found")
+};
+
+/// The generated world.
+struct DemoWorld {
+    std::filesystem::path Root;
+    std::filesystem::path DocumentsFolder; ///< for VARNICK_DOCUMENTS_DIR
+    std::filesystem::path InstallFolder; ///< for VARNICK_SIMS2_INSTALL_DIR
+    std::filesystem::path DataFolder; ///< DocumentsFolder / "EA Games" / "The Sims 2"
+    std::vector<GeneratedPackage> Packages;
+    int ObjectThumbnails = 0; ///< resources in ObjectThumbnails.package
+    int DesignModeThumbnails = 0; ///< resources in DesignModeThumbnails.package
+    int CompressionFallbacks = 0; ///< resources stored plain because compressing did not round-trip
+
+    int count(PackageKind kind) const;
+};
+
+/// Generates the world into options.Output. The world is assembled in a
+/// scratch folder beside Output and renamed into place at the end, so Output
+/// is either absent or complete. Throws Failure (InvalidArgument for bad
+/// options or an Output that exists and is not empty, the file errors for
+/// disk trouble); nothing is left behind then.
+DemoWorld generateDemoWorld(const DemoOptions& options);
+
+/// A one-paragraph description of the world for the console.
+std::string describeWorld(const DemoWorld& world);
+
+} // namespace varnick::demo

@@ -1,0 +1,91 @@
+// varnick-demo: writes a complete demo game environment (documents folder with
+// the game's data folder, Downloads tree, thumbnail caches, and a stand-in
+// install folder) for running Varnick without the game.
+#include "tools/demo/DemoWorld.h"
+
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <shellapi.h>
+#include <windows.h>
+#endif
+
+namespace {
+
+#ifdef _WIN32
+/// The command line as UTF-8, from the wide-character form (never the 8-bit code page).
+std::vector<std::string> utf8Arguments()
+{
+    std::vector<std::string> arguments;
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 0; wide && i < count; ++i) {
+        const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string text(bytes > 0 ? bytes - 1 : 0, '\0');
+        if (bytes > 1)
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, text.data(), bytes, nullptr, nullptr);
+        arguments.push_back(std::move(text));
+    }
+    LocalFree(wide);
+    return arguments;
+}
+#endif
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    varnick::setErrorTrapHandler([](const varnick::ErrorContext& context) {
+        std::string line = "varnick-demo: " + context.Description;
+        if (!context.AdditionalData.empty())
+            line += " (" + context.AdditionalData + ")";
+        std::fprintf(stderr, "%s\n", line.c_str());
+        std::exit(1);
+    });
+
+    CLI::App app { "Writes a demo game environment for Varnick: a documents folder with the game's data folder "
+                   "(Downloads tree and thumbnail caches) and a stand-in install folder." };
+    std::string output;
+    std::uint64_t seed = 2004;
+    int packages = 60;
+    bool quiet = false;
+    app.add_option("--out,output", output, "Folder to create (must not exist, or be empty)")->required();
+    app.add_option("--seed", seed, "Seed: the same seed and size give byte-identical worlds")->capture_default_str();
+    app.add_option("--packages", packages, "Number of packages in the Downloads tree")
+        ->capture_default_str()
+        ->check(CLI::Range(varnick::demo::kMinimumPackages, varnick::demo::kMaximumPackages));
+    app.add_flag("--quiet", quiet, "Print nothing on success");
+
+#ifdef _WIN32
+    std::vector<std::string> arguments = utf8Arguments();
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments)
+        pointers.push_back(argument.data());
+    argc = static_cast<int>(pointers.size());
+    argv = pointers.data();
+#endif
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error);
+    }
+
+    bool done = varnick::trapped("varnick-demo", "main", [&] {
+        varnick::demo::DemoOptions options;
+        options.Output = varnick::pathFromUtf8(output);
+        options.Seed = seed;
+        options.Packages = packages;
+        const varnick::demo::DemoWorld world = varnick::demo::generateDemoWorld(options);
+        if (!quiet)
+            std::fputs(varnick::demo::describeWorld(world).c_str(), stdout);
+    });
+    return done ? 0 : 1;
+}

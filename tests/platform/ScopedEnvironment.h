@@ -1,0 +1,77 @@
+#pragma once
+
+#include "package/base/Paths.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace varnick::test {
+
+/// Sets (or, with nullopt, removes) environment variables for the lifetime of
+/// the object and restores the earlier values afterwards.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment() = default;
+    ~ScopedEnvironment()
+    {
+        for (auto it = mSaved.rbegin(); it != mSaved.rend(); ++it)
+            apply(it->first, it->second);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+    void set(const std::string& name, const std::optional<std::string>& value)
+    {
+        const char* old = std::getenv(name.c_str());
+        mSaved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        apply(name, value);
+    }
+
+private:
+    static void apply(const std::string& name, const std::optional<std::string>& value)
+    {
+#ifdef _WIN32
+        _putenv_s(name.c_str(), value ? value->c_str() : "");
+#else
+        if (value)
+            setenv(name.c_str(), value->c_str(), 1);
+        else
+            unsetenv(name.c_str());
+#endif
+    }
+
+    std::vector<std::pair<std::string, std::optional<std::string>>> mSaved;
+};
+
+/// A fresh, empty folder below the system's temporary folder, removed with its contents afterwards.
+class TemporaryFolder {
+public:
+    TemporaryFolder()
+    {
+        std::random_device random;
+        const auto base = std::filesystem::temp_directory_path();
+        do {
+            mPath = base / ("varnick-test-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(mPath));
+    }
+    ~TemporaryFolder()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(mPath, error);
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::filesystem::path& path() const { return mPath; }
+    std::string utf8() const { return pathToUtf8(mPath); }
+
+private:
+    std::filesystem::path mPath;
+};
+
+} // namespace varnick::test

@@ -62,6 +62,11 @@ std::string plural(std::int64_t count, const char* noun)
     return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
+std::string entryCount(std::int64_t count)
+{
+    return std::to_string(count) + (count == 1 ? " entry" : " entries");
+}
+
 // Where the package bytes come from: an open file or a buffer.
 class Source {
 public:
@@ -141,11 +146,11 @@ void checkTable(
     if (count == 0)
         return;
     if (offset < 0)
-        badPackage(std::string(table) + " of " + plural(count, "entry") + " starts at offset " + std::to_string(offset)
+        badPackage(std::string(table) + " of " + entryCount(count) + " starts at offset " + std::to_string(offset)
             + ", before the start of the " + source.noun());
     const std::int64_t bytes = static_cast<std::int64_t>(count) * recordSize;
     if (offset > length || bytes > length - offset)
-        badPackage(std::string(table) + " of " + plural(count, "entry") + " at offset " + std::to_string(offset)
+        badPackage(std::string(table) + " of " + entryCount(count) + " at offset " + std::to_string(offset)
             + " runs past the end of the " + source.noun() + " (" + plural(length, "byte") + ")");
 }
 
@@ -246,7 +251,7 @@ void readResources(const Source& source, const std::vector<IndexEntry>& index, s
     }
     if (total > 2 * length + kSharedRangeAllowance)
         throw Failure(ErrorCode::ResourceTooLarge,
-            "The " + plural(static_cast<std::int64_t>(index.size()), "index entry") + " name resources of "
+            "The index's " + entryCount(static_cast<std::int64_t>(index.size())) + " name resources of "
                 + plural(total, "byte") + " in all, more than the " + source.noun() + " (" + plural(length, "byte")
                 + ") can hold even with shared ranges");
 

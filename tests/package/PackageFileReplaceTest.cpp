@@ -1,0 +1,82 @@
+#include "package/base/ErrorTrap.h"
+#include "package/base/FileReplace.h"
+#include "tests/common/PackageBuilder.h"
+
+#include <gtest/gtest.h>
+
+using namespace varnick;
+using namespace varnick::test;
+
+namespace {
+
+struct RenameFailure {
+    RenameFailure() { failRenameForTesting(true); }
+    ~RenameFailure() { failRenameForTesting(false); }
+};
+
+} // namespace
+
+TEST(FileReplace, putsTheScratchFileInPlaceOfTheTarget)
+{
+    TempDir dir;
+    const auto target = dir.write("object.package", "old contents");
+    const auto scratch = dir.write("savefile.package", "new contents");
+    replaceFileAtomically(scratch, target);
+    EXPECT_EQ(readFileBytes(target), "new contents");
+    EXPECT_FALSE(std::filesystem::exists(scratch));
+}
+
+TEST(FileReplace, createsAMissingTarget)
+{
+    TempDir dir;
+    const auto scratch = dir.write("savefile.package", "new");
+    replaceFileAtomically(scratch, dir.path() / "fresh.package");
+    EXPECT_EQ(readFileBytes(dir.path() / "fresh.package"), "new");
+}
+
+TEST(FileReplace, failedRenameLeavesTargetAndScratch)
+{
+    TempDir dir;
+    const auto target = dir.write("object.package", "old contents");
+    const auto scratch = dir.write("savefile.package", "new contents");
+    {
+        RenameFailure failing;
+        try {
+            replaceFileAtomically(scratch, target);
+            ADD_FAILURE() << "the replacement should have failed";
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.code(), ErrorCode::FileReplaceFailed);
+            EXPECT_NE(std::string(failure.what()).find("object.package"), std::string::npos);
+        }
+    }
+    EXPECT_EQ(readFileBytes(target), "old contents");
+    EXPECT_EQ(readFileBytes(scratch), "new contents");
+}
+
+TEST(FileReplace, missingScratchLeavesTarget)
+{
+    TempDir dir;
+    const auto target = dir.write("object.package", "old contents");
+    EXPECT_THROW(replaceFileAtomically(dir.path() / "nothing.package", target), Failure);
+    EXPECT_EQ(readFileBytes(target), "old contents");
+}
+
+TEST(FileReplace, worksAcrossVolumes)
+{
+    // Memory-backed /dev/shm is usually another file system than the temporary folder.
+    const std::filesystem::path shm = "/dev/shm";
+    std::error_code error;
+    if (!std::filesystem::is_directory(shm, error))
+        GTEST_SKIP() << "no second volume to try";
+    TempDir dir;
+    const auto target = dir.write("object.package", "old contents");
+    const auto scratch = shm / ("varnick-replace-" + std::to_string(std::hash<std::string> {}(dir.path().string())));
+    {
+        std::ofstream out(scratch, std::ios::binary);
+        out << "from another volume";
+    }
+    replaceFileAtomically(scratch, target);
+    EXPECT_EQ(readFileBytes(target), "from another volume");
+    EXPECT_FALSE(std::filesystem::exists(scratch));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
+}

@@ -1,10 +1,34 @@
+#include "app/browser/frmMain.h"
+#include "app/errors/frmErrorDialog.h"
+#include "app/platform/qt/Pause.h"
+#include "app/startup/frmTitle.h"
+#include "package/PackageWriter.h"
+
 #include <QApplication>
-#include <QLabel>
+
+#include <memory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Varnick"));
-    label.show();
+    QApplication::setApplicationName(QStringLiteral("Varnick"));
+    QApplication::setOrganizationName(QStringLiteral("Varnick"));
+    // Every trapped failure from here on is shown in the error dialog, which ends the program.
+    varnick::installErrorDialog();
+    // The package writer keeps the windows responsive while it waits to retry a held file.
+    varnick::setPackageWriterPause([](std::int32_t milliseconds) { varnick::gsPause(milliseconds); });
+
+    varnick::frmTitle title;
+    if (!title.Form_Load())
+        return 1;
+
+    std::unique_ptr<varnick::frmMain> mainWindow;
+    QObject::connect(&title, &varnick::frmTitle::unloaded, [&mainWindow] {
+        mainWindow = std::make_unique<varnick::frmMain>();
+        QObject::connect(
+            mainWindow.get(), &varnick::frmMain::unloaded, qApp, &QApplication::quit, Qt::QueuedConnection);
+        mainWindow->show();
+    });
+    title.show();
     return QApplication::exec();
 }

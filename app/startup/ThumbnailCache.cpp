@@ -1,0 +1,177 @@
+#include "app/startup/ThumbnailCache.h"
+
+#include "package/PackageReader.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace varnick {
+
+namespace {
+
+// Catalog thumbnail images, AC2950C1 in stored (little-endian) order.
+constexpr std::uint32_t kThumbnailType = 0xAC2950C1u;
+
+std::uint32_t idValue(ByteView id)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4 && i < id.size(); ++i)
+        value |= static_cast<std::uint32_t>(byteAt(id, i)) << (8 * i);
+    return value;
+}
+
+ByteString idBytes(std::uint32_t value)
+{
+    ByteString id(4, '\0');
+    for (std::size_t i = 0; i < 4; ++i)
+        id[i] = static_cast<char>((value >> (8 * i)) & 0xFFu);
+    return id;
+}
+
+std::uint64_t lookupKey(std::uint32_t type, std::uint32_t resource)
+{
+    return (static_cast<std::uint64_t>(type) << 32) | resource;
+}
+
+} // namespace
+
+ThumbnailCache::Stamp ThumbnailCache::stampOf(const fs::path& fileName)
+{
+    Stamp stamp;
+    std::error_code error;
+    if (fileName.empty() || !fs::is_regular_file(fileName, error))
+        return stamp;
+    stamp.size = fs::file_size(fileName, error);
+    if (error)
+        return stamp;
+    stamp.modified = fs::last_write_time(fileName, error);
+    stamp.exists = !error;
+    return stamp;
+}
+
+IndexEntry ThumbnailCache::toIndexEntry(const Entry& entry)
+{
+    IndexEntry result;
+    result.TypeID = idBytes(entry.type);
+    result.GroupID = idBytes(entry.group);
+    result.InstanceID = idBytes(entry.instance);
+    result.ResourceID = idBytes(entry.resource);
+    result.Offset = entry.offset;
+    result.Size = entry.size;
+    return result;
+}
+
+void ThumbnailCache::clear()
+{
+    mFileName.clear();
+    mStamp = {};
+    mEntries = {};
+    mLookup = {};
+}
+
+void ThumbnailCache::load(const fs::path& fileName)
+{
+    mFileName = fileName;
+    mStamp = stampOf(fileName);
+    mEntries = {};
+    mLookup = {};
+    // Players delete the cache to make the game build it anew: no file, no thumbnails.
+    if (!mStamp.exists)
+        return;
+
+    const PackageIndex index = readPackageIndex(fileName);
+    std::vector<Entry> entries;
+    entries.reserve(index.Entries.size());
+    for (const IndexEntry& source : index.Entries) {
+        entries.push_back(Entry { idValue(source.TypeID), idValue(source.GroupID), idValue(source.InstanceID),
+            idValue(source.ResourceID), source.Offset, source.Size });
+    }
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> lookup;
+    lookup.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        lookup.emplace_back(lookupKey(entries[i].type, entries[i].resource), static_cast<std::uint32_t>(i));
+    // Sorting by key and then position keeps index order among equal keys.
+    std::sort(lookup.begin(), lookup.end());
+    mEntries = std::move(entries);
+    mLookup = std::move(lookup);
+}
+
+std::size_t ThumbnailCache::memoryBytes() const
+{
+    return mEntries.capacity() * sizeof(Entry) + mLookup.capacity() * sizeof(mLookup.front());
+}
+
+bool ThumbnailCache::refreshIfChanged()
+{
+    if (mFileName.empty() || stampOf(mFileName) == mStamp)
+        return false;
+    try {
+        load(mFileName);
+    } catch (...) {
+        // Keep nothing of the old index: it describes bytes that are gone.
+        mEntries = {};
+        mLookup = {};
+        throw;
+    }
+    return true;
+}
+
+std::vector<IndexEntry> ThumbnailCache::find(ByteView typeId, ByteView resourceId)
+{
+    refreshIfChanged();
+    const std::uint64_t key = lookupKey(idValue(typeId), idValue(resourceId));
+    std::vector<IndexEntry> result;
+    if (typeId.size() != 4 || resourceId.size() != 4)
+        return result;
+    auto it = std::lower_bound(mLookup.begin(), mLookup.end(), std::make_pair(key, std::uint32_t { 0 }));
+    for (; it != mLookup.end() && it->first == key; ++it)
+        result.push_back(toIndexEntry(mEntries[it->second]));
+    return result;
+}
+
+ByteString ThumbnailCache::readBytes(const IndexEntry& entry) const
+{
+    return readResourceBytes(mFileName, entry);
+}
+
+std::optional<ByteString> ThumbnailCache::uniqueThumbnail(ByteView resourceId)
+{
+    // The game may rewrite the cache between the lookup and the read; bytes
+    // are only trusted when the file is still the one the index describes.
+    for (int attempt = 0;; ++attempt) {
+        const std::vector<IndexEntry> matches = find(idBytes(kThumbnailType), resourceId);
+        if (matches.size() != 1)
+            return std::nullopt;
+        try {
+            ByteString bytes = readBytes(matches.front());
+            if (stampOf(mFileName) == mStamp)
+                return bytes;
+        } catch (const Failure&) {
+            if (stampOf(mFileName) == mStamp || attempt >= 2)
+                throw;
+        }
+        if (attempt >= 2)
+            throw Failure(ErrorCode::FileReadFailed,
+                "The thumbnail cache " + pathToUtf8(mFileName) + " keeps changing while it is read");
+    }
+}
+
+ThumbnailCache& gudtObjectThumbnails()
+{
+    static ThumbnailCache cache;
+    return cache;
+}
+
+bool gsLoadObjectThumbnails(const fs::path& fileName)
+{
+    return trapped("modSimsPackage", "gsLoadObjectThumbnails", [&] {
+        const FileNameContext context(pathToUtf8(fileName));
+        gudtObjectThumbnails().load(fileName);
+    });
+}
+
+} // namespace varnick

@@ -1,0 +1,273 @@
+#include "app/errors/ErrorReport.h"
+#include "app/errors/SupportContacts.h"
+#include "app/errors/frmErrorDialog.h"
+#include "app/platform/qt/MessageBox.h"
+#include "package/base/Folders.h"
+#include "package/base/Paths.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <filesystem>
+#include <vector>
+
+using namespace varnick;
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void failIn(
+    const char* module, const char* procedure, ErrorCode code, const std::string& description, std::int32_t location)
+{
+    trapped(module, procedure, [&] {
+        setLocation(location);
+        throw Failure(code, description);
+    });
+}
+
+} // namespace
+
+class ErrorDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(mProgramFolder.isValid());
+        QVERIFY(mUserFolder.isValid());
+        qputenv("VARNICK_USER_DATA_DIR", mUserFolder.path().toUtf8());
+        setProgramFolderForTesting(pathFromUtf8(mProgramFolder.path().toStdString()));
+        errorContext() = ErrorContext {};
+        mEnded = 0;
+        mOpened.clear();
+        mOpenerResult = true;
+        mPresented.clear();
+        frmErrorDialog::setEndProgramForTesting([this] { ++mEnded; });
+        frmErrorDialog::setUrlOpenerForTesting([this](const QUrl& url) {
+            mOpened.append(url);
+            return mOpenerResult;
+        });
+        setErrorDialogPresenterForTesting([this](frmErrorDialog& dialog) {
+            mPresented.push_back(&dialog);
+            if (mPresent)
+                mPresent(dialog);
+        });
+        mPresent = nullptr;
+        installErrorDialog();
+    }
+
+    void cleanup()
+    {
+        setErrorTrapHandler({});
+        setErrorDialogPresenterForTesting({});
+        frmErrorDialog::setEndProgramForTesting({});
+        frmErrorDialog::setUrlOpenerForTesting({});
+        setProgramFolderForTesting({});
+        qunsetenv("VARNICK_USER_DATA_DIR");
+    }
+
+    void controlsCarryTheirNamesCaptionsAndPlaces()
+    {
+        frmErrorDialog dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Unrecoverable Error - Program Execution Halted"));
+        QCOMPARE(dialog.size(), QSize(501, 310));
+        auto* label = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
+        QVERIFY(label);
+        QCOMPARE(label->text(),
+            QStringLiteral("The program has encountered an unexpected error and has halted operation. The error "
+                           "encountered is listed in the text box below."));
+        auto* message = dialog.findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"));
+        QVERIFY(message);
+        QVERIFY(message->isReadOnly());
+        QCOMPARE(message->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+        const auto button = [&](const char* name) { return dialog.findChild<QPushButton*>(QLatin1String(name)); };
+        QCOMPARE(button("cmdCopy")->text(), QStringLiteral("Copy error message to the Windows clipboard."));
+        QCOMPARE(button("cmdEnd")->text(), QStringLiteral("Close the error dialog and end the program."));
+        QCOMPARE(button("cmdWebPage")->text(), QStringLiteral("Open web page ") + fromUtf8(support::kWebHost) + u'.');
+        QCOMPARE(
+            button("cmdMailTo")->text(), QStringLiteral("Send mail to ") + fromUtf8(support::kEmailAddress) + u'.');
+        QCOMPARE(button("cmdFocus")->text(), QStringLiteral("Command1"));
+        QCOMPARE(button("cmdCopy")->y(), button("cmdEnd")->y());
+        QVERIFY(button("cmdCopy")->x() < button("cmdEnd")->x());
+        QVERIFY(button("cmdEnd")->geometry().bottom() < 310);
+        for (const char* hidden : { "cmdWebPage", "cmdMailTo", "cmdFocus" })
+            QVERIFY2(button(hidden)->y() >= 310, hidden);
+    }
+
+    void trappedFailureShowsReportAndWritesLog()
+    {
+        errorContext().AdditionalData = "Filename = /home/zoë/Downloads/chair.package";
+        failIn("modSimsPackage", "gsOpenPackageFile", ErrorCode::BadPackage, "Index past end of file", 2500);
+
+        QCOMPARE(mPresented.size(), std::size_t(1));
+        frmErrorDialog& dialog = *mPresented.front();
+        const std::string expected = composeErrorReport(errorContext());
+        QCOMPARE(dialog.report(), fromUtf8(expected));
+        QVERIFY(dialog.report().endsWith(
+            QStringLiteral("Additional Error Data:\r\nFilename = /home/zoë/Downloads/chair.package")));
+        QVERIFY(dialog.report().contains(QStringLiteral("\r\nError: 2001\r\nIndex past end of file\r\n")));
+        QVERIFY(dialog.report().contains(QStringLiteral("\r\nLocation: 2500\r\n")));
+
+        const QString log = mProgramFolder.filePath(QStringLiteral("errorlog.txt"));
+        QCOMPARE(QString::fromStdString(pathToUtf8(dialog.logFile())), log);
+        QCOMPARE(readFile(log), QByteArray::fromStdString(expected + "\r\n"));
+
+        auto* message = dialog.findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"));
+        QCOMPARE(message->toPlainText().remove(u'\r'), dialog.report().remove(u'\r'));
+        QCOMPARE(mEnded, 0);
+    }
+
+    void secondFailureReusesDialogWithFreshReportAndLog()
+    {
+        failIn("modOne", "gsFirst", ErrorCode::FileOpenFailed, "first failure with a long description", 1000);
+        failIn("frmTwo", "cmdSecond_Click", ErrorCode::FileReadFailed, "second", 3000);
+
+        QCOMPARE(mPresented.size(), std::size_t(2));
+        QCOMPARE(mPresented[0], mPresented[1]);
+        QVERIFY(mPresented[1]->report().contains(QStringLiteral("Procedure: cmdSecond_Click")));
+        const QByteArray log = readFile(mProgramFolder.filePath(QStringLiteral("errorlog.txt")));
+        QVERIFY(log.contains("cmdSecond_Click"));
+        QVERIFY(!log.contains("gsFirst"));
+    }
+
+    void unwritableProgramFolderStillShowsDialogAndLogsPerUser()
+    {
+        setProgramFolderForTesting(pathFromUtf8(mProgramFolder.filePath(QStringLiteral("not there")).toStdString()));
+        failIn("modOne", "gsFirst", ErrorCode::FileOpenFailed, "boom", 1000);
+        QCOMPARE(mPresented.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(pathToUtf8(mPresented[0]->logFile())),
+            mUserFolder.filePath(QStringLiteral("errorlog.txt")));
+
+        // Nowhere to write at all: the report is still shown, and the reason is kept.
+        QFile blocker(mUserFolder.filePath(QStringLiteral("errorlog.txt")));
+        QVERIFY(blocker.remove());
+        QVERIFY(QDir(mUserFolder.path()).mkdir(QStringLiteral("errorlog.txt")));
+        failIn("modOne", "gsSecond", ErrorCode::FileOpenFailed, "boom again", 2000);
+        QCOMPARE(mPresented.size(), std::size_t(2));
+        QVERIFY(mPresented[1]->logFile().empty());
+        QVERIFY(mPresented[1]->logError().contains(QStringLiteral("errorlog.txt")));
+        QVERIFY(mPresented[1]->report().contains(QStringLiteral("Procedure: gsSecond")));
+        QVERIFY(QDir(mUserFolder.path()).rmdir(QStringLiteral("errorlog.txt")));
+    }
+
+    void buttonsCopyEndAndMoveFocusAway()
+    {
+        mPresent = [this](frmErrorDialog& dialog) {
+            dialog.show();
+            auto* copy = dialog.findChild<QPushButton*>(QStringLiteral("cmdCopy"));
+            auto* focus = dialog.findChild<QPushButton*>(QStringLiteral("cmdFocus"));
+            QGuiApplication::clipboard()->setText(QStringLiteral("old clipboard text"));
+            QTest::mouseClick(copy, Qt::LeftButton);
+            mClipboard = QGuiApplication::clipboard()->text();
+            mFocusAfterCopy = dialog.focusWidget() == focus;
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdEnd")), Qt::LeftButton);
+            dialog.hide();
+        };
+        failIn("modOne", "gsFirst", ErrorCode::FileOpenFailed, "boom", 1000);
+        QCOMPARE(mClipboard, mPresented.at(0)->report());
+        QVERIFY(mFocusAfterCopy);
+        QCOMPARE(mEnded, 1);
+    }
+
+    void showingClearsHourglassAndFocusesHolder()
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        frmErrorDialog dialog;
+        dialog.show();
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QCOMPARE(dialog.focusWidget(), dialog.findChild<QPushButton*>(QStringLiteral("cmdFocus")));
+    }
+
+    void mailAndWebPageGoToDesktopHandlers()
+    {
+        MessageBox::TestScope boxes;
+        frmErrorDialog dialog;
+        mOpenerResult = false; // mail reports nothing even when no handler takes it
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdMailTo")), Qt::LeftButton);
+        QCOMPARE(mOpened.size(), 1);
+        QCOMPARE(mOpened[0], QUrl(QStringLiteral("mailto:") + fromUtf8(support::kEmailAddress)));
+        QVERIFY(boxes.shown().isEmpty());
+
+        mOpenerResult = true;
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdWebPage")), Qt::LeftButton);
+        QCOMPARE(mOpened.size(), 2);
+        QCOMPARE(mOpened[1], QUrl(fromUtf8(support::kWebPage)));
+        QVERIFY(boxes.shown().isEmpty());
+        QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("cmdWebPage"))->hasFocus() == false);
+        QCOMPARE(mEnded, 0);
+    }
+
+    void webPageFailuresAreExplained()
+    {
+        MessageBox::TestScope boxes;
+        frmErrorDialog dialog;
+        mOpenerResult = false;
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdWebPage")), Qt::LeftButton);
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.last().title, QStringLiteral("Error - Browser Not Found"));
+        QCOMPARE(boxes.last().text, QStringLiteral("Could not find the default web browser!"));
+        QCOMPARE(boxes.last().icon, QMessageBox::Critical);
+        QCOMPARE(boxes.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+
+        mOpenerResult = true;
+        for (const char* bad : { "not a web address", "ftp://varnick.example.org/", "https://" }) {
+            frmErrorDialog::openWebPage(&dialog, QLatin1String(bad));
+            QCOMPARE(boxes.last().title, QStringLiteral("Error - Bad URL"));
+            QCOMPARE(boxes.last().text, QStringLiteral("Support web page not found!"));
+            QCOMPARE(boxes.last().icon, QMessageBox::Critical);
+        }
+        QCOMPARE(boxes.shown().size(), 4);
+        QCOMPARE(mOpened.size(), 1); // only the first, failed launch reached the handler
+        QVERIFY(dialog.isVisible() == false);
+    }
+
+    void closingWithoutEndingReturnsToFailedProcedure()
+    {
+        setErrorDialogPresenterForTesting({}); // the real modal showing
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        const bool finished = trapped("modOne", "gsFirst", [] { throw Failure(ErrorCode::Unexpected, "boom"); });
+        QVERIFY(!finished);
+        QCOMPARE(mEnded, 0);
+        QVERIFY(QFile::exists(mProgramFolder.filePath(QStringLiteral("errorlog.txt"))));
+    }
+
+private:
+    QTemporaryDir mProgramFolder;
+    QTemporaryDir mUserFolder;
+    int mEnded = 0;
+    QList<QUrl> mOpened;
+    bool mOpenerResult = true;
+    std::vector<frmErrorDialog*> mPresented;
+    std::function<void(frmErrorDialog&)> mPresent;
+    QString mClipboard;
+    bool mFocusAfterCopy = false;
+};
+
+QTEST_MAIN(ErrorDialogTest)
+#include "ErrorDialogTest.moc"

@@ -1,0 +1,297 @@
+#include "app/browser/MainWindowController.h"
+#include "app/browser/frmMain.h"
+#include "app/platform/qt/HelpViewer.h"
+#include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/Pause.h"
+#include "app/platform/qt/Settings.h"
+#include "app/startup/GamePaths.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+using namespace varnick;
+
+namespace {
+
+QAction* menuItem(QWidget& window, const char* name)
+{
+    return window.findChild<QAction*>(QLatin1String(name));
+}
+
+// Closes whatever modal window opens next (a dialog the test does not drive).
+void closeNextModal()
+{
+    QTimer::singleShot(0, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { gstrSims2DataPath = "/games/EA Games/The Sims 2"; }
+
+    void captionMenusAndControls();
+    void loadReadsTheSelectorSwitchFromTheSettings_data();
+    void loadReadsTheSelectorSwitchFromTheSettings();
+    void selectorMenuStoresItsChoice();
+    void layoutRules();
+    void firstActivationChoosesTheDownloadsFolderOnce();
+    void alternatePathWithoutChoiceFallsBackToDownloads();
+    void answeringNoKeepsTheWindowOpen();
+    void answeringYesClosesAndExitMenuAsksToo();
+    void shutdownClosesWithoutTheQuestion();
+    void helpOpensAtTheContextPage();
+    void helpPagesAreCompleteAndLinked();
+    void pauseWaitsAndLetsEventsRun();
+};
+
+void MainWindowTest::captionMenusAndControls()
+{
+    Settings::TemporaryStore store;
+    frmMain window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Varnick - Version 1.00.01"));
+    QStringList menus;
+    for (QAction* action : window.menuBar()->actions())
+        menus << action->text();
+    QCOMPARE(menus,
+        (QStringList {
+            QStringLiteral("&File"), QStringLiteral("&Options"), QStringLiteral("&Tools"), QStringLiteral("&Help") }));
+    QCOMPARE(menuItem(window, "smenuExit")->text(), QStringLiteral("E&xit"));
+    QCOMPARE(menuItem(window, "smenuTurnSelectorOff")->text(), QStringLiteral("Turn &Selection Rectangle Off"));
+    QCOMPARE(menuItem(window, "smenuContents")->text(), QStringLiteral("Help &Contents"));
+    QCOMPARE(menuItem(window, "smenuDelThumbs")->text(), QStringLiteral("Delete Selected Object &Thumbnails"));
+    QCOMPARE(window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->text(), QStringLiteral("Downloads Folder"));
+    QCOMPARE(window.findChild<QRadioButton*>(QStringLiteral("optPath_1"))->text(), QStringLiteral("Alternate Path"));
+    QVERIFY(window.findChild<QWidget*>(QStringLiteral("tvFolders")) != nullptr);
+    for (const char* name : { "cmdFirst", "cmdPrevious", "cmdNext", "cmdLast", "cmdSelect", "frmDelMove", "cmdFocus" })
+        QVERIFY2(window.findChild<QPushButton*>(QLatin1String(name)) != nullptr, name);
+    for (int i = 0; i < MainWindowController::kSimNameLabels; ++i) {
+        auto* label = window.findChild<QLabel*>(QStringLiteral("lblSimName_%1").arg(i));
+        QVERIFY(label != nullptr);
+        QCOMPARE(label->geometry(), MainWindowController::simNameLabelGeometry(i));
+        QVERIFY(label->text().isEmpty());
+    }
+}
+
+void MainWindowTest::loadReadsTheSelectorSwitchFromTheSettings_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("off");
+    QTest::newRow("missing") << QString() << false;
+    QTest::newRow("on") << QStringLiteral("0") << false;
+    QTest::newRow("off") << QStringLiteral("-1") << true;
+    QTest::newRow("other number") << QStringLiteral("2") << true;
+    QTest::newRow("leading number") << QStringLiteral(" 1abc") << true;
+    QTest::newRow("text") << QStringLiteral("abc") << false;
+    QTest::newRow("zero fraction") << QStringLiteral("0.0") << false;
+}
+
+void MainWindowTest::loadReadsTheSelectorSwitchFromTheSettings()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, off);
+    Settings::TemporaryStore store;
+    if (!stored.isNull())
+        Settings::setValue(SettingKey::TurnSelectionRectangleOff, stored);
+    Settings::setValue(SettingKey::LastAlternatePathSelected, QStringLiteral("/home/me/Objects"));
+    QCOMPARE(MainWindowController::settingIsNonZero(stored), off);
+    frmMain window;
+    QCOMPARE(window.controller().selectorOff(), off);
+    QCOMPARE(menuItem(window, "smenuTurnSelectorOff")->isChecked(), off);
+    QCOMPARE(window.controller().alternatePath(), QStringLiteral("/home/me/Objects"));
+    QVERIFY(window.controller().firstActivatePending());
+}
+
+void MainWindowTest::selectorMenuStoresItsChoice()
+{
+    Settings::TemporaryStore store;
+    QCOMPARE(Settings::value(SettingKey::TurnSelectionRectangleOff), QString());
+    frmMain window;
+    menuItem(window, "smenuTurnSelectorOff")->trigger();
+    QVERIFY(window.controller().selectorOff());
+    QVERIFY(menuItem(window, "smenuTurnSelectorOff")->isChecked());
+    QCOMPARE(Settings::value(SettingKey::TurnSelectionRectangleOff), QStringLiteral("-1"));
+    menuItem(window, "smenuTurnSelectorOff")->trigger();
+    QVERIFY(!menuItem(window, "smenuTurnSelectorOff")->isChecked());
+    QCOMPARE(Settings::value(SettingKey::TurnSelectionRectangleOff), QStringLiteral("0"));
+}
+
+void MainWindowTest::layoutRules()
+{
+    QCOMPARE(MainWindowController::windowTop(9600, 120), 120);
+    QCOMPARE(MainWindowController::windowTop(9585, 120), 0);
+    QCOMPARE(MainWindowController::simNameLabelGeometry(0), QRect(2, 67, 91, 27));
+    QCOMPARE(MainWindowController::simNameLabelGeometry(24), QRect(4 * 95 + 2, 4 * 95 + 67, 91, 27));
+    QCOMPARE(MainWindowController::simNameLabelGeometry(48), QRect(3 * 95 + 2, 9 * 95 + 67, 91, 27));
+}
+
+void MainWindowTest::firstActivationChoosesTheDownloadsFolderOnce()
+{
+    Settings::TemporaryStore store;
+    frmMain window;
+    QSignalSpy roots(&window, &frmMain::rootChosen);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(roots.count(), 1);
+    QCOMPARE(roots.first().first().toInt(), 0);
+    QVERIFY(window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->isChecked());
+    QCOMPARE(window.controller().mstrRootPath, QStringLiteral("/games/EA Games/The Sims 2"));
+    QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("cmdSetPath"))->isVisible());
+    window.Form_Activate();
+    QCOMPARE(roots.count(), 1);
+    MessageBox::TestScope boxes;
+    boxes.answerNext(QMessageBox::Yes);
+    window.close();
+}
+
+void MainWindowTest::alternatePathWithoutChoiceFallsBackToDownloads()
+{
+    Settings::TemporaryStore store;
+    frmMain window;
+    QSignalSpy roots(&window, &frmMain::rootChosen);
+    closeNextModal();
+    window.optPath_Click(1);
+    QCOMPARE(roots.count(), 1);
+    QCOMPARE(roots.first().first().toInt(), 0);
+    QVERIFY(window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->isChecked());
+
+    // With a stored alternate path the root is taken from it and named in the tool tip.
+    Settings::setValue(SettingKey::LastAlternatePathSelected, QStringLiteral("/home/me/Objects"));
+    frmMain second;
+    QSignalSpy secondRoots(&second, &frmMain::rootChosen);
+    second.optPath_Click(1);
+    QCOMPARE(secondRoots.count(), 1);
+    QCOMPARE(secondRoots.first().first().toInt(), 1);
+    QCOMPARE(second.controller().mstrRootPath, QStringLiteral("/home/me/Objects"));
+    QCOMPARE(second.findChild<QRadioButton*>(QStringLiteral("optPath_1"))->toolTip(),
+        QStringLiteral(" Alternate Path: /home/me/Objects"));
+}
+
+void MainWindowTest::answeringNoKeepsTheWindowOpen()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    frmMain window;
+    QSignalSpy unloaded(&window, &frmMain::unloaded);
+    window.show();
+    window.controller().mlngPage = 3;
+    boxes.answerNext(QMessageBox::No);
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QCOMPARE(unloaded.count(), 0);
+    QCOMPARE(window.controller().mlngPage, 3);
+    QCOMPARE(boxes.shown().size(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Confirm Action"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Exit this program?"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Question);
+    QCOMPARE(boxes.last().buttons, QMessageBox::Yes | QMessageBox::No);
+    boxes.answerNext(QMessageBox::Yes);
+    window.close();
+}
+
+void MainWindowTest::answeringYesClosesAndExitMenuAsksToo()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    frmMain window;
+    QSignalSpy unloaded(&window, &frmMain::unloaded);
+    window.show();
+    boxes.answerNext(QMessageBox::No);
+    menuItem(window, "smenuExit")->trigger();
+    QVERIFY(window.isVisible());
+    boxes.answerNext(QMessageBox::Yes);
+    menuItem(window, "smenuExit")->trigger();
+    QVERIFY(!window.isVisible());
+    QCOMPARE(unloaded.count(), 1);
+    QCOMPARE(boxes.shown().size(), 2);
+}
+
+void MainWindowTest::shutdownClosesWithoutTheQuestion()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    frmMain window;
+    QSignalSpy unloaded(&window, &frmMain::unloaded);
+    window.show();
+    window.setSessionEnding(true);
+    QVERIFY(window.close());
+    QCOMPARE(boxes.shown().size(), 0);
+    QCOMPARE(unloaded.count(), 1);
+    QVERIFY(!MainWindowController::asksBeforeClosing(MainWindowController::CloseReason::TaskManager));
+    QVERIFY(MainWindowController::asksBeforeClosing(MainWindowController::CloseReason::User));
+}
+
+void MainWindowTest::helpOpensAtTheContextPage()
+{
+    Settings::TemporaryStore store;
+    frmMain window;
+    menuItem(window, "smenuContents")->trigger();
+    HelpViewer* viewer = HelpViewer::current();
+    QVERIFY(viewer != nullptr);
+    QCOMPARE(viewer->currentPage(), QUrl(QStringLiteral("qrc:/help/main.html")));
+    QVERIFY(viewer->isVisible());
+    auto* browser = viewer->findChild<QTextBrowser*>(QStringLiteral("txtHelp"));
+    QVERIFY(browser->toPlainText().contains(QStringLiteral("Objects in the selected folder")));
+    // The editor's help button opens the same viewer at context 8.
+    QCOMPARE(HelpViewer::showContext(&window, HelpViewer::kContextEditor), viewer);
+    QCOMPARE(viewer->currentPage(), QUrl(QStringLiteral("qrc:/help/editor.html")));
+    QCOMPARE(HelpViewer::pageForContext(99), QUrl(QStringLiteral("qrc:/help/contents.html")));
+    viewer->close();
+}
+
+void MainWindowTest::helpPagesAreCompleteAndLinked()
+{
+    HelpViewer::showContext(nullptr, 0);
+    const QStringList pages { QStringLiteral("contents"), QStringLiteral("main"), QStringLiteral("editor"),
+        QStringLiteral("categories"), QStringLiteral("recolors"), QStringLiteral("purge"), QStringLiteral("startup") };
+    static const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
+    for (const QString& page : pages) {
+        QFile file(QStringLiteral(":/help/%1.html").arg(page));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page));
+        const QString html = QString::fromUtf8(file.readAll());
+        QVERIFY2(html.contains(QStringLiteral("<title>")), qPrintable(page));
+        QVERIFY2(html.size() > 1000, qPrintable(page));
+        for (auto it = link.globalMatch(html); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            QVERIFY2(
+                QFile::exists(QStringLiteral(":/help/") + target), qPrintable(page + QStringLiteral(" -> ") + target));
+        }
+    }
+    HelpViewer::current()->close();
+}
+
+void MainWindowTest::pauseWaitsAndLetsEventsRun()
+{
+    bool ran = false;
+    QTimer::singleShot(10, [&ran] { ran = true; });
+    QElapsedTimer timer;
+    timer.start();
+    gsPause(60);
+    QVERIFY(timer.elapsed() >= 60);
+    QVERIFY(timer.elapsed() < 2000);
+    QVERIFY(ran);
+    timer.restart();
+    gsPause(0);
+    gsPause(-5);
+    QVERIFY(timer.elapsed() < 50);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,21 +1,116 @@
 #!/usr/bin/env bash
 # Builds Varnick and starts it. Installs what it needs on Debian 12.
+#
+# When no installed game is found (neither VARNICK_SIMS2_INSTALL_DIR nor
+# VARNICK_DOCUMENTS_DIR is set, and the Wine prefix's registry names no
+# installation), Varnick runs on a demo game folder instead: varnick-demo
+# generates it once into the per-user data folder, and every run works on a
+# fresh copy of it, so nothing a run changes (edited, moved or deleted
+# objects, purged thumbnails) carries over to the next.
+#
+# Without a display Varnick runs on a virtual screen (Xvfb); the script
+# confirms the title window, saves a screenshot of the main window and says
+# where it is.
+#
+#   VARNICK_DEMO=1            use the demo folder even when a game is installed
+#   VARNICK_DEMO_PACKAGES=N   packages in the demo Downloads tree (default 300)
+#   VARNICK_DEMO_SEED=N       seed of the demo world (default 2004)
+#   VARNICK_SCREENSHOT=FILE   where the screenshot goes (default build/varnick-screenshot.png)
+#   VARNICK_BUILD_DIR=DIR     build folder (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$PWD
 source scripts/deps.sh
-install_packages "${BUILD_PACKAGES[@]}" xvfb xauth imagemagick x11-apps
+install_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick fonts-dejavu-core
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target varnick kelvora
+build=${VARNICK_BUILD_DIR:-$root/build}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)" --target varnick kelvora varnick-demo
+
+# Whether the game is installed as the program looks for it: through the
+# overrides, or through the registry of the Wine prefix it runs in.
+game_installed() {
+    [ -n "${VARNICK_SIMS2_INSTALL_DIR:-}${VARNICK_DOCUMENTS_DIR:-}" ] && return 0
+    local registry="${WINEPREFIX:-$HOME/.wine}/system.reg"
+    [ -f "$registry" ] || return 1
+    # A key line reads [Software\\EA GAMES\\The Sims 2] <time>; its values follow until the next key.
+    awk '/^\[/ { inKey = (tolower($0) ~ /^\[software\\\\(wow6432node\\\\)?ea games\\\\the sims 2\]/) }
+         inKey && tolower($0) ~ /^"install dir"=/ { found = 1 }
+         END { exit !found }' "$registry"
+}
+
+if [ "${VARNICK_DEMO:-0}" = 1 ] || ! game_installed; then
+    packages=${VARNICK_DEMO_PACKAGES:-300}
+    seed=${VARNICK_DEMO_SEED:-2004}
+    data_home=${XDG_DATA_HOME:-$HOME/.local/share}/Varnick
+    demo_seed=$data_home/demo-seed
+    demo_copy=$data_home/demo-run
+    # The generated world is kept while the generator and its settings stay
+    # the same; the generator writes it whole or not at all.
+    stamp="packages=$packages seed=$seed generator=$(cksum <"$build/bin/varnick-demo" | cut -d' ' -f1)"
+    if [ ! -d "$demo_seed" ] || [ "$(cat "$demo_seed.stamp" 2>/dev/null)" != "$stamp" ]; then
+        echo "Generating the demo game folder ($packages packages, seed $seed) in $demo_seed"
+        mkdir -p "$data_home"
+        rm -rf "$demo_seed" "$demo_seed.stamp"
+        "$build/bin/varnick-demo" --out "$demo_seed" --packages "$packages" --seed "$seed" --quiet
+        echo "$stamp" >"$demo_seed.stamp"
+    fi
+    rm -rf "$demo_copy"
+    cp -a "$demo_seed" "$demo_copy"
+    export VARNICK_SIMS2_INSTALL_DIR="$demo_copy/Program Files/EA GAMES/The Sims 2"
+    export VARNICK_DOCUMENTS_DIR="$demo_copy/Documents"
+    echo "No installed game found: Varnick runs on a fresh copy of the demo game folder in $demo_copy"
+fi
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    exec build/bin/varnick
+    exec "$build/bin/varnick"
 fi
-# No display: run on a virtual screen and keep a picture of it.
-shot=${VARNICK_SCREENSHOT:-$PWD/build/varnick-screenshot.png}
+
+# No display: run on a virtual screen, confirm the title window, and keep a
+# picture of the main window (and one of the title window beside it).
+shot=${VARNICK_SCREENSHOT:-$build/varnick-screenshot.png}
+mkdir -p "$(dirname "$shot")"
+rm -f "$shot" "${shot%.png}-title.png"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    build/bin/varnick & pid=$!
-    sleep 4
-    import -window root "$1" 2>/dev/null || xwd -root -silent | convert xwd:- "$1"
-    kill $pid' _ "$shot"
-echo "No display found: Varnick ran on a virtual screen; screenshot saved to $shot"
+    set -u
+    shot=$1 title_shot=${1%.png}-title.png
+    "$2" >"$3" 2>&1 & pid=$!
+    # Waits up to $1 seconds for a visible window whose title starts with "Varnick".
+    wait_window() {
+        local i
+        for ((i = 0; i < $1 * 4; i++)); do
+            id=$(xdotool search --onlyvisible --name "^Varnick" 2>/dev/null | tail -n 1) && [ -n "$id" ] && return 0
+            kill -0 $pid 2>/dev/null || return 1
+            sleep 0.25
+        done
+        return 1
+    }
+    snap() { import -window "$1" "$2" 2>/dev/null || import -window root "$2"; }
+    if wait_window 30; then
+        sleep 1
+        title=$id
+        snap "$title" "$title_shot"
+        # The title window shows the disclaimer until OK (its default button) is pressed.
+        xdotool windowfocus --sync "$title" 2>/dev/null || true
+        xdotool key --window "$title" Return
+        for ((i = 0; i < 40; i++)); do
+            sleep 0.25
+            wait_window 1 && [ "$id" != "$title" ] && break
+        done
+        sleep 3 # the first activation scans the Downloads tree and draws the first page
+        if [ "$id" != "$title" ]; then snap "$id" "$shot"; else import -window root "$shot"; fi
+    else
+        import -window root "$shot" 2>/dev/null || true
+    fi
+    kill $pid 2>/dev/null
+    wait $pid 2>/dev/null
+    true' _ "$shot" "$build/bin/varnick" "$build/varnick-run.log"
+if [ -f "$shot" ]; then
+    echo "No display found: Varnick ran on a virtual screen."
+    echo "Screenshot of the main window: $shot"
+    [ -f "${shot%.png}-title.png" ] && echo "Screenshot of the title window: ${shot%.png}-title.png"
+    echo "Program output: $build/varnick-run.log"
+else
+    echo "No display found, and no screenshot could be taken; program output: $build/varnick-run.log" >&2
+    exit 1
+fi

@@ -374,11 +374,12 @@ TEST(DemoWorldGenerator, refusesBadSizesAndFoldersThatHoldFilesWithoutTouchingTh
     EXPECT_THROW(generateDemoWorld(options), Failure);
     EXPECT_FALSE(fs::exists(options.Output));
 
-    // An empty folder is fine: it is filled.
-    options.Output = folder.parent_path() / "empty";
-    fs::create_directories(options.Output);
+    // An empty folder is fine: it is filled, also when named with a trailing separator.
+    fs::create_directories(folder.parent_path() / "empty");
+    options.Output = folder.parent_path() / "empty" / "";
     options.Packages = kMinimumPackages;
     const DemoWorld world = generateDemoWorld(options);
+    EXPECT_EQ(world.Root, fs::absolute(folder.parent_path() / "empty"));
     EXPECT_EQ(world.Packages.size(), static_cast<std::size_t>(kMinimumPackages));
     EXPECT_TRUE(fs::is_regular_file(world.DataFolder / "Thumbnails" / "ObjectThumbnails.package"));
     fs::remove_all(folder.parent_path());

@@ -669,7 +669,11 @@ DemoWorld generateDemoWorld(const DemoOptions& options)
     if (options.Output.empty())
         throw Failure(ErrorCode::InvalidArgument, "no output folder given");
 
-    const fs::path output = fs::absolute(options.Output);
+    fs::path output = fs::absolute(options.Output).lexically_normal();
+    if (!output.has_filename()) // "folder/" names the folder itself
+        output = output.parent_path();
+    if (!output.has_filename() || output == output.root_path())
+        throw Failure(ErrorCode::InvalidArgument, "the output folder " + pathToUtf8(output) + " cannot be used");
     std::error_code error;
     const bool exists = fs::exists(output, error);
     if (exists && !isEmptyFolder(output))

@@ -23,8 +23,10 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <oleauto.h>
 #include <windows.h>
+
+// oleauto.h needs the types windows.h declares; the blank line keeps include sorting from swapping them.
+#include <oleauto.h>
 
 using KelvoraString = BSTR;
 

@@ -1,0 +1,309 @@
+// Start-up cost of the object thumbnail cache: the start-up checks run on a
+// machine whose ObjectThumbnails.package holds 100,000 thumbnails (about
+// 300 MB) against one whose cache is empty, in one run. The cache is kept as
+// its index only, so the extra time should be that of reading the index and
+// the extra memory at most the index plus 20 MB. Reading the large cache
+// whole is measured beside it for comparison.
+//
+//   bench_startup_cache [--count N] [--average-bytes B] [--folder DIR] [--keep] [--no-whole]
+
+#include "app/startup/GamePaths.h"
+#include "app/startup/StartupChecks.h"
+#include "app/startup/ThumbnailCache.h"
+#include "package/PackageReader.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace fs = std::filesystem;
+using namespace varnick;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+struct Options {
+    std::uint32_t count = 100000;
+    std::uint32_t averageBytes = 3000;
+    fs::path folder;
+    bool keep = false;
+    bool whole = true;
+};
+
+// Bytes of the heap in use now (glibc); 0 where it cannot be asked.
+std::int64_t heapInUse()
+{
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 33))
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<std::int64_t>(info.uordblks + info.hblkhd);
+#else
+    return 0;
+#endif
+}
+
+// Resident set size in bytes (Linux); 0 elsewhere.
+std::int64_t residentBytes()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atoll(line.c_str() + 6) * 1024;
+    }
+    return 0;
+}
+
+void put32(std::string& out, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// Streams a package of count catalog thumbnails (type AC2950C1, resource
+// identifiers 7Fxxxxxx) to file without holding it in memory:
+//   0   header (96 bytes: "DBPF", version 1.1, index 7.2, count/offset/size)
+//   96  the thumbnails back to back, 1000 to 2 x average - 1000 bytes each
+//   ... the index, 24 bytes per entry (type, group, instance, resource, offset, size)
+std::vector<std::uint32_t> writeCache(const fs::path& file, std::uint32_t count, std::uint32_t averageBytes)
+{
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<std::uint32_t> sizes(1000, 2 * averageBytes - 1000);
+    std::vector<std::uint32_t> resourceIds;
+    std::string index;
+    index.reserve(static_cast<std::size_t>(count) * 24);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(std::string(96, '\0').data(), 96);
+    std::uint64_t offset = 96;
+    std::string thumbnail;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint32_t size = count == 0 ? 0 : sizes(random);
+        thumbnail.assign(size, static_cast<char>(i & 0xFF));
+        thumbnail[0] = '\xFF';
+        thumbnail[1] = '\xD8';
+        out.write(thumbnail.data(), static_cast<std::streamsize>(size));
+        const std::uint32_t resource = 0x7F000000u | ((i * 2654435761u) >> 8);
+        resourceIds.push_back(resource);
+        put32(index, 0xAC2950C1u);
+        put32(index, 0);
+        put32(index, i + 1);
+        put32(index, resource);
+        put32(index, static_cast<std::uint32_t>(offset));
+        put32(index, size);
+        offset += size;
+    }
+    out.write(index.data(), static_cast<std::streamsize>(index.size()));
+    std::string header;
+    put32(header, 0x46504244u); // "DBPF"
+    put32(header, 1);
+    put32(header, 1);
+    header.append(20, '\0');
+    put32(header, 7);
+    put32(header, count);
+    put32(header, static_cast<std::uint32_t>(offset));
+    put32(header, static_cast<std::uint32_t>(index.size()));
+    header.append(12, '\0');
+    put32(header, 2);
+    header.append(32, '\0');
+    out.seekp(0);
+    out.write(header.data(), static_cast<std::streamsize>(header.size()));
+    if (!out.flush()) {
+        std::fprintf(stderr, "cannot write %s\n", pathToUtf8(file).c_str());
+        std::exit(2);
+    }
+    return resourceIds;
+}
+
+// A machine as the start-up checks see it, with its own cache file.
+struct Machine {
+    fs::path root;
+    fs::path data;
+    fs::path program;
+
+    explicit Machine(const fs::path& folder)
+        : root(folder)
+        , data(folder / "Documents" / "EA Games" / "The Sims 2")
+        , program(folder / "Varnick")
+    {
+        fs::create_directories(data / "Thumbnails");
+        fs::create_directories(folder / "Game");
+        fs::create_directories(program);
+    }
+    fs::path cache() const { return data / "Thumbnails" / "ObjectThumbnails.package"; }
+
+    StartupChecks::Seams seams() const
+    {
+        StartupChecks::Seams seams = StartupChecks::programSeams();
+        const fs::path folder = root;
+        seams.findGamePaths = [folder] {
+            gstrDocumentsPath = pathToUtf8(folder / "Documents");
+            gstrSims2InstallPath = pathToUtf8(folder / "Game");
+            gstrSims2DataPath = pathToUtf8(folder / "Documents" / "EA Games" / "The Sims 2");
+        };
+        const fs::path scratch = program;
+        seams.scratchParent = [scratch] { return scratch; };
+        return seams;
+    }
+};
+
+struct Measure {
+    double milliseconds = 0; // median wall time of one start-up
+    std::int64_t heap = 0; // heap held afterwards by the cache
+    std::int64_t resident = 0; // resident memory afterwards
+};
+
+Measure measureStartup(const Machine& machine, int runs)
+{
+    std::vector<double> times;
+    gudtObjectThumbnails().clear();
+    const std::int64_t heapBefore = heapInUse();
+    const std::int64_t residentBefore = residentBytes();
+    for (int i = 0; i < runs; ++i) {
+        gudtObjectThumbnails().clear();
+        const auto start = Clock::now();
+        const StartupChecks::Result result = StartupChecks(machine.seams()).run();
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        if (result.outcome != StartupChecks::Outcome::Passed) {
+            std::fprintf(stderr, "start-up failed: %s\n", result.message.c_str());
+            std::exit(1);
+        }
+    }
+    std::sort(times.begin(), times.end());
+    Measure measure;
+    measure.milliseconds = times[times.size() / 2];
+    measure.heap = heapInUse() - heapBefore;
+    measure.resident = residentBytes() - residentBefore;
+    return measure;
+}
+
+double mb(std::int64_t bytes)
+{
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--count" && i + 1 < argc)
+            options.count = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+        else if (arg == "--average-bytes" && i + 1 < argc)
+            options.averageBytes = std::max<std::uint32_t>(1000, std::strtoul(argv[++i], nullptr, 10));
+        else if (arg == "--folder" && i + 1 < argc)
+            options.folder = pathFromUtf8(argv[++i]);
+        else if (arg == "--keep")
+            options.keep = true;
+        else if (arg == "--no-whole")
+            options.whole = false;
+        else {
+            std::fprintf(
+                stderr, "usage: %s [--count N] [--average-bytes B] [--folder DIR] [--keep] [--no-whole]\n", argv[0]);
+            return 2;
+        }
+    }
+    setErrorTrapHandler([](const ErrorContext& context) {
+        std::fprintf(stderr, "trapped: %s.%s: %s\n", context.Module.c_str(), context.Procedure.c_str(),
+            context.Description.c_str());
+        std::exit(1);
+    });
+
+    const fs::path folder
+        = options.folder.empty() ? fs::temp_directory_path() / "varnick-bench-startup-cache" : options.folder;
+    fs::remove_all(folder);
+    const Machine empty(folder / "empty");
+    const Machine large(folder / "large");
+    writeCache(empty.cache(), 0, options.averageBytes);
+    const auto generateStart = Clock::now();
+    const std::vector<std::uint32_t> ids = writeCache(large.cache(), options.count, options.averageBytes);
+    const double generateSeconds = std::chrono::duration<double>(Clock::now() - generateStart).count();
+    const std::int64_t fileBytes = static_cast<std::int64_t>(fs::file_size(large.cache()));
+    const std::int64_t indexBytes = static_cast<std::int64_t>(options.count) * 24;
+    std::printf("cache: %u thumbnails, %.1f MB on disk (index %.2f MB), generated in %.1f s\n", options.count,
+        mb(fileBytes), mb(indexBytes), generateSeconds);
+
+    // Warm both files into the page cache so that the figures compare work, not the disk.
+    (void)readPackageIndex(large.cache());
+    (void)StartupChecks(empty.seams()).run();
+
+    const Measure base = measureStartup(empty, 9);
+    const Measure big = measureStartup(large, 5);
+
+    std::vector<double> indexTimes;
+    for (int i = 0; i < 5; ++i) {
+        const auto start = Clock::now();
+        const PackageIndex index = readPackageIndex(large.cache());
+        indexTimes.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        if (index.Entries.size() != options.count)
+            return 1;
+    }
+    std::sort(indexTimes.begin(), indexTimes.end());
+    const double indexMs = indexTimes[indexTimes.size() / 2];
+
+    // Thumbnails are read when they are drawn: the cost of one on-demand read.
+    std::mt19937 random(7);
+    const int lookups = 10000;
+    std::int64_t bytesRead = 0;
+    const auto lookupStart = Clock::now();
+    for (int i = 0; i < lookups && !ids.empty(); ++i) {
+        std::string id(4, '\0');
+        const std::uint32_t value = ids[random() % ids.size()];
+        for (int b = 0; b < 4; ++b)
+            id[static_cast<std::size_t>(b)] = static_cast<char>((value >> (8 * b)) & 0xFF);
+        if (const auto bytes = gudtObjectThumbnails().uniqueThumbnail(id))
+            bytesRead += static_cast<std::int64_t>(bytes->size());
+    }
+    const double lookupUs
+        = std::chrono::duration<double, std::micro>(Clock::now() - lookupStart).count() / std::max(1, lookups);
+
+    const double extraMs = big.milliseconds - base.milliseconds;
+    const std::int64_t extraHeap = big.heap - base.heap;
+    std::printf("\n%-34s %12s %12s %12s\n", "", "time ms", "heap MB", "RSS MB");
+    std::printf(
+        "%-34s %12.2f %12.2f %12.2f\n", "start-up, empty cache", base.milliseconds, mb(base.heap), mb(base.resident));
+    std::printf(
+        "%-34s %12.2f %12.2f %12.2f\n", "start-up, large cache", big.milliseconds, mb(big.heap), mb(big.resident));
+    std::printf("%-34s %12.2f\n", "reading the index alone", indexMs);
+    std::printf(
+        "\nextra start-up time: %.2f ms = %.2f x the index read\n", extraMs, indexMs > 0 ? extraMs / indexMs : 0.0);
+    std::printf("extra memory held: %.2f MB; goal at most index + 20 MB = %.2f MB (%s)\n", mb(extraHeap),
+        mb(indexBytes + 20 * 1024 * 1024), extraHeap <= indexBytes + 20 * 1024 * 1024 ? "met" : "NOT met");
+    std::printf("one thumbnail on demand: %.1f us (%d lookups, %.1f MB read)\n", lookupUs, lookups, mb(bytesRead));
+
+    if (options.whole) {
+        gudtObjectThumbnails().clear();
+        const std::int64_t heapBefore = heapInUse();
+        const auto start = Clock::now();
+        const PackageFile whole = readPackage(large.cache());
+        const double wholeMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        const std::int64_t wholeHeap = heapInUse() - heapBefore;
+        std::printf("\nfor comparison, reading the cache whole: %.2f ms (%.1f x the lazy start-up), %.1f MB held "
+                    "(%.1f x the lazy cache), %zu resources\n",
+            wholeMs, big.milliseconds > 0 ? wholeMs / big.milliseconds : 0.0, mb(wholeHeap),
+            big.heap > 0 ? static_cast<double>(wholeHeap) / static_cast<double>(big.heap) : 0.0, whole.Files.size());
+    }
+
+    if (!options.keep)
+        fs::remove_all(folder);
+    else
+        std::printf("\nmachines kept in %s\n", pathToUtf8(folder).c_str());
+    return 0;
+}

@@ -100,15 +100,6 @@ RawFile::RawFile(const std::filesystem::path& fileName, Mode mode)
                 + std::strerror(error));
     }
     mDescriptor = descriptor;
-    if (mode == Mode::Read) {
-        // A folder opens for reading on POSIX systems; say so plainly instead of failing at the first read.
-        struct stat info { };
-        if (::fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode)) {
-            ::close(descriptor);
-            mDescriptor = -1;
-            throw Failure(ErrorCode::FileOpenFailed, "The file cannot be opened for reading: it is a folder");
-        }
-    }
 #endif
 }
 
@@ -156,6 +147,9 @@ std::int64_t RawFile::size() const
     struct stat info { };
     if (::fstat(mDescriptor, &info) != 0)
         throw Failure(ErrorCode::FileReadFailed, "The length of the file cannot be read: " + lastSystemMessage());
+    // A folder opens for reading on POSIX systems; say so plainly instead of failing at the first read.
+    if (S_ISDIR(info.st_mode))
+        throw Failure(ErrorCode::FileOpenFailed, "The file cannot be opened for reading: it is a folder");
     return static_cast<std::int64_t>(info.st_size);
 #endif
 }

@@ -260,7 +260,12 @@ void installErrorDialog()
             showErrorDialog(context);
         } catch (...) {
             // The dialog itself failed (out of memory): the text report is all that is left.
-            reportWithoutWindow(context);
+            try {
+                reportWithoutWindow(context);
+            } catch (...) {
+                std::fputs("Unrecoverable error: the error report could not be made.\n", stderr);
+                endProgram();
+            }
         }
     });
 }

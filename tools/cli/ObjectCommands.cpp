@@ -141,7 +141,7 @@ void showProperties(const std::string& file)
             ordered_json json;
             json["name"] = utf8OrReplacement(item.Name);
             // The binary form holds the stored bytes; the XML form the digits as written.
-            json["type"] = xml ? utf8OrReplacement(item.TypeCode) : simsIdToHex(item.TypeCode);
+            json["type_code"] = xml ? utf8OrReplacement(item.TypeCode) : simsIdToHex(item.TypeCode);
             json["value"] = utf8OrReplacement(item.Value);
             json["number"] = jsonNumber(item.Number);
             items.push_back(std::move(json));

@@ -82,11 +82,11 @@ std::string composeErrorReport(const ErrorContext& context)
 
 fs::path writeErrorLog(std::string_view report)
 {
-    const fs::path first = besideProgramFolder() / kErrorLogFileName;
+    fs::path first = besideProgramFolder() / kErrorLogFileName;
     if (writeFile(first, report))
         return first;
     // The folder may be writable while the old log is not (read-only, locked).
-    const fs::path second = userDataFolder() / kErrorLogFileName;
+    fs::path second = userDataFolder() / kErrorLogFileName;
     if (second != first && writeFile(second, report))
         return second;
     throw Failure(ErrorCode::FileWriteFailed,

@@ -134,7 +134,7 @@ TEST_F(GamePathsTest, longPathOfMissingPathIsEmpty)
 {
     EXPECT_EQ(gfstrGetLongPath(pathToUtf8(mRoot.path() / "nothing here")), "");
     EXPECT_EQ(gfstrGetLongPath(""), "");
-    EXPECT_EQ(gfstrGetLongPath(mRoot.utf8()), mRoot.utf8());
+    EXPECT_TRUE(fs::equivalent(pathFromUtf8(gfstrGetLongPath(mRoot.utf8())), mRoot.path()));
 }
 
 #ifndef _WIN32

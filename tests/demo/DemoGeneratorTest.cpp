@@ -385,4 +385,35 @@ TEST(DemoWorldGenerator, refusesBadSizesAndFoldersThatHoldFilesWithoutTouchingTh
     fs::remove_all(folder.parent_path());
 }
 
+TEST(DemoThumbnailCache, filesEveryPictureOnceUnderItsTitlesKeyAndReplacesTheOldFile)
+{
+    const fs::path folder = freshTempFolder("cache");
+    fs::create_directories(folder);
+    const fs::path file = folder / "ObjectThumbnails.package";
+    {
+        std::ofstream(file) << "old cache";
+    }
+    const auto titles = writeDemoThumbnailCache(file, 300, 11);
+    ASSERT_EQ(titles.size(), 300u);
+    const PackageFile cache = readPackage(file);
+    const ByteString thumbnailType = gfstr4HexToSimsID("AC2950C1");
+    EXPECT_EQ(resourcesOfType(cache, thumbnailType).size(), 300u);
+    EXPECT_EQ(resourcesOfType(cache, gfstr4HexToSimsID("E86B1EEF")).size(), 1u);
+    for (const std::string& title : titles) {
+        std::vector<PackageResource> found;
+        ASSERT_EQ(gflngGetPFByResourceID(cache, found, thumbnailType, gfstr4HexToSimsID(thumbnailKeyText(title))), 1)
+            << title;
+    }
+    const ByteString& jpeg = resourcesOfType(cache, thumbnailType).back().Data;
+    EXPECT_FALSE(QImage::fromData(QByteArray(jpeg.data(), static_cast<int>(jpeg.size())), "JPG").isNull());
+    // The same seed gives the same file; nothing but the cache is left in the folder.
+    const ByteString first = fileBytes(file);
+    writeDemoThumbnailCache(file, 300, 11);
+    EXPECT_EQ(fileBytes(file), first);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_THROW(writeDemoThumbnailCache(file, -1, 11), Failure);
+    EXPECT_EQ(fileBytes(file), first);
+    fs::remove_all(folder.parent_path());
+}
+
 } // namespace

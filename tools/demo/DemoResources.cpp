@@ -385,7 +385,7 @@ ByteString thumbnailJpeg(Silhouette shape, const Swatch& colour, std::uint32_t v
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpg");
-    writer.setQuality(82);
+    writer.setQuality(90);
     if (!writer.write(image))
         throw Failure(ErrorCode::Unexpected,
             "the JPEG thumbnail could not be encoded: " + writer.errorString().toStdString()

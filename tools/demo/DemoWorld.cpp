@@ -6,6 +6,7 @@
 #include "package/PackageWriter.h"
 #include "package/TypeIds.h"
 #include "package/base/ErrorTrap.h"
+#include "package/base/FileReplace.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
@@ -705,6 +706,45 @@ DemoWorld generateDemoWorld(const DemoOptions& options)
         fs::remove_all(scratch, error);
         throw;
     }
+}
+
+std::vector<std::string> writeDemoThumbnailCache(const fs::path& file, int count, std::uint64_t seed)
+{
+    if (count < 0 || count > kMaximumPackages * 2)
+        throw Failure(ErrorCode::InvalidArgument,
+            "the number of thumbnails must lie between 0 and " + std::to_string(kMaximumPackages * 2) + "; found "
+                + std::to_string(count));
+    DemoRandom random(seed);
+    std::vector<ByteString> pool;
+    for (int i = 0; i < 64; ++i)
+        pool.push_back(thumbnailJpeg(random.pick(catalogKinds()).Shape, random.pick(swatches()), random.next32()));
+
+    int fallbacks = 0;
+    PackageAssembler cache(fallbacks);
+    const ByteString thumbnailType = gfstr4HexToSimsID("AC2950C1");
+    std::vector<std::string> titles;
+    titles.reserve(static_cast<std::size_t>(count));
+    std::set<std::string> keys;
+    for (int i = 0; i < count; ++i) {
+        std::string title = random.pick(creators()) + "_object_" + std::to_string(i);
+        while (!keys.insert(thumbnailKeyText(title)).second)
+            title += "_";
+        const auto resourceId = static_cast<std::uint32_t>(gflngStr4ToLong(gfstr4HexToSimsID(thumbnailKeyText(title))));
+        cache.add(thumbnailType, 0xFFFFFFFFu, random.next32(), pool[static_cast<std::size_t>(i) % pool.size()], false,
+            resourceId);
+        titles.push_back(std::move(title));
+    }
+    PackageFile pkg = cache.finish(true);
+    const fs::path scratch = scratchPathBeside(file);
+    try {
+        writeBytes(scratch, serializePackage(pkg));
+        replaceFileAtomically(scratch, file);
+    } catch (...) {
+        std::error_code error;
+        fs::remove(scratch, error);
+        throw;
+    }
+    return titles;
 }
 
 std::string describeWorld(const DemoWorld& world)

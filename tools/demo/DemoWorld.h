@@ -73,6 +73,15 @@ struct DemoWorld {
 /// disk trouble); nothing is left behind then.
 DemoWorld generateDemoWorld(const DemoOptions& options);
 
+/// Writes a thumbnail cache package on its own, laid out as the game's
+/// ObjectThumbnails.package (JPEG thumbnails of type AC2950C1 under the keys
+/// of file titles, and one directory of compressed files), for measuring the
+/// program on large caches. Pictures repeat from a pool of 64, so even 100,000
+/// are quick to make. Returns the file titles in filing order; each key is
+/// unique. Deterministic from seed. The file is written through a scratch file
+/// and replaces file in one step. Throws Failure.
+std::vector<std::string> writeDemoThumbnailCache(const std::filesystem::path& file, int count, std::uint64_t seed);
+
 /// A one-paragraph description of the world for the console.
 std::string describeWorld(const DemoWorld& world);
 

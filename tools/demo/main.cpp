@@ -57,7 +57,15 @@ int main(int argc, char** argv)
     std::uint64_t seed = 2004;
     int packages = 60;
     bool quiet = false;
-    app.add_option("--out,output", output, "Folder to create (must not exist, or be empty)")->required();
+    std::string cacheFile;
+    int thumbnails = 100000;
+    auto* out = app.add_option("--out,output", output, "Folder to create (must not exist, or be empty)");
+    auto* cache = app.add_option("--thumbnail-cache", cacheFile,
+        "Instead of a world, write only a thumbnail cache package to this file (for benchmarks)");
+    out->excludes(cache);
+    app.add_option("--thumbnails", thumbnails, "Thumbnails in the cache written by --thumbnail-cache")
+        ->capture_default_str()
+        ->needs(cache);
     app.add_option("--seed", seed, "Seed: the same seed and size give byte-identical worlds")->capture_default_str();
     app.add_option("--packages", packages, "Number of packages in the Downloads tree")
         ->capture_default_str()
@@ -78,7 +86,18 @@ int main(int argc, char** argv)
         return app.exit(error);
     }
 
+    if (output.empty() && cacheFile.empty()) {
+        std::fputs("varnick-demo: give the folder to create (--out) or a cache file (--thumbnail-cache)\n", stderr);
+        return 2;
+    }
     bool done = varnick::trapped("varnick-demo", "main", [&] {
+        if (!cacheFile.empty()) {
+            const auto titles
+                = varnick::demo::writeDemoThumbnailCache(varnick::pathFromUtf8(cacheFile), thumbnails, seed);
+            if (!quiet)
+                std::printf("Thumbnail cache %s: %zu thumbnails.\n", cacheFile.c_str(), titles.size());
+            return;
+        }
         varnick::demo::DemoOptions options;
         options.Output = varnick::pathFromUtf8(output);
         options.Seed = seed;

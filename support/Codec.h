@@ -113,9 +113,15 @@ public:
     std::size_t capacity() const { return mCapacity; }
     /// Grows to hold at least needed bytes (plus slack), keeping the first used
     /// bytes; grows geometrically but never beyond limit (needed <= limit).
-    void reserve(std::size_t needed, std::size_t limit, std::size_t used);
+    void reserve(std::size_t needed, std::size_t limit, std::size_t used)
+    {
+        if (needed > mCapacity)
+            grow(needed, limit, used);
+    }
 
 private:
+    void grow(std::size_t needed, std::size_t limit, std::size_t used);
+
     std::uint8_t* mData = nullptr;
     std::size_t mCapacity = 0;
 };

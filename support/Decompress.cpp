@@ -1,9 +1,9 @@
 // The decoder. Every copy is checked against both buffers before it runs:
 // code bytes and literal bytes must lie inside the input, a back-reference must
 // start inside the output decoded so far, and the output must stay under the
-// ceiling. Within those checks the copies run in 16-byte chunks where the
-// buffers allow it (the output keeps slack behind its end for that), and runs
-// whose offset is shorter than their count are copied period by period.
+// ceiling. Within those checks the copies run in 8- or 16-byte chunks where
+// the buffers allow it (the output keeps slack behind its end for that), and
+// runs whose offset is shorter than their count are copied period by period.
 #include "support/Codec.h"
 
 #include <algorithm>
@@ -25,10 +25,8 @@ OutputBuffer::~OutputBuffer()
     delete[] mData;
 }
 
-void OutputBuffer::reserve(std::size_t needed, std::size_t limit, std::size_t used)
+void OutputBuffer::grow(std::size_t needed, std::size_t limit, std::size_t used)
 {
-    if (needed <= mCapacity)
-        return;
     std::size_t grown = std::max(needed, mCapacity < limit / 2 ? mCapacity * 2 : limit);
     grown = std::min(std::max(grown, needed), limit);
     auto* larger = new std::uint8_t[grown + kSlack];
@@ -65,18 +63,26 @@ inline void copyBack(std::uint8_t* out, std::size_t offset, std::size_t count)
         // Chunks never overlap: each reads only bytes written before it.
         for (std::size_t done = 0; done < count; done += 16)
             std::memcpy(out + done, from + done, 16);
+    } else if (offset >= 8) {
+        for (std::size_t done = 0; done < count; done += 8)
+            std::memcpy(out + done, from + done, 8);
     } else if (offset == 1) {
         std::memset(out, out[-1], count);
     } else {
-        // A run: the output repeats with period offset. Copy from a whole
-        // number of periods back, doubling the span each time.
+        // A run with a period of 2 to 7 bytes. Short ones byte by byte; long
+        // ones copy from a whole number of periods back, doubling the span each
+        // time (the source always starts offset bytes before out, and a chunk
+        // never reads what it writes).
+        if (count <= 16) {
+            for (std::size_t done = 0; done < count; ++done)
+                out[done] = from[done];
+            return;
+        }
         std::size_t done = 0;
-        std::size_t span = offset;
-        while (done < count) {
+        for (std::size_t span = offset; done < count; span *= 2) {
             const std::size_t chunk = std::min(span, count - done);
             std::memcpy(out + done, out + done - span, chunk);
             done += chunk;
-            span = (done + offset) / offset * offset;
         }
     }
 }
@@ -149,10 +155,13 @@ DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput,
         output.reserve(len + plain + count, maxOutput, len);
         std::uint8_t* out = output.data() + len;
 
-        if (plain <= 16 && inSize - i >= 16)
-            std::memcpy(out, in + i, 16); // the slack takes what lies beyond plain
-        else
+        if (inSize - i >= plain + 16) {
+            // 16-byte chunks; the output's slack takes what lies beyond plain.
+            for (std::size_t done = 0; done < plain; done += 16)
+                std::memcpy(out + done, in + i + done, 16);
+        } else {
             std::memcpy(out, in + i, plain);
+        }
         i += plain;
         len += plain;
         out += plain;

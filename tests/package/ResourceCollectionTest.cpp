@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace varnick {
 namespace {
@@ -278,6 +280,29 @@ TEST(TextureImage, readsTheTexturesOfARealPackage)
     EXPECT_EQ(textures[2].Height, 16);
     ASSERT_EQ(textures[2].Mips.size(), 6u);
     EXPECT_EQ(textures[2].Mips.back().Data.size(), 512u);
+}
+
+// Every file of a fuzz target's seed corpus.
+std::vector<ByteString> seedCorpus(const char* target)
+{
+    std::vector<ByteString> files;
+    for (const auto& item :
+        std::filesystem::directory_iterator(std::filesystem::path(VARNICK_SOURCE_DIR) / "fuzz/corpus" / target)) {
+        std::ifstream in(item.path(), std::ios::binary);
+        files.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    return files;
+}
+
+TEST(RCOLHeader, seedCorpusReads)
+{
+    const std::vector<ByteString> corpus = seedCorpus("resource_collection");
+    ASSERT_FALSE(corpus.empty());
+    for (const ByteString& data : corpus) {
+        const RCOLHeader rcol = readRCOLHeader(data);
+        std::string notice;
+        (void)readTextureImage(rcol.Body, notice);
+    }
 }
 
 } // namespace

@@ -5,6 +5,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 namespace varnick {
 namespace {
 
@@ -154,6 +158,31 @@ TEST(TextList, writerRefusesWhatItCannotStoreAndLeavesOutAlone)
     list.Entries.clear();
     gsWriteTextList(list, out);
     EXPECT_EQ(out.size(), 68u);
+}
+
+// Every file of a fuzz target's seed corpus.
+std::vector<ByteString> seedCorpus(const char* target)
+{
+    std::vector<ByteString> files;
+    for (const auto& item :
+        std::filesystem::directory_iterator(std::filesystem::path(VARNICK_SOURCE_DIR) / "fuzz/corpus" / target)) {
+        std::ifstream in(item.path(), std::ios::binary);
+        files.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    return files;
+}
+
+TEST(TextList, seedCorpusReadsAndRoundTrips)
+{
+    const std::vector<ByteString> corpus = seedCorpus("text_list");
+    ASSERT_FALSE(corpus.empty());
+    for (const ByteString& data : corpus) {
+        TextList list;
+        gsReadTextList(data, list);
+        ByteString written;
+        gsWriteTextList(list, written);
+        EXPECT_EQ(written.size(), data.size());
+    }
 }
 
 } // namespace

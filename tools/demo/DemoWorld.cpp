@@ -24,7 +24,7 @@ namespace varnick::demo {
 namespace {
 
 // Folders of the Downloads tree, "/" separated below Downloads. Names mix
-// capitals and small letters, one holds non-ASCII letters, and one stays empty.
+// capitals and small letters, and one holds non-ASCII letters.
 const char* const kDownloadFolders[] = {
     "Furniture",
     "Furniture/Living Room",
@@ -39,8 +39,10 @@ const char* const kDownloadFolders[] = {
     "Recolors",
     "misc",
     "Hacks and Mods",
-    "New Downloads",
 };
+
+// A folder that stays empty, as a freshly made one does.
+constexpr const char* kEmptyFolder = "New Downloads";
 
 // Other folders the game keeps beside Downloads and Thumbnails.
 const char* const kDataSubfolders[] = { "Downloads", "Thumbnails", "Neighborhoods", "Collections", "Teleport" };
@@ -215,6 +217,7 @@ private:
             createFolders(data / sub);
         for (const char* sub : kDownloadFolders)
             createFolders(mDownloads / pathFromUtf8(sub));
+        createFolders(mDownloads / kEmptyFolder);
         const fs::path install = mRoot / pathFromUtf8(kInstallFolder);
         createFolders(install / "TSBin");
         createFolders(install / "TSData" / "Res" / "Catalog");

@@ -416,4 +416,18 @@ TEST(DemoThumbnailCache, filesEveryPictureOnceUnderItsTitlesKeyAndReplacesTheOld
     fs::remove_all(folder.parent_path());
 }
 
+TEST(DemoRandom, followsTheSplitMix64ReferenceSoWorldsMatchOnEveryPlatform)
+{
+    DemoRandom random(1234567);
+    EXPECT_EQ(random.next(), 6457827717110365317ull);
+    EXPECT_EQ(random.next(), 3203168211198807973ull);
+    EXPECT_EQ(random.next(), 9817491932198370423ull);
+    for (int i = 0; i < 1000; ++i) {
+        EXPECT_LT(random.below(7), 7u);
+        const int value = random.between(-3, 3);
+        EXPECT_GE(value, -3);
+        EXPECT_LE(value, 3);
+    }
+}
+
 } // namespace

@@ -205,21 +205,22 @@ PropertySet readBinPropertySet(ByteView data)
 /*
  XML property set, one property per line:
 
-   <?xml version="1.0" encoding="UTF-8"?>          (dropped)
-   <cGZPropertySetString>                           (dropped)
+   <?xml version="1.0" encoding="UTF-8"?>
+   <cGZPropertySetString>
    <AnyString key="name" type="0x0b8bea18">text</AnyString>
    <AnyBoolean key="flag" type="0xcba908e1">1</AnyBoolean>
    </cGZPropertySetString>                          (ends the set)
 
- Lines may end in CR LF, LF or CR. Lines that are not property lines (blank
- lines, comments, properties spread over several lines) are passed over.
+ Lines may end in CR LF, LF or CR. Lines that are not property lines (the
+ declaration, the opening of the set, blank lines, comments, properties spread
+ over several lines) are passed over, so a declaration and set opening joined
+ on one line lose no property.
 */
 PropertySet readXmlPropertySet(ByteView data)
 {
     PropertySet set;
     const std::vector<ByteView> lines = splitLines(data);
-    for (std::size_t i = 2; i < lines.size(); ++i) {
-        ByteView line = lines[i];
+    for (ByteView line : lines) {
         const std::size_t indent = line.find_first_not_of(" \t");
         if (indent != ByteView::npos && line.substr(indent).starts_with("</cGZProperty"))
             break;

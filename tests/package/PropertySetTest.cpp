@@ -184,6 +184,14 @@ TEST(XmlPropertySet, passesOverLinesThatAreNotProperties)
     EXPECT_EQ(set.Items[0].Number, 7);
 }
 
+TEST(XmlPropertySet, aDeclarationJoinedWithTheSetOpeningLosesNoProperty)
+{
+    const PropertySet set = readXmlPropertySet(
+        "<?xml version=\"1.0\"?><cGZPropertySetString>\n<AnyString key=\"name\" type=\"0x0b8bea18\">x</AnyString>\n");
+    ASSERT_EQ(set.Count, 1);
+    EXPECT_EQ(set.Items[0].Value, "x");
+}
+
 TEST(XmlPropertySet, aSetWithoutPropertyLinesIsEmpty)
 {
     for (ByteString text : { ByteString("<?xml"), ByteString("<?xml version=\"1.0\"?>\n<cGZPropertySetString>\n"),

@@ -47,7 +47,8 @@ QStringList SelectPathController::driveRoots()
         if (!volume.isValid() || !volume.isReady())
             continue;
         const QString root = QDir::cleanPath(volume.rootPath());
-        if (!roots.contains(root))
+        // Containers mount single files too (/etc/hosts); only folders can be browsed.
+        if (!roots.contains(root) && QFileInfo(root).isDir())
             roots.append(root);
     }
     std::sort(roots.begin() + 1, roots.end());

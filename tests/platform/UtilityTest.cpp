@@ -9,6 +9,12 @@
 #include <fstream>
 #include <random>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
 using namespace varnick;
 
@@ -38,6 +44,16 @@ void touch(const fs::path& path)
 {
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << "x";
+}
+
+// Hidden as the platform understands it: a leading dot, or the attribute on Windows.
+void markHidden(const fs::path& path)
+{
+#ifdef _WIN32
+    SetFileAttributesW(path.c_str(), GetFileAttributesW(path.c_str()) | FILE_ATTRIBUTE_HIDDEN);
+#else
+    (void)path;
+#endif
 }
 
 std::vector<std::string> relativeNames(const std::vector<fs::path>& files, const fs::path& root)
@@ -101,6 +117,8 @@ TEST(FindFiles, skipsHiddenEntriesAndLinkLoops)
     touch(temp.path() / ".hidden.package");
     touch(temp.path() / ".cache" / "x.package");
     touch(temp.path() / "sub" / "y.package");
+    markHidden(temp.path() / ".hidden.package");
+    markHidden(temp.path() / ".cache");
     std::error_code error;
     fs::create_directory_symlink(temp.path(), temp.path() / "sub" / "loop", error);
     std::vector<fs::path> files;

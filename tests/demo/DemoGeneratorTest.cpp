@@ -196,6 +196,12 @@ TEST_F(DemoWorldTest, catalogObjectsCarryNameLeadDefinitionAndCategories)
                 });
                 ASSERT_NE(match, pkg.Files.end());
                 EXPECT_EQ(static_cast<std::int32_t>(decompressResource(match->Data).size()), record.Size);
+                // The stored header describes the data for readers that rely on it:
+                // the stored length, and the decoded length as 24 bits big-endian.
+                const ByteString& stored = match->Data;
+                EXPECT_EQ(gflngStr4ToLong(stored), static_cast<std::int32_t>(stored.size()));
+                EXPECT_EQ((byteAt(stored, 6) << 16) | (byteAt(stored, 7) << 8) | byteAt(stored, 8),
+                    static_cast<unsigned>(record.Size));
             }
         }
     }

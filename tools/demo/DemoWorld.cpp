@@ -122,16 +122,11 @@ private:
     /// it is stored plain).
     ByteString compressed(const ByteString& plain, bool evenIfLarger)
     {
-        ByteString packed = kelvoraCompress(plain, 16);
-        if (packed.size() < 9 || (packed.size() >= plain.size() && !evenIfLarger) || plain.size() > 0xFFFFFF)
+        if (plain.size() > 0xFFFFFF) // beyond what the header's 24-bit size field describes
             return {};
-        // The header's size fields: the stored length, and the decoded length
-        // as 24 bits big-endian, which readers other than ours rely on.
-        const ByteString storedSize = gfstrLongToStr4(static_cast<std::int32_t>(packed.size()));
-        packed.replace(0, 4, storedSize);
-        packed[6] = static_cast<char>((plain.size() >> 16) & 0xFF);
-        packed[7] = static_cast<char>((plain.size() >> 8) & 0xFF);
-        packed[8] = static_cast<char>(plain.size() & 0xFF);
+        ByteString packed = kelvoraCompress(plain, 16);
+        if (packed.size() < 9 || (packed.size() >= plain.size() && !evenIfLarger))
+            return {};
         bool same = false;
         try {
             same = decompressResource(packed) == plain;

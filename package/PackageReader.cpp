@@ -44,6 +44,8 @@ constexpr std::int64_t kSharedRangeAllowance = 64 * 1024 * 1024;
 // Resources up to this size are gathered through one window read; larger ones are read directly.
 constexpr std::int64_t kWindowSize = 4 * 1024 * 1024;
 constexpr std::int64_t kDirectReadSize = 256 * 1024;
+// An index up to this size is read before the file's length is known (see readIndexEntries).
+constexpr std::int64_t kUncheckedIndexBytes = 1024 * 1024;
 
 std::int32_t int32At(const char* bytes)
 {
@@ -71,8 +73,12 @@ std::string entryCount(std::int64_t count)
 class Source {
 public:
     virtual ~Source() = default;
+    /// Length in bytes (a file's length is asked for only when a check needs it).
     virtual std::int64_t size() const = 0;
+    /// Reads exactly count bytes at offset; callers check the range first.
     virtual void read(std::int64_t offset, char* target, std::size_t count) const = 0;
+    /// Reads up to count bytes at offset, fewer where the source ends.
+    virtual std::size_t readUpTo(std::int64_t offset, char* target, std::size_t count) const = 0;
     virtual const char* noun() const = 0;
 };
 
@@ -80,20 +86,28 @@ class FileSource final : public Source {
 public:
     explicit FileSource(const std::filesystem::path& fileName)
         : mFile(fileName, RawFile::Mode::Read)
-        , mSize(mFile.size())
     {
     }
-    std::int64_t size() const override { return mSize; }
+    std::int64_t size() const override
+    {
+        if (mSize < 0)
+            mSize = mFile.size();
+        return mSize;
+    }
     void read(std::int64_t offset, char* target, std::size_t count) const override
     {
         mFile.readAt(offset, target, count);
+    }
+    std::size_t readUpTo(std::int64_t offset, char* target, std::size_t count) const override
+    {
+        return mFile.readUpTo(offset, target, count);
     }
     const char* noun() const override { return "file"; }
     void close() { mFile.close(); }
 
 private:
     RawFile mFile;
-    std::int64_t mSize;
+    mutable std::int64_t mSize = -1;
 };
 
 class MemorySource final : public Source {
@@ -106,10 +120,17 @@ public:
     void read(std::int64_t offset, char* target, std::size_t count) const override
     {
         // Callers check ranges first; this guards the buffer all the same.
-        if (offset < 0 || offset > size() || static_cast<std::int64_t>(count) > size() - offset)
+        if (readUpTo(offset, target, count) != count)
             badPackage("A read of " + std::to_string(count) + " bytes at offset " + std::to_string(offset)
                 + " lies outside the package (" + std::to_string(size()) + " bytes)");
-        std::memcpy(target, mBytes.data() + offset, count);
+    }
+    std::size_t readUpTo(std::int64_t offset, char* target, std::size_t count) const override
+    {
+        if (offset < 0 || offset >= size())
+            return 0;
+        const std::size_t available = std::min(count, static_cast<std::size_t>(size() - offset));
+        std::memcpy(target, mBytes.data() + offset, available);
+        return available;
     }
     const char* noun() const override { return "package"; }
 
@@ -127,12 +148,11 @@ constexpr Steps kIndexOnlySteps { 3000, 4000 };
 
 PackageHeader readHeader(const Source& source)
 {
-    const std::int64_t length = source.size();
-    if (length < kPackageHeaderSize)
-        badPackage("The " + std::string(source.noun()) + " is " + plural(length, "byte")
-            + " long, shorter than the 96-byte package header");
+    // One read; the length of the file matters only when it is too short.
     char bytes[kPackageHeaderSize];
-    source.read(0, bytes, sizeof bytes);
+    if (source.readUpTo(0, bytes, sizeof bytes) < sizeof bytes)
+        badPackage("The " + std::string(source.noun()) + " is " + plural(source.size(), "byte")
+            + " long, shorter than the 96-byte package header");
     return parsePackageHeader(ByteView(bytes, sizeof bytes));
 }
 
@@ -157,13 +177,23 @@ void checkTable(
 std::vector<IndexEntry> readIndexEntries(const Source& source, const PackageHeader& header)
 {
     const std::int64_t entrySize = indexEntrySize(header.IndexMinorVersion);
-    checkTable(source, "Index", header.IndexCount, header.IndexOffset, entrySize);
     std::vector<IndexEntry> entries;
-    if (header.IndexCount == 0)
+    if (header.IndexCount <= 0 || header.IndexOffset < 0) {
+        checkTable(source, "Index", header.IndexCount, header.IndexOffset, entrySize);
         return entries;
-    const auto bytes = static_cast<std::size_t>(header.IndexCount) * static_cast<std::size_t>(entrySize);
-    const std::unique_ptr<char[]> buffer(new char[bytes]);
-    source.read(header.IndexOffset, buffer.get(), bytes);
+    }
+    const std::int64_t bytes = static_cast<std::int64_t>(header.IndexCount) * entrySize;
+    // Asking a file for its length costs a system call on every package of a
+    // folder scan; an index of modest size is read straight away, and a short
+    // read shows that it runs past the end. A larger one is checked first.
+    if (bytes > kUncheckedIndexBytes)
+        checkTable(source, "Index", header.IndexCount, header.IndexOffset, entrySize);
+    const std::unique_ptr<char[]> buffer(new char[static_cast<std::size_t>(bytes)]);
+    if (source.readUpTo(header.IndexOffset, buffer.get(), static_cast<std::size_t>(bytes))
+        < static_cast<std::size_t>(bytes)) {
+        checkTable(source, "Index", header.IndexCount, header.IndexOffset, entrySize);
+        badPackage("The index ended early while it was read (the file changed)");
+    }
 
     const bool withResourceId = header.IndexMinorVersion == 2;
     entries.resize(static_cast<std::size_t>(header.IndexCount));
@@ -190,7 +220,6 @@ PackageIndex readIndex(const Source& source, Steps steps)
 {
     PackageIndex index;
     setLocation(steps.header);
-    index.FileSize = source.size();
     index.Header = readHeader(source);
     setLocation(steps.index);
     index.Entries = readIndexEntries(source, index.Header);

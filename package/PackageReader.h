@@ -44,7 +44,6 @@ struct PackageHeader {
 struct PackageIndex {
     PackageHeader Header;
     std::vector<IndexEntry> Entries;
-    std::int64_t FileSize = 0; ///< length of the file (or buffer) read
 };
 
 /// Bytes per index entry: 24 when the index carries resource identifiers (minor version 2), else 20.

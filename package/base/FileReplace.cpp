@@ -117,8 +117,13 @@ std::filesystem::path scratchPathBeside(const std::filesystem::path& target)
 #else
     const unsigned long process = static_cast<unsigned long>(::getpid());
 #endif
+    std::string suffix = ".";
+    suffix += std::to_string(process);
+    suffix += '-';
+    suffix += std::to_string(++gScratchCounter);
+    suffix += ".tmp";
     std::filesystem::path scratch = target;
-    scratch += pathFromUtf8("." + std::to_string(process) + "-" + std::to_string(++gScratchCounter) + ".tmp");
+    scratch += pathFromUtf8(suffix);
     return scratch;
 }
 

@@ -156,6 +156,15 @@ std::int64_t RawFile::size() const
 
 void RawFile::readAt(std::int64_t offset, void* buffer, std::size_t size) const
 {
+    const std::size_t done = readUpTo(offset, buffer, size);
+    if (done < size)
+        throw Failure(ErrorCode::FileReadFailed,
+            "The file ended " + std::to_string(size - done) + " bytes short of a read of " + std::to_string(size)
+                + " bytes at offset " + std::to_string(offset));
+}
+
+std::size_t RawFile::readUpTo(std::int64_t offset, void* buffer, std::size_t size) const
+{
     auto* target = static_cast<char*>(buffer);
     std::size_t done = 0;
     while (done < size) {
@@ -179,6 +188,9 @@ void RawFile::readAt(std::int64_t offset, void* buffer, std::size_t size) const
         if (got < 0) {
             if (errno == EINTR)
                 continue;
+            // A folder opens for reading on POSIX systems; say so plainly.
+            if (errno == EISDIR)
+                throw Failure(ErrorCode::FileOpenFailed, "The file cannot be read: it is a folder");
             throw Failure(ErrorCode::FileReadFailed,
                 "Reading " + std::to_string(size) + " bytes at offset " + std::to_string(offset)
                     + " failed: " + lastSystemMessage());
@@ -186,11 +198,10 @@ void RawFile::readAt(std::int64_t offset, void* buffer, std::size_t size) const
         const auto count = static_cast<std::size_t>(got);
 #endif
         if (count == 0)
-            throw Failure(ErrorCode::FileReadFailed,
-                "The file ended " + std::to_string(size - done) + " bytes short of a read of " + std::to_string(size)
-                    + " bytes at offset " + std::to_string(offset));
+            break;
         done += count;
     }
+    return done;
 }
 
 void RawFile::writeAt(std::int64_t offset, const void* buffer, std::size_t size)

@@ -34,6 +34,10 @@ public:
     /// Reads exactly size bytes at offset into buffer; throws FileReadFailed when fewer are there.
     void readAt(std::int64_t offset, void* buffer, std::size_t size) const;
 
+    /// Reads up to size bytes at offset into buffer, fewer only where the file
+    /// ends; returns the number read. Throws FileReadFailed for a read error.
+    std::size_t readUpTo(std::int64_t offset, void* buffer, std::size_t size) const;
+
     /// Writes exactly size bytes at offset; throws FileWriteFailed.
     void writeAt(std::int64_t offset, const void* buffer, std::size_t size);
 

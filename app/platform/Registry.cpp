@@ -3,6 +3,7 @@
 #include "package/base/Paths.h"
 
 #ifdef _WIN32
+#include <algorithm>
 #include <windows.h>
 #else
 #include "app/platform/WineRegistry.h"
@@ -45,7 +46,9 @@ HKEY rootHandle(RegistryRoot root)
 
 std::optional<RegistryText> queryText(HKEY key, const std::wstring& valueName, std::uint32_t initialChars)
 {
-    std::wstring buffer(initialChars == 0 ? 255 : initialChars, L'\0');
+    // The first size is only a guess; a larger value is read after ERROR_MORE_DATA.
+    const std::uint32_t firstChars = initialChars == 0 ? 255 : std::min<std::uint32_t>(initialChars, 32768);
+    std::wstring buffer(firstChars, L'\0');
     for (int attempt = 0; attempt < 8; ++attempt) {
         DWORD type = 0;
         DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));

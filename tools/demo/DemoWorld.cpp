@@ -284,7 +284,7 @@ private:
 
     /// A catalog object: its definitions, catalog text, mesh and scene
     /// resources, and its own texture. Returns its position in the world.
-    std::size_t writeObject(const CatalogKind& kind, std::string folder, int definitions, bool compress,
+    std::size_t writeObject(const CatalogKind& kind, const std::string& folder, int definitions, bool compress,
         bool damaged = false, const std::string& forcedTitle = {})
     {
         ObjectPlan plan;
@@ -714,6 +714,7 @@ std::vector<std::string> writeDemoThumbnailCache(const fs::path& file, int count
                 + std::to_string(count));
     DemoRandom random(seed);
     std::vector<ByteString> pool;
+    pool.reserve(64);
     for (int i = 0; i < 64; ++i)
         pool.push_back(thumbnailJpeg(random.pick(catalogKinds()).Shape, random.pick(swatches()), random.next32()));
 

@@ -69,13 +69,19 @@ inline void copyBack(std::uint8_t* out, std::size_t offset, std::size_t count)
     } else if (offset == 1) {
         std::memset(out, out[-1], count);
     } else {
-        // A run with a period of 2 to 7 bytes. Short ones byte by byte; long
-        // ones copy from a whole number of periods back, doubling the span each
-        // time (the source always starts offset bytes before out, and a chunk
-        // never reads what it writes).
+        // A run with a period of 2 to 7 bytes. Short ones go in 4-byte chunks
+        // when the period allows, else byte by byte; long ones copy from a
+        // whole number of periods back, doubling the span each time (the
+        // source always starts offset bytes before out, and a chunk never
+        // reads what it writes).
         if (count <= 16) {
-            for (std::size_t done = 0; done < count; ++done)
-                out[done] = from[done];
+            if (offset >= 4) {
+                for (std::size_t done = 0; done < count; done += 4)
+                    std::memcpy(out + done, from + done, 4);
+            } else {
+                for (std::size_t done = 0; done < count; ++done)
+                    out[done] = from[done];
+            }
             return;
         }
         std::size_t done = 0;

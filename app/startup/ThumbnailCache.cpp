@@ -4,7 +4,6 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
 
-#include <algorithm>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -70,7 +69,29 @@ void ThumbnailCache::clear()
     mFileName.clear();
     mStamp = {};
     mEntries = {};
-    mLookup = {};
+    mSlots = {};
+}
+
+std::size_t ThumbnailCache::homeSlot(std::uint64_t key) const
+{
+    // Fibonacci hashing spreads the identifiers (already CRC values) over the table.
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - mSlotBits));
+}
+
+void ThumbnailCache::buildLookup()
+{
+    // At most half full, so probe runs stay short.
+    mSlotBits = 4;
+    while ((std::size_t { 1 } << mSlotBits) < 2 * mEntries.size())
+        ++mSlotBits;
+    mSlots.assign(std::size_t { 1 } << mSlotBits, 0);
+    const std::size_t mask = mSlots.size() - 1;
+    for (std::size_t i = 0; i < mEntries.size(); ++i) {
+        std::size_t slot = homeSlot(lookupKey(mEntries[i].type, mEntries[i].resource));
+        while (mSlots[slot] != 0)
+            slot = (slot + 1) & mask;
+        mSlots[slot] = static_cast<std::uint32_t>(i + 1);
+    }
 }
 
 void ThumbnailCache::load(const fs::path& fileName)
@@ -78,7 +99,7 @@ void ThumbnailCache::load(const fs::path& fileName)
     mFileName = fileName;
     mStamp = stampOf(fileName);
     mEntries = {};
-    mLookup = {};
+    mSlots = {};
     // Players delete the cache to make the game build it anew: no file, no thumbnails.
     if (!mStamp.exists)
         return;
@@ -90,19 +111,13 @@ void ThumbnailCache::load(const fs::path& fileName)
         entries.push_back(Entry { idValue(source.TypeID), idValue(source.GroupID), idValue(source.InstanceID),
             idValue(source.ResourceID), source.Offset, source.Size });
     }
-    std::vector<std::pair<std::uint64_t, std::uint32_t>> lookup;
-    lookup.reserve(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        lookup.emplace_back(lookupKey(entries[i].type, entries[i].resource), static_cast<std::uint32_t>(i));
-    // Sorting by key and then position keeps index order among equal keys.
-    std::sort(lookup.begin(), lookup.end());
     mEntries = std::move(entries);
-    mLookup = std::move(lookup);
+    buildLookup();
 }
 
 std::size_t ThumbnailCache::memoryBytes() const
 {
-    return mEntries.capacity() * sizeof(Entry) + mLookup.capacity() * sizeof(mLookup.front());
+    return mEntries.capacity() * sizeof(Entry) + mSlots.capacity() * sizeof(std::uint32_t);
 }
 
 bool ThumbnailCache::refreshIfChanged()
@@ -114,7 +129,7 @@ bool ThumbnailCache::refreshIfChanged()
     } catch (...) {
         // Keep nothing of the old index: it describes bytes that are gone.
         mEntries = {};
-        mLookup = {};
+        mSlots = {};
         throw;
     }
     return true;
@@ -123,13 +138,17 @@ bool ThumbnailCache::refreshIfChanged()
 std::vector<IndexEntry> ThumbnailCache::find(ByteView typeId, ByteView resourceId)
 {
     refreshIfChanged();
-    const std::uint64_t key = lookupKey(idValue(typeId), idValue(resourceId));
     std::vector<IndexEntry> result;
-    if (typeId.size() != 4 || resourceId.size() != 4)
+    if (typeId.size() != 4 || resourceId.size() != 4 || mSlots.empty())
         return result;
-    auto it = std::lower_bound(mLookup.begin(), mLookup.end(), std::make_pair(key, std::uint32_t { 0 }));
-    for (; it != mLookup.end() && it->first == key; ++it)
-        result.push_back(toIndexEntry(mEntries[it->second]));
+    const std::uint32_t type = idValue(typeId);
+    const std::uint32_t resource = idValue(resourceId);
+    const std::size_t mask = mSlots.size() - 1;
+    for (std::size_t slot = homeSlot(lookupKey(type, resource)); mSlots[slot] != 0; slot = (slot + 1) & mask) {
+        const Entry& entry = mEntries[mSlots[slot] - 1];
+        if (entry.type == type && entry.resource == resource)
+            result.push_back(toIndexEntry(entry));
+    }
     return result;
 }
 

@@ -73,8 +73,13 @@ private:
     std::filesystem::path mFileName;
     Stamp mStamp;
     std::vector<Entry> mEntries;
-    /// (type << 32 | resource, position in mEntries), sorted: the lookup table.
-    std::vector<std::pair<std::uint64_t, std::uint32_t>> mLookup;
+    /// Open-addressing table over (type, resource): position in mEntries + 1,
+    /// 0 for a free slot. Linear probing keeps equal keys in index order.
+    std::vector<std::uint32_t> mSlots;
+    unsigned mSlotBits = 0;
+
+    std::size_t homeSlot(std::uint64_t key) const;
+    void buildLookup();
 };
 
 /// The process-wide object thumbnail cache, loaded at start-up.

@@ -56,6 +56,7 @@ private slots:
     void aChangedFileIsReadAgain();
     void damagedFileLeavesAnEmptyCacheAndReportsIt();
     void indexMinorVersionOneHasNoResourceIds();
+    void manyEntriesAndRepeatedKeysMatchAPlainScan();
 };
 
 void ThumbnailCacheTest::lookupsGiveWhatAWholeReadGives()
@@ -181,6 +182,35 @@ void ThumbnailCacheTest::indexMinorVersionOneHasNoResourceIds()
     cache.load(dir.write("old.package", builder.build()));
     QCOMPARE(cache.find(storedId(kThumb), ByteString(4, '\0')).size(), std::size_t { 1 });
     QVERIFY(!cache.uniqueThumbnail(storedId("7F000001")).has_value());
+}
+
+void ThumbnailCacheTest::manyEntriesAndRepeatedKeysMatchAPlainScan()
+{
+    test::TempDir dir;
+    test::PackageBuilder builder;
+    char hex[9];
+    for (int i = 0; i < 700; ++i) {
+        // Every seventh entry repeats one key; the others spread over a few hundred.
+        std::snprintf(hex, sizeof hex, "7F%06X", i % 7 == 0 ? 0x42 : (i * 7919) % 300);
+        char instance[9];
+        std::snprintf(instance, sizeof instance, "%08X", i);
+        builder.add(i % 5 == 0 ? "1C4A276C" : kThumb, "00000000", instance, hex, jpeg(i));
+    }
+    const fs::path file = dir.write("ObjectThumbnails.package", builder.build());
+    const PackageFile whole = readPackage(file);
+    ThumbnailCache cache;
+    cache.load(file);
+    for (const PackageResource& probe : whole.Files) {
+        std::vector<ByteString> expected;
+        for (const PackageResource& resource : whole.Files) {
+            if (resource.TypeID == probe.TypeID && resource.ResourceID == probe.ResourceID)
+                expected.push_back(resource.InstanceID);
+        }
+        std::vector<ByteString> found;
+        for (const IndexEntry& entry : cache.find(probe.TypeID, probe.ResourceID))
+            found.push_back(entry.InstanceID);
+        QCOMPARE(found, expected);
+    }
 }
 
 QTEST_MAIN(ThumbnailCacheTest)

@@ -293,8 +293,8 @@ ByteString writeXmlPropertySet(const std::vector<PropertyItem>& items)
                 value = std::to_string(
                     item.TypeCode == kPropertyTypeBoolean ? numberBits(item.Number) & 0xFF : numberBits(item.Number));
         }
-        out += "<" + element + " key=\"" + item.Name + "\" type=\"0x" + hexOfStored(item.TypeCode) + "\">" + value
-            + "</" + element + ">\n";
+        out.append("<").append(element).append(" key=\"").append(item.Name).append("\" type=\"0x");
+        out.append(hexOfStored(item.TypeCode)).append("\">").append(value).append("</").append(element).append(">\n");
     }
     out += "</cGZPropertySetString>\n";
     return out;

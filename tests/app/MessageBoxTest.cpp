@@ -40,18 +40,6 @@ private slots:
                      QMessageBox::Cancel | QMessageBox::Retry),
             QMessageBox::Retry);
     }
-
-    void scopeStartsEmptyAndEndsTestMode()
-    {
-        {
-            MessageBox::TestScope first;
-            first.answerNext(QMessageBox::Yes);
-            MessageBox::critical(nullptr, QStringLiteral("a"), QStringLiteral("b"));
-        }
-        MessageBox::TestScope second;
-        QVERIFY(second.shown().isEmpty());
-        QCOMPARE(second.pendingAnswers(), 0);
-    }
 };
 
 QTEST_MAIN(MessageBoxTest)

@@ -70,10 +70,11 @@ fi
 # picture of the main window (and one of the title window beside it).
 shot=${VARNICK_SCREENSHOT:-$build/varnick-screenshot.png}
 mkdir -p "$(dirname "$shot")"
-rm -f "$shot" "${shot%.png}-title.png"
+status=$build/varnick-run.status
+rm -f "$shot" "${shot%.png}-title.png" "$status"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     set -u
-    shot=$1 title_shot=${1%.png}-title.png
+    shot=$1 title_shot=${1%.png}-title.png status=$4
     "$2" >"$3" 2>&1 & pid=$!
     # Waits up to $1 seconds for a visible window whose title starts with "Varnick".
     wait_window() {
@@ -86,10 +87,12 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         return 1
     }
     snap() { import -window "$1" "$2" 2>/dev/null || import -window root "$2"; }
+    echo none >"$status"
     if wait_window 30; then
         sleep 1
         title=$id
         snap "$title" "$title_shot"
+        echo title >"$status"
         # The title window shows the disclaimer until OK (its default button) is pressed.
         xdotool windowfocus --sync "$title" 2>/dev/null || true
         xdotool key --window "$title" Return
@@ -98,19 +101,25 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
             wait_window 1 && [ "$id" != "$title" ] && break
         done
         sleep 3 # the first activation scans the Downloads tree and draws the first page
-        if [ "$id" != "$title" ]; then snap "$id" "$shot"; else import -window root "$shot"; fi
-    else
-        import -window root "$shot" 2>/dev/null || true
+        if [ "$id" != "$title" ]; then
+            snap "$id" "$shot" && echo main >"$status"
+        fi
     fi
+    # Whatever happened (a "Fatal Error" message, for one), keep a picture of the screen.
+    [ -f "$shot" ] || import -window root "$shot" 2>/dev/null || true
     kill $pid 2>/dev/null
     wait $pid 2>/dev/null
-    true' _ "$shot" "$build/bin/varnick" "$build/varnick-run.log"
-if [ -f "$shot" ]; then
-    echo "No display found: Varnick ran on a virtual screen."
+    true' _ "$shot" "$build/bin/varnick" "$build/varnick-run.log" "$status"
+echo "No display found: Varnick ran on a virtual screen; its output is in $build/varnick-run.log"
+case "$(cat "$status" 2>/dev/null)" in
+main)
     echo "Screenshot of the main window: $shot"
-    [ -f "${shot%.png}-title.png" ] && echo "Screenshot of the title window: ${shot%.png}-title.png"
-    echo "Program output: $build/varnick-run.log"
-else
-    echo "No display found, and no screenshot could be taken; program output: $build/varnick-run.log" >&2
-    exit 1
-fi
+    echo "Screenshot of the title window: ${shot%.png}-title.png" ;;
+title)
+    echo "The main window did not open after the title window; screenshots: ${shot%.png}-title.png, $shot" >&2
+    exit 1 ;;
+*)
+    [ -f "$shot" ] && echo "No Varnick window appeared; screenshot of the screen: $shot" >&2 \
+        || echo "No Varnick window appeared and no screenshot could be taken" >&2
+    exit 1 ;;
+esac

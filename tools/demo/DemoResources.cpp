@@ -19,7 +19,6 @@
 #include <QPolygonF>
 
 #include <algorithm>
-#include <cstring>
 
 namespace varnick::demo {
 

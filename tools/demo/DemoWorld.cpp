@@ -12,7 +12,6 @@
 #include "package/base/RawFile.h"
 
 #include <algorithm>
-#include <map>
 #include <set>
 #include <sstream>
 #include <system_error>

@@ -28,6 +28,7 @@ int main(int argc, char* argv[])
         QObject::connect(
             mainWindow.get(), &varnick::frmMain::unloaded, qApp, &QApplication::quit, Qt::QueuedConnection);
         mainWindow->show();
+        mainWindow->activateWindow();
     });
     title.show();
     return QApplication::exec();

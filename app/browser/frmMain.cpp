@@ -160,10 +160,10 @@ QWidget* frmMain::buildThumbnailPane()
     caption->setAlignment(Qt::AlignCenter);
 
     constexpr int gridSize = MainWindowController::kCellSize * MainWindowController::kGridColumns;
-    picThumbs = new QWidget(pane);
+    picThumbs = new QFrame(pane);
     picThumbs->setObjectName(QStringLiteral("picThumbs"));
+    picThumbs->setFrameShape(QFrame::StyledPanel);
     picThumbs->setFixedSize(gridSize, gridSize);
-    picThumbs->setAutoFillBackground(true);
     for (int i = 0; i < MainWindowController::kSimNameLabels; ++i) {
         lblSimName[i] = new QLabel(picThumbs);
         lblSimName[i]->setObjectName(controlName("lblSimName", i));
@@ -267,6 +267,18 @@ void frmMain::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Without a window manager (a virtual screen) a new window is never
+    // activated; the first showing then stands in for the first activation.
+    if (mController.firstActivatePending())
+        QTimer::singleShot(0, this, [this] {
+            if (mController.firstActivatePending())
+                Form_Activate();
+        });
 }
 
 void frmMain::Form_Activate()

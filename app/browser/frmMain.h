@@ -50,6 +50,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -74,7 +75,7 @@ private:
     QTreeWidget* tvFolders = nullptr;
     QPushButton* cmdFocus = nullptr;
 
-    QWidget* picThumbs = nullptr;
+    QFrame* picThumbs = nullptr;
     std::array<QLabel*, MainWindowController::kSimNameLabels> lblSimName {};
     QLabel* picNotFound = nullptr;
     QLabel* picLoad = nullptr;

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -73,6 +75,17 @@ constexpr int kButtonRowTop = 272; // 4080 twips
 constexpr int kWebPageTop = 336; // 5040 twips
 constexpr int kMailToTop = 340; // 5100 twips
 
+// The window's size is fixed, so a caption that is too long for its button
+// is set in a smaller type instead of being cut off.
+void fitCaption(QPushButton* button)
+{
+    QFont font = button->font();
+    const int room = button->width() - 12;
+    while (font.pointSizeF() > 6.0 && QFontMetrics(font).horizontalAdvance(button->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    button->setFont(font);
+}
+
 } // namespace
 
 frmErrorDialog::frmErrorDialog(QWidget* parent)
@@ -124,6 +137,8 @@ frmErrorDialog::frmErrorDialog(QWidget* parent)
         button->setAutoDefault(false);
         button->setDefault(false);
     }
+    for (QPushButton* button : { cmdCopy, cmdEnd, cmdWebPage, cmdMailTo })
+        fitCaption(button);
 
     connect(cmdCopy, &QPushButton::clicked, this, &frmErrorDialog::cmdCopy_Click);
     connect(cmdEnd, &QPushButton::clicked, this, &frmErrorDialog::cmdEnd_Click);

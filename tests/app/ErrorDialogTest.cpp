@@ -114,6 +114,10 @@ private slots:
         QVERIFY(button("cmdEnd")->geometry().bottom() < 310);
         for (const char* hidden : { "cmdWebPage", "cmdMailTo", "cmdFocus" })
             QVERIFY2(button(hidden)->y() >= 310, hidden);
+        for (const char* name : { "cmdCopy", "cmdEnd", "cmdWebPage", "cmdMailTo" }) {
+            QPushButton* captioned = button(name);
+            QVERIFY2(captioned->fontMetrics().horizontalAdvance(captioned->text()) < captioned->width(), name);
+        }
     }
 
     void trappedFailureShowsReportAndWritesLog()

@@ -16,7 +16,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -47,6 +49,7 @@ private slots:
     void initTestCase() { gstrSims2DataPath = "/games/EA Games/The Sims 2"; }
 
     void captionMenusAndControls();
+    void settingsLiveInSectionSettingsAndMissingOnesReadEmpty();
     void loadReadsTheSelectorSwitchFromTheSettings_data();
     void loadReadsTheSelectorSwitchFromTheSettings();
     void selectorMenuStoresItsChoice();
@@ -87,6 +90,31 @@ void MainWindowTest::captionMenusAndControls()
         QCOMPARE(label->geometry(), MainWindowController::simNameLabelGeometry(i));
         QVERIFY(label->text().isEmpty());
     }
+}
+
+void MainWindowTest::settingsLiveInSectionSettingsAndMissingOnesReadEmpty()
+{
+    QString file;
+    {
+        Settings::TemporaryStore store;
+        file = store.fileName();
+        QCOMPARE(Settings::value(SettingKey::LastDownloadsFolderSelected), QString());
+        Settings::setValue(SettingKey::LastDownloadsFolderSelected, QStringLiteral("Downloads\\Möbel"));
+        QCOMPARE(Settings::value(SettingKey::LastDownloadsFolderSelected), QStringLiteral("Downloads\\Möbel"));
+        QSettings raw(file, QSettings::IniFormat);
+        QCOMPARE(raw.value(QStringLiteral("Settings/Last Downloads Folder Selected")).toString(),
+            QStringLiteral("Downloads\\Möbel"));
+    }
+    // The environment's settings file stands in for the user's store.
+    QTemporaryDir folder;
+    const QString environmentFile = folder.filePath(QStringLiteral("run.ini"));
+    qputenv("VARNICK_SETTINGS_FILE", environmentFile.toUtf8());
+    Settings::setValue(SettingKey::LastAlternatePathSelected, QStringLiteral("/srv/objects"));
+    qunsetenv("VARNICK_SETTINGS_FILE");
+    QCOMPARE(QSettings(environmentFile, QSettings::IniFormat)
+                 .value(QStringLiteral("Settings/Last Alternate Path Selected"))
+                 .toString(),
+        QStringLiteral("/srv/objects"));
 }
 
 void MainWindowTest::loadReadsTheSelectorSwitchFromTheSettings_data()

@@ -63,6 +63,9 @@ TEST(FileReplace, missingScratchLeavesTarget)
 
 TEST(FileReplace, worksAcrossVolumes)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "no second volume known to exist";
+#endif
     // Memory-backed /dev/shm is usually another file system than the temporary folder.
     const std::filesystem::path shm = "/dev/shm";
     std::error_code error;

@@ -410,7 +410,7 @@ TEST(DemoThumbnailCache, filesEveryPictureOnceUnderItsTitlesKeyAndReplacesTheOld
         ASSERT_EQ(gflngGetPFByResourceID(cache, found, thumbnailType, gfstr4HexToSimsID(thumbnailKeyText(title))), 1)
             << title;
     }
-    const ByteString& jpeg = resourcesOfType(cache, thumbnailType).back().Data;
+    const ByteString jpeg = resourcesOfType(cache, thumbnailType).back().Data;
     EXPECT_FALSE(QImage::fromData(QByteArray(jpeg.data(), static_cast<int>(jpeg.size())), "JPG").isNull());
     // The same seed gives the same file; nothing but the cache is left in the folder.
     const ByteString first = fileBytes(file);

@@ -335,8 +335,11 @@ private:
             package.add(
                 gstrTypeOBJD, group, 0x41A7u + static_cast<std::uint32_t>(d), objectDefinition(definition), compress);
         }
-        package.add(gstrTypeCTSS, group, 0x80u + mRandom.below(0x7F00),
-            catalogTextList(lowerAscii(squeeze(plan.Name)).substr(0, 60), plan.Name, description), compress);
+        // A few downloads come without a catalog text; the program shows no caption for them.
+        const bool withText = mObjects.size() < 4 || !mRandom.percent(2);
+        if (withText)
+            package.add(gstrTypeCTSS, group, 0x80u + mRandom.below(0x7F00),
+                catalogTextList(lowerAscii(squeeze(plan.Name)).substr(0, 60), plan.Name, description), compress);
         const std::string resourceStem = "demo_" + lowerAscii(squeeze(plan.Creator + plan.Name)).substr(0, 48);
         package.add(gstrTypeGMDC, group, mRandom.next32(),
             sceneResource("cGeometryDataContainer", gstrTypeGMDC, resourceStem + "_tslocator_gmdc", mRandom,
@@ -362,7 +365,7 @@ private:
         entry.Kind = damaged ? PackageKind::Damaged : PackageKind::CatalogObject;
         entry.File = packagePath(folder, title);
         entry.Title = title;
-        entry.CatalogName = plan.Name;
+        entry.CatalogName = withText ? plan.Name : std::string();
         entry.Guid = plan.Guid;
         entry.Definitions = definitions;
         entry.Compressed = package.anyCompressed();

@@ -40,7 +40,7 @@ struct GeneratedPackage {
     PackageKind Kind = PackageKind::Other;
     std::filesystem::path File; ///< relative to the Downloads folder
     std::string Title; ///< file name without ".package" (UTF-8)
-    std::string CatalogName; ///< catalog objects: the English catalog name
+    std::string CatalogName; ///< catalog objects: the English catalog name ("" without a text list)
     std::uint32_t Guid = 0; ///< catalog objects: the lead definition's GUID; recolors: the GUID they name
     int Definitions = 0; ///< catalog objects: object definitions in the package
     bool Compressed = false; ///< some resources are stored compressed

@@ -32,7 +32,8 @@ set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # Tests (and GoogleTest's test discovery) run through Wine, in a prefix of the
 # build folder so they never touch the user's own ~/.wine. No display is
 # needed; the built-in .NET and HTML engines are switched off so that making
-# the prefix never asks to download them.
+# the prefix never asks to download them. A UTF-8 locale lets non-ASCII
+# arguments reach the programs intact.
 if(NOT DEFINED VARNICK_WINE)
   find_program(VARNICK_WINE NAMES wine64 PATHS /usr/lib/wine /usr/lib/x86_64-linux-gnu/wine NO_DEFAULT_PATH)
   if(NOT VARNICK_WINE)
@@ -45,5 +46,5 @@ if(VARNICK_WINE)
   endif()
   set(CMAKE_CROSSCOMPILING_EMULATOR
       ${CMAKE_COMMAND} -E env WINEPREFIX=${VARNICK_WINEPREFIX} WINEDEBUG=-all WINEARCH=win64
-      WINEDLLOVERRIDES=mscoree,mshtml= DISPLAY= ${VARNICK_WINE})
+      WINEDLLOVERRIDES=mscoree,mshtml= DISPLAY= LC_ALL=C.UTF-8 ${VARNICK_WINE})
 endif()

@@ -187,19 +187,23 @@ TEST_P(SameAsReference, atSeveralBlockLengths)
 
 namespace {
 
-// Random data with a block copied exactly as far back as the window allows,
-// and one a byte further; and repeats at every distance around the block length.
+// A block copied exactly as far back as the window allows, and one copied a
+// byte further, among zeros (so the reference scan stays short): the first
+// must become a copy code, the second must not.
 Bytes windowEdges()
 {
-    Bytes data = randomBytes(150000, 21);
+    Bytes data(150000, 0);
     for (std::size_t block : { 12u, 28u, 64u }) {
         const std::size_t target = 140000 / block * block + 10 * block;
         const std::size_t farthest = target - (131000 - block);
-        std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(farthest), block,
-            data.begin() + static_cast<std::ptrdiff_t>(target));
+        const Bytes unique = randomBytes(block, block);
+        std::copy(unique.begin(), unique.end(), data.begin() + static_cast<std::ptrdiff_t>(farthest));
+        std::copy(unique.begin(), unique.end(), data.begin() + static_cast<std::ptrdiff_t>(target));
         const std::size_t beyond = target + 20 * block;
-        std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(beyond - (131000 - block) - 1), block,
-            data.begin() + static_cast<std::ptrdiff_t>(beyond));
+        const Bytes other = randomBytes(block, block + 1);
+        std::copy(
+            other.begin(), other.end(), data.begin() + static_cast<std::ptrdiff_t>(beyond - (131000 - block) - 1));
+        std::copy(other.begin(), other.end(), data.begin() + static_cast<std::ptrdiff_t>(beyond));
     }
     return data;
 }

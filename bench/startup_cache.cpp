@@ -162,34 +162,34 @@ struct Machine {
     }
 };
 
-struct Measure {
-    double milliseconds = 0; // median wall time of one start-up
-    std::int64_t heap = 0; // heap held afterwards by the cache
-    std::int64_t resident = 0; // resident memory afterwards
-};
-
-Measure measureStartup(const Machine& machine, int runs)
+// One start-up of machine; exits when a check fails.
+double startupMilliseconds(const Machine& machine)
 {
-    std::vector<double> times;
+    gudtObjectThumbnails().clear();
+    const auto start = Clock::now();
+    const StartupChecks::Result result = StartupChecks(machine.seams()).run();
+    const double elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    if (result.outcome != StartupChecks::Outcome::Passed) {
+        std::fprintf(stderr, "start-up failed: %s\n", result.message.c_str());
+        std::exit(1);
+    }
+    return elapsed;
+}
+
+// Heap and resident memory that the cache of machine holds after a start-up.
+std::pair<std::int64_t, std::int64_t> startupMemory(const Machine& machine)
+{
     gudtObjectThumbnails().clear();
     const std::int64_t heapBefore = heapInUse();
     const std::int64_t residentBefore = residentBytes();
-    for (int i = 0; i < runs; ++i) {
-        gudtObjectThumbnails().clear();
-        const auto start = Clock::now();
-        const StartupChecks::Result result = StartupChecks(machine.seams()).run();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-        if (result.outcome != StartupChecks::Outcome::Passed) {
-            std::fprintf(stderr, "start-up failed: %s\n", result.message.c_str());
-            std::exit(1);
-        }
-    }
-    std::sort(times.begin(), times.end());
-    Measure measure;
-    measure.milliseconds = times[times.size() / 2];
-    measure.heap = heapInUse() - heapBefore;
-    measure.resident = residentBytes() - residentBefore;
-    return measure;
+    startupMilliseconds(machine);
+    return { heapInUse() - heapBefore, residentBytes() - residentBefore };
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 double mb(std::int64_t bytes)
@@ -244,19 +244,28 @@ int main(int argc, char** argv)
     (void)readPackageIndex(large.cache());
     (void)StartupChecks(empty.seams()).run();
 
-    const Measure base = measureStartup(empty, 9);
-    const Measure big = measureStartup(large, 5);
+    // Memory first, the empty cache before the large one.
+    const auto [emptyHeap, emptyResident] = startupMemory(empty);
+    const auto [largeHeap, largeResident] = startupMemory(large);
 
-    std::vector<double> indexTimes;
-    for (int i = 0; i < 5; ++i) {
+    // Times: the three kinds of work interleaved, so that each runs under the
+    // same allocator and page-cache conditions; medians of 15 rounds.
+    std::vector<double> emptyTimes, largeTimes, indexTimes;
+    for (int round = 0; round < 15; ++round) {
         const auto start = Clock::now();
         const PackageIndex index = readPackageIndex(large.cache());
         indexTimes.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         if (index.Entries.size() != options.count)
             return 1;
+        emptyTimes.push_back(startupMilliseconds(empty));
+        largeTimes.push_back(startupMilliseconds(large));
     }
-    std::sort(indexTimes.begin(), indexTimes.end());
-    const double indexMs = indexTimes[indexTimes.size() / 2];
+    const double indexMs = median(indexTimes);
+    struct {
+        double milliseconds;
+        std::int64_t heap;
+        std::int64_t resident;
+    } const base { median(emptyTimes), emptyHeap, emptyResident }, big { median(largeTimes), largeHeap, largeResident };
 
     // Thumbnails are read when they are drawn: the cost of one on-demand read.
     std::mt19937 random(7);

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -194,10 +195,13 @@ class TempDir {
 public:
     TempDir()
     {
+        // Tests run in parallel processes: a random part keeps their folders apart.
         static std::atomic<unsigned> counter { 0 };
+        static const unsigned processPart = std::random_device {}();
         const auto stamp = std::to_string(
             static_cast<unsigned long long>(std::filesystem::file_time_type::clock::now().time_since_epoch().count()));
-        mPath = std::filesystem::temp_directory_path() / ("varnick-test-" + stamp + "-" + std::to_string(++counter));
+        mPath = std::filesystem::temp_directory_path()
+            / ("varnick-test-" + std::to_string(processPart) + "-" + stamp + "-" + std::to_string(++counter));
         std::filesystem::create_directories(mPath);
     }
     ~TempDir()

@@ -277,7 +277,10 @@ void TitleStartupTest::missingThumbnailCacheIsEmptyAndDamagedOneIsTrapped()
     {
         std::ofstream(machine.cacheFile(), std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
     }
+    fs::remove_all(machine.scratch / "temp");
     QCOMPARE(int(machine.run().outcome), int(StartupChecks::Outcome::Trapped));
+    // The temp folder is made before the cache is read.
+    QVERIFY(fs::is_directory(machine.scratch / "temp"));
     QCOMPARE(trap.trapped().size(), std::size_t { 1 });
     QCOMPARE(QString::fromStdString(trap.last().Module), QStringLiteral("modSimsPackage"));
     QVERIFY(QString::fromStdString(trap.last().AdditionalData).contains(QStringLiteral("ObjectThumbnails.package")));

@@ -343,9 +343,13 @@ TEST(PackageReader, trappedFailureNamesFileProcedureAndStep)
     EXPECT_EQ(trap.last().Location, 2000);
     EXPECT_EQ(trap.last().Number, static_cast<std::int32_t>(ErrorCode::FileOpenFailed));
 
+    // A folder given as a package: refused at the open, or at the first read
+    // where the platform opens folders like files.
     EXPECT_FALSE(gsOpenPackageFile(dir.path(), pkg));
     EXPECT_EQ(trap.last().Location, 1000);
-    EXPECT_EQ(trap.last().Number, static_cast<std::int32_t>(ErrorCode::FileOpenFailed));
+    EXPECT_TRUE(trap.last().Number == static_cast<std::int32_t>(ErrorCode::FileOpenFailed)
+        || trap.last().Number == static_cast<std::int32_t>(ErrorCode::FileReadFailed))
+        << trap.last().Description;
 
     // After a success the file name is gone from the context again.
     EXPECT_TRUE(gsLoadPackageIndexOnly(dir.write("good.package", threeResources(2).build()), entries));

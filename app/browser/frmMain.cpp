@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,6 +52,28 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption)
     auto* result = new QPushButton(caption, parent);
     result->setObjectName(QLatin1String(name));
     return result;
+}
+
+// A folder picture of the tree, drawn so it follows no image files; the
+// selected node's picture carries a green arrow.
+QIcon folderPicture(bool withArrow)
+{
+    QPixmap picture(17, 14);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(150, 110, 20));
+    painter.setBrush(QColor(240, 200, 80));
+    painter.drawRect(QRectF(0.5, 1.5, 6, 3));
+    painter.drawRect(QRectF(0.5, 3.5, 14, 9.5));
+    if (withArrow) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(20, 150, 40));
+        const QPointF arrow[] = { { 9, 5 }, { 16.5, 9 }, { 9, 13 } };
+        painter.drawPolygon(arrow, 3);
+        painter.drawRect(QRectF(5, 7.5, 4.5, 3));
+    }
+    return QIcon(picture);
 }
 
 } // namespace
@@ -138,7 +162,8 @@ QWidget* frmMain::buildFolderPane()
     tvFolders = new QTreeWidget(pane);
     tvFolders->setObjectName(QStringLiteral("tvFolders"));
     tvFolders->setHeaderHidden(true);
-    tvFolders->setRootIsDecorated(true);
+    ImageList1.insert(QStringLiteral("folder"), folderPicture(false));
+    ImageList1.insert(QStringLiteral("folder_greenarrow"), folderPicture(true));
 
     auto* alternate = new QHBoxLayout;
     alternate->addWidget(optPath[1]);
@@ -284,6 +309,10 @@ void frmMain::showEvent(QShowEvent* event)
 void frmMain::Form_Activate()
 {
     setWindowTitle(QString::fromStdString(titleText()));
+    // Tree lines, plus/minus signs, pictures and text.
+    tvFolders->setRootIsDecorated(true);
+    tvFolders->setItemsExpandable(true);
+    tvFolders->setIconSize(QSize(17, 14));
     if (mController.takeFirstActivation()) {
         optPath[0]->setChecked(true);
         optPath_Click(0);

@@ -2,6 +2,8 @@
 
 #include "app/browser/MainWindowController.h"
 
+#include <QHash>
+#include <QIcon>
 #include <QMainWindow>
 
 #include <array>
@@ -28,6 +30,10 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
 
     MainWindowController& controller() { return mController; }
+
+    /// The folder tree's pictures (17 x 14): "folder" for a plain node,
+    /// "folder_greenarrow" for the selected one.
+    const QHash<QString, QIcon>& imageList1() const { return ImageList1; }
 
     // Event handlers, public so that tests can drive them as the controls do.
     void Form_Load();
@@ -73,6 +79,7 @@ private:
     std::array<QRadioButton*, 2> optPath {};
     QPushButton* cmdSetPath = nullptr;
     QTreeWidget* tvFolders = nullptr;
+    QHash<QString, QIcon> ImageList1;
     QPushButton* cmdFocus = nullptr;
 
     QFrame* picThumbs = nullptr;

@@ -82,6 +82,8 @@ void MainWindowTest::captionMenusAndControls()
     QCOMPARE(window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->text(), QStringLiteral("Downloads Folder"));
     QCOMPARE(window.findChild<QRadioButton*>(QStringLiteral("optPath_1"))->text(), QStringLiteral("Alternate Path"));
     QVERIFY(window.findChild<QWidget*>(QStringLiteral("tvFolders")) != nullptr);
+    for (const QString& key : { QStringLiteral("folder"), QStringLiteral("folder_greenarrow") })
+        QCOMPARE(window.imageList1().value(key).availableSizes().value(0), QSize(17, 14));
     for (const char* name : { "cmdFirst", "cmdPrevious", "cmdNext", "cmdLast", "cmdSelect", "frmDelMove", "cmdFocus" })
         QVERIFY2(window.findChild<QPushButton*>(QLatin1String(name)) != nullptr, name);
     for (int i = 0; i < MainWindowController::kSimNameLabels; ++i) {

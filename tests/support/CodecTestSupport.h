@@ -3,6 +3,7 @@
 #include "support/Codec.h"
 #include "tests/support/TestData.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <span>
 
@@ -11,8 +12,10 @@ namespace varnick::test {
 /// A compressed resource: a header (sizes left 0) followed by the given code stream.
 inline Bytes streamOf(std::initializer_list<std::uint8_t> codes)
 {
-    Bytes out { 0, 0, 0, 0, 0x10, 0xFB, 0, 0, 0 };
-    out.insert(out.end(), codes.begin(), codes.end());
+    Bytes out(9 + codes.size(), 0);
+    out[4] = 0x10;
+    out[5] = 0xFB;
+    std::copy(codes.begin(), codes.end(), out.begin() + 9);
     return out;
 }
 

@@ -27,6 +27,7 @@ struct PrefixedStream {
     explicit PrefixedStream(std::size_t prefixSize)
     {
         const Bytes prefix = randomBytes((prefixSize + 111) / 112 * 112, prefixSize);
+        stored.reserve(prefix.size() + prefix.size() / 100 + 1200);
         for (std::size_t at = 0; at < prefix.size(); at += 112) {
             stored.push_back(0xFB);
             append(stored, std::span(prefix).subspan(at, 112));

@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
 using namespace varnick::test;
 using kelvora::DecodeStatus;
 using kelvora::decompress;
@@ -244,4 +249,25 @@ TEST(Decompress, everyTruncationAndByteFlipEndsCleanly)
             damaged[at] ^= mask;
         }
     }
+}
+
+TEST(Decompress, fuzzSeedStreamsDecodeOrReportTheirNamedDamage)
+{
+    // The fuzz target's seed streams, replayed: the broken ones are named after their fault.
+    const std::filesystem::path folder = std::filesystem::path(VARNICK_SOURCE_DIR) / "fuzz" / "corpus" / "decompress";
+    std::size_t replayed = 0;
+    for (const auto& item : std::filesystem::directory_iterator(folder)) {
+        std::ifstream in(item.path(), std::ios::binary);
+        const Bytes stored((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const auto result = decompress(stored);
+        const std::string name = item.path().filename().string();
+        if (name == "offset-before-start.bin")
+            EXPECT_EQ(result.status, DecodeStatus::OffsetBeforeStart);
+        else if (name == "truncated-literal.bin")
+            EXPECT_EQ(result.status, DecodeStatus::PlainPastEnd);
+        else
+            EXPECT_EQ(result.status, DecodeStatus::Ok) << name << ": " << kelvora::describe(result.status);
+        ++replayed;
+    }
+    EXPECT_GE(replayed, 9u);
 }

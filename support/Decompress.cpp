@@ -100,12 +100,18 @@ DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput,
 {
     const std::uint8_t* in = stored.data();
     const std::size_t inSize = stored.size();
+    std::uint8_t* base = output.data();
+    std::size_t capacity = output.capacity();
     std::size_t i = kHeaderSize;
     std::size_t len = 0;
     length = 0;
 
     while (i < inSize) {
-        position = i;
+        const std::size_t code = i;
+        const auto damaged = [&position, code](DecodeStatus status) {
+            position = code;
+            return status;
+        };
         const unsigned a = in[i];
         std::size_t plain = 0;
         std::size_t count = 0;
@@ -114,7 +120,7 @@ DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput,
         if (a < 0x80) {
             codeLength = 2;
             if (inSize - i < codeLength)
-                return DecodeStatus::TruncatedCode;
+                return damaged(DecodeStatus::TruncatedCode);
             const unsigned b1 = in[i + 1];
             plain = a & 3;
             count = ((a >> 2) & 7) + 3;
@@ -122,7 +128,7 @@ DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput,
         } else if (a < 0xC0) {
             codeLength = 3;
             if (inSize - i < codeLength)
-                return DecodeStatus::TruncatedCode;
+                return damaged(DecodeStatus::TruncatedCode);
             const unsigned b1 = in[i + 1];
             const unsigned b2 = in[i + 2];
             plain = b1 >> 6;
@@ -131,7 +137,7 @@ DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput,
         } else if (a < 0xE0) {
             codeLength = 4;
             if (inSize - i < codeLength)
-                return DecodeStatus::TruncatedCode;
+                return damaged(DecodeStatus::TruncatedCode);
             const unsigned b1 = in[i + 1];
             const unsigned b2 = in[i + 2];
             const unsigned b3 = in[i + 3];
@@ -145,9 +151,9 @@ DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput,
             plain = a & 3;
             i += 1;
             if (inSize - i < plain)
-                return DecodeStatus::PlainPastEnd;
+                return damaged(DecodeStatus::PlainPastEnd);
             if (plain > maxOutput - len)
-                return DecodeStatus::OutputTooLarge;
+                return damaged(DecodeStatus::OutputTooLarge);
             output.reserve(len + plain, maxOutput, len);
             std::memcpy(output.data() + len, in + i, plain);
             len += plain;
@@ -155,11 +161,15 @@ DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput,
         }
         i += codeLength;
         if (inSize - i < plain)
-            return DecodeStatus::PlainPastEnd;
+            return damaged(DecodeStatus::PlainPastEnd);
         if (plain + count > maxOutput - len)
-            return DecodeStatus::OutputTooLarge;
-        output.reserve(len + plain + count, maxOutput, len);
-        std::uint8_t* out = output.data() + len;
+            return damaged(DecodeStatus::OutputTooLarge);
+        if (len + plain + count > capacity) {
+            output.reserve(len + plain + count, maxOutput, len);
+            base = output.data();
+            capacity = output.capacity();
+        }
+        std::uint8_t* out = base + len;
 
         if (inSize - i >= plain + 16) {
             // 16-byte chunks; the output's slack takes what lies beyond plain.
@@ -174,7 +184,7 @@ DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput,
 
         if (count != 0) {
             if (offset > len)
-                return DecodeStatus::OffsetBeforeStart;
+                return damaged(DecodeStatus::OffsetBeforeStart);
             copyBack(out, offset, count);
             len += count;
         }

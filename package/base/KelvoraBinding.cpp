@@ -91,7 +91,9 @@ void* loadLocked(Binding& state)
         return state.handle;
     const fs::path path = libraryPathLocked(state);
 #ifdef _WIN32
-    void* handle = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    // With a full path, the library's own dependencies are searched beside it first.
+    const DWORD flags = path.is_absolute() ? LOAD_WITH_ALTERED_SEARCH_PATH : 0;
+    void* handle = LoadLibraryExW(path.c_str(), nullptr, flags);
 #else
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
 #endif

@@ -2,9 +2,13 @@
 # threads variant, so std::thread and std::mutex work), tested under Wine.
 #
 #   cmake -S . -B build-mingw -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-#         -DVARNICK_BUILD_APP=OFF -DVARNICK_BUILD_BENCH=OFF
+#         -DVARNICK_BUILD_APP=OFF -DVARNICK_BUILD_BENCH=OFF \
+#         -DGTest_DIR=<prefix>/lib/cmake/GTest -DCLI11_DIR=<prefix>/share/cmake/CLI11 \
+#         -Dnlohmann_json_DIR=<prefix>/share/cmake/nlohmann_json
 #
-# scripts/test-windows.sh does all of it, GoogleTest and the Wine prefix included.
+# where <prefix> holds GoogleTest built with this toolchain and the two
+# header-only libraries. scripts/test-windows.sh makes that prefix
+# (build-mingw/deps), builds, makes the Wine prefix and runs the tests.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

@@ -1,9 +1,9 @@
 #pragma once
 
-// A deliberately plain encoder that compares the block with every candidate
-// position of the window, one after another, as the codec's block format was
-// first written down. It exists to check the real encoder's output byte for
-// byte and to measure its speed-up; it is not used by the library.
+// A deliberately plain encoder that compares each block with every candidate
+// position of the window, one after another, lowest first. It exists to check
+// the library's hashed search byte for byte and to measure its speed-up; the
+// library does not use it.
 
 #include <algorithm>
 #include <cstddef>

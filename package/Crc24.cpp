@@ -1,5 +1,7 @@
 #include "package/Crc24.h"
 
+#include "package/base/CodePage.h"
+
 #include <array>
 
 namespace varnick {
@@ -39,7 +41,12 @@ std::int32_t gflngCRC24(ByteView bytes) noexcept
 
 std::int32_t gflngCRC24OfString(std::string_view text) noexcept
 {
-    return gflngCRC24(text);
+    try {
+        return gflngCRC24(toAnsiCodePage(text));
+    } catch (...) {
+        // Only an allocation can fail here; the bytes as given are the best answer left.
+        return gflngCRC24(text);
+    }
 }
 
 std::string crc24Hex(std::int32_t checksum)
@@ -56,12 +63,7 @@ std::string crc24Hex(std::int32_t checksum)
 
 std::string thumbnailKeyText(std::string_view fileTitle)
 {
-    std::string lower(fileTitle);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return "7F" + crc24Hex(gflngCRC24OfString(lower));
+    return "7F" + crc24Hex(gflngCRC24OfString(lowerCaseUtf8(fileTitle)));
 }
 
 } // namespace varnick

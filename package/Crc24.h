@@ -12,8 +12,9 @@ namespace varnick {
 inline constexpr std::int32_t kCrc24Initial = 0xB704CE;
 
 /// CRC-24 (the OpenPGP checksum: start 0xB704CE, polynomial 0x1864CFB, no
-/// reflection, no final XOR) of the bytes of text; 0 to 16777215. The game's
-/// thumbnail caches file each object's picture under this checksum. Never fails.
+/// reflection, no final XOR) of text, a UTF-8 string, taken in the system's
+/// 8-bit code page (toAnsiCodePage) as the game sees file names; 0 to 16777215.
+/// The game's thumbnail caches file each object's picture under this checksum. Never fails.
 std::int32_t gflngCRC24OfString(std::string_view text) noexcept;
 
 /// The same checksum over a byte array. An empty array gives kCrc24Initial. Never fails.
@@ -23,9 +24,8 @@ std::int32_t gflngCRC24(ByteView bytes) noexcept;
 std::string crc24Hex(std::int32_t checksum);
 
 /// The eight hexadecimal digits under which the thumbnail caches file the
-/// picture of the package with this file title: "7F" and the CRC-24 of the
-/// title with its ASCII letters lower-cased (other bytes, such as UTF-8
-/// sequences, are hashed as they are). Never fails.
+/// picture of the package with this file title (UTF-8): "7F" and the CRC-24
+/// of the lower-cased title. Never fails.
 std::string thumbnailKeyText(std::string_view fileTitle);
 
 } // namespace varnick

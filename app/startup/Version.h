@@ -5,11 +5,11 @@
 
 namespace varnick {
 
-/// The program's version (major, minor, revision); kept equal to the project
-/// version in the top-level CMakeLists.txt.
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 0;
-inline constexpr int kVersionRevision = 1;
+/// The program's version (major, minor, revision), from the project version
+/// in the top-level CMakeLists.txt.
+inline constexpr int kVersionMajor = VARNICK_VERSION_MAJOR;
+inline constexpr int kVersionMinor = VARNICK_VERSION_MINOR;
+inline constexpr int kVersionRevision = VARNICK_VERSION_REVISION;
 
 /// The caption of the title and main windows: "Varnick - Version " + major +
 /// "." + minor and revision with at least two digits (1.3.5 gives 1.03.05).

@@ -54,7 +54,7 @@ struct PackageFile {
     std::int32_t Magic = 0;
     std::int32_t MajorVersion = 0;
     std::int32_t MinorVersion = 0;
-    std::array<std::int32_t, 3> Reserved1{};
+    std::array<std::int32_t, 3> Reserved1 {};
     std::int32_t DateCreated = 0;
     std::int32_t DateModified = 0;
     std::int32_t IndexMajorVersion = 0;

@@ -18,8 +18,8 @@ ErrorTrapHandler& installedHandler()
 void defaultHandler(const ErrorContext& context)
 {
     std::fprintf(stderr, "Error %d: %s (%s.%s, location %d)%s%s\n", context.Number, context.Description.c_str(),
-                 context.Module.c_str(), context.Procedure.c_str(), context.Location,
-                 context.AdditionalData.empty() ? "" : " ", context.AdditionalData.c_str());
+        context.Module.c_str(), context.Procedure.c_str(), context.Location, context.AdditionalData.empty() ? "" : " ",
+        context.AdditionalData.c_str());
     std::exit(1);
 }
 

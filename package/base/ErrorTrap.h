@@ -13,23 +13,23 @@ namespace varnick {
 /// report, so they are fixed once given out; add new ones at the end of a group.
 enum class ErrorCode : std::int32_t {
     // 1000s: files and folders
-    FileOpenFailed = 1001,   ///< a file could not be opened (missing, locked, no permission)
-    FileReadFailed = 1002,   ///< reading failed or ended before the expected bytes
-    FileWriteFailed = 1003,  ///< writing or flushing failed
+    FileOpenFailed = 1001, ///< a file could not be opened (missing, locked, no permission)
+    FileReadFailed = 1002, ///< reading failed or ended before the expected bytes
+    FileWriteFailed = 1003, ///< writing or flushing failed
     FileReplaceFailed = 1004, ///< the finished scratch file could not replace its target
-    FolderFailed = 1005,     ///< a folder could not be listed or created
+    FolderFailed = 1005, ///< a folder could not be listed or created
     // 2000s: content of files
-    BadPackage = 2001,          ///< counts, offsets or sizes of a package do not fit the file
-    DamagedCompression = 2002,  ///< a compressed resource is damaged
-    BadResource = 2003,         ///< a resource inside a package is malformed
-    ResourceTooLarge = 2004,    ///< a declared size is beyond what the program accepts
+    BadPackage = 2001, ///< counts, offsets or sizes of a package do not fit the file
+    DamagedCompression = 2002, ///< a compressed resource is damaged
+    BadResource = 2003, ///< a resource inside a package is malformed
+    ResourceTooLarge = 2004, ///< a declared size is beyond what the program accepts
     // 3000s: the support library
-    LibraryMissing = 3001,   ///< Kelvora could not be loaded
-    FunctionMissing = 3002,  ///< Kelvora lacks an export the program needs
+    LibraryMissing = 3001, ///< Kelvora could not be loaded
+    FunctionMissing = 3002, ///< Kelvora lacks an export the program needs
     // 9000s: the program itself
-    InvalidArgument = 9001,  ///< a caller passed a value outside a procedure's contract
-    OutOfMemory = 9002,      ///< an allocation failed
-    Unexpected = 9999,       ///< any other exception
+    InvalidArgument = 9001, ///< a caller passed a value outside a procedure's contract
+    OutOfMemory = 9002, ///< an allocation failed
+    Unexpected = 9999, ///< any other exception
 };
 
 /// A failure travelling to the nearest trapped procedure.
@@ -84,8 +84,7 @@ void trapCurrentException(std::string_view module, std::string_view procedure) n
 /// Runs body as one trapped procedure: Location starts at 1000, and any
 /// exception leaving body is reported under module and procedure. Returns true
 /// when body finished, false when it failed (and the trap returned).
-template <typename Body>
-bool trapped(std::string_view module, std::string_view procedure, Body&& body) noexcept
+template <typename Body> bool trapped(std::string_view module, std::string_view procedure, Body&& body) noexcept
 {
     try {
         setLocation(1000);

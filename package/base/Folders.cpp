@@ -8,9 +8,9 @@
 #include <system_error>
 
 #ifdef _WIN32
-#include <windows.h>
-#include <shlobj.h>
 #include <knownfolders.h>
+#include <shlobj.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif

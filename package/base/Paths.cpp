@@ -5,7 +5,7 @@ namespace varnick {
 std::string pathToUtf8(const std::filesystem::path& path)
 {
     const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
+    return { text.begin(), text.end() };
 }
 
 std::filesystem::path pathFromUtf8(std::string_view text)

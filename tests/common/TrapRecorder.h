@@ -13,7 +13,7 @@ class TrapRecorder {
 public:
     TrapRecorder()
     {
-        errorContext() = ErrorContext{};
+        errorContext() = ErrorContext {};
         mPrevious = setErrorTrapHandler([this](const ErrorContext& context) { mTrapped.push_back(context); });
     }
     ~TrapRecorder() { setErrorTrapHandler(std::move(mPrevious)); }

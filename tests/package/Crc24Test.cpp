@@ -73,7 +73,7 @@ TEST(Crc24, hashesTextInTheGamesEightBitCodePage)
     // "Été" is lower-cased letter by letter and hashed as the Windows-1252 bytes E9 74 E9.
     EXPECT_EQ(thumbnailKeyText("\xC3\x89t\xC3\xA9"), "7F" + crc24Hex(gflngCRC24(ByteString("\xE9t\xE9"))));
     EXPECT_EQ(gflngCRC24OfString("\xE2\x82\xAC"), gflngCRC24(ByteString("\x80"))); // the euro sign
-    EXPECT_EQ(gflngCRC24OfString("\xE6\x97\xA5"), gflngCRC24(ByteString("?")));    // not in the code page
+    EXPECT_EQ(gflngCRC24OfString("\xE6\x97\xA5"), gflngCRC24(ByteString("?"))); // not in the code page
     EXPECT_EQ(lowerCaseUtf8("\xC5\xA0\xC5\xB8\xC3\x97"), "\xC5\xA1\xC3\xBF\xC3\x97"); // Š Ÿ × -> š ÿ ×
     // Text that is not UTF-8 is already 8-bit text and is hashed as it is.
     EXPECT_EQ(gflngCRC24OfString("\xE9t\xE9"), gflngCRC24(ByteString("\xE9t\xE9")));

@@ -54,7 +54,7 @@ int main(int argc, char** argv)
         std::exit(1);
     });
 
-    CLI::App app{"Varnick command-line companion: inspect and convert Sims 2 package files."};
+    CLI::App app { "Varnick command-line companion: inspect and convert Sims 2 package files." };
     app.require_subcommand(1);
     // Options are "--name" everywhere: a path written with forward slashes
     // ("/Users/me/x.package") is a file, never a Windows-style "/option".

@@ -8,9 +8,11 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <windows.h>
+
+// The shell headers need the types windows.h declares; the blank line keeps include sorting from moving it.
 #include <knownfolders.h>
 #include <shlobj.h>
-#include <windows.h>
 #else
 #include <unistd.h>
 #endif

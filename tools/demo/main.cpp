@@ -14,8 +14,10 @@
 #include <vector>
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+
+// shellapi.h needs the types windows.h declares; the blank line keeps include sorting from moving it.
+#include <shellapi.h>
 #endif
 
 namespace {

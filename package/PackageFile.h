@@ -47,10 +47,8 @@ struct DirectoryEntry {
     std::int32_t Size = 0; ///< uncompressed size
 };
 
-/// A package in memory: the 96-byte header's fields in file order, then the
-/// index, the hole table and the resources. Files is the working copy that the
-/// writer saves; it rebuilds Index from it. The arrays are zero-based.
-struct PackageFile {
+/// The fields of the 96-byte header, in file order.
+struct PackageHeader {
     std::int32_t Magic = 0;
     std::int32_t MajorVersion = 0;
     std::int32_t MinorVersion = 0;
@@ -66,7 +64,12 @@ struct PackageFile {
     std::int32_t HoleSize = 0;
     std::int32_t IndexMinorVersion = 0;
     ByteString Reserved2 = ByteString(32, '\0'); ///< the 32-byte tail of the header
+};
 
+/// A package in memory: the header's fields, then the index, the hole table
+/// and the resources. Files is the working copy that the writer saves; it
+/// rebuilds Index from it. The arrays are zero-based.
+struct PackageFile : PackageHeader {
     std::vector<IndexEntry> Index;
     std::vector<HoleEntry> Holes;
     std::vector<PackageResource> Files;

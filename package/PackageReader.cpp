@@ -346,42 +346,12 @@ std::int64_t indexEntrySize(std::int32_t indexMinorVersion)
 
 PackageHeader headerOf(const PackageFile& pkg)
 {
-    PackageHeader header;
-    header.Magic = pkg.Magic;
-    header.MajorVersion = pkg.MajorVersion;
-    header.MinorVersion = pkg.MinorVersion;
-    header.Reserved1 = pkg.Reserved1;
-    header.DateCreated = pkg.DateCreated;
-    header.DateModified = pkg.DateModified;
-    header.IndexMajorVersion = pkg.IndexMajorVersion;
-    header.IndexCount = pkg.IndexCount;
-    header.IndexOffset = pkg.IndexOffset;
-    header.IndexSize = pkg.IndexSize;
-    header.HoleCount = pkg.HoleCount;
-    header.HoleOffset = pkg.HoleOffset;
-    header.HoleSize = pkg.HoleSize;
-    header.IndexMinorVersion = pkg.IndexMinorVersion;
-    header.Reserved2 = pkg.Reserved2;
-    return header;
+    return static_cast<const PackageHeader&>(pkg);
 }
 
 void setHeader(PackageFile& pkg, const PackageHeader& header)
 {
-    pkg.Magic = header.Magic;
-    pkg.MajorVersion = header.MajorVersion;
-    pkg.MinorVersion = header.MinorVersion;
-    pkg.Reserved1 = header.Reserved1;
-    pkg.DateCreated = header.DateCreated;
-    pkg.DateModified = header.DateModified;
-    pkg.IndexMajorVersion = header.IndexMajorVersion;
-    pkg.IndexCount = header.IndexCount;
-    pkg.IndexOffset = header.IndexOffset;
-    pkg.IndexSize = header.IndexSize;
-    pkg.HoleCount = header.HoleCount;
-    pkg.HoleOffset = header.HoleOffset;
-    pkg.HoleSize = header.HoleSize;
-    pkg.IndexMinorVersion = header.IndexMinorVersion;
-    pkg.Reserved2 = header.Reserved2;
+    static_cast<PackageHeader&>(pkg) = header;
 }
 
 PackageHeader parsePackageHeader(ByteView bytes)

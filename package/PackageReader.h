@@ -21,25 +21,6 @@
 
 namespace varnick {
 
-/// The fields of the 96-byte header, in file order (see PackageFile).
-struct PackageHeader {
-    std::int32_t Magic = 0;
-    std::int32_t MajorVersion = 0;
-    std::int32_t MinorVersion = 0;
-    std::array<std::int32_t, 3> Reserved1 {};
-    std::int32_t DateCreated = 0;
-    std::int32_t DateModified = 0;
-    std::int32_t IndexMajorVersion = 0;
-    std::int32_t IndexCount = 0;
-    std::int32_t IndexOffset = 0;
-    std::int32_t IndexSize = 0;
-    std::int32_t HoleCount = 0;
-    std::int32_t HoleOffset = 0;
-    std::int32_t HoleSize = 0;
-    std::int32_t IndexMinorVersion = 0;
-    ByteString Reserved2 = ByteString(32, '\0');
-};
-
 /// A package's header and index, without resource bytes.
 struct PackageIndex {
     PackageHeader Header;

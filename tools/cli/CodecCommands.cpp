@@ -2,6 +2,7 @@
 // of Kelvora that the program uses. Output is written to a scratch file beside
 // OUT and moved over it only when the work has succeeded, so bad input leaves
 // no output file behind.
+#include "tools/cli/CliFiles.h"
 #include "tools/cli/Commands.h"
 
 #include "package/CompressedResource.h"
@@ -28,37 +29,6 @@ struct CodecOptions {
     std::string output;
     int blockUnits = 16;
 };
-
-ByteString readWholeFile(const fs::path& file)
-{
-    RawFile in(file, RawFile::Mode::Read);
-    const std::int64_t size = in.size();
-    if (size > std::numeric_limits<std::int32_t>::max()) {
-        throw Failure(ErrorCode::ResourceTooLarge,
-            "\"" + pathToUtf8(file) + "\" holds " + std::to_string(size) + " bytes, more than 2 GiB");
-    }
-    ByteString bytes(static_cast<std::size_t>(size), '\0');
-    if (size > 0)
-        in.readAt(0, bytes.data(), bytes.size());
-    in.close();
-    return bytes;
-}
-
-void writeWholeFile(const fs::path& target, ByteView bytes)
-{
-    const fs::path scratch = scratchPathBeside(target);
-    try {
-        RawFile out(scratch, RawFile::Mode::CreateTruncate);
-        if (!bytes.empty())
-            out.writeAt(0, bytes.data(), bytes.size());
-        out.close();
-        replaceFileAtomically(scratch, target);
-    } catch (...) {
-        std::error_code ignored;
-        fs::remove(scratch, ignored);
-        throw;
-    }
-}
 
 void runDecompress(const CodecOptions& options)
 {

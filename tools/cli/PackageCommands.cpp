@@ -1,5 +1,6 @@
 // Package commands: index (header and index as JSON), extract (one resource's
 // bytes), rewrite (load whole and write with the package writer).
+#include "tools/cli/CliFiles.h"
 #include "tools/cli/Commands.h"
 
 #include "package/BinarySupport.h"
@@ -72,24 +73,6 @@ void printIndex(const std::filesystem::path& file)
         throw Failure(ErrorCode::FileWriteFailed, "Writing to standard output failed");
 }
 
-// Writes bytes to out through a scratch file beside it, so a failure leaves no half-written output.
-void writeOutputFile(const std::filesystem::path& out, ByteView bytes)
-{
-    FileNameContext context(pathToUtf8(out));
-    const std::filesystem::path scratch = scratchPathBeside(out);
-    try {
-        RawFile file(scratch, RawFile::Mode::CreateTruncate);
-        if (!bytes.empty())
-            file.writeAt(0, bytes.data(), bytes.size());
-        file.close();
-        replaceFileAtomically(scratch, out);
-    } catch (...) {
-        std::error_code error;
-        std::filesystem::remove(scratch, error);
-        throw;
-    }
-}
-
 void extractEntry(
     const std::filesystem::path& file, std::int64_t entryNumber, bool raw, const std::filesystem::path& out)
 {
@@ -107,7 +90,10 @@ void extractEntry(
         if (!raw)
             data = decompressResource(data);
     }
-    writeOutputFile(out, data);
+    {
+        FileNameContext context(pathToUtf8(out));
+        writeWholeFile(out, data);
+    }
 }
 
 void rewritePackage(const std::filesystem::path& in, const std::filesystem::path& out)

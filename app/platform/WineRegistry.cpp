@@ -1,6 +1,6 @@
 #include "app/platform/WineRegistry.h"
 
-#include "app/platform/Environment.h"
+#include "package/base/Environment.h"
 #include "package/base/Paths.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "app/startup/GamePaths.h"
 
-#include "app/platform/Environment.h"
+#include "package/base/Environment.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
 

@@ -1,8 +1,8 @@
 #include "package/base/Folders.h"
 
+#include "package/base/Environment.h"
 #include "package/base/Paths.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <system_error>
@@ -54,23 +54,8 @@ fs::path executablePath()
 
 fs::path environmentPath(const char* name)
 {
-#ifdef _WIN32
-    std::wstring wide;
-    for (const char* c = name; *c; ++c)
-        wide.push_back(static_cast<wchar_t>(*c));
-    const DWORD needed = GetEnvironmentVariableW(wide.c_str(), nullptr, 0);
-    if (needed == 0)
-        return {};
-    std::wstring value(needed, L'\0');
-    const DWORD length = GetEnvironmentVariableW(wide.c_str(), value.data(), needed);
-    value.resize(length);
-    return fs::path(value);
-#else
-    const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0')
-        return {};
-    return pathFromUtf8(value);
-#endif
+    const auto value = environmentText(name);
+    return value ? pathFromUtf8(*value) : fs::path();
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "app/platform/Environment.h"
+#include "package/base/Environment.h"
 
 #include <cstdlib>
 

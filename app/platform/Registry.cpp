@@ -3,8 +3,8 @@
 #include "package/base/Paths.h"
 
 #ifdef _WIN32
-#include <algorithm>
 #include <windows.h>
+#include <algorithm>
 #else
 #include "app/platform/WineRegistry.h"
 

@@ -5,8 +5,8 @@
 #ifdef _WIN32
 #include "package/base/Paths.h"
 
-#include <filesystem>
 #include <windows.h>
+#include <filesystem>
 #endif
 
 namespace varnick {

@@ -1,4 +1,5 @@
 #include "package/PropertySet.h"
+#include "tests/common/SeedCorpus.h"
 
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
@@ -238,22 +239,10 @@ TEST(PropertySet, readsTheMaterialOverridesOfARealPackage)
     EXPECT_EQ(read, 40);
 }
 
-// Every file of a fuzz target's seed corpus.
-std::vector<ByteString> seedCorpus(const char* target)
-{
-    std::vector<ByteString> files;
-    for (const auto& item :
-        std::filesystem::directory_iterator(std::filesystem::path(VARNICK_SOURCE_DIR) / "fuzz/corpus" / target)) {
-        std::ifstream in(item.path(), std::ios::binary);
-        files.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    return files;
-}
-
 TEST(PropertySet, seedCorporaRead)
 {
     for (const char* target : { "property_set_binary", "property_set_xml" }) {
-        const std::vector<ByteString> corpus = seedCorpus(target);
+        const std::vector<ByteString> corpus = test::seedCorpus(target);
         ASSERT_FALSE(corpus.empty()) << target;
         for (const ByteString& data : corpus)
             EXPECT_EQ(static_cast<std::size_t>(readPropertySet(data).Count), readPropertySet(data).Items.size());

@@ -1,4 +1,5 @@
 #include "package/ResourceCollection.h"
+#include "tests/common/SeedCorpus.h"
 
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
@@ -282,21 +283,9 @@ TEST(TextureImage, readsTheTexturesOfARealPackage)
     EXPECT_EQ(textures[2].Mips.back().Data.size(), 512u);
 }
 
-// Every file of a fuzz target's seed corpus.
-std::vector<ByteString> seedCorpus(const char* target)
-{
-    std::vector<ByteString> files;
-    for (const auto& item :
-        std::filesystem::directory_iterator(std::filesystem::path(VARNICK_SOURCE_DIR) / "fuzz/corpus" / target)) {
-        std::ifstream in(item.path(), std::ios::binary);
-        files.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    return files;
-}
-
 TEST(RCOLHeader, seedCorpusReads)
 {
-    const std::vector<ByteString> corpus = seedCorpus("resource_collection");
+    const std::vector<ByteString> corpus = test::seedCorpus("resource_collection");
     ASSERT_FALSE(corpus.empty());
     for (const ByteString& data : corpus) {
         const RCOLHeader rcol = readRCOLHeader(data);

@@ -1,4 +1,5 @@
 #include "package/TextList.h"
+#include "tests/common/SeedCorpus.h"
 
 #include "package/base/ErrorTrap.h"
 
@@ -160,21 +161,9 @@ TEST(TextList, writerRefusesWhatItCannotStoreAndLeavesOutAlone)
     EXPECT_EQ(out.size(), 68u);
 }
 
-// Every file of a fuzz target's seed corpus.
-std::vector<ByteString> seedCorpus(const char* target)
-{
-    std::vector<ByteString> files;
-    for (const auto& item :
-        std::filesystem::directory_iterator(std::filesystem::path(VARNICK_SOURCE_DIR) / "fuzz/corpus" / target)) {
-        std::ifstream in(item.path(), std::ios::binary);
-        files.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    return files;
-}
-
 TEST(TextList, seedCorpusReadsAndRoundTrips)
 {
-    const std::vector<ByteString> corpus = seedCorpus("text_list");
+    const std::vector<ByteString> corpus = test::seedCorpus("text_list");
     ASSERT_FALSE(corpus.empty());
     for (const ByteString& data : corpus) {
         TextList list;

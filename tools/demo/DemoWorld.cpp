@@ -95,6 +95,30 @@ public:
         mPackage.Files.push_back(std::move(file));
     }
 
+    /// A resource whose instance identifier is already drawn. Used as
+    /// package.withInstance(mRandom.next32()).add(...): the object expression of a
+    /// member call is evaluated before its arguments, so the instance is drawn
+    /// before the contents on every compiler and a seed gives the same world
+    /// everywhere (the order of function arguments alone is unspecified).
+    class PendingResource {
+    public:
+        PendingResource(PackageAssembler& assembler, std::uint32_t instance)
+            : mAssembler(assembler)
+            , mInstance(instance)
+        {
+        }
+        void add(const ByteString& type, std::uint32_t group, ByteString data, bool compress = false)
+        {
+            mAssembler.add(type, group, mInstance, std::move(data), compress);
+        }
+
+    private:
+        PackageAssembler& mAssembler;
+        std::uint32_t mInstance;
+    };
+
+    PendingResource withInstance(std::uint32_t instance) { return { *this, instance }; }
+
     bool anyCompressed() const { return !mDirectory.empty(); }
 
     /// The package, with the directory of compressed files as its last resource when needed.
@@ -338,27 +362,33 @@ private:
         // A few downloads come without a catalog text; the program shows no caption for them.
         const bool withText = mObjects.size() < 4 || !mRandom.percent(2);
         if (withText)
-            package.add(gstrTypeCTSS, group, 0x80u + mRandom.below(0x7F00),
-                catalogTextList(lowerAscii(squeeze(plan.Name)).substr(0, 60), plan.Name, description), compress);
+            package.withInstance(0x80u + mRandom.below(0x7F00))
+                .add(gstrTypeCTSS, group,
+                    catalogTextList(lowerAscii(squeeze(plan.Name)).substr(0, 60), plan.Name, description), compress);
         const std::string resourceStem = "demo_" + lowerAscii(squeeze(plan.Creator + plan.Name)).substr(0, 48);
-        package.add(gstrTypeGMDC, group, mRandom.next32(),
-            sceneResource("cGeometryDataContainer", gstrTypeGMDC, resourceStem + "_tslocator_gmdc", mRandom,
-                mRandom.between(600, 2400)),
-            compress);
-        package.add(gstrTypeGMND, group, mRandom.next32(),
-            sceneResource("cGeometryNode", gstrTypeGMND, resourceStem + "_gmnd", mRandom, 120));
-        package.add(gstrTypeSHPE, group, mRandom.next32(),
-            sceneResource("cShape", gstrTypeSHPE, resourceStem + "_shpe", mRandom, 160));
-        package.add(gstrTypeCRES, group, mRandom.next32(),
-            sceneResource("cResourceNode", gstrTypeCRES, resourceStem + "_cres", mRandom, 200));
-        package.add(gstrTypeTXMT, group, mRandom.next32(),
-            sceneResource("cMaterialDefinition", gstrTypeTXMT, resourceStem + "_txmt", mRandom, 180));
+        package.withInstance(mRandom.next32())
+            .add(gstrTypeGMDC, group,
+                sceneResource("cGeometryDataContainer", gstrTypeGMDC, resourceStem + "_tslocator_gmdc", mRandom,
+                    mRandom.between(600, 2400)),
+                compress);
+        package.withInstance(mRandom.next32())
+            .add(gstrTypeGMND, group,
+                sceneResource("cGeometryNode", gstrTypeGMND, resourceStem + "_gmnd", mRandom, 120));
+        package.withInstance(mRandom.next32())
+            .add(gstrTypeSHPE, group, sceneResource("cShape", gstrTypeSHPE, resourceStem + "_shpe", mRandom, 160));
+        package.withInstance(mRandom.next32())
+            .add(gstrTypeCRES, group,
+                sceneResource("cResourceNode", gstrTypeCRES, resourceStem + "_cres", mRandom, 200));
+        package.withInstance(mRandom.next32())
+            .add(gstrTypeTXMT, group,
+                sceneResource("cMaterialDefinition", gstrTypeTXMT, resourceStem + "_txmt", mRandom, 180));
         const Swatch& swatch = mRandom.pick(swatches());
-        package.add(gstrTypeTXTR, group, mRandom.next32(),
-            textureResource(resourceStem + "_txtr", TextureFormat::Dxt1, 64, swatch, mRandom.next32()), compress);
+        package.withInstance(mRandom.next32())
+            .add(gstrTypeTXTR, group,
+                textureResource(resourceStem + "_txtr", TextureFormat::Dxt1, 64, swatch, mRandom.next32()), compress);
         if (mRandom.percent(40))
-            package.add(gstrTypeBHAV, group, 0x1000u + mRandom.below(0x100),
-                namedBlob("demo - function - init", mRandom, mRandom.between(40, 200)));
+            package.withInstance(0x1000u + mRandom.below(0x100))
+                .add(gstrTypeBHAV, group, namedBlob("demo - function - init", mRandom, mRandom.between(40, 200)));
         PackageFile pkg = package.finish();
 
         GeneratedPackage entry;
@@ -422,16 +452,18 @@ private:
         const std::string stem = "demo_" + lowerAscii(squeeze(object.Name + swatch.Name)).substr(0, 48);
         PackageAssembler package(mWorld.CompressionFallbacks);
         for (int m = 0; m < overrides; ++m) {
-            package.add(gstrTypeMMAT, group, mRandom.next32(),
-                materialOverride(
-                    object.Guid, object.Name, stem + "_" + std::to_string(m) + "_txmt", mRandom.pick(kSubsets), xml),
-                compress);
+            package.withInstance(mRandom.next32())
+                .add(gstrTypeMMAT, group,
+                    materialOverride(object.Guid, object.Name, stem + "_" + std::to_string(m) + "_txmt",
+                        mRandom.pick(kSubsets), xml),
+                    compress);
         }
-        package.add(gstrTypeTXMT, group, mRandom.next32(),
-            sceneResource("cMaterialDefinition", gstrTypeTXMT, stem + "_txmt", mRandom, 180));
+        package.withInstance(mRandom.next32())
+            .add(gstrTypeTXMT, group, sceneResource("cMaterialDefinition", gstrTypeTXMT, stem + "_txmt", mRandom, 180));
         const int size = format == TextureFormat::Raw32 ? 32 : (mRandom.percent(25) ? 128 : 64);
-        package.add(gstrTypeTXTR, group, mRandom.next32(),
-            textureResource(stem + "_txtr", format, size, swatch, mRandom.next32()), compress);
+        package.withInstance(mRandom.next32())
+            .add(
+                gstrTypeTXTR, group, textureResource(stem + "_txtr", format, size, swatch, mRandom.next32()), compress);
         PackageFile pkg = package.finish();
 
         GeneratedPackage entry;
@@ -477,10 +509,12 @@ private:
             wanted = creator + "_" + mRandom.pick(kMods) + "Mod";
             folder = "Hacks and Mods";
             const int functions = mRandom.between(2, 4);
-            for (int i = 0; i < functions; ++i)
-                package.add(gstrTypeBHAV, group, 0x1000u + static_cast<std::uint32_t>(i),
-                    namedBlob("demo - function " + std::to_string(i), mRandom, mRandom.between(60, 400)),
+            for (int i = 0; i < functions; ++i) {
+                ByteString function
+                    = namedBlob("demo - function " + std::to_string(i), mRandom, mRandom.between(60, 400));
+                package.add(gstrTypeBHAV, group, 0x1000u + static_cast<std::uint32_t>(i), std::move(function),
                     mRandom.percent(30));
+            }
             package.add(gstrTypeBCON, group, 0x1000, namedBlob("demo - constants", mRandom, 24));
             package.add(gstrTypeTTAB, group, 0x1000, namedBlob("demo - interactions", mRandom, 120));
             package.add(gstrTypeTTAS, group, 0x1000, namedBlob("demo - interaction names", mRandom, 80));
@@ -488,36 +522,41 @@ private:
         }
         case OtherKind::MeshOnly:
             wanted = creator + "_" + squeeze(catalogName(mRandom, mRandom.pick(catalogKinds()))) + "_MESH";
-            package.add(gstrTypeGMDC, group, mRandom.next32(),
-                sceneResource("cGeometryDataContainer", gstrTypeGMDC, stem + "_gmdc", mRandom, 1600), true);
-            package.add(gstrTypeGMND, group, mRandom.next32(),
-                sceneResource("cGeometryNode", gstrTypeGMND, stem + "_gmnd", mRandom, 120));
-            package.add(gstrTypeSHPE, group, mRandom.next32(),
-                sceneResource("cShape", gstrTypeSHPE, stem + "_shpe", mRandom, 160));
-            package.add(gstrTypeCRES, group, mRandom.next32(),
-                sceneResource("cResourceNode", gstrTypeCRES, stem + "_cres", mRandom, 200));
+            package.withInstance(mRandom.next32())
+                .add(gstrTypeGMDC, group,
+                    sceneResource("cGeometryDataContainer", gstrTypeGMDC, stem + "_gmdc", mRandom, 1600), true);
+            package.withInstance(mRandom.next32())
+                .add(gstrTypeGMND, group, sceneResource("cGeometryNode", gstrTypeGMND, stem + "_gmnd", mRandom, 120));
+            package.withInstance(mRandom.next32())
+                .add(gstrTypeSHPE, group, sceneResource("cShape", gstrTypeSHPE, stem + "_shpe", mRandom, 160));
+            package.withInstance(mRandom.next32())
+                .add(gstrTypeCRES, group, sceneResource("cResourceNode", gstrTypeCRES, stem + "_cres", mRandom, 200));
             break;
         case OtherKind::Wallpaper:
             wanted = creator + " wallpaper " + swatch.Name;
             folder = "DECOR";
-            package.add(gstrTypeTXMT, group, mRandom.next32(),
-                sceneResource("cMaterialDefinition", gstrTypeTXMT, stem + "_txmt", mRandom, 180));
-            package.add(gstrTypeTXTR, group, mRandom.next32(),
-                textureResource(stem + "_txtr", TextureFormat::Dxt1, 128, swatch, mRandom.next32()), true);
+            package.withInstance(mRandom.next32())
+                .add(gstrTypeTXMT, group,
+                    sceneResource("cMaterialDefinition", gstrTypeTXMT, stem + "_txmt", mRandom, 180));
+            package.withInstance(mRandom.next32())
+                .add(gstrTypeTXTR, group,
+                    textureResource(stem + "_txtr", TextureFormat::Dxt1, 128, swatch, mRandom.next32()), true);
             break;
         case OtherKind::Clothing:
             wanted = creator + "_af_dress_" + lowerAscii(squeeze(swatch.Name));
-            package.add(gstrTypeGZPS, group, mRandom.next32(), namedBlob("demo clothing set", mRandom, 300));
-            package.add(gstrType3IDR, group, mRandom.next32(), namedBlob("demo references", mRandom, 64));
-            package.add(gstrTypeMMAT, group, mRandom.next32(),
-                materialOverride(mRandom.next32(), "dress", stem + "_txmt", "body", false));
-            package.add(gstrTypeTXTR, group, mRandom.next32(),
-                textureResource(stem + "_txtr", TextureFormat::Dxt3, 64, swatch, mRandom.next32()));
+            package.withInstance(mRandom.next32())
+                .add(gstrTypeGZPS, group, namedBlob("demo clothing set", mRandom, 300));
+            package.withInstance(mRandom.next32()).add(gstrType3IDR, group, namedBlob("demo references", mRandom, 64));
+            package.withInstance(mRandom.next32())
+                .add(gstrTypeMMAT, group, materialOverride(mRandom.next32(), "dress", stem + "_txmt", "body", false));
+            package.withInstance(mRandom.next32())
+                .add(gstrTypeTXTR, group,
+                    textureResource(stem + "_txtr", TextureFormat::Dxt3, 64, swatch, mRandom.next32()));
             break;
         case OtherKind::MaterialOnly:
             wanted = creator + "_" + lowerAscii(squeeze(swatch.Name)) + "_material_fix";
-            package.add(gstrTypeMMAT, group, mRandom.next32(),
-                materialOverride(mRandom.next32(), "fix", stem + "_txmt", "body", false));
+            package.withInstance(mRandom.next32())
+                .add(gstrTypeMMAT, group, materialOverride(mRandom.next32(), "fix", stem + "_txmt", "body", false));
             break;
         case OtherKind::Empty:
             wanted = creator + "_placeholder";
@@ -579,7 +618,10 @@ private:
             const TextureFormat format = f < 45 ? TextureFormat::Dxt1
                 : f < 75                        ? TextureFormat::Dxt3
                                                 : TextureFormat::Raw32;
-            writeRecolor(object, format, mRandom.percent(12), mRandom.percent(10) ? 2 : 1);
+            // One draw per statement: the order of function arguments is unspecified.
+            const bool xml = mRandom.percent(12);
+            const int overrides = mRandom.percent(10) ? 2 : 1;
+            writeRecolor(object, format, xml, overrides);
         } else {
             static const OtherKind kKinds[] = { OtherKind::BehaviourMod, OtherKind::MeshOnly, OtherKind::Wallpaper,
                 OtherKind::Clothing, OtherKind::MaterialOnly };
@@ -606,9 +648,11 @@ private:
         const int orphans = std::max(2, mOptions.Packages / 50);
         for (int i = 0; i < orphans; ++i) {
             const std::string title = uniqueTitle("deleted download " + std::to_string(mRandom.next32()));
-            mObjectCache.push_back(CacheEntry { thumbnailKeyText(title),
-                thumbnailJpeg(mRandom.pick(catalogKinds()).Shape, mRandom.pick(swatches()), mRandom.next32()),
-                mRandom.next32() });
+            const Silhouette shape = mRandom.pick(catalogKinds()).Shape;
+            const Swatch& swatch = mRandom.pick(swatches());
+            const std::uint32_t variation = mRandom.next32();
+            mObjectCache.push_back(
+                CacheEntry { thumbnailKeyText(title), thumbnailJpeg(shape, swatch, variation), mRandom.next32() });
         }
         const fs::path thumbnails = mRoot / pathFromUtf8(kDataFolder) / "Thumbnails";
         mWorld.ObjectThumbnails = writeCache(thumbnails / "ObjectThumbnails.package", mObjectCache);

@@ -28,6 +28,15 @@ int gInjectedOpenFailures = 0;
 std::int64_t gWriteBudget = -1;
 
 #ifdef _WIN32
+// The position of a read or write on a handle, given through OVERLAPPED.
+OVERLAPPED overlappedAt(std::int64_t position)
+{
+    OVERLAPPED where {};
+    where.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(position) & 0xFFFFFFFFu);
+    where.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(position) >> 32);
+    return where;
+}
+
 std::string systemMessage(DWORD error)
 {
     wchar_t* buffer = nullptr;
@@ -171,9 +180,7 @@ std::size_t RawFile::readUpTo(std::int64_t offset, void* buffer, std::size_t siz
         const std::size_t chunk = std::min<std::size_t>(size - done, std::size_t(1) << 30);
         const std::int64_t position = offset + static_cast<std::int64_t>(done);
 #ifdef _WIN32
-        OVERLAPPED where {};
-        where.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(position) & 0xFFFFFFFFu);
-        where.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(position) >> 32);
+        OVERLAPPED where = overlappedAt(position);
         DWORD got = 0;
         if (!ReadFile(mHandle, target + done, static_cast<DWORD>(chunk), &got, &where)) {
             if (GetLastError() != ERROR_HANDLE_EOF)
@@ -221,9 +228,7 @@ void RawFile::writeAt(std::int64_t offset, const void* buffer, std::size_t size)
         const std::size_t chunk = std::min<std::size_t>(size - done, std::size_t(1) << 30);
         const std::int64_t position = offset + static_cast<std::int64_t>(done);
 #ifdef _WIN32
-        OVERLAPPED where {};
-        where.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(position) & 0xFFFFFFFFu);
-        where.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(position) >> 32);
+        OVERLAPPED where = overlappedAt(position);
         DWORD put = 0;
         if (!WriteFile(mHandle, source + done, static_cast<DWORD>(chunk), &put, &where) || put == 0)
             throw Failure(ErrorCode::FileWriteFailed,

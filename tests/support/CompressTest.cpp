@@ -172,6 +172,9 @@ struct ReferenceCase {
     Bytes input;
 };
 
+// Test listings show the case's name rather than a dump of its bytes.
+static void PrintTo(const ReferenceCase& testCase, std::ostream* out) { *out << testCase.name; }
+
 class SameAsReference : public testing::TestWithParam<ReferenceCase> { };
 
 TEST_P(SameAsReference, atSeveralBlockLengths)

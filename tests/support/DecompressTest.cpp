@@ -104,6 +104,9 @@ struct FamilyCase {
     std::size_t offset;
 };
 
+// Test listings show the case's name rather than a dump of its bytes.
+static void PrintTo(const FamilyCase& testCase, std::ostream* out) { *out << testCase.name; }
+
 class ControlCodeFamily : public testing::TestWithParam<FamilyCase> { };
 
 TEST_P(ControlCodeFamily, decodesPlainCountAndOffset)
@@ -161,6 +164,9 @@ struct DamageCase {
     DecodeStatus status;
     std::size_t position;
 };
+
+// Test listings show the case's name rather than a dump of its bytes.
+static void PrintTo(const DamageCase& testCase, std::ostream* out) { *out << testCase.name; }
 
 class DamagedStream : public testing::TestWithParam<DamageCase> { };
 

@@ -71,9 +71,16 @@ ByteString gfstrIntToStr2(std::int16_t value)
 
 ByteString gfstrLongToStr4(std::int32_t value)
 {
-    const auto bits = static_cast<std::uint32_t>(value);
-    return { static_cast<char>(bits & 0xFF), static_cast<char>((bits >> 8) & 0xFF),
-        static_cast<char>((bits >> 16) & 0xFF), static_cast<char>(bits >> 24) };
+    ByteString bytes;
+    appendLong(bytes, static_cast<std::uint32_t>(value));
+    return bytes;
+}
+
+void appendLong(ByteString& out, std::uint32_t value)
+{
+    const char bytes[4] = { static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
+        static_cast<char>((value >> 16) & 0xFF), static_cast<char>(value >> 24) };
+    out.append(bytes, 4);
 }
 
 std::int16_t gfintBytesToInteger(std::uint8_t low, std::uint8_t high)

@@ -27,6 +27,9 @@ ByteString gfstrIntToStr2(std::int16_t value);
 /// The 4 stored bytes of a 32-bit value, lowest byte first.
 ByteString gfstrLongToStr4(std::int32_t value);
 
+/// Appends the 4 stored bytes of a 32-bit value, lowest byte first (for writers).
+void appendLong(ByteString& out, std::uint32_t value);
+
 /// The signed 16-bit value of a low and a high byte.
 std::int16_t gfintBytesToInteger(std::uint8_t low, std::uint8_t high);
 

@@ -40,22 +40,6 @@ PausePackageWriter& installedPause()
     return pause;
 }
 
-void putInt32(char* at, std::int32_t value)
-{
-    const auto bits = static_cast<std::uint32_t>(value);
-    at[0] = static_cast<char>(bits & 0xFF);
-    at[1] = static_cast<char>((bits >> 8) & 0xFF);
-    at[2] = static_cast<char>((bits >> 16) & 0xFF);
-    at[3] = static_cast<char>(bits >> 24);
-}
-
-void appendInt32(ByteString& out, std::int32_t value)
-{
-    char bytes[4];
-    putInt32(bytes, value);
-    out.append(bytes, 4);
-}
-
 void checkIdentifier(const ByteString& id, const char* field, const char* what, std::size_t position)
 {
     if (id.size() != 4)
@@ -115,21 +99,21 @@ ByteString encodeHeader(const PackageFile& pkg, const Plan& plan)
 {
     ByteString header;
     header.reserve(kPackageHeaderSize);
-    appendInt32(header, pkg.Magic);
-    appendInt32(header, pkg.MajorVersion);
-    appendInt32(header, pkg.MinorVersion);
+    appendLong(header, pkg.Magic);
+    appendLong(header, pkg.MajorVersion);
+    appendLong(header, pkg.MinorVersion);
     for (const std::int32_t reserved : pkg.Reserved1)
-        appendInt32(header, reserved);
-    appendInt32(header, pkg.DateCreated);
-    appendInt32(header, pkg.DateModified);
-    appendInt32(header, pkg.IndexMajorVersion);
-    appendInt32(header, static_cast<std::int32_t>(plan.index.size()));
-    appendInt32(header, plan.indexOffset);
-    appendInt32(header, plan.indexSize);
-    appendInt32(header, pkg.HoleCount);
-    appendInt32(header, pkg.HoleOffset);
-    appendInt32(header, pkg.HoleSize);
-    appendInt32(header, pkg.IndexMinorVersion);
+        appendLong(header, reserved);
+    appendLong(header, pkg.DateCreated);
+    appendLong(header, pkg.DateModified);
+    appendLong(header, pkg.IndexMajorVersion);
+    appendLong(header, static_cast<std::int32_t>(plan.index.size()));
+    appendLong(header, plan.indexOffset);
+    appendLong(header, plan.indexSize);
+    appendLong(header, pkg.HoleCount);
+    appendLong(header, pkg.HoleOffset);
+    appendLong(header, pkg.HoleSize);
+    appendLong(header, pkg.IndexMinorVersion);
     // The tail is always 32 bytes in the file, whatever length the record holds.
     ByteString tail = pkg.Reserved2.substr(0, 32);
     tail.resize(32, '\0');
@@ -148,8 +132,8 @@ ByteString encodeIndex(const std::vector<IndexEntry>& index, std::int32_t indexM
         bytes += entry.InstanceID;
         if (withResourceId)
             bytes += entry.ResourceID;
-        appendInt32(bytes, entry.Offset);
-        appendInt32(bytes, entry.Size);
+        appendLong(bytes, entry.Offset);
+        appendLong(bytes, entry.Size);
     }
     return bytes;
 }
@@ -307,7 +291,7 @@ void gsWriteDirectory(ByteString& out, const std::vector<DirectoryEntry>& entrie
             checkIdentifier(entry.ResourceID, "resource identifier", "Directory entry", i);
             bytes += entry.ResourceID;
         }
-        bytes += gfstrLongToStr4(entry.Size);
+        appendLong(bytes, entry.Size);
     }
     out = std::move(bytes);
 }

@@ -1,5 +1,6 @@
 #include "package/PropertySet.h"
 
+#include "package/BinarySupport.h"
 #include "package/ResourceCursor.h"
 #include "package/base/ErrorTrap.h"
 
@@ -131,12 +132,6 @@ std::string hexOfStored(ByteView stored)
     return text;
 }
 
-void appendU32(ByteString& out, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
 void checkTypeCode(const PropertyItem& item)
 {
     if (item.TypeCode.size() != 4) {
@@ -259,19 +254,19 @@ ByteString writeBinPropertySet(const std::vector<PropertyItem>& items)
     if (items.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw Failure(ErrorCode::InvalidArgument, "Property set has too many items");
     ByteString out(kBinaryPropertySetHeader);
-    appendU32(out, static_cast<std::uint32_t>(items.size()));
+    appendLong(out, static_cast<std::uint32_t>(items.size()));
     for (const PropertyItem& item : items) {
         checkTypeCode(item);
         out += item.TypeCode;
-        appendU32(out, static_cast<std::uint32_t>(item.Name.size()));
+        appendLong(out, static_cast<std::uint32_t>(item.Name.size()));
         out += item.Name;
         if (item.TypeCode == kPropertyTypeString) {
-            appendU32(out, static_cast<std::uint32_t>(item.Value.size()));
+            appendLong(out, static_cast<std::uint32_t>(item.Value.size()));
             out += item.Value;
         } else if (item.TypeCode == kPropertyTypeBoolean) {
             out += static_cast<char>(numberBits(item.Number) & 0xFF);
         } else {
-            appendU32(out, numberBits(item.Number));
+            appendLong(out, numberBits(item.Number));
         }
     }
     return out;

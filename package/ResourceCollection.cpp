@@ -1,5 +1,6 @@
 #include "package/ResourceCollection.h"
 
+#include "package/BinarySupport.h"
 #include "package/ResourceCursor.h"
 #include "package/base/ErrorTrap.h"
 
@@ -14,12 +15,6 @@ constexpr std::string_view kModule = "modSimsPackage";
 // Offsets inside a texture image block.
 constexpr std::size_t kTextureVersionOffset = 15;
 constexpr std::size_t kTextureNameOffset = 39;
-
-void appendU32(ByteString& out, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
 
 void appendId(ByteString& out, const ByteString& id, std::string_view field)
 {
@@ -193,8 +188,8 @@ ByteString writeRCOLHeader(const RCOLHeader& rcol)
     const bool marked = rcol.VersionMark == kRcolVersionMark;
     ByteString out;
     if (marked)
-        appendU32(out, static_cast<std::uint32_t>(kRcolVersionMark));
-    appendU32(out, static_cast<std::uint32_t>(rcol.Links.size()));
+        appendLong(out, static_cast<std::uint32_t>(kRcolVersionMark));
+    appendLong(out, static_cast<std::uint32_t>(rcol.Links.size()));
     for (const RCOLFileLink& link : rcol.Links) {
         appendId(out, link.GroupID, "link group");
         appendId(out, link.InstanceID, "link instance");
@@ -202,7 +197,7 @@ ByteString writeRCOLHeader(const RCOLHeader& rcol)
             appendId(out, link.ResourceID, "link resource");
         appendId(out, link.TypeID, "link type");
     }
-    appendU32(out, static_cast<std::uint32_t>(rcol.BlockTypes.size()));
+    appendLong(out, static_cast<std::uint32_t>(rcol.BlockTypes.size()));
     for (const ByteString& type : rcol.BlockTypes)
         appendId(out, type, "block type");
     out += rcol.Body;
@@ -224,37 +219,37 @@ ByteString writeTextureImage(const TextureImage& texture)
     out += "\x0A"
            "cImageData";
     out += ByteView("\x6C\x27\x4A\x1C", 4); // block identifier: the texture type
-    appendU32(out, static_cast<std::uint32_t>(kTextureVersion));
+    appendLong(out, static_cast<std::uint32_t>(kTextureVersion));
     out += "\x0B"
            "cSGResource";
-    appendU32(out, 0);
-    appendU32(out, 2);
+    appendLong(out, 0);
+    appendLong(out, 2);
     out += static_cast<char>(name.size());
     if (name.size() >= 128)
         out += '\x01';
     out += name;
-    appendU32(out, static_cast<std::uint32_t>(texture.Width));
-    appendU32(out, static_cast<std::uint32_t>(texture.Height));
-    appendU32(out, static_cast<std::uint32_t>(texture.Format));
-    appendU32(out, static_cast<std::uint32_t>(texture.MipCount));
+    appendLong(out, static_cast<std::uint32_t>(texture.Width));
+    appendLong(out, static_cast<std::uint32_t>(texture.Height));
+    appendLong(out, static_cast<std::uint32_t>(texture.Format));
+    appendLong(out, static_cast<std::uint32_t>(texture.MipCount));
     const float purpose = texture.Purpose;
     const bool purposeFits = purpose > -2147483648.0f && purpose < 2147483648.0f;
-    appendU32(out, static_cast<std::uint32_t>(purposeFits ? static_cast<std::int32_t>(purpose) : 0));
-    appendU32(out, 1); // one texture
-    appendU32(out, 0);
+    appendLong(out, static_cast<std::uint32_t>(purposeFits ? static_cast<std::int32_t>(purpose) : 0));
+    appendLong(out, 1); // one texture
+    appendLong(out, 0);
     appendPascal(out, name, "second file name");
-    appendU32(out, static_cast<std::uint32_t>(texture.Mips.size()));
+    appendLong(out, static_cast<std::uint32_t>(texture.Mips.size()));
     for (const TextureMip& mip : texture.Mips) {
         out += static_cast<char>(mip.Kind);
         if (mip.Kind != 0) {
             appendPascal(out, mip.RefName, "level image name");
         } else {
-            appendU32(out, static_cast<std::uint32_t>(mip.Data.size()));
+            appendLong(out, static_cast<std::uint32_t>(mip.Data.size()));
             out += mip.Data;
         }
     }
-    appendU32(out, 0); // the 8 bytes after the levels
-    appendU32(out, 0);
+    appendLong(out, 0); // the 8 bytes after the levels
+    appendLong(out, 0);
     return out;
 }
 

@@ -39,9 +39,8 @@ inline ByteString storedId(std::string_view hex)
 }
 
 /// Little-endian bytes of a 32-bit value.
-inline ByteString le32(std::int32_t value)
+inline ByteString le32(std::uint32_t bits)
 {
-    const auto bits = static_cast<std::uint32_t>(value);
     return { static_cast<char>(bits & 0xFF), static_cast<char>((bits >> 8) & 0xFF),
         static_cast<char>((bits >> 16) & 0xFF), static_cast<char>(bits >> 24) };
 }

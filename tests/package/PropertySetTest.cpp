@@ -4,6 +4,7 @@
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
 #include "package/TypeIds.h"
+#include "tests/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <gtest/gtest.h>
@@ -15,31 +16,25 @@
 namespace varnick {
 namespace {
 
-ByteString u32(std::uint32_t value)
-{
-    ByteString bytes;
-    for (int i = 0; i < 4; ++i)
-        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return bytes;
-}
+using test::le32;
 
 ByteString binaryHeader(std::uint32_t count)
 {
-    return ByteString(kBinaryPropertySetHeader) + u32(count);
+    return ByteString(kBinaryPropertySetHeader) + le32(count);
 }
 
 ByteString namedItem(ByteView type, ByteView name)
 {
-    return ByteString(type) + u32(static_cast<std::uint32_t>(name.size())) + ByteString(name);
+    return ByteString(type) + le32(static_cast<std::uint32_t>(name.size())) + ByteString(name);
 }
 
 const ByteString kNumberType("\x12\x47\x26\x0C", 4);
 
 TEST(BinaryPropertySet, readsStringsBooleansAndNumbers)
 {
-    const ByteString data = binaryHeader(4) + namedItem(kPropertyTypeString, "name") + u32(5) + "Chair"
-        + namedItem(kPropertyTypeBoolean, "flag") + "\xC8" + namedItem(kNumberType, "objectGUID") + u32(0xFFFFFFFE)
-        + namedItem(kNumberType, "float") + u32(0x3F800000);
+    const ByteString data = binaryHeader(4) + namedItem(kPropertyTypeString, "name") + le32(5) + "Chair"
+        + namedItem(kPropertyTypeBoolean, "flag") + "\xC8" + namedItem(kNumberType, "objectGUID") + le32(0xFFFFFFFE)
+        + namedItem(kNumberType, "float") + le32(0x3F800000);
     PropertySet set;
     test::TrapRecorder recorder;
     gsReadPropertySet(data, set);
@@ -87,8 +82,8 @@ TEST(BinaryPropertySet, damagedSetsAreTrappedAndLeaveTheRecord)
         ByteString("\xE0\x50\xE7"), // shorter than the count
         binaryHeader(0x7FFFFFFF), // count beyond the bytes
         binaryHeader(0xFFFFFFFF), // negative count
-        binaryHeader(1) + namedItem(kPropertyTypeString, "name") + u32(99) + "ab", // text past the end
-        binaryHeader(1) + ByteString(kNumberType) + u32(0xFFFFFFF0) + "abcdefgh", // name length past the end
+        binaryHeader(1) + namedItem(kPropertyTypeString, "name") + le32(99) + "ab", // text past the end
+        binaryHeader(1) + ByteString(kNumberType) + le32(0xFFFFFFF0) + "abcdefgh", // name length past the end
     };
     for (const ByteString& data : damaged) {
         PropertySet set;

@@ -4,6 +4,7 @@
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
 #include "package/TypeIds.h"
+#include "tests/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <gtest/gtest.h>
@@ -15,19 +16,13 @@
 namespace varnick {
 namespace {
 
-ByteString u32(std::uint32_t value)
-{
-    ByteString bytes;
-    for (int i = 0; i < 4; ++i)
-        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return bytes;
-}
+using test::le32;
 
-const ByteString kMark = u32(0xFFFF0001);
+const ByteString kMark = le32(0xFFFF0001);
 
 TEST(RCOLHeader, markedHeaderWithoutLinksHasItsBlockCountAtOffset8)
 {
-    const ByteString data = kMark + u32(0) + u32(1) + "TYPE" + "body bytes";
+    const ByteString data = kMark + le32(0) + le32(1) + "TYPE" + "body bytes";
     test::TrapRecorder recorder;
     RCOLHeader rcol;
     gsReadRCOLHeader(data, rcol);
@@ -43,7 +38,7 @@ TEST(RCOLHeader, markedHeaderWithoutLinksHasItsBlockCountAtOffset8)
 
 TEST(RCOLHeader, readsLinksWithAndWithoutTheMark)
 {
-    const ByteString unmarked = u32(2) + "G1__I1__T1__" + "G2__I2__T2__" + u32(0) + "rest";
+    const ByteString unmarked = le32(2) + "G1__I1__T1__" + "G2__I2__T2__" + le32(0) + "rest";
     RCOLHeader rcol = readRCOLHeader(unmarked);
     EXPECT_EQ(rcol.VersionMark, 2);
     EXPECT_EQ(rcol.LinkCount, 2);
@@ -55,7 +50,7 @@ TEST(RCOLHeader, readsLinksWithAndWithoutTheMark)
     EXPECT_EQ(rcol.BlockCount, 0);
     EXPECT_EQ(rcol.Body, "rest");
 
-    const ByteString marked = kMark + u32(1) + "G1__I1__R1__T1__" + u32(0);
+    const ByteString marked = kMark + le32(1) + "G1__I1__R1__T1__" + le32(0);
     rcol = readRCOLHeader(marked);
     ASSERT_EQ(rcol.Links.size(), 1u);
     EXPECT_EQ(rcol.Links[0].ResourceID, "R1__");
@@ -90,11 +85,11 @@ TEST(RCOLHeader, damagedHeadersAreTrappedAndLeaveTheRecord)
 {
     const ByteString damaged[] = {
         ByteString("\x01\x00", 2),
-        kMark + u32(0x10000000) + u32(0),
-        kMark + u32(0xFFFFFFFF),
-        u32(1) + "G1__I1__",
-        kMark + u32(0) + u32(3) + "AAAA",
-        kMark + u32(0) + u32(0x80000000),
+        kMark + le32(0x10000000) + le32(0),
+        kMark + le32(0xFFFFFFFF),
+        le32(1) + "G1__I1__",
+        kMark + le32(0) + le32(3) + "AAAA",
+        kMark + le32(0) + le32(0x80000000),
     };
     for (const ByteString& data : damaged) {
         RCOLHeader rcol;
@@ -113,18 +108,18 @@ ByteString textureBlock(std::int32_t version, ByteView nameField, ByteView after
 {
     ByteString block = "\x0A"
                        "cImageData";
-    block += u32(0x1C4A276C);
-    block += u32(static_cast<std::uint32_t>(version));
+    block += le32(0x1C4A276C);
+    block += le32(static_cast<std::uint32_t>(version));
     block += ByteString(20, 'h');
     block += nameField;
-    block += u32(64) + u32(32) + u32(4) + u32(2) + u32(1) + u32(1) + u32(0);
+    block += le32(64) + le32(32) + le32(4) + le32(2) + le32(1) + le32(1) + le32(0);
     block += afterFields;
     return block;
 }
 
 TEST(TextureImage, readsLevelsOfVersion9)
 {
-    const ByteString levels = ByteString("\x03xyz") + u32(2) + ByteString("\x00", 1) + u32(3) + "abc"
+    const ByteString levels = ByteString("\x03xyz") + le32(2) + ByteString("\x00", 1) + le32(3) + "abc"
         + ByteString("\x01\x04lifo") + ByteString(8, '\0');
     const ByteString block = textureBlock(9, "\x05tname", levels);
     TextureImage texture;
@@ -154,7 +149,7 @@ TEST(TextureImage, aNameOf133CharactersTakesTwoLengthBytes)
 {
     const ByteString name(133, 'n');
     const ByteString block
-        = textureBlock(9, ByteString("\x85\x01") + name, ByteString("\x00", 1) + u32(0) + ByteString(8, '\0'));
+        = textureBlock(9, ByteString("\x85\x01") + name, ByteString("\x00", 1) + le32(0) + ByteString(8, '\0'));
     std::string notice;
     const TextureImage texture = readTextureImage(block, notice);
     EXPECT_EQ(texture.FileName, name);
@@ -165,7 +160,7 @@ TEST(TextureImage, aNameOf133CharactersTakesTwoLengthBytes)
 TEST(TextureImage, version8ReportsTheMessageAndKeepsTheFieldsButNoLevels)
 {
     const ByteString block
-        = textureBlock(8, "\x01n", ByteString("\x00", 1) + u32(1) + ByteString("\x00", 1) + u32(1) + "z");
+        = textureBlock(8, "\x01n", ByteString("\x00", 1) + le32(1) + ByteString("\x00", 1) + le32(1) + "z");
     TextureImage texture;
     texture.Mips.resize(4); // levels of a texture read before
     test::TrapRecorder recorder;
@@ -181,8 +176,8 @@ TEST(TextureImage, countsBeyondTheDataAddNothingAndEndQuickly)
 {
     // Texture count and level count both far beyond what the bytes hold.
     ByteString block = textureBlock(9, "\x01n", "");
-    block.replace(block.size() - 8, 4, u32(0x7FFFFFFF));
-    block += ByteString("\x00", 1) + u32(0xFFFFFFFF) + ByteString("\x00", 1) + u32(2) + "ab";
+    block.replace(block.size() - 8, 4, le32(0x7FFFFFFF));
+    block += ByteString("\x00", 1) + le32(0xFFFFFFFF) + ByteString("\x00", 1) + le32(2) + "ab";
     std::string notice;
     const TextureImage texture = readTextureImage(block, notice);
     EXPECT_EQ(texture.TextureCount, 0x7FFFFFFF);
@@ -193,11 +188,12 @@ TEST(TextureImage, countsBeyondTheDataAddNothingAndEndQuickly)
 TEST(TextureImage, aLaterTextureReplacesTheLevelsOfAnEarlierOne)
 {
     ByteString block = textureBlock(9, "\x01n", "");
-    block.replace(block.size() - 8, 4, u32(3));
+    block.replace(block.size() - 8, 4, le32(3));
     block += ByteString("\x00", 1);
-    block += u32(2) + ByteString("\x00", 1) + u32(1) + "a" + ByteString("\x00", 1) + u32(1) + "b" + ByteString(8, '\0');
-    block += u32(1) + ByteString("\x01\x03ref") + ByteString(8, '\0');
-    block += u32(0) + ByteString(8, '\0'); // a texture without levels keeps the levels before
+    block += le32(2) + ByteString("\x00", 1) + le32(1) + "a" + ByteString("\x00", 1) + le32(1) + "b"
+        + ByteString(8, '\0');
+    block += le32(1) + ByteString("\x01\x03ref") + ByteString(8, '\0');
+    block += le32(0) + ByteString(8, '\0'); // a texture without levels keeps the levels before
     std::string notice;
     const TextureImage texture = readTextureImage(block, notice);
     ASSERT_EQ(texture.Mips.size(), 1u);
@@ -232,7 +228,7 @@ TEST(TextureImage, everyTruncationAndANegativeSizeAreHandledCleanly)
     EXPECT_EQ(back.Mips[2].RefName, "external");
 
     ByteString negative
-        = textureBlock(9, "\x01n", ByteString("\x00", 1) + u32(1) + ByteString("\x00", 1) + u32(0xFFFFFFFF));
+        = textureBlock(9, "\x01n", ByteString("\x00", 1) + le32(1) + ByteString("\x00", 1) + le32(0xFFFFFFFF));
     TextureImage texture;
     texture.FileName = "kept";
     test::TrapRecorder recorder;

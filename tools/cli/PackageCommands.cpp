@@ -24,12 +24,6 @@ namespace varnick::cli {
 
 namespace {
 
-// CLI11 hands over arguments as the bytes of the command line: UTF-8 here.
-std::filesystem::path argumentPath(const std::string& text)
-{
-    return pathFromUtf8(text);
-}
-
 nlohmann::ordered_json headerJson(const PackageHeader& header)
 {
     nlohmann::ordered_json json;
@@ -123,7 +117,7 @@ void addPackageCommands(CLI::App& app)
         auto* command = app.add_subcommand("index", "Print a package's header and index as JSON");
         auto file = std::make_shared<std::string>();
         command->add_option("FILE", *file, "Package file")->required();
-        command->callback([file] { runCommand("index", [&] { printIndex(argumentPath(*file)); }); });
+        command->callback([file] { runCommand("index", [&] { printIndex(pathFromUtf8(*file)); }); });
     }
     {
         auto* command = app.add_subcommand("extract", "Write one resource of a package to a file");
@@ -140,7 +134,7 @@ void addPackageCommands(CLI::App& app)
         command->add_option("-o,--output", options->out, "Output file")->required();
         command->callback([options] {
             runCommand("extract", [&] {
-                extractEntry(argumentPath(options->file), options->entry, options->raw, argumentPath(options->out));
+                extractEntry(pathFromUtf8(options->file), options->entry, options->raw, pathFromUtf8(options->out));
             });
         });
     }
@@ -150,7 +144,7 @@ void addPackageCommands(CLI::App& app)
         command->add_option("IN", paths->first, "Package to read")->required();
         command->add_option("OUT", paths->second, "Package to write (may be IN)")->required();
         command->callback([paths] {
-            runCommand("rewrite", [&] { rewritePackage(argumentPath(paths->first), argumentPath(paths->second)); });
+            runCommand("rewrite", [&] { rewritePackage(pathFromUtf8(paths->first), pathFromUtf8(paths->second)); });
         });
     }
 }

@@ -355,11 +355,8 @@ void frmMain::optPath_Click(int index)
 void frmMain::cmdSetPath_Click()
 {
     cmdFocus->setFocus();
-    frmSelectPath dialog(this);
-    dialog.setFormTitle(QStringLiteral("Please select an alternate path:"));
-    dialog.setInitialPath(Settings::value(SettingKey::LastAlternatePathSelected));
-    dialog.exec();
-    const QString chosen = dialog.selectedPath();
+    const QString chosen = frmSelectPath::choose(this, QStringLiteral("Please select an alternate path:"),
+        Settings::value(SettingKey::LastAlternatePathSelected));
     if (chosen.isEmpty())
         return;
     mController.setAlternatePath(chosen);

@@ -44,6 +44,17 @@ void frmSelectPath::setNamePromptForTesting(NamePrompt prompt)
     namePromptOverride() = std::move(prompt);
 }
 
+QString frmSelectPath::choose(QWidget* owner, const QString& formTitle, const QString& initialPath)
+{
+    if (Seam::testing())
+        return Seam::answer(Request { formTitle, initialPath });
+    frmSelectPath dialog(owner);
+    dialog.setFormTitle(formTitle);
+    dialog.setInitialPath(initialPath);
+    dialog.exec();
+    return dialog.selectedPath();
+}
+
 frmSelectPath::frmSelectPath(QWidget* owner)
     : QDialog(owner)
 {

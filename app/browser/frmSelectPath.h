@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/platform/qt/DialogSeam.h"
+
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -21,6 +23,18 @@ class frmSelectPath : public QDialog {
     Q_OBJECT
 public:
     explicit frmSelectPath(QWidget* owner = nullptr);
+
+    /// What a caller asks of the dialog.
+    struct Request {
+        QString formTitle;
+        QString initialPath;
+    };
+    using Seam = DialogSeam<frmSelectPath, Request, QString>;
+
+    /// Shows the dialog modally, owned by owner, and returns the chosen folder
+    /// in native form, or "" when the user cancelled. Under a Seam::TestScope it
+    /// shows nothing and returns the queued answer ("" when none is queued).
+    static QString choose(QWidget* owner, const QString& formTitle, const QString& initialPath);
 
     void setInitialPath(const QString& path) { mInitialPath = path; }
     void setFormTitle(const QString& title) { mFormTitle = title; }

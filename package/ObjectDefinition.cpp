@@ -1,6 +1,7 @@
 #include "package/ObjectDefinition.h"
 
 #include "package/CompressedResource.h"
+#include "package/ResourceCursor.h"
 #include "package/TypeIds.h"
 #include "package/base/ErrorTrap.h"
 
@@ -18,12 +19,9 @@ namespace varnick {
 std::uint32_t ObjectDefinition::raw(ObjectField field) const noexcept
 {
     const ObjectFieldInfo& info = fieldInfo(field);
-    std::uint32_t value = 0;
-    for (std::size_t i = info.Width; i-- > 0;) {
-        const std::size_t at = info.Offset + i;
-        value = (value << 8) | (at < mData.size() ? byteAt(mData, at) : 0u);
-    }
-    return value;
+    ResourceCursor cursor(mData, "Object definition", ResourceCursor::Mode::Lenient);
+    cursor.seek(info.Offset, info.Name);
+    return cursor.unsignedLE(info.Width, info.Name);
 }
 
 void ObjectDefinition::setRaw(ObjectField field, std::uint32_t value)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "package/ResourceKey.h"
 #include "package/base/Bytes.h"
 
 #include <array>
@@ -8,14 +9,9 @@
 
 namespace varnick {
 
-/// One entry of a package's index. Identifiers are the 4 stored bytes
-/// (little-endian order, as in the file); ResourceID is 4 NUL bytes when the
-/// index has no fourth identifier.
-struct IndexEntry {
-    ByteString TypeID;
-    ByteString GroupID;
-    ByteString InstanceID;
-    ByteString ResourceID;
+/// One entry of a package's index: the resource's key and where its stored
+/// bytes lie in the file.
+struct IndexEntry : ResourceKey {
     std::int32_t Offset = 0;
     std::int32_t Size = 0;
 };
@@ -27,11 +23,7 @@ struct HoleEntry {
 };
 
 /// One resource of a package as stored (Data may be compressed).
-struct PackageResource {
-    ByteString TypeID;
-    ByteString GroupID;
-    ByteString InstanceID;
-    ByteString ResourceID;
+struct PackageResource : ResourceKey {
     ByteString Data;
     std::int32_t Size = 0;
     std::int32_t Spare1 = 0;
@@ -39,11 +31,7 @@ struct PackageResource {
 };
 
 /// One record of the directory of compressed files.
-struct DirectoryEntry {
-    ByteString TypeID;
-    ByteString GroupID;
-    ByteString InstanceID;
-    ByteString ResourceID;
+struct DirectoryEntry : ResourceKey {
     std::int32_t Size = 0; ///< uncompressed size
 };
 

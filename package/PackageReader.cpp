@@ -1,6 +1,7 @@
 #include "package/PackageReader.h"
 
 #include "package/BinarySupport.h"
+#include "package/ResourceCursor.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
@@ -46,13 +47,6 @@ constexpr std::int64_t kWindowSize = 4 * 1024 * 1024;
 constexpr std::int64_t kDirectReadSize = 256 * 1024;
 // An index up to this size is read before the file's length is known (see readIndexEntries).
 constexpr std::int64_t kUncheckedIndexBytes = 1024 * 1024;
-
-std::int32_t int32At(const char* bytes)
-{
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
-    return static_cast<std::int32_t>(
-        std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24);
-}
 
 [[noreturn]] void badPackage(const std::string& description)
 {
@@ -197,21 +191,14 @@ std::vector<IndexEntry> readIndexEntries(const Source& source, const PackageHead
 
     const bool withResourceId = header.IndexMinorVersion == 2;
     entries.resize(static_cast<std::size_t>(header.IndexCount));
-    const char* at = buffer.get();
+    ResourceCursor cursor(ByteView(buffer.get(), static_cast<std::size_t>(bytes)), "Package index");
     for (IndexEntry& entry : entries) {
-        entry.TypeID.assign(at, 4);
-        entry.GroupID.assign(at + 4, 4);
-        entry.InstanceID.assign(at + 8, 4);
-        at += 12;
-        if (withResourceId) {
-            entry.ResourceID.assign(at, 4);
-            at += 4;
-        } else {
-            entry.ResourceID.assign(4, '\0');
-        }
-        entry.Offset = int32At(at);
-        entry.Size = int32At(at + 4);
-        at += 8;
+        entry.TypeID = cursor.id("type identifier");
+        entry.GroupID = cursor.id("group identifier");
+        entry.InstanceID = cursor.id("instance identifier");
+        entry.ResourceID = withResourceId ? cursor.id("resource identifier") : ByteString(4, '\0');
+        entry.Offset = cursor.i32("offset");
+        entry.Size = cursor.i32("size");
     }
     return entries;
 }
@@ -260,9 +247,10 @@ std::vector<HoleEntry> readHoles(const Source& source, const PackageHeader& head
     const std::unique_ptr<char[]> buffer(new char[bytes]);
     source.read(header.HoleOffset, buffer.get(), bytes);
     holes.resize(static_cast<std::size_t>(header.HoleCount));
-    for (std::size_t i = 0; i < holes.size(); ++i) {
-        holes[i].Offset = int32At(buffer.get() + i * kHoleEntrySize);
-        holes[i].Size = int32At(buffer.get() + i * kHoleEntrySize + 4);
+    ResourceCursor cursor(ByteView(buffer.get(), bytes), "Hole table");
+    for (HoleEntry& hole : holes) {
+        hole.Offset = cursor.i32("offset");
+        hole.Size = cursor.i32("size");
     }
     return holes;
 }
@@ -287,10 +275,7 @@ void readResources(const Source& source, const std::vector<IndexEntry>& index, s
     files.resize(index.size());
     for (std::size_t i = 0; i < index.size(); ++i) {
         PackageResource& file = files[i];
-        file.TypeID = index[i].TypeID;
-        file.GroupID = index[i].GroupID;
-        file.InstanceID = index[i].InstanceID;
-        file.ResourceID = index[i].ResourceID;
+        static_cast<ResourceKey&>(file) = index[i].key();
         file.Size = index[i].Size;
     }
 
@@ -358,23 +343,24 @@ PackageHeader parsePackageHeader(ByteView bytes)
 {
     if (static_cast<std::int64_t>(bytes.size()) < kPackageHeaderSize)
         badPackage("The package header needs 96 bytes, " + std::to_string(bytes.size()) + " are there");
-    const char* at = bytes.data();
+    ResourceCursor cursor(bytes.substr(0, kPackageHeaderSize), "Package header");
     PackageHeader header;
-    header.Magic = int32At(at);
-    header.MajorVersion = int32At(at + 4);
-    header.MinorVersion = int32At(at + 8);
-    header.Reserved1 = { int32At(at + 12), int32At(at + 16), int32At(at + 20) };
-    header.DateCreated = int32At(at + 24);
-    header.DateModified = int32At(at + 28);
-    header.IndexMajorVersion = int32At(at + 32);
-    header.IndexCount = int32At(at + 36);
-    header.IndexOffset = int32At(at + 40);
-    header.IndexSize = int32At(at + 44);
-    header.HoleCount = int32At(at + 48);
-    header.HoleOffset = int32At(at + 52);
-    header.HoleSize = int32At(at + 56);
-    header.IndexMinorVersion = int32At(at + 60);
-    header.Reserved2.assign(at + 64, 32);
+    header.Magic = cursor.i32("magic");
+    header.MajorVersion = cursor.i32("major version");
+    header.MinorVersion = cursor.i32("minor version");
+    for (std::int32_t& reserved : header.Reserved1)
+        reserved = cursor.i32("reserved field");
+    header.DateCreated = cursor.i32("creation date");
+    header.DateModified = cursor.i32("modification date");
+    header.IndexMajorVersion = cursor.i32("index major version");
+    header.IndexCount = cursor.i32("index count");
+    header.IndexOffset = cursor.i32("index offset");
+    header.IndexSize = cursor.i32("index size");
+    header.HoleCount = cursor.i32("hole count");
+    header.HoleOffset = cursor.i32("hole offset");
+    header.HoleSize = cursor.i32("hole size");
+    header.IndexMinorVersion = cursor.i32("index minor version");
+    header.Reserved2 = ByteString(cursor.bytes(32, "reserved tail"));
     return header;
 }
 
@@ -420,28 +406,23 @@ std::vector<DirectoryEntry> parseDirectory(ByteView data, std::int32_t indexMino
 {
     const bool withResourceId = indexMinorVersion == 2;
     const std::size_t recordSize = withResourceId ? 20 : 16;
-    // Missing identifier bytes of a partial last record read as blanks.
-    const auto identifierAt = [&](std::size_t offset) {
-        ByteString id(4, ' ');
-        if (offset < data.size())
-            id.replace(0, std::min<std::size_t>(4, data.size() - offset), data.substr(offset, 4));
+    // A partial last record is kept: its missing identifier bytes read as
+    // blanks and its missing size bytes as 0.
+    ResourceCursor cursor(data, "Directory of compressed files", ResourceCursor::Mode::Lenient);
+    const auto identifier = [&cursor](std::string_view field) {
+        ByteString id(cursor.bytes(4, field));
+        id.resize(4, ' ');
         return id;
     };
     std::vector<DirectoryEntry> entries;
     entries.reserve((data.size() + recordSize - 1) / recordSize);
-    for (std::size_t start = 0; start < data.size(); start += recordSize) {
+    while (!cursor.atEnd()) {
         DirectoryEntry entry;
-        entry.TypeID = identifierAt(start);
-        entry.GroupID = identifierAt(start + 4);
-        entry.InstanceID = identifierAt(start + 8);
-        std::size_t sizeAt = start + 12;
-        if (withResourceId) {
-            entry.ResourceID = identifierAt(start + 12);
-            sizeAt = start + 16;
-        } else {
-            entry.ResourceID.assign(4, '\0');
-        }
-        entry.Size = sizeAt < data.size() ? gflngStrToLong(data.substr(sizeAt, 4)) : 0;
+        entry.TypeID = identifier("type identifier");
+        entry.GroupID = identifier("group identifier");
+        entry.InstanceID = identifier("instance identifier");
+        entry.ResourceID = withResourceId ? identifier("resource identifier") : ByteString(4, '\0');
+        entry.Size = cursor.i32("uncompressed size");
         entries.push_back(std::move(entry));
     }
     return entries;

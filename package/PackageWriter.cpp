@@ -77,10 +77,7 @@ Plan planPackage(const PackageFile& pkg)
                 "The package would grow past 2 GiB at resource " + std::to_string(i + 1)
                     + "; offsets in a package are 32-bit");
         IndexEntry& entry = plan.index[i];
-        entry.TypeID = file.TypeID;
-        entry.GroupID = file.GroupID;
-        entry.InstanceID = file.InstanceID;
-        entry.ResourceID = file.ResourceID;
+        static_cast<ResourceKey&>(entry) = file.key();
         entry.Offset = static_cast<std::int32_t>(position);
         entry.Size = static_cast<std::int32_t>(size);
         position += size;
@@ -317,10 +314,7 @@ void gsRemovePackageFiles(
         if (resource.ResourceID == resourceID)
             continue;
         PackageResource copy;
-        copy.TypeID = resource.TypeID;
-        copy.GroupID = resource.GroupID;
-        copy.InstanceID = resource.InstanceID;
-        copy.ResourceID = resource.ResourceID;
+        static_cast<ResourceKey&>(copy) = resource.key();
         copy.Data = resource.Data;
         result.push_back(std::move(copy));
     }

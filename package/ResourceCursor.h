@@ -68,6 +68,8 @@ public:
     std::uint16_t u16(std::string_view field) { return static_cast<std::uint16_t>(number(2, field)); }
     std::uint32_t u32(std::string_view field) { return static_cast<std::uint32_t>(number(4, field)); }
     std::int32_t i32(std::string_view field) { return static_cast<std::int32_t>(u32(field)); }
+    /// An unsigned little-endian number of width bytes (1 to 4).
+    std::uint32_t unsignedLE(std::size_t width, std::string_view field) { return number(width, field); }
 
     /// A 4-byte identifier in its stored form.
     ByteString id(std::string_view field) { return ByteString(bytes(4, field)); }

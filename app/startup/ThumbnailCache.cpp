@@ -1,6 +1,8 @@
 #include "app/startup/ThumbnailCache.h"
 
+#include "package/BinarySupport.h"
 #include "package/PackageReader.h"
+#include "package/TypeIds.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
 
@@ -12,23 +14,9 @@ namespace varnick {
 
 namespace {
 
-// Catalog thumbnail images, AC2950C1 in stored (little-endian) order.
-constexpr std::uint32_t kThumbnailType = 0xAC2950C1u;
-
 std::uint32_t idValue(ByteView id)
 {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4 && i < id.size(); ++i)
-        value |= static_cast<std::uint32_t>(byteAt(id, i)) << (8 * i);
-    return value;
-}
-
-ByteString idBytes(std::uint32_t value)
-{
-    ByteString id(4, '\0');
-    for (std::size_t i = 0; i < 4; ++i)
-        id[i] = static_cast<char>((value >> (8 * i)) & 0xFFu);
-    return id;
+    return static_cast<std::uint32_t>(gflngStrToLong(id));
 }
 
 std::uint64_t lookupKey(std::uint32_t type, std::uint32_t resource)
@@ -55,10 +43,7 @@ ThumbnailCache::Stamp ThumbnailCache::stampOf(const fs::path& fileName)
 IndexEntry ThumbnailCache::toIndexEntry(const Entry& entry)
 {
     IndexEntry result;
-    result.TypeID = idBytes(entry.type);
-    result.GroupID = idBytes(entry.group);
-    result.InstanceID = idBytes(entry.instance);
-    result.ResourceID = idBytes(entry.resource);
+    static_cast<ResourceKey&>(result) = entry.key.unpack();
     result.Offset = entry.offset;
     result.Size = entry.size;
     return result;
@@ -87,7 +72,7 @@ void ThumbnailCache::buildLookup()
     mSlots.assign(std::size_t { 1 } << mSlotBits, 0);
     const std::size_t mask = mSlots.size() - 1;
     for (std::size_t i = 0; i < mEntries.size(); ++i) {
-        std::size_t slot = homeSlot(lookupKey(mEntries[i].type, mEntries[i].resource));
+        std::size_t slot = homeSlot(lookupKey(mEntries[i].key.Type, mEntries[i].key.Resource));
         while (mSlots[slot] != 0)
             slot = (slot + 1) & mask;
         mSlots[slot] = static_cast<std::uint32_t>(i + 1);
@@ -108,8 +93,7 @@ void ThumbnailCache::load(const fs::path& fileName)
     std::vector<Entry> entries;
     entries.reserve(index.Entries.size());
     for (const IndexEntry& source : index.Entries) {
-        entries.push_back(Entry { idValue(source.TypeID), idValue(source.GroupID), idValue(source.InstanceID),
-            idValue(source.ResourceID), source.Offset, source.Size });
+        entries.push_back(Entry { PackedResourceKey::of(source), source.Offset, source.Size });
     }
     mEntries = std::move(entries);
     buildLookup();
@@ -146,7 +130,7 @@ std::vector<IndexEntry> ThumbnailCache::find(ByteView typeId, ByteView resourceI
     const std::size_t mask = mSlots.size() - 1;
     for (std::size_t slot = homeSlot(lookupKey(type, resource)); mSlots[slot] != 0; slot = (slot + 1) & mask) {
         const Entry& entry = mEntries[mSlots[slot] - 1];
-        if (entry.type == type && entry.resource == resource)
+        if (entry.key.Type == type && entry.key.Resource == resource)
             result.push_back(toIndexEntry(entry));
     }
     return result;
@@ -162,7 +146,7 @@ std::optional<ByteString> ThumbnailCache::uniqueThumbnail(ByteView resourceId)
     // The game may rewrite the cache between the lookup and the read; bytes
     // are only trusted when the file is still the one the index describes.
     for (int attempt = 0;; ++attempt) {
-        const std::vector<IndexEntry> matches = find(idBytes(kThumbnailType), resourceId);
+        const std::vector<IndexEntry> matches = find(gstrTypeAC2950C1, resourceId);
         if (matches.size() != 1)
             return std::nullopt;
         try {

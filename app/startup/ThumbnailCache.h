@@ -53,10 +53,7 @@ public:
 
 private:
     struct Entry {
-        std::uint32_t type = 0;
-        std::uint32_t group = 0;
-        std::uint32_t instance = 0;
-        std::uint32_t resource = 0;
+        PackedResourceKey key;
         std::int32_t offset = 0;
         std::int32_t size = 0;
     };

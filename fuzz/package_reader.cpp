@@ -57,8 +57,7 @@ bool sameIndex(const std::vector<IndexEntry>& a, const std::vector<IndexEntry>& 
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].TypeID != b[i].TypeID || a[i].GroupID != b[i].GroupID || a[i].InstanceID != b[i].InstanceID
-            || a[i].ResourceID != b[i].ResourceID || a[i].Offset != b[i].Offset || a[i].Size != b[i].Size)
+        if (!(a[i].key() == b[i].key()) || a[i].Offset != b[i].Offset || a[i].Size != b[i].Size)
             return false;
     }
     return true;

@@ -1,4 +1,5 @@
 #include "app/errors/frmErrorDialog.h"
+#include "app/platform/qt/TextBridge.h"
 
 #include "app/errors/ErrorReport.h"
 #include "app/errors/SupportContacts.h"
@@ -24,11 +25,6 @@
 namespace varnick {
 
 namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::function<void()>& endProgramHook()
 {
@@ -118,13 +114,13 @@ frmErrorDialog::frmErrorDialog(QWidget* parent)
     cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
     cmdEnd->setGeometry(rightColumn, kButtonRowTop, kButtonWidth, kButtonHeight);
 
-    cmdWebPage
-        = new QPushButton(QStringLiteral("Open web page ") + fromUtf8(support::kWebHost) + QLatin1Char('.'), this);
+    cmdWebPage = new QPushButton(
+        QStringLiteral("Open web page ") + text::fromUtf8(support::kWebHost) + QLatin1Char('.'), this);
     cmdWebPage->setObjectName(QStringLiteral("cmdWebPage"));
     cmdWebPage->setGeometry(kMargin, kWebPageTop, kButtonWidth, kButtonHeight);
 
-    cmdMailTo
-        = new QPushButton(QStringLiteral("Send mail to ") + fromUtf8(support::kEmailAddress) + QLatin1Char('.'), this);
+    cmdMailTo = new QPushButton(
+        QStringLiteral("Send mail to ") + text::fromUtf8(support::kEmailAddress) + QLatin1Char('.'), this);
     cmdMailTo->setObjectName(QStringLiteral("cmdMailTo"));
     cmdMailTo->setGeometry(rightColumn, kMailToTop, kButtonWidth, kButtonHeight);
 
@@ -149,14 +145,14 @@ frmErrorDialog::frmErrorDialog(QWidget* parent)
 void frmErrorDialog::loadReport(const ErrorContext& context)
 {
     const std::string report = composeErrorReport(context);
-    mReport = fromUtf8(report);
+    mReport = text::fromUtf8(report);
     mLogFile.clear();
     mLogError.clear();
     try {
         mLogFile = writeErrorLog(report);
     } catch (const std::exception& error) {
         // Still show the report: the user must learn of the failure even without a log.
-        mLogError = QString::fromUtf8(error.what());
+        mLogError = text::fromUtf8(error.what());
     }
     txtMessage->setPlainText(mReport);
 }
@@ -197,13 +193,13 @@ void frmErrorDialog::cmdEnd_Click()
 void frmErrorDialog::cmdWebPage_Click()
 {
     cmdFocus->setFocus();
-    openWebPage(this, fromUtf8(support::kWebPage));
+    openWebPage(this, text::fromUtf8(support::kWebPage));
 }
 
 void frmErrorDialog::cmdMailTo_Click()
 {
     cmdFocus->setFocus();
-    openUrl(QUrl(QStringLiteral("mailto:") + fromUtf8(support::kEmailAddress)));
+    openUrl(QUrl(QStringLiteral("mailto:") + text::fromUtf8(support::kEmailAddress)));
 }
 
 void frmErrorDialog::openWebPage(QWidget* owner, const QString& address)

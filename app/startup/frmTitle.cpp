@@ -1,4 +1,5 @@
 #include "app/startup/frmTitle.h"
+#include "app/platform/qt/TextBridge.h"
 
 #include "app/platform/qt/MessageBox.h"
 #include "app/startup/Version.h"
@@ -58,7 +59,7 @@ frmTitle::frmTitle(StartupChecks::Seams seams, QWidget* parent)
     , mChecks(std::move(seams))
 {
     setObjectName(QStringLiteral("frmTitle"));
-    setWindowTitle(QString::fromStdString(titleText()));
+    setWindowTitle(text::fromUtf8(titleText()));
 
     picTitle = new QLabel(this);
     picTitle->setObjectName(QStringLiteral("picTitle"));
@@ -84,13 +85,13 @@ frmTitle::frmTitle(StartupChecks::Seams seams, QWidget* parent)
 
 bool frmTitle::Form_Load()
 {
-    setWindowTitle(QString::fromStdString(titleText()));
+    setWindowTitle(text::fromUtf8(titleText()));
     const StartupChecks::Result result = mChecks.run();
     switch (result.outcome) {
     case StartupChecks::Outcome::Passed:
         return true;
     case StartupChecks::Outcome::Fatal:
-        MessageBox::critical(nullptr, QStringLiteral("Fatal Error"), QString::fromStdString(result.message));
+        MessageBox::critical(nullptr, QStringLiteral("Fatal Error"), text::fromUtf8(result.message));
         return false;
     case StartupChecks::Outcome::Trapped:
         return false;

@@ -1,5 +1,7 @@
 #include "bench/common/SyntheticPackages.h"
 
+#include "tools/common/PackageBuilder.h"
+
 #include "package/BinarySupport.h"
 #include "package/PackageWriter.h"
 #include "package/TypeIds.h"
@@ -22,21 +24,17 @@ PackageFile makeSyntheticPackage(const SyntheticShape& shape, std::uint32_t pack
     std::mt19937 random(shape.seed * 7919u + packageNumber);
     std::uniform_int_distribution<std::int32_t> size(shape.minResourceSize, shape.maxResourceSize);
     std::uniform_int_distribution<int> byte(0, 255);
-    PackageFile pkg;
-    gsCreateDefaultPackageHeader(pkg);
-    pkg.Files.resize(static_cast<std::size_t>(shape.resourcesPerPackage));
-    for (std::size_t i = 0; i < pkg.Files.size(); ++i) {
-        PackageResource& file = pkg.Files[i];
-        file.TypeID = *kTypes[i % std::size(kTypes)];
-        file.GroupID = gfstrLongToStr4(static_cast<std::int32_t>(0x7F000000u | (packageNumber & 0xFFFFFF)));
-        file.InstanceID = gfstrLongToStr4(static_cast<std::int32_t>(i + 1));
-        file.ResourceID = gfstrLongToStr4(0);
-        file.Data.resize(static_cast<std::size_t>(size(random)));
-        for (char& c : file.Data)
+    test::PackageBuilder builder;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(shape.resourcesPerPackage); ++i) {
+        ByteString data(static_cast<std::size_t>(size(random)), '\0');
+        for (char& c : data)
             c = static_cast<char>(byte(random));
-        file.Size = static_cast<std::int32_t>(file.Data.size());
+        builder.add(ResourceKey { *kTypes[i % std::size(kTypes)],
+                        gfstrLongToStr4(static_cast<std::int32_t>(0x7F000000u | (packageNumber & 0xFFFFFF))),
+                        gfstrLongToStr4(static_cast<std::int32_t>(i + 1)), gfstrLongToStr4(0) },
+            std::move(data));
     }
-    return pkg;
+    return builder.package();
 }
 
 std::vector<std::filesystem::path> writeSyntheticPackages(
@@ -59,20 +57,15 @@ std::vector<std::filesystem::path> writeSyntheticPackages(
 
 void writeLargePackage(const std::filesystem::path& file, std::int64_t megabytes, std::int32_t resourceSize)
 {
-    PackageFile pkg;
-    gsCreateDefaultPackageHeader(pkg);
     const std::int64_t count = megabytes * 1024 * 1024 / resourceSize;
-    pkg.Files.resize(static_cast<std::size_t>(count));
     std::mt19937 random(42);
-    for (std::size_t i = 0; i < pkg.Files.size(); ++i) {
-        PackageResource& resource = pkg.Files[i];
-        resource.TypeID = *kTypes[i % std::size(kTypes)];
-        resource.GroupID = gfstrLongToStr4(0x1C0532FA);
-        resource.InstanceID = gfstrLongToStr4(static_cast<std::int32_t>(i));
-        resource.ResourceID = gfstrLongToStr4(0);
-        resource.Data.assign(static_cast<std::size_t>(resourceSize), static_cast<char>(random() & 0xFF));
-        resource.Size = resourceSize;
+    test::PackageBuilder builder;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+        builder.add(ResourceKey { *kTypes[i % std::size(kTypes)], gfstrLongToStr4(0x1C0532FA),
+                        gfstrLongToStr4(static_cast<std::int32_t>(i)), gfstrLongToStr4(0) },
+            ByteString(static_cast<std::size_t>(resourceSize), static_cast<char>(random() & 0xFF)));
     }
+    PackageFile pkg = builder.package();
     writePackage(pkg, file);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// Synthetic package files for the benchmarks: shaped like downloaded custom
-// content (a handful of resources of a few kilobytes each), written with the
-// library's own writer so that the readers meet what the program writes.
+// Synthetic package files for the benchmarks, made with the shared package
+// builder: shaped like downloaded custom content (a handful of resources of a
+// few kilobytes each), written with the library's own writer so that the
+// readers meet what the program writes.
 
 #include "package/PackageFile.h"
 

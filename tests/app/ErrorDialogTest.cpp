@@ -2,6 +2,7 @@
 #include "app/errors/SupportContacts.h"
 #include "app/errors/frmErrorDialog.h"
 #include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/TextBridge.h"
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
 
@@ -23,11 +24,6 @@
 using namespace varnick;
 
 namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QByteArray readFile(const QString& path)
 {
@@ -57,7 +53,7 @@ private slots:
         QVERIFY(mProgramFolder.isValid());
         QVERIFY(mUserFolder.isValid());
         qputenv("VARNICK_USER_DATA_DIR", mUserFolder.path().toUtf8());
-        setProgramFolderForTesting(pathFromUtf8(mProgramFolder.path().toStdString()));
+        setProgramFolderForTesting(text::toPath(mProgramFolder.path()));
         errorContext() = ErrorContext {};
         mEnded = 0;
         mOpened.clear();
@@ -105,9 +101,10 @@ private slots:
         const auto button = [&](const char* name) { return dialog.findChild<QPushButton*>(QLatin1String(name)); };
         QCOMPARE(button("cmdCopy")->text(), QStringLiteral("Copy error message to the Windows clipboard."));
         QCOMPARE(button("cmdEnd")->text(), QStringLiteral("Close the error dialog and end the program."));
-        QCOMPARE(button("cmdWebPage")->text(), QStringLiteral("Open web page ") + fromUtf8(support::kWebHost) + u'.');
         QCOMPARE(
-            button("cmdMailTo")->text(), QStringLiteral("Send mail to ") + fromUtf8(support::kEmailAddress) + u'.');
+            button("cmdWebPage")->text(), QStringLiteral("Open web page ") + text::fromUtf8(support::kWebHost) + u'.');
+        QCOMPARE(button("cmdMailTo")->text(),
+            QStringLiteral("Send mail to ") + text::fromUtf8(support::kEmailAddress) + u'.');
         QCOMPARE(button("cmdFocus")->text(), QStringLiteral("Command1"));
         QCOMPARE(button("cmdCopy")->y(), button("cmdEnd")->y());
         QVERIFY(button("cmdCopy")->x() < button("cmdEnd")->x());
@@ -128,14 +125,14 @@ private slots:
         QCOMPARE(mPresented.size(), std::size_t(1));
         frmErrorDialog& dialog = *mPresented.front();
         const std::string expected = composeErrorReport(errorContext());
-        QCOMPARE(dialog.report(), fromUtf8(expected));
+        QCOMPARE(dialog.report(), text::fromUtf8(expected));
         QVERIFY(dialog.report().endsWith(
             QStringLiteral("Additional Error Data:\r\nFilename = /home/zoë/Downloads/chair.package")));
         QVERIFY(dialog.report().contains(QStringLiteral("\r\nError: 2001\r\nIndex past end of file\r\n")));
         QVERIFY(dialog.report().contains(QStringLiteral("\r\nLocation: 2500\r\n")));
 
         const QString log = mProgramFolder.filePath(QStringLiteral("errorlog.txt"));
-        QCOMPARE(QString::fromStdString(pathToUtf8(dialog.logFile())), log);
+        QCOMPARE(text::fromPath(dialog.logFile()), log);
         QCOMPARE(readFile(log), QByteArray::fromStdString(expected + "\r\n"));
 
         auto* message = dialog.findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"));
@@ -158,11 +155,10 @@ private slots:
 
     void unwritableProgramFolderStillShowsDialogAndLogsPerUser()
     {
-        setProgramFolderForTesting(pathFromUtf8(mProgramFolder.filePath(QStringLiteral("not there")).toStdString()));
+        setProgramFolderForTesting(text::toPath(mProgramFolder.filePath(QStringLiteral("not there"))));
         failIn("modOne", "gsFirst", ErrorCode::FileOpenFailed, "boom", 1000);
         QCOMPARE(mPresented.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(pathToUtf8(mPresented[0]->logFile())),
-            mUserFolder.filePath(QStringLiteral("errorlog.txt")));
+        QCOMPARE(text::fromPath(mPresented[0]->logFile()), mUserFolder.filePath(QStringLiteral("errorlog.txt")));
 
         // Nowhere to write at all: the report is still shown, and the reason is kept.
         QFile blocker(mUserFolder.filePath(QStringLiteral("errorlog.txt")));
@@ -214,11 +210,11 @@ private slots:
         };
         mOpenerResult = false; // mail reports nothing even when no handler takes it
         click("cmdMailTo");
-        QCOMPARE(mOpened.value(0), QUrl(QStringLiteral("mailto:") + fromUtf8(support::kEmailAddress)));
+        QCOMPARE(mOpened.value(0), QUrl(QStringLiteral("mailto:") + text::fromUtf8(support::kEmailAddress)));
         QVERIFY(boxes.shown().isEmpty());
 
         click("cmdWebPage");
-        QCOMPARE(mOpened.value(1), QUrl(fromUtf8(support::kWebPage)));
+        QCOMPARE(mOpened.value(1), QUrl(text::fromUtf8(support::kWebPage)));
         QCOMPARE(boxes.shown().size(), 1);
         QCOMPARE(boxes.last().title, QStringLiteral("Error - Browser Not Found"));
         QCOMPARE(boxes.last().text, QStringLiteral("Could not find the default web browser!"));

@@ -3,12 +3,14 @@
 #include "app/platform/qt/MessageBox.h"
 #include "tests/common/TrapRecorder.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace varnick;
 
@@ -54,6 +56,7 @@ private slots:
     void existingFolderIsRefusedWithoutNewPrompt();
     void newFolderBelowARootHasOneSeparator();
     void driveListHoldsTheFileSystemRoot();
+    void chooseShowsModallyOrAnswersFromTheSeam();
 };
 
 void SelectPathTest::nameRuleAcceptsOnlyLettersDigitsDashAndUnderscore_data()
@@ -217,6 +220,27 @@ void SelectPathTest::driveListHoldsTheFileSystemRoot()
     QCOMPARE(SelectPathController::driveOf(QStringLiteral("/usrx"), { QStringLiteral("/"), QStringLiteral("/usr") }),
         QStringLiteral("/"));
 #endif
+}
+
+void SelectPathTest::chooseShowsModallyOrAnswersFromTheSeam()
+{
+    {
+        frmSelectPath::Seam::TestScope scope;
+        scope.answerNext(QStringLiteral("/chosen"));
+        QCOMPARE(frmSelectPath::choose(nullptr, QStringLiteral("Pick one:"), QStringLiteral("/start")),
+            QStringLiteral("/chosen"));
+        QCOMPARE(frmSelectPath::choose(nullptr, QString(), QString()), QString()); // nothing queued: cancelled
+        QCOMPARE(scope.requests().size(), 2);
+        QCOMPARE(scope.requests()[0].formTitle, QStringLiteral("Pick one:"));
+        QCOMPARE(scope.requests()[0].initialPath, QStringLiteral("/start"));
+    }
+    // Without the seam the real dialog opens modally; closing it is a cancel.
+    QTemporaryDir temp;
+    QTimer::singleShot(0, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    QCOMPARE(frmSelectPath::choose(nullptr, QStringLiteral("Pick one:"), temp.path()), QString());
 }
 
 QTEST_MAIN(SelectPathTest)

@@ -1,7 +1,7 @@
 #include "app/startup/ThumbnailCache.h"
 #include "package/PackageReader.h"
 #include "package/base/ErrorTrap.h"
-#include "tests/common/PackageBuilder.h"
+#include "tools/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <QTest>

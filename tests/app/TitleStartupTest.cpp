@@ -7,7 +7,7 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
-#include "tests/common/PackageBuilder.h"
+#include "tools/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <QPlainTextEdit>

@@ -3,7 +3,7 @@
 #include "package/BinarySupport.h"
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
-#include "tests/common/PackageBuilder.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileReplace.h"
-#include "tests/common/PackageBuilder.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "package/PackageQueries.h"
 #include "package/BinarySupport.h"
 #include "package/TypeIds.h"
-#include "tests/common/PackageBuilder.h"
+#include "tools/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <gtest/gtest.h>

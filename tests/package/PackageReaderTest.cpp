@@ -2,7 +2,7 @@
 #include "package/BinarySupport.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
-#include "tests/common/PackageBuilder.h"
+#include "tools/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <gtest/gtest.h>

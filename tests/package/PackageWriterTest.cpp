@@ -3,7 +3,7 @@
 #include "package/PackageReader.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/RawFile.h"
-#include "tests/common/PackageBuilder.h"
+#include "tools/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <gtest/gtest.h>

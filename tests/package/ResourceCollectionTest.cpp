@@ -4,7 +4,7 @@
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
 #include "package/TypeIds.h"
-#include "tests/common/PackageBuilder.h"
+#include "tools/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <gtest/gtest.h>

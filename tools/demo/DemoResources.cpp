@@ -1,5 +1,7 @@
 #include "tools/demo/DemoResources.h"
 
+#include "app/platform/qt/TextBridge.h"
+
 #include "package/BinarySupport.h"
 #include "package/ObjectDefinition.h"
 #include "package/PropertySet.h"
@@ -387,7 +389,7 @@ ByteString thumbnailJpeg(Silhouette shape, const Swatch& colour, std::uint32_t v
     writer.setQuality(90);
     if (!writer.write(image))
         throw Failure(ErrorCode::Unexpected,
-            "the JPEG thumbnail could not be encoded: " + writer.errorString().toStdString()
+            "the JPEG thumbnail could not be encoded: " + text::toUtf8(writer.errorString())
                 + " (the Qt image format plugin for JPEG is missing)");
     return ByteString(jpeg.constData(), static_cast<std::size_t>(jpeg.size()));
 }

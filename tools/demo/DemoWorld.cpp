@@ -1,5 +1,7 @@
 #include "tools/demo/DemoWorld.h"
 
+#include "tools/common/PackageBuilder.h"
+
 #include "package/BinarySupport.h"
 #include "package/CompressedResource.h"
 #include "package/Crc24.h"
@@ -51,48 +53,30 @@ const char* const kSubsets[] = { "body", "frame", "cushion", "fabric", "wood", "
 constexpr int kWantsFirst = 10000;
 constexpr int kWantsLast = 10076;
 
-/// The directory of compressed files: type, group and instance the game gives it.
-const ByteString& directoryType()
-{
-    static const ByteString id = gfstr4HexToSimsID("E86B1EEF");
-    return id;
-}
-
 ByteString idOf(std::uint32_t value)
 {
     return gfstrLongToStr4(static_cast<std::int32_t>(value));
 }
 
-/// Collects the resources of one package, compresses those asked for, and adds
-/// the directory of compressed files when any resource ends up compressed.
+/// Collects the resources of one package in the shared package builder,
+/// compresses those asked for with Kelvora, and lets the builder add the
+/// directory of compressed files when any resource ends up compressed.
 class PackageAssembler {
 public:
     explicit PackageAssembler(int& compressionFallbacks)
         : mFallbacks(compressionFallbacks)
     {
-        gsCreateDefaultPackageHeader(mPackage);
     }
 
     void add(const ByteString& type, std::uint32_t group, std::uint32_t instance, ByteString data,
         bool compress = false, std::uint32_t resource = 0, bool evenIfLarger = false)
     {
-        PackageResource file;
-        file.TypeID = type;
-        file.GroupID = idOf(group);
-        file.InstanceID = idOf(instance);
-        file.ResourceID = idOf(resource);
-        const auto plainSize = static_cast<std::int32_t>(data.size());
-        if (compress) {
-            ByteString packed = compressed(data, evenIfLarger);
-            if (!packed.empty()) {
-                mDirectory.push_back(
-                    DirectoryEntry { file.TypeID, file.GroupID, file.InstanceID, file.ResourceID, plainSize });
-                data = std::move(packed);
-            }
-        }
-        file.Size = static_cast<std::int32_t>(data.size());
-        file.Data = std::move(data);
-        mPackage.Files.push_back(std::move(file));
+        ResourceKey key { type, idOf(group), idOf(instance), idOf(resource) };
+        if (compress)
+            mBuilder.addCompressed(std::move(key), std::move(data),
+                [this, evenIfLarger](const ByteString& plain) { return compressed(plain, evenIfLarger); });
+        else
+            mBuilder.add(std::move(key), std::move(data));
     }
 
     /// A resource whose instance identifier is already drawn. Used as
@@ -119,24 +103,13 @@ public:
 
     PendingResource withInstance(std::uint32_t instance) { return { *this, instance }; }
 
-    bool anyCompressed() const { return !mDirectory.empty(); }
+    bool anyCompressed() const { return mBuilder.anyCompressed(); }
 
     /// The package, with the directory of compressed files as its last resource when needed.
     PackageFile finish(bool alwaysDirectory = false)
     {
-        if (!mDirectory.empty() || alwaysDirectory) {
-            ByteString bytes;
-            gsWriteDirectory(bytes, mDirectory, mPackage.IndexMinorVersion);
-            PackageResource dir;
-            dir.TypeID = directoryType();
-            dir.GroupID = directoryType();
-            dir.InstanceID = gfstr4HexToSimsID("286B1F03");
-            dir.ResourceID = idOf(0);
-            dir.Size = static_cast<std::int32_t>(bytes.size());
-            dir.Data = std::move(bytes);
-            mPackage.Files.push_back(std::move(dir));
-        }
-        return std::move(mPackage);
+        mBuilder.alwaysDirectory(alwaysDirectory);
+        return mBuilder.package();
     }
 
 private:
@@ -164,8 +137,7 @@ private:
     }
 
     int& mFallbacks;
-    PackageFile mPackage;
-    std::vector<DirectoryEntry> mDirectory;
+    test::PackageBuilder mBuilder;
 };
 
 void writeBytes(const fs::path& file, ByteView bytes)

@@ -1,7 +1,13 @@
 #pragma once
 
-// Assembles package file bytes from plain structs, independently of the
-// library's writer, so that reader tests do not check the code with itself.
+// Assembles packages from plain structs: the one builder of the tests, the
+// benchmarks and the demo world generator.
+//
+// build() lays out the file bytes itself, independently of the library's
+// writer, so that reader tests do not check the code with itself; package()
+// gives the same resources as a PackageFile for the library's writer, which
+// the demo world and the benchmarks use so that the readers meet what the
+// program writes.
 //
 //   PackageBuilder builder;                        // version 1.1, index 7.2
 //   builder.add("4F424A44", "7FD46CD0", "00000041", "00000000", objdBytes);
@@ -9,14 +15,22 @@
 //   TempDir dir; auto file = dir.write("object.package", bytes);
 //
 // Identifiers are given in their 8-digit text form (most significant first)
-// and stored as their 4 little-endian bytes.
+// and stored as their 4 little-endian bytes, or as a ResourceKey already in
+// stored form. Resources added with addCompressed() are stored as the given
+// compressor packs them and listed in a directory of compressed files, which
+// becomes the last resource.
 
+#include "package/BinarySupport.h"
+#include "package/PackageFile.h"
+#include "package/PackageWriter.h"
+#include "package/ResourceKey.h"
 #include "package/base/Bytes.h"
 
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -54,10 +68,7 @@ inline void patchInt32(ByteString& bytes, std::size_t offset, std::int32_t value
 /// Reads the 32-bit field at offset.
 inline std::int32_t int32At(ByteView bytes, std::size_t offset)
 {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = value << 8 | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]);
-    return static_cast<std::int32_t>(value);
+    return gflngStr4ToLong(bytes.substr(offset, 4));
 }
 
 /// Header offsets of the fields tests most often forge.
@@ -73,12 +84,18 @@ enum HeaderField : std::size_t {
 };
 
 struct BuiltResource {
-    std::string type;
-    std::string group;
-    std::string instance;
-    std::string resource;
-    ByteString data;
+    ResourceKey key; ///< in stored form
+    ByteString data; ///< as stored (compressed when listed in the directory)
 };
+
+/// Packs a resource; returns "" to store it plain instead.
+using Compressor = std::function<ByteString(const ByteString& plain)>;
+
+/// Key of the directory of compressed files, as the game files it.
+inline ResourceKey directoryKey()
+{
+    return ResourceKey { storedId("E86B1EEF"), storedId("E86B1EEF"), storedId("286B1F03"), storedId("00000000") };
+}
 
 class PackageBuilder {
 public:
@@ -124,41 +141,99 @@ public:
         mReverse = value;
         return *this;
     }
-    PackageBuilder& add(
-        std::string type, std::string group, std::string instance, std::string resource, ByteString data)
+    PackageBuilder& add(std::string_view type, std::string_view group, std::string_view instance,
+        std::string_view resource, ByteString data)
     {
-        mResources.push_back(
-            { std::move(type), std::move(group), std::move(instance), std::move(resource), std::move(data) });
+        return add(
+            ResourceKey { storedId(type), storedId(group), storedId(instance), storedId(resource) }, std::move(data));
+    }
+    PackageBuilder& add(ResourceKey key, ByteString data)
+    {
+        mResources.push_back({ std::move(key), std::move(data) });
         return *this;
     }
-    PackageBuilder& add(BuiltResource resource)
+    /// Adds plain compressed by compress, listed in the directory with its
+    /// uncompressed size; stored plain when compress returns "".
+    PackageBuilder& addCompressed(ResourceKey key, ByteString plain, const Compressor& compress)
     {
-        mResources.push_back(std::move(resource));
+        ByteString packed = compress(plain);
+        if (packed.empty())
+            return add(std::move(key), std::move(plain));
+        DirectoryEntry record;
+        static_cast<ResourceKey&>(record) = key;
+        record.Size = static_cast<std::int32_t>(plain.size());
+        mDirectory.push_back(std::move(record));
+        return add(std::move(key), std::move(packed));
+    }
+    /// Writes a directory of compressed files even when nothing is compressed.
+    PackageBuilder& alwaysDirectory(bool value = true)
+    {
+        mAlwaysDirectory = value;
         return *this;
     }
+    bool anyCompressed() const { return !mDirectory.empty(); }
 
     std::size_t entrySize() const { return mIndexMinor == 2 ? 24 : 20; }
-    std::size_t indexBytes() const { return mResources.size() * entrySize(); }
+    std::size_t indexBytes() const { return resources().size() * entrySize(); }
+
+    /// Every resource in index order, the directory last when there is one.
+    std::vector<BuiltResource> resources() const
+    {
+        std::vector<BuiltResource> all = mResources;
+        if (!mDirectory.empty() || mAlwaysDirectory) {
+            ByteString records;
+            for (const DirectoryEntry& entry : mDirectory) {
+                records += entry.TypeID + entry.GroupID + entry.InstanceID;
+                if (mIndexMinor == 2)
+                    records += entry.ResourceID;
+                records += le32(static_cast<std::uint32_t>(entry.Size));
+            }
+            all.push_back({ directoryKey(), std::move(records) });
+        }
+        return all;
+    }
+
+    /// The resources as a package record with the header of a new package
+    /// (and this builder's versions and dates), ready for the library's writer.
+    PackageFile package() const
+    {
+        PackageFile pkg;
+        gsCreateDefaultPackageHeader(pkg);
+        pkg.MajorVersion = mMajor;
+        pkg.MinorVersion = mMinor;
+        pkg.DateCreated = mCreated;
+        pkg.DateModified = mModified;
+        pkg.IndexMinorVersion = mIndexMinor;
+        for (BuiltResource& built : resources()) {
+            PackageResource file;
+            static_cast<ResourceKey&>(file) = std::move(built.key);
+            file.Size = static_cast<std::int32_t>(built.data.size());
+            file.Data = std::move(built.data);
+            pkg.Files.push_back(std::move(file));
+        }
+        return pkg;
+    }
 
     ByteString build() const
     {
+        const std::vector<BuiltResource> all = resources();
         ByteString body;
-        std::vector<std::int32_t> offsets(mResources.size());
+        std::vector<std::int32_t> offsets(all.size());
         const std::size_t resourcesStart = 96 + (mIndexFirst ? indexBytes() : 0);
-        std::vector<std::size_t> order(mResources.size());
+        std::vector<std::size_t> order(all.size());
         for (std::size_t i = 0; i < order.size(); ++i)
             order[i] = mReverse ? order.size() - 1 - i : i;
         for (const std::size_t i : order) {
             body.append(mGap, '\xEE');
             offsets[i] = static_cast<std::int32_t>(resourcesStart + body.size());
-            body += mResources[i].data;
+            body += all[i].data;
         }
         ByteString index;
-        for (std::size_t i = 0; i < mResources.size(); ++i) {
-            const BuiltResource& r = mResources[i];
-            index += storedId(r.type) + storedId(r.group) + storedId(r.instance);
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const BuiltResource& r = all[i];
+            index += r.key.TypeID + r.key.GroupID + r.key.InstanceID;
             if (mIndexMinor == 2)
-                index += storedId(r.resource);
+                index += r.key.ResourceID;
             index += le32(offsets[i]) + le32(static_cast<std::int32_t>(r.data.size()));
         }
         const std::size_t indexOffset = mIndexFirst ? 96 : 96 + body.size();
@@ -168,7 +243,7 @@ public:
             holeTable += le32(offset) + le32(size);
 
         ByteString header = ByteString("DBPF") + le32(mMajor) + le32(mMinor) + le32(0) + le32(0) + le32(0)
-            + le32(mCreated) + le32(mModified) + le32(7) + le32(static_cast<std::int32_t>(mResources.size()))
+            + le32(mCreated) + le32(mModified) + le32(7) + le32(static_cast<std::int32_t>(all.size()))
             + le32(static_cast<std::int32_t>(indexOffset)) + le32(static_cast<std::int32_t>(index.size()))
             + le32(static_cast<std::int32_t>(mHoles.size()))
             + le32(mHoles.empty() ? 0 : static_cast<std::int32_t>(holeOffset))
@@ -178,6 +253,8 @@ public:
 
 private:
     std::vector<BuiltResource> mResources;
+    std::vector<DirectoryEntry> mDirectory;
+    bool mAlwaysDirectory = false;
     std::vector<std::pair<std::int32_t, std::int32_t>> mHoles;
     std::int32_t mIndexMinor = 2;
     std::int32_t mMajor = 1;

@@ -14,5 +14,17 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
     libcli11-dev nlohmann-json3-dev)
+
+# Compiles through ccache when it is there. Paths are hashed relative to the
+# source tree, so a fresh clone in another folder (as CI makes) reuses what an
+# earlier build of the same sources compiled; a miss just compiles.
+# Call after install_packages; sets CACHE_FLAGS for the cmake configure lines.
+use_compiler_cache() {
+    CACHE_FLAGS=()
+    if command -v ccache >/dev/null 2>&1; then
+        export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
+        CACHE_FLAGS=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+}

@@ -22,9 +22,10 @@ cd "$(dirname "$0")/.."
 root=$PWD
 source scripts/deps.sh
 install_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick fonts-dejavu-core
+use_compiler_cache
 
 build=${VARNICK_BUILD_DIR:-$root/build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build" -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target varnick kelvora varnick-demo
 
 # Whether the game is installed as the program looks for it: through the

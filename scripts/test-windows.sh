@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-install_packages cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest libcli11-dev nlohmann-json3-dev
+install_packages cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest libcli11-dev nlohmann-json3-dev ccache
+use_compiler_cache
 
 root=$PWD
 build=$root/build-mingw
@@ -48,7 +49,7 @@ if [ ! -f "$gtest_stamp" ] || [ "$(cat "$gtest_stamp")" != "$gtest_key" ]; then
 fi
 
 echo "== Cross build (MinGW-w64)"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+cmake -S . -B "$build" -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DVARNICK_BUILD_APP=OFF -DVARNICK_BUILD_BENCH=OFF -DVARNICK_WINEPREFIX="$WINEPREFIX" \
     -DGTest_DIR="$deps/lib/cmake/GTest" -DCLI11_DIR="$deps/share/cmake/CLI11" \
     -Dnlohmann_json_DIR="$deps/share/cmake/nlohmann_json" >/dev/null

@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_packages "${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev xvfb xauth
+use_compiler_cache
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
@@ -34,17 +35,17 @@ run_ctest() {
 status=0
 
 echo "== Native build"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 run_ctest build native || status=1
 
 echo "== Sanitizer build (ASan + UBSan)"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNICK_SANITIZE=ON -DVARNICK_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=Debug -DVARNICK_SANITIZE=ON -DVARNICK_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_ctest build-asan sanitizers || status=1
 
 echo "== Fuzz targets (libFuzzer, short runs)"
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNICK_FUZZ=ON \
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNICK_FUZZ=ON \
     -DVARNICK_BUILD_APP=OFF -DVARNICK_BUILD_TESTS=OFF -DVARNICK_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs"
 fuzz_seconds=${VARNICK_FUZZ_SECONDS:-20}

@@ -30,24 +30,30 @@ constexpr std::size_t kMaxCount = 1028;
 constexpr std::size_t kMaxRun = 112;
 constexpr std::int32_t kNoPosition = -1;
 
+enum class Parse {
+    Skipping, ///< greedy, indexing only the last positions inside a match
+    Greedy, ///< take the best match at each position
+    Lazy, ///< defer a match by one byte when the next position gives a better one
+    Optimal, ///< the cheapest path through all matches of each 64 KiB stretch
+};
+
 struct LevelSettings {
     int depth; ///< chain entries examined per search
-    bool lazy; ///< try the next position before taking a match
-    bool indexAll; ///< index every position inside a match
-    std::size_t nice; ///< a match this long ends the search
+    Parse parse;
+    std::size_t nice; ///< a match this long ends the search (and, when optimal, is taken)
 };
 
 constexpr LevelSettings kLevels[kMaxLevel + 1] = {
-    { 1, false, false, 16 }, // unused
-    { 1, false, false, 16 },
-    { 2, false, false, 32 },
-    { 6, false, true, 64 },
-    { 8, true, true, 64 },
-    { 16, true, true, 128 },
-    { 32, true, true, 258 },
-    { 96, true, true, 512 },
-    { 512, true, true, kMaxCount },
-    { 4096, true, true, kMaxCount },
+    { 1, Parse::Skipping, 16 }, // unused
+    { 1, Parse::Skipping, 16 },
+    { 2, Parse::Greedy, 32 },
+    { 6, Parse::Greedy, 64 },
+    { 8, Parse::Lazy, 64 },
+    { 16, Parse::Lazy, 128 },
+    { 32, Parse::Lazy, 258 },
+    { 96, Parse::Lazy, 512 },
+    { 64, Parse::Optimal, 128 },
+    { 512, Parse::Optimal, 258 },
 };
 
 /// Code bytes for a copy of count bytes from offset back; 0 when no family can carry it.
@@ -113,6 +119,8 @@ public:
             mRingMask = ring - 1;
             mLinks.resize(ring);
         }
+        if (mSettings.parse == Parse::Optimal)
+            mHead3.assign(std::size_t { 1 } << (32 - kHash3Shift), kNoPosition);
         // Output never needs more than the input plus run codes; past the
         // input's size the stream is useless anyway, and encoding stops there.
         mOut.resize(kHeaderSize + mSize + mSize / kMaxRun + 16);
@@ -126,23 +134,15 @@ public:
             return std::nullopt; // the header alone is longer than nothing
         std::size_t i = 0;
         std::size_t literalStart = 0;
-        std::size_t misses = 0;
-        const bool greedy = !mSettings.lazy;
+        const bool skipping = mSettings.parse == Parse::Skipping;
         while (i + 4 <= mSize) {
             indexUpTo(i);
             Match match = find(i);
             if (match.saving == 0) {
-                // Incompressible stretches are crossed in growing steps at the
-                // greedy levels, as each miss there is all but certain to repeat.
-                ++misses;
-                const std::size_t step = greedy ? 1 + (misses >> 5) : 1;
-                i += step;
-                if (step > 1)
-                    mIndexed = std::min(i, mSize);
+                ++i;
                 continue;
             }
-            misses = 0;
-            if (mSettings.lazy) {
+            if (mSettings.parse == Parse::Lazy) {
                 while (i + 5 <= mSize) {
                     indexUpTo(i + 1);
                     const Match next = find(i + 1);
@@ -156,9 +156,161 @@ public:
                 return std::nullopt;
             i += match.count;
             literalStart = i;
-            if (!mSettings.indexAll && i >= 2)
+            if (skipping && i >= 2)
                 mIndexed = std::max(mIndexed, i - 2);
         }
+        return finish(literalStart);
+    }
+
+    /// The stream along the cheapest path: within each stretch of 64 KiB,
+    /// every position's literal and every length of each match found there
+    /// (the nearest offset for each length) are weighed by their exact code
+    /// bytes, and the path of the fewest bytes to the stretch's end is
+    /// emitted. A literal's price depends on how many came since the last
+    /// copy (the first three ride on the next code for free, the fourth opens
+    /// a literal run), so each position is priced in five states: 0, 1, 2, 3
+    /// and 4 or more literals pending.
+    std::optional<std::vector<std::uint8_t>> runOptimal()
+    {
+        if (mSize == 0)
+            return std::nullopt;
+        constexpr std::size_t kStretch = std::size_t { 1 } << 16;
+        constexpr std::size_t kStates = 5;
+        constexpr std::uint32_t kUnreached = 0xFFFFFFFFu;
+        std::vector<std::uint32_t> price((kStretch + 1) * kStates);
+        std::vector<std::uint8_t> previousState((kStretch + 1) * kStates);
+        std::vector<std::uint16_t> copyCount(kStretch + 1);
+        std::vector<std::uint32_t> copyOffset(kStretch + 1);
+        std::vector<Match> found;
+        std::vector<Match> path; // count 1 for a literal
+        std::size_t literalStart = 0;
+        for (std::size_t start = 0; start < mSize; start += kStretch) {
+            const std::size_t span = std::min(kStretch, mSize - start);
+            std::fill(price.begin(), price.begin() + static_cast<std::ptrdiff_t>((span + 1) * kStates), kUnreached);
+            price[0] = 0;
+            std::size_t searchFrom = 0;
+            for (std::size_t k = 0; k < span; ++k) {
+                const std::uint32_t* here = &price[k * kStates];
+                std::uint32_t* next = &price[(k + 1) * kStates];
+                std::uint8_t* nextFrom = &previousState[(k + 1) * kStates];
+                std::size_t cheapest = 0;
+                for (std::size_t state = 0; state < kStates; ++state) {
+                    if (here[state] == kUnreached)
+                        continue;
+                    if (here[state] < here[cheapest])
+                        cheapest = state;
+                    const std::size_t to = std::min(state + 1, kStates - 1);
+                    const std::uint32_t total = here[state] + (state == 3 ? 2 : 1);
+                    if (total < next[to]) {
+                        next[to] = total;
+                        nextFrom[to] = static_cast<std::uint8_t>(state);
+                    }
+                }
+                const std::size_t i = start + k;
+                if (k < searchFrom || i + 4 > mSize)
+                    continue;
+                indexUpTo(i);
+                collect(i, span - k, found);
+                const std::uint32_t base = here[cheapest];
+                const auto relax = [&](std::size_t count, std::size_t offset) {
+                    const std::size_t cost = copyCost(count, offset);
+                    if (cost == 0)
+                        return;
+                    const std::uint32_t total = base + static_cast<std::uint32_t>(cost);
+                    std::uint32_t& target = price[(k + count) * kStates];
+                    if (total < target) {
+                        target = total;
+                        previousState[(k + count) * kStates] = static_cast<std::uint8_t>(cheapest);
+                        copyCount[k + count] = static_cast<std::uint16_t>(count);
+                        copyOffset[k + count] = static_cast<std::uint32_t>(offset);
+                    }
+                };
+                std::size_t shorter = 2;
+                for (const Match& match : found) {
+                    if (match.count >= mSettings.nice) {
+                        // Long matches are taken whole; the positions they cover are not searched.
+                        relax(match.count, match.offset);
+                        searchFrom = k + match.count;
+                        break;
+                    }
+                    for (std::size_t count = shorter + 1; count <= match.count; ++count)
+                        relax(count, match.offset);
+                    shorter = match.count;
+                }
+            }
+            // Back from the stretch's end along the chosen steps, then forward.
+            const std::uint32_t* last = &price[span * kStates];
+            std::size_t state = static_cast<std::size_t>(std::min_element(last, last + kStates) - last);
+            path.clear();
+            for (std::size_t k = span; k > 0;) {
+                const std::size_t from = previousState[k * kStates + state];
+                if (state == 0) {
+                    path.push_back({ copyCount[k], copyOffset[k], 0 });
+                    k -= copyCount[k];
+                } else {
+                    path.push_back({ 1, 0, 0 });
+                    --k;
+                }
+                state = from;
+            }
+            std::size_t at = start;
+            for (auto step = path.rbegin(); step != path.rend(); ++step) {
+                if (step->count > 1) {
+                    if (!emitLiterals(literalStart, at) || !emitCopy(*step))
+                        return std::nullopt;
+                    literalStart = at + step->count;
+                }
+                at += step->count;
+            }
+        }
+        return finish(literalStart);
+    }
+
+private:
+    // The matches at i with lengths growing as offsets grow (each the longest
+    // seen so far along the chain), at most limit bytes long; a 3-byte match
+    // within 1,024 bytes comes first when it is nearer than them all.
+    void collect(std::size_t i, std::size_t limit, std::vector<Match>& found) const
+    {
+        found.clear();
+        limit = std::min(limit, kMaxCount);
+        const std::uint8_t* here = mIn + i;
+        std::size_t longest = 0;
+        std::int32_t candidate = mHead[hashAt(i)];
+        for (int depth = mSettings.depth; candidate != kNoPosition && depth > 0; --depth) {
+            const auto position = static_cast<std::size_t>(candidate);
+            const std::size_t offset = i - position;
+            if (offset > kMaxOffset)
+                break;
+            const std::uint8_t* there = mIn + position;
+            if (longest == 0 || (longest < limit && there[longest] == here[longest])) {
+                const std::size_t count = commonLength(there, here, limit);
+                if (count > longest && copyCost(count, offset) != 0) {
+                    found.push_back({ count, offset, 0 });
+                    longest = count;
+                    if (count >= mSettings.nice || count == limit)
+                        break;
+                }
+            }
+            candidate = mLinks[position & mRingMask];
+        }
+        const std::int32_t near = mHead3[hash3At(i)];
+        if (near == kNoPosition || limit < 3)
+            return;
+        const std::size_t offset = i - static_cast<std::size_t>(near);
+        if (offset > 1024 || (!found.empty() && found.front().offset <= offset))
+            return;
+        const std::size_t count = commonLength(mIn + near, here, std::min<std::size_t>(limit, 10));
+        if (count < 3)
+            return;
+        if (!found.empty() && count >= found.front().count)
+            found.front() = { count, offset, 0 };
+        else
+            found.insert(found.begin(), { count, offset, 0 });
+    }
+
+    std::optional<std::vector<std::uint8_t>> finish(std::size_t literalStart)
+    {
         if (!emitLiterals(literalStart, mSize))
             return std::nullopt;
         const std::size_t rest = (mSize - literalStart) % 4;
@@ -172,10 +324,14 @@ public:
         return std::move(mOut);
     }
 
-private:
     std::size_t hashAt(std::size_t position) const
     {
         return static_cast<std::size_t>((load32(mIn + position) * 2654435761u) >> mHashShift);
+    }
+
+    std::size_t hash3At(std::size_t position) const
+    {
+        return static_cast<std::size_t>(((load32(mIn + position) & 0xFFFFFFu) * 2654435761u) >> kHash3Shift);
     }
 
     void indexUpTo(std::size_t end)
@@ -186,6 +342,8 @@ private:
             if (!mLinks.empty())
                 mLinks[mIndexed & mRingMask] = head;
             head = static_cast<std::int32_t>(mIndexed);
+            if (!mHead3.empty())
+                mHead3[hash3At(mIndexed)] = static_cast<std::int32_t>(mIndexed);
         }
     }
 
@@ -280,6 +438,8 @@ private:
     int mHashShift = 0;
     std::vector<std::int32_t> mHead;
     std::vector<std::int32_t> mLinks;
+    std::vector<std::int32_t> mHead3; ///< the nearest position per hash of 3 bytes (optimal parsing only)
+    static constexpr int kHash3Shift = 32 - 12;
     std::size_t mRingMask = 0;
     std::size_t mIndexed = 0; ///< positions below this are in the chains (or were skipped)
     std::vector<std::uint8_t> mOut;
@@ -296,7 +456,9 @@ std::optional<std::vector<std::uint8_t>> compressLevel(std::span<const std::uint
     if (source.size() > kMaxEncodedInput)
         throw std::length_error("input too large for a compressed resource");
     const int clamped = std::clamp(level, kMinLevel, kMaxLevel);
-    return Encoder(source, kLevels[clamped]).run();
+    const LevelSettings& settings = kLevels[clamped];
+    Encoder encoder(source, settings);
+    return settings.parse == Parse::Optimal ? encoder.runOptimal() : encoder.run();
 }
 
 } // namespace kelvora

@@ -121,10 +121,10 @@ public:
         }
         if (mSettings.parse == Parse::Optimal)
             mHead3.assign(std::size_t { 1 } << (32 - kHash3Shift), kNoPosition);
-        // Output never needs more than the input plus run codes; past the
-        // input's size the stream is useless anyway, and encoding stops there.
+        // Output never needs more than the input plus run codes; once as long
+        // as the input the stream is useless, and encoding stops there.
         mOut.resize(kHeaderSize + mSize + mSize / kMaxRun + 16);
-        mLimit = mOut.data() + kHeaderSize + mSize;
+        mLimit = mOut.data() + mSize; // the header counts: a stream must be shorter than the input
         mOp = mOut.data() + kHeaderSize;
     }
 

@@ -31,7 +31,7 @@ constexpr std::size_t kMaxRun = 112;
 constexpr std::int32_t kNoPosition = -1;
 
 enum class Parse {
-    Skipping, ///< greedy, indexing only the last positions inside a match
+    Skipping, ///< greedy on one candidate, indexing only the last positions inside a match
     Greedy, ///< take the best match at each position
     Lazy, ///< defer a match by one byte when the next position gives a better one
     Optimal, ///< the cheapest path through all matches of each 64 KiB stretch
@@ -134,7 +134,6 @@ public:
             return std::nullopt; // the header alone is longer than nothing
         std::size_t i = 0;
         std::size_t literalStart = 0;
-        const bool skipping = mSettings.parse == Parse::Skipping;
         while (i + 4 <= mSize) {
             indexUpTo(i);
             Match match = find(i);
@@ -156,8 +155,42 @@ public:
                 return std::nullopt;
             i += match.count;
             literalStart = i;
-            if (skipping && i >= 2)
-                mIndexed = std::max(mIndexed, i - 2);
+        }
+        return finish(literalStart);
+    }
+
+    /// The fastest parse: one candidate per position (the last with the same
+    /// hash), taken when its first 4 bytes match, and only a match's last two
+    /// positions indexed.
+    std::optional<std::vector<std::uint8_t>> runFast()
+    {
+        if (mSize == 0)
+            return std::nullopt;
+        std::size_t i = 0;
+        std::size_t literalStart = 0;
+        while (i + 4 <= mSize) {
+            std::int32_t& head = mHead[hashAt(i)];
+            const std::int32_t candidate = head;
+            head = static_cast<std::int32_t>(i);
+            if (candidate != kNoPosition) {
+                const auto position = static_cast<std::size_t>(candidate);
+                const std::size_t offset = i - position;
+                if (offset <= kMaxOffset && load32(mIn + position) == load32(mIn + i)) {
+                    const std::size_t limit = std::min(kMaxCount, mSize - i);
+                    const std::size_t count = 4 + commonLength(mIn + position + 4, mIn + i + 4, limit - 4);
+                    const std::size_t cost = copyCost(count, offset);
+                    if (cost != 0) {
+                        if (!emitLiterals(literalStart, i) || !emitCopy(Match { count, offset, count - cost }))
+                            return std::nullopt;
+                        i += count;
+                        literalStart = i;
+                        for (std::size_t k = i - 2; k < i && k + 4 <= mSize; ++k)
+                            mHead[hashAt(k)] = static_cast<std::int32_t>(k);
+                        continue;
+                    }
+                }
+            }
+            ++i;
         }
         return finish(literalStart);
     }
@@ -458,7 +491,14 @@ std::optional<std::vector<std::uint8_t>> compressLevel(std::span<const std::uint
     const int clamped = std::clamp(level, kMinLevel, kMaxLevel);
     const LevelSettings& settings = kLevels[clamped];
     Encoder encoder(source, settings);
-    return settings.parse == Parse::Optimal ? encoder.runOptimal() : encoder.run();
+    switch (settings.parse) {
+    case Parse::Skipping:
+        return encoder.runFast();
+    case Parse::Optimal:
+        return encoder.runOptimal();
+    default:
+        return encoder.run();
+    }
 }
 
 } // namespace kelvora

@@ -4,6 +4,7 @@
 #include "package/base/KelvoraBinding.h"
 #include "support/Codec.h"
 #include "support/Kelvora.h"
+#include "tests/common/SeedCorpus.h"
 #include "tests/support/CodecTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -141,4 +142,21 @@ TEST(CompressLevel, exportAndBindingGiveTheCoresBytesAndNullWhenNothingShrinks)
     }
     const Bytes random = randomBytes(5000, 3);
     EXPECT_FALSE(varnick::kelvoraCompressLevel(varnick::ByteString(random.begin(), random.end()), 6).has_value());
+}
+
+TEST(CompressLevel, fuzzSeedsRoundTripAtEveryLevel)
+{
+    // The fuzz target's seeds, replayed: the first byte picks a level, the rest is the data.
+    const auto seeds = varnick::test::seedCorpus("compress_level");
+    ASSERT_GE(seeds.size(), 5u);
+    for (const varnick::ByteString& seed : seeds) {
+        const Bytes data(seed.begin() + 1, seed.end());
+        for (int level = kelvora::kMinLevel; level <= kelvora::kMaxLevel; ++level) {
+            if (const auto stored = compressLevel(data, level)) {
+                const auto result = kelvora::decompress(*stored);
+                ASSERT_EQ(result.status, DecodeStatus::Ok);
+                EXPECT_TRUE(result.bytes == data) << "level " << level;
+            }
+        }
+    }
 }

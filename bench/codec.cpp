@@ -14,11 +14,11 @@
 // The real resources are found in --realdata DIR, else $VARNICK_REALDATA, else
 // ../shared/realdata beside the source tree; without them part (a) is skipped.
 // Usage: bench_codec [--realdata DIR] [--seconds S]
+#include "support/Codec.h"
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
-#include "support/Codec.h"
 #include "support/Kelvora.h"
 #include "tests/support/ReferenceEncoder.h"
 #include "tests/support/TestData.h"
@@ -323,8 +323,8 @@ std::size_t totalSize(const std::vector<Bytes>& parts)
 void benchDecoder(const Exports& exports, const std::vector<Case>& cases)
 {
     std::printf("\nDecoder, output MB/s (ratio = Kelvora core / LZ4)\n");
-    std::printf("%-36s %8s %8s %10s %10s %10s %10s %7s\n", "case", "in MB", "out MB", "export", "core", "LZ4",
-        "memcpy", "ratio");
+    std::printf("%-36s %8s %8s %10s %10s %10s %10s %7s\n", "case", "in MB", "out MB", "export", "core", "LZ4", "memcpy",
+        "ratio");
     for (const Case& c : cases) {
         const std::size_t outSize = totalSize(c.plain);
         std::size_t largestOut = 0;

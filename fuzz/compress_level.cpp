@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto stored = varnick::kelvoraCompressLevel(input, each);
         if (!stored)
             continue;
-        const auto byte = [&](std::size_t at) { return static_cast<std::size_t>(static_cast<unsigned char>((*stored)[at])); };
+        const auto byte
+            = [&](std::size_t at) { return static_cast<std::size_t>(static_cast<unsigned char>((*stored)[at])); };
         if (stored->size() >= input.size() || stored->size() < 10)
             std::abort();
         if ((byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24) != stored->size())

@@ -58,8 +58,8 @@ ByteString contentsOf(const PackageResource& resource, std::size_t position)
     } catch (const Failure& failure) {
         if (failure.code() != ErrorCode::DamagedCompression)
             throw;
-        throw Failure(ErrorCode::DamagedCompression, "The compressed " + describeResource(resource, position)
-                + " is damaged and cannot be decompressed");
+        throw Failure(ErrorCode::DamagedCompression,
+            "The compressed " + describeResource(resource, position) + " is damaged and cannot be decompressed");
     }
 }
 
@@ -108,8 +108,7 @@ std::string readBackDifference(const PackageFile& before, const std::vector<Byte
         if (k == again.Files.size())
             return describeResource(original, i) + " is missing";
         const PackageResource& copy = again.Files[k];
-        if (copy.TypeID != original.TypeID || copy.GroupID != original.GroupID
-            || copy.InstanceID != original.InstanceID
+        if (copy.TypeID != original.TypeID || copy.GroupID != original.GroupID || copy.InstanceID != original.InstanceID
             || (before.IndexMinorVersion == 2 && copy.ResourceID != original.ResourceID))
             return describeResource(original, i) + " has other identifiers";
         ByteString decoded;
@@ -250,7 +249,8 @@ RecompressFileResult recompressFile(const fs::path& file, const RecompressOption
                 writeReplacing(file, bytes);
         }
     } catch (const std::bad_alloc&) {
-        result = RecompressFileResult { file, true, "out of memory", false, result.BytesBefore, result.BytesBefore, {} };
+        result
+            = RecompressFileResult { file, true, "out of memory", false, result.BytesBefore, result.BytesBefore, {} };
     } catch (const std::exception& error) {
         result.Refused = true;
         result.Changed = false;

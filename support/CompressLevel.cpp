@@ -11,9 +11,11 @@
 //
 // Literal bytes go out as runs of 4..112 (multiples of 4), the last 0..3 of
 // them riding on the next copy code or on the stop code that ends every
-// stream. Levels 1..3 search greedily and, after a match, index only its
-// last positions; levels 4..9 index every position and defer a match by one
-// byte when the next position gives a better one (lazy matching).
+// stream. Level 1 looks at one candidate per position and indexes only a
+// match's last positions; levels 2 and 3 search chains greedily; levels 4 to 7
+// defer a match by one byte when the next position gives a better one (lazy
+// matching); levels 8 and 9 choose the cheapest path through all matches of
+// each 64 KiB stretch (optimal parsing), with 3-byte matches as well.
 #include "support/Codec.h"
 
 #include <algorithm>
@@ -53,7 +55,7 @@ constexpr LevelSettings kLevels[kMaxLevel + 1] = {
     { 32, Parse::Lazy, 258 },
     { 96, Parse::Lazy, 512 },
     { 64, Parse::Optimal, 128 },
-    { 512, Parse::Optimal, 258 },
+    { 1024, Parse::Optimal, 1028 },
 };
 
 /// Code bytes for a copy of count bytes from offset back; 0 when no family can carry it.
@@ -119,8 +121,10 @@ public:
             mRingMask = ring - 1;
             mLinks.resize(ring);
         }
-        if (mSettings.parse == Parse::Optimal)
-            mHead3.assign(std::size_t { 1 } << (32 - kHash3Shift), kNoPosition);
+        if (mSettings.parse == Parse::Optimal) {
+            mHash3Shift = mHashShift;
+            mHead3.assign(mHead.size(), kNoPosition);
+        }
         // Output never needs more than the input plus run codes; once as long
         // as the input the stream is useless, and encoding stops there.
         mOut.resize(kHeaderSize + mSize + mSize / kMaxRun + 16);
@@ -200,9 +204,9 @@ public:
     /// (the nearest offset for each length) are weighed by their exact code
     /// bytes, and the path of the fewest bytes to the stretch's end is
     /// emitted. A literal's price depends on how many came since the last
-    /// copy (the first three ride on the next code for free, the fourth opens
-    /// a literal run), so each position is priced in five states: 0, 1, 2, 3
-    /// and 4 or more literals pending.
+    /// copy (the first three ride on the next code, the fourth opens a literal
+    /// run), so each position is priced in five states: 0, 1, 2, 3 and 4 or
+    /// more literals pending.
     std::optional<std::vector<std::uint8_t>> runOptimal()
     {
         if (mSize == 0)
@@ -210,6 +214,11 @@ public:
         constexpr std::size_t kStretch = std::size_t { 1 } << 16;
         constexpr std::size_t kStates = 5;
         constexpr std::uint32_t kUnreached = 0xFFFFFFFFu;
+        // Prices in 1/112 bytes: a literal riding on the next code costs a
+        // byte, the fourth opens a run (a byte more), and each one after adds
+        // its share of the run's code byte.
+        constexpr std::uint32_t kByte = 112;
+        constexpr std::uint32_t kLiteralPrice[kStates] = { kByte, kByte, kByte, 2 * kByte, kByte + 1 };
         std::vector<std::uint32_t> price((kStretch + 1) * kStates);
         std::vector<std::uint8_t> previousState((kStretch + 1) * kStates);
         std::vector<std::uint16_t> copyCount(kStretch + 1);
@@ -233,7 +242,7 @@ public:
                     if (here[state] < here[cheapest])
                         cheapest = state;
                     const std::size_t to = std::min(state + 1, kStates - 1);
-                    const std::uint32_t total = here[state] + (state == 3 ? 2 : 1);
+                    const std::uint32_t total = here[state] + kLiteralPrice[state];
                     if (total < next[to]) {
                         next[to] = total;
                         nextFrom[to] = static_cast<std::uint8_t>(state);
@@ -249,7 +258,7 @@ public:
                     const std::size_t cost = copyCost(count, offset);
                     if (cost == 0)
                         return;
-                    const std::uint32_t total = base + static_cast<std::uint32_t>(cost);
+                    const std::uint32_t total = base + static_cast<std::uint32_t>(cost * kByte);
                     std::uint32_t& target = price[(k + count) * kStates];
                     if (total < target) {
                         target = total;
@@ -364,7 +373,7 @@ private:
 
     std::size_t hash3At(std::size_t position) const
     {
-        return static_cast<std::size_t>(((load32(mIn + position) & 0xFFFFFFu) * 2654435761u) >> kHash3Shift);
+        return static_cast<std::size_t>(((load32(mIn + position) & 0xFFFFFFu) * 2654435761u) >> mHash3Shift);
     }
 
     void indexUpTo(std::size_t end)
@@ -472,7 +481,7 @@ private:
     std::vector<std::int32_t> mHead;
     std::vector<std::int32_t> mLinks;
     std::vector<std::int32_t> mHead3; ///< the nearest position per hash of 3 bytes (optimal parsing only)
-    static constexpr int kHash3Shift = 32 - 12;
+    int mHash3Shift = 0;
     std::size_t mRingMask = 0;
     std::size_t mIndexed = 0; ///< positions below this are in the chains (or were skipped)
     std::vector<std::uint8_t> mOut;

@@ -69,7 +69,8 @@ constexpr std::size_t kFastOutput = 3 + 1028;
 // For a period p below 16: the smallest multiple of p that is at least 8, and at least 16.
 constexpr std::uint8_t kPeriodsOf8[16] = { 0, 8, 8, 9, 8, 10, 12, 14, 8, 9, 10, 11, 12, 13, 14, 15 };
 constexpr std::uint8_t kPeriodsOf16[16] = { 0, 16, 16, 18, 16, 20, 18, 21, 16, 18, 20, 22, 24, 26, 28, 30 };
-// For a period p below 8: where bytes 4..7 of the copy can be read, relative to its source, once bytes 0..3 are written.
+// For a period p below 8: where bytes 4..7 of the copy can be read, relative to its source, once bytes 0..3 are
+// written.
 constexpr std::uint8_t kSecondWord[8] = { 0, 1, 2, 1, 0, 4, 4, 4 };
 
 // Copies count bytes from offset bytes back; out points at the first byte to

@@ -1,9 +1,9 @@
 // Keeping packages compressed: which resources end up compressed, the
 // directory of compressed files rebuilt true, files replaced only after a
 // true read-back (and never in a dry run), and varnick-cli recompress.
+#include "package/Recompress.h"
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
-#include "package/Recompress.h"
 #include "package/base/Folders.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
@@ -40,9 +40,8 @@ const ByteString kTiny = "objd";
 ByteString samplePackage(std::int32_t indexMinor = 2)
 {
     const ByteString texture = asString(textureBytes(50000, 4));
-    const ByteString directory
-        = storedId("43545353") + storedId("7F000001") + storedId("00000003") + (indexMinor == 2 ? storedId("00000000") : "")
-        + le32(3000);
+    const ByteString directory = storedId("43545353") + storedId("7F000001") + storedId("00000003")
+        + (indexMinor == 2 ? storedId("00000000") : "") + le32(3000);
     PackageBuilder builder;
     builder.indexMinorVersion(indexMinor)
         .add("43545353", "7F000001", "00000001", "00000000", kText)
@@ -128,8 +127,8 @@ TEST_F(Recompress, compressesWhatShrinksKeepsTheRestAndRebuildsTheDirectoryTrue)
     }
 
     // Nothing compressed: no directory at all; something compressed but no directory: one is added at the end.
-    PackageFile plain = parsePackage(
-        PackageBuilder().add("43545353", "7F000001", "00000003", "00000000", kRandom).build());
+    PackageFile plain
+        = parsePackage(PackageBuilder().add("43545353", "7F000001", "00000003", "00000000", kRandom).build());
     plain.Files.push_back(plain.Files[0]);
     plain.Files[1].TypeID = storedId("E86B1EEF");
     recompressPackage(plain);
@@ -183,10 +182,11 @@ TEST_F(Recompress, fileIsReplacedOnlyAfterATrueReadBackAndNeverInADryRun)
     EXPECT_FALSE(recompressFile(file, {}).Changed); // a second pass finds nothing to do
 
     // A damaged compressed resource or a file that is no package: refused, left as it was.
-    ByteString damaged = PackageBuilder()
-                             .add("43545353", "7F000001", "00000001", "00000000", kText)
-                             .add("43545353", "7F000001", "00000002", "00000000", ByteString("\0\0\0\0\x10\xFB\0\0\0\xFB\x01", 11))
-                             .build();
+    ByteString damaged
+        = PackageBuilder()
+              .add("43545353", "7F000001", "00000001", "00000000", kText)
+              .add("43545353", "7F000001", "00000002", "00000000", ByteString("\0\0\0\0\x10\xFB\0\0\0\xFB\x01", 11))
+              .build();
     const auto broken = dir.write("broken.package", damaged);
     const RecompressFileResult brokenResult = recompressFile(broken, {});
     EXPECT_TRUE(brokenResult.Refused);
@@ -213,11 +213,11 @@ TEST_F(Recompress, foldersAreSearchedAndEveryPackageRunsOnThePool)
     RecompressOptions options;
     options.Threads = 2;
     std::size_t reported = 0;
-    const auto results = recompressFiles(files, options,
-        [&](std::size_t done, std::size_t total, const RecompressFileResult&) {
-            EXPECT_EQ(total, 3u);
-            EXPECT_EQ(done, ++reported);
-        });
+    const auto results
+        = recompressFiles(files, options, [&](std::size_t done, std::size_t total, const RecompressFileResult&) {
+              EXPECT_EQ(total, 3u);
+              EXPECT_EQ(done, ++reported);
+          });
     ASSERT_EQ(results.size(), 3u);
     for (std::size_t k = 0; k < 3; ++k) {
         EXPECT_EQ(results[k].File, files[k]);
@@ -239,8 +239,8 @@ TEST_F(Recompress, commandLineReportsASummaryAndHonoursDryRun)
     dir.write("bad.package", "not a package");
     const auto out = dir.path() / "out.txt";
     const auto run = [&](const std::string& options) {
-        const std::string command = "'" + pathToUtf8(tool) + "' recompress '" + pathToUtf8(dir.path()) + "' "
-            + options + " >'" + pathToUtf8(out) + "' 2>/dev/null";
+        const std::string command = "'" + pathToUtf8(tool) + "' recompress '" + pathToUtf8(dir.path()) + "' " + options
+            + " >'" + pathToUtf8(out) + "' 2>/dev/null";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };

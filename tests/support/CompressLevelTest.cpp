@@ -134,7 +134,8 @@ TEST(CompressLevel, exportAndBindingGiveTheCoresBytesAndNullWhenNothingShrinks)
         ASSERT_TRUE(expected);
         KelvoraString result = CompressLevel(data.data(), static_cast<std::int32_t>(data.size()), level);
         ASSERT_NE(result, nullptr);
-        EXPECT_EQ(Bytes(kelvoraStringBytes(result), kelvoraStringBytes(result) + kelvoraStringLength(result)), *expected);
+        EXPECT_EQ(
+            Bytes(kelvoraStringBytes(result), kelvoraStringBytes(result) + kelvoraStringLength(result)), *expected);
         kelvoraStringFree(result);
         const auto bound = varnick::kelvoraCompressLevel(varnick::ByteString(data.begin(), data.end()), level);
         ASSERT_TRUE(bound);

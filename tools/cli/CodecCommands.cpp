@@ -158,8 +158,8 @@ void addCodecCommands(CLI::App& app)
         "with progress on standard error and a summary (packages, bytes before, bytes after, refused with the "
         "reason) on standard output. Exit status 1 when a package was refused or a path was not found.");
     recompress
-        ->add_option("PATH", recompressOptions->paths,
-            "Package files, or folders searched recursively for *.package files")
+        ->add_option(
+            "PATH", recompressOptions->paths, "Package files, or folders searched recursively for *.package files")
         ->required();
     recompress->add_option("--level", recompressOptions->level, "Compression level, 1 (fastest) to 9 (smallest)")
         ->check(CLI::Range(1, 9))

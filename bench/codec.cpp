@@ -1,13 +1,20 @@
-// Codec speed, each figure beside a baseline measured in the same run:
-//   1. Kelvora's Decompress (the exported function, as the program calls it:
-//      decoding plus the one copy into the returned string) on game-like
-//      streams and on synthetic worst cases, in output MB/s beside memcpy of
-//      the same output size;
-//   2. Kelvora's Compress against the plain reference encoder on 1 MB of
-//      varied data, with identical output (goal: at least 50 times faster).
-// Real compressed resources from package files are decoded too when a folder
-// of them is found (--realdata DIR, default ../shared/realdata).
+// Codec speed and ratio, each figure beside baselines measured in the same run:
+//   1. the decoder on (a) the real compressed resources of package files,
+//      (b) streams of CompressLevel from text, mesh, texture and varied inputs,
+//      (c) synthetic worst cases: Kelvora's Decompress export (decoding plus
+//      the copy into the returned string) and the decoder core into a reused
+//      buffer, in output MB/s, beside memcpy of the output and LZ4's decoder
+//      (LZ4_decompress_safe of the same uncompressed bytes, compressed with
+//      LZ4_compress_default; shown when the bench was built with liblz4);
+//   2. CompressLevel at levels 1..9 on the same inputs: ratio and MB/s, beside
+//      the block encoder's ratio and a greedy 2-byte hash chain of 50
+//      candidates (the comparison baseline for level 9);
+//   3. Kelvora's block Compress against the plain reference encoder on 1 MB of
+//      varied data, with identical output.
+// The real resources are found in --realdata DIR, else $VARNICK_REALDATA, else
+// ../shared/realdata beside the source tree; without them part (a) is skipped.
 // Usage: bench_codec [--realdata DIR] [--seconds S]
+#include "support/Codec.h"
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
 #include "package/base/KelvoraBinding.h"
@@ -30,6 +37,10 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#endif
+
+#ifdef VARNICK_HAVE_LZ4
+#include <lz4.h>
 #endif
 
 using namespace varnick;
@@ -137,26 +148,31 @@ void emitStop(Bytes& out, const std::uint8_t* bytes, std::size_t size)
     out.insert(out.end(), bytes, bytes + size);
 }
 
-// A greedy LZ encoder using every code family, as the game's own resources
-// do: longest match among the last few positions with the same 4 bytes.
-Bytes gameLikeStream(const Bytes& data)
+// A greedy LZ encoder using every code family: the longest match among the
+// last `tries` positions with the same first hashBytes (2 or 4) bytes. With
+// 2 bytes and 50 tries it is the baseline that CompressLevel's level 9 must beat.
+Bytes chainStream(const Bytes& data, int hashBytes, int tries)
 {
     Bytes out = header();
-    std::vector<std::int32_t> head(1 << 16, -1);
+    const int bits = 16;
+    std::vector<std::int32_t> head(std::size_t { 1 } << bits, -1);
     std::vector<std::int32_t> previous(data.size(), -1);
-    auto hash4 = [&](std::size_t at) {
+    const std::size_t hashed = static_cast<std::size_t>(hashBytes);
+    auto hashAt = [&](std::size_t at) -> std::uint32_t {
+        if (hashBytes == 2)
+            return static_cast<std::uint32_t>(data[at] | (data[at + 1] << 8));
         std::uint32_t v = 0;
         std::memcpy(&v, &data[at], 4);
-        return (v * 2654435761u) >> 16;
+        return (v * 2654435761u) >> (32 - bits);
     };
     std::size_t literalStart = 0;
     std::size_t i = 0;
     while (i + 4 <= data.size()) {
-        const std::uint32_t h = hash4(i);
+        const std::uint32_t h = hashAt(i);
         std::size_t bestLength = 0;
         std::size_t bestOffset = 0;
-        int tries = 16;
-        for (std::int32_t p = head[h]; p >= 0 && tries-- > 0; p = previous[static_cast<std::size_t>(p)]) {
+        int left = tries;
+        for (std::int32_t p = head[h]; p >= 0 && left-- > 0; p = previous[static_cast<std::size_t>(p)]) {
             const std::size_t offset = i - static_cast<std::size_t>(p);
             if (offset > 131072)
                 break;
@@ -179,8 +195,8 @@ Bytes gameLikeStream(const Bytes& data)
         emitLiterals(out, &data[literalStart], pending);
         const std::size_t plain = pending % 4;
         emitCopy(out, &data[i - plain], plain, bestOffset, bestLength);
-        for (std::size_t k = 1; k < bestLength && i + k + 4 <= data.size(); ++k) {
-            const std::uint32_t hk = hash4(i + k);
+        for (std::size_t k = 1; k < bestLength && i + k + hashed <= data.size(); ++k) {
+            const std::uint32_t hk = hashAt(i + k);
             previous[i + k] = head[hk];
             head[hk] = static_cast<std::int32_t>(i + k);
         }
@@ -203,21 +219,61 @@ Bytes repeatedCodes(
     return out;
 }
 
+Bytes decodedOf(const Bytes& stored)
+{
+    kelvora::DecodeResult result = kelvora::decompress(stored);
+    if (result.status != kelvora::DecodeStatus::Ok) {
+        std::fprintf(stderr, "bench stream does not decode: %s\n", kelvora::describe(result.status));
+        std::exit(1);
+    }
+    return std::move(result.bytes);
+}
+
+Bytes levelStream(const Bytes& data, int level)
+{
+    auto stored = kelvora::compressLevel(data, level);
+    return stored ? std::move(*stored) : kelvora::compress(data, 16);
+}
+
+// One or more streams timed as one workload (the real resources are many small ones).
 struct Case {
     std::string name;
-    Bytes stored;
+    std::vector<Bytes> stored;
+    std::vector<Bytes> plain; ///< what each stream decodes to
 };
 
+Case caseOf(std::string name, Bytes stored)
+{
+    Case c { std::move(name), {}, {} };
+    c.plain.push_back(decodedOf(stored));
+    c.stored.push_back(std::move(stored));
+    return c;
+}
+
+fs::path findRealData(const fs::path& given)
+{
+    if (!given.empty())
+        return given;
+    if (const char* env = std::getenv("VARNICK_REALDATA"); env != nullptr && *env != '\0')
+        return pathFromUtf8(env);
+#ifdef VARNICK_SOURCE_DIR
+    return fs::path(VARNICK_SOURCE_DIR) / ".." / "shared" / "realdata";
+#else
+    return "../shared/realdata";
+#endif
+}
+
+// Every compressed resource (bytes 4-5 are 10 FB) of the packages below folder.
 std::vector<Case> realResources(const fs::path& folder)
 {
     std::vector<Case> cases;
     std::error_code error;
-    if (!fs::is_directory(folder, error))
+    if (!fs::is_directory(folder, error)) {
+        std::printf("real data: no folder %s, skipped\n", pathToUtf8(folder).c_str());
         return cases;
-    Bytes all = header();
-    std::size_t count = 0;
-    std::size_t outputBytes = 0;
-    Case largest { "real: largest resource", {} };
+    }
+    Case all { "real: all resources", {}, {} };
+    Case largest { "real: largest resource", {}, {} };
     for (const auto& item : fs::recursive_directory_iterator(folder, error)) {
         if (item.path().extension() != ".package")
             continue;
@@ -226,50 +282,155 @@ std::vector<Case> realResources(const fs::path& folder)
             for (const PackageResource& file : pkg.Files) {
                 if (!isCompressedResource(file.Data))
                     continue;
-                ++count;
-                outputBytes += decompressResource(file.Data).size();
-                if (file.Data.size() > largest.stored.size())
-                    largest.stored.assign(file.Data.begin(), file.Data.end());
+                Bytes stored(file.Data.begin(), file.Data.end());
+                const kelvora::DecodeResult result = kelvora::decompress(stored);
+                if (result.status != kelvora::DecodeStatus::Ok || result.bytes.empty())
+                    continue;
+                if (largest.stored.empty() || stored.size() > largest.stored[0].size()) {
+                    largest.stored = { stored };
+                    largest.plain = { result.bytes };
+                }
+                all.stored.push_back(std::move(stored));
+                all.plain.push_back(result.bytes);
             }
         } catch (const std::exception&) {
             // Files of other games' formats are among them; they are not ours to time.
         }
     }
-    if (count == 0)
+    if (all.stored.empty()) {
+        std::printf("real data: no compressed resources in %s, skipped\n", pathToUtf8(folder).c_str());
         return cases;
-    std::printf("real data: %zu compressed resources, %.2f MB decoded, in %s\n", count,
+    }
+    std::size_t outputBytes = 0;
+    for (const Bytes& plain : all.plain)
+        outputBytes += plain.size();
+    std::printf("real data: %zu compressed resources, %.2f MB decoded, in %s\n", all.stored.size(),
         static_cast<double>(outputBytes) / 1e6, pathToUtf8(folder).c_str());
+    all.name = "real: all " + std::to_string(all.stored.size()) + " resources";
+    cases.push_back(std::move(all));
     cases.push_back(std::move(largest));
     return cases;
 }
 
+std::size_t totalSize(const std::vector<Bytes>& parts)
+{
+    std::size_t total = 0;
+    for (const Bytes& part : parts)
+        total += part.size();
+    return total;
+}
+
 void benchDecoder(const Exports& exports, const std::vector<Case>& cases)
 {
-    std::printf("\n%-34s %9s %9s %11s %11s %7s\n", "Decompress", "in MB", "out MB", "out MB/s", "memcpy MB/s", "ratio");
+    std::printf("\nDecoder, output MB/s (ratio = Kelvora core / LZ4)\n");
+    std::printf("%-36s %8s %8s %10s %10s %10s %10s %7s\n", "case", "in MB", "out MB", "export", "core", "LZ4", "memcpy",
+        "ratio");
     for (const Case& c : cases) {
-        const auto length = static_cast<std::int32_t>(c.stored.size());
-        KelvoraString probe = exports.decompress(c.stored.data(), length);
-        if (probe == nullptr) {
-            std::printf("%-34s damaged stream\n", c.name.c_str());
-            continue;
-        }
-        const std::size_t outSize = kelvoraStringLength(probe);
-        kelvoraStringFree(probe);
+        const std::size_t outSize = totalSize(c.plain);
+        std::size_t largestOut = 0;
+        for (const Bytes& plain : c.plain)
+            largestOut = std::max(largestOut, plain.size());
 
-        const double decode = secondsPerCall([&] {
-            KelvoraString result = exports.decompress(c.stored.data(), length);
-            kelvoraStringFree(result);
+        const double viaExport = secondsPerCall([&] {
+            for (const Bytes& stored : c.stored) {
+                KelvoraString result = exports.decompress(stored.data(), static_cast<std::int32_t>(stored.size()));
+                kelvoraStringFree(result);
+            }
         });
-        Bytes from(outSize, 1);
-        Bytes to(outSize, 0);
+        // The decoder proper, into one buffer kept across calls.
+        kelvora::detail::OutputBuffer buffer(largestOut + 1);
+        bool same = true;
+        const double core = secondsPerCall([&] {
+            for (std::size_t k = 0; k < c.stored.size(); ++k) {
+                std::size_t length = 0;
+                std::size_t position = 0;
+                kelvora::detail::decode(c.stored[k], kelvora::kMaxDecodedSize, buffer, length, position);
+                same &= length == c.plain[k].size();
+            }
+        });
+        double lz4 = 0;
+#ifdef VARNICK_HAVE_LZ4
+        std::vector<std::vector<char>> packed;
+        for (const Bytes& plain : c.plain) {
+            std::vector<char> bytes(static_cast<std::size_t>(LZ4_compressBound(static_cast<int>(plain.size()))));
+            const int n = LZ4_compress_default(reinterpret_cast<const char*>(plain.data()), bytes.data(),
+                static_cast<int>(plain.size()), static_cast<int>(bytes.size()));
+            bytes.resize(static_cast<std::size_t>(n));
+            packed.push_back(std::move(bytes));
+        }
+        std::vector<char> target(largestOut + 1);
+        lz4 = secondsPerCall([&] {
+            for (std::size_t k = 0; k < packed.size(); ++k) {
+                const int n = LZ4_decompress_safe(packed[k].data(), target.data(), static_cast<int>(packed[k].size()),
+                    static_cast<int>(target.size()));
+                same &= n == static_cast<int>(c.plain[k].size());
+            }
+        });
+#endif
+        Bytes from(largestOut, 1);
+        Bytes to(largestOut, 0);
         const double copy = secondsPerCall([&] {
-            std::memcpy(to.data(), from.data(), outSize);
-            // Keep the copy from being optimised away.
-            from[outSize / 2] = static_cast<std::uint8_t>(to[outSize / 3] + 1);
+            for (const Bytes& plain : c.plain) {
+                std::memcpy(to.data(), from.data(), plain.size());
+                // Keep the copy from being optimised away.
+                from[plain.size() / 2] = static_cast<std::uint8_t>(to[plain.size() / 3] + 1);
+            }
         });
         const double mb = static_cast<double>(outSize) / 1e6;
-        std::printf("%-34s %9.2f %9.2f %11.0f %11.0f %7.2f\n", c.name.c_str(),
-            static_cast<double>(c.stored.size()) / 1e6, mb, mb / decode, mb / copy, copy / decode);
+        char lz4Text[32] = "n/a";
+        char ratioText[32] = "n/a";
+        if (lz4 > 0) {
+            std::snprintf(lz4Text, sizeof lz4Text, "%.0f", mb / lz4);
+            std::snprintf(ratioText, sizeof ratioText, "%.2f", lz4 / core);
+        }
+        std::printf("%-36s %8.2f %8.2f %10.0f %10.0f %10s %10.0f %7s%s\n", c.name.c_str(),
+            static_cast<double>(totalSize(c.stored)) / 1e6, mb, mb / viaExport, mb / core, lz4Text, mb / copy,
+            ratioText, same ? "" : "  (LENGTH MISMATCH)");
+    }
+}
+
+struct Input {
+    std::string name;
+    std::vector<Bytes> parts;
+};
+
+void benchLevels(const std::vector<Input>& inputs)
+{
+    std::printf("\nCompressLevel: stored / original size (MB/s of input), beside the block encoder (16 units)\n"
+                "and a greedy 2-byte hash chain of 50 candidates; L9 gain = 1 - L9 / chain\n");
+    std::printf("%-20s", "input");
+    for (int level = kelvora::kMinLevel; level <= kelvora::kMaxLevel; ++level)
+        std::printf("  %12s%d", "level ", level);
+    std::printf("  %8s %8s %8s\n", "block", "chain50", "L9 gain");
+    for (const Input& input : inputs) {
+        const double original = static_cast<double>(totalSize(input.parts));
+        std::printf("%-20s", input.name.c_str());
+        double level9 = 0;
+        for (int level = kelvora::kMinLevel; level <= kelvora::kMaxLevel; ++level) {
+            double stored = 0;
+            bool exact = true;
+            const double seconds = secondsPerCall([&] {
+                stored = 0;
+                for (const Bytes& part : input.parts) {
+                    const auto packed = kelvora::compressLevel(part, level);
+                    stored += static_cast<double>(packed ? packed->size() : part.size());
+                }
+            });
+            for (const Bytes& part : input.parts) {
+                if (const auto packed = kelvora::compressLevel(part, level))
+                    exact &= decodedOf(*packed) == part;
+            }
+            if (level == kelvora::kMaxLevel)
+                level9 = stored;
+            std::printf("  %5.3f (%5.0f)%s", stored / original, original / 1e6 / seconds, exact ? "" : "!");
+        }
+        double block = 0;
+        double chain = 0;
+        for (const Bytes& part : input.parts) {
+            block += static_cast<double>(std::min(kelvora::compress(part, 16).size(), part.size()));
+            chain += static_cast<double>(std::min(chainStream(part, 2, 50).size(), part.size()));
+        }
+        std::printf("  %8.3f %8.3f %7.1f%%\n", block / original, chain / original, 100.0 * (1.0 - level9 / chain));
     }
 }
 
@@ -298,7 +459,7 @@ void benchEncoder(const Exports& exports)
 
 int main(int argc, char** argv)
 {
-    fs::path realdata = "../shared/realdata";
+    fs::path realdata;
     for (int k = 1; k + 1 < argc; k += 2) {
         const std::string option = argv[k];
         if (option == "--realdata")
@@ -308,24 +469,36 @@ int main(int argc, char** argv)
     }
     const Exports exports = loadExports();
 
+    std::vector<Input> inputs = {
+        { "text 1 MB", { textBytes(1 << 20, 3) } },
+        { "mesh 2 MB", { meshBytes(2 << 20, 1) } },
+        { "texture 4 MB", { textureBytes(4 << 20, 2) } },
+        { "varied 4 MB", { variedBytes(4 << 20, 4) } },
+    };
     std::vector<Case> cases;
-    cases.push_back({ "game-like: mesh 2 MB", gameLikeStream(meshBytes(2 << 20, 1)) });
-    cases.push_back({ "game-like: texture 4 MB", gameLikeStream(textureBytes(4 << 20, 2)) });
-    cases.push_back({ "game-like: text 1 MB", gameLikeStream(textBytes(1 << 20, 3)) });
-    cases.push_back({ "game-like: varied 4 MB", gameLikeStream(variedBytes(4 << 20, 4)) });
-    for (Case& real : realResources(realdata))
+    for (Case& real : realResources(findRealData(realdata))) {
+        if (real.stored.size() > 1)
+            inputs.push_back({ "real resources", real.plain });
         cases.push_back(std::move(real));
+    }
+    for (const Input& input : inputs) {
+        if (input.parts.size() == 1)
+            cases.push_back(caseOf("level 6: " + input.name, levelStream(input.parts[0], 6)));
+    }
+    cases.push_back(caseOf("level 1: varied 4 MB", levelStream(inputs[3].parts[0], 1)));
+    cases.push_back(caseOf("level 9: varied 4 MB", levelStream(inputs[3].parts[0], 9)));
     {
         const Bytes random = randomBytes(4 << 20, 5);
         Bytes stored = header();
         emitLiterals(stored, random.data(), random.size());
-        cases.push_back({ "worst: literal runs only", std::move(stored) });
+        cases.push_back(caseOf("worst: literal runs only", std::move(stored)));
     }
-    cases.push_back({ "worst: 3-byte copies, offset 2", repeatedCodes({ 0xE0, 1, 2, 3, 4 }, { 0x00, 0x01 }, 1 << 20) });
     cases.push_back(
-        { "worst: 1028-byte runs, offset 1", repeatedCodes({ 0xE0, 1, 2, 3, 4 }, { 0xCC, 0, 0, 0xFF }, 8000) });
-    cases.push_back({ "worst: 1028-byte runs, offset 5",
-        repeatedCodes({ 0xE1, 1, 2, 3, 4, 5, 6, 7, 8 }, { 0xCC, 0, 4, 0xFF }, 8000) });
+        caseOf("worst: 3-byte copies, offset 2", repeatedCodes({ 0xE0, 1, 2, 3, 4 }, { 0x00, 0x01 }, 1 << 20)));
+    cases.push_back(
+        caseOf("worst: 1028-byte runs, offset 1", repeatedCodes({ 0xE0, 1, 2, 3, 4 }, { 0xCC, 0, 0, 0xFF }, 8000)));
+    cases.push_back(caseOf("worst: 1028-byte runs, offset 5",
+        repeatedCodes({ 0xE1, 1, 2, 3, 4, 5, 6, 7, 8 }, { 0xCC, 0, 4, 0xFF }, 8000)));
     {
         // 1028-byte copies from 100,000 bytes back, over random data.
         const Bytes random = randomBytes(100000, 6);
@@ -333,9 +506,10 @@ int main(int argc, char** argv)
         emitLiterals(stored, random.data(), random.size());
         for (int k = 0; k < 8000; ++k)
             emitCopy(stored, nullptr, 0, 100000, 1028);
-        cases.push_back({ "worst: far 1028-byte copies", std::move(stored) });
+        cases.push_back(caseOf("worst: far 1028-byte copies", std::move(stored)));
     }
     benchDecoder(exports, cases);
+    benchLevels(inputs);
     benchEncoder(exports);
     return 0;
 }

@@ -28,6 +28,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -88,6 +89,20 @@ std::size_t blockLength(std::int32_t blockUnits);
 /// decodes back to source. Throws std::length_error beyond kMaxEncodedInput
 /// bytes, std::bad_alloc when memory runs out.
 std::vector<std::uint8_t> compress(std::span<const std::uint8_t> source, std::int32_t blockUnits);
+
+/// The compression levels of compressLevel: 1 is the fastest, 9 the smallest output.
+inline constexpr int kMinLevel = 1;
+inline constexpr int kMaxLevel = 9;
+
+/// Encodes source with a real LZ77 match finder (hash chains, deeper and lazy
+/// at higher levels; level clamped to 1..9) using every code family: offsets up
+/// to 131,072, copies up to 1,028 bytes, literal runs up to 112, always ended by
+/// a stop code, the header carrying the true compressed and uncompressed sizes.
+/// Returns nothing when the stream would not be shorter than source (an empty
+/// source included), so the caller stores it uncompressed. Every stream decodes
+/// back to source. Throws std::length_error beyond kMaxEncodedInput bytes,
+/// std::bad_alloc when memory runs out.
+std::optional<std::vector<std::uint8_t>> compressLevel(std::span<const std::uint8_t> source, int level);
 
 /// 32-bit pixels to 24-bit pixels in reverse pixel order: output pixel k is
 /// bytes 0..2 of input pixel N-1-k, N = source.size() / 4 (trailing bytes of

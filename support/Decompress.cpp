@@ -1,9 +1,16 @@
 // The decoder. Every copy is checked against both buffers before it runs:
 // code bytes and literal bytes must lie inside the input, a back-reference must
 // start inside the output decoded so far, and the output must stay under the
-// ceiling. Within those checks the copies run in 8- or 16-byte chunks where
-// the buffers allow it (the output keeps slack behind its end for that), and
-// runs whose offset is shorter than their count are copied period by period.
+// ceiling. The output is sized once from the header's uncompressed size when
+// the stream could produce that much, and grows only when the stream proves
+// the header wrong.
+//
+// Most steps run on a fast path that needs no bounds checks at all but the
+// copy's reach: it is taken only while the input holds the longest possible
+// step and the output has room for the largest, so literals and copies go in
+// 8- and 16-byte chunks into the output's slack. Copies whose offset is
+// shorter than a chunk write their period out once and copy the rest from a
+// whole number of periods back. Near either end the checked path takes over.
 #include "support/Codec.h"
 
 #include <algorithm>
@@ -53,44 +60,57 @@ std::size_t initialCapacity(std::span<const std::uint8_t> stored, std::size_t ma
 
 namespace {
 
+// Input and output room that lets a step run without checks: the longest code
+// (4 bytes) with the longest literal run read in 16-byte chunks, and the
+// largest output of one step (3 literal bytes and a 1028-byte copy).
+constexpr std::size_t kFastInput = 4 + 112 + 16;
+constexpr std::size_t kFastOutput = 3 + 1028;
+
+// For a period p below 16: the smallest multiple of p that is at least 8, and at least 16.
+constexpr std::uint8_t kPeriodsOf8[16] = { 0, 8, 8, 9, 8, 10, 12, 14, 8, 9, 10, 11, 12, 13, 14, 15 };
+constexpr std::uint8_t kPeriodsOf16[16] = { 0, 16, 16, 18, 16, 20, 18, 21, 16, 18, 20, 22, 24, 26, 28, 30 };
+// For a period p below 8: where bytes 4..7 of the copy can be read, relative to its source, once bytes 0..3 are
+// written.
+constexpr std::uint8_t kSecondWord[8] = { 0, 1, 2, 1, 0, 4, 4, 4 };
+
 // Copies count bytes from offset bytes back; out points at the first byte to
-// write, offset <= bytes already written, and the buffer has slack behind
-// out + count.
+// write, offset <= bytes already written, and the buffer has 16 bytes of
+// slack behind out + count. Every chunk reads only bytes written before it:
+// a short period is first written out once (its first 16 bytes), and the
+// rest is copied from a whole number of periods back, at least a chunk away.
 inline void copyBack(std::uint8_t* out, std::size_t offset, std::size_t count)
 {
     const std::uint8_t* from = out - offset;
+    std::uint8_t* const end = out + count;
     if (offset >= 16) {
-        // Chunks never overlap: each reads only bytes written before it.
-        for (std::size_t done = 0; done < count; done += 16)
-            std::memcpy(out + done, from + done, 16);
-    } else if (offset >= 8) {
-        for (std::size_t done = 0; done < count; done += 8)
-            std::memcpy(out + done, from + done, 8);
-    } else if (offset == 1) {
-        std::memset(out, out[-1], count);
-    } else {
-        // A run with a period of 2 to 7 bytes. Short ones go in 4-byte chunks
-        // when the period allows, else byte by byte; long ones copy from a
-        // whole number of periods back, doubling the span each time (the
-        // source always starts offset bytes before out, and a chunk never
-        // reads what it writes).
-        if (count <= 16) {
-            if (offset >= 4) {
-                for (std::size_t done = 0; done < count; done += 4)
-                    std::memcpy(out + done, from + done, 4);
-            } else {
-                for (std::size_t done = 0; done < count; ++done)
-                    out[done] = from[done];
-            }
-            return;
-        }
-        std::size_t done = 0;
-        for (std::size_t span = offset; done < count; span *= 2) {
-            const std::size_t chunk = std::min(span, count - done);
-            std::memcpy(out + done, out + done - span, chunk);
-            done += chunk;
-        }
+        do {
+            std::memcpy(out, from, 16);
+            out += 16;
+            from += 16;
+        } while (out < end);
+        return;
     }
+    if (offset >= 8) {
+        std::memcpy(out, from, 8);
+    } else {
+        out[0] = from[0];
+        out[1] = from[1];
+        out[2] = from[2];
+        out[3] = from[3];
+        std::memcpy(out + 4, from + kSecondWord[offset], 4);
+    }
+    if (count <= 8)
+        return;
+    std::memcpy(out + 8, out + 8 - kPeriodsOf8[offset], 8);
+    if (count <= 16)
+        return;
+    from = out + 16 - kPeriodsOf16[offset];
+    out += 16;
+    do {
+        std::memcpy(out, from, 16);
+        out += 16;
+        from += 16;
+    } while (out < end);
 }
 
 } // namespace
@@ -107,6 +127,56 @@ DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput,
     length = 0;
 
     while (i < inSize) {
+        // Fast steps: while the input holds the longest step and the output
+        // has room for the largest, only a copy's reach needs checking.
+        const std::size_t outLimit = std::min(capacity, maxOutput);
+        while (inSize - i >= kFastInput && outLimit - len >= kFastOutput) {
+            const std::uint8_t* ip = in + i;
+            std::uint8_t* out = base + len;
+            const unsigned a = ip[0];
+            std::size_t plain;
+            std::size_t count;
+            std::size_t offset;
+            if (a < 0x80) {
+                plain = a & 3;
+                count = ((a >> 2) & 7) + 3;
+                offset = ((a & 0x60u) << 3) + ip[1] + 1;
+                ip += 2;
+            } else if (a < 0xC0) {
+                plain = ip[1] >> 6;
+                count = (a & 0x3F) + 4;
+                offset = ((ip[1] & 0x3Fu) << 8) + ip[2] + 1;
+                ip += 3;
+            } else if (a < 0xE0) {
+                plain = a & 3;
+                count = ((a & 0x0Cu) << 6) + ip[3] + 5;
+                offset = ((a & 0x10u) << 12) + (unsigned { ip[1] } << 8) + ip[2] + 1;
+                ip += 4;
+            } else if (a < 0xFC) {
+                plain = ((a & 0x1F) + 1) * 4;
+                ++ip;
+                for (std::size_t done = 0; done < plain; done += 16)
+                    std::memcpy(out + done, ip + done, 16);
+                i += 1 + plain;
+                len += plain;
+                continue;
+            } else {
+                break; // the stop code ends the stream on the checked path
+            }
+            // 0 to 3 literal bytes, written as 4; the copy overwrites the extra.
+            std::memcpy(out, ip, 4);
+            const std::size_t written = len + plain;
+            if (offset > written) {
+                position = i;
+                return DecodeStatus::OffsetBeforeStart;
+            }
+            copyBack(out + plain, offset, count);
+            i = static_cast<std::size_t>(ip - in) + plain;
+            len = written + count;
+        }
+        if (i >= inSize)
+            break;
+
         const std::size_t code = i;
         const auto damaged = [&position, code](DecodeStatus status) {
             position = code;

@@ -1,4 +1,4 @@
-// Kelvora's four exports: shims that check the arguments, run the C++ core and
+// Kelvora's exports: shims that check the arguments, run the C++ core and
 // hand the result back as a string the caller owns. Nothing thrown inside
 // crosses this boundary; every failure becomes a null result.
 #include "support/Kelvora.h"
@@ -55,6 +55,19 @@ KELVORA_API KelvoraString KELVORA_CALL Compress(
         return nullptr;
     try {
         return toString(kelvora::compress(bytesOf(source, sourceLength), blockUnits));
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+KELVORA_API KelvoraString KELVORA_CALL CompressLevel(
+    const unsigned char* source, std::int32_t sourceLength, std::int32_t level)
+{
+    if (!validInput(source, sourceLength))
+        return nullptr;
+    try {
+        const auto stored = kelvora::compressLevel(bytesOf(source, sourceLength), level);
+        return stored ? toString(*stored) : nullptr;
     } catch (...) {
         return nullptr;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 /*
- * Kelvora's exported interface: four plain functions looked up by name.
+ * Kelvora's exported interface: five plain functions looked up by name.
  *
  * Byte strings go in as a pointer plus a signed 32-bit length and are only
  * read within that length. Results are length-prefixed byte strings (see
@@ -39,6 +39,14 @@ KELVORA_API KelvoraString KELVORA_CALL Decompress(const unsigned char* source, s
 KELVORA_API KelvoraString KELVORA_CALL Compress(
     const unsigned char* source, std::int32_t sourceLength, std::int32_t blockUnits);
 
+/// Encodes source with an LZ77 match finder at level 1 (fastest) to 9
+/// (smallest; values outside are clamped), behind a header that carries the
+/// real sizes, always ended by a stop code. Returns no string (null) when the
+/// result would not be shorter than the input, so the caller stores it
+/// uncompressed, and for a negative length or more than 16,777,215 bytes.
+KELVORA_API KelvoraString KELVORA_CALL CompressLevel(
+    const unsigned char* source, std::int32_t sourceLength, std::int32_t level);
+
 /// 32-bit pixels to 24-bit pixels in reverse pixel order, the fourth byte of
 /// every pixel dropped: (sourceLength / 4) x 3 bytes. Null for a negative length.
 KELVORA_API KelvoraString KELVORA_CALL RAWtoBMP(const unsigned char* source, std::int32_t sourceLength);
@@ -51,5 +59,6 @@ KELVORA_API double KELVORA_CALL GetDLLversion();
 /// The exports' types, for callers that look them up by name.
 using KelvoraDecompressFunction = KelvoraString(KELVORA_CALL*)(const unsigned char*, std::int32_t);
 using KelvoraCompressFunction = KelvoraString(KELVORA_CALL*)(const unsigned char*, std::int32_t, std::int32_t);
+using KelvoraCompressLevelFunction = KelvoraString(KELVORA_CALL*)(const unsigned char*, std::int32_t, std::int32_t);
 using KelvoraRawToBmpFunction = KelvoraString(KELVORA_CALL*)(const unsigned char*, std::int32_t);
 using KelvoraVersionFunction = double(KELVORA_CALL*)();

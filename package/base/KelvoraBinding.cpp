@@ -40,6 +40,7 @@ struct Binding {
     void* handle = nullptr;
     KelvoraDecompressFunction decompress = nullptr;
     KelvoraCompressFunction compress = nullptr;
+    KelvoraCompressLevelFunction compressLevel = nullptr;
     KelvoraRawToBmpFunction rawToBmp = nullptr;
     KelvoraVersionFunction version = nullptr;
 
@@ -55,6 +56,7 @@ struct Binding {
         handle = nullptr;
         decompress = nullptr;
         compress = nullptr;
+        compressLevel = nullptr;
         rawToBmp = nullptr;
         version = nullptr;
         loadedPath.clear();
@@ -187,6 +189,18 @@ ByteString kelvoraCompress(ByteView data, std::int32_t blockUnits)
         throw Failure(ErrorCode::ResourceTooLarge,
             "A resource of " + std::to_string(data.size()) + " bytes cannot be compressed (at most 16,777,215 bytes)");
     }
+    return adopt(result);
+}
+
+std::optional<ByteString> kelvoraCompressLevel(ByteView data, int level)
+{
+    // Beyond 24 bits the library refuses anyway; the caller stores such data as it is.
+    if (data.size() > 0xFFFFFF)
+        return std::nullopt;
+    const auto length = static_cast<std::int32_t>(data.size());
+    KelvoraString result = resolve(binding().compressLevel, "CompressLevel")(dataOf(data), length, level);
+    if (result == nullptr)
+        return std::nullopt;
     return adopt(result);
 }
 

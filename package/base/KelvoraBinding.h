@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 
 namespace varnick {
 
@@ -30,6 +31,12 @@ ByteString kelvoraDecompress(ByteView stored);
 /// Throws Failure(ResourceTooLarge) when the library refuses the input (more
 /// bytes than the header's 24-bit size field can describe).
 ByteString kelvoraCompress(ByteView data, std::int32_t blockUnits);
+
+/// Kelvora's CompressLevel at level 1 (fastest) to 9 (smallest): the stored
+/// form of data, or nothing when compression would not make it shorter or data
+/// is larger than the header's 24-bit size can describe (the caller then stores
+/// it uncompressed).
+std::optional<ByteString> kelvoraCompressLevel(ByteView data, int level);
 
 /// Kelvora's RAWtoBMP: 32-bit pixels to 24-bit pixels in reverse pixel order.
 ByteString kelvoraRawToBmp(ByteView pixels);

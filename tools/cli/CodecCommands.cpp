@@ -1,22 +1,27 @@
 // decompress and compress: the codec on whole files, through the same binding
 // of Kelvora that the program uses. Output is written to a scratch file beside
 // OUT and moved over it only when the work has succeeded, so bad input leaves
-// no output file behind.
+// no output file behind. recompress: packages stored with every resource
+// compressed that shrinks, each package replaced atomically, on all cores.
 #include "tools/cli/CliFiles.h"
 #include "tools/cli/Commands.h"
 
 #include "package/CompressedResource.h"
+#include "package/Recompress.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileReplace.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -28,6 +33,14 @@ struct CodecOptions {
     std::string input;
     std::string output;
     int blockUnits = 16;
+    int level = 0; ///< 0: the block encoder
+};
+
+struct RecompressCommandOptions {
+    std::vector<std::string> paths;
+    int level = kDefaultRecompressLevel;
+    bool dryRun = false;
+    unsigned threads = 0;
 };
 
 void runDecompress(const CodecOptions& options)
@@ -48,8 +61,66 @@ void runCompress(const CodecOptions& options)
     const fs::path input = pathFromUtf8(options.input);
     const FileNameContext fileName(options.input);
     const ByteString contents = readWholeFile(input);
+    if (options.level != 0) {
+        const std::optional<ByteString> stored = kelvoraCompressLevel(contents, options.level);
+        if (!stored) {
+            throw Failure(ErrorCode::BadResource,
+                "\"" + options.input + "\" does not get shorter when compressed; nothing was written");
+        }
+        writeWholeFile(pathFromUtf8(options.output), *stored);
+        return;
+    }
     const ByteString stored = kelvoraCompress(contents, options.blockUnits);
     writeWholeFile(pathFromUtf8(options.output), stored);
+}
+
+void runRecompress(const RecompressCommandOptions& options)
+{
+    std::vector<fs::path> paths;
+    for (const std::string& path : options.paths)
+        paths.push_back(pathFromUtf8(path));
+    std::vector<std::string> missing;
+    const std::vector<fs::path> files = collectPackageFiles(paths, missing);
+    for (const std::string& line : missing)
+        std::fprintf(stderr, "varnick-cli: %s\n", line.c_str());
+
+    RecompressOptions recompress;
+    recompress.Level = options.level;
+    recompress.DryRun = options.dryRun;
+    recompress.Threads = options.threads;
+    const auto progress = [](std::size_t done, std::size_t total, const RecompressFileResult& result) {
+        const std::string name = pathToUtf8(result.File);
+        if (result.Refused)
+            std::fprintf(stderr, "[%zu/%zu] %s: refused: %s\n", done, total, name.c_str(), result.Reason.c_str());
+        else
+            std::fprintf(stderr, "[%zu/%zu] %s: %lld -> %lld bytes%s\n", done, total, name.c_str(),
+                static_cast<long long>(result.BytesBefore), static_cast<long long>(result.BytesAfter),
+                result.Changed ? "" : " (unchanged)");
+    };
+    const std::vector<RecompressFileResult> results = recompressFiles(files, recompress, progress);
+
+    std::size_t changed = 0;
+    std::size_t refused = 0;
+    long long before = 0;
+    long long after = 0;
+    for (const RecompressFileResult& result : results) {
+        changed += result.Changed ? 1 : 0;
+        refused += result.Refused ? 1 : 0;
+        before += result.BytesBefore;
+        after += result.BytesAfter;
+    }
+    std::printf("%s level %d\n", options.dryRun ? "dry run (nothing written) at" : "recompressed at", options.level);
+    std::printf("packages: %zu (changed %zu, unchanged %zu, refused %zu)\n", results.size(), changed,
+        results.size() - changed - refused, refused);
+    std::printf("bytes before: %lld\n", before);
+    std::printf("bytes after: %lld\n", after);
+    for (const RecompressFileResult& result : results) {
+        if (result.Refused)
+            std::printf("refused: %s: %s\n", pathToUtf8(result.File).c_str(), result.Reason.c_str());
+    }
+    std::fflush(stdout);
+    if (refused != 0 || !missing.empty())
+        throw CLI::RuntimeError(1);
 }
 
 } // namespace
@@ -71,7 +142,32 @@ void addCodecCommands(CLI::App& app)
         ->add_option("--block-units", compressOptions->blockUnits,
             "Block length in 4-byte units, 3 to 16 (values outside are clamped)")
         ->capture_default_str();
+    compress
+        ->add_option("--level", compressOptions->level,
+            "Use the LZ77 encoder at level 1 (fastest) to 9 (smallest) instead of the block encoder; "
+            "a file that would not get shorter is refused (exit status 1, nothing written)")
+        ->check(CLI::Range(1, 9));
     compress->callback([compressOptions] { runCompress(*compressOptions); });
+
+    auto recompressOptions = std::make_shared<RecompressCommandOptions>();
+    CLI::App* recompress = app.add_subcommand("recompress",
+        "Store every resource of each package compressed where that makes it shorter, the others as they are, "
+        "and rebuild the directory of compressed files to list exactly the compressed ones. A package is replaced "
+        "atomically, and only after its new form has read back with every resource decoding to the original's "
+        "bytes; otherwise it is left as it was and reported as refused. Packages are processed on all cores, "
+        "with progress on standard error and a summary (packages, bytes before, bytes after, refused with the "
+        "reason) on standard output. Exit status 1 when a package was refused or a path was not found.");
+    recompress
+        ->add_option(
+            "PATH", recompressOptions->paths, "Package files, or folders searched recursively for *.package files")
+        ->required();
+    recompress->add_option("--level", recompressOptions->level, "Compression level, 1 (fastest) to 9 (smallest)")
+        ->check(CLI::Range(1, 9))
+        ->capture_default_str();
+    recompress->add_flag("--dry-run", recompressOptions->dryRun, "Report what would change; write nothing");
+    recompress->add_option("--threads", recompressOptions->threads, "Worker threads (0: one per core)")
+        ->capture_default_str();
+    recompress->callback([recompressOptions] { runRecompress(*recompressOptions); });
 }
 
 } // namespace varnick::cli

@@ -7,7 +7,7 @@ namespace varnick::cli {
 // Each group adds its subcommands to the application; a subcommand's callback
 // does the work and throws varnick::Failure on bad input.
 void addPackageCommands(CLI::App& app); // index, extract, rewrite
-void addCodecCommands(CLI::App& app); // decompress, compress
+void addCodecCommands(CLI::App& app); // decompress, compress, recompress
 void addObjectCommands(CLI::App& app); // object, properties, crc24
 void addPurgeCommands(CLI::App& app); // purge-thumbnails
 

@@ -1,0 +1,259 @@
+// Keeping packages compressed: which resources end up compressed, the
+// directory of compressed files rebuilt true, files replaced only after a
+// true read-back (and never in a dry run), and varnick-cli recompress.
+#include "package/Recompress.h"
+#include "package/CompressedResource.h"
+#include "package/PackageReader.h"
+#include "package/base/Folders.h"
+#include "package/base/KelvoraBinding.h"
+#include "package/base/Paths.h"
+#include "tests/common/PackageBuilder.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+using namespace varnick;
+using namespace varnick::test;
+
+namespace {
+
+ByteString asString(const Bytes& bytes)
+{
+    return ByteString(bytes.begin(), bytes.end());
+}
+
+const ByteString kText = asString(textBytes(40000, 1));
+const ByteString kMesh = asString(meshBytes(30000, 2));
+const ByteString kRandom = asString(randomBytes(3000, 3));
+const ByteString kTiny = "objd";
+
+// Text and mesh plain, a texture already compressed by the block encoder, a
+// random and a tiny resource that cannot shrink, and a directory that lies
+// (it lists the random one and misses the texture).
+ByteString samplePackage(std::int32_t indexMinor = 2)
+{
+    const ByteString texture = asString(textureBytes(50000, 4));
+    const ByteString directory = storedId("43545353") + storedId("7F000001") + storedId("00000003")
+        + (indexMinor == 2 ? storedId("00000000") : "") + le32(3000);
+    PackageBuilder builder;
+    builder.indexMinorVersion(indexMinor)
+        .add("43545353", "7F000001", "00000001", "00000000", kText)
+        .add("E86B1EEF", "E86B1EEF", "286B1F03", "00000000", directory)
+        .add("FC6EB1F7", "7F000001", "00000002", "00000000", kMesh)
+        .add("43545353", "7F000001", "00000003", "00000000", kRandom)
+        .add("1C4A276C", "7F000001", "00000004", "00000000", kelvoraCompress(texture, 16))
+        .add("4F424A44", "7F000001", "00000005", "00000000", kTiny);
+    return builder.build();
+}
+
+std::vector<ByteString> contentsWithoutDirectory(const PackageFile& pkg)
+{
+    std::vector<ByteString> contents;
+    for (const PackageResource& resource : pkg.Files) {
+        if (!isCompressedDirectory(resource))
+            contents.push_back(decompressResource(resource.Data));
+    }
+    return contents;
+}
+
+// The directory lists exactly the compressed resources, in order, with their decoded sizes.
+void expectTrueDirectory(const PackageFile& pkg)
+{
+    std::vector<DirectoryEntry> expected;
+    std::size_t directories = 0;
+    const PackageResource* directory = nullptr;
+    for (const PackageResource& resource : pkg.Files) {
+        if (isCompressedDirectory(resource)) {
+            ++directories;
+            directory = &resource;
+        } else if (isCompressedResource(resource.Data)) {
+            expected.push_back({ resource.TypeID, resource.GroupID, resource.InstanceID, resource.ResourceID,
+                static_cast<std::int32_t>(decompressResource(resource.Data).size()) });
+        }
+    }
+    ASSERT_EQ(directories, expected.empty() ? 0u : 1u);
+    if (directory == nullptr)
+        return;
+    const std::vector<DirectoryEntry> records = parseDirectory(directory->Data, pkg.IndexMinorVersion);
+    ASSERT_EQ(records.size(), expected.size());
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        EXPECT_EQ(records[k].TypeID, expected[k].TypeID);
+        EXPECT_EQ(records[k].InstanceID, expected[k].InstanceID);
+        if (pkg.IndexMinorVersion == 2) {
+            EXPECT_EQ(records[k].ResourceID, expected[k].ResourceID);
+        }
+        EXPECT_EQ(records[k].Size, expected[k].Size);
+    }
+}
+
+class Recompress : public testing::Test {
+protected:
+    void SetUp() override { setKelvoraLibraryForTesting({}); }
+    TempDir dir;
+};
+
+} // namespace
+
+TEST_F(Recompress, compressesWhatShrinksKeepsTheRestAndRebuildsTheDirectoryTrue)
+{
+    for (const std::int32_t indexMinor : { 1, 2 }) {
+        const PackageFile before = parsePackage(samplePackage(indexMinor));
+        for (const int level : { 1, 6, 9 }) {
+            PackageFile pkg = before;
+            const RecompressSummary summary = recompressPackage(pkg, level);
+            EXPECT_EQ(summary.Resources, 5u);
+            EXPECT_EQ(summary.Compressed, 3u);
+            EXPECT_EQ(summary.NewlyCompressed, 2u);
+            ASSERT_EQ(pkg.Files.size(), before.Files.size());
+            // Same order, same identifiers; the directory keeps its place.
+            for (std::size_t i = 0; i < pkg.Files.size(); ++i)
+                EXPECT_EQ(pkg.Files[i].InstanceID, before.Files[i].InstanceID);
+            EXPECT_TRUE(isCompressedResource(pkg.Files[0].Data));
+            EXPECT_TRUE(isCompressedResource(pkg.Files[2].Data));
+            EXPECT_EQ(pkg.Files[3].Data, kRandom);
+            EXPECT_EQ(pkg.Files[5].Data, kTiny);
+            // The texture was compressed already; the new stream replaced it only as a shorter one.
+            EXPECT_LE(pkg.Files[4].Data.size(), before.Files[4].Data.size());
+            EXPECT_EQ(contentsWithoutDirectory(pkg), contentsWithoutDirectory(before));
+            expectTrueDirectory(pkg);
+        }
+    }
+
+    // Nothing compressed: no directory at all; something compressed but no directory: one is added at the end.
+    PackageFile plain
+        = parsePackage(PackageBuilder().add("43545353", "7F000001", "00000003", "00000000", kRandom).build());
+    plain.Files.push_back(plain.Files[0]);
+    plain.Files[1].TypeID = storedId("E86B1EEF");
+    recompressPackage(plain);
+    ASSERT_EQ(plain.Files.size(), 1u);
+    plain.Files[0].Data = kText;
+    recompressPackage(plain);
+    ASSERT_EQ(plain.Files.size(), 2u);
+    EXPECT_EQ(plain.Files[1].InstanceID, storedId("286B1F03"));
+    expectTrueDirectory(plain);
+}
+
+TEST_F(Recompress, replacedResourceStaysCompressedOnlyWhereItWasAndWhereThatShrinks)
+{
+    const ByteString compressed = kelvoraCompress(kText, 16);
+    const ByteString again = storedFormOfReplacement(compressed, kMesh);
+    EXPECT_TRUE(isCompressedResource(again));
+    EXPECT_LT(again.size(), kMesh.size());
+    EXPECT_EQ(decompressResource(again), kMesh);
+    EXPECT_EQ(storedFormOfReplacement(kText, kMesh), kMesh); // stored plain before
+    EXPECT_EQ(storedFormOfReplacement(compressed, kRandom), kRandom); // would not shrink
+}
+
+TEST_F(Recompress, fileIsReplacedOnlyAfterATrueReadBackAndNeverInADryRun)
+{
+    const ByteString original = samplePackage();
+    const auto file = dir.write("object.package", original);
+
+    RecompressOptions dry;
+    dry.DryRun = true;
+    const RecompressFileResult preview = recompressFile(file, dry);
+    EXPECT_FALSE(preview.Refused) << preview.Reason;
+    EXPECT_TRUE(preview.Changed);
+    EXPECT_LT(preview.BytesAfter, preview.BytesBefore);
+    EXPECT_EQ(readFileBytes(file), original);
+
+    // The read-back check sees damaged bytes: refused, file untouched.
+    RecompressOptions tampered;
+    tampered.BeforeCheck = [](ByteString& bytes) { bytes[200] = static_cast<char>(bytes[200] ^ 0x55); };
+    const RecompressFileResult refused = recompressFile(file, tampered);
+    EXPECT_TRUE(refused.Refused);
+    EXPECT_NE(refused.Reason.find("would not read back identically"), std::string::npos) << refused.Reason;
+    EXPECT_FALSE(refused.Changed);
+    EXPECT_EQ(readFileBytes(file), original);
+
+    const RecompressFileResult done = recompressFile(file, {});
+    ASSERT_FALSE(done.Refused) << done.Reason;
+    EXPECT_EQ(done.BytesAfter, preview.BytesAfter);
+    const PackageFile written = readPackage(file);
+    EXPECT_EQ(contentsWithoutDirectory(written), contentsWithoutDirectory(parsePackage(original)));
+    expectTrueDirectory(written);
+    EXPECT_FALSE(recompressFile(file, {}).Changed); // a second pass finds nothing to do
+
+    // A damaged compressed resource or a file that is no package: refused, left as it was.
+    ByteString damaged
+        = PackageBuilder()
+              .add("43545353", "7F000001", "00000001", "00000000", kText)
+              .add("43545353", "7F000001", "00000002", "00000000", ByteString("\0\0\0\0\x10\xFB\0\0\0\xFB\x01", 11))
+              .build();
+    const auto broken = dir.write("broken.package", damaged);
+    const RecompressFileResult brokenResult = recompressFile(broken, {});
+    EXPECT_TRUE(brokenResult.Refused);
+    EXPECT_NE(brokenResult.Reason.find("damaged"), std::string::npos) << brokenResult.Reason;
+    EXPECT_EQ(readFileBytes(broken), damaged);
+    const auto notPackage = dir.write("short.package", "DBPF");
+    EXPECT_TRUE(recompressFile(notPackage, {}).Refused);
+    EXPECT_EQ(readFileBytes(notPackage), "DBPF");
+}
+
+TEST_F(Recompress, foldersAreSearchedAndEveryPackageRunsOnThePool)
+{
+    std::filesystem::create_directories(dir.path() / "a" / "b");
+    const ByteString original = samplePackage();
+    dir.write("a/one.package", original);
+    dir.write("a/b/two.PACKAGE", original);
+    dir.write("a/b/notes.txt", kText);
+    const auto three = dir.write("three.package", original);
+    std::vector<std::string> missing;
+    const auto files = collectPackageFiles({ dir.path() / "a", three, three, dir.path() / "nowhere" }, missing);
+    ASSERT_EQ(files.size(), 3u);
+    EXPECT_EQ(missing.size(), 1u);
+
+    RecompressOptions options;
+    options.Threads = 2;
+    std::size_t reported = 0;
+    const auto results
+        = recompressFiles(files, options, [&](std::size_t done, std::size_t total, const RecompressFileResult&) {
+              EXPECT_EQ(total, 3u);
+              EXPECT_EQ(done, ++reported);
+          });
+    ASSERT_EQ(results.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(results[k].File, files[k]);
+        EXPECT_TRUE(results[k].Changed && !results[k].Refused) << results[k].Reason;
+        EXPECT_LT(readFileBytes(files[k]).size(), original.size());
+    }
+}
+
+TEST_F(Recompress, commandLineReportsASummaryAndHonoursDryRun)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "runs the tool through a POSIX shell";
+#else
+    const auto tool = programFolder() / "varnick-cli";
+    if (!std::filesystem::exists(tool))
+        GTEST_SKIP() << "varnick-cli is not built";
+    const ByteString original = samplePackage();
+    const auto file = dir.write("object.package", original);
+    dir.write("bad.package", "not a package");
+    const auto out = dir.path() / "out.txt";
+    const auto run = [&](const std::string& options) {
+        const std::string command = "'" + pathToUtf8(tool) + "' recompress '" + pathToUtf8(dir.path()) + "' " + options
+            + " >'" + pathToUtf8(out) + "' 2>/dev/null";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(run("--dry-run --level 9"), 1); // the bad package is refused
+    const ByteString summary = readFileBytes(out);
+    EXPECT_NE(summary.find("dry run (nothing written) at level 9"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("packages: 2 (changed 1, unchanged 0, refused 1)"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("bytes before: " + std::to_string(original.size() + 13)), std::string::npos) << summary;
+    EXPECT_NE(summary.find("refused: "), std::string::npos) << summary;
+    EXPECT_EQ(readFileBytes(file), original);
+
+    EXPECT_EQ(run("--level 2"), 1);
+    EXPECT_LT(readFileBytes(file).size(), original.size());
+    EXPECT_EQ(contentsWithoutDirectory(readPackage(file)), contentsWithoutDirectory(parsePackage(original)));
+#endif
+}

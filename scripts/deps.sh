@@ -15,4 +15,4 @@ install_packages() {
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-    libcli11-dev nlohmann-json3-dev)
+    libcli11-dev nlohmann-json3-dev libsqlite3-dev)

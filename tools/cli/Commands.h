@@ -9,5 +9,8 @@ namespace varnick::cli {
 void addPackageCommands(CLI::App& app); // index, extract, rewrite
 void addCodecCommands(CLI::App& app); // decompress, compress
 void addObjectCommands(CLI::App& app); // object, properties, crc24
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+void addHealthCommands(CLI::App& app); // health
+#endif
 
 } // namespace varnick::cli

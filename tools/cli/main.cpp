@@ -62,6 +62,9 @@ int main(int argc, char** argv)
     varnick::cli::addPackageCommands(app);
     varnick::cli::addCodecCommands(app);
     varnick::cli::addObjectCommands(app);
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+    varnick::cli::addHealthCommands(app);
+#endif
 #ifdef _WIN32
     // Output is UTF-8 text; a console shows it as such.
     SetConsoleOutputCP(CP_UTF8);

@@ -1,10 +1,12 @@
 // The persistent library index and the health review built on it.
 #include "app/health/core/HealthReport.h"
+#include "app/health/core/Quarantine.h"
 #include "app/health/index/LibraryIndex.h"
 #include "app/health/index/LibraryScan.h"
 #include "package/ObjectDefinition.h"
 #include "package/PropertySet.h"
 #include "package/TextList.h"
+#include "package/base/ErrorTrap.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
@@ -332,4 +334,32 @@ TEST(LibraryHealth, csvQuotesWhatNeedsQuoting)
         "GUID clash,d.package,GUID 0x00000010 is defined by 2 packages and the game\r\n"
         "Duplicate,e.package,\"2 identical files of 42 bytes, hash 00ff\"\r\n"
         "Duplicate,f.package,\"2 identical files of 42 bytes, hash 00ff\"\r\n");
+}
+
+TEST(LibraryHealth, quarantineMovesFilesAsideAndUndoPutsThemBack)
+{
+    TempDir library;
+    TempDir data;
+    std::filesystem::create_directories(library.path() / "sub");
+    const auto first = library.write("sub/a.package", recolorPackage(1));
+    const auto quarantine = data.path() / "Quarantine";
+    const QuarantineMove moved = quarantineFile(first, library.path(), quarantine);
+    EXPECT_FALSE(std::filesystem::exists(first));
+    EXPECT_EQ(moved.Quarantined, quarantine / "sub" / "a.package");
+    EXPECT_EQ(readFileBytes(moved.Quarantined), recolorPackage(1));
+
+    // A second file of the same name does not overwrite the first.
+    library.write("sub/a.package", objectPackage(2, "B"));
+    const QuarantineMove second = quarantineFile(first, library.path(), quarantine);
+    EXPECT_EQ(second.Quarantined, quarantine / "sub" / "a (2).package");
+
+    // Undo refuses to overwrite a file that appeared meanwhile, and leaves both as they are.
+    library.write("sub/a.package", "new");
+    EXPECT_THROW(undoQuarantine(moved), Failure);
+    EXPECT_EQ(readFileBytes(first), "new");
+    EXPECT_EQ(readFileBytes(moved.Quarantined), recolorPackage(1));
+    std::filesystem::remove(first);
+    undoQuarantine(moved);
+    EXPECT_EQ(readFileBytes(first), recolorPackage(1));
+    EXPECT_FALSE(std::filesystem::exists(moved.Quarantined));
 }

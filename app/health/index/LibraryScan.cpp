@@ -10,6 +10,10 @@
 #include <thread>
 #include <unordered_map>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace varnick::health {
 
 namespace {
@@ -155,8 +159,17 @@ std::vector<PackageRecord> listPackages(const std::filesystem::path& root)
             continue;
         PackageRecord record;
         record.RelativePath = relativeText(entry.path(), root);
+#ifdef _WIN32
         record.Size = static_cast<std::int64_t>(entry.file_size(fileError));
         record.ModifiedTime = modificationTicks(entry.last_write_time(fileError));
+#else
+        // One stat for both (the rescan of an unchanged library is mostly this loop).
+        struct stat info { };
+        if (::stat(entry.path().c_str(), &info) != 0)
+            continue;
+        record.Size = static_cast<std::int64_t>(info.st_size);
+        record.ModifiedTime = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+#endif
         if (!fileError)
             files.push_back(std::move(record));
     }

@@ -144,6 +144,9 @@ void frmLibraryHealth::startScan()
             options.GameFolder = game;
             options.Cancel = &mCancel;
             options.Progress = [this](std::size_t done, std::size_t total) {
+                // At most about 200 updates per scan reach the window.
+                if (done != total && done % (total / 200 + 1) != 0)
+                    return;
                 QMetaObject::invokeMethod(
                     this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
             };

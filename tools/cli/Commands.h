@@ -10,5 +10,8 @@ void addPackageCommands(CLI::App& app); // index, extract, rewrite
 void addCodecCommands(CLI::App& app); // decompress, compress, recompress
 void addObjectCommands(CLI::App& app); // object, properties, crc24
 void addPurgeCommands(CLI::App& app); // purge-thumbnails
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+void addHealthCommands(CLI::App& app); // health
+#endif
 
 } // namespace varnick::cli

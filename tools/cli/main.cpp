@@ -63,6 +63,9 @@ int main(int argc, char** argv)
     varnick::cli::addCodecCommands(app);
     varnick::cli::addObjectCommands(app);
     varnick::cli::addPurgeCommands(app);
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+    varnick::cli::addHealthCommands(app);
+#endif
 #ifdef _WIN32
     // Output is UTF-8 text; a console shows it as such.
     SetConsoleOutputCP(CP_UTF8);

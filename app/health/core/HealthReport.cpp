@@ -1,0 +1,162 @@
+#include "app/health/core/HealthReport.h"
+
+#include "package/base/ErrorTrap.h"
+#include "package/base/FileReplace.h"
+#include "package/base/Folders.h"
+#include "package/base/Paths.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <unordered_set>
+
+namespace varnick::health {
+
+namespace {
+
+std::string fullPath(const std::filesystem::path& root, const std::string& relative)
+{
+    return pathToUtf8(root / pathFromUtf8(relative));
+}
+
+std::string csvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + '"';
+}
+
+void csvRow(std::string& out, const std::string& problem, const std::string& file, const std::string& detail)
+{
+    out += csvField(problem) + ',' + csvField(file) + ',' + csvField(detail) + "\r\n";
+}
+
+} // namespace
+
+std::string guidText(std::uint32_t guid)
+{
+    char text[12];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(guid));
+    return text;
+}
+
+HealthReport analyseLibrary(const std::filesystem::path& root, const std::vector<PackageRecord>& records,
+    const std::vector<std::uint32_t>& gameGuids, const std::set<std::uint32_t>& known)
+{
+    std::vector<const PackageRecord*> sorted;
+    for (const PackageRecord& record : records)
+        sorted.push_back(&record);
+    std::sort(sorted.begin(), sorted.end(),
+        [](const PackageRecord* a, const PackageRecord* b) { return a->RelativePath < b->RelativePath; });
+
+    const std::unordered_set<std::uint32_t> game(gameGuids.begin(), gameGuids.end());
+    std::map<std::uint32_t, std::vector<std::string>> definers;
+    std::map<std::pair<std::int64_t, std::string>, std::vector<std::string>> contents;
+    HealthReport report;
+    for (const PackageRecord* record : sorted) {
+        if (record->Kind == PackageKind::Broken)
+            report.Broken.push_back({ fullPath(root, record->RelativePath), record->Error });
+        if (record->Kind == PackageKind::CatalogObject) {
+            std::vector<std::uint32_t> guids = record->Guids;
+            std::sort(guids.begin(), guids.end());
+            guids.erase(std::unique(guids.begin(), guids.end()), guids.end());
+            for (std::uint32_t guid : guids)
+                definers[guid].push_back(fullPath(root, record->RelativePath));
+        }
+        if (!record->Hash.empty())
+            contents[{ record->Size, record->Hash }].push_back(fullPath(root, record->RelativePath));
+    }
+    for (const PackageRecord* record : sorted)
+        if (record->Kind == PackageKind::Recolor && record->ObjectGuid && !definers.contains(*record->ObjectGuid)
+            && !game.contains(*record->ObjectGuid))
+            report.Orphans.push_back({ fullPath(root, record->RelativePath), *record->ObjectGuid });
+    for (auto& [guid, files] : definers) {
+        const bool inGame = game.contains(guid);
+        if (guid == 0 || known.contains(guid) || (files.size() < 2 && !inGame))
+            continue;
+        report.Clashes.push_back({ guid, std::move(files), inGame });
+    }
+    for (auto& [key, files] : contents)
+        if (files.size() > 1)
+            report.Duplicates.push_back({ key.first, key.second, std::move(files) });
+    std::sort(report.Duplicates.begin(), report.Duplicates.end(),
+        [](const DuplicateSet& a, const DuplicateSet& b) { return a.Files.front() < b.Files.front(); });
+    return report;
+}
+
+std::string healthCsv(const HealthReport& report)
+{
+    std::string out;
+    csvRow(out, "Problem", "File", "Detail");
+    for (const BrokenPackage& row : report.Broken)
+        csvRow(out, "Cannot be read", row.File, row.Reason);
+    for (const OrphanRecolor& row : report.Orphans)
+        csvRow(out, "Orphan recolor", row.File, "objectGUID " + guidText(row.Guid) + " matches no object");
+    for (const GuidClash& clash : report.Clashes)
+        for (const std::string& file : clash.Files)
+            csvRow(out, "GUID clash", file,
+                "GUID " + guidText(clash.Guid) + " is defined by " + std::to_string(clash.Files.size()) + " packages"
+                    + (clash.GameObject ? " and the game" : ""));
+    for (const DuplicateSet& set : report.Duplicates)
+        for (const std::string& file : set.Files)
+            csvRow(out, "Duplicate", file,
+                std::to_string(set.Files.size()) + " identical files of " + std::to_string(set.Size) + " bytes, hash "
+                    + set.Hash);
+    return out;
+}
+
+KnownClashes::KnownClashes(std::filesystem::path file)
+    : mFile(std::move(file))
+{
+    std::ifstream in(mFile);
+    std::string line;
+    while (std::getline(in, line)) {
+        try {
+            std::size_t used = 0;
+            const unsigned long value = std::stoul(line, &used, 16);
+            if (used > 0 && value <= 0xFFFFFFFFUL)
+                mGuids.insert(static_cast<std::uint32_t>(value));
+        } catch (const std::exception&) {
+            // A line that is not a GUID is passed over.
+        }
+    }
+}
+
+void KnownClashes::setKnown(std::uint32_t guid, bool known)
+{
+    std::set<std::uint32_t> next = mGuids;
+    if (known)
+        next.insert(guid);
+    else
+        next.erase(guid);
+    std::error_code ignored;
+    std::filesystem::create_directories(mFile.parent_path(), ignored);
+    const std::filesystem::path scratch = scratchPathBeside(mFile);
+    {
+        std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
+        for (std::uint32_t value : next)
+            out << guidText(value) << '\n';
+        out.flush();
+        if (!out) {
+            out.close();
+            std::filesystem::remove(scratch, ignored);
+            throw Failure(ErrorCode::FileWriteFailed, "The list of known GUID clashes cannot be written");
+        }
+    }
+    replaceFileAtomically(scratch, mFile);
+    mGuids = std::move(next);
+}
+
+std::filesystem::path defaultKnownClashesFile()
+{
+    return userDataFolder() / "known-clashes.txt";
+}
+
+} // namespace varnick::health

@@ -1,0 +1,77 @@
+#pragma once
+// The library health review: from the records of one scan, the packages
+// that cannot be read, the recolors whose object is nowhere (neither below
+// the root nor in the installed game), the GUIDs that several catalog
+// objects (or one and the game) claim, and byte-identical duplicates. A
+// review list for the player, never an instruction to delete. Qt-free.
+
+#include "app/health/core/PackageRecord.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace varnick::health {
+
+struct BrokenPackage {
+    std::string File; ///< full path, UTF-8
+    std::string Reason;
+};
+
+struct OrphanRecolor {
+    std::string File;
+    std::uint32_t Guid = 0; ///< the objectGUID nothing defines
+};
+
+struct GuidClash {
+    std::uint32_t Guid = 0;
+    std::vector<std::string> Files; ///< the packages defining it, by path
+    bool GameObject = false; ///< the installed game defines it too
+};
+
+struct DuplicateSet {
+    std::int64_t Size = 0;
+    std::string Hash;
+    std::vector<std::string> Files; ///< by path
+};
+
+/// Every list sorted by path (clashes by GUID, duplicates by their first file).
+struct HealthReport {
+    std::vector<BrokenPackage> Broken;
+    std::vector<OrphanRecolor> Orphans;
+    std::vector<GuidClash> Clashes;
+    std::vector<DuplicateSet> Duplicates;
+};
+
+/// Builds the review. Clashes of GUIDs in known are left out; GUID 0 names no object and is never a clash.
+HealthReport analyseLibrary(const std::filesystem::path& root, const std::vector<PackageRecord>& records,
+    const std::vector<std::uint32_t>& gameGuids, const std::set<std::uint32_t>& known);
+
+/// The review as CSV for help forums: "Problem,File,Detail", one row per file, CRLF line ends, fields quoted where
+/// needed.
+std::string healthCsv(const HealthReport& report);
+
+/// "0x" and eight upper-case hexadecimal digits.
+std::string guidText(std::uint32_t guid);
+
+/// The GUID clashes the player marked as known, kept in a small text file of
+/// their own (one GUID per line) so that rebuilding the index keeps them.
+class KnownClashes {
+public:
+    /// Reads file; a missing or unreadable file means no marks.
+    explicit KnownClashes(std::filesystem::path file);
+    const std::set<std::uint32_t>& guids() const noexcept { return mGuids; }
+    /// Marks or unmarks guid and saves at once through a scratch file. Throws Failure when it cannot be written.
+    void setKnown(std::uint32_t guid, bool known);
+
+private:
+    std::filesystem::path mFile;
+    std::set<std::uint32_t> mGuids;
+};
+
+/// The known-clash file in the per-user data folder.
+std::filesystem::path defaultKnownClashesFile();
+
+} // namespace varnick::health

@@ -1,0 +1,226 @@
+#include "app/health/core/PackageRecord.h"
+
+#include "package/Classification.h"
+#include "package/CompressedResource.h"
+#include "package/ObjectDefinition.h"
+#include "package/PackageReader.h"
+#include "package/PropertySet.h"
+#include "package/TextList.h"
+#include "package/TypeIds.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/RawFile.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+namespace varnick::health {
+
+namespace {
+
+const ByteString kDirectoryType { "\xEF\x1E\x6B\xE8", 4 }; // E86B1EEF
+
+[[noreturn]] void unreadable(const std::string& reason)
+{
+    throw Failure(ErrorCode::BadPackage, reason);
+}
+
+// The index's own key of a directory record: the resource identifier takes
+// part only where the index carries one.
+bool sameResource(const ResourceKey& a, const ResourceKey& b, bool withResourceId)
+{
+    return a.TypeID == b.TypeID && a.GroupID == b.GroupID && a.InstanceID == b.InstanceID
+        && (!withResourceId || a.ResourceID == b.ResourceID);
+}
+
+// The checks that only need the index and the file's length: a later game's
+// container, entries beyond the end (a truncated download), and a directory
+// of compressed files that names resources the package does not hold.
+// Returns the directory's records ("" when there is none).
+std::vector<DirectoryEntry> checkIndex(
+    const std::filesystem::path& file, const PackageIndex& index, std::int64_t size, bool& hasDirectory)
+{
+    if (index.Header.MajorVersion > 1)
+        unreadable("The package is the container of a later game (version " + std::to_string(index.Header.MajorVersion)
+            + "." + std::to_string(index.Header.MinorVersion) + "); this game reads version 1");
+    for (std::size_t i = 0; i < index.Entries.size(); ++i) {
+        const IndexEntry& entry = index.Entries[i];
+        if (entry.Offset < 0 || entry.Size < 0
+            || static_cast<std::int64_t>(entry.Offset) + static_cast<std::int64_t>(entry.Size) > size)
+            unreadable("Resource " + std::to_string(i + 1) + " (" + entry.text()
+                + ") lies past the end of the file: " + std::to_string(entry.Size) + " bytes at offset "
+                + std::to_string(entry.Offset) + ", file " + std::to_string(size) + " bytes");
+    }
+    hasDirectory = false;
+    std::vector<DirectoryEntry> directory;
+    const bool withResourceId = index.Header.IndexMinorVersion == 2;
+    for (const IndexEntry& entry : index.Entries) {
+        if (entry.TypeID != kDirectoryType)
+            continue;
+        hasDirectory = true;
+        directory = parseDirectory(readResourceBytes(file, entry), index.Header.IndexMinorVersion);
+        for (const DirectoryEntry& record : directory) {
+            bool found = false;
+            for (const IndexEntry& other : index.Entries)
+                found = found || sameResource(record, other, withResourceId);
+            if (!found)
+                unreadable(
+                    "The directory of compressed files lists " + record.text() + ", which is not in the package");
+        }
+        break;
+    }
+    return directory;
+}
+
+class ResourceReader {
+public:
+    ResourceReader(const std::filesystem::path& file, const PackageIndex& index,
+        const std::vector<DirectoryEntry>& directory, bool hasDirectory)
+        : mFile(file)
+        , mDirectory(directory)
+        , mHasDirectory(hasDirectory)
+        , mWithResourceId(index.Header.IndexMinorVersion == 2)
+    {
+    }
+
+    // The resource's contents; a compression mark that the directory does
+    // not confirm (or a listed resource without the mark) is a damaged package.
+    ByteString contents(const IndexEntry& entry) const
+    {
+        const ByteString stored = readResourceBytes(mFile, entry);
+        const bool compressed = isCompressedResource(stored);
+        if (mHasDirectory) {
+            bool listed = false;
+            for (const DirectoryEntry& record : mDirectory)
+                listed = listed || sameResource(record, entry, mWithResourceId);
+            if (listed != compressed)
+                unreadable("The directory of compressed files disagrees with resource " + entry.text() + ": "
+                    + (compressed ? "compressed but not listed" : "listed but not compressed"));
+        }
+        return decompressResource(stored);
+    }
+
+private:
+    const std::filesystem::path& mFile;
+    const std::vector<DirectoryEntry>& mDirectory;
+    bool mHasDirectory;
+    bool mWithResourceId;
+};
+
+void readCatalogObject(const ResourceReader& reader, const PackageIndex& index, PackageRecord& record)
+{
+    const IndexEntry* textList = nullptr;
+    int textLists = 0;
+    for (const IndexEntry& entry : index.Entries) {
+        if (entry.TypeID == gstrTypeOBJD)
+            record.Guids.push_back(ObjectDefinition(reader.contents(entry)).guid());
+        else if (entry.TypeID == gstrTypeCTSS) {
+            textList = &entry;
+            ++textLists;
+        }
+    }
+    // The catalog text is the package's one text list, as the editor reads it.
+    if (textLists == 1) {
+        TextList list;
+        gsReadTextList(reader.contents(*textList), list);
+        const CatalogTexts texts = catalogTexts(list);
+        if (texts.Found)
+            record.Name = texts.Name;
+    }
+}
+
+void readRecolor(const ResourceReader& reader, const PackageIndex& index, PackageRecord& record)
+{
+    // As the recolor finder does: only the first material override counts,
+    // and within it the first property named exactly "objectGUID".
+    for (const IndexEntry& entry : index.Entries) {
+        if (entry.TypeID != gstrTypeMMAT)
+            continue;
+        const PropertySet set = readPropertySet(reader.contents(entry));
+        for (const PropertyItem& item : set.Items) {
+            if (item.Name == "objectGUID") {
+                const double number = std::trunc(item.Number);
+                if (number >= -2147483648.0 && number <= 4294967295.0)
+                    record.ObjectGuid = static_cast<std::uint32_t>(static_cast<std::int64_t>(number));
+                break;
+            }
+        }
+        return;
+    }
+}
+
+bool isEnvironmentFailure(const Failure& failure)
+{
+    // Kelvora missing is the program's trouble, not the package's.
+    return failure.code() == ErrorCode::LibraryMissing || failure.code() == ErrorCode::FunctionMissing
+        || failure.code() == ErrorCode::OutOfMemory;
+}
+
+} // namespace
+
+PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t size)
+{
+    PackageRecord record;
+    record.Size = size;
+    try {
+        if (size == 0)
+            unreadable("The file is empty");
+        const PackageIndex index = readPackageIndex(file);
+        bool hasDirectory = false;
+        const std::vector<DirectoryEntry> directory = checkIndex(file, index, size, hasDirectory);
+        const ResourceReader reader(file, index, directory, hasDirectory);
+        if (gfblnIsCatalogObject(index.Entries)) {
+            record.Kind = PackageKind::CatalogObject;
+            readCatalogObject(reader, index, record);
+        } else if (gfblnIsRecolor(index.Entries)) {
+            record.Kind = PackageKind::Recolor;
+            readRecolor(reader, index, record);
+        }
+    } catch (const Failure& failure) {
+        if (isEnvironmentFailure(failure))
+            throw;
+        record = PackageRecord {};
+        record.Size = size;
+        record.Kind = PackageKind::Broken;
+        record.Error = failure.what();
+    }
+    return record;
+}
+
+std::vector<std::uint32_t> readDefinitionGuids(const std::filesystem::path& file)
+{
+    const PackageIndex index = readPackageIndex(file);
+    std::vector<std::uint32_t> guids;
+    for (const IndexEntry& entry : index.Entries)
+        if (entry.TypeID == gstrTypeOBJD)
+            guids.push_back(ObjectDefinition(decompressResource(readResourceBytes(file, entry))).guid());
+    return guids;
+}
+
+std::string hashFile(const std::filesystem::path& file)
+{
+    RawFile raw(file, RawFile::Mode::Read);
+    std::uint64_t hash = 14695981039346656037ULL;
+    std::vector<unsigned char> buffer(1 << 20);
+    for (std::int64_t offset = 0;;) {
+        const std::size_t got = raw.readUpTo(offset, buffer.data(), buffer.size());
+        for (std::size_t i = 0; i < got; ++i) {
+            hash ^= buffer[i];
+            hash *= 1099511628211ULL;
+        }
+        if (got < buffer.size())
+            break;
+        offset += static_cast<std::int64_t>(got);
+    }
+    raw.close();
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+std::int64_t modificationTicks(const std::filesystem::file_time_type& time)
+{
+    return static_cast<std::int64_t>(time.time_since_epoch().count());
+}
+
+} // namespace varnick::health

@@ -1,0 +1,52 @@
+#pragma once
+// What a library scan learns about one package, from its index and at most
+// three small resources: the classification, the object definitions' GUIDs,
+// the catalog name, a recolor's first material override objectGUID, and why
+// the file cannot be read. Qt-free; the persistent index stores these records.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varnick::health {
+
+/// How a package was classified from its index.
+enum class PackageKind : std::int32_t {
+    Other = 0, ///< readable, neither a catalog object nor a recolor
+    CatalogObject = 1,
+    Recolor = 2,
+    Broken = 3, ///< cannot be read; Error says why
+};
+
+/// One package as the index keeps it. Paths are relative to the scanned root, UTF-8, with '/' separators.
+struct PackageRecord {
+    std::string RelativePath;
+    std::int64_t Size = 0;
+    std::int64_t ModifiedTime = 0; ///< file system time in its own ticks; compared, never shown
+    PackageKind Kind = PackageKind::Other;
+    std::vector<std::uint32_t> Guids; ///< every object definition's GUID, index order
+    std::string Name; ///< catalog name (UTF-8 as stored), "" when none
+    std::optional<std::uint32_t> ObjectGuid; ///< a recolor's first material override "objectGUID"
+    std::string Hash; ///< content hash (hexadecimal), "" until a duplicate check asked for it
+    std::string Error; ///< one-line reason without the file name; "" when readable
+};
+
+/// Reads what a record holds from the package at file (size and time are
+/// filled by the caller). Never throws for bad package bytes: a package that
+/// cannot be read is Kind Broken with the failure's text in Error.
+PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t size);
+
+/// The GUIDs of every object definition in the package, for the game's own
+/// object packages. Throws Failure when the package cannot be read.
+std::vector<std::uint32_t> readDefinitionGuids(const std::filesystem::path& file);
+
+/// 64-bit FNV-1a of the whole file as 16 lower-case hexadecimal digits.
+/// Throws Failure when the file cannot be read.
+std::string hashFile(const std::filesystem::path& file);
+
+/// The file's modification time as a number that changes when the file does.
+std::int64_t modificationTicks(const std::filesystem::file_time_type& time);
+
+} // namespace varnick::health

@@ -1,0 +1,339 @@
+#include "app/health/frmLibraryHealth.h"
+
+#include "app/health/index/LibraryIndex.h"
+#include "app/health/index/LibraryScan.h"
+#include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/TextBridge.h"
+#include "app/startup/GamePaths.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/FileReplace.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <fstream>
+
+namespace varnick {
+
+namespace {
+
+enum Column { ProblemColumn, FileColumn, DetailColumn };
+constexpr int kGuidRole = Qt::UserRole + 1; // the clash's GUID on clash rows
+
+std::filesystem::path gameFolder()
+{
+    if (gstrSims2InstallPath.empty() || gstrSims2InstallPath == gstrPathNotFound)
+        return {};
+    return pathFromUtf8(gstrSims2InstallPath);
+}
+
+} // namespace
+
+LibraryHealthEvents& LibraryHealthEvents::instance()
+{
+    static LibraryHealthEvents events;
+    return events;
+}
+
+void frmLibraryHealth::run(QWidget* owner, const QString& root)
+{
+    if (Seam::testing()) {
+        Seam::answer({ root });
+        return;
+    }
+    frmLibraryHealth window(root, owner);
+    connect(&window, &frmLibraryHealth::editRequested, &LibraryHealthEvents::instance(),
+        &LibraryHealthEvents::editRequested);
+    window.startScan();
+    window.exec();
+}
+
+frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
+    : QDialog(parent)
+    , mRoot(root)
+{
+    setObjectName(QStringLiteral("frmLibraryHealth"));
+    setWindowTitle(QStringLiteral("Library Health"));
+    resize(900, 520);
+    mStatus = new QLabel(this);
+    mStatus->setObjectName(QStringLiteral("lblStatus"));
+    mProgress = new QProgressBar(this);
+    mProgress->setObjectName(QStringLiteral("prgScan"));
+    mScan = new QPushButton(QStringLiteral("&Scan Again"), this);
+    mScan->setObjectName(QStringLiteral("cmdScan"));
+    mCancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    mCancelButton->setObjectName(QStringLiteral("cmdCancel"));
+    mList = new QTreeWidget(this);
+    mList->setObjectName(QStringLiteral("tvProblems"));
+    mList->setHeaderLabels({ QStringLiteral("Problem"), QStringLiteral("File"), QStringLiteral("Detail") });
+    mList->setRootIsDecorated(false);
+    mList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    mList->header()->setSectionResizeMode(FileColumn, QHeaderView::Stretch);
+    auto button = [this](const QString& text, const QString& name) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        return b;
+    };
+    mShow = button(QStringLiteral("Show in &Folder"), QStringLiteral("cmdShow"));
+    mQuarantine = button(QStringLiteral("Move to &Quarantine"), QStringLiteral("cmdQuarantine"));
+    mUndo = button(QStringLiteral("&Undo Move"), QStringLiteral("cmdUndo"));
+    mEdit = button(QStringLiteral("&Edit Object"), QStringLiteral("cmdEdit"));
+    mKnown = button(QStringLiteral("Mark Clash &Known"), QStringLiteral("cmdKnown"));
+    mExport = button(QStringLiteral("E&xport CSV..."), QStringLiteral("cmdExport"));
+    auto* close = button(QStringLiteral("Close"), QStringLiteral("cmdClose"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(mProgress, 1);
+    top->addWidget(mScan);
+    top->addWidget(mCancelButton);
+    auto* actions = new QHBoxLayout;
+    for (QPushButton* b : { mShow, mQuarantine, mUndo, mEdit, mKnown, mExport })
+        actions->addWidget(b);
+    actions->addStretch(1);
+    actions->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(mStatus);
+    layout->addWidget(mList, 1);
+    layout->addLayout(actions);
+
+    connect(mScan, &QPushButton::clicked, this, &frmLibraryHealth::startScan);
+    connect(mCancelButton, &QPushButton::clicked, this, &frmLibraryHealth::cmdCancel_Click);
+    connect(mShow, &QPushButton::clicked, this, &frmLibraryHealth::cmdShow_Click);
+    connect(mQuarantine, &QPushButton::clicked, this, &frmLibraryHealth::cmdQuarantine_Click);
+    connect(mUndo, &QPushButton::clicked, this, &frmLibraryHealth::cmdUndo_Click);
+    connect(mEdit, &QPushButton::clicked, this, &frmLibraryHealth::cmdEdit_Click);
+    connect(mKnown, &QPushButton::clicked, this, &frmLibraryHealth::cmdKnown_Click);
+    connect(mExport, &QPushButton::clicked, this, &frmLibraryHealth::cmdExport_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(mList, &QTreeWidget::itemSelectionChanged, this, &frmLibraryHealth::updateButtons);
+    updateButtons();
+}
+
+frmLibraryHealth::~frmLibraryHealth()
+{
+    mCancel = true;
+    if (mWorker)
+        mWorker->join();
+}
+
+void frmLibraryHealth::startScan()
+{
+    if (mWorker)
+        return;
+    mCancel = false;
+    mProgress->setValue(0);
+    mStatus->setText(QStringLiteral("Scanning..."));
+    const std::filesystem::path root = text::toPath(mRoot);
+    const std::filesystem::path game = gameFolder();
+    mWorker = std::make_unique<std::thread>([this, root, game] {
+        QString failure;
+        auto report = std::make_shared<health::HealthReport>();
+        try {
+            health::LibraryIndex index(health::defaultIndexFile(root));
+            health::ScanOptions options;
+            options.Root = root;
+            options.GameFolder = game;
+            options.Cancel = &mCancel;
+            options.Progress = [this](std::size_t done, std::size_t total) {
+                // At most about 200 updates per scan reach the window.
+                if (done != total && done % (total / 200 + 1) != 0)
+                    return;
+                QMetaObject::invokeMethod(
+                    this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
+            };
+            const health::ScanResult scan = health::scanLibrary(index, options);
+            if (scan.Cancelled)
+                failure = QStringLiteral("The scan was cancelled.");
+            else
+                *report = health::analyseLibrary(root, scan.Records, scan.GameGuids,
+                    health::KnownClashes(health::defaultKnownClashesFile()).guids());
+        } catch (const std::exception& error) {
+            failure = text::fromUtf8(error.what());
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, report, failure] {
+                mReport = std::move(*report);
+                finishScan(failure);
+            },
+            Qt::QueuedConnection);
+    });
+    updateButtons();
+}
+
+void frmLibraryHealth::showProgress(qulonglong done, qulonglong total)
+{
+    mProgress->setMaximum(static_cast<int>(total));
+    mProgress->setValue(static_cast<int>(done));
+}
+
+void frmLibraryHealth::finishScan(const QString& failure)
+{
+    if (mWorker) {
+        mWorker->join();
+        mWorker.reset();
+    }
+    fillList();
+    if (!failure.isEmpty())
+        mStatus->setText(failure);
+    updateButtons();
+    emit scanFinished();
+}
+
+void frmLibraryHealth::fillList()
+{
+    mList->clear();
+    auto add = [this](const QString& problem, const std::string& file, const QString& detail) {
+        auto* item = new QTreeWidgetItem(mList, { problem, text::fromUtf8(file), detail });
+        return item;
+    };
+    for (const auto& row : mReport.Broken)
+        add(QStringLiteral("Cannot be read"), row.File, text::fromUtf8(toValidUtf8(row.Reason)));
+    for (const auto& row : mReport.Orphans)
+        add(QStringLiteral("Orphan recolor"), row.File,
+            QStringLiteral("objectGUID %1 matches no object").arg(text::fromUtf8(health::guidText(row.Guid))));
+    for (const auto& clash : mReport.Clashes)
+        for (const std::string& file : clash.Files)
+            add(QStringLiteral("GUID clash"), file,
+                QStringLiteral("GUID %1 is defined by %2 packages%3")
+                    .arg(text::fromUtf8(health::guidText(clash.Guid)))
+                    .arg(clash.Files.size())
+                    .arg(clash.GameObject ? QStringLiteral(" and the game") : QString()))
+                ->setData(ProblemColumn, kGuidRole, static_cast<qulonglong>(clash.Guid));
+    for (const auto& set : mReport.Duplicates)
+        for (const std::string& file : set.Files)
+            add(QStringLiteral("Duplicate"), file,
+                QStringLiteral("%1 identical files of %2 bytes").arg(set.Files.size()).arg(set.Size));
+    mStatus->setText(QStringLiteral("%1 unreadable, %2 orphan recolors, %3 GUID clashes, %4 sets of duplicates")
+                         .arg(mReport.Broken.size())
+                         .arg(mReport.Orphans.size())
+                         .arg(mReport.Clashes.size())
+                         .arg(mReport.Duplicates.size()));
+}
+
+QStringList frmLibraryHealth::selectedFiles() const
+{
+    QStringList files;
+    for (const QTreeWidgetItem* item : mList->selectedItems())
+        if (!files.contains(item->text(FileColumn)))
+            files.append(item->text(FileColumn));
+    return files;
+}
+
+void frmLibraryHealth::updateButtons()
+{
+    const bool scanning = isScanning();
+    const bool any = !scanning && !mList->selectedItems().isEmpty();
+    mScan->setEnabled(!scanning);
+    mCancelButton->setEnabled(scanning);
+    mShow->setEnabled(any);
+    mQuarantine->setEnabled(any);
+    mEdit->setEnabled(any && mList->selectedItems().size() == 1);
+    mUndo->setEnabled(!scanning && !mMoves.empty());
+    bool clash = false;
+    for (const QTreeWidgetItem* item : mList->selectedItems())
+        clash = clash || item->data(ProblemColumn, kGuidRole).isValid();
+    mKnown->setEnabled(!scanning && clash);
+    mExport->setEnabled(!scanning);
+}
+
+void frmLibraryHealth::cmdCancel_Click()
+{
+    mCancel = true;
+}
+
+void frmLibraryHealth::cmdShow_Click()
+{
+    for (const QString& file : selectedFiles())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(text::fromPath(text::toPath(file).parent_path())));
+}
+
+void frmLibraryHealth::cmdQuarantine_Click()
+{
+    const QStringList files = selectedFiles();
+    QStringList failed;
+    for (const QString& file : files) {
+        try {
+            mMoves.push_back(
+                health::quarantineFile(text::toPath(file), text::toPath(mRoot), health::defaultQuarantineFolder()));
+        } catch (const Failure& failure) {
+            failed.append(file + QStringLiteral(": ") + text::fromUtf8(failure.what()));
+        }
+    }
+    for (QTreeWidgetItem* item : mList->selectedItems())
+        if (!failed.contains(item->text(FileColumn)))
+            delete item;
+    if (!failed.isEmpty())
+        MessageBox::exclamation(this, QStringLiteral("Library Health"),
+            QStringLiteral("These files could not be moved:\n") + failed.join(QLatin1Char('\n')));
+    updateButtons();
+}
+
+void frmLibraryHealth::cmdUndo_Click()
+{
+    if (mMoves.empty())
+        return;
+    try {
+        health::undoQuarantine(mMoves.back());
+        mMoves.pop_back();
+        startScan();
+    } catch (const Failure& failure) {
+        MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
+    }
+    updateButtons();
+}
+
+void frmLibraryHealth::cmdEdit_Click()
+{
+    const QStringList files = selectedFiles();
+    if (files.size() == 1)
+        emit editRequested(files.front());
+}
+
+void frmLibraryHealth::cmdKnown_Click()
+{
+    try {
+        health::KnownClashes known(health::defaultKnownClashesFile());
+        for (const QTreeWidgetItem* item : mList->selectedItems()) {
+            const QVariant guid = item->data(ProblemColumn, kGuidRole);
+            if (guid.isValid())
+                known.setKnown(static_cast<std::uint32_t>(guid.toULongLong()), true);
+        }
+        startScan();
+    } catch (const Failure& failure) {
+        MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
+    }
+}
+
+void frmLibraryHealth::cmdExport_Click()
+{
+    const QString file = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export CSV"), QStringLiteral("library-health.csv"), QStringLiteral("CSV (*.csv)"));
+    if (file.isEmpty())
+        return;
+    try {
+        const std::filesystem::path target = text::toPath(file);
+        const std::filesystem::path scratch = scratchPathBeside(target);
+        const std::string csv = health::healthCsv(mReport);
+        {
+            std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
+            out.write(csv.data(), static_cast<std::streamsize>(csv.size()));
+            if (!out.flush())
+                throw Failure(ErrorCode::FileWriteFailed, "The file cannot be written");
+        }
+        replaceFileAtomically(scratch, target);
+    } catch (const Failure& failure) {
+        MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
+    }
+}
+
+} // namespace varnick

@@ -1,0 +1,92 @@
+#pragma once
+// The Library Health window: one scan of the search root through the
+// persistent index on worker threads (progress and Cancel), then the review
+// list with its actions on the selected rows: show in the file manager, move
+// to quarantine (with undo), open in the editor, mark a GUID clash as known,
+// export as CSV. Nothing is deleted from here.
+
+#include "app/health/core/HealthReport.h"
+#include "app/health/core/Quarantine.h"
+#include "app/platform/qt/DialogSeam.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+
+namespace varnick {
+
+/// Relays the window's editor requests to whoever opens the editor (wired once by the program).
+class LibraryHealthEvents : public QObject {
+    Q_OBJECT
+public:
+    static LibraryHealthEvents& instance();
+signals:
+    void editRequested(const QString& packagePath);
+};
+
+class frmLibraryHealth : public QDialog {
+    Q_OBJECT
+public:
+    struct Request {
+        QString Root;
+    };
+    using Seam = DialogSeam<frmLibraryHealth, Request, bool>;
+
+    /// Shows the window modally for root (its scan starts at once). Under a Seam::TestScope it only records the
+    /// request.
+    static void run(QWidget* owner, const QString& root);
+
+    explicit frmLibraryHealth(const QString& root, QWidget* parent = nullptr);
+    ~frmLibraryHealth() override;
+
+    /// Starts a scan on worker threads; does nothing while one runs.
+    void startScan();
+    bool isScanning() const noexcept { return mWorker != nullptr; }
+    const health::HealthReport& report() const noexcept { return mReport; }
+
+signals:
+    void editRequested(const QString& packagePath);
+    void scanFinished();
+
+private:
+    void cmdCancel_Click();
+    void cmdShow_Click();
+    void cmdQuarantine_Click();
+    void cmdUndo_Click();
+    void cmdEdit_Click();
+    void cmdKnown_Click();
+    void cmdExport_Click();
+    void showProgress(qulonglong done, qulonglong total);
+    void finishScan(const QString& failure);
+    void fillList();
+    void updateButtons();
+    QStringList selectedFiles() const;
+
+    QString mRoot;
+    health::HealthReport mReport;
+    std::vector<health::QuarantineMove> mMoves;
+    std::unique_ptr<std::thread> mWorker;
+    std::atomic<bool> mCancel { false };
+    QLabel* mStatus;
+    QProgressBar* mProgress;
+    QPushButton* mScan;
+    QPushButton* mCancelButton;
+    QTreeWidget* mList;
+    QPushButton* mShow;
+    QPushButton* mQuarantine;
+    QPushButton* mUndo;
+    QPushButton* mEdit;
+    QPushButton* mKnown;
+    QPushButton* mExport;
+};
+
+} // namespace varnick

@@ -1,0 +1,326 @@
+#include "app/health/index/LibraryIndex.h"
+
+#include "package/base/ErrorTrap.h"
+#include "package/base/Folders.h"
+#include "package/base/Paths.h"
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <system_error>
+
+namespace varnick::health {
+
+namespace {
+
+[[noreturn]] void databaseFailure(sqlite3* db, const std::string& what)
+{
+    throw Failure(ErrorCode::FileWriteFailed,
+        "The library index failed (" + what + "): " + (db != nullptr ? sqlite3_errmsg(db) : "no database"));
+}
+
+// One prepared statement, finalised when it goes out of scope.
+class Statement {
+public:
+    Statement(sqlite3* db, const char* sql)
+        : mDb(db)
+    {
+        if (sqlite3_prepare_v2(db, sql, -1, &mStatement, nullptr) != SQLITE_OK)
+            databaseFailure(db, "prepare");
+    }
+    ~Statement() { sqlite3_finalize(mStatement); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(int column, const std::string& text)
+    {
+        sqlite3_bind_text(mStatement, column, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    }
+    void bind(int column, std::int64_t value) { sqlite3_bind_int64(mStatement, column, value); }
+    void bindNull(int column) { sqlite3_bind_null(mStatement, column); }
+    /// Steps once: true while a row is there, false when done.
+    bool step()
+    {
+        const int result = sqlite3_step(mStatement);
+        if (result == SQLITE_ROW)
+            return true;
+        if (result != SQLITE_DONE)
+            databaseFailure(mDb, "step");
+        return false;
+    }
+    void reset()
+    {
+        sqlite3_reset(mStatement);
+        sqlite3_clear_bindings(mStatement);
+    }
+    std::int64_t integer(int column) const { return sqlite3_column_int64(mStatement, column); }
+    bool isNull(int column) const { return sqlite3_column_type(mStatement, column) == SQLITE_NULL; }
+    std::string text(int column) const
+    {
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(mStatement, column));
+        return bytes != nullptr ? std::string(bytes, static_cast<std::size_t>(sqlite3_column_bytes(mStatement, column)))
+                                : std::string();
+    }
+
+private:
+    sqlite3* mDb;
+    sqlite3_stmt* mStatement = nullptr;
+};
+
+std::string guidsText(const std::vector<std::uint32_t>& guids)
+{
+    std::string text;
+    for (std::uint32_t guid : guids) {
+        char hex[10];
+        std::snprintf(hex, sizeof hex, "%08X ", static_cast<unsigned>(guid));
+        text += hex;
+    }
+    return text;
+}
+
+std::vector<std::uint32_t> guidsFromText(const std::string& text)
+{
+    std::vector<std::uint32_t> guids;
+    for (std::size_t at = 0; at + 8 <= text.size(); at += 9)
+        guids.push_back(static_cast<std::uint32_t>(std::stoul(text.substr(at, 8), nullptr, 16)));
+    return guids;
+}
+
+void removeDatabaseFiles(const std::filesystem::path& file)
+{
+    std::error_code ignored;
+    for (const char* suffix : { "", "-wal", "-shm", "-journal" })
+        std::filesystem::remove(file.string() + suffix, ignored);
+}
+
+} // namespace
+
+std::filesystem::path defaultIndexFile(const std::filesystem::path& root)
+{
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (unsigned char c : pathToUtf8(root.lexically_normal())) {
+        hash ^= c;
+        hash *= 1099511628211ULL;
+    }
+    char name[40];
+    std::snprintf(name, sizeof name, "library-%016llx.sqlite", static_cast<unsigned long long>(hash));
+    return userDataFolder() / "index" / name;
+}
+
+LibraryIndex::LibraryIndex(const std::filesystem::path& file, int busyTimeoutMs)
+{
+    if (!file.empty()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(file.parent_path(), ignored);
+        const bool existed = std::filesystem::exists(file, ignored);
+        if (tryOpen(file, busyTimeoutMs)) {
+            mPersistent = true;
+            return;
+        }
+        // Damaged, foreign, outdated or locked: never trusted, built anew.
+        mRebuilt = existed;
+        removeDatabaseFiles(file);
+        if (tryOpen(file, busyTimeoutMs)) {
+            mPersistent = true;
+            return;
+        }
+    }
+    // The file cannot be used at all (a read-only folder, another instance
+    // holding it): this run keeps its index in memory.
+    if (sqlite3_open(":memory:", &mDb) != SQLITE_OK)
+        databaseFailure(mDb, "open in memory");
+    createSchema();
+}
+
+LibraryIndex::~LibraryIndex()
+{
+    close();
+}
+
+void LibraryIndex::close() noexcept
+{
+    if (mDb != nullptr)
+        sqlite3_close_v2(mDb);
+    mDb = nullptr;
+}
+
+bool LibraryIndex::tryOpen(const std::filesystem::path& file, int busyTimeoutMs)
+{
+    try {
+        const std::string name = pathToUtf8(file);
+        if (sqlite3_open_v2(
+                name.c_str(), &mDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr)
+            != SQLITE_OK)
+            databaseFailure(mDb, "open");
+        sqlite3_busy_timeout(mDb, busyTimeoutMs);
+        {
+            Statement check(mDb, "PRAGMA quick_check");
+            if (!check.step() || check.text(0) != "ok")
+                return close(), false;
+        }
+        {
+            Statement mode(mDb, "PRAGMA journal_mode=WAL");
+            if (!mode.step() || mode.text(0) != "wal")
+                return close(), false;
+        }
+        exec("PRAGMA synchronous=NORMAL");
+        {
+            Statement tables(mDb, "SELECT count(*) FROM sqlite_master");
+            tables.step();
+            if (tables.integer(0) == 0) {
+                createSchema();
+                return true;
+            }
+        }
+        Statement version(mDb, "SELECT value FROM meta WHERE key='schema'");
+        if (!version.step() || version.text(0) != std::to_string(kIndexSchemaVersion))
+            return close(), false;
+        return true;
+    } catch (const Failure&) {
+        close();
+        return false;
+    }
+}
+
+void LibraryIndex::exec(const char* sql) const
+{
+    char* message = nullptr;
+    if (sqlite3_exec(mDb, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+        const std::string text = message != nullptr ? message : "unknown";
+        sqlite3_free(message);
+        throw Failure(ErrorCode::FileWriteFailed, "The library index failed: " + text);
+    }
+}
+
+void LibraryIndex::createSchema()
+{
+    exec("BEGIN IMMEDIATE");
+    try {
+        exec("CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);"
+             "CREATE TABLE IF NOT EXISTS packages(path TEXT PRIMARY KEY, size INTEGER NOT NULL,"
+             " mtime INTEGER NOT NULL, kind INTEGER NOT NULL, guids TEXT NOT NULL, name BLOB NOT NULL,"
+             " object_guid INTEGER, hash TEXT NOT NULL, error TEXT NOT NULL);"
+             "CREATE TABLE IF NOT EXISTS game_guids(guid INTEGER PRIMARY KEY);");
+        exec(("INSERT OR REPLACE INTO meta VALUES('schema','" + std::to_string(kIndexSchemaVersion) + "')").c_str());
+        exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(mDb, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+std::unordered_map<std::string, PackageRecord> LibraryIndex::records() const
+{
+    std::unordered_map<std::string, PackageRecord> result;
+    Statement select(mDb, "SELECT path, size, mtime, kind, guids, name, object_guid, hash, error FROM packages");
+    while (select.step()) {
+        PackageRecord record;
+        record.RelativePath = select.text(0);
+        record.Size = select.integer(1);
+        record.ModifiedTime = select.integer(2);
+        record.Kind = static_cast<PackageKind>(select.integer(3));
+        record.Guids = guidsFromText(select.text(4));
+        record.Name = select.text(5);
+        if (!select.isNull(6))
+            record.ObjectGuid = static_cast<std::uint32_t>(select.integer(6));
+        record.Hash = select.text(7);
+        record.Error = select.text(8);
+        std::string key = record.RelativePath;
+        result.emplace(std::move(key), std::move(record));
+    }
+    return result;
+}
+
+void LibraryIndex::update(const std::vector<PackageRecord>& changed, const std::vector<std::string>& removed)
+{
+    if (changed.empty() && removed.empty())
+        return;
+    exec("BEGIN IMMEDIATE");
+    try {
+        Statement insert(mDb, "INSERT OR REPLACE INTO packages VALUES(?,?,?,?,?,?,?,?,?)");
+        for (const PackageRecord& record : changed) {
+            insert.bind(1, record.RelativePath);
+            insert.bind(2, record.Size);
+            insert.bind(3, record.ModifiedTime);
+            insert.bind(4, static_cast<std::int64_t>(record.Kind));
+            insert.bind(5, guidsText(record.Guids));
+            insert.bind(6, record.Name);
+            if (record.ObjectGuid)
+                insert.bind(7, static_cast<std::int64_t>(*record.ObjectGuid));
+            else
+                insert.bindNull(7);
+            insert.bind(8, record.Hash);
+            insert.bind(9, record.Error);
+            insert.step();
+            insert.reset();
+        }
+        Statement erase(mDb, "DELETE FROM packages WHERE path=?");
+        for (const std::string& path : removed) {
+            erase.bind(1, path);
+            erase.step();
+            erase.reset();
+        }
+        exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(mDb, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+void LibraryIndex::setHashes(const std::vector<std::pair<std::string, std::string>>& pathAndHash)
+{
+    if (pathAndHash.empty())
+        return;
+    exec("BEGIN IMMEDIATE");
+    try {
+        Statement set(mDb, "UPDATE packages SET hash=? WHERE path=?");
+        for (const auto& [path, hash] : pathAndHash) {
+            set.bind(1, hash);
+            set.bind(2, path);
+            set.step();
+            set.reset();
+        }
+        exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(mDb, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+std::string LibraryIndex::gameSignature() const
+{
+    Statement select(mDb, "SELECT value FROM meta WHERE key='game'");
+    return select.step() ? select.text(0) : std::string();
+}
+
+std::vector<std::uint32_t> LibraryIndex::gameGuids() const
+{
+    std::vector<std::uint32_t> guids;
+    Statement select(mDb, "SELECT guid FROM game_guids");
+    while (select.step())
+        guids.push_back(static_cast<std::uint32_t>(select.integer(0)));
+    return guids;
+}
+
+void LibraryIndex::setGameGuids(const std::string& signature, const std::vector<std::uint32_t>& guids)
+{
+    exec("BEGIN IMMEDIATE");
+    try {
+        exec("DELETE FROM game_guids");
+        Statement insert(mDb, "INSERT OR IGNORE INTO game_guids VALUES(?)");
+        for (std::uint32_t guid : guids) {
+            insert.bind(1, static_cast<std::int64_t>(guid));
+            insert.step();
+            insert.reset();
+        }
+        Statement meta(mDb, "INSERT OR REPLACE INTO meta VALUES('game',?)");
+        meta.bind(1, signature);
+        meta.step();
+        exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(mDb, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+} // namespace varnick::health

@@ -1,0 +1,70 @@
+#pragma once
+// The persistent index of a library: one SQLite database per search root,
+// keyed by each package's relative path, size and modification time, with
+// what the scans learned of it (see PackageRecord), the GUIDs of the
+// installed game's object packages. It is a cache: a database that cannot be opened, fails its
+// integrity check, holds another schema version or stays locked is deleted
+// and built anew (or, when even that fails, kept in memory for this run), so
+// deleting the file loses nothing (the "known" marks live in KnownClashes).
+//
+// Several program instances may share one file: it runs in WAL mode with a
+// busy timeout, and every write is one transaction.
+
+#include "app/health/core/PackageRecord.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+struct sqlite3;
+
+namespace varnick::health {
+
+/// The schema this build writes; a file with another version is rebuilt.
+inline constexpr int kIndexSchemaVersion = 1;
+
+/// The index file of root in the per-user data folder ("index/library-<hash of root>.sqlite").
+std::filesystem::path defaultIndexFile(const std::filesystem::path& root);
+
+class LibraryIndex {
+public:
+    /// Opens (or creates) the index at file; never fails for a damaged or
+    /// foreign file (see the class comment). An empty path keeps it in memory.
+    explicit LibraryIndex(const std::filesystem::path& file, int busyTimeoutMs = 5000);
+    ~LibraryIndex();
+    LibraryIndex(const LibraryIndex&) = delete;
+    LibraryIndex& operator=(const LibraryIndex&) = delete;
+
+    /// Whether an existing file was discarded at open (damaged, locked or outdated).
+    bool rebuilt() const noexcept { return mRebuilt; }
+    /// Whether the index lives in a file (false: memory only, for this run).
+    bool persistent() const noexcept { return mPersistent; }
+
+    /// Every stored record, by relative path. Throws Failure when the database fails mid-read.
+    std::unordered_map<std::string, PackageRecord> records() const;
+    /// Stores changed records and forgets removed paths in one transaction. Throws Failure.
+    void update(const std::vector<PackageRecord>& changed, const std::vector<std::string>& removed);
+    /// Records the content hash of one stored path. Throws Failure.
+    void setHashes(const std::vector<std::pair<std::string, std::string>>& pathAndHash);
+
+    /// The signature of the game files whose GUIDs are stored ("" when none are).
+    std::string gameSignature() const;
+    /// The stored game object GUIDs.
+    std::vector<std::uint32_t> gameGuids() const;
+    /// Replaces the game object GUIDs and their signature in one transaction. Throws Failure.
+    void setGameGuids(const std::string& signature, const std::vector<std::uint32_t>& guids);
+
+private:
+    bool tryOpen(const std::filesystem::path& file, int busyTimeoutMs);
+    void createSchema();
+    void exec(const char* sql) const;
+    void close() noexcept;
+
+    sqlite3* mDb = nullptr;
+    bool mRebuilt = false;
+    bool mPersistent = false;
+};
+
+} // namespace varnick::health

@@ -1,0 +1,255 @@
+#include "app/health/index/LibraryScan.h"
+
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <unordered_map>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+namespace varnick::health {
+
+namespace {
+
+unsigned workerCount(unsigned requested)
+{
+    if (requested != 0)
+        return requested;
+    return std::max(2U, std::thread::hardware_concurrency());
+}
+
+// Runs work(i) for i in [0, count) on threads workers; stops handing out
+// new items once cancel is set. Returns false when cancelled. The first
+// exception of a worker is rethrown here after all workers have stopped.
+template <typename Work> bool parallelFor(std::size_t count, const ScanOptions& options, Work&& work)
+{
+    std::atomic<std::size_t> next { 0 };
+    std::size_t done = 0;
+    std::mutex progressMutex;
+    std::exception_ptr failure;
+    std::atomic<bool> failed { false };
+    auto cancelled = [&] { return failed || (options.Cancel != nullptr && options.Cancel->load()); };
+    auto worker = [&] {
+        for (;;) {
+            if (cancelled())
+                return;
+            const std::size_t i = next++;
+            if (i >= count)
+                return;
+            try {
+                work(i);
+            } catch (...) {
+                std::lock_guard lock(progressMutex);
+                if (!failure)
+                    failure = std::current_exception();
+                failed = true;
+                return;
+            }
+            std::lock_guard lock(progressMutex);
+            ++done;
+            if (options.Progress)
+                options.Progress(done, count);
+        }
+    };
+    const unsigned threads = static_cast<unsigned>(std::min<std::size_t>(workerCount(options.Threads), count));
+    std::vector<std::thread> pool;
+    for (unsigned t = 1; t < threads; ++t)
+        pool.emplace_back(worker);
+    worker();
+    for (std::thread& thread : pool)
+        thread.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    return !(options.Cancel != nullptr && options.Cancel->load()) || done == count;
+}
+
+// The index is a cache: when another instance keeps it locked past the busy
+// timeout (or the disk is full), this scan's results still stand and the next
+// scan reads those files again.
+template <typename Write> void keepInIndex(Write&& write)
+{
+    try {
+        write();
+    } catch (const Failure&) {
+    }
+}
+
+bool isPackageName(const std::filesystem::path& file)
+{
+    std::string extension = pathToUtf8(file.extension());
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+    return extension == ".package";
+}
+
+std::string relativeText(const std::filesystem::path& file, const std::filesystem::path& root)
+{
+    std::string text = pathToUtf8(file.lexically_relative(root));
+#ifdef _WIN32
+    std::replace(text.begin(), text.end(), '\\', '/');
+#endif
+    return text;
+}
+
+// The game's object GUIDs: kept in the index with a signature of the files
+// they came from, and read again only when those files changed.
+std::vector<std::uint32_t> gameGuids(LibraryIndex& index, const ScanOptions& options)
+{
+    if (options.GameFolder.empty())
+        return {};
+    std::error_code error;
+    if (!std::filesystem::is_directory(options.GameFolder, error))
+        return {};
+    std::vector<PackageRecord> files = listPackages(options.GameFolder);
+    std::string signature;
+    for (const PackageRecord& file : files)
+        signature
+            += file.RelativePath + '|' + std::to_string(file.Size) + '|' + std::to_string(file.ModifiedTime) + '\n';
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (unsigned char c : pathToUtf8(options.GameFolder) + '\n' + signature) {
+        hash ^= c;
+        hash *= 1099511628211ULL;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    if (index.gameSignature() == text)
+        return index.gameGuids();
+    std::vector<std::vector<std::uint32_t>> perFile(files.size());
+    ScanOptions quiet = options;
+    quiet.Progress = nullptr;
+    const bool complete = parallelFor(files.size(), quiet, [&](std::size_t i) {
+        try {
+            perFile[i] = readDefinitionGuids(options.GameFolder / pathFromUtf8(files[i].RelativePath));
+        } catch (const Failure&) {
+            // A game file that cannot be read defines no objects for this purpose.
+        }
+    });
+    std::vector<std::uint32_t> guids;
+    for (const auto& list : perFile)
+        guids.insert(guids.end(), list.begin(), list.end());
+    std::sort(guids.begin(), guids.end());
+    guids.erase(std::unique(guids.begin(), guids.end()), guids.end());
+    if (complete)
+        keepInIndex([&] { index.setGameGuids(text, guids); });
+    return guids;
+}
+
+} // namespace
+
+std::vector<PackageRecord> listPackages(const std::filesystem::path& root)
+{
+    std::error_code error;
+    if (!std::filesystem::is_directory(root, error))
+        throw Failure(
+            ErrorCode::FolderFailed, "The folder " + pathToUtf8(root) + " does not exist or cannot be listed");
+    std::vector<PackageRecord> files;
+    std::filesystem::recursive_directory_iterator it(
+        root, std::filesystem::directory_options::skip_permission_denied, error);
+    for (; !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+        const std::filesystem::directory_entry& entry = *it;
+        std::error_code fileError;
+        if (!entry.is_regular_file(fileError) || !isPackageName(entry.path()))
+            continue;
+        PackageRecord record;
+        record.RelativePath = relativeText(entry.path(), root);
+#ifdef _WIN32
+        record.Size = static_cast<std::int64_t>(entry.file_size(fileError));
+        record.ModifiedTime = modificationTicks(entry.last_write_time(fileError));
+#else
+        // One stat for both (the rescan of an unchanged library is mostly this loop).
+        struct stat info { };
+        if (::stat(entry.path().c_str(), &info) != 0)
+            continue;
+        record.Size = static_cast<std::int64_t>(info.st_size);
+        record.ModifiedTime = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+#endif
+        if (!fileError)
+            files.push_back(std::move(record));
+    }
+    std::sort(files.begin(), files.end(),
+        [](const PackageRecord& a, const PackageRecord& b) { return a.RelativePath < b.RelativePath; });
+    return files;
+}
+
+ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
+{
+    ScanResult result;
+    result.Records = listPackages(options.Root);
+    std::unordered_map<std::string, PackageRecord> stored = index.records();
+
+    std::vector<std::size_t> toRead;
+    for (std::size_t i = 0; i < result.Records.size(); ++i) {
+        PackageRecord& record = result.Records[i];
+        auto found = stored.find(record.RelativePath);
+        if (found != stored.end() && found->second.Size == record.Size
+            && found->second.ModifiedTime == record.ModifiedTime)
+            record = std::move(found->second);
+        else
+            toRead.push_back(i);
+        if (found != stored.end())
+            stored.erase(found);
+    }
+    std::vector<std::string> removed;
+    for (const auto& [path, record] : stored)
+        removed.push_back(path);
+
+    std::vector<char> read(toRead.size(), 0);
+    const bool complete = parallelFor(toRead.size(), options, [&](std::size_t n) {
+        PackageRecord& record = result.Records[toRead[n]];
+        PackageRecord fresh = inspectPackage(options.Root / pathFromUtf8(record.RelativePath), record.Size);
+        fresh.RelativePath = std::move(record.RelativePath);
+        fresh.ModifiedTime = record.ModifiedTime;
+        record = std::move(fresh);
+        read[n] = 1;
+    });
+    std::vector<PackageRecord> changed;
+    for (std::size_t n = 0; n < toRead.size(); ++n)
+        if (read[n] != 0)
+            changed.push_back(result.Records[toRead[n]]);
+    result.Reread = changed.size();
+    keepInIndex([&] { index.update(changed, removed); });
+    if (!complete) {
+        result.Cancelled = true;
+        return result;
+    }
+
+    // Duplicates: only files that share their size with another are hashed.
+    std::unordered_map<std::int64_t, int> sizes;
+    for (const PackageRecord& record : result.Records)
+        ++sizes[record.Size];
+    std::vector<std::size_t> toHash;
+    for (std::size_t i = 0; i < result.Records.size(); ++i)
+        if (result.Records[i].Size > 0 && sizes[result.Records[i].Size] > 1 && result.Records[i].Hash.empty())
+            toHash.push_back(i);
+    std::vector<char> hashed(toHash.size(), 0);
+    const bool hashesComplete = parallelFor(toHash.size(), options, [&](std::size_t n) {
+        PackageRecord& record = result.Records[toHash[n]];
+        try {
+            record.Hash = hashFile(options.Root / pathFromUtf8(record.RelativePath));
+            hashed[n] = 1;
+        } catch (const Failure&) {
+            // Unreadable now (removed or locked since the listing): no duplicate claim.
+        }
+    });
+    std::vector<std::pair<std::string, std::string>> hashes;
+    for (std::size_t n = 0; n < toHash.size(); ++n)
+        if (hashed[n] != 0)
+            hashes.emplace_back(result.Records[toHash[n]].RelativePath, result.Records[toHash[n]].Hash);
+    keepInIndex([&] { index.setHashes(hashes); });
+    if (!hashesComplete) {
+        result.Cancelled = true;
+        return result;
+    }
+    result.GameGuids = gameGuids(index, options);
+    result.Cancelled = options.Cancel != nullptr && options.Cancel->load();
+    return result;
+}
+
+} // namespace varnick::health

@@ -1,0 +1,44 @@
+#pragma once
+// One scan of a library through its persistent index: lists the packages
+// below the root, rereads on worker threads only those whose size or
+// modification time changed (or that are new), forgets the removed ones,
+// hashes the files whose size another file shares, and reads the game's own
+// object GUIDs when the game's object packages changed since they were kept.
+
+#include "app/health/core/PackageRecord.h"
+#include "app/health/index/LibraryIndex.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+namespace varnick::health {
+
+/// Called from the worker threads (serialised) with the files done and the files to do.
+using ScanProgress = std::function<void(std::size_t done, std::size_t total)>;
+
+struct ScanOptions {
+    std::filesystem::path Root;
+    std::filesystem::path GameFolder; ///< the installed game ("" when none)
+    unsigned Threads = 0; ///< worker threads; 0 picks the machine's count, at least two
+    ScanProgress Progress;
+    const std::atomic<bool>* Cancel = nullptr; ///< set to stop; the work done so far is kept in the index
+};
+
+struct ScanResult {
+    std::vector<PackageRecord> Records; ///< every package below the root, by relative path
+    std::vector<std::uint32_t> GameGuids;
+    std::size_t Reread = 0; ///< packages read this time (the others came from the index)
+    bool Cancelled = false;
+};
+
+/// Every "*.package" below root (any letter case), with size and time; unlistable folders are passed over.
+std::vector<PackageRecord> listPackages(const std::filesystem::path& root);
+
+/// Runs one scan (see the file comment). Throws Failure when the index fails or the root cannot be listed.
+ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options);
+
+} // namespace varnick::health

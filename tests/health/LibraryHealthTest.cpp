@@ -1,0 +1,365 @@
+// The persistent library index and the health review built on it.
+#include "app/health/core/HealthReport.h"
+#include "app/health/core/Quarantine.h"
+#include "app/health/index/LibraryIndex.h"
+#include "app/health/index/LibraryScan.h"
+#include "package/ObjectDefinition.h"
+#include "package/PropertySet.h"
+#include "package/TextList.h"
+#include "package/base/ErrorTrap.h"
+#include "tools/common/PackageBuilder.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <thread>
+
+using namespace varnick;
+using namespace varnick::health;
+using namespace varnick::test;
+
+namespace {
+
+ByteString objectPackage(std::uint32_t guid, const std::string& name)
+{
+    ObjectDefinition definition = makeObjectDefinition();
+    definition.setRaw(ObjectField::GUID, guid);
+    TextList list;
+    list.ListName = "names";
+    list.Entries.push_back({ "\x01", name, "description" });
+    ByteString text;
+    gsWriteTextList(list, text);
+    return PackageBuilder()
+        .add("4F424A44", "7FD46CD0", "00000041", "00000000", definition.data())
+        .add("AC4F8687", "1C0532FA", "00000001", "00000000", "mesh")
+        .add("43545353", "7FD46CD0", "00000001", "00000000", text)
+        .build();
+}
+
+ByteString recolorPackage(std::uint32_t objectGuid)
+{
+    const ByteString number = storedId("EB61E4F7");
+    const ByteString material = writeBinPropertySet({ { number, "family", "", 1 },
+        { number, "objectGUID", "", static_cast<double>(static_cast<std::int32_t>(objectGuid)) } });
+    return PackageBuilder()
+        .add("4C697E5A", "1C0532FA", "00000001", "00000000", material)
+        .add("1C4A276C", "1C0532FA", "00000002", "00000000", "texture")
+        .build();
+}
+
+ScanResult scan(LibraryIndex& index, const std::filesystem::path& root, const std::filesystem::path& game = {})
+{
+    ScanOptions options;
+    options.Root = root;
+    options.GameFolder = game;
+    options.Threads = 2;
+    return scanLibrary(index, options);
+}
+
+std::vector<std::string> fileNames(const std::vector<std::string>& files)
+{
+    std::vector<std::string> names;
+    for (const std::string& file : files)
+        names.push_back(std::filesystem::path(file).filename().string());
+    return names;
+}
+
+} // namespace
+
+TEST(LibraryIndex, rereadsOnlyWhatChangedBetweenRuns)
+{
+    TempDir library;
+    TempDir data;
+    const auto dbFile = data.path() / "index.sqlite";
+    library.write("a.package", objectPackage(1, "A"));
+    library.write("b.package", objectPackage(2, "B"));
+    std::filesystem::create_directories(library.path() / "sub");
+    library.write("sub/c.package", recolorPackage(2));
+    library.write("d.package", objectPackage(4, "D"));
+    library.write("notes.txt", "not a package");
+    {
+        LibraryIndex index(dbFile);
+        EXPECT_EQ(scan(index, library.path()).Reread, 4U);
+    }
+    {
+        LibraryIndex index(dbFile); // a second start
+        const ScanResult again = scan(index, library.path());
+        EXPECT_EQ(again.Reread, 0U);
+        ASSERT_EQ(again.Records.size(), 4U);
+        EXPECT_EQ(again.Records[0].Name, "A");
+        EXPECT_EQ(again.Records[0].Guids, std::vector<std::uint32_t> { 1 });
+        EXPECT_EQ(again.Records[3].RelativePath, "sub/c.package");
+        EXPECT_EQ(again.Records[3].Kind, PackageKind::Recolor);
+        EXPECT_EQ(again.Records[3].ObjectGuid, 2U);
+    }
+    // Changed (another size), added, removed and renamed.
+    library.write("a.package", objectPackage(11, "A longer name"));
+    library.write("e.package", objectPackage(5, "E"));
+    std::filesystem::remove(library.path() / "b.package");
+    std::filesystem::rename(library.path() / "d.package", library.path() / "sub" / "d2.package");
+    LibraryIndex index(dbFile);
+    const ScanResult changed = scan(index, library.path());
+    EXPECT_EQ(changed.Reread, 3U);
+    const auto stored = index.records();
+    EXPECT_EQ(stored.size(), 4U);
+    EXPECT_FALSE(stored.contains("b.package"));
+    EXPECT_FALSE(stored.contains("d.package"));
+    EXPECT_EQ(stored.at("sub/d2.package").Guids, std::vector<std::uint32_t> { 4 });
+    EXPECT_EQ(stored.at("a.package").Guids, std::vector<std::uint32_t> { 11 });
+}
+
+TEST(LibraryIndex, rebuildsADamagedOrForeignFileAndLosesNothing)
+{
+    TempDir library;
+    library.write("a.package", objectPackage(1, "A"));
+    struct Case {
+        const char* what;
+        std::function<void(const std::filesystem::path&)> spoil;
+    };
+    const std::vector<Case> cases {
+        { "garbage bytes", [](const std::filesystem::path& file) { std::ofstream(file) << "not a database at all"; } },
+        { "a truncated database",
+            [](const std::filesystem::path& file) {
+                {
+                    LibraryIndex index(file);
+                }
+                std::filesystem::resize_file(file, 1000);
+            } },
+        { "another schema version",
+            [](const std::filesystem::path& file) {
+                sqlite3* db = nullptr;
+                sqlite3_open(file.string().c_str(), &db);
+                sqlite3_exec(db, "UPDATE meta SET value='0' WHERE key='schema'", nullptr, nullptr, nullptr);
+                sqlite3_close(db);
+            } },
+        { "deleted", [](const std::filesystem::path& file) { std::filesystem::remove(file); } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir data;
+        const auto dbFile = data.path() / "index.sqlite";
+        {
+            LibraryIndex first(dbFile);
+            scan(first, library.path());
+        }
+        c.spoil(dbFile);
+        LibraryIndex index(dbFile);
+        EXPECT_TRUE(index.persistent());
+        const ScanResult result = scan(index, library.path());
+        EXPECT_EQ(result.Reread, 1U);
+        ASSERT_EQ(result.Records.size(), 1U);
+        EXPECT_EQ(result.Records[0].Guids, std::vector<std::uint32_t> { 1 });
+        LibraryIndex reopened(dbFile);
+        EXPECT_FALSE(reopened.rebuilt());
+        EXPECT_EQ(reopened.records().size(), 1U);
+    }
+}
+
+TEST(LibraryIndex, twoInstancesShareOneFile)
+{
+    TempDir library;
+    TempDir data;
+    const auto dbFile = data.path() / "index.sqlite";
+    library.write("a.package", objectPackage(1, "A"));
+    LibraryIndex first(dbFile);
+    LibraryIndex second(dbFile);
+    scan(first, library.path());
+    EXPECT_EQ(second.records().size(), 1U);
+
+    // Another instance holds a write transaction for a moment: the writer waits for it instead of failing.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(dbFile.string().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; DELETE FROM game_guids", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread release([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    });
+    library.write("b.package", objectPackage(2, "B"));
+    EXPECT_EQ(scan(second, library.path()).Reread, 1U);
+    release.join();
+    sqlite3_close(other);
+    EXPECT_EQ(first.records().size(), 2U);
+    EXPECT_EQ(scan(first, library.path()).Reread, 0U);
+
+    // A lock that outlasts the timeout: the scan's result stands, the index
+    // keeps what it had, and the next run reads the new file again.
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open(dbFile.string().c_str(), &holder), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN IMMEDIATE; DELETE FROM game_guids", nullptr, nullptr, nullptr), SQLITE_OK);
+    library.write("c.package", objectPackage(3, "C"));
+    {
+        LibraryIndex blocked(dbFile, 50);
+        const ScanResult result = scan(blocked, library.path());
+        EXPECT_EQ(result.Records.size(), 3U);
+        EXPECT_EQ(result.Records[2].Guids, std::vector<std::uint32_t> { 3 });
+    }
+    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
+    EXPECT_EQ(scan(first, library.path()).Reread, 1U);
+}
+
+TEST(LibraryHealth, listsEachKindOfUnreadablePackage)
+{
+    TempDir library;
+    const ByteString good = objectPackage(1, "A");
+    const ByteString damagedStream { "\x0D\x00\x00\x00\x10\xFB\x00\x01\x00\xE3xyz", 13 };
+    struct Case {
+        std::string file;
+        ByteString bytes;
+        std::string reason;
+    };
+    const std::vector<Case> cases {
+        { "empty.package", "", "empty" },
+        { "truncated.package", good.substr(0, good.size() - 30), "" },
+        { "later-game.package",
+            PackageBuilder().versions(2, 0).add("4F424A44", "7FD46CD0", "00000041", "00000000", "x").build(),
+            "later game" },
+        { "damaged-compression.package",
+            PackageBuilder()
+                .addCompressed(ResourceKey { storedId("4F424A44"), storedId("7FD46CD0"), storedId("00000041"),
+                                   storedId("00000000") },
+                    "plain", [&](const ByteString&) { return damagedStream; })
+                .add("AC4F8687", "1C0532FA", "00000001", "00000000", "mesh")
+                .build(),
+            "" },
+        { "directory-disagrees.package",
+            PackageBuilder()
+                .add("4F424A44", "7FD46CD0", "00000041", "00000000", makeObjectDefinition().data())
+                .add("AC4F8687", "1C0532FA", "00000001", "00000000", "mesh")
+                .add(directoryKey(),
+                    ByteString(storedId("42484156") + storedId("7FD46CD0") + storedId("00001000") + le32(40)))
+                .build(),
+            "directory of compressed files" },
+    };
+    for (const Case& c : cases)
+        library.write(c.file, c.bytes);
+    library.write("good.package", good);
+    LibraryIndex index({});
+    const ScanResult result = scan(index, library.path());
+    const HealthReport report = analyseLibrary(library.path(), result.Records, {}, {});
+    ASSERT_EQ(report.Broken.size(), cases.size());
+    for (const BrokenPackage& row : report.Broken) {
+        SCOPED_TRACE(row.File);
+        const auto c
+            = std::find_if(cases.begin(), cases.end(), [&](const Case& item) { return row.File.ends_with(item.file); });
+        ASSERT_NE(c, cases.end());
+        EXPECT_NE(row.Reason.find(c->reason), std::string::npos) << row.Reason;
+        EXPECT_FALSE(row.Reason.empty());
+        EXPECT_EQ(row.Reason.find(c->file), std::string::npos) << "the reason does not repeat the file name";
+    }
+}
+
+TEST(LibraryHealth, findsOrphansClashesAndDuplicatesAndKeepsKnownClashesQuiet)
+{
+    TempDir library;
+    TempDir game;
+    TempDir data;
+    library.write("clash-1.package", objectPackage(0x100, "First"));
+    library.write("clash-2.package", objectPackage(0x100, "Second"));
+    library.write("object.package", objectPackage(0x200, "Object"));
+    library.write("recolor-of-object.package", recolorPackage(0x200));
+    library.write("orphan.package", recolorPackage(0x300));
+    library.write("recolor-of-game.package", recolorPackage(0x80000005));
+    library.write("overrides-game.package", objectPackage(0x700, "Override"));
+    library.write("copy-a.package", recolorPackage(0x300));
+    std::filesystem::create_directories(library.path() / "sub");
+    library.write("sub/copy-b.package", recolorPackage(0x300));
+    std::filesystem::create_directories(game.path() / "TSData" / "Res" / "Objects");
+    game.write("TSData/Res/Objects/objects.package",
+        PackageBuilder()
+            .add("4F424A44", "7FD46CD0", "00000041", "00000000",
+                [] {
+                    ObjectDefinition d = makeObjectDefinition();
+                    d.setRaw(ObjectField::GUID, 0x80000005);
+                    return d.data();
+                }())
+            .add("4F424A44", "7FD46CD0", "00000042", "00000000",
+                [] {
+                    ObjectDefinition d = makeObjectDefinition();
+                    d.setRaw(ObjectField::GUID, 0x700);
+                    return d.data();
+                }())
+            .build());
+
+    LibraryIndex index(data.path() / "index.sqlite");
+    const ScanResult result = scan(index, library.path(), game.path());
+    KnownClashes known(data.path() / "known.txt");
+    HealthReport report = analyseLibrary(library.path(), result.Records, result.GameGuids, known.guids());
+
+    std::vector<std::string> orphans;
+    for (const OrphanRecolor& row : report.Orphans) {
+        orphans.push_back(std::filesystem::path(row.File).filename().string());
+        EXPECT_EQ(row.Guid, 0x300U);
+    }
+    EXPECT_EQ(orphans, (std::vector<std::string> { "copy-a.package", "orphan.package", "copy-b.package" }));
+    ASSERT_EQ(report.Clashes.size(), 2U);
+    EXPECT_EQ(report.Clashes[0].Guid, 0x100U);
+    EXPECT_FALSE(report.Clashes[0].GameObject);
+    EXPECT_EQ(fileNames(report.Clashes[0].Files), (std::vector<std::string> { "clash-1.package", "clash-2.package" }));
+    EXPECT_EQ(report.Clashes[1].Guid, 0x700U);
+    EXPECT_TRUE(report.Clashes[1].GameObject);
+    // The three copies of one recolor are byte-identical; the other recolors differ in size or bytes.
+    ASSERT_EQ(report.Duplicates.size(), 1U);
+    EXPECT_EQ(fileNames(report.Duplicates[0].Files),
+        (std::vector<std::string> { "copy-a.package", "orphan.package", "copy-b.package" }));
+
+    // Marked known, a clash stays quiet, also for the next start.
+    known.setKnown(0x100, true);
+    KnownClashes reread(data.path() / "known.txt");
+    report = analyseLibrary(library.path(), result.Records, result.GameGuids, reread.guids());
+    ASSERT_EQ(report.Clashes.size(), 1U);
+    EXPECT_EQ(report.Clashes[0].Guid, 0x700U);
+    reread.setKnown(0x100, false);
+    EXPECT_TRUE(KnownClashes(data.path() / "known.txt").guids().empty());
+
+    // The game's GUIDs come from the index on the next scan.
+    LibraryIndex again(data.path() / "index.sqlite");
+    EXPECT_EQ(again.gameGuids(), (std::vector<std::uint32_t> { 0x700, 0x80000005 }));
+    EXPECT_EQ(scan(again, library.path(), game.path()).GameGuids, again.gameGuids());
+}
+
+TEST(LibraryHealth, csvQuotesWhatNeedsQuoting)
+{
+    HealthReport report;
+    report.Broken.push_back({ "C:/My \"best\", finds/a.package", "Resource 1 lies past the end" });
+    report.Orphans.push_back({ "b.package", 0x1A2B });
+    report.Clashes.push_back({ 0x10, { "c.package", "d.package" }, true });
+    report.Duplicates.push_back({ 42, "00ff", { "e.package", "f.package" } });
+    EXPECT_EQ(healthCsv(report),
+        "Problem,File,Detail\r\n"
+        "Cannot be read,\"C:/My \"\"best\"\", finds/a.package\",Resource 1 lies past the end\r\n"
+        "Orphan recolor,b.package,objectGUID 0x00001A2B matches no object\r\n"
+        "GUID clash,c.package,GUID 0x00000010 is defined by 2 packages and the game\r\n"
+        "GUID clash,d.package,GUID 0x00000010 is defined by 2 packages and the game\r\n"
+        "Duplicate,e.package,\"2 identical files of 42 bytes, hash 00ff\"\r\n"
+        "Duplicate,f.package,\"2 identical files of 42 bytes, hash 00ff\"\r\n");
+}
+
+TEST(LibraryHealth, quarantineMovesFilesAsideAndUndoPutsThemBack)
+{
+    TempDir library;
+    TempDir data;
+    std::filesystem::create_directories(library.path() / "sub");
+    const auto first = library.write("sub/a.package", recolorPackage(1));
+    const auto quarantine = data.path() / "Quarantine";
+    const QuarantineMove moved = quarantineFile(first, library.path(), quarantine);
+    EXPECT_FALSE(std::filesystem::exists(first));
+    EXPECT_EQ(moved.Quarantined, quarantine / "sub" / "a.package");
+    EXPECT_EQ(readFileBytes(moved.Quarantined), recolorPackage(1));
+
+    // A second file of the same name does not overwrite the first.
+    library.write("sub/a.package", objectPackage(2, "B"));
+    const QuarantineMove second = quarantineFile(first, library.path(), quarantine);
+    EXPECT_EQ(second.Quarantined, quarantine / "sub" / "a (2).package");
+
+    // Undo refuses to overwrite a file that appeared meanwhile, and leaves both as they are.
+    library.write("sub/a.package", "new");
+    EXPECT_THROW(undoQuarantine(moved), Failure);
+    EXPECT_EQ(readFileBytes(first), "new");
+    EXPECT_EQ(readFileBytes(moved.Quarantined), recolorPackage(1));
+    std::filesystem::remove(first);
+    undoQuarantine(moved);
+    EXPECT_EQ(readFileBytes(first), recolorPackage(1));
+    EXPECT_FALSE(std::filesystem::exists(moved.Quarantined));
+}

@@ -1,0 +1,127 @@
+// varnick-cli health: the library health review of the Library Health window, on the same code.
+#include "tools/cli/Commands.h"
+
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+
+#include "app/health/core/HealthReport.h"
+#include "app/health/index/LibraryIndex.h"
+#include "app/health/index/LibraryScan.h"
+#include "app/startup/GamePaths.h"
+#include "package/base/Paths.h"
+#include "package/base/Utf8.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <string>
+
+namespace varnick::cli {
+
+namespace {
+
+using nlohmann::ordered_json;
+using namespace varnick::health;
+
+struct HealthOptions {
+    std::string Root;
+    std::string Game;
+    std::string Index;
+    bool NoGame = false;
+    bool Json = false;
+    unsigned Threads = 0;
+};
+
+std::filesystem::path installFolder(const HealthOptions& options)
+{
+    if (options.NoGame)
+        return {};
+    if (!options.Game.empty())
+        return pathFromUtf8(options.Game);
+    // As the program finds it: the registry (or its overrides).
+    gsGetSims2Paths();
+    if (gstrSims2InstallPath.empty() || gstrSims2InstallPath == gstrPathNotFound)
+        return {};
+    return pathFromUtf8(gstrSims2InstallPath);
+}
+
+ordered_json reportJson(const HealthReport& report)
+{
+    ordered_json json;
+    json["broken"] = ordered_json::array();
+    for (const BrokenPackage& row : report.Broken)
+        json["broken"].push_back({ { "file", row.File }, { "reason", toValidUtf8(row.Reason) } });
+    json["orphans"] = ordered_json::array();
+    for (const OrphanRecolor& row : report.Orphans)
+        json["orphans"].push_back({ { "file", row.File }, { "guid", row.Guid } });
+    json["clashes"] = ordered_json::array();
+    for (const GuidClash& clash : report.Clashes)
+        json["clashes"].push_back({ { "guid", clash.Guid }, { "game", clash.GameObject }, { "files", clash.Files } });
+    json["duplicates"] = ordered_json::array();
+    for (const DuplicateSet& set : report.Duplicates)
+        json["duplicates"].push_back({ { "size", set.Size }, { "hash", set.Hash }, { "files", set.Files } });
+    return json;
+}
+
+void printText(const HealthReport& report, const ScanResult& scan)
+{
+    std::printf("%zu packages, %zu read, %zu from the index\n", scan.Records.size(), scan.Reread,
+        scan.Records.size() - scan.Reread);
+    std::printf("Cannot be read: %zu\n", report.Broken.size());
+    for (const BrokenPackage& row : report.Broken)
+        std::printf("  %s: %s\n", row.File.c_str(), toValidUtf8(row.Reason).c_str());
+    std::printf("Orphan recolors: %zu\n", report.Orphans.size());
+    for (const OrphanRecolor& row : report.Orphans)
+        std::printf("  %s: objectGUID %s\n", row.File.c_str(), guidText(row.Guid).c_str());
+    std::printf("GUID clashes: %zu\n", report.Clashes.size());
+    for (const GuidClash& clash : report.Clashes) {
+        std::printf("  %s%s\n", guidText(clash.Guid).c_str(), clash.GameObject ? " (also a game object)" : "");
+        for (const std::string& file : clash.Files)
+            std::printf("    %s\n", file.c_str());
+    }
+    std::printf("Duplicates: %zu\n", report.Duplicates.size());
+    for (const DuplicateSet& set : report.Duplicates) {
+        std::printf("  %lld bytes, hash %s\n", static_cast<long long>(set.Size), set.Hash.c_str());
+        for (const std::string& file : set.Files)
+            std::printf("    %s\n", file.c_str());
+    }
+}
+
+} // namespace
+
+void addHealthCommands(CLI::App& app)
+{
+    auto options = std::make_shared<HealthOptions>();
+    CLI::App* health = app.add_subcommand("health",
+        "List the packages below ROOT that cannot be read, orphan recolors (objectGUID defined by no catalog object "
+        "below ROOT nor by the installed game), GUIDs defined by several catalog objects (or by one and the game; "
+        "clashes marked known are left out) and byte-identical duplicates. Unchanged packages come from the "
+        "persistent index. With --json the output is "
+        "{\"broken\":[{\"file\",\"reason\"}],\"orphans\":[{\"file\",\"guid\"}],"
+        "\"clashes\":[{\"guid\",\"game\",\"files\":[...]}],\"duplicates\":[{\"size\",\"hash\",\"files\":[...]}]}; "
+        "files are full paths sorted by path, GUIDs are numbers, hash is 16 hexadecimal digits.");
+    health->add_option("ROOT", options->Root, "Folder to review (with its subfolders)")->required();
+    health->add_flag("--json", options->Json, "Print the review as JSON");
+    health->add_option("--game", options->Game, "The game's install folder (default: as the program finds it)");
+    health->add_flag("--no-game", options->NoGame, "Use no game objects");
+    health->add_option("--index", options->Index, "Index file (default: the per-user data folder's for ROOT)");
+    health->add_option("--threads", options->Threads, "Worker threads (default: the machine's, at least 2)");
+    health->callback([options] {
+        const std::filesystem::path root = pathFromUtf8(options->Root);
+        LibraryIndex index(options->Index.empty() ? defaultIndexFile(root) : pathFromUtf8(options->Index));
+        ScanOptions scanOptions;
+        scanOptions.Root = root;
+        scanOptions.GameFolder = installFolder(*options);
+        scanOptions.Threads = options->Threads;
+        const ScanResult scan = scanLibrary(index, scanOptions);
+        const HealthReport report
+            = analyseLibrary(root, scan.Records, scan.GameGuids, KnownClashes(defaultKnownClashesFile()).guids());
+        if (options->Json)
+            std::printf("%s\n", reportJson(report).dump(2).c_str());
+        else
+            printText(report, scan);
+    });
+}
+
+} // namespace varnick::cli
+
+#endif

@@ -6,37 +6,37 @@
 #include "app/browser/core/ThumbnailPages.h"
 #include "app/browser/frmSelectPath.h"
 #include "app/platform/Utility.h"
-#include "app/platform/qt/TextBridge.h"
-#include "app/startup/ThumbnailCache.h"
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
+#include "app/platform/qt/TextBridge.h"
 #include "app/startup/GamePaths.h"
+#include "app/startup/ThumbnailCache.h"
 #include "app/startup/Version.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QHeaderView>
-#include <QProgressBar>
-#include <QStatusBar>
-#include <QTreeWidgetItemIterator>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSessionManager>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -128,8 +128,7 @@ QImage decodePicture(const std::optional<ByteString>& bytes)
 {
     QImage picture;
     if (bytes)
-        picture.loadFromData(
-            reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+        picture.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
     return picture;
 }
 
@@ -610,8 +609,8 @@ void frmMain::tvFolders_NodeClick(QTreeWidgetItem* node)
         msGetPackageFiles(mController.mstrCurrentFolder);
         Settings::setValue(SettingKey::LastAlternateFolderSelected, relative);
     } else {
-        mController.mstrCurrentFolder = text::fromPath(
-            browser::folderOnDisk(text::toPath(mController.mstrRootPath), "\\" + text::toUtf8(path)));
+        mController.mstrCurrentFolder
+            = text::fromPath(browser::folderOnDisk(text::toPath(mController.mstrRootPath), "\\" + text::toUtf8(path)));
         msGetPackageFiles(mController.mstrCurrentFolder);
         Settings::setValue(SettingKey::LastDownloadsFolderSelected, path);
     }
@@ -667,8 +666,8 @@ void frmMain::scanBatch(quint64 generation, const browser::ScanResult& batch)
         if (!mPageDrawn)
             msShowPackageThumbs();
         else {
-            txtPageCount->setText(text::fromUtf8(
-                browser::pageCountText(mController.mlngPage, mController.mstrPackageFiles.size())));
+            txtPageCount->setText(
+                text::fromUtf8(browser::pageCountText(mController.mlngPage, mController.mstrPackageFiles.size())));
             fillPage();
         }
     }
@@ -817,8 +816,8 @@ void frmMain::fillPage()
                 [this, generation, result] {
                     if (generation != mPageGeneration)
                         return;
-                    picThumbs->setCellPicture(result.Cell,
-                        result.Picture.isNull() ? picNotFound->pixmap().toImage() : result.Picture);
+                    picThumbs->setCellPicture(
+                        result.Cell, result.Picture.isNull() ? picNotFound->pixmap().toImage() : result.Picture);
                     lblSimName[static_cast<std::size_t>(result.Cell)]->setText(result.Caption);
                     if (!result.Reason.isEmpty()) {
                         const std::string file = text::toUtf8(result.File);
@@ -946,7 +945,8 @@ void frmMain::frmDelMove_Click()
     if (txtFileName->text().isEmpty() || file.isEmpty())
         return;
     if (mController.mlngObjectGUID == 0) {
-        MessageBox::critical(this, QStringLiteral("Object Read Error."), QStringLiteral("The GUID of object was not found."));
+        MessageBox::critical(
+            this, QStringLiteral("Object Read Error."), QStringLiteral("The GUID of object was not found."));
         return;
     }
     const QString searchPath = optPath[1]->isChecked()
@@ -954,8 +954,15 @@ void frmMain::frmDelMove_Click()
         : text::fromPath(text::toPath(mController.mstrRootPath) / "Downloads");
     emit deleteMoveRequested(file, searchPath, mController.mlngObjectGUID);
     // Objects may have been deleted or moved: the folder is read again from its first page.
-    if (tvFolders->currentItem() != nullptr)
+    if (tvFolders->currentItem() != nullptr) {
         tvFolders_NodeClick(tvFolders->currentItem());
+    } else if (!mController.mstrCurrentFolder.isEmpty()) {
+        // A tree rebuilt for a new alternate path has no selected node while the
+        // old folder is still shown: that folder is the one read again.
+        clearDisplay();
+        msGetPackageFiles(mController.mstrCurrentFolder);
+        msShowPackageThumbs();
+    }
 }
 
 void frmMain::smenuDelThumbs_Click()

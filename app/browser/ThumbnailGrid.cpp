@@ -37,8 +37,8 @@ bool ThumbnailGrid::hasPicture(int cell) const
 
 void ThumbnailGrid::setFrame(int cell, bool shown)
 {
-    const QRect old((mFrameCell % kGridColumns) * kCellSize, (mFrameCell / kGridColumns) * kCellSize, kCellSize,
-        kCellSize);
+    const QRect old(
+        (mFrameCell % kGridColumns) * kCellSize, (mFrameCell / kGridColumns) * kCellSize, kCellSize, kCellSize);
     mFrameCell = cell;
     mFrameShown = shown;
     update(old);
@@ -52,8 +52,8 @@ void ThumbnailGrid::paintEvent(QPaintEvent* event)
     for (int cell = 0; cell < kThumbsPerPage; ++cell) {
         const QImage& picture = mCells[static_cast<std::size_t>(cell)];
         if (!picture.isNull())
-            painter.drawImage(QPoint((cell % kGridColumns) * kCellSize + 16, (cell / kGridColumns) * kCellSize + 2),
-                picture);
+            painter.drawImage(
+                QPoint((cell % kGridColumns) * kCellSize + 16, (cell / kGridColumns) * kCellSize + 2), picture);
     }
     if (mFrameShown && mFrameCell >= 0 && mFrameCell < kThumbsPerPage) {
         const int left = (mFrameCell % kGridColumns) * kCellSize;

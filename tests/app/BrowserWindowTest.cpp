@@ -128,6 +128,7 @@ private slots:
     void displayShowsTextsGuidAndThumbnail();
     void damagedFilesAreSkippedAndListed();
     void cancelStopsTheScan();
+    void screenshotOfTheDemoWorld();
 
 private:
     frmMain* openOn(const QString& storedFolder)
@@ -412,6 +413,28 @@ void BrowserWindowTest::cancelStopsTheScan()
     window->tvFolders_NodeClick(child<QTreeWidget>(*window, QStringLiteral("tvFolders"))->topLevelItem(0));
     settle(*window);
     QCOMPARE(window->controller().mstrPackageFiles.size(), 4000);
+}
+
+// Keeps a picture of the window on a demo world for the documentation:
+// VARNICK_SCREENSHOT_WORLD names the world's data folder, VARNICK_SCREENSHOT_OUT the PNG.
+void BrowserWindowTest::screenshotOfTheDemoWorld()
+{
+    const QString world = qEnvironmentVariable("VARNICK_SCREENSHOT_WORLD");
+    const QString out = qEnvironmentVariable("VARNICK_SCREENSHOT_OUT");
+    if (world.isEmpty() || out.isEmpty())
+        QSKIP("VARNICK_SCREENSHOT_WORLD and VARNICK_SCREENSHOT_OUT are not set");
+    Settings::TemporaryStore store;
+    gstrSims2DataPath = text::toUtf8(world);
+    gsLoadObjectThumbnails(text::toPath(world) / "Thumbnails" / "ObjectThumbnails.package");
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    window->resize(1180, 640);
+    window->show();
+    settle(*window);
+    window->picThumbs_MouseDown(Qt::LeftButton, 95 + 40, 40);
+    window->Timer1_Timer();
+    window->Timer1_Timer();
+    QTest::qWait(200);
+    QVERIFY(window->grab().save(out));
 }
 
 QTEST_MAIN(BrowserWindowTest)

@@ -9,7 +9,9 @@
 #include "package/PackageReader.h"
 #include "package/TextList.h"
 #include "package/TypeIds.h"
+#include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
+#include "package/base/RawFile.h"
 #include "package/base/Utf8.h"
 
 #include <new>
@@ -27,18 +29,39 @@ std::vector<const IndexEntry*> entriesOfType(const std::vector<IndexEntry>& entr
     return found;
 }
 
-ByteString resourceContents(const std::filesystem::path& file, const IndexEntry& entry)
-{
-    return decompressResource(readResourceBytes(file, entry));
-}
+// The package file held open while its few needed resources are read from it.
+class OpenPackage {
+public:
+    explicit OpenPackage(const std::filesystem::path& file)
+        : mFile(file, RawFile::Mode::Read)
+        , mSize(mFile.size())
+    {
+    }
+    /// The entry's stored bytes, decompressed; throws BadPackage for a range outside the file.
+    ByteString contents(const IndexEntry& entry) const
+    {
+        if (entry.Offset < 0 || entry.Size < 0 || static_cast<std::int64_t>(entry.Offset) + entry.Size > mSize)
+            throw Failure(ErrorCode::BadPackage,
+                "Resource of " + std::to_string(entry.Size) + " bytes at offset " + std::to_string(entry.Offset)
+                    + " lies outside the file (" + std::to_string(mSize) + " bytes)");
+        ByteString data(static_cast<std::size_t>(entry.Size), '\0');
+        if (!data.empty())
+            mFile.readAt(entry.Offset, data.data(), data.size());
+        return decompressResource(data);
+    }
 
-void readTexts(const std::filesystem::path& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary)
+private:
+    RawFile mFile;
+    std::int64_t mSize;
+};
+
+void readTexts(const OpenPackage& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary)
 {
     const auto lists = entriesOfType(entries, gstrTypeCTSS);
     if (lists.size() != 1)
         return;
     TextList list;
-    gsReadTextList(resourceContents(file, *lists.front()), list);
+    gsReadTextList(file.contents(*lists.front()), list);
     const CatalogTexts texts = catalogTexts(list);
     if (!texts.Found)
         return;
@@ -48,16 +71,16 @@ void readTexts(const std::filesystem::path& file, const std::vector<IndexEntry>&
     summary.Details = summary.Name + "\r\n\r\n" + summary.Description;
 }
 
-void readGuid(const std::filesystem::path& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary)
+void readGuid(const OpenPackage& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary)
 {
     const auto definitions = entriesOfType(entries, gstrTypeOBJD);
     if (definitions.size() == 1) {
-        summary.Guid = static_cast<std::int32_t>(ObjectDefinition(resourceContents(file, *definitions.front())).guid());
+        summary.Guid = static_cast<std::int32_t>(ObjectDefinition(file.contents(*definitions.front())).guid());
         return;
     }
     // Of several, the lead tile's definition names the object; they are read one by one up to it.
     for (const IndexEntry* entry : definitions) {
-        const ObjectDefinition definition(resourceContents(file, *entry));
+        const ObjectDefinition definition(file.contents(*entry));
         if (definition.multiTileSubIndex() == kLeadDefinitionIndex) {
             summary.Guid = static_cast<std::int32_t>(definition.guid());
             return;
@@ -79,14 +102,15 @@ ObjectSummary readObjectSummary(const std::filesystem::path& file)
     summary.ThumbnailKey = thumbnailKeyFor(summary.File);
     try {
         const std::vector<IndexEntry> entries = readPackageIndex(file).Entries;
+        const OpenPackage package(file);
         // The texts and the GUID fail apart: a damaged text list still leaves the GUID to be found.
         std::string reason;
         try {
-            readTexts(file, entries, summary);
+            readTexts(package, entries, summary);
         } catch (const std::exception& failure) {
             reason = failure.what();
         }
-        readGuid(file, entries, summary);
+        readGuid(package, entries, summary);
         if (!reason.empty()) {
             summary.Readable = false;
             summary.Reason = reason;

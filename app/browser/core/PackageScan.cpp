@@ -63,6 +63,15 @@ char32_t foldCase(char32_t c)
     return c;
 }
 
+std::u32string foldedKey(std::string_view name)
+{
+    std::u32string key;
+    key.reserve(name.size());
+    for (std::size_t i = 0; i < name.size();)
+        key.push_back(foldCase(nextCodePoint(name, i)));
+    return key;
+}
+
 bool isPackageName(std::string_view name)
 {
     constexpr std::string_view extension = ".package";
@@ -118,8 +127,15 @@ std::vector<std::string> listPackageFiles(const std::filesystem::path& folder)
     }
     if (error)
         throw Failure(ErrorCode::FolderFailed, "The folder cannot be listed: " + error.message());
-    std::sort(
-        names.begin(), names.end(), [](const std::string& x, const std::string& y) { return packageNameLess(x, y); });
+    // Each name is folded once; the sort then compares the folded keys, then the exact names.
+    std::vector<std::pair<std::u32string, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (std::string& name : names)
+        keyed.emplace_back(foldedKey(name), std::move(name));
+    std::sort(keyed.begin(), keyed.end());
+    names.clear();
+    for (auto& entry : keyed)
+        names.push_back(std::move(entry.second));
     return names;
 }
 

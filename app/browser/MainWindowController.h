@@ -60,6 +60,7 @@ public:
     QStringList mstrPackageFiles;
     int mlngPage = 0;
     int mlngSelected = 0;
+    qint32 mlngObjectGUID = 0;
 
 private:
     bool mblnFirstActivate = true;

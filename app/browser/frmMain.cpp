@@ -1,33 +1,46 @@
 #include "app/browser/frmMain.h"
 
+#include "app/browser/ThumbnailGrid.h"
+#include "app/browser/core/FolderList.h"
+#include "app/browser/core/ObjectSummary.h"
+#include "app/browser/core/ThumbnailPages.h"
 #include "app/browser/frmSelectPath.h"
+#include "app/platform/Utility.h"
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
+#include "app/platform/qt/TextBridge.h"
 #include "app/startup/GamePaths.h"
+#include "app/startup/ThumbnailCache.h"
 #include "app/startup/Version.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSessionManager>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace varnick {
 
@@ -56,7 +69,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 
 // A folder picture of the tree, drawn so it follows no image files; the
 // selected node's picture carries a green arrow.
-QIcon folderPicture(bool withArrow)
+QPixmap folderPixmap(bool withArrow)
 {
     QPixmap picture(17, 14);
     picture.fill(Qt::transparent);
@@ -73,8 +86,59 @@ QIcon folderPicture(bool withArrow)
         painter.drawPolygon(arrow, 3);
         painter.drawRect(QRectF(5, 7.5, 4.5, 3));
     }
-    return QIcon(picture);
+    return picture;
 }
+
+QIcon folderPicture(bool withArrow)
+{
+    return QIcon(folderPixmap(withArrow));
+}
+
+// A tree node's icon: the plain folder, and the folder with the arrow while the node is selected.
+QIcon nodeIcon()
+{
+    QIcon icon(folderPixmap(false));
+    icon.addPixmap(folderPixmap(true), QIcon::Selected);
+    return icon;
+}
+
+// The pictures of a cell or an object without thumbnail: a grey square with a question mark.
+QImage notFoundPicture(int size)
+{
+    QImage picture(size, size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(QColor(200, 200, 200));
+    QPainter painter(&picture);
+    painter.setPen(QColor(120, 120, 120));
+    painter.drawRect(0, 0, size - 1, size - 1);
+    QFont font = painter.font();
+    font.setPixelSize(size / 2);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("?"));
+    return picture;
+}
+
+// A cell's thumbnail: the picture's region (0, 0)-(128, 128) scaled to 64 x 64.
+QImage cellThumbnail(const QImage& picture)
+{
+    return picture.copy(0, 0, 128, 128).scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage decodePicture(const std::optional<ByteString>& bytes)
+{
+    QImage picture;
+    if (bytes)
+        picture.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+    return picture;
+}
+
+struct CellResult {
+    int Cell = 0;
+    QImage Picture;
+    QString Caption;
+    QString File;
+    QString Reason;
+};
 
 } // namespace
 
@@ -109,7 +173,21 @@ frmMain::frmMain(QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(333);
-    Timer1->start();
+    // Started by the first page that draws a selection frame.
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    prgWork = new QProgressBar(this);
+    prgWork->setObjectName(QStringLiteral("prgWork"));
+    prgWork->setMaximumWidth(220);
+    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    statusBar()->addWidget(lblStatus, 1);
+    statusBar()->addPermanentWidget(prgWork);
+    statusBar()->addPermanentWidget(cmdCancel);
+    prgWork->setVisible(false);
+    cmdCancel->setVisible(false);
     // The operating system shutting down closes the window without the question.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { setSessionEnding(true); });
 
@@ -135,6 +213,7 @@ void frmMain::buildMenus()
     tools->setObjectName(QStringLiteral("mnuTools"));
     smenuDelThumbs = tools->addAction(QStringLiteral("Delete Selected Object &Thumbnails"));
     smenuDelThumbs->setObjectName(QStringLiteral("smenuDelThumbs"));
+    connect(smenuDelThumbs, &QAction::triggered, this, [this] { smenuDelThumbs_Click(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -162,6 +241,8 @@ QWidget* frmMain::buildFolderPane()
     tvFolders = new QTreeWidget(pane);
     tvFolders->setObjectName(QStringLiteral("tvFolders"));
     tvFolders->setHeaderHidden(true);
+    tvFolders->setIconSize(QSize(17, 14));
+    connect(tvFolders, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { tvFolders_NodeClick(node); });
     ImageList1.insert(QStringLiteral("folder"), folderPicture(false));
     ImageList1.insert(QStringLiteral("folder_greenarrow"), folderPicture(true));
 
@@ -185,10 +266,13 @@ QWidget* frmMain::buildThumbnailPane()
     caption->setAlignment(Qt::AlignCenter);
 
     constexpr int gridSize = MainWindowController::kCellSize * MainWindowController::kGridColumns;
-    picThumbs = new QFrame(pane);
+    picThumbs = new ThumbnailGrid(pane);
     picThumbs->setObjectName(QStringLiteral("picThumbs"));
-    picThumbs->setFrameShape(QFrame::StyledPanel);
+    picThumbs->setFrameShape(QFrame::NoFrame);
     picThumbs->setFixedSize(gridSize, gridSize);
+    picThumbs->onMouseDown = [this](Qt::MouseButton pressed, int x, int y) { picThumbs_MouseDown(pressed, x, y); };
+    picThumbs->onMouseMove = [this](int x, int y) { picThumbs_MouseMove(x, y); };
+    picThumbs->onDoubleClick = [this] { picThumbs_DblClick(); };
     for (int i = 0; i < MainWindowController::kSimNameLabels; ++i) {
         lblSimName[i] = new QLabel(picThumbs);
         lblSimName[i]->setObjectName(controlName("lblSimName", i));
@@ -199,6 +283,7 @@ QWidget* frmMain::buildThumbnailPane()
     }
     picNotFound = new QLabel(pane);
     picNotFound->setObjectName(QStringLiteral("picNotFound"));
+    picNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(64)));
     picNotFound->setVisible(false);
     picLoad = new QLabel(pane);
     picLoad->setObjectName(QStringLiteral("picLoad"));
@@ -214,6 +299,17 @@ QWidget* frmMain::buildThumbnailPane()
     cmdLast = button(pane, "cmdLast", QStringLiteral("Last"));
     cmdSelect = button(pane, "cmdSelect", QStringLiteral("Edit Object"));
     frmDelMove = button(pane, "frmDelMove", QStringLiteral("Delete/Move"));
+    cmdSkipped = button(pane, "cmdSkipped", QString());
+    cmdSkipped->setFlat(true);
+    cmdSkipped->setVisible(false);
+    cmdSkipped->setStyleSheet(QStringLiteral("QPushButton { color: #a03000; text-decoration: underline; }"));
+    connect(cmdSkipped, &QPushButton::clicked, this, [this] { cmdSkipped_Click(); });
+    connect(cmdFirst, &QPushButton::clicked, this, [this] { cmdFirst_Click(); });
+    connect(cmdPrevious, &QPushButton::clicked, this, [this] { cmdPrevious_Click(); });
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    connect(cmdLast, &QPushButton::clicked, this, [this] { cmdLast_Click(); });
+    connect(cmdSelect, &QPushButton::clicked, this, [this] { cmdSelect_Click(); });
+    connect(frmDelMove, &QPushButton::clicked, this, [this] { frmDelMove_Click(); });
 
     auto* paging = new QHBoxLayout;
     paging->addWidget(cmdFirst);
@@ -227,6 +323,7 @@ QWidget* frmMain::buildThumbnailPane()
     auto* layout = new QVBoxLayout(pane);
     layout->addWidget(caption);
     layout->addWidget(picThumbs, 0, Qt::AlignHCenter);
+    layout->addWidget(cmdSkipped, 0, Qt::AlignHCenter);
     layout->addLayout(paging);
     layout->addLayout(actions);
     layout->addStretch();
@@ -251,6 +348,7 @@ QWidget* frmMain::buildObjectPane()
     picStatus->setObjectName(QStringLiteral("picStatus"));
     picNotFoundLarge = new QLabel(pane);
     picNotFoundLarge->setObjectName(QStringLiteral("picNotFoundLarge"));
+    picNotFoundLarge->setPixmap(QPixmap::fromImage(notFoundPicture(128)));
     picNotFoundLarge->setVisible(false);
     auto* detailsCaption = new QLabel(QStringLiteral("Selected Object Details"), pane);
     detailsCaption->setObjectName(QStringLiteral("lblDetails"));
@@ -312,7 +410,6 @@ void frmMain::Form_Activate()
     // Tree lines, plus/minus signs, pictures and text.
     tvFolders->setRootIsDecorated(true);
     tvFolders->setItemsExpandable(true);
-    tvFolders->setIconSize(QSize(17, 14));
     if (mController.takeFirstActivation()) {
         optPath[0]->setChecked(true);
         optPath_Click(0);
@@ -321,12 +418,18 @@ void frmMain::Form_Activate()
 
 void frmMain::clearDisplay()
 {
-    picObject->clear();
-    txtFileName->clear();
-    txtDetails->clear();
+    clearObject();
+    picThumbs->clearPictures();
     mController.mlngPage = 0;
     for (int i = 0; i < MainWindowController::kThumbsPerPage; ++i)
         lblSimName[i]->clear();
+}
+
+void frmMain::clearObject()
+{
+    picObject->clear();
+    txtFileName->clear();
+    txtDetails->clear();
 }
 
 void frmMain::optPath_Click(int index)
@@ -350,6 +453,9 @@ void frmMain::optPath_Click(int index)
         optPath[1]->setToolTip(QString());
     }
     emit rootChosen(index);
+    msGetDataFolders();
+    msFillTreeView();
+    msSelectLastFolder();
 }
 
 void frmMain::cmdSetPath_Click()
@@ -364,6 +470,8 @@ void frmMain::cmdSetPath_Click()
         mController.mstrRootPath = chosen;
         optPath[1]->setToolTip(QStringLiteral(" Alternate Path: ") + chosen);
         emit rootChosen(1);
+        msGetDataFolders();
+        msFillTreeView();
     }
 }
 
@@ -376,6 +484,8 @@ void frmMain::smenuTurnSelectorOff_Click()
 {
     mController.toggleSelector();
     smenuTurnSelectorOff->setChecked(mController.selectorOff());
+    if (mController.selectorOff())
+        drawFrame(false);
 }
 
 void frmMain::smenuContents_Click()
@@ -395,7 +505,506 @@ void frmMain::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    mScanJob.cancel();
+    mPageJob.cancel();
     emit unloaded();
+}
+
+frmMain::~frmMain()
+{
+    // The worker threads post to this window; they end before it does.
+    mScanJob.cancel();
+    mPageJob.cancel();
+    mScanJob.wait();
+    mPageJob.wait();
+}
+
+// Folder tree ----------------------------------------------------------------
+
+void frmMain::msGetDataFolders()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::string rootText = text::toUtf8(mController.mstrRootPath);
+    const std::string_view rootElement
+        = rootText == gstrSims2DataPath ? browser::kDownloadsElement : std::string_view();
+    mController.mstrFolders.clear();
+    if (!mController.mstrRootPath.isEmpty())
+        for (const std::string& folder : browser::listDataFolders(text::toPath(mController.mstrRootPath), rootElement))
+            mController.mstrFolders << text::fromUtf8(folder);
+    else
+        mController.mstrFolders << text::fromUtf8(rootElement);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void frmMain::msFillTreeView()
+{
+    std::vector<std::string> folders;
+    for (const QString& folder : std::as_const(mController.mstrFolders))
+        folders.push_back(text::toUtf8(folder));
+    browser::sortFolderList(folders);
+    mController.mstrFolders.clear();
+    for (const std::string& folder : folders)
+        mController.mstrFolders << text::fromUtf8(folder);
+
+    tvFolders->clear();
+    const bool downloads = optPath[0]->isChecked() || !optPath[1]->isChecked();
+    const QString prefix = downloads ? QString() : QStringLiteral("(AltPath)");
+    const QIcon icon = nodeIcon();
+    QHash<QString, QTreeWidgetItem*> nodes;
+    auto* root = new QTreeWidgetItem(tvFolders);
+    root->setText(0, downloads ? QStringLiteral("Downloads") : QStringLiteral("(Alternate Path Root)"));
+    root->setIcon(0, icon);
+    const QString rootKey = downloads ? QStringLiteral("\\Downloads") : QStringLiteral("(AltPath)");
+    root->setData(0, Qt::UserRole, rootKey);
+    nodes.insert(rootKey, root);
+    for (qsizetype i = 1; i < mController.mstrFolders.size(); ++i) {
+        const std::string& element = folders[static_cast<std::size_t>(i)];
+        const QString key = prefix + mController.mstrFolders[i];
+        QTreeWidgetItem* parent = nodes.value(prefix + text::fromUtf8(browser::mfstrGetParentPath(element)), root);
+        auto* node = new QTreeWidgetItem(parent);
+        node->setText(0, text::fromUtf8(browser::mfstrGetFolderName(element)));
+        node->setIcon(0, icon);
+        node->setData(0, Qt::UserRole, key);
+        nodes.insert(key, node);
+    }
+    root->setExpanded(true);
+}
+
+QString frmMain::fullPath(const QTreeWidgetItem* node) const
+{
+    QStringList parts;
+    for (; node != nullptr; node = node->parent())
+        parts.prepend(node->text(0));
+    return parts.join(QLatin1Char('\\'));
+}
+
+void frmMain::msSelectLastFolder()
+{
+    const QString target = optPath[0]->isChecked()
+        ? Settings::value(SettingKey::LastDownloadsFolderSelected)
+        : QStringLiteral("(Alternate Path Root)") + Settings::value(SettingKey::LastAlternateFolderSelected);
+    if (target.isEmpty())
+        return;
+    for (QTreeWidgetItemIterator it(tvFolders); *it != nullptr; ++it) {
+        if (fullPath(*it) != target)
+            continue;
+        tvFolders->setCurrentItem(*it);
+        if ((*it)->parent() != nullptr)
+            (*it)->parent()->setExpanded(true);
+        tvFolders_NodeClick(tvFolders->currentItem());
+        return;
+    }
+}
+
+void frmMain::tvFolders_NodeClick(QTreeWidgetItem* node)
+{
+    if (node == nullptr)
+        return;
+    clearDisplay();
+    const QString path = fullPath(node);
+    if (optPath[1]->isChecked()) {
+        const QString relative = path.mid(21);
+        mController.mstrCurrentFolder
+            = text::fromPath(browser::folderOnDisk(text::toPath(mController.mstrRootPath), text::toUtf8(relative)));
+        msGetPackageFiles(mController.mstrCurrentFolder);
+        Settings::setValue(SettingKey::LastAlternateFolderSelected, relative);
+    } else {
+        mController.mstrCurrentFolder
+            = text::fromPath(browser::folderOnDisk(text::toPath(mController.mstrRootPath), "\\" + text::toUtf8(path)));
+        msGetPackageFiles(mController.mstrCurrentFolder);
+        Settings::setValue(SettingKey::LastDownloadsFolderSelected, path);
+    }
+    // The page is drawn as soon as the scan has found its first objects (scanBatch).
+    msShowPackageThumbs();
+}
+
+// Scan -----------------------------------------------------------------------
+
+void frmMain::msGetPackageFiles(const QString& folder)
+{
+    mScanJob.cancel();
+    mPageJob.cancel();
+    const quint64 generation = ++mScanGeneration;
+    ++mPageGeneration;
+    mPageRunning = false;
+    mPageDrawn = false;
+    mController.mstrPackageFiles.clear();
+    mSkippedFiles.clear();
+    updateSkippedLine();
+    mScanRunning = true;
+    updateWorkStatus();
+    const std::filesystem::path where = text::toPath(folder);
+    mScanJob.start([this, generation, where](const std::atomic<bool>& cancel) {
+        QString failure;
+        try {
+            browser::scanFolder(
+                where,
+                [this, generation](const browser::ScanResult& batch) {
+                    QMetaObject::invokeMethod(
+                        this, [this, generation, batch] { scanBatch(generation, batch); }, Qt::QueuedConnection);
+                },
+                &cancel);
+        } catch (const std::exception& error) {
+            failure = text::fromUtf8(error.what());
+        }
+        QMetaObject::invokeMethod(
+            this, [this, generation, failure] { scanEnded(generation, failure); }, Qt::QueuedConnection);
+    });
+}
+
+void frmMain::scanBatch(quint64 generation, const browser::ScanResult& batch)
+{
+    if (generation != mScanGeneration)
+        return;
+    for (const std::string& file : batch.Files)
+        mController.mstrPackageFiles << text::fromUtf8(file);
+    mSkippedFiles.insert(mSkippedFiles.end(), batch.Skipped.begin(), batch.Skipped.end());
+    prgWork->setRange(0, static_cast<int>(std::min<std::size_t>(batch.Total, INT_MAX)));
+    prgWork->setValue(static_cast<int>(std::min<std::size_t>(batch.Done, INT_MAX)));
+    updateSkippedLine();
+    if (!mController.mstrPackageFiles.isEmpty()) {
+        if (!mPageDrawn)
+            msShowPackageThumbs();
+        else {
+            txtPageCount->setText(
+                text::fromUtf8(browser::pageCountText(mController.mlngPage, mController.mstrPackageFiles.size())));
+            fillPage();
+        }
+    }
+}
+
+void frmMain::scanEnded(quint64 generation, const QString& failure)
+{
+    if (generation != mScanGeneration)
+        return;
+    mScanRunning = false;
+    updateWorkStatus();
+    lblStatus->setText(failure.isEmpty() ? QString() : failure);
+}
+
+void frmMain::cmdCancel_Click()
+{
+    mScanJob.cancel();
+    mPageJob.cancel();
+}
+
+void frmMain::updateWorkStatus()
+{
+    const bool working = busy();
+    prgWork->setVisible(working);
+    cmdCancel->setVisible(working);
+    if (working) {
+        lblStatus->setText(mScanRunning ? QStringLiteral("Looking for objects in the folder...")
+                                        : QStringLiteral("Drawing the page..."));
+        if (!mScanRunning)
+            prgWork->setRange(0, std::max(1, mPageCellsRequested));
+        else if (prgWork->maximum() == 0 && prgWork->minimum() == 0)
+            prgWork->setRange(0, 0);
+    } else {
+        lblStatus->clear();
+    }
+}
+
+void frmMain::updateSkippedLine()
+{
+    const auto count = static_cast<qsizetype>(mSkippedFiles.size());
+    cmdSkipped->setVisible(count > 0);
+    cmdSkipped->setText(count == 1 ? QStringLiteral("1 file could not be read")
+                                   : QStringLiteral("%1 files could not be read").arg(count));
+}
+
+void frmMain::cmdSkipped_Click()
+{
+    if (frmSkippedFiles == nullptr) {
+        frmSkippedFiles = new QDialog(this);
+        frmSkippedFiles->setObjectName(QStringLiteral("frmSkippedFiles"));
+        frmSkippedFiles->setWindowTitle(QStringLiteral("Files That Could Not Be Read"));
+        auto* list = new QTreeWidget(frmSkippedFiles);
+        list->setObjectName(QStringLiteral("lstSkipped"));
+        list->setHeaderLabels({ QStringLiteral("File"), QStringLiteral("Reason") });
+        list->setRootIsDecorated(false);
+        auto* close = button(frmSkippedFiles, "cmdClose", QStringLiteral("Close"));
+        connect(close, &QPushButton::clicked, frmSkippedFiles, &QDialog::close);
+        auto* layout = new QVBoxLayout(frmSkippedFiles);
+        layout->addWidget(list);
+        layout->addWidget(close, 0, Qt::AlignRight);
+        frmSkippedFiles->resize(640, 300);
+    }
+    auto* list = frmSkippedFiles->findChild<QTreeWidget*>(QStringLiteral("lstSkipped"));
+    list->clear();
+    for (const browser::SkippedFile& file : mSkippedFiles)
+        new QTreeWidgetItem(list, { text::fromUtf8(file.File), text::fromUtf8(file.Reason) });
+    list->resizeColumnToContents(0);
+    frmSkippedFiles->show();
+    frmSkippedFiles->raise();
+}
+
+// Pages ----------------------------------------------------------------------
+
+void frmMain::msShowPackageThumbs()
+{
+    drawPage(true);
+}
+
+void frmMain::drawPage(bool resetSelection)
+{
+    const auto n = mController.mstrPackageFiles.size();
+    if (n == 0 || mController.mstrPackageFiles.first().isEmpty())
+        return;
+    txtPageCount->setText(text::fromUtf8(browser::pageCountText(mController.mlngPage, n)));
+    picThumbs->clearPictures();
+    for (int i = 0; i < MainWindowController::kThumbsPerPage; ++i)
+        lblSimName[i]->clear();
+    mPageJob.cancel();
+    ++mPageGeneration;
+    mPageCellsRequested = 0;
+    mPageCellsDone = 0;
+    mPageDrawn = true;
+    fillPage();
+    if (resetSelection)
+        mController.mlngSelected = 0;
+    const auto index = browser::objectIndex(mController.mlngPage, mController.mlngSelected);
+    if (index < n)
+        msDisplayObject(mController.mstrCurrentFolder + QLatin1Char('/') + mController.mstrPackageFiles[index]);
+    else
+        clearObject();
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void frmMain::fillPage()
+{
+    const int cells = browser::cellsOnPage(mController.mstrPackageFiles.size(), mController.mlngPage);
+    if (cells <= mPageCellsRequested)
+        return;
+    const int firstCell = mPageCellsRequested;
+    mPageCellsRequested = cells;
+    struct Job {
+        int Cell;
+        std::filesystem::path File;
+        browser::ThumbnailSource Thumbnail;
+    };
+    std::vector<Job> jobs;
+    for (int cell = firstCell; cell < cells; ++cell) {
+        const QString& name = mController.mstrPackageFiles[browser::objectIndex(mController.mlngPage, cell)];
+        Job job { cell, text::toPath(mController.mstrCurrentFolder) / text::toPath(name), {} };
+        try {
+            // The cache is the user-interface thread's; the worker gets where the picture lies.
+            job.Thumbnail = browser::resolveThumbnail(gudtObjectThumbnails(), text::toUtf8(name));
+        } catch (const std::exception&) {
+        }
+        jobs.push_back(std::move(job));
+    }
+    const quint64 generation = mPageGeneration;
+    mPageRunning = true;
+    updateWorkStatus();
+    // Work already handed over for this page finishes first; the new cells follow it.
+    mPageJob.start([this, generation, jobs = std::move(jobs)](const std::atomic<bool>& cancel) {
+        for (const Job& job : jobs) {
+            if (cancel.load())
+                break;
+            const browser::ObjectSummary summary = browser::readObjectSummary(job.File);
+            CellResult result;
+            result.Cell = job.Cell;
+            const QImage picture = decodePicture(browser::readThumbnail(job.Thumbnail));
+            result.Picture = picture.isNull() ? QImage() : cellThumbnail(picture);
+            result.Caption = text::fromUtf8(summary.Name);
+            result.File = text::fromUtf8(summary.File);
+            result.Reason = summary.Readable ? QString() : text::fromUtf8(summary.Reason);
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, result] {
+                    if (generation != mPageGeneration)
+                        return;
+                    picThumbs->setCellPicture(
+                        result.Cell, result.Picture.isNull() ? picNotFound->pixmap().toImage() : result.Picture);
+                    lblSimName[static_cast<std::size_t>(result.Cell)]->setText(result.Caption);
+                    if (!result.Reason.isEmpty()) {
+                        const std::string file = text::toUtf8(result.File);
+                        if (std::none_of(mSkippedFiles.begin(), mSkippedFiles.end(),
+                                [&](const browser::SkippedFile& skipped) { return skipped.File == file; })) {
+                            mSkippedFiles.push_back({ file, text::toUtf8(result.Reason) });
+                            updateSkippedLine();
+                        }
+                    }
+                    ++mPageCellsDone;
+                    if (!mScanRunning)
+                        prgWork->setValue(mPageCellsDone);
+                },
+                Qt::QueuedConnection);
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation] {
+                if (generation != mPageGeneration)
+                    return;
+                mPageRunning = false;
+                updateWorkStatus();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void frmMain::cmdFirst_Click()
+{
+    cmdFocus->setFocus();
+    mController.mlngPage = 0;
+    msShowPackageThumbs();
+}
+
+void frmMain::cmdPrevious_Click()
+{
+    cmdFocus->setFocus();
+    if (mController.mlngPage > 0) {
+        --mController.mlngPage;
+        msShowPackageThumbs();
+    }
+}
+
+void frmMain::cmdNext_Click()
+{
+    cmdFocus->setFocus();
+    if (browser::lastPageIndex(mController.mstrPackageFiles.size()) > mController.mlngPage) {
+        ++mController.mlngPage;
+        msShowPackageThumbs();
+    }
+}
+
+void frmMain::cmdLast_Click()
+{
+    cmdFocus->setFocus();
+    mController.mlngPage = static_cast<int>(browser::lastPageIndex(mController.mstrPackageFiles.size()));
+    msShowPackageThumbs();
+}
+
+void frmMain::drawFrame(bool on)
+{
+    picThumbs->setFrame(mController.mlngSelected, on);
+}
+
+void frmMain::picThumbs_MouseDown(Qt::MouseButton, int x, int y)
+{
+    drawFrame(false);
+    const int cell = browser::cellAt(x, y);
+    if (cell < 0)
+        return;
+    mController.mlngSelected = cell;
+    if (!browser::cellHoldsObject(mController.mstrPackageFiles.size(), mController.mlngPage, cell)) {
+        clearObject();
+        return;
+    }
+    msDisplayObject(mController.mstrCurrentFolder + QLatin1Char('/')
+        + mController.mstrPackageFiles[browser::objectIndex(mController.mlngPage, cell)]);
+}
+
+void frmMain::picThumbs_MouseMove(int x, int y)
+{
+    const int cell = browser::cellAt(x, y);
+    QString tip;
+    if (browser::cellHoldsObject(mController.mstrPackageFiles.size(), mController.mlngPage, cell))
+        tip = text::fromUtf8(gfstrGetFileTitle(
+            text::toUtf8(mController.mstrPackageFiles[browser::objectIndex(mController.mlngPage, cell)])));
+    picThumbs->setToolTip(tip);
+}
+
+void frmMain::picThumbs_DblClick()
+{
+    cmdSelect_Click();
+}
+
+void frmMain::Timer1_Timer()
+{
+    if (mController.selectorOff())
+        return;
+    mblnBlinkOn = !mblnBlinkOn;
+    // The frame is erased on the tick that sets the flag and drawn white on the next.
+    drawFrame(!mblnBlinkOn);
+}
+
+QString frmMain::selectedObjectFile() const
+{
+    const auto index = browser::objectIndex(mController.mlngPage, mController.mlngSelected);
+    if (index < 0 || index >= mController.mstrPackageFiles.size())
+        return QString();
+    return mController.mstrCurrentFolder + QLatin1Char('/') + mController.mstrPackageFiles[index];
+}
+
+void frmMain::cmdSelect_Click()
+{
+    cmdFocus->setFocus();
+    const QString file = selectedObjectFile();
+    if (txtFileName->text().isEmpty() || file.isEmpty())
+        return;
+    emit editRequested(file);
+}
+
+void frmMain::frmDelMove_Click()
+{
+    cmdFocus->setFocus();
+    const QString file = selectedObjectFile();
+    if (txtFileName->text().isEmpty() || file.isEmpty())
+        return;
+    if (mController.mlngObjectGUID == 0) {
+        MessageBox::critical(
+            this, QStringLiteral("Object Read Error."), QStringLiteral("The GUID of object was not found."));
+        return;
+    }
+    const QString searchPath = optPath[1]->isChecked()
+        ? mController.mstrRootPath
+        : text::fromPath(text::toPath(mController.mstrRootPath) / "Downloads");
+    emit deleteMoveRequested(file, searchPath, mController.mlngObjectGUID);
+    // Objects may have been deleted or moved: the folder is read again from its first page.
+    if (tvFolders->currentItem() != nullptr) {
+        tvFolders_NodeClick(tvFolders->currentItem());
+    } else if (!mController.mstrCurrentFolder.isEmpty()) {
+        // A tree rebuilt for a new alternate path has no selected node while the
+        // old folder is still shown: that folder is the one read again.
+        clearDisplay();
+        msGetPackageFiles(mController.mstrCurrentFolder);
+        msShowPackageThumbs();
+    }
+}
+
+void frmMain::smenuDelThumbs_Click()
+{
+    const QString file = selectedObjectFile();
+    if (txtFileName->text().isEmpty() || file.isEmpty())
+        return;
+    emit purgeThumbnailsRequested(file);
+}
+
+void frmMain::refreshPage()
+{
+    try {
+        gudtObjectThumbnails().reload();
+    } catch (const std::exception& error) {
+        lblStatus->setText(text::fromUtf8(error.what()));
+    }
+    drawPage(false);
+}
+
+// Object display -------------------------------------------------------------
+
+void frmMain::msDisplayObject(const QString& path)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    picStatus->setVisible(false);
+    picObject->clear();
+    const std::filesystem::path file = text::toPath(path);
+    std::error_code error;
+    txtFileName->setText(std::filesystem::exists(file, error) ? text::fromPath(file.filename()) : QString());
+    txtDetails->clear();
+    const browser::ObjectSummary summary = browser::readObjectSummary(file);
+    std::optional<ByteString> thumbnail;
+    try {
+        thumbnail = browser::readThumbnail(browser::resolveThumbnail(gudtObjectThumbnails(), summary.File));
+    } catch (const std::exception&) {
+    }
+    const QImage picture = decodePicture(thumbnail);
+    picObject->setPixmap(picture.isNull() ? picNotFoundLarge->pixmap() : QPixmap::fromImage(picture));
+    txtDetails->setPlainText(text::fromUtf8(summary.Details));
+    mController.mlngObjectGUID = summary.Guid;
+    QGuiApplication::restoreOverrideCursor();
 }
 
 } // namespace varnick

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/browser/BackgroundJob.h"
 #include "app/browser/MainWindowController.h"
+#include "app/browser/core/PackageScan.h"
 
 #include <QHash>
 #include <QIcon>
@@ -13,12 +15,17 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QDialog;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTimer;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace varnick {
+
+class ThumbnailGrid;
 
 /// The main window: folder choice and tree on the left, the thumbnail pages in
 /// the middle, the selected object on the right, and the File, Options, Tools
@@ -28,6 +35,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
 
     MainWindowController& controller() { return mController; }
 
@@ -43,6 +51,41 @@ public:
     void smenuExit_Click();
     void smenuTurnSelectorOff_Click();
     void smenuContents_Click();
+    void smenuDelThumbs_Click();
+    void tvFolders_NodeClick(QTreeWidgetItem* node);
+    void cmdFirst_Click();
+    void cmdPrevious_Click();
+    void cmdNext_Click();
+    void cmdLast_Click();
+    void cmdSelect_Click();
+    void frmDelMove_Click();
+    void picThumbs_MouseDown(Qt::MouseButton button, int x, int y);
+    void picThumbs_MouseMove(int x, int y);
+    void picThumbs_DblClick();
+    void Timer1_Timer();
+    /// Stops the running scan and page drawing; what was found so far stays.
+    void cmdCancel_Click();
+    /// Opens the list of the files the last scan could not read, each with its reason.
+    void cmdSkipped_Click();
+
+    // Procedures of the folder tree, the pages and the display.
+    void msGetDataFolders();
+    void msFillTreeView();
+    void msSelectLastFolder();
+    void msGetPackageFiles(const QString& folder);
+    void msShowPackageThumbs();
+    void msDisplayObject(const QString& path);
+
+    /// Reloads the thumbnail cache the pages show from and redraws the current page, keeping the selection.
+    void refreshPage();
+
+    /// Whether a scan or a page drawing is running on the worker thread.
+    bool busy() const { return mScanRunning || mPageRunning; }
+    /// The files the last scan could not read.
+    const std::vector<browser::SkippedFile>& skippedFiles() const { return mSkippedFiles; }
+    /// The displayed object's GUID, 0 when none was found.
+    qint32 objectGuid() const { return mController.mlngObjectGUID; }
+    bool blinkOn() const { return mblnBlinkOn; }
 
     /// Marks the session as ending (the operating system shuts down): the window
     /// then closes without the question.
@@ -53,6 +96,13 @@ signals:
     void rootChosen(int index);
     /// The window was closed for good; the program ends.
     void unloaded();
+    /// "Edit Object" or a double click on a filled cell: open the editor on packagePath.
+    void editRequested(const QString& packagePath);
+    /// "Delete/Move" for the displayed object; connected directly. When the
+    /// emit returns, the window rescans its folder.
+    void deleteMoveRequested(const QString& objectFile, const QString& searchPath, qint32 guid);
+    /// Tools, "Delete Selected Object Thumbnails" for the displayed object.
+    void purgeThumbnailsRequested(const QString& objectFile);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -65,6 +115,28 @@ private:
     QWidget* buildThumbnailPane();
     QWidget* buildObjectPane();
     void clearDisplay();
+    void clearObject();
+    QString fullPath(const QTreeWidgetItem* node) const;
+    QString selectedObjectFile() const;
+    void drawPage(bool resetSelection);
+    void fillPage();
+    void scanBatch(quint64 generation, const browser::ScanResult& batch);
+    void scanEnded(quint64 generation, const QString& failure);
+    void updateWorkStatus();
+    void updateSkippedLine();
+    void drawFrame(bool on);
+
+    quint64 mScanGeneration = 0;
+    quint64 mPageGeneration = 0;
+    bool mScanRunning = false;
+    bool mPageRunning = false;
+    int mPageCellsRequested = 0; ///< cells of the current page handed to the page job
+    int mPageCellsDone = 0;
+    bool mPageDrawn = false;
+    bool mblnBlinkOn = false;
+    std::vector<browser::SkippedFile> mSkippedFiles;
+    BackgroundJob mScanJob;
+    BackgroundJob mPageJob;
 
     MainWindowController mController;
     bool mSessionEnding = false;
@@ -82,7 +154,12 @@ private:
     QHash<QString, QIcon> ImageList1;
     QPushButton* cmdFocus = nullptr;
 
-    QFrame* picThumbs = nullptr;
+    ThumbnailGrid* picThumbs = nullptr;
+    QPushButton* cmdSkipped = nullptr;
+    QDialog* frmSkippedFiles = nullptr;
+    QLabel* lblStatus = nullptr;
+    QProgressBar* prgWork = nullptr;
+    QPushButton* cmdCancel = nullptr;
     std::array<QLabel*, MainWindowController::kSimNameLabels> lblSimName {};
     QLabel* picNotFound = nullptr;
     QLabel* picLoad = nullptr;

@@ -1,5 +1,6 @@
 #include "app/browser/MainWindowController.h"
 #include "app/browser/frmMain.h"
+#include "app/browser/frmSelectPath.h"
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Pause.h"
@@ -30,15 +31,6 @@ namespace {
 QAction* menuItem(QWidget& window, const char* name)
 {
     return window.findChild<QAction*>(QLatin1String(name));
-}
-
-// Closes whatever modal window opens next (a dialog the test does not drive).
-void closeNextModal()
-{
-    QTimer::singleShot(0, [] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    });
 }
 
 } // namespace
@@ -196,7 +188,7 @@ void MainWindowTest::alternatePathWithoutChoiceFallsBackToDownloads()
     Settings::TemporaryStore store;
     frmMain window;
     QSignalSpy roots(&window, &frmMain::rootChosen);
-    closeNextModal();
+    frmSelectPath::Seam::TestScope dialogs; // the path dialog is cancelled
     window.optPath_Click(1);
     QCOMPARE(roots.count(), 1);
     QCOMPARE(roots.first().first().toInt(), 0);

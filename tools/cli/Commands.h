@@ -13,5 +13,6 @@ void addPurgeCommands(CLI::App& app); // purge-thumbnails
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
 void addHealthCommands(CLI::App& app); // health
 #endif
+void addBrowserCommands(CLI::App& app); // scan, folders
 
 } // namespace varnick::cli

@@ -66,6 +66,7 @@ int main(int argc, char** argv)
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
     varnick::cli::addHealthCommands(app);
 #endif
+    varnick::cli::addBrowserCommands(app);
 #ifdef _WIN32
     // Output is UTF-8 text; a console shows it as such.
     SetConsoleOutputCP(CP_UTF8);

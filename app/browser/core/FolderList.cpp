@@ -1,0 +1,100 @@
+#include "app/browser/core/FolderList.h"
+
+#include "package/base/Paths.h"
+
+#include <algorithm>
+#include <system_error>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
+namespace varnick::browser {
+
+namespace {
+
+// Hidden and system entries are left out of listings, as the platform's own
+// listing with the default attribute filter does. Elsewhere a leading dot hides.
+bool isHiddenEntry(const std::filesystem::directory_entry& entry)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(entry.path().c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+#else
+    const std::string name = pathToUtf8(entry.path().filename());
+    return !name.empty() && name.front() == '.';
+#endif
+}
+
+} // namespace
+
+std::vector<std::string> listDataFolders(const std::filesystem::path& root, std::string_view rootElement)
+{
+    std::vector<std::string> folders { std::string(rootElement) };
+    if (root.empty())
+        return folders;
+    // The list grows while it is walked: each folder's children are appended behind it.
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        std::error_code error;
+        std::filesystem::directory_iterator it(folderOnDisk(root, folders[i]), error);
+        if (error)
+            continue;
+        for (const std::filesystem::directory_iterator end; it != end; it.increment(error)) {
+            if (error)
+                break;
+            const auto& entry = *it;
+            std::error_code kindError;
+            if (entry.is_symlink(kindError) || !entry.is_directory(kindError) || isHiddenEntry(entry))
+                continue;
+            folders.push_back(folders[i] + "\\" + pathToUtf8(entry.path().filename()));
+        }
+    }
+    return folders;
+}
+
+void sortFolderList(std::vector<std::string>& folders)
+{
+    std::sort(folders.begin(), folders.end(),
+        [](const std::string& a, const std::string& b) { return std::string_view(a) < std::string_view(b); });
+}
+
+std::string mfstrGetFolderName(std::string_view path)
+{
+    const std::size_t slash = path.rfind('\\');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string mfstrGetParentPath(std::string_view path)
+{
+    const std::size_t slash = path.rfind('\\');
+    return std::string(slash == std::string_view::npos ? std::string_view() : path.substr(0, slash));
+}
+
+std::filesystem::path folderOnDisk(const std::filesystem::path& root, std::string_view relative)
+{
+    std::filesystem::path folder = root;
+    std::size_t start = 0;
+    while (start <= relative.size()) {
+        const std::size_t slash = relative.find('\\', start);
+        const std::string_view part
+            = relative.substr(start, slash == std::string_view::npos ? std::string_view::npos : slash - start);
+        if (!part.empty())
+            folder /= pathFromUtf8(std::string(part));
+        if (slash == std::string_view::npos)
+            break;
+        start = slash + 1;
+    }
+    return folder;
+}
+
+std::vector<std::string> treeFolders(const std::filesystem::path& root, std::string_view rootElement)
+{
+    std::vector<std::string> folders = listDataFolders(root, rootElement);
+    sortFolderList(folders);
+    return folders;
+}
+
+} // namespace varnick::browser

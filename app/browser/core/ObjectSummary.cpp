@@ -1,0 +1,148 @@
+#include "app/browser/core/ObjectSummary.h"
+
+#include "app/platform/Utility.h"
+#include "app/startup/ThumbnailCache.h"
+#include "package/BinarySupport.h"
+#include "package/CompressedResource.h"
+#include "package/Crc24.h"
+#include "package/ObjectDefinition.h"
+#include "package/PackageReader.h"
+#include "package/TextList.h"
+#include "package/TypeIds.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+#include "package/base/RawFile.h"
+#include "package/base/Utf8.h"
+
+#include <new>
+
+namespace varnick::browser {
+
+namespace {
+
+std::vector<const IndexEntry*> entriesOfType(const std::vector<IndexEntry>& entries, const ByteString& type)
+{
+    std::vector<const IndexEntry*> found;
+    for (const IndexEntry& entry : entries)
+        if (entry.TypeID == type)
+            found.push_back(&entry);
+    return found;
+}
+
+// The package file held open while its few needed resources are read from it.
+class OpenPackage {
+public:
+    explicit OpenPackage(const std::filesystem::path& file)
+        : mFile(file, RawFile::Mode::Read)
+        , mSize(mFile.size())
+    {
+    }
+    /// The entry's stored bytes, decompressed; throws BadPackage for a range outside the file.
+    ByteString contents(const IndexEntry& entry) const
+    {
+        if (entry.Offset < 0 || entry.Size < 0 || static_cast<std::int64_t>(entry.Offset) + entry.Size > mSize)
+            throw Failure(ErrorCode::BadPackage,
+                "Resource of " + std::to_string(entry.Size) + " bytes at offset " + std::to_string(entry.Offset)
+                    + " lies outside the file (" + std::to_string(mSize) + " bytes)");
+        ByteString data(static_cast<std::size_t>(entry.Size), '\0');
+        if (!data.empty())
+            mFile.readAt(entry.Offset, data.data(), data.size());
+        return decompressResource(data);
+    }
+
+private:
+    RawFile mFile;
+    std::int64_t mSize;
+};
+
+void readTexts(const OpenPackage& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary)
+{
+    const auto lists = entriesOfType(entries, gstrTypeCTSS);
+    if (lists.size() != 1)
+        return;
+    TextList list;
+    gsReadTextList(file.contents(*lists.front()), list);
+    const CatalogTexts texts = catalogTexts(list);
+    if (!texts.Found)
+        return;
+    summary.HasName = true;
+    summary.Name = toValidUtf8(texts.Name);
+    summary.Description = gfstrFixLineFeeds(toValidUtf8(texts.Description));
+    summary.Details = summary.Name + "\r\n\r\n" + summary.Description;
+}
+
+void readGuid(const OpenPackage& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary)
+{
+    const auto definitions = entriesOfType(entries, gstrTypeOBJD);
+    if (definitions.size() == 1) {
+        summary.Guid = static_cast<std::int32_t>(ObjectDefinition(file.contents(*definitions.front())).guid());
+        return;
+    }
+    // Of several, the lead tile's definition names the object; they are read one by one up to it.
+    for (const IndexEntry* entry : definitions) {
+        const ObjectDefinition definition(file.contents(*entry));
+        if (definition.multiTileSubIndex() == kLeadDefinitionIndex) {
+            summary.Guid = static_cast<std::int32_t>(definition.guid());
+            return;
+        }
+    }
+}
+
+} // namespace
+
+std::string thumbnailKeyFor(std::string_view fileName)
+{
+    return thumbnailKeyText(gfstrGetFileTitle(fileName));
+}
+
+ObjectSummary readObjectSummary(const std::filesystem::path& file)
+{
+    ObjectSummary summary;
+    summary.File = pathToUtf8(file.filename());
+    summary.ThumbnailKey = thumbnailKeyFor(summary.File);
+    try {
+        const std::vector<IndexEntry> entries = readPackageIndex(file).Entries;
+        const OpenPackage package(file);
+        // The texts and the GUID fail apart: a damaged text list still leaves the GUID to be found.
+        std::string reason;
+        try {
+            readTexts(package, entries, summary);
+        } catch (const std::exception& failure) {
+            reason = failure.what();
+        }
+        readGuid(package, entries, summary);
+        if (!reason.empty()) {
+            summary.Readable = false;
+            summary.Reason = reason;
+        }
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& failure) {
+        summary.Readable = false;
+        summary.Reason = failure.what();
+    }
+    return summary;
+}
+
+ThumbnailSource resolveThumbnail(ThumbnailCache& cache, std::string_view fileName)
+{
+    ThumbnailSource source;
+    source.Matches = cache.find(gstrTypeAC2950C1, gfstr4HexToSimsID(thumbnailKeyFor(fileName)));
+    source.CacheFile = cache.fileName();
+    return source;
+}
+
+std::optional<ByteString> readThumbnail(const ThumbnailSource& source)
+{
+    if (source.Matches.size() != 1)
+        return std::nullopt;
+    try {
+        return decompressResource(readResourceBytes(source.CacheFile, source.Matches.front()));
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace varnick::browser

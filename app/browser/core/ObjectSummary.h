@@ -1,0 +1,64 @@
+#pragma once
+
+// What the main window shows of one catalog object: the caption under its
+// thumbnail, the details box text, the GUID handed to the delete/move path,
+// and the key of its picture in the game's thumbnail cache. Read from the
+// package's index and then only the byte ranges of its text list and object
+// definitions.
+
+#include "package/PackageFile.h"
+#include "package/base/Bytes.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnick {
+class ThumbnailCache;
+}
+
+namespace varnick::browser {
+
+/// The display texts and identity of one package.
+struct ObjectSummary {
+    std::string File; ///< file name without folder
+    bool Readable = true; ///< false when the package or a resource it needs could not be read
+    std::string Reason; ///< why not, one line
+    bool HasName = false; ///< the package holds one text list with an English entry
+    std::string Name; ///< valid UTF-8 (invalid bytes replaced)
+    std::string Description; ///< valid UTF-8, bare line feeds turned into CR LF
+    std::string Details; ///< the details box: Name + CR LF + CR LF + Description, or "" without a name
+    std::int32_t Guid = 0; ///< the chosen definition's GUID, 0 when none was found
+    std::string ThumbnailKey; ///< eight hexadecimal digits, "7F" + CRC-24 of the lower-case file title
+};
+
+/// "7F" followed by the six upper-case hexadecimal digits (zero-padded) of the
+/// CRC-24 of the lower-case file title (the name before its last "."). Never fails.
+std::string thumbnailKeyFor(std::string_view fileName);
+
+/// Reads the summary of the package at file: its index, then only its one
+/// catalog text list (type 43545353, when there is exactly one) and the
+/// object definitions (type 4F424A44) the definition choice needs. Never
+/// throws beyond allocation: a failure gives Readable false with its Reason
+/// and whatever was read before it.
+ObjectSummary readObjectSummary(const std::filesystem::path& file);
+
+/// Where a package's thumbnail lies: the cache file and the index entries
+/// filed under its key. Resolved on the thread that owns the cache; read anywhere.
+struct ThumbnailSource {
+    std::filesystem::path CacheFile;
+    std::vector<IndexEntry> Matches;
+};
+
+/// The cache entries of type AC2950C1 filed under the package's key. Throws
+/// Failure when the cache file changed and cannot be read again.
+ThumbnailSource resolveThumbnail(ThumbnailCache& cache, std::string_view fileName);
+
+/// The decompressed picture (a JPEG file's bytes) when exactly one entry
+/// matched and it could be read; nothing otherwise. Never throws beyond allocation.
+std::optional<ByteString> readThumbnail(const ThumbnailSource& source);
+
+} // namespace varnick::browser

@@ -1,0 +1,193 @@
+#include "app/browser/core/PackageScan.h"
+
+#include "package/Classification.h"
+#include "package/PackageReader.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+
+#include <algorithm>
+#include <chrono>
+#include <new>
+#include <system_error>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
+namespace varnick::browser {
+
+namespace {
+
+// Next code point of UTF-8 text at i (an invalid byte stands for itself, above every code point).
+char32_t nextCodePoint(std::string_view text, std::size_t& i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+    if (length == 0 || i + length > text.size()) {
+        ++i;
+        return 0x110000 + lead;
+    }
+    char32_t value = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80) {
+            ++i;
+            return 0x110000 + lead;
+        }
+        value = (value << 6) | (next & 0x3F);
+    }
+    i += length;
+    return value;
+}
+
+// Lower-case partner of the letters of the Latin, Greek and Cyrillic blocks
+// that file names commonly hold; other code points stay as they are.
+char32_t foldCase(char32_t c)
+{
+    if (c >= U'A' && c <= U'Z')
+        return c + 32;
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) || (c >= 0x410 && c <= 0x42F))
+        return c + 32;
+    if (c >= 0x400 && c <= 0x40F)
+        return c + 80;
+    if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 && c != 0x178) {
+        // Pairs in this block start at an even code point, except 0x139-0x148 and 0x179-0x17E.
+        const bool oddPairs = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        return (c % 2 == (oddPairs ? 1u : 0u)) ? c + 1 : c;
+    }
+    if (c == 0x178)
+        return 0xFF;
+    return c;
+}
+
+std::u32string foldedKey(std::string_view name)
+{
+    std::u32string key;
+    key.reserve(name.size());
+    for (std::size_t i = 0; i < name.size();)
+        key.push_back(foldCase(nextCodePoint(name, i)));
+    return key;
+}
+
+bool isPackageName(std::string_view name)
+{
+    constexpr std::string_view extension = ".package";
+    if (name.size() < extension.size())
+        return false;
+    const std::string_view tail = name.substr(name.size() - extension.size());
+    return std::equal(tail.begin(), tail.end(), extension.begin(),
+        [](char a, char b) { return (a >= 'A' && a <= 'Z' ? char(a + 32) : a) == b; });
+}
+
+bool isNormalFile(const std::filesystem::directory_entry& entry)
+{
+    std::error_code error;
+    if (entry.is_symlink(error) || !entry.is_regular_file(error))
+        return false;
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(entry.path().c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+#else
+    const std::string name = pathToUtf8(entry.path().filename());
+    return !name.empty() && name.front() != '.';
+#endif
+}
+
+} // namespace
+
+bool packageNameLess(std::string_view a, std::string_view b)
+{
+    std::size_t i = 0;
+    std::size_t k = 0;
+    while (i < a.size() && k < b.size()) {
+        const char32_t x = foldCase(nextCodePoint(a, i));
+        const char32_t y = foldCase(nextCodePoint(b, k));
+        if (x != y)
+            return x < y;
+    }
+    if (i < a.size() || k < b.size())
+        return k < b.size();
+    return a < b;
+}
+
+std::vector<std::string> listPackageFiles(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    if (!std::filesystem::exists(folder, error))
+        return names;
+    std::filesystem::directory_iterator it(folder, error);
+    for (const std::filesystem::directory_iterator end; !error && it != end; it.increment(error)) {
+        std::string name = pathToUtf8(it->path().filename());
+        if (isPackageName(name) && isNormalFile(*it))
+            names.push_back(std::move(name));
+    }
+    if (error)
+        throw Failure(ErrorCode::FolderFailed, "The folder cannot be listed: " + error.message());
+    // Each name is folded once; the sort then compares the folded keys, then the exact names.
+    std::vector<std::pair<std::u32string, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (std::string& name : names)
+        keyed.emplace_back(foldedKey(name), std::move(name));
+    std::sort(keyed.begin(), keyed.end());
+    names.clear();
+    for (auto& entry : keyed)
+        names.push_back(std::move(entry.second));
+    return names;
+}
+
+ScanResult scanFolder(
+    const std::filesystem::path& folder, const ScanProgress& progress, const std::atomic<bool>* cancel)
+{
+    ScanResult result;
+    const std::vector<std::string> names = listPackageFiles(folder);
+    result.Total = names.size();
+    ScanResult batch;
+    batch.Total = result.Total;
+    constexpr std::size_t kBatchSize = 256;
+    constexpr std::size_t kFirstPage = 25;
+    const auto report = [&] {
+        if (!progress)
+            return;
+        batch.Done = result.Done;
+        batch.Cancelled = result.Cancelled;
+        progress(batch);
+        batch.Files.clear();
+        batch.Skipped.clear();
+    };
+    for (const std::string& name : names) {
+        if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
+            result.Cancelled = true;
+            break;
+        }
+        bool catalogObject = false;
+        std::string reason;
+        try {
+            catalogObject = gfblnIsCatalogObject(readPackageIndex(folder / pathFromUtf8(name)).Entries);
+        } catch (const std::bad_alloc&) {
+            reason = "There is not enough memory to read the package";
+        } catch (const std::exception& failure) {
+            reason = failure.what();
+        }
+        ++result.Done;
+        if (!reason.empty()) {
+            result.Skipped.push_back({ name, reason });
+            if (progress)
+                batch.Skipped.push_back({ name, std::move(reason) });
+        } else if (catalogObject) {
+            result.Files.push_back(name);
+            if (progress)
+                batch.Files.push_back(name);
+        }
+        // The first page's worth is passed on at once, so that it can be shown while the scan goes on.
+        if (result.Done % kBatchSize == 0 || (catalogObject && result.Files.size() == kFirstPage))
+            report();
+    }
+    report();
+    return result;
+}
+
+} // namespace varnick::browser

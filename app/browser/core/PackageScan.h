@@ -1,0 +1,55 @@
+#pragma once
+
+// The scan of one folder for catalog objects: its ".package" files in name
+// order (letter case ignored, then the exact name), each classified from its
+// index alone. A file that cannot be read is skipped with its reason; the scan
+// goes on.
+
+#include <atomic>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace varnick::browser {
+
+/// A package that could not be read: its file name and the one-line reason.
+struct SkippedFile {
+    std::string File;
+    std::string Reason;
+};
+
+/// What a scan found so far, or in all.
+struct ScanResult {
+    std::vector<std::string> Files; ///< names (no folder) of the catalog-object packages, in scan order
+    std::vector<SkippedFile> Skipped; ///< in scan order
+    std::size_t Done = 0; ///< packages looked at
+    std::size_t Total = 0; ///< packages in the folder
+    bool Cancelled = false;
+};
+
+/// Called on the scanning thread with what was found since the last call
+/// (Files and Skipped hold only the new entries; Done and Total are the running counts).
+using ScanProgress = std::function<void(const ScanResult& batch)>;
+
+/// Whether name a sorts before name b: UTF-8 names compared code point by
+/// code point with the letter case of Latin, Greek and Cyrillic letters
+/// ignored, then byte by byte for names equal in that comparison.
+bool packageNameLess(std::string_view a, std::string_view b);
+
+/// The ".package" files of folder (extension in any letter case; normal files
+/// only: no folders, links to folders, hidden or system files), sorted with
+/// packageNameLess. Throws Failure (FolderFailed) when the folder cannot be listed;
+/// a missing folder lists nothing.
+std::vector<std::string> listPackageFiles(const std::filesystem::path& folder);
+
+/// Scans folder: lists it, then reads the index of each package and keeps the
+/// catalog objects. progress (when set) is called about every 256 packages
+/// and once at the end; cancel (when set) stops the scan between packages,
+/// and the result then holds what was found so far with Cancelled set.
+/// Throws Failure only when the folder itself cannot be listed.
+ScanResult scanFolder(
+    const std::filesystem::path& folder, const ScanProgress& progress = {}, const std::atomic<bool>* cancel = nullptr);
+
+} // namespace varnick::browser

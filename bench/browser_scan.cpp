@@ -1,0 +1,294 @@
+// Object browser speed, each figure beside a baseline measured in the same run
+// on the same files with a warm cache:
+//   1. scanFolder over a folder of 10,000 packages (listing, name order,
+//      index, classification) against the bare index loop of bench_package_index
+//      over the same files (goal: ratio at most 1.3);
+//   2. one page of 25 objects (readObjectSummary: index, text list and
+//      definitions; the thumbnail's bytes from the cache, decompressed) against
+//      reading the 25 package files whole (goal: ratio at most 3);
+//   3. a folder of 100,000 packages: when the first page's 25 objects are
+//      known against the end of the scan, and the peak resident memory.
+// The window decodes the thumbnail pictures with Qt on top of figure 2; this
+// program has no Qt and measures the reading only.
+// Usage: bench_browser_scan [--packages N] [--large N] [--rounds R] [--folder DIR] [--keep]
+#include "bench/common/SyntheticPackages.h"
+
+#include "app/browser/core/ObjectSummary.h"
+#include "app/browser/core/PackageScan.h"
+#include "app/startup/ThumbnailCache.h"
+#include "package/BinarySupport.h"
+#include "package/Crc24.h"
+#include "package/ObjectDefinition.h"
+#include "package/PackageWriter.h"
+#include "package/TypeIds.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+#include "package/base/RawFile.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+using namespace varnick;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+struct Options {
+    int packages = 10000;
+    int large = 100000;
+    int rounds = 5;
+    std::filesystem::path folder;
+    bool keep = false;
+};
+
+std::int32_t int32At(const char* bytes)
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+    return static_cast<std::int32_t>(
+        std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24);
+}
+
+double seconds(const std::function<void()>& fn)
+{
+    const auto start = Clock::now();
+    fn();
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The bare index loop of bench_package_index: open, read the header, read the index range, close.
+std::uint64_t bareIndexRead(const std::filesystem::path& file, std::vector<char>& buffer)
+{
+    char header[96];
+    RawFile raw(file, RawFile::Mode::Read);
+    raw.readAt(0, header, sizeof header);
+    const std::int32_t count = int32At(header + 36);
+    const std::size_t bytes = static_cast<std::size_t>(count) * (int32At(header + 60) == 2 ? 24 : 20);
+    if (buffer.size() < bytes)
+        buffer.resize(bytes);
+    raw.readAt(int32At(header + 40), buffer.data(), bytes);
+    raw.close();
+    return static_cast<std::uint64_t>(count) + static_cast<unsigned char>(buffer[0]);
+}
+
+std::uint64_t wholeRead(const std::filesystem::path& file)
+{
+    RawFile raw(file, RawFile::Mode::Read);
+    const std::int64_t size = raw.size();
+    const auto buffer = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
+    raw.readAt(0, buffer.get(), static_cast<std::size_t>(size));
+    raw.close();
+    return static_cast<std::uint64_t>(size) + static_cast<unsigned char>(buffer[static_cast<std::size_t>(size / 2)]);
+}
+
+ByteString catalogText(const std::string& name)
+{
+    ByteString bytes(64, '\0');
+    bytes += ByteString("\xFD\xFF\x02\x00", 4);
+    bytes += '\x01' + name + '\0' + '\0';
+    bytes += '\x01' + ("A description of " + name + ".\nIt spans two lines.") + '\0' + '\0';
+    return bytes;
+}
+
+// 25 objects shaped like downloads (a dozen resources of a few kilobytes, a
+// real definition and text list) and a cache with a 6 KB picture for each.
+std::vector<std::filesystem::path> writePage(const std::filesystem::path& folder, std::filesystem::path& cache)
+{
+    std::filesystem::create_directories(folder);
+    std::vector<std::filesystem::path> files;
+    PackageFile thumbnails;
+    gsCreateDefaultPackageHeader(thumbnails);
+    thumbnails.IndexMinorVersion = 2;
+    for (std::uint32_t n = 0; n < 25; ++n) {
+        PackageFile pkg = bench::makeSyntheticPackage({}, 50000 + n);
+        const std::string title = "Page Object " + std::to_string(n);
+        for (PackageResource& resource : pkg.Files) {
+            if (resource.TypeID == gstrTypeOBJD) {
+                ObjectDefinition objd = makeObjectDefinition(500);
+                objd.setRaw(ObjectField::GUID, 0x1000 + n);
+                resource.Data = objd.data();
+            } else if (resource.TypeID == gstrTypeCTSS) {
+                resource.Data = catalogText(title);
+            }
+            resource.Size = static_cast<std::int32_t>(resource.Data.size());
+        }
+        files.push_back(folder / (title + ".package"));
+        writePackage(pkg, files.back());
+        PackageResource picture;
+        picture.TypeID = gstrTypeAC2950C1;
+        picture.GroupID = gfstrLongToStr4(0);
+        picture.InstanceID = gfstrLongToStr4(static_cast<std::int32_t>(n));
+        picture.ResourceID = gfstr4HexToSimsID(browser::thumbnailKeyFor(title + ".package"));
+        picture.Data.assign(6 * 1024, static_cast<char>(n));
+        picture.Size = static_cast<std::int32_t>(picture.Data.size());
+        thumbnails.Files.push_back(std::move(picture));
+    }
+    cache = folder / "ObjectThumbnails.package";
+    writePackage(thumbnails, cache);
+    return files;
+}
+
+long peakResidentKilobytes()
+{
+#ifndef _WIN32
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+#else
+    return -1;
+#endif
+}
+
+Options parseOptions(int argc, char** argv)
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const auto value = [&]() -> std::string {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "%s needs a value\n", argument.c_str());
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (argument == "--packages")
+            options.packages = std::stoi(value());
+        else if (argument == "--large")
+            options.large = std::stoi(value());
+        else if (argument == "--rounds")
+            options.rounds = std::max(1, std::stoi(value()));
+        else if (argument == "--folder")
+            options.folder = pathFromUtf8(value());
+        else if (argument == "--keep")
+            options.keep = true;
+        else {
+            std::fprintf(
+                stderr, "usage: bench_browser_scan [--packages N] [--large N] [--rounds R] [--folder DIR] [--keep]\n");
+            std::exit(2);
+        }
+    }
+    if (options.folder.empty())
+        options.folder = std::filesystem::temp_directory_path() / "varnick-bench-browser";
+    return options;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const Options options = parseOptions(argc, argv);
+    setErrorTrapHandler([](const ErrorContext& context) {
+        std::fprintf(
+            stderr, "bench_browser_scan: %s %s\n", context.Description.c_str(), context.AdditionalData.c_str());
+        std::exit(1);
+    });
+    std::uint64_t checksum = 0;
+
+    // 1. The scan of a folder against the bare index loop.
+    std::printf("Generating %d packages in %s ...\n", options.packages, pathToUtf8(options.folder).c_str());
+    std::fflush(stdout);
+    const std::filesystem::path scanFolder = options.folder / "scan";
+    const std::vector<std::filesystem::path> files = bench::writeSyntheticPackages(scanFolder, options.packages);
+    std::vector<char> buffer;
+    const auto scan = [&] { checksum += browser::scanFolder(scanFolder).Files.size(); };
+    const auto bare = [&] {
+        for (const auto& file : files)
+            checksum += bareIndexRead(file, buffer);
+    };
+    scan();
+    bare();
+    double scanSeconds = 1e300;
+    double bareSeconds = 1e300;
+    for (int round = 0; round < options.rounds; ++round) {
+        scanSeconds = std::min(scanSeconds, seconds(scan));
+        bareSeconds = std::min(bareSeconds, seconds(bare));
+    }
+    std::printf(
+        "\nScan of a folder of %d packages (warm cache, best of %d rounds)\n", options.packages, options.rounds);
+    std::printf("  scanFolder (list, sort, index, classify) %8.1f ms\n", scanSeconds * 1e3);
+    std::printf("  bare open/read/read/close loop           %8.1f ms\n", bareSeconds * 1e3);
+    double listSeconds = 1e300;
+    for (int round = 0; round < options.rounds; ++round)
+        listSeconds = std::min(listSeconds, seconds([&] { checksum += browser::listPackageFiles(scanFolder).size(); }));
+    std::printf("  of which listing and name order          %8.1f ms\n", listSeconds * 1e3);
+    std::printf(
+        "  ratio                                    %8.2f    (goal: at most 1.30)\n", scanSeconds / bareSeconds);
+
+    // 2. A page of 25 objects with their thumbnails against reading the 25 files raw.
+    std::filesystem::path cacheFile;
+    const std::vector<std::filesystem::path> page = writePage(options.folder / "page", cacheFile);
+    ThumbnailCache cache;
+    cache.load(cacheFile);
+    const auto drawPage = [&] {
+        for (const auto& file : page) {
+            const browser::ObjectSummary summary = browser::readObjectSummary(file);
+            const auto picture = browser::readThumbnail(browser::resolveThumbnail(cache, pathToUtf8(file.filename())));
+            if (!summary.Readable || !picture)
+                std::abort();
+            checksum += summary.Name.size() + picture->size() + static_cast<std::uint32_t>(summary.Guid);
+        }
+    };
+    const auto raw = [&] {
+        for (const auto& file : page)
+            checksum += wholeRead(file);
+    };
+    drawPage();
+    raw();
+    double pageSeconds = 1e300;
+    double rawSeconds = 1e300;
+    for (int round = 0; round < options.rounds * 20; ++round) {
+        pageSeconds = std::min(pageSeconds, seconds(drawPage));
+        rawSeconds = std::min(rawSeconds, seconds(raw));
+    }
+    std::printf("\nOne page of 25 objects (warm cache, best of %d rounds)\n", options.rounds * 20);
+    std::printf("  summaries and thumbnails                 %8.3f ms\n", pageSeconds * 1e3);
+    std::printf("  reading the 25 files whole               %8.3f ms\n", rawSeconds * 1e3);
+    std::printf("  ratio                                    %8.2f    (goal: at most 3.00)\n", pageSeconds / rawSeconds);
+
+    // 3. A folder of 100,000 packages: the first page before the scan ends, and memory.
+    std::printf("\nGenerating %d small packages ...\n", options.large);
+    std::fflush(stdout);
+    const std::filesystem::path largeFolder = options.folder / "large";
+    if (options.large > 0)
+        bench::writeSyntheticPackages(largeFolder, options.large, { 3, 100, 300, 5 });
+    const long before = peakResidentKilobytes();
+    double firstPage = -1;
+    std::vector<std::string> found;
+    const auto start = Clock::now();
+    const browser::ScanResult result = browser::scanFolder(largeFolder, [&](const browser::ScanResult& batch) {
+        found.insert(found.end(), batch.Files.begin(), batch.Files.end());
+        if (firstPage < 0 && found.size() >= 25) {
+            firstPage = std::chrono::duration<double>(Clock::now() - start).count();
+            for (std::size_t i = 0; i < 25; ++i)
+                checksum += browser::readObjectSummary(largeFolder / pathFromUtf8(found[i])).File.size();
+            firstPage = std::chrono::duration<double>(Clock::now() - start).count();
+        }
+    });
+    const double whole = std::chrono::duration<double>(Clock::now() - start).count();
+    std::printf("\nFolder of %d packages (%zu catalog objects)\n", options.large, result.Files.size());
+    std::printf("  first page read after                    %8.1f ms\n", firstPage * 1e3);
+    std::printf("  scan ended after                         %8.1f ms\n", whole * 1e3);
+    std::printf("  peak resident memory                     %8.1f MB (before the scan %.1f MB; goal: below 100)\n",
+        static_cast<double>(peakResidentKilobytes()) / 1024.0, static_cast<double>(before) / 1024.0);
+    std::printf("\n(checksum %llu)\n", static_cast<unsigned long long>(checksum));
+
+    if (!options.keep) {
+        std::error_code error;
+        std::filesystem::remove_all(options.folder, error);
+    }
+    return 0;
+}

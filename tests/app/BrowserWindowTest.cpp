@@ -1,0 +1,441 @@
+// The main window's object browser on folders built in code: the folder tree
+// and its settings, the scan on the worker thread, paging, selection, the
+// frame, tool tips, the object display and the signals to the other windows.
+#include "app/browser/ThumbnailGrid.h"
+#include "app/browser/frmMain.h"
+#include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/Settings.h"
+#include "app/platform/qt/TextBridge.h"
+#include "app/startup/GamePaths.h"
+#include "app/startup/ThumbnailCache.h"
+#include "package/Crc24.h"
+#include "package/ObjectDefinition.h"
+#include "package/base/Paths.h"
+#include "tests/common/PackageBuilder.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace varnick;
+using varnick::test::PackageBuilder;
+using varnick::test::TempDir;
+
+namespace {
+
+ByteString textList(const std::vector<std::pair<char, std::string>>& texts)
+{
+    ByteString bytes(64, '\0');
+    bytes += "\xFD\xFF";
+    bytes += static_cast<char>(texts.size());
+    bytes += '\0';
+    for (const auto& [language, value] : texts) {
+        bytes += language;
+        bytes += value;
+        bytes += '\0';
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+ByteString definition(std::uint32_t guid, std::uint16_t tileIndex = 0)
+{
+    ObjectDefinition objd = makeObjectDefinition();
+    objd.setRaw(ObjectField::GUID, guid);
+    objd.setRaw(ObjectField::MultiTileSubIndex, tileIndex);
+    return objd.data();
+}
+
+ByteString catalogObject(std::vector<ByteString> definitions, const std::vector<std::pair<char, std::string>>& texts)
+{
+    PackageBuilder builder;
+    int instance = 1;
+    for (ByteString& data : definitions)
+        builder.add("4F424A44", "7FD46CD0", "0000000" + std::to_string(instance++), "00000000", std::move(data));
+    builder.add("AC4F8687", "1C0532FA", "00000001", "00000000", ByteString(40, 'm'));
+    if (!texts.empty())
+        builder.add("43545353", "7FD46CD0", "00000001", "00000000", textList(texts));
+    return builder.build();
+}
+
+// Writes count catalog objects "Object 000.package" ... with captions "Name 000" ...
+void writeObjects(const TempDir& dir, const std::filesystem::path& folder, int count)
+{
+    std::filesystem::create_directories(dir.path() / folder);
+    for (int i = 0; i < count; ++i) {
+        const std::string number = QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')).toStdString();
+        dir.write(folder / ("Object " + number + ".package"),
+            catalogObject({ definition(1000 + static_cast<std::uint32_t>(i)) },
+                { { 1, "Name " + number }, { 1, "About " + number } }));
+    }
+}
+
+QString jpegOfColour(Qt::GlobalColor colour)
+{
+    QImage picture(128, 128, QImage::Format_RGB32);
+    picture.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPG");
+    return QString::fromLatin1(bytes.toBase64());
+}
+
+template <typename T> T* child(QWidget& window, const QString& name)
+{
+    T* found = window.findChild<T*>(name);
+    if (found == nullptr)
+        qFatal("no child %s", qPrintable(name));
+    return found;
+}
+
+QStringList nodeTexts(QTreeWidgetItem* node)
+{
+    QStringList texts;
+    for (int i = 0; i < node->childCount(); ++i)
+        texts << node->child(i)->text(0);
+    return texts;
+}
+
+} // namespace
+
+class BrowserWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        mData = std::make_unique<TempDir>();
+        gstrSims2DataPath = pathToUtf8(mData->path());
+        std::filesystem::create_directories(mData->path() / "Downloads");
+        gudtObjectThumbnails().clear();
+    }
+    void cleanup() { mData.reset(); }
+
+    void treeOrderAndTheStoredFolder();
+    void alternateModeListsItsRootWithoutAStoredFolder();
+    void pagingThroughFolders_data();
+    void pagingThroughFolders();
+    void selectionToolTipsFrameAndSignals();
+    void displayShowsTextsGuidAndThumbnail();
+    void damagedFilesAreSkippedAndListed();
+    void cancelStopsTheScan();
+    void screenshotOfTheDemoWorld();
+
+private:
+    frmMain* openOn(const QString& storedFolder)
+    {
+        if (!storedFolder.isNull())
+            Settings::setValue(SettingKey::LastDownloadsFolderSelected, storedFolder);
+        auto* window = new frmMain;
+        // As the first activation does: Downloads selected, then its handler.
+        window->findChild<QRadioButton*>(QStringLiteral("optPath_0"))->setChecked(true);
+        window->optPath_Click(0);
+        return window;
+    }
+    static void settle(frmMain& window) { QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000); }
+
+    std::unique_ptr<TempDir> mData;
+};
+
+void BrowserWindowTest::treeOrderAndTheStoredFolder()
+{
+    Settings::TemporaryStore store;
+    for (const char* folder : { "Downloads/b", "Downloads/A", "Downloads/a", "Downloads/a/inner" })
+        std::filesystem::create_directories(mData->path() / folder);
+    writeObjects(*mData, "Downloads/a/inner", 2);
+    {
+        // A stored folder that no longer exists selects nothing and shows no message.
+        MessageBox::TestScope boxes;
+        std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads\\gone")));
+        auto* tree = child<QTreeWidget>(*window, QStringLiteral("tvFolders"));
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QTreeWidgetItem* root = tree->topLevelItem(0);
+        QCOMPARE(root->text(0), QStringLiteral("Downloads"));
+        QCOMPARE(root->data(0, Qt::UserRole).toString(), QStringLiteral("\\Downloads"));
+        QVERIFY(root->isExpanded());
+        QCOMPARE(nodeTexts(root), (QStringList { QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("b") }));
+        QCOMPARE(root->child(1)->child(0)->data(0, Qt::UserRole).toString(), QStringLiteral("\\Downloads\\a\\inner"));
+        QVERIFY(tree->currentItem() == nullptr);
+        QVERIFY(boxes.shown().isEmpty());
+        QVERIFY(window->controller().mstrFolders.contains(QStringLiteral("\\Downloads\\a\\inner")));
+    }
+    // The stored folder is selected, its parent expanded and its objects listed.
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads\\a\\inner")));
+    settle(*window);
+    auto* tree = child<QTreeWidget>(*window, QStringLiteral("tvFolders"));
+    QCOMPARE(tree->currentItem()->text(0), QStringLiteral("inner"));
+    QVERIFY(tree->currentItem()->parent()->isExpanded());
+    QCOMPARE(window->controller().mstrPackageFiles.size(), 2);
+    QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_1"))->text(), QStringLiteral("Name 001"));
+    // Clicking another folder stores it.
+    window->tvFolders_NodeClick(tree->topLevelItem(0)->child(2));
+    settle(*window);
+    QCOMPARE(Settings::value(SettingKey::LastDownloadsFolderSelected), QStringLiteral("Downloads\\b"));
+    QVERIFY(window->controller().mstrPackageFiles.isEmpty());
+    QVERIFY(child<QLineEdit>(*window, QStringLiteral("txtFileName"))->text().isEmpty());
+}
+
+void BrowserWindowTest::alternateModeListsItsRootWithoutAStoredFolder()
+{
+    Settings::TemporaryStore store;
+    TempDir alternate;
+    writeObjects(alternate, "", 3);
+    std::filesystem::create_directories(alternate.path() / "Sub");
+    Settings::setValue(SettingKey::LastAlternatePathSelected, text::fromPath(alternate.path()));
+    frmMain window;
+    child<QRadioButton>(window, QStringLiteral("optPath_1"))->setChecked(true);
+    window.optPath_Click(1);
+    settle(window);
+    auto* tree = child<QTreeWidget>(window, QStringLiteral("tvFolders"));
+    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("(Alternate Path Root)"));
+    QCOMPARE(tree->topLevelItem(0)->child(0)->data(0, Qt::UserRole).toString(), QStringLiteral("(AltPath)\\Sub"));
+    QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
+    QCOMPARE(window.controller().mstrPackageFiles.size(), 3);
+    QCOMPARE(Settings::value(SettingKey::LastAlternateFolderSelected), QString());
+    window.tvFolders_NodeClick(tree->topLevelItem(0)->child(0));
+    settle(window);
+    QCOMPARE(Settings::value(SettingKey::LastAlternateFolderSelected), QStringLiteral("\\Sub"));
+}
+
+void BrowserWindowTest::pagingThroughFolders_data()
+{
+    QTest::addColumn<int>("objects");
+    QTest::addColumn<QString>("afterLast");
+    QTest::addColumn<int>("cellsOnLast");
+    QTest::newRow("none") << 0 << QString() << 0;
+    QTest::newRow("one page") << 25 << QStringLiteral("Page 1 of 1") << 25;
+    QTest::newRow("one more") << 26 << QStringLiteral("Page 2 of 2") << 1;
+    QTest::newRow("three pages") << 51 << QStringLiteral("Page 3 of 3") << 1;
+}
+
+void BrowserWindowTest::pagingThroughFolders()
+{
+    QFETCH(int, objects);
+    QFETCH(QString, afterLast);
+    QFETCH(int, cellsOnLast);
+    Settings::TemporaryStore store;
+    writeObjects(*mData, "Downloads", objects);
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    settle(*window);
+    auto* pageCount = child<QLineEdit>(*window, QStringLiteral("txtPageCount"));
+    auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+    QCOMPARE(window->controller().mstrPackageFiles.size(), objects);
+    window->cmdPrevious_Click();
+    QCOMPARE(window->controller().mlngPage, 0);
+    window->cmdLast_Click();
+    settle(*window);
+    QCOMPARE(pageCount->text(), afterLast);
+    QCOMPARE(window->controller().mlngPage, std::max(0, (objects - 1) / 25));
+    for (int cell = 0; cell < 25; ++cell) {
+        QCOMPARE(grid->hasPicture(cell), cell < cellsOnLast);
+        QCOMPARE(
+            child<QLabel>(*window, QStringLiteral("lblSimName_%1").arg(cell))->text().isEmpty(), cell >= cellsOnLast);
+    }
+    // "Next" on the last page does nothing; the first object of a drawn page is displayed.
+    window->cmdNext_Click();
+    QCOMPARE(pageCount->text(), afterLast);
+    if (objects > 0) {
+        QCOMPARE(child<QLineEdit>(*window, QStringLiteral("txtFileName"))->text(),
+            QStringLiteral("Object %1.package").arg((objects - 1) / 25 * 25, 3, 10, QLatin1Char('0')));
+        window->cmdFirst_Click();
+        settle(*window);
+        QVERIFY(pageCount->text().startsWith(QStringLiteral("Page 1 of ")));
+        QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_0"))->text(), QStringLiteral("Name 000"));
+    }
+}
+
+void BrowserWindowTest::selectionToolTipsFrameAndSignals()
+{
+    Settings::TemporaryStore store;
+    writeObjects(*mData, "Downloads", 3);
+    std::unique_ptr<frmMain> window(openOn(QString()));
+    auto* timer = child<QTimer>(*window, QStringLiteral("Timer1"));
+    QVERIFY(!timer->isActive()); // nothing drawn yet: no frame to blink
+    auto* tree = child<QTreeWidget>(*window, QStringLiteral("tvFolders"));
+    tree->setCurrentItem(tree->topLevelItem(0));
+    window->tvFolders_NodeClick(tree->currentItem());
+    settle(*window);
+    QVERIFY(timer->isActive());
+    auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+    auto* fileName = child<QLineEdit>(*window, QStringLiteral("txtFileName"));
+    auto* details = child<QPlainTextEdit>(*window, QStringLiteral("txtDetails"));
+
+    // A filled cell (row 0, column 2) and an empty one (row 1, column 0).
+    window->picThumbs_MouseDown(Qt::LeftButton, 2 * 95 + 40, 30);
+    QCOMPARE(window->controller().mlngSelected, 2);
+    QCOMPARE(fileName->text(), QStringLiteral("Object 002.package"));
+    QCOMPARE(details->toPlainText(), QStringLiteral("Name 002\n\nAbout 002"));
+    window->picThumbs_MouseMove(2 * 95 + 40, 30);
+    QCOMPARE(grid->toolTip(), QStringLiteral("Object 002"));
+    window->picThumbs_MouseMove(10, 100);
+    QCOMPARE(grid->toolTip(), QString());
+
+    QSignalSpy edits(window.get(), &frmMain::editRequested);
+    QSignalSpy moves(window.get(), &frmMain::deleteMoveRequested);
+    QSignalSpy purges(window.get(), &frmMain::purgeThumbnailsRequested);
+    const QString expected = text::fromPath(mData->path() / "Downloads") + QStringLiteral("/Object 002.package");
+    window->picThumbs_DblClick();
+    QCOMPARE(edits.count(), 1);
+    QCOMPARE(edits.first().first().toString(), expected);
+    window->frmDelMove_Click();
+    QCOMPARE(moves.count(), 1);
+    QCOMPARE(moves.first().at(0).toString(), expected);
+    QCOMPARE(moves.first().at(1).toString(), text::fromPath(mData->path() / "Downloads"));
+    QCOMPARE(moves.first().at(2).toInt(), 1002);
+    settle(*window); // the folder is read again after Delete/Move
+    QCOMPARE(window->controller().mlngSelected, 0);
+    child<QMenu>(*window, QStringLiteral("mnuTools"))->actions().first()->trigger();
+    QCOMPARE(purges.count(), 1);
+
+    // Blinking: erased, then white, at alternate ticks; nothing while switched off.
+    window->Timer1_Timer();
+    QVERIFY(!grid->frameShown());
+    window->Timer1_Timer();
+    QVERIFY(grid->frameShown());
+    window->smenuTurnSelectorOff_Click();
+    QCOMPARE(Settings::value(SettingKey::TurnSelectionRectangleOff), QStringLiteral("-1"));
+    QVERIFY(!grid->frameShown());
+    window->Timer1_Timer();
+    window->Timer1_Timer();
+    QVERIFY(!grid->frameShown());
+    window->picThumbs_MouseDown(Qt::LeftButton, 95 + 5, 5);
+    QCOMPARE(fileName->text(), QStringLiteral("Object 001.package")); // still selects
+    window->smenuTurnSelectorOff_Click();
+    QCOMPARE(Settings::value(SettingKey::TurnSelectionRectangleOff), QStringLiteral("0"));
+    window->Timer1_Timer();
+    window->Timer1_Timer();
+    QVERIFY(grid->frameShown());
+    QCOMPARE(grid->frameCell(), 1);
+
+    // An empty cell clears the display; the commands then do nothing.
+    window->picThumbs_MouseDown(Qt::RightButton, 10, 100);
+    QVERIFY(fileName->text().isEmpty());
+    QVERIFY(details->toPlainText().isEmpty());
+    window->cmdSelect_Click();
+    window->frmDelMove_Click();
+    QCOMPARE(edits.count(), 1);
+    QCOMPARE(moves.count(), 1);
+}
+
+void BrowserWindowTest::displayShowsTextsGuidAndThumbnail()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    const std::filesystem::path downloads = mData->path() / "Downloads";
+    mData->write("Downloads/a two.package",
+        catalogObject({ definition(0x111, 3), definition(0x222, 0xFFFF) },
+            { { 1, "Ch\xC3\xA4ir \xFF" }, { 1, "first\nsecond\r\nthird" } }));
+    mData->write("Downloads/b none.package", catalogObject({ definition(5), definition(6) }, {}));
+    // The cache files a picture under the key of "A TWO" (letter case does not matter).
+    const QByteArray jpeg = QByteArray::fromBase64(jpegOfColour(Qt::red).toLatin1());
+    const std::string key = thumbnailKeyText("a two");
+    const std::filesystem::path cache = mData->write("ObjectThumbnails.package",
+        PackageBuilder()
+            .indexMinorVersion(2)
+            .add("AC2950C1", "00000000", "00000001", key, ByteString(jpeg.constData(), jpeg.size()))
+            .build());
+    gsLoadObjectThumbnails(cache);
+
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    settle(*window);
+    auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+    QVERIFY(grid->hasPicture(0));
+    QVERIFY(grid->hasPicture(1)); // the "not found" picture
+    QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_0"))->text(), QStringLiteral("Chäir \uFFFD"));
+    QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_1"))->text(), QString());
+    QCOMPARE(child<QPlainTextEdit>(*window, QStringLiteral("txtDetails"))->toPlainText(),
+        QStringLiteral("Chäir \uFFFD\n\nfirst\nsecond\nthird"));
+    QCOMPARE(window->objectGuid(), 0x222);
+    const QPixmap large = child<QLabel>(*window, QStringLiteral("picObject"))->pixmap();
+    QCOMPARE(large.size(), QSize(128, 128));
+    QVERIFY(qRed(large.toImage().pixel(64, 64)) > 200);
+
+    window->picThumbs_MouseDown(Qt::LeftButton, 100, 10);
+    QCOMPARE(window->objectGuid(), 0);
+    QVERIFY(child<QPlainTextEdit>(*window, QStringLiteral("txtDetails"))->toPlainText().isEmpty());
+    QSignalSpy moves(window.get(), &frmMain::deleteMoveRequested);
+    QSignalSpy edits(window.get(), &frmMain::editRequested);
+    window->frmDelMove_Click();
+    QCOMPARE(moves.count(), 0);
+    QCOMPARE(boxes.shown().size(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Object Read Error."));
+    QCOMPARE(boxes.last().text, QStringLiteral("The GUID of object was not found."));
+    QCOMPARE(boxes.last().icon, QMessageBox::Critical);
+    window->cmdSelect_Click(); // the editor still opens for it
+    QCOMPARE(edits.count(), 1);
+}
+
+void BrowserWindowTest::damagedFilesAreSkippedAndListed()
+{
+    Settings::TemporaryStore store;
+    writeObjects(*mData, "Downloads", 2);
+    mData->write("Downloads/empty.package", "");
+    mData->write("Downloads/text.package", ByteString(300, 'x'));
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    settle(*window);
+    QCOMPARE(window->controller().mstrPackageFiles,
+        (QStringList { QStringLiteral("Object 000.package"), QStringLiteral("Object 001.package") }));
+    auto* line = child<QPushButton>(*window, QStringLiteral("cmdSkipped"));
+    QVERIFY(!line->isHidden());
+    QCOMPARE(line->text(), QStringLiteral("2 files could not be read"));
+    window->cmdSkipped_Click();
+    auto* list = child<QTreeWidget>(*window, QStringLiteral("lstSkipped"));
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("empty.package"));
+    QVERIFY(!list->topLevelItem(0)->text(1).isEmpty());
+    QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("text.package"));
+}
+
+void BrowserWindowTest::cancelStopsTheScan()
+{
+    Settings::TemporaryStore store;
+    const ByteString object = catalogObject({ definition(1) }, { { 1, "Same" } });
+    for (int i = 0; i < 4000; ++i)
+        mData->write("Downloads/o" + std::to_string(10000 + i) + ".package", object);
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    QVERIFY(window->busy());
+    window->cmdCancel_Click();
+    settle(*window);
+    const QStringList& files = window->controller().mstrPackageFiles;
+    QVERIFY(files.size() < 4000);
+    for (qsizetype i = 0; i < files.size(); ++i)
+        QCOMPARE(files[i], QStringLiteral("o%1.package").arg(10000 + i));
+    // The window answers while scanning: a second click starts over and finishes.
+    window->tvFolders_NodeClick(child<QTreeWidget>(*window, QStringLiteral("tvFolders"))->topLevelItem(0));
+    settle(*window);
+    QCOMPARE(window->controller().mstrPackageFiles.size(), 4000);
+}
+
+// Keeps a picture of the window on a demo world for the documentation:
+// VARNICK_SCREENSHOT_WORLD names the world's data folder, VARNICK_SCREENSHOT_OUT the PNG.
+void BrowserWindowTest::screenshotOfTheDemoWorld()
+{
+    const QString world = qEnvironmentVariable("VARNICK_SCREENSHOT_WORLD");
+    const QString out = qEnvironmentVariable("VARNICK_SCREENSHOT_OUT");
+    if (world.isEmpty() || out.isEmpty())
+        QSKIP("VARNICK_SCREENSHOT_WORLD and VARNICK_SCREENSHOT_OUT are not set");
+    Settings::TemporaryStore store;
+    gstrSims2DataPath = text::toUtf8(world);
+    gsLoadObjectThumbnails(text::toPath(world) / "Thumbnails" / "ObjectThumbnails.package");
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    window->resize(1180, 640);
+    window->show();
+    settle(*window);
+    window->picThumbs_MouseDown(Qt::LeftButton, 95 + 40, 40);
+    window->Timer1_Timer();
+    window->Timer1_Timer();
+    QTest::qWait(200);
+    QVERIFY(window->grab().save(out));
+}
+
+QTEST_MAIN(BrowserWindowTest)
+#include "BrowserWindowTest.moc"

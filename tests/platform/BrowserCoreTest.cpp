@@ -1,0 +1,242 @@
+// The object browser's Qt-free core on folders built in code: the folder
+// list, the scan (order, skipped files, progress, cancel), page arithmetic
+// and the object summaries.
+#include "app/browser/core/FolderList.h"
+#include "app/browser/core/ObjectSummary.h"
+#include "app/browser/core/PackageScan.h"
+#include "app/browser/core/ThumbnailPages.h"
+#include "package/Crc24.h"
+#include "package/ObjectDefinition.h"
+#include "package/base/Paths.h"
+#include "tests/common/PackageBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace varnick;
+using namespace varnick::browser;
+using varnick::test::PackageBuilder;
+using varnick::test::TempDir;
+
+namespace {
+
+struct Text {
+    char Language;
+    std::string Value;
+};
+
+// A catalog text list: the 64-byte name, FD FF, the count, then language, text and description per entry.
+ByteString textList(const std::vector<Text>& texts)
+{
+    ByteString bytes(64, '\0');
+    bytes += "\xFD\xFF";
+    bytes += static_cast<char>(texts.size());
+    bytes += '\0';
+    for (const Text& text : texts) {
+        bytes += text.Language;
+        bytes += text.Value;
+        bytes += '\0';
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+ByteString definition(std::uint32_t guid, std::uint16_t tileIndex)
+{
+    ObjectDefinition objd = makeObjectDefinition();
+    objd.setRaw(ObjectField::GUID, guid);
+    objd.setRaw(ObjectField::MultiTileSubIndex, tileIndex);
+    return objd.data();
+}
+
+// A catalog object: its definitions, a mesh and (when texts are given) one text list.
+ByteString catalogObject(const std::vector<ByteString>& definitions, const std::vector<Text>& texts = {})
+{
+    PackageBuilder builder;
+    int instance = 1;
+    for (const ByteString& data : definitions)
+        builder.add("4F424A44", "7FD46CD0", "0000000" + std::to_string(instance++), "00000000", data);
+    builder.add("AC4F8687", "1C0532FA", "00000001", "00000000", ByteString(40, 'm'));
+    if (!texts.empty())
+        builder.add("43545353", "7FD46CD0", "00000001", "00000000", textList(texts));
+    return builder.build();
+}
+
+ByteString recolor()
+{
+    return PackageBuilder()
+        .add("4C697E5A", "1C0532FA", "00000001", "00000000", ByteString(30, 'x'))
+        .add("1C4A276C", "1C0532FA", "00000001", "00000000", ByteString(30, 't'))
+        .build();
+}
+
+} // namespace
+
+TEST(BrowserFolders, listsBreadthFirstAndSortsOrdinallyWithParentsFirst)
+{
+    TempDir root;
+    for (const char* folder : { "b", "A", "a", "a/z", "a/Y", "A/deep/deeper", ".hidden" })
+        std::filesystem::create_directories(root.path() / "Downloads" / folder);
+    std::vector<std::string> listed = listDataFolders(root.path(), "\\Downloads");
+    ASSERT_EQ(listed.size(), 8u);
+    EXPECT_EQ(listed.front(), "\\Downloads");
+    // Every level comes after the one above it.
+    const auto depth = [](const std::string& path) { return std::count(path.begin(), path.end(), '\\'); };
+    EXPECT_TRUE(std::is_sorted(
+        listed.begin(), listed.end(), [&](const auto& x, const auto& y) { return depth(x) < depth(y); }));
+    EXPECT_EQ(treeFolders(root.path() / "Downloads", ""),
+        (std::vector<std::string> { "", "\\A", "\\A\\deep", "\\A\\deep\\deeper", "\\a", "\\a\\Y", "\\a\\z", "\\b" }));
+    EXPECT_EQ(folderOnDisk(root.path(), "\\Downloads\\A\\deep"), root.path() / "Downloads" / "A" / "deep");
+    EXPECT_EQ(mfstrGetFolderName("\\A\\deep"), "deep");
+    EXPECT_EQ(mfstrGetParentPath("\\A\\deep"), "\\A");
+    EXPECT_EQ(mfstrGetFolderName("plain"), "plain");
+    EXPECT_EQ(mfstrGetParentPath("plain"), "");
+    // A missing root still gives its own element; an empty one lists nothing else.
+    EXPECT_EQ(listDataFolders(root.path() / "missing", "\\Downloads"), std::vector<std::string> { "\\Downloads" });
+    EXPECT_EQ(listDataFolders({}, ""), std::vector<std::string> { "" });
+}
+
+TEST(BrowserScan, ordersByNameIgnoringCaseAndSkipsUnreadableFilesWithTheirReasons)
+{
+    TempDir folder;
+    const ByteString object = catalogObject({ definition(1, 0) });
+    for (const char* name : { "beta.package", "Alpha.package", "alpha.package", "Élan.package", "elan2.package",
+             "ZED.PACKAGE", "écru.package" })
+        folder.write(pathFromUtf8(name), object);
+    folder.write("recolor.package", recolor());
+    folder.write("notes.txt", object);
+    folder.write(".hidden.package", object);
+    std::filesystem::create_directories(folder.path() / "dir.package");
+    folder.write("empty.package", "");
+    folder.write("truncated.package", object.substr(0, object.size() - 30));
+    folder.write("text.package", ByteString(200, 'z'));
+
+    const ScanResult result = scanFolder(folder.path());
+    EXPECT_EQ(result.Files,
+        (std::vector<std::string> { "Alpha.package", "alpha.package", "beta.package", "elan2.package", "ZED.PACKAGE",
+            "écru.package", "Élan.package" }))
+        << "letter case ignored (é and É alike), then the exact bytes";
+    EXPECT_EQ(result.Total, 11u);
+    EXPECT_EQ(result.Done, 11u);
+    EXPECT_FALSE(result.Cancelled);
+    ASSERT_EQ(result.Skipped.size(), 3u);
+    EXPECT_EQ(result.Skipped[0].File, "empty.package");
+    EXPECT_EQ(result.Skipped[1].File, "text.package");
+    EXPECT_EQ(result.Skipped[2].File, "truncated.package");
+    for (const SkippedFile& skipped : result.Skipped) {
+        EXPECT_FALSE(skipped.Reason.empty());
+        EXPECT_EQ(skipped.Reason.find(skipped.File), std::string::npos) << "the reason does not repeat the name";
+    }
+    EXPECT_TRUE(packageNameLess("a.package", "B.package"));
+    EXPECT_TRUE(packageNameLess("Ab", "ab"));
+    EXPECT_FALSE(packageNameLess("ab", "ab"));
+    EXPECT_TRUE(packageNameLess("ab", "abc"));
+    EXPECT_TRUE(scanFolder(folder.path() / "missing").Files.empty());
+}
+
+TEST(BrowserScan, reportsBatchesAndStopsWhenCancelled)
+{
+    TempDir folder;
+    const ByteString object = catalogObject({ definition(1, 0) });
+    for (int i = 0; i < 600; ++i)
+        folder.write("object" + std::to_string(1000 + i) + ".package", object);
+    std::vector<std::string> streamed;
+    std::vector<std::size_t> done;
+    const ScanResult whole = scanFolder(folder.path(), [&](const ScanResult& batch) {
+        streamed.insert(streamed.end(), batch.Files.begin(), batch.Files.end());
+        done.push_back(batch.Done);
+    });
+    EXPECT_EQ(streamed, whole.Files);
+    // The first page's worth comes at once, then every 256 packages, then the end.
+    EXPECT_EQ(done, (std::vector<std::size_t> { 25, 256, 512, 600 }));
+
+    std::atomic<bool> cancel { false };
+    const ScanResult cancelled = scanFolder(
+        folder.path(),
+        [&](const ScanResult& batch) {
+            if (batch.Done >= 256)
+                cancel = true;
+        },
+        &cancel);
+    EXPECT_TRUE(cancelled.Cancelled);
+    EXPECT_EQ(cancelled.Files.size(), 256u);
+    EXPECT_TRUE(std::equal(cancelled.Files.begin(), cancelled.Files.end(), whole.Files.begin()));
+}
+
+TEST(BrowserPages, countsPagesAndFindsCells)
+{
+    struct Case {
+        std::int64_t n, pages, last;
+    };
+    for (const Case& c :
+        { Case { 0, 0, 0 }, Case { 1, 1, 0 }, Case { 25, 1, 0 }, Case { 26, 2, 1 }, Case { 51, 3, 2 } }) {
+        EXPECT_EQ(pageCount(c.n), c.pages) << c.n;
+        EXPECT_EQ(lastPageIndex(c.n), c.last) << c.n;
+    }
+    EXPECT_EQ(pageCountText(0, 25), "Page 1 of 1");
+    EXPECT_EQ(pageCountText(2, 51), "Page 3 of 3");
+    EXPECT_EQ(cellsOnPage(51, 2), 1);
+    EXPECT_EQ(cellsOnPage(51, 1), 25);
+    EXPECT_EQ(cellsOnPage(0, 0), 0);
+    EXPECT_TRUE(cellHoldsObject(26, 1, 0));
+    EXPECT_FALSE(cellHoldsObject(26, 1, 1));
+    EXPECT_EQ(objectIndex(2, 0), 50);
+    EXPECT_EQ(cellAt(0, 0), 0);
+    EXPECT_EQ(cellAt(94, 94), 0);
+    EXPECT_EQ(cellAt(95, 0), 1);
+    EXPECT_EQ(cellAt(0, 95), 5);
+    EXPECT_EQ(cellAt(474, 474), 24);
+    EXPECT_EQ(cellAt(475, 10), -1);
+    EXPECT_EQ(cellAt(-1, 10), -1);
+}
+
+TEST(BrowserObjects, thumbnailKeysUseTheLowerCaseTitleBeforeTheLastDot)
+{
+    EXPECT_EQ(thumbnailKeyFor("My.Chair.v2.package"), thumbnailKeyText("my.chair.v2"));
+    EXPECT_EQ(thumbnailKeyFor("MY.CHAIR.V2.package"), thumbnailKeyFor("my.chair.v2.PACKAGE"));
+    EXPECT_EQ(thumbnailKeyFor("noextension"), thumbnailKeyText("noextension"));
+    // A checksum with fewer than six hexadecimal digits is padded to eight digits in all.
+    std::string title;
+    for (int i = 0; title.empty(); ++i)
+        if (gflngCRC24OfString("t" + std::to_string(i)) < 0x100000)
+            title = "t" + std::to_string(i);
+    const std::string key = thumbnailKeyFor(title + ".package");
+    EXPECT_EQ(key.size(), 8u);
+    EXPECT_EQ(key.substr(0, 3), "7F0");
+}
+
+TEST(BrowserObjects, summaryShowsTextsAndTheChosenDefinitionsGuid)
+{
+    TempDir folder;
+    const auto summaryOf
+        = [&](const char* name, const ByteString& bytes) { return readObjectSummary(folder.write(name, bytes)); };
+    ObjectSummary two = summaryOf("two.package",
+        catalogObject({ definition(0x11111111, 0), definition(0x82222222, 0xFFFF) },
+            { { 1, "Chair" }, { 1, "Line one\nLine two\r\nLine three" }, { 2, "Stuhl" } }));
+    EXPECT_TRUE(two.Readable);
+    EXPECT_EQ(two.Guid, static_cast<std::int32_t>(0x82222222));
+    EXPECT_EQ(two.Name, "Chair");
+    EXPECT_EQ(two.Description, "Line one\r\nLine two\r\nLine three");
+    EXPECT_EQ(two.Details, "Chair\r\n\r\nLine one\r\nLine two\r\nLine three");
+    EXPECT_EQ(two.ThumbnailKey, thumbnailKeyText("two"));
+
+    // Name as the last entry: an empty line and no description. Invalid UTF-8 bytes are replaced.
+    ObjectSummary last
+        = summaryOf("last.package", catalogObject({ definition(7, 3) }, { { 2, "x" }, { 1, "Sofa \xFF" } }));
+    EXPECT_EQ(last.Guid, 7);
+    EXPECT_EQ(last.Details, "Sofa \xEF\xBF\xBD\r\n\r\n");
+
+    // Several definitions without a lead tile, and no English text: GUID 0, no texts.
+    ObjectSummary none
+        = summaryOf("none.package", catalogObject({ definition(5, 0), definition(6, 1) }, { { 2, "Stuhl" } }));
+    EXPECT_EQ(none.Guid, 0);
+    EXPECT_FALSE(none.HasName);
+    EXPECT_EQ(none.Details, "");
+
+    ObjectSummary broken = summaryOf("broken.package", "not a package");
+    EXPECT_FALSE(broken.Readable);
+    EXPECT_FALSE(broken.Reason.empty());
+    EXPECT_EQ(broken.File, "broken.package");
+    EXPECT_FALSE(readObjectSummary(folder.path() / "gone.package").Readable);
+}

@@ -11,7 +11,7 @@
 #include "package/Crc24.h"
 #include "package/ObjectDefinition.h"
 #include "package/base/Paths.h"
-#include "tests/common/PackageBuilder.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -6,7 +6,7 @@
 #include "app/startup/ThumbnailCache.h"
 #include "package/Crc24.h"
 #include "package/base/Paths.h"
-#include "tests/common/PackageBuilder.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <QTest>
 

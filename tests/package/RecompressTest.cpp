@@ -7,7 +7,7 @@
 #include "package/base/Folders.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
-#include "tests/common/PackageBuilder.h"
+#include "tools/common/PackageBuilder.h"
 #include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>

@@ -13,7 +13,7 @@
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
-#include "tests/common/PackageBuilder.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 

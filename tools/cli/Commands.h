@@ -9,5 +9,6 @@ namespace varnick::cli {
 void addPackageCommands(CLI::App& app); // index, extract, rewrite
 void addCodecCommands(CLI::App& app); // decompress, compress
 void addObjectCommands(CLI::App& app); // object, properties, crc24
+void addEditorCommands(CLI::App& app); // set
 
 } // namespace varnick::cli

@@ -62,6 +62,7 @@ int main(int argc, char** argv)
     varnick::cli::addPackageCommands(app);
     varnick::cli::addCodecCommands(app);
     varnick::cli::addObjectCommands(app);
+    varnick::cli::addEditorCommands(app);
 #ifdef _WIN32
     // Output is UTF-8 text; a console shows it as such.
     SetConsoleOutputCP(CP_UTF8);

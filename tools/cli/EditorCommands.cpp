@@ -92,8 +92,8 @@ ObjectEdits editsOf(const SetRequest& request, const ObjectEditor& editor)
 
     ObjectEdits edits;
     const ObjectEdits shown = editor.loadedEdits();
-    std::uint16_t category[2] = { shown.Selections.at(ObjectField::FunctionSortFlags),
-        shown.Selections.at(ObjectField::BuildModeType) };
+    std::uint16_t category[2]
+        = { shown.Selections.at(ObjectField::FunctionSortFlags), shown.Selections.at(ObjectField::BuildModeType) };
     // Categories before their sub-lists, whose entries follow the category.
     for (const CatalogList list : { CatalogList::Function, CatalogList::Build, CatalogList::FuncSub,
              CatalogList::BuildSub, CatalogList::Room, CatalogList::Community, CatalogList::Skills }) {
@@ -139,8 +139,8 @@ void setObject(const SetRequest& request)
     const ObjectEdits edits = editsOf(request, editor);
     switch (editor.save(edits)) {
     case ObjectEditor::SaveResult::ChangedOnDisk:
-        throw Failure(ErrorCode::FileReplaceFailed,
-            "The package changed on disk while it was being saved; it was left as it is");
+        throw Failure(
+            ErrorCode::FileReplaceFailed, "The package changed on disk while it was being saved; it was left as it is");
     case ObjectEditor::SaveResult::NothingChanged:
         std::printf("%s: nothing written, the package already holds these values\n", request.file.c_str());
         return;
@@ -175,8 +175,9 @@ void addEditorCommands(CLI::App& app)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     set->add_option_function<std::string>(
         "--name", [request](const std::string& text) { request->name = text; }, "catalog name (UTF-8)");
-    set->add_option_function<std::string>("--description",
-        [request](const std::string& text) { request->description = text; }, "catalog description (UTF-8)");
+    set->add_option_function<std::string>(
+        "--description", [request](const std::string& text) { request->description = text; },
+        "catalog description (UTF-8)");
     set->callback([request] { setObject(*request); });
 }
 

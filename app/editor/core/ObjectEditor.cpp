@@ -265,8 +265,8 @@ ObjectDefinition ObjectEditor::editedDefinition(const ObjectEdits& edits) const
         }
         const std::optional<CatalogList> list = listOfField(field);
         if (!list)
-            throw Failure(ErrorCode::InvalidArgument,
-                "Field " + std::string(fieldInfo(field).Name) + " is not edited as a list");
+            throw Failure(
+                ErrorCode::InvalidArgument, "Field " + std::string(fieldInfo(field).Name) + " is not edited as a list");
         std::span<const CategoryEntry> entries = listEntries(*list);
         if (*list == CatalogList::FuncSub)
             entries = subEntries(*list, category(ObjectField::FunctionSortFlags));

@@ -67,6 +67,7 @@ int main(int argc, char** argv)
     varnick::cli::addHealthCommands(app);
 #endif
     varnick::cli::addBrowserCommands(app);
+    varnick::cli::addEditorCommands(app);
 #ifdef _WIN32
     // Output is UTF-8 text; a console shows it as such.
     SetConsoleOutputCP(CP_UTF8);

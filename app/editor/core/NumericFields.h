@@ -1,0 +1,68 @@
+#pragma once
+
+// The twelve numeric boxes of the editor: which field each edits, how many
+// characters can be typed, the key filter they share, and how a box's text
+// becomes the 16 bits written into the definition.
+
+#include "package/ObjectDefinition.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace varnick {
+
+/// One numeric box: its control name, the field it edits and the characters that can be typed.
+struct NumericBox {
+    std::string_view Control;
+    ObjectField Field;
+    int MaxLength;
+};
+
+/// The boxes in the order the load fills them.
+inline constexpr std::array<NumericBox, 12> kNumericBoxes { {
+    { "txtPrice", ObjectField::Price, 5 },
+    { "txtHunger", ObjectField::HungerRating, 2 },
+    { "txtComfort", ObjectField::ComfortRating, 2 },
+    { "txtHygiene", ObjectField::HygieneRating, 2 },
+    { "txtBladder", ObjectField::BladderRating, 2 },
+    { "txtEnergy", ObjectField::EnergyRating, 2 },
+    { "txtFun", ObjectField::FunRating, 2 },
+    { "txtRoom", ObjectField::RoomRating, 2 },
+    { "txtNice", ObjectField::NicenessMultiplier, 5 },
+    { "txtInitDep", ObjectField::InitialDepreciation, 5 },
+    { "txtDailyDep", ObjectField::DailyDepreciation, 5 },
+    { "txtDepLimit", ObjectField::DepreciationLimit, 5 },
+} };
+
+/// Characters the name box takes (counted in characters, not bytes).
+inline constexpr std::size_t kNameMaxCharacters = 48;
+
+/// The key filter of the numeric boxes: digits, copy (3), backspace (8) and
+/// paste (22) pass; every other character code is discarded.
+bool numericKeyPasses(char16_t key) noexcept;
+
+/// The value of the decimal number at the start of text (after blanks: an
+/// optional sign, digits, an optional fraction), taken to the nearest integer
+/// with halves going to the even neighbour; 0 when the text does not start
+/// with a number. Values beyond the 64-bit range are held at its ends. Never fails.
+std::int64_t leadingNumber(std::string_view text) noexcept;
+
+/// The 16 bits an amount field stores for value: 0 to 65535, above is 65535
+/// and below 0 is 0.
+std::uint16_t amountBits(std::int64_t value) noexcept;
+
+/// The 16 bits a motive rating stores for value: -32768 to 32767 in two's
+/// complement, values beyond held at the nearer end.
+std::uint16_t motiveBits(std::int64_t value) noexcept;
+
+/// The bits a numeric field stores for the text of its box (leadingNumber,
+/// then amountBits or motiveBits by the field's kind).
+std::uint16_t numericFieldBits(ObjectField field, std::string_view boxText) noexcept;
+
+/// The text a box shows for a field of the definition: amounts unsigned, motives signed, in decimal.
+std::string numericFieldText(const ObjectDefinition& definition, ObjectField field);
+
+} // namespace varnick

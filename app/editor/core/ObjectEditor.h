@@ -1,0 +1,161 @@
+#pragma once
+
+// The catalog editor without its window: loads a package's object (its
+// definition and catalog texts), holds what the controls show, and saves the
+// edited values back into the package. The editor window, the tests and
+// varnick-cli's "set" all go through this one model.
+
+#include "package/ObjectDefinition.h"
+#include "package/PackageFile.h"
+#include "package/TextList.h"
+#include "package/base/Bytes.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varnick {
+
+/// The description given to every text list entry the editor writes.
+inline constexpr std::string_view kEditedDescription = "Edited by Varnick.";
+
+/// What the editor writes, as the controls hold it. Fields that are absent
+/// keep their loaded bytes; the window gives every field, varnick-cli only those named.
+struct ObjectEdits {
+    /// The name and description as the player typed them (UTF-8; line breaks
+    /// as LF or CR LF). Absent or equal to the loaded text: the loaded entry is kept.
+    std::optional<std::string> Name;
+    std::optional<std::string> Description;
+    /// Numeric boxes by field: the box's text, converted on save (NumericFields.h).
+    std::map<ObjectField, std::string> Numbers;
+    /// Flag lists by field: the sum of the selected entries' item values; and
+    /// WantsSatisfyCategory: the chosen entry's code, 0 for none.
+    std::map<ObjectField, std::uint16_t> Selections;
+};
+
+/// Options of a save.
+struct SaveOptions {
+    /// Asked for every resource the save replaces, with its new plain bytes:
+    /// returns the bytes to store compressed, or nothing to store it plain.
+    /// Empty (the default): replaced resources are stored uncompressed. Only
+    /// consulted when the package has one directory of compressed files to list them.
+    std::function<std::optional<ByteString>(ByteView plain)> compressReplaced;
+    /// Test seam: runs after the scratch file is complete, before it replaces
+    /// the package; it may throw (a failure part way) or change the package file.
+    std::function<void(const std::filesystem::path& scratch)> beforeReplace;
+};
+
+/// A file's size and modification time, to notice that it changed on disk.
+struct FileStamp {
+    std::uintmax_t Size = 0;
+    std::filesystem::file_time_type Modified {};
+    bool operator==(const FileStamp&) const = default;
+};
+
+class ObjectEditor {
+public:
+    enum class LoadResult {
+        Loaded, ///< the object is loaded and can be edited
+        MissingDefinition, ///< no usable object definition ("Missing OBJD")
+        ShortDefinition, ///< the definition is shorter than the fields it must hold
+    };
+
+    enum class SaveResult {
+        Saved, ///< the package was written
+        NothingChanged, ///< every value is as loaded; the package was not written
+        ChangedOnDisk, ///< the package changed since it was loaded; it was left as it is
+    };
+
+    /// Reads the whole package and takes its definition and text list (one
+    /// text list of type 43545353, else none). Replaces all earlier state.
+    /// Throws Failure when the package or a resource it needs cannot be read.
+    LoadResult load(const std::filesystem::path& fileName);
+
+    /// The refusal text of a load that did not give Loaded ("" for Loaded).
+    std::string loadMessage() const { return mLoadMessage; }
+
+    bool isLoaded() const { return mLoaded; }
+    const std::filesystem::path& fileName() const { return mFileName; }
+    const PackageFile& package() const { return mPackage; }
+    const ObjectDefinition& definition() const { return mDefinition; }
+    const ByteString& definitionInstance() const { return mDefinitionInstance; }
+    /// Whether a text list was taken; without one the name and description are not saved.
+    bool hasTextList() const { return !mTextListInstance.empty(); }
+    const TextList& textList() const { return mTextList; }
+    const ByteString& textListInstance() const { return mTextListInstance; }
+
+    /// The name and description as the boxes show them: UTF-8 with invalid
+    /// bytes replaced; the description's bare line feeds as CR LF.
+    std::string shownName() const;
+    std::string shownDescription() const;
+
+    /// The value a flag list was loaded from, as the save merges it: bits
+    /// without an entry in the list are kept from here. "Clear All Flags" sets all to 0.
+    void clearAllFlags();
+
+    /// The edits that reproduce the loaded state exactly as the window's
+    /// controls show it after the load (every field present).
+    ObjectEdits loadedEdits() const;
+
+    /// Applies edits to a copy of the definition: numbers converted and
+    /// limited, flag fields merged with their bits that have no entry.
+    /// Throws Failure (BadResource) for a definition too short for a field.
+    ObjectDefinition editedDefinition(const ObjectEdits& edits) const;
+
+    /// The text list the save writes for edits: the loaded list with only the
+    /// shown English pair replaced (or a new pair appended where none was loaded).
+    TextList editedTextList(const ObjectEdits& edits) const;
+
+    /// The bytes of the text list resource the save writes: the loaded bytes
+    /// with only the replaced or appended entries encoded anew (every other
+    /// entry, the name and the format code byte for byte); nothing when the
+    /// texts are unchanged or no text list was taken.
+    std::optional<ByteString> editedTextListBytes(const ObjectEdits& edits) const;
+
+    /// Writes the edits into the package and puts it in place of the file:
+    /// through a scratch file beside it and one atomic replace. Refuses (and
+    /// writes nothing) when the file changed on disk since the load. Throws
+    /// Failure when writing fails; the package file is then as it was.
+    SaveResult save(const ObjectEdits& edits, const SaveOptions& options = {});
+
+    /// What the last save changed, for messages: "definition", "text list", "directory".
+    const std::vector<std::string>& lastSaveChanges() const { return mLastChanges; }
+
+    /// The size and modification time of a file now; nothing when it cannot be read.
+    static std::optional<FileStamp> stampOf(const std::filesystem::path& fileName);
+
+private:
+    struct TextChanges {
+        std::optional<std::string> name; ///< the new name when it changed
+        std::optional<std::string> description; ///< the new description when it changed
+    };
+    TextChanges textChanges(const ObjectEdits& edits) const;
+    std::uint16_t flagBase(ObjectField field) const;
+
+    bool mLoaded = false;
+    std::string mLoadMessage;
+    std::filesystem::path mFileName;
+    FileStamp mStamp;
+    PackageFile mPackage;
+    ObjectDefinition mDefinition;
+    ByteString mDefinitionInstance;
+    TextList mTextList;
+    ByteString mTextListInstance;
+    ByteString mTextListData; ///< the text list resource decompressed, as loaded
+    std::optional<std::size_t> mNameEntry; ///< position of the first English entry
+    bool mFlagsCleared = false;
+    std::vector<std::string> mLastChanges;
+};
+
+/// Valid UTF-8 text cut to at most maxCharacters characters (code points), as
+/// the name box takes it; invalid bytes become U+FFFD first.
+std::string limitedText(std::string_view text, std::size_t maxCharacters);
+
+/// The type identifier of the directory of compressed files (E86B1EEF), stored form.
+ByteString directoryTypeId();
+
+} // namespace varnick

@@ -1,0 +1,524 @@
+#include "app/editor/frmEditObject.h"
+
+#include "app/editor/core/CatalogLists.h"
+#include "app/editor/core/NumericFields.h"
+#include "app/platform/Utility.h"
+#include "app/platform/qt/HelpViewer.h"
+#include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/TextBridge.h"
+#include "app/startup/ThumbnailCache.h"
+#include "package/BinarySupport.h"
+#include "package/CompressedResource.h"
+#include "package/Crc24.h"
+#include "package/base/ErrorTrap.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QValidator>
+
+namespace varnick {
+
+namespace {
+
+const char* const kModule = "frmEditObject";
+const QString kCrLf = QStringLiteral("\r\n");
+
+// The name box takes at most 48 characters (code points, not UTF-16 units).
+// A longer loaded name stays editable: an edit that does not lengthen it passes.
+class NameLengthValidator : public QValidator {
+public:
+    NameLengthValidator(QLineEdit* box)
+        : QValidator(box)
+        , mBox(box)
+    {
+    }
+    State validate(QString& input, int&) const override
+    {
+        const qsizetype length = input.toUcs4().size();
+        if (length <= static_cast<qsizetype>(kNameMaxCharacters) || length <= mBox->text().toUcs4().size())
+            return Acceptable;
+        return Invalid;
+    }
+
+private:
+    QLineEdit* mBox;
+};
+
+QPixmap notFoundPicture()
+{
+    QPixmap picture(128, 128);
+    picture.fill(QColor(0xE0, 0xE0, 0xE0));
+    QPainter painter(&picture);
+    painter.setPen(QColor(0x60, 0x60, 0x60));
+    painter.drawRect(0, 0, 127, 127);
+    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("No Image"));
+    return picture;
+}
+
+QListWidget* makeList(QWidget* owner, const char* name, bool several)
+{
+    auto* list = new QListWidget(owner);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setSelectionMode(several ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
+    return list;
+}
+
+void appendEntries(QListWidget* list, std::span<const CategoryEntry> entries)
+{
+    for (const CategoryEntry& entry : entries) {
+        auto* item = new QListWidgetItem(text::fromUtf8(entry.Text), list);
+        item->setData(Qt::UserRole, static_cast<int>(entry.Value));
+    }
+}
+
+std::uint16_t selectedSum(const QListWidget* list)
+{
+    unsigned sum = 0;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->isSelected())
+            sum += static_cast<unsigned>(list->item(i)->data(Qt::UserRole).toInt());
+    }
+    return static_cast<std::uint16_t>(sum);
+}
+
+// Entries are only ever selected by the load, never deselected; in a list of
+// one selection each match replaces the one before, and selecting a category
+// refills its sub-list through the selection signal, as a click does.
+void selectFromValue(QListWidget* list, std::uint16_t value)
+{
+    for (int i = 0; i < list->count(); ++i) {
+        if (loadSelects(value, static_cast<std::uint16_t>(list->item(i)->data(Qt::UserRole).toInt())))
+            list->item(i)->setSelected(true);
+    }
+}
+
+QLabel* caption(const char* text, QWidget* owner)
+{
+    return new QLabel(QString::fromLatin1(text), owner);
+}
+
+} // namespace
+
+bool frmEditObject::edit(QWidget* owner, const QString& loadFileName)
+{
+    if (Seam::testing())
+        return Seam::answer(loadFileName);
+    frmEditObject window(owner);
+    window.setLoadFileName(loadFileName);
+    window.Form_Load();
+    // The message "Missing OBJD" came before the editor was seen; it closes at once.
+    if (window.closeOnActivate())
+        return false;
+    window.exec();
+    return window.saved();
+}
+
+frmEditObject::frmEditObject(QWidget* owner)
+    : QDialog(owner)
+{
+    setObjectName(QStringLiteral("frmEditObject"));
+    setWindowTitle(QStringLiteral("Varnick"));
+    setModal(true);
+
+    txtName = new QLineEdit(this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setValidator(new NameLengthValidator(txtName));
+    txtDesc = new QPlainTextEdit(this);
+    txtDesc->setObjectName(QStringLiteral("txtDesc"));
+    txtDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    const auto numberBox = [this](const NumericBox& box) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(text::fromUtf8(box.Control));
+        edit->setMaxLength(box.MaxLength);
+        edit->setAlignment(Qt::AlignRight);
+        edit->installEventFilter(this);
+        return edit;
+    };
+    for (std::size_t i = 0; i < kNumericBoxes.size(); ++i)
+        mNumberBoxes[i] = numberBox(kNumericBoxes[i]);
+    txtPrice = mNumberBoxes[0];
+    txtHunger = mNumberBoxes[1];
+    txtComfort = mNumberBoxes[2];
+    txtHygiene = mNumberBoxes[3];
+    txtBladder = mNumberBoxes[4];
+    txtEnergy = mNumberBoxes[5];
+    txtFun = mNumberBoxes[6];
+    txtRoom = mNumberBoxes[7];
+    txtNice = mNumberBoxes[8];
+    txtInitDep = mNumberBoxes[9];
+    txtDailyDep = mNumberBoxes[10];
+    txtDepLimit = mNumberBoxes[11];
+    for (QLineEdit* motive : { txtHunger, txtComfort, txtHygiene, txtBladder, txtEnergy, txtFun, txtRoom })
+        motive->setText(QStringLiteral("99"));
+
+    lstRoom = makeList(this, "lstRoom", true);
+    lstCommunity = makeList(this, "lstCommunity", true);
+    lstFunction = makeList(this, "lstFunction", false);
+    lstFuncSub = makeList(this, "lstFuncSub", false);
+    lstBuild = makeList(this, "lstBuild", false);
+    lstBuildSub = makeList(this, "lstBuildSub", false);
+    lstSkills = makeList(this, "lstSkills", true);
+    cboWants = new QComboBox(this);
+    cboWants->setObjectName(QStringLiteral("cboWants"));
+    cboWants->setEditable(false);
+
+    picCatImage = new QLabel(this);
+    picCatImage->setObjectName(QStringLiteral("picCatImage"));
+    picCatImage->setFixedSize(128, 128);
+    picCatImage->setAlignment(Qt::AlignCenter);
+    picLoad = new QLabel(this);
+    picLoad->setObjectName(QStringLiteral("picLoad"));
+    picLoad->hide();
+    picNotFound = new QLabel(this);
+    picNotFound->setObjectName(QStringLiteral("picNotFound"));
+    picNotFound->setPixmap(notFoundPicture());
+    picNotFound->hide();
+
+    cmdClear = new QPushButton(QStringLiteral("Clear All Flags"), this);
+    cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    cmdSave = new QPushButton(QStringLiteral("Save Object"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdQuit = new QPushButton(QStringLiteral("Cancel Editing"), this);
+    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
+    cmdInfo = new QPushButton(this);
+    cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
+    cmdInfo->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    cmdInfo->setToolTip(QStringLiteral("Help"));
+    // Takes the focus away from the visible buttons; kept outside the visible area.
+    cmdFocus = new QPushButton(QStringLiteral("focus"), this);
+    cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
+    cmdFocus->setGeometry(-200, -200, 10, 10);
+
+    // Layout: texts and picture on top, the lists in the middle, numbers and buttons below.
+    auto* top = new QGridLayout;
+    top->addWidget(caption("Name", this), 0, 0);
+    top->addWidget(txtName, 1, 0);
+    top->addWidget(caption("Description", this), 2, 0);
+    top->addWidget(txtDesc, 3, 0);
+    top->addWidget(caption("Price", this), 4, 0);
+    top->addWidget(txtPrice, 5, 0, Qt::AlignLeft);
+    auto* image = new QGroupBox(QStringLiteral("Catalog Image"), this);
+    auto* imageLayout = new QVBoxLayout(image);
+    imageLayout->addWidget(picCatImage);
+    top->addWidget(image, 0, 1, 6, 1);
+
+    auto* function = new QGroupBox(QStringLiteral("Function"), this);
+    auto* functionLayout = new QGridLayout(function);
+    functionLayout->addWidget(caption("Categories", this), 0, 0);
+    functionLayout->addWidget(caption("Sub-Categories", this), 0, 1);
+    functionLayout->addWidget(lstFunction, 1, 0);
+    functionLayout->addWidget(lstFuncSub, 1, 1);
+    auto* build = new QGroupBox(QStringLiteral("Build Mode"), this);
+    auto* buildLayout = new QGridLayout(build);
+    buildLayout->addWidget(caption("Build Type", this), 0, 0);
+    buildLayout->addWidget(caption("Build Sub-Type", this), 0, 1);
+    buildLayout->addWidget(lstBuild, 1, 0);
+    buildLayout->addWidget(lstBuildSub, 1, 1);
+    auto* lists = new QGridLayout;
+    lists->addWidget(caption("Room", this), 0, 0);
+    lists->addWidget(lstRoom, 1, 0);
+    lists->addWidget(caption("Community", this), 0, 1);
+    lists->addWidget(lstCommunity, 1, 1);
+    lists->addWidget(caption("Skill Flags", this), 0, 2);
+    lists->addWidget(lstSkills, 1, 2);
+    lists->addWidget(function, 2, 0, 1, 2);
+    lists->addWidget(build, 2, 2);
+
+    auto* depreciation = new QGroupBox(QStringLiteral("Depreciation"), this);
+    auto* depreciationLayout = new QGridLayout(depreciation);
+    depreciationLayout->addWidget(caption("Initial", this), 0, 0);
+    depreciationLayout->addWidget(txtInitDep, 0, 1);
+    depreciationLayout->addWidget(caption("Daily", this), 1, 0);
+    depreciationLayout->addWidget(txtDailyDep, 1, 1);
+    depreciationLayout->addWidget(caption("Limit", this), 2, 0);
+    depreciationLayout->addWidget(txtDepLimit, 2, 1);
+    auto* motives = new QGroupBox(QStringLiteral("Motives"), this);
+    auto* motivesLayout = new QGridLayout(motives);
+    const char* const motiveNames[] = { "Hunger", "Comfort", "Hygiene", "Bladder", "Energy", "Fun", "Room" };
+    for (int i = 0; i < 7; ++i) {
+        motivesLayout->addWidget(caption(motiveNames[i], this), i % 4, (i / 4) * 2);
+        motivesLayout->addWidget(mNumberBoxes[static_cast<std::size_t>(i + 1)], i % 4, (i / 4) * 2 + 1);
+    }
+    auto* other = new QGridLayout;
+    other->addWidget(caption("Wants Satisfy Category", this), 0, 0);
+    other->addWidget(cboWants, 1, 0);
+    other->addWidget(caption("Niceness Multiplier:", this), 2, 0);
+    other->addWidget(txtNice, 3, 0, Qt::AlignLeft);
+    auto* numbers = new QHBoxLayout;
+    numbers->addWidget(depreciation);
+    numbers->addWidget(motives);
+    numbers->addLayout(other);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdInfo);
+    buttons->addWidget(cmdClear);
+    buttons->addStretch();
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdQuit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(lists, 1);
+    layout->addLayout(numbers);
+    layout->addLayout(buttons);
+
+    connect(lstFunction, &QListWidget::itemSelectionChanged, this, [this] { lstFunction_Click(); });
+    connect(lstBuild, &QListWidget::itemSelectionChanged, this, [this] { lstBuild_Click(); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
+    connect(cmdInfo, &QPushButton::clicked, this, [this] { cmdInfo_Click(); });
+}
+
+void frmEditObject::Form_Load()
+{
+    trapped(kModule, "Form_Load", [&] {
+        mblnCloseOnActivate = false;
+        mSaved = false;
+        mEditor = ObjectEditor {};
+        for (QListWidget* list : { lstFunction, lstFuncSub, lstRoom, lstBuild, lstBuildSub, lstCommunity, lstSkills })
+            list->clear();
+        cboWants->clear();
+        appendEntries(lstFunction, listEntries(CatalogList::Function));
+        appendEntries(lstRoom, listEntries(CatalogList::Room));
+        appendEntries(lstBuild, listEntries(CatalogList::Build));
+        appendEntries(lstCommunity, listEntries(CatalogList::Community));
+        appendEntries(lstSkills, listEntries(CatalogList::Skills));
+        msFillWantsCombo();
+    });
+    msLoadObject();
+}
+
+void frmEditObject::msFillWantsCombo()
+{
+    trapped(kModule, "msFillWantsCombo", [&] {
+        for (const CategoryEntry& entry : wantsEntries())
+            cboWants->addItem(text::fromUtf8(entry.Text), static_cast<int>(entry.Value));
+        cboWants->setCurrentIndex(-1);
+    });
+}
+
+void frmEditObject::msShowCatalogImage()
+{
+    picLoad->setPixmap(picNotFound->pixmap());
+    // A cache that cannot be read, or a picture that cannot be decoded, shows "no image".
+    try {
+        const std::string title = gfstrGetFileTitle(text::toUtf8(LoadFileName));
+        const std::optional<ByteString> stored
+            = gudtObjectThumbnails().uniqueThumbnail(gfstr4HexToSimsID(thumbnailKeyText(title)));
+        if (stored) {
+            const ByteString picture = decompressResource(*stored);
+            QPixmap pixmap;
+            if (pixmap.loadFromData(text::toByteArray(picture)))
+                picLoad->setPixmap(pixmap.scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        }
+    } catch (const Failure&) {
+    }
+    picCatImage->setPixmap(picLoad->pixmap());
+}
+
+void frmEditObject::msLoadObject()
+{
+    trapped(kModule, "msLoadObject", [&] {
+        setWindowTitle(QStringLiteral("Varnick - ") + text::fromUtf8(gfstrGetFileName(text::toUtf8(LoadFileName))));
+        txtDesc->clear();
+        msShowCatalogImage();
+        setLocation(2000);
+        const ObjectEditor::LoadResult result = mEditor.load(text::toPath(LoadFileName));
+        txtName->setText(text::fromUtf8(mEditor.shownName()));
+        txtDesc->setPlainText(text::fromUtf8(mEditor.shownDescription()));
+        txtName->setModified(false);
+        txtDesc->document()->setModified(false);
+        // Without one text list the texts are not saved, so they cannot be edited.
+        txtName->setReadOnly(!mEditor.hasTextList());
+        txtDesc->setReadOnly(!mEditor.hasTextList());
+        if (result != ObjectEditor::LoadResult::Loaded) {
+            MessageBox::show(
+                this, QMessageBox::NoIcon, QStringLiteral("Varnick"), text::fromUtf8(mEditor.loadMessage()));
+            mblnCloseOnActivate = true;
+            return;
+        }
+        setLocation(4000);
+        const ObjectDefinition& definition = mEditor.definition();
+        txtPrice->setText(text::fromUtf8(numericFieldText(definition, ObjectField::Price)));
+        selectFromValue(lstRoom, definition.flags(ObjectField::RoomSortFlags));
+        selectFromValue(lstCommunity, definition.flags(ObjectField::CommunitySortFlags));
+        selectFromValue(lstFunction, definition.flags(ObjectField::FunctionSortFlags));
+        selectFromValue(lstFuncSub, definition.flags(ObjectField::FunctionSubSort));
+        selectFromValue(lstBuild, definition.flags(ObjectField::BuildModeType));
+        selectFromValue(lstBuildSub, definition.flags(ObjectField::BuildModeSubType));
+        const std::optional<std::size_t> wants = wantsPositionOf(definition.flags(ObjectField::WantsSatisfyCategory));
+        cboWants->setCurrentIndex(wants ? static_cast<int>(*wants) : -1);
+        selectFromValue(lstSkills, definition.flags(ObjectField::SkillFlags));
+        setLocation(5000);
+        for (std::size_t i = 1; i < kNumericBoxes.size(); ++i)
+            mNumberBoxes[i]->setText(text::fromUtf8(numericFieldText(definition, kNumericBoxes[i].Field)));
+    });
+}
+
+void frmEditObject::Form_Activate()
+{
+    trapped(kModule, "Form_Activate", [&] {
+        cmdFocus->setFocus();
+        if (mblnCloseOnActivate)
+            reject();
+    });
+}
+
+void frmEditObject::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+void frmEditObject::refillSubList(QListWidget* categoryList, QListWidget* subList, CatalogList sub)
+{
+    std::uint16_t category = 0;
+    for (int i = 0; i < categoryList->count(); ++i) {
+        if (categoryList->item(i)->isSelected()) {
+            category = static_cast<std::uint16_t>(categoryList->item(i)->data(Qt::UserRole).toInt());
+            break;
+        }
+    }
+    subList->clear();
+    appendEntries(subList, subEntries(sub, category));
+}
+
+void frmEditObject::lstFunction_Click()
+{
+    trapped(kModule, "lstFunction_Click", [&] { refillSubList(lstFunction, lstFuncSub, CatalogList::FuncSub); });
+}
+
+void frmEditObject::lstBuild_Click()
+{
+    trapped(kModule, "lstBuild_Click", [&] { refillSubList(lstBuild, lstBuildSub, CatalogList::BuildSub); });
+}
+
+void frmEditObject::cmdClear_Click()
+{
+    cmdFocus->setFocus();
+    trapped(kModule, "cmdClear_Click", [&] {
+        lstFuncSub->clear();
+        lstBuildSub->clear();
+        for (QListWidget* list : { lstFunction, lstRoom, lstBuild, lstCommunity, lstSkills })
+            list->clearSelection();
+        // The bits no list shows are cleared too, as the button says.
+        mEditor.clearAllFlags();
+    });
+}
+
+ObjectEdits frmEditObject::currentEdits() const
+{
+    ObjectEdits edits;
+    if (txtName->isModified())
+        edits.Name = text::toUtf8(txtName->text());
+    if (txtDesc->document()->isModified())
+        edits.Description = text::toUtf8(txtDesc->toPlainText());
+    for (std::size_t i = 0; i < kNumericBoxes.size(); ++i)
+        edits.Numbers[kNumericBoxes[i].Field] = text::toUtf8(mNumberBoxes[i]->text());
+    edits.Selections[ObjectField::RoomSortFlags] = selectedSum(lstRoom);
+    edits.Selections[ObjectField::CommunitySortFlags] = selectedSum(lstCommunity);
+    edits.Selections[ObjectField::FunctionSortFlags] = selectedSum(lstFunction);
+    edits.Selections[ObjectField::FunctionSubSort] = selectedSum(lstFuncSub);
+    edits.Selections[ObjectField::BuildModeType] = selectedSum(lstBuild);
+    edits.Selections[ObjectField::BuildModeSubType] = selectedSum(lstBuildSub);
+    edits.Selections[ObjectField::SkillFlags] = selectedSum(lstSkills);
+    const int wants = cboWants->currentIndex();
+    edits.Selections[ObjectField::WantsSatisfyCategory]
+        = wants >= 0 ? static_cast<std::uint16_t>(cboWants->itemData(wants).toInt()) : 0;
+    return edits;
+}
+
+void frmEditObject::cmdSave_Click()
+{
+    cmdFocus->setFocus();
+    msSaveObject();
+}
+
+void frmEditObject::msSaveObject()
+{
+    if (!mEditor.isLoaded())
+        return;
+    const QString fileName = text::fromUtf8(gfstrGetFileName(text::toUtf8(LoadFileName)));
+    ObjectEditor::SaveResult result = ObjectEditor::SaveResult::NothingChanged;
+    const bool finished = trapped(kModule, "msSaveObject", [&] {
+        FileNameContext context(text::toUtf8(LoadFileName));
+        result = mEditor.save(currentEdits());
+    });
+    if (!finished)
+        return;
+    if (result == ObjectEditor::SaveResult::ChangedOnDisk) {
+        MessageBox::exclamation(this, QStringLiteral("Varnick"),
+            QStringLiteral("The package file:") + kCrLf + fileName + kCrLf + kCrLf
+                + QStringLiteral("Has changed on disk since the editor opened it, so it was not saved.") + kCrLf
+                + QStringLiteral("Cancel editing and open the object again."));
+        return;
+    }
+    MessageBox::show(this, QMessageBox::Information, QStringLiteral("Save Successful"),
+        QStringLiteral("The package file:") + kCrLf + fileName + kCrLf + kCrLf
+            + QStringLiteral("Has been saved successfully."));
+    mSaved = true;
+    accept();
+}
+
+void frmEditObject::cmdQuit_Click()
+{
+    cmdFocus->setFocus();
+    reject();
+}
+
+void frmEditObject::cmdInfo_Click()
+{
+    cmdFocus->setFocus();
+    HelpViewer::showContext(this, HelpViewer::kContextEditor);
+}
+
+bool frmEditObject::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    // Keys that do not become characters (arrows, Delete, Tab, Escape) work as usual.
+    switch (key->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+    case Qt::Key_Escape:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Backspace:
+        return false;
+    default:
+        break;
+    }
+    if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste))
+        return false;
+    const QString typed = key->text();
+    if (typed.isEmpty())
+        return false;
+    // Ctrl+X, Ctrl+Z and other control characters, the minus sign, letters, Enter: discarded.
+    if (key->modifiers() & Qt::ControlModifier)
+        return true;
+    return !numericKeyPasses(typed.at(0).unicode());
+}
+
+} // namespace varnick

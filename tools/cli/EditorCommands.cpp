@@ -1,0 +1,184 @@
+// The catalog editor's command: set (change an object's catalog fields and
+// texts and save the package as the editor window's "Save Object" does).
+#include "tools/cli/Commands.h"
+
+#include "app/editor/core/CatalogLists.h"
+#include "app/editor/core/NumericFields.h"
+#include "app/editor/core/ObjectEditor.h"
+#include "package/ObjectDefinition.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varnick::cli {
+
+namespace {
+
+struct SetRequest {
+    std::string file;
+    std::vector<std::string> fields;
+    std::optional<std::string> name;
+    std::optional<std::string> description;
+};
+
+[[noreturn]] void refuse(const std::string& why)
+{
+    throw Failure(ErrorCode::InvalidArgument, why);
+}
+
+const ObjectFieldInfo& editableField(const std::string& name)
+{
+    for (const ObjectFieldInfo& info : kObjectDefinitionFields) {
+        if (info.Name != name)
+            continue;
+        if (info.Kind == ObjectFieldKind::Guid || info.Kind == ObjectFieldKind::TileIndex)
+            refuse("Field " + name + " is not one the editor changes");
+        return info;
+    }
+    refuse("Unknown field " + name + " (the fields are those of \"definition\" in varnick-cli object)");
+}
+
+// A decimal number: an optional minus sign, digits, and for the numeric
+// boxes an optional fraction (rounded as a box's text is).
+bool isDecimal(const std::string& text, bool fraction)
+{
+    std::size_t i = text.starts_with('-') ? 1 : 0;
+    const std::size_t digitsFrom = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i;
+    if (i == digitsFrom)
+        return false;
+    if (fraction && i < text.size() && text[i] == '.') {
+        const std::size_t fractionFrom = ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        if (i == fractionFrom)
+            return false;
+    }
+    return i == text.size();
+}
+
+// The selection a list ends up with when the load shows value: what the list writes.
+std::uint16_t listSelection(CatalogList list, std::uint16_t value, std::uint16_t category)
+{
+    std::span<const CategoryEntry> entries = listEntries(list);
+    if (list == CatalogList::FuncSub || list == CatalogList::BuildSub)
+        entries = subEntries(list, category);
+    return selectionValue(entries, selectedByLoad(entries, value, isSingleSelection(list)));
+}
+
+ObjectEdits editsOf(const SetRequest& request, const ObjectEditor& editor)
+{
+    // Every option is checked before anything is written.
+    std::map<ObjectField, std::string> values;
+    for (const std::string& option : request.fields) {
+        const std::size_t equals = option.find('=');
+        if (equals == std::string::npos)
+            refuse("--field " + option + " is not NAME=VALUE");
+        const ObjectFieldInfo& info = editableField(option.substr(0, equals));
+        const std::string value = option.substr(equals + 1);
+        const bool numeric = info.Kind == ObjectFieldKind::Amount || info.Kind == ObjectFieldKind::Motive;
+        if (!isDecimal(value, numeric))
+            refuse("The value of " + std::string(info.Name) + " is not a " + (numeric ? "" : "whole ")
+                + "decimal number: " + value);
+        values[info.Field] = value;
+    }
+
+    ObjectEdits edits;
+    const ObjectEdits shown = editor.loadedEdits();
+    std::uint16_t category[2]
+        = { shown.Selections.at(ObjectField::FunctionSortFlags), shown.Selections.at(ObjectField::BuildModeType) };
+    // Categories before their sub-lists, whose entries follow the category.
+    for (const CatalogList list : { CatalogList::Function, CatalogList::Build, CatalogList::FuncSub,
+             CatalogList::BuildSub, CatalogList::Room, CatalogList::Community, CatalogList::Skills }) {
+        const ObjectField field = fieldOfList(list);
+        const auto given = values.find(field);
+        if (given == values.end())
+            continue;
+        const std::int64_t value = leadingNumber(given->second);
+        if (value < 0 || value > 0xFFFF)
+            refuse("The value of " + std::string(fieldInfo(field).Name) + " is not 0 to 65535: " + given->second);
+        const std::uint16_t sub = list == CatalogList::FuncSub ? category[0] : category[1];
+        const std::uint16_t selection = listSelection(list, static_cast<std::uint16_t>(value), sub);
+        edits.Selections[field] = selection;
+        if (list == CatalogList::Function)
+            category[0] = selection;
+        else if (list == CatalogList::Build)
+            category[1] = selection;
+    }
+    for (const auto& [field, value] : values) {
+        const ObjectFieldKind kind = fieldInfo(field).Kind;
+        if (kind == ObjectFieldKind::Amount || kind == ObjectFieldKind::Motive) {
+            edits.Numbers[field] = value;
+        } else if (kind == ObjectFieldKind::Wants) {
+            const std::int64_t code = leadingNumber(value);
+            if (code < 0 || code > 0xFFFF)
+                refuse("The value of " + std::string(fieldInfo(field).Name) + " is not 0 to 65535: " + value);
+            edits.Selections[field] = static_cast<std::uint16_t>(code);
+        }
+    }
+    if (request.name)
+        edits.Name = limitedText(*request.name, kNameMaxCharacters);
+    if (request.description)
+        edits.Description = *request.description;
+    return edits;
+}
+
+void setObject(const SetRequest& request)
+{
+    FileNameContext context(request.file);
+    ObjectEditor editor;
+    if (editor.load(pathFromUtf8(request.file)) != ObjectEditor::LoadResult::Loaded)
+        throw Failure(ErrorCode::BadResource, editor.loadMessage());
+    const ObjectEdits edits = editsOf(request, editor);
+    switch (editor.save(edits)) {
+    case ObjectEditor::SaveResult::ChangedOnDisk:
+        throw Failure(
+            ErrorCode::FileReplaceFailed, "The package changed on disk while it was being saved; it was left as it is");
+    case ObjectEditor::SaveResult::NothingChanged:
+        std::printf("%s: nothing written, the package already holds these values\n", request.file.c_str());
+        return;
+    case ObjectEditor::SaveResult::Saved:
+        break;
+    }
+    std::string written;
+    for (const std::string& change : editor.lastSaveChanges())
+        written += (written.empty() ? "" : ", ") + change;
+    std::printf("%s: wrote %s\n", request.file.c_str(), written.c_str());
+}
+
+} // namespace
+
+void addEditorCommands(CLI::App& app)
+{
+    auto request = std::make_shared<SetRequest>();
+    CLI::App* set = app.add_subcommand("set",
+        "Change the catalog fields, name and description of a package's object and save it as the editor's "
+        "\"Save Object\" does. NAME is a field of \"definition\" in varnick-cli object (not GUID or "
+        "MultiTileSubIndex). Amount fields (Price, depreciation, NicenessMultiplier) take a decimal number held to "
+        "0..65535, motive ratings one held to -32768..32767 (a fraction rounds half to even). Flag fields take a "
+        "whole number 0..65535 and select the list entries the editor would show for it (one entry in the "
+        "Function, Build and sub-lists: the last that matches); bits without a list entry keep their loaded "
+        "value. A sub-category follows the category set with it, else the loaded one. WantsSatisfyCategory takes "
+        "a code of the wants list; any other code writes 0. --name is cut to 48 characters. Fields and texts not "
+        "given keep their loaded bytes; a changed name or description replaces only the English entry shown, "
+        "with the description \"Edited by Varnick.\". Prints one line: what was written.");
+    set->add_option("FILE", request->file, "package file")->required();
+    set->add_option("--field", request->fields, "NAME=VALUE, repeatable")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    set->add_option_function<std::string>(
+        "--name", [request](const std::string& text) { request->name = text; }, "catalog name (UTF-8)");
+    set->add_option_function<std::string>(
+        "--description", [request](const std::string& text) { request->description = text; },
+        "catalog description (UTF-8)");
+    set->callback([request] { setObject(*request); });
+}
+
+} // namespace varnick::cli

@@ -64,7 +64,7 @@ struct EditorPackage {
             builder.add("43545353", "7FD46CD0", "00000085", "00000000", textListBytes(entries));
         builder.add("AC4F8687", "1C0532FA", "00000001", "00000000", "mesh");
         for (const BuiltResource& resource : extra)
-            builder.add(resource);
+            builder.add(resource.key, resource.data);
         return builder;
     }
 

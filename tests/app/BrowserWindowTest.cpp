@@ -3,6 +3,7 @@
 // frame, tool tips, the object display and the signals to the other windows.
 #include "app/browser/ThumbnailGrid.h"
 #include "app/browser/frmMain.h"
+#include "app/browser/frmSelectPath.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
@@ -122,6 +123,7 @@ private slots:
 
     void treeOrderAndTheStoredFolder();
     void alternateModeListsItsRootWithoutAStoredFolder();
+    void choosingTheAlternatePath();
     void pagingThroughFolders_data();
     void pagingThroughFolders();
     void selectionToolTipsFrameAndSignals();
@@ -204,6 +206,61 @@ void BrowserWindowTest::alternateModeListsItsRootWithoutAStoredFolder()
     window.tvFolders_NodeClick(tree->topLevelItem(0)->child(0));
     settle(window);
     QCOMPARE(Settings::value(SettingKey::LastAlternateFolderSelected), QStringLiteral("\\Sub"));
+}
+
+void BrowserWindowTest::choosingTheAlternatePath()
+{
+    Settings::TemporaryStore store;
+    TempDir first;
+    TempDir second;
+    std::filesystem::create_directories(first.path() / "One");
+    std::filesystem::create_directories(second.path() / "Two");
+    frmSelectPath::Seam::TestScope dialogs;
+    frmMain window;
+    // Stored after load, so the window starts without an alternate path.
+    Settings::setValue(SettingKey::LastAlternatePathSelected, QStringLiteral("/stored/start"));
+    auto* tree = child<QTreeWidget>(window, QStringLiteral("tvFolders"));
+    auto* setPath = child<QPushButton>(window, QStringLiteral("cmdSetPath"));
+    auto* alternate = child<QRadioButton>(window, QStringLiteral("optPath_1"));
+
+    // No alternate path yet: the dialog opens; its choice becomes the root and the setting.
+    dialogs.answerNext(text::fromPath(first.path()));
+    alternate->setChecked(true);
+    window.optPath_Click(1);
+    QCOMPARE(dialogs.requests().size(), 1);
+    QCOMPARE(dialogs.requests().first().formTitle, QStringLiteral("Please select an alternate path:"));
+    QCOMPARE(dialogs.requests().first().initialPath, QStringLiteral("/stored/start"));
+    QCOMPARE(window.controller().mstrRootPath, text::fromPath(first.path()));
+    QCOMPARE(Settings::value(SettingKey::LastAlternatePathSelected), text::fromPath(first.path()));
+    QCOMPARE(alternate->toolTip(), QStringLiteral(" Alternate Path: ") + text::fromPath(first.path()));
+    QVERIFY(!setPath->isHidden());
+    QCOMPARE(nodeTexts(tree->topLevelItem(0)), QStringList { QStringLiteral("One") });
+    settle(window);
+
+    // Cancelling "..." changes nothing; a new choice rebuilds the tree in alternate mode.
+    window.cmdSetPath_Click();
+    QCOMPARE(window.controller().mstrRootPath, text::fromPath(first.path()));
+    dialogs.answerNext(text::fromPath(second.path()));
+    window.cmdSetPath_Click();
+    QCOMPARE(dialogs.requests().size(), 3);
+    QCOMPARE(dialogs.requests().last().initialPath, text::fromPath(first.path()));
+    QCOMPARE(window.controller().mstrRootPath, text::fromPath(second.path()));
+    QCOMPARE(nodeTexts(tree->topLevelItem(0)), QStringList { QStringLiteral("Two") });
+
+    // Back to Downloads: the data folder, no tool tip, "..." hidden; the alternate path is kept.
+    child<QRadioButton>(window, QStringLiteral("optPath_0"))->setChecked(true);
+    window.optPath_Click(0);
+    settle(window);
+    QCOMPARE(window.controller().mstrRootPath, text::fromUtf8(gstrSims2DataPath));
+    QVERIFY(alternate->toolTip().isEmpty());
+    QVERIFY(setPath->isHidden());
+    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Downloads"));
+    QCOMPARE(window.controller().alternatePath(), text::fromPath(second.path()));
+    // A new alternate path chosen in Downloads mode is stored but the tree stays.
+    dialogs.answerNext(text::fromPath(first.path()));
+    window.cmdSetPath_Click();
+    QCOMPARE(window.controller().mstrRootPath, text::fromUtf8(gstrSims2DataPath));
+    QCOMPARE(Settings::value(SettingKey::LastAlternatePathSelected), text::fromPath(first.path()));
 }
 
 void BrowserWindowTest::pagingThroughFolders_data()

@@ -1,3 +1,4 @@
+#include "app/browser/WindowWiring.h"
 #include "app/browser/frmMain.h"
 #include "app/errors/frmErrorDialog.h"
 #include "app/platform/qt/Pause.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
     std::unique_ptr<varnick::frmMain> mainWindow;
     QObject::connect(&title, &varnick::frmTitle::unloaded, [&mainWindow] {
         mainWindow = std::make_unique<varnick::frmMain>();
+        varnick::connectMainWindow(*mainWindow);
         QObject::connect(
             mainWindow.get(), &varnick::frmMain::unloaded, qApp, &QApplication::quit, Qt::QueuedConnection);
         mainWindow->show();

@@ -214,6 +214,9 @@ void frmMain::buildMenus()
     smenuDelThumbs = tools->addAction(QStringLiteral("Delete Selected Object &Thumbnails"));
     smenuDelThumbs->setObjectName(QStringLiteral("smenuDelThumbs"));
     connect(smenuDelThumbs, &QAction::triggered, this, [this] { smenuDelThumbs_Click(); });
+    smenuLibraryHealth = tools->addAction(QStringLiteral("Library Health..."));
+    smenuLibraryHealth->setObjectName(QStringLiteral("smenuLibraryHealth"));
+    connect(smenuLibraryHealth, &QAction::triggered, this, [this] { emit libraryHealthRequested(searchRoot()); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -949,10 +952,7 @@ void frmMain::frmDelMove_Click()
             this, QStringLiteral("Object Read Error."), QStringLiteral("The GUID of object was not found."));
         return;
     }
-    const QString searchPath = optPath[1]->isChecked()
-        ? mController.mstrRootPath
-        : text::fromPath(text::toPath(mController.mstrRootPath) / "Downloads");
-    emit deleteMoveRequested(file, searchPath, mController.mlngObjectGUID);
+    emit deleteMoveRequested(file, searchRoot(), mController.mlngObjectGUID);
     // Objects may have been deleted or moved: the folder is read again from its first page.
     if (tvFolders->currentItem() != nullptr) {
         tvFolders_NodeClick(tvFolders->currentItem());
@@ -1005,6 +1005,13 @@ void frmMain::msDisplayObject(const QString& path)
     txtDetails->setPlainText(text::fromUtf8(summary.Details));
     mController.mlngObjectGUID = summary.Guid;
     QGuiApplication::restoreOverrideCursor();
+}
+
+QString frmMain::searchRoot() const
+{
+    // The Downloads folder below the data folder, or the alternate path itself.
+    return optPath[1]->isChecked() ? mController.mstrRootPath
+                                   : text::fromPath(text::toPath(mController.mstrRootPath) / "Downloads");
 }
 
 } // namespace varnick

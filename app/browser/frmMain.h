@@ -52,6 +52,8 @@ public:
     void smenuTurnSelectorOff_Click();
     void smenuContents_Click();
     void smenuDelThumbs_Click();
+    /// The folder tree searched by Delete/Move and the library health review.
+    QString searchRoot() const;
     void tvFolders_NodeClick(QTreeWidgetItem* node);
     void cmdFirst_Click();
     void cmdPrevious_Click();
@@ -103,6 +105,8 @@ signals:
     void deleteMoveRequested(const QString& objectFile, const QString& searchPath, qint32 guid);
     /// Tools, "Delete Selected Object Thumbnails" for the displayed object.
     void purgeThumbnailsRequested(const QString& objectFile);
+    /// Tools, "Library Health..." for the search root (Downloads or the alternate path).
+    void libraryHealthRequested(const QString& root);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -144,6 +148,7 @@ private:
     QAction* smenuExit = nullptr;
     QAction* smenuTurnSelectorOff = nullptr;
     QAction* smenuDelThumbs = nullptr;
+    QAction* smenuLibraryHealth = nullptr;
     QAction* smenuContents = nullptr;
 
     QFrame* Line1 = nullptr;

@@ -1,0 +1,28 @@
+#include "app/browser/WindowWiring.h"
+
+#include "app/browser/frmMain.h"
+#include "app/editor/frmEditObject.h"
+#include "app/health/frmLibraryHealth.h"
+#include "app/recolors/ThumbnailPurgeAction.h"
+
+namespace varnick {
+
+void connectMainWindow(frmMain& window)
+{
+    frmMain* main = &window;
+    QObject::connect(main, &frmMain::editRequested, main, [main](const QString& path) {
+        // A saved object shows its new catalog name on the page.
+        if (frmEditObject::edit(main, path))
+            main->refreshPage();
+    });
+    QObject::connect(main, &frmMain::purgeThumbnailsRequested, main, [main](const QString& file) {
+        if (purgeObjectThumbnails(main, file))
+            main->refreshPage();
+    });
+    QObject::connect(main, &frmMain::libraryHealthRequested, main,
+        [main](const QString& root) { frmLibraryHealth::run(main, root); });
+    QObject::connect(&LibraryHealthEvents::instance(), &LibraryHealthEvents::editRequested, main,
+        [main](const QString& path) { frmEditObject::edit(main, path); });
+}
+
+} // namespace varnick

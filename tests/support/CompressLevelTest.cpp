@@ -40,7 +40,7 @@ Bytes repeated(const Bytes& part, std::size_t times)
 
 std::vector<Input> inputs()
 {
-    const Bytes far = randomBytes(131072, 7);
+    const Bytes farBack = randomBytes(131072, 7);
     return {
         { "text", textBytes(200000, 1), true },
         { "mesh", meshBytes(150000, 2), true },
@@ -48,7 +48,7 @@ std::vector<Input> inputs()
         { "varied", variedBytes(300000, 4), true },
         { "zeros", Bytes(70000, 0), true },
         { "shortPeriods", repeated(bytesOf("abcdefg"), 3000), true },
-        { "repeatAtLargestOffset", repeated(far, 2), true }, // copies from exactly 131,072 back
+        { "repeatAtLargestOffset", repeated(farBack, 2), true }, // copies from exactly 131,072 back
         { "repeatBeyondLargestOffset", repeated(randomBytes(131073, 8), 2), false },
         { "random", randomBytes(65536, 9), false },
         { "tiny", bytesOf("abcabcabcabca"), false },

@@ -1,0 +1,106 @@
+#include "app/recolors/core/RecolorSearch.h"
+
+#include "app/platform/Utility.h"
+#include "package/Classification.h"
+#include "package/CompressedResource.h"
+#include "package/PackageReader.h"
+#include "package/TypeIds.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+
+#include <cmath>
+#include <exception>
+
+namespace varnick::recolors {
+
+std::int32_t progressInterval(std::int32_t count)
+{
+    return count / 25 + 1;
+}
+
+std::optional<PropertySet> firstMaterialOverride(const std::filesystem::path& package)
+{
+    const PackageIndex index = readPackageIndex(package);
+    for (const IndexEntry& entry : index.Entries) {
+        if (entry.TypeID != gstrTypeMMAT)
+            continue;
+        const ByteString stored = readResourceBytes(package, entry);
+        return readPropertySet(decompressResource(stored));
+    }
+    return std::nullopt;
+}
+
+bool namesObject(const PropertySet& props, std::int32_t guid)
+{
+    for (const PropertyItem& item : props.Items) {
+        if (item.Name != "objectGUID" || !std::isfinite(item.Number))
+            continue;
+        // Both sides as signed 32-bit numbers: an unsigned 0xFFFFFFFF equals -1.
+        const auto wide = static_cast<std::int64_t>(item.Number);
+        if (static_cast<std::int32_t>(static_cast<std::uint32_t>(wide)) == guid)
+            return true;
+    }
+    return false;
+}
+
+RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t guid, const RecolorProgress& progress,
+    const std::atomic<bool>* cancel)
+{
+    RecolorSearchResult result;
+    std::vector<std::filesystem::path> files;
+    const std::int32_t count = gflngFindFiles(root, "*.package", files);
+    const std::int32_t interval = progressInterval(count);
+    for (std::int32_t i = 1; i <= count; ++i) {
+        if (cancel != nullptr && cancel->load()) {
+            result.Cancelled = true;
+            return result;
+        }
+        const std::filesystem::path& path = files[static_cast<std::size_t>(i - 1)];
+        try {
+            const PackageIndex index = readPackageIndex(path);
+            if (gfblnIsRecolor(index.Entries)) {
+                for (const IndexEntry& entry : index.Entries) {
+                    if (entry.TypeID != gstrTypeMMAT)
+                        continue;
+                    const PropertySet props = readPropertySet(decompressResource(readResourceBytes(path, entry)));
+                    if (namesObject(props, guid))
+                        result.Recolors.push_back(path);
+                    break;
+                }
+            }
+        } catch (const std::exception& failure) {
+            result.Skipped.push_back({ path, failure.what() });
+        }
+        if (progress && i % interval == 0)
+            progress(i, count);
+    }
+    return result;
+}
+
+RecolorDetails readRecolorDetails(const std::string& recolorFilename)
+{
+    RecolorDetails details;
+    const std::string name = gfstrGetFileName(recolorFilename);
+    details.Title = "Selected Recolor Details - " + name;
+    details.FilePath = recolorFilename.substr(0, recolorFilename.size() - name.size());
+    if (recolorFilename.empty())
+        return details;
+    try {
+        const std::optional<PropertySet> props = firstMaterialOverride(pathFromUtf8(recolorFilename));
+        if (!props)
+            return details;
+        for (const PropertyItem& item : props->Items) {
+            if (item.Name == "name")
+                details.RecolorName = item.Value;
+            else if (item.Name == "modelName")
+                details.ModelName = item.Value;
+            else if (item.Name == "subsetName")
+                details.SubsetName = item.Value;
+        }
+    } catch (const std::exception&) {
+        // An unreadable package shows only its title and folder.
+    }
+    return details;
+}
+
+} // namespace varnick::recolors

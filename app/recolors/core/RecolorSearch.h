@@ -1,0 +1,62 @@
+#pragma once
+// The recolor finder's work without widgets: which packages under a folder
+// re-texture a given object, and what a recolor says about itself.
+
+#include "package/PropertySet.h"
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varnick::recolors {
+
+/// A package that could not be examined, with the one-line reason.
+struct SkippedFile {
+    std::filesystem::path File;
+    std::string Reason;
+};
+
+/// What one search found. Recolors are in the order the file search lists them.
+struct RecolorSearchResult {
+    std::vector<std::filesystem::path> Recolors;
+    std::vector<SkippedFile> Skipped;
+    bool Cancelled = false;
+};
+
+/// Called after package done (1-based) of count whenever done is a whole multiple of the progress interval.
+using RecolorProgress = std::function<void(std::int32_t done, std::int32_t count)>;
+
+/// The progress interval for count packages: count / 25 + 1.
+std::int32_t progressInterval(std::int32_t count);
+
+/// The property set of the first material override of a package, reading only
+/// its index and that one resource; nullopt when it has none. Throws Failure.
+std::optional<PropertySet> firstMaterialOverride(const std::filesystem::path& package);
+
+/// Whether a property set has a property named exactly "objectGUID" whose value is guid.
+bool namesObject(const PropertySet& props, std::int32_t guid);
+
+/// Searches every "*.package" under root (subfolders too) for recolors whose
+/// first material override names guid. Unreadable packages are skipped and
+/// listed; cancel (when given) is polled before each package.
+RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t guid,
+    const RecolorProgress& progress = {}, const std::atomic<bool>* cancel = nullptr);
+
+/// The fields the details window shows; texts are the stored UTF-8 bytes.
+struct RecolorDetails {
+    std::string Title; ///< "Selected Recolor Details - " and the file name
+    std::string FilePath; ///< the folder part, with its trailing separator
+    std::string RecolorName;
+    std::string ModelName;
+    std::string SubsetName;
+};
+
+/// Reads the details of a recolor package (UTF-8 path, may be empty). A package
+/// that cannot be read or has no material override gives only title and folder.
+RecolorDetails readRecolorDetails(const std::string& recolorFilename);
+
+} // namespace varnick::recolors

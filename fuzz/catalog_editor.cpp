@@ -3,6 +3,7 @@
 // write for a new name and description (the loaded bytes with only the shown
 // pair spliced anew) always reads back as a text list holding that name.
 #include "app/editor/core/ObjectEditor.h"
+#include "fuzz/common/ScratchFile.h"
 #include "package/TextList.h"
 #include "package/base/ErrorTrap.h"
 
@@ -14,32 +15,12 @@
 #include <string>
 #include <system_error>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 using namespace varnick;
-
-namespace {
-
-std::filesystem::path scratchFile()
-{
-#ifdef _WIN32
-    return std::filesystem::temp_directory_path() / "fuzz-catalog-editor.package";
-#else
-    return std::filesystem::temp_directory_path() / ("fuzz-catalog-editor-" + std::to_string(::getpid()) + ".package");
-#endif
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::filesystem::path file = scratchFile();
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    static const fuzz::ScratchFile scratch("fuzz-catalog-editor");
+    const std::filesystem::path& file = scratch.write(data, size);
     ObjectEditor editor;
     try {
         if (editor.load(file) != ObjectEditor::LoadResult::Loaded || !editor.hasTextList())

@@ -2,6 +2,7 @@
 // never throw for bad package bytes (only a missing codec library may escape),
 // never read outside the file, and give a reason for every package it calls broken.
 #include "app/health/core/PackageRecord.h"
+#include "fuzz/common/ScratchFile.h"
 #include "package/base/ErrorTrap.h"
 
 #include <cstddef>
@@ -12,42 +13,14 @@
 #include <string>
 #include <system_error>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 using namespace varnick;
-
-namespace {
-
-const std::filesystem::path& scratchFile()
-{
-#ifdef _WIN32
-    static const std::filesystem::path file = std::filesystem::temp_directory_path() / "fuzz-package-health.package";
-#else
-    static const std::filesystem::path file
-        = std::filesystem::temp_directory_path() / ("fuzz-package-health-" + std::to_string(::getpid()) + ".package");
-#endif
-    static const struct Cleanup {
-        ~Cleanup()
-        {
-            std::error_code error;
-            std::filesystem::remove(file, error);
-        }
-    } cleanup;
-    return file;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    {
-        std::ofstream out(scratchFile(), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    static const fuzz::ScratchFile scratch("fuzz-package-health");
+    scratch.write(data, size);
     try {
-        const health::PackageRecord record = health::inspectPackage(scratchFile(), static_cast<std::int64_t>(size));
+        const health::PackageRecord record = health::inspectPackage(scratch.path(), static_cast<std::int64_t>(size));
         if ((record.Kind == health::PackageKind::Broken) == record.Error.empty())
             std::abort();
     } catch (const Failure& failure) {

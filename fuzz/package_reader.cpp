@@ -3,6 +3,7 @@
 // Failure, never read outside their input; reading the same bytes from a file
 // must give the same result as reading them from memory; and whatever the
 // whole reader accepts must survive a write and a second read unchanged.
+#include "fuzz/common/ScratchFile.h"
 #include "package/PackageReader.h"
 #include "package/PackageWriter.h"
 #include "package/base/ErrorTrap.h"
@@ -16,32 +17,9 @@
 #include <string>
 #include <system_error>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 using namespace varnick;
 
 namespace {
-
-const std::filesystem::path& scratchFile()
-{
-#ifdef _WIN32
-    static const std::filesystem::path file = std::filesystem::temp_directory_path() / "fuzz-package-reader.package";
-#else
-    static const std::filesystem::path file
-        = std::filesystem::temp_directory_path() / ("fuzz-package-reader-" + std::to_string(::getpid()) + ".package");
-#endif
-    // Removed again when the fuzzer ends.
-    static const struct Cleanup {
-        ~Cleanup()
-        {
-            std::error_code error;
-            std::filesystem::remove(file, error);
-        }
-    } cleanup;
-    return file;
-}
 
 template <typename Read> auto attempt(Read read) -> std::optional<decltype(read())>
 {
@@ -80,13 +58,11 @@ bool sameFiles(const PackageFile& a, const PackageFile& b)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const ByteView bytes(reinterpret_cast<const char*>(data), size);
-    {
-        std::ofstream out(scratchFile(), std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
+    static const fuzz::ScratchFile scratch("fuzz-package-reader");
+    scratch.write(data, size);
 
     const auto index = attempt([&] { return parsePackageIndex(bytes); });
-    const auto indexFromFile = attempt([&] { return readPackageIndex(scratchFile()); });
+    const auto indexFromFile = attempt([&] { return readPackageIndex(scratch.path()); });
     if (index.has_value() != indexFromFile.has_value())
         std::abort();
     if (index) {
@@ -96,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const auto pkg = attempt([&] { return parsePackage(bytes); });
-    const auto pkgFromFile = attempt([&] { return readPackage(scratchFile()); });
+    const auto pkgFromFile = attempt([&] { return readPackage(scratch.path()); });
     if (pkg.has_value() != pkgFromFile.has_value())
         std::abort();
     if (!pkg)

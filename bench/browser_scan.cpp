@@ -11,6 +11,7 @@
 // The window decodes the thumbnail pictures with Qt on top of figure 2; this
 // program has no Qt and measures the reading only.
 // Usage: bench_browser_scan [--packages N] [--large N] [--rounds R] [--folder DIR] [--keep]
+#include "bench/common/Baselines.h"
 #include "bench/common/SyntheticPackages.h"
 
 #include "app/browser/core/ObjectSummary.h"
@@ -44,6 +45,7 @@
 #endif
 
 using namespace varnick;
+using namespace varnick::bench;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -56,43 +58,11 @@ struct Options {
     bool keep = false;
 };
 
-std::int32_t int32At(const char* bytes)
-{
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
-    return static_cast<std::int32_t>(
-        std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24);
-}
-
 double seconds(const std::function<void()>& fn)
 {
     const auto start = Clock::now();
     fn();
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// The bare index loop of bench_package_index: open, read the header, read the index range, close.
-std::uint64_t bareIndexRead(const std::filesystem::path& file, std::vector<char>& buffer)
-{
-    char header[96];
-    RawFile raw(file, RawFile::Mode::Read);
-    raw.readAt(0, header, sizeof header);
-    const std::int32_t count = int32At(header + 36);
-    const std::size_t bytes = static_cast<std::size_t>(count) * (int32At(header + 60) == 2 ? 24 : 20);
-    if (buffer.size() < bytes)
-        buffer.resize(bytes);
-    raw.readAt(int32At(header + 40), buffer.data(), bytes);
-    raw.close();
-    return static_cast<std::uint64_t>(count) + static_cast<unsigned char>(buffer[0]);
-}
-
-std::uint64_t wholeRead(const std::filesystem::path& file)
-{
-    RawFile raw(file, RawFile::Mode::Read);
-    const std::int64_t size = raw.size();
-    const auto buffer = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
-    raw.readAt(0, buffer.get(), static_cast<std::size_t>(size));
-    raw.close();
-    return static_cast<std::uint64_t>(size) + static_cast<unsigned char>(buffer[static_cast<std::size_t>(size / 2)]);
 }
 
 ByteString catalogText(const std::string& name)
@@ -140,17 +110,6 @@ std::vector<std::filesystem::path> writePage(const std::filesystem::path& folder
     cache = folder / "ObjectThumbnails.package";
     writePackage(thumbnails, cache);
     return files;
-}
-
-long peakResidentKilobytes()
-{
-#ifndef _WIN32
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-#else
-    return -1;
-#endif
 }
 
 Options parseOptions(int argc, char** argv)
@@ -244,7 +203,7 @@ int main(int argc, char** argv)
     };
     const auto raw = [&] {
         for (const auto& file : page)
-            checksum += wholeRead(file);
+            checksum += plainWholeRead(file);
     };
     drawPage();
     raw();
@@ -265,7 +224,7 @@ int main(int argc, char** argv)
     const std::filesystem::path largeFolder = options.folder / "large";
     if (options.large > 0)
         bench::writeSyntheticPackages(largeFolder, options.large, { 3, 100, 300, 5 });
-    const long before = peakResidentKilobytes();
+    const long before = (peakResidentBytes() / 1024);
     double firstPage = -1;
     std::vector<std::string> found;
     const auto start = Clock::now();
@@ -283,7 +242,7 @@ int main(int argc, char** argv)
     std::printf("  first page read after                    %8.1f ms\n", firstPage * 1e3);
     std::printf("  scan ended after                         %8.1f ms\n", whole * 1e3);
     std::printf("  peak resident memory                     %8.1f MB (before the scan %.1f MB; goal: below 100)\n",
-        static_cast<double>(peakResidentKilobytes()) / 1024.0, static_cast<double>(before) / 1024.0);
+        static_cast<double>((peakResidentBytes() / 1024)) / 1024.0, static_cast<double>(before) / 1024.0);
     std::printf("\n(checksum %llu)\n", static_cast<unsigned long long>(checksum));
 
     if (!options.keep) {

@@ -6,6 +6,7 @@
 //   2. gsOpenPackageFile on a 300 MB package against a plain read of the whole
 //      file (goal: ratio at most 1.5).
 // Usage: bench_package_index [--packages N] [--megabytes M] [--rounds R] [--folder DIR] [--keep]
+#include "bench/common/Baselines.h"
 #include "bench/common/SyntheticPackages.h"
 
 #include "package/PackageReader.h"
@@ -33,6 +34,7 @@
 #endif
 
 using namespace varnick;
+using namespace varnick::bench;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -45,13 +47,6 @@ struct Options {
     bool keep = false;
 };
 
-std::int32_t int32At(const char* bytes)
-{
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
-    return static_cast<std::int32_t>(
-        std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24);
-}
-
 // Fastest of several rounds, in seconds; fn returns a checksum that keeps the work alive.
 double bestOf(int rounds, const std::function<std::uint64_t()>& fn, std::uint64_t& checksum)
 {
@@ -62,43 +57,6 @@ double bestOf(int rounds, const std::function<std::uint64_t()>& fn, std::uint64_
         best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
     }
     return best;
-}
-
-// The least a reader can do: open, read the header, read the index range, close.
-std::uint64_t bareIndexRead(const std::filesystem::path& file, std::vector<char>& buffer)
-{
-    char header[96];
-#ifdef _WIN32
-    RawFile raw(file, RawFile::Mode::Read);
-    raw.readAt(0, header, sizeof header);
-#else
-    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0 || ::pread(descriptor, header, sizeof header, 0) != static_cast<ssize_t>(sizeof header))
-        std::abort();
-#endif
-    const std::int32_t count = int32At(header + 36);
-    const std::int32_t offset = int32At(header + 40);
-    const std::size_t bytes = static_cast<std::size_t>(count) * (int32At(header + 60) == 2 ? 24 : 20);
-    if (buffer.size() < bytes)
-        buffer.resize(bytes);
-#ifdef _WIN32
-    raw.readAt(offset, buffer.data(), bytes);
-#else
-    if (::pread(descriptor, buffer.data(), bytes, offset) != static_cast<ssize_t>(bytes))
-        std::abort();
-    ::close(descriptor);
-#endif
-    return static_cast<std::uint64_t>(count) + static_cast<unsigned char>(buffer[0]);
-}
-
-std::uint64_t plainWholeRead(const std::filesystem::path& file)
-{
-    RawFile raw(file, RawFile::Mode::Read);
-    const std::int64_t size = raw.size();
-    const auto buffer = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
-    raw.readAt(0, buffer.get(), static_cast<std::size_t>(size));
-    raw.close();
-    return static_cast<std::uint64_t>(size) + static_cast<unsigned char>(buffer[static_cast<std::size_t>(size / 2)]);
 }
 
 Options parseOptions(int argc, char** argv)

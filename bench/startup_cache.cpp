@@ -7,6 +7,8 @@
 //
 //   bench_startup_cache [--count N] [--average-bytes B] [--folder DIR] [--keep] [--no-whole]
 
+#include "bench/common/SyntheticCache.h"
+
 #include "app/startup/GamePaths.h"
 #include "app/startup/StartupChecks.h"
 #include "app/startup/ThumbnailCache.h"
@@ -32,6 +34,7 @@
 
 namespace fs = std::filesystem;
 using namespace varnick;
+using namespace varnick::bench;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -68,66 +71,6 @@ std::int64_t residentBytes()
             return std::atoll(line.c_str() + 6) * 1024;
     }
     return 0;
-}
-
-void put32(std::string& out, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-// Streams a package of count catalog thumbnails (type AC2950C1, resource
-// identifiers 7Fxxxxxx) to file without holding it in memory:
-//   0   header (96 bytes: "DBPF", version 1.1, index 7.2, count/offset/size)
-//   96  the thumbnails back to back, 1000 to 2 x average - 1000 bytes each
-//   ... the index, 24 bytes per entry (type, group, instance, resource, offset, size)
-std::vector<std::uint32_t> writeCache(const fs::path& file, std::uint32_t count, std::uint32_t averageBytes)
-{
-    std::mt19937 random(20261207);
-    std::uniform_int_distribution<std::uint32_t> sizes(1000, 2 * averageBytes - 1000);
-    std::vector<std::uint32_t> resourceIds;
-    std::string index;
-    index.reserve(static_cast<std::size_t>(count) * 24);
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(std::string(96, '\0').data(), 96);
-    std::uint64_t offset = 96;
-    std::string thumbnail;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint32_t size = count == 0 ? 0 : sizes(random);
-        thumbnail.assign(size, static_cast<char>(i & 0xFF));
-        thumbnail[0] = '\xFF';
-        thumbnail[1] = '\xD8';
-        out.write(thumbnail.data(), static_cast<std::streamsize>(size));
-        const std::uint32_t resource = 0x7F000000u | ((i * 2654435761u) >> 8);
-        resourceIds.push_back(resource);
-        put32(index, 0xAC2950C1u);
-        put32(index, 0);
-        put32(index, i + 1);
-        put32(index, resource);
-        put32(index, static_cast<std::uint32_t>(offset));
-        put32(index, size);
-        offset += size;
-    }
-    out.write(index.data(), static_cast<std::streamsize>(index.size()));
-    std::string header;
-    put32(header, 0x46504244u); // "DBPF"
-    put32(header, 1);
-    put32(header, 1);
-    header.append(20, '\0');
-    put32(header, 7);
-    put32(header, count);
-    put32(header, static_cast<std::uint32_t>(offset));
-    put32(header, static_cast<std::uint32_t>(index.size()));
-    header.append(12, '\0');
-    put32(header, 2);
-    header.append(32, '\0');
-    out.seekp(0);
-    out.write(header.data(), static_cast<std::streamsize>(header.size()));
-    if (!out.flush()) {
-        std::fprintf(stderr, "cannot write %s\n", pathToUtf8(file).c_str());
-        std::exit(2);
-    }
-    return resourceIds;
 }
 
 // A machine as the start-up checks see it, with its own cache file.
@@ -231,9 +174,10 @@ int main(int argc, char** argv)
     fs::remove_all(folder);
     const Machine empty(folder / "empty");
     const Machine large(folder / "large");
-    writeCache(empty.cache(), 0, options.averageBytes);
+    writeSyntheticThumbnailCache(empty.cache(), 0, options.averageBytes);
     const auto generateStart = Clock::now();
-    const std::vector<std::uint32_t> ids = writeCache(large.cache(), options.count, options.averageBytes);
+    const std::vector<std::uint32_t> ids
+        = writeSyntheticThumbnailCache(large.cache(), options.count, options.averageBytes);
     const double generateSeconds = std::chrono::duration<double>(Clock::now() - generateStart).count();
     const std::int64_t fileBytes = static_cast<std::int64_t>(fs::file_size(large.cache()));
     const std::int64_t indexBytes = static_cast<std::int64_t>(options.count) * 24;

@@ -7,6 +7,9 @@
 //
 //   bench_thumbnail_purge [--count N] [--average-bytes B] [--folder DIR] [--rounds R]
 
+#include "bench/common/Baselines.h"
+#include "bench/common/SyntheticCache.h"
+
 #include "app/recolors/core/ThumbnailPurge.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
@@ -31,82 +34,10 @@
 
 namespace fs = std::filesystem;
 using namespace varnick;
+using namespace varnick::bench;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-void put32(std::string& out, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-std::uint32_t resourceOf(std::uint32_t i)
-{
-    return 0x7F000000u | ((i * 2654435761u) >> 8);
-}
-
-// Streams a cache of count thumbnails (every ninth one stored with a
-// compression header and listed in the directory of compressed files) and the
-// directory, without holding the file in memory:
-//   0   header (96 bytes, index 7.2)   96  resources   ...  index (24 bytes per entry)
-void writeCache(const fs::path& file, std::uint32_t count, std::uint32_t averageBytes)
-{
-    std::mt19937 random(20261207);
-    std::uniform_int_distribution<std::uint32_t> sizes(1000, 2 * averageBytes - 1000);
-    std::string index;
-    std::string directory;
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(std::string(96, '\0').data(), 96);
-    std::uint64_t offset = 96;
-    std::string thumbnail;
-    std::uint32_t entries = 0;
-    const auto add = [&](std::uint32_t type, std::uint32_t group, std::uint32_t instance, std::uint32_t resource,
-                         const std::string& data) {
-        out.write(data.data(), static_cast<std::streamsize>(data.size()));
-        put32(index, type);
-        put32(index, group);
-        put32(index, instance);
-        put32(index, resource);
-        put32(index, static_cast<std::uint32_t>(offset));
-        put32(index, static_cast<std::uint32_t>(data.size()));
-        offset += data.size();
-        ++entries;
-    };
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint32_t size = sizes(random);
-        thumbnail.assign(size, static_cast<char>(i & 0xFF));
-        if (i % 9 == 4) {
-            thumbnail[4] = '\x10';
-            thumbnail[5] = '\xFB';
-            put32(directory, 0xAC2950C1u);
-            put32(directory, 0xFFFFFFFFu);
-            put32(directory, i + 1);
-            put32(directory, resourceOf(i));
-            put32(directory, size + 100);
-        }
-        add(0xAC2950C1u, 0xFFFFFFFFu, i + 1, resourceOf(i), thumbnail);
-    }
-    add(0xE86B1EEFu, 0xE86B1EEFu, 0x286B1F03u, 0, directory);
-    out.write(index.data(), static_cast<std::streamsize>(index.size()));
-    std::string header = "DBPF";
-    put32(header, 1);
-    put32(header, 1);
-    header.append(20, '\0');
-    put32(header, 7);
-    put32(header, entries);
-    put32(header, static_cast<std::uint32_t>(offset));
-    put32(header, static_cast<std::uint32_t>(index.size()));
-    header.append(12, '\0');
-    put32(header, 2);
-    header.append(32, '\0');
-    out.seekp(0);
-    out.write(header.data(), static_cast<std::streamsize>(header.size()));
-    if (!out.flush()) {
-        std::fprintf(stderr, "cannot write %s\n", pathToUtf8(file).c_str());
-        std::exit(2);
-    }
-}
 
 // A plain copy: the file read and written in the purge's chunk size, then made durable.
 void plainCopy(const fs::path& from, const fs::path& to)
@@ -124,22 +55,6 @@ void plainCopy(const fs::path& from, const fs::path& to)
     }
     target.flushToDisk();
     target.close();
-}
-
-// Peak resident memory of the process so far, in bytes; 0 where it cannot be asked.
-std::int64_t peakResident()
-{
-#ifndef _WIN32
-    struct rusage usage { };
-    getrusage(RUSAGE_SELF, &usage);
-#if defined(__APPLE__)
-    return static_cast<std::int64_t>(usage.ru_maxrss);
-#else
-    return static_cast<std::int64_t>(usage.ru_maxrss) * 1024;
-#endif
-#else
-    return 0;
-#endif
 }
 
 // Lets the disk finish the write-back of earlier rounds, so that each timing
@@ -191,14 +106,14 @@ int main(int argc, char** argv)
     const fs::path data = folder / "The Sims 2";
     const fs::path cache = data / "Thumbnails" / "ObjectThumbnails.package";
     fs::create_directories(cache.parent_path());
-    writeCache(cache, count, averageBytes);
+    writeSyntheticThumbnailCache(cache, count, averageBytes, { 0xFFFFFFFFu, false, 9 });
     const std::int64_t fileBytes = static_cast<std::int64_t>(fs::file_size(cache));
     const std::int64_t indexBytes = static_cast<std::int64_t>(count + 1) * 24;
     std::printf("cache: %u thumbnails, %.1f MB on disk (index %.2f MB)\n", count, mb(fileBytes), mb(indexBytes));
 
     PurgeOptions options;
     options.backupFolder = folder / "backups";
-    const std::int64_t residentBefore = peakResident();
+    const std::int64_t residentBefore = peakResidentBytes();
     std::vector<double> purgeTimes;
     std::vector<double> copyTimes;
     std::int64_t removed = 0;
@@ -209,7 +124,8 @@ int main(int argc, char** argv)
             = (count / 2 + static_cast<std::uint32_t>(round)) % std::max<std::uint32_t>(1, count);
         ByteString stored(4, '\0');
         for (int b = 0; b < 4; ++b)
-            stored[static_cast<std::size_t>(b)] = static_cast<char>((resourceOf(victim) >> (8 * b)) & 0xFF);
+            stored[static_cast<std::size_t>(b)]
+                = static_cast<char>((syntheticThumbnailResource(victim) >> (8 * b)) & 0xFF);
 
         settle();
         auto start = Clock::now();
@@ -221,7 +137,7 @@ int main(int argc, char** argv)
             return 1;
         }
         removed += result.caches[0].resourcesRemoved;
-        residentAfterPurges = peakResident();
+        residentAfterPurges = peakResidentBytes();
 
         settle();
         start = Clock::now();

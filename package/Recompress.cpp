@@ -9,10 +9,9 @@
 #include "package/PackageReader.h"
 #include "package/PackageWriter.h"
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
-#include "package/base/RawFile.h"
+#include "package/base/WholeFile.h"
 
 #include <algorithm>
 #include <mutex>
@@ -60,35 +59,6 @@ ByteString contentsOf(const PackageResource& resource, std::size_t position)
             throw;
         throw Failure(ErrorCode::DamagedCompression,
             "The compressed " + describeResource(resource, position) + " is damaged and cannot be decompressed");
-    }
-}
-
-ByteString readFileBytes(const fs::path& file)
-{
-    RawFile in(file, RawFile::Mode::Read);
-    const std::int64_t size = in.size();
-    if (size > 0x7FFFFFFF)
-        throw Failure(ErrorCode::ResourceTooLarge, "The file is larger than 2 GiB");
-    ByteString bytes(static_cast<std::size_t>(size), '\0');
-    in.readAt(0, bytes.data(), bytes.size());
-    in.close();
-    return bytes;
-}
-
-void writeReplacing(const fs::path& target, ByteView bytes)
-{
-    const fs::path scratch = scratchPathBeside(target);
-    try {
-        {
-            RawFile out(scratch, RawFile::Mode::CreateTruncate);
-            out.writeAt(0, bytes.data(), bytes.size());
-            out.close();
-        }
-        replaceFileAtomically(scratch, target);
-    } catch (...) {
-        std::error_code ignored;
-        fs::remove(scratch, ignored);
-        throw;
     }
 }
 
@@ -158,8 +128,7 @@ void rebuildCompressedDirectory(PackageFile& pkg)
         if (isCompressedDirectory(resource) || !isCompressedResource(resource.Data))
             continue;
         const ByteString contents = contentsOf(resource, i);
-        entries.push_back({ resource.TypeID, resource.GroupID, resource.InstanceID, resource.ResourceID,
-            static_cast<std::int32_t>(contents.size()) });
+        entries.push_back({ resource.key(), static_cast<std::int32_t>(contents.size()) });
     }
     std::vector<PackageResource> files;
     files.reserve(pkg.Files.size() + 1);
@@ -227,7 +196,7 @@ RecompressFileResult recompressFile(const fs::path& file, const RecompressOption
     RecompressFileResult result;
     result.File = file;
     try {
-        const ByteString original = readFileBytes(file);
+        const ByteString original = readWholeFile(file);
         result.BytesBefore = static_cast<std::int64_t>(original.size());
         result.BytesAfter = result.BytesBefore;
         const PackageFile before = parseLocked(original);
@@ -246,7 +215,7 @@ RecompressFileResult recompressFile(const fs::path& file, const RecompressOption
         if (result.Changed) {
             result.BytesAfter = static_cast<std::int64_t>(bytes.size());
             if (!options.DryRun)
-                writeReplacing(file, bytes);
+                writeWholeFile(file, bytes);
         }
     } catch (const std::bad_alloc&) {
         result

@@ -44,21 +44,6 @@ std::size_t utf8Length(unsigned char lead)
     return 1;
 }
 
-// Hidden entries are those a plain listing leaves out: the hidden and system
-// attributes on Windows, a leading dot elsewhere.
-bool isHiddenEntry(const fs::path& path)
-{
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return false;
-    return (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
-#else
-    const std::string name = pathToUtf8(path.filename());
-    return !name.empty() && name.front() == '.';
-#endif
-}
-
 bool lessIgnoringCase(const std::string& a, const std::string& b)
 {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -148,6 +133,19 @@ void killFile(const fs::path& path)
 }
 
 } // namespace
+
+bool isHiddenEntry(const fs::path& path)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    return (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+#else
+    const std::string name = pathToUtf8(path.filename());
+    return !name.empty() && name.front() == '.';
+#endif
+}
 
 bool matchesFilePattern(std::string_view name, std::string_view pattern)
 {

@@ -31,6 +31,10 @@ void gsKillFile(const std::filesystem::path& path);
 /// the whole text when there is none, "" when it ends in a separator.
 std::string gfstrGetFileName(std::string_view path);
 
+/// Whether a plain listing leaves the entry out: the hidden or system attribute
+/// on Windows, a leading dot in its name elsewhere. Never throws.
+bool isHiddenEntry(const std::filesystem::path& path);
+
 /// gfstrGetFileName without its extension (the part before the last '.').
 std::string gfstrGetFileTitle(std::string_view path);
 

@@ -130,15 +130,7 @@ bool purgeObjectThumbnails(QWidget* owner, const QString& objectFile)
                 owner, QStringLiteral("EXTREMELY BAD ERROR"), text::fromUtf8(corrupt->corruptMessage()));
             return;
         }
-        if (result.failure) {
-            for (const CachePurge& cache : result.caches) {
-                if (cache.outcome == CacheOutcome::Failed) {
-                    const FileNameContext context(pathToUtf8(cache.file));
-                    std::rethrow_exception(result.failure);
-                }
-            }
-            std::rethrow_exception(result.failure);
-        }
+        result.rethrowFailure();
         if (result.cancelled()) {
             MessageBox::show(owner, QMessageBox::Information, QStringLiteral("OPERATION CANCELLED"),
                 QStringLiteral("The purge was cancelled.") + cacheNotes(result));

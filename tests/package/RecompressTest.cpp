@@ -7,8 +7,8 @@
 #include "package/base/Folders.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
-#include "tools/common/PackageBuilder.h"
 #include "tests/support/TestData.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -74,8 +74,7 @@ void expectTrueDirectory(const PackageFile& pkg)
             ++directories;
             directory = &resource;
         } else if (isCompressedResource(resource.Data)) {
-            expected.push_back({ resource.TypeID, resource.GroupID, resource.InstanceID, resource.ResourceID,
-                static_cast<std::int32_t>(decompressResource(resource.Data).size()) });
+            expected.push_back({ resource.key(), static_cast<std::int32_t>(decompressResource(resource.Data).size()) });
         }
     }
     ASSERT_EQ(directories, expected.empty() ? 0u : 1u);

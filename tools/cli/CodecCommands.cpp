@@ -3,7 +3,7 @@
 // OUT and moved over it only when the work has succeeded, so bad input leaves
 // no output file behind. recompress: packages stored with every resource
 // compressed that shrinks, each package replaced atomically, on all cores.
-#include "tools/cli/CliFiles.h"
+#include "package/base/WholeFile.h"
 #include "tools/cli/Commands.h"
 
 #include "package/CompressedResource.h"

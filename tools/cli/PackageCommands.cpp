@@ -1,6 +1,6 @@
 // Package commands: index (header and index as JSON), extract (one resource's
 // bytes), rewrite (load whole and write with the package writer).
-#include "tools/cli/CliFiles.h"
+#include "package/base/WholeFile.h"
 #include "tools/cli/Commands.h"
 
 #include "package/BinarySupport.h"

@@ -48,15 +48,7 @@ void purgeThumbnails(const PurgeArguments& arguments)
         std::fprintf(stderr, "%s\n", message.c_str());
         std::exit(1);
     }
-    if (result.failure) {
-        for (const CachePurge& cache : result.caches) {
-            if (cache.outcome == CacheOutcome::Failed) {
-                const FileNameContext context(pathToUtf8(cache.file));
-                std::rethrow_exception(result.failure);
-            }
-        }
-        std::rethrow_exception(result.failure);
-    }
+    result.rethrowFailure();
 }
 
 } // namespace

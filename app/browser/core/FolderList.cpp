@@ -1,35 +1,12 @@
 #include "app/browser/core/FolderList.h"
 
+#include "app/platform/Utility.h"
 #include "package/base/Paths.h"
 
 #include <algorithm>
 #include <system_error>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
-
 namespace varnick::browser {
-
-namespace {
-
-// Hidden and system entries are left out of listings, as the platform's own
-// listing with the default attribute filter does. Elsewhere a leading dot hides.
-bool isHiddenEntry(const std::filesystem::directory_entry& entry)
-{
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesW(entry.path().c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
-#else
-    const std::string name = pathToUtf8(entry.path().filename());
-    return !name.empty() && name.front() == '.';
-#endif
-}
-
-} // namespace
 
 std::vector<std::string> listDataFolders(const std::filesystem::path& root, std::string_view rootElement)
 {
@@ -47,7 +24,7 @@ std::vector<std::string> listDataFolders(const std::filesystem::path& root, std:
                 break;
             const auto& entry = *it;
             std::error_code kindError;
-            if (entry.is_symlink(kindError) || !entry.is_directory(kindError) || isHiddenEntry(entry))
+            if (entry.is_symlink(kindError) || !entry.is_directory(kindError) || isHiddenEntry(entry.path()))
                 continue;
             folders.push_back(folders[i] + "\\" + pathToUtf8(entry.path().filename()));
         }

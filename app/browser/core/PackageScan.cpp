@@ -1,5 +1,6 @@
 #include "app/browser/core/PackageScan.h"
 
+#include "app/platform/Utility.h"
 #include "package/Classification.h"
 #include "package/PackageReader.h"
 #include "package/base/ErrorTrap.h"
@@ -9,13 +10,6 @@
 #include <chrono>
 #include <new>
 #include <system_error>
-
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
 
 namespace varnick::browser {
 
@@ -85,15 +79,7 @@ bool isPackageName(std::string_view name)
 bool isNormalFile(const std::filesystem::directory_entry& entry)
 {
     std::error_code error;
-    if (entry.is_symlink(error) || !entry.is_regular_file(error))
-        return false;
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesW(entry.path().c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
-#else
-    const std::string name = pathToUtf8(entry.path().filename());
-    return !name.empty() && name.front() != '.';
-#endif
+    return !entry.is_symlink(error) && entry.is_regular_file(error) && !isHiddenEntry(entry.path());
 }
 
 } // namespace

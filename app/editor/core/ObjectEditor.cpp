@@ -418,8 +418,7 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
         for (std::size_t r = 0; r < replaced.size(); ++r) {
             if (replaced[r].compressed && !listed[r]) {
                 const PackageResource& file = pkg.Files[replaced[r].file];
-                kept.push_back({ file.TypeID, file.GroupID, file.InstanceID, file.ResourceID,
-                    static_cast<std::int32_t>(replaced[r].plainSize) });
+                kept.push_back({ file.key(), static_cast<std::int32_t>(replaced[r].plainSize) });
             }
         }
         if (!sameRecords(records, kept)) {

@@ -147,6 +147,19 @@ const CachePurge* PurgeResult::corrupt() const
     return nullptr;
 }
 
+void PurgeResult::rethrowFailure() const
+{
+    if (!failure)
+        return;
+    for (const CachePurge& cache : caches) {
+        if (cache.outcome == CacheOutcome::Failed) {
+            const FileNameContext context(pathToUtf8(cache.file));
+            std::rethrow_exception(failure);
+        }
+    }
+    std::rethrow_exception(failure);
+}
+
 bool PurgeResult::cancelled() const
 {
     return std::any_of(

@@ -70,6 +70,9 @@ struct PurgeResult {
     /// The first cache that stopped the purge as Corrupt, or nullptr.
     const CachePurge* corrupt() const;
     bool cancelled() const;
+    /// Rethrows failure (when there is one) with the failed cache's file name
+    /// in the error context, for the caller's trap; returns when there is none.
+    void rethrowFailure() const;
 };
 
 /// Progress over all the bytes to be written (both caches); called from the working thread.

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-namespace varnick::cli {
+namespace varnick {
 
 /// The whole of a file (at most 2 GiB). Throws Failure naming the file.
 ByteString readWholeFile(const std::filesystem::path& file);
@@ -13,4 +13,4 @@ ByteString readWholeFile(const std::filesystem::path& file);
 /// target only once complete, so a failure leaves no half-written output.
 void writeWholeFile(const std::filesystem::path& target, ByteView bytes);
 
-} // namespace varnick::cli
+} // namespace varnick

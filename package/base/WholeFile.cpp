@@ -1,4 +1,4 @@
-#include "tools/cli/CliFiles.h"
+#include "package/base/WholeFile.h"
 
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileReplace.h"
@@ -11,7 +11,7 @@
 
 namespace fs = std::filesystem;
 
-namespace varnick::cli {
+namespace varnick {
 
 ByteString readWholeFile(const fs::path& file)
 {
@@ -44,4 +44,4 @@ void writeWholeFile(const fs::path& target, ByteView bytes)
     }
 }
 
-} // namespace varnick::cli
+} // namespace varnick

@@ -1,0 +1,23 @@
+#pragma once
+
+// The baselines the benchmarks measure against in the same run, and the
+// memory figure they print, in one place so that every ratio is to the same loop.
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace varnick::bench {
+
+/// The least a package reader can do: open, read the 96 header bytes and the
+/// index range, close. Returns a checksum that keeps the work alive; aborts on
+/// a file that is not a package (the benchmarks make their own files).
+std::uint64_t bareIndexRead(const std::filesystem::path& file, std::vector<char>& buffer);
+
+/// A plain read of the whole file; returns a checksum.
+std::uint64_t plainWholeRead(const std::filesystem::path& file);
+
+/// Peak resident memory of the process so far, in bytes; 0 where it cannot be asked.
+std::int64_t peakResidentBytes();
+
+} // namespace varnick::bench

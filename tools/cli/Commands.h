@@ -10,6 +10,7 @@ void addPackageCommands(CLI::App& app); // index, extract, rewrite
 void addCodecCommands(CLI::App& app); // decompress, compress, recompress
 void addObjectCommands(CLI::App& app); // object, properties, crc24
 void addPurgeCommands(CLI::App& app); // purge-thumbnails
+void addRecolorCommands(CLI::App& app); // recolors, texture, move, delete
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
 void addHealthCommands(CLI::App& app); // health
 #endif

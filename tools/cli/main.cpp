@@ -63,6 +63,7 @@ int main(int argc, char** argv)
     varnick::cli::addCodecCommands(app);
     varnick::cli::addObjectCommands(app);
     varnick::cli::addPurgeCommands(app);
+    varnick::cli::addRecolorCommands(app);
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
     varnick::cli::addHealthCommands(app);
 #endif

@@ -13,7 +13,7 @@
 //      varied data, with identical output.
 // The real resources are found in --realdata DIR, else $VARNICK_REALDATA, else
 // ../shared/realdata beside the source tree; without them part (a) is skipped.
-// Usage: bench_codec [--realdata DIR] [--seconds S]
+// Usage: bench_codec [--realdata DIR] [--seconds S] [--only decoder|levels|encoder]
 #include "support/Codec.h"
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
@@ -460,12 +460,15 @@ void benchEncoder(const Exports& exports)
 int main(int argc, char** argv)
 {
     fs::path realdata;
+    std::string only;
     for (int k = 1; k + 1 < argc; k += 2) {
         const std::string option = argv[k];
         if (option == "--realdata")
             realdata = pathFromUtf8(argv[k + 1]);
         else if (option == "--seconds")
             gSeconds = std::max(0.04, std::atof(argv[k + 1]));
+        else if (option == "--only")
+            only = argv[k + 1];
     }
     const Exports exports = loadExports();
 
@@ -508,8 +511,11 @@ int main(int argc, char** argv)
             emitCopy(stored, nullptr, 0, 100000, 1028);
         cases.push_back(caseOf("worst: far 1028-byte copies", std::move(stored)));
     }
-    benchDecoder(exports, cases);
-    benchLevels(inputs);
-    benchEncoder(exports);
+    if (only.empty() || only == "decoder")
+        benchDecoder(exports, cases);
+    if (only.empty() || only == "levels")
+        benchLevels(inputs);
+    if (only.empty() || only == "encoder")
+        benchEncoder(exports);
     return 0;
 }

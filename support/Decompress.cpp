@@ -204,10 +204,17 @@ DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput,
                 const unsigned b1 = ip[1];
                 const unsigned b2 = ip[2];
                 const unsigned b3 = ip[3];
-                const std::size_t plain = row.plain + ((b1 >> 6) & row.plainMask);
+                // The next step's position is computed from a and b1 alone
+                // (no table load on that chain of dependencies).
+                // Masks rather than conditions, which the compiler would
+                // turn back into branches: 00..7F is 2 bytes, 80..BF 3, C0..DF 4.
+                const unsigned high = a >> 7;
+                const unsigned fourBytes = high & (a >> 6) & 1;
+                const unsigned threeMask = 0u - (high & ~fourBytes);
+                const std::size_t codeLength = 2 + high + fourBytes;
+                const std::size_t plain = ((b1 >> 6) & threeMask) | (a & 3 & ~threeMask);
                 const std::size_t count = row.count + (b3 & row.countMask);
                 const std::size_t offset = row.offset + ((b1 & row.highMask) << row.highShift) + (b2 & row.lowMask);
-                const std::size_t codeLength = row.codeLength;
                 if (plain + count > static_cast<std::size_t>(opLimit - op))
                     break;
                 // 0 to 3 literal bytes, written as 4; the copy overwrites the extra.

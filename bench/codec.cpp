@@ -540,7 +540,7 @@ int main(int argc, char** argv)
     std::vector<Case> cases;
     for (Case& real : realResources(findRealData(realdata))) {
         if (real.stored.size() > 1)
-            inputs.push_back({ "real resources", real.plain });
+            inputs.push_back({ real.stored.size() > 5 ? "real: all" : "real: five largest", real.plain });
         cases.push_back(std::move(real));
     }
     for (const Input& input : inputs) {

@@ -219,10 +219,12 @@ public:
         // its share of the run's code byte.
         constexpr std::uint32_t kByte = 112;
         constexpr std::uint32_t kLiteralPrice[kStates] = { kByte, kByte, kByte, 2 * kByte, kByte + 1 };
-        std::vector<std::uint32_t> price((kStretch + 1) * kStates);
-        std::vector<std::uint8_t> previousState((kStretch + 1) * kStates);
-        std::vector<std::uint16_t> copyCount(kStretch + 1);
-        std::vector<std::uint32_t> copyOffset(kStretch + 1);
+        // Sized to the input, so that small resources do not pay for a whole stretch.
+        const std::size_t longest = std::min(kStretch, mSize);
+        std::vector<std::uint32_t> price((longest + 1) * kStates);
+        std::vector<std::uint8_t> previousState((longest + 1) * kStates);
+        std::vector<std::uint16_t> copyCount(longest + 1);
+        std::vector<std::uint32_t> copyOffset(longest + 1);
         std::vector<Match> found;
         std::vector<Match> path; // count 1 for a literal
         std::size_t literalStart = 0;

@@ -5,15 +5,19 @@
 // the stream could produce that much, and grows only when the stream proves
 // the header wrong.
 //
-// Most steps run on a fast path that needs no bounds checks at all but the
-// copy's reach: it is taken only while the input holds the longest possible
-// step and the output has room for the largest, so literals and copies go in
-// 8- and 16-byte chunks into the output's slack. Copies whose offset is
-// shorter than a chunk write their period out once and copy the rest from a
-// whole number of periods back. Near either end the checked path takes over.
+// Most steps run on a fast path that checks, once per step, only that the
+// output has room for the whole step and that a copy starts inside the output
+// (the loop runs while the input holds the longest copy code; a literal run
+// checks its own reach). The three copy families are decoded through one
+// table row per control byte, so the unpredictable mix of short copies in real
+// streams costs no branch on the family; literals and copies go in 16-byte
+// chunks into the output's slack. Copies whose offset is shorter than a chunk
+// write their period out once and copy the rest from a whole number of
+// periods back. Near either end the checked path takes over.
 #include "support/Codec.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <new>
 
@@ -60,11 +64,44 @@ std::size_t initialCapacity(std::span<const std::uint8_t> stored, std::size_t ma
 
 namespace {
 
-// Input and output room that lets a step run without checks: the longest code
-// (4 bytes) with the longest literal run read in 16-byte chunks, and the
-// largest output of one step (3 literal bytes and a 1028-byte copy).
-constexpr std::size_t kFastInput = 4 + 112 + 16;
-constexpr std::size_t kFastOutput = 3 + 1028;
+// Input that lets a copy step run without checks: its longest code (4 bytes)
+// and its 0 to 3 literal bytes, read as 4.
+constexpr std::size_t kFastInput = 4 + 4;
+
+// How a control byte below 0xE0 spells its copy: plain = plain + (b1 >> 6 &
+// plainMask), count = count + (b3 & countMask), offset = offset + ((b1 &
+// highMask) << highShift) + (b2 & lowMask).
+struct CopyCode {
+    std::uint8_t codeLength;
+    std::uint8_t plain;
+    std::uint8_t plainMask;
+    std::uint8_t countMask;
+    std::uint8_t highMask;
+    std::uint8_t highShift;
+    std::uint8_t lowMask;
+    std::uint16_t count;
+    std::uint32_t offset;
+};
+
+constexpr std::array<CopyCode, 0xE0> makeCopyCodes()
+{
+    std::array<CopyCode, 0xE0> rows {};
+    for (unsigned a = 0; a < 0xE0; ++a) {
+        CopyCode& row = rows[a];
+        if (a < 0x80) {
+            row = { 2, static_cast<std::uint8_t>(a & 3), 0, 0, 0xFF, 0, 0,
+                static_cast<std::uint16_t>(((a >> 2) & 7) + 3), ((a & 0x60u) << 3) + 1 };
+        } else if (a < 0xC0) {
+            row = { 3, 0, 3, 0, 0x3F, 8, 0xFF, static_cast<std::uint16_t>((a & 0x3F) + 4), 1 };
+        } else {
+            row = { 4, static_cast<std::uint8_t>(a & 3), 0, 0xFF, 0xFF, 8, 0xFF,
+                static_cast<std::uint16_t>(((a & 0x0Cu) << 6) + 5), ((a & 0x10u) << 12) + 1 };
+        }
+    }
+    return rows;
+}
+
+constexpr std::array<CopyCode, 0xE0> kCopyCodes = makeCopyCodes();
 
 // For a period p below 16: the smallest multiple of p that is at least 8, and at least 16.
 constexpr std::uint8_t kPeriodsOf8[16] = { 0, 8, 8, 9, 8, 10, 12, 14, 8, 9, 10, 11, 12, 13, 14, 15 };
@@ -83,6 +120,13 @@ inline void copyBack(std::uint8_t* out, std::size_t offset, std::size_t count)
     const std::uint8_t* from = out - offset;
     std::uint8_t* const end = out + count;
     if (offset >= 16) {
+        // Two chunks whatever the count: nearly every copy is done by them.
+        std::memcpy(out, from, 16);
+        std::memcpy(out + 16, from + 16, 16);
+        if (count <= 32)
+            return;
+        out += 32;
+        from += 32;
         do {
             std::memcpy(out, from, 16);
             out += 16;
@@ -127,52 +171,65 @@ DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput,
     length = 0;
 
     while (i < inSize) {
-        // Fast steps: while the input holds the longest step and the output
-        // has room for the largest, only a copy's reach needs checking.
-        const std::size_t outLimit = std::min(capacity, maxOutput);
-        while (inSize - i >= kFastInput && outLimit - len >= kFastOutput) {
+        // Fast steps: each checks only that the output has room for the whole
+        // step (the slack takes the chunks' overrun) and that the copy starts
+        // inside the output; the loop runs while the input holds a copy code
+        // with its literal bytes read as 4, and a literal run checks its own
+        // reach. Anything else falls to the checked step below.
+        if (inSize - i >= kFastInput) {
             const std::uint8_t* ip = in + i;
-            std::uint8_t* out = base + len;
-            const unsigned a = ip[0];
-            std::size_t plain;
-            std::size_t count;
-            std::size_t offset;
-            if (a < 0x80) {
-                plain = a & 3;
-                count = ((a >> 2) & 7) + 3;
-                offset = ((a & 0x60u) << 3) + ip[1] + 1;
-                ip += 2;
-            } else if (a < 0xC0) {
-                plain = ip[1] >> 6;
-                count = (a & 0x3F) + 4;
-                offset = ((ip[1] & 0x3Fu) << 8) + ip[2] + 1;
-                ip += 3;
-            } else if (a < 0xE0) {
-                plain = a & 3;
-                count = ((a & 0x0Cu) << 6) + ip[3] + 5;
-                offset = ((a & 0x10u) << 12) + (unsigned { ip[1] } << 8) + ip[2] + 1;
-                ip += 4;
-            } else if (a < 0xFC) {
-                plain = ((a & 0x1F) + 1) * 4;
-                ++ip;
-                for (std::size_t done = 0; done < plain; done += 16)
-                    std::memcpy(out + done, ip + done, 16);
-                i += 1 + plain;
-                len += plain;
-                continue;
-            } else {
-                break; // the stop code ends the stream on the checked path
+            const std::uint8_t* const ipEnd = in + inSize - kFastInput;
+            std::uint8_t* op = base + len;
+            std::uint8_t* const opLimit = base + std::min(capacity, maxOutput);
+            while (ip <= ipEnd) {
+                const unsigned a = ip[0];
+                if (a >= 0xE0) {
+                    if (a >= 0xFC)
+                        break; // the stop code ends the stream on the checked path
+                    const std::size_t plain = ((a & 0x1F) + 1) * 4;
+                    if (static_cast<std::size_t>(ipEnd - ip) + kFastInput < plain + 17
+                        || plain > static_cast<std::size_t>(opLimit - op))
+                        break;
+                    ++ip;
+                    for (std::size_t done = 0; done < plain; done += 16)
+                        std::memcpy(op + done, ip + done, 16);
+                    ip += plain;
+                    op += plain;
+                    continue;
+                }
+                // The three copy families through one table row per control
+                // byte, without branching on the family (the families
+                // alternate unpredictably in real streams).
+                const CopyCode& row = kCopyCodes[a];
+                const unsigned b1 = ip[1];
+                const unsigned b2 = ip[2];
+                const unsigned b3 = ip[3];
+                // The next step's position is computed from a and b1 alone
+                // (no table load on that chain of dependencies).
+                // Masks rather than conditions, which the compiler would
+                // turn back into branches: 00..7F is 2 bytes, 80..BF 3, C0..DF 4.
+                const unsigned high = a >> 7;
+                const unsigned fourBytes = high & (a >> 6) & 1;
+                const unsigned threeMask = 0u - (high & ~fourBytes);
+                const std::size_t codeLength = 2 + high + fourBytes;
+                const std::size_t plain = ((b1 >> 6) & threeMask) | (a & 3 & ~threeMask);
+                const std::size_t count = row.count + (b3 & row.countMask);
+                const std::size_t offset = row.offset + ((b1 & row.highMask) << row.highShift) + (b2 & row.lowMask);
+                if (plain + count > static_cast<std::size_t>(opLimit - op))
+                    break;
+                // 0 to 3 literal bytes, written as 4; the copy overwrites the extra.
+                std::memcpy(op, ip + codeLength, 4);
+                op += plain;
+                if (offset > static_cast<std::size_t>(op - base)) {
+                    position = static_cast<std::size_t>(ip - in);
+                    return DecodeStatus::OffsetBeforeStart;
+                }
+                copyBack(op, offset, count);
+                op += count;
+                ip += codeLength + plain;
             }
-            // 0 to 3 literal bytes, written as 4; the copy overwrites the extra.
-            std::memcpy(out, ip, 4);
-            const std::size_t written = len + plain;
-            if (offset > written) {
-                position = i;
-                return DecodeStatus::OffsetBeforeStart;
-            }
-            copyBack(out + plain, offset, count);
-            i = static_cast<std::size_t>(ip - in) + plain;
-            len = written + count;
+            i = static_cast<std::size_t>(ip - in);
+            len = static_cast<std::size_t>(op - base);
         }
         if (i >= inSize)
             break;

@@ -1,5 +1,6 @@
 #include "app/editor/frmEditObject.h"
 
+#include "app/editor/SaveSettings.h"
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/Utility.h"
@@ -12,6 +13,7 @@
 #include "package/Crc24.h"
 #include "package/base/ErrorTrap.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -267,6 +269,11 @@ frmEditObject::frmEditObject(QWidget* owner)
     buttons->addWidget(cmdInfo);
     buttons->addWidget(cmdClear);
     buttons->addStretch();
+    chkKeepCompressed = new QCheckBox(QStringLiteral("Keep saved resources compressed"), this);
+    chkKeepCompressed->setObjectName(QStringLiteral("chkKeepCompressed"));
+    chkKeepCompressed->setChecked(keepSavedResourcesCompressed());
+    connect(chkKeepCompressed, &QCheckBox::toggled, this, [](bool on) { setKeepSavedResourcesCompressed(on); });
+    buttons->addWidget(chkKeepCompressed);
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdQuit);
 
@@ -458,7 +465,7 @@ void frmEditObject::msSaveObject()
     ObjectEditor::SaveResult result = ObjectEditor::SaveResult::NothingChanged;
     const bool finished = trapped(kModule, "msSaveObject", [&] {
         FileNameContext context(text::toUtf8(LoadFileName));
-        result = mEditor.save(currentEdits());
+        result = mEditor.save(currentEdits(), saveOptionsFromSettings());
     });
     if (!finished)
         return;

@@ -9,6 +9,7 @@
 
 #include <array>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -101,6 +102,7 @@ private:
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdInfo = nullptr;
     QPushButton* cmdFocus = nullptr;
+    QCheckBox* chkKeepCompressed = nullptr; ///< the "Keep saved resources compressed" setting
 };
 
 } // namespace varnick

@@ -351,3 +351,70 @@ TEST_F(ObjectEditorTest, failedOrRefusedSavesLeaveThePackageAsItIs)
     EXPECT_EQ(editor.save(edits), ObjectEditor::SaveResult::ChangedOnDisk);
     EXPECT_EQ(readFileBytes(file), original + "x");
 }
+
+TEST_F(ObjectEditorTest, keepCompressedStoresReplacedResourcesCompressedWhereTheyWereAndListsExactlyThose)
+{
+    // A compressed definition, a plain text list, an untouched compressed
+    // resource and a directory that lists the two compressed ones (the
+    // definition with a stale size).
+    const ByteString texture(600, 'T');
+    const std::optional<ByteString> definition = kelvoraCompressLevel(object.definition.data(), 6);
+    const std::optional<ByteString> packedTexture = kelvoraCompressLevel(texture, 6);
+    ASSERT_TRUE(definition && packedTexture);
+    const auto record = [](const char* type, const char* group, const char* instance, std::uint32_t size) {
+        return storedId(type) + storedId(group) + storedId(instance) + storedId("00000000") + le32(size);
+    };
+    PackageBuilder builder;
+    builder.add("4F424A44", "7FD46CD0", "000041A7", "00000000", *definition);
+    builder.add("43545353", "7FD46CD0", "00000085", "00000000", textListBytes(object.entries));
+    builder.add("1C4A276C", "1C0532FA", "00000002", "00000000", *packedTexture);
+    builder.add("E86B1EEF", "E86B1EEF", "286B1F03", "00000000",
+        record("4F424A44", "7FD46CD0", "000041A7", 12) + record("1C4A276C", "1C0532FA", "00000002", 600));
+    const ByteString original = builder.build();
+
+    struct Saved {
+        PackageFile pkg;
+        std::vector<ByteString> decoded;
+    };
+    const auto saveWith = [&](bool keepCompressed) {
+        const auto file = dir.write(keepCompressed ? "on.package" : "off.package", original);
+        EXPECT_EQ(editor.load(file), ObjectEditor::LoadResult::Loaded);
+        ObjectEdits edits = editor.loadedEdits();
+        edits.Numbers[ObjectField::Price] = "123";
+        edits.Name = "Renamed chair";
+        SaveOptions options;
+        options.keepCompressed = keepCompressed;
+        EXPECT_EQ(editor.save(edits, options), ObjectEditor::SaveResult::Saved);
+        Saved saved { readPackage(file), {} };
+        // The directory lists exactly the resources stored compressed, with their decoded sizes.
+        const std::vector<DirectoryEntry> records = parseDirectory(saved.pkg.Files.at(3).Data, 2);
+        for (const PackageResource& resource : saved.pkg.Files) {
+            saved.decoded.push_back(decompressResource(resource.Data));
+            if (resource.TypeID == storedId("E86B1EEF"))
+                continue;
+            const auto listed = std::find_if(records.begin(), records.end(), [&](const DirectoryEntry& entry) {
+                return entry.TypeID == resource.TypeID && entry.InstanceID == resource.InstanceID;
+            });
+            EXPECT_EQ(listed != records.end(), isCompressedResource(resource.Data));
+            if (listed != records.end()) {
+                EXPECT_EQ(static_cast<std::size_t>(listed->Size), saved.decoded.back().size());
+            }
+        }
+        EXPECT_EQ(records.size(), keepCompressed ? 2u : 1u);
+        return saved;
+    };
+    const Saved on = saveWith(true);
+    const Saved off = saveWith(false);
+    // On: the definition compressed again; the text list stays plain as it was; off: both plain.
+    EXPECT_TRUE(isCompressedResource(on.pkg.Files[0].Data));
+    EXPECT_FALSE(isCompressedResource(on.pkg.Files[1].Data));
+    EXPECT_FALSE(isCompressedResource(off.pkg.Files[0].Data));
+    EXPECT_EQ(on.pkg.Files[2].Data, *packedTexture);
+    EXPECT_EQ(off.pkg.Files[2].Data, *packedTexture);
+    // Both hold the same decoded contents: the edits, and the rest as it was.
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(on.decoded[i], off.decoded[i]) << i;
+    EXPECT_EQ(u16At(on.decoded[0], 100), 123u);
+    EXPECT_EQ(on.decoded[2], texture);
+    EXPECT_NE(on.decoded[1].find("Renamed chair"), std::string::npos);
+}

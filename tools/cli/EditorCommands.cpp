@@ -6,6 +6,7 @@
 #include "app/editor/core/NumericFields.h"
 #include "app/editor/core/ObjectEditor.h"
 #include "package/ObjectDefinition.h"
+#include "package/Recompress.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
 
@@ -25,6 +26,7 @@ struct SetRequest {
     std::vector<std::string> fields;
     std::optional<std::string> name;
     std::optional<std::string> description;
+    bool keepCompressed = false;
 };
 
 [[noreturn]] void refuse(const std::string& why)
@@ -137,7 +139,9 @@ void setObject(const SetRequest& request)
     if (editor.load(pathFromUtf8(request.file)) != ObjectEditor::LoadResult::Loaded)
         throw Failure(ErrorCode::BadResource, editor.loadMessage());
     const ObjectEdits edits = editsOf(request, editor);
-    switch (editor.save(edits)) {
+    SaveOptions options;
+    options.keepCompressed = request.keepCompressed;
+    switch (editor.save(edits, options)) {
     case ObjectEditor::SaveResult::ChangedOnDisk:
         throw Failure(
             ErrorCode::FileReplaceFailed, "The package changed on disk while it was being saved; it was left as it is");
@@ -178,6 +182,12 @@ void addEditorCommands(CLI::App& app)
     set->add_option_function<std::string>(
         "--description", [request](const std::string& text) { request->description = text; },
         "catalog description (UTF-8)");
+    set->add_flag("--keep-compressed", request->keepCompressed,
+        "as the setting \"Keep saved resources compressed\": a replaced resource that was stored compressed is "
+        "stored compressed again (level "
+            + std::to_string(kDefaultRecompressLevel)
+            + ") when that makes it shorter, and the directory of compressed files lists it with its "
+              "uncompressed size (only when the package has one such directory)");
     set->callback([request] { setObject(*request); });
 }
 

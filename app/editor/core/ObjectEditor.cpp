@@ -7,9 +7,11 @@
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
 #include "package/PackageWriter.h"
+#include "package/Recompress.h"
 #include "package/TypeIds.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileReplace.h"
+#include "package/base/KelvoraBinding.h"
 #include "package/base/Utf8.h"
 
 #include <algorithm>
@@ -390,9 +392,14 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
         if (pkg.Files[i].TypeID == directoryType)
             directories.push_back(i);
     }
-    if (options.compressReplaced && directories.size() == 1) {
+    if ((options.keepCompressed || options.compressReplaced) && directories.size() == 1) {
         for (Replaced& r : replaced) {
-            if (std::optional<ByteString> packed = options.compressReplaced(pkg.Files[r.file].Data)) {
+            std::optional<ByteString> packed;
+            if (!options.keepCompressed)
+                packed = options.compressReplaced(pkg.Files[r.file].Data);
+            else if (isCompressedResource(mPackage.Files[r.file].Data))
+                packed = kelvoraCompressLevel(pkg.Files[r.file].Data, kDefaultRecompressLevel);
+            if (packed) {
                 pkg.Files[r.file].Data = std::move(*packed);
                 r.compressed = true;
             }

@@ -44,6 +44,12 @@ struct SaveOptions {
     /// Empty (the default): replaced resources are stored uncompressed. Only
     /// consulted when the package has one directory of compressed files to list them.
     std::function<std::optional<ByteString>(ByteView plain)> compressReplaced;
+    /// The "Keep saved resources compressed" setting: when true (and the
+    /// package has one directory of compressed files), each replaced resource
+    /// that the loaded package stored compressed is stored compressed again
+    /// (CompressLevel at kDefaultRecompressLevel) when that makes it shorter;
+    /// compressReplaced is then not asked. Off (the default): as compressReplaced says.
+    bool keepCompressed = false;
     /// Test seam: runs after the scratch file is complete, before it replaces
     /// the package; it may throw (a failure part way) or change the package file.
     std::function<void(const std::filesystem::path& scratch)> beforeReplace;

@@ -45,6 +45,8 @@ inline const QString LastDownloadsFolderSelected = QStringLiteral("Last Download
 inline const QString LastAlternateFolderSelected = QStringLiteral("Last Alternate Folder Selected");
 inline const QString TurnSelectionRectangleOff = QStringLiteral("Turn Selection Rectangle Off");
 inline const QString LastMoveDestination = QStringLiteral("Last Move Destination");
+/// "-1" (on) or "0"/absent (off): saves store replaced resources compressed where they were.
+inline const QString KeepSavedResourcesCompressed = QStringLiteral("Keep saved resources compressed");
 } // namespace SettingKey
 
 } // namespace varnick

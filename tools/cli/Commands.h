@@ -14,6 +14,6 @@ void addPurgeCommands(CLI::App& app); // purge-thumbnails
 void addHealthCommands(CLI::App& app); // health
 #endif
 void addBrowserCommands(CLI::App& app); // scan, folders
-void addEditorCommands(CLI::App& app); // set
+void addEditorCommands(CLI::App& app); // set, restore
 
 } // namespace varnick::cli

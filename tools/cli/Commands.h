@@ -15,6 +15,6 @@ void addRecolorCommands(CLI::App& app); // recolors, texture, move, delete
 void addHealthCommands(CLI::App& app); // health
 #endif
 void addBrowserCommands(CLI::App& app); // scan, folders
-void addEditorCommands(CLI::App& app); // set
+void addEditorCommands(CLI::App& app); // set, restore
 
 } // namespace varnick::cli

@@ -1,7 +1,10 @@
-// The catalog editor's command: set (change an object's catalog fields and
-// texts and save the package as the editor window's "Save Object" does).
+// The catalog editor's commands: set (change the catalog fields and texts of
+// one or several packages' objects and save them as the editor window's "Save
+// Object" and its batch mode do) and restore (put a package's original back).
 #include "tools/cli/Commands.h"
 
+#include "app/backups/core/BackupStore.h"
+#include "app/editor/core/BatchEdit.h"
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/editor/core/ObjectEditor.h"
@@ -22,8 +25,12 @@ namespace varnick::cli {
 namespace {
 
 struct SetRequest {
-    std::string file;
+    std::vector<std::string> files;
     std::vector<std::string> fields;
+    std::string backupFolder;
+    int generations = 1;
+    int keepDays = 30;
+    bool noBackup = false;
     std::optional<std::string> name;
     std::optional<std::string> description;
     bool keepCompressed = false;
@@ -75,9 +82,9 @@ std::uint16_t listSelection(CatalogList list, std::uint16_t value, std::uint16_t
     return selectionValue(entries, selectedByLoad(entries, value, isSingleSelection(list)));
 }
 
-ObjectEdits editsOf(const SetRequest& request, const ObjectEditor& editor)
+// Every option is checked before anything is written.
+std::map<ObjectField, std::string> fieldValues(const SetRequest& request)
 {
-    // Every option is checked before anything is written.
     std::map<ObjectField, std::string> values;
     for (const std::string& option : request.fields) {
         const std::size_t equals = option.find('=');
@@ -91,7 +98,12 @@ ObjectEdits editsOf(const SetRequest& request, const ObjectEditor& editor)
                 + "decimal number: " + value);
         values[info.Field] = value;
     }
+    return values;
+}
 
+ObjectEdits editsOf(
+    const SetRequest& request, const std::map<ObjectField, std::string>& values, const ObjectEditor& editor)
+{
     ObjectEdits edits;
     const ObjectEdits shown = editor.loadedEdits();
     std::uint16_t category[2]
@@ -132,21 +144,30 @@ ObjectEdits editsOf(const SetRequest& request, const ObjectEditor& editor)
     return edits;
 }
 
-void setObject(const SetRequest& request)
+BackupStore backupsOf(const SetRequest& request)
 {
-    FileNameContext context(request.file);
+    return BackupStore(request.backupFolder.empty() ? BackupStore::defaultFolder() : pathFromUtf8(request.backupFolder),
+        BackupPolicy { request.generations, request.keepDays });
+}
+
+void setObject(const SetRequest& request, const std::string& file, BackupStore* backups)
+{
+    FileNameContext context(file);
     ObjectEditor editor;
-    if (editor.load(pathFromUtf8(request.file)) != ObjectEditor::LoadResult::Loaded)
+    if (editor.load(pathFromUtf8(file)) != ObjectEditor::LoadResult::Loaded)
         throw Failure(ErrorCode::BadResource, editor.loadMessage());
-    const ObjectEdits edits = editsOf(request, editor);
+    const std::map<ObjectField, std::string> values = fieldValues(request);
+    const ObjectEdits edits = editsOf(request, values, editor);
     SaveOptions options;
     options.keepCompressed = request.keepCompressed;
+    if (backups)
+        options.keepPrevious = [backups](const std::filesystem::path& target) { backups->keep(target); };
     switch (editor.save(edits, options)) {
     case ObjectEditor::SaveResult::ChangedOnDisk:
         throw Failure(
             ErrorCode::FileReplaceFailed, "The package changed on disk while it was being saved; it was left as it is");
     case ObjectEditor::SaveResult::NothingChanged:
-        std::printf("%s: nothing written, the package already holds these values\n", request.file.c_str());
+        std::printf("%s: nothing written, the package already holds these values\n", file.c_str());
         return;
     case ObjectEditor::SaveResult::Saved:
         break;
@@ -154,7 +175,68 @@ void setObject(const SetRequest& request)
     std::string written;
     for (const std::string& change : editor.lastSaveChanges())
         written += (written.empty() ? "" : ", ") + change;
-    std::printf("%s: wrote %s\n", request.file.c_str(), written.c_str());
+    std::printf("%s: wrote %s\n", file.c_str(), written.c_str());
+}
+
+void setObjects(const SetRequest& request)
+{
+    BackupStore store = backupsOf(request);
+    BackupStore* backups = request.noBackup ? nullptr : &store;
+    if (backups)
+        backups->prune();
+    if (request.files.size() == 1) {
+        setObject(request, request.files.front(), backups);
+        return;
+    }
+    const std::map<ObjectField, std::string> values = fieldValues(request);
+    BatchChanges changes;
+    changes.Custom = [&](const ObjectEditor& editor) { return editsOf(request, values, editor); };
+    std::vector<std::filesystem::path> files;
+    for (const std::string& file : request.files)
+        files.push_back(pathFromUtf8(file));
+    BatchOptions options;
+    options.Backups = backups;
+    const BatchSummary summary = applyToFiles(files, changes, options);
+    for (std::size_t i = 0; i < summary.Items.size(); ++i) {
+        const BatchItem& item = summary.Items[i];
+        const char* file = request.files[i].c_str();
+        switch (item.Outcome) {
+        case BatchOutcome::Saved: {
+            std::string written;
+            for (const std::string& change : item.Changes)
+                written += (written.empty() ? "" : ", ") + change;
+            std::printf("%s: wrote %s\n", file, written.c_str());
+            break;
+        }
+        case BatchOutcome::Unchanged:
+            std::printf("%s: nothing written, the package already holds these values\n", file);
+            break;
+        case BatchOutcome::Refused:
+            std::printf("%s: refused: %s\n", file, item.Reason.c_str());
+            break;
+        case BatchOutcome::NotReached:
+            std::printf("%s: not reached\n", file);
+            break;
+        }
+    }
+    std::printf("%s\n", summary.text().c_str());
+    if (const std::size_t refused = summary.count(BatchOutcome::Refused))
+        throw Failure(ErrorCode::InvalidArgument,
+            std::to_string(refused) + " of " + std::to_string(summary.Items.size()) + " packages were refused");
+}
+
+struct RestoreRequest {
+    std::string file;
+    std::string backupFolder;
+};
+
+void restoreObject(const RestoreRequest& request)
+{
+    FileNameContext context(request.file);
+    BackupStore backups(
+        request.backupFolder.empty() ? BackupStore::defaultFolder() : pathFromUtf8(request.backupFolder));
+    backups.restoreOriginal(pathFromUtf8(request.file));
+    std::printf("%s: original restored\n", request.file.c_str());
 }
 
 } // namespace
@@ -172,8 +254,13 @@ void addEditorCommands(CLI::App& app)
         "value. A sub-category follows the category set with it, else the loaded one. WantsSatisfyCategory takes "
         "a code of the wants list; any other code writes 0. --name is cut to 48 characters. Fields and texts not "
         "given keep their loaded bytes; a changed name or description replaces only the English entry shown, "
-        "with the description \"Edited by Varnick.\". Prints one line: what was written.");
-    set->add_option("FILE", request->file, "package file")->required();
+        "with the description \"Edited by Varnick.\". With one FILE prints one line: what was written. With "
+        "several, each is loaded and saved on its own with the same rules (the flag values follow each package's "
+        "lists), one line per file (wrote, nothing written, or refused: reason), then \"Saved: N, unchanged: N, "
+        "refused: N\"; any refusal makes the exit status 1. Before a package is replaced its previous version is "
+        "kept in the backup folder (default: the per-user data folder's \"Backups\"); the first version is always "
+        "kept, and backups older than --keep-days days are pruned at the start.");
+    set->add_option("FILE", request->files, "package files")->required();
     set->add_option("--field", request->fields, "NAME=VALUE, repeatable")
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
@@ -188,7 +275,22 @@ void addEditorCommands(CLI::App& app)
             + std::to_string(kDefaultRecompressLevel)
             + ") when that makes it shorter, and the directory of compressed files lists it with its "
               "uncompressed size (only when the package has one such directory)");
-    set->callback([request] { setObject(*request); });
+    set->add_option("--backup-folder", request->backupFolder, "where previous versions are kept");
+    set->add_option("--generations", request->generations, "versions kept per file, the original included (default 1)")
+        ->check(CLI::Range(1, 1000));
+    set->add_option("--keep-days", request->keepDays, "days a backup is kept, 0 for ever (default 30)")
+        ->check(CLI::Range(0, 100000));
+    set->add_flag("--no-backup", request->noBackup, "keep no previous version");
+    set->callback([request] { setObjects(*request); });
+
+    auto restore = std::make_shared<RestoreRequest>();
+    CLI::App* restoreCommand = app.add_subcommand("restore",
+        "Put the first kept version of a package (its state before the program first wrote it) back in its place, "
+        "through a scratch file and one atomic replace; the current version is kept as a backup first. Prints one "
+        "line. Fails when no original was kept.");
+    restoreCommand->add_option("FILE", restore->file, "package file")->required();
+    restoreCommand->add_option("--backup-folder", restore->backupFolder, "where previous versions are kept");
+    restoreCommand->callback([restore] { restoreObject(*restore); });
 }
 
 } // namespace varnick::cli

@@ -451,6 +451,8 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
             std::filesystem::remove(scratch, error);
             return SaveResult::ChangedOnDisk;
         }
+        if (options.keepPrevious)
+            options.keepPrevious(mFileName);
         replaceFileAtomically(scratch, mFileName);
     } catch (...) {
         std::error_code error;

@@ -53,6 +53,9 @@ struct SaveOptions {
     /// Test seam: runs after the scratch file is complete, before it replaces
     /// the package; it may throw (a failure part way) or change the package file.
     std::function<void(const std::filesystem::path& scratch)> beforeReplace;
+    /// Runs with the package file just before the scratch file replaces it
+    /// (the backups keep the previous version here); a throw leaves the package as it was.
+    std::function<void(const std::filesystem::path& target)> keepPrevious;
 };
 
 /// A file's size and modification time, to notice that it changed on disk.

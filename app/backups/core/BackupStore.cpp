@@ -1,0 +1,256 @@
+#include "app/backups/core/BackupStore.h"
+
+#include "package/base/ErrorTrap.h"
+#include "package/base/FileReplace.h"
+#include "package/base/Folders.h"
+#include "package/base/Paths.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace varnick {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kSourceFileName = "source.txt";
+constexpr const char* kGenerationExtension = ".package";
+// Hash folders probed for one hash before giving up (only ever reached by collisions).
+constexpr int kMaxProbes = 64;
+
+std::uint64_t fnv1a(std::string_view text)
+{
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3ULL;
+    }
+    return hash;
+}
+
+std::string hex16(std::uint64_t value)
+{
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+    return text;
+}
+
+std::optional<std::string> readSource(const fs::path& folder)
+{
+    std::ifstream in(folder / kSourceFileName, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The generation number of a file name "000123.package"; nothing for other files.
+std::optional<int> generationNumber(const fs::path& file)
+{
+    const std::string stem = pathToUtf8(file.stem());
+    if (pathToUtf8(file.extension()) != kGenerationExtension || stem.size() != 6
+        || !std::all_of(stem.begin(), stem.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return std::stoi(stem);
+}
+
+fs::path generationFile(const fs::path& folder, int number)
+{
+    char name[16];
+    std::snprintf(name, sizeof name, "%06d", number);
+    return folder / (std::string(name) + kGenerationExtension);
+}
+
+std::vector<BackupGeneration> generationsIn(const fs::path& folder)
+{
+    std::vector<BackupGeneration> found;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::optional<int> number = generationNumber(it->path());
+        if (!number || !it->is_regular_file(error))
+            continue;
+        BackupGeneration generation { *number, it->path(), {} };
+        generation.Kept = fs::last_write_time(it->path(), error);
+        if (!error)
+            found.push_back(generation);
+        error.clear();
+    }
+    std::sort(found.begin(), found.end(),
+        [](const BackupGeneration& a, const BackupGeneration& b) { return a.Number < b.Number; });
+    return found;
+}
+
+[[noreturn]] void fail(ErrorCode code, const std::string& what, const fs::path& file)
+{
+    throw Failure(code, what + ": " + pathToUtf8(file));
+}
+
+} // namespace
+
+std::string backupSourceKey(const fs::path& file)
+{
+    std::error_code error;
+    fs::path absolute = fs::absolute(file, error);
+    if (error)
+        absolute = file;
+    std::string key = pathToUtf8(absolute.lexically_normal());
+#ifdef _WIN32
+    std::replace(key.begin(), key.end(), '/', '\\');
+    for (char& c : key) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+#endif
+    return key;
+}
+
+BackupStore::BackupStore(fs::path folder, BackupPolicy policy)
+    : mFolder(std::move(folder))
+    , mPolicy(policy)
+{
+    mPolicy.Generations = std::max(1, mPolicy.Generations);
+    mPolicy.MaxAgeDays = std::max(0, mPolicy.MaxAgeDays);
+}
+
+fs::path BackupStore::defaultFolder()
+{
+    return userDataFolder() / "Backups";
+}
+
+fs::path BackupStore::folderOf(const fs::path& file) const
+{
+    const std::string key = backupSourceKey(file);
+    const std::string hash = hex16(fnv1a(key));
+    std::optional<fs::path> firstFree;
+    for (int probe = 0; probe < kMaxProbes; ++probe) {
+        const fs::path candidate = mFolder / (probe == 0 ? hash : hash + "-" + std::to_string(probe));
+        std::error_code error;
+        if (!fs::exists(candidate, error)) {
+            // A later probe may still hold this file's folder when an earlier one was pruned.
+            if (!firstFree)
+                firstFree = candidate;
+            continue;
+        }
+        if (readSource(candidate) == key)
+            return candidate;
+    }
+    if (!firstFree)
+        throw Failure(ErrorCode::FolderFailed, "No backup folder is free for " + key);
+    return *firstFree;
+}
+
+std::optional<fs::path> BackupStore::keep(const fs::path& file)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(file, error))
+        return std::nullopt;
+    const fs::path folder = folderOf(file);
+    std::vector<BackupGeneration> kept = generationsIn(folder);
+    if (static_cast<int>(kept.size()) >= mPolicy.Generations && mPolicy.Generations == 1)
+        return kept.front().File;
+
+    fs::create_directories(folder, error);
+    if (error)
+        fail(ErrorCode::FolderFailed, "The backup folder cannot be created", folder);
+    if (!fs::exists(folder / kSourceFileName, error)) {
+        std::ofstream source(folder / kSourceFileName, std::ios::binary | std::ios::trunc);
+        source << backupSourceKey(file);
+        if (!source)
+            fail(ErrorCode::FileWriteFailed, "The backup folder's source.txt cannot be written", folder);
+    }
+
+    // Copied under a scratch name and renamed, so that a generation is complete or absent.
+    const int number = kept.empty() ? 1 : kept.back().Number + 1;
+    const fs::path target = generationFile(folder, number);
+    const fs::path scratch = scratchPathBeside(target);
+    fs::copy_file(file, scratch, fs::copy_options::overwrite_existing, error);
+    if (!error)
+        fs::last_write_time(scratch, fs::file_time_type::clock::now(), error);
+    if (!error)
+        fs::rename(scratch, target, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(scratch, ignored);
+        fail(ErrorCode::FileWriteFailed, "The previous version cannot be kept as a backup (" + error.message() + ")",
+            file);
+    }
+
+    kept = generationsIn(folder);
+    // The original stays; the oldest of the later generations go first.
+    while (static_cast<int>(kept.size()) > mPolicy.Generations && kept.size() > 1) {
+        fs::remove(kept[1].File, error);
+        kept.erase(kept.begin() + 1);
+    }
+    return target;
+}
+
+std::vector<BackupGeneration> BackupStore::generations(const fs::path& file) const
+{
+    try {
+        return generationsIn(folderOf(file));
+    } catch (...) {
+        return {};
+    }
+}
+
+void BackupStore::restoreOriginal(const fs::path& file)
+{
+    const std::vector<BackupGeneration> kept = generations(file);
+    if (kept.empty())
+        fail(ErrorCode::FileOpenFailed, "No original of this file was kept", file);
+    const fs::path original = kept.front().File;
+    const fs::path scratch = scratchPathBeside(file);
+    std::error_code error;
+    fs::copy_file(original, scratch, fs::copy_options::overwrite_existing, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(scratch, ignored);
+        fail(ErrorCode::FileWriteFailed, "The original cannot be copied back (" + error.message() + ")", file);
+    }
+    try {
+        keep(file);
+        replaceFileAtomically(scratch, file);
+    } catch (...) {
+        std::error_code ignored;
+        fs::remove(scratch, ignored);
+        throw;
+    }
+}
+
+std::size_t BackupStore::prune(fs::file_time_type now)
+{
+    if (mPolicy.MaxAgeDays == 0)
+        return 0;
+    const fs::file_time_type limit = now - std::chrono::hours(24) * mPolicy.MaxAgeDays;
+    std::size_t removed = 0;
+    std::error_code error;
+    std::vector<fs::path> folders;
+    for (fs::directory_iterator it(mFolder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code kind;
+        if (it->is_directory(kind))
+            folders.push_back(it->path());
+    }
+    for (const fs::path& folder : folders) {
+        const std::vector<BackupGeneration> kept = generationsIn(folder);
+        std::size_t left = kept.size();
+        for (const BackupGeneration& generation : kept) {
+            std::error_code gone;
+            if (generation.Kept < limit && fs::remove(generation.File, gone)) {
+                ++removed;
+                --left;
+            }
+        }
+        if (left == 0 && !kept.empty()) {
+            std::error_code gone;
+            fs::remove(folder / kSourceFileName, gone);
+            fs::remove(folder, gone);
+        }
+    }
+    return removed;
+}
+
+} // namespace varnick

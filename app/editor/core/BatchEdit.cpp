@@ -1,0 +1,245 @@
+#include "app/editor/core/BatchEdit.h"
+
+#include "app/backups/core/BackupStore.h"
+#include "app/editor/core/CatalogLists.h"
+#include "package/base/ErrorTrap.h"
+
+#include <exception>
+
+namespace varnick {
+
+namespace {
+
+// The one line a refusal shows: the failure's text, else a plain word.
+std::string reasonOf(std::exception_ptr failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Unexpected failure";
+    }
+}
+
+std::string loadRefusal(ObjectEditor::LoadResult result, const ObjectEditor& editor)
+{
+    return result == ObjectEditor::LoadResult::Loaded ? std::string() : editor.loadMessage();
+}
+
+// Loads file and saves changes into it; expected is the stamp the batch saw, when it saw one.
+BatchItem applyOne(const std::filesystem::path& file, const std::optional<FileStamp>& expected,
+    const BatchChanges& changes, const BatchOptions& options)
+{
+    BatchItem item { file, BatchOutcome::Refused, {}, {} };
+    try {
+        ObjectEditor editor;
+        const ObjectEditor::LoadResult loaded = editor.load(file);
+        if (loaded != ObjectEditor::LoadResult::Loaded) {
+            item.Reason = loadRefusal(loaded, editor);
+            return item;
+        }
+        if (expected && ObjectEditor::stampOf(file) != expected) {
+            item.Reason = "The package changed on disk since it was loaded; it was left as it is";
+            return item;
+        }
+        const ObjectEdits edits = changes.editsFor(editor);
+        SaveOptions save = options.Save;
+        if (options.Backups) {
+            BackupStore* backups = options.Backups;
+            save.keepPrevious = [backups, previous = options.Save.keepPrevious](const std::filesystem::path& target) {
+                if (previous)
+                    previous(target);
+                backups->keep(target);
+            };
+        }
+        switch (editor.save(edits, save)) {
+        case ObjectEditor::SaveResult::Saved:
+            item.Outcome = BatchOutcome::Saved;
+            item.Changes = editor.lastSaveChanges();
+            break;
+        case ObjectEditor::SaveResult::NothingChanged:
+            item.Outcome = BatchOutcome::Unchanged;
+            break;
+        case ObjectEditor::SaveResult::ChangedOnDisk:
+            item.Reason = "The package changed on disk while it was being saved; it was left as it is";
+            break;
+        }
+    } catch (...) {
+        item.Outcome = BatchOutcome::Refused;
+        item.Reason = reasonOf(std::current_exception());
+    }
+    return item;
+}
+
+} // namespace
+
+ObjectEdits BatchChanges::editsFor(const ObjectEditor& editor) const
+{
+    if (Custom)
+        return Custom(editor);
+    ObjectEdits edits;
+    edits.Name = Name;
+    edits.Description = Description;
+    edits.Numbers = Numbers;
+    edits.Selections = Selections;
+    if (!Flags.empty()) {
+        const ObjectEdits shown = editor.loadedEdits();
+        for (const auto& [field, change] : Flags) {
+            const auto loaded = shown.Selections.find(field);
+            const std::uint16_t base = loaded == shown.Selections.end() ? 0 : loaded->second;
+            edits.Selections[field] = static_cast<std::uint16_t>((base & ~change.Clear) | change.Set);
+        }
+    }
+    return edits;
+}
+
+bool BatchChanges::empty() const
+{
+    return !Custom && !Name && !Description && Numbers.empty() && Selections.empty() && Flags.empty();
+}
+
+std::size_t BatchSummary::count(BatchOutcome outcome) const
+{
+    std::size_t n = 0;
+    for (const BatchItem& item : Items)
+        n += item.Outcome == outcome ? 1 : 0;
+    return n;
+}
+
+std::string BatchSummary::text() const
+{
+    std::string line = "Saved: " + std::to_string(count(BatchOutcome::Saved)) + ", unchanged: "
+        + std::to_string(count(BatchOutcome::Unchanged)) + ", refused: " + std::to_string(count(BatchOutcome::Refused));
+    if (Cancelled)
+        line += ", not reached: " + std::to_string(count(BatchOutcome::NotReached));
+    return line;
+}
+
+void BatchEdit::load(
+    const std::vector<std::filesystem::path>& files, const BatchProgress& progress, const std::atomic<bool>* cancel)
+{
+    mMembers.clear();
+    mMembers.reserve(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (cancel && cancel->load())
+            break;
+        Member member;
+        member.File = files[i];
+        try {
+            ObjectEditor editor;
+            const ObjectEditor::LoadResult loaded = editor.load(files[i]);
+            if (loaded == ObjectEditor::LoadResult::Loaded) {
+                member.Loaded = true;
+                member.Shown = editor.loadedEdits();
+                member.Stamp = ObjectEditor::stampOf(files[i]);
+            } else {
+                member.Refusal = loadRefusal(loaded, editor);
+            }
+        } catch (...) {
+            member.Refusal = reasonOf(std::current_exception());
+        }
+        mMembers.push_back(std::move(member));
+        if (progress)
+            progress(i + 1, files.size());
+    }
+}
+
+std::size_t BatchEdit::loadedCount() const
+{
+    std::size_t n = 0;
+    for (const Member& member : mMembers)
+        n += member.Loaded ? 1 : 0;
+    return n;
+}
+
+template <typename Value, typename Get> std::optional<Value> BatchEdit::common(Get get) const
+{
+    std::optional<Value> value;
+    for (const Member& member : mMembers) {
+        if (!member.Loaded)
+            continue;
+        Value here = get(member.Shown);
+        if (value && *value != here)
+            return std::nullopt;
+        value = std::move(here);
+    }
+    return value;
+}
+
+std::optional<std::string> BatchEdit::commonNumber(ObjectField field) const
+{
+    return common<std::string>([field](const ObjectEdits& shown) { return shown.Numbers.at(field); });
+}
+
+std::optional<std::uint16_t> BatchEdit::commonSelection(ObjectField field) const
+{
+    return common<std::uint16_t>([field](const ObjectEdits& shown) { return shown.Selections.at(field); });
+}
+
+std::optional<std::string> BatchEdit::commonName() const
+{
+    return common<std::string>([](const ObjectEdits& shown) { return shown.Name.value_or(std::string()); });
+}
+
+std::optional<std::string> BatchEdit::commonDescription() const
+{
+    return common<std::string>([](const ObjectEdits& shown) { return shown.Description.value_or(std::string()); });
+}
+
+EntryState BatchEdit::entryState(ObjectField field, std::uint16_t entryValue) const
+{
+    std::size_t with = 0;
+    std::size_t loaded = 0;
+    for (const Member& member : mMembers) {
+        if (!member.Loaded)
+            continue;
+        ++loaded;
+        with += loadSelects(member.Shown.Selections.at(field), entryValue) ? 1 : 0;
+    }
+    if (with == 0)
+        return EntryState::None;
+    return with == loaded ? EntryState::All : EntryState::Some;
+}
+
+BatchSummary BatchEdit::apply(const BatchChanges& changes, const BatchOptions& options) const
+{
+    BatchSummary summary;
+    summary.Items.reserve(mMembers.size());
+    for (std::size_t i = 0; i < mMembers.size(); ++i) {
+        const Member& member = mMembers[i];
+        if (options.Cancel && options.Cancel->load()) {
+            summary.Cancelled = true;
+            summary.Items.push_back({ member.File, BatchOutcome::NotReached, {}, {} });
+            continue;
+        }
+        if (!member.Loaded)
+            summary.Items.push_back({ member.File, BatchOutcome::Refused, member.Refusal, {} });
+        else
+            summary.Items.push_back(applyOne(member.File, member.Stamp, changes, options));
+        if (options.Progress)
+            options.Progress(i + 1, mMembers.size());
+    }
+    return summary;
+}
+
+BatchSummary applyToFiles(
+    const std::vector<std::filesystem::path>& files, const BatchChanges& changes, const BatchOptions& options)
+{
+    // Each package is read once: its own load is the state the save compares against.
+    BatchSummary summary;
+    summary.Items.reserve(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (options.Cancel && options.Cancel->load()) {
+            summary.Cancelled = true;
+            summary.Items.push_back({ files[i], BatchOutcome::NotReached, {}, {} });
+            continue;
+        }
+        summary.Items.push_back(applyOne(files[i], std::nullopt, changes, options));
+        if (options.Progress)
+            options.Progress(i + 1, files.size());
+    }
+    return summary;
+}
+
+} // namespace varnick

@@ -1,0 +1,282 @@
+#include "app/editor/core/BatchEdit.h"
+#include "app/backups/core/BackupStore.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+#include "tests/platform/EditorFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace varnick;
+using namespace varnick::test;
+
+namespace {
+
+using Fields = std::initializer_list<std::pair<ObjectField, std::uint16_t>>;
+
+ByteString package(Fields fields, const std::string& name = "Chair")
+{
+    return objectPackage(definitionBytes(fields), textListBytes({ { '\x01', name, "" }, { '\x01', "A chair", "" } }));
+}
+
+// Positions at which two byte strings differ (a length difference counts as one past the shorter end).
+std::vector<std::size_t> differences(ByteView a, ByteView b)
+{
+    std::vector<std::size_t> at;
+    for (std::size_t i = 0; i < std::min(a.size(), b.size()); ++i) {
+        if (a[i] != b[i])
+            at.push_back(i);
+    }
+    if (a.size() != b.size())
+        at.push_back(std::min(a.size(), b.size()));
+    return at;
+}
+
+class BatchEditTest : public ::testing::Test {
+protected:
+    std::vector<std::filesystem::path> write(const std::vector<ByteString>& packages)
+    {
+        std::vector<std::filesystem::path> files;
+        for (std::size_t i = 0; i < packages.size(); ++i)
+            files.push_back(dir.write("object " + std::to_string(i) + ".package", packages[i]));
+        return files;
+    }
+    static std::vector<ByteString> bytesOf(const std::vector<std::filesystem::path>& files)
+    {
+        std::vector<ByteString> bytes;
+        for (const auto& file : files)
+            bytes.push_back(readFileBytes(file));
+        return bytes;
+    }
+
+    TempDir dir;
+    TempDir backupDir;
+};
+
+} // namespace
+
+TEST_F(BatchEditTest, showsCommonValuesAndMixedStatesForEveryKindOfControl)
+{
+    // Price, Function, wants and name agree; the hunger box, Build, and the room entries differ.
+    const auto files = write({
+        package({ { ObjectField::Price, 120 }, { ObjectField::HungerRating, 2 }, { ObjectField::FunctionSortFlags, 4 },
+            { ObjectField::BuildModeType, 1 }, { ObjectField::WantsSatisfyCategory, 10068 },
+            { ObjectField::RoomSortFlags, 1 | 2 } }),
+        package(
+            { { ObjectField::Price, 120 }, { ObjectField::HungerRating, 0xFFFB }, { ObjectField::FunctionSortFlags, 4 },
+                { ObjectField::WantsSatisfyCategory, 10068 }, { ObjectField::RoomSortFlags, 1 } }),
+    });
+    BatchEdit batch;
+    batch.load(files);
+    ASSERT_EQ(batch.loadedCount(), 2u);
+
+    EXPECT_EQ(batch.commonNumber(ObjectField::Price), std::optional<std::string>("120"));
+    EXPECT_EQ(batch.commonNumber(ObjectField::HungerRating), std::nullopt);
+    EXPECT_EQ(batch.commonNumber(ObjectField::DailyDepreciation), std::optional<std::string>("0"));
+    EXPECT_EQ(batch.commonSelection(ObjectField::FunctionSortFlags), std::optional<std::uint16_t>(4));
+    EXPECT_EQ(batch.commonSelection(ObjectField::BuildModeType), std::nullopt);
+    EXPECT_EQ(batch.commonSelection(ObjectField::WantsSatisfyCategory), std::optional<std::uint16_t>(10068));
+    EXPECT_EQ(batch.commonSelection(ObjectField::RoomSortFlags), std::nullopt);
+    EXPECT_EQ(batch.commonName(), std::optional<std::string>("Chair"));
+    EXPECT_EQ(batch.commonDescription(), std::optional<std::string>("A chair"));
+
+    const struct {
+        std::uint16_t entry;
+        EntryState state;
+    } rooms[] = { { 1, EntryState::All }, { 2, EntryState::Some }, { 4, EntryState::None } };
+    for (const auto& room : rooms)
+        EXPECT_EQ(batch.entryState(ObjectField::RoomSortFlags, room.entry), room.state) << room.entry;
+
+    // A package that cannot be edited takes no part in the common values.
+    auto withBroken = files;
+    withBroken.push_back(dir.write("broken.package", "not a package"));
+    batch.load(withBroken);
+    EXPECT_EQ(batch.loadedCount(), 2u);
+    EXPECT_FALSE(batch.members().back().Loaded);
+    EXPECT_FALSE(batch.members().back().Refusal.empty());
+    EXPECT_EQ(batch.commonNumber(ObjectField::Price), std::optional<std::string>("120"));
+}
+
+TEST_F(BatchEditTest, writesOnlyTheChangedFieldAndLeavesEveryOtherByteOfEveryPackage)
+{
+    const auto files = write({ package({ { ObjectField::Price, 1 }, { ObjectField::RoomSortFlags, 3 } }, "One"),
+        package({ { ObjectField::Price, 2 }, { ObjectField::FunctionSortFlags, 8 } }, "Two"),
+        package({ { ObjectField::Price, 500 } }, "Three") });
+    const auto before = bytesOf(files);
+    BatchEdit batch;
+    batch.load(files);
+    BatchChanges changes;
+    changes.Numbers[ObjectField::Price] = "500";
+    const BatchSummary summary = batch.apply(changes);
+
+    EXPECT_EQ(summary.text(), "Saved: 2, unchanged: 1, refused: 0");
+    const auto after = bytesOf(files);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::vector<std::size_t> changed = differences(before[i], after[i]);
+        // Only the two price bytes (offset 100 of the definition) may differ.
+        ASSERT_LE(changed.size(), 2u) << i;
+        const std::size_t definitionAt = before[i].find(definitionBytes({}).substr(0, 80));
+        for (const std::size_t at : changed)
+            EXPECT_TRUE(at == definitionAt + 100 || at == definitionAt + 101) << i << " " << at;
+        EXPECT_EQ(savedDefinition(files[i]).amount(ObjectField::Price), 500) << i;
+    }
+    EXPECT_EQ(after[2], before[2]);
+}
+
+TEST_F(BatchEditTest, refusesDamagedPackagesInTheMiddleAndGoesOn)
+{
+    const auto files = write({ package({ { ObjectField::Price, 1 } }), ByteString("damaged bytes"),
+        objectPackage(ByteString(), textListBytes({})), package({ { ObjectField::Price, 2 } }) });
+    const auto before = bytesOf(files);
+    BatchEdit batch;
+    batch.load(files);
+    BatchChanges changes;
+    changes.Selections[ObjectField::FunctionSortFlags] = 16;
+    const BatchSummary summary = batch.apply(changes);
+
+    EXPECT_EQ(summary.text(), "Saved: 2, unchanged: 0, refused: 2");
+    const BatchOutcome expected[]
+        = { BatchOutcome::Saved, BatchOutcome::Refused, BatchOutcome::Refused, BatchOutcome::Saved };
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        EXPECT_EQ(summary.Items[i].Outcome, expected[i]) << i;
+        EXPECT_EQ(summary.Items[i].Reason.empty(), expected[i] == BatchOutcome::Saved) << summary.Items[i].Reason;
+        if (expected[i] == BatchOutcome::Refused)
+            EXPECT_EQ(readFileBytes(files[i]), before[i]) << i;
+        else
+            EXPECT_EQ(savedDefinition(files[i]).flags(ObjectField::FunctionSortFlags), 16) << i;
+    }
+
+    // A package changed after the batch loaded it is refused and left as the other program wrote it.
+    BatchEdit again;
+    again.load({ files[0] });
+    const ByteString other = package({ { ObjectField::Price, 77 } }, "Changed elsewhere");
+    dir.write("object 0.package", other);
+    const BatchSummary late = again.apply(changes);
+    EXPECT_EQ(late.Items[0].Outcome, BatchOutcome::Refused);
+    EXPECT_NE(late.Items[0].Reason.find("changed on disk"), std::string::npos) << late.Items[0].Reason;
+    EXPECT_EQ(readFileBytes(files[0]), other);
+}
+
+TEST_F(BatchEditTest, cancelHalfWayLeavesTheRestUntouched)
+{
+    std::vector<ByteString> packages;
+    for (std::uint16_t i = 0; i < 6; ++i)
+        packages.push_back(package({ { ObjectField::Price, i } }));
+    const auto files = write(packages);
+    BatchEdit batch;
+    batch.load(files);
+    std::atomic<bool> cancel { false };
+    std::vector<std::size_t> seen;
+    BatchOptions options;
+    options.Cancel = &cancel;
+    options.Progress = [&](std::size_t done, std::size_t total) {
+        seen.push_back(done);
+        EXPECT_EQ(total, 6u);
+        if (done == 3)
+            cancel = true;
+    };
+    BatchChanges changes;
+    changes.Numbers[ObjectField::NicenessMultiplier] = "9";
+    const BatchSummary summary = batch.apply(changes, options);
+
+    EXPECT_TRUE(summary.Cancelled);
+    EXPECT_EQ(summary.text(), "Saved: 3, unchanged: 0, refused: 0, not reached: 3");
+    EXPECT_EQ(seen, (std::vector<std::size_t> { 1, 2, 3 }));
+    for (std::size_t i = 3; i < files.size(); ++i)
+        EXPECT_EQ(readFileBytes(files[i]), packages[i]) << i;
+}
+
+TEST_F(BatchEditTest, flagListsChangeOnlyTheEntriesThePlayerTouched)
+{
+    // Set Study, clear Kitchen; Bedroom (differing between the two) stays per package.
+    const auto files
+        = write({ package({ { ObjectField::RoomSortFlags, 1 | 2 } }), package({ { ObjectField::RoomSortFlags, 1 } }) });
+    BatchChanges changes;
+    changes.Flags[ObjectField::RoomSortFlags] = FlagChange { 128, 1 };
+    changes.Name = "Same name for all";
+    const BatchSummary summary = applyToFiles(files, changes);
+    EXPECT_EQ(summary.count(BatchOutcome::Saved), 2u);
+    EXPECT_EQ(savedDefinition(files[0]).flags(ObjectField::RoomSortFlags), 128 | 2);
+    EXPECT_EQ(savedDefinition(files[1]).flags(ObjectField::RoomSortFlags), 128);
+    BatchEdit batch;
+    batch.load(files);
+    EXPECT_EQ(batch.commonName(), std::optional<std::string>("Same name for all"));
+    EXPECT_EQ(batch.commonDescription(), std::optional<std::string>("A chair"));
+}
+
+TEST_F(BatchEditTest, backupsKeepTheOriginalAndRestoreIt)
+{
+    // Unicode names, and two files of one name in different folders, get backups of their own.
+    std::filesystem::create_directories(dir.path() / pathFromUtf8("Möbel Ωμέγα"));
+    const auto first
+        = dir.write(pathFromUtf8("Möbel Ωμέγα/Sessel 日本.package"), package({ { ObjectField::Price, 1 } }));
+    const auto second = dir.write(pathFromUtf8("Sessel 日本.package"), package({ { ObjectField::Price, 2 } }));
+    const ByteString original = readFileBytes(first);
+    const ByteString secondOriginal = readFileBytes(second);
+
+    const struct {
+        int generations;
+        std::vector<int> kept; // generation numbers after four saves
+    } cases[] = { { 1, { 1 } }, { 3, { 1, 3, 4 } } };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(backupDir.path());
+        dir.write(first.lexically_relative(dir.path()), original);
+        dir.write(second.lexically_relative(dir.path()), secondOriginal);
+        BackupStore store(backupDir.path() / "Backups", BackupPolicy { c.generations, 30 });
+        BatchOptions options;
+        options.Backups = &store;
+        for (const char* price : { "10", "20", "30", "40" }) {
+            BatchChanges changes;
+            changes.Numbers[ObjectField::Price] = price;
+            EXPECT_EQ(applyToFiles({ first, second }, changes, options).count(BatchOutcome::Saved), 2u);
+        }
+        // An unchanged save keeps nothing new.
+        BatchChanges same;
+        same.Numbers[ObjectField::Price] = "40";
+        EXPECT_EQ(applyToFiles({ first }, same, options).count(BatchOutcome::Unchanged), 1u);
+
+        std::vector<int> numbers;
+        for (const BackupGeneration& generation : store.generations(first))
+            numbers.push_back(generation.Number);
+        EXPECT_EQ(numbers, c.kept) << c.generations;
+        EXPECT_EQ(readFileBytes(store.generations(first).front().File), original);
+        EXPECT_NE(store.folderOf(first), store.folderOf(second));
+        EXPECT_EQ(readFileBytes(store.generations(second).front().File), secondOriginal);
+
+        store.restoreOriginal(first);
+        EXPECT_EQ(readFileBytes(first), original) << c.generations;
+        EXPECT_EQ(savedDefinition(second).amount(ObjectField::Price), 40);
+    }
+
+    // Without a backup there is nothing to restore, and the file stays.
+    BackupStore empty(backupDir.path() / "None");
+    const ByteString now = readFileBytes(second);
+    EXPECT_THROW(empty.restoreOriginal(second), Failure);
+    EXPECT_EQ(readFileBytes(second), now);
+    EXPECT_FALSE(empty.keep(dir.path() / "missing.package"));
+}
+
+TEST_F(BatchEditTest, pruningRemovesBackupsOlderThanTheSetting)
+{
+    const auto files = write({ package({}), package({}) });
+    const auto now = std::filesystem::file_time_type::clock::now();
+    const struct {
+        int maxAgeDays;
+        int ageOfFirstInDays;
+        std::size_t removed;
+    } cases[] = { { 30, 31, 1 }, { 30, 29, 0 }, { 0, 3650, 0 } };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(backupDir.path());
+        BackupStore store(backupDir.path(), BackupPolicy { 1, c.maxAgeDays });
+        store.keep(files[0]);
+        store.keep(files[1]);
+        std::filesystem::last_write_time(
+            store.generations(files[0]).front().File, now - std::chrono::hours(24) * c.ageOfFirstInDays);
+        EXPECT_EQ(store.prune(now), c.removed) << c.maxAgeDays << " " << c.ageOfFirstInDays;
+        EXPECT_EQ(store.hasOriginal(files[0]), c.removed == 0);
+        EXPECT_TRUE(store.hasOriginal(files[1]));
+        // A pruned file's folder goes with its last backup.
+        EXPECT_EQ(std::filesystem::exists(store.folderOf(files[0])), c.removed == 0);
+    }
+}

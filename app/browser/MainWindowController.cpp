@@ -2,6 +2,10 @@
 
 #include "app/platform/qt/Settings.h"
 
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+#include "app/health/index/IndexedFolderScan.h"
+#endif
+
 #include <QRegularExpression>
 
 namespace varnick {
@@ -13,6 +17,23 @@ void MainWindowController::load()
     mstrPackageFiles.clear();
     mstrAltPath = Settings::value(SettingKey::LastAlternatePathSelected);
     mblnSelectorOff = settingIsNonZero(Settings::value(SettingKey::TurnSelectionRectangleOff));
+}
+
+std::shared_ptr<browser::PackageClassifier> MainWindowController::packageClassifier(
+    const std::filesystem::path& searchRoot)
+{
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+    // One classifier per root keeps its index open between folder clicks; a
+    // scan still running on the old one keeps that one alive until it ends.
+    if (!mClassifier || mClassifierRoot != searchRoot) {
+        mClassifierRoot = searchRoot;
+        mClassifier
+            = std::make_shared<health::IndexedPackageClassifier>(searchRoot, health::defaultIndexFile(searchRoot));
+    }
+#else
+    (void)searchRoot;
+#endif
+    return mClassifier;
 }
 
 bool MainWindowController::takeFirstActivation()

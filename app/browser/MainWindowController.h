@@ -4,7 +4,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <filesystem>
+#include <memory>
+
 namespace varnick {
+
+namespace browser {
+class PackageClassifier;
+}
 
 /// The main window's state and decisions apart from its widgets: what its
 /// load reads from the settings, what its first activation does, whether
@@ -53,6 +60,11 @@ public:
     /// not 0 (a missing or non-numeric text counts as 0).
     static bool settingIsNonZero(const QString& value);
 
+    /// What the folder scans below searchRoot classify packages with: the
+    /// persistent library index of that root where the build has one (kept
+    /// while the root stays the same), else nothing (each package's index is read).
+    std::shared_ptr<browser::PackageClassifier> packageClassifier(const std::filesystem::path& searchRoot);
+
     // Fields shared with the folder tree and the thumbnail pages (zero-based lists).
     QString mstrRootPath;
     QString mstrCurrentFolder;
@@ -66,6 +78,8 @@ private:
     bool mblnFirstActivate = true;
     bool mblnSelectorOff = false;
     QString mstrAltPath;
+    std::shared_ptr<browser::PackageClassifier> mClassifier;
+    std::filesystem::path mClassifierRoot;
 };
 
 } // namespace varnick

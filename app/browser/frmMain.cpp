@@ -637,7 +637,9 @@ void frmMain::msGetPackageFiles(const QString& folder)
     mScanRunning = true;
     updateWorkStatus();
     const std::filesystem::path where = text::toPath(folder);
-    mScanJob.start([this, generation, where](const std::atomic<bool>& cancel) {
+    // Packages unchanged since an earlier scan are classified from the library index.
+    std::shared_ptr<browser::PackageClassifier> classifier = mController.packageClassifier(text::toPath(searchRoot()));
+    mScanJob.start([this, generation, where, classifier](const std::atomic<bool>& cancel) {
         QString failure;
         try {
             browser::scanFolder(
@@ -646,7 +648,7 @@ void frmMain::msGetPackageFiles(const QString& folder)
                     QMetaObject::invokeMethod(
                         this, [this, generation, batch] { scanBatch(generation, batch); }, Qt::QueuedConnection);
                 },
-                &cancel);
+                &cancel, classifier.get());
         } catch (const std::exception& error) {
             failure = text::fromUtf8(error.what());
         }

@@ -1,6 +1,8 @@
 // The persistent library index and the health review built on it.
+#include "app/browser/core/PackageScan.h"
 #include "app/health/core/HealthReport.h"
 #include "app/health/core/Quarantine.h"
+#include "app/health/index/IndexedFolderScan.h"
 #include "app/health/index/LibraryIndex.h"
 #include "app/health/index/LibraryScan.h"
 #include "package/ObjectDefinition.h"
@@ -362,4 +364,60 @@ TEST(LibraryHealth, quarantineMovesFilesAsideAndUndoPutsThemBack)
     undoQuarantine(moved);
     EXPECT_EQ(readFileBytes(first), recolorPackage(1));
     EXPECT_FALSE(std::filesystem::exists(moved.Quarantined));
+}
+
+// The browser's folder scan through the index: a later scan (a new
+// classifier, as at the next program start) opens only the changed packages
+// and the ones stored as unreadable, lists exactly what reading every
+// package's index lists, and leaves its records for the library review.
+TEST(IndexedFolderScan, servesUnchangedPackagesFromTheIndexAndRereadsChangedOnes)
+{
+    TempDir library;
+    TempDir data;
+    const auto dbFile = data.path() / "index.sqlite";
+    std::filesystem::create_directories(library.path() / "Shelf" / "Deeper");
+    std::filesystem::create_directories(library.path() / "Shelfy");
+    library.write("Shelf/a.package", objectPackage(1, "A"));
+    library.write("Shelf/b.package", recolorPackage(1));
+    library.write("Shelf/c.package", "not a package at all");
+    library.write("Shelf/Deeper/d.package", objectPackage(2, "D"));
+    library.write("Shelfy/e.package", objectPackage(3, "E")); // sorts between "Shelf/" and its end
+    library.write("f.package", objectPackage(4, "F"));
+    const auto shelf = library.path() / "Shelf";
+    const auto same = [](const browser::ScanResult& a, const browser::ScanResult& b) {
+        EXPECT_EQ(a.Files, b.Files);
+        ASSERT_EQ(a.Skipped.size(), b.Skipped.size());
+        for (std::size_t i = 0; i < a.Skipped.size(); ++i) {
+            EXPECT_EQ(a.Skipped[i].File, b.Skipped[i].File);
+            EXPECT_EQ(a.Skipped[i].Reason, b.Skipped[i].Reason);
+        }
+    };
+    const struct {
+        const char* what;
+        std::filesystem::path folder;
+        std::size_t read;
+    } runs[] = {
+        { "first scan reads all three", shelf, 3 },
+        { "second start reads only the unreadable one", shelf, 1 },
+        { "the root folder: one new package", library.path(), 1 },
+        { "a folder outside the root is read as without an index", data.path(), 0 },
+    };
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.what);
+        IndexedPackageClassifier classifier(library.path(), dbFile);
+        same(browser::scanFolder(run.folder, {}, nullptr, &classifier), browser::scanFolder(run.folder));
+        EXPECT_EQ(classifier.packagesRead(), run.read);
+    }
+
+    // a turns into a recolor (another size): it is read again and no longer listed.
+    library.write("Shelf/a.package", recolorPackage(7));
+    IndexedPackageClassifier classifier(library.path(), dbFile);
+    const browser::ScanResult changed = browser::scanFolder(shelf, {}, nullptr, &classifier);
+    same(changed, browser::scanFolder(shelf));
+    EXPECT_TRUE(changed.Files.empty());
+    EXPECT_EQ(classifier.packagesRead(), 2u);
+
+    // The review reads only what no folder scan has read yet.
+    LibraryIndex index(dbFile);
+    EXPECT_EQ(scan(index, library.path()).Reread, 2u); // d and e
 }

@@ -193,6 +193,7 @@ public:
         writeShowcase();
         while (static_cast<int>(mWorld.Packages.size()) < mOptions.Packages)
             writeRandomPackage();
+        writeReviewCases();
         writeCaches();
         return std::move(mWorld);
     }
@@ -280,13 +281,13 @@ private:
     /// A catalog object: its definitions, catalog text, mesh and scene
     /// resources, and its own texture. Returns its position in the world.
     std::size_t writeObject(const CatalogKind& kind, const std::string& folder, int definitions, bool compress,
-        bool damaged = false, const std::string& forcedTitle = {})
+        bool damaged = false, const std::string& forcedTitle = {}, std::uint32_t forcedGuid = 0)
     {
         ObjectPlan plan;
         plan.Kind = &kind;
         plan.Name = catalogName(mRandom, kind);
         plan.Creator = mRandom.pick(creators());
-        plan.Guid = uniqueGuid();
+        plan.Guid = forcedGuid != 0 ? forcedGuid : uniqueGuid();
         const std::string title = uniqueTitle(forcedTitle.empty() ? objectTitle(plan) : forcedTitle);
         const std::string description = catalogDescription(mRandom, kind, plan.Name);
         const std::uint32_t group = 0x7F000000u | (mRandom.next32() & 0xFFFFFF);
@@ -397,7 +398,8 @@ private:
 
     /// A recolor of an object: material overrides naming its GUID, a
     /// material definition and a texture; nothing of the object's own.
-    std::size_t writeRecolor(const ObjectPlan& object, TextureFormat format, bool xml, int overrides)
+    std::size_t writeRecolor(
+        const ObjectPlan& object, TextureFormat format, bool xml, int overrides, const char* forcedFolder = nullptr)
     {
         const GeneratedPackage& base = mWorld.Packages[object.PackageIndex];
         const Swatch& swatch = mRandom.pick(swatches());
@@ -417,7 +419,7 @@ private:
         std::string folder;
         const unsigned roll = mRandom.below(100);
         const std::string baseFolder = base.File.parent_path().empty() ? "" : pathToUtf8(base.File.parent_path());
-        folder = roll < 50 ? baseFolder : roll < 85 ? "Recolors" : "";
+        folder = forcedFolder != nullptr ? forcedFolder : roll < 50 ? baseFolder : roll < 85 ? "Recolors" : "";
 
         const std::uint32_t group = 0x7F000000u | (mRandom.next32() & 0xFFFFFF);
         const bool compress = mRandom.percent(30);
@@ -601,6 +603,64 @@ private:
         }
     }
 
+    // The review folder -------------------------------------------------------
+
+    /// Moves the package just written out of Packages into the review cases.
+    void fileUnderReview(ReviewKind kind, std::uint32_t guid, const fs::path& original = {})
+    {
+        ReviewCase review { kind, mWorld.Packages.back().File, guid, original };
+        mWorld.Packages.pop_back();
+        mWorld.ReviewCases.push_back(std::move(review));
+    }
+
+    void copyUnderReview(const GeneratedPackage& original)
+    {
+        const fs::path file = packagePath(kReviewFolder, uniqueTitle(original.Title + " - Copy"));
+        fs::copy_file(mDownloads / original.File, mDownloads / file);
+        mWorld.ReviewCases.push_back(ReviewCase { ReviewKind::Duplicate, file, 0, original.File });
+    }
+
+    /// The game's own object package (definitions only), and in the review
+    /// folder: two orphan recolors, a catalog object reusing another's GUID,
+    /// byte-identical copies of a mod and of a recolor, and a recolor of a
+    /// game object, which names a defined object and so is sound.
+    void writeReviewCases()
+    {
+        createFolders(mDownloads / kReviewFolder);
+        PackageAssembler game(mWorld.CompressionFallbacks);
+        for (std::uint32_t d = 0; d < 3; ++d) {
+            ObjectFields fields;
+            fields.Name = "game object " + std::to_string(d);
+            fields.Guid = uniqueGuid();
+            fields.MultiTileSubIndex = 0xFFFF;
+            mWorld.GameObjectGuids.push_back(fields.Guid);
+            game.add(gstrTypeOBJD, 0x7F000000u, 0x41A7u + d, objectDefinition(fields));
+        }
+        PackageFile gamePackage = game.finish();
+        const fs::path gameFile = mRoot / pathFromUtf8(kInstallFolder) / pathFromUtf8(kGameObjectsFile);
+        createFolders(gameFile.parent_path());
+        writeBytes(gameFile, serializePackage(gamePackage));
+
+        for (int n = 0; n < 2; ++n) {
+            ObjectPlan lost = mObjects[static_cast<std::size_t>(n)];
+            lost.Guid = uniqueGuid(); // an object the player has deleted since
+            writeRecolor(lost, TextureFormat::Dxt1, n == 1, 1, kReviewFolder);
+            fileUnderReview(ReviewKind::OrphanRecolor, lost.Guid);
+        }
+        ObjectPlan ofTheGame = mObjects[2];
+        ofTheGame.Guid = mWorld.GameObjectGuids[1];
+        writeRecolor(ofTheGame, TextureFormat::Dxt3, false, 1, kReviewFolder);
+        fileUnderReview(ReviewKind::GameObjectRecolor, ofTheGame.Guid);
+
+        const ObjectPlan& clashed = mObjects[3];
+        writeObject(*clashed.Kind, kReviewFolder, 1, false, false, {}, clashed.Guid);
+        mObjects.pop_back();
+        fileUnderReview(ReviewKind::GuidClash, clashed.Guid, mWorld.Packages[clashed.PackageIndex].File);
+
+        copyUnderReview(mWorld.Packages[7]); // the behaviour mod
+        copyUnderReview(mWorld.Packages[2]); // a recolor
+    }
+
     // Thumbnail caches ---------------------------------------------------------
 
     void writeCaches()
@@ -771,7 +831,8 @@ std::string describeWorld(const DemoWorld& world)
          << world.count(PackageKind::CatalogObject) << " catalog objects, " << world.count(PackageKind::Recolor)
          << " recolors, " << world.count(PackageKind::Other) << " others, " << world.count(PackageKind::Damaged)
          << " damaged), " << world.ObjectThumbnails << " object thumbnails, " << world.DesignModeThumbnails
-         << " design mode thumbnails.\n"
+         << " design mode thumbnails; " << world.ReviewCases.size() << " packages for a library review in Downloads/"
+         << kReviewFolder << ".\n"
          << "  VARNICK_DOCUMENTS_DIR=" << pathToUtf8(world.DocumentsFolder) << "\n"
          << "  VARNICK_SIMS2_INSTALL_DIR=" << pathToUtf8(world.InstallFolder) << "\n";
     if (world.CompressionFallbacks > 0)

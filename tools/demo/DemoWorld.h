@@ -52,6 +52,28 @@ struct GeneratedPackage {
     bool ThumbnailFiledTwice = false; ///< filed twice in ObjectThumbnails.package (shows as "not found")
 };
 
+/// Below Downloads: the packages a library review should point out (and one it should not).
+inline constexpr const char* kReviewFolder = "Needs Review";
+/// Below the install folder: the game's own object package of the world.
+inline constexpr const char* kGameObjectsFile = "TSData/Res/Objects/objects.package";
+
+/// What is wrong with one package of the review folder.
+enum class ReviewKind {
+    OrphanRecolor, ///< a recolor whose objectGUID no object of the world or of the game defines
+    GuidClash, ///< a catalog object whose GUID another catalog object of the world defines
+    Duplicate, ///< a byte-identical copy of another package of the world
+    GameObjectRecolor, ///< a recolor of one of the game's own objects: nothing wrong
+};
+
+/// One package of the review folder. These are not in DemoWorld::Packages,
+/// whose packages are all sound apart from the one damaged download.
+struct ReviewCase {
+    ReviewKind Kind = ReviewKind::OrphanRecolor;
+    std::filesystem::path File; ///< relative to the Downloads folder
+    std::uint32_t Guid = 0; ///< the GUID it names (recolors) or shares (clashes); 0 for duplicates
+    std::filesystem::path Original; ///< clashes and duplicates: the package of Packages it clashes with or copies
+};
+
 /// The generated world.
 struct DemoWorld {
     std::filesystem::path Root;
@@ -59,6 +81,8 @@ struct DemoWorld {
     std::filesystem::path InstallFolder; ///< for VARNICK_SIMS2_INSTALL_DIR
     std::filesystem::path DataFolder; ///< DocumentsFolder / "EA Games" / "The Sims 2"
     std::vector<GeneratedPackage> Packages;
+    std::vector<ReviewCase> ReviewCases; ///< the review folder's packages, in writing order
+    std::vector<std::uint32_t> GameObjectGuids; ///< the definitions of the game's object package
     int ObjectThumbnails = 0; ///< resources in ObjectThumbnails.package
     int DesignModeThumbnails = 0; ///< resources in DesignModeThumbnails.package
     int CompressionFallbacks = 0; ///< resources stored plain because compressing did not round-trip

@@ -125,11 +125,26 @@ std::vector<std::string> listPackageFiles(const std::filesystem::path& folder)
     return names;
 }
 
-ScanResult scanFolder(
-    const std::filesystem::path& folder, const ScanProgress& progress, const std::atomic<bool>* cancel)
+bool readsAsCatalogObject(const std::filesystem::path& file)
+{
+    return gfblnIsCatalogObject(readPackageIndex(file).Entries);
+}
+
+ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& progress,
+    const std::atomic<bool>* cancel, PackageClassifier* classifier)
 {
     ScanResult result;
     const std::vector<std::string> names = listPackageFiles(folder);
+    if (classifier != nullptr)
+        classifier->beginFolder(folder);
+    struct EndFolder {
+        PackageClassifier* Classifier;
+        ~EndFolder()
+        {
+            if (Classifier != nullptr)
+                Classifier->endFolder();
+        }
+    } endFolder { classifier };
     result.Total = names.size();
     ScanResult batch;
     batch.Total = result.Total;
@@ -152,7 +167,8 @@ ScanResult scanFolder(
         bool catalogObject = false;
         std::string reason;
         try {
-            catalogObject = gfblnIsCatalogObject(readPackageIndex(folder / pathFromUtf8(name)).Entries);
+            catalogObject = classifier != nullptr ? classifier->isCatalogObject(folder, name)
+                                                  : readsAsCatalogObject(folder / pathFromUtf8(name));
         } catch (const std::bad_alloc&) {
             reason = "There is not enough memory to read the package";
         } catch (const std::exception& failure) {

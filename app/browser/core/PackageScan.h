@@ -33,6 +33,25 @@ struct ScanResult {
 /// (Files and Skipped hold only the new entries; Done and Total are the running counts).
 using ScanProgress = std::function<void(const ScanResult& batch)>;
 
+/// How a folder scan learns whether a package is a catalog object. The
+/// default reads each package's index; a persistent cache of the library
+/// may answer instead and read only the packages that changed. One scan at a
+/// time uses a classifier, on the scanning thread.
+class PackageClassifier {
+public:
+    virtual ~PackageClassifier() = default;
+    /// Called once before the packages of folder are asked about.
+    virtual void beginFolder(const std::filesystem::path& folder) { (void)folder; }
+    /// Whether the package name in folder is a catalog object. Throws (a
+    /// std::exception whose what() is the one-line reason) when it cannot be read.
+    virtual bool isCatalogObject(const std::filesystem::path& folder, const std::string& name) = 0;
+    /// Called once after the scan, also when it was cancelled.
+    virtual void endFolder() { }
+};
+
+/// The default classifier: reads the package's index.
+bool readsAsCatalogObject(const std::filesystem::path& file);
+
 /// Whether name a sorts before name b: UTF-8 names compared code point by
 /// code point with the letter case of Latin, Greek and Cyrillic letters
 /// ignored, then byte by byte for names equal in that comparison.
@@ -48,8 +67,9 @@ std::vector<std::string> listPackageFiles(const std::filesystem::path& folder);
 /// catalog objects. progress (when set) is called about every 256 packages
 /// and once at the end; cancel (when set) stops the scan between packages,
 /// and the result then holds what was found so far with Cancelled set.
+/// classifier (when set) answers for each package instead of its index.
 /// Throws Failure only when the folder itself cannot be listed.
-ScanResult scanFolder(
-    const std::filesystem::path& folder, const ScanProgress& progress = {}, const std::atomic<bool>* cancel = nullptr);
+ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& progress = {},
+    const std::atomic<bool>* cancel = nullptr, PackageClassifier* classifier = nullptr);
 
 } // namespace varnick::browser

@@ -211,9 +211,34 @@ void LibraryIndex::createSchema()
 
 std::unordered_map<std::string, PackageRecord> LibraryIndex::records() const
 {
+    return recordsIn({}, false);
+}
+
+std::unordered_map<std::string, PackageRecord> LibraryIndex::recordsIn(const std::string& folder) const
+{
+    return recordsIn(folder, true);
+}
+
+std::unordered_map<std::string, PackageRecord> LibraryIndex::recordsIn(const std::string& folder, bool directOnly) const
+{
     std::unordered_map<std::string, PackageRecord> result;
-    Statement select(mDb, "SELECT path, size, mtime, kind, guids, name, object_guid, hash, error FROM packages");
+    // Paths below folder sort from folder up to (not including) folder with
+    // its last '/' raised to '0', the next byte; the primary key's order finds them.
+    std::string end = folder.empty() ? std::string() : folder.substr(0, folder.size() - 1) + '0';
+    Statement select(mDb,
+        folder.empty() ? "SELECT path, size, mtime, kind, guids, name, object_guid, hash, error FROM packages"
+                       : "SELECT path, size, mtime, kind, guids, name, object_guid, hash, error FROM packages"
+                         " WHERE path >= ?1 AND path < ?2");
+    if (!folder.empty()) {
+        select.bind(1, folder);
+        select.bind(2, end);
+    }
     while (select.step()) {
+        if (directOnly) {
+            const std::string path = select.text(0);
+            if (path.find('/', folder.size()) != std::string::npos)
+                continue;
+        }
         PackageRecord record;
         record.RelativePath = select.text(0);
         record.Size = select.integer(1);

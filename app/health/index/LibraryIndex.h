@@ -44,6 +44,9 @@ public:
 
     /// Every stored record, by relative path. Throws Failure when the database fails mid-read.
     std::unordered_map<std::string, PackageRecord> records() const;
+    /// The stored records of the packages directly in folder (relative, '/'-separated, ending in '/'; "" for
+    /// the root), by relative path. Throws Failure when the database fails mid-read.
+    std::unordered_map<std::string, PackageRecord> recordsIn(const std::string& folder) const;
     /// Stores changed records and forgets removed paths in one transaction. Throws Failure.
     void update(const std::vector<PackageRecord>& changed, const std::vector<std::string>& removed);
     /// Records the content hash of one stored path. Throws Failure.
@@ -57,6 +60,7 @@ public:
     void setGameGuids(const std::string& signature, const std::vector<std::uint32_t>& guids);
 
 private:
+    std::unordered_map<std::string, PackageRecord> recordsIn(const std::string& folder, bool directOnly) const;
     bool tryOpen(const std::filesystem::path& file, int busyTimeoutMs);
     void createSchema();
     void exec(const char* sql) const;

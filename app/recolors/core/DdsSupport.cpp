@@ -9,10 +9,6 @@
 #include <array>
 #include <fstream>
 
-#ifdef VARNICK_HAVE_SQUISH
-#include <squish.h>
-#endif
-
 namespace varnick::recolors {
 
 namespace fs = std::filesystem;

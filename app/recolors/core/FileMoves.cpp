@@ -4,6 +4,7 @@
 #include "package/base/Paths.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -79,6 +80,8 @@ MoveCheck checkMove(const std::vector<fs::path>& files, const fs::path& destinat
     MoveCheck check;
     if (!files.empty())
         check.SamePlace = sameFolder(files.front().parent_path(), destination);
+    std::error_code folderError;
+    check.DestinationMissing = !fs::is_directory(destination, folderError);
     std::set<std::string> names;
     for (const fs::path& file : files) {
         const fs::path target = destination / file.filename();
@@ -212,8 +215,11 @@ bool moveToPlatformTrash(const fs::path& file)
         const fs::path info = trash / "info" / pathFromUtf8(name + ".trashinfo");
         // Creating the info file exclusively claims the name.
         std::FILE* out = std::fopen(pathToUtf8(info).c_str(), "wx");
-        if (out == nullptr)
-            continue;
+        if (out == nullptr) {
+            if (errno == EEXIST)
+                continue;
+            return false; // the trash cannot be written to
+        }
         const std::time_t now = std::time(nullptr);
         char stamp[32] = {};
         std::tm local {};
@@ -228,9 +234,13 @@ bool moveToPlatformTrash(const fs::path& file)
             fs::rename(source, target, ec);
             if (!ec)
                 return true;
+            fs::remove(info, ec);
+            return false; // another volume or no permission: the caller decides
         }
         fs::remove(info, ec);
-        return false; // another volume or no permission: the caller decides
+        if (!written || !closed)
+            return false;
+        // A file of that name is in the trash without its info file: try the next name.
     }
     return false;
 }

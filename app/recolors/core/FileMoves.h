@@ -22,7 +22,8 @@ using RemoveFunction = std::function<bool(const std::filesystem::path& file)>;
 struct MoveCheck {
     bool SamePlace = false; ///< the destination is the object's own folder
     std::vector<std::filesystem::path> Clashes; ///< destination names already taken or taken twice
-    bool ok() const { return !SamePlace && Clashes.empty(); }
+    bool DestinationMissing = false; ///< the destination is not an existing folder
+    bool ok() const { return !SamePlace && !DestinationMissing && Clashes.empty(); }
 };
 
 /// Whether two folders are the same folder as the file system sees them

@@ -8,7 +8,7 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
 
-#include <cmath>
+#include <algorithm>
 #include <exception>
 
 namespace varnick::recolors {
@@ -18,9 +18,11 @@ std::int32_t progressInterval(std::int32_t count)
     return count / 25 + 1;
 }
 
-std::optional<PropertySet> firstMaterialOverride(const std::filesystem::path& package)
+namespace {
+
+// The first material override in index order, read from an index already at hand.
+std::optional<PropertySet> firstMaterialOverride(const std::filesystem::path& package, const PackageIndex& index)
 {
-    const PackageIndex index = readPackageIndex(package);
     for (const IndexEntry& entry : index.Entries) {
         if (entry.TypeID != gstrTypeMMAT)
             continue;
@@ -30,10 +32,19 @@ std::optional<PropertySet> firstMaterialOverride(const std::filesystem::path& pa
     return std::nullopt;
 }
 
+} // namespace
+
+std::optional<PropertySet> firstMaterialOverride(const std::filesystem::path& package)
+{
+    return firstMaterialOverride(package, readPackageIndex(package));
+}
+
 bool namesObject(const PropertySet& props, std::int32_t guid)
 {
     for (const PropertyItem& item : props.Items) {
-        if (item.Name != "objectGUID" || !std::isfinite(item.Number))
+        // Outside the 32-bit range (or not a number) no GUID can match; the range
+        // check also keeps the conversion below defined.
+        if (item.Name != "objectGUID" || !(item.Number >= -2147483648.0 && item.Number <= 4294967295.0))
             continue;
         // Both sides as signed 32-bit numbers: an unsigned 0xFFFFFFFF equals -1.
         const auto wide = static_cast<std::int64_t>(item.Number);
@@ -59,14 +70,9 @@ RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t
         try {
             const PackageIndex index = readPackageIndex(path);
             if (gfblnIsRecolor(index.Entries)) {
-                for (const IndexEntry& entry : index.Entries) {
-                    if (entry.TypeID != gstrTypeMMAT)
-                        continue;
-                    const PropertySet props = readPropertySet(decompressResource(readResourceBytes(path, entry)));
-                    if (namesObject(props, guid))
-                        result.Recolors.push_back(path);
-                    break;
-                }
+                const std::optional<PropertySet> props = firstMaterialOverride(path, index);
+                if (props && namesObject(*props, guid))
+                    result.Recolors.push_back(path);
             }
         } catch (const std::exception& failure) {
             result.Skipped.push_back({ path, failure.what() });
@@ -75,6 +81,12 @@ RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t
             progress(i, count);
     }
     return result;
+}
+
+void sortRecolors(std::vector<std::filesystem::path>& recolors)
+{
+    std::stable_sort(recolors.begin(), recolors.end(),
+        [](const std::filesystem::path& a, const std::filesystem::path& b) { return pathToUtf8(a) < pathToUtf8(b); });
 }
 
 RecolorDetails readRecolorDetails(const std::string& recolorFilename)

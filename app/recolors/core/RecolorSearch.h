@@ -46,6 +46,10 @@ bool namesObject(const PropertySet& props, std::int32_t guid);
 RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t guid,
     const RecolorProgress& progress = {}, const std::atomic<bool>* cancel = nullptr);
 
+/// Sorts recolors ascending by their full paths' UTF-8 bytes (code-unit order,
+/// letter case counts), the order the delete and move window lists them in.
+void sortRecolors(std::vector<std::filesystem::path>& recolors);
+
 /// The fields the details window shows; texts are the stored UTF-8 bytes.
 struct RecolorDetails {
     std::string Title; ///< "Selected Recolor Details - " and the file name

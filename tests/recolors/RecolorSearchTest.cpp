@@ -1,0 +1,160 @@
+// The recolor finder and the details reader: which packages count as an
+// object's recolors, the progress steps, skipped files, and the list order.
+#include "app/recolors/core/FileMoves.h"
+#include "app/recolors/core/RecolorSearch.h"
+#include "package/base/Paths.h"
+#include "tests/recolors/RecolorFixtures.h"
+
+#include <gtest/gtest.h>
+
+#ifdef VARNICK_HAVE_DEMO
+#include "tools/demo/DemoWorld.h"
+#endif
+
+#include <atomic>
+
+using namespace varnick;
+using namespace varnick::recolors;
+using namespace varnick::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::uint32_t kGuid = 0x8000ABCD; // negative as a signed number
+
+std::vector<std::string> names(const std::vector<fs::path>& files, const fs::path& root)
+{
+    std::vector<std::string> out;
+    for (const fs::path& file : files)
+        out.push_back(pathToUtf8(file.lexically_relative(root).generic_string()));
+    return out;
+}
+
+} // namespace
+
+TEST(RecolorSearch, progressIsReportedAtMost24TimesWhateverTheCount)
+{
+    struct Case {
+        int count;
+        std::int32_t interval;
+        std::vector<std::int32_t> steps;
+    };
+    std::vector<std::int32_t> every24(24);
+    for (int i = 0; i < 24; ++i)
+        every24[static_cast<std::size_t>(i)] = i + 1;
+    std::vector<std::int32_t> even25;
+    for (int i = 2; i <= 24; i += 2)
+        even25.push_back(i);
+    for (const Case& c : { Case { 0, 1, {} }, Case { 24, 1, every24 }, Case { 25, 2, even25 } }) {
+        EXPECT_EQ(progressInterval(c.count), c.interval) << c.count;
+        TempDir root;
+        for (int i = 0; i < c.count; ++i)
+            root.write("p" + std::to_string(100 + i) + ".package", objectPackage(1));
+        std::vector<std::int32_t> steps;
+        const RecolorSearchResult result = findRecolors(root.path(), 1, [&](std::int32_t done, std::int32_t count) {
+            EXPECT_EQ(count, c.count);
+            steps.push_back(done);
+        });
+        EXPECT_EQ(steps, c.steps) << c.count;
+        EXPECT_TRUE(result.Recolors.empty());
+    }
+}
+
+TEST(RecolorSearch, findsOnlyRecolorsWhoseFirstMaterialOverrideNamesTheObject)
+{
+    TempDir root;
+    const auto guidItem = [](double value) { return numberItem("objectGUID", value); };
+    root.write("object.package", objectPackage(kGuid)); // the object itself names its GUID too
+    root.write("plain.package", recolorOf(kGuid));
+    root.write("second-only.package", recolorPackage({ { guidItem(7) }, { guidItem(kGuid) } }));
+    root.write("first-of-two.package", recolorPackage({ { guidItem(kGuid) }, { guidItem(7) } }));
+    root.write("twice.package", recolorPackage({ { guidItem(7), guidItem(kGuid) } }));
+    root.write("case.package", recolorPackage({ { numberItem("objectGuid", kGuid), numberItem("OBJECTGUID", kGuid) } }));
+    root.write("signed.package", recolorPackage({ { guidItem(static_cast<std::int32_t>(kGuid)) } }));
+    root.write("huge.package", recolorPackage({ { guidItem(1e300), guidItem(-1e300) } }));
+    root.write("other.package", recolorOf(kGuid + 1));
+    root.write("broken.package", "DBPF not really");
+    root.write("notes.txt", recolorOf(kGuid));
+    fs::create_directories(root.path() / "sub" / "deeper");
+    root.write("sub/deeper/nested.package", recolorOf(kGuid));
+
+    RecolorSearchResult result = findRecolors(root.path(), static_cast<std::int32_t>(kGuid));
+    sortRecolors(result.Recolors);
+    EXPECT_EQ(names(result.Recolors, root.path()),
+        (std::vector<std::string> { "first-of-two.package", "plain.package", "signed.package",
+            "sub/deeper/nested.package", "twice.package" }));
+    ASSERT_EQ(result.Skipped.size(), 1u);
+    EXPECT_EQ(result.Skipped[0].File.filename(), "broken.package");
+    EXPECT_FALSE(result.Skipped[0].Reason.empty());
+    EXPECT_FALSE(result.Cancelled);
+}
+
+TEST(RecolorSearch, sortsByFullPathInCodeUnitOrderAndStopsWhenCancelled)
+{
+    std::vector<fs::path> list { "/b/a.package", "/a/z.package", "/a/Z.package", "/a/y.package" };
+    sortRecolors(list);
+    EXPECT_EQ(list, (std::vector<fs::path> { "/a/Z.package", "/a/y.package", "/a/z.package", "/b/a.package" }));
+
+    TempDir root;
+    root.write("a.package", recolorOf(kGuid));
+    const std::atomic<bool> cancel { true };
+    const RecolorSearchResult result = findRecolors(root.path(), static_cast<std::int32_t>(kGuid), {}, &cancel);
+    EXPECT_TRUE(result.Cancelled);
+    EXPECT_TRUE(result.Recolors.empty());
+}
+
+TEST(RecolorDetails, showsTheLastOfEachExactlyNamedPropertyOfTheFirstOverride)
+{
+    TempDir root;
+    const fs::path file = root.write("Blue Chair.package",
+        recolorPackage({ { textItem("name", "first"), textItem("modelName", "chair"), textItem("name", "second"),
+                             textItem("ModelName", "wrong case"), textItem("subsetName", "seat") },
+            { textItem("name", "from the second override") } }));
+    const RecolorDetails details = readRecolorDetails(pathToUtf8(file));
+    EXPECT_EQ(details.Title, "Selected Recolor Details - Blue Chair.package");
+    EXPECT_EQ(pathFromUtf8(details.FilePath), file.parent_path() / "");
+    EXPECT_EQ(details.RecolorName, "second");
+    EXPECT_EQ(details.ModelName, "chair");
+    EXPECT_EQ(details.SubsetName, "seat");
+
+    const fs::path broken = root.write("broken.package", "DBPF");
+    const RecolorDetails unread = readRecolorDetails(pathToUtf8(broken));
+    EXPECT_EQ(unread.Title, "Selected Recolor Details - broken.package");
+    EXPECT_TRUE(unread.RecolorName.empty() && unread.ModelName.empty() && unread.SubsetName.empty());
+    EXPECT_EQ(readRecolorDetails("").Title, "Selected Recolor Details - ");
+}
+
+#ifdef VARNICK_HAVE_DEMO
+TEST(RecolorSearch, findsEveryRecolorOfTheDemoWorldsObjects)
+{
+    TempDir scratch;
+    demo::DemoOptions options;
+    options.Output = scratch.path() / "world";
+    options.Packages = 40;
+    const demo::DemoWorld world = demo::generateDemoWorld(options);
+    const fs::path downloads = world.DataFolder / "Downloads";
+    const RecolorSearchResult none = findRecolors(downloads, 0x7FFFFFF1);
+    EXPECT_TRUE(none.Recolors.empty());
+    EXPECT_EQ(none.Skipped.size(), static_cast<std::size_t>(world.count(demo::PackageKind::Damaged)));
+    int checked = 0;
+    for (const demo::GeneratedPackage& object : world.Packages) {
+        if (object.Kind != demo::PackageKind::CatalogObject)
+            continue;
+        std::vector<std::string> expected;
+        for (const demo::GeneratedPackage& recolor : world.Packages) {
+            if (recolor.Kind == demo::PackageKind::Recolor && recolor.Guid == object.Guid
+                && recolor.MaterialOverrides > 0)
+                expected.push_back(pathToUtf8((downloads / recolor.File).lexically_normal()));
+        }
+        std::sort(expected.begin(), expected.end());
+        RecolorSearchResult found = findRecolors(downloads, static_cast<std::int32_t>(object.Guid));
+        sortRecolors(found.Recolors);
+        std::vector<std::string> got;
+        for (const fs::path& file : found.Recolors)
+            got.push_back(pathToUtf8(file.lexically_normal()));
+        EXPECT_EQ(got, expected) << object.Title;
+        checked += expected.empty() ? 0 : 1;
+    }
+    EXPECT_GT(checked, 0);
+}
+#endif

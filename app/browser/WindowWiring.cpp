@@ -4,6 +4,7 @@
 #include "app/editor/frmEditObject.h"
 #include "app/health/frmLibraryHealth.h"
 #include "app/recolors/ThumbnailPurgeAction.h"
+#include "app/recolors/frmFindRecolors.h"
 
 namespace varnick {
 
@@ -15,6 +16,11 @@ void connectMainWindow(frmMain& window)
         if (frmEditObject::edit(main, path))
             main->refreshPage();
     });
+    // Synchronous: frmMain rescans its folder once the emit returns.
+    QObject::connect(main, &frmMain::deleteMoveRequested, main,
+        [main](const QString& objectFile, const QString& searchPath, qint32 guid) {
+            frmFindRecolors::run(main, searchPath, objectFile, guid);
+        });
     QObject::connect(main, &frmMain::purgeThumbnailsRequested, main, [main](const QString& file) {
         if (purgeObjectThumbnails(main, file))
             main->refreshPage();

@@ -5,7 +5,7 @@ namespace varnick {
 class frmMain;
 
 /// Connects the main window's requests to the windows that answer them: the
-/// editor, the thumbnail purge (then the page is drawn again from the reloaded
+/// editor, the recolor finder (Delete/Move), the thumbnail purge (then the page is drawn again from the reloaded
 /// cache) and the library health review, whose editor requests go to the editor too.
 void connectMainWindow(frmMain& window);
 

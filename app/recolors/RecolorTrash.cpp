@@ -1,0 +1,37 @@
+#include "app/recolors/RecolorTrash.h"
+
+#include "app/platform/qt/TextBridge.h"
+
+#include <QFile>
+
+namespace varnick {
+
+bool desktopHasTrash()
+{
+#if defined(_WIN32) || defined(__APPLE__)
+    return true;
+#else
+    return recolors::platformHasTrash();
+#endif
+}
+
+bool sendToTrash(const std::filesystem::path& file)
+{
+    if (!desktopHasTrash())
+        return recolors::removeOutright(file);
+    // A file that cannot go to the trash stays where it is: it is never removed for good instead.
+    return QFile::moveToTrash(text::fromPath(file)) || recolors::moveToPlatformTrash(file);
+}
+
+recolors::RemoveFunction desktopRemover()
+{
+    return [](const std::filesystem::path& file) { return sendToTrash(file); };
+}
+
+QString trashNote()
+{
+    return desktopHasTrash() ? QStringLiteral("The files go to the trash, from where they can still be restored.")
+                             : QStringLiteral("This system has no trash: the files are deleted for good.");
+}
+
+} // namespace varnick

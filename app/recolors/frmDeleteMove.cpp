@@ -1,0 +1,318 @@
+#include "app/recolors/frmDeleteMove.h"
+
+#include "app/browser/frmSelectPath.h"
+#include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/Settings.h"
+#include "app/platform/qt/TextBridge.h"
+#include "app/recolors/RecolorTrash.h"
+#include "app/recolors/core/FileMoves.h"
+#include "app/recolors/frmRecolorDetails.h"
+#include "app/recolors/frmViewRecolor.h"
+#include "package/base/Utf8.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace varnick {
+
+namespace {
+
+const QString kLineEnds = QStringLiteral("\r\n\r\n");
+const QString kAreYouSure = QStringLiteral("Are you absolutely sure that you want to do this?");
+const QString kNoRecolors = QStringLiteral("*** no recolors found ***");
+
+QString fileNameOf(const QString& path)
+{
+    return text::fromPath(text::toPath(path).filename());
+}
+
+QString confirmation(const QString& what)
+{
+    return what + kLineEnds + kAreYouSure + kLineEnds + trashNote();
+}
+
+} // namespace
+
+bool frmDeleteMove::run(QWidget* owner, const Request& request)
+{
+    if (Seam::testing())
+        return Seam::answer(request);
+    frmDeleteMove window(request, owner);
+    window.exec();
+    return window.filesChanged();
+}
+
+frmDeleteMove::frmDeleteMove(const Request& request, QWidget* parent)
+    : QDialog(parent)
+    , ObjectFilename(request.ObjectFilename)
+    , FoundRecolors(request.FoundRecolors)
+    , mUnreadable(request.Unreadable)
+{
+    setObjectName(QStringLiteral("frmDeleteMove"));
+    setWindowTitle(QStringLiteral("Delete/Move The Selected Object File"));
+    resize(409, 473);
+    if (FoundRecolors.isEmpty())
+        FoundRecolors.append(QString());
+
+    auto button = [this](const QString& caption, const QString& name) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        return b;
+    };
+    auto smallButton = [&](QStyle::StandardPixmap icon, const QString& tip, const QString& name) {
+        QPushButton* b = button(QString(), name);
+        b->setIcon(style()->standardIcon(icon));
+        b->setIconSize(QSize(15, 15));
+        b->setToolTip(tip);
+        return b;
+    };
+    txtObjFilename = new QLineEdit(this);
+    txtObjFilename->setObjectName(QStringLiteral("txtObjFilename"));
+    txtObjFilename->setReadOnly(true);
+    lstRecolors = new QListWidget(this);
+    lstRecolors->setObjectName(QStringLiteral("lstRecolors"));
+    lstRecolors->setSelectionMode(QAbstractItemView::MultiSelection);
+    lblUnreadable = new QLabel(this);
+    lblUnreadable->setObjectName(QStringLiteral("lblUnreadable"));
+    lblUnreadable->setWordWrap(true);
+    cmdView
+        = smallButton(QStyle::SP_FileDialogContentsView, QStringLiteral("View Selected"), QStringLiteral("cmdView"));
+    cmdPackageDetails = smallButton(
+        QStyle::SP_FileDialogInfoView, QStringLiteral("Selected Package Details"), QStringLiteral("cmdPackageDetails"));
+    cmdSelect
+        = smallButton(QStyle::SP_DialogYesButton, QStringLiteral("Select All Recolors"), QStringLiteral("cmdSelect"));
+    cmdUnselect = smallButton(
+        QStyle::SP_DialogNoButton, QStringLiteral("Unselect All Recolors"), QStringLiteral("cmdUnselect"));
+    cmdDeleteAll = button(QStringLiteral("Delete Object And All Recolors"), QStringLiteral("cmdDeleteAll"));
+    cmdDelRecolors = button(QStringLiteral("Delete Selected Recolors"), QStringLiteral("cmdDelRecolors"));
+    cmdMoveAll = button(QStringLiteral("Move Object And All Recolors"), QStringLiteral("cmdMoveAll"));
+    cmdCancel = button(QStringLiteral("Exit This Window"), QStringLiteral("cmdCancel"));
+    // Holds the keyboard focus after a button, outside the visible area.
+    cmdFocus = button(QStringLiteral("focus"), QStringLiteral("cmdFocus"));
+    cmdFocus->setGeometry(-200, -200, 10, 10);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Selected Object Filename"), this));
+    layout->addWidget(txtObjFilename);
+    auto* listHeader = new QHBoxLayout;
+    listHeader->addWidget(new QLabel(QStringLiteral("Recolors of the Selected Object"), this), 1);
+    for (QPushButton* b : { cmdView, cmdPackageDetails, cmdSelect, cmdUnselect })
+        listHeader->addWidget(b);
+    layout->addLayout(listHeader);
+    layout->addWidget(lstRecolors, 1);
+    layout->addWidget(lblUnreadable);
+    auto* deletes = new QHBoxLayout;
+    deletes->addWidget(cmdDeleteAll);
+    deletes->addWidget(cmdDelRecolors);
+    auto* moves = new QHBoxLayout;
+    moves->addWidget(cmdMoveAll);
+    moves->addWidget(cmdCancel);
+    layout->addLayout(deletes);
+    layout->addLayout(moves);
+
+    connect(cmdView, &QPushButton::clicked, this, &frmDeleteMove::cmdView_Click);
+    connect(cmdPackageDetails, &QPushButton::clicked, this, &frmDeleteMove::cmdPackageDetails_Click);
+    connect(cmdSelect, &QPushButton::clicked, this, &frmDeleteMove::cmdSelect_Click);
+    connect(cmdUnselect, &QPushButton::clicked, this, &frmDeleteMove::cmdUnselect_Click);
+    connect(cmdDeleteAll, &QPushButton::clicked, this, &frmDeleteMove::cmdDeleteAll_Click);
+    connect(cmdDelRecolors, &QPushButton::clicked, this, &frmDeleteMove::cmdDelRecolors_Click);
+    connect(cmdMoveAll, &QPushButton::clicked, this, &frmDeleteMove::cmdMoveAll_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmDeleteMove::cmdCancel_Click);
+    Form_Load();
+}
+
+void frmDeleteMove::Form_Load()
+{
+    // Ascending by character codes over the whole range; the empty element 0 stays first.
+    std::sort(FoundRecolors.begin(), FoundRecolors.end());
+    txtObjFilename->setText(fileNameOf(ObjectFilename));
+    for (qsizetype i = 1; i < FoundRecolors.size(); ++i) {
+        auto* line = new QListWidgetItem(fileNameOf(FoundRecolors[i]), lstRecolors);
+        line->setData(Qt::UserRole, static_cast<int>(i));
+    }
+    if (FoundRecolors.size() <= 1)
+        lstRecolors->addItem(kNoRecolors);
+    if (!mUnreadable.isEmpty()) {
+        lblUnreadable->setText(QString::number(mUnreadable.size())
+            + QStringLiteral(" files could not be read and were not searched for recolors."));
+        QStringList lines;
+        for (const auto& [file, reason] : mUnreadable)
+            lines.append(file + QStringLiteral(": ") + reason);
+        lblUnreadable->setToolTip(lines.join(QLatin1Char('\n')));
+    }
+    lblUnreadable->setVisible(!mUnreadable.isEmpty());
+}
+
+QString frmDeleteMove::currentRecolor() const
+{
+    // The first line with the current line's text: of two equal names the first is taken.
+    const QListWidgetItem* current = lstRecolors->currentItem();
+    const QString currentText = current ? current->text() : QString();
+    for (int i = 0; i < lstRecolors->count(); ++i) {
+        if (lstRecolors->item(i)->text() == currentText) {
+            const int index = lstRecolors->item(i)->data(Qt::UserRole).toInt();
+            return index > 0 && index < FoundRecolors.size() ? FoundRecolors[index] : QString();
+        }
+    }
+    return QString();
+}
+
+void frmDeleteMove::cmdView_Click()
+{
+    lstRecolors->setFocus();
+    if (FoundRecolors.size() <= 1)
+        return;
+    frmViewRecolor::view(this, currentRecolor());
+}
+
+void frmDeleteMove::cmdPackageDetails_Click()
+{
+    lstRecolors->setFocus();
+    if (FoundRecolors.size() <= 1)
+        return;
+    frmRecolorDetails::showDetails(this, currentRecolor());
+}
+
+void frmDeleteMove::cmdSelect_Click()
+{
+    lstRecolors->setFocus();
+    for (int i = 0; i < lstRecolors->count(); ++i)
+        lstRecolors->item(i)->setSelected(true);
+}
+
+void frmDeleteMove::cmdUnselect_Click()
+{
+    lstRecolors->setFocus();
+    for (int i = 0; i < lstRecolors->count(); ++i)
+        lstRecolors->item(i)->setSelected(false);
+}
+
+std::vector<std::filesystem::path> frmDeleteMove::allFiles() const
+{
+    std::vector<std::filesystem::path> files { text::toPath(ObjectFilename) };
+    for (qsizetype i = 1; i < FoundRecolors.size(); ++i)
+        files.push_back(text::toPath(FoundRecolors[i]));
+    return files;
+}
+
+QStringList frmDeleteMove::deleteEach(const std::vector<std::filesystem::path>& files)
+{
+    QStringList left;
+    const recolors::RemoveFunction remover = desktopRemover();
+    for (const std::filesystem::path& file : files) {
+        if (recolors::deleteFiles({ file }, remover) == 1)
+            mChanged = true;
+        else
+            left.append(text::fromPath(file));
+    }
+    return left;
+}
+
+void frmDeleteMove::finish()
+{
+    accept();
+}
+
+void frmDeleteMove::cmdDeleteAll_Click()
+{
+    cmdFocus->setFocus();
+    if (MessageBox::question(this, QStringLiteral("CONFIRM DELETE"),
+            confirmation(QStringLiteral("You are about to PERMANENTLY DESTROY the object and all of it's recolors.")))
+        != QMessageBox::Yes)
+        return;
+    const QStringList left = deleteEach(allFiles());
+    if (left.isEmpty())
+        MessageBox::show(this, QMessageBox::Information, QStringLiteral("OPERATION SUCCESSFUL"),
+            QStringLiteral("The object has been deleted."));
+    else
+        MessageBox::exclamation(this, QStringLiteral("OPERATION INCOMPLETE"),
+            QStringLiteral("These files could not be deleted and were left as they were:\r\n")
+                + left.join(QStringLiteral("\r\n")));
+    finish();
+}
+
+void frmDeleteMove::cmdDelRecolors_Click()
+{
+    cmdFocus->setFocus();
+    if (FoundRecolors.size() <= 1)
+        return;
+    if (MessageBox::question(this, QStringLiteral("CONFIRM DELETE"),
+            confirmation(QStringLiteral("You are about to PERMANENTLY DESTROY the selected recolors for this object.")))
+        != QMessageBox::Yes)
+        return;
+    std::vector<std::filesystem::path> selected;
+    for (int i = 0; i < lstRecolors->count(); ++i) {
+        const QListWidgetItem* line = lstRecolors->item(i);
+        if (line->isSelected())
+            selected.push_back(text::toPath(FoundRecolors[line->data(Qt::UserRole).toInt()]));
+    }
+    const QStringList left = deleteEach(selected);
+    if (left.isEmpty())
+        MessageBox::show(this, QMessageBox::Information, QStringLiteral("OPERATION SUCCESSFUL"),
+            QStringLiteral("The selected recolors have been deleted."));
+    else
+        MessageBox::exclamation(this, QStringLiteral("OPERATION INCOMPLETE"),
+            QStringLiteral("These files could not be deleted and were left as they were:\r\n")
+                + left.join(QStringLiteral("\r\n")));
+    finish();
+}
+
+void frmDeleteMove::cmdMoveAll_Click()
+{
+    cmdFocus->setFocus();
+    const QString destination
+        = frmSelectPath::choose(this, QString(), Settings::value(SettingKey::LastMoveDestination));
+    if (destination.isEmpty())
+        return;
+    const std::vector<std::filesystem::path> files = allFiles();
+    const std::filesystem::path target = text::toPath(destination);
+    const recolors::MoveCheck check = recolors::checkMove(files, target);
+    if (check.SamePlace) {
+        MessageBox::exclamation(
+            this, QStringLiteral("USER INPUT ERROR"), QStringLiteral("Source and destination are the same!"));
+        return;
+    }
+    if (!check.Clashes.empty()) {
+        // Moving onto a file of the same name would destroy it: nothing moves.
+        QStringList clashes;
+        for (const std::filesystem::path& clash : check.Clashes)
+            clashes.append(text::fromPath(clash));
+        MessageBox::exclamation(this, QStringLiteral("USER INPUT ERROR"),
+            QStringLiteral("Nothing was moved: these files are already in the destination folder or share a name "
+                           "with another file being moved:\r\n")
+                + clashes.join(QStringLiteral("\r\n")));
+        return;
+    }
+    std::int32_t moved = 0;
+    try {
+        moved = recolors::moveFiles(files, target);
+    } catch (const std::exception& failure) {
+        // Files moved before the failure stay moved; the rest are where they were.
+        mChanged = true;
+        MessageBox::exclamation(this, QStringLiteral("OPERATION INCOMPLETE"),
+            QStringLiteral("The move stopped: ") + text::fromUtf8(toValidUtf8(failure.what()))
+                + QStringLiteral("\r\nThe files before it were moved; the others were left where they were."));
+        finish();
+        return;
+    }
+    mChanged = true;
+    Settings::setValue(SettingKey::LastMoveDestination, destination);
+    MessageBox::show(this, QMessageBox::Information, QStringLiteral("OPERATION SUCCESSFUL"),
+        QString::number(moved) + QStringLiteral(" files were moved to:\r\n") + destination);
+    finish();
+}
+
+void frmDeleteMove::cmdCancel_Click()
+{
+    reject();
+}
+
+} // namespace varnick

@@ -1,0 +1,186 @@
+#include "app/recolors/frmFindRecolors.h"
+
+#include "app/platform/qt/TextBridge.h"
+#include "app/recolors/frmDeleteMove.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Utf8.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+#include <mutex>
+
+namespace varnick {
+
+namespace {
+
+std::mutex gHookMutex;
+frmFindRecolors::ProgressHook& progressHook()
+{
+    static frmFindRecolors::ProgressHook hook;
+    return hook;
+}
+
+} // namespace
+
+RecolorStatusBar::RecolorStatusBar(QWidget* parent)
+    : QWidget(parent)
+{
+    setAutoFillBackground(true);
+}
+
+void RecolorStatusBar::setProgress(std::int32_t done, std::int32_t count)
+{
+    if (count <= 0)
+        return;
+    mFraction = std::max(mFraction, std::min(1.0, static_cast<double>(done) / count));
+    repaint();
+}
+
+void RecolorStatusBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(QRectF(0, 0, width() * mFraction, height()), QColor(255, 0, 0));
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void frmFindRecolors::setProgressHookForTesting(ProgressHook hook)
+{
+    const std::lock_guard lock(gHookMutex);
+    progressHook() = std::move(hook);
+}
+
+void frmFindRecolors::run(QWidget* owner, const QString& searchPath, const QString& objectFilename, qint32 guid)
+{
+    if (Seam::testing()) {
+        Seam::answer({ searchPath, objectFilename, guid });
+        return;
+    }
+    frmDeleteMove::Request handOver;
+    {
+        frmFindRecolors finder(searchPath, objectFilename, guid, owner);
+        finder.startSearch();
+        if (finder.exec() != QDialog::Accepted)
+            return;
+        handOver.ObjectFilename = objectFilename;
+        handOver.FoundRecolors.append(QString());
+        for (const std::filesystem::path& recolor : finder.result().Recolors)
+            handOver.FoundRecolors.append(text::fromPath(recolor));
+        for (const recolors::SkippedFile& skipped : finder.result().Skipped)
+            handOver.Unreadable.append({ text::fromPath(skipped.File), text::fromUtf8(toValidUtf8(skipped.Reason)) });
+    }
+    frmDeleteMove::run(owner, handOver);
+}
+
+frmFindRecolors::frmFindRecolors(const QString& searchPath, const QString& objectFilename, qint32 guid, QWidget* parent)
+    : QDialog(parent)
+    , mSearchPath(searchPath)
+    , mObjectFilename(objectFilename)
+    , mGuid(guid)
+{
+    setObjectName(QStringLiteral("frmFindRecolors"));
+    setWindowTitle(QStringLiteral("Searching For Recolors"));
+    setFixedSize(686, 124);
+    picStatus = new RecolorStatusBar(this);
+    picStatus->setObjectName(QStringLiteral("picStatus"));
+    picStatus->setGeometry(16, 28, 653, 29);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setGeometry(293, 76, 100, 30);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmFindRecolors::cmdCancel_Click);
+}
+
+frmFindRecolors::~frmFindRecolors()
+{
+    mCancel = true;
+    stopWorker();
+}
+
+void frmFindRecolors::stopWorker()
+{
+    if (mWorker) {
+        mWorker->join();
+        mWorker.reset();
+    }
+}
+
+void frmFindRecolors::startSearch()
+{
+    if (mWorker)
+        return;
+    mCancel = false;
+    mUpdates.clear();
+    const std::filesystem::path root = text::toPath(mSearchPath);
+    const std::int32_t guid = mGuid;
+    mWorker = std::make_unique<std::thread>([this, root, guid] {
+        auto result = std::make_shared<recolors::RecolorSearchResult>();
+        std::exception_ptr failure;
+        try {
+            *result = recolors::findRecolors(
+                root, guid,
+                [this](std::int32_t done, std::int32_t count) {
+                    QMetaObject::invokeMethod(
+                        this, [this, done, count] { showProgress(done, count); }, Qt::QueuedConnection);
+                    ProgressHook hook;
+                    {
+                        const std::lock_guard lock(gHookMutex);
+                        hook = progressHook();
+                    }
+                    if (hook)
+                        hook(done, count, mCancel);
+                },
+                &mCancel);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        QMetaObject::invokeMethod(
+            this, [this, result, failure] { finishSearch(result, failure); }, Qt::QueuedConnection);
+    });
+}
+
+void frmFindRecolors::showProgress(int done, int count)
+{
+    mUpdates.append({ done, count });
+    picStatus->setProgress(done, count);
+}
+
+void frmFindRecolors::finishSearch(
+    const std::shared_ptr<recolors::RecolorSearchResult>& result, std::exception_ptr failure)
+{
+    stopWorker();
+    mResult = std::move(*result);
+    emit searchFinished();
+    if (failure) {
+        // Anything but an unreadable package (those are skipped and counted) is unexpected.
+        trapped("frmFindRecolors", "Form_Activate", [&] {
+            setLocation(3000);
+            std::rethrow_exception(failure);
+        });
+        QDialog::reject();
+        return;
+    }
+    if (mResult.Cancelled || mCancel)
+        QDialog::reject();
+    else
+        accept();
+}
+
+void frmFindRecolors::cmdCancel_Click()
+{
+    if (!mWorker) {
+        QDialog::reject();
+        return;
+    }
+    mCancel = true;
+    cmdCancel->setEnabled(false);
+    cmdCancel->setText(QStringLiteral("Cancelling..."));
+}
+
+void frmFindRecolors::reject()
+{
+    // Escape and the close box cancel the search like the button.
+    cmdCancel_Click();
+}
+
+} // namespace varnick

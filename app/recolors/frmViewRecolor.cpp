@@ -1,0 +1,81 @@
+#include "app/recolors/frmViewRecolor.h"
+
+#include "app/platform/qt/TextBridge.h"
+#include "app/recolors/core/DdsSupport.h"
+#include "package/base/Utf8.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace varnick {
+
+void frmViewRecolor::view(QWidget* owner, const QString& fileName)
+{
+    if (Seam::testing()) {
+        Seam::answer(fileName);
+        return;
+    }
+    frmViewRecolor window(fileName, owner);
+    window.exec();
+}
+
+QImage frmViewRecolor::notAvailablePicture()
+{
+    QImage image(512, 512, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    QFont font = painter.font();
+    font.setPixelSize(22);
+    painter.setFont(font);
+    painter.drawText(
+        QRect(0, 0, 512, 250), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Texture Preview Not Available"));
+    painter.drawText(
+        QRect(0, 262, 512, 250), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("(Unknown Picture Format Code)"));
+    return image;
+}
+
+frmViewRecolor::frmViewRecolor(const QString& fileName, QWidget* parent)
+    : QDialog(parent)
+    , FileName(fileName)
+{
+    setObjectName(QStringLiteral("frmViewRecolor"));
+    setWindowTitle(QStringLiteral("Selected File Preview"));
+    setFixedSize(525, 554);
+    picPreview = new QLabel(this);
+    picPreview->setObjectName(QStringLiteral("picPreview"));
+    picPreview->setGeometry(4, 4, kPreviewSide, kPreviewSide);
+    picPreview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setGeometry(212, 523, 100, 26);
+    connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
+    Form_Activate();
+}
+
+void frmViewRecolor::Form_Activate()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString problem;
+    try {
+        // The same bitmap the command line writes: 24-bit, top row on top, rows padded.
+        if (const std::optional<ByteString> bitmap = recolors::packagePreviewBitmap(text::toPath(FileName))) {
+            mPicture = QImage::fromData(
+                reinterpret_cast<const uchar*>(bitmap->data()), static_cast<int>(bitmap->size()), "BMP");
+            mAvailable = !mPicture.isNull();
+        }
+    } catch (const std::exception& failure) {
+        // An unreadable package shows the notice like one without a texture, with the reason as its tip.
+        problem = text::fromUtf8(toValidUtf8(failure.what()));
+    }
+    if (!mAvailable)
+        mPicture = notAvailablePicture();
+    picPreview->setPixmap(QPixmap::fromImage(mPicture));
+    picPreview->setToolTip(problem);
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace varnick

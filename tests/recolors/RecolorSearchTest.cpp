@@ -150,8 +150,13 @@ TEST(RecolorSearch, findsEveryRecolorOfTheDemoWorldsObjects)
         RecolorSearchResult found = findRecolors(downloads, static_cast<std::int32_t>(object.Guid));
         sortRecolors(found.Recolors);
         std::vector<std::string> got;
-        for (const fs::path& file : found.Recolors)
-            got.push_back(pathToUtf8(file.lexically_normal()));
+        // The review folder's copies are the library review's fixture, checked with it.
+        const std::string review = pathToUtf8((downloads / demo::kReviewFolder).lexically_normal());
+        for (const fs::path& file : found.Recolors) {
+            const std::string text = pathToUtf8(file.lexically_normal());
+            if (!text.starts_with(review))
+                got.push_back(text);
+        }
         EXPECT_EQ(got, expected) << object.Title;
         checked += expected.empty() ? 0 : 1;
     }

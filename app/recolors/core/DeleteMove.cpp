@@ -12,13 +12,6 @@ namespace varnick::recolors {
 
 namespace fs = std::filesystem;
 
-void sortRecolors(std::vector<fs::path>& recolors)
-{
-    // UTF-8 byte order is code point order on every platform.
-    std::stable_sort(recolors.begin(), recolors.end(),
-        [](const fs::path& a, const fs::path& b) { return pathToUtf8(a) < pathToUtf8(b); });
-}
-
 std::int32_t objectGuid(const fs::path& objectFile)
 {
     const browser::ObjectSummary summary = browser::readObjectSummary(objectFile);

@@ -22,9 +22,6 @@ struct ObjectWithRecolors {
     bool Cancelled = false;
 };
 
-/// Sorts recolor paths as the window lists them: ascending, by the code units of the full path.
-void sortRecolors(std::vector<std::filesystem::path>& recolors);
-
 /// The object's GUID from its chosen definition; throws Failure ("The GUID of
 /// object was not found.") when the package has none or cannot be read.
 std::int32_t objectGuid(const std::filesystem::path& objectFile);

@@ -15,5 +15,6 @@ void addHealthCommands(CLI::App& app); // health
 #endif
 void addBrowserCommands(CLI::App& app); // scan, folders
 void addEditorCommands(CLI::App& app); // set
+void addRecolorCommands(CLI::App& app); // recolors, texture, move, delete
 
 } // namespace varnick::cli

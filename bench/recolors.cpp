@@ -9,8 +9,10 @@
 #include "bench/common/Baselines.h"
 #include "bench/common/SyntheticPackages.h"
 
+#include "app/platform/Utility.h"
 #include "app/recolors/core/RecolorSearch.h"
 #include "package/BinarySupport.h"
+#include "package/PackageReader.h"
 #include "package/PackageWriter.h"
 #include "package/PropertySet.h"
 #include "package/TypeIds.h"
@@ -66,10 +68,10 @@ PackageFile recolorPackage(std::uint32_t n)
     const std::int32_t guid = n % 10 == 0 ? kObjectGuid : static_cast<std::int32_t>(0x10000 + n);
     const ByteString number("\xF7\xE4\x61\xEB", 4);
     const ByteString text(kPropertyTypeString);
-    const ByteString props = writeBinPropertySet({ { text, "description", "recolor " + std::to_string(n), 0 },
-        { text, "subsetName", "body", 0 }, { number, "objectStateIndex", "", 0 },
-        { number, "objectGUID", "", static_cast<double>(guid) }, { number, "materialStateFlags", "", 0 },
-        { text, "name", "material-" + std::to_string(n), 0 } });
+    const ByteString props = writeBinPropertySet(
+        { { text, "description", "recolor " + std::to_string(n), 0 }, { text, "subsetName", "body", 0 },
+            { number, "objectStateIndex", "", 0 }, { number, "objectGUID", "", static_cast<double>(guid) },
+            { number, "materialStateFlags", "", 0 }, { text, "name", "material-" + std::to_string(n), 0 } });
     const auto key = [&](const ByteString& type, std::int32_t instance) {
         return ResourceKey { type, gfstrLongToStr4(static_cast<std::int32_t>(0x7F000000u | n)),
             gfstrLongToStr4(instance), gfstrLongToStr4(0) };
@@ -168,6 +170,20 @@ int main(int argc, char** argv)
         options.packages, options.packages / 5, found, options.rounds);
     std::printf("  findRecolors (list, index, first override) %8.1f ms\n", finderSeconds * 1e3);
     std::printf("  bare open/read/read/close loop             %8.1f ms\n", bareSeconds * 1e3);
+    double listSeconds = 1e300;
+    double indexSeconds = 1e300;
+    for (int round = 0; round < options.rounds; ++round) {
+        listSeconds = std::min(listSeconds, seconds([&] {
+            std::vector<std::filesystem::path> listed;
+            checksum += static_cast<std::uint64_t>(gflngFindFiles(options.folder, "*.package", listed));
+        }));
+        indexSeconds = std::min(indexSeconds, seconds([&] {
+            for (const auto& file : files)
+                checksum += readPackageIndex(file).Entries.size();
+        }));
+    }
+    std::printf("  of which listing (gflngFindFiles)          %8.1f ms\n", listSeconds * 1e3);
+    std::printf("  readPackageIndex loop alone                %8.1f ms\n", indexSeconds * 1e3);
     std::printf(
         "  ratio                                      %8.2f    (goal: at most 1.50)\n", finderSeconds / bareSeconds);
     std::printf("\n(checksum %llu)\n", static_cast<unsigned long long>(checksum));

@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const fuzz::ScratchFile bitmapFile("fuzz-texture-preview-bmp");
     if (gsConvertDDStoBMP(scratch.path(), bitmapFile.path())) {
         const ByteString bitmap = readWholeFile(bitmapFile.path());
-        if (bitmap.size() < 54 || gflngStrToLong(ByteView(bitmap).substr(2, 4)) != static_cast<std::int32_t>(bitmap.size()))
+        if (bitmap.size() < 54
+            || gflngStrToLong(ByteView(bitmap).substr(2, 4)) != static_cast<std::int32_t>(bitmap.size()))
             std::abort();
     }
     if (size >= 3) {

@@ -62,17 +62,19 @@ TEST(RecolorCli, findsMovesAndDeletesAsTheWindowDoes)
         std::function<void()> check;
     };
     const std::vector<Step> steps {
-        { "recolors " + r + " " + o + " --json", 0, "", [&] {
-             const auto json = nlohmann::json::parse(readFileBytes(work.path() / "out"));
-             EXPECT_EQ(json["guid"], 3237998081u);
-             EXPECT_EQ(json["recolors"], nlohmann::json::parse(R"(["Sub/b.package", "Sub/c.package", "a.package"])"));
-             ASSERT_EQ(json["skipped"].size(), 1u);
-             EXPECT_EQ(json["skipped"][0]["file"], "broken.package");
-             EXPECT_FALSE(json["skipped"][0]["reason"].get<std::string>().empty());
-             const std::string text = readFileBytes(work.path() / "out"); // keys in the documented order
-             EXPECT_LT(text.find("\"guid\""), text.find("\"recolors\""));
-             EXPECT_LT(text.find("\"recolors\""), text.find("\"skipped\""));
-         } },
+        { "recolors " + r + " " + o + " --json", 0, "",
+            [&] {
+                const auto json = nlohmann::json::parse(readFileBytes(work.path() / "out"));
+                EXPECT_EQ(json["guid"], 3237998081u);
+                EXPECT_EQ(
+                    json["recolors"], nlohmann::json::parse(R"(["Sub/b.package", "Sub/c.package", "a.package"])"));
+                ASSERT_EQ(json["skipped"].size(), 1u);
+                EXPECT_EQ(json["skipped"][0]["file"], "broken.package");
+                EXPECT_FALSE(json["skipped"][0]["reason"].get<std::string>().empty());
+                const std::string text = readFileBytes(work.path() / "out"); // keys in the documented order
+                EXPECT_LT(text.find("\"guid\""), text.find("\"recolors\""));
+                EXPECT_LT(text.find("\"recolors\""), text.find("\"skipped\""));
+            } },
         { "recolors " + r + " " + o, 0, "GUID C0FFEE01: 3 recolors\n  Sub/b.package\n", {} },
         { "texture " + quoted(textured) + " -o " + quoted(work.path() / "t.bmp"), 0, "",
             [&] {
@@ -108,8 +110,8 @@ TEST(RecolorCli, findsMovesAndDeletesAsTheWindowDoes)
             } },
     };
     for (const Step& step : steps) {
-        const std::string command = "XDG_DATA_HOME=" + quoted(work.path()) + " " + quoted(tool) + " "
-            + step.arguments + " >" + quoted(work.path() / "out") + " 2>" + quoted(work.path() / "err");
+        const std::string command = "XDG_DATA_HOME=" + quoted(work.path()) + " " + quoted(tool) + " " + step.arguments
+            + " >" + quoted(work.path() / "out") + " 2>" + quoted(work.path() / "err");
         const int status = std::system(command.c_str());
         ASSERT_TRUE(WIFEXITED(status)) << step.arguments;
         EXPECT_EQ(WEXITSTATUS(status), step.status) << step.arguments << "\n" << readFileBytes(work.path() / "err");

@@ -183,7 +183,8 @@ void deleteFiles(
             == 1;
         if (!gone)
             refuse(pathToUtf8(file)
-                + (trash ? " could not be moved to the trash (--permanent deletes outright)" : " could not be deleted"));
+                + (trash ? " could not be moved to the trash (--permanent deletes outright)"
+                         : " could not be deleted"));
         writeText((trash ? "trashed: " : "deleted: ") + pathToUtf8(file) + "\n");
         std::fflush(stdout);
     }
@@ -211,7 +212,8 @@ void addRecolorCommands(CLI::App& app)
     auto file = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
     CLI::App* texture = app.add_subcommand("texture",
-        "Write the bitmap the texture viewer shows for FILE: the first texture resource in index order whose format is\n"
+        "Write the bitmap the texture viewer shows for FILE: the first texture resource in index order whose format "
+        "is\n"
         "raw 32-bit (1), DXT1 (4) or DXT3 (5), its last (largest) level, as a 24-bit BMP with rows padded to 4 bytes\n"
         "and the texture's top row on top. Exit status 1 with one line on standard error when there is none.");
     texture->add_option("FILE", *file, "package")->required();

@@ -242,8 +242,9 @@ void addRecolorCommands(CLI::App& app)
         "Without --recolor: delete OBJECT_FILE and all its recolors below ROOT. With --recolor: delete only those\n"
         "recolors (each must be one of the object's recolors, as a path or relative to ROOT; otherwise nothing is\n"
         "deleted). Files go to the desktop's trash (the Recycle Bin on Windows, the freedesktop trash of\n"
-        "$XDG_DATA_HOME or ~/.local/share elsewhere); --permanent deletes them outright instead. Prints\n"
-        "\"trashed: PATH\" or \"deleted: PATH\" per file, then \"The object has been deleted.\" or \"The selected\n"
+        "$XDG_DATA_HOME or ~/.local/share elsewhere); --permanent, or a system without a trash, deletes them\n"
+        "outright. Prints \"trashed: PATH\" or \"deleted: PATH\" per file, then \"The object has been deleted.\" or "
+        "\"The selected\n"
         "recolors have been deleted.\". A file the trash refuses (another volume) stops with exit status 1.");
     remove->add_option("ROOT", *deleteRoot, "folder the recolors are searched in")->required();
     remove->add_option("OBJECT_FILE", *deleteObject, "the object's package")->required();

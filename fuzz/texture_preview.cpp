@@ -1,13 +1,14 @@
 // Fuzzes the recolor preview and finder readers: the texture preview of a
 // package (texture choice, DXT and raw decoding, the bitmap), the first
 // material override, and the DXT decoder on raw blocks of a size the input
-// picks. Each either gives a result or refuses with a Failure; a bitmap always
+// picks, and the input read as a DDS file. Each either gives a result or refuses with a Failure; a bitmap always
 // has the size its header states.
 #include "app/recolors/core/DdsSupport.h"
 #include "app/recolors/core/RecolorSearch.h"
 #include "fuzz/common/ScratchFile.h"
 #include "package/BinarySupport.h"
 #include "package/base/ErrorTrap.h"
+#include "package/base/WholeFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +32,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         (void)firstMaterialOverride(scratch.path());
     } catch (const Failure&) {
+    }
+    // The same bytes as a DDS file: the bitmap is written only when it decodes,
+    // and then holds the header's size.
+    static const fuzz::ScratchFile bitmapFile("fuzz-texture-preview-bmp");
+    if (gsConvertDDStoBMP(scratch.path(), bitmapFile.path())) {
+        const ByteString bitmap = readWholeFile(bitmapFile.path());
+        if (bitmap.size() < 54
+            || gflngStrToLong(ByteView(bitmap).substr(2, 4)) != static_cast<std::int32_t>(bitmap.size()))
+            std::abort();
     }
     if (size >= 3) {
         const std::int32_t format = data[0] % 2 == 0 ? 1 : 3; // DXT1 or DXT3

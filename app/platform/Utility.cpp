@@ -70,16 +70,23 @@ std::vector<fs::directory_entry> listFolder(const fs::path& folder)
     if (error)
         throw Failure(
             ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(folder) + ": " + error.message());
-    std::sort(entries.begin(), entries.end(), [](const fs::directory_entry& a, const fs::directory_entry& b) {
-        const std::string nameA = pathToUtf8(a.path().filename());
-        const std::string nameB = pathToUtf8(b.path().filename());
-        if (lessIgnoringCase(nameA, nameB))
+    // Each name converted once, not at every comparison: large folders sort in a fraction of the time.
+    std::vector<std::pair<std::string, std::size_t>> order;
+    order.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        order.emplace_back(pathToUtf8(entries[i].path().filename()), i);
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+        if (lessIgnoringCase(a.first, b.first))
             return true;
-        if (lessIgnoringCase(nameB, nameA))
+        if (lessIgnoringCase(b.first, a.first))
             return false;
-        return nameA < nameB;
+        return a.first < b.first;
     });
-    return entries;
+    std::vector<fs::directory_entry> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& [name, i] : order)
+        sorted.push_back(std::move(entries[i]));
+    return sorted;
 }
 
 std::int32_t findFiles(const fs::path& root, std::string_view pattern, std::vector<fs::path>& files)
@@ -89,29 +96,27 @@ std::int32_t findFiles(const fs::path& root, std::string_view pattern, std::vect
     std::error_code error;
     visited.insert(fs::weakly_canonical(root, error));
 
+    // One listing per folder, breadth first: its files join the result in
+    // name order, its subfolders the queue, so every folder's files follow
+    // those of the folders listed before it.
+    std::vector<fs::path> found;
     for (std::size_t i = 0; i < folders.size(); ++i) {
         setLocation(2000);
         for (const fs::directory_entry& entry : listFolder(folders[i])) {
             setLocation(3000);
-            errorContext().AdditionalData = "Error Data = " + pathToUtf8(entry.path());
-            if (!entry.is_directory(error))
-                continue;
-            // A link back up the tree would make the search endless.
-            const fs::path canonical = fs::weakly_canonical(entry.path(), error);
-            if (visited.insert(error ? entry.path() : canonical).second)
-                folders.push_back(entry.path());
-        }
-    }
-
-    setLocation(4000);
-    errorContext().AdditionalData.clear();
-    std::vector<fs::path> found;
-    for (const fs::path& folder : folders) {
-        for (const fs::directory_entry& entry : listFolder(folder)) {
-            if (entry.is_regular_file(error) && matchesFilePattern(pathToUtf8(entry.path().filename()), pattern))
+            if (entry.is_directory(error)) {
+                errorContext().AdditionalData = "Error Data = " + pathToUtf8(entry.path());
+                // A link back up the tree would make the search endless.
+                const fs::path canonical = fs::weakly_canonical(entry.path(), error);
+                if (visited.insert(error ? entry.path() : canonical).second)
+                    folders.push_back(entry.path());
+            } else if (entry.is_regular_file(error)
+                && matchesFilePattern(pathToUtf8(entry.path().filename()), pattern)) {
                 found.push_back(entry.path());
+            }
         }
     }
+    setLocation(4000);
     errorContext().AdditionalData.clear();
     files = std::move(found);
     return static_cast<std::int32_t>(files.size());

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cwctype>
+
 using namespace varnick;
 using namespace varnick::recolors;
 using namespace varnick::test;
@@ -68,7 +70,8 @@ TEST(FileMoves, clashesAreRefusedBeforeAnythingMoves)
     // Two moved files with one name.
     fs::create_directories(lib.dir.path() / "other");
     const fs::path twin = lib.dir.write("other/a.package", "another a");
-    const MoveCheck twice = checkMove({ lib.object, lib.recolorA, twin }, lib.dir.path() / "objects" / "recolors" / "..");
+    const MoveCheck twice
+        = checkMove({ lib.object, lib.recolorA, twin }, lib.dir.path() / "objects" / "recolors" / "..");
     EXPECT_TRUE(twice.SamePlace);
     const MoveCheck twins = checkMove({ lib.object, lib.recolorA, twin }, lib.destination);
     EXPECT_EQ(twins.Clashes, std::vector<fs::path> { lib.destination / "a.package" });

@@ -30,8 +30,8 @@ inline ByteString recolorPackage(const std::vector<std::vector<PropertyItem>>& o
     PackageBuilder builder;
     std::uint32_t instance = 1;
     for (const auto& items : overrides)
-        builder.add("4C697E5A", "1C0532FA", "0000000" + std::to_string(instance++), "00000000",
-            writeBinPropertySet(items));
+        builder.add(
+            "4C697E5A", "1C0532FA", "0000000" + std::to_string(instance++), "00000000", writeBinPropertySet(items));
     builder.add("1C4A276C", "1C0532FA", "00000009", "00000000", "texture");
     return builder.build();
 }
@@ -55,8 +55,8 @@ inline ByteString objectPackage(std::uint32_t guid)
 }
 
 /// A texture resource (collection header and image block) with the given levels, smallest first.
-inline ByteString textureResource(std::int32_t format, std::int32_t width, std::int32_t height,
-    const std::vector<ByteString>& levels)
+inline ByteString textureResource(
+    std::int32_t format, std::int32_t width, std::int32_t height, const std::vector<ByteString>& levels)
 {
     TextureImage texture;
     texture.Version = kTextureVersion;

@@ -1,7 +1,7 @@
 // The recolor finder and the details reader: which packages count as an
 // object's recolors, the progress steps, skipped files, and the list order.
-#include "app/recolors/core/FileMoves.h"
 #include "app/recolors/core/RecolorSearch.h"
+#include "app/recolors/core/FileMoves.h"
 #include "package/base/Paths.h"
 #include "tests/recolors/RecolorFixtures.h"
 
@@ -69,7 +69,8 @@ TEST(RecolorSearch, findsOnlyRecolorsWhoseFirstMaterialOverrideNamesTheObject)
     root.write("second-only.package", recolorPackage({ { guidItem(7) }, { guidItem(kGuid) } }));
     root.write("first-of-two.package", recolorPackage({ { guidItem(kGuid) }, { guidItem(7) } }));
     root.write("twice.package", recolorPackage({ { guidItem(7), guidItem(kGuid) } }));
-    root.write("case.package", recolorPackage({ { numberItem("objectGuid", kGuid), numberItem("OBJECTGUID", kGuid) } }));
+    root.write(
+        "case.package", recolorPackage({ { numberItem("objectGuid", kGuid), numberItem("OBJECTGUID", kGuid) } }));
     root.write("signed.package", recolorPackage({ { guidItem(static_cast<std::int32_t>(kGuid)) } }));
     root.write("huge.package", recolorPackage({ { guidItem(1e300), guidItem(-1e300) } }));
     root.write("other.package", recolorOf(kGuid + 1));
@@ -81,8 +82,8 @@ TEST(RecolorSearch, findsOnlyRecolorsWhoseFirstMaterialOverrideNamesTheObject)
     RecolorSearchResult result = findRecolors(root.path(), static_cast<std::int32_t>(kGuid));
     sortRecolors(result.Recolors);
     EXPECT_EQ(names(result.Recolors, root.path()),
-        (std::vector<std::string> { "first-of-two.package", "plain.package", "signed.package",
-            "sub/deeper/nested.package", "twice.package" }));
+        (std::vector<std::string> {
+            "first-of-two.package", "plain.package", "signed.package", "sub/deeper/nested.package", "twice.package" }));
     ASSERT_EQ(result.Skipped.size(), 1u);
     EXPECT_EQ(result.Skipped[0].File.filename(), "broken.package");
     EXPECT_FALSE(result.Skipped[0].Reason.empty());

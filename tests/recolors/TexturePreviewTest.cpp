@@ -71,10 +71,11 @@ TEST(TexturePreview, showsTheFirstTextureInAFormatItCanShow)
     const ByteString raw4x4 = textureResource(1, 4, 4, { rawPixels(16) });
     const std::vector<Case> cases {
         { "DXT3 before raw", { textureResource(5, 4, 4, { dxt3(kGreen) }), raw4x4 }, repeat(kGreenBgr, 16) },
-        { "format 2 before DXT1", { textureResource(2, 4, 4, { dxt1(kRed) }), textureResource(4, 4, 4, { dxt1(kBlue) }) },
+        { "format 2 before DXT1",
+            { textureResource(2, 4, 4, { dxt1(kRed) }), textureResource(4, 4, 4, { dxt1(kBlue) }) },
             repeat(kBlueBgr, 16) },
-        { "only unknown formats", { textureResource(2, 4, 4, { dxt1(kRed) }), textureResource(3, 4, 4, { dxt1(kRed) }) },
-            std::nullopt },
+        { "only unknown formats",
+            { textureResource(2, 4, 4, { dxt1(kRed) }), textureResource(3, 4, 4, { dxt1(kRed) }) }, std::nullopt },
         { "no levels", { textureResource(4, 4, 4, {}), textureResource(4, 4, 4, { dxt1(kRed) }) }, std::nullopt },
         { "a level too short", { textureResource(1, 4, 4, { rawPixels(15) }), raw4x4 }, std::nullopt },
         { "an unreadable texture first", { "not a collection", textureResource(4, 4, 4, { dxt1(kRed) }) },
@@ -118,7 +119,8 @@ TEST(TexturePreview, rawPixelsAreShownAsStoredInPaddedBottomUpRows)
     struct Case {
         std::int32_t width, height, stride;
     };
-    for (const Case& c : { Case { 1, 2, 4 }, Case { 2, 1, 8 }, Case { 3, 2, 12 }, Case { 5, 3, 16 }, Case { 4, 1, 12 } }) {
+    for (const Case& c :
+        { Case { 1, 2, 4 }, Case { 2, 1, 8 }, Case { 3, 2, 12 }, Case { 5, 3, 16 }, Case { 4, 1, 12 } }) {
         const ByteString pixels = rawPixels(c.width * c.height);
         const std::optional<ByteString> bgr = decodeRaw32(pixels, c.height, c.width);
         ASSERT_TRUE(bgr);

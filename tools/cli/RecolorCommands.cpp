@@ -1,16 +1,20 @@
-// Commands of the recolor finder and the delete and move window: recolors,
-// texture, move and delete. They run the windows' own code.
+// Commands of the recolor windows: recolors (what the finder finds), texture
+// (the bitmap the viewer shows), move and delete (the delete and move window's
+// buttons, with the same checks). They run the windows' own core code.
 #include "tools/cli/Commands.h"
 
+#include "app/browser/core/ObjectSummary.h"
 #include "app/recolors/core/DdsSupport.h"
-#include "app/recolors/core/DeleteMove.h"
+#include "app/recolors/core/FileMoves.h"
+#include "app/recolors/core/RecolorSearch.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
+#include "package/base/Utf8.h"
 #include "package/base/WholeFile.h"
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -24,234 +28,231 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::ordered_json;
-using namespace varnick::recolors;
 
-void print(const std::string& text)
+void writeText(const std::string& text)
 {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-// Paths under root are printed relative to it with "/" between names.
+/// Refuses with one line on standard error and exit status 1 (nothing has been changed).
+[[noreturn]] void refuse(const std::string& message)
+{
+    std::fflush(stdout);
+    std::fprintf(stderr, "varnick-cli: %s\n", message.c_str());
+    std::exit(1);
+}
+
+// The path relative to root, with "/" between names on every platform.
 std::string relativeText(const fs::path& file, const fs::path& root)
 {
     const fs::path relative = file.lexically_relative(root);
     std::string text = pathToUtf8(relative.empty() ? file : relative);
 #ifdef _WIN32
-    std::replace(text.begin(), text.end(), '\\', '/');
+    for (char& c : text)
+        c = c == '\\' ? '/' : c;
 #endif
     return text;
 }
 
-// Line breaks of the window's messages as the terminal's.
-std::string plainLines(std::string text)
-{
-    for (std::size_t at = text.find('\r'); at != std::string::npos; at = text.find('\r', at))
-        text.erase(at, 1);
-    return text;
-}
-
-fs::path existingFolder(const std::string& text)
-{
-    const fs::path folder = pathFromUtf8(text);
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec))
-        throw Failure(ErrorCode::FolderFailed, "The folder cannot be listed: " + text + " is not a folder");
-    return folder;
-}
-
-ObjectWithRecolors searchFor(const std::string& rootText, const std::string& objectText)
-{
-    // Absolute paths, so that "." and "dir/" name the same folder as the object's own.
-    std::error_code ec;
-    const fs::path root = fs::absolute(existingFolder(rootText), ec).lexically_normal();
-    const fs::path object = fs::absolute(pathFromUtf8(objectText), ec).lexically_normal();
-    if (!fs::is_regular_file(object, ec))
-        throw Failure(ErrorCode::FileOpenFailed, "The object package does not exist: " + objectText);
-    return findObjectRecolors(root, object, objectGuid(object));
-}
-
-void reportSkipped(const ObjectWithRecolors& set, const fs::path& root)
-{
-    for (const SkippedFile& skipped : set.Skipped)
-        std::fprintf(stderr, "skipped\t%s\t%s\n", relativeText(skipped.File, root).c_str(), skipped.Reason.c_str());
-    if (const std::string line = unreadableMessage(set.Skipped.size()); !line.empty())
-        std::fprintf(stderr, "%s\n", line.c_str());
-}
-
-struct RecolorArguments {
-    std::string root;
-    std::string object;
-    bool json = false;
+struct Found {
+    std::int32_t Guid = 0;
+    recolors::RecolorSearchResult Search;
 };
 
-void listRecolors(const RecolorArguments& arguments)
+// What the finder gives the delete and move window for OBJECT_FILE under ROOT:
+// the object's GUID and its recolors in the window's list order.
+Found findFor(const std::string& rootText, const std::string& objectText)
 {
-    const ObjectWithRecolors set = searchFor(arguments.root, arguments.object);
-    std::error_code ec;
-    const fs::path root = fs::absolute(pathFromUtf8(arguments.root), ec).lexically_normal();
-    if (arguments.json) {
-        ordered_json recolors = ordered_json::array();
-        for (const fs::path& recolor : set.Recolors)
-            recolors.push_back(relativeText(recolor, root));
-        ordered_json skipped = ordered_json::array();
-        for (const SkippedFile& file : set.Skipped)
-            skipped.push_back(ordered_json { { "file", relativeText(file.File, root) }, { "reason", file.Reason } });
+    const fs::path root = pathFromUtf8(rootText);
+    std::error_code error;
+    if (!fs::is_directory(root, error))
+        throw Failure(ErrorCode::FolderFailed, "The folder cannot be listed: " + rootText + " is not a folder");
+    const browser::ObjectSummary summary = browser::readObjectSummary(pathFromUtf8(objectText));
+    if (!summary.Readable)
+        throw Failure(ErrorCode::BadPackage, objectText + ": " + summary.Reason);
+    if (summary.Guid == 0)
+        throw Failure(ErrorCode::BadResource, "The GUID of object was not found. (" + objectText + ")");
+    Found found;
+    found.Guid = summary.Guid;
+    found.Search = recolors::findRecolors(root, summary.Guid);
+    recolors::sortRecolors(found.Search.Recolors);
+    return found;
+}
+
+void noteSkipped(const recolors::RecolorSearchResult& search)
+{
+    if (!search.Skipped.empty())
+        std::fprintf(stderr, "%zu files could not be read and were not searched\n", search.Skipped.size());
+}
+
+void listRecolors(const std::string& rootText, const std::string& objectText, bool json)
+{
+    const Found found = findFor(rootText, objectText);
+    const fs::path root = pathFromUtf8(rootText);
+    if (json) {
         ordered_json document;
-        document["guid"] = objectGuid(set.Object);
-        document["recolors"] = std::move(recolors);
-        document["skipped"] = std::move(skipped);
-        print(document.dump(2) + "\n");
+        document["guid"] = static_cast<std::uint32_t>(found.Guid);
+        document["recolors"] = ordered_json::array();
+        for (const fs::path& file : found.Search.Recolors)
+            document["recolors"].push_back(relativeText(file, root));
+        document["skipped"] = ordered_json::array();
+        for (const recolors::SkippedFile& file : found.Search.Skipped)
+            document["skipped"].push_back(
+                { { "file", relativeText(file.File, root) }, { "reason", toValidUtf8(file.Reason) } });
+        writeText(document.dump(2) + "\n");
         return;
     }
-    std::string text;
-    for (const fs::path& recolor : set.Recolors)
-        text += relativeText(recolor, root) + "\n";
-    for (const SkippedFile& file : set.Skipped)
-        text += "skipped\t" + relativeText(file.File, root) + "\t" + file.Reason + "\n";
-    print(text);
+    char guid[16];
+    std::snprintf(guid, sizeof guid, "%08X", static_cast<std::uint32_t>(found.Guid));
+    std::string text = "GUID " + std::string(guid) + ": " + std::to_string(found.Search.Recolors.size())
+        + (found.Search.Recolors.size() == 1 ? " recolor\n" : " recolors\n");
+    for (const fs::path& file : found.Search.Recolors)
+        text += "  " + relativeText(file, root) + "\n";
+    if (!found.Search.Skipped.empty()) {
+        text += "Could not be read: " + std::to_string(found.Search.Skipped.size()) + "\n";
+        for (const recolors::SkippedFile& file : found.Search.Skipped)
+            text += "  " + relativeText(file.File, root) + ": " + toValidUtf8(file.Reason) + "\n";
+    }
+    writeText(text);
 }
 
-struct TextureArguments {
-    std::string file;
-    std::string output;
-};
-
-void writeTexture(const TextureArguments& arguments)
+void writeTexture(const std::string& fileText, const std::string& outText)
 {
-    const std::optional<ByteString> bitmap = packagePreviewBitmap(pathFromUtf8(arguments.file));
+    const std::optional<ByteString> bitmap = recolors::packagePreviewBitmap(pathFromUtf8(fileText));
     if (!bitmap)
-        throw Failure(ErrorCode::BadResource, "The package holds no texture that can be shown: " + arguments.file);
-    writeWholeFile(pathFromUtf8(arguments.output), *bitmap);
+        refuse(fileText + " has no texture that can be shown (raw 32-bit, DXT1 or DXT3 with at least one level)");
+    writeWholeFile(pathFromUtf8(outText), *bitmap);
 }
 
-struct MoveArguments {
-    std::string root;
-    std::string object;
-    std::string destination;
-};
-
-void moveObject(const MoveArguments& arguments)
+void moveAll(const std::string& rootText, const std::string& objectText, const std::string& destinationText)
 {
-    std::error_code ec;
-    const fs::path destination = fs::absolute(existingFolder(arguments.destination), ec).lexically_normal();
-    const ObjectWithRecolors set = searchFor(arguments.root, arguments.object);
-    reportSkipped(set, fs::absolute(pathFromUtf8(arguments.root), ec).lexically_normal());
-    const MoveOutcome outcome = moveObjectAndRecolors(set, destination);
-    if (!outcome.Check.ok())
-        throw Failure(ErrorCode::InvalidArgument, plainLines(refusedMoveMessage(outcome.Check)));
-    std::string text;
-    for (const fs::path& file : outcome.Moved)
-        text += "moved\t" + pathToUtf8(file) + "\t" + pathToUtf8(destination / file.filename()) + "\n";
-    text += plainLines(movedMessage(static_cast<std::int32_t>(outcome.Moved.size()), arguments.destination)) + "\n";
-    print(text);
-    std::fflush(stdout);
-    if (!outcome.Failure.empty())
-        throw Failure(ErrorCode::FileWriteFailed, outcome.Failure);
-}
-
-struct DeleteArguments {
-    std::string root;
-    std::string object;
-    std::vector<std::string> recolors;
-    bool permanent = false;
-};
-
-// A --recolor names one of the found recolors: by path, or relative to ROOT.
-fs::path chosenRecolor(const std::string& text, const ObjectWithRecolors& set, const fs::path& root)
-{
-    const fs::path given = pathFromUtf8(text);
-    std::error_code ec;
-    for (const fs::path& candidate : { root / given, given }) {
-        for (const fs::path& recolor : set.Recolors) {
-            if (fs::equivalent(candidate, recolor, ec))
-                return recolor;
-        }
+    const Found found = findFor(rootText, objectText);
+    const fs::path destination = pathFromUtf8(destinationText);
+    std::vector<fs::path> files { pathFromUtf8(objectText) };
+    files.insert(files.end(), found.Search.Recolors.begin(), found.Search.Recolors.end());
+    const recolors::MoveCheck check = recolors::checkMove(files, destination);
+    if (check.SamePlace)
+        refuse("Source and destination are the same!");
+    if (check.DestinationMissing)
+        refuse(destinationText + " is not a folder; nothing was moved");
+    if (!check.Clashes.empty()) {
+        std::string message = "nothing was moved; these names are already in the destination or would be moved twice:";
+        for (const fs::path& clash : check.Clashes)
+            message += "\n  " + pathToUtf8(clash);
+        refuse(message);
     }
-    throw Failure(ErrorCode::InvalidArgument, "Not a recolor of the object: " + text + " (nothing was deleted)");
+    noteSkipped(found.Search);
+    std::int32_t count = 0;
+    for (const fs::path& file : files) {
+        count += recolors::moveFiles({ file }, destination);
+        writeText("moved: " + pathToUtf8(file) + "\n");
+        std::fflush(stdout);
+    }
+    writeText(std::to_string(count) + " files were moved to:\n" + destinationText + "\n");
 }
 
-void deleteObject(const DeleteArguments& arguments)
+void deleteFiles(
+    const std::string& rootText, const std::string& objectText, const std::vector<std::string>& chosen, bool permanent)
 {
-    const ObjectWithRecolors set = searchFor(arguments.root, arguments.object);
-    std::error_code ec;
-    const fs::path root = fs::absolute(pathFromUtf8(arguments.root), ec).lexically_normal();
-    reportSkipped(set, root);
+    const Found found = findFor(rootText, objectText);
     std::vector<fs::path> files;
-    if (arguments.recolors.empty()) {
-        files = objectAndRecolors(set);
+    if (chosen.empty()) {
+        files.push_back(pathFromUtf8(objectText));
+        files.insert(files.end(), found.Search.Recolors.begin(), found.Search.Recolors.end());
     } else {
-        for (const std::string& text : arguments.recolors) {
-            const fs::path recolor = chosenRecolor(text, set, root);
-            if (std::find(files.begin(), files.end(), recolor) == files.end())
-                files.push_back(recolor);
+        // Only recolors of the list can be picked, as in the window; a name relative to ROOT works too.
+        for (const std::string& text : chosen) {
+            fs::path file = pathFromUtf8(text);
+            std::error_code error;
+            if (file.is_relative() && fs::exists(pathFromUtf8(rootText) / file, error))
+                file = pathFromUtf8(rootText) / file;
+            bool listed = false;
+            for (const fs::path& recolor : found.Search.Recolors)
+                listed = listed || fs::equivalent(recolor, file, error);
+            if (!listed)
+                refuse(text + " is not one of the object's recolors; nothing was deleted");
+            files.push_back(file);
         }
     }
-    const bool trash = !arguments.permanent && platformHasTrash();
-    const DeleteOutcome outcome = removeEach(files, trash ? RemoveFunction(moveToPlatformTrash) : removeOutright);
-    std::string text;
-    for (const fs::path& file : outcome.Removed)
-        text += (trash ? "trashed\t" : "deleted\t") + pathToUtf8(file) + "\n";
-    print(text);
-    std::fflush(stdout);
-    if (!outcome.ok()) {
-        std::string why = "Some files were left in place:";
-        for (const SkippedFile& kept : outcome.Kept)
-            why += " " + pathToUtf8(kept.File);
-        if (trash)
-            why += " (the trash could not take them; --permanent deletes outright)";
-        throw Failure(ErrorCode::FileWriteFailed, why);
+    noteSkipped(found.Search);
+    const bool trash = !permanent && recolors::platformHasTrash();
+    for (const fs::path& file : files) {
+        const bool gone = recolors::deleteFiles({ file },
+                              trash ? recolors::RemoveFunction(recolors::moveToPlatformTrash)
+                                    : recolors::RemoveFunction(recolors::removeOutright))
+            == 1;
+        if (!gone)
+            refuse(pathToUtf8(file)
+                + (trash ? " could not be moved to the trash (--permanent deletes outright)"
+                         : " could not be deleted"));
+        writeText((trash ? "trashed: " : "deleted: ") + pathToUtf8(file) + "\n");
+        std::fflush(stdout);
     }
+    writeText(chosen.empty() ? "The object has been deleted.\n" : "The selected recolors have been deleted.\n");
 }
 
 } // namespace
 
 void addRecolorCommands(CLI::App& app)
 {
-    auto recolorArguments = std::make_shared<RecolorArguments>();
-    CLI::App* recolors = app.add_subcommand("recolors",
-        "List the recolors of OBJECT_FILE's object below ROOT (subfolders too), as the recolor finder finds them: "
-        "packages whose first material override has an \"objectGUID\" equal to the object's GUID. "
-        "Paths are relative to ROOT with \"/\" between names, in the delete and move window's order "
-        "(ascending by code unit). Text: one recolor a line, then 'skipped<TAB>FILE<TAB>REASON' per unreadable "
-        "package. --json: {\"guid\": N (signed), \"recolors\": [...], \"skipped\": [{\"file\", \"reason\"}]}. "
-        "Exit status 1 when OBJECT_FILE has no GUID.");
-    recolors->add_option("ROOT", recolorArguments->root, "folder searched, with its subfolders")->required();
-    recolors->add_option("OBJECT_FILE", recolorArguments->object, "the object's package")->required();
-    recolors->add_flag("--json", recolorArguments->json, "print JSON");
-    recolors->callback([recolorArguments] { listRecolors(*recolorArguments); });
+    auto root = std::make_shared<std::string>();
+    auto object = std::make_shared<std::string>();
+    auto json = std::make_shared<bool>(false);
+    CLI::App* list = app.add_subcommand("recolors",
+        "List the recolors of OBJECT_FILE's object below ROOT (subfolders too): packages that are recolors and whose\n"
+        "first material override has \"objectGUID\" equal to the object's GUID. Paths are relative to ROOT with \"/\"\n"
+        "between names, in the delete and move window's order (full paths ascending by code unit).\n"
+        "--json: {\"guid\": N (unsigned), \"recolors\": [path...], \"skipped\": [{\"file\" (relative), \"reason\"}]}.\n"
+        "Exit status 0 even with skipped files; 1 when ROOT cannot be listed or the object has no GUID.");
+    list->add_option("ROOT", *root, "folder to search")->required();
+    list->add_option("OBJECT_FILE", *object, "the object's package")->required();
+    list->add_flag("--json", *json, "print JSON");
+    list->callback([root, object, json] { listRecolors(*root, *object, *json); });
 
-    auto textureArguments = std::make_shared<TextureArguments>();
+    auto file = std::make_shared<std::string>();
+    auto out = std::make_shared<std::string>();
     CLI::App* texture = app.add_subcommand("texture",
-        "Write the bitmap the texture viewer shows for FILE: the first texture, in index order, in DXT1, DXT3 "
-        "or raw 32-bit form, as a 24-bit bitmap (rows padded to 4 bytes, top row shown on top). "
-        "Exit status 1 with a one-line error when FILE holds no texture that can be shown.");
-    texture->add_option("FILE", textureArguments->file, "the package")->required();
-    texture->add_option("-o,--output", textureArguments->output, "the bitmap file written")->required();
-    texture->callback([textureArguments] { writeTexture(*textureArguments); });
+        "Write the bitmap the texture viewer shows for FILE: the first texture resource in index order whose format "
+        "is\n"
+        "raw 32-bit (1), DXT1 (4) or DXT3 (5), its last (largest) level, as a 24-bit BMP with rows padded to 4 bytes\n"
+        "and the texture's top row on top. Exit status 1 with one line on standard error when there is none.");
+    texture->add_option("FILE", *file, "package")->required();
+    texture->add_option("-o,--output", *out, "bitmap file to write")->required();
+    texture->callback([file, out] { writeTexture(*file, *out); });
 
-    auto moveArguments = std::make_shared<MoveArguments>();
+    auto moveRoot = std::make_shared<std::string>();
+    auto moveObject = std::make_shared<std::string>();
+    auto destination = std::make_shared<std::string>();
     CLI::App* move = app.add_subcommand("move",
-        "Move OBJECT_FILE and every recolor found below ROOT into the folder DEST, each under its own name. "
-        "Checked whole first: when DEST is the object's own folder (\"Source and destination are the same!\") "
-        "or a name is already taken in DEST or taken twice, nothing is moved and the exit status is 1. "
-        "Files are renamed where possible, else copied, compared and the source removed. Prints "
-        "'moved<TAB>FROM<TAB>TO' per file, then \"N files were moved to:\" and DEST.");
-    move->add_option("ROOT", moveArguments->root, "folder searched for recolors")->required();
-    move->add_option("OBJECT_FILE", moveArguments->object, "the object's package")->required();
-    move->add_option("DEST", moveArguments->destination, "destination folder (must exist)")->required();
-    move->callback([moveArguments] { moveObject(*moveArguments); });
+        "Move OBJECT_FILE and all its recolors below ROOT into DEST, each under its own name (renamed on one volume,\n"
+        "otherwise copied, compared and the original removed). Refused with exit status 1 and nothing moved when DEST\n"
+        "is the object's own folder (\"Source and destination are the same!\"), is not a folder, or already holds\n"
+        "a file of a moved name, or two moved files share a name. Prints \"moved: PATH\" per file, then\n"
+        "\"N files were moved to:\" and DEST.");
+    move->add_option("ROOT", *moveRoot, "folder the recolors are searched in")->required();
+    move->add_option("OBJECT_FILE", *moveObject, "the object's package")->required();
+    move->add_option("DEST", *destination, "destination folder")->required();
+    move->callback([moveRoot, moveObject, destination] { moveAll(*moveRoot, *moveObject, *destination); });
 
-    auto deleteArguments = std::make_shared<DeleteArguments>();
+    auto deleteRoot = std::make_shared<std::string>();
+    auto deleteObject = std::make_shared<std::string>();
+    auto chosen = std::make_shared<std::vector<std::string>>();
+    auto permanent = std::make_shared<bool>(false);
     CLI::App* remove = app.add_subcommand("delete",
-        "Without --recolor: delete OBJECT_FILE and every recolor found below ROOT. With --recolor: delete only "
-        "those recolors (each must be one found, given by path or relative to ROOT; otherwise nothing is deleted). "
-        "Files go to the desktop's trash where there is one, else are deleted outright; --permanent deletes "
-        "outright. Prints 'trashed<TAB>FILE' or 'deleted<TAB>FILE' per file; exit status 1 when a file stays.");
-    remove->add_option("ROOT", deleteArguments->root, "folder searched for recolors")->required();
-    remove->add_option("OBJECT_FILE", deleteArguments->object, "the object's package")->required();
-    remove->add_option("--recolor", deleteArguments->recolors, "a recolor to delete (repeatable)");
-    remove->add_flag("--permanent", deleteArguments->permanent, "delete outright instead of to the trash");
-    remove->callback([deleteArguments] { deleteObject(*deleteArguments); });
+        "Without --recolor: delete OBJECT_FILE and all its recolors below ROOT. With --recolor: delete only those\n"
+        "recolors (each must be one of the object's recolors, as a path or relative to ROOT; otherwise nothing is\n"
+        "deleted). Files go to the desktop's trash (the Recycle Bin on Windows, the freedesktop trash of\n"
+        "$XDG_DATA_HOME or ~/.local/share elsewhere); --permanent, or a system without a trash, deletes them\n"
+        "outright. Prints \"trashed: PATH\" or \"deleted: PATH\" per file, then \"The object has been deleted.\" or "
+        "\"The selected\n"
+        "recolors have been deleted.\". A file the trash refuses (another volume) stops with exit status 1.");
+    remove->add_option("ROOT", *deleteRoot, "folder the recolors are searched in")->required();
+    remove->add_option("OBJECT_FILE", *deleteObject, "the object's package")->required();
+    remove->add_option("--recolor", *chosen, "a recolor to delete (repeatable)");
+    remove->add_flag("--permanent", *permanent, "delete outright instead of moving to the trash");
+    remove->callback([deleteRoot, deleteObject, chosen, permanent] {
+        deleteFiles(*deleteRoot, *deleteObject, *chosen, *permanent);
+    });
 }
 
 } // namespace varnick::cli

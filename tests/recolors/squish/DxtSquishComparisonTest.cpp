@@ -23,14 +23,16 @@ TEST(DxtSquishComparison, decodesEveryPixelAsLibsquishDoes)
     };
     for (const Case c : { Case { 1, squish::kDxt1, 8, 64, 64 }, Case { 3, squish::kDxt3, 16, 64, 64 },
              Case { 1, squish::kDxt1, 8, 13, 7 }, Case { 3, squish::kDxt3, 16, 5, 9 } }) {
-        const std::size_t blocks = static_cast<std::size_t>((c.width + 3) / 4) * static_cast<std::size_t>((c.height + 3) / 4);
+        const std::size_t blocks
+            = static_cast<std::size_t>((c.width + 3) / 4) * static_cast<std::size_t>((c.height + 3) / 4);
         ByteString data(blocks * c.blockBytes, '\0');
         for (std::size_t i = 0; i < data.size(); ++i)
             data[i] = static_cast<char>(random() & 0xFF);
         // Half the colour blocks in each mode: order the end points.
         for (std::size_t b = 0; b < blocks; ++b) {
             char* colour = data.data() + b * c.blockBytes + (c.blockBytes - 8);
-            const bool swap = (b % 2 == 0) == (static_cast<unsigned char>(colour[1]) > static_cast<unsigned char>(colour[3]));
+            const bool swap
+                = (b % 2 == 0) == (static_cast<unsigned char>(colour[1]) > static_cast<unsigned char>(colour[3]));
             if (swap) {
                 std::swap(colour[0], colour[2]);
                 std::swap(colour[1], colour[3]);

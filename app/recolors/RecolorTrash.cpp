@@ -19,8 +19,14 @@ bool sendToTrash(const std::filesystem::path& file)
 {
     if (!desktopHasTrash())
         return recolors::removeOutright(file);
-    // A file that cannot go to the trash stays where it is: it is never removed for good instead.
+        // A file that cannot go to a trash stays where it is: it is never removed for good instead.
+#if defined(_WIN32) || defined(__APPLE__)
     return QFile::moveToTrash(text::fromPath(file)) || recolors::moveToPlatformTrash(file);
+#else
+    // Freedesktop: the home trash for files on the home volume (Qt may pick the
+    // volume's top-level trash even there), Qt's volume trash for the others.
+    return recolors::moveToPlatformTrash(file) || QFile::moveToTrash(text::fromPath(file));
+#endif
 }
 
 recolors::RemoveFunction desktopRemover()

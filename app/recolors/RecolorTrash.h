@@ -1,6 +1,6 @@
 #pragma once
 // Where the delete and move window sends deleted files: the desktop's trash
-// (through Qt where it offers one), and only where there is none, nowhere.
+// (through Qt where it offers one), and only where there is none, deleted outright.
 
 #include "app/recolors/core/FileMoves.h"
 

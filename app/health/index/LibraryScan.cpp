@@ -92,7 +92,21 @@ bool isPackageName(const std::filesystem::path& file)
 
 std::string relativeText(const std::filesystem::path& file, const std::filesystem::path& root)
 {
-    std::string text = pathToUtf8(file.lexically_relative(root));
+    // The listing's paths start with the root as given: cutting it off is much
+    // quicker than lexically_relative, which stays for any other shape.
+    const auto& full = file.native();
+    const auto& prefix = root.native();
+    std::string text;
+    if (!prefix.empty() && full.size() > prefix.size() && full.compare(0, prefix.size(), prefix) == 0) {
+        const auto isSeparator = [](auto c) { return c == '/' || c == std::filesystem::path::preferred_separator; };
+        std::size_t start = prefix.size();
+        if (!isSeparator(prefix.back()))
+            start = isSeparator(full[start]) ? start + 1 : full.size();
+        if (start < full.size())
+            text = pathToUtf8(std::filesystem::path(full.substr(start)));
+    }
+    if (text.empty())
+        text = pathToUtf8(file.lexically_relative(root));
 #ifdef _WIN32
     std::replace(text.begin(), text.end(), '\\', '/');
 #endif

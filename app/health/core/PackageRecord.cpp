@@ -51,7 +51,18 @@ public:
         return ByteString(
             ByteView(*mWhole).substr(static_cast<std::size_t>(entry.Offset), static_cast<std::size_t>(entry.Size)));
     }
-    PackageIndex index() const { return mWhole == nullptr ? readPackageIndex(mFile) : parsePackageIndex(*mWhole); }
+    PackageIndex index() const
+    {
+        if (mWhole != nullptr) {
+            try {
+                return parsePackageIndex(*mWhole);
+            } catch (const Failure&) {
+                // Read again from the file, so that the reason is worded as
+                // every other reader of the file words it ("the file", not "the package").
+            }
+        }
+        return readPackageIndex(mFile);
+    }
 
 private:
     const std::filesystem::path& mFile;

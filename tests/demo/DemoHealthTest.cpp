@@ -136,9 +136,9 @@ TEST(DemoWorldHealth, theReviewListsExactlyTheProblemsTheWorldWasGiven)
         EXPECT_EQ(findingsOf(report), want);
         // The damaged download's reason is the one the browser's folder scan gives.
         const fs::path damaged = pathFromUtf8(report.Broken.at(0).File);
-        const browser::ScanResult folder = browser::scanFolder(damaged.parent_path());
-        ASSERT_EQ(folder.Skipped.size(), 1u);
-        EXPECT_EQ(folder.Skipped[0].Reason, report.Broken[0].Reason);
+        const browser::ScanResult scanned = browser::scanFolder(damaged.parent_path());
+        ASSERT_EQ(scanned.Skipped.size(), 1u);
+        EXPECT_EQ(scanned.Skipped[0].Reason, report.Broken[0].Reason);
     }
     std::error_code ignored;
     fs::remove_all(folder.parent_path(), ignored);

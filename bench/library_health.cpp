@@ -171,8 +171,8 @@ int main(int argc, char** argv)
         std::printf("folder click (%zu packages, %zu objects) from the index: first after start %.1f ms "
                     "(opening the index included), next %.1f ms, %zu packages opened (goal < 50 ms); reading every "
                     "package's index %.1f ms; ratio %.2f\n",
-            first.Total, plainFiles, firstClick * 1e3, secondClick * 1e3, classifier.packagesRead(),
-            plainClick * 1e3, firstClick / plainClick);
+            first.Total, plainFiles, firstClick * 1e3, secondClick * 1e3, classifier.packagesRead(), plainClick * 1e3,
+            firstClick / plainClick);
     }
     std::printf("peak memory: %.1f MB (goal < 200 MB)\n", static_cast<double>(peakMemoryKb()) / 1024.0);
     std::printf("checksum %llu\n", static_cast<unsigned long long>(checksum));

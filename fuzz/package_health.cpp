@@ -20,8 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const fuzz::ScratchFile scratch("fuzz-package-health");
     scratch.write(data, size);
     try {
-        const health::PackageRecord record = health::inspectPackage(scratch.path(), static_cast<std::int64_t>(size));
+        // Read whole and hashed as it is read (the first scan's way): the same
+        // findings, and the hash of the whole file.
+        const health::PackageRecord record
+            = health::inspectPackage(scratch.path(), static_cast<std::int64_t>(size), true);
         if ((record.Kind == health::PackageKind::Broken) == record.Error.empty())
+            std::abort();
+        if (size > 0 && record.Hash != health::hashFile(scratch.path()))
             std::abort();
     } catch (const Failure& failure) {
         if (failure.code() != ErrorCode::LibraryMissing && failure.code() != ErrorCode::FunctionMissing)

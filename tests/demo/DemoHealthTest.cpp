@@ -2,6 +2,7 @@
 // was given: its damaged download, the orphan recolors, the GUID clash and
 // the byte-identical copies, and nothing else (in particular not the recolor
 // of a game object, which is sound only because the game's GUIDs are read).
+#include "app/browser/core/PackageScan.h"
 #include "app/health/core/HealthReport.h"
 #include "app/health/index/LibraryIndex.h"
 #include "app/health/index/LibraryScan.h"
@@ -131,7 +132,13 @@ TEST(DemoWorldHealth, theReviewListsExactlyTheProblemsTheWorldWasGiven)
             want.Orphans.emplace_back(gameRecolor, c.Guid);
             std::sort(want.Orphans.begin(), want.Orphans.end());
         }
-        EXPECT_EQ(findingsOf(analyseLibrary(downloads, result.Records, result.GameGuids, {})), want);
+        const HealthReport report = analyseLibrary(downloads, result.Records, result.GameGuids, {});
+        EXPECT_EQ(findingsOf(report), want);
+        // The damaged download's reason is the one the browser's folder scan gives.
+        const fs::path damaged = pathFromUtf8(report.Broken.at(0).File);
+        const browser::ScanResult scanned = browser::scanFolder(damaged.parent_path());
+        ASSERT_EQ(scanned.Skipped.size(), 1u);
+        EXPECT_EQ(scanned.Skipped[0].Reason, report.Broken[0].Reason);
     }
     std::error_code ignored;
     fs::remove_all(folder.parent_path(), ignored);

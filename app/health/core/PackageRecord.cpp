@@ -10,6 +10,7 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/RawFile.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -33,12 +34,68 @@ bool sameResource(const ResourceKey& a, const ResourceKey& b, bool withResourceI
         && (!withResourceId || a.ResourceID == b.ResourceID);
 }
 
+// The stored bytes of the package's resources: from the whole file when it
+// was read into memory at once (most packages are small), else read from the
+// file per resource. Entries are checked against the file's length first.
+class PackageBytes {
+public:
+    PackageBytes(const std::filesystem::path& file, const ByteString* whole)
+        : mFile(file)
+        , mWhole(whole)
+    {
+    }
+    ByteString resource(const IndexEntry& entry) const
+    {
+        if (mWhole == nullptr)
+            return readResourceBytes(mFile, entry);
+        return ByteString(
+            ByteView(*mWhole).substr(static_cast<std::size_t>(entry.Offset), static_cast<std::size_t>(entry.Size)));
+    }
+    PackageIndex index() const
+    {
+        if (mWhole != nullptr) {
+            try {
+                return parsePackageIndex(*mWhole);
+            } catch (const Failure&) {
+                // Read again from the file, so that the reason is worded as
+                // every other reader of the file words it ("the file", not "the package").
+            }
+        }
+        return readPackageIndex(mFile);
+    }
+
+private:
+    const std::filesystem::path& mFile;
+    const ByteString* mWhole;
+};
+
+// Packages up to this size are read whole, once.
+constexpr std::int64_t kWholeFileLimit = 8 << 20;
+
+std::string hashText(std::uint64_t hash)
+{
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+constexpr std::uint64_t kHashStart = 14695981039346656037ULL;
+
+std::uint64_t hashBytes(std::uint64_t hash, const unsigned char* bytes, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        hash ^= bytes[i];
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
 // The checks that only need the index and the file's length: a later game's
 // container, entries beyond the end (a truncated download), and a directory
 // of compressed files that names resources the package does not hold.
 // Returns the directory's records ("" when there is none).
 std::vector<DirectoryEntry> checkIndex(
-    const std::filesystem::path& file, const PackageIndex& index, std::int64_t size, bool& hasDirectory)
+    const PackageBytes& file, const PackageIndex& index, std::int64_t size, bool& hasDirectory)
 {
     if (index.Header.MajorVersion > 1)
         unreadable("The package is the container of a later game (version " + std::to_string(index.Header.MajorVersion)
@@ -58,7 +115,7 @@ std::vector<DirectoryEntry> checkIndex(
         if (entry.TypeID != kDirectoryType)
             continue;
         hasDirectory = true;
-        directory = parseDirectory(readResourceBytes(file, entry), index.Header.IndexMinorVersion);
+        directory = parseDirectory(file.resource(entry), index.Header.IndexMinorVersion);
         for (const DirectoryEntry& record : directory) {
             bool found = false;
             for (const IndexEntry& other : index.Entries)
@@ -74,8 +131,8 @@ std::vector<DirectoryEntry> checkIndex(
 
 class ResourceReader {
 public:
-    ResourceReader(const std::filesystem::path& file, const PackageIndex& index,
-        const std::vector<DirectoryEntry>& directory, bool hasDirectory)
+    ResourceReader(const PackageBytes& file, const PackageIndex& index, const std::vector<DirectoryEntry>& directory,
+        bool hasDirectory)
         : mFile(file)
         , mDirectory(directory)
         , mHasDirectory(hasDirectory)
@@ -87,7 +144,7 @@ public:
     // not confirm (or a listed resource without the mark) is a damaged package.
     ByteString contents(const IndexEntry& entry) const
     {
-        const ByteString stored = readResourceBytes(mFile, entry);
+        const ByteString stored = mFile.resource(entry);
         const bool compressed = isCompressedResource(stored);
         if (mHasDirectory) {
             bool listed = false;
@@ -101,7 +158,7 @@ public:
     }
 
 private:
-    const std::filesystem::path& mFile;
+    const PackageBytes& mFile;
     const std::vector<DirectoryEntry>& mDirectory;
     bool mHasDirectory;
     bool mWithResourceId;
@@ -158,17 +215,34 @@ bool isEnvironmentFailure(const Failure& failure)
 
 } // namespace
 
-PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t size)
+PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t size, bool withHash)
 {
     PackageRecord record;
     record.Size = size;
+    std::string hash;
     try {
         if (size == 0)
             unreadable("The file is empty");
-        const PackageIndex index = readPackageIndex(file);
+        // One read of a small file serves the index, the resources and the hash.
+        ByteString whole;
+        std::int64_t length = size;
+        if (size <= kWholeFileLimit) {
+            RawFile raw(file, RawFile::Mode::Read);
+            whole.resize(static_cast<std::size_t>(size));
+            whole.resize(raw.readUpTo(0, whole.data(), whole.size()));
+            raw.close();
+            // The file's length as read now (it may have changed since it was listed).
+            length = static_cast<std::int64_t>(whole.size());
+            if (withHash)
+                hash = hashText(
+                    hashBytes(kHashStart, reinterpret_cast<const unsigned char*>(whole.data()), whole.size()));
+        } else if (withHash)
+            hash = hashFile(file);
+        const PackageBytes bytes(file, size <= kWholeFileLimit ? &whole : nullptr);
+        const PackageIndex index = bytes.index();
         bool hasDirectory = false;
-        const std::vector<DirectoryEntry> directory = checkIndex(file, index, size, hasDirectory);
-        const ResourceReader reader(file, index, directory, hasDirectory);
+        const std::vector<DirectoryEntry> directory = checkIndex(bytes, index, length, hasDirectory);
+        const ResourceReader reader(bytes, index, directory, hasDirectory);
         if (gfblnIsCatalogObject(index.Entries)) {
             record.Kind = PackageKind::CatalogObject;
             readCatalogObject(reader, index, record);
@@ -184,6 +258,7 @@ PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t siz
         record.Kind = PackageKind::Broken;
         record.Error = failure.what();
     }
+    record.Hash = std::move(hash);
     return record;
 }
 
@@ -200,22 +275,19 @@ std::vector<std::uint32_t> readDefinitionGuids(const std::filesystem::path& file
 std::string hashFile(const std::filesystem::path& file)
 {
     RawFile raw(file, RawFile::Mode::Read);
-    std::uint64_t hash = 14695981039346656037ULL;
-    std::vector<unsigned char> buffer(1 << 20);
+    std::uint64_t hash = kHashStart;
+    // A buffer no larger than the file: most packages are a few kilobytes.
+    std::vector<unsigned char> buffer(
+        static_cast<std::size_t>(std::clamp<std::int64_t>(raw.size() + 1, 1, std::int64_t { 1 } << 20)));
     for (std::int64_t offset = 0;;) {
         const std::size_t got = raw.readUpTo(offset, buffer.data(), buffer.size());
-        for (std::size_t i = 0; i < got; ++i) {
-            hash ^= buffer[i];
-            hash *= 1099511628211ULL;
-        }
+        hash = hashBytes(hash, buffer.data(), got);
         if (got < buffer.size())
             break;
         offset += static_cast<std::int64_t>(got);
     }
     raw.close();
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-    return text;
+    return hashText(hash);
 }
 
 std::int64_t modificationTicks(const std::filesystem::file_time_type& time)

@@ -34,9 +34,12 @@ struct PackageRecord {
 };
 
 /// Reads what a record holds from the package at file (size and time are
-/// filled by the caller). Never throws for bad package bytes: a package that
-/// cannot be read is Kind Broken with the failure's text in Error.
-PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t size);
+/// filled by the caller), and with withHash its content hash (as hashFile,
+/// also for a package that cannot be read; "" when the file cannot be read at
+/// all). A package of up to 8 MiB is read once, whole. Never throws for bad
+/// package bytes: a package that cannot be read is Kind Broken with the
+/// failure's text in Error.
+PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t size, bool withHash = false);
 
 /// The GUIDs of every object definition in the package, for the game's own
 /// object packages. Throws Failure when the package cannot be read.

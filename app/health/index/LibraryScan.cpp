@@ -9,6 +9,7 @@
 #include <system_error>
 #include <thread>
 #include <unordered_map>
+#include <utility>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -91,7 +92,21 @@ bool isPackageName(const std::filesystem::path& file)
 
 std::string relativeText(const std::filesystem::path& file, const std::filesystem::path& root)
 {
-    std::string text = pathToUtf8(file.lexically_relative(root));
+    // The listing's paths start with the root as given: cutting it off is much
+    // quicker than lexically_relative, which stays for any other shape.
+    const auto& full = file.native();
+    const auto& prefix = root.native();
+    std::string text;
+    if (!prefix.empty() && full.size() > prefix.size() && full.compare(0, prefix.size(), prefix) == 0) {
+        const auto isSeparator = [](auto c) { return c == '/' || c == std::filesystem::path::preferred_separator; };
+        std::size_t start = prefix.size();
+        if (!isSeparator(prefix.back()))
+            start = isSeparator(full[start]) ? start + 1 : full.size();
+        if (start < full.size())
+            text = pathToUtf8(std::filesystem::path(full.substr(start)));
+    }
+    if (text.empty())
+        text = pathToUtf8(file.lexically_relative(root));
 #ifdef _WIN32
     std::replace(text.begin(), text.end(), '\\', '/');
 #endif
@@ -200,10 +215,16 @@ ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
     for (const auto& [path, record] : stored)
         removed.push_back(path);
 
+    // Duplicates: only files that share their size with another are hashed,
+    // those read now as they are read.
+    std::unordered_map<std::int64_t, int> sizes;
+    for (const PackageRecord& record : result.Records)
+        ++sizes[record.Size];
     std::vector<char> read(toRead.size(), 0);
     const bool complete = parallelFor(toRead.size(), options, [&](std::size_t n) {
         PackageRecord& record = result.Records[toRead[n]];
-        PackageRecord fresh = inspectPackage(options.Root / pathFromUtf8(record.RelativePath), record.Size);
+        const bool withHash = record.Size > 0 && std::as_const(sizes).at(record.Size) > 1;
+        PackageRecord fresh = inspectPackage(options.Root / pathFromUtf8(record.RelativePath), record.Size, withHash);
         fresh.RelativePath = std::move(record.RelativePath);
         fresh.ModifiedTime = record.ModifiedTime;
         record = std::move(fresh);
@@ -220,10 +241,8 @@ ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
         return result;
     }
 
-    // Duplicates: only files that share their size with another are hashed.
-    std::unordered_map<std::int64_t, int> sizes;
-    for (const PackageRecord& record : result.Records)
-        ++sizes[record.Size];
+    // The files whose size another file shares and which have no hash yet
+    // (stored before another file of their size came, or too large to be read whole).
     std::vector<std::size_t> toHash;
     for (std::size_t i = 0; i < result.Records.size(); ++i)
         if (result.Records[i].Size > 0 && sizes[result.Records[i].Size] > 1 && result.Records[i].Hash.empty())

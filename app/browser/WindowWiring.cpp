@@ -1,6 +1,7 @@
 #include "app/browser/WindowWiring.h"
 
 #include "app/browser/frmMain.h"
+#include "app/editor/frmBatchEdit.h"
 #include "app/editor/frmEditObject.h"
 #include "app/health/frmLibraryHealth.h"
 #include "app/recolors/ThumbnailPurgeAction.h"
@@ -13,6 +14,10 @@ void connectMainWindow(frmMain& window)
     QObject::connect(main, &frmMain::editRequested, main, [main](const QString& path) {
         // A saved object shows its new catalog name on the page.
         if (frmEditObject::edit(main, path))
+            main->refreshPage();
+    });
+    QObject::connect(main, &frmMain::editSelectedRequested, main, [main](const QStringList& paths) {
+        if (frmBatchEdit::edit(main, paths))
             main->refreshPage();
     });
     QObject::connect(main, &frmMain::purgeThumbnailsRequested, main, [main](const QString& file) {

@@ -1,5 +1,6 @@
 #include "app/editor/frmBatchEdit.h"
 
+#include "app/backups/BackupSettings.h"
 #include "app/backups/core/BackupStore.h"
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
@@ -246,7 +247,7 @@ BatchSummary frmBatchEdit::save()
             QStringLiteral("Nothing was changed; no package was written."));
         return summary;
     }
-    BackupStore backups(BackupStore::defaultFolder());
+    BackupStore backups(BackupStore::defaultFolder(), backupPolicyFromSettings());
     backups.prune();
     std::size_t total = mBatch.members().size();
     withProgress(this, QStringLiteral("Saving objects..."), total,

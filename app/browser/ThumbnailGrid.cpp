@@ -45,10 +45,23 @@ void ThumbnailGrid::setFrame(int cell, bool shown)
     update(QRect((cell % kGridColumns) * kCellSize, (cell / kGridColumns) * kCellSize, kCellSize, kCellSize));
 }
 
+void ThumbnailGrid::setMarkedCells(const QList<int>& cells)
+{
+    if (cells == mMarked)
+        return;
+    mMarked = cells;
+    update();
+}
+
 void ThumbnailGrid::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    for (const int cell : mMarked) {
+        if (cell >= 0 && cell < kThumbsPerPage)
+            painter.fillRect((cell % kGridColumns) * kCellSize + 2, (cell / kGridColumns) * kCellSize + 2,
+                kCellSize - 4, kCellSize - 4, palette().color(QPalette::Highlight));
+    }
     for (int cell = 0; cell < kThumbsPerPage; ++cell) {
         const QImage& picture = mCells[static_cast<std::size_t>(cell)];
         if (!picture.isNull())
@@ -68,6 +81,8 @@ void ThumbnailGrid::paintEvent(QPaintEvent* event)
 
 void ThumbnailGrid::mousePressEvent(QMouseEvent* event)
 {
+    if (onMarkClick)
+        onMarkClick(event->modifiers(), event->position().toPoint().x(), event->position().toPoint().y());
     if (onMouseDown)
         onMouseDown(event->button(), event->position().toPoint().x(), event->position().toPoint().y());
 }

@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QList>
 
 #include <array>
 #include <functional>
@@ -29,7 +30,13 @@ public:
     int frameCell() const { return mFrameCell; }
     bool frameShown() const { return mFrameShown; }
 
+    /// Cells marked as selected for "Edit Selected..." (drawn with a highlight).
+    void setMarkedCells(const QList<int>& cells);
+    const QList<int>& markedCells() const { return mMarked; }
+
     std::function<void(Qt::MouseButton, int, int)> onMouseDown;
+    /// Called before onMouseDown with the keyboard modifiers of the press (Ctrl and Shift mark cells).
+    std::function<void(Qt::KeyboardModifiers, int, int)> onMarkClick;
     std::function<void(int, int)> onMouseMove;
     std::function<void()> onDoubleClick;
 
@@ -43,6 +50,7 @@ private:
     std::array<QImage, browser::kThumbsPerPage> mCells;
     int mFrameCell = 0;
     bool mFrameShown = false;
+    QList<int> mMarked;
 };
 
 } // namespace varnick

@@ -1,12 +1,26 @@
 #include "app/browser/WindowWiring.h"
 
+#include "app/backups/BackupSettings.h"
+#include "app/backups/core/BackupStore.h"
 #include "app/browser/frmMain.h"
+#include "app/editor/core/ObjectEditor.h"
+#include "app/editor/frmBatchEdit.h"
 #include "app/editor/frmEditObject.h"
 #include "app/health/frmLibraryHealth.h"
 #include "app/recolors/ThumbnailPurgeAction.h"
 #include "app/recolors/frmFindRecolors.h"
 
 namespace varnick {
+
+void installBackups()
+{
+    // One store for the run: every editor save keeps the previous version first.
+    static BackupStore* store = nullptr;
+    delete store;
+    store = new BackupStore(BackupStore::defaultFolder(), backupPolicyFromSettings());
+    store->prune();
+    ObjectEditor::setDefaultKeepPrevious([](const std::filesystem::path& target) { store->keep(target); });
+}
 
 void connectMainWindow(frmMain& window)
 {
@@ -21,6 +35,10 @@ void connectMainWindow(frmMain& window)
         [main](const QString& objectFile, const QString& searchPath, qint32 guid) {
             frmFindRecolors::run(main, searchPath, objectFile, guid);
         });
+    QObject::connect(main, &frmMain::editSelectedRequested, main, [main](const QStringList& paths) {
+        if (frmBatchEdit::edit(main, paths))
+            main->refreshPage();
+    });
     QObject::connect(main, &frmMain::purgeThumbnailsRequested, main, [main](const QString& file) {
         if (purgeObjectThumbnails(main, file))
             main->refreshPage();

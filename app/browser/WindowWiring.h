@@ -9,4 +9,8 @@ class frmMain;
 /// cache) and the library health review, whose editor requests go to the editor too.
 void connectMainWindow(frmMain& window);
 
+/// Makes every editor save keep the previous version of its package in the
+/// per-user backup folder (policy from the settings) and prunes old backups; once at start-up.
+void installBackups();
+
 } // namespace varnick

@@ -217,6 +217,20 @@ void frmMain::buildMenus()
     smenuLibraryHealth = tools->addAction(QStringLiteral("Library Health..."));
     smenuLibraryHealth->setObjectName(QStringLiteral("smenuLibraryHealth"));
     connect(smenuLibraryHealth, &QAction::triggered, this, [this] { emit libraryHealthRequested(searchRoot()); });
+    tools->addSeparator();
+    smenuSelectPage = tools->addAction(QStringLiteral("Select All on This &Page"));
+    smenuSelectPage->setObjectName(QStringLiteral("smenuSelectPage"));
+    connect(smenuSelectPage, &QAction::triggered, this, [this] { markAll(false); });
+    smenuSelectFolder = tools->addAction(QStringLiteral("Select &All in This Folder"));
+    smenuSelectFolder->setObjectName(QStringLiteral("smenuSelectFolder"));
+    connect(smenuSelectFolder, &QAction::triggered, this, [this] { markAll(true); });
+    smenuEditSelected = tools->addAction(QStringLiteral("&Edit Selected..."));
+    smenuEditSelected->setObjectName(QStringLiteral("smenuEditSelected"));
+    connect(smenuEditSelected, &QAction::triggered, this, [this] {
+        const QStringList files = markedObjectFiles();
+        if (!files.isEmpty())
+            emit editSelectedRequested(files);
+    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -275,6 +289,7 @@ QWidget* frmMain::buildThumbnailPane()
     picThumbs->setFixedSize(gridSize, gridSize);
     picThumbs->onMouseDown = [this](Qt::MouseButton pressed, int x, int y) { picThumbs_MouseDown(pressed, x, y); };
     picThumbs->onMouseMove = [this](int x, int y) { picThumbs_MouseMove(x, y); };
+    picThumbs->onMarkClick = [this](Qt::KeyboardModifiers modifiers, int x, int y) { markClick(modifiers, x, y); };
     picThumbs->onDoubleClick = [this] { picThumbs_DblClick(); };
     for (int i = 0; i < MainWindowController::kSimNameLabels; ++i) {
         lblSimName[i] = new QLabel(picThumbs);
@@ -775,6 +790,80 @@ void frmMain::drawPage(bool resetSelection)
         clearObject();
     if (!Timer1->isActive())
         Timer1->start();
+    showMarks();
+}
+
+void frmMain::markClick(Qt::KeyboardModifiers modifiers, int x, int y)
+{
+    const int cell = browser::cellAt(x, y);
+    const auto n = mController.mstrPackageFiles.size();
+    if (cell < 0 || !browser::cellHoldsObject(n, mController.mlngPage, cell))
+        return;
+    const auto index = static_cast<qsizetype>(browser::objectIndex(mController.mlngPage, cell));
+    if (mMarkedFolder != mController.mstrCurrentFolder) {
+        mMarked.clear();
+        mMarkAnchor = -1;
+        mMarkedFolder = mController.mstrCurrentFolder;
+    }
+    if (modifiers & Qt::ShiftModifier && mMarkAnchor >= 0 && mMarkAnchor < n) {
+        if (!(modifiers & Qt::ControlModifier))
+            mMarked.clear();
+        for (qsizetype i = std::min(mMarkAnchor, index); i <= std::max(mMarkAnchor, index); ++i) {
+            if (!mMarked.contains(i))
+                mMarked.append(i);
+        }
+    } else if (modifiers & Qt::ControlModifier) {
+        if (!mMarked.removeOne(index))
+            mMarked.append(index);
+        mMarkAnchor = index;
+    } else {
+        mMarked = { index };
+        mMarkAnchor = index;
+    }
+    showMarks();
+}
+
+void frmMain::markAll(bool wholeFolder)
+{
+    const auto n = mController.mstrPackageFiles.size();
+    if (n == 0 || mController.mstrPackageFiles.first().isEmpty())
+        return;
+    mMarkedFolder = mController.mstrCurrentFolder;
+    mMarked.clear();
+    const qsizetype first = wholeFolder ? 0 : static_cast<qsizetype>(browser::objectIndex(mController.mlngPage, 0));
+    const qsizetype last = wholeFolder ? n - 1 : first + browser::cellsOnPage(n, mController.mlngPage) - 1;
+    for (qsizetype i = first; i <= last && i < n; ++i)
+        mMarked.append(i);
+    showMarks();
+}
+
+void frmMain::showMarks()
+{
+    QList<int> cells;
+    if (mMarkedFolder == mController.mstrCurrentFolder) {
+        const auto first = static_cast<qsizetype>(browser::objectIndex(mController.mlngPage, 0));
+        for (const qsizetype i : mMarked) {
+            if (i >= first && i < first + MainWindowController::kThumbsPerPage)
+                cells.append(static_cast<int>(i - first));
+        }
+    }
+    picThumbs->setMarkedCells(cells);
+}
+
+QStringList frmMain::markedObjectFiles() const
+{
+    QStringList files;
+    const auto n = mController.mstrPackageFiles.size();
+    if (mMarkedFolder == mController.mstrCurrentFolder) {
+        for (const qsizetype i : mMarked) {
+            if (i < n)
+                files.append(mController.mstrCurrentFolder + QLatin1Char('/') + mController.mstrPackageFiles[i]);
+        }
+    }
+    // Nothing marked: the displayed object alone.
+    if (files.isEmpty() && !selectedObjectFile().isEmpty())
+        files.append(selectedObjectFile());
+    return files;
 }
 
 void frmMain::fillPage()

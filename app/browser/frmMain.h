@@ -107,6 +107,8 @@ signals:
     void purgeThumbnailsRequested(const QString& objectFile);
     /// Tools, "Library Health..." for the search root (Downloads or the alternate path).
     void libraryHealthRequested(const QString& root);
+    /// Tools, "Edit Selected...": open the batch editor on the marked objects' packages.
+    void editSelectedRequested(const QStringList& packagePaths);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -129,6 +131,11 @@ private:
     void updateWorkStatus();
     void updateSkippedLine();
     void drawFrame(bool on);
+    // Marking several objects (Ctrl-click, Shift-click, Select All) for "Edit Selected...".
+    void markClick(Qt::KeyboardModifiers modifiers, int x, int y);
+    void markAll(bool wholeFolder);
+    void showMarks();
+    QStringList markedObjectFiles() const;
 
     quint64 mScanGeneration = 0;
     quint64 mPageGeneration = 0;
@@ -150,6 +157,12 @@ private:
     QAction* smenuDelThumbs = nullptr;
     QAction* smenuLibraryHealth = nullptr;
     QAction* smenuContents = nullptr;
+    QAction* smenuSelectPage = nullptr;
+    QAction* smenuSelectFolder = nullptr;
+    QAction* smenuEditSelected = nullptr;
+    QList<qsizetype> mMarked; ///< positions in mstrPackageFiles, in marking order
+    QString mMarkedFolder; ///< the folder the marks belong to
+    qsizetype mMarkAnchor = -1;
 
     QFrame* Line1 = nullptr;
     QFrame* Line2 = nullptr;

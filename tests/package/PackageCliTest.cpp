@@ -1,6 +1,8 @@
 // The package commands of varnick-cli, run as players and scripts run them.
 // Skipped when the tool has not been built beside the tests.
 #include "package/BinarySupport.h"
+#include "package/ObjectDefinition.h"
+#include "package/TextList.h"
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
 #include "tools/common/PackageBuilder.h"
@@ -146,4 +148,46 @@ TEST_F(PackageCli, badInputIsOneLineNamingTheFileAndWritesNothing)
     const CliRun missing = run("index " + quoted(dir.path() / "missing.package"));
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("cannot be opened for reading"), std::string::npos) << missing.err;
+}
+
+TEST_F(PackageCli, setOnSeveralFilesSavesEachKeepsBackupsAndRestores)
+{
+    const auto object = [](std::uint16_t price) {
+        ObjectDefinition definition = makeObjectDefinition(300);
+        definition.setRaw(ObjectField::MultiTileSubIndex, kLeadDefinitionIndex);
+        definition.setRaw(ObjectField::Price, price);
+        TextList list;
+        list.Entries.push_back({ ByteString(1, kEnglishLanguage), "Chair", "" });
+        ByteString texts;
+        gsWriteTextList(list, texts);
+        PackageBuilder builder;
+        builder.add("4F424A44", "7FD46CD0", "00000041", "00000000", definition.data())
+            .add("43545353", "7FD46CD0", "00000001", "00000000", texts);
+        return builder.build();
+    };
+    const auto first = dir.write("first.package", object(1));
+    const auto second = dir.write("second.package", object(7));
+    const auto broken = dir.write("broken.package", "not a package");
+    const ByteString firstBefore = readFileBytes(first);
+    const std::string backups = " --backup-folder " + quoted(dir.path() / "backups");
+
+    const CliRun batch
+        = run("set " + quoted(first) + " " + quoted(broken) + " " + quoted(second) + " --field Price=7" + backups);
+    EXPECT_EQ(batch.status, 1);
+    for (const std::string& line : { pathToUtf8(first) + ": wrote definition\n", pathToUtf8(broken) + ": refused: ",
+             pathToUtf8(second) + ": nothing written", std::string("Saved: 1, unchanged: 1, refused: 1\n") })
+        EXPECT_NE(batch.out.find(line), std::string::npos) << line << "\n" << batch.out;
+    EXPECT_EQ(readFileBytes(broken), "not a package");
+    EXPECT_NE(readFileBytes(first), firstBefore);
+
+    // A bad field is refused before any file is written.
+    const ByteString secondBefore = readFileBytes(second);
+    const CliRun bad = run("set " + quoted(first) + " " + quoted(second) + " --field Price=x" + backups);
+    EXPECT_NE(bad.status, 0);
+    EXPECT_EQ(readFileBytes(second), secondBefore);
+
+    const CliRun restore = run("restore " + quoted(first) + backups);
+    EXPECT_EQ(restore.status, 0) << restore.err;
+    EXPECT_EQ(readFileBytes(first), firstBefore);
+    EXPECT_NE(run("restore " + quoted(second) + backups).status, 0);
 }

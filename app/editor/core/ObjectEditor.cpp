@@ -108,7 +108,18 @@ struct Replaced {
     bool compressed = false;
 };
 
+std::function<void(const std::filesystem::path&)>& defaultKeepPrevious()
+{
+    static std::function<void(const std::filesystem::path&)> keeper;
+    return keeper;
+}
+
 } // namespace
+
+void ObjectEditor::setDefaultKeepPrevious(std::function<void(const std::filesystem::path& target)> keeper)
+{
+    defaultKeepPrevious() = std::move(keeper);
+}
 
 std::string limitedText(std::string_view text, std::size_t maxCharacters)
 {
@@ -453,6 +464,8 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
         }
         if (options.keepPrevious)
             options.keepPrevious(mFileName);
+        else if (defaultKeepPrevious())
+            defaultKeepPrevious()(mFileName);
         replaceFileAtomically(scratch, mFileName);
     } catch (...) {
         std::error_code error;

@@ -134,6 +134,10 @@ public:
     /// What the last save changed, for messages: "definition", "text list", "directory".
     const std::vector<std::string>& lastSaveChanges() const { return mLastChanges; }
 
+    /// The keeper of previous versions that every save uses when its options
+    /// give none (the program installs its backup store here at start-up); empty for none.
+    static void setDefaultKeepPrevious(std::function<void(const std::filesystem::path& target)> keeper);
+
     /// The size and modification time of a file now; nothing when it cannot be read.
     static std::optional<FileStamp> stampOf(const std::filesystem::path& fileName);
 

@@ -1,0 +1,20 @@
+#include "app/backups/BackupSettings.h"
+
+#include "app/platform/qt/Settings.h"
+
+namespace varnick {
+
+BackupPolicy backupPolicyFromSettings()
+{
+    BackupPolicy policy;
+    bool ok = false;
+    const int generations = Settings::value(QStringLiteral("Backup Generations")).toInt(&ok);
+    if (ok && generations > 0)
+        policy.Generations = generations;
+    const int days = Settings::value(QStringLiteral("Backup Days")).toInt(&ok);
+    if (ok && days >= 0)
+        policy.MaxAgeDays = days;
+    return policy;
+}
+
+} // namespace varnick

@@ -1,0 +1,276 @@
+#include "app/editor/frmBatchEdit.h"
+
+#include "app/backups/BackupSettings.h"
+#include "app/backups/core/BackupStore.h"
+#include "app/editor/core/CatalogLists.h"
+#include "app/editor/core/NumericFields.h"
+#include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/TextBridge.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <atomic>
+#include <thread>
+
+namespace varnick {
+
+namespace {
+
+constexpr int kValueRole = Qt::UserRole;
+constexpr int kLoadedRole = Qt::UserRole + 1; // the state the entry was shown in
+
+// Runs work on a worker thread while a progress box with Cancel stays responsive.
+template <typename Work> void withProgress(QWidget* owner, const QString& label, std::size_t total, Work work)
+{
+    QProgressDialog progress(label, QStringLiteral("Cancel"), 0, static_cast<int>(total), owner);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    std::atomic<std::size_t> done { 0 };
+    std::atomic<bool> cancel { false };
+    std::atomic<bool> finished { false };
+    std::thread worker([&] {
+        work([&](std::size_t n, std::size_t) { done = n; }, &cancel);
+        finished = true;
+    });
+    while (!finished) {
+        progress.setValue(static_cast<int>(done.load()));
+        if (progress.wasCanceled())
+            cancel = true;
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    worker.join();
+    progress.setValue(static_cast<int>(total));
+}
+
+} // namespace
+
+bool frmBatchEdit::edit(QWidget* owner, const QStringList& files)
+{
+    if (Seam::testing())
+        return Seam::answer(files);
+    std::vector<std::filesystem::path> paths;
+    for (const QString& file : files)
+        paths.push_back(text::toPath(file));
+    BatchEdit batch;
+    withProgress(owner, QStringLiteral("Loading objects..."), paths.size(),
+        [&](const BatchProgress& progress, const std::atomic<bool>* cancel) { batch.load(paths, progress, cancel); });
+    if (batch.members().size() < paths.size())
+        return false;
+    if (batch.loadedCount() == 0) {
+        MessageBox::exclamation(owner, QStringLiteral("User Input Error"),
+            QStringLiteral("None of the selected packages holds an object that can be edited."));
+        return false;
+    }
+    frmBatchEdit window(std::move(batch), owner);
+    window.exec();
+    return window.mSaved;
+}
+
+frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
+    : QDialog(parent)
+    , mBatch(std::move(batch))
+{
+    setObjectName(QStringLiteral("frmBatchEdit"));
+    setWindowTitle(QStringLiteral("Varnick - Edit Selected Objects"));
+    auto* layout = new QVBoxLayout(this);
+    lblCount = new QLabel(this);
+    lblCount->setObjectName(QStringLiteral("lblCount"));
+    layout->addWidget(lblCount);
+
+    auto* grid = new QGridLayout;
+    auto* numbers = new QFormLayout;
+    for (const NumericBox& box : kNumericBoxes) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(text::fromUtf8(box.Control));
+        edit->setMaxLength(box.MaxLength);
+        edit->setAlignment(Qt::AlignRight);
+        edit->setValidator(new QIntValidator(0, box.MaxLength == 2 ? 99 : 99999, edit));
+        numbers->addRow(text::fromUtf8(fieldInfo(box.Field).Name), edit);
+        mNumbers[box.Field] = edit;
+    }
+    grid->addLayout(numbers, 0, 0, 3, 1);
+    const struct {
+        const char* control;
+        const char* caption;
+        CatalogList list;
+        int row, column;
+    } lists[] = { { "lstFunction", "Categories", CatalogList::Function, 0, 1 },
+        { "lstBuild", "Build Type", CatalogList::Build, 0, 2 }, { "lstRoom", "Room", CatalogList::Room, 1, 1 },
+        { "lstCommunity", "Community", CatalogList::Community, 1, 2 },
+        { "lstSkills", "Skill Flags", CatalogList::Skills, 2, 1 } };
+    for (const auto& l : lists) {
+        auto* box = new QVBoxLayout;
+        box->addWidget(new QLabel(QString::fromLatin1(l.caption), this));
+        box->addWidget(makeList(QString::fromLatin1(l.control), l.list));
+        grid->addLayout(box, l.row, l.column);
+    }
+    auto* wants = new QVBoxLayout;
+    wants->addWidget(new QLabel(QStringLiteral("Wants Satisfy Category"), this));
+    cboWants = new QComboBox(this);
+    cboWants->setObjectName(QStringLiteral("cboWants"));
+    for (const CategoryEntry& entry : wantsEntries())
+        cboWants->addItem(text::fromUtf8(entry.Text), entry.Value);
+    wants->addWidget(cboWants);
+    wants->addStretch();
+    grid->addLayout(wants, 2, 2);
+    layout->addLayout(grid);
+
+    auto* buttons = new QHBoxLayout;
+    cmdSave = new QPushButton(QStringLiteral("Save Objects"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdQuit = new QPushButton(QStringLiteral("Cancel Editing"), this);
+    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
+    buttons->addStretch();
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdQuit);
+    layout->addLayout(buttons);
+    connect(cmdQuit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdSave, &QPushButton::clicked, this, [this] {
+        save();
+        accept();
+    });
+    fill();
+}
+
+QListWidget* frmBatchEdit::makeList(const QString& name, CatalogList list)
+{
+    auto* widget = new QListWidget(this);
+    widget->setObjectName(name);
+    const bool single = isSingleSelection(list);
+    widget->setSelectionMode(single ? QAbstractItemView::SingleSelection : QAbstractItemView::NoSelection);
+    for (const CategoryEntry& entry : listEntries(list)) {
+        auto* item = new QListWidgetItem(text::fromUtf8(entry.Text), widget);
+        item->setData(kValueRole, entry.Value);
+        if (!single)
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsUserTristate);
+    }
+    mLists[list] = widget;
+    return widget;
+}
+
+void frmBatchEdit::fill()
+{
+    lblCount->setText(QStringLiteral("%1 objects selected; blank boxes and unselected lists are mixed and keep each "
+                                     "object's own value until changed.")
+                          .arg(mBatch.loadedCount()));
+    for (const auto& [field, edit] : mNumbers) {
+        const std::optional<std::string> common = mBatch.commonNumber(field);
+        edit->setText(common ? text::fromUtf8(*common) : QString());
+        edit->setPlaceholderText(common ? QString() : QStringLiteral("(mixed)"));
+        edit->setModified(false);
+    }
+    for (const auto& [list, widget] : mLists) {
+        const ObjectField field = fieldOfList(list);
+        if (isSingleSelection(list)) {
+            const std::optional<std::uint16_t> common = mBatch.commonSelection(field);
+            widget->clearSelection();
+            for (int i = 0; i < widget->count(); ++i) {
+                if (common && widget->item(i)->data(kValueRole).toUInt() == *common)
+                    widget->setCurrentRow(i);
+            }
+            widget->setProperty("loadedRow", common ? widget->currentRow() : -2);
+            continue;
+        }
+        for (int i = 0; i < widget->count(); ++i) {
+            QListWidgetItem* item = widget->item(i);
+            const EntryState state
+                = mBatch.entryState(field, static_cast<std::uint16_t>(item->data(kValueRole).toUInt()));
+            const Qt::CheckState check = state == EntryState::All ? Qt::Checked
+                : state == EntryState::Some                       ? Qt::PartiallyChecked
+                                                                  : Qt::Unchecked;
+            item->setCheckState(check);
+            item->setData(kLoadedRole, static_cast<int>(check));
+        }
+    }
+    const std::optional<std::uint16_t> wants = mBatch.commonSelection(ObjectField::WantsSatisfyCategory);
+    cboWants->setCurrentIndex(wants ? cboWants->findData(*wants) : -1);
+    cboWants->setProperty("loadedIndex", cboWants->currentIndex());
+}
+
+BatchChanges frmBatchEdit::changes() const
+{
+    BatchChanges changes;
+    for (const auto& [field, edit] : mNumbers) {
+        const std::optional<std::string> common = mBatch.commonNumber(field);
+        const std::string now = text::toUtf8(edit->text());
+        // A mixed box left blank, or a common one left as it was, changes nothing.
+        if ((!common && now.empty()) || (common && *common == now))
+            continue;
+        changes.Numbers[field] = now;
+    }
+    for (const auto& [list, widget] : mLists) {
+        const ObjectField field = fieldOfList(list);
+        if (isSingleSelection(list)) {
+            const int row = widget->selectedItems().isEmpty() ? -1 : widget->currentRow();
+            if (row >= 0 && row != widget->property("loadedRow").toInt())
+                changes.Selections[field] = static_cast<std::uint16_t>(widget->item(row)->data(kValueRole).toUInt());
+            continue;
+        }
+        FlagChange flags;
+        for (int i = 0; i < widget->count(); ++i) {
+            const QListWidgetItem* item = widget->item(i);
+            const auto value = static_cast<std::uint16_t>(item->data(kValueRole).toUInt());
+            if (item->checkState() == static_cast<Qt::CheckState>(item->data(kLoadedRole).toInt()))
+                continue;
+            if (item->checkState() == Qt::Checked)
+                flags.Set |= value;
+            else if (item->checkState() == Qt::Unchecked)
+                flags.Clear |= value;
+        }
+        if (flags.Set || flags.Clear)
+            changes.Flags[field] = flags;
+    }
+    const int wants = cboWants->currentIndex();
+    if (wants >= 0 && wants != cboWants->property("loadedIndex").toInt())
+        changes.Selections[ObjectField::WantsSatisfyCategory]
+            = static_cast<std::uint16_t>(cboWants->itemData(wants).toUInt());
+    return changes;
+}
+
+BatchSummary frmBatchEdit::save()
+{
+    const BatchChanges batchChanges = changes();
+    BatchSummary summary;
+    if (batchChanges.empty()) {
+        MessageBox::show(this, QMessageBox::Information, QStringLiteral("Save Successful"),
+            QStringLiteral("Nothing was changed; no package was written."));
+        return summary;
+    }
+    BackupStore backups(BackupStore::defaultFolder(), backupPolicyFromSettings());
+    backups.prune();
+    std::size_t total = mBatch.members().size();
+    withProgress(this, QStringLiteral("Saving objects..."), total,
+        [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {
+            BatchOptions options;
+            options.Progress = progress;
+            options.Cancel = cancel;
+            options.Backups = &backups;
+            summary = mBatch.apply(batchChanges, options);
+        });
+    mSaved = summary.count(BatchOutcome::Saved) > 0;
+    QString message = text::fromUtf8(summary.text());
+    int listed = 0;
+    for (const BatchItem& item : summary.Items) {
+        if (item.Outcome != BatchOutcome::Refused || ++listed > 20)
+            continue;
+        message += QStringLiteral("\r\n") + text::fromPath(item.File.filename()) + QStringLiteral(": ")
+            + text::fromUtf8(item.Reason);
+    }
+    MessageBox::show(this, summary.count(BatchOutcome::Refused) ? QMessageBox::Warning : QMessageBox::Information,
+        summary.count(BatchOutcome::Refused) ? QStringLiteral("Save Summary") : QStringLiteral("Save Successful"),
+        message);
+    return summary;
+}
+
+} // namespace varnick

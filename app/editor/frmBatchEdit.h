@@ -1,0 +1,58 @@
+#pragma once
+
+// The catalog editor in batch mode: several packages' objects at once. Each
+// control shows the objects' common value, or a mixed state where they differ
+// (a blank number box, a list without selection, partly checked entries in
+// the lists of several selections); only what the player changes is written,
+// each package on its own through the editor's save, with progress, Cancel
+// and a summary at the end. The work is BatchEdit's; this only translates.
+
+#include "app/editor/core/BatchEdit.h"
+#include "app/editor/core/CatalogLists.h"
+#include "app/platform/qt/DialogSeam.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <map>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace varnick {
+
+class frmBatchEdit : public QDialog {
+    Q_OBJECT
+public:
+    using Seam = DialogSeam<frmBatchEdit, QStringList, bool>;
+
+    /// Loads files, shows the batch editor modally over owner and saves on
+    /// "Save Objects"; true when any package was written.
+    static bool edit(QWidget* owner, const QStringList& files);
+
+    /// The window over an already loaded batch (tests drive it directly).
+    explicit frmBatchEdit(BatchEdit batch, QWidget* parent = nullptr);
+
+    /// What the controls changed so far.
+    BatchChanges changes() const;
+    /// Saves the changes with progress and Cancel and shows the summary; returns it.
+    BatchSummary save();
+
+private:
+    void fill();
+    QListWidget* makeList(const QString& name, CatalogList list);
+
+    BatchEdit mBatch;
+    std::map<ObjectField, QLineEdit*> mNumbers;
+    std::map<CatalogList, QListWidget*> mLists;
+    QComboBox* cboWants = nullptr;
+    QLabel* lblCount = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    bool mSaved = false;
+};
+
+} // namespace varnick

@@ -652,7 +652,8 @@ private:
         writeRecolor(ofTheGame, TextureFormat::Dxt3, false, 1, kReviewFolder);
         fileUnderReview(ReviewKind::GameObjectRecolor, ofTheGame.Guid);
 
-        const ObjectPlan& clashed = mObjects[3];
+        // A copy: writing the object appends to mObjects, which may move its elements.
+        const ObjectPlan clashed = mObjects[3];
         writeObject(*clashed.Kind, kReviewFolder, 1, false, false, {}, clashed.Guid);
         mObjects.pop_back();
         fileUnderReview(ReviewKind::GuidClash, clashed.Guid, mWorld.Packages[clashed.PackageIndex].File);

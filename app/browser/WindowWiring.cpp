@@ -10,14 +10,15 @@
 #include "app/recolors/ThumbnailPurgeAction.h"
 #include "app/recolors/frmFindRecolors.h"
 
+#include <memory>
+
 namespace varnick {
 
 void installBackups()
 {
     // One store for the run: every editor save keeps the previous version first.
-    static BackupStore* store = nullptr;
-    delete store;
-    store = new BackupStore(BackupStore::defaultFolder(), backupPolicyFromSettings());
+    static std::unique_ptr<BackupStore> store;
+    store = std::make_unique<BackupStore>(BackupStore::defaultFolder(), backupPolicyFromSettings());
     store->prune();
     ObjectEditor::setDefaultKeepPrevious([](const std::filesystem::path& target) { store->keep(target); });
 }

@@ -203,7 +203,7 @@ std::vector<std::filesystem::path> frmDeleteMove::allFiles() const
     return files;
 }
 
-QStringList frmDeleteMove::deleteEach(const std::vector<std::filesystem::path>& files)
+void frmDeleteMove::deleteAndReport(const std::vector<std::filesystem::path>& files, const QString& done)
 {
     QStringList left;
     const recolors::RemoveFunction remover = desktopRemover();
@@ -213,7 +213,13 @@ QStringList frmDeleteMove::deleteEach(const std::vector<std::filesystem::path>& 
         else
             left.append(text::fromPath(file));
     }
-    return left;
+    if (left.isEmpty())
+        MessageBox::show(this, QMessageBox::Information, QStringLiteral("OPERATION SUCCESSFUL"), done);
+    else
+        MessageBox::exclamation(this, QStringLiteral("OPERATION INCOMPLETE"),
+            QStringLiteral("These files could not be deleted and were left as they were:\r\n")
+                + left.join(QStringLiteral("\r\n")));
+    finish();
 }
 
 void frmDeleteMove::finish()
@@ -228,15 +234,7 @@ void frmDeleteMove::cmdDeleteAll_Click()
             confirmation(QStringLiteral("You are about to PERMANENTLY DESTROY the object and all of it's recolors.")))
         != QMessageBox::Yes)
         return;
-    const QStringList left = deleteEach(allFiles());
-    if (left.isEmpty())
-        MessageBox::show(this, QMessageBox::Information, QStringLiteral("OPERATION SUCCESSFUL"),
-            QStringLiteral("The object has been deleted."));
-    else
-        MessageBox::exclamation(this, QStringLiteral("OPERATION INCOMPLETE"),
-            QStringLiteral("These files could not be deleted and were left as they were:\r\n")
-                + left.join(QStringLiteral("\r\n")));
-    finish();
+    deleteAndReport(allFiles(), QStringLiteral("The object has been deleted."));
 }
 
 void frmDeleteMove::cmdDelRecolors_Click()
@@ -254,15 +252,7 @@ void frmDeleteMove::cmdDelRecolors_Click()
         if (line->isSelected())
             selected.push_back(text::toPath(FoundRecolors[line->data(Qt::UserRole).toInt()]));
     }
-    const QStringList left = deleteEach(selected);
-    if (left.isEmpty())
-        MessageBox::show(this, QMessageBox::Information, QStringLiteral("OPERATION SUCCESSFUL"),
-            QStringLiteral("The selected recolors have been deleted."));
-    else
-        MessageBox::exclamation(this, QStringLiteral("OPERATION INCOMPLETE"),
-            QStringLiteral("These files could not be deleted and were left as they were:\r\n")
-                + left.join(QStringLiteral("\r\n")));
-    finish();
+    deleteAndReport(selected, QStringLiteral("The selected recolors have been deleted."));
 }
 
 void frmDeleteMove::cmdMoveAll_Click()
@@ -278,6 +268,11 @@ void frmDeleteMove::cmdMoveAll_Click()
     if (check.SamePlace) {
         MessageBox::exclamation(
             this, QStringLiteral("USER INPUT ERROR"), QStringLiteral("Source and destination are the same!"));
+        return;
+    }
+    if (check.DestinationMissing) {
+        MessageBox::exclamation(this, QStringLiteral("USER INPUT ERROR"),
+            QStringLiteral("Nothing was moved: the destination is not a folder:\r\n") + destination);
         return;
     }
     if (!check.Clashes.empty()) {

@@ -57,8 +57,8 @@ private:
     void Form_Load();
     QString currentRecolor() const;
     std::vector<std::filesystem::path> allFiles() const;
-    /// Deletes each file; returns the ones still there afterwards.
-    QStringList deleteEach(const std::vector<std::filesystem::path>& files);
+    /// Deletes each file, reports done or the files still there, and closes the window.
+    void deleteAndReport(const std::vector<std::filesystem::path>& files, const QString& done);
     void finish();
 
     QString ObjectFilename;

@@ -12,6 +12,7 @@
 #include "package/PropertySet.h"
 #include "package/ResourceCollection.h"
 #include "package/TypeIds.h"
+#include "tests/recolors/RecolorFixtures.h"
 #include "tools/common/PackageBuilder.h"
 #include "tools/demo/DemoCatalog.h"
 #include "tools/demo/DemoResources.h"
@@ -40,30 +41,6 @@ const demo::Swatch kSwatch { "teal", 20, 160, 150 };
 QString q(const fs::path& path)
 {
     return text::fromPath(path);
-}
-
-ByteString rcolTexture(std::int32_t format, std::int32_t width, std::int32_t height, std::vector<ByteString> levels)
-{
-    TextureImage texture;
-    texture.Version = kTextureVersion;
-    texture.FileName = "fixture_txtr";
-    texture.Width = width;
-    texture.Height = height;
-    texture.Format = format;
-    texture.Purpose = 1.0f;
-    texture.TextureCount = 1;
-    for (ByteString& data : levels) {
-        TextureMip mip;
-        mip.Size = static_cast<std::int32_t>(data.size());
-        mip.Data = std::move(data);
-        texture.Mips.push_back(std::move(mip));
-    }
-    texture.MipCount = static_cast<std::int32_t>(texture.Mips.size());
-    RCOLHeader rcol;
-    rcol.VersionMark = kRcolVersionMark;
-    rcol.BlockTypes.push_back(gstrTypeTXTR);
-    rcol.Body = writeTextureImage(texture);
-    return writeRCOLHeader(rcol);
 }
 
 ByteString package(const std::vector<std::pair<std::string, ByteString>>& resources)
@@ -387,27 +364,20 @@ private slots:
             raw += static_cast<char>(qRed(colour));
             raw += static_cast<char>(0xFF);
         }
-        const ByteString rawTexture = rcolTexture(1, 4, 2, { ByteString(8, '\x11'), raw });
-        const ByteString dxt3 = demo::textureResource("d3", demo::TextureFormat::Dxt3, 16, kSwatch, 2);
-        const ByteString dxt1 = demo::textureResource("d1", demo::TextureFormat::Dxt1, 32, kSwatch, 3);
+        const ByteString rawTexture = textureResource(1, 4, 2, { ByteString(8, '\x11'), raw });
         const ByteString big = demo::textureResource("big", demo::TextureFormat::Dxt1, 1024, kSwatch, 4);
-        const ByteString layered = demo::textureResource("raw", demo::TextureFormat::Raw32, 8, kSwatch, 5);
-        const ByteString format2 = rcolTexture(2, 8, 8, { ByteString(256, '\x22') });
-        const ByteString noLevels = rcolTexture(4, 8, 8, {});
+        const ByteString noLevels = textureResource(4, 8, 8, {});
 
+        // Which texture is chosen is the preview core's, tested with it; here: what the window shows.
         struct Case {
             const char* file;
             std::vector<ByteString> textures;
             QSize shown; // empty for the notice
         };
         const QList<Case> cases {
-            { "dxt3 then raw.package", { dxt3, rawTexture }, QSize(16, 16) },
-            { "format 2 then dxt1.package", { format2, dxt1 }, QSize(32, 32) },
             { "raw.package", { rawTexture }, QSize(4, 2) },
-            { "several levels.package", { layered }, QSize(8, 8) },
             { "big.package", { big }, QSize(1024, 1024) },
             { "no levels.package", { noLevels }, QSize() },
-            { "format 2 only.package", { format2 }, QSize() },
         };
         for (const Case& c : cases) {
             std::vector<std::pair<std::string, ByteString>> resources;

@@ -56,6 +56,9 @@ TEST(FileMoves, theObjectsOwnFolderIsTheSamePlaceHoweverWritten)
     EXPECT_TRUE(checkMove({ lib.object }, upper).SamePlace); // letter case does not count on Windows
 #endif
     EXPECT_TRUE(checkMove({ lib.object }, lib.dir.path() / "nowhere").DestinationMissing);
+    // A bare file name lies in the current folder, however that is written.
+    EXPECT_TRUE(checkMove({ "x.package" }, ".").SamePlace);
+    EXPECT_TRUE(checkMove({ "x.package" }, fs::current_path()).SamePlace);
 }
 
 TEST(FileMoves, clashesAreRefusedBeforeAnythingMoves)

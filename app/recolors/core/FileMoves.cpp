@@ -61,8 +61,11 @@ bool sameContents(const fs::path& a, const fs::path& b)
 
 } // namespace
 
-bool sameFolder(const fs::path& a, const fs::path& b)
+bool sameFolder(const fs::path& first, const fs::path& second)
 {
+    // The folder of a bare file name ("x.package" has the parent "") is the current one.
+    const fs::path a = first.empty() ? fs::path(".") : first;
+    const fs::path b = second.empty() ? fs::path(".") : second;
     std::error_code ec;
     if (fs::equivalent(a, b, ec))
         return true;

@@ -647,6 +647,7 @@ void frmMain::msGetPackageFiles(const QString& folder)
     mPageRunning = false;
     mPageDrawn = false;
     mController.mstrPackageFiles.clear();
+    mKnownSummaries.clear();
     mSkippedFiles.clear();
     updateSkippedLine();
     mScanRunning = true;
@@ -676,8 +677,12 @@ void frmMain::scanBatch(quint64 generation, const browser::ScanResult& batch)
 {
     if (generation != mScanGeneration)
         return;
-    for (const std::string& file : batch.Files)
-        mController.mstrPackageFiles << text::fromUtf8(file);
+    for (std::size_t i = 0; i < batch.Files.size(); ++i) {
+        const QString name = text::fromUtf8(batch.Files[i]);
+        mController.mstrPackageFiles << name;
+        if (i < batch.Summaries.size() && batch.Summaries[i])
+            mKnownSummaries.insert(name, *batch.Summaries[i]);
+    }
     mSkippedFiles.insert(mSkippedFiles.end(), batch.Skipped.begin(), batch.Skipped.end());
     prgWork->setRange(0, static_cast<int>(std::min<std::size_t>(batch.Total, INT_MAX)));
     prgWork->setValue(static_cast<int>(std::min<std::size_t>(batch.Done, INT_MAX)));
@@ -866,6 +871,17 @@ QStringList frmMain::markedObjectFiles() const
     return files;
 }
 
+browser::ObjectSummary frmMain::summaryOf(
+    const std::filesystem::path& file, const std::optional<browser::KnownSummary>& known)
+{
+    // What the folder scan already knew serves while the file is unchanged
+    // (one stat); otherwise, or after an edit, the package is read.
+    if (known && browser::stillCurrent(*known, file))
+        return known->Summary;
+    mPackagesRead.fetch_add(1, std::memory_order_relaxed);
+    return browser::readObjectSummary(file);
+}
+
 void frmMain::fillPage()
 {
     const int cells = browser::cellsOnPage(mController.mstrPackageFiles.size(), mController.mlngPage);
@@ -877,11 +893,14 @@ void frmMain::fillPage()
         int Cell;
         std::filesystem::path File;
         browser::ThumbnailSource Thumbnail;
+        std::optional<browser::KnownSummary> Known;
     };
     std::vector<Job> jobs;
     for (int cell = firstCell; cell < cells; ++cell) {
         const QString& name = mController.mstrPackageFiles[browser::objectIndex(mController.mlngPage, cell)];
-        Job job { cell, text::toPath(mController.mstrCurrentFolder) / text::toPath(name), {} };
+        Job job { cell, text::toPath(mController.mstrCurrentFolder) / text::toPath(name), {}, {} };
+        if (const auto known = mKnownSummaries.constFind(name); known != mKnownSummaries.constEnd())
+            job.Known = *known;
         try {
             // The cache is the user-interface thread's; the worker gets where the picture lies.
             job.Thumbnail = browser::resolveThumbnail(gudtObjectThumbnails(), text::toUtf8(name));
@@ -897,7 +916,7 @@ void frmMain::fillPage()
         for (const Job& job : jobs) {
             if (cancel.load())
                 break;
-            const browser::ObjectSummary summary = browser::readObjectSummary(job.File);
+            const browser::ObjectSummary summary = summaryOf(job.File, job.Known);
             CellResult result;
             result.Cell = job.Cell;
             const QImage picture = decodePicture(browser::readThumbnail(job.Thumbnail));
@@ -1085,7 +1104,12 @@ void frmMain::msDisplayObject(const QString& path)
     std::error_code error;
     txtFileName->setText(std::filesystem::exists(file, error) ? text::fromPath(file.filename()) : QString());
     txtDetails->clear();
-    const browser::ObjectSummary summary = browser::readObjectSummary(file);
+    std::optional<browser::KnownSummary> known;
+    if (file.parent_path() == text::toPath(mController.mstrCurrentFolder))
+        if (const auto found = mKnownSummaries.constFind(text::fromPath(file.filename()));
+            found != mKnownSummaries.constEnd())
+            known = *found;
+    const browser::ObjectSummary summary = summaryOf(file, known);
     std::optional<ByteString> thumbnail;
     try {
         thumbnail = browser::readThumbnail(browser::resolveThumbnail(gudtObjectThumbnails(), summary.File));

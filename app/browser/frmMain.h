@@ -9,6 +9,9 @@
 #include <QMainWindow>
 
 #include <array>
+#include <atomic>
+#include <filesystem>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -85,6 +88,9 @@ public:
     bool busy() const { return mScanRunning || mPageRunning; }
     /// The files the last scan could not read.
     const std::vector<browser::SkippedFile>& skippedFiles() const { return mSkippedFiles; }
+    /// Packages the page drawing and the object display read because the
+    /// folder scan knew nothing of them, or they changed since (a count since the window opened).
+    int packagesReadForDisplay() const { return mPackagesRead.load(); }
     /// The displayed object's GUID, 0 when none was found.
     qint32 objectGuid() const { return mController.mlngObjectGUID; }
     bool blinkOn() const { return mblnBlinkOn; }
@@ -125,6 +131,7 @@ private:
     QString fullPath(const QTreeWidgetItem* node) const;
     QString selectedObjectFile() const;
     void drawPage(bool resetSelection);
+    browser::ObjectSummary summaryOf(const std::filesystem::path& file, const std::optional<browser::KnownSummary>& known);
     void fillPage();
     void scanBatch(quint64 generation, const browser::ScanResult& batch);
     void scanEnded(quint64 generation, const QString& failure);
@@ -146,6 +153,8 @@ private:
     bool mPageDrawn = false;
     bool mblnBlinkOn = false;
     std::vector<browser::SkippedFile> mSkippedFiles;
+    QHash<QString, browser::KnownSummary> mKnownSummaries; ///< by file name, from the current folder's scan
+    std::atomic<int> mPackagesRead { 0 };
     BackgroundJob mScanJob;
     BackgroundJob mPageJob;
 

@@ -2,6 +2,10 @@
 
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/frmDeleteMove.h"
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+#include "app/health/index/IndexedFolderScan.h"
+#include "app/health/index/LibraryIndex.h"
+#endif
 #include "package/base/ErrorTrap.h"
 #include "package/base/Utf8.h"
 
@@ -117,6 +121,11 @@ void frmFindRecolors::startSearch()
         auto result = std::make_shared<recolors::RecolorSearchResult>();
         std::exception_ptr failure;
         try {
+            // Packages the library index has seen unchanged are not read again.
+            std::unique_ptr<recolors::RecolorLookup> lookup;
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+            lookup = std::make_unique<health::IndexedRecolorLookup>(root, health::defaultIndexFile(root));
+#endif
             *result = recolors::findRecolors(
                 root, guid,
                 [this](std::int32_t done, std::int32_t count) {
@@ -130,7 +139,7 @@ void frmFindRecolors::startSearch()
                     if (hook)
                         hook(done, count, mCancel);
                 },
-                &mCancel);
+                &mCancel, lookup.get());
         } catch (...) {
             failure = std::current_exception();
         }

@@ -4,6 +4,9 @@
 #include "app/browser/ThumbnailGrid.h"
 #include "app/browser/frmMain.h"
 #include "app/browser/frmSelectPath.h"
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+#include "app/health/index/IndexedFolderScan.h"
+#endif
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
@@ -118,8 +121,14 @@ private slots:
         gstrSims2DataPath = pathToUtf8(mData->path());
         std::filesystem::create_directories(mData->path() / "Downloads");
         gudtObjectThumbnails().clear();
+        // The library index lives with the test's files, not in the player's folder.
+        qputenv("VARNICK_USER_DATA_DIR", text::fromPath(mData->path() / "user").toUtf8());
     }
-    void cleanup() { mData.reset(); }
+    void cleanup()
+    {
+        qunsetenv("VARNICK_USER_DATA_DIR");
+        mData.reset();
+    }
 
     void treeOrderAndTheStoredFolder();
     void alternateModeListsItsRootWithoutAStoredFolder();
@@ -429,6 +438,31 @@ void BrowserWindowTest::displayShowsTextsGuidAndThumbnail()
     QCOMPARE(boxes.last().icon, QMessageBox::Critical);
     window->cmdSelect_Click(); // the editor still opens for it
     QCOMPARE(edits.count(), 1);
+
+    // What the scan learnt draws the pages: no package is read for them, and
+    // a second start shows the same without reading a package at all.
+    QCOMPARE(window->packagesReadForDisplay(), 0);
+    window.reset();
+    window.reset(openOn(QStringLiteral("Downloads")));
+    settle(*window);
+    QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_0"))->text(), QStringLiteral("Chäir \uFFFD"));
+    QCOMPARE(child<QPlainTextEdit>(*window, QStringLiteral("txtDetails"))->toPlainText(),
+        QStringLiteral("Chäir \uFFFD\n\nfirst\nsecond\nthird"));
+    QCOMPARE(window->objectGuid(), 0x222);
+    QCOMPARE(window->packagesReadForDisplay(), 0);
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+    const auto classifier = std::dynamic_pointer_cast<health::IndexedPackageClassifier>(
+        window->controller().packageClassifier(text::toPath(window->searchRoot())));
+    QVERIFY(classifier);
+    QCOMPARE(classifier->packagesRead(), std::size_t { 0 });
+#endif
+    // An edited package is read again.
+    mData->write("Downloads/a two.package",
+        catalogObject({ definition(0x333, 0xFFFF) }, { { 1, "Renamed" }, { 1, "text" } }));
+    window->refreshPage();
+    settle(*window);
+    QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_0"))->text(), QStringLiteral("Renamed"));
+    QVERIFY(window->packagesReadForDisplay() > 0);
 }
 
 void BrowserWindowTest::damagedFilesAreSkippedAndListed()

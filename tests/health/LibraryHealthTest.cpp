@@ -29,7 +29,7 @@ ByteString objectPackage(std::uint32_t guid, const std::string& name)
     definition.setRaw(ObjectField::GUID, guid);
     TextList list;
     list.ListName = "names";
-    list.Entries.push_back({ "\x01", name, "description" });
+    list.Entries.push_back({ "\x01", name, "two\nlines \xFF" }); // a bare line feed and an invalid byte
     ByteString text;
     gsWriteTextList(list, text);
     return PackageBuilder()
@@ -405,8 +405,26 @@ TEST(IndexedFolderScan, servesUnchangedPackagesFromTheIndexAndRereadsChangedOnes
     for (const auto& run : runs) {
         SCOPED_TRACE(run.what);
         IndexedPackageClassifier classifier(library.path(), dbFile);
-        same(browser::scanFolder(run.folder, {}, nullptr, &classifier), browser::scanFolder(run.folder));
+        const browser::ScanResult indexed = browser::scanFolder(run.folder, {}, nullptr, &classifier);
+        same(indexed, browser::scanFolder(run.folder));
         EXPECT_EQ(classifier.packagesRead(), run.read);
+        // Below the root the page drawing gets each object's texts and GUID
+        // with the scan, exactly as reading the package gives them.
+        ASSERT_EQ(indexed.Summaries.size(), indexed.Files.size());
+        for (std::size_t i = 0; i < indexed.Files.size(); ++i) {
+            const auto& known = indexed.Summaries[i];
+            ASSERT_EQ(known.has_value(), run.folder != data.path());
+            if (!known)
+                continue;
+            const auto file = run.folder / indexed.Files[i];
+            const browser::ObjectSummary read = browser::readObjectSummary(file);
+            EXPECT_TRUE(browser::stillCurrent(*known, file));
+            EXPECT_EQ(known->Summary.File, read.File);
+            EXPECT_EQ(known->Summary.Details, read.Details);
+            EXPECT_EQ(known->Summary.HasName, read.HasName);
+            EXPECT_EQ(known->Summary.Guid, read.Guid);
+            EXPECT_EQ(known->Summary.ThumbnailKey, read.ThumbnailKey);
+        }
     }
 
     // a turns into a recolor (another size): it is read again and no longer listed.
@@ -420,4 +438,17 @@ TEST(IndexedFolderScan, servesUnchangedPackagesFromTheIndexAndRereadsChangedOnes
     // The review reads only what no folder scan has read yet.
     LibraryIndex index(dbFile);
     EXPECT_EQ(scan(index, library.path()).Reread, 2u); // d and e
+
+    // The recolor finder takes every package the index holds unchanged from
+    // it (all but the unreadable one) and finds what reading them finds.
+    for (const std::int32_t guid : { 7, 1, 2 }) {
+        IndexedRecolorLookup lookup(library.path(), dbFile);
+        const recolors::RecolorSearchResult viaIndex = recolors::findRecolors(library.path(), guid, {}, nullptr, &lookup);
+        const recolors::RecolorSearchResult direct = recolors::findRecolors(library.path(), guid);
+        EXPECT_EQ(viaIndex.Recolors, direct.Recolors);
+        EXPECT_EQ(viaIndex.Recolors.size(), guid == 2 ? 0u : 1u);
+        ASSERT_EQ(viaIndex.Skipped.size(), 1u);
+        EXPECT_EQ(viaIndex.Skipped[0].Reason, direct.Skipped[0].Reason);
+        EXPECT_EQ(lookup.served(), 5u);
+    }
 }

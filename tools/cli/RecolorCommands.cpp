@@ -7,6 +7,10 @@
 #include "app/recolors/core/DdsSupport.h"
 #include "app/recolors/core/FileMoves.h"
 #include "app/recolors/core/RecolorSearch.h"
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+#include "app/health/index/IndexedFolderScan.h"
+#include "app/health/index/LibraryIndex.h"
+#endif
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
 #include "package/base/Utf8.h"
@@ -74,7 +78,12 @@ Found findFor(const std::string& rootText, const std::string& objectText)
         throw Failure(ErrorCode::BadResource, "The GUID of object was not found. (" + objectText + ")");
     Found found;
     found.Guid = summary.Guid;
-    found.Search = recolors::findRecolors(root, summary.Guid);
+    // As the window does: packages the library index has seen unchanged are not read again.
+    std::unique_ptr<recolors::RecolorLookup> lookup;
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+    lookup = std::make_unique<health::IndexedRecolorLookup>(root, health::defaultIndexFile(root));
+#endif
+    found.Search = recolors::findRecolors(root, summary.Guid, {}, nullptr, lookup.get());
     recolors::sortRecolors(found.Search.Recolors);
     return found;
 }

@@ -65,10 +65,7 @@ void readTexts(const OpenPackage& file, const std::vector<IndexEntry>& entries, 
     const CatalogTexts texts = catalogTexts(list);
     if (!texts.Found)
         return;
-    summary.HasName = true;
-    summary.Name = toValidUtf8(texts.Name);
-    summary.Description = gfstrFixLineFeeds(toValidUtf8(texts.Description));
-    summary.Details = summary.Name + "\r\n\r\n" + summary.Description;
+    setCatalogTexts(summary, texts.Name, texts.Description);
 }
 
 void readGuid(const OpenPackage& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary)
@@ -89,6 +86,14 @@ void readGuid(const OpenPackage& file, const std::vector<IndexEntry>& entries, O
 }
 
 } // namespace
+
+void setCatalogTexts(ObjectSummary& summary, std::string_view name, std::string_view description)
+{
+    summary.HasName = true;
+    summary.Name = toValidUtf8(name);
+    summary.Description = gfstrFixLineFeeds(toValidUtf8(description));
+    summary.Details = summary.Name + "\r\n\r\n" + summary.Description;
+}
 
 std::string thumbnailKeyFor(std::string_view fileName)
 {

@@ -35,6 +35,11 @@ struct ObjectSummary {
     std::string ThumbnailKey; ///< eight hexadecimal digits, "7F" + CRC-24 of the lower-case file title
 };
 
+/// Fills the name, description and details of summary from a text list's
+/// English pair as stored (HasName set; invalid bytes replaced, bare line
+/// feeds of the description made CR LF).
+void setCatalogTexts(ObjectSummary& summary, std::string_view name, std::string_view description);
+
 /// "7F" followed by the six upper-case hexadecimal digits (zero-padded) of the
 /// CRC-24 of the lower-case file title (the name before its last "."). Never fails.
 std::string thumbnailKeyFor(std::string_view fileName);

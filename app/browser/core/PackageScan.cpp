@@ -11,6 +11,10 @@
 #include <new>
 #include <system_error>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace varnick::browser {
 
 namespace {
@@ -125,6 +129,32 @@ std::vector<std::string> listPackageFiles(const std::filesystem::path& folder)
     return names;
 }
 
+bool readFileStamp(const std::filesystem::path& file, std::int64_t& size, std::int64_t& modifiedTime)
+{
+#ifdef _WIN32
+    std::error_code error;
+    size = static_cast<std::int64_t>(std::filesystem::file_size(file, error));
+    if (error)
+        return false;
+    modifiedTime = static_cast<std::int64_t>(std::filesystem::last_write_time(file, error).time_since_epoch().count());
+    return !error;
+#else
+    struct stat info { };
+    if (::stat(file.c_str(), &info) != 0)
+        return false;
+    size = static_cast<std::int64_t>(info.st_size);
+    modifiedTime = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+    return true;
+#endif
+}
+
+bool stillCurrent(const KnownSummary& known, const std::filesystem::path& file)
+{
+    std::int64_t size = 0;
+    std::int64_t modifiedTime = 0;
+    return readFileStamp(file, size, modifiedTime) && size == known.Size && modifiedTime == known.ModifiedTime;
+}
+
 bool readsAsCatalogObject(const std::filesystem::path& file)
 {
     return gfblnIsCatalogObject(readPackageIndex(file).Entries);
@@ -157,6 +187,7 @@ ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& p
         batch.Cancelled = result.Cancelled;
         progress(batch);
         batch.Files.clear();
+        batch.Summaries.clear();
         batch.Skipped.clear();
     };
     for (const std::string& name : names) {
@@ -180,9 +211,15 @@ ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& p
             if (progress)
                 batch.Skipped.push_back({ name, std::move(reason) });
         } else if (catalogObject) {
+            std::optional<KnownSummary> known;
+            if (classifier != nullptr)
+                known = classifier->knownSummary(folder, name);
             result.Files.push_back(name);
-            if (progress)
+            if (progress) {
                 batch.Files.push_back(name);
+                batch.Summaries.push_back(known);
+            }
+            result.Summaries.push_back(std::move(known));
         }
         // The first page's worth is passed on at once, so that it can be shown while the scan goes on.
         if (result.Done % kBatchSize == 0 || (catalogObject && result.Files.size() == kFirstPage))

@@ -5,10 +5,14 @@
 // index alone. A file that cannot be read is skipped with its reason; the scan
 // goes on.
 
+#include "app/browser/core/ObjectSummary.h"
+
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,9 +24,28 @@ struct SkippedFile {
     std::string Reason;
 };
 
+/// What a classifier already knew of a catalog object, with the size and
+/// modification time of the file it was learnt from (see readFileStamp): the
+/// page drawing uses it instead of reading the package while the file is unchanged.
+struct KnownSummary {
+    ObjectSummary Summary;
+    std::int64_t Size = 0;
+    std::int64_t ModifiedTime = 0;
+};
+
+/// The size and modification time of file as the scans and the library index
+/// compare them (one stat). False when they cannot be read.
+bool readFileStamp(const std::filesystem::path& file, std::int64_t& size, std::int64_t& modifiedTime);
+
+/// Whether known still describes file: the file's stamp is the one it was learnt from.
+bool stillCurrent(const KnownSummary& known, const std::filesystem::path& file);
+
 /// What a scan found so far, or in all.
 struct ScanResult {
     std::vector<std::string> Files; ///< names (no folder) of the catalog-object packages, in scan order
+    /// Beside Files, one entry each: what the classifier already knew of the
+    /// object, or nothing (the page drawing then reads the package).
+    std::vector<std::optional<KnownSummary>> Summaries;
     std::vector<SkippedFile> Skipped; ///< in scan order
     std::size_t Done = 0; ///< packages looked at
     std::size_t Total = 0; ///< packages in the folder
@@ -45,6 +68,14 @@ public:
     /// Whether the package name in folder is a catalog object. Throws (a
     /// std::exception whose what() is the one-line reason) when it cannot be read.
     virtual bool isCatalogObject(const std::filesystem::path& folder, const std::string& name) = 0;
+    /// Asked right after isCatalogObject said yes for the same package: what
+    /// the classifier already knows of it for the page drawing, or nothing.
+    virtual std::optional<KnownSummary> knownSummary(const std::filesystem::path& folder, const std::string& name)
+    {
+        (void)folder;
+        (void)name;
+        return std::nullopt;
+    }
     /// Called once after the scan, also when it was cancelled.
     virtual void endFolder() { }
 };

@@ -168,10 +168,16 @@ void readCatalogObject(const ResourceReader& reader, const PackageIndex& index, 
 {
     const IndexEntry* textList = nullptr;
     int textLists = 0;
+    bool leadFound = false;
     for (const IndexEntry& entry : index.Entries) {
-        if (entry.TypeID == gstrTypeOBJD)
-            record.Guids.push_back(ObjectDefinition(reader.contents(entry)).guid());
-        else if (entry.TypeID == gstrTypeCTSS) {
+        if (entry.TypeID == gstrTypeOBJD) {
+            const ObjectDefinition definition(reader.contents(entry));
+            record.Guids.push_back(definition.guid());
+            if (!leadFound && definition.multiTileSubIndex() == kLeadDefinitionIndex) {
+                leadFound = true;
+                record.ShownGuid = definition.guid();
+            }
+        } else if (entry.TypeID == gstrTypeCTSS) {
             textList = &entry;
             ++textLists;
         }
@@ -181,26 +187,38 @@ void readCatalogObject(const ResourceReader& reader, const PackageIndex& index, 
         TextList list;
         gsReadTextList(reader.contents(*textList), list);
         const CatalogTexts texts = catalogTexts(list);
-        if (texts.Found)
+        if (texts.Found) {
+            record.HasName = true;
             record.Name = texts.Name;
+            record.Description = texts.Description;
+        }
     }
+    // One definition names the object whatever its tile index.
+    if (record.Guids.size() == 1)
+        record.ShownGuid = record.Guids.front();
 }
 
 void readRecolor(const ResourceReader& reader, const PackageIndex& index, PackageRecord& record)
 {
-    // As the recolor finder does: only the first material override counts,
-    // and within it the first property named exactly "objectGUID".
+    // As the recolor finder does, only the first material override counts.
+    // The review takes its first property named exactly "objectGUID"; the
+    // finder matches any of them, so every value it could match is kept too.
     for (const IndexEntry& entry : index.Entries) {
         if (entry.TypeID != gstrTypeMMAT)
             continue;
         const PropertySet set = readPropertySet(reader.contents(entry));
+        bool first = true;
         for (const PropertyItem& item : set.Items) {
-            if (item.Name == "objectGUID") {
+            if (item.Name != "objectGUID")
+                continue;
+            if (first) {
+                first = false;
                 const double number = std::trunc(item.Number);
                 if (number >= -2147483648.0 && number <= 4294967295.0)
                     record.ObjectGuid = static_cast<std::uint32_t>(static_cast<std::int64_t>(number));
-                break;
             }
+            if (item.Number >= -2147483648.0 && item.Number <= 4294967295.0)
+                record.MaterialGuids.push_back(static_cast<std::uint32_t>(static_cast<std::int64_t>(item.Number)));
         }
         return;
     }

@@ -28,7 +28,15 @@ struct PackageRecord {
     PackageKind Kind = PackageKind::Other;
     std::vector<std::uint32_t> Guids; ///< every object definition's GUID, index order
     std::string Name; ///< catalog name (UTF-8 as stored), "" when none
+    bool HasName = false; ///< the one text list has an English name and description pair
+    std::string Description; ///< catalog description as stored, "" when none
+    /// The GUID the browser shows for a catalog object: its one definition's,
+    /// or of several the lead tile's; 0 when none qualifies.
+    std::uint32_t ShownGuid = 0;
     std::optional<std::uint32_t> ObjectGuid; ///< a recolor's first material override "objectGUID"
+    /// Every "objectGUID" value of a recolor's first material override that
+    /// lies in the 32-bit range (as the recolor finder matches them), in order.
+    std::vector<std::uint32_t> MaterialGuids;
     std::string Hash; ///< content hash (hexadecimal), "" until a duplicate check asked for it
     std::string Error; ///< one-line reason without the file name; "" when readable
 };

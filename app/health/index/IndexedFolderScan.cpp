@@ -1,35 +1,13 @@
 #include "app/health/index/IndexedFolderScan.h"
 
+#include "app/health/index/LibraryScan.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
 
 #include <system_error>
-
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
+#include <utility>
 
 namespace varnick::health {
-
-bool readFileStamp(const std::filesystem::path& file, std::int64_t& size, std::int64_t& modifiedTime)
-{
-#ifdef _WIN32
-    std::error_code error;
-    size = static_cast<std::int64_t>(std::filesystem::file_size(file, error));
-    if (error)
-        return false;
-    modifiedTime = modificationTicks(std::filesystem::last_write_time(file, error));
-    return !error;
-#else
-    // As listPackages stamps them (one stat for both).
-    struct stat info { };
-    if (::stat(file.c_str(), &info) != 0)
-        return false;
-    size = static_cast<std::int64_t>(info.st_size);
-    modifiedTime = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
-    return true;
-#endif
-}
 
 IndexedPackageClassifier::IndexedPackageClassifier(std::filesystem::path root, std::filesystem::path indexFile)
     : mRoot(std::move(root))
@@ -70,8 +48,20 @@ void IndexedPackageClassifier::beginFolder(const std::filesystem::path& folder)
     }
 }
 
+browser::ObjectSummary summaryOfRecord(const PackageRecord& record, const std::string& fileName)
+{
+    browser::ObjectSummary summary;
+    summary.File = fileName;
+    summary.ThumbnailKey = browser::thumbnailKeyFor(fileName);
+    if (record.HasName)
+        browser::setCatalogTexts(summary, record.Name, record.Description);
+    summary.Guid = static_cast<std::int32_t>(record.ShownGuid);
+    return summary;
+}
+
 bool IndexedPackageClassifier::isCatalogObject(const std::filesystem::path& folder, const std::string& name)
 {
+    mLast.reset();
     const std::filesystem::path file = folder / pathFromUtf8(name);
     std::int64_t size = 0;
     std::int64_t modifiedTime = 0;
@@ -79,23 +69,40 @@ bool IndexedPackageClassifier::isCatalogObject(const std::filesystem::path& fold
         ++mRead;
         return browser::readsAsCatalogObject(file);
     }
+    const auto remember = [&](const PackageRecord& record) {
+        const bool catalogObject = record.Kind == PackageKind::CatalogObject;
+        if (catalogObject) {
+            mLast = browser::KnownSummary { summaryOfRecord(record, name), size, modifiedTime };
+            mLastName = name;
+        }
+        return catalogObject;
+    };
     const auto stored = mStored.find(mPrefix + name);
     if (stored != mStored.end() && stored->second.Size == size && stored->second.ModifiedTime == modifiedTime
         && stored->second.Kind != PackageKind::Broken)
-        return stored->second.Kind == PackageKind::CatalogObject;
+        return remember(stored->second);
     ++mRead;
     if (stored == mStored.end() || stored->second.Size != size || stored->second.ModifiedTime != modifiedTime) {
         PackageRecord record = inspectPackage(file, size);
         record.RelativePath = mPrefix + name;
         record.ModifiedTime = modifiedTime;
         const bool broken = record.Kind == PackageKind::Broken;
-        const bool catalogObject = record.Kind == PackageKind::CatalogObject;
+        const bool catalogObject = !broken && remember(record);
         mChanged.push_back(std::move(record));
         if (!broken)
             return catalogObject;
     }
     // Unreadable for the review: the scan reports what reading its index says.
     return browser::readsAsCatalogObject(file);
+}
+
+std::optional<browser::KnownSummary> IndexedPackageClassifier::knownSummary(
+    const std::filesystem::path& folder, const std::string& name)
+{
+    (void)folder;
+    if (!mLast || mLastName != name)
+        return std::nullopt;
+    return std::exchange(mLast, std::nullopt);
 }
 
 void IndexedPackageClassifier::endFolder() noexcept
@@ -110,6 +117,41 @@ void IndexedPackageClassifier::endFolder() noexcept
     mChanged.clear();
     mStored.clear();
     mServed = false;
+}
+
+IndexedRecolorLookup::IndexedRecolorLookup(std::filesystem::path root, std::filesystem::path indexFile)
+    : mRoot(std::move(root))
+    , mIndexFile(std::move(indexFile))
+{
+}
+
+std::optional<recolors::KnownPackage> IndexedRecolorLookup::known(const std::filesystem::path& file)
+{
+    if (!mLoaded) {
+        // Opened on the searching thread at the first package; an index that
+        // cannot be read leaves every package to be read.
+        mLoaded = true;
+        try {
+            const LibraryIndex index(mIndexFile);
+            for (auto& [path, record] : index.records())
+                if (record.Kind != PackageKind::Broken)
+                    mStored.emplace(path,
+                        Stored { record.Size, record.ModifiedTime, record.Kind == PackageKind::Recolor,
+                            std::move(record.MaterialGuids) });
+        } catch (const Failure&) {
+            mStored.clear();
+        }
+    }
+    if (mStored.empty())
+        return std::nullopt;
+    const auto stored = mStored.find(relativeText(file, mRoot));
+    std::int64_t size = 0;
+    std::int64_t modifiedTime = 0;
+    if (stored == mStored.end() || !readFileStamp(file, size, modifiedTime) || size != stored->second.Size
+        || modifiedTime != stored->second.ModifiedTime)
+        return std::nullopt;
+    ++mServed;
+    return recolors::KnownPackage { stored->second.IsRecolor, stored->second.ObjectGuids };
 }
 
 } // namespace varnick::health

@@ -9,18 +9,19 @@
 #include "app/browser/core/PackageScan.h"
 #include "app/health/core/PackageRecord.h"
 #include "app/health/index/LibraryIndex.h"
+#include "app/recolors/core/RecolorSearch.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 namespace varnick::health {
 
-/// The size and modification time of file as the index keys them. False when it cannot be read.
-bool readFileStamp(const std::filesystem::path& file, std::int64_t& size, std::int64_t& modifiedTime);
+using browser::readFileStamp;
 
 class IndexedPackageClassifier : public browser::PackageClassifier {
 public:
@@ -31,6 +32,8 @@ public:
 
     void beginFolder(const std::filesystem::path& folder) override;
     bool isCatalogObject(const std::filesystem::path& folder, const std::string& name) override;
+    /// The summary of the package just classified as a catalog object, from its record.
+    std::optional<browser::KnownSummary> knownSummary(const std::filesystem::path& folder, const std::string& name) override;
     /// Stores the packages read in this folder; a failing index is passed over (it is a cache).
     void endFolder() noexcept override;
 
@@ -48,6 +51,35 @@ private:
     std::unordered_map<std::string, PackageRecord> mStored;
     std::vector<PackageRecord> mChanged;
     std::size_t mRead = 0;
+    std::optional<browser::KnownSummary> mLast; ///< of the last package isCatalogObject said yes to
+    std::string mLastName;
 };
+
+/// The recolor finder served from the index: a package below root whose size
+/// and modification time match its stored, readable record is answered from
+/// it; every other package is read by the finder as without an index.
+class IndexedRecolorLookup : public recolors::RecolorLookup {
+public:
+    IndexedRecolorLookup(std::filesystem::path root, std::filesystem::path indexFile);
+    std::optional<recolors::KnownPackage> known(const std::filesystem::path& file) override;
+    /// Packages answered from the index so far.
+    std::size_t served() const noexcept { return mServed; }
+
+private:
+    struct Stored {
+        std::int64_t Size = 0;
+        std::int64_t ModifiedTime = 0;
+        bool IsRecolor = false;
+        std::vector<std::uint32_t> ObjectGuids;
+    };
+    std::filesystem::path mRoot;
+    std::filesystem::path mIndexFile;
+    bool mLoaded = false;
+    std::unordered_map<std::string, Stored> mStored;
+    std::size_t mServed = 0;
+};
+
+/// What the browser shows of a readable catalog object's record, for the file name.
+browser::ObjectSummary summaryOfRecord(const PackageRecord& record, const std::string& fileName);
 
 } // namespace varnick::health

@@ -6,6 +6,7 @@
 
 #include <sqlite3.h>
 
+#include <charconv>
 #include <cstdio>
 #include <system_error>
 
@@ -81,8 +82,13 @@ std::string guidsText(const std::vector<std::uint32_t>& guids)
 std::vector<std::uint32_t> guidsFromText(const std::string& text)
 {
     std::vector<std::uint32_t> guids;
-    for (std::size_t at = 0; at + 8 <= text.size(); at += 9)
-        guids.push_back(static_cast<std::uint32_t>(std::stoul(text.substr(at, 8), nullptr, 16)));
+    // A field that is not as written (a file edited by hand) gives what parses; the index is a cache.
+    for (std::size_t at = 0; at + 8 <= text.size(); at += 9) {
+        std::uint32_t guid = 0;
+        const auto parsed = std::from_chars(text.data() + at, text.data() + at + 8, guid, 16);
+        if (parsed.ec == std::errc() && parsed.ptr == text.data() + at + 8)
+            guids.push_back(guid);
+    }
     return guids;
 }
 
@@ -201,7 +207,8 @@ void LibraryIndex::createSchema()
         exec("CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);"
              "CREATE TABLE IF NOT EXISTS packages(path TEXT PRIMARY KEY, size INTEGER NOT NULL,"
              " mtime INTEGER NOT NULL, kind INTEGER NOT NULL, guids TEXT NOT NULL, name BLOB NOT NULL,"
-             " object_guid INTEGER, hash TEXT NOT NULL, error TEXT NOT NULL);"
+             " object_guid INTEGER, hash TEXT NOT NULL, error TEXT NOT NULL, has_name INTEGER NOT NULL,"
+             " description BLOB NOT NULL, shown_guid INTEGER NOT NULL, material_guids TEXT NOT NULL);"
              "CREATE TABLE IF NOT EXISTS game_guids(guid INTEGER PRIMARY KEY);");
         exec(("INSERT OR REPLACE INTO meta VALUES('schema','" + std::to_string(kIndexSchemaVersion) + "')").c_str());
         exec("COMMIT");
@@ -227,10 +234,10 @@ std::unordered_map<std::string, PackageRecord> LibraryIndex::recordsIn(const std
     // Paths below folder sort from folder up to (not including) folder with
     // its last '/' raised to '0', the next byte; the primary key's order finds them.
     std::string end = folder.empty() ? std::string() : folder.substr(0, folder.size() - 1) + '0';
-    Statement select(mDb,
-        folder.empty() ? "SELECT path, size, mtime, kind, guids, name, object_guid, hash, error FROM packages"
-                       : "SELECT path, size, mtime, kind, guids, name, object_guid, hash, error FROM packages"
-                         " WHERE path >= ?1 AND path < ?2");
+    static constexpr const char* kColumns = "SELECT path, size, mtime, kind, guids, name, object_guid, hash, error,"
+                                            " has_name, description, shown_guid, material_guids FROM packages";
+    const std::string query = folder.empty() ? std::string(kColumns) : std::string(kColumns) + " WHERE path >= ?1 AND path < ?2";
+    Statement select(mDb, query.c_str());
     if (!folder.empty()) {
         select.bind(1, folder);
         select.bind(2, end);
@@ -252,6 +259,10 @@ std::unordered_map<std::string, PackageRecord> LibraryIndex::recordsIn(const std
             record.ObjectGuid = static_cast<std::uint32_t>(select.integer(6));
         record.Hash = select.text(7);
         record.Error = select.text(8);
+        record.HasName = select.integer(9) != 0;
+        record.Description = select.text(10);
+        record.ShownGuid = static_cast<std::uint32_t>(select.integer(11));
+        record.MaterialGuids = guidsFromText(select.text(12));
         std::string key = record.RelativePath;
         result.emplace(std::move(key), std::move(record));
     }
@@ -264,7 +275,7 @@ void LibraryIndex::update(const std::vector<PackageRecord>& changed, const std::
         return;
     exec("BEGIN IMMEDIATE");
     try {
-        Statement insert(mDb, "INSERT OR REPLACE INTO packages VALUES(?,?,?,?,?,?,?,?,?)");
+        Statement insert(mDb, "INSERT OR REPLACE INTO packages VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?)");
         for (const PackageRecord& record : changed) {
             insert.bind(1, record.RelativePath);
             insert.bind(2, record.Size);
@@ -278,6 +289,10 @@ void LibraryIndex::update(const std::vector<PackageRecord>& changed, const std::
                 insert.bindNull(7);
             insert.bind(8, record.Hash);
             insert.bind(9, record.Error);
+            insert.bind(10, std::int64_t { record.HasName ? 1 : 0 });
+            insert.bind(11, record.Description);
+            insert.bind(12, static_cast<std::int64_t>(record.ShownGuid));
+            insert.bind(13, guidsText(record.MaterialGuids));
             insert.step();
             insert.reset();
         }

@@ -23,7 +23,7 @@ struct sqlite3;
 namespace varnick::health {
 
 /// The schema this build writes; a file with another version is rebuilt.
-inline constexpr int kIndexSchemaVersion = 1;
+inline constexpr int kIndexSchemaVersion = 2;
 
 /// The index file of root in the per-user data folder ("index/library-<hash of root>.sqlite").
 std::filesystem::path defaultIndexFile(const std::filesystem::path& root);

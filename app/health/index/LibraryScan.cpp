@@ -90,29 +90,6 @@ bool isPackageName(const std::filesystem::path& file)
     return extension == ".package";
 }
 
-std::string relativeText(const std::filesystem::path& file, const std::filesystem::path& root)
-{
-    // The listing's paths start with the root as given: cutting it off is much
-    // quicker than lexically_relative, which stays for any other shape.
-    const auto& full = file.native();
-    const auto& prefix = root.native();
-    std::string text;
-    if (!prefix.empty() && full.size() > prefix.size() && full.compare(0, prefix.size(), prefix) == 0) {
-        const auto isSeparator = [](auto c) { return c == '/' || c == std::filesystem::path::preferred_separator; };
-        std::size_t start = prefix.size();
-        if (!isSeparator(prefix.back()))
-            start = isSeparator(full[start]) ? start + 1 : full.size();
-        if (start < full.size())
-            text = pathToUtf8(std::filesystem::path(full.substr(start)));
-    }
-    if (text.empty())
-        text = pathToUtf8(file.lexically_relative(root));
-#ifdef _WIN32
-    std::replace(text.begin(), text.end(), '\\', '/');
-#endif
-    return text;
-}
-
 // The game's object GUIDs: kept in the index with a signature of the files
 // they came from, and read again only when those files changed.
 std::vector<std::uint32_t> gameGuids(LibraryIndex& index, const ScanOptions& options)
@@ -157,6 +134,29 @@ std::vector<std::uint32_t> gameGuids(LibraryIndex& index, const ScanOptions& opt
 }
 
 } // namespace
+
+std::string relativeText(const std::filesystem::path& file, const std::filesystem::path& root)
+{
+    // The listing's paths start with the root as given: cutting it off is much
+    // quicker than lexically_relative, which stays for any other shape.
+    const auto& full = file.native();
+    const auto& prefix = root.native();
+    std::string text;
+    if (!prefix.empty() && full.size() > prefix.size() && full.compare(0, prefix.size(), prefix) == 0) {
+        const auto isSeparator = [](auto c) { return c == '/' || c == std::filesystem::path::preferred_separator; };
+        std::size_t start = prefix.size();
+        if (!isSeparator(prefix.back()))
+            start = isSeparator(full[start]) ? start + 1 : full.size();
+        if (start < full.size())
+            text = pathToUtf8(std::filesystem::path(full.substr(start)));
+    }
+    if (text.empty())
+        text = pathToUtf8(file.lexically_relative(root));
+#ifdef _WIN32
+    std::replace(text.begin(), text.end(), '\\', '/');
+#endif
+    return text;
+}
 
 std::vector<PackageRecord> listPackages(const std::filesystem::path& root)
 {

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace varnick::health {
@@ -34,6 +35,9 @@ struct ScanResult {
     std::size_t Reread = 0; ///< packages read this time (the others came from the index)
     bool Cancelled = false;
 };
+
+/// The path of file below root as the index keys it: UTF-8 with '/' separators.
+std::string relativeText(const std::filesystem::path& file, const std::filesystem::path& root);
 
 /// Every "*.package" below root (any letter case), with size and time; unlistable folders are passed over.
 std::vector<PackageRecord> listPackages(const std::filesystem::path& root);

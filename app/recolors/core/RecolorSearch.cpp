@@ -55,7 +55,7 @@ bool namesObject(const PropertySet& props, std::int32_t guid)
 }
 
 RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t guid, const RecolorProgress& progress,
-    const std::atomic<bool>* cancel)
+    const std::atomic<bool>* cancel, RecolorLookup* lookup)
 {
     RecolorSearchResult result;
     std::vector<std::filesystem::path> files;
@@ -68,11 +68,18 @@ RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t
         }
         const std::filesystem::path& path = files[static_cast<std::size_t>(i - 1)];
         try {
-            const PackageIndex index = readPackageIndex(path);
-            if (gfblnIsRecolor(index.Entries)) {
-                const std::optional<PropertySet> props = firstMaterialOverride(path, index);
-                if (props && namesObject(*props, guid))
+            if (const std::optional<KnownPackage> known = lookup != nullptr ? lookup->known(path) : std::nullopt) {
+                if (known->IsRecolor
+                    && std::any_of(known->ObjectGuids.begin(), known->ObjectGuids.end(),
+                        [&](std::uint32_t named) { return static_cast<std::int32_t>(named) == guid; }))
                     result.Recolors.push_back(path);
+            } else {
+                const PackageIndex index = readPackageIndex(path);
+                if (gfblnIsRecolor(index.Entries)) {
+                    const std::optional<PropertySet> props = firstMaterialOverride(path, index);
+                    if (props && namesObject(*props, guid))
+                        result.Recolors.push_back(path);
+                }
             }
         } catch (const std::exception& failure) {
             result.Skipped.push_back({ path, failure.what() });

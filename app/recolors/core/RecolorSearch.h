@@ -40,11 +40,29 @@ std::optional<PropertySet> firstMaterialOverride(const std::filesystem::path& pa
 /// Whether a property set has a property named exactly "objectGUID" whose value is guid.
 bool namesObject(const PropertySet& props, std::int32_t guid);
 
+/// What a persistent cache of the library already knows of a package.
+struct KnownPackage {
+    bool IsRecolor = false;
+    /// A recolor's first material override's "objectGUID" values in the 32-bit range, in order.
+    std::vector<std::uint32_t> ObjectGuids;
+};
+
+/// Answers for packages the library index has seen unchanged, so that the
+/// search reads only the others. Used on the searching thread only.
+class RecolorLookup {
+public:
+    virtual ~RecolorLookup() = default;
+    /// What is known of file (a path as the search lists it); nothing when it
+    /// must be read (new, changed, unreadable or outside the indexed root).
+    virtual std::optional<KnownPackage> known(const std::filesystem::path& file) = 0;
+};
+
 /// Searches every "*.package" under root (subfolders too) for recolors whose
 /// first material override names guid. Unreadable packages are skipped and
-/// listed; cancel (when given) is polled before each package.
+/// listed; cancel (when given) is polled before each package. lookup (when
+/// given) answers for the packages it knows instead of their bytes.
 RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t guid,
-    const RecolorProgress& progress = {}, const std::atomic<bool>* cancel = nullptr);
+    const RecolorProgress& progress = {}, const std::atomic<bool>* cancel = nullptr, RecolorLookup* lookup = nullptr);
 
 /// Sorts recolors ascending by their full paths' UTF-8 bytes (code-unit order,
 /// letter case counts), the order the delete and move window lists them in.

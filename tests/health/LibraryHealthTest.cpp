@@ -15,6 +15,7 @@
 #include <sqlite3.h>
 
 #include <chrono>
+#include <set>
 #include <thread>
 
 using namespace varnick;
@@ -319,6 +320,26 @@ TEST(LibraryHealth, findsOrphansClashesAndDuplicatesAndKeepsKnownClashesQuiet)
     LibraryIndex again(data.path() / "index.sqlite");
     EXPECT_EQ(again.gameGuids(), (std::vector<std::uint32_t> { 0x700, 0x80000005 }));
     EXPECT_EQ(scan(again, library.path(), game.path()).GameGuids, again.gameGuids());
+}
+
+// The duplicate check hashes a file read whole with the scan and a large one
+// in pieces: both ways give one value, and any changed byte changes it.
+TEST(LibraryHealth, contentHashIsTheSameReadWholeOrInPieces)
+{
+    TempDir dir;
+    ByteString bytes = objectPackage(5, "Hashed");
+    bytes.append((3 << 20) + 7 - bytes.size(), 'x'); // several of the streaming reads, and a tail
+    const auto file = dir.write("big.package", bytes);
+    const std::string whole = inspectPackage(file, static_cast<std::int64_t>(bytes.size()), true).Hash;
+    EXPECT_EQ(whole.size(), 16u);
+    EXPECT_EQ(hashFile(file), whole);
+    std::set<std::string> seen { whole };
+    for (const std::size_t at : { std::size_t { 0 }, bytes.size() / 2, bytes.size() - 1 }) {
+        ByteString changed = bytes;
+        changed[at] = static_cast<char>(changed[at] ^ 1);
+        EXPECT_TRUE(seen.insert(hashFile(dir.write("changed.package", changed))).second) << at;
+    }
+    EXPECT_TRUE(seen.insert(hashFile(dir.write("shorter.package", bytes.substr(0, bytes.size() - 1)))).second);
 }
 
 TEST(LibraryHealth, csvQuotesWhatNeedsQuoting)

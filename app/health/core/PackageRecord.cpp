@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace varnick::health {
 
@@ -79,16 +80,48 @@ std::string hashText(std::uint64_t hash)
     return text;
 }
 
-constexpr std::uint64_t kHashStart = 14695981039346656037ULL;
-
-std::uint64_t hashBytes(std::uint64_t hash, const unsigned char* bytes, std::size_t count)
-{
-    for (std::size_t i = 0; i < count; ++i) {
-        hash ^= bytes[i];
-        hash *= 1099511628211ULL;
+// The content hash: 16 bytes per step, each folded into the state through a
+// 64 x 64 -> 128-bit multiply, so that a file is hashed at several bytes per
+// cycle (the duplicate check hashes every file whose size another shares).
+// Every call of add() but the last must pass a multiple of 16 bytes.
+class ContentHash {
+public:
+    void add(const unsigned char* bytes, std::size_t count)
+    {
+        std::size_t i = 0;
+        for (; i + 16 <= count; i += 16)
+            step(word(bytes + i), word(bytes + i + 8));
+        if (i < count) {
+            unsigned char tail[16] = {};
+            std::memcpy(tail, bytes + i, count - i);
+            step(word(tail), word(tail + 8));
+        }
+        mLength += count;
     }
-    return hash;
-}
+    std::uint64_t value() const { return fold(mState ^ mLength ^ kFinal, kSecond) ^ mState; }
+
+private:
+    static constexpr std::uint64_t kFirst = 0xA0761D6478BD642FULL;
+    static constexpr std::uint64_t kSecond = 0xE7037ED1A0B428DBULL;
+    static constexpr std::uint64_t kFinal = 0x8EBC6AF09C88C6E3ULL;
+    static std::uint64_t word(const unsigned char* bytes)
+    {
+        std::uint64_t value;
+        std::memcpy(&value, bytes, sizeof value);
+        return value;
+    }
+    static std::uint64_t fold(std::uint64_t a, std::uint64_t b)
+    {
+        const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+        return static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64);
+    }
+    void step(std::uint64_t a, std::uint64_t b)
+    {
+        mState = fold(a ^ mState ^ kFirst, b ^ kSecond) ^ ((mState << 17) | (mState >> 47));
+    }
+    std::uint64_t mState = 0x243F6A8885A308D3ULL;
+    std::uint64_t mLength = 0;
+};
 
 // The checks that only need the index and the file's length: a later game's
 // container, entries beyond the end (a truncated download), and a directory
@@ -252,8 +285,11 @@ PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t siz
             // The file's length as read now (it may have changed since it was listed).
             length = static_cast<std::int64_t>(whole.size());
             if (withHash)
-                hash = hashText(
-                    hashBytes(kHashStart, reinterpret_cast<const unsigned char*>(whole.data()), whole.size()));
+            {
+                ContentHash content;
+                content.add(reinterpret_cast<const unsigned char*>(whole.data()), whole.size());
+                hash = hashText(content.value());
+            }
         } else if (withHash)
             hash = hashFile(file);
         const PackageBytes bytes(file, size <= kWholeFileLimit ? &whole : nullptr);
@@ -293,19 +329,21 @@ std::vector<std::uint32_t> readDefinitionGuids(const std::filesystem::path& file
 std::string hashFile(const std::filesystem::path& file)
 {
     RawFile raw(file, RawFile::Mode::Read);
-    std::uint64_t hash = kHashStart;
-    // A buffer no larger than the file: most packages are a few kilobytes.
+    ContentHash hash;
+    // A buffer no larger than the file (most packages are a few kilobytes),
+    // a whole number of the hash's 16-byte steps.
+    const std::int64_t wanted = (raw.size() + 16) / 16 * 16;
     std::vector<unsigned char> buffer(
-        static_cast<std::size_t>(std::clamp<std::int64_t>(raw.size() + 1, 1, std::int64_t { 1 } << 20)));
+        static_cast<std::size_t>(std::clamp<std::int64_t>(wanted, 16, std::int64_t { 1 } << 20)));
     for (std::int64_t offset = 0;;) {
         const std::size_t got = raw.readUpTo(offset, buffer.data(), buffer.size());
-        hash = hashBytes(hash, buffer.data(), got);
+        hash.add(buffer.data(), got);
         if (got < buffer.size())
             break;
         offset += static_cast<std::int64_t>(got);
     }
     raw.close();
-    return hashText(hash);
+    return hashText(hash.value());
 }
 
 std::int64_t modificationTicks(const std::filesystem::file_time_type& time)

@@ -53,7 +53,7 @@ PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t siz
 /// object packages. Throws Failure when the package cannot be read.
 std::vector<std::uint32_t> readDefinitionGuids(const std::filesystem::path& file);
 
-/// 64-bit FNV-1a of the whole file as 16 lower-case hexadecimal digits.
+/// A 64-bit hash of the whole file's bytes as 16 lower-case hexadecimal digits.
 /// Throws Failure when the file cannot be read.
 std::string hashFile(const std::filesystem::path& file);
 

@@ -208,7 +208,7 @@ void LibraryIndex::createSchema()
              "CREATE TABLE IF NOT EXISTS packages(path TEXT PRIMARY KEY, size INTEGER NOT NULL,"
              " mtime INTEGER NOT NULL, kind INTEGER NOT NULL, guids TEXT NOT NULL, name BLOB NOT NULL,"
              " object_guid INTEGER, hash TEXT NOT NULL, error TEXT NOT NULL, has_name INTEGER NOT NULL,"
-             " description BLOB NOT NULL, shown_guid INTEGER NOT NULL, material_guids TEXT NOT NULL);"
+             " description BLOB NOT NULL, shown_guid INTEGER NOT NULL, material_guids TEXT NOT NULL) WITHOUT ROWID;"
              "CREATE TABLE IF NOT EXISTS game_guids(guid INTEGER PRIMARY KEY);");
         exec(("INSERT OR REPLACE INTO meta VALUES('schema','" + std::to_string(kIndexSchemaVersion) + "')").c_str());
         exec("COMMIT");
@@ -271,12 +271,22 @@ std::unordered_map<std::string, PackageRecord> LibraryIndex::recordsIn(const std
 
 void LibraryIndex::update(const std::vector<PackageRecord>& changed, const std::vector<std::string>& removed)
 {
+    std::vector<const PackageRecord*> records;
+    records.reserve(changed.size());
+    for (const PackageRecord& record : changed)
+        records.push_back(&record);
+    update(records, removed);
+}
+
+void LibraryIndex::update(const std::vector<const PackageRecord*>& changed, const std::vector<std::string>& removed)
+{
     if (changed.empty() && removed.empty())
         return;
     exec("BEGIN IMMEDIATE");
     try {
         Statement insert(mDb, "INSERT OR REPLACE INTO packages VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?)");
-        for (const PackageRecord& record : changed) {
+        for (const PackageRecord* stored : changed) {
+            const PackageRecord& record = *stored;
             insert.bind(1, record.RelativePath);
             insert.bind(2, record.Size);
             insert.bind(3, record.ModifiedTime);

@@ -49,6 +49,8 @@ public:
     std::unordered_map<std::string, PackageRecord> recordsIn(const std::string& folder) const;
     /// Stores changed records and forgets removed paths in one transaction. Throws Failure.
     void update(const std::vector<PackageRecord>& changed, const std::vector<std::string>& removed);
+    /// The same for records held elsewhere (the scan writes them while it goes on reading).
+    void update(const std::vector<const PackageRecord*>& changed, const std::vector<std::string>& removed);
     /// Records the content hash of one stored path. Throws Failure.
     void setHashes(const std::vector<std::pair<std::string, std::string>>& pathAndHash);
 

@@ -4,6 +4,7 @@
 #include "package/base/Paths.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstdio>
 #include <mutex>
 #include <system_error>
@@ -12,7 +13,10 @@
 #include <utility>
 
 #ifndef _WIN32
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace varnick::health {
@@ -82,6 +86,7 @@ template <typename Write> void keepInIndex(Write&& write)
     }
 }
 
+#ifdef _WIN32
 bool isPackageName(const std::filesystem::path& file)
 {
     std::string extension = pathToUtf8(file.extension());
@@ -89,6 +94,7 @@ bool isPackageName(const std::filesystem::path& file)
         [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
     return extension == ".package";
 }
+#endif
 
 // The game's object GUIDs: kept in the index with a signature of the files
 // they came from, and read again only when those files changed.
@@ -158,6 +164,70 @@ std::string relativeText(const std::filesystem::path& file, const std::filesyste
     return text;
 }
 
+#ifndef _WIN32
+namespace {
+
+bool hasPackageExtension(std::string_view name)
+{
+    constexpr std::string_view kExtension = ".package";
+    if (name.size() <= kExtension.size()) // ".package" alone is a hidden file without extension
+        return false;
+    for (std::size_t i = 0; i < kExtension.size(); ++i) {
+        char c = name[name.size() - kExtension.size() + i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + 32);
+        if (c != kExtension[i])
+            return false;
+    }
+    return true;
+}
+
+// Deeper folders than this are passed over (each level holds one descriptor open).
+constexpr int kMaxListingDepth = 256;
+
+// Lists the folder open at fd: its packages stamped by one fstatat each
+// (relative to the folder, so the kernel does not walk the whole path again),
+// then its subfolders; links to folders are not followed, as the directory
+// iterator does not follow them. Takes ownership of fd.
+void listFolder(int fd, const std::string& prefix, int depth, std::vector<PackageRecord>& files)
+{
+    DIR* folder = ::fdopendir(fd);
+    if (folder == nullptr) {
+        ::close(fd);
+        return;
+    }
+    std::vector<std::string> subfolders;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        const bool mayBeFolder = entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN;
+        if (hasPackageExtension(name) && entry->d_type != DT_DIR) {
+            struct stat info { };
+            if (::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) {
+                PackageRecord record;
+                record.RelativePath = prefix + entry->d_name;
+                record.Size = static_cast<std::int64_t>(info.st_size);
+                record.ModifiedTime
+                    = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+                files.push_back(std::move(record));
+                continue;
+            }
+        }
+        if (mayBeFolder && depth < kMaxListingDepth)
+            subfolders.emplace_back(name);
+    }
+    for (const std::string& name : subfolders) {
+        const int child = ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (child >= 0)
+            listFolder(child, prefix + name + '/', depth + 1, files);
+    }
+    ::closedir(folder);
+}
+
+} // namespace
+#endif
+
 std::vector<PackageRecord> listPackages(const std::filesystem::path& root)
 {
     std::error_code error;
@@ -165,6 +235,7 @@ std::vector<PackageRecord> listPackages(const std::filesystem::path& root)
         throw Failure(
             ErrorCode::FolderFailed, "The folder " + pathToUtf8(root) + " does not exist or cannot be listed");
     std::vector<PackageRecord> files;
+#ifdef _WIN32
     std::filesystem::recursive_directory_iterator it(
         root, std::filesystem::directory_options::skip_permission_denied, error);
     for (; !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
@@ -174,20 +245,19 @@ std::vector<PackageRecord> listPackages(const std::filesystem::path& root)
             continue;
         PackageRecord record;
         record.RelativePath = relativeText(entry.path(), root);
-#ifdef _WIN32
         record.Size = static_cast<std::int64_t>(entry.file_size(fileError));
         record.ModifiedTime = modificationTicks(entry.last_write_time(fileError));
-#else
-        // One stat for both (the rescan of an unchanged library is mostly this loop).
-        struct stat info { };
-        if (::stat(entry.path().c_str(), &info) != 0)
-            continue;
-        record.Size = static_cast<std::int64_t>(info.st_size);
-        record.ModifiedTime = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
-#endif
         if (!fileError)
             files.push_back(std::move(record));
     }
+#else
+    // The rescan of an unchanged library is mostly this listing.
+    const int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        throw Failure(
+            ErrorCode::FolderFailed, "The folder " + pathToUtf8(root) + " does not exist or cannot be listed");
+    listFolder(fd, std::string(), 0, files);
+#endif
     std::sort(files.begin(), files.end(),
         [](const PackageRecord& a, const PackageRecord& b) { return a.RelativePath < b.RelativePath; });
     return files;
@@ -220,22 +290,63 @@ ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
     std::unordered_map<std::int64_t, int> sizes;
     for (const PackageRecord& record : result.Records)
         ++sizes[record.Size];
-    std::vector<char> read(toRead.size(), 0);
-    const bool complete = parallelFor(toRead.size(), options, [&](std::size_t n) {
-        PackageRecord& record = result.Records[toRead[n]];
-        const bool withHash = record.Size > 0 && std::as_const(sizes).at(record.Size) > 1;
-        PackageRecord fresh = inspectPackage(options.Root / pathFromUtf8(record.RelativePath), record.Size, withHash);
-        fresh.RelativePath = std::move(record.RelativePath);
-        fresh.ModifiedTime = record.ModifiedTime;
-        record = std::move(fresh);
-        read[n] = 1;
+    // What the workers read is written to the index by a thread of its own
+    // as they go, in transactions of a few thousand records, so that the
+    // database's work overlaps the reading instead of following it.
+    std::mutex doneMutex;
+    std::condition_variable doneChanged;
+    std::vector<std::size_t> done;
+    bool finished = false;
+    std::thread writer([&] {
+        constexpr std::size_t kBatch = 4096;
+        for (bool last = false; !last;) {
+            std::vector<std::size_t> taken;
+            {
+                std::unique_lock lock(doneMutex);
+                doneChanged.wait(lock, [&] { return done.size() >= kBatch || finished; });
+                taken.swap(done);
+                last = finished;
+            }
+            std::vector<const PackageRecord*> batch;
+            batch.reserve(taken.size());
+            for (const std::size_t n : taken)
+                batch.push_back(&result.Records[toRead[n]]);
+            keepInIndex([&] { index.update(batch, last ? removed : std::vector<std::string> {}); });
+        }
     });
-    std::vector<PackageRecord> changed;
-    for (std::size_t n = 0; n < toRead.size(); ++n)
-        if (read[n] != 0)
-            changed.push_back(result.Records[toRead[n]]);
-    result.Reread = changed.size();
-    keepInIndex([&] { index.update(changed, removed); });
+    std::size_t reread = 0;
+    bool complete = false;
+    try {
+        complete = parallelFor(toRead.size(), options, [&](std::size_t n) {
+            PackageRecord& record = result.Records[toRead[n]];
+            const bool withHash = record.Size > 0 && std::as_const(sizes).at(record.Size) > 1;
+            PackageRecord fresh
+                = inspectPackage(options.Root / pathFromUtf8(record.RelativePath), record.Size, withHash);
+            fresh.RelativePath = std::move(record.RelativePath);
+            fresh.ModifiedTime = record.ModifiedTime;
+            record = std::move(fresh);
+            const std::lock_guard lock(doneMutex);
+            done.push_back(n);
+            ++reread;
+            if (done.size() >= 4096)
+                doneChanged.notify_one();
+        });
+    } catch (...) {
+        {
+            const std::lock_guard lock(doneMutex);
+            finished = true;
+        }
+        doneChanged.notify_one();
+        writer.join();
+        throw;
+    }
+    {
+        const std::lock_guard lock(doneMutex);
+        finished = true;
+    }
+    doneChanged.notify_one();
+    writer.join();
+    result.Reread = reread;
     if (!complete) {
         result.Cancelled = true;
         return result;

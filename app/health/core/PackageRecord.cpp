@@ -271,6 +271,7 @@ PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t siz
     PackageRecord record;
     record.Size = size;
     std::string hash;
+    PackageKind indexKind = PackageKind::Broken;
     try {
         if (size == 0)
             unreadable("The file is empty");
@@ -294,16 +295,17 @@ PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t siz
             hash = hashFile(file);
         const PackageBytes bytes(file, size <= kWholeFileLimit ? &whole : nullptr);
         const PackageIndex index = bytes.index();
+        indexKind = gfblnIsCatalogObject(index.Entries) ? PackageKind::CatalogObject
+            : gfblnIsRecolor(index.Entries)             ? PackageKind::Recolor
+                                                        : PackageKind::Other;
         bool hasDirectory = false;
         const std::vector<DirectoryEntry> directory = checkIndex(bytes, index, length, hasDirectory);
         const ResourceReader reader(bytes, index, directory, hasDirectory);
-        if (gfblnIsCatalogObject(index.Entries)) {
-            record.Kind = PackageKind::CatalogObject;
+        record.Kind = indexKind;
+        if (indexKind == PackageKind::CatalogObject)
             readCatalogObject(reader, index, record);
-        } else if (gfblnIsRecolor(index.Entries)) {
-            record.Kind = PackageKind::Recolor;
+        else if (indexKind == PackageKind::Recolor)
             readRecolor(reader, index, record);
-        }
     } catch (const Failure& failure) {
         if (isEnvironmentFailure(failure))
             throw;
@@ -312,6 +314,7 @@ PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t siz
         record.Kind = PackageKind::Broken;
         record.Error = failure.what();
     }
+    record.IndexKind = indexKind;
     record.Hash = std::move(hash);
     return record;
 }

@@ -39,6 +39,11 @@ struct PackageRecord {
     std::vector<std::uint32_t> MaterialGuids;
     std::string Hash; ///< content hash (hexadecimal), "" until a duplicate check asked for it
     std::string Error; ///< one-line reason without the file name; "" when readable
+    /// The classification from the package's index alone, also when a
+    /// resource then proves unreadable (Kind Broken); Broken when the index
+    /// itself cannot be read. The recolor finder needs no more than this of a
+    /// package that is not a recolor.
+    PackageKind IndexKind = PackageKind::Broken;
 };
 
 /// Reads what a record holds from the package at file (size and time are

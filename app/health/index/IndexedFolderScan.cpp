@@ -132,12 +132,7 @@ std::optional<recolors::KnownPackage> IndexedRecolorLookup::known(const std::fil
         // cannot be read leaves every package to be read.
         mLoaded = true;
         try {
-            const LibraryIndex index(mIndexFile);
-            for (auto& [path, record] : index.records())
-                if (record.Kind != PackageKind::Broken)
-                    mStored.emplace(path,
-                        Stored { record.Size, record.ModifiedTime, record.Kind == PackageKind::Recolor,
-                            std::move(record.MaterialGuids) });
+            mStored = LibraryIndex(mIndexFile).classifications();
         } catch (const Failure&) {
             mStored.clear();
         }
@@ -147,11 +142,17 @@ std::optional<recolors::KnownPackage> IndexedRecolorLookup::known(const std::fil
     const auto stored = mStored.find(relativeText(file, mRoot));
     std::int64_t size = 0;
     std::int64_t modifiedTime = 0;
-    if (stored == mStored.end() || !readFileStamp(file, size, modifiedTime) || size != stored->second.Size
-        || modifiedTime != stored->second.ModifiedTime)
+    if (stored == mStored.end())
+        return std::nullopt;
+    const StoredClassification& record = stored->second;
+    // A damaged recolor is read again, so that the finder reports what reading it says.
+    const bool answers = record.Kind != PackageKind::Broken
+        || record.IndexKind == PackageKind::CatalogObject || record.IndexKind == PackageKind::Other;
+    if (!answers || !readFileStamp(file, size, modifiedTime) || size != record.Size
+        || modifiedTime != record.ModifiedTime)
         return std::nullopt;
     ++mServed;
-    return recolors::KnownPackage { stored->second.IsRecolor, stored->second.ObjectGuids };
+    return recolors::KnownPackage { record.Kind == PackageKind::Recolor, record.MaterialGuids };
 }
 
 } // namespace varnick::health

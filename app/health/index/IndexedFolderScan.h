@@ -56,8 +56,10 @@ private:
 };
 
 /// The recolor finder served from the index: a package below root whose size
-/// and modification time match its stored, readable record is answered from
-/// it; every other package is read by the finder as without an index.
+/// and modification time match its stored record is answered from it when
+/// the record says what the finder would learn (a readable package, or one
+/// whose index shows it is no recolor); every other package is read by the
+/// finder as without an index.
 class IndexedRecolorLookup : public recolors::RecolorLookup {
 public:
     IndexedRecolorLookup(std::filesystem::path root, std::filesystem::path indexFile);
@@ -66,16 +68,10 @@ public:
     std::size_t served() const noexcept { return mServed; }
 
 private:
-    struct Stored {
-        std::int64_t Size = 0;
-        std::int64_t ModifiedTime = 0;
-        bool IsRecolor = false;
-        std::vector<std::uint32_t> ObjectGuids;
-    };
     std::filesystem::path mRoot;
     std::filesystem::path mIndexFile;
     bool mLoaded = false;
-    std::unordered_map<std::string, Stored> mStored;
+    std::unordered_map<std::string, StoredClassification> mStored;
     std::size_t mServed = 0;
 };
 

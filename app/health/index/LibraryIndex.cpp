@@ -208,7 +208,8 @@ void LibraryIndex::createSchema()
              "CREATE TABLE IF NOT EXISTS packages(path TEXT PRIMARY KEY, size INTEGER NOT NULL,"
              " mtime INTEGER NOT NULL, kind INTEGER NOT NULL, guids TEXT NOT NULL, name BLOB NOT NULL,"
              " object_guid INTEGER, hash TEXT NOT NULL, error TEXT NOT NULL, has_name INTEGER NOT NULL,"
-             " description BLOB NOT NULL, shown_guid INTEGER NOT NULL, material_guids TEXT NOT NULL) WITHOUT ROWID;"
+             " description BLOB NOT NULL, shown_guid INTEGER NOT NULL, material_guids TEXT NOT NULL,"
+             " index_kind INTEGER NOT NULL) WITHOUT ROWID;"
              "CREATE TABLE IF NOT EXISTS game_guids(guid INTEGER PRIMARY KEY);");
         exec(("INSERT OR REPLACE INTO meta VALUES('schema','" + std::to_string(kIndexSchemaVersion) + "')").c_str());
         exec("COMMIT");
@@ -235,7 +236,7 @@ std::unordered_map<std::string, PackageRecord> LibraryIndex::recordsIn(const std
     // its last '/' raised to '0', the next byte; the primary key's order finds them.
     std::string end = folder.empty() ? std::string() : folder.substr(0, folder.size() - 1) + '0';
     static constexpr const char* kColumns = "SELECT path, size, mtime, kind, guids, name, object_guid, hash, error,"
-                                            " has_name, description, shown_guid, material_guids FROM packages";
+                                            " has_name, description, shown_guid, material_guids, index_kind FROM packages";
     const std::string query = folder.empty() ? std::string(kColumns) : std::string(kColumns) + " WHERE path >= ?1 AND path < ?2";
     Statement select(mDb, query.c_str());
     if (!folder.empty()) {
@@ -263,8 +264,25 @@ std::unordered_map<std::string, PackageRecord> LibraryIndex::recordsIn(const std
         record.Description = select.text(10);
         record.ShownGuid = static_cast<std::uint32_t>(select.integer(11));
         record.MaterialGuids = guidsFromText(select.text(12));
+        record.IndexKind = static_cast<PackageKind>(select.integer(13));
         std::string key = record.RelativePath;
         result.emplace(std::move(key), std::move(record));
+    }
+    return result;
+}
+
+std::unordered_map<std::string, StoredClassification> LibraryIndex::classifications() const
+{
+    std::unordered_map<std::string, StoredClassification> result;
+    Statement select(mDb, "SELECT path, size, mtime, kind, index_kind, material_guids FROM packages");
+    while (select.step()) {
+        StoredClassification stored;
+        stored.Size = select.integer(1);
+        stored.ModifiedTime = select.integer(2);
+        stored.Kind = static_cast<PackageKind>(select.integer(3));
+        stored.IndexKind = static_cast<PackageKind>(select.integer(4));
+        stored.MaterialGuids = guidsFromText(select.text(5));
+        result.emplace(select.text(0), std::move(stored));
     }
     return result;
 }
@@ -284,7 +302,7 @@ void LibraryIndex::update(const std::vector<const PackageRecord*>& changed, cons
         return;
     exec("BEGIN IMMEDIATE");
     try {
-        Statement insert(mDb, "INSERT OR REPLACE INTO packages VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?)");
+        Statement insert(mDb, "INSERT OR REPLACE INTO packages VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
         for (const PackageRecord* stored : changed) {
             const PackageRecord& record = *stored;
             insert.bind(1, record.RelativePath);
@@ -303,6 +321,7 @@ void LibraryIndex::update(const std::vector<const PackageRecord*>& changed, cons
             insert.bind(11, record.Description);
             insert.bind(12, static_cast<std::int64_t>(record.ShownGuid));
             insert.bind(13, guidsText(record.MaterialGuids));
+            insert.bind(14, static_cast<std::int64_t>(record.IndexKind));
             insert.step();
             insert.reset();
         }

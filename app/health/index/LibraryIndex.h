@@ -28,6 +28,15 @@ inline constexpr int kIndexSchemaVersion = 2;
 /// The index file of root in the per-user data folder ("index/library-<hash of root>.sqlite").
 std::filesystem::path defaultIndexFile(const std::filesystem::path& root);
 
+/// What the recolor finder needs of a stored record (a lighter read than the whole record).
+struct StoredClassification {
+    std::int64_t Size = 0;
+    std::int64_t ModifiedTime = 0;
+    PackageKind Kind = PackageKind::Other;
+    PackageKind IndexKind = PackageKind::Broken;
+    std::vector<std::uint32_t> MaterialGuids;
+};
+
 class LibraryIndex {
 public:
     /// Opens (or creates) the index at file; never fails for a damaged or
@@ -47,6 +56,8 @@ public:
     /// The stored records of the packages directly in folder (relative, '/'-separated, ending in '/'; "" for
     /// the root), by relative path. Throws Failure when the database fails mid-read.
     std::unordered_map<std::string, PackageRecord> recordsIn(const std::string& folder) const;
+    /// Every stored record's stamp and classification, by relative path. Throws Failure.
+    std::unordered_map<std::string, StoredClassification> classifications() const;
     /// Stores changed records and forgets removed paths in one transaction. Throws Failure.
     void update(const std::vector<PackageRecord>& changed, const std::vector<std::string>& removed);
     /// The same for records held elsewhere (the scan writes them while it goes on reading).

@@ -1,5 +1,6 @@
 #include "app/editor/frmEditObject.h"
 
+#include "app/editor/EditorControls.h"
 #include "app/editor/SaveSettings.h"
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
@@ -29,7 +30,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <QValidator>
 
 namespace varnick {
 
@@ -37,27 +37,6 @@ namespace {
 
 const char* const kModule = "frmEditObject";
 const QString kCrLf = QStringLiteral("\r\n");
-
-// The name box takes at most 48 characters (code points, not UTF-16 units).
-// A longer loaded name stays editable: an edit that does not lengthen it passes.
-class NameLengthValidator : public QValidator {
-public:
-    NameLengthValidator(QLineEdit* box)
-        : QValidator(box)
-        , mBox(box)
-    {
-    }
-    State validate(QString& input, int&) const override
-    {
-        const qsizetype length = input.toUcs4().size();
-        if (length <= static_cast<qsizetype>(kNameMaxCharacters) || length <= mBox->text().toUcs4().size())
-            return Acceptable;
-        return Invalid;
-    }
-
-private:
-    QLineEdit* mBox;
-};
 
 QPixmap notFoundPicture()
 {
@@ -78,20 +57,12 @@ QListWidget* makeList(QWidget* owner, const char* name, bool several)
     return list;
 }
 
-void appendEntries(QListWidget* list, std::span<const CategoryEntry> entries)
-{
-    for (const CategoryEntry& entry : entries) {
-        auto* item = new QListWidgetItem(text::fromUtf8(entry.Text), list);
-        item->setData(Qt::UserRole, static_cast<int>(entry.Value));
-    }
-}
-
 std::uint16_t selectedSum(const QListWidget* list)
 {
     unsigned sum = 0;
     for (int i = 0; i < list->count(); ++i) {
         if (list->item(i)->isSelected())
-            sum += static_cast<unsigned>(list->item(i)->data(Qt::UserRole).toInt());
+            sum += static_cast<unsigned>(list->item(i)->data(kEntryValueRole).toInt());
     }
     return static_cast<std::uint16_t>(sum);
 }
@@ -102,7 +73,7 @@ std::uint16_t selectedSum(const QListWidget* list)
 void selectFromValue(QListWidget* list, std::uint16_t value)
 {
     for (int i = 0; i < list->count(); ++i) {
-        if (loadSelects(value, static_cast<std::uint16_t>(list->item(i)->data(Qt::UserRole).toInt())))
+        if (loadSelects(value, static_cast<std::uint16_t>(list->item(i)->data(kEntryValueRole).toInt())))
             list->item(i)->setSelected(true);
     }
 }
@@ -398,7 +369,7 @@ void frmEditObject::refillSubList(QListWidget* categoryList, QListWidget* subLis
     std::uint16_t category = 0;
     for (int i = 0; i < categoryList->count(); ++i) {
         if (categoryList->item(i)->isSelected()) {
-            category = static_cast<std::uint16_t>(categoryList->item(i)->data(Qt::UserRole).toInt());
+            category = static_cast<std::uint16_t>(categoryList->item(i)->data(kEntryValueRole).toInt());
             break;
         }
     }

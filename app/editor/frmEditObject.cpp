@@ -1,5 +1,8 @@
 #include "app/editor/frmEditObject.h"
 
+#include "app/backups/BackupSettings.h"
+#include "app/backups/RestoreOriginalAction.h"
+#include "app/backups/core/OriginalRestore.h"
 #include "app/editor/EditorControls.h"
 #include "app/editor/SaveSettings.h"
 #include "app/editor/core/CatalogLists.h"
@@ -163,6 +166,8 @@ frmEditObject::frmEditObject(QWidget* owner)
 
     cmdClear = new QPushButton(QStringLiteral("Clear All Flags"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    cmdRestore = new QPushButton(QStringLiteral("Restore Original"), this);
+    cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
     cmdSave = new QPushButton(QStringLiteral("Save Object"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdQuit = new QPushButton(QStringLiteral("Cancel Editing"), this);
@@ -239,6 +244,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdInfo);
     buttons->addWidget(cmdClear);
+    buttons->addWidget(cmdRestore);
     buttons->addStretch();
     chkKeepCompressed = new QCheckBox(QStringLiteral("Keep saved resources compressed"), this);
     chkKeepCompressed->setObjectName(QStringLiteral("chkKeepCompressed"));
@@ -257,6 +263,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     connect(lstFunction, &QListWidget::itemSelectionChanged, this, [this] { lstFunction_Click(); });
     connect(lstBuild, &QListWidget::itemSelectionChanged, this, [this] { lstBuild_Click(); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+    connect(cmdRestore, &QPushButton::clicked, this, [this] { cmdRestore_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
     connect(cmdInfo, &QPushButton::clicked, this, [this] { cmdInfo_Click(); });
@@ -316,6 +323,10 @@ void frmEditObject::msLoadObject()
         txtDesc->clear();
         msShowCatalogImage();
         setLocation(2000);
+        const bool original = OriginalRestore(programBackups(), text::toPath(LoadFileName)).available();
+        cmdRestore->setEnabled(original);
+        cmdRestore->setToolTip(original ? QStringLiteral("Put back the version kept before the first save")
+                                        : text::fromUtf8(OriginalRestore::unavailableText()));
         const ObjectEditor::LoadResult result = mEditor.load(text::toPath(LoadFileName));
         txtName->setText(text::fromUtf8(mEditor.shownName()));
         txtDesc->setPlainText(text::fromUtf8(mEditor.shownDescription()));
@@ -398,6 +409,16 @@ void frmEditObject::cmdClear_Click()
         // The bits no list shows are cleared too, as the button says.
         mEditor.clearAllFlags();
     });
+}
+
+void frmEditObject::cmdRestore_Click()
+{
+    cmdFocus->setFocus();
+    if (!restoreOriginalOf(this, LoadFileName))
+        return;
+    // The window shows the restored package; the caller redraws as after a save.
+    Form_Load();
+    mSaved = true;
 }
 
 ObjectEdits frmEditObject::currentEdits() const

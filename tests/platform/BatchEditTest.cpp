@@ -252,8 +252,11 @@ TEST_F(BatchEditTest, backupsKeepTheOriginalAndRestoreIt)
         EXPECT_NE(store.folderOf(first), store.folderOf(second));
         EXPECT_EQ(readFileBytes(store.generations(second).front().File), secondOriginal);
 
+        // The version the restore replaced is kept too, whatever the policy.
+        const ByteString replaced = readFileBytes(first);
         store.restoreOriginal(first);
         EXPECT_EQ(readFileBytes(first), original) << c.generations;
+        EXPECT_EQ(readFileBytes(store.generations(first).back().File), replaced) << c.generations;
         EXPECT_EQ(savedDefinition(second).amount(ObjectField::Price), 40);
     }
 

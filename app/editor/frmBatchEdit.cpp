@@ -122,8 +122,8 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     } lists[] = { { "lstFunction", "Categories", CatalogList::Function, 0, 1 },
         { "lstFuncSub", "Sub-Categories", CatalogList::FuncSub, 0, 2 },
         { "lstBuild", "Build Type", CatalogList::Build, 1, 1 },
-        { "lstBuildSub", "Build Sub-Type", CatalogList::BuildSub, 1, 2 }, { "lstRoom", "Room", CatalogList::Room, 2, 1 },
-        { "lstCommunity", "Community", CatalogList::Community, 2, 2 },
+        { "lstBuildSub", "Build Sub-Type", CatalogList::BuildSub, 1, 2 },
+        { "lstRoom", "Room", CatalogList::Room, 2, 1 }, { "lstCommunity", "Community", CatalogList::Community, 2, 2 },
         { "lstSkills", "Skill Flags", CatalogList::Skills, 3, 1 } };
     for (const auto& l : lists) {
         auto* box = new QVBoxLayout;
@@ -255,8 +255,7 @@ void frmBatchEdit::refillSubList(SubList& sub)
 {
     // The entries follow the category the player chose, else the one every object shares.
     const std::optional<std::uint16_t> chosen = chosenCategory(sub.Category);
-    const std::optional<std::uint16_t> category
-        = chosen ? chosen : mBatch.commonSelection(fieldOfList(sub.Category));
+    const std::optional<std::uint16_t> category = chosen ? chosen : mBatch.commonSelection(fieldOfList(sub.Category));
     sub.Widget->clear();
     sub.Widget->setProperty("loadedRow", -2);
     if (!category) {

@@ -142,8 +142,9 @@ void BatchEditWindowTest::subListsFollowTheCategoryAndTextsAreWrittenOnlyWhenCha
     QCOMPARE(list("lstFuncSub")->count(), 5);
     QVERIFY(list("lstFuncSub")->selectedItems().isEmpty());
     const BatchChanges changes = window->changes();
-    QCOMPARE(changes.Selections, (std::map<ObjectField, std::uint16_t> {
-        { ObjectField::FunctionSortFlags, 4 }, { ObjectField::FunctionSubSort, 0 } }));
+    QCOMPARE(changes.Selections,
+        (std::map<ObjectField, std::uint16_t> {
+            { ObjectField::FunctionSortFlags, 4 }, { ObjectField::FunctionSubSort, 0 } }));
     QVERIFY(!changes.Name && !changes.Description);
     list("lstFunction")->setCurrentRow(0); // back to Comfort: the loaded sub-category again
     QCOMPARE(list("lstFuncSub")->currentRow(), 4);

@@ -17,4 +17,9 @@ BackupPolicy backupPolicyFromSettings()
     return policy;
 }
 
+BackupStore programBackups()
+{
+    return BackupStore(BackupStore::defaultFolder(), backupPolicyFromSettings());
+}
+
 } // namespace varnick

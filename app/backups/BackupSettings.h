@@ -9,4 +9,8 @@ namespace varnick {
 /// backup is kept, 0 for ever; default 30). Values that are not numbers in range keep the default.
 BackupPolicy backupPolicyFromSettings();
 
+/// The program's backup store: BackupStore::defaultFolder() with the policy
+/// from the settings (what installBackups() gives every editor save).
+BackupStore programBackups();
+
 } // namespace varnick

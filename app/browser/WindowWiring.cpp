@@ -1,6 +1,7 @@
 #include "app/browser/WindowWiring.h"
 
 #include "app/backups/BackupSettings.h"
+#include "app/backups/RestoreOriginalAction.h"
 #include "app/backups/core/BackupStore.h"
 #include "app/browser/frmMain.h"
 #include "app/editor/core/ObjectEditor.h"
@@ -18,7 +19,7 @@ void installBackups()
 {
     // One store for the run: every editor save keeps the previous version first.
     static std::unique_ptr<BackupStore> store;
-    store = std::make_unique<BackupStore>(BackupStore::defaultFolder(), backupPolicyFromSettings());
+    store = std::make_unique<BackupStore>(programBackups());
     store->prune();
     ObjectEditor::setDefaultKeepPrevious([](const std::filesystem::path& target) { store->keep(target); });
 }
@@ -42,6 +43,10 @@ void connectMainWindow(frmMain& window)
     });
     QObject::connect(main, &frmMain::purgeThumbnailsRequested, main, [main](const QString& file) {
         if (purgeObjectThumbnails(main, file))
+            main->refreshPage();
+    });
+    QObject::connect(main, &frmMain::restoreOriginalRequested, main, [main](const QString& file) {
+        if (restoreOriginalOf(main, file))
             main->refreshPage();
     });
     QObject::connect(main, &frmMain::libraryHealthRequested, main,

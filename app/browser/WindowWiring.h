@@ -6,7 +6,8 @@ class frmMain;
 
 /// Connects the main window's requests to the windows that answer them: the
 /// editor, the recolor finder (Delete/Move), the thumbnail purge (then the page is drawn again from the reloaded
-/// cache) and the library health review, whose editor requests go to the editor too.
+/// cache), "Restore Original" (then the page is drawn again) and the library health review, whose editor
+/// requests go to the editor too.
 void connectMainWindow(frmMain& window);
 
 /// Makes every editor save keep the previous version of its package in the

@@ -214,6 +214,13 @@ void frmMain::buildMenus()
     smenuDelThumbs = tools->addAction(QStringLiteral("Delete Selected Object &Thumbnails"));
     smenuDelThumbs->setObjectName(QStringLiteral("smenuDelThumbs"));
     connect(smenuDelThumbs, &QAction::triggered, this, [this] { smenuDelThumbs_Click(); });
+    smenuRestoreOriginal = tools->addAction(QStringLiteral("&Restore Original..."));
+    smenuRestoreOriginal->setObjectName(QStringLiteral("smenuRestoreOriginal"));
+    connect(smenuRestoreOriginal, &QAction::triggered, this, [this] {
+        const QString file = selectedObjectFile();
+        if (!txtFileName->text().isEmpty() && !file.isEmpty())
+            emit restoreOriginalRequested(file);
+    });
     smenuLibraryHealth = tools->addAction(QStringLiteral("Library Health..."));
     smenuLibraryHealth->setObjectName(QStringLiteral("smenuLibraryHealth"));
     connect(smenuLibraryHealth, &QAction::triggered, this, [this] { emit libraryHealthRequested(searchRoot()); });

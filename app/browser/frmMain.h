@@ -111,6 +111,8 @@ signals:
     void deleteMoveRequested(const QString& objectFile, const QString& searchPath, qint32 guid);
     /// Tools, "Delete Selected Object Thumbnails" for the displayed object.
     void purgeThumbnailsRequested(const QString& objectFile);
+    /// Tools, "Restore Original..." for the displayed object's package.
+    void restoreOriginalRequested(const QString& packagePath);
     /// Tools, "Library Health..." for the search root (Downloads or the alternate path).
     void libraryHealthRequested(const QString& root);
     /// Tools, "Edit Selected...": open the batch editor on the marked objects' packages.
@@ -164,6 +166,7 @@ private:
     QAction* smenuExit = nullptr;
     QAction* smenuTurnSelectorOff = nullptr;
     QAction* smenuDelThumbs = nullptr;
+    QAction* smenuRestoreOriginal = nullptr;
     QAction* smenuLibraryHealth = nullptr;
     QAction* smenuContents = nullptr;
     QAction* smenuSelectPage = nullptr;

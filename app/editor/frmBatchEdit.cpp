@@ -2,8 +2,10 @@
 
 #include "app/backups/BackupSettings.h"
 #include "app/backups/core/BackupStore.h"
+#include "app/editor/EditorControls.h"
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
+#include "app/platform/Utility.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -27,7 +30,7 @@ namespace varnick {
 
 namespace {
 
-constexpr int kValueRole = Qt::UserRole;
+constexpr int kValueRole = kEntryValueRole;
 constexpr int kLoadedRole = Qt::UserRole + 1; // the state the entry was shown in
 
 // Runs work on a worker thread while a progress box with Cancel stays responsive.
@@ -88,6 +91,17 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     lblCount->setObjectName(QStringLiteral("lblCount"));
     layout->addWidget(lblCount);
 
+    auto* texts = new QFormLayout;
+    txtName = new QLineEdit(this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setValidator(new NameLengthValidator(txtName));
+    texts->addRow(QStringLiteral("Name"), txtName);
+    txtDesc = new QPlainTextEdit(this);
+    txtDesc->setObjectName(QStringLiteral("txtDesc"));
+    txtDesc->setFixedHeight(txtDesc->fontMetrics().lineSpacing() * 4 + 12);
+    texts->addRow(QStringLiteral("Description"), txtDesc);
+    layout->addLayout(texts);
+
     auto* grid = new QGridLayout;
     auto* numbers = new QFormLayout;
     for (const NumericBox& box : kNumericBoxes) {
@@ -99,21 +113,44 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
         numbers->addRow(text::fromUtf8(fieldInfo(box.Field).Name), edit);
         mNumbers[box.Field] = edit;
     }
-    grid->addLayout(numbers, 0, 0, 3, 1);
+    grid->addLayout(numbers, 0, 0, 4, 1);
     const struct {
         const char* control;
         const char* caption;
         CatalogList list;
         int row, column;
     } lists[] = { { "lstFunction", "Categories", CatalogList::Function, 0, 1 },
-        { "lstBuild", "Build Type", CatalogList::Build, 0, 2 }, { "lstRoom", "Room", CatalogList::Room, 1, 1 },
-        { "lstCommunity", "Community", CatalogList::Community, 1, 2 },
-        { "lstSkills", "Skill Flags", CatalogList::Skills, 2, 1 } };
+        { "lstFuncSub", "Sub-Categories", CatalogList::FuncSub, 0, 2 },
+        { "lstBuild", "Build Type", CatalogList::Build, 1, 1 },
+        { "lstBuildSub", "Build Sub-Type", CatalogList::BuildSub, 1, 2 },
+        { "lstRoom", "Room", CatalogList::Room, 2, 1 }, { "lstCommunity", "Community", CatalogList::Community, 2, 2 },
+        { "lstSkills", "Skill Flags", CatalogList::Skills, 3, 1 } };
     for (const auto& l : lists) {
         auto* box = new QVBoxLayout;
         box->addWidget(new QLabel(QString::fromLatin1(l.caption), this));
-        box->addWidget(makeList(QString::fromLatin1(l.control), l.list));
+        const bool sub = l.list == CatalogList::FuncSub || l.list == CatalogList::BuildSub;
+        if (!sub) {
+            box->addWidget(makeList(QString::fromLatin1(l.control), l.list));
+        } else {
+            auto* widget = new QListWidget(this);
+            widget->setObjectName(QString::fromLatin1(l.control));
+            widget->setSelectionMode(QAbstractItemView::SingleSelection);
+            auto* hint = new QLabel(this);
+            hint->setObjectName(widget->objectName() + QStringLiteral("Hint"));
+            hint->setWordWrap(true);
+            hint->hide();
+            box->addWidget(widget);
+            box->addWidget(hint);
+            const CatalogList category = l.list == CatalogList::FuncSub ? CatalogList::Function : CatalogList::Build;
+            mSubLists.push_back({ category, l.list, widget, hint });
+        }
         grid->addLayout(box, l.row, l.column);
+    }
+    for (std::size_t i = 0; i < mSubLists.size(); ++i) {
+        connect(mLists.at(mSubLists[i].Category), &QListWidget::itemSelectionChanged, this, [this, i] {
+            if (!mFilling)
+                refillSubList(mSubLists[i]);
+        });
     }
     auto* wants = new QVBoxLayout;
     wants->addWidget(new QLabel(QStringLiteral("Wants Satisfy Category"), this));
@@ -123,7 +160,7 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
         cboWants->addItem(text::fromUtf8(entry.Text), entry.Value);
     wants->addWidget(cboWants);
     wants->addStretch();
-    grid->addLayout(wants, 2, 2);
+    grid->addLayout(wants, 3, 2);
     layout->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
@@ -149,21 +186,25 @@ QListWidget* frmBatchEdit::makeList(const QString& name, CatalogList list)
     widget->setObjectName(name);
     const bool single = isSingleSelection(list);
     widget->setSelectionMode(single ? QAbstractItemView::SingleSelection : QAbstractItemView::NoSelection);
-    for (const CategoryEntry& entry : listEntries(list)) {
-        auto* item = new QListWidgetItem(text::fromUtf8(entry.Text), widget);
-        item->setData(kValueRole, entry.Value);
-        if (!single)
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsUserTristate);
-    }
+    appendEntries(widget, listEntries(list));
+    for (int i = 0; !single && i < widget->count(); ++i)
+        widget->item(i)->setFlags(widget->item(i)->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsUserTristate);
     mLists[list] = widget;
     return widget;
 }
 
 void frmBatchEdit::fill()
 {
+    mFilling = true;
     lblCount->setText(QStringLiteral("%1 objects selected; blank boxes and unselected lists are mixed and keep each "
                                      "object's own value until changed.")
                           .arg(mBatch.loadedCount()));
+    const std::optional<std::string> name = mBatch.commonName();
+    txtName->setText(name ? text::fromUtf8(*name) : QString());
+    txtName->setPlaceholderText(name ? QString() : QStringLiteral("(mixed)"));
+    const std::optional<std::string> description = mBatch.commonDescription();
+    txtDesc->setPlainText(description ? text::fromUtf8(*description) : QString());
+    txtDesc->setPlaceholderText(description ? QString() : QStringLiteral("(mixed)"));
     for (const auto& [field, edit] : mNumbers) {
         const std::optional<std::string> common = mBatch.commonNumber(field);
         edit->setText(common ? text::fromUtf8(*common) : QString());
@@ -196,11 +237,61 @@ void frmBatchEdit::fill()
     const std::optional<std::uint16_t> wants = mBatch.commonSelection(ObjectField::WantsSatisfyCategory);
     cboWants->setCurrentIndex(wants ? cboWants->findData(*wants) : -1);
     cboWants->setProperty("loadedIndex", cboWants->currentIndex());
+    mFilling = false;
+    for (SubList& sub : mSubLists)
+        refillSubList(sub);
+}
+
+std::optional<std::uint16_t> frmBatchEdit::chosenCategory(CatalogList list) const
+{
+    const QListWidget* widget = mLists.at(list);
+    const int row = widget->selectedItems().isEmpty() ? -1 : widget->currentRow();
+    if (row < 0 || row == widget->property("loadedRow").toInt())
+        return std::nullopt;
+    return static_cast<std::uint16_t>(widget->item(row)->data(kValueRole).toUInt());
+}
+
+void frmBatchEdit::refillSubList(SubList& sub)
+{
+    // The entries follow the category the player chose, else the one every object shares.
+    const std::optional<std::uint16_t> chosen = chosenCategory(sub.Category);
+    const std::optional<std::uint16_t> category = chosen ? chosen : mBatch.commonSelection(fieldOfList(sub.Category));
+    sub.Widget->clear();
+    sub.Widget->setProperty("loadedRow", -2);
+    if (!category) {
+        sub.Widget->setEnabled(false);
+        sub.Hint->setText(sub.Category == CatalogList::Function
+                ? QStringLiteral("The objects differ in their category; choose one to set the sub-category.")
+                : QStringLiteral("The objects differ in their build type; choose one to set the sub-type."));
+        sub.Hint->show();
+        return;
+    }
+    sub.Hint->hide();
+    const std::span<const CategoryEntry> entries = subEntries(sub.Sub, *category);
+    appendEntries(sub.Widget, entries);
+    sub.Widget->setEnabled(!entries.empty());
+    if (chosen)
+        return;
+    const std::optional<std::uint16_t> common = mBatch.commonSelection(fieldOfList(sub.Sub));
+    for (int i = 0; common && i < sub.Widget->count(); ++i) {
+        if (sub.Widget->item(i)->data(kValueRole).toUInt() == *common) {
+            sub.Widget->setCurrentRow(i);
+            sub.Widget->setProperty("loadedRow", i);
+        }
+    }
 }
 
 BatchChanges frmBatchEdit::changes() const
 {
     BatchChanges changes;
+    // A mixed text left blank, or a common one left as it was (line breaks aside), changes nothing.
+    const auto changedText = [](const std::optional<std::string>& common, const QString& now) {
+        const std::string typed = text::toUtf8(now);
+        const bool same = common ? gfstrStripCR(*common) == gfstrStripCR(typed) : typed.empty();
+        return same ? std::nullopt : std::optional<std::string>(typed);
+    };
+    changes.Name = changedText(mBatch.commonName(), txtName->text());
+    changes.Description = changedText(mBatch.commonDescription(), txtDesc->toPlainText());
     for (const auto& [field, edit] : mNumbers) {
         const std::optional<std::string> common = mBatch.commonNumber(field);
         const std::string now = text::toUtf8(edit->text());
@@ -230,6 +321,15 @@ BatchChanges frmBatchEdit::changes() const
         }
         if (flags.Set || flags.Clear)
             changes.Flags[field] = flags;
+    }
+    for (const SubList& sub : mSubLists) {
+        const int row = sub.Widget->selectedItems().isEmpty() ? -1 : sub.Widget->currentRow();
+        const std::uint16_t value
+            = row < 0 ? 0 : static_cast<std::uint16_t>(sub.Widget->item(row)->data(kValueRole).toUInt());
+        // A new category takes its sub-list as shown, none chosen writing none (as the
+        // single editor does); under the loaded category only a newly chosen entry is written.
+        if (chosenCategory(sub.Category) || (row >= 0 && row != sub.Widget->property("loadedRow").toInt()))
+            changes.Selections[fieldOfList(sub.Sub)] = value;
     }
     const int wants = cboWants->currentIndex();
     if (wants >= 0 && wants != cboWants->property("loadedIndex").toInt())

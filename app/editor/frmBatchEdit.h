@@ -2,8 +2,12 @@
 
 // The catalog editor in batch mode: several packages' objects at once. Each
 // control shows the objects' common value, or a mixed state where they differ
-// (a blank number box, a list without selection, partly checked entries in
-// the lists of several selections); only what the player changes is written,
+// (a blank name, description or number box, a list without selection,
+// partly checked entries in the lists of several selections). A sub-list
+// follows its category as in the single editor: the entries of the category
+// the player chose, else of the one all objects share; when the objects
+// differ in the category and it is left alone, the sub-list is disabled with
+// a hint. Only what the player changes is written,
 // each package on its own through the editor's save, with progress, Cancel
 // and a summary at the end. The work is BatchEdit's; this only translates.
 
@@ -15,11 +19,14 @@
 #include <QStringList>
 
 #include <map>
+#include <optional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace varnick {
@@ -42,17 +49,32 @@ public:
     BatchSummary save();
 
 private:
+    /// A sub-list and the category list whose chosen entry it follows.
+    struct SubList {
+        CatalogList Category;
+        CatalogList Sub;
+        QListWidget* Widget = nullptr;
+        QLabel* Hint = nullptr;
+    };
+
     void fill();
     QListWidget* makeList(const QString& name, CatalogList list);
+    /// The category the player chose in list (a single-selection list), when it differs from the loaded state.
+    std::optional<std::uint16_t> chosenCategory(CatalogList list) const;
+    void refillSubList(SubList& sub);
 
     BatchEdit mBatch;
     std::map<ObjectField, QLineEdit*> mNumbers;
-    std::map<CatalogList, QListWidget*> mLists;
+    std::map<CatalogList, QListWidget*> mLists; ///< the lists without a category to follow
+    std::vector<SubList> mSubLists;
+    QLineEdit* txtName = nullptr;
+    QPlainTextEdit* txtDesc = nullptr;
     QComboBox* cboWants = nullptr;
     QLabel* lblCount = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdQuit = nullptr;
     bool mSaved = false;
+    bool mFilling = false;
 };
 
 } // namespace varnick

@@ -1,5 +1,9 @@
 #include "app/editor/frmEditObject.h"
 
+#include "app/backups/BackupSettings.h"
+#include "app/backups/RestoreOriginalAction.h"
+#include "app/backups/core/OriginalRestore.h"
+#include "app/editor/EditorControls.h"
 #include "app/editor/SaveSettings.h"
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
@@ -29,7 +33,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <QValidator>
 
 namespace varnick {
 
@@ -37,27 +40,6 @@ namespace {
 
 const char* const kModule = "frmEditObject";
 const QString kCrLf = QStringLiteral("\r\n");
-
-// The name box takes at most 48 characters (code points, not UTF-16 units).
-// A longer loaded name stays editable: an edit that does not lengthen it passes.
-class NameLengthValidator : public QValidator {
-public:
-    NameLengthValidator(QLineEdit* box)
-        : QValidator(box)
-        , mBox(box)
-    {
-    }
-    State validate(QString& input, int&) const override
-    {
-        const qsizetype length = input.toUcs4().size();
-        if (length <= static_cast<qsizetype>(kNameMaxCharacters) || length <= mBox->text().toUcs4().size())
-            return Acceptable;
-        return Invalid;
-    }
-
-private:
-    QLineEdit* mBox;
-};
 
 QPixmap notFoundPicture()
 {
@@ -78,20 +60,12 @@ QListWidget* makeList(QWidget* owner, const char* name, bool several)
     return list;
 }
 
-void appendEntries(QListWidget* list, std::span<const CategoryEntry> entries)
-{
-    for (const CategoryEntry& entry : entries) {
-        auto* item = new QListWidgetItem(text::fromUtf8(entry.Text), list);
-        item->setData(Qt::UserRole, static_cast<int>(entry.Value));
-    }
-}
-
 std::uint16_t selectedSum(const QListWidget* list)
 {
     unsigned sum = 0;
     for (int i = 0; i < list->count(); ++i) {
         if (list->item(i)->isSelected())
-            sum += static_cast<unsigned>(list->item(i)->data(Qt::UserRole).toInt());
+            sum += static_cast<unsigned>(list->item(i)->data(kEntryValueRole).toInt());
     }
     return static_cast<std::uint16_t>(sum);
 }
@@ -102,7 +76,7 @@ std::uint16_t selectedSum(const QListWidget* list)
 void selectFromValue(QListWidget* list, std::uint16_t value)
 {
     for (int i = 0; i < list->count(); ++i) {
-        if (loadSelects(value, static_cast<std::uint16_t>(list->item(i)->data(Qt::UserRole).toInt())))
+        if (loadSelects(value, static_cast<std::uint16_t>(list->item(i)->data(kEntryValueRole).toInt())))
             list->item(i)->setSelected(true);
     }
 }
@@ -192,6 +166,8 @@ frmEditObject::frmEditObject(QWidget* owner)
 
     cmdClear = new QPushButton(QStringLiteral("Clear All Flags"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    cmdRestore = new QPushButton(QStringLiteral("Restore Original"), this);
+    cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
     cmdSave = new QPushButton(QStringLiteral("Save Object"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdQuit = new QPushButton(QStringLiteral("Cancel Editing"), this);
@@ -268,6 +244,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdInfo);
     buttons->addWidget(cmdClear);
+    buttons->addWidget(cmdRestore);
     buttons->addStretch();
     chkKeepCompressed = new QCheckBox(QStringLiteral("Keep saved resources compressed"), this);
     chkKeepCompressed->setObjectName(QStringLiteral("chkKeepCompressed"));
@@ -286,6 +263,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     connect(lstFunction, &QListWidget::itemSelectionChanged, this, [this] { lstFunction_Click(); });
     connect(lstBuild, &QListWidget::itemSelectionChanged, this, [this] { lstBuild_Click(); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+    connect(cmdRestore, &QPushButton::clicked, this, [this] { cmdRestore_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
     connect(cmdInfo, &QPushButton::clicked, this, [this] { cmdInfo_Click(); });
@@ -345,6 +323,10 @@ void frmEditObject::msLoadObject()
         txtDesc->clear();
         msShowCatalogImage();
         setLocation(2000);
+        const bool original = OriginalRestore(programBackups(), text::toPath(LoadFileName)).available();
+        cmdRestore->setEnabled(original);
+        cmdRestore->setToolTip(original ? QStringLiteral("Put back the version kept before the first save")
+                                        : text::fromUtf8(OriginalRestore::unavailableText()));
         const ObjectEditor::LoadResult result = mEditor.load(text::toPath(LoadFileName));
         txtName->setText(text::fromUtf8(mEditor.shownName()));
         txtDesc->setPlainText(text::fromUtf8(mEditor.shownDescription()));
@@ -398,7 +380,7 @@ void frmEditObject::refillSubList(QListWidget* categoryList, QListWidget* subLis
     std::uint16_t category = 0;
     for (int i = 0; i < categoryList->count(); ++i) {
         if (categoryList->item(i)->isSelected()) {
-            category = static_cast<std::uint16_t>(categoryList->item(i)->data(Qt::UserRole).toInt());
+            category = static_cast<std::uint16_t>(categoryList->item(i)->data(kEntryValueRole).toInt());
             break;
         }
     }
@@ -427,6 +409,16 @@ void frmEditObject::cmdClear_Click()
         // The bits no list shows are cleared too, as the button says.
         mEditor.clearAllFlags();
     });
+}
+
+void frmEditObject::cmdRestore_Click()
+{
+    cmdFocus->setFocus();
+    if (!restoreOriginalOf(this, LoadFileName))
+        return;
+    // The window shows the restored package; the caller redraws as after a save.
+    Form_Load();
+    mSaved = true;
 }
 
 ObjectEdits frmEditObject::currentEdits() const

@@ -50,6 +50,9 @@ public:
     void lstFunction_Click();
     void lstBuild_Click();
     void cmdClear_Click();
+    /// "Restore Original": puts the package's first kept version back after a
+    /// confirmation and shows it; the editor then reports the object as saved.
+    void cmdRestore_Click();
     void cmdSave_Click();
     void cmdQuit_Click();
     void cmdInfo_Click();
@@ -98,6 +101,7 @@ private:
     QLabel* picLoad = nullptr;
     QLabel* picNotFound = nullptr;
     QPushButton* cmdClear = nullptr;
+    QPushButton* cmdRestore = nullptr; ///< enabled when an original of the package is kept
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdInfo = nullptr;

@@ -1,5 +1,6 @@
 #include "app/recolors/ThumbnailPurgeAction.h"
 
+#include "app/backups/BackupSettings.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/core/ThumbnailPurge.h"
@@ -58,7 +59,7 @@ public:
 
 // Runs the purge on a working thread behind a modal progress dialog whose Cancel
 // stops it between copied ranges (the cache being written is then left as it was).
-PurgeResult runWithProgress(QWidget* owner, ThumbnailPurge& purge)
+PurgeResult runWithProgress(QWidget* owner, ThumbnailPurge& purge, PurgeOptions options)
 {
     QProgressDialog dialog(QStringLiteral("Purging thumbnails..."), QStringLiteral("Cancel"), 0, 1000, owner);
     dialog.setObjectName(QStringLiteral("dlgPurgeProgress"));
@@ -71,7 +72,6 @@ PurgeResult runWithProgress(QWidget* owner, ThumbnailPurge& purge)
     std::atomic<bool> cancel { false };
     std::atomic<std::int64_t> done { 0 };
     const std::int64_t total = std::max<std::int64_t>(1, purge.totalBytes());
-    PurgeOptions options;
     options.cancel = &cancel;
     options.progress = [&done](std::int64_t bytes, std::int64_t) { done.store(bytes); };
 
@@ -112,8 +112,12 @@ bool purgeObjectThumbnails(QWidget* owner, const QString& objectFile)
                 owner->repaint();
             ThumbnailPurge purge(
                 pathFromUtf8(gstrSims2DataPath) / "Thumbnails", thumbnailKeyOf(text::toUtf8(objectFile)));
-            result = purge.totalBytes() > kPurgeProgressDialogBytes ? runWithProgress(owner, purge)
-                                                                    : purge.run(PurgeOptions {});
+            // Each cache's previous version goes to the program's backups as an editor save's does.
+            BackupStore backups = programBackups();
+            PurgeOptions options;
+            options.backups = &backups;
+            result = purge.totalBytes() > kPurgeProgressDialogBytes ? runWithProgress(owner, purge, options)
+                                                                    : purge.run(options);
             changed = result.changed();
             // The program's copy describes the old file: read the index of the new one.
             const CachePurge& objectCache = result.caches[0];

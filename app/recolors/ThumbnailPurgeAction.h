@@ -9,6 +9,8 @@ namespace varnick {
 /// Tools, "Delete Selected Object &Thumbnails": asks for confirmation, removes
 /// every resource of objectFile's key from both of the game's thumbnail caches
 /// (a progress dialog with Cancel for large caches, the hourglass otherwise),
+/// keeping each cache's previous version in the program's backup store
+/// (programBackups()) and as the last version in "Thumbnail Backups" first,
 /// reloads the program's object thumbnail cache and shows the result. A corrupt
 /// cache is refused with its message; any other failure goes to the error trap
 /// as "frmMain"/"smenuDelThumbs_Click". Returns true when a cache file changed,

@@ -4,9 +4,13 @@
 #include "package/PackageReader.h"
 #include "tests/common/EditorPackages.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTest>
+
+#include <memory>
 
 using namespace varnick;
 using namespace varnick::test;
@@ -15,6 +19,7 @@ class BatchEditWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void showsMixedStatesAndWritesOnlyTheChangedControls();
+    void subListsFollowTheCategoryAndTextsAreWrittenOnlyWhenChanged();
 };
 
 void BatchEditWindowTest::showsMixedStatesAndWritesOnlyTheChangedControls()
@@ -65,6 +70,85 @@ void BatchEditWindowTest::showsMixedStatesAndWritesOnlyTheChangedControls()
         QCOMPARE(saved.flags(ObjectField::RoomSortFlags), expected[i].rooms);
         QCOMPARE(saved.flags(ObjectField::BuildModeType), expected[i].build);
     }
+    qunsetenv("VARNICK_USER_DATA_DIR");
+}
+
+void BatchEditWindowTest::subListsFollowTheCategoryAndTextsAreWrittenOnlyWhenChanged()
+{
+    MessageBox::TestScope boxes;
+    TempDir dir;
+    TempDir userData;
+    qputenv("VARNICK_USER_DATA_DIR", text::fromPath(userData.path()).toUtf8());
+    // Both Comfort, as sofa and bed; build types and descriptions differ, the name agrees.
+    EditorPackage one;
+    one.set(ObjectField::FunctionSortFlags, 1).set(ObjectField::FunctionSubSort, 4);
+    one.set(ObjectField::BuildModeType, 4).set(ObjectField::BuildModeSubType, 2).set(ObjectField::Price, 10);
+    EditorPackage two;
+    two.set(ObjectField::FunctionSortFlags, 1).set(ObjectField::FunctionSubSort, 8).set(ObjectField::Price, 20);
+    two.entries = { { 1, "Chair", "" }, { 1, "Another chair", "" } };
+    const std::vector<std::filesystem::path> files { one.write(dir, "one.package"), two.write(dir, "two.package") };
+
+    const auto open = [&] {
+        BatchEdit batch;
+        batch.load(files);
+        return std::make_unique<frmBatchEdit>(std::move(batch));
+    };
+    auto window = open();
+    const auto list = [&](const char* name) { return window->findChild<QListWidget*>(QString::fromLatin1(name)); };
+    auto* name = window->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    auto* description = window->findChild<QPlainTextEdit*>(QStringLiteral("txtDesc"));
+    QCOMPARE(name->text(), QStringLiteral("Chair"));
+    QCOMPARE(description->toPlainText(), QString());
+    QCOMPARE(description->placeholderText(), QStringLiteral("(mixed)"));
+    QVERIFY(list("lstFuncSub")->isEnabled());
+    QCOMPARE(list("lstFuncSub")->count(), 6); // the Comfort group, shared by both
+    QVERIFY(list("lstFuncSub")->selectedItems().isEmpty());
+    QVERIFY(!list("lstBuildSub")->isEnabled());
+    QVERIFY(window->findChild<QLabel*>(QStringLiteral("lstBuildSubHint"))->isVisibleTo(window.get()));
+    QVERIFY(window->changes().empty());
+
+    // Choosing a build type fills its sub-list; choosing the loaded state again changes nothing.
+    list("lstBuild")->setCurrentRow(2); // Garden Center
+    QVERIFY(list("lstBuildSub")->isEnabled());
+    QCOMPARE(list("lstBuildSub")->count(), 3);
+    list("lstBuild")->clearSelection();
+
+    // Recliners and a new name; the mixed description and the build fields stay per object.
+    list("lstFuncSub")->setCurrentRow(4);
+    name->setText(QStringLiteral("Recliner"));
+    QCOMPARE(window->save().count(BatchOutcome::Saved), std::size_t { 2 });
+    const struct {
+        std::uint16_t build, buildSub, price;
+        const char* description;
+    } expected[] = { { 4, 2, 10, "A chair" }, { 0, 0, 20, "Another chair" } };
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const PackageFile saved = readPackage(files[i]);
+        const ObjectDefinition definition = chooseObjectDefinition(saved)->Definition;
+        QCOMPARE(definition.flags(ObjectField::FunctionSortFlags), std::uint16_t { 1 });
+        QCOMPARE(definition.flags(ObjectField::FunctionSubSort), std::uint16_t { 16 });
+        QCOMPARE(definition.flags(ObjectField::BuildModeType), expected[i].build);
+        QCOMPARE(definition.flags(ObjectField::BuildModeSubType), expected[i].buildSub);
+        QCOMPARE(definition.amount(ObjectField::Price), expected[i].price);
+        ObjectEditor editor;
+        QCOMPARE(editor.load(files[i]), ObjectEditor::LoadResult::Loaded);
+        QCOMPARE(editor.shownName(), std::string("Recliner"));
+        QCOMPARE(editor.shownDescription(), std::string(expected[i].description));
+    }
+
+    // A new category refills the sub-list and writes no sub-category unless one is chosen.
+    window = open();
+    QCOMPARE(list("lstFuncSub")->currentRow(), 4);
+    list("lstFunction")->setCurrentRow(2); // Appliances
+    QCOMPARE(list("lstFuncSub")->count(), 5);
+    QVERIFY(list("lstFuncSub")->selectedItems().isEmpty());
+    const BatchChanges changes = window->changes();
+    QCOMPARE(changes.Selections,
+        (std::map<ObjectField, std::uint16_t> {
+            { ObjectField::FunctionSortFlags, 4 }, { ObjectField::FunctionSubSort, 0 } }));
+    QVERIFY(!changes.Name && !changes.Description);
+    list("lstFunction")->setCurrentRow(0); // back to Comfort: the loaded sub-category again
+    QCOMPARE(list("lstFuncSub")->currentRow(), 4);
+    QVERIFY(window->changes().empty());
     qunsetenv("VARNICK_USER_DATA_DIR");
 }
 

@@ -1,6 +1,7 @@
 // The Tools menu purge as the player meets it: the confirmation, the result
 // and refusal messages, and the program's thumbnail cache afterwards.
 #include "app/recolors/ThumbnailPurgeAction.h"
+#include "app/backups/BackupSettings.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/ThumbnailCache.h"
@@ -65,6 +66,8 @@ private slots:
                            "DesignModeThumbnails.package does not exist and was skipped."));
         QVERIFY(!gudtObjectThumbnails().uniqueThumbnail(sofaKey));
         QVERIFY(gudtObjectThumbnails().uniqueThumbnail(storedKeyOf("red lamp")));
+        // The cache as it was is kept in the program's backups.
+        QCOMPARE(readFileBytes(programBackups().generations(objectCache).front().File), cache(1));
 
         // A design cache with two directories: the object cache purged, then the refusal.
         dir.write("Thumbnails/DesignModeThumbnails.package", cache(2));

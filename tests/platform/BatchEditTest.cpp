@@ -190,19 +190,27 @@ TEST_F(BatchEditTest, cancelHalfWayLeavesTheRestUntouched)
 TEST_F(BatchEditTest, flagListsChangeOnlyTheEntriesThePlayerTouched)
 {
     // Set Study, clear Kitchen; Bedroom (differing between the two) stays per package.
-    const auto files
-        = write({ package({ { ObjectField::RoomSortFlags, 1 | 2 } }), package({ { ObjectField::RoomSortFlags, 1 } }) });
+    // Both are Comfort, one as sofa and one as bed: the sub-category becomes Recliners, the category stays.
+    const auto files = write({ package({ { ObjectField::RoomSortFlags, 1 | 2 }, { ObjectField::FunctionSortFlags, 1 },
+                                   { ObjectField::FunctionSubSort, 4 } }),
+        package({ { ObjectField::RoomSortFlags, 1 }, { ObjectField::FunctionSortFlags, 1 },
+            { ObjectField::FunctionSubSort, 8 } }) });
+    BatchEdit batch;
+    batch.load(files);
+    EXPECT_EQ(batch.commonSelection(ObjectField::FunctionSubSort), std::nullopt);
     BatchChanges changes;
     changes.Flags[ObjectField::RoomSortFlags] = FlagChange { 128, 1 };
+    changes.Selections[ObjectField::FunctionSubSort] = 16;
     changes.Name = "Same name for all";
     const BatchSummary summary = applyToFiles(files, changes);
     EXPECT_EQ(summary.count(BatchOutcome::Saved), 2u);
     EXPECT_EQ(savedDefinition(files[0]).flags(ObjectField::RoomSortFlags), 128 | 2);
     EXPECT_EQ(savedDefinition(files[1]).flags(ObjectField::RoomSortFlags), 128);
-    BatchEdit batch;
     batch.load(files);
     EXPECT_EQ(batch.commonName(), std::optional<std::string>("Same name for all"));
     EXPECT_EQ(batch.commonDescription(), std::optional<std::string>("A chair"));
+    EXPECT_EQ(batch.commonSelection(ObjectField::FunctionSortFlags), std::optional<std::uint16_t>(1));
+    EXPECT_EQ(batch.commonSelection(ObjectField::FunctionSubSort), std::optional<std::uint16_t>(16));
 }
 
 TEST_F(BatchEditTest, backupsKeepTheOriginalAndRestoreIt)
@@ -244,8 +252,11 @@ TEST_F(BatchEditTest, backupsKeepTheOriginalAndRestoreIt)
         EXPECT_NE(store.folderOf(first), store.folderOf(second));
         EXPECT_EQ(readFileBytes(store.generations(second).front().File), secondOriginal);
 
+        // The version the restore replaced is kept too, whatever the policy.
+        const ByteString replaced = readFileBytes(first);
         store.restoreOriginal(first);
         EXPECT_EQ(readFileBytes(first), original) << c.generations;
+        EXPECT_EQ(readFileBytes(store.generations(first).back().File), replaced) << c.generations;
         EXPECT_EQ(savedDefinition(second).amount(ObjectField::Price), 40);
     }
 

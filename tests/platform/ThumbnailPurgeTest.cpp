@@ -4,6 +4,7 @@
 // varnick-cli companion.
 #include "app/recolors/core/ThumbnailPurge.h"
 
+#include "app/backups/core/OriginalRestore.h"
 #include "app/startup/ThumbnailCache.h"
 #include "package/BinarySupport.h"
 #include "package/Crc24.h"
@@ -300,6 +301,49 @@ TEST(ThumbnailPurge, keepsThePreviousVersionOfEachCacheOneGeneration)
     EXPECT_EQ(readFileBytes(fixture.backups / "ObjectThumbnails.package"), purged);
 }
 
+TEST(ThumbnailPurge, keepsEachCachesOriginalInTheBackupStoreToBeRestored)
+{
+    Fixture fixture;
+    const ByteString object = readFileBytes(fixture.objectCache);
+    const ByteString design = readFileBytes(fixture.designCache);
+    BackupStore store(fixture.dir.path() / "store", BackupPolicy { 1, 30 });
+    PurgeOptions options;
+    options.backups = &store;
+    const PurgeResult first = fixture.purge("blue sofa.package", options);
+    ASSERT_TRUE(first.changed());
+    const ByteString purged = readFileBytes(fixture.objectCache);
+    // The second purge leaves the first original in the store, the last version beside it.
+    ASSERT_TRUE(fixture.purge("red lamp.package", options).changed());
+    EXPECT_EQ(first.caches[0].storedBackup, store.generations(fixture.objectCache).front().File);
+    EXPECT_EQ(readFileBytes(store.generations(fixture.objectCache).front().File), object);
+    EXPECT_EQ(readFileBytes(store.generations(fixture.designCache).front().File), design);
+    EXPECT_EQ(readFileBytes(fixture.backups / "ObjectThumbnails.package"), purged);
+
+    OriginalRestore restore(store, fixture.objectCache);
+    ASSERT_TRUE(restore.available());
+    restore.restore();
+    EXPECT_EQ(readFileBytes(fixture.objectCache), object);
+    ThumbnailCache cache;
+    cache.load(fixture.objectCache);
+    EXPECT_TRUE(cache.uniqueThumbnail(thumbnailKeyOf("blue sofa")));
+
+    // A store that cannot be written stops the purge with the cache as it was; without backups none is kept.
+    Fixture other;
+    const ByteString before = readFileBytes(other.objectCache);
+    Fixture::writeFile(other.dir.path() / "not a folder", "x");
+    BackupStore blocked(other.dir.path() / "not a folder");
+    options.backups = &blocked;
+    const PurgeResult failed = other.purge("blue sofa.package", options);
+    EXPECT_EQ(failed.caches[0].outcome, CacheOutcome::Failed);
+    EXPECT_EQ(readFileBytes(other.objectCache), before);
+    options.backups = nullptr;
+    options.keepLastVersion = false;
+    const PurgeResult bare = other.purge("blue sofa.package", options);
+    EXPECT_TRUE(bare.changed());
+    EXPECT_TRUE(bare.caches[0].backup.empty());
+    EXPECT_FALSE(fs::exists(other.backups));
+}
+
 TEST(ThumbnailPurge, theProgramsCacheShowsThePurgedStateAfterItsReload)
 {
     Fixture fixture;
@@ -340,7 +384,12 @@ TEST(ThumbnailPurge, commandLinePrintsTheCountsAndRefusesACorruptCache)
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
-    EXPECT_EQ(run("'Blue Sofa.package' --data '" + pathToUtf8(fixture.data) + "'"), 1);
+    const ByteString object = readFileBytes(fixture.objectCache);
+    const fs::path store = fixture.dir.path() / "store";
+    EXPECT_EQ(run("'Blue Sofa.package' --data '" + pathToUtf8(fixture.data) + "' --backup-folder '" + pathToUtf8(store)
+                  + "'"),
+        1);
+    EXPECT_EQ(readFileBytes(BackupStore(store).generations(fixture.objectCache).front().File), object);
     EXPECT_EQ(readFileBytes(fixture.dir.path() / "out"), "ObjectThumbnails.package: 2\n");
     EXPECT_EQ(readFileBytes(fixture.dir.path() / "err"),
         "DesignModeThumbnails.package is corrupt!!!\n\nOperation aborted.\n");
@@ -351,6 +400,15 @@ TEST(ThumbnailPurge, commandLinePrintsTheCountsAndRefusesACorruptCache)
     EXPECT_EQ(readFileBytes(fixture.dir.path() / "out"),
         "ObjectThumbnails.package: 1\nDesignModeThumbnails.package: not found\n");
     EXPECT_TRUE(fs::exists(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package"));
+    EXPECT_TRUE(BackupStore(fixture.backups / "Backups").hasOriginal(fixture.objectCache));
+
+    // --no-backup: neither the store nor the last version is written.
+    const ByteString last = readFileBytes(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package");
+    EXPECT_EQ(run("'Old Chair.package' --no-backup --backup-folder '" + pathToUtf8(fixture.dir.path() / "none")
+                  + "' --data '" + pathToUtf8(fixture.data) + "'"),
+        0);
+    EXPECT_EQ(readFileBytes(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package"), last);
+    EXPECT_FALSE(fs::exists(fixture.dir.path() / "none"));
 }
 #endif
 

@@ -4,6 +4,7 @@
 #include "tools/cli/Commands.h"
 
 #include "app/backups/core/BackupStore.h"
+#include "app/backups/core/OriginalRestore.h"
 #include "app/editor/core/BatchEdit.h"
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
@@ -233,9 +234,10 @@ struct RestoreRequest {
 void restoreObject(const RestoreRequest& request)
 {
     FileNameContext context(request.file);
-    BackupStore backups(
-        request.backupFolder.empty() ? BackupStore::defaultFolder() : pathFromUtf8(request.backupFolder));
-    backups.restoreOriginal(pathFromUtf8(request.file));
+    OriginalRestore restore(
+        BackupStore(request.backupFolder.empty() ? BackupStore::defaultFolder() : pathFromUtf8(request.backupFolder)),
+        pathFromUtf8(request.file));
+    restore.restore();
     std::printf("%s: original restored\n", request.file.c_str());
 }
 
@@ -286,8 +288,9 @@ void addEditorCommands(CLI::App& app)
     auto restore = std::make_shared<RestoreRequest>();
     CLI::App* restoreCommand = app.add_subcommand("restore",
         "Put the first kept version of a package (its state before the program first wrote it) back in its place, "
-        "through a scratch file and one atomic replace; the current version is kept as a backup first. Prints one "
-        "line. Fails when no original was kept.");
+        "through a scratch file and one atomic replace; the current version is kept as a backup first (as a further "
+        "generation, beside the original). Prints \"FILE: original restored\". Fails with \"No backup of this "
+        "object is kept.\" when no original was kept, the file left as it is.");
     restoreCommand->add_option("FILE", restore->file, "package file")->required();
     restoreCommand->add_option("--backup-folder", restore->backupFolder, "where previous versions are kept");
     restoreCommand->callback([restore] { restoreObject(*restore); });

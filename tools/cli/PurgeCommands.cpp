@@ -1,7 +1,9 @@
 // purge-thumbnails: removes an object's pictures from the game's two thumbnail
-// caches, with the same code as the program's Tools menu.
+// caches, with the same code as the program's Tools menu, keeping their
+// previous versions in the backup store as "set" does.
 #include "tools/cli/Commands.h"
 
+#include "app/backups/core/BackupStore.h"
 #include "app/recolors/core/ThumbnailPurge.h"
 #include "app/startup/GamePaths.h"
 #include "package/base/ErrorTrap.h"
@@ -19,6 +21,10 @@ namespace {
 struct PurgeArguments {
     std::string objectFile;
     std::string dataFolder;
+    std::string backupFolder;
+    int generations = 1;
+    int keepDays = 30;
+    bool noBackup = false;
 };
 
 std::filesystem::path gameDataFolder()
@@ -33,7 +39,17 @@ void purgeThumbnails(const PurgeArguments& arguments)
 {
     const std::filesystem::path data
         = arguments.dataFolder.empty() ? gameDataFolder() : pathFromUtf8(arguments.dataFolder);
-    const PurgeResult result = purgeObjectThumbnails(data, arguments.objectFile);
+    // The backups as "set" keeps them: the store (pruned first) and the caches' last versions.
+    BackupStore backups(
+        arguments.backupFolder.empty() ? BackupStore::defaultFolder() : pathFromUtf8(arguments.backupFolder),
+        BackupPolicy { arguments.generations, arguments.keepDays });
+    PurgeOptions options;
+    options.keepLastVersion = !arguments.noBackup;
+    if (!arguments.noBackup) {
+        backups.prune();
+        options.backups = &backups;
+    }
+    const PurgeResult result = purgeObjectThumbnails(data, arguments.objectFile, options);
     for (const CachePurge& cache : result.caches) {
         if (cache.outcome == CacheOutcome::Purged)
             std::printf("%s: %lld\n", cache.name.c_str(), static_cast<long long>(cache.resourcesRemoved));
@@ -59,7 +75,10 @@ void addPurgeCommands(CLI::App& app)
     CLI::App* purge = app.add_subcommand("purge-thumbnails",
         "Remove every resource filed under OBJECT_FILE's thumbnail key from ObjectThumbnails.package and "
         "DesignModeThumbnails.package in the data folder's Thumbnails folder, so that the game draws new thumbnails. "
-        "The previous version of each cache is kept in the per-user data folder's \"Thumbnail Backups\". Prints one "
+        "Before a cache is replaced its previous version is kept in the backup folder as \"set\" keeps a "
+        "package's (default: the per-user data folder's \"Backups\"; the first version always, backups older than "
+        "--keep-days days pruned at the start; \"restore\" puts a cache's first version back), and as the last "
+        "version in the per-user data folder's \"Thumbnail Backups\"; --no-backup keeps neither. Prints one "
         "line per cache, in that order: \"<cache>: <resources removed>\", or \"<cache>: not found\" for a cache that "
         "does not exist. A corrupt cache (not exactly one directory of compressed files) is left untouched, "
         "its message goes to standard error and the exit status is 1; the caches before it stay purged.");
@@ -67,6 +86,14 @@ void addPurgeCommands(CLI::App& app)
         ->required();
     purge->add_option("--data", arguments->dataFolder,
         "the game's data folder (holding Thumbnails); default: found as the program finds it");
+    purge->add_option("--backup-folder", arguments->backupFolder, "where previous versions are kept");
+    purge
+        ->add_option(
+            "--generations", arguments->generations, "versions kept per file, the original included (default 1)")
+        ->check(CLI::Range(1, 1000));
+    purge->add_option("--keep-days", arguments->keepDays, "days a backup is kept, 0 for ever (default 30)")
+        ->check(CLI::Range(0, 100000));
+    purge->add_flag("--no-backup", arguments->noBackup, "keep no previous version");
     purge->callback([arguments] { purgeThumbnails(*arguments); });
 }
 

@@ -212,7 +212,12 @@ void BackupStore::restoreOriginal(const fs::path& file)
         fail(ErrorCode::FileWriteFailed, "The original cannot be copied back (" + error.message() + ")", file);
     }
     try {
-        keep(file);
+        // The current version is kept even when the policy keeps the original
+        // alone (whose keep() copies nothing): it is what the restore replaces.
+        BackupPolicy keepCurrent = mPolicy;
+        if (keepCurrent.Generations == 1)
+            keepCurrent.Generations = static_cast<int>(kept.size()) + 1;
+        BackupStore(mFolder, keepCurrent).keep(file);
         replaceFileAtomically(scratch, file);
     } catch (...) {
         std::error_code ignored;

@@ -61,7 +61,8 @@ public:
 
     /// Puts the original (generation 1) back in place of file through a scratch
     /// file and one atomic replace; the current file is kept as a generation
-    /// first. Throws Failure when there is no original or writing fails; file
+    /// first, also when the policy keeps one generation (the extra one then
+    /// stays until pruned by age). Throws Failure when there is no original or writing fails; file
     /// is then as it was.
     void restoreOriginal(const std::filesystem::path& file);
 

@@ -1,5 +1,6 @@
 #include "app/recolors/core/ThumbnailPurge.h"
 
+#include "app/backups/core/BackupStore.h"
 #include "app/platform/Utility.h"
 #include "package/BinarySupport.h"
 #include "package/Crc24.h"
@@ -350,7 +351,10 @@ PurgeResult ThumbnailPurge::run(const PurgeOptions& options)
                 throw PurgeCancelled {};
 
             step(PurgeStep::KeepBackup);
-            cache.backup = keepBackup(cache.file, backupFolder, cache.name);
+            if (options.backups)
+                cache.storedBackup = options.backups->keep(cache.file).value_or(fs::path());
+            if (options.keepLastVersion)
+                cache.backup = keepBackup(cache.file, backupFolder, cache.name);
             step(PurgeStep::ReplaceCache);
             replaceFileAtomically(scratch, cache.file);
             cache.outcome = CacheOutcome::Purged;
@@ -361,6 +365,7 @@ PurgeResult ThumbnailPurge::run(const PurgeOptions& options)
             fs::remove(scratch, error);
             cache.outcome = CacheOutcome::Cancelled;
             cache.backup.clear();
+            cache.storedBackup.clear();
             done = doneBefore;
             break;
         } catch (...) {
@@ -368,6 +373,7 @@ PurgeResult ThumbnailPurge::run(const PurgeOptions& options)
             fs::remove(scratch, error);
             cache.outcome = CacheOutcome::Failed;
             cache.backup.clear();
+            cache.storedBackup.clear();
             result.failure = std::current_exception();
             break;
         }

@@ -10,7 +10,8 @@
 // A cache is rewritten by streaming: its index and directory are held in
 // memory, the kept resources' stored bytes are copied range by range from the
 // old file into a scratch file beside it, and the scratch file replaces the
-// cache in one step after the previous version was kept as a backup. Qt-free;
+// cache in one step after the previous version was kept as a backup (in the
+// program's backup store, and as the last version in "Thumbnail Backups"). Qt-free;
 // the window and varnick-cli share it.
 
 #include "package/base/Bytes.h"
@@ -27,6 +28,8 @@
 #include <vector>
 
 namespace varnick {
+
+class BackupStore;
 
 /// The two caches, in the order they are purged.
 inline constexpr std::array<const char*, 2> kThumbnailCacheNames
@@ -54,7 +57,9 @@ struct CachePurge {
     std::int64_t directoryRecordsRemoved = 0;
     std::int64_t resourcesKept = 0;
     std::int64_t bytesToWrite = 0; ///< size of the rewritten cache
-    std::filesystem::path backup; ///< where the previous version was kept (Purged only)
+    std::filesystem::path backup; ///< where the last version was kept (Purged only; empty when not kept there)
+    /// The backup store's generation holding the previous version (Purged only; empty without a store).
+    std::filesystem::path storedBackup;
 
     /// The refusal for a Corrupt cache: "<name> is corrupt!!!", two CR LF, "Operation aborted.".
     std::string corruptMessage() const;
@@ -85,6 +90,13 @@ struct PurgeOptions {
     /// Where the previous version of each cache is kept, one generation, under
     /// its own name; empty means userDataFolder() / "Thumbnail Backups".
     std::filesystem::path backupFolder;
+    /// Whether that one generation is kept at all (off: only backups, when given).
+    bool keepLastVersion = true;
+    /// Also keeps the previous version of each cache in this store, as the
+    /// editor's saves do (the original always, later ones as its policy says),
+    /// before the last version above; none when null. A failure to keep it
+    /// leaves the cache as it was.
+    BackupStore* backups = nullptr;
     PurgeProgress progress;
     /// Checked between copied ranges; when set, the cache being written is left as it was.
     const std::atomic<bool>* cancel = nullptr;

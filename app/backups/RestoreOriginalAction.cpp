@@ -1,0 +1,34 @@
+#include "app/backups/RestoreOriginalAction.h"
+
+#include "app/backups/BackupSettings.h"
+#include "app/backups/core/OriginalRestore.h"
+#include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/TextBridge.h"
+
+#include <exception>
+
+namespace varnick {
+
+bool restoreOriginalOf(QWidget* owner, const QString& packageFile)
+{
+    OriginalRestore restore(programBackups(), text::toPath(packageFile));
+    const QString title = text::fromUtf8(OriginalRestore::title());
+    if (!restore.available()) {
+        MessageBox::show(owner, QMessageBox::Information, title, text::fromUtf8(OriginalRestore::unavailableText()));
+        return false;
+    }
+    if (MessageBox::question(owner, title, text::fromUtf8(restore.question())) != QMessageBox::Yes)
+        return false;
+    try {
+        restore.restore();
+    } catch (const std::exception& error) {
+        MessageBox::exclamation(owner, title,
+            QStringLiteral("The original could not be restored; the file was left as it was.\r\n\r\n")
+                + text::fromUtf8(error.what()));
+        return false;
+    }
+    MessageBox::show(owner, QMessageBox::Information, title, text::fromUtf8(restore.restoredText()));
+    return true;
+}
+
+} // namespace varnick

@@ -217,9 +217,9 @@ void frmMain::buildMenus()
     smenuRestoreOriginal = tools->addAction(QStringLiteral("&Restore Original..."));
     smenuRestoreOriginal->setObjectName(QStringLiteral("smenuRestoreOriginal"));
     connect(smenuRestoreOriginal, &QAction::triggered, this, [this] {
-        const QString file = selectedObjectFile();
-        if (!txtFileName->text().isEmpty() && !file.isEmpty())
-            emit restoreOriginalRequested(file);
+        const QString object = selectedObjectFile();
+        if (!txtFileName->text().isEmpty() && !object.isEmpty())
+            emit restoreOriginalRequested(object);
     });
     smenuLibraryHealth = tools->addAction(QStringLiteral("Library Health..."));
     smenuLibraryHealth->setObjectName(QStringLiteral("smenuLibraryHealth"));

@@ -1,12 +1,22 @@
 #include "app/browser/ObjectTableModel.h"
 #include "app/browser/ObjectTableView.h"
+#include "app/browser/frmMain.h"
 #include "app/editor/frmBatchEdit.h"
 #include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/startup/GamePaths.h"
+#include "app/startup/ThumbnailCache.h"
+#include "package/Crc24.h"
 #include "package/PackageReader.h"
+#include "package/base/Paths.h"
 #include "tests/common/EditorPackages.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QRadioButton>
 #include <QFont>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -21,6 +31,7 @@ class ObjectTableWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows();
+    void mainWindowTableFollowsTheScanWithThumbnails();
 };
 
 void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
@@ -117,6 +128,50 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
     QCOMPARE(csv.readAll(), QByteArray::fromStdString(browser::objectTableCsv(model.shownRows())));
     QVERIFY(model.shownRows().front().Price == 450 && model.shownRows().back().Name == "Zeta Lamp");
     qunsetenv("VARNICK_USER_DATA_DIR");
+}
+
+void ObjectTableWindowTest::mainWindowTableFollowsTheScanWithThumbnails()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    TempDir data;
+    gstrSims2DataPath = pathToUtf8(data.path());
+    std::filesystem::create_directories(data.path() / "Downloads");
+    for (const char* file : { "Downloads/one.package", "Downloads/two.package" })
+        EditorPackage().write(data, file);
+    // The cache files a red picture for "one" only.
+    QImage red(128, 128, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    red.save(&buffer, "JPG");
+    gsLoadObjectThumbnails(data.write("ObjectThumbnails.package",
+        PackageBuilder()
+            .indexMinorVersion(2)
+            .add("AC2950C1", "00000000", "00000001", thumbnailKeyText("one"), ByteString(jpeg.constData(), jpeg.size()))
+            .build()));
+    Settings::setValue(SettingKey::LastDownloadsFolderSelected, QStringLiteral("Downloads"));
+    frmMain window;
+    window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->setChecked(true);
+    window.optPath_Click(0);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
+    ObjectTableView& table = *window.objectTableView();
+    QVERIFY(table.folder().isEmpty()); // read only once its tab is shown
+    window.show();
+    window.showObjectsTab(1);
+    QTRY_VERIFY(!table.busy() && table.model()->rowCount() == 2);
+    QCOMPARE(table.folder(), window.controller().mstrCurrentFolder);
+    const QModelIndex one = table.model()->index(0, static_cast<int>(ObjectColumn::Thumbnail));
+    const QModelIndex two = table.model()->index(1, static_cast<int>(ObjectColumn::Thumbnail));
+    one.data(Qt::DecorationRole); // asked as the view paints it
+    two.data(Qt::DecorationRole);
+    QTRY_VERIFY(one.data(Qt::DecorationRole).canConvert<QPixmap>());
+    const QImage shown = one.data(Qt::DecorationRole).value<QPixmap>().toImage();
+    QCOMPARE(shown.size(), QSize(ObjectTableModel::kThumbnailSize, ObjectTableModel::kThumbnailSize));
+    QVERIFY(qRed(shown.pixel(16, 16)) > 200);
+    QVERIFY(!two.data(Qt::DecorationRole).isValid());
+    gudtObjectThumbnails().clear();
 }
 
 QTEST_MAIN(ObjectTableWindowTest)

@@ -104,6 +104,12 @@ ObjectTableView::ObjectTableView(QWidget* parent)
             rows.append(index.row());
         return rows;
     });
+    // The thumbnail column does not sort; its heading gives the indicator back to the sorted column.
+    connect(tblObjects->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this](int section) {
+        if (section == static_cast<int>(browser::ObjectColumn::Thumbnail))
+            tblObjects->horizontalHeader()->setSortIndicator(
+                static_cast<int>(mModel->sortColumn()), mModel->sortOrder());
+    });
     connect(tblObjects->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateButtons(); });
     connect(mModel, &ObjectTableModel::pendingChanged, this, [this] { updateButtons(); });
 
@@ -156,8 +162,8 @@ ObjectTableView::~ObjectTableView()
 
 void ObjectTableView::showFolder(const QString& folder, const QStringList& files)
 {
-    if (folder != mFolder && mModel->hasPendingChanges())
-        offerPendingSave();
+    // A new scan of the same folder reads its rows anew too; the pending changes are not dropped unasked.
+    offerPendingSave();
     mFolder = folder;
     mFiles = files;
     mKeepSelected.clear();
@@ -175,14 +181,15 @@ void ObjectTableView::reload()
 
 bool ObjectTableView::offerPendingSave()
 {
+    if (!mModel->hasPendingChanges())
+        return false;
     const MessageBox::Button answer = MessageBox::question(this, QStringLiteral("Unsaved Changes"),
         QStringLiteral("The table holds changes of %1 objects that are not saved. Save them now?")
             .arg(mModel->pendingCount()),
         QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return false;
-    cmdSave_Click();
-    return true;
+    return cmdSave_Click().count(BatchOutcome::Saved) > 0;
 }
 
 void ObjectTableView::startFilling()

@@ -48,6 +48,9 @@ public:
     /// Reads the rows of the shown folder again, keeping the filter, sort and selection.
     void reload();
     const QString& folder() const { return mFolder; }
+    /// When changes are pending, asks whether to save them and saves them on "Yes"
+    /// (the folder changes or the program ends); false when nothing was saved.
+    bool offerPendingSave();
     /// Whether rows are being read.
     bool busy() const { return mFilling; }
 
@@ -75,7 +78,6 @@ private:
     void flushRows();
     void fillEnded(quint64 generation);
     void updateButtons();
-    bool offerPendingSave();
     QStringList selectedNames() const;
     void restoreSelection(const QSet<QString>& names);
 

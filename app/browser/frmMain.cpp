@@ -533,6 +533,8 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (MainWindowController::asksBeforeClosing(reason))
+        objectTable->offerPendingSave();
     event->accept();
     mScanJob.cancel();
     mPageJob.cancel();

@@ -145,7 +145,8 @@ int main(int argc, char** argv)
     }
     const auto rowsOn = [&](unsigned threads) {
         return [&, threads] {
-            const std::vector<browser::ObjectRow> rows = browser::readObjectRows(options.folder, names, {}, nullptr, threads);
+            const std::vector<browser::ObjectRow> rows
+                = browser::readObjectRows(options.folder, names, {}, nullptr, threads);
             for (const browser::ObjectRow& row : rows) {
                 if (!row.Readable)
                     std::abort();

@@ -33,7 +33,8 @@ bool isPriceText(const QString& text)
 {
     if (text.isEmpty() || text.size() > 5)
         return false;
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    return std::all_of(
+        text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
 QImage tableThumbnail(const QImage& picture)
@@ -145,9 +146,8 @@ std::vector<ObjectTableModel::PendingBatch> ObjectTableModel::pendingBatches() c
         groups[pending].push_back(file);
     std::vector<PendingBatch> batches;
     for (auto& [pending, files] : groups) {
-        std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
-            return browser::packageNameLess(a, b);
-        });
+        std::sort(files.begin(), files.end(),
+            [](const std::string& a, const std::string& b) { return browser::packageNameLess(a, b); });
         PendingBatch batch;
         for (const std::string& file : files)
             batch.Files.push_back(text::toPath(mFolder) / text::toPath(text::fromUtf8(file)));
@@ -211,8 +211,9 @@ QVariant ObjectTableModel::data(const QModelIndex& index, int role) const
         if (column == ObjectColumn::Thumbnail)
             return {};
         if (changed)
-            return text::fromUtf8(column == ObjectColumn::Name ? *pending->Name
-                                                               : std::to_string(amountBits(leadingNumber(*pending->Price))));
+            return text::fromUtf8(column == ObjectColumn::Name
+                    ? *pending->Name
+                    : std::to_string(amountBits(leadingNumber(*pending->Price))));
         return text::fromUtf8(browser::columnText(row, column));
     case Qt::DecorationRole: {
         if (column != ObjectColumn::Thumbnail)
@@ -300,8 +301,8 @@ bool ObjectTableModel::setData(const QModelIndex& index, const QVariant& value, 
         if (column == ObjectColumn::Name)
             pending.Name = typed == row.Name ? std::nullopt : std::optional<std::string>(typed);
         else
-            pending.Price = amountBits(leadingNumber(typed)) == row.Price ? std::nullopt
-                                                                          : std::optional<std::string>(typed);
+            pending.Price
+                = amountBits(leadingNumber(typed)) == row.Price ? std::nullopt : std::optional<std::string>(typed);
         if (!pending.Name && !pending.Price)
             mPending.erase(row.File);
         emit dataChanged(this->index(target, 0), this->index(target, columnCount() - 1));
@@ -343,9 +344,8 @@ void ObjectTableModel::requestThumbnail(const QString& file) const
     mThumbnailQueue.append(file);
     // The rows painted together are read together, once the painting is over.
     if (mThumbnailQueue.size() == 1)
-        QTimer::singleShot(0, const_cast<ObjectTableModel*>(this), [self = const_cast<ObjectTableModel*>(this)] {
-            self->loadQueuedThumbnails();
-        });
+        QTimer::singleShot(0, const_cast<ObjectTableModel*>(this),
+            [self = const_cast<ObjectTableModel*>(this)] { self->loadQueuedThumbnails(); });
 }
 
 void ObjectTableModel::loadQueuedThumbnails()

@@ -36,10 +36,7 @@ public:
     struct Pending {
         std::optional<std::string> Name;
         std::optional<std::string> Price; ///< the digits as typed
-        bool operator<(const Pending& other) const
-        {
-            return std::tie(Name, Price) < std::tie(other.Name, other.Price);
-        }
+        bool operator<(const Pending& other) const { return std::tie(Name, Price) < std::tie(other.Name, other.Price); }
     };
     /// Packages that get the same changes.
     struct PendingBatch {

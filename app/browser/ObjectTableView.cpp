@@ -94,7 +94,8 @@ ObjectTableView::ObjectTableView(QWidget* parent)
     tblObjects->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblObjects->verticalHeader()->setVisible(false);
     tblObjects->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    tblObjects->setColumnWidth(static_cast<int>(browser::ObjectColumn::Thumbnail), ObjectTableModel::kThumbnailSize + 8);
+    tblObjects->setColumnWidth(
+        static_cast<int>(browser::ObjectColumn::Thumbnail), ObjectTableModel::kThumbnailSize + 8);
     tblObjects->setColumnWidth(static_cast<int>(browser::ObjectColumn::Name), 180);
     tblObjects->setColumnWidth(static_cast<int>(browser::ObjectColumn::Price), 60);
     tblObjects->setWordWrap(false);
@@ -228,7 +229,8 @@ void ObjectTableView::startFilling()
                     Qt::QueuedConnection);
             },
             &cancel);
-        QMetaObject::invokeMethod(this, [this, generation] { fillEnded(generation); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, generation] { fillEnded(generation); }, Qt::QueuedConnection);
     });
 }
 
@@ -384,10 +386,9 @@ void ObjectTableView::cmdDiscard_Click()
 bool ObjectTableView::cmdExport_Click()
 {
     const QString suggested = text::fromPath(text::toPath(mFolder) / "Objects.csv");
-    const QString chosen = ExportSeam::testing()
-        ? ExportSeam::answer(suggested)
-        : QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), suggested,
-              QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const QString chosen = ExportSeam::testing() ? ExportSeam::answer(suggested)
+                                                 : QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"),
+                                                     suggested, QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (chosen.isEmpty())
         return false;
     const std::string csv = browser::objectTableCsv(mModel->shownRows());

@@ -14,11 +14,11 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFont>
 #include <QImage>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
-#include <QFont>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -44,7 +44,8 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
         const char* file;
         const char* name;
         std::uint16_t price;
-    } objects[] = { { "a.package", "Oak Chair", 120 }, { "B.package", "Zeta Lamp", 9 }, { "c.package", "Armchair", 300 } };
+    } objects[]
+        = { { "a.package", "Oak Chair", 120 }, { "B.package", "Zeta Lamp", 9 }, { "c.package", "Armchair", 300 } };
     QStringList names;
     for (const auto& object : objects) {
         EditorPackage package;
@@ -92,8 +93,7 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
     QVERIFY(!model.hasPendingChanges());
     view.table()->clearSelection();
     view.table()->selectRow(0);
-    view.table()->selectionModel()->select(
-        model.index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    view.table()->selectionModel()->select(model.index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QVERIFY(model.setData(model.index(0, price), QStringLiteral("450")));
 
     const BatchSummary summary = view.cmdSave_Click();
@@ -106,7 +106,8 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
     QCOMPARE(model.index(0, price).data(Qt::FontRole), QVariant());
     for (const auto& object : objects) {
         const std::uint16_t expected = object.price == 9 ? 9 : 450;
-        QCOMPARE(chooseObjectDefinition(readPackage(text::toPath(path(object.file))))->Definition.amount(ObjectField::Price),
+        QCOMPARE(
+            chooseObjectDefinition(readPackage(text::toPath(path(object.file))))->Definition.amount(ObjectField::Price),
             expected);
     }
     // Kept over the reload; the equal prices now sort in the folder's order.

@@ -24,8 +24,8 @@
 using namespace varnick;
 using namespace varnick::browser;
 using varnick::test::PackageBuilder;
-using varnick::test::TempDir;
 using varnick::test::readFileBytes;
+using varnick::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
@@ -292,7 +292,8 @@ TEST(ObjectRows, cliTablePrintsTheWindowsCsvOfTheScan)
         const std::string command = "'" + pathToUtf8(tool) + "' table '" + pathToUtf8(downloads) + "' " + arguments
             + " >'" + pathToUtf8(scratch.path() / "out") + "' 2>'" + pathToUtf8(scratch.path() / "err") + "'";
         const int status = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << arguments << readFileBytes(scratch.path() / "err");
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << arguments << readFileBytes(scratch.path() / "err");
         return readFileBytes(scratch.path() / "out");
     };
     EXPECT_EQ(run("--csv"), objectTableCsv(rows));

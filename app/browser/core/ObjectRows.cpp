@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <exception>
 #include <mutex>
 #include <new>
 #include <system_error>
@@ -75,8 +76,8 @@ std::string listText(CatalogList list, const ObjectRow& row)
 {
     switch (list) {
     case CatalogList::FuncSub:
-        return flagText(subEntries(list, loadedSelection(CatalogList::Function, row.FunctionSortFlags)),
-            row.FunctionSubSort, true);
+        return flagText(
+            subEntries(list, loadedSelection(CatalogList::Function, row.FunctionSortFlags)), row.FunctionSubSort, true);
     case CatalogList::BuildSub:
         return flagText(
             subEntries(list, loadedSelection(CatalogList::Build, row.BuildModeType)), row.BuildModeSubType, true);
@@ -153,8 +154,8 @@ ObjectRow readObjectRow(const std::filesystem::path& file)
     }
     if (!definition->isComplete() && row.Readable) {
         row.Readable = false;
-        row.Reason = "OBJD too short: " + std::to_string(definition->data().size())
-            + " bytes, the catalog fields need " + std::to_string(kObjectDefinitionMinimumSize);
+        row.Reason = "OBJD too short: " + std::to_string(definition->data().size()) + " bytes, the catalog fields need "
+            + std::to_string(kObjectDefinitionMinimumSize);
     }
     row.Price = definition->amount(ObjectField::Price);
     row.FunctionSortFlags = definition->flags(ObjectField::FunctionSortFlags);
@@ -190,7 +191,7 @@ std::vector<ObjectRow> readObjectRows(const std::filesystem::path& folder, const
             progress(RowBatch { std::move(batch), done, total });
         batch.clear();
     };
-    const auto work = [&] {
+    const auto readShare = [&] {
         std::vector<ObjectRow> batch;
         for (;;) {
             const std::size_t first = next.fetch_add(kChunk);
@@ -213,6 +214,18 @@ std::vector<ObjectRow> readObjectRows(const std::filesystem::path& folder, const
         }
         report(batch);
     };
+    std::exception_ptr failure; // an allocation failure on a reading thread, passed on after all have ended
+    std::mutex failing;
+    const auto work = [&] {
+        try {
+            readShare();
+        } catch (...) {
+            const std::lock_guard<std::mutex> lock(failing);
+            if (!failure)
+                failure = std::current_exception();
+            next = total; // the other threads stop at their next package
+        }
+    };
     std::vector<std::thread> workers;
     try {
         for (unsigned t = 1; t < threads; ++t)
@@ -223,6 +236,8 @@ std::vector<ObjectRow> readObjectRows(const std::filesystem::path& folder, const
     work();
     for (std::thread& worker : workers)
         worker.join();
+    if (failure)
+        std::rethrow_exception(failure);
 
     std::vector<ObjectRow> result;
     result.reserve(total);

@@ -1,6 +1,7 @@
 #include "app/browser/ObjectTableView.h"
 
 #include "app/browser/ObjectTableModel.h"
+#include "app/editor/core/NumericFields.h"
 #include "app/editor/frmBatchEdit.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
@@ -17,7 +18,9 @@
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -38,6 +41,25 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption)
     created->setObjectName(QLatin1String(name));
     return created;
 }
+
+// The cell editors take what the editor's boxes take: up to five digits for Price, 48 characters for Name.
+class CellEditors : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (line == nullptr)
+            return editor;
+        if (index.column() == static_cast<int>(browser::ObjectColumn::Price)) {
+            line->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,5}")), line));
+        } else {
+            line->setMaxLength(static_cast<int>(kNameMaxCharacters));
+        }
+        return editor;
+    }
+};
 
 // Runs work on a worker thread while a progress box with Cancel stays responsive.
 template <typename Work> void withProgress(QWidget* owner, const QString& label, std::size_t total, Work work)
@@ -84,6 +106,7 @@ ObjectTableView::ObjectTableView(QWidget* parent)
     tblObjects = new QTableView(this);
     tblObjects->setObjectName(QStringLiteral("tblObjects"));
     tblObjects->setModel(mModel);
+    tblObjects->setItemDelegate(new CellEditors(tblObjects));
     tblObjects->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblObjects->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tblObjects->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);

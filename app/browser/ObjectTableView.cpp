@@ -121,6 +121,9 @@ ObjectTableView::ObjectTableView(QWidget* parent)
         static_cast<int>(browser::ObjectColumn::Thumbnail), ObjectTableModel::kThumbnailSize + 8);
     tblObjects->setColumnWidth(static_cast<int>(browser::ObjectColumn::Name), 180);
     tblObjects->setColumnWidth(static_cast<int>(browser::ObjectColumn::Price), 60);
+    for (const browser::ObjectColumn wide : { browser::ObjectColumn::FunctionSub, browser::ObjectColumn::Rooms,
+             browser::ObjectColumn::BuildSub, browser::ObjectColumn::Wants, browser::ObjectColumn::File })
+        tblObjects->setColumnWidth(static_cast<int>(wide), 150);
     tblObjects->setWordWrap(false);
     mModel->setEditTargets([this](int) {
         QList<int> rows;

@@ -1,5 +1,6 @@
 #include "app/browser/frmMain.h"
 
+#include "app/browser/ObjectTableView.h"
 #include "app/browser/ThumbnailGrid.h"
 #include "app/browser/core/FolderList.h"
 #include "app/browser/core/ObjectSummary.h"
@@ -34,6 +35,7 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -159,7 +161,16 @@ frmMain::frmMain(QWidget* parent)
 
     auto* panes = new QHBoxLayout;
     panes->addWidget(buildFolderPane(), 1);
-    panes->addWidget(buildThumbnailPane(), 0);
+    // The middle pane: the thumbnail pages, and the same objects as a table.
+    tabObjects = new QTabWidget(central);
+    tabObjects->setObjectName(QStringLiteral("tabObjects"));
+    tabObjects->addTab(buildThumbnailPane(), QStringLiteral("Thumbnails"));
+    objectTable = new ObjectTableView(tabObjects);
+    tabObjects->addTab(objectTable, QStringLiteral("Table"));
+    connect(tabObjects, &QTabWidget::currentChanged, this, [this] { showTable(); });
+    // A save in the table shows on the pages too.
+    connect(objectTable, &ObjectTableView::saved, this, [this] { refreshPage(); });
+    panes->addWidget(tabObjects, 0);
     panes->addWidget(buildObjectPane(), 1);
     auto* layout = new QVBoxLayout(central);
     layout->setSpacing(0);
@@ -529,6 +540,8 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (MainWindowController::asksBeforeClosing(reason))
+        objectTable->offerPendingSave();
     event->accept();
     mScanJob.cancel();
     mPageJob.cancel();
@@ -712,6 +725,23 @@ void frmMain::scanEnded(quint64 generation, const QString& failure)
     mScanRunning = false;
     updateWorkStatus();
     lblStatus->setText(failure.isEmpty() ? QString() : failure);
+    showTable();
+}
+
+void frmMain::showObjectsTab(int index)
+{
+    tabObjects->setCurrentIndex(index);
+}
+
+void frmMain::showTable()
+{
+    if (tabObjects->currentWidget() != objectTable || mScanRunning || mController.mstrCurrentFolder.isEmpty())
+        return;
+    if (mTableGeneration == mScanGeneration && objectTable->folder() == mController.mstrCurrentFolder)
+        return;
+    // The table reads the rows of the objects the scan found; the folder is not listed again.
+    mTableGeneration = mScanGeneration;
+    objectTable->showFolder(mController.mstrCurrentFolder, mController.mstrPackageFiles);
 }
 
 void frmMain::cmdCancel_Click()
@@ -1092,6 +1122,9 @@ void frmMain::smenuDelThumbs_Click()
 
 void frmMain::refreshPage()
 {
+    // An object saved elsewhere shows in the table when it is shown next (its own saves reload it).
+    if (tabObjects->currentWidget() != objectTable)
+        mTableGeneration = 0;
     try {
         gudtObjectThumbnails().reload();
     } catch (const std::exception& error) {

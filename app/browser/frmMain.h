@@ -22,12 +22,14 @@ class QDialog;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QTabWidget;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace varnick {
 
+class ObjectTableView;
 class ThumbnailGrid;
 
 /// The main window: folder choice and tree on the left, the thumbnail pages in
@@ -84,6 +86,11 @@ public:
     /// Reloads the thumbnail cache the pages show from and redraws the current page, keeping the selection.
     void refreshPage();
 
+    /// The "Table" tab beside the thumbnail pages: the current folder's objects one per row.
+    ObjectTableView* objectTableView() const { return objectTable; }
+    /// Shows the "Thumbnails" (0) or the "Table" (1) tab.
+    void showObjectsTab(int index);
+
     /// Whether a scan or a page drawing is running on the worker thread.
     bool busy() const { return mScanRunning || mPageRunning; }
     /// The files the last scan could not read.
@@ -137,6 +144,8 @@ private:
     void fillPage();
     void scanBatch(quint64 generation, const browser::ScanResult& batch);
     void scanEnded(quint64 generation, const QString& failure);
+    /// Fills the table from the finished scan when its tab is shown and it shows another scan.
+    void showTable();
     void updateWorkStatus();
     void updateSkippedLine();
     void drawFrame(bool on);
@@ -184,6 +193,9 @@ private:
     QHash<QString, QIcon> ImageList1;
     QPushButton* cmdFocus = nullptr;
 
+    QTabWidget* tabObjects = nullptr;
+    ObjectTableView* objectTable = nullptr;
+    quint64 mTableGeneration = 0; ///< the scan the table shows; 0 when it is to be read again
     ThumbnailGrid* picThumbs = nullptr;
     QPushButton* cmdSkipped = nullptr;
     QDialog* frmSkippedFiles = nullptr;

@@ -16,5 +16,6 @@ void addHealthCommands(CLI::App& app); // health
 #endif
 void addBrowserCommands(CLI::App& app); // scan, folders
 void addEditorCommands(CLI::App& app); // set, restore
+void addTableCommands(CLI::App& app); // table
 
 } // namespace varnick::cli

@@ -69,6 +69,7 @@ int main(int argc, char** argv)
 #endif
     varnick::cli::addBrowserCommands(app);
     varnick::cli::addEditorCommands(app);
+    varnick::cli::addTableCommands(app);
 #ifdef _WIN32
     // Output is UTF-8 text; a console shows it as such.
     SetConsoleOutputCP(CP_UTF8);

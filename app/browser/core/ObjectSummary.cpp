@@ -68,18 +68,25 @@ void readTexts(const OpenPackage& file, const std::vector<IndexEntry>& entries, 
     setCatalogTexts(summary, texts.Name, texts.Description);
 }
 
-void readGuid(const OpenPackage& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary)
+// The GUID of the object's definition, which is also handed out when chosen is set.
+void readGuid(const OpenPackage& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary,
+    std::optional<ObjectDefinition>* chosen)
 {
+    const auto take = [&](ObjectDefinition definition) {
+        summary.Guid = static_cast<std::int32_t>(definition.guid());
+        if (chosen != nullptr)
+            *chosen = std::move(definition);
+    };
     const auto definitions = entriesOfType(entries, gstrTypeOBJD);
     if (definitions.size() == 1) {
-        summary.Guid = static_cast<std::int32_t>(ObjectDefinition(file.contents(*definitions.front())).guid());
+        take(ObjectDefinition(file.contents(*definitions.front())));
         return;
     }
     // Of several, the lead tile's definition names the object; they are read one by one up to it.
     for (const IndexEntry* entry : definitions) {
-        const ObjectDefinition definition(file.contents(*entry));
+        ObjectDefinition definition(file.contents(*entry));
         if (definition.multiTileSubIndex() == kLeadDefinitionIndex) {
-            summary.Guid = static_cast<std::int32_t>(definition.guid());
+            take(std::move(definition));
             return;
         }
     }
@@ -102,6 +109,13 @@ std::string thumbnailKeyFor(std::string_view fileName)
 
 ObjectSummary readObjectSummary(const std::filesystem::path& file)
 {
+    return readObjectSummary(file, nullptr);
+}
+
+ObjectSummary readObjectSummary(const std::filesystem::path& file, std::optional<ObjectDefinition>* definition)
+{
+    if (definition != nullptr)
+        definition->reset();
     ObjectSummary summary;
     summary.File = pathToUtf8(file.filename());
     summary.ThumbnailKey = thumbnailKeyFor(summary.File);
@@ -115,7 +129,7 @@ ObjectSummary readObjectSummary(const std::filesystem::path& file)
         } catch (const std::exception& failure) {
             reason = failure.what();
         }
-        readGuid(package, entries, summary);
+        readGuid(package, entries, summary, definition);
         if (!reason.empty()) {
             summary.Readable = false;
             summary.Reason = reason;

@@ -6,6 +6,7 @@
 // package's index and then only the byte ranges of its text list and object
 // definitions.
 
+#include "package/ObjectDefinition.h"
 #include "package/PackageFile.h"
 #include "package/base/Bytes.h"
 
@@ -50,6 +51,11 @@ std::string thumbnailKeyFor(std::string_view fileName);
 /// throws beyond allocation: a failure gives Readable false with its Reason
 /// and whatever was read before it.
 ObjectSummary readObjectSummary(const std::filesystem::path& file);
+
+/// The same reading, also giving the chosen object definition in definition
+/// (the only one, or of several the lead tile's; reset when none was found),
+/// for views that show its fields (the object table).
+ObjectSummary readObjectSummary(const std::filesystem::path& file, std::optional<ObjectDefinition>* definition);
 
 /// Where a package's thumbnail lies: the cache file and the index entries
 /// filed under its key. Resolved on the thread that owns the cache; read anywhere.

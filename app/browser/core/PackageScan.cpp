@@ -88,6 +88,11 @@ bool isNormalFile(const std::filesystem::directory_entry& entry)
 
 } // namespace
 
+std::u32string packageNameKey(std::string_view name)
+{
+    return foldedKey(name);
+}
+
 bool packageNameLess(std::string_view a, std::string_view b)
 {
     std::size_t i = 0;

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace varnick::browser {
@@ -87,6 +88,11 @@ bool readsAsCatalogObject(const std::filesystem::path& file);
 /// code point with the letter case of Latin, Greek and Cyrillic letters
 /// ignored, then byte by byte for names equal in that comparison.
 bool packageNameLess(std::string_view a, std::string_view b);
+
+/// The code points of UTF-8 text with the letter case that packageNameLess
+/// ignores folded (an invalid byte stands for itself, above every code
+/// point): its first sort key, and a key for matching text case-insensitively.
+std::u32string packageNameKey(std::string_view name);
 
 /// The ".package" files of folder (extension in any letter case; normal files
 /// only: no folders, links to folders, hidden or system files), sorted with

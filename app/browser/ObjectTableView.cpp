@@ -1,0 +1,440 @@
+#include "app/browser/ObjectTableView.h"
+
+#include "app/browser/ObjectTableModel.h"
+#include "app/editor/core/NumericFields.h"
+#include "app/editor/frmBatchEdit.h"
+#include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/TextBridge.h"
+#include "package/base/FileReplace.h"
+#include "package/base/RawFile.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelection>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <system_error>
+#include <thread>
+
+namespace varnick {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* created = new QPushButton(caption, parent);
+    created->setObjectName(QLatin1String(name));
+    return created;
+}
+
+// The cell editors take what the editor's boxes take: up to five digits for Price, 48 characters for Name.
+class CellEditors : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (line == nullptr)
+            return editor;
+        if (index.column() == static_cast<int>(browser::ObjectColumn::Price)) {
+            line->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,5}")), line));
+        } else {
+            line->setMaxLength(static_cast<int>(kNameMaxCharacters));
+        }
+        return editor;
+    }
+};
+
+// Runs work on a worker thread while a progress box with Cancel stays responsive.
+template <typename Work> void withProgress(QWidget* owner, const QString& label, std::size_t total, Work work)
+{
+    QProgressDialog progress(label, QStringLiteral("Cancel"), 0, static_cast<int>(total), owner);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    std::atomic<std::size_t> done { 0 };
+    std::atomic<bool> cancel { false };
+    std::atomic<bool> finished { false };
+    std::thread worker([&] {
+        work([&](std::size_t n) { done = n; }, &cancel);
+        finished = true;
+    });
+    while (!finished) {
+        progress.setValue(static_cast<int>(done.load()));
+        if (progress.wasCanceled())
+            cancel = true;
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    worker.join();
+    progress.setValue(static_cast<int>(total));
+}
+
+} // namespace
+
+ObjectTableView::ObjectTableView(QWidget* parent)
+    : QWidget(parent)
+    , mModel(new ObjectTableModel(this))
+{
+    setObjectName(QStringLiteral("ObjectTableView"));
+    txtFilter = new QLineEdit(this);
+    txtFilter->setObjectName(QStringLiteral("txtFilter"));
+    txtFilter->setPlaceholderText(QStringLiteral("Filter by name, file name or GUID"));
+    txtFilter->setClearButtonEnabled(true);
+    connect(txtFilter, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const QStringList names = selectedNames();
+        const QSet<QString> selected(names.begin(), names.end());
+        mModel->setFilterText(text);
+        restoreSelection(selected);
+        updateButtons();
+    });
+
+    tblObjects = new QTableView(this);
+    tblObjects->setObjectName(QStringLiteral("tblObjects"));
+    tblObjects->setModel(mModel);
+    tblObjects->setItemDelegate(new CellEditors(tblObjects));
+    tblObjects->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblObjects->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tblObjects->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    tblObjects->setSortingEnabled(true);
+    tblObjects->sortByColumn(static_cast<int>(browser::ObjectColumn::File), Qt::AscendingOrder);
+    tblObjects->setIconSize(QSize(ObjectTableModel::kThumbnailSize, ObjectTableModel::kThumbnailSize));
+    tblObjects->verticalHeader()->setDefaultSectionSize(ObjectTableModel::kThumbnailSize + 4);
+    tblObjects->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tblObjects->verticalHeader()->setVisible(false);
+    tblObjects->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    tblObjects->setColumnWidth(
+        static_cast<int>(browser::ObjectColumn::Thumbnail), ObjectTableModel::kThumbnailSize + 8);
+    tblObjects->setColumnWidth(static_cast<int>(browser::ObjectColumn::Name), 180);
+    tblObjects->setColumnWidth(static_cast<int>(browser::ObjectColumn::Price), 60);
+    for (const browser::ObjectColumn wide : { browser::ObjectColumn::FunctionSub, browser::ObjectColumn::Rooms,
+             browser::ObjectColumn::BuildSub, browser::ObjectColumn::Wants, browser::ObjectColumn::File })
+        tblObjects->setColumnWidth(static_cast<int>(wide), 150);
+    tblObjects->setWordWrap(false);
+    mModel->setEditTargets([this](int) {
+        QList<int> rows;
+        for (const QModelIndex& index : tblObjects->selectionModel()->selectedRows())
+            rows.append(index.row());
+        return rows;
+    });
+    // The thumbnail column does not sort; its heading gives the indicator back to the sorted column.
+    connect(tblObjects->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this](int section) {
+        if (section == static_cast<int>(browser::ObjectColumn::Thumbnail))
+            tblObjects->horizontalHeader()->setSortIndicator(
+                static_cast<int>(mModel->sortColumn()), mModel->sortOrder());
+    });
+    connect(tblObjects->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateButtons(); });
+    connect(mModel, &ObjectTableModel::pendingChanged, this, [this] { updateButtons(); });
+
+    lblCount = new QLabel(this);
+    lblCount->setObjectName(QStringLiteral("lblCount"));
+    cmdEditSelected = button(this, "cmdEditSelected", QStringLiteral("Edit Selected..."));
+    cmdSave = button(this, "cmdSave", QStringLiteral("Save Changes"));
+    cmdDiscard = button(this, "cmdDiscard", QStringLiteral("Discard Changes"));
+    cmdExport = button(this, "cmdExport", QStringLiteral("Export CSV..."));
+    prgFill = new QProgressBar(this);
+    prgFill->setObjectName(QStringLiteral("prgFill"));
+    prgFill->setMaximumWidth(160);
+    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+    connect(cmdEditSelected, &QPushButton::clicked, this, [this] { cmdEditSelected_Click(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdDiscard, &QPushButton::clicked, this, [this] { cmdDiscard_Click(); });
+    connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+
+    tmrFlush = new QTimer(this);
+    tmrFlush->setObjectName(QStringLiteral("tmrFlush"));
+    // Rows read are shown a few times a second, so the table grows in batches without redrawing for each.
+    tmrFlush->setInterval(150);
+    connect(tmrFlush, &QTimer::timeout, this, [this] { flushRows(); });
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(txtFilter, 1);
+    top->addWidget(prgFill);
+    top->addWidget(cmdCancel);
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(lblCount, 1);
+    actions->addWidget(cmdEditSelected);
+    actions->addWidget(cmdSave);
+    actions->addWidget(cmdDiscard);
+    actions->addWidget(cmdExport);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(tblObjects, 1);
+    layout->addLayout(actions);
+    prgFill->setVisible(false);
+    cmdCancel->setVisible(false);
+    updateButtons();
+}
+
+ObjectTableView::~ObjectTableView()
+{
+    mFillJob.cancel();
+    mFillJob.wait();
+}
+
+void ObjectTableView::showFolder(const QString& folder, const QStringList& files)
+{
+    // A new scan of the same folder reads its rows anew too; the pending changes are not dropped unasked.
+    offerPendingSave();
+    mFolder = folder;
+    mFiles = files;
+    mKeepSelected.clear();
+    mModel->setFolder(folder);
+    startFilling();
+}
+
+void ObjectTableView::reload()
+{
+    const QStringList names = selectedNames();
+    mKeepSelected = QSet<QString>(names.begin(), names.end());
+    mModel->clearThumbnails();
+    startFilling();
+}
+
+bool ObjectTableView::offerPendingSave()
+{
+    if (!mModel->hasPendingChanges())
+        return false;
+    const MessageBox::Button answer = MessageBox::question(this, QStringLiteral("Unsaved Changes"),
+        QStringLiteral("The table holds changes of %1 objects that are not saved. Save them now?")
+            .arg(mModel->pendingCount()),
+        QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
+        return false;
+    return cmdSave_Click().count(BatchOutcome::Saved) > 0;
+}
+
+void ObjectTableView::startFilling()
+{
+    const quint64 generation = ++mGeneration;
+    mFillJob.cancel();
+    mIncoming.clear();
+    mFilling = true;
+    prgFill->setRange(0, static_cast<int>(std::max<qsizetype>(1, mFiles.size())));
+    prgFill->setValue(0);
+    prgFill->setVisible(true);
+    cmdCancel->setVisible(true);
+    updateButtons();
+    const std::filesystem::path folder = text::toPath(mFolder);
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(mFiles.size()));
+    for (const QString& file : std::as_const(mFiles))
+        names.push_back(text::toUtf8(file));
+    mFillJob.start([this, generation, folder, names = std::move(names)](const std::atomic<bool>& cancel) {
+        browser::readObjectRows(
+            folder, names,
+            [this, generation](browser::RowBatch batch) {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, generation, batch = std::move(batch)]() mutable {
+                        if (generation != mGeneration)
+                            return;
+                        std::move(batch.Rows.begin(), batch.Rows.end(), std::back_inserter(mIncoming));
+                        prgFill->setValue(static_cast<int>(batch.Done));
+                        // The first rows are shown at once; later ones with the timer.
+                        if (!tmrFlush->isActive()) {
+                            flushRows();
+                            tmrFlush->start();
+                        }
+                    },
+                    Qt::QueuedConnection);
+            },
+            &cancel);
+        QMetaObject::invokeMethod(
+            this, [this, generation] { fillEnded(generation); }, Qt::QueuedConnection);
+    });
+}
+
+void ObjectTableView::flushRows()
+{
+    if (mIncoming.empty())
+        return;
+    QSet<QString> selected = mKeepSelected;
+    for (const QString& name : selectedNames())
+        selected.insert(name);
+    const int scrolled = tblObjects->verticalScrollBar()->value();
+    mModel->addRows(std::move(mIncoming));
+    mIncoming.clear();
+    restoreSelection(selected);
+    tblObjects->verticalScrollBar()->setValue(scrolled);
+    updateButtons();
+}
+
+void ObjectTableView::fillEnded(quint64 generation)
+{
+    if (generation != mGeneration)
+        return;
+    flushRows();
+    tmrFlush->stop();
+    mFilling = false;
+    mKeepSelected.clear();
+    prgFill->setVisible(false);
+    cmdCancel->setVisible(false);
+    updateButtons();
+}
+
+void ObjectTableView::cmdCancel_Click()
+{
+    mFillJob.cancel();
+}
+
+QStringList ObjectTableView::selectedNames() const
+{
+    QStringList names;
+    for (const QModelIndex& index : tblObjects->selectionModel()->selectedRows())
+        names.append(index.data(Qt::UserRole).toString());
+    return names;
+}
+
+QStringList ObjectTableView::selectedFiles() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : tblObjects->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    QStringList files;
+    for (const int row : rows)
+        files.append(mModel->filePath(row));
+    return files;
+}
+
+void ObjectTableView::restoreSelection(const QSet<QString>& names)
+{
+    if (names.isEmpty())
+        return;
+    QItemSelection selection;
+    const int last = mModel->columnCount() - 1;
+    for (int row = 0; row < mModel->rowCount(); ++row)
+        if (names.contains(mModel->index(row, 0).data(Qt::UserRole).toString()))
+            selection.select(mModel->index(row, 0), mModel->index(row, last));
+    tblObjects->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void ObjectTableView::updateButtons()
+{
+    const bool selected = tblObjects->selectionModel()->hasSelection();
+    cmdEditSelected->setEnabled(selected);
+    cmdSave->setEnabled(mModel->hasPendingChanges());
+    cmdDiscard->setEnabled(mModel->hasPendingChanges());
+    cmdExport->setEnabled(mModel->rowCount() > 0);
+    QString count = QStringLiteral("%1 of %2 objects").arg(mModel->rowCount()).arg(mModel->rowsRead());
+    if (mModel->hasPendingChanges())
+        count += QStringLiteral(", %1 changed (not saved)").arg(mModel->pendingCount());
+    lblCount->setText(count);
+}
+
+void ObjectTableView::cmdEditSelected_Click()
+{
+    const QStringList files = selectedFiles();
+    if (files.isEmpty())
+        return;
+    if (frmBatchEdit::edit(this, files)) {
+        reload();
+        emit saved();
+    }
+}
+
+BatchSummary ObjectTableView::cmdSave_Click()
+{
+    BatchSummary summary;
+    const std::vector<ObjectTableModel::PendingBatch> batches = mModel->pendingBatches();
+    if (batches.empty())
+        return summary;
+    std::size_t total = 0;
+    for (const ObjectTableModel::PendingBatch& batch : batches)
+        total += batch.Files.size();
+    withProgress(this, QStringLiteral("Saving objects..."), total,
+        [&](const std::function<void(std::size_t)>& progress, const std::atomic<bool>* cancel) {
+            std::size_t offset = 0;
+            for (const ObjectTableModel::PendingBatch& batch : batches) {
+                std::size_t reached = 0;
+                if (!summary.Cancelled) {
+                    // The editor's save keeps the previous version of each package (the program's backup store).
+                    BatchOptions options;
+                    options.Progress = [&](std::size_t done, std::size_t) { progress(offset + done); };
+                    options.Cancel = cancel;
+                    BatchSummary part = applyToFiles(batch.Files, batch.Changes, options);
+                    summary.Cancelled = summary.Cancelled || part.Cancelled || (cancel != nullptr && cancel->load());
+                    reached = part.Items.size();
+                    std::move(part.Items.begin(), part.Items.end(), std::back_inserter(summary.Items));
+                }
+                for (std::size_t i = reached; i < batch.Files.size(); ++i)
+                    summary.Items.push_back(BatchItem { batch.Files[i], BatchOutcome::NotReached, {}, {} });
+                offset += batch.Files.size();
+            }
+        });
+    if (summary.count(BatchOutcome::NotReached) > 0)
+        summary.Cancelled = true;
+    QStringList done;
+    for (const BatchItem& item : summary.Items)
+        if (item.Outcome == BatchOutcome::Saved || item.Outcome == BatchOutcome::Unchanged)
+            done.append(text::fromPath(item.File.filename()));
+    // What was written (or already held the values) is no longer pending; refused and unreached rows stay marked.
+    if (!done.isEmpty())
+        mModel->discardChanges(done);
+    QString message = text::fromUtf8(summary.text());
+    int listed = 0;
+    for (const BatchItem& item : summary.Items) {
+        if (item.Outcome != BatchOutcome::Refused || ++listed > 20)
+            continue;
+        message += QStringLiteral("\r\n") + text::fromPath(item.File.filename()) + QStringLiteral(": ")
+            + text::fromUtf8(item.Reason);
+    }
+    const bool refused = summary.count(BatchOutcome::Refused) > 0;
+    MessageBox::show(this, refused ? QMessageBox::Warning : QMessageBox::Information,
+        refused ? QStringLiteral("Save Summary") : QStringLiteral("Save Successful"), message);
+    reload();
+    if (summary.count(BatchOutcome::Saved) > 0)
+        emit saved();
+    return summary;
+}
+
+void ObjectTableView::cmdDiscard_Click()
+{
+    mModel->discardChanges();
+}
+
+bool ObjectTableView::cmdExport_Click()
+{
+    const QString suggested = text::fromPath(text::toPath(mFolder) / "Objects.csv");
+    const QString chosen = ExportSeam::testing() ? ExportSeam::answer(suggested)
+                                                 : QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"),
+                                                     suggested, QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (chosen.isEmpty())
+        return false;
+    const std::string csv = browser::objectTableCsv(mModel->shownRows());
+    const std::filesystem::path target = text::toPath(chosen);
+    const std::filesystem::path scratch = scratchPathBeside(target);
+    try {
+        {
+            RawFile file(scratch, RawFile::Mode::CreateTruncate);
+            file.writeAt(0, csv.data(), csv.size());
+        }
+        // Written beside the target first, so a failure leaves an earlier export as it was.
+        replaceFileAtomically(scratch, target);
+    } catch (const std::exception& failure) {
+        std::error_code error;
+        std::filesystem::remove(scratch, error);
+        MessageBox::critical(this, QStringLiteral("Export Failed"),
+            QStringLiteral("The table could not be written to %1: %2").arg(chosen, text::fromUtf8(failure.what())));
+        return false;
+    }
+    return true;
+}
+
+} // namespace varnick

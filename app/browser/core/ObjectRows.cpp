@@ -1,0 +1,372 @@
+#include "app/browser/core/ObjectRows.h"
+
+#include "app/browser/core/ObjectSummary.h"
+#include "app/browser/core/PackageScan.h"
+#include "app/editor/core/CatalogLists.h"
+#include "package/ObjectDefinition.h"
+#include "package/base/Paths.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <exception>
+#include <mutex>
+#include <new>
+#include <system_error>
+#include <thread>
+
+namespace varnick::browser {
+
+namespace {
+
+constexpr std::array<ObjectColumnInfo, 13> kColumns { {
+    { ObjectColumn::Thumbnail, "thumbnail", "Thumbnail", false },
+    { ObjectColumn::Name, "name", "Name", false },
+    { ObjectColumn::Price, "price", "Price", true },
+    { ObjectColumn::Function, "function", "Function", false },
+    { ObjectColumn::FunctionSub, "function-sub", "Function Sub-category", false },
+    { ObjectColumn::Rooms, "rooms", "Rooms", false },
+    { ObjectColumn::Community, "community", "Community", false },
+    { ObjectColumn::Build, "build", "Build", false },
+    { ObjectColumn::BuildSub, "build-sub", "Build Sub-type", false },
+    { ObjectColumn::Skills, "skills", "Skills", false },
+    { ObjectColumn::Wants, "wants", "Wants", false },
+    { ObjectColumn::Guid, "guid", "GUID", true },
+    { ObjectColumn::File, "file", "File", false },
+} };
+
+// Rows handed to the progress callback at a time.
+constexpr std::size_t kBatchRows = 256;
+// Packages a reading thread takes from the shared list at a time.
+constexpr std::size_t kChunk = 16;
+
+std::string guidText(std::uint32_t guid)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", guid);
+    return text;
+}
+
+// The texts of the entries the editor's load selects for value, then the bits no entry stands for.
+std::string flagText(std::span<const CategoryEntry> entries, std::uint16_t value, bool singleSelection)
+{
+    std::string text;
+    const auto add = [&](std::string_view part) {
+        if (!text.empty())
+            text += ", ";
+        text += part;
+    };
+    for (const std::size_t position : selectedByLoad(entries, value, singleSelection))
+        add(entries[position].Text);
+    const std::uint16_t unknown = static_cast<std::uint16_t>(value & ~entryMask(entries));
+    for (unsigned bit = 0; bit < 16; ++bit)
+        if ((unknown >> bit) & 1u)
+            add(std::to_string(1u << bit));
+    return text;
+}
+
+// The value the editor's list of one selection holds after the load (what its sub-list follows).
+std::uint16_t loadedSelection(CatalogList list, std::uint16_t value)
+{
+    const std::span<const CategoryEntry> entries = listEntries(list);
+    return selectionValue(entries, selectedByLoad(entries, value, isSingleSelection(list)));
+}
+
+std::string listText(CatalogList list, const ObjectRow& row)
+{
+    switch (list) {
+    case CatalogList::FuncSub:
+        return flagText(
+            subEntries(list, loadedSelection(CatalogList::Function, row.FunctionSortFlags)), row.FunctionSubSort, true);
+    case CatalogList::BuildSub:
+        return flagText(
+            subEntries(list, loadedSelection(CatalogList::Build, row.BuildModeType)), row.BuildModeSubType, true);
+    case CatalogList::Function:
+        return flagText(listEntries(list), row.FunctionSortFlags, true);
+    case CatalogList::Build:
+        return flagText(listEntries(list), row.BuildModeType, true);
+    case CatalogList::Room:
+        return flagText(listEntries(list), row.RoomSortFlags, false);
+    case CatalogList::Community:
+        return flagText(listEntries(list), row.CommunitySortFlags, false);
+    case CatalogList::Skills:
+        return flagText(listEntries(list), row.SkillFlags, false);
+    }
+    return {};
+}
+
+void trimBlanks(std::string_view& text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+}
+
+// What a row sorts by in one column: a number, or a folded text and the exact text.
+struct SortKey {
+    std::uint64_t Number = 0;
+    std::u32string Folded;
+    std::string Text;
+};
+
+SortKey sortKey(const ObjectRow& row, ObjectColumn column)
+{
+    SortKey key;
+    if (column == ObjectColumn::Price)
+        key.Number = row.Price;
+    else if (column == ObjectColumn::Guid)
+        key.Number = row.Guid;
+    else {
+        key.Text = columnText(row, column);
+        key.Folded = packageNameKey(key.Text);
+    }
+    return key;
+}
+
+bool keyLess(const SortKey& a, const SortKey& b, bool numeric)
+{
+    if (numeric)
+        return a.Number < b.Number;
+    if (a.Folded != b.Folded)
+        return a.Folded < b.Folded;
+    return a.Text < b.Text;
+}
+
+} // namespace
+
+ObjectRow readObjectRow(const std::filesystem::path& file)
+{
+    ObjectRow row;
+    std::optional<ObjectDefinition> definition;
+    const ObjectSummary summary = readObjectSummary(file, &definition);
+    row.File = summary.File;
+    row.Readable = summary.Readable;
+    row.Reason = summary.Reason;
+    row.Name = summary.Name;
+    row.Guid = static_cast<std::uint32_t>(summary.Guid);
+    if (!definition) {
+        if (row.Readable) {
+            row.Readable = false;
+            row.Reason = "Missing OBJD";
+        }
+        return row;
+    }
+    if (!definition->isComplete() && row.Readable) {
+        row.Readable = false;
+        row.Reason = "OBJD too short: " + std::to_string(definition->data().size()) + " bytes, the catalog fields need "
+            + std::to_string(kObjectDefinitionMinimumSize);
+    }
+    row.Price = definition->amount(ObjectField::Price);
+    row.FunctionSortFlags = definition->flags(ObjectField::FunctionSortFlags);
+    row.FunctionSubSort = definition->flags(ObjectField::FunctionSubSort);
+    row.RoomSortFlags = definition->flags(ObjectField::RoomSortFlags);
+    row.CommunitySortFlags = definition->flags(ObjectField::CommunitySortFlags);
+    row.BuildModeType = definition->flags(ObjectField::BuildModeType);
+    row.BuildModeSubType = definition->flags(ObjectField::BuildModeSubType);
+    row.SkillFlags = definition->flags(ObjectField::SkillFlags);
+    row.WantsSatisfyCategory = definition->flags(ObjectField::WantsSatisfyCategory);
+    return row;
+}
+
+std::vector<ObjectRow> readObjectRows(const std::filesystem::path& folder, const std::vector<std::string>& names,
+    const RowProgress& progress, const std::atomic<bool>* cancel, unsigned threads)
+{
+    const std::size_t total = names.size();
+    std::vector<ObjectRow> rows(total);
+    std::vector<char> read(total, 0);
+    if (threads == 0)
+        threads = std::max(2u, std::thread::hardware_concurrency());
+    threads = static_cast<unsigned>(std::min<std::size_t>(std::max(1u, threads), std::max<std::size_t>(1, total)));
+
+    std::atomic<std::size_t> next { 0 };
+    std::mutex reporting;
+    std::size_t done = 0;
+    const auto report = [&](std::vector<ObjectRow>& batch) {
+        if (batch.empty() && total != 0)
+            return;
+        const std::lock_guard<std::mutex> lock(reporting);
+        done += batch.size();
+        if (progress)
+            progress(RowBatch { std::move(batch), done, total });
+        batch.clear();
+    };
+    const auto readShare = [&] {
+        std::vector<ObjectRow> batch;
+        for (;;) {
+            const std::size_t first = next.fetch_add(kChunk);
+            if (first >= total)
+                break;
+            const std::size_t last = std::min(total, first + kChunk);
+            for (std::size_t i = first; i < last; ++i) {
+                if (cancel != nullptr && cancel->load())
+                    break;
+                rows[i] = readObjectRow(folder / pathFromUtf8(names[i]));
+                read[i] = 1;
+                if (progress) {
+                    batch.push_back(rows[i]);
+                    if (batch.size() >= kBatchRows)
+                        report(batch);
+                }
+            }
+            if (cancel != nullptr && cancel->load())
+                break;
+        }
+        report(batch);
+    };
+    std::exception_ptr failure; // an allocation failure on a reading thread, passed on after all have ended
+    std::mutex failing;
+    const auto work = [&] {
+        try {
+            readShare();
+        } catch (...) {
+            const std::lock_guard<std::mutex> lock(failing);
+            if (!failure)
+                failure = std::current_exception();
+            next = total; // the other threads stop at their next package
+        }
+    };
+    std::vector<std::thread> workers;
+    try {
+        for (unsigned t = 1; t < threads; ++t)
+            workers.emplace_back(work);
+    } catch (const std::system_error&) {
+        // Fewer threads than asked: the ones started and this one share the work.
+    }
+    work();
+    for (std::thread& worker : workers)
+        worker.join();
+    if (failure)
+        std::rethrow_exception(failure);
+
+    std::vector<ObjectRow> result;
+    result.reserve(total);
+    for (std::size_t i = 0; i < total; ++i)
+        if (read[i] != 0)
+            result.push_back(std::move(rows[i]));
+    return result;
+}
+
+std::span<const ObjectColumnInfo> objectColumns()
+{
+    return kColumns;
+}
+
+const ObjectColumnInfo& columnInfo(ObjectColumn column)
+{
+    return kColumns[static_cast<std::size_t>(column)];
+}
+
+std::optional<ObjectColumn> columnOfKey(std::string_view key)
+{
+    const std::u32string folded = packageNameKey(key);
+    for (const ObjectColumnInfo& info : kColumns)
+        if (packageNameKey(info.Key) == folded)
+            return info.Column;
+    return std::nullopt;
+}
+
+std::string columnText(const ObjectRow& row, ObjectColumn column)
+{
+    switch (column) {
+    case ObjectColumn::Thumbnail:
+        return {};
+    case ObjectColumn::Name:
+        return row.Name;
+    case ObjectColumn::Price:
+        return std::to_string(row.Price);
+    case ObjectColumn::Function:
+        return listText(CatalogList::Function, row);
+    case ObjectColumn::FunctionSub:
+        return listText(CatalogList::FuncSub, row);
+    case ObjectColumn::Rooms:
+        return listText(CatalogList::Room, row);
+    case ObjectColumn::Community:
+        return listText(CatalogList::Community, row);
+    case ObjectColumn::Build:
+        return listText(CatalogList::Build, row);
+    case ObjectColumn::BuildSub:
+        return listText(CatalogList::BuildSub, row);
+    case ObjectColumn::Skills:
+        return listText(CatalogList::Skills, row);
+    case ObjectColumn::Wants: {
+        const std::optional<std::size_t> position = wantsPositionOf(row.WantsSatisfyCategory);
+        return position ? std::string(wantsEntries()[*position].Text) : std::to_string(row.WantsSatisfyCategory);
+    }
+    case ObjectColumn::Guid:
+        return guidText(row.Guid);
+    case ObjectColumn::File:
+        return row.File;
+    }
+    return {};
+}
+
+bool rowMatchesFilter(const ObjectRow& row, std::string_view filter)
+{
+    trimBlanks(filter);
+    if (filter.empty())
+        return true;
+    const std::u32string wanted = packageNameKey(filter);
+    for (const std::string& text : { row.Name, row.File, guidText(row.Guid) })
+        if (packageNameKey(text).find(wanted) != std::u32string::npos)
+            return true;
+    return false;
+}
+
+bool objectRowLess(const ObjectRow& a, const ObjectRow& b, ObjectColumn column)
+{
+    return keyLess(sortKey(a, column), sortKey(b, column), columnInfo(column).Numeric);
+}
+
+std::vector<std::size_t> sortedRowOrder(std::span<const ObjectRow> rows, ObjectColumn column, bool descending)
+{
+    std::vector<SortKey> keys;
+    keys.reserve(rows.size());
+    for (const ObjectRow& row : rows)
+        keys.push_back(sortKey(row, column));
+    std::vector<std::size_t> order(rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    const bool numeric = columnInfo(column).Numeric;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return descending ? keyLess(keys[b], keys[a], numeric) : keyLess(keys[a], keys[b], numeric);
+    });
+    return order;
+}
+
+std::string csvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string objectTableCsv(std::span<const ObjectRow> rows)
+{
+    std::string csv;
+    const auto line = [&](const auto& cell) {
+        bool first = true;
+        for (const ObjectColumnInfo& info : kColumns) {
+            if (info.Column == ObjectColumn::Thumbnail)
+                continue;
+            if (!first)
+                csv += ',';
+            first = false;
+            csv += csvField(cell(info));
+        }
+        csv += "\r\n";
+    };
+    line([](const ObjectColumnInfo& info) { return std::string(info.Header); });
+    for (const ObjectRow& row : rows)
+        line([&](const ObjectColumnInfo& info) { return columnText(row, info.Column); });
+    return csv;
+}
+
+} // namespace varnick::browser

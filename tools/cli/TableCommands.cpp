@@ -1,0 +1,145 @@
+// The object table of a folder: table (the catalog objects with their
+// catalog fields, filtered and sorted, as text or CSV). It runs the table
+// window's own code: the browser's scan, then ObjectRows.
+#include "tools/cli/Commands.h"
+
+#include "app/browser/core/ObjectRows.h"
+#include "app/browser/core/PackageScan.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace varnick::cli {
+
+namespace {
+
+struct TableOptions {
+    std::string Folder;
+    bool Csv = false;
+    std::string Filter;
+    std::string Sort;
+    bool Descending = false;
+};
+
+// Characters (code points) of UTF-8 text, for aligning the columns.
+std::size_t characters(const std::string& text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::string alignedTable(const std::vector<browser::ObjectRow>& rows)
+{
+    std::vector<browser::ObjectColumn> columns;
+    for (const browser::ObjectColumnInfo& info : browser::objectColumns())
+        if (info.Column != browser::ObjectColumn::Thumbnail)
+            columns.push_back(info.Column);
+    std::vector<std::vector<std::string>> cells;
+    cells.emplace_back();
+    for (const browser::ObjectColumn column : columns)
+        cells.back().emplace_back(browser::columnInfo(column).Header);
+    for (const browser::ObjectRow& row : rows) {
+        cells.emplace_back();
+        for (const browser::ObjectColumn column : columns)
+            cells.back().push_back(browser::columnText(row, column));
+    }
+    std::vector<std::size_t> widths(columns.size(), 0);
+    for (const auto& line : cells)
+        for (std::size_t c = 0; c < line.size(); ++c)
+            widths[c] = std::max(widths[c], characters(line[c]));
+    std::string text;
+    for (const auto& line : cells) {
+        std::string out;
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            out += line[c];
+            if (c + 1 < line.size())
+                out += std::string(widths[c] - characters(line[c]) + 2, ' ');
+        }
+        while (!out.empty() && out.back() == ' ')
+            out.pop_back();
+        text += out + "\n";
+    }
+    return text;
+}
+
+void table(const TableOptions& options)
+{
+    const std::filesystem::path folder = pathFromUtf8(options.Folder);
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error))
+        throw Failure(ErrorCode::FolderFailed, "The folder cannot be listed: " + options.Folder + " is not a folder");
+    std::optional<browser::ObjectColumn> sortColumn;
+    if (!options.Sort.empty()) {
+        sortColumn = browser::columnOfKey(options.Sort);
+        if (!sortColumn || *sortColumn == browser::ObjectColumn::Thumbnail)
+            throw Failure(ErrorCode::InvalidArgument, "Unknown column for --sort: " + options.Sort);
+    }
+    const browser::ScanResult scan = browser::scanFolder(folder);
+    std::vector<browser::ObjectRow> rows = browser::readObjectRows(folder, scan.Files);
+    std::vector<browser::ObjectRow> shown;
+    for (browser::ObjectRow& row : rows)
+        if (browser::rowMatchesFilter(row, options.Filter))
+            shown.push_back(std::move(row));
+    if (sortColumn) {
+        std::vector<browser::ObjectRow> sorted;
+        sorted.reserve(shown.size());
+        for (const std::size_t i : browser::sortedRowOrder(shown, *sortColumn, options.Descending))
+            sorted.push_back(std::move(shown[i]));
+        shown = std::move(sorted);
+    } else if (options.Descending) {
+        std::reverse(shown.begin(), shown.end());
+    }
+    const std::string text = options.Csv ? browser::objectTableCsv(shown) : alignedTable(shown);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::string notes;
+    for (const browser::SkippedFile& file : scan.Skipped)
+        notes += "skipped\t" + file.File + "\t" + file.Reason + "\n";
+    for (const browser::ObjectRow& row : shown)
+        if (!row.Readable)
+            notes += "unreadable\t" + row.File + "\t" + row.Reason + "\n";
+    std::fwrite(notes.data(), 1, notes.size(), stderr);
+}
+
+} // namespace
+
+void addTableCommands(CLI::App& app)
+{
+    auto options = std::make_shared<TableOptions>();
+    CLI::App* command = app.add_subcommand("table",
+        "Print the object table of FOLDER (not its subfolders): one row per catalog object that the\n"
+        "browser's scan finds, with the columns (keys for --sort in brackets)\n"
+        "  Name [name], Price [price], Function [function], Function Sub-category [function-sub],\n"
+        "  Rooms [rooms], Community [community], Build [build], Build Sub-type [build-sub],\n"
+        "  Skills [skills], Wants [wants], GUID [guid], File [file].\n"
+        "Category cells name the entries the editor's lists select, joined with \", \", then each bit\n"
+        "no entry stands for as its decimal value; Wants is the wants box's entry (or the code);\n"
+        "GUID is 0xXXXXXXXX; Price is decimal.\n"
+        "Rows are in the scan's order (file names ignoring letter case, then exact) unless --sort is\n"
+        "given: price and guid sort as numbers, the others as texts in that same name order; rows\n"
+        "that are equal keep the scan's order (also with --descending). Without --sort,\n"
+        "--descending reverses the scan's order.\n"
+        "--filter keeps the rows whose name, file name or GUID (0xXXXXXXXX) holds TEXT, letter\n"
+        "case and blanks at its ends ignored.\n"
+        "Text: a header line and one line per row, columns aligned with at least two blanks.\n"
+        "--csv: UTF-8 CSV, a header row with the column names above, lines ended by CR LF, fields\n"
+        "holding a comma, a quote, CR or LF enclosed in quotes with inner quotes doubled.\n"
+        "Standard error lists 'skipped<TAB>FILE<TAB>REASON' for files the scan could not read and\n"
+        "'unreadable<TAB>FILE<TAB>REASON' for listed rows whose object could not be read (their\n"
+        "fields read 0). Exit status 0 then too; 1 when FOLDER cannot be listed or COLUMN is unknown.");
+    command->add_option("FOLDER", options->Folder, "folder of packages")->required();
+    command->add_flag("--csv", options->Csv, "print CSV");
+    command->add_option("--filter", options->Filter, "keep the rows whose name, file name or GUID holds TEXT")
+        ->type_name("TEXT");
+    command->add_option("--sort", options->Sort, "sort by the column with this key")->type_name("COLUMN");
+    command->add_flag("--descending", options->Descending, "sort from the largest");
+    command->callback([options] { table(*options); });
+}
+
+} // namespace varnick::cli

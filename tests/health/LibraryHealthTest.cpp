@@ -322,6 +322,32 @@ TEST(LibraryHealth, findsOrphansClashesAndDuplicatesAndKeepsKnownClashesQuiet)
     EXPECT_EQ(scan(again, library.path(), game.path()).GameGuids, again.gameGuids());
 }
 
+// The listing finds packages at any depth by their extension in any letter
+// case, and nothing else: no folder named like a package, no bare ".package",
+// no link to a folder (which could loop), but a link to a package file.
+TEST(LibraryIndex, listingFindsEveryPackageAndNothingElse)
+{
+    TempDir library;
+    std::filesystem::create_directories(library.path() / "one" / "two" / "three");
+    for (const char* file : { "a.package", "B.PACKAGE", "one/c.Package", "one/two/three/d.package", "notes.txt",
+             ".package", "one/e.package.bak" })
+        library.write(file, "x");
+    std::filesystem::create_directories(library.path() / "folder.package");
+    std::error_code linkError;
+    std::filesystem::create_directory_symlink(library.path() / "one", library.path() / "loop", linkError);
+    std::filesystem::create_symlink(library.path() / "a.package", library.path() / "link.package", linkError);
+    std::vector<std::string> listed;
+    for (const PackageRecord& record : listPackages(library.path())) {
+        listed.push_back(record.RelativePath);
+        EXPECT_EQ(record.Size, 1) << record.RelativePath;
+    }
+    std::vector<std::string> expected { "B.PACKAGE", "a.package", "one/c.Package", "one/two/three/d.package" };
+    if (!linkError)
+        expected.insert(expected.begin() + 2, "link.package");
+    EXPECT_EQ(listed, expected);
+    EXPECT_THROW(listPackages(library.path() / "missing"), Failure);
+}
+
 // The duplicate check hashes a file read whole with the scan and a large one
 // in pieces: both ways give one value, and any changed byte changes it.
 TEST(LibraryHealth, contentHashIsTheSameReadWholeOrInPieces)

@@ -182,48 +182,109 @@ bool hasPackageExtension(std::string_view name)
     return true;
 }
 
-// Deeper folders than this are passed over (each level holds one descriptor open).
+// Deeper folders than this are passed over.
 constexpr int kMaxListingDepth = 256;
 
-// Lists the folder open at fd: its packages stamped by one fstatat each
-// (relative to the folder, so the kernel does not walk the whole path again),
-// then its subfolders; links to folders are not followed, as the directory
-// iterator does not follow them. Takes ownership of fd.
-void listFolder(int fd, const std::string& prefix, int depth, std::vector<PackageRecord>& files)
-{
-    DIR* folder = ::fdopendir(fd);
-    if (folder == nullptr) {
-        ::close(fd);
-        return;
+// The listing of a folder tree by two threads (the kernel's work of reading
+// folders and stamping files spreads over the cores). Each folder is opened
+// once; its packages are stamped by one fstatat each, relative to the folder,
+// so that the kernel does not walk the whole path again. Links to folders
+// are not followed, as the directory iterator does not follow them.
+class TreeListing {
+public:
+    explicit TreeListing(std::filesystem::path root)
+        : mRoot(std::move(root))
+    {
     }
-    std::vector<std::string> subfolders;
-    while (const dirent* entry = ::readdir(folder)) {
-        const std::string_view name = entry->d_name;
-        if (name == "." || name == "..")
-            continue;
-        const bool mayBeFolder = entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN;
-        if (hasPackageExtension(name) && entry->d_type != DT_DIR) {
-            struct stat info { };
-            if (::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) {
-                PackageRecord record;
-                record.RelativePath = prefix + entry->d_name;
-                record.Size = static_cast<std::int64_t>(info.st_size);
-                record.ModifiedTime
-                    = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
-                files.push_back(std::move(record));
+
+    std::vector<PackageRecord> run(int rootFd)
+    {
+        mFolders.push_back({ rootFd, std::string(), 0 });
+        std::vector<std::vector<PackageRecord>> found(2);
+        std::thread helper([&] { work(found[1]); });
+        work(found[0]);
+        helper.join();
+        found[0].insert(found[0].end(), std::make_move_iterator(found[1].begin()),
+            std::make_move_iterator(found[1].end()));
+        return std::move(found[0]);
+    }
+
+private:
+    struct Folder {
+        int Fd; ///< open, owned by whoever takes the folder
+        std::string Prefix; ///< relative path with a trailing '/' ("" for the root)
+        int Depth;
+    };
+
+    void work(std::vector<PackageRecord>& files)
+    {
+        for (;;) {
+            Folder folder;
+            {
+                std::unique_lock lock(mMutex);
+                mChanged.wait(lock, [&] { return !mFolders.empty() || mBusy == 0; });
+                if (mFolders.empty())
+                    return;
+                folder = std::move(mFolders.back());
+                mFolders.pop_back();
+                ++mBusy;
+            }
+            list(folder, files);
+            {
+                const std::lock_guard lock(mMutex);
+                --mBusy;
+            }
+            mChanged.notify_all();
+        }
+    }
+
+    void list(const Folder& where, std::vector<PackageRecord>& files)
+    {
+        DIR* folder = ::fdopendir(where.Fd);
+        if (folder == nullptr) {
+            ::close(where.Fd);
+            return;
+        }
+        std::vector<Folder> subfolders;
+        while (const dirent* entry = ::readdir(folder)) {
+            const std::string_view name = entry->d_name;
+            if (name == "." || name == "..")
                 continue;
+            if (hasPackageExtension(name) && entry->d_type != DT_DIR) {
+                struct stat info { };
+                if (::fstatat(where.Fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) {
+                    PackageRecord record;
+                    record.RelativePath = where.Prefix + entry->d_name;
+                    record.Size = static_cast<std::int64_t>(info.st_size);
+                    record.ModifiedTime
+                        = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+                    files.push_back(std::move(record));
+                    continue;
+                }
+            }
+            if ((entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN) && where.Depth < kMaxListingDepth) {
+                const int child = ::openat(where.Fd, entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+                if (child >= 0)
+                    subfolders.push_back({ child, where.Prefix + entry->d_name + '/', where.Depth + 1 });
             }
         }
-        if (mayBeFolder && depth < kMaxListingDepth)
-            subfolders.emplace_back(name);
+        ::closedir(folder);
+        if (subfolders.empty())
+            return;
+        {
+            const std::lock_guard lock(mMutex);
+            for (Folder& subfolder : subfolders)
+                mFolders.push_back(std::move(subfolder));
+        }
+        mChanged.notify_all();
     }
-    for (const std::string& name : subfolders) {
-        const int child = ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (child >= 0)
-            listFolder(child, prefix + name + '/', depth + 1, files);
-    }
-    ::closedir(folder);
-}
+
+    std::filesystem::path mRoot;
+    std::mutex mMutex;
+    std::condition_variable mChanged;
+    std::vector<Folder> mFolders; ///< listed, not yet read
+    int mBusy = 0; ///< folders being read
+};
 
 } // namespace
 #endif
@@ -256,7 +317,7 @@ std::vector<PackageRecord> listPackages(const std::filesystem::path& root)
     if (fd < 0)
         throw Failure(
             ErrorCode::FolderFailed, "The folder " + pathToUtf8(root) + " does not exist or cannot be listed");
-    listFolder(fd, std::string(), 0, files);
+    files = TreeListing(root).run(fd);
 #endif
     std::sort(files.begin(), files.end(),
         [](const PackageRecord& a, const PackageRecord& b) { return a.RelativePath < b.RelativePath; });

@@ -13,7 +13,7 @@
 # where it is.
 #
 #   VARNICK_DEMO=1            use the demo folder even when a game is installed
-#   VARNICK_DEMO_PACKAGES=N   packages in the demo Downloads tree (default 300)
+#   VARNICK_DEMO_PACKAGES=N   packages in the demo Downloads tree (default 500, enough for a folder of fifty objects or more)
 #   VARNICK_DEMO_SEED=N       seed of the demo world (default 2004)
 #   VARNICK_SCREENSHOT=FILE   where the screenshot goes (default build/varnick-screenshot.png)
 #   VARNICK_BUILD_DIR=DIR     build folder (default build)
@@ -41,7 +41,7 @@ game_installed() {
 }
 
 if [ "${VARNICK_DEMO:-0}" = 1 ] || ! game_installed; then
-    packages=${VARNICK_DEMO_PACKAGES:-300}
+    packages=${VARNICK_DEMO_PACKAGES:-500}
     seed=${VARNICK_DEMO_SEED:-2004}
     data_home=${XDG_DATA_HOME:-$HOME/.local/share}/Varnick
     demo_seed=$data_home/demo-seed

@@ -8,7 +8,17 @@
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/frmFindRecolors.h"
+#include "app/browser/ObjectTableModel.h"
+#include "app/browser/ObjectTableView.h"
+#include "app/browser/ThumbnailGrid.h"
+#include "app/browser/core/ObjectRows.h"
+#include "app/startup/GamePaths.h"
+#include "package/base/Paths.h"
 #include "tests/common/EditorPackages.h"
+#include "tools/demo/DemoWorld.h"
+
+#include <QListWidget>
+#include <QRadioButton>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +31,7 @@ class WindowWiringTest : public QObject {
 private slots:
     void requestsOfTheMainWindowOpenTheirWindows();
     void restoreOriginalPutsBackThePackageBeforeTheBatchSave();
+    void fiftyDemoObjectsEditedTogetherShowInTheTableAndOneIsRestored();
 };
 
 void WindowWiringTest::requestsOfTheMainWindowOpenTheirWindows()
@@ -98,6 +109,78 @@ void WindowWiringTest::restoreOriginalPutsBackThePackageBeforeTheBatchSave()
         editor.Form_Load();
         QCOMPARE(editor.findChild<QPushButton*>(QStringLiteral("cmdRestore"))->isEnabled(), kept);
     }
+    qunsetenv("VARNICK_USER_DATA_DIR");
+}
+
+// The player's round on the demo world: marks fifty objects across two pages
+// (a click, then a Shift-click on the next page), edits them together, sees
+// the new category and price in the table, and restores one of them.
+void WindowWiringTest::fiftyDemoObjectsEditedTogetherShowInTheTableAndOneIsRestored()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    frmBatchEdit::Seam::TestScope batchSeam;
+    test::TempDir dir;
+    qputenv("VARNICK_USER_DATA_DIR", text::fromPath(dir.path() / "user").toUtf8());
+    demo::DemoOptions options;
+    options.Output = dir.path() / "world";
+    options.Packages = 500; // as the program's own demo folder
+    const demo::DemoWorld world = demo::generateDemoWorld(options);
+    gstrSims2DataPath = pathToUtf8(world.DataFolder);
+    Settings::setValue(SettingKey::LastDownloadsFolderSelected, QStringLiteral("Downloads"));
+    frmMain window;
+    connectMainWindow(window);
+    window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->setChecked(true);
+    window.optPath_Click(0);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
+    QVERIFY(window.controller().mstrPackageFiles.size() >= 50);
+
+    auto* grid = window.findChild<ThumbnailGrid*>(QStringLiteral("picThumbs"));
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, QPoint(47, 47));
+    window.cmdNext_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::ShiftModifier, QPoint(4 * 95 + 47, 4 * 95 + 47));
+    window.findChild<QAction*>(QStringLiteral("smenuEditSelected"))->trigger();
+    QCOMPARE(batchSeam.requests().size(), 1);
+    const QStringList files = batchSeam.requests().front();
+    QCOMPARE(files.size(), 50);
+    std::vector<std::filesystem::path> paths;
+    for (const QString& file : files)
+        paths.push_back(text::toPath(file));
+    const ByteString original = test::readFileBytes(paths[7]);
+    {
+        BatchEdit batch;
+        batch.load(paths);
+        frmBatchEdit editor(std::move(batch));
+        editor.findChild<QListWidget*>(QStringLiteral("lstFunction"))->setCurrentRow(2); // Appliances
+        editor.findChild<QLineEdit*>(QStringLiteral("txtPrice"))->setText(QStringLiteral("777"));
+        QCOMPARE(editor.save().count(BatchOutcome::Saved), std::size_t { 50 });
+    }
+    window.refreshPage(); // as the wiring does after the batch window saved
+
+    ObjectTableView& table = *window.objectTableView();
+    window.show();
+    window.showObjectsTab(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!table.busy() && table.model()->rowCount() >= 50, 20000);
+    const auto cell = [&](const QString& file, browser::ObjectColumn column) {
+        for (int row = 0; row < table.model()->rowCount(); ++row)
+            if (table.model()->index(row, static_cast<int>(browser::ObjectColumn::File)).data().toString() == file)
+                return table.model()->index(row, static_cast<int>(column)).data().toString();
+        return QString();
+    };
+    for (const QString& file : files) {
+        const QString name = text::fromPath(text::toPath(file).filename());
+        QCOMPARE(cell(name, browser::ObjectColumn::Price), QStringLiteral("777"));
+        QCOMPARE(cell(name, browser::ObjectColumn::Function), QStringLiteral("Appliances"));
+    }
+
+    // Restore one: its original bytes are back and the table shows its own price again.
+    boxes.answerNext(QMessageBox::Yes);
+    emit window.restoreOriginalRequested(files[7]);
+    QCOMPARE(test::readFileBytes(paths[7]), original);
+    table.reload();
+    QTRY_VERIFY_WITH_TIMEOUT(!table.busy() && table.model()->rowCount() >= 50, 20000);
+    QVERIFY(cell(text::fromPath(paths[7].filename()), browser::ObjectColumn::Price) != QStringLiteral("777"));
     qunsetenv("VARNICK_USER_DATA_DIR");
 }
 

@@ -58,22 +58,6 @@ struct Options {
     bool keep = false;
 };
 
-double seconds(const std::function<void()>& fn)
-{
-    const auto start = Clock::now();
-    fn();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-ByteString catalogText(const std::string& name)
-{
-    ByteString bytes(64, '\0');
-    bytes += ByteString("\xFD\xFF\x02\x00", 4);
-    bytes += '\x01' + name + '\0' + '\0';
-    bytes += '\x01' + ("A description of " + name + ".\nIt spans two lines.") + '\0' + '\0';
-    return bytes;
-}
-
 // 25 objects shaped like downloads (a dozen resources of a few kilobytes, a
 // real definition and text list) and a cache with a 6 KB picture for each.
 std::vector<std::filesystem::path> writePage(const std::filesystem::path& folder, std::filesystem::path& cache)
@@ -92,7 +76,7 @@ std::vector<std::filesystem::path> writePage(const std::filesystem::path& folder
                 objd.setRaw(ObjectField::GUID, 0x1000 + n);
                 resource.Data = objd.data();
             } else if (resource.TypeID == gstrTypeCTSS) {
-                resource.Data = catalogText(title);
+                resource.Data = catalogTextList(title, "A description of " + title + ".\nIt spans two lines.");
             }
             resource.Size = static_cast<std::int32_t>(resource.Data.size());
         }

@@ -5,6 +5,7 @@
 // this run with a warm cache. Also the rows read on one thread, and whether the
 // rows are ready within the window's goal of 2 seconds.
 // Usage: bench_object_table [--packages N] [--rounds R] [--threads T] [--folder DIR] [--keep]
+#include "bench/common/Baselines.h"
 #include "bench/common/SyntheticPackages.h"
 
 #include "app/browser/core/ObjectRows.h"
@@ -28,6 +29,7 @@
 #include <vector>
 
 using namespace varnick;
+using namespace varnick::bench;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -39,22 +41,6 @@ struct Options {
     std::filesystem::path folder;
     bool keep = false;
 };
-
-double seconds(const std::function<void()>& fn)
-{
-    const auto start = Clock::now();
-    fn();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-ByteString catalogText(const std::string& name)
-{
-    ByteString bytes(64, '\0');
-    bytes += ByteString("\xFD\xFF\x02\x00", 4);
-    bytes += '\x01' + name + '\0' + '\0';
-    bytes += '\x01' + ("A description of " + name + ".") + '\0' + '\0';
-    return bytes;
-}
 
 // count objects shaped like downloads (a dozen resources of a few kilobytes,
 // a real definition with catalog fields and a text list); kept when present.
@@ -77,7 +63,7 @@ void writeObjects(const std::filesystem::path& folder, int count)
                 objd.setRaw(ObjectField::RoomSortFlags, static_cast<std::uint32_t>(n % 512));
                 resource.Data = objd.data();
             } else if (resource.TypeID == gstrTypeCTSS) {
-                resource.Data = catalogText("Object " + std::to_string(n));
+                resource.Data = catalogTextList("Object " + std::to_string(n), "A description of Object " + std::to_string(n) + ".");
             }
             resource.Size = static_cast<std::int32_t>(resource.Data.size());
         }

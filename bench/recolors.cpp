@@ -52,13 +52,6 @@ struct Options {
     bool keep = false;
 };
 
-double seconds(const std::function<void()>& fn)
-{
-    const auto start = Clock::now();
-    fn();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 ByteString filler(std::mt19937& random, std::size_t size)
 {
     ByteString data(size, '\0');

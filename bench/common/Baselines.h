@@ -3,6 +3,7 @@
 // The baselines the benchmarks measure against in the same run, and the
 // memory figure they print, in one place so that every ratio is to the same loop.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -16,6 +17,14 @@ std::uint64_t bareIndexRead(const std::filesystem::path& file, std::vector<char>
 
 /// A plain read of the whole file; returns a checksum.
 std::uint64_t plainWholeRead(const std::filesystem::path& file);
+
+/// The wall-clock seconds fn takes.
+template <typename Fn> double seconds(Fn&& fn)
+{
+    const auto start = std::chrono::steady_clock::now();
+    fn();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
 
 /// Peak resident memory of the process so far, in bytes; 0 where it cannot be asked.
 std::int64_t peakResidentBytes();

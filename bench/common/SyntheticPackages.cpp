@@ -69,4 +69,13 @@ void writeLargePackage(const std::filesystem::path& file, std::int64_t megabytes
     writePackage(pkg, file);
 }
 
+ByteString catalogTextList(const std::string& name, const std::string& description)
+{
+    ByteString bytes(64, '\0');
+    bytes += ByteString("\xFD\xFF\x02\x00", 4);
+    bytes += '\x01' + name + '\0' + '\0';
+    bytes += '\x01' + description + '\0' + '\0';
+    return bytes;
+}
+
 } // namespace varnick::bench

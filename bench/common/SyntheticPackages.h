@@ -7,8 +7,11 @@
 
 #include "package/PackageFile.h"
 
+#include "package/base/Bytes.h"
+
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace varnick::bench {
@@ -19,6 +22,10 @@ struct SyntheticShape {
     std::int32_t maxResourceSize = 4000;
     std::uint32_t seed = 1;
 };
+
+/// A catalog text list (as the game writes it: 64-byte name, format code,
+/// entries of language, text and comment) with the name and description.
+ByteString catalogTextList(const std::string& name, const std::string& description);
 
 /// A package record with resources of the given shape; the same seed gives the same package.
 PackageFile makeSyntheticPackage(const SyntheticShape& shape, std::uint32_t packageNumber);

@@ -5,6 +5,7 @@
 #include "app/editor/frmBatchEdit.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/WorkProgress.h"
 #include "package/base/FileReplace.h"
 #include "package/base/RawFile.h"
 
@@ -60,29 +61,6 @@ public:
         return editor;
     }
 };
-
-// Runs work on a worker thread while a progress box with Cancel stays responsive.
-template <typename Work> void withProgress(QWidget* owner, const QString& label, std::size_t total, Work work)
-{
-    QProgressDialog progress(label, QStringLiteral("Cancel"), 0, static_cast<int>(total), owner);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    std::atomic<std::size_t> done { 0 };
-    std::atomic<bool> cancel { false };
-    std::atomic<bool> finished { false };
-    std::thread worker([&] {
-        work([&](std::size_t n) { done = n; }, &cancel);
-        finished = true;
-    });
-    while (!finished) {
-        progress.setValue(static_cast<int>(done.load()));
-        if (progress.wasCanceled())
-            cancel = true;
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    worker.join();
-    progress.setValue(static_cast<int>(total));
-}
 
 } // namespace
 
@@ -358,15 +336,15 @@ BatchSummary ObjectTableView::cmdSave_Click()
     std::size_t total = 0;
     for (const ObjectTableModel::PendingBatch& batch : batches)
         total += batch.Files.size();
-    withProgress(this, QStringLiteral("Saving objects..."), total,
-        [&](const std::function<void(std::size_t)>& progress, const std::atomic<bool>* cancel) {
+    runWithProgress(this, QStringLiteral("Saving objects..."), total,
+        [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {
             std::size_t offset = 0;
             for (const ObjectTableModel::PendingBatch& batch : batches) {
                 std::size_t reached = 0;
                 if (!summary.Cancelled) {
                     // The editor's save keeps the previous version of each package (the program's backup store).
                     BatchOptions options;
-                    options.Progress = [&](std::size_t done, std::size_t) { progress(offset + done); };
+                    options.Progress = [&](std::size_t done, std::size_t) { progress(offset + done, total); };
                     options.Cancel = cancel;
                     BatchSummary part = applyToFiles(batch.Files, batch.Changes, options);
                     summary.Cancelled = summary.Cancelled || part.Cancelled || (cancel != nullptr && cancel->load());

@@ -8,6 +8,7 @@
 #include "app/platform/Utility.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/WorkProgress.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,29 +34,6 @@ namespace {
 constexpr int kValueRole = kEntryValueRole;
 constexpr int kLoadedRole = Qt::UserRole + 1; // the state the entry was shown in
 
-// Runs work on a worker thread while a progress box with Cancel stays responsive.
-template <typename Work> void withProgress(QWidget* owner, const QString& label, std::size_t total, Work work)
-{
-    QProgressDialog progress(label, QStringLiteral("Cancel"), 0, static_cast<int>(total), owner);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    std::atomic<std::size_t> done { 0 };
-    std::atomic<bool> cancel { false };
-    std::atomic<bool> finished { false };
-    std::thread worker([&] {
-        work([&](std::size_t n, std::size_t) { done = n; }, &cancel);
-        finished = true;
-    });
-    while (!finished) {
-        progress.setValue(static_cast<int>(done.load()));
-        if (progress.wasCanceled())
-            cancel = true;
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    worker.join();
-    progress.setValue(static_cast<int>(total));
-}
-
 } // namespace
 
 bool frmBatchEdit::edit(QWidget* owner, const QStringList& files)
@@ -66,7 +44,7 @@ bool frmBatchEdit::edit(QWidget* owner, const QStringList& files)
     for (const QString& file : files)
         paths.push_back(text::toPath(file));
     BatchEdit batch;
-    withProgress(owner, QStringLiteral("Loading objects..."), paths.size(),
+    runWithProgress(owner, QStringLiteral("Loading objects..."), paths.size(),
         [&](const BatchProgress& progress, const std::atomic<bool>* cancel) { batch.load(paths, progress, cancel); });
     if (batch.members().size() < paths.size())
         return false;
@@ -350,7 +328,7 @@ BatchSummary frmBatchEdit::save()
     BackupStore backups(BackupStore::defaultFolder(), backupPolicyFromSettings());
     backups.prune();
     std::size_t total = mBatch.members().size();
-    withProgress(this, QStringLiteral("Saving objects..."), total,
+    runWithProgress(this, QStringLiteral("Saving objects..."), total,
         [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {
             BatchOptions options;
             options.Progress = progress;

@@ -2,7 +2,9 @@
 // the index and then only the text list and definition ranges must never
 // throw (beyond lack of memory) nor read outside the file; an unreadable
 // package comes back with Readable false and a reason, and the texts are
-// always valid UTF-8.
+// always valid UTF-8. The object table's row of the same bytes follows the
+// same rules, and every one of its cells has a text.
+#include "app/browser/core/ObjectRows.h"
 #include "app/browser/core/ObjectSummary.h"
 #include "fuzz/common/ScratchFile.h"
 #include "package/base/Utf8.h"
@@ -28,5 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (summary.ThumbnailKey.size() != 8)
         std::abort();
+    const browser::ObjectRow row = browser::readObjectRow(scratch.path());
+    if ((!row.Readable && row.Reason.empty()) || !isValidUtf8(row.Name))
+        std::abort();
+    for (const browser::ObjectColumnInfo& column : browser::objectColumns())
+        if (!isValidUtf8(browser::columnText(row, column.Column)))
+            std::abort();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/editor/core/ObjectEditor.h"
+#include "app/platform/Csv.h"
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
 #include "tools/common/PackageBuilder.h"

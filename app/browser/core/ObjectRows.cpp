@@ -3,6 +3,7 @@
 #include "app/browser/core/ObjectSummary.h"
 #include "app/browser/core/PackageScan.h"
 #include "app/editor/core/CatalogLists.h"
+#include "app/platform/Csv.h"
 #include "package/ObjectDefinition.h"
 #include "package/base/Paths.h"
 
@@ -332,20 +333,6 @@ std::vector<std::size_t> sortedRowOrder(std::span<const ObjectRow> rows, ObjectC
         return descending ? keyLess(keys[b], keys[a], numeric) : keyLess(keys[a], keys[b], numeric);
     });
     return order;
-}
-
-std::string csvField(std::string_view text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    quoted += '"';
-    return quoted;
 }
 
 std::string objectTableCsv(std::span<const ObjectRow> rows)

@@ -120,7 +120,4 @@ std::vector<std::size_t> sortedRowOrder(std::span<const ObjectRow> rows, ObjectC
 /// doubled, lines ended by CR LF), rows in the given order.
 std::string objectTableCsv(std::span<const ObjectRow> rows);
 
-/// One CSV field quoted where needed.
-std::string csvField(std::string_view text);
-
 } // namespace varnick::browser

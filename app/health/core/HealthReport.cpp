@@ -1,5 +1,6 @@
 #include "app/health/core/HealthReport.h"
 
+#include "app/platform/Csv.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileReplace.h"
 #include "package/base/Folders.h"
@@ -18,19 +19,6 @@ namespace {
 std::string fullPath(const std::filesystem::path& root, const std::string& relative)
 {
     return pathToUtf8(root / pathFromUtf8(relative));
-}
-
-std::string csvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"')
-            quoted += '"';
-    }
-    return quoted + '"';
 }
 
 void csvRow(std::string& out, const std::string& problem, const std::string& file, const std::string& detail)

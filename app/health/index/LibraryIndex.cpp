@@ -37,6 +37,11 @@ public:
     {
         sqlite3_bind_text(mStatement, column, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
     }
+    /// Binds text that stays alive and unchanged until the statement is stepped (no copy).
+    void bindLasting(int column, const std::string& text)
+    {
+        sqlite3_bind_text(mStatement, column, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+    }
     void bind(int column, std::int64_t value) { sqlite3_bind_int64(mStatement, column, value); }
     void bindNull(int column) { sqlite3_bind_null(mStatement, column); }
     /// Steps once: true while a row is there, false when done.
@@ -305,20 +310,20 @@ void LibraryIndex::update(const std::vector<const PackageRecord*>& changed, cons
         Statement insert(mDb, "INSERT OR REPLACE INTO packages VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
         for (const PackageRecord* stored : changed) {
             const PackageRecord& record = *stored;
-            insert.bind(1, record.RelativePath);
+            insert.bindLasting(1, record.RelativePath);
             insert.bind(2, record.Size);
             insert.bind(3, record.ModifiedTime);
             insert.bind(4, static_cast<std::int64_t>(record.Kind));
             insert.bind(5, guidsText(record.Guids));
-            insert.bind(6, record.Name);
+            insert.bindLasting(6, record.Name);
             if (record.ObjectGuid)
                 insert.bind(7, static_cast<std::int64_t>(*record.ObjectGuid));
             else
                 insert.bindNull(7);
-            insert.bind(8, record.Hash);
-            insert.bind(9, record.Error);
+            insert.bindLasting(8, record.Hash);
+            insert.bindLasting(9, record.Error);
             insert.bind(10, std::int64_t { record.HasName ? 1 : 0 });
-            insert.bind(11, record.Description);
+            insert.bindLasting(11, record.Description);
             insert.bind(12, static_cast<std::int64_t>(record.ShownGuid));
             insert.bind(13, guidsText(record.MaterialGuids));
             insert.bind(14, static_cast<std::int64_t>(record.IndexKind));

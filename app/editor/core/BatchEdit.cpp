@@ -4,7 +4,12 @@
 #include "app/editor/core/CatalogLists.h"
 #include "package/base/ErrorTrap.h"
 
+#include <algorithm>
 #include <exception>
+#include <mutex>
+#include <set>
+#include <system_error>
+#include <thread>
 
 namespace varnick {
 
@@ -70,6 +75,67 @@ BatchItem applyOne(const std::filesystem::path& file, const std::optional<FileSt
         item.Reason = reasonOf(std::current_exception());
     }
     return item;
+}
+
+// Saves every item through save(i) on up to options.Threads threads (the
+// packages are independent files; the disk's latency overlaps), in the
+// files' order of handing out. Once cancel is set no further item starts;
+// the items not started stay NotReached. A file named twice is saved by one
+// thread, one name after the other, so two saves never race on one package.
+template <typename Save>
+BatchSummary saveEach(const std::vector<std::filesystem::path>& files, const BatchOptions& options, Save save)
+{
+    BatchSummary summary;
+    summary.Items.reserve(files.size());
+    for (const std::filesystem::path& file : files)
+        summary.Items.push_back({ file, BatchOutcome::NotReached, {}, {} });
+    std::set<std::filesystem::path> distinct;
+    for (const std::filesystem::path& file : files) {
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+        distinct.insert((error ? file : absolute).lexically_normal());
+    }
+    const unsigned threads = distinct.size() == files.size()
+        ? static_cast<unsigned>(std::clamp<std::size_t>(files.size(), 1, std::max(1U, options.Threads)))
+        : 1U;
+    const auto cancelled = [&] { return options.Cancel != nullptr && options.Cancel->load(); };
+    std::atomic<std::size_t> next { 0 };
+    std::mutex doneMutex;
+    std::size_t done = 0;
+    std::exception_ptr failure;
+    std::atomic<bool> failed { false };
+    const auto worker = [&] {
+        for (;;) {
+            if (failed.load() || cancelled())
+                return;
+            const std::size_t i = next++;
+            if (i >= files.size())
+                return;
+            try {
+                summary.Items[i] = save(i);
+            } catch (...) {
+                const std::lock_guard lock(doneMutex);
+                if (!failure)
+                    failure = std::current_exception();
+                failed = true;
+                return;
+            }
+            const std::lock_guard lock(doneMutex);
+            ++done;
+            if (options.Progress)
+                options.Progress(done, files.size());
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned t = 1; t < threads; ++t)
+        pool.emplace_back(worker);
+    worker();
+    for (std::thread& thread : pool)
+        thread.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    summary.Cancelled = cancelled() && summary.count(BatchOutcome::NotReached) > 0;
+    return summary;
 }
 
 } // namespace
@@ -204,42 +270,24 @@ EntryState BatchEdit::entryState(ObjectField field, std::uint16_t entryValue) co
 
 BatchSummary BatchEdit::apply(const BatchChanges& changes, const BatchOptions& options) const
 {
-    BatchSummary summary;
-    summary.Items.reserve(mMembers.size());
-    for (std::size_t i = 0; i < mMembers.size(); ++i) {
+    std::vector<std::filesystem::path> files;
+    files.reserve(mMembers.size());
+    for (const Member& member : mMembers)
+        files.push_back(member.File);
+    return saveEach(files, options, [&](std::size_t i) {
         const Member& member = mMembers[i];
-        if (options.Cancel && options.Cancel->load()) {
-            summary.Cancelled = true;
-            summary.Items.push_back({ member.File, BatchOutcome::NotReached, {}, {} });
-            continue;
-        }
         if (!member.Loaded)
-            summary.Items.push_back({ member.File, BatchOutcome::Refused, member.Refusal, {} });
-        else
-            summary.Items.push_back(applyOne(member.File, member.Stamp, changes, options));
-        if (options.Progress)
-            options.Progress(i + 1, mMembers.size());
-    }
-    return summary;
+            return BatchItem { member.File, BatchOutcome::Refused, member.Refusal, {} };
+        return applyOne(member.File, member.Stamp, changes, options);
+    });
 }
 
 BatchSummary applyToFiles(
     const std::vector<std::filesystem::path>& files, const BatchChanges& changes, const BatchOptions& options)
 {
     // Each package is read once: its own load is the state the save compares against.
-    BatchSummary summary;
-    summary.Items.reserve(files.size());
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (options.Cancel && options.Cancel->load()) {
-            summary.Cancelled = true;
-            summary.Items.push_back({ files[i], BatchOutcome::NotReached, {}, {} });
-            continue;
-        }
-        summary.Items.push_back(applyOne(files[i], std::nullopt, changes, options));
-        if (options.Progress)
-            options.Progress(i + 1, files.size());
-    }
-    return summary;
+    return saveEach(
+        files, options, [&](std::size_t i) { return applyOne(files[i], std::nullopt, changes, options); });
 }
 
 } // namespace varnick

@@ -74,7 +74,7 @@ struct BatchSummary {
     std::string text() const;
 };
 
-/// Progress over the packages: done of total; called from the thread that runs the batch.
+/// Progress over the packages: done of total; called from the saving threads, one call at a time.
 using BatchProgress = std::function<void(std::size_t done, std::size_t total)>;
 
 struct BatchOptions {
@@ -85,6 +85,9 @@ struct BatchOptions {
     BackupStore* Backups = nullptr;
     /// Passed to each package's save (its keepPrevious is set from Backups).
     SaveOptions Save;
+    /// Packages saved at the same time (each package by one thread; a file
+    /// named twice makes the whole batch go one package after the other).
+    unsigned Threads = 2;
 };
 
 class BatchEdit {

@@ -27,7 +27,10 @@ void defaultHandler(const ErrorContext& context)
 
 ErrorContext& errorContext()
 {
-    static ErrorContext context;
+    // One record per thread: the readers that note their location and file
+    // name run on several worker threads at once, and one shared record
+    // written by all of them would be a data race (on its strings, a corrupted heap).
+    static thread_local ErrorContext context;
     return context;
 }
 

@@ -48,8 +48,9 @@ private:
     ErrorCode mCode;
 };
 
-/// The program-wide record of the last failure. Location and AdditionalData
-/// are written during normal work; the other four only when a failure is trapped.
+/// The record of the last failure, one per thread (see errorContext). Location
+/// and AdditionalData are written during normal work; the other four only
+/// when a failure is trapped.
 struct ErrorContext {
     std::string Module;
     std::string Procedure;
@@ -59,7 +60,8 @@ struct ErrorContext {
     std::string AdditionalData;
 };
 
-/// The one ErrorContext of the process.
+/// The calling thread's record: a failure is trapped, and its report made, on
+/// the thread where the work that failed ran.
 ErrorContext& errorContext();
 
 /// Records the step a procedure has reached (1000, 2000, ... with 1500 between).

@@ -110,10 +110,21 @@ private:
         std::memcpy(&value, bytes, sizeof value);
         return value;
     }
+    // The low and high halves of a * b, xored.
     static std::uint64_t fold(std::uint64_t a, std::uint64_t b)
     {
-        const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+#ifdef __SIZEOF_INT128__
+        __extension__ typedef unsigned __int128 Wide;
+        const Wide product = static_cast<Wide>(a) * b;
         return static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64);
+#else
+        const std::uint64_t aLow = a & 0xFFFFFFFFU, aHigh = a >> 32, bLow = b & 0xFFFFFFFFU, bHigh = b >> 32;
+        const std::uint64_t lowLow = aLow * bLow, lowHigh = aLow * bHigh, highLow = aHigh * bLow;
+        const std::uint64_t middle = (lowLow >> 32) + (lowHigh & 0xFFFFFFFFU) + (highLow & 0xFFFFFFFFU);
+        const std::uint64_t low = (middle << 32) | (lowLow & 0xFFFFFFFFU);
+        const std::uint64_t high = aHigh * bHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32);
+        return low ^ high;
+#endif
     }
     void step(std::uint64_t a, std::uint64_t b)
     {

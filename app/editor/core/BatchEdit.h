@@ -87,7 +87,9 @@ struct BatchOptions {
     SaveOptions Save;
     /// Packages saved at the same time (each package by one thread; a file
     /// named twice makes the whole batch go one package after the other).
-    unsigned Threads = 2;
+    /// A save mostly waits for the disk (flushing, creating files), so more
+    /// threads than cores still help.
+    unsigned Threads = 4;
 };
 
 class BatchEdit {

@@ -3,13 +3,11 @@
 #include "app/backups/core/BackupStore.h"
 #include "app/editor/core/CatalogLists.h"
 #include "package/base/ErrorTrap.h"
+#include "package/base/ParallelFor.h"
 
-#include <algorithm>
 #include <exception>
-#include <mutex>
 #include <set>
 #include <system_error>
-#include <thread>
 
 namespace varnick {
 
@@ -95,45 +93,14 @@ BatchSummary saveEach(const std::vector<std::filesystem::path>& files, const Bat
         const std::filesystem::path absolute = std::filesystem::absolute(file, error);
         distinct.insert((error ? file : absolute).lexically_normal());
     }
-    const unsigned threads = distinct.size() == files.size()
-        ? static_cast<unsigned>(std::clamp<std::size_t>(files.size(), 1, std::max(1U, options.Threads)))
-        : 1U;
+    const unsigned threads = distinct.size() == files.size() ? options.Threads : 1U;
     const auto cancelled = [&] { return options.Cancel != nullptr && options.Cancel->load(); };
-    std::atomic<std::size_t> next { 0 };
-    std::mutex doneMutex;
-    std::size_t done = 0;
-    std::exception_ptr failure;
-    std::atomic<bool> failed { false };
-    const auto worker = [&] {
-        for (;;) {
-            if (failed.load() || cancelled())
-                return;
-            const std::size_t i = next++;
-            if (i >= files.size())
-                return;
-            try {
-                summary.Items[i] = save(i);
-            } catch (...) {
-                const std::lock_guard lock(doneMutex);
-                if (!failure)
-                    failure = std::current_exception();
-                failed = true;
-                return;
-            }
-            const std::lock_guard lock(doneMutex);
-            ++done;
+    parallelFor(
+        files.size(), threads, [&](std::size_t i) { summary.Items[i] = save(i); }, cancelled,
+        [&](std::size_t done) {
             if (options.Progress)
                 options.Progress(done, files.size());
-        }
-    };
-    std::vector<std::thread> pool;
-    for (unsigned t = 1; t < threads; ++t)
-        pool.emplace_back(worker);
-    worker();
-    for (std::thread& thread : pool)
-        thread.join();
-    if (failure)
-        std::rethrow_exception(failure);
+        });
     summary.Cancelled = cancelled() && summary.count(BatchOutcome::NotReached) > 0;
     return summary;
 }

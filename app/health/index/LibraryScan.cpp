@@ -1,6 +1,7 @@
 #include "app/health/index/LibraryScan.h"
 
 #include "package/base/ErrorTrap.h"
+#include "package/base/ParallelFor.h"
 #include "package/base/Paths.h"
 
 #include <algorithm>
@@ -30,49 +31,17 @@ unsigned workerCount(unsigned requested)
     return std::max(2U, std::thread::hardware_concurrency());
 }
 
-// Runs work(i) for i in [0, count) on threads workers; stops handing out
-// new items once cancel is set. Returns false when cancelled. The first
-// exception of a worker is rethrown here after all workers have stopped.
+// Runs work(i) for i in [0, count) on the scan's workers; stops handing out
+// new items once cancel is set. Returns false when cancelled.
 template <typename Work> bool parallelFor(std::size_t count, const ScanOptions& options, Work&& work)
 {
-    std::atomic<std::size_t> next { 0 };
-    std::size_t done = 0;
-    std::mutex progressMutex;
-    std::exception_ptr failure;
-    std::atomic<bool> failed { false };
-    auto cancelled = [&] { return failed || (options.Cancel != nullptr && options.Cancel->load()); };
-    auto worker = [&] {
-        for (;;) {
-            if (cancelled())
-                return;
-            const std::size_t i = next++;
-            if (i >= count)
-                return;
-            try {
-                work(i);
-            } catch (...) {
-                std::lock_guard lock(progressMutex);
-                if (!failure)
-                    failure = std::current_exception();
-                failed = true;
-                return;
-            }
-            std::lock_guard lock(progressMutex);
-            ++done;
+    const auto cancelled = [&] { return options.Cancel != nullptr && options.Cancel->load(); };
+    const std::size_t done = varnick::parallelFor(count, workerCount(options.Threads), work, cancelled,
+        [&](std::size_t finished) {
             if (options.Progress)
-                options.Progress(done, count);
-        }
-    };
-    const unsigned threads = static_cast<unsigned>(std::min<std::size_t>(workerCount(options.Threads), count));
-    std::vector<std::thread> pool;
-    for (unsigned t = 1; t < threads; ++t)
-        pool.emplace_back(worker);
-    worker();
-    for (std::thread& thread : pool)
-        thread.join();
-    if (failure)
-        std::rethrow_exception(failure);
-    return !(options.Cancel != nullptr && options.Cancel->load()) || done == count;
+                options.Progress(finished, count);
+        });
+    return !cancelled() || done == count;
 }
 
 // The index is a cache: when another instance keeps it locked past the busy

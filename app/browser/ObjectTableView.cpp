@@ -365,17 +365,7 @@ BatchSummary ObjectTableView::cmdSave_Click()
     // What was written (or already held the values) is no longer pending; refused and unreached rows stay marked.
     if (!done.isEmpty())
         mModel->discardChanges(done);
-    QString message = text::fromUtf8(summary.text());
-    int listed = 0;
-    for (const BatchItem& item : summary.Items) {
-        if (item.Outcome != BatchOutcome::Refused || ++listed > 20)
-            continue;
-        message += QStringLiteral("\r\n") + text::fromPath(item.File.filename()) + QStringLiteral(": ")
-            + text::fromUtf8(item.Reason);
-    }
-    const bool refused = summary.count(BatchOutcome::Refused) > 0;
-    MessageBox::show(this, refused ? QMessageBox::Warning : QMessageBox::Information,
-        refused ? QStringLiteral("Save Summary") : QStringLiteral("Save Successful"), message);
+    frmBatchEdit::showSummary(this, summary);
     reload();
     if (summary.count(BatchOutcome::Saved) > 0)
         emit saved();

@@ -337,6 +337,13 @@ BatchSummary frmBatchEdit::save()
             summary = mBatch.apply(batchChanges, options);
         });
     mSaved = summary.count(BatchOutcome::Saved) > 0;
+    showSummary(this, summary);
+    return summary;
+}
+
+void frmBatchEdit::showSummary(QWidget* owner, const BatchSummary& summary)
+{
+    // The counts, then the first twenty refusals with their reasons.
     QString message = text::fromUtf8(summary.text());
     int listed = 0;
     for (const BatchItem& item : summary.Items) {
@@ -345,10 +352,9 @@ BatchSummary frmBatchEdit::save()
         message += QStringLiteral("\r\n") + text::fromPath(item.File.filename()) + QStringLiteral(": ")
             + text::fromUtf8(item.Reason);
     }
-    MessageBox::show(this, summary.count(BatchOutcome::Refused) ? QMessageBox::Warning : QMessageBox::Information,
-        summary.count(BatchOutcome::Refused) ? QStringLiteral("Save Summary") : QStringLiteral("Save Successful"),
-        message);
-    return summary;
+    const bool refused = summary.count(BatchOutcome::Refused) > 0;
+    MessageBox::show(owner, refused ? QMessageBox::Warning : QMessageBox::Information,
+        refused ? QStringLiteral("Save Summary") : QStringLiteral("Save Successful"), message);
 }
 
 } // namespace varnick

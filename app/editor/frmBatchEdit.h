@@ -47,6 +47,9 @@ public:
     BatchChanges changes() const;
     /// Saves the changes with progress and Cancel and shows the summary; returns it.
     BatchSummary save();
+    /// The end of a batch save as the player reads it: the counts and the
+    /// refusals with their reasons ("Save Successful" or "Save Summary").
+    static void showSummary(QWidget* owner, const BatchSummary& summary);
 
 private:
     /// A sub-list and the category list whose chosen entry it follows.

@@ -14,6 +14,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+
 #include <chrono>
 #include <set>
 #include <thread>
@@ -346,6 +350,23 @@ TEST(LibraryIndex, listingFindsEveryPackageAndNothingElse)
         expected.insert(expected.begin() + 2, "link.package");
     EXPECT_EQ(listed, expected);
     EXPECT_THROW(listPackages(library.path() / "missing"), Failure);
+
+#ifndef _WIN32
+    // A tree of more folders than the process may hold open at once is listed whole.
+    TempDir wide;
+    for (int i = 0; i < 64; ++i) {
+        std::filesystem::create_directories(wide.path() / std::to_string(i));
+        wide.write(std::to_string(i) + "/p.package", "x");
+    }
+    rlimit limit {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+    rlimit lowered = limit;
+    lowered.rlim_cur = 32;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    const std::size_t found = listPackages(wide.path()).size();
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+    EXPECT_EQ(found, 64u);
+#endif
 }
 
 // The duplicate check hashes a file read whole with the scan and a large one

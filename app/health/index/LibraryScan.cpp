@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <exception>
+#include <memory>
 #include <cstdio>
 #include <mutex>
 #include <system_error>
@@ -156,23 +158,31 @@ constexpr int kMaxListingDepth = 256;
 
 // The listing of a folder tree by two threads (the kernel's work of reading
 // folders and stamping files spreads over the cores). Each folder is opened
-// once; its packages are stamped by one fstatat each, relative to the folder,
-// so that the kernel does not walk the whole path again. Links to folders
-// are not followed, as the directory iterator does not follow them.
+// once, relative to the root, when a thread takes it (so a tree of thousands
+// of folders never holds more than two open); its packages are stamped by
+// one fstatat each, relative to the folder, so that the kernel does not walk
+// the whole path again. Links to folders are not followed, as the directory
+// iterator does not follow them.
 class TreeListing {
 public:
-    explicit TreeListing(std::filesystem::path root)
-        : mRoot(std::move(root))
+    /// Takes ownership of rootFd.
+    explicit TreeListing(int rootFd)
+        : mRootFd(rootFd)
     {
     }
+    ~TreeListing() { ::close(mRootFd); }
+    TreeListing(const TreeListing&) = delete;
+    TreeListing& operator=(const TreeListing&) = delete;
 
-    std::vector<PackageRecord> run(int rootFd)
+    std::vector<PackageRecord> run()
     {
-        mFolders.push_back({ rootFd, std::string(), 0 });
-        std::vector<std::vector<PackageRecord>> found(2);
+        mFolders.push_back({ std::string(), 0 });
+        std::vector<PackageRecord> found[2];
         std::thread helper([&] { work(found[1]); });
         work(found[0]);
         helper.join();
+        if (mFailure)
+            std::rethrow_exception(mFailure);
         found[0].insert(found[0].end(), std::make_move_iterator(found[1].begin()),
             std::make_move_iterator(found[1].end()));
         return std::move(found[0]);
@@ -180,11 +190,12 @@ public:
 
 private:
     struct Folder {
-        int Fd; ///< open, owned by whoever takes the folder
         std::string Prefix; ///< relative path with a trailing '/' ("" for the root)
         int Depth;
     };
 
+    // Takes folders until none is left and no thread is reading one (which
+    // could still find more). A failure (out of memory) ends the listing.
     void work(std::vector<PackageRecord>& files)
     {
         for (;;) {
@@ -198,7 +209,14 @@ private:
                 mFolders.pop_back();
                 ++mBusy;
             }
-            list(folder, files);
+            try {
+                list(folder, files);
+            } catch (...) {
+                const std::lock_guard lock(mMutex);
+                if (!mFailure)
+                    mFailure = std::current_exception();
+                mFolders.clear();
+            }
             {
                 const std::lock_guard lock(mMutex);
                 --mBusy;
@@ -209,11 +227,17 @@ private:
 
     void list(const Folder& where, std::vector<PackageRecord>& files)
     {
-        DIR* folder = ::fdopendir(where.Fd);
+        // Without the trailing '/', which would make the last name's link be followed.
+        const std::string path = where.Prefix.empty() ? std::string(".") : where.Prefix.substr(0, where.Prefix.size() - 1);
+        const int fd = ::openat(mRootFd, path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            return;
+        DIR* folder = ::fdopendir(fd);
         if (folder == nullptr) {
-            ::close(where.Fd);
+            ::close(fd);
             return;
         }
+        const std::unique_ptr<DIR, int (*)(DIR*)> closer(folder, ::closedir);
         std::vector<Folder> subfolders;
         while (const dirent* entry = ::readdir(folder)) {
             const std::string_view name = entry->d_name;
@@ -221,7 +245,7 @@ private:
                 continue;
             if (hasPackageExtension(name) && entry->d_type != DT_DIR) {
                 struct stat info { };
-                if (::fstatat(where.Fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) {
+                if (::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) {
                     PackageRecord record;
                     record.RelativePath = where.Prefix + entry->d_name;
                     record.Size = static_cast<std::int64_t>(info.st_size);
@@ -231,13 +255,10 @@ private:
                     continue;
                 }
             }
-            if ((entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN) && where.Depth < kMaxListingDepth) {
-                const int child = ::openat(where.Fd, entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-                if (child >= 0)
-                    subfolders.push_back({ child, where.Prefix + entry->d_name + '/', where.Depth + 1 });
-            }
+            // A link to a folder is refused when the folder is opened (O_NOFOLLOW).
+            if ((entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN) && where.Depth < kMaxListingDepth)
+                subfolders.push_back({ where.Prefix + entry->d_name + '/', where.Depth + 1 });
         }
-        ::closedir(folder);
         if (subfolders.empty())
             return;
         {
@@ -248,11 +269,12 @@ private:
         mChanged.notify_all();
     }
 
-    std::filesystem::path mRoot;
+    int mRootFd;
     std::mutex mMutex;
     std::condition_variable mChanged;
-    std::vector<Folder> mFolders; ///< listed, not yet read
+    std::vector<Folder> mFolders; ///< found, not yet read
     int mBusy = 0; ///< folders being read
+    std::exception_ptr mFailure; ///< the first failure of a thread (out of memory)
 };
 
 } // namespace
@@ -286,7 +308,7 @@ std::vector<PackageRecord> listPackages(const std::filesystem::path& root)
     if (fd < 0)
         throw Failure(
             ErrorCode::FolderFailed, "The folder " + pathToUtf8(root) + " does not exist or cannot be listed");
-    files = TreeListing(root).run(fd);
+    files = TreeListing(fd).run();
 #endif
     std::sort(files.begin(), files.end(),
         [](const PackageRecord& a, const PackageRecord& b) { return a.RelativePath < b.RelativePath; });

@@ -44,15 +44,11 @@ std::optional<ChosenDefinition> chooseObjectDefinition(const PackageFile& pkg)
         if (resource.TypeID == gstrTypeOBJD)
             definitions.push_back(&resource);
     }
-    if (definitions.size() == 1)
-        return ChosenDefinition { definitions.front()->InstanceID,
-            ObjectDefinition(decompressResource(definitions.front()->Data)) };
-    for (const PackageResource* resource : definitions) {
-        ObjectDefinition definition(decompressResource(resource->Data));
-        if (definition.multiTileSubIndex() == kLeadDefinitionIndex)
-            return ChosenDefinition { resource->InstanceID, std::move(definition) };
-    }
-    return std::nullopt;
+    auto chosen = chooseDefinitionAmong(
+        definitions, [](const PackageResource& resource) { return ObjectDefinition(decompressResource(resource.Data)); });
+    if (!chosen)
+        return std::nullopt;
+    return ChosenDefinition { chosen->first->InstanceID, std::move(chosen->second) };
 }
 
 std::optional<ChosenTextList> chooseTextList(const PackageFile& pkg)

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace varnick {
 
@@ -147,9 +149,28 @@ struct ChosenDefinition {
     ObjectDefinition Definition;
 };
 
+/// The rule by which the program picks an object's definition among a
+/// package's definitions (in index order): the only one; or, of several, the
+/// first whose MultiTileSubIndex reads 0xFFFF. decode(item) gives an item's
+/// definition; of several, they are decoded one by one up to the lead. Returns
+/// the chosen item and its definition; nothing when there is none or no lead
+/// among several. Throws what decode throws.
+template <typename Item, typename Decode>
+std::optional<std::pair<const Item*, ObjectDefinition>> chooseDefinitionAmong(
+    const std::vector<const Item*>& definitions, Decode&& decode)
+{
+    if (definitions.size() == 1)
+        return std::pair<const Item*, ObjectDefinition> { definitions.front(), decode(*definitions.front()) };
+    for (const Item* item : definitions) {
+        ObjectDefinition definition = decode(*item);
+        if (definition.multiTileSubIndex() == kLeadDefinitionIndex)
+            return std::pair<const Item*, ObjectDefinition> { item, std::move(definition) };
+    }
+    return std::nullopt;
+}
+
 /// Chooses the object's definition among the package's resources of type
-/// 4F424A44: the only one; or, of several, the first whose MultiTileSubIndex
-/// reads 0xFFFF. Nothing when there is none or no lead among several.
+/// 4F424A44 by chooseDefinitionAmong.
 /// Throws Failure when a definition that has to be examined cannot be decompressed.
 std::optional<ChosenDefinition> chooseObjectDefinition(const PackageFile& pkg);
 

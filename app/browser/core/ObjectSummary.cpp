@@ -72,24 +72,14 @@ void readTexts(const OpenPackage& file, const std::vector<IndexEntry>& entries, 
 void readGuid(const OpenPackage& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary,
     std::optional<ObjectDefinition>* chosen)
 {
-    const auto take = [&](ObjectDefinition definition) {
-        summary.Guid = static_cast<std::int32_t>(definition.guid());
-        if (chosen != nullptr)
-            *chosen = std::move(definition);
-    };
-    const auto definitions = entriesOfType(entries, gstrTypeOBJD);
-    if (definitions.size() == 1) {
-        take(ObjectDefinition(file.contents(*definitions.front())));
+    const std::vector<const IndexEntry*> definitions = entriesOfType(entries, gstrTypeOBJD);
+    auto found = chooseDefinitionAmong(
+        definitions, [&](const IndexEntry& entry) { return ObjectDefinition(file.contents(entry)); });
+    if (!found)
         return;
-    }
-    // Of several, the lead tile's definition names the object; they are read one by one up to it.
-    for (const IndexEntry* entry : definitions) {
-        ObjectDefinition definition(file.contents(*entry));
-        if (definition.multiTileSubIndex() == kLeadDefinitionIndex) {
-            take(std::move(definition));
-            return;
-        }
-    }
+    summary.Guid = static_cast<std::int32_t>(found->second.guid());
+    if (chosen != nullptr)
+        *chosen = std::move(found->second);
 }
 
 } // namespace

@@ -212,15 +212,11 @@ void readCatalogObject(const ResourceReader& reader, const PackageIndex& index, 
 {
     const IndexEntry* textList = nullptr;
     int textLists = 0;
-    bool leadFound = false;
+    std::vector<ObjectDefinition> definitions;
     for (const IndexEntry& entry : index.Entries) {
         if (entry.TypeID == gstrTypeOBJD) {
-            const ObjectDefinition definition(reader.contents(entry));
-            record.Guids.push_back(definition.guid());
-            if (!leadFound && definition.multiTileSubIndex() == kLeadDefinitionIndex) {
-                leadFound = true;
-                record.ShownGuid = definition.guid();
-            }
+            definitions.emplace_back(reader.contents(entry));
+            record.Guids.push_back(definitions.back().guid());
         } else if (entry.TypeID == gstrTypeCTSS) {
             textList = &entry;
             ++textLists;
@@ -237,9 +233,12 @@ void readCatalogObject(const ResourceReader& reader, const PackageIndex& index, 
             record.Description = texts.Description;
         }
     }
-    // One definition names the object whatever its tile index.
-    if (record.Guids.size() == 1)
-        record.ShownGuid = record.Guids.front();
+    // The GUID the browser shows, by the rule every reader of an object follows.
+    std::vector<const ObjectDefinition*> all;
+    for (const ObjectDefinition& definition : definitions)
+        all.push_back(&definition);
+    if (const auto chosen = chooseDefinitionAmong(all, [](const ObjectDefinition& definition) { return definition; }))
+        record.ShownGuid = chosen->second.guid();
 }
 
 void readRecolor(const ResourceReader& reader, const PackageIndex& index, PackageRecord& record)

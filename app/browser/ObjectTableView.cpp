@@ -2,6 +2,7 @@
 
 #include "app/browser/ObjectTableModel.h"
 #include "app/editor/core/NumericFields.h"
+#include "app/editor/SaveSettings.h"
 #include "app/editor/frmBatchEdit.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
@@ -9,7 +10,6 @@
 #include "package/base/FileReplace.h"
 #include "package/base/RawFile.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -346,6 +346,7 @@ BatchSummary ObjectTableView::cmdSave_Click()
                     BatchOptions options;
                     options.Progress = [&](std::size_t done, std::size_t) { progress(offset + done, total); };
                     options.Cancel = cancel;
+                    options.Save = saveOptionsFromSettings();
                     BatchSummary part = applyToFiles(batch.Files, batch.Changes, options);
                     summary.Cancelled = summary.Cancelled || part.Cancelled || (cancel != nullptr && cancel->load());
                     reached = part.Items.size();

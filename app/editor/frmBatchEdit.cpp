@@ -3,6 +3,7 @@
 #include "app/backups/BackupSettings.h"
 #include "app/backups/core/BackupStore.h"
 #include "app/editor/EditorControls.h"
+#include "app/editor/SaveSettings.h"
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/Utility.h"
@@ -10,7 +11,6 @@
 #include "app/platform/qt/TextBridge.h"
 #include "app/platform/qt/WorkProgress.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -20,18 +20,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <atomic>
-#include <thread>
 
 namespace varnick {
 
 namespace {
 
-constexpr int kValueRole = kEntryValueRole;
 constexpr int kLoadedRole = Qt::UserRole + 1; // the state the entry was shown in
 
 } // namespace
@@ -195,7 +192,7 @@ void frmBatchEdit::fill()
             const std::optional<std::uint16_t> common = mBatch.commonSelection(field);
             widget->clearSelection();
             for (int i = 0; i < widget->count(); ++i) {
-                if (common && widget->item(i)->data(kValueRole).toUInt() == *common)
+                if (common && widget->item(i)->data(kEntryValueRole).toUInt() == *common)
                     widget->setCurrentRow(i);
             }
             widget->setProperty("loadedRow", common ? widget->currentRow() : -2);
@@ -204,7 +201,7 @@ void frmBatchEdit::fill()
         for (int i = 0; i < widget->count(); ++i) {
             QListWidgetItem* item = widget->item(i);
             const EntryState state
-                = mBatch.entryState(field, static_cast<std::uint16_t>(item->data(kValueRole).toUInt()));
+                = mBatch.entryState(field, static_cast<std::uint16_t>(item->data(kEntryValueRole).toUInt()));
             const Qt::CheckState check = state == EntryState::All ? Qt::Checked
                 : state == EntryState::Some                       ? Qt::PartiallyChecked
                                                                   : Qt::Unchecked;
@@ -226,7 +223,7 @@ std::optional<std::uint16_t> frmBatchEdit::chosenCategory(CatalogList list) cons
     const int row = widget->selectedItems().isEmpty() ? -1 : widget->currentRow();
     if (row < 0 || row == widget->property("loadedRow").toInt())
         return std::nullopt;
-    return static_cast<std::uint16_t>(widget->item(row)->data(kValueRole).toUInt());
+    return static_cast<std::uint16_t>(widget->item(row)->data(kEntryValueRole).toUInt());
 }
 
 void frmBatchEdit::refillSubList(SubList& sub)
@@ -252,7 +249,7 @@ void frmBatchEdit::refillSubList(SubList& sub)
         return;
     const std::optional<std::uint16_t> common = mBatch.commonSelection(fieldOfList(sub.Sub));
     for (int i = 0; common && i < sub.Widget->count(); ++i) {
-        if (sub.Widget->item(i)->data(kValueRole).toUInt() == *common) {
+        if (sub.Widget->item(i)->data(kEntryValueRole).toUInt() == *common) {
             sub.Widget->setCurrentRow(i);
             sub.Widget->setProperty("loadedRow", i);
         }
@@ -283,13 +280,13 @@ BatchChanges frmBatchEdit::changes() const
         if (isSingleSelection(list)) {
             const int row = widget->selectedItems().isEmpty() ? -1 : widget->currentRow();
             if (row >= 0 && row != widget->property("loadedRow").toInt())
-                changes.Selections[field] = static_cast<std::uint16_t>(widget->item(row)->data(kValueRole).toUInt());
+                changes.Selections[field] = static_cast<std::uint16_t>(widget->item(row)->data(kEntryValueRole).toUInt());
             continue;
         }
         FlagChange flags;
         for (int i = 0; i < widget->count(); ++i) {
             const QListWidgetItem* item = widget->item(i);
-            const auto value = static_cast<std::uint16_t>(item->data(kValueRole).toUInt());
+            const auto value = static_cast<std::uint16_t>(item->data(kEntryValueRole).toUInt());
             if (item->checkState() == static_cast<Qt::CheckState>(item->data(kLoadedRole).toInt()))
                 continue;
             if (item->checkState() == Qt::Checked)
@@ -303,7 +300,7 @@ BatchChanges frmBatchEdit::changes() const
     for (const SubList& sub : mSubLists) {
         const int row = sub.Widget->selectedItems().isEmpty() ? -1 : sub.Widget->currentRow();
         const std::uint16_t value
-            = row < 0 ? 0 : static_cast<std::uint16_t>(sub.Widget->item(row)->data(kValueRole).toUInt());
+            = row < 0 ? 0 : static_cast<std::uint16_t>(sub.Widget->item(row)->data(kEntryValueRole).toUInt());
         // A new category takes its sub-list as shown, none chosen writing none (as the
         // single editor does); under the loaded category only a newly chosen entry is written.
         if (chosenCategory(sub.Category) || (row >= 0 && row != sub.Widget->property("loadedRow").toInt()))
@@ -325,8 +322,8 @@ BatchSummary frmBatchEdit::save()
             QStringLiteral("Nothing was changed; no package was written."));
         return summary;
     }
+    // Old backups are pruned once, when the program starts.
     BackupStore backups(BackupStore::defaultFolder(), backupPolicyFromSettings());
-    backups.prune();
     std::size_t total = mBatch.members().size();
     runWithProgress(this, QStringLiteral("Saving objects..."), total,
         [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {
@@ -334,6 +331,7 @@ BatchSummary frmBatchEdit::save()
             options.Progress = progress;
             options.Cancel = cancel;
             options.Backups = &backups;
+            options.Save = saveOptionsFromSettings();
             summary = mBatch.apply(batchChanges, options);
         });
     mSaved = summary.count(BatchOutcome::Saved) > 0;

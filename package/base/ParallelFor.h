@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -50,8 +51,12 @@ std::size_t parallelFor(std::size_t count, unsigned threads, Work&& work, Stop&&
     };
     const auto used = static_cast<unsigned>(std::clamp<std::size_t>(count, 1, std::max(1U, threads)));
     std::vector<std::thread> pool;
-    for (unsigned t = 1; t < used; ++t)
-        pool.emplace_back(worker);
+    try {
+        for (unsigned t = 1; t < used; ++t)
+            pool.emplace_back(worker);
+    } catch (const std::system_error&) {
+        // No further thread could be started: the ones running, and this one, do the work.
+    }
     worker();
     for (std::thread& thread : pool)
         thread.join();

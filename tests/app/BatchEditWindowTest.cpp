@@ -1,4 +1,8 @@
 #include "app/editor/frmBatchEdit.h"
+#include "app/editor/SaveSettings.h"
+#include "app/platform/qt/Settings.h"
+#include "package/CompressedResource.h"
+#include "package/base/KelvoraBinding.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "package/PackageReader.h"
@@ -20,7 +24,38 @@ class BatchEditWindowTest : public QObject {
 private slots:
     void showsMixedStatesAndWritesOnlyTheChangedControls();
     void subListsFollowTheCategoryAndTextsAreWrittenOnlyWhenChanged();
+    void keepsSavedResourcesCompressedWhenTheSettingSaysSo();
 };
+
+// The batch save follows "Keep saved resources compressed" as the editor's own save does.
+void BatchEditWindowTest::keepsSavedResourcesCompressedWhenTheSettingSaysSo()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    TempDir dir;
+    TempDir userData;
+    qputenv("VARNICK_USER_DATA_DIR", text::fromPath(userData.path()).toUtf8());
+    const EditorPackage object;
+    const std::optional<ByteString> definition = kelvoraCompressLevel(object.definition.data(), 6);
+    QVERIFY(definition.has_value());
+    PackageBuilder builder;
+    builder.add("4F424A44", "7FD46CD0", "000041A7", "00000000", *definition);
+    builder.add("43545353", "7FD46CD0", "00000085", "00000000", textListBytes(object.entries));
+    builder.add("E86B1EEF", "E86B1EEF", "286B1F03", "00000000",
+        storedId("4F424A44") + storedId("7FD46CD0") + storedId("000041A7") + storedId("00000000")
+            + le32(static_cast<std::uint32_t>(object.definition.data().size())));
+    for (const bool keep : { true, false }) {
+        setKeepSavedResourcesCompressed(keep);
+        const auto file = dir.write(keep ? "on.package" : "off.package", builder.build());
+        BatchEdit batch;
+        batch.load({ file });
+        frmBatchEdit window(std::move(batch));
+        window.findChild<QLineEdit*>(QStringLiteral("txtPrice"))->setText(QStringLiteral("77"));
+        QCOMPARE(window.save().count(BatchOutcome::Saved), std::size_t { 1 });
+        QCOMPARE(isCompressedResource(readPackage(file).Files.front().Data), keep);
+    }
+    qunsetenv("VARNICK_USER_DATA_DIR");
+}
 
 void BatchEditWindowTest::showsMixedStatesAndWritesOnlyTheChangedControls()
 {

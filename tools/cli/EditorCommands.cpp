@@ -197,6 +197,7 @@ void setObjects(const SetRequest& request)
         files.push_back(pathFromUtf8(file));
     BatchOptions options;
     options.Backups = backups;
+    options.Save.keepCompressed = request.keepCompressed;
     const BatchSummary summary = applyToFiles(files, changes, options);
     for (std::size_t i = 0; i < summary.Items.size(); ++i) {
         const BatchItem& item = summary.Items[i];
@@ -260,8 +261,9 @@ void addEditorCommands(CLI::App& app)
         "several, each is loaded and saved on its own with the same rules (the flag values follow each package's "
         "lists), one line per file (wrote, nothing written, or refused: reason), then \"Saved: N, unchanged: N, "
         "refused: N\"; any refusal makes the exit status 1. Before a package is replaced its previous version is "
-        "kept in the backup folder (default: the per-user data folder's \"Backups\"); the first version is always "
-        "kept, and backups older than --keep-days days are pruned at the start.");
+        "kept in the backup folder (default: the per-user data folder's \"Backups\"); the first version is kept "
+        "however many later ones come, and backups older than --keep-days days, the first among them, are pruned at "
+        "the start.");
     set->add_option("FILE", request->files, "package files")->required();
     set->add_option("--field", request->fields, "NAME=VALUE, repeatable")
         ->expected(1)

@@ -4,12 +4,11 @@
 #include "package/base/FileReplace.h"
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
+#include "package/base/WholeFile.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace varnick {
@@ -42,10 +41,14 @@ std::string hex16(std::uint64_t value)
 
 std::optional<std::string> readSource(const fs::path& folder)
 {
-    std::ifstream in(folder / kSourceFileName, std::ios::binary);
-    if (!in)
+    std::error_code error;
+    if (!fs::is_regular_file(folder / kSourceFileName, error))
         return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    try {
+        return readWholeFile(folder / kSourceFileName);
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
 }
 
 // The generation number of a file name "000123.package"; nothing for other files.
@@ -150,33 +153,35 @@ std::optional<fs::path> BackupStore::keep(const fs::path& file)
         return std::nullopt;
     const fs::path folder = folderOf(file);
     std::vector<BackupGeneration> kept = generationsIn(folder);
-    if (static_cast<int>(kept.size()) >= mPolicy.Generations && mPolicy.Generations == 1)
+    if (mPolicy.Generations == 1 && !kept.empty())
         return kept.front().File;
 
     fs::create_directories(folder, error);
     if (error)
         fail(ErrorCode::FolderFailed, "The backup folder cannot be created", folder);
-    if (!fs::exists(folder / kSourceFileName, error)) {
-        std::ofstream source(folder / kSourceFileName, std::ios::binary | std::ios::trunc);
-        source << backupSourceKey(file);
-        if (!source)
-            fail(ErrorCode::FileWriteFailed, "The backup folder's source.txt cannot be written", folder);
-    }
-
-    // Copied under a scratch name and renamed, so that a generation is complete or absent.
+    // The source's name and the copy are each written whole through a scratch
+    // file and flushed before they replace anything, so that after a crash a
+    // generation is complete or absent and its folder still names its file.
+    if (!fs::exists(folder / kSourceFileName, error))
+        writeWholeFile(folder / kSourceFileName, backupSourceKey(file));
     const int number = kept.empty() ? 1 : kept.back().Number + 1;
     const fs::path target = generationFile(folder, number);
     const fs::path scratch = scratchPathBeside(target);
     fs::copy_file(file, scratch, fs::copy_options::overwrite_existing, error);
     if (!error)
         fs::last_write_time(scratch, fs::file_time_type::clock::now(), error);
-    if (!error)
-        fs::rename(scratch, target, error);
     if (error) {
         std::error_code ignored;
         fs::remove(scratch, ignored);
         fail(ErrorCode::FileWriteFailed, "The previous version cannot be kept as a backup (" + error.message() + ")",
             file);
+    }
+    try {
+        replaceFileAtomically(scratch, target);
+    } catch (...) {
+        std::error_code ignored;
+        fs::remove(scratch, ignored);
+        throw;
     }
 
     kept = generationsIn(folder);

@@ -8,7 +8,7 @@
 // copies, so that two paths with one hash get two folders). Its generations
 // are the files "000001.package", "000002.package", ...; generation 1 is the
 // file as it was before the program first wrote it, and is kept however many
-// later generations come and go. Qt-free; the editor, the batch editor and
+// later generations come and go, until it is older than the policy's days. Qt-free; the editor, the batch editor and
 // varnick-cli share it.
 
 #include <chrono>

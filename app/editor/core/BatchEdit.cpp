@@ -7,7 +7,6 @@
 
 #include <exception>
 #include <set>
-#include <system_error>
 
 namespace varnick {
 
@@ -87,12 +86,10 @@ BatchSummary saveEach(const std::vector<std::filesystem::path>& files, const Bat
     summary.Items.reserve(files.size());
     for (const std::filesystem::path& file : files)
         summary.Items.push_back({ file, BatchOutcome::NotReached, {}, {} });
-    std::set<std::filesystem::path> distinct;
-    for (const std::filesystem::path& file : files) {
-        std::error_code error;
-        const std::filesystem::path absolute = std::filesystem::absolute(file, error);
-        distinct.insert((error ? file : absolute).lexically_normal());
-    }
+    // The files' names as the backups know them (letter case ignored where the file system ignores it).
+    std::set<std::string> distinct;
+    for (const std::filesystem::path& file : files)
+        distinct.insert(backupSourceKey(file));
     const unsigned threads = distinct.size() == files.size() ? options.Threads : 1U;
     const auto cancelled = [&] { return options.Cancel != nullptr && options.Cancel->load(); };
     parallelFor(

@@ -457,15 +457,17 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
         writePackage(pkg, scratch);
         if (options.beforeReplace)
             options.beforeReplace(scratch);
+        // The backup (a copy that may take a moment) comes before the last
+        // check, so that the check sits right before the replace.
+        if (options.keepPrevious)
+            options.keepPrevious(mFileName);
+        else if (defaultKeepPrevious())
+            defaultKeepPrevious()(mFileName);
         if (stampOf(mFileName) != std::optional<FileStamp>(mStamp)) {
             std::error_code error;
             std::filesystem::remove(scratch, error);
             return SaveResult::ChangedOnDisk;
         }
-        if (options.keepPrevious)
-            options.keepPrevious(mFileName);
-        else if (defaultKeepPrevious())
-            defaultKeepPrevious()(mFileName);
         replaceFileAtomically(scratch, mFileName);
     } catch (...) {
         std::error_code error;

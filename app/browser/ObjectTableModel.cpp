@@ -174,6 +174,33 @@ void ObjectTableModel::discardChanges(const QStringList& names)
     emit pendingChanged();
 }
 
+void ObjectTableModel::retainFiles(const QStringList& names)
+{
+    const QSet<QString> kept(names.begin(), names.end());
+    QStringList gone;
+    for (const auto& [file, pending] : mPending)
+        if (!kept.contains(text::fromUtf8(file)))
+            gone.append(text::fromUtf8(file));
+    if (!gone.isEmpty())
+        discardChanges(gone);
+    std::vector<browser::ObjectRow> rows;
+    rows.reserve(mRows.size());
+    for (browser::ObjectRow& row : mRows)
+        if (kept.contains(text::fromUtf8(row.File)))
+            rows.push_back(std::move(row));
+    if (rows.size() == mRows.size()) {
+        mRows = std::move(rows);
+        return;
+    }
+    beginResetModel();
+    mRows = std::move(rows);
+    mRowOfFile.clear();
+    for (std::size_t i = 0; i < mRows.size(); ++i)
+        mRowOfFile.insert(text::fromUtf8(mRows[i].File), i);
+    mView = viewOrder();
+    endResetModel();
+}
+
 void ObjectTableModel::clearThumbnails()
 {
     ++mThumbnailGeneration;

@@ -79,6 +79,8 @@ public:
     std::vector<PendingBatch> pendingBatches() const;
     /// Drops the pending edits of the file names, or of every row when names is empty.
     void discardChanges(const QStringList& names = {});
+    /// Drops the rows and pending edits of every file not among names (packages gone from the folder).
+    void retainFiles(const QStringList& names);
 
     void setThumbnailResolver(ThumbnailResolver resolver) { mResolver = std::move(resolver); }
     /// Forgets the thumbnails read so far (the cache changed).

@@ -167,7 +167,15 @@ ObjectTableView::~ObjectTableView()
 
 void ObjectTableView::showFolder(const QString& folder, const QStringList& files)
 {
-    // A new scan of the same folder reads its rows anew too; the pending changes are not dropped unasked.
+    // A new scan of the same folder (an object saved, moved or deleted
+    // elsewhere) reads the rows anew and keeps the pending changes of the
+    // packages still there.
+    if (folder == mFolder) {
+        mFiles = files;
+        mModel->retainFiles(files);
+        reload();
+        return;
+    }
     offerPendingSave();
     mFolder = folder;
     mFiles = files;

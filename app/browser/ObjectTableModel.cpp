@@ -377,6 +377,10 @@ void ObjectTableModel::requestThumbnail(const QString& file) const
 
 void ObjectTableModel::loadQueuedThumbnails()
 {
+    // While a batch is being read the next waits for it (it starts when that
+    // one ends), so that scrolling never waits for the reading.
+    if (mThumbnailsLoading)
+        return;
     struct Job {
         QString File;
         browser::ThumbnailSource Source;
@@ -395,10 +399,21 @@ void ObjectTableModel::loadQueuedThumbnails()
     if (jobs.empty())
         return;
     const quint64 generation = mThumbnailGeneration;
+    mThumbnailsLoading = true;
     mThumbnailJob.start([this, generation, jobs = std::move(jobs)](const std::atomic<bool>& cancel) {
+        const auto ended = [this] {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    mThumbnailsLoading = false;
+                    if (!mThumbnailQueue.isEmpty())
+                        loadQueuedThumbnails();
+                },
+                Qt::QueuedConnection);
+        };
         for (const Job& job : jobs) {
             if (cancel.load())
-                return;
+                return ended();
             QImage picture;
             if (const std::optional<ByteString> bytes = browser::readThumbnail(job.Source))
                 picture.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
@@ -421,6 +436,7 @@ void ObjectTableModel::loadQueuedThumbnails()
                 },
                 Qt::QueuedConnection);
         }
+        ended();
     });
 }
 

@@ -119,6 +119,7 @@ private:
     ThumbnailResolver mResolver;
     QHash<QString, QPixmap> mThumbnails; ///< by file name; a null pixmap when there is none
     mutable QSet<QString> mThumbnailsAsked;
+    bool mThumbnailsLoading = false; ///< a batch of thumbnails is being read
     mutable QStringList mThumbnailQueue;
     quint64 mThumbnailGeneration = 0;
     BackgroundJob mThumbnailJob;

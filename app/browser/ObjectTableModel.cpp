@@ -28,10 +28,10 @@ bool isEditable(ObjectColumn column)
     return column == ObjectColumn::Name || column == ObjectColumn::Price;
 }
 
-// What the price box takes: one to five digits.
+// What the editor's price box takes: one digit up to its length.
 bool isPriceText(const QString& text)
 {
-    if (text.isEmpty() || text.size() > 5)
+    if (text.isEmpty() || text.size() > numericBoxLength(ObjectField::Price))
         return false;
     return std::all_of(
         text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
@@ -240,7 +240,7 @@ QVariant ObjectTableModel::data(const QModelIndex& index, int role) const
         if (changed)
             return text::fromUtf8(column == ObjectColumn::Name
                     ? *pending->Name
-                    : std::to_string(amountBits(leadingNumber(*pending->Price))));
+                    : std::to_string(numericFieldBits(ObjectField::Price, *pending->Price)));
         return text::fromUtf8(browser::columnText(row, column));
     case Qt::DecorationRole: {
         if (column != ObjectColumn::Thumbnail)
@@ -329,7 +329,7 @@ bool ObjectTableModel::setData(const QModelIndex& index, const QVariant& value, 
             pending.Name = typed == row.Name ? std::nullopt : std::optional<std::string>(typed);
         else
             pending.Price
-                = amountBits(leadingNumber(typed)) == row.Price ? std::nullopt : std::optional<std::string>(typed);
+                = numericFieldBits(ObjectField::Price, typed) == row.Price ? std::nullopt : std::optional<std::string>(typed);
         if (!pending.Name && !pending.Price)
             mPending.erase(row.File);
         emit dataChanged(this->index(target, 0), this->index(target, columnCount() - 1));

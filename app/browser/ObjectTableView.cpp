@@ -54,7 +54,7 @@ public:
         if (line == nullptr)
             return editor;
         if (index.column() == static_cast<int>(browser::ObjectColumn::Price)) {
-            line->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,5}")), line));
+            line->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,%1}").arg(numericBoxLength(ObjectField::Price))), line));
         } else {
             line->setMaxLength(static_cast<int>(kNameMaxCharacters));
         }

@@ -7,6 +7,7 @@
 #include "app/browser/core/PackageScan.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
+#include "package/base/Utf8.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -28,13 +29,6 @@ struct TableOptions {
     bool Descending = false;
 };
 
-// Characters (code points) of UTF-8 text, for aligning the columns.
-std::size_t characters(const std::string& text)
-{
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 std::string alignedTable(const std::vector<browser::ObjectRow>& rows)
 {
     std::vector<browser::ObjectColumn> columns;
@@ -53,14 +47,14 @@ std::string alignedTable(const std::vector<browser::ObjectRow>& rows)
     std::vector<std::size_t> widths(columns.size(), 0);
     for (const auto& line : cells)
         for (std::size_t c = 0; c < line.size(); ++c)
-            widths[c] = std::max(widths[c], characters(line[c]));
+            widths[c] = std::max(widths[c], utf8CodePointCount(line[c]));
     std::string text;
     for (const auto& line : cells) {
         std::string out;
         for (std::size_t c = 0; c < line.size(); ++c) {
             out += line[c];
             if (c + 1 < line.size())
-                out += std::string(widths[c] - characters(line[c]) + 2, ' ');
+                out += std::string(widths[c] - utf8CodePointCount(line[c]) + 2, ' ');
         }
         while (!out.empty() && out.back() == ' ')
             out.pop_back();

@@ -3,17 +3,17 @@
 #include "app/browser/core/ObjectSummary.h"
 #include "app/browser/core/PackageScan.h"
 #include "app/editor/core/CatalogLists.h"
+#include "app/editor/core/ObjectEditor.h"
 #include "app/platform/Csv.h"
 #include "package/ObjectDefinition.h"
+#include "package/base/ParallelFor.h"
 #include "package/base/Paths.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <exception>
 #include <mutex>
 #include <new>
-#include <system_error>
 #include <thread>
 
 namespace varnick::browser {
@@ -73,27 +73,37 @@ std::uint16_t loadedSelection(CatalogList list, std::uint16_t value)
     return selectionValue(entries, selectedByLoad(entries, value, isSingleSelection(list)));
 }
 
-std::string listText(CatalogList list, const ObjectRow& row)
+// The row's stored value of a list's flag field.
+std::uint16_t flagValue(const ObjectRow& row, CatalogList list)
 {
     switch (list) {
-    case CatalogList::FuncSub:
-        return flagText(
-            subEntries(list, loadedSelection(CatalogList::Function, row.FunctionSortFlags)), row.FunctionSubSort, true);
-    case CatalogList::BuildSub:
-        return flagText(
-            subEntries(list, loadedSelection(CatalogList::Build, row.BuildModeType)), row.BuildModeSubType, true);
     case CatalogList::Function:
-        return flagText(listEntries(list), row.FunctionSortFlags, true);
+        return row.FunctionSortFlags;
+    case CatalogList::FuncSub:
+        return row.FunctionSubSort;
     case CatalogList::Build:
-        return flagText(listEntries(list), row.BuildModeType, true);
+        return row.BuildModeType;
+    case CatalogList::BuildSub:
+        return row.BuildModeSubType;
     case CatalogList::Room:
-        return flagText(listEntries(list), row.RoomSortFlags, false);
+        return row.RoomSortFlags;
     case CatalogList::Community:
-        return flagText(listEntries(list), row.CommunitySortFlags, false);
+        return row.CommunitySortFlags;
     case CatalogList::Skills:
-        return flagText(listEntries(list), row.SkillFlags, false);
+        return row.SkillFlags;
     }
-    return {};
+    return 0;
+}
+
+std::string listText(CatalogList list, const ObjectRow& row)
+{
+    // A sub-list's entries follow the category the editor shows chosen.
+    std::span<const CategoryEntry> entries = listEntries(list);
+    if (list == CatalogList::FuncSub || list == CatalogList::BuildSub) {
+        const CatalogList category = list == CatalogList::FuncSub ? CatalogList::Function : CatalogList::Build;
+        entries = subEntries(list, loadedSelection(category, flagValue(row, category)));
+    }
+    return flagText(entries, flagValue(row, list), isSingleSelection(list));
 }
 
 void trimBlanks(std::string_view& text)
@@ -146,18 +156,14 @@ ObjectRow readObjectRow(const std::filesystem::path& file)
     row.Reason = summary.Reason;
     row.Name = summary.Name;
     row.Guid = static_cast<std::uint32_t>(summary.Guid);
-    if (!definition) {
-        if (row.Readable) {
-            row.Readable = false;
-            row.Reason = "Missing OBJD";
-        }
-        return row;
-    }
-    if (!definition->isComplete() && row.Readable) {
+    // The editor's refusal, when the package itself could be read.
+    if (const std::string refusal = definitionRefusal(definition ? &*definition : nullptr);
+        !refusal.empty() && row.Readable) {
         row.Readable = false;
-        row.Reason = "OBJD too short: " + std::to_string(definition->data().size()) + " bytes, the catalog fields need "
-            + std::to_string(kObjectDefinitionMinimumSize);
+        row.Reason = refusal;
     }
+    if (!definition)
+        return row;
     row.Price = definition->amount(ObjectField::Price);
     row.FunctionSortFlags = definition->flags(ObjectField::FunctionSortFlags);
     row.FunctionSubSort = definition->flags(ObjectField::FunctionSubSort);
@@ -178,67 +184,39 @@ std::vector<ObjectRow> readObjectRows(const std::filesystem::path& folder, const
     std::vector<char> read(total, 0);
     if (threads == 0)
         threads = std::max(2u, std::thread::hardware_concurrency());
-    threads = static_cast<unsigned>(std::min<std::size_t>(std::max(1u, threads), std::max<std::size_t>(1, total)));
 
-    std::atomic<std::size_t> next { 0 };
-    std::mutex reporting;
+    // The packages go out in chunks; what the threads read gathers in
+    // pending, which is passed on every kBatchRows rows and at the end.
     std::size_t done = 0;
     const auto report = [&](std::vector<ObjectRow>& batch) {
-        if (batch.empty() && total != 0)
-            return;
-        const std::lock_guard<std::mutex> lock(reporting);
         done += batch.size();
         if (progress)
             progress(RowBatch { std::move(batch), done, total });
         batch.clear();
     };
-    const auto readShare = [&] {
-        std::vector<ObjectRow> batch;
-        for (;;) {
-            const std::size_t first = next.fetch_add(kChunk);
-            if (first >= total)
-                break;
-            const std::size_t last = std::min(total, first + kChunk);
-            for (std::size_t i = first; i < last; ++i) {
-                if (cancel != nullptr && cancel->load())
-                    break;
+    const auto cancelled = [&] { return cancel != nullptr && cancel->load(); };
+    std::mutex pendingMutex;
+    std::vector<ObjectRow> pending;
+    parallelFor(
+        (total + kChunk - 1) / kChunk, threads,
+        [&](std::size_t chunk) {
+            std::vector<ObjectRow> batch;
+            for (std::size_t i = chunk * kChunk; i < std::min(total, (chunk + 1) * kChunk) && !cancelled(); ++i) {
                 rows[i] = readObjectRow(folder / pathFromUtf8(names[i]));
                 read[i] = 1;
-                if (progress) {
+                if (progress)
                     batch.push_back(rows[i]);
-                    if (batch.size() >= kBatchRows)
-                        report(batch);
-                }
             }
-            if (cancel != nullptr && cancel->load())
-                break;
-        }
-        report(batch);
-    };
-    std::exception_ptr failure; // an allocation failure on a reading thread, passed on after all have ended
-    std::mutex failing;
-    const auto work = [&] {
-        try {
-            readShare();
-        } catch (...) {
-            const std::lock_guard<std::mutex> lock(failing);
-            if (!failure)
-                failure = std::current_exception();
-            next = total; // the other threads stop at their next package
-        }
-    };
-    std::vector<std::thread> workers;
-    try {
-        for (unsigned t = 1; t < threads; ++t)
-            workers.emplace_back(work);
-    } catch (const std::system_error&) {
-        // Fewer threads than asked: the ones started and this one share the work.
-    }
-    work();
-    for (std::thread& worker : workers)
-        worker.join();
-    if (failure)
-        std::rethrow_exception(failure);
+            if (batch.empty())
+                return;
+            const std::lock_guard<std::mutex> lock(pendingMutex);
+            std::move(batch.begin(), batch.end(), std::back_inserter(pending));
+            if (pending.size() >= kBatchRows)
+                report(pending);
+        },
+        cancelled, [](std::size_t) { });
+    if (!pending.empty() || (total == 0 && progress))
+        report(pending);
 
     std::vector<ObjectRow> result;
     result.reserve(total);

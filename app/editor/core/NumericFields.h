@@ -37,6 +37,15 @@ inline constexpr std::array<NumericBox, 12> kNumericBoxes { {
     { "txtDepLimit", ObjectField::DepreciationLimit, 5 },
 } };
 
+/// The most characters the box of field takes; 0 for a field without a box.
+constexpr int numericBoxLength(ObjectField field)
+{
+    for (const NumericBox& box : kNumericBoxes)
+        if (box.Field == field)
+            return box.MaxLength;
+    return 0;
+}
+
 /// Characters the name box takes (counted in characters, not bytes).
 inline constexpr std::size_t kNameMaxCharacters = 48;
 

@@ -187,15 +187,11 @@ ObjectEditor::LoadResult ObjectEditor::load(const std::filesystem::path& fileNam
 
     setLocation(3000);
     std::optional<ChosenDefinition> chosen = chooseObjectDefinition(mPackage);
-    if (!chosen) {
-        mLoadMessage = "Missing OBJD";
+    mLoadMessage = definitionRefusal(chosen ? &chosen->Definition : nullptr);
+    if (!chosen)
         return LoadResult::MissingDefinition;
-    }
-    if (!chosen->Definition.isComplete()) {
-        mLoadMessage = "OBJD too short: " + std::to_string(chosen->Definition.data().size())
-            + " bytes, the catalog fields need " + std::to_string(kObjectDefinitionMinimumSize);
+    if (!mLoadMessage.empty())
         return LoadResult::ShortDefinition;
-    }
     mDefinition = std::move(chosen->Definition);
     mDefinitionInstance = std::move(chosen->InstanceID);
     mLoaded = true;
@@ -486,6 +482,16 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
     if (const std::optional<FileStamp> now = stampOf(mFileName))
         mStamp = *now;
     return SaveResult::Saved;
+}
+
+std::string definitionRefusal(const ObjectDefinition* chosen)
+{
+    if (chosen == nullptr)
+        return "Missing OBJD";
+    if (!chosen->isComplete())
+        return "OBJD too short: " + std::to_string(chosen->data().size()) + " bytes, the catalog fields need "
+            + std::to_string(kObjectDefinitionMinimumSize);
+    return {};
 }
 
 } // namespace varnick

@@ -164,6 +164,10 @@ private:
     std::vector<std::string> mLastChanges;
 };
 
+/// Why an object cannot be edited with the definition chosen for it ("" when
+/// it can): none was chosen ("Missing OBJD"), or it is too short for the catalog fields.
+std::string definitionRefusal(const ObjectDefinition* chosen);
+
 /// Valid UTF-8 text cut to at most maxCharacters characters (code points), as
 /// the name box takes it; invalid bytes become U+FFFD first.
 std::string limitedText(std::string_view text, std::size_t maxCharacters);

@@ -1,5 +1,6 @@
 #include "app/browser/ObjectTableModel.h"
 
+#include "app/browser/ThumbnailPictures.h"
 #include "app/browser/core/PackageScan.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/qt/TextBridge.h"
@@ -35,14 +36,6 @@ bool isPriceText(const QString& text)
         return false;
     return std::all_of(
         text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
-}
-
-QImage tableThumbnail(const QImage& picture)
-{
-    // The cache's pictures hold the thumbnail in their top-left 128 x 128 pixels, as the pages show it.
-    return picture.copy(0, 0, 128, 128)
-        .scaled(ObjectTableModel::kThumbnailSize, ObjectTableModel::kThumbnailSize, Qt::IgnoreAspectRatio,
-            Qt::SmoothTransformation);
 }
 
 } // namespace
@@ -414,11 +407,9 @@ void ObjectTableModel::loadQueuedThumbnails()
         for (const Job& job : jobs) {
             if (cancel.load())
                 return ended();
-            QImage picture;
-            if (const std::optional<ByteString> bytes = browser::readThumbnail(job.Source))
-                picture.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+            QImage picture = decodeThumbnail(browser::readThumbnail(job.Source));
             if (!picture.isNull())
-                picture = tableThumbnail(picture);
+                picture = scaledThumbnail(picture, kThumbnailSize);
             QMetaObject::invokeMethod(
                 this,
                 [this, generation, file = job.File, picture] {

@@ -2,6 +2,7 @@
 
 #include "app/browser/ObjectTableView.h"
 #include "app/browser/ThumbnailGrid.h"
+#include "app/browser/ThumbnailPictures.h"
 #include "app/browser/core/FolderList.h"
 #include "app/browser/core/ObjectSummary.h"
 #include "app/browser/core/ThumbnailPages.h"
@@ -120,18 +121,10 @@ QImage notFoundPicture(int size)
     return picture;
 }
 
-// A cell's thumbnail: the picture's region (0, 0)-(128, 128) scaled to 64 x 64.
+// A cell's thumbnail: 64 x 64.
 QImage cellThumbnail(const QImage& picture)
 {
-    return picture.copy(0, 0, 128, 128).scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-QImage decodePicture(const std::optional<ByteString>& bytes)
-{
-    QImage picture;
-    if (bytes)
-        picture.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
-    return picture;
+    return scaledThumbnail(picture, 64);
 }
 
 struct CellResult {
@@ -956,7 +949,7 @@ void frmMain::fillPage()
             const browser::ObjectSummary summary = summaryOf(job.File, job.Known);
             CellResult result;
             result.Cell = job.Cell;
-            const QImage picture = decodePicture(browser::readThumbnail(job.Thumbnail));
+            const QImage picture = decodeThumbnail(browser::readThumbnail(job.Thumbnail));
             result.Picture = picture.isNull() ? QImage() : cellThumbnail(picture);
             result.Caption = text::fromUtf8(summary.Name);
             result.File = text::fromUtf8(summary.File);
@@ -1155,7 +1148,7 @@ void frmMain::msDisplayObject(const QString& path)
         thumbnail = browser::readThumbnail(browser::resolveThumbnail(gudtObjectThumbnails(), summary.File));
     } catch (const std::exception&) {
     }
-    const QImage picture = decodePicture(thumbnail);
+    const QImage picture = decodeThumbnail(thumbnail);
     picObject->setPixmap(picture.isNull() ? picNotFoundLarge->pixmap() : QPixmap::fromImage(picture));
     txtDetails->setPlainText(text::fromUtf8(summary.Details));
     mController.mlngObjectGUID = summary.Guid;

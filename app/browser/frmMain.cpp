@@ -34,6 +34,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSet>
 #include <QSessionManager>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -843,9 +844,13 @@ void frmMain::markClick(Qt::KeyboardModifiers modifiers, int x, int y)
     if (modifiers & Qt::ShiftModifier && mMarkAnchor >= 0 && mMarkAnchor < n) {
         if (!(modifiers & Qt::ControlModifier))
             mMarked.clear();
+        // A set beside the list: a range over a large folder stays one pass.
+        QSet<qsizetype> marked(mMarked.begin(), mMarked.end());
         for (qsizetype i = std::min(mMarkAnchor, index); i <= std::max(mMarkAnchor, index); ++i) {
-            if (!mMarked.contains(i))
+            if (!marked.contains(i)) {
+                marked.insert(i);
                 mMarked.append(i);
+            }
         }
     } else if (modifiers & Qt::ControlModifier) {
         if (!mMarked.removeOne(index))

@@ -88,12 +88,10 @@ void ObjectTableModel::addRows(std::vector<browser::ObjectRow> rows)
 
 std::vector<int> ObjectTableModel::viewOrder() const
 {
-    const std::string filter = text::toUtf8(mFilter);
     std::vector<int> view;
-    view.reserve(mRows.size());
-    for (const std::size_t source : browser::sortedRowOrder(mRows, mSortColumn, mSortOrder == Qt::DescendingOrder))
-        if (browser::rowMatchesFilter(mRows[source], filter))
-            view.push_back(static_cast<int>(source));
+    for (const std::size_t source :
+        browser::shownRowOrder(mRows, text::toUtf8(mFilter), mSortColumn, mSortOrder == Qt::DescendingOrder))
+        view.push_back(static_cast<int>(source));
     return view;
 }
 

@@ -77,19 +77,11 @@ void table(const TableOptions& options)
     }
     const browser::ScanResult scan = browser::scanFolder(folder);
     std::vector<browser::ObjectRow> rows = browser::readObjectRows(folder, scan.Files);
+    // As the window shows them; without --sort, in file name order (the scan's).
     std::vector<browser::ObjectRow> shown;
-    for (browser::ObjectRow& row : rows)
-        if (browser::rowMatchesFilter(row, options.Filter))
-            shown.push_back(std::move(row));
-    if (sortColumn) {
-        std::vector<browser::ObjectRow> sorted;
-        sorted.reserve(shown.size());
-        for (const std::size_t i : browser::sortedRowOrder(shown, *sortColumn, options.Descending))
-            sorted.push_back(std::move(shown[i]));
-        shown = std::move(sorted);
-    } else if (options.Descending) {
-        std::reverse(shown.begin(), shown.end());
-    }
+    for (const std::size_t i : browser::shownRowOrder(
+             rows, options.Filter, sortColumn.value_or(browser::ObjectColumn::File), options.Descending))
+        shown.push_back(std::move(rows[i]));
     const std::string text = options.Csv ? browser::objectTableCsv(shown) : alignedTable(shown);
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::string notes;

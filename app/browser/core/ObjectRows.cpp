@@ -299,13 +299,21 @@ bool objectRowLess(const ObjectRow& a, const ObjectRow& b, ObjectColumn column)
 
 std::vector<std::size_t> sortedRowOrder(std::span<const ObjectRow> rows, ObjectColumn column, bool descending)
 {
-    std::vector<SortKey> keys;
-    keys.reserve(rows.size());
-    for (const ObjectRow& row : rows)
-        keys.push_back(sortKey(row, column));
-    std::vector<std::size_t> order(rows.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
+    return shownRowOrder(rows, {}, column, descending);
+}
+
+std::vector<std::size_t> shownRowOrder(
+    std::span<const ObjectRow> rows, std::string_view filter, ObjectColumn column, bool descending)
+{
+    // Only the rows the filter keeps are keyed and sorted.
+    std::vector<std::size_t> order;
+    order.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (filter.empty() || rowMatchesFilter(rows[i], filter))
+            order.push_back(i);
+    std::vector<SortKey> keys(rows.size());
+    for (const std::size_t i : order)
+        keys[i] = sortKey(rows[i], column);
     const bool numeric = columnInfo(column).Numeric;
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return descending ? keyLess(keys[b], keys[a], numeric) : keyLess(keys[a], keys[b], numeric);

@@ -115,6 +115,12 @@ bool objectRowLess(const ObjectRow& a, const ObjectRow& b, ObjectColumn column);
 /// also when descending). Each row's key is built once.
 std::vector<std::size_t> sortedRowOrder(std::span<const ObjectRow> rows, ObjectColumn column, bool descending);
 
+/// The rows the table shows, as positions in rows: those that match filter
+/// (rowMatchesFilter), in sortedRowOrder's order. The window and varnick-cli's
+/// "table" both show this.
+std::vector<std::size_t> shownRowOrder(
+    std::span<const ObjectRow> rows, std::string_view filter, ObjectColumn column, bool descending);
+
 /// The table as CSV (UTF-8, a header row, every column but the thumbnail,
 /// fields holding a comma, a quote, CR or LF quoted with inner quotes
 /// doubled, lines ended by CR LF), rows in the given order.

@@ -10,6 +10,7 @@
 #include "package/PackageWriter.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/KelvoraBinding.h"
+#include "package/base/ParallelFor.h"
 #include "package/base/Paths.h"
 #include "package/base/WholeFile.h"
 
@@ -265,31 +266,19 @@ std::vector<RecompressFileResult> recompressFiles(const std::vector<fs::path>& f
     const std::atomic<bool>* cancel)
 {
     std::vector<RecompressFileResult> results(files.size());
-    std::atomic<std::size_t> next { 0 };
     std::mutex reportLock;
     std::size_t done = 0;
-    const auto work = [&] {
-        for (;;) {
-            if (cancel != nullptr && cancel->load())
-                return;
-            const std::size_t k = next.fetch_add(1);
-            if (k >= files.size())
-                return;
+    const unsigned threads = options.Threads != 0 ? options.Threads : std::max(1u, std::thread::hardware_concurrency());
+    parallelFor(
+        files.size(), threads,
+        [&](std::size_t k) {
             results[k] = recompressFile(files[k], options);
             const std::lock_guard<std::mutex> guard(reportLock);
             ++done;
             if (progress)
                 progress(done, files.size(), results[k]);
-        }
-    };
-    unsigned threads = options.Threads != 0 ? options.Threads : std::max(1u, std::thread::hardware_concurrency());
-    threads = static_cast<unsigned>(std::min<std::size_t>(threads, std::max<std::size_t>(files.size(), 1)));
-    std::vector<std::thread> pool;
-    for (unsigned t = 1; t < threads; ++t)
-        pool.emplace_back(work);
-    work();
-    for (std::thread& thread : pool)
-        thread.join();
+        },
+        [&] { return cancel != nullptr && cancel->load(); }, [](std::size_t) { });
     return results;
 }
 

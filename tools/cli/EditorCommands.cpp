@@ -3,6 +3,8 @@
 // Object" and its batch mode do) and restore (put a package's original back).
 #include "tools/cli/Commands.h"
 
+#include "tools/cli/BackupOptions.h"
+
 #include "app/backups/core/BackupStore.h"
 #include "app/backups/core/OriginalRestore.h"
 #include "app/editor/core/BatchEdit.h"
@@ -28,10 +30,7 @@ namespace {
 struct SetRequest {
     std::vector<std::string> files;
     std::vector<std::string> fields;
-    std::string backupFolder;
-    int generations = 1;
-    int keepDays = 30;
-    bool noBackup = false;
+    BackupArguments backup;
     std::optional<std::string> name;
     std::optional<std::string> description;
     bool keepCompressed = false;
@@ -145,12 +144,6 @@ ObjectEdits editsOf(
     return edits;
 }
 
-BackupStore backupsOf(const SetRequest& request)
-{
-    return BackupStore(request.backupFolder.empty() ? BackupStore::defaultFolder() : pathFromUtf8(request.backupFolder),
-        BackupPolicy { request.generations, request.keepDays });
-}
-
 void setObject(const SetRequest& request, const std::string& file, BackupStore* backups)
 {
     FileNameContext context(file);
@@ -181,8 +174,8 @@ void setObject(const SetRequest& request, const std::string& file, BackupStore* 
 
 void setObjects(const SetRequest& request)
 {
-    BackupStore store = backupsOf(request);
-    BackupStore* backups = request.noBackup ? nullptr : &store;
+    BackupStore store = request.backup.store();
+    BackupStore* backups = request.backup.None ? nullptr : &store;
     if (backups)
         backups->prune();
     if (request.files.size() == 1) {
@@ -229,15 +222,13 @@ void setObjects(const SetRequest& request)
 
 struct RestoreRequest {
     std::string file;
-    std::string backupFolder;
+    BackupArguments backup;
 };
 
 void restoreObject(const RestoreRequest& request)
 {
     FileNameContext context(request.file);
-    OriginalRestore restore(
-        BackupStore(request.backupFolder.empty() ? BackupStore::defaultFolder() : pathFromUtf8(request.backupFolder)),
-        pathFromUtf8(request.file));
+    OriginalRestore restore(request.backup.store(), pathFromUtf8(request.file));
     restore.restore();
     std::printf("%s: original restored\n", request.file.c_str());
 }
@@ -279,12 +270,7 @@ void addEditorCommands(CLI::App& app)
             + std::to_string(kDefaultRecompressLevel)
             + ") when that makes it shorter, and the directory of compressed files lists it with its "
               "uncompressed size (only when the package has one such directory)");
-    set->add_option("--backup-folder", request->backupFolder, "where previous versions are kept");
-    set->add_option("--generations", request->generations, "versions kept per file, the original included (default 1)")
-        ->check(CLI::Range(1, 1000));
-    set->add_option("--keep-days", request->keepDays, "days a backup is kept, 0 for ever (default 30)")
-        ->check(CLI::Range(0, 100000));
-    set->add_flag("--no-backup", request->noBackup, "keep no previous version");
+    addBackupOptions(*set, request->backup);
     set->callback([request] { setObjects(*request); });
 
     auto restore = std::make_shared<RestoreRequest>();
@@ -294,7 +280,7 @@ void addEditorCommands(CLI::App& app)
         "generation, beside the original). Prints \"FILE: original restored\". Fails with \"No backup of this "
         "object is kept.\" when no original was kept, the file left as it is.");
     restoreCommand->add_option("FILE", restore->file, "package file")->required();
-    restoreCommand->add_option("--backup-folder", restore->backupFolder, "where previous versions are kept");
+    addBackupFolderOption(*restoreCommand, restore->backup);
     restoreCommand->callback([restore] { restoreObject(*restore); });
 }
 

@@ -3,6 +3,8 @@
 // previous versions in the backup store as "set" does.
 #include "tools/cli/Commands.h"
 
+#include "tools/cli/BackupOptions.h"
+
 #include "app/backups/core/BackupStore.h"
 #include "app/recolors/core/ThumbnailPurge.h"
 #include "app/startup/GamePaths.h"
@@ -21,10 +23,7 @@ namespace {
 struct PurgeArguments {
     std::string objectFile;
     std::string dataFolder;
-    std::string backupFolder;
-    int generations = 1;
-    int keepDays = 30;
-    bool noBackup = false;
+    BackupArguments backup;
 };
 
 std::filesystem::path gameDataFolder()
@@ -40,12 +39,10 @@ void purgeThumbnails(const PurgeArguments& arguments)
     const std::filesystem::path data
         = arguments.dataFolder.empty() ? gameDataFolder() : pathFromUtf8(arguments.dataFolder);
     // The backups as "set" keeps them: the store (pruned first) and the caches' last versions.
-    BackupStore backups(
-        arguments.backupFolder.empty() ? BackupStore::defaultFolder() : pathFromUtf8(arguments.backupFolder),
-        BackupPolicy { arguments.generations, arguments.keepDays });
+    BackupStore backups = arguments.backup.store();
     PurgeOptions options;
-    options.keepLastVersion = !arguments.noBackup;
-    if (!arguments.noBackup) {
+    options.keepLastVersion = !arguments.backup.None;
+    if (!arguments.backup.None) {
         backups.prune();
         options.backups = &backups;
     }
@@ -86,14 +83,7 @@ void addPurgeCommands(CLI::App& app)
         ->required();
     purge->add_option("--data", arguments->dataFolder,
         "the game's data folder (holding Thumbnails); default: found as the program finds it");
-    purge->add_option("--backup-folder", arguments->backupFolder, "where previous versions are kept");
-    purge
-        ->add_option(
-            "--generations", arguments->generations, "versions kept per file, the original included (default 1)")
-        ->check(CLI::Range(1, 1000));
-    purge->add_option("--keep-days", arguments->keepDays, "days a backup is kept, 0 for ever (default 30)")
-        ->check(CLI::Range(0, 100000));
-    purge->add_flag("--no-backup", arguments->noBackup, "keep no previous version");
+    addBackupOptions(*purge, arguments->backup);
     purge->callback([arguments] { purgeThumbnails(*arguments); });
 }
 

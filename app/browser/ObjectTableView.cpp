@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
@@ -29,8 +28,8 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <map>
 #include <system_error>
-#include <thread>
 
 namespace varnick {
 
@@ -341,32 +340,26 @@ BatchSummary ObjectTableView::cmdSave_Click()
     const std::vector<ObjectTableModel::PendingBatch> batches = mModel->pendingBatches();
     if (batches.empty())
         return summary;
-    std::size_t total = 0;
+    // One save over every package, each with its own row's edits, so that
+    // the packages are written several at a time.
+    std::vector<std::filesystem::path> files;
+    std::map<std::filesystem::path, const BatchChanges*> changesOf;
     for (const ObjectTableModel::PendingBatch& batch : batches)
-        total += batch.Files.size();
-    runWithProgress(this, QStringLiteral("Saving objects..."), total,
+        for (const std::filesystem::path& file : batch.Files) {
+            files.push_back(file);
+            changesOf[file] = &batch.Changes;
+        }
+    BatchChanges changes;
+    changes.Custom = [&](const ObjectEditor& editor) { return changesOf.at(editor.fileName())->editsFor(editor); };
+    runWithProgress(this, QStringLiteral("Saving objects..."), files.size(),
         [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {
-            std::size_t offset = 0;
-            for (const ObjectTableModel::PendingBatch& batch : batches) {
-                std::size_t reached = 0;
-                if (!summary.Cancelled) {
-                    // The editor's save keeps the previous version of each package (the program's backup store).
-                    BatchOptions options;
-                    options.Progress = [&](std::size_t done, std::size_t) { progress(offset + done, total); };
-                    options.Cancel = cancel;
-                    options.Save = saveOptionsFromSettings();
-                    BatchSummary part = applyToFiles(batch.Files, batch.Changes, options);
-                    summary.Cancelled = summary.Cancelled || part.Cancelled || (cancel != nullptr && cancel->load());
-                    reached = part.Items.size();
-                    std::move(part.Items.begin(), part.Items.end(), std::back_inserter(summary.Items));
-                }
-                for (std::size_t i = reached; i < batch.Files.size(); ++i)
-                    summary.Items.push_back(BatchItem { batch.Files[i], BatchOutcome::NotReached, {}, {} });
-                offset += batch.Files.size();
-            }
+            // The editor's save keeps the previous version of each package (the program's backup store).
+            BatchOptions options;
+            options.Progress = progress;
+            options.Cancel = cancel;
+            options.Save = saveOptionsFromSettings();
+            summary = applyToFiles(files, changes, options);
         });
-    if (summary.count(BatchOutcome::NotReached) > 0)
-        summary.Cancelled = true;
     QStringList done;
     for (const BatchItem& item : summary.Items)
         if (item.Outcome == BatchOutcome::Saved || item.Outcome == BatchOutcome::Unchanged)

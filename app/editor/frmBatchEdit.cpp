@@ -15,12 +15,12 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include <atomic>
@@ -84,7 +84,9 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
         edit->setObjectName(text::fromUtf8(box.Control));
         edit->setMaxLength(box.MaxLength);
         edit->setAlignment(Qt::AlignRight);
-        edit->setValidator(new QIntValidator(0, box.MaxLength == 2 ? 99 : 99999, edit));
+        // As the editor's boxes take them: digits only, up to the box's length.
+        edit->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(box.MaxLength)), edit));
         numbers->addRow(text::fromUtf8(fieldInfo(box.Field).Name), edit);
         mNumbers[box.Field] = edit;
     }

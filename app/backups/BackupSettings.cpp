@@ -8,10 +8,10 @@ BackupPolicy backupPolicyFromSettings()
 {
     BackupPolicy policy;
     bool ok = false;
-    const int generations = Settings::value(QStringLiteral("Backup Generations")).toInt(&ok);
+    const int generations = Settings::value(SettingKey::BackupGenerations).toInt(&ok);
     if (ok && generations > 0)
         policy.Generations = generations;
-    const int days = Settings::value(QStringLiteral("Backup Days")).toInt(&ok);
+    const int days = Settings::value(SettingKey::BackupDays).toInt(&ok);
     if (ok && days >= 0)
         policy.MaxAgeDays = days;
     return policy;

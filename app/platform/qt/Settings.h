@@ -47,6 +47,8 @@ inline const QString TurnSelectionRectangleOff = QStringLiteral("Turn Selection 
 inline const QString LastMoveDestination = QStringLiteral("Last Move Destination");
 /// "-1" (on) or "0"/absent (off): saves store replaced resources compressed where they were.
 inline const QString KeepSavedResourcesCompressed = QStringLiteral("Keep saved resources compressed");
+inline const QString BackupGenerations = QStringLiteral("Backup Generations");
+inline const QString BackupDays = QStringLiteral("Backup Days");
 } // namespace SettingKey
 
 } // namespace varnick

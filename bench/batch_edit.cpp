@@ -132,6 +132,7 @@ int main(int argc, char** argv)
     std::printf("package writer alone (read + write + replace): %.3f s\n", writer);
     std::printf("batch save with backups:    %.3f s  ratio %.2f (goal <= 1.5)\n", batch, batch / writer);
     std::printf("batch save without backups: %.3f s  ratio %.2f\n", batchNoBackup, batchNoBackup / writer);
-    std::printf("batch save with backups, one package at a time: %.3f s  ratio %.2f\n", batchSerial, batchSerial / writer);
+    std::printf(
+        "batch save with backups, one package at a time: %.3f s  ratio %.2f\n", batchSerial, batchSerial / writer);
     return 0;
 }

@@ -63,7 +63,8 @@ void writeObjects(const std::filesystem::path& folder, int count)
                 objd.setRaw(ObjectField::RoomSortFlags, static_cast<std::uint32_t>(n % 512));
                 resource.Data = objd.data();
             } else if (resource.TypeID == gstrTypeCTSS) {
-                resource.Data = catalogTextList("Object " + std::to_string(n), "A description of Object " + std::to_string(n) + ".");
+                resource.Data = catalogTextList(
+                    "Object " + std::to_string(n), "A description of Object " + std::to_string(n) + ".");
             }
             resource.Size = static_cast<std::int32_t>(resource.Data.size());
         }

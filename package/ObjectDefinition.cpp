@@ -44,8 +44,8 @@ std::optional<ChosenDefinition> chooseObjectDefinition(const PackageFile& pkg)
         if (resource.TypeID == gstrTypeOBJD)
             definitions.push_back(&resource);
     }
-    auto chosen = chooseDefinitionAmong(
-        definitions, [](const PackageResource& resource) { return ObjectDefinition(decompressResource(resource.Data)); });
+    auto chosen = chooseDefinitionAmong(definitions,
+        [](const PackageResource& resource) { return ObjectDefinition(decompressResource(resource.Data)); });
     if (!chosen)
         return std::nullopt;
     return ChosenDefinition { chosen->first->InstanceID, std::move(chosen->second) };

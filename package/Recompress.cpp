@@ -278,7 +278,7 @@ std::vector<RecompressFileResult> recompressFiles(const std::vector<fs::path>& f
             if (progress)
                 progress(done, files.size(), results[k]);
         },
-        [&] { return cancel != nullptr && cancel->load(); }, [](std::size_t) { });
+        [&] { return cancel != nullptr && cancel->load(); }, [](std::size_t) {});
     return results;
 }
 

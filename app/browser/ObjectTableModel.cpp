@@ -319,8 +319,9 @@ bool ObjectTableModel::setData(const QModelIndex& index, const QVariant& value, 
         if (column == ObjectColumn::Name)
             pending.Name = typed == row.Name ? std::nullopt : std::optional<std::string>(typed);
         else
-            pending.Price
-                = numericFieldBits(ObjectField::Price, typed) == row.Price ? std::nullopt : std::optional<std::string>(typed);
+            pending.Price = numericFieldBits(ObjectField::Price, typed) == row.Price
+                ? std::nullopt
+                : std::optional<std::string>(typed);
         if (!pending.Name && !pending.Price)
             mPending.erase(row.File);
         emit dataChanged(this->index(target, 0), this->index(target, columnCount() - 1));

@@ -1,8 +1,8 @@
 #include "app/browser/ObjectTableView.h"
 
 #include "app/browser/ObjectTableModel.h"
-#include "app/editor/core/NumericFields.h"
 #include "app/editor/SaveSettings.h"
+#include "app/editor/core/NumericFields.h"
 #include "app/editor/frmBatchEdit.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
@@ -53,7 +53,8 @@ public:
         if (line == nullptr)
             return editor;
         if (index.column() == static_cast<int>(browser::ObjectColumn::Price)) {
-            line->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,%1}").arg(numericBoxLength(ObjectField::Price))), line));
+            line->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("[0-9]{1,%1}").arg(numericBoxLength(ObjectField::Price))), line));
         } else {
             line->setMaxLength(static_cast<int>(kNameMaxCharacters));
         }

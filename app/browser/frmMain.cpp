@@ -34,8 +34,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSet>
 #include <QSessionManager>
+#include <QSet>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>

@@ -140,7 +140,8 @@ private:
     QString fullPath(const QTreeWidgetItem* node) const;
     QString selectedObjectFile() const;
     void drawPage(bool resetSelection);
-    browser::ObjectSummary summaryOf(const std::filesystem::path& file, const std::optional<browser::KnownSummary>& known);
+    browser::ObjectSummary summaryOf(
+        const std::filesystem::path& file, const std::optional<browser::KnownSummary>& known);
     void fillPage();
     void scanBatch(quint64 generation, const browser::ScanResult& batch);
     void scanEnded(quint64 generation, const QString& failure);

@@ -282,7 +282,8 @@ BatchChanges frmBatchEdit::changes() const
         if (isSingleSelection(list)) {
             const int row = widget->selectedItems().isEmpty() ? -1 : widget->currentRow();
             if (row >= 0 && row != widget->property("loadedRow").toInt())
-                changes.Selections[field] = static_cast<std::uint16_t>(widget->item(row)->data(kEntryValueRole).toUInt());
+                changes.Selections[field]
+                    = static_cast<std::uint16_t>(widget->item(row)->data(kEntryValueRole).toUInt());
             continue;
         }
         FlagChange flags;

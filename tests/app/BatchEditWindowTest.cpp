@@ -1,11 +1,11 @@
-#include "app/editor/frmBatchEdit.h"
 #include "app/editor/SaveSettings.h"
-#include "app/platform/qt/Settings.h"
-#include "package/CompressedResource.h"
-#include "package/base/KelvoraBinding.h"
+#include "app/editor/frmBatchEdit.h"
 #include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
+#include "package/CompressedResource.h"
 #include "package/PackageReader.h"
+#include "package/base/KelvoraBinding.h"
 #include "tests/common/EditorPackages.h"
 
 #include <QLabel>

@@ -457,8 +457,8 @@ void BrowserWindowTest::displayShowsTextsGuidAndThumbnail()
     QCOMPARE(classifier->packagesRead(), std::size_t { 0 });
 #endif
     // An edited package is read again.
-    mData->write("Downloads/a two.package",
-        catalogObject({ definition(0x333, 0xFFFF) }, { { 1, "Renamed" }, { 1, "text" } }));
+    mData->write(
+        "Downloads/a two.package", catalogObject({ definition(0x333, 0xFFFF) }, { { 1, "Renamed" }, { 1, "text" } }));
     window->refreshPage();
     settle(*window);
     QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_0"))->text(), QStringLiteral("Renamed"));

@@ -38,8 +38,9 @@ void EditorWindowTest::loadsCancelsAndSavesThroughTheControls()
         QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("txtPrice"))->text(), QStringLiteral("50000"));
         QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("txtHunger"))->text(), QStringLiteral("-5"));
         QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), QStringLiteral("Chaise été"));
-        QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("txtDesc"))->toPlainText().contains(
-            QStringLiteral("line two")));
+        QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("txtDesc"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("line two")));
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdQuit")), Qt::LeftButton);
         QVERIFY(!window.saved());
     }

@@ -1,8 +1,8 @@
 #include "app/startup/ThumbnailCache.h"
 #include "package/PackageReader.h"
 #include "package/base/ErrorTrap.h"
-#include "tools/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <QTest>
 

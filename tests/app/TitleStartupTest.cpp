@@ -7,8 +7,8 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
-#include "tools/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -511,7 +511,8 @@ TEST(IndexedFolderScan, servesUnchangedPackagesFromTheIndexAndRereadsChangedOnes
     // it (all but the unreadable one) and finds what reading them finds.
     for (const std::int32_t guid : { 7, 1, 2 }) {
         IndexedRecolorLookup lookup(library.path(), dbFile);
-        const recolors::RecolorSearchResult viaIndex = recolors::findRecolors(library.path(), guid, {}, nullptr, &lookup);
+        const recolors::RecolorSearchResult viaIndex
+            = recolors::findRecolors(library.path(), guid, {}, nullptr, &lookup);
         const recolors::RecolorSearchResult direct = recolors::findRecolors(library.path(), guid);
         EXPECT_EQ(viaIndex.Recolors, direct.Recolors);
         EXPECT_EQ(viaIndex.Recolors.size(), guid == 2 ? 0u : 1u);

@@ -1,8 +1,8 @@
 #include "package/PackageQueries.h"
 #include "package/BinarySupport.h"
 #include "package/TypeIds.h"
-#include "tools/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 

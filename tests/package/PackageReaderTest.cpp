@@ -2,8 +2,8 @@
 #include "package/BinarySupport.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
-#include "tools/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 

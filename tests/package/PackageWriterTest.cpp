@@ -3,8 +3,8 @@
 #include "package/PackageReader.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/RawFile.h"
-#include "tools/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
 #include "package/TypeIds.h"
-#include "tools/common/PackageBuilder.h"
 #include "tests/common/TrapRecorder.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 

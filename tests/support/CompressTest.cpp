@@ -173,7 +173,10 @@ struct ReferenceCase {
 };
 
 // Test listings show the case's name rather than a dump of its bytes.
-static void PrintTo(const ReferenceCase& testCase, std::ostream* out) { *out << testCase.name; }
+static void PrintTo(const ReferenceCase& testCase, std::ostream* out)
+{
+    *out << testCase.name;
+}
 
 class SameAsReference : public testing::TestWithParam<ReferenceCase> { };
 

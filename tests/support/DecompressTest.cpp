@@ -105,7 +105,10 @@ struct FamilyCase {
 };
 
 // Test listings show the case's name rather than a dump of its bytes.
-static void PrintTo(const FamilyCase& testCase, std::ostream* out) { *out << testCase.name; }
+static void PrintTo(const FamilyCase& testCase, std::ostream* out)
+{
+    *out << testCase.name;
+}
 
 class ControlCodeFamily : public testing::TestWithParam<FamilyCase> { };
 
@@ -166,7 +169,10 @@ struct DamageCase {
 };
 
 // Test listings show the case's name rather than a dump of its bytes.
-static void PrintTo(const DamageCase& testCase, std::ostream* out) { *out << testCase.name; }
+static void PrintTo(const DamageCase& testCase, std::ostream* out)
+{
+    *out << testCase.name;
+}
 
 class DamagedStream : public testing::TestWithParam<DamageCase> { };
 

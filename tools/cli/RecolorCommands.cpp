@@ -212,7 +212,8 @@ void addRecolorCommands(CLI::App& app)
         "first material override has \"objectGUID\" equal to the object's GUID. Paths are relative to ROOT with \"/\"\n"
         "between names, in the delete and move window's order (full paths ascending by code unit).\n"
         "--json: {\"guid\": N (unsigned), \"recolors\": [path...], \"skipped\": [{\"file\" (relative), \"reason\"}]}.\n"
-        "As in the window, packages that ROOT's library index holds unchanged are answered from it; the others are read.\n"
+        "As in the window, packages that ROOT's library index holds unchanged are answered from it; the others are "
+        "read.\n"
         "Exit status 0 even with skipped files; 1 when ROOT cannot be listed or the object has no GUID.");
     list->add_option("ROOT", *root, "folder to search")->required();
     list->add_option("OBJECT_FILE", *object, "the object's package")->required();

@@ -197,8 +197,7 @@ std::vector<ObjectRow> readObjectRows(const std::filesystem::path& folder, const
     const auto cancelled = [&] { return cancel != nullptr && cancel->load(); };
     std::mutex pendingMutex;
     std::vector<ObjectRow> pending;
-    parallelFor(
-        (total + kChunk - 1) / kChunk, threads,
+    parallelFor((total + kChunk - 1) / kChunk, threads,
         [&](std::size_t chunk) {
             std::vector<ObjectRow> batch;
             for (std::size_t i = chunk * kChunk; i < std::min(total, (chunk + 1) * kChunk) && !cancelled(); ++i) {
@@ -214,7 +213,7 @@ std::vector<ObjectRow> readObjectRows(const std::filesystem::path& folder, const
             if (pending.size() >= kBatchRows)
                 report(pending);
         },
-        cancelled, [](std::size_t) { });
+        cancelled, [](std::size_t) {});
     if (!pending.empty() || (total == 0 && progress))
         report(pending);
 

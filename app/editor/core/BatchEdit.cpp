@@ -250,8 +250,7 @@ BatchSummary applyToFiles(
     const std::vector<std::filesystem::path>& files, const BatchChanges& changes, const BatchOptions& options)
 {
     // Each package is read once: its own load is the state the save compares against.
-    return saveEach(
-        files, options, [&](std::size_t i) { return applyOne(files[i], std::nullopt, changes, options); });
+    return saveEach(files, options, [&](std::size_t i) { return applyOne(files[i], std::nullopt, changes, options); });
 }
 
 } // namespace varnick

@@ -295,8 +295,7 @@ PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t siz
             raw.close();
             // The file's length as read now (it may have changed since it was listed).
             length = static_cast<std::int64_t>(whole.size());
-            if (withHash)
-            {
+            if (withHash) {
                 ContentHash content;
                 content.add(reinterpret_cast<const unsigned char*>(whole.data()), whole.size());
                 hash = hashText(content.value());

@@ -146,8 +146,8 @@ std::optional<recolors::KnownPackage> IndexedRecolorLookup::known(const std::fil
         return std::nullopt;
     const StoredClassification& record = stored->second;
     // A damaged recolor is read again, so that the finder reports what reading it says.
-    const bool answers = record.Kind != PackageKind::Broken
-        || record.IndexKind == PackageKind::CatalogObject || record.IndexKind == PackageKind::Other;
+    const bool answers = record.Kind != PackageKind::Broken || record.IndexKind == PackageKind::CatalogObject
+        || record.IndexKind == PackageKind::Other;
     if (!answers || !readFileStamp(file, size, modifiedTime) || size != record.Size
         || modifiedTime != record.ModifiedTime)
         return std::nullopt;

@@ -33,7 +33,8 @@ public:
     void beginFolder(const std::filesystem::path& folder) override;
     bool isCatalogObject(const std::filesystem::path& folder, const std::string& name) override;
     /// The summary of the package just classified as a catalog object, from its record.
-    std::optional<browser::KnownSummary> knownSummary(const std::filesystem::path& folder, const std::string& name) override;
+    std::optional<browser::KnownSummary> knownSummary(
+        const std::filesystem::path& folder, const std::string& name) override;
     /// Stores the packages read in this folder; a failing index is passed over (it is a cache).
     void endFolder() noexcept override;
 

@@ -240,9 +240,11 @@ std::unordered_map<std::string, PackageRecord> LibraryIndex::recordsIn(const std
     // Paths below folder sort from folder up to (not including) folder with
     // its last '/' raised to '0', the next byte; the primary key's order finds them.
     std::string end = folder.empty() ? std::string() : folder.substr(0, folder.size() - 1) + '0';
-    static constexpr const char* kColumns = "SELECT path, size, mtime, kind, guids, name, object_guid, hash, error,"
-                                            " has_name, description, shown_guid, material_guids, index_kind FROM packages";
-    const std::string query = folder.empty() ? std::string(kColumns) : std::string(kColumns) + " WHERE path >= ?1 AND path < ?2";
+    static constexpr const char* kColumns
+        = "SELECT path, size, mtime, kind, guids, name, object_guid, hash, error,"
+          " has_name, description, shown_guid, material_guids, index_kind FROM packages";
+    const std::string query
+        = folder.empty() ? std::string(kColumns) : std::string(kColumns) + " WHERE path >= ?1 AND path < ?2";
     Statement select(mDb, query.c_str());
     if (!folder.empty()) {
         select.bind(1, folder);

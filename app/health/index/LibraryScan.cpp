@@ -6,9 +6,9 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <cstdio>
 #include <exception>
 #include <memory>
-#include <cstdio>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -38,11 +38,11 @@ unsigned workerCount(unsigned requested)
 template <typename Work> bool parallelFor(std::size_t count, const ScanOptions& options, Work&& work)
 {
     const auto cancelled = [&] { return options.Cancel != nullptr && options.Cancel->load(); };
-    const std::size_t done = varnick::parallelFor(count, workerCount(options.Threads), work, cancelled,
-        [&](std::size_t finished) {
-            if (options.Progress)
-                options.Progress(finished, count);
-        });
+    const std::size_t done
+        = varnick::parallelFor(count, workerCount(options.Threads), work, cancelled, [&](std::size_t finished) {
+              if (options.Progress)
+                  options.Progress(finished, count);
+          });
     return !cancelled() || done == count;
 }
 
@@ -183,8 +183,8 @@ public:
         helper.join();
         if (mFailure)
             std::rethrow_exception(mFailure);
-        found[0].insert(found[0].end(), std::make_move_iterator(found[1].begin()),
-            std::make_move_iterator(found[1].end()));
+        found[0].insert(
+            found[0].end(), std::make_move_iterator(found[1].begin()), std::make_move_iterator(found[1].end()));
         return std::move(found[0]);
     }
 
@@ -228,7 +228,8 @@ private:
     void list(const Folder& where, std::vector<PackageRecord>& files)
     {
         // Without the trailing '/', which would make the last name's link be followed.
-        const std::string path = where.Prefix.empty() ? std::string(".") : where.Prefix.substr(0, where.Prefix.size() - 1);
+        const std::string path
+            = where.Prefix.empty() ? std::string(".") : where.Prefix.substr(0, where.Prefix.size() - 1);
         const int fd = ::openat(mRootFd, path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0)
             return;

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-install_packages "${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev xvfb xauth
+install_packages "${BUILD_PACKAGES[@]}" clang clang-format libclang-rt-14-dev xvfb xauth
 use_compiler_cache
 
 export QT_QPA_PLATFORM=offscreen
@@ -33,6 +33,13 @@ run_ctest() {
 }
 
 status=0
+
+echo "== Formatting (clang-format)"
+if git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror; then
+    passed=$((passed + 1)); summary+=("format: ok")
+else
+    failed=$((failed + 1)); summary+=("format: FAILED (run clang-format -i on the files above)"); status=1
+fi
 
 echo "== Native build"
 cmake -S . -B build -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

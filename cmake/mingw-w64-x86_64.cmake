@@ -25,6 +25,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Libraries cross-built outside the sysroot (Qt and SQLite for Windows, which
+# scripts/windows-deps.sh builds into the cache folder) are searched the same
+# way: pass their prefixes as VARNICK_WINDOWS_PREFIXES and CMAKE_PREFIX_PATH.
+if(VARNICK_WINDOWS_PREFIXES)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${VARNICK_WINDOWS_PREFIXES})
+endif()
 
 # Link the compiler's runtime (libgcc, libstdc++, winpthread) statically, so
 # every .exe and kelvora.dll runs on a bare Windows, or under Wine, without

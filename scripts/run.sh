@@ -73,44 +73,8 @@ shot=${VARNICK_SCREENSHOT:-$build/varnick-screenshot.png}
 mkdir -p "$(dirname "$shot")"
 status=$build/varnick-run.status
 rm -f "$shot" "${shot%.png}-title.png" "$status"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    set -u
-    shot=$1 title_shot=${1%.png}-title.png status=$4
-    "$2" >"$3" 2>&1 & pid=$!
-    # Waits up to $1 seconds for a visible window whose title starts with "Varnick".
-    wait_window() {
-        local i
-        for ((i = 0; i < $1 * 4; i++)); do
-            id=$(xdotool search --onlyvisible --name "^Varnick" 2>/dev/null | tail -n 1) && [ -n "$id" ] && return 0
-            kill -0 $pid 2>/dev/null || return 1
-            sleep 0.25
-        done
-        return 1
-    }
-    snap() { import -window "$1" "$2" 2>/dev/null || import -window root "$2"; }
-    echo none >"$status"
-    if wait_window 30; then
-        sleep 1
-        title=$id
-        snap "$title" "$title_shot"
-        echo title >"$status"
-        # The title window shows the disclaimer until OK (its default button) is pressed.
-        xdotool windowfocus --sync "$title" 2>/dev/null || true
-        xdotool key --window "$title" Return
-        for ((i = 0; i < 40; i++)); do
-            sleep 0.25
-            wait_window 1 && [ "$id" != "$title" ] && break
-        done
-        sleep 3 # the first activation scans the Downloads tree and draws the first page
-        if [ "$id" != "$title" ]; then
-            snap "$id" "$shot" && echo main >"$status"
-        fi
-    fi
-    # Whatever happened (a "Fatal Error" message, for one), keep a picture of the screen.
-    [ -f "$shot" ] || import -window root "$shot" 2>/dev/null || true
-    kill $pid 2>/dev/null
-    wait $pid 2>/dev/null
-    true' _ "$shot" "$build/bin/varnick" "$build/varnick-run.log" "$status"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+    bash scripts/capture-varnick.sh "$shot" "$status" "$build/varnick-run.log" "$build/bin/varnick"
 echo "No display found: Varnick ran on a virtual screen; its output is in $build/varnick-run.log"
 case "$(cat "$status" 2>/dev/null)" in
 main)

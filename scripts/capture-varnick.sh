@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Starts Varnick on the current X display (a virtual screen from xvfb-run, as
+# a rule), confirms its title window, presses the title window's OK, and saves
+# pictures of both windows. Used by scripts/run.sh for the Linux program and
+# by scripts/test-windows.sh for varnick.exe under Wine.
+#
+#   capture-varnick.sh SHOT STATUS LOG COMMAND [ARGUMENT...]
+#
+# SHOT is the picture of the main window; the title window's goes beside it
+# with "-title" before ".png". STATUS receives one word: "none" (no Varnick
+# window appeared), "title" (only the title window did) or "main". COMMAND's
+# output goes to LOG. VARNICK_CAPTURE_WAIT is how long the title window may
+# take to appear, in seconds (default 30), VARNICK_CAPTURE_SETTLE how long the
+# main window is given to scan and draw its first page (default 3).
+set -u
+shot=$1 status=$2 log=$3
+shift 3
+title_shot=${shot%.png}-title.png
+wait_first=${VARNICK_CAPTURE_WAIT:-30}
+settle=${VARNICK_CAPTURE_SETTLE:-3}
+rm -f "$shot" "$title_shot"
+echo none >"$status"
+
+"$@" >"$log" 2>&1 &
+pid=$!
+# Waits up to $1 seconds for a visible window whose title starts with "Varnick".
+wait_window() {
+    local i
+    for ((i = 0; i < $1 * 4; i++)); do
+        id=$(xdotool search --onlyvisible --name "^Varnick" 2>/dev/null | tail -n 1) && [ -n "$id" ] && return 0
+        kill -0 $pid 2>/dev/null || return 1
+        sleep 0.25
+    done
+    return 1
+}
+snap() { import -window "$1" "$2" 2>/dev/null || import -window root "$2"; }
+
+if wait_window "$wait_first"; then
+    sleep 1
+    title=$id
+    snap "$title" "$title_shot"
+    echo title >"$status"
+    # The title window shows the disclaimer until OK (its default button) is
+    # pressed. A program under Wine ignores a key sent to its window directly,
+    # so when the window is still there the key goes again through the X test
+    # extension, as a real keyboard's would, to the window given the focus.
+    xdotool windowfocus --sync "$title" 2>/dev/null || true
+    xdotool key --window "$title" Return 2>/dev/null
+    for ((i = 0; i < 80; i++)); do
+        sleep 0.25
+        if [ $i = 8 ] && xdotool search --onlyvisible --name "^Varnick" 2>/dev/null | grep -qx "$title"; then
+            xdotool windowfocus --sync "$title" 2>/dev/null || true
+            xdotool key Return 2>/dev/null
+        fi
+        wait_window 1 && [ "$id" != "$title" ] && break
+    done
+    sleep "$settle" # the first activation scans the Downloads tree and draws the first page
+    if [ "$id" != "$title" ]; then
+        snap "$id" "$shot" && echo main >"$status"
+    fi
+fi
+# Whatever happened (a "Fatal Error" message, for one), keep a picture of the screen.
+[ -f "$shot" ] || import -window root "$shot" 2>/dev/null || true
+kill $pid 2>/dev/null
+wait $pid 2>/dev/null
+true

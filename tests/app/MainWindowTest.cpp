@@ -22,7 +22,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QThread>
 #include <QTimer>
+
+#include <memory>
 
 using namespace varnick;
 
@@ -54,6 +57,7 @@ private slots:
     void helpOpensAtTheContextPage();
     void helpPagesAreCompleteAndLinked();
     void pauseWaitsAndLetsEventsRun();
+    void retryPauseOnAWorkerOnlySleeps();
 };
 
 void MainWindowTest::captionMenusAndControls()
@@ -313,6 +317,32 @@ void MainWindowTest::pauseWaitsAndLetsEventsRun()
     gsPause(0);
     gsPause(-5);
     QVERIFY(timer.elapsed() < 50);
+}
+
+void MainWindowTest::retryPauseOnAWorkerOnlySleeps()
+{
+    // A worker's own pending events stay pending: running events there is the window thread's business.
+    bool workerEventRan = false;
+    qint64 elapsed = 0;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        QObject local;
+        QMetaObject::invokeMethod(
+            &local, [&workerEventRan] { workerEventRan = true; }, Qt::QueuedConnection);
+        QElapsedTimer timer;
+        timer.start();
+        pauseBeforeRetry(60);
+        elapsed = timer.elapsed();
+    }));
+    worker->start();
+    QVERIFY(worker->wait(5000));
+    QVERIFY(elapsed >= 60);
+    QVERIFY(!workerEventRan);
+
+    // On the window thread the pause keeps the windows responsive.
+    bool ran = false;
+    QTimer::singleShot(10, [&ran] { ran = true; });
+    pauseBeforeRetry(60);
+    QVERIFY(ran);
 }
 
 QTEST_MAIN(MainWindowTest)

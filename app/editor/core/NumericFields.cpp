@@ -1,5 +1,7 @@
 #include "app/editor/core/NumericFields.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <limits>
 
@@ -10,6 +12,14 @@ bool numericKeyPasses(char16_t key) noexcept
     if (key >= u'0' && key <= u'9')
         return true;
     return key == 3 || key == 8 || key == 22;
+}
+
+bool numericBoxHolds(ObjectField field, std::string_view text) noexcept
+{
+    // Characters, not bytes: continuation bytes of UTF-8 do not count.
+    const auto characters = std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    return numericBoxLength(field) > 0 && characters <= numericBoxLength(field);
 }
 
 std::int64_t leadingNumber(std::string_view text) noexcept

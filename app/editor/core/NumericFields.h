@@ -53,6 +53,12 @@ inline constexpr std::size_t kNameMaxCharacters = 48;
 /// paste (22) pass; every other character code is discarded.
 bool numericKeyPasses(char16_t key) noexcept;
 
+/// Whether the box of field holds text (UTF-8): at most the box's length in
+/// characters. What is typed goes through numericKeyPasses; a paste is held
+/// as it is, and the value written is its leadingNumber. The editor, the batch
+/// editor and the object table's price cells all take their numbers by this rule.
+bool numericBoxHolds(ObjectField field, std::string_view text) noexcept;
+
 /// The value of the decimal number at the start of text (after blanks: an
 /// optional sign, digits, an optional fraction), taken to the nearest integer
 /// with halves going to the even neighbour; 0 when the text does not start

@@ -1,4 +1,4 @@
-#include "app/browser/WindowWiring.h"
+#include "app/WindowWiring.h"
 #include "app/browser/frmMain.h"
 #include "app/errors/frmErrorDialog.h"
 #include "app/platform/qt/Pause.h"

@@ -178,7 +178,7 @@ void MainWindowTest::firstActivationChoosesTheDownloadsFolderOnce()
     QTRY_COMPARE(roots.count(), 1);
     QCOMPARE(roots.first().first().toInt(), 0);
     QVERIFY(window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->isChecked());
-    QCOMPARE(window.controller().mstrRootPath, QStringLiteral("/games/EA Games/The Sims 2"));
+    QCOMPARE(window.controller().rootPath(), QStringLiteral("/games/EA Games/The Sims 2"));
     QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("cmdSetPath"))->isVisible());
     window.Form_Activate();
     QCOMPARE(roots.count(), 1);
@@ -205,7 +205,7 @@ void MainWindowTest::alternatePathWithoutChoiceFallsBackToDownloads()
     second.optPath_Click(1);
     QCOMPARE(secondRoots.count(), 1);
     QCOMPARE(secondRoots.first().first().toInt(), 1);
-    QCOMPARE(second.controller().mstrRootPath, QStringLiteral("/home/me/Objects"));
+    QCOMPARE(second.controller().rootPath(), QStringLiteral("/home/me/Objects"));
     QCOMPARE(second.findChild<QRadioButton*>(QStringLiteral("optPath_1"))->toolTip(),
         QStringLiteral(" Alternate Path: /home/me/Objects"));
 }
@@ -217,12 +217,12 @@ void MainWindowTest::answeringNoKeepsTheWindowOpen()
     frmMain window;
     QSignalSpy unloaded(&window, &frmMain::unloaded);
     window.show();
-    window.controller().mlngPage = 3;
+    window.controller().setPageForTesting(3);
     boxes.answerNext(QMessageBox::No);
     QVERIFY(!window.close());
     QVERIFY(window.isVisible());
     QCOMPARE(unloaded.count(), 0);
-    QCOMPARE(window.controller().mlngPage, 3);
+    QCOMPARE(window.controller().page(), 3);
     QCOMPARE(boxes.shown().size(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Confirm Action"));
     QCOMPARE(boxes.last().text, QStringLiteral("Exit this program?"));

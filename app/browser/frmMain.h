@@ -11,20 +11,10 @@
 #include <QMainWindow>
 #include <QTabWidget>
 
-#include <array>
 #include <vector>
 
 class QAction;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QProgressBar;
 class QPushButton;
-class QRadioButton;
-class QTabWidget;
-class QTimer;
-class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace varnick {
@@ -32,14 +22,13 @@ namespace varnick {
 class ObjectPane;
 class ObjectTableView;
 class SkippedFilesDialog;
-class ThumbnailGrid;
 class WorkStatus;
 
 /// The main window: folder choice and tree on the left, the thumbnail pages in
 /// the middle, the selected object on the right, and the File, Options, Tools
 /// and Help menus. Its decisions live in MainWindowController, the folder scan
-/// in FolderScanner and the page drawing in PageLoader; the widget wires events
-/// to them and enables its controls from the controller's can… queries.
+/// in FolderScanner and the pages in ThumbnailPane; the window wires events to
+/// them and enables its controls from the controller's can… queries.
 /// Closing asks "Exit this program?" first.
 class frmMain : public QMainWindow {
     Q_OBJECT

@@ -17,6 +17,7 @@
 #include "package/base/Paths.h"
 #include "tools/common/PackageBuilder.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QImage>
 #include <QLabel>
@@ -139,6 +140,7 @@ private slots:
     void displayShowsTextsGuidAndThumbnail();
     void damagedFilesAreSkippedAndListed();
     void cancelStopsTheScan();
+    void controlsAreEnabledFromWhatCanBeDone();
     void screenshotOfTheDemoWorld();
 
 private:
@@ -504,6 +506,41 @@ void BrowserWindowTest::cancelStopsTheScan()
     window->tvFolders_NodeClick(child<QTreeWidget>(*window, QStringLiteral("tvFolders"))->topLevelItem(0));
     settle(*window);
     QCOMPARE(window->controller().packageFiles().size(), 4000);
+}
+
+void BrowserWindowTest::controlsAreEnabledFromWhatCanBeDone()
+{
+    Settings::TemporaryStore store;
+    std::filesystem::create_directories(mData->path() / "Downloads" / "empty");
+    writeObjects(*mData, "Downloads", 30);
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads\\empty")));
+    settle(*window);
+    const auto enabled = [&](const char* name) { return child<QWidget>(*window, QLatin1String(name))->isEnabled(); };
+    const auto action = [&](const char* name) { return child<QAction>(*window, QLatin1String(name))->isEnabled(); };
+    // An empty folder: nothing to page through, show, edit or mark.
+    for (const char* control : { "cmdFirst", "cmdPrevious", "cmdNext", "cmdLast", "cmdSelect", "frmDelMove" })
+        QVERIFY2(!enabled(control), control);
+    for (const char* entry : { "smenuDelThumbs", "smenuRestoreOriginal", "smenuSelectPage", "smenuEditSelected" })
+        QVERIFY2(!action(entry), entry);
+    QVERIFY(action("smenuLibraryHealth"));
+
+    // Thirty objects: the first is shown, the second page is ahead.
+    window->tvFolders_NodeClick(child<QTreeWidget>(*window, QStringLiteral("tvFolders"))->topLevelItem(0));
+    settle(*window);
+    QVERIFY(window->controller().canActOnObject());
+    for (const char* control : { "cmdFirst", "cmdNext", "cmdLast", "cmdSelect", "frmDelMove" })
+        QVERIFY2(enabled(control), control);
+    QVERIFY(!enabled("cmdPrevious"));
+    for (const char* entry : { "smenuDelThumbs", "smenuRestoreOriginal", "smenuSelectPage", "smenuEditSelected" })
+        QVERIFY2(action(entry), entry);
+    window->cmdNext_Click();
+    settle(*window);
+    QVERIFY(enabled("cmdPrevious"));
+    QVERIFY(!enabled("cmdNext"));
+    // An empty cell selected: the object actions wait for an object.
+    window->picThumbs_MouseDown(Qt::LeftButton, 4 * 95 + 40, 4 * 95 + 40);
+    QVERIFY(!enabled("cmdSelect"));
+    QVERIFY(!action("smenuDelThumbs"));
 }
 
 // Keeps a picture of the window on a demo world for the documentation:

@@ -121,7 +121,7 @@ QString MainWindowController::lastNodePath() const
     return text::fromUtf8(browser::nodePathOfSetting(mMode, text::toUtf8(Settings::value(key))));
 }
 
-QString MainWindowController::folderOfNode(const QString& nodePath) const
+QString MainWindowController::chooseNode(const QString& nodePath)
 {
     const std::string path = text::toUtf8(nodePath);
     Settings::setValue(mMode == browser::TreeRoot::Downloads ? SettingKey::LastDownloadsFolderSelected

@@ -82,8 +82,8 @@ public:
     QString searchRoot() const;
     /// The path of the node the settings name as the last one chosen; "" when none.
     QString lastNodePath() const;
-    /// The folder of the node with nodePath, kept in the settings as the last one chosen.
-    QString folderOfNode(const QString& nodePath) const;
+    /// Chooses the node with nodePath: the settings keep it as the last one chosen. Returns its folder.
+    QString chooseNode(const QString& nodePath);
 
     // The current folder's objects ------------------------------------------
     /// Starts showing folder: its objects are found anew, from the first page.

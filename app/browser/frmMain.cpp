@@ -330,7 +330,7 @@ void frmMain::tvFolders_NodeClick(QTreeWidgetItem* node)
     if (node == nullptr)
         return;
     clearDisplay();
-    msGetPackageFiles(mController.folderOfNode(FolderPane::nodePath(node)));
+    msGetPackageFiles(mController.chooseNode(FolderPane::nodePath(node)));
     // The page is drawn as soon as the scan has found its first objects.
     msShowPackageThumbs();
 }

@@ -171,7 +171,10 @@ private slots:
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
         });
         QTimer clicker;
-        connect(&clicker, &QTimer::timeout, this, [] {
+        connect(&clicker, &QTimer::timeout, this, [&hookCalls] {
+            // Clicked while the worker is held: a slow start (a sanitizer build) must not let Cancel come first.
+            if (hookCalls.load() == 0)
+                return;
             if (auto* running = qobject_cast<frmFindRecolors*>(QApplication::activeModalWidget()))
                 running->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         });

@@ -24,10 +24,32 @@ QValidator::State NameLengthValidator::validate(QString& input, int&) const
     return Invalid;
 }
 
+namespace {
+
+// A paste, too, holds what numericBoxHolds allows.
+class NumberBoxText : public QValidator {
+public:
+    NumberBoxText(ObjectField field, QObject* parent)
+        : QValidator(parent)
+        , mField(field)
+    {
+    }
+    State validate(QString& input, int&) const override
+    {
+        return numericBoxHolds(mField, text::toUtf8(input)) ? Acceptable : Invalid;
+    }
+
+private:
+    ObjectField mField;
+};
+
+} // namespace
+
 void NumberBoxKeys::install(QLineEdit* box, ObjectField field)
 {
     box->setMaxLength(numericBoxLength(field));
     box->setAlignment(Qt::AlignRight);
+    box->setValidator(new NumberBoxText(field, box));
     box->installEventFilter(new NumberBoxKeys(box));
 }
 

@@ -31,9 +31,10 @@ private:
     QLineEdit* mBox;
 };
 
-/// What every number box takes (numericBoxHolds): the box's length, and of
-/// the typed keys digits, Backspace, copy and paste and the keys that move or
-/// leave; other characters (letters, the minus sign, Enter, Ctrl+X) are discarded.
+/// What every number box takes (numericBoxHolds, also for a paste): the
+/// box's length, and of the typed keys digits, Backspace, copy and paste and
+/// the keys that move or leave; other characters (letters, the minus sign,
+/// Enter, Ctrl+X) are discarded.
 class NumberBoxKeys : public QObject {
 public:
     /// Makes box the number box of field: its length, right alignment and the key filter (owned by box).

@@ -35,7 +35,7 @@ TEST(PendingEdits, cellsTakeWhatTheEditorsBoxesTake)
         { ObjectColumn::Price, " 99 ", "99" }, // blanks at the ends are not typed characters
         { ObjectColumn::Price, "", std::nullopt }, // an empty cell is no price
         { ObjectColumn::Price, "123456", std::nullopt }, // longer than the price box
-        { ObjectColumn::Price, "12ab", "12ab" }, // pasted: held as it is, stored as its leading number
+        { ObjectColumn::Price, "12ab", std::nullopt }, // the price box holds digits only
         { ObjectColumn::Name, longName, std::string(kNameMaxCharacters, 'n') },
         { ObjectColumn::Name, "", "" },
         { ObjectColumn::Guid, "0x1", std::nullopt },
@@ -43,9 +43,11 @@ TEST(PendingEdits, cellsTakeWhatTheEditorsBoxesTake)
     for (const Case& c : cases)
         EXPECT_EQ(acceptedCellText(c.column, c.typed), c.taken) << c.typed;
     EXPECT_TRUE(numericBoxHolds(ObjectField::Price, "99999"));
+    EXPECT_TRUE(numericBoxHolds(ObjectField::Price, "")); // an empty box
     EXPECT_FALSE(numericBoxHolds(ObjectField::HungerRating, "100"));
-    EXPECT_TRUE(numericBoxHolds(ObjectField::HungerRating, "-9"));
-    EXPECT_TRUE(numericBoxHolds(ObjectField::Price, "ääääß")); // characters, not bytes
+    EXPECT_TRUE(numericBoxHolds(ObjectField::HungerRating, "-9")); // a motive's loaded value may be negative
+    EXPECT_FALSE(numericBoxHolds(ObjectField::Price, "-9"));
+    EXPECT_FALSE(numericBoxHolds(ObjectField::Price, "1 2"));
 }
 
 TEST(PendingEdits, anEditTypedBackToTheValueReadIsNoLongerPending)

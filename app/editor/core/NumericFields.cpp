@@ -16,10 +16,12 @@ bool numericKeyPasses(char16_t key) noexcept
 
 bool numericBoxHolds(ObjectField field, std::string_view text) noexcept
 {
-    // Characters, not bytes: continuation bytes of UTF-8 do not count.
-    const auto characters = std::count_if(
-        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-    return numericBoxLength(field) > 0 && characters <= numericBoxLength(field);
+    if (numericBoxLength(field) == 0 || text.size() > static_cast<std::size_t>(numericBoxLength(field)))
+        return false;
+    // A motive's loaded value may be negative; its sign stays editable.
+    if (fieldInfo(field).Kind == ObjectFieldKind::Motive && !text.empty() && text.front() == '-')
+        text.remove_prefix(1);
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::int64_t leadingNumber(std::string_view text) noexcept

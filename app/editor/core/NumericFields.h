@@ -53,10 +53,11 @@ inline constexpr std::size_t kNameMaxCharacters = 48;
 /// paste (22) pass; every other character code is discarded.
 bool numericKeyPasses(char16_t key) noexcept;
 
-/// Whether the box of field holds text (UTF-8): at most the box's length in
-/// characters. What is typed goes through numericKeyPasses; a paste is held
-/// as it is, and the value written is its leadingNumber. The editor, the batch
-/// editor and the object table's price cells all take their numbers by this rule.
+/// Whether the box of field holds text: digits only (the characters
+/// numericKeyPasses lets through), after a minus sign in a motive's box
+/// (its loaded value may be negative), at most the box's length; an empty box
+/// too. The editor, the batch editor and the object table's price cells take
+/// their numbers by this rule, typed or pasted.
 bool numericBoxHolds(ObjectField field, std::string_view text) noexcept;
 
 /// The value of the decimal number at the start of text (after blanks: an

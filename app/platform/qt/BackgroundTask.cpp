@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QThreadPool>
 
+#include <deque>
 #include <mutex>
 
 namespace varnick {
@@ -13,11 +14,14 @@ namespace varnick {
 namespace detail {
 
 // What a task shares with its work: the receiver of the posts (null once the
-// task is gone) and the lock that keeps one task's runs one after another.
+// task is gone), and the queue of its runs, which one pool thread at a time
+// works through in the order they were submitted.
 struct TaskShared {
     std::mutex Lock;
     BackgroundTask* Receiver = nullptr;
-    std::mutex RunLock;
+    std::mutex QueueLock;
+    std::deque<std::function<void()>> Queue;
+    bool Draining = false;
 };
 
 // One generation: its cancel flag and its merged progress.
@@ -147,23 +151,45 @@ void BackgroundTask::submit(Work work)
     TaskContext context;
     context.mShared = mShared;
     context.mRun = mRun;
-    taskPool()->start([context = std::move(context), work = std::move(work)] {
+    std::function<void()> run = [context = std::move(context), work = std::move(work)] {
         TaskEnd end;
-        {
-            const std::lock_guard order(context.mShared->RunLock);
-            if (!context.cancelled()) {
-                // A pool thread's record still holds what an earlier task left there.
-                errorContext() = ErrorContext {};
-                try {
-                    work(context);
-                } catch (...) {
-                    end.Failure = currentFailureWithContext();
-                }
+        if (!context.cancelled()) {
+            // A pool thread's record still holds what an earlier task left there.
+            errorContext() = ErrorContext {};
+            try {
+                work(context);
+            } catch (...) {
+                end.Failure = currentFailureWithContext();
             }
         }
         end.Cancelled = context.cancelled();
         postToTask(*context.mShared,
             [generation = context.mRun->Generation, end](BackgroundTask& task) { task.runEnded(generation, end); });
+    };
+    bool startDrainer = false;
+    {
+        const std::lock_guard lock(mShared->QueueLock);
+        mShared->Queue.push_back(std::move(run));
+        startDrainer = !mShared->Draining;
+        mShared->Draining = true;
+    }
+    if (!startDrainer)
+        return;
+    // One pool thread works through the queue, so that runs keep their order and never overlap.
+    taskPool()->start([shared = mShared] {
+        for (;;) {
+            std::function<void()> next;
+            {
+                const std::lock_guard lock(shared->QueueLock);
+                if (shared->Queue.empty()) {
+                    shared->Draining = false;
+                    return;
+                }
+                next = std::move(shared->Queue.front());
+                shared->Queue.pop_front();
+            }
+            next();
+        }
     });
 }
 

@@ -12,7 +12,8 @@
 # recipe below, so a change to any of them builds anew beside the old one.
 # A build is usable only once its stamp is written, after every file the
 # program needs was found; a stamped build that has since lost a file is
-# refused rather than linked against.
+# refused rather than linked against. A build that was interrupted (a time
+# limit, a reboot) continues where it stopped on the next run.
 source "$(dirname "${BASH_SOURCE[0]}")/debian-source.sh"
 WINDOWS_TOOLCHAIN_FILE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/cmake/mingw-w64-x86_64.cmake
 
@@ -76,18 +77,28 @@ windows_deps_missing() {
 
 windows_build_qt() {
     local source=$1 dir=$2
-    rm -rf "$dir"
-    mkdir -p "$dir"
-    # Installed in place (the install prefix is the build folder): the build
-    # folder is a usable Qt, and only the targets above are ever built.
-    (cd "$dir" && nice -n 15 cmake -S "$source" -B . -G Ninja -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN_FILE" \
-        -DCMAKE_INSTALL_PREFIX="$dir" "${WINDOWS_QT_OPTIONS[@]}" >configure.log 2>&1) || {
-        echo "error: Qt for Windows did not configure; see $dir/configure.log" >&2
-        return 1
-    }
-    nice -n 15 cmake --build "$dir" -j"$(nproc)" --target "${WINDOWS_QT_TARGETS[@]}" >"$dir/build.log" 2>&1 || {
+    # A build folder whose configuration finished (CMake writes build.ninja
+    # last, whole or not at all) is resumed where it stopped: Ninja reruns
+    # every step it holds no record of finishing, a step cut off halfway among
+    # them, so an interrupted build continues as soundly as it would have run.
+    if [ -f "$dir/build.ninja" ]; then
+        echo "   resuming the interrupted build of Qt in $dir"
+        QT_BUILD_RESUMED=1
+    else
+        rm -rf "$dir"
+        mkdir -p "$dir"
+        # Installed in place (the install prefix is the build folder): the build
+        # folder is a usable Qt, and only the targets above are ever built.
+        (cd "$dir" && nice -n 15 cmake -S "$source" -B . -G Ninja -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN_FILE" \
+            -DCMAKE_INSTALL_PREFIX="$dir" "${WINDOWS_QT_OPTIONS[@]}" >configure.log 2>&1) || {
+            rm -f "$dir/build.ninja"
+            echo "error: Qt for Windows did not configure; see $dir/configure.log" >&2
+            return 1
+        }
+    fi
+    nice -n 15 cmake --build "$dir" -j"$(nproc)" --target "${WINDOWS_QT_TARGETS[@]}" >>"$dir/build.log" 2>&1 || {
         tail -n 30 "$dir/build.log" >&2
-        echo "error: Qt for Windows did not build; see $dir/build.log" >&2
+        echo "error: Qt for Windows did not build; see $dir/build.log (the next run continues it)" >&2
         return 1
     }
     # The licence texts travel with the program.
@@ -97,23 +108,27 @@ windows_build_qt() {
 
 windows_build_sqlite() {
     local source=$1 dir=$2
-    rm -rf "$dir"
-    mkdir -p "$dir/amalgamation" "$dir/include" "$dir/lib"
+    # Built beside its place and moved there whole, so a folder in its place
+    # is always a finished build.
+    local work=$dir.partial
+    rm -rf "$work"
+    mkdir -p "$work/amalgamation" "$work/include" "$work/lib"
     # The single-file form of SQLite is generated from the source tree by its
     # own tools, which run on this machine; only that file is cross-compiled.
-    (cd "$dir/amalgamation" && nice -n 15 "$source/configure" --disable-tcl >configure.log 2>&1 &&
+    (cd "$work/amalgamation" && nice -n 15 "$source/configure" --disable-tcl >configure.log 2>&1 &&
         nice -n 15 make -j"$(nproc)" sqlite3.c >make.log 2>&1) || {
-        echo "error: SQLite's single-file source could not be generated; see $dir/amalgamation" >&2
+        echo "error: SQLite's single-file source could not be generated; see $work/amalgamation" >&2
         return 1
     }
-    (cd "$dir/amalgamation" && nice -n 15 x86_64-w64-mingw32-gcc-posix "${WINDOWS_SQLITE_CFLAGS[@]}" -c sqlite3.c \
-        -o sqlite3.o && x86_64-w64-mingw32-ar rcs "$dir/lib/libsqlite3.a" sqlite3.o) || {
+    (cd "$work/amalgamation" && nice -n 15 x86_64-w64-mingw32-gcc-posix "${WINDOWS_SQLITE_CFLAGS[@]}" -c sqlite3.c \
+        -o sqlite3.o && x86_64-w64-mingw32-ar rcs "$work/lib/libsqlite3.a" sqlite3.o) || {
         echo "error: SQLite for Windows did not compile" >&2
         return 1
     }
-    cp "$dir/amalgamation/sqlite3.h" "$dir/amalgamation/sqlite3ext.h" "$dir/include/"
-    cp "$source/LICENSE.md" "$dir/LICENSE.md"
-    rm -rf "$dir/amalgamation"
+    cp "$work/amalgamation/sqlite3.h" "$work/amalgamation/sqlite3ext.h" "$work/include/"
+    cp "$source/LICENSE.md" "$work/LICENSE.md"
+    rm -rf "$work/amalgamation" "$dir"
+    mv "$work" "$dir"
 }
 
 windows_deps_ready() {
@@ -162,18 +177,24 @@ windows_deps_ready() {
             echo "error: the cached Qt and SQLite for Windows in $root are incomplete (${damaged:-no file list}); rerun with VARNICK_REBUILD_WINDOWS_DEPS=1 to build them again" >&2
             return 1
         fi
-        echo "Qt $qt_version and SQLite $sqlite_version for Windows: cached in $root (first built in $(sed -n 's/^seconds=//p' "$stamp") s)"
+        local first
+        first="first built in $(sed -n 's/^seconds=//p' "$stamp") s"
+        grep -q '^resumed=1' "$stamp" && first="finished in $(sed -n 's/^seconds=//p' "$stamp") s after an interruption"
+        echo "Qt $qt_version and SQLite $sqlite_version for Windows: cached in $root ($first)"
         flock -u "$windows_deps_lock"
         return 0
     fi
-    # No stamp: never built, or a build that was interrupted. Either way it
-    # starts from nothing, so no half-built Qt is ever used.
+    # No stamp: never built, or a build that was interrupted. An interrupted
+    # one continues (SQLite is there whole or not at all, Qt's build folder
+    # resumes); nothing is used before the stamp is written below.
     echo "== Building Qt $qt_version and SQLite $sqlite_version for Windows once into $root"
     echo "   (about 20 to 60 minutes on two cores; later builds reuse it)"
     local started=$SECONDS
-    rm -rf "$root"
+    QT_BUILD_RESUMED=0
     mkdir -p "$root"
-    windows_build_sqlite "$sources/sqlite3" "$WINDOWS_SQLITE_DIR" || return 1
+    if [ -n "$(windows_deps_missing "$WINDOWS_SQLITE_DIR" "${WINDOWS_SQLITE_FILES[@]}")" ]; then
+        windows_build_sqlite "$sources/sqlite3" "$WINDOWS_SQLITE_DIR" || return 1
+    fi
     windows_build_qt "$sources/qt6-base" "$WINDOWS_QT_DIR" || return 1
     local missing
     missing=$( (windows_deps_missing "$WINDOWS_QT_DIR" "${WINDOWS_QT_FILES[@]}"
@@ -184,12 +205,16 @@ windows_deps_ready() {
     fi
     local seconds=$((SECONDS - started))
     {
-        printf 'qt=%s\nsqlite=%s\nseconds=%s\nbuilt=%s\n' "$qt_version" "$sqlite_version" "$seconds" \
-            "$(date -u +%Y-%m-%dT%H:%M:%SZ)"
+        printf 'qt=%s\nsqlite=%s\nseconds=%s\nresumed=%s\nbuilt=%s\n' "$qt_version" "$sqlite_version" "$seconds" \
+            "$QT_BUILD_RESUMED" "$(date -u +%Y-%m-%dT%H:%M:%SZ)"
         (cd "$root" && sha256sum "${WINDOWS_QT_FILES[@]/#/qt/}" "${WINDOWS_SQLITE_FILES[@]/#/sqlite/}") | sed 's/^/file=/'
     } >"$stamp.partial"
     mv "$stamp.partial" "$stamp"
-    echo "Qt and SQLite for Windows built in $((seconds / 60)) min $((seconds % 60)) s"
+    if [ "$QT_BUILD_RESUMED" = 1 ]; then
+        echo "Qt and SQLite for Windows finished in $((seconds / 60)) min $((seconds % 60)) s (the rest of an interrupted build)"
+    else
+        echo "Qt and SQLite for Windows built in $((seconds / 60)) min $((seconds % 60)) s"
+    fi
     flock -u "$windows_deps_lock"
 }
 

@@ -19,10 +19,20 @@
 # each of the checks of 2 and 3 as one more test. Installs what it needs on
 # Debian 12. Wine's own files go to a home folder inside build-mingw, so
 # nothing outside the build folders, the cache and dist/ is written.
+#
+#   --packages-only   skips 1 (and the build of the tests): only the zip and
+#                     the installer are built and proved
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 build=$root/build-mingw
+with_tests=1
+case ${1:-} in
+--packages-only) with_tests=0 ;;
+"") ;;
+-h | --help) sed -n '2,25p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+*) echo "error: unknown option $1 (see --help)" >&2; exit 2 ;;
+esac
 mkdir -p "$build"
 # Counted as one failure until the tests have run, so that a build that breaks
 # shows in the summary too.
@@ -30,7 +40,11 @@ echo "0 1" >"$build/ctest-result.txt"
 
 source scripts/deps.sh
 install_packages wine wine64 xvfb xauth xdotool imagemagick unzip fonts-dejavu-core
-bash scripts/build-windows-app.sh --build-dir "$build" --tests
+if [ "$with_tests" = 1 ]; then
+    bash scripts/build-windows-app.sh --build-dir "$build" --tests
+else
+    bash scripts/build-windows-app.sh --build-dir "$build"
+fi
 for tool in /usr/lib/wine/wine64 /usr/lib/wine/wineserver64 Xvfb xdotool import unzip; do
     command -v "$tool" >/dev/null 2>&1 || { echo "error: $tool is missing after the install step" >&2; exit 1; }
 done
@@ -73,35 +87,38 @@ cleanup() {
 }
 trap cleanup EXIT
 
-echo "== Fresh Wine prefix"
-fresh_prefix
-prefixes+=("$WINEPREFIX")
-
-echo "== Tests under Wine"
-# The widget tests run on Qt's offscreen platform, as on Linux; it draws text
-# with the fonts of this folder (the same as the Linux tests see).
-export QT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\dejavu'
-log=$build/ctest.log
-set +e
-# Now and then Wine fails to start a test process at all: CI once saw a test
-# fail in 0.02 s without printing a line, and it passed on every rerun. A test
-# that fails is therefore run up to twice more; one that fails every time is
-# still a failure.
-ctest --test-dir "$build" --output-on-failure -j"$jobs" --timeout 300 --repeat until-pass:3 2>&1 | tee "$log"
-ctest_status=${PIPESTATUS[0]}
-set -e
 passed=0
 failed=0
-line=$(grep -E 'tests passed, [0-9]+ tests? failed out of' "$log" | tail -n 1 || true)
-if [[ $line =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
-    passed=$((BASH_REMATCH[2] - BASH_REMATCH[1]))
-    failed=${BASH_REMATCH[1]}
-else
-    # No summary line: ctest or the build of its test list failed outright.
-    failed=1
-    ctest_status=1
+ctest_status=0
+if [ "$with_tests" = 1 ]; then
+    echo "== Fresh Wine prefix"
+    fresh_prefix
+    prefixes+=("$WINEPREFIX")
+
+    echo "== Tests under Wine"
+    # The widget tests run on Qt's offscreen platform, as on Linux; it draws text
+    # with the fonts of this folder (the same as the Linux tests see).
+    export QT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\dejavu'
+    log=$build/ctest.log
+    set +e
+    # Now and then Wine fails to start a test process at all: CI once saw a test
+    # fail in 0.02 s without printing a line, and it passed on every rerun. A test
+    # that fails is therefore run up to twice more; one that fails every time is
+    # still a failure.
+    ctest --test-dir "$build" --output-on-failure -j"$jobs" --timeout 300 --repeat until-pass:3 2>&1 | tee "$log"
+    ctest_status=${PIPESTATUS[0]}
+    set -e
+    line=$(grep -E 'tests passed, [0-9]+ tests? failed out of' "$log" | tail -n 1 || true)
+    if [[ $line =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
+        passed=$((BASH_REMATCH[2] - BASH_REMATCH[1]))
+        failed=${BASH_REMATCH[1]}
+    else
+        # No summary line: ctest or the build of its test list failed outright.
+        failed=1
+        ctest_status=1
+    fi
+    grep -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*Skipped' "$log" | sed 's/^/skipped: /' || true
 fi
-grep -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*Skipped' "$log" | sed 's/^/skipped: /' || true
 
 # --- The program itself, on a virtual screen -------------------------------
 checks=()

@@ -30,7 +30,7 @@ with_tests=1
 case ${1:-} in
 --packages-only) with_tests=0 ;;
 "") ;;
--h | --help) sed -n '2,25p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+-h | --help) sed -n '2,24p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
 *) echo "error: unknown option $1 (see --help)" >&2; exit 2 ;;
 esac
 mkdir -p "$build"

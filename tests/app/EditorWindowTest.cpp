@@ -24,7 +24,7 @@ void EditorWindowTest::loadsCancelsAndSavesThroughTheControls()
 {
     TrapRecorder trap;
     MessageBox::TestScope boxes;
-    TempDir dir;
+    TemporaryFolder dir;
     EditorPackage object;
     object.set(ObjectField::Price, 50000).set(ObjectField::HungerRating, 0xFFFB);
     object.entries = { { 1, "Chaise \xC3\xA9t\xC3\xA9", "" }, { 1, "Line one\nline two", "" } };

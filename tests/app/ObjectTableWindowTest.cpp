@@ -37,8 +37,8 @@ private slots:
 void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
 {
     MessageBox::TestScope boxes;
-    TempDir dir;
-    TempDir userData;
+    TemporaryFolder dir;
+    TemporaryFolder userData;
     qputenv("VARNICK_USER_DATA_DIR", text::fromPath(userData.path()).toUtf8());
     const struct {
         const char* file;
@@ -145,7 +145,7 @@ void ObjectTableWindowTest::mainWindowTableFollowsTheScanWithThumbnails()
 {
     Settings::TemporaryStore store;
     MessageBox::TestScope boxes;
-    TempDir data;
+    TemporaryFolder data;
     gstrSims2DataPath = pathToUtf8(data.path());
     std::filesystem::create_directories(data.path() / "Downloads");
     for (const char* file : { "Downloads/one.package", "Downloads/two.package" })

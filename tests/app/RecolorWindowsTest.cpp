@@ -12,6 +12,7 @@
 #include "package/PropertySet.h"
 #include "package/ResourceCollection.h"
 #include "package/TypeIds.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/recolors/RecolorFixtures.h"
 #include "tools/common/PackageBuilder.h"
 #include "tools/demo/DemoCatalog.h"
@@ -75,7 +76,7 @@ ByteString materialPackage(const std::vector<std::vector<std::pair<std::string, 
     return package(resources);
 }
 
-fs::path writeFile(const TempDir& dir, const fs::path& name, ByteView bytes)
+fs::path writeFile(const TemporaryFolder& dir, const fs::path& name, ByteView bytes)
 {
     fs::create_directories((dir.path() / name).parent_path());
     return dir.write(name, bytes);
@@ -115,7 +116,7 @@ class RecolorWindowsTest : public QObject {
 private slots:
     void finderDrawsProgressSkipsUnreadableAndHandsOver()
     {
-        TempDir dir;
+        TemporaryFolder dir;
         const fs::path object = writeFile(dir, "sofa.package", objectPackage());
         const fs::path first = writeFile(dir, "sub/deeper/b recolor.package", recolorPackage(kGuid));
         const fs::path second = writeFile(dir, "a recolor.package", recolorPackage(kGuid));
@@ -183,7 +184,7 @@ private slots:
 
     void deletesGoToTheTrashAfterConfirmation()
     {
-        TempDir dir;
+        TemporaryFolder dir;
         const ScopedTrash trash(dir.path() / "home");
         struct Case {
             const char* name;
@@ -266,7 +267,7 @@ private slots:
 
     void moveChecksEverythingBeforeMovingAnything()
     {
-        TempDir dir;
+        TemporaryFolder dir;
         Settings::TemporaryStore store;
         frmSelectPath::Seam::TestScope folders;
         MessageBox::TestScope boxes;
@@ -352,7 +353,7 @@ private slots:
 
     void viewerShowsTheFirstShowableTextureAsStored()
     {
-        TempDir dir;
+        TemporaryFolder dir;
         // A raw 4 x 2 texture, p0..p3 on the top row, behind a smaller level that must not be used.
         ByteString raw;
         QList<QRgb> colours;
@@ -411,7 +412,7 @@ private slots:
 
     void detailsShowTitleFolderAndTheFirstOverridesNames()
     {
-        TempDir dir;
+        TemporaryFolder dir;
         const fs::path file = writeFile(dir, "Blue Recolor.package",
             materialPackage({ { { "name", "first" }, { "modelName", "sofa_model" }, { "subsetName", "body" },
                                   { "name", "second" }, { "ModelName", "wrong case" } },

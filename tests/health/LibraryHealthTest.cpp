@@ -9,6 +9,7 @@
 #include "package/PropertySet.h"
 #include "package/TextList.h"
 #include "package/base/ErrorTrap.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
@@ -76,8 +77,8 @@ std::vector<std::string> fileNames(const std::vector<std::string>& files)
 
 TEST(LibraryIndex, rereadsOnlyWhatChangedBetweenRuns)
 {
-    TempDir library;
-    TempDir data;
+    TemporaryFolder library;
+    TemporaryFolder data;
     const auto dbFile = data.path() / "index.sqlite";
     library.write("a.package", objectPackage(1, "A"));
     library.write("b.package", objectPackage(2, "B"));
@@ -118,7 +119,7 @@ TEST(LibraryIndex, rereadsOnlyWhatChangedBetweenRuns)
 
 TEST(LibraryIndex, rebuildsADamagedOrForeignFileAndLosesNothing)
 {
-    TempDir library;
+    TemporaryFolder library;
     library.write("a.package", objectPackage(1, "A"));
     struct Case {
         const char* what;
@@ -144,7 +145,7 @@ TEST(LibraryIndex, rebuildsADamagedOrForeignFileAndLosesNothing)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        TempDir data;
+        TemporaryFolder data;
         const auto dbFile = data.path() / "index.sqlite";
         {
             LibraryIndex first(dbFile);
@@ -165,8 +166,8 @@ TEST(LibraryIndex, rebuildsADamagedOrForeignFileAndLosesNothing)
 
 TEST(LibraryIndex, twoInstancesShareOneFile)
 {
-    TempDir library;
-    TempDir data;
+    TemporaryFolder library;
+    TemporaryFolder data;
     const auto dbFile = data.path() / "index.sqlite";
     library.write("a.package", objectPackage(1, "A"));
     LibraryIndex first(dbFile);
@@ -208,7 +209,7 @@ TEST(LibraryIndex, twoInstancesShareOneFile)
 
 TEST(LibraryHealth, listsEachKindOfUnreadablePackage)
 {
-    TempDir library;
+    TemporaryFolder library;
     const ByteString good = objectPackage(1, "A");
     const ByteString damagedStream { "\x0D\x00\x00\x00\x10\xFB\x00\x01\x00\xE3xyz", 13 };
     struct Case {
@@ -259,9 +260,9 @@ TEST(LibraryHealth, listsEachKindOfUnreadablePackage)
 
 TEST(LibraryHealth, findsOrphansClashesAndDuplicatesAndKeepsKnownClashesQuiet)
 {
-    TempDir library;
-    TempDir game;
-    TempDir data;
+    TemporaryFolder library;
+    TemporaryFolder game;
+    TemporaryFolder data;
     library.write("clash-1.package", objectPackage(0x100, "First"));
     library.write("clash-2.package", objectPackage(0x100, "Second"));
     library.write("object.package", objectPackage(0x200, "Object"));
@@ -331,7 +332,7 @@ TEST(LibraryHealth, findsOrphansClashesAndDuplicatesAndKeepsKnownClashesQuiet)
 // no link to a folder (which could loop), but a link to a package file.
 TEST(LibraryIndex, listingFindsEveryPackageAndNothingElse)
 {
-    TempDir library;
+    TemporaryFolder library;
     std::filesystem::create_directories(library.path() / "one" / "two" / "three");
     for (const char* file : { "a.package", "B.PACKAGE", "one/c.Package", "one/two/three/d.package", "notes.txt",
              ".package", "one/e.package.bak" })
@@ -353,7 +354,7 @@ TEST(LibraryIndex, listingFindsEveryPackageAndNothingElse)
 
 #ifndef _WIN32
     // A tree of more folders than the process may hold open at once is listed whole.
-    TempDir wide;
+    TemporaryFolder wide;
     for (int i = 0; i < 64; ++i) {
         std::filesystem::create_directories(wide.path() / std::to_string(i));
         wide.write(std::to_string(i) + "/p.package", "x");
@@ -373,7 +374,7 @@ TEST(LibraryIndex, listingFindsEveryPackageAndNothingElse)
 // in pieces: both ways give one value, and any changed byte changes it.
 TEST(LibraryHealth, contentHashIsTheSameReadWholeOrInPieces)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     ByteString bytes = objectPackage(5, "Hashed");
     bytes.append((3 << 20) + 7 - bytes.size(), 'x'); // several of the streaming reads, and a tail
     const auto file = dir.write("big.package", bytes);
@@ -408,8 +409,8 @@ TEST(LibraryHealth, csvQuotesWhatNeedsQuoting)
 
 TEST(LibraryHealth, quarantineMovesFilesAsideAndUndoPutsThemBack)
 {
-    TempDir library;
-    TempDir data;
+    TemporaryFolder library;
+    TemporaryFolder data;
     std::filesystem::create_directories(library.path() / "sub");
     const auto first = library.write("sub/a.package", recolorPackage(1));
     const auto quarantine = data.path() / "Quarantine";
@@ -440,8 +441,8 @@ TEST(LibraryHealth, quarantineMovesFilesAsideAndUndoPutsThemBack)
 // package's index lists, and leaves its records for the library review.
 TEST(IndexedFolderScan, servesUnchangedPackagesFromTheIndexAndRereadsChangedOnes)
 {
-    TempDir library;
-    TempDir data;
+    TemporaryFolder library;
+    TemporaryFolder data;
     const auto dbFile = data.path() / "index.sqlite";
     std::filesystem::create_directories(library.path() / "Shelf" / "Deeper");
     std::filesystem::create_directories(library.path() / "Shelfy");

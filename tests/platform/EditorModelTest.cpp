@@ -129,7 +129,7 @@ TEST(EditorNumbers, conversionLimitsAndKeyFilter)
 
 class ObjectEditorTest : public ::testing::Test {
 protected:
-    TempDir dir;
+    TemporaryFolder dir;
     EditorPackage object;
     ObjectEditor editor;
 

@@ -11,20 +11,16 @@
 #include "package/PackageReader.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileReplace.h"
-#include "package/base/Folders.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
+#include "tests/common/CliRunner.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 using namespace varnick;
 using namespace varnick::test;
@@ -79,7 +75,7 @@ ByteString cacheBytes(const CacheShape& shape, const std::string& sofaTitle = "b
 }
 
 struct Fixture {
-    TempDir dir;
+    TemporaryFolder dir;
     fs::path data = dir.path() / "The Sims 2";
     fs::path thumbnails = data / "Thumbnails";
     fs::path backups = dir.path() / "backups";
@@ -369,47 +365,38 @@ TEST(ThumbnailPurge, theProgramsCacheShowsThePurgedStateAfterItsReload)
     EXPECT_EQ(cache.uniqueThumbnail(thumbnailKeyOf("old chair")), ByteString("chair picture"));
 }
 
-#ifndef _WIN32
 TEST(ThumbnailPurge, commandLinePrintsTheCountsAndRefusesACorruptCache)
 {
-    const fs::path tool = programFolder() / "varnick-cli";
-    if (!fs::exists(tool))
-        GTEST_SKIP() << "varnick-cli is not built";
     Fixture fixture({}, CacheShape { 2, true });
     const ByteString design = readFileBytes(fixture.designCache);
-    const auto run = [&](const std::string& arguments) {
-        const std::string command = "VARNICK_USER_DATA_DIR='" + pathToUtf8(fixture.backups) + "' '" + pathToUtf8(tool)
-            + "' purge-thumbnails " + arguments + " >'" + pathToUtf8(fixture.dir.path() / "out") + "' 2>'"
-            + pathToUtf8(fixture.dir.path() / "err") + "'";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    CliRun last;
+    const auto run = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), "purge-thumbnails");
+        last = runCli(arguments, { { "VARNICK_USER_DATA_DIR", pathToUtf8(fixture.backups) } });
+        return last.status;
     };
     const ByteString object = readFileBytes(fixture.objectCache);
     const fs::path store = fixture.dir.path() / "store";
-    EXPECT_EQ(run("'Blue Sofa.package' --data '" + pathToUtf8(fixture.data) + "' --backup-folder '" + pathToUtf8(store)
-                  + "'"),
-        1);
+    EXPECT_EQ(
+        run({ "Blue Sofa.package", "--data", pathToUtf8(fixture.data), "--backup-folder", pathToUtf8(store) }), 1);
     EXPECT_EQ(readFileBytes(BackupStore(store).generations(fixture.objectCache).front().File), object);
-    EXPECT_EQ(readFileBytes(fixture.dir.path() / "out"), "ObjectThumbnails.package: 2\n");
-    EXPECT_EQ(readFileBytes(fixture.dir.path() / "err"),
-        "DesignModeThumbnails.package is corrupt!!!\n\nOperation aborted.\n");
+    EXPECT_EQ(last.out, "ObjectThumbnails.package: 2\n");
+    EXPECT_EQ(last.err, "DesignModeThumbnails.package is corrupt!!!\n\nOperation aborted.\n");
     EXPECT_EQ(readFileBytes(fixture.designCache), design);
 
     fs::remove(fixture.designCache);
-    EXPECT_EQ(run("'Red Lamp.package' --data '" + pathToUtf8(fixture.data) + "'"), 0);
-    EXPECT_EQ(readFileBytes(fixture.dir.path() / "out"),
-        "ObjectThumbnails.package: 1\nDesignModeThumbnails.package: not found\n");
+    EXPECT_EQ(run({ "Red Lamp.package", "--data", pathToUtf8(fixture.data) }), 0);
+    EXPECT_EQ(last.out, "ObjectThumbnails.package: 1\nDesignModeThumbnails.package: not found\n");
     EXPECT_TRUE(fs::exists(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package"));
     EXPECT_TRUE(BackupStore(fixture.backups / "Backups").hasOriginal(fixture.objectCache));
 
     // --no-backup: neither the store nor the last version is written.
-    const ByteString last = readFileBytes(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package");
-    EXPECT_EQ(run("'Old Chair.package' --no-backup --backup-folder '" + pathToUtf8(fixture.dir.path() / "none")
-                  + "' --data '" + pathToUtf8(fixture.data) + "'"),
+    const ByteString lastVersion = readFileBytes(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package");
+    EXPECT_EQ(run({ "Old Chair.package", "--no-backup", "--backup-folder", pathToUtf8(fixture.dir.path() / "none"),
+                  "--data", pathToUtf8(fixture.data) }),
         0);
-    EXPECT_EQ(readFileBytes(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package"), last);
+    EXPECT_EQ(readFileBytes(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package"), lastVersion);
     EXPECT_FALSE(fs::exists(fixture.dir.path() / "none"));
 }
-#endif
 
 } // namespace

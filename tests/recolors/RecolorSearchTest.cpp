@@ -3,6 +3,7 @@
 #include "app/recolors/core/RecolorSearch.h"
 #include "app/recolors/core/FileMoves.h"
 #include "package/base/Paths.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/recolors/RecolorFixtures.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ TEST(RecolorSearch, progressIsReportedAtMost24TimesWhateverTheCount)
         even25.push_back(i);
     for (const Case& c : { Case { 0, 1, {} }, Case { 24, 1, every24 }, Case { 25, 2, even25 } }) {
         EXPECT_EQ(progressInterval(c.count), c.interval) << c.count;
-        TempDir root;
+        TemporaryFolder root;
         for (int i = 0; i < c.count; ++i)
             root.write("p" + std::to_string(100 + i) + ".package", objectPackage(1));
         std::vector<std::int32_t> steps;
@@ -62,7 +63,7 @@ TEST(RecolorSearch, progressIsReportedAtMost24TimesWhateverTheCount)
 
 TEST(RecolorSearch, findsOnlyRecolorsWhoseFirstMaterialOverrideNamesTheObject)
 {
-    TempDir root;
+    TemporaryFolder root;
     const auto guidItem = [](double value) { return numberItem("objectGUID", value); };
     root.write("object.package", objectPackage(kGuid)); // the object itself names its GUID too
     root.write("plain.package", recolorOf(kGuid));
@@ -96,7 +97,7 @@ TEST(RecolorSearch, sortsByFullPathInCodeUnitOrderAndStopsWhenCancelled)
     sortRecolors(list);
     EXPECT_EQ(list, (std::vector<fs::path> { "/a/Z.package", "/a/y.package", "/a/z.package", "/b/a.package" }));
 
-    TempDir root;
+    TemporaryFolder root;
     root.write("a.package", recolorOf(kGuid));
     const std::atomic<bool> cancel { true };
     const RecolorSearchResult result = findRecolors(root.path(), static_cast<std::int32_t>(kGuid), {}, &cancel);
@@ -106,7 +107,7 @@ TEST(RecolorSearch, sortsByFullPathInCodeUnitOrderAndStopsWhenCancelled)
 
 TEST(RecolorDetails, showsTheLastOfEachExactlyNamedPropertyOfTheFirstOverride)
 {
-    TempDir root;
+    TemporaryFolder root;
     const fs::path file = root.write("Blue Chair.package",
         recolorPackage({ { textItem("name", "first"), textItem("modelName", "chair"), textItem("name", "second"),
                              textItem("ModelName", "wrong case"), textItem("subsetName", "seat") },
@@ -128,7 +129,7 @@ TEST(RecolorDetails, showsTheLastOfEachExactlyNamedPropertyOfTheFirstOverride)
 #ifdef VARNICK_HAVE_DEMO
 TEST(RecolorSearch, findsEveryRecolorOfTheDemoWorldsObjects)
 {
-    TempDir scratch;
+    TemporaryFolder scratch;
     demo::DemoOptions options;
     options.Output = scratch.path() / "world";
     options.Packages = 40;

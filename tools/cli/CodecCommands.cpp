@@ -4,15 +4,14 @@
 // no output file behind. recompress: packages stored with every resource
 // compressed that shrinks, each package replaced atomically, on all cores.
 #include "package/base/WholeFile.h"
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 
 #include "package/CompressedResource.h"
 #include "package/Recompress.h"
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
-#include "package/base/RawFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -82,7 +81,7 @@ void runRecompress(const RecompressCommandOptions& options)
     std::vector<std::string> missing;
     const std::vector<fs::path> files = collectPackageFiles(paths, missing);
     for (const std::string& line : missing)
-        std::fprintf(stderr, "varnick-cli: %s\n", line.c_str());
+        printErr("varnick-cli: %s\n", line.c_str());
 
     RecompressOptions recompress;
     recompress.Level = options.level;
@@ -91,9 +90,9 @@ void runRecompress(const RecompressCommandOptions& options)
     const auto progress = [](std::size_t done, std::size_t total, const RecompressFileResult& result) {
         const std::string name = pathToUtf8(result.File);
         if (result.Refused)
-            std::fprintf(stderr, "[%zu/%zu] %s: refused: %s\n", done, total, name.c_str(), result.Reason.c_str());
+            printErr("[%zu/%zu] %s: refused: %s\n", done, total, name.c_str(), result.Reason.c_str());
         else
-            std::fprintf(stderr, "[%zu/%zu] %s: %lld -> %lld bytes%s\n", done, total, name.c_str(),
+            printErr("[%zu/%zu] %s: %lld -> %lld bytes%s\n", done, total, name.c_str(),
                 static_cast<long long>(result.BytesBefore), static_cast<long long>(result.BytesAfter),
                 result.Changed ? "" : " (unchanged)");
     };
@@ -109,16 +108,16 @@ void runRecompress(const RecompressCommandOptions& options)
         before += result.BytesBefore;
         after += result.BytesAfter;
     }
-    std::printf("%s level %d\n", options.dryRun ? "dry run (nothing written) at" : "recompressed at", options.level);
-    std::printf("packages: %zu (changed %zu, unchanged %zu, refused %zu)\n", results.size(), changed,
+    printOut("%s level %d\n", options.dryRun ? "dry run (nothing written) at" : "recompressed at", options.level);
+    printOut("packages: %zu (changed %zu, unchanged %zu, refused %zu)\n", results.size(), changed,
         results.size() - changed - refused, refused);
-    std::printf("bytes before: %lld\n", before);
-    std::printf("bytes after: %lld\n", after);
+    printOut("bytes before: %lld\n", before);
+    printOut("bytes after: %lld\n", after);
     for (const RecompressFileResult& result : results) {
         if (result.Refused)
-            std::printf("refused: %s: %s\n", pathToUtf8(result.File).c_str(), result.Reason.c_str());
+            printOut("refused: %s: %s\n", pathToUtf8(result.File).c_str(), result.Reason.c_str());
     }
-    std::fflush(stdout);
+    cliOut().flush();
     if (refused != 0 || !missing.empty())
         throw CLI::RuntimeError(1);
 }

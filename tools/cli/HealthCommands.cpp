@@ -1,4 +1,5 @@
 // varnick-cli health: the library health review of the Library Health window, on the same code.
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
@@ -39,6 +40,7 @@ std::filesystem::path installFolder(const HealthOptions& options)
         return pathFromUtf8(options.Game);
     // As the program finds it: the registry (or its overrides).
     gsGetSims2Paths();
+    stopIfTrapped();
     if (gstrSims2InstallPath.empty() || gstrSims2InstallPath == gstrPathNotFound)
         return {};
     return pathFromUtf8(gstrSims2InstallPath);
@@ -64,25 +66,25 @@ ordered_json reportJson(const HealthReport& report)
 
 void printText(const HealthReport& report, const ScanResult& scan)
 {
-    std::printf("%zu packages, %zu read, %zu from the index\n", scan.Records.size(), scan.Reread,
+    printOut("%zu packages, %zu read, %zu from the index\n", scan.Records.size(), scan.Reread,
         scan.Records.size() - scan.Reread);
-    std::printf("Cannot be read: %zu\n", report.Broken.size());
+    printOut("Cannot be read: %zu\n", report.Broken.size());
     for (const BrokenPackage& row : report.Broken)
-        std::printf("  %s: %s\n", row.File.c_str(), toValidUtf8(row.Reason).c_str());
-    std::printf("Orphan recolors: %zu\n", report.Orphans.size());
+        printOut("  %s: %s\n", row.File.c_str(), toValidUtf8(row.Reason).c_str());
+    printOut("Orphan recolors: %zu\n", report.Orphans.size());
     for (const OrphanRecolor& row : report.Orphans)
-        std::printf("  %s: objectGUID %s\n", row.File.c_str(), guidText(row.Guid).c_str());
-    std::printf("GUID clashes: %zu\n", report.Clashes.size());
+        printOut("  %s: objectGUID %s\n", row.File.c_str(), guidText(row.Guid).c_str());
+    printOut("GUID clashes: %zu\n", report.Clashes.size());
     for (const GuidClash& clash : report.Clashes) {
-        std::printf("  %s%s\n", guidText(clash.Guid).c_str(), clash.GameObject ? " (also a game object)" : "");
+        printOut("  %s%s\n", guidText(clash.Guid).c_str(), clash.GameObject ? " (also a game object)" : "");
         for (const std::string& file : clash.Files)
-            std::printf("    %s\n", file.c_str());
+            printOut("    %s\n", file.c_str());
     }
-    std::printf("Duplicates: %zu\n", report.Duplicates.size());
+    printOut("Duplicates: %zu\n", report.Duplicates.size());
     for (const DuplicateSet& set : report.Duplicates) {
-        std::printf("  %lld bytes, hash %s\n", static_cast<long long>(set.Size), set.Hash.c_str());
+        printOut("  %lld bytes, hash %s\n", static_cast<long long>(set.Size), set.Hash.c_str());
         for (const std::string& file : set.Files)
-            std::printf("    %s\n", file.c_str());
+            printOut("    %s\n", file.c_str());
     }
 }
 
@@ -116,7 +118,7 @@ void addHealthCommands(CLI::App& app)
         const HealthReport report
             = analyseLibrary(root, scan.Records, scan.GameGuids, KnownClashes(defaultKnownClashesFile()).guids());
         if (options->Json)
-            std::printf("%s\n", reportJson(report).dump(2).c_str());
+            printOut("%s\n", reportJson(report).dump(2).c_str());
         else
             printText(report, scan);
     });

@@ -1,5 +1,6 @@
 #include "app/browser/ObjectTableView.h"
 
+#include "app/backups/BackupSettings.h"
 #include "app/browser/ObjectTableModel.h"
 #include "app/editor/SaveSettings.h"
 #include "app/editor/core/NumericFields.h"
@@ -7,8 +8,7 @@
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/platform/qt/WorkProgress.h"
-#include "package/base/FileReplace.h"
-#include "package/base/RawFile.h"
+#include "package/base/WholeFile.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -352,12 +352,14 @@ BatchSummary ObjectTableView::cmdSave_Click()
         }
     BatchChanges changes;
     changes.Custom = [&](const ObjectEditor& editor) { return changesOf.at(editor.fileName())->editsFor(editor); };
+    // Each package's previous version goes to the program's backup store, as the editor's saves do.
+    BackupStore backups = programBackups();
     runWithProgress(this, QStringLiteral("Saving objects..."), files.size(),
         [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {
-            // The editor's save keeps the previous version of each package (the program's backup store).
             BatchOptions options;
             options.Progress = progress;
             options.Cancel = cancel;
+            options.Backups = &backups;
             options.Save = saveOptionsFromSettings();
             summary = applyToFiles(files, changes, options);
         });
@@ -389,18 +391,10 @@ bool ObjectTableView::cmdExport_Click()
     if (chosen.isEmpty())
         return false;
     const std::string csv = browser::objectTableCsv(mModel->shownRows());
-    const std::filesystem::path target = text::toPath(chosen);
-    const std::filesystem::path scratch = scratchPathBeside(target);
     try {
-        {
-            RawFile file(scratch, RawFile::Mode::CreateTruncate);
-            file.writeAt(0, csv.data(), csv.size());
-        }
         // Written beside the target first, so a failure leaves an earlier export as it was.
-        replaceFileAtomically(scratch, target);
+        writeWholeFile(text::toPath(chosen), csv);
     } catch (const std::exception& failure) {
-        std::error_code error;
-        std::filesystem::remove(scratch, error);
         MessageBox::critical(this, QStringLiteral("Export Failed"),
             QStringLiteral("The table could not be written to %1: %2").arg(chosen, text::fromUtf8(failure.what())));
         return false;

@@ -6,7 +6,7 @@
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/GamePaths.h"
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
+#include "package/base/WholeFile.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -19,7 +19,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <fstream>
 
 namespace varnick {
 
@@ -321,16 +320,7 @@ void frmLibraryHealth::cmdExport_Click()
     if (file.isEmpty())
         return;
     try {
-        const std::filesystem::path target = text::toPath(file);
-        const std::filesystem::path scratch = scratchPathBeside(target);
-        const std::string csv = health::healthCsv(mReport);
-        {
-            std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
-            out.write(csv.data(), static_cast<std::streamsize>(csv.size()));
-            if (!out.flush())
-                throw Failure(ErrorCode::FileWriteFailed, "The file cannot be written");
-        }
-        replaceFileAtomically(scratch, target);
+        writeWholeFile(text::toPath(file), health::healthCsv(mReport));
     } catch (const Failure& failure) {
         MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
     }

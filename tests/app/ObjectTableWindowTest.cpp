@@ -1,3 +1,4 @@
+#include "app/backups/BackupSettings.h"
 #include "app/browser/ObjectTableModel.h"
 #include "app/browser/ObjectTableView.h"
 #include "app/browser/frmMain.h"
@@ -98,6 +99,10 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
 
     const BatchSummary summary = view.cmdSave_Click();
     QCOMPARE(summary.count(BatchOutcome::Saved), std::size_t { 2 });
+    // Each saved package's previous version is in the program's backup store.
+    for (const char* file : { "a.package", "c.package" })
+        QCOMPARE(programBackups().generations(dir.path() / file).size(), std::size_t { 1 });
+    QVERIFY(programBackups().generations(dir.path() / "B.package").empty());
     QCOMPARE(boxes.last().title, QStringLiteral("Save Successful"));
     QCOMPARE(saved.count(), 1);
     QTRY_VERIFY(!view.busy());

@@ -246,6 +246,22 @@ TEST_F(WriterSeams, replacingWriteLeavesTheTargetIntactWhenTheDiskFills)
     EXPECT_EQ(parsePackage(readFileBytes(target)).Files[2].Data.size(), 3u * 1024 * 1024);
 }
 
+TEST_F(WriterSeams, trappedSaveLeavesTheTargetWholeWhenWritingFails)
+{
+    TemporaryFolder dir;
+    TrapRecorder trap;
+    const ByteString old = sample(1).build();
+    const auto target = dir.write("object.package", old);
+    PackageFile pkg = parsePackage(sample().build());
+    pkg.Files[2].Data = ByteString(3 * 1024 * 1024, 'n');
+    RawFile::failWritesAfterForTesting(1024 * 1024);
+    EXPECT_FALSE(gsSavePackageFileNoCompB(target, pkg));
+    RawFile::failWritesAfterForTesting(-1);
+    EXPECT_EQ(trap.last().Procedure, "gsSavePackageFileNoCompB");
+    EXPECT_EQ(readFileBytes(target), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
+}
+
 TEST(PackageDirectoryWriter, buildsRecordsAndRoundTrips)
 {
     ByteString out = "stale";

@@ -14,11 +14,13 @@
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
 #include "tests/common/CliRunner.h"
+#include "tests/common/FailsWith.h"
 #include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -266,6 +268,38 @@ TEST(ThumbnailPurge, aFailureAtAnyStepLeavesBothCachesWhole)
         else
             EXPECT_EQ(readFileBytes(fixture.objectCache), object);
         EXPECT_EQ(readFileBytes(fixture.designCache), design);
+        EXPECT_EQ(fixture.filesInThumbnails(), 2u);
+    }
+}
+
+// The game rewrites its caches while it runs, often to the same length: a
+// cache whose size or modification time changed since the plan is left with
+// the game's change, whether the change came before the purge began or while
+// its scratch file was written.
+TEST(ThumbnailPurge, aCacheChangedOnDiskSinceThePlanIsLeftWithItsChange)
+{
+    for (const PurgeStep when : { PurgeStep::WriteScratch, PurgeStep::KeepBackup, PurgeStep::ReplaceCache }) {
+        SCOPED_TRACE(static_cast<int>(when));
+        Fixture fixture;
+        ThumbnailPurge purge(fixture.thumbnails, thumbnailKeyOf("blue sofa"));
+        ByteString changed = readFileBytes(fixture.objectCache);
+        changed[changed.size() - 1] ^= 0x55; // same length, other bytes
+        const auto change = [&] {
+            const fs::file_time_type before = fs::last_write_time(fixture.objectCache);
+            Fixture::writeFile(fixture.objectCache, changed);
+            fs::last_write_time(fixture.objectCache, before + std::chrono::seconds(2));
+        };
+        PurgeOptions options;
+        options.backupFolder = fixture.backups;
+        options.beforeStepForTesting = [&](PurgeStep step, const CachePurge& cache) {
+            if (step == when && cache.name == kThumbnailCacheNames[0])
+                change();
+        };
+        const PurgeResult result = purge.run(options);
+        EXPECT_EQ(result.caches[0].outcome, CacheOutcome::Failed);
+        EXPECT_FALSE(result.changed());
+        EXPECT_FAILS_WITH(result.rethrowFailure(), "changed on disk");
+        EXPECT_EQ(readFileBytes(fixture.objectCache), changed);
         EXPECT_EQ(fixture.filesInThumbnails(), 2u);
     }
 }

@@ -155,8 +155,7 @@ void setObject(const SetRequest& request, const std::string& file, BackupStore* 
     const ObjectEdits edits = editsOf(request, values, editor);
     SaveOptions options;
     options.keepCompressed = request.keepCompressed;
-    if (backups)
-        options.keepPrevious = [backups](const std::filesystem::path& target) { backups->keep(target); };
+    options.backups = backups;
     switch (editor.save(edits, options)) {
     case ObjectEditor::SaveResult::ChangedOnDisk:
         throw Failure(

@@ -4,6 +4,7 @@
 // no output file behind. recompress: packages stored with every resource
 // compressed that shrinks, each package replaced atomically, on all cores.
 #include "package/base/WholeFile.h"
+#include "tools/cli/BackupOptions.h"
 #include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 
@@ -40,6 +41,7 @@ struct RecompressCommandOptions {
     int level = kDefaultRecompressLevel;
     bool dryRun = false;
     unsigned threads = 0;
+    BackupArguments backup;
 };
 
 void runDecompress(const CodecOptions& options)
@@ -87,6 +89,12 @@ void runRecompress(const RecompressCommandOptions& options)
     recompress.Level = options.level;
     recompress.DryRun = options.dryRun;
     recompress.Threads = options.threads;
+    // Each package's previous version is kept as "set" keeps it; a dry run writes no backup either.
+    BackupStore backups = options.backup.store();
+    if (!options.backup.None && !options.dryRun) {
+        backups.prune();
+        recompress.KeepPrevious = [&backups](const fs::path& file) { backups.keep(file); };
+    }
     const auto progress = [](std::size_t done, std::size_t total, const RecompressFileResult& result) {
         const std::string name = pathToUtf8(result.File);
         if (result.Refused)
@@ -155,7 +163,12 @@ void addCodecCommands(CLI::App& app)
         "atomically, and only after its new form has read back with every resource decoding to the original's "
         "bytes; otherwise it is left as it was and reported as refused. Packages are processed on all cores, "
         "with progress on standard error and a summary (packages, bytes before, bytes after, refused with the "
-        "reason) on standard output. Exit status 1 when a package was refused or a path was not found.");
+        "reason) on standard output. Exit status 1 when a package was refused or a path was not found. Before a "
+        "package is replaced its previous version is kept in the backup folder as \"set\" keeps it (default: the "
+        "per-user data folder's \"Backups\"; the first version however many later ones come, backups older than "
+        "--keep-days days pruned at the start; \"restore\" puts the first back); a package whose size or "
+        "modification time changed since it was read (another program wrote it) is refused and left with that "
+        "change.");
     recompress
         ->add_option(
             "PATH", recompressOptions->paths, "Package files, or folders searched recursively for *.package files")
@@ -166,6 +179,7 @@ void addCodecCommands(CLI::App& app)
     recompress->add_flag("--dry-run", recompressOptions->dryRun, "Report what would change; write nothing");
     recompress->add_option("--threads", recompressOptions->threads, "Worker threads (0: one per core)")
         ->capture_default_str();
+    addBackupOptions(*recompress, recompressOptions->backup);
     recompress->callback([recompressOptions] { runRecompress(*recompressOptions); });
 }
 

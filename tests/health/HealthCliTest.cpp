@@ -80,3 +80,25 @@ TEST(HealthCli, printsTheReviewAsJsonAndSharesItsIndexWithASecondInstance)
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("does not exist"), std::string::npos);
 }
+
+TEST(HealthCli, quarantineMovesWhatItCanAndNamesWhatStayed)
+{
+    TemporaryFolder library;
+    TemporaryFolder data;
+    const auto moving = library.write("sub/a.package", recolor(1));
+    const auto stuck = library.write("other/b.package", recolor(2));
+    data.write("Quarantine/other", "a file where the folder would go");
+    const CliRun run = runCli({ "quarantine", library.utf8(), pathToUtf8(moving), pathToUtf8(stuck) },
+        { { "VARNICK_USER_DATA_DIR", data.utf8() } });
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(
+        run.out, pathToUtf8(moving) + " -> " + pathToUtf8(data.path() / "Quarantine" / "sub" / "a.package") + "\n");
+    EXPECT_EQ(run.err.rfind("varnick-cli: " + pathToUtf8(stuck) + ": ", 0), 0U) << run.err;
+    EXPECT_EQ(readFileBytes(stuck), recolor(2));
+    EXPECT_EQ(readFileBytes(data.path() / "Quarantine" / "sub" / "a.package"), recolor(1));
+
+    const CliRun elsewhere = runCli(
+        { "quarantine", library.utf8(), pathToUtf8(stuck), "--quarantine-folder", pathToUtf8(data.path() / "Aside") });
+    EXPECT_EQ(elsewhere.status, 0) << elsewhere.err;
+    EXPECT_EQ(readFileBytes(data.path() / "Aside" / "other" / "b.package"), recolor(2));
+}

@@ -9,6 +9,9 @@
 #include "package/PropertySet.h"
 #include "package/TextList.h"
 #include "package/base/ErrorTrap.h"
+#include "package/base/FileReplace.h"
+#include "package/base/RawFile.h"
+#include "tests/common/FailsWith.h"
 #include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
@@ -20,6 +23,7 @@
 #endif
 
 #include <chrono>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -433,6 +437,88 @@ TEST(LibraryHealth, quarantineMovesFilesAsideAndUndoPutsThemBack)
     undoQuarantine(moved);
     EXPECT_EQ(readFileBytes(first), recolorPackage(1));
     EXPECT_FALSE(std::filesystem::exists(moved.Quarantined));
+}
+
+// Each file that cannot be moved is reported with its reason (and stays where
+// it is); the others move. The window and varnick-cli read this one result.
+TEST(LibraryHealth, quarantineReportsEachFileThatCouldNotMoveWithItsReason)
+{
+    TemporaryFolder library;
+    TemporaryFolder data;
+    const auto moving = library.write("a.package", recolorPackage(1));
+    const auto stuck = library.write("sub/b.package", recolorPackage(2));
+    const auto quarantine = data.path() / "Quarantine";
+    data.write("Quarantine/sub", "a file where the folder would go");
+    const QuarantineResult result = quarantineFiles({ moving, stuck }, library.path(), quarantine);
+    ASSERT_EQ(result.Moved.size(), 1U);
+    EXPECT_EQ(result.Moved[0].Original, moving);
+    EXPECT_EQ(result.Moved[0].Quarantined, quarantine / "a.package");
+    ASSERT_EQ(result.Failed.size(), 1U);
+    EXPECT_EQ(result.Failed[0].File, stuck);
+    EXPECT_NE(result.Failed[0].Reason.find("b.package"), std::string::npos) << result.Failed[0].Reason;
+    EXPECT_EQ(readFileBytes(stuck), recolorPackage(2));
+    EXPECT_FALSE(std::filesystem::exists(moving));
+}
+
+// A move across volumes copies: the original goes only once the copy is
+// complete, flushed to disk and equal to it. The quarantine and the object
+// moves share that one mover; a failure at any step leaves the original and no copy.
+TEST(LibraryHealth, movesAcrossVolumesKeepTheOriginalUntilItsCopyIsSafe)
+{
+    const recolors::RenameFunction otherVolume
+        = [](const std::filesystem::path&, const std::filesystem::path&, std::error_code& ec) {
+              ec = std::make_error_code(std::errc::cross_device_link);
+          };
+    using Mover = std::function<std::filesystem::path(const std::filesystem::path& file, const TemporaryFolder& to)>;
+    const std::pair<const char*, Mover> movers[] = {
+        { "quarantine",
+            [&](const std::filesystem::path& file, const TemporaryFolder& to) {
+                return quarantineFile(file, file.parent_path(), to.path(), otherVolume).Quarantined;
+            } },
+        { "object move",
+            [&](const std::filesystem::path& file, const TemporaryFolder& to) {
+                recolors::moveFiles({ file }, to.path(), otherVolume);
+                return to.path() / file.filename();
+            } },
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> inject;
+    };
+    const Case failures[] = {
+        { "disk full part way", [] { RawFile::failWritesAfterForTesting(5000); } },
+        { "flush fails", [] { failFlushForTesting(true); } },
+        { "putting the copy in place fails", [] { failRenameForTesting(true); } },
+    };
+    const ByteString bytes = recolorPackage(7) + ByteString(20000, 'x');
+    for (const auto& [name, move] : movers) {
+        for (const Case& c : failures) {
+            SCOPED_TRACE(std::string(name) + ": " + c.what);
+            TemporaryFolder library;
+            TemporaryFolder elsewhere;
+            const auto file = library.write("a.package", bytes);
+            c.inject();
+            EXPECT_FAILS_WITH(move(file, elsewhere), "a.package");
+            RawFile::failWritesAfterForTesting(-1);
+            failFlushForTesting(false);
+            failRenameForTesting(false);
+            EXPECT_EQ(readFileBytes(file), bytes);
+            EXPECT_TRUE(std::filesystem::is_empty(elsewhere.path()));
+        }
+        SCOPED_TRACE(name);
+        TemporaryFolder library;
+        TemporaryFolder elsewhere;
+        const auto file = library.write("a.package", bytes);
+        const auto modified = std::filesystem::last_write_time(file) - std::chrono::hours(30);
+        std::filesystem::last_write_time(file, modified);
+        const std::filesystem::path moved = move(file, elsewhere);
+        EXPECT_FALSE(std::filesystem::exists(file));
+        EXPECT_EQ(readFileBytes(moved), bytes);
+        EXPECT_EQ(std::filesystem::last_write_time(moved), modified);
+        EXPECT_EQ(std::distance(
+                      std::filesystem::directory_iterator(moved.parent_path()), std::filesystem::directory_iterator()),
+            1);
+    }
 }
 
 // The browser's folder scan through the index: a later scan (a new

@@ -1,10 +1,12 @@
-// varnick-cli health: the library health review of the Library Health window, on the same code.
+// varnick-cli health and quarantine: the library health review of the Library Health window and its
+// move to quarantine, on the same code.
 #include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
 
 #include "app/health/core/HealthReport.h"
+#include "app/health/core/Quarantine.h"
 #include "app/health/index/LibraryIndex.h"
 #include "app/health/index/LibraryScan.h"
 #include "app/startup/GamePaths.h"
@@ -15,6 +17,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace varnick::cli {
 
@@ -22,6 +25,12 @@ namespace {
 
 using nlohmann::ordered_json;
 using namespace varnick::health;
+
+struct QuarantineOptions {
+    std::string Root;
+    std::vector<std::string> Files;
+    std::string Folder;
+};
 
 struct HealthOptions {
     std::string Root;
@@ -121,6 +130,31 @@ void addHealthCommands(CLI::App& app)
             printOut("%s\n", reportJson(report).dump(2).c_str());
         else
             printText(report, scan);
+    });
+
+    auto quarantine = std::make_shared<QuarantineOptions>();
+    CLI::App* command = app.add_subcommand("quarantine",
+        "Move packages out of the game's reach, as the Library Health window's \"Move to Quarantine\" does: each "
+        "FILE goes to the quarantine folder (default: the per-user data folder's \"Quarantine\") under its path "
+        "below ROOT (its name alone when it is not below ROOT), a name already taken there getting \" (2)\", "
+        "\" (3)\"... A move across volumes is a copy, flushed to disk and compared with the original before the "
+        "original is removed. Prints \"FILE -> QUARANTINED\" for each file moved; a file that cannot be moved stays "
+        "where it is, is named with the reason on standard error, and makes the exit status 1.");
+    command->add_option("ROOT", quarantine->Root, "The folder the files were found in")->required();
+    command->add_option("FILE", quarantine->Files, "Package files to move")->required();
+    command->add_option("--quarantine-folder", quarantine->Folder, "Where the files go");
+    command->callback([quarantine] {
+        std::vector<std::filesystem::path> files;
+        for (const std::string& file : quarantine->Files)
+            files.push_back(pathFromUtf8(file));
+        const QuarantineResult result = quarantineFiles(files, pathFromUtf8(quarantine->Root),
+            quarantine->Folder.empty() ? defaultQuarantineFolder() : pathFromUtf8(quarantine->Folder));
+        for (const QuarantineMove& move : result.Moved)
+            printOut("%s -> %s\n", pathToUtf8(move.Original).c_str(), pathToUtf8(move.Quarantined).c_str());
+        for (const QuarantineFailure& failure : result.Failed)
+            printErr("varnick-cli: %s: %s\n", pathToUtf8(failure.File).c_str(), failure.Reason.c_str());
+        if (!result.Failed.empty())
+            throw CLI::RuntimeError(1);
     });
 }
 

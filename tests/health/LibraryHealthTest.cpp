@@ -121,6 +121,26 @@ TEST(LibraryIndex, rereadsOnlyWhatChangedBetweenRuns)
     EXPECT_EQ(stored.at("a.package").Guids, std::vector<std::uint32_t> { 11 });
 }
 
+// The index is a cache, so a failing database is passed over; anything else
+// that breaks on its writer thread ends the scan with that failure instead of the process.
+TEST(LibraryIndex, aFailureOnTheWriterThreadComesBackFromTheScan)
+{
+    TemporaryFolder library;
+    TemporaryFolder data;
+    for (int i = 0; i < 20; ++i)
+        library.write("p" + std::to_string(i) + ".package", objectPackage(static_cast<std::uint32_t>(i + 1), "P"));
+    LibraryIndex index(data.path() / "index.sqlite");
+    ScanOptions options;
+    options.Root = library.path();
+    options.Threads = 2;
+    options.BeforeIndexWriteForTesting = [] { throw std::runtime_error("the writer ran out of something"); };
+    EXPECT_FAILS_WITH(scanLibrary(index, options), "ran out of something");
+    options.BeforeIndexWriteForTesting = [] { throw Failure(ErrorCode::FileWriteFailed, "database is locked"); };
+    EXPECT_EQ(scanLibrary(index, options).Records.size(), 20U);
+    options.BeforeIndexWriteForTesting = nullptr;
+    EXPECT_EQ(scanLibrary(index, options).Reread, 20U); // nothing was kept by the failed scans
+}
+
 TEST(LibraryIndex, rebuildsADamagedOrForeignFileAndLosesNothing)
 {
     TemporaryFolder library;

@@ -482,7 +482,7 @@ void BrowserWindowTest::damagedFilesAreSkippedAndListed()
     QVERIFY(!line->isHidden());
     QCOMPARE(line->text(), QStringLiteral("2 files could not be read"));
     window->cmdSkipped_Click();
-    auto* list = child<QTreeWidget>(*window, QStringLiteral("lstSkipped"));
+    auto* list = child<QTreeWidget>(*window, QStringLiteral("skippedFiles"));
     QCOMPARE(list->topLevelItemCount(), 2);
     QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("empty.package"));
     QVERIFY(!list->topLevelItem(0)->text(1).isEmpty());

@@ -7,6 +7,7 @@
 #include "package/base/Paths.h"
 
 #include <CLI/CLI.hpp>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -92,6 +93,13 @@ int main(int argc, char** argv)
         std::fputs("varnick-demo: give the folder to create (--out) or a cache file (--thumbnail-cache)\n", stderr);
         return 2;
     }
+    // Qt looks for its image format plugins (the thumbnails' JPEG writer)
+    // beside the program only once an application object exists; without one
+    // a copy of the program outside Qt's own folders, as in the Windows zip,
+    // could not write a single thumbnail. None of the arguments are Qt's.
+    int qtArgumentCount = 1;
+    char* qtArguments[] = { argv[0], nullptr };
+    QCoreApplication application(qtArgumentCount, qtArguments);
     bool done = varnick::trapped("varnick-demo", "main", [&] {
         if (!cacheFile.empty()) {
             const auto titles

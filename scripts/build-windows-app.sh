@@ -71,9 +71,13 @@ fi
 # The programs and tests of the build folder run from its bin/ as the staged
 # ones do: Qt's libraries and plugins beside them (and the offscreen platform,
 # which the widget tests use as on Linux).
+# A test without an application object (the GoogleTest programs that write
+# demo worlds) finds the plugins only where Qt's libraries expect their
+# prefix: plugins/ beside bin/.
 for dir in platforms styles imageformats; do
-    mkdir -p "$build/bin/$dir"
+    mkdir -p "$build/bin/$dir" "$build/plugins/$dir"
     cp -u "$qt/plugins/$dir/"*.dll "$build/bin/$dir/"
+    cp -u "$qt/plugins/$dir/"*.dll "$build/plugins/$dir/"
 done
 cp -u "$qt"/bin/*.dll "$build/bin/"
 

@@ -200,8 +200,9 @@ mv -f "$build/windows-main-title.png" "$build/windows-title.png" 2>/dev/null
 echo "== Installer under Wine"
 installed=$drive_c/users/$wine_user/AppData/Local/Programs/Varnick
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnick'
+# wine returns when the installer has finished. (Waiting for the prefix's
+# server to end instead would wait for ever: fresh_prefix keeps it running.)
 "$wine" "$root/dist/Varnick-$version-setup.exe" /S </dev/null
-"$wineserver" -w
 [ -f "$installed/varnick.exe" ] && [ -f "$installed/platforms/qwindows.dll" ] && [ -f "$installed/Uninstall.exe" ] &&
     [ -f "$drive_c/users/$wine_user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Varnick.lnk" ] &&
     "$wine" reg query "$uninstall_key" /v UninstallString 2>/dev/null | grep -q 'Uninstall.exe' &&
@@ -209,7 +210,6 @@ uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnick'
 check "the installer puts Varnick, its Start-menu shortcut and its Apps & features entry in place for the user" $?
 run_varnick "$installed/varnick.exe" "$build/windows-installed.png"
 check "the installed varnick.exe shows the title and the main window on the demo game" $?
-"$wineserver" -w
 "$wine" "$installed/Uninstall.exe" /S </dev/null
 # The uninstaller copies itself away and returns at once; its copy does the work.
 for ((i = 0; i < 60; i++)); do

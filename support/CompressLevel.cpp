@@ -65,9 +65,9 @@ constexpr LevelSettings kLevels[kMaxLevel + 1] = {
     { 8, Parse::Lazy, 64 },
     { 16, Parse::Lazy, 128 },
     { 48, Parse::Lazy, 258 },
-    { 16, Parse::Optimal, 32 },
-    { 32, Parse::Optimal, 64 },
-    { 48, Parse::Optimal, 96 },
+    { 16, Parse::Optimal, 128 },
+    { 24, Parse::Optimal, 128 },
+    { 32, Parse::Optimal, 128 },
 };
 
 /// Code bytes for a copy of count bytes from offset back; 0 when no family can carry it.

@@ -38,6 +38,13 @@ bool dropPageCache(std::string& why);
 /// close. Returns a checksum.
 std::uint64_t plainTreeRead(const std::filesystem::path& root);
 
+/// "met" when ratio is at most goal, else "MISSED": the word every benchmark
+/// prints beside a goal of the form "at most goal times the baseline".
+inline const char* verdictAtMost(double ratio, double goal)
+{
+    return ratio <= goal ? "met" : "MISSED";
+}
+
 /// Peak resident memory of the process so far, in bytes; 0 where it cannot be asked.
 std::int64_t peakResidentBytes();
 

@@ -29,14 +29,31 @@ std::vector<const IndexEntry*> entriesOfType(const std::vector<IndexEntry>& entr
     return found;
 }
 
-// The package file held open while its few needed resources are read from it.
+// Packages up to this size are read with one read and parsed in memory: a
+// page of small objects then costs one open and one read per file instead of
+// one open for the index and one read for each resource.
+constexpr std::int64_t kWholeReadBytes = 256 * 1024;
+
+// The package file held open while its few needed resources are read from it
+// (or, when small, its bytes held whole).
 class OpenPackage {
 public:
     explicit OpenPackage(const std::filesystem::path& file)
         : mFile(file, RawFile::Mode::Read)
         , mSize(mFile.size())
     {
+        if (mSize <= kWholeReadBytes) {
+            mWhole.resize(static_cast<std::size_t>(mSize));
+            if (!mWhole.empty())
+                mFile.readAt(0, mWhole.data(), mWhole.size());
+            mFile.close();
+            mHeldWhole = true;
+            mIndex = parsePackageIndex(ByteView(mWhole));
+        } else {
+            mIndex = readPackageIndex(file);
+        }
     }
+    const std::vector<IndexEntry>& entries() const { return mIndex.Entries; }
     /// The entry's stored bytes, decompressed; throws BadPackage for a range outside the file.
     ByteString contents(const IndexEntry& entry) const
     {
@@ -44,15 +61,22 @@ public:
             throw Failure(ErrorCode::BadPackage,
                 "Resource of " + std::to_string(entry.Size) + " bytes at offset " + std::to_string(entry.Offset)
                     + " lies outside the file (" + std::to_string(mSize) + " bytes)");
-        ByteString data(static_cast<std::size_t>(entry.Size), '\0');
-        if (!data.empty())
-            mFile.readAt(entry.Offset, data.data(), data.size());
-        return decompressResource(data);
+        if (!mHeldWhole) {
+            ByteString data(static_cast<std::size_t>(entry.Size), '\0');
+            if (!data.empty())
+                mFile.readAt(entry.Offset, data.data(), data.size());
+            return decompressResource(data);
+        }
+        return decompressResource(
+            ByteView(mWhole).substr(static_cast<std::size_t>(entry.Offset), static_cast<std::size_t>(entry.Size)));
     }
 
 private:
     RawFile mFile;
     std::int64_t mSize;
+    ByteString mWhole;
+    bool mHeldWhole = false;
+    PackageIndex mIndex;
 };
 
 void readTexts(const OpenPackage& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary)
@@ -110,8 +134,8 @@ ObjectSummary readObjectSummary(const std::filesystem::path& file, std::optional
     summary.File = pathToUtf8(file.filename());
     summary.ThumbnailKey = thumbnailKeyFor(summary.File);
     try {
-        const std::vector<IndexEntry> entries = readPackageIndex(file).Entries;
         const OpenPackage package(file);
+        const std::vector<IndexEntry>& entries = package.entries();
         // The texts and the GUID fail apart: a damaged text list still leaves the GUID to be found.
         std::string reason;
         try {

@@ -1,10 +1,12 @@
 // varnick-cli health, run as scripts run it: the JSON shape, two instances
-// sharing one index at once, and a root that does not exist.
+// sharing one index at once, a root that does not exist, and the Sims2Pack
+// files lying in the library.
 #include "package/ObjectDefinition.h"
 #include "package/PropertySet.h"
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
 #include "tools/common/PackageBuilder.h"
+#include "tools/common/Sims2PackBuilder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -90,5 +92,35 @@ TEST(HealthCli, printsTheReviewAsJsonAndSharesItsIndexWithASecondInstance)
                                         .c_str());
     EXPECT_EQ(WEXITSTATUS(missing), 1);
     EXPECT_NE(readFileBytes(work.path() / "err.txt").find("does not exist"), std::string::npos);
+#endif
+}
+
+TEST(HealthCli, listsTheSims2PackFilesLyingInTheLibrary)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "runs the tool through a POSIX shell";
+#else
+    const std::filesystem::path tool = programFolder() / "varnick-cli";
+    if (!std::filesystem::exists(tool))
+        GTEST_SKIP() << "varnick-cli is not built";
+    TempDir library;
+    TempDir work;
+    library.write("chair.package", definitionPackage(0x42));
+    std::filesystem::create_directories(library.path() / "New");
+    library.write("New/Later.Sims2Pack", Sims2PackBuilder().add({ "lamp.package", definitionPackage(0x43) }).build());
+    library.write("New/lamps.sims2pack", Sims2PackBuilder().build());
+    const std::string command = "VARNICK_USER_DATA_DIR=" + quoted(work.path()) + " " + quoted(tool) + " health "
+        + quoted(library.path()) + " --no-game --json --index " + quoted(work.path() / "index.sqlite") + " >"
+        + quoted(work.path() / "out.json");
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const auto report = nlohmann::json::parse(readFileBytes(work.path() / "out.json"));
+    const std::string root = pathToUtf8(library.path());
+    const std::string reason = R"(","reason":"The game does not read Sims2Pack files; install them."})";
+    EXPECT_EQ(report["sims2packs"],
+        nlohmann::json::parse("[{\"file\":\"" + root + "/New/Later.Sims2Pack" + reason + ",{\"file\":\"" + root
+            + "/New/lamps.sims2pack" + reason + "]"));
+    // Not packages: nothing else of the review mentions them.
+    EXPECT_TRUE(report["broken"].empty());
+    EXPECT_TRUE(report["duplicates"].empty());
 #endif
 }

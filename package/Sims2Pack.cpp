@@ -5,11 +5,12 @@
 #include "package/XmlReader.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
+#include "package/base/RawFile.h"
 #include "package/base/Utf8.h"
-#include "package/base/WholeFile.h"
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 // Layout of a Sims2Pack file (integers little-endian):
 //
@@ -428,35 +429,46 @@ Sims2Pack parseSims2Pack(ByteView bytes, std::string_view fileName)
     return pack;
 }
 
-Sims2PackFile::Sims2PackFile(ByteString bytes, Sims2Pack contents)
+Sims2PackFile::Sims2PackFile(std::unique_ptr<char[]> bytes, std::size_t size, std::string_view fileName)
     : mBytes(std::move(bytes))
-    , mContents(std::move(contents))
+    , mSize(size)
+    , mContents(parseSims2Pack(ByteView(mBytes.get(), mSize), fileName))
 {
 }
 
 Sims2PackFile Sims2PackFile::read(const std::filesystem::path& file)
 {
     const std::string name = pathToUtf8(file);
-    ByteString bytes;
+    std::unique_ptr<char[]> bytes;
+    std::size_t size = 0;
     try {
-        bytes = readWholeFile(file);
+        RawFile in(file, RawFile::Mode::Read);
+        const std::int64_t length = in.size();
+        if (length > std::numeric_limits<std::int32_t>::max())
+            throw Failure(ErrorCode::ResourceTooLarge,
+                "the file holds " + std::to_string(length) + " bytes, more than the 2 GiB a Sims2Pack file can hold");
+        size = static_cast<std::size_t>(length);
+        bytes = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(size, 1));
+        if (size > 0)
+            in.readAt(0, bytes.get(), size);
+        in.close();
     } catch (const Failure& failure) {
         throw Failure(failure.code(), name + ": " + failure.what());
     }
-    Sims2Pack contents = parseSims2Pack(bytes, name);
-    return Sims2PackFile(std::move(bytes), std::move(contents));
+    return Sims2PackFile(std::move(bytes), size, name);
 }
 
-Sims2PackFile Sims2PackFile::fromBytes(ByteString bytes, std::string_view fileName)
+Sims2PackFile Sims2PackFile::fromBytes(ByteView bytes, std::string_view fileName)
 {
-    Sims2Pack contents = parseSims2Pack(bytes, fileName);
-    return Sims2PackFile(std::move(bytes), std::move(contents));
+    auto copy = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(bytes.size(), 1));
+    std::copy(bytes.begin(), bytes.end(), copy.get());
+    return Sims2PackFile(std::move(copy), bytes.size(), fileName);
 }
 
 ByteView Sims2PackFile::storedBytes(std::size_t item) const
 {
     const Sims2PackItem& entry = mContents.Items.at(item);
-    return ByteView(mBytes).substr(
+    return bytes().substr(
         static_cast<std::size_t>(mContents.DataOffset + entry.Offset), static_cast<std::size_t>(entry.Length));
 }
 

@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -90,12 +91,12 @@ public:
     /// Reads and checks the file (at most 2 GiB). Throws Failure naming it.
     static Sims2PackFile read(const std::filesystem::path& file);
     /// Checks bytes held in memory; fileName stands for the file in messages. Throws Failure.
-    static Sims2PackFile fromBytes(ByteString bytes, std::string_view fileName);
+    static Sims2PackFile fromBytes(ByteView bytes, std::string_view fileName);
 
     const Sims2Pack& contents() const noexcept { return mContents; }
     const std::vector<Sims2PackItem>& items() const noexcept { return mContents.Items; }
     /// The bytes of the file.
-    ByteView bytes() const noexcept { return mBytes; }
+    ByteView bytes() const noexcept { return ByteView(mBytes.get(), mSize); }
 
     /// The item's bytes as stored (a bzip2 stream when it is compressed).
     ByteView storedBytes(std::size_t item) const;
@@ -106,9 +107,12 @@ public:
     ByteView itemBytes(std::size_t item, ByteString& scratch) const;
 
 private:
-    Sims2PackFile(ByteString bytes, Sims2Pack contents);
+    Sims2PackFile(std::unique_ptr<char[]> bytes, std::size_t size, std::string_view fileName);
 
-    ByteString mBytes;
+    // Not a string: a listing reads the file once, and filling a string with
+    // zeros before the read would cost half as much again.
+    std::unique_ptr<char[]> mBytes;
+    std::size_t mSize = 0;
     Sims2Pack mContents;
 };
 

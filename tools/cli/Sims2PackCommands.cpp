@@ -184,7 +184,10 @@ void installOne(const std::filesystem::path& source, const Sims2PackOptions& opt
         throw;
     } catch (const std::exception& failure) {
         ++totals.Refused;
-        std::printf("refused: %s\n", toValidUtf8(failure.what()).c_str());
+        // Every refusal names the Sims2Pack it refuses.
+        const std::string message = failure.what();
+        std::printf("refused: %s%s\n", message.starts_with(sourceText + ": ") ? "" : (sourceText + ": ").c_str(),
+            toValidUtf8(message).c_str());
     }
     std::fflush(stdout);
 }

@@ -341,8 +341,9 @@ private:
             package.add(
                 gstrTypeOBJD, group, 0x41A7u + static_cast<std::uint32_t>(d), objectDefinition(definition), compress);
         }
-        // A few downloads come without a catalog text; the program shows no caption for them.
-        const bool withText = mObjects.size() < 4 || !mRandom.percent(2);
+        // A few downloads come without a catalog text; the program shows no caption for them. Objects
+        // still in a Sims2Pack always have one, so its listing shows every name.
+        const bool withText = archived != nullptr || mObjects.size() < 4 || !mRandom.percent(2);
         if (withText)
             package.withInstance(0x80u + mRandom.below(0x7F00))
                 .add(gstrTypeCTSS, group,

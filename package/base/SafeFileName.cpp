@@ -31,18 +31,24 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
 
 // Windows opens these as devices in any folder, also with an extension
 // ("nul.package"), and also with blanks before the extension ("CON .txt").
+// The serial and parallel ports count the superscript digits as digits
+// (a superscript one after "COM"), and recent versions open the console's two halves by name too.
 bool isReservedDeviceName(std::string_view name)
 {
     std::string_view stem = name.substr(0, name.find('.'));
     while (!stem.empty() && stem.back() == ' ')
         stem.remove_suffix(1);
-    static constexpr std::array<std::string_view, 4> kPlain = { "CON", "PRN", "AUX", "NUL" };
+    static constexpr std::array<std::string_view, 6> kPlain = { "CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$" };
     for (std::string_view reserved : kPlain)
         if (equalsIgnoringCase(stem, reserved))
             return true;
-    if (stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9')
-        return equalsIgnoringCase(stem.substr(0, 3), "COM") || equalsIgnoringCase(stem.substr(0, 3), "LPT");
-    return false;
+    const bool port = stem.size() >= 4
+        && (equalsIgnoringCase(stem.substr(0, 3), "COM") || equalsIgnoringCase(stem.substr(0, 3), "LPT"));
+    if (!port)
+        return false;
+    const std::string_view number = stem.substr(3);
+    return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\xC2\xB9" || number == "\xC2\xB2"
+        || number == "\xC2\xB3";
 }
 
 std::size_t utf16Length(std::string_view utf8)

@@ -328,5 +328,9 @@ TEST(SafeFileName, acceptsOrdinaryNamesAndRefusesDangerousOnes)
     EXPECT_NE(fileNameProblem(std::string(254, 'a') + "\xF0\x9F\x98\x80"), std::nullopt);
     EXPECT_EQ(fileNameProblem("ch\xC3r.package"), "is not valid UTF-8 text");
     EXPECT_EQ(fileNameProblem("a\tb"), "contains 0x09, which Windows does not allow in file names");
-    EXPECT_EQ(fileNameProblem("aux.tar.gz"), "is a device name that Windows reserves");
+    for (const char* name : { "aux.tar.gz", "COM0.package", "lpt9", "COM\xC2\xB9.package", "Lpt\xC2\xB3 .txt", "CONIN$",
+             "conout$.package" })
+        EXPECT_EQ(fileNameProblem(name), "is a device name that Windows reserves") << name;
+    for (const char* name : { "COM\xC2\xB9x.package", "COM\xC2\xB4.package", "CONIN.package", "LPT10" })
+        EXPECT_EQ(fileNameProblem(name), std::nullopt) << name;
 }

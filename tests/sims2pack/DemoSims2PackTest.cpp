@@ -66,6 +66,10 @@ TEST_F(DemoSims2Packs, listAndExtractEveryItemAsACatalogObject)
             EXPECT_EQ(listing.Items[i].CatalogName, archive.Items[i].CatalogName);
             EXPECT_EQ(listing.Items[i].Compressed, archive.Compressed);
             EXPECT_FALSE(listing.Items[i].ThroughGame);
+            // Every demo object carries a texture: the install window shows it.
+            const std::optional<ByteString> picture = itemPicture(file, i);
+            ASSERT_TRUE(picture.has_value());
+            EXPECT_TRUE(picture->starts_with("BM"));
         }
         const fs::path folder = mTemp.path() / "extracted" / archive.File.stem();
         EXPECT_EQ(extractSims2Pack(file, folder).size(), archive.Items.size());

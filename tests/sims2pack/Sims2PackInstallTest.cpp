@@ -3,10 +3,12 @@
 // taken names with and without renaming, lots left to the game, GUID clash
 // warnings, and a write that fails half-way leaving nothing behind.
 #include "app/sims2pack/core/Sims2PackInstall.h"
+#include "package/ResourceCollection.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
 #include "tests/common/BadSims2Packs.h"
+#include "tools/common/PackageBuilder.h"
 #include "tools/common/Sims2PackBuilder.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +46,29 @@ std::vector<std::string> filesBelow(const fs::path& folder)
         files.push_back(pathToUtf8(entry.path().lexically_relative(folder)));
     std::sort(files.begin(), files.end());
     return files;
+}
+
+// A package of one texture: raw 32-bit pixels, two by one, one level.
+ByteString texturedPackage()
+{
+    TextureImage texture;
+    texture.Version = kTextureVersion;
+    texture.FileName = "tex";
+    texture.Width = 2;
+    texture.Height = 1;
+    texture.Format = 1;
+    texture.Purpose = 1.0f;
+    texture.TextureCount = 1;
+    const ByteString pixels = ByteString(4, '\x40') + ByteString(4, '\x80');
+    texture.Mips.push_back({ 0, static_cast<std::int32_t>(pixels.size()), pixels, {} });
+    texture.MipCount = 1;
+    RCOLHeader rcol;
+    rcol.VersionMark = kRcolVersionMark;
+    rcol.BlockTypes.push_back(storedId("1C4A276C"));
+    rcol.Body = writeTextureImage(texture);
+    PackageBuilder builder;
+    builder.add("1C4A276C", "1C0532FA", "00000001", "00000000", writeRCOLHeader(rcol));
+    return builder.build();
 }
 
 struct Sims2PackInstall : ::testing::Test {
@@ -104,6 +129,28 @@ TEST_F(Sims2PackInstall, listsEveryItemAsTheBrowserReadsIt)
     EXPECT_NE(listing.Items[2].Reason, "");
     EXPECT_TRUE(listing.Items[3].Readable);
     EXPECT_EQ(listing.Items[3].Reason, "the name contains a path separator (\"/\")");
+}
+
+// The window's picture of an item comes from the item's own texture; items
+// without one, or that do not expand, have none, and asking never throws.
+TEST_F(Sims2PackInstall, picturesComeFromTheItemsOwnTexture)
+{
+    const ByteString textured = texturedPackage();
+    Sims2PackEntry damaged { "damaged.package", chair, true };
+    damaged.Stored = "BZh9 not a stream";
+    const Sims2PackFile file = Sims2PackFile::fromBytes(Sims2PackBuilder()
+                                                            .add({ "Textured.package", textured })
+                                                            .add({ "Textured too.package", textured, true })
+                                                            .add({ "Chair.package", chair })
+                                                            .add(damaged)
+                                                            .build(),
+        kFile);
+    const std::optional<ByteString> picture = itemPicture(file, 0);
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_TRUE(picture->starts_with("BM"));
+    EXPECT_EQ(itemPicture(file, 1), picture);
+    EXPECT_EQ(itemPicture(file, 2), std::nullopt);
+    EXPECT_EQ(itemPicture(file, 3), std::nullopt);
 }
 
 TEST_F(Sims2PackInstall, listsADamagedStreamWithItsReasonAlone)
@@ -178,6 +225,30 @@ TEST_F(Sims2PackInstall, refusesTheWholeSims2PackWhenANameIsTakenByADifferentFil
     EXPECT_EQ(readFileBytes(destination / "lamp.package"), "another lamp");
 }
 
+#ifndef _WIN32
+// A name held by something that cannot be looked at refuses the Sims2Pack
+// naming it, also with --rename: it might be the very object. A link to
+// nothing is a taken name like any other.
+TEST_F(Sims2PackInstall, aTakenNameThatCannotBeComparedRefusesNamingIt)
+{
+    fs::create_directories(destination);
+    fs::create_symlink("Chair.package", destination / "Chair.package"); // a loop
+    const Sims2PackFile file = mixed();
+    for (const bool rename : { false, true }) {
+        const std::string message = failureOf([&] { install(file, rename); });
+        EXPECT_TRUE(message.starts_with(std::string(kFile) + ": \"" + pathToUtf8(destination / "Chair.package")
+            + "\" cannot be compared with the item: "))
+            << message;
+    }
+    fs::remove(destination / "Chair.package");
+    fs::create_symlink("gone.package", destination / "Chair.package");
+    const InstallPlan renamed = install(file, true);
+    EXPECT_EQ(renamed.Items[0].Target, destination / "Chair (2).package");
+    EXPECT_EQ(
+        filesBelow(destination), (std::vector<std::string> { "Chair (2).package", "Chair.package", "Lamp.package" }));
+}
+#endif
+
 TEST_F(Sims2PackInstall, renamesItemsWhoseNameIsTakenAndKnowsTheRenamedCopyLater)
 {
     fs::create_directories(destination);
@@ -225,6 +296,40 @@ TEST_F(Sims2PackInstall, warnsOfGuidsTheLibraryDefinesButNotOfTheItemsOwnCopy)
     const InstallPlan again = install(mixed(), false, &after);
     ASSERT_EQ(again.Warnings.size(), 1U);
     EXPECT_EQ(again.Warnings[0].Files, (std::vector<std::string> { after.at(0x2222)[1] }));
+}
+
+// The library's GUIDs come from a scan's catalog objects only, and what one
+// Sims2Pack installs is checked against the next one of the same install.
+TEST_F(Sims2PackInstall, theLibrarysGuidsComeFromItsCatalogObjectsAndGrowWithEachInstall)
+{
+    const auto record = [](std::string path, health::PackageKind kind, std::vector<std::uint32_t> guids) {
+        health::PackageRecord result;
+        result.RelativePath = std::move(path);
+        result.Kind = kind;
+        result.Guids = std::move(guids);
+        return result;
+    };
+    const fs::path root = dir.path() / "Downloads";
+    LibraryGuids library = catalogGuids(
+        { record("a/old lamp.package", health::PackageKind::CatalogObject, { 0x2222, 0x2222, 0, 0x5555 }),
+            record("recolor.package", health::PackageKind::Recolor, { 0x1111 }),
+            record("broken.package", health::PackageKind::Broken, { 0x1111 }),
+            record("b.package", health::PackageKind::CatalogObject, { 0x5555 }) },
+        root);
+    const std::string oldLamp = pathToUtf8(root / "a" / "old lamp.package");
+    EXPECT_EQ(
+        library, (LibraryGuids { { 0x2222, { oldLamp } }, { 0x5555, { oldLamp, pathToUtf8(root / "b.package") } } }));
+
+    const InstallPlan first = install(mixed(), false, &library);
+    rememberInstalled(first, library);
+    EXPECT_EQ(library.at(0x1111), (std::vector<std::string> { pathToUtf8(destination / "Chair.package") }));
+    EXPECT_EQ(library.at(0x2222), (std::vector<std::string> { oldLamp, pathToUtf8(destination / "Lamp.package") }));
+    EXPECT_FALSE(library.contains(0x3333)); // the lot is not written
+
+    // Nothing more is remembered of items that were installed already.
+    const InstallPlan second = install(mixed(), false, &library);
+    rememberInstalled(second, library);
+    EXPECT_EQ(library.at(0x1111).size(), 1U);
 }
 
 TEST_F(Sims2PackInstall, aWriteThatFailsHalfWayRemovesWhatItWrote)

@@ -98,19 +98,7 @@ std::unique_ptr<LibraryGuids> libraryGuids(const Sims2PackOptions& options, cons
     health::LibraryIndex index(options.Index.empty() ? health::defaultIndexFile(root) : pathFromUtf8(options.Index));
     health::ScanOptions scanOptions;
     scanOptions.Root = root;
-    const health::ScanResult scan = health::scanLibrary(index, scanOptions);
-    auto guids = std::make_unique<LibraryGuids>();
-    for (const health::PackageRecord& record : scan.Records) {
-        if (record.Kind != health::PackageKind::CatalogObject)
-            continue;
-        for (const std::uint32_t guid : record.Guids) {
-            std::vector<std::string>& files = (*guids)[guid];
-            const std::string file = pathToUtf8(root / pathFromUtf8(record.RelativePath));
-            if (guid != 0 && (files.empty() || files.back() != file))
-                files.push_back(file);
-        }
-    }
-    return guids;
+    return std::make_unique<LibraryGuids>(catalogGuids(health::scanLibrary(index, scanOptions).Records, root));
 #else
     (void)options;
     (void)downloads;
@@ -154,6 +142,8 @@ void installOne(const std::filesystem::path& source, const Sims2PackOptions& opt
                     health::guidText(warning.Guid).c_str(), owner.c_str());
         std::fflush(stdout);
         carryOutInstall(file, plan);
+        if (library != nullptr)
+            rememberInstalled(plan, *library);
         for (const PlannedItem& item : plan.Items) {
             const Sims2PackItem& described = file.items()[item.Item];
             switch (item.Action) {
@@ -164,9 +154,6 @@ void installOne(const std::filesystem::path& source, const Sims2PackOptions& opt
                         described.Name.c_str());
                 else
                     std::printf("installed: %s\n", pathToUtf8(item.Target).c_str());
-                if (library != nullptr)
-                    for (const std::uint32_t guid : item.Guids)
-                        (*library)[guid].push_back(pathToUtf8(item.Target));
                 break;
             case ItemAction::AlreadyInstalled:
                 ++totals.Skipped;

@@ -1,6 +1,7 @@
 #include "app/sims2pack/core/Sims2PackInstall.h"
 
 #include "app/browser/core/ObjectSummary.h"
+#include "app/recolors/core/DdsSupport.h"
 #include "package/Classification.h"
 #include "package/CompressedResource.h"
 #include "package/ObjectDefinition.h"
@@ -80,17 +81,32 @@ std::unordered_map<std::string, fs::path> folderContents(const Sims2PackFile& fi
     return names;
 }
 
-// Whether the file already in the folder holds exactly the item's bytes.
+// Whether the file already in the folder holds exactly the item's bytes. One
+// that cannot be looked at refuses the Sims2Pack, naming it: taking it for a
+// different file would put a numbered copy beside what may be the same object.
 bool holdsBytes(const Sims2PackFile& file, const fs::path& existing, ByteView bytes)
 {
+    const auto cannotCompare
+        = [&](const std::string& why) { refuse(file, quoted(existing) + " cannot be compared with the item: " + why); };
     std::error_code error;
-    if (!fs::is_regular_file(existing, error) || fs::file_size(existing, error) != bytes.size() || error)
+    const fs::file_status status = fs::status(existing, error);
+    if (status.type() == fs::file_type::not_found)
+        return false; // a link to nothing: a name taken, by no file
+    if (error)
+        cannotCompare(error.message());
+    if (status.type() != fs::file_type::regular)
+        return false;
+    const std::uintmax_t size = fs::file_size(existing, error);
+    if (error)
+        cannotCompare(error.message());
+    if (size != bytes.size())
         return false;
     try {
         return readWholeFile(existing) == bytes;
     } catch (const Failure& failure) {
-        refuse(file, quoted(existing) + " cannot be compared with the item: " + failure.what());
+        cannotCompare(failure.what());
     }
+    return false;
 }
 
 // The GUIDs of a catalog object's definitions; none for anything else or for
@@ -195,6 +211,16 @@ bool installsThroughGame(std::string_view type)
     std::transform(text.begin(), text.end(), text.begin(),
         [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
     return text == "lot" || text == "family" || text == "person";
+}
+
+std::optional<ByteString> itemPicture(const Sims2PackFile& file, std::size_t item)
+{
+    try {
+        ByteString scratch;
+        return recolors::packagePreviewBitmap(file.itemBytes(item, scratch));
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
 }
 
 std::string effectiveType(const Sims2Pack& pack, std::size_t item)
@@ -342,6 +368,32 @@ InstallPlan planInstall(const Sims2PackFile& file, const InstallOptions& options
         plan.Items.push_back(std::move(planned));
     }
     return plan;
+}
+
+LibraryGuids catalogGuids(const std::vector<health::PackageRecord>& records, const fs::path& root)
+{
+    LibraryGuids guids;
+    for (const health::PackageRecord& record : records) {
+        if (record.Kind != health::PackageKind::CatalogObject)
+            continue;
+        const std::string file = pathToUtf8(root / pathFromUtf8(record.RelativePath));
+        for (const std::uint32_t guid : record.Guids) {
+            if (guid == 0)
+                continue;
+            std::vector<std::string>& files = guids[guid];
+            if (files.empty() || files.back() != file) // a package defining one GUID twice is one file
+                files.push_back(file);
+        }
+    }
+    return guids;
+}
+
+void rememberInstalled(const InstallPlan& plan, LibraryGuids& library)
+{
+    for (const PlannedItem& item : plan.Items)
+        if (item.Action == ItemAction::Install)
+            for (const std::uint32_t guid : item.Guids)
+                library[guid].push_back(pathToUtf8(item.Target));
 }
 
 std::string takenMessage(const Sims2PackFile& file, const InstallPlan& plan)

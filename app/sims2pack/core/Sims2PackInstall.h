@@ -13,6 +13,7 @@
 // item through a scratch file that replaces nothing, and removes what it wrote
 // when a later write fails.
 
+#include "app/health/core/PackageRecord.h"
 #include "package/Sims2Pack.h"
 #include "package/base/Bytes.h"
 
@@ -49,6 +50,12 @@ struct Sims2PackListing {
 /// read is listed with its reason; nothing throws but allocation.
 Sims2PackListing listSims2Pack(const Sims2PackFile& file);
 
+/// The item's picture for a listing: a 24-bit BMP file's bytes made from the
+/// first texture of the item's own package that the texture viewer can show;
+/// nothing when it has none or cannot be expanded or read. Never throws beyond
+/// allocation. Each call expands a compressed item again: call it once per item.
+std::optional<ByteString> itemPicture(const Sims2PackFile& file, std::size_t item);
+
 /// Whether items of this type (an item's <Type>, or the root's type when the
 /// item has none) are installed through the game: "Lot", "Family" and
 /// "Person", in any letter case. Everything else goes to Downloads.
@@ -68,6 +75,11 @@ std::filesystem::path defaultInstallFolder(const std::filesystem::path& download
 /// The GUIDs the library's catalog objects define, each with the files
 /// (full paths, UTF-8) that define it.
 using LibraryGuids = std::map<std::uint32_t, std::vector<std::string>>;
+
+/// The GUIDs that the catalog objects among a library scan's records define
+/// (GUID 0 names no object and is left out), each with its files as full
+/// paths below root, in the records' order.
+LibraryGuids catalogGuids(const std::vector<health::PackageRecord>& records, const std::filesystem::path& root);
 
 struct InstallOptions {
     std::filesystem::path Destination; ///< the folder the objects are written into (created when missing)
@@ -123,6 +135,10 @@ std::string takenMessage(const Sims2PackFile& file, const InstallPlan& plan);
 /// writing. On a failed write the items written so far and a folder it created
 /// are removed again, and the Failure is rethrown naming the file that failed.
 void carryOutInstall(const Sims2PackFile& file, const InstallPlan& plan);
+
+/// Adds the GUIDs of a carried-out plan's installed items to library, so
+/// that the next Sims2Pack of the same install is checked against them too.
+void rememberInstalled(const InstallPlan& plan, LibraryGuids& library);
 
 /// Writes every item of file into folder (created when missing) under its
 /// name, expanded, through scratch files. Refused, with nothing written

@@ -2,7 +2,8 @@
 // a description whose every item lies inside the data or throw one Failure
 // naming the file, the same from memory as from a file; what it accepts must
 // list (every item expanded and read as a package) without throwing, with a
-// reason for every unreadable item and valid UTF-8 throughout; and planning
+// reason for every unreadable item and valid UTF-8 throughout, and give each
+// item's picture or none without throwing; and planning
 // an install into a folder that does not exist must write nothing and either
 // plan every item or refuse the Sims2Pack with a message naming it.
 #include "package/Sims2Pack.h"
@@ -70,10 +71,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const sims2pack::Sims2PackListing listing = sims2pack::listSims2Pack(*file);
     if (listing.Items.size() != pack.Items.size())
         std::abort();
-    for (const sims2pack::ItemListing& row : listing.Items) {
+    for (std::size_t i = 0; i < listing.Items.size(); ++i) {
+        const sims2pack::ItemListing& row = listing.Items[i];
         if (!row.Readable && row.Reason.empty())
             std::abort();
         if (row.CatalogName && !isValidUtf8(*row.CatalogName))
+            std::abort();
+        if (const std::optional<ByteString> picture = sims2pack::itemPicture(*file, i);
+            picture && !picture->starts_with("BM"))
             std::abort();
     }
 

@@ -376,7 +376,8 @@ LibraryGuids catalogGuids(const std::vector<health::PackageRecord>& records, con
     for (const health::PackageRecord& record : records) {
         if (record.Kind != health::PackageKind::CatalogObject)
             continue;
-        const std::string file = pathToUtf8(root / pathFromUtf8(record.RelativePath));
+        // The index keys paths with "/"; warnings show them as the system writes them.
+        const std::string file = pathToUtf8((root / pathFromUtf8(record.RelativePath)).make_preferred());
         for (const std::uint32_t guid : record.Guids) {
             if (guid == 0)
                 continue;

@@ -121,8 +121,11 @@ TEST_F(Sims2PackInstall, listsEveryItemAsTheBrowserReadsIt)
     EXPECT_TRUE(listing.Items[0].Readable);
     EXPECT_EQ(listing.Items[0].Reason, "");
     EXPECT_FALSE(listing.Items[0].Compressed);
+    EXPECT_EQ(listing.Items[0].PackageLength, static_cast<std::int64_t>(chair.size()));
     EXPECT_EQ(listing.Items[1].CatalogName, "Lamp");
     EXPECT_TRUE(listing.Items[1].Compressed);
+    EXPECT_EQ(listing.Items[1].PackageLength, static_cast<std::int64_t>(lamp.size()));
+    EXPECT_NE(listing.Items[1].Length, static_cast<std::int64_t>(lamp.size()));
     EXPECT_TRUE(listing.Items[1].Readable);
     EXPECT_FALSE(listing.Items[2].Readable);
     EXPECT_FALSE(listing.Items[2].CatalogName.has_value());
@@ -162,6 +165,7 @@ TEST_F(Sims2PackInstall, listsADamagedStreamWithItsReasonAlone)
     ASSERT_EQ(listing.Items.size(), 1U);
     EXPECT_FALSE(listing.Items[0].Readable);
     EXPECT_EQ(listing.Items[0].Reason.rfind("the bzip2 stream ends early", 0), 0U) << listing.Items[0].Reason;
+    EXPECT_EQ(listing.Items[0].PackageLength, std::nullopt);
 }
 
 TEST_F(Sims2PackInstall, refusesEveryBadInputWithNothingWritten)

@@ -264,7 +264,9 @@ Sims2PackListing listSims2Pack(const Sims2PackFile& file)
         row.Guid = item.Guid;
         row.ThroughGame = installsThroughGame(effectiveType(pack, i));
         try {
-            const browser::ObjectSummary summary = browser::readObjectSummary(file.itemBytes(i, scratch), item.Name);
+            const ByteView bytes = file.itemBytes(i, scratch);
+            row.PackageLength = static_cast<std::int64_t>(bytes.size());
+            const browser::ObjectSummary summary = browser::readObjectSummary(bytes, item.Name);
             row.Readable = summary.Readable;
             row.Reason = summary.Reason;
             if (summary.HasName)

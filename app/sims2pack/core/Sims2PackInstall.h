@@ -33,6 +33,8 @@ struct ItemListing {
     std::string Type; ///< the item's own <Type>, "" when absent
     std::int64_t Length = 0; ///< bytes stored
     bool Compressed = false;
+    /// Bytes of the package once expanded (Length when stored); nothing when the item does not expand.
+    std::optional<std::int64_t> PackageLength;
     std::optional<std::string> Guid; ///< <GlobalGUID> as written
     std::optional<std::string> CatalogName; ///< the English catalog name when the item has one
     bool Readable = false; ///< the item expands and reads as a package (the browser's summary)

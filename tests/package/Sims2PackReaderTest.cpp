@@ -9,6 +9,7 @@
 #include "package/base/SafeFileName.h"
 #include "tests/common/BadSims2Packs.h"
 #include "tests/common/SeedCorpus.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/Sims2PackBuilder.h"
 
 #include <gtest/gtest.h>
@@ -238,7 +239,7 @@ TEST(Sims2PackReader, seedCorpusReadsOrFailsCleanly)
 
 TEST(Sims2PackReader, readsAFileFromDiskAndNamesAFileItCannotRead)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     const ByteString bytes = oneItem("chair.package");
     const std::filesystem::path path = dir.write("set.sims2pack", bytes);
     const Sims2PackFile file = Sims2PackFile::read(path);

@@ -4,20 +4,15 @@
 #ifdef VARNICK_HAVE_DEMO
 
 #include "app/sims2pack/core/Sims2PackInstall.h"
-#include "package/base/Folders.h"
 #include "package/base/Paths.h"
+#include "tests/common/CliRunner.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 #include "tools/demo/DemoWorld.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <random>
-#include <sstream>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
+#include <cstdio>
 
 using namespace varnick;
 using namespace varnick::demo;
@@ -26,14 +21,6 @@ using namespace varnick::sims2pack;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string quoted(const fs::path& path)
-{
-    std::string text = "'";
-    for (const char c : pathToUtf8(path))
-        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return text + "'";
-}
 
 class DemoSims2Packs : public ::testing::Test {
 protected:
@@ -47,7 +34,7 @@ protected:
 
     fs::path downloads() const { return mWorld.DataFolder / "Downloads"; }
 
-    test::TempDir mTemp;
+    test::TemporaryFolder mTemp;
     DemoWorld mWorld;
 };
 
@@ -80,20 +67,15 @@ TEST_F(DemoSims2Packs, listAndExtractEveryItemAsACatalogObject)
 
 TEST_F(DemoSims2Packs, installReportsTheClashAndInstallsBothFiles)
 {
-#ifdef _WIN32
-    GTEST_SKIP() << "runs the tool through a POSIX shell";
-#else
-    const fs::path tool = programFolder() / "varnick-cli";
-    if (!fs::exists(tool))
-        GTEST_SKIP() << "varnick-cli is not built";
-    const fs::path out = mTemp.path() / "out.txt";
-    std::string command = "VARNICK_DOCUMENTS_DIR=" + quoted(mWorld.DocumentsFolder)
-        + " VARNICK_USER_DATA_DIR=" + quoted(mTemp.path() / "data") + " " + quoted(tool) + " sims2pack install";
+    std::vector<std::string> arguments { "sims2pack", "install" };
     for (const GeneratedSims2Pack& archive : mWorld.Sims2Packs)
-        command += " " + quoted(downloads() / archive.File);
-    ASSERT_EQ(std::system((command + " >" + quoted(out)).c_str()), 0);
+        arguments.push_back(pathToUtf8(downloads() / archive.File));
+    const test::CliRun run = test::runCli(arguments,
+        { { "VARNICK_DOCUMENTS_DIR", pathToUtf8(mWorld.DocumentsFolder) },
+            { "VARNICK_USER_DATA_DIR", pathToUtf8(mTemp.path() / "data") } });
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
 
-    const std::string text = test::readFileBytes(out);
+    const std::string& text = run.out;
     for (const GeneratedSims2Pack& archive : mWorld.Sims2Packs) {
         const fs::path folder = downloads() / archive.File.stem();
         for (std::size_t i = 0; i < archive.Items.size(); ++i) {
@@ -113,7 +95,6 @@ TEST_F(DemoSims2Packs, installReportsTheClashAndInstallsBothFiles)
     }
     EXPECT_NE(text.find("4 installed, 0 skipped, 0 to install through the game, 0 refused\n"), std::string::npos)
         << text;
-#endif
 }
 
 #endif

@@ -1,22 +1,18 @@
-// varnick-cli sims2pack and health, run as scripts run them: the listing's
+// varnick-cli sims2pack, run in-process as scripts run it: the listing's
 // JSON shape, extract, install into the game's Downloads (found as the
 // program finds it) with its output lines, a second install that skips, a
 // taken name refused and then renamed, and a GUID clash warning from the
 // library index.
-#include "package/base/Folders.h"
 #include "package/base/Paths.h"
 #include "tests/common/BadSims2Packs.h"
+#include "tests/common/CliRunner.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/Sims2PackBuilder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cstdlib>
 #include <sstream>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 using namespace varnick;
 using namespace varnick::test;
@@ -24,14 +20,6 @@ using namespace varnick::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string quoted(const fs::path& path)
-{
-    std::string text = "'";
-    for (const char c : pathToUtf8(path))
-        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return text + "'";
-}
 
 struct ToolRun {
     int Status = -1;
@@ -42,45 +30,20 @@ struct ToolRun {
 // A world with the game's data folder, so the tool finds Downloads as the program does.
 class Sims2PackCli : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { fs::create_directories(downloads()); }
+
+    fs::path downloads() const { return mWorld.path() / "Documents" / "EA Games" / "The Sims 2" / "Downloads"; }
+
+    ToolRun run(const std::vector<std::string>& arguments) const
     {
-#ifdef _WIN32
-        GTEST_SKIP() << "runs the tool through a POSIX shell";
-#else
-        mTool = programFolder() / "varnick-cli";
-        if (!fs::exists(mTool))
-            GTEST_SKIP() << "varnick-cli is not built";
-        fs::create_directories(downloads());
-#endif
+        const CliRun result = runCli(arguments,
+            { { "VARNICK_DOCUMENTS_DIR", pathToUtf8(mWorld.path() / "Documents") },
+                { "VARNICK_USER_DATA_DIR", pathToUtf8(mWork.path() / "data") } });
+        return { result.status, result.out, result.err };
     }
 
-    fs::path downloads() const
-    {
-        return mWorld.path() / "Documents" / "EA Games" / "The Sims 2" / "Downloads";
-    }
-
-    ToolRun run(const std::string& arguments) const
-    {
-        ToolRun result;
-#ifndef _WIN32
-        const fs::path out = mWork.path() / "out.txt";
-        const fs::path err = mWork.path() / "err.txt";
-        const std::string command = "VARNICK_DOCUMENTS_DIR=" + quoted(mWorld.path() / "Documents")
-            + " VARNICK_USER_DATA_DIR=" + quoted(mWork.path() / "data") + " " + quoted(mTool) + " " + arguments + " >"
-            + quoted(out) + " 2>" + quoted(err);
-        const int status = std::system(command.c_str());
-        result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.Out = readFileBytes(out);
-        result.Err = readFileBytes(err);
-#else
-        (void)arguments;
-#endif
-        return result;
-    }
-
-    TempDir mWorld;
-    TempDir mWork;
-    fs::path mTool;
+    TemporaryFolder mWorld;
+    TemporaryFolder mWork;
 };
 
 std::vector<std::string> lines(const std::string& text)
@@ -108,7 +71,7 @@ TEST_F(Sims2PackCli, listsItemsAsJsonAndAsText)
             .add({ "bad.package", "not a package" })
             .build());
 
-    const ToolRun json = run("sims2pack list " + quoted(file) + " --json");
+    const ToolRun json = run({ "sims2pack", "list", pathToUtf8(file), "--json" });
     ASSERT_EQ(json.Status, 0) << json.Err;
     const auto listing = nlohmann::json::parse(json.Out);
     EXPECT_EQ(listing["type"], "Object");
@@ -133,7 +96,7 @@ TEST_F(Sims2PackCli, listsItemsAsJsonAndAsText)
         (std::vector<std::string> {
             "name", "type", "length", "compressed", "guid", "catalog_name", "readable", "reason" }));
 
-    const ToolRun text = run("sims2pack list " + quoted(file));
+    const ToolRun text = run({ "sims2pack", "list", pathToUtf8(file) });
     ASSERT_EQ(text.Status, 0) << text.Err;
     const std::vector<std::string> rows = lines(text.Out);
     ASSERT_EQ(rows.size(), 5U);
@@ -148,8 +111,9 @@ TEST_F(Sims2PackCli, refusesABrokenFileWithOneLineAndStatusOne)
 {
     const fs::path file = mWork.write("broken.sims2pack", ByteString("Sims2 Packager 1.0\x05\0\0\0", 22));
     for (const std::string command : { "list", "extract" }) {
-        const ToolRun result = run("sims2pack " + command + " " + quoted(file)
-            + (command == "extract" ? " " + quoted(mWork.path() / "x") : ""));
+        const ToolRun result = run(command == "extract"
+                ? std::vector<std::string> { "sims2pack", command, pathToUtf8(file), pathToUtf8(mWork.path() / "x") }
+                : std::vector<std::string> { "sims2pack", command, pathToUtf8(file) });
         EXPECT_EQ(result.Status, 1);
         EXPECT_EQ(result.Err,
             "varnick-cli: " + pathToUtf8(file)
@@ -163,7 +127,7 @@ TEST_F(Sims2PackCli, extractsEveryItem)
     const ByteString chair = objectPackage(0x1111);
     const fs::path file
         = mWork.write("set.sims2pack", Sims2PackBuilder().add({ "Chair.package", chair, true }).build());
-    const ToolRun result = run("sims2pack extract " + quoted(file) + " " + quoted(mWork.path() / "out"));
+    const ToolRun result = run({ "sims2pack", "extract", pathToUtf8(file), pathToUtf8(mWork.path() / "out") });
     ASSERT_EQ(result.Status, 0) << result.Err;
     EXPECT_EQ(result.Out, "extracted: " + pathToUtf8(mWork.path() / "out" / "Chair.package") + "\n");
     EXPECT_EQ(readFileBytes(mWork.path() / "out" / "Chair.package"), chair);
@@ -179,7 +143,7 @@ TEST_F(Sims2PackCli, installsIntoDownloadsSkipsRefusesAndRenames)
     const fs::path folder = downloads() / "Nice Set";
     const std::string source = pathToUtf8(file);
 
-    const ToolRun first = run("sims2pack install " + quoted(file));
+    const ToolRun first = run({ "sims2pack", "install", pathToUtf8(file) });
     ASSERT_EQ(first.Status, 0) << first.Out << first.Err;
     EXPECT_EQ(lines(first.Out),
         (std::vector<std::string> { "installed: " + pathToUtf8(folder / "Chair.package"),
@@ -187,14 +151,14 @@ TEST_F(Sims2PackCli, installsIntoDownloadsSkipsRefusesAndRenames)
             "1 installed, 0 skipped, 1 to install through the game, 0 refused" }));
     EXPECT_EQ(readFileBytes(folder / "Chair.package"), chair);
 
-    const ToolRun second = run("sims2pack install " + quoted(file));
+    const ToolRun second = run({ "sims2pack", "install", pathToUtf8(file) });
     ASSERT_EQ(second.Status, 0) << second.Out;
     EXPECT_EQ(lines(second.Out)[0], "skipped: " + pathToUtf8(folder / "Chair.package") + " (already installed)");
 
     // A different chair of the same name: refused whole, then renamed.
     const fs::path other = mWork.write("Nice Set 2.sims2pack",
         Sims2PackBuilder().add({ "chair.package", objectPackage(0x4444, "Other chair") }).build());
-    const ToolRun refused = run("sims2pack install " + quoted(other) + " --to " + quoted(folder));
+    const ToolRun refused = run({ "sims2pack", "install", pathToUtf8(other), "--to", pathToUtf8(folder) });
     EXPECT_EQ(refused.Status, 1);
     EXPECT_EQ(lines(refused.Out),
         (std::vector<std::string> { "refused: " + pathToUtf8(other) + ": \"chair.package\" is taken in \""
@@ -202,7 +166,7 @@ TEST_F(Sims2PackCli, installsIntoDownloadsSkipsRefusesAndRenames)
             "0 installed, 0 skipped, 0 to install through the game, 1 refused" }));
     EXPECT_EQ(readFileBytes(folder / "Chair.package"), chair);
 
-    const ToolRun renamed = run("sims2pack install --rename --to " + quoted(folder) + " " + quoted(other));
+    const ToolRun renamed = run({ "sims2pack", "install", "--rename", "--to", pathToUtf8(folder), pathToUtf8(other) });
     ASSERT_EQ(renamed.Status, 0) << renamed.Out;
     EXPECT_EQ(lines(renamed.Out)[0],
         "installed: " + pathToUtf8(folder / "chair (2).package") + " (renamed from \"chair.package\")");
@@ -211,7 +175,7 @@ TEST_F(Sims2PackCli, installsIntoDownloadsSkipsRefusesAndRenames)
     const fs::path broken = mWork.write("broken.sims2pack", "no");
     const fs::path third = mWork.write(
         "third.sims2pack", Sims2PackBuilder().add({ "Table.package", objectPackage(0x5555, "Table") }).build());
-    const ToolRun mixed = run("sims2pack install " + quoted(broken) + " " + quoted(third));
+    const ToolRun mixed = run({ "sims2pack", "install", pathToUtf8(broken), pathToUtf8(third) });
     EXPECT_EQ(mixed.Status, 1);
     EXPECT_EQ(lines(mixed.Out).front().rfind("refused: " + pathToUtf8(broken) + ": the file is 2 bytes long", 0), 0U)
         << mixed.Out;
@@ -225,7 +189,7 @@ TEST_F(Sims2PackCli, warnsOfGuidsTheLibraryDefinesAlready)
     mWorld.write(installed.lexically_relative(mWorld.path()), objectPackage(0x2222, "Old lamp"));
     const fs::path file = mWork.write(
         "lamps.sims2pack", Sims2PackBuilder().add({ "New Lamp.package", objectPackage(0x2222, "New lamp") }).build());
-    const ToolRun result = run("sims2pack install " + quoted(file));
+    const ToolRun result = run({ "sims2pack", "install", pathToUtf8(file) });
     ASSERT_EQ(result.Status, 0) << result.Out << result.Err;
     const std::vector<std::string> out = lines(result.Out);
     ASSERT_GE(out.size(), 2U);

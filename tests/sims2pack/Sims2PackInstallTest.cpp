@@ -8,6 +8,7 @@
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
 #include "tests/common/BadSims2Packs.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 #include "tools/common/Sims2PackBuilder.h"
 
@@ -72,7 +73,7 @@ ByteString texturedPackage()
 }
 
 struct Sims2PackInstall : ::testing::Test {
-    TempDir dir;
+    TemporaryFolder dir;
     fs::path destination = dir.path() / "Downloads" / "set";
     ByteString chair = objectPackage(0x1111, "Chair");
     ByteString lamp = objectPackage(0x2222, "Lamp");

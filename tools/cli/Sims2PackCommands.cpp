@@ -2,6 +2,8 @@
 // installed with the same code as the program's install window.
 #include "tools/cli/Commands.h"
 
+#include "tools/cli/CliOutput.h"
+
 #include "tools/cli/GameRunning.h"
 
 #include "app/health/core/HealthReport.h"
@@ -61,14 +63,14 @@ void printListing(const Sims2PackListing& listing, bool json)
                 { "catalog_name", textOrNull(item.CatalogName) }, { "readable", item.Readable },
                 { "reason", item.Reason.empty() ? ordered_json(nullptr) : ordered_json(toValidUtf8(item.Reason)) } });
         }
-        std::printf("%s\n", out.dump(2).c_str());
+        printOut("%s\n", out.dump(2).c_str());
         return;
     }
-    std::printf("type: %s\n", toValidUtf8(listing.Type).c_str());
+    printOut("type: %s\n", toValidUtf8(listing.Type).c_str());
     for (const ItemListing& item : listing.Items) {
-        std::printf("%s\t%s\t%lld\t%s\t%s\t%s\t%s\t%s\n", toValidUtf8(item.Name).c_str(),
-            toValidUtf8(item.Type).c_str(), static_cast<long long>(item.Length),
-            item.Compressed ? "compressed" : "stored", item.Guid ? toValidUtf8(*item.Guid).c_str() : "-",
+        printOut("%s\t%s\t%lld\t%s\t%s\t%s\t%s\t%s\n", toValidUtf8(item.Name).c_str(), toValidUtf8(item.Type).c_str(),
+            static_cast<long long>(item.Length), item.Compressed ? "compressed" : "stored",
+            item.Guid ? toValidUtf8(*item.Guid).c_str() : "-",
             item.CatalogName ? toValidUtf8(*item.CatalogName).c_str() : "-", item.ThroughGame ? "game" : "Downloads",
             item.Reason.empty() ? "ok" : toValidUtf8(item.Reason).c_str());
     }
@@ -92,7 +94,7 @@ std::unique_ptr<LibraryGuids> libraryGuids(const Sims2PackOptions& options, cons
     const std::filesystem::path root = options.Library.empty() ? downloads : pathFromUtf8(options.Library);
     std::error_code error;
     if (root.empty() || !std::filesystem::is_directory(root, error)) {
-        std::printf("note: GUID clashes not checked: no library folder (give one with --library)\n");
+        printOut("note: GUID clashes not checked: no library folder (give one with --library)\n");
         return nullptr;
     }
     health::LibraryIndex index(options.Index.empty() ? health::defaultIndexFile(root) : pathFromUtf8(options.Index));
@@ -102,7 +104,7 @@ std::unique_ptr<LibraryGuids> libraryGuids(const Sims2PackOptions& options, cons
 #else
     (void)options;
     (void)downloads;
-    std::printf("note: GUID clashes not checked: this build has no library index\n");
+    printOut("note: GUID clashes not checked: this build has no library index\n");
     return nullptr;
 #endif
 }
@@ -137,10 +139,10 @@ void installOne(const std::filesystem::path& source, const Sims2PackOptions& opt
                 takenMessage(file, plan) + " (--rename installs such items under numbered names)");
         for (const GuidClashWarning& warning : plan.Warnings)
             for (const std::string& owner : warning.Files)
-                std::printf("warning: %s: %s: GUID %s is already defined by %s\n", sourceText.c_str(),
+                printOut("warning: %s: %s: GUID %s is already defined by %s\n", sourceText.c_str(),
                     describeSims2PackItem(file.contents(), warning.Item).c_str(),
                     health::guidText(warning.Guid).c_str(), owner.c_str());
-        std::fflush(stdout);
+        cliOut().flush();
         carryOutInstall(file, plan);
         if (library != nullptr)
             rememberInstalled(plan, *library);
@@ -150,18 +152,18 @@ void installOne(const std::filesystem::path& source, const Sims2PackOptions& opt
             case ItemAction::Install:
                 ++totals.Installed;
                 if (item.Renamed)
-                    std::printf("installed: %s (renamed from \"%s\")\n", pathToUtf8(item.Target).c_str(),
+                    printOut("installed: %s (renamed from \"%s\")\n", pathToUtf8(item.Target).c_str(),
                         described.Name.c_str());
                 else
-                    std::printf("installed: %s\n", pathToUtf8(item.Target).c_str());
+                    printOut("installed: %s\n", pathToUtf8(item.Target).c_str());
                 break;
             case ItemAction::AlreadyInstalled:
                 ++totals.Skipped;
-                std::printf("skipped: %s (already installed)\n", pathToUtf8(item.Target).c_str());
+                printOut("skipped: %s (already installed)\n", pathToUtf8(item.Target).c_str());
                 break;
             case ItemAction::ThroughGame:
                 ++totals.ThroughGame;
-                std::printf("install through the game: %s: \"%s\" (%s)\n", sourceText.c_str(),
+                printOut("install through the game: %s: \"%s\" (%s)\n", sourceText.c_str(),
                     toValidUtf8(described.Name).c_str(),
                     toValidUtf8(effectiveType(file.contents(), item.Item)).c_str());
                 break;
@@ -173,10 +175,10 @@ void installOne(const std::filesystem::path& source, const Sims2PackOptions& opt
         ++totals.Refused;
         // Every refusal names the Sims2Pack it refuses.
         const std::string message = failure.what();
-        std::printf("refused: %s%s\n", message.starts_with(sourceText + ": ") ? "" : (sourceText + ": ").c_str(),
+        printOut("refused: %s%s\n", message.starts_with(sourceText + ": ") ? "" : (sourceText + ": ").c_str(),
             toValidUtf8(message).c_str());
     }
-    std::fflush(stdout);
+    cliOut().flush();
 }
 
 void installFiles(const Sims2PackOptions& options)
@@ -184,19 +186,19 @@ void installFiles(const Sims2PackOptions& options)
     Totals totals;
     const std::optional<std::string> game = runningGameProgram();
     if (game && !options.Force) {
-        std::printf("refused: %s\n", gameRunningMessage(*game).c_str());
-        std::fflush(stdout);
-        std::exit(1);
+        printOut("refused: %s\n", gameRunningMessage(*game).c_str());
+        cliOut().flush();
+        throw CLI::RuntimeError(1);
     }
     const std::filesystem::path downloads = downloadsFolder();
     const std::unique_ptr<LibraryGuids> library = libraryGuids(options, downloads);
     for (const std::string& file : options.Files)
         installOne(pathFromUtf8(file), options, downloads, library.get(), totals);
-    std::printf("%d installed, %d skipped, %d to install through the game, %d refused\n", totals.Installed,
-        totals.Skipped, totals.ThroughGame, totals.Refused);
-    std::fflush(stdout);
+    printOut("%d installed, %d skipped, %d to install through the game, %d refused\n", totals.Installed, totals.Skipped,
+        totals.ThroughGame, totals.Refused);
+    cliOut().flush();
     if (totals.Refused > 0)
-        std::exit(1);
+        throw CLI::RuntimeError(1);
 }
 
 } // namespace
@@ -241,7 +243,7 @@ void addSims2PackCommands(CLI::App& app)
     extract->callback([options] {
         const Sims2PackFile file = Sims2PackFile::read(pathFromUtf8(options->File));
         for (const std::filesystem::path& written : extractSims2Pack(file, pathFromUtf8(options->Folder)))
-            std::printf("extracted: %s\n", pathToUtf8(written).c_str());
+            printOut("extracted: %s\n", pathToUtf8(written).c_str());
     });
 
     CLI::App* install = group->add_subcommand("install",

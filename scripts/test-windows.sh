@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
+source scripts/debian-source.sh
 install_packages cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest libcli11-dev nlohmann-json3-dev ccache
 use_compiler_cache
 
@@ -48,11 +49,34 @@ if [ ! -f "$gtest_stamp" ] || [ "$(cat "$gtest_stamp")" != "$gtest_key" ]; then
     echo "$gtest_key" >"$gtest_stamp"
 fi
 
+# libbz2 (Sims2Pack items) from Debian's bzip2 source package, fetched once
+# into the cache folder and built once for the cross compiler: only the
+# library's own C files, into a static library beside GoogleTest.
+bzip2_source=$(varnick_cache_dir)/src/bzip2
+fetch_debian_source bzip2 "$bzip2_source"
+bzip2_stamp=$deps/bzip2.stamp
+bzip2_key="$(cat "$bzip2_source/.fetched") $(sha1sum "$toolchain" | cut -d' ' -f1)"
+if [ ! -f "$bzip2_stamp" ] || [ "$(cat "$bzip2_stamp")" != "$bzip2_key" ]; then
+    echo "== Building libbz2 for Windows"
+    bzip2_build=$build/bzip2
+    rm -rf "$bzip2_build"
+    mkdir -p "$bzip2_build" "$deps/lib" "$deps/include"
+    for unit in blocksort huffman crctable randtable compress decompress bzlib; do
+        x86_64-w64-mingw32-gcc-posix -O2 -D_FILE_OFFSET_BITS=64 -w \
+            -c "$bzip2_source/$unit.c" -o "$bzip2_build/$unit.o"
+    done
+    rm -f "$deps/lib/libbz2.a"
+    x86_64-w64-mingw32-ar rcs "$deps/lib/libbz2.a" "$bzip2_build"/*.o
+    cp "$bzip2_source/bzlib.h" "$deps/include/bzlib.h"
+    echo "$bzip2_key" >"$bzip2_stamp"
+fi
+
 echo "== Cross build (MinGW-w64)"
 cmake -S . -B "$build" -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DVARNICK_BUILD_APP=OFF -DVARNICK_BUILD_BENCH=OFF -DVARNICK_WINEPREFIX="$WINEPREFIX" \
     -DGTest_DIR="$deps/lib/cmake/GTest" -DCLI11_DIR="$deps/share/cmake/CLI11" \
-    -Dnlohmann_json_DIR="$deps/share/cmake/nlohmann_json" >/dev/null
+    -Dnlohmann_json_DIR="$deps/share/cmake/nlohmann_json" \
+    -DBZIP2_INCLUDE_DIR="$deps/include" -DBZIP2_LIBRARY_RELEASE="$deps/lib/libbz2.a" >/dev/null
 cmake --build "$build" -j"$jobs"
 
 echo "== Fresh Wine prefix"

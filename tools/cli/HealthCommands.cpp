@@ -70,6 +70,9 @@ ordered_json reportJson(const HealthReport& report)
     json["duplicates"] = ordered_json::array();
     for (const DuplicateSet& set : report.Duplicates)
         json["duplicates"].push_back({ { "size", set.Size }, { "hash", set.Hash }, { "files", set.Files } });
+    json["sims2packs"] = ordered_json::array();
+    for (const UninstalledSims2Pack& row : report.Sims2Packs)
+        json["sims2packs"].push_back({ { "file", row.File }, { "reason", row.Reason } });
     return json;
 }
 
@@ -95,6 +98,9 @@ void printText(const HealthReport& report, const ScanResult& scan)
         for (const std::string& file : set.Files)
             printOut("    %s\n", file.c_str());
     }
+    std::printf("Sims2Pack files: %zu\n", report.Sims2Packs.size());
+    for (const UninstalledSims2Pack& row : report.Sims2Packs)
+        std::printf("  %s: %s\n", row.File.c_str(), row.Reason.c_str());
 }
 
 } // namespace
@@ -105,10 +111,12 @@ void addHealthCommands(CLI::App& app)
     CLI::App* health = app.add_subcommand("health",
         "List the packages below ROOT that cannot be read, orphan recolors (objectGUID defined by no catalog object "
         "below ROOT nor by the installed game), GUIDs defined by several catalog objects (or by one and the game; "
-        "clashes marked known are left out) and byte-identical duplicates. Unchanged packages come from the "
+        "clashes marked known are left out), byte-identical duplicates, and the Sims2Pack files lying below ROOT "
+        "(\"The game does not read Sims2Pack files; install them.\"). Unchanged packages come from the "
         "persistent index. With --json the output is "
         "{\"broken\":[{\"file\",\"reason\"}],\"orphans\":[{\"file\",\"guid\"}],"
-        "\"clashes\":[{\"guid\",\"game\",\"files\":[...]}],\"duplicates\":[{\"size\",\"hash\",\"files\":[...]}]}; "
+        "\"clashes\":[{\"guid\",\"game\",\"files\":[...]}],\"duplicates\":[{\"size\",\"hash\",\"files\":[...]}],"
+        "\"sims2packs\":[{\"file\",\"reason\"}]}; "
         "files are full paths sorted by path, GUIDs are numbers, hash is 16 hexadecimal digits.");
     health->add_option("ROOT", options->Root, "Folder to review (with its subfolders)")->required();
     health->add_flag("--json", options->Json, "Print the review as JSON");
@@ -124,8 +132,8 @@ void addHealthCommands(CLI::App& app)
         scanOptions.GameFolder = installFolder(*options);
         scanOptions.Threads = options->Threads;
         const ScanResult scan = scanLibrary(index, scanOptions);
-        const HealthReport report
-            = analyseLibrary(root, scan.Records, scan.GameGuids, KnownClashes(defaultKnownClashesFile()).guids());
+        const HealthReport report = analyseLibrary(
+            root, scan.Records, scan.GameGuids, KnownClashes(defaultKnownClashesFile()).guids(), scan.Sims2Packs);
         if (options->Json)
             printOut("%s\n", reportJson(report).dump(2).c_str());
         else

@@ -1,5 +1,7 @@
 #include "app/startup/GamePaths.h"
 
+#include "app/startup/core/GameLocator.h"
+
 #include "package/base/Environment.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
@@ -131,9 +133,27 @@ void gsFindSims2DataPath()
     }
 }
 
+void gsUseGameInstall(const GameInstall& install)
+{
+    gstrSims2InstallPath
+        = install.installFolder ? withoutTrailingSeparator(pathToUtf8(*install.installFolder)) : std::string();
+    const fs::path documents = install.documents.empty() ? install.dataFolder.parent_path() : install.documents;
+    gstrDocumentsPath = withoutTrailingSeparator(pathToUtf8(documents));
+    // A game installed but never started has no data folder yet: the start-up checks say so.
+    gstrSims2DataPath = install.dataFolderExists ? withoutTrailingSeparator(pathToUtf8(install.dataFolder))
+                                                 : std::string(gstrPathNotFound);
+}
+
 void gsGetSims2Paths()
 {
     trapped("modSims2General", "gsGetSims2Paths", [] {
+        const GameSearch search = findGameInstalls(GameSearchPlaces::forThisMachine());
+        if (!search.installs.empty()) {
+            gsUseGameInstall(search.installs.front());
+            return;
+        }
+
+        // Nothing found anywhere: the classic search tells which of the three folders is missing.
         std::int32_t bufferSize = 0;
         if (const auto installOverride = environmentText("VARNICK_SIMS2_INSTALL_DIR")) {
             gstrSims2InstallPath = withoutTrailingSeparator(gfstrGetLongPath(*installOverride));

@@ -5,6 +5,7 @@
 // compressed that shrinks, each package replaced atomically, on all cores.
 #include "package/base/WholeFile.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/GameGuard.h"
 
 #include "package/CompressedResource.h"
 #include "package/Recompress.h"
@@ -167,6 +168,7 @@ void addCodecCommands(CLI::App& app)
     recompress->add_flag("--dry-run", recompressOptions->dryRun, "Report what would change; write nothing");
     recompress->add_option("--threads", recompressOptions->threads, "Worker threads (0: one per core)")
         ->capture_default_str();
+    refuseWhileGameRuns(*recompress, [recompressOptions] { return recompressOptions->dryRun; });
     recompress->callback([recompressOptions] { runRecompress(*recompressOptions); });
 }
 

@@ -2,6 +2,7 @@
 // (the bitmap the viewer shows), move and delete (the delete and move window's
 // buttons, with the same checks). They run the windows' own core code.
 #include "tools/cli/Commands.h"
+#include "tools/cli/GameGuard.h"
 
 #include "app/browser/core/ObjectSummary.h"
 #include "app/recolors/core/DdsSupport.h"
@@ -243,6 +244,7 @@ void addRecolorCommands(CLI::App& app)
     move->add_option("ROOT", *moveRoot, "folder the recolors are searched in")->required();
     move->add_option("OBJECT_FILE", *moveObject, "the object's package")->required();
     move->add_option("DEST", *destination, "destination folder")->required();
+    refuseWhileGameRuns(*move);
     move->callback([moveRoot, moveObject, destination] { moveAll(*moveRoot, *moveObject, *destination); });
 
     auto deleteRoot = std::make_shared<std::string>();
@@ -261,6 +263,7 @@ void addRecolorCommands(CLI::App& app)
     remove->add_option("OBJECT_FILE", *deleteObject, "the object's package")->required();
     remove->add_option("--recolor", *chosen, "a recolor to delete (repeatable)");
     remove->add_flag("--permanent", *permanent, "delete outright instead of moving to the trash");
+    refuseWhileGameRuns(*remove);
     remove->callback([deleteRoot, deleteObject, chosen, permanent] {
         deleteFiles(*deleteRoot, *deleteObject, *chosen, *permanent);
     });

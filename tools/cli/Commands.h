@@ -17,5 +17,6 @@ void addHealthCommands(CLI::App& app); // health
 void addBrowserCommands(CLI::App& app); // scan, folders
 void addEditorCommands(CLI::App& app); // set, restore
 void addTableCommands(CLI::App& app); // table
+void addGameCommands(CLI::App& app); // locate, clear-caches
 
 } // namespace varnick::cli

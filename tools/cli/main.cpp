@@ -70,6 +70,7 @@ int main(int argc, char** argv)
     varnick::cli::addBrowserCommands(app);
     varnick::cli::addEditorCommands(app);
     varnick::cli::addTableCommands(app);
+    varnick::cli::addGameCommands(app);
 #ifdef _WIN32
     // Output is UTF-8 text; a console shows it as such.
     SetConsoleOutputCP(CP_UTF8);

@@ -2,6 +2,7 @@
 #include "app/browser/frmMain.h"
 #include "app/errors/frmErrorDialog.h"
 #include "app/platform/qt/Pause.h"
+#include "app/startup/frmGameInstallation.h"
 #include "app/startup/frmTitle.h"
 #include "package/PackageWriter.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     // The package writer keeps the windows responsive while it waits to retry a held file.
     varnick::setPackageWriterPause([](std::int32_t milliseconds) { varnick::gsPause(milliseconds); });
 
+    varnick::readGameChoiceFromSettings();
     varnick::frmTitle title;
     if (!title.Form_Load())
         return 1;

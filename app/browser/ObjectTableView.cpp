@@ -7,6 +7,7 @@
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/platform/qt/WorkProgress.h"
+#include "app/startup/GameRunningGuard.h"
 #include "package/base/FileReplace.h"
 #include "package/base/RawFile.h"
 
@@ -337,6 +338,8 @@ void ObjectTableView::cmdEditSelected_Click()
 
 BatchSummary ObjectTableView::cmdSave_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return {};
     BatchSummary summary;
     const std::vector<ObjectTableModel::PendingBatch> batches = mModel->pendingBatches();
     if (batches.empty())

@@ -12,9 +12,11 @@
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/startup/ClearCachesAction.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/ThumbnailCache.h"
 #include "app/startup/Version.h"
+#include "app/startup/frmGameInstallation.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -203,6 +205,7 @@ void frmMain::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    addGameInstallationMenuItem(file, this);
     smenuExit = file->addAction(QStringLiteral("E&xit"));
     smenuExit->setObjectName(QStringLiteral("smenuExit"));
     connect(smenuExit, &QAction::triggered, this, [this] { smenuExit_Click(); });
@@ -229,6 +232,7 @@ void frmMain::buildMenus()
     smenuLibraryHealth = tools->addAction(QStringLiteral("Library Health..."));
     smenuLibraryHealth->setObjectName(QStringLiteral("smenuLibraryHealth"));
     connect(smenuLibraryHealth, &QAction::triggered, this, [this] { emit libraryHealthRequested(searchRoot()); });
+    addClearGameCachesMenuItem(tools, this);
     tools->addSeparator();
     smenuSelectPage = tools->addAction(QStringLiteral("Select All on This &Page"));
     smenuSelectPage->setObjectName(QStringLiteral("smenuSelectPage"));

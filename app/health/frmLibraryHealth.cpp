@@ -5,6 +5,7 @@
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/GamePaths.h"
+#include "app/startup/GameRunningGuard.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileReplace.h"
 
@@ -259,6 +260,8 @@ void frmLibraryHealth::cmdShow_Click()
 
 void frmLibraryHealth::cmdQuarantine_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     const QStringList files = selectedFiles();
     QStringList failed;
     for (const QString& file : files) {
@@ -280,6 +283,8 @@ void frmLibraryHealth::cmdQuarantine_Click()
 
 void frmLibraryHealth::cmdUndo_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     if (mMoves.empty())
         return;
     try {

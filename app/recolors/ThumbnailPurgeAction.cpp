@@ -5,6 +5,7 @@
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/core/ThumbnailPurge.h"
 #include "app/startup/GamePaths.h"
+#include "app/startup/GameRunningGuard.h"
 #include "app/startup/ThumbnailCache.h"
 #include "package/base/ErrorTrap.h"
 
@@ -98,6 +99,8 @@ PurgeResult runWithProgress(QWidget* owner, ThumbnailPurge& purge, PurgeOptions 
 
 bool purgeObjectThumbnails(QWidget* owner, const QString& objectFile)
 {
+    if (refuseWhileGameRuns(owner))
+        return false;
     if (MessageBox::question(owner, QStringLiteral("CONFIRM ACTION"), confirmationText()) != QMessageBox::Yes)
         return false;
 

@@ -1,7 +1,10 @@
 // The game search on homes laid out as each edition and store leaves them.
 
 #include "app/startup/core/GameLocator.h"
+#include "app/startup/GamePaths.h"
 #include "app/startup/core/GamePacks.h"
+#include "tests/common/TrapRecorder.h"
+#include "tests/platform/ScopedEnvironment.h"
 #include "tests/startup/GameFixtures.h"
 
 #include <gtest/gtest.h>
@@ -335,6 +338,42 @@ TEST_F(GameLocatorTest, nothingFoundInAnEmptyHome)
     const GameSearch found = search();
     EXPECT_TRUE(found.installs.empty());
     EXPECT_TRUE(found.skipped.empty());
+}
+
+// The program starts on what the search found first: the three paths the start-up checks read.
+TEST_F(GameLocatorTest, theProgramsPathsComeFromTheFirstInstallFound)
+{
+    test::ScopedEnvironment environment;
+    environment.set("HOME", pathToUtf8(home()));
+    environment.set("WINEPREFIX", std::nullopt);
+    environment.set("VARNICK_DOCUMENTS_DIR", std::nullopt);
+    environment.set("VARNICK_SIMS2_INSTALL_DIR", std::nullopt);
+    environment.set("VARNICK_SETTINGS_FILE", pathToUtf8(mRoot.path() / "settings.ini"));
+    test::TrapRecorder traps;
+    const std::string savedInstall = gstrSims2InstallPath;
+    const std::string savedDocuments = gstrDocumentsPath;
+    const std::string savedData = gstrSims2DataPath;
+
+    // Installed through Steam, never started: the install is known, the data folder not yet.
+    const fs::path install = test::makeLegacyInstall(steamRoot());
+    gsGetSims2Paths();
+    EXPECT_EQ(gstrSims2InstallPath, pathToUtf8(resolved(install)));
+    EXPECT_EQ(gstrSims2DataPath, "ERROR");
+    EXPECT_NE(gstrDocumentsPath, "ERROR");
+
+    const FixturePrefix prefix(steamRoot() / "steamapps" / "compatdata" / "3314070" / "pfx");
+    prefix.machineKeys("");
+    prefix.userKeys(test::legacyUserKey("Los Sims 2 Legado", onDriveZ(install / "EP9" / "TSBin")));
+    const fs::path data = prefix.dataFolder("Los Sims 2 Legado");
+    gsGetSims2Paths();
+    EXPECT_EQ(gstrSims2InstallPath, pathToUtf8(resolved(install)));
+    EXPECT_EQ(gstrDocumentsPath, pathToUtf8(resolved(prefix.documents())));
+    EXPECT_EQ(gstrSims2DataPath, pathToUtf8(resolved(data)));
+    EXPECT_TRUE(traps.empty());
+
+    gstrSims2InstallPath = savedInstall;
+    gstrDocumentsPath = savedDocuments;
+    gstrSims2DataPath = savedData;
 }
 
 #endif

@@ -1,6 +1,8 @@
-// Fuzzes the reader of a Wine prefix's registry files: whatever the bytes,
-// the file is read or refused with a reason, and a value read back is text
-// that ends before any NUL.
+// Fuzzes the readers of a Wine prefix's registry files (the whole-file check
+// of the game search, and the one-value lookup of the classic search):
+// whatever the bytes, the file is read or refused with a reason, and a value
+// read back is text that ends before any NUL.
+#include "app/platform/WineRegistry.h"
 #include "app/startup/core/GameFileError.h"
 #include "app/startup/core/WineRegistryFile.h"
 
@@ -20,5 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     } catch (const varnick::GameFileError&) {
     }
+    if (const auto value = varnick::wine::findTextValue(text, "Software\\EA GAMES\\The Sims 2", "Install Dir");
+        value && value->find('\0') != std::string::npos)
+        std::abort();
     return 0;
 }

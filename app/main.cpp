@@ -1,4 +1,4 @@
-#include "app/browser/WindowWiring.h"
+#include "app/WindowWiring.h"
 #include "app/browser/frmMain.h"
 #include "app/errors/frmErrorDialog.h"
 #include "app/platform/qt/Pause.h"
@@ -17,8 +17,9 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Varnick"));
     // Every trapped failure from here on is shown in the error dialog, which ends the program.
     varnick::installErrorDialog();
-    // The package writer keeps the windows responsive while it waits to retry a held file.
-    varnick::setPackageWriterPause([](std::int32_t milliseconds) { varnick::gsPause(milliseconds); });
+    // The package writer keeps the windows responsive while it waits to retry a
+    // held file on their thread; on a worker it only sleeps.
+    varnick::setPackageWriterPause(varnick::pauseBeforeRetry);
 
     varnick::readGameChoiceFromSettings();
     varnick::frmTitle title;

@@ -1,6 +1,9 @@
 #include "app/browser/MainWindowController.h"
 
+#include "app/browser/core/ThumbnailPages.h"
 #include "app/platform/qt/Settings.h"
+#include "app/platform/qt/TextBridge.h"
+#include "app/startup/GamePaths.h"
 
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
 #include "app/health/index/IndexedFolderScan.h"
@@ -12,11 +15,11 @@ namespace varnick {
 
 void MainWindowController::load()
 {
-    mblnFirstActivate = true;
-    mstrFolders.clear();
-    mstrPackageFiles.clear();
-    mstrAltPath = Settings::value(SettingKey::LastAlternatePathSelected);
-    mblnSelectorOff = settingIsNonZero(Settings::value(SettingKey::TurnSelectionRectangleOff));
+    mFirstActivate = true;
+    mTree.clear();
+    mPackageFiles.clear();
+    mAlternatePath = Settings::value(SettingKey::LastAlternatePathSelected);
+    mSelectorOff = settingIsNonZero(Settings::value(SettingKey::TurnSelectionRectangleOff));
 }
 
 std::shared_ptr<browser::PackageClassifier> MainWindowController::packageClassifier(
@@ -38,22 +41,29 @@ std::shared_ptr<browser::PackageClassifier> MainWindowController::packageClassif
 
 bool MainWindowController::takeFirstActivation()
 {
-    const bool first = mblnFirstActivate;
-    mblnFirstActivate = false;
+    const bool first = mFirstActivate;
+    mFirstActivate = false;
     return first;
 }
 
 void MainWindowController::toggleSelector()
 {
-    mblnSelectorOff = !mblnSelectorOff;
+    mSelectorOff = !mSelectorOff;
     Settings::setValue(
-        SettingKey::TurnSelectionRectangleOff, mblnSelectorOff ? QStringLiteral("-1") : QStringLiteral("0"));
+        SettingKey::TurnSelectionRectangleOff, mSelectorOff ? QStringLiteral("-1") : QStringLiteral("0"));
 }
 
 void MainWindowController::setAlternatePath(const QString& path)
 {
-    mstrAltPath = path;
+    mAlternatePath = path;
     Settings::setValue(SettingKey::LastAlternatePathSelected, path);
+}
+
+MainWindowController::CloseReason MainWindowController::closeReason(bool sessionEnding, bool spontaneous)
+{
+    if (sessionEnding)
+        return CloseReason::SystemShutdown;
+    return spontaneous ? CloseReason::User : CloseReason::Program;
 }
 
 bool MainWindowController::asksBeforeClosing(CloseReason reason)
@@ -81,6 +91,165 @@ bool MainWindowController::settingIsNonZero(const QString& value)
     bool ok = false;
     const double number = match.captured(1).toDouble(&ok);
     return ok && number != 0.0;
+}
+
+void MainWindowController::chooseRoot(browser::TreeRoot mode, const QString& rootPath)
+{
+    mMode = mode;
+    mRootPath = rootPath;
+    mTree = browser::buildFolderTree(
+        text::toPath(rootPath), mode, !rootPath.isEmpty() && text::toUtf8(rootPath) == gstrSims2DataPath);
+}
+
+QStringList MainWindowController::folders() const
+{
+    QStringList keys;
+    for (const browser::FolderNode& node : mTree)
+        keys << text::fromUtf8(node.Key);
+    return keys;
+}
+
+QString MainWindowController::searchRoot() const
+{
+    return mMode == browser::TreeRoot::Alternate ? mRootPath : text::fromPath(text::toPath(mRootPath) / "Downloads");
+}
+
+QString MainWindowController::lastNodePath() const
+{
+    const QString& key = mMode == browser::TreeRoot::Downloads ? SettingKey::LastDownloadsFolderSelected
+                                                               : SettingKey::LastAlternateFolderSelected;
+    return text::fromUtf8(browser::nodePathOfSetting(mMode, text::toUtf8(Settings::value(key))));
+}
+
+QString MainWindowController::chooseNode(const QString& nodePath)
+{
+    const std::string path = text::toUtf8(nodePath);
+    Settings::setValue(mMode == browser::TreeRoot::Downloads ? SettingKey::LastDownloadsFolderSelected
+                                                             : SettingKey::LastAlternateFolderSelected,
+        text::fromUtf8(browser::lastFolderSetting(mMode, path)));
+    return text::fromPath(browser::folderOfNode(text::toPath(mRootPath), mMode, path));
+}
+
+void MainWindowController::openFolder(const QString& folder)
+{
+    mCurrentFolder = folder;
+    mPackageFiles.clear();
+}
+
+void MainWindowController::addPackageFiles(const QStringList& names)
+{
+    mPackageFiles << names;
+}
+
+bool MainWindowController::hasObjects() const
+{
+    return !mPackageFiles.isEmpty() && !mPackageFiles.first().isEmpty();
+}
+
+void MainWindowController::lastPage()
+{
+    mPage = static_cast<int>(browser::lastPageIndex(mPackageFiles.size()));
+}
+
+bool MainWindowController::previousPage()
+{
+    if (!canGoBack())
+        return false;
+    --mPage;
+    return true;
+}
+
+bool MainWindowController::nextPage()
+{
+    if (!canGoForward())
+        return false;
+    ++mPage;
+    return true;
+}
+
+bool MainWindowController::canGoForward() const
+{
+    return browser::lastPageIndex(mPackageFiles.size()) > mPage;
+}
+
+QString MainWindowController::pageCountText() const
+{
+    return text::fromUtf8(browser::pageCountText(mPage, mPackageFiles.size()));
+}
+
+int MainWindowController::cellsOnPage() const
+{
+    return browser::cellsOnPage(mPackageFiles.size(), mPage);
+}
+
+bool MainWindowController::cellHoldsObject(int cell) const
+{
+    return browser::cellHoldsObject(mPackageFiles.size(), mPage, cell);
+}
+
+QString MainWindowController::objectFileAt(int cell) const
+{
+    const auto index = browser::objectIndex(mPage, cell);
+    if (index < 0 || index >= mPackageFiles.size())
+        return QString();
+    return mCurrentFolder + QLatin1Char('/') + mPackageFiles[index];
+}
+
+QString MainWindowController::selectedObjectFile() const
+{
+    return objectFileAt(mSelected);
+}
+
+void MainWindowController::setDisplayedObject(const QString& fileName, qint32 guid)
+{
+    mDisplayedName = fileName;
+    mObjectGuid = guid;
+}
+
+bool MainWindowController::canActOnObject() const
+{
+    return !mDisplayedName.isEmpty() && !selectedObjectFile().isEmpty();
+}
+
+std::string MainWindowController::folderKey() const
+{
+    return text::toUtf8(mCurrentFolder);
+}
+
+void MainWindowController::markClick(int cell, bool control, bool shift)
+{
+    if (cell < 0 || !cellHoldsObject(cell))
+        return;
+    mMarks.click(folderKey(), static_cast<std::size_t>(browser::objectIndex(mPage, cell)),
+        static_cast<std::size_t>(mPackageFiles.size()), control, shift);
+}
+
+void MainWindowController::markAll(bool wholeFolder)
+{
+    if (!hasObjects())
+        return;
+    const auto n = static_cast<std::size_t>(mPackageFiles.size());
+    const std::size_t first = wholeFolder ? 0 : static_cast<std::size_t>(browser::objectIndex(mPage, 0));
+    const std::size_t last = wholeFolder ? n - 1 : first + static_cast<std::size_t>(cellsOnPage()) - 1;
+    mMarks.markRange(folderKey(), first, last, n);
+}
+
+QList<int> MainWindowController::markedCells() const
+{
+    const std::vector<int> cells
+        = mMarks.markedCells(folderKey(), static_cast<std::size_t>(browser::objectIndex(mPage, 0)), kThumbsPerPage);
+    return QList<int>(cells.begin(), cells.end());
+}
+
+QStringList MainWindowController::markedObjectFiles() const
+{
+    QStringList files;
+    for (const std::size_t i : mMarks.marked(folderKey(), static_cast<std::size_t>(mPackageFiles.size())))
+        files.append(mCurrentFolder + QLatin1Char('/') + mPackageFiles[static_cast<qsizetype>(i)]);
+    // Nothing marked: the displayed object alone.
+    if (files.isEmpty() && !selectedObjectFile().isEmpty())
+        files.append(selectedObjectFile());
+    return files;
 }
 
 } // namespace varnick

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "app/browser/core/FolderTree.h"
+#include "app/browser/core/MarkSet.h"
+
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 namespace varnick {
 
@@ -15,7 +20,10 @@ class PackageClassifier;
 
 /// The main window's state and decisions apart from its widgets: what its
 /// load reads from the settings, what its first activation does, whether
-/// closing asks first, and the layout rules of the thumbnail grid.
+/// closing asks first, the layout rules of the thumbnail grid, the root and
+/// its folder tree, the current folder's objects and page, the selected and
+/// marked objects, and which of the window's actions can be taken now (the
+/// window enables its controls from the can… queries).
 class MainWindowController {
 public:
     /// Why the main window is being closed.
@@ -30,32 +38,28 @@ public:
     static constexpr int kSimNameLabels = 49;
     static constexpr int kThumbsPerPage = 25;
 
-    /// Form_Load's part: mblnFirstActivate true, the two lists empty, the
+    /// Form_Load's part: the first activation pending, the lists empty, the
     /// alternate path and the selector switch from the settings.
     void load();
-
     /// True at the first activation after load, false afterwards.
     bool takeFirstActivation();
-
     /// Switches the selection frame off or on and stores the choice ("-1" off, "0" on).
     void toggleSelector();
-
     /// Stores a newly chosen alternate path in the field and the settings.
     void setAlternatePath(const QString& path);
 
-    bool selectorOff() const { return mblnSelectorOff; }
-    const QString& alternatePath() const { return mstrAltPath; }
-    bool firstActivatePending() const { return mblnFirstActivate; }
+    bool selectorOff() const { return mSelectorOff; }
+    const QString& alternatePath() const { return mAlternatePath; }
+    bool firstActivatePending() const { return mFirstActivate; }
 
+    /// Why the window closes: the session ends, the player closes it, or the program does.
+    static CloseReason closeReason(bool sessionEnding, bool spontaneous);
     /// Whether closing for reason asks "Exit this program?" first.
     static bool asksBeforeClosing(CloseReason reason);
-
     /// The top of the window after load: 0 on a screen lower than 9600 twips, else unchanged.
     static int windowTop(int screenHeightTwips, int currentTop);
-
     /// Place of caption label i (0 to 48) in the grid, in pixels of the grid.
     static QRect simNameLabelGeometry(int index);
-
     /// Whether a stored setting counts as switched on: its leading number is
     /// not 0 (a missing or non-numeric text counts as 0).
     static bool settingIsNonZero(const QString& value);
@@ -65,21 +69,90 @@ public:
     /// while the root stays the same), else nothing (each package's index is read).
     std::shared_ptr<browser::PackageClassifier> packageClassifier(const std::filesystem::path& searchRoot);
 
-    // Fields shared with the folder tree and the thumbnail pages (zero-based lists).
-    QString mstrRootPath;
-    QString mstrCurrentFolder;
-    QStringList mstrFolders;
-    QStringList mstrPackageFiles;
-    int mlngPage = 0;
-    int mlngSelected = 0;
-    qint32 mlngObjectGUID = 0;
+    // The root and its folder tree ------------------------------------------
+    /// Shows rootPath in mode and lists its folder tree (the tree's nodes, built as `varnick-cli folders` lists them).
+    void chooseRoot(browser::TreeRoot mode, const QString& rootPath);
+    browser::TreeRoot treeMode() const { return mMode; }
+    const QString& rootPath() const { return mRootPath; }
+    const std::vector<browser::FolderNode>& folderTree() const { return mTree; }
+    /// The tree's node keys, root first ("\Downloads\a" or "(AltPath)\a").
+    QStringList folders() const;
+    /// The folder tree searched by Delete/Move and the library health review:
+    /// the Downloads folder below the data folder, or the alternate path itself.
+    QString searchRoot() const;
+    /// The path of the node the settings name as the last one chosen; "" when none.
+    QString lastNodePath() const;
+    /// Chooses the node with nodePath: the settings keep it as the last one chosen. Returns its folder.
+    QString chooseNode(const QString& nodePath);
+
+    // The current folder's objects ------------------------------------------
+    /// Starts showing folder: its objects are found anew, from the first page.
+    void openFolder(const QString& folder);
+    /// Goes back to the first page with nothing shown (the display is cleared).
+    void clearPage() { mPage = 0; }
+    void addPackageFiles(const QStringList& names);
+    const QString& currentFolder() const { return mCurrentFolder; }
+    const QStringList& packageFiles() const { return mPackageFiles; }
+    /// Whether the folder has objects to page through.
+    bool hasObjects() const;
+
+    // Pages ------------------------------------------------------------------
+    int page() const { return mPage; }
+    int selected() const { return mSelected; }
+    void firstPage() { mPage = 0; }
+    void lastPage();
+    /// Turns a page back or forward; false (nothing changes) at either end.
+    bool previousPage();
+    bool nextPage();
+    bool canGoBack() const { return mPage > 0; }
+    bool canGoForward() const;
+    QString pageCountText() const;
+    int cellsOnPage() const;
+    bool cellHoldsObject(int cell) const;
+    /// The full path of the object in cell of the page; "" for an empty cell.
+    QString objectFileAt(int cell) const;
+    void selectCell(int cell) { mSelected = cell; }
+    QString selectedObjectFile() const;
+
+    // The object shown on the right -----------------------------------------
+    /// The file name the object pane shows ("" when the package is gone) and the GUID it read.
+    void setDisplayedObject(const QString& fileName, qint32 guid);
+    void clearDisplayedObject() { mDisplayedName.clear(); }
+    qint32 objectGuid() const { return mObjectGuid; }
+    /// Edit Object, Delete/Move, Delete Selected Object Thumbnails and Restore
+    /// Original act on the shown object: one must be shown and selected.
+    bool canActOnObject() const;
+
+    // Marks for "Edit Selected..." ------------------------------------------
+    void markClick(int cell, bool control, bool shift);
+    void markAll(bool wholeFolder);
+    QList<int> markedCells() const;
+    /// The marked objects' paths in marking order; the shown object alone when none is marked.
+    QStringList markedObjectFiles() const;
+    bool canSelectAll() const { return hasObjects(); }
+    bool canEditSelected() const { return !markedObjectFiles().isEmpty(); }
+
+    void setPageForTesting(int page) { mPage = page; }
 
 private:
-    bool mblnFirstActivate = true;
-    bool mblnSelectorOff = false;
-    QString mstrAltPath;
+    std::string folderKey() const;
+
+    bool mFirstActivate = true;
+    bool mSelectorOff = false;
+    QString mAlternatePath;
     std::shared_ptr<browser::PackageClassifier> mClassifier;
     std::filesystem::path mClassifierRoot;
+
+    browser::TreeRoot mMode = browser::TreeRoot::Downloads;
+    QString mRootPath;
+    std::vector<browser::FolderNode> mTree;
+    QString mCurrentFolder;
+    QStringList mPackageFiles;
+    int mPage = 0;
+    int mSelected = 0;
+    QString mDisplayedName;
+    qint32 mObjectGuid = 0;
+    browser::MarkSet mMarks;
 };
 
 } // namespace varnick

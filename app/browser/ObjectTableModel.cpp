@@ -1,8 +1,7 @@
 #include "app/browser/ObjectTableModel.h"
 
-#include "app/browser/ThumbnailPictures.h"
+#include "app/browser/ThumbnailLoader.h"
 #include "app/browser/core/PackageScan.h"
-#include "app/editor/core/NumericFields.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/ThumbnailCache.h"
 
@@ -12,6 +11,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <iterator>
+#include <set>
 
 namespace varnick {
 
@@ -24,33 +25,17 @@ ObjectColumn columnAt(int section)
     return static_cast<ObjectColumn>(section);
 }
 
-bool isEditable(ObjectColumn column)
-{
-    return column == ObjectColumn::Name || column == ObjectColumn::Price;
-}
-
-// What the editor's price box takes: one digit up to its length.
-bool isPriceText(const QString& text)
-{
-    if (text.isEmpty() || text.size() > numericBoxLength(ObjectField::Price))
-        return false;
-    return std::all_of(
-        text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
-}
-
 } // namespace
 
 ObjectTableModel::ObjectTableModel(QObject* parent)
     : QAbstractTableModel(parent)
     , mResolver([](const std::string& file) { return browser::resolveThumbnail(gudtObjectThumbnails(), file); })
+    , mLoader(new ThumbnailLoader(kThumbnailSize, this))
 {
+    mLoader->setLoadedHandler([this](const QString& file, const QImage& picture) { thumbnailLoaded(file, picture); });
 }
 
-ObjectTableModel::~ObjectTableModel()
-{
-    mThumbnailJob.cancel();
-    mThumbnailJob.wait();
-}
+ObjectTableModel::~ObjectTableModel() = default;
 
 void ObjectTableModel::setFolder(const QString& folder)
 {
@@ -59,8 +44,7 @@ void ObjectTableModel::setFolder(const QString& folder)
     mRows.clear();
     mRowOfFile.clear();
     mView.clear();
-    const bool hadPending = !mPending.empty();
-    mPending.clear();
+    const bool hadPending = mPending.discard();
     endResetModel();
     clearThumbnails();
     if (hadPending)
@@ -71,19 +55,70 @@ void ObjectTableModel::addRows(std::vector<browser::ObjectRow> rows)
 {
     if (rows.empty())
         return;
-    beginResetModel();
+    // Rows read again change in place (and may move under the sort or the
+    // filter); new rows are inserted where the order puts them, so that the
+    // view keeps its editor, selection and scroll position.
+    bool replaced = false;
+    std::vector<browser::ObjectRow> added;
     for (browser::ObjectRow& row : rows) {
         const QString file = text::fromUtf8(row.File);
         const auto known = mRowOfFile.constFind(file);
         if (known != mRowOfFile.constEnd()) {
             mRows[*known] = std::move(row);
+            replaced = true;
         } else {
-            mRowOfFile.insert(file, mRows.size());
-            mRows.push_back(std::move(row));
+            mRowOfFile.insert(file, mRows.size() + added.size());
+            added.push_back(std::move(row));
         }
     }
-    mView = viewOrder();
-    endResetModel();
+    if (replaced) {
+        std::vector<int> view = viewOrder();
+        if (view != mView)
+            relayout(std::move(view));
+        else if (!mView.empty())
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+    if (added.empty())
+        return;
+    const auto firstAdded = static_cast<int>(mRows.size());
+    std::move(added.begin(), added.end(), std::back_inserter(mRows));
+    const std::vector<int> view = viewOrder();
+    // The shown rows keep their order (the sort is stable), so the new ones
+    // fall into runs between them.
+    std::size_t at = 0;
+    while (at < view.size()) {
+        if (view[at] < firstAdded) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < view.size() && view[end] >= firstAdded)
+            ++end;
+        beginInsertRows({}, static_cast<int>(at), static_cast<int>(end - 1));
+        mView.insert(mView.begin() + static_cast<std::ptrdiff_t>(at), view.begin() + static_cast<std::ptrdiff_t>(at),
+            view.begin() + static_cast<std::ptrdiff_t>(end));
+        endInsertRows();
+        at = end;
+    }
+}
+
+void ObjectTableModel::relayout(std::vector<int> view)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const std::vector<int> before = mView;
+    mView = std::move(view);
+    std::vector<int> rowOfSource(mRows.size(), -1);
+    for (std::size_t i = 0; i < mView.size(); ++i)
+        rowOfSource[static_cast<std::size_t>(mView[i])] = static_cast<int>(i);
+    const QModelIndexList persistent = persistentIndexList();
+    QModelIndexList moved;
+    moved.reserve(persistent.size());
+    for (const QModelIndex& old : persistent) {
+        const int row = rowOfSource[static_cast<std::size_t>(before[static_cast<std::size_t>(old.row())])];
+        moved.append(row < 0 ? QModelIndex() : index(row, old.column()));
+    }
+    changePersistentIndexList(persistent, moved);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 std::vector<int> ObjectTableModel::viewOrder() const
@@ -124,42 +159,18 @@ void ObjectTableModel::setFilterText(const QString& text)
     endResetModel();
 }
 
-const ObjectTableModel::Pending* ObjectTableModel::pendingOf(std::size_t source) const
-{
-    const auto found = mPending.find(mRows[source].File);
-    return found == mPending.end() ? nullptr : &found->second;
-}
-
 std::vector<ObjectTableModel::PendingBatch> ObjectTableModel::pendingBatches() const
 {
-    std::map<Pending, std::vector<std::string>> groups;
-    for (const auto& [file, pending] : mPending)
-        groups[pending].push_back(file);
-    std::vector<PendingBatch> batches;
-    for (auto& [pending, files] : groups) {
-        std::sort(files.begin(), files.end(),
-            [](const std::string& a, const std::string& b) { return browser::packageNameLess(a, b); });
-        PendingBatch batch;
-        for (const std::string& file : files)
-            batch.Files.push_back(text::toPath(mFolder) / text::toPath(text::fromUtf8(file)));
-        batch.Changes.Name = pending.Name;
-        if (pending.Price)
-            batch.Changes.Numbers[ObjectField::Price] = *pending.Price;
-        batches.push_back(std::move(batch));
-    }
-    return batches;
+    return mPending.batches(text::toPath(mFolder));
 }
 
 void ObjectTableModel::discardChanges(const QStringList& names)
 {
-    if (mPending.empty())
+    std::vector<std::string> files;
+    for (const QString& name : names)
+        files.push_back(text::toUtf8(name));
+    if (!mPending.discard(files))
         return;
-    if (names.isEmpty()) {
-        mPending.clear();
-    } else {
-        for (const QString& name : names)
-            mPending.erase(text::toUtf8(name));
-    }
     if (!mView.empty())
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     emit pendingChanged();
@@ -167,17 +178,18 @@ void ObjectTableModel::discardChanges(const QStringList& names)
 
 void ObjectTableModel::retainFiles(const QStringList& names)
 {
-    const QSet<QString> kept(names.begin(), names.end());
-    QStringList gone;
-    for (const auto& [file, pending] : mPending)
-        if (!kept.contains(text::fromUtf8(file)))
-            gone.append(text::fromUtf8(file));
-    if (!gone.isEmpty())
-        discardChanges(gone);
+    std::set<std::string> kept;
+    for (const QString& name : names)
+        kept.insert(text::toUtf8(name));
+    if (mPending.retain(kept)) {
+        if (!mView.empty())
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        emit pendingChanged();
+    }
     std::vector<browser::ObjectRow> rows;
     rows.reserve(mRows.size());
     for (browser::ObjectRow& row : mRows)
-        if (kept.contains(text::fromUtf8(row.File)))
+        if (kept.count(row.File) != 0)
             rows.push_back(std::move(row));
     if (rows.size() == mRows.size()) {
         mRows = std::move(rows);
@@ -194,8 +206,7 @@ void ObjectTableModel::retainFiles(const QStringList& names)
 
 void ObjectTableModel::clearThumbnails()
 {
-    ++mThumbnailGeneration;
-    mThumbnailJob.cancel();
+    mLoader->clear();
     mThumbnails.clear();
     mThumbnailsAsked.clear();
     mThumbnailQueue.clear();
@@ -220,18 +231,14 @@ QVariant ObjectTableModel::data(const QModelIndex& index, int role) const
     const auto source = static_cast<std::size_t>(mView[static_cast<std::size_t>(index.row())]);
     const browser::ObjectRow& row = mRows[source];
     const ObjectColumn column = columnAt(index.column());
-    const Pending* pending = pendingOf(source);
-    const bool changed = pending != nullptr
-        && ((column == ObjectColumn::Name && pending->Name) || (column == ObjectColumn::Price && pending->Price));
+    const bool changed = mPending.changes(row.File, column);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
         if (column == ObjectColumn::Thumbnail)
             return {};
         if (changed)
-            return text::fromUtf8(column == ObjectColumn::Name
-                    ? *pending->Name
-                    : std::to_string(numericFieldBits(ObjectField::Price, *pending->Price)));
+            return text::fromUtf8(mPending.shownText(row.File, column));
         return text::fromUtf8(browser::columnText(row, column));
     case Qt::DecorationRole: {
         if (column != ObjectColumn::Thumbnail)
@@ -284,7 +291,7 @@ QVariant ObjectTableModel::headerData(int section, Qt::Orientation orientation, 
 Qt::ItemFlags ObjectTableModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && isEditable(columnAt(index.column())) && objectRow(index.row()).Readable)
+    if (index.isValid() && browser::isEditableColumn(columnAt(index.column())) && objectRow(index.row()).Readable)
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -294,36 +301,16 @@ bool ObjectTableModel::setData(const QModelIndex& index, const QVariant& value, 
     if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount())
         return false;
     const ObjectColumn column = columnAt(index.column());
-    if (!isEditable(column))
+    const std::optional<std::string> typed = browser::acceptedCellText(column, text::toUtf8(value.toString()));
+    if (!typed)
         return false;
-    std::string typed;
-    if (column == ObjectColumn::Price) {
-        const QString price = value.toString().trimmed();
-        if (!isPriceText(price))
-            return false;
-        typed = text::toUtf8(price);
-    } else {
-        typed = limitedText(text::toUtf8(value.toString()), kNameMaxCharacters);
-    }
     QList<int> targets = mEditTargets ? mEditTargets(index.row()) : QList<int>();
     if (!targets.contains(index.row()))
         targets = { index.row() };
     bool any = false;
     for (const int target : targets) {
-        if (target < 0 || target >= rowCount())
+        if (target < 0 || target >= rowCount() || !mPending.set(objectRow(target), column, *typed))
             continue;
-        const browser::ObjectRow& row = objectRow(target);
-        if (!row.Readable)
-            continue;
-        Pending& pending = mPending[row.File];
-        if (column == ObjectColumn::Name)
-            pending.Name = typed == row.Name ? std::nullopt : std::optional<std::string>(typed);
-        else
-            pending.Price = numericFieldBits(ObjectField::Price, typed) == row.Price
-                ? std::nullopt
-                : std::optional<std::string>(typed);
-        if (!pending.Name && !pending.Price)
-            mPending.erase(row.File);
         emit dataChanged(this->index(target, 0), this->index(target, columnCount() - 1));
         any = true;
     }
@@ -336,23 +323,9 @@ void ObjectTableModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= columnCount() || columnAt(column) == ObjectColumn::Thumbnail)
         return;
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     mSortColumn = columnAt(column);
     mSortOrder = order;
-    const std::vector<int> before = mView;
-    mView = viewOrder();
-    std::vector<int> rowOfSource(mRows.size(), -1);
-    for (std::size_t i = 0; i < mView.size(); ++i)
-        rowOfSource[static_cast<std::size_t>(mView[i])] = static_cast<int>(i);
-    const QModelIndexList persistent = persistentIndexList();
-    QModelIndexList moved;
-    moved.reserve(persistent.size());
-    for (const QModelIndex& old : persistent) {
-        const int row = rowOfSource[static_cast<std::size_t>(before[static_cast<std::size_t>(old.row())])];
-        moved.append(row < 0 ? QModelIndex() : index(row, old.column()));
-    }
-    changePersistentIndexList(persistent, moved);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    relayout(viewOrder());
 }
 
 void ObjectTableModel::requestThumbnail(const QString& file) const
@@ -369,65 +342,31 @@ void ObjectTableModel::requestThumbnail(const QString& file) const
 
 void ObjectTableModel::loadQueuedThumbnails()
 {
-    // While a batch is being read the next waits for it (it starts when that
-    // one ends), so that scrolling never waits for the reading.
-    if (mThumbnailsLoading)
-        return;
-    struct Job {
-        QString File;
-        browser::ThumbnailSource Source;
-    };
-    std::vector<Job> jobs;
+    std::vector<ThumbnailLoader::Request> requests;
     for (const QString& file : std::as_const(mThumbnailQueue)) {
-        Job job { file, {} };
+        ThumbnailLoader::Request request { file, {} };
         try {
-            // The cache is the user-interface thread's; the worker gets where the picture lies.
-            job.Source = mResolver(text::toUtf8(file));
+            // The cache is the user-interface thread's; the loader gets where the picture lies.
+            request.Source = mResolver(text::toUtf8(file));
         } catch (const std::exception&) {
         }
-        jobs.push_back(std::move(job));
+        requests.push_back(std::move(request));
     }
     mThumbnailQueue.clear();
-    if (jobs.empty())
+    mLoader->load(std::move(requests));
+}
+
+void ObjectTableModel::thumbnailLoaded(const QString& file, const QImage& picture)
+{
+    mThumbnails.insert(file, picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
+    const auto source = mRowOfFile.constFind(file);
+    if (source == mRowOfFile.constEnd())
         return;
-    const quint64 generation = mThumbnailGeneration;
-    mThumbnailsLoading = true;
-    mThumbnailJob.start([this, generation, jobs = std::move(jobs)](const std::atomic<bool>& cancel) {
-        const auto ended = [this] {
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    mThumbnailsLoading = false;
-                    if (!mThumbnailQueue.isEmpty())
-                        loadQueuedThumbnails();
-                },
-                Qt::QueuedConnection);
-        };
-        for (const Job& job : jobs) {
-            if (cancel.load())
-                return ended();
-            QImage picture = decodeThumbnail(browser::readThumbnail(job.Source));
-            if (!picture.isNull())
-                picture = scaledThumbnail(picture, kThumbnailSize);
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, file = job.File, picture] {
-                    if (generation != mThumbnailGeneration)
-                        return;
-                    mThumbnails.insert(file, picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
-                    const auto source = mRowOfFile.constFind(file);
-                    if (source == mRowOfFile.constEnd())
-                        return;
-                    const auto shown = std::find(mView.begin(), mView.end(), static_cast<int>(*source));
-                    if (shown == mView.end())
-                        return;
-                    const int row = static_cast<int>(shown - mView.begin());
-                    emit dataChanged(index(row, 0), index(row, 0), { Qt::DecorationRole });
-                },
-                Qt::QueuedConnection);
-        }
-        ended();
-    });
+    const auto shown = std::find(mView.begin(), mView.end(), static_cast<int>(*source));
+    if (shown == mView.end())
+        return;
+    const int row = static_cast<int>(shown - mView.begin());
+    emit dataChanged(index(row, 0), index(row, 0), { Qt::DecorationRole });
 }
 
 } // namespace varnick

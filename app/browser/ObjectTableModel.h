@@ -1,15 +1,15 @@
 #pragma once
 
 // The object table's rows for a QTableView: the rows of ObjectRows shown
-// filtered and sorted by the core's rules, thumbnails read lazily for the
-// rows the view asks about, and the player's pending edits of Name and Price
-// (one typed value goes to every row the edit targets) until they are saved
-// through BatchEdit or discarded.
+// filtered and sorted by the core's rules (rows read later are inserted where
+// they belong, so an open cell editor stays open), thumbnails read lazily for
+// the rows the view asks about, and the player's pending edits of Name and
+// Price (PendingEdits; one typed value goes to every row the edit targets)
+// until they are saved through BatchEdit or discarded.
 
-#include "app/browser/BackgroundJob.h"
 #include "app/browser/core/ObjectRows.h"
 #include "app/browser/core/ObjectSummary.h"
-#include "app/editor/core/BatchEdit.h"
+#include "app/browser/core/PendingEdits.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -21,28 +21,17 @@
 
 #include <filesystem>
 #include <functional>
-#include <map>
-#include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace varnick {
 
+class ThumbnailLoader;
+
 class ObjectTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    /// A row's edits that are not saved yet.
-    struct Pending {
-        std::optional<std::string> Name;
-        std::optional<std::string> Price; ///< the digits as typed
-        bool operator<(const Pending& other) const { return std::tie(Name, Price) < std::tie(other.Name, other.Price); }
-    };
-    /// Packages that get the same changes.
-    struct PendingBatch {
-        std::vector<std::filesystem::path> Files;
-        BatchChanges Changes;
-    };
+    using PendingBatch = browser::PendingBatch;
 
     /// Where the thumbnail of a file name lies (asked on the user-interface thread).
     using ThumbnailResolver = std::function<browser::ThumbnailSource(const std::string& file)>;
@@ -53,7 +42,8 @@ public:
     /// Empties the table for the packages of folder; pending edits are dropped.
     void setFolder(const QString& folder);
     const QString& folder() const { return mFolder; }
-    /// Adds rows (of the current folder), replacing rows of the same file; shown by the current filter and sort.
+    /// Adds rows (of the current folder), replacing rows of the same file; shown
+    /// by the current filter and sort. New rows are inserted where they belong.
     void addRows(std::vector<browser::ObjectRow> rows);
     /// Every row read, shown or not.
     std::size_t rowsRead() const { return mRows.size(); }
@@ -102,9 +92,11 @@ signals:
 
 private:
     std::vector<int> viewOrder() const;
-    const Pending* pendingOf(std::size_t source) const;
+    /// Shows the rows in view's order, moving the persistent indexes with their rows.
+    void relayout(std::vector<int> view);
     void requestThumbnail(const QString& file) const;
     void loadQueuedThumbnails();
+    void thumbnailLoaded(const QString& file, const QImage& picture);
 
     QString mFolder;
     std::vector<browser::ObjectRow> mRows;
@@ -113,16 +105,14 @@ private:
     QString mFilter;
     browser::ObjectColumn mSortColumn = browser::ObjectColumn::File;
     Qt::SortOrder mSortOrder = Qt::AscendingOrder;
-    std::map<std::string, Pending> mPending; ///< by file name
+    browser::PendingEdits mPending;
     std::function<QList<int>(int row)> mEditTargets;
 
     ThumbnailResolver mResolver;
     QHash<QString, QPixmap> mThumbnails; ///< by file name; a null pixmap when there is none
     mutable QSet<QString> mThumbnailsAsked;
-    bool mThumbnailsLoading = false; ///< a batch of thumbnails is being read
     mutable QStringList mThumbnailQueue;
-    quint64 mThumbnailGeneration = 0;
-    BackgroundJob mThumbnailJob;
+    ThumbnailLoader* mLoader;
 };
 
 } // namespace varnick

@@ -1,9 +1,11 @@
 #include "app/browser/ObjectTableView.h"
 
 #include "app/browser/ObjectTableModel.h"
+#include "app/editor/EditorControls.h"
 #include "app/editor/SaveSettings.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/editor/frmBatchEdit.h"
+#include "app/platform/qt/BackgroundTask.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/platform/qt/WorkProgress.h"
@@ -19,7 +21,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -43,7 +44,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption)
     return created;
 }
 
-// The cell editors take what the editor's boxes take: up to five digits for Price, 48 characters for Name.
+// The cell editors take what the editor's boxes take: the price box's keys and length, 48 characters for Name.
 class CellEditors : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -54,8 +55,7 @@ public:
         if (line == nullptr)
             return editor;
         if (index.column() == static_cast<int>(browser::ObjectColumn::Price)) {
-            line->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(QStringLiteral("[0-9]{1,%1}").arg(numericBoxLength(ObjectField::Price))), line));
+            NumberBoxKeys::install(line, ObjectField::Price);
         } else {
             line->setMaxLength(static_cast<int>(kNameMaxCharacters));
         }
@@ -68,7 +68,11 @@ public:
 ObjectTableView::ObjectTableView(QWidget* parent)
     : QWidget(parent)
     , mModel(new ObjectTableModel(this))
+    , mFillTask(new BackgroundTask(this))
 {
+    mFillTask->setProgressHandler(
+        [this](std::int64_t done, std::int64_t) { prgFill->setValue(static_cast<int>(done)); });
+    mFillTask->setEndHandler([this](const TaskEnd&) { fillEnded(); });
     setObjectName(QStringLiteral("ObjectTableView"));
     txtFilter = new QLineEdit(this);
     txtFilter->setObjectName(QStringLiteral("txtFilter"));
@@ -160,11 +164,7 @@ ObjectTableView::ObjectTableView(QWidget* parent)
     updateButtons();
 }
 
-ObjectTableView::~ObjectTableView()
-{
-    mFillJob.cancel();
-    mFillJob.wait();
-}
+ObjectTableView::~ObjectTableView() = default;
 
 void ObjectTableView::showFolder(const QString& folder, const QStringList& files)
 {
@@ -208,8 +208,6 @@ bool ObjectTableView::offerPendingSave()
 
 void ObjectTableView::startFilling()
 {
-    const quint64 generation = ++mGeneration;
-    mFillJob.cancel();
     mIncoming.clear();
     mFilling = true;
     prgFill->setRange(0, static_cast<int>(std::max<qsizetype>(1, mFiles.size())));
@@ -222,28 +220,22 @@ void ObjectTableView::startFilling()
     names.reserve(static_cast<std::size_t>(mFiles.size()));
     for (const QString& file : std::as_const(mFiles))
         names.push_back(text::toUtf8(file));
-    mFillJob.start([this, generation, folder, names = std::move(names)](const std::atomic<bool>& cancel) {
+    // A new start drops the rows an earlier reading still hands over.
+    mFillTask->start([this, folder, names = std::move(names)](const TaskContext& task) {
         browser::readObjectRows(
             folder, names,
-            [this, generation](browser::RowBatch batch) {
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, generation, batch = std::move(batch)]() mutable {
-                        if (generation != mGeneration)
-                            return;
-                        std::move(batch.Rows.begin(), batch.Rows.end(), std::back_inserter(mIncoming));
-                        prgFill->setValue(static_cast<int>(batch.Done));
-                        // The first rows are shown at once; later ones with the timer.
-                        if (!tmrFlush->isActive()) {
-                            flushRows();
-                            tmrFlush->start();
-                        }
-                    },
-                    Qt::QueuedConnection);
+            [this, &task](browser::RowBatch batch) {
+                task.progress(static_cast<std::int64_t>(batch.Done), static_cast<std::int64_t>(batch.Total));
+                task.post([this, rows = std::move(batch.Rows)]() mutable {
+                    std::move(rows.begin(), rows.end(), std::back_inserter(mIncoming));
+                    // The first rows are shown at once; later ones with the timer.
+                    if (!tmrFlush->isActive()) {
+                        flushRows();
+                        tmrFlush->start();
+                    }
+                });
             },
-            &cancel);
-        QMetaObject::invokeMethod(
-            this, [this, generation] { fillEnded(generation); }, Qt::QueuedConnection);
+            &task.cancelFlag());
     });
 }
 
@@ -251,21 +243,22 @@ void ObjectTableView::flushRows()
 {
     if (mIncoming.empty())
         return;
-    QSet<QString> selected = mKeepSelected;
-    for (const QString& name : selectedNames())
-        selected.insert(name);
     const int scrolled = tblObjects->verticalScrollBar()->value();
+    // Rows are inserted: the selection and an open cell editor stay as they are.
     mModel->addRows(std::move(mIncoming));
     mIncoming.clear();
-    restoreSelection(selected);
+    if (!mKeepSelected.isEmpty()) {
+        QSet<QString> selected = mKeepSelected;
+        for (const QString& name : selectedNames())
+            selected.insert(name);
+        restoreSelection(selected);
+    }
     tblObjects->verticalScrollBar()->setValue(scrolled);
     updateButtons();
 }
 
-void ObjectTableView::fillEnded(quint64 generation)
+void ObjectTableView::fillEnded()
 {
-    if (generation != mGeneration)
-        return;
     flushRows();
     tmrFlush->stop();
     mFilling = false;
@@ -277,7 +270,7 @@ void ObjectTableView::fillEnded(quint64 generation)
 
 void ObjectTableView::cmdCancel_Click()
 {
-    mFillJob.cancel();
+    mFillTask->cancel();
 }
 
 QStringList ObjectTableView::selectedNames() const

@@ -10,7 +10,6 @@
 // worker threads (ObjectRows) and appear in batches. The work is the core's;
 // this only translates.
 
-#include "app/browser/BackgroundJob.h"
 #include "app/browser/core/ObjectRows.h"
 #include "app/editor/core/BatchEdit.h"
 #include "app/platform/qt/DialogSeam.h"
@@ -30,6 +29,7 @@ class QTimer;
 
 namespace varnick {
 
+class BackgroundTask;
 class ObjectTableModel;
 
 class ObjectTableView : public QWidget {
@@ -76,7 +76,7 @@ signals:
 private:
     void startFilling();
     void flushRows();
-    void fillEnded(quint64 generation);
+    void fillEnded();
     void updateButtons();
     QStringList selectedNames() const;
     void restoreSelection(const QSet<QString>& names);
@@ -84,11 +84,10 @@ private:
     ObjectTableModel* mModel = nullptr;
     QString mFolder;
     QStringList mFiles;
-    quint64 mGeneration = 0;
     bool mFilling = false;
     std::vector<browser::ObjectRow> mIncoming;
     QSet<QString> mKeepSelected; ///< names selected before a reload, selected again as their rows arrive
-    BackgroundJob mFillJob;
+    BackgroundTask* mFillTask = nullptr;
 
     QLineEdit* txtFilter = nullptr;
     QTableView* tblObjects = nullptr;

@@ -1,41 +1,35 @@
 #pragma once
 
-#include "app/browser/BackgroundJob.h"
+#include "app/browser/FolderPane.h"
+#include "app/browser/FolderScanner.h"
 #include "app/browser/MainWindowController.h"
+#include "app/browser/ThumbnailPane.h"
 #include "app/browser/core/PackageScan.h"
 
 #include <QHash>
 #include <QIcon>
 #include <QMainWindow>
+#include <QTabWidget>
 
-#include <array>
-#include <atomic>
-#include <filesystem>
-#include <optional>
+#include <vector>
 
 class QAction;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QDialog;
-class QProgressBar;
 class QPushButton;
-class QRadioButton;
-class QTabWidget;
-class QTimer;
-class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace varnick {
 
+class ObjectPane;
 class ObjectTableView;
-class ThumbnailGrid;
+class SkippedFilesDialog;
+class WorkStatus;
 
 /// The main window: folder choice and tree on the left, the thumbnail pages in
 /// the middle, the selected object on the right, and the File, Options, Tools
-/// and Help menus. Its decisions live in MainWindowController; the widget
-/// wires events to it. Closing asks "Exit this program?" first.
+/// and Help menus. Its decisions live in MainWindowController, the folder scan
+/// in FolderScanner and the pages in ThumbnailPane; the window wires events to
+/// them and enables its controls from the controller's can… queries.
+/// Closing asks "Exit this program?" first.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -46,38 +40,38 @@ public:
 
     /// The folder tree's pictures (17 x 14): "folder" for a plain node,
     /// "folder_greenarrow" for the selected one.
-    const QHash<QString, QIcon>& imageList1() const { return ImageList1; }
+    const QHash<QString, QIcon>& imageList1() const { return fraFolders->imageList1(); }
 
     // Event handlers, public so that tests can drive them as the controls do.
     void Form_Load();
     void Form_Activate();
     void optPath_Click(int index);
     void cmdSetPath_Click();
-    void smenuExit_Click();
+    void smenuExit_Click() { close(); }
     void smenuTurnSelectorOff_Click();
     void smenuContents_Click();
     void smenuDelThumbs_Click();
     /// The folder tree searched by Delete/Move and the library health review.
-    QString searchRoot() const;
+    QString searchRoot() const { return mController.searchRoot(); }
     void tvFolders_NodeClick(QTreeWidgetItem* node);
-    void cmdFirst_Click();
-    void cmdPrevious_Click();
-    void cmdNext_Click();
-    void cmdLast_Click();
+    // The page buttons, the grid and the frame's blinking belong to the thumbnail pane.
+    void cmdFirst_Click() { pageButtonClicked(&ThumbnailPane::firstPage); }
+    void cmdPrevious_Click() { pageButtonClicked(&ThumbnailPane::previousPage); }
+    void cmdNext_Click() { pageButtonClicked(&ThumbnailPane::nextPage); }
+    void cmdLast_Click() { pageButtonClicked(&ThumbnailPane::lastPage); }
     void cmdSelect_Click();
     void frmDelMove_Click();
-    void picThumbs_MouseDown(Qt::MouseButton button, int x, int y);
-    void picThumbs_MouseMove(int x, int y);
-    void picThumbs_DblClick();
-    void Timer1_Timer();
+    void picThumbs_MouseDown(Qt::MouseButton, int x, int y) { fraThumbs->mouseDown(x, y); }
+    void picThumbs_MouseMove(int x, int y) { fraThumbs->mouseMove(x, y); }
+    void picThumbs_DblClick() { cmdSelect_Click(); }
+    void Timer1_Timer() { fraThumbs->blink(); }
     /// Stops the running scan and page drawing; what was found so far stays.
     void cmdCancel_Click();
     /// Opens the list of the files the last scan could not read, each with its reason.
     void cmdSkipped_Click();
 
     // Procedures of the folder tree, the pages and the display.
-    void msGetDataFolders();
-    void msFillTreeView();
+    void msFillTreeView() { fraFolders->fill(mController.folderTree()); }
     void msSelectLastFolder();
     void msGetPackageFiles(const QString& folder);
     void msShowPackageThumbs();
@@ -89,18 +83,18 @@ public:
     /// The "Table" tab beside the thumbnail pages: the current folder's objects one per row.
     ObjectTableView* objectTableView() const { return objectTable; }
     /// Shows the "Thumbnails" (0) or the "Table" (1) tab.
-    void showObjectsTab(int index);
+    void showObjectsTab(int index) { tabObjects->setCurrentIndex(index); }
 
     /// Whether a scan or a page drawing is running on the worker thread.
-    bool busy() const { return mScanRunning || mPageRunning; }
+    bool busy() const { return mScanner->running() || fraThumbs->drawing(); }
     /// The files the last scan could not read.
-    const std::vector<browser::SkippedFile>& skippedFiles() const { return mSkippedFiles; }
+    const std::vector<browser::SkippedFile>& skippedFiles() const { return mScanner->skipped(); }
     /// Packages the page drawing and the object display read because the
     /// folder scan knew nothing of them, or they changed since (a count since the window opened).
-    int packagesReadForDisplay() const { return mPackagesRead.load(); }
+    int packagesReadForDisplay() const { return fraThumbs->packagesRead().load(); }
     /// The displayed object's GUID, 0 when none was found.
-    qint32 objectGuid() const { return mController.mlngObjectGUID; }
-    bool blinkOn() const { return mblnBlinkOn; }
+    qint32 objectGuid() const { return mController.objectGuid(); }
+    bool blinkOn() const { return fraThumbs->blinkOn(); }
 
     /// Marks the session as ending (the operating system shuts down): the window
     /// then closes without the question.
@@ -131,47 +125,24 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void pageButtonClicked(void (ThumbnailPane::*turn)());
     void buildMenus();
-    QWidget* buildFolderPane();
-    QWidget* buildThumbnailPane();
-    QWidget* buildObjectPane();
+    void wirePanes();
     void clearDisplay();
     void clearObject();
-    QString fullPath(const QTreeWidgetItem* node) const;
-    QString selectedObjectFile() const;
-    void drawPage(bool resetSelection);
-    browser::ObjectSummary summaryOf(
-        const std::filesystem::path& file, const std::optional<browser::KnownSummary>& known);
-    void fillPage();
-    void scanBatch(quint64 generation, const browser::ScanResult& batch);
-    void scanEnded(quint64 generation, const QString& failure);
+    void scanBatch(const QStringList& names, std::size_t done, std::size_t total);
+    void scanEnded(const QString& failure);
     /// Fills the table from the finished scan when its tab is shown and it shows another scan.
     void showTable();
     void updateWorkStatus();
-    void updateSkippedLine();
-    void drawFrame(bool on);
-    // Marking several objects (Ctrl-click, Shift-click, Select All) for "Edit Selected...".
-    void markClick(Qt::KeyboardModifiers modifiers, int x, int y);
-    void markAll(bool wholeFolder);
-    void showMarks();
-    QStringList markedObjectFiles() const;
-
-    quint64 mScanGeneration = 0;
-    quint64 mPageGeneration = 0;
-    bool mScanRunning = false;
-    bool mPageRunning = false;
-    int mPageCellsRequested = 0; ///< cells of the current page handed to the page job
-    int mPageCellsDone = 0;
-    bool mPageDrawn = false;
-    bool mblnBlinkOn = false;
-    std::vector<browser::SkippedFile> mSkippedFiles;
-    QHash<QString, browser::KnownSummary> mKnownSummaries; ///< by file name, from the current folder's scan
-    std::atomic<int> mPackagesRead { 0 };
-    BackgroundJob mScanJob;
-    BackgroundJob mPageJob;
+    /// Enables the buttons and menu entries from what the controller says can be done.
+    void updateActions();
 
     MainWindowController mController;
+    FolderScanner* mScanner = nullptr;
     bool mSessionEnding = false;
+    quint64 mScanGeneration = 0; ///< counts the scans started
+    quint64 mTableGeneration = 0; ///< the scan the table shows; 0 when it is to be read again
 
     QAction* smenuExit = nullptr;
     QAction* smenuTurnSelectorOff = nullptr;
@@ -182,44 +153,15 @@ private:
     QAction* smenuSelectPage = nullptr;
     QAction* smenuSelectFolder = nullptr;
     QAction* smenuEditSelected = nullptr;
-    QList<qsizetype> mMarked; ///< positions in mstrPackageFiles, in marking order
-    QString mMarkedFolder; ///< the folder the marks belong to
-    qsizetype mMarkAnchor = -1;
 
-    QFrame* Line1 = nullptr;
-    QFrame* Line2 = nullptr;
-    std::array<QRadioButton*, 2> optPath {};
-    QPushButton* cmdSetPath = nullptr;
-    QTreeWidget* tvFolders = nullptr;
-    QHash<QString, QIcon> ImageList1;
-    QPushButton* cmdFocus = nullptr;
-
+    FolderPane* fraFolders = nullptr;
+    ThumbnailPane* fraThumbs = nullptr;
+    ObjectPane* fraObject = nullptr;
     QTabWidget* tabObjects = nullptr;
     ObjectTableView* objectTable = nullptr;
-    quint64 mTableGeneration = 0; ///< the scan the table shows; 0 when it is to be read again
-    ThumbnailGrid* picThumbs = nullptr;
-    QPushButton* cmdSkipped = nullptr;
-    QDialog* frmSkippedFiles = nullptr;
-    QLabel* lblStatus = nullptr;
-    QProgressBar* prgWork = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    std::array<QLabel*, MainWindowController::kSimNameLabels> lblSimName {};
-    QLabel* picNotFound = nullptr;
-    QLabel* picLoad = nullptr;
-    QLineEdit* txtPageCount = nullptr;
-    QPushButton* cmdFirst = nullptr;
-    QPushButton* cmdPrevious = nullptr;
-    QPushButton* cmdNext = nullptr;
-    QPushButton* cmdLast = nullptr;
-    QPushButton* cmdSelect = nullptr;
-    QPushButton* frmDelMove = nullptr;
-    QTimer* Timer1 = nullptr;
-
-    QLineEdit* txtFileName = nullptr;
-    QLabel* picObject = nullptr;
-    QPlainTextEdit* txtDetails = nullptr;
-    QLabel* picNotFoundLarge = nullptr;
-    QLabel* picStatus = nullptr;
+    SkippedFilesDialog* frmSkippedFiles = nullptr;
+    QPushButton* cmdFocus = nullptr;
+    WorkStatus* mStatus = nullptr;
 };
 
 } // namespace varnick

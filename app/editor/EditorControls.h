@@ -1,11 +1,13 @@
 #pragma once
 
-// Pieces of the catalog editor's controls that the single editor and its
-// batch mode share: the name box's length rule and the filling of a list from
-// a catalog vocabulary.
+// Pieces of the catalog editor's controls that the single editor, its batch
+// mode and the object table share: the name box's length rule, the number
+// boxes' keys, and the filling of a list from a catalog vocabulary.
 
 #include "app/editor/core/CatalogLists.h"
+#include "package/ObjectDefinition.h"
 
+#include <QObject>
 #include <QValidator>
 
 #include <span>
@@ -27,6 +29,22 @@ public:
 
 private:
     QLineEdit* mBox;
+};
+
+/// What every number box takes (numericBoxHolds, also for a paste): the
+/// box's length, and of the typed keys digits, Backspace, copy and paste and
+/// the keys that move or leave; other characters (letters, the minus sign,
+/// Enter, Ctrl+X) are discarded.
+class NumberBoxKeys : public QObject {
+public:
+    /// Makes box the number box of field: its length, right alignment and the key filter (owned by box).
+    static void install(QLineEdit* box, ObjectField field);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using QObject::QObject;
 };
 
 /// Appends one item per entry, its value under kEntryValueRole.

@@ -21,7 +21,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include <atomic>
@@ -83,11 +82,7 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     for (const NumericBox& box : kNumericBoxes) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(text::fromUtf8(box.Control));
-        edit->setMaxLength(box.MaxLength);
-        edit->setAlignment(Qt::AlignRight);
-        // As the editor's boxes take them: digits only, up to the box's length.
-        edit->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(box.MaxLength)), edit));
+        NumberBoxKeys::install(edit, box.Field);
         numbers->addRow(text::fromUtf8(fieldInfo(box.Field).Name), edit);
         mNumbers[box.Field] = edit;
     }

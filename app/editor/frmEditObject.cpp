@@ -24,7 +24,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -120,9 +119,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     const auto numberBox = [this](const NumericBox& box) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(text::fromUtf8(box.Control));
-        edit->setMaxLength(box.MaxLength);
-        edit->setAlignment(Qt::AlignRight);
-        edit->installEventFilter(this);
+        NumberBoxKeys::install(edit, box.Field);
         return edit;
     };
     for (std::size_t i = 0; i < kNumericBoxes.size(); ++i)
@@ -488,39 +485,6 @@ void frmEditObject::cmdInfo_Click()
 {
     cmdFocus->setFocus();
     HelpViewer::showContext(this, HelpViewer::kContextEditor);
-}
-
-bool frmEditObject::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    // Keys that do not become characters (arrows, Delete, Tab, Escape) work as usual.
-    switch (key->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-    case Qt::Key_Escape:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Backspace:
-        return false;
-    default:
-        break;
-    }
-    if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste))
-        return false;
-    const QString typed = key->text();
-    if (typed.isEmpty())
-        return false;
-    // Ctrl+X, Ctrl+Z and other control characters, the minus sign, letters, Enter: discarded.
-    if (key->modifiers() & Qt::ControlModifier)
-        return true;
-    return !numericKeyPasses(typed.at(0).unicode());
 }
 
 } // namespace varnick

@@ -58,7 +58,6 @@ public:
     void cmdInfo_Click();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

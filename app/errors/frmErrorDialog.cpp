@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 #include <QUrl>
 
 #include <cstdio>
@@ -262,22 +263,35 @@ void showErrorDialog(const ErrorContext& context)
     dialog->exec();
 }
 
+void presentReport(const ErrorContext& context)
+{
+    try {
+        showErrorDialog(context);
+    } catch (...) {
+        // The dialog itself failed (out of memory): the text report is all that is left.
+        try {
+            reportWithoutWindow(context);
+        } catch (...) {
+            std::fputs("Unrecoverable error: the error report could not be made.\n", stderr);
+            endProgram();
+        }
+    }
+}
+
 } // namespace
 
 void installErrorDialog()
 {
     setErrorTrapHandler([](const ErrorContext& context) {
-        try {
-            showErrorDialog(context);
-        } catch (...) {
-            // The dialog itself failed (out of memory): the text report is all that is left.
-            try {
-                reportWithoutWindow(context);
-            } catch (...) {
-                std::fputs("Unrecoverable error: the error report could not be made.\n", stderr);
-                endProgram();
-            }
+        QCoreApplication* application = QCoreApplication::instance();
+        if (application != nullptr && QThread::currentThread() != application->thread()) {
+            // Widgets belong to the user-interface thread: a failure trapped on a
+            // worker is shown there, with the worker's record, and the worker goes on.
+            QMetaObject::invokeMethod(
+                application, [context] { presentReport(context); }, Qt::QueuedConnection);
+            return;
         }
+        presentReport(context);
     });
 }
 

@@ -67,6 +67,8 @@ private:
 
 /// Makes the error dialog the error trap's handler: each trapped failure shows
 /// the one dialog modally, without owner, with a freshly composed report.
+/// A failure trapped on another thread is handed to the user-interface thread
+/// and shown there (the trap returns at once on the worker).
 /// Without a QApplication the report goes to errorlog.txt and standard error.
 void installErrorDialog();
 

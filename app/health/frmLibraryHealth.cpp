@@ -2,6 +2,7 @@
 
 #include "app/health/index/LibraryIndex.h"
 #include "app/health/index/LibraryScan.h"
+#include "app/platform/qt/BackgroundTask.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/GamePaths.h"
@@ -60,6 +61,7 @@ void frmLibraryHealth::run(QWidget* owner, const QString& root)
 frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     : QDialog(parent)
     , mRoot(root)
+    , mScanTask(new BackgroundTask(this))
 {
     setObjectName(QStringLiteral("frmLibraryHealth"));
     setWindowTitle(QStringLiteral("Library Health"));
@@ -119,54 +121,55 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     updateButtons();
 }
 
-frmLibraryHealth::~frmLibraryHealth()
+frmLibraryHealth::~frmLibraryHealth() = default;
+
+bool frmLibraryHealth::isScanning() const noexcept
 {
-    mCancel = true;
-    if (mWorker)
-        mWorker->join();
+    return mScanTask->running();
 }
 
 void frmLibraryHealth::startScan()
 {
-    if (mWorker)
+    if (mScanTask->running())
         return;
-    mCancel = false;
     mProgress->setValue(0);
     mStatus->setText(QStringLiteral("Scanning..."));
     const std::filesystem::path root = text::toPath(mRoot);
     const std::filesystem::path game = gameFolder();
-    mWorker = std::make_unique<std::thread>([this, root, game] {
+    auto report = std::make_shared<health::HealthReport>();
+    auto cancelled = std::make_shared<bool>(false);
+    mScanTask->setProgressHandler([this](std::int64_t done, std::int64_t total) {
+        showProgress(static_cast<qulonglong>(done), static_cast<qulonglong>(total));
+    });
+    mScanTask->setEndHandler([this, report, cancelled](const TaskEnd& end) {
         QString failure;
-        auto report = std::make_shared<health::HealthReport>();
-        try {
-            health::LibraryIndex index(health::defaultIndexFile(root));
-            health::ScanOptions options;
-            options.Root = root;
-            options.GameFolder = game;
-            options.Cancel = &mCancel;
-            options.Progress = [this](std::size_t done, std::size_t total) {
-                // At most about 200 updates per scan reach the window.
-                if (done != total && done % (total / 200 + 1) != 0)
-                    return;
-                QMetaObject::invokeMethod(
-                    this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
-            };
-            const health::ScanResult scan = health::scanLibrary(index, options);
-            if (scan.Cancelled)
-                failure = QStringLiteral("The scan was cancelled.");
-            else
-                *report = health::analyseLibrary(root, scan.Records, scan.GameGuids,
-                    health::KnownClashes(health::defaultKnownClashesFile()).guids());
-        } catch (const std::exception& error) {
-            failure = text::fromUtf8(error.what());
+        if (end.Failure) {
+            try {
+                std::rethrow_exception(end.Failure);
+            } catch (const std::exception& error) {
+                failure = text::fromUtf8(error.what());
+            }
+        } else if (*cancelled || end.Cancelled) {
+            failure = QStringLiteral("The scan was cancelled.");
         }
-        QMetaObject::invokeMethod(
-            this,
-            [this, report, failure] {
-                mReport = std::move(*report);
-                finishScan(failure);
-            },
-            Qt::QueuedConnection);
+        mReport = std::move(*report);
+        finishScan(failure);
+    });
+    mScanTask->start([root, game, report, cancelled](const TaskContext& task) {
+        health::LibraryIndex index(health::defaultIndexFile(root));
+        health::ScanOptions options;
+        options.Root = root;
+        options.GameFolder = game;
+        options.Cancel = &task.cancelFlag();
+        options.Progress = [&task](std::size_t done, std::size_t total) {
+            task.progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
+        };
+        const health::ScanResult scan = health::scanLibrary(index, options);
+        if (scan.Cancelled)
+            *cancelled = true;
+        else
+            *report = health::analyseLibrary(
+                root, scan.Records, scan.GameGuids, health::KnownClashes(health::defaultKnownClashesFile()).guids());
     });
     updateButtons();
 }
@@ -179,10 +182,6 @@ void frmLibraryHealth::showProgress(qulonglong done, qulonglong total)
 
 void frmLibraryHealth::finishScan(const QString& failure)
 {
-    if (mWorker) {
-        mWorker->join();
-        mWorker.reset();
-    }
     fillList();
     if (!failure.isEmpty())
         mStatus->setText(failure);
@@ -249,7 +248,7 @@ void frmLibraryHealth::updateButtons()
 
 void frmLibraryHealth::cmdCancel_Click()
 {
-    mCancel = true;
+    mScanTask->cancel();
 }
 
 void frmLibraryHealth::cmdShow_Click()

@@ -12,9 +12,6 @@
 #include <QDialog>
 #include <QString>
 
-#include <atomic>
-#include <memory>
-#include <thread>
 #include <vector>
 
 class QLabel;
@@ -23,6 +20,8 @@ class QPushButton;
 class QTreeWidget;
 
 namespace varnick {
+
+class BackgroundTask;
 
 /// Relays the window's editor requests to whoever opens the editor (wired once by the program).
 class LibraryHealthEvents : public QObject {
@@ -50,7 +49,7 @@ public:
 
     /// Starts a scan on worker threads; does nothing while one runs.
     void startScan();
-    bool isScanning() const noexcept { return mWorker != nullptr; }
+    bool isScanning() const noexcept;
     const health::HealthReport& report() const noexcept { return mReport; }
 
 signals:
@@ -74,8 +73,7 @@ private:
     QString mRoot;
     health::HealthReport mReport;
     std::vector<health::QuarantineMove> mMoves;
-    std::unique_ptr<std::thread> mWorker;
-    std::atomic<bool> mCancel { false };
+    BackgroundTask* mScanTask;
     QLabel* mStatus;
     QProgressBar* mProgress;
     QPushButton* mScan;

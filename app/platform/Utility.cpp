@@ -4,6 +4,7 @@
 #include "package/base/Paths.h"
 
 #include <algorithm>
+#include <mutex>
 #include <set>
 #include <system_error>
 
@@ -51,90 +52,12 @@ bool lessIgnoringCase(const std::string& a, const std::string& b)
     });
 }
 
-// Entries of one folder in a stable order, so searches give the same result
-// on every file system: names without case first, then by code unit.
-std::vector<fs::directory_entry> listFolder(const fs::path& folder)
-{
-    std::vector<fs::directory_entry> entries;
-    std::error_code error;
-    fs::directory_iterator it(folder, error);
-    if (error)
-        throw Failure(
-            ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(folder) + ": " + error.message());
-    for (const fs::directory_iterator end; it != end; it.increment(error)) {
-        if (error)
-            break;
-        if (!isHiddenEntry(it->path()))
-            entries.push_back(*it);
-    }
-    if (error)
-        throw Failure(
-            ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(folder) + ": " + error.message());
-    // Each name converted once, not at every comparison: large folders sort in a fraction of the time.
-    std::vector<std::pair<std::string, std::size_t>> order;
-    order.reserve(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        order.emplace_back(pathToUtf8(entries[i].path().filename()), i);
-    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
-        if (lessIgnoringCase(a.first, b.first))
-            return true;
-        if (lessIgnoringCase(b.first, a.first))
-            return false;
-        return a.first < b.first;
-    });
-    std::vector<fs::directory_entry> sorted;
-    sorted.reserve(entries.size());
-    for (const auto& [name, i] : order)
-        sorted.push_back(std::move(entries[i]));
-    return sorted;
-}
+std::mutex gListerMutex;
 
-std::int32_t findFiles(const fs::path& root, std::string_view pattern, std::vector<fs::path>& files)
+FolderLister& installedLister()
 {
-    std::vector<fs::path> folders { root };
-    std::set<fs::path> visited;
-    std::error_code error;
-    visited.insert(fs::weakly_canonical(root, error));
-
-    // One listing per folder, breadth first: its files join the result in
-    // name order, its subfolders the queue, so every folder's files follow
-    // those of the folders listed before it.
-    std::vector<fs::path> found;
-    for (std::size_t i = 0; i < folders.size(); ++i) {
-        setLocation(2000);
-        for (const fs::directory_entry& entry : listFolder(folders[i])) {
-            setLocation(3000);
-            if (entry.is_directory(error)) {
-                errorContext().AdditionalData = "Error Data = " + pathToUtf8(entry.path());
-                // A link back up the tree would make the search endless.
-                const fs::path canonical = fs::weakly_canonical(entry.path(), error);
-                if (visited.insert(error ? entry.path() : canonical).second)
-                    folders.push_back(entry.path());
-            } else if (entry.is_regular_file(error)
-                && matchesFilePattern(pathToUtf8(entry.path().filename()), pattern)) {
-                found.push_back(entry.path());
-            }
-        }
-    }
-    setLocation(4000);
-    errorContext().AdditionalData.clear();
-    files = std::move(found);
-    return static_cast<std::int32_t>(files.size());
-}
-
-void killFile(const fs::path& path)
-{
-    std::error_code error;
-    if (!fs::is_regular_file(fs::symlink_status(path, error)) || isHiddenEntry(path))
-        return;
-#ifdef _WIN32
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-#else
-    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, error);
-#endif
-    if (!fs::remove(path, error) && error)
-        throw Failure(
-            ErrorCode::FileWriteFailed, "Can not delete the file " + pathToUtf8(path) + ": " + error.message());
+    static FolderLister lister;
+    return lister;
 }
 
 } // namespace
@@ -180,13 +103,120 @@ bool matchesFilePattern(std::string_view name, std::string_view pattern)
     return p == pattern.size() && n == name.size();
 }
 
+// Entries of one folder in a stable order, so searches give the same result
+// on every file system: names without case first, then by code unit.
+std::vector<fs::directory_entry> listFolderEntries(const fs::path& folder)
+{
+    std::vector<fs::directory_entry> entries;
+    std::error_code error;
+    fs::directory_iterator it(folder, error);
+    if (error)
+        throw Failure(
+            ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(folder) + ": " + error.message());
+    for (const fs::directory_iterator end; it != end; it.increment(error)) {
+        if (error)
+            break;
+        if (!isHiddenEntry(it->path()))
+            entries.push_back(*it);
+    }
+    if (error)
+        throw Failure(
+            ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(folder) + ": " + error.message());
+    // Each name converted once, not at every comparison: large folders sort in a fraction of the time.
+    std::vector<std::pair<std::string, std::size_t>> order;
+    order.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        order.emplace_back(pathToUtf8(entries[i].path().filename()), i);
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+        if (lessIgnoringCase(a.first, b.first))
+            return true;
+        if (lessIgnoringCase(b.first, a.first))
+            return false;
+        return a.first < b.first;
+    });
+    std::vector<fs::directory_entry> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& [name, i] : order)
+        sorted.push_back(std::move(entries[i]));
+    return sorted;
+}
+
+FolderLister setFolderListerForTesting(FolderLister lister)
+{
+    const std::lock_guard lock(gListerMutex);
+    FolderLister previous = std::move(installedLister());
+    installedLister() = std::move(lister);
+    return previous;
+}
+
+std::vector<fs::path> findFiles(const fs::path& root, std::string_view pattern, std::vector<UnlistedFolder>* unlisted)
+{
+    if (root.empty())
+        return {};
+    FolderLister list;
+    {
+        const std::lock_guard lock(gListerMutex);
+        list = installedLister();
+    }
+    if (!list)
+        list = listFolderEntries;
+    std::vector<fs::path> folders { root };
+    std::set<fs::path> visited;
+    std::error_code error;
+    visited.insert(fs::weakly_canonical(root, error));
+
+    // One listing per folder, breadth first: its files join the result in
+    // name order, its subfolders the queue, so every folder's files follow
+    // those of the folders listed before it.
+    std::vector<fs::path> found;
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        std::vector<fs::directory_entry> entries;
+        try {
+            entries = list(folders[i]);
+        } catch (const Failure& failure) {
+            // A folder below the root that cannot be listed (no permission, gone
+            // meanwhile) costs its own files only, when the caller takes the list.
+            if (i == 0 || unlisted == nullptr)
+                throw;
+            unlisted->push_back({ folders[i], failure.what() });
+            continue;
+        }
+        for (const fs::directory_entry& entry : entries) {
+            if (entry.is_directory(error)) {
+                // A link back up the tree would make the search endless.
+                const fs::path canonical = fs::weakly_canonical(entry.path(), error);
+                if (visited.insert(error ? entry.path() : canonical).second)
+                    folders.push_back(entry.path());
+            } else if (entry.is_regular_file(error)
+                && matchesFilePattern(pathToUtf8(entry.path().filename()), pattern)) {
+                found.push_back(entry.path());
+            }
+        }
+    }
+    return found;
+}
+
+void killFile(const fs::path& path)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(fs::symlink_status(path, error)) || isHiddenEntry(path))
+        return;
+#ifdef _WIN32
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+#else
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, error);
+#endif
+    if (!fs::remove(path, error) && error)
+        throw Failure(
+            ErrorCode::FileWriteFailed, "Can not delete the file " + pathToUtf8(path) + ": " + error.message());
+}
+
 std::int32_t gflngFindFiles(const fs::path& root, std::string_view pattern, std::vector<fs::path>& files)
 {
     std::int32_t count = 0;
     trapped("modUtility", "gflngFindFiles", [&] {
-        if (root.empty())
-            return;
-        count = findFiles(root, pattern, files);
+        if (!root.empty())
+            count = static_cast<std::int32_t>((files = findFiles(root, pattern)).size());
     });
     return count;
 }

@@ -3,6 +3,7 @@
 #include "app/backups/BackupSettings.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/WorkProgress.h"
 #include "app/recolors/core/ThumbnailPurge.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/GameRunningGuard.h"
@@ -10,14 +11,9 @@
 #include "package/base/ErrorTrap.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QProgressDialog>
-#include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <atomic>
-#include <memory>
 
 namespace varnick {
 
@@ -58,40 +54,19 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-// Runs the purge on a working thread behind a modal progress dialog whose Cancel
-// stops it between copied ranges (the cache being written is then left as it was).
-PurgeResult runWithProgress(QWidget* owner, ThumbnailPurge& purge, PurgeOptions options)
+// Runs the purge behind a modal progress box whose Cancel stops it between
+// copied ranges (the cache being written is then left as it was).
+PurgeResult purgeWithProgress(QWidget* owner, ThumbnailPurge& purge, PurgeOptions options)
 {
-    QProgressDialog dialog(QStringLiteral("Purging thumbnails..."), QStringLiteral("Cancel"), 0, 1000, owner);
-    dialog.setObjectName(QStringLiteral("dlgPurgeProgress"));
-    dialog.setWindowTitle(QStringLiteral("Delete Selected Object Thumbnails"));
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setMinimumDuration(0);
-    dialog.setAutoClose(false);
-    dialog.setAutoReset(false);
-
-    std::atomic<bool> cancel { false };
-    std::atomic<std::int64_t> done { 0 };
-    const std::int64_t total = std::max<std::int64_t>(1, purge.totalBytes());
-    options.cancel = &cancel;
-    options.progress = [&done](std::int64_t bytes, std::int64_t) { done.store(bytes); };
-
     PurgeResult result;
-    std::unique_ptr<QThread> worker(QThread::create([&] { result = purge.run(options); }));
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(
-        &poll, &QTimer::timeout, &dialog, [&] { dialog.setValue(static_cast<int>(done.load() * 1000 / total)); });
-    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&] {
-        cancel.store(true);
-        dialog.setLabelText(QStringLiteral("Cancelling..."));
-    });
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    poll.start(100);
-    dialog.show();
-    worker->start();
-    loop.exec();
-    worker->wait();
+    const ProgressBox box { QStringLiteral("Purging thumbnails..."),
+        QStringLiteral("Delete Selected Object Thumbnails"), QStringLiteral("dlgPurgeProgress"), 0 };
+    runWithProgress(owner, box, std::max<std::int64_t>(1, purge.totalBytes()),
+        [&](const WorkReport& progress, const std::atomic<bool>* cancel) {
+            options.cancel = cancel;
+            options.progress = progress;
+            result = purge.run(options);
+        });
     return result;
 }
 
@@ -119,7 +94,7 @@ bool purgeObjectThumbnails(QWidget* owner, const QString& objectFile)
             BackupStore backups = programBackups();
             PurgeOptions options;
             options.backups = &backups;
-            result = purge.totalBytes() > kPurgeProgressDialogBytes ? runWithProgress(owner, purge, options)
+            result = purge.totalBytes() > kPurgeProgressDialogBytes ? purgeWithProgress(owner, purge, options)
                                                                     : purge.run(options);
             changed = result.changed();
             // The program's copy describes the old file: read the index of the new one.

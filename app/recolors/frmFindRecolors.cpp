@@ -1,5 +1,6 @@
 #include "app/recolors/frmFindRecolors.h"
 
+#include "app/platform/qt/BackgroundTask.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/frmDeleteMove.h"
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <memory>
 #include <mutex>
 
 namespace varnick {
@@ -82,6 +84,7 @@ frmFindRecolors::frmFindRecolors(const QString& searchPath, const QString& objec
     , mSearchPath(searchPath)
     , mObjectFilename(objectFilename)
     , mGuid(guid)
+    , mSearch(new BackgroundTask(this))
 {
     setObjectName(QStringLiteral("frmFindRecolors"));
     setWindowTitle(QStringLiteral("Searching For Recolors"));
@@ -95,56 +98,46 @@ frmFindRecolors::frmFindRecolors(const QString& searchPath, const QString& objec
     connect(cmdCancel, &QPushButton::clicked, this, &frmFindRecolors::cmdCancel_Click);
 }
 
-frmFindRecolors::~frmFindRecolors()
-{
-    mCancel = true;
-    stopWorker();
-}
+frmFindRecolors::~frmFindRecolors() = default;
 
-void frmFindRecolors::stopWorker()
+bool frmFindRecolors::isSearching() const noexcept
 {
-    if (mWorker) {
-        mWorker->join();
-        mWorker.reset();
-    }
+    return mSearch->running();
 }
 
 void frmFindRecolors::startSearch()
 {
-    if (mWorker)
+    if (isSearching())
         return;
-    mCancel = false;
+    mCancelled = false;
     mUpdates.clear();
     const std::filesystem::path root = text::toPath(mSearchPath);
     const std::int32_t guid = mGuid;
-    mWorker = std::make_unique<std::thread>([this, root, guid] {
-        auto result = std::make_shared<recolors::RecolorSearchResult>();
-        std::exception_ptr failure;
-        try {
-            // Packages the library index has seen unchanged are not read again.
-            std::unique_ptr<recolors::RecolorLookup> lookup;
+    auto result = std::make_shared<recolors::RecolorSearchResult>();
+    mSearch->setEndHandler([this, result](const TaskEnd& end) {
+        mResult = std::move(*result);
+        finishSearch(end);
+    });
+    mSearch->start([this, root, guid, result](const TaskContext& task) {
+        // Packages the library index has seen unchanged are not read again.
+        std::unique_ptr<recolors::RecolorLookup> lookup;
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
-            lookup = std::make_unique<health::IndexedRecolorLookup>(root, health::defaultIndexFile(root));
+        lookup = std::make_unique<health::IndexedRecolorLookup>(root, health::defaultIndexFile(root));
 #endif
-            *result = recolors::findRecolors(
-                root, guid,
-                [this](std::int32_t done, std::int32_t count) {
-                    QMetaObject::invokeMethod(
-                        this, [this, done, count] { showProgress(done, count); }, Qt::QueuedConnection);
-                    ProgressHook hook;
-                    {
-                        const std::lock_guard lock(gHookMutex);
-                        hook = progressHook();
-                    }
-                    if (hook)
-                        hook(done, count, mCancel);
-                },
-                &mCancel, lookup.get());
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        QMetaObject::invokeMethod(
-            this, [this, result, failure] { finishSearch(result, failure); }, Qt::QueuedConnection);
+        *result = recolors::findRecolors(
+            root, guid,
+            [this, &task](std::int32_t done, std::int32_t count) {
+                // Every step is drawn (at most 24): they are posted, not merged.
+                task.post([this, done, count] { showProgress(done, count); });
+                ProgressHook hook;
+                {
+                    const std::lock_guard lock(gHookMutex);
+                    hook = progressHook();
+                }
+                if (hook)
+                    hook(done, count, task.cancelFlag());
+            },
+            &task.cancelFlag(), lookup.get());
     });
 }
 
@@ -154,22 +147,20 @@ void frmFindRecolors::showProgress(int done, int count)
     picStatus->setProgress(done, count);
 }
 
-void frmFindRecolors::finishSearch(
-    const std::shared_ptr<recolors::RecolorSearchResult>& result, std::exception_ptr failure)
+void frmFindRecolors::finishSearch(const TaskEnd& end)
 {
-    stopWorker();
-    mResult = std::move(*result);
     emit searchFinished();
-    if (failure) {
-        // Anything but an unreadable package (those are skipped and counted) is unexpected.
+    if (end.Failure) {
+        // Anything but an unreadable package or folder (those are skipped and
+        // counted) is unexpected; the report names the worker's step and file.
         trapped("frmFindRecolors", "Form_Activate", [&] {
             setLocation(3000);
-            std::rethrow_exception(failure);
+            std::rethrow_exception(end.Failure);
         });
         QDialog::reject();
         return;
     }
-    if (mResult.Cancelled || mCancel)
+    if (mResult.Cancelled || mCancelled || end.Cancelled)
         QDialog::reject();
     else
         accept();
@@ -177,11 +168,12 @@ void frmFindRecolors::finishSearch(
 
 void frmFindRecolors::cmdCancel_Click()
 {
-    if (!mWorker) {
+    if (!isSearching()) {
         QDialog::reject();
         return;
     }
-    mCancel = true;
+    mCancelled = true;
+    mSearch->cancel();
     cmdCancel->setEnabled(false);
     cmdCancel->setText(QStringLiteral("Cancelling..."));
 }

@@ -12,14 +12,14 @@
 #include <QString>
 
 #include <atomic>
-#include <exception>
 #include <functional>
-#include <memory>
-#include <thread>
 
 class QPushButton;
 
 namespace varnick {
+
+class BackgroundTask;
+struct TaskEnd;
 
 /// The red bar that grows as the search goes through the packages.
 class RecolorStatusBar : public QWidget {
@@ -58,7 +58,7 @@ public:
 
     /// Starts the search on a worker thread; does nothing while one runs.
     void startSearch();
-    bool isSearching() const noexcept { return mWorker != nullptr; }
+    bool isSearching() const noexcept;
     /// The finished search (empty until then).
     const recolors::RecolorSearchResult& result() const noexcept { return mResult; }
     /// Every progress update the bar drew, as (done, count), oldest first.
@@ -80,16 +80,15 @@ protected:
 
 private:
     void showProgress(int done, int count);
-    void finishSearch(const std::shared_ptr<recolors::RecolorSearchResult>& result, std::exception_ptr failure);
-    void stopWorker();
+    void finishSearch(const TaskEnd& end);
 
     QString mSearchPath;
     QString mObjectFilename;
     qint32 mGuid;
     recolors::RecolorSearchResult mResult;
     QList<QPair<int, int>> mUpdates;
-    std::unique_ptr<std::thread> mWorker;
-    std::atomic<bool> mCancel { false };
+    BackgroundTask* mSearch;
+    bool mCancelled = false;
     RecolorStatusBar* picStatus = nullptr;
     QPushButton* cmdCancel = nullptr;
 };

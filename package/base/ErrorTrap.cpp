@@ -55,27 +55,62 @@ void gsErrorTrap()
         defaultHandler(errorContext());
 }
 
+namespace {
+
+// Number, description and carried place of the exception in flight.
+struct InFlight {
+    std::int32_t Number = static_cast<std::int32_t>(ErrorCode::Unexpected);
+    std::string Description;
+    std::optional<FailurePlace> Place;
+};
+
+InFlight describeInFlight()
+{
+    InFlight described;
+    try {
+        throw;
+    } catch (const Failure& failure) {
+        described.Number = failure.number();
+        described.Description = failure.what();
+        described.Place = failure.place();
+    } catch (const std::bad_alloc&) {
+        described.Number = static_cast<std::int32_t>(ErrorCode::OutOfMemory);
+        described.Description = "Out of memory";
+    } catch (const std::exception& error) {
+        described.Description = error.what();
+    } catch (...) {
+        described.Description = "Unknown failure";
+    }
+    return described;
+}
+
+} // namespace
+
+std::exception_ptr currentFailureWithContext() noexcept
+{
+    try {
+        InFlight described = describeInFlight();
+        if (!described.Place)
+            described.Place = FailurePlace { errorContext().Location, errorContext().AdditionalData };
+        return std::make_exception_ptr(
+            Failure(static_cast<ErrorCode>(described.Number), described.Description, std::move(described.Place)));
+    } catch (...) {
+        // Out of memory while describing it: what there is, unchanged.
+        return std::current_exception();
+    }
+}
+
 void trapCurrentException(std::string_view module, std::string_view procedure) noexcept
 {
     ErrorContext& context = errorContext();
     try {
-        try {
-            throw;
-        } catch (const Failure& failure) {
-            context.Number = failure.number();
-            context.Description = failure.what();
-        } catch (const std::bad_alloc&) {
-            context.Number = static_cast<std::int32_t>(ErrorCode::OutOfMemory);
-            context.Description = "Out of memory";
-        } catch (const std::system_error& error) {
-            context.Number = static_cast<std::int32_t>(ErrorCode::Unexpected);
-            context.Description = error.what();
-        } catch (const std::exception& error) {
-            context.Number = static_cast<std::int32_t>(ErrorCode::Unexpected);
-            context.Description = error.what();
-        } catch (...) {
-            context.Number = static_cast<std::int32_t>(ErrorCode::Unexpected);
-            context.Description = "Unknown failure";
+        InFlight described = describeInFlight();
+        context.Number = described.Number;
+        context.Description = std::move(described.Description);
+        // A failure carried from a worker reports the step and file it failed at there.
+        if (described.Place) {
+            context.Location = described.Place->Location;
+            context.AdditionalData = std::move(described.Place->AdditionalData);
         }
         context.Module = std::string(module);
         context.Procedure = std::string(procedure);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -32,20 +33,32 @@ enum class ErrorCode : std::int32_t {
     Unexpected = 9999, ///< any other exception
 };
 
+/// Where the work stood when a failure happened (see ErrorContext): kept in the
+/// failure itself when it travels to another thread to be reported there.
+struct FailurePlace {
+    std::int32_t Location = 0;
+    std::string AdditionalData;
+};
+
 /// A failure travelling to the nearest trapped procedure.
 class Failure : public std::runtime_error {
 public:
-    Failure(ErrorCode code, const std::string& description)
+    Failure(ErrorCode code, const std::string& description, std::optional<FailurePlace> place = std::nullopt)
         : std::runtime_error(description)
         , mCode(code)
+        , mPlace(std::move(place))
     {
     }
 
     ErrorCode code() const noexcept { return mCode; }
     std::int32_t number() const noexcept { return static_cast<std::int32_t>(mCode); }
+    /// The step and file of the thread where the failure happened, when it was
+    /// carried from there; the trap then reports these instead of its own thread's.
+    const std::optional<FailurePlace>& place() const noexcept { return mPlace; }
 
 private:
     ErrorCode mCode;
+    std::optional<FailurePlace> mPlace;
 };
 
 /// The record of the last failure, one per thread (see errorContext). Location
@@ -82,6 +95,12 @@ void gsErrorTrap();
 /// Fills Number, Description, Module and Procedure from the exception in flight
 /// and calls gsErrorTrap. Call only from inside a catch block.
 void trapCurrentException(std::string_view module, std::string_view procedure) noexcept;
+
+/// The exception in flight as a Failure that carries this thread's Location and
+/// AdditionalData (a failure that already carries a place keeps it), for a worker
+/// to hand to the thread that reports it. Other exceptions become Failures with
+/// the numbers the trap gives them. Call only from inside a catch block.
+std::exception_ptr currentFailureWithContext() noexcept;
 
 /// Runs body as one trapped procedure: Location starts at 1000, and any
 /// exception leaving body is reported under module and procedure. Returns true

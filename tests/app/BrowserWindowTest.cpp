@@ -17,6 +17,7 @@
 #include "package/base/Paths.h"
 #include "tools/common/PackageBuilder.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QImage>
 #include <QLabel>
@@ -139,6 +140,7 @@ private slots:
     void displayShowsTextsGuidAndThumbnail();
     void damagedFilesAreSkippedAndListed();
     void cancelStopsTheScan();
+    void controlsAreEnabledFromWhatCanBeDone();
     void screenshotOfTheDemoWorld();
 
 private:
@@ -177,7 +179,7 @@ void BrowserWindowTest::treeOrderAndTheStoredFolder()
         QCOMPARE(root->child(1)->child(0)->data(0, Qt::UserRole).toString(), QStringLiteral("\\Downloads\\a\\inner"));
         QVERIFY(tree->currentItem() == nullptr);
         QVERIFY(boxes.shown().isEmpty());
-        QVERIFY(window->controller().mstrFolders.contains(QStringLiteral("\\Downloads\\a\\inner")));
+        QVERIFY(window->controller().folders().contains(QStringLiteral("\\Downloads\\a\\inner")));
     }
     // The stored folder is selected, its parent expanded and its objects listed.
     std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads\\a\\inner")));
@@ -185,13 +187,13 @@ void BrowserWindowTest::treeOrderAndTheStoredFolder()
     auto* tree = child<QTreeWidget>(*window, QStringLiteral("tvFolders"));
     QCOMPARE(tree->currentItem()->text(0), QStringLiteral("inner"));
     QVERIFY(tree->currentItem()->parent()->isExpanded());
-    QCOMPARE(window->controller().mstrPackageFiles.size(), 2);
+    QCOMPARE(window->controller().packageFiles().size(), 2);
     QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_1"))->text(), QStringLiteral("Name 001"));
     // Clicking another folder stores it.
     window->tvFolders_NodeClick(tree->topLevelItem(0)->child(2));
     settle(*window);
     QCOMPARE(Settings::value(SettingKey::LastDownloadsFolderSelected), QStringLiteral("Downloads\\b"));
-    QVERIFY(window->controller().mstrPackageFiles.isEmpty());
+    QVERIFY(window->controller().packageFiles().isEmpty());
     QVERIFY(child<QLineEdit>(*window, QStringLiteral("txtFileName"))->text().isEmpty());
 }
 
@@ -210,7 +212,7 @@ void BrowserWindowTest::alternateModeListsItsRootWithoutAStoredFolder()
     QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("(Alternate Path Root)"));
     QCOMPARE(tree->topLevelItem(0)->child(0)->data(0, Qt::UserRole).toString(), QStringLiteral("(AltPath)\\Sub"));
     QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
-    QCOMPARE(window.controller().mstrPackageFiles.size(), 3);
+    QCOMPARE(window.controller().packageFiles().size(), 3);
     QCOMPARE(Settings::value(SettingKey::LastAlternateFolderSelected), QString());
     window.tvFolders_NodeClick(tree->topLevelItem(0)->child(0));
     settle(window);
@@ -239,7 +241,7 @@ void BrowserWindowTest::choosingTheAlternatePath()
     QCOMPARE(dialogs.requests().size(), 1);
     QCOMPARE(dialogs.requests().first().formTitle, QStringLiteral("Please select an alternate path:"));
     QCOMPARE(dialogs.requests().first().initialPath, QStringLiteral("/stored/start"));
-    QCOMPARE(window.controller().mstrRootPath, text::fromPath(first.path()));
+    QCOMPARE(window.controller().rootPath(), text::fromPath(first.path()));
     QCOMPARE(Settings::value(SettingKey::LastAlternatePathSelected), text::fromPath(first.path()));
     QCOMPARE(alternate->toolTip(), QStringLiteral(" Alternate Path: ") + text::fromPath(first.path()));
     QVERIFY(!setPath->isHidden());
@@ -248,19 +250,19 @@ void BrowserWindowTest::choosingTheAlternatePath()
 
     // Cancelling "..." changes nothing; a new choice rebuilds the tree in alternate mode.
     window.cmdSetPath_Click();
-    QCOMPARE(window.controller().mstrRootPath, text::fromPath(first.path()));
+    QCOMPARE(window.controller().rootPath(), text::fromPath(first.path()));
     dialogs.answerNext(text::fromPath(second.path()));
     window.cmdSetPath_Click();
     QCOMPARE(dialogs.requests().size(), 3);
     QCOMPARE(dialogs.requests().last().initialPath, text::fromPath(first.path()));
-    QCOMPARE(window.controller().mstrRootPath, text::fromPath(second.path()));
+    QCOMPARE(window.controller().rootPath(), text::fromPath(second.path()));
     QCOMPARE(nodeTexts(tree->topLevelItem(0)), QStringList { QStringLiteral("Two") });
 
     // Back to Downloads: the data folder, no tool tip, "..." hidden; the alternate path is kept.
     child<QRadioButton>(window, QStringLiteral("optPath_0"))->setChecked(true);
     window.optPath_Click(0);
     settle(window);
-    QCOMPARE(window.controller().mstrRootPath, text::fromUtf8(gstrSims2DataPath));
+    QCOMPARE(window.controller().rootPath(), text::fromUtf8(gstrSims2DataPath));
     QVERIFY(alternate->toolTip().isEmpty());
     QVERIFY(setPath->isHidden());
     QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Downloads"));
@@ -268,7 +270,7 @@ void BrowserWindowTest::choosingTheAlternatePath()
     // A new alternate path chosen in Downloads mode is stored but the tree stays.
     dialogs.answerNext(text::fromPath(first.path()));
     window.cmdSetPath_Click();
-    QCOMPARE(window.controller().mstrRootPath, text::fromUtf8(gstrSims2DataPath));
+    QCOMPARE(window.controller().rootPath(), text::fromUtf8(gstrSims2DataPath));
     QCOMPARE(Settings::value(SettingKey::LastAlternatePathSelected), text::fromPath(first.path()));
 }
 
@@ -294,13 +296,13 @@ void BrowserWindowTest::pagingThroughFolders()
     settle(*window);
     auto* pageCount = child<QLineEdit>(*window, QStringLiteral("txtPageCount"));
     auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
-    QCOMPARE(window->controller().mstrPackageFiles.size(), objects);
+    QCOMPARE(window->controller().packageFiles().size(), objects);
     window->cmdPrevious_Click();
-    QCOMPARE(window->controller().mlngPage, 0);
+    QCOMPARE(window->controller().page(), 0);
     window->cmdLast_Click();
     settle(*window);
     QCOMPARE(pageCount->text(), afterLast);
-    QCOMPARE(window->controller().mlngPage, std::max(0, (objects - 1) / 25));
+    QCOMPARE(window->controller().page(), std::max(0, (objects - 1) / 25));
     for (int cell = 0; cell < 25; ++cell) {
         QCOMPARE(grid->hasPicture(cell), cell < cellsOnLast);
         QCOMPARE(
@@ -337,7 +339,7 @@ void BrowserWindowTest::selectionToolTipsFrameAndSignals()
 
     // A filled cell (row 0, column 2) and an empty one (row 1, column 0).
     window->picThumbs_MouseDown(Qt::LeftButton, 2 * 95 + 40, 30);
-    QCOMPARE(window->controller().mlngSelected, 2);
+    QCOMPARE(window->controller().selected(), 2);
     QCOMPARE(fileName->text(), QStringLiteral("Object 002.package"));
     QCOMPARE(details->toPlainText(), QStringLiteral("Name 002\n\nAbout 002"));
     window->picThumbs_MouseMove(2 * 95 + 40, 30);
@@ -358,7 +360,7 @@ void BrowserWindowTest::selectionToolTipsFrameAndSignals()
     QCOMPARE(moves.first().at(1).toString(), text::fromPath(mData->path() / "Downloads"));
     QCOMPARE(moves.first().at(2).toInt(), 1002);
     settle(*window); // the folder is read again after Delete/Move
-    QCOMPARE(window->controller().mlngSelected, 0);
+    QCOMPARE(window->controller().selected(), 0);
     child<QMenu>(*window, QStringLiteral("mnuTools"))->actions().first()->trigger();
     QCOMPARE(purges.count(), 1);
 
@@ -473,7 +475,7 @@ void BrowserWindowTest::damagedFilesAreSkippedAndListed()
     mData->write("Downloads/text.package", ByteString(300, 'x'));
     std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
     settle(*window);
-    QCOMPARE(window->controller().mstrPackageFiles,
+    QCOMPARE(window->controller().packageFiles(),
         (QStringList { QStringLiteral("Object 000.package"), QStringLiteral("Object 001.package") }));
     auto* line = child<QPushButton>(*window, QStringLiteral("cmdSkipped"));
     QVERIFY(!line->isHidden());
@@ -496,14 +498,49 @@ void BrowserWindowTest::cancelStopsTheScan()
     QVERIFY(window->busy());
     window->cmdCancel_Click();
     settle(*window);
-    const QStringList& files = window->controller().mstrPackageFiles;
+    const QStringList& files = window->controller().packageFiles();
     QVERIFY(files.size() < 4000);
     for (qsizetype i = 0; i < files.size(); ++i)
         QCOMPARE(files[i], QStringLiteral("o%1.package").arg(10000 + i));
     // The window answers while scanning: a second click starts over and finishes.
     window->tvFolders_NodeClick(child<QTreeWidget>(*window, QStringLiteral("tvFolders"))->topLevelItem(0));
     settle(*window);
-    QCOMPARE(window->controller().mstrPackageFiles.size(), 4000);
+    QCOMPARE(window->controller().packageFiles().size(), 4000);
+}
+
+void BrowserWindowTest::controlsAreEnabledFromWhatCanBeDone()
+{
+    Settings::TemporaryStore store;
+    std::filesystem::create_directories(mData->path() / "Downloads" / "empty");
+    writeObjects(*mData, "Downloads", 30);
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads\\empty")));
+    settle(*window);
+    const auto enabled = [&](const char* name) { return child<QWidget>(*window, QLatin1String(name))->isEnabled(); };
+    const auto action = [&](const char* name) { return child<QAction>(*window, QLatin1String(name))->isEnabled(); };
+    // An empty folder: nothing to page through, show, edit or mark.
+    for (const char* control : { "cmdFirst", "cmdPrevious", "cmdNext", "cmdLast", "cmdSelect", "frmDelMove" })
+        QVERIFY2(!enabled(control), control);
+    for (const char* entry : { "smenuDelThumbs", "smenuRestoreOriginal", "smenuSelectPage", "smenuEditSelected" })
+        QVERIFY2(!action(entry), entry);
+    QVERIFY(action("smenuLibraryHealth"));
+
+    // Thirty objects: the first is shown, the second page is ahead.
+    window->tvFolders_NodeClick(child<QTreeWidget>(*window, QStringLiteral("tvFolders"))->topLevelItem(0));
+    settle(*window);
+    QVERIFY(window->controller().canActOnObject());
+    for (const char* control : { "cmdFirst", "cmdNext", "cmdLast", "cmdSelect", "frmDelMove" })
+        QVERIFY2(enabled(control), control);
+    QVERIFY(!enabled("cmdPrevious"));
+    for (const char* entry : { "smenuDelThumbs", "smenuRestoreOriginal", "smenuSelectPage", "smenuEditSelected" })
+        QVERIFY2(action(entry), entry);
+    window->cmdNext_Click();
+    settle(*window);
+    QVERIFY(enabled("cmdPrevious"));
+    QVERIFY(!enabled("cmdNext"));
+    // An empty cell selected: the object actions wait for an object.
+    window->picThumbs_MouseDown(Qt::LeftButton, 4 * 95 + 40, 4 * 95 + 40);
+    QVERIFY(!enabled("cmdSelect"));
+    QVERIFY(!action("smenuDelThumbs"));
 }
 
 // Keeps a picture of the window on a demo world for the documentation:

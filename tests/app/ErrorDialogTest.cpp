@@ -18,7 +18,10 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <QThread>
+
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 using namespace varnick;
@@ -138,6 +141,27 @@ private slots:
         auto* message = dialog.findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"));
         QCOMPARE(message->toPlainText().remove(u'\r'), dialog.report().remove(u'\r'));
         QCOMPARE(mEnded, 0);
+    }
+
+    void aFailureTrappedOnAWorkerThreadIsShownOnTheUserInterfaceThread()
+    {
+        // Qt allows widgets on its own thread only: the report is handed over
+        // and shown when the user-interface thread takes its events.
+        QThread* presentedOn = nullptr;
+        mPresent = [&](frmErrorDialog&) { presentedOn = QThread::currentThread(); };
+        std::thread worker([] {
+            errorContext().AdditionalData = "Filename = /tmp/worker.package";
+            failIn("modUtility", "gflngFindFiles", ErrorCode::FolderFailed, "Can not list the folder", 2000);
+        });
+        worker.join();
+        QTRY_COMPARE(mPresented.size(), std::size_t(1));
+        QCOMPARE(presentedOn, QThread::currentThread());
+        const QString report = mPresented.front()->report();
+        QVERIFY(report.contains(QStringLiteral("Procedure: gflngFindFiles")));
+        QVERIFY(report.contains(QStringLiteral("\r\nLocation: 2000\r\n")));
+        QVERIFY(report.endsWith(QStringLiteral("Filename = /tmp/worker.package")));
+        // The user-interface thread's own record is not the worker's.
+        QVERIFY(errorContext().Procedure.empty());
     }
 
     void secondFailureReusesDialogWithFreshReportAndLog()

@@ -22,7 +22,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QThread>
 #include <QTimer>
+
+#include <memory>
 
 using namespace varnick;
 
@@ -54,6 +57,7 @@ private slots:
     void helpOpensAtTheContextPage();
     void helpPagesAreCompleteAndLinked();
     void pauseWaitsAndLetsEventsRun();
+    void retryPauseOnAWorkerOnlySleeps();
 };
 
 void MainWindowTest::captionMenusAndControls()
@@ -174,7 +178,7 @@ void MainWindowTest::firstActivationChoosesTheDownloadsFolderOnce()
     QTRY_COMPARE(roots.count(), 1);
     QCOMPARE(roots.first().first().toInt(), 0);
     QVERIFY(window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->isChecked());
-    QCOMPARE(window.controller().mstrRootPath, QStringLiteral("/games/EA Games/The Sims 2"));
+    QCOMPARE(window.controller().rootPath(), QStringLiteral("/games/EA Games/The Sims 2"));
     QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("cmdSetPath"))->isVisible());
     window.Form_Activate();
     QCOMPARE(roots.count(), 1);
@@ -201,7 +205,7 @@ void MainWindowTest::alternatePathWithoutChoiceFallsBackToDownloads()
     second.optPath_Click(1);
     QCOMPARE(secondRoots.count(), 1);
     QCOMPARE(secondRoots.first().first().toInt(), 1);
-    QCOMPARE(second.controller().mstrRootPath, QStringLiteral("/home/me/Objects"));
+    QCOMPARE(second.controller().rootPath(), QStringLiteral("/home/me/Objects"));
     QCOMPARE(second.findChild<QRadioButton*>(QStringLiteral("optPath_1"))->toolTip(),
         QStringLiteral(" Alternate Path: /home/me/Objects"));
 }
@@ -213,12 +217,12 @@ void MainWindowTest::answeringNoKeepsTheWindowOpen()
     frmMain window;
     QSignalSpy unloaded(&window, &frmMain::unloaded);
     window.show();
-    window.controller().mlngPage = 3;
+    window.controller().setPageForTesting(3);
     boxes.answerNext(QMessageBox::No);
     QVERIFY(!window.close());
     QVERIFY(window.isVisible());
     QCOMPARE(unloaded.count(), 0);
-    QCOMPARE(window.controller().mlngPage, 3);
+    QCOMPARE(window.controller().page(), 3);
     QCOMPARE(boxes.shown().size(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Confirm Action"));
     QCOMPARE(boxes.last().text, QStringLiteral("Exit this program?"));
@@ -313,6 +317,32 @@ void MainWindowTest::pauseWaitsAndLetsEventsRun()
     gsPause(0);
     gsPause(-5);
     QVERIFY(timer.elapsed() < 50);
+}
+
+void MainWindowTest::retryPauseOnAWorkerOnlySleeps()
+{
+    // A worker's own pending events stay pending: running events there is the window thread's business.
+    bool workerEventRan = false;
+    qint64 elapsed = 0;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        QObject local;
+        QMetaObject::invokeMethod(
+            &local, [&workerEventRan] { workerEventRan = true; }, Qt::QueuedConnection);
+        QElapsedTimer timer;
+        timer.start();
+        pauseBeforeRetry(60);
+        elapsed = timer.elapsed();
+    }));
+    worker->start();
+    QVERIFY(worker->wait(5000));
+    QVERIFY(elapsed >= 60);
+    QVERIFY(!workerEventRan);
+
+    // On the window thread the pause keeps the windows responsive.
+    bool ran = false;
+    QTimer::singleShot(10, [&ran] { ran = true; });
+    pauseBeforeRetry(60);
+    QVERIFY(ran);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -172,7 +172,7 @@ void ObjectTableWindowTest::mainWindowTableFollowsTheScanWithThumbnails()
     window.show();
     window.showObjectsTab(1);
     QTRY_VERIFY(!table.busy() && table.model()->rowCount() == 2);
-    QCOMPARE(table.folder(), window.controller().mstrCurrentFolder);
+    QCOMPARE(table.folder(), window.controller().currentFolder());
     const QModelIndex one = table.model()->index(0, static_cast<int>(ObjectColumn::Thumbnail));
     const QModelIndex two = table.model()->index(1, static_cast<int>(ObjectColumn::Thumbnail));
     one.data(Qt::DecorationRole); // asked as the view paints it

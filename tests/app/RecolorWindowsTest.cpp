@@ -2,6 +2,7 @@
 // progress and Cancel, the delete and move window's deletes (to the trash) and
 // moves with their refusals, the texture viewer and the details window.
 #include "app/browser/frmSelectPath.h"
+#include "app/errors/frmErrorDialog.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
@@ -12,6 +13,7 @@
 #include "package/PropertySet.h"
 #include "package/ResourceCollection.h"
 #include "package/TypeIds.h"
+#include "tests/common/FailingFolderLister.h"
 #include "tests/recolors/RecolorFixtures.h"
 #include "tools/common/PackageBuilder.h"
 #include "tools/demo/DemoCatalog.h"
@@ -169,7 +171,10 @@ private slots:
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
         });
         QTimer clicker;
-        connect(&clicker, &QTimer::timeout, this, [] {
+        connect(&clicker, &QTimer::timeout, this, [&hookCalls] {
+            // Clicked while the worker is held: a slow start (a sanitizer build) must not let Cancel come first.
+            if (hookCalls.load() == 0)
+                return;
             if (auto* running = qobject_cast<frmFindRecolors*>(QApplication::activeModalWidget()))
                 running->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         });
@@ -179,6 +184,31 @@ private slots:
         frmFindRecolors::setProgressHookForTesting({});
         QCOMPARE(hookCalls.load(), 1);
         QCOMPARE(deleteMove.requests().size(), 1);
+    }
+
+    void aFolderThatCannotBeListedIsSkippedWithoutAnErrorDialog()
+    {
+        TempDir dir;
+        const fs::path object = writeFile(dir, "sofa.package", objectPackage());
+        const fs::path found = writeFile(dir, "open/a recolor.package", recolorPackage(kGuid));
+        writeFile(dir, "locked/b recolor.package", recolorPackage(kGuid));
+        const FailingFolderLister failing(dir.path() / "locked");
+        // The program's own trap handler: a dialog shown for the folder would be recorded here.
+        int dialogs = 0;
+        installErrorDialog();
+        setErrorDialogPresenterForTesting([&](frmErrorDialog&) { ++dialogs; });
+
+        frmFindRecolors finder(q(dir.path()), q(object), static_cast<qint32>(kGuid));
+        QSignalSpy finished(&finder, &frmFindRecolors::searchFinished);
+        finder.startSearch();
+        QVERIFY(finished.wait(10000));
+        QTest::qWait(50); // a report handed over to this thread would be shown by now
+        setErrorDialogPresenterForTesting({});
+        setErrorTrapHandler({});
+        QCOMPARE(dialogs, 0);
+        QCOMPARE(finder.result().Recolors, std::vector<fs::path> { found });
+        QCOMPARE(finder.result().Skipped.size(), std::size_t { 1 });
+        QCOMPARE(finder.result().Skipped[0].File, dir.path() / "locked");
     }
 
     void deletesGoToTheTrashAfterConfirmation()

@@ -1,4 +1,4 @@
-#include "app/browser/WindowWiring.h"
+#include "app/WindowWiring.h"
 #include "app/backups/BackupSettings.h"
 #include "app/browser/ObjectTableModel.h"
 #include "app/browser/ObjectTableView.h"
@@ -133,7 +133,7 @@ void WindowWiringTest::fiftyDemoObjectsEditedTogetherShowInTheTableAndOneIsResto
     window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->setChecked(true);
     window.optPath_Click(0);
     QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
-    QVERIFY(window.controller().mstrPackageFiles.size() >= 50);
+    QVERIFY(window.controller().packageFiles().size() >= 50);
 
     auto* grid = window.findChild<ThumbnailGrid*>(QStringLiteral("picThumbs"));
     QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, QPoint(47, 47));

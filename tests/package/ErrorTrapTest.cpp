@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
 namespace varnick {
 namespace {
 
@@ -39,6 +44,63 @@ TEST(ErrorTrap, mapsStandardExceptionsToProgramNumbers)
     EXPECT_EQ(recorder.trapped()[0].Number, static_cast<int>(ErrorCode::OutOfMemory));
     EXPECT_EQ(recorder.trapped()[1].Number, static_cast<int>(ErrorCode::Unexpected));
     EXPECT_EQ(recorder.trapped()[1].Description, "index");
+}
+
+// A worker's failure is reported where the window runs: with the worker's step
+// and file, not the reporting thread's.
+TEST(ErrorTrap, aFailureCarriedFromAWorkerKeepsItsStepAndFile)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> fail;
+        ErrorCode code;
+        std::string description;
+    };
+    const std::vector<Case> cases {
+        { "failure", [] { throw Failure(ErrorCode::BadPackage, "Index past end of file"); }, ErrorCode::BadPackage,
+            "Index past end of file" },
+        { "standard", [] { throw std::out_of_range("index"); }, ErrorCode::Unexpected, "index" },
+        { "memory", [] { throw std::bad_alloc(); }, ErrorCode::OutOfMemory, "Out of memory" },
+    };
+    for (const Case& c : cases) {
+        std::exception_ptr carried;
+        std::thread worker([&] {
+            try {
+                setLocation(2500);
+                const FileNameContext file("/downloads/chair.package");
+                c.fail();
+            } catch (...) {
+                carried = currentFailureWithContext();
+            }
+        });
+        worker.join();
+        ASSERT_TRUE(carried) << c.name;
+
+        test::TrapRecorder recorder;
+        errorContext().AdditionalData = "Filename = /the/reporting/thread.package";
+        trapped("frmWindow", "Form_Activate", [&] {
+            setLocation(3000);
+            std::rethrow_exception(carried);
+        });
+        ASSERT_EQ(recorder.trapped().size(), 1U) << c.name;
+        EXPECT_EQ(recorder.last().Location, 2500) << c.name;
+        EXPECT_EQ(recorder.last().AdditionalData, "Filename = /downloads/chair.package") << c.name;
+        EXPECT_EQ(recorder.last().Number, static_cast<int>(c.code)) << c.name;
+        EXPECT_EQ(recorder.last().Description, c.description) << c.name;
+        EXPECT_EQ(recorder.last().Procedure, "Form_Activate") << c.name;
+        // Carried on once more, it keeps the place it was first given.
+        try {
+            std::rethrow_exception(carried);
+        } catch (...) {
+            setLocation(4000);
+            try {
+                std::rethrow_exception(currentFailureWithContext());
+            } catch (const Failure& failure) {
+                ASSERT_TRUE(failure.place().has_value()) << c.name;
+                EXPECT_EQ(failure.place()->Location, 2500) << c.name;
+            }
+        }
+    }
 }
 
 TEST(ErrorTrap, successfulProcedureStartsAtLocation1000AndTrapsNothing)

@@ -1,6 +1,7 @@
 #include "app/platform/Utility.h"
 
 #include "package/base/Paths.h"
+#include "tests/common/FailingFolderLister.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <gtest/gtest.h>
@@ -139,6 +140,45 @@ TEST(FindFiles, aMissingRootIsReportedToTheTrap)
     EXPECT_EQ(files.size(), 1u);
 }
 
+TEST(FindFiles, aSubfolderThatCannotBeListedIsSkippedOrFailsTheSearch)
+{
+    test::TrapRecorder trap;
+    TempFolder temp;
+    const fs::path root = temp.path();
+    touch(root / "top.package");
+    touch(root / "locked" / "inside.package");
+    touch(root / "locked" / "below" / "deeper.package");
+    touch(root / "open" / "fine.package");
+    const test::FailingFolderLister failing(root / "locked");
+
+    // Taken by the caller: the folder is named with its reason, the rest is searched.
+    std::vector<UnlistedFolder> unlisted;
+    const std::vector<fs::path> found = findFiles(root, "*.package", &unlisted);
+    EXPECT_EQ(relativeNames(found, root), (std::vector<std::string> { "top.package", "open/fine.package" }));
+    ASSERT_EQ(unlisted.size(), 1u);
+    EXPECT_EQ(unlisted[0].Folder, root / "locked");
+    EXPECT_NE(unlisted[0].Reason.find("Permission denied"), std::string::npos);
+
+    // Not taken: the search fails, and the trapped form reports it and keeps the list.
+    EXPECT_THROW(findFiles(root, "*.package"), Failure);
+    std::vector<fs::path> files { "keep" };
+    EXPECT_EQ(gflngFindFiles(root, "*.package", files), 0);
+    ASSERT_EQ(trap.trapped().size(), 1u);
+    EXPECT_EQ(trap.last().Procedure, "gflngFindFiles");
+    EXPECT_EQ(files, std::vector<fs::path> { "keep" });
+    EXPECT_TRUE(findFiles("", "*.package").empty());
+}
+
+TEST(FindFiles, aRootThatCannotBeListedFailsEvenWithAListForUnlistedFolders)
+{
+    TempFolder temp;
+    const test::FailingFolderLister failing(temp.path());
+    std::vector<UnlistedFolder> unlisted;
+    EXPECT_THROW(findFiles(temp.path(), "*.package", &unlisted), Failure);
+    EXPECT_THROW(findFiles(temp.path() / "gone", "*.package", &unlisted), Failure);
+    EXPECT_TRUE(unlisted.empty());
+}
+
 TEST(FilePattern, matchesWildcardsWithoutCase)
 {
     EXPECT_TRUE(matchesFilePattern("chair.package", "*.package"));
@@ -174,6 +214,16 @@ TEST(KillFile, deletesReadOnlyFilesButNotFolders)
     gsKillFile(folder);
     EXPECT_TRUE(fs::is_directory(folder));
     EXPECT_TRUE(trap.empty());
+}
+
+TEST(KillFile, theCoreThrowsWhereTheTrappedFormReports)
+{
+    TempFolder temp;
+    const fs::path file = temp.path() / "gone.package";
+    EXPECT_NO_THROW(killFile(file));
+    touch(file);
+    killFile(file);
+    EXPECT_FALSE(fs::exists(file));
 }
 
 #ifndef _WIN32

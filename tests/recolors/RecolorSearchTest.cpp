@@ -3,6 +3,7 @@
 #include "app/recolors/core/RecolorSearch.h"
 #include "app/recolors/core/FileMoves.h"
 #include "package/base/Paths.h"
+#include "tests/common/FailingFolderLister.h"
 #include "tests/recolors/RecolorFixtures.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,32 @@ TEST(RecolorSearch, findsOnlyRecolorsWhoseFirstMaterialOverrideNamesTheObject)
     EXPECT_EQ(result.Skipped[0].File.filename(), "broken.package");
     EXPECT_FALSE(result.Skipped[0].Reason.empty());
     EXPECT_FALSE(result.Cancelled);
+}
+
+TEST(RecolorSearch, aFolderThatCannotBeListedIsSkippedAndTheSearchGoesOn)
+{
+    TempDir root;
+    fs::create_directories(root.path() / "locked");
+    fs::create_directories(root.path() / "open");
+    root.write("locked/hidden recolor.package", recolorOf(kGuid));
+    root.write("open/found.package", recolorOf(kGuid));
+    root.write("top.package", recolorOf(kGuid));
+    const FailingFolderLister failing(root.path() / "locked");
+
+    RecolorSearchResult result = findRecolors(root.path(), static_cast<std::int32_t>(kGuid));
+    sortRecolors(result.Recolors);
+    EXPECT_EQ(names(result.Recolors, root.path()), (std::vector<std::string> { "open/found.package", "top.package" }));
+    ASSERT_EQ(result.Skipped.size(), 1u);
+    EXPECT_EQ(result.Skipped[0].File, root.path() / "locked");
+    EXPECT_NE(result.Skipped[0].Reason.find("Permission denied"), std::string::npos);
+    EXPECT_FALSE(result.Cancelled);
+
+    // The root itself unreadable: nothing found, the root listed as skipped.
+    const FailingFolderLister failingRoot(root.path());
+    result = findRecolors(root.path(), static_cast<std::int32_t>(kGuid));
+    EXPECT_TRUE(result.Recolors.empty());
+    ASSERT_EQ(result.Skipped.size(), 1u);
+    EXPECT_EQ(result.Skipped[0].File, root.path());
 }
 
 TEST(RecolorSearch, sortsByFullPathInCodeUnitOrderAndStopsWhenCancelled)

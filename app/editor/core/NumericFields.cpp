@@ -1,5 +1,7 @@
 #include "app/editor/core/NumericFields.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <limits>
 
@@ -10,6 +12,16 @@ bool numericKeyPasses(char16_t key) noexcept
     if (key >= u'0' && key <= u'9')
         return true;
     return key == 3 || key == 8 || key == 22;
+}
+
+bool numericBoxHolds(ObjectField field, std::string_view text) noexcept
+{
+    if (numericBoxLength(field) == 0 || text.size() > static_cast<std::size_t>(numericBoxLength(field)))
+        return false;
+    // A motive's loaded value may be negative; its sign stays editable.
+    if (fieldInfo(field).Kind == ObjectFieldKind::Motive && !text.empty() && text.front() == '-')
+        text.remove_prefix(1);
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::int64_t leadingNumber(std::string_view text) noexcept

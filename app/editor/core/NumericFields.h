@@ -53,6 +53,13 @@ inline constexpr std::size_t kNameMaxCharacters = 48;
 /// paste (22) pass; every other character code is discarded.
 bool numericKeyPasses(char16_t key) noexcept;
 
+/// Whether the box of field holds text: digits only (the characters
+/// numericKeyPasses lets through), after a minus sign in a motive's box
+/// (its loaded value may be negative), at most the box's length; an empty box
+/// too. The editor, the batch editor and the object table's price cells take
+/// their numbers by this rule, typed or pasted.
+bool numericBoxHolds(ObjectField field, std::string_view text) noexcept;
+
 /// The value of the decimal number at the start of text (after blanks: an
 /// optional sign, digits, an optional fraction), taken to the nearest integer
 /// with halves going to the even neighbour; 0 when the text does not start

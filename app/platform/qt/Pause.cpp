@@ -28,4 +28,15 @@ void gsPause(std::int32_t milliseconds)
     }
 }
 
+void pauseBeforeRetry(std::int32_t milliseconds)
+{
+    const QCoreApplication* application = QCoreApplication::instance();
+    if (application != nullptr && QThread::currentThread() == application->thread()) {
+        gsPause(milliseconds);
+        return;
+    }
+    if (milliseconds > 0)
+        QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
 } // namespace varnick

@@ -1,61 +1,40 @@
 #pragma once
 
 // A window-modal progress box with Cancel over work that runs on a worker
-// thread: the window stays responsive, and Cancel asks the work to stop
-// between its items.
+// thread (a BackgroundTask): the window stays responsive, and Cancel asks the
+// work to stop between its items.
 
-#include <QEventLoop>
-#include <QObject>
-#include <QProgressDialog>
 #include <QString>
-#include <QThread>
-#include <QTimer>
-#include <QWidget>
 
 #include <atomic>
-#include <cstddef>
-#include <exception>
+#include <cstdint>
 #include <functional>
-#include <memory>
+
+class QWidget;
 
 namespace varnick {
 
-/// Runs work(progress, cancel) on a worker thread and returns when it ended;
-/// what the work throws is thrown here. The work calls progress(done, total)
-/// as it goes (from its own thread) and checks cancel between its items; the
-/// box shows after 300 ms. The user-interface thread waits in an event loop
-/// (no busy waiting) and updates the box ten times a second.
-template <typename Work> void runWithProgress(QWidget* owner, const QString& label, std::size_t total, Work work)
-{
-    QProgressDialog progress(label, QStringLiteral("Cancel"), 0, static_cast<int>(total), owner);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    std::atomic<std::size_t> done { 0 };
-    std::atomic<bool> cancel { false };
-    std::exception_ptr failure;
-    const std::function<void(std::size_t, std::size_t)> report = [&](std::size_t n, std::size_t) { done = n; };
-    const std::unique_ptr<QThread> worker(QThread::create([&] {
-        try {
-            work(report, &cancel);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    }));
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &progress, [&] {
-        progress.setValue(static_cast<int>(done.load()));
-        if (progress.wasCanceled())
-            cancel = true;
-    });
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    poll.start(100);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    progress.setValue(static_cast<int>(total));
-    if (failure)
-        std::rethrow_exception(failure);
-}
+/// The box's texts and timing.
+struct ProgressBox {
+    QString Label;
+    QString Title; ///< the window title; empty for the application's
+    QString ObjectName; ///< for tests that look for the box
+    int ShowAfterMs = 300; ///< the box appears only for work that takes longer
+};
+
+/// Reports done of total from the work's thread; totals may exceed 32 bits (bytes).
+using WorkReport = std::function<void(std::int64_t done, std::int64_t total)>;
+/// The work: reports as it goes and checks cancel between its items.
+using ModalWork = std::function<void(const WorkReport& progress, const std::atomic<bool>* cancel)>;
+
+/// Runs work on a worker thread and returns when it has ended, rethrowing
+/// what it threw (a Failure that keeps the worker's step and file). The box
+/// counts the work's first figure up to total, and its Cancel sets the work's
+/// cancel flag. The user-interface thread waits in an
+/// event loop, never blocked.
+void runWithProgress(QWidget* owner, const ProgressBox& box, std::int64_t total, const ModalWork& work);
+
+/// runWithProgress with the default box and label.
+void runWithProgress(QWidget* owner, const QString& label, std::int64_t total, const ModalWork& work);
 
 } // namespace varnick

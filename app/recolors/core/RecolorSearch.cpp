@@ -59,7 +59,17 @@ RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t
 {
     RecolorSearchResult result;
     std::vector<std::filesystem::path> files;
-    const std::int32_t count = gflngFindFiles(root, "*.package", files);
+    std::vector<UnlistedFolder> unlisted;
+    try {
+        files = findFiles(root, "*.package", &unlisted);
+    } catch (const Failure& failure) {
+        // Not even the root could be listed: the search ends having read nothing.
+        result.Skipped.push_back({ root, failure.what() });
+        return result;
+    }
+    for (UnlistedFolder& folder : unlisted)
+        result.Skipped.push_back({ std::move(folder.Folder), std::move(folder.Reason) });
+    const auto count = static_cast<std::int32_t>(files.size());
     const std::int32_t interval = progressInterval(count);
     for (std::int32_t i = 1; i <= count; ++i) {
         if (cancel != nullptr && cancel->load()) {

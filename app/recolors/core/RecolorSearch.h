@@ -14,7 +14,7 @@
 
 namespace varnick::recolors {
 
-/// A package that could not be examined, with the one-line reason.
+/// A package (or a folder) that could not be examined, with the one-line reason.
 struct SkippedFile {
     std::filesystem::path File;
     std::string Reason;
@@ -58,9 +58,9 @@ public:
 };
 
 /// Searches every "*.package" under root (subfolders too) for recolors whose
-/// first material override names guid. Unreadable packages are skipped and
-/// listed; cancel (when given) is polled before each package. lookup (when
-/// given) answers for the packages it knows instead of their bytes.
+/// first material override names guid. Unreadable packages, and folders that
+/// cannot be listed (root included), are skipped and listed; cancel (when given) is polled before each package. lookup
+/// (when given) answers for the packages it knows instead of their bytes.
 RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t guid,
     const RecolorProgress& progress = {}, const std::atomic<bool>* cancel = nullptr, RecolorLookup* lookup = nullptr);
 

@@ -1,4 +1,4 @@
-#include "app/browser/WindowWiring.h"
+#include "app/WindowWiring.h"
 
 #include "app/backups/BackupSettings.h"
 #include "app/backups/RestoreOriginalAction.h"

@@ -1,0 +1,69 @@
+#include "app/browser/PageLoader.h"
+
+#include "app/browser/FolderScanner.h"
+#include "app/browser/ThumbnailLoader.h"
+#include "app/platform/qt/BackgroundTask.h"
+#include "app/platform/qt/TextBridge.h"
+
+namespace varnick {
+
+PageLoader::PageLoader(QObject* parent)
+    : QObject(parent)
+    , mTask(new BackgroundTask(this))
+    , mPictures(new ThumbnailLoader(kPictureSize, this))
+    , mPackagesRead(std::make_shared<std::atomic<int>>(0))
+{
+    // The page is drawn when both its captions and its pictures are.
+    const auto ended = [this] {
+        if (!running() && mOnEnd)
+            mOnEnd();
+    };
+    mTask->setEndHandler([ended](const TaskEnd&) { ended(); });
+    mPictures->setEndHandler(ended);
+    mPictures->setLoadedHandler([this](const QString& key, const QImage& picture) {
+        if (mOnPicture)
+            mOnPicture(key.toInt(), picture);
+    });
+}
+
+void PageLoader::newPage()
+{
+    mTask->cancel();
+    mPictures->clear();
+    // A new generation: captions the cancelled work still hands back are dropped.
+    mTask->start([](const TaskContext&) {});
+}
+
+void PageLoader::load(std::vector<Cell> cells)
+{
+    std::vector<ThumbnailLoader::Request> pictures;
+    for (const Cell& cell : cells)
+        pictures.push_back({ QString::number(cell.Index), cell.Thumbnail });
+    mPictures->load(std::move(pictures));
+    mTask->append([this, counter = mPackagesRead, cells = std::move(cells)](const TaskContext& task) {
+        for (const Cell& cell : cells) {
+            if (task.cancelled())
+                return;
+            const browser::ObjectSummary summary = FolderScanner::summaryOf(cell.File, cell.Known, *counter);
+            Caption caption { cell.Index, text::fromUtf8(summary.Name), text::fromUtf8(summary.File),
+                summary.Readable ? QString() : text::fromUtf8(summary.Reason) };
+            task.post([this, caption] {
+                if (mOnCaption)
+                    mOnCaption(caption);
+            });
+        }
+    });
+}
+
+void PageLoader::cancel()
+{
+    mTask->cancel();
+    mPictures->clear();
+}
+
+bool PageLoader::running() const
+{
+    return mTask->running() || mPictures->busy();
+}
+
+} // namespace varnick

@@ -1,0 +1,67 @@
+#include "app/browser/ThumbnailLoader.h"
+
+namespace varnick {
+
+ThumbnailLoader::ThumbnailLoader(int size, QObject* parent)
+    : QObject(parent)
+    , mSize(size)
+    , mTask(new BackgroundTask(this))
+{
+}
+
+void ThumbnailLoader::setEndHandler(std::function<void()> ended)
+{
+    mTask->setEndHandler([ended = std::move(ended)](const TaskEnd&) {
+        if (ended)
+            ended();
+    });
+}
+
+void ThumbnailLoader::load(std::vector<Request> requests)
+{
+    if (requests.empty())
+        return;
+    // One batch after the other: the rows or cells asked for together are read together.
+    mTask->append([this, size = mSize, requests = std::move(requests)](const TaskContext& task) {
+        for (const Request& request : requests) {
+            if (task.cancelled())
+                return;
+            task.post([this, key = request.Key, picture = read(request.Source, size)] {
+                if (mLoaded)
+                    mLoaded(key, picture);
+            });
+        }
+    });
+}
+
+void ThumbnailLoader::clear()
+{
+    mTask->cancel();
+    // A new generation: what the cancelled batches still hand back is dropped.
+    mTask->start([](const TaskContext&) {});
+}
+
+QImage ThumbnailLoader::decode(const std::optional<ByteString>& bytes)
+{
+    QImage picture;
+    if (bytes)
+        picture.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+    return picture;
+}
+
+QImage ThumbnailLoader::scaled(const QImage& picture, int size)
+{
+    return picture.copy(0, 0, 128, 128).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage ThumbnailLoader::read(const browser::ThumbnailSource& source, int size)
+{
+    try {
+        const QImage picture = decode(browser::readThumbnail(source));
+        return picture.isNull() ? QImage() : scaled(picture, size);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+} // namespace varnick

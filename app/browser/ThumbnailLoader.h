@@ -1,0 +1,58 @@
+#pragma once
+
+// The pictures of the game's thumbnail cache as the browser shows them, read
+// off the user-interface thread for the thumbnail pages and the object table
+// alike: callers say where each picture lies (resolved on the user-interface
+// thread, which owns the cache), the loader reads, decodes and scales them in
+// batches on its task and hands each back under its key.
+
+#include "app/browser/core/ObjectSummary.h"
+#include "app/platform/qt/BackgroundTask.h"
+#include "package/base/Bytes.h"
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace varnick {
+
+class ThumbnailLoader : public QObject {
+    Q_OBJECT
+public:
+    struct Request {
+        QString Key;
+        browser::ThumbnailSource Source;
+    };
+    /// Receives a picture scaled to the loader's size, or a null image when there is none.
+    using Loaded = std::function<void(const QString& key, const QImage& picture)>;
+
+    ThumbnailLoader(int size, QObject* parent = nullptr);
+
+    void setLoadedHandler(Loaded loaded) { mLoaded = std::move(loaded); }
+    /// Gets the end of the reading (every picture asked for is handed back, or the reading was cleared).
+    void setEndHandler(std::function<void()> ended);
+    /// Reads the pictures of requests after those asked before.
+    void load(std::vector<Request> requests);
+    /// Drops the requests not read yet; pictures still being read are not handed back.
+    void clear();
+    /// Whether pictures are being read.
+    bool busy() const { return mTask->running(); }
+
+    /// The cache's picture (a JPEG file's bytes) decoded; a null image when there is none or it cannot be decoded.
+    static QImage decode(const std::optional<ByteString>& bytes);
+    /// The thumbnail the cache's pictures hold in their top-left 128 x 128 pixels, scaled to size x size.
+    static QImage scaled(const QImage& picture, int size);
+    /// Reads, decodes and scales the picture at source (a null image when there is none). Never throws.
+    static QImage read(const browser::ThumbnailSource& source, int size);
+
+private:
+    int mSize;
+    BackgroundTask* mTask;
+    Loaded mLoaded;
+};
+
+} // namespace varnick

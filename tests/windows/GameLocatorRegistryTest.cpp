@@ -28,6 +28,9 @@ const std::wstring kLegacyKey = L"HKCU\\Software\\Electronic Arts\\The Sims 2 Ul
 const std::wstring kSteamKey = L"HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Steam App 3314070";
 const std::wstring kEaGamesKey = L"HKLM\\SOFTWARE\\EA GAMES\\The Sims 2";
 const std::wstring kShellFoldersKey = L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+// Where the shell keeps the Documents known folder; it copies the path into Shell Folders when asked.
+const std::wstring kUserShellFoldersKey
+    = L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 
 std::wstring quoted(const std::wstring& text)
 {
@@ -54,14 +57,16 @@ void regDeleteKey(const std::wstring& key, const std::wstring& view = {})
     runProgram(command);
 }
 
-std::optional<std::wstring> personalFolder()
+/// The Personal value of HKCU\key, unexpanded.
+std::optional<std::wstring> personalFolder(const std::wstring& key)
 {
+    const std::wstring subkey = key.substr(std::wstring(L"HKCU\\").size());
+    const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
     DWORD bytes = 0;
-    const wchar_t* key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-    if (RegGetValueW(HKEY_CURRENT_USER, key, L"Personal", RRF_RT_REG_SZ, nullptr, nullptr, &bytes) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, subkey.c_str(), L"Personal", flags, nullptr, nullptr, &bytes) != ERROR_SUCCESS)
         return std::nullopt;
     std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-    if (RegGetValueW(HKEY_CURRENT_USER, key, L"Personal", RRF_RT_REG_SZ, nullptr, value.data(), &bytes)
+    if (RegGetValueW(HKEY_CURRENT_USER, subkey.c_str(), L"Personal", flags, nullptr, value.data(), &bytes)
         != ERROR_SUCCESS)
         return std::nullopt;
     value.resize(wcsnlen(value.c_str(), value.size()));
@@ -103,10 +108,13 @@ protected:
         if (!registryMayBeChanged())
             GTEST_SKIP() << "changes the registry; set VARNICK_REGISTRY_TESTS=1 to run it outside Wine";
         mChanging = true;
-        mSavedPersonal = personalFolder();
+        mSavedPersonal = personalFolder(kShellFoldersKey);
+        mSavedUserPersonal = personalFolder(kUserShellFoldersKey);
         deleteKeys();
+        // A Documents folder the player moved: the known folder and the shell's copy of it agree.
         mDocuments = mScratch.path() + L"\\Mis documentos";
         ASSERT_TRUE(createFolders(mDocuments));
+        regAdd(kUserShellFoldersKey, L"Personal", mDocuments, L"REG_EXPAND_SZ");
         regAdd(kShellFoldersKey, L"Personal", mDocuments);
     }
 
@@ -115,6 +123,8 @@ protected:
         if (!mChanging)
             return;
         deleteKeys();
+        if (mSavedUserPersonal)
+            regAdd(kUserShellFoldersKey, L"Personal", *mSavedUserPersonal, L"REG_EXPAND_SZ");
         if (mSavedPersonal)
             regAdd(kShellFoldersKey, L"Personal", *mSavedPersonal);
     }
@@ -130,6 +140,7 @@ protected:
     test::NonAsciiScratchFolder mScratch;
     std::wstring mDocuments;
     std::optional<std::wstring> mSavedPersonal;
+    std::optional<std::wstring> mSavedUserPersonal;
     bool mChanging = false;
 };
 

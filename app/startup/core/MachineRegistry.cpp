@@ -125,16 +125,17 @@ public:
 
     std::vector<std::filesystem::path> documentsFolders() const override
     {
+        // The shell folder value is where the game's own installers looked. Read first: asking the shell for
+        // the known folder rewrites this value with the known folder's path.
+        const auto personal = readValue(
+            HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Personal", 0);
         std::vector<std::filesystem::path> folders;
         // The known folder follows a Documents folder the user moved (to OneDrive, another drive).
         PWSTR known = nullptr;
         if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &known)))
             folders.emplace_back(known);
         CoTaskMemFree(known);
-        // The shell folder value is where the game's own installers looked.
-        if (const auto personal = readValue(HKEY_CURRENT_USER,
-                "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Personal", 0);
-            personal && personal->text && !personal->text->empty()) {
+        if (personal && personal->text && !personal->text->empty()) {
             std::filesystem::path folder = pathFromUtf8(*personal->text);
             if (std::none_of(folders.begin(), folders.end(), [&](const auto& f) { return sameFolder(f, folder); }))
                 folders.push_back(std::move(folder));

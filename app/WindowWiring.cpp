@@ -4,24 +4,18 @@
 #include "app/backups/RestoreOriginalAction.h"
 #include "app/backups/core/BackupStore.h"
 #include "app/browser/frmMain.h"
-#include "app/editor/core/ObjectEditor.h"
 #include "app/editor/frmBatchEdit.h"
 #include "app/editor/frmEditObject.h"
 #include "app/health/frmLibraryHealth.h"
 #include "app/recolors/ThumbnailPurgeAction.h"
 #include "app/recolors/frmFindRecolors.h"
 
-#include <memory>
-
 namespace varnick {
 
-void installBackups()
+void pruneBackups()
 {
-    // One store for the run: every editor save keeps the previous version first.
-    static std::unique_ptr<BackupStore> store;
-    store = std::make_unique<BackupStore>(programBackups());
-    store->prune();
-    ObjectEditor::setDefaultKeepPrevious([](const std::filesystem::path& target) { store->keep(target); });
+    // Every save passes the program's store itself; here only the old backups go.
+    programBackups().prune();
 }
 
 void connectMainWindow(frmMain& window)

@@ -10,8 +10,7 @@ class frmMain;
 /// requests go to the editor too.
 void connectMainWindow(frmMain& window);
 
-/// Makes every editor save keep the previous version of its package in the
-/// per-user backup folder (policy from the settings) and prunes old backups; once at start-up.
-void installBackups();
+/// Removes the backups older than the settings keep them (programBackups()); once at start-up.
+void pruneBackups();
 
 } // namespace varnick

@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
     QObject::connect(&title, &varnick::frmTitle::unloaded, [&mainWindow] {
         mainWindow = std::make_unique<varnick::frmMain>();
         varnick::connectMainWindow(*mainWindow);
-        varnick::installBackups();
+        varnick::pruneBackups();
         QObject::connect(
             mainWindow.get(), &varnick::frmMain::unloaded, qApp, &QApplication::quit, Qt::QueuedConnection);
         mainWindow->show();

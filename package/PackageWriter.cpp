@@ -3,9 +3,9 @@
 #include "package/BinarySupport.h"
 #include "package/PackageReader.h"
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
+#include "package/base/ScratchFile.h"
 
 #include <chrono>
 #include <cstring>
@@ -13,6 +13,7 @@
 #include <string>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 // Layout written (all integers little-endian):
 //
@@ -143,11 +144,12 @@ void adoptPlan(PackageFile& pkg, Plan& plan)
     pkg.Index = std::move(plan.index);
 }
 
-RawFile openForWriting(const std::filesystem::path& fileName)
+// Opens a file for writing through open, retrying while another program holds it.
+template <typename Open> auto openForWriting(Open&& open)
 {
     for (int retry = 0;; ++retry) {
         try {
-            return RawFile(fileName, RawFile::Mode::CreateTruncate);
+            return open();
         } catch (const Failure& failure) {
             if (!RawFile::lastOpenWasHeld())
                 throw;
@@ -160,11 +162,11 @@ RawFile openForWriting(const std::filesystem::path& fileName)
     }
 }
 
-// Collects small writes into large ones.
-class BufferedWriter {
+// Collects small writes into large ones for put(data, size), which appends.
+template <typename Put> class BufferedWriter {
 public:
-    explicit BufferedWriter(RawFile& file)
-        : mFile(file)
+    explicit BufferedWriter(Put put)
+        : mPut(std::move(put))
     {
         mBuffer.reserve(kCapacity);
     }
@@ -172,28 +174,38 @@ public:
     {
         if (mBuffer.size() + bytes.size() > kCapacity)
             flush();
-        if (bytes.size() >= kCapacity) {
-            mFile.writeAt(mPosition, bytes.data(), bytes.size());
-            mPosition += static_cast<std::int64_t>(bytes.size());
-        } else {
+        if (bytes.size() >= kCapacity)
+            mPut(bytes.data(), bytes.size());
+        else
             mBuffer.append(bytes);
-        }
     }
     void flush()
     {
         if (!mBuffer.empty()) {
-            mFile.writeAt(mPosition, mBuffer.data(), mBuffer.size());
-            mPosition += static_cast<std::int64_t>(mBuffer.size());
+            mPut(mBuffer.data(), mBuffer.size());
             mBuffer.clear();
         }
     }
 
 private:
     static constexpr std::size_t kCapacity = 1024 * 1024;
-    RawFile& mFile;
+    Put mPut;
     ByteString mBuffer;
-    std::int64_t mPosition = 0;
 };
+
+// The writer's steps, with the locations they report, onto put.
+template <typename Put> void writePackageBytes(PackageFile& pkg, Plan& plan, Put&& put)
+{
+    BufferedWriter<Put> out(std::forward<Put>(put));
+    setLocation(1500);
+    out.write(encodeHeader(pkg, plan));
+    setLocation(2000);
+    for (const PackageResource& resource : pkg.Files)
+        out.write(resource.Data);
+    setLocation(3000);
+    out.write(encodeIndex(plan.index, pkg.IndexMinorVersion));
+    out.flush();
+}
 
 } // namespace
 
@@ -233,32 +245,31 @@ void writePackage(PackageFile& pkg, const std::filesystem::path& fileName)
 {
     setLocation(1000);
     Plan plan = planPackage(pkg);
-    RawFile file = openForWriting(fileName);
-    BufferedWriter out(file);
-    setLocation(1500);
-    out.write(encodeHeader(pkg, plan));
-    setLocation(2000);
-    for (const PackageResource& resource : pkg.Files)
-        out.write(resource.Data);
-    setLocation(3000);
-    out.write(encodeIndex(plan.index, pkg.IndexMinorVersion));
-    out.flush();
+    RawFile file = openForWriting([&] { return RawFile(fileName, RawFile::Mode::CreateTruncate); });
+    std::int64_t position = 0;
+    writePackageBytes(pkg, plan, [&](const void* data, std::size_t size) {
+        file.writeAt(position, data, size);
+        position += static_cast<std::int64_t>(size);
+    });
     setLocation(4000);
     file.close();
     adoptPlan(pkg, plan);
 }
 
+ScratchFile writePackageScratch(PackageFile& pkg, const std::filesystem::path& target)
+{
+    setLocation(1000);
+    Plan plan = planPackage(pkg);
+    ScratchFile scratch = openForWriting([&] { return ScratchFile(target); });
+    writePackageBytes(pkg, plan, [&](const void* data, std::size_t size) { scratch.write(data, size); });
+    setLocation(4000);
+    adoptPlan(pkg, plan);
+    return scratch;
+}
+
 void writePackageReplacing(PackageFile& pkg, const std::filesystem::path& target)
 {
-    const std::filesystem::path scratch = scratchPathBeside(target);
-    try {
-        writePackage(pkg, scratch);
-        replaceFileAtomically(scratch, target);
-    } catch (...) {
-        std::error_code error;
-        std::filesystem::remove(scratch, error);
-        throw;
-    }
+    writePackageScratch(pkg, target).commit();
 }
 
 bool gsSavePackageFileNoCompB(const std::filesystem::path& fileName, PackageFile& pkg)
@@ -267,7 +278,7 @@ bool gsSavePackageFileNoCompB(const std::filesystem::path& fileName, PackageFile
         return true;
     return trapped("modSimsPackage", "gsSavePackageFileNoCompB", [&] {
         FileNameContext context(pathToUtf8(fileName));
-        writePackage(pkg, fileName);
+        writePackageReplacing(pkg, fileName);
     });
 }
 

@@ -7,6 +7,7 @@
 
 #include "package/PackageFile.h"
 #include "package/base/Bytes.h"
+#include "package/base/ScratchFile.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -25,19 +26,27 @@ void gsCreateDefaultPackageHeader(PackageFile& pkg);
 /// beyond 2 GiB; pkg is unchanged then.
 ByteString serializePackage(PackageFile& pkg);
 
-/// Writes pkg to fileName (created or truncated), updating pkg's index fields
-/// as serializePackage does. A file that another program holds is retried 12
-/// times with a pause of 250 ms between (see setPackageWriterPause). Throws on
-/// failure; the file may then be incomplete, so callers write a scratch file and
-/// put it in place with replaceFileAtomically.
+/// Writes pkg to fileName in place (created or truncated), updating pkg's index
+/// fields as serializePackage does. A file that another program holds is retried
+/// 12 times with a pause of 250 ms between (see setPackageWriterPause). Throws on
+/// failure; the file may then be incomplete, so only new files (fixtures, the
+/// demo world) are written this way: replacing a file goes through writePackageReplacing.
 void writePackage(PackageFile& pkg, const std::filesystem::path& fileName);
 
+/// Writes pkg to a new scratch file beside target (opening it is retried as
+/// writePackage retries) and returns it for the caller to commit, after checks
+/// of its own; pkg's index fields are updated. Throws on failure; the scratch
+/// file is then gone and target untouched.
+ScratchFile writePackageScratch(PackageFile& pkg, const std::filesystem::path& target);
+
 /// Writes pkg to a scratch file beside target and moves it over target in one
-/// step: target is either the old or the new package, never missing or half written.
+/// step: target is either the old or the new package, never missing or half
+/// written. pkg's index fields are updated as writePackageScratch updates them.
 void writePackageReplacing(PackageFile& pkg, const std::filesystem::path& target);
 
-/// Trapped form of writePackage (module modSimsPackage). An empty fileName does
-/// nothing. Returns false after a trapped failure.
+/// Trapped form of writePackageReplacing (module modSimsPackage): the package
+/// file is replaced in one step, never written in place. An empty fileName does
+/// nothing. Returns false after a trapped failure (the file is then as it was).
 bool gsSavePackageFileNoCompB(const std::filesystem::path& fileName, PackageFile& pkg);
 
 /// The bytes of a directory-of-compressed-files resource for entries: the

@@ -9,13 +9,16 @@
 #include "package/PackageReader.h"
 #include "package/PackageWriter.h"
 #include "package/base/ErrorTrap.h"
+#include "package/base/FileStamp.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/ParallelFor.h"
 #include "package/base/Paths.h"
+#include "package/base/ScratchFile.h"
 #include "package/base/WholeFile.h"
 
 #include <algorithm>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -197,6 +200,8 @@ RecompressFileResult recompressFile(const fs::path& file, const RecompressOption
     RecompressFileResult result;
     result.File = file;
     try {
+        // Taken before reading, so that a change while reading counts as a change.
+        const std::optional<FileStamp> stamp = fileStampOf(file);
         const ByteString original = readWholeFile(file);
         result.BytesBefore = static_cast<std::int64_t>(original.size());
         result.BytesAfter = result.BytesBefore;
@@ -215,8 +220,22 @@ RecompressFileResult recompressFile(const fs::path& file, const RecompressOption
         result.Changed = bytes != original;
         if (result.Changed) {
             result.BytesAfter = static_cast<std::int64_t>(bytes.size());
-            if (!options.DryRun)
-                writeWholeFile(file, bytes);
+            if (!options.DryRun) {
+                ScratchFile scratch(file);
+                scratch.write(bytes);
+                // The backup (a copy that may take a moment) comes before the
+                // last check, so that the check sits right before the replace.
+                if (options.KeepPrevious)
+                    options.KeepPrevious(file);
+                if (!stamp || fileStampOf(file) != stamp) {
+                    result.Refused = true;
+                    result.Changed = false;
+                    result.BytesAfter = result.BytesBefore;
+                    result.Reason = "changed on disk since it was read; it was left as it is";
+                    return result;
+                }
+                scratch.commit();
+            }
         }
     } catch (const std::bad_alloc&) {
         result

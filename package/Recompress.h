@@ -71,6 +71,10 @@ struct RecompressOptions {
     int Level = kDefaultRecompressLevel;
     bool DryRun = false; ///< compute everything, replace nothing
     unsigned Threads = 0; ///< 0: one per core
+    /// Keeps the previous version of a file just before it is replaced (the
+    /// program's backups); none when empty. Called from the worker threads,
+    /// one file each; a throw refuses that file and leaves it as it was.
+    std::function<void(const std::filesystem::path& file)> KeepPrevious;
     /// Test seam: sees the package bytes about to be checked and written, and may damage them.
     std::function<void(ByteString& bytes)> BeforeCheck;
 };
@@ -78,8 +82,10 @@ struct RecompressOptions {
 /// Recompresses one package file: reads it, recompressPackage, and checks that
 /// the new bytes read back as a package whose resources decode to exactly the
 /// original's (the directory aside); only then, and only when they differ from
-/// the file, replaces the file atomically. Any failure leaves the file as it
-/// was and is reported as Refused with its reason; never throws.
+/// the file, keeps its previous version (KeepPrevious) and replaces it
+/// atomically, provided its size and modification time are still those of the
+/// read (else it is refused: another program changed it). Any failure leaves
+/// the file as it was and is reported as Refused with its reason; never throws.
 RecompressFileResult recompressFile(const std::filesystem::path& file, const RecompressOptions& options);
 
 /// The *.package files of paths: files as given, folders searched recursively;

@@ -56,19 +56,35 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja "${CACHE_FLAGS[@]}" -DCMA
     -DVARNICK_BUILD_APP=OFF -DVARNICK_BUILD_TESTS=OFF -DVARNICK_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs"
 fuzz_seconds=${VARNICK_FUZZ_SECONDS:-20}
-for target in build-fuzz/bin/fuzz_*; do
-    [ -x "$target" ] || continue
+# Each target runs for fuzz_seconds on its seed corpus; as many run at once as
+# there are cores, so adding a target costs a share of a core, not a slot in line.
+fuzz_results=$(mktemp -d)
+run_fuzz_target() {
+    local target=$1 results=$2 seconds=$3 name corpus
     name=${target##*/fuzz_}
     corpus=$(mktemp -d)
     [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$corpus/"
-    if "$target" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -print_final_stats=0 "$corpus" >"$corpus.log" 2>&1; then
+    if "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 "$corpus" >"$results/$name.log" 2>&1; then
+        echo ok >"$results/$name.status"
+    else
+        echo FAILED >"$results/$name.status"
+    fi
+    rm -rf "$corpus"
+}
+export -f run_fuzz_target
+find build-fuzz/bin -maxdepth 1 -name 'fuzz_*' -type f -perm -u+x -print0 | sort -z |
+    xargs -0 -r -P "$jobs" -I{} bash -c 'run_fuzz_target "$@"' _ {} "$fuzz_results" "$fuzz_seconds"
+for result in "$fuzz_results"/*.status; do
+    [ -e "$result" ] || continue
+    name=$(basename "$result" .status)
+    if [ "$(cat "$result")" = ok ]; then
         passed=$((passed + 1)); summary+=("fuzz $name: ok")
     else
         failed=$((failed + 1)); summary+=("fuzz $name: FAILED"); status=1
-        tail -n 40 "$corpus.log"
+        tail -n 40 "$fuzz_results/$name.log"
     fi
-    rm -rf "$corpus" "$corpus.log"
 done
+rm -rf "$fuzz_results"
 
 if [ -x scripts/test-windows.sh ] && [ "${VARNICK_SKIP_WINDOWS:-0}" != 1 ]; then
     echo "== Windows build under Wine"

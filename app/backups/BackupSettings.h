@@ -10,7 +10,7 @@ namespace varnick {
 BackupPolicy backupPolicyFromSettings();
 
 /// The program's backup store: BackupStore::defaultFolder() with the policy
-/// from the settings (what installBackups() gives every editor save).
+/// from the settings, as the windows pass it to every save they make.
 BackupStore programBackups();
 
 } // namespace varnick

@@ -1,5 +1,6 @@
 #include "app/browser/ObjectTableView.h"
 
+#include "app/backups/BackupSettings.h"
 #include "app/browser/ObjectTableModel.h"
 #include "app/editor/EditorControls.h"
 #include "app/editor/SaveSettings.h"
@@ -10,8 +11,7 @@
 #include "app/platform/qt/TextBridge.h"
 #include "app/platform/qt/WorkProgress.h"
 #include "app/startup/GameRunningGuard.h"
-#include "package/base/FileReplace.h"
-#include "package/base/RawFile.h"
+#include "package/base/WholeFile.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -71,14 +71,14 @@ ObjectTableView::ObjectTableView(QWidget* parent)
     , mFillTask(new BackgroundTask(this))
 {
     mFillTask->setProgressHandler(
-        [this](std::int64_t done, std::int64_t) { prgFill->setValue(static_cast<int>(done)); });
+        [this](std::int64_t done, std::int64_t) { mFillProgress->setValue(static_cast<int>(done)); });
     mFillTask->setEndHandler([this](const TaskEnd&) { fillEnded(); });
     setObjectName(QStringLiteral("ObjectTableView"));
-    txtFilter = new QLineEdit(this);
-    txtFilter->setObjectName(QStringLiteral("txtFilter"));
-    txtFilter->setPlaceholderText(QStringLiteral("Filter by name, file name or GUID"));
-    txtFilter->setClearButtonEnabled(true);
-    connect(txtFilter, &QLineEdit::textChanged, this, [this](const QString& text) {
+    mFilter = new QLineEdit(this);
+    mFilter->setObjectName(QStringLiteral("filter"));
+    mFilter->setPlaceholderText(QStringLiteral("Filter by name, file name or GUID"));
+    mFilter->setClearButtonEnabled(true);
+    connect(mFilter, &QLineEdit::textChanged, this, [this](const QString& text) {
         const QStringList names = selectedNames();
         const QSet<QString> selected(names.begin(), names.end());
         mModel->setFilterText(text);
@@ -86,81 +86,79 @@ ObjectTableView::ObjectTableView(QWidget* parent)
         updateButtons();
     });
 
-    tblObjects = new QTableView(this);
-    tblObjects->setObjectName(QStringLiteral("tblObjects"));
-    tblObjects->setModel(mModel);
-    tblObjects->setItemDelegate(new CellEditors(tblObjects));
-    tblObjects->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblObjects->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    tblObjects->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    tblObjects->setSortingEnabled(true);
-    tblObjects->sortByColumn(static_cast<int>(browser::ObjectColumn::File), Qt::AscendingOrder);
-    tblObjects->setIconSize(QSize(ObjectTableModel::kThumbnailSize, ObjectTableModel::kThumbnailSize));
-    tblObjects->verticalHeader()->setDefaultSectionSize(ObjectTableModel::kThumbnailSize + 4);
-    tblObjects->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tblObjects->verticalHeader()->setVisible(false);
-    tblObjects->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    tblObjects->setColumnWidth(
-        static_cast<int>(browser::ObjectColumn::Thumbnail), ObjectTableModel::kThumbnailSize + 8);
-    tblObjects->setColumnWidth(static_cast<int>(browser::ObjectColumn::Name), 180);
-    tblObjects->setColumnWidth(static_cast<int>(browser::ObjectColumn::Price), 60);
+    mTable = new QTableView(this);
+    mTable->setObjectName(QStringLiteral("objectTable"));
+    mTable->setModel(mModel);
+    mTable->setItemDelegate(new CellEditors(mTable));
+    mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    mTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    mTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    mTable->setSortingEnabled(true);
+    mTable->sortByColumn(static_cast<int>(browser::ObjectColumn::File), Qt::AscendingOrder);
+    mTable->setIconSize(QSize(ObjectTableModel::kThumbnailSize, ObjectTableModel::kThumbnailSize));
+    mTable->verticalHeader()->setDefaultSectionSize(ObjectTableModel::kThumbnailSize + 4);
+    mTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    mTable->verticalHeader()->setVisible(false);
+    mTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    mTable->setColumnWidth(static_cast<int>(browser::ObjectColumn::Thumbnail), ObjectTableModel::kThumbnailSize + 8);
+    mTable->setColumnWidth(static_cast<int>(browser::ObjectColumn::Name), 180);
+    mTable->setColumnWidth(static_cast<int>(browser::ObjectColumn::Price), 60);
     for (const browser::ObjectColumn wide : { browser::ObjectColumn::FunctionSub, browser::ObjectColumn::Rooms,
              browser::ObjectColumn::BuildSub, browser::ObjectColumn::Wants, browser::ObjectColumn::File })
-        tblObjects->setColumnWidth(static_cast<int>(wide), 150);
-    tblObjects->setWordWrap(false);
+        mTable->setColumnWidth(static_cast<int>(wide), 150);
+    mTable->setWordWrap(false);
     mModel->setEditTargets([this](int) {
         QList<int> rows;
-        for (const QModelIndex& index : tblObjects->selectionModel()->selectedRows())
+        for (const QModelIndex& index : mTable->selectionModel()->selectedRows())
             rows.append(index.row());
         return rows;
     });
     // The thumbnail column does not sort; its heading gives the indicator back to the sorted column.
-    connect(tblObjects->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this](int section) {
+    connect(mTable->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this](int section) {
         if (section == static_cast<int>(browser::ObjectColumn::Thumbnail))
-            tblObjects->horizontalHeader()->setSortIndicator(
-                static_cast<int>(mModel->sortColumn()), mModel->sortOrder());
+            mTable->horizontalHeader()->setSortIndicator(static_cast<int>(mModel->sortColumn()), mModel->sortOrder());
     });
-    connect(tblObjects->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateButtons(); });
+    connect(mTable->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateButtons(); });
     connect(mModel, &ObjectTableModel::pendingChanged, this, [this] { updateButtons(); });
 
-    lblCount = new QLabel(this);
-    lblCount->setObjectName(QStringLiteral("lblCount"));
-    cmdEditSelected = button(this, "cmdEditSelected", QStringLiteral("Edit Selected..."));
-    cmdSave = button(this, "cmdSave", QStringLiteral("Save Changes"));
-    cmdDiscard = button(this, "cmdDiscard", QStringLiteral("Discard Changes"));
-    cmdExport = button(this, "cmdExport", QStringLiteral("Export CSV..."));
-    prgFill = new QProgressBar(this);
-    prgFill->setObjectName(QStringLiteral("prgFill"));
-    prgFill->setMaximumWidth(160);
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
-    connect(cmdEditSelected, &QPushButton::clicked, this, [this] { cmdEditSelected_Click(); });
-    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
-    connect(cmdDiscard, &QPushButton::clicked, this, [this] { cmdDiscard_Click(); });
-    connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    mCount = new QLabel(this);
+    mCount->setObjectName(QStringLiteral("objectCount"));
+    mEditSelected = button(this, "editSelected", QStringLiteral("Edit Selected..."));
+    mSave = button(this, "saveEdits", QStringLiteral("Save Changes"));
+    mDiscard = button(this, "discardEdits", QStringLiteral("Discard Changes"));
+    mExport = button(this, "exportCsv", QStringLiteral("Export CSV..."));
+    mFillProgress = new QProgressBar(this);
+    mFillProgress->setObjectName(QStringLiteral("fillProgress"));
+    mFillProgress->setMaximumWidth(160);
+    mCancel = button(this, "cancelFill", QStringLiteral("Cancel"));
+    connect(mEditSelected, &QPushButton::clicked, this, [this] { editSelected(); });
+    connect(mSave, &QPushButton::clicked, this, [this] { saveEdits(); });
+    connect(mDiscard, &QPushButton::clicked, this, [this] { discardEdits(); });
+    connect(mExport, &QPushButton::clicked, this, [this] { exportCsv(); });
+    connect(mCancel, &QPushButton::clicked, this, [this] { cancelFill(); });
 
-    tmrFlush = new QTimer(this);
-    tmrFlush->setObjectName(QStringLiteral("tmrFlush"));
+    mFlushTimer = new QTimer(this);
+    mFlushTimer->setObjectName(QStringLiteral("flushTimer"));
     // Rows read are shown a few times a second, so the table grows in batches without redrawing for each.
-    tmrFlush->setInterval(150);
-    connect(tmrFlush, &QTimer::timeout, this, [this] { flushRows(); });
+    mFlushTimer->setInterval(150);
+    connect(mFlushTimer, &QTimer::timeout, this, [this] { flushRows(); });
 
     auto* top = new QHBoxLayout;
-    top->addWidget(txtFilter, 1);
-    top->addWidget(prgFill);
-    top->addWidget(cmdCancel);
+    top->addWidget(mFilter, 1);
+    top->addWidget(mFillProgress);
+    top->addWidget(mCancel);
     auto* actions = new QHBoxLayout;
-    actions->addWidget(lblCount, 1);
-    actions->addWidget(cmdEditSelected);
-    actions->addWidget(cmdSave);
-    actions->addWidget(cmdDiscard);
-    actions->addWidget(cmdExport);
+    actions->addWidget(mCount, 1);
+    actions->addWidget(mEditSelected);
+    actions->addWidget(mSave);
+    actions->addWidget(mDiscard);
+    actions->addWidget(mExport);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(tblObjects, 1);
+    layout->addWidget(mTable, 1);
     layout->addLayout(actions);
-    prgFill->setVisible(false);
-    cmdCancel->setVisible(false);
+    mFillProgress->setVisible(false);
+    mCancel->setVisible(false);
     updateButtons();
 }
 
@@ -203,17 +201,17 @@ bool ObjectTableView::offerPendingSave()
         QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return false;
-    return cmdSave_Click().count(BatchOutcome::Saved) > 0;
+    return saveEdits().count(BatchOutcome::Saved) > 0;
 }
 
 void ObjectTableView::startFilling()
 {
     mIncoming.clear();
     mFilling = true;
-    prgFill->setRange(0, static_cast<int>(std::max<qsizetype>(1, mFiles.size())));
-    prgFill->setValue(0);
-    prgFill->setVisible(true);
-    cmdCancel->setVisible(true);
+    mFillProgress->setRange(0, static_cast<int>(std::max<qsizetype>(1, mFiles.size())));
+    mFillProgress->setValue(0);
+    mFillProgress->setVisible(true);
+    mCancel->setVisible(true);
     updateButtons();
     const std::filesystem::path folder = text::toPath(mFolder);
     std::vector<std::string> names;
@@ -229,9 +227,9 @@ void ObjectTableView::startFilling()
                 task.post([this, rows = std::move(batch.Rows)]() mutable {
                     std::move(rows.begin(), rows.end(), std::back_inserter(mIncoming));
                     // The first rows are shown at once; later ones with the timer.
-                    if (!tmrFlush->isActive()) {
+                    if (!mFlushTimer->isActive()) {
                         flushRows();
-                        tmrFlush->start();
+                        mFlushTimer->start();
                     }
                 });
             },
@@ -243,7 +241,7 @@ void ObjectTableView::flushRows()
 {
     if (mIncoming.empty())
         return;
-    const int scrolled = tblObjects->verticalScrollBar()->value();
+    const int scrolled = mTable->verticalScrollBar()->value();
     // Rows are inserted: the selection and an open cell editor stay as they are.
     mModel->addRows(std::move(mIncoming));
     mIncoming.clear();
@@ -253,22 +251,22 @@ void ObjectTableView::flushRows()
             selected.insert(name);
         restoreSelection(selected);
     }
-    tblObjects->verticalScrollBar()->setValue(scrolled);
+    mTable->verticalScrollBar()->setValue(scrolled);
     updateButtons();
 }
 
 void ObjectTableView::fillEnded()
 {
     flushRows();
-    tmrFlush->stop();
+    mFlushTimer->stop();
     mFilling = false;
     mKeepSelected.clear();
-    prgFill->setVisible(false);
-    cmdCancel->setVisible(false);
+    mFillProgress->setVisible(false);
+    mCancel->setVisible(false);
     updateButtons();
 }
 
-void ObjectTableView::cmdCancel_Click()
+void ObjectTableView::cancelFill()
 {
     mFillTask->cancel();
 }
@@ -276,7 +274,7 @@ void ObjectTableView::cmdCancel_Click()
 QStringList ObjectTableView::selectedNames() const
 {
     QStringList names;
-    for (const QModelIndex& index : tblObjects->selectionModel()->selectedRows())
+    for (const QModelIndex& index : mTable->selectionModel()->selectedRows())
         names.append(index.data(Qt::UserRole).toString());
     return names;
 }
@@ -284,7 +282,7 @@ QStringList ObjectTableView::selectedNames() const
 QStringList ObjectTableView::selectedFiles() const
 {
     QList<int> rows;
-    for (const QModelIndex& index : tblObjects->selectionModel()->selectedRows())
+    for (const QModelIndex& index : mTable->selectionModel()->selectedRows())
         rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     QStringList files;
@@ -302,23 +300,23 @@ void ObjectTableView::restoreSelection(const QSet<QString>& names)
     for (int row = 0; row < mModel->rowCount(); ++row)
         if (names.contains(mModel->index(row, 0).data(Qt::UserRole).toString()))
             selection.select(mModel->index(row, 0), mModel->index(row, last));
-    tblObjects->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    mTable->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 void ObjectTableView::updateButtons()
 {
-    const bool selected = tblObjects->selectionModel()->hasSelection();
-    cmdEditSelected->setEnabled(selected);
-    cmdSave->setEnabled(mModel->hasPendingChanges());
-    cmdDiscard->setEnabled(mModel->hasPendingChanges());
-    cmdExport->setEnabled(mModel->rowCount() > 0);
+    const bool selected = mTable->selectionModel()->hasSelection();
+    mEditSelected->setEnabled(selected);
+    mSave->setEnabled(mModel->hasPendingChanges());
+    mDiscard->setEnabled(mModel->hasPendingChanges());
+    mExport->setEnabled(mModel->rowCount() > 0);
     QString count = QStringLiteral("%1 of %2 objects").arg(mModel->rowCount()).arg(mModel->rowsRead());
     if (mModel->hasPendingChanges())
         count += QStringLiteral(", %1 changed (not saved)").arg(mModel->pendingCount());
-    lblCount->setText(count);
+    mCount->setText(count);
 }
 
-void ObjectTableView::cmdEditSelected_Click()
+void ObjectTableView::editSelected()
 {
     const QStringList files = selectedFiles();
     if (files.isEmpty())
@@ -329,7 +327,7 @@ void ObjectTableView::cmdEditSelected_Click()
     }
 }
 
-BatchSummary ObjectTableView::cmdSave_Click()
+BatchSummary ObjectTableView::saveEdits()
 {
     if (refuseWhileGameRuns(this))
         return {};
@@ -348,12 +346,14 @@ BatchSummary ObjectTableView::cmdSave_Click()
         }
     BatchChanges changes;
     changes.Custom = [&](const ObjectEditor& editor) { return changesOf.at(editor.fileName())->editsFor(editor); };
+    // Each package's previous version goes to the program's backup store, as the editor's saves do.
+    BackupStore backups = programBackups();
     runWithProgress(this, QStringLiteral("Saving objects..."), files.size(),
         [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {
-            // The editor's save keeps the previous version of each package (the program's backup store).
             BatchOptions options;
             options.Progress = progress;
             options.Cancel = cancel;
+            options.Backups = &backups;
             options.Save = saveOptionsFromSettings();
             summary = applyToFiles(files, changes, options);
         });
@@ -371,12 +371,12 @@ BatchSummary ObjectTableView::cmdSave_Click()
     return summary;
 }
 
-void ObjectTableView::cmdDiscard_Click()
+void ObjectTableView::discardEdits()
 {
     mModel->discardChanges();
 }
 
-bool ObjectTableView::cmdExport_Click()
+bool ObjectTableView::exportCsv()
 {
     const QString suggested = text::fromPath(text::toPath(mFolder) / "Objects.csv");
     const QString chosen = ExportSeam::testing() ? ExportSeam::answer(suggested)
@@ -385,18 +385,10 @@ bool ObjectTableView::cmdExport_Click()
     if (chosen.isEmpty())
         return false;
     const std::string csv = browser::objectTableCsv(mModel->shownRows());
-    const std::filesystem::path target = text::toPath(chosen);
-    const std::filesystem::path scratch = scratchPathBeside(target);
     try {
-        {
-            RawFile file(scratch, RawFile::Mode::CreateTruncate);
-            file.writeAt(0, csv.data(), csv.size());
-        }
         // Written beside the target first, so a failure leaves an earlier export as it was.
-        replaceFileAtomically(scratch, target);
+        writeWholeFile(text::toPath(chosen), csv);
     } catch (const std::exception& failure) {
-        std::error_code error;
-        std::filesystem::remove(scratch, error);
         MessageBox::critical(this, QStringLiteral("Export Failed"),
             QStringLiteral("The table could not be written to %1: %2").arg(chosen, text::fromUtf8(failure.what())));
         return false;

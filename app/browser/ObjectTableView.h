@@ -55,19 +55,19 @@ public:
     bool busy() const { return mFilling; }
 
     ObjectTableModel* model() const { return mModel; }
-    QTableView* table() const { return tblObjects; }
+    QTableView* table() const { return mTable; }
     /// The packages of the selected rows, in the shown order.
     QStringList selectedFiles() const;
 
     // The buttons, public so that tests drive them as the player does.
-    void cmdEditSelected_Click();
+    void editSelected();
     /// Writes the pending changes; returns the summary (empty when nothing was pending).
-    BatchSummary cmdSave_Click();
-    void cmdDiscard_Click();
+    BatchSummary saveEdits();
+    void discardEdits();
     /// Asks for a file and writes the shown rows as CSV; false when cancelled or refused.
-    bool cmdExport_Click();
+    bool exportCsv();
     /// Stops reading the rows; what was read stays.
-    void cmdCancel_Click();
+    void cancelFill();
 
 signals:
     /// Packages were written (a save or the batch editor): the thumbnail pages show them anew.
@@ -89,16 +89,16 @@ private:
     QSet<QString> mKeepSelected; ///< names selected before a reload, selected again as their rows arrive
     BackgroundTask* mFillTask = nullptr;
 
-    QLineEdit* txtFilter = nullptr;
-    QTableView* tblObjects = nullptr;
-    QLabel* lblCount = nullptr;
-    QPushButton* cmdEditSelected = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdDiscard = nullptr;
-    QPushButton* cmdExport = nullptr;
-    QProgressBar* prgFill = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QTimer* tmrFlush = nullptr;
+    QLineEdit* mFilter = nullptr;
+    QTableView* mTable = nullptr;
+    QLabel* mCount = nullptr;
+    QPushButton* mEditSelected = nullptr;
+    QPushButton* mSave = nullptr;
+    QPushButton* mDiscard = nullptr;
+    QPushButton* mExport = nullptr;
+    QProgressBar* mFillProgress = nullptr;
+    QPushButton* mCancel = nullptr;
+    QTimer* mFlushTimer = nullptr;
 };
 
 } // namespace varnick

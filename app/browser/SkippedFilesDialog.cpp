@@ -13,25 +13,25 @@ SkippedFilesDialog::SkippedFilesDialog(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmSkippedFiles"));
     setWindowTitle(QStringLiteral("Files That Could Not Be Read"));
-    lstSkipped = new QTreeWidget(this);
-    lstSkipped->setObjectName(QStringLiteral("lstSkipped"));
-    lstSkipped->setHeaderLabels({ QStringLiteral("File"), QStringLiteral("Reason") });
-    lstSkipped->setRootIsDecorated(false);
+    mFiles = new QTreeWidget(this);
+    mFiles->setObjectName(QStringLiteral("skippedFiles"));
+    mFiles->setHeaderLabels({ QStringLiteral("File"), QStringLiteral("Reason") });
+    mFiles->setRootIsDecorated(false);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lstSkipped);
+    layout->addWidget(mFiles);
     layout->addWidget(close, 0, Qt::AlignRight);
     resize(640, 300);
 }
 
 void SkippedFilesDialog::showFiles(const std::vector<browser::SkippedFile>& files)
 {
-    lstSkipped->clear();
+    mFiles->clear();
     for (const browser::SkippedFile& file : files)
-        new QTreeWidgetItem(lstSkipped, { text::fromUtf8(file.File), text::fromUtf8(file.Reason) });
-    lstSkipped->resizeColumnToContents(0);
+        new QTreeWidgetItem(mFiles, { text::fromUtf8(file.File), text::fromUtf8(file.Reason) });
+    mFiles->resizeColumnToContents(0);
     show();
     raise();
 }

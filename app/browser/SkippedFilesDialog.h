@@ -20,7 +20,7 @@ public:
     void showFiles(const std::vector<browser::SkippedFile>& files);
 
 private:
-    QTreeWidget* lstSkipped;
+    QTreeWidget* mFiles;
 };
 
 } // namespace varnick

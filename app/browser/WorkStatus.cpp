@@ -13,52 +13,52 @@ namespace varnick {
 WorkStatus::WorkStatus(QStatusBar* bar, std::function<void()> cancel)
     : QObject(bar)
 {
-    lblStatus = new QLabel(bar);
-    lblStatus->setObjectName(QStringLiteral("lblStatus"));
-    prgWork = new QProgressBar(bar);
-    prgWork->setObjectName(QStringLiteral("prgWork"));
-    prgWork->setMaximumWidth(220);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), bar);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(cmdCancel, &QPushButton::clicked, this, std::move(cancel));
-    bar->addWidget(lblStatus, 1);
-    bar->addPermanentWidget(prgWork);
-    bar->addPermanentWidget(cmdCancel);
-    prgWork->setVisible(false);
-    cmdCancel->setVisible(false);
+    mText = new QLabel(bar);
+    mText->setObjectName(QStringLiteral("workStatus"));
+    mProgress = new QProgressBar(bar);
+    mProgress->setObjectName(QStringLiteral("workProgress"));
+    mProgress->setMaximumWidth(220);
+    mCancel = new QPushButton(QStringLiteral("Cancel"), bar);
+    mCancel->setObjectName(QStringLiteral("cancelWork"));
+    connect(mCancel, &QPushButton::clicked, this, std::move(cancel));
+    bar->addWidget(mText, 1);
+    bar->addPermanentWidget(mProgress);
+    bar->addPermanentWidget(mCancel);
+    mProgress->setVisible(false);
+    mCancel->setVisible(false);
 }
 
 void WorkStatus::update(bool scanning, bool drawing, int pageCells)
 {
     const bool working = scanning || drawing;
-    prgWork->setVisible(working);
-    cmdCancel->setVisible(working);
+    mProgress->setVisible(working);
+    mCancel->setVisible(working);
     if (!working) {
-        lblStatus->clear();
+        mText->clear();
         return;
     }
-    lblStatus->setText(
+    mText->setText(
         scanning ? QStringLiteral("Looking for objects in the folder...") : QStringLiteral("Drawing the page..."));
     if (!scanning)
-        prgWork->setRange(0, std::max(1, pageCells));
-    else if (prgWork->maximum() == 0 && prgWork->minimum() == 0)
-        prgWork->setRange(0, 0);
+        mProgress->setRange(0, std::max(1, pageCells));
+    else if (mProgress->maximum() == 0 && mProgress->minimum() == 0)
+        mProgress->setRange(0, 0);
 }
 
 void WorkStatus::showScanned(std::size_t done, std::size_t total)
 {
-    prgWork->setRange(0, static_cast<int>(std::min<std::size_t>(total, INT_MAX)));
-    prgWork->setValue(static_cast<int>(std::min<std::size_t>(done, INT_MAX)));
+    mProgress->setRange(0, static_cast<int>(std::min<std::size_t>(total, INT_MAX)));
+    mProgress->setValue(static_cast<int>(std::min<std::size_t>(done, INT_MAX)));
 }
 
 void WorkStatus::showDrawn(int done)
 {
-    prgWork->setValue(done);
+    mProgress->setValue(done);
 }
 
 void WorkStatus::showMessage(const QString& message)
 {
-    lblStatus->setText(message);
+    mText->setText(message);
 }
 
 } // namespace varnick

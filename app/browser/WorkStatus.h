@@ -14,8 +14,8 @@ class QStatusBar;
 namespace varnick {
 
 /// The main window's status line while it works off the user-interface
-/// thread: what it is doing (lblStatus), how far it got (prgWork) and Cancel
-/// (cmdCancel), all hidden when nothing runs.
+/// thread: what it is doing (mText), how far it got (mProgress) and Cancel
+/// (mCancel), all hidden when nothing runs.
 class WorkStatus : public QObject {
     Q_OBJECT
 public:
@@ -32,9 +32,9 @@ public:
     void showMessage(const QString& message);
 
 private:
-    QLabel* lblStatus;
-    QProgressBar* prgWork;
-    QPushButton* cmdCancel;
+    QLabel* mText;
+    QProgressBar* mProgress;
+    QPushButton* mCancel;
 };
 
 } // namespace varnick

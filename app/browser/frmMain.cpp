@@ -69,16 +69,16 @@ frmMain::frmMain(QWidget* parent)
     fraFolders = new FolderPane(central);
     fraThumbs = new ThumbnailPane(mController, *mScanner, central);
     fraObject = new ObjectPane(central);
-    frmSkippedFiles = new SkippedFilesDialog(this);
+    mSkippedFiles = new SkippedFilesDialog(this);
     // The middle pane: the thumbnail pages, and the same objects as a table.
-    tabObjects = new QTabWidget(central);
-    tabObjects->setObjectName(QStringLiteral("tabObjects"));
-    tabObjects->addTab(fraThumbs, QStringLiteral("Thumbnails"));
-    objectTable = new ObjectTableView(tabObjects);
-    tabObjects->addTab(objectTable, QStringLiteral("Table"));
+    mObjectTabs = new QTabWidget(central);
+    mObjectTabs->setObjectName(QStringLiteral("tabObjects"));
+    mObjectTabs->addTab(fraThumbs, QStringLiteral("Thumbnails"));
+    mObjectTable = new ObjectTableView(mObjectTabs);
+    mObjectTabs->addTab(mObjectTable, QStringLiteral("Table"));
     auto* panes = new QHBoxLayout;
     panes->addWidget(fraFolders, 1);
-    panes->addWidget(tabObjects, 0);
+    panes->addWidget(mObjectTabs, 0);
     panes->addWidget(fraObject, 1);
     auto* layout = new QVBoxLayout(central);
     layout->setSpacing(0);
@@ -186,9 +186,9 @@ void frmMain::wirePanes()
         [this](const QStringList& names, std::size_t done, std::size_t total) { scanBatch(names, done, total); });
     mScanner->setEndHandler([this](const QString& failure) { scanEnded(failure); });
 
-    connect(tabObjects, &QTabWidget::currentChanged, this, [this] { showTable(); });
+    connect(mObjectTabs, &QTabWidget::currentChanged, this, [this] { showTable(); });
     // A save in the table shows on the pages too.
-    connect(objectTable, &ObjectTableView::saved, this, [this] { refreshPage(); });
+    connect(mObjectTable, &ObjectTableView::saved, this, [this] { refreshPage(); });
 }
 
 void frmMain::Form_Load()
@@ -311,7 +311,7 @@ void frmMain::closeEvent(QCloseEvent* event)
         return;
     }
     if (MainWindowController::asksBeforeClosing(reason))
-        objectTable->offerPendingSave();
+        mObjectTable->offerPendingSave();
     event->accept();
     cmdCancel_Click();
     emit unloaded();
@@ -376,13 +376,13 @@ void frmMain::scanEnded(const QString& failure)
 
 void frmMain::showTable()
 {
-    if (tabObjects->currentWidget() != objectTable || mScanner->running() || mController.currentFolder().isEmpty())
+    if (mObjectTabs->currentWidget() != mObjectTable || mScanner->running() || mController.currentFolder().isEmpty())
         return;
-    if (mTableGeneration == mScanGeneration && objectTable->folder() == mController.currentFolder())
+    if (mTableGeneration == mScanGeneration && mObjectTable->folder() == mController.currentFolder())
         return;
     // The table reads the rows of the objects the scan found; the folder is not listed again.
     mTableGeneration = mScanGeneration;
-    objectTable->showFolder(mController.currentFolder(), mController.packageFiles());
+    mObjectTable->showFolder(mController.currentFolder(), mController.packageFiles());
 }
 
 void frmMain::cmdCancel_Click()
@@ -398,7 +398,7 @@ void frmMain::updateWorkStatus()
 
 void frmMain::cmdSkipped_Click()
 {
-    frmSkippedFiles->showFiles(mScanner->skipped());
+    mSkippedFiles->showFiles(mScanner->skipped());
 }
 
 void frmMain::updateActions()
@@ -464,7 +464,7 @@ void frmMain::smenuDelThumbs_Click()
 void frmMain::refreshPage()
 {
     // An object saved elsewhere shows in the table when it is shown next (its own saves reload it).
-    if (tabObjects->currentWidget() != objectTable)
+    if (mObjectTabs->currentWidget() != mObjectTable)
         mTableGeneration = 0;
     try {
         gudtObjectThumbnails().reload();

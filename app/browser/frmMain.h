@@ -81,9 +81,9 @@ public:
     void refreshPage();
 
     /// The "Table" tab beside the thumbnail pages: the current folder's objects one per row.
-    ObjectTableView* objectTableView() const { return objectTable; }
+    ObjectTableView* objectTableView() const { return mObjectTable; }
     /// Shows the "Thumbnails" (0) or the "Table" (1) tab.
-    void showObjectsTab(int index) { tabObjects->setCurrentIndex(index); }
+    void showObjectsTab(int index) { mObjectTabs->setCurrentIndex(index); }
 
     /// Whether a scan or a page drawing is running on the worker thread.
     bool busy() const { return mScanner->running() || fraThumbs->drawing(); }
@@ -157,9 +157,9 @@ private:
     FolderPane* fraFolders = nullptr;
     ThumbnailPane* fraThumbs = nullptr;
     ObjectPane* fraObject = nullptr;
-    QTabWidget* tabObjects = nullptr;
-    ObjectTableView* objectTable = nullptr;
-    SkippedFilesDialog* frmSkippedFiles = nullptr;
+    QTabWidget* mObjectTabs = nullptr;
+    ObjectTableView* mObjectTable = nullptr;
+    SkippedFilesDialog* mSkippedFiles = nullptr;
     QPushButton* cmdFocus = nullptr;
     WorkStatus* mStatus = nullptr;
 };

@@ -324,7 +324,7 @@ BatchSummary frmBatchEdit::save()
         return summary;
     }
     // Old backups are pruned once, when the program starts.
-    BackupStore backups(BackupStore::defaultFolder(), backupPolicyFromSettings());
+    BackupStore backups = programBackups();
     std::size_t total = mBatch.members().size();
     runWithProgress(this, QStringLiteral("Saving objects..."), total,
         [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {

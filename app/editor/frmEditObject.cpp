@@ -457,7 +457,10 @@ void frmEditObject::msSaveObject()
     ObjectEditor::SaveResult result = ObjectEditor::SaveResult::NothingChanged;
     const bool finished = trapped(kModule, "msSaveObject", [&] {
         FileNameContext context(text::toUtf8(LoadFileName));
-        result = mEditor.save(currentEdits(), saveOptionsFromSettings());
+        BackupStore backups = programBackups();
+        SaveOptions options = saveOptionsFromSettings();
+        options.backups = &backups;
+        result = mEditor.save(currentEdits(), options);
     });
     if (!finished)
         return;

@@ -8,7 +8,7 @@
 #include "app/startup/GamePaths.h"
 #include "app/startup/GameRunningGuard.h"
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
+#include "package/base/WholeFile.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -21,7 +21,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <fstream>
+#include <algorithm>
 
 namespace varnick {
 
@@ -261,19 +261,22 @@ void frmLibraryHealth::cmdQuarantine_Click()
 {
     if (refuseWhileGameRuns(this))
         return;
-    const QStringList files = selectedFiles();
-    QStringList failed;
-    for (const QString& file : files) {
-        try {
-            mMoves.push_back(
-                health::quarantineFile(text::toPath(file), text::toPath(mRoot), health::defaultQuarantineFolder()));
-        } catch (const Failure& failure) {
-            failed.append(file + QStringLiteral(": ") + text::fromUtf8(failure.what()));
-        }
+    std::vector<std::filesystem::path> files;
+    for (const QString& file : selectedFiles())
+        files.push_back(text::toPath(file));
+    const health::QuarantineResult result
+        = health::quarantineFiles(files, text::toPath(mRoot), health::defaultQuarantineFolder());
+    mMoves.insert(mMoves.end(), result.Moved.begin(), result.Moved.end());
+    // Only the rows of the files that moved go; a file that stayed keeps its rows.
+    for (int row = mList->topLevelItemCount() - 1; row >= 0; --row) {
+        const std::filesystem::path file = text::toPath(mList->topLevelItem(row)->text(FileColumn));
+        if (std::any_of(result.Moved.begin(), result.Moved.end(),
+                [&](const health::QuarantineMove& move) { return move.Original == file; }))
+            delete mList->takeTopLevelItem(row);
     }
-    for (QTreeWidgetItem* item : mList->selectedItems())
-        if (!failed.contains(item->text(FileColumn)))
-            delete item;
+    QStringList failed;
+    for (const health::QuarantineFailure& failure : result.Failed)
+        failed.append(text::fromPath(failure.File) + QStringLiteral(": ") + text::fromUtf8(failure.Reason));
     if (!failed.isEmpty())
         MessageBox::exclamation(this, QStringLiteral("Library Health"),
             QStringLiteral("These files could not be moved:\n") + failed.join(QLatin1Char('\n')));
@@ -325,16 +328,7 @@ void frmLibraryHealth::cmdExport_Click()
     if (file.isEmpty())
         return;
     try {
-        const std::filesystem::path target = text::toPath(file);
-        const std::filesystem::path scratch = scratchPathBeside(target);
-        const std::string csv = health::healthCsv(mReport);
-        {
-            std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
-            out.write(csv.data(), static_cast<std::streamsize>(csv.size()));
-            if (!out.flush())
-                throw Failure(ErrorCode::FileWriteFailed, "The file cannot be written");
-        }
-        replaceFileAtomically(scratch, target);
+        writeWholeFile(text::toPath(file), health::healthCsv(mReport));
     } catch (const Failure& failure) {
         MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
     }

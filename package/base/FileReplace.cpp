@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -26,6 +27,12 @@ namespace varnick {
 namespace {
 
 std::atomic<unsigned> gScratchCounter { 0 };
+std::atomic<bool> gFailFlushForTesting { false };
+std::atomic<bool> gFailRenameForTesting { false };
+
+// The part of a scratch file name between the target's name and the numbers.
+constexpr std::string_view kScratchMarker = ".varnick-";
+constexpr std::string_view kScratchExtension = ".tmp";
 
 [[noreturn]] void failReplace(const std::filesystem::path& target, const std::string& why)
 {
@@ -35,6 +42,8 @@ std::atomic<unsigned> gScratchCounter { 0 };
 
 void flushFile(const std::filesystem::path& fileName)
 {
+    if (gFailFlushForTesting)
+        throw Failure(ErrorCode::FileWriteFailed, "The scratch file could not be flushed to disk (simulated)");
 #ifdef _WIN32
     HANDLE handle = CreateFileW(fileName.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
         FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -70,8 +79,6 @@ void flushFolder(const std::filesystem::path& folder)
     }
 }
 #endif
-
-bool gFailRenameForTesting = false;
 
 // Renames source over target in one step. Returns false with crossDevice set
 // when the two lie on different volumes; throws for any other failure.
@@ -117,14 +124,36 @@ std::filesystem::path scratchPathBeside(const std::filesystem::path& target)
 #else
     const unsigned long process = static_cast<unsigned long>(::getpid());
 #endif
-    std::string suffix = ".";
+    std::string suffix(kScratchMarker);
     suffix += std::to_string(process);
     suffix += '-';
     suffix += std::to_string(++gScratchCounter);
-    suffix += ".tmp";
+    suffix += kScratchExtension;
     std::filesystem::path scratch = target;
     scratch += pathFromUtf8(suffix);
     return scratch;
+}
+
+bool isScratchFileName(const std::filesystem::path& fileName)
+{
+    const std::string name = pathToUtf8(fileName.filename());
+    if (name.size() <= kScratchExtension.size() || !name.ends_with(kScratchExtension))
+        return false;
+    // "<name>.varnick-<digits>-<digits>.tmp", <name> not empty.
+    const std::string_view rest = std::string_view(name).substr(0, name.size() - kScratchExtension.size());
+    const auto digitsBefore = [&](std::size_t end) {
+        std::size_t start = end;
+        while (start > 0 && rest[start - 1] >= '0' && rest[start - 1] <= '9')
+            --start;
+        return start;
+    };
+    const std::size_t counter = digitsBefore(rest.size());
+    if (counter == rest.size() || counter == 0 || rest[counter - 1] != '-')
+        return false;
+    const std::size_t process = digitsBefore(counter - 1);
+    if (process == counter - 1 || process < kScratchMarker.size() + 1)
+        return false;
+    return rest.substr(process - kScratchMarker.size(), kScratchMarker.size()) == kScratchMarker;
 }
 
 void replaceFileAtomically(const std::filesystem::path& scratch, const std::filesystem::path& target)
@@ -158,6 +187,11 @@ void replaceFileAtomically(const std::filesystem::path& scratch, const std::file
 void failRenameForTesting(bool fail)
 {
     gFailRenameForTesting = fail;
+}
+
+void failFlushForTesting(bool fail)
+{
+    gFailFlushForTesting = fail;
 }
 
 } // namespace varnick

@@ -14,10 +14,20 @@ namespace varnick {
 /// scratch still exists.
 void replaceFileAtomically(const std::filesystem::path& scratch, const std::filesystem::path& target);
 
-/// A scratch file name beside target, unique within this process: "<name>.<pid>-<n>.tmp".
+/// A scratch file name beside target, unique within this process and the only
+/// shape of scratch name the program makes: "<name>.varnick-<pid>-<n>.tmp".
 std::filesystem::path scratchPathBeside(const std::filesystem::path& target);
+
+/// Whether fileName (a bare name or a path, only its last part counts) has the
+/// shape scratchPathBeside gives: a leftover of an interrupted write when no
+/// running process of ours is writing it.
+bool isScratchFileName(const std::filesystem::path& fileName);
 
 /// Test seam: while set, every rename of replaceFileAtomically fails.
 void failRenameForTesting(bool fail);
+
+/// Test seam: while set, flushing the finished file to disk fails (a failing
+/// device), so replaceFileAtomically throws before it renames anything.
+void failFlushForTesting(bool fail);
 
 } // namespace varnick

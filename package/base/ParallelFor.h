@@ -18,8 +18,8 @@ namespace varnick {
 /// calling thread among them), handing the items out in order. No item
 /// starts once stop() is true or an item has thrown. After each item,
 /// finished(done) runs with the number of items done so far, one call at a
-/// time. The first exception is rethrown once every thread has ended.
-/// Returns how many items were done.
+/// time. The first exception (from work, stop or finished, on any thread) is
+/// rethrown once every thread has ended. Returns how many items were done.
 template <typename Work, typename Stop, typename Finished>
 std::size_t parallelFor(std::size_t count, unsigned threads, Work&& work, Stop&& stop, Finished&& finished)
 {
@@ -28,25 +28,27 @@ std::size_t parallelFor(std::size_t count, unsigned threads, Work&& work, Stop&&
     std::size_t done = 0;
     std::exception_ptr failure;
     std::atomic<bool> failed { false };
+    // Whatever throws on a thread (the work, the progress report or the stop
+    // question) is kept for the caller: an exception leaving a thread would
+    // end the process.
     const auto worker = [&] {
-        for (;;) {
-            if (failed.load() || stop())
-                return;
-            const std::size_t i = next++;
-            if (i >= count)
-                return;
-            try {
+        try {
+            for (;;) {
+                if (failed.load() || stop())
+                    return;
+                const std::size_t i = next++;
+                if (i >= count)
+                    return;
                 work(i);
-            } catch (...) {
                 const std::lock_guard lock(doneMutex);
-                if (!failure)
-                    failure = std::current_exception();
-                failed = true;
-                return;
+                ++done;
+                finished(done);
             }
+        } catch (...) {
             const std::lock_guard lock(doneMutex);
-            ++done;
-            finished(done);
+            if (!failure)
+                failure = std::current_exception();
+            failed = true;
         }
     };
     const auto used = static_cast<unsigned>(std::clamp<std::size_t>(count, 1, std::max(1U, threads)));

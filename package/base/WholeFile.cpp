@@ -1,13 +1,12 @@
 #include "package/base/WholeFile.h"
 
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
+#include "package/base/ScratchFile.h"
 
 #include <limits>
 #include <string>
-#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -30,18 +29,9 @@ ByteString readWholeFile(const fs::path& file)
 
 void writeWholeFile(const fs::path& target, ByteView bytes)
 {
-    const fs::path scratch = scratchPathBeside(target);
-    try {
-        RawFile out(scratch, RawFile::Mode::CreateTruncate);
-        if (!bytes.empty())
-            out.writeAt(0, bytes.data(), bytes.size());
-        out.close();
-        replaceFileAtomically(scratch, target);
-    } catch (...) {
-        std::error_code ignored;
-        fs::remove(scratch, ignored);
-        throw;
-    }
+    ScratchFile scratch(target);
+    scratch.write(bytes);
+    scratch.commit();
 }
 
 } // namespace varnick

@@ -32,8 +32,8 @@ void BatchEditWindowTest::keepsSavedResourcesCompressedWhenTheSettingSaysSo()
 {
     Settings::TemporaryStore store;
     MessageBox::TestScope boxes;
-    TempDir dir;
-    TempDir userData;
+    TemporaryFolder dir;
+    TemporaryFolder userData;
     qputenv("VARNICK_USER_DATA_DIR", text::fromPath(userData.path()).toUtf8());
     const EditorPackage object;
     const std::optional<ByteString> definition = kelvoraCompressLevel(object.definition.data(), 6);
@@ -60,8 +60,8 @@ void BatchEditWindowTest::keepsSavedResourcesCompressedWhenTheSettingSaysSo()
 void BatchEditWindowTest::showsMixedStatesAndWritesOnlyTheChangedControls()
 {
     MessageBox::TestScope boxes;
-    TempDir dir;
-    TempDir userData;
+    TemporaryFolder dir;
+    TemporaryFolder userData;
     qputenv("VARNICK_USER_DATA_DIR", text::fromPath(userData.path()).toUtf8());
     EditorPackage one;
     one.set(ObjectField::Price, 120).set(ObjectField::HungerRating, 2).set(ObjectField::RoomSortFlags, 1 | 2);
@@ -111,8 +111,8 @@ void BatchEditWindowTest::showsMixedStatesAndWritesOnlyTheChangedControls()
 void BatchEditWindowTest::subListsFollowTheCategoryAndTextsAreWrittenOnlyWhenChanged()
 {
     MessageBox::TestScope boxes;
-    TempDir dir;
-    TempDir userData;
+    TemporaryFolder dir;
+    TemporaryFolder userData;
     qputenv("VARNICK_USER_DATA_DIR", text::fromPath(userData.path()).toUtf8());
     // Both Comfort, as sofa and bed; build types and descriptions differ, the name agrees.
     EditorPackage one;

@@ -15,6 +15,7 @@
 #include "package/Crc24.h"
 #include "package/ObjectDefinition.h"
 #include "package/base/Paths.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <QAction>
@@ -33,7 +34,7 @@
 
 using namespace varnick;
 using varnick::test::PackageBuilder;
-using varnick::test::TempDir;
+using varnick::test::TemporaryFolder;
 
 namespace {
 
@@ -73,7 +74,7 @@ ByteString catalogObject(std::vector<ByteString> definitions, const std::vector<
 }
 
 // Writes count catalog objects "Object 000.package" ... with captions "Name 000" ...
-void writeObjects(const TempDir& dir, const std::filesystem::path& folder, int count)
+void writeObjects(const TemporaryFolder& dir, const std::filesystem::path& folder, int count)
 {
     std::filesystem::create_directories(dir.path() / folder);
     for (int i = 0; i < count; ++i) {
@@ -118,7 +119,7 @@ class BrowserWindowTest : public QObject {
 private slots:
     void init()
     {
-        mData = std::make_unique<TempDir>();
+        mData = std::make_unique<TemporaryFolder>();
         gstrSims2DataPath = pathToUtf8(mData->path());
         std::filesystem::create_directories(mData->path() / "Downloads");
         gudtObjectThumbnails().clear();
@@ -156,7 +157,7 @@ private:
     }
     static void settle(frmMain& window) { QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000); }
 
-    std::unique_ptr<TempDir> mData;
+    std::unique_ptr<TemporaryFolder> mData;
 };
 
 void BrowserWindowTest::treeOrderAndTheStoredFolder()
@@ -200,7 +201,7 @@ void BrowserWindowTest::treeOrderAndTheStoredFolder()
 void BrowserWindowTest::alternateModeListsItsRootWithoutAStoredFolder()
 {
     Settings::TemporaryStore store;
-    TempDir alternate;
+    TemporaryFolder alternate;
     writeObjects(alternate, "", 3);
     std::filesystem::create_directories(alternate.path() / "Sub");
     Settings::setValue(SettingKey::LastAlternatePathSelected, text::fromPath(alternate.path()));
@@ -222,8 +223,8 @@ void BrowserWindowTest::alternateModeListsItsRootWithoutAStoredFolder()
 void BrowserWindowTest::choosingTheAlternatePath()
 {
     Settings::TemporaryStore store;
-    TempDir first;
-    TempDir second;
+    TemporaryFolder first;
+    TemporaryFolder second;
     std::filesystem::create_directories(first.path() / "One");
     std::filesystem::create_directories(second.path() / "Two");
     frmSelectPath::Seam::TestScope dialogs;
@@ -481,7 +482,7 @@ void BrowserWindowTest::damagedFilesAreSkippedAndListed()
     QVERIFY(!line->isHidden());
     QCOMPARE(line->text(), QStringLiteral("2 files could not be read"));
     window->cmdSkipped_Click();
-    auto* list = child<QTreeWidget>(*window, QStringLiteral("lstSkipped"));
+    auto* list = child<QTreeWidget>(*window, QStringLiteral("skippedFiles"));
     QCOMPARE(list->topLevelItemCount(), 2);
     QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("empty.package"));
     QVERIFY(!list->topLevelItem(0)->text(1).isEmpty());

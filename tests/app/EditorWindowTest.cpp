@@ -1,9 +1,11 @@
+#include "app/backups/BackupSettings.h"
 #include "app/editor/frmEditObject.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "package/ObjectDefinition.h"
 #include "package/PackageReader.h"
 #include "tests/common/EditorPackages.h"
+#include "tests/common/ScopedEnvironment.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <QLineEdit>
@@ -24,7 +26,9 @@ void EditorWindowTest::loadsCancelsAndSavesThroughTheControls()
 {
     TrapRecorder trap;
     MessageBox::TestScope boxes;
-    TempDir dir;
+    TemporaryFolder dir;
+    ScopedEnvironment environment;
+    environment.set("VARNICK_USER_DATA_DIR", pathToUtf8(dir.path() / "user"));
     EditorPackage object;
     object.set(ObjectField::Price, 50000).set(ObjectField::HungerRating, 0xFFFB);
     object.entries = { { 1, "Chaise \xC3\xA9t\xC3\xA9", "" }, { 1, "Line one\nline two", "" } };
@@ -59,6 +63,10 @@ void EditorWindowTest::loadsCancelsAndSavesThroughTheControls()
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
     QVERIFY(window.saved());
     QCOMPARE(boxes.last().title, QStringLiteral("Save Successful"));
+    // The save kept the package as it was in the program's backup store.
+    const std::vector<BackupGeneration> kept = programBackups().generations(file);
+    QCOMPARE(kept.size(), std::size_t(1));
+    QCOMPARE(readFileBytes(kept.front().File), before);
 
     const PackageFile saved = readPackage(file);
     const auto chosen = chooseObjectDefinition(saved);

@@ -16,8 +16,8 @@
 #include "app/startup/frmGameInstallation.h"
 #include "app/startup/frmTitle.h"
 #include "tests/common/EditorPackages.h"
+#include "tests/common/ScopedEnvironment.h"
 #include "tests/common/TrapRecorder.h"
-#include "tests/platform/ScopedEnvironment.h"
 #include "tests/startup/GameFixtures.h"
 
 #include <QAction>
@@ -107,7 +107,7 @@ void GameInstallationWindowTest::writeActionsAreRefusedWhileTheGameRuns()
 {
     test::TrapRecorder trap;
     MessageBox::TestScope boxes;
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     const SavedPaths saved;
     test::EditorPackage object;
     object.set(ObjectField::Price, 50000);
@@ -143,7 +143,7 @@ void GameInstallationWindowTest::writeActionsAreRefusedWhileTheGameRuns()
 void GameInstallationWindowTest::dialogListsTheInstallsAndRemembersTheChoice()
 {
     const Settings::TemporaryStore store;
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     const SavedPaths saved;
     const fs::path legacy = makeData(dir.path() / "Los Sims 2 Legado");
     const fs::path classic = makeData(dir.path() / "The Sims 2");
@@ -176,7 +176,7 @@ void GameInstallationWindowTest::aFolderAddedByHandIsCheckedAndRemembered()
     const Settings::TemporaryStore store;
     MessageBox::TestScope boxes;
     frmSelectPath::Seam::TestScope folders;
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     const fs::path empty = dir.path() / "Empty";
     fs::create_directories(empty);
     const fs::path data = makeData(dir.path() / "Copy of The Sims 2");
@@ -204,7 +204,7 @@ void GameInstallationWindowTest::firstStartAsksOnlyWhenSeveralInstallsAreFound()
 {
     const Settings::TemporaryStore store;
     frmGameInstallation::Seam::TestScope dialogs;
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     test::ScopedEnvironment environment;
     environment.set("HOME", pathToUtf8(dir.path()));
     environment.set("WINEPREFIX", std::nullopt);
@@ -232,7 +232,7 @@ void GameInstallationWindowTest::fatalErrorOffersToChooseTheDataFolder()
     MessageBox::TestScope boxes;
     frmSelectPath::Seam::TestScope folders;
     test::TrapRecorder trap;
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     const SavedPaths saved;
     const fs::path data = makeData(dir.path() / "My Sims 2");
     fs::create_directories(dir.path() / "Varnick");
@@ -279,7 +279,7 @@ void GameInstallationWindowTest::clearGameCachesMovesThemAndListsThem()
     const Settings::TemporaryStore store;
     MessageBox::TestScope boxes;
     test::TrapRecorder trap;
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     test::ScopedEnvironment environment;
     environment.set("VARNICK_USER_DATA_DIR", pathToUtf8(dir.path() / "user data"));
     const SavedPaths saved;

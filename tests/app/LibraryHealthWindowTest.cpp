@@ -7,8 +7,10 @@
 
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
 #include "app/health/frmLibraryHealth.h"
+#include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 
+#include <QDir>
 #include <QPushButton>
 
 using namespace varnick;
@@ -63,6 +65,38 @@ private slots:
         QVERIFY(QFile::exists(library.filePath(QStringLiteral("empty.package"))));
         QVERIFY(finished.wait(20000));
         QCOMPARE(list->topLevelItemCount(), 5);
+        qunsetenv("VARNICK_USER_DATA_DIR");
+    }
+
+    // A file that could not be moved keeps its row, beside the rows of the files that moved.
+    void aFileThatCouldNotBeQuarantinedStaysListed()
+    {
+        QTemporaryDir library;
+        QTemporaryDir data;
+        qputenv("VARNICK_USER_DATA_DIR", data.path().toUtf8());
+        QDir(library.path()).mkpath(QStringLiteral("sub"));
+        writeFile(library.filePath(QStringLiteral("empty.package")), "");
+        writeFile(library.filePath(QStringLiteral("sub/stuck.package")), "");
+        // A file where the quarantine needs the folder "sub": that move fails.
+        QDir(data.path()).mkpath(QStringLiteral("Quarantine"));
+        writeFile(data.filePath(QStringLiteral("Quarantine/sub")), "in the way");
+
+        frmLibraryHealth window(library.path());
+        QSignalSpy finished(&window, &frmLibraryHealth::scanFinished);
+        window.startScan();
+        QVERIFY(finished.wait(20000));
+        auto* list = window.findChild<QTreeWidget*>(QStringLiteral("tvProblems"));
+        QCOMPARE(list->topLevelItemCount(), 2);
+        list->selectAll();
+        MessageBox::TestScope boxes;
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdQuarantine")), Qt::LeftButton);
+
+        QVERIFY(!QFile::exists(library.filePath(QStringLiteral("empty.package"))));
+        QVERIFY(QFile::exists(library.filePath(QStringLiteral("sub/stuck.package"))));
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QVERIFY(list->topLevelItem(0)->text(1).endsWith(QStringLiteral("stuck.package")));
+        QCOMPARE(boxes.shown().size(), qsizetype(1));
+        QVERIFY(boxes.last().text.contains(QStringLiteral("stuck.package")));
         qunsetenv("VARNICK_USER_DATA_DIR");
     }
 

@@ -1,3 +1,4 @@
+#include "app/backups/BackupSettings.h"
 #include "app/browser/ObjectTableModel.h"
 #include "app/browser/ObjectTableView.h"
 #include "app/browser/frmMain.h"
@@ -37,8 +38,8 @@ private slots:
 void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
 {
     MessageBox::TestScope boxes;
-    TempDir dir;
-    TempDir userData;
+    TemporaryFolder dir;
+    TemporaryFolder userData;
     qputenv("VARNICK_USER_DATA_DIR", text::fromPath(userData.path()).toUtf8());
     const struct {
         const char* file;
@@ -72,7 +73,7 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
     QCOMPARE(column(static_cast<int>(ObjectColumn::File)), names); // the scan's order
     view.table()->sortByColumn(price, Qt::DescendingOrder);
     QCOMPARE(column(price), (QStringList { QStringLiteral("300"), QStringLiteral("120"), QStringLiteral("9") }));
-    auto* filter = view.findChild<QLineEdit*>(QStringLiteral("txtFilter"));
+    auto* filter = view.findChild<QLineEdit*>(QStringLiteral("filter"));
     filter->setText(QStringLiteral("CHAIR"));
     QCOMPARE(column(name), (QStringList { QStringLiteral("Armchair"), QStringLiteral("Oak Chair") }));
 
@@ -86,18 +87,22 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
     for (int row = 0; row < 3; ++row)
         QCOMPARE(model.index(row, price).data(Qt::FontRole).value<QFont>().bold(), row < 2);
     QCOMPARE(model.pendingCount(), std::size_t { 2 });
-    QVERIFY(view.findChild<QWidget*>(QStringLiteral("cmdSave"))->isEnabled());
+    QVERIFY(view.findChild<QWidget*>(QStringLiteral("saveEdits"))->isEnabled());
 
     // Discard Changes drops them; the price is then typed anew over two rows selected by hand.
-    view.cmdDiscard_Click();
+    view.discardEdits();
     QVERIFY(!model.hasPendingChanges());
     view.table()->clearSelection();
     view.table()->selectRow(0);
     view.table()->selectionModel()->select(model.index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QVERIFY(model.setData(model.index(0, price), QStringLiteral("450")));
 
-    const BatchSummary summary = view.cmdSave_Click();
+    const BatchSummary summary = view.saveEdits();
     QCOMPARE(summary.count(BatchOutcome::Saved), std::size_t { 2 });
+    // Each saved package's previous version is in the program's backup store.
+    for (const char* file : { "a.package", "c.package" })
+        QCOMPARE(programBackups().generations(dir.path() / file).size(), std::size_t { 1 });
+    QVERIFY(programBackups().generations(dir.path() / "B.package").empty());
     QCOMPARE(boxes.last().title, QStringLiteral("Save Successful"));
     QCOMPARE(saved.count(), 1);
     QTRY_VERIFY(!view.busy());
@@ -116,14 +121,14 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
     // Edit Selected hands the selected packages to the batch editor.
     {
         frmBatchEdit::Seam::TestScope batchEditor;
-        view.cmdEditSelected_Click();
+        view.editSelected();
         QCOMPARE(batchEditor.requests(), (QList<QStringList> { { path("a.package"), path("c.package") } }));
     }
 
     // The CSV holds the shown rows in the shown order.
     ObjectTableView::ExportSeam::TestScope exportChoice;
     exportChoice.answerNext(path("table.csv"));
-    QVERIFY(view.cmdExport_Click());
+    QVERIFY(view.exportCsv());
     QFile csv(path("table.csv"));
     QVERIFY(csv.open(QIODevice::ReadOnly));
     QCOMPARE(csv.readAll(), QByteArray::fromStdString(browser::objectTableCsv(model.shownRows())));
@@ -145,7 +150,7 @@ void ObjectTableWindowTest::mainWindowTableFollowsTheScanWithThumbnails()
 {
     Settings::TemporaryStore store;
     MessageBox::TestScope boxes;
-    TempDir data;
+    TemporaryFolder data;
     gstrSims2DataPath = pathToUtf8(data.path());
     std::filesystem::create_directories(data.path() / "Downloads");
     for (const char* file : { "Downloads/one.package", "Downloads/two.package" })

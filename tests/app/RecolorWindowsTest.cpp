@@ -14,6 +14,7 @@
 #include "package/ResourceCollection.h"
 #include "package/TypeIds.h"
 #include "tests/common/FailingFolderLister.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/recolors/RecolorFixtures.h"
 #include "tools/common/PackageBuilder.h"
 #include "tools/demo/DemoCatalog.h"
@@ -77,7 +78,7 @@ ByteString materialPackage(const std::vector<std::vector<std::pair<std::string, 
     return package(resources);
 }
 
-fs::path writeFile(const TempDir& dir, const fs::path& name, ByteView bytes)
+fs::path writeFile(const TemporaryFolder& dir, const fs::path& name, ByteView bytes)
 {
     fs::create_directories((dir.path() / name).parent_path());
     return dir.write(name, bytes);
@@ -117,7 +118,7 @@ class RecolorWindowsTest : public QObject {
 private slots:
     void finderDrawsProgressSkipsUnreadableAndHandsOver()
     {
-        TempDir dir;
+        TemporaryFolder dir;
         const fs::path object = writeFile(dir, "sofa.package", objectPackage());
         const fs::path first = writeFile(dir, "sub/deeper/b recolor.package", recolorPackage(kGuid));
         const fs::path second = writeFile(dir, "a recolor.package", recolorPackage(kGuid));
@@ -188,7 +189,7 @@ private slots:
 
     void aFolderThatCannotBeListedIsSkippedWithoutAnErrorDialog()
     {
-        TempDir dir;
+        TemporaryFolder dir;
         const fs::path object = writeFile(dir, "sofa.package", objectPackage());
         const fs::path found = writeFile(dir, "open/a recolor.package", recolorPackage(kGuid));
         writeFile(dir, "locked/b recolor.package", recolorPackage(kGuid));
@@ -213,7 +214,7 @@ private slots:
 
     void deletesGoToTheTrashAfterConfirmation()
     {
-        TempDir dir;
+        TemporaryFolder dir;
         const ScopedTrash trash(dir.path() / "home");
         struct Case {
             const char* name;
@@ -296,7 +297,7 @@ private slots:
 
     void moveChecksEverythingBeforeMovingAnything()
     {
-        TempDir dir;
+        TemporaryFolder dir;
         Settings::TemporaryStore store;
         frmSelectPath::Seam::TestScope folders;
         MessageBox::TestScope boxes;
@@ -382,7 +383,7 @@ private slots:
 
     void viewerShowsTheFirstShowableTextureAsStored()
     {
-        TempDir dir;
+        TemporaryFolder dir;
         // A raw 4 x 2 texture, p0..p3 on the top row, behind a smaller level that must not be used.
         ByteString raw;
         QList<QRgb> colours;
@@ -441,7 +442,7 @@ private slots:
 
     void detailsShowTitleFolderAndTheFirstOverridesNames()
     {
-        TempDir dir;
+        TemporaryFolder dir;
         const fs::path file = writeFile(dir, "Blue Recolor.package",
             materialPackage({ { { "name", "first" }, { "modelName", "sofa_model" }, { "subsetName", "body" },
                                   { "name", "second" }, { "ModelName", "wrong case" } },

@@ -1,6 +1,7 @@
 #include "app/startup/ThumbnailCache.h"
 #include "package/PackageReader.h"
 #include "package/base/ErrorTrap.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/common/TrapRecorder.h"
 #include "tools/common/PackageBuilder.h"
 
@@ -61,7 +62,7 @@ private slots:
 
 void ThumbnailCacheTest::lookupsGiveWhatAWholeReadGives()
 {
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     const fs::path file = dir.write("ObjectThumbnails.package", sampleCache());
     ThumbnailCache cache;
     cache.load(file);
@@ -94,7 +95,7 @@ void ThumbnailCacheTest::lookupsGiveWhatAWholeReadGives()
 
 void ThumbnailCacheTest::uniqueThumbnailNeedsExactlyOneMatch()
 {
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     ThumbnailCache cache;
     cache.load(dir.write("ObjectThumbnails.package", sampleCache()));
     QCOMPARE(cache.uniqueThumbnail(storedId("7F000002")).value_or("<none>"), jpeg(2));
@@ -106,7 +107,7 @@ void ThumbnailCacheTest::uniqueThumbnailNeedsExactlyOneMatch()
 
 void ThumbnailCacheTest::missingFileIsAnEmptyCacheUntilItAppears()
 {
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     const fs::path file = dir.path() / "ObjectThumbnails.package";
     ThumbnailCache cache;
     cache.load(file);
@@ -121,7 +122,7 @@ void ThumbnailCacheTest::missingFileIsAnEmptyCacheUntilItAppears()
 
 void ThumbnailCacheTest::aChangedFileIsReadAgain()
 {
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     const fs::path file = dir.path() / "ObjectThumbnails.package";
     writeCache(file, sampleCache());
     ThumbnailCache cache;
@@ -143,7 +144,7 @@ void ThumbnailCacheTest::aChangedFileIsReadAgain()
 void ThumbnailCacheTest::damagedFileLeavesAnEmptyCacheAndReportsIt()
 {
     test::TrapRecorder trap;
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     ByteString bytes = sampleCache();
     const fs::path file = dir.write("ObjectThumbnails.package", bytes);
     gudtObjectThumbnails().clear();
@@ -174,7 +175,7 @@ void ThumbnailCacheTest::damagedFileLeavesAnEmptyCacheAndReportsIt()
 
 void ThumbnailCacheTest::indexMinorVersionOneHasNoResourceIds()
 {
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     test::PackageBuilder builder;
     builder.indexMinorVersion(1);
     builder.add(kThumb, "00000000", "00000001", "00000000", jpeg(1));
@@ -186,7 +187,7 @@ void ThumbnailCacheTest::indexMinorVersionOneHasNoResourceIds()
 
 void ThumbnailCacheTest::manyEntriesAndRepeatedKeysMatchAPlainScan()
 {
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     test::PackageBuilder builder;
     char hex[9];
     for (int i = 0; i < 700; ++i) {

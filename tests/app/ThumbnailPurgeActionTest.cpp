@@ -7,6 +7,7 @@
 #include "app/startup/ThumbnailCache.h"
 #include "package/Crc24.h"
 #include "package/base/Paths.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <QTest>
@@ -36,7 +37,7 @@ class ThumbnailPurgeActionTest : public QObject {
 private slots:
     void confirmsPurgesAndReportsEachCache()
     {
-        TempDir dir;
+        TemporaryFolder dir;
         qputenv("VARNICK_USER_DATA_DIR", QByteArray::fromStdString(pathToUtf8(dir.path() / "user")));
         const fs::path thumbnails = dir.path() / "Thumbnails";
         fs::create_directories(thumbnails);

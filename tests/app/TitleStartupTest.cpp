@@ -7,6 +7,7 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/common/TrapRecorder.h"
 #include "tools/common/PackageBuilder.h"
 
@@ -26,7 +27,7 @@ namespace {
 // A machine as the checks see it: a documents folder with the game's data
 // folder, a program folder beside it, and a place for the temp folder.
 struct FakeMachine {
-    test::TempDir root;
+    test::TemporaryFolder root;
     std::string documents = pathToUtf8(root.path() / "Documents");
     std::string install = pathToUtf8(root.path() / "Game");
     std::string data = pathToUtf8(root.path() / "Documents" / "EA Games" / "The Sims 2");
@@ -152,7 +153,7 @@ void TitleStartupTest::checksRunInOrderAndOnlyTheFirstFailureIsReported()
 
 void TitleStartupTest::programInsideTheDataFolderIsRefused()
 {
-    test::TempDir temp;
+    test::TemporaryFolder temp;
     const fs::path data = temp.path() / "EA Games" / "The Sims 2";
     fs::create_directories(data / "Downloads" / "Tools");
     QVERIFY(StartupChecks::isInsideFolder(data, data));

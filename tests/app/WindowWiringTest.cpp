@@ -63,7 +63,7 @@ void WindowWiringTest::restoreOriginalPutsBackThePackageBeforeTheBatchSave()
 {
     Settings::TemporaryStore store;
     MessageBox::TestScope boxes;
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     qputenv("VARNICK_USER_DATA_DIR", text::fromPath(dir.path() / "user").toUtf8());
     test::EditorPackage object;
     object.set(ObjectField::Price, 120);
@@ -120,7 +120,7 @@ void WindowWiringTest::fiftyDemoObjectsEditedTogetherShowInTheTableAndOneIsResto
     Settings::TemporaryStore store;
     MessageBox::TestScope boxes;
     frmBatchEdit::Seam::TestScope batchSeam;
-    test::TempDir dir;
+    test::TemporaryFolder dir;
     qputenv("VARNICK_USER_DATA_DIR", text::fromPath(dir.path() / "user").toUtf8());
     demo::DemoOptions options;
     options.Output = dir.path() / "world";

@@ -4,13 +4,14 @@
 #include "app/browser/core/FolderList.h"
 #include "app/browser/core/FolderTree.h"
 #include "app/browser/core/MarkSet.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 
 using namespace varnick;
 using namespace varnick::browser;
-using varnick::test::TempDir;
+using varnick::test::TemporaryFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -27,7 +28,7 @@ std::vector<std::string> paths(const std::vector<FolderNode>& nodes)
 
 TEST(FolderTree, downloadsNodesHangFromTheirParentsAndLeadBackToTheirFolders)
 {
-    TempDir data;
+    TemporaryFolder data;
     for (const char* folder : { "b", "a/inner", "a/z" })
         fs::create_directories(data.path() / "Downloads" / folder);
     const std::vector<FolderNode> nodes = buildFolderTree(data.path(), TreeRoot::Downloads, true);
@@ -55,7 +56,7 @@ TEST(FolderTree, downloadsNodesHangFromTheirParentsAndLeadBackToTheirFolders)
 
 TEST(FolderTree, alternateNodesAreKeyedApartAndCutTheRootCaptionByItsLength)
 {
-    TempDir root;
+    TemporaryFolder root;
     fs::create_directories(root.path() / "Sub" / "deeper");
     const std::vector<FolderNode> nodes = buildFolderTree(root.path(), TreeRoot::Alternate, false);
     EXPECT_EQ(paths(nodes),

@@ -6,27 +6,23 @@
 #include "app/editor/core/NumericFields.h"
 #include "app/editor/core/ObjectEditor.h"
 #include "app/platform/Csv.h"
-#include "package/base/Folders.h"
 #include "package/base/Paths.h"
+#include "tests/common/CliRunner.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 #include "tools/demo/DemoWorld.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <mutex>
 #include <set>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 using namespace varnick;
 using namespace varnick::browser;
 using varnick::test::PackageBuilder;
 using varnick::test::readFileBytes;
-using varnick::test::TempDir;
+using varnick::test::TemporaryFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -45,7 +41,7 @@ ObjectRow row(std::string name, std::string file, std::uint32_t guid, std::uint1
 
 TEST(ObjectRows, demoWorldRowsShowWhatTheEditorLoads)
 {
-    TempDir scratch;
+    TemporaryFolder scratch;
     demo::DemoOptions options;
     options.Output = scratch.path() / "world";
     options.Packages = 40;
@@ -276,36 +272,27 @@ TEST(ObjectRows, csvQuotesWhatNeedsItAndEndsLinesWithCrLf)
 
 TEST(ObjectRows, cliTablePrintsTheWindowsCsvOfTheScan)
 {
-#ifdef _WIN32
-    GTEST_SKIP() << "runs the tool through a POSIX shell";
-#else
-    const fs::path tool = programFolder() / "varnick-cli";
-    if (!fs::exists(tool))
-        GTEST_SKIP() << "varnick-cli is not built";
-    TempDir scratch;
+    TemporaryFolder scratch;
     demo::DemoOptions options;
     options.Output = scratch.path() / "world";
     options.Packages = 30;
     const fs::path downloads = demo::generateDemoWorld(options).DataFolder / "Downloads";
     const std::vector<ObjectRow> rows = readObjectRows(downloads, scanFolder(downloads).Files);
     ASSERT_GE(rows.size(), 3u);
-    const auto run = [&](const std::string& arguments) {
-        const std::string command = "'" + pathToUtf8(tool) + "' table '" + pathToUtf8(downloads) + "' " + arguments
-            + " >'" + pathToUtf8(scratch.path() / "out") + "' 2>'" + pathToUtf8(scratch.path() / "err") + "'";
-        const int status = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-            << arguments << readFileBytes(scratch.path() / "err");
-        return readFileBytes(scratch.path() / "out");
+    const auto run = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), { "table", pathToUtf8(downloads) });
+        const test::CliRun result = test::runCli(arguments);
+        EXPECT_EQ(result.status, 0) << arguments.back() << result.err;
+        return result.out;
     };
-    EXPECT_EQ(run("--csv"), objectTableCsv(rows));
+    EXPECT_EQ(run({ "--csv" }), objectTableCsv(rows));
     std::vector<ObjectRow> shown;
     for (const std::size_t i : sortedRowOrder(rows, ObjectColumn::Price, true))
         if (rowMatchesFilter(rows[i], "chair"))
             shown.push_back(rows[i]);
     ASSERT_FALSE(shown.empty());
-    EXPECT_EQ(run("--csv --filter ' CHAIR' --sort price --descending"), objectTableCsv(shown));
-    const std::string text = run("--sort GUID");
+    EXPECT_EQ(run({ "--csv", "--filter", " CHAIR", "--sort", "price", "--descending" }), objectTableCsv(shown));
+    const std::string text = run({ "--sort", "GUID" });
     EXPECT_EQ(text.substr(0, text.find('\n')).find("Name  "), 0u); // the aligned header line
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<std::ptrdiff_t>(rows.size() + 1));
-#endif
 }

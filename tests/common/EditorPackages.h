@@ -9,6 +9,7 @@
 //   auto file = object.write(dir, "chair.package");
 
 #include "package/ObjectDefinition.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <cstdint>
@@ -68,7 +69,7 @@ struct EditorPackage {
         return builder;
     }
 
-    std::filesystem::path write(const TempDir& dir, const std::string& name = "object.package") const
+    std::filesystem::path write(const TemporaryFolder& dir, const std::string& name = "object.package") const
     {
         return dir.write(name, builder().build());
     }

@@ -15,6 +15,7 @@
 #include "package/ResourceCollection.h"
 #include "package/TypeIds.h"
 #include "package/base/Paths.h"
+#include "tests/common/FailsWith.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <QByteArray>
@@ -367,13 +368,7 @@ TEST(DemoWorldGenerator, refusesBadSizesAndFoldersThatHoldFilesWithoutTouchingTh
     }
     DemoOptions options;
     options.Output = folder;
-    try {
-        generateDemoWorld(options);
-        FAIL() << "a folder holding files was used";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.code(), ErrorCode::InvalidArgument);
-        EXPECT_NE(std::string(failure.what()).find("not empty"), std::string::npos);
-    }
+    EXPECT_FAILS_WITH_CODE(generateDemoWorld(options), ErrorCode::InvalidArgument, "not empty");
     EXPECT_EQ(fileBytes(folder / "notes.txt"), "keep me");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.parent_path()), fs::directory_iterator()), 1);

@@ -3,6 +3,7 @@
 #include "app/health/index/LibraryIndex.h"
 #include "app/health/index/LibraryScan.h"
 #include "package/ObjectDefinition.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ ByteString gameObjects(std::uint32_t guid)
     return PackageBuilder().add("4F424A44", "7FD46CD0", "00000041", "00000000", definition.data()).build();
 }
 
-void writePack(const TempDir& game, const std::string& pack, std::uint32_t guid)
+void writePack(const TemporaryFolder& game, const std::string& pack, std::uint32_t guid)
 {
     std::filesystem::create_directories(game.path() / pack / "TSData" / "Res" / "Objects");
     game.write(pack + "/TSData/Res/Objects/objects.package", gameObjects(guid));
@@ -28,8 +29,8 @@ void writePack(const TempDir& game, const std::string& pack, std::uint32_t guid)
 
 std::vector<std::uint32_t> gameGuids(const std::filesystem::path& game)
 {
-    TempDir library;
-    TempDir data;
+    TemporaryFolder library;
+    TemporaryFolder data;
     LibraryIndex index(data.path() / "index.sqlite");
     ScanOptions options;
     options.Root = library.path();
@@ -42,7 +43,7 @@ std::vector<std::uint32_t> gameGuids(const std::filesystem::path& game)
 
 TEST(GamePacksHealth, readsTheObjectsOfEveryLegacyPackAndNoOtherGamePackage)
 {
-    TempDir game;
+    TemporaryFolder game;
     writePack(game, "Base", 0x100);
     writePack(game, "EP1", 0x200);
     writePack(game, "SP8", 0x300);
@@ -54,7 +55,7 @@ TEST(GamePacksHealth, readsTheObjectsOfEveryLegacyPackAndNoOtherGamePackage)
 
 TEST(GamePacksHealth, aFolderOfNoKnownLayoutIsReadWhole)
 {
-    TempDir game;
+    TemporaryFolder game;
     std::filesystem::create_directories(game.path() / "Somewhere");
     game.write("Somewhere/objects.package", gameObjects(0x400));
     EXPECT_EQ(gameGuids(game.path()), (std::vector<std::uint32_t> { 0x400 }));

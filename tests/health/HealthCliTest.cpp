@@ -2,31 +2,22 @@
 // sharing one index at once, and a root that does not exist.
 #include "package/ObjectDefinition.h"
 #include "package/PropertySet.h"
-#include "package/base/Folders.h"
 #include "package/base/Paths.h"
+#include "tests/common/CliRunner.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cstdlib>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
+#include <string>
+#include <thread>
+#include <vector>
 
 using namespace varnick;
 using namespace varnick::test;
 
 namespace {
-
-std::string quoted(const std::filesystem::path& path)
-{
-    std::string text = "'";
-    for (const char c : pathToUtf8(path))
-        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return text + "'";
-}
 
 ByteString definitionPackage(std::uint32_t guid)
 {
@@ -52,26 +43,26 @@ ByteString recolor(std::uint32_t guid)
 
 TEST(HealthCli, printsTheReviewAsJsonAndSharesItsIndexWithASecondInstance)
 {
-#ifdef _WIN32
-    GTEST_SKIP() << "runs the tool through a POSIX shell";
-#else
-    const std::filesystem::path tool = programFolder() / "varnick-cli";
-    if (!std::filesystem::exists(tool))
-        GTEST_SKIP() << "varnick-cli is not built";
-    TempDir library;
-    TempDir work;
+    TemporaryFolder library;
+    TemporaryFolder work;
     library.write("a.package", definitionPackage(0x42));
     library.write("b.package", definitionPackage(0x42));
     library.write("orphan.package", recolor(0x99));
     library.write("empty.package", "");
-    const std::string base = "VARNICK_USER_DATA_DIR=" + quoted(work.path()) + " " + quoted(tool) + " health "
-        + quoted(library.path()) + " --no-game --json --index " + quoted(work.path() / "index.sqlite");
+    ScopedEnvironment environment;
+    environment.set("VARNICK_USER_DATA_DIR", work.utf8());
+    const std::vector<std::string> arguments
+        = { "health", library.utf8(), "--no-game", "--json", "--index", pathToUtf8(work.path() / "index.sqlite") };
     // Two instances at once on one index file, then a third that finds everything indexed.
-    const std::string command = base + " >" + quoted(work.path() / "1.json") + " & " + base + " >"
-        + quoted(work.path() / "2.json") + "; wait";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    const auto first = nlohmann::json::parse(readFileBytes(work.path() / "1.json"));
-    EXPECT_EQ(first, nlohmann::json::parse(readFileBytes(work.path() / "2.json")));
+    CliRun second;
+    std::thread other([&] { second = runCli(arguments); });
+    const CliRun firstRun = runCli(arguments);
+    other.join();
+    ASSERT_EQ(firstRun.status, 0) << firstRun.err;
+    ASSERT_EQ(second.status, 0) << second.err;
+    const auto first = nlohmann::json::parse(firstRun.out);
+    EXPECT_EQ(first, nlohmann::json::parse(second.out));
+    EXPECT_EQ(nlohmann::json::parse(runCli(arguments).out), first);
     const std::string root = pathToUtf8(library.path());
     EXPECT_EQ(first["broken"],
         nlohmann::json::parse(R"([{"file":")" + root + R"(/empty.package","reason":"The file is empty"}])"));
@@ -85,10 +76,29 @@ TEST(HealthCli, printsTheReviewAsJsonAndSharesItsIndexWithASecondInstance)
     EXPECT_EQ(first["duplicates"][0]["size"], definitionPackage(0x42).size());
     EXPECT_EQ(first["duplicates"][0]["hash"].get<std::string>().size(), 16U);
 
-    const int missing = std::system((quoted(tool) + " health " + quoted(library.path() / "nowhere") + " --no-game 2>"
-        + quoted(work.path() / "err.txt") + " >/dev/null")
-                                        .c_str());
-    EXPECT_EQ(WEXITSTATUS(missing), 1);
-    EXPECT_NE(readFileBytes(work.path() / "err.txt").find("does not exist"), std::string::npos);
-#endif
+    const CliRun missing = runCli({ "health", pathToUtf8(library.path() / "nowhere"), "--no-game" });
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("does not exist"), std::string::npos);
+}
+
+TEST(HealthCli, quarantineMovesWhatItCanAndNamesWhatStayed)
+{
+    TemporaryFolder library;
+    TemporaryFolder data;
+    const auto moving = library.write("sub/a.package", recolor(1));
+    const auto stuck = library.write("other/b.package", recolor(2));
+    data.write("Quarantine/other", "a file where the folder would go");
+    const CliRun run = runCli({ "quarantine", library.utf8(), pathToUtf8(moving), pathToUtf8(stuck) },
+        { { "VARNICK_USER_DATA_DIR", data.utf8() } });
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(
+        run.out, pathToUtf8(moving) + " -> " + pathToUtf8(data.path() / "Quarantine" / "sub" / "a.package") + "\n");
+    EXPECT_EQ(run.err.rfind("varnick-cli: " + pathToUtf8(stuck) + ": ", 0), 0U) << run.err;
+    EXPECT_EQ(readFileBytes(stuck), recolor(2));
+    EXPECT_EQ(readFileBytes(data.path() / "Quarantine" / "sub" / "a.package"), recolor(1));
+
+    const CliRun elsewhere = runCli(
+        { "quarantine", library.utf8(), pathToUtf8(stuck), "--quarantine-folder", pathToUtf8(data.path() / "Aside") });
+    EXPECT_EQ(elsewhere.status, 0) << elsewhere.err;
+    EXPECT_EQ(readFileBytes(data.path() / "Aside" / "other" / "b.package"), recolor(2));
 }

@@ -9,6 +9,10 @@
 #include "package/PropertySet.h"
 #include "package/TextList.h"
 #include "package/base/ErrorTrap.h"
+#include "package/base/FileReplace.h"
+#include "package/base/RawFile.h"
+#include "tests/common/FailsWith.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +23,7 @@
 #endif
 
 #include <chrono>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -76,8 +81,8 @@ std::vector<std::string> fileNames(const std::vector<std::string>& files)
 
 TEST(LibraryIndex, rereadsOnlyWhatChangedBetweenRuns)
 {
-    TempDir library;
-    TempDir data;
+    TemporaryFolder library;
+    TemporaryFolder data;
     const auto dbFile = data.path() / "index.sqlite";
     library.write("a.package", objectPackage(1, "A"));
     library.write("b.package", objectPackage(2, "B"));
@@ -116,9 +121,29 @@ TEST(LibraryIndex, rereadsOnlyWhatChangedBetweenRuns)
     EXPECT_EQ(stored.at("a.package").Guids, std::vector<std::uint32_t> { 11 });
 }
 
+// The index is a cache, so a failing database is passed over; anything else
+// that breaks on its writer thread ends the scan with that failure instead of the process.
+TEST(LibraryIndex, aFailureOnTheWriterThreadComesBackFromTheScan)
+{
+    TemporaryFolder library;
+    TemporaryFolder data;
+    for (int i = 0; i < 20; ++i)
+        library.write("p" + std::to_string(i) + ".package", objectPackage(static_cast<std::uint32_t>(i + 1), "P"));
+    LibraryIndex index(data.path() / "index.sqlite");
+    ScanOptions options;
+    options.Root = library.path();
+    options.Threads = 2;
+    options.BeforeIndexWriteForTesting = [] { throw std::runtime_error("the writer ran out of something"); };
+    EXPECT_FAILS_WITH(scanLibrary(index, options), "ran out of something");
+    options.BeforeIndexWriteForTesting = [] { throw Failure(ErrorCode::FileWriteFailed, "database is locked"); };
+    EXPECT_EQ(scanLibrary(index, options).Records.size(), 20U);
+    options.BeforeIndexWriteForTesting = nullptr;
+    EXPECT_EQ(scanLibrary(index, options).Reread, 20U); // nothing was kept by the failed scans
+}
+
 TEST(LibraryIndex, rebuildsADamagedOrForeignFileAndLosesNothing)
 {
-    TempDir library;
+    TemporaryFolder library;
     library.write("a.package", objectPackage(1, "A"));
     struct Case {
         const char* what;
@@ -144,7 +169,7 @@ TEST(LibraryIndex, rebuildsADamagedOrForeignFileAndLosesNothing)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        TempDir data;
+        TemporaryFolder data;
         const auto dbFile = data.path() / "index.sqlite";
         {
             LibraryIndex first(dbFile);
@@ -165,8 +190,8 @@ TEST(LibraryIndex, rebuildsADamagedOrForeignFileAndLosesNothing)
 
 TEST(LibraryIndex, twoInstancesShareOneFile)
 {
-    TempDir library;
-    TempDir data;
+    TemporaryFolder library;
+    TemporaryFolder data;
     const auto dbFile = data.path() / "index.sqlite";
     library.write("a.package", objectPackage(1, "A"));
     LibraryIndex first(dbFile);
@@ -208,7 +233,7 @@ TEST(LibraryIndex, twoInstancesShareOneFile)
 
 TEST(LibraryHealth, listsEachKindOfUnreadablePackage)
 {
-    TempDir library;
+    TemporaryFolder library;
     const ByteString good = objectPackage(1, "A");
     const ByteString damagedStream { "\x0D\x00\x00\x00\x10\xFB\x00\x01\x00\xE3xyz", 13 };
     struct Case {
@@ -259,9 +284,9 @@ TEST(LibraryHealth, listsEachKindOfUnreadablePackage)
 
 TEST(LibraryHealth, findsOrphansClashesAndDuplicatesAndKeepsKnownClashesQuiet)
 {
-    TempDir library;
-    TempDir game;
-    TempDir data;
+    TemporaryFolder library;
+    TemporaryFolder game;
+    TemporaryFolder data;
     library.write("clash-1.package", objectPackage(0x100, "First"));
     library.write("clash-2.package", objectPackage(0x100, "Second"));
     library.write("object.package", objectPackage(0x200, "Object"));
@@ -331,7 +356,7 @@ TEST(LibraryHealth, findsOrphansClashesAndDuplicatesAndKeepsKnownClashesQuiet)
 // no link to a folder (which could loop), but a link to a package file.
 TEST(LibraryIndex, listingFindsEveryPackageAndNothingElse)
 {
-    TempDir library;
+    TemporaryFolder library;
     std::filesystem::create_directories(library.path() / "one" / "two" / "three");
     for (const char* file : { "a.package", "B.PACKAGE", "one/c.Package", "one/two/three/d.package", "notes.txt",
              ".package", "one/e.package.bak" })
@@ -353,7 +378,7 @@ TEST(LibraryIndex, listingFindsEveryPackageAndNothingElse)
 
 #ifndef _WIN32
     // A tree of more folders than the process may hold open at once is listed whole.
-    TempDir wide;
+    TemporaryFolder wide;
     for (int i = 0; i < 64; ++i) {
         std::filesystem::create_directories(wide.path() / std::to_string(i));
         wide.write(std::to_string(i) + "/p.package", "x");
@@ -373,7 +398,7 @@ TEST(LibraryIndex, listingFindsEveryPackageAndNothingElse)
 // in pieces: both ways give one value, and any changed byte changes it.
 TEST(LibraryHealth, contentHashIsTheSameReadWholeOrInPieces)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     ByteString bytes = objectPackage(5, "Hashed");
     bytes.append((3 << 20) + 7 - bytes.size(), 'x'); // several of the streaming reads, and a tail
     const auto file = dir.write("big.package", bytes);
@@ -408,8 +433,8 @@ TEST(LibraryHealth, csvQuotesWhatNeedsQuoting)
 
 TEST(LibraryHealth, quarantineMovesFilesAsideAndUndoPutsThemBack)
 {
-    TempDir library;
-    TempDir data;
+    TemporaryFolder library;
+    TemporaryFolder data;
     std::filesystem::create_directories(library.path() / "sub");
     const auto first = library.write("sub/a.package", recolorPackage(1));
     const auto quarantine = data.path() / "Quarantine";
@@ -434,14 +459,96 @@ TEST(LibraryHealth, quarantineMovesFilesAsideAndUndoPutsThemBack)
     EXPECT_FALSE(std::filesystem::exists(moved.Quarantined));
 }
 
+// Each file that cannot be moved is reported with its reason (and stays where
+// it is); the others move. The window and varnick-cli read this one result.
+TEST(LibraryHealth, quarantineReportsEachFileThatCouldNotMoveWithItsReason)
+{
+    TemporaryFolder library;
+    TemporaryFolder data;
+    const auto moving = library.write("a.package", recolorPackage(1));
+    const auto stuck = library.write("sub/b.package", recolorPackage(2));
+    const auto quarantine = data.path() / "Quarantine";
+    data.write("Quarantine/sub", "a file where the folder would go");
+    const QuarantineResult result = quarantineFiles({ moving, stuck }, library.path(), quarantine);
+    ASSERT_EQ(result.Moved.size(), 1U);
+    EXPECT_EQ(result.Moved[0].Original, moving);
+    EXPECT_EQ(result.Moved[0].Quarantined, quarantine / "a.package");
+    ASSERT_EQ(result.Failed.size(), 1U);
+    EXPECT_EQ(result.Failed[0].File, stuck);
+    EXPECT_NE(result.Failed[0].Reason.find("b.package"), std::string::npos) << result.Failed[0].Reason;
+    EXPECT_EQ(readFileBytes(stuck), recolorPackage(2));
+    EXPECT_FALSE(std::filesystem::exists(moving));
+}
+
+// A move across volumes copies: the original goes only once the copy is
+// complete, flushed to disk and equal to it. The quarantine and the object
+// moves share that one mover; a failure at any step leaves the original and no copy.
+TEST(LibraryHealth, movesAcrossVolumesKeepTheOriginalUntilItsCopyIsSafe)
+{
+    const recolors::RenameFunction otherVolume
+        = [](const std::filesystem::path&, const std::filesystem::path&, std::error_code& ec) {
+              ec = std::make_error_code(std::errc::cross_device_link);
+          };
+    using Mover = std::function<std::filesystem::path(const std::filesystem::path& file, const TemporaryFolder& to)>;
+    const std::pair<const char*, Mover> movers[] = {
+        { "quarantine",
+            [&](const std::filesystem::path& file, const TemporaryFolder& to) {
+                return quarantineFile(file, file.parent_path(), to.path(), otherVolume).Quarantined;
+            } },
+        { "object move",
+            [&](const std::filesystem::path& file, const TemporaryFolder& to) {
+                recolors::moveFiles({ file }, to.path(), otherVolume);
+                return to.path() / file.filename();
+            } },
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> inject;
+    };
+    const Case failures[] = {
+        { "disk full part way", [] { RawFile::failWritesAfterForTesting(5000); } },
+        { "flush fails", [] { failFlushForTesting(true); } },
+        { "putting the copy in place fails", [] { failRenameForTesting(true); } },
+    };
+    const ByteString bytes = recolorPackage(7) + ByteString(20000, 'x');
+    for (const auto& [name, move] : movers) {
+        for (const Case& c : failures) {
+            SCOPED_TRACE(std::string(name) + ": " + c.what);
+            TemporaryFolder library;
+            TemporaryFolder elsewhere;
+            const auto file = library.write("a.package", bytes);
+            c.inject();
+            EXPECT_FAILS_WITH(move(file, elsewhere), "a.package");
+            RawFile::failWritesAfterForTesting(-1);
+            failFlushForTesting(false);
+            failRenameForTesting(false);
+            EXPECT_EQ(readFileBytes(file), bytes);
+            EXPECT_TRUE(std::filesystem::is_empty(elsewhere.path()));
+        }
+        SCOPED_TRACE(name);
+        TemporaryFolder library;
+        TemporaryFolder elsewhere;
+        const auto file = library.write("a.package", bytes);
+        const auto modified = std::filesystem::last_write_time(file) - std::chrono::hours(30);
+        std::filesystem::last_write_time(file, modified);
+        const std::filesystem::path moved = move(file, elsewhere);
+        EXPECT_FALSE(std::filesystem::exists(file));
+        EXPECT_EQ(readFileBytes(moved), bytes);
+        EXPECT_EQ(std::filesystem::last_write_time(moved), modified);
+        EXPECT_EQ(std::distance(
+                      std::filesystem::directory_iterator(moved.parent_path()), std::filesystem::directory_iterator()),
+            1);
+    }
+}
+
 // The browser's folder scan through the index: a later scan (a new
 // classifier, as at the next program start) opens only the changed packages
 // and the ones stored as unreadable, lists exactly what reading every
 // package's index lists, and leaves its records for the library review.
 TEST(IndexedFolderScan, servesUnchangedPackagesFromTheIndexAndRereadsChangedOnes)
 {
-    TempDir library;
-    TempDir data;
+    TemporaryFolder library;
+    TemporaryFolder data;
     const auto dbFile = data.path() / "index.sqlite";
     std::filesystem::create_directories(library.path() / "Shelf" / "Deeper");
     std::filesystem::create_directories(library.path() / "Shelfy");

@@ -1,6 +1,7 @@
 #include "package/BinarySupport.h"
 #include "package/TypeIds.h"
 #include "package/base/ErrorTrap.h"
+#include "tests/common/FailsWith.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +21,7 @@ ByteString bytes(std::initializer_list<int> values)
 
 template <typename Statement> void expectInvalidArgument(Statement statement, const std::string& part)
 {
-    try {
-        statement();
-        ADD_FAILURE() << "expected a failure mentioning \"" << part << "\"";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.code(), ErrorCode::InvalidArgument);
-        EXPECT_NE(std::string(failure.what()).find(part), std::string::npos) << failure.what();
-    }
+    EXPECT_FAILS_WITH_CODE(statement(), ErrorCode::InvalidArgument, part);
 }
 
 } // namespace

@@ -1,75 +1,31 @@
 // The package commands of varnick-cli, run as players and scripts run them.
-// Skipped when the tool has not been built beside the tests.
 #include "package/BinarySupport.h"
 #include "package/ObjectDefinition.h"
 #include "package/TextList.h"
-#include "package/base/Folders.h"
 #include "package/base/Paths.h"
+#include "tests/common/CliRunner.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
+#include <vector>
 
 using namespace varnick;
 using namespace varnick::test;
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class PackageCli : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-#ifdef _WIN32
-        GTEST_SKIP() << "runs the tool through a POSIX shell";
-#else
-        mTool = programFolder() / "varnick-cli";
-        if (!std::filesystem::exists(mTool))
-            GTEST_SKIP() << "varnick-cli is not built";
-#endif
-    }
-
-    static std::string quoted(const std::filesystem::path& path)
-    {
-        std::string text = "'";
-        for (const char c : pathToUtf8(path))
-            text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        return text + "'";
-    }
-
-    CliRun run(const std::string& arguments)
-    {
-        const auto out = dir.path() / "stdout.txt";
-        const auto err = dir.path() / "stderr.txt";
-        const std::string command = quoted(mTool) + " " + arguments + " >" + quoted(out) + " 2>" + quoted(err);
-        CliRun result;
-        const int status = std::system(command.c_str());
-#ifdef _WIN32
-        result.status = status;
-#else
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-        result.out = readFileBytes(out);
-        result.err = readFileBytes(err);
-        return result;
-    }
-
-    TempDir dir;
-
-private:
-    std::filesystem::path mTool;
+    TemporaryFolder dir;
 };
+
+std::string u(const std::filesystem::path& path)
+{
+    return pathToUtf8(path);
+}
 
 ByteString samplePackage()
 {
@@ -84,7 +40,7 @@ ByteString samplePackage()
 TEST_F(PackageCli, indexPrintsHeaderAndEntriesAsJson)
 {
     const auto file = dir.write("object.package", samplePackage());
-    const CliRun result = run("index " + quoted(file));
+    const CliRun result = runCli({ "index", u(file) });
     ASSERT_EQ(result.status, 0) << result.err;
     for (const char* expected : { "\"Magic\": \"DBPF\"", "\"MajorVersion\": 1", "\"IndexCount\": 2",
              "\"IndexOffset\": 109", "\"IndexMinorVersion\": 2", "\"type\": \"4F424A44\"", "\"group\": \"7FD46CD0\"",
@@ -99,15 +55,15 @@ TEST_F(PackageCli, extractWritesTheStoredBytesOfOneEntry)
 {
     const auto file = dir.write("object.package", samplePackage());
     const auto out = dir.path() / "second.bin";
-    const CliRun result = run("extract " + quoted(file) + " --entry 2 --raw -o " + quoted(out));
+    const CliRun result = runCli({ "extract", u(file), "--entry", "2", "--raw", "-o", u(out) });
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(readFileBytes(out), ByteString("\x00\x01\x02", 3));
 
     // Not compressed: without --raw the same bytes.
-    ASSERT_EQ(run("extract " + quoted(file) + " --entry 1 -o " + quoted(out)).status, 0);
+    ASSERT_EQ(runCli({ "extract", u(file), "--entry", "1", "-o", u(out) }).status, 0);
     EXPECT_EQ(readFileBytes(out), "objd bytes");
 
-    const CliRun missing = run("extract " + quoted(file) + " --entry 3 --raw -o " + quoted(dir.path() / "none.bin"));
+    const CliRun missing = runCli({ "extract", u(file), "--entry", "3", "--raw", "-o", u(dir.path() / "none.bin") });
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("Entry 3 does not exist: the package has 2 index entries"), std::string::npos)
         << missing.err;
@@ -120,7 +76,7 @@ TEST_F(PackageCli, rewriteProducesThePackageWriterLayout)
     builder.gapBetweenResources(50).reverseStorage().add("4F424A44", "00000001", "00000002", "00000003", "abc");
     const auto in = dir.write(pathFromUtf8("Stühle ✓.package"), builder.build());
     const auto out = dir.path() / "rewritten.package";
-    const CliRun result = run("rewrite " + quoted(in) + " " + quoted(out));
+    const CliRun result = runCli({ "rewrite", u(in), u(out) });
     ASSERT_EQ(result.status, 0) << result.err;
     const ByteString written = readFileBytes(out);
     ASSERT_EQ(written.size(), 96u + 3 + 24);
@@ -134,18 +90,18 @@ TEST_F(PackageCli, badInputIsOneLineNamingTheFileAndWritesNothing)
     patchInt32(broken, kIndexCountAt, 4000);
     const auto file = dir.write("broken.package", broken);
     const auto out = dir.path() / "out.package";
-    for (const std::string& command : { "index " + quoted(file), "rewrite " + quoted(file) + " " + quoted(out),
-             "extract " + quoted(file) + " --entry 1 --raw -o " + quoted(out) }) {
-        const CliRun result = run(command);
-        EXPECT_EQ(result.status, 1) << command;
+    for (const std::vector<std::string>& command : std::vector<std::vector<std::string>> { { "index", u(file) },
+             { "rewrite", u(file), u(out) }, { "extract", u(file), "--entry", "1", "--raw", "-o", u(out) } }) {
+        const CliRun result = runCli(command);
+        EXPECT_EQ(result.status, 1) << command.front();
         EXPECT_EQ(result.err,
             "varnick-cli: Index of 4000 entries at offset " + std::to_string(int32At(broken, kIndexOffsetAt))
                 + " runs past the end of the file (" + std::to_string(broken.size())
                 + " bytes) (Filename = " + pathToUtf8(file) + ")\n")
-            << command;
-        EXPECT_FALSE(std::filesystem::exists(out)) << command;
+            << command.front();
+        EXPECT_FALSE(std::filesystem::exists(out)) << command.front();
     }
-    const CliRun missing = run("index " + quoted(dir.path() / "missing.package"));
+    const CliRun missing = runCli({ "index", u(dir.path() / "missing.package") });
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("cannot be opened for reading"), std::string::npos) << missing.err;
 }
@@ -169,10 +125,10 @@ TEST_F(PackageCli, setOnSeveralFilesSavesEachKeepsBackupsAndRestores)
     const auto second = dir.write("second.package", object(7));
     const auto broken = dir.write("broken.package", "not a package");
     const ByteString firstBefore = readFileBytes(first);
-    const std::string backups = " --backup-folder " + quoted(dir.path() / "backups");
+    const std::string backups = u(dir.path() / "backups");
 
     const CliRun batch
-        = run("set " + quoted(first) + " " + quoted(broken) + " " + quoted(second) + " --field Price=7" + backups);
+        = runCli({ "set", u(first), u(broken), u(second), "--field", "Price=7", "--backup-folder", backups });
     EXPECT_EQ(batch.status, 1);
     for (const std::string& line : { pathToUtf8(first) + ": wrote definition\n", pathToUtf8(broken) + ": refused: ",
              pathToUtf8(second) + ": nothing written", std::string("Saved: 1, unchanged: 1, refused: 1\n") })
@@ -182,12 +138,12 @@ TEST_F(PackageCli, setOnSeveralFilesSavesEachKeepsBackupsAndRestores)
 
     // A bad field is refused before any file is written.
     const ByteString secondBefore = readFileBytes(second);
-    const CliRun bad = run("set " + quoted(first) + " " + quoted(second) + " --field Price=x" + backups);
+    const CliRun bad = runCli({ "set", u(first), u(second), "--field", "Price=x", "--backup-folder", backups });
     EXPECT_NE(bad.status, 0);
     EXPECT_EQ(readFileBytes(second), secondBefore);
 
-    const CliRun restore = run("restore " + quoted(first) + backups);
+    const CliRun restore = runCli({ "restore", u(first), "--backup-folder", backups });
     EXPECT_EQ(restore.status, 0) << restore.err;
     EXPECT_EQ(readFileBytes(first), firstBefore);
-    EXPECT_NE(run("restore " + quoted(second) + backups).status, 0);
+    EXPECT_NE(runCli({ "restore", u(second), "--backup-folder", backups }).status, 0);
 }

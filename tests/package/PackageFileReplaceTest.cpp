@@ -1,5 +1,7 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileReplace.h"
+#include "tests/common/FailsWith.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +20,7 @@ struct RenameFailure {
 
 TEST(FileReplace, putsTheScratchFileInPlaceOfTheTarget)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     const auto target = dir.write("object.package", "old contents");
     const auto scratch = dir.write("savefile.package", "new contents");
     replaceFileAtomically(scratch, target);
@@ -28,7 +30,7 @@ TEST(FileReplace, putsTheScratchFileInPlaceOfTheTarget)
 
 TEST(FileReplace, createsAMissingTarget)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     const auto scratch = dir.write("savefile.package", "new");
     replaceFileAtomically(scratch, dir.path() / "fresh.package");
     EXPECT_EQ(readFileBytes(dir.path() / "fresh.package"), "new");
@@ -36,18 +38,12 @@ TEST(FileReplace, createsAMissingTarget)
 
 TEST(FileReplace, failedRenameLeavesTargetAndScratch)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     const auto target = dir.write("object.package", "old contents");
     const auto scratch = dir.write("savefile.package", "new contents");
     {
         RenameFailure failing;
-        try {
-            replaceFileAtomically(scratch, target);
-            ADD_FAILURE() << "the replacement should have failed";
-        } catch (const Failure& failure) {
-            EXPECT_EQ(failure.code(), ErrorCode::FileReplaceFailed);
-            EXPECT_NE(std::string(failure.what()).find("object.package"), std::string::npos);
-        }
+        EXPECT_FAILS_WITH_CODE(replaceFileAtomically(scratch, target), ErrorCode::FileReplaceFailed, "object.package");
     }
     EXPECT_EQ(readFileBytes(target), "old contents");
     EXPECT_EQ(readFileBytes(scratch), "new contents");
@@ -55,7 +51,7 @@ TEST(FileReplace, failedRenameLeavesTargetAndScratch)
 
 TEST(FileReplace, missingScratchLeavesTarget)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     const auto target = dir.write("object.package", "old contents");
     EXPECT_THROW(replaceFileAtomically(dir.path() / "nothing.package", target), Failure);
     EXPECT_EQ(readFileBytes(target), "old contents");
@@ -71,7 +67,7 @@ TEST(FileReplace, worksAcrossVolumes)
     std::error_code error;
     if (!std::filesystem::is_directory(shm, error))
         GTEST_SKIP() << "no second volume to try";
-    TempDir dir;
+    TemporaryFolder dir;
     const auto target = dir.write("object.package", "old contents");
     const auto scratch = shm / ("varnick-replace-" + std::to_string(std::hash<std::string> {}(dir.path().string())));
     {

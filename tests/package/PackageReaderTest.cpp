@@ -2,6 +2,8 @@
 #include "package/BinarySupport.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
+#include "tests/common/FailsWith.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/common/TrapRecorder.h"
 #include "tools/common/PackageBuilder.h"
 
@@ -14,13 +16,7 @@ namespace {
 
 template <typename Statement> void expectFailure(Statement statement, ErrorCode code, const std::string& part)
 {
-    try {
-        statement();
-        ADD_FAILURE() << "expected a failure mentioning \"" << part << "\"";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.code(), code) << failure.what();
-        EXPECT_NE(std::string(failure.what()).find(part), std::string::npos) << failure.what();
-    }
+    EXPECT_FAILS_WITH_CODE(statement(), code, part);
 }
 
 PackageBuilder threeResources(std::int32_t indexMinor)
@@ -135,7 +131,7 @@ TEST(PackageReader, keepsHoleTableAndSkipsOneOutsideTheFile)
 
 TEST(PackageReader, emptyIndexGivesNoEntriesAndReplacesAnEarlierPackage)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     const auto empty = dir.write("empty.package", PackageBuilder().build());
     const auto full = dir.write("full.package", threeResources(2).build());
     TrapRecorder trap;
@@ -169,7 +165,7 @@ TEST(PackageReader, loadPackageWithEmptyNameLeavesRecordAlone)
 
 TEST(PackageReader, readsFilesWithUnicodeNames)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     const auto file = dir.write(pathFromUtf8("Möbel – 椅子 ✓.package"), threeResources(1).build());
     TrapRecorder trap;
     PackageFile pkg;
@@ -195,7 +191,7 @@ TEST(PackageReader, readsMoreEntriesThanSixteenBitsCount)
 
 TEST(PackageReader, readsOneResourceOnDemand)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     const auto file = dir.write("three.package", threeResources(2).build());
     const PackageIndex index = readPackageIndex(file);
     EXPECT_EQ(readResourceBytes(file, index.Entries[0]), "object definition bytes");
@@ -311,7 +307,7 @@ TEST(PackageReader, survivesEveryTruncationAndByteFlip)
 
 TEST(PackageReader, trappedFailureNamesFileProcedureAndStep)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     ByteString bytes = threeResources(2).build();
     patchInt32(bytes, kIndexCountAt, 4000);
     const auto file = dir.write("broken.package", bytes);

@@ -3,6 +3,7 @@
 #include "package/PackageReader.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/RawFile.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/common/TrapRecorder.h"
 #include "tools/common/PackageBuilder.h"
 
@@ -141,7 +142,7 @@ TEST(PackageWriter, writesAReplacedResourceWithItsNewSize)
 
 TEST(PackageWriter, rejectsIdentifiersThatAreNot4BytesBeforeWriting)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     TrapRecorder trap;
     PackageFile pkg = parsePackage(sample().build());
     pkg.Files[1].GroupID = "abc";
@@ -156,7 +157,7 @@ TEST(PackageWriter, rejectsIdentifiersThatAreNot4BytesBeforeWriting)
 
 TEST(PackageWriter, savesToFileTruncatingLongerContentsAndSkipsEmptyName)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     TrapRecorder trap;
     const auto file = dir.write("target.package", ByteString(100000, 'x'));
     PackageFile pkg = parsePackage(sample().build());
@@ -170,7 +171,7 @@ TEST(PackageWriter, savesToFileTruncatingLongerContentsAndSkipsEmptyName)
 
 TEST(PackageWriter, writesAndReadsTwoHundredThousandResources)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     PackageFile pkg;
     gsCreateDefaultPackageHeader(pkg);
     pkg.Files.resize(200000);
@@ -194,7 +195,7 @@ TEST(PackageWriter, writesAndReadsTwoHundredThousandResources)
 
 TEST_F(WriterSeams, retriesAFileHeldByAnotherProgram)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     TrapRecorder trap;
     PackageFile pkg = parsePackage(sample().build());
     RawFile::failNextOpensForTesting(12);
@@ -206,7 +207,7 @@ TEST_F(WriterSeams, retriesAFileHeldByAnotherProgram)
 
 TEST_F(WriterSeams, givesUpAfterTwelveRetries)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     TrapRecorder trap;
     PackageFile pkg = parsePackage(sample().build());
     RawFile::failNextOpensForTesting(13);
@@ -219,7 +220,7 @@ TEST_F(WriterSeams, givesUpAfterTwelveRetries)
 
 TEST_F(WriterSeams, doesNotRetryAMissingFolder)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     TrapRecorder trap;
     PackageFile pkg = parsePackage(sample().build());
     EXPECT_FALSE(gsSavePackageFileNoCompB(dir.path() / "no such folder" / "x.package", pkg));
@@ -229,7 +230,7 @@ TEST_F(WriterSeams, doesNotRetryAMissingFolder)
 
 TEST_F(WriterSeams, replacingWriteLeavesTheTargetIntactWhenTheDiskFills)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     const ByteString old = sample(1).build();
     const auto target = dir.write("object.package", old);
     PackageFile pkg = parsePackage(sample().build());
@@ -243,6 +244,22 @@ TEST_F(WriterSeams, replacingWriteLeavesTheTargetIntactWhenTheDiskFills)
 
     writePackageReplacing(pkg, target);
     EXPECT_EQ(parsePackage(readFileBytes(target)).Files[2].Data.size(), 3u * 1024 * 1024);
+}
+
+TEST_F(WriterSeams, trappedSaveLeavesTheTargetWholeWhenWritingFails)
+{
+    TemporaryFolder dir;
+    TrapRecorder trap;
+    const ByteString old = sample(1).build();
+    const auto target = dir.write("object.package", old);
+    PackageFile pkg = parsePackage(sample().build());
+    pkg.Files[2].Data = ByteString(3 * 1024 * 1024, 'n');
+    RawFile::failWritesAfterForTesting(1024 * 1024);
+    EXPECT_FALSE(gsSavePackageFileNoCompB(target, pkg));
+    RawFile::failWritesAfterForTesting(-1);
+    EXPECT_EQ(trap.last().Procedure, "gsSavePackageFileNoCompB");
+    EXPECT_EQ(readFileBytes(target), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
 }
 
 TEST(PackageDirectoryWriter, buildsRecordsAndRoundTrips)

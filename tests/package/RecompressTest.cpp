@@ -2,22 +2,23 @@
 // directory of compressed files rebuilt true, files replaced only after a
 // true read-back (and never in a dry run), and varnick-cli recompress.
 #include "package/Recompress.h"
+#include "app/backups/core/BackupStore.h"
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
-#include "package/base/Folders.h"
+#include "package/base/ErrorTrap.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
+#include "tests/common/CliRunner.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/support/TestData.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
+#include <chrono>
+#include <string>
+#include <vector>
 
 using namespace varnick;
 using namespace varnick::test;
@@ -95,7 +96,7 @@ void expectTrueDirectory(const PackageFile& pkg)
 class Recompress : public testing::Test {
 protected:
     void SetUp() override { setKelvoraLibraryForTesting({}); }
-    TempDir dir;
+    TemporaryFolder dir;
 };
 
 } // namespace
@@ -196,6 +197,43 @@ TEST_F(Recompress, fileIsReplacedOnlyAfterATrueReadBackAndNeverInADryRun)
     EXPECT_EQ(readFileBytes(notPackage), "DBPF");
 }
 
+// Another program (the game, a second tool) that writes the package after
+// it was read keeps its change: the replace happens only while the file's
+// size and modification time are as they were at the read.
+TEST_F(Recompress, aPackageChangedOnDiskSinceItWasReadIsLeftWithItsChange)
+{
+    const ByteString original = samplePackage();
+    const auto file = dir.write("object.package", original);
+    ByteString changed = original;
+    changed[changed.size() - 1] ^= 0x55; // same length
+    RecompressOptions racing;
+    racing.BeforeCheck = [&](ByteString&) {
+        const std::filesystem::file_time_type before = std::filesystem::last_write_time(file);
+        dir.write("object.package", changed);
+        std::filesystem::last_write_time(file, before + std::chrono::seconds(2));
+    };
+    const RecompressFileResult result = recompressFile(file, racing);
+    EXPECT_TRUE(result.Refused);
+    EXPECT_FALSE(result.Changed);
+    EXPECT_NE(result.Reason.find("changed on disk"), std::string::npos) << result.Reason;
+    EXPECT_EQ(readFileBytes(file), changed);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
+
+    // A previous version that cannot be kept stops the replace too.
+    RecompressOptions keeping;
+    std::vector<std::filesystem::path> asked;
+    keeping.KeepPrevious = [&](const std::filesystem::path& kept) {
+        asked.push_back(kept);
+        throw Failure(ErrorCode::FileWriteFailed, "the backup folder is full");
+    };
+    const auto other = dir.write("other.package", original);
+    const RecompressFileResult unkept = recompressFile(other, keeping);
+    EXPECT_TRUE(unkept.Refused);
+    EXPECT_NE(unkept.Reason.find("backup folder is full"), std::string::npos) << unkept.Reason;
+    EXPECT_EQ(asked, std::vector<std::filesystem::path> { other });
+    EXPECT_EQ(readFileBytes(other), original);
+}
+
 TEST_F(Recompress, foldersAreSearchedAndEveryPackageRunsOnThePool)
 {
     std::filesystem::create_directories(dir.path() / "a" / "b");
@@ -227,32 +265,49 @@ TEST_F(Recompress, foldersAreSearchedAndEveryPackageRunsOnThePool)
 
 TEST_F(Recompress, commandLineReportsASummaryAndHonoursDryRun)
 {
-#ifdef _WIN32
-    GTEST_SKIP() << "runs the tool through a POSIX shell";
-#else
-    const auto tool = programFolder() / "varnick-cli";
-    if (!std::filesystem::exists(tool))
-        GTEST_SKIP() << "varnick-cli is not built";
     const ByteString original = samplePackage();
     const auto file = dir.write("object.package", original);
     dir.write("bad.package", "not a package");
-    const auto out = dir.path() / "out.txt";
-    const auto run = [&](const std::string& options) {
-        const std::string command = "'" + pathToUtf8(tool) + "' recompress '" + pathToUtf8(dir.path()) + "' " + options
-            + " >'" + pathToUtf8(out) + "' 2>/dev/null";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    TemporaryFolder userData; // where the backups go
+    const auto run = [&](std::vector<std::string> options) {
+        options.insert(options.begin(), { "recompress", pathToUtf8(dir.path()) });
+        return runCli(options, { { "VARNICK_USER_DATA_DIR", userData.utf8() } });
     };
-    EXPECT_EQ(run("--dry-run --level 9"), 1); // the bad package is refused
-    const ByteString summary = readFileBytes(out);
+    const CliRun dryRun = run({ "--dry-run", "--level", "9" });
+    EXPECT_EQ(dryRun.status, 1); // the bad package is refused
+    const ByteString summary = dryRun.out;
     EXPECT_NE(summary.find("dry run (nothing written) at level 9"), std::string::npos) << summary;
     EXPECT_NE(summary.find("packages: 2 (changed 1, unchanged 0, refused 1)"), std::string::npos) << summary;
     EXPECT_NE(summary.find("bytes before: " + std::to_string(original.size() + 13)), std::string::npos) << summary;
     EXPECT_NE(summary.find("refused: "), std::string::npos) << summary;
     EXPECT_EQ(readFileBytes(file), original);
 
-    EXPECT_EQ(run("--level 2"), 1);
+    EXPECT_EQ(run({ "--level", "2" }).status, 1);
     EXPECT_LT(readFileBytes(file).size(), original.size());
     EXPECT_EQ(contentsWithoutDirectory(readPackage(file)), contentsWithoutDirectory(parsePackage(original)));
-#endif
+}
+
+// As "set": each package replaced keeps its previous version in the backup
+// folder, unless told not to; a dry run keeps none.
+TEST_F(Recompress, commandLineKeepsThePreviousVersionOfEachReplacedPackage)
+{
+    const ByteString original = samplePackage();
+    const auto kept = dir.write("kept.package", original);
+    const auto bare = dir.write("bare.package", original);
+    TemporaryFolder backups;
+    const auto run = [&](const std::filesystem::path& file, std::vector<std::string> options) {
+        options.insert(options.begin(), { "recompress", pathToUtf8(file), "--backup-folder", backups.utf8() });
+        return runCli(options).status;
+    };
+    const BackupStore store(backups.path());
+    EXPECT_EQ(run(kept, { "--dry-run" }), 0);
+    EXPECT_TRUE(store.generations(kept).empty());
+    EXPECT_EQ(run(kept, {}), 0);
+    ASSERT_EQ(store.generations(kept).size(), 1U);
+    EXPECT_EQ(readFileBytes(store.generations(kept).front().File), original);
+    EXPECT_LT(readFileBytes(kept).size(), original.size());
+
+    EXPECT_EQ(run(bare, { "--no-backup" }), 0);
+    EXPECT_LT(readFileBytes(bare).size(), original.size());
+    EXPECT_TRUE(store.generations(bare).empty());
 }

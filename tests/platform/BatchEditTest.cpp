@@ -2,6 +2,7 @@
 #include "app/backups/core/BackupStore.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/platform/EditorFixtures.h"
 
 #include <gtest/gtest.h>
@@ -50,8 +51,8 @@ protected:
         return bytes;
     }
 
-    TempDir dir;
-    TempDir backupDir;
+    TemporaryFolder dir;
+    TemporaryFolder backupDir;
 };
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "package/Crc24.h"
 #include "package/ObjectDefinition.h"
 #include "package/base/Paths.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@
 using namespace varnick;
 using namespace varnick::browser;
 using varnick::test::PackageBuilder;
-using varnick::test::TempDir;
+using varnick::test::TemporaryFolder;
 
 namespace {
 
@@ -88,7 +89,7 @@ bool caseSensitive(const std::filesystem::path& folder)
 
 TEST(BrowserFolders, listsBreadthFirstAndSortsOrdinallyWithParentsFirst)
 {
-    TempDir root;
+    TemporaryFolder root;
     if (!caseSensitive(root.path()))
         GTEST_SKIP() << "folders named A and a cannot both exist on this file system";
     for (const char* folder : { "b", "A", "a", "a/z", "a/Y", "A/deep/deeper", ".hidden" })
@@ -114,7 +115,7 @@ TEST(BrowserFolders, listsBreadthFirstAndSortsOrdinallyWithParentsFirst)
 
 TEST(BrowserScan, ordersByNameIgnoringCaseAndSkipsUnreadableFilesWithTheirReasons)
 {
-    TempDir folder;
+    TemporaryFolder folder;
     if (!caseSensitive(folder.path()))
         GTEST_SKIP() << "Alpha.package and alpha.package cannot both exist on this file system";
     const ByteString object = catalogObject({ definition(1, 0) });
@@ -154,7 +155,7 @@ TEST(BrowserScan, ordersByNameIgnoringCaseAndSkipsUnreadableFilesWithTheirReason
 
 TEST(BrowserScan, reportsBatchesAndStopsWhenCancelled)
 {
-    TempDir folder;
+    TemporaryFolder folder;
     const ByteString object = catalogObject({ definition(1, 0) });
     for (int i = 0; i < 600; ++i)
         folder.write("object" + std::to_string(1000 + i) + ".package", object);
@@ -225,7 +226,7 @@ TEST(BrowserObjects, thumbnailKeysUseTheLowerCaseTitleBeforeTheLastDot)
 
 TEST(BrowserObjects, summaryShowsTextsAndTheChosenDefinitionsGuid)
 {
-    TempDir folder;
+    TemporaryFolder folder;
     const auto summaryOf
         = [&](const char* name, const ByteString& bytes) { return readObjectSummary(folder.write(name, bytes)); };
     ObjectSummary two = summaryOf("two.package",

@@ -1,3 +1,4 @@
+#include "app/backups/core/BackupStore.h"
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/editor/core/ObjectEditor.h"
@@ -129,7 +130,7 @@ TEST(EditorNumbers, conversionLimitsAndKeyFilter)
 
 class ObjectEditorTest : public ::testing::Test {
 protected:
-    TempDir dir;
+    TemporaryFolder dir;
     EditorPackage object;
     ObjectEditor editor;
 
@@ -350,6 +351,36 @@ TEST_F(ObjectEditorTest, failedOrRefusedSavesLeaveThePackageAsItIs)
     // Changed before the save began: refused before anything is written.
     EXPECT_EQ(editor.save(edits), ObjectEditor::SaveResult::ChangedOnDisk);
     EXPECT_EQ(readFileBytes(file), original + "x");
+}
+
+// Backups reach a save only through its options: the store given keeps the
+// previous version, no store keeps none, and a store that cannot keep it stops the save.
+TEST_F(ObjectEditorTest, aSaveKeepsThePreviousVersionInTheStoreItIsGiven)
+{
+    const auto file = loadObject();
+    const ByteString original = readFileBytes(file);
+    TemporaryFolder backups;
+    BackupStore store(backups.path(), BackupPolicy { 3, 30 });
+    ObjectEdits edits = editor.loadedEdits();
+    edits.Numbers[ObjectField::Price] = "1";
+    SaveOptions options;
+    options.backups = &store;
+    ASSERT_EQ(editor.save(edits, options), ObjectEditor::SaveResult::Saved);
+    ASSERT_EQ(store.generations(file).size(), 1U);
+    EXPECT_EQ(readFileBytes(store.generations(file).front().File), original);
+
+    edits.Numbers[ObjectField::Price] = "2";
+    ASSERT_EQ(editor.save(edits), ObjectEditor::SaveResult::Saved);
+    EXPECT_EQ(store.generations(file).size(), 1U);
+
+    const ByteString saved = readFileBytes(file);
+    BackupStore blocked(dir.write("not a folder", "x"));
+    options.backups = &blocked;
+    edits.Numbers[ObjectField::Price] = "3";
+    EXPECT_THROW(editor.save(edits, options), Failure);
+    EXPECT_EQ(readFileBytes(file), saved);
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator {}), 2);
 }
 
 TEST_F(ObjectEditorTest, keepCompressedStoresReplacedResourcesCompressedWhereTheyWereAndListsExactlyThose)

@@ -2,8 +2,10 @@
 
 #include "app/startup/GamePaths.h"
 #include "package/base/Folders.h"
+#include "tests/common/FailsWith.h"
+#include "tests/common/ScopedEnvironment.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/common/TrapRecorder.h"
-#include "tests/platform/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -147,13 +149,7 @@ TEST_F(ErrorLogTest, failsWithMessageNamingPlacesWhenNoLogCanBeWritten)
     setProgramFolderForTesting(mRoot.path() / "missing program folder");
     std::ofstream(mRoot.path() / "plain file") << "x";
     mEnvironment.set("VARNICK_USER_DATA_DIR", pathToUtf8(mRoot.path() / "plain file" / "user"));
-    try {
-        writeErrorLog("report");
-        FAIL() << "no failure reported";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.code(), ErrorCode::FileWriteFailed);
-        EXPECT_NE(std::string(failure.what()).find("errorlog.txt"), std::string::npos);
-    }
+    EXPECT_FAILS_WITH_CODE(writeErrorLog("report"), ErrorCode::FileWriteFailed, "errorlog.txt");
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "app/startup/GamePaths.h"
 
+#include "tests/common/ScopedEnvironment.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/common/TrapRecorder.h"
-#include "tests/platform/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 

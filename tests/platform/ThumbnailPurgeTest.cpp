@@ -11,20 +11,18 @@
 #include "package/PackageReader.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileReplace.h"
-#include "package/base/Folders.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
+#include "tests/common/CliRunner.h"
+#include "tests/common/FailsWith.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <chrono>
 #include <string>
 #include <vector>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 using namespace varnick;
 using namespace varnick::test;
@@ -79,7 +77,7 @@ ByteString cacheBytes(const CacheShape& shape, const std::string& sofaTitle = "b
 }
 
 struct Fixture {
-    TempDir dir;
+    TemporaryFolder dir;
     fs::path data = dir.path() / "The Sims 2";
     fs::path thumbnails = data / "Thumbnails";
     fs::path backups = dir.path() / "backups";
@@ -274,6 +272,38 @@ TEST(ThumbnailPurge, aFailureAtAnyStepLeavesBothCachesWhole)
     }
 }
 
+// The game rewrites its caches while it runs, often to the same length: a
+// cache whose size or modification time changed since the plan is left with
+// the game's change, whether the change came before the purge began or while
+// its scratch file was written.
+TEST(ThumbnailPurge, aCacheChangedOnDiskSinceThePlanIsLeftWithItsChange)
+{
+    for (const PurgeStep when : { PurgeStep::WriteScratch, PurgeStep::KeepBackup, PurgeStep::ReplaceCache }) {
+        SCOPED_TRACE(static_cast<int>(when));
+        Fixture fixture;
+        ThumbnailPurge purge(fixture.thumbnails, thumbnailKeyOf("blue sofa"));
+        ByteString changed = readFileBytes(fixture.objectCache);
+        changed[changed.size() - 1] ^= 0x55; // same length, other bytes
+        const auto change = [&] {
+            const fs::file_time_type before = fs::last_write_time(fixture.objectCache);
+            Fixture::writeFile(fixture.objectCache, changed);
+            fs::last_write_time(fixture.objectCache, before + std::chrono::seconds(2));
+        };
+        PurgeOptions options;
+        options.backupFolder = fixture.backups;
+        options.beforeStepForTesting = [&](PurgeStep step, const CachePurge& cache) {
+            if (step == when && cache.name == kThumbnailCacheNames[0])
+                change();
+        };
+        const PurgeResult result = purge.run(options);
+        EXPECT_EQ(result.caches[0].outcome, CacheOutcome::Failed);
+        EXPECT_FALSE(result.changed());
+        EXPECT_FAILS_WITH(result.rethrowFailure(), "changed on disk");
+        EXPECT_EQ(readFileBytes(fixture.objectCache), changed);
+        EXPECT_EQ(fixture.filesInThumbnails(), 2u);
+    }
+}
+
 TEST(ThumbnailPurge, keepsThePreviousVersionOfEachCacheOneGeneration)
 {
     Fixture fixture;
@@ -369,47 +399,38 @@ TEST(ThumbnailPurge, theProgramsCacheShowsThePurgedStateAfterItsReload)
     EXPECT_EQ(cache.uniqueThumbnail(thumbnailKeyOf("old chair")), ByteString("chair picture"));
 }
 
-#ifndef _WIN32
 TEST(ThumbnailPurge, commandLinePrintsTheCountsAndRefusesACorruptCache)
 {
-    const fs::path tool = programFolder() / "varnick-cli";
-    if (!fs::exists(tool))
-        GTEST_SKIP() << "varnick-cli is not built";
     Fixture fixture({}, CacheShape { 2, true });
     const ByteString design = readFileBytes(fixture.designCache);
-    const auto run = [&](const std::string& arguments) {
-        const std::string command = "VARNICK_USER_DATA_DIR='" + pathToUtf8(fixture.backups) + "' '" + pathToUtf8(tool)
-            + "' purge-thumbnails " + arguments + " >'" + pathToUtf8(fixture.dir.path() / "out") + "' 2>'"
-            + pathToUtf8(fixture.dir.path() / "err") + "'";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    CliRun last;
+    const auto run = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), "purge-thumbnails");
+        last = runCli(arguments, { { "VARNICK_USER_DATA_DIR", pathToUtf8(fixture.backups) } });
+        return last.status;
     };
     const ByteString object = readFileBytes(fixture.objectCache);
     const fs::path store = fixture.dir.path() / "store";
-    EXPECT_EQ(run("'Blue Sofa.package' --data '" + pathToUtf8(fixture.data) + "' --backup-folder '" + pathToUtf8(store)
-                  + "'"),
-        1);
+    EXPECT_EQ(
+        run({ "Blue Sofa.package", "--data", pathToUtf8(fixture.data), "--backup-folder", pathToUtf8(store) }), 1);
     EXPECT_EQ(readFileBytes(BackupStore(store).generations(fixture.objectCache).front().File), object);
-    EXPECT_EQ(readFileBytes(fixture.dir.path() / "out"), "ObjectThumbnails.package: 2\n");
-    EXPECT_EQ(readFileBytes(fixture.dir.path() / "err"),
-        "DesignModeThumbnails.package is corrupt!!!\n\nOperation aborted.\n");
+    EXPECT_EQ(last.out, "ObjectThumbnails.package: 2\n");
+    EXPECT_EQ(last.err, "DesignModeThumbnails.package is corrupt!!!\n\nOperation aborted.\n");
     EXPECT_EQ(readFileBytes(fixture.designCache), design);
 
     fs::remove(fixture.designCache);
-    EXPECT_EQ(run("'Red Lamp.package' --data '" + pathToUtf8(fixture.data) + "'"), 0);
-    EXPECT_EQ(readFileBytes(fixture.dir.path() / "out"),
-        "ObjectThumbnails.package: 1\nDesignModeThumbnails.package: not found\n");
+    EXPECT_EQ(run({ "Red Lamp.package", "--data", pathToUtf8(fixture.data) }), 0);
+    EXPECT_EQ(last.out, "ObjectThumbnails.package: 1\nDesignModeThumbnails.package: not found\n");
     EXPECT_TRUE(fs::exists(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package"));
     EXPECT_TRUE(BackupStore(fixture.backups / "Backups").hasOriginal(fixture.objectCache));
 
     // --no-backup: neither the store nor the last version is written.
-    const ByteString last = readFileBytes(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package");
-    EXPECT_EQ(run("'Old Chair.package' --no-backup --backup-folder '" + pathToUtf8(fixture.dir.path() / "none")
-                  + "' --data '" + pathToUtf8(fixture.data) + "'"),
+    const ByteString lastVersion = readFileBytes(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package");
+    EXPECT_EQ(run({ "Old Chair.package", "--no-backup", "--backup-folder", pathToUtf8(fixture.dir.path() / "none"),
+                  "--data", pathToUtf8(fixture.data) }),
         0);
-    EXPECT_EQ(readFileBytes(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package"), last);
+    EXPECT_EQ(readFileBytes(fixture.backups / "Thumbnail Backups" / "ObjectThumbnails.package"), lastVersion);
     EXPECT_FALSE(fs::exists(fixture.dir.path() / "none"));
 }
-#endif
 
 } // namespace

@@ -2,13 +2,13 @@
 
 #include "package/base/Paths.h"
 #include "tests/common/FailingFolderLister.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -21,25 +21,7 @@ using namespace varnick;
 
 namespace {
 
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::random_device random;
-        mPath = fs::temp_directory_path() / ("varnick-utility-" + std::to_string(random()));
-        fs::create_directories(mPath);
-    }
-    ~TempFolder()
-    {
-        std::error_code error;
-        fs::permissions(mPath, fs::perms::owner_all, fs::perm_options::add, error);
-        fs::remove_all(mPath, error);
-    }
-    const fs::path& path() const { return mPath; }
-
-private:
-    fs::path mPath;
-};
+using TempFolder = test::TemporaryFolder;
 
 void touch(const fs::path& path)
 {

@@ -1,6 +1,7 @@
 #include "app/platform/WineRegistry.h"
 
-#include "tests/platform/ScopedEnvironment.h"
+#include "tests/common/ScopedEnvironment.h"
+#include "tests/common/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 

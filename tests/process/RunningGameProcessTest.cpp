@@ -71,7 +71,7 @@ TEST(RunningGameProcess, aProcessNamedLikeTheGameStopsEveryWriteUntilForced)
 {
     if (runningGameProgram())
         GTEST_SKIP() << "a game program is running on this machine already";
-    test::TempDir work;
+    test::TemporaryFolder work;
     const fs::path data = work.path() / "The Sims 2";
     test::writeText(data / "Groups.cache", "groups");
     const fs::path tool = programFolder() / "varnick-cli";

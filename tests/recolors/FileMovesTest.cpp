@@ -2,6 +2,7 @@
 // refused before anything moves, a move across volumes, and deletes.
 #include "app/recolors/core/FileMoves.h"
 #include "package/base/ErrorTrap.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Library {
-    TempDir dir;
+    TemporaryFolder dir;
     fs::path object, recolorA, recolorB, destination;
     Library()
     {

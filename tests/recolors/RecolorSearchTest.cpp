@@ -4,6 +4,7 @@
 #include "app/recolors/core/FileMoves.h"
 #include "package/base/Paths.h"
 #include "tests/common/FailingFolderLister.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/recolors/RecolorFixtures.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ TEST(RecolorSearch, progressIsReportedAtMost24TimesWhateverTheCount)
         even25.push_back(i);
     for (const Case& c : { Case { 0, 1, {} }, Case { 24, 1, every24 }, Case { 25, 2, even25 } }) {
         EXPECT_EQ(progressInterval(c.count), c.interval) << c.count;
-        TempDir root;
+        TemporaryFolder root;
         for (int i = 0; i < c.count; ++i)
             root.write("p" + std::to_string(100 + i) + ".package", objectPackage(1));
         std::vector<std::int32_t> steps;
@@ -63,7 +64,7 @@ TEST(RecolorSearch, progressIsReportedAtMost24TimesWhateverTheCount)
 
 TEST(RecolorSearch, findsOnlyRecolorsWhoseFirstMaterialOverrideNamesTheObject)
 {
-    TempDir root;
+    TemporaryFolder root;
     const auto guidItem = [](double value) { return numberItem("objectGUID", value); };
     root.write("object.package", objectPackage(kGuid)); // the object itself names its GUID too
     root.write("plain.package", recolorOf(kGuid));
@@ -93,7 +94,7 @@ TEST(RecolorSearch, findsOnlyRecolorsWhoseFirstMaterialOverrideNamesTheObject)
 
 TEST(RecolorSearch, aFolderThatCannotBeListedIsSkippedAndTheSearchGoesOn)
 {
-    TempDir root;
+    TemporaryFolder root;
     fs::create_directories(root.path() / "locked");
     fs::create_directories(root.path() / "open");
     root.write("locked/hidden recolor.package", recolorOf(kGuid));
@@ -123,7 +124,7 @@ TEST(RecolorSearch, sortsByFullPathInCodeUnitOrderAndStopsWhenCancelled)
     sortRecolors(list);
     EXPECT_EQ(list, (std::vector<fs::path> { "/a/Z.package", "/a/y.package", "/a/z.package", "/b/a.package" }));
 
-    TempDir root;
+    TemporaryFolder root;
     root.write("a.package", recolorOf(kGuid));
     const std::atomic<bool> cancel { true };
     const RecolorSearchResult result = findRecolors(root.path(), static_cast<std::int32_t>(kGuid), {}, &cancel);
@@ -133,7 +134,7 @@ TEST(RecolorSearch, sortsByFullPathInCodeUnitOrderAndStopsWhenCancelled)
 
 TEST(RecolorDetails, showsTheLastOfEachExactlyNamedPropertyOfTheFirstOverride)
 {
-    TempDir root;
+    TemporaryFolder root;
     const fs::path file = root.write("Blue Chair.package",
         recolorPackage({ { textItem("name", "first"), textItem("modelName", "chair"), textItem("name", "second"),
                              textItem("ModelName", "wrong case"), textItem("subsetName", "seat") },
@@ -155,7 +156,7 @@ TEST(RecolorDetails, showsTheLastOfEachExactlyNamedPropertyOfTheFirstOverride)
 #ifdef VARNICK_HAVE_DEMO
 TEST(RecolorSearch, findsEveryRecolorOfTheDemoWorldsObjects)
 {
-    TempDir scratch;
+    TemporaryFolder scratch;
     demo::DemoOptions options;
     options.Output = scratch.path() / "world";
     options.Packages = 40;

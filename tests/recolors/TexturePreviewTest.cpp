@@ -2,6 +2,7 @@
 // and raw decoding, rows padded and shown as stored (not mirrored), the DDS file.
 #include "app/recolors/core/DdsSupport.h"
 #include "package/base/ErrorTrap.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tests/recolors/RecolorFixtures.h"
 
 #include <gtest/gtest.h>
@@ -91,7 +92,7 @@ TEST(TexturePreview, showsTheFirstTextureInAFormatItCanShow)
             repeat(repeat(kGreenBgr, 4) + kRedBgr, 3), 5, 3 },
     };
     for (const Case& c : cases) {
-        TempDir dir;
+        TemporaryFolder dir;
         const fs::path file = dir.write("t.package", texturePackage(c.textures));
         const std::optional<ByteString> bmp = packagePreviewBitmap(file);
         ASSERT_EQ(bmp.has_value(), c.pixels.has_value()) << c.what;
@@ -101,14 +102,14 @@ TEST(TexturePreview, showsTheFirstTextureInAFormatItCanShow)
         EXPECT_EQ(int32At(*bmp, 22), c.height) << c.what;
         EXPECT_EQ(topDownPixels(*bmp), *c.pixels) << c.what;
     }
-    EXPECT_THROW(packagePreviewBitmap(TempDir().path() / "missing.package"), Failure);
+    EXPECT_THROW(packagePreviewBitmap(TemporaryFolder().path() / "missing.package"), Failure);
 }
 
 TEST(TexturePreview, rawPixelsAreShownAsStoredInPaddedBottomUpRows)
 {
     // 4 x 2: rows p0..p3 and p4..p7; the file holds the bottom row first, each pixel's first three bytes.
     const ByteString bmp4 = *packagePreviewBitmap(
-        TempDir().write("raw.package", texturePackage({ textureResource(1, 4, 2, { rawPixels(8) }) })));
+        TemporaryFolder().write("raw.package", texturePackage({ textureResource(1, 4, 2, { rawPixels(8) }) })));
     ByteString expected;
     for (const int p : { 4, 5, 6, 7, 0, 1, 2, 3 })
         expected += rawPixels(1, p * 4).substr(0, 3);
@@ -148,8 +149,8 @@ TEST(TexturePreview, aLargeTextureKeepsItsSizeAndItsTopLeftOnTop)
 {
     // 1024 x 1024 DXT1: the top-left block red, every other one blue.
     const ByteString blocks = dxt1(kRed) + dxt1(kBlue, 256 * 256 - 1);
-    const ByteString bmp = *packagePreviewBitmap(
-        TempDir().write("big.package", texturePackage({ textureResource(4, 1024, 1024, { dxt1(kBlue), blocks }) })));
+    const ByteString bmp = *packagePreviewBitmap(TemporaryFolder().write(
+        "big.package", texturePackage({ textureResource(4, 1024, 1024, { dxt1(kBlue), blocks }) })));
     EXPECT_EQ(int32At(bmp, 18), 1024);
     EXPECT_EQ(int32At(bmp, 22), 1024);
     ASSERT_EQ(bmp.size(), 54u + 1024u * 1024u * 3u);
@@ -161,7 +162,7 @@ TEST(TexturePreview, aLargeTextureKeepsItsSizeAndItsTopLeftOnTop)
 
 TEST(TexturePreview, ddsFilesCarryTheirFormatAndConvertToTheSameBitmap)
 {
-    TempDir dir;
+    TemporaryFolder dir;
     const ByteString blocks = dxt3(kGreen) + dxt3(kRed);
     const fs::path dds = dir.path() / "ddstemp.dds";
     gsWriteDDSFile(dds, blocks, 3, 4, 8);

@@ -35,7 +35,7 @@ protected:
         test::writeText(data() / "Neighborhoods" / "N001" / "N001_Neighborhood.package", "a neighborhood");
     }
 
-    test::TempDir mRoot;
+    test::TemporaryFolder mRoot;
 };
 
 TEST_F(GameCachesTest, listsTheCachesOfTheRootAndTheThumbnailsFolder)

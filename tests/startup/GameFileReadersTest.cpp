@@ -120,7 +120,7 @@ TEST(WineRegistryFile, everyTruncationIsReadOrRefused)
 
 TEST(WineRegistryFile, refusesFilesThatAreMissingOrTooLargeUnread)
 {
-    test::TempDir folder;
+    test::TemporaryFolder folder;
     EXPECT_REFUSED(RegistryFile::read(folder.path() / "system.reg"), "cannot be read");
     const fs::path huge = folder.path() / "huge.reg";
     test::writeText(huge, kGoodRegistry);
@@ -261,7 +261,7 @@ TEST(RememberedGame, seedCorpusIsReadOrRefused)
 
 TEST(RememberedGame, acceptsOnlyAnExistingFolderNamedInFull)
 {
-    test::TempDir folder;
+    test::TemporaryFolder folder;
     EXPECT_EQ(checkedRememberedFolder(pathToUtf8(folder.path())), folder.path());
     const struct {
         std::string value;

@@ -6,6 +6,7 @@
 
 #include "app/startup/core/GameLocator.h"
 #include "package/base/Paths.h"
+#include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <cstdio>

@@ -3,8 +3,8 @@
 #include "app/startup/core/GameLocator.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/core/GamePacks.h"
+#include "tests/common/ScopedEnvironment.h"
 #include "tests/common/TrapRecorder.h"
-#include "tests/platform/ScopedEnvironment.h"
 #include "tests/startup/GameFixtures.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +46,7 @@ protected:
             fs::last_write_time(folder / name, fs::file_time_type::clock::now() - age);
     }
 
-    test::TempDir mRoot;
+    test::TemporaryFolder mRoot;
 };
 
 TEST_F(GameLocatorTest, findsTheLegacyCollectionInASteamLibraryWithItsSpanishName)
@@ -380,7 +380,7 @@ TEST_F(GameLocatorTest, theProgramsPathsComeFromTheFirstInstallFound)
 
 TEST(GamePacks, findsTheObjectPackageOfEveryPack)
 {
-    test::TempDir root;
+    test::TemporaryFolder root;
     const auto pack = [&](const fs::path& folder) {
         const fs::path file = folder / "TSData" / "Res" / "Objects" / "objects.package";
         test::writeText(file, "DBPF");

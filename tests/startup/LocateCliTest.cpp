@@ -50,7 +50,7 @@ protected:
     std::string out() const { return test::readFileBytes(mRoot.path() / "out"); }
     std::string err() const { return test::readFileBytes(mRoot.path() / "err"); }
 
-    test::TempDir mRoot;
+    test::TemporaryFolder mRoot;
     fs::path mTool;
 };
 

@@ -5,8 +5,8 @@
 #include "app/startup/GamePaths.h"
 #include "app/startup/StartupChecks.h"
 #include "app/startup/core/GameLocator.h"
+#include "tests/common/ScopedEnvironment.h"
 #include "tests/common/TrapRecorder.h"
-#include "tests/platform/ScopedEnvironment.h"
 #include "tests/startup/GameFixtures.h"
 
 #include <gtest/gtest.h>
@@ -106,7 +106,7 @@ protected:
         return StartupChecks(seams).run();
     }
 
-    test::TempDir mRoot;
+    test::TemporaryFolder mRoot;
     test::ScopedEnvironment mEnvironment;
     std::string mSavedInstall = gstrSims2InstallPath;
     std::string mSavedDocuments = gstrDocumentsPath;

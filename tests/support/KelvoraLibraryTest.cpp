@@ -4,6 +4,7 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/KelvoraBinding.h"
 #include "support/Kelvora.h"
+#include "tests/common/FailsWith.h"
 #include "tests/support/CodecTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -25,13 +26,7 @@ ByteString asString(const Bytes& bytes)
 // Asserts that body throws Failure with code and a description containing text.
 void expectFailure(const std::function<void()>& body, ErrorCode code, const std::string& text)
 {
-    try {
-        body();
-        ADD_FAILURE() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.code(), code) << failure.what();
-        EXPECT_NE(std::string(failure.what()).find(text), std::string::npos) << failure.what();
-    }
+    EXPECT_FAILS_WITH_CODE(body(), code, text);
 }
 
 class KelvoraBinding : public testing::Test {

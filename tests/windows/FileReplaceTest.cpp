@@ -78,7 +78,7 @@ protected:
     {
         EXPECT_EQ(readFile(mTarget), "new contents, longer than the old");
         EXPECT_FALSE(std::filesystem::exists(mScratch));
-        // No scratch file or copy of ours ("<target>.<pid>-<n>.tmp") is left
+        // No scratch file or copy of ours ("<target>.varnick-<pid>-<n>.tmp") is left
         // beside the target. (Wine's ReplaceFileW may leave an "rf*.tmp" of its
         // own after a refused replace; that one is not ours to remove.)
         std::string leftovers;

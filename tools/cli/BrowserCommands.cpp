@@ -1,5 +1,6 @@
 // Commands of the object browser: scan (the catalog objects of a folder) and
 // folders (the folder tree of a root). They run the main window's own code.
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 
 #include "app/browser/core/FolderList.h"
@@ -24,8 +25,7 @@ using nlohmann::ordered_json;
 
 void writeLine(const std::string& line)
 {
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
+    cliOut() << line << '\n';
 }
 
 void scan(const std::string& folderText, bool json)
@@ -66,7 +66,7 @@ void scan(const std::string& folderText, bool json)
         for (const browser::SkippedFile& file : result.Skipped)
             text += "skipped\t" + file.File + "\t" + file.Reason + "\n";
     }
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    cliOut() << text;
 }
 
 void folders(const std::string& rootText)

@@ -4,16 +4,16 @@
 // no output file behind. recompress: packages stored with every resource
 // compressed that shrinks, each package replaced atomically, on all cores.
 #include "package/base/WholeFile.h"
+#include "tools/cli/BackupOptions.h"
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/GameGuard.h"
 
 #include "package/CompressedResource.h"
 #include "package/Recompress.h"
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
-#include "package/base/RawFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -42,6 +42,7 @@ struct RecompressCommandOptions {
     int level = kDefaultRecompressLevel;
     bool dryRun = false;
     unsigned threads = 0;
+    BackupArguments backup;
 };
 
 void runDecompress(const CodecOptions& options)
@@ -83,18 +84,24 @@ void runRecompress(const RecompressCommandOptions& options)
     std::vector<std::string> missing;
     const std::vector<fs::path> files = collectPackageFiles(paths, missing);
     for (const std::string& line : missing)
-        std::fprintf(stderr, "varnick-cli: %s\n", line.c_str());
+        printErr("varnick-cli: %s\n", line.c_str());
 
     RecompressOptions recompress;
     recompress.Level = options.level;
     recompress.DryRun = options.dryRun;
     recompress.Threads = options.threads;
+    // Each package's previous version is kept as "set" keeps it; a dry run writes no backup either.
+    BackupStore backups = options.backup.store();
+    if (!options.backup.None && !options.dryRun) {
+        backups.prune();
+        recompress.KeepPrevious = [&backups](const fs::path& file) { backups.keep(file); };
+    }
     const auto progress = [](std::size_t done, std::size_t total, const RecompressFileResult& result) {
         const std::string name = pathToUtf8(result.File);
         if (result.Refused)
-            std::fprintf(stderr, "[%zu/%zu] %s: refused: %s\n", done, total, name.c_str(), result.Reason.c_str());
+            printErr("[%zu/%zu] %s: refused: %s\n", done, total, name.c_str(), result.Reason.c_str());
         else
-            std::fprintf(stderr, "[%zu/%zu] %s: %lld -> %lld bytes%s\n", done, total, name.c_str(),
+            printErr("[%zu/%zu] %s: %lld -> %lld bytes%s\n", done, total, name.c_str(),
                 static_cast<long long>(result.BytesBefore), static_cast<long long>(result.BytesAfter),
                 result.Changed ? "" : " (unchanged)");
     };
@@ -110,16 +117,16 @@ void runRecompress(const RecompressCommandOptions& options)
         before += result.BytesBefore;
         after += result.BytesAfter;
     }
-    std::printf("%s level %d\n", options.dryRun ? "dry run (nothing written) at" : "recompressed at", options.level);
-    std::printf("packages: %zu (changed %zu, unchanged %zu, refused %zu)\n", results.size(), changed,
+    printOut("%s level %d\n", options.dryRun ? "dry run (nothing written) at" : "recompressed at", options.level);
+    printOut("packages: %zu (changed %zu, unchanged %zu, refused %zu)\n", results.size(), changed,
         results.size() - changed - refused, refused);
-    std::printf("bytes before: %lld\n", before);
-    std::printf("bytes after: %lld\n", after);
+    printOut("bytes before: %lld\n", before);
+    printOut("bytes after: %lld\n", after);
     for (const RecompressFileResult& result : results) {
         if (result.Refused)
-            std::printf("refused: %s: %s\n", pathToUtf8(result.File).c_str(), result.Reason.c_str());
+            printOut("refused: %s: %s\n", pathToUtf8(result.File).c_str(), result.Reason.c_str());
     }
-    std::fflush(stdout);
+    cliOut().flush();
     if (refused != 0 || !missing.empty())
         throw CLI::RuntimeError(1);
 }
@@ -157,7 +164,12 @@ void addCodecCommands(CLI::App& app)
         "atomically, and only after its new form has read back with every resource decoding to the original's "
         "bytes; otherwise it is left as it was and reported as refused. Packages are processed on all cores, "
         "with progress on standard error and a summary (packages, bytes before, bytes after, refused with the "
-        "reason) on standard output. Exit status 1 when a package was refused or a path was not found.");
+        "reason) on standard output. Exit status 1 when a package was refused or a path was not found. Before a "
+        "package is replaced its previous version is kept in the backup folder as \"set\" keeps it (default: the "
+        "per-user data folder's \"Backups\"; the first version however many later ones come, backups older than "
+        "--keep-days days pruned at the start; \"restore\" puts the first back); a package whose size or "
+        "modification time changed since it was read (another program wrote it) is refused and left with that "
+        "change.");
     recompress
         ->add_option(
             "PATH", recompressOptions->paths, "Package files, or folders searched recursively for *.package files")
@@ -168,6 +180,7 @@ void addCodecCommands(CLI::App& app)
     recompress->add_flag("--dry-run", recompressOptions->dryRun, "Report what would change; write nothing");
     recompress->add_option("--threads", recompressOptions->threads, "Worker threads (0: one per core)")
         ->capture_default_str();
+    addBackupOptions(*recompress, recompressOptions->backup);
     refuseWhileGameRuns(*recompress, [recompressOptions] { return recompressOptions->dryRun; });
     recompress->callback([recompressOptions] { runRecompress(*recompressOptions); });
 }

@@ -12,7 +12,7 @@ void addObjectCommands(CLI::App& app); // object, properties, crc24
 void addPurgeCommands(CLI::App& app); // purge-thumbnails
 void addRecolorCommands(CLI::App& app); // recolors, texture, move, delete
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
-void addHealthCommands(CLI::App& app); // health
+void addHealthCommands(CLI::App& app); // health, quarantine
 #endif
 void addBrowserCommands(CLI::App& app); // scan, folders
 void addEditorCommands(CLI::App& app); // set, restore

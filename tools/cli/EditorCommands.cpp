@@ -1,6 +1,7 @@
 // The catalog editor's commands: set (change the catalog fields and texts of
 // one or several packages' objects and save them as the editor window's "Save
 // Object" and its batch mode do) and restore (put a package's original back).
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/GameGuard.h"
 
@@ -155,14 +156,13 @@ void setObject(const SetRequest& request, const std::string& file, BackupStore* 
     const ObjectEdits edits = editsOf(request, values, editor);
     SaveOptions options;
     options.keepCompressed = request.keepCompressed;
-    if (backups)
-        options.keepPrevious = [backups](const std::filesystem::path& target) { backups->keep(target); };
+    options.backups = backups;
     switch (editor.save(edits, options)) {
     case ObjectEditor::SaveResult::ChangedOnDisk:
         throw Failure(
             ErrorCode::FileReplaceFailed, "The package changed on disk while it was being saved; it was left as it is");
     case ObjectEditor::SaveResult::NothingChanged:
-        std::printf("%s: nothing written, the package already holds these values\n", file.c_str());
+        printOut("%s: nothing written, the package already holds these values\n", file.c_str());
         return;
     case ObjectEditor::SaveResult::Saved:
         break;
@@ -170,7 +170,7 @@ void setObject(const SetRequest& request, const std::string& file, BackupStore* 
     std::string written;
     for (const std::string& change : editor.lastSaveChanges())
         written += (written.empty() ? "" : ", ") + change;
-    std::printf("%s: wrote %s\n", file.c_str(), written.c_str());
+    printOut("%s: wrote %s\n", file.c_str(), written.c_str());
 }
 
 void setObjects(const SetRequest& request)
@@ -201,21 +201,21 @@ void setObjects(const SetRequest& request)
             std::string written;
             for (const std::string& change : item.Changes)
                 written += (written.empty() ? "" : ", ") + change;
-            std::printf("%s: wrote %s\n", file, written.c_str());
+            printOut("%s: wrote %s\n", file, written.c_str());
             break;
         }
         case BatchOutcome::Unchanged:
-            std::printf("%s: nothing written, the package already holds these values\n", file);
+            printOut("%s: nothing written, the package already holds these values\n", file);
             break;
         case BatchOutcome::Refused:
-            std::printf("%s: refused: %s\n", file, item.Reason.c_str());
+            printOut("%s: refused: %s\n", file, item.Reason.c_str());
             break;
         case BatchOutcome::NotReached:
-            std::printf("%s: not reached\n", file);
+            printOut("%s: not reached\n", file);
             break;
         }
     }
-    std::printf("%s\n", summary.text().c_str());
+    printOut("%s\n", summary.text().c_str());
     if (const std::size_t refused = summary.count(BatchOutcome::Refused))
         throw Failure(ErrorCode::InvalidArgument,
             std::to_string(refused) + " of " + std::to_string(summary.Items.size()) + " packages were refused");
@@ -231,7 +231,7 @@ void restoreObject(const RestoreRequest& request)
     FileNameContext context(request.file);
     OriginalRestore restore(request.backup.store(), pathFromUtf8(request.file));
     restore.restore();
-    std::printf("%s: original restored\n", request.file.c_str());
+    printOut("%s: original restored\n", request.file.c_str());
 }
 
 } // namespace

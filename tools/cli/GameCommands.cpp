@@ -1,6 +1,7 @@
 // locate: every installation of the game the program would find, in the order
 // it chooses from. clear-caches: moves the caches the game rebuilds into the
 // backup store.
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/GameGuard.h"
 
@@ -69,7 +70,7 @@ void printTable(const std::vector<std::vector<std::string>>& rows)
             if (i + 1 < row.size())
                 line += std::string(widths[i] - utf8CodePointCount(row[i]) + 2, ' ');
         }
-        std::printf("%s\n", line.c_str());
+        printOut("%s\n", line.c_str());
     }
 }
 
@@ -79,11 +80,11 @@ void locate(bool json)
     if (json) {
         const std::string text
             = locateJson(search).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-        std::printf("%s\n", text.c_str());
+        printOut("%s\n", text.c_str());
         return;
     }
     if (search.installs.empty()) {
-        std::printf("No installation of The Sims 2 was found.\n");
+        printOut("No installation of The Sims 2 was found.\n");
     } else {
         std::vector<std::vector<std::string>> rows {
             { "#", "Edition", "Name", "Data folder", "Downloads", "Install folder", "Found in" },
@@ -102,10 +103,10 @@ void locate(bool json)
         }
         printTable(rows);
         if (std::any_of(search.installs.begin(), search.installs.end(), [](const auto& i) { return i.chosen; }))
-            std::printf("* chosen last time\n");
+            printOut("* chosen last time\n");
     }
     for (const SkippedFile& file : search.skipped)
-        std::printf("Skipped %s: %s\n", toValidUtf8(file.file).c_str(), toValidUtf8(file.reason).c_str());
+        printOut("Skipped %s: %s\n", toValidUtf8(file.file).c_str(), toValidUtf8(file.reason).c_str());
 }
 
 std::string locateHelp()
@@ -148,13 +149,12 @@ void clearCaches(const ClearArguments& arguments)
         arguments.backupFolder.empty() ? BackupStore::defaultFolder() : pathFromUtf8(arguments.backupFolder));
     const ClearedCaches cleared = clearGameCaches(data, store);
     if (cleared.moved.empty() && cleared.failed.empty())
-        std::printf("No game caches to clear in %s.\n", pathToUtf8(data).c_str());
+        printOut("No game caches to clear in %s.\n", pathToUtf8(data).c_str());
     for (const ClearedCaches::Moved& moved : cleared.moved)
-        std::printf("moved\t%s\t%s\t%llu\n", pathToUtf8(moved.file).c_str(), pathToUtf8(moved.keptAs).c_str(),
+        printOut("moved\t%s\t%s\t%llu\n", pathToUtf8(moved.file).c_str(), pathToUtf8(moved.keptAs).c_str(),
             static_cast<unsigned long long>(moved.size));
-    std::fflush(stdout);
     for (const ClearedCaches::Failed& failed : cleared.failed)
-        std::fprintf(stderr, "failed\t%s\t%s\n", pathToUtf8(failed.file).c_str(), failed.reason.c_str());
+        printErr("failed\t%s\t%s\n", pathToUtf8(failed.file).c_str(), failed.reason.c_str());
     if (!cleared.failed.empty())
         throw CLI::RuntimeError(1);
 }

@@ -4,6 +4,7 @@
 // runs: it holds them open and rewrites its caches when it closes.
 
 #include "app/startup/core/RunningGame.h"
+#include "tools/cli/CliOutput.h"
 
 #include <CLI/CLI.hpp>
 
@@ -25,7 +26,7 @@ inline void refuseWhileGameRuns(CLI::App& command, std::function<bool()> readOnl
         if (*force || (readOnly && readOnly()))
             return;
         if (const auto program = runningGameProgram()) {
-            std::fprintf(stderr, "%s\n", gameRunningMessage(*program).c_str());
+            printErr("%s\n", gameRunningMessage(*program).c_str());
             throw CLI::RuntimeError(1);
         }
     });

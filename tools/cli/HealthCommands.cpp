@@ -1,9 +1,12 @@
-// varnick-cli health: the library health review of the Library Health window, on the same code.
+// varnick-cli health and quarantine: the library health review of the Library Health window and its
+// move to quarantine, on the same code.
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
 
 #include "app/health/core/HealthReport.h"
+#include "app/health/core/Quarantine.h"
 #include "app/health/index/LibraryIndex.h"
 #include "app/health/index/LibraryScan.h"
 #include "app/startup/GamePaths.h"
@@ -14,6 +17,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace varnick::cli {
 
@@ -21,6 +25,12 @@ namespace {
 
 using nlohmann::ordered_json;
 using namespace varnick::health;
+
+struct QuarantineOptions {
+    std::string Root;
+    std::vector<std::string> Files;
+    std::string Folder;
+};
 
 struct HealthOptions {
     std::string Root;
@@ -39,6 +49,7 @@ std::filesystem::path installFolder(const HealthOptions& options)
         return pathFromUtf8(options.Game);
     // As the program finds it: the registry (or its overrides).
     gsGetSims2Paths();
+    stopIfTrapped();
     if (gstrSims2InstallPath.empty() || gstrSims2InstallPath == gstrPathNotFound)
         return {};
     return pathFromUtf8(gstrSims2InstallPath);
@@ -64,25 +75,25 @@ ordered_json reportJson(const HealthReport& report)
 
 void printText(const HealthReport& report, const ScanResult& scan)
 {
-    std::printf("%zu packages, %zu read, %zu from the index\n", scan.Records.size(), scan.Reread,
+    printOut("%zu packages, %zu read, %zu from the index\n", scan.Records.size(), scan.Reread,
         scan.Records.size() - scan.Reread);
-    std::printf("Cannot be read: %zu\n", report.Broken.size());
+    printOut("Cannot be read: %zu\n", report.Broken.size());
     for (const BrokenPackage& row : report.Broken)
-        std::printf("  %s: %s\n", row.File.c_str(), toValidUtf8(row.Reason).c_str());
-    std::printf("Orphan recolors: %zu\n", report.Orphans.size());
+        printOut("  %s: %s\n", row.File.c_str(), toValidUtf8(row.Reason).c_str());
+    printOut("Orphan recolors: %zu\n", report.Orphans.size());
     for (const OrphanRecolor& row : report.Orphans)
-        std::printf("  %s: objectGUID %s\n", row.File.c_str(), guidText(row.Guid).c_str());
-    std::printf("GUID clashes: %zu\n", report.Clashes.size());
+        printOut("  %s: objectGUID %s\n", row.File.c_str(), guidText(row.Guid).c_str());
+    printOut("GUID clashes: %zu\n", report.Clashes.size());
     for (const GuidClash& clash : report.Clashes) {
-        std::printf("  %s%s\n", guidText(clash.Guid).c_str(), clash.GameObject ? " (also a game object)" : "");
+        printOut("  %s%s\n", guidText(clash.Guid).c_str(), clash.GameObject ? " (also a game object)" : "");
         for (const std::string& file : clash.Files)
-            std::printf("    %s\n", file.c_str());
+            printOut("    %s\n", file.c_str());
     }
-    std::printf("Duplicates: %zu\n", report.Duplicates.size());
+    printOut("Duplicates: %zu\n", report.Duplicates.size());
     for (const DuplicateSet& set : report.Duplicates) {
-        std::printf("  %lld bytes, hash %s\n", static_cast<long long>(set.Size), set.Hash.c_str());
+        printOut("  %lld bytes, hash %s\n", static_cast<long long>(set.Size), set.Hash.c_str());
         for (const std::string& file : set.Files)
-            std::printf("    %s\n", file.c_str());
+            printOut("    %s\n", file.c_str());
     }
 }
 
@@ -116,9 +127,34 @@ void addHealthCommands(CLI::App& app)
         const HealthReport report
             = analyseLibrary(root, scan.Records, scan.GameGuids, KnownClashes(defaultKnownClashesFile()).guids());
         if (options->Json)
-            std::printf("%s\n", reportJson(report).dump(2).c_str());
+            printOut("%s\n", reportJson(report).dump(2).c_str());
         else
             printText(report, scan);
+    });
+
+    auto quarantine = std::make_shared<QuarantineOptions>();
+    CLI::App* command = app.add_subcommand("quarantine",
+        "Move packages out of the game's reach, as the Library Health window's \"Move to Quarantine\" does: each "
+        "FILE goes to the quarantine folder (default: the per-user data folder's \"Quarantine\") under its path "
+        "below ROOT (its name alone when it is not below ROOT), a name already taken there getting \" (2)\", "
+        "\" (3)\"... A move across volumes is a copy, flushed to disk and compared with the original before the "
+        "original is removed. Prints \"FILE -> QUARANTINED\" for each file moved; a file that cannot be moved stays "
+        "where it is, is named with the reason on standard error, and makes the exit status 1.");
+    command->add_option("ROOT", quarantine->Root, "The folder the files were found in")->required();
+    command->add_option("FILE", quarantine->Files, "Package files to move")->required();
+    command->add_option("--quarantine-folder", quarantine->Folder, "Where the files go");
+    command->callback([quarantine] {
+        std::vector<std::filesystem::path> files;
+        for (const std::string& file : quarantine->Files)
+            files.push_back(pathFromUtf8(file));
+        const QuarantineResult result = quarantineFiles(files, pathFromUtf8(quarantine->Root),
+            quarantine->Folder.empty() ? defaultQuarantineFolder() : pathFromUtf8(quarantine->Folder));
+        for (const QuarantineMove& move : result.Moved)
+            printOut("%s -> %s\n", pathToUtf8(move.Original).c_str(), pathToUtf8(move.Quarantined).c_str());
+        for (const QuarantineFailure& failure : result.Failed)
+            printErr("varnick-cli: %s: %s\n", pathToUtf8(failure.File).c_str(), failure.Reason.c_str());
+        if (!result.Failed.empty())
+            throw CLI::RuntimeError(1);
     });
 }
 

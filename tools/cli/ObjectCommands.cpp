@@ -1,4 +1,5 @@
 // Commands that look into the catalog object of a package: object, properties, crc24.
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 
 #include "app/platform/Utility.h"
@@ -80,7 +81,7 @@ ordered_json jsonNumber(double number)
 void printJson(const ordered_json& value)
 {
     const std::string text = value.dump(2) + "\n";
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    cliOut() << text;
 }
 
 ordered_json definitionJson(const ChosenDefinition& chosen)
@@ -172,7 +173,7 @@ void addObjectCommands(CLI::App& app)
     auto text = std::make_shared<std::string>();
     CLI::App* crc24 = app.add_subcommand("crc24", "Print the CRC-24 of TEXT's bytes as six hexadecimal digits.");
     crc24->add_option("TEXT", *text, "text to check")->required();
-    crc24->callback([text] { std::printf("%s\n", crc24Hex(gflngCRC24OfString(*text)).c_str()); });
+    crc24->callback([text] { printOut("%s\n", crc24Hex(gflngCRC24OfString(*text)).c_str()); });
 }
 
 } // namespace varnick::cli

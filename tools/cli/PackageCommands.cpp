@@ -1,6 +1,7 @@
 // Package commands: index (header and index as JSON), extract (one resource's
 // bytes), rewrite (load whole and write with the package writer).
 #include "package/base/WholeFile.h"
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/GameGuard.h"
 
@@ -9,7 +10,6 @@
 #include "package/PackageReader.h"
 #include "package/PackageWriter.h"
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
 
@@ -64,7 +64,7 @@ void printIndex(const std::filesystem::path& file)
     json["entries"] = std::move(entries);
     // A magic that is not text (any file reads as a package) must not stop the output.
     const std::string text = json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+    if (!(cliOut() << text) || !cliOut().flush())
         throw Failure(ErrorCode::FileWriteFailed, "Writing to standard output failed");
 }
 

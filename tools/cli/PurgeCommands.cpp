@@ -1,6 +1,7 @@
 // purge-thumbnails: removes an object's pictures from the game's two thumbnail
 // caches, with the same code as the program's Tools menu, keeping their
 // previous versions in the backup store as "set" does.
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/GameGuard.h"
 
@@ -30,6 +31,7 @@ struct PurgeArguments {
 std::filesystem::path gameDataFolder()
 {
     gsGetSims2Paths();
+    stopIfTrapped();
     if (gstrSims2DataPath == gstrPathNotFound || gstrSims2DataPath.empty())
         throw Failure(ErrorCode::FolderFailed, "Can not find Sims 2 data path! (give it with --data)");
     return pathFromUtf8(gstrSims2DataPath);
@@ -50,17 +52,17 @@ void purgeThumbnails(const PurgeArguments& arguments)
     const PurgeResult result = purgeObjectThumbnails(data, arguments.objectFile, options);
     for (const CachePurge& cache : result.caches) {
         if (cache.outcome == CacheOutcome::Purged)
-            std::printf("%s: %lld\n", cache.name.c_str(), static_cast<long long>(cache.resourcesRemoved));
+            printOut("%s: %lld\n", cache.name.c_str(), static_cast<long long>(cache.resourcesRemoved));
         else if (cache.outcome == CacheOutcome::Missing)
-            std::printf("%s: not found\n", cache.name.c_str());
+            printOut("%s: not found\n", cache.name.c_str());
     }
-    std::fflush(stdout);
+    cliOut().flush();
     if (const CachePurge* corrupt = result.corrupt()) {
         std::string message = corrupt->corruptMessage();
         for (std::size_t at = message.find('\r'); at != std::string::npos; at = message.find('\r', at))
             message.erase(at, 1);
-        std::fprintf(stderr, "%s\n", message.c_str());
-        std::exit(1);
+        printErr("%s\n", message.c_str());
+        throw CLI::RuntimeError(1);
     }
     result.rethrowFailure();
 }

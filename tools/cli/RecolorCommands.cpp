@@ -1,6 +1,7 @@
 // Commands of the recolor windows: recolors (what the finder finds), texture
 // (the bitmap the viewer shows), move and delete (the delete and move window's
 // buttons, with the same checks). They run the windows' own core code.
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/GameGuard.h"
 
@@ -36,15 +37,15 @@ using nlohmann::ordered_json;
 
 void writeText(const std::string& text)
 {
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    cliOut() << text;
 }
 
 /// Refuses with one line on standard error and exit status 1 (nothing has been changed).
 [[noreturn]] void refuse(const std::string& message)
 {
-    std::fflush(stdout);
-    std::fprintf(stderr, "varnick-cli: %s\n", message.c_str());
-    std::exit(1);
+    cliOut().flush();
+    printErr("varnick-cli: %s\n", message.c_str());
+    throw CLI::RuntimeError(1);
 }
 
 // The path relative to root, with "/" between names on every platform.
@@ -92,7 +93,7 @@ Found findFor(const std::string& rootText, const std::string& objectText)
 void noteSkipped(const recolors::RecolorSearchResult& search)
 {
     if (!search.Skipped.empty())
-        std::fprintf(stderr, "%zu files could not be read and were not searched\n", search.Skipped.size());
+        printErr("%zu files could not be read and were not searched\n", search.Skipped.size());
 }
 
 void listRecolors(const std::string& rootText, const std::string& objectText, bool json)
@@ -156,7 +157,7 @@ void moveAll(const std::string& rootText, const std::string& objectText, const s
     for (const fs::path& file : files) {
         count += recolors::moveFiles({ file }, destination);
         writeText("moved: " + pathToUtf8(file) + "\n");
-        std::fflush(stdout);
+        cliOut().flush();
     }
     writeText(std::to_string(count) + " files were moved to:\n" + destinationText + "\n");
 }
@@ -196,7 +197,7 @@ void deleteFiles(
                 + (trash ? " could not be moved to the trash (--permanent deletes outright)"
                          : " could not be deleted"));
         writeText((trash ? "trashed: " : "deleted: ") + pathToUtf8(file) + "\n");
-        std::fflush(stdout);
+        cliOut().flush();
     }
     writeText(chosen.empty() ? "The object has been deleted.\n" : "The selected recolors have been deleted.\n");
 }

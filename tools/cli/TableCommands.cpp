@@ -1,6 +1,7 @@
 // The object table of a folder: table (the catalog objects with their
 // catalog fields, filtered and sorted, as text or CSV). It runs the table
 // window's own code: the browser's scan, then ObjectRows.
+#include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
 
 #include "app/browser/core/ObjectRows.h"
@@ -83,14 +84,14 @@ void table(const TableOptions& options)
              rows, options.Filter, sortColumn.value_or(browser::ObjectColumn::File), options.Descending))
         shown.push_back(std::move(rows[i]));
     const std::string text = options.Csv ? browser::objectTableCsv(shown) : alignedTable(shown);
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    cliOut() << text;
     std::string notes;
     for (const browser::SkippedFile& file : scan.Skipped)
         notes += "skipped\t" + file.File + "\t" + file.Reason + "\n";
     for (const browser::ObjectRow& row : shown)
         if (!row.Readable)
             notes += "unreadable\t" + row.File + "\t" + row.Reason + "\n";
-    std::fwrite(notes.data(), 1, notes.size(), stderr);
+    cliErr() << notes;
 }
 
 } // namespace

@@ -1,10 +1,7 @@
 // varnick-cli: the command-line companion for working on many packages at once.
-#include "tools/cli/Commands.h"
+#include "tools/cli/RunCli.h"
 
-#include "package/base/ErrorTrap.h"
-
-#include <cstdio>
-#include <cstdlib>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -43,54 +40,16 @@ std::vector<std::string> utf8Arguments()
 
 int main(int argc, char** argv)
 {
-    // A trapped failure is one line on standard error and exit status 1; the
-    // commands write their output only after their work has succeeded, so
-    // nothing is written for bad input.
-    varnick::setErrorTrapHandler([](const varnick::ErrorContext& context) {
-        std::string line = "varnick-cli: " + context.Description;
-        if (!context.AdditionalData.empty())
-            line += " (" + context.AdditionalData + ")";
-        std::fprintf(stderr, "%s\n", line.c_str());
-        std::exit(1);
-    });
-
-    CLI::App app { "Varnick command-line companion: inspect and convert Sims 2 package files." };
-    app.require_subcommand(1);
-    // Options are "--name" everywhere: a path written with forward slashes
-    // ("/Users/me/x.package") is a file, never a Windows-style "/option".
-    app.allow_windows_style_options(false);
-    varnick::cli::addPackageCommands(app);
-    varnick::cli::addCodecCommands(app);
-    varnick::cli::addObjectCommands(app);
-    varnick::cli::addPurgeCommands(app);
-    varnick::cli::addRecolorCommands(app);
-#ifdef VARNICK_HAVE_LIBRARY_INDEX
-    varnick::cli::addHealthCommands(app);
-#endif
-    varnick::cli::addBrowserCommands(app);
-    varnick::cli::addEditorCommands(app);
-    varnick::cli::addTableCommands(app);
-    varnick::cli::addGameCommands(app);
 #ifdef _WIN32
     // Output is UTF-8 text; a console shows it as such.
     SetConsoleOutputCP(CP_UTF8);
     std::vector<std::string> arguments = utf8Arguments();
-    std::vector<char*> utf8Argv;
-    for (std::string& argument : arguments)
-        utf8Argv.push_back(argument.data());
-    if (!utf8Argv.empty()) {
-        argc = static_cast<int>(utf8Argv.size());
-        utf8Argv.push_back(nullptr);
-        argv = utf8Argv.data();
-    }
+    if (arguments.empty())
+        arguments.assign(argv, argv + argc);
+#else
+    std::vector<std::string> arguments(argv, argv + argc);
 #endif
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::ParseError& error) {
-        return app.exit(error);
-    } catch (...) {
-        varnick::trapCurrentException("varnick-cli", "main");
-        return 1;
-    }
-    return 0;
+    if (!arguments.empty())
+        arguments.erase(arguments.begin()); // the program's own name
+    return varnick::cli::runCli(arguments, std::cout, std::cerr);
 }

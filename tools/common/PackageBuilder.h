@@ -12,7 +12,7 @@
 //   PackageBuilder builder;                        // version 1.1, index 7.2
 //   builder.add("4F424A44", "7FD46CD0", "00000041", "00000000", objdBytes);
 //   ByteString bytes = builder.build();            // header, resources, index, holes
-//   TempDir dir; auto file = dir.write("object.package", bytes);
+//   TemporaryFolder dir; auto file = dir.write("object.package", bytes); // tests/common
 //
 // Identifiers are given in their 8-digit text form (most significant first)
 // and stored as their 4 little-endian bytes, or as a ResourceKey already in
@@ -26,16 +26,13 @@
 #include "package/ResourceKey.h"
 #include "package/base/Bytes.h"
 
-#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 namespace varnick::test {
@@ -264,45 +261,6 @@ private:
     std::size_t mGap = 0;
     bool mIndexFirst = false;
     bool mReverse = false;
-};
-
-/// A fresh folder under the system's temporary folder, removed with its contents at the end.
-class TempDir {
-public:
-    TempDir()
-    {
-        // Tests run in parallel processes: a random part keeps their folders apart.
-        static std::atomic<unsigned> counter { 0 };
-        static const unsigned processPart = std::random_device {}();
-        const auto stamp = std::to_string(
-            static_cast<unsigned long long>(std::filesystem::file_time_type::clock::now().time_since_epoch().count()));
-        mPath = std::filesystem::temp_directory_path()
-            / ("varnick-test-" + std::to_string(processPart) + "-" + stamp + "-" + std::to_string(++counter));
-        std::filesystem::create_directories(mPath);
-    }
-    ~TempDir()
-    {
-        std::error_code error;
-        std::filesystem::remove_all(mPath, error);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return mPath; }
-
-    /// Writes bytes to name inside the folder and returns the file's path.
-    std::filesystem::path write(const std::filesystem::path& name, ByteView bytes) const
-    {
-        const std::filesystem::path file = mPath / name;
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out)
-            throw std::runtime_error("cannot write test file");
-        return file;
-    }
-
-private:
-    std::filesystem::path mPath;
 };
 
 /// The whole contents of a file ("" when it cannot be read).

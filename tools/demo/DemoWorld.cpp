@@ -8,10 +8,10 @@
 #include "package/PackageWriter.h"
 #include "package/TypeIds.h"
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
+#include "package/base/WholeFile.h"
 
 #include <algorithm>
 #include <set>
@@ -813,15 +813,7 @@ std::vector<std::string> writeDemoThumbnailCache(const fs::path& file, int count
         titles.push_back(std::move(title));
     }
     PackageFile pkg = cache.finish(true);
-    const fs::path scratch = scratchPathBeside(file);
-    try {
-        writeBytes(scratch, serializePackage(pkg));
-        replaceFileAtomically(scratch, file);
-    } catch (...) {
-        std::error_code error;
-        fs::remove(scratch, error);
-        throw;
-    }
+    writeWholeFile(file, serializePackage(pkg));
     return titles;
 }
 

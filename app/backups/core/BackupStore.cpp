@@ -1,9 +1,9 @@
 #include "app/backups/core/BackupStore.h"
 
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
+#include "package/base/ScratchFile.h"
 #include "package/base/WholeFile.h"
 
 #include <algorithm>
@@ -156,32 +156,35 @@ std::optional<fs::path> BackupStore::keep(const fs::path& file)
     if (mPolicy.Generations == 1 && !kept.empty())
         return kept.front().File;
 
+    // A first backup that fails leaves no folder behind: what this call
+    // creates before the copy is in place goes again.
+    const bool newStore = !fs::exists(mFolder, error);
+    const bool newFolder = !fs::exists(folder, error);
+    const auto undoFolder = [&] {
+        std::error_code ignored;
+        if (newFolder)
+            fs::remove_all(folder, ignored);
+        if (newStore)
+            fs::remove(mFolder, ignored);
+    };
     fs::create_directories(folder, error);
     if (error)
         fail(ErrorCode::FolderFailed, "The backup folder cannot be created", folder);
     // The source's name and the copy are each written whole through a scratch
     // file and flushed before they replace anything, so that after a crash a
     // generation is complete or absent and its folder still names its file.
-    if (!fs::exists(folder / kSourceFileName, error))
-        writeWholeFile(folder / kSourceFileName, backupSourceKey(file));
     const int number = kept.empty() ? 1 : kept.back().Number + 1;
     const fs::path target = generationFile(folder, number);
-    const fs::path scratch = scratchPathBeside(target);
-    fs::copy_file(file, scratch, fs::copy_options::overwrite_existing, error);
-    if (!error)
-        fs::last_write_time(scratch, fs::file_time_type::clock::now(), error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(scratch, ignored);
-        fail(ErrorCode::FileWriteFailed, "The previous version cannot be kept as a backup (" + error.message() + ")",
-            file);
-    }
     try {
-        replaceFileAtomically(scratch, target);
-    } catch (...) {
-        std::error_code ignored;
-        fs::remove(scratch, ignored);
-        throw;
+        if (!fs::exists(folder / kSourceFileName, error))
+            writeWholeFile(folder / kSourceFileName, backupSourceKey(file));
+        ScratchFile copy(target);
+        copy.copyFrom(file);
+        copy.commit();
+    } catch (const Failure& failure) {
+        undoFolder();
+        fail(failure.code(), "The previous version cannot be kept as a backup (" + std::string(failure.what()) + ")",
+            file);
     }
 
     kept = generationsIn(folder);
@@ -208,27 +211,19 @@ void BackupStore::restoreOriginal(const fs::path& file)
     if (kept.empty())
         fail(ErrorCode::FileOpenFailed, "No original of this file was kept", file);
     const fs::path original = kept.front().File;
-    const fs::path scratch = scratchPathBeside(file);
-    std::error_code error;
-    fs::copy_file(original, scratch, fs::copy_options::overwrite_existing, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(scratch, ignored);
-        fail(ErrorCode::FileWriteFailed, "The original cannot be copied back (" + error.message() + ")", file);
-    }
+    ScratchFile copy(file);
     try {
-        // The current version is kept even when the policy keeps the original
-        // alone (whose keep() copies nothing): it is what the restore replaces.
-        BackupPolicy keepCurrent = mPolicy;
-        if (keepCurrent.Generations == 1)
-            keepCurrent.Generations = static_cast<int>(kept.size()) + 1;
-        BackupStore(mFolder, keepCurrent).keep(file);
-        replaceFileAtomically(scratch, file);
-    } catch (...) {
-        std::error_code ignored;
-        fs::remove(scratch, ignored);
-        throw;
+        copy.copyFrom(original);
+    } catch (const Failure& failure) {
+        fail(failure.code(), "The original cannot be copied back (" + std::string(failure.what()) + ")", file);
     }
+    // The current version is kept even when the policy keeps the original
+    // alone (whose keep() copies nothing): it is what the restore replaces.
+    BackupPolicy keepCurrent = mPolicy;
+    if (keepCurrent.Generations == 1)
+        keepCurrent.Generations = static_cast<int>(kept.size()) + 1;
+    BackupStore(mFolder, keepCurrent).keep(file);
+    copy.commit();
 }
 
 std::size_t BackupStore::prune(fs::file_time_type now)

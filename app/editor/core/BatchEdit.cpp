@@ -41,20 +41,13 @@ BatchItem applyOne(const std::filesystem::path& file, const std::optional<FileSt
             item.Reason = loadRefusal(loaded, editor);
             return item;
         }
-        if (expected && ObjectEditor::stampOf(file) != expected) {
+        if (expected && fileStampOf(file) != expected) {
             item.Reason = "The package changed on disk since it was loaded; it was left as it is";
             return item;
         }
         const ObjectEdits edits = changes.editsFor(editor);
         SaveOptions save = options.Save;
-        if (options.Backups) {
-            BackupStore* backups = options.Backups;
-            save.keepPrevious = [backups, previous = options.Save.keepPrevious](const std::filesystem::path& target) {
-                if (previous)
-                    previous(target);
-                backups->keep(target);
-            };
-        }
+        save.backups = options.Backups;
         switch (editor.save(edits, save)) {
         case ObjectEditor::SaveResult::Saved:
             item.Outcome = BatchOutcome::Saved;
@@ -162,7 +155,7 @@ void BatchEdit::load(
             if (loaded == ObjectEditor::LoadResult::Loaded) {
                 member.Loaded = true;
                 member.Shown = editor.loadedEdits();
-                member.Stamp = ObjectEditor::stampOf(files[i]);
+                member.Stamp = fileStampOf(files[i]);
             } else {
                 member.Refusal = loadRefusal(loaded, editor);
             }

@@ -83,7 +83,7 @@ struct BatchOptions {
     const std::atomic<bool>* Cancel = nullptr;
     /// Keeps the previous version of every package before it is replaced; none when null.
     BackupStore* Backups = nullptr;
-    /// Passed to each package's save (its keepPrevious is set from Backups).
+    /// Passed to each package's save (its backups are Backups above).
     SaveOptions Save;
     /// Packages saved at the same time (each package by one thread; a file
     /// named twice makes the whole batch go one package after the other).

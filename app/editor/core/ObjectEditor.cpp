@@ -1,5 +1,6 @@
 #include "app/editor/core/ObjectEditor.h"
 
+#include "app/backups/core/BackupStore.h"
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/Utility.h"
@@ -10,8 +11,9 @@
 #include "package/Recompress.h"
 #include "package/TypeIds.h"
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
+#include "package/base/FileStamp.h"
 #include "package/base/KelvoraBinding.h"
+#include "package/base/ScratchFile.h"
 #include "package/base/Utf8.h"
 
 #include <algorithm>
@@ -108,18 +110,7 @@ struct Replaced {
     bool compressed = false;
 };
 
-std::function<void(const std::filesystem::path&)>& defaultKeepPrevious()
-{
-    static std::function<void(const std::filesystem::path&)> keeper;
-    return keeper;
-}
-
 } // namespace
-
-void ObjectEditor::setDefaultKeepPrevious(std::function<void(const std::filesystem::path& target)> keeper)
-{
-    defaultKeepPrevious() = std::move(keeper);
-}
 
 std::string limitedText(std::string_view text, std::size_t maxCharacters)
 {
@@ -140,25 +131,12 @@ ByteString directoryTypeId()
     return gfstr4HexToSimsID("E86B1EEF");
 }
 
-std::optional<FileStamp> ObjectEditor::stampOf(const std::filesystem::path& fileName)
-{
-    std::error_code error;
-    FileStamp stamp;
-    stamp.Size = std::filesystem::file_size(fileName, error);
-    if (error)
-        return std::nullopt;
-    stamp.Modified = std::filesystem::last_write_time(fileName, error);
-    if (error)
-        return std::nullopt;
-    return stamp;
-}
-
 ObjectEditor::LoadResult ObjectEditor::load(const std::filesystem::path& fileName)
 {
     *this = ObjectEditor {};
     mFileName = fileName;
     // The stamp is taken before reading, so a change while reading counts as a change.
-    const std::optional<FileStamp> stamp = stampOf(fileName);
+    const std::optional<FileStamp> stamp = fileStampOf(fileName);
     mPackage = readPackage(fileName);
     if (!stamp)
         throw Failure(ErrorCode::FileReadFailed, "The package's size and modification time cannot be read");
@@ -446,30 +424,18 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
     // Written beside the package and renamed over it in one step: the package
     // is the old one or the new one, never missing or half written.
     setLocation(4000);
-    if (stampOf(mFileName) != std::optional<FileStamp>(mStamp))
+    if (fileStampOf(mFileName) != std::optional<FileStamp>(mStamp))
         return SaveResult::ChangedOnDisk;
-    const std::filesystem::path scratch = scratchPathBeside(mFileName);
-    try {
-        writePackage(pkg, scratch);
-        if (options.beforeReplace)
-            options.beforeReplace(scratch);
-        // The backup (a copy that may take a moment) comes before the last
-        // check, so that the check sits right before the replace.
-        if (options.keepPrevious)
-            options.keepPrevious(mFileName);
-        else if (defaultKeepPrevious())
-            defaultKeepPrevious()(mFileName);
-        if (stampOf(mFileName) != std::optional<FileStamp>(mStamp)) {
-            std::error_code error;
-            std::filesystem::remove(scratch, error);
-            return SaveResult::ChangedOnDisk;
-        }
-        replaceFileAtomically(scratch, mFileName);
-    } catch (...) {
-        std::error_code error;
-        std::filesystem::remove(scratch, error);
-        throw;
-    }
+    ScratchFile scratch = writePackageScratch(pkg, mFileName);
+    if (options.beforeReplace)
+        options.beforeReplace(scratch.path());
+    // The backup (a copy that may take a moment) comes before the last
+    // check, so that the check sits right before the replace.
+    if (options.backups)
+        options.backups->keep(mFileName);
+    if (fileStampOf(mFileName) != std::optional<FileStamp>(mStamp))
+        return SaveResult::ChangedOnDisk;
+    scratch.commit();
 
     // The saved state is the new loaded state.
     mPackage = std::move(pkg);
@@ -479,7 +445,7 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
         gsReadTextList(mTextListData, mTextList);
     }
     mFlagsCleared = false;
-    if (const std::optional<FileStamp> now = stampOf(mFileName))
+    if (const std::optional<FileStamp> now = fileStampOf(mFileName))
         mStamp = *now;
     return SaveResult::Saved;
 }

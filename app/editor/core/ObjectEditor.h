@@ -9,6 +9,7 @@
 #include "package/PackageFile.h"
 #include "package/TextList.h"
 #include "package/base/Bytes.h"
+#include "package/base/FileStamp.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -19,6 +20,8 @@
 #include <vector>
 
 namespace varnick {
+
+class BackupStore;
 
 /// The description given to every text list entry the editor writes.
 inline constexpr std::string_view kEditedDescription = "Edited by Varnick.";
@@ -50,19 +53,12 @@ struct SaveOptions {
     /// (CompressLevel at kDefaultRecompressLevel) when that makes it shorter;
     /// compressReplaced is then not asked. Off (the default): as compressReplaced says.
     bool keepCompressed = false;
+    /// Keeps the package's previous version just before the scratch file
+    /// replaces it; none when null. A failure to keep it leaves the package as it was.
+    BackupStore* backups = nullptr;
     /// Test seam: runs after the scratch file is complete, before it replaces
     /// the package; it may throw (a failure part way) or change the package file.
     std::function<void(const std::filesystem::path& scratch)> beforeReplace;
-    /// Runs with the package file just before the scratch file replaces it
-    /// (the backups keep the previous version here); a throw leaves the package as it was.
-    std::function<void(const std::filesystem::path& target)> keepPrevious;
-};
-
-/// A file's size and modification time, to notice that it changed on disk.
-struct FileStamp {
-    std::uintmax_t Size = 0;
-    std::filesystem::file_time_type Modified {};
-    bool operator==(const FileStamp&) const = default;
 };
 
 class ObjectEditor {
@@ -126,20 +122,14 @@ public:
     std::optional<ByteString> editedTextListBytes(const ObjectEdits& edits) const;
 
     /// Writes the edits into the package and puts it in place of the file:
-    /// through a scratch file beside it and one atomic replace. Refuses (and
-    /// writes nothing) when the file changed on disk since the load. Throws
-    /// Failure when writing fails; the package file is then as it was.
+    /// through a scratch file beside it and one atomic replace, after keeping
+    /// the previous version in options.backups. Refuses (and writes nothing)
+    /// when the file changed on disk since the load. Throws Failure when
+    /// writing or the backup fails; the package file is then as it was.
     SaveResult save(const ObjectEdits& edits, const SaveOptions& options = {});
 
     /// What the last save changed, for messages: "definition", "text list", "directory".
     const std::vector<std::string>& lastSaveChanges() const { return mLastChanges; }
-
-    /// The keeper of previous versions that every save uses when its options
-    /// give none (the program installs its backup store here at start-up); empty for none.
-    static void setDefaultKeepPrevious(std::function<void(const std::filesystem::path& target)> keeper);
-
-    /// The size and modification time of a file now; nothing when it cannot be read.
-    static std::optional<FileStamp> stampOf(const std::filesystem::path& fileName);
 
 private:
     struct TextChanges {

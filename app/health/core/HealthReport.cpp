@@ -2,9 +2,9 @@
 
 #include "app/platform/Csv.h"
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
+#include "package/base/WholeFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -126,19 +126,15 @@ void KnownClashes::setKnown(std::uint32_t guid, bool known)
         next.erase(guid);
     std::error_code ignored;
     std::filesystem::create_directories(mFile.parent_path(), ignored);
-    const std::filesystem::path scratch = scratchPathBeside(mFile);
-    {
-        std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
-        for (std::uint32_t value : next)
-            out << guidText(value) << '\n';
-        out.flush();
-        if (!out) {
-            out.close();
-            std::filesystem::remove(scratch, ignored);
-            throw Failure(ErrorCode::FileWriteFailed, "The list of known GUID clashes cannot be written");
-        }
+    std::string text;
+    for (std::uint32_t value : next)
+        text += guidText(value) + '\n';
+    try {
+        writeWholeFile(mFile, text);
+    } catch (const Failure& failure) {
+        throw Failure(
+            failure.code(), "The list of known GUID clashes cannot be written: " + std::string(failure.what()));
     }
-    replaceFileAtomically(scratch, mFile);
     mGuids = std::move(next);
 }
 

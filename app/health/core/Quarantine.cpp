@@ -10,28 +10,14 @@ namespace varnick::health {
 
 namespace {
 
-// Renames, or copies and then removes the source where the two lie on
-// different volumes; a failed copy leaves no partial target behind.
-void moveFile(const std::filesystem::path& from, const std::filesystem::path& to)
+void moveFile(
+    const std::filesystem::path& from, const std::filesystem::path& to, const recolors::RenameFunction& rename)
 {
     std::error_code error;
     std::filesystem::create_directories(to.parent_path(), error);
     if (std::filesystem::exists(to, error))
         throw Failure(ErrorCode::FileReplaceFailed, "A file of that name is already at " + pathToUtf8(to));
-    std::filesystem::rename(from, to, error);
-    if (!error)
-        return;
-    std::error_code copyError;
-    std::filesystem::copy_file(from, to, copyError);
-    if (!copyError) {
-        std::filesystem::remove(from, copyError);
-        if (!copyError)
-            return;
-    }
-    std::error_code ignored;
-    if (std::filesystem::exists(from, ignored))
-        std::filesystem::remove(to, ignored);
-    throw Failure(ErrorCode::FileReplaceFailed, "The file cannot be moved: " + error.message());
+    recolors::moveFileChecked(from, to, rename);
 }
 
 } // namespace
@@ -41,8 +27,8 @@ std::filesystem::path defaultQuarantineFolder()
     return userDataFolder() / "Quarantine";
 }
 
-QuarantineMove quarantineFile(
-    const std::filesystem::path& file, const std::filesystem::path& root, const std::filesystem::path& quarantineFolder)
+QuarantineMove quarantineFile(const std::filesystem::path& file, const std::filesystem::path& root,
+    const std::filesystem::path& quarantineFolder, const recolors::RenameFunction& rename)
 {
     std::filesystem::path relative = file.lexically_relative(root);
     if (relative.empty() || *relative.begin() == "..")
@@ -53,13 +39,27 @@ QuarantineMove quarantineFile(
         target = quarantineFolder / relative.parent_path()
             / pathFromUtf8(
                 pathToUtf8(relative.stem()) + " (" + std::to_string(n) + ")" + pathToUtf8(relative.extension()));
-    moveFile(file, target);
+    moveFile(file, target, rename);
     return { file, target };
 }
 
-void undoQuarantine(const QuarantineMove& move)
+QuarantineResult quarantineFiles(const std::vector<std::filesystem::path>& files, const std::filesystem::path& root,
+    const std::filesystem::path& quarantineFolder, const recolors::RenameFunction& rename)
 {
-    moveFile(move.Quarantined, move.Original);
+    QuarantineResult result;
+    for (const std::filesystem::path& file : files) {
+        try {
+            result.Moved.push_back(quarantineFile(file, root, quarantineFolder, rename));
+        } catch (const std::exception& failure) {
+            result.Failed.push_back({ file, failure.what() });
+        }
+    }
+    return result;
+}
+
+void undoQuarantine(const QuarantineMove& move, const recolors::RenameFunction& rename)
+{
+    moveFile(move.Quarantined, move.Original, rename);
 }
 
 } // namespace varnick::health

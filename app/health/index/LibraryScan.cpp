@@ -373,21 +373,32 @@ ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
     std::condition_variable doneChanged;
     std::vector<std::size_t> done;
     bool finished = false;
+    // Anything but a failing database (which keepInIndex passes over) ends
+    // the writer and comes back to the scan's caller once the workers are done.
+    std::exception_ptr writerFailure;
     std::thread writer([&] {
-        constexpr std::size_t kBatch = 4096;
-        for (bool last = false; !last;) {
-            std::vector<std::size_t> taken;
-            {
-                std::unique_lock lock(doneMutex);
-                doneChanged.wait(lock, [&] { return done.size() >= kBatch || finished; });
-                taken.swap(done);
-                last = finished;
+        try {
+            constexpr std::size_t kBatch = 4096;
+            for (bool last = false; !last;) {
+                std::vector<std::size_t> taken;
+                {
+                    std::unique_lock lock(doneMutex);
+                    doneChanged.wait(lock, [&] { return done.size() >= kBatch || finished; });
+                    taken.swap(done);
+                    last = finished;
+                }
+                std::vector<const PackageRecord*> batch;
+                batch.reserve(taken.size());
+                for (const std::size_t n : taken)
+                    batch.push_back(&result.Records[toRead[n]]);
+                keepInIndex([&] {
+                    if (options.BeforeIndexWriteForTesting)
+                        options.BeforeIndexWriteForTesting();
+                    index.update(batch, last ? removed : std::vector<std::string> {});
+                });
             }
-            std::vector<const PackageRecord*> batch;
-            batch.reserve(taken.size());
-            for (const std::size_t n : taken)
-                batch.push_back(&result.Records[toRead[n]]);
-            keepInIndex([&] { index.update(batch, last ? removed : std::vector<std::string> {}); });
+        } catch (...) {
+            writerFailure = std::current_exception();
         }
     });
     std::size_t reread = 0;
@@ -422,6 +433,8 @@ ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
     }
     doneChanged.notify_one();
     writer.join();
+    if (writerFailure)
+        std::rethrow_exception(writerFailure);
     result.Reread = reread;
     if (!complete) {
         result.Cancelled = true;

@@ -27,6 +27,8 @@ struct ScanOptions {
     unsigned Threads = 0; ///< worker threads; 0 picks the machine's count, at least two
     ScanProgress Progress;
     const std::atomic<bool>* Cancel = nullptr; ///< set to stop; the work done so far is kept in the index
+    /// Test seam: runs on the index's writer thread before each write; it may throw.
+    std::function<void()> BeforeIndexWriteForTesting;
 };
 
 struct ScanResult {
@@ -42,7 +44,8 @@ std::string relativeText(const std::filesystem::path& file, const std::filesyste
 /// Every "*.package" below root (any letter case), with size and time; unlistable folders are passed over.
 std::vector<PackageRecord> listPackages(const std::filesystem::path& root);
 
-/// Runs one scan (see the file comment). Throws Failure when the index fails or the root cannot be listed.
+/// Runs one scan (see the file comment). Throws Failure when the index fails or the root cannot be listed;
+/// anything else that fails on one of its threads (out of memory) is thrown here once they have ended.
 ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options);
 
 } // namespace varnick::health

@@ -54,15 +54,15 @@ struct Settings::TemporaryStore::Private {
 };
 
 Settings::TemporaryStore::TemporaryStore()
-    : d(std::make_unique<Private>())
+    : mPrivate(std::make_unique<Private>())
 {
-    d->previous = overrideFile();
-    overrideFile() = d->folder.filePath(QStringLiteral("settings.ini"));
+    mPrivate->previous = overrideFile();
+    overrideFile() = mPrivate->folder.filePath(QStringLiteral("settings.ini"));
 }
 
 Settings::TemporaryStore::~TemporaryStore()
 {
-    overrideFile() = d->previous;
+    overrideFile() = mPrivate->previous;
 }
 
 QString Settings::TemporaryStore::fileName() const

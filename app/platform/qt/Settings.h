@@ -34,7 +34,7 @@ public:
 
     private:
         struct Private;
-        std::unique_ptr<Private> d;
+        std::unique_ptr<Private> mPrivate;
     };
 };
 

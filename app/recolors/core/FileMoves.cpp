@@ -2,6 +2,7 @@
 
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
+#include "package/base/ScratchFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -96,30 +97,44 @@ MoveCheck checkMove(const std::vector<fs::path>& files, const fs::path& destinat
     return check;
 }
 
+void moveFileChecked(const fs::path& from, const fs::path& to, const RenameFunction& rename)
+{
+    std::error_code ec;
+    if (fs::exists(to, ec))
+        moveFailed(from, "a file of that name is already in the destination");
+    if (rename)
+        rename(from, to, ec);
+    else
+        fs::rename(from, to, ec);
+    if (!ec)
+        return;
+    // Another volume (or a rename refused): the copy is complete and on disk
+    // under its own name, and equal to the original, before the original goes.
+    try {
+        ScratchFile copy(to);
+        copy.copyFrom(from);
+        copy.commit();
+    } catch (const Failure& failure) {
+        moveFailed(from, failure.what());
+    }
+    if (!sameContents(from, to)) {
+        fs::remove(to, ec);
+        moveFailed(from, "the copy differs from the original");
+    }
+    // The file keeps its time, as a rename would have kept it.
+    const fs::file_time_type modified = fs::last_write_time(from, ec);
+    if (!ec)
+        fs::last_write_time(to, modified, ec);
+    ec.clear();
+    if (!fs::remove(from, ec) || ec)
+        moveFailed(from, "copied, but the original could not be removed: " + ec.message());
+}
+
 std::int32_t moveFiles(const std::vector<fs::path>& files, const fs::path& destination, const RenameFunction& rename)
 {
     std::int32_t moved = 0;
     for (const fs::path& file : files) {
-        const fs::path target = destination / file.filename();
-        std::error_code ec;
-        if (fs::exists(target, ec))
-            moveFailed(file, "a file of that name is already in the destination");
-        if (rename)
-            rename(file, target, ec);
-        else
-            fs::rename(file, target, ec);
-        if (ec) {
-            // Another volume (or a rename refused): copy, compare, then remove the source.
-            ec.clear();
-            if (!fs::copy_file(file, target, fs::copy_options::none, ec) || ec)
-                moveFailed(file, ec.message());
-            if (!sameContents(file, target)) {
-                fs::remove(target, ec);
-                moveFailed(file, "the copy differs from the original");
-            }
-            if (!fs::remove(file, ec) || ec)
-                moveFailed(file, "copied, but the original could not be removed: " + ec.message());
-        }
+        moveFileChecked(file, destination / file.filename(), rename);
         ++moved;
     }
     return moved;

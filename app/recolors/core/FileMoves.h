@@ -33,8 +33,16 @@ bool sameFolder(const std::filesystem::path& a, const std::filesystem::path& b);
 /// Checks moving files (object first) into destination.
 MoveCheck checkMove(const std::vector<std::filesystem::path>& files, const std::filesystem::path& destination);
 
-/// Moves each file into destination under its own name: renamed when possible,
-/// otherwise copied, compared with its source, and the source removed. Call
+/// Moves one file to to, which must not exist yet (its folder must): renamed
+/// when possible (rename, default std::filesystem::rename), otherwise copied
+/// through a scratch file beside to, flushed to disk and put in place, compared
+/// byte for byte with from, and only then is from removed. Throws Failure when
+/// the file cannot be moved; from is then where it was, and no copy is left
+/// unless from could not be removed after a good copy (the message says so).
+void moveFileChecked(
+    const std::filesystem::path& from, const std::filesystem::path& to, const RenameFunction& rename = {});
+
+/// Moves each file into destination under its own name (moveFileChecked). Call
 /// after checkMove().ok(). Returns the number moved; throws Failure on the first
 /// file that cannot be moved (files moved before it stay moved; none is lost).
 std::int32_t moveFiles(const std::vector<std::filesystem::path>& files, const std::filesystem::path& destination,

@@ -8,15 +8,17 @@
 #include "package/PackageReader.h"
 #include "package/PackageWriter.h"
 #include "package/base/ErrorTrap.h"
-#include "package/base/FileReplace.h"
+#include "package/base/FileStamp.h"
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
+#include "package/base/ScratchFile.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <system_error>
 
 // A rewritten cache (all integers little-endian):
@@ -96,28 +98,28 @@ fs::path keepBackup(const fs::path& cache, const fs::path& backupFolder, const s
         throw Failure(ErrorCode::FolderFailed,
             "The backup folder " + pathToUtf8(backupFolder) + " cannot be created: " + error.message());
     const fs::path target = backupFolder / pathFromUtf8(name);
-    const fs::path scratch = scratchPathBeside(target);
-    fs::create_hard_link(cache, scratch, error);
-    if (error) {
-        error.clear();
-        if (!fs::copy_file(cache, scratch, fs::copy_options::overwrite_existing, error) || error) {
-            fs::remove(scratch, error);
-            throw Failure(ErrorCode::FileWriteFailed,
-                "The previous " + name + " could not be kept in " + pathToUtf8(backupFolder) + ": " + error.message());
-        }
-    }
     try {
-        replaceFileAtomically(scratch, target);
-    } catch (...) {
-        fs::remove(scratch, error);
-        throw;
+        ScratchFile scratch(target);
+        if (!scratch.linkTo(cache))
+            scratch.copyFrom(cache);
+        scratch.commit();
+    } catch (const Failure& failure) {
+        throw Failure(failure.code(),
+            "The previous " + name + " could not be kept in " + pathToUtf8(backupFolder) + ": " + failure.what());
     }
     return target;
+}
+
+[[noreturn]] void changedOnDisk(const CachePurge& cache)
+{
+    throw Failure(ErrorCode::FileReadFailed,
+        cache.name + " changed on disk while it was purged; try again when the game is closed");
 }
 
 } // namespace
 
 struct ThumbnailPurge::Plan {
+    std::optional<FileStamp> stamp; ///< the cache's as it was read; the rewrite needs it unchanged
     std::int64_t sourceSize = 0;
     std::vector<KeptEntry> kept;
     ByteString directory; // the rebuilt directory's bytes
@@ -180,6 +182,8 @@ ThumbnailPurge::ThumbnailPurge(const fs::path& thumbnailsFolder, ByteView key)
         }
         try {
             auto plan = std::make_unique<Plan>();
+            // Taken before reading, so that a change while reading counts as a change.
+            plan->stamp = fileStampOf(cache.file);
             PackageIndex index = readPackageIndex(cache.file);
             plan->sourceSize = static_cast<std::int64_t>(fs::file_size(cache.file));
 
@@ -280,7 +284,6 @@ PurgeResult ThumbnailPurge::run(const PurgeOptions& options)
         if (cache.outcome != CacheOutcome::NotReached || !mPlans[c])
             break;
         const Plan& plan = *mPlans[c];
-        const fs::path scratch = scratchPathBeside(cache.file);
         const std::int64_t doneBefore = done;
         try {
             const auto step = [&](PurgeStep which) {
@@ -291,15 +294,12 @@ PurgeResult ThumbnailPurge::run(const PurgeOptions& options)
             if (!buffer)
                 buffer.reset(new char[kCopyChunk]);
             RawFile source(cache.file, RawFile::Mode::Read);
-            if (source.size() != plan.sourceSize)
-                throw Failure(ErrorCode::FileReadFailed,
-                    cache.name + " changed on disk while it was purged; try again when the game is closed");
+            if (!plan.stamp || fileStampOf(cache.file) != plan.stamp || source.size() != plan.sourceSize)
+                changedOnDisk(cache);
 
-            RawFile out(scratch, RawFile::Mode::CreateTruncate);
-            std::int64_t position = 0;
+            ScratchFile out(cache.file);
             const auto put = [&](const void* bytes, std::size_t size) {
-                out.writeAt(position, bytes, size);
-                position += static_cast<std::int64_t>(size);
+                out.write(bytes, size);
                 done += static_cast<std::int64_t>(size);
             };
             // Runs of kept resources that lie back to back in the old file are copied as one range.
@@ -328,7 +328,7 @@ PurgeResult ThumbnailPurge::run(const PurgeOptions& options)
             std::int64_t runSize = 0;
             for (const KeptEntry& kept : plan.kept) {
                 index.append(kept.ids.data(), kept.ids.size());
-                appendLong(index, static_cast<std::uint32_t>(position + runSize));
+                appendLong(index, static_cast<std::uint32_t>(out.size() + runSize));
                 appendLong(index, static_cast<std::uint32_t>(kept.size));
                 if (!kept.directory && runSize > 0 && runFrom + runSize == kept.sourceOffset) {
                     runSize += kept.size;
@@ -345,7 +345,6 @@ PurgeResult ThumbnailPurge::run(const PurgeOptions& options)
             }
             copyRange(runFrom, runSize);
             put(index.data(), index.size());
-            out.close();
             source.close();
             if (options.cancel && options.cancel->load())
                 throw PurgeCancelled {};
@@ -356,21 +355,19 @@ PurgeResult ThumbnailPurge::run(const PurgeOptions& options)
             if (options.keepLastVersion)
                 cache.backup = keepBackup(cache.file, backupFolder, cache.name);
             step(PurgeStep::ReplaceCache);
-            replaceFileAtomically(scratch, cache.file);
+            if (fileStampOf(cache.file) != plan.stamp)
+                changedOnDisk(cache);
+            out.commit();
             cache.outcome = CacheOutcome::Purged;
             if (options.progress)
                 options.progress(done, total);
         } catch (const PurgeCancelled&) {
-            std::error_code error;
-            fs::remove(scratch, error);
             cache.outcome = CacheOutcome::Cancelled;
             cache.backup.clear();
             cache.storedBackup.clear();
             done = doneBefore;
             break;
         } catch (...) {
-            std::error_code error;
-            fs::remove(scratch, error);
             cache.outcome = CacheOutcome::Failed;
             cache.backup.clear();
             cache.storedBackup.clear();

@@ -5,9 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <random>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace varnick::test {
@@ -61,32 +59,6 @@ private:
     }
 
     std::vector<std::pair<std::string, std::optional<std::string>>> mSaved;
-};
-
-/// A fresh, empty folder below the system's temporary folder, removed with its contents afterwards.
-class TemporaryFolder {
-public:
-    TemporaryFolder()
-    {
-        std::random_device random;
-        const auto base = std::filesystem::temp_directory_path();
-        do {
-            mPath = base / ("varnick-test-" + std::to_string(random()));
-        } while (!std::filesystem::create_directory(mPath));
-    }
-    ~TemporaryFolder()
-    {
-        std::error_code error;
-        std::filesystem::remove_all(mPath, error);
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    const std::filesystem::path& path() const { return mPath; }
-    std::string utf8() const { return pathToUtf8(mPath); }
-
-private:
-    std::filesystem::path mPath;
 };
 
 } // namespace varnick::test

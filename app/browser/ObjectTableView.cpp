@@ -10,6 +10,7 @@
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/platform/qt/WorkProgress.h"
+#include "app/startup/GameRunningGuard.h"
 #include "package/base/WholeFile.h"
 
 #include <QFileDialog>
@@ -328,6 +329,8 @@ void ObjectTableView::editSelected()
 
 BatchSummary ObjectTableView::saveEdits()
 {
+    if (refuseWhileGameRuns(this))
+        return {};
     BatchSummary summary;
     const std::vector<ObjectTableModel::PendingBatch> batches = mModel->pendingBatches();
     if (batches.empty())

@@ -12,9 +12,11 @@
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/startup/ClearCachesAction.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/ThumbnailCache.h"
 #include "app/startup/Version.h"
+#include "app/startup/frmGameInstallation.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -104,6 +106,7 @@ void frmMain::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    addGameInstallationMenuItem(file, this);
     smenuExit = menuEntry(file, "smenuExit", QStringLiteral("E&xit"), this, [this] { smenuExit_Click(); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -123,6 +126,7 @@ void frmMain::buildMenus()
           });
     smenuLibraryHealth = menuEntry(tools, "smenuLibraryHealth", QStringLiteral("Library Health..."), this,
         [this] { emit libraryHealthRequested(searchRoot()); });
+    addClearGameCachesMenuItem(tools, this);
     tools->addSeparator();
     smenuSelectPage = menuEntry(tools, "smenuSelectPage", QStringLiteral("Select All on This &Page"), this,
         [this] { fraThumbs->markAll(false); });

@@ -10,6 +10,7 @@
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/platform/qt/WorkProgress.h"
+#include "app/startup/GameRunningGuard.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -146,6 +147,8 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     layout->addLayout(buttons);
     connect(cmdQuit, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdSave, &QPushButton::clicked, this, [this] {
+        if (refuseWhileGameRuns(this))
+            return; // the window stays open with its edits
         save();
         accept();
     });

@@ -11,6 +11,7 @@
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/startup/GameRunningGuard.h"
 #include "app/startup/ThumbnailCache.h"
 #include "package/BinarySupport.h"
 #include "package/CompressedResource.h"
@@ -442,6 +443,8 @@ ObjectEdits frmEditObject::currentEdits() const
 
 void frmEditObject::cmdSave_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     cmdFocus->setFocus();
     msSaveObject();
 }

@@ -6,6 +6,7 @@
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/GamePaths.h"
+#include "app/startup/GameRunningGuard.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/WholeFile.h"
 
@@ -258,6 +259,8 @@ void frmLibraryHealth::cmdShow_Click()
 
 void frmLibraryHealth::cmdQuarantine_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     std::vector<std::filesystem::path> files;
     for (const QString& file : selectedFiles())
         files.push_back(text::toPath(file));
@@ -282,6 +285,8 @@ void frmLibraryHealth::cmdQuarantine_Click()
 
 void frmLibraryHealth::cmdUndo_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     if (mMoves.empty())
         return;
     try {

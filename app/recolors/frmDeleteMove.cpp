@@ -8,6 +8,7 @@
 #include "app/recolors/core/FileMoves.h"
 #include "app/recolors/frmRecolorDetails.h"
 #include "app/recolors/frmViewRecolor.h"
+#include "app/startup/GameRunningGuard.h"
 #include "package/base/Utf8.h"
 
 #include <QApplication>
@@ -229,6 +230,8 @@ void frmDeleteMove::finish()
 
 void frmDeleteMove::cmdDeleteAll_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     cmdFocus->setFocus();
     if (MessageBox::question(this, QStringLiteral("CONFIRM DELETE"),
             confirmation(QStringLiteral("You are about to PERMANENTLY DESTROY the object and all of it's recolors.")))
@@ -239,6 +242,8 @@ void frmDeleteMove::cmdDeleteAll_Click()
 
 void frmDeleteMove::cmdDelRecolors_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     cmdFocus->setFocus();
     if (FoundRecolors.size() <= 1)
         return;
@@ -257,6 +262,8 @@ void frmDeleteMove::cmdDelRecolors_Click()
 
 void frmDeleteMove::cmdMoveAll_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     cmdFocus->setFocus();
     const QString destination
         = frmSelectPath::choose(this, QString(), Settings::value(SettingKey::LastMoveDestination));

@@ -3,6 +3,7 @@
 #include "package/base/WholeFile.h"
 #include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/GameGuard.h"
 
 #include "package/BinarySupport.h"
 #include "package/CompressedResource.h"
@@ -143,6 +144,7 @@ void addPackageCommands(CLI::App& app)
         auto paths = std::make_shared<std::pair<std::string, std::string>>();
         command->add_option("IN", paths->first, "Package to read")->required();
         command->add_option("OUT", paths->second, "Package to write (may be IN)")->required();
+        refuseWhileGameRuns(*command);
         command->callback([paths] {
             runCommand("rewrite", [&] { rewritePackage(pathFromUtf8(paths->first), pathFromUtf8(paths->second)); });
         });

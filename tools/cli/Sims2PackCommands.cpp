@@ -4,7 +4,7 @@
 
 #include "tools/cli/CliOutput.h"
 
-#include "tools/cli/GameRunning.h"
+#include "app/startup/core/RunningGame.h"
 
 #include "app/health/core/HealthReport.h"
 #include "app/sims2pack/core/Sims2PackInstall.h"

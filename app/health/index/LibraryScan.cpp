@@ -1,5 +1,7 @@
 #include "app/health/index/LibraryScan.h"
 
+#include "app/startup/core/GamePacks.h"
+
 #include "package/base/ErrorTrap.h"
 #include "package/base/ParallelFor.h"
 #include "package/base/Paths.h"
@@ -77,6 +79,27 @@ bool isSims2PackName(const std::filesystem::path& file)
 }
 #endif
 
+// The object package of every pack of the game (the base game's and each
+// expansion's); a folder of no known layout is read whole.
+std::vector<PackageRecord> gameObjectRecords(const std::filesystem::path& gameFolder)
+{
+    const std::vector<std::filesystem::path> packages = gameObjectPackages(gameFolder);
+    if (packages.empty())
+        return listPackages(gameFolder);
+    std::vector<PackageRecord> files;
+    for (const std::filesystem::path& package : packages) {
+        std::error_code error;
+        PackageRecord record;
+        record.RelativePath = relativeText(package, gameFolder);
+        record.Size = static_cast<std::int64_t>(std::filesystem::file_size(package, error));
+        if (!error)
+            record.ModifiedTime = modificationTicks(std::filesystem::last_write_time(package, error));
+        if (!error)
+            files.push_back(std::move(record));
+    }
+    return files;
+}
+
 // The game's object GUIDs: kept in the index with a signature of the files
 // they came from, and read again only when those files changed.
 std::vector<std::uint32_t> gameGuids(LibraryIndex& index, const ScanOptions& options)
@@ -86,7 +109,7 @@ std::vector<std::uint32_t> gameGuids(LibraryIndex& index, const ScanOptions& opt
     std::error_code error;
     if (!std::filesystem::is_directory(options.GameFolder, error))
         return {};
-    std::vector<PackageRecord> files = listPackages(options.GameFolder);
+    std::vector<PackageRecord> files = gameObjectRecords(options.GameFolder);
     std::string signature;
     for (const PackageRecord& file : files)
         signature

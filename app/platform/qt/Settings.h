@@ -49,6 +49,8 @@ inline const QString LastMoveDestination = QStringLiteral("Last Move Destination
 inline const QString KeepSavedResourcesCompressed = QStringLiteral("Keep saved resources compressed");
 inline const QString BackupGenerations = QStringLiteral("Backup Generations");
 inline const QString BackupDays = QStringLiteral("Backup Days");
+/// The game data folder the player chose (File, Game Installation); "" for the one found first.
+inline const QString GameDataFolder = QStringLiteral("Game Data Folder");
 } // namespace SettingKey
 
 } // namespace varnick

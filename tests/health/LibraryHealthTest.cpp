@@ -359,7 +359,9 @@ TEST(LibraryIndex, listingFindsEveryPackageAndNothingElse)
     TemporaryFolder library;
     std::filesystem::create_directories(library.path() / "one" / "two" / "three");
     for (const char* file : { "a.package", "B.PACKAGE", "one/c.Package", "one/two/three/d.package", "notes.txt",
-             ".package", "one/e.package.bak" })
+             ".package", "one/e.package.bak",
+             // The scratch files of a write under way, or of a killed one, are never packages.
+             "a.package.varnick-12-1.tmp", "one/two/d.package.varnick-4-2.tmp" })
         library.write(file, "x");
     std::filesystem::create_directories(library.path() / "folder.package");
     std::error_code linkError;

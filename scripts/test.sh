@@ -46,6 +46,13 @@ cmake -S . -B build -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=RelWithDebIn
 cmake --build build -j"$jobs"
 run_ctest build native || status=1
 
+echo "== Crash harness (kills during every write)"
+if scripts/crash-harness.sh "${VARNICK_CRASH_KILLS:-20}"; then
+    passed=$((passed + 1)); summary+=("crash harness: ok")
+else
+    failed=$((failed + 1)); summary+=("crash harness: FAILED"); status=1
+fi
+
 echo "== Sanitizer build (ASan + UBSan)"
 cmake -S . -B build-asan -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=Debug -DVARNICK_SANITIZE=ON -DVARNICK_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"

@@ -75,6 +75,21 @@ std::uint64_t hashOf(const fs::path& file)
     return hash;
 }
 
+// A trash entry's description without its deletion time, which differs from run to run.
+std::uint64_t trashInfoHash(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::string text;
+    std::uint64_t hash = 1469598103934665603ULL;
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("DeletionDate="))
+            line = "DeletionDate=";
+        for (const char c : line + '\n')
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    }
+    return hash;
+}
+
 // Every file below world except the index (checked on its own) and scratch
 // files (counted on their own).
 Snapshot snapshot(const fs::path& world, int* scratch = nullptr)
@@ -88,7 +103,8 @@ Snapshot snapshot(const fs::path& world, int* scratch = nullptr)
                 ++*scratch;
             continue;
         }
-        files[varnick::pathToUtf8(entry.path().lexically_relative(world))] = hashOf(entry.path());
+        files[varnick::pathToUtf8(entry.path().lexically_relative(world))]
+            = entry.path().extension() == ".trashinfo" ? trashInfoHash(entry.path()) : hashOf(entry.path());
     }
     return files;
 }

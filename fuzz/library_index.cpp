@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -96,16 +98,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::filesystem::path file
         = std::filesystem::temp_directory_path() / ("fuzz-library-" + std::to_string(::getpid()) + ".index");
 #endif
-    std::error_code ignored;
-    std::filesystem::remove(file, ignored);
+    // An empty index as the program makes it, made once and copied for each input.
+    static const std::string empty = [] {
+        std::error_code ignored;
+        for (const char* suffix : { "", "-wal", "-shm" })
+            std::filesystem::remove(file.string() + suffix, ignored);
+        {
+            const LibraryIndex create(file);
+        }
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
     {
-        LibraryIndex create(file);
+        std::error_code ignored;
+        for (const char* suffix : { "-wal", "-shm" })
+            std::filesystem::remove(file.string() + suffix, ignored);
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out.write(empty.data(), static_cast<std::streamsize>(empty.size()));
     }
 
     sqlite3* db = nullptr;
     if (sqlite3_open(file.string().c_str(), &db) != SQLITE_OK)
         std::abort();
-    sqlite3_exec(db, "PRAGMA synchronous=OFF", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "PRAGMA synchronous=OFF; BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt* insert = nullptr;
     // Without the column constraints' help: the index file may come from anywhere.
     sqlite3_exec(db, "PRAGMA ignore_check_constraints=ON", nullptr, nullptr, nullptr);
@@ -126,6 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         sqlite3_reset(game);
     }
     sqlite3_finalize(game);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(db);
 
     try {

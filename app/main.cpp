@@ -31,6 +31,7 @@ int main(int argc, char* argv[])
         mainWindow = std::make_unique<varnick::frmMain>();
         varnick::connectMainWindow(*mainWindow);
         varnick::pruneBackups();
+        varnick::sweepScratchFiles();
         QObject::connect(
             mainWindow.get(), &varnick::frmMain::unloaded, qApp, &QApplication::quit, Qt::QueuedConnection);
         mainWindow->show();

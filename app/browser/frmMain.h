@@ -15,6 +15,7 @@
 
 class QAction;
 class QPushButton;
+class QSplitter;
 class QTreeWidgetItem;
 
 namespace varnick {
@@ -61,7 +62,10 @@ public:
     void cmdLast_Click() { pageButtonClicked(&ThumbnailPane::lastPage); }
     void cmdSelect_Click();
     void frmDelMove_Click();
-    void picThumbs_MouseDown(Qt::MouseButton, int x, int y) { fraThumbs->mouseDown(x, y); }
+    void picThumbs_MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        fraThumbs->press(button, modifiers, x, y);
+    }
     void picThumbs_MouseMove(int x, int y) { fraThumbs->mouseMove(x, y); }
     void picThumbs_DblClick() { cmdSelect_Click(); }
     void Timer1_Timer() { fraThumbs->blink(); }
@@ -105,7 +109,7 @@ signals:
     void rootChosen(int index);
     /// The window was closed for good; the program ends.
     void unloaded();
-    /// "Edit Object" or a double click on a filled cell: open the editor on packagePath.
+    /// "Edit Object" or a double click on a filled cell with one object marked: open the editor on packagePath.
     void editRequested(const QString& packagePath);
     /// "Delete/Move" for the displayed object; connected directly. When the
     /// emit returns, the window rescans its folder.
@@ -116,7 +120,8 @@ signals:
     void restoreOriginalRequested(const QString& packagePath);
     /// Tools, "Library Health..." for the search root (Downloads or the alternate path).
     void libraryHealthRequested(const QString& root);
-    /// Tools, "Edit Selected...": open the batch editor on the marked objects' packages.
+    /// Tools, "Edit Selected...", or "Edit Object" with several objects marked:
+    /// open the batch editor on the marked objects' packages.
     void editSelectedRequested(const QStringList& packagePaths);
 
 protected:
@@ -126,7 +131,11 @@ protected:
 
 private:
     void pageButtonClicked(void (ThumbnailPane::*turn)());
+    /// The shown object's actions at global point at (the menu key or a right press on the grid).
+    void showObjectMenu(const QPoint& at);
     void buildMenus();
+    /// The usual size, centred on the screen (no size stored from an earlier run).
+    void placeForFirstStart();
     void wirePanes();
     void clearDisplay();
     void clearObject();
@@ -150,13 +159,17 @@ private:
     QAction* smenuRestoreOriginal = nullptr;
     QAction* smenuLibraryHealth = nullptr;
     QAction* smenuContents = nullptr;
+    QAction* smenuSettings = nullptr;
+    QAction* smenuAbout = nullptr;
     QAction* smenuSelectPage = nullptr;
     QAction* smenuSelectFolder = nullptr;
     QAction* smenuEditSelected = nullptr;
+    QMenu* mObjectMenu = nullptr;
 
     FolderPane* fraFolders = nullptr;
     ThumbnailPane* fraThumbs = nullptr;
     ObjectPane* fraObject = nullptr;
+    QSplitter* mPanes = nullptr;
     QTabWidget* mObjectTabs = nullptr;
     ObjectTableView* mObjectTable = nullptr;
     SkippedFilesDialog* mSkippedFiles = nullptr;

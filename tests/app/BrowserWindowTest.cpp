@@ -1,6 +1,7 @@
 // The main window's object browser on folders built in code: the folder tree
 // and its settings, the scan on the worker thread, paging, selection, the
 // frame, tool tips, the object display and the signals to the other windows.
+#include "app/browser/MainWindowController.h"
 #include "app/browser/ThumbnailGrid.h"
 #include "app/browser/frmMain.h"
 #include "app/browser/frmSelectPath.h"
@@ -19,7 +20,9 @@
 #include "tools/common/PackageBuilder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +31,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -142,6 +146,10 @@ private slots:
     void damagedFilesAreSkippedAndListed();
     void cancelStopsTheScan();
     void controlsAreEnabledFromWhatCanBeDone();
+    void oneSelectionTheCommandsActOn();
+    void firstStartShowsAHintAndRestoresThePlace();
+    void theGridWorksFromTheKeyboard();
+    void theGridGrowsWithTheWindow();
     void screenshotOfTheDemoWorld();
 
 private:
@@ -542,6 +550,234 @@ void BrowserWindowTest::controlsAreEnabledFromWhatCanBeDone()
     window->picThumbs_MouseDown(Qt::LeftButton, 4 * 95 + 40, 4 * 95 + 40);
     QVERIFY(!enabled("cmdSelect"));
     QVERIFY(!action("smenuDelThumbs"));
+}
+
+// Cell c's middle in the grid's pixels, as the grid is laid out now.
+static QPoint cellCentre(ThumbnailGrid& grid, int cell)
+{
+    return grid.cellRect(cell).center();
+}
+
+void BrowserWindowTest::oneSelectionTheCommandsActOn()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    writeObjects(*mData, "Downloads", 30);
+    writeObjects(*mData, "Downloads/sub", 3);
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    window->show();
+    settle(*window);
+    auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+    auto* count = child<QLabel>(*window, QStringLiteral("lblMarked"));
+    auto* fileName = child<QLineEdit>(*window, QStringLiteral("txtFileName"));
+    auto* edit = child<QPushButton>(*window, QStringLiteral("cmdSelect"));
+    auto* delMove = child<QPushButton>(*window, QStringLiteral("frmDelMove"));
+    QSignalSpy edits(window.get(), &frmMain::editRequested);
+    QSignalSpy batches(window.get(), &frmMain::editSelectedRequested);
+
+    // The first object is shown, and it is the one mark.
+    QCOMPARE(count->text(), QStringLiteral("1 object marked"));
+    QCOMPARE(grid->markedCells(), QList<int> { 0 });
+    QCOMPARE(fileName->text(), QStringLiteral("Object 000.package"));
+
+    // Ctrl adds a second: it is shown, and "Edit Object" opens the batch editor on both.
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::ControlModifier, cellCentre(*grid, 2));
+    QCOMPARE(count->text(), QStringLiteral("2 objects marked"));
+    QCOMPARE(fileName->text(), QStringLiteral("Object 002.package"));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QCOMPARE(edits.count(), 0);
+    QCOMPARE(batches.count(), 1);
+    QCOMPARE(batches.first().first().toStringList().size(), 2);
+
+    // Ctrl again takes it off: nothing unmarked is shown, and what needs a shown object waits.
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::ControlModifier, cellCentre(*grid, 2));
+    QCOMPARE(count->text(), QStringLiteral("1 object marked"));
+    QVERIFY(fileName->text().isEmpty());
+    QVERIFY(!delMove->isEnabled());
+    QVERIFY(!edit->isEnabled());
+
+    // A plain click: one mark, shown, edited alone.
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, cellCentre(*grid, 3));
+    QCOMPARE(grid->markedCells(), QList<int> { 3 });
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QCOMPARE(edits.count(), 1);
+    QVERIFY(edits.last().first().toString().endsWith(QStringLiteral("Object 003.package")));
+
+    // Another folder: the marks of the old one are gone, its first object is the one mark.
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::ShiftModifier, cellCentre(*grid, 6));
+    QCOMPARE(window->controller().markedCount(), 4);
+    auto* tree = child<QTreeWidget>(*window, QStringLiteral("tvFolders"));
+    window->tvFolders_NodeClick(tree->topLevelItem(0)->child(0));
+    settle(*window);
+    QCOMPARE(window->controller().markedCount(), 1);
+    QVERIFY(window->controller().markedObjectFiles().first().contains(QStringLiteral("/sub/")));
+
+    // Delete/Move changes the folder's contents: the marks start afresh.
+    window->tvFolders_NodeClick(tree->topLevelItem(0));
+    settle(*window);
+    window->controller().markAll(true);
+    QCOMPARE(window->controller().markedCount(), 30);
+    connect(window.get(), &frmMain::deleteMoveRequested, window.get(),
+        [&](const QString& file, const QString&, qint32) { std::filesystem::remove(text::toPath(file)); });
+    QTest::mouseClick(delMove, Qt::LeftButton);
+    settle(*window);
+    QCOMPARE(window->controller().markedCount(), 1);
+    QCOMPARE(window->controller().packageFiles().size(), 29);
+    QCOMPARE(count->text(), QStringLiteral("1 object marked"));
+}
+
+void BrowserWindowTest::firstStartShowsAHintAndRestoresThePlace()
+{
+    Settings::TemporaryStore store;
+    writeObjects(*mData, "Downloads", 3);
+    QRect placed;
+    {
+        // A new player: no folder stored, nothing chosen, nothing to act on.
+        std::unique_ptr<frmMain> window(openOn(QString()));
+        window->show();
+        settle(*window);
+        auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+        QCOMPARE(grid->hint(), QStringLiteral("Choose a folder on the left to see its objects."));
+        for (const char* name : { "cmdSelect", "frmDelMove", "cmdFirst", "cmdNext" })
+            QVERIFY2(!child<QWidget>(*window, QLatin1String(name))->isEnabled(), name);
+        for (const char* name : { "smenuDelThumbs", "smenuRestoreOriginal", "smenuEditSelected" })
+            QVERIFY2(!child<QAction>(*window, QLatin1String(name))->isEnabled(), name);
+        window->tvFolders_NodeClick(child<QTreeWidget>(*window, QStringLiteral("tvFolders"))->topLevelItem(0));
+        settle(*window);
+        QVERIFY(grid->hint().isEmpty());
+        QVERIFY(child<QWidget>(*window, QStringLiteral("cmdSelect"))->isEnabled());
+
+        // The place and size of this run are kept for the next.
+        window->setGeometry(40, 60, 1100, 720);
+        window->setSessionEnding(true);
+        window->close();
+        placed = window->geometry();
+    }
+    QVERIFY(!Settings::value(SettingKey::MainWindowGeometry).isEmpty());
+    frmMain again;
+    QCOMPARE(again.size(), placed.size());
+}
+
+void BrowserWindowTest::theGridWorksFromTheKeyboard()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    frmSelectPath::Seam::TestScope folderDialogs;
+    writeObjects(*mData, "Downloads", 30);
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    settle(*window);
+    auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+    auto* fileName = child<QLineEdit>(*window, QStringLiteral("txtFileName"));
+    QSignalSpy edits(window.get(), &frmMain::editRequested);
+    QSignalSpy batches(window.get(), &frmMain::editSelectedRequested);
+    QSignalSpy moves(window.get(), &frmMain::deleteMoveRequested);
+
+    // Tab from the folder tree reaches the grid.
+    auto* tree = child<QTreeWidget>(*window, QStringLiteral("tvFolders"));
+    tree->setFocus();
+    for (int i = 0; i < 8 && !grid->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(grid->hasFocus());
+
+    // Arrows move the shown object, which is the one mark; the root option stays as it was.
+    QTest::keyClick(grid, Qt::Key_Right);
+    QCOMPARE(window->controller().selected(), 1);
+    QCOMPARE(fileName->text(), QStringLiteral("Object 001.package"));
+    QCOMPARE(grid->markedCells(), QList<int> { 1 });
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(window->controller().selected(), 6);
+    QVERIFY(child<QRadioButton>(*window, QStringLiteral("optPath_0"))->isChecked());
+    QCOMPARE(folderDialogs.requests().size(), 0);
+
+    // Shift extends; Enter then opens the batch editor, a single mark the editor.
+    QTest::keyClick(grid, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(grid->markedCells(), (QList<int> { 6, 7 }));
+    QTest::keyClick(grid, Qt::Key_Return);
+    QCOMPARE(batches.count(), 1);
+    QTest::keyClick(grid, Qt::Key_Left);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QCOMPARE(edits.count(), 1);
+    QVERIFY(edits.last().first().toString().endsWith(QStringLiteral("Object 006.package")));
+
+    // Ctrl moves without marking; Space marks, Ctrl+Space takes the mark off again.
+    QTest::keyClick(grid, Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(grid->markedCells(), QList<int> { 6 });
+    QVERIFY(fileName->text().isEmpty());
+    QTest::keyClick(grid, Qt::Key_Space);
+    QCOMPARE(grid->markedCells(), (QList<int> { 6, 7 }));
+    QCOMPARE(fileName->text(), QStringLiteral("Object 007.package"));
+    QTest::keyClick(grid, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(grid->markedCells(), QList<int> { 6 });
+
+    // Pages: the bottom row goes on to the next page, Page Up/Down keep the cell, Home and End go to the ends.
+    QTest::keyClick(grid, Qt::Key_End);
+    QCOMPARE(window->controller().page(), 1);
+    QCOMPARE(fileName->text(), QStringLiteral("Object 029.package"));
+    QTest::keyClick(grid, Qt::Key_Home);
+    QCOMPARE(window->controller().page(), 0);
+    QCOMPARE(window->controller().selected(), 0);
+    QTest::keyClick(grid, Qt::Key_PageDown);
+    QCOMPARE(window->controller().page(), 1);
+    QCOMPARE(window->controller().selected(), 0);
+    QCOMPARE(child<QLineEdit>(*window, QStringLiteral("txtPageCount"))->text(), QStringLiteral("Page 2 of 2"));
+    QTest::keyClick(grid, Qt::Key_PageUp);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(window->controller().selected(), 20);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(window->controller().page(), 1);
+    QCOMPARE(window->controller().selected(), 0);
+    QTest::keyClick(grid, Qt::Key_Up);
+    QCOMPARE(window->controller().page(), 0);
+    QCOMPARE(window->controller().selected(), 20);
+
+    // Delete opens Delete/Move for the shown object.
+    QTest::keyClick(grid, Qt::Key_Delete);
+    QCOMPARE(moves.count(), 1);
+    QVERIFY(moves.last().first().toString().endsWith(QStringLiteral("Object 020.package")));
+    settle(*window);
+
+    // The menu key gives the object's actions.
+    QTest::keyClick(grid, Qt::Key_Right);
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), grid->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(grid, &menuKey);
+    auto* menu = child<QMenu>(*window, QStringLiteral("mnuObject"));
+    QTRY_VERIFY(menu->isVisible());
+    QVERIFY(menu->findChild<QAction*>(QStringLiteral("mnuObjectEdit"))->isEnabled());
+    menu->close();
+}
+
+void BrowserWindowTest::theGridGrowsWithTheWindow()
+{
+    Settings::TemporaryStore store;
+    std::filesystem::create_directories(mData->path() / "Downloads");
+    mData->write(
+        std::filesystem::path("Downloads") / "A very long object name that will never fit under one picture.package",
+        catalogObject(
+            { definition(7) }, { { 1, "A very long caption that will never fit under one picture of the grid" } }));
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    window->resize(1000, 700);
+    window->show();
+    settle(*window);
+    auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+    QTRY_VERIFY(!child<QLabel>(*window, QStringLiteral("lblSimName_0"))->text().isEmpty());
+    const int small = grid->cellSize();
+    auto* caption = child<QLabel>(*window, QStringLiteral("lblSimName_0"));
+    // Shortened to fit, whole in the tool tip.
+    QVERIFY(caption->text().endsWith(QChar(0x2026)));
+    QCOMPARE(
+        caption->toolTip(), QStringLiteral("A very long caption that will never fit under one picture of the grid"));
+
+    window->resize(1600, 1000);
+    QTRY_VERIFY(grid->cellSize() > small);
+    QVERIFY(caption->width() > MainWindowController::simNameLabelGeometry(0).width());
+    // Still 25 to a page, every cell inside the grid.
+    QVERIFY(grid->rect().contains(grid->cellRect(24)));
+    QCOMPARE(grid->cellAt(grid->cellRect(24).center().x(), grid->cellRect(24).center().y()), 24);
+    // A splitter between every pane.
+    QCOMPARE(child<QSplitter>(*window, QStringLiteral("splPanes"))->count(), 3);
 }
 
 // Keeps a picture of the window on a demo world for the documentation:

@@ -319,8 +319,11 @@ void frmMain::optPath_Click(int index)
 
 void frmMain::cmdSetPath_Click()
 {
-    const QString chosen = frmSelectPath::choose(this, QStringLiteral("Please select an alternate path:"),
-        Settings::value(SettingKey::LastAlternatePathSelected));
+    // The last alternate path, else the folder shown now (the dialog falls back to Downloads).
+    QString start = Settings::value(SettingKey::LastAlternatePathSelected);
+    if (start.isEmpty())
+        start = mController.currentFolder();
+    const QString chosen = frmSelectPath::choose(this, QStringLiteral("Please select an alternate path:"), start);
     if (chosen.isEmpty())
         return;
     mController.setAlternatePath(chosen);

@@ -116,7 +116,7 @@ xvfb-run -a -s "-screen 0 1920x1200x24" bash -c '
             sleep 1
             snap "$id" "$shot" && echo main >"$status"
             xdotool windowsize --sync "$id" 1600 1000 2>/dev/null || xdotool windowsize "$id" 1600 1000
-            sleep 1
+            sleep 3
             snap "$id" "$large_shot"
         fi
     fi

@@ -243,6 +243,17 @@ void MainWindowController::pressCell(int cell, bool control, bool shift)
         static_cast<std::size_t>(mPackageFiles.size()), control, shift);
 }
 
+void MainWindowController::selectFirstOfPage()
+{
+    mSelected = 0;
+    if (!cellHoldsObject(0)) {
+        mMarks.clear();
+        return;
+    }
+    mMarks.markAlone(folderKey(), static_cast<std::size_t>(browser::objectIndex(mPage, 0)),
+        static_cast<std::size_t>(mPackageFiles.size()));
+}
+
 bool MainWindowController::moveSelection(browser::GridMove move, bool control, bool shift)
 {
     const auto n = static_cast<std::int64_t>(mPackageFiles.size());

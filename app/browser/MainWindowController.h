@@ -135,8 +135,10 @@ public:
     /// adds or removes it, Shift marks the range from the anchor; a plain press
     /// on an empty cell drops the marks. The cell becomes the selected one.
     void pressCell(int cell, bool control, bool shift);
-    /// Selects cell and marks its object alone (a page drawn anew, a right press on an unmarked object).
+    /// Selects cell and marks its object alone (a right press on an unmarked object).
     void selectOnly(int cell) { pressCell(cell, false, false); }
+    /// A page drawn anew: its first object is selected and marked alone; the anchor stays for Shift.
+    void selectFirstOfPage();
     /// Moves the selected object by the keyboard: alone marked, the marks
     /// extended from the anchor (shift), or the marks kept (control).
     /// True when the page changed.

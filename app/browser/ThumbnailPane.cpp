@@ -212,7 +212,7 @@ void ThumbnailPane::drawPage(bool resetSelection)
     mPageDrawn = true;
     fillPage();
     if (resetSelection)
-        mController.selectOnly(0);
+        mController.selectFirstOfPage();
     showSelection();
     if (!mBlink->isActive())
         mBlink->start();

@@ -70,3 +70,17 @@ TEST(MarkSet, addClearAndContains)
     marks.click("a", 6, 10, false, true);
     EXPECT_EQ(marks.marked("a", 10), std::vector<std::size_t> { 6 });
 }
+
+TEST(MarkSet, aTurnedPageMarksItsFirstObjectAloneAndKeepsTheAnchor)
+{
+    MarkSet marks;
+    marks.click("a", 0, 60, false, false);
+    marks.markAlone("a", 25, 60);
+    EXPECT_EQ(marks.marked("a", 60), std::vector<std::size_t> { 25 });
+    marks.click("a", 49, 60, false, true);
+    EXPECT_EQ(marks.marked("a", 60).size(), 50U) << "Shift ranges from the object clicked on the page before";
+    MarkSet fresh;
+    fresh.markAlone("a", 25, 60);
+    fresh.click("a", 27, 60, false, true);
+    EXPECT_EQ(fresh.marked("a", 60), (std::vector<std::size_t> { 25, 26, 27 })) << "no anchor yet: it starts there";
+}

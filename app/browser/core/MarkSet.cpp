@@ -58,6 +58,16 @@ void MarkSet::add(const std::string& folder, std::size_t index, std::size_t coun
     mAnchor = index;
 }
 
+void MarkSet::markAlone(const std::string& folder, std::size_t index, std::size_t count)
+{
+    if (index >= count)
+        return;
+    takeFolder(folder);
+    mMarked = { index };
+    if (mAnchor >= count)
+        mAnchor = index;
+}
+
 void MarkSet::clear()
 {
     mMarked.clear();

@@ -20,6 +20,9 @@ public:
     void markRange(const std::string& folder, std::size_t first, std::size_t last, std::size_t count);
     /// Adds the object at index of folder to the marks (nothing when it is marked already) and anchors there.
     void add(const std::string& folder, std::size_t index, std::size_t count);
+    /// Marks the object at index of folder alone, keeping the anchor (a page
+    /// turned: Shift on the new page still ranges from where the player clicked).
+    void markAlone(const std::string& folder, std::size_t index, std::size_t count);
     /// Drops every mark and the anchor (the folder or its contents changed).
     void clear();
     /// Whether the object at index of folder is marked.

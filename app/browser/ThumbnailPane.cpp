@@ -114,8 +114,8 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
         if (mOnProgress)
             mOnProgress(mCellsDone, mCellsRequested);
     });
-    mPages->setPictureHandler([this](int cell, const QImage& picture) {
-        mGrid->setCellPicture(cell, picture.isNull() ? mNotFound->pixmap().toImage() : picture);
+    mPages->setPictureHandler([this](int cell, const QImage& picture, bool made) {
+        mGrid->setCellPicture(cell, picture.isNull() ? mNotFound->pixmap().toImage() : picture, made);
     });
 
     mBlink->setObjectName(QStringLiteral("Timer1"));
@@ -333,8 +333,12 @@ void ThumbnailPane::mouseMove(int x, int y)
 {
     const int cell = mGrid->cellAt(x, y);
     const QString file = mController.cellHoldsObject(cell) ? mController.objectFileAt(cell) : QString();
-    mGrid->setToolTip(
-        file.isEmpty() ? QString() : text::fromUtf8(gfstrGetFileTitle(pathToUtf8(text::toPath(file).filename()))));
+    QString tip
+        = file.isEmpty() ? QString() : text::fromUtf8(gfstrGetFileTitle(pathToUtf8(text::toPath(file).filename())));
+    // The badge alone does not say why the picture looks unlike the game's.
+    if (!tip.isEmpty() && mGrid->pictureIsMade(cell))
+        tip += QStringLiteral("\nPicture made from the object's texture");
+    mGrid->setToolTip(tip);
 }
 
 void ThumbnailPane::markAll(bool wholeFolder)

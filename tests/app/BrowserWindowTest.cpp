@@ -3,6 +3,7 @@
 // frame, tool tips, the object display and the signals to the other windows.
 #include "app/browser/MainWindowController.h"
 #include "app/browser/ThumbnailGrid.h"
+#include "app/browser/ThumbnailLoader.h"
 #include "app/browser/frmMain.h"
 #include "app/browser/frmSelectPath.h"
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
@@ -17,6 +18,7 @@
 #include "package/ObjectDefinition.h"
 #include "package/base/Paths.h"
 #include "tests/common/TemporaryFolder.h"
+#include "tests/recolors/RecolorFixtures.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <QAction>
@@ -143,6 +145,7 @@ private slots:
     void pagingThroughFolders();
     void selectionToolTipsFrameAndSignals();
     void displayShowsTextsGuidAndThumbnail();
+    void picturesAreMadeFromTexturesWhereTheCacheHasNone();
     void damagedFilesAreSkippedAndListed();
     void cancelStopsTheScan();
     void controlsAreEnabledFromWhatCanBeDone();
@@ -474,6 +477,82 @@ void BrowserWindowTest::displayShowsTextsGuidAndThumbnail()
     settle(*window);
     QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_0"))->text(), QStringLiteral("Renamed"));
     QVERIFY(window->packagesReadForDisplay() > 0);
+}
+
+namespace {
+
+// A catalog object (definition and mesh) that also holds a raw 32-bit width x height texture of one colour (B, G, R, A bytes).
+ByteString objectWithTexture(std::int32_t width, std::int32_t height, const ByteString& pixel)
+{
+    ByteString level;
+    for (int i = 0; i < width * height; ++i)
+        level += pixel;
+    PackageBuilder builder;
+    builder.add("4F424A44", "7FD46CD0", "00000001", "00000000", definition(0x777));
+    builder.add("AC4F8687", "1C0532FA", "00000001", "00000000", ByteString(40, 'm'));
+    builder.add("1C4A276C", "1C0532FA", "00000002", "00000000", test::textureResource(1, width, height, { level }));
+    return builder.build();
+}
+
+} // namespace
+
+void BrowserWindowTest::picturesAreMadeFromTexturesWhereTheCacheHasNone()
+{
+    const ByteString red("\x00\x00\xFF\xFF", 4);
+    const ByteString blue("\xFF\x00\x00\xFF", 4);
+    {
+        // A wide texture is fitted whole, centred, never stretched; the cache's picture wins over it.
+        const std::filesystem::path wide = mData->write("wide.package", objectWithTexture(4, 2, red));
+        const QImage made = ThumbnailLoader::madeFromTexture(wide, 64);
+        QCOMPARE(made.size(), QSize(64, 64));
+        QVERIFY(qRed(made.pixel(32, 32)) > 200 && qBlue(made.pixel(32, 32)) < 50);
+        QCOMPARE(qAlpha(made.pixel(32, 4)), 0);
+        QCOMPARE(qAlpha(made.pixel(32, 60)), 0);
+        const ThumbnailLoader::Picture fromPackage = ThumbnailLoader::read({ QStringLiteral("w"), {}, wide }, 64);
+        QVERIFY(fromPackage.Made);
+        // Without a package to read, or with one that is not a package, there is no picture.
+        QVERIFY(ThumbnailLoader::read({ QStringLiteral("w"), {}, {} }, 64).Image.isNull());
+        const std::filesystem::path junk = mData->write("junk.package", "not a package");
+        const ThumbnailLoader::Picture none = ThumbnailLoader::read({ QStringLiteral("j"), {}, junk }, 64);
+        QVERIFY(none.Image.isNull());
+        QVERIFY(!none.Made);
+    }
+
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    mData->write("Downloads/a cached.package", objectWithTexture(2, 2, blue));
+    mData->write("Downloads/b textured.package", objectWithTexture(2, 2, red));
+    mData->write("Downloads/c plain.package", catalogObject({ definition(0x888) }, { { 1, "Plain" } }));
+    const QByteArray jpeg = QByteArray::fromBase64(jpegOfColour(Qt::green).toLatin1());
+    gsLoadObjectThumbnails(mData->write("ObjectThumbnails.package",
+        PackageBuilder()
+            .indexMinorVersion(2)
+            .add("AC2950C1", "00000000", "00000001", thumbnailKeyText("a cached"),
+                ByteString(jpeg.constData(), jpeg.size()))
+            .build()));
+
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    settle(*window);
+    auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+    // The game's picture; one made from the texture, badged; the "?" picture for an object with neither.
+    for (int cell : { 0, 1, 2 })
+        QVERIFY(grid->hasPicture(cell));
+    QVERIFY(!grid->pictureIsMade(0));
+    QVERIFY(grid->pictureIsMade(1));
+    QVERIFY(!grid->pictureIsMade(2));
+    const auto tipAt = [&](int cell) {
+        const QPoint at = grid->cellRect(cell).center();
+        window->picThumbs_MouseMove(at.x(), at.y());
+        return grid->toolTip();
+    };
+    QCOMPARE(tipAt(0), QStringLiteral("a cached"));
+    QCOMPARE(tipAt(1), QStringLiteral("b textured\nPicture made from the object's texture"));
+    QCOMPARE(tipAt(2), QStringLiteral("c plain"));
+    // The made picture is the texture's colour where the grid draws it.
+    const QImage drawn = grid->grab().toImage();
+    const QRect cell = grid->cellRect(1);
+    const QRgb middle = drawn.pixel(cell.center().x(), cell.top() + cell.height() * 35 / 95);
+    QVERIFY2(qRed(middle) > 200 && qGreen(middle) < 80, qPrintable(QString::number(middle, 16)));
 }
 
 void BrowserWindowTest::damagedFilesAreSkippedAndListed()

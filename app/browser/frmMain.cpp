@@ -296,9 +296,19 @@ void frmMain::clearObject()
 
 void frmMain::optPath_Click(int index)
 {
+    if (!offerPendingSave()) {
+        fraFolders->optPath(mShownRoot)->setChecked(true);
+        return;
+    }
+    showRoot(index);
+}
+
+void frmMain::showRoot(int index)
+{
     // Another root: no folder of it is open until one is chosen.
     cmdCancel_Click();
     mController.openFolder(QString());
+    mOpenNode.clear();
     clearDisplay();
     const auto mode = index == 1 ? browser::TreeRoot::Alternate : browser::TreeRoot::Downloads;
     fraFolders->showRoot(mode, mController.alternatePath());
@@ -306,9 +316,10 @@ void frmMain::optPath_Click(int index)
         cmdSetPath_Click();
     if (mode == browser::TreeRoot::Alternate && mController.alternatePath().isEmpty()) {
         fraFolders->optPath(0)->setChecked(true);
-        optPath_Click(0);
+        showRoot(0);
         return;
     }
+    mShownRoot = index;
     mController.chooseRoot(
         mode, mode == browser::TreeRoot::Alternate ? mController.alternatePath() : text::fromUtf8(gstrSims2DataPath));
     fraFolders->showRoot(mode, mController.alternatePath());
@@ -357,8 +368,10 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (MainWindowController::asksBeforeClosing(reason))
-        mObjectTable->offerPendingSave();
+    if (MainWindowController::asksBeforeClosing(reason) && !offerPendingSave()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Settings::setValue(SettingKey::MainWindowGeometry, QString::fromLatin1(saveGeometry().toBase64()));
     cmdCancel_Click();
@@ -374,13 +387,34 @@ void frmMain::msSelectLastFolder()
 {
     const QString target = mController.lastNodePath();
     if (!target.isEmpty())
-        tvFolders_NodeClick(fraFolders->select(target));
+        openNode(fraFolders->select(target));
+}
+
+bool frmMain::offerPendingSave()
+{
+    return mPendingSaveAnswer ? mPendingSaveAnswer() : mObjectTable->offerPendingSave();
 }
 
 void frmMain::tvFolders_NodeClick(QTreeWidgetItem* node)
 {
     if (node == nullptr)
         return;
+    if (!offerPendingSave()) {
+        // The click already moved the tree's selection: it goes back to the folder still shown.
+        if (mOpenNode.isEmpty())
+            fraFolders->tvFolders()->setCurrentItem(nullptr);
+        else
+            fraFolders->select(mOpenNode);
+        return;
+    }
+    openNode(node);
+}
+
+void frmMain::openNode(QTreeWidgetItem* node)
+{
+    if (node == nullptr)
+        return;
+    mOpenNode = FolderPane::nodePath(node);
     clearDisplay();
     msGetPackageFiles(mController.chooseNode(FolderPane::nodePath(node)));
     // The page is drawn as soon as the scan has found its first objects.
@@ -523,7 +557,7 @@ void frmMain::frmDelMove_Click()
     emit deleteMoveRequested(mController.shownObjectFile(), searchRoot(), mController.objectGuid());
     // Objects may have been deleted or moved: the folder is read again from its first page.
     if (fraFolders->tvFolders()->currentItem() != nullptr) {
-        tvFolders_NodeClick(fraFolders->tvFolders()->currentItem());
+        openNode(fraFolders->tvFolders()->currentItem());
     } else if (!mController.currentFolder().isEmpty()) {
         // A tree rebuilt for a new alternate path has no selected node while the
         // old folder is still shown: that folder is the one read again.

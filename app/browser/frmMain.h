@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QTabWidget>
 
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -104,6 +105,9 @@ public:
     /// then closes without the question.
     void setSessionEnding(bool ending) { mSessionEnding = ending; }
 
+    /// Answers in place of the table's question about its unsaved changes (true: go on, false: stay).
+    void setPendingSaveAnswerForTesting(std::function<bool()> answer) { mPendingSaveAnswer = std::move(answer); }
+
 signals:
     /// A root was chosen (optPath(0) or optPath(1)); the folder tree fills itself from here.
     void rootChosen(int index);
@@ -130,6 +134,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    /// Lets the table ask about its unsaved changes before the folder changes or
+    /// the window closes; false when the player chose to stay where they are.
+    bool offerPendingSave();
+    /// Opens node's folder (the question about the table's changes was asked).
+    void openNode(QTreeWidgetItem* node);
+    /// Shows root index's tree and its last folder (the question was asked).
+    void showRoot(int index);
     void pageButtonClicked(void (ThumbnailPane::*turn)());
     /// The shown object's actions at global point at (the menu key or a right press on the grid).
     void showObjectMenu(const QPoint& at);
@@ -150,6 +161,10 @@ private:
     MainWindowController mController;
     FolderScanner* mScanner = nullptr;
     bool mSessionEnding = false;
+    std::function<bool()> mPendingSaveAnswer;
+    /// The tree node of the open folder ("" while none is open) and the root shown, for staying where the player is.
+    QString mOpenNode;
+    int mShownRoot = 0;
     quint64 mScanGeneration = 0; ///< counts the scans started
     quint64 mTableGeneration = 0; ///< the scan the table shows; 0 when it is to be read again
 

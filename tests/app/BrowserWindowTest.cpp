@@ -151,6 +151,7 @@ private slots:
     void controlsAreEnabledFromWhatCanBeDone();
     void oneSelectionTheCommandsActOn();
     void firstStartShowsAHintAndRestoresThePlace();
+    void unsavedTableChangesCanKeepThePlayerWhereTheyAre();
     void theGridWorksFromTheKeyboard();
     void theGridGrowsWithTheWindow();
     void screenshotOfTheDemoWorld();
@@ -481,7 +482,8 @@ void BrowserWindowTest::displayShowsTextsGuidAndThumbnail()
 
 namespace {
 
-// A catalog object (definition and mesh) that also holds a raw 32-bit width x height texture of one colour (B, G, R, A bytes).
+// A catalog object (definition and mesh) that also holds a raw 32-bit width x height texture of one colour (B, G, R, A
+// bytes).
 ByteString objectWithTexture(std::int32_t width, std::int32_t height, const ByteString& pixel)
 {
     ByteString level;
@@ -735,6 +737,63 @@ void BrowserWindowTest::firstStartShowsAHintAndRestoresThePlace()
     QVERIFY(!Settings::value(SettingKey::MainWindowGeometry).isEmpty());
     frmMain again;
     QCOMPARE(again.size(), placed.size());
+}
+
+void BrowserWindowTest::unsavedTableChangesCanKeepThePlayerWhereTheyAre()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    writeObjects(*mData, "Downloads/a", 2);
+    writeObjects(*mData, "Downloads/b", 3);
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads\\a")));
+    window->resize(1000, 700);
+    window->show();
+    settle(*window);
+    const QString folderA = text::fromPath(mData->path() / "Downloads" / "a");
+    QCOMPARE(window->controller().currentFolder(), folderA);
+
+    int asked = 0;
+    bool goOn = false;
+    window->setPendingSaveAnswerForTesting([&] {
+        ++asked;
+        return goOn;
+    });
+    auto* tree = child<QTreeWidget>(*window, QStringLiteral("tvFolders"));
+    QTreeWidgetItem* nodeA = tree->topLevelItem(0)->child(0);
+    QTreeWidgetItem* nodeB = tree->topLevelItem(0)->child(1);
+    QCOMPARE(nodeB->text(0), QStringLiteral("b"));
+    const auto clickNode = [&](QTreeWidgetItem* node) {
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualItemRect(node).center());
+    };
+    auto* downloads = child<QRadioButton>(*window, QStringLiteral("optPath_0"));
+    auto* alternate = child<QRadioButton>(*window, QStringLiteral("optPath_1"));
+
+    // "Stay": the folder, its page, the tree's selection and the root all stay as they were.
+    clickNode(nodeB);
+    QCOMPARE(asked, 1);
+    QCOMPARE(window->controller().currentFolder(), folderA);
+    QCOMPARE(tree->currentItem(), nodeA);
+    QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_1"))->text(), QStringLiteral("Name 001"));
+    QTest::mouseClick(alternate, Qt::LeftButton);
+    QCOMPARE(asked, 2);
+    QVERIFY(downloads->isChecked());
+    QCOMPARE(window->controller().currentFolder(), folderA);
+    // Closing asks "Exit this program?" first, then the table; staying keeps the window open.
+    boxes.answerNext(QMessageBox::Yes);
+    QVERIFY(!window->close());
+    QCOMPARE(asked, 3);
+    QVERIFY(window->isVisible());
+
+    // "Go on": the chosen folder opens.
+    goOn = true;
+    clickNode(nodeB);
+    settle(*window);
+    QCOMPARE(asked, 4);
+    QCOMPARE(window->controller().currentFolder(), text::fromPath(mData->path() / "Downloads" / "b"));
+    QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_2"))->text(), QStringLiteral("Name 002"));
+    boxes.answerNext(QMessageBox::Yes);
+    QVERIFY(window->close());
+    QCOMPARE(asked, 5);
 }
 
 void BrowserWindowTest::theGridWorksFromTheKeyboard()

@@ -194,14 +194,14 @@ void ObjectTableView::reload()
 bool ObjectTableView::offerPendingSave()
 {
     if (!mModel->hasPendingChanges())
-        return false;
+        return true;
     const MessageBox::Button answer = MessageBox::question(this, QStringLiteral("Unsaved Changes"),
         QStringLiteral("The table holds changes of %1 objects that are not saved. Save them now?")
             .arg(mModel->pendingCount()),
         QMessageBox::Yes);
-    if (answer != QMessageBox::Yes)
-        return false;
-    return saveEdits().count(BatchOutcome::Saved) > 0;
+    if (answer == QMessageBox::Yes)
+        saveEdits();
+    return true;
 }
 
 void ObjectTableView::startFilling()

@@ -49,7 +49,7 @@ public:
     void reload();
     const QString& folder() const { return mFolder; }
     /// When changes are pending, asks whether to save them and saves them on "Yes"
-    /// (the folder changes or the program ends); false when nothing was saved.
+    /// (the folder changes or the program ends); true: go on, false: stay where the player is.
     bool offerPendingSave();
     /// Whether rows are being read.
     bool busy() const { return mFilling; }

@@ -5,8 +5,11 @@
 #include "app/editor/EditorControls.h"
 #include "app/editor/SaveSettings.h"
 #include "app/editor/core/CatalogLists.h"
+#include "app/editor/core/ChangeWords.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/Utility.h"
+#include "app/platform/Words.h"
+#include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/platform/qt/WorkProgress.h"
@@ -14,6 +17,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +32,8 @@ namespace varnick {
 
 namespace {
 
-constexpr int kLoadedRole = Qt::UserRole + 1; // the state the entry was shown in
+constexpr int kLoadedRole = Qt::UserRole + 1; // the state the entry was loaded in
+constexpr int kShownRole = Qt::UserRole + 2; // the state before the latest click
 
 } // namespace
 
@@ -69,22 +74,45 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     txtName = new QLineEdit(this);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setValidator(new NameLengthValidator(txtName));
-    texts->addRow(QStringLiteral("Name"), txtName);
+    texts->addRow(QStringLiteral("&Name"), txtName);
     txtDesc = new QPlainTextEdit(this);
     txtDesc->setObjectName(QStringLiteral("txtDesc"));
     txtDesc->setFixedHeight(txtDesc->fontMetrics().lineSpacing() * 4 + 12);
-    texts->addRow(QStringLiteral("Description"), txtDesc);
+    txtDesc->setTabChangesFocus(true);
+    texts->addRow(QStringLiteral("&Description"), txtDesc);
     layout->addLayout(texts);
 
     auto* grid = new QGridLayout;
-    auto* numbers = new QFormLayout;
+    // The boxes under the single editor's captions and groups.
+    auto* numbers = new QVBoxLayout;
+    auto* loose = new QFormLayout;
+    auto* depreciation = new QGroupBox(QStringLiteral("Depreciation"), this);
+    auto* depreciationRows = new QFormLayout(depreciation);
+    auto* motives = new QGroupBox(QStringLiteral("Motives"), this);
+    auto* motiveRows = new QFormLayout(motives);
     for (const NumericBox& box : kNumericBoxes) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(text::fromUtf8(box.Control));
         NumberBoxKeys::install(edit, box.Field);
-        numbers->addRow(text::fromUtf8(fieldInfo(box.Field).Name), edit);
         mNumbers[box.Field] = edit;
+        const QString caption
+            = box.Field == ObjectField::Price ? QStringLiteral("&Price") : text::fromUtf8(box.Caption);
+        switch (fieldInfo(box.Field).Kind) {
+        case ObjectFieldKind::Motive:
+            motiveRows->addRow(caption, edit);
+            break;
+        default:
+            if (box.Field == ObjectField::Price || box.Field == ObjectField::NicenessMultiplier)
+                loose->addRow(caption, edit);
+            else
+                depreciationRows->addRow(caption, edit);
+            break;
+        }
     }
+    numbers->addLayout(loose);
+    numbers->addWidget(depreciation);
+    numbers->addWidget(motives);
+    numbers->addStretch();
     grid->addLayout(numbers, 0, 0, 4, 1);
     const struct {
         const char* control;
@@ -136,9 +164,9 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     layout->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
-    cmdSave = new QPushButton(QStringLiteral("Save Objects"), this);
+    cmdSave = new QPushButton(QStringLiteral("&Save Objects"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdQuit = new QPushButton(QStringLiteral("Cancel Editing"), this);
+    cmdQuit = new QPushButton(QStringLiteral("&Cancel Editing"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     buttons->addStretch();
     buttons->addWidget(cmdSave);
@@ -147,8 +175,11 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     connect(cmdQuit, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdSave, &QPushButton::clicked, this, [this] {
         save();
-        accept();
+        // A "Cancel" at the question leaves the player in the editor with their changes.
+        if (!mDeclined)
+            accept();
     });
+    settleDefaultButton(this, cmdSave);
     fill();
 }
 
@@ -160,7 +191,21 @@ QListWidget* frmBatchEdit::makeList(const QString& name, CatalogList list)
     widget->setSelectionMode(single ? QAbstractItemView::SingleSelection : QAbstractItemView::NoSelection);
     appendEntries(widget, listEntries(list));
     for (int i = 0; !single && i < widget->count(); ++i)
-        widget->item(i)->setFlags(widget->item(i)->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsUserTristate);
+        widget->item(i)->setFlags(widget->item(i)->flags() | Qt::ItemIsUserCheckable);
+    // One click checks an entry, mixed or not; an entry some objects had goes
+    // on from unchecked back to mixed (each object's own), so every state can be reached again.
+    connect(widget, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        if (mFilling)
+            return;
+        const auto shownBefore = static_cast<Qt::CheckState>(item->data(kShownRole).toInt());
+        const auto loaded = static_cast<Qt::CheckState>(item->data(kLoadedRole).toInt());
+        Qt::CheckState now = item->checkState();
+        if (loaded == Qt::PartiallyChecked && shownBefore == Qt::Unchecked && now == Qt::Checked)
+            now = Qt::PartiallyChecked;
+        item->setData(kShownRole, static_cast<int>(now));
+        if (now != item->checkState())
+            item->setCheckState(now);
+    });
     mLists[list] = widget;
     return widget;
 }
@@ -168,9 +213,9 @@ QListWidget* frmBatchEdit::makeList(const QString& name, CatalogList list)
 void frmBatchEdit::fill()
 {
     mFilling = true;
-    lblCount->setText(QStringLiteral("%1 objects selected; blank boxes and unselected lists are mixed and keep each "
-                                     "object's own value until changed.")
-                          .arg(mBatch.loadedCount()));
+    lblCount->setText(text::fromUtf8(countOf(mBatch.loadedCount(), "object"))
+        + QStringLiteral(" selected; blank boxes and unselected lists are mixed and keep each object's own value "
+                         "until changed."));
     const std::optional<std::string> name = mBatch.commonName();
     txtName->setText(name ? text::fromUtf8(*name) : QString());
     txtName->setPlaceholderText(name ? QString() : QStringLiteral("(mixed)"));
@@ -204,6 +249,7 @@ void frmBatchEdit::fill()
                                                                   : Qt::Unchecked;
             item->setCheckState(check);
             item->setData(kLoadedRole, static_cast<int>(check));
+            item->setData(kShownRole, static_cast<int>(check));
         }
     }
     const std::optional<std::uint16_t> wants = mBatch.commonSelection(ObjectField::WantsSatisfyCategory);
@@ -315,9 +361,21 @@ BatchSummary frmBatchEdit::save()
 {
     const BatchChanges batchChanges = changes();
     BatchSummary summary;
+    mDeclined = false;
     if (batchChanges.empty()) {
-        MessageBox::show(this, QMessageBox::Information, QStringLiteral("Save Successful"),
+        MessageBox::show(this, QMessageBox::Information, QStringLiteral("Nothing to Save"),
             QStringLiteral("Nothing was changed; no package was written."));
+        return summary;
+    }
+    // A write to many packages is confirmed deliberately: Cancel is the default, so a second Return writes nothing.
+    const ChangeContext context { mBatch.commonSelection(ObjectField::FunctionSortFlags),
+        mBatch.commonSelection(ObjectField::BuildModeType) };
+    const QString question = text::fromUtf8(batchQuestion(batchChanges, mBatch.loadedCount(), context));
+    if (MessageBox::show(this, QMessageBox::Question, QStringLiteral("Confirm Save"), question,
+            QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel)
+        != QMessageBox::Save) {
+        mDeclined = true;
+        summary.Cancelled = true;
         return summary;
     }
     // Old backups are pruned once, when the program starts.
@@ -349,8 +407,11 @@ void frmBatchEdit::showSummary(QWidget* owner, const BatchSummary& summary)
             + text::fromUtf8(item.Reason);
     }
     const bool refused = summary.count(BatchOutcome::Refused) > 0;
-    MessageBox::show(owner, refused ? QMessageBox::Warning : QMessageBox::Information,
-        refused ? QStringLiteral("Save Summary") : QStringLiteral("Save Successful"), message);
+    const QString title = summary.Cancelled ? QStringLiteral("Save Cancelled")
+        : refused                           ? QStringLiteral("Save Summary")
+                                            : QStringLiteral("Save Successful");
+    MessageBox::show(
+        owner, refused || summary.Cancelled ? QMessageBox::Warning : QMessageBox::Information, title, message);
 }
 
 } // namespace varnick

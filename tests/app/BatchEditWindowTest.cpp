@@ -51,6 +51,7 @@ void BatchEditWindowTest::keepsSavedResourcesCompressedWhenTheSettingSaysSo()
         batch.load({ file });
         frmBatchEdit window(std::move(batch));
         window.findChild<QLineEdit*>(QStringLiteral("txtPrice"))->setText(QStringLiteral("77"));
+        boxes.answerNext(QMessageBox::Save);
         QCOMPARE(window.save().count(BatchOutcome::Saved), std::size_t { 1 });
         QCOMPARE(isCompressedResource(readPackage(file).Files.front().Data), keep);
     }
@@ -89,10 +90,14 @@ void BatchEditWindowTest::showsMixedStatesAndWritesOnlyTheChangedControls()
     QTest::keyClicks(box("txtPrice"), QStringLiteral("500"));
     list("lstFunction")->setCurrentRow(4);
     list("lstRoom")->item(0)->setCheckState(Qt::Unchecked);
+    boxes.answerNext(QMessageBox::Save);
     const BatchSummary summary = window.save();
     QCOMPARE(summary.count(BatchOutcome::Saved), std::size_t { 2 });
-    QCOMPARE(boxes.shown().size(), 1);
-    QCOMPARE(boxes.shown().front().title, QStringLiteral("Save Successful"));
+    QCOMPARE(boxes.shown().size(), 2);
+    QCOMPARE(boxes.shown().front().title, QStringLiteral("Confirm Save"));
+    QCOMPARE(boxes.shown().front().text,
+        QStringLiteral("Set Price to 500 and Function to Plumbing; remove Kitchen from Room on 2 objects?"));
+    QCOMPARE(boxes.last().title, QStringLiteral("Save Successful"));
 
     const struct {
         std::uint16_t hunger, rooms, build;
@@ -151,6 +156,7 @@ void BatchEditWindowTest::subListsFollowTheCategoryAndTextsAreWrittenOnlyWhenCha
     // Recliners and a new name; the mixed description and the build fields stay per object.
     list("lstFuncSub")->setCurrentRow(4);
     name->setText(QStringLiteral("Recliner"));
+    boxes.answerNext(QMessageBox::Save);
     QCOMPARE(window->save().count(BatchOutcome::Saved), std::size_t { 2 });
     const struct {
         std::uint16_t build, buildSub, price;

@@ -232,8 +232,6 @@ private slots:
             { "all, refused", 2, true, {}, QMessageBox::No, {}, QString() },
             { "selected", 3, false, { 0, 2 }, QMessageBox::Yes, { 1, 3 },
                 QStringLiteral("The selected recolors have been deleted.") },
-            { "none selected", 2, false, {}, QMessageBox::Yes, {},
-                QStringLiteral("The selected recolors have been deleted.") },
         };
         int run = 0;
         for (const Case& c : cases) {
@@ -260,9 +258,15 @@ private slots:
             const MessageBox::Shown& question = boxes.shown()[0];
             QCOMPARE(question.title, QStringLiteral("CONFIRM DELETE"));
             QCOMPARE(question.icon, QMessageBox::Question);
+            // Deletes go to the trash here, and the question says so, with the counts.
             const QString what = c.deleteAll
-                ? QStringLiteral("You are about to PERMANENTLY DESTROY the object and all of it's recolors.")
-                : QStringLiteral("You are about to PERMANENTLY DESTROY the selected recolors for this object.");
+                ? (c.recolors == 0
+                        ? QStringLiteral("You are about to move the object to the trash.")
+                        : QStringLiteral("You are about to move the object and its %1 recolors to the trash.")
+                              .arg(c.recolors))
+                : QStringLiteral("You are about to move %1 selected recolors of this "
+                                 "object to the trash.")
+                      .arg(c.selectedLines.size());
             QVERIFY2(question.text.startsWith(
                          what + QStringLiteral("\r\n\r\nAre you absolutely sure that you want to do this?")),
                 c.name);
@@ -282,6 +286,28 @@ private slots:
                 QCOMPARE(boxes.last().text, c.result);
                 QCOMPARE(window.result(), int(QDialog::Accepted));
             }
+        }
+
+        // With nothing selected, "Delete Selected Recolors" is disabled and asks nothing.
+        {
+            MessageBox::TestScope boxes;
+            const fs::path object = writeFile(dir, "unselected/object.package", objectPackage());
+            const fs::path recolor = writeFile(dir, "unselected/r.package", recolorPackage(kGuid));
+            frmDeleteMove window(frmDeleteMove::Request { q(object), { QString(), q(recolor) }, {} });
+            auto* deleteSelected = window.findChild<QPushButton*>(QStringLiteral("cmdDelRecolors"));
+            QVERIFY(!deleteSelected->isEnabled());
+            QTest::mouseClick(deleteSelected, Qt::LeftButton);
+            QVERIFY(boxes.shown().isEmpty());
+            QVERIFY(fs::exists(recolor));
+            window.findChild<QListWidget*>(QStringLiteral("lstRecolors"))->item(0)->setSelected(true);
+            QVERIFY(deleteSelected->isEnabled());
+            // The small buttons carry words beside their pictures.
+            for (const char* name : { "cmdView", "cmdPackageDetails", "cmdSelect", "cmdUnselect" }) {
+                auto* small = window.findChild<QPushButton*>(QLatin1String(name));
+                QVERIFY2(!small->text().isEmpty() && !small->icon().isNull(), name);
+            }
+            for (QPushButton* button : window.findChildren<QPushButton*>())
+                QVERIFY(!button->isDefault() && !button->autoDefault());
         }
 
         // Without recolors, delete-selected does nothing at all.

@@ -2,7 +2,9 @@
 
 #include "app/health/index/LibraryIndex.h"
 #include "app/health/index/LibraryScan.h"
+#include "app/platform/Words.h"
 #include "app/platform/qt/BackgroundTask.h"
+#include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/GamePaths.h"
@@ -26,8 +28,10 @@ namespace varnick {
 
 namespace {
 
-enum Column { ProblemColumn, FileColumn, DetailColumn };
+// The file first: it is what the player looks for and acts on.
+enum Column { FileColumn, ProblemColumn, DetailColumn };
 constexpr int kGuidRole = Qt::UserRole + 1; // the clash's GUID on clash rows
+constexpr int kPathRole = Qt::UserRole + 2; // the file's full path (the column shows it below the root)
 
 std::filesystem::path gameFolder()
 {
@@ -75,7 +79,7 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     mCancelButton->setObjectName(QStringLiteral("cmdCancel"));
     mList = new QTreeWidget(this);
     mList->setObjectName(QStringLiteral("tvProblems"));
-    mList->setHeaderLabels({ QStringLiteral("Problem"), QStringLiteral("File"), QStringLiteral("Detail") });
+    mList->setHeaderLabels({ QStringLiteral("File"), QStringLiteral("Problem"), QStringLiteral("Detail") });
     mList->setRootIsDecorated(false);
     mList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     mList->header()->setSectionResizeMode(FileColumn, QHeaderView::Stretch);
@@ -90,7 +94,7 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     mEdit = button(QStringLiteral("&Edit Object"), QStringLiteral("cmdEdit"));
     mKnown = button(QStringLiteral("Mark Clash &Known"), QStringLiteral("cmdKnown"));
     mExport = button(QStringLiteral("E&xport CSV..."), QStringLiteral("cmdExport"));
-    auto* close = button(QStringLiteral("Close"), QStringLiteral("cmdClose"));
+    auto* close = button(QStringLiteral("C&lose"), QStringLiteral("cmdClose"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(mProgress, 1);
@@ -117,6 +121,8 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     connect(mExport, &QPushButton::clicked, this, &frmLibraryHealth::cmdExport_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(mList, &QTreeWidget::itemSelectionChanged, this, &frmLibraryHealth::updateButtons);
+    // Return on the list does nothing hasty: no button moves files by default.
+    settleDefaultButton(this, nullptr);
     updateButtons();
 }
 
@@ -191,8 +197,18 @@ void frmLibraryHealth::finishScan(const QString& failure)
 void frmLibraryHealth::fillList()
 {
     mList->clear();
-    auto add = [this](const QString& problem, const std::string& file, const QString& detail) {
-        auto* item = new QTreeWidgetItem(mList, { problem, text::fromUtf8(file), detail });
+    const std::filesystem::path root = text::toPath(mRoot);
+    auto add = [this, &root](const QString& problem, const std::string& file, const QString& detail) {
+        const std::filesystem::path path = text::toPath(text::fromUtf8(file));
+        const std::filesystem::path below = path.lexically_relative(root);
+        const bool inside = !below.empty() && *below.begin() != "..";
+        auto* item = new QTreeWidgetItem(mList);
+        item->setText(FileColumn, inside ? text::fromPath(below) : text::fromUtf8(file));
+        item->setToolTip(FileColumn, text::fromUtf8(file));
+        item->setData(FileColumn, kPathRole, text::fromUtf8(file));
+        item->setText(ProblemColumn, problem);
+        item->setText(DetailColumn, detail);
+        item->setToolTip(DetailColumn, detail);
         return item;
     };
     for (const auto& row : mReport.Broken)
@@ -212,19 +228,32 @@ void frmLibraryHealth::fillList()
         for (const std::string& file : set.Files)
             add(QStringLiteral("Duplicate"), file,
                 QStringLiteral("%1 identical files of %2 bytes").arg(set.Files.size()).arg(set.Size));
-    mStatus->setText(QStringLiteral("%1 unreadable, %2 orphan recolors, %3 GUID clashes, %4 sets of duplicates")
-                         .arg(mReport.Broken.size())
-                         .arg(mReport.Orphans.size())
-                         .arg(mReport.Clashes.size())
-                         .arg(mReport.Duplicates.size()));
+    showSummary();
+}
+
+void frmLibraryHealth::showSummary()
+{
+    // Counted from the rows still listed, so that the line follows every action.
+    std::size_t broken = 0, orphans = 0, clashRows = 0, duplicateRows = 0;
+    for (int row = 0; row < mList->topLevelItemCount(); ++row) {
+        const QString problem = mList->topLevelItem(row)->text(ProblemColumn);
+        broken += problem == QStringLiteral("Cannot be read");
+        orphans += problem == QStringLiteral("Orphan recolor");
+        clashRows += problem == QStringLiteral("GUID clash");
+        duplicateRows += problem == QStringLiteral("Duplicate");
+    }
+    mStatus->setText(
+        QStringLiteral("%1 unreadable, %2, %3 in GUID clashes, %4 duplicated")
+            .arg(text::fromUtf8(countOf(broken, "file")), text::fromUtf8(countOf(orphans, "orphan recolor")),
+                text::fromUtf8(countOf(clashRows, "file")), text::fromUtf8(countOf(duplicateRows, "file"))));
 }
 
 QStringList frmLibraryHealth::selectedFiles() const
 {
     QStringList files;
     for (const QTreeWidgetItem* item : mList->selectedItems())
-        if (!files.contains(item->text(FileColumn)))
-            files.append(item->text(FileColumn));
+        if (!files.contains(item->data(FileColumn, kPathRole).toString()))
+            files.append(item->data(FileColumn, kPathRole).toString());
     return files;
 }
 
@@ -252,8 +281,17 @@ void frmLibraryHealth::cmdCancel_Click()
 
 void frmLibraryHealth::cmdShow_Click()
 {
-    for (const QString& file : selectedFiles())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(text::fromPath(text::toPath(file).parent_path())));
+    QStringList unopened;
+    for (const QString& file : selectedFiles()) {
+        const QString folder = text::fromPath(text::toPath(file).parent_path());
+        if (!(OpenFolderSeam::testing() ? OpenFolderSeam::answer(folder)
+                                        : QDesktopServices::openUrl(QUrl::fromLocalFile(folder))))
+            unopened.append(folder);
+    }
+    // Without a file manager the click must not look as if it did nothing.
+    if (!unopened.isEmpty())
+        MessageBox::exclamation(this, QStringLiteral("Library Health"),
+            QStringLiteral("No file manager could be started. The files are in:\n") + unopened.join(QLatin1Char('\n')));
 }
 
 void frmLibraryHealth::cmdQuarantine_Click()
@@ -261,12 +299,21 @@ void frmLibraryHealth::cmdQuarantine_Click()
     std::vector<std::filesystem::path> files;
     for (const QString& file : selectedFiles())
         files.push_back(text::toPath(file));
-    const health::QuarantineResult result
-        = health::quarantineFiles(files, text::toPath(mRoot), health::defaultQuarantineFolder());
+    if (files.empty())
+        return;
+    const std::filesystem::path quarantine = health::defaultQuarantineFolder();
+    if (MessageBox::question(this, QStringLiteral("Move to Quarantine"),
+            QStringLiteral("Move %1 out of the game's reach, to:\n%2\n\nThey keep their folders there and \"Undo "
+                           "Move\" brings them back.")
+                .arg(text::fromUtf8(countOf(files.size(), "file")), text::fromPath(quarantine)))
+        != QMessageBox::Yes)
+        return;
+    const health::QuarantineResult result = health::quarantineFiles(files, text::toPath(mRoot), quarantine);
     mMoves.insert(mMoves.end(), result.Moved.begin(), result.Moved.end());
     // Only the rows of the files that moved go; a file that stayed keeps its rows.
     for (int row = mList->topLevelItemCount() - 1; row >= 0; --row) {
-        const std::filesystem::path file = text::toPath(mList->topLevelItem(row)->text(FileColumn));
+        const std::filesystem::path file
+            = text::toPath(mList->topLevelItem(row)->data(FileColumn, kPathRole).toString());
         if (std::any_of(result.Moved.begin(), result.Moved.end(),
                 [&](const health::QuarantineMove& move) { return move.Original == file; }))
             delete mList->takeTopLevelItem(row);
@@ -274,9 +321,14 @@ void frmLibraryHealth::cmdQuarantine_Click()
     QStringList failed;
     for (const health::QuarantineFailure& failure : result.Failed)
         failed.append(text::fromPath(failure.File) + QStringLiteral(": ") + text::fromUtf8(failure.Reason));
+    showSummary();
     if (!failed.isEmpty())
         MessageBox::exclamation(this, QStringLiteral("Library Health"),
             QStringLiteral("These files could not be moved:\n") + failed.join(QLatin1Char('\n')));
+    else
+        MessageBox::show(this, QMessageBox::Information, QStringLiteral("Library Health"),
+            QStringLiteral("Moved %1 to:\n%2")
+                .arg(text::fromUtf8(countOf(result.Moved.size(), "file")), text::fromPath(quarantine)));
     updateButtons();
 }
 

@@ -39,6 +39,8 @@ public:
         QString Root;
     };
     using Seam = DialogSeam<frmLibraryHealth, Request, bool>;
+    /// "Show in Folder": asked with the folder, answered with whether a file manager opened it.
+    using OpenFolderSeam = DialogSeam<frmLibraryHealth, QString, bool>;
 
     /// Shows the window modally for root (its scan starts at once). Under a Seam::TestScope it only records the
     /// request.
@@ -67,6 +69,8 @@ private:
     void showProgress(qulonglong done, qulonglong total);
     void finishScan(const QString& failure);
     void fillList();
+    /// The counts of the rows still listed, in the status line.
+    void showSummary();
     void updateButtons();
     QStringList selectedFiles() const;
 

@@ -11,6 +11,7 @@
 #include "app/platform/qt/TextBridge.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 
 using namespace varnick;
@@ -49,17 +50,43 @@ private slots:
         QCOMPARE(window.report().Duplicates.size(), std::size_t(1));
         QCOMPARE(list->topLevelItemCount(), 5);
 
-        QTreeWidgetItem* empty = list->findItems(QStringLiteral("empty.package"), Qt::MatchEndsWith, 1).front();
+        // The file comes first, below the search root, its full path in the tool tip.
+        QTreeWidgetItem* empty = list->findItems(QStringLiteral("empty.package"), Qt::MatchExactly, 0).front();
+        QCOMPARE(empty->toolTip(0), library.filePath(QStringLiteral("empty.package")));
+        QCOMPARE(list->headerItem()->text(0), QStringLiteral("File"));
         empty->setSelected(true);
         QSignalSpy edits(&window, &frmLibraryHealth::editRequested);
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdEdit")), Qt::LeftButton);
         QCOMPARE(edits.size(), 1);
         QCOMPARE(edits.front().front().toString(), library.filePath(QStringLiteral("empty.package")));
 
+        // "Show in Folder" says where the file is when no file manager starts.
+        MessageBox::TestScope boxes;
+        {
+            frmLibraryHealth::OpenFolderSeam::TestScope opener;
+            opener.answerNext(false);
+            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdShow")), Qt::LeftButton);
+            QCOMPARE(opener.requests(), QList<QString> { library.path() });
+            QVERIFY(boxes.last().text.startsWith(QStringLiteral("No file manager could be started")));
+            QVERIFY(boxes.last().text.contains(library.path()));
+        }
+
+        // The move is confirmed, saying where the files go; No moves nothing.
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdQuarantine")), Qt::LeftButton);
+        QCOMPARE(boxes.last().title, QStringLiteral("Move to Quarantine"));
+        QVERIFY(boxes.last().text.contains(QDir::toNativeSeparators(data.filePath(QStringLiteral("Quarantine"))))
+            || boxes.last().text.contains(data.filePath(QStringLiteral("Quarantine"))));
+        QVERIFY(QFile::exists(library.filePath(QStringLiteral("empty.package"))));
+        boxes.answerNext(QMessageBox::Yes);
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdQuarantine")), Qt::LeftButton);
         QVERIFY(!QFile::exists(library.filePath(QStringLiteral("empty.package"))));
         QVERIFY(QFile::exists(data.filePath(QStringLiteral("Quarantine/empty.package"))));
         QCOMPARE(list->topLevelItemCount(), 4);
+        QVERIFY(boxes.last().text.startsWith(QStringLiteral("Moved 1 file to:")));
+        // The summary follows the rows.
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("lblStatus"))
+                    ->text()
+                    .startsWith(QStringLiteral("2 files unreadable")));
 
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdUndo")), Qt::LeftButton);
         QVERIFY(QFile::exists(library.filePath(QStringLiteral("empty.package"))));
@@ -89,13 +116,14 @@ private slots:
         QCOMPARE(list->topLevelItemCount(), 2);
         list->selectAll();
         MessageBox::TestScope boxes;
+        boxes.answerNext(QMessageBox::Yes);
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdQuarantine")), Qt::LeftButton);
 
         QVERIFY(!QFile::exists(library.filePath(QStringLiteral("empty.package"))));
         QVERIFY(QFile::exists(library.filePath(QStringLiteral("sub/stuck.package"))));
         QCOMPARE(list->topLevelItemCount(), 1);
-        QVERIFY(list->topLevelItem(0)->text(1).endsWith(QStringLiteral("stuck.package")));
-        QCOMPARE(boxes.shown().size(), qsizetype(1));
+        QCOMPARE(QDir::fromNativeSeparators(list->topLevelItem(0)->text(0)), QStringLiteral("sub/stuck.package"));
+        QCOMPARE(boxes.shown().size(), qsizetype(2)); // the question, then the file that stayed
         QVERIFY(boxes.last().text.contains(QStringLiteral("stuck.package")));
         qunsetenv("VARNICK_USER_DATA_DIR");
     }

@@ -38,6 +38,15 @@ QImage frmViewRecolor::notAvailablePicture()
     return image;
 }
 
+QImage frmViewRecolor::shownPicture(const QImage& picture)
+{
+    // The whole texture in the preview area: a small one enlarged with its
+    // pixels kept sharp, a large one reduced smoothly.
+    const QSize fitted = picture.size().scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio);
+    const bool enlarged = fitted.width() >= picture.width();
+    return picture.scaled(fitted, Qt::KeepAspectRatio, enlarged ? Qt::FastTransformation : Qt::SmoothTransformation);
+}
+
 frmViewRecolor::frmViewRecolor(const QString& fileName, QWidget* parent)
     : QDialog(parent)
     , FileName(fileName)
@@ -49,7 +58,7 @@ frmViewRecolor::frmViewRecolor(const QString& fileName, QWidget* parent)
     picPreview->setObjectName(QStringLiteral("picPreview"));
     picPreview->setGeometry(4, 4, kPreviewSide, kPreviewSide);
     picPreview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
+    cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     cmdExit->setGeometry(212, 523, 100, 26);
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
@@ -73,8 +82,15 @@ void frmViewRecolor::Form_Activate()
     }
     if (!mAvailable)
         mPicture = notAvailablePicture();
-    picPreview->setPixmap(QPixmap::fromImage(mPicture));
+    picPreview->setPixmap(QPixmap::fromImage(shownPicture(mPicture)));
     picPreview->setToolTip(problem);
+    // The file and the texture's size, so that several previews can be told apart.
+    const QString name = text::fromPath(text::toPath(FileName).filename());
+    setWindowTitle(mAvailable ? QStringLiteral("Selected File Preview - %1 (%2 x %3)")
+                                    .arg(name)
+                                    .arg(mPicture.width())
+                                    .arg(mPicture.height())
+                              : QStringLiteral("Selected File Preview - %1").arg(name));
     QApplication::restoreOverrideCursor();
 }
 

@@ -34,6 +34,9 @@ public:
 
     /// Side of the square preview area, in pixels.
     static constexpr int kPreviewSide = 517;
+    /// picture as the preview area shows it: scaled to fit kPreviewSide square,
+    /// nearest-neighbour when enlarged so that texture pixels stay sharp.
+    static QImage shownPicture(const QImage& picture);
 
 private:
     void Form_Activate();

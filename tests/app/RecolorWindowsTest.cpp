@@ -442,19 +442,32 @@ private slots:
                 resources.emplace_back("1C4A276C", texture);
             const fs::path file = writeFile(dir, c.file, package(resources));
             frmViewRecolor window(q(file));
-            QCOMPARE(window.windowTitle(), QStringLiteral("Selected File Preview"));
+            QVERIFY2(
+                window.windowTitle().startsWith(QStringLiteral("Selected File Preview - ") + QLatin1String(c.file)),
+                c.file);
+            if (c.shown.isValid())
+                QVERIFY(window.windowTitle().endsWith(
+                    QStringLiteral("(%1 x %2)").arg(c.shown.width()).arg(c.shown.height())));
             QVERIFY2(window.previewAvailable() == c.shown.isValid(), c.file);
             if (c.shown.isValid())
                 QCOMPARE(window.picture().size(), c.shown);
             else
                 QCOMPARE(window.picture(), frmViewRecolor::notAvailablePicture());
-            // What the preview area shows: the picture's top-left corner at its own size.
+            // What the preview area shows: the whole picture scaled to fit, a small one with sharp pixels.
             auto* preview = window.findChild<QLabel*>(QStringLiteral("picPreview"));
             QCOMPARE(preview->size(), QSize(517, 517));
+            const QImage shown = frmViewRecolor::shownPicture(window.picture());
+            QVERIFY(shown.width() == 517 || shown.height() == 517);
             const QImage visible = preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const QSize cut = window.picture().size().boundedTo(QSize(517, 517));
-            QCOMPARE(visible.copy(QRect(QPoint(), cut)),
-                window.picture().copy(QRect(QPoint(), cut)).convertToFormat(QImage::Format_RGB32));
+            QCOMPARE(visible.copy(QRect(QPoint(), shown.size())), shown.convertToFormat(QImage::Format_RGB32));
+        }
+
+        // Enlarged, each texture pixel stays one flat block (nearest neighbour).
+        {
+            const QImage shown = frmViewRecolor::shownPicture(frmViewRecolor(q(dir.path() / "raw.package")).picture());
+            QCOMPARE(shown.size(), QSize(517, 258));
+            QCOMPARE(shown.pixel(0, 0), shown.pixel(100, 100));
+            QCOMPARE(shown.pixel(200, 0), shown.pixel(250, 120));
         }
 
         // The raw texture is shown as stored, not mirrored.

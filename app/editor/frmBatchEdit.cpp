@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <atomic>
+#include <vector>
 
 namespace varnick {
 
@@ -95,8 +96,16 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
         edit->setObjectName(text::fromUtf8(box.Control));
         NumberBoxKeys::install(edit, box.Field);
         mNumbers[box.Field] = edit;
-        const QString caption
-            = box.Field == ObjectField::Price ? QStringLiteral("&Price") : text::fromUtf8(box.Caption);
+        // The single editor's accelerators, so that Alt+letter reaches the same box in both.
+        QString caption = text::fromUtf8(box.Caption);
+        if (box.Field == ObjectField::Price)
+            caption = QStringLiteral("&Price");
+        else if (box.Field == ObjectField::NicenessMultiplier)
+            caption = QStringLiteral("Niceness M&ultiplier:");
+        else if (box.Field == ObjectField::InitialDepreciation)
+            caption = QStringLiteral("&Initial");
+        else if (box.Field == ObjectField::HungerRating)
+            caption = QStringLiteral("&Hunger");
         switch (fieldInfo(box.Field).Kind) {
         case ObjectFieldKind::Motive:
             motiveRows->addRow(caption, edit);
@@ -119,20 +128,28 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
         const char* caption;
         CatalogList list;
         int row, column;
-    } lists[] = { { "lstFunction", "Categories", CatalogList::Function, 0, 1 },
+    } lists[] = { { "lstFunction", "Ca&tegories", CatalogList::Function, 0, 1 },
         { "lstFuncSub", "Sub-Categories", CatalogList::FuncSub, 0, 2 },
-        { "lstBuild", "Build Type", CatalogList::Build, 1, 1 },
+        { "lstBuild", "Build T&ype", CatalogList::Build, 1, 1 },
         { "lstBuildSub", "Build Sub-Type", CatalogList::BuildSub, 1, 2 },
-        { "lstRoom", "Room", CatalogList::Room, 2, 1 }, { "lstCommunity", "Community", CatalogList::Community, 2, 2 },
-        { "lstSkills", "Skill Flags", CatalogList::Skills, 3, 1 } };
+        { "lstRoom", "Ro&om", CatalogList::Room, 2, 1 }, { "lstCommunity", "Co&mmunity", CatalogList::Community, 2, 2 },
+        { "lstSkills", "Skill &Flags", CatalogList::Skills, 3, 1 } };
+    auto* function = new QGroupBox(QStringLiteral("Function"), this);
+    auto* functionRow = new QHBoxLayout(function);
+    auto* build = new QGroupBox(QStringLiteral("Build Mode"), this);
+    auto* buildRow = new QHBoxLayout(build);
     for (const auto& l : lists) {
         auto* box = new QVBoxLayout;
-        box->addWidget(new QLabel(QString::fromLatin1(l.caption), this));
+        auto* label = new QLabel(QString::fromLatin1(l.caption), this);
+        box->addWidget(label);
         const bool sub = l.list == CatalogList::FuncSub || l.list == CatalogList::BuildSub;
         if (!sub) {
-            box->addWidget(makeList(QString::fromLatin1(l.control), l.list));
+            QListWidget* widget = makeList(QString::fromLatin1(l.control), l.list);
+            label->setBuddy(widget);
+            box->addWidget(widget);
         } else {
             auto* widget = new QListWidget(this);
+            label->setBuddy(widget);
             widget->setObjectName(QString::fromLatin1(l.control));
             widget->setSelectionMode(QAbstractItemView::SingleSelection);
             auto* hint = new QLabel(this);
@@ -144,8 +161,14 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
             const CatalogList category = l.list == CatalogList::FuncSub ? CatalogList::Function : CatalogList::Build;
             mSubLists.push_back({ category, l.list, widget, hint });
         }
-        grid->addLayout(box, l.row, l.column);
+        // Function and Build Mode in their groups, as the single editor shows them.
+        if (l.row < 2)
+            (l.row == 0 ? functionRow : buildRow)->addLayout(box);
+        else
+            grid->addLayout(box, l.row, l.column);
     }
+    grid->addWidget(function, 0, 1, 1, 2);
+    grid->addWidget(build, 1, 1, 1, 2);
     for (std::size_t i = 0; i < mSubLists.size(); ++i) {
         connect(mLists.at(mSubLists[i].Category), &QListWidget::itemSelectionChanged, this, [this, i] {
             if (!mFilling)
@@ -153,8 +176,10 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
         });
     }
     auto* wants = new QVBoxLayout;
-    wants->addWidget(new QLabel(QStringLiteral("Wants Satisfy Category"), this));
+    auto* wantsCaption = new QLabel(QStringLiteral("&Wants Satisfy Category"), this);
+    wants->addWidget(wantsCaption);
     cboWants = new QComboBox(this);
+    wantsCaption->setBuddy(cboWants);
     cboWants->setObjectName(QStringLiteral("cboWants"));
     for (const CategoryEntry& entry : wantsEntries())
         cboWants->addItem(text::fromUtf8(entry.Text), entry.Value);
@@ -180,6 +205,19 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
             accept();
     });
     settleDefaultButton(this, cmdSave);
+    // Tab follows the window: the texts, the boxes as grouped, the lists row by row, then the buttons.
+    std::vector<QWidget*> order { txtName, txtDesc };
+    for (ObjectField field : { ObjectField::Price, ObjectField::NicenessMultiplier, ObjectField::InitialDepreciation,
+             ObjectField::DailyDepreciation, ObjectField::DepreciationLimit, ObjectField::HungerRating,
+             ObjectField::ComfortRating, ObjectField::HygieneRating, ObjectField::BladderRating,
+             ObjectField::EnergyRating, ObjectField::FunRating, ObjectField::RoomRating })
+        order.push_back(mNumbers.at(field));
+    for (const char* name :
+        { "lstFunction", "lstFuncSub", "lstBuild", "lstBuildSub", "lstRoom", "lstCommunity", "lstSkills" })
+        order.push_back(findChild<QListWidget*>(QLatin1String(name)));
+    order.insert(order.end(), { cboWants, cmdSave, cmdQuit });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
     fill();
 }
 

@@ -1,5 +1,6 @@
 #include "app/health/frmLibraryHealth.h"
 
+#include "app/health/frmKnownClashes.h"
 #include "app/health/index/LibraryIndex.h"
 #include "app/health/index/LibraryScan.h"
 #include "app/platform/Words.h"
@@ -23,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <set>
 
 namespace varnick {
 
@@ -93,6 +95,7 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     mUndo = button(QStringLiteral("&Undo Move"), QStringLiteral("cmdUndo"));
     mEdit = button(QStringLiteral("&Edit Object"), QStringLiteral("cmdEdit"));
     mKnown = button(QStringLiteral("Mark Clash &Known"), QStringLiteral("cmdKnown"));
+    mKnownList = button(QStringLiteral("K&nown Clashes..."), QStringLiteral("cmdKnownList"));
     mExport = button(QStringLiteral("E&xport CSV..."), QStringLiteral("cmdExport"));
     auto* close = button(QStringLiteral("C&lose"), QStringLiteral("cmdClose"));
 
@@ -101,7 +104,7 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     top->addWidget(mScan);
     top->addWidget(mCancelButton);
     auto* actions = new QHBoxLayout;
-    for (QPushButton* b : { mShow, mQuarantine, mUndo, mEdit, mKnown, mExport })
+    for (QPushButton* b : { mShow, mQuarantine, mUndo, mEdit, mKnown, mKnownList, mExport })
         actions->addWidget(b);
     actions->addStretch(1);
     actions->addWidget(close);
@@ -118,12 +121,26 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     connect(mUndo, &QPushButton::clicked, this, &frmLibraryHealth::cmdUndo_Click);
     connect(mEdit, &QPushButton::clicked, this, &frmLibraryHealth::cmdEdit_Click);
     connect(mKnown, &QPushButton::clicked, this, &frmLibraryHealth::cmdKnown_Click);
+    connect(mKnownList, &QPushButton::clicked, this, &frmLibraryHealth::cmdKnownList_Click);
     connect(mExport, &QPushButton::clicked, this, &frmLibraryHealth::cmdExport_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(mList, &QTreeWidget::itemSelectionChanged, this, &frmLibraryHealth::updateButtons);
     // Return on the list does nothing hasty: no button moves files by default.
     settleDefaultButton(this, nullptr);
+    // Tab: the scan's buttons, the list, the actions from left to right, Close.
+    QWidget* const order[]
+        = { mScan, mCancelButton, mList, mShow, mQuarantine, mUndo, mEdit, mKnown, mKnownList, mExport, close };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    mList->setFocus();
     updateButtons();
+}
+
+QString frmLibraryHealth::shownPath(const QString& root, const std::string& file)
+{
+    const std::filesystem::path below = text::toPath(text::fromUtf8(file)).lexically_relative(text::toPath(root));
+    const bool inside = !below.empty() && *below.begin() != "..";
+    return inside ? text::fromPath(below) : text::fromUtf8(file);
 }
 
 frmLibraryHealth::~frmLibraryHealth() = default;
@@ -142,11 +159,12 @@ void frmLibraryHealth::startScan()
     const std::filesystem::path root = text::toPath(mRoot);
     const std::filesystem::path game = gameFolder();
     auto report = std::make_shared<health::HealthReport>();
+    auto knownFound = std::make_shared<std::vector<health::GuidClash>>();
     auto cancelled = std::make_shared<bool>(false);
     mScanTask->setProgressHandler([this](std::int64_t done, std::int64_t total) {
         showProgress(static_cast<qulonglong>(done), static_cast<qulonglong>(total));
     });
-    mScanTask->setEndHandler([this, report, cancelled](const TaskEnd& end) {
+    mScanTask->setEndHandler([this, report, knownFound, cancelled](const TaskEnd& end) {
         QString failure;
         if (end.Failure) {
             try {
@@ -158,9 +176,10 @@ void frmLibraryHealth::startScan()
             failure = QStringLiteral("The scan was cancelled.");
         }
         mReport = std::move(*report);
+        mKnownFound = std::move(*knownFound);
         finishScan(failure);
     });
-    mScanTask->start([root, game, report, cancelled](const TaskContext& task) {
+    mScanTask->start([root, game, report, knownFound, cancelled](const TaskContext& task) {
         health::LibraryIndex index(health::defaultIndexFile(root));
         health::ScanOptions options;
         options.Root = root;
@@ -170,11 +189,17 @@ void frmLibraryHealth::startScan()
             task.progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
         };
         const health::ScanResult scan = health::scanLibrary(index, options);
-        if (scan.Cancelled)
+        if (scan.Cancelled) {
             *cancelled = true;
-        else
-            *report = health::analyseLibrary(
-                root, scan.Records, scan.GameGuids, health::KnownClashes(health::defaultKnownClashesFile()).guids());
+            return;
+        }
+        // The known clashes are kept apart rather than dropped, so that their list can show their packages.
+        const std::set<std::uint32_t> known = health::KnownClashes(health::defaultKnownClashesFile()).guids();
+        *report = health::analyseLibrary(root, scan.Records, scan.GameGuids, {});
+        std::vector<health::GuidClash> open;
+        for (health::GuidClash& clash : report->Clashes)
+            (known.contains(clash.Guid) ? *knownFound : open).push_back(std::move(clash));
+        report->Clashes = std::move(open);
     });
     updateButtons();
 }
@@ -197,13 +222,9 @@ void frmLibraryHealth::finishScan(const QString& failure)
 void frmLibraryHealth::fillList()
 {
     mList->clear();
-    const std::filesystem::path root = text::toPath(mRoot);
-    auto add = [this, &root](const QString& problem, const std::string& file, const QString& detail) {
-        const std::filesystem::path path = text::toPath(text::fromUtf8(file));
-        const std::filesystem::path below = path.lexically_relative(root);
-        const bool inside = !below.empty() && *below.begin() != "..";
+    auto add = [this](const QString& problem, const std::string& file, const QString& detail) {
         auto* item = new QTreeWidgetItem(mList);
-        item->setText(FileColumn, inside ? text::fromPath(below) : text::fromUtf8(file));
+        item->setText(FileColumn, shownPath(mRoot, file));
         item->setToolTip(FileColumn, text::fromUtf8(file));
         item->setData(FileColumn, kPathRole, text::fromUtf8(file));
         item->setText(ProblemColumn, problem);
@@ -211,8 +232,10 @@ void frmLibraryHealth::fillList()
         item->setToolTip(DetailColumn, detail);
         return item;
     };
+    // The reason in the player's words; the reader's own (offsets and sizes) for help forums in the tool tip.
     for (const auto& row : mReport.Broken)
-        add(QStringLiteral("Cannot be read"), row.File, text::fromUtf8(toValidUtf8(row.Reason)));
+        add(QStringLiteral("Cannot be read"), row.File, text::fromUtf8(plainReadFailure(toValidUtf8(row.Reason))))
+            ->setToolTip(DetailColumn, text::fromUtf8(toValidUtf8(row.Reason)));
     for (const auto& row : mReport.Orphans)
         add(QStringLiteral("Orphan recolor"), row.File,
             QStringLiteral("objectGUID %1 matches no object").arg(text::fromUtf8(health::guidText(row.Guid))));
@@ -228,6 +251,9 @@ void frmLibraryHealth::fillList()
         for (const std::string& file : set.Files)
             add(QStringLiteral("Duplicate"), file,
                 QStringLiteral("%1 identical files of %2 bytes").arg(set.Files.size()).arg(set.Size));
+    // A current row, so that the focus frame shows where the keyboard is.
+    if (mList->topLevelItemCount() > 0)
+        mList->setCurrentItem(mList->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
     showSummary();
 }
 
@@ -242,10 +268,13 @@ void frmLibraryHealth::showSummary()
         clashRows += problem == QStringLiteral("GUID clash");
         duplicateRows += problem == QStringLiteral("Duplicate");
     }
-    mStatus->setText(
-        QStringLiteral("%1 unreadable, %2, %3 in GUID clashes, %4 duplicated")
-            .arg(text::fromUtf8(countOf(broken, "file")), text::fromUtf8(countOf(orphans, "orphan recolor")),
-                text::fromUtf8(countOf(clashRows, "file")), text::fromUtf8(countOf(duplicateRows, "file"))));
+    QString summary
+        = QStringLiteral("%1 unreadable, %2, %3 in GUID clashes, %4 duplicated")
+              .arg(text::fromUtf8(countOf(broken, "file")), text::fromUtf8(countOf(orphans, "orphan recolor")),
+                  text::fromUtf8(countOf(clashRows, "file")), text::fromUtf8(countOf(duplicateRows, "file")));
+    if (!mNote.isEmpty())
+        summary += QStringLiteral(". ") + mNote;
+    mStatus->setText(summary);
 }
 
 QStringList frmLibraryHealth::selectedFiles() const
@@ -271,6 +300,7 @@ void frmLibraryHealth::updateButtons()
     for (const QTreeWidgetItem* item : mList->selectedItems())
         clash = clash || item->data(ProblemColumn, kGuidRole).isValid();
     mKnown->setEnabled(!scanning && clash);
+    mKnownList->setEnabled(!scanning);
     mExport->setEnabled(!scanning);
 }
 
@@ -357,15 +387,34 @@ void frmLibraryHealth::cmdKnown_Click()
 {
     try {
         health::KnownClashes known(health::defaultKnownClashesFile());
+        std::set<std::uint32_t> marked;
         for (const QTreeWidgetItem* item : mList->selectedItems()) {
             const QVariant guid = item->data(ProblemColumn, kGuidRole);
             if (guid.isValid())
-                known.setKnown(static_cast<std::uint32_t>(guid.toULongLong()), true);
+                marked.insert(static_cast<std::uint32_t>(guid.toULongLong()));
         }
+        for (std::uint32_t guid : marked)
+            known.setKnown(guid, true);
+        // Said where the mark can be taken back, as the rows leave the list.
+        mNote = QStringLiteral("Marked %1 as known; \"Known Clashes...\" lists them and takes a mark back.")
+                    .arg(text::fromUtf8(countOf(marked.size(), "clash", "clashes")));
         startScan();
     } catch (const Failure& failure) {
         MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
     }
+}
+
+void frmLibraryHealth::cmdKnownList_Click()
+{
+    mNote.clear();
+    auto* window = new frmKnownClashes(health::defaultKnownClashesFile(), mKnownFound, mRoot, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // A mark taken back brings its clash into the list again.
+    connect(window, &QDialog::finished, this, [this, window] {
+        if (window->changed())
+            startScan();
+    });
+    window->open();
 }
 
 void frmLibraryHealth::cmdExport_Click()

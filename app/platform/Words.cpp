@@ -18,4 +18,30 @@ std::string countOf(std::size_t n, std::string_view one, std::string_view plural
     return groupedNumber(n) + " " + noun;
 }
 
+std::string plainReadFailure(std::string_view technical)
+{
+    const auto has = [technical](std::string_view part) { return technical.find(part) != std::string_view::npos; };
+    const auto starts = [technical](std::string_view part) { return technical.substr(0, part.size()) == part; };
+    if (has("96-byte package header") || has("package header needs"))
+        return "The file is too short to be a package";
+    if (starts("Index")) {
+        if (has("runs past the end"))
+            return "The file is damaged: its table of contents runs past its end";
+        return "The file is damaged: its table of contents is garbled";
+    }
+    if (starts("The index ended early"))
+        return "The file changed while it was being read";
+    if (starts("Resource ")) {
+        if (has("runs past the end"))
+            return "The file is damaged: a part of it runs past its end (it may be cut short)";
+        return "The file is damaged: a part of it is garbled";
+    }
+    if (starts("A read of ") && has("lies outside"))
+        return "The file is damaged: it ends too early";
+    // The reader's messages about opening and reading files are already the player's words.
+    if (starts("The file ") || starts("The length of the file"))
+        return std::string(technical);
+    return "The file cannot be read as a package";
+}
+
 } // namespace varnick

@@ -107,12 +107,14 @@ frmDeleteMove::frmDeleteMove(const Request& request, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Selected Object Filename"), this));
     layout->addWidget(txtObjFilename);
-    auto* listHeader = new QHBoxLayout;
-    listHeader->addWidget(new QLabel(QStringLiteral("Recolors of the Selected Object"), this), 1);
-    for (QPushButton* b : { cmdView, cmdPackageDetails, cmdSelect, cmdUnselect })
-        listHeader->addWidget(b);
-    layout->addLayout(listHeader);
+    layout->addWidget(new QLabel(QStringLiteral("Recolors of the Selected Object"), this));
     layout->addWidget(lstRecolors, 1);
+    // The tools for the list under it, in the order Tab reaches them.
+    auto* tools = new QHBoxLayout;
+    for (QPushButton* b : { cmdView, cmdPackageDetails, cmdSelect, cmdUnselect })
+        tools->addWidget(b);
+    tools->addStretch(1);
+    layout->addLayout(tools);
     layout->addWidget(lblUnreadable);
     auto* deletes = new QHBoxLayout;
     deletes->addWidget(cmdDeleteAll);
@@ -135,7 +137,15 @@ frmDeleteMove::frmDeleteMove(const Request& request, QWidget* parent)
     connect(lstRecolors, &QListWidget::itemActivated, this, [this] { cmdView_Click(); });
     connect(lstRecolors, &QListWidget::itemSelectionChanged, this, [this] { updateDeleteSelected(); });
     settleDefaultButton(this, nullptr);
+    QWidget* const order[] = { txtObjFilename, lstRecolors, cmdView, cmdPackageDetails, cmdSelect, cmdUnselect,
+        cmdDeleteAll, cmdDelRecolors, cmdMoveAll, cmdCancel };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     Form_Load();
+    // The keyboard starts on the recolors, a frame on the first without selecting it.
+    lstRecolors->setFocus();
+    if (lstRecolors->count() > 0)
+        lstRecolors->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     updateDeleteSelected();
 }
 
@@ -151,11 +161,16 @@ void frmDeleteMove::Form_Load()
     if (FoundRecolors.size() <= 1)
         lstRecolors->addItem(kNoRecolors);
     if (!mUnreadable.isEmpty()) {
-        lblUnreadable->setText(QString::number(mUnreadable.size())
-            + QStringLiteral(" files could not be read and were not searched for recolors."));
+        lblUnreadable->setText(text::fromUtf8(countOf(static_cast<std::size_t>(mUnreadable.size()), "file"))
+            + (mUnreadable.size() == 1 ? QStringLiteral(" could not be read and was not searched for recolors.")
+                                       : QStringLiteral(" could not be read and were not searched for recolors.")));
+        // Each reason in the player's words, the reader's own after it for help forums.
         QStringList lines;
-        for (const auto& [file, reason] : mUnreadable)
-            lines.append(file + QStringLiteral(": ") + reason);
+        for (const auto& [file, reason] : mUnreadable) {
+            const QString plain = text::fromUtf8(plainReadFailure(text::toUtf8(reason)));
+            lines.append(file + QStringLiteral(": ") + plain
+                + (plain == reason ? QString() : QStringLiteral(" (") + reason + QStringLiteral(")")));
+        }
         lblUnreadable->setToolTip(lines.join(QLatin1Char('\n')));
     }
     lblUnreadable->setVisible(!mUnreadable.isEmpty());

@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace varnick {
 
 void frmViewRecolor::view(QWidget* owner, const QString& fileName)
@@ -40,11 +42,18 @@ QImage frmViewRecolor::notAvailablePicture()
 
 QImage frmViewRecolor::shownPicture(const QImage& picture)
 {
-    // The whole texture in the preview area: a small one enlarged with its
-    // pixels kept sharp, a large one reduced smoothly.
-    const QSize fitted = picture.size().scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio);
-    const bool enlarged = fitted.width() >= picture.width();
-    return picture.scaled(fitted, Qt::KeepAspectRatio, enlarged ? Qt::FastTransformation : Qt::SmoothTransformation);
+    // The whole texture in the preview area: a small one enlarged by a whole
+    // factor, so that every texture pixel is one sharp square of one size, a
+    // large one reduced smoothly.
+    if (picture.isNull())
+        return picture;
+    const int side = std::max(picture.width(), picture.height());
+    if (side <= kPreviewSide) {
+        const int factor = kPreviewSide / side;
+        return picture.scaled(
+            picture.width() * factor, picture.height() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    return picture.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 frmViewRecolor::frmViewRecolor(const QString& fileName, QWidget* parent)
@@ -82,7 +91,8 @@ void frmViewRecolor::Form_Activate()
     }
     if (!mAvailable)
         mPicture = notAvailablePicture();
-    picPreview->setPixmap(QPixmap::fromImage(shownPicture(mPicture)));
+    // The notice is drawn for the preview area; only a texture is scaled to it.
+    picPreview->setPixmap(QPixmap::fromImage(mAvailable ? shownPicture(mPicture) : mPicture));
     picPreview->setToolTip(problem);
     // The file and the texture's size, so that several previews can be told apart.
     const QString name = text::fromPath(text::toPath(FileName).filename());

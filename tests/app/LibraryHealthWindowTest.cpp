@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -6,9 +7,12 @@
 #include <fstream>
 
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
+#include "app/health/frmKnownClashes.h"
 #include "app/health/frmLibraryHealth.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "tests/common/EditorPackages.h"
+#include "tests/common/TemporaryFolder.h"
 
 #include <QDir>
 #include <QLabel>
@@ -125,6 +129,61 @@ private slots:
         QCOMPARE(QDir::fromNativeSeparators(list->topLevelItem(0)->text(0)), QStringLiteral("sub/stuck.package"));
         QCOMPARE(boxes.shown().size(), qsizetype(2)); // the question, then the file that stayed
         QVERIFY(boxes.last().text.contains(QStringLiteral("stuck.package")));
+        qunsetenv("VARNICK_USER_DATA_DIR");
+    }
+
+    // A clash marked known in haste is taken back from the list of known clashes, by keyboard alone.
+    void aClashMarkedKnownIsTakenBackFromTheListOfKnownClashes()
+    {
+        test::TemporaryFolder library;
+        QTemporaryDir data;
+        qputenv("VARNICK_USER_DATA_DIR", data.path().toUtf8());
+        // Two objects with one GUID; their prices differ so that they are no duplicates.
+        for (const auto& [name, price] : { std::pair { "a.package", 1u }, std::pair { "b.package", 2u } })
+            test::EditorPackage().set(ObjectField::GUID, 0x42).set(ObjectField::Price, price).write(library, name);
+        const QString root = text::fromPath(library.path());
+
+        frmLibraryHealth window(root);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSignalSpy finished(&window, &frmLibraryHealth::scanFinished);
+        window.startScan();
+        QVERIFY(finished.wait(20000));
+        auto* list = window.findChild<QTreeWidget*>(QStringLiteral("tvProblems"));
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("GUID clash"));
+
+        // The list has the focus with a current row; Space selects it, Alt+K marks the clash known.
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::keyClick(list, Qt::Key_Space);
+        QVERIFY(list->topLevelItem(0)->isSelected());
+        QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(list->topLevelItemCount(), 0);
+        QCOMPARE(window.knownClashes().size(), std::size_t { 1 });
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("lblStatus"))
+                    ->text()
+                    .contains(QStringLiteral("Marked 1 clash as known")));
+
+        // "Known Clashes..." lists it with its packages, the list ready for the keyboard; "Unmark" takes the mark
+        // back; Escape closes and rescans.
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdKnownList")), Qt::LeftButton);
+        auto* known = window.findChild<frmKnownClashes*>();
+        QVERIFY(known != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(known));
+        auto* rows = known->findChild<QTreeWidget*>(QStringLiteral("tvKnown"));
+        QCOMPARE(rows->topLevelItemCount(), 1);
+        QCOMPARE(rows->topLevelItem(0)->text(0), QStringLiteral("0x00000042"));
+        QCOMPARE(rows->topLevelItem(0)->text(1), QStringLiteral("a.package, b.package"));
+        QCOMPARE(known->focusWidget(), rows);
+        QTest::keyClick(rows, Qt::Key_Space);
+        QTest::mouseClick(known->findChild<QPushButton*>(QStringLiteral("cmdUnmark")), Qt::LeftButton);
+        QCOMPARE(rows->topLevelItemCount(), 0);
+        QVERIFY(health::KnownClashes(health::defaultKnownClashesFile()).guids().empty());
+        QTest::keyClick(rows, Qt::Key_Escape);
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QVERIFY(window.knownClashes().empty());
         qunsetenv("VARNICK_USER_DATA_DIR");
     }
 

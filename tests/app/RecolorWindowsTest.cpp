@@ -160,8 +160,9 @@ private slots:
         auto* list = window.findChild<QListWidget*>(QStringLiteral("lstRecolors"));
         QCOMPARE(list->item(0)->text(), QStringLiteral("a recolor.package"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("b recolor.package"));
-        QVERIFY(
-            window.findChild<QLabel*>(QStringLiteral("lblUnreadable"))->text().startsWith(QStringLiteral("1 files")));
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("lblUnreadable"))
+                    ->text()
+                    .startsWith(QStringLiteral("1 file could not be read")));
 
         // Cancel while the worker is held at its first update: no delete and move window.
         std::atomic<int> hookCalls { 0 };
@@ -308,6 +309,21 @@ private slots:
             }
             for (QPushButton* button : window.findChildren<QPushButton*>())
                 QVERIFY(!button->isDefault() && !button->autoDefault());
+            // The keyboard starts on the recolors and Tab goes on down the window.
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("lstRecolors"));
+            QStringList visited;
+            for (int i = 0; i < 9; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                visited.append(QApplication::focusWidget()->objectName());
+            }
+            const char* const order[] = { "cmdView", "cmdPackageDetails", "cmdSelect", "cmdUnselect", "cmdDeleteAll",
+                "cmdDelRecolors", "cmdMoveAll", "cmdCancel", "txtObjFilename" };
+            QStringList expected;
+            for (const char* name : order)
+                expected.append(QString::fromLatin1(name));
+            QCOMPARE(visited, expected);
         }
 
         // Without recolors, delete-selected does nothing at all.
@@ -456,8 +472,13 @@ private slots:
             // What the preview area shows: the whole picture scaled to fit, a small one with sharp pixels.
             auto* preview = window.findChild<QLabel*>(QStringLiteral("picPreview"));
             QCOMPARE(preview->size(), QSize(517, 517));
-            const QImage shown = frmViewRecolor::shownPicture(window.picture());
-            QVERIFY(shown.width() == 517 || shown.height() == 517);
+            const QImage shown = c.shown.isValid() ? frmViewRecolor::shownPicture(window.picture()) : window.picture();
+            // Fitted: neither side beyond the area, and no room for another texture pixel (or a larger picture).
+            if (c.shown.isValid())
+                QVERIFY2(shown.width() <= 517 && shown.height() <= 517
+                        && (shown.width() > 517 - c.shown.width() || shown.height() > 517 - c.shown.height()
+                            || std::max(shown.width(), shown.height()) == 517),
+                    c.file);
             const QImage visible = preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
             QCOMPARE(visible.copy(QRect(QPoint(), shown.size())), shown.convertToFormat(QImage::Format_RGB32));
         }
@@ -465,7 +486,7 @@ private slots:
         // Enlarged, each texture pixel stays one flat block (nearest neighbour).
         {
             const QImage shown = frmViewRecolor::shownPicture(frmViewRecolor(q(dir.path() / "raw.package")).picture());
-            QCOMPARE(shown.size(), QSize(517, 258));
+            QCOMPARE(shown.size(), QSize(516, 258)); // 129 screen pixels a texture pixel
             QCOMPARE(shown.pixel(0, 0), shown.pixel(100, 100));
             QCOMPARE(shown.pixel(200, 0), shown.pixel(250, 120));
         }

@@ -85,3 +85,26 @@ TEST(ChangeWords, namesEveryKindOfChange)
     EXPECT_EQ(describeChanges(none), "Set Build Type to none");
     EXPECT_EQ(describeChanges(BatchChanges {}), "");
 }
+
+TEST(Words, readFailuresInThePlayersWords)
+{
+    const struct {
+        const char* technical;
+        const char* plain;
+    } cases[] = {
+        { "The file is 10 bytes long, shorter than the 96-byte package header",
+            "The file is too short to be a package" },
+        { "Index of 3 entries at offset 4000 runs past the end of the file (200 bytes)",
+            "The file is damaged: its table of contents runs past its end" },
+        { "Index count -1 is negative", "The file is damaged: its table of contents is garbled" },
+        { "Resource 2 of 3 (type 0x4F424A44) at offset 96 with 500 bytes runs past the end of the file (300 bytes)",
+            "The file is damaged: a part of it runs past its end (it may be cut short)" },
+        { "The index ended early while it was read (the file changed)", "The file changed while it was being read" },
+        // Already in the player's words: as it is.
+        { "The file cannot be opened for reading: it is a folder",
+            "The file cannot be opened for reading: it is a folder" },
+        { "Package header: magic is 0x00000000", "The file cannot be read as a package" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(plainReadFailure(c.technical), c.plain) << c.technical;
+}

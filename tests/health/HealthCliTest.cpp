@@ -127,3 +127,27 @@ TEST(HealthCli, listsTheSims2PackFilesLyingInTheLibrary)
     EXPECT_TRUE(report["broken"].empty());
     EXPECT_TRUE(report["duplicates"].empty());
 }
+
+TEST(HealthCli, knownClashesAreMarkedListedAndTakenBack)
+{
+    TemporaryFolder work;
+    ScopedEnvironment environment;
+    environment.set("VARNICK_USER_DATA_DIR", work.utf8());
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        const char* out;
+    } steps[] = {
+        { { "known-clashes" }, 0, "" },
+        { { "known-clashes", "--mark", "0x42", "--mark", "1234" }, 0, "0x00000042\n0x00001234\n" },
+        { { "known-clashes", "--unmark", "0X00000042" }, 0, "0x00001234\n" },
+        // A GUID that is not one changes nothing, not even the good one beside it.
+        { { "known-clashes", "--mark", "99", "--unmark", "0x1234", "--mark", "lamp" }, 1, "" },
+        { { "known-clashes" }, 0, "0x00001234\n" },
+    };
+    for (const auto& step : steps) {
+        const CliRun run = runCli(step.arguments);
+        EXPECT_EQ(run.status, step.status) << run.err;
+        EXPECT_EQ(run.out, step.out);
+    }
+}

@@ -32,6 +32,24 @@ struct QuarantineOptions {
     std::string Folder;
 };
 
+struct KnownClashOptions {
+    std::vector<std::string> Mark;
+    std::vector<std::string> Unmark;
+};
+
+// "0x42", "42" and "0X00000042" name one GUID; anything else is refused before a mark changes.
+std::uint32_t guidFromText(const std::string& text)
+{
+    const std::string digits
+        = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') ? text.substr(2) : text;
+    if (digits.empty() || digits.size() > 8
+        || digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+        printErr("varnick-cli: \"%s\" is not a hexadecimal GUID\n", text.c_str());
+        throw CLI::RuntimeError(1);
+    }
+    return static_cast<std::uint32_t>(std::stoul(digits, nullptr, 16));
+}
+
 struct HealthOptions {
     std::string Root;
     std::string Game;
@@ -138,6 +156,28 @@ void addHealthCommands(CLI::App& app)
             printOut("%s\n", reportJson(report).dump(2).c_str());
         else
             printText(report, scan);
+    });
+
+    auto marks = std::make_shared<KnownClashOptions>();
+    CLI::App* known = app.add_subcommand("known-clashes",
+        "List the GUID clashes marked as known (left out of \"health\" and of the Library Health window), one GUID "
+        "a line as 0x and eight hexadecimal digits, after marking each --mark GUID and taking back each --unmark "
+        "GUID (a GUID that is not one is named on standard error, changes nothing and makes the exit status 1), as the "
+        "window's \"Mark Clash Known\" and \"Known Clashes...\" do. GUIDs are hexadecimal, with or "
+        "without 0x. The marks are kept in the per-user data folder's known-clashes.txt.");
+    known->add_option("--mark", marks->Mark, "Mark a GUID clash as known");
+    known->add_option("--unmark", marks->Unmark, "Take a mark back");
+    known->callback([marks] {
+        std::vector<std::pair<std::uint32_t, bool>> changes;
+        for (const std::string& guid : marks->Mark)
+            changes.emplace_back(guidFromText(guid), true);
+        for (const std::string& guid : marks->Unmark)
+            changes.emplace_back(guidFromText(guid), false);
+        KnownClashes clashes(defaultKnownClashesFile());
+        for (const auto& [guid, on] : changes)
+            clashes.setKnown(guid, on);
+        for (std::uint32_t guid : clashes.guids())
+            printOut("%s\n", guidText(guid).c_str());
     });
 
     auto quarantine = std::make_shared<QuarantineOptions>();

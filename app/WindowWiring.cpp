@@ -9,6 +9,15 @@
 #include "app/health/frmLibraryHealth.h"
 #include "app/recolors/ThumbnailPurgeAction.h"
 #include "app/recolors/frmFindRecolors.h"
+#include "app/startup/GamePaths.h"
+#include "package/base/Folders.h"
+#include "package/base/Paths.h"
+#include "package/base/ScratchSweep.h"
+
+#include <QThreadPool>
+
+#include <filesystem>
+#include <vector>
 
 namespace varnick {
 
@@ -16,6 +25,18 @@ void pruneBackups()
 {
     // Every save passes the program's store itself; here only the old backups go.
     programBackups().prune();
+}
+
+void sweepScratchFiles()
+{
+    const std::filesystem::path data = pathFromUtf8(gstrSims2DataPath);
+    std::vector<std::filesystem::path> folders { data / "Downloads", data / "Thumbnails", programBackups().folder(),
+        userDataFolder() / "Thumbnail Backups" };
+    // A large Downloads tree takes a moment to list; the window does not wait for it.
+    QThreadPool::globalInstance()->start([folders = std::move(folders)] {
+        for (const std::filesystem::path& folder : folders)
+            removeStaleScratchFiles(folder, true);
+    });
 }
 
 void connectMainWindow(frmMain& window)

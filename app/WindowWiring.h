@@ -13,4 +13,9 @@ void connectMainWindow(frmMain& window);
 /// Removes the backups older than the settings keep them (programBackups()); once at start-up.
 void pruneBackups();
 
+/// Removes, off the GUI thread, the scratch files killed runs left in the
+/// folders the program writes: Downloads (with its subfolders), the thumbnail
+/// caches' folder, the backups and the thumbnail backups. Once at start-up.
+void sweepScratchFiles();
+
 } // namespace varnick

@@ -2,6 +2,7 @@
 #include "app/browser/frmMain.h"
 #include "app/errors/frmErrorDialog.h"
 #include "app/platform/qt/Pause.h"
+#include "app/startup/frmGameInstallation.h"
 #include "app/startup/frmTitle.h"
 #include "package/PackageWriter.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
     // held file on their thread; on a worker it only sleeps.
     varnick::setPackageWriterPause(varnick::pauseBeforeRetry);
 
+    varnick::readGameChoiceFromSettings();
     varnick::frmTitle title;
     if (!title.Form_Load())
         return 1;
@@ -29,6 +31,7 @@ int main(int argc, char* argv[])
         mainWindow = std::make_unique<varnick::frmMain>();
         varnick::connectMainWindow(*mainWindow);
         varnick::pruneBackups();
+        varnick::sweepScratchFiles();
         QObject::connect(
             mainWindow.get(), &varnick::frmMain::unloaded, qApp, &QApplication::quit, Qt::QueuedConnection);
         mainWindow->show();

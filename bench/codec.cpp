@@ -15,6 +15,7 @@
 // ../shared/realdata beside the source tree; without them part (a) is skipped.
 // Usage: bench_codec [--realdata DIR] [--seconds S] [--only decoder|levels|encoder]
 #include "support/Codec.h"
+#include "bench/codec/BaselineCodec.h"
 #include "package/CompressedResource.h"
 #include "package/PackageReader.h"
 #include "package/base/KelvoraBinding.h"
@@ -28,10 +29,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <system_error>
+#include <tuple>
 #include <vector>
 
 #ifdef _WIN32
@@ -52,6 +55,22 @@ namespace fs = std::filesystem;
 namespace {
 
 double gSeconds = 0.4;
+bool gCpuClock = false;
+
+// Seconds on the clock the figures are timed by: the wall clock, or (with
+// --clock cpu, where the system has one) the time this thread ran, which a
+// machine shared with busy neighbours distorts far less.
+double now()
+{
+#ifndef _WIN32
+    if (gCpuClock) {
+        timespec time {};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+        return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_nsec) * 1e-9;
+    }
+#endif
+    return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
+}
 
 // The exports themselves, looked up the way the binding does, so the figures
 // carry no copying of our own around them.
@@ -91,12 +110,12 @@ template <typename Body> double secondsPerCall(Body&& body)
     double best = 1e30;
     for (int round = 0; round < 4; ++round) {
         std::size_t calls = 0;
-        const auto start = Clock::now();
+        const double start = now();
         double elapsed = 0;
         do {
             body();
             ++calls;
-            elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+            elapsed = now() - start;
         } while (elapsed < gSeconds / 4);
         best = std::min(best, elapsed / static_cast<double>(calls));
     }
@@ -105,19 +124,19 @@ template <typename Body> double secondsPerCall(Body&& body)
 
 // Seconds per call of each body, timed in alternating rounds (the best round
 // of each), so that a figure and its baselines see the same machine load.
-std::vector<double> secondsPerCallTogether(const std::vector<std::function<void()>>& bodies)
+std::vector<double> secondsPerCallTogether(const std::vector<std::function<void()>>& bodies, int rounds = 8)
 {
     std::vector<double> best(bodies.size(), 1e30);
-    for (int round = 0; round < 8; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         for (std::size_t k = 0; k < bodies.size(); ++k) {
             std::size_t calls = 0;
-            const auto start = Clock::now();
+            const double start = now();
             double elapsed = 0;
             do {
                 bodies[k]();
                 ++calls;
-                elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-            } while (elapsed < gSeconds / 8);
+                elapsed = now() - start;
+            } while (elapsed < gSeconds / rounds);
             best[k] = std::min(best[k], elapsed / static_cast<double>(calls));
         }
     }
@@ -279,6 +298,16 @@ fs::path findRealData(const fs::path& given)
     if (const char* env = std::getenv("VARNICK_REALDATA"); env != nullptr && *env != '\0')
         return pathFromUtf8(env);
 #ifdef VARNICK_SOURCE_DIR
+    // shared/realdata beside the source tree or beside one of its parents (a
+    // worktree sits a level deeper than the main checkout).
+    std::error_code error;
+    for (fs::path folder = fs::path(VARNICK_SOURCE_DIR).parent_path(); !folder.empty(); folder = folder.parent_path()) {
+        const fs::path candidate = folder / "shared" / "realdata";
+        if (fs::is_directory(candidate, error))
+            return candidate;
+        if (folder == folder.parent_path())
+            break;
+    }
     return fs::path(VARNICK_SOURCE_DIR) / ".." / "shared" / "realdata";
 #else
     return "../shared/realdata";
@@ -437,6 +466,264 @@ void benchDecoder(const Exports& exports, const std::vector<Case>& cases)
             lowest >= 0.5 ? "met" : "MISSED", lowest, lowestName.c_str());
 }
 
+// --- the goals --------------------------------------------------------
+
+// What the goals are measured on: every resource's contents, and the streams
+// the game and other tools wrote.
+struct Corpus {
+    bool real = false;
+    std::string where;
+    std::vector<Bytes> contents; ///< every resource's decoded contents
+    std::vector<Bytes> written; ///< the compressed resources as stored by their makers
+};
+
+Corpus realCorpus(const fs::path& folder)
+{
+    Corpus corpus;
+    std::error_code error;
+    if (!fs::is_directory(folder, error))
+        return corpus;
+    for (const auto& item : fs::recursive_directory_iterator(folder, error)) {
+        if (item.path().extension() != ".package")
+            continue;
+        try {
+            const PackageFile pkg = readPackage(item.path());
+            for (const PackageResource& file : pkg.Files) {
+                Bytes stored(file.Data.begin(), file.Data.end());
+                if (!isCompressedResource(file.Data)) {
+                    if (!stored.empty())
+                        corpus.contents.push_back(std::move(stored));
+                    continue;
+                }
+                kelvora::DecodeResult result = kelvora::decompress(stored);
+                if (result.status != kelvora::DecodeStatus::Ok || result.bytes.empty())
+                    continue;
+                corpus.contents.push_back(std::move(result.bytes));
+                corpus.written.push_back(std::move(stored));
+            }
+        } catch (const std::exception&) {
+            // Files of other games' formats are among them.
+        }
+    }
+    corpus.real = !corpus.contents.empty() && !corpus.written.empty();
+    corpus.where = pathToUtf8(folder);
+    return corpus;
+}
+
+// Without the real files: resources shaped like a download folder's (text
+// lists, meshes, textures, mixed; a few hundred bytes to a few hundred
+// kilobytes), and as "written by other tools" the baseline encoder's streams.
+Corpus generatedCorpus()
+{
+    Corpus corpus;
+    Random random(29);
+    for (int k = 0; k < 1500; ++k) {
+        const std::size_t size = random.below(8) == 0 ? 20000 + random.below(300000) : 200 + random.below(6000);
+        const auto seed = static_cast<std::uint64_t>(k);
+        switch (k % 4) {
+        case 0:
+            corpus.contents.push_back(textBytes(size, seed));
+            break;
+        case 1:
+            corpus.contents.push_back(meshBytes(size, seed));
+            break;
+        case 2:
+            corpus.contents.push_back(textureBytes(size, seed));
+            break;
+        default:
+            corpus.contents.push_back(variedBytes(size, seed));
+        }
+    }
+    for (const Bytes& contents : corpus.contents)
+        corpus.written.push_back(bench::baselineCompress(contents));
+    return corpus;
+}
+
+const char* verdict(bool met)
+{
+    return met ? "met" : "MISSED";
+}
+
+// Stored size of each resource at a level as a package keeps it: the stream
+// where it is shorter, else the contents as they are.
+std::size_t storedSize(const std::vector<Bytes>& contents, const std::function<std::size_t(const Bytes&)>& encode)
+{
+    std::size_t total = 0;
+    for (const Bytes& part : contents)
+        total += std::min(encode(part), part.size());
+    return total;
+}
+
+std::size_t baselineSize(const Bytes& part)
+{
+    return bench::baselineCompress(part).size();
+}
+
+std::size_t levelSize(const Bytes& part, int level)
+{
+    const auto stored = kelvora::compressLevel(part, level);
+    return stored ? stored->size() : part.size();
+}
+
+// Every stream of every level, and the baseline's, decodes back with both
+// decoders; a benchmark of wrong output would be worthless.
+void checkRoundTrips(const std::vector<Bytes>& contents)
+{
+    for (const Bytes& part : contents) {
+        std::vector<Bytes> streams { bench::baselineCompress(part) };
+        for (int level = kelvora::kMinLevel; level <= kelvora::kMaxLevel; ++level)
+            if (auto stored = kelvora::compressLevel(part, level))
+                streams.push_back(std::move(*stored));
+        for (const Bytes& stream : streams) {
+            const auto viaBaseline = bench::baselineDecompress(stream);
+            if (decodedOf(stream) != part || !viaBaseline || *viaBaseline != part) {
+                std::fprintf(stderr, "a stream does not decode back to its input\n");
+                std::exit(1);
+            }
+        }
+    }
+}
+
+// Decodes every stream with the decoder core into one buffer kept across calls.
+double decodeAll(const std::vector<Bytes>& streams, kelvora::detail::OutputBuffer& buffer)
+{
+    std::size_t length = 0;
+    std::size_t position = 0;
+    double total = 0;
+    for (const Bytes& stream : streams) {
+        kelvora::detail::decode(stream, kelvora::kMaxDecodedSize, buffer, length, position);
+        total += static_cast<double>(length);
+    }
+    return total;
+}
+
+#ifdef VARNICK_HAVE_LZ4
+std::vector<std::vector<char>> lz4Streams(const std::vector<Bytes>& contents)
+{
+    std::vector<std::vector<char>> packed;
+    for (const Bytes& plain : contents) {
+        std::vector<char> bytes(static_cast<std::size_t>(LZ4_compressBound(static_cast<int>(plain.size()))));
+        const int n = LZ4_compress_default(reinterpret_cast<const char*>(plain.data()), bytes.data(),
+            static_cast<int>(plain.size()), static_cast<int>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(n));
+        packed.push_back(std::move(bytes));
+    }
+    return packed;
+}
+
+double lz4DecodeAll(const std::vector<std::vector<char>>& packed, std::vector<char>& target)
+{
+    double total = 0;
+    for (const std::vector<char>& stream : packed)
+        total += LZ4_decompress_safe(
+            stream.data(), target.data(), static_cast<int>(stream.size()), static_cast<int>(target.size()));
+    return total;
+}
+#endif
+
+void benchGoals(const Corpus& corpus, int rounds)
+{
+    const double original = static_cast<double>(totalSize(corpus.contents));
+    std::printf("Goals on %s: %zu resources, %.2f MB, each compressed on its own and kept uncompressed where that\n"
+                "is not smaller; %zu streams as written by %s\n",
+        corpus.real ? ("the real packages in " + corpus.where).c_str()
+                    : "GENERATED data (no real packages found; --realdata DIR)",
+        corpus.contents.size(), original / 1e6, corpus.written.size(),
+        corpus.real ? "the game and other tools" : "the baseline encoder (standing in for other tools)");
+    checkRoundTrips(corpus.contents);
+
+    // Every level beside the baseline, timed in alternating rounds.
+    std::vector<std::size_t> sizes(1 + kelvora::kMaxLevel);
+    std::vector<std::function<void()>> encoders = { [&] { sizes[0] = storedSize(corpus.contents, baselineSize); } };
+    for (int level = kelvora::kMinLevel; level <= kelvora::kMaxLevel; ++level) {
+        encoders.push_back([&sizes, &corpus, level] {
+            sizes[static_cast<std::size_t>(level)]
+                = storedSize(corpus.contents, [level](const Bytes& part) { return levelSize(part, level); });
+        });
+    }
+    const std::vector<double> encode = secondsPerCallTogether(encoders, rounds);
+    const double mb = original / 1e6;
+    std::printf("  %-58s %8s %9s %8s %9s\n", "encoder", "stored", "smaller", "MB/s", "speed");
+    std::printf("  %-58s %8.4f %9s %8.1f %9s\n", "baseline (chains of 32, lazy to 16, nice 32, 128 KiB)",
+        static_cast<double>(sizes[0]) / original, "-", mb / encode[0], "1.00 x");
+    std::vector<double> gain(sizes.size());
+    for (std::size_t level = 1; level < sizes.size(); ++level) {
+        gain[level] = 1.0 - static_cast<double>(sizes[level]) / static_cast<double>(sizes[0]);
+        std::printf("  %-58s %8.4f %8.1f%% %8.1f %7.2f x\n", ("level " + std::to_string(level)).c_str(),
+            static_cast<double>(sizes[level]) / original, 100 * gain[level], mb / encode[level],
+            encode[0] / encode[level]);
+    }
+    std::printf("  %-58s %.1f%% smaller at %.2f x its speed: %s\n",
+        "goal: level 6 >= 5% smaller than the baseline at >= its speed", 100 * gain[6], encode[0] / encode[6],
+        verdict(gain[6] >= 0.05 && encode[6] <= encode[0]));
+    std::printf("  %-58s %.1f%% smaller at %.1f MB/s: %s\n", "goal: level 9 >= 8% smaller at >= 10 MB/s", 100 * gain[9],
+        mb / encode[9], verdict(gain[9] >= 0.08 && mb / encode[9] >= 10));
+
+    std::size_t largest = 0;
+    for (const Bytes& part : corpus.contents)
+        largest = std::max(largest, part.size());
+    kelvora::detail::OutputBuffer buffer(largest + 1);
+    double sink = 0;
+    const std::vector<std::function<void()>> decoders = {
+        [&] { sink += decodeAll(corpus.written, buffer); },
+        [&] {
+            for (const Bytes& stream : corpus.written)
+                sink += static_cast<double>(bench::baselineDecompress(stream)->size());
+        },
+    };
+    // Decoding all of them takes milliseconds: more rounds cost little and
+    // steady the best of each against a busy machine.
+    const std::vector<double> decode = secondsPerCallTogether(decoders, 4 * rounds);
+    std::size_t writtenOut = 0;
+    for (const Bytes& stream : corpus.written)
+        writtenOut += (std::size_t { stream[6] } << 16) | (std::size_t { stream[7] } << 8) | stream[8];
+    const double outMb = static_cast<double>(writtenOut) / 1e6;
+    std::printf("  %-58s %6.0f MB/s, baseline decoder %6.0f MB/s: %.2f x: %s\n",
+        corpus.real ? "goal: decoder >= 2 x the baseline's on the streams as written"
+                    : "goal: decoder >= 2 x the baseline's on its streams",
+        outMb / decode[0], outMb / decode[1], decode[1] / decode[0], verdict(decode[1] / decode[0] >= 2));
+
+#ifdef VARNICK_HAVE_LZ4
+    // LZ4 decoding the same contents, beside the decoder on the streams as
+    // written and on level 6's streams of every resource.
+    std::vector<Bytes> written;
+    std::vector<Bytes> writtenContents;
+    for (const Bytes& stream : corpus.written) {
+        writtenContents.push_back(decodedOf(stream));
+        written.push_back(stream);
+    }
+    std::vector<Bytes> level6;
+    std::vector<Bytes> level6Contents;
+    for (const Bytes& part : corpus.contents) {
+        if (auto stored = kelvora::compressLevel(part, 6)) {
+            level6.push_back(std::move(*stored));
+            level6Contents.push_back(part);
+        }
+    }
+    // The goal is on the streams as written; level 6's streams of every
+    // resource are shown beside them.
+    std::vector<char> target(largest + 1);
+    std::vector<double> ratios;
+    for (const auto& [name, streams, contents] :
+        { std::tuple { "goal: decoder >= 0.6 x LZ4 on all the streams as written", &written, &writtenContents },
+            std::tuple { "decoder on level 6's streams of every resource, against LZ4", &level6, &level6Contents } }) {
+        const auto packed = lz4Streams(*contents);
+        const std::vector<double> against = secondsPerCallTogether(
+            { [&] { sink += decodeAll(*streams, buffer); }, [&] { sink += lz4DecodeAll(packed, target); } },
+            4 * rounds);
+        const double contentMb = static_cast<double>(totalSize(*contents)) / 1e6;
+        ratios.push_back(against[1] / against[0]);
+        std::printf("  %-58s %6.0f MB/s, LZ4 %6.0f MB/s: %.2f x%s%s\n", name, contentMb / against[0],
+            contentMb / against[1], against[1] / against[0], ratios.size() == 1 ? ": " : "",
+            ratios.size() == 1 ? verdict(ratios[0] >= 0.6) : "");
+    }
+#else
+    std::printf("  decoder against LZ4: not measured (built without liblz4)\n");
+#endif
+    if (sink < 0)
+        std::printf("never\n");
+}
+
 struct Input {
     std::string name;
     std::vector<Bytes> parts;
@@ -520,16 +807,47 @@ int main(int argc, char** argv)
 {
     fs::path realdata;
     std::string only;
-    for (int k = 1; k + 1 < argc; k += 2) {
+    int rounds = 5;
+    for (int k = 1; k < argc; ++k) {
         const std::string option = argv[k];
+        if (option == "--help" || option == "-h" || k + 1 >= argc) {
+            std::printf("Usage: bench_codec [--realdata DIR] [--seconds S] [--rounds N] [--clock wall|cpu] "
+                        "[--only goals|decoder|levels|encoder]\n"
+                        "Each figure is the best of N alternating rounds with its baselines (default 5), each\n"
+                        "round at least S / N seconds (default 0.4); --clock cpu times by the thread's processor\n"
+                        "time where the system can, which busy neighbours on a shared machine distort less.\n"
+                        "The real packages are looked for in --realdata, $VARNICK_REALDATA, or a folder\n"
+                        "shared/realdata beside the source tree or one of its parents; without them the goals\n"
+                        "are measured on generated data, and the output says so.\n");
+            return option == "--help" || option == "-h" ? 0 : 1;
+        }
+        const char* value = argv[++k];
         if (option == "--realdata")
-            realdata = pathFromUtf8(argv[k + 1]);
+            realdata = pathFromUtf8(value);
         else if (option == "--seconds")
-            gSeconds = std::max(0.04, std::atof(argv[k + 1]));
+            gSeconds = std::max(0.04, std::atof(value));
+        else if (option == "--rounds")
+            rounds = std::max(1, std::atoi(value));
+        else if (option == "--clock")
+            gCpuClock = std::string(value) == "cpu";
         else if (option == "--only")
-            only = argv[k + 1];
+            only = value;
     }
     const Exports exports = loadExports();
+    const fs::path realFolder = findRealData(realdata);
+#ifdef _WIN32
+    gCpuClock = false;
+#endif
+    std::printf("timed by the %s\n", gCpuClock ? "thread's processor time" : "wall clock");
+
+    if (only.empty() || only == "goals") {
+        Corpus corpus = realCorpus(realFolder);
+        if (!corpus.real)
+            corpus = generatedCorpus();
+        benchGoals(corpus, rounds);
+        if (only == "goals")
+            return 0;
+    }
 
     std::vector<Input> inputs = {
         { "text 1 MB", { textBytes(1 << 20, 3) } },
@@ -538,7 +856,7 @@ int main(int argc, char** argv)
         { "varied 4 MB", { variedBytes(4 << 20, 4) } },
     };
     std::vector<Case> cases;
-    for (Case& real : realResources(findRealData(realdata))) {
+    for (Case& real : realResources(realFolder)) {
         if (real.stored.size() > 1)
             inputs.push_back({ real.stored.size() > 5 ? "real: all" : "real: five largest", real.plain });
         cases.push_back(std::move(real));

@@ -4,11 +4,13 @@
 #   cmake -S . -B build-mingw -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 #         -DVARNICK_BUILD_APP=OFF -DVARNICK_BUILD_BENCH=OFF \
 #         -DGTest_DIR=<prefix>/lib/cmake/GTest -DCLI11_DIR=<prefix>/share/cmake/CLI11 \
-#         -Dnlohmann_json_DIR=<prefix>/share/cmake/nlohmann_json
+#         -Dnlohmann_json_DIR=<prefix>/share/cmake/nlohmann_json \
+#         -DBZIP2_INCLUDE_DIR=<prefix>/include -DBZIP2_LIBRARY_RELEASE=<prefix>/lib/libbz2.a
 #
-# where <prefix> holds GoogleTest built with this toolchain and the two
-# header-only libraries. scripts/test-windows.sh makes that prefix
-# (build-mingw/deps), builds, makes the Wine prefix and runs the tests.
+# where <prefix> holds GoogleTest and libbz2 built with this toolchain and the
+# two header-only libraries. scripts/build-windows-app.sh makes that prefix
+# (build-mingw/deps) and, for the program itself (VARNICK_BUILD_APP=ON), Qt and
+# SQLite; scripts/test-windows.sh runs the tests and the program under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

@@ -70,17 +70,21 @@ ByteString decompressResource(ByteView stored)
     return kelvoraDecompress(stored);
 }
 
+ByteString decompressWithBreadcrumb(ByteView data)
+{
+    const fs::path breadcrumb = writeBreadcrumb();
+    ByteString result = decompressResource(data);
+    if (!breadcrumb.empty()) {
+        std::error_code ignored;
+        fs::remove(breadcrumb, ignored);
+    }
+    return result;
+}
+
 ByteString gfstrDecompressFile(ByteView data)
 {
     ByteString result;
-    trapped("modSimsPackage", "gfstrDecompressFile", [&] {
-        const fs::path breadcrumb = writeBreadcrumb();
-        result = decompressResource(data);
-        if (!breadcrumb.empty()) {
-            std::error_code ignored;
-            fs::remove(breadcrumb, ignored);
-        }
-    });
+    trapped("modSimsPackage", "gfstrDecompressFile", [&] { result = decompressWithBreadcrumb(data); });
     return result;
 }
 

@@ -15,6 +15,11 @@ bool isCompressedResource(ByteView stored);
 /// bound, ResourceTooLarge for inputs beyond 2 GiB. Writes no breadcrumb.
 ByteString decompressResource(ByteView stored);
 
+/// decompressResource with the breadcrumb "DecompError.log" beside the program
+/// while it runs: removed when it returns, left behind when it throws, so that
+/// a crash inside the decoder leaves a trace for the next start.
+ByteString decompressWithBreadcrumb(ByteView data);
+
 /// The program's procedure for the same work (module modSimsPackage): writes
 /// the breadcrumb "DecompError.log" beside the program while it runs, and on
 /// failure reports to the error trap and returns the result as far as it was

@@ -17,38 +17,40 @@ bool matchesCriteria(const PackageResource& resource, const std::vector<ByteStri
     return true;
 }
 
+std::vector<PackageResource> filesOfType(const PackageFile& pkg, const std::vector<ByteString>& criteria)
+{
+    std::vector<PackageResource> result;
+    for (const PackageResource& resource : pkg.Files) {
+        if (matchesCriteria(resource, criteria))
+            result.push_back(resource);
+    }
+    return result;
+}
+
+std::vector<PackageResource> filesByResourceId(const PackageFile& pkg, ByteView typeID, ByteView resourceID)
+{
+    std::vector<PackageResource> result;
+    for (const PackageResource& resource : pkg.Files) {
+        if (resource.TypeID == typeID && resource.ResourceID == resourceID)
+            result.push_back(resource);
+    }
+    return result;
+}
+
 std::int32_t gflngGetPackageFilesOfType(
     const PackageFile& pkg, std::vector<PackageResource>& result, const std::vector<ByteString>& criteria)
 {
-    std::int32_t count = 0;
-    const bool finished = trapped("modSimsPackage", "gflngGetPackageFilesOfType", [&] {
-        result.clear();
-        for (const PackageResource& resource : pkg.Files) {
-            if (matchesCriteria(resource, criteria))
-                result.push_back(resource);
-        }
-        count = static_cast<std::int32_t>(result.size());
-    });
-    if (!finished)
-        result.clear();
-    return count;
+    result.clear();
+    trapped("modSimsPackage", "gflngGetPackageFilesOfType", [&] { result = filesOfType(pkg, criteria); });
+    return static_cast<std::int32_t>(result.size());
 }
 
 std::int32_t gflngGetPFByResourceID(
     const PackageFile& pkg, std::vector<PackageResource>& result, ByteView typeID, ByteView resourceID)
 {
-    std::int32_t count = 0;
-    const bool finished = trapped("modSimsPackage", "gflngGetPFByResourceID", [&] {
-        result.clear();
-        for (const PackageResource& resource : pkg.Files) {
-            if (resource.TypeID == typeID && resource.ResourceID == resourceID)
-                result.push_back(resource);
-        }
-        count = static_cast<std::int32_t>(result.size());
-    });
-    if (!finished)
-        result.clear();
-    return count;
+    result.clear();
+    trapped("modSimsPackage", "gflngGetPFByResourceID", [&] { result = filesByResourceId(pkg, typeID, resourceID); });
+    return static_cast<std::int32_t>(result.size());
 }
 
 } // namespace varnick

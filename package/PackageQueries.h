@@ -17,6 +17,12 @@ namespace varnick {
 /// than 4, match nothing.
 bool matchesCriteria(const PackageResource& resource, const std::vector<ByteString>& criteria);
 
+/// The resources of pkg.Files that match criteria (see matchesCriteria), in index order.
+std::vector<PackageResource> filesOfType(const PackageFile& pkg, const std::vector<ByteString>& criteria);
+
+/// The resources of pkg.Files whose TypeID and ResourceID equal the given stored identifiers, in index order.
+std::vector<PackageResource> filesByResourceId(const PackageFile& pkg, ByteView typeID, ByteView resourceID);
+
 /// Copies every resource of pkg.Files that matches criteria (see
 /// matchesCriteria) into result, which is emptied first. Returns the number
 /// of matches; 0 after a trapped failure (module modSimsPackage).

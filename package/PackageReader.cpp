@@ -205,6 +205,7 @@ std::vector<IndexEntry> readIndexEntries(const Source& source, const PackageHead
 
 PackageIndex readIndex(const Source& source, Steps steps)
 {
+    const LocationScope callersStep;
     PackageIndex index;
     setLocation(steps.header);
     index.Header = readHeader(source);
@@ -311,6 +312,7 @@ void readResources(const Source& source, const std::vector<IndexEntry>& index, s
 
 PackageFile readWhole(const Source& source)
 {
+    const LocationScope callersStep;
     PackageIndex index = readIndex(source, kWholePackageSteps);
     PackageFile pkg;
     setHeader(pkg, index.Header);
@@ -366,6 +368,9 @@ PackageHeader parsePackageHeader(ByteView bytes)
 
 PackageIndex readPackageIndex(const std::filesystem::path& fileName)
 {
+    const LocationScope callersStep;
+    const FileNameContext file(pathToUtf8(fileName));
+    setLocation(2000);
     FileSource source(fileName);
     PackageIndex index = readIndex(source, kIndexOnlySteps);
     source.close();
@@ -374,6 +379,8 @@ PackageIndex readPackageIndex(const std::filesystem::path& fileName)
 
 PackageFile readPackage(const std::filesystem::path& fileName)
 {
+    const LocationScope callersStep;
+    const FileNameContext file(pathToUtf8(fileName));
     setLocation(kWholePackageSteps.header);
     FileSource source(fileName);
     PackageFile pkg = readWhole(source);
@@ -430,10 +437,7 @@ std::vector<DirectoryEntry> parseDirectory(ByteView data, std::int32_t indexMino
 
 bool gsOpenPackageFile(const std::filesystem::path& fileName, PackageFile& pkg)
 {
-    return trapped("modSimsPackage", "gsOpenPackageFile", [&] {
-        FileNameContext context(pathToUtf8(fileName));
-        pkg = readPackage(fileName);
-    });
+    return trapped("modSimsPackage", "gsOpenPackageFile", [&] { pkg = readPackage(fileName); });
 }
 
 bool gsLoadPackage(const std::filesystem::path& fileName, PackageFile& pkg)
@@ -445,12 +449,8 @@ bool gsLoadPackage(const std::filesystem::path& fileName, PackageFile& pkg)
 
 bool gsLoadPackageIndexOnly(const std::filesystem::path& fileName, std::vector<IndexEntry>& entries)
 {
-    return trapped("modSimsPackage", "gsLoadPackageIndexOnly", [&] {
-        entries.clear();
-        setLocation(2000);
-        FileNameContext context(pathToUtf8(fileName));
-        entries = readPackageIndex(fileName).Entries;
-    });
+    entries.clear();
+    return trapped("modSimsPackage", "gsLoadPackageIndexOnly", [&] { entries = readPackageIndex(fileName).Entries; });
 }
 
 bool gsReadDirectory(ByteView data, std::vector<DirectoryEntry>& entries, std::int32_t indexMinorVersion)

@@ -196,6 +196,7 @@ private:
 // The writer's steps, with the locations they report, onto put.
 template <typename Put> void writePackageBytes(PackageFile& pkg, Plan& plan, Put&& put)
 {
+    const LocationScope callersStep;
     BufferedWriter<Put> out(std::forward<Put>(put));
     setLocation(1500);
     out.write(encodeHeader(pkg, plan));
@@ -243,6 +244,7 @@ ByteString serializePackage(PackageFile& pkg)
 
 void writePackage(PackageFile& pkg, const std::filesystem::path& fileName)
 {
+    const LocationScope callersStep;
     setLocation(1000);
     Plan plan = planPackage(pkg);
     RawFile file = openForWriting([&] { return RawFile(fileName, RawFile::Mode::CreateTruncate); });
@@ -258,6 +260,7 @@ void writePackage(PackageFile& pkg, const std::filesystem::path& fileName)
 
 ScratchFile writePackageScratch(PackageFile& pkg, const std::filesystem::path& target)
 {
+    const LocationScope callersStep;
     setLocation(1000);
     Plan plan = planPackage(pkg);
     ScratchFile scratch = openForWriting([&] { return ScratchFile(target); });
@@ -269,6 +272,7 @@ ScratchFile writePackageScratch(PackageFile& pkg, const std::filesystem::path& t
 
 void writePackageReplacing(PackageFile& pkg, const std::filesystem::path& target)
 {
+    const FileNameContext file(pathToUtf8(target));
     writePackageScratch(pkg, target).commit();
 }
 
@@ -276,10 +280,7 @@ bool gsSavePackageFileNoCompB(const std::filesystem::path& fileName, PackageFile
 {
     if (fileName.empty())
         return true;
-    return trapped("modSimsPackage", "gsSavePackageFileNoCompB", [&] {
-        FileNameContext context(pathToUtf8(fileName));
-        writePackageReplacing(pkg, fileName);
-    });
+    return trapped("modSimsPackage", "gsSavePackageFileNoCompB", [&] { writePackageReplacing(pkg, fileName); });
 }
 
 void gsWriteDirectory(ByteString& out, const std::vector<DirectoryEntry>& entries, std::int32_t indexMinorVersion)

@@ -62,6 +62,7 @@ void checkCount(const ResourceCursor& cursor, std::int32_t count, std::size_t re
 */
 RCOLHeader readRCOLHeader(ByteView data)
 {
+    const LocationScope callersStep;
     ResourceCursor cursor(data, "Resource collection");
     RCOLHeader rcol;
     rcol.VersionMark = cursor.i32("version mark");
@@ -113,6 +114,7 @@ RCOLHeader readRCOLHeader(ByteView data)
 */
 TextureImage readTextureImage(ByteView data, std::string& notice)
 {
+    const LocationScope callersStep;
     ResourceCursor cursor(data, "Texture image", ResourceCursor::Mode::Lenient);
     TextureImage texture;
     notice.clear();

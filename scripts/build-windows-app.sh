@@ -46,6 +46,7 @@ qt=$WINDOWS_QT_DIR
 sqlite=$WINDOWS_SQLITE_DIR
 deps=$build/deps
 windows_header_deps "$deps"
+windows_bzip2 "$deps"
 [ "$with_tests" = ON ] && windows_gtest "$deps"
 
 echo "== Cross build of Varnick (MinGW-w64)"
@@ -56,7 +57,8 @@ cmake -S . -B "$build" -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=Release \
     -DVARNICK_WINDOWS_PREFIXES="$qt;$sqlite;$deps" -DCMAKE_PREFIX_PATH="$qt;$sqlite;$deps" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DGTest_DIR="$deps/lib/cmake/GTest" -DCLI11_DIR="$deps/share/cmake/CLI11" \
-    -Dnlohmann_json_DIR="$deps/share/cmake/nlohmann_json" >"$build/configure.log" ||
+    -Dnlohmann_json_DIR="$deps/share/cmake/nlohmann_json" \
+    -DBZIP2_INCLUDE_DIR="$deps/include" -DBZIP2_LIBRARY_RELEASE="$deps/lib/libbz2.a" >"$build/configure.log" ||
     { tail -n 30 "$build/configure.log" >&2; echo "error: the cross build did not configure" >&2; exit 1; }
 if ! grep -q '^SQLite3_LIBRARY:FILEPATH=.*libsqlite3\.a$' "$build/CMakeCache.txt"; then
     echo "error: the cross build did not find SQLite for Windows in $sqlite" >&2
@@ -140,6 +142,7 @@ cp packaging/windows/licences/Varnick.txt "$stage/licences/"
 cp "$qt/LICENSES/LGPL-3.0-only.txt" "$stage/licences/Qt-LGPL-3.0.txt"
 cp "$qt/LICENSES/GPL-3.0-only.txt" "$stage/licences/Qt-GPL-3.0.txt"
 cp "$sqlite/LICENSE.md" "$stage/licences/SQLite.txt"
+cp "$(varnick_cache_dir)/src/bzip2/LICENSE" "$stage/licences/bzip2.txt"
 python3 packaging/windows/qt-notices.py "$(varnick_cache_dir)/src/qt6-base" "$qt_version" \
     >"$stage/licences/Qt-third-party.txt"
 fill() {

@@ -12,13 +12,18 @@
 # output goes to LOG. VARNICK_CAPTURE_WAIT is how long the title window may
 # take to appear, in seconds (default 30), VARNICK_CAPTURE_SETTLE how long the
 # main window is given to scan and draw its first page (default 3).
+# VARNICK_CAPTURE_SIZE=WxH sizes the main window before its picture is taken;
+# VARNICK_CAPTURE_LARGE=WxH then sizes it again and saves a second picture
+# beside SHOT, ending in "-WxH.png" (the screen must be large enough).
 set -u
 shot=$1 status=$2 log=$3
 shift 3
 title_shot=${shot%.png}-title.png
 wait_first=${VARNICK_CAPTURE_WAIT:-30}
 settle=${VARNICK_CAPTURE_SETTLE:-3}
-rm -f "$shot" "$title_shot"
+size=${VARNICK_CAPTURE_SIZE:-}
+large=${VARNICK_CAPTURE_LARGE:-}
+rm -f "$shot" "$title_shot" ${large:+"${shot%.png}-$large.png"}
 echo none >"$status"
 
 "$@" >"$log" 2>&1 &
@@ -34,6 +39,10 @@ wait_window() {
     return 1
 }
 snap() { import -window "$1" "$2" 2>/dev/null || import -window root "$2"; }
+resize() { # resize WINDOW WxH
+    xdotool windowsize --sync "$1" "${2%x*}" "${2#*x}" 2>/dev/null || xdotool windowsize "$1" "${2%x*}" "${2#*x}"
+    sleep 1
+}
 
 if wait_window "$wait_first"; then
     sleep 1
@@ -56,7 +65,13 @@ if wait_window "$wait_first"; then
     done
     sleep "$settle" # the first activation scans the Downloads tree and draws the first page
     if [ "$id" != "$title" ]; then
+        [ -z "$size" ] || resize "$id" "$size"
         snap "$id" "$shot" && echo main >"$status"
+        if [ -n "$large" ]; then
+            resize "$id" "$large"
+            sleep 2
+            snap "$id" "${shot%.png}-$large.png"
+        fi
     fi
 fi
 # Whatever happened (a "Fatal Error" message, for one), keep a picture of the screen.

@@ -8,14 +8,19 @@
 # fresh copy of it, so nothing a run changes (edited, moved or deleted
 # objects, purged thumbnails) carries over to the next.
 #
+# The demo keeps its own settings file beside the demo folder (the player's
+# settings are left alone); on its first run it names the Downloads folder as
+# the last one chosen, so the main window opens on a page of objects.
+#
 # Without a display Varnick runs on a virtual screen (Xvfb); the script
-# confirms the title window, saves a screenshot of the main window and says
-# where it is.
+# confirms the title window, saves screenshots of the main window at 1000 x 700
+# and at 1600 x 1000 and says where they are.
 #
 #   VARNICK_DEMO=1            use the demo folder even when a game is installed
 #   VARNICK_DEMO_PACKAGES=N   packages in the demo Downloads tree (default 500, enough for a folder of fifty objects or more)
 #   VARNICK_DEMO_SEED=N       seed of the demo world (default 2004)
-#   VARNICK_SCREENSHOT=FILE   where the screenshot goes (default build/varnick-screenshot.png)
+#   VARNICK_SCREENSHOT=FILE   where the 1000 x 700 screenshot goes (default build/varnick-screenshot.png;
+#                             the 1600 x 1000 one goes beside it, ending in -1600x1000.png)
 #   VARNICK_BUILD_DIR=DIR     build folder (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -60,6 +65,10 @@ if [ "${VARNICK_DEMO:-0}" = 1 ] || ! game_installed; then
     cp -a "$demo_seed" "$demo_copy"
     export VARNICK_SIMS2_INSTALL_DIR="$demo_copy/Program Files/EA GAMES/The Sims 2"
     export VARNICK_DOCUMENTS_DIR="$demo_copy/Documents"
+    export VARNICK_SETTINGS_FILE=$data_home/demo-settings.ini
+    if [ ! -f "$VARNICK_SETTINGS_FILE" ]; then
+        printf '[Settings]\nLast%%20Downloads%%20Folder%%20Selected=Downloads\n' >"$VARNICK_SETTINGS_FILE"
+    fi
     echo "No installed game found: Varnick runs on a fresh copy of the demo game folder in $demo_copy"
 fi
 
@@ -72,13 +81,13 @@ fi
 shot=${VARNICK_SCREENSHOT:-$build/varnick-screenshot.png}
 mkdir -p "$(dirname "$shot")"
 status=$build/varnick-run.status
-rm -f "$shot" "${shot%.png}-title.png" "$status"
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+rm -f "$shot" "${shot%.png}-title.png" "${shot%.png}-1600x1000.png" "$status"
+VARNICK_CAPTURE_SIZE=1000x700 VARNICK_CAPTURE_LARGE=1600x1000 xvfb-run -a -s "-screen 0 1920x1200x24" \
     bash scripts/capture-varnick.sh "$shot" "$status" "$build/varnick-run.log" "$build/bin/varnick"
 echo "No display found: Varnick ran on a virtual screen; its output is in $build/varnick-run.log"
 case "$(cat "$status" 2>/dev/null)" in
 main)
-    echo "Screenshot of the main window: $shot"
+    echo "Screenshots of the main window: $shot (1000 x 700), ${shot%.png}-1600x1000.png (1600 x 1000)"
     echo "Screenshot of the title window: ${shot%.png}-title.png" ;;
 title)
     echo "The main window did not open after the title window; screenshots: ${shot%.png}-title.png, $shot" >&2

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native build, the same tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer, and a short
-# run of each fuzz target. Installs what it needs on Debian 12.
+# Builds everything and runs every test: the native build, the crash harness
+# (20 kills per write; VARNICK_CRASH_KILLS to change), the same tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, the threaded tests
+# under ThreadSanitizer when VARNICK_RUN_TSAN=1, and a short run of each fuzz
+# target. Installs what it needs on Debian 12.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -16,9 +18,10 @@ failed=0
 
 run_ctest() {
     local dir=$1 label=$2 log
+    shift 2
     log=$(mktemp)
     set +e
-    ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 300 2>&1 | tee "$log"
+    ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 300 "$@" 2>&1 | tee "$log"
     local status=${PIPESTATUS[0]}
     set -e
     local line
@@ -46,10 +49,30 @@ cmake -S . -B build -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=RelWithDebIn
 cmake --build build -j"$jobs"
 run_ctest build native || status=1
 
+echo "== Crash harness (kills during every write)"
+if scripts/crash-harness.sh "${VARNICK_CRASH_KILLS:-20}"; then
+    passed=$((passed + 1)); summary+=("crash harness: ok")
+else
+    failed=$((failed + 1)); summary+=("crash harness: FAILED"); status=1
+fi
+
 echo "== Sanitizer build (ASan + UBSan)"
 cmake -S . -B build-asan -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=Debug -DVARNICK_SANITIZE=ON -DVARNICK_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_ctest build-asan sanitizers || status=1
+
+if [ "${VARNICK_RUN_TSAN:-0}" = 1 ]; then
+    echo "== ThreadSanitizer (the threaded tests only)"
+    # Scan, library index, batch save, object table rows and thumbnail loading:
+    # only these test targets are built, to keep the stage short.
+    tsan_targets=(health_tests platform_tests browser_tests app_ObjectTableWindowTest app_BrowserWindowTest)
+    cmake -S . -B build-tsan -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNICK_TSAN=ON \
+        -DVARNICK_BUILD_BENCH=OFF >/dev/null
+    cmake --build build-tsan -j"$jobs" --target "${tsan_targets[@]}" kelvora
+    TSAN_OPTIONS="suppressions=$PWD/scripts/tsan.supp halt_on_error=1 second_deadlock_stack=1" run_ctest build-tsan \
+        threadsanitizer -R '^(app_ObjectTableWindowTest|app_BrowserWindowTest)$|^(LibraryIndex|LibraryHealth|IndexedFolderScan|BatchEditTest|ObjectRows|BrowserScan|BrowserPages|HealthCli)\.' \
+        || status=1
+fi
 
 echo "== Fuzz targets (libFuzzer, short runs)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNICK_FUZZ=ON \

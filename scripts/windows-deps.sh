@@ -253,3 +253,33 @@ windows_gtest() {
         echo "$key" >"$stamp"
     fi
 }
+
+# libbz2 (Sims2Pack items) from Debian's bzip2 source package, fetched once
+# into the cache folder and built once for the cross compiler into the prefix
+# DIR: only the library's own C files, into a static library.
+windows_bzip2() {
+    local deps=$1
+    local source
+    source=$(varnick_cache_dir)/src/bzip2
+    fetch_debian_source bzip2 "$source" || return 1
+    local stamp=$deps/bzip2.stamp
+    local key
+    key="$(cat "$source/.fetched") $(sha1sum "$WINDOWS_TOOLCHAIN_FILE" | cut -d' ' -f1)"
+    if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$key" ] || [ ! -s "$deps/lib/libbz2.a" ]; then
+        echo "== Building libbz2 for Windows"
+        local work=$deps/bzip2-build unit
+        rm -rf "$work"
+        mkdir -p "$work" "$deps/lib" "$deps/include"
+        for unit in blocksort huffman crctable randtable compress decompress bzlib; do
+            x86_64-w64-mingw32-gcc-posix -O2 -D_FILE_OFFSET_BITS=64 -w -c "$source/$unit.c" -o "$work/$unit.o" || {
+                echo "error: libbz2 for Windows did not compile ($unit.c)" >&2
+                return 1
+            }
+        done
+        rm -f "$deps/lib/libbz2.a"
+        x86_64-w64-mingw32-ar rcs "$deps/lib/libbz2.a" "$work"/*.o
+        cp "$source/bzlib.h" "$deps/include/bzlib.h"
+        rm -rf "$work"
+        echo "$key" >"$stamp"
+    fi
+}

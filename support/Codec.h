@@ -94,10 +94,12 @@ std::vector<std::uint8_t> compress(std::span<const std::uint8_t> source, std::in
 inline constexpr int kMinLevel = 1;
 inline constexpr int kMaxLevel = 9;
 
-/// Encodes source with a real LZ77 match finder (hash chains, deeper and lazy
-/// at higher levels; level clamped to 1..9) using every code family: offsets up
-/// to 131,072, copies up to 1,028 bytes, literal runs up to 112, always ended by
-/// a stop code, the header carrying the true compressed and uncompressed sizes.
+/// Encodes source with a real LZ77 match finder (hash chains searched deeper at
+/// higher levels; greedy or lazy parsing up to level 6, the default, and the
+/// cheapest path by every code's exact price from level 7; level clamped to
+/// 1..9) using every code family: offsets up to 131,072, copies up to 1,028
+/// bytes, literal runs up to 112, always ended by a stop code, the header
+/// carrying the true compressed and uncompressed sizes.
 /// Returns nothing when the stream would not be shorter than source (an empty
 /// source included), so the caller stores it uncompressed. Every stream decodes
 /// back to source. Throws std::length_error beyond kMaxEncodedInput bytes,

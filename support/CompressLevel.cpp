@@ -1,24 +1,33 @@
-// The LZ77 encoder behind CompressLevel. Positions are chained by the hash of
-// their first 4 bytes (a head table per hash, a ring of links for the last
-// 131,072 positions); each search walks the chain from the nearest position
-// back, up to the level's depth, and keeps the match that saves the most
-// bytes once its code is paid for:
+// The LZ77 encoder behind CompressLevel. Every code's price is known exactly:
 //
 //   code family   code bytes   count     offset      saves
 //   2-byte        2            3..10     ..1024      count - 2
 //   3-byte        3            4..67     ..16384     count - 3
 //   4-byte        4            5..1028   ..131072    count - 4
 //
-// Literal bytes go out as runs of 4..112 (multiples of 4), the last 0..3 of
-// them riding on the next copy code or on the stop code that ends every
-// stream. Level 1 looks at one candidate per position and indexes only a
-// match's last positions; levels 2 and 3 search chains greedily; levels 4 to 7
-// defer a match by one byte when the next position gives a better one (lazy
-// matching); levels 8 and 9 choose the cheapest path through all matches of
-// each 64 KiB stretch (optimal parsing), with 3-byte matches as well.
+// and literal bytes go out as runs of 4..112 (multiples of 4), the last 0..3
+// of them riding on the next copy code or on the stop code that ends every
+// stream: the first three literals after a copy cost a byte each, the fourth
+// two (it opens a run), and each further one a byte and a share of the next
+// run's code byte.
+//
+// Positions are chained by the hash of their first 4 bytes (a head table per
+// hash, a ring of links for the last 131,072 positions); a search walks the
+// chain from the nearest position back, up to the level's depth. The one
+// kind of match those chains cannot find, 3 bytes within 1,024 (a 2-byte code
+// that saves a byte), comes from a small table of the nearest position per
+// hash of 3 bytes. Level 1 looks at one candidate per position and indexes only
+// a match's last positions; levels 2 and 3 take the match that saves the most
+// at each position; levels 4 to 6 defer it by a byte while the next position
+// saves more, counting the literal that costs; every match of these levels is
+// also extended backwards over the literals before it where they repeat.
+// Levels 7 to 9 choose the cheapest path through all matches of each 32 KiB
+// stretch (optimal parsing), weighing every length of every match found by its
+// exact code bytes and every literal by the state of its run.
 #include "support/Codec.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <stdexcept>
@@ -31,18 +40,21 @@ constexpr std::size_t kMaxOffset = 131072;
 constexpr std::size_t kMaxCount = 1028;
 constexpr std::size_t kMaxRun = 112;
 constexpr std::int32_t kNoPosition = -1;
+// The nearest position per hash of 3 bytes matters only within 1,024 bytes, so
+// a small table, which stays in the cache, holds it.
+constexpr int kHead3Bits = 12;
 
 enum class Parse {
     Skipping, ///< greedy on one candidate, indexing only the last positions inside a match
     Greedy, ///< take the best match at each position
     Lazy, ///< defer a match by one byte when the next position gives a better one
-    Optimal, ///< the cheapest path through all matches of each 64 KiB stretch
+    Optimal, ///< the cheapest path through all matches of each stretch
 };
 
 struct LevelSettings {
     int depth; ///< chain entries examined per search
     Parse parse;
-    std::size_t nice; ///< a match this long ends the search (and, when optimal, is taken)
+    std::size_t nice; ///< a match this long ends the search (and, when optimal, is taken whole)
 };
 
 constexpr LevelSettings kLevels[kMaxLevel + 1] = {
@@ -52,10 +64,10 @@ constexpr LevelSettings kLevels[kMaxLevel + 1] = {
     { 6, Parse::Greedy, 64 },
     { 8, Parse::Lazy, 64 },
     { 16, Parse::Lazy, 128 },
-    { 32, Parse::Lazy, 258 },
-    { 96, Parse::Lazy, 512 },
-    { 64, Parse::Optimal, 128 },
-    { 1024, Parse::Optimal, 1028 },
+    { 48, Parse::Lazy, 258 },
+    { 16, Parse::Optimal, 128 },
+    { 24, Parse::Optimal, 128 },
+    { 32, Parse::Optimal, 128 },
 };
 
 /// Code bytes for a copy of count bytes from offset back; 0 when no family can carry it.
@@ -79,6 +91,15 @@ inline std::uint32_t load32(const std::uint8_t* at)
     std::uint32_t value;
     std::memcpy(&value, at, 4);
     return value;
+}
+
+inline void prefetch(const void* at)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(at);
+#else
+    (void)at;
+#endif
 }
 
 // Bytes equal at a and b, at most limit.
@@ -121,10 +142,8 @@ public:
             mRingMask = ring - 1;
             mLinks.resize(ring);
         }
-        if (mSettings.parse == Parse::Optimal) {
-            mHash3Shift = mHashShift;
-            mHead3.assign(mHead.size(), kNoPosition);
-        }
+        if (mSettings.parse != Parse::Skipping)
+            mHead3.assign(std::size_t { 1 } << kHead3Bits, kNoPosition);
         // Output never needs more than the input plus run codes; once as long
         // as the input the stream is useless, and encoding stops there.
         mOut.resize(kHeaderSize + mSize + mSize / kMaxRun + 16);
@@ -132,6 +151,9 @@ public:
         mOp = mOut.data() + kHeaderSize;
     }
 
+    /// Greedy or lazy: at each position the match that saves the most, taken
+    /// (lazy: unless the next position saves more than the literal it costs),
+    /// then extended backwards over the literals before it.
     std::optional<std::vector<std::uint8_t>> run()
     {
         if (mSize == 0)
@@ -149,11 +171,19 @@ public:
                 while (i + 5 <= mSize) {
                     indexUpTo(i + 1);
                     const Match next = find(i + 1);
-                    if (next.saving <= match.saving)
+                    // Deferring costs a literal, and a byte more when that literal opens a run.
+                    if (next.saving <= match.saving + (i - literalStart == 3 ? 1 : 0))
                         break;
                     match = next;
                     ++i;
                 }
+            }
+            // A search at an earlier position may have missed this match (its
+            // chain was cut short, or a hash collided).
+            while (i > literalStart && i > match.offset && match.count < kMaxCount
+                && mIn[i - 1] == mIn[i - 1 - match.offset]) {
+                --i;
+                ++match.count;
             }
             if (!emitLiterals(literalStart, i) || !emitCopy(match))
                 return std::nullopt;
@@ -199,127 +229,172 @@ public:
         return finish(literalStart);
     }
 
-    /// The stream along the cheapest path: within each stretch of 64 KiB,
-    /// every position's literal and every length of each match found there
-    /// (the nearest offset for each length) are weighed by their exact code
-    /// bytes, and the path of the fewest bytes to the stretch's end is
-    /// emitted. A literal's price depends on how many came since the last
-    /// copy (the first three ride on the next code, the fourth opens a literal
-    /// run), so each position is priced in five states: 0, 1, 2, 3 and 4 or
-    /// more literals pending.
+    /// The stream along the cheapest path: within each stretch, every
+    /// position's literal and every length of each match found there (the
+    /// nearest offset for each length) are weighed by their exact code bytes,
+    /// and the path of the fewest bytes to the stretch's end is emitted. A
+    /// literal's price depends on how many came since the last copy, so a
+    /// position is reached in five states: by a copy, or with 1, 2, 3, or 4
+    /// and more literals pending. The first three follow from the copies
+    /// ending 1, 2 or 3 positions before; only the last needs its own price.
+    /// A match of the level's "nice" length or more is taken whole, and the
+    /// positions it covers are not searched.
     std::optional<std::vector<std::uint8_t>> runOptimal()
     {
         if (mSize == 0)
             return std::nullopt;
-        constexpr std::size_t kStretch = std::size_t { 1 } << 16;
-        constexpr std::size_t kStates = 5;
-        constexpr std::uint32_t kUnreached = 0xFFFFFFFFu;
-        // Prices in 1/112 bytes: a literal riding on the next code costs a
-        // byte, the fourth opens a run (a byte more), and each one after adds
-        // its share of the run's code byte.
-        constexpr std::uint32_t kByte = 112;
-        constexpr std::uint32_t kLiteralPrice[kStates] = { kByte, kByte, kByte, 2 * kByte, kByte + 1 };
         // Sized to the input, so that small resources do not pay for a whole stretch.
-        const std::size_t longest = std::min(kStretch, mSize);
-        std::vector<std::uint32_t> price((longest + 1) * kStates);
-        std::vector<std::uint8_t> previousState((longest + 1) * kStates);
-        std::vector<std::uint16_t> copyCount(longest + 1);
-        std::vector<std::uint32_t> copyOffset(longest + 1);
-        std::vector<Match> found;
+        std::vector<Arrival> arrival(std::min(kStretch, mSize) + 1);
+        std::array<Match, kMaxFound> found {};
         std::vector<Match> path; // count 1 for a literal
         std::size_t literalStart = 0;
         for (std::size_t start = 0; start < mSize; start += kStretch) {
             const std::size_t span = std::min(kStretch, mSize - start);
-            std::fill(price.begin(), price.begin() + static_cast<std::ptrdiff_t>((span + 1) * kStates), kUnreached);
-            price[0] = 0;
+            for (std::size_t k = 0; k <= span; ++k)
+                arrival[k].price = kUnreached;
+            arrival[0].price = 0;
+            std::uint32_t runPrice = kUnreached; // reaching k with 4 or more literals pending
             std::size_t searchFrom = 0;
-            for (std::size_t k = 0; k < span; ++k) {
-                const std::uint32_t* here = &price[k * kStates];
-                std::uint32_t* next = &price[(k + 1) * kStates];
-                std::uint8_t* nextFrom = &previousState[(k + 1) * kStates];
-                std::size_t cheapest = 0;
-                for (std::size_t state = 0; state < kStates; ++state) {
-                    if (here[state] == kUnreached)
-                        continue;
-                    if (here[state] < here[cheapest])
-                        cheapest = state;
-                    const std::size_t to = std::min(state + 1, kStates - 1);
-                    const std::uint32_t total = here[state] + kLiteralPrice[state];
-                    if (total < next[to]) {
-                        next[to] = total;
-                        nextFrom[to] = static_cast<std::uint8_t>(state);
+            for (std::size_t k = 0; k <= span; ++k) {
+                Arrival& here = arrival[k];
+                // 4 or more literals: a run opened 4 literals after a copy, or one literal more.
+                const std::uint32_t opened = k >= 4 ? arrival[k - 4].price + kRunOpening : kUnreached;
+                here.runOpened = opened <= runPrice + kRunLiteral;
+                runPrice = here.runOpened ? opened : runPrice + kRunLiteral;
+                here.runPrice = runPrice;
+                const std::size_t i = start + k;
+                if (k == span || k < searchFrom || i + 4 > mSize)
+                    continue;
+                // The cheapest state to start a copy from.
+                std::uint32_t base = here.price;
+                std::uint8_t cheapest = 0;
+                for (std::uint8_t pending = 1; pending <= 3 && pending <= k; ++pending) {
+                    const std::uint32_t price = arrival[k - pending].price + pending * kByte;
+                    if (price < base) {
+                        base = price;
+                        cheapest = pending;
                     }
                 }
-                const std::size_t i = start + k;
-                if (k < searchFrom || i + 4 > mSize)
-                    continue;
+                if (runPrice < base) {
+                    base = runPrice;
+                    cheapest = 4;
+                }
                 indexUpTo(i);
-                collect(i, span - k, found);
-                const std::uint32_t base = here[cheapest];
-                const auto relax = [&](std::size_t count, std::size_t offset) {
-                    const std::size_t cost = copyCost(count, offset);
-                    if (cost == 0)
-                        return;
-                    const std::uint32_t total = base + static_cast<std::uint32_t>(cost * kByte);
-                    std::uint32_t& target = price[(k + count) * kStates];
-                    if (total < target) {
-                        target = total;
-                        previousState[(k + count) * kStates] = static_cast<std::uint8_t>(cheapest);
-                        copyCount[k + count] = static_cast<std::uint16_t>(count);
-                        copyOffset[k + count] = static_cast<std::uint32_t>(offset);
-                    }
-                };
+                prefetchHeads(i + kPrefetchAhead);
+                const std::size_t count = collect(i, span - k, found.data());
                 std::size_t shorter = 2;
-                for (const Match& match : found) {
+                for (std::size_t m = 0; m < count; ++m) {
+                    const Match& match = found[m];
                     if (match.count >= mSettings.nice) {
-                        // Long matches are taken whole; the positions they cover are not searched.
-                        relax(match.count, match.offset);
+                        relaxCopy(arrival[k + match.count], base, match.count, match.offset, cheapest);
                         searchFrom = k + match.count;
                         break;
                     }
-                    for (std::size_t count = shorter + 1; count <= match.count; ++count)
-                        relax(count, match.offset);
+                    for (std::size_t length = shorter + 1; length <= match.count; ++length)
+                        relaxCopy(arrival[k + length], base, length, match.offset, cheapest);
                     shorter = match.count;
                 }
             }
-            // Back from the stretch's end along the chosen steps, then forward.
-            const std::uint32_t* last = &price[span * kStates];
-            std::size_t state = static_cast<std::size_t>(std::min_element(last, last + kStates) - last);
-            path.clear();
-            for (std::size_t k = span; k > 0;) {
-                const std::size_t from = previousState[k * kStates + state];
-                if (state == 0) {
-                    path.push_back({ copyCount[k], copyOffset[k], 0 });
-                    k -= copyCount[k];
-                } else {
-                    path.push_back({ 1, 0, 0 });
-                    --k;
-                }
-                state = from;
-            }
-            std::size_t at = start;
-            for (auto step = path.rbegin(); step != path.rend(); ++step) {
-                if (step->count > 1) {
-                    if (!emitLiterals(literalStart, at) || !emitCopy(*step))
-                        return std::nullopt;
-                    literalStart = at + step->count;
-                }
-                at += step->count;
-            }
+            if (!emitPath(arrival, span, start, path, literalStart))
+                return std::nullopt;
         }
         return finish(literalStart);
     }
 
 private:
+    // Prices in 1/112 bytes, so that a literal in a run can carry its share
+    // of the run's code byte.
+    static constexpr std::uint32_t kByte = 112;
+    static constexpr std::uint32_t kRunOpening = 4 * kByte + kByte; ///< 4 literals and the run's code byte
+    static constexpr std::uint32_t kRunLiteral = kByte + 1;
+    static constexpr std::uint32_t kUnreached = 0x3FFFFFFFu;
+    static constexpr std::size_t kMaxFound = 40;
+    static constexpr std::size_t kStretch = std::size_t { 1 } << 15;
+    static constexpr std::size_t kPrefetchAhead = 8;
+
+    /// How a position is reached most cheaply: by a copy ending there (its
+    /// price, the copy and the state it started from), and with 4 or more
+    /// literals pending (the price, and whether the run opened here).
+    struct Arrival {
+        std::uint32_t price;
+        std::uint32_t offset;
+        std::uint32_t runPrice;
+        std::uint16_t count;
+        std::uint8_t from; ///< literals pending before the copy: 0..3, or 4 for 4 and more
+        bool runOpened; ///< whether the run state came from a copy 4 positions back
+    };
+
+    static void relaxCopy(Arrival& target, std::uint32_t base, std::size_t count, std::size_t offset, std::uint8_t from)
+    {
+        const std::size_t cost = copyCost(count, offset);
+        const std::uint32_t price = base + static_cast<std::uint32_t>(cost) * kByte;
+        if (price < target.price && cost != 0) {
+            target.price = price;
+            target.offset = static_cast<std::uint32_t>(offset);
+            target.count = static_cast<std::uint16_t>(count);
+            target.from = from;
+        }
+    }
+
+    // Back from the stretch's end along the chosen steps, then forward: the
+    // path's copies and the literals between them go out.
+    bool emitPath(const std::vector<Arrival>& arrival, std::size_t span, std::size_t start, std::vector<Match>& path,
+        std::size_t& literalStart)
+    {
+        std::size_t state = 0;
+        std::uint32_t best = arrival[span].price;
+        for (std::size_t pending = 1; pending <= 3 && pending <= span; ++pending) {
+            if (arrival[span - pending].price + pending * kByte < best) {
+                best = arrival[span - pending].price + static_cast<std::uint32_t>(pending) * kByte;
+                state = pending;
+            }
+        }
+        if (arrival[span].runPrice < best)
+            state = 4;
+        path.clear();
+        for (std::size_t k = span; k > 0;) {
+            if (state == 0) {
+                const Arrival& copy = arrival[k];
+                path.push_back({ copy.count, copy.offset, 0 });
+                k -= copy.count;
+                state = copy.from;
+            } else if (state < 4) {
+                path.push_back({ state, 0, 0 });
+                k -= state;
+                state = 0;
+            } else {
+                const bool opened = arrival[k].runOpened;
+                path.push_back({ opened ? 4u : 1u, 0, 0 });
+                k -= opened ? 4 : 1;
+                state = opened ? 0 : 4;
+            }
+        }
+        std::size_t at = start;
+        for (auto step = path.rbegin(); step != path.rend(); ++step) {
+            if (step->offset != 0) {
+                if (!emitLiterals(literalStart, at) || !emitCopy(*step))
+                    return false;
+                literalStart = at + step->count;
+            }
+            at += step->count;
+        }
+        return true;
+    }
+
     // The matches at i with lengths growing as offsets grow (each the longest
     // seen so far along the chain), at most limit bytes long; a 3-byte match
-    // within 1,024 bytes comes first when it is nearer than them all.
-    void collect(std::size_t i, std::size_t limit, std::vector<Match>& found) const
+    // within 1,024 bytes comes first when it is nearer than them all. Returns
+    // how many were stored in found (at most kMaxFound).
+    std::size_t collect(std::size_t i, std::size_t limit, Match* found) const
     {
-        found.clear();
+        std::size_t count = 0;
         limit = std::min(limit, kMaxCount);
         const std::uint8_t* here = mIn + i;
-        std::size_t longest = 0;
+        std::size_t longest = 2;
+        if (const Match near = nearThree(i, limit); near.count != 0) {
+            found[count++] = near;
+            longest = 3;
+        }
         std::int32_t candidate = mHead[hashAt(i)];
         for (int depth = mSettings.depth; candidate != kNoPosition && depth > 0; --depth) {
             const auto position = static_cast<std::size_t>(candidate);
@@ -327,30 +402,32 @@ private:
             if (offset > kMaxOffset)
                 break;
             const std::uint8_t* there = mIn + position;
-            if (longest == 0 || (longest < limit && there[longest] == here[longest])) {
-                const std::size_t count = commonLength(there, here, limit);
-                if (count > longest && copyCost(count, offset) != 0) {
-                    found.push_back({ count, offset, 0 });
-                    longest = count;
-                    if (count >= mSettings.nice || count == limit)
+            if (longest < limit && there[longest] == here[longest]) {
+                const std::size_t length = commonLength(there, here, limit);
+                if (length > longest && copyCost(length, offset) != 0) {
+                    if (count != 0 && found[count - 1].offset > offset)
+                        --count; // nearer and longer: the 3-byte match is of no more use
+                    found[count++] = { length, offset, 0 };
+                    longest = length;
+                    if (length >= mSettings.nice || length == limit || count == kMaxFound)
                         break;
                 }
             }
             candidate = mLinks[position & mRingMask];
         }
+        return count;
+    }
+
+    /// The nearest 3-byte match within 1,024 bytes of i, if the table holds one.
+    Match nearThree(std::size_t i, std::size_t limit) const
+    {
         const std::int32_t near = mHead3[hash3At(i)];
         if (near == kNoPosition || limit < 3)
-            return;
+            return {};
         const std::size_t offset = i - static_cast<std::size_t>(near);
-        if (offset > 1024 || (!found.empty() && found.front().offset <= offset))
-            return;
-        const std::size_t count = commonLength(mIn + near, here, std::min<std::size_t>(limit, 10));
-        if (count < 3)
-            return;
-        if (!found.empty() && count >= found.front().count)
-            found.front() = { count, offset, 0 };
-        else
-            found.insert(found.begin(), { count, offset, 0 });
+        if (offset > 1024 || commonLength(mIn + near, mIn + i, 3) != 3)
+            return {};
+        return { 3, offset, 1 };
     }
 
     std::optional<std::vector<std::uint8_t>> finish(std::size_t literalStart)
@@ -375,7 +452,15 @@ private:
 
     std::size_t hash3At(std::size_t position) const
     {
-        return static_cast<std::size_t>(((load32(mIn + position) & 0xFFFFFFu) * 2654435761u) >> mHash3Shift);
+        return static_cast<std::size_t>(((load32(mIn + position) & 0xFFFFFFu) * 2654435761u) >> (32 - kHead3Bits));
+    }
+
+    // The chain head of a position searched soon, fetched ahead so that the
+    // search does not wait for it.
+    void prefetchHeads(std::size_t position) const
+    {
+        if (position + 4 <= mSize)
+            prefetch(&mHead[hashAt(position)]);
     }
 
     void indexUpTo(std::size_t end)
@@ -417,7 +502,7 @@ private:
                 break;
             candidate = mLinks[position & mRingMask];
         }
-        return best;
+        return best.saving != 0 ? best : nearThree(i, limit);
     }
 
     // Whole 4-byte units of [from, to) as literal runs; the 0..3 bytes left
@@ -437,7 +522,6 @@ private:
         mPlain = to - from;
         return mOp < mLimit;
     }
-
     bool emitCopy(const Match& match)
     {
         const std::size_t plain = mPlain;
@@ -461,7 +545,6 @@ private:
         mPlain = 0;
         return mOp < mLimit;
     }
-
     void writeHeader()
     {
         const std::size_t total = mOut.size();
@@ -482,8 +565,7 @@ private:
     int mHashShift = 0;
     std::vector<std::int32_t> mHead;
     std::vector<std::int32_t> mLinks;
-    std::vector<std::int32_t> mHead3; ///< the nearest position per hash of 3 bytes (optimal parsing only)
-    int mHash3Shift = 0;
+    std::vector<std::int32_t> mHead3; ///< the nearest position per hash of 3 bytes
     std::size_t mRingMask = 0;
     std::size_t mIndexed = 0; ///< positions below this are in the chains (or were skipped)
     std::vector<std::uint8_t> mOut;

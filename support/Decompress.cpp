@@ -7,11 +7,12 @@
 //
 // Most steps run on a fast path that checks, once per step, only that the
 // output has room for the whole step and that a copy starts inside the output
-// (the loop runs while the input holds the longest copy code; a literal run
-// checks its own reach). The three copy families are decoded through one
-// table row per control byte, so the unpredictable mix of short copies in real
-// streams costs no branch on the family; literals and copies go in 16-byte
-// chunks into the output's slack. Copies whose offset is shorter than a chunk
+// (while the input holds the longest step; near its end each step also checks
+// its literal bytes' reach). Every step, literal runs included, is decoded
+// through one table row per control byte, so the unpredictable mix of short
+// copies and runs in real streams costs no branch on the family; a run is a
+// step with an empty copy. Literals go in 16-byte chunks and copies in 8-byte
+// words into the output's slack. Copies whose offset is shorter than a chunk
 // write their period out once and copy the rest from a whole number of
 // periods back. Near either end the checked path takes over.
 #include "support/Codec.h"
@@ -64,44 +65,44 @@ std::size_t initialCapacity(std::span<const std::uint8_t> stored, std::size_t ma
 
 namespace {
 
-// Input that lets a copy step run without checks: its longest code (4 bytes)
-// and its 0 to 3 literal bytes, read as 4.
-constexpr std::size_t kFastInput = 4 + 4;
+// Input that lets a step run without checking its literal bytes' reach: the
+// longest step reads its code byte and 112 literal bytes; and input that lets
+// one run with that check: its longest code and a 16-byte chunk of literals.
+constexpr std::size_t kLongestStep = 1 + 112;
+constexpr std::size_t kFastInput = 4 + 16;
 
-// How a control byte below 0xE0 spells its copy: plain = plain + (b1 >> 6 &
-// plainMask), count = count + (b3 & countMask), offset = offset + ((b1 &
-// highMask) << highShift) + (b2 & lowMask).
-struct CopyCode {
-    std::uint8_t codeLength;
-    std::uint8_t plain;
-    std::uint8_t plainMask;
-    std::uint8_t countMask;
-    std::uint8_t highMask;
-    std::uint8_t highShift;
-    std::uint8_t lowMask;
-    std::uint16_t count;
+// How a control byte below 0xFC spells its step, from the code's first 4
+// bytes read as one big-endian word w: plain = plain + (w >> 22 & plainMask),
+// count = count + (w & countMask), offset = offset + (w >> offsetShift &
+// offsetMask). A literal run is a step whose copy is empty (count and offset 0).
+struct Code {
+    std::uint32_t codeLength;
+    std::uint32_t plain;
+    std::uint32_t plainMask;
+    std::uint32_t count;
+    std::uint32_t countMask;
     std::uint32_t offset;
+    std::uint32_t offsetShift;
+    std::uint32_t offsetMask;
 };
 
-constexpr std::array<CopyCode, 0xE0> makeCopyCodes()
+constexpr std::array<Code, 0xFC> makeCodes()
 {
-    std::array<CopyCode, 0xE0> rows {};
-    for (unsigned a = 0; a < 0xE0; ++a) {
-        CopyCode& row = rows[a];
-        if (a < 0x80) {
-            row = { 2, static_cast<std::uint8_t>(a & 3), 0, 0, 0xFF, 0, 0,
-                static_cast<std::uint16_t>(((a >> 2) & 7) + 3), ((a & 0x60u) << 3) + 1 };
-        } else if (a < 0xC0) {
-            row = { 3, 0, 3, 0, 0x3F, 8, 0xFF, static_cast<std::uint16_t>((a & 0x3F) + 4), 1 };
-        } else {
-            row = { 4, static_cast<std::uint8_t>(a & 3), 0, 0xFF, 0xFF, 8, 0xFF,
-                static_cast<std::uint16_t>(((a & 0x0Cu) << 6) + 5), ((a & 0x10u) << 12) + 1 };
-        }
+    std::array<Code, 0xFC> rows {};
+    for (unsigned a = 0; a < 0xFC; ++a) {
+        if (a < 0x80) // a b1: offset ((a & 0x60) << 3) + b1 + 1
+            rows[a] = { 2, a & 3, 0, ((a >> 2) & 7) + 3, 0, ((a & 0x60u) << 3) + 1, 16, 0xFF };
+        else if (a < 0xC0) // a b1 b2: plain b1 >> 6, offset ((b1 & 0x3F) << 8) + b2 + 1
+            rows[a] = { 3, 0, 3, (a & 0x3F) + 4, 0, 1, 8, 0x3FFF };
+        else if (a < 0xE0) // a b1 b2 b3: count + b3, offset + (b1 << 8) + b2
+            rows[a] = { 4, a & 3, 0, ((a & 0x0Cu) << 6) + 5, 0xFF, ((a & 0x10u) << 12) + 1, 8, 0xFFFF };
+        else
+            rows[a] = { 1, ((a & 0x1F) + 1) * 4, 0, 0, 0, 0, 0, 0 };
     }
     return rows;
 }
 
-constexpr std::array<CopyCode, 0xE0> kCopyCodes = makeCopyCodes();
+constexpr std::array<Code, 0xFC> kCodes = makeCodes();
 
 // For a period p below 16: the smallest multiple of p that is at least 8, and at least 16.
 constexpr std::uint8_t kPeriodsOf8[16] = { 0, 8, 8, 9, 8, 10, 12, 14, 8, 9, 10, 11, 12, 13, 14, 15 };
@@ -111,18 +112,34 @@ constexpr std::uint8_t kPeriodsOf16[16] = { 0, 16, 16, 18, 16, 20, 18, 21, 16, 1
 constexpr std::uint8_t kSecondWord[8] = { 0, 1, 2, 1, 0, 4, 4, 4 };
 
 // Copies count bytes from offset bytes back; out points at the first byte to
-// write, offset <= bytes already written, and the buffer has 16 bytes of
+// write, offset <= bytes already written, and the buffer has 32 bytes of
 // slack behind out + count. Every chunk reads only bytes written before it:
 // a short period is first written out once (its first 16 bytes), and the
 // rest is copied from a whole number of periods back, at least a chunk away.
+// An empty copy (count and offset 0, after a literal run) rewrites 16 bytes
+// of the slack with themselves, which costs less than a branch that the mix
+// of runs and copies would make unpredictable.
 inline void copyBack(std::uint8_t* out, std::size_t offset, std::size_t count)
 {
     const std::uint8_t* from = out - offset;
     std::uint8_t* const end = out + count;
-    if (offset >= 16) {
-        // Two chunks whatever the count: nearly every copy is done by them.
-        std::memcpy(out, from, 16);
-        std::memcpy(out + 16, from + 16, 16);
+    if (offset - 1 >= 15) {
+        // Nearly every copy is done by the first 16 bytes or the next. They go
+        // in 8-byte words through registers: a read of bytes written a moment
+        // ago waits less when it falls within one earlier write, which a word
+        // does more often than a 16-byte chunk.
+        std::uint64_t w0;
+        std::uint64_t w1;
+        std::memcpy(&w0, from, 8);
+        std::memcpy(&w1, from + 8, 8);
+        std::memcpy(out, &w0, 8);
+        std::memcpy(out + 8, &w1, 8);
+        if (count <= 16)
+            return;
+        std::memcpy(&w0, from + 16, 8);
+        std::memcpy(&w1, from + 24, 8);
+        std::memcpy(out + 16, &w0, 8);
+        std::memcpy(out + 24, &w1, 8);
         if (count <= 32)
             return;
         out += 32;
@@ -157,6 +174,61 @@ inline void copyBack(std::uint8_t* out, std::size_t offset, std::size_t count)
     } while (out < end);
 }
 
+// Steps without the checked path's care, while ip <= ipEnd: each checks that
+// the output has room for the whole step (the slack takes the chunks'
+// overrun) and that its copy starts inside the output; with checkInput, also
+// that its literal bytes, read in 16-byte chunks, lie inside the input (else
+// ipEnd leaves room for the longest step). Every code goes through one table
+// row, without branching on its family: the families and literal runs
+// alternate unpredictably in real streams. Stops at a stop code, at a step
+// that does not fit, or at damage (damaged then holds the code's position).
+template <bool checkInput>
+const std::uint8_t* fastSteps(const std::uint8_t* ip, const std::uint8_t* const ipEnd, std::uint8_t*& opInOut,
+    std::uint8_t* const opLimit, std::uint8_t* const base, const std::uint8_t*& damaged)
+{
+    std::uint8_t* op = opInOut;
+    while (ip <= ipEnd) {
+        const unsigned a = ip[0];
+        if (a >= 0xFC)
+            break; // the stop code ends the stream on the checked path
+        const Code& row = kCodes[a];
+        const std::uint32_t w = std::uint32_t { ip[0] } << 24 | std::uint32_t { ip[1] } << 16
+            | std::uint32_t { ip[2] } << 8 | std::uint32_t { ip[3] };
+        const std::size_t codeLength = row.codeLength;
+        const std::size_t plain = row.plain + ((w >> 22) & row.plainMask);
+        const std::size_t count = row.count + (w & row.countMask);
+        const std::size_t offset = row.offset + ((w >> row.offsetShift) & row.offsetMask);
+        if (plain + count > static_cast<std::size_t>(opLimit - op))
+            break;
+        if constexpr (checkInput) {
+            if (codeLength + plain + 15 > static_cast<std::size_t>(ipEnd - ip) + kFastInput)
+                break;
+        }
+        // The literals' first 16 bytes as two words, like a copy's (see copyBack).
+        const std::uint8_t* literals = ip + codeLength;
+        std::uint64_t first;
+        std::uint64_t second;
+        std::memcpy(&first, literals, 8);
+        std::memcpy(&second, literals + 8, 8);
+        std::memcpy(op, &first, 8);
+        std::memcpy(op + 8, &second, 8);
+        if (plain > 16) {
+            for (std::size_t done = 16; done < plain; done += 16)
+                std::memcpy(op + done, literals + done, 16);
+        }
+        op += plain;
+        if (offset > static_cast<std::size_t>(op - base)) {
+            damaged = ip;
+            break;
+        }
+        ip = literals + plain;
+        copyBack(op, offset, count);
+        op += count;
+    }
+    opInOut = op;
+    return ip;
+}
+
 } // namespace
 
 DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput, OutputBuffer& output,
@@ -178,55 +250,16 @@ DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput,
         // reach. Anything else falls to the checked step below.
         if (inSize - i >= kFastInput) {
             const std::uint8_t* ip = in + i;
-            const std::uint8_t* const ipEnd = in + inSize - kFastInput;
             std::uint8_t* op = base + len;
             std::uint8_t* const opLimit = base + std::min(capacity, maxOutput);
-            while (ip <= ipEnd) {
-                const unsigned a = ip[0];
-                if (a >= 0xE0) {
-                    if (a >= 0xFC)
-                        break; // the stop code ends the stream on the checked path
-                    const std::size_t plain = ((a & 0x1F) + 1) * 4;
-                    if (static_cast<std::size_t>(ipEnd - ip) + kFastInput < plain + 17
-                        || plain > static_cast<std::size_t>(opLimit - op))
-                        break;
-                    ++ip;
-                    for (std::size_t done = 0; done < plain; done += 16)
-                        std::memcpy(op + done, ip + done, 16);
-                    ip += plain;
-                    op += plain;
-                    continue;
-                }
-                // The three copy families through one table row per control
-                // byte, without branching on the family (the families
-                // alternate unpredictably in real streams).
-                const CopyCode& row = kCopyCodes[a];
-                const unsigned b1 = ip[1];
-                const unsigned b2 = ip[2];
-                const unsigned b3 = ip[3];
-                // The next step's position is computed from a and b1 alone
-                // (no table load on that chain of dependencies).
-                // Masks rather than conditions, which the compiler would
-                // turn back into branches: 00..7F is 2 bytes, 80..BF 3, C0..DF 4.
-                const unsigned high = a >> 7;
-                const unsigned fourBytes = high & (a >> 6) & 1;
-                const unsigned threeMask = 0u - (high & ~fourBytes);
-                const std::size_t codeLength = 2 + high + fourBytes;
-                const std::size_t plain = ((b1 >> 6) & threeMask) | (a & 3 & ~threeMask);
-                const std::size_t count = row.count + (b3 & row.countMask);
-                const std::size_t offset = row.offset + ((b1 & row.highMask) << row.highShift) + (b2 & row.lowMask);
-                if (plain + count > static_cast<std::size_t>(opLimit - op))
-                    break;
-                // 0 to 3 literal bytes, written as 4; the copy overwrites the extra.
-                std::memcpy(op, ip + codeLength, 4);
-                op += plain;
-                if (offset > static_cast<std::size_t>(op - base)) {
-                    position = static_cast<std::size_t>(ip - in);
-                    return DecodeStatus::OffsetBeforeStart;
-                }
-                copyBack(op, offset, count);
-                op += count;
-                ip += codeLength + plain;
+            const std::uint8_t* damaged = nullptr;
+            if (inSize - i >= kLongestStep)
+                ip = fastSteps<false>(ip, in + inSize - kLongestStep, op, opLimit, base, damaged);
+            if (damaged == nullptr)
+                ip = fastSteps<true>(ip, in + inSize - kFastInput, op, opLimit, base, damaged);
+            if (damaged != nullptr) {
+                position = static_cast<std::size_t>(damaged - in);
+                return DecodeStatus::OffsetBeforeStart;
             }
             i = static_cast<std::size_t>(ip - in);
             len = static_cast<std::size_t>(op - base);

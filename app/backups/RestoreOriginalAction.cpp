@@ -4,6 +4,7 @@
 #include "app/backups/core/OriginalRestore.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/startup/GameRunningGuard.h"
 
 #include <exception>
 
@@ -11,6 +12,8 @@ namespace varnick {
 
 bool restoreOriginalOf(QWidget* owner, const QString& packageFile)
 {
+    if (refuseWhileGameRuns(owner))
+        return false;
     OriginalRestore restore(programBackups(), text::toPath(packageFile));
     const QString title = text::fromUtf8(OriginalRestore::title());
     if (!restore.available()) {

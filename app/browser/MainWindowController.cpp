@@ -134,6 +134,10 @@ void MainWindowController::openFolder(const QString& folder)
 {
     mCurrentFolder = folder;
     mPackageFiles.clear();
+    mPage = 0;
+    mSelected = 0;
+    // Marks are positions in the folder's list: a new list makes them meaningless.
+    mMarks.clear();
 }
 
 void MainWindowController::addPackageFiles(const QStringList& names)
@@ -206,9 +210,18 @@ void MainWindowController::setDisplayedObject(const QString& fileName, qint32 gu
     mObjectGuid = guid;
 }
 
+QString MainWindowController::shownObjectFile() const
+{
+    if (!cellHoldsObject(mSelected))
+        return QString();
+    return mMarks.contains(folderKey(), static_cast<std::size_t>(browser::objectIndex(mPage, mSelected)))
+        ? objectFileAt(mSelected)
+        : QString();
+}
+
 bool MainWindowController::canActOnObject() const
 {
-    return !mDisplayedName.isEmpty() && !selectedObjectFile().isEmpty();
+    return !mDisplayedName.isEmpty() && !shownObjectFile().isEmpty();
 }
 
 std::string MainWindowController::folderKey() const
@@ -216,12 +229,58 @@ std::string MainWindowController::folderKey() const
     return text::toUtf8(mCurrentFolder);
 }
 
-void MainWindowController::markClick(int cell, bool control, bool shift)
+void MainWindowController::pressCell(int cell, bool control, bool shift)
 {
-    if (cell < 0 || !cellHoldsObject(cell))
+    if (cell < 0 || cell >= kThumbsPerPage)
         return;
+    mSelected = cell;
+    if (!cellHoldsObject(cell)) {
+        if (!control)
+            mMarks.clear();
+        return;
+    }
     mMarks.click(folderKey(), static_cast<std::size_t>(browser::objectIndex(mPage, cell)),
         static_cast<std::size_t>(mPackageFiles.size()), control, shift);
+}
+
+void MainWindowController::selectFirstOfPage()
+{
+    mSelected = 0;
+    if (!cellHoldsObject(0)) {
+        mMarks.clear();
+        return;
+    }
+    mMarks.markAlone(folderKey(), static_cast<std::size_t>(browser::objectIndex(mPage, 0)),
+        static_cast<std::size_t>(mPackageFiles.size()));
+}
+
+bool MainWindowController::moveSelection(browser::GridMove move, bool control, bool shift)
+{
+    const auto n = static_cast<std::int64_t>(mPackageFiles.size());
+    const std::int64_t target = browser::movedIndex(browser::objectIndex(mPage, mSelected), n, move);
+    if (target < 0)
+        return false;
+    const int page = static_cast<int>(target / kThumbsPerPage);
+    const bool turned = page != mPage;
+    mPage = page;
+    mSelected = static_cast<int>(target % kThumbsPerPage);
+    if (shift)
+        mMarks.click(folderKey(), static_cast<std::size_t>(target), static_cast<std::size_t>(n), control, true);
+    else if (!control)
+        mMarks.click(folderKey(), static_cast<std::size_t>(target), static_cast<std::size_t>(n), false, false);
+    return turned;
+}
+
+void MainWindowController::markSelected(bool toggle)
+{
+    if (!cellHoldsObject(mSelected))
+        return;
+    const auto index = static_cast<std::size_t>(browser::objectIndex(mPage, mSelected));
+    const auto n = static_cast<std::size_t>(mPackageFiles.size());
+    if (toggle)
+        mMarks.click(folderKey(), index, n, true, false);
+    else
+        mMarks.add(folderKey(), index, n);
 }
 
 void MainWindowController::markAll(bool wholeFolder)
@@ -241,14 +300,16 @@ QList<int> MainWindowController::markedCells() const
     return QList<int>(cells.begin(), cells.end());
 }
 
+int MainWindowController::markedCount() const
+{
+    return static_cast<int>(mMarks.marked(folderKey(), static_cast<std::size_t>(mPackageFiles.size())).size());
+}
+
 QStringList MainWindowController::markedObjectFiles() const
 {
     QStringList files;
     for (const std::size_t i : mMarks.marked(folderKey(), static_cast<std::size_t>(mPackageFiles.size())))
         files.append(mCurrentFolder + QLatin1Char('/') + mPackageFiles[static_cast<qsizetype>(i)]);
-    // Nothing marked: the displayed object alone.
-    if (files.isEmpty() && !selectedObjectFile().isEmpty())
-        files.append(selectedObjectFile());
     return files;
 }
 

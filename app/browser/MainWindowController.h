@@ -2,6 +2,7 @@
 
 #include "app/browser/core/FolderTree.h"
 #include "app/browser/core/MarkSet.h"
+#include "app/browser/core/ThumbnailPages.h"
 
 #include <QList>
 #include <QRect>
@@ -86,7 +87,7 @@ public:
     QString chooseNode(const QString& nodePath);
 
     // The current folder's objects ------------------------------------------
-    /// Starts showing folder: its objects are found anew, from the first page.
+    /// Starts showing folder: its objects are found anew, from the first page, with nothing marked.
     void openFolder(const QString& folder);
     /// Goes back to the first page with nothing shown (the display is cleared).
     void clearPage() { mPage = 0; }
@@ -112,6 +113,7 @@ public:
     /// The full path of the object in cell of the page; "" for an empty cell.
     QString objectFileAt(int cell) const;
     void selectCell(int cell) { mSelected = cell; }
+    /// The selected cell's object, marked or not ("" for an empty cell).
     QString selectedObjectFile() const;
 
     // The object shown on the right -----------------------------------------
@@ -119,18 +121,38 @@ public:
     void setDisplayedObject(const QString& fileName, qint32 guid);
     void clearDisplayedObject() { mDisplayedName.clear(); }
     qint32 objectGuid() const { return mObjectGuid; }
-    /// Edit Object, Delete/Move, Delete Selected Object Thumbnails and Restore
-    /// Original act on the shown object: one must be shown and selected.
+    /// The object the details show: the selected cell's, when it is marked; "" otherwise.
+    /// There is one selection: the shown object is always one of the marks.
+    QString shownObjectFile() const;
+    /// Delete/Move, Delete Selected Object Thumbnails and Restore Original act
+    /// on the shown object: one must be shown and read.
     bool canActOnObject() const;
+    /// "Edit Object" edits the shown object, or opens the batch editor when several are marked.
+    bool canEditObject() const { return canActOnObject() || markedCount() > 1; }
 
-    // Marks for "Edit Selected..." ------------------------------------------
-    void markClick(int cell, bool control, bool shift);
+    // Marks: the objects the commands act on --------------------------------
+    /// A press on cell of the page: a plain press marks that object alone, Ctrl
+    /// adds or removes it, Shift marks the range from the anchor; a plain press
+    /// on an empty cell drops the marks. The cell becomes the selected one.
+    void pressCell(int cell, bool control, bool shift);
+    /// Selects cell and marks its object alone (a right press on an unmarked object).
+    void selectOnly(int cell) { pressCell(cell, false, false); }
+    /// A page drawn anew: its first object is selected and marked alone; the anchor stays for Shift.
+    void selectFirstOfPage();
+    /// Moves the selected object by the keyboard: alone marked, the marks
+    /// extended from the anchor (shift), or the marks kept (control).
+    /// True when the page changed.
+    bool moveSelection(browser::GridMove move, bool control, bool shift);
+    /// Space marks the selected object; Ctrl+Space adds or removes it (toggle).
+    void markSelected(bool toggle);
     void markAll(bool wholeFolder);
+    void clearMarks() { mMarks.clear(); }
     QList<int> markedCells() const;
-    /// The marked objects' paths in marking order; the shown object alone when none is marked.
+    int markedCount() const;
+    /// The marked objects' paths in marking order.
     QStringList markedObjectFiles() const;
     bool canSelectAll() const { return hasObjects(); }
-    bool canEditSelected() const { return !markedObjectFiles().isEmpty(); }
+    bool canEditSelected() const { return markedCount() > 0; }
 
     void setPageForTesting(int page) { mPage = page; }
 

@@ -32,7 +32,8 @@ ObjectTableModel::ObjectTableModel(QObject* parent)
     , mResolver([](const std::string& file) { return browser::resolveThumbnail(gudtObjectThumbnails(), file); })
     , mLoader(new ThumbnailLoader(kThumbnailSize, this))
 {
-    mLoader->setLoadedHandler([this](const QString& file, const QImage& picture) { thumbnailLoaded(file, picture); });
+    mLoader->setLoadedHandler(
+        [this](const QString& file, const QImage& picture, bool) { thumbnailLoaded(file, picture); });
 }
 
 ObjectTableModel::~ObjectTableModel() = default;

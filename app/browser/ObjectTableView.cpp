@@ -4,12 +4,15 @@
 #include "app/browser/ObjectTableModel.h"
 #include "app/editor/EditorControls.h"
 #include "app/editor/SaveSettings.h"
+#include "app/editor/core/ChangeWords.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/editor/frmBatchEdit.h"
+#include "app/platform/Words.h"
 #include "app/platform/qt/BackgroundTask.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/platform/qt/WorkProgress.h"
+#include "app/startup/GameRunningGuard.h"
 #include "package/base/WholeFile.h"
 
 #include <QFileDialog>
@@ -59,6 +62,13 @@ public:
             line->setMaxLength(static_cast<int>(kNameMaxCharacters));
         }
         return editor;
+    }
+    // A price the field cannot hold goes into the table as what a save writes, as in the editor.
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            NumberBoxKeys::settle(line);
+        QStyledItemDelegate::setModelData(editor, model, index);
     }
 };
 
@@ -174,7 +184,9 @@ void ObjectTableView::showFolder(const QString& folder, const QStringList& files
         reload();
         return;
     }
-    offerPendingSave();
+    // The main window asks before it changes folder; this only catches a caller that did not.
+    if (mModel->hasPendingChanges())
+        offerPendingSave(false);
     mFolder = folder;
     mFiles = files;
     mKeepSelected.clear();
@@ -190,17 +202,45 @@ void ObjectTableView::reload()
     startFilling();
 }
 
-bool ObjectTableView::offerPendingSave()
+QString ObjectTableView::pendingQuestion(const QString& ending) const
+{
+    const std::vector<ObjectTableModel::PendingBatch> batches = mModel->pendingBatches();
+    std::size_t objects = 0;
+    for (const ObjectTableModel::PendingBatch& batch : batches)
+        objects += batch.Files.size();
+    if (batches.size() == 1 && ending.isEmpty())
+        return text::fromUtf8(batchQuestion(batches.front().Changes, objects));
+    // One line per distinct change; a long list ends with how many more there are.
+    constexpr std::size_t kLines = 10;
+    QString question = QStringLiteral("The table holds changes of %1 that are not saved:")
+                           .arg(text::fromUtf8(countOf(objects, "object")));
+    for (std::size_t i = 0; i < batches.size() && i < kLines; ++i)
+        question += QStringLiteral("\n") + text::fromUtf8(describeChanges(batches[i].Changes)) + QStringLiteral(" on ")
+            + text::fromUtf8(countOf(batches[i].Files.size(), "object")) + QStringLiteral(".");
+    if (batches.size() > kLines)
+        question += QStringLiteral("\n(and %1)").arg(text::fromUtf8(countOf(batches.size() - kLines, "more change")));
+    return question + QStringLiteral("\n\n") + (ending.isEmpty() ? QStringLiteral("Save them now?") : ending);
+}
+
+bool ObjectTableView::offerPendingSave(bool canStay)
 {
     if (!mModel->hasPendingChanges())
-        return false;
-    const MessageBox::Button answer = MessageBox::question(this, QStringLiteral("Unsaved Changes"),
-        QStringLiteral("The table holds changes of %1 objects that are not saved. Save them now?")
-            .arg(mModel->pendingCount()),
-        QMessageBox::Yes);
-    if (answer != QMessageBox::Yes)
-        return false;
-    return saveEdits().count(BatchOutcome::Saved) > 0;
+        return true;
+    // Staying where the player was is the default: nothing is written or dropped by a hasty Return.
+    const MessageBox::Buttons buttons
+        = QMessageBox::Save | QMessageBox::Discard | (canStay ? QMessageBox::Cancel : QMessageBox::NoButton);
+    const MessageBox::Button answer = MessageBox::show(this, QMessageBox::Question, QStringLiteral("Unsaved Changes"),
+        pendingQuestion(QStringLiteral("Save them now?")), buttons, canStay ? QMessageBox::Cancel : QMessageBox::Save);
+    if (answer == QMessageBox::Discard) {
+        discardEdits();
+        return true;
+    }
+    if (answer != QMessageBox::Save)
+        return !canStay;
+    // The question named what will be written; it is not asked again.
+    const BatchSummary summary = writePending();
+    // A save cancelled midway keeps the rest pending, and the player where they were.
+    return !(canStay && summary.Cancelled);
 }
 
 void ObjectTableView::startFilling()
@@ -327,6 +367,21 @@ void ObjectTableView::editSelected()
 }
 
 BatchSummary ObjectTableView::saveEdits()
+{
+    if (!mModel->hasPendingChanges())
+        return {};
+    // A write to many packages is confirmed deliberately: Cancel is the default.
+    if (MessageBox::show(this, QMessageBox::Question, QStringLiteral("Confirm Save"), pendingQuestion(),
+            QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel)
+        != QMessageBox::Save) {
+        BatchSummary declined;
+        declined.Cancelled = true;
+        return declined;
+    }
+    return writePending();
+}
+
+BatchSummary ObjectTableView::writePending()
 {
     BatchSummary summary;
     const std::vector<ObjectTableModel::PendingBatch> batches = mModel->pendingBatches();

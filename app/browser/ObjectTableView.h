@@ -48,9 +48,12 @@ public:
     /// Reads the rows of the shown folder again, keeping the filter, sort and selection.
     void reload();
     const QString& folder() const { return mFolder; }
-    /// When changes are pending, asks whether to save them and saves them on "Yes"
-    /// (the folder changes or the program ends); false when nothing was saved.
-    bool offerPendingSave();
+    /// Asked before the folder changes or the program ends: when changes are
+    /// pending, shows them and asks "Save", "Discard" or (with canStay) "Cancel",
+    /// the default. True when the caller may go on (saved, discarded, or nothing
+    /// pending); false when the player chose to stay where they were (Cancel, or
+    /// a save cancelled midway), the changes still pending.
+    bool offerPendingSave(bool canStay = true);
     /// Whether rows are being read.
     bool busy() const { return mFilling; }
 
@@ -61,7 +64,9 @@ public:
 
     // The buttons, public so that tests drive them as the player does.
     void editSelected();
-    /// Writes the pending changes; returns the summary (empty when nothing was pending).
+    /// Asks "Set ... on N objects?" (Save, or Cancel by default) and writes the
+    /// pending changes; returns the summary (empty when nothing was pending,
+    /// Cancelled and empty when the player declined).
     BatchSummary saveEdits();
     void discardEdits();
     /// Asks for a file and writes the shown rows as CSV; false when cancelled or refused.
@@ -74,6 +79,11 @@ signals:
     void saved();
 
 private:
+    /// The pending changes in words: the batch question for one kind of
+    /// change and no ending, else a line per kind of change and ending.
+    QString pendingQuestion(const QString& ending = {}) const;
+    /// Writes the pending changes with progress, Cancel and the summary, without asking.
+    BatchSummary writePending();
     void startFilling();
     void flushRows();
     void fillEnded();

@@ -20,9 +20,9 @@ PageLoader::PageLoader(QObject* parent)
     };
     mTask->setEndHandler([ended](const TaskEnd&) { ended(); });
     mPictures->setEndHandler(ended);
-    mPictures->setLoadedHandler([this](const QString& key, const QImage& picture) {
+    mPictures->setLoadedHandler([this](const QString& key, const QImage& picture, bool made) {
         if (mOnPicture)
-            mOnPicture(key.toInt(), picture);
+            mOnPicture(key.toInt(), picture, made);
     });
 }
 
@@ -38,7 +38,7 @@ void PageLoader::load(std::vector<Cell> cells)
 {
     std::vector<ThumbnailLoader::Request> pictures;
     for (const Cell& cell : cells)
-        pictures.push_back({ QString::number(cell.Index), cell.Thumbnail });
+        pictures.push_back({ QString::number(cell.Index), cell.Thumbnail, cell.File });
     mPictures->load(std::move(pictures));
     mTask->append([this, counter = mPackagesRead, cells = std::move(cells)](const TaskContext& task) {
         for (const Cell& cell : cells) {

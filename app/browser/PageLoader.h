@@ -47,8 +47,12 @@ public:
     explicit PageLoader(QObject* parent = nullptr);
 
     void setCaptionHandler(std::function<void(const Caption&)> handler) { mOnCaption = std::move(handler); }
-    /// Gets each cell's picture; a null image when the object has none.
-    void setPictureHandler(std::function<void(int cell, const QImage&)> handler) { mOnPicture = std::move(handler); }
+    /// Gets each cell's picture (a null image when the object has none) and whether it was made from
+    /// the object's texture because the cache has none.
+    void setPictureHandler(std::function<void(int cell, const QImage&, bool made)> handler)
+    {
+        mOnPicture = std::move(handler);
+    }
     /// Gets the end of the page's captions.
     void setEndHandler(std::function<void()> handler) { mOnEnd = std::move(handler); }
 
@@ -68,7 +72,7 @@ private:
     ThumbnailLoader* mPictures;
     std::shared_ptr<std::atomic<int>> mPackagesRead;
     std::function<void(const Caption&)> mOnCaption;
-    std::function<void(int, const QImage&)> mOnPicture;
+    std::function<void(int, const QImage&, bool)> mOnPicture;
     std::function<void()> mOnEnd;
 };
 

@@ -1,5 +1,8 @@
 #include "app/browser/SelectPathController.h"
 
+#include "app/platform/qt/TextBridge.h"
+#include "app/startup/GamePaths.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -28,10 +31,31 @@ bool SelectPathController::canChoose(const QString& path)
     return info.isDir() && !QDir(info.absoluteFilePath()).isRoot();
 }
 
+bool SelectPathController::insideDataFolder(const QString& folder)
+{
+    const QString data = QDir::cleanPath(text::fromUtf8(gstrSims2DataPath));
+    if (data.isEmpty() || data == QStringLiteral("."))
+        return true;
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+#ifdef _WIN32
+    constexpr Qt::CaseSensitivity kCase = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity kCase = Qt::CaseSensitive;
+#endif
+    return path.compare(data, kCase) == 0 || path.startsWith(data + QLatin1Char('/'), kCase);
+}
+
 QString SelectPathController::startFolder(const QString& initialPath)
 {
     if (!initialPath.isEmpty() && QFileInfo(initialPath).isDir())
         return QDir::cleanPath(QFileInfo(initialPath).absoluteFilePath());
+    // Where the player's objects are, rather than wherever the program was started from.
+    const QString data = text::fromUtf8(gstrSims2DataPath);
+    if (!data.isEmpty()) {
+        for (const QString& folder : { data + QStringLiteral("/Downloads"), data })
+            if (QFileInfo(folder).isDir())
+                return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    }
     return QDir::cleanPath(QDir::currentPath());
 }
 

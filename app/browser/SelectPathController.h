@@ -17,8 +17,11 @@ public:
     static bool canChoose(const QString& path);
 
     /// The folder the dialog opens at: initialPath when it names an existing
-    /// folder, otherwise the process's current folder. Clean absolute path.
+    /// folder, otherwise the game's Downloads folder (or its data folder),
+    /// otherwise the process's current folder. Clean absolute path.
     static QString startFolder(const QString& initialPath);
+    /// Whether folder lies in the game's data folder (true when that is not known).
+    static bool insideDataFolder(const QString& folder);
 
     /// The drive list: drive roots where the system has drive letters; the
     /// file system root and the roots of the mounted, ready volumes elsewhere.

@@ -11,46 +11,76 @@
 
 namespace varnick {
 
-/// The picture box of the thumbnail pages (picThumbs): 5 x 5 cells of 95
-/// pixels. Each cell keeps what was painted into it (a 64 x 64 thumbnail or
-/// the "not found" picture) until the grid is cleared; the selection frame is
-/// drawn on top of them while it is shown. Mouse events go to the callbacks.
+/// The picture box of the thumbnail pages (picThumbs): 5 x 5 square cells,
+/// 95 pixels at its natural size and scaled with the room the window gives
+/// it. Each cell keeps what was painted into it (a 64 x 64 thumbnail, a
+/// picture made from the object's texture, or the "not found" picture) until
+/// the grid is cleared; the selection frame is drawn on top of them while it
+/// is shown. It takes the keyboard focus (a click or Tab) and then outlines
+/// the selected cell; mouse and key events go to the callbacks.
 class ThumbnailGrid : public QFrame {
 public:
     explicit ThumbnailGrid(QWidget* parent = nullptr);
 
     /// Forgets every cell's picture and hides the frame.
     void clearPictures();
-    /// Paints picture into cell's thumbnail area at (c * 95 + 16, r * 95 + 2).
-    void setCellPicture(int cell, const QImage& picture);
+    /// Paints picture into cell's thumbnail area (at (16, 2) of a 95-pixel cell, scaled
+    /// with the cell); a made picture carries a corner badge.
+    void setCellPicture(int cell, const QImage& picture, bool made = false);
     /// Whether cell holds a painted picture.
     bool hasPicture(int cell) const;
+    /// Whether cell's picture was made from the object's texture (the game has drawn none).
+    bool pictureIsMade(int cell) const;
     /// Shows the two-pixel white frame around cell, or erases it (shown false).
     void setFrame(int cell, bool shown);
     int frameCell() const { return mFrameCell; }
     bool frameShown() const { return mFrameShown; }
 
-    /// Cells marked as selected for "Edit Selected..." (drawn with a highlight).
+    /// Cells marked as selected (drawn with a highlight).
     void setMarkedCells(const QList<int>& cells);
     const QList<int>& markedCells() const { return mMarked; }
+    /// A line shown in the middle of an empty grid ("" for none).
+    void setHint(const QString& hint);
+    const QString& hint() const { return mHint; }
 
-    std::function<void(Qt::MouseButton, int, int)> onMouseDown;
-    /// Called before onMouseDown with the keyboard modifiers of the press (Ctrl and Shift mark cells).
-    std::function<void(Qt::KeyboardModifiers, int, int)> onMarkClick;
+    /// Side of a cell in pixels, and the grid's top-left corner within the widget.
+    int cellSize() const { return mCell; }
+    QPoint origin() const { return mOrigin; }
+    /// Cell (0 to 24) under widget point (x, y); -1 outside the cells.
+    int cellAt(int x, int y) const;
+    /// Cell's square in widget pixels.
+    QRect cellRect(int cell) const;
+
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int, int)> onMouseDown;
     std::function<void(int, int)> onMouseMove;
     std::function<void()> onDoubleClick;
+    /// Gets the keys pressed while the grid has the focus; true when the key was used.
+    std::function<bool(QKeyEvent*)> onKey;
+    /// Gets the context-menu request (the menu key or a right press) at a global point.
+    std::function<void(const QPoint&)> onContextMenu;
+    /// Gets the new cell size after the grid was resized.
+    std::function<void()> onResized;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     std::array<QImage, browser::kThumbsPerPage> mCells;
+    std::array<bool, browser::kThumbsPerPage> mMade {};
     int mFrameCell = 0;
     bool mFrameShown = false;
     QList<int> mMarked;
+    QString mHint;
+    int mCell = browser::kCellSize;
+    QPoint mOrigin;
 };
 
 } // namespace varnick

@@ -1,5 +1,9 @@
 #include "app/browser/ThumbnailLoader.h"
 
+#include "app/recolors/core/DdsSupport.h"
+
+#include <QPainter>
+
 namespace varnick {
 
 ThumbnailLoader::ThumbnailLoader(int size, QObject* parent)
@@ -26,9 +30,9 @@ void ThumbnailLoader::load(std::vector<Request> requests)
         for (const Request& request : requests) {
             if (task.cancelled())
                 return;
-            task.post([this, key = request.Key, picture = read(request.Source, size)] {
+            task.post([this, key = request.Key, picture = read(request, size)] {
                 if (mLoaded)
-                    mLoaded(key, picture);
+                    mLoaded(key, picture.Image, picture.Made);
             });
         }
     });
@@ -62,6 +66,38 @@ QImage ThumbnailLoader::read(const browser::ThumbnailSource& source, int size)
     } catch (const std::exception&) {
         return {};
     }
+}
+
+QImage ThumbnailLoader::madeFromTexture(const std::filesystem::path& package, int size)
+{
+    try {
+        const std::optional<ByteString> bitmap = recolors::packagePreviewBitmap(package);
+        if (!bitmap)
+            return {};
+        const QImage texture
+            = QImage::fromData(reinterpret_cast<const uchar*>(bitmap->data()), static_cast<int>(bitmap->size()), "BMP");
+        if (texture.isNull())
+            return {};
+        // Textures are seldom square: fitted whole and centred, never stretched.
+        const QImage fitted = texture.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QImage square(size, size, QImage::Format_ARGB32_Premultiplied);
+        square.fill(Qt::transparent);
+        QPainter painter(&square);
+        painter.drawImage((size - fitted.width()) / 2, (size - fitted.height()) / 2, fitted);
+        return square;
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+ThumbnailLoader::Picture ThumbnailLoader::read(const Request& request, int size)
+{
+    QImage picture = read(request.Source, size);
+    if (!picture.isNull() || request.Package.empty())
+        return { std::move(picture), false };
+    picture = madeFromTexture(request.Package, size);
+    const bool made = !picture.isNull();
+    return { std::move(picture), made };
 }
 
 } // namespace varnick

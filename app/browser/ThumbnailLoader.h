@@ -4,7 +4,10 @@
 // off the user-interface thread for the thumbnail pages and the object table
 // alike: callers say where each picture lies (resolved on the user-interface
 // thread, which owns the cache), the loader reads, decodes and scales them in
-// batches on its task and hands each back under its key.
+// batches on its task and hands each back under its key. Where the cache has
+// no picture and the caller names the object's package, the picture is made
+// from the package's first texture (the texture viewer's decoder), so objects
+// the game has never drawn still show what they look like.
 
 #include "app/browser/core/ObjectSummary.h"
 #include "app/platform/qt/BackgroundTask.h"
@@ -14,6 +17,7 @@
 #include <QObject>
 #include <QString>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -26,9 +30,16 @@ public:
     struct Request {
         QString Key;
         browser::ThumbnailSource Source;
+        /// The object's package, read for a picture made from its texture when the cache has none ("" for never).
+        std::filesystem::path Package {};
     };
-    /// Receives a picture scaled to the loader's size, or a null image when there is none.
-    using Loaded = std::function<void(const QString& key, const QImage& picture)>;
+    /// A picture as read: null when there is none; made when it came from the object's texture.
+    struct Picture {
+        QImage Image;
+        bool Made = false;
+    };
+    /// Receives a picture scaled to the loader's size (a null image when there is none) and whether it was made.
+    using Loaded = std::function<void(const QString& key, const QImage& picture, bool made)>;
 
     ThumbnailLoader(int size, QObject* parent = nullptr);
 
@@ -48,6 +59,11 @@ public:
     static QImage scaled(const QImage& picture, int size);
     /// Reads, decodes and scales the picture at source (a null image when there is none). Never throws.
     static QImage read(const browser::ThumbnailSource& source, int size);
+    /// The picture made from package's first texture the texture viewer shows, fitted into
+    /// size x size with its proportions kept; a null image when it has none or cannot be read. Never throws.
+    static QImage madeFromTexture(const std::filesystem::path& package, int size);
+    /// The cache's picture for request, else the one made from its package's texture. Never throws.
+    static Picture read(const Request& request, int size);
 
 private:
     int mSize;

@@ -10,12 +10,16 @@
 #include "package/base/Paths.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <optional>
 
 namespace varnick {
 
@@ -31,16 +35,16 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     caption->setObjectName(QStringLiteral("lblThumbs"));
     caption->setAlignment(Qt::AlignCenter);
 
-    constexpr int gridSize = MainWindowController::kCellSize * MainWindowController::kGridColumns;
     mGrid = new ThumbnailGrid(this);
     mGrid->setObjectName(QStringLiteral("picThumbs"));
     mGrid->setFrameShape(QFrame::NoFrame);
-    mGrid->setFixedSize(gridSize, gridSize);
     for (int i = 0; i < MainWindowController::kSimNameLabels; ++i) {
         QLabel* label = mCaptions[static_cast<std::size_t>(i)] = new QLabel(mGrid);
         label->setObjectName(QStringLiteral("lblSimName_%1").arg(i));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setWordWrap(true);
+        // Presses on a caption belong to its cell.
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->setGeometry(MainWindowController::simNameLabelGeometry(i));
         // Labels past the 25 cells of a page lie outside the grid and stay hidden.
         label->setVisible(i < MainWindowController::kThumbsPerPage);
@@ -71,6 +75,13 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     }
     cmdSkipped()->setFlat(true);
     cmdSkipped()->setVisible(false);
+    // Its line keeps its room while hidden: the grid does not jump when it appears.
+    QSizePolicy keep = cmdSkipped()->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    cmdSkipped()->setSizePolicy(keep);
+    mMarkedLine = new QLabel(this);
+    mMarkedLine->setObjectName(QStringLiteral("lblMarked"));
+    mMarkedLine->setAlignment(Qt::AlignCenter);
     cmdSkipped()->setStyleSheet(QStringLiteral("QPushButton { color: #a03000; text-decoration: underline; }"));
 
     auto* paging = new QHBoxLayout;
@@ -84,22 +95,27 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     actions->addWidget(frmDelMove());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
-    layout->addWidget(mGrid, 0, Qt::AlignHCenter);
+    layout->addWidget(mGrid, 1);
+    layout->addWidget(mMarkedLine);
     layout->addWidget(cmdSkipped(), 0, Qt::AlignHCenter);
     layout->addLayout(paging);
     layout->addLayout(actions);
-    layout->addStretch();
+
+    mGrid->onResized = [this] { layoutCaptions(); };
+    mGrid->onKey = [this](QKeyEvent* event) { return keyPress(event->key(), event->modifiers()); };
+    mGrid->onContextMenu = [this](const QPoint& at) { emit contextMenuRequested(at); };
+    updateHint();
 
     mPages->setCaptionHandler([this](const PageLoader::Caption& read) {
-        mCaptions[static_cast<std::size_t>(read.Index)]->setText(read.Name);
+        setCaption(read.Index, read.Name);
         if (!read.Reason.isEmpty())
             mScanner.addSkipped(text::toUtf8(read.File), text::toUtf8(read.Reason));
         ++mCellsDone;
         if (mOnProgress)
             mOnProgress(mCellsDone, mCellsRequested);
     });
-    mPages->setPictureHandler([this](int cell, const QImage& picture) {
-        mGrid->setCellPicture(cell, picture.isNull() ? mNotFound->pixmap().toImage() : picture);
+    mPages->setPictureHandler([this](int cell, const QImage& picture, bool made) {
+        mGrid->setCellPicture(cell, picture.isNull() ? mNotFound->pixmap().toImage() : picture, made);
     });
 
     mBlink->setObjectName(QStringLiteral("Timer1"));
@@ -115,7 +131,73 @@ void ThumbnailPane::clearPage()
 {
     mGrid->clearPictures();
     for (int i = 0; i < MainWindowController::kThumbsPerPage; ++i)
-        mCaptions[static_cast<std::size_t>(i)]->clear();
+        setCaption(i, QString());
+    updateHint();
+}
+
+void ThumbnailPane::folderChanged()
+{
+    updateHint();
+    showMarks();
+}
+
+void ThumbnailPane::updateHint()
+{
+    if (mController.currentFolder().isEmpty())
+        mGrid->setHint(QStringLiteral("Choose a folder on the left to see its objects."));
+    else if (!mController.hasObjects() && !mScanner.running())
+        mGrid->setHint(QStringLiteral("This folder holds no objects."));
+    else
+        mGrid->setHint(QString());
+}
+
+void ThumbnailPane::setCaption(int cell, const QString& name)
+{
+    mCaptionTexts[static_cast<std::size_t>(cell)] = name;
+    QLabel* label = mCaptions[static_cast<std::size_t>(cell)];
+    const QFontMetrics metrics(label->font());
+    const int width = std::max(1, label->width() - 2);
+    // Two lines, word-wrapped; what does not fit ends in an ellipsis, and the tool tip has it whole.
+    QString shown = name;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap, name);
+    if (needed.height() > label->height() && !name.isEmpty()) {
+        int cut = static_cast<int>(name.size());
+        while (cut > 1) {
+            --cut;
+            shown = name.left(cut).trimmed() + QChar(0x2026);
+            if (metrics.boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap | Qt::TextWrapAnywhere, shown).height()
+                <= label->height())
+                break;
+        }
+    }
+    label->setWordWrap(true);
+    label->setText(shown);
+    label->setToolTip(shown == name ? QString() : name);
+}
+
+void ThumbnailPane::layoutCaptions()
+{
+    const int cell = mGrid->cellSize();
+    const QPoint origin = mGrid->origin();
+    // Captions grow with the cells, up to half again the usual size.
+    QFont font = this->font();
+    const double scale = std::clamp(cell / double(MainWindowController::kCellSize), 0.8, 1.5);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * scale);
+    for (int i = 0; i < MainWindowController::kThumbsPerPage; ++i) {
+        const QRect natural = MainWindowController::simNameLabelGeometry(i);
+        const int column = i % MainWindowController::kGridColumns;
+        const int row = i / MainWindowController::kGridColumns;
+        const int inCellX = natural.x() - column * MainWindowController::kCellSize;
+        const int inCellY = natural.y() - row * MainWindowController::kCellSize;
+        QLabel* label = mCaptions[static_cast<std::size_t>(i)];
+        label->setFont(font);
+        label->setGeometry(origin.x() + column * cell + inCellX * cell / MainWindowController::kCellSize,
+            origin.y() + row * cell + inCellY * cell / MainWindowController::kCellSize,
+            natural.width() * cell / MainWindowController::kCellSize,
+            natural.height() * cell / MainWindowController::kCellSize);
+        setCaption(i, mCaptionTexts[static_cast<std::size_t>(i)]);
+    }
 }
 
 void ThumbnailPane::drawPage(bool resetSelection)
@@ -130,12 +212,17 @@ void ThumbnailPane::drawPage(bool resetSelection)
     mPageDrawn = true;
     fillPage();
     if (resetSelection)
-        mController.selectCell(0);
-    if (mOnSelect)
-        mOnSelect(mController.selectedObjectFile());
+        mController.selectFirstOfPage();
+    showSelection();
     if (!mBlink->isActive())
         mBlink->start();
     showMarks();
+}
+
+void ThumbnailPane::showSelection()
+{
+    if (mOnSelect)
+        mOnSelect(mController.shownObjectFile());
 }
 
 void ThumbnailPane::firstPage()
@@ -162,30 +249,96 @@ void ThumbnailPane::lastPage()
     drawPage(true);
 }
 
-void ThumbnailPane::mouseDown(int x, int y)
+void ThumbnailPane::press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)
 {
     drawFrame(false);
-    const int cell = browser::cellAt(x, y);
+    const int cell = mGrid->cellAt(x, y);
     if (cell < 0)
         return;
-    mController.selectCell(cell);
-    if (mOnSelect)
-        mOnSelect(mController.cellHoldsObject(cell) ? mController.objectFileAt(cell) : QString());
+    if (button == Qt::RightButton && mController.markedCells().contains(cell))
+        mController.selectCell(cell);
+    else if (button == Qt::RightButton)
+        mController.selectOnly(cell);
+    else
+        mController.pressCell(cell, modifiers.testFlag(Qt::ControlModifier), modifiers.testFlag(Qt::ShiftModifier));
+    drawFrame(true);
+    showSelection();
+    showMarks();
+}
+
+bool ThumbnailPane::keyPress(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    std::optional<browser::GridMove> move;
+    switch (key) {
+    case Qt::Key_Left:
+        move = browser::GridMove::Left;
+        break;
+    case Qt::Key_Right:
+        move = browser::GridMove::Right;
+        break;
+    case Qt::Key_Up:
+        move = browser::GridMove::Up;
+        break;
+    case Qt::Key_Down:
+        move = browser::GridMove::Down;
+        break;
+    case Qt::Key_PageUp:
+        move = browser::GridMove::PageUp;
+        break;
+    case Qt::Key_PageDown:
+        move = browser::GridMove::PageDown;
+        break;
+    case Qt::Key_Home:
+        move = browser::GridMove::Home;
+        break;
+    case Qt::Key_End:
+        move = browser::GridMove::End;
+        break;
+    case Qt::Key_Space:
+        mController.markSelected(control);
+        drawFrame(true);
+        showSelection();
+        showMarks();
+        return true;
+    case Qt::Key_A:
+        if (!control)
+            return false;
+        markAll(true);
+        showSelection();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit editKeyPressed();
+        return true;
+    case Qt::Key_Delete:
+        emit deleteKeyPressed();
+        return true;
+    default:
+        return false;
+    }
+    if (!mController.hasObjects())
+        return true;
+    drawFrame(false);
+    if (mController.moveSelection(*move, control, shift))
+        drawPage(false);
+    drawFrame(true);
+    showSelection();
+    showMarks();
+    return true;
 }
 
 void ThumbnailPane::mouseMove(int x, int y)
 {
-    const int cell = browser::cellAt(x, y);
+    const int cell = mGrid->cellAt(x, y);
     const QString file = mController.cellHoldsObject(cell) ? mController.objectFileAt(cell) : QString();
-    mGrid->setToolTip(
-        file.isEmpty() ? QString() : text::fromUtf8(gfstrGetFileTitle(pathToUtf8(text::toPath(file).filename()))));
-}
-
-void ThumbnailPane::markClick(Qt::KeyboardModifiers modifiers, int x, int y)
-{
-    mController.markClick(
-        browser::cellAt(x, y), modifiers.testFlag(Qt::ControlModifier), modifiers.testFlag(Qt::ShiftModifier));
-    showMarks();
+    QString tip
+        = file.isEmpty() ? QString() : text::fromUtf8(gfstrGetFileTitle(pathToUtf8(text::toPath(file).filename())));
+    // The badge alone does not say why the picture looks unlike the game's.
+    if (!tip.isEmpty() && mGrid->pictureIsMade(cell))
+        tip += QStringLiteral("\nPicture made from the object's texture");
+    mGrid->setToolTip(tip);
 }
 
 void ThumbnailPane::markAll(bool wholeFolder)
@@ -197,6 +350,11 @@ void ThumbnailPane::markAll(bool wholeFolder)
 void ThumbnailPane::showMarks()
 {
     mGrid->setMarkedCells(mController.markedCells());
+    const int marked = mController.markedCount();
+    mMarkedLine->setText(!mController.hasObjects() ? QString()
+            : marked == 0                          ? QStringLiteral("Nothing marked")
+            : marked == 1                          ? QStringLiteral("1 object marked")
+                                                   : QStringLiteral("%1 objects marked").arg(marked));
     if (mOnChange)
         mOnChange();
 }
@@ -264,7 +422,7 @@ void ThumbnailPane::updatePageCount()
 
 void ThumbnailPane::updateButtons()
 {
-    cmdSelect()->setEnabled(mController.canActOnObject());
+    cmdSelect()->setEnabled(mController.canEditObject());
     frmDelMove()->setEnabled(mController.canActOnObject());
     cmdFirst()->setEnabled(mController.hasObjects());
     cmdLast()->setEnabled(mController.hasObjects());

@@ -58,12 +58,22 @@ public:
     void previousPage();
     void nextPage();
     void lastPage();
-    /// A press at (x, y) of the grid selects the cell there.
-    void mouseDown(int x, int y);
+    /// A press at (x, y) of the grid selects the cell there and marks as the
+    /// modifiers say; a right press keeps the marks when it lands on one of them.
+    void press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    /// A key pressed on the grid; true when it was one of the grid's keys.
+    bool keyPress(int key, Qt::KeyboardModifiers modifiers);
     /// Hovering over a cell shows its object's file title.
     void mouseMove(int x, int y);
-    void markClick(Qt::KeyboardModifiers modifiers, int x, int y);
     void markAll(bool wholeFolder);
+    /// Shows the new folder's state: nothing marked, the grid's hint.
+    void folderChanged();
+    /// Shows "Choose a folder…" in the empty grid while no folder is open, "no objects" in an empty one.
+    void updateHint();
+    /// The line that counts the marked objects.
+    QLabel* lblMarked() const { return mMarkedLine; }
+    /// The full name of cell's object (its caption may be shortened to fit).
+    QString captionText(int cell) const { return mCaptionTexts[static_cast<std::size_t>(cell)]; }
     /// A tick of the frame's blinking (Timer1).
     void blink();
     bool blinkOn() const { return mBlinkOn; }
@@ -87,14 +97,29 @@ public:
     void updateButtons();
     void updateSkippedLine();
 
+signals:
+    /// Enter on the grid: "Edit Object".
+    void editKeyPressed();
+    /// Delete on the grid: "Delete/Move".
+    void deleteKeyPressed();
+    /// The menu key or a right press: the object's actions at global point at.
+    void contextMenuRequested(const QPoint& at);
+
 private:
     void showMarks();
+    /// Tells the window which object is shown now.
+    void showSelection();
+    void setCaption(int cell, const QString& name);
+    /// Places the captions under their cells and shortens them to fit.
+    void layoutCaptions();
 
     MainWindowController& mController;
     FolderScanner& mScanner;
     PageLoader* mPages;
     ThumbnailGrid* mGrid;
     std::array<QLabel*, MainWindowController::kSimNameLabels> mCaptions {};
+    std::array<QString, MainWindowController::kThumbsPerPage> mCaptionTexts {};
+    QLabel* mMarkedLine;
     QLabel* mNotFound;
     QLineEdit* mPageCount;
     std::array<QPushButton*, 7> mButtons {};

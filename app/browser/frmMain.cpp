@@ -7,24 +7,30 @@
 #include "app/browser/WorkStatus.h"
 #include "app/browser/core/ThumbnailPages.h"
 #include "app/browser/frmSelectPath.h"
+#include "app/options/AboutDialog.h"
+#include "app/options/OptionsDialog.h"
 #include "app/platform/Utility.h"
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/startup/ClearCachesAction.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/ThumbnailCache.h"
 #include "app/startup/Version.h"
+#include "app/startup/frmGameInstallation.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -60,8 +66,9 @@ frmMain::frmMain(QWidget* parent)
     central->setObjectName(QStringLiteral("centralWidget"));
     cmdFocus = new QPushButton(QStringLiteral("Focus"), central);
     cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
-    // Takes the keyboard focus from the visible buttons; kept outside the visible area.
+    // Kept outside the visible area and out of the Tab chain: the grid takes the focus after a command instead.
     cmdFocus->setGeometry(-200, -200, 10, 10);
+    cmdFocus->setFocusPolicy(Qt::NoFocus);
 
     mScanner = new FolderScanner(this);
     fraFolders = new FolderPane(central);
@@ -74,10 +81,17 @@ frmMain::frmMain(QWidget* parent)
     mObjectTabs->addTab(fraThumbs, QStringLiteral("Thumbnails"));
     mObjectTable = new ObjectTableView(mObjectTabs);
     mObjectTabs->addTab(mObjectTable, QStringLiteral("Table"));
-    auto* panes = new QHBoxLayout;
-    panes->addWidget(fraFolders, 1);
-    panes->addWidget(mObjectTabs, 0);
-    panes->addWidget(fraObject, 1);
+    // Splitters between the panes; the middle takes what the window gains.
+    mPanes = new QSplitter(Qt::Horizontal, central);
+    mPanes->setObjectName(QStringLiteral("splPanes"));
+    mPanes->setChildrenCollapsible(false);
+    mPanes->addWidget(fraFolders);
+    mPanes->addWidget(mObjectTabs);
+    mPanes->addWidget(fraObject);
+    mPanes->setStretchFactor(0, 0);
+    mPanes->setStretchFactor(1, 1);
+    mPanes->setStretchFactor(2, 0);
+    mPanes->setSizes({ 230, 520, 250 });
     auto* layout = new QVBoxLayout(central);
     layout->setSpacing(0);
     for (const char* name : { "Line1", "Line2" }) {
@@ -88,7 +102,7 @@ frmMain::frmMain(QWidget* parent)
         layout->addWidget(line);
         layout->addSpacing(name[4] == '1' ? 2 : 6);
     }
-    layout->addLayout(panes, 1);
+    layout->addWidget(mPanes, 1);
     setCentralWidget(central);
 
     mStatus = new WorkStatus(statusBar(), [this] { cmdCancel_Click(); });
@@ -104,6 +118,7 @@ void frmMain::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    addGameInstallationMenuItem(file, this);
     smenuExit = menuEntry(file, "smenuExit", QStringLiteral("E&xit"), this, [this] { smenuExit_Click(); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -111,6 +126,12 @@ void frmMain::buildMenus()
     smenuTurnSelectorOff = menuEntry(options, "smenuTurnSelectorOff", QStringLiteral("Turn &Selection Rectangle Off"),
         this, [this] { smenuTurnSelectorOff_Click(); });
     smenuTurnSelectorOff->setCheckable(true);
+    options->addSeparator();
+    smenuSettings = menuEntry(options, "smenuSettings", QStringLiteral("&Backups and Saving..."), this, [this] {
+        auto* dialog = new OptionsDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
@@ -119,10 +140,11 @@ void frmMain::buildMenus()
     smenuRestoreOriginal
         = menuEntry(tools, "smenuRestoreOriginal", QStringLiteral("&Restore Original..."), this, [this] {
               if (mController.canActOnObject())
-                  emit restoreOriginalRequested(mController.selectedObjectFile());
+                  emit restoreOriginalRequested(mController.shownObjectFile());
           });
     smenuLibraryHealth = menuEntry(tools, "smenuLibraryHealth", QStringLiteral("Library Health..."), this,
         [this] { emit libraryHealthRequested(searchRoot()); });
+    addClearGameCachesMenuItem(tools, this);
     tools->addSeparator();
     smenuSelectPage = menuEntry(tools, "smenuSelectPage", QStringLiteral("Select All on This &Page"), this,
         [this] { fraThumbs->markAll(false); });
@@ -139,6 +161,12 @@ void frmMain::buildMenus()
     smenuContents
         = menuEntry(help, "smenuContents", QStringLiteral("Help &Contents"), this, [this] { smenuContents_Click(); });
     smenuContents->setShortcut(QKeySequence::HelpContents);
+    help->addSeparator();
+    smenuAbout = menuEntry(help, "smenuAbout", QStringLiteral("&About Varnick"), this, [this] {
+        auto* dialog = new AboutDialog(searchRoot(), this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
 }
 
 void frmMain::wirePanes()
@@ -150,11 +178,14 @@ void frmMain::wirePanes()
         [this](QTreeWidgetItem* node) { tvFolders_NodeClick(node); });
 
     ThumbnailGrid* grid = fraThumbs->picThumbs();
-    grid->onMouseDown = [this](Qt::MouseButton pressed, int x, int y) { picThumbs_MouseDown(pressed, x, y); };
+    grid->onMouseDown = [this](Qt::MouseButton pressed, Qt::KeyboardModifiers modifiers, int x, int y) {
+        picThumbs_MouseDown(pressed, x, y, modifiers);
+    };
     grid->onMouseMove = [this](int x, int y) { picThumbs_MouseMove(x, y); };
-    grid->onMarkClick
-        = [this](Qt::KeyboardModifiers modifiers, int x, int y) { fraThumbs->markClick(modifiers, x, y); };
     grid->onDoubleClick = [this] { picThumbs_DblClick(); };
+    connect(fraThumbs, &ThumbnailPane::editKeyPressed, this, [this] { cmdSelect_Click(); });
+    connect(fraThumbs, &ThumbnailPane::deleteKeyPressed, this, [this] { frmDelMove_Click(); });
+    connect(fraThumbs, &ThumbnailPane::contextMenuRequested, this, [this](const QPoint& at) { showObjectMenu(at); });
     connect(fraThumbs->cmdFirst(), &QPushButton::clicked, this, [this] { cmdFirst_Click(); });
     connect(fraThumbs->cmdPrevious(), &QPushButton::clicked, this, [this] { cmdPrevious_Click(); });
     connect(fraThumbs->cmdNext(), &QPushButton::clicked, this, [this] { cmdNext_Click(); });
@@ -191,15 +222,33 @@ void frmMain::Form_Load()
 {
     mController.load();
 
+    // The size and place of the last run; a first start takes the usual size, centred on the screen.
+    const QByteArray stored = QByteArray::fromBase64(Settings::value(SettingKey::MainWindowGeometry).toLatin1());
+    if (stored.isEmpty() || !restoreGeometry(stored))
+        placeForFirstStart();
+    fraThumbs->clearPage();
+    smenuTurnSelectorOff->setChecked(mController.selectorOff());
+}
+
+void frmMain::placeForFirstStart()
+{
     // Sizes are kept in twips, the unit of the window's layout rules.
     const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
     const double twipsPerPixel = screen != nullptr ? 1440.0 / screen->logicalDotsPerInchY() : 15.0;
     const int screenTwips = screen != nullptr ? static_cast<int>(screen->availableGeometry().height() * twipsPerPixel)
                                               : MainWindowController::kSmallScreenTwips;
-    move(x(), MainWindowController::windowTop(screenTwips, y()));
     resize(std::max(width(), 1000), static_cast<int>(MainWindowController::kWindowHeightTwips / twipsPerPixel));
-    fraThumbs->clearPage();
-    smenuTurnSelectorOff->setChecked(mController.selectorOff());
+    if (screen == nullptr) {
+        move(x(), MainWindowController::windowTop(screenTwips, y()));
+        return;
+    }
+    // Centred, with the title bar inside the screen's free area (a window
+    // manager adds the frame above the given place).
+    const QRect free = screen->availableGeometry();
+    const QSize size = this->size().boundedTo(free.size());
+    resize(size);
+    const int top = MainWindowController::windowTop(screenTwips, free.top() + (free.height() - size.height()) / 2);
+    move(free.left() + std::max(0, (free.width() - size.width()) / 2), std::max(free.top(), top));
 }
 
 void frmMain::changeEvent(QEvent* event)
@@ -238,6 +287,8 @@ void frmMain::clearDisplay()
     clearObject();
     fraThumbs->clearPage();
     mController.clearPage();
+    mController.clearMarks();
+    fraThumbs->folderChanged();
 }
 
 void frmMain::clearObject()
@@ -249,7 +300,19 @@ void frmMain::clearObject()
 
 void frmMain::optPath_Click(int index)
 {
-    cmdFocus->setFocus();
+    if (!offerPendingSave()) {
+        fraFolders->optPath(mShownRoot)->setChecked(true);
+        return;
+    }
+    showRoot(index);
+}
+
+void frmMain::showRoot(int index)
+{
+    // Another root: no folder of it is open until one is chosen.
+    cmdCancel_Click();
+    mController.openFolder(QString());
+    mOpenNode.clear();
     clearDisplay();
     const auto mode = index == 1 ? browser::TreeRoot::Alternate : browser::TreeRoot::Downloads;
     fraFolders->showRoot(mode, mController.alternatePath());
@@ -257,9 +320,10 @@ void frmMain::optPath_Click(int index)
         cmdSetPath_Click();
     if (mode == browser::TreeRoot::Alternate && mController.alternatePath().isEmpty()) {
         fraFolders->optPath(0)->setChecked(true);
-        optPath_Click(0);
+        showRoot(0);
         return;
     }
+    mShownRoot = index;
     mController.chooseRoot(
         mode, mode == browser::TreeRoot::Alternate ? mController.alternatePath() : text::fromUtf8(gstrSims2DataPath));
     fraFolders->showRoot(mode, mController.alternatePath());
@@ -270,9 +334,11 @@ void frmMain::optPath_Click(int index)
 
 void frmMain::cmdSetPath_Click()
 {
-    cmdFocus->setFocus();
-    const QString chosen = frmSelectPath::choose(this, QStringLiteral("Please select an alternate path:"),
-        Settings::value(SettingKey::LastAlternatePathSelected));
+    // The last alternate path, else the folder shown now (the dialog falls back to Downloads).
+    QString start = Settings::value(SettingKey::LastAlternatePathSelected);
+    if (start.isEmpty())
+        start = mController.currentFolder();
+    const QString chosen = frmSelectPath::choose(this, QStringLiteral("Please select an alternate path:"), start);
     if (chosen.isEmpty())
         return;
     mController.setAlternatePath(chosen);
@@ -306,9 +372,12 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (MainWindowController::asksBeforeClosing(reason))
-        mObjectTable->offerPendingSave();
+    if (MainWindowController::asksBeforeClosing(reason) && !offerPendingSave()) {
+        event->ignore();
+        return;
+    }
     event->accept();
+    Settings::setValue(SettingKey::MainWindowGeometry, QString::fromLatin1(saveGeometry().toBase64()));
     cmdCancel_Click();
     emit unloaded();
 }
@@ -322,13 +391,34 @@ void frmMain::msSelectLastFolder()
 {
     const QString target = mController.lastNodePath();
     if (!target.isEmpty())
-        tvFolders_NodeClick(fraFolders->select(target));
+        openNode(fraFolders->select(target));
+}
+
+bool frmMain::offerPendingSave()
+{
+    return mPendingSaveAnswer ? mPendingSaveAnswer() : mObjectTable->offerPendingSave();
 }
 
 void frmMain::tvFolders_NodeClick(QTreeWidgetItem* node)
 {
     if (node == nullptr)
         return;
+    if (!offerPendingSave()) {
+        // The click already moved the tree's selection: it goes back to the folder still shown.
+        if (mOpenNode.isEmpty())
+            fraFolders->tvFolders()->setCurrentItem(nullptr);
+        else
+            fraFolders->select(mOpenNode);
+        return;
+    }
+    openNode(node);
+}
+
+void frmMain::openNode(QTreeWidgetItem* node)
+{
+    if (node == nullptr)
+        return;
+    mOpenNode = FolderPane::nodePath(node);
     clearDisplay();
     msGetPackageFiles(mController.chooseNode(FolderPane::nodePath(node)));
     // The page is drawn as soon as the scan has found its first objects.
@@ -342,6 +432,7 @@ void frmMain::msGetPackageFiles(const QString& folder)
     fraThumbs->startFolder();
     ++mScanGeneration;
     mController.openFolder(folder);
+    fraThumbs->folderChanged();
     // Packages unchanged since an earlier scan are classified from the library index.
     mScanner->scan(folder, mController.packageClassifier(text::toPath(searchRoot())));
     updateWorkStatus();
@@ -367,6 +458,7 @@ void frmMain::scanEnded(const QString& failure)
 {
     updateWorkStatus();
     mStatus->showMessage(failure);
+    fraThumbs->updateHint();
     showTable();
 }
 
@@ -411,8 +503,35 @@ void frmMain::updateActions()
 
 void frmMain::pageButtonClicked(void (ThumbnailPane::*turn)())
 {
-    cmdFocus->setFocus();
     (fraThumbs->*turn)();
+    // The keys go on where the button left off: on the page.
+    if (!fraThumbs->cmdNext()->isEnabled() || !fraThumbs->cmdPrevious()->isEnabled())
+        fraThumbs->picThumbs()->setFocus();
+}
+
+void frmMain::showObjectMenu(const QPoint& at)
+{
+    updateActions();
+    if (mObjectMenu == nullptr) {
+        mObjectMenu = new QMenu(this);
+        mObjectMenu->setObjectName(QStringLiteral("mnuObject"));
+        const auto entry = [this](const char* name, const QString& caption, auto handler) {
+            QAction* action = mObjectMenu->addAction(caption);
+            action->setObjectName(QLatin1String(name));
+            connect(action, &QAction::triggered, this, handler);
+        };
+        entry("mnuObjectEdit", QStringLiteral("&Edit Object"), [this] { cmdSelect_Click(); });
+        entry("mnuObjectDelMove", QStringLiteral("&Delete/Move..."), [this] { frmDelMove_Click(); });
+        mObjectMenu->addSeparator();
+        mObjectMenu->addAction(smenuDelThumbs);
+        mObjectMenu->addAction(smenuRestoreOriginal);
+        mObjectMenu->addSeparator();
+        mObjectMenu->addAction(smenuSelectPage);
+        mObjectMenu->addAction(smenuSelectFolder);
+    }
+    mObjectMenu->findChild<QAction*>(QStringLiteral("mnuObjectEdit"))->setEnabled(mController.canEditObject());
+    mObjectMenu->findChild<QAction*>(QStringLiteral("mnuObjectDelMove"))->setEnabled(mController.canActOnObject());
+    mObjectMenu->popup(at);
 }
 
 void frmMain::msShowPackageThumbs()
@@ -423,14 +542,15 @@ void frmMain::msShowPackageThumbs()
 
 void frmMain::cmdSelect_Click()
 {
-    cmdFocus->setFocus();
-    if (mController.canActOnObject())
-        emit editRequested(mController.selectedObjectFile());
+    // Several marked: the batch editor, so that the command acts on what the player sees marked.
+    if (mController.markedCount() > 1)
+        emit editSelectedRequested(mController.markedObjectFiles());
+    else if (mController.canActOnObject())
+        emit editRequested(mController.shownObjectFile());
 }
 
 void frmMain::frmDelMove_Click()
 {
-    cmdFocus->setFocus();
     if (!mController.canActOnObject())
         return;
     if (mController.objectGuid() == 0) {
@@ -438,10 +558,10 @@ void frmMain::frmDelMove_Click()
             this, QStringLiteral("Object Read Error."), QStringLiteral("The GUID of object was not found."));
         return;
     }
-    emit deleteMoveRequested(mController.selectedObjectFile(), searchRoot(), mController.objectGuid());
+    emit deleteMoveRequested(mController.shownObjectFile(), searchRoot(), mController.objectGuid());
     // Objects may have been deleted or moved: the folder is read again from its first page.
     if (fraFolders->tvFolders()->currentItem() != nullptr) {
-        tvFolders_NodeClick(fraFolders->tvFolders()->currentItem());
+        openNode(fraFolders->tvFolders()->currentItem());
     } else if (!mController.currentFolder().isEmpty()) {
         // A tree rebuilt for a new alternate path has no selected node while the
         // old folder is still shown: that folder is the one read again.
@@ -454,7 +574,7 @@ void frmMain::frmDelMove_Click()
 void frmMain::smenuDelThumbs_Click()
 {
     if (mController.canActOnObject())
-        emit purgeThumbnailsRequested(mController.selectedObjectFile());
+        emit purgeThumbnailsRequested(mController.shownObjectFile());
 }
 
 void frmMain::refreshPage()

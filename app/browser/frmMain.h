@@ -11,10 +11,12 @@
 #include <QMainWindow>
 #include <QTabWidget>
 
+#include <functional>
 #include <vector>
 
 class QAction;
 class QPushButton;
+class QSplitter;
 class QTreeWidgetItem;
 
 namespace varnick {
@@ -61,7 +63,10 @@ public:
     void cmdLast_Click() { pageButtonClicked(&ThumbnailPane::lastPage); }
     void cmdSelect_Click();
     void frmDelMove_Click();
-    void picThumbs_MouseDown(Qt::MouseButton, int x, int y) { fraThumbs->mouseDown(x, y); }
+    void picThumbs_MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        fraThumbs->press(button, modifiers, x, y);
+    }
     void picThumbs_MouseMove(int x, int y) { fraThumbs->mouseMove(x, y); }
     void picThumbs_DblClick() { cmdSelect_Click(); }
     void Timer1_Timer() { fraThumbs->blink(); }
@@ -100,12 +105,15 @@ public:
     /// then closes without the question.
     void setSessionEnding(bool ending) { mSessionEnding = ending; }
 
+    /// Answers in place of the table's question about its unsaved changes (true: go on, false: stay).
+    void setPendingSaveAnswerForTesting(std::function<bool()> answer) { mPendingSaveAnswer = std::move(answer); }
+
 signals:
     /// A root was chosen (optPath(0) or optPath(1)); the folder tree fills itself from here.
     void rootChosen(int index);
     /// The window was closed for good; the program ends.
     void unloaded();
-    /// "Edit Object" or a double click on a filled cell: open the editor on packagePath.
+    /// "Edit Object" or a double click on a filled cell with one object marked: open the editor on packagePath.
     void editRequested(const QString& packagePath);
     /// "Delete/Move" for the displayed object; connected directly. When the
     /// emit returns, the window rescans its folder.
@@ -116,7 +124,8 @@ signals:
     void restoreOriginalRequested(const QString& packagePath);
     /// Tools, "Library Health..." for the search root (Downloads or the alternate path).
     void libraryHealthRequested(const QString& root);
-    /// Tools, "Edit Selected...": open the batch editor on the marked objects' packages.
+    /// Tools, "Edit Selected...", or "Edit Object" with several objects marked:
+    /// open the batch editor on the marked objects' packages.
     void editSelectedRequested(const QStringList& packagePaths);
 
 protected:
@@ -125,8 +134,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    /// Lets the table ask about its unsaved changes before the folder changes or
+    /// the window closes; false when the player chose to stay where they are.
+    bool offerPendingSave();
+    /// Opens node's folder (the question about the table's changes was asked).
+    void openNode(QTreeWidgetItem* node);
+    /// Shows root index's tree and its last folder (the question was asked).
+    void showRoot(int index);
     void pageButtonClicked(void (ThumbnailPane::*turn)());
+    /// The shown object's actions at global point at (the menu key or a right press on the grid).
+    void showObjectMenu(const QPoint& at);
     void buildMenus();
+    /// The usual size, centred on the screen (no size stored from an earlier run).
+    void placeForFirstStart();
     void wirePanes();
     void clearDisplay();
     void clearObject();
@@ -141,6 +161,10 @@ private:
     MainWindowController mController;
     FolderScanner* mScanner = nullptr;
     bool mSessionEnding = false;
+    std::function<bool()> mPendingSaveAnswer;
+    /// The tree node of the open folder ("" while none is open) and the root shown, for staying where the player is.
+    QString mOpenNode;
+    int mShownRoot = 0;
     quint64 mScanGeneration = 0; ///< counts the scans started
     quint64 mTableGeneration = 0; ///< the scan the table shows; 0 when it is to be read again
 
@@ -150,13 +174,17 @@ private:
     QAction* smenuRestoreOriginal = nullptr;
     QAction* smenuLibraryHealth = nullptr;
     QAction* smenuContents = nullptr;
+    QAction* smenuSettings = nullptr;
+    QAction* smenuAbout = nullptr;
     QAction* smenuSelectPage = nullptr;
     QAction* smenuSelectFolder = nullptr;
     QAction* smenuEditSelected = nullptr;
+    QMenu* mObjectMenu = nullptr;
 
     FolderPane* fraFolders = nullptr;
     ThumbnailPane* fraThumbs = nullptr;
     ObjectPane* fraObject = nullptr;
+    QSplitter* mPanes = nullptr;
     QTabWidget* mObjectTabs = nullptr;
     ObjectTableView* mObjectTable = nullptr;
     SkippedFilesDialog* mSkippedFiles = nullptr;

@@ -6,11 +6,13 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,6 +53,8 @@ QString frmSelectPath::choose(QWidget* owner, const QString& formTitle, const QS
     frmSelectPath dialog(owner);
     dialog.setFormTitle(formTitle);
     dialog.setInitialPath(initialPath);
+    // Without a purpose of its own the dialog chooses where objects are moved to.
+    dialog.setConfirmOutsideDataFolder(formTitle.isEmpty());
     dialog.exec();
     return dialog.selectedPath();
 }
@@ -75,23 +79,25 @@ frmSelectPath::frmSelectPath(QWidget* owner)
     for (int column = 1; column < mFolderModel->columnCount(); ++column)
         Dir1->hideColumn(column);
 
-    auto* label = new QLabel(QStringLiteral("Selected Folder:"), this);
+    auto* label = new QLabel(QStringLiteral("&Selected Folder:"), this);
     label->setObjectName(QStringLiteral("lblSelectedFolder"));
     txtSelectedPath = new QLineEdit(this);
     txtSelectedPath->setObjectName(QStringLiteral("txtSelectedPath"));
-    txtSelectedPath->setReadOnly(true);
+    txtSelectedPath->setToolTip(QStringLiteral("Type a folder's path and press Return to open it."));
+    label->setBuddy(txtSelectedPath);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdMakeDir = new QPushButton(QStringLiteral("Create a New Folder"), this);
+    cmdMakeDir = new QPushButton(QStringLiteral("Create a &New Folder"), this);
     cmdMakeDir->setObjectName(QStringLiteral("cmdMakeDir"));
     // Takes the focus away from the visible buttons; kept outside the visible area.
     cmdFocus = new QPushButton(QStringLiteral("cmdFocus"), this);
     cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
     cmdFocus->setGeometry(-200, -200, 10, 10);
+    cmdFocus->setFocusPolicy(Qt::NoFocus);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdMakeDir);
@@ -145,6 +151,31 @@ void frmSelectPath::openFolder(const QString& folder)
     txtSelectedPath->setText(QDir::toNativeSeparators(mCurrentFolder));
 }
 
+void frmSelectPath::keyPressEvent(QKeyEvent* event)
+{
+    // Return in the path box opens the typed folder; it does not press OK.
+    if (focusWidget() == txtSelectedPath && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        openTypedFolder();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool frmSelectPath::openTypedFolder()
+{
+    const QString typed = QDir::cleanPath(QDir::fromNativeSeparators(txtSelectedPath->text().trimmed()));
+    if (typed == mCurrentFolder)
+        return true;
+    if (typed.isEmpty() || !QFileInfo(typed).isDir()) {
+        MessageBox::exclamation(this, QStringLiteral("Select a Folder"),
+            QStringLiteral("There is no folder ") + QDir::toNativeSeparators(typed) + QStringLiteral("."));
+        txtSelectedPath->setFocus();
+        return false;
+    }
+    openFolder(QFileInfo(typed).absoluteFilePath());
+    return true;
+}
+
 void frmSelectPath::Form_Load()
 {
     trapped(kModule, "Form_Load", [&] {
@@ -181,8 +212,17 @@ void frmSelectPath::Dir1_Change()
 void frmSelectPath::cmdOK_Click()
 {
     trapped(kModule, "cmdOK_Click", [&] {
+        if (!openTypedFolder())
+            return;
         // Roots of drives and of the file system cannot be chosen.
         if (!SelectPathController::canChoose(mCurrentFolder))
+            return;
+        if (mConfirmOutside && !SelectPathController::insideDataFolder(mCurrentFolder)
+            && MessageBox::question(this, QStringLiteral("Move Outside the Game's Folder?"),
+                   QStringLiteral("The objects will be moved to:\n") + QDir::toNativeSeparators(mCurrentFolder)
+                       + QStringLiteral("\n\nThis folder is outside the game's data folder, so the game will "
+                                        "not load them from there. Move them there?"))
+                != QMessageBox::Yes)
             return;
         mSelectedPath = QDir::toNativeSeparators(mCurrentFolder);
         accept();

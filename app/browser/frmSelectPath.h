@@ -19,6 +19,7 @@ namespace varnick {
 /// Modal dialog to pick an existing folder or create a new one. Set FormTitle
 /// (optional) and InitialPath, show it modally, then read SelectedPath: the
 /// chosen folder in native form, or "" when the user cancelled or closed it.
+/// The path can also be typed (Return opens it).
 class frmSelectPath : public QDialog {
     Q_OBJECT
 public:
@@ -38,6 +39,9 @@ public:
 
     void setInitialPath(const QString& path) { mInitialPath = path; }
     void setFormTitle(const QString& title) { mFormTitle = title; }
+    /// Whether OK on a folder outside the game's data folder asks first (the
+    /// move destination: the game does not load objects kept there).
+    void setConfirmOutsideDataFolder(bool confirm) { mConfirmOutside = confirm; }
     QString selectedPath() const { return mSelectedPath; }
 
     /// The folder the folder list has open (clean form, '/' separators).
@@ -58,9 +62,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void openFolder(const QString& folder);
+    /// Opens the folder typed into the path box; false (with a message) when there is none such.
+    bool openTypedFolder();
 
     QString mInitialPath;
     QString mFormTitle;
@@ -68,6 +75,7 @@ private:
     QString mCurrentFolder;
     QStringList mDriveRoots;
     bool mLoaded = false;
+    bool mConfirmOutside = false;
 
     QComboBox* Drive1 = nullptr;
     QTreeView* Dir1 = nullptr;

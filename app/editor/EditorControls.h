@@ -32,19 +32,29 @@ private:
 };
 
 /// What every number box takes (numericBoxHolds, also for a paste): the
-/// box's length, and of the typed keys digits, Backspace, copy and paste and
-/// the keys that move or leave; other characters (letters, the minus sign,
-/// Enter, Ctrl+X) are discarded.
+/// box's length, and of the typed keys digits, Backspace, copy and paste,
+/// Select All and the keys that move or leave; other characters (letters, the
+/// minus sign, Ctrl+X) are discarded. Return is not a character: it goes on to
+/// the window (the dialog's default button, the table's end of editing).
+/// Entering the box by click or Tab selects its whole text, so what is typed
+/// replaces it; leaving it shows a number the field cannot hold as what will
+/// be written, with a note at the box (settle).
 class NumberBoxKeys : public QObject {
 public:
     /// Makes box the number box of field: its length, right alignment and the key filter (owned by box).
     static void install(QLineEdit* box, ObjectField field);
+    /// Puts the value a save writes into box when its number is more than the
+    /// field holds, with a note at the box; true when it changed the text.
+    /// Does nothing to a box that install() did not make.
+    static bool settle(QLineEdit* box);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    using QObject::QObject;
+    NumberBoxKeys(ObjectField field, QLineEdit* box);
+    ObjectField mField;
+    bool mSelectOnRelease = false;
 };
 
 /// Appends one item per entry, its value under kEntryValueRole.

@@ -5,15 +5,20 @@
 #include "app/editor/EditorControls.h"
 #include "app/editor/SaveSettings.h"
 #include "app/editor/core/CatalogLists.h"
+#include "app/editor/core/ChangeWords.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/Utility.h"
+#include "app/platform/Words.h"
+#include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/platform/qt/WorkProgress.h"
+#include "app/startup/GameRunningGuard.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,12 +28,14 @@
 #include <QVBoxLayout>
 
 #include <atomic>
+#include <vector>
 
 namespace varnick {
 
 namespace {
 
-constexpr int kLoadedRole = Qt::UserRole + 1; // the state the entry was shown in
+constexpr int kLoadedRole = Qt::UserRole + 1; // the state the entry was loaded in
+constexpr int kShownRole = Qt::UserRole + 2; // the state before the latest click
 
 } // namespace
 
@@ -69,42 +76,81 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     txtName = new QLineEdit(this);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setValidator(new NameLengthValidator(txtName));
-    texts->addRow(QStringLiteral("Name"), txtName);
+    texts->addRow(QStringLiteral("&Name"), txtName);
     txtDesc = new QPlainTextEdit(this);
     txtDesc->setObjectName(QStringLiteral("txtDesc"));
     txtDesc->setFixedHeight(txtDesc->fontMetrics().lineSpacing() * 4 + 12);
-    texts->addRow(QStringLiteral("Description"), txtDesc);
+    txtDesc->setTabChangesFocus(true);
+    texts->addRow(QStringLiteral("&Description"), txtDesc);
     layout->addLayout(texts);
 
     auto* grid = new QGridLayout;
-    auto* numbers = new QFormLayout;
+    // The boxes under the single editor's captions and groups.
+    auto* numbers = new QVBoxLayout;
+    auto* loose = new QFormLayout;
+    auto* depreciation = new QGroupBox(QStringLiteral("Depreciation"), this);
+    auto* depreciationRows = new QFormLayout(depreciation);
+    auto* motives = new QGroupBox(QStringLiteral("Motives"), this);
+    auto* motiveRows = new QFormLayout(motives);
     for (const NumericBox& box : kNumericBoxes) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(text::fromUtf8(box.Control));
         NumberBoxKeys::install(edit, box.Field);
-        numbers->addRow(text::fromUtf8(fieldInfo(box.Field).Name), edit);
         mNumbers[box.Field] = edit;
+        // The single editor's accelerators, so that Alt+letter reaches the same box in both.
+        QString caption = text::fromUtf8(box.Caption);
+        if (box.Field == ObjectField::Price)
+            caption = QStringLiteral("&Price");
+        else if (box.Field == ObjectField::NicenessMultiplier)
+            caption = QStringLiteral("Niceness M&ultiplier:");
+        else if (box.Field == ObjectField::InitialDepreciation)
+            caption = QStringLiteral("&Initial");
+        else if (box.Field == ObjectField::HungerRating)
+            caption = QStringLiteral("&Hunger");
+        switch (fieldInfo(box.Field).Kind) {
+        case ObjectFieldKind::Motive:
+            motiveRows->addRow(caption, edit);
+            break;
+        default:
+            if (box.Field == ObjectField::Price || box.Field == ObjectField::NicenessMultiplier)
+                loose->addRow(caption, edit);
+            else
+                depreciationRows->addRow(caption, edit);
+            break;
+        }
     }
+    numbers->addLayout(loose);
+    numbers->addWidget(depreciation);
+    numbers->addWidget(motives);
+    numbers->addStretch();
     grid->addLayout(numbers, 0, 0, 4, 1);
     const struct {
         const char* control;
         const char* caption;
         CatalogList list;
         int row, column;
-    } lists[] = { { "lstFunction", "Categories", CatalogList::Function, 0, 1 },
+    } lists[] = { { "lstFunction", "Ca&tegories", CatalogList::Function, 0, 1 },
         { "lstFuncSub", "Sub-Categories", CatalogList::FuncSub, 0, 2 },
-        { "lstBuild", "Build Type", CatalogList::Build, 1, 1 },
+        { "lstBuild", "Build T&ype", CatalogList::Build, 1, 1 },
         { "lstBuildSub", "Build Sub-Type", CatalogList::BuildSub, 1, 2 },
-        { "lstRoom", "Room", CatalogList::Room, 2, 1 }, { "lstCommunity", "Community", CatalogList::Community, 2, 2 },
-        { "lstSkills", "Skill Flags", CatalogList::Skills, 3, 1 } };
+        { "lstRoom", "Ro&om", CatalogList::Room, 2, 1 }, { "lstCommunity", "Co&mmunity", CatalogList::Community, 2, 2 },
+        { "lstSkills", "Skill &Flags", CatalogList::Skills, 3, 1 } };
+    auto* function = new QGroupBox(QStringLiteral("Function"), this);
+    auto* functionRow = new QHBoxLayout(function);
+    auto* build = new QGroupBox(QStringLiteral("Build Mode"), this);
+    auto* buildRow = new QHBoxLayout(build);
     for (const auto& l : lists) {
         auto* box = new QVBoxLayout;
-        box->addWidget(new QLabel(QString::fromLatin1(l.caption), this));
+        auto* label = new QLabel(QString::fromLatin1(l.caption), this);
+        box->addWidget(label);
         const bool sub = l.list == CatalogList::FuncSub || l.list == CatalogList::BuildSub;
         if (!sub) {
-            box->addWidget(makeList(QString::fromLatin1(l.control), l.list));
+            QListWidget* widget = makeList(QString::fromLatin1(l.control), l.list);
+            label->setBuddy(widget);
+            box->addWidget(widget);
         } else {
             auto* widget = new QListWidget(this);
+            label->setBuddy(widget);
             widget->setObjectName(QString::fromLatin1(l.control));
             widget->setSelectionMode(QAbstractItemView::SingleSelection);
             auto* hint = new QLabel(this);
@@ -116,8 +162,14 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
             const CatalogList category = l.list == CatalogList::FuncSub ? CatalogList::Function : CatalogList::Build;
             mSubLists.push_back({ category, l.list, widget, hint });
         }
-        grid->addLayout(box, l.row, l.column);
+        // Function and Build Mode in their groups, as the single editor shows them.
+        if (l.row < 2)
+            (l.row == 0 ? functionRow : buildRow)->addLayout(box);
+        else
+            grid->addLayout(box, l.row, l.column);
     }
+    grid->addWidget(function, 0, 1, 1, 2);
+    grid->addWidget(build, 1, 1, 1, 2);
     for (std::size_t i = 0; i < mSubLists.size(); ++i) {
         connect(mLists.at(mSubLists[i].Category), &QListWidget::itemSelectionChanged, this, [this, i] {
             if (!mFilling)
@@ -125,8 +177,10 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
         });
     }
     auto* wants = new QVBoxLayout;
-    wants->addWidget(new QLabel(QStringLiteral("Wants Satisfy Category"), this));
+    auto* wantsCaption = new QLabel(QStringLiteral("&Wants Satisfy Category"), this);
+    wants->addWidget(wantsCaption);
     cboWants = new QComboBox(this);
+    wantsCaption->setBuddy(cboWants);
     cboWants->setObjectName(QStringLiteral("cboWants"));
     for (const CategoryEntry& entry : wantsEntries())
         cboWants->addItem(text::fromUtf8(entry.Text), entry.Value);
@@ -136,9 +190,9 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     layout->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
-    cmdSave = new QPushButton(QStringLiteral("Save Objects"), this);
+    cmdSave = new QPushButton(QStringLiteral("&Save Objects"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdQuit = new QPushButton(QStringLiteral("Cancel Editing"), this);
+    cmdQuit = new QPushButton(QStringLiteral("&Cancel Editing"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     buttons->addStretch();
     buttons->addWidget(cmdSave);
@@ -146,9 +200,27 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     layout->addLayout(buttons);
     connect(cmdQuit, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdSave, &QPushButton::clicked, this, [this] {
+        if (refuseWhileGameRuns(this))
+            return; // the window stays open with its edits
         save();
-        accept();
+        // A "Cancel" at the question leaves the player in the editor with their changes.
+        if (!mDeclined)
+            accept();
     });
+    settleDefaultButton(this, cmdSave);
+    // Tab follows the window: the texts, the boxes as grouped, the lists row by row, then the buttons.
+    std::vector<QWidget*> order { txtName, txtDesc };
+    for (ObjectField field : { ObjectField::Price, ObjectField::NicenessMultiplier, ObjectField::InitialDepreciation,
+             ObjectField::DailyDepreciation, ObjectField::DepreciationLimit, ObjectField::HungerRating,
+             ObjectField::ComfortRating, ObjectField::HygieneRating, ObjectField::BladderRating,
+             ObjectField::EnergyRating, ObjectField::FunRating, ObjectField::RoomRating })
+        order.push_back(mNumbers.at(field));
+    for (const char* name :
+        { "lstFunction", "lstFuncSub", "lstBuild", "lstBuildSub", "lstRoom", "lstCommunity", "lstSkills" })
+        order.push_back(findChild<QListWidget*>(QLatin1String(name)));
+    order.insert(order.end(), { cboWants, cmdSave, cmdQuit });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
     fill();
 }
 
@@ -160,7 +232,21 @@ QListWidget* frmBatchEdit::makeList(const QString& name, CatalogList list)
     widget->setSelectionMode(single ? QAbstractItemView::SingleSelection : QAbstractItemView::NoSelection);
     appendEntries(widget, listEntries(list));
     for (int i = 0; !single && i < widget->count(); ++i)
-        widget->item(i)->setFlags(widget->item(i)->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsUserTristate);
+        widget->item(i)->setFlags(widget->item(i)->flags() | Qt::ItemIsUserCheckable);
+    // One click checks an entry, mixed or not; an entry some objects had goes
+    // on from unchecked back to mixed (each object's own), so every state can be reached again.
+    connect(widget, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        if (mFilling)
+            return;
+        const auto shownBefore = static_cast<Qt::CheckState>(item->data(kShownRole).toInt());
+        const auto loaded = static_cast<Qt::CheckState>(item->data(kLoadedRole).toInt());
+        Qt::CheckState now = item->checkState();
+        if (loaded == Qt::PartiallyChecked && shownBefore == Qt::Unchecked && now == Qt::Checked)
+            now = Qt::PartiallyChecked;
+        item->setData(kShownRole, static_cast<int>(now));
+        if (now != item->checkState())
+            item->setCheckState(now);
+    });
     mLists[list] = widget;
     return widget;
 }
@@ -168,9 +254,9 @@ QListWidget* frmBatchEdit::makeList(const QString& name, CatalogList list)
 void frmBatchEdit::fill()
 {
     mFilling = true;
-    lblCount->setText(QStringLiteral("%1 objects selected; blank boxes and unselected lists are mixed and keep each "
-                                     "object's own value until changed.")
-                          .arg(mBatch.loadedCount()));
+    lblCount->setText(text::fromUtf8(countOf(mBatch.loadedCount(), "object"))
+        + QStringLiteral(" selected; blank boxes and unselected lists are mixed and keep each object's own value "
+                         "until changed."));
     const std::optional<std::string> name = mBatch.commonName();
     txtName->setText(name ? text::fromUtf8(*name) : QString());
     txtName->setPlaceholderText(name ? QString() : QStringLiteral("(mixed)"));
@@ -204,6 +290,7 @@ void frmBatchEdit::fill()
                                                                   : Qt::Unchecked;
             item->setCheckState(check);
             item->setData(kLoadedRole, static_cast<int>(check));
+            item->setData(kShownRole, static_cast<int>(check));
         }
     }
     const std::optional<std::uint16_t> wants = mBatch.commonSelection(ObjectField::WantsSatisfyCategory);
@@ -315,9 +402,21 @@ BatchSummary frmBatchEdit::save()
 {
     const BatchChanges batchChanges = changes();
     BatchSummary summary;
+    mDeclined = false;
     if (batchChanges.empty()) {
-        MessageBox::show(this, QMessageBox::Information, QStringLiteral("Save Successful"),
+        MessageBox::show(this, QMessageBox::Information, QStringLiteral("Nothing to Save"),
             QStringLiteral("Nothing was changed; no package was written."));
+        return summary;
+    }
+    // A write to many packages is confirmed deliberately: Cancel is the default, so a second Return writes nothing.
+    const ChangeContext context { mBatch.commonSelection(ObjectField::FunctionSortFlags),
+        mBatch.commonSelection(ObjectField::BuildModeType) };
+    const QString question = text::fromUtf8(batchQuestion(batchChanges, mBatch.loadedCount(), context));
+    if (MessageBox::show(this, QMessageBox::Question, QStringLiteral("Confirm Save"), question,
+            QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel)
+        != QMessageBox::Save) {
+        mDeclined = true;
+        summary.Cancelled = true;
         return summary;
     }
     // Old backups are pruned once, when the program starts.
@@ -349,8 +448,11 @@ void frmBatchEdit::showSummary(QWidget* owner, const BatchSummary& summary)
             + text::fromUtf8(item.Reason);
     }
     const bool refused = summary.count(BatchOutcome::Refused) > 0;
-    MessageBox::show(owner, refused ? QMessageBox::Warning : QMessageBox::Information,
-        refused ? QStringLiteral("Save Summary") : QStringLiteral("Save Successful"), message);
+    const QString title = summary.Cancelled ? QStringLiteral("Save Cancelled")
+        : refused                           ? QStringLiteral("Save Summary")
+                                            : QStringLiteral("Save Successful");
+    MessageBox::show(
+        owner, refused || summary.Cancelled ? QMessageBox::Warning : QMessageBox::Information, title, message);
 }
 
 } // namespace varnick

@@ -45,10 +45,12 @@ public:
 
     /// What the controls changed so far.
     BatchChanges changes() const;
-    /// Saves the changes with progress and Cancel and shows the summary; returns it.
+    /// Asks "Set ... on N objects?" (Save, or Cancel by default), then saves the
+    /// changes with progress and Cancel and shows the summary; returns it
+    /// (Cancelled and empty when the player declined).
     BatchSummary save();
     /// The end of a batch save as the player reads it: the counts and the
-    /// refusals with their reasons ("Save Successful" or "Save Summary").
+    /// refusals with their reasons ("Save Successful", "Save Summary" or "Save Cancelled").
     static void showSummary(QWidget* owner, const BatchSummary& summary);
 
 private:
@@ -77,6 +79,7 @@ private:
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdQuit = nullptr;
     bool mSaved = false;
+    bool mDeclined = false; ///< the player answered Cancel to the latest save's question
     bool mFilling = false;
 };
 

@@ -8,9 +8,11 @@
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/Utility.h"
+#include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/startup/GameRunningGuard.h"
 #include "app/startup/ThumbnailCache.h"
 #include "package/BinarySupport.h"
 #include "package/CompressedResource.h"
@@ -80,9 +82,12 @@ void selectFromValue(QListWidget* list, std::uint16_t value)
     }
 }
 
-QLabel* caption(const char* text, QWidget* owner)
+// A caption with an accelerator (&) moves the focus to its buddy.
+QLabel* caption(const char* text, QWidget* owner, QWidget* buddy = nullptr)
 {
-    return new QLabel(QString::fromLatin1(text), owner);
+    auto* label = new QLabel(QString::fromLatin1(text), owner);
+    label->setBuddy(buddy);
+    return label;
 }
 
 } // namespace
@@ -114,6 +119,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     txtDesc = new QPlainTextEdit(this);
     txtDesc->setObjectName(QStringLiteral("txtDesc"));
     txtDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtDesc->setTabChangesFocus(true); // Tab moves on; a description has no use for tab characters
 
     const auto numberBox = [this](const NumericBox& box) {
         auto* edit = new QLineEdit(this);
@@ -161,13 +167,13 @@ frmEditObject::frmEditObject(QWidget* owner)
     picNotFound->setPixmap(notFoundPicture());
     picNotFound->hide();
 
-    cmdClear = new QPushButton(QStringLiteral("Clear All Flags"), this);
+    cmdClear = new QPushButton(QStringLiteral("C&lear All Flags"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdRestore = new QPushButton(QStringLiteral("Restore Original"), this);
+    cmdRestore = new QPushButton(QStringLiteral("&Restore Original"), this);
     cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
-    cmdSave = new QPushButton(QStringLiteral("Save Object"), this);
+    cmdSave = new QPushButton(QStringLiteral("&Save Object"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdQuit = new QPushButton(QStringLiteral("Cancel Editing"), this);
+    cmdQuit = new QPushButton(QStringLiteral("&Cancel Editing"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     cmdInfo = new QPushButton(this);
     cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
@@ -177,14 +183,15 @@ frmEditObject::frmEditObject(QWidget* owner)
     cmdFocus = new QPushButton(QStringLiteral("focus"), this);
     cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
     cmdFocus->setGeometry(-200, -200, 10, 10);
+    cmdFocus->setFocusPolicy(Qt::NoFocus); // Tab never stops on it
 
     // Layout: texts and picture on top, the lists in the middle, numbers and buttons below.
     auto* top = new QGridLayout;
-    top->addWidget(caption("Name", this), 0, 0);
+    top->addWidget(caption("&Name", this, txtName), 0, 0);
     top->addWidget(txtName, 1, 0);
-    top->addWidget(caption("Description", this), 2, 0);
+    top->addWidget(caption("&Description", this, txtDesc), 2, 0);
     top->addWidget(txtDesc, 3, 0);
-    top->addWidget(caption("Price", this), 4, 0);
+    top->addWidget(caption("&Price", this, txtPrice), 4, 0);
     top->addWidget(txtPrice, 5, 0, Qt::AlignLeft);
     auto* image = new QGroupBox(QStringLiteral("Catalog Image"), this);
     auto* imageLayout = new QVBoxLayout(image);
@@ -193,29 +200,29 @@ frmEditObject::frmEditObject(QWidget* owner)
 
     auto* function = new QGroupBox(QStringLiteral("Function"), this);
     auto* functionLayout = new QGridLayout(function);
-    functionLayout->addWidget(caption("Categories", this), 0, 0);
+    functionLayout->addWidget(caption("Ca&tegories", this, lstFunction), 0, 0);
     functionLayout->addWidget(caption("Sub-Categories", this), 0, 1);
     functionLayout->addWidget(lstFunction, 1, 0);
     functionLayout->addWidget(lstFuncSub, 1, 1);
     auto* build = new QGroupBox(QStringLiteral("Build Mode"), this);
     auto* buildLayout = new QGridLayout(build);
-    buildLayout->addWidget(caption("Build Type", this), 0, 0);
+    buildLayout->addWidget(caption("Build T&ype", this, lstBuild), 0, 0);
     buildLayout->addWidget(caption("Build Sub-Type", this), 0, 1);
     buildLayout->addWidget(lstBuild, 1, 0);
     buildLayout->addWidget(lstBuildSub, 1, 1);
     auto* lists = new QGridLayout;
-    lists->addWidget(caption("Room", this), 0, 0);
+    lists->addWidget(caption("Ro&om", this, lstRoom), 0, 0);
     lists->addWidget(lstRoom, 1, 0);
-    lists->addWidget(caption("Community", this), 0, 1);
+    lists->addWidget(caption("Co&mmunity", this, lstCommunity), 0, 1);
     lists->addWidget(lstCommunity, 1, 1);
-    lists->addWidget(caption("Skill Flags", this), 0, 2);
+    lists->addWidget(caption("Skill &Flags", this, lstSkills), 0, 2);
     lists->addWidget(lstSkills, 1, 2);
     lists->addWidget(function, 2, 0, 1, 2);
     lists->addWidget(build, 2, 2);
 
     auto* depreciation = new QGroupBox(QStringLiteral("Depreciation"), this);
     auto* depreciationLayout = new QGridLayout(depreciation);
-    depreciationLayout->addWidget(caption("Initial", this), 0, 0);
+    depreciationLayout->addWidget(caption("&Initial", this, txtInitDep), 0, 0);
     depreciationLayout->addWidget(txtInitDep, 0, 1);
     depreciationLayout->addWidget(caption("Daily", this), 1, 0);
     depreciationLayout->addWidget(txtDailyDep, 1, 1);
@@ -223,15 +230,17 @@ frmEditObject::frmEditObject(QWidget* owner)
     depreciationLayout->addWidget(txtDepLimit, 2, 1);
     auto* motives = new QGroupBox(QStringLiteral("Motives"), this);
     auto* motivesLayout = new QGridLayout(motives);
-    const char* const motiveNames[] = { "Hunger", "Comfort", "Hygiene", "Bladder", "Energy", "Fun", "Room" };
     for (int i = 0; i < 7; ++i) {
-        motivesLayout->addWidget(caption(motiveNames[i], this), i % 4, (i / 4) * 2);
+        const auto& box = kNumericBoxes[static_cast<std::size_t>(i + 1)];
+        QLabel* label
+            = caption(i == 0 ? "&Hunger" : box.Caption.data(), this, mNumberBoxes[static_cast<std::size_t>(i + 1)]);
+        motivesLayout->addWidget(label, i % 4, (i / 4) * 2);
         motivesLayout->addWidget(mNumberBoxes[static_cast<std::size_t>(i + 1)], i % 4, (i / 4) * 2 + 1);
     }
     auto* other = new QGridLayout;
-    other->addWidget(caption("Wants Satisfy Category", this), 0, 0);
+    other->addWidget(caption("&Wants Satisfy Category", this, cboWants), 0, 0);
     other->addWidget(cboWants, 1, 0);
-    other->addWidget(caption("Niceness Multiplier:", this), 2, 0);
+    other->addWidget(caption("Niceness M&ultiplier:", this, txtNice), 2, 0);
     other->addWidget(txtNice, 3, 0, Qt::AlignLeft);
     auto* numbers = new QHBoxLayout;
     numbers->addWidget(depreciation);
@@ -243,7 +252,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     buttons->addWidget(cmdClear);
     buttons->addWidget(cmdRestore);
     buttons->addStretch();
-    chkKeepCompressed = new QCheckBox(QStringLiteral("Keep saved resources compressed"), this);
+    chkKeepCompressed = new QCheckBox(QStringLiteral("&Keep saved resources compressed"), this);
     chkKeepCompressed->setObjectName(QStringLiteral("chkKeepCompressed"));
     chkKeepCompressed->setChecked(keepSavedResourcesCompressed());
     connect(chkKeepCompressed, &QCheckBox::toggled, this, [](bool on) { setKeepSavedResourcesCompressed(on); });
@@ -264,6 +273,16 @@ frmEditObject::frmEditObject(QWidget* owner)
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
     connect(cmdInfo, &QPushButton::clicked, this, [this] { cmdInfo_Click(); });
+
+    // Return anywhere saves, as in any dialog; "Clear All Flags" is never pressed by it.
+    settleDefaultButton(this, cmdSave);
+    // Tab follows the window from top to bottom, left to right.
+    QWidget* const order[] = { txtName, txtDesc, txtPrice, lstRoom, lstCommunity, lstSkills, lstFunction, lstFuncSub,
+        lstBuild, lstBuildSub, txtInitDep, txtDailyDep, txtDepLimit, txtHunger, txtComfort, txtHygiene, txtBladder,
+        txtEnergy, txtFun, txtRoom, cboWants, txtNice, cmdInfo, cmdClear, cmdRestore, chkKeepCompressed, cmdSave,
+        cmdQuit };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void frmEditObject::Form_Load()
@@ -442,6 +461,8 @@ ObjectEdits frmEditObject::currentEdits() const
 
 void frmEditObject::cmdSave_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     cmdFocus->setFocus();
     msSaveObject();
 }

@@ -1,11 +1,15 @@
 #include "app/health/frmLibraryHealth.h"
 
+#include "app/health/frmKnownClashes.h"
 #include "app/health/index/LibraryIndex.h"
 #include "app/health/index/LibraryScan.h"
+#include "app/platform/Words.h"
 #include "app/platform/qt/BackgroundTask.h"
+#include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/GamePaths.h"
+#include "app/startup/GameRunningGuard.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/WholeFile.h"
 
@@ -21,13 +25,16 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <set>
 
 namespace varnick {
 
 namespace {
 
-enum Column { ProblemColumn, FileColumn, DetailColumn };
+// The file first: it is what the player looks for and acts on.
+enum Column { FileColumn, ProblemColumn, DetailColumn };
 constexpr int kGuidRole = Qt::UserRole + 1; // the clash's GUID on clash rows
+constexpr int kPathRole = Qt::UserRole + 2; // the file's full path (the column shows it below the root)
 
 std::filesystem::path gameFolder()
 {
@@ -75,7 +82,7 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     mCancelButton->setObjectName(QStringLiteral("cmdCancel"));
     mList = new QTreeWidget(this);
     mList->setObjectName(QStringLiteral("tvProblems"));
-    mList->setHeaderLabels({ QStringLiteral("Problem"), QStringLiteral("File"), QStringLiteral("Detail") });
+    mList->setHeaderLabels({ QStringLiteral("File"), QStringLiteral("Problem"), QStringLiteral("Detail") });
     mList->setRootIsDecorated(false);
     mList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     mList->header()->setSectionResizeMode(FileColumn, QHeaderView::Stretch);
@@ -89,15 +96,16 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     mUndo = button(QStringLiteral("&Undo Move"), QStringLiteral("cmdUndo"));
     mEdit = button(QStringLiteral("&Edit Object"), QStringLiteral("cmdEdit"));
     mKnown = button(QStringLiteral("Mark Clash &Known"), QStringLiteral("cmdKnown"));
+    mKnownList = button(QStringLiteral("K&nown Clashes..."), QStringLiteral("cmdKnownList"));
     mExport = button(QStringLiteral("E&xport CSV..."), QStringLiteral("cmdExport"));
-    auto* close = button(QStringLiteral("Close"), QStringLiteral("cmdClose"));
+    auto* close = button(QStringLiteral("C&lose"), QStringLiteral("cmdClose"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(mProgress, 1);
     top->addWidget(mScan);
     top->addWidget(mCancelButton);
     auto* actions = new QHBoxLayout;
-    for (QPushButton* b : { mShow, mQuarantine, mUndo, mEdit, mKnown, mExport })
+    for (QPushButton* b : { mShow, mQuarantine, mUndo, mEdit, mKnown, mKnownList, mExport })
         actions->addWidget(b);
     actions->addStretch(1);
     actions->addWidget(close);
@@ -114,10 +122,26 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     connect(mUndo, &QPushButton::clicked, this, &frmLibraryHealth::cmdUndo_Click);
     connect(mEdit, &QPushButton::clicked, this, &frmLibraryHealth::cmdEdit_Click);
     connect(mKnown, &QPushButton::clicked, this, &frmLibraryHealth::cmdKnown_Click);
+    connect(mKnownList, &QPushButton::clicked, this, &frmLibraryHealth::cmdKnownList_Click);
     connect(mExport, &QPushButton::clicked, this, &frmLibraryHealth::cmdExport_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(mList, &QTreeWidget::itemSelectionChanged, this, &frmLibraryHealth::updateButtons);
+    // Return on the list does nothing hasty: no button moves files by default.
+    settleDefaultButton(this, nullptr);
+    // Tab: the scan's buttons, the list, the actions from left to right, Close.
+    QWidget* const order[]
+        = { mScan, mCancelButton, mList, mShow, mQuarantine, mUndo, mEdit, mKnown, mKnownList, mExport, close };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    mList->setFocus();
     updateButtons();
+}
+
+QString frmLibraryHealth::shownPath(const QString& root, const std::string& file)
+{
+    const std::filesystem::path below = text::toPath(text::fromUtf8(file)).lexically_relative(text::toPath(root));
+    const bool inside = !below.empty() && *below.begin() != "..";
+    return inside ? text::fromPath(below) : text::fromUtf8(file);
 }
 
 frmLibraryHealth::~frmLibraryHealth() = default;
@@ -136,11 +160,12 @@ void frmLibraryHealth::startScan()
     const std::filesystem::path root = text::toPath(mRoot);
     const std::filesystem::path game = gameFolder();
     auto report = std::make_shared<health::HealthReport>();
+    auto knownFound = std::make_shared<std::vector<health::GuidClash>>();
     auto cancelled = std::make_shared<bool>(false);
     mScanTask->setProgressHandler([this](std::int64_t done, std::int64_t total) {
         showProgress(static_cast<qulonglong>(done), static_cast<qulonglong>(total));
     });
-    mScanTask->setEndHandler([this, report, cancelled](const TaskEnd& end) {
+    mScanTask->setEndHandler([this, report, knownFound, cancelled](const TaskEnd& end) {
         QString failure;
         if (end.Failure) {
             try {
@@ -152,9 +177,10 @@ void frmLibraryHealth::startScan()
             failure = QStringLiteral("The scan was cancelled.");
         }
         mReport = std::move(*report);
+        mKnownFound = std::move(*knownFound);
         finishScan(failure);
     });
-    mScanTask->start([root, game, report, cancelled](const TaskContext& task) {
+    mScanTask->start([root, game, report, knownFound, cancelled](const TaskContext& task) {
         health::LibraryIndex index(health::defaultIndexFile(root));
         health::ScanOptions options;
         options.Root = root;
@@ -164,11 +190,17 @@ void frmLibraryHealth::startScan()
             task.progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
         };
         const health::ScanResult scan = health::scanLibrary(index, options);
-        if (scan.Cancelled)
+        if (scan.Cancelled) {
             *cancelled = true;
-        else
-            *report = health::analyseLibrary(
-                root, scan.Records, scan.GameGuids, health::KnownClashes(health::defaultKnownClashesFile()).guids());
+            return;
+        }
+        // The known clashes are kept apart rather than dropped, so that their list can show their packages.
+        const std::set<std::uint32_t> known = health::KnownClashes(health::defaultKnownClashesFile()).guids();
+        *report = health::analyseLibrary(root, scan.Records, scan.GameGuids, {});
+        std::vector<health::GuidClash> open;
+        for (health::GuidClash& clash : report->Clashes)
+            (known.contains(clash.Guid) ? *knownFound : open).push_back(std::move(clash));
+        report->Clashes = std::move(open);
     });
     updateButtons();
 }
@@ -192,11 +224,19 @@ void frmLibraryHealth::fillList()
 {
     mList->clear();
     auto add = [this](const QString& problem, const std::string& file, const QString& detail) {
-        auto* item = new QTreeWidgetItem(mList, { problem, text::fromUtf8(file), detail });
+        auto* item = new QTreeWidgetItem(mList);
+        item->setText(FileColumn, shownPath(mRoot, file));
+        item->setToolTip(FileColumn, text::fromUtf8(file));
+        item->setData(FileColumn, kPathRole, text::fromUtf8(file));
+        item->setText(ProblemColumn, problem);
+        item->setText(DetailColumn, detail);
+        item->setToolTip(DetailColumn, detail);
         return item;
     };
+    // The reason in the player's words; the reader's own (offsets and sizes) for help forums in the tool tip.
     for (const auto& row : mReport.Broken)
-        add(QStringLiteral("Cannot be read"), row.File, text::fromUtf8(toValidUtf8(row.Reason)));
+        add(QStringLiteral("Cannot be read"), row.File, text::fromUtf8(plainReadFailure(toValidUtf8(row.Reason))))
+            ->setToolTip(DetailColumn, text::fromUtf8(toValidUtf8(row.Reason)));
     for (const auto& row : mReport.Orphans)
         add(QStringLiteral("Orphan recolor"), row.File,
             QStringLiteral("objectGUID %1 matches no object").arg(text::fromUtf8(health::guidText(row.Guid))));
@@ -212,19 +252,38 @@ void frmLibraryHealth::fillList()
         for (const std::string& file : set.Files)
             add(QStringLiteral("Duplicate"), file,
                 QStringLiteral("%1 identical files of %2 bytes").arg(set.Files.size()).arg(set.Size));
-    mStatus->setText(QStringLiteral("%1 unreadable, %2 orphan recolors, %3 GUID clashes, %4 sets of duplicates")
-                         .arg(mReport.Broken.size())
-                         .arg(mReport.Orphans.size())
-                         .arg(mReport.Clashes.size())
-                         .arg(mReport.Duplicates.size()));
+    // A current row, so that the focus frame shows where the keyboard is.
+    if (mList->topLevelItemCount() > 0)
+        mList->setCurrentItem(mList->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    showSummary();
+}
+
+void frmLibraryHealth::showSummary()
+{
+    // Counted from the rows still listed, so that the line follows every action.
+    std::size_t broken = 0, orphans = 0, clashRows = 0, duplicateRows = 0;
+    for (int row = 0; row < mList->topLevelItemCount(); ++row) {
+        const QString problem = mList->topLevelItem(row)->text(ProblemColumn);
+        broken += problem == QStringLiteral("Cannot be read");
+        orphans += problem == QStringLiteral("Orphan recolor");
+        clashRows += problem == QStringLiteral("GUID clash");
+        duplicateRows += problem == QStringLiteral("Duplicate");
+    }
+    QString summary
+        = QStringLiteral("%1 unreadable, %2, %3 in GUID clashes, %4 duplicated")
+              .arg(text::fromUtf8(countOf(broken, "file")), text::fromUtf8(countOf(orphans, "orphan recolor")),
+                  text::fromUtf8(countOf(clashRows, "file")), text::fromUtf8(countOf(duplicateRows, "file")));
+    if (!mNote.isEmpty())
+        summary += QStringLiteral(". ") + mNote;
+    mStatus->setText(summary);
 }
 
 QStringList frmLibraryHealth::selectedFiles() const
 {
     QStringList files;
     for (const QTreeWidgetItem* item : mList->selectedItems())
-        if (!files.contains(item->text(FileColumn)))
-            files.append(item->text(FileColumn));
+        if (!files.contains(item->data(FileColumn, kPathRole).toString()))
+            files.append(item->data(FileColumn, kPathRole).toString());
     return files;
 }
 
@@ -242,6 +301,7 @@ void frmLibraryHealth::updateButtons()
     for (const QTreeWidgetItem* item : mList->selectedItems())
         clash = clash || item->data(ProblemColumn, kGuidRole).isValid();
     mKnown->setEnabled(!scanning && clash);
+    mKnownList->setEnabled(!scanning);
     mExport->setEnabled(!scanning);
 }
 
@@ -252,21 +312,41 @@ void frmLibraryHealth::cmdCancel_Click()
 
 void frmLibraryHealth::cmdShow_Click()
 {
-    for (const QString& file : selectedFiles())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(text::fromPath(text::toPath(file).parent_path())));
+    QStringList unopened;
+    for (const QString& file : selectedFiles()) {
+        const QString folder = text::fromPath(text::toPath(file).parent_path());
+        if (!(OpenFolderSeam::testing() ? OpenFolderSeam::answer(folder)
+                                        : QDesktopServices::openUrl(QUrl::fromLocalFile(folder))))
+            unopened.append(folder);
+    }
+    // Without a file manager the click must not look as if it did nothing.
+    if (!unopened.isEmpty())
+        MessageBox::exclamation(this, QStringLiteral("Library Health"),
+            QStringLiteral("No file manager could be started. The files are in:\n") + unopened.join(QLatin1Char('\n')));
 }
 
 void frmLibraryHealth::cmdQuarantine_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     std::vector<std::filesystem::path> files;
     for (const QString& file : selectedFiles())
         files.push_back(text::toPath(file));
-    const health::QuarantineResult result
-        = health::quarantineFiles(files, text::toPath(mRoot), health::defaultQuarantineFolder());
+    if (files.empty())
+        return;
+    const std::filesystem::path quarantine = health::defaultQuarantineFolder();
+    if (MessageBox::question(this, QStringLiteral("Move to Quarantine"),
+            QStringLiteral("Move %1 out of the game's reach, to:\n%2\n\nThey keep their folders there and \"Undo "
+                           "Move\" brings them back.")
+                .arg(text::fromUtf8(countOf(files.size(), "file")), text::fromPath(quarantine)))
+        != QMessageBox::Yes)
+        return;
+    const health::QuarantineResult result = health::quarantineFiles(files, text::toPath(mRoot), quarantine);
     mMoves.insert(mMoves.end(), result.Moved.begin(), result.Moved.end());
     // Only the rows of the files that moved go; a file that stayed keeps its rows.
     for (int row = mList->topLevelItemCount() - 1; row >= 0; --row) {
-        const std::filesystem::path file = text::toPath(mList->topLevelItem(row)->text(FileColumn));
+        const std::filesystem::path file
+            = text::toPath(mList->topLevelItem(row)->data(FileColumn, kPathRole).toString());
         if (std::any_of(result.Moved.begin(), result.Moved.end(),
                 [&](const health::QuarantineMove& move) { return move.Original == file; }))
             delete mList->takeTopLevelItem(row);
@@ -274,14 +354,21 @@ void frmLibraryHealth::cmdQuarantine_Click()
     QStringList failed;
     for (const health::QuarantineFailure& failure : result.Failed)
         failed.append(text::fromPath(failure.File) + QStringLiteral(": ") + text::fromUtf8(failure.Reason));
+    showSummary();
     if (!failed.isEmpty())
         MessageBox::exclamation(this, QStringLiteral("Library Health"),
             QStringLiteral("These files could not be moved:\n") + failed.join(QLatin1Char('\n')));
+    else
+        MessageBox::show(this, QMessageBox::Information, QStringLiteral("Library Health"),
+            QStringLiteral("Moved %1 to:\n%2")
+                .arg(text::fromUtf8(countOf(result.Moved.size(), "file")), text::fromPath(quarantine)));
     updateButtons();
 }
 
 void frmLibraryHealth::cmdUndo_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     if (mMoves.empty())
         return;
     try {
@@ -305,15 +392,34 @@ void frmLibraryHealth::cmdKnown_Click()
 {
     try {
         health::KnownClashes known(health::defaultKnownClashesFile());
+        std::set<std::uint32_t> marked;
         for (const QTreeWidgetItem* item : mList->selectedItems()) {
             const QVariant guid = item->data(ProblemColumn, kGuidRole);
             if (guid.isValid())
-                known.setKnown(static_cast<std::uint32_t>(guid.toULongLong()), true);
+                marked.insert(static_cast<std::uint32_t>(guid.toULongLong()));
         }
+        for (std::uint32_t guid : marked)
+            known.setKnown(guid, true);
+        // Said where the mark can be taken back, as the rows leave the list.
+        mNote = QStringLiteral("Marked %1 as known; \"Known Clashes...\" lists them and takes a mark back.")
+                    .arg(text::fromUtf8(countOf(marked.size(), "clash", "clashes")));
         startScan();
     } catch (const Failure& failure) {
         MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
     }
+}
+
+void frmLibraryHealth::cmdKnownList_Click()
+{
+    mNote.clear();
+    auto* window = new frmKnownClashes(health::defaultKnownClashesFile(), mKnownFound, mRoot, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // A mark taken back brings its clash into the list again.
+    connect(window, &QDialog::finished, this, [this, window] {
+        if (window->changed())
+            startScan();
+    });
+    window->open();
 }
 
 void frmLibraryHealth::cmdExport_Click()

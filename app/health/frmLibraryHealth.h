@@ -2,8 +2,8 @@
 // The Library Health window: one scan of the search root through the
 // persistent index on worker threads (progress and Cancel), then the review
 // list with its actions on the selected rows: show in the file manager, move
-// to quarantine (with undo), open in the editor, mark a GUID clash as known,
-// export as CSV. Nothing is deleted from here.
+// to quarantine (with undo), open in the editor, mark a GUID clash as known
+// (and take the mark back from the list of known clashes), export as CSV. Nothing is deleted from here.
 
 #include "app/health/core/HealthReport.h"
 #include "app/health/core/Quarantine.h"
@@ -39,6 +39,8 @@ public:
         QString Root;
     };
     using Seam = DialogSeam<frmLibraryHealth, Request, bool>;
+    /// "Show in Folder": asked with the folder, answered with whether a file manager opened it.
+    using OpenFolderSeam = DialogSeam<frmLibraryHealth, QString, bool>;
 
     /// Shows the window modally for root (its scan starts at once). Under a Seam::TestScope it only records the
     /// request.
@@ -50,7 +52,12 @@ public:
     /// Starts a scan on worker threads; does nothing while one runs.
     void startScan();
     bool isScanning() const noexcept;
+    /// The review of the latest scan, without the clashes marked as known.
     const health::HealthReport& report() const noexcept { return mReport; }
+    /// The clashes of the latest scan that are marked as known.
+    const std::vector<health::GuidClash>& knownClashes() const noexcept { return mKnownFound; }
+    /// file as the lists show it: below root when it is there, else in full.
+    static QString shownPath(const QString& root, const std::string& file);
 
 signals:
     void editRequested(const QString& packagePath);
@@ -63,15 +70,20 @@ private:
     void cmdUndo_Click();
     void cmdEdit_Click();
     void cmdKnown_Click();
+    void cmdKnownList_Click();
     void cmdExport_Click();
     void showProgress(qulonglong done, qulonglong total);
     void finishScan(const QString& failure);
     void fillList();
+    /// The counts of the rows still listed, in the status line.
+    void showSummary();
     void updateButtons();
     QStringList selectedFiles() const;
 
     QString mRoot;
     health::HealthReport mReport;
+    std::vector<health::GuidClash> mKnownFound;
+    QString mNote; ///< said after the counts until the list of known clashes is opened
     std::vector<health::QuarantineMove> mMoves;
     BackgroundTask* mScanTask;
     QLabel* mStatus;
@@ -84,6 +96,7 @@ private:
     QPushButton* mUndo;
     QPushButton* mEdit;
     QPushButton* mKnown;
+    QPushButton* mKnownList;
     QPushButton* mExport;
 };
 

@@ -315,6 +315,11 @@ std::optional<std::string> findTextValue(
 
 std::optional<std::string> readTextValue(const fs::path& regFile, std::string_view keyPath, std::string_view valueName)
 {
+    // A registry file is some megabytes; a larger one is damaged or not one, and is not read into memory.
+    constexpr std::uintmax_t kMaxRegistryFileBytes = 128ull * 1024 * 1024;
+    std::error_code sizeError;
+    if (fs::file_size(regFile, sizeError) > kMaxRegistryFileBytes && !sizeError)
+        return std::nullopt;
     std::ifstream in(regFile, std::ios::binary);
     if (!in)
         return std::nullopt;

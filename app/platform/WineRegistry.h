@@ -27,7 +27,7 @@ std::string unescape(std::string_view escaped);
 std::optional<std::string> findTextValue(
     std::string_view fileText, std::string_view keyPath, std::string_view valueName);
 
-/// findTextValue on the file at regFile; nullopt when the file cannot be read.
+/// findTextValue on the file at regFile; nullopt when the file cannot be read or is larger than 128 MiB.
 std::optional<std::string> readTextValue(
     const std::filesystem::path& regFile, std::string_view keyPath, std::string_view valueName);
 

@@ -6,6 +6,7 @@
 #include "app/platform/qt/WorkProgress.h"
 #include "app/recolors/core/ThumbnailPurge.h"
 #include "app/startup/GamePaths.h"
+#include "app/startup/GameRunningGuard.h"
 #include "app/startup/ThumbnailCache.h"
 #include "package/base/ErrorTrap.h"
 
@@ -73,6 +74,8 @@ PurgeResult purgeWithProgress(QWidget* owner, ThumbnailPurge& purge, PurgeOption
 
 bool purgeObjectThumbnails(QWidget* owner, const QString& objectFile)
 {
+    if (refuseWhileGameRuns(owner))
+        return false;
     if (MessageBox::question(owner, QStringLiteral("CONFIRM ACTION"), confirmationText()) != QMessageBox::Yes)
         return false;
 

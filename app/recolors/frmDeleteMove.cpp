@@ -1,6 +1,8 @@
 #include "app/recolors/frmDeleteMove.h"
 
 #include "app/browser/frmSelectPath.h"
+#include "app/platform/Words.h"
+#include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
@@ -8,6 +10,7 @@
 #include "app/recolors/core/FileMoves.h"
 #include "app/recolors/frmRecolorDetails.h"
 #include "app/recolors/frmViewRecolor.h"
+#include "app/startup/GameRunningGuard.h"
 #include "package/base/Utf8.h"
 
 #include <QApplication>
@@ -67,13 +70,15 @@ frmDeleteMove::frmDeleteMove(const Request& request, QWidget* parent)
         b->setObjectName(name);
         return b;
     };
-    auto smallButton = [&](QStyle::StandardPixmap icon, const QString& tip, const QString& name) {
-        QPushButton* b = button(QString(), name);
-        b->setIcon(style()->standardIcon(icon));
-        b->setIconSize(QSize(15, 15));
-        b->setToolTip(tip);
-        return b;
-    };
+    // The small buttons carry their words beside the picture, with an accelerator.
+    auto smallButton
+        = [&](QStyle::StandardPixmap icon, const QString& caption, const QString& tip, const QString& name) {
+              QPushButton* b = button(caption, name);
+              b->setIcon(style()->standardIcon(icon));
+              b->setIconSize(QSize(15, 15));
+              b->setToolTip(tip);
+              return b;
+          };
     txtObjFilename = new QLineEdit(this);
     txtObjFilename->setObjectName(QStringLiteral("txtObjFilename"));
     txtObjFilename->setReadOnly(true);
@@ -83,31 +88,34 @@ frmDeleteMove::frmDeleteMove(const Request& request, QWidget* parent)
     lblUnreadable = new QLabel(this);
     lblUnreadable->setObjectName(QStringLiteral("lblUnreadable"));
     lblUnreadable->setWordWrap(true);
-    cmdView
-        = smallButton(QStyle::SP_FileDialogContentsView, QStringLiteral("View Selected"), QStringLiteral("cmdView"));
-    cmdPackageDetails = smallButton(
-        QStyle::SP_FileDialogInfoView, QStringLiteral("Selected Package Details"), QStringLiteral("cmdPackageDetails"));
-    cmdSelect
-        = smallButton(QStyle::SP_DialogYesButton, QStringLiteral("Select All Recolors"), QStringLiteral("cmdSelect"));
-    cmdUnselect = smallButton(
-        QStyle::SP_DialogNoButton, QStringLiteral("Unselect All Recolors"), QStringLiteral("cmdUnselect"));
-    cmdDeleteAll = button(QStringLiteral("Delete Object And All Recolors"), QStringLiteral("cmdDeleteAll"));
-    cmdDelRecolors = button(QStringLiteral("Delete Selected Recolors"), QStringLiteral("cmdDelRecolors"));
-    cmdMoveAll = button(QStringLiteral("Move Object And All Recolors"), QStringLiteral("cmdMoveAll"));
-    cmdCancel = button(QStringLiteral("Exit This Window"), QStringLiteral("cmdCancel"));
-    // Holds the keyboard focus after a button, outside the visible area.
+    cmdView = smallButton(QStyle::SP_FileDialogContentsView, QStringLiteral("&View"), QStringLiteral("View Selected"),
+        QStringLiteral("cmdView"));
+    cmdPackageDetails = smallButton(QStyle::SP_FileDialogInfoView, QStringLiteral("De&tails"),
+        QStringLiteral("Selected Package Details"), QStringLiteral("cmdPackageDetails"));
+    cmdSelect = smallButton(QStyle::SP_DialogYesButton, QStringLiteral("Select &All"),
+        QStringLiteral("Select All Recolors"), QStringLiteral("cmdSelect"));
+    cmdUnselect = smallButton(QStyle::SP_DialogNoButton, QStringLiteral("&Unselect All"),
+        QStringLiteral("Unselect All Recolors"), QStringLiteral("cmdUnselect"));
+    cmdDeleteAll = button(QStringLiteral("&Delete Object And All Recolors"), QStringLiteral("cmdDeleteAll"));
+    cmdDelRecolors = button(QStringLiteral("Delete &Selected Recolors"), QStringLiteral("cmdDelRecolors"));
+    cmdMoveAll = button(QStringLiteral("&Move Object And All Recolors"), QStringLiteral("cmdMoveAll"));
+    cmdCancel = button(QStringLiteral("E&xit This Window"), QStringLiteral("cmdCancel"));
+    // Holds the keyboard focus after a button, outside the visible area; Tab never stops on it.
     cmdFocus = button(QStringLiteral("focus"), QStringLiteral("cmdFocus"));
     cmdFocus->setGeometry(-200, -200, 10, 10);
+    cmdFocus->setFocusPolicy(Qt::NoFocus);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Selected Object Filename"), this));
     layout->addWidget(txtObjFilename);
-    auto* listHeader = new QHBoxLayout;
-    listHeader->addWidget(new QLabel(QStringLiteral("Recolors of the Selected Object"), this), 1);
-    for (QPushButton* b : { cmdView, cmdPackageDetails, cmdSelect, cmdUnselect })
-        listHeader->addWidget(b);
-    layout->addLayout(listHeader);
+    layout->addWidget(new QLabel(QStringLiteral("Recolors of the Selected Object"), this));
     layout->addWidget(lstRecolors, 1);
+    // The tools for the list under it, in the order Tab reaches them.
+    auto* tools = new QHBoxLayout;
+    for (QPushButton* b : { cmdView, cmdPackageDetails, cmdSelect, cmdUnselect })
+        tools->addWidget(b);
+    tools->addStretch(1);
+    layout->addLayout(tools);
     layout->addWidget(lblUnreadable);
     auto* deletes = new QHBoxLayout;
     deletes->addWidget(cmdDeleteAll);
@@ -126,7 +134,20 @@ frmDeleteMove::frmDeleteMove(const Request& request, QWidget* parent)
     connect(cmdDelRecolors, &QPushButton::clicked, this, &frmDeleteMove::cmdDelRecolors_Click);
     connect(cmdMoveAll, &QPushButton::clicked, this, &frmDeleteMove::cmdMoveAll_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmDeleteMove::cmdCancel_Click);
+    // Return on a recolor (or a double click) previews it; no button is pressed by Return.
+    connect(lstRecolors, &QListWidget::itemActivated, this, [this] { cmdView_Click(); });
+    connect(lstRecolors, &QListWidget::itemSelectionChanged, this, [this] { updateDeleteSelected(); });
+    settleDefaultButton(this, nullptr);
+    QWidget* const order[] = { txtObjFilename, lstRecolors, cmdView, cmdPackageDetails, cmdSelect, cmdUnselect,
+        cmdDeleteAll, cmdDelRecolors, cmdMoveAll, cmdCancel };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     Form_Load();
+    // The keyboard starts on the recolors, a frame on the first without selecting it.
+    lstRecolors->setFocus();
+    if (lstRecolors->count() > 0)
+        lstRecolors->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    updateDeleteSelected();
 }
 
 void frmDeleteMove::Form_Load()
@@ -141,11 +162,16 @@ void frmDeleteMove::Form_Load()
     if (FoundRecolors.size() <= 1)
         lstRecolors->addItem(kNoRecolors);
     if (!mUnreadable.isEmpty()) {
-        lblUnreadable->setText(QString::number(mUnreadable.size())
-            + QStringLiteral(" files could not be read and were not searched for recolors."));
+        lblUnreadable->setText(text::fromUtf8(countOf(static_cast<std::size_t>(mUnreadable.size()), "file"))
+            + (mUnreadable.size() == 1 ? QStringLiteral(" could not be read and was not searched for recolors.")
+                                       : QStringLiteral(" could not be read and were not searched for recolors.")));
+        // Each reason in the player's words, the reader's own after it for help forums.
         QStringList lines;
-        for (const auto& [file, reason] : mUnreadable)
-            lines.append(file + QStringLiteral(": ") + reason);
+        for (const auto& [file, reason] : mUnreadable) {
+            const QString plain = text::fromUtf8(plainReadFailure(text::toUtf8(reason)));
+            lines.append(file + QStringLiteral(": ") + plain
+                + (plain == reason ? QString() : QStringLiteral(" (") + reason + QStringLiteral(")")));
+        }
         lblUnreadable->setToolTip(lines.join(QLatin1Char('\n')));
     }
     lblUnreadable->setVisible(!mUnreadable.isEmpty());
@@ -227,24 +253,51 @@ void frmDeleteMove::finish()
     accept();
 }
 
+int frmDeleteMove::selectedRecolorCount() const
+{
+    int count = 0;
+    for (int i = 0; i < lstRecolors->count(); ++i)
+        if (lstRecolors->item(i)->isSelected() && lstRecolors->item(i)->data(Qt::UserRole).isValid())
+            ++count;
+    return count;
+}
+
+void frmDeleteMove::updateDeleteSelected()
+{
+    cmdDelRecolors->setEnabled(selectedRecolorCount() > 0);
+}
+
 void frmDeleteMove::cmdDeleteAll_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     cmdFocus->setFocus();
-    if (MessageBox::question(this, QStringLiteral("CONFIRM DELETE"),
-            confirmation(QStringLiteral("You are about to PERMANENTLY DESTROY the object and all of it's recolors.")))
-        != QMessageBox::Yes)
+    // The Part's words hold where files are deleted for good; where they go to the trash, it says so.
+    const qsizetype recolors = FoundRecolors.size() - 1;
+    const QString what = !desktopHasTrash()
+        ? QStringLiteral("You are about to PERMANENTLY DESTROY the object and all of it's recolors.")
+        : recolors == 0 ? QStringLiteral("You are about to move the object to the trash.")
+                        : QStringLiteral("You are about to move the object and its %1 to the trash.")
+                              .arg(text::fromUtf8(countOf(static_cast<std::size_t>(recolors), "recolor")));
+    if (MessageBox::question(this, QStringLiteral("CONFIRM DELETE"), confirmation(what)) != QMessageBox::Yes)
         return;
     deleteAndReport(allFiles(), QStringLiteral("The object has been deleted."));
 }
 
 void frmDeleteMove::cmdDelRecolors_Click()
 {
-    cmdFocus->setFocus();
-    if (FoundRecolors.size() <= 1)
+    if (refuseWhileGameRuns(this))
         return;
-    if (MessageBox::question(this, QStringLiteral("CONFIRM DELETE"),
-            confirmation(QStringLiteral("You are about to PERMANENTLY DESTROY the selected recolors for this object.")))
-        != QMessageBox::Yes)
+    cmdFocus->setFocus();
+    // Nothing selected: nothing to confirm (the button is disabled then).
+    const int count = selectedRecolorCount();
+    if (FoundRecolors.size() <= 1 || count == 0)
+        return;
+    const QString what = !desktopHasTrash()
+        ? QStringLiteral("You are about to PERMANENTLY DESTROY the selected recolors for this object.")
+        : QStringLiteral("You are about to move %1 of this object to the trash.")
+              .arg(text::fromUtf8(countOf(static_cast<std::size_t>(count), "selected recolor")));
+    if (MessageBox::question(this, QStringLiteral("CONFIRM DELETE"), confirmation(what)) != QMessageBox::Yes)
         return;
     std::vector<std::filesystem::path> selected;
     for (int i = 0; i < lstRecolors->count(); ++i) {
@@ -257,6 +310,8 @@ void frmDeleteMove::cmdDelRecolors_Click()
 
 void frmDeleteMove::cmdMoveAll_Click()
 {
+    if (refuseWhileGameRuns(this))
+        return;
     cmdFocus->setFocus();
     const QString destination
         = frmSelectPath::choose(this, QString(), Settings::value(SettingKey::LastMoveDestination));

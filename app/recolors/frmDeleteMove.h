@@ -55,6 +55,10 @@ public:
 
 private:
     void Form_Load();
+    /// Lines selected that stand for a recolor (not the "no recolors" line).
+    int selectedRecolorCount() const;
+    /// "Delete Selected Recolors" only while a recolor is selected.
+    void updateDeleteSelected();
     QString currentRecolor() const;
     std::vector<std::filesystem::path> allFiles() const;
     /// Deletes each file, reports done or the files still there, and closes the window.

@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace varnick {
 
 void frmViewRecolor::view(QWidget* owner, const QString& fileName)
@@ -38,6 +40,22 @@ QImage frmViewRecolor::notAvailablePicture()
     return image;
 }
 
+QImage frmViewRecolor::shownPicture(const QImage& picture)
+{
+    // The whole texture in the preview area: a small one enlarged by a whole
+    // factor, so that every texture pixel is one sharp square of one size, a
+    // large one reduced smoothly.
+    if (picture.isNull())
+        return picture;
+    const int side = std::max(picture.width(), picture.height());
+    if (side <= kPreviewSide) {
+        const int factor = kPreviewSide / side;
+        return picture.scaled(
+            picture.width() * factor, picture.height() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    return picture.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 frmViewRecolor::frmViewRecolor(const QString& fileName, QWidget* parent)
     : QDialog(parent)
     , FileName(fileName)
@@ -49,7 +67,7 @@ frmViewRecolor::frmViewRecolor(const QString& fileName, QWidget* parent)
     picPreview->setObjectName(QStringLiteral("picPreview"));
     picPreview->setGeometry(4, 4, kPreviewSide, kPreviewSide);
     picPreview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
+    cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     cmdExit->setGeometry(212, 523, 100, 26);
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
@@ -73,8 +91,16 @@ void frmViewRecolor::Form_Activate()
     }
     if (!mAvailable)
         mPicture = notAvailablePicture();
-    picPreview->setPixmap(QPixmap::fromImage(mPicture));
+    // The notice is drawn for the preview area; only a texture is scaled to it.
+    picPreview->setPixmap(QPixmap::fromImage(mAvailable ? shownPicture(mPicture) : mPicture));
     picPreview->setToolTip(problem);
+    // The file and the texture's size, so that several previews can be told apart.
+    const QString name = text::fromPath(text::toPath(FileName).filename());
+    setWindowTitle(mAvailable ? QStringLiteral("Selected File Preview - %1 (%2 x %3)")
+                                    .arg(name)
+                                    .arg(mPicture.width())
+                                    .arg(mPicture.height())
+                              : QStringLiteral("Selected File Preview - %1").arg(name));
     QApplication::restoreOverrideCursor();
 }
 

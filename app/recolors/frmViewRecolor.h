@@ -34,6 +34,9 @@ public:
 
     /// Side of the square preview area, in pixels.
     static constexpr int kPreviewSide = 517;
+    /// picture as the preview area shows it: fitted to kPreviewSide square, a
+    /// small one enlarged by a whole factor with each pixel a sharp square.
+    static QImage shownPicture(const QImage& picture);
 
 private:
     void Form_Activate();

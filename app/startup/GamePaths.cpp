@@ -1,5 +1,7 @@
 #include "app/startup/GamePaths.h"
 
+#include "app/startup/core/GameLocator.h"
+
 #include "package/base/Environment.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
@@ -131,30 +133,65 @@ void gsFindSims2DataPath()
     }
 }
 
+namespace {
+
+// The install folder as the classic install key names it: "ERROR" without the
+// key, "" when the folder it names is gone.
+std::string classicInstallPath()
+{
+    if (const auto installOverride = environmentText("VARNICK_SIMS2_INSTALL_DIR"))
+        return withoutTrailingSeparator(gfstrGetLongPath(*installOverride));
+    std::int32_t bufferSize = 0;
+    const std::string install
+        = gfstrGetRegistryValue(RegistryRoot::LocalMachine, gstrInstallKey, gstrInstallValue, bufferSize);
+    return install == gstrPathNotFound ? install : withoutTrailingSeparator(gfstrGetLongPath(install));
+}
+
+} // namespace
+
+void gsUseGameInstall(const GameInstall& install)
+{
+    if (install.installFolder)
+        gstrSims2InstallPath = withoutTrailingSeparator(pathToUtf8(*install.installFolder));
+    else if (install.edition == GameEdition::Classic && !install.chosen)
+        // Only a data folder of the classic search: its install folder is the classic key's, as always.
+        gstrSims2InstallPath = classicInstallPath();
+    else
+        // The newer editions start without knowing their install folder (only the game's own objects are
+        // missed), and so does a data folder the player chose by hand.
+        gstrSims2InstallPath = std::string();
+    const fs::path documents = install.documents.empty() ? install.dataFolder.parent_path() : install.documents;
+    gstrDocumentsPath = withoutTrailingSeparator(pathToUtf8(documents));
+    // A game installed but never started has no data folder yet: the start-up checks say so.
+    gstrSims2DataPath = install.dataFolderExists ? withoutTrailingSeparator(pathToUtf8(install.dataFolder))
+                                                 : std::string(gstrPathNotFound);
+}
+
 void gsGetSims2Paths()
 {
     trapped("modSims2General", "gsGetSims2Paths", [] {
-        std::int32_t bufferSize = 0;
-        if (const auto installOverride = environmentText("VARNICK_SIMS2_INSTALL_DIR")) {
-            gstrSims2InstallPath = withoutTrailingSeparator(gfstrGetLongPath(*installOverride));
-        } else {
-            const std::string install
-                = gfstrGetRegistryValue(RegistryRoot::LocalMachine, gstrInstallKey, gstrInstallValue, bufferSize);
-            gstrSims2InstallPath
-                = install == gstrPathNotFound ? install : withoutTrailingSeparator(gfstrGetLongPath(install));
-        }
-
-        bufferSize = 0;
+        // Read before the search: asking Windows for the Documents known folder rewrites this shell value.
+        std::string classicDocuments;
         if (const auto documentsOverride = environmentText("VARNICK_DOCUMENTS_DIR")) {
-            gstrDocumentsPath = withoutTrailingSeparator(*documentsOverride);
+            classicDocuments = withoutTrailingSeparator(*documentsOverride);
         } else {
+            std::int32_t bufferSize = 0;
             const std::string documents
                 = gfstrGetRegistryValue(RegistryRoot::CurrentUser, gstrDocumentsKey, gstrDocumentsValue, bufferSize);
-            gstrDocumentsPath = documents == gstrPathNotFound
+            classicDocuments = documents == gstrPathNotFound
                 ? documents
                 : withoutTrailingSeparator(registryPathToHostPath(documents));
         }
 
+        const GameSearch search = findGameInstalls(GameSearchPlaces::forThisMachine());
+        if (!search.installs.empty()) {
+            gsUseGameInstall(search.installs.front());
+            return;
+        }
+
+        // Nothing found anywhere: the classic search tells which of the three folders is missing.
+        gstrSims2InstallPath = classicInstallPath();
+        gstrDocumentsPath = classicDocuments;
         gsFindSims2DataPath();
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/platform/Registry.h"
+#include "app/startup/core/GameInstall.h"
 
 #include <array>
 #include <cstdint>
@@ -43,11 +44,19 @@ inline constexpr std::array<std::string_view, 6> gstrDataFolderCandidates = {
     "Os Sims 2",
 };
 
-/// Fills the three paths. VARNICK_SIMS2_INSTALL_DIR and VARNICK_DOCUMENTS_DIR,
-/// when set, replace the two registry values. Failures other than a missing
-/// value (a folder that cannot be listed) go to the error trap as
-/// "modSims2General"/"gsGetSims2Paths".
+/// Fills the three paths from the first installation findGameInstalls()
+/// lists for this machine (the environment's VARNICK_DOCUMENTS_DIR and
+/// VARNICK_SIMS2_INSTALL_DIR first, then the one chosen last time, then the
+/// most recently used). When it finds none, the classic search (registry or
+/// environment, then gsFindSims2DataPath) fills them, "ERROR" marking what is
+/// missing. Failures other than a missing value (a folder that cannot be
+/// listed) go to the error trap as "modSims2General"/"gsGetSims2Paths".
 void gsGetSims2Paths();
+
+/// Sets the three paths to those of install: its install folder ("" when it
+/// names none), its Documents folder, and its data folder ("ERROR" when the
+/// game was never started there and the folder does not exist yet).
+void gsUseGameInstall(const GameInstall& install);
 
 /// Fills gstrSims2DataPath from gstrDocumentsPath: the first of the candidate
 /// folders that exists, else the first folder in "EA Games" whose name contains

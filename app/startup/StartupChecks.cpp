@@ -109,12 +109,13 @@ StartupChecks::Result StartupChecks::run()
         return Result { Outcome::Trapped, {} };
     errorContext().Number = trappedBefore;
 
+    const auto missing = [](std::string message) { return Result { Outcome::Fatal, std::move(message), true }; };
     if (gstrDocumentsPath == gstrPathNotFound)
-        return fatal("Can not find the documents folder!");
+        return missing("Can not find the documents folder!");
     if (gstrSims2InstallPath == gstrPathNotFound)
-        return fatal("Can not find the path to the Sims 2!");
+        return missing("Can not find the path to the Sims 2!");
     if (gstrSims2DataPath == gstrPathNotFound)
-        return fatal("Can not find Sims 2 data path!");
+        return missing("Can not find Sims 2 data path!");
     if (isInsideFolder(mSeams.programFolder(), pathFromUtf8(gstrSims2DataPath)))
         return fatal("Program can not be run from the sims data folder!");
 

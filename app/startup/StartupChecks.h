@@ -33,6 +33,8 @@ public:
     struct Result {
         Outcome outcome = Outcome::Passed;
         std::string message; ///< the fatal message (UTF-8, lines joined by CR LF)
+        /// The game's folders were not found: the player may name the data folder by hand and run the checks again.
+        bool gameFolderMissing = false;
     };
 
     explicit StartupChecks(Seams seams = programSeams());

@@ -81,6 +81,7 @@ void ThumbnailCache::buildLookup()
 
 void ThumbnailCache::load(const fs::path& fileName)
 {
+    const FileNameContext file(pathToUtf8(fileName));
     mFileName = fileName;
     mStamp = stampOf(fileName);
     mEntries = {};
@@ -171,10 +172,7 @@ ThumbnailCache& gudtObjectThumbnails()
 
 bool gsLoadObjectThumbnails(const fs::path& fileName)
 {
-    return trapped("modSimsPackage", "gsLoadObjectThumbnails", [&] {
-        const FileNameContext context(pathToUtf8(fileName));
-        gudtObjectThumbnails().load(fileName);
-    });
+    return trapped("modSimsPackage", "gsLoadObjectThumbnails", [&] { gudtObjectThumbnails().load(fileName); });
 }
 
 } // namespace varnick

@@ -2,7 +2,9 @@
 #include "app/platform/qt/TextBridge.h"
 
 #include "app/platform/qt/MessageBox.h"
+#include "app/startup/GamePaths.h"
 #include "app/startup/Version.h"
+#include "app/startup/frmGameInstallation.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -83,20 +85,43 @@ frmTitle::frmTitle(StartupChecks::Seams seams, QWidget* parent)
     resize(440, 340);
 }
 
+StartupChecks::Seams frmTitle::programSeams()
+{
+    StartupChecks::Seams seams = StartupChecks::programSeams();
+    seams.findGamePaths = [] {
+        askForGameInstallationIfSeveral(nullptr);
+        gsGetSims2Paths();
+    };
+    return seams;
+}
+
 bool frmTitle::Form_Load()
 {
     setWindowTitle(text::fromUtf8(titleText()));
-    const StartupChecks::Result result = mChecks.run();
-    switch (result.outcome) {
-    case StartupChecks::Outcome::Passed:
-        return true;
-    case StartupChecks::Outcome::Fatal:
-        MessageBox::critical(nullptr, QStringLiteral("Fatal Error"), text::fromUtf8(result.message));
-        return false;
-    case StartupChecks::Outcome::Trapped:
-        return false;
+    while (true) {
+        const StartupChecks::Result result = mChecks.run();
+        switch (result.outcome) {
+        case StartupChecks::Outcome::Passed:
+            return true;
+        case StartupChecks::Outcome::Trapped:
+            return false;
+        case StartupChecks::Outcome::Fatal:
+            break;
+        }
+        if (!result.gameFolderMissing) {
+            MessageBox::critical(nullptr, QStringLiteral("Fatal Error"), text::fromUtf8(result.message));
+            return false;
+        }
+        // The game may be where no search looks: the player can point at its data folder.
+        const auto answer = MessageBox::show(nullptr, QMessageBox::Critical, QStringLiteral("Fatal Error"),
+            text::fromUtf8(result.message), QMessageBox::Open | QMessageBox::Close, QMessageBox::Close,
+            { { QMessageBox::Open, QStringLiteral("Choose Data Folder...") },
+                { QMessageBox::Close, QStringLiteral("End Program") } });
+        if (answer != QMessageBox::Open)
+            return false;
+        // A cancelled choice brings the box back.
+        chooseDataFolderByHand(nullptr);
     }
-    return false;
 }
 
 void frmTitle::cmdOK_Click()

@@ -16,11 +16,17 @@ namespace varnick {
 class frmTitle : public QDialog {
     Q_OBJECT
 public:
-    explicit frmTitle(StartupChecks::Seams seams = StartupChecks::programSeams(), QWidget* parent = nullptr);
+    explicit frmTitle(StartupChecks::Seams seams = programSeams(), QWidget* parent = nullptr);
+
+    /// The program's seams, whose game search first asks which installation
+    /// to use when several are found at the first start.
+    static StartupChecks::Seams programSeams();
 
     /// Runs the checks. On a failed check shows its "Fatal Error" box and
-    /// returns false: the caller ends the program. Also false after a failure
-    /// that went to the error trap.
+    /// returns false: the caller ends the program. When the game's folders
+    /// were not found, the box also offers to choose the data folder by hand,
+    /// after which the checks run again. Also false after a failure that went
+    /// to the error trap.
     bool Form_Load();
 
     /// The disclaimer shown in the window.

@@ -2,7 +2,9 @@
 
 #include "package/base/RawFile.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #ifndef _WIN32
@@ -59,6 +61,42 @@ std::uint64_t plainWholeRead(const std::filesystem::path& file)
     raw.close();
     return static_cast<std::uint64_t>(size)
         + (size > 0 ? static_cast<unsigned char>(buffer[static_cast<std::size_t>(size / 2)]) : 0u);
+}
+
+bool dropPageCache(std::string& why)
+{
+#ifdef _WIN32
+    why = "Windows offers no way to empty the file cache from a program";
+    return false;
+#else
+    ::sync();
+    const int descriptor = ::open("/proc/sys/vm/drop_caches", O_WRONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        why = std::string("cannot open /proc/sys/vm/drop_caches: ") + std::strerror(errno)
+            + (::geteuid() != 0 ? " (only root may empty the page cache)" : "");
+        return false;
+    }
+    const bool written = ::write(descriptor, "3\n", 2) == 2;
+    const int error = errno;
+    ::close(descriptor);
+    if (!written) {
+        why = std::string("cannot write /proc/sys/vm/drop_caches: ") + std::strerror(error);
+        return false;
+    }
+    return true;
+#endif
+}
+
+std::uint64_t plainTreeRead(const std::filesystem::path& root)
+{
+    std::uint64_t checksum = 0;
+    std::error_code error;
+    for (std::filesystem::recursive_directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
+        std::error_code fileError;
+        if (it->is_regular_file(fileError))
+            checksum += plainWholeRead(it->path());
+    }
+    return checksum;
 }
 
 std::int64_t peakResidentBytes()

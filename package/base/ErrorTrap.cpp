@@ -125,8 +125,21 @@ void trapCurrentException(std::string_view module, std::string_view procedure) n
     }
 }
 
+LocationScope::LocationScope()
+    : mCallersLocation(errorContext().Location)
+    , mExceptions(std::uncaught_exceptions())
+{
+}
+
+LocationScope::~LocationScope()
+{
+    if (std::uncaught_exceptions() == mExceptions)
+        setLocation(mCallersLocation);
+}
+
 FileNameContext::FileNameContext(std::string_view utf8Path)
-    : mExceptions(std::uncaught_exceptions())
+    : mCallersData(errorContext().AdditionalData)
+    , mExceptions(std::uncaught_exceptions())
 {
     errorContext().AdditionalData = "Filename = " + std::string(utf8Path);
 }
@@ -134,7 +147,7 @@ FileNameContext::FileNameContext(std::string_view utf8Path)
 FileNameContext::~FileNameContext()
 {
     if (std::uncaught_exceptions() == mExceptions)
-        errorContext().AdditionalData.clear();
+        errorContext().AdditionalData = std::move(mCallersData);
 }
 
 } // namespace varnick

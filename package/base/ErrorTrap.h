@@ -102,13 +102,15 @@ void trapCurrentException(std::string_view module, std::string_view procedure) n
 /// the numbers the trap gives them. Call only from inside a catch block.
 std::exception_ptr currentFailureWithContext() noexcept;
 
-/// Runs body as one trapped procedure: Location starts at 1000, and any
+/// Runs body as one trapped procedure: Location starts at 1000 with no file
+/// named in AdditionalData (what a failure before left there has been reported), and any
 /// exception leaving body is reported under module and procedure. Returns true
 /// when body finished, false when it failed (and the trap returned).
 template <typename Body> bool trapped(std::string_view module, std::string_view procedure, Body&& body) noexcept
 {
     try {
         setLocation(1000);
+        errorContext().AdditionalData.clear();
         body();
         return true;
     } catch (...) {
@@ -117,9 +119,24 @@ template <typename Body> bool trapped(std::string_view module, std::string_view 
     }
 }
 
+/// Lets a throwing core number its own steps without moving its caller's: the
+/// caller's Location comes back when the core returns normally, and when the
+/// core throws, the step it failed at stays for the trap to report.
+class LocationScope {
+public:
+    LocationScope();
+    ~LocationScope();
+    LocationScope(const LocationScope&) = delete;
+    LocationScope& operator=(const LocationScope&) = delete;
+
+private:
+    std::int32_t mCallersLocation;
+    int mExceptions;
+};
+
 /// Puts "Filename = <path>" into AdditionalData for the lifetime of the guard,
-/// and empties it again when the scope ends normally; after a failure the text
-/// stays so that the report names the file.
+/// and puts the caller's text back when the scope ends normally; after a
+/// failure the text stays so that the report names the file.
 class FileNameContext {
 public:
     explicit FileNameContext(std::string_view utf8Path);
@@ -128,6 +145,7 @@ public:
     FileNameContext& operator=(const FileNameContext&) = delete;
 
 private:
+    std::string mCallersData;
     int mExceptions;
 };
 

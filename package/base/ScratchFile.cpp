@@ -3,6 +3,7 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileReplace.h"
 #include "package/base/Paths.h"
+#include "package/base/ScratchSweep.h"
 
 #include <algorithm>
 #include <memory>
@@ -22,6 +23,9 @@ ScratchFile::ScratchFile(std::filesystem::path target)
     : mTarget(std::move(target))
     , mPath(scratchPathBeside(mTarget))
 {
+    // Before this process's first write into the folder, so that the leftovers
+    // of a killed run do not pile up beside the files they were meant to replace.
+    sweepFolderBeforeWrite(mTarget.parent_path());
     mFile.emplace(mPath, RawFile::Mode::CreateTruncate);
 }
 

@@ -8,10 +8,14 @@
 #include "package/base/KelvoraBinding.h"
 #include "tests/common/EditorPackages.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 #include <memory>
@@ -25,7 +29,77 @@ private slots:
     void showsMixedStatesAndWritesOnlyTheChangedControls();
     void subListsFollowTheCategoryAndTextsAreWrittenOnlyWhenChanged();
     void keepsSavedResourcesCompressedWhenTheSettingSaysSo();
+    void keyboardReachesEveryControlInOrderAndAMixedEntryTakesOneClick();
 };
+
+// Tab walks the window as it reads, the single editor's accelerators reach the
+// same controls, and a mixed list entry is checked by one click, then cleared,
+// then mixed again (each object's own).
+void BatchEditWindowTest::keyboardReachesEveryControlInOrderAndAMixedEntryTakesOneClick()
+{
+    MessageBox::TestScope boxes;
+    TemporaryFolder dir;
+    EditorPackage one;
+    one.set(ObjectField::RoomSortFlags, 1 | 2);
+    EditorPackage two;
+    two.set(ObjectField::RoomSortFlags, 1);
+    BatchEdit batch;
+    batch.load({ one.write(dir, "one.package"), two.write(dir, "two.package") });
+    frmBatchEdit window(std::move(batch));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    const char* const order[]
+        = { "txtName", "txtDesc", "txtPrice", "txtNice", "txtInitDep", "txtDailyDep", "txtDepLimit", "txtHunger",
+              "txtComfort", "txtHygiene", "txtBladder", "txtEnergy", "txtFun", "txtRoom", "lstFunction", "lstFuncSub",
+              "lstBuild", "lstBuildSub", "lstRoom", "lstCommunity", "lstSkills", "cboWants", "cmdSave", "cmdQuit" };
+    window.findChild<QLineEdit*>(QStringLiteral("txtName"))->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    QStringList expected;
+    // A sub-list waits, disabled, for its category: Tab passes it by.
+    for (const char* name : order) {
+        if (!window.findChild<QWidget*>(QLatin1String(name))->isEnabled())
+            continue;
+        expected.append(QString::fromLatin1(name));
+        visited.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected);
+
+    const struct {
+        Qt::Key key;
+        const char* control;
+    } accelerators[] = { { Qt::Key_N, "txtName" }, { Qt::Key_P, "txtPrice" }, { Qt::Key_H, "txtHunger" },
+        { Qt::Key_T, "lstFunction" }, { Qt::Key_O, "lstRoom" }, { Qt::Key_W, "cboWants" } };
+    for (const auto& a : accelerators) {
+        QTest::keyClick(&window, a.key, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(a.control));
+    }
+
+    auto* room = window.findChild<QListWidget*>(QStringLiteral("lstRoom"));
+    QListWidgetItem* bedroom = room->item(1);
+    QCOMPARE(bedroom->checkState(), Qt::PartiallyChecked);
+    const auto clickBox = [&] {
+        QStyleOptionViewItem option;
+        option.initFrom(room->viewport());
+        option.rect = room->visualItemRect(bedroom);
+        option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+        option.text = bedroom->text();
+        const QRect box = room->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, room);
+        QTest::mouseClick(room->viewport(), Qt::LeftButton, {}, box.center());
+    };
+    clickBox();
+    QCOMPARE(bedroom->checkState(), Qt::Checked);
+    QCOMPARE(window.changes().Flags.at(ObjectField::RoomSortFlags).Set, std::uint16_t { 2 });
+    clickBox();
+    QCOMPARE(bedroom->checkState(), Qt::Unchecked);
+    QCOMPARE(window.changes().Flags.at(ObjectField::RoomSortFlags).Clear, std::uint16_t { 2 });
+    // Space on the current entry goes on as a click does: back to mixed, nothing to write.
+    room->setCurrentItem(bedroom, QItemSelectionModel::NoUpdate);
+    QTest::keyClick(room, Qt::Key_Space);
+    QCOMPARE(bedroom->checkState(), Qt::PartiallyChecked);
+    QVERIFY(window.changes().empty());
+}
 
 // The batch save follows "Keep saved resources compressed" as the editor's own save does.
 void BatchEditWindowTest::keepsSavedResourcesCompressedWhenTheSettingSaysSo()
@@ -51,6 +125,7 @@ void BatchEditWindowTest::keepsSavedResourcesCompressedWhenTheSettingSaysSo()
         batch.load({ file });
         frmBatchEdit window(std::move(batch));
         window.findChild<QLineEdit*>(QStringLiteral("txtPrice"))->setText(QStringLiteral("77"));
+        boxes.answerNext(QMessageBox::Save);
         QCOMPARE(window.save().count(BatchOutcome::Saved), std::size_t { 1 });
         QCOMPARE(isCompressedResource(readPackage(file).Files.front().Data), keep);
     }
@@ -89,10 +164,15 @@ void BatchEditWindowTest::showsMixedStatesAndWritesOnlyTheChangedControls()
     QTest::keyClicks(box("txtPrice"), QStringLiteral("500"));
     list("lstFunction")->setCurrentRow(4);
     list("lstRoom")->item(0)->setCheckState(Qt::Unchecked);
+    boxes.answerNext(QMessageBox::Save);
     const BatchSummary summary = window.save();
     QCOMPARE(summary.count(BatchOutcome::Saved), std::size_t { 2 });
-    QCOMPARE(boxes.shown().size(), 1);
-    QCOMPARE(boxes.shown().front().title, QStringLiteral("Save Successful"));
+    QCOMPARE(boxes.shown().size(), 2);
+    QCOMPARE(boxes.shown().front().title, QStringLiteral("Confirm Save"));
+    QCOMPARE(boxes.shown().front().text,
+        QStringLiteral("Set Price to 500, Function to Plumbing and Function Sub-Category to none; remove Kitchen "
+                       "from Room on 2 objects?"));
+    QCOMPARE(boxes.last().title, QStringLiteral("Save Successful"));
 
     const struct {
         std::uint16_t hunger, rooms, build;
@@ -151,6 +231,7 @@ void BatchEditWindowTest::subListsFollowTheCategoryAndTextsAreWrittenOnlyWhenCha
     // Recliners and a new name; the mixed description and the build fields stay per object.
     list("lstFuncSub")->setCurrentRow(4);
     name->setText(QStringLiteral("Recliner"));
+    boxes.answerNext(QMessageBox::Save);
     QCOMPARE(window->save().count(BatchOutcome::Saved), std::size_t { 2 });
     const struct {
         std::uint16_t build, buildSub, price;

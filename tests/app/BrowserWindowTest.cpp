@@ -1,7 +1,9 @@
 // The main window's object browser on folders built in code: the folder tree
 // and its settings, the scan on the worker thread, paging, selection, the
 // frame, tool tips, the object display and the signals to the other windows.
+#include "app/browser/MainWindowController.h"
 #include "app/browser/ThumbnailGrid.h"
+#include "app/browser/ThumbnailLoader.h"
 #include "app/browser/frmMain.h"
 #include "app/browser/frmSelectPath.h"
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
@@ -16,10 +18,13 @@
 #include "package/ObjectDefinition.h"
 #include "package/base/Paths.h"
 #include "tests/common/TemporaryFolder.h"
+#include "tests/recolors/RecolorFixtures.h"
 #include "tools/common/PackageBuilder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +33,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -139,9 +145,15 @@ private slots:
     void pagingThroughFolders();
     void selectionToolTipsFrameAndSignals();
     void displayShowsTextsGuidAndThumbnail();
+    void picturesAreMadeFromTexturesWhereTheCacheHasNone();
     void damagedFilesAreSkippedAndListed();
     void cancelStopsTheScan();
     void controlsAreEnabledFromWhatCanBeDone();
+    void oneSelectionTheCommandsActOn();
+    void firstStartShowsAHintAndRestoresThePlace();
+    void unsavedTableChangesCanKeepThePlayerWhereTheyAre();
+    void theGridWorksFromTheKeyboard();
+    void theGridGrowsWithTheWindow();
     void screenshotOfTheDemoWorld();
 
 private:
@@ -468,6 +480,83 @@ void BrowserWindowTest::displayShowsTextsGuidAndThumbnail()
     QVERIFY(window->packagesReadForDisplay() > 0);
 }
 
+namespace {
+
+// A catalog object (definition and mesh) that also holds a raw 32-bit width x height texture of one colour (B, G, R, A
+// bytes).
+ByteString objectWithTexture(std::int32_t width, std::int32_t height, const ByteString& pixel)
+{
+    ByteString level;
+    for (int i = 0; i < width * height; ++i)
+        level += pixel;
+    PackageBuilder builder;
+    builder.add("4F424A44", "7FD46CD0", "00000001", "00000000", definition(0x777));
+    builder.add("AC4F8687", "1C0532FA", "00000001", "00000000", ByteString(40, 'm'));
+    builder.add("1C4A276C", "1C0532FA", "00000002", "00000000", test::textureResource(1, width, height, { level }));
+    return builder.build();
+}
+
+} // namespace
+
+void BrowserWindowTest::picturesAreMadeFromTexturesWhereTheCacheHasNone()
+{
+    const ByteString red("\x00\x00\xFF\xFF", 4);
+    const ByteString blue("\xFF\x00\x00\xFF", 4);
+    {
+        // A wide texture is fitted whole, centred, never stretched; the cache's picture wins over it.
+        const std::filesystem::path wide = mData->write("wide.package", objectWithTexture(4, 2, red));
+        const QImage made = ThumbnailLoader::madeFromTexture(wide, 64);
+        QCOMPARE(made.size(), QSize(64, 64));
+        QVERIFY(qRed(made.pixel(32, 32)) > 200 && qBlue(made.pixel(32, 32)) < 50);
+        QCOMPARE(qAlpha(made.pixel(32, 4)), 0);
+        QCOMPARE(qAlpha(made.pixel(32, 60)), 0);
+        const ThumbnailLoader::Picture fromPackage = ThumbnailLoader::read({ QStringLiteral("w"), {}, wide }, 64);
+        QVERIFY(fromPackage.Made);
+        // Without a package to read, or with one that is not a package, there is no picture.
+        QVERIFY(ThumbnailLoader::read({ QStringLiteral("w"), {}, {} }, 64).Image.isNull());
+        const std::filesystem::path junk = mData->write("junk.package", "not a package");
+        const ThumbnailLoader::Picture none = ThumbnailLoader::read({ QStringLiteral("j"), {}, junk }, 64);
+        QVERIFY(none.Image.isNull());
+        QVERIFY(!none.Made);
+    }
+
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    mData->write("Downloads/a cached.package", objectWithTexture(2, 2, blue));
+    mData->write("Downloads/b textured.package", objectWithTexture(2, 2, red));
+    mData->write("Downloads/c plain.package", catalogObject({ definition(0x888) }, { { 1, "Plain" } }));
+    const QByteArray jpeg = QByteArray::fromBase64(jpegOfColour(Qt::green).toLatin1());
+    gsLoadObjectThumbnails(mData->write("ObjectThumbnails.package",
+        PackageBuilder()
+            .indexMinorVersion(2)
+            .add("AC2950C1", "00000000", "00000001", thumbnailKeyText("a cached"),
+                ByteString(jpeg.constData(), jpeg.size()))
+            .build()));
+
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    settle(*window);
+    auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+    // The game's picture; one made from the texture, badged; the "?" picture for an object with neither.
+    for (int cell : { 0, 1, 2 })
+        QVERIFY(grid->hasPicture(cell));
+    QVERIFY(!grid->pictureIsMade(0));
+    QVERIFY(grid->pictureIsMade(1));
+    QVERIFY(!grid->pictureIsMade(2));
+    const auto tipAt = [&](int cell) {
+        const QPoint at = grid->cellRect(cell).center();
+        window->picThumbs_MouseMove(at.x(), at.y());
+        return grid->toolTip();
+    };
+    QCOMPARE(tipAt(0), QStringLiteral("a cached"));
+    QCOMPARE(tipAt(1), QStringLiteral("b textured\nPicture made from the object's texture"));
+    QCOMPARE(tipAt(2), QStringLiteral("c plain"));
+    // The made picture is the texture's colour where the grid draws it.
+    const QImage drawn = grid->grab().toImage();
+    const QRect cell = grid->cellRect(1);
+    const QRgb middle = drawn.pixel(cell.center().x(), cell.top() + cell.height() * 35 / 95);
+    QVERIFY2(qRed(middle) > 200 && qGreen(middle) < 80, qPrintable(QString::number(middle, 16)));
+}
+
 void BrowserWindowTest::damagedFilesAreSkippedAndListed()
 {
     Settings::TemporaryStore store;
@@ -542,6 +631,291 @@ void BrowserWindowTest::controlsAreEnabledFromWhatCanBeDone()
     window->picThumbs_MouseDown(Qt::LeftButton, 4 * 95 + 40, 4 * 95 + 40);
     QVERIFY(!enabled("cmdSelect"));
     QVERIFY(!action("smenuDelThumbs"));
+}
+
+// Cell c's middle in the grid's pixels, as the grid is laid out now.
+static QPoint cellCentre(ThumbnailGrid& grid, int cell)
+{
+    return grid.cellRect(cell).center();
+}
+
+void BrowserWindowTest::oneSelectionTheCommandsActOn()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    writeObjects(*mData, "Downloads", 30);
+    writeObjects(*mData, "Downloads/sub", 3);
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    window->show();
+    settle(*window);
+    auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+    auto* count = child<QLabel>(*window, QStringLiteral("lblMarked"));
+    auto* fileName = child<QLineEdit>(*window, QStringLiteral("txtFileName"));
+    auto* edit = child<QPushButton>(*window, QStringLiteral("cmdSelect"));
+    auto* delMove = child<QPushButton>(*window, QStringLiteral("frmDelMove"));
+    QSignalSpy edits(window.get(), &frmMain::editRequested);
+    QSignalSpy batches(window.get(), &frmMain::editSelectedRequested);
+
+    // The first object is shown, and it is the one mark.
+    QCOMPARE(count->text(), QStringLiteral("1 object marked"));
+    QCOMPARE(grid->markedCells(), QList<int> { 0 });
+    QCOMPARE(fileName->text(), QStringLiteral("Object 000.package"));
+
+    // Ctrl adds a second: it is shown, and "Edit Object" opens the batch editor on both.
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::ControlModifier, cellCentre(*grid, 2));
+    QCOMPARE(count->text(), QStringLiteral("2 objects marked"));
+    QCOMPARE(fileName->text(), QStringLiteral("Object 002.package"));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QCOMPARE(edits.count(), 0);
+    QCOMPARE(batches.count(), 1);
+    QCOMPARE(batches.first().first().toStringList().size(), 2);
+
+    // Ctrl again takes it off: nothing unmarked is shown, and what needs a shown object waits.
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::ControlModifier, cellCentre(*grid, 2));
+    QCOMPARE(count->text(), QStringLiteral("1 object marked"));
+    QVERIFY(fileName->text().isEmpty());
+    QVERIFY(!delMove->isEnabled());
+    QVERIFY(!edit->isEnabled());
+
+    // A plain click: one mark, shown, edited alone.
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, cellCentre(*grid, 3));
+    QCOMPARE(grid->markedCells(), QList<int> { 3 });
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QCOMPARE(edits.count(), 1);
+    QVERIFY(edits.last().first().toString().endsWith(QStringLiteral("Object 003.package")));
+
+    // Another folder: the marks of the old one are gone, its first object is the one mark.
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::ShiftModifier, cellCentre(*grid, 6));
+    QCOMPARE(window->controller().markedCount(), 4);
+    auto* tree = child<QTreeWidget>(*window, QStringLiteral("tvFolders"));
+    window->tvFolders_NodeClick(tree->topLevelItem(0)->child(0));
+    settle(*window);
+    QCOMPARE(window->controller().markedCount(), 1);
+    QVERIFY(window->controller().markedObjectFiles().first().contains(QStringLiteral("/sub/")));
+
+    // Delete/Move changes the folder's contents: the marks start afresh.
+    window->tvFolders_NodeClick(tree->topLevelItem(0));
+    settle(*window);
+    window->controller().markAll(true);
+    QCOMPARE(window->controller().markedCount(), 30);
+    connect(window.get(), &frmMain::deleteMoveRequested, window.get(),
+        [&](const QString& file, const QString&, qint32) { std::filesystem::remove(text::toPath(file)); });
+    QTest::mouseClick(delMove, Qt::LeftButton);
+    settle(*window);
+    QCOMPARE(window->controller().markedCount(), 1);
+    QCOMPARE(window->controller().packageFiles().size(), 29);
+    QCOMPARE(count->text(), QStringLiteral("1 object marked"));
+}
+
+void BrowserWindowTest::firstStartShowsAHintAndRestoresThePlace()
+{
+    Settings::TemporaryStore store;
+    writeObjects(*mData, "Downloads", 3);
+    QRect placed;
+    {
+        // A new player: no folder stored, nothing chosen, nothing to act on.
+        std::unique_ptr<frmMain> window(openOn(QString()));
+        window->show();
+        settle(*window);
+        auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+        QCOMPARE(grid->hint(), QStringLiteral("Choose a folder on the left to see its objects."));
+        for (const char* name : { "cmdSelect", "frmDelMove", "cmdFirst", "cmdNext" })
+            QVERIFY2(!child<QWidget>(*window, QLatin1String(name))->isEnabled(), name);
+        for (const char* name : { "smenuDelThumbs", "smenuRestoreOriginal", "smenuEditSelected" })
+            QVERIFY2(!child<QAction>(*window, QLatin1String(name))->isEnabled(), name);
+        window->tvFolders_NodeClick(child<QTreeWidget>(*window, QStringLiteral("tvFolders"))->topLevelItem(0));
+        settle(*window);
+        QVERIFY(grid->hint().isEmpty());
+        QVERIFY(child<QWidget>(*window, QStringLiteral("cmdSelect"))->isEnabled());
+
+        // The place and size of this run are kept for the next.
+        window->setGeometry(40, 60, 1100, 720);
+        window->setSessionEnding(true);
+        window->close();
+        placed = window->geometry();
+    }
+    QVERIFY(!Settings::value(SettingKey::MainWindowGeometry).isEmpty());
+    frmMain again;
+    QCOMPARE(again.size(), placed.size());
+}
+
+void BrowserWindowTest::unsavedTableChangesCanKeepThePlayerWhereTheyAre()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    writeObjects(*mData, "Downloads/a", 2);
+    writeObjects(*mData, "Downloads/b", 3);
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads\\a")));
+    window->resize(1000, 700);
+    window->show();
+    settle(*window);
+    const QString folderA = text::fromPath(mData->path() / "Downloads" / "a");
+    QCOMPARE(window->controller().currentFolder(), folderA);
+
+    int asked = 0;
+    bool goOn = false;
+    window->setPendingSaveAnswerForTesting([&] {
+        ++asked;
+        return goOn;
+    });
+    auto* tree = child<QTreeWidget>(*window, QStringLiteral("tvFolders"));
+    QTreeWidgetItem* nodeA = tree->topLevelItem(0)->child(0);
+    QTreeWidgetItem* nodeB = tree->topLevelItem(0)->child(1);
+    QCOMPARE(nodeB->text(0), QStringLiteral("b"));
+    const auto clickNode = [&](QTreeWidgetItem* node) {
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualItemRect(node).center());
+    };
+    auto* downloads = child<QRadioButton>(*window, QStringLiteral("optPath_0"));
+    auto* alternate = child<QRadioButton>(*window, QStringLiteral("optPath_1"));
+
+    // "Stay": the folder, its page, the tree's selection and the root all stay as they were.
+    clickNode(nodeB);
+    QCOMPARE(asked, 1);
+    QCOMPARE(window->controller().currentFolder(), folderA);
+    QCOMPARE(tree->currentItem(), nodeA);
+    QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_1"))->text(), QStringLiteral("Name 001"));
+    QTest::mouseClick(alternate, Qt::LeftButton);
+    QCOMPARE(asked, 2);
+    QVERIFY(downloads->isChecked());
+    QCOMPARE(window->controller().currentFolder(), folderA);
+    // Closing asks "Exit this program?" first, then the table; staying keeps the window open.
+    boxes.answerNext(QMessageBox::Yes);
+    QVERIFY(!window->close());
+    QCOMPARE(asked, 3);
+    QVERIFY(window->isVisible());
+
+    // "Go on": the chosen folder opens.
+    goOn = true;
+    clickNode(nodeB);
+    settle(*window);
+    QCOMPARE(asked, 4);
+    QCOMPARE(window->controller().currentFolder(), text::fromPath(mData->path() / "Downloads" / "b"));
+    QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_2"))->text(), QStringLiteral("Name 002"));
+    boxes.answerNext(QMessageBox::Yes);
+    QVERIFY(window->close());
+    QCOMPARE(asked, 5);
+}
+
+void BrowserWindowTest::theGridWorksFromTheKeyboard()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    frmSelectPath::Seam::TestScope folderDialogs;
+    writeObjects(*mData, "Downloads", 30);
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    settle(*window);
+    auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+    auto* fileName = child<QLineEdit>(*window, QStringLiteral("txtFileName"));
+    QSignalSpy edits(window.get(), &frmMain::editRequested);
+    QSignalSpy batches(window.get(), &frmMain::editSelectedRequested);
+    QSignalSpy moves(window.get(), &frmMain::deleteMoveRequested);
+
+    // Tab from the folder tree reaches the grid.
+    auto* tree = child<QTreeWidget>(*window, QStringLiteral("tvFolders"));
+    tree->setFocus();
+    for (int i = 0; i < 8 && !grid->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(grid->hasFocus());
+
+    // Arrows move the shown object, which is the one mark; the root option stays as it was.
+    QTest::keyClick(grid, Qt::Key_Right);
+    QCOMPARE(window->controller().selected(), 1);
+    QCOMPARE(fileName->text(), QStringLiteral("Object 001.package"));
+    QCOMPARE(grid->markedCells(), QList<int> { 1 });
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(window->controller().selected(), 6);
+    QVERIFY(child<QRadioButton>(*window, QStringLiteral("optPath_0"))->isChecked());
+    QCOMPARE(folderDialogs.requests().size(), 0);
+
+    // Shift extends; Enter then opens the batch editor, a single mark the editor.
+    QTest::keyClick(grid, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(grid->markedCells(), (QList<int> { 6, 7 }));
+    QTest::keyClick(grid, Qt::Key_Return);
+    QCOMPARE(batches.count(), 1);
+    QTest::keyClick(grid, Qt::Key_Left);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QCOMPARE(edits.count(), 1);
+    QVERIFY(edits.last().first().toString().endsWith(QStringLiteral("Object 006.package")));
+
+    // Ctrl moves without marking; Space marks, Ctrl+Space takes the mark off again.
+    QTest::keyClick(grid, Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(grid->markedCells(), QList<int> { 6 });
+    QVERIFY(fileName->text().isEmpty());
+    QTest::keyClick(grid, Qt::Key_Space);
+    QCOMPARE(grid->markedCells(), (QList<int> { 6, 7 }));
+    QCOMPARE(fileName->text(), QStringLiteral("Object 007.package"));
+    QTest::keyClick(grid, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(grid->markedCells(), QList<int> { 6 });
+
+    // Pages: the bottom row goes on to the next page, Page Up/Down keep the cell, Home and End go to the ends.
+    QTest::keyClick(grid, Qt::Key_End);
+    QCOMPARE(window->controller().page(), 1);
+    QCOMPARE(fileName->text(), QStringLiteral("Object 029.package"));
+    QTest::keyClick(grid, Qt::Key_Home);
+    QCOMPARE(window->controller().page(), 0);
+    QCOMPARE(window->controller().selected(), 0);
+    QTest::keyClick(grid, Qt::Key_PageDown);
+    QCOMPARE(window->controller().page(), 1);
+    QCOMPARE(window->controller().selected(), 0);
+    QCOMPARE(child<QLineEdit>(*window, QStringLiteral("txtPageCount"))->text(), QStringLiteral("Page 2 of 2"));
+    QTest::keyClick(grid, Qt::Key_PageUp);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(window->controller().selected(), 20);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(window->controller().page(), 1);
+    QCOMPARE(window->controller().selected(), 0);
+    QTest::keyClick(grid, Qt::Key_Up);
+    QCOMPARE(window->controller().page(), 0);
+    QCOMPARE(window->controller().selected(), 20);
+
+    // Delete opens Delete/Move for the shown object.
+    QTest::keyClick(grid, Qt::Key_Delete);
+    QCOMPARE(moves.count(), 1);
+    QVERIFY(moves.last().first().toString().endsWith(QStringLiteral("Object 020.package")));
+    settle(*window);
+
+    // The menu key gives the object's actions.
+    QTest::keyClick(grid, Qt::Key_Right);
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), grid->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(grid, &menuKey);
+    auto* menu = child<QMenu>(*window, QStringLiteral("mnuObject"));
+    QTRY_VERIFY(menu->isVisible());
+    QVERIFY(menu->findChild<QAction*>(QStringLiteral("mnuObjectEdit"))->isEnabled());
+    menu->close();
+}
+
+void BrowserWindowTest::theGridGrowsWithTheWindow()
+{
+    Settings::TemporaryStore store;
+    std::filesystem::create_directories(mData->path() / "Downloads");
+    mData->write(
+        std::filesystem::path("Downloads") / "A very long object name that will never fit under one picture.package",
+        catalogObject(
+            { definition(7) }, { { 1, "A very long caption that will never fit under one picture of the grid" } }));
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    window->resize(1000, 700);
+    window->show();
+    settle(*window);
+    auto* grid = child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"));
+    QTRY_VERIFY(!child<QLabel>(*window, QStringLiteral("lblSimName_0"))->text().isEmpty());
+    const int small = grid->cellSize();
+    auto* caption = child<QLabel>(*window, QStringLiteral("lblSimName_0"));
+    // Shortened to fit, whole in the tool tip.
+    QVERIFY(caption->text().endsWith(QChar(0x2026)));
+    QCOMPARE(
+        caption->toolTip(), QStringLiteral("A very long caption that will never fit under one picture of the grid"));
+
+    window->resize(1600, 1000);
+    QTRY_VERIFY(grid->cellSize() > small);
+    QVERIFY(caption->width() > MainWindowController::simNameLabelGeometry(0).width());
+    // Still 25 to a page, every cell inside the grid.
+    QVERIFY(grid->rect().contains(grid->cellRect(24)));
+    QCOMPARE(grid->cellAt(grid->cellRect(24).center().x(), grid->cellRect(24).center().y()), 24);
+    // A splitter between every pane.
+    QCOMPARE(child<QSplitter>(*window, QStringLiteral("splPanes"))->count(), 3);
 }
 
 // Keeps a picture of the window on a demo world for the documentation:

@@ -9,16 +9,22 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -56,9 +62,66 @@ private slots:
     void shutdownClosesWithoutTheQuestion();
     void helpOpensAtTheContextPage();
     void helpPagesAreCompleteAndLinked();
+    void optionsHoldTheBackupAndSaveSettings();
+    void aboutNamesVersionsAndFoldersAndCopiesThem();
     void pauseWaitsAndLetsEventsRun();
     void retryPauseOnAWorkerOnlySleeps();
 };
+
+void MainWindowTest::optionsHoldTheBackupAndSaveSettings()
+{
+    Settings::TemporaryStore store;
+    Settings::setValue(SettingKey::BackupGenerations, QStringLiteral("3"));
+    frmMain window;
+    window.show();
+    menuItem(window, "smenuSettings")->trigger();
+    auto* dialog = window.findChild<QDialog*>(QStringLiteral("frmOptions"));
+    QVERIFY(dialog != nullptr && dialog->isVisible());
+    auto* generations = dialog->findChild<QSpinBox*>(QStringLiteral("spnBackupGenerations"));
+    auto* days = dialog->findChild<QSpinBox*>(QStringLiteral("spnBackupDays"));
+    auto* compressed = dialog->findChild<QCheckBox*>(QStringLiteral("chkKeepCompressed"));
+    QCOMPARE(generations->value(), 3);
+    QCOMPARE(days->value(), 30); // the default
+    QVERIFY(!compressed->isChecked());
+    // Typed from the keyboard: the number boxes and the check box, then OK by Return.
+    generations->setFocus();
+    generations->selectAll();
+    QTest::keyClicks(generations, QStringLiteral("5"));
+    QTest::keyClick(days, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(days, QStringLiteral("0"));
+    compressed->click();
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QCOMPARE(Settings::value(SettingKey::BackupGenerations), QStringLiteral("5"));
+    QCOMPARE(Settings::value(SettingKey::BackupDays), QStringLiteral("0"));
+    QCOMPARE(Settings::value(SettingKey::KeepSavedResourcesCompressed), QStringLiteral("-1"));
+
+    // Cancel keeps what was stored.
+    menuItem(window, "smenuSettings")->trigger();
+    dialog = window.findChildren<QDialog*>(QStringLiteral("frmOptions")).last();
+    dialog->findChild<QSpinBox*>(QStringLiteral("spnBackupGenerations"))->setValue(9);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QCOMPARE(Settings::value(SettingKey::BackupGenerations), QStringLiteral("5"));
+}
+
+void MainWindowTest::aboutNamesVersionsAndFoldersAndCopiesThem()
+{
+    Settings::TemporaryStore store;
+    frmMain window;
+    window.show();
+    menuItem(window, "smenuAbout")->trigger();
+    auto* dialog = window.findChild<QDialog*>(QStringLiteral("frmAbout"));
+    QVERIFY(dialog != nullptr && dialog->isVisible());
+    const QString text = dialog->findChild<QPlainTextEdit*>(QStringLiteral("txtDetails"))->toPlainText();
+    for (const char* line : { "Varnick: 1.00.01",
+             "Kelvora: ", "Qt: ", "Game folder: ", "Data folder: ", "Settings: ", "Backups: ", "Library index: " })
+        QVERIFY2(text.contains(QLatin1String(line)), line);
+    QVERIFY(text.contains(QStringLiteral("The Sims 2")));
+    QVERIFY(text.contains(QDir::toNativeSeparators(store.fileName())));
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCopy")), Qt::LeftButton);
+    QCOMPARE(QApplication::clipboard()->text(), text);
+    dialog->close();
+}
 
 void MainWindowTest::captionMenusAndControls()
 {

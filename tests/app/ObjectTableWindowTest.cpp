@@ -13,6 +13,7 @@
 #include "package/base/Paths.h"
 #include "tests/common/EditorPackages.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QFont>
@@ -33,7 +34,98 @@ class ObjectTableWindowTest : public QObject {
 private slots:
     void fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows();
     void mainWindowTableFollowsTheScanWithThumbnails();
+    void unsavedChangesQuestionCanKeepThePlayerWhereTheyWere();
+    void cellEditorSelectsOnEntryAndShowsAnOverRangePriceAsWritten();
 };
+
+namespace {
+
+// A folder of three objects in the table, read and shown.
+struct TableFolder {
+    MessageBox::TestScope boxes;
+    TemporaryFolder dir;
+    TemporaryFolder userData;
+    QStringList names { QStringLiteral("a.package"), QStringLiteral("b.package"), QStringLiteral("c.package") };
+    ObjectTableView view;
+    TableFolder()
+    {
+        qputenv("VARNICK_USER_DATA_DIR", text::fromPath(userData.path()).toUtf8());
+        for (const QString& name : names) {
+            EditorPackage package;
+            package.set(ObjectField::Price, 100).entries = { { 1, text::toUtf8(name), "" }, { 1, "", "" } };
+            package.write(dir, text::toUtf8(name));
+        }
+        view.model()->setThumbnailResolver([](const std::string&) { return browser::ThumbnailSource {}; });
+        view.showFolder(text::fromPath(dir.path()), names);
+        QTRY_VERIFY(!view.busy());
+    }
+    ~TableFolder() { qunsetenv("VARNICK_USER_DATA_DIR"); }
+    std::uint16_t priceOf(const QString& name) const
+    {
+        return chooseObjectDefinition(readPackage(dir.path() / text::toUtf8(name)))
+            ->Definition.amount(ObjectField::Price);
+    }
+};
+
+} // namespace
+
+void ObjectTableWindowTest::unsavedChangesQuestionCanKeepThePlayerWhereTheyWere()
+{
+    TableFolder folder;
+    ObjectTableModel& model = *folder.view.model();
+    const int price = static_cast<int>(ObjectColumn::Price);
+    folder.view.table()->selectRow(0);
+    QVERIFY(model.setData(model.index(0, price), QStringLiteral("250")));
+
+    // Cancel is the default: the player stays, the change still pending, nothing written.
+    QVERIFY(!folder.view.offerPendingSave());
+    QCOMPARE(folder.boxes.last().title, QStringLiteral("Unsaved Changes"));
+    QCOMPARE(folder.boxes.last().buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    QVERIFY(folder.boxes.last().text.contains(QStringLiteral("Set Price to 250 on 1 object.")));
+    QCOMPARE(model.pendingCount(), std::size_t { 1 });
+    QCOMPARE(folder.priceOf(QStringLiteral("a.package")), std::uint16_t { 100 });
+
+    // Save writes (asking nothing more) and lets the caller go on.
+    const qsizetype asked = folder.boxes.shown().size();
+    folder.boxes.answerNext(QMessageBox::Save);
+    QVERIFY(folder.view.offerPendingSave());
+    QCOMPARE(folder.priceOf(QStringLiteral("a.package")), std::uint16_t { 250 });
+    QCOMPARE(folder.boxes.shown().size(), asked + 2); // the question and the summary
+    QCOMPARE(folder.boxes.last().title, QStringLiteral("Save Successful"));
+    QTRY_VERIFY(!folder.view.busy());
+
+    // Discard drops the change and lets the caller go on.
+    QVERIFY(model.setData(model.index(0, price), QStringLiteral("7")));
+    folder.boxes.answerNext(QMessageBox::Discard);
+    QVERIFY(folder.view.offerPendingSave());
+    QVERIFY(!model.hasPendingChanges());
+    QCOMPARE(folder.priceOf(QStringLiteral("a.package")), std::uint16_t { 250 });
+    // Nothing pending: nothing asked.
+    const qsizetype before = folder.boxes.shown().size();
+    QVERIFY(folder.view.offerPendingSave());
+    QCOMPARE(folder.boxes.shown().size(), before);
+}
+
+void ObjectTableWindowTest::cellEditorSelectsOnEntryAndShowsAnOverRangePriceAsWritten()
+{
+    TableFolder folder;
+    folder.view.resize(900, 400);
+    folder.view.show();
+    QVERIFY(QTest::qWaitForWindowActive(&folder.view));
+    ObjectTableModel& model = *folder.view.model();
+    QTableView* table = folder.view.table();
+    const QModelIndex cell = model.index(0, static_cast<int>(ObjectColumn::Price));
+    table->selectRow(0);
+    table->setCurrentIndex(cell);
+    table->edit(cell);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor != nullptr);
+    QCOMPARE(editor->selectedText(), QStringLiteral("100")); // typing replaces the price
+    QTest::keyClicks(editor, QStringLiteral("99999"));
+    QTest::keyClick(editor, Qt::Key_Return); // the view commits once back in the event loop
+    QTRY_COMPARE(cell.data().toString(), QStringLiteral("65535"));
+    QCOMPARE(model.pendingCount(), std::size_t { 1 });
+}
 
 void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
 {
@@ -97,6 +189,16 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
     view.table()->selectionModel()->select(model.index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QVERIFY(model.setData(model.index(0, price), QStringLiteral("450")));
 
+    // The save says what it will write; Cancel (the default) writes nothing and is no success.
+    const ByteString untouched = readFileBytes(dir.path() / "a.package");
+    QVERIFY(view.saveEdits().Cancelled);
+    QCOMPARE(boxes.last().title, QStringLiteral("Confirm Save"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Set Price to 450 on 2 objects?"));
+    QCOMPARE(boxes.last().buttons, QMessageBox::Save | QMessageBox::Cancel);
+    QCOMPARE(readFileBytes(dir.path() / "a.package"), untouched);
+    QCOMPARE(model.pendingCount(), std::size_t { 2 });
+
+    boxes.answerNext(QMessageBox::Save);
     const BatchSummary summary = view.saveEdits();
     QCOMPARE(summary.count(BatchOutcome::Saved), std::size_t { 2 });
     // Each saved package's previous version is in the program's backup store.

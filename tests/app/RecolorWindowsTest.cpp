@@ -160,8 +160,9 @@ private slots:
         auto* list = window.findChild<QListWidget*>(QStringLiteral("lstRecolors"));
         QCOMPARE(list->item(0)->text(), QStringLiteral("a recolor.package"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("b recolor.package"));
-        QVERIFY(
-            window.findChild<QLabel*>(QStringLiteral("lblUnreadable"))->text().startsWith(QStringLiteral("1 files")));
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("lblUnreadable"))
+                    ->text()
+                    .startsWith(QStringLiteral("1 file could not be read")));
 
         // Cancel while the worker is held at its first update: no delete and move window.
         std::atomic<int> hookCalls { 0 };
@@ -232,8 +233,6 @@ private slots:
             { "all, refused", 2, true, {}, QMessageBox::No, {}, QString() },
             { "selected", 3, false, { 0, 2 }, QMessageBox::Yes, { 1, 3 },
                 QStringLiteral("The selected recolors have been deleted.") },
-            { "none selected", 2, false, {}, QMessageBox::Yes, {},
-                QStringLiteral("The selected recolors have been deleted.") },
         };
         int run = 0;
         for (const Case& c : cases) {
@@ -260,9 +259,15 @@ private slots:
             const MessageBox::Shown& question = boxes.shown()[0];
             QCOMPARE(question.title, QStringLiteral("CONFIRM DELETE"));
             QCOMPARE(question.icon, QMessageBox::Question);
+            // Deletes go to the trash here, and the question says so, with the counts.
             const QString what = c.deleteAll
-                ? QStringLiteral("You are about to PERMANENTLY DESTROY the object and all of it's recolors.")
-                : QStringLiteral("You are about to PERMANENTLY DESTROY the selected recolors for this object.");
+                ? (c.recolors == 0
+                        ? QStringLiteral("You are about to move the object to the trash.")
+                        : QStringLiteral("You are about to move the object and its %1 recolors to the trash.")
+                              .arg(c.recolors))
+                : QStringLiteral("You are about to move %1 selected recolors of this "
+                                 "object to the trash.")
+                      .arg(c.selectedLines.size());
             QVERIFY2(question.text.startsWith(
                          what + QStringLiteral("\r\n\r\nAre you absolutely sure that you want to do this?")),
                 c.name);
@@ -282,6 +287,43 @@ private slots:
                 QCOMPARE(boxes.last().text, c.result);
                 QCOMPARE(window.result(), int(QDialog::Accepted));
             }
+        }
+
+        // With nothing selected, "Delete Selected Recolors" is disabled and asks nothing.
+        {
+            MessageBox::TestScope boxes;
+            const fs::path object = writeFile(dir, "unselected/object.package", objectPackage());
+            const fs::path recolor = writeFile(dir, "unselected/r.package", recolorPackage(kGuid));
+            frmDeleteMove window(frmDeleteMove::Request { q(object), { QString(), q(recolor) }, {} });
+            auto* deleteSelected = window.findChild<QPushButton*>(QStringLiteral("cmdDelRecolors"));
+            QVERIFY(!deleteSelected->isEnabled());
+            QTest::mouseClick(deleteSelected, Qt::LeftButton);
+            QVERIFY(boxes.shown().isEmpty());
+            QVERIFY(fs::exists(recolor));
+            window.findChild<QListWidget*>(QStringLiteral("lstRecolors"))->item(0)->setSelected(true);
+            QVERIFY(deleteSelected->isEnabled());
+            // The small buttons carry words beside their pictures.
+            for (const char* name : { "cmdView", "cmdPackageDetails", "cmdSelect", "cmdUnselect" }) {
+                auto* small = window.findChild<QPushButton*>(QLatin1String(name));
+                QVERIFY2(!small->text().isEmpty() && !small->icon().isNull(), name);
+            }
+            for (QPushButton* button : window.findChildren<QPushButton*>())
+                QVERIFY(!button->isDefault() && !button->autoDefault());
+            // The keyboard starts on the recolors and Tab goes on down the window.
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("lstRecolors"));
+            QStringList visited;
+            for (int i = 0; i < 9; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                visited.append(QApplication::focusWidget()->objectName());
+            }
+            const char* const order[] = { "cmdView", "cmdPackageDetails", "cmdSelect", "cmdUnselect", "cmdDeleteAll",
+                "cmdDelRecolors", "cmdMoveAll", "cmdCancel", "txtObjFilename" };
+            QStringList expected;
+            for (const char* name : order)
+                expected.append(QString::fromLatin1(name));
+            QCOMPARE(visited, expected);
         }
 
         // Without recolors, delete-selected does nothing at all.
@@ -416,19 +458,37 @@ private slots:
                 resources.emplace_back("1C4A276C", texture);
             const fs::path file = writeFile(dir, c.file, package(resources));
             frmViewRecolor window(q(file));
-            QCOMPARE(window.windowTitle(), QStringLiteral("Selected File Preview"));
+            QVERIFY2(
+                window.windowTitle().startsWith(QStringLiteral("Selected File Preview - ") + QLatin1String(c.file)),
+                c.file);
+            if (c.shown.isValid())
+                QVERIFY(window.windowTitle().endsWith(
+                    QStringLiteral("(%1 x %2)").arg(c.shown.width()).arg(c.shown.height())));
             QVERIFY2(window.previewAvailable() == c.shown.isValid(), c.file);
             if (c.shown.isValid())
                 QCOMPARE(window.picture().size(), c.shown);
             else
                 QCOMPARE(window.picture(), frmViewRecolor::notAvailablePicture());
-            // What the preview area shows: the picture's top-left corner at its own size.
+            // What the preview area shows: the whole picture scaled to fit, a small one with sharp pixels.
             auto* preview = window.findChild<QLabel*>(QStringLiteral("picPreview"));
             QCOMPARE(preview->size(), QSize(517, 517));
+            const QImage shown = c.shown.isValid() ? frmViewRecolor::shownPicture(window.picture()) : window.picture();
+            // Fitted: neither side beyond the area, and no room for another texture pixel (or a larger picture).
+            if (c.shown.isValid())
+                QVERIFY2(shown.width() <= 517 && shown.height() <= 517
+                        && (shown.width() > 517 - c.shown.width() || shown.height() > 517 - c.shown.height()
+                            || std::max(shown.width(), shown.height()) == 517),
+                    c.file);
             const QImage visible = preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const QSize cut = window.picture().size().boundedTo(QSize(517, 517));
-            QCOMPARE(visible.copy(QRect(QPoint(), cut)),
-                window.picture().copy(QRect(QPoint(), cut)).convertToFormat(QImage::Format_RGB32));
+            QCOMPARE(visible.copy(QRect(QPoint(), shown.size())), shown.convertToFormat(QImage::Format_RGB32));
+        }
+
+        // Enlarged, each texture pixel stays one flat block (nearest neighbour).
+        {
+            const QImage shown = frmViewRecolor::shownPicture(frmViewRecolor(q(dir.path() / "raw.package")).picture());
+            QCOMPARE(shown.size(), QSize(516, 258)); // 129 screen pixels a texture pixel
+            QCOMPARE(shown.pixel(0, 0), shown.pixel(100, 100));
+            QCOMPARE(shown.pixel(200, 0), shown.pixel(250, 120));
         }
 
         // The raw texture is shown as stored, not mirrored.

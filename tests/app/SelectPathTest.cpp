@@ -1,6 +1,7 @@
 #include "app/browser/SelectPathController.h"
 #include "app/browser/frmSelectPath.h"
 #include "app/platform/qt/MessageBox.h"
+#include "app/startup/GamePaths.h"
 #include "tests/common/TrapRecorder.h"
 
 #include <QApplication>
@@ -57,6 +58,7 @@ private slots:
     void newFolderBelowARootHasOneSeparator();
     void driveListHoldsTheFileSystemRoot();
     void chooseShowsModallyOrAnswersFromTheSeam();
+    void startsAtDownloadsTakesATypedPathAndAsksBeforeLeavingTheGame();
 };
 
 void SelectPathTest::nameRuleAcceptsOnlyLettersDigitsDashAndUnderscore_data()
@@ -241,6 +243,61 @@ void SelectPathTest::chooseShowsModallyOrAnswersFromTheSeam()
             modal->close();
     });
     QCOMPARE(frmSelectPath::choose(nullptr, QStringLiteral("Pick one:"), temp.path()), QString());
+}
+
+void SelectPathTest::startsAtDownloadsTakesATypedPathAndAsksBeforeLeavingTheGame()
+{
+    QTemporaryDir temp;
+    const QString data = QDir::cleanPath(temp.path() + QStringLiteral("/EA Games/The Sims 2"));
+    const QString downloads = data + QStringLiteral("/Downloads");
+    const QString outside = QDir::cleanPath(temp.path() + QStringLiteral("/Elsewhere"));
+    QVERIFY(QDir().mkpath(downloads + QStringLiteral("/Chairs")));
+    QVERIFY(QDir().mkpath(outside));
+    const std::string saved = gstrSims2DataPath;
+    gstrSims2DataPath = data.toStdString();
+    MessageBox::TestScope boxes;
+
+    // Nothing stored: the dialog opens at the game's Downloads folder.
+    QCOMPARE(SelectPathController::startFolder(QString()), downloads);
+    QVERIFY(SelectPathController::insideDataFolder(downloads + QStringLiteral("/Chairs")));
+    QVERIFY(!SelectPathController::insideDataFolder(outside));
+    QVERIFY(!SelectPathController::insideDataFolder(data + QStringLiteral(" Old")));
+
+    frmSelectPath dialog;
+    dialog.setConfirmOutsideDataFolder(true);
+    dialog.show();
+    QCOMPARE(dialog.currentFolder(), downloads);
+    auto* path = dialog.findChild<QLineEdit*>(QStringLiteral("txtSelectedPath"));
+    QVERIFY(!path->isReadOnly());
+
+    // A typed path and Return open that folder; the dialog stays open.
+    path->setFocus();
+    path->selectAll();
+    QTest::keyClicks(path, QDir::toNativeSeparators(downloads + QStringLiteral("/Chairs")));
+    QTest::keyClick(path, Qt::Key_Return);
+    QCOMPARE(dialog.currentFolder(), downloads + QStringLiteral("/Chairs"));
+    QVERIFY(dialog.isVisible());
+    // A folder that is not there: said so, nothing chosen.
+    path->selectAll();
+    QTest::keyClicks(path, QDir::toNativeSeparators(outside + QStringLiteral("/missing")));
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QCOMPARE(boxes.shown().size(), 1);
+    QVERIFY(boxes.last().text.contains(QStringLiteral("There is no folder")));
+    QVERIFY(dialog.isVisible());
+
+    // A folder outside the game's: OK asks, naming it; No stays, Yes chooses it.
+    path->selectAll();
+    QTest::keyClicks(path, QDir::toNativeSeparators(outside));
+    boxes.answerNext(QMessageBox::No);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QCOMPARE(boxes.shown().size(), 2);
+    QVERIFY(boxes.last().text.contains(QDir::toNativeSeparators(outside)));
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.selectedPath().isEmpty());
+    boxes.answerNext(QMessageBox::Yes);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QCOMPARE(dialog.selectedPath(), QDir::toNativeSeparators(outside));
+    gstrSims2DataPath = saved;
 }
 
 QTEST_MAIN(SelectPathTest)

@@ -75,6 +75,7 @@ void WindowWiringTest::restoreOriginalPutsBackThePackageBeforeTheBatchSave()
         batch.load({ file });
         frmBatchEdit editor(std::move(batch));
         editor.findChild<QLineEdit*>(QStringLiteral("txtPrice"))->setText(QStringLiteral("500"));
+        boxes.answerNext(QMessageBox::Save);
         QCOMPARE(editor.save().count(BatchOutcome::Saved), std::size_t { 1 });
     }
     const ByteString saved = test::readFileBytes(file);
@@ -154,6 +155,7 @@ void WindowWiringTest::fiftyDemoObjectsEditedTogetherShowInTheTableAndOneIsResto
         frmBatchEdit editor(std::move(batch));
         editor.findChild<QListWidget*>(QStringLiteral("lstFunction"))->setCurrentRow(2); // Appliances
         editor.findChild<QLineEdit*>(QStringLiteral("txtPrice"))->setText(QStringLiteral("777"));
+        boxes.answerNext(QMessageBox::Save);
         QCOMPARE(editor.save().count(BatchOutcome::Saved), std::size_t { 50 });
     }
     window.refreshPage(); // as the wiring does after the batch window saved

@@ -13,6 +13,7 @@
 #include "package/PackageReader.h"
 #include "package/PropertySet.h"
 #include "package/ResourceCollection.h"
+#include "package/Sims2Pack.h"
 #include "package/TypeIds.h"
 #include "package/base/Paths.h"
 #include "tests/common/FailsWith.h"
@@ -23,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -116,7 +119,15 @@ TEST_F(DemoWorldTest, laysOutTheGameFoldersTheProgramLooksFor)
     EXPECT_TRUE(fs::is_directory(sWorld->InstallFolder));
     EXPECT_TRUE(fs::is_directory(downloads() / pathFromUtf8("Möbel été")));
     EXPECT_TRUE(fs::is_directory(downloads() / "New Downloads"));
-    EXPECT_TRUE(fs::is_empty(downloads() / "New Downloads"));
+    // New Downloads holds the two Sims2Pack files and nothing else.
+    std::vector<fs::path> waiting;
+    for (const auto& item : fs::directory_iterator(downloads() / "New Downloads"))
+        waiting.push_back(item.path().lexically_relative(downloads()));
+    std::sort(waiting.begin(), waiting.end());
+    ASSERT_EQ(sWorld->Sims2Packs.size(), 2u);
+    std::vector<fs::path> generated { sWorld->Sims2Packs[0].File, sWorld->Sims2Packs[1].File };
+    std::sort(generated.begin(), generated.end());
+    EXPECT_EQ(waiting, generated);
     // Nothing of the scratch folder the world was assembled in is left.
     for (const auto& item : fs::directory_iterator(sFolder.parent_path()))
         EXPECT_EQ(item.path().filename(), sFolder.filename());
@@ -334,6 +345,49 @@ TEST_F(DemoWorldTest, damagedDownloadFailsCleanlyAndStaysAsItWas)
     ASSERT_EQ(trap.trapped().size(), 1u);
     EXPECT_NE(trap.last().AdditionalData.find("Filename = "), std::string::npos);
     EXPECT_EQ(fileBytes(file), before);
+}
+
+TEST_F(DemoWorldTest, sims2PackFilesHoldNewObjectsOneOfEachClashingWithAnInstalledOne)
+{
+    ASSERT_EQ(sWorld->Sims2Packs.size(), 2u);
+    EXPECT_FALSE(sWorld->Sims2Packs[0].Compressed);
+    EXPECT_TRUE(sWorld->Sims2Packs[1].Compressed);
+    for (const GeneratedSims2Pack& generated : sWorld->Sims2Packs) {
+        SCOPED_TRACE(pathToUtf8(generated.File));
+        EXPECT_EQ(generated.File.extension(), ".Sims2Pack");
+        const Sims2PackFile file = Sims2PackFile::read(downloads() / generated.File);
+        EXPECT_EQ(file.contents().CompressedMagic, generated.Compressed);
+        EXPECT_EQ(file.contents().Type, "Object");
+        ASSERT_EQ(file.items().size(), generated.Items.size());
+        int clashes = 0;
+        for (std::size_t i = 0; i < generated.Items.size(); ++i) {
+            const Sims2PackItemInfo& info = generated.Items[i];
+            const Sims2PackItem& item = file.items()[i];
+            EXPECT_EQ(item.Name, info.Name);
+            EXPECT_EQ(item.Compressed, generated.Compressed);
+            EXPECT_NE(info.CatalogName, "");
+            // The item is a catalog object whose definition carries the GUID the XML names.
+            ByteString scratch;
+            const PackageFile pkg = parsePackage(file.itemBytes(i, scratch));
+            EXPECT_TRUE(gfblnIsCatalogObject(pkg.Index));
+            const std::vector<PackageResource> definitions = resourcesOfType(pkg, gstrTypeOBJD);
+            ASSERT_EQ(definitions.size(), 1u);
+            EXPECT_EQ(ObjectDefinition(decompressResource(definitions[0].Data)).guid(), info.Guid);
+            char guid[12];
+            std::snprintf(guid, sizeof guid, "0x%08X", static_cast<unsigned>(info.Guid));
+            EXPECT_EQ(item.Guid, guid);
+            EXPECT_FALSE(fs::exists(downloads() / pathFromUtf8(info.Name)));
+            if (info.ClashesWith.empty())
+                continue;
+            ++clashes;
+            const auto installed = std::find_if(sWorld->Packages.begin(), sWorld->Packages.end(),
+                [&](const GeneratedPackage& p) { return p.File == info.ClashesWith; });
+            ASSERT_NE(installed, sWorld->Packages.end());
+            EXPECT_EQ(installed->Kind, PackageKind::CatalogObject);
+            EXPECT_EQ(installed->Guid, info.Guid);
+        }
+        EXPECT_EQ(clashes, 1);
+    }
 }
 
 TEST(DemoWorldGenerator, sameSeedGivesTheSameBytesAndAnotherSeedAnotherWorld)

@@ -132,8 +132,18 @@ TEST(DemoWorldHealth, theReviewListsExactlyTheProblemsTheWorldWasGiven)
             want.Orphans.emplace_back(gameRecolor, c.Guid);
             std::sort(want.Orphans.begin(), want.Orphans.end());
         }
-        const HealthReport report = analyseLibrary(downloads, result.Records, result.GameGuids, {});
+        const HealthReport report = analyseLibrary(downloads, result.Records, result.GameGuids, {}, result.Sims2Packs);
         EXPECT_EQ(findingsOf(report), want);
+        // The two Sims2Pack files waiting in New Downloads, which the game does not read.
+        std::vector<std::string> sims2Packs;
+        for (const GeneratedSims2Pack& archive : world.Sims2Packs)
+            sims2Packs.push_back(pathToUtf8(downloads / archive.File));
+        std::sort(sims2Packs.begin(), sims2Packs.end());
+        ASSERT_EQ(report.Sims2Packs.size(), 2u);
+        for (std::size_t i = 0; i < report.Sims2Packs.size(); ++i) {
+            EXPECT_EQ(report.Sims2Packs[i].File, sims2Packs[i]);
+            EXPECT_EQ(report.Sims2Packs[i].Reason, "The game does not read Sims2Pack files; install them.");
+        }
         // The damaged download's reason is the one the browser's folder scan gives.
         const fs::path damaged = pathFromUtf8(report.Broken.at(0).File);
         const browser::ScanResult scanned = browser::scanFolder(damaged.parent_path());

@@ -1,11 +1,13 @@
 // varnick-cli health, run as scripts run it: the JSON shape, two instances
-// sharing one index at once, and a root that does not exist.
+// sharing one index at once, a root that does not exist, and the Sims2Pack
+// files lying in the library.
 #include "package/ObjectDefinition.h"
 #include "package/PropertySet.h"
 #include "package/base/Paths.h"
 #include "tests/common/CliRunner.h"
 #include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
+#include "tools/common/Sims2PackBuilder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -101,4 +103,51 @@ TEST(HealthCli, quarantineMovesWhatItCanAndNamesWhatStayed)
         { "quarantine", library.utf8(), pathToUtf8(stuck), "--quarantine-folder", pathToUtf8(data.path() / "Aside") });
     EXPECT_EQ(elsewhere.status, 0) << elsewhere.err;
     EXPECT_EQ(readFileBytes(data.path() / "Aside" / "other" / "b.package"), recolor(2));
+}
+
+TEST(HealthCli, listsTheSims2PackFilesLyingInTheLibrary)
+{
+    TemporaryFolder library;
+    TemporaryFolder work;
+    library.write("chair.package", definitionPackage(0x42));
+    std::filesystem::create_directories(library.path() / "New");
+    library.write("New/Later.Sims2Pack", Sims2PackBuilder().add({ "lamp.package", definitionPackage(0x43) }).build());
+    library.write("New/lamps.sims2pack", Sims2PackBuilder().build());
+    const CliRun run = runCli(
+        { "health", library.utf8(), "--no-game", "--json", "--index", pathToUtf8(work.path() / "index.sqlite") },
+        { { "VARNICK_USER_DATA_DIR", work.utf8() } });
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto report = nlohmann::json::parse(run.out);
+    const std::string reason = "The game does not read Sims2Pack files; install them.";
+    EXPECT_EQ(report["sims2packs"],
+        nlohmann::json::array(
+            { { { "file", pathToUtf8(library.path() / "New/Later.Sims2Pack") }, { "reason", reason } },
+                { { "file", pathToUtf8(library.path() / "New/lamps.sims2pack") }, { "reason", reason } } }));
+    // Not packages: nothing else of the review mentions them.
+    EXPECT_TRUE(report["broken"].empty());
+    EXPECT_TRUE(report["duplicates"].empty());
+}
+
+TEST(HealthCli, knownClashesAreMarkedListedAndTakenBack)
+{
+    TemporaryFolder work;
+    ScopedEnvironment environment;
+    environment.set("VARNICK_USER_DATA_DIR", work.utf8());
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        const char* out;
+    } steps[] = {
+        { { "known-clashes" }, 0, "" },
+        { { "known-clashes", "--mark", "0x42", "--mark", "1234" }, 0, "0x00000042\n0x00001234\n" },
+        { { "known-clashes", "--unmark", "0X00000042" }, 0, "0x00001234\n" },
+        // A GUID that is not one changes nothing, not even the good one beside it.
+        { { "known-clashes", "--mark", "99", "--unmark", "0x1234", "--mark", "lamp" }, 1, "" },
+        { { "known-clashes" }, 0, "0x00001234\n" },
+    };
+    for (const auto& step : steps) {
+        const CliRun run = runCli(step.arguments);
+        EXPECT_EQ(run.status, step.status) << run.err;
+        EXPECT_EQ(run.out, step.out);
+    }
 }

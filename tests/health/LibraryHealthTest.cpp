@@ -166,6 +166,21 @@ TEST(LibraryIndex, rebuildsADamagedOrForeignFileAndLosesNothing)
                 sqlite3_close(db);
             } },
         { "deleted", [](const std::filesystem::path& file) { std::filesystem::remove(file); } },
+        // A newer version's classification, or a damaged row: read again, not trusted.
+        { "a kind this version does not know",
+            [](const std::filesystem::path& file) {
+                sqlite3* db = nullptr;
+                sqlite3_open(file.string().c_str(), &db);
+                sqlite3_exec(db, "UPDATE packages SET kind=77", nullptr, nullptr, nullptr);
+                sqlite3_close(db);
+            } },
+        { "an index kind this version does not know",
+            [](const std::filesystem::path& file) {
+                sqlite3* db = nullptr;
+                sqlite3_open(file.string().c_str(), &db);
+                sqlite3_exec(db, "UPDATE packages SET index_kind=-1", nullptr, nullptr, nullptr);
+                sqlite3_close(db);
+            } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -359,7 +374,9 @@ TEST(LibraryIndex, listingFindsEveryPackageAndNothingElse)
     TemporaryFolder library;
     std::filesystem::create_directories(library.path() / "one" / "two" / "three");
     for (const char* file : { "a.package", "B.PACKAGE", "one/c.Package", "one/two/three/d.package", "notes.txt",
-             ".package", "one/e.package.bak" })
+             ".package", "one/e.package.bak",
+             // The scratch files of a write under way, or of a killed one, are never packages.
+             "a.package.varnick-12-1.tmp", "one/two/d.package.varnick-4-2.tmp" })
         library.write(file, "x");
     std::filesystem::create_directories(library.path() / "folder.package");
     std::error_code linkError;

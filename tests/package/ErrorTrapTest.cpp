@@ -122,5 +122,35 @@ TEST(ErrorTrap, fileNameContextStaysOnlyAfterFailure)
     EXPECT_EQ(recorder.last().AdditionalData, "Filename = /a/b.package");
 }
 
+// A throwing core numbers its own steps; its caller's step comes back when it
+// returns, and its own failing step stays when it throws. File names nest the same way.
+TEST(ErrorTrap, coresKeepTheirCallersStepAndFileUnlessTheyFail)
+{
+    const auto core = [](bool fail) {
+        const LocationScope callersStep;
+        const FileNameContext file("/inner.package");
+        setLocation(3000);
+        if (fail)
+            throw Failure(ErrorCode::BadPackage, "Index past end of file");
+    };
+    test::TrapRecorder recorder;
+    EXPECT_TRUE(trapped("m", "p", [&] {
+        const FileNameContext file("/outer.package");
+        setLocation(2500);
+        core(false);
+        EXPECT_EQ(errorContext().Location, 2500);
+        EXPECT_EQ(errorContext().AdditionalData, "Filename = /outer.package");
+    }));
+    EXPECT_EQ(errorContext().AdditionalData, "");
+
+    EXPECT_FALSE(trapped("m", "p", [&] {
+        const FileNameContext file("/outer.package");
+        setLocation(2500);
+        core(true);
+    }));
+    EXPECT_EQ(recorder.last().Location, 3000);
+    EXPECT_EQ(recorder.last().AdditionalData, "Filename = /inner.package");
+}
+
 } // namespace
 } // namespace varnick

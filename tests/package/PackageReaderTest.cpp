@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace varnick;
 using namespace varnick::test;
 
@@ -30,6 +32,33 @@ PackageBuilder threeResources(std::int32_t indexMinor)
 }
 
 } // namespace
+
+// The reader's cores run inside other procedures (the editor's load, the
+// batch's workers): a read that succeeds leaves the caller's step and file as
+// they were; one that fails reports its own step and the file it read.
+TEST(PackageReader, aReadInsideAProcedureLeavesItsStepOrReportsItsOwn)
+{
+    const TemporaryFolder dir;
+    const auto good = dir.write("good.package", threeResources(1).build());
+    const auto cut = dir.write("cut.package", threeResources(1).build().substr(0, 100));
+    TrapRecorder recorder;
+    for (const auto& read : std::vector<std::function<void(const std::filesystem::path&)>> {
+             [](const std::filesystem::path& file) { readPackage(file); },
+             [](const std::filesystem::path& file) { readPackageIndex(file); } }) {
+        EXPECT_TRUE(trapped("m", "p", [&] {
+            setLocation(5500);
+            read(good);
+            EXPECT_EQ(errorContext().Location, 5500);
+            EXPECT_EQ(errorContext().AdditionalData, "");
+        }));
+        EXPECT_FALSE(trapped("m", "p", [&] {
+            setLocation(5500);
+            read(cut);
+        }));
+        EXPECT_NE(recorder.last().Location, 5500);
+        EXPECT_EQ(recorder.last().AdditionalData, "Filename = " + pathToUtf8(cut));
+    }
+}
 
 class IndexVersions : public ::testing::TestWithParam<std::int32_t> { };
 

@@ -21,6 +21,9 @@ protected:
         mEnvironment.set("VARNICK_SIMS2_INSTALL_DIR", std::nullopt);
         mEnvironment.set("VARNICK_DOCUMENTS_DIR", std::nullopt);
         mEnvironment.set("WINEPREFIX", pathToUtf8(mRoot.path() / "empty prefix"));
+        // The search looks below the home folder and at the remembered choice too: neither may be the machine's.
+        mEnvironment.set("HOME", pathToUtf8(mRoot.path() / "home"));
+        mEnvironment.set("VARNICK_SETTINGS_FILE", pathToUtf8(mRoot.path() / "settings.ini"));
         gstrSims2InstallPath.clear();
         gstrDocumentsPath.clear();
         gstrSims2DataPath.clear();

@@ -2,6 +2,7 @@
 // short inputs, and every kind of damage, which must stop the decoder cleanly.
 #include "support/Codec.h"
 #include "tests/support/CodecTestSupport.h"
+#include "tests/support/ReferenceDecoder.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,77 @@ struct PrefixedStream {
             append(stored, std::span(prefix).subspan(at, 112));
         }
         expected = prefix;
+    }
+};
+
+// A random valid stream and what it decodes to: literal runs of every length
+// and copies of every family, many from a few bytes back (where a copy reads
+// what it writes and the decoder's chunks meet their own output), with 0 to
+// 3 literals riding on each, usually ended by a stop code.
+struct RandomStream {
+    Bytes stored = streamOf({});
+    Bytes expected;
+
+    RandomStream(std::uint64_t seed, std::size_t steps)
+    {
+        Random random(seed);
+        literals(4, random);
+        for (std::size_t step = 0; step < steps; ++step) {
+            if (random.below(5) == 0) {
+                literals(4 * (1 + random.below(28)), random);
+                continue;
+            }
+            const std::size_t plain = random.below(4);
+            const std::uint32_t family = random.below(3);
+            const std::size_t longest[3] = { 10, 67, 1028 };
+            const std::size_t shortest[3] = { 3, 4, 5 };
+            const std::size_t farthest[3] = { 1024, 16384, 131072 };
+            std::size_t count = shortest[family] + random.below(static_cast<std::uint32_t>(longest[family] - 2));
+            count = std::min(count, random.below(3) == 0 ? longest[family] : shortest[family] + 30);
+            const std::size_t reach = std::min(farthest[family], expected.size() + plain);
+            const std::size_t offset = 1
+                + random.below(static_cast<std::uint32_t>(random.below(2) ? std::min<std::size_t>(reach, 40) : reach));
+            const std::size_t d = offset - 1;
+            if (family == 0) {
+                stored.push_back(static_cast<std::uint8_t>(((d >> 3) & 0x60) | ((count - 3) << 2) | plain));
+                stored.push_back(static_cast<std::uint8_t>(d));
+            } else if (family == 1) {
+                stored.push_back(static_cast<std::uint8_t>(0x80 | (count - 4)));
+                stored.push_back(static_cast<std::uint8_t>((plain << 6) | (d >> 8)));
+                stored.push_back(static_cast<std::uint8_t>(d));
+            } else {
+                const std::size_t c = count - 5;
+                stored.push_back(static_cast<std::uint8_t>(0xC0 | ((d >> 12) & 0x10) | ((c >> 6) & 0x0C) | plain));
+                stored.push_back(static_cast<std::uint8_t>(d >> 8));
+                stored.push_back(static_cast<std::uint8_t>(d));
+                stored.push_back(static_cast<std::uint8_t>(c));
+            }
+            for (std::size_t k = 0; k < plain; ++k) {
+                const auto byte = static_cast<std::uint8_t>(random.next() >> 56);
+                stored.push_back(byte);
+                expected.push_back(byte);
+            }
+            appendBackCopy(expected, offset, count);
+        }
+        if (random.below(4) != 0) {
+            const std::size_t rest = random.below(4);
+            stored.push_back(static_cast<std::uint8_t>(0xFC + rest));
+            for (std::size_t k = 0; k < rest; ++k) {
+                stored.push_back(static_cast<std::uint8_t>(k + 1));
+                expected.push_back(static_cast<std::uint8_t>(k + 1));
+            }
+        }
+    }
+
+private:
+    void literals(std::size_t count, Random& random)
+    {
+        stored.push_back(static_cast<std::uint8_t>(0xE0 + count / 4 - 1));
+        for (std::size_t k = 0; k < count; ++k) {
+            const auto byte = static_cast<std::uint8_t>(random.next() >> 56);
+            stored.push_back(byte);
+            expected.push_back(byte);
+        }
     }
 };
 
@@ -259,6 +331,43 @@ TEST(Decompress, everyTruncationAndByteFlipEndsCleanly)
             const auto result = decompress(damaged);
             EXPECT_TRUE(result.status == DecodeStatus::Ok || result.bytes.empty());
             damaged[at] ^= mask;
+        }
+    }
+}
+
+TEST(Decompress, randomStreamsDecodeAsTheReferenceDecoderDecodesThem)
+{
+    for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+        const RandomStream stream(seed, 20 + seed % 400);
+        const auto result = decompress(stream.stored);
+        ASSERT_EQ(result.status, DecodeStatus::Ok) << "seed " << seed << ": " << kelvora::describe(result.status);
+        ASSERT_TRUE(result.bytes == stream.expected) << "seed " << seed;
+        const auto reference = referenceDecompress(stream.stored);
+        ASSERT_TRUE(reference && *reference == stream.expected) << "seed " << seed;
+    }
+}
+
+TEST(Decompress, damagedRandomStreamsFailExactlyWhereTheReferenceDecoderFails)
+{
+    // Cut short and with bytes changed: the decoder accepts what the
+    // reference accepts, with the same bytes, and refuses what it refuses.
+    Random random(2029);
+    for (std::uint64_t seed = 1; seed <= 60; ++seed) {
+        const RandomStream stream(seed * 7919, 60);
+        for (int trial = 0; trial < 60; ++trial) {
+            Bytes damaged = stream.stored;
+            if (trial % 3 == 0)
+                damaged.resize(9 + random.below(static_cast<std::uint32_t>(damaged.size() - 8)));
+            else
+                damaged[9 + random.below(static_cast<std::uint32_t>(damaged.size() - 9))]
+                    ^= static_cast<std::uint8_t>(1 + random.below(255));
+            const auto result = decompress(damaged, 1 << 20);
+            const auto reference = referenceDecompress(damaged, 1 << 20);
+            ASSERT_EQ(result.status == DecodeStatus::Ok, reference.has_value())
+                << "seed " << seed << " trial " << trial << ": " << kelvora::describe(result.status);
+            if (reference) {
+                ASSERT_TRUE(result.bytes == *reference) << "seed " << seed << " trial " << trial;
+            }
         }
     }
 }

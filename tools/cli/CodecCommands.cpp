@@ -7,6 +7,7 @@
 #include "tools/cli/BackupOptions.h"
 #include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/GameGuard.h"
 
 #include "package/CompressedResource.h"
 #include "package/Recompress.h"
@@ -180,6 +181,7 @@ void addCodecCommands(CLI::App& app)
     recompress->add_option("--threads", recompressOptions->threads, "Worker threads (0: one per core)")
         ->capture_default_str();
     addBackupOptions(*recompress, recompressOptions->backup);
+    refuseWhileGameRuns(*recompress, [recompressOptions] { return recompressOptions->dryRun; });
     recompress->callback([recompressOptions] { runRecompress(*recompressOptions); });
 }
 

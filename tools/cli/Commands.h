@@ -17,5 +17,7 @@ void addHealthCommands(CLI::App& app); // health, quarantine
 void addBrowserCommands(CLI::App& app); // scan, folders
 void addEditorCommands(CLI::App& app); // set, restore
 void addTableCommands(CLI::App& app); // table
+void addSims2PackCommands(CLI::App& app); // sims2pack list, extract, install
+void addGameCommands(CLI::App& app); // locate, clear-caches
 
 } // namespace varnick::cli

@@ -3,6 +3,7 @@
 // Object" and its batch mode do) and restore (put a package's original back).
 #include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/GameGuard.h"
 
 #include "tools/cli/BackupOptions.h"
 
@@ -271,6 +272,7 @@ void addEditorCommands(CLI::App& app)
             + ") when that makes it shorter, and the directory of compressed files lists it with its "
               "uncompressed size (only when the package has one such directory)");
     addBackupOptions(*set, request->backup);
+    refuseWhileGameRuns(*set);
     set->callback([request] { setObjects(*request); });
 
     auto restore = std::make_shared<RestoreRequest>();
@@ -281,6 +283,7 @@ void addEditorCommands(CLI::App& app)
         "object is kept.\" when no original was kept, the file left as it is.");
     restoreCommand->add_option("FILE", restore->file, "package file")->required();
     addBackupFolderOption(*restoreCommand, restore->backup);
+    refuseWhileGameRuns(*restoreCommand);
     restoreCommand->callback([restore] { restoreObject(*restore); });
 }
 

@@ -32,6 +32,24 @@ struct QuarantineOptions {
     std::string Folder;
 };
 
+struct KnownClashOptions {
+    std::vector<std::string> Mark;
+    std::vector<std::string> Unmark;
+};
+
+// "0x42", "42" and "0X00000042" name one GUID; anything else is refused before a mark changes.
+std::uint32_t guidFromText(const std::string& text)
+{
+    const std::string digits
+        = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') ? text.substr(2) : text;
+    if (digits.empty() || digits.size() > 8
+        || digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+        printErr("varnick-cli: \"%s\" is not a hexadecimal GUID\n", text.c_str());
+        throw CLI::RuntimeError(1);
+    }
+    return static_cast<std::uint32_t>(std::stoul(digits, nullptr, 16));
+}
+
 struct HealthOptions {
     std::string Root;
     std::string Game;
@@ -70,6 +88,9 @@ ordered_json reportJson(const HealthReport& report)
     json["duplicates"] = ordered_json::array();
     for (const DuplicateSet& set : report.Duplicates)
         json["duplicates"].push_back({ { "size", set.Size }, { "hash", set.Hash }, { "files", set.Files } });
+    json["sims2packs"] = ordered_json::array();
+    for (const UninstalledSims2Pack& row : report.Sims2Packs)
+        json["sims2packs"].push_back({ { "file", row.File }, { "reason", row.Reason } });
     return json;
 }
 
@@ -95,6 +116,9 @@ void printText(const HealthReport& report, const ScanResult& scan)
         for (const std::string& file : set.Files)
             printOut("    %s\n", file.c_str());
     }
+    std::printf("Sims2Pack files: %zu\n", report.Sims2Packs.size());
+    for (const UninstalledSims2Pack& row : report.Sims2Packs)
+        std::printf("  %s: %s\n", row.File.c_str(), row.Reason.c_str());
 }
 
 } // namespace
@@ -105,10 +129,12 @@ void addHealthCommands(CLI::App& app)
     CLI::App* health = app.add_subcommand("health",
         "List the packages below ROOT that cannot be read, orphan recolors (objectGUID defined by no catalog object "
         "below ROOT nor by the installed game), GUIDs defined by several catalog objects (or by one and the game; "
-        "clashes marked known are left out) and byte-identical duplicates. Unchanged packages come from the "
+        "clashes marked known are left out), byte-identical duplicates, and the Sims2Pack files lying below ROOT "
+        "(\"The game does not read Sims2Pack files; install them.\"). Unchanged packages come from the "
         "persistent index. With --json the output is "
         "{\"broken\":[{\"file\",\"reason\"}],\"orphans\":[{\"file\",\"guid\"}],"
-        "\"clashes\":[{\"guid\",\"game\",\"files\":[...]}],\"duplicates\":[{\"size\",\"hash\",\"files\":[...]}]}; "
+        "\"clashes\":[{\"guid\",\"game\",\"files\":[...]}],\"duplicates\":[{\"size\",\"hash\",\"files\":[...]}],"
+        "\"sims2packs\":[{\"file\",\"reason\"}]}; "
         "files are full paths sorted by path, GUIDs are numbers, hash is 16 hexadecimal digits.");
     health->add_option("ROOT", options->Root, "Folder to review (with its subfolders)")->required();
     health->add_flag("--json", options->Json, "Print the review as JSON");
@@ -124,12 +150,34 @@ void addHealthCommands(CLI::App& app)
         scanOptions.GameFolder = installFolder(*options);
         scanOptions.Threads = options->Threads;
         const ScanResult scan = scanLibrary(index, scanOptions);
-        const HealthReport report
-            = analyseLibrary(root, scan.Records, scan.GameGuids, KnownClashes(defaultKnownClashesFile()).guids());
+        const HealthReport report = analyseLibrary(
+            root, scan.Records, scan.GameGuids, KnownClashes(defaultKnownClashesFile()).guids(), scan.Sims2Packs);
         if (options->Json)
             printOut("%s\n", reportJson(report).dump(2).c_str());
         else
             printText(report, scan);
+    });
+
+    auto marks = std::make_shared<KnownClashOptions>();
+    CLI::App* known = app.add_subcommand("known-clashes",
+        "List the GUID clashes marked as known (left out of \"health\" and of the Library Health window), one GUID "
+        "a line as 0x and eight hexadecimal digits, after marking each --mark GUID and taking back each --unmark "
+        "GUID (a GUID that is not one is named on standard error, changes nothing and makes the exit status 1), as the "
+        "window's \"Mark Clash Known\" and \"Known Clashes...\" do. GUIDs are hexadecimal, with or "
+        "without 0x. The marks are kept in the per-user data folder's known-clashes.txt.");
+    known->add_option("--mark", marks->Mark, "Mark a GUID clash as known");
+    known->add_option("--unmark", marks->Unmark, "Take a mark back");
+    known->callback([marks] {
+        std::vector<std::pair<std::uint32_t, bool>> changes;
+        for (const std::string& guid : marks->Mark)
+            changes.emplace_back(guidFromText(guid), true);
+        for (const std::string& guid : marks->Unmark)
+            changes.emplace_back(guidFromText(guid), false);
+        KnownClashes clashes(defaultKnownClashesFile());
+        for (const auto& [guid, on] : changes)
+            clashes.setKnown(guid, on);
+        for (std::uint32_t guid : clashes.guids())
+            printOut("%s\n", guidText(guid).c_str());
     });
 
     auto quarantine = std::make_shared<QuarantineOptions>();

@@ -1,8 +1,10 @@
 // Package commands: index (header and index as JSON), extract (one resource's
-// bytes), rewrite (load whole and write with the package writer).
+// bytes), rewrite (load whole and write with the package writer), sweep-scratch
+// (the leftovers of killed writes, as the program clears them at its start).
 #include "package/base/WholeFile.h"
 #include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/GameGuard.h"
 
 #include "package/BinarySupport.h"
 #include "package/CompressedResource.h"
@@ -11,6 +13,7 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
+#include "package/base/ScratchSweep.h"
 
 #include <nlohmann/json.hpp>
 
@@ -19,6 +22,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace varnick::cli {
 
@@ -143,8 +147,23 @@ void addPackageCommands(CLI::App& app)
         auto paths = std::make_shared<std::pair<std::string, std::string>>();
         command->add_option("IN", paths->first, "Package to read")->required();
         command->add_option("OUT", paths->second, "Package to write (may be IN)")->required();
+        refuseWhileGameRuns(*command);
         command->callback([paths] {
             runCommand("rewrite", [&] { rewritePackage(pathFromUtf8(paths->first), pathFromUtf8(paths->second)); });
+        });
+    }
+    {
+        auto* command = app.add_subcommand("sweep-scratch",
+            "Remove the scratch files that writes killed part-way left in each FOLDER and its subfolders, as the "
+            "program does at its start (every write also clears its folder first). Only files named "
+            "\"<name>.varnick-<process>-<n>.tmp\" are touched, and only when they are older than this run and the "
+            "process that wrote them has ended. Links to folders are not followed. Prints one line per folder: "
+            "\"<folder>: <files removed>\"; a folder that cannot be read counts 0.");
+        auto folders = std::make_shared<std::vector<std::string>>();
+        command->add_option("FOLDER", *folders, "Folder to clear (with its subfolders)")->required();
+        command->callback([folders] {
+            for (const std::string& folder : *folders)
+                printOut("%s: %zu\n", folder.c_str(), removeStaleScratchFiles(pathFromUtf8(folder), true));
         });
     }
 }

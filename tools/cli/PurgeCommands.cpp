@@ -3,6 +3,7 @@
 // previous versions in the backup store as "set" does.
 #include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/GameGuard.h"
 
 #include "tools/cli/BackupOptions.h"
 
@@ -87,6 +88,7 @@ void addPurgeCommands(CLI::App& app)
     purge->add_option("--data", arguments->dataFolder,
         "the game's data folder (holding Thumbnails); default: found as the program finds it");
     addBackupOptions(*purge, arguments->backup);
+    refuseWhileGameRuns(*purge);
     purge->callback([arguments] { purgeThumbnails(*arguments); });
 }
 

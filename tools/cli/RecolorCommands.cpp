@@ -3,6 +3,7 @@
 // buttons, with the same checks). They run the windows' own core code.
 #include "tools/cli/CliOutput.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/GameGuard.h"
 
 #include "app/browser/core/ObjectSummary.h"
 #include "app/recolors/core/DdsSupport.h"
@@ -244,6 +245,7 @@ void addRecolorCommands(CLI::App& app)
     move->add_option("ROOT", *moveRoot, "folder the recolors are searched in")->required();
     move->add_option("OBJECT_FILE", *moveObject, "the object's package")->required();
     move->add_option("DEST", *destination, "destination folder")->required();
+    refuseWhileGameRuns(*move);
     move->callback([moveRoot, moveObject, destination] { moveAll(*moveRoot, *moveObject, *destination); });
 
     auto deleteRoot = std::make_shared<std::string>();
@@ -262,6 +264,7 @@ void addRecolorCommands(CLI::App& app)
     remove->add_option("OBJECT_FILE", *deleteObject, "the object's package")->required();
     remove->add_option("--recolor", *chosen, "a recolor to delete (repeatable)");
     remove->add_flag("--permanent", *permanent, "delete outright instead of moving to the trash");
+    refuseWhileGameRuns(*remove);
     remove->callback([deleteRoot, deleteObject, chosen, permanent] {
         deleteFiles(*deleteRoot, *deleteObject, *chosen, *permanent);
     });

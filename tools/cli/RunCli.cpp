@@ -162,6 +162,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     addBrowserCommands(app);
     addEditorCommands(app);
     addTableCommands(app);
+    addSims2PackCommands(app);
+    addGameCommands(app);
     // CLI11 takes the arguments last first.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     int status = 0;

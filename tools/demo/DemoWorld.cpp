@@ -1,6 +1,7 @@
 #include "tools/demo/DemoWorld.h"
 
 #include "tools/common/PackageBuilder.h"
+#include "tools/common/Sims2PackBuilder.h"
 
 #include "package/BinarySupport.h"
 #include "package/CompressedResource.h"
@@ -14,6 +15,7 @@
 #include "package/base/WholeFile.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
 #include <sstream>
 #include <system_error>
@@ -41,9 +43,6 @@ const char* const kDownloadFolders[] = {
     "misc",
     "Hacks and Mods",
 };
-
-// A folder that stays empty, as a freshly made one does.
-constexpr const char* kEmptyFolder = "New Downloads";
 
 // Other folders the game keeps beside Downloads and Thumbnails.
 const char* const kDataSubfolders[] = { "Downloads", "Thumbnails", "Neighborhoods", "Collections", "Teleport" };
@@ -166,6 +165,12 @@ struct ObjectPlan {
     std::size_t PackageIndex = 0; ///< position in DemoWorld::Packages
 };
 
+/// An object written into a Sims2Pack file instead of Downloads.
+struct ArchivedObject {
+    test::Sims2PackEntry Entry { {}, {} };
+    std::string CatalogName; ///< "" without a text list
+};
+
 /// One thumbnail for a cache: the key text and the picture.
 struct CacheEntry {
     std::string KeyText;
@@ -194,6 +199,7 @@ public:
         while (static_cast<int>(mWorld.Packages.size()) < mOptions.Packages)
             writeRandomPackage();
         writeReviewCases();
+        writeSims2Packs();
         writeCaches();
         return std::move(mWorld);
     }
@@ -208,7 +214,7 @@ private:
             createFolders(data / sub);
         for (const char* sub : kDownloadFolders)
             createFolders(mDownloads / pathFromUtf8(sub));
-        createFolders(mDownloads / kEmptyFolder);
+        createFolders(mDownloads / kSims2PackFolder);
         const fs::path install = mRoot / pathFromUtf8(kInstallFolder);
         createFolders(install / "TSBin");
         createFolders(install / "TSData" / "Res" / "Catalog");
@@ -280,8 +286,11 @@ private:
 
     /// A catalog object: its definitions, catalog text, mesh and scene
     /// resources, and its own texture. Returns its position in the world.
+    /// With archived, the object is not written to Downloads: its package goes
+    /// into a Sims2Pack file's item and the world does not list it.
     std::size_t writeObject(const CatalogKind& kind, const std::string& folder, int definitions, bool compress,
-        bool damaged = false, const std::string& forcedTitle = {}, std::uint32_t forcedGuid = 0)
+        bool damaged = false, const std::string& forcedTitle = {}, std::uint32_t forcedGuid = 0,
+        ArchivedObject* archived = nullptr)
     {
         ObjectPlan plan;
         plan.Kind = &kind;
@@ -332,8 +341,9 @@ private:
             package.add(
                 gstrTypeOBJD, group, 0x41A7u + static_cast<std::uint32_t>(d), objectDefinition(definition), compress);
         }
-        // A few downloads come without a catalog text; the program shows no caption for them.
-        const bool withText = mObjects.size() < 4 || !mRandom.percent(2);
+        // A few downloads come without a catalog text; the program shows no caption for them. Objects
+        // still in a Sims2Pack always have one, so its listing shows every name.
+        const bool withText = archived != nullptr || mObjects.size() < 4 || !mRandom.percent(2);
         if (withText)
             package.withInstance(0x80u + mRandom.below(0x7F00))
                 .add(gstrTypeCTSS, group,
@@ -363,6 +373,16 @@ private:
             package.withInstance(0x1000u + mRandom.below(0x100))
                 .add(gstrTypeBHAV, group, namedBlob("demo - function - init", mRandom, mRandom.between(40, 200)));
         PackageFile pkg = package.finish();
+        if (archived != nullptr) {
+            archived->Entry.Name = title + ".package";
+            archived->Entry.Data = serializePackage(pkg);
+            archived->Entry.Description = description;
+            char guid[12];
+            std::snprintf(guid, sizeof guid, "0x%08X", static_cast<unsigned>(plan.Guid));
+            archived->Entry.Guid = guid;
+            archived->CatalogName = withText ? plan.Name : std::string();
+            return static_cast<std::size_t>(-1);
+        }
 
         GeneratedPackage entry;
         entry.Kind = damaged ? PackageKind::Damaged : PackageKind::CatalogObject;
@@ -662,6 +682,48 @@ private:
         copyUnderReview(mWorld.Packages[2]); // a recolor
     }
 
+    // Sims2Pack files ----------------------------------------------------------
+
+    /// Two Sims2Pack files the player has not installed: a stored one and a
+    /// compressed one, each of two new catalog objects, one of which reuses
+    /// the GUID of an object installed in Downloads.
+    void writeSims2Packs()
+    {
+        static const char* const kSets[]
+            = { "Living Room Set", "Garden Party Collection", "Cosy Kitchen Bundle", "Retro Lights Set" };
+        for (const bool compressed : { false, true }) {
+            const std::string creator = mRandom.pick(creators());
+            const std::string title = uniqueTitle(creator + " " + mRandom.pick(kSets));
+            GeneratedSims2Pack archive;
+            archive.File = fs::path(kSims2PackFolder) / pathFromUtf8(title + ".Sims2Pack");
+            archive.Compressed = compressed;
+            test::Sims2PackBuilder builder;
+            for (int n = 0; n < 2; ++n) {
+                const bool clash = n == 1;
+                // A copy: the installed object the item shares its GUID with.
+                const ObjectPlan clashed = clash
+                    ? mObjects[mRandom.below(static_cast<std::uint32_t>(std::min<std::size_t>(mObjects.size(), 40)))]
+                    : ObjectPlan {};
+                const CatalogKind& kind = clash ? *clashed.Kind : mRandom.pick(catalogKinds());
+                ArchivedObject object;
+                object.Entry.Compress = compressed;
+                // One draw per statement: the order of function arguments is unspecified.
+                const bool compressResources = mRandom.percent(40);
+                writeObject(kind, "", 1, compressResources, false, {}, clash ? clashed.Guid : 0, &object);
+                Sims2PackItemInfo info;
+                info.Name = object.Entry.Name;
+                info.Guid = static_cast<std::uint32_t>(std::stoul(*object.Entry.Guid, nullptr, 16));
+                info.CatalogName = object.CatalogName;
+                if (clash)
+                    info.ClashesWith = mWorld.Packages[clashed.PackageIndex].File;
+                archive.Items.push_back(std::move(info));
+                builder.add(std::move(object.Entry));
+            }
+            writeBytes(mDownloads / archive.File, builder.build());
+            mWorld.Sims2Packs.push_back(std::move(archive));
+        }
+    }
+
     // Thumbnail caches ---------------------------------------------------------
 
     void writeCaches()
@@ -825,7 +887,8 @@ std::string describeWorld(const DemoWorld& world)
          << " recolors, " << world.count(PackageKind::Other) << " others, " << world.count(PackageKind::Damaged)
          << " damaged), " << world.ObjectThumbnails << " object thumbnails, " << world.DesignModeThumbnails
          << " design mode thumbnails; " << world.ReviewCases.size() << " packages for a library review in Downloads/"
-         << kReviewFolder << ".\n"
+         << kReviewFolder << "; " << world.Sims2Packs.size() << " Sims2Pack files to install in Downloads/"
+         << kSims2PackFolder << ".\n"
          << "  VARNICK_DOCUMENTS_DIR=" << pathToUtf8(world.DocumentsFolder) << "\n"
          << "  VARNICK_SIMS2_INSTALL_DIR=" << pathToUtf8(world.InstallFolder) << "\n";
     if (world.CompressionFallbacks > 0)

@@ -1,8 +1,8 @@
 #pragma once
 
 // The demo game environment: a documents folder with the game's data folder
-// (a Downloads tree of generated catalog objects, recolors, other packages
-// and one damaged download, and the Thumbnails folder with both thumbnail
+// (a Downloads tree of generated catalog objects, recolors, other packages,
+// one damaged download and two Sims2Pack files, and the Thumbnails folder with both thumbnail
 // caches) and a stand-in for the game's install folder. Players without the
 // game, reviewers and tests run Varnick on it.
 
@@ -74,6 +74,25 @@ struct ReviewCase {
     std::filesystem::path Original; ///< clashes and duplicates: the package of Packages it clashes with or copies
 };
 
+/// Below Downloads: where the world's Sims2Pack files wait to be installed.
+inline constexpr const char* kSims2PackFolder = "New Downloads";
+
+/// One item of a Sims2Pack file of the world: a catalog object not installed yet.
+struct Sims2PackItemInfo {
+    std::string Name; ///< its file name inside the Sims2Pack
+    std::string CatalogName;
+    std::uint32_t Guid = 0; ///< the object's GUID (also written as the item's GlobalGUID)
+    /// The installed package whose GUID it shares ("" when the GUID is its own).
+    std::filesystem::path ClashesWith;
+};
+
+/// A Sims2Pack file of the world, relative to the Downloads folder.
+struct GeneratedSims2Pack {
+    std::filesystem::path File;
+    bool Compressed = false; ///< its items are bzip2-compressed
+    std::vector<Sims2PackItemInfo> Items;
+};
+
 /// The generated world.
 struct DemoWorld {
     std::filesystem::path Root;
@@ -82,6 +101,9 @@ struct DemoWorld {
     std::filesystem::path DataFolder; ///< DocumentsFolder / "EA Games" / "The Sims 2"
     std::vector<GeneratedPackage> Packages;
     std::vector<ReviewCase> ReviewCases; ///< the review folder's packages, in writing order
+    /// Two Sims2Pack files in New Downloads, one stored and one compressed;
+    /// one item of each shares its GUID with an installed catalog object.
+    std::vector<GeneratedSims2Pack> Sims2Packs;
     std::vector<std::uint32_t> GameObjectGuids; ///< the definitions of the game's object package
     int ObjectThumbnails = 0; ///< resources in ObjectThumbnails.package
     int DesignModeThumbnails = 0; ///< resources in DesignModeThumbnails.package

@@ -48,6 +48,37 @@ void MarkSet::markRange(const std::string& folder, std::size_t first, std::size_
         mMarked.push_back(i);
 }
 
+void MarkSet::add(const std::string& folder, std::size_t index, std::size_t count)
+{
+    if (index >= count)
+        return;
+    takeFolder(folder);
+    if (std::find(mMarked.begin(), mMarked.end(), index) == mMarked.end())
+        mMarked.push_back(index);
+    mAnchor = index;
+}
+
+void MarkSet::markAlone(const std::string& folder, std::size_t index, std::size_t count)
+{
+    if (index >= count)
+        return;
+    takeFolder(folder);
+    mMarked = { index };
+    if (mAnchor >= count)
+        mAnchor = index;
+}
+
+void MarkSet::clear()
+{
+    mMarked.clear();
+    mAnchor = kNoAnchor;
+}
+
+bool MarkSet::contains(const std::string& folder, std::size_t index) const
+{
+    return folder == mFolder && std::find(mMarked.begin(), mMarked.end(), index) != mMarked.end();
+}
+
 std::vector<std::size_t> MarkSet::marked(const std::string& folder, std::size_t count) const
 {
     std::vector<std::size_t> marked;

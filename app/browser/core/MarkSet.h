@@ -18,6 +18,15 @@ public:
     void click(const std::string& folder, std::size_t index, std::size_t count, bool control, bool shift);
     /// Marks the objects first to last (inclusive, clipped to count) of folder and nothing else.
     void markRange(const std::string& folder, std::size_t first, std::size_t last, std::size_t count);
+    /// Adds the object at index of folder to the marks (nothing when it is marked already) and anchors there.
+    void add(const std::string& folder, std::size_t index, std::size_t count);
+    /// Marks the object at index of folder alone, keeping the anchor (a page
+    /// turned: Shift on the new page still ranges from where the player clicked).
+    void markAlone(const std::string& folder, std::size_t index, std::size_t count);
+    /// Drops every mark and the anchor (the folder or its contents changed).
+    void clear();
+    /// Whether the object at index of folder is marked.
+    bool contains(const std::string& folder, std::size_t index) const;
 
     /// The marked positions of folder in marking order (none for another folder), those below count only.
     std::vector<std::size_t> marked(const std::string& folder, std::size_t count) const;

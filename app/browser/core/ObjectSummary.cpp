@@ -29,33 +29,76 @@ std::vector<const IndexEntry*> entriesOfType(const std::vector<IndexEntry>& entr
     return found;
 }
 
-// The package file held open while its few needed resources are read from it.
-class OpenPackage {
+// Packages up to this size are read with one read and parsed in memory: a
+// page of small objects then costs one open and one read per file instead of
+// one open for the index and one read for each resource.
+constexpr std::int64_t kWholeReadBytes = 256 * 1024;
+
+// Where the few resources a summary needs are read from: a package file held
+// open while they are read, or a package's bytes in memory (an archive's item).
+class PackageContents {
 public:
-    explicit OpenPackage(const std::filesystem::path& file)
-        : mFile(file, RawFile::Mode::Read)
-        , mSize(mFile.size())
-    {
-    }
-    /// The entry's stored bytes, decompressed; throws BadPackage for a range outside the file.
+    virtual ~PackageContents() = default;
+    /// The entry's stored bytes, decompressed; throws BadPackage for a range outside the package.
     ByteString contents(const IndexEntry& entry) const
     {
         if (entry.Offset < 0 || entry.Size < 0 || static_cast<std::int64_t>(entry.Offset) + entry.Size > mSize)
             throw Failure(ErrorCode::BadPackage,
                 "Resource of " + std::to_string(entry.Size) + " bytes at offset " + std::to_string(entry.Offset)
                     + " lies outside the file (" + std::to_string(mSize) + " bytes)");
-        ByteString data(static_cast<std::size_t>(entry.Size), '\0');
-        if (!data.empty())
-            mFile.readAt(entry.Offset, data.data(), data.size());
-        return decompressResource(data);
+        return decompressResource(stored(entry));
     }
 
+protected:
+    explicit PackageContents(std::int64_t size)
+        : mSize(size)
+    {
+    }
+    /// The entry's stored bytes; its range is checked already.
+    virtual ByteString stored(const IndexEntry& entry) const = 0;
+
 private:
-    RawFile mFile;
     std::int64_t mSize;
 };
 
-void readTexts(const OpenPackage& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary)
+class OpenPackage final : public PackageContents {
+public:
+    explicit OpenPackage(RawFile file)
+        : PackageContents(file.size())
+        , mFile(std::move(file))
+    {
+    }
+
+private:
+    ByteString stored(const IndexEntry& entry) const override
+    {
+        ByteString data(static_cast<std::size_t>(entry.Size), '\0');
+        if (!data.empty())
+            mFile.readAt(entry.Offset, data.data(), data.size());
+        return data;
+    }
+
+    RawFile mFile;
+};
+
+class PackageInMemory final : public PackageContents {
+public:
+    explicit PackageInMemory(ByteView bytes)
+        : PackageContents(static_cast<std::int64_t>(bytes.size()))
+        , mBytes(bytes)
+    {
+    }
+
+private:
+    ByteString stored(const IndexEntry& entry) const override
+    {
+        return ByteString(mBytes.substr(static_cast<std::size_t>(entry.Offset), static_cast<std::size_t>(entry.Size)));
+    }
+
+    ByteView mBytes;
+};
+
+void readTexts(const PackageContents& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary)
 {
     const auto lists = entriesOfType(entries, gstrTypeCTSS);
     if (lists.size() != 1)
@@ -69,7 +112,7 @@ void readTexts(const OpenPackage& file, const std::vector<IndexEntry>& entries, 
 }
 
 // The GUID of the object's definition, which is also handed out when chosen is set.
-void readGuid(const OpenPackage& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary,
+void readGuid(const PackageContents& file, const std::vector<IndexEntry>& entries, ObjectSummary& summary,
     std::optional<ObjectDefinition>* chosen)
 {
     const std::vector<const IndexEntry*> definitions = entriesOfType(entries, gstrTypeOBJD);
@@ -102,6 +145,27 @@ ObjectSummary readObjectSummary(const std::filesystem::path& file)
     return readObjectSummary(file, nullptr);
 }
 
+namespace {
+
+// The texts and the GUID fail apart: a damaged text list still leaves the GUID to be found.
+void readSummary(const std::vector<IndexEntry>& entries, const PackageContents& package, ObjectSummary& summary,
+    std::optional<ObjectDefinition>* definition)
+{
+    std::string reason;
+    try {
+        readTexts(package, entries, summary);
+    } catch (const std::exception& failure) {
+        reason = failure.what();
+    }
+    readGuid(package, entries, summary, definition);
+    if (!reason.empty()) {
+        summary.Readable = false;
+        summary.Reason = reason;
+    }
+}
+
+} // namespace
+
 ObjectSummary readObjectSummary(const std::filesystem::path& file, std::optional<ObjectDefinition>* definition)
 {
     if (definition != nullptr)
@@ -110,20 +174,34 @@ ObjectSummary readObjectSummary(const std::filesystem::path& file, std::optional
     summary.File = pathToUtf8(file.filename());
     summary.ThumbnailKey = thumbnailKeyFor(summary.File);
     try {
-        const std::vector<IndexEntry> entries = readPackageIndex(file).Entries;
-        const OpenPackage package(file);
-        // The texts and the GUID fail apart: a damaged text list still leaves the GUID to be found.
-        std::string reason;
-        try {
-            readTexts(package, entries, summary);
-        } catch (const std::exception& failure) {
-            reason = failure.what();
+        RawFile raw(file, RawFile::Mode::Read);
+        const std::int64_t size = raw.size();
+        if (size <= kWholeReadBytes) {
+            ByteString bytes(static_cast<std::size_t>(size), '\0');
+            if (!bytes.empty())
+                raw.readAt(0, bytes.data(), bytes.size());
+            raw.close();
+            readSummary(parsePackageIndex(bytes).Entries, PackageInMemory(bytes), summary, definition);
+        } else {
+            const std::vector<IndexEntry> entries = readPackageIndex(file).Entries;
+            readSummary(entries, OpenPackage(std::move(raw)), summary, definition);
         }
-        readGuid(package, entries, summary, definition);
-        if (!reason.empty()) {
-            summary.Readable = false;
-            summary.Reason = reason;
-        }
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& failure) {
+        summary.Readable = false;
+        summary.Reason = failure.what();
+    }
+    return summary;
+}
+
+ObjectSummary readObjectSummary(ByteView bytes, std::string_view fileName)
+{
+    ObjectSummary summary;
+    summary.File = fileName;
+    summary.ThumbnailKey = thumbnailKeyFor(summary.File);
+    try {
+        readSummary(parsePackageIndex(bytes).Entries, PackageInMemory(bytes), summary, nullptr);
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& failure) {

@@ -57,6 +57,10 @@ ObjectSummary readObjectSummary(const std::filesystem::path& file);
 /// for views that show its fields (the object table).
 ObjectSummary readObjectSummary(const std::filesystem::path& file, std::optional<ObjectDefinition>* definition);
 
+/// The same reading from a package's bytes held in memory (an archive's item);
+/// fileName gives File and ThumbnailKey. Never throws beyond allocation.
+ObjectSummary readObjectSummary(ByteView bytes, std::string_view fileName);
+
 /// Where a package's thumbnail lies: the cache file and the index entries
 /// filed under its key. Resolved on the thread that owns the cache; read anywhere.
 struct ThumbnailSource {

@@ -32,6 +32,16 @@ int cellAt(int x, int y);
 /// The page counter's text: "Page " + (page + 1) + " of " + page count.
 std::string pageCountText(std::int64_t page, std::int64_t n);
 
+/// A move of the current object on the pages by the keyboard.
+enum class GridMove { Left, Right, Up, Down, PageUp, PageDown, Home, End };
+
+/// Where move takes the current object (index of n): arrows step through the
+/// grid and carry on to the neighbouring page at its edges, Page Up and Page
+/// Down keep the cell on the next page (the last object when that page ends
+/// sooner), Home and End go to the folder's first and last object. Moves past
+/// either end stay where they are; -1 when there are no objects.
+std::int64_t movedIndex(std::int64_t current, std::int64_t n, GridMove move);
+
 /// Number of cells page shows of a list of n (0 to 25).
 int cellsOnPage(std::int64_t n, std::int64_t page);
 

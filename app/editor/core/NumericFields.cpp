@@ -88,6 +88,20 @@ std::uint16_t numericFieldBits(ObjectField field, std::string_view boxText) noex
     return fieldInfo(field).Kind == ObjectFieldKind::Motive ? motiveBits(value) : amountBits(value);
 }
 
+std::optional<std::string> numericWrittenText(ObjectField field, std::string_view boxText)
+{
+    if (boxText.empty())
+        return std::nullopt;
+    const std::int64_t typed = leadingNumber(boxText);
+    const std::uint16_t bits = numericFieldBits(field, boxText);
+    const std::int64_t written = fieldInfo(field).Kind == ObjectFieldKind::Motive
+        ? static_cast<std::int64_t>(static_cast<std::int16_t>(bits))
+        : static_cast<std::int64_t>(bits);
+    if (typed == written)
+        return std::nullopt;
+    return std::to_string(written);
+}
+
 std::string numericFieldText(const ObjectDefinition& definition, ObjectField field)
 {
     if (fieldInfo(field).Kind == ObjectFieldKind::Motive)

@@ -14,27 +14,31 @@
 
 namespace varnick {
 
-/// One numeric box: its control name, the field it edits and the characters that can be typed.
+/// One numeric box: its control name, the field it edits, the characters
+/// that can be typed, the caption the editor shows beside it and the name a
+/// sentence uses for it (the caption with its group: "Initial Depreciation").
 struct NumericBox {
     std::string_view Control;
     ObjectField Field;
     int MaxLength;
+    std::string_view Caption;
+    std::string_view Phrase;
 };
 
 /// The boxes in the order the load fills them.
 inline constexpr std::array<NumericBox, 12> kNumericBoxes { {
-    { "txtPrice", ObjectField::Price, 5 },
-    { "txtHunger", ObjectField::HungerRating, 2 },
-    { "txtComfort", ObjectField::ComfortRating, 2 },
-    { "txtHygiene", ObjectField::HygieneRating, 2 },
-    { "txtBladder", ObjectField::BladderRating, 2 },
-    { "txtEnergy", ObjectField::EnergyRating, 2 },
-    { "txtFun", ObjectField::FunRating, 2 },
-    { "txtRoom", ObjectField::RoomRating, 2 },
-    { "txtNice", ObjectField::NicenessMultiplier, 5 },
-    { "txtInitDep", ObjectField::InitialDepreciation, 5 },
-    { "txtDailyDep", ObjectField::DailyDepreciation, 5 },
-    { "txtDepLimit", ObjectField::DepreciationLimit, 5 },
+    { "txtPrice", ObjectField::Price, 5, "Price", "Price" },
+    { "txtHunger", ObjectField::HungerRating, 2, "Hunger", "Hunger" },
+    { "txtComfort", ObjectField::ComfortRating, 2, "Comfort", "Comfort" },
+    { "txtHygiene", ObjectField::HygieneRating, 2, "Hygiene", "Hygiene" },
+    { "txtBladder", ObjectField::BladderRating, 2, "Bladder", "Bladder" },
+    { "txtEnergy", ObjectField::EnergyRating, 2, "Energy", "Energy" },
+    { "txtFun", ObjectField::FunRating, 2, "Fun", "Fun" },
+    { "txtRoom", ObjectField::RoomRating, 2, "Room", "Room motive" },
+    { "txtNice", ObjectField::NicenessMultiplier, 5, "Niceness Multiplier:", "Niceness Multiplier" },
+    { "txtInitDep", ObjectField::InitialDepreciation, 5, "Initial", "Initial Depreciation" },
+    { "txtDailyDep", ObjectField::DailyDepreciation, 5, "Daily", "Daily Depreciation" },
+    { "txtDepLimit", ObjectField::DepreciationLimit, 5, "Limit", "Depreciation Limit" },
 } };
 
 /// The most characters the box of field takes; 0 for a field without a box.
@@ -44,6 +48,15 @@ constexpr int numericBoxLength(ObjectField field)
         if (box.Field == field)
             return box.MaxLength;
     return 0;
+}
+
+/// The box of field; null for a field without a box.
+constexpr const NumericBox* numericBoxOf(ObjectField field)
+{
+    for (const NumericBox& box : kNumericBoxes)
+        if (box.Field == field)
+            return &box;
+    return nullptr;
 }
 
 /// Characters the name box takes (counted in characters, not bytes).
@@ -77,6 +90,12 @@ std::uint16_t motiveBits(std::int64_t value) noexcept;
 /// The bits a numeric field stores for the text of its box (leadingNumber,
 /// then amountBits or motiveBits by the field's kind).
 std::uint16_t numericFieldBits(ObjectField field, std::string_view boxText) noexcept;
+
+/// The text of the value a save writes for boxText when the field cannot
+/// hold the number typed ("65535" for "99999" in an amount's box); nothing
+/// when it can, or when the box is empty (an empty box is not a number the
+/// player typed). Shown in the box as soon as the player leaves it.
+std::optional<std::string> numericWrittenText(ObjectField field, std::string_view boxText);
 
 /// The text a box shows for a field of the definition: amounts unsigned, motives signed, in decimal.
 std::string numericFieldText(const ObjectDefinition& definition, ObjectField field);

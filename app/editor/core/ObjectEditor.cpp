@@ -133,6 +133,7 @@ ByteString directoryTypeId()
 
 ObjectEditor::LoadResult ObjectEditor::load(const std::filesystem::path& fileName)
 {
+    const LocationScope callersStep;
     *this = ObjectEditor {};
     mFileName = fileName;
     // The stamp is taken before reading, so a change while reading counts as a change.
@@ -333,6 +334,7 @@ std::optional<ByteString> ObjectEditor::editedTextListBytes(const ObjectEdits& e
 
 ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const SaveOptions& options)
 {
+    const LocationScope callersStep;
     if (!mLoaded)
         throw Failure(ErrorCode::InvalidArgument, "No object is loaded to save");
     mLastChanges.clear();

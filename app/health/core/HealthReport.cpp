@@ -36,7 +36,8 @@ std::string guidText(std::uint32_t guid)
 }
 
 HealthReport analyseLibrary(const std::filesystem::path& root, const std::vector<PackageRecord>& records,
-    const std::vector<std::uint32_t>& gameGuids, const std::set<std::uint32_t>& known)
+    const std::vector<std::uint32_t>& gameGuids, const std::set<std::uint32_t>& known,
+    const std::vector<std::string>& sims2Packs)
 {
     std::vector<const PackageRecord*> sorted;
     for (const PackageRecord& record : records)
@@ -76,6 +77,10 @@ HealthReport analyseLibrary(const std::filesystem::path& root, const std::vector
             report.Duplicates.push_back({ key.first, key.second, std::move(files) });
     std::sort(report.Duplicates.begin(), report.Duplicates.end(),
         [](const DuplicateSet& a, const DuplicateSet& b) { return a.Files.front() < b.Files.front(); });
+    std::vector<std::string> archives = sims2Packs;
+    std::sort(archives.begin(), archives.end());
+    for (const std::string& relative : archives)
+        report.Sims2Packs.push_back({ fullPath(root, relative), kSims2PackReason });
     return report;
 }
 
@@ -97,6 +102,8 @@ std::string healthCsv(const HealthReport& report)
             csvRow(out, "Duplicate", file,
                 std::to_string(set.Files.size()) + " identical files of " + std::to_string(set.Size) + " bytes, hash "
                     + set.Hash);
+    for (const UninstalledSims2Pack& row : report.Sims2Packs)
+        csvRow(out, "Sims2Pack file", row.File, row.Reason);
     return out;
 }
 

@@ -37,17 +37,30 @@ struct DuplicateSet {
     std::vector<std::string> Files; ///< by path
 };
 
+/// A Sims2Pack file lying in the library, where the game does not read it.
+struct UninstalledSims2Pack {
+    std::string File; ///< full path, UTF-8
+    std::string Reason; ///< kSims2PackReason
+};
+
+/// Why a Sims2Pack file in the library is listed.
+inline constexpr const char* kSims2PackReason = "The game does not read Sims2Pack files; install them.";
+
 /// Every list sorted by path (clashes by GUID, duplicates by their first file).
 struct HealthReport {
     std::vector<BrokenPackage> Broken;
     std::vector<OrphanRecolor> Orphans;
     std::vector<GuidClash> Clashes;
     std::vector<DuplicateSet> Duplicates;
+    std::vector<UninstalledSims2Pack> Sims2Packs;
 };
 
-/// Builds the review. Clashes of GUIDs in known are left out; GUID 0 names no object and is never a clash.
+/// Builds the review. Clashes of GUIDs in known are left out; GUID 0 names no
+/// object and is never a clash. sims2Packs are the Sims2Pack files the scan
+/// found below root (relative paths as the index keys packages).
 HealthReport analyseLibrary(const std::filesystem::path& root, const std::vector<PackageRecord>& records,
-    const std::vector<std::uint32_t>& gameGuids, const std::set<std::uint32_t>& known);
+    const std::vector<std::uint32_t>& gameGuids, const std::set<std::uint32_t>& known,
+    const std::vector<std::string>& sims2Packs = {});
 
 /// The review as CSV for help forums: "Problem,File,Detail", one row per file, CRLF line ends, fields quoted where
 /// needed.

@@ -84,6 +84,15 @@ std::string guidsText(const std::vector<std::uint32_t>& guids)
     return text;
 }
 
+// Whether a stored kind is one this version writes. A row with any other (a
+// newer version's, or a damaged file's) is left out, so that the scan reads
+// its package again instead of trusting a classification it cannot use.
+bool isKnownKind(std::int64_t kind)
+{
+    return kind >= static_cast<std::int64_t>(PackageKind::Other)
+        && kind <= static_cast<std::int64_t>(PackageKind::Broken);
+}
+
 std::vector<std::uint32_t> guidsFromText(const std::string& text)
 {
     std::vector<std::uint32_t> guids;
@@ -256,6 +265,8 @@ std::unordered_map<std::string, PackageRecord> LibraryIndex::recordsIn(const std
             if (path.find('/', folder.size()) != std::string::npos)
                 continue;
         }
+        if (!isKnownKind(select.integer(3)) || !isKnownKind(select.integer(13)))
+            continue;
         PackageRecord record;
         record.RelativePath = select.text(0);
         record.Size = select.integer(1);
@@ -283,6 +294,8 @@ std::unordered_map<std::string, StoredClassification> LibraryIndex::classificati
     std::unordered_map<std::string, StoredClassification> result;
     Statement select(mDb, "SELECT path, size, mtime, kind, index_kind, material_guids FROM packages");
     while (select.step()) {
+        if (!isKnownKind(select.integer(3)) || !isKnownKind(select.integer(4)))
+            continue;
         StoredClassification stored;
         stored.Size = select.integer(1);
         stored.ModifiedTime = select.integer(2);

@@ -1,5 +1,7 @@
 #include "app/health/index/LibraryScan.h"
 
+#include "app/startup/core/GamePacks.h"
+
 #include "package/base/ErrorTrap.h"
 #include "package/base/ParallelFor.h"
 #include "package/base/Paths.h"
@@ -58,14 +60,45 @@ template <typename Write> void keepInIndex(Write&& write)
 }
 
 #ifdef _WIN32
-bool isPackageName(const std::filesystem::path& file)
+std::string lowerExtension(const std::filesystem::path& file)
 {
     std::string extension = pathToUtf8(file.extension());
     std::transform(extension.begin(), extension.end(), extension.begin(),
         [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-    return extension == ".package";
+    return extension;
+}
+
+bool isPackageName(const std::filesystem::path& file)
+{
+    return lowerExtension(file) == ".package";
+}
+
+bool isSims2PackName(const std::filesystem::path& file)
+{
+    return lowerExtension(file) == ".sims2pack";
 }
 #endif
+
+// The object package of every pack of the game (the base game's and each
+// expansion's); a folder of no known layout is read whole.
+std::vector<PackageRecord> gameObjectRecords(const std::filesystem::path& gameFolder)
+{
+    const std::vector<std::filesystem::path> packages = gameObjectPackages(gameFolder);
+    if (packages.empty())
+        return listPackages(gameFolder);
+    std::vector<PackageRecord> files;
+    for (const std::filesystem::path& package : packages) {
+        std::error_code error;
+        PackageRecord record;
+        record.RelativePath = relativeText(package, gameFolder);
+        record.Size = static_cast<std::int64_t>(std::filesystem::file_size(package, error));
+        if (!error)
+            record.ModifiedTime = modificationTicks(std::filesystem::last_write_time(package, error));
+        if (!error)
+            files.push_back(std::move(record));
+    }
+    return files;
+}
 
 // The game's object GUIDs: kept in the index with a signature of the files
 // they came from, and read again only when those files changed.
@@ -76,7 +109,7 @@ std::vector<std::uint32_t> gameGuids(LibraryIndex& index, const ScanOptions& opt
     std::error_code error;
     if (!std::filesystem::is_directory(options.GameFolder, error))
         return {};
-    std::vector<PackageRecord> files = listPackages(options.GameFolder);
+    std::vector<PackageRecord> files = gameObjectRecords(options.GameFolder);
     std::string signature;
     for (const PackageRecord& file : files)
         signature
@@ -138,16 +171,15 @@ std::string relativeText(const std::filesystem::path& file, const std::filesyste
 #ifndef _WIN32
 namespace {
 
-bool hasPackageExtension(std::string_view name)
+bool hasExtension(std::string_view name, std::string_view extension)
 {
-    constexpr std::string_view kExtension = ".package";
-    if (name.size() <= kExtension.size()) // ".package" alone is a hidden file without extension
+    if (name.size() <= extension.size()) // ".package" alone is a hidden file without extension
         return false;
-    for (std::size_t i = 0; i < kExtension.size(); ++i) {
-        char c = name[name.size() - kExtension.size() + i];
+    for (std::size_t i = 0; i < extension.size(); ++i) {
+        char c = name[name.size() - extension.size() + i];
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c + 32);
-        if (c != kExtension[i])
+        if (c != extension[i])
             return false;
     }
     return true;
@@ -165,9 +197,10 @@ constexpr int kMaxListingDepth = 256;
 // iterator does not follow them.
 class TreeListing {
 public:
-    /// Takes ownership of rootFd.
-    explicit TreeListing(int rootFd)
+    /// Takes ownership of rootFd. Sims2Pack files met go to sims2Packs when given.
+    TreeListing(int rootFd, std::vector<std::string>* sims2Packs)
         : mRootFd(rootFd)
+        , mSims2Packs(sims2Packs)
     {
     }
     ~TreeListing() { ::close(mRootFd); }
@@ -244,7 +277,15 @@ private:
             const std::string_view name = entry->d_name;
             if (name == "." || name == "..")
                 continue;
-            if (hasPackageExtension(name) && entry->d_type != DT_DIR) {
+            if (mSims2Packs != nullptr && hasExtension(name, ".sims2pack") && entry->d_type != DT_DIR) {
+                struct stat info { };
+                if (::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) {
+                    const std::lock_guard lock(mMutex);
+                    mSims2Packs->push_back(where.Prefix + entry->d_name);
+                    continue;
+                }
+            }
+            if (hasExtension(name, ".package") && entry->d_type != DT_DIR) {
                 struct stat info { };
                 if (::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) {
                     PackageRecord record;
@@ -271,6 +312,7 @@ private:
     }
 
     int mRootFd;
+    std::vector<std::string>* mSims2Packs;
     std::mutex mMutex;
     std::condition_variable mChanged;
     std::vector<Folder> mFolders; ///< found, not yet read
@@ -281,7 +323,7 @@ private:
 } // namespace
 #endif
 
-std::vector<PackageRecord> listPackages(const std::filesystem::path& root)
+std::vector<PackageRecord> listPackages(const std::filesystem::path& root, std::vector<std::string>* sims2Packs)
 {
     std::error_code error;
     if (!std::filesystem::is_directory(root, error))
@@ -294,7 +336,13 @@ std::vector<PackageRecord> listPackages(const std::filesystem::path& root)
     for (; !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
         const std::filesystem::directory_entry& entry = *it;
         std::error_code fileError;
-        if (!entry.is_regular_file(fileError) || !isPackageName(entry.path()))
+        if (!entry.is_regular_file(fileError))
+            continue;
+        if (sims2Packs != nullptr && isSims2PackName(entry.path())) {
+            sims2Packs->push_back(relativeText(entry.path(), root));
+            continue;
+        }
+        if (!isPackageName(entry.path()))
             continue;
         PackageRecord record;
         record.RelativePath = relativeText(entry.path(), root);
@@ -309,17 +357,19 @@ std::vector<PackageRecord> listPackages(const std::filesystem::path& root)
     if (fd < 0)
         throw Failure(
             ErrorCode::FolderFailed, "The folder " + pathToUtf8(root) + " does not exist or cannot be listed");
-    files = TreeListing(fd).run();
+    files = TreeListing(fd, sims2Packs).run();
 #endif
     std::sort(files.begin(), files.end(),
         [](const PackageRecord& a, const PackageRecord& b) { return a.RelativePath < b.RelativePath; });
+    if (sims2Packs != nullptr)
+        std::sort(sims2Packs->begin(), sims2Packs->end());
     return files;
 }
 
 ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
 {
     ScanResult result;
-    result.Records = listPackages(options.Root);
+    result.Records = listPackages(options.Root, &result.Sims2Packs);
     std::unordered_map<std::string, PackageRecord> stored = index.records();
 
     std::vector<std::size_t> toRead;

@@ -34,6 +34,8 @@ struct ScanOptions {
 struct ScanResult {
     std::vector<PackageRecord> Records; ///< every package below the root, by relative path
     std::vector<std::uint32_t> GameGuids;
+    std::vector<std::string>
+        Sims2Packs; ///< every "*.sims2pack" below the root (relative, sorted), which the game does not read
     std::size_t Reread = 0; ///< packages read this time (the others came from the index)
     bool Cancelled = false;
 };
@@ -42,7 +44,9 @@ struct ScanResult {
 std::string relativeText(const std::filesystem::path& file, const std::filesystem::path& root);
 
 /// Every "*.package" below root (any letter case), with size and time; unlistable folders are passed over.
-std::vector<PackageRecord> listPackages(const std::filesystem::path& root);
+/// With sims2Packs, the relative paths of the "*.sims2pack" files met on the way are added to it (sorted).
+std::vector<PackageRecord> listPackages(
+    const std::filesystem::path& root, std::vector<std::string>* sims2Packs = nullptr);
 
 /// Runs one scan (see the file comment). Throws Failure when the index fails or the root cannot be listed;
 /// anything else that fails on one of its threads (out of memory) is thrown here once they have ended.

@@ -1,5 +1,6 @@
 #include "app/platform/qt/MessageBox.h"
 
+#include <QAbstractButton>
 #include <QQueue>
 
 namespace varnick {
@@ -29,8 +30,8 @@ MessageBox::Button firstButton(MessageBox::Buttons buttons)
 
 } // namespace
 
-MessageBox::Button MessageBox::show(
-    QWidget* parent, Icon icon, const QString& title, const QString& text, Buttons buttons, Button defaultButton)
+MessageBox::Button MessageBox::show(QWidget* parent, Icon icon, const QString& title, const QString& text,
+    Buttons buttons, Button defaultButton, const QMap<Button, QString>& buttonTexts)
 {
     TestState& state = testState();
     if (state.active) {
@@ -44,6 +45,10 @@ MessageBox::Button MessageBox::show(
     QMessageBox box(icon, title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
+    for (auto it = buttonTexts.begin(); it != buttonTexts.end(); ++it) {
+        if (QAbstractButton* button = box.button(it.key()))
+            button->setText(it.value());
+    }
     return static_cast<Button>(box.exec());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 
@@ -35,8 +36,10 @@ public:
     /// Shows a modal box owned by parent (may be null) and returns the button
     /// the user chose. In test mode it shows nothing: it returns the next
     /// queued answer, or defaultButton (else the first of buttons) when none is queued.
+    /// buttonTexts relabels standard buttons ("Choose Folder..." for Open).
     static Button show(QWidget* parent, Icon icon, const QString& title, const QString& text,
-        Buttons buttons = QMessageBox::Ok, Button defaultButton = QMessageBox::NoButton);
+        Buttons buttons = QMessageBox::Ok, Button defaultButton = QMessageBox::NoButton,
+        const QMap<Button, QString>& buttonTexts = {});
 
     /// The three kinds the program uses: critical stop, exclamation, question (Yes/No).
     static Button critical(QWidget* parent, const QString& title, const QString& text);

@@ -53,6 +53,11 @@ struct Settings::TemporaryStore::Private {
     QString previous;
 };
 
+QString Settings::location()
+{
+    return openStore()->fileName();
+}
+
 Settings::TemporaryStore::TemporaryStore()
     : mPrivate(std::make_unique<Private>())
 {

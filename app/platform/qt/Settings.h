@@ -19,6 +19,8 @@ public:
 
     /// Saves value under key and writes the store through to disk.
     static void setValue(const QString& key, const QString& value);
+    /// Where the store lives: its file, or the registry key on Windows (for the About box).
+    static QString location();
 
     /// Test hook: while alive, every read and write goes to a fresh INI file in
     /// a temporary folder (empty at the start), and the user's store is left alone.
@@ -49,6 +51,10 @@ inline const QString LastMoveDestination = QStringLiteral("Last Move Destination
 inline const QString KeepSavedResourcesCompressed = QStringLiteral("Keep saved resources compressed");
 inline const QString BackupGenerations = QStringLiteral("Backup Generations");
 inline const QString BackupDays = QStringLiteral("Backup Days");
+/// The game data folder the player chose (File, Game Installation); "" for the one found first.
+inline const QString GameDataFolder = QStringLiteral("Game Data Folder");
+/// The main window's size and place from the last run (Qt's saved geometry, in base64).
+inline const QString MainWindowGeometry = QStringLiteral("Main Window Geometry");
 } // namespace SettingKey
 
 } // namespace varnick

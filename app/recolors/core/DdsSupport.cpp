@@ -244,14 +244,18 @@ std::optional<ByteString> textureBitmap(const TextureImage& texture)
     return bmpFileBytes(*bgr, texture.Height, texture.Width);
 }
 
-std::optional<ByteString> packagePreviewBitmap(const fs::path& package)
+namespace {
+
+// The first texture resource, in index order, in a format the viewer shows;
+// storedBytes gives an entry's bytes as stored (throwing for a bad range).
+template <typename StoredBytes>
+std::optional<ByteString> firstTextureBitmap(const PackageIndex& index, StoredBytes&& storedBytes)
 {
-    const PackageIndex index = readPackageIndex(package);
     for (const IndexEntry& entry : index.Entries) {
         if (entry.TypeID != gstrTypeTXTR)
             continue;
         try {
-            const RCOLHeader header = readRCOLHeader(decompressResource(readResourceBytes(package, entry)));
+            const RCOLHeader header = readRCOLHeader(decompressResource(storedBytes(entry)));
             std::string notice;
             const TextureImage texture = readTextureImage(header.Body, notice);
             if (texture.Format != 1 && texture.Format != 4 && texture.Format != 5)
@@ -263,6 +267,24 @@ std::optional<ByteString> packagePreviewBitmap(const fs::path& package)
         }
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<ByteString> packagePreviewBitmap(const fs::path& package)
+{
+    return firstTextureBitmap(
+        readPackageIndex(package), [&](const IndexEntry& entry) { return readResourceBytes(package, entry); });
+}
+
+std::optional<ByteString> packagePreviewBitmap(ByteView package)
+{
+    return firstTextureBitmap(parsePackageIndex(package), [&](const IndexEntry& entry) {
+        if (entry.Offset < 0 || entry.Size < 0
+            || static_cast<std::uint64_t>(entry.Offset) + static_cast<std::uint64_t>(entry.Size) > package.size())
+            throw Failure(ErrorCode::BadPackage, "The resource lies outside the package");
+        return ByteString(package.substr(static_cast<std::size_t>(entry.Offset), static_cast<std::size_t>(entry.Size)));
+    });
 }
 
 } // namespace varnick::recolors

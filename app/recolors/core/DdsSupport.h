@@ -43,6 +43,10 @@ std::optional<ByteString> textureBitmap(const TextureImage& texture);
 /// index order, that yields one. nullopt when none does. Throws Failure for an unreadable package.
 std::optional<ByteString> packagePreviewBitmap(const std::filesystem::path& package);
 
+/// The same picture from a package's bytes held in memory (an archive's item).
+/// Throws Failure for bytes that are not a readable package index.
+std::optional<ByteString> packagePreviewBitmap(ByteView package);
+
 /// Largest width or height accepted (a 2-GiB-safe bound for the pixel buffers).
 inline constexpr std::int32_t kMaxTextureSide = 8192;
 

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnick {
+
+/// The editions of the game, by how they install and name their folders.
+enum class GameEdition {
+    Legacy, ///< the Legacy Collection (Steam or the EA app): packs below one folder, data folder named by the game
+    Ultimate, ///< the Ultimate Collection: packs in bundle folders, "The Sims™ 2 Ultimate Collection" data folder
+    Classic, ///< the disc releases: one folder per pack, "The Sims 2" data folder or a localised name
+    Mac, ///< the macOS release: the data folder below the user's Library
+};
+
+/// "legacy", "ultimate", "classic", "mac".
+std::string_view editionName(GameEdition edition);
+
+/// "Legacy Collection", "Ultimate Collection", "Classic", "macOS".
+std::string_view editionTitle(GameEdition edition);
+
+/// One installation of the game as the search found it.
+struct GameInstall {
+    GameEdition edition = GameEdition::Classic;
+    std::string source; ///< where it was found: a registry key, a file or a folder
+    std::optional<std::filesystem::path> installFolder; ///< the game's own folder; nullopt when none was named
+    std::filesystem::path dataFolder; ///< the per-user data folder
+    std::filesystem::path downloads; ///< the data folder's Downloads folder
+    std::optional<std::string> displayName; ///< the name the installer registered
+    std::filesystem::path documents; ///< the Documents folder holding the data folder ("" when none)
+    bool dataFolderExists = false; ///< false for a game installed but never started
+    bool fromEnvironment = false; ///< named by VARNICK_DOCUMENTS_DIR or VARNICK_SIMS2_INSTALL_DIR
+    bool chosen = false; ///< the data folder the player chose last time
+};
+
+/// A file the search could not use, and why.
+struct SkippedFile {
+    std::string file;
+    std::string reason;
+};
+
+/// What a search found: the installations in the order the program chooses
+/// from (the environment's first, then the one chosen last time, then the
+/// most recently used data folder), and the files it skipped.
+struct GameSearch {
+    std::vector<GameInstall> installs;
+    std::vector<SkippedFile> skipped;
+};
+
+} // namespace varnick

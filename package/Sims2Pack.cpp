@@ -1,0 +1,489 @@
+#include "package/Sims2Pack.h"
+
+#include "package/Bzip2.h"
+#include "package/ResourceCursor.h"
+#include "package/XmlReader.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
+#include "package/base/RawFile.h"
+#include "package/base/Utf8.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+// Layout of a Sims2Pack file (integers little-endian):
+//
+//   offset  0  +---------------------+
+//              | magic, 18 bytes     |  "Sims2 Packager 1.0", or "Sims2 Packager x.1"
+//              |                     |  when some items are compressed
+//   offset 18  | data offset, int32  |  absolute offset of the data: 22 + the XML's length
+//   offset 22  +---------------------+
+//              | XML, UTF-8          |  <Sims2Package type="Object">
+//              |                     |    <GameVersion>...</GameVersion>
+//              |                     |    <PackagedFile>              one per item
+//              |                     |      <Name>, <Crc>, <Length>  (bytes stored), <Type>,
+//              |                     |      <Offset> (from the data offset), <Description>,
+//              |                     |      [<Sims2CommuniytExt>     (spelled so)
+//              |                     |        <Compressed> 0 = stored, else bzip2,
+//              |                     |        <Author><PersonalName/><Contact/></Author>,
+//              |                     |        <Title>, <ObjectVersion>, <GlobalGUID>,
+//              |                     |        <Dependency> <PackagedFile> (<Name>, <GlobalGUID>,
+//              |                     |          <ObjectVersion>, <Optional/>) ... </Dependency>
+//              |                     |      </Sims2CommuniytExt>]
+//              |                     |    </PackagedFile>
+//              |                     |  </Sims2Package>
+//   data offset+---------------------+
+//              | items               |  each Length bytes at data offset + Offset: a package
+//              |                     |  file, or a bzip2 stream that expands to one; packagers
+//              |                     |  write them back to back in the XML's order
+//              +---------------------+  end of file
+//
+// The items must account for the data exactly: inside it, not overlapping,
+// and with no byte between or after them, so a Length that disagrees with the
+// bytes shows as a gap or an overlap.
+
+namespace varnick {
+
+namespace {
+
+[[noreturn]] void bad(std::string_view fileName, const std::string& what)
+{
+    throw Failure(ErrorCode::BadPackage, std::string(fileName) + ": " + what);
+}
+
+std::string plural(std::int64_t count, const char* noun)
+{
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+// Windows-1252 bytes 0x80..0x9F; the five unassigned ones stand for themselves (as C1 controls).
+constexpr std::array<char16_t, 32> kWindows1252High = { 0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178 };
+
+std::string windows1252ToUtf8(ByteView bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        const char32_t point = byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte;
+        if (point < 0x80) {
+            out.push_back(static_cast<char>(point));
+        } else if (point < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (point >> 6)));
+            out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (point >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
+        }
+    }
+    return out;
+}
+
+// Printable text of bytes that should have been the magic.
+std::string shownBytes(ByteView bytes)
+{
+    std::string out;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && c != '"' && c != '\\') {
+            out.push_back(c);
+        } else {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out.push_back(kHex[byte >> 4]);
+            out.push_back(kHex[byte & 15]);
+        }
+    }
+    return out;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && space(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && space(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The fields an item has at most once; a second one would leave its meaning open.
+enum Field : unsigned {
+    kName = 1u << 0,
+    kCrc = 1u << 1,
+    kLength = 1u << 2,
+    kType = 1u << 3,
+    kOffset = 1u << 4,
+    kDescription = 1u << 5,
+    kCompressed = 1u << 6,
+    kGuid = 1u << 7,
+};
+
+struct ItemText {
+    std::string Length;
+    std::string Offset;
+    std::string Compressed;
+    std::string Guid;
+    unsigned Seen = 0;
+};
+
+// Reads the XML's events into the description. Element paths below the root:
+//   PackagedFile/<field>, PackagedFile/Sims2CommuniytExt/<field>,
+//   PackagedFile/Sims2CommuniytExt/Author/<field>,
+//   PackagedFile/Sims2CommuniytExt/Dependency/(PackagedFile|DependantFile)/<field>.
+// Unknown elements are passed over with their contents.
+class XmlDescription {
+public:
+    XmlDescription(Sims2Pack& pack, std::vector<ItemText>& texts)
+        : mPack(pack)
+        , mTexts(texts)
+    {
+    }
+
+    void read(std::string_view xml)
+    {
+        XmlReader reader(xml, XmlLimits { kSims2PackMaxXmlBytes, kSims2PackMaxXmlDepth });
+        std::array<std::string, kSims2PackMaxXmlDepth + 1> path;
+        std::string* capture = nullptr;
+        int captureDepth = 0;
+        for (;;) {
+            const XmlReader::Event event = reader.next();
+            if (event == XmlReader::Event::End)
+                return;
+            const int depth = reader.depth();
+            if (event == XmlReader::Event::Text) {
+                if (capture != nullptr)
+                    capture->append(reader.text());
+                continue;
+            }
+            if (event == XmlReader::Event::EndElement) {
+                if (capture != nullptr && depth < captureDepth)
+                    capture = nullptr;
+                continue;
+            }
+            path[static_cast<std::size_t>(depth)] = reader.name();
+            if (capture != nullptr)
+                continue; // an element inside a field: its text belongs to the field
+            if (depth == 1) {
+                if (reader.name() != "Sims2Package")
+                    throw Failure(ErrorCode::BadPackage,
+                        "the XML's root element is <" + std::string(reader.name()) + ">, not <Sims2Package>");
+                if (const std::string* type = reader.attribute("type"))
+                    mPack.Type = *type;
+                continue;
+            }
+            capture = target(path, depth);
+            captureDepth = depth;
+        }
+    }
+
+private:
+    std::string* field(Field which, std::string* text, std::string_view element)
+    {
+        ItemText& item = mTexts.back();
+        if (item.Seen & which)
+            throw Failure(ErrorCode::BadPackage,
+                "item " + std::to_string(mPack.Items.size()) + " has two <" + std::string(element) + "> elements");
+        item.Seen |= which;
+        return text;
+    }
+
+    std::string* target(const std::array<std::string, kSims2PackMaxXmlDepth + 1>& path, int depth)
+    {
+        const std::string& name = path[static_cast<std::size_t>(depth)];
+        if (depth == 2) {
+            if (name == "GameVersion")
+                return &mPack.GameVersion;
+            if (name == "PackagedFile") {
+                if (mPack.Items.size() >= kSims2PackMaxItems)
+                    throw Failure(ErrorCode::BadPackage,
+                        "the XML lists more than " + std::to_string(kSims2PackMaxItems) + " items");
+                mPack.Items.emplace_back();
+                mTexts.emplace_back();
+            }
+            return nullptr;
+        }
+        if (path[2] != "PackagedFile")
+            return nullptr;
+        Sims2PackItem& item = mPack.Items.back();
+        ItemText& text = mTexts.back();
+        if (depth == 3) {
+            if (name == "Name")
+                return field(kName, &item.Name, name);
+            if (name == "Crc")
+                return field(kCrc, &item.Crc, name);
+            if (name == "Length")
+                return field(kLength, &text.Length, name);
+            if (name == "Type")
+                return field(kType, &item.Type, name);
+            if (name == "Offset")
+                return field(kOffset, &text.Offset, name);
+            if (name == "Description")
+                return field(kDescription, &item.Description, name);
+            return nullptr;
+        }
+        if (path[3] != "Sims2CommuniytExt")
+            return nullptr;
+        if (depth == 4) {
+            if (name == "Compressed")
+                return field(kCompressed, &text.Compressed, name);
+            if (name == "GlobalGUID")
+                return field(kGuid, &text.Guid, name);
+            if (name == "Title")
+                return &item.Title;
+            if (name == "ObjectVersion")
+                return &item.ObjectVersion;
+            return nullptr;
+        }
+        if (depth == 5 && path[4] == "Author") {
+            if (name == "PersonalName")
+                return &item.Author;
+            if (name == "Contact")
+                return &item.Contact;
+            return nullptr;
+        }
+        if (path[4] != "Dependency")
+            return nullptr;
+        if (depth == 5) {
+            if (name != "PackagedFile" && name != "DependantFile")
+                return nullptr;
+            if (++mDependencies > kSims2PackMaxDependencies)
+                throw Failure(ErrorCode::BadPackage,
+                    "the XML lists more than " + std::to_string(kSims2PackMaxDependencies) + " dependencies");
+            item.Dependencies.emplace_back();
+            return nullptr;
+        }
+        if (depth == 6 && !item.Dependencies.empty()) {
+            Sims2PackDependency& dependency = item.Dependencies.back();
+            if (name == "Name")
+                return &dependency.Name;
+            if (name == "GlobalGUID")
+                return &dependency.Guid;
+            if (name == "ObjectVersion")
+                return &dependency.ObjectVersion;
+            if (name == "Optional")
+                dependency.Optional = true;
+        }
+        return nullptr;
+    }
+
+    Sims2Pack& mPack;
+    std::vector<ItemText>& mTexts;
+    std::size_t mDependencies = 0;
+};
+
+// A whole number of at most 18 digits (so that sums stay far inside 64 bits).
+std::int64_t wholeNumber(std::string_view fileName, const std::string& item, const char* element, std::string_view text)
+{
+    const std::string_view digits = trimmed(text);
+    if (digits.empty())
+        bad(fileName, item + " has an empty <" + element + ">");
+    if (digits.front() == '-' && digits.size() > 1
+        && std::all_of(digits.begin() + 1, digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        bad(fileName, "the <" + std::string(element) + "> of " + item + " is negative (" + std::string(digits) + ")");
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        bad(fileName,
+            "the <" + std::string(element) + "> of " + item + " is \"" + shownBytes(digits.substr(0, 40))
+                + "\", not a whole number");
+    if (digits.size() > 18)
+        bad(fileName, "the <" + std::string(element) + "> of " + item + " (" + std::string(digits) + ") is too large");
+    std::int64_t value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+bool compressedFlag(std::string_view text)
+{
+    const std::string_view value = trimmed(text);
+    if (value.empty())
+        return false;
+    return !std::all_of(value.begin(), value.end(), [](char c) { return c == '0'; });
+}
+
+// Every item inside the data; sorted by offset, no overlap and no byte left over.
+void checkRanges(const Sims2Pack& pack)
+{
+    const std::string_view fileName = pack.FileName;
+    std::vector<std::size_t> order;
+    order.reserve(pack.Items.size());
+    for (std::size_t i = 0; i < pack.Items.size(); ++i) {
+        const Sims2PackItem& item = pack.Items[i];
+        if (item.Offset > pack.DataLength || item.Length > pack.DataLength - item.Offset)
+            bad(fileName,
+                describeSims2PackItem(pack, i) + " lies outside the data: its Offset " + std::to_string(item.Offset)
+                    + " and Length " + std::to_string(item.Length) + " end at byte "
+                    + std::to_string(item.Offset + item.Length) + " of the data, which holds "
+                    + plural(pack.DataLength, "byte"));
+        if (item.Length > 0)
+            order.push_back(i);
+    }
+    std::stable_sort(order.begin(), order.end(),
+        [&](std::size_t a, std::size_t b) { return pack.Items[a].Offset < pack.Items[b].Offset; });
+    std::int64_t covered = 0; // the data before this offset belongs to an item
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const Sims2PackItem& item = pack.Items[order[k]];
+        if (k > 0 && item.Offset < covered) {
+            const Sims2PackItem& previous = pack.Items[order[k - 1]];
+            bad(fileName,
+                describeSims2PackItem(pack, order[k - 1]) + " and " + describeSims2PackItem(pack, order[k])
+                    + " overlap: they hold bytes " + std::to_string(previous.Offset) + " to "
+                    + std::to_string(previous.Offset + previous.Length - 1) + " and " + std::to_string(item.Offset)
+                    + " to " + std::to_string(item.Offset + item.Length - 1) + " of the data");
+        }
+        if (item.Offset > covered) {
+            if (k == 0)
+                bad(fileName,
+                    "the data begins with " + plural(item.Offset, "byte") + " that belong to no item (the first item, "
+                        + describeSims2PackItem(pack, order[k]) + ", starts at byte " + std::to_string(item.Offset)
+                        + ")");
+            const Sims2PackItem& previous = pack.Items[order[k - 1]];
+            bad(fileName,
+                "the Length of " + describeSims2PackItem(pack, order[k - 1]) + " (" + std::to_string(previous.Length)
+                    + ") disagrees with the data: it ends at byte " + std::to_string(covered)
+                    + ", but the next item starts at byte " + std::to_string(item.Offset));
+        }
+        covered = item.Offset + item.Length;
+    }
+    if (covered < pack.DataLength) {
+        if (order.empty())
+            bad(fileName,
+                "the XML lists no item with any bytes, but " + plural(pack.DataLength, "byte") + " of data follow it");
+        bad(fileName,
+            "the Length of " + describeSims2PackItem(pack, order.back()) + " ("
+                + std::to_string(pack.Items[order.back()].Length) + ") disagrees with the data: the items end at byte "
+                + std::to_string(covered) + ", but the data holds " + plural(pack.DataLength, "byte"));
+    }
+}
+
+} // namespace
+
+std::string describeSims2PackItem(const Sims2Pack& pack, std::size_t item)
+{
+    return "item " + std::to_string(item + 1) + " (\"" + toValidUtf8(pack.Items[item].Name) + "\")";
+}
+
+Sims2Pack parseSims2Pack(ByteView bytes, std::string_view fileName)
+{
+    Sims2Pack pack;
+    pack.FileName = fileName;
+    const auto size = static_cast<std::int64_t>(bytes.size());
+    if (size < kSims2PackHeaderSize)
+        bad(fileName,
+            "the file is " + plural(size, "byte") + " long, shorter than the 22-byte header of a Sims2Pack file");
+    ResourceCursor cursor(bytes, "Sims2Pack header");
+    const ByteView magic = cursor.bytes(kSims2PackMagic.size(), "magic");
+    if (magic != kSims2PackMagic && magic != kSims2PackCompressedMagic)
+        bad(fileName,
+            "not a Sims2Pack file: bytes 0 to 17 hold \"" + shownBytes(magic) + "\", not \""
+                + std::string(kSims2PackMagic) + "\" or \"" + std::string(kSims2PackCompressedMagic) + "\"");
+    pack.CompressedMagic = magic == kSims2PackCompressedMagic;
+    pack.DataOffset = cursor.i32("data offset");
+    if (pack.DataOffset < kSims2PackHeaderSize)
+        bad(fileName,
+            "the data offset (bytes 18 to 21) is " + std::to_string(pack.DataOffset)
+                + ", before byte 22, where the XML begins");
+    if (pack.DataOffset > size)
+        bad(fileName,
+            "the data offset (bytes 18 to 21) is " + std::to_string(pack.DataOffset) + ", past the end of the file ("
+                + plural(size, "byte") + ")");
+    pack.DataLength = size - pack.DataOffset;
+    const auto xmlLength = static_cast<std::size_t>(pack.DataOffset - kSims2PackHeaderSize);
+    if (xmlLength > kSims2PackMaxXmlBytes)
+        bad(fileName,
+            "the XML (bytes 22 to " + std::to_string(pack.DataOffset - 1) + ") is "
+                + plural(static_cast<std::int64_t>(xmlLength), "byte") + " long, more than the 16 MiB allowed");
+
+    const ByteView raw = bytes.substr(static_cast<std::size_t>(kSims2PackHeaderSize), xmlLength);
+    const std::string converted = isValidUtf8(raw) ? std::string() : windows1252ToUtf8(raw);
+    std::vector<ItemText> texts;
+    try {
+        XmlDescription(pack, texts).read(converted.empty() ? raw : ByteView(converted));
+    } catch (const XmlError& error) {
+        bad(fileName, std::string("the XML cannot be read: ") + error.what());
+    } catch (const Failure& failure) {
+        if (failure.code() != ErrorCode::BadPackage)
+            throw;
+        bad(fileName, failure.what());
+    }
+
+    for (std::size_t i = 0; i < pack.Items.size(); ++i) {
+        Sims2PackItem& item = pack.Items[i];
+        const ItemText& text = texts[i];
+        const std::string described = describeSims2PackItem(pack, i);
+        if (!(text.Seen & kLength))
+            bad(fileName, described + " has no <Length>");
+        if (!(text.Seen & kOffset))
+            bad(fileName, described + " has no <Offset>");
+        item.Length = wholeNumber(fileName, described, "Length", text.Length);
+        item.Offset = wholeNumber(fileName, described, "Offset", text.Offset);
+        item.Compressed = compressedFlag(text.Compressed);
+        if (const std::string_view guid = trimmed(text.Guid); !guid.empty())
+            item.Guid = std::string(guid);
+    }
+    checkRanges(pack);
+    return pack;
+}
+
+Sims2PackFile::Sims2PackFile(std::unique_ptr<char[]> bytes, std::size_t size, std::string_view fileName)
+    : mBytes(std::move(bytes))
+    , mSize(size)
+    , mContents(parseSims2Pack(ByteView(mBytes.get(), mSize), fileName))
+{
+}
+
+Sims2PackFile Sims2PackFile::read(const std::filesystem::path& file)
+{
+    const std::string name = pathToUtf8(file);
+    std::unique_ptr<char[]> bytes;
+    std::size_t size = 0;
+    try {
+        RawFile in(file, RawFile::Mode::Read);
+        const std::int64_t length = in.size();
+        if (length > std::numeric_limits<std::int32_t>::max())
+            throw Failure(ErrorCode::ResourceTooLarge,
+                "the file holds " + std::to_string(length) + " bytes, more than the 2 GiB a Sims2Pack file can hold");
+        size = static_cast<std::size_t>(length);
+        bytes = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(size, 1));
+        if (size > 0)
+            in.readAt(0, bytes.get(), size);
+        in.close();
+    } catch (const Failure& failure) {
+        throw Failure(failure.code(), name + ": " + failure.what());
+    }
+    return Sims2PackFile(std::move(bytes), size, name);
+}
+
+Sims2PackFile Sims2PackFile::fromBytes(ByteView bytes, std::string_view fileName)
+{
+    auto copy = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(bytes.size(), 1));
+    std::copy(bytes.begin(), bytes.end(), copy.get());
+    return Sims2PackFile(std::move(copy), bytes.size(), fileName);
+}
+
+ByteView Sims2PackFile::storedBytes(std::size_t item) const
+{
+    const Sims2PackItem& entry = mContents.Items.at(item);
+    return bytes().substr(
+        static_cast<std::size_t>(mContents.DataOffset + entry.Offset), static_cast<std::size_t>(entry.Length));
+}
+
+ByteView Sims2PackFile::itemBytes(std::size_t item, ByteString& scratch) const
+{
+    const ByteView stored = storedBytes(item);
+    if (!mContents.Items[item].Compressed)
+        return stored;
+    try {
+        scratch = bzip2Expand(stored, kSims2PackMaxItemBytes);
+    } catch (const Failure& failure) {
+        throw Failure(
+            failure.code(), mContents.FileName + ": " + describeSims2PackItem(mContents, item) + ": " + failure.what());
+    }
+    return scratch;
+}
+
+} // namespace varnick

@@ -1,0 +1,131 @@
+// Pictures of the dialogs as a player first sees them, for looking at after a
+// change to their layout or words: VARNICK_DIALOG_SHOTS names the folder the
+// PNGs go to (scripts and reviewers set it; without it the test is skipped).
+#include "app/editor/frmBatchEdit.h"
+#include "app/editor/frmEditObject.h"
+#include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/TextBridge.h"
+#include "app/recolors/frmDeleteMove.h"
+#include "app/recolors/frmViewRecolor.h"
+#include "tests/common/EditorPackages.h"
+#include "tests/common/TemporaryFolder.h"
+#include "tests/recolors/RecolorFixtures.h"
+
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+#include "app/health/frmKnownClashes.h"
+#include "app/health/frmLibraryHealth.h"
+#endif
+
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace varnick;
+using namespace varnick::test;
+
+class DialogScreenshotsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void picturesOfTheDialogs();
+};
+
+namespace {
+
+void shoot(QWidget& window, const QString& folder, const char* name)
+{
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(100);
+    const QString file = QDir(folder).filePath(QString::fromLatin1(name));
+    QVERIFY2(window.grab().save(file), qPrintable(file));
+}
+
+} // namespace
+
+void DialogScreenshotsTest::picturesOfTheDialogs()
+{
+    const QString out = qEnvironmentVariable("VARNICK_DIALOG_SHOTS");
+    if (out.isEmpty())
+        QSKIP("VARNICK_DIALOG_SHOTS is not set");
+    QDir().mkpath(out);
+    MessageBox::TestScope boxes;
+    TemporaryFolder dir;
+    TemporaryFolder userData;
+    qputenv("VARNICK_USER_DATA_DIR", text::fromPath(userData.path()).toUtf8());
+
+    EditorPackage lamp;
+    lamp.set(ObjectField::Price, 350)
+        .set(ObjectField::RoomSortFlags, 1 | 4)
+        .set(ObjectField::FunctionSortFlags, 0x20)
+        .set(ObjectField::FunctionSubSort, 0x01)
+        .set(ObjectField::GUID, 0x42)
+        .set(ObjectField::EnergyRating, 3);
+    lamp.entries = { { 1, "Desk Lamp", "" }, { 1, "A lamp for late reading.", "" } };
+    const std::filesystem::path lampFile = lamp.write(dir, "Downloads/Lighting/desk lamp.package");
+    {
+        frmEditObject editor;
+        editor.setLoadFileName(text::fromPath(lampFile));
+        editor.Form_Load();
+        editor.findChild<QLineEdit*>(QStringLiteral("txtName"))->setFocus();
+        shoot(editor, out, "dialog-editor.png");
+    }
+
+    EditorPackage chair;
+    chair.set(ObjectField::Price, 120).set(ObjectField::RoomSortFlags, 1).set(ObjectField::GUID, 0x42);
+    const std::filesystem::path chairFile = chair.write(dir, "Downloads/Seating/chair.package");
+    {
+        BatchEdit batch;
+        batch.load({ lampFile, chairFile });
+        frmBatchEdit editor(std::move(batch));
+        shoot(editor, out, "dialog-batch-editor.png");
+    }
+
+    // A raw 16 x 16 texture of four colours, to see its pixels kept sharp.
+    ByteString raw;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const bool left = x < 8, top = y < 8;
+            raw += static_cast<char>(left ? 0x30 : 0xE0);
+            raw += static_cast<char>(top ? 0x90 : 0x40);
+            raw += static_cast<char>((x + y) % 2 ? 0xF0 : 0x20);
+            raw += static_cast<char>(0xFF);
+        }
+    const std::filesystem::path textureFile
+        = dir.write("Downloads/Lighting/lamp recolor.package", texturePackage({ textureResource(1, 16, 16, { raw }) }));
+    {
+        frmViewRecolor viewer(text::fromPath(textureFile));
+        shoot(viewer, out, "dialog-texture-viewer.png");
+    }
+    {
+        frmDeleteMove window(
+            frmDeleteMove::Request { text::fromPath(lampFile), { QString(), text::fromPath(textureFile) }, {} });
+        shoot(window, out, "dialog-delete-move.png");
+    }
+
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+    // A damaged copy beside the clash of the lamp and the chair.
+    ByteString damaged = lamp.builder().build();
+    damaged.resize(damaged.size() - 30);
+    dir.write("Downloads/Broken/cut short.package", damaged);
+    dir.write("Downloads/Broken/empty.package", ByteString());
+    frmLibraryHealth review(text::fromPath(dir.path() / "Downloads"));
+    review.resize(900, 420);
+    QSignalSpy finished(&review, &frmLibraryHealth::scanFinished);
+    review.startScan();
+    QVERIFY(finished.wait(20000));
+    shoot(review, out, "dialog-library-health.png");
+    const std::filesystem::path knownFile = userData.path() / "known clashes.txt";
+    health::KnownClashes(knownFile).setKnown(0x42, true);
+    health::KnownClashes(knownFile).setKnown(0x1234, true);
+    frmKnownClashes known(knownFile, review.report().Clashes, text::fromPath(dir.path() / "Downloads"), &review);
+    shoot(known, out, "dialog-known-clashes.png");
+#endif
+    qunsetenv("VARNICK_USER_DATA_DIR");
+}
+
+QTEST_MAIN(DialogScreenshotsTest)
+#include "DialogScreenshotsTest.moc"

@@ -1,0 +1,454 @@
+// crash_harness: kills varnick-cli with SIGKILL at a random moment of each
+// write it can make, on a fresh copy of a generated world, and checks that the
+// player lost nothing: every file is its old version or its new one, whole;
+// none is missing, doubled or half written; the library index opens (or is
+// rebuilt) and gives the same review as a fresh one; and once the next run has
+// swept, no scratch file is left.
+//
+//   crash_harness --cli varnick-cli --demo varnick-demo [--kills N] [--seed S]
+//                 [--only NAME] [--work FOLDER]
+//
+// Prints one line per operation; exit status 1 when any run lost or damaged a
+// file or left a scratch file behind.
+
+#include "package/PackageReader.h"
+#include "package/base/FileReplace.h"
+#include "package/base/Paths.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#ifndef _WIN32
+#include <csignal>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+struct Options {
+    std::string cli;
+    std::string demo;
+    int kills = 20;
+    std::uint64_t seed = 27;
+    std::string only;
+    fs::path work;
+};
+
+// One write the tool can make. Arguments may name "{W}", the run's world.
+struct Operation {
+    std::string name;
+    std::vector<std::string> arguments;
+    bool checksIndex = false; ///< the index is what the operation writes
+    std::vector<std::string> prepare = {}; ///< run on each fresh world first (backups know absolute paths)
+};
+
+using Snapshot = std::map<std::string, std::uint64_t>; ///< relative path -> contents hash
+
+std::uint64_t hashOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::uint64_t hash = 1469598103934665603ULL;
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        for (std::streamsize i = 0; i < in.gcount(); ++i)
+            hash = (hash ^ static_cast<unsigned char>(buffer[i])) * 1099511628211ULL;
+        if (!in)
+            break;
+    }
+    return hash;
+}
+
+// A trash entry's description without its deletion time, which differs from run to run.
+std::uint64_t trashInfoHash(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::string text;
+    std::uint64_t hash = 1469598103934665603ULL;
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("DeletionDate="))
+            line = "DeletionDate=";
+        for (const char c : line + '\n')
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    }
+    return hash;
+}
+
+// Every file below world except the index (checked on its own) and scratch
+// files (counted on their own).
+Snapshot snapshot(const fs::path& world, int* scratch = nullptr)
+{
+    Snapshot files;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(world)) {
+        if (!entry.is_regular_file() || entry.path().parent_path().filename() == "index")
+            continue;
+        if (varnick::isScratchFileName(entry.path())) {
+            if (scratch != nullptr)
+                ++*scratch;
+            continue;
+        }
+        files[varnick::pathToUtf8(entry.path().lexically_relative(world))]
+            = entry.path().extension() == ".trashinfo" ? trashInfoHash(entry.path()) : hashOf(entry.path());
+    }
+    return files;
+}
+
+std::string replaced(std::string text, const std::string& world)
+{
+    for (std::size_t at = text.find("{W}"); at != std::string::npos; at = text.find("{W}", at))
+        text.replace(at, 3, world);
+    return text;
+}
+
+#ifndef _WIN32
+
+// Starts the tool in world with its per-user folders inside the world, so
+// that everything it could touch is checked.
+pid_t start(const Options& options, const std::vector<std::string>& arguments, const fs::path& world,
+    const fs::path& output = "/dev/null")
+{
+    std::vector<std::string> texts { options.cli };
+    for (const std::string& argument : arguments)
+        texts.push_back(replaced(argument, world.string()));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::setenv("HOME", (world / "home").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (world / "home" / "share").c_str(), 1);
+        ::setenv("VARNICK_USER_DATA_DIR", (world / "user").c_str(), 1);
+        const int out = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(out, 1);
+        ::dup2(null, 2);
+        std::vector<char*> argv;
+        for (std::string& text : texts)
+            argv.push_back(text.data());
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    return child;
+}
+
+int finish(pid_t child)
+{
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int run(const Options& options, const std::vector<std::string>& arguments, const fs::path& world,
+    const fs::path& output = "/dev/null")
+{
+    return finish(start(options, arguments, world, output));
+}
+
+std::string readText(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void copyWorld(const fs::path& from, const fs::path& to)
+{
+    fs::remove_all(to);
+    fs::copy(from, to, fs::copy_options::recursive);
+}
+
+// What a run left, against the versions before and after an uninterrupted run.
+struct Damage {
+    int files = 0; ///< files checked
+    int lost = 0; ///< missing, doubled, half written or unreadable
+    std::vector<std::string> notes;
+};
+
+void compare(const Snapshot& before, const Snapshot& after, const Snapshot& now, const fs::path& world, Damage& damage)
+{
+    std::set<std::string> paths;
+    for (const Snapshot* s : { &before, &after, &now })
+        for (const auto& [path, hash] : *s)
+            paths.insert(path);
+    for (const std::string& path : paths) {
+        ++damage.files;
+        const auto state = [&](const Snapshot& s) -> std::int64_t {
+            const auto it = s.find(path);
+            return it == s.end() ? -1 : static_cast<std::int64_t>(it->second & 0x7fffffffffffffffULL);
+        };
+        const std::int64_t current = state(now);
+        if (current != state(before) && current != state(after)) {
+            ++damage.lost;
+            damage.notes.push_back(path + (current < 0 ? " is missing" : " is neither its old nor its new version"));
+            continue;
+        }
+        if (current >= 0 && path.ends_with(".package")) {
+            try {
+                varnick::readPackage(world / varnick::pathFromUtf8(path));
+            } catch (const std::exception& error) {
+                // Only a package that was readable before must be readable now.
+                if (current != state(before) || before.count(path) == 0) {
+                    ++damage.lost;
+                    damage.notes.push_back(path + " cannot be read: " + error.what());
+                }
+            }
+        }
+    }
+    // A file moved is in one place or the other: never in neither, never in both.
+    // Kept versions are copies by design and are left out of the count.
+    const auto countOf = [](const Snapshot& s) {
+        std::map<std::uint64_t, int> n;
+        for (const auto& [path, hash] : s)
+            if (!path.starts_with("backups/") && !path.starts_with("user/"))
+                ++n[hash];
+        return n;
+    };
+    std::map<std::uint64_t, int> countBefore = countOf(before), countAfter = countOf(after), countNow = countOf(now);
+    std::set<std::uint64_t> hashes;
+    for (const auto* counts : { &countBefore, &countAfter, &countNow })
+        for (const auto& [hash, n] : *counts)
+            hashes.insert(hash);
+    for (const std::uint64_t hash : hashes) {
+        const int low = std::min(countBefore[hash], countAfter[hash]);
+        const int high = std::max(countBefore[hash], countAfter[hash]);
+        if (countNow[hash] < low || countNow[hash] > high) {
+            ++damage.lost;
+            damage.notes.push_back("contents " + std::to_string(hash) + " are there " + std::to_string(countNow[hash])
+                + " times, not " + std::to_string(low) + ".." + std::to_string(high));
+        }
+    }
+}
+
+// The index the runs left opens (or is rebuilt) and reviews the library as a
+// fresh index does.
+bool indexAgrees(
+    const Options& options, const std::string& downloads, const fs::path& world, const fs::path& scratchFolder)
+{
+    const fs::path kept = scratchFolder / "kept.json";
+    const fs::path fresh = scratchFolder / "fresh.json";
+    fs::remove_all(scratchFolder / "fresh-index");
+    const std::vector<std::string> review { "health", downloads, "--no-game", "--json", "--threads", "1", "--index" };
+    std::vector<std::string> withKept = review;
+    withKept.push_back("{W}/index/library.index");
+    std::vector<std::string> withFresh = review;
+    withFresh.push_back((scratchFolder / "fresh-index" / "library.index").string());
+    const int keptStatus = run(options, withKept, world, kept);
+    const int freshStatus = run(options, withFresh, world, fresh);
+    return keptStatus == freshStatus && readText(kept) == readText(fresh);
+}
+
+#endif
+
+std::vector<std::string> packagesBelow(const fs::path& root, const fs::path& world)
+{
+    std::vector<std::string> files;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file() && entry.path().extension() == ".package")
+            files.push_back("{W}/" + varnick::pathToUtf8(entry.path().lexically_relative(world)));
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+#ifdef _WIN32
+    (void)argc;
+    (void)argv;
+    std::puts("crash_harness: kills by SIGKILL; run it on Linux");
+    return 0;
+#else
+    Options options;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string name = argv[i];
+        const std::string value = argv[i + 1];
+        if (name == "--cli")
+            options.cli = value;
+        else if (name == "--demo")
+            options.demo = value;
+        else if (name == "--kills")
+            options.kills = std::stoi(value);
+        else if (name == "--seed")
+            options.seed = std::stoull(value);
+        else if (name == "--only")
+            options.only = value;
+        else if (name == "--work")
+            options.work = value;
+        else {
+            std::fprintf(stderr, "crash_harness: unknown option %s\n", name.c_str());
+            return 2;
+        }
+    }
+    if (options.cli.empty() || options.demo.empty()) {
+        std::fprintf(stderr,
+            "usage: crash_harness --cli PATH --demo PATH [--kills N] [--seed S] [--only NAME] [--work FOLDER]\n");
+        return 2;
+    }
+    options.cli = fs::absolute(options.cli).string();
+    const bool ownWork = options.work.empty();
+    if (ownWork)
+        options.work = fs::temp_directory_path() / ("varnick-crash-" + std::to_string(::getpid()));
+    fs::create_directories(options.work);
+    const fs::path templateWorld = options.work / "template";
+    const fs::path world = options.work / "world";
+    const fs::path scratchFolder = options.work / "check";
+    fs::create_directories(scratchFolder);
+
+    // The world: a generated game environment, an index of its Downloads, and
+    // one saved package (so that "restore" has an original to put back).
+    fs::remove_all(templateWorld);
+    if (std::system(("\"" + options.demo + "\" --out \"" + templateWorld.string() + "\" --packages 40 --quiet").c_str())
+        != 0) {
+        std::fprintf(stderr, "crash_harness: varnick-demo failed\n");
+        return 2;
+    }
+    fs::path downloads;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(templateWorld))
+        if (entry.is_directory() && entry.path().filename() == "Downloads") {
+            downloads = entry.path();
+            break;
+        }
+    const std::vector<std::string> packages = packagesBelow(downloads, templateWorld);
+    if (packages.size() < 12) {
+        std::fprintf(stderr, "crash_harness: the demo world has too few packages\n");
+        return 2;
+    }
+    const std::string downloadsArg = "{W}/" + varnick::pathToUtf8(downloads.lexically_relative(templateWorld));
+    const std::string dataArg = "{W}/" + varnick::pathToUtf8(downloads.parent_path().lexically_relative(templateWorld));
+    fs::create_directories(templateWorld / "index");
+    run(options, { "health", downloadsArg, "--no-game", "--index", "{W}/index/library.index" }, templateWorld);
+    // Two packages the editor can save: one to restore once saved, one to save.
+    std::vector<std::string> editable;
+    for (const std::string& candidate : packages) {
+        if (editable.size() == 2)
+            break;
+        const std::vector<std::string> arguments { "set", candidate, "--field", "Price=1", "--backup-folder",
+            "{W}/probe" };
+        if (run(options, arguments, templateWorld) == 0)
+            editable.push_back(candidate);
+    }
+    fs::remove_all(templateWorld / "probe");
+    if (editable.size() < 2) {
+        std::fprintf(stderr, "crash_harness: the demo world has too few editable packages\n");
+        return 2;
+    }
+    fs::create_directories(templateWorld / "moved");
+    // The object with the most recolors: a move or delete then has the most files to get wrong.
+    std::string object = packages[1];
+    {
+        std::size_t most = 0;
+        for (const std::string& candidate : packages) {
+            const fs::path listing = scratchFolder / "recolors.txt";
+            run(options, { "recolors", downloadsArg, candidate }, templateWorld, listing);
+            const std::string text = readText(listing);
+            const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+            if (lines > most) {
+                most = lines;
+                object = candidate;
+            }
+        }
+    }
+
+    std::vector<std::string> batch { "set" };
+    batch.insert(batch.end(), packages.begin(), packages.begin() + 12);
+    for (const char* extra : { "--field", "Price=4321", "--name", "Crash test", "--backup-folder", "{W}/backups" })
+        batch.push_back(extra);
+    std::vector<std::string> quarantine { "quarantine", downloadsArg };
+    quarantine.insert(quarantine.end(), packages.begin() + 2, packages.begin() + 8);
+    quarantine.push_back("--quarantine-folder");
+    quarantine.push_back("{W}/quarantine");
+
+    const std::vector<Operation> operations {
+        { "set (one package)",
+            { "set", editable[1], "--field", "Price=777", "--name", "Killed", "--backup-folder", "{W}/backups" } },
+        { "set (batch, as the table saves)", batch },
+        { "purge-thumbnails", { "purge-thumbnails", object, "--data", dataArg, "--backup-folder", "{W}/backups" } },
+        { "recompress", { "recompress", downloadsArg, "--level", "9", "--backup-folder", "{W}/backups" } },
+        { "move (with recolors)", { "move", downloadsArg, object, "{W}/moved" } },
+        { "delete (to the trash)", { "delete", downloadsArg, object } },
+        { "quarantine", quarantine },
+        { "restore", { "restore", editable[0], "--backup-folder", "{W}/backups" }, false,
+            { "set", editable[0], "--field", "Price=2", "--backup-folder", "{W}/backups" } },
+        { "health (index write)", { "health", downloadsArg, "--no-game", "--index", "{W}/index/library.index" }, true },
+    };
+
+    std::mt19937_64 random(options.seed);
+    int failures = 0;
+    std::printf(
+        "%-34s %6s %8s %8s %10s %8s %6s\n", "operation", "kills", "run ms", "files", "lost/bad", "scratch", "index");
+    for (const Operation& operation : operations) {
+        if (!options.only.empty() && operation.name.find(options.only) == std::string::npos)
+            continue;
+        // The uninterrupted run: its time bounds the kills, its result is the "new" version.
+        const auto fresh = [&] {
+            copyWorld(templateWorld, world);
+            if (!operation.prepare.empty())
+                run(options, operation.prepare, world);
+        };
+        fresh();
+        const Snapshot before = snapshot(world);
+        const auto started = Clock::now();
+        const int status = run(options, operation.arguments, world);
+        const double runMs = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
+        const Snapshot after = snapshot(world);
+        // A batch may refuse a broken package of the world (status 1) and still write the others.
+        if (status > 1 || (before == after && !operation.checksIndex)) {
+            std::printf("%-34s: the uninterrupted run %s\n", operation.name.c_str(),
+                status > 1 ? ("failed with status " + std::to_string(status)).c_str() : "changed nothing");
+            ++failures;
+            continue;
+        }
+
+        Damage damage;
+        int scratchBefore = 0;
+        int scratchLeft = 0;
+        int indexBad = 0;
+        std::uniform_real_distribution<double> delay(0.0, runMs);
+        for (int kill = 0; kill < options.kills; ++kill) {
+            fresh();
+            const pid_t child = start(options, operation.arguments, world);
+            std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(delay(random)));
+            ::kill(child, SIGKILL);
+            finish(child);
+            int scratch = 0;
+            const Snapshot now = snapshot(world, &scratch);
+            scratchBefore += scratch;
+            compare(before, after, now, world, damage);
+            // The next start sweeps the folders it writes.
+            run(options, { "sweep-scratch", "{W}" }, world);
+            int left = 0;
+            snapshot(world, &left);
+            scratchLeft += left;
+            if (!indexAgrees(options, downloadsArg, world, scratchFolder)) {
+                ++indexBad;
+                damage.notes.push_back("the index disagrees with a fresh one after kill " + std::to_string(kill));
+            }
+        }
+        std::printf("%-34s %6d %8.0f %8d %10d %8d %6d   (scratch files before the sweep: %d)\n", operation.name.c_str(),
+            options.kills, runMs, damage.files, damage.lost, scratchLeft, indexBad, scratchBefore);
+        for (std::size_t i = 0; i < std::min<std::size_t>(damage.notes.size(), 5); ++i)
+            std::printf("    %s\n", damage.notes[i].c_str());
+        if (damage.lost != 0 || scratchLeft != 0 || indexBad != 0)
+            ++failures;
+        std::fflush(stdout);
+    }
+    if (ownWork)
+        fs::remove_all(options.work);
+    std::printf("%s\n", failures == 0 ? "crash harness: nothing lost" : "crash harness: FAILED");
+    return failures == 0 ? 0 : 1;
+#endif
+}

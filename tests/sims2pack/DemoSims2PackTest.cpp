@@ -1,0 +1,100 @@
+// The demo world's two Sims2Pack files list, extract and install as a player
+// would see them: every item a readable catalog object with its name, and
+// the item that reuses an installed object's GUID reported as a clash.
+#ifdef VARNICK_HAVE_DEMO
+
+#include "app/sims2pack/core/Sims2PackInstall.h"
+#include "package/base/Paths.h"
+#include "tests/common/CliRunner.h"
+#include "tests/common/TemporaryFolder.h"
+#include "tools/common/PackageBuilder.h"
+#include "tools/demo/DemoWorld.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using namespace varnick;
+using namespace varnick::demo;
+using namespace varnick::sims2pack;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class DemoSims2Packs : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DemoOptions options;
+        options.Output = mTemp.path() / "world";
+        options.Packages = kMinimumPackages;
+        mWorld = generateDemoWorld(options);
+    }
+
+    fs::path downloads() const { return mWorld.DataFolder / "Downloads"; }
+
+    test::TemporaryFolder mTemp;
+    DemoWorld mWorld;
+};
+
+} // namespace
+
+TEST_F(DemoSims2Packs, listAndExtractEveryItemAsACatalogObject)
+{
+    ASSERT_EQ(mWorld.Sims2Packs.size(), 2u);
+    for (const GeneratedSims2Pack& archive : mWorld.Sims2Packs) {
+        SCOPED_TRACE(pathToUtf8(archive.File));
+        const Sims2PackFile file = Sims2PackFile::read(downloads() / archive.File);
+        const Sims2PackListing listing = listSims2Pack(file);
+        ASSERT_EQ(listing.Items.size(), archive.Items.size());
+        for (std::size_t i = 0; i < listing.Items.size(); ++i) {
+            EXPECT_TRUE(listing.Items[i].Readable) << listing.Items[i].Reason;
+            EXPECT_EQ(listing.Items[i].CatalogName, archive.Items[i].CatalogName);
+            EXPECT_EQ(listing.Items[i].Compressed, archive.Compressed);
+            EXPECT_FALSE(listing.Items[i].ThroughGame);
+            // Every demo object carries a texture: the install window shows it.
+            const std::optional<ByteString> picture = itemPicture(file, i);
+            ASSERT_TRUE(picture.has_value());
+            EXPECT_TRUE(picture->starts_with("BM"));
+        }
+        const fs::path folder = mTemp.path() / "extracted" / archive.File.stem();
+        EXPECT_EQ(extractSims2Pack(file, folder).size(), archive.Items.size());
+        ByteString scratch;
+        EXPECT_EQ(test::readFileBytes(folder / pathFromUtf8(archive.Items[1].Name)), file.itemBytes(1, scratch));
+    }
+}
+
+TEST_F(DemoSims2Packs, installReportsTheClashAndInstallsBothFiles)
+{
+    std::vector<std::string> arguments { "sims2pack", "install" };
+    for (const GeneratedSims2Pack& archive : mWorld.Sims2Packs)
+        arguments.push_back(pathToUtf8(downloads() / archive.File));
+    const test::CliRun run = test::runCli(arguments,
+        { { "VARNICK_DOCUMENTS_DIR", pathToUtf8(mWorld.DocumentsFolder) },
+            { "VARNICK_USER_DATA_DIR", pathToUtf8(mTemp.path() / "data") } });
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+
+    const std::string& text = run.out;
+    for (const GeneratedSims2Pack& archive : mWorld.Sims2Packs) {
+        const fs::path folder = downloads() / archive.File.stem();
+        for (std::size_t i = 0; i < archive.Items.size(); ++i) {
+            const Sims2PackItemInfo& item = archive.Items[i];
+            EXPECT_NE(text.find("installed: " + pathToUtf8(folder / pathFromUtf8(item.Name)) + "\n"), std::string::npos)
+                << text;
+            if (item.ClashesWith.empty())
+                continue;
+            char guid[12];
+            std::snprintf(guid, sizeof guid, "0x%08X", static_cast<unsigned>(item.Guid));
+            EXPECT_NE(text.find("warning: " + pathToUtf8(downloads() / archive.File) + ": item " + std::to_string(i + 1)
+                          + " (\"" + item.Name + "\"): GUID " + guid + " is already defined by "
+                          + pathToUtf8(downloads() / item.ClashesWith) + "\n"),
+                std::string::npos)
+                << text;
+        }
+    }
+    EXPECT_NE(text.find("4 installed, 0 skipped, 0 to install through the game, 0 refused\n"), std::string::npos)
+        << text;
+}
+
+#endif

@@ -112,6 +112,10 @@ xvfb-run -a -s "-screen 0 1920x1200x24" bash -c '
         done
         sleep 3 # the first activation scans the Downloads tree and draws the first page
         if [ "$id" != "$title" ]; then
+            # The window keeps the place of the last run (centred at its first start); a
+            # screenshot is cut where the window runs past the screen, so it goes to the
+            # top-left corner first.
+            xdotool windowmove --sync "$id" 0 0 2>/dev/null || xdotool windowmove "$id" 0 0
             xdotool windowsize --sync "$id" 1000 700 2>/dev/null || xdotool windowsize "$id" 1000 700
             sleep 1
             snap "$id" "$shot" && echo main >"$status"

@@ -40,6 +40,10 @@ wait_window() {
 }
 snap() { import -window "$1" "$2" 2>/dev/null || import -window root "$2"; }
 resize() { # resize WINDOW WxH
+    # The window keeps the place of the last run (centred at its first start); a
+    # screenshot is cut where the window runs past the screen, so it goes to the
+    # top-left corner first.
+    xdotool windowmove --sync "$1" 0 0 2>/dev/null || xdotool windowmove "$1" 0 0
     xdotool windowsize --sync "$1" "${2%x*}" "${2#*x}" 2>/dev/null || xdotool windowsize "$1" "${2%x*}" "${2#*x}"
     sleep 1
 }

@@ -23,8 +23,8 @@ FolderPane::FolderPane(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("fraFolders"));
-    mRoots[0] = new QRadioButton(QStringLiteral("Downloads Folder"), this);
-    mRoots[1] = new QRadioButton(QStringLiteral("Alternate Path"), this);
+    mRoots[0] = new QRadioButton(QStringLiteral("Do&wnloads Folder"), this);
+    mRoots[1] = new QRadioButton(QStringLiteral("&Alternate Path"), this);
     for (std::size_t i = 0; i < mRoots.size(); ++i)
         mRoots[i]->setObjectName(QStringLiteral("optPath_%1").arg(i));
     mSetPath = new QPushButton(QStringLiteral("..."), this);

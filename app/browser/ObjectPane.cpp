@@ -37,11 +37,14 @@ ObjectPane::ObjectPane(QWidget* parent)
     mNotFound->setObjectName(QStringLiteral("picNotFoundLarge"));
     mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(128)));
     mNotFound->setVisible(false);
-    auto* detailsCaption = new QLabel(QStringLiteral("Selected Object Details"), this);
+    auto* detailsCaption = new QLabel(QStringLiteral("Selected Ob&ject Details"), this);
     detailsCaption->setObjectName(QStringLiteral("lblDetails"));
     mDetails = new QPlainTextEdit(this);
     mDetails->setObjectName(QStringLiteral("txtDetails"));
     mDetails->setReadOnly(true);
+    // Read-only, yet its text can be selected and copied from the keyboard.
+    mDetails->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    detailsCaption->setBuddy(mDetails);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fileCaption);

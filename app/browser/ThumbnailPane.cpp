@@ -31,13 +31,14 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     , mBlink(new QTimer(this))
 {
     setObjectName(QStringLiteral("fraThumbs"));
-    auto* caption = new QLabel(QStringLiteral("Objects in the Selected Folder"), this);
+    auto* caption = new QLabel(QStringLiteral("Objects in the Selected Folde&r"), this);
     caption->setObjectName(QStringLiteral("lblThumbs"));
     caption->setAlignment(Qt::AlignCenter);
 
     mGrid = new ThumbnailGrid(this);
     mGrid->setObjectName(QStringLiteral("picThumbs"));
     mGrid->setFrameShape(QFrame::NoFrame);
+    caption->setBuddy(mGrid);
     for (int i = 0; i < MainWindowController::kSimNameLabels; ++i) {
         QLabel* label = mCaptions[static_cast<std::size_t>(i)] = new QLabel(mGrid);
         label->setObjectName(QStringLiteral("lblSimName_%1").arg(i));
@@ -61,12 +62,13 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     mPageCount->setReadOnly(true);
     mPageCount->setAlignment(Qt::AlignCenter);
     const std::array<std::pair<const char*, QString>, 7> buttons { {
-        { "cmdFirst", QStringLiteral("First") },
-        { "cmdPrevious", QStringLiteral("Previous") },
-        { "cmdNext", QStringLiteral("Next") },
-        { "cmdLast", QStringLiteral("Last") },
-        { "cmdSelect", QStringLiteral("Edit Object") },
-        { "frmDelMove", QStringLiteral("Delete/Move") },
+        // Alt+letters of their own: F, O, T and H open the menus.
+        { "cmdFirst", QStringLiteral("F&irst") },
+        { "cmdPrevious", QStringLiteral("Pre&vious") },
+        { "cmdNext", QStringLiteral("&Next") },
+        { "cmdLast", QStringLiteral("&Last") },
+        { "cmdSelect", QStringLiteral("&Edit Object") },
+        { "frmDelMove", QStringLiteral("&Delete/Move") },
         { "cmdSkipped", QString() },
     } };
     for (std::size_t i = 0; i < buttons.size(); ++i) {

@@ -18,7 +18,7 @@ WorkStatus::WorkStatus(QStatusBar* bar, std::function<void()> cancel)
     mProgress = new QProgressBar(bar);
     mProgress->setObjectName(QStringLiteral("workProgress"));
     mProgress->setMaximumWidth(220);
-    mCancel = new QPushButton(QStringLiteral("Cancel"), bar);
+    mCancel = new QPushButton(QStringLiteral("&Cancel"), bar);
     mCancel->setObjectName(QStringLiteral("cancelWork"));
     connect(mCancel, &QPushButton::clicked, this, std::move(cancel));
     bar->addWidget(mText, 1);

@@ -32,6 +32,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -78,9 +79,9 @@ frmMain::frmMain(QWidget* parent)
     // The middle pane: the thumbnail pages, and the same objects as a table.
     mObjectTabs = new QTabWidget(central);
     mObjectTabs->setObjectName(QStringLiteral("tabObjects"));
-    mObjectTabs->addTab(fraThumbs, QStringLiteral("Thumbnails"));
+    mObjectTabs->addTab(fraThumbs, QStringLiteral("Thumbnail&s"));
     mObjectTable = new ObjectTableView(mObjectTabs);
-    mObjectTabs->addTab(mObjectTable, QStringLiteral("Table"));
+    mObjectTabs->addTab(mObjectTable, QStringLiteral("Ta&ble"));
     // Splitters between the panes; the middle takes what the window gains.
     mPanes = new QSplitter(Qt::Horizontal, central);
     mPanes->setObjectName(QStringLiteral("splPanes"));
@@ -106,12 +107,26 @@ frmMain::frmMain(QWidget* parent)
     setCentralWidget(central);
 
     mStatus = new WorkStatus(statusBar(), [this] { cmdCancel_Click(); });
+    setTabOrderOfPanes();
     wirePanes();
     // The operating system shutting down closes the window without the question.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { setSessionEnding(true); });
 
     Form_Load();
     updateActions();
+}
+
+void frmMain::setTabOrderOfPanes()
+{
+    // Where the player looks, in turn: the folders, their objects, the shown object, then the commands.
+    QList<QWidget*> chain { fraFolders->optPath(0), fraFolders->optPath(1), fraFolders->cmdSetPath(),
+        fraFolders->tvFolders(), fraThumbs->picThumbs(), findChild<QWidget*>(QStringLiteral("txtFileName")),
+        findChild<QWidget*>(QStringLiteral("txtDetails")), fraThumbs->cmdFirst(), fraThumbs->cmdPrevious(),
+        findChild<QWidget*>(QStringLiteral("txtPageCount")), fraThumbs->cmdNext(), fraThumbs->cmdLast(),
+        fraThumbs->cmdSelect(), fraThumbs->frmDelMove(), fraThumbs->cmdSkipped(), mObjectTabs->tabBar() };
+    chain.removeAll(nullptr);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void frmMain::buildMenus()
@@ -142,7 +157,7 @@ void frmMain::buildMenus()
               if (mController.canActOnObject())
                   emit restoreOriginalRequested(mController.shownObjectFile());
           });
-    smenuLibraryHealth = menuEntry(tools, "smenuLibraryHealth", QStringLiteral("Library Health..."), this,
+    smenuLibraryHealth = menuEntry(tools, "smenuLibraryHealth", QStringLiteral("Library &Health..."), this,
         [this] { emit libraryHealthRequested(searchRoot()); });
     addClearGameCachesMenuItem(tools, this);
     tools->addSeparator();

@@ -145,6 +145,7 @@ private:
     /// The shown object's actions at global point at (the menu key or a right press on the grid).
     void showObjectMenu(const QPoint& at);
     void buildMenus();
+    void setTabOrderOfPanes();
     /// The usual size, centred on the screen (no size stored from an earlier run).
     void placeForFirstStart();
     void wirePanes();

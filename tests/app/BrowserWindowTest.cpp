@@ -2,6 +2,7 @@
 // and its settings, the scan on the worker thread, paging, selection, the
 // frame, tool tips, the object display and the signals to the other windows.
 #include "app/browser/MainWindowController.h"
+#include "app/browser/ObjectTableView.h"
 #include "app/browser/ThumbnailGrid.h"
 #include "app/browser/ThumbnailLoader.h"
 #include "app/browser/frmMain.h"
@@ -34,6 +35,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -153,6 +156,7 @@ private slots:
     void firstStartShowsAHintAndRestoresThePlace();
     void unsavedTableChangesCanKeepThePlayerWhereTheyAre();
     void theGridWorksFromTheKeyboard();
+    void theWindowWorksWithoutAMouse();
     void theGridGrowsWithTheWindow();
     void screenshotOfTheDemoWorld();
 
@@ -885,6 +889,80 @@ void BrowserWindowTest::theGridWorksFromTheKeyboard()
     QTRY_VERIFY(menu->isVisible());
     QVERIFY(menu->findChild<QAction*>(QStringLiteral("mnuObjectEdit"))->isEnabled());
     menu->close();
+}
+
+void BrowserWindowTest::theWindowWorksWithoutAMouse()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    writeObjects(*mData, "Downloads", 30);
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    settle(*window);
+
+    // Tab goes from the folders to their objects, the shown object, then the commands.
+    child<QTreeWidget>(*window, QStringLiteral("tvFolders"))->setFocus();
+    QStringList visited { QStringLiteral("tvFolders") };
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        visited << (qobject_cast<QTabBar*>(focus) != nullptr ? QStringLiteral("tabs") : focus->objectName());
+    }
+    const QStringList expected { QStringLiteral("tvFolders"), QStringLiteral("picThumbs"),
+        QStringLiteral("txtFileName"), QStringLiteral("txtDetails"), QStringLiteral("cmdFirst"),
+        QStringLiteral("cmdPrevious"), QStringLiteral("txtPageCount"), QStringLiteral("cmdNext"),
+        QStringLiteral("cmdLast"), QStringLiteral("cmdSelect"), QStringLiteral("frmDelMove"), QStringLiteral("tabs") };
+    // Disabled buttons (Previous on the first page) are passed over.
+    QStringList reached;
+    for (const QString& name : visited)
+        if (expected.contains(name) && !reached.contains(name))
+            reached << name;
+    QStringList enabled;
+    for (const QString& name : expected)
+        if (name == QStringLiteral("tabs") || child<QWidget>(*window, name)->isEnabled())
+            enabled << name;
+    QVERIFY2(reached == enabled, qPrintable(visited.join(QLatin1Char(' '))));
+
+    // Every button, option and tab outside the table (it has its own) has an Alt+letter of its own, none
+    // taken from the menus.
+    QSet<QChar> letters;
+    for (const QChar menu : { QLatin1Char('F'), QLatin1Char('O'), QLatin1Char('T'), QLatin1Char('H') })
+        letters.insert(menu);
+    QStringList texts;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (!button->text().isEmpty() && button->objectName() != QStringLiteral("cmdSkipped")
+            && button->objectName() != QStringLiteral("cmdSetPath")
+            && button->objectName() != QStringLiteral("cmdFocus") && button->window() == window.get()
+            && !window->objectTableView()->isAncestorOf(button))
+            texts << button->text();
+    auto* tabs = child<QTabWidget>(*window, QStringLiteral("tabObjects"));
+    for (int i = 0; i < tabs->count(); ++i)
+        texts << tabs->tabText(i);
+    for (const char* label : { "lblThumbs", "lblDetails" })
+        texts << child<QLabel>(*window, QLatin1String(label))->text();
+    QVERIFY(texts.size() >= 10);
+    for (const QString& text : std::as_const(texts)) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        QVERIFY2(at >= 0 && at + 1 < text.size(), qPrintable(text));
+        const QChar letter = text.at(at + 1).toUpper();
+        QVERIFY2(!letters.contains(letter), qPrintable(text));
+        letters.insert(letter);
+    }
+
+    // The accelerators act: Alt+N turns the page, Alt+J takes the details, Alt+R the grid.
+    auto* pageCount = child<QLineEdit>(*window, QStringLiteral("txtPageCount"));
+    QCOMPARE(pageCount->text(), QStringLiteral("Page 1 of 2"));
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::AltModifier);
+    // A button's accelerator shows the press before it clicks.
+    QTRY_COMPARE(pageCount->text(), QStringLiteral("Page 2 of 2"));
+    QTest::keyClick(window.get(), Qt::Key_J, Qt::AltModifier);
+    QVERIFY(child<QPlainTextEdit>(*window, QStringLiteral("txtDetails"))->hasFocus());
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+    QVERIFY(child<ThumbnailGrid>(*window, QStringLiteral("picThumbs"))->hasFocus());
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::AltModifier);
+    QCOMPARE(tabs->currentIndex(), 1);
 }
 
 void BrowserWindowTest::theGridGrowsWithTheWindow()

@@ -21,6 +21,8 @@
 #include <QThread>
 
 #include <filesystem>
+#include <optional>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -36,11 +38,14 @@ QByteArray readFile(const QString& path)
     return file.readAll();
 }
 
-void failIn(
-    const char* module, const char* procedure, ErrorCode code, const std::string& description, std::int32_t location)
+void failIn(const char* module, const char* procedure, ErrorCode code, const std::string& description,
+    std::int32_t location, std::string_view file = {})
 {
     trapped(module, procedure, [&] {
         setLocation(location);
+        std::optional<FileNameContext> named;
+        if (!file.empty())
+            named.emplace(file);
         throw Failure(code, description);
     });
 }
@@ -122,8 +127,8 @@ private slots:
 
     void trappedFailureShowsReportAndWritesLog()
     {
-        errorContext().AdditionalData = "Filename = /home/zoë/Downloads/chair.package";
-        failIn("modSimsPackage", "gsOpenPackageFile", ErrorCode::BadPackage, "Index past end of file", 2500);
+        failIn("modSimsPackage", "gsOpenPackageFile", ErrorCode::BadPackage, "Index past end of file", 2500,
+            "/home/zoë/Downloads/chair.package");
 
         QCOMPARE(mPresented.size(), std::size_t(1));
         frmErrorDialog& dialog = *mPresented.front();
@@ -150,8 +155,8 @@ private slots:
         QThread* presentedOn = nullptr;
         mPresent = [&](frmErrorDialog&) { presentedOn = QThread::currentThread(); };
         std::thread worker([] {
-            errorContext().AdditionalData = "Filename = /tmp/worker.package";
-            failIn("modUtility", "gflngFindFiles", ErrorCode::FolderFailed, "Can not list the folder", 2000);
+            failIn("modUtility", "gflngFindFiles", ErrorCode::FolderFailed, "Can not list the folder", 2000,
+                "/tmp/worker.package");
         });
         worker.join();
         QTRY_COMPARE(mPresented.size(), std::size_t(1));

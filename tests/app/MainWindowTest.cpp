@@ -138,8 +138,8 @@ void MainWindowTest::captionMenusAndControls()
     QCOMPARE(menuItem(window, "smenuTurnSelectorOff")->text(), QStringLiteral("Turn &Selection Rectangle Off"));
     QCOMPARE(menuItem(window, "smenuContents")->text(), QStringLiteral("Help &Contents"));
     QCOMPARE(menuItem(window, "smenuDelThumbs")->text(), QStringLiteral("Delete Selected Object &Thumbnails"));
-    QCOMPARE(window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->text(), QStringLiteral("Downloads Folder"));
-    QCOMPARE(window.findChild<QRadioButton*>(QStringLiteral("optPath_1"))->text(), QStringLiteral("Alternate Path"));
+    QCOMPARE(window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->text(), QStringLiteral("Do&wnloads Folder"));
+    QCOMPARE(window.findChild<QRadioButton*>(QStringLiteral("optPath_1"))->text(), QStringLiteral("&Alternate Path"));
     QVERIFY(window.findChild<QWidget*>(QStringLiteral("tvFolders")) != nullptr);
     for (const QString& key : { QStringLiteral("folder"), QStringLiteral("folder_greenarrow") })
         QCOMPARE(window.imageList1().value(key).availableSizes().value(0), QSize(17, 14));

@@ -96,7 +96,7 @@ int main(int argc, char** argv)
         bytes += fs::file_size(files.back());
     }
 
-    const unsigned threads = BatchOptions {}.Threads;
+    const unsigned threads = BatchOptions {}.threads;
     double writer = 1e9;
     double writerSerial = 1e9;
     double batch = 1e9;
@@ -113,9 +113,9 @@ int main(int argc, char** argv)
         // allocation of the new ones (which no player's first backup meets).
         BackupStore store(folder / ("backups-" + std::to_string(round)));
         BatchOptions options;
-        options.Backups = &store;
+        options.backups = &store;
         BatchChanges changes;
-        changes.Numbers[ObjectField::Price] = std::to_string(100 + 2 * round);
+        changes.numbers[ObjectField::Price] = std::to_string(100 + 2 * round);
         start = Clock::now();
         const BatchSummary summary = applyToFiles(files, changes, options);
         batch = std::min(batch, secondsOf(Clock::now() - start));
@@ -124,7 +124,7 @@ int main(int argc, char** argv)
             return 1;
         }
 
-        changes.Numbers[ObjectField::Price] = std::to_string(101 + 2 * round);
+        changes.numbers[ObjectField::Price] = std::to_string(101 + 2 * round);
         start = Clock::now();
         const BatchSummary plain = applyToFiles(files, changes, {});
         batchNoBackup = std::min(batchNoBackup, secondsOf(Clock::now() - start));
@@ -137,9 +137,9 @@ int main(int argc, char** argv)
 
         // The same with backups, one package after the other.
         BackupStore serialStore(folder / ("serial-backups-" + std::to_string(round)));
-        options.Backups = &serialStore;
-        options.Threads = 1;
-        changes.Numbers[ObjectField::Price] = std::to_string(100 + 2 * round);
+        options.backups = &serialStore;
+        options.threads = 1;
+        changes.numbers[ObjectField::Price] = std::to_string(100 + 2 * round);
         start = Clock::now();
         if (applyToFiles(files, changes, options).count(BatchOutcome::Saved) != files.size())
             return 1;

@@ -162,7 +162,7 @@ void coldScan(const Options& options, const std::filesystem::path& scanFolder,
         });
         if (canDrop)
             dropPageCache(why);
-        const double scan = seconds([&] { checksum += browser::scanFolder(scanFolder).Files.size(); });
+        const double scan = seconds([&] { checksum += browser::scanFolder(scanFolder).files.size(); });
         ratios.push_back(scan / bare);
         std::printf("round %d: %s scanFolder of %d packages %8.1f ms; bare open/read/read/close loop %8.1f ms; "
                     "ratio %.2f\n",
@@ -201,7 +201,7 @@ int main(int argc, char** argv)
         return 0;
     }
     std::vector<char> buffer;
-    const auto scan = [&] { checksum += browser::scanFolder(scanFolder).Files.size(); };
+    const auto scan = [&] { checksum += browser::scanFolder(scanFolder).files.size(); };
     const auto bare = [&] {
         for (const auto& file : files)
             checksum += bareIndexRead(file, buffer);
@@ -234,9 +234,9 @@ int main(int argc, char** argv)
         for (const auto& file : page) {
             const browser::ObjectSummary summary = browser::readObjectSummary(file);
             const auto picture = browser::readThumbnail(browser::resolveThumbnail(cache, pathToUtf8(file.filename())));
-            if (!summary.Readable || !picture)
+            if (!summary.readable || !picture)
                 std::abort();
-            checksum += summary.Name.size() + picture->size() + static_cast<std::uint32_t>(summary.Guid);
+            checksum += summary.name.size() + picture->size() + static_cast<std::uint32_t>(summary.guid);
         }
     };
     const auto raw = [&] {
@@ -268,16 +268,16 @@ int main(int argc, char** argv)
     std::vector<std::string> found;
     const auto start = Clock::now();
     const browser::ScanResult result = browser::scanFolder(largeFolder, [&](const browser::ScanResult& batch) {
-        found.insert(found.end(), batch.Files.begin(), batch.Files.end());
+        found.insert(found.end(), batch.files.begin(), batch.files.end());
         if (firstPage < 0 && found.size() >= 25) {
             firstPage = std::chrono::duration<double>(Clock::now() - start).count();
             for (std::size_t i = 0; i < 25; ++i)
-                checksum += browser::readObjectSummary(largeFolder / pathFromUtf8(found[i])).File.size();
+                checksum += browser::readObjectSummary(largeFolder / pathFromUtf8(found[i])).file.size();
             firstPage = std::chrono::duration<double>(Clock::now() - start).count();
         }
     });
     const double whole = std::chrono::duration<double>(Clock::now() - start).count();
-    std::printf("\nFolder of %d packages (%zu catalog objects)\n", options.large, result.Files.size());
+    std::printf("\nFolder of %d packages (%zu catalog objects)\n", options.large, result.files.size());
     std::printf("  first page read after                    %8.1f ms\n", firstPage * 1e3);
     std::printf("  scan ended after                         %8.1f ms\n", whole * 1e3);
     std::printf("  peak resident memory                     %8.1f MB (before the scan %.1f MB; goal: below 100)\n",

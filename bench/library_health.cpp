@@ -130,8 +130,8 @@ void coldFirstScan(const std::filesystem::path& root, const std::filesystem::pat
         const double first = bench::seconds([&] {
             LibraryIndex index(indexFile);
             ScanOptions options;
-            options.Root = root;
-            checksum += scanLibrary(index, options).Reread;
+            options.root = root;
+            checksum += scanLibrary(index, options).reread;
         });
         ratios.push_back(first / bare);
         std::printf("round %d: %s first scan of %d packages %.3f s; plain open/read/close loop %.3f s; ratio %.2f "
@@ -195,8 +195,8 @@ int main(int argc, char** argv)
         const auto start = Clock::now();
         for (const std::filesystem::path& file : files) {
             const PackageIndex index = readPackageIndex(file);
-            checksum += index.Entries.size();
-            for (const IndexEntry& entry : index.Entries)
+            checksum += index.entries.size();
+            for (const IndexEntry& entry : index.entries)
                 if (entry.TypeID == gstrTypeMMAT) {
                     checksum += readPropertySet(decompressResource(readResourceBytes(file, entry))).Items.size();
                     break;
@@ -209,9 +209,9 @@ int main(int argc, char** argv)
             {
                 LibraryIndex index(indexFile);
                 ScanOptions options;
-                options.Root = root;
+                options.root = root;
                 const ScanResult result = scanLibrary(index, options);
-                checksum += result.Reread;
+                checksum += result.reread;
             }
             const double first = seconds(scanStart);
             std::printf("first scan of %d packages: %.3f s; bare index loop plus material overrides: %.3f s; "
@@ -222,22 +222,22 @@ int main(int argc, char** argv)
     const auto rescanStart = Clock::now();
     LibraryIndex index(indexFile);
     ScanOptions options;
-    options.Root = root;
+    options.root = root;
     const ScanResult result = scanLibrary(index, options);
-    const HealthReport report = analyseLibrary(root, result.Records, {}, {});
+    const HealthReport report = analyseLibrary(root, result.records, {}, {});
     const double rescan = seconds(rescanStart);
     std::printf("rescan with nothing changed (with the review): %.3f s, %zu reread (goal < 1 s); "
                 "ratio to the bare loop %.3f\n",
-        rescan, result.Reread, rescan / baseline);
-    std::printf("review: %zu unreadable, %zu orphans, %zu clashes, %zu duplicate sets\n", report.Broken.size(),
-        report.Orphans.size(), report.Clashes.size(), report.Duplicates.size());
+        rescan, result.reread, rescan / baseline);
+    std::printf("review: %zu unreadable, %zu orphans, %zu clashes, %zu duplicate sets\n", report.broken.size(),
+        report.orphans.size(), report.clashes.size(), report.duplicates.size());
     {
         // A folder of 500 packages: the browser's click on it.
         const std::filesystem::path folder500 = root / ("folder-" + std::to_string(std::max(0, packages / 500 / 2)));
         for (int round = 0; round < 2; ++round)
-            checksum += browser::scanFolder(folder500).Files.size();
+            checksum += browser::scanFolder(folder500).files.size();
         auto clickStart = Clock::now();
-        const std::size_t plainFiles = browser::scanFolder(folder500).Files.size();
+        const std::size_t plainFiles = browser::scanFolder(folder500).files.size();
         const double plainClick = seconds(clickStart);
         IndexedPackageClassifier classifier(root, indexFile);
         clickStart = Clock::now();
@@ -246,11 +246,11 @@ int main(int argc, char** argv)
         clickStart = Clock::now();
         const browser::ScanResult second = browser::scanFolder(folder500, {}, nullptr, &classifier);
         const double secondClick = seconds(clickStart);
-        checksum += first.Files.size() + second.Files.size();
+        checksum += first.files.size() + second.files.size();
         std::printf("folder click (%zu packages, %zu objects) from the index: first after start %.1f ms "
                     "(opening the index included), next %.1f ms, %zu packages opened (goal < 50 ms); reading every "
                     "package's index %.1f ms; ratio %.2f\n",
-            first.Total, plainFiles, firstClick * 1e3, secondClick * 1e3, classifier.packagesRead(), plainClick * 1e3,
+            first.total, plainFiles, firstClick * 1e3, secondClick * 1e3, classifier.packagesRead(), plainClick * 1e3,
             firstClick / plainClick);
     }
     std::printf("peak memory: %.1f MB (goal < 200 MB)\n", static_cast<double>(peakMemoryKb()) / 1024.0);

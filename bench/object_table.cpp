@@ -122,7 +122,7 @@ int main(int argc, char** argv)
     std::uint64_t checksum = 0;
     std::vector<std::string> names;
     const auto scan = [&] {
-        names = browser::scanFolder(options.folder).Files;
+        names = browser::scanFolder(options.folder).files;
         checksum += names.size();
     };
     scan();
@@ -135,9 +135,9 @@ int main(int argc, char** argv)
             const std::vector<browser::ObjectRow> rows
                 = browser::readObjectRows(options.folder, names, {}, nullptr, threads);
             for (const browser::ObjectRow& row : rows) {
-                if (!row.Readable)
+                if (!row.readable)
                     std::abort();
-                checksum += row.Guid + row.Price;
+                checksum += row.guid + row.price;
             }
         };
     };

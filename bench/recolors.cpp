@@ -148,9 +148,9 @@ int main(int argc, char** argv)
     std::vector<char> buffer;
     const auto finder = [&] {
         const recolors::RecolorSearchResult result = recolors::findRecolors(options.folder, kObjectGuid);
-        if (!result.Skipped.empty())
+        if (!result.skipped.empty())
             std::abort();
-        found = result.Recolors.size();
+        found = result.recolors.size();
         checksum += found;
     };
     const auto bare = [&] {
@@ -176,7 +176,7 @@ int main(int argc, char** argv)
             = std::min(listSeconds, seconds([&] { checksum += findFiles(options.folder, "*.package").size(); }));
         indexSeconds = std::min(indexSeconds, seconds([&] {
             for (const auto& file : files)
-                checksum += readPackageIndex(file).Entries.size();
+                checksum += readPackageIndex(file).entries.size();
         }));
     }
     std::printf("  of which listing (findFiles)               %8.1f ms\n", listSeconds * 1e3);
@@ -192,7 +192,7 @@ int main(int argc, char** argv)
         {
             health::LibraryIndex index(indexFile);
             health::ScanOptions scan;
-            scan.Root = options.folder;
+            scan.root = options.folder;
             health::scanLibrary(index, scan);
         }
         double indexedSeconds = 1e300;
@@ -202,7 +202,7 @@ int main(int argc, char** argv)
                 health::IndexedRecolorLookup lookup(options.folder, indexFile);
                 const recolors::RecolorSearchResult result
                     = recolors::findRecolors(options.folder, kObjectGuid, {}, nullptr, &lookup);
-                if (result.Recolors.size() != found)
+                if (result.recolors.size() != found)
                     std::abort();
                 served = lookup.served();
             }));

@@ -91,9 +91,9 @@ void copyItems(const fs::path& source, const fs::path& folder, bool withEntry)
     const ByteString bytes = readWholeFile(source);
     const Sims2Pack pack = parseSims2Pack(bytes, pathToUtf8(source));
     fs::create_directories(folder);
-    for (const Sims2PackItem& item : pack.Items) {
-        RawFile target(folder / pathFromUtf8(item.Name), RawFile::Mode::CreateTruncate);
-        target.writeAt(0, bytes.data() + pack.DataOffset + item.Offset, static_cast<std::size_t>(item.Length));
+    for (const Sims2PackItem& item : pack.items) {
+        RawFile target(folder / pathFromUtf8(item.name), RawFile::Mode::CreateTruncate);
+        target.writeAt(0, bytes.data() + pack.dataOffset + item.offset, static_cast<std::size_t>(item.length));
         target.flushToDisk();
         target.close();
 #ifndef _WIN32
@@ -151,12 +151,12 @@ int main(int argc, char** argv)
         readTimes.push_back(seconds([&] { keep += plainWholeRead(file); }) * 1e3);
         listTimes.push_back(seconds([&] {
             const sims2pack::Sims2PackListing listing = sims2pack::listSims2Pack(Sims2PackFile::read(file));
-            for (const sims2pack::ItemListing& item : listing.Items)
-                if (!item.Readable) {
-                    std::fprintf(stderr, "item %s cannot be read: %s\n", item.Name.c_str(), item.Reason.c_str());
+            for (const sims2pack::ItemListing& item : listing.items)
+                if (!item.readable) {
+                    std::fprintf(stderr, "item %s cannot be read: %s\n", item.name.c_str(), item.reason.c_str());
                     std::exit(1);
                 }
-            keep += listing.Items.size();
+            keep += listing.items.size();
         }) * 1e3);
     }
 
@@ -175,7 +175,7 @@ int main(int argc, char** argv)
         installTimes.push_back(seconds([&] {
             const Sims2PackFile sims2Pack = Sims2PackFile::read(file);
             sims2pack::InstallOptions options;
-            options.Destination = installed;
+            options.destination = installed;
             const sims2pack::InstallPlan plan = sims2pack::planInstall(sims2Pack, options);
             sims2pack::carryOutInstall(sims2Pack, plan);
         }) * 1e3);

@@ -199,7 +199,7 @@ int main(int argc, char** argv)
         const auto start = Clock::now();
         const PackageIndex index = readPackageIndex(large.cache());
         indexTimes.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-        if (index.Entries.size() != options.count)
+        if (index.entries.size() != options.count)
             return 1;
         emptyTimes.push_back(startupMilliseconds(empty));
         largeTimes.push_back(startupMilliseconds(large));

@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (editor.load(file) != ObjectEditor::LoadResult::Loaded || !editor.hasTextList())
             return 0;
         ObjectEdits edits = editor.loadedEdits();
-        edits.Name = "Fuzzed name";
-        edits.Description = "line one\r\nline two";
+        edits.name = "Fuzzed name";
+        edits.description = "line one\r\nline two";
         const std::optional<ByteString> bytes = editor.editedTextListBytes(edits);
         if (!bytes)
             std::abort(); // a changed name must be written

@@ -151,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             records.push_back(std::move(record));
         // A text of n bytes holds at most n / 9 + 1 GUIDs; anything more was made up.
         for (const auto& [path, stored] : index.classifications())
-            if (stored.MaterialGuids.size() > 256 / 9 + 1)
+            if (stored.materialGuids.size() > 256 / 9 + 1)
                 std::abort();
         const std::vector<std::uint32_t> guids = index.gameGuids();
         const HealthReport report = analyseLibrary("/library", records, guids, {});

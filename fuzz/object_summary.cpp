@@ -24,17 +24,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const fuzz::ScratchFile scratch("fuzz-object-summary");
     scratch.write(data, size);
     const browser::ObjectSummary summary = browser::readObjectSummary(scratch.path());
-    if (!summary.Readable && summary.Reason.empty())
+    if (!summary.readable && summary.reason.empty())
         std::abort();
-    if (!isValidUtf8(summary.Name) || !isValidUtf8(summary.Description) || !isValidUtf8(summary.Details))
+    if (!isValidUtf8(summary.name) || !isValidUtf8(summary.description) || !isValidUtf8(summary.details))
         std::abort();
-    if (summary.ThumbnailKey.size() != 8)
+    if (summary.thumbnailKey.size() != 8)
         std::abort();
     const browser::ObjectRow row = browser::readObjectRow(scratch.path());
-    if ((!row.Readable && row.Reason.empty()) || !isValidUtf8(row.Name))
+    if ((!row.readable && row.reason.empty()) || !isValidUtf8(row.name))
         std::abort();
     for (const browser::ObjectColumnInfo& column : browser::objectColumns())
-        if (!isValidUtf8(browser::columnText(row, column.Column)))
+        if (!isValidUtf8(browser::columnText(row, column.column)))
             std::abort();
     return 0;
 }

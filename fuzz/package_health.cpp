@@ -24,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // findings, and the hash of the whole file.
         const health::PackageRecord record
             = health::inspectPackage(scratch.path(), static_cast<std::int64_t>(size), true);
-        if ((record.Kind == health::PackageKind::Broken) == record.Error.empty())
+        if ((record.kind == health::PackageKind::Broken) == record.error.empty())
             std::abort();
-        if (size > 0 && record.Hash != health::hashFile(scratch.path()))
+        if (size > 0 && record.hash != health::hashFile(scratch.path()))
             std::abort();
     } catch (const Failure& failure) {
         if (failure.code() != ErrorCode::LibraryMissing && failure.code() != ErrorCode::FunctionMissing)

@@ -66,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (index.has_value() != indexFromFile.has_value())
         std::abort();
     if (index) {
-        if (index->Entries.size() != static_cast<std::size_t>(index->Header.IndexCount)
-            || !sameIndex(index->Entries, indexFromFile->Entries))
+        if (index->entries.size() != static_cast<std::size_t>(index->header.IndexCount)
+            || !sameIndex(index->entries, indexFromFile->entries))
             std::abort();
     }
 
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (!pkg)
         return 0;
-    if (!index || !sameFiles(*pkg, *pkgFromFile) || !sameIndex(pkg->Index, index->Entries))
+    if (!index || !sameFiles(*pkg, *pkgFromFile) || !sameIndex(pkg->Index, index->entries))
         std::abort();
     for (const PackageResource& file : pkg->Files) {
         if (file.Data.size() != static_cast<std::size_t>(file.Size))

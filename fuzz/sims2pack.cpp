@@ -60,22 +60,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
 
     const Sims2Pack& pack = file->contents();
-    for (const Sims2PackItem& item : pack.Items) {
-        if (item.Offset < 0 || item.Length < 0 || item.Offset + item.Length > pack.DataLength)
+    for (const Sims2PackItem& item : pack.items) {
+        if (item.offset < 0 || item.length < 0 || item.offset + item.length > pack.dataLength)
             std::abort();
-        if (!isValidUtf8(item.Name) || !isValidUtf8(item.Description))
+        if (!isValidUtf8(item.name) || !isValidUtf8(item.description))
             std::abort();
-        (void)fileNameProblem(item.Name);
+        (void)fileNameProblem(item.name);
     }
 
     const sims2pack::Sims2PackListing listing = sims2pack::listSims2Pack(*file);
-    if (listing.Items.size() != pack.Items.size())
+    if (listing.items.size() != pack.items.size())
         std::abort();
-    for (std::size_t i = 0; i < listing.Items.size(); ++i) {
-        const sims2pack::ItemListing& row = listing.Items[i];
-        if (!row.Readable && row.Reason.empty())
+    for (std::size_t i = 0; i < listing.items.size(); ++i) {
+        const sims2pack::ItemListing& row = listing.items[i];
+        if (!row.readable && row.reason.empty())
             std::abort();
-        if (row.CatalogName && !isValidUtf8(*row.CatalogName))
+        if (row.catalogName && !isValidUtf8(*row.catalogName))
             std::abort();
         if (const std::optional<ByteString> picture = sims2pack::itemPicture(*file, i);
             picture && !picture->starts_with("BM"))
@@ -85,11 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::filesystem::path nowhere = scratch.path().parent_path() / "fuzz-sims2pack-never-created";
     sims2pack::LibraryGuids library { { 0x1234, { "library.package" } } };
     sims2pack::InstallOptions options;
-    options.Destination = nowhere;
-    options.Library = &library;
+    options.destination = nowhere;
+    options.library = &library;
     try {
         const sims2pack::InstallPlan plan = sims2pack::planInstall(*file, options);
-        if (plan.Items.size() != pack.Items.size() || !plan.Taken.empty())
+        if (plan.items.size() != pack.items.size() || !plan.taken.empty())
             std::abort();
     } catch (const Failure& failure) {
         if (!namesTheFile(failure, kName))

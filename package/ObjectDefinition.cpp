@@ -20,21 +20,21 @@ std::uint32_t ObjectDefinition::raw(ObjectField field) const noexcept
 {
     const ObjectFieldInfo& info = fieldInfo(field);
     ResourceCursor cursor(mData, "Object definition", ResourceCursor::Mode::Lenient);
-    cursor.seek(info.Offset, info.Name);
-    return cursor.unsignedLE(info.Width, info.Name);
+    cursor.seek(info.offset, info.name);
+    return cursor.unsignedLE(info.width, info.name);
 }
 
 void ObjectDefinition::setRaw(ObjectField field, std::uint32_t value)
 {
     const ObjectFieldInfo& info = fieldInfo(field);
-    if (info.Offset + info.Width > mData.size()) {
+    if (info.offset + info.width > mData.size()) {
         throw Failure(ErrorCode::BadResource,
-            "Object definition is " + std::to_string(mData.size()) + " bytes long; field " + std::string(info.Name)
-                + " needs bytes " + std::to_string(info.Offset) + " to "
-                + std::to_string(info.Offset + info.Width - 1));
+            "Object definition is " + std::to_string(mData.size()) + " bytes long; field " + std::string(info.name)
+                + " needs bytes " + std::to_string(info.offset) + " to "
+                + std::to_string(info.offset + info.width - 1));
     }
-    for (std::size_t i = 0; i < info.Width; ++i)
-        mData[info.Offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    for (std::size_t i = 0; i < info.width; ++i)
+        mData[info.offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
 std::optional<ChosenDefinition> chooseObjectDefinition(const PackageFile& pkg)
@@ -64,8 +64,8 @@ std::optional<ChosenTextList> chooseTextList(const PackageFile& pkg)
     if (found == nullptr)
         return std::nullopt;
     ChosenTextList chosen;
-    chosen.InstanceID = found->InstanceID;
-    gsReadTextList(decompressResource(found->Data), chosen.List);
+    chosen.instanceId = found->InstanceID;
+    gsReadTextList(decompressResource(found->Data), chosen.list);
     return chosen;
 }
 
@@ -74,10 +74,10 @@ CatalogTexts catalogTexts(const TextList& list)
     CatalogTexts texts;
     for (std::size_t i = 0; i < list.Entries.size(); ++i) {
         if (list.Entries[i].Language.size() == 1 && list.Entries[i].Language[0] == kEnglishLanguage) {
-            texts.Found = true;
-            texts.Name = list.Entries[i].Text;
+            texts.found = true;
+            texts.name = list.Entries[i].Text;
             if (i + 1 < list.Entries.size())
-                texts.Description = list.Entries[i + 1].Text;
+                texts.description = list.Entries[i + 1].Text;
             break;
         }
     }

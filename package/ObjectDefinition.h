@@ -53,11 +53,11 @@ enum class ObjectField : std::size_t {
 
 /// One field of the table: its name, byte offset, width in bytes and kind.
 struct ObjectFieldInfo {
-    ObjectField Field;
-    std::string_view Name;
-    std::size_t Offset;
-    std::size_t Width;
-    ObjectFieldKind Kind;
+    ObjectField field;
+    std::string_view name;
+    std::size_t offset;
+    std::size_t width;
+    ObjectFieldKind kind;
 };
 
 /// The object definition fields with their offsets in the decompressed resource.
@@ -145,8 +145,8 @@ constexpr bool hasFlag(std::uint16_t value, std::uint16_t flag) noexcept
 /// The definition chosen for a package's object and the identity under which
 /// it is written back.
 struct ChosenDefinition {
-    ByteString InstanceID;
-    ObjectDefinition Definition;
+    ByteString instanceId;
+    ObjectDefinition definition;
 };
 
 /// The rule by which the program picks an object's definition among a
@@ -176,8 +176,8 @@ std::optional<ChosenDefinition> chooseObjectDefinition(const PackageFile& pkg);
 
 /// The package's catalog text list and its instance identifier.
 struct ChosenTextList {
-    ByteString InstanceID;
-    TextList List;
+    ByteString instanceId;
+    TextList list;
 };
 
 /// The package's text list of type 43545353 when it holds exactly one,
@@ -187,12 +187,12 @@ std::optional<ChosenTextList> chooseTextList(const PackageFile& pkg);
 
 /// The catalog name and description of an object.
 struct CatalogTexts {
-    bool Found = false; ///< whether the list has an English entry
-    ByteString Name;
-    ByteString Description;
+    bool found = false; ///< whether the list has an English entry
+    ByteString name;
+    ByteString description;
 };
 
-/// Name: the Text of the first entry with language code 1; description: the
+/// name: the Text of the first entry with language code 1; description: the
 /// Text of the entry right after it, whatever its language, or "" when none
 /// follows. Neither is found without an English entry. Never fails.
 CatalogTexts catalogTexts(const TextList& list);

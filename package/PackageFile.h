@@ -9,6 +9,7 @@
 
 namespace varnick {
 
+// NOLINTBEGIN(readability-identifier-naming): the game's records keep their fields' names
 /// One entry of a package's index: the resource's key and where its stored
 /// bytes lie in the file.
 struct IndexEntry : ResourceKey {
@@ -62,6 +63,7 @@ struct PackageFile : PackageHeader {
     std::vector<HoleEntry> Holes;
     std::vector<PackageResource> Files;
 };
+// NOLINTEND(readability-identifier-naming)
 
 /// Size of the fixed header at the start of every package.
 inline constexpr std::int64_t kPackageHeaderSize = 96;

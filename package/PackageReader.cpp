@@ -208,9 +208,9 @@ PackageIndex readIndex(const Source& source, Steps steps)
     const LocationScope callersStep;
     PackageIndex index;
     setLocation(steps.header);
-    index.Header = readHeader(source);
+    index.header = readHeader(source);
     setLocation(steps.index);
-    index.Entries = readIndexEntries(source, index.Header);
+    index.entries = readIndexEntries(source, index.header);
     return index;
 }
 
@@ -315,12 +315,12 @@ PackageFile readWhole(const Source& source)
     const LocationScope callersStep;
     PackageIndex index = readIndex(source, kWholePackageSteps);
     PackageFile pkg;
-    setHeader(pkg, index.Header);
+    setHeader(pkg, index.header);
     setLocation(3000);
-    pkg.Holes = readHoles(source, index.Header);
+    pkg.Holes = readHoles(source, index.header);
     setLocation(4000);
-    readResources(source, index.Entries, pkg.Files);
-    pkg.Index = std::move(index.Entries);
+    readResources(source, index.entries, pkg.Files);
+    pkg.Index = std::move(index.entries);
     return pkg;
 }
 
@@ -450,7 +450,7 @@ bool gsLoadPackage(const std::filesystem::path& fileName, PackageFile& pkg)
 bool gsLoadPackageIndexOnly(const std::filesystem::path& fileName, std::vector<IndexEntry>& entries)
 {
     entries.clear();
-    return trapped("modSimsPackage", "gsLoadPackageIndexOnly", [&] { entries = readPackageIndex(fileName).Entries; });
+    return trapped("modSimsPackage", "gsLoadPackageIndexOnly", [&] { entries = readPackageIndex(fileName).entries; });
 }
 
 bool gsReadDirectory(ByteView data, std::vector<DirectoryEntry>& entries, std::int32_t indexMinorVersion)

@@ -23,8 +23,8 @@ namespace varnick {
 
 /// A package's header and index, without resource bytes.
 struct PackageIndex {
-    PackageHeader Header;
-    std::vector<IndexEntry> Entries;
+    PackageHeader header;
+    std::vector<IndexEntry> entries;
 };
 
 /// Bytes per index entry: 24 when the index carries resource identifiers (minor version 2), else 20.

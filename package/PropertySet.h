@@ -8,6 +8,7 @@
 
 namespace varnick {
 
+// NOLINTBEGIN(readability-identifier-naming): the game's records keep their fields' names
 /// One named, typed value of a property set. TypeCode is the 4 stored bytes
 /// of the type (binary encoding) or the hexadecimal digits after "0x" as
 /// written (XML encoding). Text values are in Value, numbers in Number.
@@ -23,6 +24,7 @@ struct PropertySet {
     std::int32_t Count = 0;
     std::vector<PropertyItem> Items;
 };
+// NOLINTEND(readability-identifier-naming)
 
 /// Stored forms of the two value types the binary encoding treats specially.
 inline constexpr std::string_view kPropertyTypeString { "\x18\xEA\x8B\x0B", 4 }; // 0B8BEA18

@@ -171,15 +171,15 @@ RecompressSummary recompressPackage(PackageFile& pkg, int level)
         PackageResource& resource = result.Files[i];
         if (isCompressedDirectory(resource))
             continue;
-        ++summary.Resources;
+        ++summary.resources;
         const bool wasCompressed = isCompressedResource(resource.Data);
         std::optional<ByteString> packed = kelvoraCompressLevel(contents[i], level);
         if (packed && packed->size() < resource.Data.size()) {
             resource.Data = std::move(*packed);
             resource.Size = static_cast<std::int32_t>(resource.Data.size());
-            summary.NewlyCompressed += wasCompressed ? 0 : 1;
+            summary.newlyCompressed += wasCompressed ? 0 : 1;
         }
-        summary.Compressed += isCompressedResource(resource.Data) ? 1 : 0;
+        summary.compressed += isCompressedResource(resource.Data) ? 1 : 0;
     }
     rebuildCompressedDirectory(result);
     pkg = std::move(result);
@@ -198,40 +198,40 @@ ByteString storedFormOfReplacement(ByteView previousStored, ByteView contents, i
 RecompressFileResult recompressFile(const fs::path& file, const RecompressOptions& options)
 {
     RecompressFileResult result;
-    result.File = file;
+    result.file = file;
     try {
         // Taken before reading, so that a change while reading counts as a change.
         const std::optional<FileStamp> stamp = fileStampOf(file);
         const ByteString original = readWholeFile(file);
-        result.BytesBefore = static_cast<std::int64_t>(original.size());
-        result.BytesAfter = result.BytesBefore;
+        result.bytesBefore = static_cast<std::int64_t>(original.size());
+        result.bytesAfter = result.bytesBefore;
         const PackageFile before = parseLocked(original);
         const std::vector<ByteString> contents = decodedContents(before);
         PackageFile after = before;
-        result.Summary = recompressPackage(after, options.Level);
+        result.summary = recompressPackage(after, options.level);
         ByteString bytes = serializePackage(after);
-        if (options.BeforeCheck)
-            options.BeforeCheck(bytes);
+        if (options.beforeCheckForTesting)
+            options.beforeCheckForTesting(bytes);
         if (const std::string difference = readBackDifference(before, contents, bytes); !difference.empty()) {
-            result.Refused = true;
-            result.Reason = "would not read back identically: " + difference;
+            result.refused = true;
+            result.reason = "would not read back identically: " + difference;
             return result;
         }
-        result.Changed = bytes != original;
-        if (result.Changed) {
-            result.BytesAfter = static_cast<std::int64_t>(bytes.size());
-            if (!options.DryRun) {
+        result.changed = bytes != original;
+        if (result.changed) {
+            result.bytesAfter = static_cast<std::int64_t>(bytes.size());
+            if (!options.dryRun) {
                 ScratchFile scratch(file);
                 scratch.write(bytes);
                 // The backup (a copy that may take a moment) comes before the
                 // last check, so that the check sits right before the replace.
-                if (options.KeepPrevious)
-                    options.KeepPrevious(file);
+                if (options.keepPrevious)
+                    options.keepPrevious(file);
                 if (!stamp || fileStampOf(file) != stamp) {
-                    result.Refused = true;
-                    result.Changed = false;
-                    result.BytesAfter = result.BytesBefore;
-                    result.Reason = "changed on disk since it was read; it was left as it is";
+                    result.refused = true;
+                    result.changed = false;
+                    result.bytesAfter = result.bytesBefore;
+                    result.reason = "changed on disk since it was read; it was left as it is";
                     return result;
                 }
                 scratch.commit();
@@ -239,12 +239,12 @@ RecompressFileResult recompressFile(const fs::path& file, const RecompressOption
         }
     } catch (const std::bad_alloc&) {
         result
-            = RecompressFileResult { file, true, "out of memory", false, result.BytesBefore, result.BytesBefore, {} };
+            = RecompressFileResult { file, true, "out of memory", false, result.bytesBefore, result.bytesBefore, {} };
     } catch (const std::exception& error) {
-        result.Refused = true;
-        result.Changed = false;
-        result.BytesAfter = result.BytesBefore;
-        result.Reason = error.what();
+        result.refused = true;
+        result.changed = false;
+        result.bytesAfter = result.bytesBefore;
+        result.reason = error.what();
     }
     return result;
 }
@@ -287,7 +287,7 @@ std::vector<RecompressFileResult> recompressFiles(const std::vector<fs::path>& f
     std::vector<RecompressFileResult> results(files.size());
     std::mutex reportLock;
     std::size_t done = 0;
-    const unsigned threads = options.Threads != 0 ? options.Threads : std::max(1u, std::thread::hardware_concurrency());
+    const unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
     parallelFor(
         files.size(), threads,
         [&](std::size_t k) {

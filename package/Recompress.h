@@ -22,9 +22,9 @@ inline constexpr int kDefaultRecompressLevel = 6;
 
 /// What recompressPackage did to a package in memory.
 struct RecompressSummary {
-    std::size_t Resources = 0; ///< resources other than the directory
-    std::size_t Compressed = 0; ///< of them, stored compressed afterwards
-    std::size_t NewlyCompressed = 0; ///< of them, stored plain before and compressed now
+    std::size_t resources = 0; ///< resources other than the directory
+    std::size_t compressed = 0; ///< of them, stored compressed afterwards
+    std::size_t newlyCompressed = 0; ///< of them, stored plain before and compressed now
 };
 
 /// Whether a resource is the directory of compressed files (type E86B1EEF).
@@ -58,34 +58,34 @@ ByteString storedFormOfReplacement(ByteView previousStored, ByteView contents, i
 
 /// How one package file fared.
 struct RecompressFileResult {
-    std::filesystem::path File;
-    bool Refused = false; ///< left as it was because of Reason
-    std::string Reason;
-    bool Changed = false; ///< the file was (or, in a dry run, would be) replaced
-    std::int64_t BytesBefore = 0;
-    std::int64_t BytesAfter = 0; ///< the file's size afterwards (or as it would be)
-    RecompressSummary Summary;
+    std::filesystem::path file;
+    bool refused = false; ///< left as it was because of reason
+    std::string reason;
+    bool changed = false; ///< the file was (or, in a dry run, would be) replaced
+    std::int64_t bytesBefore = 0;
+    std::int64_t bytesAfter = 0; ///< the file's size afterwards (or as it would be)
+    RecompressSummary summary;
 };
 
 struct RecompressOptions {
-    int Level = kDefaultRecompressLevel;
-    bool DryRun = false; ///< compute everything, replace nothing
-    unsigned Threads = 0; ///< 0: one per core
+    int level = kDefaultRecompressLevel;
+    bool dryRun = false; ///< compute everything, replace nothing
+    unsigned threads = 0; ///< 0: one per core
     /// Keeps the previous version of a file just before it is replaced (the
     /// program's backups); none when empty. Called from the worker threads,
     /// one file each; a throw refuses that file and leaves it as it was.
-    std::function<void(const std::filesystem::path& file)> KeepPrevious;
+    std::function<void(const std::filesystem::path& file)> keepPrevious;
     /// Test seam: sees the package bytes about to be checked and written, and may damage them.
-    std::function<void(ByteString& bytes)> BeforeCheck;
+    std::function<void(ByteString& bytes)> beforeCheckForTesting;
 };
 
 /// Recompresses one package file: reads it, recompressPackage, and checks that
 /// the new bytes read back as a package whose resources decode to exactly the
 /// original's (the directory aside); only then, and only when they differ from
-/// the file, keeps its previous version (KeepPrevious) and replaces it
+/// the file, keeps its previous version (keepPrevious) and replaces it
 /// atomically, provided its size and modification time are still those of the
 /// read (else it is refused: another program changed it). Any failure leaves
-/// the file as it was and is reported as Refused with its reason; never throws.
+/// the file as it was and is reported as refused with its reason; never throws.
 RecompressFileResult recompressFile(const std::filesystem::path& file, const RecompressOptions& options);
 
 /// The *.package files of paths: files as given, folders searched recursively;

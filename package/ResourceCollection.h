@@ -9,6 +9,7 @@
 
 namespace varnick {
 
+// NOLINTBEGIN(readability-identifier-naming): the game's records keep their fields' names
 /// A link from a resource collection to another resource (stored-form
 /// identifiers; ResourceID is 4 NUL bytes in headers without the version mark).
 struct RCOLFileLink {
@@ -50,6 +51,7 @@ struct TextureImage {
     std::int32_t TextureCount = 0;
     std::vector<TextureMip> Mips;
 };
+// NOLINTEND(readability-identifier-naming)
 
 /// The version mark 0xFFFF0001 as the signed value VersionMark holds.
 inline constexpr std::int32_t kRcolVersionMark = -65535;

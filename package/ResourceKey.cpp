@@ -19,7 +19,7 @@ PackedResourceKey PackedResourceKey::of(const ResourceKey& key)
 ResourceKey PackedResourceKey::unpack() const
 {
     const auto id = [](std::uint32_t value) { return gfstrLongToStr4(static_cast<std::int32_t>(value)); };
-    return ResourceKey { id(Type), id(Group), id(Instance), id(Resource) };
+    return ResourceKey { id(type), id(group), id(instance), id(resource) };
 }
 
 std::size_t ResourceKeyHash::operator()(const ResourceKey& key) const noexcept

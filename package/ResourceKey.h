@@ -10,6 +10,7 @@
 
 namespace varnick {
 
+// NOLINTBEGIN(readability-identifier-naming): the game's records keep their fields' names
 /// The four identifiers that address a resource of a package, each in its
 /// stored form: the 4 little-endian bytes of the 32-bit value, compared
 /// bytewise. ResourceID is 4 NUL bytes where the index has no fourth
@@ -35,6 +36,7 @@ struct ResourceKey {
             && ResourceID == other.ResourceID;
     }
 };
+// NOLINTEND(readability-identifier-naming)
 
 /// Keys compare equal when all four identifiers do. Only keys compare: a
 /// derived record (an index entry, a resource) is compared as `a.key() == b.key()`,
@@ -47,10 +49,10 @@ template <std::same_as<ResourceKey> Key> bool operator==(const Key& a, const Key
 /// A key as four 32-bit values, for tables that hold many keys (a thumbnail
 /// cache of 100,000 entries): a quarter of the memory of four byte strings.
 struct PackedResourceKey {
-    std::uint32_t Type = 0;
-    std::uint32_t Group = 0;
-    std::uint32_t Instance = 0;
-    std::uint32_t Resource = 0;
+    std::uint32_t type = 0;
+    std::uint32_t group = 0;
+    std::uint32_t instance = 0;
+    std::uint32_t resource = 0;
 
     bool operator==(const PackedResourceKey&) const = default;
 

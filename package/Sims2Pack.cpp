@@ -124,11 +124,11 @@ enum Field : unsigned {
 };
 
 struct ItemText {
-    std::string Length;
-    std::string Offset;
-    std::string Compressed;
-    std::string Guid;
-    unsigned Seen = 0;
+    std::string length;
+    std::string offset;
+    std::string compressed;
+    std::string guid;
+    unsigned seen = 0;
 };
 
 // Reads the XML's events into the description. Element paths below the root:
@@ -173,7 +173,7 @@ public:
                     throw Failure(ErrorCode::BadPackage,
                         "the XML's root element is <" + std::string(reader.name()) + ">, not <Sims2Package>");
                 if (const std::string* type = reader.attribute("type"))
-                    mPack.Type = *type;
+                    mPack.type = *type;
                 continue;
             }
             capture = target(path, depth);
@@ -185,10 +185,10 @@ private:
     std::string* field(Field which, std::string* text, std::string_view element)
     {
         ItemText& item = mTexts.back();
-        if (item.Seen & which)
+        if (item.seen & which)
             throw Failure(ErrorCode::BadPackage,
-                "item " + std::to_string(mPack.Items.size()) + " has two <" + std::string(element) + "> elements");
-        item.Seen |= which;
+                "item " + std::to_string(mPack.items.size()) + " has two <" + std::string(element) + "> elements");
+        item.seen |= which;
         return text;
     }
 
@@ -197,53 +197,53 @@ private:
         const std::string& name = path[static_cast<std::size_t>(depth)];
         if (depth == 2) {
             if (name == "GameVersion")
-                return &mPack.GameVersion;
+                return &mPack.gameVersion;
             if (name == "PackagedFile") {
-                if (mPack.Items.size() >= kSims2PackMaxItems)
+                if (mPack.items.size() >= kSims2PackMaxItems)
                     throw Failure(ErrorCode::BadPackage,
                         "the XML lists more than " + std::to_string(kSims2PackMaxItems) + " items");
-                mPack.Items.emplace_back();
+                mPack.items.emplace_back();
                 mTexts.emplace_back();
             }
             return nullptr;
         }
         if (path[2] != "PackagedFile")
             return nullptr;
-        Sims2PackItem& item = mPack.Items.back();
+        Sims2PackItem& item = mPack.items.back();
         ItemText& text = mTexts.back();
         if (depth == 3) {
             if (name == "Name")
-                return field(kName, &item.Name, name);
+                return field(kName, &item.name, name);
             if (name == "Crc")
-                return field(kCrc, &item.Crc, name);
+                return field(kCrc, &item.crc, name);
             if (name == "Length")
-                return field(kLength, &text.Length, name);
+                return field(kLength, &text.length, name);
             if (name == "Type")
-                return field(kType, &item.Type, name);
+                return field(kType, &item.type, name);
             if (name == "Offset")
-                return field(kOffset, &text.Offset, name);
+                return field(kOffset, &text.offset, name);
             if (name == "Description")
-                return field(kDescription, &item.Description, name);
+                return field(kDescription, &item.description, name);
             return nullptr;
         }
         if (path[3] != "Sims2CommuniytExt")
             return nullptr;
         if (depth == 4) {
             if (name == "Compressed")
-                return field(kCompressed, &text.Compressed, name);
+                return field(kCompressed, &text.compressed, name);
             if (name == "GlobalGUID")
-                return field(kGuid, &text.Guid, name);
+                return field(kGuid, &text.guid, name);
             if (name == "Title")
-                return &item.Title;
+                return &item.title;
             if (name == "ObjectVersion")
-                return &item.ObjectVersion;
+                return &item.objectVersion;
             return nullptr;
         }
         if (depth == 5 && path[4] == "Author") {
             if (name == "PersonalName")
-                return &item.Author;
+                return &item.author;
             if (name == "Contact")
-                return &item.Contact;
+                return &item.contact;
             return nullptr;
         }
         if (path[4] != "Dependency")
@@ -254,19 +254,19 @@ private:
             if (++mDependencies > kSims2PackMaxDependencies)
                 throw Failure(ErrorCode::BadPackage,
                     "the XML lists more than " + std::to_string(kSims2PackMaxDependencies) + " dependencies");
-            item.Dependencies.emplace_back();
+            item.dependencies.emplace_back();
             return nullptr;
         }
-        if (depth == 6 && !item.Dependencies.empty()) {
-            Sims2PackDependency& dependency = item.Dependencies.back();
+        if (depth == 6 && !item.dependencies.empty()) {
+            Sims2PackDependency& dependency = item.dependencies.back();
             if (name == "Name")
-                return &dependency.Name;
+                return &dependency.name;
             if (name == "GlobalGUID")
-                return &dependency.Guid;
+                return &dependency.guid;
             if (name == "ObjectVersion")
-                return &dependency.ObjectVersion;
+                return &dependency.objectVersion;
             if (name == "Optional")
-                dependency.Optional = true;
+                dependency.optional = true;
         }
         return nullptr;
     }
@@ -308,55 +308,55 @@ bool compressedFlag(std::string_view text)
 // Every item inside the data; sorted by offset, no overlap and no byte left over.
 void checkRanges(const Sims2Pack& pack)
 {
-    const std::string_view fileName = pack.FileName;
+    const std::string_view fileName = pack.fileName;
     std::vector<std::size_t> order;
-    order.reserve(pack.Items.size());
-    for (std::size_t i = 0; i < pack.Items.size(); ++i) {
-        const Sims2PackItem& item = pack.Items[i];
-        if (item.Offset > pack.DataLength || item.Length > pack.DataLength - item.Offset)
+    order.reserve(pack.items.size());
+    for (std::size_t i = 0; i < pack.items.size(); ++i) {
+        const Sims2PackItem& item = pack.items[i];
+        if (item.offset > pack.dataLength || item.length > pack.dataLength - item.offset)
             bad(fileName,
-                describeSims2PackItem(pack, i) + " lies outside the data: its Offset " + std::to_string(item.Offset)
-                    + " and Length " + std::to_string(item.Length) + " end at byte "
-                    + std::to_string(item.Offset + item.Length) + " of the data, which holds "
-                    + plural(pack.DataLength, "byte"));
-        if (item.Length > 0)
+                describeSims2PackItem(pack, i) + " lies outside the data: its Offset " + std::to_string(item.offset)
+                    + " and Length " + std::to_string(item.length) + " end at byte "
+                    + std::to_string(item.offset + item.length) + " of the data, which holds "
+                    + plural(pack.dataLength, "byte"));
+        if (item.length > 0)
             order.push_back(i);
     }
     std::stable_sort(order.begin(), order.end(),
-        [&](std::size_t a, std::size_t b) { return pack.Items[a].Offset < pack.Items[b].Offset; });
+        [&](std::size_t a, std::size_t b) { return pack.items[a].offset < pack.items[b].offset; });
     std::int64_t covered = 0; // the data before this offset belongs to an item
     for (std::size_t k = 0; k < order.size(); ++k) {
-        const Sims2PackItem& item = pack.Items[order[k]];
-        if (k > 0 && item.Offset < covered) {
-            const Sims2PackItem& previous = pack.Items[order[k - 1]];
+        const Sims2PackItem& item = pack.items[order[k]];
+        if (k > 0 && item.offset < covered) {
+            const Sims2PackItem& previous = pack.items[order[k - 1]];
             bad(fileName,
                 describeSims2PackItem(pack, order[k - 1]) + " and " + describeSims2PackItem(pack, order[k])
-                    + " overlap: they hold bytes " + std::to_string(previous.Offset) + " to "
-                    + std::to_string(previous.Offset + previous.Length - 1) + " and " + std::to_string(item.Offset)
-                    + " to " + std::to_string(item.Offset + item.Length - 1) + " of the data");
+                    + " overlap: they hold bytes " + std::to_string(previous.offset) + " to "
+                    + std::to_string(previous.offset + previous.length - 1) + " and " + std::to_string(item.offset)
+                    + " to " + std::to_string(item.offset + item.length - 1) + " of the data");
         }
-        if (item.Offset > covered) {
+        if (item.offset > covered) {
             if (k == 0)
                 bad(fileName,
-                    "the data begins with " + plural(item.Offset, "byte") + " that belong to no item (the first item, "
-                        + describeSims2PackItem(pack, order[k]) + ", starts at byte " + std::to_string(item.Offset)
+                    "the data begins with " + plural(item.offset, "byte") + " that belong to no item (the first item, "
+                        + describeSims2PackItem(pack, order[k]) + ", starts at byte " + std::to_string(item.offset)
                         + ")");
-            const Sims2PackItem& previous = pack.Items[order[k - 1]];
+            const Sims2PackItem& previous = pack.items[order[k - 1]];
             bad(fileName,
-                "the Length of " + describeSims2PackItem(pack, order[k - 1]) + " (" + std::to_string(previous.Length)
+                "the Length of " + describeSims2PackItem(pack, order[k - 1]) + " (" + std::to_string(previous.length)
                     + ") disagrees with the data: it ends at byte " + std::to_string(covered)
-                    + ", but the next item starts at byte " + std::to_string(item.Offset));
+                    + ", but the next item starts at byte " + std::to_string(item.offset));
         }
-        covered = item.Offset + item.Length;
+        covered = item.offset + item.length;
     }
-    if (covered < pack.DataLength) {
+    if (covered < pack.dataLength) {
         if (order.empty())
             bad(fileName,
-                "the XML lists no item with any bytes, but " + plural(pack.DataLength, "byte") + " of data follow it");
+                "the XML lists no item with any bytes, but " + plural(pack.dataLength, "byte") + " of data follow it");
         bad(fileName,
             "the Length of " + describeSims2PackItem(pack, order.back()) + " ("
-                + std::to_string(pack.Items[order.back()].Length) + ") disagrees with the data: the items end at byte "
-                + std::to_string(covered) + ", but the data holds " + plural(pack.DataLength, "byte"));
+                + std::to_string(pack.items[order.back()].length) + ") disagrees with the data: the items end at byte "
+                + std::to_string(covered) + ", but the data holds " + plural(pack.dataLength, "byte"));
     }
 }
 
@@ -364,13 +364,13 @@ void checkRanges(const Sims2Pack& pack)
 
 std::string describeSims2PackItem(const Sims2Pack& pack, std::size_t item)
 {
-    return "item " + std::to_string(item + 1) + " (\"" + toValidUtf8(pack.Items[item].Name) + "\")";
+    return "item " + std::to_string(item + 1) + " (\"" + toValidUtf8(pack.items[item].name) + "\")";
 }
 
 Sims2Pack parseSims2Pack(ByteView bytes, std::string_view fileName)
 {
     Sims2Pack pack;
-    pack.FileName = fileName;
+    pack.fileName = fileName;
     const auto size = static_cast<std::int64_t>(bytes.size());
     if (size < kSims2PackHeaderSize)
         bad(fileName,
@@ -381,21 +381,21 @@ Sims2Pack parseSims2Pack(ByteView bytes, std::string_view fileName)
         bad(fileName,
             "not a Sims2Pack file: bytes 0 to 17 hold \"" + shownBytes(magic) + "\", not \""
                 + std::string(kSims2PackMagic) + "\" or \"" + std::string(kSims2PackCompressedMagic) + "\"");
-    pack.CompressedMagic = magic == kSims2PackCompressedMagic;
-    pack.DataOffset = cursor.i32("data offset");
-    if (pack.DataOffset < kSims2PackHeaderSize)
+    pack.compressedMagic = magic == kSims2PackCompressedMagic;
+    pack.dataOffset = cursor.i32("data offset");
+    if (pack.dataOffset < kSims2PackHeaderSize)
         bad(fileName,
-            "the data offset (bytes 18 to 21) is " + std::to_string(pack.DataOffset)
+            "the data offset (bytes 18 to 21) is " + std::to_string(pack.dataOffset)
                 + ", before byte 22, where the XML begins");
-    if (pack.DataOffset > size)
+    if (pack.dataOffset > size)
         bad(fileName,
-            "the data offset (bytes 18 to 21) is " + std::to_string(pack.DataOffset) + ", past the end of the file ("
+            "the data offset (bytes 18 to 21) is " + std::to_string(pack.dataOffset) + ", past the end of the file ("
                 + plural(size, "byte") + ")");
-    pack.DataLength = size - pack.DataOffset;
-    const auto xmlLength = static_cast<std::size_t>(pack.DataOffset - kSims2PackHeaderSize);
+    pack.dataLength = size - pack.dataOffset;
+    const auto xmlLength = static_cast<std::size_t>(pack.dataOffset - kSims2PackHeaderSize);
     if (xmlLength > kSims2PackMaxXmlBytes)
         bad(fileName,
-            "the XML (bytes 22 to " + std::to_string(pack.DataOffset - 1) + ") is "
+            "the XML (bytes 22 to " + std::to_string(pack.dataOffset - 1) + ") is "
                 + plural(static_cast<std::int64_t>(xmlLength), "byte") + " long, more than the 16 MiB allowed");
 
     const ByteView raw = bytes.substr(static_cast<std::size_t>(kSims2PackHeaderSize), xmlLength);
@@ -411,19 +411,19 @@ Sims2Pack parseSims2Pack(ByteView bytes, std::string_view fileName)
         bad(fileName, failure.what());
     }
 
-    for (std::size_t i = 0; i < pack.Items.size(); ++i) {
-        Sims2PackItem& item = pack.Items[i];
+    for (std::size_t i = 0; i < pack.items.size(); ++i) {
+        Sims2PackItem& item = pack.items[i];
         const ItemText& text = texts[i];
         const std::string described = describeSims2PackItem(pack, i);
-        if (!(text.Seen & kLength))
+        if (!(text.seen & kLength))
             bad(fileName, described + " has no <Length>");
-        if (!(text.Seen & kOffset))
+        if (!(text.seen & kOffset))
             bad(fileName, described + " has no <Offset>");
-        item.Length = wholeNumber(fileName, described, "Length", text.Length);
-        item.Offset = wholeNumber(fileName, described, "Offset", text.Offset);
-        item.Compressed = compressedFlag(text.Compressed);
-        if (const std::string_view guid = trimmed(text.Guid); !guid.empty())
-            item.Guid = std::string(guid);
+        item.length = wholeNumber(fileName, described, "Length", text.length);
+        item.offset = wholeNumber(fileName, described, "Offset", text.offset);
+        item.compressed = compressedFlag(text.compressed);
+        if (const std::string_view guid = trimmed(text.guid); !guid.empty())
+            item.guid = std::string(guid);
     }
     checkRanges(pack);
     return pack;
@@ -467,21 +467,21 @@ Sims2PackFile Sims2PackFile::fromBytes(ByteView bytes, std::string_view fileName
 
 ByteView Sims2PackFile::storedBytes(std::size_t item) const
 {
-    const Sims2PackItem& entry = mContents.Items.at(item);
+    const Sims2PackItem& entry = mContents.items.at(item);
     return bytes().substr(
-        static_cast<std::size_t>(mContents.DataOffset + entry.Offset), static_cast<std::size_t>(entry.Length));
+        static_cast<std::size_t>(mContents.dataOffset + entry.offset), static_cast<std::size_t>(entry.length));
 }
 
 ByteView Sims2PackFile::itemBytes(std::size_t item, ByteString& scratch) const
 {
     const ByteView stored = storedBytes(item);
-    if (!mContents.Items[item].Compressed)
+    if (!mContents.items[item].compressed)
         return stored;
     try {
         scratch = bzip2Expand(stored, kSims2PackMaxItemBytes);
     } catch (const Failure& failure) {
         throw Failure(
-            failure.code(), mContents.FileName + ": " + describeSims2PackItem(mContents, item) + ": " + failure.what());
+            failure.code(), mContents.fileName + ": " + describeSims2PackItem(mContents, item) + ": " + failure.what());
     }
     return scratch;
 }

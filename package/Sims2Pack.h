@@ -6,7 +6,7 @@
 // top of Sims2Pack.cpp).
 //
 // Nothing is trusted. The data offset, the XML (its size, its nesting, its
-// well-formedness), every item's Offset and Length (inside the data, not
+// well-formedness), every item's offset and length (inside the data, not
 // overlapping, together accounting for every byte of the data) are checked
 // when the file is read, before any item is looked at; an item's bzip2 stream
 // is checked as it is expanded (undamaged, ending exactly with the item, at
@@ -42,39 +42,39 @@ inline constexpr std::size_t kSims2PackMaxDependencies = 100000; ///< over all i
 
 /// An item another item needs (listed, never looked up by the reader).
 struct Sims2PackDependency {
-    std::string Name;
-    std::string Guid; ///< <GlobalGUID> as written, "" when absent
-    std::string ObjectVersion;
-    bool Optional = false;
+    std::string name;
+    std::string guid; ///< <GlobalGUID> as written, "" when absent
+    std::string objectVersion;
+    bool optional = false;
 };
 
 /// One item as the XML describes it. Texts are UTF-8 (an XML that is not
 /// valid UTF-8 is read as Windows-1252, as older packagers wrote it).
 struct Sims2PackItem {
-    std::string Name; ///< the file name the item is written under, as given (not checked here)
-    std::string Type; ///< <Type>, "" when absent
-    std::string Crc; ///< <Crc> as written (packagers disagree on what it holds; not checked)
-    std::string Description;
-    std::int64_t Offset = 0; ///< from the start of the data
-    std::int64_t Length = 0; ///< bytes stored
-    bool Compressed = false; ///< <Compressed> other than 0: the bytes are a bzip2 stream
-    std::string Author; ///< <Author><PersonalName>
-    std::string Contact; ///< <Author><Contact>
-    std::string Title;
-    std::string ObjectVersion;
-    std::optional<std::string> Guid; ///< <GlobalGUID> without surrounding blanks; nothing when absent or empty
-    std::vector<Sims2PackDependency> Dependencies;
+    std::string name; ///< the file name the item is written under, as given (not checked here)
+    std::string type; ///< <Type>, "" when absent
+    std::string crc; ///< <Crc> as written (packagers disagree on what it holds; not checked)
+    std::string description;
+    std::int64_t offset = 0; ///< from the start of the data
+    std::int64_t length = 0; ///< bytes stored
+    bool compressed = false; ///< <Compressed> other than 0: the bytes are a bzip2 stream
+    std::string author; ///< <Author><PersonalName>
+    std::string contact; ///< <Author><Contact>
+    std::string title;
+    std::string objectVersion;
+    std::optional<std::string> guid; ///< <GlobalGUID> without surrounding blanks; nothing when absent or empty
+    std::vector<Sims2PackDependency> dependencies;
 };
 
 /// What the header and the XML of a Sims2Pack file say, checked.
 struct Sims2Pack {
-    std::string FileName; ///< the name messages use (the path as given, UTF-8)
-    bool CompressedMagic = false; ///< the magic is "Sims2 Packager x.1"
-    std::string Type; ///< the root element's type attribute ("Object", "Lot", ...), "" when absent
-    std::string GameVersion;
-    std::int64_t DataOffset = 0; ///< absolute offset of the items' data
-    std::int64_t DataLength = 0; ///< bytes from DataOffset to the end of the file
-    std::vector<Sims2PackItem> Items; ///< in the XML's order
+    std::string fileName; ///< the name messages use (the path as given, UTF-8)
+    bool compressedMagic = false; ///< the magic is "Sims2 Packager x.1"
+    std::string type; ///< the root element's type attribute ("Object", "Lot", ...), "" when absent
+    std::string gameVersion;
+    std::int64_t dataOffset = 0; ///< absolute offset of the items' data
+    std::int64_t dataLength = 0; ///< bytes from dataOffset to the end of the file
+    std::vector<Sims2PackItem> items; ///< in the XML's order
 };
 
 /// Checks bytes as a Sims2Pack file (header, XML, every item's range) and
@@ -94,7 +94,7 @@ public:
     static Sims2PackFile fromBytes(ByteView bytes, std::string_view fileName);
 
     const Sims2Pack& contents() const noexcept { return mContents; }
-    const std::vector<Sims2PackItem>& items() const noexcept { return mContents.Items; }
+    const std::vector<Sims2PackItem>& items() const noexcept { return mContents.items; }
     /// The bytes of the file.
     ByteView bytes() const noexcept { return ByteView(mBytes.get(), mSize); }
 

@@ -7,6 +7,7 @@
 
 namespace varnick {
 
+// NOLINTBEGIN(readability-identifier-naming): the game's records keep their fields' names
 /// One entry of a catalog text list: a language code (one byte; 1 is English)
 /// and two NUL-free texts.
 struct TextListEntry {
@@ -21,6 +22,7 @@ struct TextList {
     ByteString ListName;
     std::vector<TextListEntry> Entries;
 };
+// NOLINTEND(readability-identifier-naming)
 
 /// Length of the NUL-padded name at the start of a text list.
 inline constexpr std::size_t kTextListNameSize = 64;

@@ -54,9 +54,9 @@ XmlReader::XmlReader(std::string_view text, XmlLimits limits)
     : mText0(text)
     , mLimits(limits)
 {
-    if (text.size() > limits.MaxBytes)
+    if (text.size() > limits.maxBytes)
         throw XmlError("the XML is " + std::to_string(text.size()) + " bytes long, more than the "
-            + std::to_string(limits.MaxBytes) + " allowed");
+            + std::to_string(limits.maxBytes) + " allowed");
     if (text.starts_with("\xEF\xBB\xBF"))
         mPos = 3;
 }
@@ -221,8 +221,8 @@ XmlReader::Event XmlReader::readStartElement()
         mAttributes.emplace_back(std::move(key), std::move(value));
         mPos = close + 1;
     }
-    if (depth() >= mLimits.MaxDepth)
-        fail(mPos, "elements nest deeper than " + std::to_string(mLimits.MaxDepth) + " levels");
+    if (depth() >= mLimits.maxDepth)
+        fail(mPos, "elements nest deeper than " + std::to_string(mLimits.maxDepth) + " levels");
     mName.assign(name);
     mOpen.push_back(mName);
     mRootSeen = true;

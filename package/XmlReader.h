@@ -30,15 +30,15 @@ public:
 };
 
 struct XmlLimits {
-    std::size_t MaxBytes = 16 * 1024 * 1024;
-    int MaxDepth = 8; ///< the root element is depth 1
+    std::size_t maxBytes = 16 * 1024 * 1024;
+    int maxDepth = 8; ///< the root element is depth 1
 };
 
 class XmlReader {
 public:
     enum class Event { StartElement, EndElement, Text, End };
 
-    /// Reads text (UTF-8; the caller keeps it alive). Throws XmlError when it is longer than limits.MaxBytes.
+    /// Reads text (UTF-8; the caller keeps it alive). Throws XmlError when it is longer than limits.maxBytes.
     XmlReader(std::string_view text, XmlLimits limits = {});
 
     /// The next event. Throws XmlError for malformed XML and for elements

@@ -10,10 +10,10 @@ BackupPolicy backupPolicyFromSettings()
     bool ok = false;
     const int generations = Settings::value(SettingKey::BackupGenerations).toInt(&ok);
     if (ok && generations > 0)
-        policy.Generations = generations;
+        policy.generations = generations;
     const int days = Settings::value(SettingKey::BackupDays).toInt(&ok);
     if (ok && days >= 0)
-        policy.MaxAgeDays = days;
+        policy.maxAgeDays = days;
     return policy;
 }
 

@@ -64,12 +64,12 @@ void FolderPane::fill(const std::vector<browser::FolderNode>& nodes)
     std::vector<QTreeWidgetItem*> items;
     items.reserve(nodes.size());
     for (const browser::FolderNode& node : nodes) {
-        auto* item = node.Parent < 0 ? new QTreeWidgetItem(mTree)
-                                     : new QTreeWidgetItem(items[static_cast<std::size_t>(node.Parent)]);
-        item->setText(0, text::fromUtf8(node.Text));
+        auto* item = node.parent < 0 ? new QTreeWidgetItem(mTree)
+                                     : new QTreeWidgetItem(items[static_cast<std::size_t>(node.parent)]);
+        item->setText(0, text::fromUtf8(node.text));
         item->setIcon(0, icon);
-        item->setData(0, Qt::UserRole, text::fromUtf8(node.Key));
-        item->setData(0, kNodePathRole, text::fromUtf8(node.Path));
+        item->setData(0, Qt::UserRole, text::fromUtf8(node.key));
+        item->setData(0, kNodePathRole, text::fromUtf8(node.path));
         items.push_back(item);
     }
     if (!items.empty())

@@ -13,9 +13,9 @@ FolderScanner::FolderScanner(QObject* parent)
 {
     mTask->setEndHandler([this](const TaskEnd& end) {
         QString failure;
-        if (end.Failure) {
+        if (end.failure) {
             try {
-                std::rethrow_exception(end.Failure);
+                std::rethrow_exception(end.failure);
             } catch (const std::exception& error) {
                 failure = text::fromUtf8(error.what());
             }
@@ -37,16 +37,16 @@ void FolderScanner::scan(const QString& folder, std::shared_ptr<browser::Package
             [this, &task](const browser::ScanResult& batch) {
                 task.post([this, batch] {
                     QStringList names;
-                    for (std::size_t i = 0; i < batch.Files.size(); ++i) {
-                        names << text::fromUtf8(batch.Files[i]);
-                        if (i < batch.Summaries.size() && batch.Summaries[i])
-                            mKnown.insert(names.last(), *batch.Summaries[i]);
+                    for (std::size_t i = 0; i < batch.files.size(); ++i) {
+                        names << text::fromUtf8(batch.files[i]);
+                        if (i < batch.summaries.size() && batch.summaries[i])
+                            mKnown.insert(names.last(), *batch.summaries[i]);
                     }
-                    mSkipped.insert(mSkipped.end(), batch.Skipped.begin(), batch.Skipped.end());
-                    if (!batch.Skipped.empty() && mOnSkipped)
+                    mSkipped.insert(mSkipped.end(), batch.skipped.begin(), batch.skipped.end());
+                    if (!batch.skipped.empty() && mOnSkipped)
                         mOnSkipped();
                     if (mOnBatch)
-                        mOnBatch(names, batch.Done, batch.Total);
+                        mOnBatch(names, batch.done, batch.total);
                 });
             },
             &task.cancelFlag(), classifier.get());
@@ -66,7 +66,7 @@ bool FolderScanner::running() const
 void FolderScanner::addSkipped(const std::string& file, const std::string& reason)
 {
     if (std::any_of(mSkipped.begin(), mSkipped.end(),
-            [&](const browser::SkippedFile& skipped) { return skipped.File == file; }))
+            [&](const browser::SkippedFile& skipped) { return skipped.file == file; }))
         return;
     mSkipped.push_back({ file, reason });
     if (mOnSkipped)
@@ -93,7 +93,7 @@ browser::ObjectSummary FolderScanner::summaryOf(const std::filesystem::path& fil
     const std::optional<browser::KnownSummary>& known, std::atomic<int>& packagesRead)
 {
     if (known && browser::stillCurrent(*known, file))
-        return known->Summary;
+        return known->summary;
     packagesRead.fetch_add(1, std::memory_order_relaxed);
     return browser::readObjectSummary(file);
 }

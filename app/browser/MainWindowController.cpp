@@ -105,7 +105,7 @@ QStringList MainWindowController::folders() const
 {
     QStringList keys;
     for (const browser::FolderNode& node : mTree)
-        keys << text::fromUtf8(node.Key);
+        keys << text::fromUtf8(node.key);
     return keys;
 }
 

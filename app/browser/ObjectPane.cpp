@@ -68,12 +68,12 @@ browser::ObjectSummary ObjectPane::showObject(
     const browser::ObjectSummary summary = FolderScanner::summaryOf(file, known, packagesRead);
     std::optional<ByteString> thumbnail;
     try {
-        thumbnail = browser::readThumbnail(browser::resolveThumbnail(gudtObjectThumbnails(), summary.File));
+        thumbnail = browser::readThumbnail(browser::resolveThumbnail(gudtObjectThumbnails(), summary.file));
     } catch (const std::exception&) {
     }
     const QImage picture = ThumbnailLoader::decode(thumbnail);
     mPicture->setPixmap(picture.isNull() ? mNotFound->pixmap() : QPixmap::fromImage(picture));
-    mDetails->setPlainText(text::fromUtf8(summary.Details));
+    mDetails->setPlainText(text::fromUtf8(summary.details));
     QGuiApplication::restoreOverrideCursor();
     return summary;
 }

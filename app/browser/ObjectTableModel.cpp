@@ -62,7 +62,7 @@ void ObjectTableModel::addRows(std::vector<browser::ObjectRow> rows)
     bool replaced = false;
     std::vector<browser::ObjectRow> added;
     for (browser::ObjectRow& row : rows) {
-        const QString file = text::fromUtf8(row.File);
+        const QString file = text::fromUtf8(row.file);
         const auto known = mRowOfFile.constFind(file);
         if (known != mRowOfFile.constEnd()) {
             mRows[*known] = std::move(row);
@@ -138,7 +138,7 @@ const browser::ObjectRow& ObjectTableModel::objectRow(int row) const
 
 QString ObjectTableModel::filePath(int row) const
 {
-    return text::fromPath(text::toPath(mFolder) / text::toPath(text::fromUtf8(objectRow(row).File)));
+    return text::fromPath(text::toPath(mFolder) / text::toPath(text::fromUtf8(objectRow(row).file)));
 }
 
 std::vector<browser::ObjectRow> ObjectTableModel::shownRows() const
@@ -190,7 +190,7 @@ void ObjectTableModel::retainFiles(const QStringList& names)
     std::vector<browser::ObjectRow> rows;
     rows.reserve(mRows.size());
     for (browser::ObjectRow& row : mRows)
-        if (kept.count(row.File) != 0)
+        if (kept.count(row.file) != 0)
             rows.push_back(std::move(row));
     if (rows.size() == mRows.size()) {
         mRows = std::move(rows);
@@ -200,7 +200,7 @@ void ObjectTableModel::retainFiles(const QStringList& names)
     mRows = std::move(rows);
     mRowOfFile.clear();
     for (std::size_t i = 0; i < mRows.size(); ++i)
-        mRowOfFile.insert(text::fromUtf8(mRows[i].File), i);
+        mRowOfFile.insert(text::fromUtf8(mRows[i].file), i);
     mView = viewOrder();
     endResetModel();
 }
@@ -232,19 +232,19 @@ QVariant ObjectTableModel::data(const QModelIndex& index, int role) const
     const auto source = static_cast<std::size_t>(mView[static_cast<std::size_t>(index.row())]);
     const browser::ObjectRow& row = mRows[source];
     const ObjectColumn column = columnAt(index.column());
-    const bool changed = mPending.changes(row.File, column);
+    const bool changed = mPending.changes(row.file, column);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
         if (column == ObjectColumn::Thumbnail)
             return {};
         if (changed)
-            return text::fromUtf8(mPending.shownText(row.File, column));
+            return text::fromUtf8(mPending.shownText(row.file, column));
         return text::fromUtf8(browser::columnText(row, column));
     case Qt::DecorationRole: {
         if (column != ObjectColumn::Thumbnail)
             return {};
-        const QString file = text::fromUtf8(row.File);
+        const QString file = text::fromUtf8(row.file);
         const auto found = mThumbnails.constFind(file);
         if (found == mThumbnails.constEnd()) {
             requestThumbnail(file);
@@ -262,19 +262,19 @@ QVariant ObjectTableModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         return changed ? QVariant(QColor(255, 240, 190)) : QVariant();
     case Qt::ForegroundRole:
-        return row.Readable ? QVariant() : QVariant(QColor(Qt::gray));
+        return row.readable ? QVariant() : QVariant(QColor(Qt::gray));
     case Qt::ToolTipRole:
-        if (!row.Readable)
-            return text::fromUtf8(row.Reason);
+        if (!row.readable)
+            return text::fromUtf8(row.reason);
         if (changed)
             return QStringLiteral("Changed; not saved yet (Save Changes writes it)");
         return {};
     case Qt::TextAlignmentRole:
-        if (browser::columnInfo(column).Numeric)
+        if (browser::columnInfo(column).numeric)
             return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     case Qt::UserRole:
-        return text::fromUtf8(row.File);
+        return text::fromUtf8(row.file);
     default:
         return {};
     }
@@ -286,13 +286,13 @@ QVariant ObjectTableModel::headerData(int section, Qt::Orientation orientation, 
         return QAbstractTableModel::headerData(section, orientation, role);
     if (columnAt(section) == ObjectColumn::Thumbnail)
         return QString();
-    return text::fromUtf8(browser::columnInfo(columnAt(section)).Header);
+    return text::fromUtf8(browser::columnInfo(columnAt(section)).header);
 }
 
 Qt::ItemFlags ObjectTableModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && browser::isEditableColumn(columnAt(index.column())) && objectRow(index.row()).Readable)
+    if (index.isValid() && browser::isEditableColumn(columnAt(index.column())) && objectRow(index.row()).readable)
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -348,7 +348,7 @@ void ObjectTableModel::loadQueuedThumbnails()
         ThumbnailLoader::Request request { file, {} };
         try {
             // The cache is the user-interface thread's; the loader gets where the picture lies.
-            request.Source = mResolver(text::toUtf8(file));
+            request.source = mResolver(text::toUtf8(file));
         } catch (const std::exception&) {
         }
         requests.push_back(std::move(request));

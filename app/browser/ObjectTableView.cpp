@@ -207,16 +207,16 @@ QString ObjectTableView::pendingQuestion(const QString& ending) const
     const std::vector<ObjectTableModel::PendingBatch> batches = mModel->pendingBatches();
     std::size_t objects = 0;
     for (const ObjectTableModel::PendingBatch& batch : batches)
-        objects += batch.Files.size();
+        objects += batch.files.size();
     if (batches.size() == 1 && ending.isEmpty())
-        return text::fromUtf8(batchQuestion(batches.front().Changes, objects));
+        return text::fromUtf8(batchQuestion(batches.front().changes, objects));
     // One line per distinct change; a long list ends with how many more there are.
     constexpr std::size_t kLines = 10;
     QString question = QStringLiteral("The table holds changes of %1 that are not saved:")
                            .arg(text::fromUtf8(countOf(objects, "object")));
     for (std::size_t i = 0; i < batches.size() && i < kLines; ++i)
-        question += QStringLiteral("\n") + text::fromUtf8(describeChanges(batches[i].Changes)) + QStringLiteral(" on ")
-            + text::fromUtf8(countOf(batches[i].Files.size(), "object")) + QStringLiteral(".");
+        question += QStringLiteral("\n") + text::fromUtf8(describeChanges(batches[i].changes)) + QStringLiteral(" on ")
+            + text::fromUtf8(countOf(batches[i].files.size(), "object")) + QStringLiteral(".");
     if (batches.size() > kLines)
         question += QStringLiteral("\n(and %1)").arg(text::fromUtf8(countOf(batches.size() - kLines, "more change")));
     return question + QStringLiteral("\n\n") + (ending.isEmpty() ? QStringLiteral("Save them now?") : ending);
@@ -240,7 +240,7 @@ bool ObjectTableView::offerPendingSave(bool canStay)
     // The question named what will be written; it is not asked again.
     const BatchSummary summary = writePending();
     // A save cancelled midway keeps the rest pending, and the player where they were.
-    return !(canStay && summary.Cancelled);
+    return !(canStay && summary.cancelled);
 }
 
 void ObjectTableView::startFilling()
@@ -262,8 +262,8 @@ void ObjectTableView::startFilling()
         browser::readObjectRows(
             folder, names,
             [this, &task](browser::RowBatch batch) {
-                task.progress(static_cast<std::int64_t>(batch.Done), static_cast<std::int64_t>(batch.Total));
-                task.post([this, rows = std::move(batch.Rows)]() mutable {
+                task.progress(static_cast<std::int64_t>(batch.done), static_cast<std::int64_t>(batch.total));
+                task.post([this, rows = std::move(batch.rows)]() mutable {
                     std::move(rows.begin(), rows.end(), std::back_inserter(mIncoming));
                     // The first rows are shown at once; later ones with the timer.
                     if (!mFlushTimer->isActive()) {
@@ -375,7 +375,7 @@ BatchSummary ObjectTableView::saveEdits()
             QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel)
         != QMessageBox::Save) {
         BatchSummary declined;
-        declined.Cancelled = true;
+        declined.cancelled = true;
         return declined;
     }
     return writePending();
@@ -392,27 +392,27 @@ BatchSummary ObjectTableView::writePending()
     std::vector<std::filesystem::path> files;
     std::map<std::filesystem::path, const BatchChanges*> changesOf;
     for (const ObjectTableModel::PendingBatch& batch : batches)
-        for (const std::filesystem::path& file : batch.Files) {
+        for (const std::filesystem::path& file : batch.files) {
             files.push_back(file);
-            changesOf[file] = &batch.Changes;
+            changesOf[file] = &batch.changes;
         }
     BatchChanges changes;
-    changes.Custom = [&](const ObjectEditor& editor) { return changesOf.at(editor.fileName())->editsFor(editor); };
+    changes.custom = [&](const ObjectEditor& editor) { return changesOf.at(editor.fileName())->editsFor(editor); };
     // Each package's previous version goes to the program's backup store, as the editor's saves do.
     BackupStore backups = programBackups();
     runWithProgress(this, QStringLiteral("Saving objects..."), files.size(),
         [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {
             BatchOptions options;
-            options.Progress = progress;
-            options.Cancel = cancel;
-            options.Backups = &backups;
-            options.Save = saveOptionsFromSettings();
+            options.progress = progress;
+            options.cancel = cancel;
+            options.backups = &backups;
+            options.save = saveOptionsFromSettings();
             summary = applyToFiles(files, changes, options);
         });
     QStringList done;
-    for (const BatchItem& item : summary.Items)
-        if (item.Outcome == BatchOutcome::Saved || item.Outcome == BatchOutcome::Unchanged)
-            done.append(text::fromPath(item.File.filename()));
+    for (const BatchItem& item : summary.items)
+        if (item.outcome == BatchOutcome::Saved || item.outcome == BatchOutcome::Unchanged)
+            done.append(text::fromPath(item.file.filename()));
     // What was written (or already held the values) is no longer pending; refused and unreached rows stay marked.
     if (!done.isEmpty())
         mModel->discardChanges(done);

@@ -38,15 +38,15 @@ void PageLoader::load(std::vector<Cell> cells)
 {
     std::vector<ThumbnailLoader::Request> pictures;
     for (const Cell& cell : cells)
-        pictures.push_back({ QString::number(cell.Index), cell.Thumbnail, cell.File });
+        pictures.push_back({ QString::number(cell.index), cell.thumbnail, cell.file });
     mPictures->load(std::move(pictures));
     mTask->append([this, counter = mPackagesRead, cells = std::move(cells)](const TaskContext& task) {
         for (const Cell& cell : cells) {
             if (task.cancelled())
                 return;
-            const browser::ObjectSummary summary = FolderScanner::summaryOf(cell.File, cell.Known, *counter);
-            Caption caption { cell.Index, text::fromUtf8(summary.Name), text::fromUtf8(summary.File),
-                summary.Readable ? QString() : text::fromUtf8(summary.Reason) };
+            const browser::ObjectSummary summary = FolderScanner::summaryOf(cell.file, cell.known, *counter);
+            Caption caption { cell.index, text::fromUtf8(summary.name), text::fromUtf8(summary.file),
+                summary.readable ? QString() : text::fromUtf8(summary.reason) };
             task.post([this, caption] {
                 if (mOnCaption)
                     mOnCaption(caption);

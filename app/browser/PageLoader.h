@@ -28,17 +28,17 @@ class PageLoader : public QObject {
 public:
     /// One cell to draw; its thumbnail is resolved by the caller (the cache belongs to the user-interface thread).
     struct Cell {
-        int Index = 0;
-        std::filesystem::path File;
-        browser::ThumbnailSource Thumbnail;
-        std::optional<browser::KnownSummary> Known;
+        int index = 0;
+        std::filesystem::path file;
+        browser::ThumbnailSource thumbnail;
+        std::optional<browser::KnownSummary> known;
     };
     /// A cell's caption as read: the object's name, and why the package could not be read ("" when it could).
     struct Caption {
-        int Index = 0;
-        QString Name;
-        QString File;
-        QString Reason;
+        int index = 0;
+        QString name;
+        QString file;
+        QString reason;
     };
 
     /// Side of the cells' pictures.

@@ -30,7 +30,7 @@ void SkippedFilesDialog::showFiles(const std::vector<browser::SkippedFile>& file
 {
     mFiles->clear();
     for (const browser::SkippedFile& file : files)
-        new QTreeWidgetItem(mFiles, { text::fromUtf8(file.File), text::fromUtf8(file.Reason) });
+        new QTreeWidgetItem(mFiles, { text::fromUtf8(file.file), text::fromUtf8(file.reason) });
     mFiles->resizeColumnToContents(0);
     show();
     raise();

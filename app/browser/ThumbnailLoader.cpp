@@ -30,9 +30,9 @@ void ThumbnailLoader::load(std::vector<Request> requests)
         for (const Request& request : requests) {
             if (task.cancelled())
                 return;
-            task.post([this, key = request.Key, picture = read(request, size)] {
+            task.post([this, key = request.key, picture = read(request, size)] {
                 if (mLoaded)
-                    mLoaded(key, picture.Image, picture.Made);
+                    mLoaded(key, picture.image, picture.made);
             });
         }
     });
@@ -92,10 +92,10 @@ QImage ThumbnailLoader::madeFromTexture(const std::filesystem::path& package, in
 
 ThumbnailLoader::Picture ThumbnailLoader::read(const Request& request, int size)
 {
-    QImage picture = read(request.Source, size);
-    if (!picture.isNull() || request.Package.empty())
+    QImage picture = read(request.source, size);
+    if (!picture.isNull() || request.package.empty())
         return { std::move(picture), false };
-    picture = madeFromTexture(request.Package, size);
+    picture = madeFromTexture(request.package, size);
     const bool made = !picture.isNull();
     return { std::move(picture), made };
 }

@@ -28,15 +28,15 @@ class ThumbnailLoader : public QObject {
     Q_OBJECT
 public:
     struct Request {
-        QString Key;
-        browser::ThumbnailSource Source;
+        QString key;
+        browser::ThumbnailSource source;
         /// The object's package, read for a picture made from its texture when the cache has none ("" for never).
-        std::filesystem::path Package {};
+        std::filesystem::path package {};
     };
     /// A picture as read: null when there is none; made when it came from the object's texture.
     struct Picture {
-        QImage Image;
-        bool Made = false;
+        QImage image;
+        bool made = false;
     };
     /// Receives a picture scaled to the loader's size (a null image when there is none) and whether it was made.
     using Loaded = std::function<void(const QString& key, const QImage& picture, bool made)>;

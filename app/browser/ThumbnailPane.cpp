@@ -109,9 +109,9 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     updateHint();
 
     mPages->setCaptionHandler([this](const PageLoader::Caption& read) {
-        setCaption(read.Index, read.Name);
-        if (!read.Reason.isEmpty())
-            mScanner.addSkipped(text::toUtf8(read.File), text::toUtf8(read.Reason));
+        setCaption(read.index, read.name);
+        if (!read.reason.isEmpty())
+            mScanner.addSkipped(text::toUtf8(read.file), text::toUtf8(read.reason));
         ++mCellsDone;
         if (mOnProgress)
             mOnProgress(mCellsDone, mCellsRequested);
@@ -386,7 +386,7 @@ void ThumbnailPane::fillPage()
         PageLoader::Cell request { cell, file, {}, mScanner.known(text::fromPath(file.filename())) };
         try {
             // The cache is the user-interface thread's; the loader gets where the picture lies.
-            request.Thumbnail = browser::resolveThumbnail(gudtObjectThumbnails(), pathToUtf8(file.filename()));
+            request.thumbnail = browser::resolveThumbnail(gudtObjectThumbnails(), pathToUtf8(file.filename()));
         } catch (const std::exception&) {
         }
         requests.push_back(std::move(request));

@@ -610,7 +610,7 @@ void frmMain::msDisplayObject(const QString& path)
 {
     const browser::ObjectSummary summary = fraObject->showObject(
         path, mScanner->knownFile(path, mController.currentFolder()), fraThumbs->packagesRead());
-    mController.setDisplayedObject(fraObject->fileName(), summary.Guid);
+    mController.setDisplayedObject(fraObject->fileName(), summary.guid);
     updateActions();
 }
 

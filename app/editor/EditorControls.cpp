@@ -72,7 +72,7 @@ bool NumberBoxKeys::settle(QLineEdit* box)
     if (!written)
         return false;
     const NumericBox* numeric = numericBoxOf(keys->mField);
-    const QString what = numeric ? text::fromUtf8(numeric->Phrase) : QStringLiteral("This box");
+    const QString what = numeric ? text::fromUtf8(numeric->phrase) : QStringLiteral("This box");
     const QString note = QStringLiteral("%1 holds at most %2; %2 will be written.").arg(what, text::fromUtf8(*written));
     // The validator would refuse a text longer than the box takes; the written value never is.
     box->setText(text::fromUtf8(*written));
@@ -138,8 +138,8 @@ bool NumberBoxKeys::eventFilter(QObject* watched, QEvent* event)
 void appendEntries(QListWidget* list, std::span<const CategoryEntry> entries)
 {
     for (const CategoryEntry& entry : entries) {
-        auto* item = new QListWidgetItem(text::fromUtf8(entry.Text), list);
-        item->setData(kEntryValueRole, static_cast<int>(entry.Value));
+        auto* item = new QListWidgetItem(text::fromUtf8(entry.text), list);
+        item->setData(kEntryValueRole, static_cast<int>(entry.value));
     }
 }
 

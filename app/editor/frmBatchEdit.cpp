@@ -94,25 +94,25 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     auto* motiveRows = new QFormLayout(motives);
     for (const NumericBox& box : kNumericBoxes) {
         auto* edit = new QLineEdit(this);
-        edit->setObjectName(text::fromUtf8(box.Control));
-        NumberBoxKeys::install(edit, box.Field);
-        mNumbers[box.Field] = edit;
+        edit->setObjectName(text::fromUtf8(box.control));
+        NumberBoxKeys::install(edit, box.field);
+        mNumbers[box.field] = edit;
         // The single editor's accelerators, so that Alt+letter reaches the same box in both.
-        QString caption = text::fromUtf8(box.Caption);
-        if (box.Field == ObjectField::Price)
+        QString caption = text::fromUtf8(box.caption);
+        if (box.field == ObjectField::Price)
             caption = QStringLiteral("&Price");
-        else if (box.Field == ObjectField::NicenessMultiplier)
+        else if (box.field == ObjectField::NicenessMultiplier)
             caption = QStringLiteral("Niceness M&ultiplier:");
-        else if (box.Field == ObjectField::InitialDepreciation)
+        else if (box.field == ObjectField::InitialDepreciation)
             caption = QStringLiteral("&Initial");
-        else if (box.Field == ObjectField::HungerRating)
+        else if (box.field == ObjectField::HungerRating)
             caption = QStringLiteral("&Hunger");
-        switch (fieldInfo(box.Field).Kind) {
+        switch (fieldInfo(box.field).kind) {
         case ObjectFieldKind::Motive:
             motiveRows->addRow(caption, edit);
             break;
         default:
-            if (box.Field == ObjectField::Price || box.Field == ObjectField::NicenessMultiplier)
+            if (box.field == ObjectField::Price || box.field == ObjectField::NicenessMultiplier)
                 loose->addRow(caption, edit);
             else
                 depreciationRows->addRow(caption, edit);
@@ -171,7 +171,7 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     grid->addWidget(function, 0, 1, 1, 2);
     grid->addWidget(build, 1, 1, 1, 2);
     for (std::size_t i = 0; i < mSubLists.size(); ++i) {
-        connect(mLists.at(mSubLists[i].Category), &QListWidget::itemSelectionChanged, this, [this, i] {
+        connect(mLists.at(mSubLists[i].category), &QListWidget::itemSelectionChanged, this, [this, i] {
             if (!mFilling)
                 refillSubList(mSubLists[i]);
         });
@@ -183,7 +183,7 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     wantsCaption->setBuddy(cboWants);
     cboWants->setObjectName(QStringLiteral("cboWants"));
     for (const CategoryEntry& entry : wantsEntries())
-        cboWants->addItem(text::fromUtf8(entry.Text), entry.Value);
+        cboWants->addItem(text::fromUtf8(entry.text), entry.value);
     wants->addWidget(cboWants);
     wants->addStretch();
     grid->addLayout(wants, 3, 2);
@@ -313,29 +313,29 @@ std::optional<std::uint16_t> frmBatchEdit::chosenCategory(CatalogList list) cons
 void frmBatchEdit::refillSubList(SubList& sub)
 {
     // The entries follow the category the player chose, else the one every object shares.
-    const std::optional<std::uint16_t> chosen = chosenCategory(sub.Category);
-    const std::optional<std::uint16_t> category = chosen ? chosen : mBatch.commonSelection(fieldOfList(sub.Category));
-    sub.Widget->clear();
-    sub.Widget->setProperty("loadedRow", -2);
+    const std::optional<std::uint16_t> chosen = chosenCategory(sub.category);
+    const std::optional<std::uint16_t> category = chosen ? chosen : mBatch.commonSelection(fieldOfList(sub.category));
+    sub.widget->clear();
+    sub.widget->setProperty("loadedRow", -2);
     if (!category) {
-        sub.Widget->setEnabled(false);
-        sub.Hint->setText(sub.Category == CatalogList::Function
+        sub.widget->setEnabled(false);
+        sub.hint->setText(sub.category == CatalogList::Function
                 ? QStringLiteral("The objects differ in their category; choose one to set the sub-category.")
                 : QStringLiteral("The objects differ in their build type; choose one to set the sub-type."));
-        sub.Hint->show();
+        sub.hint->show();
         return;
     }
-    sub.Hint->hide();
-    const std::span<const CategoryEntry> entries = subEntries(sub.Sub, *category);
-    appendEntries(sub.Widget, entries);
-    sub.Widget->setEnabled(!entries.empty());
+    sub.hint->hide();
+    const std::span<const CategoryEntry> entries = subEntries(sub.sub, *category);
+    appendEntries(sub.widget, entries);
+    sub.widget->setEnabled(!entries.empty());
     if (chosen)
         return;
-    const std::optional<std::uint16_t> common = mBatch.commonSelection(fieldOfList(sub.Sub));
-    for (int i = 0; common && i < sub.Widget->count(); ++i) {
-        if (sub.Widget->item(i)->data(kEntryValueRole).toUInt() == *common) {
-            sub.Widget->setCurrentRow(i);
-            sub.Widget->setProperty("loadedRow", i);
+    const std::optional<std::uint16_t> common = mBatch.commonSelection(fieldOfList(sub.sub));
+    for (int i = 0; common && i < sub.widget->count(); ++i) {
+        if (sub.widget->item(i)->data(kEntryValueRole).toUInt() == *common) {
+            sub.widget->setCurrentRow(i);
+            sub.widget->setProperty("loadedRow", i);
         }
     }
 }
@@ -349,22 +349,22 @@ BatchChanges frmBatchEdit::changes() const
         const bool same = common ? gfstrStripCR(*common) == gfstrStripCR(typed) : typed.empty();
         return same ? std::nullopt : std::optional<std::string>(typed);
     };
-    changes.Name = changedText(mBatch.commonName(), txtName->text());
-    changes.Description = changedText(mBatch.commonDescription(), txtDesc->toPlainText());
+    changes.name = changedText(mBatch.commonName(), txtName->text());
+    changes.description = changedText(mBatch.commonDescription(), txtDesc->toPlainText());
     for (const auto& [field, edit] : mNumbers) {
         const std::optional<std::string> common = mBatch.commonNumber(field);
         const std::string now = text::toUtf8(edit->text());
         // A mixed box left blank, or a common one left as it was, changes nothing.
         if ((!common && now.empty()) || (common && *common == now))
             continue;
-        changes.Numbers[field] = now;
+        changes.numbers[field] = now;
     }
     for (const auto& [list, widget] : mLists) {
         const ObjectField field = fieldOfList(list);
         if (isSingleSelection(list)) {
             const int row = widget->selectedItems().isEmpty() ? -1 : widget->currentRow();
             if (row >= 0 && row != widget->property("loadedRow").toInt())
-                changes.Selections[field]
+                changes.selections[field]
                     = static_cast<std::uint16_t>(widget->item(row)->data(kEntryValueRole).toUInt());
             continue;
         }
@@ -375,25 +375,25 @@ BatchChanges frmBatchEdit::changes() const
             if (item->checkState() == static_cast<Qt::CheckState>(item->data(kLoadedRole).toInt()))
                 continue;
             if (item->checkState() == Qt::Checked)
-                flags.Set |= value;
+                flags.set |= value;
             else if (item->checkState() == Qt::Unchecked)
-                flags.Clear |= value;
+                flags.clear |= value;
         }
-        if (flags.Set || flags.Clear)
-            changes.Flags[field] = flags;
+        if (flags.set || flags.clear)
+            changes.flags[field] = flags;
     }
     for (const SubList& sub : mSubLists) {
-        const int row = sub.Widget->selectedItems().isEmpty() ? -1 : sub.Widget->currentRow();
+        const int row = sub.widget->selectedItems().isEmpty() ? -1 : sub.widget->currentRow();
         const std::uint16_t value
-            = row < 0 ? 0 : static_cast<std::uint16_t>(sub.Widget->item(row)->data(kEntryValueRole).toUInt());
+            = row < 0 ? 0 : static_cast<std::uint16_t>(sub.widget->item(row)->data(kEntryValueRole).toUInt());
         // A new category takes its sub-list as shown, none chosen writing none (as the
         // single editor does); under the loaded category only a newly chosen entry is written.
-        if (chosenCategory(sub.Category) || (row >= 0 && row != sub.Widget->property("loadedRow").toInt()))
-            changes.Selections[fieldOfList(sub.Sub)] = value;
+        if (chosenCategory(sub.category) || (row >= 0 && row != sub.widget->property("loadedRow").toInt()))
+            changes.selections[fieldOfList(sub.sub)] = value;
     }
     const int wants = cboWants->currentIndex();
     if (wants >= 0 && wants != cboWants->property("loadedIndex").toInt())
-        changes.Selections[ObjectField::WantsSatisfyCategory]
+        changes.selections[ObjectField::WantsSatisfyCategory]
             = static_cast<std::uint16_t>(cboWants->itemData(wants).toUInt());
     return changes;
 }
@@ -416,7 +416,7 @@ BatchSummary frmBatchEdit::save()
             QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel)
         != QMessageBox::Save) {
         mDeclined = true;
-        summary.Cancelled = true;
+        summary.cancelled = true;
         return summary;
     }
     // Old backups are pruned once, when the program starts.
@@ -425,10 +425,10 @@ BatchSummary frmBatchEdit::save()
     runWithProgress(this, QStringLiteral("Saving objects..."), total,
         [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {
             BatchOptions options;
-            options.Progress = progress;
-            options.Cancel = cancel;
-            options.Backups = &backups;
-            options.Save = saveOptionsFromSettings();
+            options.progress = progress;
+            options.cancel = cancel;
+            options.backups = &backups;
+            options.save = saveOptionsFromSettings();
             summary = mBatch.apply(batchChanges, options);
         });
     mSaved = summary.count(BatchOutcome::Saved) > 0;
@@ -441,18 +441,18 @@ void frmBatchEdit::showSummary(QWidget* owner, const BatchSummary& summary)
     // The counts, then the first twenty refusals with their reasons.
     QString message = text::fromUtf8(summary.text());
     int listed = 0;
-    for (const BatchItem& item : summary.Items) {
-        if (item.Outcome != BatchOutcome::Refused || ++listed > 20)
+    for (const BatchItem& item : summary.items) {
+        if (item.outcome != BatchOutcome::Refused || ++listed > 20)
             continue;
-        message += QStringLiteral("\r\n") + text::fromPath(item.File.filename()) + QStringLiteral(": ")
-            + text::fromUtf8(item.Reason);
+        message += QStringLiteral("\r\n") + text::fromPath(item.file.filename()) + QStringLiteral(": ")
+            + text::fromUtf8(item.reason);
     }
     const bool refused = summary.count(BatchOutcome::Refused) > 0;
-    const QString title = summary.Cancelled ? QStringLiteral("Save Cancelled")
+    const QString title = summary.cancelled ? QStringLiteral("Save Cancelled")
         : refused                           ? QStringLiteral("Save Summary")
                                             : QStringLiteral("Save Successful");
     MessageBox::show(
-        owner, refused || summary.Cancelled ? QMessageBox::Warning : QMessageBox::Information, title, message);
+        owner, refused || summary.cancelled ? QMessageBox::Warning : QMessageBox::Information, title, message);
 }
 
 } // namespace varnick

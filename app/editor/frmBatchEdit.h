@@ -56,10 +56,10 @@ public:
 private:
     /// A sub-list and the category list whose chosen entry it follows.
     struct SubList {
-        CatalogList Category;
-        CatalogList Sub;
-        QListWidget* Widget = nullptr;
-        QLabel* Hint = nullptr;
+        CatalogList category;
+        CatalogList sub;
+        QListWidget* widget = nullptr;
+        QLabel* hint = nullptr;
     };
 
     void fill();

@@ -123,8 +123,8 @@ frmEditObject::frmEditObject(QWidget* owner)
 
     const auto numberBox = [this](const NumericBox& box) {
         auto* edit = new QLineEdit(this);
-        edit->setObjectName(text::fromUtf8(box.Control));
-        NumberBoxKeys::install(edit, box.Field);
+        edit->setObjectName(text::fromUtf8(box.control));
+        NumberBoxKeys::install(edit, box.field);
         return edit;
     };
     for (std::size_t i = 0; i < kNumericBoxes.size(); ++i)
@@ -233,7 +233,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     for (int i = 0; i < 7; ++i) {
         const auto& box = kNumericBoxes[static_cast<std::size_t>(i + 1)];
         QLabel* label
-            = caption(i == 0 ? "&Hunger" : box.Caption.data(), this, mNumberBoxes[static_cast<std::size_t>(i + 1)]);
+            = caption(i == 0 ? "&Hunger" : box.caption.data(), this, mNumberBoxes[static_cast<std::size_t>(i + 1)]);
         motivesLayout->addWidget(label, i % 4, (i / 4) * 2);
         motivesLayout->addWidget(mNumberBoxes[static_cast<std::size_t>(i + 1)], i % 4, (i / 4) * 2 + 1);
     }
@@ -308,7 +308,7 @@ void frmEditObject::msFillWantsCombo()
 {
     trapped(kModule, "msFillWantsCombo", [&] {
         for (const CategoryEntry& entry : wantsEntries())
-            cboWants->addItem(text::fromUtf8(entry.Text), static_cast<int>(entry.Value));
+            cboWants->addItem(text::fromUtf8(entry.text), static_cast<int>(entry.value));
         cboWants->setCurrentIndex(-1);
     });
 }
@@ -371,7 +371,7 @@ void frmEditObject::msLoadObject()
         selectFromValue(lstSkills, definition.flags(ObjectField::SkillFlags));
         setLocation(5000);
         for (std::size_t i = 1; i < kNumericBoxes.size(); ++i)
-            mNumberBoxes[i]->setText(text::fromUtf8(numericFieldText(definition, kNumericBoxes[i].Field)));
+            mNumberBoxes[i]->setText(text::fromUtf8(numericFieldText(definition, kNumericBoxes[i].field)));
     });
 }
 
@@ -441,20 +441,20 @@ ObjectEdits frmEditObject::currentEdits() const
 {
     ObjectEdits edits;
     if (txtName->isModified())
-        edits.Name = text::toUtf8(txtName->text());
+        edits.name = text::toUtf8(txtName->text());
     if (txtDesc->document()->isModified())
-        edits.Description = text::toUtf8(txtDesc->toPlainText());
+        edits.description = text::toUtf8(txtDesc->toPlainText());
     for (std::size_t i = 0; i < kNumericBoxes.size(); ++i)
-        edits.Numbers[kNumericBoxes[i].Field] = text::toUtf8(mNumberBoxes[i]->text());
-    edits.Selections[ObjectField::RoomSortFlags] = selectedSum(lstRoom);
-    edits.Selections[ObjectField::CommunitySortFlags] = selectedSum(lstCommunity);
-    edits.Selections[ObjectField::FunctionSortFlags] = selectedSum(lstFunction);
-    edits.Selections[ObjectField::FunctionSubSort] = selectedSum(lstFuncSub);
-    edits.Selections[ObjectField::BuildModeType] = selectedSum(lstBuild);
-    edits.Selections[ObjectField::BuildModeSubType] = selectedSum(lstBuildSub);
-    edits.Selections[ObjectField::SkillFlags] = selectedSum(lstSkills);
+        edits.numbers[kNumericBoxes[i].field] = text::toUtf8(mNumberBoxes[i]->text());
+    edits.selections[ObjectField::RoomSortFlags] = selectedSum(lstRoom);
+    edits.selections[ObjectField::CommunitySortFlags] = selectedSum(lstCommunity);
+    edits.selections[ObjectField::FunctionSortFlags] = selectedSum(lstFunction);
+    edits.selections[ObjectField::FunctionSubSort] = selectedSum(lstFuncSub);
+    edits.selections[ObjectField::BuildModeType] = selectedSum(lstBuild);
+    edits.selections[ObjectField::BuildModeSubType] = selectedSum(lstBuildSub);
+    edits.selections[ObjectField::SkillFlags] = selectedSum(lstSkills);
     const int wants = cboWants->currentIndex();
-    edits.Selections[ObjectField::WantsSatisfyCategory]
+    edits.selections[ObjectField::WantsSatisfyCategory]
         = wants >= 0 ? static_cast<std::uint16_t>(cboWants->itemData(wants).toInt()) : 0;
     return edits;
 }

@@ -69,7 +69,7 @@ void frmKnownClashes::fillList(const std::vector<health::GuidClash>& found, cons
 {
     std::map<std::uint32_t, const health::GuidClash*> met;
     for (const health::GuidClash& clash : found)
-        met[clash.Guid] = &clash;
+        met[clash.guid] = &clash;
     const health::KnownClashes known(mKnownFile);
     for (std::uint32_t guid : known.guids()) {
         auto* item = new QTreeWidgetItem(mList);
@@ -82,11 +82,11 @@ void frmKnownClashes::fillList(const std::vector<health::GuidClash>& found, cons
         }
         QStringList shown;
         QStringList full;
-        for (const std::string& file : clash->second->Files) {
+        for (const std::string& file : clash->second->files) {
             shown.append(frmLibraryHealth::shownPath(root, file));
             full.append(text::fromUtf8(file));
         }
-        if (clash->second->GameObject)
+        if (clash->second->gameObject)
             shown.append(QStringLiteral("the game"));
         item->setText(FilesColumn, shown.join(QStringLiteral(", ")));
         item->setToolTip(FilesColumn, full.join(QLatin1Char('\n')));

@@ -167,13 +167,13 @@ void frmLibraryHealth::startScan()
     });
     mScanTask->setEndHandler([this, report, knownFound, cancelled](const TaskEnd& end) {
         QString failure;
-        if (end.Failure) {
+        if (end.failure) {
             try {
-                std::rethrow_exception(end.Failure);
+                std::rethrow_exception(end.failure);
             } catch (const std::exception& error) {
                 failure = text::fromUtf8(error.what());
             }
-        } else if (*cancelled || end.Cancelled) {
+        } else if (*cancelled || end.cancelled) {
             failure = QStringLiteral("The scan was cancelled.");
         }
         mReport = std::move(*report);
@@ -183,24 +183,24 @@ void frmLibraryHealth::startScan()
     mScanTask->start([root, game, report, knownFound, cancelled](const TaskContext& task) {
         health::LibraryIndex index(health::defaultIndexFile(root));
         health::ScanOptions options;
-        options.Root = root;
-        options.GameFolder = game;
-        options.Cancel = &task.cancelFlag();
-        options.Progress = [&task](std::size_t done, std::size_t total) {
+        options.root = root;
+        options.gameFolder = game;
+        options.cancel = &task.cancelFlag();
+        options.progress = [&task](std::size_t done, std::size_t total) {
             task.progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
         };
         const health::ScanResult scan = health::scanLibrary(index, options);
-        if (scan.Cancelled) {
+        if (scan.cancelled) {
             *cancelled = true;
             return;
         }
         // The known clashes are kept apart rather than dropped, so that their list can show their packages.
         const std::set<std::uint32_t> known = health::KnownClashes(health::defaultKnownClashesFile()).guids();
-        *report = health::analyseLibrary(root, scan.Records, scan.GameGuids, {});
+        *report = health::analyseLibrary(root, scan.records, scan.gameGuids, {});
         std::vector<health::GuidClash> open;
-        for (health::GuidClash& clash : report->Clashes)
-            (known.contains(clash.Guid) ? *knownFound : open).push_back(std::move(clash));
-        report->Clashes = std::move(open);
+        for (health::GuidClash& clash : report->clashes)
+            (known.contains(clash.guid) ? *knownFound : open).push_back(std::move(clash));
+        report->clashes = std::move(open);
     });
     updateButtons();
 }
@@ -234,24 +234,24 @@ void frmLibraryHealth::fillList()
         return item;
     };
     // The reason in the player's words; the reader's own (offsets and sizes) for help forums in the tool tip.
-    for (const auto& row : mReport.Broken)
-        add(QStringLiteral("Cannot be read"), row.File, text::fromUtf8(plainReadFailure(toValidUtf8(row.Reason))))
-            ->setToolTip(DetailColumn, text::fromUtf8(toValidUtf8(row.Reason)));
-    for (const auto& row : mReport.Orphans)
-        add(QStringLiteral("Orphan recolor"), row.File,
-            QStringLiteral("objectGUID %1 matches no object").arg(text::fromUtf8(health::guidText(row.Guid))));
-    for (const auto& clash : mReport.Clashes)
-        for (const std::string& file : clash.Files)
+    for (const auto& row : mReport.broken)
+        add(QStringLiteral("Cannot be read"), row.file, text::fromUtf8(plainReadFailure(toValidUtf8(row.reason))))
+            ->setToolTip(DetailColumn, text::fromUtf8(toValidUtf8(row.reason)));
+    for (const auto& row : mReport.orphans)
+        add(QStringLiteral("Orphan recolor"), row.file,
+            QStringLiteral("objectGUID %1 matches no object").arg(text::fromUtf8(health::guidText(row.guid))));
+    for (const auto& clash : mReport.clashes)
+        for (const std::string& file : clash.files)
             add(QStringLiteral("GUID clash"), file,
                 QStringLiteral("GUID %1 is defined by %2 packages%3")
-                    .arg(text::fromUtf8(health::guidText(clash.Guid)))
-                    .arg(clash.Files.size())
-                    .arg(clash.GameObject ? QStringLiteral(" and the game") : QString()))
-                ->setData(ProblemColumn, kGuidRole, static_cast<qulonglong>(clash.Guid));
-    for (const auto& set : mReport.Duplicates)
-        for (const std::string& file : set.Files)
+                    .arg(text::fromUtf8(health::guidText(clash.guid)))
+                    .arg(clash.files.size())
+                    .arg(clash.gameObject ? QStringLiteral(" and the game") : QString()))
+                ->setData(ProblemColumn, kGuidRole, static_cast<qulonglong>(clash.guid));
+    for (const auto& set : mReport.duplicates)
+        for (const std::string& file : set.files)
             add(QStringLiteral("Duplicate"), file,
-                QStringLiteral("%1 identical files of %2 bytes").arg(set.Files.size()).arg(set.Size));
+                QStringLiteral("%1 identical files of %2 bytes").arg(set.files.size()).arg(set.size));
     // A current row, so that the focus frame shows where the keyboard is.
     if (mList->topLevelItemCount() > 0)
         mList->setCurrentItem(mList->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
@@ -342,18 +342,18 @@ void frmLibraryHealth::cmdQuarantine_Click()
         != QMessageBox::Yes)
         return;
     const health::QuarantineResult result = health::quarantineFiles(files, text::toPath(mRoot), quarantine);
-    mMoves.insert(mMoves.end(), result.Moved.begin(), result.Moved.end());
+    mMoves.insert(mMoves.end(), result.moved.begin(), result.moved.end());
     // Only the rows of the files that moved go; a file that stayed keeps its rows.
     for (int row = mList->topLevelItemCount() - 1; row >= 0; --row) {
         const std::filesystem::path file
             = text::toPath(mList->topLevelItem(row)->data(FileColumn, kPathRole).toString());
-        if (std::any_of(result.Moved.begin(), result.Moved.end(),
-                [&](const health::QuarantineMove& move) { return move.Original == file; }))
+        if (std::any_of(result.moved.begin(), result.moved.end(),
+                [&](const health::QuarantineMove& move) { return move.original == file; }))
             delete mList->takeTopLevelItem(row);
     }
     QStringList failed;
-    for (const health::QuarantineFailure& failure : result.Failed)
-        failed.append(text::fromPath(failure.File) + QStringLiteral(": ") + text::fromUtf8(failure.Reason));
+    for (const health::QuarantineFailure& failure : result.failed)
+        failed.append(text::fromPath(failure.file) + QStringLiteral(": ") + text::fromUtf8(failure.reason));
     showSummary();
     if (!failed.isEmpty())
         MessageBox::exclamation(this, QStringLiteral("Library Health"),
@@ -361,7 +361,7 @@ void frmLibraryHealth::cmdQuarantine_Click()
     else
         MessageBox::show(this, QMessageBox::Information, QStringLiteral("Library Health"),
             QStringLiteral("Moved %1 to:\n%2")
-                .arg(text::fromUtf8(countOf(result.Moved.size(), "file")), text::fromPath(quarantine)));
+                .arg(text::fromUtf8(countOf(result.moved.size(), "file")), text::fromPath(quarantine)));
     updateButtons();
 }
 

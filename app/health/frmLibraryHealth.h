@@ -36,7 +36,7 @@ class frmLibraryHealth : public QDialog {
     Q_OBJECT
 public:
     struct Request {
-        QString Root;
+        QString root;
     };
     using Seam = DialogSeam<frmLibraryHealth, Request, bool>;
     /// "Show in Folder": asked with the folder, answered with whether a file manager opened it.

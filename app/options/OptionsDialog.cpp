@@ -25,12 +25,12 @@ OptionsDialog::OptionsDialog(QWidget* parent)
     const BackupPolicy policy = backupPolicyFromSettings();
     mGenerations->setObjectName(QStringLiteral("spnBackupGenerations"));
     mGenerations->setRange(1, 99);
-    mGenerations->setValue(policy.Generations);
+    mGenerations->setValue(policy.generations);
     mGenerations->setToolTip(
         QStringLiteral("How many earlier versions of each saved file are kept, the original included."));
     mDays->setObjectName(QStringLiteral("spnBackupDays"));
     mDays->setRange(0, 3650);
-    mDays->setValue(policy.MaxAgeDays);
+    mDays->setValue(policy.maxAgeDays);
     mDays->setSpecialValueText(QStringLiteral("For ever"));
     mDays->setSuffix(QStringLiteral(" days"));
     mDays->setToolTip(QStringLiteral("How long a backup is kept; 0 keeps them for ever."));

@@ -14,8 +14,8 @@ namespace varnick {
 
 /// A folder below a search's root that could not be listed, with the one-line reason.
 struct UnlistedFolder {
-    std::filesystem::path Folder;
-    std::string Reason;
+    std::filesystem::path folder;
+    std::string reason;
 };
 
 /// Finds every file matching pattern ("*.package"; '*' and '?' wildcards, ASCII

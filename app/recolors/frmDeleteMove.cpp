@@ -57,7 +57,7 @@ frmDeleteMove::frmDeleteMove(const Request& request, QWidget* parent)
     : QDialog(parent)
     , ObjectFilename(request.ObjectFilename)
     , FoundRecolors(request.FoundRecolors)
-    , mUnreadable(request.Unreadable)
+    , mUnreadable(request.unreadable)
 {
     setObjectName(QStringLiteral("frmDeleteMove"));
     setWindowTitle(QStringLiteral("Delete/Move The Selected Object File"));
@@ -320,20 +320,20 @@ void frmDeleteMove::cmdMoveAll_Click()
     const std::vector<std::filesystem::path> files = allFiles();
     const std::filesystem::path target = text::toPath(destination);
     const recolors::MoveCheck check = recolors::checkMove(files, target);
-    if (check.SamePlace) {
+    if (check.samePlace) {
         MessageBox::exclamation(
             this, QStringLiteral("USER INPUT ERROR"), QStringLiteral("Source and destination are the same!"));
         return;
     }
-    if (check.DestinationMissing) {
+    if (check.destinationMissing) {
         MessageBox::exclamation(this, QStringLiteral("USER INPUT ERROR"),
             QStringLiteral("Nothing was moved: the destination is not a folder:\r\n") + destination);
         return;
     }
-    if (!check.Clashes.empty()) {
+    if (!check.clashes.empty()) {
         // Moving onto a file of the same name would destroy it: nothing moves.
         QStringList clashes;
-        for (const std::filesystem::path& clash : check.Clashes)
+        for (const std::filesystem::path& clash : check.clashes)
             clashes.append(text::fromPath(clash));
         MessageBox::exclamation(this, QStringLiteral("USER INPUT ERROR"),
             QStringLiteral("Nothing was moved: these files are already in the destination folder or share a name "

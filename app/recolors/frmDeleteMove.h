@@ -25,11 +25,13 @@ class frmDeleteMove : public QDialog {
     Q_OBJECT
 public:
     struct Request {
+        // NOLINTBEGIN(readability-identifier-naming): the window's fields as the game's design names them
         QString ObjectFilename;
         /// Element 0 is always ""; elements 1 to n are the recolors' full paths.
         QStringList FoundRecolors;
+        // NOLINTEND(readability-identifier-naming)
         /// Packages the finder could not read: (full path, reason).
-        QList<QPair<QString, QString>> Unreadable;
+        QList<QPair<QString, QString>> unreadable;
     };
     using Seam = DialogSeam<frmDeleteMove, Request, bool>;
 

@@ -71,10 +71,10 @@ void frmFindRecolors::run(QWidget* owner, const QString& searchPath, const QStri
             return;
         handOver.ObjectFilename = objectFilename;
         handOver.FoundRecolors.append(QString());
-        for (const std::filesystem::path& recolor : finder.result().Recolors)
+        for (const std::filesystem::path& recolor : finder.result().recolors)
             handOver.FoundRecolors.append(text::fromPath(recolor));
-        for (const recolors::SkippedFile& skipped : finder.result().Skipped)
-            handOver.Unreadable.append({ text::fromPath(skipped.File), text::fromUtf8(toValidUtf8(skipped.Reason)) });
+        for (const recolors::SkippedFile& skipped : finder.result().skipped)
+            handOver.unreadable.append({ text::fromPath(skipped.file), text::fromUtf8(toValidUtf8(skipped.reason)) });
     }
     frmDeleteMove::run(owner, handOver);
 }
@@ -150,17 +150,17 @@ void frmFindRecolors::showProgress(int done, int count)
 void frmFindRecolors::finishSearch(const TaskEnd& end)
 {
     emit searchFinished();
-    if (end.Failure) {
+    if (end.failure) {
         // Anything but an unreadable package or folder (those are skipped and
         // counted) is unexpected; the report names the worker's step and file.
         trapped("frmFindRecolors", "Form_Activate", [&] {
             setLocation(3000);
-            std::rethrow_exception(end.Failure);
+            std::rethrow_exception(end.failure);
         });
         QDialog::reject();
         return;
     }
-    if (mResult.Cancelled || mCancelled || end.Cancelled)
+    if (mResult.cancelled || mCancelled || end.cancelled)
         QDialog::reject();
     else
         accept();

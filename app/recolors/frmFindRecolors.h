@@ -40,11 +40,13 @@ private:
 class frmFindRecolors : public QDialog {
     Q_OBJECT
 public:
+    // NOLINTBEGIN(readability-identifier-naming): the window's fields as the game's design names them
     struct Request {
         QString SearchPath;
         QString ObjectFilename;
         qint32 GUID = 0;
     };
+    // NOLINTEND(readability-identifier-naming)
     using Seam = DialogSeam<frmFindRecolors, Request, bool>;
 
     /// Searches searchPath for recolors of the object guid (its package is

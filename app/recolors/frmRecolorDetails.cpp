@@ -60,11 +60,11 @@ frmRecolorDetails::frmRecolorDetails(const QString& recolorFilename, QWidget* pa
 void frmRecolorDetails::Form_Load()
 {
     const recolors::RecolorDetails details = recolors::readRecolorDetails(text::toUtf8(RecolorFilename));
-    setWindowTitle(text::fromUtf8(details.Title));
-    txtFilePath->setText(text::fromUtf8(details.FilePath));
-    txtRecolorName->setText(text::fromCatalogText(details.RecolorName));
-    txtModelName->setText(text::fromCatalogText(details.ModelName));
-    txtSubsetName->setText(text::fromCatalogText(details.SubsetName));
+    setWindowTitle(text::fromUtf8(details.title));
+    txtFilePath->setText(text::fromUtf8(details.filePath));
+    txtRecolorName->setText(text::fromCatalogText(details.recolorName));
+    txtModelName->setText(text::fromCatalogText(details.modelName));
+    txtSubsetName->setText(text::fromCatalogText(details.subsetName));
 }
 
 } // namespace varnick

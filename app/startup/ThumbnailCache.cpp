@@ -72,7 +72,7 @@ void ThumbnailCache::buildLookup()
     mSlots.assign(std::size_t { 1 } << mSlotBits, 0);
     const std::size_t mask = mSlots.size() - 1;
     for (std::size_t i = 0; i < mEntries.size(); ++i) {
-        std::size_t slot = homeSlot(lookupKey(mEntries[i].key.Type, mEntries[i].key.Resource));
+        std::size_t slot = homeSlot(lookupKey(mEntries[i].key.type, mEntries[i].key.resource));
         while (mSlots[slot] != 0)
             slot = (slot + 1) & mask;
         mSlots[slot] = static_cast<std::uint32_t>(i + 1);
@@ -92,8 +92,8 @@ void ThumbnailCache::load(const fs::path& fileName)
 
     const PackageIndex index = readPackageIndex(fileName);
     std::vector<Entry> entries;
-    entries.reserve(index.Entries.size());
-    for (const IndexEntry& source : index.Entries) {
+    entries.reserve(index.entries.size());
+    for (const IndexEntry& source : index.entries) {
         entries.push_back(Entry { PackedResourceKey::of(source), source.Offset, source.Size });
     }
     mEntries = std::move(entries);
@@ -131,7 +131,7 @@ std::vector<IndexEntry> ThumbnailCache::find(ByteView typeId, ByteView resourceI
     const std::size_t mask = mSlots.size() - 1;
     for (std::size_t slot = homeSlot(lookupKey(type, resource)); mSlots[slot] != 0; slot = (slot + 1) & mask) {
         const Entry& entry = mEntries[mSlots[slot] - 1];
-        if (entry.key.Type == type && entry.key.Resource == resource)
+        if (entry.key.type == type && entry.key.resource == resource)
             result.push_back(toIndexEntry(entry));
     }
     return result;

@@ -59,9 +59,9 @@ namespace {
 
 // Number, description and carried place of the exception in flight.
 struct InFlight {
-    std::int32_t Number = static_cast<std::int32_t>(ErrorCode::Unexpected);
-    std::string Description;
-    std::optional<FailurePlace> Place;
+    std::int32_t number = static_cast<std::int32_t>(ErrorCode::Unexpected);
+    std::string description;
+    std::optional<FailurePlace> place;
 };
 
 InFlight describeInFlight()
@@ -70,16 +70,16 @@ InFlight describeInFlight()
     try {
         throw;
     } catch (const Failure& failure) {
-        described.Number = failure.number();
-        described.Description = failure.what();
-        described.Place = failure.place();
+        described.number = failure.number();
+        described.description = failure.what();
+        described.place = failure.place();
     } catch (const std::bad_alloc&) {
-        described.Number = static_cast<std::int32_t>(ErrorCode::OutOfMemory);
-        described.Description = "Out of memory";
+        described.number = static_cast<std::int32_t>(ErrorCode::OutOfMemory);
+        described.description = "Out of memory";
     } catch (const std::exception& error) {
-        described.Description = error.what();
+        described.description = error.what();
     } catch (...) {
-        described.Description = "Unknown failure";
+        described.description = "Unknown failure";
     }
     return described;
 }
@@ -90,10 +90,10 @@ std::exception_ptr currentFailureWithContext() noexcept
 {
     try {
         InFlight described = describeInFlight();
-        if (!described.Place)
-            described.Place = FailurePlace { errorContext().Location, errorContext().AdditionalData };
+        if (!described.place)
+            described.place = FailurePlace { errorContext().Location, errorContext().AdditionalData };
         return std::make_exception_ptr(
-            Failure(static_cast<ErrorCode>(described.Number), described.Description, std::move(described.Place)));
+            Failure(static_cast<ErrorCode>(described.number), described.description, std::move(described.place)));
     } catch (...) {
         // Out of memory while describing it: what there is, unchanged.
         return std::current_exception();
@@ -105,12 +105,12 @@ void trapCurrentException(std::string_view module, std::string_view procedure) n
     ErrorContext& context = errorContext();
     try {
         InFlight described = describeInFlight();
-        context.Number = described.Number;
-        context.Description = std::move(described.Description);
+        context.Number = described.number;
+        context.Description = std::move(described.description);
         // A failure carried from a worker reports the step and file it failed at there.
-        if (described.Place) {
-            context.Location = described.Place->Location;
-            context.AdditionalData = std::move(described.Place->AdditionalData);
+        if (described.place) {
+            context.Location = described.place->location;
+            context.AdditionalData = std::move(described.place->additionalData);
         }
         context.Module = std::string(module);
         context.Procedure = std::string(procedure);

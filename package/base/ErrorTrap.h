@@ -36,8 +36,8 @@ enum class ErrorCode : std::int32_t {
 /// Where the work stood when a failure happened (see ErrorContext): kept in the
 /// failure itself when it travels to another thread to be reported there.
 struct FailurePlace {
-    std::int32_t Location = 0;
-    std::string AdditionalData;
+    std::int32_t location = 0;
+    std::string additionalData;
 };
 
 /// A failure travelling to the nearest trapped procedure.
@@ -61,6 +61,7 @@ private:
     std::optional<FailurePlace> mPlace;
 };
 
+// NOLINTBEGIN(readability-identifier-naming): the game's records keep their fields' names
 /// The record of the last failure, one per thread (see errorContext). Location
 /// and AdditionalData are written during normal work; the other four only
 /// when a failure is trapped.
@@ -72,6 +73,7 @@ struct ErrorContext {
     std::string Description;
     std::string AdditionalData;
 };
+// NOLINTEND(readability-identifier-naming)
 
 /// The calling thread's record: a failure is trapped, and its report made, on
 /// the thread where the work that failed ran.

@@ -8,10 +8,10 @@ std::optional<FileStamp> fileStampOf(const std::filesystem::path& fileName)
 {
     std::error_code error;
     FileStamp stamp;
-    stamp.Size = std::filesystem::file_size(fileName, error);
+    stamp.size = std::filesystem::file_size(fileName, error);
     if (error)
         return std::nullopt;
-    stamp.Modified = std::filesystem::last_write_time(fileName, error);
+    stamp.modified = std::filesystem::last_write_time(fileName, error);
     if (error)
         return std::nullopt;
     return stamp;

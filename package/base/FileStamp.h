@@ -11,8 +11,8 @@
 namespace varnick {
 
 struct FileStamp {
-    std::uintmax_t Size = 0;
-    std::filesystem::file_time_type Modified {};
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified {};
     bool operator==(const FileStamp&) const = default;
 };
 

@@ -64,8 +64,8 @@ private slots:
         QCOMPARE(ends, 1);
         QCOMPARE(endThread, QThread::currentThread());
         QVERIFY(workThread != QThread::currentThread());
-        QVERIFY(!last.Cancelled);
-        QVERIFY(!last.Failure);
+        QVERIFY(!last.cancelled);
+        QVERIFY(!last.failure);
     }
 
     void aNewStartCancelsTheStaleGenerationAndDropsWhatItPosts()
@@ -110,7 +110,7 @@ private slots:
         QTRY_VERIFY(steps.load() > 0);
         task.cancel();
         QTRY_VERIFY(!task.running());
-        QVERIFY(last.Cancelled);
+        QVERIFY(last.cancelled);
         QVERIFY(steps.load() < 100000);
     }
 
@@ -146,12 +146,12 @@ private slots:
             throw Failure(ErrorCode::BadPackage, "Index past end of file");
         });
         QTRY_VERIFY(!task.running());
-        QVERIFY(last.Failure);
+        QVERIFY(last.failure);
 
         test::TrapRecorder trap;
         trapped("frmWindow", "Form_Activate", [&] {
             setLocation(3000);
-            std::rethrow_exception(last.Failure);
+            std::rethrow_exception(last.failure);
         });
         QCOMPARE(trap.trapped().size(), std::size_t { 1 });
         QCOMPARE(trap.last().Location, 2500);
@@ -236,7 +236,7 @@ private slots:
             QCOMPARE(failure.code(), ErrorCode::Unexpected);
             QCOMPARE(QString::fromUtf8(failure.what()), QStringLiteral("the disk is full"));
             QVERIFY(failure.place().has_value());
-            QCOMPARE(failure.place()->Location, 1500);
+            QCOMPARE(failure.place()->location, 1500);
         }
     }
 };

@@ -90,10 +90,10 @@ void BatchEditWindowTest::keyboardReachesEveryControlInOrderAndAMixedEntryTakesO
     };
     clickBox();
     QCOMPARE(bedroom->checkState(), Qt::Checked);
-    QCOMPARE(window.changes().Flags.at(ObjectField::RoomSortFlags).Set, std::uint16_t { 2 });
+    QCOMPARE(window.changes().flags.at(ObjectField::RoomSortFlags).set, std::uint16_t { 2 });
     clickBox();
     QCOMPARE(bedroom->checkState(), Qt::Unchecked);
-    QCOMPARE(window.changes().Flags.at(ObjectField::RoomSortFlags).Clear, std::uint16_t { 2 });
+    QCOMPARE(window.changes().flags.at(ObjectField::RoomSortFlags).clear, std::uint16_t { 2 });
     // Space on the current entry goes on as a click does: back to mixed, nothing to write.
     room->setCurrentItem(bedroom, QItemSelectionModel::NoUpdate);
     QTest::keyClick(room, Qt::Key_Space);
@@ -178,7 +178,7 @@ void BatchEditWindowTest::showsMixedStatesAndWritesOnlyTheChangedControls()
         std::uint16_t hunger, rooms, build;
     } expected[] = { { 2, 2, 1 }, { 5, 0, 0 } };
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const ObjectDefinition saved = chooseObjectDefinition(readPackage(files[i]))->Definition;
+        const ObjectDefinition saved = chooseObjectDefinition(readPackage(files[i]))->definition;
         QCOMPARE(saved.amount(ObjectField::Price), std::uint16_t { 500 });
         QCOMPARE(saved.flags(ObjectField::FunctionSortFlags), std::uint16_t { 16 });
         QCOMPARE(saved.flags(ObjectField::HungerRating), expected[i].hunger);
@@ -239,7 +239,7 @@ void BatchEditWindowTest::subListsFollowTheCategoryAndTextsAreWrittenOnlyWhenCha
     } expected[] = { { 4, 2, 10, "A chair" }, { 0, 0, 20, "Another chair" } };
     for (std::size_t i = 0; i < files.size(); ++i) {
         const PackageFile saved = readPackage(files[i]);
-        const ObjectDefinition definition = chooseObjectDefinition(saved)->Definition;
+        const ObjectDefinition definition = chooseObjectDefinition(saved)->definition;
         QCOMPARE(definition.flags(ObjectField::FunctionSortFlags), std::uint16_t { 1 });
         QCOMPARE(definition.flags(ObjectField::FunctionSubSort), std::uint16_t { 16 });
         QCOMPARE(definition.flags(ObjectField::BuildModeType), expected[i].build);
@@ -258,10 +258,10 @@ void BatchEditWindowTest::subListsFollowTheCategoryAndTextsAreWrittenOnlyWhenCha
     QCOMPARE(list("lstFuncSub")->count(), 5);
     QVERIFY(list("lstFuncSub")->selectedItems().isEmpty());
     const BatchChanges changes = window->changes();
-    QCOMPARE(changes.Selections,
+    QCOMPARE(changes.selections,
         (std::map<ObjectField, std::uint16_t> {
             { ObjectField::FunctionSortFlags, 4 }, { ObjectField::FunctionSubSort, 0 } }));
-    QVERIFY(!changes.Name && !changes.Description);
+    QVERIFY(!changes.name && !changes.description);
     list("lstFunction")->setCurrentRow(0); // back to Comfort: the loaded sub-category again
     QCOMPARE(list("lstFuncSub")->currentRow(), 4);
     QVERIFY(window->changes().empty());

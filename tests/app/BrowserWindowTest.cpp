@@ -515,13 +515,13 @@ void BrowserWindowTest::picturesAreMadeFromTexturesWhereTheCacheHasNone()
         QCOMPARE(qAlpha(made.pixel(32, 4)), 0);
         QCOMPARE(qAlpha(made.pixel(32, 60)), 0);
         const ThumbnailLoader::Picture fromPackage = ThumbnailLoader::read({ QStringLiteral("w"), {}, wide }, 64);
-        QVERIFY(fromPackage.Made);
+        QVERIFY(fromPackage.made);
         // Without a package to read, or with one that is not a package, there is no picture.
-        QVERIFY(ThumbnailLoader::read({ QStringLiteral("w"), {}, {} }, 64).Image.isNull());
+        QVERIFY(ThumbnailLoader::read({ QStringLiteral("w"), {}, {} }, 64).image.isNull());
         const std::filesystem::path junk = mData->write("junk.package", "not a package");
         const ThumbnailLoader::Picture none = ThumbnailLoader::read({ QStringLiteral("j"), {}, junk }, 64);
-        QVERIFY(none.Image.isNull());
-        QVERIFY(!none.Made);
+        QVERIFY(none.image.isNull());
+        QVERIFY(!none.made);
     }
 
     Settings::TemporaryStore store;

@@ -121,7 +121,7 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
     const std::filesystem::path knownFile = userData.path() / "known clashes.txt";
     health::KnownClashes(knownFile).setKnown(0x42, true);
     health::KnownClashes(knownFile).setKnown(0x1234, true);
-    frmKnownClashes known(knownFile, review.report().Clashes, text::fromPath(dir.path() / "Downloads"), &review);
+    frmKnownClashes known(knownFile, review.report().clashes, text::fromPath(dir.path() / "Downloads"), &review);
     shoot(known, out, "dialog-known-clashes.png");
 #endif
     qunsetenv("VARNICK_USER_DATA_DIR");

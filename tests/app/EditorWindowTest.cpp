@@ -61,7 +61,7 @@ struct ShownEditor {
     ObjectDefinition saved() const
     {
         const auto chosen = chooseObjectDefinition(readPackage(file));
-        return chosen ? chosen->Definition : ObjectDefinition {};
+        return chosen ? chosen->definition : ObjectDefinition {};
     }
 };
 
@@ -196,16 +196,16 @@ void EditorWindowTest::loadsCancelsAndSavesThroughTheControls()
     // The save kept the package as it was in the program's backup store.
     const std::vector<BackupGeneration> kept = programBackups().generations(file);
     QCOMPARE(kept.size(), std::size_t(1));
-    QCOMPARE(readFileBytes(kept.front().File), before);
+    QCOMPARE(readFileBytes(kept.front().file), before);
 
     const PackageFile saved = readPackage(file);
     const auto chosen = chooseObjectDefinition(saved);
     QVERIFY(chosen.has_value());
-    QCOMPARE(chosen->Definition.raw(ObjectField::Price), 40000u);
-    QCOMPARE(chosen->Definition.raw(ObjectField::HungerRating), 0xFFFBu);
+    QCOMPARE(chosen->definition.raw(ObjectField::Price), 40000u);
+    QCOMPARE(chosen->definition.raw(ObjectField::HungerRating), 0xFFFBu);
     const auto texts = chooseTextList(saved);
     QVERIFY(texts.has_value());
-    QCOMPARE(text::fromCatalogText(catalogTexts(texts->List).Name), QStringLiteral("Sessel"));
+    QCOMPARE(text::fromCatalogText(catalogTexts(texts->list).name), QStringLiteral("Sessel"));
     QVERIFY(trap.empty());
 }
 

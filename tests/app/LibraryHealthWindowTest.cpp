@@ -50,8 +50,8 @@ private slots:
         auto* list = window.findChild<QTreeWidget*>(QStringLiteral("tvProblems"));
         QVERIFY(list != nullptr);
         // Both copies are unreadable too (not packages at all) and byte-identical.
-        QCOMPARE(window.report().Broken.size(), std::size_t(3));
-        QCOMPARE(window.report().Duplicates.size(), std::size_t(1));
+        QCOMPARE(window.report().broken.size(), std::size_t(3));
+        QCOMPARE(window.report().duplicates.size(), std::size_t(1));
         QCOMPARE(list->topLevelItemCount(), 5);
 
         // The file comes first, below the search root, its full path in the tool tip.
@@ -192,7 +192,7 @@ private slots:
         frmLibraryHealth::Seam::TestScope scope;
         frmLibraryHealth::run(nullptr, QStringLiteral("/some/root"));
         QCOMPARE(scope.requests().size(), 1);
-        QCOMPARE(scope.requests().front().Root, QStringLiteral("/some/root"));
+        QCOMPARE(scope.requests().front().root, QStringLiteral("/some/root"));
     }
 #endif
 };

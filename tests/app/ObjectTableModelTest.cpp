@@ -17,9 +17,9 @@ namespace {
 ObjectRow row(const std::string& file, const std::string& name, std::uint16_t price)
 {
     ObjectRow made;
-    made.File = file;
-    made.Name = name;
-    made.Price = price;
+    made.file = file;
+    made.name = name;
+    made.price = price;
     return made;
 }
 
@@ -99,7 +99,7 @@ private slots:
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setFolder(QStringLiteral("/objects"));
         ObjectRow unreadable = row("x.package", "", 0);
-        unreadable.Readable = false;
+        unreadable.readable = false;
         model.addRows({ row("a.package", "Armchair", 200), row("b.package", "Bed", 300), unreadable });
         model.setEditTargets([](int) { return QList<int> { 0, 1, 2 }; });
         const QModelIndex price = model.index(0, column(ObjectColumn::Price));
@@ -111,7 +111,7 @@ private slots:
         QVERIFY(!(model.flags(model.index(2, column(ObjectColumn::Name))) & Qt::ItemIsEditable));
         const std::vector<ObjectTableModel::PendingBatch> batches = model.pendingBatches();
         QCOMPARE(batches.size(), std::size_t { 1 });
-        QCOMPARE(batches[0].Files.size(), std::size_t { 2 });
+        QCOMPARE(batches[0].files.size(), std::size_t { 2 });
         model.discardChanges({ QStringLiteral("a.package") });
         QCOMPARE(model.pendingCount(), std::size_t { 1 });
         model.discardChanges();

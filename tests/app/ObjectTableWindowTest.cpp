@@ -63,7 +63,7 @@ struct TableFolder {
     std::uint16_t priceOf(const QString& name) const
     {
         return chooseObjectDefinition(readPackage(dir.path() / text::toUtf8(name)))
-            ->Definition.amount(ObjectField::Price);
+            ->definition.amount(ObjectField::Price);
     }
 };
 
@@ -191,7 +191,7 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
 
     // The save says what it will write; Cancel (the default) writes nothing and is no success.
     const ByteString untouched = readFileBytes(dir.path() / "a.package");
-    QVERIFY(view.saveEdits().Cancelled);
+    QVERIFY(view.saveEdits().cancelled);
     QCOMPARE(boxes.last().title, QStringLiteral("Confirm Save"));
     QCOMPARE(boxes.last().text, QStringLiteral("Set Price to 450 on 2 objects?"));
     QCOMPARE(boxes.last().buttons, QMessageBox::Save | QMessageBox::Cancel);
@@ -214,7 +214,7 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
     for (const auto& object : objects) {
         const std::uint16_t expected = object.price == 9 ? 9 : 450;
         QCOMPARE(
-            chooseObjectDefinition(readPackage(text::toPath(path(object.file))))->Definition.amount(ObjectField::Price),
+            chooseObjectDefinition(readPackage(text::toPath(path(object.file))))->definition.amount(ObjectField::Price),
             expected);
     }
     // Kept over the reload; the equal prices now sort in the folder's order.
@@ -234,7 +234,7 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
     QFile csv(path("table.csv"));
     QVERIFY(csv.open(QIODevice::ReadOnly));
     QCOMPARE(csv.readAll(), QByteArray::fromStdString(browser::objectTableCsv(model.shownRows())));
-    QVERIFY(model.shownRows().front().Price == 450 && model.shownRows().back().Name == "Zeta Lamp");
+    QVERIFY(model.shownRows().front().price == 450 && model.shownRows().back().name == "Zeta Lamp");
 
     // A new scan of the folder (c.package moved away elsewhere) asks nothing:
     // the pending edit of a package still there stays, the row that went is gone.

@@ -137,8 +137,8 @@ private slots:
             expected.append({ done, 25 });
         QCOMPARE(finder.progressUpdates(), expected);
         QCOMPARE(finder.findChild<RecolorStatusBar*>(QStringLiteral("picStatus"))->fraction(), 24.0 / 25);
-        QCOMPARE(finder.result().Recolors.size(), std::size_t { 2 });
-        QCOMPARE(finder.result().Skipped.size(), std::size_t { 1 });
+        QCOMPARE(finder.result().recolors.size(), std::size_t { 2 });
+        QCOMPARE(finder.result().skipped.size(), std::size_t { 1 });
 
         // The whole run: the found recolors and the unreadable file reach the delete and move window.
         frmDeleteMove::Seam::TestScope deleteMove;
@@ -150,9 +150,9 @@ private slots:
         QCOMPARE(found.takeFirst(), QString());
         found.sort();
         QCOMPARE(found, (QStringList { q(second), q(first) }));
-        QCOMPARE(request.Unreadable.size(), 1);
-        QCOMPARE(request.Unreadable[0].first, q(broken));
-        QVERIFY(!request.Unreadable[0].second.isEmpty());
+        QCOMPARE(request.unreadable.size(), 1);
+        QCOMPARE(request.unreadable[0].first, q(broken));
+        QVERIFY(!request.unreadable[0].second.isEmpty());
 
         // The window built from it lists them sorted by full path and counts the unreadable one.
         frmDeleteMove window(request);
@@ -208,9 +208,9 @@ private slots:
         setErrorDialogPresenterForTesting({});
         setErrorTrapHandler({});
         QCOMPARE(dialogs, 0);
-        QCOMPARE(finder.result().Recolors, std::vector<fs::path> { found });
-        QCOMPARE(finder.result().Skipped.size(), std::size_t { 1 });
-        QCOMPARE(finder.result().Skipped[0].File, dir.path() / "locked");
+        QCOMPARE(finder.result().recolors, std::vector<fs::path> { found });
+        QCOMPARE(finder.result().skipped.size(), std::size_t { 1 });
+        QCOMPARE(finder.result().skipped[0].file, dir.path() / "locked");
     }
 
     void deletesGoToTheTrashAfterConfirmation()

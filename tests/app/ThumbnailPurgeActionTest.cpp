@@ -68,7 +68,7 @@ private slots:
         QVERIFY(!gudtObjectThumbnails().uniqueThumbnail(sofaKey));
         QVERIFY(gudtObjectThumbnails().uniqueThumbnail(storedKeyOf("red lamp")));
         // The cache as it was is kept in the program's backups.
-        QCOMPARE(readFileBytes(programBackups().generations(objectCache).front().File), cache(1));
+        QCOMPARE(readFileBytes(programBackups().generations(objectCache).front().file), cache(1));
 
         // A design cache with two directories: the object cache purged, then the refusal.
         dir.write("Thumbnails/DesignModeThumbnails.package", cache(2));

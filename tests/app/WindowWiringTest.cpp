@@ -51,7 +51,7 @@ void WindowWiringTest::requestsOfTheMainWindowOpenTheirWindows()
     QCOMPARE(editor.requests(),
         (QList<QString> { QStringLiteral("/downloads/sofa.package"), QStringLiteral("/downloads/lamp.package") }));
     QCOMPARE(health.requests().size(), 1);
-    QCOMPARE(health.requests()[0].Root, QStringLiteral("/downloads"));
+    QCOMPARE(health.requests()[0].root, QStringLiteral("/downloads"));
     QCOMPARE(finder.requests().size(), 1);
     QCOMPARE(finder.requests()[0].ObjectFilename, QStringLiteral("/downloads/a/sofa.package"));
     QCOMPARE(finder.requests()[0].SearchPath, QStringLiteral("/downloads"));
@@ -96,7 +96,7 @@ void WindowWiringTest::restoreOriginalPutsBackThePackageBeforeTheBatchSave()
     emit window.restoreOriginalRequested(path);
     QCOMPARE(boxes.last().text, QStringLiteral("The original version of sofa.package was restored."));
     QCOMPARE(test::readFileBytes(file), original);
-    QCOMPARE(test::readFileBytes(programBackups().generations(file).back().File), saved);
+    QCOMPARE(test::readFileBytes(programBackups().generations(file).back().file), saved);
     // A package never written has nothing to restore: said, not asked.
     emit window.restoreOriginalRequested(text::fromPath(other));
     QCOMPARE(boxes.last().text, QStringLiteral("No backup of this object is kept."));
@@ -124,10 +124,10 @@ void WindowWiringTest::fiftyDemoObjectsEditedTogetherShowInTheTableAndOneIsResto
     test::TemporaryFolder dir;
     qputenv("VARNICK_USER_DATA_DIR", text::fromPath(dir.path() / "user").toUtf8());
     demo::DemoOptions options;
-    options.Output = dir.path() / "world";
-    options.Packages = 500; // as the program's own demo folder
+    options.output = dir.path() / "world";
+    options.packages = 500; // as the program's own demo folder
     const demo::DemoWorld world = demo::generateDemoWorld(options);
-    gstrSims2DataPath = pathToUtf8(world.DataFolder);
+    gstrSims2DataPath = pathToUtf8(world.dataFolder);
     Settings::setValue(SettingKey::LastDownloadsFolderSelected, QStringLiteral("Downloads"));
     frmMain window;
     connectMainWindow(window);

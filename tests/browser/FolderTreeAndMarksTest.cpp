@@ -20,7 +20,7 @@ std::vector<std::string> paths(const std::vector<FolderNode>& nodes)
 {
     std::vector<std::string> out;
     for (const FolderNode& node : nodes)
-        out.push_back(node.Path);
+        out.push_back(node.path);
     return out;
 }
 
@@ -35,15 +35,15 @@ TEST(FolderTree, downloadsNodesHangFromTheirParentsAndLeadBackToTheirFolders)
     EXPECT_EQ(paths(nodes),
         (std::vector<std::string> {
             "Downloads", "Downloads\\a", "Downloads\\a\\inner", "Downloads\\a\\z", "Downloads\\b" }));
-    EXPECT_EQ(nodes[0].Key, "\\Downloads");
-    EXPECT_EQ(nodes[0].Parent, -1);
-    EXPECT_EQ(nodes[2].Key, "\\Downloads\\a\\inner");
-    EXPECT_EQ(nodes[2].Text, "inner");
-    EXPECT_EQ(nodes[2].Parent, 1);
-    EXPECT_EQ(nodes[4].Parent, 0);
-    EXPECT_EQ(folderOfNode(data.path(), TreeRoot::Downloads, nodes[2].Path), data.path() / "Downloads" / "a" / "inner");
-    EXPECT_EQ(folderOfNode(data.path(), TreeRoot::Downloads, nodes[0].Path), data.path() / "Downloads");
-    EXPECT_EQ(lastFolderSetting(TreeRoot::Downloads, nodes[2].Path), "Downloads\\a\\inner");
+    EXPECT_EQ(nodes[0].key, "\\Downloads");
+    EXPECT_EQ(nodes[0].parent, -1);
+    EXPECT_EQ(nodes[2].key, "\\Downloads\\a\\inner");
+    EXPECT_EQ(nodes[2].text, "inner");
+    EXPECT_EQ(nodes[2].parent, 1);
+    EXPECT_EQ(nodes[4].parent, 0);
+    EXPECT_EQ(folderOfNode(data.path(), TreeRoot::Downloads, nodes[2].path), data.path() / "Downloads" / "a" / "inner");
+    EXPECT_EQ(folderOfNode(data.path(), TreeRoot::Downloads, nodes[0].path), data.path() / "Downloads");
+    EXPECT_EQ(lastFolderSetting(TreeRoot::Downloads, nodes[2].path), "Downloads\\a\\inner");
     EXPECT_EQ(nodePathOfSetting(TreeRoot::Downloads, "Downloads\\a\\inner"), "Downloads\\a\\inner");
     EXPECT_EQ(nodePathOfSetting(TreeRoot::Downloads, ""), "");
 
@@ -51,7 +51,7 @@ TEST(FolderTree, downloadsNodesHangFromTheirParentsAndLeadBackToTheirFolders)
     const std::vector<std::string> listed = treeFolders(data.path() / "Downloads", "");
     ASSERT_EQ(listed.size(), nodes.size());
     for (std::size_t i = 1; i < nodes.size(); ++i)
-        EXPECT_EQ("\\Downloads" + listed[i], nodes[i].Key);
+        EXPECT_EQ("\\Downloads" + listed[i], nodes[i].key);
 }
 
 TEST(FolderTree, alternateNodesAreKeyedApartAndCutTheRootCaptionByItsLength)
@@ -62,14 +62,14 @@ TEST(FolderTree, alternateNodesAreKeyedApartAndCutTheRootCaptionByItsLength)
     EXPECT_EQ(paths(nodes),
         (std::vector<std::string> {
             "(Alternate Path Root)", "(Alternate Path Root)\\Sub", "(Alternate Path Root)\\Sub\\deeper" }));
-    EXPECT_EQ(nodes[0].Key, "(AltPath)");
-    EXPECT_EQ(nodes[1].Key, "(AltPath)\\Sub");
-    EXPECT_EQ(nodes[2].Parent, 1);
-    EXPECT_EQ(lastFolderSetting(TreeRoot::Alternate, nodes[2].Path), "\\Sub\\deeper");
-    EXPECT_EQ(lastFolderSetting(TreeRoot::Alternate, nodes[0].Path), "");
-    EXPECT_EQ(nodePathOfSetting(TreeRoot::Alternate, "\\Sub"), nodes[1].Path);
-    EXPECT_EQ(folderOfNode(root.path(), TreeRoot::Alternate, nodes[2].Path), root.path() / "Sub" / "deeper");
-    EXPECT_EQ(folderOfNode(root.path(), TreeRoot::Alternate, nodes[0].Path), root.path());
+    EXPECT_EQ(nodes[0].key, "(AltPath)");
+    EXPECT_EQ(nodes[1].key, "(AltPath)\\Sub");
+    EXPECT_EQ(nodes[2].parent, 1);
+    EXPECT_EQ(lastFolderSetting(TreeRoot::Alternate, nodes[2].path), "\\Sub\\deeper");
+    EXPECT_EQ(lastFolderSetting(TreeRoot::Alternate, nodes[0].path), "");
+    EXPECT_EQ(nodePathOfSetting(TreeRoot::Alternate, "\\Sub"), nodes[1].path);
+    EXPECT_EQ(folderOfNode(root.path(), TreeRoot::Alternate, nodes[2].path), root.path() / "Sub" / "deeper");
+    EXPECT_EQ(folderOfNode(root.path(), TreeRoot::Alternate, nodes[0].path), root.path());
     // No root chosen: the root node alone.
     EXPECT_EQ(buildFolderTree({}, TreeRoot::Alternate, false).size(), 1u);
     EXPECT_EQ(buildFolderTree(root.path() / "missing", TreeRoot::Downloads, true).size(), 1u);

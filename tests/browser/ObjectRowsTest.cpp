@@ -30,10 +30,10 @@ namespace {
 ObjectRow row(std::string name, std::string file, std::uint32_t guid, std::uint16_t price = 0)
 {
     ObjectRow made;
-    made.Name = std::move(name);
-    made.File = std::move(file);
-    made.Guid = guid;
-    made.Price = price;
+    made.name = std::move(name);
+    made.file = std::move(file);
+    made.guid = guid;
+    made.price = price;
     return made;
 }
 
@@ -43,14 +43,14 @@ TEST(ObjectRows, demoWorldRowsShowWhatTheEditorLoads)
 {
     TemporaryFolder scratch;
     demo::DemoOptions options;
-    options.Output = scratch.path() / "world";
-    options.Packages = 40;
+    options.output = scratch.path() / "world";
+    options.packages = 40;
     const demo::DemoWorld world = demo::generateDemoWorld(options);
-    const fs::path downloads = world.DataFolder / "Downloads";
+    const fs::path downloads = world.dataFolder / "Downloads";
     std::set<fs::path> folders;
-    for (const demo::GeneratedPackage& package : world.Packages)
-        if (package.Kind == demo::PackageKind::CatalogObject)
-            folders.insert((downloads / package.File).parent_path());
+    for (const demo::GeneratedPackage& package : world.packages)
+        if (package.kind == demo::PackageKind::CatalogObject)
+            folders.insert((downloads / package.file).parent_path());
 
     std::size_t compared = 0;
     std::size_t several = 0;
@@ -60,77 +60,77 @@ TEST(ObjectRows, demoWorldRowsShowWhatTheEditorLoads)
         std::size_t batched = 0;
         std::size_t lastDone = 0;
         const std::vector<ObjectRow> rows = readObjectRows(
-            folder, scan.Files,
+            folder, scan.files,
             [&](RowBatch batch) {
                 const std::lock_guard<std::mutex> guard(lock);
-                batched += batch.Rows.size();
-                lastDone = batch.Done;
-                EXPECT_EQ(batch.Total, scan.Files.size());
+                batched += batch.rows.size();
+                lastDone = batch.done;
+                EXPECT_EQ(batch.total, scan.files.size());
             },
             nullptr, 3);
-        ASSERT_EQ(rows.size(), scan.Files.size());
+        ASSERT_EQ(rows.size(), scan.files.size());
         EXPECT_EQ(batched, rows.size());
         EXPECT_EQ(lastDone, rows.size());
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            SCOPED_TRACE(scan.Files[i]);
+            SCOPED_TRACE(scan.files[i]);
             const ObjectRow& got = rows[i];
-            EXPECT_EQ(got.File, scan.Files[i]); // the scan's order
+            EXPECT_EQ(got.file, scan.files[i]); // the scan's order
             ObjectEditor editor;
-            if (editor.load(folder / pathFromUtf8(got.File)) != ObjectEditor::LoadResult::Loaded) {
-                EXPECT_FALSE(got.Readable);
-                EXPECT_EQ(got.Reason, editor.loadMessage());
+            if (editor.load(folder / pathFromUtf8(got.file)) != ObjectEditor::LoadResult::Loaded) {
+                EXPECT_FALSE(got.readable);
+                EXPECT_EQ(got.reason, editor.loadMessage());
                 continue;
             }
-            ASSERT_TRUE(got.Readable) << got.Reason;
+            ASSERT_TRUE(got.readable) << got.reason;
             const ObjectEdits shown = editor.loadedEdits();
-            EXPECT_EQ(got.Name, editor.shownName());
-            EXPECT_EQ(got.Guid, editor.definition().guid());
-            EXPECT_EQ(columnText(got, ObjectColumn::Price), shown.Numbers.at(ObjectField::Price));
+            EXPECT_EQ(got.name, editor.shownName());
+            EXPECT_EQ(got.guid, editor.definition().guid());
+            EXPECT_EQ(columnText(got, ObjectColumn::Price), shown.numbers.at(ObjectField::Price));
             const struct {
                 ObjectColumn column;
                 CatalogList list;
                 std::uint16_t ObjectRow::*member;
                 ObjectField parent; ///< the category a sub-list follows
             } lists[] = {
-                { ObjectColumn::Function, CatalogList::Function, &ObjectRow::FunctionSortFlags, ObjectField::GUID },
-                { ObjectColumn::FunctionSub, CatalogList::FuncSub, &ObjectRow::FunctionSubSort,
+                { ObjectColumn::Function, CatalogList::Function, &ObjectRow::functionSortFlags, ObjectField::GUID },
+                { ObjectColumn::FunctionSub, CatalogList::FuncSub, &ObjectRow::functionSubSort,
                     ObjectField::FunctionSortFlags },
-                { ObjectColumn::Build, CatalogList::Build, &ObjectRow::BuildModeType, ObjectField::GUID },
-                { ObjectColumn::BuildSub, CatalogList::BuildSub, &ObjectRow::BuildModeSubType,
+                { ObjectColumn::Build, CatalogList::Build, &ObjectRow::buildModeType, ObjectField::GUID },
+                { ObjectColumn::BuildSub, CatalogList::BuildSub, &ObjectRow::buildModeSubType,
                     ObjectField::BuildModeType },
-                { ObjectColumn::Rooms, CatalogList::Room, &ObjectRow::RoomSortFlags, ObjectField::GUID },
-                { ObjectColumn::Community, CatalogList::Community, &ObjectRow::CommunitySortFlags, ObjectField::GUID },
-                { ObjectColumn::Skills, CatalogList::Skills, &ObjectRow::SkillFlags, ObjectField::GUID },
+                { ObjectColumn::Rooms, CatalogList::Room, &ObjectRow::roomSortFlags, ObjectField::GUID },
+                { ObjectColumn::Community, CatalogList::Community, &ObjectRow::communitySortFlags, ObjectField::GUID },
+                { ObjectColumn::Skills, CatalogList::Skills, &ObjectRow::skillFlags, ObjectField::GUID },
             };
             for (const auto& list : lists) {
                 const ObjectField field = fieldOfList(list.list);
                 EXPECT_EQ(got.*list.member, editor.definition().flags(field));
                 const auto entries = list.parent == ObjectField::GUID
                     ? listEntries(list.list)
-                    : subEntries(list.list, shown.Selections.at(list.parent));
+                    : subEntries(list.list, shown.selections.at(list.parent));
                 // The entries the editor's controls show selected, in list order.
-                const std::uint16_t selection = shown.Selections.at(field);
+                const std::uint16_t selection = shown.selections.at(field);
                 std::string expected;
                 for (const CategoryEntry& entry : entries) {
                     const bool selected = isSingleSelection(list.list)
-                        ? entry.Value == selection
-                        : entry.Value != 0 && (selection & entry.Value) == entry.Value;
+                        ? entry.value == selection
+                        : entry.value != 0 && (selection & entry.value) == entry.value;
                     if (selected)
-                        expected += (expected.empty() ? "" : ", ") + std::string(entry.Text);
+                        expected += (expected.empty() ? "" : ", ") + std::string(entry.text);
                 }
                 // Bits without an entry follow as numbers (the column texts' test); the demo's objects have none.
                 if ((editor.definition().flags(field) & ~entryMask(entries)) == 0) {
-                    EXPECT_EQ(columnText(got, list.column), expected) << columnInfo(list.column).Key;
+                    EXPECT_EQ(columnText(got, list.column), expected) << columnInfo(list.column).key;
                 }
             }
-            const auto wants = wantsPositionOf(shown.Selections.at(ObjectField::WantsSatisfyCategory));
+            const auto wants = wantsPositionOf(shown.selections.at(ObjectField::WantsSatisfyCategory));
             ASSERT_TRUE(wants);
-            EXPECT_EQ(columnText(got, ObjectColumn::Wants), std::string(wantsEntries()[*wants].Text));
+            EXPECT_EQ(columnText(got, ObjectColumn::Wants), std::string(wantsEntries()[*wants].text));
             ++compared;
         }
     }
-    for (const demo::GeneratedPackage& package : world.Packages)
-        several += package.Kind == demo::PackageKind::CatalogObject && package.Definitions > 1 ? 1 : 0;
+    for (const demo::GeneratedPackage& package : world.packages)
+        several += package.kind == demo::PackageKind::CatalogObject && package.definitions > 1 ? 1 : 0;
     EXPECT_GE(compared, static_cast<std::size_t>(world.count(demo::PackageKind::CatalogObject) / 2));
     EXPECT_GT(several, 0u); // the lead-tile choice was among them
 
@@ -140,22 +140,22 @@ TEST(ObjectRows, demoWorldRowsShowWhatTheEditorLoads)
     PackageBuilder none;
     none.add("AC4F8687", "1C0532FA", "00000001", "00000000", "mesh");
     const ObjectRow shortRow = readObjectRow(scratch.write("short.package", shortOne.build()));
-    EXPECT_FALSE(shortRow.Readable);
-    EXPECT_EQ(shortRow.Reason, "OBJD too short: 100 bytes, the catalog fields need 266");
-    EXPECT_EQ(readObjectRow(scratch.write("none.package", none.build())).Reason, "Missing OBJD");
-    EXPECT_FALSE(readObjectRow(scratch.write("junk.package", "DBPF")).Readable);
+    EXPECT_FALSE(shortRow.readable);
+    EXPECT_EQ(shortRow.reason, "OBJD too short: 100 bytes, the catalog fields need 266");
+    EXPECT_EQ(readObjectRow(scratch.write("none.package", none.build())).reason, "Missing OBJD");
+    EXPECT_FALSE(readObjectRow(scratch.write("junk.package", "DBPF")).readable);
 }
 
 TEST(ObjectRows, columnTextsNameTheListEntriesAndTheBitsWithout)
 {
     ObjectRow object = row("Chair", "chair.package", 0xABCD, 725);
-    object.FunctionSortFlags = 1; // Comfort
-    object.FunctionSubSort = 2 | 0x4000; // Living Chairs, and a bit no entry stands for
-    object.RoomSortFlags = 1 | 8 | 0x8000;
-    object.CommunitySortFlags = 0;
-    object.BuildModeType = 0; // the Build list's "None"
-    object.SkillFlags = 4 | 32;
-    object.WantsSatisfyCategory = 7; // no entry carries it
+    object.functionSortFlags = 1; // Comfort
+    object.functionSubSort = 2 | 0x4000; // Living Chairs, and a bit no entry stands for
+    object.roomSortFlags = 1 | 8 | 0x8000;
+    object.communitySortFlags = 0;
+    object.buildModeType = 0; // the Build list's "None"
+    object.skillFlags = 4 | 32;
+    object.wantsSatisfyCategory = 7; // no entry carries it
     const struct {
         ObjectColumn column;
         const char* text;
@@ -175,17 +175,17 @@ TEST(ObjectRows, columnTextsNameTheListEntriesAndTheBitsWithout)
         { ObjectColumn::File, "chair.package" },
     };
     for (const auto& c : cases)
-        EXPECT_EQ(columnText(object, c.column), c.text) << columnInfo(c.column).Key;
+        EXPECT_EQ(columnText(object, c.column), c.text) << columnInfo(c.column).key;
 
     // A sub-list follows its category; without a group every bit is a number.
-    object.BuildModeType = 8;
-    object.BuildModeSubType = 256;
+    object.buildModeType = 8;
+    object.buildModeSubType = 256;
     EXPECT_EQ(columnText(object, ObjectColumn::Build), "Doors/Windows");
     EXPECT_EQ(columnText(object, ObjectColumn::BuildSub), "Multi-Story Doors");
-    object.FunctionSortFlags = 0;
+    object.functionSortFlags = 0;
     EXPECT_EQ(columnText(object, ObjectColumn::FunctionSub), "2, 16384");
-    object.WantsSatisfyCategory = 0;
-    EXPECT_EQ(columnText(object, ObjectColumn::Wants), wantsEntries()[0].Text);
+    object.wantsSatisfyCategory = 0;
+    EXPECT_EQ(columnText(object, ObjectColumn::Wants), wantsEntries()[0].text);
 
     EXPECT_EQ(columnOfKey("Function-Sub"), ObjectColumn::FunctionSub);
     EXPECT_FALSE(columnOfKey("colour"));
@@ -215,7 +215,7 @@ TEST(ObjectRows, filterMatchesNameFileOrGuidIgnoringCase)
         { &moebel, "0x00000002", false },
     };
     for (const auto& c : cases)
-        EXPECT_EQ(rowMatchesFilter(*c.object, c.filter), c.matches) << c.object->Name << " / " << c.filter;
+        EXPECT_EQ(rowMatchesFilter(*c.object, c.filter), c.matches) << c.object->name << " / " << c.filter;
 }
 
 TEST(ObjectRows, sortIsStableNumericForNumbersAndNameOrderForTexts)
@@ -238,7 +238,7 @@ TEST(ObjectRows, sortIsStableNumericForNumbersAndNameOrderForTexts)
         { ObjectColumn::File, true, { 3, 0, 1, 2 } },
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(sortedRowOrder(rows, c.column, c.descending), c.order) << columnInfo(c.column).Key;
+        EXPECT_EQ(sortedRowOrder(rows, c.column, c.descending), c.order) << columnInfo(c.column).key;
         for (std::size_t i = 0; !c.descending && i + 1 < c.order.size(); ++i)
             EXPECT_FALSE(objectRowLess(rows[c.order[i + 1]], rows[c.order[i]], c.column));
     }
@@ -263,7 +263,7 @@ TEST(ObjectRows, csvQuotesWhatNeedsItAndEndsLinesWithCrLf)
         EXPECT_EQ(csvField(f.text), f.field);
 
     ObjectRow chair = row("Chair, \"Deluxe\"", "chair.package", 0x1A, 50);
-    chair.RoomSortFlags = 1 | 2;
+    chair.roomSortFlags = 1 | 2;
     EXPECT_EQ(objectTableCsv(std::vector<ObjectRow> { chair }),
         "Name,Price,Function,Function Sub-category,Rooms,Community,Build,Build Sub-type,Skills,Wants,GUID,File\r\n"
         "\"Chair, \"\"Deluxe\"\"\",50,,,\"Kitchen, Bedroom\",,None,,,(No Wants Satisfy Code),0x0000001A,"
@@ -274,10 +274,10 @@ TEST(ObjectRows, cliTablePrintsTheWindowsCsvOfTheScan)
 {
     TemporaryFolder scratch;
     demo::DemoOptions options;
-    options.Output = scratch.path() / "world";
-    options.Packages = 30;
-    const fs::path downloads = demo::generateDemoWorld(options).DataFolder / "Downloads";
-    const std::vector<ObjectRow> rows = readObjectRows(downloads, scanFolder(downloads).Files);
+    options.output = scratch.path() / "world";
+    options.packages = 30;
+    const fs::path downloads = demo::generateDemoWorld(options).dataFolder / "Downloads";
+    const std::vector<ObjectRow> rows = readObjectRows(downloads, scanFolder(downloads).files);
     ASSERT_GE(rows.size(), 3u);
     const auto run = [&](std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), { "table", pathToUtf8(downloads) });

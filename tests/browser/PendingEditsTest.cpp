@@ -13,10 +13,10 @@ namespace {
 ObjectRow row(const std::string& file, const std::string& name, std::uint16_t price, bool readable = true)
 {
     ObjectRow made;
-    made.File = file;
-    made.Name = name;
-    made.Price = price;
-    made.Readable = readable;
+    made.file = file;
+    made.name = name;
+    made.price = price;
+    made.readable = readable;
     return made;
 }
 
@@ -79,12 +79,12 @@ TEST(PendingEdits, equalChangesSaveTogetherInTheFoldersOrder)
     edits.set(row("c.package", "C", 1), ObjectColumn::Name, "Sea");
     const std::vector<PendingBatch> batches = edits.batches("/objects");
     ASSERT_EQ(batches.size(), 2u);
-    std::size_t priced = batches[0].Changes.Numbers.empty() ? 1 : 0;
+    std::size_t priced = batches[0].changes.numbers.empty() ? 1 : 0;
     EXPECT_EQ(
-        batches[priced].Files, (std::vector<std::filesystem::path> { "/objects/A.package", "/objects/b.package" }));
-    EXPECT_EQ(batches[priced].Changes.Numbers.at(ObjectField::Price), "50");
-    EXPECT_FALSE(batches[priced].Changes.Name.has_value());
-    EXPECT_EQ(batches[1 - priced].Changes.Name, std::optional<std::string>("Sea"));
+        batches[priced].files, (std::vector<std::filesystem::path> { "/objects/A.package", "/objects/b.package" }));
+    EXPECT_EQ(batches[priced].changes.numbers.at(ObjectField::Price), "50");
+    EXPECT_FALSE(batches[priced].changes.name.has_value());
+    EXPECT_EQ(batches[1 - priced].changes.name, std::optional<std::string>("Sea"));
 
     EXPECT_FALSE(edits.retain({ "A.package", "b.package", "c.package" }));
     EXPECT_TRUE(edits.retain({ "A.package", "b.package" }));

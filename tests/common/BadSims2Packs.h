@@ -15,10 +15,10 @@
 namespace varnick::test {
 
 struct BadSims2Pack {
-    std::string Case; ///< the fault, also the test's label
-    ByteString Bytes;
-    std::string Expected; ///< part of the message
-    bool Structural = true; ///< refused when the file is read (false: only when its items are)
+    std::string fault; ///< the fault, also the test's label
+    ByteString bytes;
+    std::string expected; ///< part of the message
+    bool structural = true; ///< refused when the file is read (false: only when its items are)
 };
 
 /// A small catalog object package (one definition with guid, a text list, a mesh).
@@ -102,36 +102,36 @@ inline std::vector<BadSims2Pack> badSims2Packs()
     const ByteString object = objectPackage(0x2002);
     const auto size = std::to_string(object.size());
     Sims2PackEntry outside { "a.package", object };
-    outside.LengthText = std::to_string(object.size() + 1);
+    outside.lengthText = std::to_string(object.size() + 1);
     add("item past the end of the data", Sims2PackBuilder().add(outside).build(), "lies outside the data");
     Sims2PackEntry far { "a.package", object };
-    far.OffsetText = "4000000000";
+    far.offsetText = "4000000000";
     add("item offset far past the data", Sims2PackBuilder().add(far).build(), "lies outside the data");
     Sims2PackEntry second { "b.package", object };
-    second.OffsetText = "10";
+    second.offsetText = "10";
     add("overlapping items", Sims2PackBuilder().add({ "a.package", object }).add(second).build(), "overlap");
     Sims2PackEntry shortLength { "a.package", object };
-    shortLength.LengthText = std::to_string(object.size() - 10);
+    shortLength.lengthText = std::to_string(object.size() - 10);
     add("Length shorter than the bytes", Sims2PackBuilder().add(shortLength).build(), "disagrees with the data");
     Sims2PackEntry gap { "b.package", object };
-    gap.OffsetText = std::to_string(object.size() + 4);
+    gap.offsetText = std::to_string(object.size() + 4);
     add("gap between items",
         Sims2PackBuilder().add({ "a.package", object }).add(gap).trailing(ByteString(4, 'x')).build(),
         "disagrees with the data");
     Sims2PackEntry late { "a.package", object };
-    late.OffsetText = "3";
+    late.offsetText = "3";
     add("data before the first item", Sims2PackBuilder().add(late).trailing("abc").build(), "belong to no item");
     Sims2PackEntry noLength { "a.package", object };
-    noLength.LengthText = "";
+    noLength.lengthText = "";
     add("empty Length", Sims2PackBuilder().add(noLength).build(), "empty <Length>");
     Sims2PackEntry minus { "a.package", object };
-    minus.OffsetText = "-1";
+    minus.offsetText = "-1";
     add("negative Offset", Sims2PackBuilder().add(minus).build(), "is negative");
     Sims2PackEntry words { "a.package", object };
-    words.LengthText = "lots";
+    words.lengthText = "lots";
     add("Length not a number", Sims2PackBuilder().add(words).build(), "not a whole number");
     Sims2PackEntry twice { "a.package", object };
-    twice.ExtraXml = "    <Length>" + size + "</Length>\n";
+    twice.extraXml = "    <Length>" + size + "</Length>\n";
     add("two Lengths", Sims2PackBuilder().add(twice).build(), "two <Length> elements");
     add("no Offset",
         withXml("<Sims2Package><PackagedFile><Name>a</Name><Length>0</Length></PackagedFile></Sims2Package>"),
@@ -141,20 +141,20 @@ inline std::vector<BadSims2Pack> badSims2Packs()
     ByteString damagedStream = bzip2Compress(object);
     damagedStream[damagedStream.size() / 2] = static_cast<char>(damagedStream[damagedStream.size() / 2] ^ 0x55);
     Sims2PackEntry damaged { "a.package", object, true };
-    damaged.Stored = damagedStream;
+    damaged.stored = damagedStream;
     add("damaged bzip2 stream", Sims2PackBuilder().add(damaged).build(), "bzip2 stream is damaged", false);
     Sims2PackEntry truncated { "a.package", object, true };
-    truncated.Stored = bzip2Compress(object).substr(0, 60);
+    truncated.stored = bzip2Compress(object).substr(0, 60);
     add("truncated bzip2 stream", Sims2PackBuilder().add(truncated).build(), "ends early", false);
     Sims2PackEntry padded { "a.package", object, true };
-    padded.Stored = bzip2Compress(object) + "pad";
+    padded.stored = bzip2Compress(object) + "pad";
     add("bytes after the bzip2 stream", Sims2PackBuilder().add(padded).build(), "follow the end of its bzip2 stream",
         false);
     Sims2PackEntry plain { "a.package", object };
-    plain.CompressedText = "1";
+    plain.compressedText = "1";
     add("stored item marked compressed", Sims2PackBuilder().add(plain).build(), "not a bzip2 stream", false);
     Sims2PackEntry bomb { "a.package", object, true };
-    bomb.Stored = bombStream();
+    bomb.stored = bombStream();
     add("bzip2 stream expanding past 256 MiB", Sims2PackBuilder().add(bomb).build(), "expands past 256 MiB", false);
     add("item that is not a package", Sims2PackBuilder().add({ "a.package", "just some text, no package" }).build(),
         "is not a readable package", false);

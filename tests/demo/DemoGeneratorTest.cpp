@@ -80,9 +80,9 @@ protected:
     {
         sFolder = freshTempFolder("world");
         DemoOptions options;
-        options.Output = sFolder;
-        options.Seed = 7;
-        options.Packages = 60;
+        options.output = sFolder;
+        options.seed = 7;
+        options.packages = 60;
         sWorld = new DemoWorld(generateDemoWorld(options));
     }
 
@@ -94,13 +94,13 @@ protected:
         fs::remove_all(sFolder.parent_path(), error);
     }
 
-    static fs::path downloads() { return sWorld->DataFolder / "Downloads"; }
+    static fs::path downloads() { return sWorld->dataFolder / "Downloads"; }
 
     static std::vector<const GeneratedPackage*> packagesOf(PackageKind kind)
     {
         std::vector<const GeneratedPackage*> found;
-        for (const GeneratedPackage& p : sWorld->Packages)
-            if (p.Kind == kind)
+        for (const GeneratedPackage& p : sWorld->packages)
+            if (p.kind == kind)
                 found.push_back(&p);
         return found;
     }
@@ -111,12 +111,12 @@ protected:
 
 TEST_F(DemoWorldTest, laysOutTheGameFoldersTheProgramLooksFor)
 {
-    EXPECT_EQ(sWorld->Packages.size(), 60u);
-    EXPECT_EQ(sWorld->DocumentsFolder, fs::absolute(sFolder) / "Documents");
-    EXPECT_TRUE(fs::is_directory(sWorld->DocumentsFolder / "EA Games" / "The Sims 2" / "Downloads"));
-    EXPECT_TRUE(fs::is_regular_file(sWorld->DataFolder / "Thumbnails" / "ObjectThumbnails.package"));
-    EXPECT_TRUE(fs::is_regular_file(sWorld->DataFolder / "Thumbnails" / "DesignModeThumbnails.package"));
-    EXPECT_TRUE(fs::is_directory(sWorld->InstallFolder));
+    EXPECT_EQ(sWorld->packages.size(), 60u);
+    EXPECT_EQ(sWorld->documentsFolder, fs::absolute(sFolder) / "Documents");
+    EXPECT_TRUE(fs::is_directory(sWorld->documentsFolder / "EA Games" / "The Sims 2" / "Downloads"));
+    EXPECT_TRUE(fs::is_regular_file(sWorld->dataFolder / "Thumbnails" / "ObjectThumbnails.package"));
+    EXPECT_TRUE(fs::is_regular_file(sWorld->dataFolder / "Thumbnails" / "DesignModeThumbnails.package"));
+    EXPECT_TRUE(fs::is_directory(sWorld->installFolder));
     EXPECT_TRUE(fs::is_directory(downloads() / pathFromUtf8("Möbel été")));
     EXPECT_TRUE(fs::is_directory(downloads() / "New Downloads"));
     // New Downloads holds the two Sims2Pack files and nothing else.
@@ -124,8 +124,8 @@ TEST_F(DemoWorldTest, laysOutTheGameFoldersTheProgramLooksFor)
     for (const auto& item : fs::directory_iterator(downloads() / "New Downloads"))
         waiting.push_back(item.path().lexically_relative(downloads()));
     std::sort(waiting.begin(), waiting.end());
-    ASSERT_EQ(sWorld->Sims2Packs.size(), 2u);
-    std::vector<fs::path> generated { sWorld->Sims2Packs[0].File, sWorld->Sims2Packs[1].File };
+    ASSERT_EQ(sWorld->sims2Packs.size(), 2u);
+    std::vector<fs::path> generated { sWorld->sims2Packs[0].file, sWorld->sims2Packs[1].file };
     std::sort(generated.begin(), generated.end());
     EXPECT_EQ(waiting, generated);
     // Nothing of the scratch folder the world was assembled in is left.
@@ -136,27 +136,27 @@ TEST_F(DemoWorldTest, laysOutTheGameFoldersTheProgramLooksFor)
     EXPECT_GE(sWorld->count(PackageKind::CatalogObject), 10);
     EXPECT_GE(sWorld->count(PackageKind::Recolor), 6);
     EXPECT_GE(sWorld->count(PackageKind::Other), 3);
-    EXPECT_EQ(sWorld->CompressionFallbacks, 0);
-    for (const GeneratedPackage& p : sWorld->Packages)
-        EXPECT_TRUE(fs::is_regular_file(downloads() / p.File)) << p.Title;
+    EXPECT_EQ(sWorld->compressionFallbacks, 0);
+    for (const GeneratedPackage& p : sWorld->packages)
+        EXPECT_TRUE(fs::is_regular_file(downloads() / p.file)) << p.title;
 
     // A package with a non-ASCII name sits in the non-ASCII folder.
-    const auto nonAscii = std::find_if(sWorld->Packages.begin(), sWorld->Packages.end(),
-        [](const GeneratedPackage& p) { return p.Title == "Sessel Blümchen von casaSims"; });
-    ASSERT_NE(nonAscii, sWorld->Packages.end());
-    EXPECT_EQ(nonAscii->File, pathFromUtf8("Möbel été/Sessel Blümchen von casaSims.package"));
+    const auto nonAscii = std::find_if(sWorld->packages.begin(), sWorld->packages.end(),
+        [](const GeneratedPackage& p) { return p.title == "Sessel Blümchen von casaSims"; });
+    ASSERT_NE(nonAscii, sWorld->packages.end());
+    EXPECT_EQ(nonAscii->file, pathFromUtf8("Möbel été/Sessel Blümchen von casaSims.package"));
 }
 
 TEST_F(DemoWorldTest, everyPackageClassifiesAsItsKind)
 {
     test::TrapRecorder trap;
-    for (const GeneratedPackage& p : sWorld->Packages) {
-        if (p.Kind == PackageKind::Damaged)
+    for (const GeneratedPackage& p : sWorld->packages) {
+        if (p.kind == PackageKind::Damaged)
             continue;
         std::vector<IndexEntry> entries;
-        ASSERT_TRUE(gsLoadPackageIndexOnly(downloads() / p.File, entries)) << p.Title;
-        EXPECT_EQ(gfblnIsCatalogObject(entries), p.Kind == PackageKind::CatalogObject) << p.Title;
-        EXPECT_EQ(gfblnIsRecolor(entries), p.Kind == PackageKind::Recolor) << p.Title;
+        ASSERT_TRUE(gsLoadPackageIndexOnly(downloads() / p.file, entries)) << p.title;
+        EXPECT_EQ(gfblnIsCatalogObject(entries), p.kind == PackageKind::CatalogObject) << p.title;
+        EXPECT_EQ(gfblnIsRecolor(entries), p.kind == PackageKind::Recolor) << p.title;
     }
     EXPECT_TRUE(trap.empty());
 }
@@ -167,37 +167,37 @@ TEST_F(DemoWorldTest, catalogObjectsCarryNameLeadDefinitionAndCategories)
     bool sawCompressed = false;
     bool sawBuildMode = false;
     for (const GeneratedPackage* p : packagesOf(PackageKind::CatalogObject)) {
-        const PackageFile pkg = readPackage(downloads() / p->File);
-        EXPECT_EQ(static_cast<int>(resourcesOfType(pkg, gstrTypeOBJD).size()), p->Definitions) << p->Title;
+        const PackageFile pkg = readPackage(downloads() / p->file);
+        EXPECT_EQ(static_cast<int>(resourcesOfType(pkg, gstrTypeOBJD).size()), p->definitions) << p->title;
 
         const auto chosen = chooseObjectDefinition(pkg);
-        ASSERT_TRUE(chosen.has_value()) << p->Title;
-        EXPECT_EQ(chosen->Definition.guid(), p->Guid) << p->Title;
-        EXPECT_TRUE(chosen->Definition.isComplete());
-        const ObjectDefinition& objd = chosen->Definition;
+        ASSERT_TRUE(chosen.has_value()) << p->title;
+        EXPECT_EQ(chosen->definition.guid(), p->guid) << p->title;
+        EXPECT_TRUE(chosen->definition.isComplete());
+        const ObjectDefinition& objd = chosen->definition;
         EXPECT_GT(objd.amount(ObjectField::Price), 0);
         const std::uint16_t function = objd.flags(ObjectField::FunctionSortFlags);
         const std::uint16_t build = objd.flags(ObjectField::BuildModeType);
         // Exactly one catalog: one function bit (buy mode) or one build type.
-        EXPECT_TRUE((function != 0) != (build != 0)) << p->Title;
-        EXPECT_EQ(function & (function - 1), 0) << p->Title;
+        EXPECT_TRUE((function != 0) != (build != 0)) << p->title;
+        EXPECT_EQ(function & (function - 1), 0) << p->title;
         EXPECT_NE(objd.flags(ObjectField::FunctionSubSort) | objd.flags(ObjectField::BuildModeSubType), 0);
         const std::uint16_t wants = objd.flags(ObjectField::WantsSatisfyCategory);
         EXPECT_TRUE(wants == 0 || (wants >= 10000 && wants <= 10076)) << wants;
 
         // A few objects come without a catalog text list.
         const auto texts = chooseTextList(pkg);
-        EXPECT_EQ(texts.has_value(), !p->CatalogName.empty()) << p->Title;
+        EXPECT_EQ(texts.has_value(), !p->catalogName.empty()) << p->title;
         if (texts) {
-            const CatalogTexts catalog = catalogTexts(texts->List);
-            EXPECT_EQ(catalog.Name, p->CatalogName);
-            EXPECT_FALSE(catalog.Description.empty());
+            const CatalogTexts catalog = catalogTexts(texts->list);
+            EXPECT_EQ(catalog.name, p->catalogName);
+            EXPECT_FALSE(catalog.description.empty());
         }
 
-        sawSeveralDefinitions |= p->Definitions > 1;
-        sawCompressed |= p->Compressed;
+        sawSeveralDefinitions |= p->definitions > 1;
+        sawCompressed |= p->compressed;
         sawBuildMode |= build != 0;
-        if (p->Compressed) {
+        if (p->compressed) {
             // The directory of compressed files lists exactly the resources stored compressed.
             const auto dirs = resourcesOfType(pkg, gfstr4HexToSimsID("E86B1EEF"));
             ASSERT_EQ(dirs.size(), 1u);
@@ -229,23 +229,23 @@ TEST_F(DemoWorldTest, recolorsNameTheirObjectsGuidAndCarryShowableTextures)
 {
     std::map<std::uint32_t, const GeneratedPackage*> objects;
     for (const GeneratedPackage* p : packagesOf(PackageKind::CatalogObject))
-        objects[p->Guid] = p;
+        objects[p->guid] = p;
     std::map<TextureFormat, int> formats;
     int xml = 0;
     int twoOverrides = 0;
     for (const GeneratedPackage* p : packagesOf(PackageKind::Recolor)) {
-        EXPECT_TRUE(objects.count(p->Guid)) << p->Title << " names no object of the world";
-        const PackageFile pkg = readPackage(downloads() / p->File);
+        EXPECT_TRUE(objects.count(p->guid)) << p->title << " names no object of the world";
+        const PackageFile pkg = readPackage(downloads() / p->file);
         const auto overrides = resourcesOfType(pkg, gstrTypeMMAT);
-        ASSERT_EQ(static_cast<int>(overrides.size()), p->MaterialOverrides) << p->Title;
+        ASSERT_EQ(static_cast<int>(overrides.size()), p->materialOverrides) << p->title;
         // The finder examines only the first material override.
         const ByteString first = decompressResource(overrides[0].Data);
-        EXPECT_EQ(first.rfind("<?xml", 0) == 0, p->XmlMaterial) << p->Title;
+        EXPECT_EQ(first.rfind("<?xml", 0) == 0, p->xmlMaterial) << p->title;
         const PropertySet props = readPropertySet(first);
         const auto guid = std::find_if(
             props.Items.begin(), props.Items.end(), [](const PropertyItem& item) { return item.Name == "objectGUID"; });
-        ASSERT_NE(guid, props.Items.end()) << p->Title;
-        EXPECT_EQ(signed32(guid->Number), static_cast<std::int32_t>(p->Guid)) << p->Title;
+        ASSERT_NE(guid, props.Items.end()) << p->title;
+        EXPECT_EQ(signed32(guid->Number), static_cast<std::int32_t>(p->guid)) << p->title;
 
         const auto textures = resourcesOfType(pkg, gstrTypeTXTR);
         ASSERT_EQ(textures.size(), 1u);
@@ -253,19 +253,19 @@ TEST_F(DemoWorldTest, recolorsNameTheirObjectsGuidAndCarryShowableTextures)
         std::string notice;
         const TextureImage texture = readTextureImage(rcol.Body, notice);
         EXPECT_EQ(notice, "");
-        EXPECT_EQ(texture.Format, static_cast<std::int32_t>(p->Texture));
+        EXPECT_EQ(texture.Format, static_cast<std::int32_t>(p->texture));
         ASSERT_FALSE(texture.Mips.empty());
         // The last level is the full-size image the viewer shows.
         const std::size_t pixels = static_cast<std::size_t>(texture.Width) * texture.Height;
-        const std::size_t expected = p->Texture == TextureFormat::Raw32 ? pixels * 4
-            : p->Texture == TextureFormat::Dxt1                         ? pixels / 2
+        const std::size_t expected = p->texture == TextureFormat::Raw32 ? pixels * 4
+            : p->texture == TextureFormat::Dxt1                         ? pixels / 2
                                                                         : pixels;
-        EXPECT_EQ(texture.Mips.back().Data.size(), expected) << p->Title;
+        EXPECT_EQ(texture.Mips.back().Data.size(), expected) << p->title;
         EXPECT_EQ(texture.MipCount, static_cast<std::int32_t>(texture.Mips.size()));
 
-        ++formats[p->Texture];
-        xml += p->XmlMaterial ? 1 : 0;
-        twoOverrides += p->MaterialOverrides == 2 ? 1 : 0;
+        ++formats[p->texture];
+        xml += p->xmlMaterial ? 1 : 0;
+        twoOverrides += p->materialOverrides == 2 ? 1 : 0;
     }
     EXPECT_GT(formats[TextureFormat::Dxt1], 0);
     EXPECT_GT(formats[TextureFormat::Dxt3], 0);
@@ -277,10 +277,10 @@ TEST_F(DemoWorldTest, recolorsNameTheirObjectsGuidAndCarryShowableTextures)
 TEST_F(DemoWorldTest, thumbnailsAreFiledUnderTheKeysTheProgramComputes)
 {
     const ByteString thumbnailType = gfstr4HexToSimsID("AC2950C1");
-    const PackageFile objectCache = readPackage(sWorld->DataFolder / "Thumbnails" / "ObjectThumbnails.package");
-    const PackageFile designCache = readPackage(sWorld->DataFolder / "Thumbnails" / "DesignModeThumbnails.package");
-    EXPECT_EQ(static_cast<int>(resourcesOfType(objectCache, thumbnailType).size()), sWorld->ObjectThumbnails);
-    EXPECT_EQ(static_cast<int>(resourcesOfType(designCache, thumbnailType).size()), sWorld->DesignModeThumbnails);
+    const PackageFile objectCache = readPackage(sWorld->dataFolder / "Thumbnails" / "ObjectThumbnails.package");
+    const PackageFile designCache = readPackage(sWorld->dataFolder / "Thumbnails" / "DesignModeThumbnails.package");
+    EXPECT_EQ(static_cast<int>(resourcesOfType(objectCache, thumbnailType).size()), sWorld->objectThumbnails);
+    EXPECT_EQ(static_cast<int>(resourcesOfType(designCache, thumbnailType).size()), sWorld->designModeThumbnails);
     // The purge refuses a cache without exactly one directory of compressed files.
     EXPECT_EQ(resourcesOfType(objectCache, gfstr4HexToSimsID("E86B1EEF")).size(), 1u);
     EXPECT_EQ(resourcesOfType(designCache, gfstr4HexToSimsID("E86B1EEF")).size(), 1u);
@@ -288,29 +288,29 @@ TEST_F(DemoWorldTest, thumbnailsAreFiledUnderTheKeysTheProgramComputes)
     int shown = 0;
     int missing = 0;
     int twice = 0;
-    for (const GeneratedPackage& p : sWorld->Packages) {
+    for (const GeneratedPackage& p : sWorld->packages) {
         // The key of a package: "7F" and the CRC-24 of its lower-case file title.
-        const std::string title = pathToUtf8(p.File.stem());
-        ASSERT_EQ(title, p.Title);
+        const std::string title = pathToUtf8(p.file.stem());
+        ASSERT_EQ(title, p.title);
         const ByteString key = gfstr4HexToSimsID(thumbnailKeyText(title));
         std::vector<PackageResource> found;
         const int matches = gflngGetPFByResourceID(objectCache, found, thumbnailType, key);
-        if (p.ThumbnailFiledTwice) {
-            EXPECT_EQ(matches, 2) << p.Title;
+        if (p.thumbnailFiledTwice) {
+            EXPECT_EQ(matches, 2) << p.title;
             ++twice;
             continue;
         }
-        EXPECT_EQ(matches, p.InObjectThumbnails ? 1 : 0) << p.Title;
+        EXPECT_EQ(matches, p.inObjectThumbnails ? 1 : 0) << p.title;
         if (matches == 1) {
             const ByteString jpeg = decompressResource(found[0].Data);
             const QImage image = QImage::fromData(QByteArray(jpeg.data(), static_cast<int>(jpeg.size())), "JPG");
-            EXPECT_EQ(image.size(), QSize(128, 128)) << p.Title;
+            EXPECT_EQ(image.size(), QSize(128, 128)) << p.title;
             ++shown;
-        } else if (p.Kind == PackageKind::CatalogObject) {
+        } else if (p.kind == PackageKind::CatalogObject) {
             ++missing;
         }
         std::vector<PackageResource> design;
-        EXPECT_EQ(gflngGetPFByResourceID(designCache, design, thumbnailType, key), p.InDesignModeThumbnails ? 1 : 0);
+        EXPECT_EQ(gflngGetPFByResourceID(designCache, design, thumbnailType, key), p.inDesignModeThumbnails ? 1 : 0);
         // Letter case does not matter: the key is built from the lower-case title.
         std::string upper = title;
         for (char& c : upper)
@@ -328,7 +328,7 @@ TEST_F(DemoWorldTest, damagedDownloadFailsCleanlyAndStaysAsItWas)
 {
     const auto damaged = packagesOf(PackageKind::Damaged);
     ASSERT_EQ(damaged.size(), 1u);
-    const fs::path file = downloads() / damaged[0]->File;
+    const fs::path file = downloads() / damaged[0]->file;
     const ByteString before = fileBytes(file);
     ASSERT_GT(before.size(), 96u);
 
@@ -349,42 +349,42 @@ TEST_F(DemoWorldTest, damagedDownloadFailsCleanlyAndStaysAsItWas)
 
 TEST_F(DemoWorldTest, sims2PackFilesHoldNewObjectsOneOfEachClashingWithAnInstalledOne)
 {
-    ASSERT_EQ(sWorld->Sims2Packs.size(), 2u);
-    EXPECT_FALSE(sWorld->Sims2Packs[0].Compressed);
-    EXPECT_TRUE(sWorld->Sims2Packs[1].Compressed);
-    for (const GeneratedSims2Pack& generated : sWorld->Sims2Packs) {
-        SCOPED_TRACE(pathToUtf8(generated.File));
-        EXPECT_EQ(generated.File.extension(), ".Sims2Pack");
-        const Sims2PackFile file = Sims2PackFile::read(downloads() / generated.File);
-        EXPECT_EQ(file.contents().CompressedMagic, generated.Compressed);
-        EXPECT_EQ(file.contents().Type, "Object");
-        ASSERT_EQ(file.items().size(), generated.Items.size());
+    ASSERT_EQ(sWorld->sims2Packs.size(), 2u);
+    EXPECT_FALSE(sWorld->sims2Packs[0].compressed);
+    EXPECT_TRUE(sWorld->sims2Packs[1].compressed);
+    for (const GeneratedSims2Pack& generated : sWorld->sims2Packs) {
+        SCOPED_TRACE(pathToUtf8(generated.file));
+        EXPECT_EQ(generated.file.extension(), ".Sims2Pack");
+        const Sims2PackFile file = Sims2PackFile::read(downloads() / generated.file);
+        EXPECT_EQ(file.contents().compressedMagic, generated.compressed);
+        EXPECT_EQ(file.contents().type, "Object");
+        ASSERT_EQ(file.items().size(), generated.items.size());
         int clashes = 0;
-        for (std::size_t i = 0; i < generated.Items.size(); ++i) {
-            const Sims2PackItemInfo& info = generated.Items[i];
+        for (std::size_t i = 0; i < generated.items.size(); ++i) {
+            const Sims2PackItemInfo& info = generated.items[i];
             const Sims2PackItem& item = file.items()[i];
-            EXPECT_EQ(item.Name, info.Name);
-            EXPECT_EQ(item.Compressed, generated.Compressed);
-            EXPECT_NE(info.CatalogName, "");
+            EXPECT_EQ(item.name, info.name);
+            EXPECT_EQ(item.compressed, generated.compressed);
+            EXPECT_NE(info.catalogName, "");
             // The item is a catalog object whose definition carries the GUID the XML names.
             ByteString scratch;
             const PackageFile pkg = parsePackage(file.itemBytes(i, scratch));
             EXPECT_TRUE(gfblnIsCatalogObject(pkg.Index));
             const std::vector<PackageResource> definitions = resourcesOfType(pkg, gstrTypeOBJD);
             ASSERT_EQ(definitions.size(), 1u);
-            EXPECT_EQ(ObjectDefinition(decompressResource(definitions[0].Data)).guid(), info.Guid);
+            EXPECT_EQ(ObjectDefinition(decompressResource(definitions[0].Data)).guid(), info.guid);
             char guid[12];
-            std::snprintf(guid, sizeof guid, "0x%08X", static_cast<unsigned>(info.Guid));
-            EXPECT_EQ(item.Guid, guid);
-            EXPECT_FALSE(fs::exists(downloads() / pathFromUtf8(info.Name)));
-            if (info.ClashesWith.empty())
+            std::snprintf(guid, sizeof guid, "0x%08X", static_cast<unsigned>(info.guid));
+            EXPECT_EQ(item.guid, guid);
+            EXPECT_FALSE(fs::exists(downloads() / pathFromUtf8(info.name)));
+            if (info.clashesWith.empty())
                 continue;
             ++clashes;
-            const auto installed = std::find_if(sWorld->Packages.begin(), sWorld->Packages.end(),
-                [&](const GeneratedPackage& p) { return p.File == info.ClashesWith; });
-            ASSERT_NE(installed, sWorld->Packages.end());
-            EXPECT_EQ(installed->Kind, PackageKind::CatalogObject);
-            EXPECT_EQ(installed->Guid, info.Guid);
+            const auto installed = std::find_if(sWorld->packages.begin(), sWorld->packages.end(),
+                [&](const GeneratedPackage& p) { return p.file == info.clashesWith; });
+            ASSERT_NE(installed, sWorld->packages.end());
+            EXPECT_EQ(installed->kind, PackageKind::CatalogObject);
+            EXPECT_EQ(installed->guid, info.guid);
         }
         EXPECT_EQ(clashes, 1);
     }
@@ -396,18 +396,18 @@ TEST(DemoWorldGenerator, sameSeedGivesTheSameBytesAndAnotherSeedAnotherWorld)
     const fs::path b = a.parent_path() / "b";
     const fs::path c = a.parent_path() / "c";
     DemoOptions options;
-    options.Packages = kMinimumPackages + 8;
-    options.Seed = 99;
-    options.Output = a;
+    options.packages = kMinimumPackages + 8;
+    options.seed = 99;
+    options.output = a;
     generateDemoWorld(options);
-    options.Output = b;
+    options.output = b;
     generateDemoWorld(options);
-    options.Output = c;
-    options.Seed = 100;
+    options.output = c;
+    options.seed = 100;
     generateDemoWorld(options);
 
     const auto first = snapshot(a);
-    EXPECT_GT(first.size(), static_cast<std::size_t>(options.Packages));
+    EXPECT_GT(first.size(), static_cast<std::size_t>(options.packages));
     EXPECT_TRUE(first == snapshot(b));
     EXPECT_FALSE(first == snapshot(c));
     fs::remove_all(a.parent_path());
@@ -421,25 +421,25 @@ TEST(DemoWorldGenerator, refusesBadSizesAndFoldersThatHoldFilesWithoutTouchingTh
         std::ofstream(folder / "notes.txt") << "keep me";
     }
     DemoOptions options;
-    options.Output = folder;
+    options.output = folder;
     EXPECT_FAILS_WITH_CODE(generateDemoWorld(options), ErrorCode::InvalidArgument, "not empty");
     EXPECT_EQ(fileBytes(folder / "notes.txt"), "keep me");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.parent_path()), fs::directory_iterator()), 1);
 
-    options.Output = folder.parent_path() / "small";
-    options.Packages = kMinimumPackages - 1;
+    options.output = folder.parent_path() / "small";
+    options.packages = kMinimumPackages - 1;
     EXPECT_THROW(generateDemoWorld(options), Failure);
-    EXPECT_FALSE(fs::exists(options.Output));
+    EXPECT_FALSE(fs::exists(options.output));
 
     // An empty folder is fine: it is filled, also when named with a trailing separator.
     fs::create_directories(folder.parent_path() / "empty");
-    options.Output = folder.parent_path() / "empty" / "";
-    options.Packages = kMinimumPackages;
+    options.output = folder.parent_path() / "empty" / "";
+    options.packages = kMinimumPackages;
     const DemoWorld world = generateDemoWorld(options);
-    EXPECT_EQ(world.Root, fs::absolute(folder.parent_path() / "empty"));
-    EXPECT_EQ(world.Packages.size(), static_cast<std::size_t>(kMinimumPackages));
-    EXPECT_TRUE(fs::is_regular_file(world.DataFolder / "Thumbnails" / "ObjectThumbnails.package"));
+    EXPECT_EQ(world.root, fs::absolute(folder.parent_path() / "empty"));
+    EXPECT_EQ(world.packages.size(), static_cast<std::size_t>(kMinimumPackages));
+    EXPECT_TRUE(fs::is_regular_file(world.dataFolder / "Thumbnails" / "ObjectThumbnails.package"));
     fs::remove_all(folder.parent_path());
 }
 

@@ -22,29 +22,29 @@ using namespace varnick::health;
 namespace {
 
 struct Findings {
-    std::vector<std::string> Broken;
-    std::vector<std::pair<std::string, std::uint32_t>> Orphans;
-    std::vector<std::pair<std::uint32_t, std::vector<std::string>>> Clashes;
-    std::vector<std::vector<std::string>> Duplicates;
+    std::vector<std::string> broken;
+    std::vector<std::pair<std::string, std::uint32_t>> orphans;
+    std::vector<std::pair<std::uint32_t, std::vector<std::string>>> clashes;
+    std::vector<std::vector<std::string>> duplicates;
     bool operator==(const Findings&) const = default;
 };
 
 void PrintTo(const Findings& f, std::ostream* out)
 {
     *out << "broken:";
-    for (const auto& file : f.Broken)
+    for (const auto& file : f.broken)
         *out << " " << file;
     *out << "\norphans:";
-    for (const auto& [file, guid] : f.Orphans)
+    for (const auto& [file, guid] : f.orphans)
         *out << " " << file << "=" << guidText(guid);
     *out << "\nclashes:";
-    for (const auto& [guid, files] : f.Clashes) {
+    for (const auto& [guid, files] : f.clashes) {
         *out << " " << guidText(guid);
         for (const auto& file : files)
             *out << " " << file;
     }
     *out << "\nduplicates:";
-    for (const auto& files : f.Duplicates)
+    for (const auto& files : f.duplicates)
         for (const auto& file : files)
             *out << " " << file;
 }
@@ -52,16 +52,16 @@ void PrintTo(const Findings& f, std::ostream* out)
 Findings findingsOf(const HealthReport& report)
 {
     Findings f;
-    for (const BrokenPackage& row : report.Broken)
-        f.Broken.push_back(row.File);
-    for (const OrphanRecolor& row : report.Orphans)
-        f.Orphans.emplace_back(row.File, row.Guid);
-    for (const GuidClash& row : report.Clashes) {
-        EXPECT_FALSE(row.GameObject);
-        f.Clashes.emplace_back(row.Guid, row.Files);
+    for (const BrokenPackage& row : report.broken)
+        f.broken.push_back(row.file);
+    for (const OrphanRecolor& row : report.orphans)
+        f.orphans.emplace_back(row.file, row.guid);
+    for (const GuidClash& row : report.clashes) {
+        EXPECT_FALSE(row.gameObject);
+        f.clashes.emplace_back(row.guid, row.files);
     }
-    for (const DuplicateSet& row : report.Duplicates)
-        f.Duplicates.push_back(row.Files);
+    for (const DuplicateSet& row : report.duplicates)
+        f.duplicates.push_back(row.files);
     return f;
 }
 
@@ -73,47 +73,47 @@ TEST(DemoWorldHealth, theReviewListsExactlyTheProblemsTheWorldWasGiven)
         = fs::temp_directory_path() / ("varnick-demo-health-" + std::to_string(std::random_device {}())) / "world";
     fs::create_directories(folder.parent_path());
     DemoOptions options;
-    options.Output = folder;
-    options.Seed = 7;
+    options.output = folder;
+    options.seed = 7;
     const DemoWorld world = generateDemoWorld(options);
-    const fs::path downloads = world.DataFolder / "Downloads";
+    const fs::path downloads = world.dataFolder / "Downloads";
     const auto full = [&](const fs::path& relative) { return pathToUtf8(downloads / relative); };
 
     // What the world says is wrong with it.
     Findings expected;
-    for (const GeneratedPackage& p : world.Packages)
-        if (p.Kind == demo::PackageKind::Damaged)
-            expected.Broken.push_back(full(p.File));
+    for (const GeneratedPackage& p : world.packages)
+        if (p.kind == demo::PackageKind::Damaged)
+            expected.broken.push_back(full(p.file));
     std::string gameRecolor;
-    for (const ReviewCase& c : world.ReviewCases) {
-        switch (c.Kind) {
+    for (const ReviewCase& c : world.reviewCases) {
+        switch (c.kind) {
         case ReviewKind::OrphanRecolor:
-            expected.Orphans.emplace_back(full(c.File), c.Guid);
+            expected.orphans.emplace_back(full(c.file), c.guid);
             break;
         case ReviewKind::GuidClash:
-            expected.Clashes.push_back({ c.Guid, { full(c.Original), full(c.File) } });
+            expected.clashes.push_back({ c.guid, { full(c.original), full(c.file) } });
             break;
         case ReviewKind::Duplicate:
-            expected.Duplicates.push_back({ full(c.Original), full(c.File) });
+            expected.duplicates.push_back({ full(c.original), full(c.file) });
             break;
         case ReviewKind::GameObjectRecolor:
-            gameRecolor = full(c.File);
-            EXPECT_NE(std::find(world.GameObjectGuids.begin(), world.GameObjectGuids.end(), c.Guid),
-                world.GameObjectGuids.end());
+            gameRecolor = full(c.file);
+            EXPECT_NE(std::find(world.gameObjectGuids.begin(), world.gameObjectGuids.end(), c.guid),
+                world.gameObjectGuids.end());
             break;
         }
     }
-    ASSERT_EQ(expected.Broken.size(), 1u);
-    ASSERT_EQ(expected.Orphans.size(), 2u);
-    ASSERT_EQ(expected.Clashes.size(), 1u);
-    ASSERT_EQ(expected.Duplicates.size(), 2u);
+    ASSERT_EQ(expected.broken.size(), 1u);
+    ASSERT_EQ(expected.orphans.size(), 2u);
+    ASSERT_EQ(expected.clashes.size(), 1u);
+    ASSERT_EQ(expected.duplicates.size(), 2u);
     ASSERT_FALSE(gameRecolor.empty());
-    for (auto& files : expected.Duplicates)
+    for (auto& files : expected.duplicates)
         std::sort(files.begin(), files.end());
-    for (auto& [guid, files] : expected.Clashes)
+    for (auto& [guid, files] : expected.clashes)
         std::sort(files.begin(), files.end());
-    std::sort(expected.Orphans.begin(), expected.Orphans.end());
-    std::sort(expected.Duplicates.begin(), expected.Duplicates.end());
+    std::sort(expected.orphans.begin(), expected.orphans.end());
+    std::sort(expected.duplicates.begin(), expected.duplicates.end());
 
     // The review with the game's install folder, then without it: the
     // recolor of the game's object is then an orphan too.
@@ -121,34 +121,34 @@ TEST(DemoWorldHealth, theReviewListsExactlyTheProblemsTheWorldWasGiven)
         SCOPED_TRACE(withGame ? "with the game" : "without the game");
         LibraryIndex index({});
         ScanOptions scan;
-        scan.Root = downloads;
-        scan.GameFolder = withGame ? world.InstallFolder : fs::path();
+        scan.root = downloads;
+        scan.gameFolder = withGame ? world.installFolder : fs::path();
         const ScanResult result = scanLibrary(index, scan);
-        EXPECT_EQ(result.Records.size(), world.Packages.size() + world.ReviewCases.size());
+        EXPECT_EQ(result.records.size(), world.packages.size() + world.reviewCases.size());
         Findings want = expected;
         if (!withGame) {
-            const ReviewCase& c = *std::find_if(world.ReviewCases.begin(), world.ReviewCases.end(),
-                [](const ReviewCase& r) { return r.Kind == ReviewKind::GameObjectRecolor; });
-            want.Orphans.emplace_back(gameRecolor, c.Guid);
-            std::sort(want.Orphans.begin(), want.Orphans.end());
+            const ReviewCase& c = *std::find_if(world.reviewCases.begin(), world.reviewCases.end(),
+                [](const ReviewCase& r) { return r.kind == ReviewKind::GameObjectRecolor; });
+            want.orphans.emplace_back(gameRecolor, c.guid);
+            std::sort(want.orphans.begin(), want.orphans.end());
         }
-        const HealthReport report = analyseLibrary(downloads, result.Records, result.GameGuids, {}, result.Sims2Packs);
+        const HealthReport report = analyseLibrary(downloads, result.records, result.gameGuids, {}, result.sims2Packs);
         EXPECT_EQ(findingsOf(report), want);
         // The two Sims2Pack files waiting in New Downloads, which the game does not read.
         std::vector<std::string> sims2Packs;
-        for (const GeneratedSims2Pack& archive : world.Sims2Packs)
-            sims2Packs.push_back(pathToUtf8(downloads / archive.File));
+        for (const GeneratedSims2Pack& archive : world.sims2Packs)
+            sims2Packs.push_back(pathToUtf8(downloads / archive.file));
         std::sort(sims2Packs.begin(), sims2Packs.end());
-        ASSERT_EQ(report.Sims2Packs.size(), 2u);
-        for (std::size_t i = 0; i < report.Sims2Packs.size(); ++i) {
-            EXPECT_EQ(report.Sims2Packs[i].File, sims2Packs[i]);
-            EXPECT_EQ(report.Sims2Packs[i].Reason, "The game does not read Sims2Pack files; install them.");
+        ASSERT_EQ(report.sims2Packs.size(), 2u);
+        for (std::size_t i = 0; i < report.sims2Packs.size(); ++i) {
+            EXPECT_EQ(report.sims2Packs[i].file, sims2Packs[i]);
+            EXPECT_EQ(report.sims2Packs[i].reason, "The game does not read Sims2Pack files; install them.");
         }
         // The damaged download's reason is the one the browser's folder scan gives.
-        const fs::path damaged = pathFromUtf8(report.Broken.at(0).File);
+        const fs::path damaged = pathFromUtf8(report.broken.at(0).file);
         const browser::ScanResult scanned = browser::scanFolder(damaged.parent_path());
-        ASSERT_EQ(scanned.Skipped.size(), 1u);
-        EXPECT_EQ(scanned.Skipped[0].Reason, report.Broken[0].Reason);
+        ASSERT_EQ(scanned.skipped.size(), 1u);
+        EXPECT_EQ(scanned.skipped[0].reason, report.broken[0].reason);
     }
     std::error_code ignored;
     fs::remove_all(folder.parent_path(), ignored);

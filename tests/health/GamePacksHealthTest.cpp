@@ -33,10 +33,10 @@ std::vector<std::uint32_t> gameGuids(const std::filesystem::path& game)
     TemporaryFolder data;
     LibraryIndex index(data.path() / "index.sqlite");
     ScanOptions options;
-    options.Root = library.path();
-    options.GameFolder = game;
-    options.Threads = 2;
-    return scanLibrary(index, options).GameGuids;
+    options.root = library.path();
+    options.gameFolder = game;
+    options.threads = 2;
+    return scanLibrary(index, options).gameGuids;
 }
 
 } // namespace

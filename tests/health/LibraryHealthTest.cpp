@@ -63,9 +63,9 @@ ByteString recolorPackage(std::uint32_t objectGuid)
 ScanResult scan(LibraryIndex& index, const std::filesystem::path& root, const std::filesystem::path& game = {})
 {
     ScanOptions options;
-    options.Root = root;
-    options.GameFolder = game;
-    options.Threads = 2;
+    options.root = root;
+    options.gameFolder = game;
+    options.threads = 2;
     return scanLibrary(index, options);
 }
 
@@ -92,18 +92,18 @@ TEST(LibraryIndex, rereadsOnlyWhatChangedBetweenRuns)
     library.write("notes.txt", "not a package");
     {
         LibraryIndex index(dbFile);
-        EXPECT_EQ(scan(index, library.path()).Reread, 4U);
+        EXPECT_EQ(scan(index, library.path()).reread, 4U);
     }
     {
         LibraryIndex index(dbFile); // a second start
         const ScanResult again = scan(index, library.path());
-        EXPECT_EQ(again.Reread, 0U);
-        ASSERT_EQ(again.Records.size(), 4U);
-        EXPECT_EQ(again.Records[0].Name, "A");
-        EXPECT_EQ(again.Records[0].Guids, std::vector<std::uint32_t> { 1 });
-        EXPECT_EQ(again.Records[3].RelativePath, "sub/c.package");
-        EXPECT_EQ(again.Records[3].Kind, PackageKind::Recolor);
-        EXPECT_EQ(again.Records[3].ObjectGuid, 2U);
+        EXPECT_EQ(again.reread, 0U);
+        ASSERT_EQ(again.records.size(), 4U);
+        EXPECT_EQ(again.records[0].name, "A");
+        EXPECT_EQ(again.records[0].guids, std::vector<std::uint32_t> { 1 });
+        EXPECT_EQ(again.records[3].relativePath, "sub/c.package");
+        EXPECT_EQ(again.records[3].kind, PackageKind::Recolor);
+        EXPECT_EQ(again.records[3].objectGuid, 2U);
     }
     // Changed (another size), added, removed and renamed.
     library.write("a.package", objectPackage(11, "A longer name"));
@@ -112,13 +112,13 @@ TEST(LibraryIndex, rereadsOnlyWhatChangedBetweenRuns)
     std::filesystem::rename(library.path() / "d.package", library.path() / "sub" / "d2.package");
     LibraryIndex index(dbFile);
     const ScanResult changed = scan(index, library.path());
-    EXPECT_EQ(changed.Reread, 3U);
+    EXPECT_EQ(changed.reread, 3U);
     const auto stored = index.records();
     EXPECT_EQ(stored.size(), 4U);
     EXPECT_FALSE(stored.contains("b.package"));
     EXPECT_FALSE(stored.contains("d.package"));
-    EXPECT_EQ(stored.at("sub/d2.package").Guids, std::vector<std::uint32_t> { 4 });
-    EXPECT_EQ(stored.at("a.package").Guids, std::vector<std::uint32_t> { 11 });
+    EXPECT_EQ(stored.at("sub/d2.package").guids, std::vector<std::uint32_t> { 4 });
+    EXPECT_EQ(stored.at("a.package").guids, std::vector<std::uint32_t> { 11 });
 }
 
 // The index is a cache, so a failing database is passed over; anything else
@@ -131,14 +131,14 @@ TEST(LibraryIndex, aFailureOnTheWriterThreadComesBackFromTheScan)
         library.write("p" + std::to_string(i) + ".package", objectPackage(static_cast<std::uint32_t>(i + 1), "P"));
     LibraryIndex index(data.path() / "index.sqlite");
     ScanOptions options;
-    options.Root = library.path();
-    options.Threads = 2;
-    options.BeforeIndexWriteForTesting = [] { throw std::runtime_error("the writer ran out of something"); };
+    options.root = library.path();
+    options.threads = 2;
+    options.beforeIndexWriteForTesting = [] { throw std::runtime_error("the writer ran out of something"); };
     EXPECT_FAILS_WITH(scanLibrary(index, options), "ran out of something");
-    options.BeforeIndexWriteForTesting = [] { throw Failure(ErrorCode::FileWriteFailed, "database is locked"); };
-    EXPECT_EQ(scanLibrary(index, options).Records.size(), 20U);
-    options.BeforeIndexWriteForTesting = nullptr;
-    EXPECT_EQ(scanLibrary(index, options).Reread, 20U); // nothing was kept by the failed scans
+    options.beforeIndexWriteForTesting = [] { throw Failure(ErrorCode::FileWriteFailed, "database is locked"); };
+    EXPECT_EQ(scanLibrary(index, options).records.size(), 20U);
+    options.beforeIndexWriteForTesting = nullptr;
+    EXPECT_EQ(scanLibrary(index, options).reread, 20U); // nothing was kept by the failed scans
 }
 
 TEST(LibraryIndex, rebuildsADamagedOrForeignFileAndLosesNothing)
@@ -194,9 +194,9 @@ TEST(LibraryIndex, rebuildsADamagedOrForeignFileAndLosesNothing)
         LibraryIndex index(dbFile);
         EXPECT_TRUE(index.persistent());
         const ScanResult result = scan(index, library.path());
-        EXPECT_EQ(result.Reread, 1U);
-        ASSERT_EQ(result.Records.size(), 1U);
-        EXPECT_EQ(result.Records[0].Guids, std::vector<std::uint32_t> { 1 });
+        EXPECT_EQ(result.reread, 1U);
+        ASSERT_EQ(result.records.size(), 1U);
+        EXPECT_EQ(result.records[0].guids, std::vector<std::uint32_t> { 1 });
         LibraryIndex reopened(dbFile);
         EXPECT_FALSE(reopened.rebuilt());
         EXPECT_EQ(reopened.records().size(), 1U);
@@ -223,11 +223,11 @@ TEST(LibraryIndex, twoInstancesShareOneFile)
         sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
     });
     library.write("b.package", objectPackage(2, "B"));
-    EXPECT_EQ(scan(second, library.path()).Reread, 1U);
+    EXPECT_EQ(scan(second, library.path()).reread, 1U);
     release.join();
     sqlite3_close(other);
     EXPECT_EQ(first.records().size(), 2U);
-    EXPECT_EQ(scan(first, library.path()).Reread, 0U);
+    EXPECT_EQ(scan(first, library.path()).reread, 0U);
 
     // A lock that outlasts the timeout: the scan's result stands, the index
     // keeps what it had, and the next run reads the new file again.
@@ -238,12 +238,12 @@ TEST(LibraryIndex, twoInstancesShareOneFile)
     {
         LibraryIndex blocked(dbFile, 50);
         const ScanResult result = scan(blocked, library.path());
-        EXPECT_EQ(result.Records.size(), 3U);
-        EXPECT_EQ(result.Records[2].Guids, std::vector<std::uint32_t> { 3 });
+        EXPECT_EQ(result.records.size(), 3U);
+        EXPECT_EQ(result.records[2].guids, std::vector<std::uint32_t> { 3 });
     }
     sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(holder);
-    EXPECT_EQ(scan(first, library.path()).Reread, 1U);
+    EXPECT_EQ(scan(first, library.path()).reread, 1U);
 }
 
 TEST(LibraryHealth, listsEachKindOfUnreadablePackage)
@@ -284,16 +284,16 @@ TEST(LibraryHealth, listsEachKindOfUnreadablePackage)
     library.write("good.package", good);
     LibraryIndex index({});
     const ScanResult result = scan(index, library.path());
-    const HealthReport report = analyseLibrary(library.path(), result.Records, {}, {});
-    ASSERT_EQ(report.Broken.size(), cases.size());
-    for (const BrokenPackage& row : report.Broken) {
-        SCOPED_TRACE(row.File);
+    const HealthReport report = analyseLibrary(library.path(), result.records, {}, {});
+    ASSERT_EQ(report.broken.size(), cases.size());
+    for (const BrokenPackage& row : report.broken) {
+        SCOPED_TRACE(row.file);
         const auto c
-            = std::find_if(cases.begin(), cases.end(), [&](const Case& item) { return row.File.ends_with(item.file); });
+            = std::find_if(cases.begin(), cases.end(), [&](const Case& item) { return row.file.ends_with(item.file); });
         ASSERT_NE(c, cases.end());
-        EXPECT_NE(row.Reason.find(c->reason), std::string::npos) << row.Reason;
-        EXPECT_FALSE(row.Reason.empty());
-        EXPECT_EQ(row.Reason.find(c->file), std::string::npos) << "the reason does not repeat the file name";
+        EXPECT_NE(row.reason.find(c->reason), std::string::npos) << row.reason;
+        EXPECT_FALSE(row.reason.empty());
+        EXPECT_EQ(row.reason.find(c->file), std::string::npos) << "the reason does not repeat the file name";
     }
 }
 
@@ -332,38 +332,38 @@ TEST(LibraryHealth, findsOrphansClashesAndDuplicatesAndKeepsKnownClashesQuiet)
     LibraryIndex index(data.path() / "index.sqlite");
     const ScanResult result = scan(index, library.path(), game.path());
     KnownClashes known(data.path() / "known.txt");
-    HealthReport report = analyseLibrary(library.path(), result.Records, result.GameGuids, known.guids());
+    HealthReport report = analyseLibrary(library.path(), result.records, result.gameGuids, known.guids());
 
     std::vector<std::string> orphans;
-    for (const OrphanRecolor& row : report.Orphans) {
-        orphans.push_back(std::filesystem::path(row.File).filename().string());
-        EXPECT_EQ(row.Guid, 0x300U);
+    for (const OrphanRecolor& row : report.orphans) {
+        orphans.push_back(std::filesystem::path(row.file).filename().string());
+        EXPECT_EQ(row.guid, 0x300U);
     }
     EXPECT_EQ(orphans, (std::vector<std::string> { "copy-a.package", "orphan.package", "copy-b.package" }));
-    ASSERT_EQ(report.Clashes.size(), 2U);
-    EXPECT_EQ(report.Clashes[0].Guid, 0x100U);
-    EXPECT_FALSE(report.Clashes[0].GameObject);
-    EXPECT_EQ(fileNames(report.Clashes[0].Files), (std::vector<std::string> { "clash-1.package", "clash-2.package" }));
-    EXPECT_EQ(report.Clashes[1].Guid, 0x700U);
-    EXPECT_TRUE(report.Clashes[1].GameObject);
+    ASSERT_EQ(report.clashes.size(), 2U);
+    EXPECT_EQ(report.clashes[0].guid, 0x100U);
+    EXPECT_FALSE(report.clashes[0].gameObject);
+    EXPECT_EQ(fileNames(report.clashes[0].files), (std::vector<std::string> { "clash-1.package", "clash-2.package" }));
+    EXPECT_EQ(report.clashes[1].guid, 0x700U);
+    EXPECT_TRUE(report.clashes[1].gameObject);
     // The three copies of one recolor are byte-identical; the other recolors differ in size or bytes.
-    ASSERT_EQ(report.Duplicates.size(), 1U);
-    EXPECT_EQ(fileNames(report.Duplicates[0].Files),
+    ASSERT_EQ(report.duplicates.size(), 1U);
+    EXPECT_EQ(fileNames(report.duplicates[0].files),
         (std::vector<std::string> { "copy-a.package", "orphan.package", "copy-b.package" }));
 
     // Marked known, a clash stays quiet, also for the next start.
     known.setKnown(0x100, true);
     KnownClashes reread(data.path() / "known.txt");
-    report = analyseLibrary(library.path(), result.Records, result.GameGuids, reread.guids());
-    ASSERT_EQ(report.Clashes.size(), 1U);
-    EXPECT_EQ(report.Clashes[0].Guid, 0x700U);
+    report = analyseLibrary(library.path(), result.records, result.gameGuids, reread.guids());
+    ASSERT_EQ(report.clashes.size(), 1U);
+    EXPECT_EQ(report.clashes[0].guid, 0x700U);
     reread.setKnown(0x100, false);
     EXPECT_TRUE(KnownClashes(data.path() / "known.txt").guids().empty());
 
     // The game's GUIDs come from the index on the next scan.
     LibraryIndex again(data.path() / "index.sqlite");
     EXPECT_EQ(again.gameGuids(), (std::vector<std::uint32_t> { 0x700, 0x80000005 }));
-    EXPECT_EQ(scan(again, library.path(), game.path()).GameGuids, again.gameGuids());
+    EXPECT_EQ(scan(again, library.path(), game.path()).gameGuids, again.gameGuids());
 }
 
 // The listing finds packages at any depth by their extension in any letter
@@ -384,8 +384,8 @@ TEST(LibraryIndex, listingFindsEveryPackageAndNothingElse)
     std::filesystem::create_symlink(library.path() / "a.package", library.path() / "link.package", linkError);
     std::vector<std::string> listed;
     for (const PackageRecord& record : listPackages(library.path())) {
-        listed.push_back(record.RelativePath);
-        EXPECT_EQ(record.Size, 1) << record.RelativePath;
+        listed.push_back(record.relativePath);
+        EXPECT_EQ(record.size, 1) << record.relativePath;
     }
     std::vector<std::string> expected { "B.PACKAGE", "a.package", "one/c.Package", "one/two/three/d.package" };
     if (!linkError)
@@ -419,7 +419,7 @@ TEST(LibraryHealth, contentHashIsTheSameReadWholeOrInPieces)
     ByteString bytes = objectPackage(5, "Hashed");
     bytes.append((3 << 20) + 7 - bytes.size(), 'x'); // several of the streaming reads, and a tail
     const auto file = dir.write("big.package", bytes);
-    const std::string whole = inspectPackage(file, static_cast<std::int64_t>(bytes.size()), true).Hash;
+    const std::string whole = inspectPackage(file, static_cast<std::int64_t>(bytes.size()), true).hash;
     EXPECT_EQ(whole.size(), 16u);
     EXPECT_EQ(hashFile(file), whole);
     std::set<std::string> seen { whole };
@@ -434,10 +434,10 @@ TEST(LibraryHealth, contentHashIsTheSameReadWholeOrInPieces)
 TEST(LibraryHealth, csvQuotesWhatNeedsQuoting)
 {
     HealthReport report;
-    report.Broken.push_back({ "C:/My \"best\", finds/a.package", "Resource 1 lies past the end" });
-    report.Orphans.push_back({ "b.package", 0x1A2B });
-    report.Clashes.push_back({ 0x10, { "c.package", "d.package" }, true });
-    report.Duplicates.push_back({ 42, "00ff", { "e.package", "f.package" } });
+    report.broken.push_back({ "C:/My \"best\", finds/a.package", "Resource 1 lies past the end" });
+    report.orphans.push_back({ "b.package", 0x1A2B });
+    report.clashes.push_back({ 0x10, { "c.package", "d.package" }, true });
+    report.duplicates.push_back({ 42, "00ff", { "e.package", "f.package" } });
     EXPECT_EQ(healthCsv(report),
         "Problem,File,Detail\r\n"
         "Cannot be read,\"C:/My \"\"best\"\", finds/a.package\",Resource 1 lies past the end\r\n"
@@ -457,23 +457,23 @@ TEST(LibraryHealth, quarantineMovesFilesAsideAndUndoPutsThemBack)
     const auto quarantine = data.path() / "Quarantine";
     const QuarantineMove moved = quarantineFile(first, library.path(), quarantine);
     EXPECT_FALSE(std::filesystem::exists(first));
-    EXPECT_EQ(moved.Quarantined, quarantine / "sub" / "a.package");
-    EXPECT_EQ(readFileBytes(moved.Quarantined), recolorPackage(1));
+    EXPECT_EQ(moved.quarantined, quarantine / "sub" / "a.package");
+    EXPECT_EQ(readFileBytes(moved.quarantined), recolorPackage(1));
 
     // A second file of the same name does not overwrite the first.
     library.write("sub/a.package", objectPackage(2, "B"));
     const QuarantineMove second = quarantineFile(first, library.path(), quarantine);
-    EXPECT_EQ(second.Quarantined, quarantine / "sub" / "a (2).package");
+    EXPECT_EQ(second.quarantined, quarantine / "sub" / "a (2).package");
 
     // Undo refuses to overwrite a file that appeared meanwhile, and leaves both as they are.
     library.write("sub/a.package", "new");
     EXPECT_THROW(undoQuarantine(moved), Failure);
     EXPECT_EQ(readFileBytes(first), "new");
-    EXPECT_EQ(readFileBytes(moved.Quarantined), recolorPackage(1));
+    EXPECT_EQ(readFileBytes(moved.quarantined), recolorPackage(1));
     std::filesystem::remove(first);
     undoQuarantine(moved);
     EXPECT_EQ(readFileBytes(first), recolorPackage(1));
-    EXPECT_FALSE(std::filesystem::exists(moved.Quarantined));
+    EXPECT_FALSE(std::filesystem::exists(moved.quarantined));
 }
 
 // Each file that cannot be moved is reported with its reason (and stays where
@@ -487,12 +487,12 @@ TEST(LibraryHealth, quarantineReportsEachFileThatCouldNotMoveWithItsReason)
     const auto quarantine = data.path() / "Quarantine";
     data.write("Quarantine/sub", "a file where the folder would go");
     const QuarantineResult result = quarantineFiles({ moving, stuck }, library.path(), quarantine);
-    ASSERT_EQ(result.Moved.size(), 1U);
-    EXPECT_EQ(result.Moved[0].Original, moving);
-    EXPECT_EQ(result.Moved[0].Quarantined, quarantine / "a.package");
-    ASSERT_EQ(result.Failed.size(), 1U);
-    EXPECT_EQ(result.Failed[0].File, stuck);
-    EXPECT_NE(result.Failed[0].Reason.find("b.package"), std::string::npos) << result.Failed[0].Reason;
+    ASSERT_EQ(result.moved.size(), 1U);
+    EXPECT_EQ(result.moved[0].original, moving);
+    EXPECT_EQ(result.moved[0].quarantined, quarantine / "a.package");
+    ASSERT_EQ(result.failed.size(), 1U);
+    EXPECT_EQ(result.failed[0].file, stuck);
+    EXPECT_NE(result.failed[0].reason.find("b.package"), std::string::npos) << result.failed[0].reason;
     EXPECT_EQ(readFileBytes(stuck), recolorPackage(2));
     EXPECT_FALSE(std::filesystem::exists(moving));
 }
@@ -510,7 +510,7 @@ TEST(LibraryHealth, movesAcrossVolumesKeepTheOriginalUntilItsCopyIsSafe)
     const std::pair<const char*, Mover> movers[] = {
         { "quarantine",
             [&](const std::filesystem::path& file, const TemporaryFolder& to) {
-                return quarantineFile(file, file.parent_path(), to.path(), otherVolume).Quarantined;
+                return quarantineFile(file, file.parent_path(), to.path(), otherVolume).quarantined;
             } },
         { "object move",
             [&](const std::filesystem::path& file, const TemporaryFolder& to) {
@@ -577,11 +577,11 @@ TEST(IndexedFolderScan, servesUnchangedPackagesFromTheIndexAndRereadsChangedOnes
     library.write("f.package", objectPackage(4, "F"));
     const auto shelf = library.path() / "Shelf";
     const auto same = [](const browser::ScanResult& a, const browser::ScanResult& b) {
-        EXPECT_EQ(a.Files, b.Files);
-        ASSERT_EQ(a.Skipped.size(), b.Skipped.size());
-        for (std::size_t i = 0; i < a.Skipped.size(); ++i) {
-            EXPECT_EQ(a.Skipped[i].File, b.Skipped[i].File);
-            EXPECT_EQ(a.Skipped[i].Reason, b.Skipped[i].Reason);
+        EXPECT_EQ(a.files, b.files);
+        ASSERT_EQ(a.skipped.size(), b.skipped.size());
+        for (std::size_t i = 0; i < a.skipped.size(); ++i) {
+            EXPECT_EQ(a.skipped[i].file, b.skipped[i].file);
+            EXPECT_EQ(a.skipped[i].reason, b.skipped[i].reason);
         }
     };
     const struct {
@@ -602,20 +602,20 @@ TEST(IndexedFolderScan, servesUnchangedPackagesFromTheIndexAndRereadsChangedOnes
         EXPECT_EQ(classifier.packagesRead(), run.read);
         // Below the root the page drawing gets each object's texts and GUID
         // with the scan, exactly as reading the package gives them.
-        ASSERT_EQ(indexed.Summaries.size(), indexed.Files.size());
-        for (std::size_t i = 0; i < indexed.Files.size(); ++i) {
-            const auto& known = indexed.Summaries[i];
+        ASSERT_EQ(indexed.summaries.size(), indexed.files.size());
+        for (std::size_t i = 0; i < indexed.files.size(); ++i) {
+            const auto& known = indexed.summaries[i];
             ASSERT_EQ(known.has_value(), run.folder != data.path());
             if (!known)
                 continue;
-            const auto file = run.folder / indexed.Files[i];
+            const auto file = run.folder / indexed.files[i];
             const browser::ObjectSummary read = browser::readObjectSummary(file);
             EXPECT_TRUE(browser::stillCurrent(*known, file));
-            EXPECT_EQ(known->Summary.File, read.File);
-            EXPECT_EQ(known->Summary.Details, read.Details);
-            EXPECT_EQ(known->Summary.HasName, read.HasName);
-            EXPECT_EQ(known->Summary.Guid, read.Guid);
-            EXPECT_EQ(known->Summary.ThumbnailKey, read.ThumbnailKey);
+            EXPECT_EQ(known->summary.file, read.file);
+            EXPECT_EQ(known->summary.details, read.details);
+            EXPECT_EQ(known->summary.hasName, read.hasName);
+            EXPECT_EQ(known->summary.guid, read.guid);
+            EXPECT_EQ(known->summary.thumbnailKey, read.thumbnailKey);
         }
     }
 
@@ -624,12 +624,12 @@ TEST(IndexedFolderScan, servesUnchangedPackagesFromTheIndexAndRereadsChangedOnes
     IndexedPackageClassifier classifier(library.path(), dbFile);
     const browser::ScanResult changed = browser::scanFolder(shelf, {}, nullptr, &classifier);
     same(changed, browser::scanFolder(shelf));
-    EXPECT_TRUE(changed.Files.empty());
+    EXPECT_TRUE(changed.files.empty());
     EXPECT_EQ(classifier.packagesRead(), 2u);
 
     // The review reads only what no folder scan has read yet.
     LibraryIndex index(dbFile);
-    EXPECT_EQ(scan(index, library.path()).Reread, 2u); // d and e
+    EXPECT_EQ(scan(index, library.path()).reread, 2u); // d and e
 
     // The recolor finder takes every package the index holds unchanged from
     // it (all but the unreadable one) and finds what reading them finds.
@@ -638,10 +638,10 @@ TEST(IndexedFolderScan, servesUnchangedPackagesFromTheIndexAndRereadsChangedOnes
         const recolors::RecolorSearchResult viaIndex
             = recolors::findRecolors(library.path(), guid, {}, nullptr, &lookup);
         const recolors::RecolorSearchResult direct = recolors::findRecolors(library.path(), guid);
-        EXPECT_EQ(viaIndex.Recolors, direct.Recolors);
-        EXPECT_EQ(viaIndex.Recolors.size(), guid == 2 ? 0u : 1u);
-        ASSERT_EQ(viaIndex.Skipped.size(), 1u);
-        EXPECT_EQ(viaIndex.Skipped[0].Reason, direct.Skipped[0].Reason);
+        EXPECT_EQ(viaIndex.recolors, direct.recolors);
+        EXPECT_EQ(viaIndex.recolors.size(), guid == 2 ? 0u : 1u);
+        ASSERT_EQ(viaIndex.skipped.size(), 1u);
+        EXPECT_EQ(viaIndex.skipped[0].reason, direct.skipped[0].reason);
         EXPECT_EQ(lookup.served(), 5u);
     }
 }

@@ -97,7 +97,7 @@ TEST(ErrorTrap, aFailureCarriedFromAWorkerKeepsItsStepAndFile)
                 std::rethrow_exception(currentFailureWithContext());
             } catch (const Failure& failure) {
                 ASSERT_TRUE(failure.place().has_value()) << c.name;
-                EXPECT_EQ(failure.place()->Location, 2500) << c.name;
+                EXPECT_EQ(failure.place()->location, 2500) << c.name;
             }
         }
     }

@@ -75,8 +75,8 @@ TEST(PackageReader, indexThatEndsAtTheLastByteIsReadAndOneByteMoreIsRefused)
         const fs::path exactFile = dir.write("exact.package", exact);
         const fs::path shortFile = dir.write("short.package", shortByOne);
 
-        EXPECT_EQ(parsePackageIndex(exact).Entries.size(), entries);
-        EXPECT_EQ(readPackageIndex(exactFile).Entries.size(), entries);
+        EXPECT_EQ(parsePackageIndex(exact).entries.size(), entries);
+        EXPECT_EQ(readPackageIndex(exactFile).entries.size(), entries);
         for (const auto& read : { std::function<void()>([&] { parsePackageIndex(shortByOne); }),
                  std::function<void()>([&] { readPackageIndex(shortFile); }) }) {
             EXPECT_FAILS_WITH_CODE(read(), ErrorCode::BadPackage, "runs past the end") << entries << " entries";

@@ -18,15 +18,15 @@ TEST(ObjectDefinitionFields, tableIsOrderedCompleteAndEndsAt265)
     std::size_t end = 0;
     for (std::size_t i = 0; i < kObjectDefinitionFields.size(); ++i) {
         const ObjectFieldInfo& info = kObjectDefinitionFields[i];
-        EXPECT_EQ(static_cast<std::size_t>(info.Field), i);
-        EXPECT_GE(info.Offset, end) << info.Name; // no overlaps
-        end = info.Offset + info.Width;
-        EXPECT_TRUE(names.insert(info.Name).second) << info.Name;
+        EXPECT_EQ(static_cast<std::size_t>(info.field), i);
+        EXPECT_GE(info.offset, end) << info.name; // no overlaps
+        end = info.offset + info.width;
+        EXPECT_TRUE(names.insert(info.name).second) << info.name;
     }
     EXPECT_EQ(end, kObjectDefinitionMinimumSize);
-    EXPECT_EQ(fieldInfo(ObjectField::Price).Offset, 100u);
-    EXPECT_EQ(fieldInfo(ObjectField::GUID).Width, 4u);
-    EXPECT_EQ(fieldInfo(ObjectField::CommunitySortFlags).Offset, 264u);
+    EXPECT_EQ(fieldInfo(ObjectField::Price).offset, 100u);
+    EXPECT_EQ(fieldInfo(ObjectField::GUID).width, 4u);
+    EXPECT_EQ(fieldInfo(ObjectField::CommunitySortFlags).offset, 264u);
 }
 
 TEST(ObjectDefinition, amountsAreUnsignedAndMotivesSigned)
@@ -114,15 +114,15 @@ TEST(ObjectDefinition, choosesTheOnlyOrTheLeadDefinition)
     pkg.Files.push_back(resource(gstrTypeOBJD, "ONE_", definitionBytes(0, 10)));
     auto chosen = chooseObjectDefinition(pkg);
     ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(chosen->InstanceID, "ONE_");
-    EXPECT_EQ(chosen->Definition.amount(ObjectField::Price), 10);
+    EXPECT_EQ(chosen->instanceId, "ONE_");
+    EXPECT_EQ(chosen->definition.amount(ObjectField::Price), 10);
 
     pkg.Files.push_back(resource(gstrTypeOBJD, "LEAD", definitionBytes(0xFFFF, 20)));
     pkg.Files.push_back(resource(gstrTypeOBJD, "LAST", definitionBytes(0xFFFF, 30)));
     chosen = chooseObjectDefinition(pkg);
     ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(chosen->InstanceID, "LEAD");
-    EXPECT_EQ(chosen->Definition.data().size(), 300u);
+    EXPECT_EQ(chosen->instanceId, "LEAD");
+    EXPECT_EQ(chosen->definition.data().size(), 300u);
 
     pkg.Files.erase(pkg.Files.begin() + 2, pkg.Files.end());
     pkg.Files.push_back(resource(gstrTypeOBJD, "TWO_", definitionBytes(1, 20)));
@@ -146,8 +146,8 @@ TEST(ObjectDefinition, takesTheTextListOnlyWhenThereIsExactlyOne)
         resource(gstrTypeCTSS, "CTS1", textList({ { "\x01", "Chair", "" }, { "\x01", "Sits one", "" } })));
     auto chosen = chooseTextList(pkg);
     ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(chosen->InstanceID, "CTS1");
-    ASSERT_EQ(chosen->List.Entries.size(), 2u);
+    EXPECT_EQ(chosen->instanceId, "CTS1");
+    ASSERT_EQ(chosen->list.Entries.size(), 2u);
     pkg.Files.push_back(resource(gstrTypeCTSS, "CTS2", textList({})));
     EXPECT_FALSE(chooseTextList(pkg).has_value());
 }
@@ -158,23 +158,23 @@ TEST(ObjectDefinition, catalogTextsComeFromTheFirstEnglishEntryAndTheOneAfterIt)
     list.Entries
         = { { "\x02", "Stuhl", "" }, { "\x01", "Chair", "x" }, { "\x01", "A chair", "y" }, { "\x01", "Other", "" } };
     CatalogTexts texts = catalogTexts(list);
-    EXPECT_TRUE(texts.Found);
-    EXPECT_EQ(texts.Name, "Chair");
-    EXPECT_EQ(texts.Description, "A chair");
+    EXPECT_TRUE(texts.found);
+    EXPECT_EQ(texts.name, "Chair");
+    EXPECT_EQ(texts.description, "A chair");
 
     list.Entries = { { "\x01", "Chair", "" }, { "\x03", "Chaise", "" } };
-    EXPECT_EQ(catalogTexts(list).Description, "Chaise"); // whatever the next entry's language
+    EXPECT_EQ(catalogTexts(list).description, "Chaise"); // whatever the next entry's language
 
     list.Entries = { { "\x02", "Stuhl", "" }, { "\x02", "Ein Stuhl", "" } };
     texts = catalogTexts(list);
-    EXPECT_FALSE(texts.Found);
-    EXPECT_EQ(texts.Name, "");
-    EXPECT_EQ(texts.Description, "");
+    EXPECT_FALSE(texts.found);
+    EXPECT_EQ(texts.name, "");
+    EXPECT_EQ(texts.description, "");
 
     list.Entries = { { "\x02", "Stuhl", "" }, { "\x01", "Chair", "" } };
     texts = catalogTexts(list);
-    EXPECT_EQ(texts.Name, "Chair");
-    EXPECT_EQ(texts.Description, "");
+    EXPECT_EQ(texts.name, "Chair");
+    EXPECT_EQ(texts.description, "");
 }
 
 TEST(ObjectDefinition, readsTheDefinitionAndNamesOfRealPackages)
@@ -186,16 +186,16 @@ TEST(ObjectDefinition, readsTheDefinitionAndNamesOfRealPackages)
     const PackageFile object = readPackage(root / "owlks4_DBPF-package-manager/sims2.package");
     const auto definition = chooseObjectDefinition(object);
     ASSERT_TRUE(definition.has_value());
-    EXPECT_TRUE(definition->Definition.isComplete());
-    EXPECT_NE(definition->Definition.guid(), 0u);
+    EXPECT_TRUE(definition->definition.isComplete());
+    EXPECT_NE(definition->definition.guid(), 0u);
     const auto list = chooseTextList(object);
     ASSERT_TRUE(list.has_value());
-    EXPECT_EQ(catalogTexts(list->List).Name, "telephone pole");
+    EXPECT_EQ(catalogTexts(list->list).name, "telephone pole");
 
     const PackageFile career = readPackage(root / "bass-dandy_simpai/career.package");
     const auto careerList = chooseTextList(career);
     ASSERT_TRUE(careerList.has_value());
-    EXPECT_EQ(careerList->List.Entries.size(), 37u);
+    EXPECT_EQ(careerList->list.Entries.size(), 37u);
 }
 
 } // namespace

@@ -82,10 +82,10 @@ TEST_P(IndexVersions, readsEntriesOfTheRightWidth)
     EXPECT_EQ(pkg.Files[2].ResourceID, pkg.Index[2].ResourceID);
 
     const PackageIndex index = parsePackageIndex(bytes);
-    ASSERT_EQ(index.Entries.size(), 3u);
-    EXPECT_EQ(index.Header.IndexMinorVersion, minor);
-    EXPECT_EQ(index.Entries[1].Offset, pkg.Index[1].Offset);
-    EXPECT_EQ(index.Entries[1].Size, 12);
+    ASSERT_EQ(index.entries.size(), 3u);
+    EXPECT_EQ(index.header.IndexMinorVersion, minor);
+    EXPECT_EQ(index.entries[1].Offset, pkg.Index[1].Offset);
+    EXPECT_EQ(index.entries[1].Size, 12);
 }
 
 INSTANTIATE_TEST_SUITE_P(PackageReader, IndexVersions, ::testing::Values(0, 1, 2));
@@ -96,7 +96,7 @@ TEST(PackageReader, readsEveryHeaderFieldInOrder)
     patchInt32(bytes, 12, -7);
     patchInt32(bytes, 20, 9);
     bytes[95] = 'Z';
-    const PackageHeader header = parsePackageIndex(bytes).Header;
+    const PackageHeader header = parsePackageIndex(bytes).header;
     EXPECT_EQ(header.Magic, 0x46504244);
     EXPECT_EQ(header.MajorVersion, 1);
     EXPECT_EQ(header.MinorVersion, 2);
@@ -200,7 +200,7 @@ TEST(PackageReader, readsFilesWithUnicodeNames)
     PackageFile pkg;
     ASSERT_TRUE(gsLoadPackage(file, pkg));
     EXPECT_EQ(pkg.Files.size(), 3u);
-    EXPECT_EQ(readPackageIndex(file).Entries.size(), 3u);
+    EXPECT_EQ(readPackageIndex(file).entries.size(), 3u);
     EXPECT_EQ(readResourceBytes(file, pkg.Index[1]), "catalog text");
 }
 
@@ -211,8 +211,8 @@ TEST(PackageReader, readsMoreEntriesThanSixteenBitsCount)
         builder.add("AC2950C1", "00000000", "00000001", "7F" + gfstrStrToHex(gfstrLongToStr4(i)).substr(2), "jpg");
     const ByteString bytes = builder.build();
     const PackageIndex index = parsePackageIndex(bytes);
-    ASSERT_EQ(index.Entries.size(), 40000u);
-    EXPECT_EQ(simsIdToHex(index.Entries[39999].ResourceID), "7F009C3F");
+    ASSERT_EQ(index.entries.size(), 40000u);
+    EXPECT_EQ(simsIdToHex(index.entries[39999].ResourceID), "7F009C3F");
     const PackageFile pkg = parsePackage(bytes);
     ASSERT_EQ(pkg.Files.size(), 40000u);
     EXPECT_EQ(pkg.Files[34567].Data, "jpg");
@@ -223,8 +223,8 @@ TEST(PackageReader, readsOneResourceOnDemand)
     TemporaryFolder dir;
     const auto file = dir.write("three.package", threeResources(2).build());
     const PackageIndex index = readPackageIndex(file);
-    EXPECT_EQ(readResourceBytes(file, index.Entries[0]), "object definition bytes");
-    IndexEntry outside = index.Entries[0];
+    EXPECT_EQ(readResourceBytes(file, index.entries[0]), "object definition bytes");
+    IndexEntry outside = index.entries[0];
     outside.Offset = static_cast<std::int32_t>(std::filesystem::file_size(file)) - 2;
     expectFailure([&] { readResourceBytes(file, outside); }, ErrorCode::BadPackage, "runs past the end of the file");
 }
@@ -276,7 +276,7 @@ TEST(PackageReader, rejectsResourcesOutsideTheFile)
     expectFailure([&] { parsePackage(pastEnd); }, ErrorCode::BadPackage, "Resource 2 of 3 (type 43545353) at offset");
     expectFailure([&] { parsePackage(pastEnd); }, ErrorCode::BadPackage, "with 100000 bytes runs past the end");
     // The index alone does not look at resources.
-    EXPECT_EQ(parsePackageIndex(pastEnd).Entries.size(), 3u);
+    EXPECT_EQ(parsePackageIndex(pastEnd).entries.size(), 3u);
 
     ByteString negativeSize = bytes;
     patchInt32(negativeSize, entry + 20, -5);

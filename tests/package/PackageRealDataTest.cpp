@@ -58,10 +58,10 @@ TEST(PackageRealData, readsAndRewritesRealPackages)
         } catch (const Failure& failure) {
             EXPECT_TRUE(failure.code() == ErrorCode::BadPackage || failure.code() == ErrorCode::ResourceTooLarge)
                 << failure.what();
-            EXPECT_NE(index.Header.MajorVersion, 1) << "a version 1 package failed: " << failure.what();
+            EXPECT_NE(index.header.MajorVersion, 1) << "a version 1 package failed: " << failure.what();
             continue;
         }
-        ASSERT_EQ(pkg.Files.size(), index.Entries.size());
+        ASSERT_EQ(pkg.Files.size(), index.entries.size());
         if (pkg.MajorVersion != 1)
             continue;
         PackageFile copy = pkg;

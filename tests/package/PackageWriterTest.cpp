@@ -187,8 +187,8 @@ TEST(PackageWriter, writesAndReadsTwoHundredThousandResources)
     writePackage(pkg, file);
     EXPECT_EQ(pkg.IndexCount, 200000);
     const PackageIndex index = readPackageIndex(file);
-    ASSERT_EQ(index.Entries.size(), 200000u);
-    EXPECT_EQ(index.Entries[199999].ResourceID, gfstrLongToStr4(199999));
+    ASSERT_EQ(index.entries.size(), 200000u);
+    EXPECT_EQ(index.entries[199999].ResourceID, gfstrLongToStr4(199999));
     const PackageFile again = readPackage(file);
     EXPECT_EQ(again.Files[199999].Data, ByteString(5, 'j'));
 }

@@ -108,9 +108,9 @@ TEST_F(Recompress, compressesWhatShrinksKeepsTheRestAndRebuildsTheDirectoryTrue)
         for (const int level : { 1, 6, 9 }) {
             PackageFile pkg = before;
             const RecompressSummary summary = recompressPackage(pkg, level);
-            EXPECT_EQ(summary.Resources, 5u);
-            EXPECT_EQ(summary.Compressed, 3u);
-            EXPECT_EQ(summary.NewlyCompressed, 2u);
+            EXPECT_EQ(summary.resources, 5u);
+            EXPECT_EQ(summary.compressed, 3u);
+            EXPECT_EQ(summary.newlyCompressed, 2u);
             ASSERT_EQ(pkg.Files.size(), before.Files.size());
             // Same order, same identifiers; the directory keeps its place.
             for (std::size_t i = 0; i < pkg.Files.size(); ++i)
@@ -157,29 +157,29 @@ TEST_F(Recompress, fileIsReplacedOnlyAfterATrueReadBackAndNeverInADryRun)
     const auto file = dir.write("object.package", original);
 
     RecompressOptions dry;
-    dry.DryRun = true;
+    dry.dryRun = true;
     const RecompressFileResult preview = recompressFile(file, dry);
-    EXPECT_FALSE(preview.Refused) << preview.Reason;
-    EXPECT_TRUE(preview.Changed);
-    EXPECT_LT(preview.BytesAfter, preview.BytesBefore);
+    EXPECT_FALSE(preview.refused) << preview.reason;
+    EXPECT_TRUE(preview.changed);
+    EXPECT_LT(preview.bytesAfter, preview.bytesBefore);
     EXPECT_EQ(readFileBytes(file), original);
 
     // The read-back check sees damaged bytes: refused, file untouched.
     RecompressOptions tampered;
-    tampered.BeforeCheck = [](ByteString& bytes) { bytes[200] = static_cast<char>(bytes[200] ^ 0x55); };
+    tampered.beforeCheckForTesting = [](ByteString& bytes) { bytes[200] = static_cast<char>(bytes[200] ^ 0x55); };
     const RecompressFileResult refused = recompressFile(file, tampered);
-    EXPECT_TRUE(refused.Refused);
-    EXPECT_NE(refused.Reason.find("would not read back identically"), std::string::npos) << refused.Reason;
-    EXPECT_FALSE(refused.Changed);
+    EXPECT_TRUE(refused.refused);
+    EXPECT_NE(refused.reason.find("would not read back identically"), std::string::npos) << refused.reason;
+    EXPECT_FALSE(refused.changed);
     EXPECT_EQ(readFileBytes(file), original);
 
     const RecompressFileResult done = recompressFile(file, {});
-    ASSERT_FALSE(done.Refused) << done.Reason;
-    EXPECT_EQ(done.BytesAfter, preview.BytesAfter);
+    ASSERT_FALSE(done.refused) << done.reason;
+    EXPECT_EQ(done.bytesAfter, preview.bytesAfter);
     const PackageFile written = readPackage(file);
     EXPECT_EQ(contentsWithoutDirectory(written), contentsWithoutDirectory(parsePackage(original)));
     expectTrueDirectory(written);
-    EXPECT_FALSE(recompressFile(file, {}).Changed); // a second pass finds nothing to do
+    EXPECT_FALSE(recompressFile(file, {}).changed); // a second pass finds nothing to do
 
     // A damaged compressed resource or a file that is no package: refused, left as it was.
     ByteString damaged
@@ -189,11 +189,11 @@ TEST_F(Recompress, fileIsReplacedOnlyAfterATrueReadBackAndNeverInADryRun)
               .build();
     const auto broken = dir.write("broken.package", damaged);
     const RecompressFileResult brokenResult = recompressFile(broken, {});
-    EXPECT_TRUE(brokenResult.Refused);
-    EXPECT_NE(brokenResult.Reason.find("damaged"), std::string::npos) << brokenResult.Reason;
+    EXPECT_TRUE(brokenResult.refused);
+    EXPECT_NE(brokenResult.reason.find("damaged"), std::string::npos) << brokenResult.reason;
     EXPECT_EQ(readFileBytes(broken), damaged);
     const auto notPackage = dir.write("short.package", "DBPF");
-    EXPECT_TRUE(recompressFile(notPackage, {}).Refused);
+    EXPECT_TRUE(recompressFile(notPackage, {}).refused);
     EXPECT_EQ(readFileBytes(notPackage), "DBPF");
 }
 
@@ -207,29 +207,29 @@ TEST_F(Recompress, aPackageChangedOnDiskSinceItWasReadIsLeftWithItsChange)
     ByteString changed = original;
     changed[changed.size() - 1] ^= 0x55; // same length
     RecompressOptions racing;
-    racing.BeforeCheck = [&](ByteString&) {
+    racing.beforeCheckForTesting = [&](ByteString&) {
         const std::filesystem::file_time_type before = std::filesystem::last_write_time(file);
         dir.write("object.package", changed);
         std::filesystem::last_write_time(file, before + std::chrono::seconds(2));
     };
     const RecompressFileResult result = recompressFile(file, racing);
-    EXPECT_TRUE(result.Refused);
-    EXPECT_FALSE(result.Changed);
-    EXPECT_NE(result.Reason.find("changed on disk"), std::string::npos) << result.Reason;
+    EXPECT_TRUE(result.refused);
+    EXPECT_FALSE(result.changed);
+    EXPECT_NE(result.reason.find("changed on disk"), std::string::npos) << result.reason;
     EXPECT_EQ(readFileBytes(file), changed);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
 
     // A previous version that cannot be kept stops the replace too.
     RecompressOptions keeping;
     std::vector<std::filesystem::path> asked;
-    keeping.KeepPrevious = [&](const std::filesystem::path& kept) {
+    keeping.keepPrevious = [&](const std::filesystem::path& kept) {
         asked.push_back(kept);
         throw Failure(ErrorCode::FileWriteFailed, "the backup folder is full");
     };
     const auto other = dir.write("other.package", original);
     const RecompressFileResult unkept = recompressFile(other, keeping);
-    EXPECT_TRUE(unkept.Refused);
-    EXPECT_NE(unkept.Reason.find("backup folder is full"), std::string::npos) << unkept.Reason;
+    EXPECT_TRUE(unkept.refused);
+    EXPECT_NE(unkept.reason.find("backup folder is full"), std::string::npos) << unkept.reason;
     EXPECT_EQ(asked, std::vector<std::filesystem::path> { other });
     EXPECT_EQ(readFileBytes(other), original);
 }
@@ -248,7 +248,7 @@ TEST_F(Recompress, foldersAreSearchedAndEveryPackageRunsOnThePool)
     EXPECT_EQ(missing.size(), 1u);
 
     RecompressOptions options;
-    options.Threads = 2;
+    options.threads = 2;
     std::size_t reported = 0;
     const auto results
         = recompressFiles(files, options, [&](std::size_t done, std::size_t total, const RecompressFileResult&) {
@@ -257,8 +257,8 @@ TEST_F(Recompress, foldersAreSearchedAndEveryPackageRunsOnThePool)
           });
     ASSERT_EQ(results.size(), 3u);
     for (std::size_t k = 0; k < 3; ++k) {
-        EXPECT_EQ(results[k].File, files[k]);
-        EXPECT_TRUE(results[k].Changed && !results[k].Refused) << results[k].Reason;
+        EXPECT_EQ(results[k].file, files[k]);
+        EXPECT_TRUE(results[k].changed && !results[k].refused) << results[k].reason;
         EXPECT_LT(readFileBytes(files[k]).size(), original.size());
     }
 }
@@ -304,7 +304,7 @@ TEST_F(Recompress, commandLineKeepsThePreviousVersionOfEachReplacedPackage)
     EXPECT_TRUE(store.generations(kept).empty());
     EXPECT_EQ(run(kept, {}), 0);
     ASSERT_EQ(store.generations(kept).size(), 1U);
-    EXPECT_EQ(readFileBytes(store.generations(kept).front().File), original);
+    EXPECT_EQ(readFileBytes(store.generations(kept).front().file), original);
     EXPECT_LT(readFileBytes(kept).size(), original.size());
 
     EXPECT_EQ(run(bare, { "--no-backup" }), 0);

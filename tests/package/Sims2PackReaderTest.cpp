@@ -63,28 +63,28 @@ TEST(Sims2PackReader, readsStoredAndCompressedItemsInTheFilesOrder)
     const ByteString chair = objectPackage(0x1234, "Chair");
     const ByteString lamp = objectPackage(0x5678, "Lamp");
     Sims2PackEntry compressed { "Lamp.package", lamp, true };
-    compressed.Guid = "0x00005678";
-    compressed.Description = "A lamp & <more>";
+    compressed.guid = "0x00005678";
+    compressed.description = "A lamp & <more>";
     const ByteString bytes = Sims2PackBuilder().add({ "Chair.package", chair }).add(compressed).build();
 
     const Sims2PackFile file = Sims2PackFile::fromBytes(bytes, kFile);
     const Sims2Pack& pack = file.contents();
-    EXPECT_TRUE(pack.CompressedMagic);
-    EXPECT_EQ(pack.Type, "Object");
-    EXPECT_EQ(pack.GameVersion, "2141707388.153.1");
-    ASSERT_EQ(pack.Items.size(), 2U);
-    EXPECT_EQ(pack.Items[0].Name, "Chair.package");
-    EXPECT_FALSE(pack.Items[0].Compressed);
-    EXPECT_FALSE(pack.Items[0].Guid.has_value());
-    EXPECT_EQ(pack.Items[0].Offset, 0);
-    EXPECT_EQ(pack.Items[0].Length, static_cast<std::int64_t>(chair.size()));
-    EXPECT_EQ(pack.Items[1].Name, "Lamp.package");
-    EXPECT_TRUE(pack.Items[1].Compressed);
-    EXPECT_EQ(pack.Items[1].Guid, "0x00005678");
-    EXPECT_EQ(pack.Items[1].Description, "A lamp & <more>");
-    EXPECT_EQ(pack.Items[1].Author, "Varnick tests");
-    EXPECT_EQ(pack.Items[1].Offset, static_cast<std::int64_t>(chair.size()));
-    EXPECT_NE(pack.Items[1].Length, static_cast<std::int64_t>(lamp.size()));
+    EXPECT_TRUE(pack.compressedMagic);
+    EXPECT_EQ(pack.type, "Object");
+    EXPECT_EQ(pack.gameVersion, "2141707388.153.1");
+    ASSERT_EQ(pack.items.size(), 2U);
+    EXPECT_EQ(pack.items[0].name, "Chair.package");
+    EXPECT_FALSE(pack.items[0].compressed);
+    EXPECT_FALSE(pack.items[0].guid.has_value());
+    EXPECT_EQ(pack.items[0].offset, 0);
+    EXPECT_EQ(pack.items[0].length, static_cast<std::int64_t>(chair.size()));
+    EXPECT_EQ(pack.items[1].name, "Lamp.package");
+    EXPECT_TRUE(pack.items[1].compressed);
+    EXPECT_EQ(pack.items[1].guid, "0x00005678");
+    EXPECT_EQ(pack.items[1].description, "A lamp & <more>");
+    EXPECT_EQ(pack.items[1].author, "Varnick tests");
+    EXPECT_EQ(pack.items[1].offset, static_cast<std::int64_t>(chair.size()));
+    EXPECT_NE(pack.items[1].length, static_cast<std::int64_t>(lamp.size()));
 
     ByteString scratch;
     EXPECT_EQ(file.itemBytes(0, scratch), chair);
@@ -122,26 +122,26 @@ TEST(Sims2PackReader, readsTheCommunityExtensionOfHandWrittenXml)
         + std::string(2, '\0');
     const ByteString bytes = Sims2PackBuilder().xml(xml).add({ "ignored", data }).build();
     const Sims2Pack pack = parseSims2Pack(bytes, kFile);
-    EXPECT_FALSE(pack.CompressedMagic);
-    EXPECT_EQ(pack.GameVersion, "1.2.3");
-    ASSERT_EQ(pack.Items.size(), 1U);
-    const Sims2PackItem& item = pack.Items[0];
-    EXPECT_EQ(item.Name, "Sofa & Co.package");
-    EXPECT_EQ(item.Length, static_cast<std::int64_t>(data.size()));
-    EXPECT_EQ(item.Crc, "ABC");
-    EXPECT_EQ(item.Description, "Line one\n\xE4\xB8\xAD");
-    EXPECT_EQ(item.Author, "Ann");
-    EXPECT_EQ(item.Contact, "ann@example.org");
-    EXPECT_EQ(item.Title, "Sofa");
-    EXPECT_EQ(item.ObjectVersion, "2");
-    EXPECT_EQ(item.Guid, "0xDEADBEEF");
-    EXPECT_FALSE(item.Compressed);
-    ASSERT_EQ(item.Dependencies.size(), 2U);
-    EXPECT_EQ(item.Dependencies[0].Name, "mesh.package");
-    EXPECT_EQ(item.Dependencies[0].Guid, "0x1");
-    EXPECT_TRUE(item.Dependencies[0].Optional);
-    EXPECT_EQ(item.Dependencies[1].Name, "texture.package");
-    EXPECT_FALSE(item.Dependencies[1].Optional);
+    EXPECT_FALSE(pack.compressedMagic);
+    EXPECT_EQ(pack.gameVersion, "1.2.3");
+    ASSERT_EQ(pack.items.size(), 1U);
+    const Sims2PackItem& item = pack.items[0];
+    EXPECT_EQ(item.name, "Sofa & Co.package");
+    EXPECT_EQ(item.length, static_cast<std::int64_t>(data.size()));
+    EXPECT_EQ(item.crc, "ABC");
+    EXPECT_EQ(item.description, "Line one\n\xE4\xB8\xAD");
+    EXPECT_EQ(item.author, "Ann");
+    EXPECT_EQ(item.contact, "ann@example.org");
+    EXPECT_EQ(item.title, "Sofa");
+    EXPECT_EQ(item.objectVersion, "2");
+    EXPECT_EQ(item.guid, "0xDEADBEEF");
+    EXPECT_FALSE(item.compressed);
+    ASSERT_EQ(item.dependencies.size(), 2U);
+    EXPECT_EQ(item.dependencies[0].name, "mesh.package");
+    EXPECT_EQ(item.dependencies[0].guid, "0x1");
+    EXPECT_TRUE(item.dependencies[0].optional);
+    EXPECT_EQ(item.dependencies[1].name, "texture.package");
+    EXPECT_FALSE(item.dependencies[1].optional);
 }
 
 TEST(Sims2PackReader, readsXmlThatIsNotUtf8AsWindows1252)
@@ -150,32 +150,32 @@ TEST(Sims2PackReader, readsXmlThatIsNotUtf8AsWindows1252)
     Sims2PackBuilder builder;
     builder.add({ "Caf\xE9 \x80.package", data });
     const Sims2Pack pack = parseSims2Pack(builder.build(), kFile);
-    ASSERT_EQ(pack.Items.size(), 1U);
-    EXPECT_EQ(pack.Items[0].Name, "Caf\xC3\xA9 \xE2\x82\xAC.package");
+    ASSERT_EQ(pack.items.size(), 1U);
+    EXPECT_EQ(pack.items[0].name, "Caf\xC3\xA9 \xE2\x82\xAC.package");
 }
 
 TEST(Sims2PackReader, acceptsASims2PackWithoutItemsAndItemsWithoutBytes)
 {
-    EXPECT_TRUE(parseSims2Pack(Sims2PackBuilder().build(), kFile).Items.empty());
+    EXPECT_TRUE(parseSims2Pack(Sims2PackBuilder().build(), kFile).items.empty());
     const Sims2Pack pack
         = parseSims2Pack(Sims2PackBuilder().add({ "empty.package", "" }).add({ "a.package", "abc" }).build(), kFile);
-    ASSERT_EQ(pack.Items.size(), 2U);
-    EXPECT_EQ(pack.Items[0].Length, 0);
+    ASSERT_EQ(pack.items.size(), 2U);
+    EXPECT_EQ(pack.items[0].length, 0);
 }
 
 TEST(Sims2PackReader, refusesEveryBrokenStructureWithOneLineNamingTheFile)
 {
     int structural = 0;
     for (const BadSims2Pack& bad : badSims2Packs()) {
-        SCOPED_TRACE(bad.Case);
-        if (!bad.Structural) {
-            EXPECT_NO_THROW(parseSims2Pack(bad.Bytes, kFile));
+        SCOPED_TRACE(bad.fault);
+        if (!bad.structural) {
+            EXPECT_NO_THROW(parseSims2Pack(bad.bytes, kFile));
             continue;
         }
         ++structural;
-        const std::string message = failureOf([&] { parseSims2Pack(bad.Bytes, kFile); });
+        const std::string message = failureOf([&] { parseSims2Pack(bad.bytes, kFile); });
         EXPECT_EQ(message.rfind(std::string(kFile) + ": ", 0), 0U) << message;
-        EXPECT_NE(message.find(bad.Expected), std::string::npos) << message;
+        EXPECT_NE(message.find(bad.expected), std::string::npos) << message;
         EXPECT_EQ(message.find('\n'), std::string::npos) << message;
     }
     EXPECT_GE(structural, 25);
@@ -184,14 +184,14 @@ TEST(Sims2PackReader, refusesEveryBrokenStructureWithOneLineNamingTheFile)
 TEST(Sims2PackReader, itemsThatDoNotExpandFailWhenTheyAreExpanded)
 {
     for (const BadSims2Pack& bad : badSims2Packs()) {
-        if (bad.Structural || bad.Case.find("bzip2") == std::string::npos)
+        if (bad.structural || bad.fault.find("bzip2") == std::string::npos)
             continue;
-        SCOPED_TRACE(bad.Case);
-        const Sims2PackFile file = Sims2PackFile::fromBytes(bad.Bytes, kFile);
+        SCOPED_TRACE(bad.fault);
+        const Sims2PackFile file = Sims2PackFile::fromBytes(bad.bytes, kFile);
         ByteString scratch;
         const std::string message = failureOf([&] { file.itemBytes(0, scratch); });
         EXPECT_EQ(message.rfind(std::string(kFile) + ": item 1 (\"a.package\"): ", 0), 0U) << message;
-        EXPECT_NE(message.find(bad.Expected), std::string::npos) << message;
+        EXPECT_NE(message.find(bad.expected), std::string::npos) << message;
     }
 }
 
@@ -244,7 +244,7 @@ TEST(Sims2PackReader, readsAFileFromDiskAndNamesAFileItCannotRead)
     const std::filesystem::path path = dir.write("set.sims2pack", bytes);
     const Sims2PackFile file = Sims2PackFile::read(path);
     EXPECT_EQ(file.bytes(), bytes);
-    EXPECT_EQ(file.contents().FileName, pathToUtf8(path));
+    EXPECT_EQ(file.contents().fileName, pathToUtf8(path));
     const std::string message = failureOf([&] { Sims2PackFile::read(dir.path() / "missing.sims2pack"); });
     EXPECT_NE(message.find("missing.sims2pack: "), std::string::npos) << message;
 }

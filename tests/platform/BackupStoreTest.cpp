@@ -125,7 +125,7 @@ TEST(BackupStore, keepAndRestoreFailingAtAnyStepLeaveEveryFileAsItWas)
             // Not reached by the failure: done whole.
             std::vector<ByteString> kept;
             for (const BackupGeneration& generation : store.generations(file))
-                kept.push_back(readFileBytes(generation.File));
+                kept.push_back(readFileBytes(generation.file));
             EXPECT_EQ(kept, operation.keptAfter);
             EXPECT_EQ(readFileBytes(file), operation.fileAfter);
             for (const auto& [name, bytes] : snapshot(dir.path()))

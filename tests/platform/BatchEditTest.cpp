@@ -94,8 +94,8 @@ TEST_F(BatchEditTest, showsCommonValuesAndMixedStatesForEveryKindOfControl)
     withBroken.push_back(dir.write("broken.package", "not a package"));
     batch.load(withBroken);
     EXPECT_EQ(batch.loadedCount(), 2u);
-    EXPECT_FALSE(batch.members().back().Loaded);
-    EXPECT_FALSE(batch.members().back().Refusal.empty());
+    EXPECT_FALSE(batch.members().back().loaded);
+    EXPECT_FALSE(batch.members().back().refusal.empty());
     EXPECT_EQ(batch.commonNumber(ObjectField::Price), std::optional<std::string>("120"));
 }
 
@@ -108,7 +108,7 @@ TEST_F(BatchEditTest, writesOnlyTheChangedFieldAndLeavesEveryOtherByteOfEveryPac
     BatchEdit batch;
     batch.load(files);
     BatchChanges changes;
-    changes.Numbers[ObjectField::Price] = "500";
+    changes.numbers[ObjectField::Price] = "500";
     const BatchSummary summary = batch.apply(changes);
 
     EXPECT_EQ(summary.text(), "Saved: 2, unchanged: 1, refused: 0");
@@ -133,15 +133,15 @@ TEST_F(BatchEditTest, refusesDamagedPackagesInTheMiddleAndGoesOn)
     BatchEdit batch;
     batch.load(files);
     BatchChanges changes;
-    changes.Selections[ObjectField::FunctionSortFlags] = 16;
+    changes.selections[ObjectField::FunctionSortFlags] = 16;
     const BatchSummary summary = batch.apply(changes);
 
     EXPECT_EQ(summary.text(), "Saved: 2, unchanged: 0, refused: 2");
     const BatchOutcome expected[]
         = { BatchOutcome::Saved, BatchOutcome::Refused, BatchOutcome::Refused, BatchOutcome::Saved };
     for (std::size_t i = 0; i < files.size(); ++i) {
-        EXPECT_EQ(summary.Items[i].Outcome, expected[i]) << i;
-        EXPECT_EQ(summary.Items[i].Reason.empty(), expected[i] == BatchOutcome::Saved) << summary.Items[i].Reason;
+        EXPECT_EQ(summary.items[i].outcome, expected[i]) << i;
+        EXPECT_EQ(summary.items[i].reason.empty(), expected[i] == BatchOutcome::Saved) << summary.items[i].reason;
         if (expected[i] == BatchOutcome::Refused)
             EXPECT_EQ(readFileBytes(files[i]), before[i]) << i;
         else
@@ -154,8 +154,8 @@ TEST_F(BatchEditTest, refusesDamagedPackagesInTheMiddleAndGoesOn)
     const ByteString other = package({ { ObjectField::Price, 77 } }, "Changed elsewhere");
     dir.write("object 0.package", other);
     const BatchSummary late = again.apply(changes);
-    EXPECT_EQ(late.Items[0].Outcome, BatchOutcome::Refused);
-    EXPECT_NE(late.Items[0].Reason.find("changed on disk"), std::string::npos) << late.Items[0].Reason;
+    EXPECT_EQ(late.items[0].outcome, BatchOutcome::Refused);
+    EXPECT_NE(late.items[0].reason.find("changed on disk"), std::string::npos) << late.items[0].reason;
     EXPECT_EQ(readFileBytes(files[0]), other);
 }
 
@@ -170,27 +170,27 @@ TEST_F(BatchEditTest, cancelHalfWayLeavesTheRestUntouched)
     std::atomic<bool> cancel { false };
     std::vector<std::size_t> seen;
     BatchOptions options;
-    options.Cancel = &cancel;
-    options.Progress = [&](std::size_t done, std::size_t total) {
+    options.cancel = &cancel;
+    options.progress = [&](std::size_t done, std::size_t total) {
         seen.push_back(done);
         EXPECT_EQ(total, 12u);
         if (done == 3)
             cancel = true;
     };
     BatchChanges changes;
-    changes.Numbers[ObjectField::NicenessMultiplier] = "9";
+    changes.numbers[ObjectField::NicenessMultiplier] = "9";
     const BatchSummary summary = batch.apply(changes, options);
 
     // A package another thread had begun when Cancel came is still finished
     // whole; no package is begun after it. Each is either saved or untouched.
-    EXPECT_TRUE(summary.Cancelled);
+    EXPECT_TRUE(summary.cancelled);
     const std::size_t saved = summary.count(BatchOutcome::Saved);
     EXPECT_GE(saved, 3u);
-    EXPECT_LE(saved, 3u + options.Threads - 1);
+    EXPECT_LE(saved, 3u + options.threads - 1);
     EXPECT_EQ(summary.count(BatchOutcome::NotReached), files.size() - saved);
     EXPECT_EQ(seen.size(), saved);
     for (std::size_t i = 0; i < files.size(); ++i)
-        EXPECT_EQ(readFileBytes(files[i]) == packages[i], summary.Items[i].Outcome == BatchOutcome::NotReached) << i;
+        EXPECT_EQ(readFileBytes(files[i]) == packages[i], summary.items[i].outcome == BatchOutcome::NotReached) << i;
 }
 
 TEST_F(BatchEditTest, flagListsChangeOnlyTheEntriesThePlayerTouched)
@@ -205,9 +205,9 @@ TEST_F(BatchEditTest, flagListsChangeOnlyTheEntriesThePlayerTouched)
     batch.load(files);
     EXPECT_EQ(batch.commonSelection(ObjectField::FunctionSubSort), std::nullopt);
     BatchChanges changes;
-    changes.Flags[ObjectField::RoomSortFlags] = FlagChange { 128, 1 };
-    changes.Selections[ObjectField::FunctionSubSort] = 16;
-    changes.Name = "Same name for all";
+    changes.flags[ObjectField::RoomSortFlags] = FlagChange { 128, 1 };
+    changes.selections[ObjectField::FunctionSubSort] = 16;
+    changes.name = "Same name for all";
     const BatchSummary summary = applyToFiles(files, changes);
     EXPECT_EQ(summary.count(BatchOutcome::Saved), 2u);
     EXPECT_EQ(savedDefinition(files[0]).flags(ObjectField::RoomSortFlags), 128 | 2);
@@ -239,30 +239,30 @@ TEST_F(BatchEditTest, backupsKeepTheOriginalAndRestoreIt)
         dir.write(second.lexically_relative(dir.path()), secondOriginal);
         BackupStore store(backupDir.path() / "Backups", BackupPolicy { c.generations, 30 });
         BatchOptions options;
-        options.Backups = &store;
+        options.backups = &store;
         for (const char* price : { "10", "20", "30", "40" }) {
             BatchChanges changes;
-            changes.Numbers[ObjectField::Price] = price;
+            changes.numbers[ObjectField::Price] = price;
             EXPECT_EQ(applyToFiles({ first, second }, changes, options).count(BatchOutcome::Saved), 2u);
         }
         // An unchanged save keeps nothing new.
         BatchChanges same;
-        same.Numbers[ObjectField::Price] = "40";
+        same.numbers[ObjectField::Price] = "40";
         EXPECT_EQ(applyToFiles({ first }, same, options).count(BatchOutcome::Unchanged), 1u);
 
         std::vector<int> numbers;
         for (const BackupGeneration& generation : store.generations(first))
-            numbers.push_back(generation.Number);
+            numbers.push_back(generation.number);
         EXPECT_EQ(numbers, c.kept) << c.generations;
-        EXPECT_EQ(readFileBytes(store.generations(first).front().File), original);
+        EXPECT_EQ(readFileBytes(store.generations(first).front().file), original);
         EXPECT_NE(store.folderOf(first), store.folderOf(second));
-        EXPECT_EQ(readFileBytes(store.generations(second).front().File), secondOriginal);
+        EXPECT_EQ(readFileBytes(store.generations(second).front().file), secondOriginal);
 
         // The version the restore replaced is kept too, whatever the policy.
         const ByteString replaced = readFileBytes(first);
         store.restoreOriginal(first);
         EXPECT_EQ(readFileBytes(first), original) << c.generations;
-        EXPECT_EQ(readFileBytes(store.generations(first).back().File), replaced) << c.generations;
+        EXPECT_EQ(readFileBytes(store.generations(first).back().file), replaced) << c.generations;
         EXPECT_EQ(savedDefinition(second).amount(ObjectField::Price), 40);
     }
 
@@ -289,7 +289,7 @@ TEST_F(BatchEditTest, pruningRemovesBackupsOlderThanTheSetting)
         store.keep(files[0]);
         store.keep(files[1]);
         std::filesystem::last_write_time(
-            store.generations(files[0]).front().File, now - std::chrono::hours(24) * c.ageOfFirstInDays);
+            store.generations(files[0]).front().file, now - std::chrono::hours(24) * c.ageOfFirstInDays);
         EXPECT_EQ(store.prune(now), c.removed) << c.maxAgeDays << " " << c.ageOfFirstInDays;
         EXPECT_EQ(store.hasOriginal(files[0]), c.removed == 0);
         EXPECT_TRUE(store.hasOriginal(files[1]));

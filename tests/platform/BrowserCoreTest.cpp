@@ -25,8 +25,8 @@ using varnick::test::TemporaryFolder;
 namespace {
 
 struct Text {
-    char Language;
-    std::string Value;
+    char language;
+    std::string value;
 };
 
 // A catalog text list: the 64-byte name, FD FF, the count, then language, text and description per entry.
@@ -37,8 +37,8 @@ ByteString textList(const std::vector<Text>& texts)
     bytes += static_cast<char>(texts.size());
     bytes += '\0';
     for (const Text& text : texts) {
-        bytes += text.Language;
-        bytes += text.Value;
+        bytes += text.language;
+        bytes += text.value;
         bytes += '\0';
         bytes += '\0';
     }
@@ -131,26 +131,26 @@ TEST(BrowserScan, ordersByNameIgnoringCaseAndSkipsUnreadableFilesWithTheirReason
     folder.write("text.package", ByteString(200, 'z'));
 
     const ScanResult result = scanFolder(folder.path());
-    EXPECT_EQ(result.Files,
+    EXPECT_EQ(result.files,
         (std::vector<std::string> { "Alpha.package", "alpha.package", "beta.package", "elan2.package", "ZED.PACKAGE",
             "écru.package", "Élan.package" }))
         << "letter case ignored (é and É alike), then the exact bytes";
-    EXPECT_EQ(result.Total, 11u);
-    EXPECT_EQ(result.Done, 11u);
-    EXPECT_FALSE(result.Cancelled);
-    ASSERT_EQ(result.Skipped.size(), 3u);
-    EXPECT_EQ(result.Skipped[0].File, "empty.package");
-    EXPECT_EQ(result.Skipped[1].File, "text.package");
-    EXPECT_EQ(result.Skipped[2].File, "truncated.package");
-    for (const SkippedFile& skipped : result.Skipped) {
-        EXPECT_FALSE(skipped.Reason.empty());
-        EXPECT_EQ(skipped.Reason.find(skipped.File), std::string::npos) << "the reason does not repeat the name";
+    EXPECT_EQ(result.total, 11u);
+    EXPECT_EQ(result.done, 11u);
+    EXPECT_FALSE(result.cancelled);
+    ASSERT_EQ(result.skipped.size(), 3u);
+    EXPECT_EQ(result.skipped[0].file, "empty.package");
+    EXPECT_EQ(result.skipped[1].file, "text.package");
+    EXPECT_EQ(result.skipped[2].file, "truncated.package");
+    for (const SkippedFile& skipped : result.skipped) {
+        EXPECT_FALSE(skipped.reason.empty());
+        EXPECT_EQ(skipped.reason.find(skipped.file), std::string::npos) << "the reason does not repeat the name";
     }
     EXPECT_TRUE(packageNameLess("a.package", "B.package"));
     EXPECT_TRUE(packageNameLess("Ab", "ab"));
     EXPECT_FALSE(packageNameLess("ab", "ab"));
     EXPECT_TRUE(packageNameLess("ab", "abc"));
-    EXPECT_TRUE(scanFolder(folder.path() / "missing").Files.empty());
+    EXPECT_TRUE(scanFolder(folder.path() / "missing").files.empty());
 }
 
 TEST(BrowserScan, reportsBatchesAndStopsWhenCancelled)
@@ -162,10 +162,10 @@ TEST(BrowserScan, reportsBatchesAndStopsWhenCancelled)
     std::vector<std::string> streamed;
     std::vector<std::size_t> done;
     const ScanResult whole = scanFolder(folder.path(), [&](const ScanResult& batch) {
-        streamed.insert(streamed.end(), batch.Files.begin(), batch.Files.end());
-        done.push_back(batch.Done);
+        streamed.insert(streamed.end(), batch.files.begin(), batch.files.end());
+        done.push_back(batch.done);
     });
-    EXPECT_EQ(streamed, whole.Files);
+    EXPECT_EQ(streamed, whole.files);
     // The first page's worth comes at once, then every 256 packages, then the end.
     EXPECT_EQ(done, (std::vector<std::size_t> { 25, 256, 512, 600 }));
 
@@ -173,13 +173,13 @@ TEST(BrowserScan, reportsBatchesAndStopsWhenCancelled)
     const ScanResult cancelled = scanFolder(
         folder.path(),
         [&](const ScanResult& batch) {
-            if (batch.Done >= 256)
+            if (batch.done >= 256)
                 cancel = true;
         },
         &cancel);
-    EXPECT_TRUE(cancelled.Cancelled);
-    EXPECT_EQ(cancelled.Files.size(), 256u);
-    EXPECT_TRUE(std::equal(cancelled.Files.begin(), cancelled.Files.end(), whole.Files.begin()));
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_EQ(cancelled.files.size(), 256u);
+    EXPECT_TRUE(std::equal(cancelled.files.begin(), cancelled.files.end(), whole.files.begin()));
 }
 
 TEST(BrowserPages, countsPagesAndFindsCells)
@@ -232,29 +232,29 @@ TEST(BrowserObjects, summaryShowsTextsAndTheChosenDefinitionsGuid)
     ObjectSummary two = summaryOf("two.package",
         catalogObject({ definition(0x11111111, 0), definition(0x82222222, 0xFFFF) },
             { { 1, "Chair" }, { 1, "Line one\nLine two\r\nLine three" }, { 2, "Stuhl" } }));
-    EXPECT_TRUE(two.Readable);
-    EXPECT_EQ(two.Guid, static_cast<std::int32_t>(0x82222222));
-    EXPECT_EQ(two.Name, "Chair");
-    EXPECT_EQ(two.Description, "Line one\r\nLine two\r\nLine three");
-    EXPECT_EQ(two.Details, "Chair\r\n\r\nLine one\r\nLine two\r\nLine three");
-    EXPECT_EQ(two.ThumbnailKey, thumbnailKeyText("two"));
+    EXPECT_TRUE(two.readable);
+    EXPECT_EQ(two.guid, static_cast<std::int32_t>(0x82222222));
+    EXPECT_EQ(two.name, "Chair");
+    EXPECT_EQ(two.description, "Line one\r\nLine two\r\nLine three");
+    EXPECT_EQ(two.details, "Chair\r\n\r\nLine one\r\nLine two\r\nLine three");
+    EXPECT_EQ(two.thumbnailKey, thumbnailKeyText("two"));
 
     // Name as the last entry: an empty line and no description. Invalid UTF-8 bytes are replaced.
     ObjectSummary last
         = summaryOf("last.package", catalogObject({ definition(7, 3) }, { { 2, "x" }, { 1, "Sofa \xFF" } }));
-    EXPECT_EQ(last.Guid, 7);
-    EXPECT_EQ(last.Details, "Sofa \xEF\xBF\xBD\r\n\r\n");
+    EXPECT_EQ(last.guid, 7);
+    EXPECT_EQ(last.details, "Sofa \xEF\xBF\xBD\r\n\r\n");
 
     // Several definitions without a lead tile, and no English text: GUID 0, no texts.
     ObjectSummary none
         = summaryOf("none.package", catalogObject({ definition(5, 0), definition(6, 1) }, { { 2, "Stuhl" } }));
-    EXPECT_EQ(none.Guid, 0);
-    EXPECT_FALSE(none.HasName);
-    EXPECT_EQ(none.Details, "");
+    EXPECT_EQ(none.guid, 0);
+    EXPECT_FALSE(none.hasName);
+    EXPECT_EQ(none.details, "");
 
     ObjectSummary broken = summaryOf("broken.package", "not a package");
-    EXPECT_FALSE(broken.Readable);
-    EXPECT_FALSE(broken.Reason.empty());
-    EXPECT_EQ(broken.File, "broken.package");
-    EXPECT_FALSE(readObjectSummary(folder.path() / "gone.package").Readable);
+    EXPECT_FALSE(broken.readable);
+    EXPECT_FALSE(broken.reason.empty());
+    EXPECT_EQ(broken.file, "broken.package");
+    EXPECT_FALSE(readObjectSummary(folder.path() / "gone.package").readable);
 }

@@ -48,40 +48,40 @@ TEST(NumericWrittenText, showsWhatASaveWritesOnlyWhereTheFieldCannotHoldTheNumbe
 TEST(ChangeWords, asksWithTheValuesAsTheyWillBeWritten)
 {
     BatchChanges changes;
-    changes.Numbers[ObjectField::Price] = "20100";
-    changes.Selections[ObjectField::FunctionSortFlags] = 8;
+    changes.numbers[ObjectField::Price] = "20100";
+    changes.selections[ObjectField::FunctionSortFlags] = 8;
     EXPECT_EQ(batchQuestion(changes, 2270), "Set Price to 20100 and Function to Electronics on 2,270 objects?");
 
     BatchChanges over;
-    over.Numbers[ObjectField::Price] = "99999";
+    over.numbers[ObjectField::Price] = "99999";
     EXPECT_EQ(batchQuestion(over, 1), "Set Price to 65535 on 1 object?");
 }
 
 TEST(ChangeWords, namesEveryKindOfChange)
 {
     BatchChanges changes;
-    changes.Name = "Lamp";
-    changes.Numbers[ObjectField::RoomRating] = "3";
-    changes.Selections[ObjectField::FunctionSortFlags] = 8;
-    changes.Selections[ObjectField::FunctionSubSort] = 8;
-    changes.Flags[ObjectField::RoomSortFlags] = { 1 | 4, 0 };
-    changes.Flags[ObjectField::SkillFlags] = { 0, 1 };
+    changes.name = "Lamp";
+    changes.numbers[ObjectField::RoomRating] = "3";
+    changes.selections[ObjectField::FunctionSortFlags] = 8;
+    changes.selections[ObjectField::FunctionSubSort] = 8;
+    changes.flags[ObjectField::RoomSortFlags] = { 1 | 4, 0 };
+    changes.flags[ObjectField::SkillFlags] = { 0, 1 };
     EXPECT_EQ(describeChanges(changes),
         "Set Name to \"Lamp\", Room motive to 3, Function to Electronics and Function Sub-Category to Small "
         "Electronics; add Kitchen and Bathroom to Room; remove Cooking from Skill Flags");
     BatchChanges add;
-    add.Flags[ObjectField::CommunitySortFlags] = { 0, 0 };
-    add.Flags[ObjectField::RoomSortFlags] = { 1, 0 };
+    add.flags[ObjectField::CommunitySortFlags] = { 0, 0 };
+    add.flags[ObjectField::RoomSortFlags] = { 1, 0 };
     EXPECT_EQ(describeChanges(add), "Add Kitchen to Room");
 
     // A sub-category under the category the objects share; unknown without one.
     BatchChanges sub;
-    sub.Selections[ObjectField::FunctionSubSort] = 8;
+    sub.selections[ObjectField::FunctionSubSort] = 8;
     EXPECT_EQ(describeChanges(sub, { 8, std::nullopt }), "Set Function Sub-Category to Small Electronics");
     EXPECT_EQ(describeChanges(sub), "Set Function Sub-Category to 8");
 
     BatchChanges none;
-    none.Selections[ObjectField::BuildModeType] = 0;
+    none.selections[ObjectField::BuildModeType] = 0;
     EXPECT_EQ(describeChanges(none), "Set Build Type to none");
     EXPECT_EQ(describeChanges(BatchChanges {}), "");
 }

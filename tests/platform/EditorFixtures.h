@@ -25,8 +25,8 @@ inline ByteString definitionBytes(
         data[i] = static_cast<char>(i * 7 + 3);
     ObjectDefinition definition(data);
     for (const ObjectFieldInfo& info : kObjectDefinitionFields) {
-        if (info.Offset + info.Width <= size && info.Kind != ObjectFieldKind::Guid)
-            definition.setRaw(info.Field, 0);
+        if (info.offset + info.width <= size && info.kind != ObjectFieldKind::Guid)
+            definition.setRaw(info.field, 0);
     }
     definition.setRaw(ObjectField::MultiTileSubIndex, kLeadDefinitionIndex);
     for (const auto& [field, value] : fields)

@@ -25,7 +25,7 @@ std::vector<std::string> texts(std::span<const CategoryEntry> entries, const std
 {
     std::vector<std::string> result;
     for (const std::size_t i : positions)
-        result.emplace_back(entries[i].Text);
+        result.emplace_back(entries[i].text);
     return result;
 }
 
@@ -72,25 +72,25 @@ TEST(EditorLists, loadRuleAndVocabularies)
         texts(appliances, selectedByLoad(appliances, 0x0008, true)), std::vector<std::string> { "Large Appliances" });
     EXPECT_EQ(subEntries(CatalogList::FuncSub, 128).size(), 6u);
     EXPECT_EQ(subEntries(CatalogList::FuncSub, 256).size(), 5u);
-    EXPECT_EQ(subEntries(CatalogList::FuncSub, 64).front().Text, "Dressers");
+    EXPECT_EQ(subEntries(CatalogList::FuncSub, 64).front().text, "Dressers");
     EXPECT_EQ(entryMask(listEntries(CatalogList::Skills)), 0x00BF);
     EXPECT_EQ(entryMask(listEntries(CatalogList::Community)), 0x008F);
 
     // Wants: 78 entries, each code 10000..10076 once, in order of their texts.
     const auto wants = wantsEntries();
     ASSERT_EQ(wants.size(), 78u);
-    EXPECT_EQ(wants.front().Text, "(No Wants Satisfy Code)");
+    EXPECT_EQ(wants.front().text, "(No Wants Satisfy Code)");
     std::vector<int> seen(77, 0);
     for (std::size_t i = 1; i < wants.size(); ++i)
-        ++seen.at(wants[i].Value - 10000u);
+        ++seen.at(wants[i].value - 10000u);
     EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 77);
-    EXPECT_EQ(wants[*wantsPositionOf(10007)].Text, "Double Bed");
-    EXPECT_EQ(wants[*wantsPositionOf(10068)].Text, "Dj Booth");
-    EXPECT_EQ(wants[*wantsPositionOf(0)].Text, "(No Wants Satisfy Code)");
+    EXPECT_EQ(wants[*wantsPositionOf(10007)].text, "Double Bed");
+    EXPECT_EQ(wants[*wantsPositionOf(10068)].text, "Dj Booth");
+    EXPECT_EQ(wants[*wantsPositionOf(0)].text, "(No Wants Satisfy Code)");
     EXPECT_FALSE(wantsPositionOf(10077));
-    EXPECT_EQ(wants[46].Text, "Lemonade Stand");
-    EXPECT_EQ(wants[46].Value, 10076);
-    EXPECT_EQ(wants.back().Text, "Workout Bench");
+    EXPECT_EQ(wants[46].text, "Lemonade Stand");
+    EXPECT_EQ(wants[46].value, 10076);
+    EXPECT_EQ(wants.back().text, "Workout Bench");
 }
 
 TEST(EditorNumbers, conversionLimitsAndKeyFilter)
@@ -153,19 +153,19 @@ TEST_F(ObjectEditorTest, loadShowsStoredValuesAndSaveWritesControlsKeepingUnseen
         .set(ObjectField::WantsSatisfyCategory, 10077);
     const auto file = loadObject();
     ObjectEdits edits = editor.loadedEdits();
-    EXPECT_EQ(edits.Numbers[ObjectField::Price], "50000");
-    EXPECT_EQ(edits.Numbers[ObjectField::HungerRating], "-5");
-    EXPECT_EQ(edits.Selections[ObjectField::RoomSortFlags], 0x0001);
-    EXPECT_EQ(edits.Selections[ObjectField::FunctionSortFlags], 0x0004);
-    EXPECT_EQ(edits.Selections[ObjectField::FunctionSubSort], 0x0008);
-    EXPECT_EQ(edits.Selections[ObjectField::WantsSatisfyCategory], 0);
+    EXPECT_EQ(edits.numbers[ObjectField::Price], "50000");
+    EXPECT_EQ(edits.numbers[ObjectField::HungerRating], "-5");
+    EXPECT_EQ(edits.selections[ObjectField::RoomSortFlags], 0x0001);
+    EXPECT_EQ(edits.selections[ObjectField::FunctionSortFlags], 0x0004);
+    EXPECT_EQ(edits.selections[ObjectField::FunctionSubSort], 0x0008);
+    EXPECT_EQ(edits.selections[ObjectField::WantsSatisfyCategory], 0);
 
     // What the controls show, saved as they are, changes only the wants code
     // (10077 has no entry); every bit without an entry survives.
-    edits.Selections[ObjectField::WantsSatisfyCategory] = 10076;
-    edits.Numbers[ObjectField::Price] = "99999";
-    edits.Numbers[ObjectField::ComfortRating] = "";
-    edits.Selections[ObjectField::RoomSortFlags] = 0;
+    edits.selections[ObjectField::WantsSatisfyCategory] = 10076;
+    edits.numbers[ObjectField::Price] = "99999";
+    edits.numbers[ObjectField::ComfortRating] = "";
+    edits.selections[ObjectField::RoomSortFlags] = 0;
     ASSERT_EQ(editor.save(edits), ObjectEditor::SaveResult::Saved);
     const ByteString saved = savedDefinition(file);
     EXPECT_EQ(saved.substr(100, 2), "\xFF\xFF");
@@ -182,9 +182,9 @@ TEST_F(ObjectEditorTest, loadShowsStoredValuesAndSaveWritesControlsKeepingUnseen
     // Flags" clears every bit of the seven fields, seen or not.
     ObjectEdits cleared = editor.loadedEdits();
     editor.clearAllFlags();
-    for (auto& [field, value] : cleared.Selections)
+    for (auto& [field, value] : cleared.selections)
         value = field == ObjectField::WantsSatisfyCategory ? value : 0;
-    cleared.Numbers[ObjectField::Price] = "40000";
+    cleared.numbers[ObjectField::Price] = "40000";
     ASSERT_EQ(editor.save(cleared), ObjectEditor::SaveResult::Saved);
     const ByteString again = savedDefinition(file);
     for (const std::size_t offset : { 142, 144, 202, 212, 242, 252, 264 })
@@ -192,7 +192,7 @@ TEST_F(ObjectEditorTest, loadShowsStoredValuesAndSaveWritesControlsKeepingUnseen
     EXPECT_EQ(again.substr(100, 2), "\x40\x9C");
     EXPECT_EQ(u16At(again, 158), 10076u);
     ASSERT_EQ(editor.load(file), ObjectEditor::LoadResult::Loaded);
-    EXPECT_EQ(editor.loadedEdits().Numbers[ObjectField::Price], "40000");
+    EXPECT_EQ(editor.loadedEdits().numbers[ObjectField::Price], "40000");
 }
 
 TEST_F(ObjectEditorTest, textsReplaceOnlyTheShownEnglishPair)
@@ -211,8 +211,8 @@ TEST_F(ObjectEditorTest, textsReplaceOnlyTheShownEnglishPair)
 
     // Only the description typed anew: the name entry stays byte for byte.
     ObjectEdits edits;
-    edits.Name = editor.shownName();
-    edits.Description = "Gr\xC3\xBC\xC3\x9F"
+    edits.name = editor.shownName();
+    edits.description = "Gr\xC3\xBC\xC3\x9F"
                         "e\r\nzwei";
     ASSERT_EQ(editor.save(edits), ObjectEditor::SaveResult::Saved);
     TextList list = savedTextList(file);
@@ -238,7 +238,7 @@ TEST_F(ObjectEditorTest, textsReplaceOnlyTheShownEnglishPair)
     ASSERT_EQ(second.load(other), ObjectEditor::LoadResult::Loaded);
     EXPECT_EQ(second.shownName(), "");
     ObjectEdits named;
-    named.Name = "Chair\r\nTwo";
+    named.name = "Chair\r\nTwo";
     ASSERT_EQ(second.save(named), ObjectEditor::SaveResult::Saved);
     list = savedTextList(other);
     ASSERT_EQ(list.Entries.size(), 4u);
@@ -275,7 +275,7 @@ TEST_F(ObjectEditorTest, definitionsOfOneInstanceAndTheDirectoryAfterSave)
     ASSERT_EQ(editor.load(file), ObjectEditor::LoadResult::Loaded);
 
     ObjectEdits edits = editor.loadedEdits();
-    edits.Numbers[ObjectField::Price] = "123";
+    edits.numbers[ObjectField::Price] = "123";
     ASSERT_EQ(editor.save(edits), ObjectEditor::SaveResult::Saved);
     const PackageFile saved = readPackage(file);
     ASSERT_EQ(saved.Files.size(), 5u);
@@ -287,7 +287,7 @@ TEST_F(ObjectEditorTest, definitionsOfOneInstanceAndTheDirectoryAfterSave)
 
     // The hook for compressed storage: the record comes back with the new plain size.
     ASSERT_EQ(editor.load(file), ObjectEditor::LoadResult::Loaded);
-    edits.Numbers[ObjectField::Price] = "7";
+    edits.numbers[ObjectField::Price] = "7";
     SaveOptions options;
     options.compressReplaced = [](ByteView plain) { return std::optional<ByteString>(kelvoraCompress(plain, 16)); };
     ASSERT_EQ(editor.save(edits, options), ObjectEditor::SaveResult::Saved);
@@ -323,13 +323,13 @@ TEST_F(ObjectEditorTest, failedOrRefusedSavesLeaveThePackageAsItIs)
     const auto file = loadObject();
     const ByteString original = readFileBytes(file);
     ObjectEdits edits = editor.loadedEdits();
-    edits.Numbers[ObjectField::Price] = "1";
+    edits.numbers[ObjectField::Price] = "1";
     const auto leftovers = [&] {
         return std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator {});
     };
 
     SaveOptions failing;
-    failing.beforeReplace
+    failing.beforeReplaceForTesting
         = [](const std::filesystem::path&) { throw Failure(ErrorCode::FileWriteFailed, "simulated failure"); };
     EXPECT_THROW(editor.save(edits, failing), Failure);
     EXPECT_EQ(readFileBytes(file), original);
@@ -343,7 +343,7 @@ TEST_F(ObjectEditorTest, failedOrRefusedSavesLeaveThePackageAsItIs)
 
     // Changed while the scratch file was written: refused, the change kept.
     SaveOptions racing;
-    racing.beforeReplace
+    racing.beforeReplaceForTesting
         = [&](const std::filesystem::path&) { std::ofstream(file, std::ios::binary | std::ios::app) << "x"; };
     EXPECT_EQ(editor.save(edits, racing), ObjectEditor::SaveResult::ChangedOnDisk);
     EXPECT_EQ(readFileBytes(file), original + "x");
@@ -362,21 +362,21 @@ TEST_F(ObjectEditorTest, aSaveKeepsThePreviousVersionInTheStoreItIsGiven)
     TemporaryFolder backups;
     BackupStore store(backups.path(), BackupPolicy { 3, 30 });
     ObjectEdits edits = editor.loadedEdits();
-    edits.Numbers[ObjectField::Price] = "1";
+    edits.numbers[ObjectField::Price] = "1";
     SaveOptions options;
     options.backups = &store;
     ASSERT_EQ(editor.save(edits, options), ObjectEditor::SaveResult::Saved);
     ASSERT_EQ(store.generations(file).size(), 1U);
-    EXPECT_EQ(readFileBytes(store.generations(file).front().File), original);
+    EXPECT_EQ(readFileBytes(store.generations(file).front().file), original);
 
-    edits.Numbers[ObjectField::Price] = "2";
+    edits.numbers[ObjectField::Price] = "2";
     ASSERT_EQ(editor.save(edits), ObjectEditor::SaveResult::Saved);
     EXPECT_EQ(store.generations(file).size(), 1U);
 
     const ByteString saved = readFileBytes(file);
     BackupStore blocked(dir.write("not a folder", "x"));
     options.backups = &blocked;
-    edits.Numbers[ObjectField::Price] = "3";
+    edits.numbers[ObjectField::Price] = "3";
     EXPECT_THROW(editor.save(edits, options), Failure);
     EXPECT_EQ(readFileBytes(file), saved);
     EXPECT_EQ(
@@ -411,8 +411,8 @@ TEST_F(ObjectEditorTest, keepCompressedStoresReplacedResourcesCompressedWhereThe
         const auto file = dir.write(keepCompressed ? "on.package" : "off.package", original);
         EXPECT_EQ(editor.load(file), ObjectEditor::LoadResult::Loaded);
         ObjectEdits edits = editor.loadedEdits();
-        edits.Numbers[ObjectField::Price] = "123";
-        edits.Name = "Renamed chair";
+        edits.numbers[ObjectField::Price] = "123";
+        edits.name = "Renamed chair";
         SaveOptions options;
         options.keepCompressed = keepCompressed;
         EXPECT_EQ(editor.save(edits, options), ObjectEditor::SaveResult::Saved);

@@ -344,9 +344,9 @@ TEST(ThumbnailPurge, keepsEachCachesOriginalInTheBackupStoreToBeRestored)
     const ByteString purged = readFileBytes(fixture.objectCache);
     // The second purge leaves the first original in the store, the last version beside it.
     ASSERT_TRUE(fixture.purge("red lamp.package", options).changed());
-    EXPECT_EQ(first.caches[0].storedBackup, store.generations(fixture.objectCache).front().File);
-    EXPECT_EQ(readFileBytes(store.generations(fixture.objectCache).front().File), object);
-    EXPECT_EQ(readFileBytes(store.generations(fixture.designCache).front().File), design);
+    EXPECT_EQ(first.caches[0].storedBackup, store.generations(fixture.objectCache).front().file);
+    EXPECT_EQ(readFileBytes(store.generations(fixture.objectCache).front().file), object);
+    EXPECT_EQ(readFileBytes(store.generations(fixture.designCache).front().file), design);
     EXPECT_EQ(readFileBytes(fixture.backups / "ObjectThumbnails.package"), purged);
 
     OriginalRestore restore(store, fixture.objectCache);
@@ -413,7 +413,7 @@ TEST(ThumbnailPurge, commandLinePrintsTheCountsAndRefusesACorruptCache)
     const fs::path store = fixture.dir.path() / "store";
     EXPECT_EQ(
         run({ "Blue Sofa.package", "--data", pathToUtf8(fixture.data), "--backup-folder", pathToUtf8(store) }), 1);
-    EXPECT_EQ(readFileBytes(BackupStore(store).generations(fixture.objectCache).front().File), object);
+    EXPECT_EQ(readFileBytes(BackupStore(store).generations(fixture.objectCache).front().file), object);
     EXPECT_EQ(last.out, "ObjectThumbnails.package: 2\n");
     EXPECT_EQ(last.err, "DesignModeThumbnails.package is corrupt!!!\n\nOperation aborted.\n");
     EXPECT_EQ(readFileBytes(fixture.designCache), design);

@@ -138,8 +138,8 @@ TEST(FindFiles, aSubfolderThatCannotBeListedIsSkippedOrFailsTheSearch)
     const std::vector<fs::path> found = findFiles(root, "*.package", &unlisted);
     EXPECT_EQ(relativeNames(found, root), (std::vector<std::string> { "top.package", "open/fine.package" }));
     ASSERT_EQ(unlisted.size(), 1u);
-    EXPECT_EQ(unlisted[0].Folder, root / "locked");
-    EXPECT_NE(unlisted[0].Reason.find("Permission denied"), std::string::npos);
+    EXPECT_EQ(unlisted[0].folder, root / "locked");
+    EXPECT_NE(unlisted[0].reason.find("Permission denied"), std::string::npos);
 
     // Not taken: the search fails, and the trapped form reports it and keeps the list.
     EXPECT_THROW(findFiles(root, "*.package"), Failure);

@@ -49,17 +49,17 @@ TEST(FileMoves, theObjectsOwnFolderIsTheSamePlaceHoweverWritten)
         { lib.destination, false },
     };
     for (const Case& c : cases)
-        EXPECT_EQ(checkMove({ lib.object }, c.destination).SamePlace, c.same) << c.destination;
+        EXPECT_EQ(checkMove({ lib.object }, c.destination).samePlace, c.same) << c.destination;
 #ifdef _WIN32
     std::wstring upper = folder.wstring();
     for (wchar_t& ch : upper)
         ch = static_cast<wchar_t>(towupper(ch));
-    EXPECT_TRUE(checkMove({ lib.object }, upper).SamePlace); // letter case does not count on Windows
+    EXPECT_TRUE(checkMove({ lib.object }, upper).samePlace); // letter case does not count on Windows
 #endif
-    EXPECT_TRUE(checkMove({ lib.object }, lib.dir.path() / "nowhere").DestinationMissing);
+    EXPECT_TRUE(checkMove({ lib.object }, lib.dir.path() / "nowhere").destinationMissing);
     // A bare file name lies in the current folder, however that is written.
-    EXPECT_TRUE(checkMove({ "x.package" }, ".").SamePlace);
-    EXPECT_TRUE(checkMove({ "x.package" }, fs::current_path()).SamePlace);
+    EXPECT_TRUE(checkMove({ "x.package" }, ".").samePlace);
+    EXPECT_TRUE(checkMove({ "x.package" }, fs::current_path()).samePlace);
 }
 
 TEST(FileMoves, clashesAreRefusedBeforeAnythingMoves)
@@ -70,15 +70,15 @@ TEST(FileMoves, clashesAreRefusedBeforeAnythingMoves)
     const fs::path already = lib.dir.write("dest/c.package", "recolor c");
     const MoveCheck taken = checkMove({ lib.object, lib.recolorA, lib.recolorB, already }, lib.destination);
     EXPECT_FALSE(taken.ok());
-    EXPECT_EQ(taken.Clashes, (std::vector<fs::path> { lib.destination / "b.package", lib.destination / "c.package" }));
+    EXPECT_EQ(taken.clashes, (std::vector<fs::path> { lib.destination / "b.package", lib.destination / "c.package" }));
     // Two moved files with one name.
     fs::create_directories(lib.dir.path() / "other");
     const fs::path twin = lib.dir.write("other/a.package", "another a");
     const MoveCheck twice
         = checkMove({ lib.object, lib.recolorA, twin }, lib.dir.path() / "objects" / "recolors" / "..");
-    EXPECT_TRUE(twice.SamePlace);
+    EXPECT_TRUE(twice.samePlace);
     const MoveCheck twins = checkMove({ lib.object, lib.recolorA, twin }, lib.destination);
-    EXPECT_EQ(twins.Clashes, std::vector<fs::path> { lib.destination / "a.package" });
+    EXPECT_EQ(twins.clashes, std::vector<fs::path> { lib.destination / "a.package" });
     // moveFiles itself never overwrites, even when called without the check.
     EXPECT_THROW(moveFiles({ lib.recolorB }, lib.destination), Failure);
     EXPECT_EQ(readFileBytes(lib.destination / "b.package"), "someone else's b");

@@ -58,7 +58,7 @@ TEST(RecolorSearch, progressIsReportedAtMost24TimesWhateverTheCount)
             steps.push_back(done);
         });
         EXPECT_EQ(steps, c.steps) << c.count;
-        EXPECT_TRUE(result.Recolors.empty());
+        EXPECT_TRUE(result.recolors.empty());
     }
 }
 
@@ -82,14 +82,14 @@ TEST(RecolorSearch, findsOnlyRecolorsWhoseFirstMaterialOverrideNamesTheObject)
     root.write("sub/deeper/nested.package", recolorOf(kGuid));
 
     RecolorSearchResult result = findRecolors(root.path(), static_cast<std::int32_t>(kGuid));
-    sortRecolors(result.Recolors);
-    EXPECT_EQ(names(result.Recolors, root.path()),
+    sortRecolors(result.recolors);
+    EXPECT_EQ(names(result.recolors, root.path()),
         (std::vector<std::string> {
             "first-of-two.package", "plain.package", "signed.package", "sub/deeper/nested.package", "twice.package" }));
-    ASSERT_EQ(result.Skipped.size(), 1u);
-    EXPECT_EQ(result.Skipped[0].File.filename(), "broken.package");
-    EXPECT_FALSE(result.Skipped[0].Reason.empty());
-    EXPECT_FALSE(result.Cancelled);
+    ASSERT_EQ(result.skipped.size(), 1u);
+    EXPECT_EQ(result.skipped[0].file.filename(), "broken.package");
+    EXPECT_FALSE(result.skipped[0].reason.empty());
+    EXPECT_FALSE(result.cancelled);
 }
 
 TEST(RecolorSearch, aFolderThatCannotBeListedIsSkippedAndTheSearchGoesOn)
@@ -103,19 +103,19 @@ TEST(RecolorSearch, aFolderThatCannotBeListedIsSkippedAndTheSearchGoesOn)
     const FailingFolderLister failing(root.path() / "locked");
 
     RecolorSearchResult result = findRecolors(root.path(), static_cast<std::int32_t>(kGuid));
-    sortRecolors(result.Recolors);
-    EXPECT_EQ(names(result.Recolors, root.path()), (std::vector<std::string> { "open/found.package", "top.package" }));
-    ASSERT_EQ(result.Skipped.size(), 1u);
-    EXPECT_EQ(result.Skipped[0].File, root.path() / "locked");
-    EXPECT_NE(result.Skipped[0].Reason.find("Permission denied"), std::string::npos);
-    EXPECT_FALSE(result.Cancelled);
+    sortRecolors(result.recolors);
+    EXPECT_EQ(names(result.recolors, root.path()), (std::vector<std::string> { "open/found.package", "top.package" }));
+    ASSERT_EQ(result.skipped.size(), 1u);
+    EXPECT_EQ(result.skipped[0].file, root.path() / "locked");
+    EXPECT_NE(result.skipped[0].reason.find("Permission denied"), std::string::npos);
+    EXPECT_FALSE(result.cancelled);
 
     // The root itself unreadable: nothing found, the root listed as skipped.
     const FailingFolderLister failingRoot(root.path());
     result = findRecolors(root.path(), static_cast<std::int32_t>(kGuid));
-    EXPECT_TRUE(result.Recolors.empty());
-    ASSERT_EQ(result.Skipped.size(), 1u);
-    EXPECT_EQ(result.Skipped[0].File, root.path());
+    EXPECT_TRUE(result.recolors.empty());
+    ASSERT_EQ(result.skipped.size(), 1u);
+    EXPECT_EQ(result.skipped[0].file, root.path());
 }
 
 TEST(RecolorSearch, sortsByFullPathInCodeUnitOrderAndStopsWhenCancelled)
@@ -128,8 +128,8 @@ TEST(RecolorSearch, sortsByFullPathInCodeUnitOrderAndStopsWhenCancelled)
     root.write("a.package", recolorOf(kGuid));
     const std::atomic<bool> cancel { true };
     const RecolorSearchResult result = findRecolors(root.path(), static_cast<std::int32_t>(kGuid), {}, &cancel);
-    EXPECT_TRUE(result.Cancelled);
-    EXPECT_TRUE(result.Recolors.empty());
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_TRUE(result.recolors.empty());
 }
 
 TEST(RecolorDetails, showsTheLastOfEachExactlyNamedPropertyOfTheFirstOverride)
@@ -140,17 +140,17 @@ TEST(RecolorDetails, showsTheLastOfEachExactlyNamedPropertyOfTheFirstOverride)
                              textItem("ModelName", "wrong case"), textItem("subsetName", "seat") },
             { textItem("name", "from the second override") } }));
     const RecolorDetails details = readRecolorDetails(pathToUtf8(file));
-    EXPECT_EQ(details.Title, "Selected Recolor Details - Blue Chair.package");
-    EXPECT_EQ(pathFromUtf8(details.FilePath), file.parent_path() / "");
-    EXPECT_EQ(details.RecolorName, "second");
-    EXPECT_EQ(details.ModelName, "chair");
-    EXPECT_EQ(details.SubsetName, "seat");
+    EXPECT_EQ(details.title, "Selected Recolor Details - Blue Chair.package");
+    EXPECT_EQ(pathFromUtf8(details.filePath), file.parent_path() / "");
+    EXPECT_EQ(details.recolorName, "second");
+    EXPECT_EQ(details.modelName, "chair");
+    EXPECT_EQ(details.subsetName, "seat");
 
     const fs::path broken = root.write("broken.package", "DBPF");
     const RecolorDetails unread = readRecolorDetails(pathToUtf8(broken));
-    EXPECT_EQ(unread.Title, "Selected Recolor Details - broken.package");
-    EXPECT_TRUE(unread.RecolorName.empty() && unread.ModelName.empty() && unread.SubsetName.empty());
-    EXPECT_EQ(readRecolorDetails("").Title, "Selected Recolor Details - ");
+    EXPECT_EQ(unread.title, "Selected Recolor Details - broken.package");
+    EXPECT_TRUE(unread.recolorName.empty() && unread.modelName.empty() && unread.subsetName.empty());
+    EXPECT_EQ(readRecolorDetails("").title, "Selected Recolor Details - ");
 }
 
 #ifdef VARNICK_HAVE_DEMO
@@ -158,35 +158,35 @@ TEST(RecolorSearch, findsEveryRecolorOfTheDemoWorldsObjects)
 {
     TemporaryFolder scratch;
     demo::DemoOptions options;
-    options.Output = scratch.path() / "world";
-    options.Packages = 40;
+    options.output = scratch.path() / "world";
+    options.packages = 40;
     const demo::DemoWorld world = demo::generateDemoWorld(options);
-    const fs::path downloads = world.DataFolder / "Downloads";
+    const fs::path downloads = world.dataFolder / "Downloads";
     const RecolorSearchResult none = findRecolors(downloads, 0x7FFFFFF1);
-    EXPECT_TRUE(none.Recolors.empty());
-    EXPECT_EQ(none.Skipped.size(), static_cast<std::size_t>(world.count(demo::PackageKind::Damaged)));
+    EXPECT_TRUE(none.recolors.empty());
+    EXPECT_EQ(none.skipped.size(), static_cast<std::size_t>(world.count(demo::PackageKind::Damaged)));
     int checked = 0;
-    for (const demo::GeneratedPackage& object : world.Packages) {
-        if (object.Kind != demo::PackageKind::CatalogObject)
+    for (const demo::GeneratedPackage& object : world.packages) {
+        if (object.kind != demo::PackageKind::CatalogObject)
             continue;
         std::vector<std::string> expected;
-        for (const demo::GeneratedPackage& recolor : world.Packages) {
-            if (recolor.Kind == demo::PackageKind::Recolor && recolor.Guid == object.Guid
-                && recolor.MaterialOverrides > 0)
-                expected.push_back(pathToUtf8((downloads / recolor.File).lexically_normal()));
+        for (const demo::GeneratedPackage& recolor : world.packages) {
+            if (recolor.kind == demo::PackageKind::Recolor && recolor.guid == object.guid
+                && recolor.materialOverrides > 0)
+                expected.push_back(pathToUtf8((downloads / recolor.file).lexically_normal()));
         }
         std::sort(expected.begin(), expected.end());
-        RecolorSearchResult found = findRecolors(downloads, static_cast<std::int32_t>(object.Guid));
-        sortRecolors(found.Recolors);
+        RecolorSearchResult found = findRecolors(downloads, static_cast<std::int32_t>(object.guid));
+        sortRecolors(found.recolors);
         std::vector<std::string> got;
         // The review folder's copies are the library review's fixture, checked with it.
         const std::string review = pathToUtf8((downloads / demo::kReviewFolder).lexically_normal());
-        for (const fs::path& file : found.Recolors) {
+        for (const fs::path& file : found.recolors) {
             const std::string text = pathToUtf8(file.lexically_normal());
             if (!text.starts_with(review))
                 got.push_back(text);
         }
-        EXPECT_EQ(got, expected) << object.Title;
+        EXPECT_EQ(got, expected) << object.title;
         checked += expected.empty() ? 0 : 1;
     }
     EXPECT_GT(checked, 0);

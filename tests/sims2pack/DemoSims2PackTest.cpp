@@ -27,12 +27,12 @@ protected:
     void SetUp() override
     {
         DemoOptions options;
-        options.Output = mTemp.path() / "world";
-        options.Packages = kMinimumPackages;
+        options.output = mTemp.path() / "world";
+        options.packages = kMinimumPackages;
         mWorld = generateDemoWorld(options);
     }
 
-    fs::path downloads() const { return mWorld.DataFolder / "Downloads"; }
+    fs::path downloads() const { return mWorld.dataFolder / "Downloads"; }
 
     test::TemporaryFolder mTemp;
     DemoWorld mWorld;
@@ -42,53 +42,53 @@ protected:
 
 TEST_F(DemoSims2Packs, listAndExtractEveryItemAsACatalogObject)
 {
-    ASSERT_EQ(mWorld.Sims2Packs.size(), 2u);
-    for (const GeneratedSims2Pack& archive : mWorld.Sims2Packs) {
-        SCOPED_TRACE(pathToUtf8(archive.File));
-        const Sims2PackFile file = Sims2PackFile::read(downloads() / archive.File);
+    ASSERT_EQ(mWorld.sims2Packs.size(), 2u);
+    for (const GeneratedSims2Pack& archive : mWorld.sims2Packs) {
+        SCOPED_TRACE(pathToUtf8(archive.file));
+        const Sims2PackFile file = Sims2PackFile::read(downloads() / archive.file);
         const Sims2PackListing listing = listSims2Pack(file);
-        ASSERT_EQ(listing.Items.size(), archive.Items.size());
-        for (std::size_t i = 0; i < listing.Items.size(); ++i) {
-            EXPECT_TRUE(listing.Items[i].Readable) << listing.Items[i].Reason;
-            EXPECT_EQ(listing.Items[i].CatalogName, archive.Items[i].CatalogName);
-            EXPECT_EQ(listing.Items[i].Compressed, archive.Compressed);
-            EXPECT_FALSE(listing.Items[i].ThroughGame);
+        ASSERT_EQ(listing.items.size(), archive.items.size());
+        for (std::size_t i = 0; i < listing.items.size(); ++i) {
+            EXPECT_TRUE(listing.items[i].readable) << listing.items[i].reason;
+            EXPECT_EQ(listing.items[i].catalogName, archive.items[i].catalogName);
+            EXPECT_EQ(listing.items[i].compressed, archive.compressed);
+            EXPECT_FALSE(listing.items[i].throughGame);
             // Every demo object carries a texture: the install window shows it.
             const std::optional<ByteString> picture = itemPicture(file, i);
             ASSERT_TRUE(picture.has_value());
             EXPECT_TRUE(picture->starts_with("BM"));
         }
-        const fs::path folder = mTemp.path() / "extracted" / archive.File.stem();
-        EXPECT_EQ(extractSims2Pack(file, folder).size(), archive.Items.size());
+        const fs::path folder = mTemp.path() / "extracted" / archive.file.stem();
+        EXPECT_EQ(extractSims2Pack(file, folder).size(), archive.items.size());
         ByteString scratch;
-        EXPECT_EQ(test::readFileBytes(folder / pathFromUtf8(archive.Items[1].Name)), file.itemBytes(1, scratch));
+        EXPECT_EQ(test::readFileBytes(folder / pathFromUtf8(archive.items[1].name)), file.itemBytes(1, scratch));
     }
 }
 
 TEST_F(DemoSims2Packs, installReportsTheClashAndInstallsBothFiles)
 {
     std::vector<std::string> arguments { "sims2pack", "install" };
-    for (const GeneratedSims2Pack& archive : mWorld.Sims2Packs)
-        arguments.push_back(pathToUtf8(downloads() / archive.File));
+    for (const GeneratedSims2Pack& archive : mWorld.sims2Packs)
+        arguments.push_back(pathToUtf8(downloads() / archive.file));
     const test::CliRun run = test::runCli(arguments,
-        { { "VARNICK_DOCUMENTS_DIR", pathToUtf8(mWorld.DocumentsFolder) },
+        { { "VARNICK_DOCUMENTS_DIR", pathToUtf8(mWorld.documentsFolder) },
             { "VARNICK_USER_DATA_DIR", pathToUtf8(mTemp.path() / "data") } });
     ASSERT_EQ(run.status, 0) << run.out << run.err;
 
     const std::string& text = run.out;
-    for (const GeneratedSims2Pack& archive : mWorld.Sims2Packs) {
-        const fs::path folder = downloads() / archive.File.stem();
-        for (std::size_t i = 0; i < archive.Items.size(); ++i) {
-            const Sims2PackItemInfo& item = archive.Items[i];
-            EXPECT_NE(text.find("installed: " + pathToUtf8(folder / pathFromUtf8(item.Name)) + "\n"), std::string::npos)
+    for (const GeneratedSims2Pack& archive : mWorld.sims2Packs) {
+        const fs::path folder = downloads() / archive.file.stem();
+        for (std::size_t i = 0; i < archive.items.size(); ++i) {
+            const Sims2PackItemInfo& item = archive.items[i];
+            EXPECT_NE(text.find("installed: " + pathToUtf8(folder / pathFromUtf8(item.name)) + "\n"), std::string::npos)
                 << text;
-            if (item.ClashesWith.empty())
+            if (item.clashesWith.empty())
                 continue;
             char guid[12];
-            std::snprintf(guid, sizeof guid, "0x%08X", static_cast<unsigned>(item.Guid));
-            EXPECT_NE(text.find("warning: " + pathToUtf8(downloads() / archive.File) + ": item " + std::to_string(i + 1)
-                          + " (\"" + item.Name + "\"): GUID " + guid + " is already defined by "
-                          + pathToUtf8(downloads() / item.ClashesWith) + "\n"),
+            std::snprintf(guid, sizeof guid, "0x%08X", static_cast<unsigned>(item.guid));
+            EXPECT_NE(text.find("warning: " + pathToUtf8(downloads() / archive.file) + ": item " + std::to_string(i + 1)
+                          + " (\"" + item.name + "\"): GUID " + guid + " is already defined by "
+                          + pathToUtf8(downloads() / item.clashesWith) + "\n"),
                 std::string::npos)
                 << text;
         }

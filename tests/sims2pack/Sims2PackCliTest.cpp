@@ -22,9 +22,9 @@ namespace fs = std::filesystem;
 namespace {
 
 struct ToolRun {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
+    int status = -1;
+    std::string out;
+    std::string err;
 };
 
 // A world with the game's data folder, so the tool finds Downloads as the program does.
@@ -60,9 +60,9 @@ std::vector<std::string> lines(const std::string& text)
 TEST_F(Sims2PackCli, listsItemsAsJsonAndAsText)
 {
     Sims2PackEntry lamp { "Lamp.package", objectPackage(0x2222, "Lamp"), true };
-    lamp.Guid = "0x00002222";
+    lamp.guid = "0x00002222";
     Sims2PackEntry lot { "Lot.package", objectPackage(0x3333, "House") };
-    lot.Type = "Lot";
+    lot.type = "Lot";
     const fs::path file = mWork.write("set.sims2pack",
         Sims2PackBuilder()
             .add({ "Chair.package", objectPackage(0x1111, "Chair") })
@@ -72,8 +72,8 @@ TEST_F(Sims2PackCli, listsItemsAsJsonAndAsText)
             .build());
 
     const ToolRun json = run({ "sims2pack", "list", pathToUtf8(file), "--json" });
-    ASSERT_EQ(json.Status, 0) << json.Err;
-    const auto listing = nlohmann::json::parse(json.Out);
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto listing = nlohmann::json::parse(json.out);
     EXPECT_EQ(listing["type"], "Object");
     ASSERT_EQ(listing["items"].size(), 4U);
     EXPECT_EQ(listing["items"][0],
@@ -88,7 +88,7 @@ TEST_F(Sims2PackCli, listsItemsAsJsonAndAsText)
     EXPECT_TRUE(listing["items"][3]["reason"].is_string());
     EXPECT_TRUE(listing["items"][3]["catalog_name"].is_null());
     // The keys in the documented order.
-    const auto ordered = nlohmann::ordered_json::parse(json.Out);
+    const auto ordered = nlohmann::ordered_json::parse(json.out);
     std::vector<std::string> keys;
     for (const auto& field : ordered["items"][0].items())
         keys.push_back(field.key());
@@ -97,8 +97,8 @@ TEST_F(Sims2PackCli, listsItemsAsJsonAndAsText)
             "name", "type", "length", "compressed", "guid", "catalog_name", "readable", "reason" }));
 
     const ToolRun text = run({ "sims2pack", "list", pathToUtf8(file) });
-    ASSERT_EQ(text.Status, 0) << text.Err;
-    const std::vector<std::string> rows = lines(text.Out);
+    ASSERT_EQ(text.status, 0) << text.err;
+    const std::vector<std::string> rows = lines(text.out);
     ASSERT_EQ(rows.size(), 5U);
     EXPECT_EQ(rows[0], "type: Object");
     EXPECT_EQ(rows[2],
@@ -114,8 +114,8 @@ TEST_F(Sims2PackCli, refusesABrokenFileWithOneLineAndStatusOne)
         const ToolRun result = run(command == "extract"
                 ? std::vector<std::string> { "sims2pack", command, pathToUtf8(file), pathToUtf8(mWork.path() / "x") }
                 : std::vector<std::string> { "sims2pack", command, pathToUtf8(file) });
-        EXPECT_EQ(result.Status, 1);
-        EXPECT_EQ(result.Err,
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err,
             "varnick-cli: " + pathToUtf8(file)
                 + ": the data offset (bytes 18 to 21) is 5, before byte 22, where the XML begins\n");
         EXPECT_FALSE(fs::exists(mWork.path() / "x"));
@@ -128,8 +128,8 @@ TEST_F(Sims2PackCli, extractsEveryItem)
     const fs::path file
         = mWork.write("set.sims2pack", Sims2PackBuilder().add({ "Chair.package", chair, true }).build());
     const ToolRun result = run({ "sims2pack", "extract", pathToUtf8(file), pathToUtf8(mWork.path() / "out") });
-    ASSERT_EQ(result.Status, 0) << result.Err;
-    EXPECT_EQ(result.Out, "extracted: " + pathToUtf8(mWork.path() / "out" / "Chair.package") + "\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "extracted: " + pathToUtf8(mWork.path() / "out" / "Chair.package") + "\n");
     EXPECT_EQ(readFileBytes(mWork.path() / "out" / "Chair.package"), chair);
 }
 
@@ -137,38 +137,38 @@ TEST_F(Sims2PackCli, installsIntoDownloadsSkipsRefusesAndRenames)
 {
     const ByteString chair = objectPackage(0x1111, "Chair");
     Sims2PackEntry lot { "House.package", objectPackage(0x3333, "House") };
-    lot.Type = "Lot";
+    lot.type = "Lot";
     const fs::path file
         = mWork.write("Nice Set.sims2pack", Sims2PackBuilder().add({ "Chair.package", chair, true }).add(lot).build());
     const fs::path folder = downloads() / "Nice Set";
     const std::string source = pathToUtf8(file);
 
     const ToolRun first = run({ "sims2pack", "install", pathToUtf8(file) });
-    ASSERT_EQ(first.Status, 0) << first.Out << first.Err;
-    EXPECT_EQ(lines(first.Out),
+    ASSERT_EQ(first.status, 0) << first.out << first.err;
+    EXPECT_EQ(lines(first.out),
         (std::vector<std::string> { "installed: " + pathToUtf8(folder / "Chair.package"),
             "install through the game: " + source + ": \"House.package\" (Lot)",
             "1 installed, 0 skipped, 1 to install through the game, 0 refused" }));
     EXPECT_EQ(readFileBytes(folder / "Chair.package"), chair);
 
     const ToolRun second = run({ "sims2pack", "install", pathToUtf8(file) });
-    ASSERT_EQ(second.Status, 0) << second.Out;
-    EXPECT_EQ(lines(second.Out)[0], "skipped: " + pathToUtf8(folder / "Chair.package") + " (already installed)");
+    ASSERT_EQ(second.status, 0) << second.out;
+    EXPECT_EQ(lines(second.out)[0], "skipped: " + pathToUtf8(folder / "Chair.package") + " (already installed)");
 
     // A different chair of the same name: refused whole, then renamed.
     const fs::path other = mWork.write("Nice Set 2.sims2pack",
         Sims2PackBuilder().add({ "chair.package", objectPackage(0x4444, "Other chair") }).build());
     const ToolRun refused = run({ "sims2pack", "install", pathToUtf8(other), "--to", pathToUtf8(folder) });
-    EXPECT_EQ(refused.Status, 1);
-    EXPECT_EQ(lines(refused.Out),
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(lines(refused.out),
         (std::vector<std::string> { "refused: " + pathToUtf8(other) + ": \"chair.package\" is taken in \""
                 + pathToUtf8(folder) + "\" by a different file (--rename installs such items under numbered names)",
             "0 installed, 0 skipped, 0 to install through the game, 1 refused" }));
     EXPECT_EQ(readFileBytes(folder / "Chair.package"), chair);
 
     const ToolRun renamed = run({ "sims2pack", "install", "--rename", "--to", pathToUtf8(folder), pathToUtf8(other) });
-    ASSERT_EQ(renamed.Status, 0) << renamed.Out;
-    EXPECT_EQ(lines(renamed.Out)[0],
+    ASSERT_EQ(renamed.status, 0) << renamed.out;
+    EXPECT_EQ(lines(renamed.out)[0],
         "installed: " + pathToUtf8(folder / "chair (2).package") + " (renamed from \"chair.package\")");
 
     // One good file and one broken: the good one installs, the status tells of the other.
@@ -176,9 +176,9 @@ TEST_F(Sims2PackCli, installsIntoDownloadsSkipsRefusesAndRenames)
     const fs::path third = mWork.write(
         "third.sims2pack", Sims2PackBuilder().add({ "Table.package", objectPackage(0x5555, "Table") }).build());
     const ToolRun mixed = run({ "sims2pack", "install", pathToUtf8(broken), pathToUtf8(third) });
-    EXPECT_EQ(mixed.Status, 1);
-    EXPECT_EQ(lines(mixed.Out).front().rfind("refused: " + pathToUtf8(broken) + ": the file is 2 bytes long", 0), 0U)
-        << mixed.Out;
+    EXPECT_EQ(mixed.status, 1);
+    EXPECT_EQ(lines(mixed.out).front().rfind("refused: " + pathToUtf8(broken) + ": the file is 2 bytes long", 0), 0U)
+        << mixed.out;
     EXPECT_TRUE(fs::exists(downloads() / "third" / "Table.package"));
 }
 
@@ -190,8 +190,8 @@ TEST_F(Sims2PackCli, warnsOfGuidsTheLibraryDefinesAlready)
     const fs::path file = mWork.write(
         "lamps.sims2pack", Sims2PackBuilder().add({ "New Lamp.package", objectPackage(0x2222, "New lamp") }).build());
     const ToolRun result = run({ "sims2pack", "install", pathToUtf8(file) });
-    ASSERT_EQ(result.Status, 0) << result.Out << result.Err;
-    const std::vector<std::string> out = lines(result.Out);
+    ASSERT_EQ(result.status, 0) << result.out << result.err;
+    const std::vector<std::string> out = lines(result.out);
     ASSERT_GE(out.size(), 2U);
     EXPECT_EQ(out[0],
         "warning: " + pathToUtf8(file) + ": item 1 (\"New Lamp.package\"): GUID 0x00002222 is already defined by "

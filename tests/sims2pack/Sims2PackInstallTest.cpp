@@ -83,9 +83,9 @@ struct Sims2PackInstall : ::testing::Test {
     Sims2PackFile mixed() const
     {
         Sims2PackEntry compressedLamp { "Lamp.package", lamp, true };
-        compressedLamp.Guid = "0x00002222";
+        compressedLamp.guid = "0x00002222";
         Sims2PackEntry lotItem { "Lot 42.package", lot };
-        lotItem.Type = "Lot";
+        lotItem.type = "Lot";
         return Sims2PackFile::fromBytes(
             Sims2PackBuilder().add({ "Chair.package", chair }).add(compressedLamp).add(lotItem).build(), kFile);
     }
@@ -93,9 +93,9 @@ struct Sims2PackInstall : ::testing::Test {
     InstallPlan install(const Sims2PackFile& file, bool rename = false, const LibraryGuids* library = nullptr)
     {
         InstallOptions options;
-        options.Destination = destination;
-        options.Rename = rename;
-        options.Library = library;
+        options.destination = destination;
+        options.rename = rename;
+        options.library = library;
         InstallPlan plan = planInstall(file, options);
         carryOutInstall(file, plan);
         return plan;
@@ -116,23 +116,23 @@ TEST_F(Sims2PackInstall, listsEveryItemAsTheBrowserReadsIt)
                                                             .build(),
         kFile);
     const Sims2PackListing listing = listSims2Pack(file);
-    EXPECT_EQ(listing.Type, "Object");
-    ASSERT_EQ(listing.Items.size(), 4U);
-    EXPECT_EQ(listing.Items[0].CatalogName, "Chair");
-    EXPECT_TRUE(listing.Items[0].Readable);
-    EXPECT_EQ(listing.Items[0].Reason, "");
-    EXPECT_FALSE(listing.Items[0].Compressed);
-    EXPECT_EQ(listing.Items[0].PackageLength, static_cast<std::int64_t>(chair.size()));
-    EXPECT_EQ(listing.Items[1].CatalogName, "Lamp");
-    EXPECT_TRUE(listing.Items[1].Compressed);
-    EXPECT_EQ(listing.Items[1].PackageLength, static_cast<std::int64_t>(lamp.size()));
-    EXPECT_NE(listing.Items[1].Length, static_cast<std::int64_t>(lamp.size()));
-    EXPECT_TRUE(listing.Items[1].Readable);
-    EXPECT_FALSE(listing.Items[2].Readable);
-    EXPECT_FALSE(listing.Items[2].CatalogName.has_value());
-    EXPECT_NE(listing.Items[2].Reason, "");
-    EXPECT_TRUE(listing.Items[3].Readable);
-    EXPECT_EQ(listing.Items[3].Reason, "the name contains a path separator (\"/\")");
+    EXPECT_EQ(listing.type, "Object");
+    ASSERT_EQ(listing.items.size(), 4U);
+    EXPECT_EQ(listing.items[0].catalogName, "Chair");
+    EXPECT_TRUE(listing.items[0].readable);
+    EXPECT_EQ(listing.items[0].reason, "");
+    EXPECT_FALSE(listing.items[0].compressed);
+    EXPECT_EQ(listing.items[0].packageLength, static_cast<std::int64_t>(chair.size()));
+    EXPECT_EQ(listing.items[1].catalogName, "Lamp");
+    EXPECT_TRUE(listing.items[1].compressed);
+    EXPECT_EQ(listing.items[1].packageLength, static_cast<std::int64_t>(lamp.size()));
+    EXPECT_NE(listing.items[1].length, static_cast<std::int64_t>(lamp.size()));
+    EXPECT_TRUE(listing.items[1].readable);
+    EXPECT_FALSE(listing.items[2].readable);
+    EXPECT_FALSE(listing.items[2].catalogName.has_value());
+    EXPECT_NE(listing.items[2].reason, "");
+    EXPECT_TRUE(listing.items[3].readable);
+    EXPECT_EQ(listing.items[3].reason, "the name contains a path separator (\"/\")");
 }
 
 // The window's picture of an item comes from the item's own texture; items
@@ -141,7 +141,7 @@ TEST_F(Sims2PackInstall, picturesComeFromTheItemsOwnTexture)
 {
     const ByteString textured = texturedPackage();
     Sims2PackEntry damaged { "damaged.package", chair, true };
-    damaged.Stored = "BZh9 not a stream";
+    damaged.stored = "BZh9 not a stream";
     const Sims2PackFile file = Sims2PackFile::fromBytes(Sims2PackBuilder()
                                                             .add({ "Textured.package", textured })
                                                             .add({ "Textured too.package", textured, true })
@@ -160,28 +160,28 @@ TEST_F(Sims2PackInstall, picturesComeFromTheItemsOwnTexture)
 TEST_F(Sims2PackInstall, listsADamagedStreamWithItsReasonAlone)
 {
     Sims2PackEntry damaged { "a.package", chair, true };
-    damaged.Stored = bzip2Compress(chair).substr(0, 50);
+    damaged.stored = bzip2Compress(chair).substr(0, 50);
     const Sims2PackListing listing
         = listSims2Pack(Sims2PackFile::fromBytes(Sims2PackBuilder().add(damaged).build(), kFile));
-    ASSERT_EQ(listing.Items.size(), 1U);
-    EXPECT_FALSE(listing.Items[0].Readable);
-    EXPECT_EQ(listing.Items[0].Reason.rfind("the bzip2 stream ends early", 0), 0U) << listing.Items[0].Reason;
-    EXPECT_EQ(listing.Items[0].PackageLength, std::nullopt);
+    ASSERT_EQ(listing.items.size(), 1U);
+    EXPECT_FALSE(listing.items[0].readable);
+    EXPECT_EQ(listing.items[0].reason.rfind("the bzip2 stream ends early", 0), 0U) << listing.items[0].reason;
+    EXPECT_EQ(listing.items[0].packageLength, std::nullopt);
 }
 
 TEST_F(Sims2PackInstall, refusesEveryBadInputWithNothingWritten)
 {
     for (const BadSims2Pack& bad : badSims2Packs()) {
-        SCOPED_TRACE(bad.Case);
+        SCOPED_TRACE(bad.fault);
         const std::string message = failureOf([&] {
-            const Sims2PackFile file = Sims2PackFile::fromBytes(bad.Bytes, kFile);
+            const Sims2PackFile file = Sims2PackFile::fromBytes(bad.bytes, kFile);
             extractSims2Pack(file, destination);
         });
         EXPECT_EQ(message.rfind(std::string(kFile) + ": ", 0), 0U) << message;
-        EXPECT_NE(message.find(bad.Expected), std::string::npos) << message;
+        EXPECT_NE(message.find(bad.expected), std::string::npos) << message;
         EXPECT_FALSE(fs::exists(destination));
 
-        const std::string installMessage = failureOf([&] { install(Sims2PackFile::fromBytes(bad.Bytes, kFile)); });
+        const std::string installMessage = failureOf([&] { install(Sims2PackFile::fromBytes(bad.bytes, kFile)); });
         EXPECT_EQ(installMessage, message);
         EXPECT_FALSE(fs::exists(destination));
     }
@@ -191,13 +191,13 @@ TEST_F(Sims2PackInstall, installsObjectsAndLeavesLotsToTheGame)
 {
     const Sims2PackFile file = mixed();
     const InstallPlan plan = install(file);
-    ASSERT_EQ(plan.Items.size(), 3U);
-    EXPECT_EQ(plan.Items[0].Action, ItemAction::Install);
-    EXPECT_EQ(plan.Items[0].Target, destination / "Chair.package");
-    EXPECT_EQ(plan.Items[1].Action, ItemAction::Install);
-    EXPECT_TRUE(plan.Items[1].Expanded.has_value());
-    EXPECT_EQ(plan.Items[2].Action, ItemAction::ThroughGame);
-    EXPECT_TRUE(plan.Warnings.empty());
+    ASSERT_EQ(plan.items.size(), 3U);
+    EXPECT_EQ(plan.items[0].action, ItemAction::Install);
+    EXPECT_EQ(plan.items[0].target, destination / "Chair.package");
+    EXPECT_EQ(plan.items[1].action, ItemAction::Install);
+    EXPECT_TRUE(plan.items[1].expanded.has_value());
+    EXPECT_EQ(plan.items[2].action, ItemAction::ThroughGame);
+    EXPECT_TRUE(plan.warnings.empty());
     EXPECT_EQ(filesBelow(destination), (std::vector<std::string> { "Chair.package", "Lamp.package" }));
     EXPECT_EQ(readFileBytes(destination / "Chair.package"), chair);
     EXPECT_EQ(readFileBytes(destination / "Lamp.package"), lamp);
@@ -209,12 +209,12 @@ TEST_F(Sims2PackInstall, skipsWhatIsInstalledAlreadyWhateverTheLetterCase)
     fs::create_directories(destination);
     dir.write("Downloads/set/CHAIR.PACKAGE", chair);
     const InstallPlan first = install(mixed());
-    EXPECT_EQ(first.Items[0].Action, ItemAction::AlreadyInstalled);
-    EXPECT_EQ(first.Items[1].Action, ItemAction::Install);
+    EXPECT_EQ(first.items[0].action, ItemAction::AlreadyInstalled);
+    EXPECT_EQ(first.items[1].action, ItemAction::Install);
     const InstallPlan again = install(mixed());
-    EXPECT_EQ(again.Items[0].Action, ItemAction::AlreadyInstalled);
-    EXPECT_EQ(again.Items[0].Target, destination / "CHAIR.PACKAGE");
-    EXPECT_EQ(again.Items[1].Action, ItemAction::AlreadyInstalled);
+    EXPECT_EQ(again.items[0].action, ItemAction::AlreadyInstalled);
+    EXPECT_EQ(again.items[0].target, destination / "CHAIR.PACKAGE");
+    EXPECT_EQ(again.items[1].action, ItemAction::AlreadyInstalled);
     EXPECT_EQ(filesBelow(destination), (std::vector<std::string> { "CHAIR.PACKAGE", "Lamp.package" }));
 }
 
@@ -224,9 +224,9 @@ TEST_F(Sims2PackInstall, refusesTheWholeSims2PackWhenANameIsTakenByADifferentFil
     dir.write("Downloads/set/lamp.package", "another lamp");
     const Sims2PackFile file = mixed();
     InstallOptions options;
-    options.Destination = destination;
+    options.destination = destination;
     const InstallPlan plan = planInstall(file, options);
-    ASSERT_EQ(plan.Taken, (std::vector<std::size_t> { 1 }));
+    ASSERT_EQ(plan.taken, (std::vector<std::size_t> { 1 }));
     EXPECT_EQ(takenMessage(file, plan),
         std::string(kFile) + ": \"Lamp.package\" is taken in \"" + pathToUtf8(destination) + "\" by a different file");
     EXPECT_EQ(failureOf([&] { carryOutInstall(file, plan); }), takenMessage(file, plan));
@@ -252,7 +252,7 @@ TEST_F(Sims2PackInstall, aTakenNameThatCannotBeComparedRefusesNamingIt)
     fs::remove(destination / "Chair.package");
     fs::create_symlink("gone.package", destination / "Chair.package");
     const InstallPlan renamed = install(file, true);
-    EXPECT_EQ(renamed.Items[0].Target, destination / "Chair (2).package");
+    EXPECT_EQ(renamed.items[0].target, destination / "Chair (2).package");
     EXPECT_EQ(
         filesBelow(destination), (std::vector<std::string> { "Chair (2).package", "Chair.package", "Lamp.package" }));
 }
@@ -264,15 +264,15 @@ TEST_F(Sims2PackInstall, renamesItemsWhoseNameIsTakenAndKnowsTheRenamedCopyLater
     dir.write("Downloads/set/Chair.package", "another chair");
     dir.write("Downloads/set/Chair (2).package", "yet another chair");
     const InstallPlan plan = install(mixed(), true);
-    EXPECT_EQ(plan.Items[0].Action, ItemAction::Install);
-    EXPECT_TRUE(plan.Items[0].Renamed);
-    EXPECT_EQ(plan.Items[0].Target, destination / "Chair (3).package");
+    EXPECT_EQ(plan.items[0].action, ItemAction::Install);
+    EXPECT_TRUE(plan.items[0].renamed);
+    EXPECT_EQ(plan.items[0].target, destination / "Chair (3).package");
     EXPECT_EQ(readFileBytes(destination / "Chair (3).package"), chair);
     EXPECT_EQ(readFileBytes(destination / "Chair.package"), "another chair");
 
     const InstallPlan again = install(mixed(), true);
-    EXPECT_EQ(again.Items[0].Action, ItemAction::AlreadyInstalled);
-    EXPECT_EQ(again.Items[0].Target, destination / "Chair (3).package");
+    EXPECT_EQ(again.items[0].action, ItemAction::AlreadyInstalled);
+    EXPECT_EQ(again.items[0].target, destination / "Chair (3).package");
     EXPECT_EQ(filesBelow(destination).size(), 4U);
 }
 
@@ -283,8 +283,8 @@ TEST_F(Sims2PackInstall, renamingNeverPicksANameAnotherItemOfTheSims2PackTakes)
     const Sims2PackFile file = Sims2PackFile::fromBytes(
         Sims2PackBuilder().add({ "a.package", chair }).add({ "a (2).package", lamp }).build(), kFile);
     const InstallPlan plan = install(file, true);
-    EXPECT_EQ(plan.Items[0].Target, destination / "a (3).package");
-    EXPECT_EQ(plan.Items[1].Target, destination / "a (2).package");
+    EXPECT_EQ(plan.items[0].target, destination / "a (3).package");
+    EXPECT_EQ(plan.items[1].target, destination / "a (2).package");
     EXPECT_EQ(readFileBytes(destination / "a (2).package"), lamp);
 }
 
@@ -293,18 +293,18 @@ TEST_F(Sims2PackInstall, warnsOfGuidsTheLibraryDefinesButNotOfTheItemsOwnCopy)
     const LibraryGuids library { { 0x2222, { pathToUtf8(dir.path() / "Downloads" / "old lamp.package") } },
         { 0x9999, { "elsewhere.package" } } };
     const InstallPlan plan = install(mixed(), false, &library);
-    ASSERT_EQ(plan.Warnings.size(), 1U);
-    EXPECT_EQ(plan.Warnings[0].Item, 1U);
-    EXPECT_EQ(plan.Warnings[0].Guid, 0x2222U);
-    EXPECT_EQ(plan.Warnings[0].Files.size(), 1U);
-    EXPECT_EQ(plan.Items[1].Guids, (std::vector<std::uint32_t> { 0x2222 }));
+    ASSERT_EQ(plan.warnings.size(), 1U);
+    EXPECT_EQ(plan.warnings[0].item, 1U);
+    EXPECT_EQ(plan.warnings[0].guid, 0x2222U);
+    EXPECT_EQ(plan.warnings[0].files.size(), 1U);
+    EXPECT_EQ(plan.items[1].guids, (std::vector<std::uint32_t> { 0x2222 }));
 
     // Installed, the lamp is in the library itself; only the other file still clashes.
     const LibraryGuids after { { 0x2222,
         { pathToUtf8(destination / "Lamp.package"), pathToUtf8(dir.path() / "Downloads" / "old lamp.package") } } };
     const InstallPlan again = install(mixed(), false, &after);
-    ASSERT_EQ(again.Warnings.size(), 1U);
-    EXPECT_EQ(again.Warnings[0].Files, (std::vector<std::string> { after.at(0x2222)[1] }));
+    ASSERT_EQ(again.warnings.size(), 1U);
+    EXPECT_EQ(again.warnings[0].files, (std::vector<std::string> { after.at(0x2222)[1] }));
 }
 
 // The library's GUIDs come from a scan's catalog objects only, and what one
@@ -313,9 +313,9 @@ TEST_F(Sims2PackInstall, theLibrarysGuidsComeFromItsCatalogObjectsAndGrowWithEac
 {
     const auto record = [](std::string path, health::PackageKind kind, std::vector<std::uint32_t> guids) {
         health::PackageRecord result;
-        result.RelativePath = std::move(path);
-        result.Kind = kind;
-        result.Guids = std::move(guids);
+        result.relativePath = std::move(path);
+        result.kind = kind;
+        result.guids = std::move(guids);
         return result;
     };
     const fs::path root = dir.path() / "Downloads";
@@ -345,7 +345,7 @@ TEST_F(Sims2PackInstall, aWriteThatFailsHalfWayRemovesWhatItWrote)
 {
     const Sims2PackFile file = mixed();
     InstallOptions options;
-    options.Destination = destination;
+    options.destination = destination;
     const InstallPlan plan = planInstall(file, options);
     RawFile::failWritesAfterForTesting(static_cast<std::int64_t>(chair.size() + lamp.size() / 2));
     const std::string message = failureOf([&] { carryOutInstall(file, plan); });
@@ -401,9 +401,9 @@ TEST(Sims2PackNames, numbersNamesAndPicksDestinations)
 TEST(Sims2PackNames, anItemWithoutATypeTakesTheSims2PacksType)
 {
     Sims2PackEntry untyped { "house.package", objectPackage(1) };
-    untyped.Type = "";
+    untyped.type = "";
     const Sims2PackFile file
         = Sims2PackFile::fromBytes(Sims2PackBuilder().type("Lot").add(untyped).build(), "lot.sims2pack");
     EXPECT_EQ(effectiveType(file.contents(), 0), "Lot");
-    EXPECT_TRUE(listSims2Pack(file).Items[0].ThroughGame);
+    EXPECT_TRUE(listSims2Pack(file).items[0].throughGame);
 }

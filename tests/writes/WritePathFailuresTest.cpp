@@ -65,8 +65,8 @@ protected:
     {
         sFolder = new TemporaryFolder;
         demo::DemoOptions options;
-        options.Output = sFolder->path() / "template";
-        options.Packages = 16;
+        options.output = sFolder->path() / "template";
+        options.packages = 16;
         sWorld = new demo::DemoWorld(demo::generateDemoWorld(options));
     }
     static void TearDownTestSuite()
@@ -82,17 +82,17 @@ protected:
     {
         const fs::path copy = sFolder->path() / "world";
         fs::remove_all(copy);
-        fs::copy(sWorld->Root, copy, fs::copy_options::recursive);
-        return copy / sWorld->DataFolder.lexically_relative(sWorld->Root);
+        fs::copy(sWorld->root, copy, fs::copy_options::recursive);
+        return copy / sWorld->dataFolder.lexically_relative(sWorld->root);
     }
 
     std::vector<std::string> catalogObjects(const fs::path& data, std::size_t count, bool withThumbnail = false)
     {
         std::vector<std::string> files;
-        for (const demo::GeneratedPackage& package : sWorld->Packages)
-            if (package.Kind == demo::PackageKind::CatalogObject && files.size() < count
-                && (!withThumbnail || package.InObjectThumbnails))
-                files.push_back(pathToUtf8(data / "Downloads" / package.File));
+        for (const demo::GeneratedPackage& package : sWorld->packages)
+            if (package.kind == demo::PackageKind::CatalogObject && files.size() < count
+                && (!withThumbnail || package.inObjectThumbnails))
+                files.push_back(pathToUtf8(data / "Downloads" / package.file));
         return files;
     }
 
@@ -116,10 +116,10 @@ struct WritePath {
 
 TEST_F(WritePathFailures, everyStepOfEveryWriteFailsCleanly)
 {
-    const std::vector<std::string> objects = catalogObjects(sWorld->DataFolder, 4);
+    const std::vector<std::string> objects = catalogObjects(sWorld->dataFolder, 4);
     ASSERT_EQ(objects.size(), 4U);
     const auto inWorld = [](const fs::path& data, const std::string& templateFile) {
-        return pathToUtf8(data / pathFromUtf8(templateFile).lexically_relative(sWorld->DataFolder));
+        return pathToUtf8(data / pathFromUtf8(templateFile).lexically_relative(sWorld->dataFolder));
     };
     const std::vector<WritePath> paths {
         { "set one package",
@@ -147,7 +147,7 @@ TEST_F(WritePathFailures, everyStepOfEveryWriteFailsCleanly)
         { "purge-thumbnails",
             [&](const fs::path& data, const std::string& backups) {
                 return std::vector<std::string> { "purge-thumbnails",
-                    inWorld(data, catalogObjects(sWorld->DataFolder, 1, true).at(0)), "--data", pathToUtf8(data),
+                    inWorld(data, catalogObjects(sWorld->dataFolder, 1, true).at(0)), "--data", pathToUtf8(data),
                     "--backup-folder", backups };
             },
             {}, true }, // two caches, each replaced on its own

@@ -14,23 +14,23 @@
 namespace varnick::cli {
 
 struct BackupArguments {
-    std::string Folder;
-    int Generations = 1;
-    int KeepDays = 30;
-    bool None = false;
+    std::string folder;
+    int generations = 1;
+    int keepDays = 30;
+    bool none = false;
 
-    /// The store in Folder (default: the per-user data folder's "Backups") with the policy given.
+    /// The store in folder (default: the per-user data folder's "Backups") with the policy given.
     BackupStore store() const
     {
-        return BackupStore(Folder.empty() ? BackupStore::defaultFolder() : pathFromUtf8(Folder),
-            BackupPolicy { Generations, KeepDays });
+        return BackupStore(folder.empty() ? BackupStore::defaultFolder() : pathFromUtf8(folder),
+            BackupPolicy { generations, keepDays });
     }
 };
 
 /// --backup-folder alone (restore).
 inline void addBackupFolderOption(CLI::App& command, BackupArguments& arguments)
 {
-    command.add_option("--backup-folder", arguments.Folder, "where previous versions are kept");
+    command.add_option("--backup-folder", arguments.folder, "where previous versions are kept");
 }
 
 /// --backup-folder, --generations, --keep-days and --no-backup.
@@ -38,11 +38,11 @@ inline void addBackupOptions(CLI::App& command, BackupArguments& arguments)
 {
     addBackupFolderOption(command, arguments);
     command
-        .add_option("--generations", arguments.Generations, "versions kept per file, the original included (default 1)")
+        .add_option("--generations", arguments.generations, "versions kept per file, the original included (default 1)")
         ->check(CLI::Range(1, 1000));
-    command.add_option("--keep-days", arguments.KeepDays, "days a backup is kept, 0 for ever (default 30)")
+    command.add_option("--keep-days", arguments.keepDays, "days a backup is kept, 0 for ever (default 30)")
         ->check(CLI::Range(0, 100000));
-    command.add_flag("--no-backup", arguments.None, "keep no previous version");
+    command.add_flag("--no-backup", arguments.none, "keep no previous version");
 }
 
 } // namespace varnick::cli

@@ -37,34 +37,34 @@ void scan(const std::string& folderText, bool json)
     const browser::ScanResult result = browser::scanFolder(folder);
     ordered_json objects = ordered_json::array();
     std::string text;
-    for (const std::string& file : result.Files) {
+    for (const std::string& file : result.files) {
         const browser::ObjectSummary summary = browser::readObjectSummary(folder / pathFromUtf8(file));
-        const auto guid = static_cast<std::uint32_t>(summary.Guid);
+        const auto guid = static_cast<std::uint32_t>(summary.guid);
         if (json) {
             ordered_json object;
             object["file"] = file;
-            object["name"] = summary.Name;
-            object["description"] = summary.Description;
+            object["name"] = summary.name;
+            object["description"] = summary.description;
             object["guid"] = guid;
-            object["thumbnail_key"] = summary.ThumbnailKey;
+            object["thumbnail_key"] = summary.thumbnailKey;
             objects.push_back(std::move(object));
         } else {
             char guidText[16];
             std::snprintf(guidText, sizeof guidText, "%08X", guid);
-            text += file + "\t" + guidText + "\t" + summary.ThumbnailKey + "\t" + summary.Name + "\n";
+            text += file + "\t" + guidText + "\t" + summary.thumbnailKey + "\t" + summary.name + "\n";
         }
     }
     if (json) {
         ordered_json skipped = ordered_json::array();
-        for (const browser::SkippedFile& file : result.Skipped)
-            skipped.push_back(ordered_json { { "file", file.File }, { "reason", file.Reason } });
+        for (const browser::SkippedFile& file : result.skipped)
+            skipped.push_back(ordered_json { { "file", file.file }, { "reason", file.reason } });
         ordered_json document;
         document["objects"] = std::move(objects);
         document["skipped"] = std::move(skipped);
         text = document.dump(2) + "\n";
     } else {
-        for (const browser::SkippedFile& file : result.Skipped)
-            text += "skipped\t" + file.File + "\t" + file.Reason + "\n";
+        for (const browser::SkippedFile& file : result.skipped)
+            text += "skipped\t" + file.file + "\t" + file.reason + "\n";
     }
     cliOut() << text;
 }

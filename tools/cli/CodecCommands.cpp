@@ -87,23 +87,23 @@ void runRecompress(const RecompressCommandOptions& options)
         printErr("varnick-cli: %s\n", line.c_str());
 
     RecompressOptions recompress;
-    recompress.Level = options.level;
-    recompress.DryRun = options.dryRun;
-    recompress.Threads = options.threads;
+    recompress.level = options.level;
+    recompress.dryRun = options.dryRun;
+    recompress.threads = options.threads;
     // Each package's previous version is kept as "set" keeps it; a dry run writes no backup either.
     BackupStore backups = options.backup.store();
-    if (!options.backup.None && !options.dryRun) {
+    if (!options.backup.none && !options.dryRun) {
         backups.prune();
-        recompress.KeepPrevious = [&backups](const fs::path& file) { backups.keep(file); };
+        recompress.keepPrevious = [&backups](const fs::path& file) { backups.keep(file); };
     }
     const auto progress = [](std::size_t done, std::size_t total, const RecompressFileResult& result) {
-        const std::string name = pathToUtf8(result.File);
-        if (result.Refused)
-            printErr("[%zu/%zu] %s: refused: %s\n", done, total, name.c_str(), result.Reason.c_str());
+        const std::string name = pathToUtf8(result.file);
+        if (result.refused)
+            printErr("[%zu/%zu] %s: refused: %s\n", done, total, name.c_str(), result.reason.c_str());
         else
             printErr("[%zu/%zu] %s: %lld -> %lld bytes%s\n", done, total, name.c_str(),
-                static_cast<long long>(result.BytesBefore), static_cast<long long>(result.BytesAfter),
-                result.Changed ? "" : " (unchanged)");
+                static_cast<long long>(result.bytesBefore), static_cast<long long>(result.bytesAfter),
+                result.changed ? "" : " (unchanged)");
     };
     const std::vector<RecompressFileResult> results = recompressFiles(files, recompress, progress);
 
@@ -112,10 +112,10 @@ void runRecompress(const RecompressCommandOptions& options)
     long long before = 0;
     long long after = 0;
     for (const RecompressFileResult& result : results) {
-        changed += result.Changed ? 1 : 0;
-        refused += result.Refused ? 1 : 0;
-        before += result.BytesBefore;
-        after += result.BytesAfter;
+        changed += result.changed ? 1 : 0;
+        refused += result.refused ? 1 : 0;
+        before += result.bytesBefore;
+        after += result.bytesAfter;
     }
     printOut("%s level %d\n", options.dryRun ? "dry run (nothing written) at" : "recompressed at", options.level);
     printOut("packages: %zu (changed %zu, unchanged %zu, refused %zu)\n", results.size(), changed,
@@ -123,8 +123,8 @@ void runRecompress(const RecompressCommandOptions& options)
     printOut("bytes before: %lld\n", before);
     printOut("bytes after: %lld\n", after);
     for (const RecompressFileResult& result : results) {
-        if (result.Refused)
-            printOut("refused: %s: %s\n", pathToUtf8(result.File).c_str(), result.Reason.c_str());
+        if (result.refused)
+            printOut("refused: %s: %s\n", pathToUtf8(result.file).c_str(), result.reason.c_str());
     }
     cliOut().flush();
     if (refused != 0 || !missing.empty())

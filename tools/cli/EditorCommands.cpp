@@ -46,9 +46,9 @@ struct SetRequest {
 const ObjectFieldInfo& editableField(const std::string& name)
 {
     for (const ObjectFieldInfo& info : kObjectDefinitionFields) {
-        if (info.Name != name)
+        if (info.name != name)
             continue;
-        if (info.Kind == ObjectFieldKind::Guid || info.Kind == ObjectFieldKind::TileIndex)
+        if (info.kind == ObjectFieldKind::Guid || info.kind == ObjectFieldKind::TileIndex)
             refuse("Field " + name + " is not one the editor changes");
         return info;
     }
@@ -94,11 +94,11 @@ std::map<ObjectField, std::string> fieldValues(const SetRequest& request)
             refuse("--field " + option + " is not NAME=VALUE");
         const ObjectFieldInfo& info = editableField(option.substr(0, equals));
         const std::string value = option.substr(equals + 1);
-        const bool numeric = info.Kind == ObjectFieldKind::Amount || info.Kind == ObjectFieldKind::Motive;
+        const bool numeric = info.kind == ObjectFieldKind::Amount || info.kind == ObjectFieldKind::Motive;
         if (!isDecimal(value, numeric))
-            refuse("The value of " + std::string(info.Name) + " is not a " + (numeric ? "" : "whole ")
+            refuse("The value of " + std::string(info.name) + " is not a " + (numeric ? "" : "whole ")
                 + "decimal number: " + value);
-        values[info.Field] = value;
+        values[info.field] = value;
     }
     return values;
 }
@@ -109,7 +109,7 @@ ObjectEdits editsOf(
     ObjectEdits edits;
     const ObjectEdits shown = editor.loadedEdits();
     std::uint16_t category[2]
-        = { shown.Selections.at(ObjectField::FunctionSortFlags), shown.Selections.at(ObjectField::BuildModeType) };
+        = { shown.selections.at(ObjectField::FunctionSortFlags), shown.selections.at(ObjectField::BuildModeType) };
     // Categories before their sub-lists, whose entries follow the category.
     for (const CatalogList list : { CatalogList::Function, CatalogList::Build, CatalogList::FuncSub,
              CatalogList::BuildSub, CatalogList::Room, CatalogList::Community, CatalogList::Skills }) {
@@ -119,30 +119,30 @@ ObjectEdits editsOf(
             continue;
         const std::int64_t value = leadingNumber(given->second);
         if (value < 0 || value > 0xFFFF)
-            refuse("The value of " + std::string(fieldInfo(field).Name) + " is not 0 to 65535: " + given->second);
+            refuse("The value of " + std::string(fieldInfo(field).name) + " is not 0 to 65535: " + given->second);
         const std::uint16_t sub = list == CatalogList::FuncSub ? category[0] : category[1];
         const std::uint16_t selection = listSelection(list, static_cast<std::uint16_t>(value), sub);
-        edits.Selections[field] = selection;
+        edits.selections[field] = selection;
         if (list == CatalogList::Function)
             category[0] = selection;
         else if (list == CatalogList::Build)
             category[1] = selection;
     }
     for (const auto& [field, value] : values) {
-        const ObjectFieldKind kind = fieldInfo(field).Kind;
+        const ObjectFieldKind kind = fieldInfo(field).kind;
         if (kind == ObjectFieldKind::Amount || kind == ObjectFieldKind::Motive) {
-            edits.Numbers[field] = value;
+            edits.numbers[field] = value;
         } else if (kind == ObjectFieldKind::Wants) {
             const std::int64_t code = leadingNumber(value);
             if (code < 0 || code > 0xFFFF)
-                refuse("The value of " + std::string(fieldInfo(field).Name) + " is not 0 to 65535: " + value);
-            edits.Selections[field] = static_cast<std::uint16_t>(code);
+                refuse("The value of " + std::string(fieldInfo(field).name) + " is not 0 to 65535: " + value);
+            edits.selections[field] = static_cast<std::uint16_t>(code);
         }
     }
     if (request.name)
-        edits.Name = limitedText(*request.name, kNameMaxCharacters);
+        edits.name = limitedText(*request.name, kNameMaxCharacters);
     if (request.description)
-        edits.Description = *request.description;
+        edits.description = *request.description;
     return edits;
 }
 
@@ -176,7 +176,7 @@ void setObject(const SetRequest& request, const std::string& file, BackupStore* 
 void setObjects(const SetRequest& request)
 {
     BackupStore store = request.backup.store();
-    BackupStore* backups = request.backup.None ? nullptr : &store;
+    BackupStore* backups = request.backup.none ? nullptr : &store;
     if (backups)
         backups->prune();
     if (request.files.size() == 1) {
@@ -185,21 +185,21 @@ void setObjects(const SetRequest& request)
     }
     const std::map<ObjectField, std::string> values = fieldValues(request);
     BatchChanges changes;
-    changes.Custom = [&](const ObjectEditor& editor) { return editsOf(request, values, editor); };
+    changes.custom = [&](const ObjectEditor& editor) { return editsOf(request, values, editor); };
     std::vector<std::filesystem::path> files;
     for (const std::string& file : request.files)
         files.push_back(pathFromUtf8(file));
     BatchOptions options;
-    options.Backups = backups;
-    options.Save.keepCompressed = request.keepCompressed;
+    options.backups = backups;
+    options.save.keepCompressed = request.keepCompressed;
     const BatchSummary summary = applyToFiles(files, changes, options);
-    for (std::size_t i = 0; i < summary.Items.size(); ++i) {
-        const BatchItem& item = summary.Items[i];
+    for (std::size_t i = 0; i < summary.items.size(); ++i) {
+        const BatchItem& item = summary.items[i];
         const char* file = request.files[i].c_str();
-        switch (item.Outcome) {
+        switch (item.outcome) {
         case BatchOutcome::Saved: {
             std::string written;
-            for (const std::string& change : item.Changes)
+            for (const std::string& change : item.changes)
                 written += (written.empty() ? "" : ", ") + change;
             printOut("%s: wrote %s\n", file, written.c_str());
             break;
@@ -208,7 +208,7 @@ void setObjects(const SetRequest& request)
             printOut("%s: nothing written, the package already holds these values\n", file);
             break;
         case BatchOutcome::Refused:
-            printOut("%s: refused: %s\n", file, item.Reason.c_str());
+            printOut("%s: refused: %s\n", file, item.reason.c_str());
             break;
         case BatchOutcome::NotReached:
             printOut("%s: not reached\n", file);
@@ -218,7 +218,7 @@ void setObjects(const SetRequest& request)
     printOut("%s\n", summary.text().c_str());
     if (const std::size_t refused = summary.count(BatchOutcome::Refused))
         throw Failure(ErrorCode::InvalidArgument,
-            std::to_string(refused) + " of " + std::to_string(summary.Items.size()) + " packages were refused");
+            std::to_string(refused) + " of " + std::to_string(summary.items.size()) + " packages were refused");
 }
 
 struct RestoreRequest {

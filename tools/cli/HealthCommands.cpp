@@ -27,14 +27,14 @@ using nlohmann::ordered_json;
 using namespace varnick::health;
 
 struct QuarantineOptions {
-    std::string Root;
-    std::vector<std::string> Files;
-    std::string Folder;
+    std::string root;
+    std::vector<std::string> files;
+    std::string folder;
 };
 
 struct KnownClashOptions {
-    std::vector<std::string> Mark;
-    std::vector<std::string> Unmark;
+    std::vector<std::string> mark;
+    std::vector<std::string> unmark;
 };
 
 // "0x42", "42" and "0X00000042" name one GUID; anything else is refused before a mark changes.
@@ -51,20 +51,20 @@ std::uint32_t guidFromText(const std::string& text)
 }
 
 struct HealthOptions {
-    std::string Root;
-    std::string Game;
-    std::string Index;
-    bool NoGame = false;
-    bool Json = false;
-    unsigned Threads = 0;
+    std::string root;
+    std::string game;
+    std::string index;
+    bool noGame = false;
+    bool json = false;
+    unsigned threads = 0;
 };
 
 std::filesystem::path installFolder(const HealthOptions& options)
 {
-    if (options.NoGame)
+    if (options.noGame)
         return {};
-    if (!options.Game.empty())
-        return pathFromUtf8(options.Game);
+    if (!options.game.empty())
+        return pathFromUtf8(options.game);
     // As the program finds it: the registry (or its overrides).
     gsGetSims2Paths();
     stopIfTrapped();
@@ -77,48 +77,48 @@ ordered_json reportJson(const HealthReport& report)
 {
     ordered_json json;
     json["broken"] = ordered_json::array();
-    for (const BrokenPackage& row : report.Broken)
-        json["broken"].push_back({ { "file", row.File }, { "reason", toValidUtf8(row.Reason) } });
+    for (const BrokenPackage& row : report.broken)
+        json["broken"].push_back({ { "file", row.file }, { "reason", toValidUtf8(row.reason) } });
     json["orphans"] = ordered_json::array();
-    for (const OrphanRecolor& row : report.Orphans)
-        json["orphans"].push_back({ { "file", row.File }, { "guid", row.Guid } });
+    for (const OrphanRecolor& row : report.orphans)
+        json["orphans"].push_back({ { "file", row.file }, { "guid", row.guid } });
     json["clashes"] = ordered_json::array();
-    for (const GuidClash& clash : report.Clashes)
-        json["clashes"].push_back({ { "guid", clash.Guid }, { "game", clash.GameObject }, { "files", clash.Files } });
+    for (const GuidClash& clash : report.clashes)
+        json["clashes"].push_back({ { "guid", clash.guid }, { "game", clash.gameObject }, { "files", clash.files } });
     json["duplicates"] = ordered_json::array();
-    for (const DuplicateSet& set : report.Duplicates)
-        json["duplicates"].push_back({ { "size", set.Size }, { "hash", set.Hash }, { "files", set.Files } });
+    for (const DuplicateSet& set : report.duplicates)
+        json["duplicates"].push_back({ { "size", set.size }, { "hash", set.hash }, { "files", set.files } });
     json["sims2packs"] = ordered_json::array();
-    for (const UninstalledSims2Pack& row : report.Sims2Packs)
-        json["sims2packs"].push_back({ { "file", row.File }, { "reason", row.Reason } });
+    for (const UninstalledSims2Pack& row : report.sims2Packs)
+        json["sims2packs"].push_back({ { "file", row.file }, { "reason", row.reason } });
     return json;
 }
 
 void printText(const HealthReport& report, const ScanResult& scan)
 {
-    printOut("%zu packages, %zu read, %zu from the index\n", scan.Records.size(), scan.Reread,
-        scan.Records.size() - scan.Reread);
-    printOut("Cannot be read: %zu\n", report.Broken.size());
-    for (const BrokenPackage& row : report.Broken)
-        printOut("  %s: %s\n", row.File.c_str(), toValidUtf8(row.Reason).c_str());
-    printOut("Orphan recolors: %zu\n", report.Orphans.size());
-    for (const OrphanRecolor& row : report.Orphans)
-        printOut("  %s: objectGUID %s\n", row.File.c_str(), guidText(row.Guid).c_str());
-    printOut("GUID clashes: %zu\n", report.Clashes.size());
-    for (const GuidClash& clash : report.Clashes) {
-        printOut("  %s%s\n", guidText(clash.Guid).c_str(), clash.GameObject ? " (also a game object)" : "");
-        for (const std::string& file : clash.Files)
+    printOut("%zu packages, %zu read, %zu from the index\n", scan.records.size(), scan.reread,
+        scan.records.size() - scan.reread);
+    printOut("Cannot be read: %zu\n", report.broken.size());
+    for (const BrokenPackage& row : report.broken)
+        printOut("  %s: %s\n", row.file.c_str(), toValidUtf8(row.reason).c_str());
+    printOut("Orphan recolors: %zu\n", report.orphans.size());
+    for (const OrphanRecolor& row : report.orphans)
+        printOut("  %s: objectGUID %s\n", row.file.c_str(), guidText(row.guid).c_str());
+    printOut("GUID clashes: %zu\n", report.clashes.size());
+    for (const GuidClash& clash : report.clashes) {
+        printOut("  %s%s\n", guidText(clash.guid).c_str(), clash.gameObject ? " (also a game object)" : "");
+        for (const std::string& file : clash.files)
             printOut("    %s\n", file.c_str());
     }
-    printOut("Duplicates: %zu\n", report.Duplicates.size());
-    for (const DuplicateSet& set : report.Duplicates) {
-        printOut("  %lld bytes, hash %s\n", static_cast<long long>(set.Size), set.Hash.c_str());
-        for (const std::string& file : set.Files)
+    printOut("Duplicates: %zu\n", report.duplicates.size());
+    for (const DuplicateSet& set : report.duplicates) {
+        printOut("  %lld bytes, hash %s\n", static_cast<long long>(set.size), set.hash.c_str());
+        for (const std::string& file : set.files)
             printOut("    %s\n", file.c_str());
     }
-    std::printf("Sims2Pack files: %zu\n", report.Sims2Packs.size());
-    for (const UninstalledSims2Pack& row : report.Sims2Packs)
-        std::printf("  %s: %s\n", row.File.c_str(), row.Reason.c_str());
+    std::printf("Sims2Pack files: %zu\n", report.sims2Packs.size());
+    for (const UninstalledSims2Pack& row : report.sims2Packs)
+        std::printf("  %s: %s\n", row.file.c_str(), row.reason.c_str());
 }
 
 } // namespace
@@ -136,23 +136,23 @@ void addHealthCommands(CLI::App& app)
         "\"clashes\":[{\"guid\",\"game\",\"files\":[...]}],\"duplicates\":[{\"size\",\"hash\",\"files\":[...]}],"
         "\"sims2packs\":[{\"file\",\"reason\"}]}; "
         "files are full paths sorted by path, GUIDs are numbers, hash is 16 hexadecimal digits.");
-    health->add_option("ROOT", options->Root, "Folder to review (with its subfolders)")->required();
-    health->add_flag("--json", options->Json, "Print the review as JSON");
-    health->add_option("--game", options->Game, "The game's install folder (default: as the program finds it)");
-    health->add_flag("--no-game", options->NoGame, "Use no game objects");
-    health->add_option("--index", options->Index, "Index file (default: the per-user data folder's for ROOT)");
-    health->add_option("--threads", options->Threads, "Worker threads (default: the machine's, at least 2)");
+    health->add_option("ROOT", options->root, "Folder to review (with its subfolders)")->required();
+    health->add_flag("--json", options->json, "Print the review as JSON");
+    health->add_option("--game", options->game, "The game's install folder (default: as the program finds it)");
+    health->add_flag("--no-game", options->noGame, "Use no game objects");
+    health->add_option("--index", options->index, "Index file (default: the per-user data folder's for ROOT)");
+    health->add_option("--threads", options->threads, "Worker threads (default: the machine's, at least 2)");
     health->callback([options] {
-        const std::filesystem::path root = pathFromUtf8(options->Root);
-        LibraryIndex index(options->Index.empty() ? defaultIndexFile(root) : pathFromUtf8(options->Index));
+        const std::filesystem::path root = pathFromUtf8(options->root);
+        LibraryIndex index(options->index.empty() ? defaultIndexFile(root) : pathFromUtf8(options->index));
         ScanOptions scanOptions;
-        scanOptions.Root = root;
-        scanOptions.GameFolder = installFolder(*options);
-        scanOptions.Threads = options->Threads;
+        scanOptions.root = root;
+        scanOptions.gameFolder = installFolder(*options);
+        scanOptions.threads = options->threads;
         const ScanResult scan = scanLibrary(index, scanOptions);
         const HealthReport report = analyseLibrary(
-            root, scan.Records, scan.GameGuids, KnownClashes(defaultKnownClashesFile()).guids(), scan.Sims2Packs);
-        if (options->Json)
+            root, scan.records, scan.gameGuids, KnownClashes(defaultKnownClashesFile()).guids(), scan.sims2Packs);
+        if (options->json)
             printOut("%s\n", reportJson(report).dump(2).c_str());
         else
             printText(report, scan);
@@ -165,13 +165,13 @@ void addHealthCommands(CLI::App& app)
         "GUID (a GUID that is not one is named on standard error, changes nothing and makes the exit status 1), as the "
         "window's \"Mark Clash Known\" and \"Known Clashes...\" do. GUIDs are hexadecimal, with or "
         "without 0x. The marks are kept in the per-user data folder's known-clashes.txt.");
-    known->add_option("--mark", marks->Mark, "Mark a GUID clash as known");
-    known->add_option("--unmark", marks->Unmark, "Take a mark back");
+    known->add_option("--mark", marks->mark, "Mark a GUID clash as known");
+    known->add_option("--unmark", marks->unmark, "Take a mark back");
     known->callback([marks] {
         std::vector<std::pair<std::uint32_t, bool>> changes;
-        for (const std::string& guid : marks->Mark)
+        for (const std::string& guid : marks->mark)
             changes.emplace_back(guidFromText(guid), true);
-        for (const std::string& guid : marks->Unmark)
+        for (const std::string& guid : marks->unmark)
             changes.emplace_back(guidFromText(guid), false);
         KnownClashes clashes(defaultKnownClashesFile());
         for (const auto& [guid, on] : changes)
@@ -188,20 +188,20 @@ void addHealthCommands(CLI::App& app)
         "\" (3)\"... A move across volumes is a copy, flushed to disk and compared with the original before the "
         "original is removed. Prints \"FILE -> QUARANTINED\" for each file moved; a file that cannot be moved stays "
         "where it is, is named with the reason on standard error, and makes the exit status 1.");
-    command->add_option("ROOT", quarantine->Root, "The folder the files were found in")->required();
-    command->add_option("FILE", quarantine->Files, "Package files to move")->required();
-    command->add_option("--quarantine-folder", quarantine->Folder, "Where the files go");
+    command->add_option("ROOT", quarantine->root, "The folder the files were found in")->required();
+    command->add_option("FILE", quarantine->files, "Package files to move")->required();
+    command->add_option("--quarantine-folder", quarantine->folder, "Where the files go");
     command->callback([quarantine] {
         std::vector<std::filesystem::path> files;
-        for (const std::string& file : quarantine->Files)
+        for (const std::string& file : quarantine->files)
             files.push_back(pathFromUtf8(file));
-        const QuarantineResult result = quarantineFiles(files, pathFromUtf8(quarantine->Root),
-            quarantine->Folder.empty() ? defaultQuarantineFolder() : pathFromUtf8(quarantine->Folder));
-        for (const QuarantineMove& move : result.Moved)
-            printOut("%s -> %s\n", pathToUtf8(move.Original).c_str(), pathToUtf8(move.Quarantined).c_str());
-        for (const QuarantineFailure& failure : result.Failed)
-            printErr("varnick-cli: %s: %s\n", pathToUtf8(failure.File).c_str(), failure.Reason.c_str());
-        if (!result.Failed.empty())
+        const QuarantineResult result = quarantineFiles(files, pathFromUtf8(quarantine->root),
+            quarantine->folder.empty() ? defaultQuarantineFolder() : pathFromUtf8(quarantine->folder));
+        for (const QuarantineMove& move : result.moved)
+            printOut("%s -> %s\n", pathToUtf8(move.original).c_str(), pathToUtf8(move.quarantined).c_str());
+        for (const QuarantineFailure& failure : result.failed)
+            printErr("varnick-cli: %s: %s\n", pathToUtf8(failure.file).c_str(), failure.reason.c_str());
+        if (!result.failed.empty())
             throw CLI::RuntimeError(1);
     });
 }

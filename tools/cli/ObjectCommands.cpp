@@ -87,15 +87,15 @@ void printJson(const ordered_json& value)
 ordered_json definitionJson(const ChosenDefinition& chosen)
 {
     ordered_json json;
-    json["instance_id"] = simsIdToHex(chosen.InstanceID);
+    json["instance_id"] = simsIdToHex(chosen.instanceId);
     for (const ObjectFieldInfo& info : kObjectDefinitionFields) {
-        const std::string name(info.Name);
-        switch (info.Kind) {
+        const std::string name(info.name);
+        switch (info.kind) {
         case ObjectFieldKind::Motive:
-            json[name] = chosen.Definition.motive(info.Field);
+            json[name] = chosen.definition.motive(info.field);
             break;
         default:
-            json[name] = chosen.Definition.raw(info.Field);
+            json[name] = chosen.definition.raw(info.field);
             break;
         }
     }
@@ -111,13 +111,13 @@ void showObject(const std::string& file)
     json["recolor"] = gfblnIsRecolor(pkg.Index);
 
     const std::optional<ChosenDefinition> definition = chooseObjectDefinition(pkg);
-    json["guid"] = definition ? ordered_json(definition->Definition.guid()) : ordered_json(nullptr);
+    json["guid"] = definition ? ordered_json(definition->definition.guid()) : ordered_json(nullptr);
 
     const std::optional<ChosenTextList> list = chooseTextList(pkg);
     if (list) {
-        const CatalogTexts texts = catalogTexts(list->List);
-        json["name"] = utf8OrReplacement(texts.Name);
-        json["description"] = utf8OrReplacement(texts.Description);
+        const CatalogTexts texts = catalogTexts(list->list);
+        json["name"] = utf8OrReplacement(texts.name);
+        json["description"] = utf8OrReplacement(texts.description);
     } else {
         json["name"] = nullptr;
         json["description"] = nullptr;

@@ -52,9 +52,9 @@ void printIndex(const std::filesystem::path& file)
     FileNameContext context(pathToUtf8(file));
     const PackageIndex index = readPackageIndex(file);
     nlohmann::ordered_json json;
-    json["header"] = headerJson(index.Header);
+    json["header"] = headerJson(index.header);
     nlohmann::ordered_json entries = nlohmann::ordered_json::array();
-    for (const IndexEntry& entry : index.Entries) {
+    for (const IndexEntry& entry : index.entries) {
         nlohmann::ordered_json item;
         item["type"] = simsIdToHex(entry.TypeID);
         item["group"] = simsIdToHex(entry.GroupID);
@@ -78,12 +78,12 @@ void extractEntry(
     {
         FileNameContext context(pathToUtf8(file));
         const PackageIndex index = readPackageIndex(file);
-        const auto count = static_cast<std::int64_t>(index.Entries.size());
+        const auto count = static_cast<std::int64_t>(index.entries.size());
         if (entryNumber < 1 || entryNumber > count)
             throw Failure(ErrorCode::InvalidArgument,
                 "Entry " + std::to_string(entryNumber) + " does not exist: the package has " + std::to_string(count)
                     + " index entries");
-        const IndexEntry& entry = index.Entries[static_cast<std::size_t>(entryNumber - 1)];
+        const IndexEntry& entry = index.entries[static_cast<std::size_t>(entryNumber - 1)];
         data = readResourceBytes(file, entry);
         if (!raw)
             data = decompressResource(data);

@@ -44,8 +44,8 @@ void purgeThumbnails(const PurgeArguments& arguments)
     // The backups as "set" keeps them: the store (pruned first) and the caches' last versions.
     BackupStore backups = arguments.backup.store();
     PurgeOptions options;
-    options.keepLastVersion = !arguments.backup.None;
-    if (!arguments.backup.None) {
+    options.keepLastVersion = !arguments.backup.none;
+    if (!arguments.backup.none) {
         backups.prune();
         options.backups = &backups;
     }

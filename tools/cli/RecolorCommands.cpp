@@ -61,8 +61,8 @@ std::string relativeText(const fs::path& file, const fs::path& root)
 }
 
 struct Found {
-    std::int32_t Guid = 0;
-    recolors::RecolorSearchResult Search;
+    std::int32_t guid = 0;
+    recolors::RecolorSearchResult search;
 };
 
 // What the finder gives the delete and move window for OBJECT_FILE under ROOT:
@@ -74,26 +74,26 @@ Found findFor(const std::string& rootText, const std::string& objectText)
     if (!fs::is_directory(root, error))
         throw Failure(ErrorCode::FolderFailed, "The folder cannot be listed: " + rootText + " is not a folder");
     const browser::ObjectSummary summary = browser::readObjectSummary(pathFromUtf8(objectText));
-    if (!summary.Readable)
-        throw Failure(ErrorCode::BadPackage, objectText + ": " + summary.Reason);
-    if (summary.Guid == 0)
+    if (!summary.readable)
+        throw Failure(ErrorCode::BadPackage, objectText + ": " + summary.reason);
+    if (summary.guid == 0)
         throw Failure(ErrorCode::BadResource, "The GUID of object was not found. (" + objectText + ")");
     Found found;
-    found.Guid = summary.Guid;
+    found.guid = summary.guid;
     // As the window does: packages the library index has seen unchanged are not read again.
     std::unique_ptr<recolors::RecolorLookup> lookup;
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
     lookup = std::make_unique<health::IndexedRecolorLookup>(root, health::defaultIndexFile(root));
 #endif
-    found.Search = recolors::findRecolors(root, summary.Guid, {}, nullptr, lookup.get());
-    recolors::sortRecolors(found.Search.Recolors);
+    found.search = recolors::findRecolors(root, summary.guid, {}, nullptr, lookup.get());
+    recolors::sortRecolors(found.search.recolors);
     return found;
 }
 
 void noteSkipped(const recolors::RecolorSearchResult& search)
 {
-    if (!search.Skipped.empty())
-        printErr("%zu files could not be read and were not searched\n", search.Skipped.size());
+    if (!search.skipped.empty())
+        printErr("%zu files could not be read and were not searched\n", search.skipped.size());
 }
 
 void listRecolors(const std::string& rootText, const std::string& objectText, bool json)
@@ -102,27 +102,27 @@ void listRecolors(const std::string& rootText, const std::string& objectText, bo
     const fs::path root = pathFromUtf8(rootText);
     if (json) {
         ordered_json document;
-        document["guid"] = static_cast<std::uint32_t>(found.Guid);
+        document["guid"] = static_cast<std::uint32_t>(found.guid);
         document["recolors"] = ordered_json::array();
-        for (const fs::path& file : found.Search.Recolors)
+        for (const fs::path& file : found.search.recolors)
             document["recolors"].push_back(relativeText(file, root));
         document["skipped"] = ordered_json::array();
-        for (const recolors::SkippedFile& file : found.Search.Skipped)
+        for (const recolors::SkippedFile& file : found.search.skipped)
             document["skipped"].push_back(
-                { { "file", relativeText(file.File, root) }, { "reason", toValidUtf8(file.Reason) } });
+                { { "file", relativeText(file.file, root) }, { "reason", toValidUtf8(file.reason) } });
         writeText(document.dump(2) + "\n");
         return;
     }
     char guid[16];
-    std::snprintf(guid, sizeof guid, "%08X", static_cast<std::uint32_t>(found.Guid));
-    std::string text = "GUID " + std::string(guid) + ": " + std::to_string(found.Search.Recolors.size())
-        + (found.Search.Recolors.size() == 1 ? " recolor\n" : " recolors\n");
-    for (const fs::path& file : found.Search.Recolors)
+    std::snprintf(guid, sizeof guid, "%08X", static_cast<std::uint32_t>(found.guid));
+    std::string text = "GUID " + std::string(guid) + ": " + std::to_string(found.search.recolors.size())
+        + (found.search.recolors.size() == 1 ? " recolor\n" : " recolors\n");
+    for (const fs::path& file : found.search.recolors)
         text += "  " + relativeText(file, root) + "\n";
-    if (!found.Search.Skipped.empty()) {
-        text += "Could not be read: " + std::to_string(found.Search.Skipped.size()) + "\n";
-        for (const recolors::SkippedFile& file : found.Search.Skipped)
-            text += "  " + relativeText(file.File, root) + ": " + toValidUtf8(file.Reason) + "\n";
+    if (!found.search.skipped.empty()) {
+        text += "Could not be read: " + std::to_string(found.search.skipped.size()) + "\n";
+        for (const recolors::SkippedFile& file : found.search.skipped)
+            text += "  " + relativeText(file.file, root) + ": " + toValidUtf8(file.reason) + "\n";
     }
     writeText(text);
 }
@@ -140,19 +140,19 @@ void moveAll(const std::string& rootText, const std::string& objectText, const s
     const Found found = findFor(rootText, objectText);
     const fs::path destination = pathFromUtf8(destinationText);
     std::vector<fs::path> files { pathFromUtf8(objectText) };
-    files.insert(files.end(), found.Search.Recolors.begin(), found.Search.Recolors.end());
+    files.insert(files.end(), found.search.recolors.begin(), found.search.recolors.end());
     const recolors::MoveCheck check = recolors::checkMove(files, destination);
-    if (check.SamePlace)
+    if (check.samePlace)
         refuse("Source and destination are the same!");
-    if (check.DestinationMissing)
+    if (check.destinationMissing)
         refuse(destinationText + " is not a folder; nothing was moved");
-    if (!check.Clashes.empty()) {
+    if (!check.clashes.empty()) {
         std::string message = "nothing was moved; these names are already in the destination or would be moved twice:";
-        for (const fs::path& clash : check.Clashes)
+        for (const fs::path& clash : check.clashes)
             message += "\n  " + pathToUtf8(clash);
         refuse(message);
     }
-    noteSkipped(found.Search);
+    noteSkipped(found.search);
     std::int32_t count = 0;
     for (const fs::path& file : files) {
         count += recolors::moveFiles({ file }, destination);
@@ -169,7 +169,7 @@ void deleteFiles(
     std::vector<fs::path> files;
     if (chosen.empty()) {
         files.push_back(pathFromUtf8(objectText));
-        files.insert(files.end(), found.Search.Recolors.begin(), found.Search.Recolors.end());
+        files.insert(files.end(), found.search.recolors.begin(), found.search.recolors.end());
     } else {
         // Only recolors of the list can be picked, as in the window; a name relative to ROOT works too.
         for (const std::string& text : chosen) {
@@ -178,14 +178,14 @@ void deleteFiles(
             if (file.is_relative() && fs::exists(pathFromUtf8(rootText) / file, error))
                 file = pathFromUtf8(rootText) / file;
             bool listed = false;
-            for (const fs::path& recolor : found.Search.Recolors)
+            for (const fs::path& recolor : found.search.recolors)
                 listed = listed || fs::equivalent(recolor, file, error);
             if (!listed)
                 refuse(text + " is not one of the object's recolors; nothing was deleted");
             files.push_back(file);
         }
     }
-    noteSkipped(found.Search);
+    noteSkipped(found.search);
     const bool trash = !permanent && recolors::platformHasTrash();
     for (const fs::path& file : files) {
         const bool gone = recolors::deleteFiles({ file },

@@ -35,15 +35,15 @@ using nlohmann::ordered_json;
 using namespace varnick::sims2pack;
 
 struct Sims2PackOptions {
-    std::string File;
-    std::vector<std::string> Files;
-    std::string Folder;
-    std::string To;
-    std::string Library;
-    std::string Index;
-    bool Json = false;
-    bool Rename = false;
-    bool Force = false;
+    std::string file;
+    std::vector<std::string> files;
+    std::string folder;
+    std::string to;
+    std::string library;
+    std::string index;
+    bool json = false;
+    bool rename = false;
+    bool force = false;
 };
 
 ordered_json textOrNull(const std::optional<std::string>& text)
@@ -55,24 +55,24 @@ void printListing(const Sims2PackListing& listing, bool json)
 {
     if (json) {
         ordered_json out;
-        out["type"] = toValidUtf8(listing.Type);
+        out["type"] = toValidUtf8(listing.type);
         out["items"] = ordered_json::array();
-        for (const ItemListing& item : listing.Items) {
-            out["items"].push_back({ { "name", toValidUtf8(item.Name) }, { "type", toValidUtf8(item.Type) },
-                { "length", item.Length }, { "compressed", item.Compressed }, { "guid", textOrNull(item.Guid) },
-                { "catalog_name", textOrNull(item.CatalogName) }, { "readable", item.Readable },
-                { "reason", item.Reason.empty() ? ordered_json(nullptr) : ordered_json(toValidUtf8(item.Reason)) } });
+        for (const ItemListing& item : listing.items) {
+            out["items"].push_back({ { "name", toValidUtf8(item.name) }, { "type", toValidUtf8(item.type) },
+                { "length", item.length }, { "compressed", item.compressed }, { "guid", textOrNull(item.guid) },
+                { "catalog_name", textOrNull(item.catalogName) }, { "readable", item.readable },
+                { "reason", item.reason.empty() ? ordered_json(nullptr) : ordered_json(toValidUtf8(item.reason)) } });
         }
         printOut("%s\n", out.dump(2).c_str());
         return;
     }
-    printOut("type: %s\n", toValidUtf8(listing.Type).c_str());
-    for (const ItemListing& item : listing.Items) {
-        printOut("%s\t%s\t%lld\t%s\t%s\t%s\t%s\t%s\n", toValidUtf8(item.Name).c_str(), toValidUtf8(item.Type).c_str(),
-            static_cast<long long>(item.Length), item.Compressed ? "compressed" : "stored",
-            item.Guid ? toValidUtf8(*item.Guid).c_str() : "-",
-            item.CatalogName ? toValidUtf8(*item.CatalogName).c_str() : "-", item.ThroughGame ? "game" : "Downloads",
-            item.Reason.empty() ? "ok" : toValidUtf8(item.Reason).c_str());
+    printOut("type: %s\n", toValidUtf8(listing.type).c_str());
+    for (const ItemListing& item : listing.items) {
+        printOut("%s\t%s\t%lld\t%s\t%s\t%s\t%s\t%s\n", toValidUtf8(item.name).c_str(), toValidUtf8(item.type).c_str(),
+            static_cast<long long>(item.length), item.compressed ? "compressed" : "stored",
+            item.guid ? toValidUtf8(*item.guid).c_str() : "-",
+            item.catalogName ? toValidUtf8(*item.catalogName).c_str() : "-", item.throughGame ? "game" : "Downloads",
+            item.reason.empty() ? "ok" : toValidUtf8(item.reason).c_str());
     }
 }
 
@@ -91,16 +91,16 @@ std::filesystem::path downloadsFolder()
 std::unique_ptr<LibraryGuids> libraryGuids(const Sims2PackOptions& options, const std::filesystem::path& downloads)
 {
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
-    const std::filesystem::path root = options.Library.empty() ? downloads : pathFromUtf8(options.Library);
+    const std::filesystem::path root = options.library.empty() ? downloads : pathFromUtf8(options.library);
     std::error_code error;
     if (root.empty() || !std::filesystem::is_directory(root, error)) {
         printOut("note: GUID clashes not checked: no library folder (give one with --library)\n");
         return nullptr;
     }
-    health::LibraryIndex index(options.Index.empty() ? health::defaultIndexFile(root) : pathFromUtf8(options.Index));
+    health::LibraryIndex index(options.index.empty() ? health::defaultIndexFile(root) : pathFromUtf8(options.index));
     health::ScanOptions scanOptions;
-    scanOptions.Root = root;
-    return std::make_unique<LibraryGuids>(catalogGuids(health::scanLibrary(index, scanOptions).Records, root));
+    scanOptions.root = root;
+    return std::make_unique<LibraryGuids>(catalogGuids(health::scanLibrary(index, scanOptions).records, root));
 #else
     (void)options;
     (void)downloads;
@@ -110,10 +110,10 @@ std::unique_ptr<LibraryGuids> libraryGuids(const Sims2PackOptions& options, cons
 }
 
 struct Totals {
-    int Installed = 0;
-    int Skipped = 0;
-    int ThroughGame = 0;
-    int Refused = 0;
+    int installed = 0;
+    int skipped = 0;
+    int throughGame = 0;
+    int refused = 0;
 };
 
 void installOne(const std::filesystem::path& source, const Sims2PackOptions& options,
@@ -123,56 +123,56 @@ void installOne(const std::filesystem::path& source, const Sims2PackOptions& opt
     try {
         const Sims2PackFile file = Sims2PackFile::read(source);
         InstallOptions installOptions;
-        installOptions.Rename = options.Rename;
-        installOptions.Library = library;
-        if (!options.To.empty()) {
-            installOptions.Destination = pathFromUtf8(options.To);
+        installOptions.rename = options.rename;
+        installOptions.library = library;
+        if (!options.to.empty()) {
+            installOptions.destination = pathFromUtf8(options.to);
         } else if (!downloads.empty()) {
-            installOptions.Destination = defaultInstallFolder(downloads, source);
+            installOptions.destination = defaultInstallFolder(downloads, source);
         } else {
             throw Failure(ErrorCode::FolderFailed,
                 sourceText + ": Can not find Sims 2 data path! (give the folder to install into with --to)");
         }
         const InstallPlan plan = planInstall(file, installOptions);
-        if (!plan.Taken.empty())
+        if (!plan.taken.empty())
             throw Failure(ErrorCode::BadPackage,
                 takenMessage(file, plan) + " (--rename installs such items under numbered names)");
-        for (const GuidClashWarning& warning : plan.Warnings)
-            for (const std::string& owner : warning.Files)
+        for (const GuidClashWarning& warning : plan.warnings)
+            for (const std::string& owner : warning.files)
                 printOut("warning: %s: %s: GUID %s is already defined by %s\n", sourceText.c_str(),
-                    describeSims2PackItem(file.contents(), warning.Item).c_str(),
-                    health::guidText(warning.Guid).c_str(), owner.c_str());
+                    describeSims2PackItem(file.contents(), warning.item).c_str(),
+                    health::guidText(warning.guid).c_str(), owner.c_str());
         cliOut().flush();
         carryOutInstall(file, plan);
         if (library != nullptr)
             rememberInstalled(plan, *library);
-        for (const PlannedItem& item : plan.Items) {
-            const Sims2PackItem& described = file.items()[item.Item];
-            switch (item.Action) {
+        for (const PlannedItem& item : plan.items) {
+            const Sims2PackItem& described = file.items()[item.item];
+            switch (item.action) {
             case ItemAction::Install:
-                ++totals.Installed;
-                if (item.Renamed)
-                    printOut("installed: %s (renamed from \"%s\")\n", pathToUtf8(item.Target).c_str(),
-                        described.Name.c_str());
+                ++totals.installed;
+                if (item.renamed)
+                    printOut("installed: %s (renamed from \"%s\")\n", pathToUtf8(item.target).c_str(),
+                        described.name.c_str());
                 else
-                    printOut("installed: %s\n", pathToUtf8(item.Target).c_str());
+                    printOut("installed: %s\n", pathToUtf8(item.target).c_str());
                 break;
             case ItemAction::AlreadyInstalled:
-                ++totals.Skipped;
-                printOut("skipped: %s (already installed)\n", pathToUtf8(item.Target).c_str());
+                ++totals.skipped;
+                printOut("skipped: %s (already installed)\n", pathToUtf8(item.target).c_str());
                 break;
             case ItemAction::ThroughGame:
-                ++totals.ThroughGame;
+                ++totals.throughGame;
                 printOut("install through the game: %s: \"%s\" (%s)\n", sourceText.c_str(),
-                    toValidUtf8(described.Name).c_str(),
-                    toValidUtf8(effectiveType(file.contents(), item.Item)).c_str());
+                    toValidUtf8(described.name).c_str(),
+                    toValidUtf8(effectiveType(file.contents(), item.item)).c_str());
                 break;
             }
         }
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& failure) {
-        ++totals.Refused;
+        ++totals.refused;
         // Every refusal names the Sims2Pack it refuses.
         const std::string message = failure.what();
         printOut("refused: %s%s\n", message.starts_with(sourceText + ": ") ? "" : (sourceText + ": ").c_str(),
@@ -185,19 +185,19 @@ void installFiles(const Sims2PackOptions& options)
 {
     Totals totals;
     const std::optional<std::string> game = runningGameProgram();
-    if (game && !options.Force) {
+    if (game && !options.force) {
         printOut("refused: %s\n", gameRunningMessage(*game).c_str());
         cliOut().flush();
         throw CLI::RuntimeError(1);
     }
     const std::filesystem::path downloads = downloadsFolder();
     const std::unique_ptr<LibraryGuids> library = libraryGuids(options, downloads);
-    for (const std::string& file : options.Files)
+    for (const std::string& file : options.files)
         installOne(pathFromUtf8(file), options, downloads, library.get(), totals);
-    printOut("%d installed, %d skipped, %d to install through the game, %d refused\n", totals.Installed, totals.Skipped,
-        totals.ThroughGame, totals.Refused);
+    printOut("%d installed, %d skipped, %d to install through the game, %d refused\n", totals.installed, totals.skipped,
+        totals.throughGame, totals.refused);
     cliOut().flush();
-    if (totals.Refused > 0)
+    if (totals.refused > 0)
         throw CLI::RuntimeError(1);
 }
 
@@ -226,11 +226,11 @@ void addSims2PackCommands(CLI::App& app)
         "type is the item's own <Type> (\"\" when it has none), guid its <GlobalGUID> as written, catalog_name "
         "and readable come from reading the item as a package as the browser does, and reason says why it cannot "
         "be read, or else why its name cannot be used as a file name.");
-    list->add_option("FILE", options->File, "The Sims2Pack file")->required();
-    list->add_flag("--json", options->Json, "Print the listing as JSON");
+    list->add_option("FILE", options->file, "The Sims2Pack file")->required();
+    list->add_flag("--json", options->json, "Print the listing as JSON");
     list->callback([options] {
-        const Sims2PackFile file = Sims2PackFile::read(pathFromUtf8(options->File));
-        printListing(listSims2Pack(file), options->Json);
+        const Sims2PackFile file = Sims2PackFile::read(pathFromUtf8(options->file));
+        printListing(listSims2Pack(file), options->json);
     });
 
     CLI::App* extract = group->add_subcommand("extract",
@@ -238,11 +238,11 @@ void addSims2PackCommands(CLI::App& app)
         "scratch file. Refused with nothing written when an item cannot be read as a package, a name cannot be "
         "used, two items share a name (letter case ignored), or DIR holds a file of an item's name already. "
         "Prints \"extracted: <file>\" for each item written.");
-    extract->add_option("FILE", options->File, "The Sims2Pack file")->required();
-    extract->add_option("DIR", options->Folder, "The folder to write the items into")->required();
+    extract->add_option("FILE", options->file, "The Sims2Pack file")->required();
+    extract->add_option("DIR", options->folder, "The folder to write the items into")->required();
     extract->callback([options] {
-        const Sims2PackFile file = Sims2PackFile::read(pathFromUtf8(options->File));
-        for (const std::filesystem::path& written : extractSims2Pack(file, pathFromUtf8(options->Folder)))
+        const Sims2PackFile file = Sims2PackFile::read(pathFromUtf8(options->file));
+        for (const std::filesystem::path& written : extractSims2Pack(file, pathFromUtf8(options->folder)))
             printOut("extracted: %s\n", pathToUtf8(written).c_str());
     });
 
@@ -265,13 +265,13 @@ void addSims2PackCommands(CLI::App& app)
         "<file>: \\\"<name>\\\" (<type>)\" in the file's order, or one line \"refused: <file>: <problem>\"; "
         "finally \"<n> installed, <n> skipped, <n> to install through the game, <n> refused\". Exit status 1 "
         "when any FILE was refused.");
-    install->add_option("FILE", options->Files, "Sims2Pack files")->required();
-    install->add_option("--to", options->To, "The folder to install into (default: Downloads/<name of FILE>)");
-    install->add_flag("--rename", options->Rename, "Write items whose name is taken as \"name (2).package\"");
-    install->add_flag("--force", options->Force, "Install even while the game is running");
-    install->add_option("--library", options->Library,
+    install->add_option("FILE", options->files, "Sims2Pack files")->required();
+    install->add_option("--to", options->to, "The folder to install into (default: Downloads/<name of FILE>)");
+    install->add_flag("--rename", options->rename, "Write items whose name is taken as \"name (2).package\"");
+    install->add_flag("--force", options->force, "Install even while the game is running");
+    install->add_option("--library", options->library,
         "The library whose GUIDs are checked for clashes (default: the game's Downloads folder)");
-    install->add_option("--index", options->Index, "Index file of the library (default: the per-user data folder's)");
+    install->add_option("--index", options->index, "Index file of the library (default: the per-user data folder's)");
     install->callback([options] { installFiles(*options); });
 }
 

@@ -23,23 +23,23 @@ namespace varnick::cli {
 namespace {
 
 struct TableOptions {
-    std::string Folder;
-    bool Csv = false;
-    std::string Filter;
-    std::string Sort;
-    bool Descending = false;
+    std::string folder;
+    bool csv = false;
+    std::string filter;
+    std::string sort;
+    bool descending = false;
 };
 
 std::string alignedTable(const std::vector<browser::ObjectRow>& rows)
 {
     std::vector<browser::ObjectColumn> columns;
     for (const browser::ObjectColumnInfo& info : browser::objectColumns())
-        if (info.Column != browser::ObjectColumn::Thumbnail)
-            columns.push_back(info.Column);
+        if (info.column != browser::ObjectColumn::Thumbnail)
+            columns.push_back(info.column);
     std::vector<std::vector<std::string>> cells;
     cells.emplace_back();
     for (const browser::ObjectColumn column : columns)
-        cells.back().emplace_back(browser::columnInfo(column).Header);
+        cells.back().emplace_back(browser::columnInfo(column).header);
     for (const browser::ObjectRow& row : rows) {
         cells.emplace_back();
         for (const browser::ObjectColumn column : columns)
@@ -66,31 +66,31 @@ std::string alignedTable(const std::vector<browser::ObjectRow>& rows)
 
 void table(const TableOptions& options)
 {
-    const std::filesystem::path folder = pathFromUtf8(options.Folder);
+    const std::filesystem::path folder = pathFromUtf8(options.folder);
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
-        throw Failure(ErrorCode::FolderFailed, "The folder cannot be listed: " + options.Folder + " is not a folder");
+        throw Failure(ErrorCode::FolderFailed, "The folder cannot be listed: " + options.folder + " is not a folder");
     std::optional<browser::ObjectColumn> sortColumn;
-    if (!options.Sort.empty()) {
-        sortColumn = browser::columnOfKey(options.Sort);
+    if (!options.sort.empty()) {
+        sortColumn = browser::columnOfKey(options.sort);
         if (!sortColumn || *sortColumn == browser::ObjectColumn::Thumbnail)
-            throw Failure(ErrorCode::InvalidArgument, "Unknown column for --sort: " + options.Sort);
+            throw Failure(ErrorCode::InvalidArgument, "Unknown column for --sort: " + options.sort);
     }
     const browser::ScanResult scan = browser::scanFolder(folder);
-    std::vector<browser::ObjectRow> rows = browser::readObjectRows(folder, scan.Files);
+    std::vector<browser::ObjectRow> rows = browser::readObjectRows(folder, scan.files);
     // As the window shows them; without --sort, in file name order (the scan's).
     std::vector<browser::ObjectRow> shown;
     for (const std::size_t i : browser::shownRowOrder(
-             rows, options.Filter, sortColumn.value_or(browser::ObjectColumn::File), options.Descending))
+             rows, options.filter, sortColumn.value_or(browser::ObjectColumn::File), options.descending))
         shown.push_back(std::move(rows[i]));
-    const std::string text = options.Csv ? browser::objectTableCsv(shown) : alignedTable(shown);
+    const std::string text = options.csv ? browser::objectTableCsv(shown) : alignedTable(shown);
     cliOut() << text;
     std::string notes;
-    for (const browser::SkippedFile& file : scan.Skipped)
-        notes += "skipped\t" + file.File + "\t" + file.Reason + "\n";
+    for (const browser::SkippedFile& file : scan.skipped)
+        notes += "skipped\t" + file.file + "\t" + file.reason + "\n";
     for (const browser::ObjectRow& row : shown)
-        if (!row.Readable)
-            notes += "unreadable\t" + row.File + "\t" + row.Reason + "\n";
+        if (!row.readable)
+            notes += "unreadable\t" + row.file + "\t" + row.reason + "\n";
     cliErr() << notes;
 }
 
@@ -120,12 +120,12 @@ void addTableCommands(CLI::App& app)
         "Standard error lists 'skipped<TAB>FILE<TAB>REASON' for files the scan could not read and\n"
         "'unreadable<TAB>FILE<TAB>REASON' for listed rows whose object could not be read (their\n"
         "fields read 0). Exit status 0 then too; 1 when FOLDER cannot be listed or COLUMN is unknown.");
-    command->add_option("FOLDER", options->Folder, "folder of packages")->required();
-    command->add_flag("--csv", options->Csv, "print CSV");
-    command->add_option("--filter", options->Filter, "keep the rows whose name, file name or GUID holds TEXT")
+    command->add_option("FOLDER", options->folder, "folder of packages")->required();
+    command->add_flag("--csv", options->csv, "print CSV");
+    command->add_option("--filter", options->filter, "keep the rows whose name, file name or GUID holds TEXT")
         ->type_name("TEXT");
-    command->add_option("--sort", options->Sort, "sort by the column with this key")->type_name("COLUMN");
-    command->add_flag("--descending", options->Descending, "sort from the largest");
+    command->add_option("--sort", options->sort, "sort by the column with this key")->type_name("COLUMN");
+    command->add_flag("--descending", options->descending, "sort from the largest");
     command->callback([options] { table(*options); });
 }
 

@@ -23,25 +23,25 @@
 namespace varnick::test {
 
 struct Sims2PackEntry {
-    Sims2PackEntry(std::string name, ByteString data, bool compress = false)
-        : Name(std::move(name))
-        , Data(std::move(data))
-        , Compress(compress)
+    Sims2PackEntry(std::string itemName, ByteString itemData, bool compressData = false)
+        : name(std::move(itemName))
+        , data(std::move(itemData))
+        , compress(compressData)
     {
     }
 
-    std::string Name;
-    ByteString Data; ///< the package bytes (compressed by the builder when Compress is set)
-    bool Compress = false;
-    std::string Type = "Object";
-    std::optional<std::string> Guid; ///< <GlobalGUID> in the community extension
-    std::string Description;
+    std::string name;
+    ByteString data; ///< the package bytes (compressed by the builder when compress is set)
+    bool compress = false;
+    std::string type = "Object";
+    std::optional<std::string> guid; ///< <GlobalGUID> in the community extension
+    std::string description;
     // Forging: the stored bytes, the texts of <Offset>, <Length> and <Compressed> as given.
-    std::optional<ByteString> Stored; ///< stored bytes instead of Data (compressed or not)
-    std::optional<std::string> OffsetText;
-    std::optional<std::string> LengthText;
-    std::optional<std::string> CompressedText;
-    std::string ExtraXml; ///< written inside <PackagedFile> after the fields
+    std::optional<ByteString> stored; ///< stored bytes instead of data (compressed or not)
+    std::optional<std::string> offsetText;
+    std::optional<std::string> lengthText;
+    std::optional<std::string> compressedText;
+    std::string extraXml; ///< written inside <PackagedFile> after the fields
 };
 
 class Sims2PackBuilder {
@@ -83,9 +83,9 @@ public:
     ByteString stored(std::size_t i) const
     {
         const Sims2PackEntry& entry = mEntries[i];
-        if (entry.Stored)
-            return *entry.Stored;
-        return entry.Compress ? bzip2Compress(entry.Data, 9) : entry.Data;
+        if (entry.stored)
+            return *entry.stored;
+        return entry.compress ? bzip2Compress(entry.data, 9) : entry.data;
     }
 
     /// The XML the builder writes (or the forged one).
@@ -95,7 +95,7 @@ public:
     {
         bool anyCompressed = false;
         for (const Sims2PackEntry& entry : mEntries)
-            anyCompressed = anyCompressed || entry.Compress;
+            anyCompressed = anyCompressed || entry.compress;
         const std::vector<ByteString> items = storedItems();
         const std::string xml = xmlFor(items);
         ByteString bytes = mMagic.value_or(anyCompressed ? "Sims2 Packager x.1" : "Sims2 Packager 1.0");
@@ -143,19 +143,19 @@ private:
         for (std::size_t i = 0; i < mEntries.size(); ++i) {
             const Sims2PackEntry& entry = mEntries[i];
             const auto length = static_cast<std::int64_t>(items[i].size());
-            xml += "  <PackagedFile>\n    <Name>" + cdata(entry.Name) + "</Name>\n    <Crc>0</Crc>\n    <Length>"
-                + entry.LengthText.value_or(std::to_string(length)) + "</Length>\n    <Type>" + entry.Type
-                + "</Type>\n    <Offset>" + entry.OffsetText.value_or(std::to_string(offset))
-                + "</Offset>\n    <Description>" + cdata(entry.Description) + "</Description>\n";
-            if (entry.Compress || entry.Guid || entry.CompressedText) {
+            xml += "  <PackagedFile>\n    <Name>" + cdata(entry.name) + "</Name>\n    <Crc>0</Crc>\n    <Length>"
+                + entry.lengthText.value_or(std::to_string(length)) + "</Length>\n    <Type>" + entry.type
+                + "</Type>\n    <Offset>" + entry.offsetText.value_or(std::to_string(offset))
+                + "</Offset>\n    <Description>" + cdata(entry.description) + "</Description>\n";
+            if (entry.compress || entry.guid || entry.compressedText) {
                 xml += "    <Sims2CommuniytExt>\n      <Compressed>"
-                    + entry.CompressedText.value_or(entry.Compress ? "9" : "0")
+                    + entry.compressedText.value_or(entry.compress ? "9" : "0")
                     + "</Compressed>\n      <Author>\n        <PersonalName>" + cdata("Varnick tests")
                     + "</PersonalName>\n        <Contact>" + cdata("") + "</Contact>\n      </Author>\n      <Title>"
-                    + cdata(entry.Name) + "</Title>\n      <GlobalGUID>" + cdata(entry.Guid.value_or(""))
+                    + cdata(entry.name) + "</Title>\n      <GlobalGUID>" + cdata(entry.guid.value_or(""))
                     + "</GlobalGUID>\n      <Dependency>\n      </Dependency>\n    </Sims2CommuniytExt>\n";
             }
-            xml += entry.ExtraXml + "  </PackagedFile>\n";
+            xml += entry.extraXml + "  </PackagedFile>\n";
             offset += length;
         }
         return xml + "</Sims2Package>";

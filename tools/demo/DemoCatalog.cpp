@@ -173,13 +173,13 @@ std::string catalogName(DemoRandom& random, const CatalogKind& kind)
         name += random.pick(kMaterials);
     }
     name += ' ';
-    name += kind.Noun;
+    name += kind.noun;
     return name;
 }
 
 std::string catalogDescription(DemoRandom& random, const CatalogKind& kind, const std::string& name)
 {
-    std::string noun = lowerAscii(kind.Noun);
+    std::string noun = lowerAscii(kind.noun);
     std::string text = fill(random.pick(kOpenings), noun);
     if (random.percent(50))
         text = name + ". " + text;

@@ -15,20 +15,20 @@ enum class Silhouette { Seat, Bed, Table, Cabinet, Screen, Tub, Frame, Plant, La
 /// (the category bits the editor shows), its price range and the Downloads
 /// subfolder it usually lands in.
 struct CatalogKind {
-    const char* Noun;
-    std::uint16_t FunctionSort; ///< 0 for build-mode objects
-    std::uint16_t FunctionSubSort;
-    std::uint16_t BuildModeType; ///< 0 for buy-mode objects
-    std::uint16_t BuildModeSubType;
-    std::uint16_t RoomSort;
-    std::uint16_t CommunitySort;
-    std::uint16_t SkillFlags;
-    int MinPrice;
-    int MaxPrice;
-    int Tiles; ///< object definitions in the package: one per tile, plus the lead when more than one
-    int Motive; ///< index of the motive rating it raises (0 hunger .. 6 room), -1 for none
-    Silhouette Shape;
-    const char* Folder; ///< below Downloads, "/" separated; "" for Downloads itself
+    const char* noun;
+    std::uint16_t functionSort; ///< 0 for build-mode objects
+    std::uint16_t functionSubSort;
+    std::uint16_t buildModeType; ///< 0 for buy-mode objects
+    std::uint16_t buildModeSubType;
+    std::uint16_t roomSort;
+    std::uint16_t communitySort;
+    std::uint16_t skillFlags;
+    int minPrice;
+    int maxPrice;
+    int tiles; ///< object definitions in the package: one per tile, plus the lead when more than one
+    int motive; ///< index of the motive rating it raises (0 hunger .. 6 room), -1 for none
+    Silhouette shape;
+    const char* folder; ///< below Downloads, "/" separated; "" for Downloads itself
 };
 
 /// Every kind the generator draws objects from.
@@ -36,10 +36,10 @@ const std::vector<CatalogKind>& catalogKinds();
 
 /// A recolor's colour name and its RGB value.
 struct Swatch {
-    const char* Name;
-    std::uint8_t Red;
-    std::uint8_t Green;
-    std::uint8_t Blue;
+    const char* name;
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
 };
 
 const std::vector<Swatch>& swatches();

@@ -81,7 +81,7 @@ struct Rgb {
 Rgb shade(const Swatch& swatch, int percent)
 {
     auto scale = [percent](int c) { return std::clamp(c * percent / 100, 0, 255); };
-    return { scale(swatch.Red), scale(swatch.Green), scale(swatch.Blue) };
+    return { scale(swatch.red), scale(swatch.green), scale(swatch.blue) };
 }
 
 Rgb mix(Rgb a, Rgb b, int weightB, int total)
@@ -253,32 +253,32 @@ void drawSilhouette(QPainter& p, Silhouette shape, std::uint32_t variant)
 
 ByteString objectDefinition(const ObjectFields& fields)
 {
-    if (fields.Name.size() >= 64)
-        throw Failure(ErrorCode::InvalidArgument, "object definition name longer than 63 bytes: " + fields.Name);
+    if (fields.name.size() >= 64)
+        throw Failure(ErrorCode::InvalidArgument, "object definition name longer than 63 bytes: " + fields.name);
     ObjectDefinition definition = makeObjectDefinition(kDemoDefinitionSize);
     using F = ObjectField;
-    definition.setRaw(F::MultiTileSubIndex, fields.MultiTileSubIndex);
-    definition.setRaw(F::GUID, fields.Guid);
-    definition.setRaw(F::Price, fields.Price);
-    definition.setRaw(F::InitialDepreciation, fields.InitialDepreciation);
-    definition.setRaw(F::DailyDepreciation, fields.DailyDepreciation);
-    definition.setRaw(F::DepreciationLimit, fields.DepreciationLimit);
-    definition.setRaw(F::RoomSortFlags, fields.RoomSortFlags);
-    definition.setRaw(F::FunctionSortFlags, fields.FunctionSortFlags);
-    definition.setRaw(F::NicenessMultiplier, fields.NicenessMultiplier);
-    definition.setRaw(F::WantsSatisfyCategory, fields.WantsSatisfyCategory);
-    definition.setRaw(F::BuildModeType, fields.BuildModeType);
-    definition.setRaw(F::BuildModeSubType, fields.BuildModeSubType);
+    definition.setRaw(F::MultiTileSubIndex, fields.multiTileSubIndex);
+    definition.setRaw(F::GUID, fields.guid);
+    definition.setRaw(F::Price, fields.price);
+    definition.setRaw(F::InitialDepreciation, fields.initialDepreciation);
+    definition.setRaw(F::DailyDepreciation, fields.dailyDepreciation);
+    definition.setRaw(F::DepreciationLimit, fields.depreciationLimit);
+    definition.setRaw(F::RoomSortFlags, fields.roomSortFlags);
+    definition.setRaw(F::FunctionSortFlags, fields.functionSortFlags);
+    definition.setRaw(F::NicenessMultiplier, fields.nicenessMultiplier);
+    definition.setRaw(F::WantsSatisfyCategory, fields.wantsSatisfyCategory);
+    definition.setRaw(F::BuildModeType, fields.buildModeType);
+    definition.setRaw(F::BuildModeSubType, fields.buildModeSubType);
     const F motives[7] = { F::HungerRating, F::ComfortRating, F::HygieneRating, F::BladderRating, F::EnergyRating,
         F::FunRating, F::RoomRating };
     for (std::size_t i = 0; i < 7; ++i)
-        definition.setRaw(motives[i], static_cast<std::uint16_t>(fields.Motives[i]));
-    definition.setRaw(F::SkillFlags, fields.SkillFlags);
-    definition.setRaw(F::FunctionSubSort, fields.FunctionSubSort);
-    definition.setRaw(F::CommunitySortFlags, fields.CommunitySortFlags);
+        definition.setRaw(motives[i], static_cast<std::uint16_t>(fields.motives[i]));
+    definition.setRaw(F::SkillFlags, fields.skillFlags);
+    definition.setRaw(F::FunctionSubSort, fields.functionSubSort);
+    definition.setRaw(F::CommunitySortFlags, fields.communitySortFlags);
     // The definition's own name fills its first 64 bytes, NUL padded.
     ByteString record = definition.data();
-    record.replace(0, fields.Name.size(), fields.Name);
+    record.replace(0, fields.name.size(), fields.name);
     return record;
 }
 
@@ -377,7 +377,7 @@ ByteString thumbnailJpeg(Silhouette shape, const Swatch& colour, std::uint32_t v
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0, 0, 0, 40));
         painter.drawEllipse(QRectF(20, 100, 88, 16)); // floor shadow
-        const QColor fill(colour.Red, colour.Green, colour.Blue);
+        const QColor fill(colour.red, colour.green, colour.blue);
         painter.setPen(QPen(fill.darker(170), 2.5));
         painter.setBrush(fill);
         drawSilhouette(painter, shape, variant);

@@ -16,23 +16,23 @@ namespace varnick::demo {
 
 /// The catalog fields of one object definition.
 struct ObjectFields {
-    std::string Name; ///< internal name in the first 64 bytes
-    std::uint16_t MultiTileSubIndex = 0;
-    std::uint32_t Guid = 0;
-    std::uint16_t Price = 0;
-    std::uint16_t InitialDepreciation = 0;
-    std::uint16_t DailyDepreciation = 0;
-    std::uint16_t DepreciationLimit = 0;
-    std::uint16_t RoomSortFlags = 0;
-    std::uint16_t FunctionSortFlags = 0;
-    std::uint16_t NicenessMultiplier = 0;
-    std::uint16_t WantsSatisfyCategory = 0;
-    std::uint16_t BuildModeType = 0;
-    std::uint16_t BuildModeSubType = 0;
-    std::int16_t Motives[7] = {}; ///< hunger, comfort, hygiene, bladder, energy, fun, room
-    std::uint16_t SkillFlags = 0;
-    std::uint16_t FunctionSubSort = 0;
-    std::uint16_t CommunitySortFlags = 0;
+    std::string name; ///< internal name in the first 64 bytes
+    std::uint16_t multiTileSubIndex = 0;
+    std::uint32_t guid = 0;
+    std::uint16_t price = 0;
+    std::uint16_t initialDepreciation = 0;
+    std::uint16_t dailyDepreciation = 0;
+    std::uint16_t depreciationLimit = 0;
+    std::uint16_t roomSortFlags = 0;
+    std::uint16_t functionSortFlags = 0;
+    std::uint16_t nicenessMultiplier = 0;
+    std::uint16_t wantsSatisfyCategory = 0;
+    std::uint16_t buildModeType = 0;
+    std::uint16_t buildModeSubType = 0;
+    std::int16_t motives[7] = {}; ///< hunger, comfort, hygiene, bladder, energy, fun, room
+    std::uint16_t skillFlags = 0;
+    std::uint16_t functionSubSort = 0;
+    std::uint16_t communitySortFlags = 0;
 };
 
 /// Length of the object definitions the demo writes (the catalog fields end at 266).

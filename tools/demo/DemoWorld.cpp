@@ -158,37 +158,37 @@ void createFolders(const fs::path& folder)
 
 /// Everything the generator decides about one object before it writes it.
 struct ObjectPlan {
-    const CatalogKind* Kind = nullptr;
-    std::string Name;
-    std::string Creator;
-    std::uint32_t Guid = 0;
-    std::size_t PackageIndex = 0; ///< position in DemoWorld::Packages
+    const CatalogKind* kind = nullptr;
+    std::string name;
+    std::string creator;
+    std::uint32_t guid = 0;
+    std::size_t packageIndex = 0; ///< position in DemoWorld::Packages
 };
 
 /// An object written into a Sims2Pack file instead of Downloads.
 struct ArchivedObject {
-    test::Sims2PackEntry Entry { {}, {} };
-    std::string CatalogName; ///< "" without a text list
+    test::Sims2PackEntry entry { {}, {} };
+    std::string catalogName; ///< "" without a text list
 };
 
 /// One thumbnail for a cache: the key text and the picture.
 struct CacheEntry {
-    std::string KeyText;
-    ByteString Jpeg;
-    std::uint32_t Instance = 0;
+    std::string keyText;
+    ByteString jpeg;
+    std::uint32_t instance = 0;
 };
 
 class WorldBuilder {
 public:
     WorldBuilder(const DemoOptions& options, const fs::path& root)
         : mOptions(options)
-        , mRandom(options.Seed)
+        , mRandom(options.seed)
         , mRoot(root)
     {
-        mWorld.Root = options.Output;
-        mWorld.DocumentsFolder = options.Output / kDocumentsFolder;
-        mWorld.InstallFolder = options.Output / pathFromUtf8(kInstallFolder);
-        mWorld.DataFolder = options.Output / pathFromUtf8(kDataFolder);
+        mWorld.root = options.output;
+        mWorld.documentsFolder = options.output / kDocumentsFolder;
+        mWorld.installFolder = options.output / pathFromUtf8(kInstallFolder);
+        mWorld.dataFolder = options.output / pathFromUtf8(kDataFolder);
         mDownloads = root / pathFromUtf8(kDataFolder) / "Downloads";
     }
 
@@ -196,7 +196,7 @@ public:
     {
         makeFolders();
         writeShowcase();
-        while (static_cast<int>(mWorld.Packages.size()) < mOptions.Packages)
+        while (static_cast<int>(mWorld.packages.size()) < mOptions.packages)
             writeRandomPackage();
         writeReviewCases();
         writeSims2Packs();
@@ -253,11 +253,11 @@ private:
     {
         switch (mRandom.below(3)) {
         case 0:
-            return plan.Creator + "_" + squeeze(plan.Name);
+            return plan.creator + "_" + squeeze(plan.name);
         case 1:
-            return plan.Name + " by " + plan.Creator;
+            return plan.name + " by " + plan.creator;
         default:
-            return plan.Creator + "-" + lowerAscii(squeeze(plan.Name));
+            return plan.creator + "-" + lowerAscii(squeeze(plan.name));
         }
     }
 
@@ -265,7 +265,7 @@ private:
     {
         const unsigned roll = mRandom.below(100);
         if (roll < 70)
-            return kind.Folder;
+            return kind.folder;
         if (roll < 90)
             return "";
         return mRandom.pick(kDownloadFolders);
@@ -293,35 +293,35 @@ private:
         ArchivedObject* archived = nullptr)
     {
         ObjectPlan plan;
-        plan.Kind = &kind;
-        plan.Name = catalogName(mRandom, kind);
-        plan.Creator = mRandom.pick(creators());
-        plan.Guid = forcedGuid != 0 ? forcedGuid : uniqueGuid();
+        plan.kind = &kind;
+        plan.name = catalogName(mRandom, kind);
+        plan.creator = mRandom.pick(creators());
+        plan.guid = forcedGuid != 0 ? forcedGuid : uniqueGuid();
         const std::string title = uniqueTitle(forcedTitle.empty() ? objectTitle(plan) : forcedTitle);
-        const std::string description = catalogDescription(mRandom, kind, plan.Name);
+        const std::string description = catalogDescription(mRandom, kind, plan.name);
         const std::uint32_t group = 0x7F000000u | (mRandom.next32() & 0xFFFFFF);
 
         ObjectFields fields;
-        fields.Guid = plan.Guid;
-        const int price = mRandom.between(kind.MinPrice, kind.MaxPrice) / 5 * 5;
-        fields.Price = static_cast<std::uint16_t>(price);
-        fields.InitialDepreciation = static_cast<std::uint16_t>(price * 15 / 100);
-        fields.DailyDepreciation = static_cast<std::uint16_t>(std::max(1, price / 100));
-        fields.DepreciationLimit = static_cast<std::uint16_t>(price * 40 / 100);
-        fields.RoomSortFlags = kind.RoomSort;
-        fields.FunctionSortFlags = kind.FunctionSort;
-        fields.FunctionSubSort = kind.FunctionSubSort;
-        fields.BuildModeType = kind.BuildModeType;
-        fields.BuildModeSubType = kind.BuildModeSubType;
-        fields.CommunitySortFlags = kind.CommunitySort;
-        fields.SkillFlags = kind.SkillFlags;
-        fields.NicenessMultiplier = static_cast<std::uint16_t>(kind.Motive == 6 ? mRandom.between(1, 10) : 0);
-        if (kind.Motive >= 0)
-            fields.Motives[kind.Motive] = static_cast<std::int16_t>(mRandom.between(1, 10));
+        fields.guid = plan.guid;
+        const int price = mRandom.between(kind.minPrice, kind.maxPrice) / 5 * 5;
+        fields.price = static_cast<std::uint16_t>(price);
+        fields.initialDepreciation = static_cast<std::uint16_t>(price * 15 / 100);
+        fields.dailyDepreciation = static_cast<std::uint16_t>(std::max(1, price / 100));
+        fields.depreciationLimit = static_cast<std::uint16_t>(price * 40 / 100);
+        fields.roomSortFlags = kind.roomSort;
+        fields.functionSortFlags = kind.functionSort;
+        fields.functionSubSort = kind.functionSubSort;
+        fields.buildModeType = kind.buildModeType;
+        fields.buildModeSubType = kind.buildModeSubType;
+        fields.communitySortFlags = kind.communitySort;
+        fields.skillFlags = kind.skillFlags;
+        fields.nicenessMultiplier = static_cast<std::uint16_t>(kind.motive == 6 ? mRandom.between(1, 10) : 0);
+        if (kind.motive >= 0)
+            fields.motives[kind.motive] = static_cast<std::int16_t>(mRandom.between(1, 10));
         if (mRandom.percent(12))
-            fields.WantsSatisfyCategory = static_cast<std::uint16_t>(mRandom.between(kWantsFirst, kWantsLast));
+            fields.wantsSatisfyCategory = static_cast<std::uint16_t>(mRandom.between(kWantsFirst, kWantsLast));
 
-        PackageAssembler package(mWorld.CompressionFallbacks);
+        PackageAssembler package(mWorld.compressionFallbacks);
         // Several definitions: one per tile plus the lead, which is not always
         // the first in the package.
         const int leadAt
@@ -329,14 +329,14 @@ private:
         int tile = 0;
         for (int d = 0; d < definitions; ++d) {
             ObjectFields definition = fields;
-            const std::string stem = lowerAscii(squeeze(plan.Name)).substr(0, 40);
+            const std::string stem = lowerAscii(squeeze(plan.name)).substr(0, 40);
             if (d == leadAt) {
-                definition.Name = stem + " - lead";
-                definition.MultiTileSubIndex = definitions > 1 || mRandom.percent(50) ? 0xFFFF : 0;
+                definition.name = stem + " - lead";
+                definition.multiTileSubIndex = definitions > 1 || mRandom.percent(50) ? 0xFFFF : 0;
             } else {
-                definition.Name = stem + " - tile " + std::to_string(tile);
-                definition.MultiTileSubIndex = static_cast<std::uint16_t>(tile++);
-                definition.Guid = uniqueGuid();
+                definition.name = stem + " - tile " + std::to_string(tile);
+                definition.multiTileSubIndex = static_cast<std::uint16_t>(tile++);
+                definition.guid = uniqueGuid();
             }
             package.add(
                 gstrTypeOBJD, group, 0x41A7u + static_cast<std::uint32_t>(d), objectDefinition(definition), compress);
@@ -347,8 +347,8 @@ private:
         if (withText)
             package.withInstance(0x80u + mRandom.below(0x7F00))
                 .add(gstrTypeCTSS, group,
-                    catalogTextList(lowerAscii(squeeze(plan.Name)).substr(0, 60), plan.Name, description), compress);
-        const std::string resourceStem = "demo_" + lowerAscii(squeeze(plan.Creator + plan.Name)).substr(0, 48);
+                    catalogTextList(lowerAscii(squeeze(plan.name)).substr(0, 60), plan.name, description), compress);
+        const std::string resourceStem = "demo_" + lowerAscii(squeeze(plan.creator + plan.name)).substr(0, 48);
         package.withInstance(mRandom.next32())
             .add(gstrTypeGMDC, group,
                 sceneResource("cGeometryDataContainer", gstrTypeGMDC, resourceStem + "_tslocator_gmdc", mRandom,
@@ -374,46 +374,46 @@ private:
                 .add(gstrTypeBHAV, group, namedBlob("demo - function - init", mRandom, mRandom.between(40, 200)));
         PackageFile pkg = package.finish();
         if (archived != nullptr) {
-            archived->Entry.Name = title + ".package";
-            archived->Entry.Data = serializePackage(pkg);
-            archived->Entry.Description = description;
+            archived->entry.name = title + ".package";
+            archived->entry.data = serializePackage(pkg);
+            archived->entry.description = description;
             char guid[12];
-            std::snprintf(guid, sizeof guid, "0x%08X", static_cast<unsigned>(plan.Guid));
-            archived->Entry.Guid = guid;
-            archived->CatalogName = withText ? plan.Name : std::string();
+            std::snprintf(guid, sizeof guid, "0x%08X", static_cast<unsigned>(plan.guid));
+            archived->entry.guid = guid;
+            archived->catalogName = withText ? plan.name : std::string();
             return static_cast<std::size_t>(-1);
         }
 
         GeneratedPackage entry;
-        entry.Kind = damaged ? PackageKind::Damaged : PackageKind::CatalogObject;
-        entry.File = packagePath(folder, title);
-        entry.Title = title;
-        entry.CatalogName = withText ? plan.Name : std::string();
-        entry.Guid = plan.Guid;
-        entry.Definitions = definitions;
-        entry.Compressed = package.anyCompressed();
+        entry.kind = damaged ? PackageKind::Damaged : PackageKind::CatalogObject;
+        entry.file = packagePath(folder, title);
+        entry.title = title;
+        entry.catalogName = withText ? plan.name : std::string();
+        entry.guid = plan.guid;
+        entry.definitions = definitions;
+        entry.compressed = package.anyCompressed();
 
         if (damaged) {
             // An interrupted download: the file ends before its index.
             const ByteString bytes = serializePackage(pkg);
-            writeBytes(mDownloads / entry.File, ByteView(bytes).substr(0, bytes.size() * 3 / 5));
+            writeBytes(mDownloads / entry.file, ByteView(bytes).substr(0, bytes.size() * 3 / 5));
         } else {
-            writePackage(pkg, entry.File);
-            const ByteString jpeg = thumbnailJpeg(kind.Shape, swatch, mRandom.next32());
+            writePackage(pkg, entry.file);
+            const ByteString jpeg = thumbnailJpeg(kind.shape, swatch, mRandom.next32());
             // New downloads the game has not shown yet have no cached picture.
-            entry.InObjectThumbnails = mObjects.size() < 3 || !mRandom.percent(3);
-            if (entry.InObjectThumbnails)
+            entry.inObjectThumbnails = mObjects.size() < 3 || !mRandom.percent(3);
+            if (entry.inObjectThumbnails)
                 mObjectCache.push_back(CacheEntry { thumbnailKeyText(title), jpeg, mRandom.next32() });
-            if (kind.BuildModeType != 0) {
-                entry.InDesignModeThumbnails = true;
+            if (kind.buildModeType != 0) {
+                entry.inDesignModeThumbnails = true;
                 mDesignCache.push_back(CacheEntry { thumbnailKeyText(title), jpeg, mRandom.next32() });
             }
         }
-        mWorld.Packages.push_back(std::move(entry));
-        plan.PackageIndex = mWorld.Packages.size() - 1;
+        mWorld.packages.push_back(std::move(entry));
+        plan.packageIndex = mWorld.packages.size() - 1;
         if (!damaged)
             mObjects.push_back(plan);
-        return plan.PackageIndex;
+        return plan.packageIndex;
     }
 
     /// A recolor of an object: material overrides naming its GUID, a
@@ -421,34 +421,34 @@ private:
     std::size_t writeRecolor(
         const ObjectPlan& object, TextureFormat format, bool xml, int overrides, const char* forcedFolder = nullptr)
     {
-        const GeneratedPackage& base = mWorld.Packages[object.PackageIndex];
+        const GeneratedPackage& base = mWorld.packages[object.packageIndex];
         const Swatch& swatch = mRandom.pick(swatches());
         std::string wanted;
         switch (mRandom.below(3)) {
         case 0:
-            wanted = base.Title + "_recolor_" + squeeze(swatch.Name);
+            wanted = base.title + "_recolor_" + squeeze(swatch.name);
             break;
         case 1:
-            wanted = object.Name + " in " + swatch.Name + " by " + mRandom.pick(creators());
+            wanted = object.name + " in " + swatch.name + " by " + mRandom.pick(creators());
             break;
         default:
-            wanted = mRandom.pick(creators()) + "_" + squeeze(object.Name) + "-" + lowerAscii(squeeze(swatch.Name));
+            wanted = mRandom.pick(creators()) + "_" + squeeze(object.name) + "-" + lowerAscii(squeeze(swatch.name));
             break;
         }
         const std::string title = uniqueTitle(wanted);
         std::string folder;
         const unsigned roll = mRandom.below(100);
-        const std::string baseFolder = base.File.parent_path().empty() ? "" : pathToUtf8(base.File.parent_path());
+        const std::string baseFolder = base.file.parent_path().empty() ? "" : pathToUtf8(base.file.parent_path());
         folder = forcedFolder != nullptr ? forcedFolder : roll < 50 ? baseFolder : roll < 85 ? "Recolors" : "";
 
         const std::uint32_t group = 0x7F000000u | (mRandom.next32() & 0xFFFFFF);
         const bool compress = mRandom.percent(30);
-        const std::string stem = "demo_" + lowerAscii(squeeze(object.Name + swatch.Name)).substr(0, 48);
-        PackageAssembler package(mWorld.CompressionFallbacks);
+        const std::string stem = "demo_" + lowerAscii(squeeze(object.name + swatch.name)).substr(0, 48);
+        PackageAssembler package(mWorld.compressionFallbacks);
         for (int m = 0; m < overrides; ++m) {
             package.withInstance(mRandom.next32())
                 .add(gstrTypeMMAT, group,
-                    materialOverride(object.Guid, object.Name, stem + "_" + std::to_string(m) + "_txmt",
+                    materialOverride(object.guid, object.name, stem + "_" + std::to_string(m) + "_txmt",
                         mRandom.pick(kSubsets), xml),
                     compress);
         }
@@ -461,27 +461,27 @@ private:
         PackageFile pkg = package.finish();
 
         GeneratedPackage entry;
-        entry.Kind = PackageKind::Recolor;
-        entry.File = packagePath(folder, title);
-        entry.Title = title;
-        entry.Guid = object.Guid;
-        entry.Compressed = package.anyCompressed();
-        entry.XmlMaterial = xml;
-        entry.MaterialOverrides = overrides;
-        entry.Texture = format;
-        writePackage(pkg, entry.File);
+        entry.kind = PackageKind::Recolor;
+        entry.file = packagePath(folder, title);
+        entry.title = title;
+        entry.guid = object.guid;
+        entry.compressed = package.anyCompressed();
+        entry.xmlMaterial = xml;
+        entry.materialOverrides = overrides;
+        entry.texture = format;
+        writePackage(pkg, entry.file);
 
         if (mRandom.percent(50)) {
-            const ByteString jpeg = thumbnailJpeg(object.Kind->Shape, swatch, mRandom.next32());
-            entry.InObjectThumbnails = true;
+            const ByteString jpeg = thumbnailJpeg(object.kind->shape, swatch, mRandom.next32());
+            entry.inObjectThumbnails = true;
             mObjectCache.push_back(CacheEntry { thumbnailKeyText(title), jpeg, mRandom.next32() });
-            if (object.Kind->BuildModeType != 0 || mRandom.percent(20)) {
-                entry.InDesignModeThumbnails = true;
+            if (object.kind->buildModeType != 0 || mRandom.percent(20)) {
+                entry.inDesignModeThumbnails = true;
                 mDesignCache.push_back(CacheEntry { thumbnailKeyText(title), jpeg, mRandom.next32() });
             }
         }
-        mWorld.Packages.push_back(std::move(entry));
-        return mWorld.Packages.size() - 1;
+        mWorld.packages.push_back(std::move(entry));
+        return mWorld.packages.size() - 1;
     }
 
     enum class OtherKind { BehaviourMod, MeshOnly, Wallpaper, Clothing, MaterialOnly, Empty };
@@ -493,7 +493,7 @@ private:
         const std::uint32_t group = 0x7F000000u | (mRandom.next32() & 0xFFFFFF);
         const Swatch& swatch = mRandom.pick(swatches());
         const std::string stem = "demo_" + lowerAscii(creator) + "_" + std::to_string(mRandom.below(100000));
-        PackageAssembler package(mWorld.CompressionFallbacks);
+        PackageAssembler package(mWorld.compressionFallbacks);
         std::string wanted;
         std::string folder = "misc";
         switch (kind) {
@@ -527,7 +527,7 @@ private:
                 .add(gstrTypeCRES, group, sceneResource("cResourceNode", gstrTypeCRES, stem + "_cres", mRandom, 200));
             break;
         case OtherKind::Wallpaper:
-            wanted = creator + " wallpaper " + swatch.Name;
+            wanted = creator + " wallpaper " + swatch.name;
             folder = "DECOR";
             package.withInstance(mRandom.next32())
                 .add(gstrTypeTXMT, group,
@@ -537,7 +537,7 @@ private:
                     textureResource(stem + "_txtr", TextureFormat::Dxt1, 128, swatch, mRandom.next32()), true);
             break;
         case OtherKind::Clothing:
-            wanted = creator + "_af_dress_" + lowerAscii(squeeze(swatch.Name));
+            wanted = creator + "_af_dress_" + lowerAscii(squeeze(swatch.name));
             package.withInstance(mRandom.next32())
                 .add(gstrTypeGZPS, group, namedBlob("demo clothing set", mRandom, 300));
             package.withInstance(mRandom.next32()).add(gstrType3IDR, group, namedBlob("demo references", mRandom, 64));
@@ -548,7 +548,7 @@ private:
                     textureResource(stem + "_txtr", TextureFormat::Dxt3, 64, swatch, mRandom.next32()));
             break;
         case OtherKind::MaterialOnly:
-            wanted = creator + "_" + lowerAscii(squeeze(swatch.Name)) + "_material_fix";
+            wanted = creator + "_" + lowerAscii(squeeze(swatch.name)) + "_material_fix";
             package.withInstance(mRandom.next32())
                 .add(gstrTypeMMAT, group, materialOverride(mRandom.next32(), "fix", stem + "_txmt", "body", false));
             break;
@@ -560,18 +560,18 @@ private:
         const std::string title = uniqueTitle(wanted);
         PackageFile pkg = package.finish();
         GeneratedPackage entry;
-        entry.Kind = PackageKind::Other;
-        entry.File = packagePath(folder, title);
-        entry.Title = title;
-        entry.Compressed = package.anyCompressed();
-        writePackage(pkg, entry.File);
-        mWorld.Packages.push_back(std::move(entry));
+        entry.kind = PackageKind::Other;
+        entry.file = packagePath(folder, title);
+        entry.title = title;
+        entry.compressed = package.anyCompressed();
+        writePackage(pkg, entry.file);
+        mWorld.packages.push_back(std::move(entry));
     }
 
     const CatalogKind& kindNamed(const char* noun)
     {
         for (const CatalogKind& kind : catalogKinds())
-            if (std::string_view(kind.Noun) == noun)
+            if (std::string_view(kind.noun) == noun)
                 return kind;
         return catalogKinds().front();
     }
@@ -601,7 +601,7 @@ private:
         const unsigned roll = mRandom.below(100);
         if (roll < 48 || mObjects.empty()) {
             const CatalogKind& kind = mRandom.pick(catalogKinds());
-            const int definitions = kind.Tiles > 1 ? kind.Tiles + 1 : 1;
+            const int definitions = kind.tiles > 1 ? kind.tiles + 1 : 1;
             writeObject(kind, objectFolder(kind), definitions, mRandom.percent(40));
         } else if (roll < 84) {
             // Recolors cluster on recent objects, as sets are downloaded together.
@@ -628,16 +628,16 @@ private:
     /// Moves the package just written out of Packages into the review cases.
     void fileUnderReview(ReviewKind kind, std::uint32_t guid, const fs::path& original = {})
     {
-        ReviewCase review { kind, mWorld.Packages.back().File, guid, original };
-        mWorld.Packages.pop_back();
-        mWorld.ReviewCases.push_back(std::move(review));
+        ReviewCase review { kind, mWorld.packages.back().file, guid, original };
+        mWorld.packages.pop_back();
+        mWorld.reviewCases.push_back(std::move(review));
     }
 
     void copyUnderReview(const GeneratedPackage& original)
     {
-        const fs::path file = packagePath(kReviewFolder, uniqueTitle(original.Title + " - Copy"));
-        fs::copy_file(mDownloads / original.File, mDownloads / file);
-        mWorld.ReviewCases.push_back(ReviewCase { ReviewKind::Duplicate, file, 0, original.File });
+        const fs::path file = packagePath(kReviewFolder, uniqueTitle(original.title + " - Copy"));
+        fs::copy_file(mDownloads / original.file, mDownloads / file);
+        mWorld.reviewCases.push_back(ReviewCase { ReviewKind::Duplicate, file, 0, original.file });
     }
 
     /// The game's own object package (definitions only), and in the review
@@ -647,13 +647,13 @@ private:
     void writeReviewCases()
     {
         createFolders(mDownloads / kReviewFolder);
-        PackageAssembler game(mWorld.CompressionFallbacks);
+        PackageAssembler game(mWorld.compressionFallbacks);
         for (std::uint32_t d = 0; d < 3; ++d) {
             ObjectFields fields;
-            fields.Name = "game object " + std::to_string(d);
-            fields.Guid = uniqueGuid();
-            fields.MultiTileSubIndex = 0xFFFF;
-            mWorld.GameObjectGuids.push_back(fields.Guid);
+            fields.name = "game object " + std::to_string(d);
+            fields.guid = uniqueGuid();
+            fields.multiTileSubIndex = 0xFFFF;
+            mWorld.gameObjectGuids.push_back(fields.guid);
             game.add(gstrTypeOBJD, 0x7F000000u, 0x41A7u + d, objectDefinition(fields));
         }
         PackageFile gamePackage = game.finish();
@@ -663,23 +663,23 @@ private:
 
         for (int n = 0; n < 2; ++n) {
             ObjectPlan lost = mObjects[static_cast<std::size_t>(n)];
-            lost.Guid = uniqueGuid(); // an object the player has deleted since
+            lost.guid = uniqueGuid(); // an object the player has deleted since
             writeRecolor(lost, TextureFormat::Dxt1, n == 1, 1, kReviewFolder);
-            fileUnderReview(ReviewKind::OrphanRecolor, lost.Guid);
+            fileUnderReview(ReviewKind::OrphanRecolor, lost.guid);
         }
         ObjectPlan ofTheGame = mObjects[2];
-        ofTheGame.Guid = mWorld.GameObjectGuids[1];
+        ofTheGame.guid = mWorld.gameObjectGuids[1];
         writeRecolor(ofTheGame, TextureFormat::Dxt3, false, 1, kReviewFolder);
-        fileUnderReview(ReviewKind::GameObjectRecolor, ofTheGame.Guid);
+        fileUnderReview(ReviewKind::GameObjectRecolor, ofTheGame.guid);
 
         // A copy: writing the object appends to mObjects, which may move its elements.
         const ObjectPlan clashed = mObjects[3];
-        writeObject(*clashed.Kind, kReviewFolder, 1, false, false, {}, clashed.Guid);
+        writeObject(*clashed.kind, kReviewFolder, 1, false, false, {}, clashed.guid);
         mObjects.pop_back();
-        fileUnderReview(ReviewKind::GuidClash, clashed.Guid, mWorld.Packages[clashed.PackageIndex].File);
+        fileUnderReview(ReviewKind::GuidClash, clashed.guid, mWorld.packages[clashed.packageIndex].file);
 
-        copyUnderReview(mWorld.Packages[7]); // the behaviour mod
-        copyUnderReview(mWorld.Packages[2]); // a recolor
+        copyUnderReview(mWorld.packages[7]); // the behaviour mod
+        copyUnderReview(mWorld.packages[2]); // a recolor
     }
 
     // Sims2Pack files ----------------------------------------------------------
@@ -695,8 +695,8 @@ private:
             const std::string creator = mRandom.pick(creators());
             const std::string title = uniqueTitle(creator + " " + mRandom.pick(kSets));
             GeneratedSims2Pack archive;
-            archive.File = fs::path(kSims2PackFolder) / pathFromUtf8(title + ".Sims2Pack");
-            archive.Compressed = compressed;
+            archive.file = fs::path(kSims2PackFolder) / pathFromUtf8(title + ".Sims2Pack");
+            archive.compressed = compressed;
             test::Sims2PackBuilder builder;
             for (int n = 0; n < 2; ++n) {
                 const bool clash = n == 1;
@@ -704,23 +704,23 @@ private:
                 const ObjectPlan clashed = clash
                     ? mObjects[mRandom.below(static_cast<std::uint32_t>(std::min<std::size_t>(mObjects.size(), 40)))]
                     : ObjectPlan {};
-                const CatalogKind& kind = clash ? *clashed.Kind : mRandom.pick(catalogKinds());
+                const CatalogKind& kind = clash ? *clashed.kind : mRandom.pick(catalogKinds());
                 ArchivedObject object;
-                object.Entry.Compress = compressed;
+                object.entry.compress = compressed;
                 // One draw per statement: the order of function arguments is unspecified.
                 const bool compressResources = mRandom.percent(40);
-                writeObject(kind, "", 1, compressResources, false, {}, clash ? clashed.Guid : 0, &object);
+                writeObject(kind, "", 1, compressResources, false, {}, clash ? clashed.guid : 0, &object);
                 Sims2PackItemInfo info;
-                info.Name = object.Entry.Name;
-                info.Guid = static_cast<std::uint32_t>(std::stoul(*object.Entry.Guid, nullptr, 16));
-                info.CatalogName = object.CatalogName;
+                info.name = object.entry.name;
+                info.guid = static_cast<std::uint32_t>(std::stoul(*object.entry.guid, nullptr, 16));
+                info.catalogName = object.catalogName;
                 if (clash)
-                    info.ClashesWith = mWorld.Packages[clashed.PackageIndex].File;
-                archive.Items.push_back(std::move(info));
-                builder.add(std::move(object.Entry));
+                    info.clashesWith = mWorld.packages[clashed.packageIndex].file;
+                archive.items.push_back(std::move(info));
+                builder.add(std::move(object.entry));
             }
-            writeBytes(mDownloads / archive.File, builder.build());
-            mWorld.Sims2Packs.push_back(std::move(archive));
+            writeBytes(mDownloads / archive.file, builder.build());
+            mWorld.sims2Packs.push_back(std::move(archive));
         }
     }
 
@@ -731,40 +731,40 @@ private:
         // One picture filed twice, which the program shows as "not found".
         if (mObjects.size() > 8) {
             ObjectPlan& plan = mObjects[4 + mRandom.below(static_cast<std::uint32_t>(mObjects.size() - 4))];
-            GeneratedPackage& entry = mWorld.Packages[plan.PackageIndex];
-            if (entry.InObjectThumbnails) {
-                entry.ThumbnailFiledTwice = true;
-                entry.InObjectThumbnails = false;
-                mObjectCache.push_back(CacheEntry { thumbnailKeyText(entry.Title),
+            GeneratedPackage& entry = mWorld.packages[plan.packageIndex];
+            if (entry.inObjectThumbnails) {
+                entry.thumbnailFiledTwice = true;
+                entry.inObjectThumbnails = false;
+                mObjectCache.push_back(CacheEntry { thumbnailKeyText(entry.title),
                     thumbnailJpeg(Silhouette::Blob, swatches().front(), 0), mRandom.next32() });
             }
         }
         // Pictures of packages the player has deleted since.
-        const int orphans = std::max(2, mOptions.Packages / 50);
+        const int orphans = std::max(2, mOptions.packages / 50);
         for (int i = 0; i < orphans; ++i) {
             const std::string title = uniqueTitle("deleted download " + std::to_string(mRandom.next32()));
-            const Silhouette shape = mRandom.pick(catalogKinds()).Shape;
+            const Silhouette shape = mRandom.pick(catalogKinds()).shape;
             const Swatch& swatch = mRandom.pick(swatches());
             const std::uint32_t variation = mRandom.next32();
             mObjectCache.push_back(
                 CacheEntry { thumbnailKeyText(title), thumbnailJpeg(shape, swatch, variation), mRandom.next32() });
         }
         const fs::path thumbnails = mRoot / pathFromUtf8(kDataFolder) / "Thumbnails";
-        mWorld.ObjectThumbnails = writeCache(thumbnails / "ObjectThumbnails.package", mObjectCache);
-        mWorld.DesignModeThumbnails = writeCache(thumbnails / "DesignModeThumbnails.package", mDesignCache);
+        mWorld.objectThumbnails = writeCache(thumbnails / "ObjectThumbnails.package", mObjectCache);
+        mWorld.designModeThumbnails = writeCache(thumbnails / "DesignModeThumbnails.package", mDesignCache);
     }
 
     int writeCache(const fs::path& file, const std::vector<CacheEntry>& entries)
     {
-        PackageAssembler cache(mWorld.CompressionFallbacks);
+        PackageAssembler cache(mWorld.compressionFallbacks);
         const ByteString thumbnailType = gfstr4HexToSimsID("AC2950C1");
         int n = 0;
         for (const CacheEntry& entry : entries) {
             // A few pictures are stored compressed, although JPEG data does not
             // shrink, so that the program's decoding of cached pictures is exercised.
             const bool compress = (n++ % 9) == 4;
-            const ByteString resourceId = gfstr4HexToSimsID(entry.KeyText);
-            cache.add(thumbnailType, 0xFFFFFFFFu, entry.Instance, entry.Jpeg, compress,
+            const ByteString resourceId = gfstr4HexToSimsID(entry.keyText);
+            cache.add(thumbnailType, 0xFFFFFFFFu, entry.instance, entry.jpeg, compress,
                 static_cast<std::uint32_t>(gflngStr4ToLong(resourceId)), true);
         }
         // The game's caches always hold exactly one directory of compressed files.
@@ -797,19 +797,19 @@ bool isEmptyFolder(const fs::path& folder)
 int DemoWorld::count(PackageKind kind) const
 {
     return static_cast<int>(
-        std::count_if(Packages.begin(), Packages.end(), [kind](const GeneratedPackage& p) { return p.Kind == kind; }));
+        std::count_if(packages.begin(), packages.end(), [kind](const GeneratedPackage& p) { return p.kind == kind; }));
 }
 
 DemoWorld generateDemoWorld(const DemoOptions& options)
 {
-    if (options.Packages < kMinimumPackages || options.Packages > kMaximumPackages)
+    if (options.packages < kMinimumPackages || options.packages > kMaximumPackages)
         throw Failure(ErrorCode::InvalidArgument,
             "the number of packages must lie between " + std::to_string(kMinimumPackages) + " and "
-                + std::to_string(kMaximumPackages) + "; found " + std::to_string(options.Packages));
-    if (options.Output.empty())
+                + std::to_string(kMaximumPackages) + "; found " + std::to_string(options.packages));
+    if (options.output.empty())
         throw Failure(ErrorCode::InvalidArgument, "no output folder given");
 
-    fs::path output = fs::absolute(options.Output).lexically_normal();
+    fs::path output = fs::absolute(options.output).lexically_normal();
     if (!output.has_filename()) // "folder/" names the folder itself
         output = output.parent_path();
     if (!output.has_filename() || output == output.root_path())
@@ -831,7 +831,7 @@ DemoWorld generateDemoWorld(const DemoOptions& options)
     createFolders(scratch);
     try {
         DemoOptions absolute = options;
-        absolute.Output = output;
+        absolute.output = output;
         WorldBuilder builder(absolute, scratch);
         DemoWorld world = builder.build();
         if (exists)
@@ -857,7 +857,7 @@ std::vector<std::string> writeDemoThumbnailCache(const fs::path& file, int count
     std::vector<ByteString> pool;
     pool.reserve(64);
     for (int i = 0; i < 64; ++i)
-        pool.push_back(thumbnailJpeg(random.pick(catalogKinds()).Shape, random.pick(swatches()), random.next32()));
+        pool.push_back(thumbnailJpeg(random.pick(catalogKinds()).shape, random.pick(swatches()), random.next32()));
 
     int fallbacks = 0;
     PackageAssembler cache(fallbacks);
@@ -882,17 +882,17 @@ std::vector<std::string> writeDemoThumbnailCache(const fs::path& file, int count
 std::string describeWorld(const DemoWorld& world)
 {
     std::ostringstream text;
-    text << "Demo world in " << pathToUtf8(world.Root) << ": " << world.Packages.size() << " packages ("
+    text << "Demo world in " << pathToUtf8(world.root) << ": " << world.packages.size() << " packages ("
          << world.count(PackageKind::CatalogObject) << " catalog objects, " << world.count(PackageKind::Recolor)
          << " recolors, " << world.count(PackageKind::Other) << " others, " << world.count(PackageKind::Damaged)
-         << " damaged), " << world.ObjectThumbnails << " object thumbnails, " << world.DesignModeThumbnails
-         << " design mode thumbnails; " << world.ReviewCases.size() << " packages for a library review in Downloads/"
-         << kReviewFolder << "; " << world.Sims2Packs.size() << " Sims2Pack files to install in Downloads/"
+         << " damaged), " << world.objectThumbnails << " object thumbnails, " << world.designModeThumbnails
+         << " design mode thumbnails; " << world.reviewCases.size() << " packages for a library review in Downloads/"
+         << kReviewFolder << "; " << world.sims2Packs.size() << " Sims2Pack files to install in Downloads/"
          << kSims2PackFolder << ".\n"
-         << "  VARNICK_DOCUMENTS_DIR=" << pathToUtf8(world.DocumentsFolder) << "\n"
-         << "  VARNICK_SIMS2_INSTALL_DIR=" << pathToUtf8(world.InstallFolder) << "\n";
-    if (world.CompressionFallbacks > 0)
-        text << "  " << world.CompressionFallbacks << " resources were stored plain because compressing them did not "
+         << "  VARNICK_DOCUMENTS_DIR=" << pathToUtf8(world.documentsFolder) << "\n"
+         << "  VARNICK_SIMS2_INSTALL_DIR=" << pathToUtf8(world.installFolder) << "\n";
+    if (world.compressionFallbacks > 0)
+        text << "  " << world.compressionFallbacks << " resources were stored plain because compressing them did not "
              << "decode back to the same bytes.\n";
     return text.str();
 }

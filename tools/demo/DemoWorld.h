@@ -17,9 +17,9 @@ namespace varnick::demo {
 
 /// What to generate.
 struct DemoOptions {
-    std::filesystem::path Output; ///< the folder to create; must not exist or be empty
-    std::uint64_t Seed = 2004; ///< the same seed and size give byte-identical worlds
-    int Packages = 60; ///< packages in the Downloads tree
+    std::filesystem::path output; ///< the folder to create; must not exist or be empty
+    std::uint64_t seed = 2004; ///< the same seed and size give byte-identical worlds
+    int packages = 60; ///< packages in the Downloads tree
 };
 
 /// The fewest packages a world holds: one of every showcase case.
@@ -37,19 +37,19 @@ enum class PackageKind { CatalogObject, Recolor, Other, Damaged };
 
 /// One generated package, as the tests and the summary see it.
 struct GeneratedPackage {
-    PackageKind Kind = PackageKind::Other;
-    std::filesystem::path File; ///< relative to the Downloads folder
-    std::string Title; ///< file name without ".package" (UTF-8)
-    std::string CatalogName; ///< catalog objects: the English catalog name ("" without a text list)
-    std::uint32_t Guid = 0; ///< catalog objects: the lead definition's GUID; recolors: the GUID they name
-    int Definitions = 0; ///< catalog objects: object definitions in the package
-    bool Compressed = false; ///< some resources are stored compressed
-    bool XmlMaterial = false; ///< recolors: the material override is in the XML encoding
-    int MaterialOverrides = 0; ///< recolors: material overrides in the package
-    TextureFormat Texture = TextureFormat::Dxt1; ///< recolors: the texture's format
-    bool InObjectThumbnails = false; ///< filed once in ObjectThumbnails.package
-    bool InDesignModeThumbnails = false; ///< filed in DesignModeThumbnails.package
-    bool ThumbnailFiledTwice = false; ///< filed twice in ObjectThumbnails.package (shows as "not found")
+    PackageKind kind = PackageKind::Other;
+    std::filesystem::path file; ///< relative to the Downloads folder
+    std::string title; ///< file name without ".package" (UTF-8)
+    std::string catalogName; ///< catalog objects: the English catalog name ("" without a text list)
+    std::uint32_t guid = 0; ///< catalog objects: the lead definition's GUID; recolors: the GUID they name
+    int definitions = 0; ///< catalog objects: object definitions in the package
+    bool compressed = false; ///< some resources are stored compressed
+    bool xmlMaterial = false; ///< recolors: the material override is in the XML encoding
+    int materialOverrides = 0; ///< recolors: material overrides in the package
+    TextureFormat texture = TextureFormat::Dxt1; ///< recolors: the texture's format
+    bool inObjectThumbnails = false; ///< filed once in ObjectThumbnails.package
+    bool inDesignModeThumbnails = false; ///< filed in DesignModeThumbnails.package
+    bool thumbnailFiledTwice = false; ///< filed twice in ObjectThumbnails.package (shows as "not found")
 };
 
 /// Below Downloads: the packages a library review should point out (and one it should not).
@@ -65,13 +65,13 @@ enum class ReviewKind {
     GameObjectRecolor, ///< a recolor of one of the game's own objects: nothing wrong
 };
 
-/// One package of the review folder. These are not in DemoWorld::Packages,
+/// One package of the review folder. These are not in DemoWorld::packages,
 /// whose packages are all sound apart from the one damaged download.
 struct ReviewCase {
-    ReviewKind Kind = ReviewKind::OrphanRecolor;
-    std::filesystem::path File; ///< relative to the Downloads folder
-    std::uint32_t Guid = 0; ///< the GUID it names (recolors) or shares (clashes); 0 for duplicates
-    std::filesystem::path Original; ///< clashes and duplicates: the package of Packages it clashes with or copies
+    ReviewKind kind = ReviewKind::OrphanRecolor;
+    std::filesystem::path file; ///< relative to the Downloads folder
+    std::uint32_t guid = 0; ///< the GUID it names (recolors) or shares (clashes); 0 for duplicates
+    std::filesystem::path original; ///< clashes and duplicates: the package of packages it clashes with or copies
 };
 
 /// Below Downloads: where the world's Sims2Pack files wait to be installed.
@@ -79,43 +79,43 @@ inline constexpr const char* kSims2PackFolder = "New Downloads";
 
 /// One item of a Sims2Pack file of the world: a catalog object not installed yet.
 struct Sims2PackItemInfo {
-    std::string Name; ///< its file name inside the Sims2Pack
-    std::string CatalogName;
-    std::uint32_t Guid = 0; ///< the object's GUID (also written as the item's GlobalGUID)
+    std::string name; ///< its file name inside the Sims2Pack
+    std::string catalogName;
+    std::uint32_t guid = 0; ///< the object's GUID (also written as the item's GlobalGUID)
     /// The installed package whose GUID it shares ("" when the GUID is its own).
-    std::filesystem::path ClashesWith;
+    std::filesystem::path clashesWith;
 };
 
 /// A Sims2Pack file of the world, relative to the Downloads folder.
 struct GeneratedSims2Pack {
-    std::filesystem::path File;
-    bool Compressed = false; ///< its items are bzip2-compressed
-    std::vector<Sims2PackItemInfo> Items;
+    std::filesystem::path file;
+    bool compressed = false; ///< its items are bzip2-compressed
+    std::vector<Sims2PackItemInfo> items;
 };
 
 /// The generated world.
 struct DemoWorld {
-    std::filesystem::path Root;
-    std::filesystem::path DocumentsFolder; ///< for VARNICK_DOCUMENTS_DIR
-    std::filesystem::path InstallFolder; ///< for VARNICK_SIMS2_INSTALL_DIR
-    std::filesystem::path DataFolder; ///< DocumentsFolder / "EA Games" / "The Sims 2"
-    std::vector<GeneratedPackage> Packages;
-    std::vector<ReviewCase> ReviewCases; ///< the review folder's packages, in writing order
+    std::filesystem::path root;
+    std::filesystem::path documentsFolder; ///< for VARNICK_DOCUMENTS_DIR
+    std::filesystem::path installFolder; ///< for VARNICK_SIMS2_INSTALL_DIR
+    std::filesystem::path dataFolder; ///< documentsFolder / "EA Games" / "The Sims 2"
+    std::vector<GeneratedPackage> packages;
+    std::vector<ReviewCase> reviewCases; ///< the review folder's packages, in writing order
     /// Two Sims2Pack files in New Downloads, one stored and one compressed;
     /// one item of each shares its GUID with an installed catalog object.
-    std::vector<GeneratedSims2Pack> Sims2Packs;
-    std::vector<std::uint32_t> GameObjectGuids; ///< the definitions of the game's object package
-    int ObjectThumbnails = 0; ///< resources in ObjectThumbnails.package
-    int DesignModeThumbnails = 0; ///< resources in DesignModeThumbnails.package
-    int CompressionFallbacks = 0; ///< resources stored plain because compressing did not round-trip
+    std::vector<GeneratedSims2Pack> sims2Packs;
+    std::vector<std::uint32_t> gameObjectGuids; ///< the definitions of the game's object package
+    int objectThumbnails = 0; ///< resources in ObjectThumbnails.package
+    int designModeThumbnails = 0; ///< resources in DesignModeThumbnails.package
+    int compressionFallbacks = 0; ///< resources stored plain because compressing did not round-trip
 
     int count(PackageKind kind) const;
 };
 
-/// Generates the world into options.Output. The world is assembled in a
-/// scratch folder beside Output and renamed into place at the end, so Output
+/// Generates the world into options.output. The world is assembled in a
+/// scratch folder beside output and renamed into place at the end, so output
 /// is either absent or complete. Throws Failure (InvalidArgument for bad
-/// options or an Output that exists and is not empty, the file errors for
+/// options or an output that exists and is not empty, the file errors for
 /// disk trouble); nothing is left behind then.
 DemoWorld generateDemoWorld(const DemoOptions& options);
 

@@ -109,9 +109,9 @@ int main(int argc, char** argv)
             return;
         }
         varnick::demo::DemoOptions options;
-        options.Output = varnick::pathFromUtf8(output);
-        options.Seed = seed;
-        options.Packages = packages;
+        options.output = varnick::pathFromUtf8(output);
+        options.seed = seed;
+        options.packages = packages;
         const varnick::demo::DemoWorld world = varnick::demo::generateDemoWorld(options);
         if (!quiet)
             std::fputs(varnick::demo::describeWorld(world).c_str(), stdout);

@@ -77,13 +77,13 @@ std::vector<BackupGeneration> generationsIn(const fs::path& folder)
         if (!number || !it->is_regular_file(error))
             continue;
         BackupGeneration generation { *number, it->path(), {} };
-        generation.Kept = fs::last_write_time(it->path(), error);
+        generation.kept = fs::last_write_time(it->path(), error);
         if (!error)
             found.push_back(generation);
         error.clear();
     }
     std::sort(found.begin(), found.end(),
-        [](const BackupGeneration& a, const BackupGeneration& b) { return a.Number < b.Number; });
+        [](const BackupGeneration& a, const BackupGeneration& b) { return a.number < b.number; });
     return found;
 }
 
@@ -115,8 +115,8 @@ BackupStore::BackupStore(fs::path folder, BackupPolicy policy)
     : mFolder(std::move(folder))
     , mPolicy(policy)
 {
-    mPolicy.Generations = std::max(1, mPolicy.Generations);
-    mPolicy.MaxAgeDays = std::max(0, mPolicy.MaxAgeDays);
+    mPolicy.generations = std::max(1, mPolicy.generations);
+    mPolicy.maxAgeDays = std::max(0, mPolicy.maxAgeDays);
 }
 
 fs::path BackupStore::defaultFolder()
@@ -153,8 +153,8 @@ std::optional<fs::path> BackupStore::keep(const fs::path& file)
         return std::nullopt;
     const fs::path folder = folderOf(file);
     std::vector<BackupGeneration> kept = generationsIn(folder);
-    if (mPolicy.Generations == 1 && !kept.empty())
-        return kept.front().File;
+    if (mPolicy.generations == 1 && !kept.empty())
+        return kept.front().file;
 
     // A first backup that fails leaves no folder behind: what this call
     // creates before the copy is in place goes again.
@@ -173,7 +173,7 @@ std::optional<fs::path> BackupStore::keep(const fs::path& file)
     // The source's name and the copy are each written whole through a scratch
     // file and flushed before they replace anything, so that after a crash a
     // generation is complete or absent and its folder still names its file.
-    const int number = kept.empty() ? 1 : kept.back().Number + 1;
+    const int number = kept.empty() ? 1 : kept.back().number + 1;
     const fs::path target = generationFile(folder, number);
     try {
         if (!fs::exists(folder / kSourceFileName, error))
@@ -189,8 +189,8 @@ std::optional<fs::path> BackupStore::keep(const fs::path& file)
 
     kept = generationsIn(folder);
     // The original stays; the oldest of the later generations go first.
-    while (static_cast<int>(kept.size()) > mPolicy.Generations && kept.size() > 1) {
-        fs::remove(kept[1].File, error);
+    while (static_cast<int>(kept.size()) > mPolicy.generations && kept.size() > 1) {
+        fs::remove(kept[1].file, error);
         kept.erase(kept.begin() + 1);
     }
     return target;
@@ -210,7 +210,7 @@ void BackupStore::restoreOriginal(const fs::path& file)
     const std::vector<BackupGeneration> kept = generations(file);
     if (kept.empty())
         fail(ErrorCode::FileOpenFailed, "No original of this file was kept", file);
-    const fs::path original = kept.front().File;
+    const fs::path original = kept.front().file;
     ScratchFile copy(file);
     try {
         copy.copyFrom(original);
@@ -220,17 +220,17 @@ void BackupStore::restoreOriginal(const fs::path& file)
     // The current version is kept even when the policy keeps the original
     // alone (whose keep() copies nothing): it is what the restore replaces.
     BackupPolicy keepCurrent = mPolicy;
-    if (keepCurrent.Generations == 1)
-        keepCurrent.Generations = static_cast<int>(kept.size()) + 1;
+    if (keepCurrent.generations == 1)
+        keepCurrent.generations = static_cast<int>(kept.size()) + 1;
     BackupStore(mFolder, keepCurrent).keep(file);
     copy.commit();
 }
 
 std::size_t BackupStore::prune(fs::file_time_type now)
 {
-    if (mPolicy.MaxAgeDays == 0)
+    if (mPolicy.maxAgeDays == 0)
         return 0;
-    const fs::file_time_type limit = now - std::chrono::hours(24) * mPolicy.MaxAgeDays;
+    const fs::file_time_type limit = now - std::chrono::hours(24) * mPolicy.maxAgeDays;
     std::size_t removed = 0;
     std::error_code error;
     std::vector<fs::path> folders;
@@ -244,7 +244,7 @@ std::size_t BackupStore::prune(fs::file_time_type now)
         std::size_t left = kept.size();
         for (const BackupGeneration& generation : kept) {
             std::error_code gone;
-            if (generation.Kept < limit && fs::remove(generation.File, gone)) {
+            if (generation.kept < limit && fs::remove(generation.file, gone)) {
                 ++removed;
                 --left;
             }

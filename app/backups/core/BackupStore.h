@@ -23,16 +23,16 @@ namespace varnick {
 /// How many backups are kept and for how long.
 struct BackupPolicy {
     /// Generations kept per file, the original included (at least 1: the original alone).
-    int Generations = 1;
+    int generations = 1;
     /// Backups older than this many days go at the next pruning; 0 keeps them for ever.
-    int MaxAgeDays = 30;
+    int maxAgeDays = 30;
 };
 
 /// One kept version of a file.
 struct BackupGeneration {
-    int Number = 0; ///< 1 is the original
-    std::filesystem::path File;
-    std::filesystem::file_time_type Kept {}; ///< when it was kept
+    int number = 0; ///< 1 is the original
+    std::filesystem::path file;
+    std::filesystem::file_time_type kept {}; ///< when it was kept
 };
 
 class BackupStore {
@@ -66,8 +66,8 @@ public:
     /// is then as it was.
     void restoreOriginal(const std::filesystem::path& file);
 
-    /// Removes every generation kept before now minus MaxAgeDays (nothing when
-    /// MaxAgeDays is 0), and the folders left empty. Returns how many went. Never throws.
+    /// Removes every generation kept before now minus maxAgeDays (nothing when
+    /// maxAgeDays is 0), and the folders left empty. Returns how many went. Never throws.
     std::size_t prune(std::filesystem::file_time_type now = std::filesystem::file_time_type::clock::now());
 
     /// The folder of file's generations (whether or not it exists yet): the

@@ -27,21 +27,21 @@ std::vector<FolderNode> buildFolderTree(const std::filesystem::path& rootPath, T
     std::vector<FolderNode> nodes;
     nodes.reserve(folders.size());
     FolderNode root;
-    root.Text = downloads ? std::string(kDownloadsText) : std::string(kAlternateRootText);
-    root.Key = downloads ? std::string(kDownloadsElement) : std::string(kAlternateKeyPrefix);
-    root.Path = root.Text;
+    root.text = downloads ? std::string(kDownloadsText) : std::string(kAlternateRootText);
+    root.key = downloads ? std::string(kDownloadsElement) : std::string(kAlternateKeyPrefix);
+    root.path = root.text;
     nodes.push_back(root);
-    std::map<std::string, std::size_t> byKey { { root.Key, 0 } };
+    std::map<std::string, std::size_t> byKey { { root.key, 0 } };
     for (std::size_t i = 1; i < folders.size(); ++i) {
         const std::string& folder = folders[i];
         FolderNode node;
-        node.Text = mfstrGetFolderName(folder);
-        node.Key = prefix + folder;
+        node.text = mfstrGetFolderName(folder);
+        node.key = prefix + folder;
         // A node whose parent is not listed hangs from the root.
         const auto parent = byKey.find(prefix + mfstrGetParentPath(folder));
-        node.Parent = static_cast<std::ptrdiff_t>(parent == byKey.end() ? 0 : parent->second);
-        node.Path = nodes[static_cast<std::size_t>(node.Parent)].Path + "\\" + node.Text;
-        byKey[node.Key] = nodes.size();
+        node.parent = static_cast<std::ptrdiff_t>(parent == byKey.end() ? 0 : parent->second);
+        node.path = nodes[static_cast<std::size_t>(node.parent)].path + "\\" + node.text;
+        byKey[node.key] = nodes.size();
         nodes.push_back(std::move(node));
     }
     return nodes;

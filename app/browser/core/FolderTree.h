@@ -21,10 +21,10 @@ inline constexpr std::string_view kAlternateRootText = "(Alternate Path Root)";
 
 /// One node: parents come before their children.
 struct FolderNode {
-    std::string Text; ///< the folder's name (the root's caption for node 0)
-    std::string Key; ///< "\Downloads\a\b" or "(AltPath)\a\b": unique within the tree
-    std::string Path; ///< the captions from the root down, joined with "\" ("Downloads\a\b")
-    std::ptrdiff_t Parent = -1; ///< index of the parent node; -1 for the root
+    std::string text; ///< the folder's name (the root's caption for node 0)
+    std::string key; ///< "\Downloads\a\b" or "(AltPath)\a\b": unique within the tree
+    std::string path; ///< the captions from the root down, joined with "\" ("Downloads\a\b")
+    std::ptrdiff_t parent = -1; ///< index of the parent node; -1 for the root
 };
 
 /// The nodes of the tree of rootPath (node 0 the root). Downloads mode lists

@@ -58,7 +58,7 @@ std::string flagText(std::span<const CategoryEntry> entries, std::uint16_t value
         text += part;
     };
     for (const std::size_t position : selectedByLoad(entries, value, singleSelection))
-        add(entries[position].Text);
+        add(entries[position].text);
     const std::uint16_t unknown = static_cast<std::uint16_t>(value & ~entryMask(entries));
     for (unsigned bit = 0; bit < 16; ++bit)
         if ((unknown >> bit) & 1u)
@@ -78,19 +78,19 @@ std::uint16_t flagValue(const ObjectRow& row, CatalogList list)
 {
     switch (list) {
     case CatalogList::Function:
-        return row.FunctionSortFlags;
+        return row.functionSortFlags;
     case CatalogList::FuncSub:
-        return row.FunctionSubSort;
+        return row.functionSubSort;
     case CatalogList::Build:
-        return row.BuildModeType;
+        return row.buildModeType;
     case CatalogList::BuildSub:
-        return row.BuildModeSubType;
+        return row.buildModeSubType;
     case CatalogList::Room:
-        return row.RoomSortFlags;
+        return row.roomSortFlags;
     case CatalogList::Community:
-        return row.CommunitySortFlags;
+        return row.communitySortFlags;
     case CatalogList::Skills:
-        return row.SkillFlags;
+        return row.skillFlags;
     }
     return 0;
 }
@@ -116,21 +116,21 @@ void trimBlanks(std::string_view& text)
 
 // What a row sorts by in one column: a number, or a folded text and the exact text.
 struct SortKey {
-    std::uint64_t Number = 0;
-    std::u32string Folded;
-    std::string Text;
+    std::uint64_t number = 0;
+    std::u32string folded;
+    std::string text;
 };
 
 SortKey sortKey(const ObjectRow& row, ObjectColumn column)
 {
     SortKey key;
     if (column == ObjectColumn::Price)
-        key.Number = row.Price;
+        key.number = row.price;
     else if (column == ObjectColumn::Guid)
-        key.Number = row.Guid;
+        key.number = row.guid;
     else {
-        key.Text = columnText(row, column);
-        key.Folded = packageNameKey(key.Text);
+        key.text = columnText(row, column);
+        key.folded = packageNameKey(key.text);
     }
     return key;
 }
@@ -138,10 +138,10 @@ SortKey sortKey(const ObjectRow& row, ObjectColumn column)
 bool keyLess(const SortKey& a, const SortKey& b, bool numeric)
 {
     if (numeric)
-        return a.Number < b.Number;
-    if (a.Folded != b.Folded)
-        return a.Folded < b.Folded;
-    return a.Text < b.Text;
+        return a.number < b.number;
+    if (a.folded != b.folded)
+        return a.folded < b.folded;
+    return a.text < b.text;
 }
 
 } // namespace
@@ -151,28 +151,28 @@ ObjectRow readObjectRow(const std::filesystem::path& file)
     ObjectRow row;
     std::optional<ObjectDefinition> definition;
     const ObjectSummary summary = readObjectSummary(file, &definition);
-    row.File = summary.File;
-    row.Readable = summary.Readable;
-    row.Reason = summary.Reason;
-    row.Name = summary.Name;
-    row.Guid = static_cast<std::uint32_t>(summary.Guid);
+    row.file = summary.file;
+    row.readable = summary.readable;
+    row.reason = summary.reason;
+    row.name = summary.name;
+    row.guid = static_cast<std::uint32_t>(summary.guid);
     // The editor's refusal, when the package itself could be read.
     if (const std::string refusal = definitionRefusal(definition ? &*definition : nullptr);
-        !refusal.empty() && row.Readable) {
-        row.Readable = false;
-        row.Reason = refusal;
+        !refusal.empty() && row.readable) {
+        row.readable = false;
+        row.reason = refusal;
     }
     if (!definition)
         return row;
-    row.Price = definition->amount(ObjectField::Price);
-    row.FunctionSortFlags = definition->flags(ObjectField::FunctionSortFlags);
-    row.FunctionSubSort = definition->flags(ObjectField::FunctionSubSort);
-    row.RoomSortFlags = definition->flags(ObjectField::RoomSortFlags);
-    row.CommunitySortFlags = definition->flags(ObjectField::CommunitySortFlags);
-    row.BuildModeType = definition->flags(ObjectField::BuildModeType);
-    row.BuildModeSubType = definition->flags(ObjectField::BuildModeSubType);
-    row.SkillFlags = definition->flags(ObjectField::SkillFlags);
-    row.WantsSatisfyCategory = definition->flags(ObjectField::WantsSatisfyCategory);
+    row.price = definition->amount(ObjectField::Price);
+    row.functionSortFlags = definition->flags(ObjectField::FunctionSortFlags);
+    row.functionSubSort = definition->flags(ObjectField::FunctionSubSort);
+    row.roomSortFlags = definition->flags(ObjectField::RoomSortFlags);
+    row.communitySortFlags = definition->flags(ObjectField::CommunitySortFlags);
+    row.buildModeType = definition->flags(ObjectField::BuildModeType);
+    row.buildModeSubType = definition->flags(ObjectField::BuildModeSubType);
+    row.skillFlags = definition->flags(ObjectField::SkillFlags);
+    row.wantsSatisfyCategory = definition->flags(ObjectField::WantsSatisfyCategory);
     return row;
 }
 
@@ -239,8 +239,8 @@ std::optional<ObjectColumn> columnOfKey(std::string_view key)
 {
     const std::u32string folded = packageNameKey(key);
     for (const ObjectColumnInfo& info : kColumns)
-        if (packageNameKey(info.Key) == folded)
-            return info.Column;
+        if (packageNameKey(info.key) == folded)
+            return info.column;
     return std::nullopt;
 }
 
@@ -250,9 +250,9 @@ std::string columnText(const ObjectRow& row, ObjectColumn column)
     case ObjectColumn::Thumbnail:
         return {};
     case ObjectColumn::Name:
-        return row.Name;
+        return row.name;
     case ObjectColumn::Price:
-        return std::to_string(row.Price);
+        return std::to_string(row.price);
     case ObjectColumn::Function:
         return listText(CatalogList::Function, row);
     case ObjectColumn::FunctionSub:
@@ -268,13 +268,13 @@ std::string columnText(const ObjectRow& row, ObjectColumn column)
     case ObjectColumn::Skills:
         return listText(CatalogList::Skills, row);
     case ObjectColumn::Wants: {
-        const std::optional<std::size_t> position = wantsPositionOf(row.WantsSatisfyCategory);
-        return position ? std::string(wantsEntries()[*position].Text) : std::to_string(row.WantsSatisfyCategory);
+        const std::optional<std::size_t> position = wantsPositionOf(row.wantsSatisfyCategory);
+        return position ? std::string(wantsEntries()[*position].text) : std::to_string(row.wantsSatisfyCategory);
     }
     case ObjectColumn::Guid:
-        return guidText(row.Guid);
+        return guidText(row.guid);
     case ObjectColumn::File:
-        return row.File;
+        return row.file;
     }
     return {};
 }
@@ -285,7 +285,7 @@ bool rowMatchesFilter(const ObjectRow& row, std::string_view filter)
     if (filter.empty())
         return true;
     const std::u32string wanted = packageNameKey(filter);
-    for (const std::string& text : { row.Name, row.File, guidText(row.Guid) })
+    for (const std::string& text : { row.name, row.file, guidText(row.guid) })
         if (packageNameKey(text).find(wanted) != std::u32string::npos)
             return true;
     return false;
@@ -293,7 +293,7 @@ bool rowMatchesFilter(const ObjectRow& row, std::string_view filter)
 
 bool objectRowLess(const ObjectRow& a, const ObjectRow& b, ObjectColumn column)
 {
-    return keyLess(sortKey(a, column), sortKey(b, column), columnInfo(column).Numeric);
+    return keyLess(sortKey(a, column), sortKey(b, column), columnInfo(column).numeric);
 }
 
 std::vector<std::size_t> sortedRowOrder(std::span<const ObjectRow> rows, ObjectColumn column, bool descending)
@@ -313,7 +313,7 @@ std::vector<std::size_t> shownRowOrder(
     std::vector<SortKey> keys(rows.size());
     for (const std::size_t i : order)
         keys[i] = sortKey(rows[i], column);
-    const bool numeric = columnInfo(column).Numeric;
+    const bool numeric = columnInfo(column).numeric;
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return descending ? keyLess(keys[b], keys[a], numeric) : keyLess(keys[a], keys[b], numeric);
     });
@@ -326,7 +326,7 @@ std::string objectTableCsv(std::span<const ObjectRow> rows)
     const auto line = [&](const auto& cell) {
         bool first = true;
         for (const ObjectColumnInfo& info : kColumns) {
-            if (info.Column == ObjectColumn::Thumbnail)
+            if (info.column == ObjectColumn::Thumbnail)
                 continue;
             if (!first)
                 csv += ',';
@@ -335,9 +335,9 @@ std::string objectTableCsv(std::span<const ObjectRow> rows)
         }
         csv += "\r\n";
     };
-    line([](const ObjectColumnInfo& info) { return std::string(info.Header); });
+    line([](const ObjectColumnInfo& info) { return std::string(info.header); });
     for (const ObjectRow& row : rows)
-        line([&](const ObjectColumnInfo& info) { return columnText(row, info.Column); });
+        line([&](const ObjectColumnInfo& info) { return columnText(row, info.column); });
     return csv;
 }
 

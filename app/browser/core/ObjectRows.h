@@ -22,35 +22,35 @@ namespace varnick::browser {
 
 /// One catalog object as the table shows it.
 struct ObjectRow {
-    std::string File; ///< file name without folder
-    bool Readable = true; ///< false when the package, its text list or its object definition could not be read
-    std::string Reason; ///< why not, one line
-    std::string Name; ///< the catalog name, valid UTF-8; "" without one
-    std::uint32_t Guid = 0; ///< the chosen definition's GUID, 0 when none was found
+    std::string file; ///< file name without folder
+    bool readable = true; ///< false when the package, its text list or its object definition could not be read
+    std::string reason; ///< why not, one line
+    std::string name; ///< the catalog name, valid UTF-8; "" without one
+    std::uint32_t guid = 0; ///< the chosen definition's GUID, 0 when none was found
     // The stored 16 bits of the definition's catalog fields (0 without a definition).
-    std::uint16_t Price = 0;
-    std::uint16_t FunctionSortFlags = 0;
-    std::uint16_t FunctionSubSort = 0;
-    std::uint16_t RoomSortFlags = 0;
-    std::uint16_t CommunitySortFlags = 0;
-    std::uint16_t BuildModeType = 0;
-    std::uint16_t BuildModeSubType = 0;
-    std::uint16_t SkillFlags = 0;
-    std::uint16_t WantsSatisfyCategory = 0;
+    std::uint16_t price = 0;
+    std::uint16_t functionSortFlags = 0;
+    std::uint16_t functionSubSort = 0;
+    std::uint16_t roomSortFlags = 0;
+    std::uint16_t communitySortFlags = 0;
+    std::uint16_t buildModeType = 0;
+    std::uint16_t buildModeSubType = 0;
+    std::uint16_t skillFlags = 0;
+    std::uint16_t wantsSatisfyCategory = 0;
 };
 
 /// Reads the row of the package at file: its index, its one text list (type
 /// 43545353) and the object definition (type 4F424A44) chosen as the
 /// browser's summary chooses it. A package without a definition, or with one
-/// too short for the catalog fields, is a row that is not Readable (the
-/// editor's refusal as its Reason). Never throws beyond allocation.
+/// too short for the catalog fields, is a row that is not readable (the
+/// editor's refusal as its reason). Never throws beyond allocation.
 ObjectRow readObjectRow(const std::filesystem::path& file);
 
 /// Rows read since the last call, in no particular order, with the running counts.
 struct RowBatch {
-    std::vector<ObjectRow> Rows;
-    std::size_t Done = 0;
-    std::size_t Total = 0;
+    std::vector<ObjectRow> rows;
+    std::size_t done = 0;
+    std::size_t total = 0;
 };
 /// Called from the reading threads, one call at a time.
 using RowProgress = std::function<void(RowBatch batch)>;
@@ -81,10 +81,10 @@ enum class ObjectColumn {
 };
 
 struct ObjectColumnInfo {
-    ObjectColumn Column;
-    std::string_view Key; ///< the command line's name of the column
-    std::string_view Header; ///< the heading of the window and of the CSV
-    bool Numeric; ///< sorted as a number (else as text)
+    ObjectColumn column;
+    std::string_view key; ///< the command line's name of the column
+    std::string_view header; ///< the heading of the window and of the CSV
+    bool numeric; ///< sorted as a number (else as text)
 };
 
 /// Every column in window order.

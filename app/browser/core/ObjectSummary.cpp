@@ -106,9 +106,9 @@ void readTexts(const PackageContents& file, const std::vector<IndexEntry>& entri
     TextList list;
     gsReadTextList(file.contents(*lists.front()), list);
     const CatalogTexts texts = catalogTexts(list);
-    if (!texts.Found)
+    if (!texts.found)
         return;
-    setCatalogTexts(summary, texts.Name, texts.Description);
+    setCatalogTexts(summary, texts.name, texts.description);
 }
 
 // The GUID of the object's definition, which is also handed out when chosen is set.
@@ -120,7 +120,7 @@ void readGuid(const PackageContents& file, const std::vector<IndexEntry>& entrie
         definitions, [&](const IndexEntry& entry) { return ObjectDefinition(file.contents(entry)); });
     if (!found)
         return;
-    summary.Guid = static_cast<std::int32_t>(found->second.guid());
+    summary.guid = static_cast<std::int32_t>(found->second.guid());
     if (chosen != nullptr)
         *chosen = std::move(found->second);
 }
@@ -129,10 +129,10 @@ void readGuid(const PackageContents& file, const std::vector<IndexEntry>& entrie
 
 void setCatalogTexts(ObjectSummary& summary, std::string_view name, std::string_view description)
 {
-    summary.HasName = true;
-    summary.Name = toValidUtf8(name);
-    summary.Description = gfstrFixLineFeeds(toValidUtf8(description));
-    summary.Details = summary.Name + "\r\n\r\n" + summary.Description;
+    summary.hasName = true;
+    summary.name = toValidUtf8(name);
+    summary.description = gfstrFixLineFeeds(toValidUtf8(description));
+    summary.details = summary.name + "\r\n\r\n" + summary.description;
 }
 
 std::string thumbnailKeyFor(std::string_view fileName)
@@ -159,8 +159,8 @@ void readSummary(const std::vector<IndexEntry>& entries, const PackageContents& 
     }
     readGuid(package, entries, summary, definition);
     if (!reason.empty()) {
-        summary.Readable = false;
-        summary.Reason = reason;
+        summary.readable = false;
+        summary.reason = reason;
     }
 }
 
@@ -171,8 +171,8 @@ ObjectSummary readObjectSummary(const std::filesystem::path& file, std::optional
     if (definition != nullptr)
         definition->reset();
     ObjectSummary summary;
-    summary.File = pathToUtf8(file.filename());
-    summary.ThumbnailKey = thumbnailKeyFor(summary.File);
+    summary.file = pathToUtf8(file.filename());
+    summary.thumbnailKey = thumbnailKeyFor(summary.file);
     try {
         RawFile raw(file, RawFile::Mode::Read);
         const std::int64_t size = raw.size();
@@ -181,16 +181,16 @@ ObjectSummary readObjectSummary(const std::filesystem::path& file, std::optional
             if (!bytes.empty())
                 raw.readAt(0, bytes.data(), bytes.size());
             raw.close();
-            readSummary(parsePackageIndex(bytes).Entries, PackageInMemory(bytes), summary, definition);
+            readSummary(parsePackageIndex(bytes).entries, PackageInMemory(bytes), summary, definition);
         } else {
-            const std::vector<IndexEntry> entries = readPackageIndex(file).Entries;
+            const std::vector<IndexEntry> entries = readPackageIndex(file).entries;
             readSummary(entries, OpenPackage(std::move(raw)), summary, definition);
         }
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& failure) {
-        summary.Readable = false;
-        summary.Reason = failure.what();
+        summary.readable = false;
+        summary.reason = failure.what();
     }
     return summary;
 }
@@ -198,15 +198,15 @@ ObjectSummary readObjectSummary(const std::filesystem::path& file, std::optional
 ObjectSummary readObjectSummary(ByteView bytes, std::string_view fileName)
 {
     ObjectSummary summary;
-    summary.File = fileName;
-    summary.ThumbnailKey = thumbnailKeyFor(summary.File);
+    summary.file = fileName;
+    summary.thumbnailKey = thumbnailKeyFor(summary.file);
     try {
-        readSummary(parsePackageIndex(bytes).Entries, PackageInMemory(bytes), summary, nullptr);
+        readSummary(parsePackageIndex(bytes).entries, PackageInMemory(bytes), summary, nullptr);
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& failure) {
-        summary.Readable = false;
-        summary.Reason = failure.what();
+        summary.readable = false;
+        summary.reason = failure.what();
     }
     return summary;
 }
@@ -214,17 +214,17 @@ ObjectSummary readObjectSummary(ByteView bytes, std::string_view fileName)
 ThumbnailSource resolveThumbnail(ThumbnailCache& cache, std::string_view fileName)
 {
     ThumbnailSource source;
-    source.Matches = cache.find(gstrTypeAC2950C1, gfstr4HexToSimsID(thumbnailKeyFor(fileName)));
-    source.CacheFile = cache.fileName();
+    source.matches = cache.find(gstrTypeAC2950C1, gfstr4HexToSimsID(thumbnailKeyFor(fileName)));
+    source.cacheFile = cache.fileName();
     return source;
 }
 
 std::optional<ByteString> readThumbnail(const ThumbnailSource& source)
 {
-    if (source.Matches.size() != 1)
+    if (source.matches.size() != 1)
         return std::nullopt;
     try {
-        return decompressResource(readResourceBytes(source.CacheFile, source.Matches.front()));
+        return decompressResource(readResourceBytes(source.cacheFile, source.matches.front()));
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception&) {

@@ -25,19 +25,19 @@ namespace varnick::browser {
 
 /// The display texts and identity of one package.
 struct ObjectSummary {
-    std::string File; ///< file name without folder
-    bool Readable = true; ///< false when the package or a resource it needs could not be read
-    std::string Reason; ///< why not, one line
-    bool HasName = false; ///< the package holds one text list with an English entry
-    std::string Name; ///< valid UTF-8 (invalid bytes replaced)
-    std::string Description; ///< valid UTF-8, bare line feeds turned into CR LF
-    std::string Details; ///< the details box: Name + CR LF + CR LF + Description, or "" without a name
-    std::int32_t Guid = 0; ///< the chosen definition's GUID, 0 when none was found
-    std::string ThumbnailKey; ///< eight hexadecimal digits, "7F" + CRC-24 of the lower-case file title
+    std::string file; ///< file name without folder
+    bool readable = true; ///< false when the package or a resource it needs could not be read
+    std::string reason; ///< why not, one line
+    bool hasName = false; ///< the package holds one text list with an English entry
+    std::string name; ///< valid UTF-8 (invalid bytes replaced)
+    std::string description; ///< valid UTF-8, bare line feeds turned into CR LF
+    std::string details; ///< the details box: name + CR LF + CR LF + description, or "" without a name
+    std::int32_t guid = 0; ///< the chosen definition's GUID, 0 when none was found
+    std::string thumbnailKey; ///< eight hexadecimal digits, "7F" + CRC-24 of the lower-case file title
 };
 
 /// Fills the name, description and details of summary from a text list's
-/// English pair as stored (HasName set; invalid bytes replaced, bare line
+/// English pair as stored (hasName set; invalid bytes replaced, bare line
 /// feeds of the description made CR LF).
 void setCatalogTexts(ObjectSummary& summary, std::string_view name, std::string_view description);
 
@@ -48,7 +48,7 @@ std::string thumbnailKeyFor(std::string_view fileName);
 /// Reads the summary of the package at file: its index, then only its one
 /// catalog text list (type 43545353, when there is exactly one) and the
 /// object definitions (type 4F424A44) the definition choice needs. Never
-/// throws beyond allocation: a failure gives Readable false with its Reason
+/// throws beyond allocation: a failure gives readable false with its reason
 /// and whatever was read before it.
 ObjectSummary readObjectSummary(const std::filesystem::path& file);
 
@@ -58,14 +58,14 @@ ObjectSummary readObjectSummary(const std::filesystem::path& file);
 ObjectSummary readObjectSummary(const std::filesystem::path& file, std::optional<ObjectDefinition>* definition);
 
 /// The same reading from a package's bytes held in memory (an archive's item);
-/// fileName gives File and ThumbnailKey. Never throws beyond allocation.
+/// fileName gives file and thumbnailKey. Never throws beyond allocation.
 ObjectSummary readObjectSummary(ByteView bytes, std::string_view fileName);
 
 /// Where a package's thumbnail lies: the cache file and the index entries
 /// filed under its key. Resolved on the thread that owns the cache; read anywhere.
 struct ThumbnailSource {
-    std::filesystem::path CacheFile;
-    std::vector<IndexEntry> Matches;
+    std::filesystem::path cacheFile;
+    std::vector<IndexEntry> matches;
 };
 
 /// The cache entries of type AC2950C1 filed under the package's key. Throws

@@ -157,12 +157,12 @@ bool stillCurrent(const KnownSummary& known, const std::filesystem::path& file)
 {
     std::int64_t size = 0;
     std::int64_t modifiedTime = 0;
-    return readFileStamp(file, size, modifiedTime) && size == known.Size && modifiedTime == known.ModifiedTime;
+    return readFileStamp(file, size, modifiedTime) && size == known.size && modifiedTime == known.modifiedTime;
 }
 
 bool readsAsCatalogObject(const std::filesystem::path& file)
 {
-    return gfblnIsCatalogObject(readPackageIndex(file).Entries);
+    return gfblnIsCatalogObject(readPackageIndex(file).entries);
 }
 
 ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& progress,
@@ -173,31 +173,31 @@ ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& p
     if (classifier != nullptr)
         classifier->beginFolder(folder);
     struct EndFolder {
-        PackageClassifier* Classifier;
+        PackageClassifier* classifier;
         ~EndFolder()
         {
-            if (Classifier != nullptr)
-                Classifier->endFolder();
+            if (classifier != nullptr)
+                classifier->endFolder();
         }
     } endFolder { classifier };
-    result.Total = names.size();
+    result.total = names.size();
     ScanResult batch;
-    batch.Total = result.Total;
+    batch.total = result.total;
     constexpr std::size_t kBatchSize = 256;
     constexpr std::size_t kFirstPage = 25;
     const auto report = [&] {
         if (!progress)
             return;
-        batch.Done = result.Done;
-        batch.Cancelled = result.Cancelled;
+        batch.done = result.done;
+        batch.cancelled = result.cancelled;
         progress(batch);
-        batch.Files.clear();
-        batch.Summaries.clear();
-        batch.Skipped.clear();
+        batch.files.clear();
+        batch.summaries.clear();
+        batch.skipped.clear();
     };
     for (const std::string& name : names) {
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
-            result.Cancelled = true;
+            result.cancelled = true;
             break;
         }
         bool catalogObject = false;
@@ -210,24 +210,24 @@ ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& p
         } catch (const std::exception& failure) {
             reason = failure.what();
         }
-        ++result.Done;
+        ++result.done;
         if (!reason.empty()) {
-            result.Skipped.push_back({ name, reason });
+            result.skipped.push_back({ name, reason });
             if (progress)
-                batch.Skipped.push_back({ name, std::move(reason) });
+                batch.skipped.push_back({ name, std::move(reason) });
         } else if (catalogObject) {
             std::optional<KnownSummary> known;
             if (classifier != nullptr)
                 known = classifier->knownSummary(folder, name);
-            result.Files.push_back(name);
+            result.files.push_back(name);
             if (progress) {
-                batch.Files.push_back(name);
-                batch.Summaries.push_back(known);
+                batch.files.push_back(name);
+                batch.summaries.push_back(known);
             }
-            result.Summaries.push_back(std::move(known));
+            result.summaries.push_back(std::move(known));
         }
         // The first page's worth is passed on at once, so that it can be shown while the scan goes on.
-        if (result.Done % kBatchSize == 0 || (catalogObject && result.Files.size() == kFirstPage))
+        if (result.done % kBatchSize == 0 || (catalogObject && result.files.size() == kFirstPage))
             report();
     }
     report();

@@ -21,17 +21,17 @@ namespace varnick::browser {
 
 /// A package that could not be read: its file name and the one-line reason.
 struct SkippedFile {
-    std::string File;
-    std::string Reason;
+    std::string file;
+    std::string reason;
 };
 
 /// What a classifier already knew of a catalog object, with the size and
 /// modification time of the file it was learnt from (see readFileStamp): the
 /// page drawing uses it instead of reading the package while the file is unchanged.
 struct KnownSummary {
-    ObjectSummary Summary;
-    std::int64_t Size = 0;
-    std::int64_t ModifiedTime = 0;
+    ObjectSummary summary;
+    std::int64_t size = 0;
+    std::int64_t modifiedTime = 0;
 };
 
 /// The size and modification time of file as the scans and the library index
@@ -43,18 +43,18 @@ bool stillCurrent(const KnownSummary& known, const std::filesystem::path& file);
 
 /// What a scan found so far, or in all.
 struct ScanResult {
-    std::vector<std::string> Files; ///< names (no folder) of the catalog-object packages, in scan order
-    /// Beside Files, one entry each: what the classifier already knew of the
+    std::vector<std::string> files; ///< names (no folder) of the catalog-object packages, in scan order
+    /// Beside files, one entry each: what the classifier already knew of the
     /// object, or nothing (the page drawing then reads the package).
-    std::vector<std::optional<KnownSummary>> Summaries;
-    std::vector<SkippedFile> Skipped; ///< in scan order
-    std::size_t Done = 0; ///< packages looked at
-    std::size_t Total = 0; ///< packages in the folder
-    bool Cancelled = false;
+    std::vector<std::optional<KnownSummary>> summaries;
+    std::vector<SkippedFile> skipped; ///< in scan order
+    std::size_t done = 0; ///< packages looked at
+    std::size_t total = 0; ///< packages in the folder
+    bool cancelled = false;
 };
 
 /// Called on the scanning thread with what was found since the last call
-/// (Files and Skipped hold only the new entries; Done and Total are the running counts).
+/// (files and skipped hold only the new entries; done and total are the running counts).
 using ScanProgress = std::function<void(const ScanResult& batch)>;
 
 /// How a folder scan learns whether a package is a catalog object. The
@@ -103,7 +103,7 @@ std::vector<std::string> listPackageFiles(const std::filesystem::path& folder);
 /// Scans folder: lists it, then reads the index of each package and keeps the
 /// catalog objects. progress (when set) is called about every 256 packages
 /// and once at the end; cancel (when set) stops the scan between packages,
-/// and the result then holds what was found so far with Cancelled set.
+/// and the result then holds what was found so far with cancelled set.
 /// classifier (when set) answers for each package instead of its index.
 /// Throws Failure only when the folder itself cannot be listed.
 ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& progress = {},

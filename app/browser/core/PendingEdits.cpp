@@ -43,16 +43,16 @@ std::optional<std::string> acceptedCellText(ObjectColumn column, std::string_vie
 
 bool PendingEdits::set(const ObjectRow& row, ObjectColumn column, const std::string& value)
 {
-    if (!row.Readable || !isEditableColumn(column))
+    if (!row.readable || !isEditableColumn(column))
         return false;
-    PendingEdit& edit = mEdits[row.File];
+    PendingEdit& edit = mEdits[row.file];
     if (column == ObjectColumn::Name)
-        edit.Name = value == row.Name ? std::nullopt : std::optional<std::string>(value);
+        edit.name = value == row.name ? std::nullopt : std::optional<std::string>(value);
     else
-        edit.Price = numericFieldBits(ObjectField::Price, value) == row.Price ? std::nullopt
+        edit.price = numericFieldBits(ObjectField::Price, value) == row.price ? std::nullopt
                                                                               : std::optional<std::string>(value);
-    if (!edit.Name && !edit.Price)
-        mEdits.erase(row.File);
+    if (!edit.name && !edit.price)
+        mEdits.erase(row.file);
     return true;
 }
 
@@ -66,7 +66,7 @@ bool PendingEdits::changes(const std::string& file, ObjectColumn column) const
 {
     const PendingEdit* edit = find(file);
     return edit != nullptr
-        && ((column == ObjectColumn::Name && edit->Name) || (column == ObjectColumn::Price && edit->Price));
+        && ((column == ObjectColumn::Name && edit->name) || (column == ObjectColumn::Price && edit->price));
 }
 
 std::string PendingEdits::shownText(const std::string& file, ObjectColumn column) const
@@ -74,8 +74,8 @@ std::string PendingEdits::shownText(const std::string& file, ObjectColumn column
     if (!changes(file, column))
         return {};
     const PendingEdit& edit = *find(file);
-    return column == ObjectColumn::Name ? *edit.Name
-                                        : std::to_string(numericFieldBits(ObjectField::Price, *edit.Price));
+    return column == ObjectColumn::Name ? *edit.name
+                                        : std::to_string(numericFieldBits(ObjectField::Price, *edit.price));
 }
 
 std::vector<PendingBatch> PendingEdits::batches(const std::filesystem::path& folder) const
@@ -88,10 +88,10 @@ std::vector<PendingBatch> PendingEdits::batches(const std::filesystem::path& fol
         std::sort(files.begin(), files.end(), packageNameLess);
         PendingBatch batch;
         for (const std::string& file : files)
-            batch.Files.push_back(folder / pathFromUtf8(file));
-        batch.Changes.Name = edit.Name;
-        if (edit.Price)
-            batch.Changes.Numbers[ObjectField::Price] = *edit.Price;
+            batch.files.push_back(folder / pathFromUtf8(file));
+        batch.changes.name = edit.name;
+        if (edit.price)
+            batch.changes.numbers[ObjectField::Price] = *edit.price;
         batches.push_back(std::move(batch));
     }
     return batches;

@@ -21,15 +21,15 @@ namespace varnick::browser {
 
 /// One row's edits that are not saved yet.
 struct PendingEdit {
-    std::optional<std::string> Name;
-    std::optional<std::string> Price; ///< the text as typed
-    bool operator<(const PendingEdit& other) const { return std::tie(Name, Price) < std::tie(other.Name, other.Price); }
+    std::optional<std::string> name;
+    std::optional<std::string> price; ///< the text as typed
+    bool operator<(const PendingEdit& other) const { return std::tie(name, price) < std::tie(other.name, other.price); }
 };
 
 /// Packages that get the same changes.
 struct PendingBatch {
-    std::vector<std::filesystem::path> Files;
-    BatchChanges Changes;
+    std::vector<std::filesystem::path> files;
+    BatchChanges changes;
 };
 
 /// Whether a column is edited in the table (Name and Price).

@@ -38,31 +38,31 @@ BatchItem applyOne(const std::filesystem::path& file, const std::optional<FileSt
         ObjectEditor editor;
         const ObjectEditor::LoadResult loaded = editor.load(file);
         if (loaded != ObjectEditor::LoadResult::Loaded) {
-            item.Reason = loadRefusal(loaded, editor);
+            item.reason = loadRefusal(loaded, editor);
             return item;
         }
         if (expected && fileStampOf(file) != expected) {
-            item.Reason = "The package changed on disk since it was loaded; it was left as it is";
+            item.reason = "The package changed on disk since it was loaded; it was left as it is";
             return item;
         }
         const ObjectEdits edits = changes.editsFor(editor);
-        SaveOptions save = options.Save;
-        save.backups = options.Backups;
+        SaveOptions save = options.save;
+        save.backups = options.backups;
         switch (editor.save(edits, save)) {
         case ObjectEditor::SaveResult::Saved:
-            item.Outcome = BatchOutcome::Saved;
-            item.Changes = editor.lastSaveChanges();
+            item.outcome = BatchOutcome::Saved;
+            item.changes = editor.lastSaveChanges();
             break;
         case ObjectEditor::SaveResult::NothingChanged:
-            item.Outcome = BatchOutcome::Unchanged;
+            item.outcome = BatchOutcome::Unchanged;
             break;
         case ObjectEditor::SaveResult::ChangedOnDisk:
-            item.Reason = "The package changed on disk while it was being saved; it was left as it is";
+            item.reason = "The package changed on disk while it was being saved; it was left as it is";
             break;
         }
     } catch (...) {
-        item.Outcome = BatchOutcome::Refused;
-        item.Reason = reasonOf(std::current_exception());
+        item.outcome = BatchOutcome::Refused;
+        item.reason = reasonOf(std::current_exception());
     }
     return item;
 }
@@ -76,22 +76,22 @@ template <typename Save>
 BatchSummary saveEach(const std::vector<std::filesystem::path>& files, const BatchOptions& options, Save save)
 {
     BatchSummary summary;
-    summary.Items.reserve(files.size());
+    summary.items.reserve(files.size());
     for (const std::filesystem::path& file : files)
-        summary.Items.push_back({ file, BatchOutcome::NotReached, {}, {} });
+        summary.items.push_back({ file, BatchOutcome::NotReached, {}, {} });
     // The files' names as the backups know them (letter case ignored where the file system ignores it).
     std::set<std::string> distinct;
     for (const std::filesystem::path& file : files)
         distinct.insert(backupSourceKey(file));
-    const unsigned threads = distinct.size() == files.size() ? options.Threads : 1U;
-    const auto cancelled = [&] { return options.Cancel != nullptr && options.Cancel->load(); };
+    const unsigned threads = distinct.size() == files.size() ? options.threads : 1U;
+    const auto cancelled = [&] { return options.cancel != nullptr && options.cancel->load(); };
     parallelFor(
-        files.size(), threads, [&](std::size_t i) { summary.Items[i] = save(i); }, cancelled,
+        files.size(), threads, [&](std::size_t i) { summary.items[i] = save(i); }, cancelled,
         [&](std::size_t done) {
-            if (options.Progress)
-                options.Progress(done, files.size());
+            if (options.progress)
+                options.progress(done, files.size());
         });
-    summary.Cancelled = cancelled() && summary.count(BatchOutcome::NotReached) > 0;
+    summary.cancelled = cancelled() && summary.count(BatchOutcome::NotReached) > 0;
     return summary;
 }
 
@@ -99,19 +99,19 @@ BatchSummary saveEach(const std::vector<std::filesystem::path>& files, const Bat
 
 ObjectEdits BatchChanges::editsFor(const ObjectEditor& editor) const
 {
-    if (Custom)
-        return Custom(editor);
+    if (custom)
+        return custom(editor);
     ObjectEdits edits;
-    edits.Name = Name;
-    edits.Description = Description;
-    edits.Numbers = Numbers;
-    edits.Selections = Selections;
-    if (!Flags.empty()) {
+    edits.name = name;
+    edits.description = description;
+    edits.numbers = numbers;
+    edits.selections = selections;
+    if (!flags.empty()) {
         const ObjectEdits shown = editor.loadedEdits();
-        for (const auto& [field, change] : Flags) {
-            const auto loaded = shown.Selections.find(field);
-            const std::uint16_t base = loaded == shown.Selections.end() ? 0 : loaded->second;
-            edits.Selections[field] = static_cast<std::uint16_t>((base & ~change.Clear) | change.Set);
+        for (const auto& [field, change] : flags) {
+            const auto loaded = shown.selections.find(field);
+            const std::uint16_t base = loaded == shown.selections.end() ? 0 : loaded->second;
+            edits.selections[field] = static_cast<std::uint16_t>((base & ~change.clear) | change.set);
         }
     }
     return edits;
@@ -119,14 +119,14 @@ ObjectEdits BatchChanges::editsFor(const ObjectEditor& editor) const
 
 bool BatchChanges::empty() const
 {
-    return !Custom && !Name && !Description && Numbers.empty() && Selections.empty() && Flags.empty();
+    return !custom && !name && !description && numbers.empty() && selections.empty() && flags.empty();
 }
 
 std::size_t BatchSummary::count(BatchOutcome outcome) const
 {
     std::size_t n = 0;
-    for (const BatchItem& item : Items)
-        n += item.Outcome == outcome ? 1 : 0;
+    for (const BatchItem& item : items)
+        n += item.outcome == outcome ? 1 : 0;
     return n;
 }
 
@@ -134,7 +134,7 @@ std::string BatchSummary::text() const
 {
     std::string line = "Saved: " + std::to_string(count(BatchOutcome::Saved)) + ", unchanged: "
         + std::to_string(count(BatchOutcome::Unchanged)) + ", refused: " + std::to_string(count(BatchOutcome::Refused));
-    if (Cancelled)
+    if (cancelled)
         line += ", not reached: " + std::to_string(count(BatchOutcome::NotReached));
     return line;
 }
@@ -148,19 +148,19 @@ void BatchEdit::load(
         if (cancel && cancel->load())
             break;
         Member member;
-        member.File = files[i];
+        member.file = files[i];
         try {
             ObjectEditor editor;
             const ObjectEditor::LoadResult loaded = editor.load(files[i]);
             if (loaded == ObjectEditor::LoadResult::Loaded) {
-                member.Loaded = true;
-                member.Shown = editor.loadedEdits();
-                member.Stamp = fileStampOf(files[i]);
+                member.loaded = true;
+                member.shown = editor.loadedEdits();
+                member.stamp = fileStampOf(files[i]);
             } else {
-                member.Refusal = loadRefusal(loaded, editor);
+                member.refusal = loadRefusal(loaded, editor);
             }
         } catch (...) {
-            member.Refusal = reasonOf(std::current_exception());
+            member.refusal = reasonOf(std::current_exception());
         }
         mMembers.push_back(std::move(member));
         if (progress)
@@ -172,7 +172,7 @@ std::size_t BatchEdit::loadedCount() const
 {
     std::size_t n = 0;
     for (const Member& member : mMembers)
-        n += member.Loaded ? 1 : 0;
+        n += member.loaded ? 1 : 0;
     return n;
 }
 
@@ -180,9 +180,9 @@ template <typename Value, typename Get> std::optional<Value> BatchEdit::common(G
 {
     std::optional<Value> value;
     for (const Member& member : mMembers) {
-        if (!member.Loaded)
+        if (!member.loaded)
             continue;
-        Value here = get(member.Shown);
+        Value here = get(member.shown);
         if (value && *value != here)
             return std::nullopt;
         value = std::move(here);
@@ -192,22 +192,22 @@ template <typename Value, typename Get> std::optional<Value> BatchEdit::common(G
 
 std::optional<std::string> BatchEdit::commonNumber(ObjectField field) const
 {
-    return common<std::string>([field](const ObjectEdits& shown) { return shown.Numbers.at(field); });
+    return common<std::string>([field](const ObjectEdits& shown) { return shown.numbers.at(field); });
 }
 
 std::optional<std::uint16_t> BatchEdit::commonSelection(ObjectField field) const
 {
-    return common<std::uint16_t>([field](const ObjectEdits& shown) { return shown.Selections.at(field); });
+    return common<std::uint16_t>([field](const ObjectEdits& shown) { return shown.selections.at(field); });
 }
 
 std::optional<std::string> BatchEdit::commonName() const
 {
-    return common<std::string>([](const ObjectEdits& shown) { return shown.Name.value_or(std::string()); });
+    return common<std::string>([](const ObjectEdits& shown) { return shown.name.value_or(std::string()); });
 }
 
 std::optional<std::string> BatchEdit::commonDescription() const
 {
-    return common<std::string>([](const ObjectEdits& shown) { return shown.Description.value_or(std::string()); });
+    return common<std::string>([](const ObjectEdits& shown) { return shown.description.value_or(std::string()); });
 }
 
 EntryState BatchEdit::entryState(ObjectField field, std::uint16_t entryValue) const
@@ -215,10 +215,10 @@ EntryState BatchEdit::entryState(ObjectField field, std::uint16_t entryValue) co
     std::size_t with = 0;
     std::size_t loaded = 0;
     for (const Member& member : mMembers) {
-        if (!member.Loaded)
+        if (!member.loaded)
             continue;
         ++loaded;
-        with += loadSelects(member.Shown.Selections.at(field), entryValue) ? 1 : 0;
+        with += loadSelects(member.shown.selections.at(field), entryValue) ? 1 : 0;
     }
     if (with == 0)
         return EntryState::None;
@@ -230,12 +230,12 @@ BatchSummary BatchEdit::apply(const BatchChanges& changes, const BatchOptions& o
     std::vector<std::filesystem::path> files;
     files.reserve(mMembers.size());
     for (const Member& member : mMembers)
-        files.push_back(member.File);
+        files.push_back(member.file);
     return saveEach(files, options, [&](std::size_t i) {
         const Member& member = mMembers[i];
-        if (!member.Loaded)
-            return BatchItem { member.File, BatchOutcome::Refused, member.Refusal, {} };
-        return applyOne(member.File, member.Stamp, changes, options);
+        if (!member.loaded)
+            return BatchItem { member.file, BatchOutcome::Refused, member.refusal, {} };
+        return applyOne(member.file, member.stamp, changes, options);
     });
 }
 

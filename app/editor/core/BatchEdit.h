@@ -24,25 +24,25 @@ class BackupStore;
 
 /// Bits a multiple-selection list (Room, Community, Skills) turns on and off in every package.
 struct FlagChange {
-    std::uint16_t Set = 0;
-    std::uint16_t Clear = 0;
+    std::uint16_t set = 0;
+    std::uint16_t clear = 0;
 };
 
 /// What the player changed in batch mode; everything absent keeps each package's own value.
 struct BatchChanges {
-    std::optional<std::string> Name;
-    std::optional<std::string> Description;
+    std::optional<std::string> name;
+    std::optional<std::string> description;
     /// Numeric boxes by field: the typed text, converted as the editor converts it.
-    std::map<ObjectField, std::string> Numbers;
+    std::map<ObjectField, std::string> numbers;
     /// Lists of one selection and the wants box: the value every package gets.
-    std::map<ObjectField, std::uint16_t> Selections;
+    std::map<ObjectField, std::uint16_t> selections;
     /// Lists of several selections: bits set or cleared, the others kept per package.
-    std::map<ObjectField, FlagChange> Flags;
+    std::map<ObjectField, FlagChange> flags;
     /// When set, used instead of the fields above: the edits for one loaded
     /// package (varnick-cli, whose flag values follow each package's lists). May throw Failure to refuse it.
-    std::function<ObjectEdits(const ObjectEditor&)> Custom;
+    std::function<ObjectEdits(const ObjectEditor&)> custom;
 
-    /// The edits for one loaded package. Throws what Custom throws.
+    /// The edits for one loaded package. Throws what custom throws.
     ObjectEdits editsFor(const ObjectEditor& editor) const;
     bool empty() const;
 };
@@ -54,21 +54,21 @@ enum class EntryState { None, Some, All };
 enum class BatchOutcome {
     Saved, ///< written
     Unchanged, ///< already held the values; not written
-    Refused, ///< not written, see Reason (unreadable, no object, changed on disk, write failed)
+    Refused, ///< not written, see reason (unreadable, no object, changed on disk, write failed)
     NotReached, ///< the batch was cancelled before it came to this package
 };
 
 struct BatchItem {
-    std::filesystem::path File;
-    BatchOutcome Outcome = BatchOutcome::NotReached;
-    std::string Reason; ///< the one-line refusal, without the file name
-    std::vector<std::string> Changes; ///< what was written ("definition", "text list", ...)
+    std::filesystem::path file;
+    BatchOutcome outcome = BatchOutcome::NotReached;
+    std::string reason; ///< the one-line refusal, without the file name
+    std::vector<std::string> changes; ///< what was written ("definition", "text list", ...)
 };
 
 /// The end of a batch save, in the order of the files.
 struct BatchSummary {
-    std::vector<BatchItem> Items;
-    bool Cancelled = false;
+    std::vector<BatchItem> items;
+    bool cancelled = false;
     std::size_t count(BatchOutcome outcome) const;
     /// "Saved: N, unchanged: N, refused: N" (and ", not reached: N" after a cancel).
     std::string text() const;
@@ -78,34 +78,34 @@ struct BatchSummary {
 using BatchProgress = std::function<void(std::size_t done, std::size_t total)>;
 
 struct BatchOptions {
-    BatchProgress Progress;
+    BatchProgress progress;
     /// Checked before each package; once set, no further package is written.
-    const std::atomic<bool>* Cancel = nullptr;
+    const std::atomic<bool>* cancel = nullptr;
     /// Keeps the previous version of every package before it is replaced; none when null.
-    BackupStore* Backups = nullptr;
-    /// Passed to each package's save (its backups are Backups above).
-    SaveOptions Save;
+    BackupStore* backups = nullptr;
+    /// Passed to each package's save (its backups are backups above).
+    SaveOptions save;
     /// Packages saved at the same time (each package by one thread; a file
     /// named twice makes the whole batch go one package after the other).
     /// A save mostly waits for the disk (flushing, creating files), so more
     /// threads than cores still help.
-    unsigned Threads = 4;
+    unsigned threads = 4;
 };
 
 class BatchEdit {
 public:
     /// One package as the batch loaded it.
     struct Member {
-        std::filesystem::path File;
-        bool Loaded = false;
-        std::string Refusal; ///< why it cannot be edited, when not Loaded
-        ObjectEdits Shown; ///< what the single editor's controls would show
-        std::optional<FileStamp> Stamp;
+        std::filesystem::path file;
+        bool loaded = false;
+        std::string refusal; ///< why it cannot be edited, when not loaded
+        ObjectEdits shown; ///< what the single editor's controls would show
+        std::optional<FileStamp> stamp;
     };
 
     /// Loads every package's catalog values (the packages are not kept in
     /// memory). A package that cannot be read or has no object is a member
-    /// that is not Loaded, with its refusal. Never throws for a package;
+    /// that is not loaded, with its refusal. Never throws for a package;
     /// stops early (fewer members) when cancel is set.
     void load(const std::vector<std::filesystem::path>& files, const BatchProgress& progress = {},
         const std::atomic<bool>* cancel = nullptr);

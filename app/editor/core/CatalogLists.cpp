@@ -341,7 +341,7 @@ std::vector<std::size_t> selectedByLoad(
 {
     std::vector<std::size_t> selected;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (!loadSelects(fieldValue, entries[i].Value))
+        if (!loadSelects(fieldValue, entries[i].value))
             continue;
         if (singleSelection)
             selected.clear();
@@ -355,7 +355,7 @@ std::uint16_t selectionValue(std::span<const CategoryEntry> entries, const std::
     unsigned sum = 0;
     for (const std::size_t i : selected) {
         if (i < entries.size())
-            sum += entries[i].Value;
+            sum += entries[i].value;
     }
     return static_cast<std::uint16_t>(sum);
 }
@@ -364,7 +364,7 @@ std::uint16_t entryMask(std::span<const CategoryEntry> entries)
 {
     unsigned mask = 0;
     for (const CategoryEntry& entry : entries)
-        mask |= entry.Value;
+        mask |= entry.value;
     return static_cast<std::uint16_t>(mask);
 }
 
@@ -376,7 +376,7 @@ std::span<const CategoryEntry> wantsEntries()
 std::optional<std::size_t> wantsPositionOf(std::uint16_t code)
 {
     for (std::size_t i = 0; i < kWants.size(); ++i) {
-        if (kWants[i].Value == code)
+        if (kWants[i].value == code)
             return i;
     }
     return std::nullopt;

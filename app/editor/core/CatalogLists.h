@@ -17,8 +17,8 @@ namespace varnick {
 
 /// One entry of a catalog list.
 struct CategoryEntry {
-    std::string_view Text;
-    std::uint16_t Value;
+    std::string_view text;
+    std::uint16_t value;
 };
 
 /// The lists of the editor, named after the controls that show them.

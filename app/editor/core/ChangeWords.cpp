@@ -41,8 +41,8 @@ std::string entryText(std::span<const CategoryEntry> entries, std::uint16_t valu
     if (value == 0)
         return "none";
     for (const CategoryEntry& entry : entries)
-        if (entry.Value == value)
-            return std::string(entry.Text);
+        if (entry.value == value)
+            return std::string(entry.text);
     return std::to_string(value);
 }
 
@@ -52,9 +52,9 @@ std::string entryNames(std::span<const CategoryEntry> entries, std::uint16_t bit
     std::vector<std::string> names;
     std::uint16_t named = 0;
     for (const CategoryEntry& entry : entries) {
-        if (entry.Value != 0 && (bits & entry.Value) == entry.Value) {
-            names.emplace_back(entry.Text);
-            named |= entry.Value;
+        if (entry.value != 0 && (bits & entry.value) == entry.value) {
+            names.emplace_back(entry.text);
+            named |= entry.value;
         }
     }
     if ((bits & ~named) != 0)
@@ -63,8 +63,8 @@ std::string entryNames(std::span<const CategoryEntry> entries, std::uint16_t bit
 }
 
 struct SelectionWords {
-    ObjectField Field;
-    const char* Label;
+    ObjectField field;
+    const char* label;
 };
 
 constexpr SelectionWords kSelections[] = {
@@ -76,9 +76,9 @@ constexpr SelectionWords kSelections[] = {
 };
 
 struct FlagWords {
-    ObjectField Field;
-    CatalogList List;
-    const char* Label;
+    ObjectField field;
+    CatalogList list;
+    const char* label;
 };
 
 constexpr FlagWords kFlagLists[] = {
@@ -91,8 +91,8 @@ std::string selectionText(
     const BatchChanges& changes, const ChangeContext& context, ObjectField field, std::uint16_t value)
 {
     const auto category = [&](ObjectField categoryField, std::optional<std::uint16_t> shared) {
-        const auto chosen = changes.Selections.find(categoryField);
-        return chosen != changes.Selections.end() ? std::optional<std::uint16_t>(chosen->second) : shared;
+        const auto chosen = changes.selections.find(categoryField);
+        return chosen != changes.selections.end() ? std::optional<std::uint16_t>(chosen->second) : shared;
     };
     switch (field) {
     case ObjectField::FunctionSortFlags:
@@ -100,17 +100,17 @@ std::string selectionText(
     case ObjectField::BuildModeType:
         return entryText(listEntries(CatalogList::Build), value);
     case ObjectField::FunctionSubSort: {
-        const auto shared = category(ObjectField::FunctionSortFlags, context.FunctionCategory);
+        const auto shared = category(ObjectField::FunctionSortFlags, context.functionCategory);
         return shared ? entryText(subEntries(CatalogList::FuncSub, *shared), value) : std::to_string(value);
     }
     case ObjectField::BuildModeSubType: {
-        const auto shared = category(ObjectField::BuildModeType, context.BuildCategory);
+        const auto shared = category(ObjectField::BuildModeType, context.buildCategory);
         return shared ? entryText(subEntries(CatalogList::BuildSub, *shared), value) : std::to_string(value);
     }
     case ObjectField::WantsSatisfyCategory:
         for (const CategoryEntry& entry : wantsEntries())
-            if (entry.Value == value)
-                return std::string(entry.Text);
+            if (entry.value == value)
+                return std::string(entry.text);
         return std::to_string(value);
     default:
         return std::to_string(value);
@@ -121,42 +121,42 @@ std::string selectionText(
 
 std::string describeChanges(const BatchChanges& changes, const ChangeContext& context)
 {
-    if (changes.Custom)
+    if (changes.custom)
         return "Write each object's own changes";
     std::vector<std::string> sets;
-    if (changes.Name)
-        sets.push_back("Name to " + quoted(*changes.Name));
-    if (changes.Description)
-        sets.push_back("Description to " + quoted(*changes.Description));
+    if (changes.name)
+        sets.push_back("Name to " + quoted(*changes.name));
+    if (changes.description)
+        sets.push_back("Description to " + quoted(*changes.description));
     // In the order the editor shows the boxes, each as the save will write it.
     for (const NumericBox& box : kNumericBoxes) {
-        const auto typed = changes.Numbers.find(box.Field);
-        if (typed == changes.Numbers.end())
+        const auto typed = changes.numbers.find(box.field);
+        if (typed == changes.numbers.end())
             continue;
-        const std::uint16_t bits = numericFieldBits(box.Field, typed->second);
-        const std::int64_t written = fieldInfo(box.Field).Kind == ObjectFieldKind::Motive
+        const std::uint16_t bits = numericFieldBits(box.field, typed->second);
+        const std::int64_t written = fieldInfo(box.field).kind == ObjectFieldKind::Motive
             ? static_cast<std::int64_t>(static_cast<std::int16_t>(bits))
             : static_cast<std::int64_t>(bits);
-        sets.push_back(std::string(box.Phrase) + " to " + std::to_string(written));
+        sets.push_back(std::string(box.phrase) + " to " + std::to_string(written));
     }
     for (const SelectionWords& words : kSelections) {
-        const auto chosen = changes.Selections.find(words.Field);
-        if (chosen != changes.Selections.end())
+        const auto chosen = changes.selections.find(words.field);
+        if (chosen != changes.selections.end())
             sets.push_back(
-                std::string(words.Label) + " to " + selectionText(changes, context, words.Field, chosen->second));
+                std::string(words.label) + " to " + selectionText(changes, context, words.field, chosen->second));
     }
     std::vector<std::string> clauses;
     if (!sets.empty())
         clauses.push_back("Set " + joined(sets));
     for (const FlagWords& words : kFlagLists) {
-        const auto flags = changes.Flags.find(words.Field);
-        if (flags == changes.Flags.end())
+        const auto flags = changes.flags.find(words.field);
+        if (flags == changes.flags.end())
             continue;
-        const std::span<const CategoryEntry> entries = listEntries(words.List);
-        if (flags->second.Set != 0)
-            clauses.push_back("add " + entryNames(entries, flags->second.Set) + " to " + words.Label);
-        if (flags->second.Clear != 0)
-            clauses.push_back("remove " + entryNames(entries, flags->second.Clear) + " from " + words.Label);
+        const std::span<const CategoryEntry> entries = listEntries(words.list);
+        if (flags->second.set != 0)
+            clauses.push_back("add " + entryNames(entries, flags->second.set) + " to " + words.label);
+        if (flags->second.clear != 0)
+            clauses.push_back("remove " + entryNames(entries, flags->second.clear) + " from " + words.label);
     }
     std::string text;
     for (const std::string& clause : clauses)

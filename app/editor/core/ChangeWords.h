@@ -15,8 +15,8 @@ namespace varnick {
 /// The categories a sub-category's value belongs to when the changes do not
 /// choose one themselves (the one the objects share); nothing when unknown.
 struct ChangeContext {
-    std::optional<std::uint16_t> FunctionCategory;
-    std::optional<std::uint16_t> BuildCategory;
+    std::optional<std::uint16_t> functionCategory;
+    std::optional<std::uint16_t> buildCategory;
 };
 
 /// The changes as one clause without the objects: "Set Price to 20100 and

@@ -19,7 +19,7 @@ bool numericBoxHolds(ObjectField field, std::string_view text) noexcept
     if (numericBoxLength(field) == 0 || text.size() > static_cast<std::size_t>(numericBoxLength(field)))
         return false;
     // A motive's loaded value may be negative; its sign stays editable.
-    if (fieldInfo(field).Kind == ObjectFieldKind::Motive && !text.empty() && text.front() == '-')
+    if (fieldInfo(field).kind == ObjectFieldKind::Motive && !text.empty() && text.front() == '-')
         text.remove_prefix(1);
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -85,7 +85,7 @@ std::uint16_t motiveBits(std::int64_t value) noexcept
 std::uint16_t numericFieldBits(ObjectField field, std::string_view boxText) noexcept
 {
     const std::int64_t value = leadingNumber(boxText);
-    return fieldInfo(field).Kind == ObjectFieldKind::Motive ? motiveBits(value) : amountBits(value);
+    return fieldInfo(field).kind == ObjectFieldKind::Motive ? motiveBits(value) : amountBits(value);
 }
 
 std::optional<std::string> numericWrittenText(ObjectField field, std::string_view boxText)
@@ -94,7 +94,7 @@ std::optional<std::string> numericWrittenText(ObjectField field, std::string_vie
         return std::nullopt;
     const std::int64_t typed = leadingNumber(boxText);
     const std::uint16_t bits = numericFieldBits(field, boxText);
-    const std::int64_t written = fieldInfo(field).Kind == ObjectFieldKind::Motive
+    const std::int64_t written = fieldInfo(field).kind == ObjectFieldKind::Motive
         ? static_cast<std::int64_t>(static_cast<std::int16_t>(bits))
         : static_cast<std::int64_t>(bits);
     if (typed == written)
@@ -104,7 +104,7 @@ std::optional<std::string> numericWrittenText(ObjectField field, std::string_vie
 
 std::string numericFieldText(const ObjectDefinition& definition, ObjectField field)
 {
-    if (fieldInfo(field).Kind == ObjectFieldKind::Motive)
+    if (fieldInfo(field).kind == ObjectFieldKind::Motive)
         return std::to_string(definition.motive(field));
     return std::to_string(definition.amount(field));
 }

@@ -18,11 +18,11 @@ namespace varnick {
 /// that can be typed, the caption the editor shows beside it and the name a
 /// sentence uses for it (the caption with its group: "Initial Depreciation").
 struct NumericBox {
-    std::string_view Control;
-    ObjectField Field;
-    int MaxLength;
-    std::string_view Caption;
-    std::string_view Phrase;
+    std::string_view control;
+    ObjectField field;
+    int maxLength;
+    std::string_view caption;
+    std::string_view phrase;
 };
 
 /// The boxes in the order the load fills them.
@@ -45,8 +45,8 @@ inline constexpr std::array<NumericBox, 12> kNumericBoxes { {
 constexpr int numericBoxLength(ObjectField field)
 {
     for (const NumericBox& box : kNumericBoxes)
-        if (box.Field == field)
-            return box.MaxLength;
+        if (box.field == field)
+            return box.maxLength;
     return 0;
 }
 
@@ -54,7 +54,7 @@ constexpr int numericBoxLength(ObjectField field)
 constexpr const NumericBox* numericBoxOf(ObjectField field)
 {
     for (const NumericBox& box : kNumericBoxes)
-        if (box.Field == field)
+        if (box.field == field)
             return &box;
     return nullptr;
 }

@@ -166,13 +166,13 @@ ObjectEditor::LoadResult ObjectEditor::load(const std::filesystem::path& fileNam
 
     setLocation(3000);
     std::optional<ChosenDefinition> chosen = chooseObjectDefinition(mPackage);
-    mLoadMessage = definitionRefusal(chosen ? &chosen->Definition : nullptr);
+    mLoadMessage = definitionRefusal(chosen ? &chosen->definition : nullptr);
     if (!chosen)
         return LoadResult::MissingDefinition;
     if (!mLoadMessage.empty())
         return LoadResult::ShortDefinition;
-    mDefinition = std::move(chosen->Definition);
-    mDefinitionInstance = std::move(chosen->InstanceID);
+    mDefinition = std::move(chosen->definition);
+    mDefinitionInstance = std::move(chosen->instanceId);
     mLoaded = true;
     return LoadResult::Loaded;
 }
@@ -204,10 +204,10 @@ std::uint16_t ObjectEditor::flagBase(ObjectField field) const
 ObjectEdits ObjectEditor::loadedEdits() const
 {
     ObjectEdits edits;
-    edits.Name = shownName();
-    edits.Description = shownDescription();
+    edits.name = shownName();
+    edits.description = shownDescription();
     for (const NumericBox& box : kNumericBoxes)
-        edits.Numbers[box.Field] = numericFieldText(mDefinition, box.Field);
+        edits.numbers[box.field] = numericFieldText(mDefinition, box.field);
     std::uint16_t category[2] = { 0, 0 };
     for (const CatalogList list : { CatalogList::Function, CatalogList::FuncSub, CatalogList::Build,
              CatalogList::BuildSub, CatalogList::Room, CatalogList::Community, CatalogList::Skills }) {
@@ -223,30 +223,30 @@ ObjectEdits ObjectEditor::loadedEdits() const
             category[0] = value;
         else if (list == CatalogList::Build)
             category[1] = value;
-        edits.Selections[field] = value;
+        edits.selections[field] = value;
     }
     const std::uint16_t wants = mDefinition.flags(ObjectField::WantsSatisfyCategory);
-    edits.Selections[ObjectField::WantsSatisfyCategory] = wantsPositionOf(wants) ? wants : 0;
+    edits.selections[ObjectField::WantsSatisfyCategory] = wantsPositionOf(wants) ? wants : 0;
     return edits;
 }
 
 ObjectDefinition ObjectEditor::editedDefinition(const ObjectEdits& edits) const
 {
     ObjectDefinition edited = mDefinition;
-    for (const auto& [field, text] : edits.Numbers) {
-        const ObjectFieldKind kind = fieldInfo(field).Kind;
+    for (const auto& [field, text] : edits.numbers) {
+        const ObjectFieldKind kind = fieldInfo(field).kind;
         if (kind != ObjectFieldKind::Amount && kind != ObjectFieldKind::Motive)
             throw Failure(ErrorCode::InvalidArgument,
-                "Field " + std::string(fieldInfo(field).Name) + " is not edited as a number");
+                "Field " + std::string(fieldInfo(field).name) + " is not edited as a number");
         edited.setRaw(field, numericFieldBits(field, text));
     }
     // The category a sub-list follows: the one being written, else the one the load shows.
     const ObjectEdits shown = loadedEdits();
     const auto category = [&](ObjectField field) {
-        const auto given = edits.Selections.find(field);
-        return given != edits.Selections.end() ? given->second : shown.Selections.at(field);
+        const auto given = edits.selections.find(field);
+        return given != edits.selections.end() ? given->second : shown.selections.at(field);
     };
-    for (const auto& [field, value] : edits.Selections) {
+    for (const auto& [field, value] : edits.selections) {
         if (field == ObjectField::WantsSatisfyCategory) {
             edited.setRaw(field, wantsPositionOf(value) ? value : 0);
             continue;
@@ -254,7 +254,7 @@ ObjectDefinition ObjectEditor::editedDefinition(const ObjectEdits& edits) const
         const std::optional<CatalogList> list = listOfField(field);
         if (!list)
             throw Failure(
-                ErrorCode::InvalidArgument, "Field " + std::string(fieldInfo(field).Name) + " is not edited as a list");
+                ErrorCode::InvalidArgument, "Field " + std::string(fieldInfo(field).name) + " is not edited as a list");
         std::span<const CategoryEntry> entries = listEntries(*list);
         if (*list == CatalogList::FuncSub)
             entries = subEntries(*list, category(ObjectField::FunctionSortFlags));
@@ -271,10 +271,10 @@ ObjectDefinition ObjectEditor::editedDefinition(const ObjectEdits& edits) const
 ObjectEditor::TextChanges ObjectEditor::textChanges(const ObjectEdits& edits) const
 {
     TextChanges changes;
-    if (edits.Name && gfstrStripCR(*edits.Name) != gfstrStripCR(shownName()))
-        changes.name = typedText(*edits.Name);
-    if (edits.Description && gfstrStripCR(*edits.Description) != gfstrStripCR(shownDescription()))
-        changes.description = typedText(*edits.Description);
+    if (edits.name && gfstrStripCR(*edits.name) != gfstrStripCR(shownName()))
+        changes.name = typedText(*edits.name);
+    if (edits.description && gfstrStripCR(*edits.description) != gfstrStripCR(shownDescription()))
+        changes.description = typedText(*edits.description);
     return changes;
 }
 
@@ -429,8 +429,8 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
     if (fileStampOf(mFileName) != std::optional<FileStamp>(mStamp))
         return SaveResult::ChangedOnDisk;
     ScratchFile scratch = writePackageScratch(pkg, mFileName);
-    if (options.beforeReplace)
-        options.beforeReplace(scratch.path());
+    if (options.beforeReplaceForTesting)
+        options.beforeReplaceForTesting(scratch.path());
     // The backup (a copy that may take a moment) comes before the last
     // check, so that the check sits right before the replace.
     if (options.backups)

@@ -31,13 +31,13 @@ inline constexpr std::string_view kEditedDescription = "Edited by Varnick.";
 struct ObjectEdits {
     /// The name and description as the player typed them (UTF-8; line breaks
     /// as LF or CR LF). Absent or equal to the loaded text: the loaded entry is kept.
-    std::optional<std::string> Name;
-    std::optional<std::string> Description;
+    std::optional<std::string> name;
+    std::optional<std::string> description;
     /// Numeric boxes by field: the box's text, converted on save (NumericFields.h).
-    std::map<ObjectField, std::string> Numbers;
+    std::map<ObjectField, std::string> numbers;
     /// Flag lists by field: the sum of the selected entries' item values; and
     /// WantsSatisfyCategory: the chosen entry's code, 0 for none.
-    std::map<ObjectField, std::uint16_t> Selections;
+    std::map<ObjectField, std::uint16_t> selections;
 };
 
 /// Options of a save.
@@ -58,7 +58,7 @@ struct SaveOptions {
     BackupStore* backups = nullptr;
     /// Test seam: runs after the scratch file is complete, before it replaces
     /// the package; it may throw (a failure part way) or change the package file.
-    std::function<void(const std::filesystem::path& scratch)> beforeReplace;
+    std::function<void(const std::filesystem::path& scratch)> beforeReplaceForTesting;
 };
 
 class ObjectEditor {

@@ -43,44 +43,44 @@ HealthReport analyseLibrary(const std::filesystem::path& root, const std::vector
     for (const PackageRecord& record : records)
         sorted.push_back(&record);
     std::sort(sorted.begin(), sorted.end(),
-        [](const PackageRecord* a, const PackageRecord* b) { return a->RelativePath < b->RelativePath; });
+        [](const PackageRecord* a, const PackageRecord* b) { return a->relativePath < b->relativePath; });
 
     const std::unordered_set<std::uint32_t> game(gameGuids.begin(), gameGuids.end());
     std::map<std::uint32_t, std::vector<std::string>> definers;
     std::map<std::pair<std::int64_t, std::string>, std::vector<std::string>> contents;
     HealthReport report;
     for (const PackageRecord* record : sorted) {
-        if (record->Kind == PackageKind::Broken)
-            report.Broken.push_back({ fullPath(root, record->RelativePath), record->Error });
-        if (record->Kind == PackageKind::CatalogObject) {
-            std::vector<std::uint32_t> guids = record->Guids;
+        if (record->kind == PackageKind::Broken)
+            report.broken.push_back({ fullPath(root, record->relativePath), record->error });
+        if (record->kind == PackageKind::CatalogObject) {
+            std::vector<std::uint32_t> guids = record->guids;
             std::sort(guids.begin(), guids.end());
             guids.erase(std::unique(guids.begin(), guids.end()), guids.end());
             for (std::uint32_t guid : guids)
-                definers[guid].push_back(fullPath(root, record->RelativePath));
+                definers[guid].push_back(fullPath(root, record->relativePath));
         }
-        if (!record->Hash.empty())
-            contents[{ record->Size, record->Hash }].push_back(fullPath(root, record->RelativePath));
+        if (!record->hash.empty())
+            contents[{ record->size, record->hash }].push_back(fullPath(root, record->relativePath));
     }
     for (const PackageRecord* record : sorted)
-        if (record->Kind == PackageKind::Recolor && record->ObjectGuid && !definers.contains(*record->ObjectGuid)
-            && !game.contains(*record->ObjectGuid))
-            report.Orphans.push_back({ fullPath(root, record->RelativePath), *record->ObjectGuid });
+        if (record->kind == PackageKind::Recolor && record->objectGuid && !definers.contains(*record->objectGuid)
+            && !game.contains(*record->objectGuid))
+            report.orphans.push_back({ fullPath(root, record->relativePath), *record->objectGuid });
     for (auto& [guid, files] : definers) {
         const bool inGame = game.contains(guid);
         if (guid == 0 || known.contains(guid) || (files.size() < 2 && !inGame))
             continue;
-        report.Clashes.push_back({ guid, std::move(files), inGame });
+        report.clashes.push_back({ guid, std::move(files), inGame });
     }
     for (auto& [key, files] : contents)
         if (files.size() > 1)
-            report.Duplicates.push_back({ key.first, key.second, std::move(files) });
-    std::sort(report.Duplicates.begin(), report.Duplicates.end(),
-        [](const DuplicateSet& a, const DuplicateSet& b) { return a.Files.front() < b.Files.front(); });
+            report.duplicates.push_back({ key.first, key.second, std::move(files) });
+    std::sort(report.duplicates.begin(), report.duplicates.end(),
+        [](const DuplicateSet& a, const DuplicateSet& b) { return a.files.front() < b.files.front(); });
     std::vector<std::string> archives = sims2Packs;
     std::sort(archives.begin(), archives.end());
     for (const std::string& relative : archives)
-        report.Sims2Packs.push_back({ fullPath(root, relative), kSims2PackReason });
+        report.sims2Packs.push_back({ fullPath(root, relative), kSims2PackReason });
     return report;
 }
 
@@ -88,22 +88,22 @@ std::string healthCsv(const HealthReport& report)
 {
     std::string out;
     csvRow(out, "Problem", "File", "Detail");
-    for (const BrokenPackage& row : report.Broken)
-        csvRow(out, "Cannot be read", row.File, row.Reason);
-    for (const OrphanRecolor& row : report.Orphans)
-        csvRow(out, "Orphan recolor", row.File, "objectGUID " + guidText(row.Guid) + " matches no object");
-    for (const GuidClash& clash : report.Clashes)
-        for (const std::string& file : clash.Files)
+    for (const BrokenPackage& row : report.broken)
+        csvRow(out, "Cannot be read", row.file, row.reason);
+    for (const OrphanRecolor& row : report.orphans)
+        csvRow(out, "Orphan recolor", row.file, "objectGUID " + guidText(row.guid) + " matches no object");
+    for (const GuidClash& clash : report.clashes)
+        for (const std::string& file : clash.files)
             csvRow(out, "GUID clash", file,
-                "GUID " + guidText(clash.Guid) + " is defined by " + std::to_string(clash.Files.size()) + " packages"
-                    + (clash.GameObject ? " and the game" : ""));
-    for (const DuplicateSet& set : report.Duplicates)
-        for (const std::string& file : set.Files)
+                "GUID " + guidText(clash.guid) + " is defined by " + std::to_string(clash.files.size()) + " packages"
+                    + (clash.gameObject ? " and the game" : ""));
+    for (const DuplicateSet& set : report.duplicates)
+        for (const std::string& file : set.files)
             csvRow(out, "Duplicate", file,
-                std::to_string(set.Files.size()) + " identical files of " + std::to_string(set.Size) + " bytes, hash "
-                    + set.Hash);
-    for (const UninstalledSims2Pack& row : report.Sims2Packs)
-        csvRow(out, "Sims2Pack file", row.File, row.Reason);
+                std::to_string(set.files.size()) + " identical files of " + std::to_string(set.size) + " bytes, hash "
+                    + set.hash);
+    for (const UninstalledSims2Pack& row : report.sims2Packs)
+        csvRow(out, "Sims2Pack file", row.file, row.reason);
     return out;
 }
 

@@ -16,31 +16,31 @@
 namespace varnick::health {
 
 struct BrokenPackage {
-    std::string File; ///< full path, UTF-8
-    std::string Reason;
+    std::string file; ///< full path, UTF-8
+    std::string reason;
 };
 
 struct OrphanRecolor {
-    std::string File;
-    std::uint32_t Guid = 0; ///< the objectGUID nothing defines
+    std::string file;
+    std::uint32_t guid = 0; ///< the objectGUID nothing defines
 };
 
 struct GuidClash {
-    std::uint32_t Guid = 0;
-    std::vector<std::string> Files; ///< the packages defining it, by path
-    bool GameObject = false; ///< the installed game defines it too
+    std::uint32_t guid = 0;
+    std::vector<std::string> files; ///< the packages defining it, by path
+    bool gameObject = false; ///< the installed game defines it too
 };
 
 struct DuplicateSet {
-    std::int64_t Size = 0;
-    std::string Hash;
-    std::vector<std::string> Files; ///< by path
+    std::int64_t size = 0;
+    std::string hash;
+    std::vector<std::string> files; ///< by path
 };
 
 /// A Sims2Pack file lying in the library, where the game does not read it.
 struct UninstalledSims2Pack {
-    std::string File; ///< full path, UTF-8
-    std::string Reason; ///< kSims2PackReason
+    std::string file; ///< full path, UTF-8
+    std::string reason; ///< kSims2PackReason
 };
 
 /// Why a Sims2Pack file in the library is listed.
@@ -48,11 +48,11 @@ inline constexpr const char* kSims2PackReason = "The game does not read Sims2Pac
 
 /// Every list sorted by path (clashes by GUID, duplicates by their first file).
 struct HealthReport {
-    std::vector<BrokenPackage> Broken;
-    std::vector<OrphanRecolor> Orphans;
-    std::vector<GuidClash> Clashes;
-    std::vector<DuplicateSet> Duplicates;
-    std::vector<UninstalledSims2Pack> Sims2Packs;
+    std::vector<BrokenPackage> broken;
+    std::vector<OrphanRecolor> orphans;
+    std::vector<GuidClash> clashes;
+    std::vector<DuplicateSet> duplicates;
+    std::vector<UninstalledSims2Pack> sims2Packs;
 };
 
 /// Builds the review. Clashes of GUIDs in known are left out; GUID 0 names no

@@ -141,11 +141,11 @@ private:
 std::vector<DirectoryEntry> checkIndex(
     const PackageBytes& file, const PackageIndex& index, std::int64_t size, bool& hasDirectory)
 {
-    if (index.Header.MajorVersion > 1)
-        unreadable("The package is the container of a later game (version " + std::to_string(index.Header.MajorVersion)
-            + "." + std::to_string(index.Header.MinorVersion) + "); this game reads version 1");
-    for (std::size_t i = 0; i < index.Entries.size(); ++i) {
-        const IndexEntry& entry = index.Entries[i];
+    if (index.header.MajorVersion > 1)
+        unreadable("The package is the container of a later game (version " + std::to_string(index.header.MajorVersion)
+            + "." + std::to_string(index.header.MinorVersion) + "); this game reads version 1");
+    for (std::size_t i = 0; i < index.entries.size(); ++i) {
+        const IndexEntry& entry = index.entries[i];
         if (entry.Offset < 0 || entry.Size < 0
             || static_cast<std::int64_t>(entry.Offset) + static_cast<std::int64_t>(entry.Size) > size)
             unreadable("Resource " + std::to_string(i + 1) + " (" + entry.text()
@@ -154,15 +154,15 @@ std::vector<DirectoryEntry> checkIndex(
     }
     hasDirectory = false;
     std::vector<DirectoryEntry> directory;
-    const bool withResourceId = index.Header.IndexMinorVersion == 2;
-    for (const IndexEntry& entry : index.Entries) {
+    const bool withResourceId = index.header.IndexMinorVersion == 2;
+    for (const IndexEntry& entry : index.entries) {
         if (entry.TypeID != kDirectoryType)
             continue;
         hasDirectory = true;
-        directory = parseDirectory(file.resource(entry), index.Header.IndexMinorVersion);
+        directory = parseDirectory(file.resource(entry), index.header.IndexMinorVersion);
         for (const DirectoryEntry& record : directory) {
             bool found = false;
-            for (const IndexEntry& other : index.Entries)
+            for (const IndexEntry& other : index.entries)
                 found = found || sameResource(record, other, withResourceId);
             if (!found)
                 unreadable(
@@ -180,7 +180,7 @@ public:
         : mFile(file)
         , mDirectory(directory)
         , mHasDirectory(hasDirectory)
-        , mWithResourceId(index.Header.IndexMinorVersion == 2)
+        , mWithResourceId(index.header.IndexMinorVersion == 2)
     {
     }
 
@@ -213,10 +213,10 @@ void readCatalogObject(const ResourceReader& reader, const PackageIndex& index, 
     const IndexEntry* textList = nullptr;
     int textLists = 0;
     std::vector<ObjectDefinition> definitions;
-    for (const IndexEntry& entry : index.Entries) {
+    for (const IndexEntry& entry : index.entries) {
         if (entry.TypeID == gstrTypeOBJD) {
             definitions.emplace_back(reader.contents(entry));
-            record.Guids.push_back(definitions.back().guid());
+            record.guids.push_back(definitions.back().guid());
         } else if (entry.TypeID == gstrTypeCTSS) {
             textList = &entry;
             ++textLists;
@@ -227,10 +227,10 @@ void readCatalogObject(const ResourceReader& reader, const PackageIndex& index, 
         TextList list;
         gsReadTextList(reader.contents(*textList), list);
         const CatalogTexts texts = catalogTexts(list);
-        if (texts.Found) {
-            record.HasName = true;
-            record.Name = texts.Name;
-            record.Description = texts.Description;
+        if (texts.found) {
+            record.hasName = true;
+            record.name = texts.name;
+            record.description = texts.description;
         }
     }
     // The GUID the browser shows, by the rule every reader of an object follows.
@@ -238,7 +238,7 @@ void readCatalogObject(const ResourceReader& reader, const PackageIndex& index, 
     for (const ObjectDefinition& definition : definitions)
         all.push_back(&definition);
     if (const auto chosen = chooseDefinitionAmong(all, [](const ObjectDefinition& definition) { return definition; }))
-        record.ShownGuid = chosen->second.guid();
+        record.shownGuid = chosen->second.guid();
 }
 
 void readRecolor(const ResourceReader& reader, const PackageIndex& index, PackageRecord& record)
@@ -246,7 +246,7 @@ void readRecolor(const ResourceReader& reader, const PackageIndex& index, Packag
     // As the recolor finder does, only the first material override counts.
     // The review takes its first property named exactly "objectGUID"; the
     // finder matches any of them, so every value it could match is kept too.
-    for (const IndexEntry& entry : index.Entries) {
+    for (const IndexEntry& entry : index.entries) {
         if (entry.TypeID != gstrTypeMMAT)
             continue;
         const PropertySet set = readPropertySet(reader.contents(entry));
@@ -258,10 +258,10 @@ void readRecolor(const ResourceReader& reader, const PackageIndex& index, Packag
                 first = false;
                 const double number = std::trunc(item.Number);
                 if (number >= -2147483648.0 && number <= 4294967295.0)
-                    record.ObjectGuid = static_cast<std::uint32_t>(static_cast<std::int64_t>(number));
+                    record.objectGuid = static_cast<std::uint32_t>(static_cast<std::int64_t>(number));
             }
             if (item.Number >= -2147483648.0 && item.Number <= 4294967295.0)
-                record.MaterialGuids.push_back(static_cast<std::uint32_t>(static_cast<std::int64_t>(item.Number)));
+                record.materialGuids.push_back(static_cast<std::uint32_t>(static_cast<std::int64_t>(item.Number)));
         }
         return;
     }
@@ -279,7 +279,7 @@ bool isEnvironmentFailure(const Failure& failure)
 PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t size, bool withHash)
 {
     PackageRecord record;
-    record.Size = size;
+    record.size = size;
     std::string hash;
     PackageKind indexKind = PackageKind::Broken;
     try {
@@ -304,13 +304,13 @@ PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t siz
             hash = hashFile(file);
         const PackageBytes bytes(file, size <= kWholeFileLimit ? &whole : nullptr);
         const PackageIndex index = bytes.index();
-        indexKind = gfblnIsCatalogObject(index.Entries) ? PackageKind::CatalogObject
-            : gfblnIsRecolor(index.Entries)             ? PackageKind::Recolor
+        indexKind = gfblnIsCatalogObject(index.entries) ? PackageKind::CatalogObject
+            : gfblnIsRecolor(index.entries)             ? PackageKind::Recolor
                                                         : PackageKind::Other;
         bool hasDirectory = false;
         const std::vector<DirectoryEntry> directory = checkIndex(bytes, index, length, hasDirectory);
         const ResourceReader reader(bytes, index, directory, hasDirectory);
-        record.Kind = indexKind;
+        record.kind = indexKind;
         if (indexKind == PackageKind::CatalogObject)
             readCatalogObject(reader, index, record);
         else if (indexKind == PackageKind::Recolor)
@@ -319,12 +319,12 @@ PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t siz
         if (isEnvironmentFailure(failure))
             throw;
         record = PackageRecord {};
-        record.Size = size;
-        record.Kind = PackageKind::Broken;
-        record.Error = failure.what();
+        record.size = size;
+        record.kind = PackageKind::Broken;
+        record.error = failure.what();
     }
-    record.IndexKind = indexKind;
-    record.Hash = std::move(hash);
+    record.indexKind = indexKind;
+    record.hash = std::move(hash);
     return record;
 }
 
@@ -332,7 +332,7 @@ std::vector<std::uint32_t> readDefinitionGuids(const std::filesystem::path& file
 {
     const PackageIndex index = readPackageIndex(file);
     std::vector<std::uint32_t> guids;
-    for (const IndexEntry& entry : index.Entries)
+    for (const IndexEntry& entry : index.entries)
         if (entry.TypeID == gstrTypeOBJD)
             guids.push_back(ObjectDefinition(decompressResource(readResourceBytes(file, entry))).guid());
     return guids;

@@ -17,41 +17,41 @@ enum class PackageKind : std::int32_t {
     Other = 0, ///< readable, neither a catalog object nor a recolor
     CatalogObject = 1,
     Recolor = 2,
-    Broken = 3, ///< cannot be read; Error says why
+    Broken = 3, ///< cannot be read; error says why
 };
 
 /// One package as the index keeps it. Paths are relative to the scanned root, UTF-8, with '/' separators.
 struct PackageRecord {
-    std::string RelativePath;
-    std::int64_t Size = 0;
-    std::int64_t ModifiedTime = 0; ///< file system time in its own ticks; compared, never shown
-    PackageKind Kind = PackageKind::Other;
-    std::vector<std::uint32_t> Guids; ///< every object definition's GUID, index order
-    std::string Name; ///< catalog name (UTF-8 as stored), "" when none
-    bool HasName = false; ///< the one text list has an English name and description pair
-    std::string Description; ///< catalog description as stored, "" when none
+    std::string relativePath;
+    std::int64_t size = 0;
+    std::int64_t modifiedTime = 0; ///< file system time in its own ticks; compared, never shown
+    PackageKind kind = PackageKind::Other;
+    std::vector<std::uint32_t> guids; ///< every object definition's GUID, index order
+    std::string name; ///< catalog name (UTF-8 as stored), "" when none
+    bool hasName = false; ///< the one text list has an English name and description pair
+    std::string description; ///< catalog description as stored, "" when none
     /// The GUID the browser shows for a catalog object: its one definition's,
     /// or of several the lead tile's; 0 when none qualifies.
-    std::uint32_t ShownGuid = 0;
-    std::optional<std::uint32_t> ObjectGuid; ///< a recolor's first material override "objectGUID"
+    std::uint32_t shownGuid = 0;
+    std::optional<std::uint32_t> objectGuid; ///< a recolor's first material override "objectGUID"
     /// Every "objectGUID" value of a recolor's first material override that
     /// lies in the 32-bit range (as the recolor finder matches them), in order.
-    std::vector<std::uint32_t> MaterialGuids;
-    std::string Hash; ///< content hash (hexadecimal), "" until a duplicate check asked for it
-    std::string Error; ///< one-line reason without the file name; "" when readable
+    std::vector<std::uint32_t> materialGuids;
+    std::string hash; ///< content hash (hexadecimal), "" until a duplicate check asked for it
+    std::string error; ///< one-line reason without the file name; "" when readable
     /// The classification from the package's index alone, also when a
-    /// resource then proves unreadable (Kind Broken); Broken when the index
+    /// resource then proves unreadable (kind Broken); Broken when the index
     /// itself cannot be read. The recolor finder needs no more than this of a
     /// package that is not a recolor.
-    PackageKind IndexKind = PackageKind::Broken;
+    PackageKind indexKind = PackageKind::Broken;
 };
 
 /// Reads what a record holds from the package at file (size and time are
 /// filled by the caller), and with withHash its content hash (as hashFile,
 /// also for a package that cannot be read; "" when the file cannot be read at
 /// all). A package of up to 8 MiB is read once, whole. Never throws for bad
-/// package bytes: a package that cannot be read is Kind Broken with the
-/// failure's text in Error.
+/// package bytes: a package that cannot be read is kind Broken with the
+/// failure's text in error.
 PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t size, bool withHash = false);
 
 /// The GUIDs of every object definition in the package, for the game's own

@@ -49,9 +49,9 @@ QuarantineResult quarantineFiles(const std::vector<std::filesystem::path>& files
     QuarantineResult result;
     for (const std::filesystem::path& file : files) {
         try {
-            result.Moved.push_back(quarantineFile(file, root, quarantineFolder, rename));
+            result.moved.push_back(quarantineFile(file, root, quarantineFolder, rename));
         } catch (const std::exception& failure) {
-            result.Failed.push_back({ file, failure.what() });
+            result.failed.push_back({ file, failure.what() });
         }
     }
     return result;
@@ -59,7 +59,7 @@ QuarantineResult quarantineFiles(const std::vector<std::filesystem::path>& files
 
 void undoQuarantine(const QuarantineMove& move, const recolors::RenameFunction& rename)
 {
-    moveFile(move.Quarantined, move.Original, rename);
+    moveFile(move.quarantined, move.original, rename);
 }
 
 } // namespace varnick::health

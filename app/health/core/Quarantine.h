@@ -14,20 +14,20 @@ namespace varnick::health {
 
 /// One file moved to quarantine: where it was and where it is now.
 struct QuarantineMove {
-    std::filesystem::path Original;
-    std::filesystem::path Quarantined;
+    std::filesystem::path original;
+    std::filesystem::path quarantined;
 };
 
 /// A file that could not be moved, and why; it is where it was.
 struct QuarantineFailure {
-    std::filesystem::path File;
-    std::string Reason;
+    std::filesystem::path file;
+    std::string reason;
 };
 
 /// What became of the files of one quarantineFiles call, each in the order given.
 struct QuarantineResult {
-    std::vector<QuarantineMove> Moved;
-    std::vector<QuarantineFailure> Failed;
+    std::vector<QuarantineMove> moved;
+    std::vector<QuarantineFailure> failed;
 };
 
 /// The quarantine folder in the per-user data folder ("Quarantine").

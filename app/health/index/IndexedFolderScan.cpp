@@ -51,11 +51,11 @@ void IndexedPackageClassifier::beginFolder(const std::filesystem::path& folder)
 browser::ObjectSummary summaryOfRecord(const PackageRecord& record, const std::string& fileName)
 {
     browser::ObjectSummary summary;
-    summary.File = fileName;
-    summary.ThumbnailKey = browser::thumbnailKeyFor(fileName);
-    if (record.HasName)
-        browser::setCatalogTexts(summary, record.Name, record.Description);
-    summary.Guid = static_cast<std::int32_t>(record.ShownGuid);
+    summary.file = fileName;
+    summary.thumbnailKey = browser::thumbnailKeyFor(fileName);
+    if (record.hasName)
+        browser::setCatalogTexts(summary, record.name, record.description);
+    summary.guid = static_cast<std::int32_t>(record.shownGuid);
     return summary;
 }
 
@@ -70,7 +70,7 @@ bool IndexedPackageClassifier::isCatalogObject(const std::filesystem::path& fold
         return browser::readsAsCatalogObject(file);
     }
     const auto remember = [&](const PackageRecord& record) {
-        const bool catalogObject = record.Kind == PackageKind::CatalogObject;
+        const bool catalogObject = record.kind == PackageKind::CatalogObject;
         if (catalogObject) {
             mLast = browser::KnownSummary { summaryOfRecord(record, name), size, modifiedTime };
             mLastName = name;
@@ -78,15 +78,15 @@ bool IndexedPackageClassifier::isCatalogObject(const std::filesystem::path& fold
         return catalogObject;
     };
     const auto stored = mStored.find(mPrefix + name);
-    if (stored != mStored.end() && stored->second.Size == size && stored->second.ModifiedTime == modifiedTime
-        && stored->second.Kind != PackageKind::Broken)
+    if (stored != mStored.end() && stored->second.size == size && stored->second.modifiedTime == modifiedTime
+        && stored->second.kind != PackageKind::Broken)
         return remember(stored->second);
     ++mRead;
-    if (stored == mStored.end() || stored->second.Size != size || stored->second.ModifiedTime != modifiedTime) {
+    if (stored == mStored.end() || stored->second.size != size || stored->second.modifiedTime != modifiedTime) {
         PackageRecord record = inspectPackage(file, size);
-        record.RelativePath = mPrefix + name;
-        record.ModifiedTime = modifiedTime;
-        const bool broken = record.Kind == PackageKind::Broken;
+        record.relativePath = mPrefix + name;
+        record.modifiedTime = modifiedTime;
+        const bool broken = record.kind == PackageKind::Broken;
         const bool catalogObject = !broken && remember(record);
         mChanged.push_back(std::move(record));
         if (!broken)
@@ -146,13 +146,13 @@ std::optional<recolors::KnownPackage> IndexedRecolorLookup::known(const std::fil
         return std::nullopt;
     const StoredClassification& record = stored->second;
     // A damaged recolor is read again, so that the finder reports what reading it says.
-    const bool answers = record.Kind != PackageKind::Broken || record.IndexKind == PackageKind::CatalogObject
-        || record.IndexKind == PackageKind::Other;
-    if (!answers || !readFileStamp(file, size, modifiedTime) || size != record.Size
-        || modifiedTime != record.ModifiedTime)
+    const bool answers = record.kind != PackageKind::Broken || record.indexKind == PackageKind::CatalogObject
+        || record.indexKind == PackageKind::Other;
+    if (!answers || !readFileStamp(file, size, modifiedTime) || size != record.size
+        || modifiedTime != record.modifiedTime)
         return std::nullopt;
     ++mServed;
-    return recolors::KnownPackage { record.Kind == PackageKind::Recolor, record.MaterialGuids };
+    return recolors::KnownPackage { record.kind == PackageKind::Recolor, record.materialGuids };
 }
 
 } // namespace varnick::health

@@ -268,22 +268,22 @@ std::unordered_map<std::string, PackageRecord> LibraryIndex::recordsIn(const std
         if (!isKnownKind(select.integer(3)) || !isKnownKind(select.integer(13)))
             continue;
         PackageRecord record;
-        record.RelativePath = select.text(0);
-        record.Size = select.integer(1);
-        record.ModifiedTime = select.integer(2);
-        record.Kind = static_cast<PackageKind>(select.integer(3));
-        record.Guids = guidsFromText(select.text(4));
-        record.Name = select.text(5);
+        record.relativePath = select.text(0);
+        record.size = select.integer(1);
+        record.modifiedTime = select.integer(2);
+        record.kind = static_cast<PackageKind>(select.integer(3));
+        record.guids = guidsFromText(select.text(4));
+        record.name = select.text(5);
         if (!select.isNull(6))
-            record.ObjectGuid = static_cast<std::uint32_t>(select.integer(6));
-        record.Hash = select.text(7);
-        record.Error = select.text(8);
-        record.HasName = select.integer(9) != 0;
-        record.Description = select.text(10);
-        record.ShownGuid = static_cast<std::uint32_t>(select.integer(11));
-        record.MaterialGuids = guidsFromText(select.text(12));
-        record.IndexKind = static_cast<PackageKind>(select.integer(13));
-        std::string key = record.RelativePath;
+            record.objectGuid = static_cast<std::uint32_t>(select.integer(6));
+        record.hash = select.text(7);
+        record.error = select.text(8);
+        record.hasName = select.integer(9) != 0;
+        record.description = select.text(10);
+        record.shownGuid = static_cast<std::uint32_t>(select.integer(11));
+        record.materialGuids = guidsFromText(select.text(12));
+        record.indexKind = static_cast<PackageKind>(select.integer(13));
+        std::string key = record.relativePath;
         result.emplace(std::move(key), std::move(record));
     }
     return result;
@@ -297,11 +297,11 @@ std::unordered_map<std::string, StoredClassification> LibraryIndex::classificati
         if (!isKnownKind(select.integer(3)) || !isKnownKind(select.integer(4)))
             continue;
         StoredClassification stored;
-        stored.Size = select.integer(1);
-        stored.ModifiedTime = select.integer(2);
-        stored.Kind = static_cast<PackageKind>(select.integer(3));
-        stored.IndexKind = static_cast<PackageKind>(select.integer(4));
-        stored.MaterialGuids = guidsFromText(select.text(5));
+        stored.size = select.integer(1);
+        stored.modifiedTime = select.integer(2);
+        stored.kind = static_cast<PackageKind>(select.integer(3));
+        stored.indexKind = static_cast<PackageKind>(select.integer(4));
+        stored.materialGuids = guidsFromText(select.text(5));
         result.emplace(select.text(0), std::move(stored));
     }
     return result;
@@ -325,23 +325,23 @@ void LibraryIndex::update(const std::vector<const PackageRecord*>& changed, cons
         Statement insert(mDb, "INSERT OR REPLACE INTO packages VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
         for (const PackageRecord* stored : changed) {
             const PackageRecord& record = *stored;
-            insert.bindLasting(1, record.RelativePath);
-            insert.bind(2, record.Size);
-            insert.bind(3, record.ModifiedTime);
-            insert.bind(4, static_cast<std::int64_t>(record.Kind));
-            insert.bind(5, guidsText(record.Guids));
-            insert.bindLasting(6, record.Name);
-            if (record.ObjectGuid)
-                insert.bind(7, static_cast<std::int64_t>(*record.ObjectGuid));
+            insert.bindLasting(1, record.relativePath);
+            insert.bind(2, record.size);
+            insert.bind(3, record.modifiedTime);
+            insert.bind(4, static_cast<std::int64_t>(record.kind));
+            insert.bind(5, guidsText(record.guids));
+            insert.bindLasting(6, record.name);
+            if (record.objectGuid)
+                insert.bind(7, static_cast<std::int64_t>(*record.objectGuid));
             else
                 insert.bindNull(7);
-            insert.bindLasting(8, record.Hash);
-            insert.bindLasting(9, record.Error);
-            insert.bind(10, std::int64_t { record.HasName ? 1 : 0 });
-            insert.bindLasting(11, record.Description);
-            insert.bind(12, static_cast<std::int64_t>(record.ShownGuid));
-            insert.bind(13, guidsText(record.MaterialGuids));
-            insert.bind(14, static_cast<std::int64_t>(record.IndexKind));
+            insert.bindLasting(8, record.hash);
+            insert.bindLasting(9, record.error);
+            insert.bind(10, std::int64_t { record.hasName ? 1 : 0 });
+            insert.bindLasting(11, record.description);
+            insert.bind(12, static_cast<std::int64_t>(record.shownGuid));
+            insert.bind(13, guidsText(record.materialGuids));
+            insert.bind(14, static_cast<std::int64_t>(record.indexKind));
             insert.step();
             insert.reset();
         }

@@ -30,11 +30,11 @@ std::filesystem::path defaultIndexFile(const std::filesystem::path& root);
 
 /// What the recolor finder needs of a stored record (a lighter read than the whole record).
 struct StoredClassification {
-    std::int64_t Size = 0;
-    std::int64_t ModifiedTime = 0;
-    PackageKind Kind = PackageKind::Other;
-    PackageKind IndexKind = PackageKind::Broken;
-    std::vector<std::uint32_t> MaterialGuids;
+    std::int64_t size = 0;
+    std::int64_t modifiedTime = 0;
+    PackageKind kind = PackageKind::Other;
+    PackageKind indexKind = PackageKind::Broken;
+    std::vector<std::uint32_t> materialGuids;
 };
 
 class LibraryIndex {

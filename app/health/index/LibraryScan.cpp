@@ -39,11 +39,11 @@ unsigned workerCount(unsigned requested)
 // new items once cancel is set. Returns false when cancelled.
 template <typename Work> bool parallelFor(std::size_t count, const ScanOptions& options, Work&& work)
 {
-    const auto cancelled = [&] { return options.Cancel != nullptr && options.Cancel->load(); };
+    const auto cancelled = [&] { return options.cancel != nullptr && options.cancel->load(); };
     const std::size_t done
-        = varnick::parallelFor(count, workerCount(options.Threads), work, cancelled, [&](std::size_t finished) {
-              if (options.Progress)
-                  options.Progress(finished, count);
+        = varnick::parallelFor(count, workerCount(options.threads), work, cancelled, [&](std::size_t finished) {
+              if (options.progress)
+                  options.progress(finished, count);
           });
     return !cancelled() || done == count;
 }
@@ -90,10 +90,10 @@ std::vector<PackageRecord> gameObjectRecords(const std::filesystem::path& gameFo
     for (const std::filesystem::path& package : packages) {
         std::error_code error;
         PackageRecord record;
-        record.RelativePath = relativeText(package, gameFolder);
-        record.Size = static_cast<std::int64_t>(std::filesystem::file_size(package, error));
+        record.relativePath = relativeText(package, gameFolder);
+        record.size = static_cast<std::int64_t>(std::filesystem::file_size(package, error));
         if (!error)
-            record.ModifiedTime = modificationTicks(std::filesystem::last_write_time(package, error));
+            record.modifiedTime = modificationTicks(std::filesystem::last_write_time(package, error));
         if (!error)
             files.push_back(std::move(record));
     }
@@ -104,18 +104,18 @@ std::vector<PackageRecord> gameObjectRecords(const std::filesystem::path& gameFo
 // they came from, and read again only when those files changed.
 std::vector<std::uint32_t> gameGuids(LibraryIndex& index, const ScanOptions& options)
 {
-    if (options.GameFolder.empty())
+    if (options.gameFolder.empty())
         return {};
     std::error_code error;
-    if (!std::filesystem::is_directory(options.GameFolder, error))
+    if (!std::filesystem::is_directory(options.gameFolder, error))
         return {};
-    std::vector<PackageRecord> files = gameObjectRecords(options.GameFolder);
+    std::vector<PackageRecord> files = gameObjectRecords(options.gameFolder);
     std::string signature;
     for (const PackageRecord& file : files)
         signature
-            += file.RelativePath + '|' + std::to_string(file.Size) + '|' + std::to_string(file.ModifiedTime) + '\n';
+            += file.relativePath + '|' + std::to_string(file.size) + '|' + std::to_string(file.modifiedTime) + '\n';
     std::uint64_t hash = 14695981039346656037ULL;
-    for (unsigned char c : pathToUtf8(options.GameFolder) + '\n' + signature) {
+    for (unsigned char c : pathToUtf8(options.gameFolder) + '\n' + signature) {
         hash ^= c;
         hash *= 1099511628211ULL;
     }
@@ -125,10 +125,10 @@ std::vector<std::uint32_t> gameGuids(LibraryIndex& index, const ScanOptions& opt
         return index.gameGuids();
     std::vector<std::vector<std::uint32_t>> perFile(files.size());
     ScanOptions quiet = options;
-    quiet.Progress = nullptr;
+    quiet.progress = nullptr;
     const bool complete = parallelFor(files.size(), quiet, [&](std::size_t i) {
         try {
-            perFile[i] = readDefinitionGuids(options.GameFolder / pathFromUtf8(files[i].RelativePath));
+            perFile[i] = readDefinitionGuids(options.gameFolder / pathFromUtf8(files[i].relativePath));
         } catch (const Failure&) {
             // A game file that cannot be read defines no objects for this purpose.
         }
@@ -223,8 +223,8 @@ public:
 
 private:
     struct Folder {
-        std::string Prefix; ///< relative path with a trailing '/' ("" for the root)
-        int Depth;
+        std::string prefix; ///< relative path with a trailing '/' ("" for the root)
+        int depth;
     };
 
     // Takes folders until none is left and no thread is reading one (which
@@ -262,7 +262,7 @@ private:
     {
         // Without the trailing '/', which would make the last name's link be followed.
         const std::string path
-            = where.Prefix.empty() ? std::string(".") : where.Prefix.substr(0, where.Prefix.size() - 1);
+            = where.prefix.empty() ? std::string(".") : where.prefix.substr(0, where.prefix.size() - 1);
         const int fd = ::openat(mRootFd, path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0)
             return;
@@ -281,7 +281,7 @@ private:
                 struct stat info { };
                 if (::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) {
                     const std::lock_guard lock(mMutex);
-                    mSims2Packs->push_back(where.Prefix + entry->d_name);
+                    mSims2Packs->push_back(where.prefix + entry->d_name);
                     continue;
                 }
             }
@@ -289,17 +289,17 @@ private:
                 struct stat info { };
                 if (::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) {
                     PackageRecord record;
-                    record.RelativePath = where.Prefix + entry->d_name;
-                    record.Size = static_cast<std::int64_t>(info.st_size);
-                    record.ModifiedTime
+                    record.relativePath = where.prefix + entry->d_name;
+                    record.size = static_cast<std::int64_t>(info.st_size);
+                    record.modifiedTime
                         = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
                     files.push_back(std::move(record));
                     continue;
                 }
             }
             // A link to a folder is refused when the folder is opened (O_NOFOLLOW).
-            if ((entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN) && where.Depth < kMaxListingDepth)
-                subfolders.push_back({ where.Prefix + entry->d_name + '/', where.Depth + 1 });
+            if ((entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN) && where.depth < kMaxListingDepth)
+                subfolders.push_back({ where.prefix + entry->d_name + '/', where.depth + 1 });
         }
         if (subfolders.empty())
             return;
@@ -345,9 +345,9 @@ std::vector<PackageRecord> listPackages(const std::filesystem::path& root, std::
         if (!isPackageName(entry.path()))
             continue;
         PackageRecord record;
-        record.RelativePath = relativeText(entry.path(), root);
-        record.Size = static_cast<std::int64_t>(entry.file_size(fileError));
-        record.ModifiedTime = modificationTicks(entry.last_write_time(fileError));
+        record.relativePath = relativeText(entry.path(), root);
+        record.size = static_cast<std::int64_t>(entry.file_size(fileError));
+        record.modifiedTime = modificationTicks(entry.last_write_time(fileError));
         if (!fileError)
             files.push_back(std::move(record));
     }
@@ -360,7 +360,7 @@ std::vector<PackageRecord> listPackages(const std::filesystem::path& root, std::
     files = TreeListing(fd, sims2Packs).run();
 #endif
     std::sort(files.begin(), files.end(),
-        [](const PackageRecord& a, const PackageRecord& b) { return a.RelativePath < b.RelativePath; });
+        [](const PackageRecord& a, const PackageRecord& b) { return a.relativePath < b.relativePath; });
     if (sims2Packs != nullptr)
         std::sort(sims2Packs->begin(), sims2Packs->end());
     return files;
@@ -369,15 +369,15 @@ std::vector<PackageRecord> listPackages(const std::filesystem::path& root, std::
 ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
 {
     ScanResult result;
-    result.Records = listPackages(options.Root, &result.Sims2Packs);
+    result.records = listPackages(options.root, &result.sims2Packs);
     std::unordered_map<std::string, PackageRecord> stored = index.records();
 
     std::vector<std::size_t> toRead;
-    for (std::size_t i = 0; i < result.Records.size(); ++i) {
-        PackageRecord& record = result.Records[i];
-        auto found = stored.find(record.RelativePath);
-        if (found != stored.end() && found->second.Size == record.Size
-            && found->second.ModifiedTime == record.ModifiedTime)
+    for (std::size_t i = 0; i < result.records.size(); ++i) {
+        PackageRecord& record = result.records[i];
+        auto found = stored.find(record.relativePath);
+        if (found != stored.end() && found->second.size == record.size
+            && found->second.modifiedTime == record.modifiedTime)
             record = std::move(found->second);
         else
             toRead.push_back(i);
@@ -391,8 +391,8 @@ ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
     // Duplicates: only files that share their size with another are hashed,
     // those read now as they are read.
     std::unordered_map<std::int64_t, int> sizes;
-    for (const PackageRecord& record : result.Records)
-        ++sizes[record.Size];
+    for (const PackageRecord& record : result.records)
+        ++sizes[record.size];
     // What the workers read is written to the index by a thread of its own
     // as they go, in transactions of a few thousand records, so that the
     // database's work overlaps the reading instead of following it.
@@ -417,10 +417,10 @@ ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
                 std::vector<const PackageRecord*> batch;
                 batch.reserve(taken.size());
                 for (const std::size_t n : taken)
-                    batch.push_back(&result.Records[toRead[n]]);
+                    batch.push_back(&result.records[toRead[n]]);
                 keepInIndex([&] {
-                    if (options.BeforeIndexWriteForTesting)
-                        options.BeforeIndexWriteForTesting();
+                    if (options.beforeIndexWriteForTesting)
+                        options.beforeIndexWriteForTesting();
                     index.update(batch, last ? removed : std::vector<std::string> {});
                 });
             }
@@ -432,12 +432,12 @@ ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
     bool complete = false;
     try {
         complete = parallelFor(toRead.size(), options, [&](std::size_t n) {
-            PackageRecord& record = result.Records[toRead[n]];
-            const bool withHash = record.Size > 0 && std::as_const(sizes).at(record.Size) > 1;
+            PackageRecord& record = result.records[toRead[n]];
+            const bool withHash = record.size > 0 && std::as_const(sizes).at(record.size) > 1;
             PackageRecord fresh
-                = inspectPackage(options.Root / pathFromUtf8(record.RelativePath), record.Size, withHash);
-            fresh.RelativePath = std::move(record.RelativePath);
-            fresh.ModifiedTime = record.ModifiedTime;
+                = inspectPackage(options.root / pathFromUtf8(record.relativePath), record.size, withHash);
+            fresh.relativePath = std::move(record.relativePath);
+            fresh.modifiedTime = record.modifiedTime;
             record = std::move(fresh);
             const std::lock_guard lock(doneMutex);
             done.push_back(n);
@@ -462,23 +462,23 @@ ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
     writer.join();
     if (writerFailure)
         std::rethrow_exception(writerFailure);
-    result.Reread = reread;
+    result.reread = reread;
     if (!complete) {
-        result.Cancelled = true;
+        result.cancelled = true;
         return result;
     }
 
     // The files whose size another file shares and which have no hash yet
     // (stored before another file of their size came, or too large to be read whole).
     std::vector<std::size_t> toHash;
-    for (std::size_t i = 0; i < result.Records.size(); ++i)
-        if (result.Records[i].Size > 0 && sizes[result.Records[i].Size] > 1 && result.Records[i].Hash.empty())
+    for (std::size_t i = 0; i < result.records.size(); ++i)
+        if (result.records[i].size > 0 && sizes[result.records[i].size] > 1 && result.records[i].hash.empty())
             toHash.push_back(i);
     std::vector<char> hashed(toHash.size(), 0);
     const bool hashesComplete = parallelFor(toHash.size(), options, [&](std::size_t n) {
-        PackageRecord& record = result.Records[toHash[n]];
+        PackageRecord& record = result.records[toHash[n]];
         try {
-            record.Hash = hashFile(options.Root / pathFromUtf8(record.RelativePath));
+            record.hash = hashFile(options.root / pathFromUtf8(record.relativePath));
             hashed[n] = 1;
         } catch (const Failure&) {
             // Unreadable now (removed or locked since the listing): no duplicate claim.
@@ -487,14 +487,14 @@ ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
     std::vector<std::pair<std::string, std::string>> hashes;
     for (std::size_t n = 0; n < toHash.size(); ++n)
         if (hashed[n] != 0)
-            hashes.emplace_back(result.Records[toHash[n]].RelativePath, result.Records[toHash[n]].Hash);
+            hashes.emplace_back(result.records[toHash[n]].relativePath, result.records[toHash[n]].hash);
     keepInIndex([&] { index.setHashes(hashes); });
     if (!hashesComplete) {
-        result.Cancelled = true;
+        result.cancelled = true;
         return result;
     }
-    result.GameGuids = gameGuids(index, options);
-    result.Cancelled = options.Cancel != nullptr && options.Cancel->load();
+    result.gameGuids = gameGuids(index, options);
+    result.cancelled = options.cancel != nullptr && options.cancel->load();
     return result;
 }
 

@@ -22,22 +22,22 @@ namespace varnick::health {
 using ScanProgress = std::function<void(std::size_t done, std::size_t total)>;
 
 struct ScanOptions {
-    std::filesystem::path Root;
-    std::filesystem::path GameFolder; ///< the installed game ("" when none)
-    unsigned Threads = 0; ///< worker threads; 0 picks the machine's count, at least two
-    ScanProgress Progress;
-    const std::atomic<bool>* Cancel = nullptr; ///< set to stop; the work done so far is kept in the index
+    std::filesystem::path root;
+    std::filesystem::path gameFolder; ///< the installed game ("" when none)
+    unsigned threads = 0; ///< worker threads; 0 picks the machine's count, at least two
+    ScanProgress progress;
+    const std::atomic<bool>* cancel = nullptr; ///< set to stop; the work done so far is kept in the index
     /// Test seam: runs on the index's writer thread before each write; it may throw.
-    std::function<void()> BeforeIndexWriteForTesting;
+    std::function<void()> beforeIndexWriteForTesting;
 };
 
 struct ScanResult {
-    std::vector<PackageRecord> Records; ///< every package below the root, by relative path
-    std::vector<std::uint32_t> GameGuids;
+    std::vector<PackageRecord> records; ///< every package below the root, by relative path
+    std::vector<std::uint32_t> gameGuids;
     std::vector<std::string>
-        Sims2Packs; ///< every "*.sims2pack" below the root (relative, sorted), which the game does not read
-    std::size_t Reread = 0; ///< packages read this time (the others came from the index)
-    bool Cancelled = false;
+        sims2Packs; ///< every "*.sims2pack" below the root (relative, sorted), which the game does not read
+    std::size_t reread = 0; ///< packages read this time (the others came from the index)
+    bool cancelled = false;
 };
 
 /// The path of file below root as the index keys it: UTF-8 with '/' separators.

@@ -17,24 +17,24 @@ namespace detail {
 // task is gone), and the queue of its runs, which one pool thread at a time
 // works through in the order they were submitted.
 struct TaskShared {
-    std::mutex Lock;
-    BackgroundTask* Receiver = nullptr;
-    std::mutex QueueLock;
-    std::deque<std::function<void()>> Queue;
-    bool Draining = false;
+    std::mutex lock;
+    BackgroundTask* receiver = nullptr;
+    std::mutex queueLock;
+    std::deque<std::function<void()>> queue;
+    bool draining = false;
 };
 
 // One generation: its cancel flag and its merged progress.
 struct TaskRun {
-    explicit TaskRun(std::uint64_t generation)
-        : Generation(generation)
+    explicit TaskRun(std::uint64_t number)
+        : generation(number)
     {
     }
-    const std::uint64_t Generation;
-    std::atomic<bool> Cancel { false };
-    std::atomic<std::int64_t> Done { 0 };
-    std::atomic<std::int64_t> Total { 0 };
-    std::atomic<bool> ProgressPosted { false };
+    const std::uint64_t generation;
+    std::atomic<bool> cancel { false };
+    std::atomic<std::int64_t> done { 0 };
+    std::atomic<std::int64_t> total { 0 };
+    std::atomic<bool> progressPosted { false };
 };
 
 } // namespace detail
@@ -61,12 +61,12 @@ QThreadPool* taskPool()
 // Posts onReceiver to the task on its thread unless the task is gone.
 template <typename Function> void postToTask(detail::TaskShared& shared, Function onReceiver)
 {
-    const std::lock_guard lock(shared.Lock);
-    if (shared.Receiver == nullptr)
+    const std::lock_guard lock(shared.lock);
+    if (shared.receiver == nullptr)
         return;
     // Under the lock the receiver cannot be destroyed before the event is
     // queued; once it is, its destruction discards the event.
-    BackgroundTask* receiver = shared.Receiver;
+    BackgroundTask* receiver = shared.receiver;
     QMetaObject::invokeMethod(
         receiver, [receiver, onReceiver = std::move(onReceiver)] { onReceiver(*receiver); }, Qt::QueuedConnection);
 }
@@ -75,31 +75,31 @@ template <typename Function> void postToTask(detail::TaskShared& shared, Functio
 
 bool TaskContext::cancelled() const noexcept
 {
-    return mRun->Cancel.load();
+    return mRun->cancel.load();
 }
 
 const std::atomic<bool>& TaskContext::cancelFlag() const noexcept
 {
-    return mRun->Cancel;
+    return mRun->cancel;
 }
 
 void TaskContext::progress(std::int64_t done, std::int64_t total) const
 {
-    mRun->Done.store(done);
-    mRun->Total.store(total);
+    mRun->done.store(done);
+    mRun->total.store(total);
     // One post carries the latest figures; reports made before it is taken are merged into it.
-    if (mRun->ProgressPosted.exchange(true))
+    if (mRun->progressPosted.exchange(true))
         return;
     postToTask(*mShared, [run = mRun](BackgroundTask& task) {
-        run->ProgressPosted.store(false);
-        task.progressArrived(run->Generation, run->Done.load(), run->Total.load());
+        run->progressPosted.store(false);
+        task.progressArrived(run->generation, run->done.load(), run->total.load());
     });
 }
 
 void TaskContext::post(std::function<void()> onUserInterface) const
 {
     postToTask(
-        *mShared, [generation = mRun->Generation, onUserInterface = std::move(onUserInterface)](BackgroundTask& task) {
+        *mShared, [generation = mRun->generation, onUserInterface = std::move(onUserInterface)](BackgroundTask& task) {
             if (generation == task.generation())
                 onUserInterface();
         });
@@ -109,21 +109,21 @@ BackgroundTask::BackgroundTask(QObject* parent)
     : QObject(parent)
     , mShared(std::make_shared<detail::TaskShared>())
 {
-    mShared->Receiver = this;
+    mShared->receiver = this;
 }
 
 BackgroundTask::~BackgroundTask()
 {
     if (mRun)
-        mRun->Cancel.store(true);
-    const std::lock_guard lock(mShared->Lock);
-    mShared->Receiver = nullptr;
+        mRun->cancel.store(true);
+    const std::lock_guard lock(mShared->lock);
+    mShared->receiver = nullptr;
 }
 
 void BackgroundTask::start(Work work)
 {
     if (mRun)
-        mRun->Cancel.store(true);
+        mRun->cancel.store(true);
     mRun = std::make_shared<detail::TaskRun>(++mGeneration);
     mOutstanding = 0;
     mEnd = TaskEnd {};
@@ -132,7 +132,7 @@ void BackgroundTask::start(Work work)
 
 void BackgroundTask::append(Work work)
 {
-    if (!running() || !mRun || mRun->Cancel.load()) {
+    if (!running() || !mRun || mRun->cancel.load()) {
         start(std::move(work));
         return;
     }
@@ -142,7 +142,7 @@ void BackgroundTask::append(Work work)
 void BackgroundTask::cancel()
 {
     if (mRun)
-        mRun->Cancel.store(true);
+        mRun->cancel.store(true);
 }
 
 void BackgroundTask::submit(Work work)
@@ -159,19 +159,19 @@ void BackgroundTask::submit(Work work)
             try {
                 work(context);
             } catch (...) {
-                end.Failure = currentFailureWithContext();
+                end.failure = currentFailureWithContext();
             }
         }
-        end.Cancelled = context.cancelled();
+        end.cancelled = context.cancelled();
         postToTask(*context.mShared,
-            [generation = context.mRun->Generation, end](BackgroundTask& task) { task.runEnded(generation, end); });
+            [generation = context.mRun->generation, end](BackgroundTask& task) { task.runEnded(generation, end); });
     };
     bool startDrainer = false;
     {
-        const std::lock_guard lock(mShared->QueueLock);
-        mShared->Queue.push_back(std::move(run));
-        startDrainer = !mShared->Draining;
-        mShared->Draining = true;
+        const std::lock_guard lock(mShared->queueLock);
+        mShared->queue.push_back(std::move(run));
+        startDrainer = !mShared->draining;
+        mShared->draining = true;
     }
     if (!startDrainer)
         return;
@@ -180,13 +180,13 @@ void BackgroundTask::submit(Work work)
         for (;;) {
             std::function<void()> next;
             {
-                const std::lock_guard lock(shared->QueueLock);
-                if (shared->Queue.empty()) {
-                    shared->Draining = false;
+                const std::lock_guard lock(shared->queueLock);
+                if (shared->queue.empty()) {
+                    shared->draining = false;
                     return;
                 }
-                next = std::move(shared->Queue.front());
-                shared->Queue.pop_front();
+                next = std::move(shared->queue.front());
+                shared->queue.pop_front();
             }
             next();
         }
@@ -204,9 +204,9 @@ void BackgroundTask::runEnded(std::uint64_t generation, const TaskEnd& end)
     if (generation != mGeneration || mOutstanding == 0)
         return;
     // Appended work shares one end: cancelled when any was, with the first failure.
-    mEnd.Cancelled = mEnd.Cancelled || end.Cancelled;
-    if (!mEnd.Failure)
-        mEnd.Failure = end.Failure;
+    mEnd.cancelled = mEnd.cancelled || end.cancelled;
+    if (!mEnd.failure)
+        mEnd.failure = end.failure;
     if (--mOutstanding > 0)
         return;
     const TaskEnd ended = mEnd;

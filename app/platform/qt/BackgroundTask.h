@@ -30,10 +30,10 @@ struct TaskRun;
 /// How the work of one generation ended.
 struct TaskEnd {
     /// The task was cancelled (or started anew) before its work returned.
-    bool Cancelled = false;
+    bool cancelled = false;
     /// What the work threw, as a Failure that keeps the worker's Location and
     /// file name (see currentFailureWithContext); null when it returned.
-    std::exception_ptr Failure;
+    std::exception_ptr failure;
 };
 
 /// What the work sees on its worker thread. Cheap to copy; usable from any thread.

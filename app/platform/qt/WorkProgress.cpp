@@ -33,13 +33,13 @@ int barMaximum(std::int64_t total)
 
 void runWithProgress(QWidget* owner, const ProgressBox& box, std::int64_t total, const ModalWork& work)
 {
-    QProgressDialog progress(box.Label, QStringLiteral("Cancel"), 0, barMaximum(total), owner);
-    if (!box.ObjectName.isEmpty())
-        progress.setObjectName(box.ObjectName);
-    if (!box.Title.isEmpty())
-        progress.setWindowTitle(box.Title);
+    QProgressDialog progress(box.label, QStringLiteral("Cancel"), 0, barMaximum(total), owner);
+    if (!box.objectName.isEmpty())
+        progress.setObjectName(box.objectName);
+    if (!box.title.isEmpty())
+        progress.setWindowTitle(box.title);
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(box.ShowAfterMs);
+    progress.setMinimumDuration(box.showAfterMs);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
 
@@ -51,14 +51,14 @@ void runWithProgress(QWidget* owner, const ProgressBox& box, std::int64_t total,
     task.setProgressHandler([&](std::int64_t done, std::int64_t) { progress.setValue(barValue(done, total)); });
     task.setEndHandler([&](const TaskEnd& end) {
         ended = true;
-        failure = end.Failure;
+        failure = end.failure;
         loop.quit();
     });
     QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] {
         task.cancel();
         progress.setLabelText(QStringLiteral("Cancelling..."));
     });
-    if (box.ShowAfterMs <= 0)
+    if (box.showAfterMs <= 0)
         progress.show();
     task.start([&work](const TaskContext& context) {
         work([&context](std::int64_t done, std::int64_t reported) { context.progress(done, reported); },

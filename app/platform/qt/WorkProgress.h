@@ -16,10 +16,10 @@ namespace varnick {
 
 /// The box's texts and timing.
 struct ProgressBox {
-    QString Label;
-    QString Title; ///< the window title; empty for the application's
-    QString ObjectName; ///< for tests that look for the box
-    int ShowAfterMs = 300; ///< the box appears only for work that takes longer
+    QString label;
+    QString title; ///< the window title; empty for the application's
+    QString objectName; ///< for tests that look for the box
+    int showAfterMs = 300; ///< the box appears only for work that takes longer
 };
 
 /// Reports done of total from the work's thread; totals may exceed 32 bits (bytes).

@@ -251,7 +251,7 @@ namespace {
 template <typename StoredBytes>
 std::optional<ByteString> firstTextureBitmap(const PackageIndex& index, StoredBytes&& storedBytes)
 {
-    for (const IndexEntry& entry : index.Entries) {
+    for (const IndexEntry& entry : index.entries) {
         if (entry.TypeID != gstrTypeTXTR)
             continue;
         try {

@@ -83,16 +83,16 @@ MoveCheck checkMove(const std::vector<fs::path>& files, const fs::path& destinat
 {
     MoveCheck check;
     if (!files.empty())
-        check.SamePlace = sameFolder(files.front().parent_path(), destination);
+        check.samePlace = sameFolder(files.front().parent_path(), destination);
     std::error_code folderError;
-    check.DestinationMissing = !fs::is_directory(destination, folderError);
+    check.destinationMissing = !fs::is_directory(destination, folderError);
     std::set<std::string> names;
     for (const fs::path& file : files) {
         const fs::path target = destination / file.filename();
         std::error_code ec;
         const bool taken = fs::exists(target, ec) || ec;
         if (!names.insert(nameKey(file)).second || taken)
-            check.Clashes.push_back(target);
+            check.clashes.push_back(target);
     }
     return check;
 }

@@ -20,10 +20,10 @@ using RemoveFunction = std::function<bool(const std::filesystem::path& file)>;
 
 /// The outcome of checking a move before it starts.
 struct MoveCheck {
-    bool SamePlace = false; ///< the destination is the object's own folder
-    std::vector<std::filesystem::path> Clashes; ///< destination names already taken or taken twice
-    bool DestinationMissing = false; ///< the destination is not an existing folder
-    bool ok() const { return !SamePlace && !DestinationMissing && Clashes.empty(); }
+    bool samePlace = false; ///< the destination is the object's own folder
+    std::vector<std::filesystem::path> clashes; ///< destination names already taken or taken twice
+    bool destinationMissing = false; ///< the destination is not an existing folder
+    bool ok() const { return !samePlace && !destinationMissing && clashes.empty(); }
 };
 
 /// Whether two folders are the same folder as the file system sees them

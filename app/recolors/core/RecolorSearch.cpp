@@ -23,7 +23,7 @@ namespace {
 // The first material override in index order, read from an index already at hand.
 std::optional<PropertySet> firstMaterialOverride(const std::filesystem::path& package, const PackageIndex& index)
 {
-    for (const IndexEntry& entry : index.Entries) {
+    for (const IndexEntry& entry : index.entries) {
         if (entry.TypeID != gstrTypeMMAT)
             continue;
         const ByteString stored = readResourceBytes(package, entry);
@@ -64,35 +64,35 @@ RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t
         files = findFiles(root, "*.package", &unlisted);
     } catch (const Failure& failure) {
         // Not even the root could be listed: the search ends having read nothing.
-        result.Skipped.push_back({ root, failure.what() });
+        result.skipped.push_back({ root, failure.what() });
         return result;
     }
     for (UnlistedFolder& folder : unlisted)
-        result.Skipped.push_back({ std::move(folder.Folder), std::move(folder.Reason) });
+        result.skipped.push_back({ std::move(folder.folder), std::move(folder.reason) });
     const auto count = static_cast<std::int32_t>(files.size());
     const std::int32_t interval = progressInterval(count);
     for (std::int32_t i = 1; i <= count; ++i) {
         if (cancel != nullptr && cancel->load()) {
-            result.Cancelled = true;
+            result.cancelled = true;
             return result;
         }
         const std::filesystem::path& path = files[static_cast<std::size_t>(i - 1)];
         try {
             if (const std::optional<KnownPackage> known = lookup != nullptr ? lookup->known(path) : std::nullopt) {
-                if (known->IsRecolor
-                    && std::any_of(known->ObjectGuids.begin(), known->ObjectGuids.end(),
+                if (known->isRecolor
+                    && std::any_of(known->objectGuids.begin(), known->objectGuids.end(),
                         [&](std::uint32_t named) { return static_cast<std::int32_t>(named) == guid; }))
-                    result.Recolors.push_back(path);
+                    result.recolors.push_back(path);
             } else {
                 const PackageIndex index = readPackageIndex(path);
-                if (gfblnIsRecolor(index.Entries)) {
+                if (gfblnIsRecolor(index.entries)) {
                     const std::optional<PropertySet> props = firstMaterialOverride(path, index);
                     if (props && namesObject(*props, guid))
-                        result.Recolors.push_back(path);
+                        result.recolors.push_back(path);
                 }
             }
         } catch (const std::exception& failure) {
-            result.Skipped.push_back({ path, failure.what() });
+            result.skipped.push_back({ path, failure.what() });
         }
         if (progress && i % interval == 0)
             progress(i, count);
@@ -110,8 +110,8 @@ RecolorDetails readRecolorDetails(const std::string& recolorFilename)
 {
     RecolorDetails details;
     const std::string name = gfstrGetFileName(recolorFilename);
-    details.Title = "Selected Recolor Details - " + name;
-    details.FilePath = recolorFilename.substr(0, recolorFilename.size() - name.size());
+    details.title = "Selected Recolor Details - " + name;
+    details.filePath = recolorFilename.substr(0, recolorFilename.size() - name.size());
     if (recolorFilename.empty())
         return details;
     try {
@@ -120,11 +120,11 @@ RecolorDetails readRecolorDetails(const std::string& recolorFilename)
             return details;
         for (const PropertyItem& item : props->Items) {
             if (item.Name == "name")
-                details.RecolorName = item.Value;
+                details.recolorName = item.Value;
             else if (item.Name == "modelName")
-                details.ModelName = item.Value;
+                details.modelName = item.Value;
             else if (item.Name == "subsetName")
-                details.SubsetName = item.Value;
+                details.subsetName = item.Value;
         }
     } catch (const std::exception&) {
         // An unreadable package shows only its title and folder.

@@ -16,15 +16,15 @@ namespace varnick::recolors {
 
 /// A package (or a folder) that could not be examined, with the one-line reason.
 struct SkippedFile {
-    std::filesystem::path File;
-    std::string Reason;
+    std::filesystem::path file;
+    std::string reason;
 };
 
-/// What one search found. Recolors are in the order the file search lists them.
+/// What one search found. recolors are in the order the file search lists them.
 struct RecolorSearchResult {
-    std::vector<std::filesystem::path> Recolors;
-    std::vector<SkippedFile> Skipped;
-    bool Cancelled = false;
+    std::vector<std::filesystem::path> recolors;
+    std::vector<SkippedFile> skipped;
+    bool cancelled = false;
 };
 
 /// Called after package done (1-based) of count whenever done is a whole multiple of the progress interval.
@@ -42,9 +42,9 @@ bool namesObject(const PropertySet& props, std::int32_t guid);
 
 /// What a persistent cache of the library already knows of a package.
 struct KnownPackage {
-    bool IsRecolor = false;
+    bool isRecolor = false;
     /// A recolor's first material override's "objectGUID" values in the 32-bit range, in order.
-    std::vector<std::uint32_t> ObjectGuids;
+    std::vector<std::uint32_t> objectGuids;
 };
 
 /// Answers for packages the library index has seen unchanged, so that the
@@ -70,11 +70,11 @@ void sortRecolors(std::vector<std::filesystem::path>& recolors);
 
 /// The fields the details window shows; texts are the stored UTF-8 bytes.
 struct RecolorDetails {
-    std::string Title; ///< "Selected Recolor Details - " and the file name
-    std::string FilePath; ///< the folder part, with its trailing separator
-    std::string RecolorName;
-    std::string ModelName;
-    std::string SubsetName;
+    std::string title; ///< "Selected Recolor Details - " and the file name
+    std::string filePath; ///< the folder part, with its trailing separator
+    std::string recolorName;
+    std::string modelName;
+    std::string subsetName;
 };
 
 /// Reads the details of a recolor package (UTF-8 path, may be empty). A package

@@ -189,7 +189,7 @@ ThumbnailPurge::ThumbnailPurge(const fs::path& thumbnailsFolder, ByteView key)
 
             std::size_t directories = 0;
             const IndexEntry* directoryEntry = nullptr;
-            for (const IndexEntry& entry : index.Entries) {
+            for (const IndexEntry& entry : index.entries) {
                 if (entry.TypeID == directoryType()) {
                     ++directories;
                     directoryEntry = &entry;
@@ -211,10 +211,10 @@ ThumbnailPurge::ThumbnailPurge(const fs::path& thumbnailsFolder, ByteView key)
             // The resources: every one filed under the key goes, whatever its
             // type, except the directory itself, which the cache cannot lose.
             std::int64_t position = kPackageHeaderSize;
-            const std::size_t count = index.Entries.size();
+            const std::size_t count = index.entries.size();
             plan->kept.reserve(count);
             for (std::size_t i = 0; i < count; ++i) {
-                const IndexEntry& entry = index.Entries[i];
+                const IndexEntry& entry = index.entries[i];
                 const bool directory = &entry == directoryEntry;
                 if (!directory && entry.ResourceID == key) {
                     ++cache.resourcesRemoved;

@@ -31,7 +31,7 @@ constexpr int kMaxNumberedName = 999;
 
 [[noreturn]] void refuse(const Sims2PackFile& file, const std::string& what)
 {
-    throw Failure(ErrorCode::BadPackage, file.contents().FileName + ": " + what);
+    throw Failure(ErrorCode::BadPackage, file.contents().fileName + ": " + what);
 }
 
 std::string quoted(const fs::path& path)
@@ -44,15 +44,15 @@ std::string quoted(const fs::path& path)
 ByteView readableItem(const Sims2PackFile& file, std::size_t item, ByteString& scratch)
 {
     const ByteView bytes = file.itemBytes(item, scratch);
-    const browser::ObjectSummary summary = browser::readObjectSummary(bytes, file.items()[item].Name);
-    if (!summary.Readable)
-        refuse(file, describeSims2PackItem(file.contents(), item) + " is not a readable package: " + summary.Reason);
+    const browser::ObjectSummary summary = browser::readObjectSummary(bytes, file.items()[item].name);
+    if (!summary.readable)
+        refuse(file, describeSims2PackItem(file.contents(), item) + " is not a readable package: " + summary.reason);
     return bytes;
 }
 
 void checkName(const Sims2PackFile& file, std::size_t item)
 {
-    if (const std::optional<std::string> problem = fileNameProblem(file.items()[item].Name))
+    if (const std::optional<std::string> problem = fileNameProblem(file.items()[item].name))
         refuse(file, describeSims2PackItem(file.contents(), item) + ": the name " + *problem);
 }
 
@@ -115,7 +115,7 @@ std::vector<std::uint32_t> definedGuids(ByteView package)
 {
     std::vector<std::uint32_t> guids;
     try {
-        const std::vector<IndexEntry> entries = parsePackageIndex(package).Entries;
+        const std::vector<IndexEntry> entries = parsePackageIndex(package).entries;
         if (!gfblnIsCatalogObject(entries))
             return guids;
         for (const IndexEntry& entry : entries) {
@@ -144,9 +144,9 @@ bool sameFile(const fs::path& a, const std::string& b)
 
 // One item to write and where.
 struct Write {
-    std::size_t Item = 0;
-    fs::path Target;
-    const std::optional<ByteString>* Expanded = nullptr;
+    std::size_t item = 0;
+    fs::path target;
+    const std::optional<ByteString>* expanded = nullptr;
 };
 
 // Writes every item through a scratch file beside its target. A target that
@@ -166,14 +166,14 @@ void writeItems(const Sims2PackFile& file, const fs::path& folder, const std::ve
         }
         ByteString scratch;
         for (const Write& write : writes) {
-            current = write.Target;
-            if (fs::exists(write.Target, error))
+            current = write.target;
+            if (fs::exists(write.target, error))
                 throw Failure(ErrorCode::FileOpenFailed, "a file of that name appeared meanwhile");
-            const ByteView bytes = write.Expanded != nullptr && write.Expanded->has_value()
-                ? ByteView(**write.Expanded)
-                : file.itemBytes(write.Item, scratch);
-            writeWholeFile(write.Target, bytes);
-            written.push_back(write.Target);
+            const ByteView bytes = write.expanded != nullptr && write.expanded->has_value()
+                ? ByteView(**write.expanded)
+                : file.itemBytes(write.item, scratch);
+            writeWholeFile(write.target, bytes);
+            written.push_back(write.target);
         }
     } catch (...) {
         for (const fs::path& path : written)
@@ -184,7 +184,7 @@ void writeItems(const Sims2PackFile& file, const fs::path& folder, const std::ve
             throw;
         } catch (const Failure& failure) {
             throw Failure(failure.code(),
-                file.contents().FileName + ": " + pathToUtf8(current) + " could not be written (" + failure.what()
+                file.contents().fileName + ": " + pathToUtf8(current) + " could not be written (" + failure.what()
                     + "); nothing was written from the Sims2Pack");
         }
     }
@@ -194,7 +194,7 @@ void writeItems(const Sims2PackFile& file, const fs::path& folder, const std::ve
 void keepExpanded(const Sims2PackFile& file, std::size_t item, ByteString& scratch, std::optional<ByteString>& kept,
     std::size_t& budgetUsed)
 {
-    if (!file.items()[item].Compressed || budgetUsed + scratch.size() > kPlanKeepsExpandedBytes)
+    if (!file.items()[item].compressed || budgetUsed + scratch.size() > kPlanKeepsExpandedBytes)
         return;
     budgetUsed += scratch.size();
     kept = std::move(scratch);
@@ -225,8 +225,8 @@ std::optional<ByteString> itemPicture(const Sims2PackFile& file, std::size_t ite
 
 std::string effectiveType(const Sims2Pack& pack, std::size_t item)
 {
-    const std::string& own = pack.Items[item].Type;
-    return own.find_first_not_of(" \t\r\n") == std::string::npos ? pack.Type : own;
+    const std::string& own = pack.items[item].type;
+    return own.find_first_not_of(" \t\r\n") == std::string::npos ? pack.type : own;
 }
 
 std::string numberedName(std::string_view name, int n)
@@ -252,35 +252,35 @@ Sims2PackListing listSims2Pack(const Sims2PackFile& file)
 {
     const Sims2Pack& pack = file.contents();
     Sims2PackListing listing;
-    listing.Type = pack.Type;
+    listing.type = pack.type;
     ByteString scratch;
-    for (std::size_t i = 0; i < pack.Items.size(); ++i) {
-        const Sims2PackItem& item = pack.Items[i];
+    for (std::size_t i = 0; i < pack.items.size(); ++i) {
+        const Sims2PackItem& item = pack.items[i];
         ItemListing row;
-        row.Name = item.Name;
-        row.Type = item.Type;
-        row.Length = item.Length;
-        row.Compressed = item.Compressed;
-        row.Guid = item.Guid;
-        row.ThroughGame = installsThroughGame(effectiveType(pack, i));
+        row.name = item.name;
+        row.type = item.type;
+        row.length = item.length;
+        row.compressed = item.compressed;
+        row.guid = item.guid;
+        row.throughGame = installsThroughGame(effectiveType(pack, i));
         try {
             const ByteView bytes = file.itemBytes(i, scratch);
-            row.PackageLength = static_cast<std::int64_t>(bytes.size());
-            const browser::ObjectSummary summary = browser::readObjectSummary(bytes, item.Name);
-            row.Readable = summary.Readable;
-            row.Reason = summary.Reason;
-            if (summary.HasName)
-                row.CatalogName = summary.Name;
+            row.packageLength = static_cast<std::int64_t>(bytes.size());
+            const browser::ObjectSummary summary = browser::readObjectSummary(bytes, item.name);
+            row.readable = summary.readable;
+            row.reason = summary.reason;
+            if (summary.hasName)
+                row.catalogName = summary.name;
         } catch (const Failure& failure) {
             // The file and the item are the listing's own; the reason is what remains.
-            const std::string prefix = pack.FileName + ": " + describeSims2PackItem(pack, i) + ": ";
+            const std::string prefix = pack.fileName + ": " + describeSims2PackItem(pack, i) + ": ";
             const std::string_view message = failure.what();
-            row.Reason = std::string(message.starts_with(prefix) ? message.substr(prefix.size()) : message);
+            row.reason = std::string(message.starts_with(prefix) ? message.substr(prefix.size()) : message);
         }
-        if (row.Reason.empty() && !row.ThroughGame)
-            if (const std::optional<std::string> problem = fileNameProblem(item.Name))
-                row.Reason = "the name " + *problem;
-        listing.Items.push_back(std::move(row));
+        if (row.reason.empty() && !row.throughGame)
+            if (const std::optional<std::string> problem = fileNameProblem(item.name))
+                row.reason = "the name " + *problem;
+        listing.items.push_back(std::move(row));
     }
     return listing;
 }
@@ -289,27 +289,27 @@ InstallPlan planInstall(const Sims2PackFile& file, const InstallOptions& options
 {
     const Sims2Pack& pack = file.contents();
     InstallPlan plan;
-    plan.Destination = options.Destination;
-    const std::unordered_map<std::string, fs::path> present = folderContents(file, options.Destination);
+    plan.destination = options.destination;
+    const std::unordered_map<std::string, fs::path> present = folderContents(file, options.destination);
     std::unordered_map<std::string, std::size_t> names; // name keys of the items for Downloads so far
     std::set<std::string> itemNames; // ... and of all of them: a numbered name must not take one
-    for (std::size_t i = 0; i < pack.Items.size(); ++i)
+    for (std::size_t i = 0; i < pack.items.size(); ++i)
         if (!installsThroughGame(effectiveType(pack, i)))
-            itemNames.insert(nameKey(pack.Items[i].Name));
+            itemNames.insert(nameKey(pack.items[i].name));
     std::set<std::string> targets; // name keys of the files the plan writes
     std::size_t budgetUsed = 0;
     ByteString scratch;
-    for (std::size_t i = 0; i < pack.Items.size(); ++i) {
+    for (std::size_t i = 0; i < pack.items.size(); ++i) {
         const ByteView bytes = readableItem(file, i, scratch);
         PlannedItem planned;
-        planned.Item = i;
+        planned.item = i;
         if (installsThroughGame(effectiveType(pack, i))) {
-            planned.Action = ItemAction::ThroughGame;
-            plan.Items.push_back(std::move(planned));
+            planned.action = ItemAction::ThroughGame;
+            plan.items.push_back(std::move(planned));
             continue;
         }
         checkName(file, i);
-        const std::string& name = pack.Items[i].Name;
+        const std::string& name = pack.items[i].name;
         const std::string key = nameKey(name);
         if (const auto [at, fresh] = names.emplace(key, i); !fresh)
             refuse(file,
@@ -317,18 +317,18 @@ InstallPlan planInstall(const Sims2PackFile& file, const InstallOptions& options
 
         const auto found = present.find(key);
         if (found == present.end()) {
-            planned.Target = options.Destination / pathFromUtf8(name);
+            planned.target = options.destination / pathFromUtf8(name);
         } else if (holdsBytes(file, found->second, bytes)) {
-            planned.Action = ItemAction::AlreadyInstalled;
-            planned.Target = found->second;
-        } else if (!options.Rename) {
-            planned.Target = found->second;
-            plan.Taken.push_back(i);
+            planned.action = ItemAction::AlreadyInstalled;
+            planned.target = found->second;
+        } else if (!options.rename) {
+            planned.target = found->second;
+            plan.taken.push_back(i);
         } else {
             for (int n = 2;; ++n) {
                 if (n > kMaxNumberedName)
                     refuse(file,
-                        describeSims2PackItem(pack, i) + ": " + quoted(options.Destination) + " holds "
+                        describeSims2PackItem(pack, i) + ": " + quoted(options.destination) + " holds "
                             + std::to_string(kMaxNumberedName - 1) + " numbered files of its name already");
                 const std::string candidate = numberedName(name, n);
                 const std::string candidateKey = nameKey(candidate);
@@ -336,38 +336,38 @@ InstallPlan planInstall(const Sims2PackFile& file, const InstallOptions& options
                     continue;
                 const auto taken = present.find(candidateKey);
                 if (taken == present.end()) {
-                    planned.Target = options.Destination / pathFromUtf8(candidate);
-                    planned.Renamed = true;
+                    planned.target = options.destination / pathFromUtf8(candidate);
+                    planned.renamed = true;
                     break;
                 }
                 if (holdsBytes(file, taken->second, bytes)) {
-                    planned.Action = ItemAction::AlreadyInstalled;
-                    planned.Target = taken->second;
-                    planned.Renamed = true;
+                    planned.action = ItemAction::AlreadyInstalled;
+                    planned.target = taken->second;
+                    planned.renamed = true;
                     break;
                 }
             }
         }
-        if (planned.Action == ItemAction::Install)
-            targets.insert(nameKey(pathToUtf8(planned.Target.filename())));
+        if (planned.action == ItemAction::Install)
+            targets.insert(nameKey(pathToUtf8(planned.target.filename())));
 
-        if (options.Library != nullptr) {
-            planned.Guids = definedGuids(bytes);
-            for (const std::uint32_t guid : planned.Guids) {
-                const auto owners = options.Library->find(guid);
-                if (owners == options.Library->end())
+        if (options.library != nullptr) {
+            planned.guids = definedGuids(bytes);
+            for (const std::uint32_t guid : planned.guids) {
+                const auto owners = options.library->find(guid);
+                if (owners == options.library->end())
                     continue;
                 GuidClashWarning warning { i, guid, {} };
                 for (const std::string& owner : owners->second)
-                    if (planned.Action != ItemAction::AlreadyInstalled || !sameFile(planned.Target, owner))
-                        warning.Files.push_back(owner);
-                if (!warning.Files.empty())
-                    plan.Warnings.push_back(std::move(warning));
+                    if (planned.action != ItemAction::AlreadyInstalled || !sameFile(planned.target, owner))
+                        warning.files.push_back(owner);
+                if (!warning.files.empty())
+                    plan.warnings.push_back(std::move(warning));
             }
         }
-        if (planned.Action == ItemAction::Install)
-            keepExpanded(file, i, scratch, planned.Expanded, budgetUsed);
-        plan.Items.push_back(std::move(planned));
+        if (planned.action == ItemAction::Install)
+            keepExpanded(file, i, scratch, planned.expanded, budgetUsed);
+        plan.items.push_back(std::move(planned));
     }
     return plan;
 }
@@ -376,11 +376,11 @@ LibraryGuids catalogGuids(const std::vector<health::PackageRecord>& records, con
 {
     LibraryGuids guids;
     for (const health::PackageRecord& record : records) {
-        if (record.Kind != health::PackageKind::CatalogObject)
+        if (record.kind != health::PackageKind::CatalogObject)
             continue;
         // The index keys paths with "/"; warnings show them as the system writes them.
-        const std::string file = pathToUtf8((root / pathFromUtf8(record.RelativePath)).make_preferred());
-        for (const std::uint32_t guid : record.Guids) {
+        const std::string file = pathToUtf8((root / pathFromUtf8(record.relativePath)).make_preferred());
+        for (const std::uint32_t guid : record.guids) {
             if (guid == 0)
                 continue;
             std::vector<std::string>& files = guids[guid];
@@ -393,35 +393,35 @@ LibraryGuids catalogGuids(const std::vector<health::PackageRecord>& records, con
 
 void rememberInstalled(const InstallPlan& plan, LibraryGuids& library)
 {
-    for (const PlannedItem& item : plan.Items)
-        if (item.Action == ItemAction::Install)
-            for (const std::uint32_t guid : item.Guids)
-                library[guid].push_back(pathToUtf8(item.Target));
+    for (const PlannedItem& item : plan.items)
+        if (item.action == ItemAction::Install)
+            for (const std::uint32_t guid : item.guids)
+                library[guid].push_back(pathToUtf8(item.target));
 }
 
 std::string takenMessage(const Sims2PackFile& file, const InstallPlan& plan)
 {
-    if (plan.Taken.empty())
+    if (plan.taken.empty())
         return {};
-    const Sims2PackItem& first = file.items()[plan.Taken.front()];
-    std::string text = file.contents().FileName + ": \"" + first.Name + "\" is taken in " + quoted(plan.Destination)
+    const Sims2PackItem& first = file.items()[plan.taken.front()];
+    std::string text = file.contents().fileName + ": \"" + first.name + "\" is taken in " + quoted(plan.destination)
         + " by a different file";
-    if (plan.Taken.size() == 2)
+    if (plan.taken.size() == 2)
         text += ", and so is 1 more name";
-    else if (plan.Taken.size() > 2)
-        text += ", and so are " + std::to_string(plan.Taken.size() - 1) + " more names";
+    else if (plan.taken.size() > 2)
+        text += ", and so are " + std::to_string(plan.taken.size() - 1) + " more names";
     return text;
 }
 
 void carryOutInstall(const Sims2PackFile& file, const InstallPlan& plan)
 {
-    if (!plan.Taken.empty())
+    if (!plan.taken.empty())
         throw Failure(ErrorCode::BadPackage, takenMessage(file, plan));
     std::vector<Write> writes;
-    for (const PlannedItem& item : plan.Items)
-        if (item.Action == ItemAction::Install)
-            writes.push_back(Write { item.Item, item.Target, &item.Expanded });
-    writeItems(file, plan.Destination, writes);
+    for (const PlannedItem& item : plan.items)
+        if (item.action == ItemAction::Install)
+            writes.push_back(Write { item.item, item.target, &item.expanded });
+    writeItems(file, plan.destination, writes);
 }
 
 std::vector<fs::path> extractSims2Pack(const Sims2PackFile& file, const fs::path& folder)
@@ -429,26 +429,26 @@ std::vector<fs::path> extractSims2Pack(const Sims2PackFile& file, const fs::path
     const Sims2Pack& pack = file.contents();
     const std::unordered_map<std::string, fs::path> present = folderContents(file, folder);
     std::unordered_map<std::string, std::size_t> names;
-    std::vector<std::optional<ByteString>> kept(pack.Items.size());
+    std::vector<std::optional<ByteString>> kept(pack.items.size());
     std::size_t budgetUsed = 0;
     ByteString scratch;
     std::vector<Write> writes;
-    for (std::size_t i = 0; i < pack.Items.size(); ++i) {
+    for (std::size_t i = 0; i < pack.items.size(); ++i) {
         readableItem(file, i, scratch);
         checkName(file, i);
-        const std::string key = nameKey(pack.Items[i].Name);
+        const std::string key = nameKey(pack.items[i].name);
         if (const auto [at, fresh] = names.emplace(key, i); !fresh)
             refuse(file,
                 describeSims2PackItem(pack, at->second) + " and " + describeSims2PackItem(pack, i) + " share a name");
         if (const auto found = present.find(key); found != present.end())
             refuse(file, quoted(folder) + " holds " + quoted(found->second.filename()) + " already");
         keepExpanded(file, i, scratch, kept[i], budgetUsed);
-        writes.push_back(Write { i, folder / pathFromUtf8(pack.Items[i].Name), &kept[i] });
+        writes.push_back(Write { i, folder / pathFromUtf8(pack.items[i].name), &kept[i] });
     }
     writeItems(file, folder, writes);
     std::vector<fs::path> written;
     for (const Write& write : writes)
-        written.push_back(write.Target);
+        written.push_back(write.target);
     return written;
 }
 

@@ -29,23 +29,23 @@ namespace varnick::sims2pack {
 
 /// One item as a listing shows it.
 struct ItemListing {
-    std::string Name;
-    std::string Type; ///< the item's own <Type>, "" when absent
-    std::int64_t Length = 0; ///< bytes stored
-    bool Compressed = false;
-    /// Bytes of the package once expanded (Length when stored); nothing when the item does not expand.
-    std::optional<std::int64_t> PackageLength;
-    std::optional<std::string> Guid; ///< <GlobalGUID> as written
-    std::optional<std::string> CatalogName; ///< the English catalog name when the item has one
-    bool Readable = false; ///< the item expands and reads as a package (the browser's summary)
+    std::string name;
+    std::string type; ///< the item's own <Type>, "" when absent
+    std::int64_t length = 0; ///< bytes stored
+    bool compressed = false;
+    /// Bytes of the package once expanded (length when stored); nothing when the item does not expand.
+    std::optional<std::int64_t> packageLength;
+    std::optional<std::string> guid; ///< <GlobalGUID> as written
+    std::optional<std::string> catalogName; ///< the English catalog name when the item has one
+    bool readable = false; ///< the item expands and reads as a package (the browser's summary)
     /// Why the item cannot be read, or else why its name cannot be a file name; "" when neither.
-    std::string Reason;
-    bool ThroughGame = false; ///< a lot, family or person: installed through the game, not into Downloads
+    std::string reason;
+    bool throughGame = false; ///< a lot, family or person: installed through the game, not into Downloads
 };
 
 struct Sims2PackListing {
-    std::string Type; ///< the root's type attribute
-    std::vector<ItemListing> Items; ///< in the file's order
+    std::string type; ///< the root's type attribute
+    std::vector<ItemListing> items; ///< in the file's order
 };
 
 /// Lists the items of a checked Sims2Pack. An item that cannot be expanded or
@@ -84,40 +84,40 @@ using LibraryGuids = std::map<std::uint32_t, std::vector<std::string>>;
 LibraryGuids catalogGuids(const std::vector<health::PackageRecord>& records, const std::filesystem::path& root);
 
 struct InstallOptions {
-    std::filesystem::path Destination; ///< the folder the objects are written into (created when missing)
-    bool Rename = false; ///< write an item whose name is taken by a different file as "name (2).package"
-    const LibraryGuids* Library = nullptr; ///< the GUIDs to warn about; nullptr: no check
+    std::filesystem::path destination; ///< the folder the objects are written into (created when missing)
+    bool rename = false; ///< write an item whose name is taken by a different file as "name (2).package"
+    const LibraryGuids* library = nullptr; ///< the GUIDs to warn about; nullptr: no check
 };
 
 enum class ItemAction {
-    Install, ///< written to Target
-    AlreadyInstalled, ///< Target holds the same bytes already: skipped
+    Install, ///< written to target
+    AlreadyInstalled, ///< target holds the same bytes already: skipped
     ThroughGame, ///< a lot, family or person: not written
 };
 
 struct PlannedItem {
-    std::size_t Item = 0; ///< index into the Sims2Pack's items
-    ItemAction Action = ItemAction::Install;
-    std::filesystem::path Target; ///< Install and AlreadyInstalled
-    bool Renamed = false; ///< Target carries a number because the item's own name was taken
-    std::optional<ByteString> Expanded; ///< a compressed item's bytes, kept from the checks when they fit the budget
-    std::vector<std::uint32_t> Guids; ///< a catalog object's definition GUIDs (only with a library to check)
+    std::size_t item = 0; ///< index into the Sims2Pack's items
+    ItemAction action = ItemAction::Install;
+    std::filesystem::path target; ///< Install and AlreadyInstalled
+    bool renamed = false; ///< target carries a number because the item's own name was taken
+    std::optional<ByteString> expanded; ///< a compressed item's bytes, kept from the checks when they fit the budget
+    std::vector<std::uint32_t> guids; ///< a catalog object's definition GUIDs (only with a library to check)
 };
 
 /// A GUID an item defines that the library defines already (a warning: the install goes ahead).
 struct GuidClashWarning {
-    std::size_t Item = 0;
-    std::uint32_t Guid = 0;
-    std::vector<std::string> Files; ///< the library's files that define it
+    std::size_t item = 0;
+    std::uint32_t guid = 0;
+    std::vector<std::string> files; ///< the library's files that define it
 };
 
 struct InstallPlan {
-    std::filesystem::path Destination;
-    std::vector<PlannedItem> Items; ///< in the file's order
-    std::vector<GuidClashWarning> Warnings; ///< by item, then GUID
-    /// Items whose name a different file in Destination holds (only without
-    /// Rename; their Target is that file). A plan with any cannot be carried out.
-    std::vector<std::size_t> Taken;
+    std::filesystem::path destination;
+    std::vector<PlannedItem> items; ///< in the file's order
+    std::vector<GuidClashWarning> warnings; ///< by item, then GUID
+    /// Items whose name a different file in destination holds (only without
+    /// rename; their target is that file). A plan with any cannot be carried out.
+    std::vector<std::size_t> taken;
 };
 
 /// Plans the install of file's items (see the file comment); reads the
@@ -125,7 +125,7 @@ struct InstallPlan {
 /// "<file>: <problem>" when the Sims2Pack is refused: an item does not expand
 /// or read as a package, two items for Downloads share a name, such a name
 /// cannot be a file name, or the destination is not a folder. Names taken by
-/// different files are listed in Taken instead, so that a caller can offer renaming.
+/// different files are listed in taken instead, so that a caller can offer renaming.
 InstallPlan planInstall(const Sims2PackFile& file, const InstallOptions& options);
 
 /// The one-line refusal of a plan with taken names ("<file>: \"x.package\" is

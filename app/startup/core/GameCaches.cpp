@@ -64,7 +64,7 @@ ClearedCaches clearGameCaches(const fs::path& dataFolder, const BackupStore& sto
     // With one generation a store keeps only the first copy it ever made of a
     // file; the bytes removed here must be kept whatever came before.
     BackupPolicy policy = store.policy();
-    policy.Generations = std::max(policy.Generations, 2);
+    policy.generations = std::max(policy.generations, 2);
     BackupStore keeper(store.folder(), policy);
 
     ClearedCaches result;

@@ -3,11 +3,12 @@
 # (20 kills per write; VARNICK_CRASH_KILLS to change), the same tests again
 # under AddressSanitizer and UndefinedBehaviorSanitizer, the threaded tests
 # under ThreadSanitizer when VARNICK_RUN_TSAN=1, and a short run of each fuzz
-# target. Installs what it needs on Debian 12.
+# target, after checking the formatting and the names. Installs what it needs
+# on Debian 12.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-install_packages "${BUILD_PACKAGES[@]}" clang clang-format libclang-rt-14-dev xvfb xauth
+install_packages "${BUILD_PACKAGES[@]}" clang clang-format clang-tidy libclang-rt-14-dev xvfb xauth
 use_compiler_cache
 
 export QT_QPA_PLATFORM=offscreen
@@ -44,8 +45,16 @@ else
     failed=$((failed + 1)); summary+=("format: FAILED (run clang-format -i on the files above)"); status=1
 fi
 
-echo "== Native build"
+echo "== Names (clang-tidy's naming rules over every header)"
+# Needs only the configured build's compile commands, not a build.
 cmake -S . -B build -G Ninja "${CACHE_FLAGS[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+if scripts/check-names.sh build; then
+    passed=$((passed + 1)); summary+=("names: ok")
+else
+    failed=$((failed + 1)); summary+=("names: FAILED (see the names above and .clang-tidy)"); status=1
+fi
+
+echo "== Native build"
 cmake --build build -j"$jobs"
 run_ctest build native || status=1
 

@@ -34,6 +34,8 @@ using FileTime = fs::file_time_type;
 // newer, so none of them can be mistaken for a leftover.
 const FileTime gProcessStart = FileTime::clock::now();
 
+constexpr std::chrono::seconds kFileTimeResolution { 2 };
+
 unsigned long currentProcess()
 {
 #ifdef _WIN32
@@ -97,7 +99,11 @@ bool isStaleScratchFile(const fs::path& path)
         return false;
     std::error_code error;
     const FileTime modified = fs::last_write_time(path, error);
-    if (error || modified >= gProcessStart)
+    // File times are coarser than the clock (whole seconds through the Windows
+    // runtime, two seconds on FAT): a file written just after the start can
+    // carry a time just before it. Only a file older by more than that is a
+    // leftover; one a little younger waits for the next sweep.
+    if (error || modified >= gProcessStart - kFileTimeResolution)
         return false;
     // A file older than this process under this process's id was made by an
     // earlier process that had the same id.

@@ -123,8 +123,8 @@ TEST(HealthCli, listsTheSims2PackFilesLyingInTheLibrary)
     const std::string reason = "The game does not read Sims2Pack files; install them.";
     EXPECT_EQ(report["sims2packs"],
         nlohmann::json::array(
-            { { { "file", pathToUtf8(library.path() / "New/Later.Sims2Pack") }, { "reason", reason } },
-                { { "file", pathToUtf8(library.path() / "New/lamps.sims2pack") }, { "reason", reason } } }));
+            { { { "file", pathToUtf8(library.path() / "New" / "Later.Sims2Pack") }, { "reason", reason } },
+                { { "file", pathToUtf8(library.path() / "New" / "lamps.sims2pack") }, { "reason", reason } } }));
     // Not packages: nothing else of the review mentions them.
     EXPECT_TRUE(report["broken"].empty());
     EXPECT_TRUE(report["duplicates"].empty());

@@ -1,0 +1,798 @@
+#include "app/sims2pack/Sims2PackInstallDialog.h"
+
+#include "app/browser/BrowserPictures.h"
+#include "app/browser/frmSelectPath.h"
+#include "app/health/core/HealthReport.h"
+#include "app/platform/Words.h"
+#include "app/platform/qt/BackgroundTask.h"
+#include "app/platform/qt/DialogButtons.h"
+#include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/TextBridge.h"
+#include "app/startup/GamePaths.h"
+#include "app/startup/GameRunningGuard.h"
+#include "package/Sims2Pack.h"
+#include "package/base/ErrorTrap.h"
+
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+#include "app/health/index/LibraryIndex.h"
+#include "app/health/index/LibraryScan.h"
+#endif
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <new>
+#include <optional>
+#include <set>
+#include <system_error>
+
+namespace varnick {
+
+namespace fs = std::filesystem;
+using namespace sims2pack;
+
+namespace {
+
+enum Column { ObjectColumn, TypeColumn, SizeColumn, TargetColumn, WarningColumn };
+constexpr int kPictureSize = 48;
+
+QString fileNameOf(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
+// A message of the readers and the install core names the Sims2Pack by the
+// path it was given; the list names it by its file name, the path being in
+// the tool tip. One line, whatever the message held.
+QString oneLine(const QString& path, const std::string& message)
+{
+    QString text = text::fromUtf8(toValidUtf8(message)).simplified();
+    for (const QString& given : { path, text::fromPath(text::toPath(path)) }) {
+        if (text.startsWith(given + QStringLiteral(": "))) {
+            text = text.mid(given.size() + 2);
+            break;
+        }
+    }
+    return fileNameOf(path) + QStringLiteral(": ") + text;
+}
+
+QString failureText(const QString& path, const std::exception& failure)
+{
+    return oneLine(path, failure.what());
+}
+
+// Where a file's objects go: the chosen folder, else a folder of the file's name below Downloads.
+fs::path destinationOf(const QString& path, const fs::path& downloads, const fs::path& chosen)
+{
+    if (!chosen.empty())
+        return chosen;
+    if (downloads.empty())
+        throw Failure(
+            ErrorCode::FolderFailed, "The game's Downloads folder was not found; choose a folder to install into");
+    try {
+        return defaultInstallFolder(downloads, text::toPath(path));
+    } catch (const Failure& failure) {
+        throw Failure(failure.code(), std::string(failure.what()) + "; choose a folder to install into");
+    }
+}
+
+// The picture of an item as the list shows it: its own texture, scaled to the row.
+QImage pictureOf(const Sims2PackFile& file, std::size_t item)
+{
+    const std::optional<ByteString> bmp = itemPicture(file, item);
+    if (!bmp)
+        return {};
+    const QByteArray bytes = text::toByteArray(*bmp);
+    const QImage image = QImage::fromData(bytes, "BMP");
+    if (image.isNull())
+        return {};
+    return image.scaled(kPictureSize, kPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+// Reads one chosen file with its listing and pictures; a file that cannot be
+// read keeps its reason and the others go on.
+Sims2PackInstallDialog::Entry readEntry(const QString& path)
+{
+    Sims2PackInstallDialog::Entry entry;
+    entry.Path = path;
+    try {
+        auto file = std::make_shared<const Sims2PackFile>(Sims2PackFile::read(text::toPath(path)));
+        entry.Listing = listSims2Pack(*file);
+        for (std::size_t i = 0; i < file->items().size(); ++i)
+            entry.Pictures.push_back(pictureOf(*file, i));
+        entry.File = std::move(file);
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& failure) {
+        entry.ReadFailure = failureText(path, failure);
+    }
+    return entry;
+}
+
+// The GUIDs the library's catalog objects define, from the library index of
+// Downloads brought up to date; nothing, with the reason in note, when they cannot be had.
+std::shared_ptr<const LibraryGuids> scanLibraryGuids(
+    const fs::path& downloads, const TaskContext& task, QString& note, bool& cancelled)
+{
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+    std::error_code error;
+    if (downloads.empty() || !fs::is_directory(downloads, error)) {
+        note = Sims2PackInstallDialog::tr("GUID clashes were not checked: the game's Downloads folder was not found.");
+        return nullptr;
+    }
+    try {
+        health::LibraryIndex index(health::defaultIndexFile(downloads));
+        health::ScanOptions options;
+        options.Root = downloads;
+        options.Cancel = &task.cancelFlag();
+        options.Progress = [&task](std::size_t done, std::size_t total) {
+            task.progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
+        };
+        const health::ScanResult scan = health::scanLibrary(index, options);
+        if (scan.Cancelled) {
+            cancelled = true;
+            return nullptr;
+        }
+        return std::make_shared<const LibraryGuids>(catalogGuids(scan.Records, downloads));
+    } catch (const Failure& failure) {
+        note = Sims2PackInstallDialog::tr("GUID clashes were not checked: %1")
+                   .arg(text::fromUtf8(toValidUtf8(failure.what())));
+        return nullptr;
+    }
+#else
+    (void)downloads;
+    (void)task;
+    (void)cancelled;
+    note = Sims2PackInstallDialog::tr("GUID clashes were not checked: this build has no library index.");
+    return nullptr;
+#endif
+}
+
+// Plans each file in turn, each checked against the library and the objects
+// the files before it would install. The window keeps no expanded bytes:
+// Install plans again.
+void planEntries(std::vector<Sims2PackInstallDialog::Entry>& entries, const LibraryGuids* library,
+    const fs::path& downloads, const fs::path& chosen, bool rename, const TaskContext& task)
+{
+    std::optional<LibraryGuids> known;
+    if (library != nullptr)
+        known = *library;
+    for (Sims2PackInstallDialog::Entry& entry : entries) {
+        entry.Plan.reset();
+        entry.PlanFailure.clear();
+        if (!entry.File || task.cancelled())
+            continue;
+        try {
+            InstallOptions options;
+            options.Destination = destinationOf(entry.Path, downloads, chosen);
+            options.Rename = rename;
+            options.Library = known ? &*known : nullptr;
+            InstallPlan plan = planInstall(*entry.File, options);
+            for (PlannedItem& item : plan.Items)
+                item.Expanded.reset();
+            if (known && plan.Taken.empty())
+                rememberInstalled(plan, *known);
+            entry.Plan = std::make_shared<const InstallPlan>(std::move(plan));
+        } catch (const std::bad_alloc&) {
+            throw;
+        } catch (const std::exception& failure) {
+            entry.PlanFailure = failureText(entry.Path, failure);
+        }
+    }
+}
+
+// The deepest folder that holds every one of folders.
+QString commonFolder(const QStringList& folders)
+{
+    if (folders.isEmpty())
+        return {};
+    fs::path common = text::toPath(folders.front());
+    for (const QString& folder : folders) {
+        const fs::path path = text::toPath(folder);
+        fs::path shared;
+        for (auto a = common.begin(), b = path.begin(); a != common.end() && b != path.end() && *a == *b; ++a, ++b)
+            shared /= *a;
+        common = shared;
+    }
+    return text::fromPath(common);
+}
+
+QString listed(const QStringList& lines, qsizetype most)
+{
+    QStringList shown = lines.mid(0, most);
+    if (lines.size() > most)
+        shown.append(Sims2PackInstallDialog::tr("... and %1 more").arg(lines.size() - most));
+    return shown.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+QString Sims2PackInstallDialog::downloadsFolder()
+{
+    if (gstrSims2DataPath.empty() || gstrSims2DataPath == gstrPathNotFound)
+        return {};
+    return text::fromPath(pathFromUtf8(gstrSims2DataPath) / "Downloads");
+}
+
+QStringList Sims2PackInstallDialog::chooseFiles(QWidget* owner, const QString& folder)
+{
+    if (FilesSeam::testing())
+        return FilesSeam::answer(folder);
+    return QFileDialog::getOpenFileNames(owner, tr("Install Sims2Pack"), folder,
+        tr("Sims2Pack files (*.sims2pack *.Sims2Pack *.SIMS2PACK);;All files (*)"));
+}
+
+bool Sims2PackInstallDialog::run(QWidget* owner, const QStringList& files)
+{
+    if (Seam::testing())
+        return Seam::answer(files);
+    if (files.isEmpty())
+        return false;
+    Sims2PackInstallDialog window({ files, downloadsFolder() }, owner);
+    window.startReading();
+    window.exec();
+    return window.outcome().Installed > 0;
+}
+
+bool Sims2PackInstallDialog::isSims2PackFile(const QString& file)
+{
+    return file.endsWith(QStringLiteral(".sims2pack"), Qt::CaseInsensitive);
+}
+
+Sims2PackInstallDialog::Sims2PackInstallDialog(Request request, QWidget* parent)
+    : QDialog(parent)
+    , mRequest(std::move(request))
+    , mTask(new BackgroundTask(this))
+{
+    setObjectName(QStringLiteral("Sims2PackInstallDialog"));
+    setWindowTitle(tr("Install Sims2Pack"));
+    resize(900, 480);
+
+    mStatus = new QLabel(this);
+    mStatus->setObjectName(QStringLiteral("lblStatus"));
+    mStatus->setWordWrap(true);
+    mProgress = new QProgressBar(this);
+    mProgress->setObjectName(QStringLiteral("prgWork"));
+    mList = new QTreeWidget(this);
+    mList->setObjectName(QStringLiteral("tvItems"));
+    mList->setHeaderLabels({ tr("Object"), tr("Type"), tr("Size"), tr("Installs To"), tr("Warnings") });
+    mList->setIconSize(QSize(kPictureSize, kPictureSize));
+    mList->setSelectionMode(QAbstractItemView::SingleSelection);
+    mList->setAllColumnsShowFocus(true);
+    mList->setWordWrap(true);
+    mList->header()->setStretchLastSection(true);
+    mList->setColumnWidth(ObjectColumn, 260);
+    mList->setColumnWidth(TypeColumn, 70);
+    mList->setColumnWidth(SizeColumn, 70);
+    mList->setColumnWidth(TargetColumn, 220);
+    mFolderLabel = new QLabel(this);
+    mFolderLabel->setObjectName(QStringLiteral("lblFolder"));
+    mFolderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mChooseFolder = new QPushButton(tr("C&hoose Folder..."), this);
+    mChooseFolder->setObjectName(QStringLiteral("cmdFolder"));
+    mChooseFolder->setToolTip(tr("Install every object into one folder of your choice instead"));
+    mRename = new QCheckBox(tr("Where a name is taken, install under a &numbered name"), this);
+    mRename->setObjectName(QStringLiteral("chkRename"));
+    mRename->setToolTip(tr("A file of the same name but different contents is kept; the object is written beside "
+                           "it as \"name (2).package\""));
+    mInstall = new QPushButton(tr("&Install"), this);
+    mInstall->setObjectName(QStringLiteral("cmdInstall"));
+    mCancel = new QPushButton(tr("Cancel"), this);
+    mCancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(mFolderLabel, 1);
+    folderRow->addWidget(mChooseFolder);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(mRename);
+    buttons->addStretch(1);
+    buttons->addWidget(mInstall);
+    buttons->addWidget(mCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(mProgress);
+    layout->addWidget(mStatus);
+    layout->addWidget(mList, 1);
+    layout->addLayout(folderRow);
+    layout->addLayout(buttons);
+
+    connect(mChooseFolder, &QPushButton::clicked, this, [this] { chooseFolder(); });
+    connect(mRename, &QCheckBox::toggled, this, [this] { planAgain(); });
+    connect(mInstall, &QPushButton::clicked, this, [this] { install(); });
+    connect(mCancel, &QPushButton::clicked, this, [this] { reject(); });
+    mTask->setProgressHandler([this](std::int64_t done, std::int64_t total) { showProgress(done, total); });
+
+    // Tab: the list, the folder, the renaming, then Install and Cancel.
+    setTabOrder(mList, mChooseFolder);
+    setTabOrder(mChooseFolder, mRename);
+    setTabOrder(mRename, mInstall);
+    setTabOrder(mInstall, mCancel);
+    mList->setFocus();
+    showSummary();
+    updateButtons();
+}
+
+Sims2PackInstallDialog::~Sims2PackInstallDialog() = default;
+
+bool Sims2PackInstallDialog::busy() const
+{
+    return mTask->running();
+}
+
+bool Sims2PackInstallDialog::canInstall() const
+{
+    return !busy()
+        && std::any_of(mEntries.begin(), mEntries.end(), [](const Entry& entry) { return entry.Plan != nullptr; });
+}
+
+void Sims2PackInstallDialog::startReading()
+{
+    if (busy())
+        return;
+    mStatus->setText(
+        tr("Reading %1...")
+            .arg(text::fromUtf8(countOf(static_cast<std::size_t>(mRequest.Files.size()), "Sims2Pack file"))));
+    mProgress->setRange(0, 0);
+    const QStringList files = mRequest.Files;
+    const fs::path downloads = text::toPath(mRequest.Downloads);
+    const fs::path chosen = text::toPath(mFolder);
+    const bool rename = mRename->isChecked();
+    struct Read {
+        std::vector<Entry> Entries;
+        std::shared_ptr<const LibraryGuids> Library;
+        QString Note;
+        bool Cancelled = false;
+    };
+    auto read = std::make_shared<Read>();
+    mTask->setEndHandler([this, read](const TaskEnd& end) {
+        mEntries = std::move(read->Entries);
+        mLibrary = std::move(read->Library);
+        mLibraryNote = std::move(read->Note);
+        fillList();
+        if (end.Cancelled || read->Cancelled)
+            mStatus->setText(tr("Reading was cancelled: nothing can be installed."));
+        if (end.Failure) {
+            try {
+                std::rethrow_exception(end.Failure);
+            } catch (const std::exception& failure) {
+                mStatus->setText(text::fromUtf8(toValidUtf8(failure.what())));
+            }
+        }
+        updateButtons();
+        emit planned();
+    });
+    // The work touches the window only through its posts, which run on the
+    // user-interface thread while the window (owning the task) is alive.
+    mTask->start([this, files, downloads, chosen, rename, read](const TaskContext& task) {
+        const auto total = static_cast<std::int64_t>(files.size());
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            if (task.cancelled()) {
+                read->Cancelled = true;
+                return;
+            }
+            task.progress(i, total);
+            read->Entries.push_back(readEntry(files[i]));
+        }
+        task.progress(total, total);
+        if (std::any_of(read->Entries.begin(), read->Entries.end(), [](const Entry& entry) { return entry.File; })) {
+            task.post([this] { mStatus->setText(tr("Checking your downloads for GUID clashes...")); });
+            read->Library = scanLibraryGuids(downloads, task, read->Note, read->Cancelled);
+            if (read->Cancelled)
+                return;
+        }
+        planEntries(read->Entries, read->Library.get(), downloads, chosen, rename, task);
+        read->Cancelled = task.cancelled();
+    });
+    updateButtons();
+}
+
+void Sims2PackInstallDialog::planAgain()
+{
+    if (busy() || mEntries.empty())
+        return;
+    mStatus->setText(tr("Checking the files again..."));
+    mProgress->setRange(0, 0);
+    auto entries = std::make_shared<std::vector<Entry>>(mEntries);
+    const std::shared_ptr<const LibraryGuids> library = mLibrary;
+    const fs::path downloads = text::toPath(mRequest.Downloads);
+    const fs::path chosen = text::toPath(mFolder);
+    const bool rename = mRename->isChecked();
+    mTask->setEndHandler([this, entries](const TaskEnd& end) {
+        // A cancelled plan leaves the files unplanned rather than half of them planned.
+        if (!end.Cancelled && !end.Failure)
+            mEntries = std::move(*entries);
+        else
+            for (Entry& entry : mEntries)
+                entry.Plan.reset();
+        fillList();
+        updateButtons();
+        emit planned();
+    });
+    mTask->start([entries, library, downloads, chosen, rename](const TaskContext& task) {
+        planEntries(*entries, library.get(), downloads, chosen, rename, task);
+    });
+    updateButtons();
+}
+
+void Sims2PackInstallDialog::setInstallFolder(const QString& folder)
+{
+    mFolder = folder;
+    planAgain();
+    showSummary();
+}
+
+void Sims2PackInstallDialog::chooseFolder()
+{
+    const QString start = !mFolder.isEmpty() ? mFolder : mRequest.Downloads;
+    const QString chosen = frmSelectPath::choose(this, tr("Install the objects into:"), start);
+    if (!chosen.isEmpty())
+        setInstallFolder(chosen);
+}
+
+void Sims2PackInstallDialog::install()
+{
+    if (!canInstall())
+        return;
+    if (refuseWhileGameRuns(this))
+        return;
+    QStringList taken;
+    for (const Entry& entry : mEntries)
+        if (entry.Plan && !entry.Plan->Taken.empty())
+            taken.append(oneLine(entry.Path, takenMessage(*entry.File, *entry.Plan)));
+    bool rename = mRename->isChecked();
+    if (!taken.isEmpty()) {
+        const MessageBox::Button answer = MessageBox::show(this, QMessageBox::Question, tr("Names Taken"),
+            tr("%1\n\nInstall these objects under numbered names, such as \"name (2).package\"? Skipping installs "
+               "the other Sims2Pack files only.")
+                .arg(listed(taken, 10)),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
+            { { QMessageBox::Yes, tr("Install &Renamed") }, { QMessageBox::No, tr("&Skip Those Files") } });
+        if (answer == QMessageBox::Cancel)
+            return;
+        rename = answer == QMessageBox::Yes;
+    }
+    startInstall(rename);
+}
+
+void Sims2PackInstallDialog::startInstall(bool rename)
+{
+    mInstalling = true;
+    mStatus->setText(tr("Installing..."));
+    mProgress->setRange(0, static_cast<int>(mEntries.size()));
+    mProgress->setValue(0);
+    const std::vector<Entry> entries = mEntries;
+    const std::shared_ptr<const LibraryGuids> library = mLibrary;
+    const fs::path downloads = text::toPath(mRequest.Downloads);
+    const fs::path chosen = text::toPath(mFolder);
+    auto outcome = std::make_shared<Outcome>();
+    mTask->setEndHandler([this, outcome](const TaskEnd& end) {
+        outcome->Cancelled = outcome->Cancelled || end.Cancelled;
+        if (end.Failure) {
+            try {
+                std::rethrow_exception(end.Failure);
+            } catch (const std::exception& failure) {
+                outcome->Refused.append(text::fromUtf8(toValidUtf8(failure.what())));
+            }
+        }
+        finishInstall(*outcome);
+    });
+    mTask->start([entries, library, downloads, chosen, rename, outcome](const TaskContext& task) {
+        std::optional<LibraryGuids> known;
+        if (library)
+            known = *library;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const Entry& entry = entries[i];
+            if (task.cancelled()) {
+                outcome->Cancelled = true;
+                return;
+            }
+            task.progress(static_cast<std::int64_t>(i), static_cast<std::int64_t>(entries.size()));
+            if (!entry.File) {
+                outcome->Refused.append(entry.ReadFailure);
+                continue;
+            }
+            try {
+                // Planned again: the folder may have changed since the window listed it.
+                InstallOptions options;
+                options.Destination = destinationOf(entry.Path, downloads, chosen);
+                options.Rename = rename;
+                options.Library = known ? &*known : nullptr;
+                const InstallPlan plan = planInstall(*entry.File, options);
+                carryOutInstall(*entry.File, plan);
+                if (known)
+                    rememberInstalled(plan, *known);
+                bool any = false;
+                for (const PlannedItem& item : plan.Items) {
+                    switch (item.Action) {
+                    case ItemAction::Install:
+                        ++outcome->Installed;
+                        outcome->InstalledFiles.append(text::fromPath(item.Target));
+                        any = true;
+                        break;
+                    case ItemAction::AlreadyInstalled:
+                        ++outcome->Skipped;
+                        any = true;
+                        break;
+                    case ItemAction::ThroughGame:
+                        ++outcome->ThroughGame;
+                        break;
+                    }
+                }
+                if (any)
+                    outcome->Folders.append(text::fromPath(plan.Destination));
+            } catch (const std::bad_alloc&) {
+                throw;
+            } catch (const std::exception& failure) {
+                outcome->Refused.append(failureText(entry.Path, failure));
+            }
+        }
+        task.progress(static_cast<std::int64_t>(entries.size()), static_cast<std::int64_t>(entries.size()));
+    });
+    updateButtons();
+}
+
+void Sims2PackInstallDialog::finishInstall(const Outcome& outcome)
+{
+    mInstalling = false;
+    mOutcome = outcome;
+    mOutcome.Folders.removeDuplicates();
+    QStringList lines;
+    if (outcome.Installed > 0)
+        lines.append(tr("Installed %1:\n%2")
+                         .arg(text::fromUtf8(countOf(static_cast<std::size_t>(outcome.Installed), "object")),
+                             listed(outcome.InstalledFiles, 12)));
+    else
+        lines.append(tr("Nothing new was installed."));
+    if (outcome.Skipped > 0)
+        lines.append(tr("%1 already installed: skipped.")
+                         .arg(text::fromUtf8(countOf(static_cast<std::size_t>(outcome.Skipped), "object"))));
+    if (outcome.ThroughGame > 0)
+        lines.append(tr("%1 (lots, families or Sims) to install through the game.")
+                         .arg(text::fromUtf8(countOf(static_cast<std::size_t>(outcome.ThroughGame), "item"))));
+    if (!outcome.Refused.isEmpty())
+        lines.append(tr("Refused, nothing of them written:\n%1").arg(listed(outcome.Refused, 12)));
+    if (outcome.Cancelled)
+        lines.append(tr("Stopped: the files after the last one installed were left as they were."));
+    const QString folder = commonFolder(mOutcome.Folders);
+    const bool trouble = !outcome.Refused.isEmpty() || outcome.Cancelled;
+    const MessageBox::Buttons buttons
+        = folder.isEmpty() ? MessageBox::Buttons(QMessageBox::Ok) : (QMessageBox::Ok | QMessageBox::Open);
+    const MessageBox::Button answer = MessageBox::show(this, trouble ? QMessageBox::Warning : QMessageBox::Information,
+        tr("Install Sims2Pack"), lines.join(QStringLiteral("\n\n")), buttons, QMessageBox::Ok,
+        { { QMessageBox::Open, tr("Show in &Folder") } });
+    if (answer == QMessageBox::Open) {
+        const bool opened = OpenFolderSeam::testing() ? OpenFolderSeam::answer(folder)
+                                                      : QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        // Without a file manager the button must not look as if it did nothing.
+        if (!opened)
+            MessageBox::exclamation(this, tr("Install Sims2Pack"),
+                tr("No file manager could be started. The objects are in:\n%1").arg(folder));
+    }
+    updateButtons();
+    emit installed();
+    accept();
+}
+
+void Sims2PackInstallDialog::reject()
+{
+    if (mInstalling) {
+        // What is written stays written; the files after it are left alone.
+        mTask->cancel();
+        mStatus->setText(tr("Stopping after the file being installed..."));
+        return;
+    }
+    mTask->cancel();
+    QDialog::reject();
+}
+
+void Sims2PackInstallDialog::showProgress(std::int64_t done, std::int64_t total)
+{
+    // Totals of the library scan can pass what a progress bar counts; it shows a share.
+    const std::int64_t scale = std::max<std::int64_t>(1, total / 100000 + 1);
+    mProgress->setRange(0, static_cast<int>(total / scale));
+    mProgress->setValue(static_cast<int>(done / scale));
+}
+
+QString Sims2PackInstallDialog::shownPath(const fs::path& path) const
+{
+    if (!mRequest.Downloads.isEmpty()) {
+        const fs::path below = path.lexically_relative(text::toPath(mRequest.Downloads));
+        if (!below.empty() && *below.begin() != "..")
+            return QDir::toNativeSeparators(tr("Downloads") + QLatin1Char('/') + text::fromPath(below));
+    }
+    return QDir::toNativeSeparators(text::fromPath(path));
+}
+
+void Sims2PackInstallDialog::fillList()
+{
+    mList->clear();
+    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    const QImage missing = notFoundPicture(kPictureSize);
+    const bool rename = mRename->isChecked();
+    for (const Entry& entry : mEntries) {
+        auto* top = new QTreeWidgetItem(mList);
+        QFont bold = top->font(ObjectColumn);
+        bold.setBold(true);
+        top->setFont(ObjectColumn, bold);
+        top->setToolTip(ObjectColumn, QDir::toNativeSeparators(entry.Path));
+        if (!entry.File) {
+            // The file's own line, across the columns: nothing of it is listed.
+            top->setText(ObjectColumn, entry.ReadFailure);
+            top->setIcon(ObjectColumn, warning);
+            top->setFirstColumnSpanned(true);
+            continue;
+        }
+        top->setText(ObjectColumn, fileNameOf(entry.Path));
+        top->setText(TypeColumn, text::fromUtf8(toValidUtf8(entry.File->contents().Type)));
+        top->setText(SizeColumn, text::fromUtf8(countOf(entry.File->items().size(), "item")));
+        const InstallPlan* plan = entry.Plan.get();
+        if (plan != nullptr) {
+            top->setText(TargetColumn, shownPath(plan->Destination));
+            top->setToolTip(TargetColumn, QDir::toNativeSeparators(text::fromPath(plan->Destination)));
+        }
+        QString fileWarning = entry.PlanFailure;
+        if (plan != nullptr && !plan->Taken.empty())
+            fileWarning = oneLine(entry.Path, takenMessage(*entry.File, *plan));
+        if (!fileWarning.isEmpty()) {
+            top->setText(WarningColumn, fileWarning);
+            top->setToolTip(WarningColumn, fileWarning);
+            top->setIcon(WarningColumn, warning);
+        }
+
+        for (std::size_t i = 0; i < entry.Listing.Items.size(); ++i) {
+            const ItemListing& listing = entry.Listing.Items[i];
+            auto* row = new QTreeWidgetItem(top);
+            const QString name = text::fromUtf8(toValidUtf8(listing.Name));
+            row->setText(ObjectColumn, listing.CatalogName ? text::fromUtf8(toValidUtf8(*listing.CatalogName)) : name);
+            row->setToolTip(ObjectColumn,
+                listing.Guid ? tr("%1\nGlobal GUID %2").arg(name, text::fromUtf8(toValidUtf8(*listing.Guid))) : name);
+            const QImage& picture = i < entry.Pictures.size() ? entry.Pictures[i] : missing;
+            row->setIcon(ObjectColumn, QIcon(QPixmap::fromImage(picture.isNull() ? missing : picture)));
+            row->setText(TypeColumn, text::fromUtf8(toValidUtf8(effectiveType(entry.File->contents(), i))));
+            const std::int64_t size = listing.PackageLength.value_or(listing.Length);
+            row->setText(SizeColumn, QLocale().formattedDataSize(size, 1, QLocale::DataSizeTraditionalFormat));
+            row->setToolTip(SizeColumn,
+                listing.Compressed ? tr("%1 bytes; %2 bytes compressed in the Sims2Pack")
+                                         .arg(QLocale().toString(static_cast<qlonglong>(size)),
+                                             QLocale().toString(static_cast<qlonglong>(listing.Length)))
+                                   : tr("%1 bytes").arg(QLocale().toString(static_cast<qlonglong>(size))));
+            row->setTextAlignment(SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
+
+            QStringList warnings;
+            if (!listing.Reason.empty())
+                warnings.append(text::fromUtf8(toValidUtf8(listing.Reason)));
+            if (listing.ThroughGame)
+                warnings.append(tr("Install through the game"));
+            const PlannedItem* planned = nullptr;
+            if (plan != nullptr)
+                for (const PlannedItem& item : plan->Items)
+                    if (item.Item == i)
+                        planned = &item;
+            if (planned != nullptr) {
+                const bool taken = std::find(plan->Taken.begin(), plan->Taken.end(), i) != plan->Taken.end();
+                switch (planned->Action) {
+                case ItemAction::Install:
+                    row->setText(TargetColumn, shownPath(planned->Target));
+                    row->setToolTip(TargetColumn, QDir::toNativeSeparators(text::fromPath(planned->Target)));
+                    if (taken)
+                        warnings.append(rename ? tr("Its name is taken: installs under a numbered name")
+                                               : tr("Its name is taken by a different file"));
+                    else if (planned->Renamed)
+                        warnings.append(tr("Its name is taken: installs as \"%1\"")
+                                            .arg(text::fromPath(planned->Target.filename())));
+                    break;
+                case ItemAction::AlreadyInstalled:
+                    row->setText(TargetColumn, tr("Already installed"));
+                    row->setToolTip(TargetColumn, QDir::toNativeSeparators(text::fromPath(planned->Target)));
+                    break;
+                case ItemAction::ThroughGame:
+                    row->setText(TargetColumn, tr("The game"));
+                    row->setToolTip(TargetColumn,
+                        tr("Lots, families and Sims are installed by the game's own installer, not copied into "
+                           "Downloads"));
+                    break;
+                }
+                QStringList owners;
+                for (const GuidClashWarning& clash : plan->Warnings) {
+                    if (clash.Item != i)
+                        continue;
+                    for (const std::string& file : clash.Files) {
+                        warnings.append(
+                            tr("GUID %1 is already defined by %2")
+                                .arg(text::fromUtf8(health::guidText(clash.Guid)), shownPath(pathFromUtf8(file))));
+                        owners.append(QDir::toNativeSeparators(text::fromUtf8(toValidUtf8(file))));
+                    }
+                }
+                if (!owners.isEmpty())
+                    row->setToolTip(WarningColumn,
+                        tr("Two objects with one GUID make the game show only one of them.\n%1")
+                            .arg(owners.join(QLatin1Char('\n'))));
+            }
+            if (!warnings.isEmpty()) {
+                row->setText(WarningColumn, warnings.join(QLatin1Char('\n')));
+                row->setIcon(WarningColumn, warning);
+                if (row->toolTip(WarningColumn).isEmpty())
+                    row->setToolTip(WarningColumn, warnings.join(QLatin1Char('\n')));
+            }
+        }
+    }
+    mList->expandAll();
+    // A current row, so that the focus frame shows where the keyboard is.
+    if (mList->topLevelItemCount() > 0)
+        mList->setCurrentItem(mList->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    showSummary();
+}
+
+void Sims2PackInstallDialog::showSummary()
+{
+    mFolderLabel->setText(mFolder.isEmpty()
+            ? tr("Objects go into Downloads, each Sims2Pack file's into a folder named after it.")
+            : tr("Objects go into %1").arg(QDir::toNativeSeparators(mFolder)));
+    if (busy())
+        return;
+    std::size_t toInstall = 0, installedAlready = 0, throughGame = 0, clashes = 0, refused = 0, taken = 0;
+    for (const Entry& entry : mEntries) {
+        if (!entry.Plan) {
+            refused += entry.File ? (entry.PlanFailure.isEmpty() ? 0 : 1) : 1;
+            continue;
+        }
+        for (const PlannedItem& item : entry.Plan->Items) {
+            toInstall += item.Action == ItemAction::Install;
+            installedAlready += item.Action == ItemAction::AlreadyInstalled;
+            throughGame += item.Action == ItemAction::ThroughGame;
+        }
+        clashes += entry.Plan->Warnings.size();
+        taken += entry.Plan->Taken.size();
+    }
+    QStringList parts;
+    parts.append(tr("%1 to install").arg(text::fromUtf8(countOf(toInstall, "object"))));
+    if (installedAlready > 0)
+        parts.append(tr("%1 installed already").arg(text::fromUtf8(countOf(installedAlready, "object"))));
+    if (throughGame > 0)
+        parts.append(tr("%1 to install through the game").arg(text::fromUtf8(countOf(throughGame, "item"))));
+    if (clashes > 0)
+        parts.append(tr("%1").arg(text::fromUtf8(countOf(clashes, "GUID clash", "GUID clashes"))));
+    if (taken > 0)
+        parts.append(tr("%1 taken").arg(text::fromUtf8(countOf(taken, "name"))));
+    if (refused > 0)
+        parts.append(tr("%1 that cannot be installed").arg(text::fromUtf8(countOf(refused, "file"))));
+    QString summary = parts.join(QStringLiteral(", ")) + QLatin1Char('.');
+    if (!mLibraryNote.isEmpty())
+        summary += QLatin1Char(' ') + mLibraryNote;
+    mStatus->setText(summary);
+}
+
+void Sims2PackInstallDialog::updateButtons()
+{
+    const bool working = busy();
+    mProgress->setVisible(working);
+    if (!working)
+        mProgress->setRange(0, 1);
+    mInstall->setEnabled(canInstall());
+    mChooseFolder->setEnabled(!working && !mEntries.empty());
+    const bool anyTaken = std::any_of(
+        mEntries.begin(), mEntries.end(), [](const Entry& entry) { return entry.Plan && !entry.Plan->Taken.empty(); });
+    mRename->setVisible(anyTaken || mRename->isChecked());
+    mRename->setEnabled(!working);
+    // Install writes new files only (a plan never replaces one), so it may be
+    // what Return presses once there is something to install.
+    settleDefaultButton(this, canInstall() ? mInstall : mCancel);
+    if (!working)
+        showSummary();
+}
+
+} // namespace varnick

@@ -270,16 +270,16 @@ Sims2PackInstallDialog::Sims2PackInstallDialog(Request request, QWidget* parent)
     mProgress->setObjectName(QStringLiteral("prgWork"));
     mList = new QTreeWidget(this);
     mList->setObjectName(QStringLiteral("tvItems"));
-    mList->setHeaderLabels({ tr("Object"), tr("Type"), tr("Size"), tr("Installs To"), tr("Warnings") });
+    mList->setHeaderLabels({ tr("Object"), tr("Type"), tr("Size"), tr("Installs As"), tr("Warnings") });
     mList->setIconSize(QSize(kPictureSize, kPictureSize));
     mList->setSelectionMode(QAbstractItemView::SingleSelection);
     mList->setAllColumnsShowFocus(true);
     mList->setWordWrap(true);
     mList->header()->setStretchLastSection(true);
-    mList->setColumnWidth(ObjectColumn, 260);
-    mList->setColumnWidth(TypeColumn, 70);
-    mList->setColumnWidth(SizeColumn, 70);
-    mList->setColumnWidth(TargetColumn, 220);
+    mList->setColumnWidth(ObjectColumn, 230);
+    mList->setColumnWidth(TypeColumn, 60);
+    mList->setColumnWidth(SizeColumn, 65);
+    mList->setColumnWidth(TargetColumn, 250);
     mFolderLabel = new QLabel(this);
     mFolderLabel->setObjectName(QStringLiteral("lblFolder"));
     mFolderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -620,38 +620,37 @@ QString Sims2PackInstallDialog::shownPath(const fs::path& path) const
 void Sims2PackInstallDialog::fillList()
 {
     mList->clear();
-    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    // Drawn at its own small size, not at the pictures' size the list sets for every column.
+    const QIcon warning(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
     const QImage missing = notFoundPicture(kPictureSize);
     const bool rename = mRename->isChecked();
     for (const Entry& entry : mEntries) {
+        // The file's own line, across the columns: its name, then where its
+        // objects go or why nothing of it can be installed.
         auto* top = new QTreeWidgetItem(mList);
         QFont bold = top->font(ObjectColumn);
         bold.setBold(true);
         top->setFont(ObjectColumn, bold);
+        top->setFirstColumnSpanned(true);
         top->setToolTip(ObjectColumn, QDir::toNativeSeparators(entry.Path));
-        if (!entry.File) {
-            // The file's own line, across the columns: nothing of it is listed.
-            top->setText(ObjectColumn, entry.ReadFailure);
-            top->setIcon(ObjectColumn, warning);
-            top->setFirstColumnSpanned(true);
-            continue;
-        }
-        top->setText(ObjectColumn, fileNameOf(entry.Path));
-        top->setText(TypeColumn, text::fromUtf8(toValidUtf8(entry.File->contents().Type)));
-        top->setText(SizeColumn, text::fromUtf8(countOf(entry.File->items().size(), "item")));
         const InstallPlan* plan = entry.Plan.get();
-        if (plan != nullptr) {
-            top->setText(TargetColumn, shownPath(plan->Destination));
-            top->setToolTip(TargetColumn, QDir::toNativeSeparators(text::fromPath(plan->Destination)));
-        }
-        QString fileWarning = entry.PlanFailure;
+        QString problem = entry.File ? entry.PlanFailure : entry.ReadFailure;
         if (plan != nullptr && !plan->Taken.empty())
-            fileWarning = oneLine(entry.Path, takenMessage(*entry.File, *plan));
-        if (!fileWarning.isEmpty()) {
-            top->setText(WarningColumn, fileWarning);
-            top->setToolTip(WarningColumn, fileWarning);
-            top->setIcon(WarningColumn, warning);
+            problem = oneLine(entry.Path, takenMessage(*entry.File, *plan));
+        if (!problem.isEmpty()) {
+            top->setText(ObjectColumn, problem);
+            top->setToolTip(ObjectColumn, problem + QLatin1Char('\n') + QDir::toNativeSeparators(entry.Path));
+            top->setIcon(ObjectColumn, warning);
+        } else if (plan != nullptr) {
+            top->setText(ObjectColumn,
+                tr("%1: %2 into %3")
+                    .arg(fileNameOf(entry.Path), text::fromUtf8(countOf(entry.File->items().size(), "item")),
+                        shownPath(plan->Destination)));
+        } else {
+            top->setText(ObjectColumn, fileNameOf(entry.Path));
         }
+        if (!entry.File)
+            continue;
 
         for (std::size_t i = 0; i < entry.Listing.Items.size(); ++i) {
             const ItemListing& listing = entry.Listing.Items[i];
@@ -686,7 +685,8 @@ void Sims2PackInstallDialog::fillList()
                 const bool taken = std::find(plan->Taken.begin(), plan->Taken.end(), i) != plan->Taken.end();
                 switch (planned->Action) {
                 case ItemAction::Install:
-                    row->setText(TargetColumn, shownPath(planned->Target));
+                    // The folder is on the file's line.
+                    row->setText(TargetColumn, text::fromPath(planned->Target.filename()));
                     row->setToolTip(TargetColumn, QDir::toNativeSeparators(text::fromPath(planned->Target)));
                     if (taken)
                         warnings.append(rename ? tr("Its name is taken: installs under a numbered name")
@@ -708,18 +708,20 @@ void Sims2PackInstallDialog::fillList()
                 }
                 QStringList owners;
                 for (const GuidClashWarning& clash : plan->Warnings) {
-                    if (clash.Item != i)
+                    if (clash.Item != i || clash.Files.empty())
                         continue;
-                    for (const std::string& file : clash.Files) {
-                        warnings.append(
-                            tr("GUID %1 is already defined by %2")
-                                .arg(text::fromUtf8(health::guidText(clash.Guid)), shownPath(pathFromUtf8(file))));
+                    // One line per GUID: the first package by name, the others counted; all of them in the tool tip.
+                    QString by = text::fromPath(pathFromUtf8(clash.Files.front()).filename());
+                    if (clash.Files.size() > 1)
+                        by = tr("%1 and %2").arg(by, text::fromUtf8(countOf(clash.Files.size() - 1, "other package")));
+                    warnings.append(
+                        tr("GUID %1 is already defined by %2").arg(text::fromUtf8(health::guidText(clash.Guid)), by));
+                    for (const std::string& file : clash.Files)
                         owners.append(QDir::toNativeSeparators(text::fromUtf8(toValidUtf8(file))));
-                    }
                 }
                 if (!owners.isEmpty())
                     row->setToolTip(WarningColumn,
-                        tr("Two objects with one GUID make the game show only one of them.\n%1")
+                        tr("The game may show only one of two objects that share a GUID.\n%1")
                             .arg(owners.join(QLatin1Char('\n'))));
             }
             if (!warnings.isEmpty()) {

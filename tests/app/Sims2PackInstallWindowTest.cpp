@@ -146,8 +146,10 @@ void Sims2PackInstallWindowTest::listsEveryItemWithItsNameTargetAndClashWarning(
     for (int f = 0; f < 2; ++f) {
         const demo::GeneratedSims2Pack& pack = demo.world.Sims2Packs[static_cast<std::size_t>(f)];
         QTreeWidgetItem* top = list->topLevelItem(f);
-        QCOMPARE(top->text(ObjectColumn), text::fromPath(pack.File.filename()));
-        QCOMPARE(top->text(TargetColumn), native(fs::path("Downloads") / pack.File.stem()));
+        // The file's line: its name, then where its objects go.
+        QCOMPARE(top->text(ObjectColumn),
+            text::fromPath(pack.File.filename()) + QStringLiteral(": 2 items into ")
+                + native(fs::path("Downloads") / pack.File.stem()));
         QCOMPARE(top->childCount(), static_cast<int>(pack.Items.size()));
         for (int i = 0; i < top->childCount(); ++i) {
             const demo::Sims2PackItemInfo& info = pack.Items[static_cast<std::size_t>(i)];
@@ -156,15 +158,20 @@ void Sims2PackInstallWindowTest::listsEveryItemWithItsNameTargetAndClashWarning(
             QVERIFY(!row->icon(ObjectColumn).isNull());
             QCOMPARE(row->text(TypeColumn), QStringLiteral("Object"));
             QVERIFY(!row->text(SizeColumn).isEmpty());
-            QCOMPARE(
-                row->text(TargetColumn), native(fs::path("Downloads") / pack.File.stem() / pathFromUtf8(info.Name)));
-            const QString clash = QStringLiteral("GUID %1 is already defined by %2")
-                                      .arg(text::fromUtf8(health::guidText(info.Guid)),
-                                          native(fs::path("Downloads") / info.ClashesWith));
-            if (info.ClashesWith.empty())
+            QCOMPARE(row->text(TargetColumn), text::fromUtf8(info.Name));
+            QCOMPARE(row->toolTip(TargetColumn), native(demo.folderOf(pack) / pathFromUtf8(info.Name)));
+            // The clash names the GUID and a package defining it (the world may hold
+            // a copy of that package too); the tool tip lists them all in full.
+            const QString clash
+                = QStringLiteral("GUID %1 is already defined by ").arg(text::fromUtf8(health::guidText(info.Guid)));
+            if (info.ClashesWith.empty()) {
                 QVERIFY2(row->text(WarningColumn).isEmpty(), qPrintable(row->text(WarningColumn)));
-            else
-                QVERIFY2(row->text(WarningColumn).contains(clash), qPrintable(row->text(WarningColumn)));
+            } else {
+                QVERIFY2(row->text(WarningColumn).startsWith(clash), qPrintable(row->text(WarningColumn)));
+                QVERIFY(!row->text(WarningColumn).contains(QLatin1Char('\n')));
+                QVERIFY2(row->toolTip(WarningColumn).contains(native(demo.downloads / info.ClashesWith)),
+                    qPrintable(row->toolTip(WarningColumn)));
+            }
         }
     }
     // Nothing is overwritten by an install: once there is something to install, Return installs.
@@ -237,8 +244,8 @@ void Sims2PackInstallWindowTest::brokenFileShowsItsReasonAndNothingIsWritten()
 
     const auto window = openWindow({ text::fromPath(file) }, downloads);
     QTreeWidgetItem* top = listOf(*window)->topLevelItem(0);
-    // Refused when read (the line across the columns) or when planned (the file's warning).
-    const QString reason = top->childCount() == 0 ? top->text(ObjectColumn) : top->text(WarningColumn);
+    // Refused when read or when planned: the file's line says why.
+    const QString reason = top->text(ObjectColumn);
     QVERIFY2(reason.startsWith(QStringLiteral("broken.sims2pack: ")), qPrintable(reason));
     QVERIFY2(reason.contains(expected.simplified()), qPrintable(reason));
     QVERIFY(!reason.contains(QLatin1Char('\n')));
@@ -275,7 +282,7 @@ void Sims2PackInstallWindowTest::takenNameIsOfferedForRenaming()
     demo.write(taken, "a different object of the same name");
     const auto window = openWindow({ demo.files.front() }, demo.downloads);
     QTreeWidgetItem* top = listOf(*window)->topLevelItem(0);
-    QVERIFY2(top->text(WarningColumn).contains(QStringLiteral("is taken")), qPrintable(top->text(WarningColumn)));
+    QVERIFY2(top->text(ObjectColumn).contains(QStringLiteral("is taken")), qPrintable(top->text(ObjectColumn)));
     QCOMPARE(top->child(0)->text(WarningColumn), QStringLiteral("Its name is taken by a different file"));
     auto* rename = window->findChild<QCheckBox*>(QStringLiteral("chkRename"));
     QVERIFY(rename->isVisibleTo(window.get()));
@@ -292,8 +299,8 @@ void Sims2PackInstallWindowTest::takenNameIsOfferedForRenaming()
     rename->setChecked(true);
     QVERIFY(planned.wait(30000));
     const fs::path numbered = taken.parent_path() / pathFromUtf8(sims2pack::numberedName(pack.Items.front().Name, 2));
-    QCOMPARE(listOf(*window)->topLevelItem(0)->child(0)->text(TargetColumn),
-        native(fs::path("Downloads") / pack.File.stem() / numbered.filename()));
+    QCOMPARE(listOf(*window)->topLevelItem(0)->child(0)->text(TargetColumn), text::fromPath(numbered.filename()));
+    QVERIFY(listOf(*window)->topLevelItem(0)->child(0)->text(WarningColumn).contains(QStringLiteral("is taken")));
     QVERIFY(clickInstall(*window));
     QCOMPARE(window->outcome().Installed, 2);
     QCOMPARE(test::readFileBytes(taken), ByteString("a different object of the same name"));
@@ -307,8 +314,8 @@ void Sims2PackInstallWindowTest::withoutDownloadsAFolderIsChosen()
     frmSelectPath::Seam::TestScope chooser;
     const auto window = openWindow(demo.files, {});
     QTreeWidgetItem* top = listOf(*window)->topLevelItem(0);
-    QVERIFY2(top->text(WarningColumn).contains(QStringLiteral("choose a folder to install into")),
-        qPrintable(top->text(WarningColumn)));
+    QVERIFY2(top->text(ObjectColumn).contains(QStringLiteral("choose a folder to install into")),
+        qPrintable(top->text(ObjectColumn)));
     QVERIFY(!window->canInstall());
 
     const fs::path chosen = demo.dir.path() / "chosen";

@@ -115,6 +115,8 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
     damaged.resize(damaged.size() - 30);
     dir.write("Downloads/Broken/cut short.package", damaged);
     dir.write("Downloads/Broken/empty.package", ByteString());
+    // Listed by its name only: the review does not open Sims2Pack files.
+    dir.write("Downloads/New Downloads/Garden Set.sims2pack", ByteString("Sims2 Packager 1.0"));
     frmLibraryHealth review(text::fromPath(dir.path() / "Downloads"));
     review.resize(900, 420);
     QSignalSpy finished(&review, &frmLibraryHealth::scanFinished);

@@ -1,5 +1,7 @@
 #include "app/sims2pack/Sims2PackInstallDialog.h"
 
+#include "app/sims2pack/Sims2PackInstallWork.h"
+
 #include "app/browser/BrowserPictures.h"
 #include "app/browser/frmSelectPath.h"
 #include "app/health/core/HealthReport.h"
@@ -12,11 +14,6 @@
 #include "app/startup/GameRunningGuard.h"
 #include "package/Sims2Pack.h"
 #include "package/base/ErrorTrap.h"
-
-#ifdef VARNICK_HAVE_LIBRARY_INDEX
-#include "app/health/index/LibraryIndex.h"
-#include "app/health/index/LibraryScan.h"
-#endif
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,169 +46,19 @@ using namespace sims2pack;
 namespace {
 
 enum Column { ObjectColumn, TypeColumn, SizeColumn, TargetColumn, WarningColumn };
-constexpr int kPictureSize = 48;
+constexpr int kPictureSize = Sims2PackInstallWork::kPictureSize;
 
 QString fileNameOf(const QString& path)
 {
     return QFileInfo(path).fileName();
 }
 
-// A message of the readers and the install core names the Sims2Pack by the
-// path it was given; the list names it by its file name, the path being in
-// the tool tip. One line, whatever the message held.
 QString oneLine(const QString& path, const std::string& message)
 {
-    QString text = text::fromUtf8(toValidUtf8(message)).simplified();
-    for (const QString& given : { path, text::fromPath(text::toPath(path)) }) {
-        if (text.startsWith(given + QStringLiteral(": "))) {
-            text = text.mid(given.size() + 2);
-            break;
-        }
-    }
-    return fileNameOf(path) + QStringLiteral(": ") + text;
+    return Sims2PackInstallWork::line(path, message);
 }
 
-QString failureText(const QString& path, const std::exception& failure)
-{
-    return oneLine(path, failure.what());
-}
-
-// Where a file's objects go: the chosen folder, else a folder of the file's name below Downloads.
-fs::path destinationOf(const QString& path, const fs::path& downloads, const fs::path& chosen)
-{
-    if (!chosen.empty())
-        return chosen;
-    if (downloads.empty())
-        throw Failure(
-            ErrorCode::FolderFailed, "The game's Downloads folder was not found; choose a folder to install into");
-    try {
-        return defaultInstallFolder(downloads, text::toPath(path));
-    } catch (const Failure& failure) {
-        throw Failure(failure.code(), std::string(failure.what()) + "; choose a folder to install into");
-    }
-}
-
-// The picture of an item as the list shows it: its own texture, scaled to the row.
-QImage pictureOf(const Sims2PackFile& file, std::size_t item)
-{
-    const std::optional<ByteString> bmp = itemPicture(file, item);
-    if (!bmp)
-        return {};
-    const QByteArray bytes = text::toByteArray(*bmp);
-    const QImage image = QImage::fromData(bytes, "BMP");
-    if (image.isNull())
-        return {};
-    return image.scaled(kPictureSize, kPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
-
-// Reads one chosen file with its listing and pictures; a file that cannot be
-// read keeps its reason and the others go on.
-Sims2PackInstallDialog::Entry readEntry(const QString& path)
-{
-    Sims2PackInstallDialog::Entry entry;
-    entry.Path = path;
-    try {
-        auto file = std::make_shared<const Sims2PackFile>(Sims2PackFile::read(text::toPath(path)));
-        entry.Listing = listSims2Pack(*file);
-        for (std::size_t i = 0; i < file->items().size(); ++i)
-            entry.Pictures.push_back(pictureOf(*file, i));
-        entry.File = std::move(file);
-    } catch (const std::bad_alloc&) {
-        throw;
-    } catch (const std::exception& failure) {
-        entry.ReadFailure = failureText(path, failure);
-    }
-    return entry;
-}
-
-// The GUIDs the library's catalog objects define, from the library index of
-// Downloads brought up to date; nothing, with the reason in note, when they cannot be had.
-std::shared_ptr<const LibraryGuids> scanLibraryGuids(
-    const fs::path& downloads, const TaskContext& task, QString& note, bool& cancelled)
-{
-#ifdef VARNICK_HAVE_LIBRARY_INDEX
-    std::error_code error;
-    if (downloads.empty() || !fs::is_directory(downloads, error)) {
-        note = Sims2PackInstallDialog::tr("GUID clashes were not checked: the game's Downloads folder was not found.");
-        return nullptr;
-    }
-    try {
-        health::LibraryIndex index(health::defaultIndexFile(downloads));
-        health::ScanOptions options;
-        options.Root = downloads;
-        options.Cancel = &task.cancelFlag();
-        options.Progress = [&task](std::size_t done, std::size_t total) {
-            task.progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
-        };
-        const health::ScanResult scan = health::scanLibrary(index, options);
-        if (scan.Cancelled) {
-            cancelled = true;
-            return nullptr;
-        }
-        return std::make_shared<const LibraryGuids>(catalogGuids(scan.Records, downloads));
-    } catch (const Failure& failure) {
-        note = Sims2PackInstallDialog::tr("GUID clashes were not checked: %1")
-                   .arg(text::fromUtf8(toValidUtf8(failure.what())));
-        return nullptr;
-    }
-#else
-    (void)downloads;
-    (void)task;
-    (void)cancelled;
-    note = Sims2PackInstallDialog::tr("GUID clashes were not checked: this build has no library index.");
-    return nullptr;
-#endif
-}
-
-// Plans each file in turn, each checked against the library and the objects
-// the files before it would install. The window keeps no expanded bytes:
-// Install plans again.
-void planEntries(std::vector<Sims2PackInstallDialog::Entry>& entries, const LibraryGuids* library,
-    const fs::path& downloads, const fs::path& chosen, bool rename, const TaskContext& task)
-{
-    std::optional<LibraryGuids> known;
-    if (library != nullptr)
-        known = *library;
-    for (Sims2PackInstallDialog::Entry& entry : entries) {
-        entry.Plan.reset();
-        entry.PlanFailure.clear();
-        if (!entry.File || task.cancelled())
-            continue;
-        try {
-            InstallOptions options;
-            options.Destination = destinationOf(entry.Path, downloads, chosen);
-            options.Rename = rename;
-            options.Library = known ? &*known : nullptr;
-            InstallPlan plan = planInstall(*entry.File, options);
-            for (PlannedItem& item : plan.Items)
-                item.Expanded.reset();
-            if (known && plan.Taken.empty())
-                rememberInstalled(plan, *known);
-            entry.Plan = std::make_shared<const InstallPlan>(std::move(plan));
-        } catch (const std::bad_alloc&) {
-            throw;
-        } catch (const std::exception& failure) {
-            entry.PlanFailure = failureText(entry.Path, failure);
-        }
-    }
-}
-
-// The deepest folder that holds every one of folders.
-QString commonFolder(const QStringList& folders)
-{
-    if (folders.isEmpty())
-        return {};
-    fs::path common = text::toPath(folders.front());
-    for (const QString& folder : folders) {
-        const fs::path path = text::toPath(folder);
-        fs::path shared;
-        for (auto a = common.begin(), b = path.begin(); a != common.end() && b != path.end() && *a == *b; ++a, ++b)
-            shared /= *a;
-        common = shared;
-    }
-    return text::fromPath(common);
-}
-
+// The first most of lines, and how many more there are.
 QString listed(const QStringList& lines, qsizetype most)
 {
     QStringList shown = lines.mid(0, most);
@@ -348,8 +195,7 @@ void Sims2PackInstallDialog::startReading()
             .arg(text::fromUtf8(countOf(static_cast<std::size_t>(mRequest.Files.size()), "Sims2Pack file"))));
     mProgress->setRange(0, 0);
     const QStringList files = mRequest.Files;
-    const fs::path downloads = text::toPath(mRequest.Downloads);
-    const fs::path chosen = text::toPath(mFolder);
+    const Sims2PackTarget target = installTarget();
     const bool rename = mRename->isChecked();
     struct Read {
         std::vector<Entry> Entries;
@@ -377,7 +223,7 @@ void Sims2PackInstallDialog::startReading()
     });
     // The work touches the window only through its posts, which run on the
     // user-interface thread while the window (owning the task) is alive.
-    mTask->start([this, files, downloads, chosen, rename, read](const TaskContext& task) {
+    mTask->start([this, files, target, rename, read](const TaskContext& task) {
         const auto total = static_cast<std::int64_t>(files.size());
         for (qsizetype i = 0; i < files.size(); ++i) {
             if (task.cancelled()) {
@@ -385,16 +231,16 @@ void Sims2PackInstallDialog::startReading()
                 return;
             }
             task.progress(i, total);
-            read->Entries.push_back(readEntry(files[i]));
+            read->Entries.push_back(Sims2PackInstallWork::read(files[i]));
         }
         task.progress(total, total);
         if (std::any_of(read->Entries.begin(), read->Entries.end(), [](const Entry& entry) { return entry.File; })) {
             task.post([this] { mStatus->setText(tr("Checking your downloads for GUID clashes...")); });
-            read->Library = scanLibraryGuids(downloads, task, read->Note, read->Cancelled);
+            read->Library = Sims2PackInstallWork::libraryGuids(target.Downloads, task, read->Note, read->Cancelled);
             if (read->Cancelled)
                 return;
         }
-        planEntries(read->Entries, read->Library.get(), downloads, chosen, rename, task);
+        Sims2PackInstallWork::plan(read->Entries, read->Library.get(), target, rename, task);
         read->Cancelled = task.cancelled();
     });
     updateButtons();
@@ -408,8 +254,7 @@ void Sims2PackInstallDialog::planAgain()
     mProgress->setRange(0, 0);
     auto entries = std::make_shared<std::vector<Entry>>(mEntries);
     const std::shared_ptr<const LibraryGuids> library = mLibrary;
-    const fs::path downloads = text::toPath(mRequest.Downloads);
-    const fs::path chosen = text::toPath(mFolder);
+    const Sims2PackTarget target = installTarget();
     const bool rename = mRename->isChecked();
     mTask->setEndHandler([this, entries](const TaskEnd& end) {
         // A cancelled plan leaves the files unplanned rather than half of them planned.
@@ -422,8 +267,8 @@ void Sims2PackInstallDialog::planAgain()
         updateButtons();
         emit planned();
     });
-    mTask->start([entries, library, downloads, chosen, rename](const TaskContext& task) {
-        planEntries(*entries, library.get(), downloads, chosen, rename, task);
+    mTask->start([entries, library, target, rename](const TaskContext& task) {
+        Sims2PackInstallWork::plan(*entries, library.get(), target, rename, task);
     });
     updateButtons();
 }
@@ -476,8 +321,7 @@ void Sims2PackInstallDialog::startInstall(bool rename)
     mProgress->setValue(0);
     const std::vector<Entry> entries = mEntries;
     const std::shared_ptr<const LibraryGuids> library = mLibrary;
-    const fs::path downloads = text::toPath(mRequest.Downloads);
-    const fs::path chosen = text::toPath(mFolder);
+    const Sims2PackTarget target = installTarget();
     auto outcome = std::make_shared<Outcome>();
     mTask->setEndHandler([this, outcome](const TaskEnd& end) {
         outcome->Cancelled = outcome->Cancelled || end.Cancelled;
@@ -490,57 +334,8 @@ void Sims2PackInstallDialog::startInstall(bool rename)
         }
         finishInstall(*outcome);
     });
-    mTask->start([entries, library, downloads, chosen, rename, outcome](const TaskContext& task) {
-        std::optional<LibraryGuids> known;
-        if (library)
-            known = *library;
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            const Entry& entry = entries[i];
-            if (task.cancelled()) {
-                outcome->Cancelled = true;
-                return;
-            }
-            task.progress(static_cast<std::int64_t>(i), static_cast<std::int64_t>(entries.size()));
-            if (!entry.File) {
-                outcome->Refused.append(entry.ReadFailure);
-                continue;
-            }
-            try {
-                // Planned again: the folder may have changed since the window listed it.
-                InstallOptions options;
-                options.Destination = destinationOf(entry.Path, downloads, chosen);
-                options.Rename = rename;
-                options.Library = known ? &*known : nullptr;
-                const InstallPlan plan = planInstall(*entry.File, options);
-                carryOutInstall(*entry.File, plan);
-                if (known)
-                    rememberInstalled(plan, *known);
-                bool any = false;
-                for (const PlannedItem& item : plan.Items) {
-                    switch (item.Action) {
-                    case ItemAction::Install:
-                        ++outcome->Installed;
-                        outcome->InstalledFiles.append(text::fromPath(item.Target));
-                        any = true;
-                        break;
-                    case ItemAction::AlreadyInstalled:
-                        ++outcome->Skipped;
-                        any = true;
-                        break;
-                    case ItemAction::ThroughGame:
-                        ++outcome->ThroughGame;
-                        break;
-                    }
-                }
-                if (any)
-                    outcome->Folders.append(text::fromPath(plan.Destination));
-            } catch (const std::bad_alloc&) {
-                throw;
-            } catch (const std::exception& failure) {
-                outcome->Refused.append(failureText(entry.Path, failure));
-            }
-        }
-        task.progress(static_cast<std::int64_t>(entries.size()), static_cast<std::int64_t>(entries.size()));
+    mTask->start([entries, library, target, rename, outcome](const TaskContext& task) {
+        *outcome = Sims2PackInstallWork::install(entries, library.get(), target, rename, task);
     });
     updateButtons();
 }
@@ -567,7 +362,7 @@ void Sims2PackInstallDialog::finishInstall(const Outcome& outcome)
         lines.append(tr("Refused, nothing of them written:\n%1").arg(listed(outcome.Refused, 12)));
     if (outcome.Cancelled)
         lines.append(tr("Stopped: the files after the last one installed were left as they were."));
-    const QString folder = commonFolder(mOutcome.Folders);
+    const QString folder = Sims2PackInstallWork::commonFolder(mOutcome.Folders);
     const bool trouble = !outcome.Refused.isEmpty() || outcome.Cancelled;
     const MessageBox::Buttons buttons
         = folder.isEmpty() ? MessageBox::Buttons(QMessageBox::Ok) : (QMessageBox::Ok | QMessageBox::Open);
@@ -605,6 +400,11 @@ void Sims2PackInstallDialog::showProgress(std::int64_t done, std::int64_t total)
     const std::int64_t scale = std::max<std::int64_t>(1, total / 100000 + 1);
     mProgress->setRange(0, static_cast<int>(total / scale));
     mProgress->setValue(static_cast<int>(done / scale));
+}
+
+Sims2PackTarget Sims2PackInstallDialog::installTarget() const
+{
+    return { text::toPath(mRequest.Downloads), text::toPath(mFolder) };
 }
 
 QString Sims2PackInstallDialog::shownPath(const fs::path& path) const

@@ -8,10 +8,9 @@
 // skipped and refused.
 
 #include "app/platform/qt/DialogSeam.h"
-#include "app/sims2pack/core/Sims2PackInstall.h"
+#include "app/sims2pack/Sims2PackInstallWork.h"
 
 #include <QDialog>
-#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -45,18 +44,8 @@ public:
     /// "Show in Folder": asked with the folder, answered with whether a file manager opened it.
     using OpenFolderSeam = DialogSeam<Sims2PackInstallDialog, QString, bool>;
 
-    /// One chosen file as the window holds it.
-    struct Entry;
-    /// What one run of Install did.
-    struct Outcome {
-        int Installed = 0; ///< objects written
-        int Skipped = 0; ///< objects installed already
-        int ThroughGame = 0; ///< lots, families and Sims left to the game
-        QStringList InstalledFiles; ///< the files written, full paths
-        QStringList Folders; ///< the folders installed into (or found installed in), in the files' order
-        QStringList Refused; ///< one line per Sims2Pack refused, its file name first
-        bool Cancelled = false; ///< stopped between two files
-    };
+    using Entry = Sims2PackEntry;
+    using Outcome = Sims2PackInstallOutcome;
 
     /// The game's Downloads folder as the program found it; "" when there is none.
     static QString downloadsFolder();
@@ -109,6 +98,7 @@ private:
     void fillList();
     void showSummary();
     void updateButtons();
+    Sims2PackTarget installTarget() const;
     QString shownPath(const std::filesystem::path& path) const;
 
     Request mRequest;
@@ -127,17 +117,6 @@ private:
     QCheckBox* mRename;
     QPushButton* mInstall;
     QPushButton* mCancel;
-};
-
-/// One chosen file: its items and pictures once read, and its plan.
-struct Sims2PackInstallDialog::Entry {
-    QString Path;
-    std::shared_ptr<const Sims2PackFile> File; ///< null when it could not be read
-    QString ReadFailure; ///< why it could not, one line beginning with its name
-    sims2pack::Sims2PackListing Listing;
-    std::vector<QImage> Pictures; ///< one per item; null when the item has none
-    std::shared_ptr<const sims2pack::InstallPlan> Plan; ///< null when not planned or refused
-    QString PlanFailure; ///< why it is refused, one line beginning with its name
 };
 
 } // namespace varnick

@@ -135,6 +135,7 @@ private slots:
     void installIsRefusedWhileTheGameRuns();
     void fileMenuAndDropOpenTheWindow();
     void libraryHealthOffersToInstallItsSims2PackFiles();
+    void messagesNameTheFileAndFoldersMeetInTheirCommonParent();
 };
 
 void Sims2PackInstallWindowTest::listsEveryItemWithItsNameTargetAndClashWarning()
@@ -421,6 +422,39 @@ void Sims2PackInstallWindowTest::libraryHealthOffersToInstallItsSims2PackFiles()
 #else
     QSKIP("this build has no library index");
 #endif
+}
+
+void Sims2PackInstallWindowTest::messagesNameTheFileAndFoldersMeetInTheirCommonParent()
+{
+    const QString path = QStringLiteral("/home/sim/Downloads/New/Garden Set.sims2pack");
+    const struct {
+        std::string Message;
+        QString Shown;
+    } lines[] = {
+        { "/home/sim/Downloads/New/Garden Set.sims2pack: item 0 (\"a.package\"): the name is empty",
+            QStringLiteral("Garden Set.sims2pack: item 0 (\"a.package\"): the name is empty") },
+        { "cannot be opened:\n  no such file", QStringLiteral("Garden Set.sims2pack: cannot be opened: no such file") },
+        { "bad byte \xFF here", QStringLiteral("Garden Set.sims2pack: bad byte \uFFFD here") },
+    };
+    for (const auto& line : lines)
+        QCOMPARE(Sims2PackInstallWork::line(path, line.Message), line.Shown);
+
+    const struct {
+        QStringList Folders;
+        QString Common;
+    } folders[] = {
+        { {}, QString() },
+        { { QStringLiteral("/d/Downloads/Garden Set") }, QStringLiteral("/d/Downloads/Garden Set") },
+        { { QStringLiteral("/d/Downloads/Garden Set"), QStringLiteral("/d/Downloads/Kitchen") },
+            QStringLiteral("/d/Downloads") },
+        // Whole names only: "Garden" is no parent of "Garden Set".
+        { { QStringLiteral("/d/Downloads/Garden Set"), QStringLiteral("/d/Downloads/Garden") },
+            QStringLiteral("/d/Downloads") },
+    };
+    // Compared as paths: Windows writes its own separators.
+    for (const auto& row : folders)
+        QVERIFY2(text::toPath(Sims2PackInstallWork::commonFolder(row.Folders)) == text::toPath(row.Common),
+            qPrintable(Sims2PackInstallWork::commonFolder(row.Folders)));
 }
 
 QTEST_MAIN(Sims2PackInstallWindowTest)

@@ -73,8 +73,9 @@ Sims2PackEntry Sims2PackInstallWork::read(const QString& path)
     try {
         auto file = std::make_shared<const Sims2PackFile>(Sims2PackFile::read(text::toPath(path)));
         entry.Listing = listSims2Pack(*file);
+        // An item that does not read has no picture: it is not expanded again to find that out.
         for (std::size_t i = 0; i < file->items().size(); ++i)
-            entry.Pictures.push_back(pictureOf(*file, i));
+            entry.Pictures.push_back(entry.Listing.Items[i].Readable ? pictureOf(*file, i) : QImage());
         entry.File = std::move(file);
     } catch (const std::bad_alloc&) {
         throw;

@@ -8,6 +8,7 @@
 #include "app/browser/core/ThumbnailPages.h"
 #include "app/browser/frmSelectPath.h"
 #include "app/options/AboutDialog.h"
+#include "app/options/LanguageDialog.h"
 #include "app/options/OptionsDialog.h"
 #include "app/platform/Utility.h"
 #include "app/platform/qt/HelpViewer.h"
@@ -144,6 +145,11 @@ void frmMain::buildMenus()
     options->addSeparator();
     smenuSettings = menuEntry(options, "smenuSettings", tr("&Backups and Saving..."), this, [this] {
         auto* dialog = new OptionsDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
+    smenuLanguage = menuEntry(options, "smenuLanguage", tr("&Language..."), this, [this] {
+        auto* dialog = new LanguageDialog(this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });

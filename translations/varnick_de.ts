@@ -5,754 +5,754 @@
     <name>CatalogLists</name>
     <message>
         <source>Comfort</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzgelegenheiten</translation>
     </message>
     <message>
         <source>Surfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberflächen</translation>
     </message>
     <message>
         <source>Appliances</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektronik</translation>
     </message>
     <message>
         <source>Plumbing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sanitär</translation>
     </message>
     <message>
         <source>Decorative</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekoration</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiedenes</translation>
     </message>
     <message>
         <source>Lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleuchtung</translation>
     </message>
     <message>
         <source>Hobbies</source>
-        <translation type="unfinished"></translation>
+        <translation>Hobbys</translation>
     </message>
     <message>
         <source>Dining Chairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Esszimmerstühle</translation>
     </message>
     <message>
         <source>Living Chairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessel</translation>
     </message>
     <message>
         <source>Sofas/Loveseats</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofas/Zweisitzer</translation>
     </message>
     <message>
         <source>Beds</source>
-        <translation type="unfinished"></translation>
+        <translation>Betten</translation>
     </message>
     <message>
         <source>Recliners</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegesessel</translation>
     </message>
     <message>
         <source>Counters</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsflächen</translation>
     </message>
     <message>
         <source>Tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Tische</translation>
     </message>
     <message>
         <source>End Tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Beistelltische</translation>
     </message>
     <message>
         <source>Desks</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibtische</translation>
     </message>
     <message>
         <source>Coffee Tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Couchtische</translation>
     </message>
     <message>
         <source>Shelves</source>
-        <translation type="unfinished"></translation>
+        <translation>Regale</translation>
     </message>
     <message>
         <source>Cooking</source>
-        <translation type="unfinished"></translation>
+        <translation>Kochen</translation>
     </message>
     <message>
         <source>Refrigerators</source>
-        <translation type="unfinished"></translation>
+        <translation>Kühlschränke</translation>
     </message>
     <message>
         <source>Small Appliances</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleingeräte</translation>
     </message>
     <message>
         <source>Large Appliances</source>
-        <translation type="unfinished"></translation>
+        <translation>Großgeräte</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhaltung</translation>
     </message>
     <message>
         <source>TVs/Computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernseher/Computer</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Small Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Elektronik</translation>
     </message>
     <message>
         <source>Toilets</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiletten</translation>
     </message>
     <message>
         <source>Showers/Tubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Duschen/Wannen</translation>
     </message>
     <message>
         <source>Sinks</source>
-        <translation type="unfinished"></translation>
+        <translation>Waschbecken</translation>
     </message>
     <message>
         <source>Hot Tubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Whirlpools</translation>
     </message>
     <message>
         <source>Wall Hangings</source>
-        <translation type="unfinished"></translation>
+        <translation>Wandschmuck</translation>
     </message>
     <message>
         <source>Sculptures</source>
-        <translation type="unfinished"></translation>
+        <translation>Skulpturen</translation>
     </message>
     <message>
         <source>Rugs</source>
-        <translation type="unfinished"></translation>
+        <translation>Teppiche</translation>
     </message>
     <message>
         <source>Plants</source>
-        <translation type="unfinished"></translation>
+        <translation>Pflanzen</translation>
     </message>
     <message>
         <source>Mirrors</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegel</translation>
     </message>
     <message>
         <source>Curtains</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhänge</translation>
     </message>
     <message>
         <source>Dressers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommoden</translation>
     </message>
     <message>
         <source>Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Party</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder</translation>
     </message>
     <message>
         <source>Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrzeug</translation>
     </message>
     <message>
         <source>Table Lamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischlampen</translation>
     </message>
     <message>
         <source>Floor Lamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Stehlampen</translation>
     </message>
     <message>
         <source>Wall Lamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Wandlampen</translation>
     </message>
     <message>
         <source>Hanging Lamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Hängelampen</translation>
     </message>
     <message>
         <source>Outdoor Lamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Außenlampen</translation>
     </message>
     <message>
         <source>Creative</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreativität</translation>
     </message>
     <message>
         <source>Knowledge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sport</translation>
     </message>
     <message>
         <source>Recreation</source>
-        <translation type="unfinished"></translation>
+        <translation>Erholung</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Doors/Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Türen/Fenster</translation>
     </message>
     <message>
         <source>Garden Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Gartencenter</translation>
     </message>
     <message>
         <source>Doors</source>
-        <translation type="unfinished"></translation>
+        <translation>Türen</translation>
     </message>
     <message>
         <source>M-Story Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrstöckige Fenster</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster</translation>
     </message>
     <message>
         <source>Gates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tore</translation>
     </message>
     <message>
         <source>Archways</source>
-        <translation type="unfinished"></translation>
+        <translation>Torbögen</translation>
     </message>
     <message>
         <source>Multi-Story Doors</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrstöckige Türen</translation>
     </message>
     <message>
         <source>Trees</source>
-        <translation type="unfinished"></translation>
+        <translation>Bäume</translation>
     </message>
     <message>
         <source>Shrubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Sträucher</translation>
     </message>
     <message>
         <source>Flowers</source>
-        <translation type="unfinished"></translation>
+        <translation>Blumen</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Säulen</translation>
     </message>
     <message>
         <source>Stairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Treppen</translation>
     </message>
     <message>
         <source>Swimming Pool</source>
-        <translation type="unfinished"></translation>
+        <translation>Swimmingpool</translation>
     </message>
     <message>
         <source>M-Story Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrstöckige Säulen</translation>
     </message>
     <message>
         <source>Column Arches</source>
-        <translation type="unfinished"></translation>
+        <translation>Säulenbögen</translation>
     </message>
     <message>
         <source>Garage</source>
-        <translation type="unfinished"></translation>
+        <translation>Garage</translation>
     </message>
     <message>
         <source>Elevators</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzüge</translation>
     </message>
     <message>
         <source>Kitchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Küche</translation>
     </message>
     <message>
         <source>Bedroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlafzimmer</translation>
     </message>
     <message>
         <source>Bathroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Badezimmer</translation>
     </message>
     <message>
         <source>Living Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnzimmer</translation>
     </message>
     <message>
         <source>Outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Draußen</translation>
     </message>
     <message>
         <source>Dining Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Esszimmer</translation>
     </message>
     <message>
         <source>Study</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitszimmer</translation>
     </message>
     <message>
         <source>Kids</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderzimmer</translation>
     </message>
     <message>
         <source>Dining</source>
-        <translation type="unfinished"></translation>
+        <translation>Essen</translation>
     </message>
     <message>
         <source>Shops</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäfte</translation>
     </message>
     <message>
         <source>Outdoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Freien</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße</translation>
     </message>
     <message>
         <source>Mechanical</source>
-        <translation type="unfinished"></translation>
+        <translation>Mechanik</translation>
     </message>
     <message>
         <source>Logic</source>
-        <translation type="unfinished"></translation>
+        <translation>Logik</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Fitness</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreativität</translation>
     </message>
     <message>
         <source>Charisma</source>
-        <translation type="unfinished"></translation>
+        <translation>Charisma</translation>
     </message>
     <message>
         <source>Cleaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Putzen</translation>
     </message>
     <message>
         <source>(No Wants Satisfy Code)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Kein Wunsch-Code)</translation>
     </message>
     <message>
         <source>Alarm Clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecker</translation>
     </message>
     <message>
         <source>Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Bars</translation>
     </message>
     <message>
         <source>Bass</source>
-        <translation type="unfinished"></translation>
+        <translation>Bass</translation>
     </message>
     <message>
         <source>Bonfire</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagerfeuer</translation>
     </message>
     <message>
         <source>Bookcases</source>
-        <translation type="unfinished"></translation>
+        <translation>Bücherregale</translation>
     </message>
     <message>
         <source>Bowling Alley</source>
-        <translation type="unfinished"></translation>
+        <translation>Bowlingbahn</translation>
     </message>
     <message>
         <source>Bubbleblower</source>
-        <translation type="unfinished"></translation>
+        <translation>Blubberblaser</translation>
     </message>
     <message>
         <source>Burglar Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmanlage</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Card Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartentisch</translation>
     </message>
     <message>
         <source>Changing Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Wickeltisch</translation>
     </message>
     <message>
         <source>Coffee Machines</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaffeemaschinen</translation>
     </message>
     <message>
         <source>Coffin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarg</translation>
     </message>
     <message>
         <source>Computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Counterfeit Machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldfälschermaschine</translation>
     </message>
     <message>
         <source>Counters/Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsflächen/Kücheninseln</translation>
     </message>
     <message>
         <source>Crib</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderbett</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibtisch</translation>
     </message>
     <message>
         <source>Dining Chair</source>
-        <translation type="unfinished"></translation>
+        <translation>Esszimmerstuhl</translation>
     </message>
     <message>
         <source>Dishwashers</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschirrspüler</translation>
     </message>
     <message>
         <source>Display Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitrine</translation>
     </message>
     <message>
         <source>Dj Booth</source>
-        <translation type="unfinished"></translation>
+        <translation>DJ-Pult</translation>
     </message>
     <message>
         <source>Double Bed</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelbett</translation>
     </message>
     <message>
         <source>Drumbkit</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlagzeug</translation>
     </message>
     <message>
         <source>Easel</source>
-        <translation type="unfinished"></translation>
+        <translation>Staffelei</translation>
     </message>
     <message>
         <source>Electro Dance Sphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektro-Tanzkugel</translation>
     </message>
     <message>
         <source>Elevator</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzug</translation>
     </message>
     <message>
         <source>Espresso Machines</source>
-        <translation type="unfinished"></translation>
+        <translation>Espressomaschinen</translation>
     </message>
     <message>
         <source>Fire Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauchmelder</translation>
     </message>
     <message>
         <source>Fireplace</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamin</translation>
     </message>
     <message>
         <source>Florist Bench</source>
-        <translation type="unfinished"></translation>
+        <translation>Blumenbindetisch</translation>
     </message>
     <message>
         <source>Food Processor</source>
-        <translation type="unfinished"></translation>
+        <translation>Küchenmaschine</translation>
     </message>
     <message>
         <source>Fountain</source>
-        <translation type="unfinished"></translation>
+        <translation>Brunnen</translation>
     </message>
     <message>
         <source>Fridges</source>
-        <translation type="unfinished"></translation>
+        <translation>Kühlschränke</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele</translation>
     </message>
     <message>
         <source>Grills</source>
-        <translation type="unfinished"></translation>
+        <translation>Grills</translation>
     </message>
     <message>
         <source>Guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>Gitarre</translation>
     </message>
     <message>
         <source>High Chair</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochstuhl</translation>
     </message>
     <message>
         <source>Hottubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Whirlpools</translation>
     </message>
     <message>
         <source>Juice Keg</source>
-        <translation type="unfinished"></translation>
+        <translation>Saftfass</translation>
     </message>
     <message>
         <source>Karaoke Machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Karaoke-Maschine</translation>
     </message>
     <message>
         <source>Lemonade Stand</source>
-        <translation type="unfinished"></translation>
+        <translation>Limonadenstand</translation>
     </message>
     <message>
         <source>Living Chair</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessel</translation>
     </message>
     <message>
         <source>Lounge Chair</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegestuhl</translation>
     </message>
     <message>
         <source>Makeover Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Styling-Station</translation>
     </message>
     <message>
         <source>Microwave</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrowelle</translation>
     </message>
     <message>
         <source>Paintings</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemälde</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Piano</source>
-        <translation type="unfinished"></translation>
+        <translation>Klavier</translation>
     </message>
     <message>
         <source>Recliner</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegesessel</translation>
     </message>
     <message>
         <source>Refrigerated Display Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Kühlvitrine</translation>
     </message>
     <message>
         <source>Robot Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Roboter-Werkbank</translation>
     </message>
     <message>
         <source>Rug</source>
-        <translation type="unfinished"></translation>
+        <translation>Teppich</translation>
     </message>
     <message>
         <source>Single Bed</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelbett</translation>
     </message>
     <message>
         <source>Sofas/Love Seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofas/Zweisitzer</translation>
     </message>
     <message>
         <source>Stereos</source>
-        <translation type="unfinished"></translation>
+        <translation>Stereoanlagen</translation>
     </message>
     <message>
         <source>Stoves</source>
-        <translation type="unfinished"></translation>
+        <translation>Herde</translation>
     </message>
     <message>
         <source>Telescopes</source>
-        <translation type="unfinished"></translation>
+        <translation>Teleskope</translation>
     </message>
     <message>
         <source>Toaster Oven</source>
-        <translation type="unfinished"></translation>
+        <translation>Toasterofen</translation>
     </message>
     <message>
         <source>Toymaking Bench</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielzeugwerkbank</translation>
     </message>
     <message>
         <source>Toys</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielzeug</translation>
     </message>
     <message>
         <source>Trash Compactors</source>
-        <translation type="unfinished"></translation>
+        <translation>Müllpressen</translation>
     </message>
     <message>
         <source>TVs</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernseher</translation>
     </message>
     <message>
         <source>Workout Bench</source>
-        <translation type="unfinished"></translation>
+        <translation>Trainingsbank</translation>
     </message>
 </context>
 <context>
     <name>ClearCachesAction</name>
     <message>
         <source>Clear Game Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel-Caches leeren</translation>
     </message>
     <message>
         <source>There are no game caches to clear in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 gibt es keine Spiel-Caches zu leeren.</translation>
     </message>
     <message>
         <source>Confirm Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion bestätigen</translation>
     </message>
     <message>
         <source>Move these caches to the backup folder? The game makes them anew at its next start, which takes longer than usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Caches in den Sicherungsordner verschieben? Das Spiel legt sie beim nächsten Start neu an, was länger dauert als sonst.</translation>
     </message>
     <message>
         <source>Moving the game&apos;s caches...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Caches des Spiels werden verschoben...</translation>
     </message>
     <message>
         <source>Moved to the backup folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Sicherungsordner verschoben:</translation>
     </message>
     <message>
         <source>Left as they were:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverändert gelassen:</translation>
     </message>
     <message>
         <source>OPERATION SUCCESSFUL</source>
-        <translation type="unfinished"></translation>
+        <translation>VORGANG ERFOLGREICH</translation>
     </message>
     <message>
         <source>Clear Game &amp;Caches...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel-&amp;Caches leeren...</translation>
     </message>
 </context>
 <context>
     <name>EditorControls</name>
     <message>
         <source>This box</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Feld</translation>
     </message>
     <message>
         <source>%1 holds at most %2; %2 will be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fasst höchstens %2; es wird %2 geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>GameRunningGuard</name>
     <message>
         <source>The Sims 2 Is Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sims 2 läuft</translation>
     </message>
 </context>
 <context>
     <name>NumericFields</name>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Hunger</source>
-        <translation type="unfinished"></translation>
+        <translation>Hunger</translation>
     </message>
     <message>
         <source>Comfort</source>
-        <translation type="unfinished"></translation>
+        <translation>Komfort</translation>
     </message>
     <message>
         <source>Hygiene</source>
-        <translation type="unfinished"></translation>
+        <translation>Hygiene</translation>
     </message>
     <message>
         <source>Bladder</source>
-        <translation type="unfinished"></translation>
+        <translation>Blase</translation>
     </message>
     <message>
         <source>Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energie</translation>
     </message>
     <message>
         <source>Fun</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaß</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgebung</translation>
     </message>
     <message>
         <source>Room motive</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgebungsbedürfnis</translation>
     </message>
     <message>
         <source>Niceness Multiplier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schönheitsfaktor:</translation>
     </message>
     <message>
         <source>Niceness Multiplier</source>
-        <translation type="unfinished"></translation>
+        <translation>Schönheitsfaktor</translation>
     </message>
     <message>
         <source>Initial</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangswert</translation>
     </message>
     <message>
         <source>Initial Depreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangswertverlust</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Daily Depreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglicher Wertverlust</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenze</translation>
     </message>
     <message>
         <source>Depreciation Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertverlustgrenze</translation>
     </message>
 </context>
 <context>
     <name>RecolorTrash</name>
     <message>
         <source>The files go to the trash, from where they can still be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien kommen in den Papierkorb, aus dem sie sich noch wiederherstellen lassen.</translation>
     </message>
     <message>
         <source>This system has no trash: the files are deleted for good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses System hat keinen Papierkorb: Die Dateien werden endgültig gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -761,393 +761,414 @@
         <source>The original could not be restored; the file was left as it was.<byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Original konnte nicht wiederhergestellt werden; die Datei blieb unverändert.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
     <name>ThumbnailPurgeAction</name>
     <message>
         <source>This menu choice will delete all of the thumbnails for this object, including recolors. When a new mesh or texture is created for an object, the old thumbnails are not updated to reflect the changes. For object creators this can be a real annoyance. The game will generate new thumbnails for an object the next time you view the catalog information for it in the game. (Note: This can take a long time to finish if you have alot of custom content.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Menüpunkt löscht alle Miniaturbilder dieses Objekts, auch die seiner Recolors. Bekommt ein Objekt ein neues Mesh oder eine neue Textur, werden die alten Miniaturbilder nicht angepasst. Für Objektersteller kann das sehr lästig sein. Das Spiel erzeugt neue Miniaturbilder, wenn du die Katalogdaten des Objekts im Spiel das nächste Mal ansiehst. (Hinweis: Bei viel Custom Content kann das lange dauern.)</translation>
     </message>
     <message>
         <source>Would you like to delete all the thumbnails for this object?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchtest du alle Miniaturbilder dieses Objekts löschen?</translation>
     </message>
     <message>
         <source>%1 does not exist and was skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht und wurde übersprungen.</translation>
     </message>
     <message>
         <source>%1 was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blieb unverändert.</translation>
     </message>
     <message>
         <source>Purging thumbnails...</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniaturbilder werden gelöscht...</translation>
     </message>
     <message>
         <source>Delete Selected Object Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniaturbilder des ausgewählten Objekts löschen</translation>
     </message>
     <message>
         <source>CONFIRM ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>AKTION BESTÄTIGEN</translation>
     </message>
     <message>
         <source>EXTREMELY BAD ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>SEHR SCHWERER FEHLER</translation>
     </message>
     <message>
         <source>OPERATION CANCELLED</source>
-        <translation type="unfinished"></translation>
+        <translation>VORGANG ABGEBROCHEN</translation>
     </message>
     <message>
         <source>The purge was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Löschen wurde abgebrochen.</translation>
     </message>
     <message>
         <source>OPERATION SUCCESSFUL</source>
-        <translation type="unfinished"></translation>
+        <translation>VORGANG ERFOLGREICH</translation>
     </message>
     <message>
         <source>All thumbnails for the selected object have been purged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Miniaturbilder des ausgewählten Objekts wurden gelöscht.</translation>
     </message>
 </context>
 <context>
     <name>WorkProgress</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Cancelling...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird abgebrochen...</translation>
     </message>
 </context>
 <context>
     <name>varnick::AboutDialog</name>
     <message>
         <source>(not found)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht gefunden)</translation>
     </message>
     <message>
         <source>not loaded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geladen (%1)</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keiner)</translation>
     </message>
     <message>
         <source>Varnick: %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnick: %1.%2.%3</translation>
     </message>
     <message>
         <source>Kelvora: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora: %1</translation>
     </message>
     <message>
         <source>Qt: %1 (built with %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt: %1 (erstellt mit %2)</translation>
     </message>
     <message>
         <source>Game folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielordner: %1</translation>
     </message>
     <message>
         <source>Data folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenordner: %1</translation>
     </message>
     <message>
         <source>Settings: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen: %1</translation>
     </message>
     <message>
         <source>Backups: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungen: %1</translation>
     </message>
     <message>
         <source>Library index: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotheksindex: %1</translation>
     </message>
     <message>
         <source>About Varnick</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Varnick</translation>
     </message>
     <message>
         <source>Browse, edit and tidy the custom objects you downloaded for the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuche, bearbeite und ordne die eigenen Objekte, die du für das Spiel heruntergeladen hast.</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Puts these lines on the clipboard, to paste into a question on a help forum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert diese Zeilen in die Zwischenablage, um sie in eine Frage in einem Hilfeforum einzufügen.</translation>
     </message>
 </context>
 <context>
     <name>varnick::FolderPane</name>
     <message>
         <source>Do&amp;wnloads Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Do&amp;wnloads-Ordner</translation>
     </message>
     <message>
         <source>&amp;Alternate Path</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anderer Pfad</translation>
     </message>
     <message>
         <source>Alternate Path: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderer Pfad: %1</translation>
     </message>
 </context>
 <context>
     <name>varnick::HelpViewer</name>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Varnick Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnick-Hilfe - %1</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation>Systemsprache</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>The new language takes effect the next time Varnick starts.</source>
+        <translation>Die neue Sprache gilt ab dem nächsten Start von Varnick.</translation>
     </message>
 </context>
 <context>
     <name>varnick::ObjectPane</name>
     <message>
         <source>Selected Object File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei des ausgewählten Objekts</translation>
     </message>
     <message>
         <source>Selected Ob&amp;ject Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details zum ausgewählten Ob&amp;jekt</translation>
     </message>
 </context>
 <context>
     <name>varnick::ObjectTableModel</name>
     <message>
         <source>Changed; not saved yet (Save Changes writes it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert, noch nicht gespeichert („Änderungen speichern“ schreibt es)</translation>
     </message>
 </context>
 <context>
     <name>varnick::ObjectTableView</name>
     <message>
         <source>Filter by name, file name or GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Name, Dateiname oder GUID filtern</translation>
     </message>
     <message>
         <source>Edit Selected...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte bearbeiten...</translation>
     </message>
     <message>
         <source>Save Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen speichern</translation>
     </message>
     <message>
         <source>Discard Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen verwerfen</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message numerus="yes">
         <source>The table holds changes of %n object(s) that are not saved:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Tabelle enthält nicht gespeicherte Änderungen an %n Objekt:</numerusform>
+            <numerusform>Die Tabelle enthält nicht gespeicherte Änderungen an %n Objekten:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 on %n object(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 bei %n Objekt.</numerusform>
+            <numerusform>%1 bei %n Objekten.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>(and %n more change(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(und %n weitere Änderung)</numerusform>
+            <numerusform>(und %n weitere Änderungen)</numerusform>
         </translation>
     </message>
     <message>
         <source>Save them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt speichern?</translation>
     </message>
     <message>
         <source>Unsaved Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeicherte Änderungen</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n object(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Objekt</numerusform>
+            <numerusform>%1 von %n Objekten</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 changed (not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 geändert (nicht gespeichert)</translation>
     </message>
     <message>
         <source>Confirm Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern bestätigen</translation>
     </message>
     <message>
         <source>Saving objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte werden gespeichert...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Export fehlgeschlagen</translation>
     </message>
     <message>
         <source>The table could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>varnick::OptionsDialog</name>
     <message>
         <source>&amp;Keep saved resources compressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Ressourcen &amp;komprimiert lassen</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>How many earlier versions of each saved file are kept, the original included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele frühere Fassungen jeder gespeicherten Datei aufbewahrt werden, das Original eingeschlossen.</translation>
     </message>
     <message>
         <source>For ever</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbegrenzt</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> Tage</translation>
     </message>
     <message>
         <source>How long a backup is kept; 0 keeps them for ever.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange eine Sicherung aufbewahrt wird; 0 bewahrt sie unbegrenzt auf.</translation>
     </message>
     <message>
         <source>Saved objects store their changed resources compressed where they were compressed before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Objekte legen geänderte Ressourcen komprimiert ab, wo sie vorher komprimiert waren.</translation>
     </message>
     <message>
         <source>Backup &amp;Generations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungs&amp;generationen:</translation>
     </message>
     <message>
         <source>Backup &amp;Days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbewahrung in &amp;Tagen:</translation>
     </message>
 </context>
 <context>
     <name>varnick::SkippedFilesDialog</name>
     <message>
         <source>Files That Could Not Be Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien, die nicht gelesen werden konnten</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>varnick::ThumbnailPane</name>
     <message>
         <source>Objects in the Selected Folde&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte im ausgewählten Ordne&amp;r</translation>
     </message>
     <message>
         <source>F&amp;irst</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erste</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorherige</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächste</translation>
     </message>
     <message>
         <source>&amp;Last</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letzte</translation>
     </message>
     <message>
         <source>&amp;Edit Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt &amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete/Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Lö&amp;schen/Verschieben</translation>
     </message>
     <message>
         <source>Choose a folder on the left to see its objects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle links einen Ordner, um seine Objekte zu sehen.</translation>
     </message>
     <message>
         <source>This folder holds no objects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Ordner enthält keine Objekte.</translation>
     </message>
     <message>
         <source>Picture made from the object&apos;s texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Textur des Objekts erzeugtes Bild</translation>
     </message>
     <message>
         <source>Nothing marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts markiert</translation>
     </message>
     <message numerus="yes">
         <source>%n object(s) marked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Objekt markiert</numerusform>
+            <numerusform>%n Objekte markiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei konnte nicht gelesen werden</numerusform>
+            <numerusform>%n Dateien konnten nicht gelesen werden</numerusform>
         </translation>
     </message>
 </context>
@@ -1155,437 +1176,442 @@
     <name>varnick::WorkStatus</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Looking for objects in the folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte im Ordner werden gesucht...</translation>
     </message>
     <message>
         <source>Drawing the page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite wird gezeichnet...</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmBatchEdit</name>
     <message>
         <source>Loading objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte werden geladen...</translation>
     </message>
     <message>
         <source>User Input Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabefehler</translation>
     </message>
     <message>
         <source>None of the selected packages holds an object that can be edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keines der ausgewählten Pakete enthält ein bearbeitbares Objekt.</translation>
     </message>
     <message>
         <source>Varnick - Edit Selected Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnick - Ausgewählte Objekte bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name</translation>
     </message>
     <message>
         <source>&amp;Description</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschreibung</translation>
     </message>
     <message>
         <source>Depreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertverlust</translation>
     </message>
     <message>
         <source>Motives</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedürfnisse</translation>
     </message>
     <message>
         <source>&amp;Price</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preis</translation>
     </message>
     <message>
         <source>Niceness M&amp;ultiplier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sch&amp;önheitsfaktor:</translation>
     </message>
     <message>
         <source>&amp;Initial</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfangswert</translation>
     </message>
     <message>
         <source>&amp;Hunger</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hunger</translation>
     </message>
     <message>
         <source>Ca&amp;tegories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorien</translation>
     </message>
     <message>
         <source>Sub-Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterkategorien</translation>
     </message>
     <message>
         <source>Build T&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>Bau&amp;typ</translation>
     </message>
     <message>
         <source>Build Sub-Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Bau-Untertyp</translation>
     </message>
     <message>
         <source>Ro&amp;om</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raum</translation>
     </message>
     <message>
         <source>Co&amp;mmunity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gemeinschaft</translation>
     </message>
     <message>
         <source>Skill &amp;Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fähigkeiten</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion</translation>
     </message>
     <message>
         <source>Build Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Baumodus</translation>
     </message>
     <message>
         <source>&amp;Wants Satisfy Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wunschkategorie</translation>
     </message>
     <message>
         <source>&amp;Save Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Cancel Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitung abbre&amp;chen</translation>
     </message>
     <message numerus="yes">
         <source>%n object(s) selected; blank boxes and unselected lists are mixed and keep each object&apos;s own value until changed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Objekt ausgewählt; leere Felder und Listen ohne Auswahl sind gemischt und behalten den Wert jedes Objekts, bis sie geändert werden.</numerusform>
+            <numerusform>%n Objekte ausgewählt; leere Felder und Listen ohne Auswahl sind gemischt und behalten den Wert jedes Objekts, bis sie geändert werden.</numerusform>
         </translation>
     </message>
     <message>
         <source>(mixed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(gemischt)</translation>
     </message>
     <message>
         <source>The objects differ in their category; choose one to set the sub-category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Objekte haben verschiedene Kategorien; wähle eine, um die Unterkategorie festzulegen.</translation>
     </message>
     <message>
         <source>The objects differ in their build type; choose one to set the sub-type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Objekte haben verschiedene Bautypen; wähle einen, um den Untertyp festzulegen.</translation>
     </message>
     <message>
         <source>Nothing to Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu speichern</translation>
     </message>
     <message>
         <source>Nothing was changed; no package was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geändert; kein Paket wurde geschrieben.</translation>
     </message>
     <message>
         <source>Confirm Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern bestätigen</translation>
     </message>
     <message>
         <source>Saving objects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte werden gespeichert...</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern abgebrochen</translation>
     </message>
     <message>
         <source>Save Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherbericht</translation>
     </message>
     <message>
         <source>Save Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern erfolgreich</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmDeleteMove</name>
     <message>
         <source>Are you absolutely sure that you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bist du dir wirklich ganz sicher, dass du das tun möchtest?</translation>
     </message>
     <message>
         <source>*** no recolors found ***</source>
-        <translation type="unfinished"></translation>
+        <translation>*** keine Recolors gefunden ***</translation>
     </message>
     <message>
         <source>Delete/Move The Selected Object File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei des ausgewählten Objekts löschen/verschieben</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nzeigen</translation>
     </message>
     <message>
         <source>View Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl anzeigen</translation>
     </message>
     <message>
         <source>De&amp;tails</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details</translation>
     </message>
     <message>
         <source>Selected Package Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details zum ausgewählten Paket</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle aus&amp;wählen</translation>
     </message>
     <message>
         <source>Select All Recolors</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Recolors auswählen</translation>
     </message>
     <message>
         <source>&amp;Unselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl au&amp;fheben</translation>
     </message>
     <message>
         <source>Unselect All Recolors</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl aller Recolors aufheben</translation>
     </message>
     <message>
         <source>&amp;Delete Object And All Recolors</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt und alle Recolors &amp;löschen</translation>
     </message>
     <message>
         <source>Delete &amp;Selected Recolors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgewählte Recolors löschen</translation>
     </message>
     <message>
         <source>&amp;Move Object And All Recolors</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt und alle Recolors &amp;verschieben</translation>
     </message>
     <message>
         <source>E&amp;xit This Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster schli&amp;eßen</translation>
     </message>
     <message>
         <source>Selected Object Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname des ausgewählten Objekts</translation>
     </message>
     <message>
         <source>Recolors of the Selected Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Recolors des ausgewählten Objekts</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be read and were not searched for recolors.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei konnte nicht gelesen werden und wurde nicht nach Recolors durchsucht.</numerusform>
+            <numerusform>%n Dateien konnten nicht gelesen werden und wurden nicht nach Recolors durchsucht.</numerusform>
         </translation>
     </message>
     <message>
         <source>OPERATION SUCCESSFUL</source>
-        <translation type="unfinished"></translation>
+        <translation>VORGANG ERFOLGREICH</translation>
     </message>
     <message>
         <source>OPERATION INCOMPLETE</source>
-        <translation type="unfinished"></translation>
+        <translation>VORGANG UNVOLLSTÄNDIG</translation>
     </message>
     <message>
         <source>These files could not be deleted and were left as they were:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien konnten nicht gelöscht werden und blieben unverändert:<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>You are about to PERMANENTLY DESTROY the object and all of it&apos;s recolors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist dabei, das Objekt und alle seine Recolors ENDGÜLTIG ZU VERNICHTEN.</translation>
     </message>
     <message>
         <source>You are about to move the object to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist dabei, das Objekt in den Papierkorb zu verschieben.</translation>
     </message>
     <message numerus="yes">
         <source>You are about to move the object and its %n recolor(s) to the trash.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Du bist dabei, das Objekt und sein %n Recolor in den Papierkorb zu verschieben.</numerusform>
+            <numerusform>Du bist dabei, das Objekt und seine %n Recolors in den Papierkorb zu verschieben.</numerusform>
         </translation>
     </message>
     <message>
         <source>CONFIRM DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>LÖSCHEN BESTÄTIGEN</translation>
     </message>
     <message>
         <source>The object has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Objekt wurde gelöscht.</translation>
     </message>
     <message>
         <source>You are about to PERMANENTLY DESTROY the selected recolors for this object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist dabei, die ausgewählten Recolors dieses Objekts ENDGÜLTIG ZU VERNICHTEN.</translation>
     </message>
     <message numerus="yes">
         <source>You are about to move %n selected recolor(s) of this object to the trash.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Du bist dabei, %n ausgewähltes Recolor dieses Objekts in den Papierkorb zu verschieben.</numerusform>
+            <numerusform>Du bist dabei, %n ausgewählte Recolors dieses Objekts in den Papierkorb zu verschieben.</numerusform>
         </translation>
     </message>
     <message>
         <source>The selected recolors have been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Recolors wurden gelöscht.</translation>
     </message>
     <message>
         <source>USER INPUT ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>EINGABEFEHLER</translation>
     </message>
     <message>
         <source>Source and destination are the same!</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle und Ziel sind gleich!</translation>
     </message>
     <message>
         <source>Nothing was moved: the destination is not a folder:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts verschoben: Das Ziel ist kein Ordner:<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Nothing was moved: these files are already in the destination folder or share a name with another file being moved:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts verschoben: Diese Dateien liegen schon im Zielordner oder haben denselben Namen wie eine andere zu verschiebende Datei:<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>The move stopped: %1<byte value="xd"/>
 The files before it were moved; the others were left where they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verschieben wurde angehalten: %1<byte value="xd"/>
+Die Dateien davor wurden verschoben; die übrigen blieben, wo sie waren.</translation>
     </message>
     <message>
         <source>%1 files were moved to:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Dateien wurden verschoben nach:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmEditObject</name>
     <message>
         <source>No Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild</translation>
     </message>
     <message>
         <source>C&amp;lear All Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Häkchen &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Restore Original</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Original wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Save Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Cancel Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitung abbre&amp;chen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name</translation>
     </message>
     <message>
         <source>&amp;Description</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschreibung</translation>
     </message>
     <message>
         <source>&amp;Price</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preis</translation>
     </message>
     <message>
         <source>Catalog Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalogbild</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion</translation>
     </message>
     <message>
         <source>Ca&amp;tegories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorien</translation>
     </message>
     <message>
         <source>Sub-Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterkategorien</translation>
     </message>
     <message>
         <source>Build Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Baumodus</translation>
     </message>
     <message>
         <source>Build T&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>Bau&amp;typ</translation>
     </message>
     <message>
         <source>Build Sub-Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Bau-Untertyp</translation>
     </message>
     <message>
         <source>Ro&amp;om</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raum</translation>
     </message>
     <message>
         <source>Co&amp;mmunity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gemeinschaft</translation>
     </message>
     <message>
         <source>Skill &amp;Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fähigkeiten</translation>
     </message>
     <message>
         <source>Depreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertverlust</translation>
     </message>
     <message>
         <source>&amp;Initial</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfangswert</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenze</translation>
     </message>
     <message>
         <source>Motives</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedürfnisse</translation>
     </message>
     <message>
         <source>&amp;Hunger</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hunger</translation>
     </message>
     <message>
         <source>&amp;Wants Satisfy Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wunschkategorie</translation>
     </message>
     <message>
         <source>Niceness M&amp;ultiplier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sch&amp;önheitsfaktor:</translation>
     </message>
     <message>
         <source>&amp;Keep saved resources compressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Ressourcen &amp;komprimiert lassen</translation>
     </message>
     <message>
         <source>Put back the version kept before the first save</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vor dem ersten Speichern aufbewahrte Fassung zurückholen</translation>
     </message>
     <message>
         <source>The package file:<byte value="xd"/>
@@ -1593,159 +1619,166 @@ The files before it were moved; the others were left where they were.</source>
 <byte value="xd"/>
 Has changed on disk since the editor opened it, so it was not saved.<byte value="xd"/>
 Cancel editing and open the object again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Paketdatei:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+wurde auf dem Datenträger geändert, seit der Editor sie geöffnet hat, und deshalb nicht gespeichert.<byte value="xd"/>
+Brich die Bearbeitung ab und öffne das Objekt erneut.</translation>
     </message>
     <message>
         <source>Save Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern erfolgreich</translation>
     </message>
     <message>
         <source>The package file:<byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Has been saved successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Paketdatei:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+wurde erfolgreich gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmErrorDialog</name>
     <message>
         <source>Unrecoverable Error - Program Execution Halted</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwerer Fehler - Programm angehalten</translation>
     </message>
     <message>
         <source>The program has encountered an unexpected error and has halted operation. The error encountered is listed in the text box below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Programm ist ein unerwarteter Fehler aufgetreten; es wurde angehalten. Der Fehler steht im Textfeld unten.</translation>
     </message>
     <message>
         <source>Copy error message to the Windows clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlermeldung in die Windows-Zwischenablage kopieren.</translation>
     </message>
     <message>
         <source>Close the error dialog and end the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerfenster schließen und Programm beenden.</translation>
     </message>
     <message>
         <source>Open web page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite %1 öffnen.</translation>
     </message>
     <message>
         <source>Send mail to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail an %1 senden.</translation>
     </message>
     <message>
         <source>Error - Bad URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler - Ungültige Adresse</translation>
     </message>
     <message>
         <source>Support web page not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Support-Webseite nicht gefunden!</translation>
     </message>
     <message>
         <source>Error - Browser Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler - Browser nicht gefunden</translation>
     </message>
     <message>
         <source>Could not find the default web browser!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Standardbrowser wurde nicht gefunden!</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmFindRecolors</name>
     <message>
         <source>Searching For Recolors</source>
-        <translation type="unfinished"></translation>
+        <translation>Recolors werden gesucht</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Cancelling...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird abgebrochen...</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmGameInstallation</name>
     <message>
         <source>Game Installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielinstallation</translation>
     </message>
     <message>
         <source>Choose Your Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle dein Spiel</translation>
     </message>
     <message>
         <source>Varnick found The Sims 2 more than once on this computer. Choose the installation whose downloads you want to manage. You can change it later under File, Game Installation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnick hat Die Sims 2 auf diesem Computer mehrmals gefunden. Wähle die Installation, deren Downloads du verwalten möchtest. Du kannst das später unter Datei, Spielinstallation ändern.</translation>
     </message>
     <message>
         <source>The installations of The Sims 2 found on this computer, the one Varnick chooses first at the top. Choose one, or add the game&apos;s data folder (the folder holding Downloads) by hand. Varnick uses your choice from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die auf diesem Computer gefundenen Installationen von Die Sims 2; oben die, die Varnick zuerst wählt. Wähle eine oder füge den Datenordner des Spiels (den Ordner mit Downloads) von Hand hinzu. Varnick verwendet deine Wahl ab dem nächsten Start.</translation>
     </message>
     <message>
         <source>Edition</source>
-        <translation type="unfinished"></translation>
+        <translation>Edition</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenordner</translation>
     </message>
     <message>
         <source>Install folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationsordner</translation>
     </message>
     <message>
         <source>Found in</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefunden in</translation>
     </message>
     <message>
         <source>&amp;Use This Installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Installation &amp;verwenden</translation>
     </message>
     <message>
         <source>&amp;Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner &amp;hinzufügen...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>%1 (the game has not made it yet)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vom Spiel noch nicht angelegt)</translation>
     </message>
     <message>
         <source>In use now</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurzeit verwendet</translation>
     </message>
     <message>
         <source>Not read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gelesen:</translation>
     </message>
     <message>
         <source>The game was not found. Add its data folder by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel wurde nicht gefunden. Füge seinen Datenordner von Hand hinzu.</translation>
     </message>
     <message>
         <source>Choose the game&apos;s data folder (the folder holding Downloads):</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle den Datenordner des Spiels (den Ordner mit Downloads):</translation>
     </message>
     <message>
         <source>USER INPUT ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>EINGABEFEHLER</translation>
     </message>
     <message>
         <source>This folder can not be used: it %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Ordner kann nicht verwendet werden: %1</translation>
     </message>
     <message>
         <source>Confirm Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion bestätigen</translation>
     </message>
     <message>
         <source>This folder holds no Downloads, Neighborhoods or Thumbnails folder, so it does not look like the game&apos;s data folder:<byte value="xd"/>
@@ -1753,423 +1786,446 @@ Has been saved successfully.</source>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Use it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Ordner enthält keinen Ordner Downloads, Neighborhoods oder Thumbnails und sieht daher nicht wie der Datenordner des Spiels aus:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Trotzdem verwenden?</translation>
     </message>
     <message>
         <source>Game &amp;Installation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel&amp;installation...</translation>
     </message>
     <message>
         <source>Varnick will use this data folder from its next start:<byte value="xd"/>
 <byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnick verwendet diesen Datenordner ab dem nächsten Start:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmKnownClashes</name>
     <message>
         <source>Known Clashes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekannte Konflikte</translation>
     </message>
     <message>
         <source>These GUID clashes were marked as known and are left out of the review. Unmark one to see it listed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese GUID-Konflikte wurden als bekannt markiert und werden bei der Prüfung ausgelassen. Hebe eine Markierung auf, um den Konflikt wieder aufgelistet zu sehen.</translation>
     </message>
     <message>
         <source>GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID</translation>
     </message>
     <message>
         <source>Packages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pakete</translation>
     </message>
     <message>
         <source>&amp;Unmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierung &amp;aufheben</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>(not found in the latest scan)</source>
-        <translation type="unfinished"></translation>
+        <translation>(bei der letzten Prüfung nicht gefunden)</translation>
     </message>
     <message>
         <source>the game</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmLibraryHealth</name>
     <message>
         <source>Library Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothekszustand</translation>
     </message>
     <message>
         <source>&amp;Scan Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut &amp;prüfen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem</translation>
     </message>
     <message>
         <source>Detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Detail</translation>
     </message>
     <message>
         <source>Show in &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im &amp;Ordner zeigen</translation>
     </message>
     <message>
         <source>Move to &amp;Quarantine</source>
-        <translation type="unfinished"></translation>
+        <translation>In &amp;Quarantäne verschieben</translation>
     </message>
     <message>
         <source>&amp;Undo Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben &amp;rückgängig</translation>
     </message>
     <message>
         <source>&amp;Edit Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt &amp;bearbeiten</translation>
     </message>
     <message>
         <source>Mark Clash &amp;Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Konflikt als &amp;bekannt markieren</translation>
     </message>
     <message>
         <source>K&amp;nown Clashes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekannte &amp;Konflikte...</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV e&amp;xportieren...</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <source>Scanning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geprüft...</translation>
     </message>
     <message>
         <source>The scan was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Prüfung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>Cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht lesbar</translation>
     </message>
     <message>
         <source>Orphan recolor</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwaistes Recolor</translation>
     </message>
     <message>
         <source>objectGUID %1 matches no object</source>
-        <translation type="unfinished"></translation>
+        <translation>objectGUID %1 passt zu keinem Objekt</translation>
     </message>
     <message>
         <source>GUID clash</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID-Konflikt</translation>
     </message>
     <message>
         <source>GUID %1 is defined by %2 packages and the game</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID %1 wird von %2 Paketen und vom Spiel definiert</translation>
     </message>
     <message>
         <source>GUID %1 is defined by %2 packages</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID %1 wird von %2 Paketen definiert</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt</translation>
     </message>
     <message>
         <source>%1 identical files of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gleiche Dateien mit %2 Bytes</translation>
     </message>
     <message>
         <source>%1 unreadable, %2, %3 in GUID clashes, %4 duplicated</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unlesbar, %2, %3 in GUID-Konflikten, %4 doppelt</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n orphan recolor(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n verwaistes Recolor</numerusform>
+            <numerusform>%n verwaiste Recolors</numerusform>
         </translation>
     </message>
     <message>
         <source>No file manager could be started. The files are in:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Dateimanager gestartet werden. Die Dateien liegen in:
+</translation>
     </message>
     <message>
         <source>Move to Quarantine</source>
-        <translation type="unfinished"></translation>
+        <translation>In Quarantäne verschieben</translation>
     </message>
     <message numerus="yes">
         <source>Move %n file(s) out of the game&apos;s reach, to:
 %1
 
 They keep their folders there and &quot;Undo Move&quot; brings them back.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei aus der Reichweite des Spiels verschieben, nach:
+%1
+
+Sie behält dort ihre Ordner, und „Verschieben rückgängig“ holt sie zurück.</numerusform>
+            <numerusform>%n Dateien aus der Reichweite des Spiels verschieben, nach:
+%1
+
+Sie behalten dort ihre Ordner, und „Verschieben rückgängig“ holt sie zurück.</numerusform>
         </translation>
     </message>
     <message>
         <source>These files could not be moved:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien konnten nicht verschoben werden:
+</translation>
     </message>
     <message numerus="yes">
         <source>Moved %n file(s) to:
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei verschoben nach:
+%1</numerusform>
+            <numerusform>%n Dateien verschoben nach:
+%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Marked %n clash(es) as known; &quot;Known Clashes...&quot; lists them and takes a mark back.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Konflikt als bekannt markiert; „Bekannte Konflikte...“ listet ihn auf und nimmt eine Markierung zurück.</numerusform>
+            <numerusform>%n Konflikte als bekannt markiert; „Bekannte Konflikte...“ listet sie auf und nimmt eine Markierung zurück.</numerusform>
         </translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmMain</name>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokus</translation>
     </message>
     <message>
         <source>Thumbnail&amp;s</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Miniaturen</translation>
     </message>
     <message>
         <source>Ta&amp;ble</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabelle</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Turn &amp;Selection Rectangle Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl&amp;rahmen ausschalten</translation>
     </message>
     <message>
         <source>&amp;Backups and Saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;icherungen und Speichern...</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <source>Delete Selected Object &amp;Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Miniaturbilder des ausgewählten Objekts löschen</translation>
     </message>
     <message>
         <source>&amp;Restore Original...</source>
-        <translation type="unfinished"></translation>
+        <translation>Original &amp;wiederherstellen...</translation>
     </message>
     <message>
         <source>Library &amp;Health...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotheks&amp;zustand...</translation>
     </message>
     <message>
         <source>Select All on This &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles auf dieser &amp;Seite auswählen</translation>
     </message>
     <message>
         <source>Select &amp;All in This Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles in diesem Ordner auswählen</translation>
     </message>
     <message>
         <source>&amp;Edit Selected...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte &amp;bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Help &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe&amp;inhalt</translation>
     </message>
     <message>
         <source>&amp;About Varnick</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Varnick</translation>
     </message>
     <message>
         <source>Please select an alternate path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wähle einen anderen Pfad:</translation>
     </message>
     <message>
         <source>Confirm Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion bestätigen</translation>
     </message>
     <message>
         <source>Exit this program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Programm beenden?</translation>
     </message>
     <message>
         <source>&amp;Edit Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt &amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete/Move...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lö&amp;schen/Verschieben...</translation>
     </message>
     <message>
         <source>Object Read Error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Objekts.</translation>
     </message>
     <message>
         <source>The GUID of object was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die GUID des Objekts wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Sprache...</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmRecolorDetails</name>
     <message>
         <source>Selected Recolor Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details zum ausgewählten Recolor</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateipfad</translation>
     </message>
     <message>
         <source>Recolor Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Recolor-Name</translation>
     </message>
     <message>
         <source>Model Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellname</translation>
     </message>
     <message>
         <source>Subset Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Subset-Name</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmSelectPath</name>
     <message>
         <source>Enter the new folder name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des neuen Ordners:</translation>
     </message>
     <message>
         <source>Move Files - Select A Destination Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien verschieben - Zielordner wählen</translation>
     </message>
     <message>
         <source>&amp;Selected Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgewählter Ordner:</translation>
     </message>
     <message>
         <source>Type a folder&apos;s path and press Return to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib den Pfad eines Ordners ein und drücke die Eingabetaste, um ihn zu öffnen.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Create a &amp;New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuen Ordner erstellen</translation>
     </message>
     <message>
         <source>Select a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner wählen</translation>
     </message>
     <message>
         <source>There is no folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Ordner %1.</translation>
     </message>
     <message>
         <source>Move Outside the Game&apos;s Folder?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Spielordner heraus verschieben?</translation>
     </message>
     <message>
         <source>The objects will be moved to:
 %1
 
 This folder is outside the game&apos;s data folder, so the game will not load them from there. Move them there?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Objekte werden verschoben nach:
+%1
+
+Dieser Ordner liegt außerhalb des Datenordners des Spiels, daher lädt das Spiel sie dort nicht. Trotzdem dorthin verschieben?</translation>
     </message>
     <message>
         <source>User Input Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabefehler</translation>
     </message>
     <message>
         <source>Invalid folder name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Ordnername!</translation>
     </message>
     <message>
         <source>Folder already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ordner gibt es schon!</translation>
     </message>
     <message>
         <source>Create a New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Ordner erstellen</translation>
     </message>
     <message>
         <source>Can not create the folder %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht erstellt werden!</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmTitle</name>
     <message>
         <source>Catalog manager for custom objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalogverwaltung für eigene Objekte</translation>
     </message>
     <message>
         <source>Varnick is not made, endorsed or supported by the makers or publishers of The Sims 2, and is not affiliated with them in any way.
@@ -2177,50 +2233,54 @@ This folder is outside the game&apos;s data folder, so the game will not load th
 This program is provided as is, without warranties of any kind, express or implied, including but not limited to the warranties of merchantability and fitness for a particular purpose. You bear the whole risk of using it.
 
 Varnick changes, moves and deletes files of your game&apos;s custom content. Keep a backup of your Downloads folder before you use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnick wird von den Herstellern und Herausgebern von Die Sims 2 weder hergestellt noch empfohlen oder unterstützt und steht in keinerlei Verbindung zu ihnen.
+
+Dieses Programm wird so bereitgestellt, wie es ist, ohne ausdrückliche oder stillschweigende Gewährleistung jeglicher Art, einschließlich, aber nicht beschränkt auf die Gewährleistung der Marktgängigkeit und der Eignung für einen bestimmten Zweck. Du trägst das gesamte Risiko seiner Verwendung.
+
+Varnick ändert, verschiebt und löscht Dateien der eigenen Inhalte deines Spiels. Lege eine Sicherung deines Downloads-Ordners an, bevor du es verwendest.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Fatal Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwerer Fehler</translation>
     </message>
     <message>
         <source>Choose Data Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenordner wählen...</translation>
     </message>
     <message>
         <source>End Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm beenden</translation>
     </message>
 </context>
 <context>
     <name>varnick::frmViewRecolor</name>
     <message>
         <source>Texture Preview Not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Texturvorschau verfügbar</translation>
     </message>
     <message>
         <source>(Unknown Picture Format Code)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Unbekannter Bildformatcode)</translation>
     </message>
     <message>
         <source>Selected File Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der ausgewählten Datei</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Selected File Preview - %1 (%2 x %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der ausgewählten Datei - %1 (%2 x %3)</translation>
     </message>
     <message>
         <source>Selected File Preview - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der ausgewählten Datei - %1</translation>
     </message>
 </context>
 </TS>

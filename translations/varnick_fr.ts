@@ -924,6 +924,25 @@
     </message>
 </context>
 <context>
+    <name>varnick::LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new language takes effect the next time Varnick starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>varnick::ObjectPane</name>
     <message>
         <source>Selected Object File</source>
@@ -2065,6 +2084,10 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</sourc
     </message>
     <message>
         <source>The GUID of object was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -62,13 +63,17 @@ QStringList Languages::shipped()
 
 QString Languages::nativeName(const QString& code)
 {
+    // Qt names a language with its main country ("español de España"); a list of languages does not.
+    static const QHash<QString, QString> names { { QStringLiteral("de"), QStringLiteral("Deutsch") },
+        { QStringLiteral("es"), QStringLiteral("Español") }, { QStringLiteral("fr"), QStringLiteral("Français") },
+        { QStringLiteral("nl"), QStringLiteral("Nederlands") },
+        { QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)") } };
+    if (names.contains(code))
+        return names.value(code);
     const QLocale locale(code);
     if (locale.language() == QLocale::C)
         return code;
-    QString name = locale.nativeLanguageName();
-    if (code.contains(QLatin1Char('_')))
-        name = QStringLiteral("%1 (%2)").arg(name, locale.nativeTerritoryName());
-    // Languages name themselves in lower case in running text; a list shows them as titles.
+    const QString name = locale.nativeLanguageName();
     return name.left(1).toUpper() + name.mid(1);
 }
 
@@ -108,6 +113,8 @@ QString Languages::install(QCoreApplication& app)
 QString Languages::installLanguageForTesting(QCoreApplication& app, const QString& code)
 {
     initTranslationResources();
+    // A translator removes itself when deleted: the earlier language gives way.
+    qDeleteAll(app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
     if (!installFile(app, resourceFile(code)))
         installFile(app, resourceFile(QStringLiteral("en")));
     // Message box buttons and the file dialog; the Windows folder has none of Qt's own, which is fine.

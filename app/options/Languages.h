@@ -35,7 +35,8 @@ void choose(const QString& code);
 /// the translators on app, which owns them. Returns the language used.
 QString install(QCoreApplication& app);
 
-/// As install(), for a given language code (the tests start the windows in German with it).
+/// As install(), for a given language code, in place of the language installed before (the tests
+/// start the windows in German with it).
 QString installLanguageForTesting(QCoreApplication& app, const QString& code);
 
 } // namespace Languages

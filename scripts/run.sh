@@ -14,7 +14,9 @@
 #
 # Without a display Varnick runs on a virtual screen (Xvfb); the script
 # confirms the title window, saves screenshots of the main window at 1000 x 700
-# and at 1600 x 1000 and says where they are.
+# and at 1600 x 1000, and pictures of the editor, the batch editor, the texture
+# viewer, Delete/Move and Library Health (build/dialog-*.png), and says where
+# they are.
 #
 #   VARNICK_DEMO=1            use the demo folder even when a game is installed
 #   VARNICK_DEMO_PACKAGES=N   packages in the demo Downloads tree (default 500, enough for a folder of fifty objects or more)
@@ -88,7 +90,15 @@ echo "No display found: Varnick ran on a virtual screen; its output is in $build
 case "$(cat "$status" 2>/dev/null)" in
 main)
     echo "Screenshots of the main window: $shot (1000 x 700), ${shot%.png}-1600x1000.png (1600 x 1000)"
-    echo "Screenshot of the title window: ${shot%.png}-title.png" ;;
+    echo "Screenshot of the title window: ${shot%.png}-title.png"
+    # The dialogs, drawn offscreen by their screenshot test on packages of its own.
+    cmake --build "$build" -j"$(nproc)" --target app_DialogScreenshotsTest >/dev/null
+    shots=$(dirname "$shot")
+    if VARNICK_DIALOG_SHOTS=$shots QT_QPA_PLATFORM=offscreen "$build/bin/app_DialogScreenshotsTest" >"$build/dialog-shots.log" 2>&1; then
+        echo "Pictures of the dialogs: $shots/dialog-*.png"
+    else
+        echo "The pictures of the dialogs could not be drawn; see $build/dialog-shots.log" >&2
+    fi ;;
 title)
     echo "The main window did not open after the title window; screenshots: ${shot%.png}-title.png, $shot" >&2
     exit 1 ;;

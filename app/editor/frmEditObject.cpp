@@ -34,6 +34,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace varnick {
@@ -75,12 +76,21 @@ std::uint16_t selectedSum(const QListWidget* list)
 // Entries are only ever selected by the load, never deselected; in a list of
 // one selection each match replaces the one before, and selecting a category
 // refills its sub-list through the selection signal, as a click does.
+// The first selected entry becomes the list's current one: the keyboard starts there and the shown
+// window scrolls to it.
 void selectFromValue(QListWidget* list, std::uint16_t value)
 {
+    QListWidgetItem* first = nullptr;
     for (int i = 0; i < list->count(); ++i) {
-        if (loadSelects(value, static_cast<std::uint16_t>(list->item(i)->data(kEntryValueRole).toInt())))
-            list->item(i)->setSelected(true);
+        QListWidgetItem* item = list->item(i);
+        if (!loadSelects(value, static_cast<std::uint16_t>(item->data(kEntryValueRole).toInt())))
+            continue;
+        item->setSelected(true);
+        if (first == nullptr)
+            first = item;
     }
+    if (first != nullptr)
+        list->setCurrentItem(first, QItemSelectionModel::NoUpdate);
 }
 
 // A caption with an accelerator (&) moves the focus to its buddy.
@@ -382,6 +392,18 @@ void frmEditObject::Form_Activate()
         cmdFocus->setFocus();
         if (mblnCloseOnActivate)
             reject();
+    });
+}
+
+void frmEditObject::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Once the lists have their final size: each shows its first selected entry without scrolling.
+    QTimer::singleShot(0, this, [this] {
+        for (QListWidget* list : findChildren<QListWidget*>()) {
+            if (QListWidgetItem* current = list->currentItem(); current != nullptr && current->isSelected())
+                list->scrollToItem(current);
+        }
     });
 }
 

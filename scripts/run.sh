@@ -87,6 +87,15 @@ rm -f "$shot" "${shot%.png}-title.png" "${shot%.png}-1600x1000.png" "$status"
 VARNICK_CAPTURE_SIZE=1000x700 VARNICK_CAPTURE_LARGE=1600x1000 xvfb-run -a -s "-screen 0 1920x1200x24" \
     bash scripts/capture-varnick.sh "$shot" "$status" "$build/varnick-run.log" "$build/bin/varnick"
 echo "No display found: Varnick ran on a virtual screen; its output is in $build/varnick-run.log"
+# The same in German and Spanish, as a player with such a system sees it.
+for language in de es; do
+    rm -f "${shot%.png}-$language.png" "${shot%.png}-$language-title.png"
+    LANGUAGE=$language LC_ALL=C.UTF-8 VARNICK_CAPTURE_SIZE=1000x700 xvfb-run -a -s "-screen 0 1920x1200x24" \
+        bash scripts/capture-varnick.sh "${shot%.png}-$language.png" "$status.$language" \
+        "$build/varnick-run-$language.log" "$build/bin/varnick"
+    [ "$(cat "$status.$language" 2>/dev/null)" = main ] \
+        && echo "Screenshot of the main window in language $language: ${shot%.png}-$language.png"
+done
 case "$(cat "$status" 2>/dev/null)" in
 main)
     echo "Screenshots of the main window: $shot (1000 x 700), ${shot%.png}-1600x1000.png (1600 x 1000)"

@@ -23,8 +23,8 @@ FolderPane::FolderPane(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("fraFolders"));
-    mRoots[0] = new QRadioButton(QStringLiteral("Do&wnloads Folder"), this);
-    mRoots[1] = new QRadioButton(QStringLiteral("&Alternate Path"), this);
+    mRoots[0] = new QRadioButton(tr("Do&wnloads Folder"), this);
+    mRoots[1] = new QRadioButton(tr("&Alternate Path"), this);
     for (std::size_t i = 0; i < mRoots.size(); ++i)
         mRoots[i]->setObjectName(QStringLiteral("optPath_%1").arg(i));
     mSetPath = new QPushButton(QStringLiteral("..."), this);
@@ -53,8 +53,9 @@ void FolderPane::showRoot(browser::TreeRoot mode, const QString& alternatePath)
 {
     const bool alternate = mode == browser::TreeRoot::Alternate;
     mSetPath->setVisible(alternate);
-    mRoots[1]->setToolTip(
-        alternate && !alternatePath.isEmpty() ? QStringLiteral(" Alternate Path: ") + alternatePath : QString());
+    mRoots[1]->setToolTip(alternate && !alternatePath.isEmpty()
+            ? QStringLiteral(" ") + tr("Alternate Path: %1").arg(alternatePath)
+            : QString());
 }
 
 void FolderPane::fill(const std::vector<browser::FolderNode>& nodes)

@@ -21,7 +21,7 @@ ObjectPane::ObjectPane(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("fraObject"));
-    auto* fileCaption = new QLabel(QStringLiteral("Selected Object File"), this);
+    auto* fileCaption = new QLabel(tr("Selected Object File"), this);
     fileCaption->setObjectName(QStringLiteral("lblFileName"));
     mFileName = new QLineEdit(this);
     mFileName->setObjectName(QStringLiteral("txtFileName"));
@@ -37,7 +37,7 @@ ObjectPane::ObjectPane(QWidget* parent)
     mNotFound->setObjectName(QStringLiteral("picNotFoundLarge"));
     mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(128)));
     mNotFound->setVisible(false);
-    auto* detailsCaption = new QLabel(QStringLiteral("Selected Ob&ject Details"), this);
+    auto* detailsCaption = new QLabel(tr("Selected Ob&ject Details"), this);
     detailsCaption->setObjectName(QStringLiteral("lblDetails"));
     mDetails = new QPlainTextEdit(this);
     mDetails->setObjectName(QStringLiteral("txtDetails"));

@@ -267,7 +267,7 @@ QVariant ObjectTableModel::data(const QModelIndex& index, int role) const
         if (!row.Readable)
             return text::fromUtf8(row.Reason);
         if (changed)
-            return QStringLiteral("Changed; not saved yet (Save Changes writes it)");
+            return tr("Changed; not saved yet (Save Changes writes it)");
         return {};
     case Qt::TextAlignmentRole:
         if (browser::columnInfo(column).Numeric)

@@ -31,7 +31,7 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     , mBlink(new QTimer(this))
 {
     setObjectName(QStringLiteral("fraThumbs"));
-    auto* caption = new QLabel(QStringLiteral("Objects in the Selected Folde&r"), this);
+    auto* caption = new QLabel(tr("Objects in the Selected Folde&r"), this);
     caption->setObjectName(QStringLiteral("lblThumbs"));
     caption->setAlignment(Qt::AlignCenter);
 
@@ -63,12 +63,12 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     mPageCount->setAlignment(Qt::AlignCenter);
     const std::array<std::pair<const char*, QString>, 7> buttons { {
         // Alt+letters of their own: F, O, T and H open the menus.
-        { "cmdFirst", QStringLiteral("F&irst") },
-        { "cmdPrevious", QStringLiteral("Pre&vious") },
-        { "cmdNext", QStringLiteral("&Next") },
-        { "cmdLast", QStringLiteral("&Last") },
-        { "cmdSelect", QStringLiteral("&Edit Object") },
-        { "frmDelMove", QStringLiteral("&Delete/Move") },
+        { "cmdFirst", tr("F&irst") },
+        { "cmdPrevious", tr("Pre&vious") },
+        { "cmdNext", tr("&Next") },
+        { "cmdLast", tr("&Last") },
+        { "cmdSelect", tr("&Edit Object") },
+        { "frmDelMove", tr("&Delete/Move") },
         { "cmdSkipped", QString() },
     } };
     for (std::size_t i = 0; i < buttons.size(); ++i) {
@@ -146,9 +146,9 @@ void ThumbnailPane::folderChanged()
 void ThumbnailPane::updateHint()
 {
     if (mController.currentFolder().isEmpty())
-        mGrid->setHint(QStringLiteral("Choose a folder on the left to see its objects."));
+        mGrid->setHint(tr("Choose a folder on the left to see its objects."));
     else if (!mController.hasObjects() && !mScanner.running())
-        mGrid->setHint(QStringLiteral("This folder holds no objects."));
+        mGrid->setHint(tr("This folder holds no objects."));
     else
         mGrid->setHint(QString());
 }
@@ -339,7 +339,7 @@ void ThumbnailPane::mouseMove(int x, int y)
         = file.isEmpty() ? QString() : text::fromUtf8(gfstrGetFileTitle(pathToUtf8(text::toPath(file).filename())));
     // The badge alone does not say why the picture looks unlike the game's.
     if (!tip.isEmpty() && mGrid->pictureIsMade(cell))
-        tip += QStringLiteral("\nPicture made from the object's texture");
+        tip += QStringLiteral("\n") + tr("Picture made from the object's texture");
     mGrid->setToolTip(tip);
 }
 
@@ -354,9 +354,8 @@ void ThumbnailPane::showMarks()
     mGrid->setMarkedCells(mController.markedCells());
     const int marked = mController.markedCount();
     mMarkedLine->setText(!mController.hasObjects() ? QString()
-            : marked == 0                          ? QStringLiteral("Nothing marked")
-            : marked == 1                          ? QStringLiteral("1 object marked")
-                                                   : QStringLiteral("%1 objects marked").arg(marked));
+            : marked == 0                          ? tr("Nothing marked")
+                                                   : tr("%n object(s) marked", nullptr, marked));
     if (mOnChange)
         mOnChange();
 }
@@ -436,8 +435,7 @@ void ThumbnailPane::updateSkippedLine()
 {
     const auto count = static_cast<qsizetype>(mScanner.skipped().size());
     cmdSkipped()->setVisible(count > 0);
-    cmdSkipped()->setText(count == 1 ? QStringLiteral("1 file could not be read")
-                                     : QStringLiteral("%1 files could not be read").arg(count));
+    cmdSkipped()->setText(tr("%n file(s) could not be read", nullptr, static_cast<int>(count)));
 }
 
 } // namespace varnick

@@ -74,19 +74,19 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     , mScanTask(new BackgroundTask(this))
 {
     setObjectName(QStringLiteral("frmLibraryHealth"));
-    setWindowTitle(QStringLiteral("Library Health"));
+    setWindowTitle(tr("Library Health"));
     resize(900, 520);
     mStatus = new QLabel(this);
     mStatus->setObjectName(QStringLiteral("lblStatus"));
     mProgress = new QProgressBar(this);
     mProgress->setObjectName(QStringLiteral("prgScan"));
-    mScan = new QPushButton(QStringLiteral("&Scan Again"), this);
+    mScan = new QPushButton(tr("&Scan Again"), this);
     mScan->setObjectName(QStringLiteral("cmdScan"));
-    mCancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    mCancelButton = new QPushButton(tr("&Cancel"), this);
     mCancelButton->setObjectName(QStringLiteral("cmdCancel"));
     mList = new QTreeWidget(this);
     mList->setObjectName(QStringLiteral("tvProblems"));
-    mList->setHeaderLabels({ QStringLiteral("File"), QStringLiteral("Problem"), QStringLiteral("Detail") });
+    mList->setHeaderLabels({ tr("File"), tr("Problem"), tr("Detail") });
     mList->setRootIsDecorated(false);
     mList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     mList->header()->setSectionResizeMode(FileColumn, QHeaderView::Stretch);
@@ -95,16 +95,16 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
         b->setObjectName(name);
         return b;
     };
-    mShow = button(QStringLiteral("Show in &Folder"), QStringLiteral("cmdShow"));
-    mQuarantine = button(QStringLiteral("Move to &Quarantine"), QStringLiteral("cmdQuarantine"));
-    mUndo = button(QStringLiteral("&Undo Move"), QStringLiteral("cmdUndo"));
-    mEdit = button(QStringLiteral("&Edit Object"), QStringLiteral("cmdEdit"));
-    mKnown = button(QStringLiteral("Mark Clash &Known"), QStringLiteral("cmdKnown"));
-    mKnownList = button(QStringLiteral("K&nown Clashes..."), QStringLiteral("cmdKnownList"));
+    mShow = button(tr("Show in &Folder"), QStringLiteral("cmdShow"));
+    mQuarantine = button(tr("Move to &Quarantine"), QStringLiteral("cmdQuarantine"));
+    mUndo = button(tr("&Undo Move"), QStringLiteral("cmdUndo"));
+    mEdit = button(tr("&Edit Object"), QStringLiteral("cmdEdit"));
+    mKnown = button(tr("Mark Clash &Known"), QStringLiteral("cmdKnown"));
+    mKnownList = button(tr("K&nown Clashes..."), QStringLiteral("cmdKnownList"));
     mInstall = button(tr("&Install..."), QStringLiteral("cmdInstall"));
     mInstall->setToolTip(tr("Install the objects of the selected Sims2Pack files into Downloads"));
-    mExport = button(QStringLiteral("E&xport CSV..."), QStringLiteral("cmdExport"));
-    auto* close = button(QStringLiteral("C&lose"), QStringLiteral("cmdClose"));
+    mExport = button(tr("E&xport CSV..."), QStringLiteral("cmdExport"));
+    auto* close = button(tr("C&lose"), QStringLiteral("cmdClose"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(mProgress, 1);
@@ -163,7 +163,7 @@ void frmLibraryHealth::startScan()
     if (mScanTask->running())
         return;
     mProgress->setValue(0);
-    mStatus->setText(QStringLiteral("Scanning..."));
+    mStatus->setText(tr("Scanning..."));
     const std::filesystem::path root = text::toPath(mRoot);
     const std::filesystem::path game = gameFolder();
     auto report = std::make_shared<health::HealthReport>();
@@ -181,7 +181,7 @@ void frmLibraryHealth::startScan()
                 failure = text::fromUtf8(error.what());
             }
         } else if (*cancelled || end.Cancelled) {
-            failure = QStringLiteral("The scan was cancelled.");
+            failure = tr("The scan was cancelled.");
         }
         mReport = std::move(*report);
         mKnownFound = std::move(*knownFound);
@@ -242,23 +242,22 @@ void frmLibraryHealth::fillList()
     };
     // The reason in the player's words; the reader's own (offsets and sizes) for help forums in the tool tip.
     for (const auto& row : mReport.Broken)
-        add(QStringLiteral("Cannot be read"), row.File, text::fromUtf8(plainReadFailure(toValidUtf8(row.Reason))))
+        add(tr("Cannot be read"), row.File, text::fromUtf8(plainReadFailure(toValidUtf8(row.Reason))))
             ->setToolTip(DetailColumn, text::fromUtf8(toValidUtf8(row.Reason)));
     for (const auto& row : mReport.Orphans)
-        add(QStringLiteral("Orphan recolor"), row.File,
-            QStringLiteral("objectGUID %1 matches no object").arg(text::fromUtf8(health::guidText(row.Guid))));
+        add(tr("Orphan recolor"), row.File,
+            tr("objectGUID %1 matches no object").arg(text::fromUtf8(health::guidText(row.Guid))));
     for (const auto& clash : mReport.Clashes)
         for (const std::string& file : clash.Files)
-            add(QStringLiteral("GUID clash"), file,
-                QStringLiteral("GUID %1 is defined by %2 packages%3")
+            add(tr("GUID clash"), file,
+                (clash.GameObject ? tr("GUID %1 is defined by %2 packages and the game")
+                                  : tr("GUID %1 is defined by %2 packages"))
                     .arg(text::fromUtf8(health::guidText(clash.Guid)))
-                    .arg(clash.Files.size())
-                    .arg(clash.GameObject ? QStringLiteral(" and the game") : QString()))
+                    .arg(clash.Files.size()))
                 ->setData(ProblemColumn, kGuidRole, static_cast<qulonglong>(clash.Guid));
     for (const auto& set : mReport.Duplicates)
         for (const std::string& file : set.Files)
-            add(QStringLiteral("Duplicate"), file,
-                QStringLiteral("%1 identical files of %2 bytes").arg(set.Files.size()).arg(set.Size));
+            add(tr("Duplicate"), file, tr("%1 identical files of %2 bytes").arg(set.Files.size()).arg(set.Size));
     for (const auto& row : mReport.Sims2Packs)
         add(tr("Sims2Pack file"), row.File, tr("The game does not read Sims2Pack files; install them."))
             ->setData(ProblemColumn, kSims2PackRole, true);
@@ -274,18 +273,19 @@ void frmLibraryHealth::showSummary()
     std::size_t broken = 0, orphans = 0, clashRows = 0, duplicateRows = 0, sims2Packs = 0;
     for (int row = 0; row < mList->topLevelItemCount(); ++row) {
         const QString problem = mList->topLevelItem(row)->text(ProblemColumn);
-        broken += problem == QStringLiteral("Cannot be read");
-        orphans += problem == QStringLiteral("Orphan recolor");
-        clashRows += problem == QStringLiteral("GUID clash");
-        duplicateRows += problem == QStringLiteral("Duplicate");
+        broken += problem == tr("Cannot be read");
+        orphans += problem == tr("Orphan recolor");
+        clashRows += problem == tr("GUID clash");
+        duplicateRows += problem == tr("Duplicate");
         sims2Packs += mList->topLevelItem(row)->data(ProblemColumn, kSims2PackRole).isValid();
     }
-    QString summary
-        = QStringLiteral("%1 unreadable, %2, %3 in GUID clashes, %4 duplicated")
-              .arg(text::fromUtf8(countOf(broken, "file")), text::fromUtf8(countOf(orphans, "orphan recolor")),
-                  text::fromUtf8(countOf(clashRows, "file")), text::fromUtf8(countOf(duplicateRows, "file")));
+    QString summary = tr("%1 unreadable, %2, %3 in GUID clashes, %4 duplicated")
+                          .arg(tr("%n file(s)", nullptr, static_cast<int>(broken)),
+                              tr("%n orphan recolor(s)", nullptr, static_cast<int>(orphans)),
+                              tr("%n file(s)", nullptr, static_cast<int>(clashRows)),
+                              tr("%n file(s)", nullptr, static_cast<int>(duplicateRows)));
     if (sims2Packs > 0)
-        summary += tr(", %1 to install").arg(text::fromUtf8(countOf(sims2Packs, "Sims2Pack file")));
+        summary += tr(", %n Sims2Pack file(s) to install", nullptr, static_cast<int>(sims2Packs));
     if (!mNote.isEmpty())
         summary += QStringLiteral(". ") + mNote;
     mStatus->setText(summary);
@@ -339,8 +339,8 @@ void frmLibraryHealth::cmdShow_Click()
     }
     // Without a file manager the click must not look as if it did nothing.
     if (!unopened.isEmpty())
-        MessageBox::exclamation(this, QStringLiteral("Library Health"),
-            QStringLiteral("No file manager could be started. The files are in:\n") + unopened.join(QLatin1Char('\n')));
+        MessageBox::exclamation(this, tr("Library Health"),
+            tr("No file manager could be started. The files are in:\n") + unopened.join(QLatin1Char('\n')));
 }
 
 void frmLibraryHealth::cmdQuarantine_Click()
@@ -353,10 +353,11 @@ void frmLibraryHealth::cmdQuarantine_Click()
     if (files.empty())
         return;
     const std::filesystem::path quarantine = health::defaultQuarantineFolder();
-    if (MessageBox::question(this, QStringLiteral("Move to Quarantine"),
-            QStringLiteral("Move %1 out of the game's reach, to:\n%2\n\nThey keep their folders there and \"Undo "
-                           "Move\" brings them back.")
-                .arg(text::fromUtf8(countOf(files.size(), "file")), text::fromPath(quarantine)))
+    if (MessageBox::question(this, tr("Move to Quarantine"),
+            tr("Move %n file(s) out of the game's reach, to:\n%1\n\nThey keep their folders there and \"Undo "
+               "Move\" brings them back.",
+                nullptr, static_cast<int>(files.size()))
+                .arg(text::fromPath(quarantine)))
         != QMessageBox::Yes)
         return;
     const health::QuarantineResult result = health::quarantineFiles(files, text::toPath(mRoot), quarantine);
@@ -374,12 +375,12 @@ void frmLibraryHealth::cmdQuarantine_Click()
         failed.append(text::fromPath(failure.File) + QStringLiteral(": ") + text::fromUtf8(failure.Reason));
     showSummary();
     if (!failed.isEmpty())
-        MessageBox::exclamation(this, QStringLiteral("Library Health"),
-            QStringLiteral("These files could not be moved:\n") + failed.join(QLatin1Char('\n')));
+        MessageBox::exclamation(
+            this, tr("Library Health"), tr("These files could not be moved:\n") + failed.join(QLatin1Char('\n')));
     else
-        MessageBox::show(this, QMessageBox::Information, QStringLiteral("Library Health"),
-            QStringLiteral("Moved %1 to:\n%2")
-                .arg(text::fromUtf8(countOf(result.Moved.size(), "file")), text::fromPath(quarantine)));
+        MessageBox::show(this, QMessageBox::Information, tr("Library Health"),
+            tr("Moved %n file(s) to:\n%1", nullptr, static_cast<int>(result.Moved.size()))
+                .arg(text::fromPath(quarantine)));
     updateButtons();
 }
 
@@ -394,7 +395,7 @@ void frmLibraryHealth::cmdUndo_Click()
         mMoves.pop_back();
         startScan();
     } catch (const Failure& failure) {
-        MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
+        MessageBox::exclamation(this, tr("Library Health"), text::fromUtf8(failure.what()));
     }
     updateButtons();
 }
@@ -419,11 +420,11 @@ void frmLibraryHealth::cmdKnown_Click()
         for (std::uint32_t guid : marked)
             known.setKnown(guid, true);
         // Said where the mark can be taken back, as the rows leave the list.
-        mNote = QStringLiteral("Marked %1 as known; \"Known Clashes...\" lists them and takes a mark back.")
-                    .arg(text::fromUtf8(countOf(marked.size(), "clash", "clashes")));
+        mNote = tr("Marked %n clash(es) as known; \"Known Clashes...\" lists them and takes a mark back.", nullptr,
+            static_cast<int>(marked.size()));
         startScan();
     } catch (const Failure& failure) {
-        MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
+        MessageBox::exclamation(this, tr("Library Health"), text::fromUtf8(failure.what()));
     }
 }
 
@@ -457,14 +458,14 @@ void frmLibraryHealth::cmdInstall_Click()
 
 void frmLibraryHealth::cmdExport_Click()
 {
-    const QString file = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export CSV"), QStringLiteral("library-health.csv"), QStringLiteral("CSV (*.csv)"));
+    const QString file
+        = QFileDialog::getSaveFileName(this, tr("Export CSV"), QStringLiteral("library-health.csv"), tr("CSV (*.csv)"));
     if (file.isEmpty())
         return;
     try {
         writeWholeFile(text::toPath(file), health::healthCsv(mReport));
     } catch (const Failure& failure) {
-        MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
+        MessageBox::exclamation(this, tr("Library Health"), text::fromUtf8(failure.what()));
     }
 }
 

@@ -87,12 +87,12 @@ frmFindRecolors::frmFindRecolors(const QString& searchPath, const QString& objec
     , mSearch(new BackgroundTask(this))
 {
     setObjectName(QStringLiteral("frmFindRecolors"));
-    setWindowTitle(QStringLiteral("Searching For Recolors"));
+    setWindowTitle(tr("Searching For Recolors"));
     setFixedSize(686, 124);
     picStatus = new RecolorStatusBar(this);
     picStatus->setObjectName(QStringLiteral("picStatus"));
     picStatus->setGeometry(16, 28, 653, 29);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setGeometry(293, 76, 100, 30);
     connect(cmdCancel, &QPushButton::clicked, this, &frmFindRecolors::cmdCancel_Click);
@@ -175,7 +175,7 @@ void frmFindRecolors::cmdCancel_Click()
     mCancelled = true;
     mSearch->cancel();
     cmdCancel->setEnabled(false);
-    cmdCancel->setText(QStringLiteral("Cancelling..."));
+    cmdCancel->setText(tr("Cancelling..."));
 }
 
 void frmFindRecolors::reject()

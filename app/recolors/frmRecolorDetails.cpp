@@ -25,7 +25,7 @@ frmRecolorDetails::frmRecolorDetails(const QString& recolorFilename, QWidget* pa
     , RecolorFilename(recolorFilename)
 {
     setObjectName(QStringLiteral("frmRecolorDetails"));
-    setWindowTitle(QStringLiteral("Selected Recolor Details"));
+    setWindowTitle(tr("Selected Recolor Details"));
     resize(681, 173);
     auto field = [this](const QString& name) {
         auto* box = new QLineEdit(this);
@@ -40,16 +40,16 @@ frmRecolorDetails::frmRecolorDetails(const QString& recolorFilename, QWidget* pa
     txtRecolorName = field(QStringLiteral("txtRecolorName"));
     txtModelName = field(QStringLiteral("txtModelName"));
     txtSubsetName = field(QStringLiteral("txtSubsetName"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("File Path"), this), 0, 0, 1, 2);
+    layout->addWidget(new QLabel(tr("File Path"), this), 0, 0, 1, 2);
     layout->addWidget(txtFilePath, 1, 0, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Recolor Name"), this), 2, 0, 1, 2);
+    layout->addWidget(new QLabel(tr("Recolor Name"), this), 2, 0, 1, 2);
     layout->addWidget(txtRecolorName, 3, 0, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Model Name"), this), 4, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Subset Name"), this), 4, 1);
+    layout->addWidget(new QLabel(tr("Model Name"), this), 4, 0);
+    layout->addWidget(new QLabel(tr("Subset Name"), this), 4, 1);
     layout->addWidget(txtModelName, 5, 0);
     layout->addWidget(txtSubsetName, 5, 1);
     layout->addWidget(cmdClose, 6, 0, 1, 2, Qt::AlignHCenter);

@@ -33,10 +33,8 @@ QImage frmViewRecolor::notAvailablePicture()
     QFont font = painter.font();
     font.setPixelSize(22);
     painter.setFont(font);
-    painter.drawText(
-        QRect(0, 0, 512, 250), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Texture Preview Not Available"));
-    painter.drawText(
-        QRect(0, 262, 512, 250), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("(Unknown Picture Format Code)"));
+    painter.drawText(QRect(0, 0, 512, 250), Qt::AlignHCenter | Qt::AlignBottom, tr("Texture Preview Not Available"));
+    painter.drawText(QRect(0, 262, 512, 250), Qt::AlignHCenter | Qt::AlignTop, tr("(Unknown Picture Format Code)"));
     return image;
 }
 
@@ -61,13 +59,13 @@ frmViewRecolor::frmViewRecolor(const QString& fileName, QWidget* parent)
     , FileName(fileName)
 {
     setObjectName(QStringLiteral("frmViewRecolor"));
-    setWindowTitle(QStringLiteral("Selected File Preview"));
+    setWindowTitle(tr("Selected File Preview"));
     setFixedSize(525, 554);
     picPreview = new QLabel(this);
     picPreview->setObjectName(QStringLiteral("picPreview"));
     picPreview->setGeometry(4, 4, kPreviewSide, kPreviewSide);
     picPreview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdExit = new QPushButton(tr("E&xit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     cmdExit->setGeometry(212, 523, 100, 26);
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
@@ -96,11 +94,9 @@ void frmViewRecolor::Form_Activate()
     picPreview->setToolTip(problem);
     // The file and the texture's size, so that several previews can be told apart.
     const QString name = text::fromPath(text::toPath(FileName).filename());
-    setWindowTitle(mAvailable ? QStringLiteral("Selected File Preview - %1 (%2 x %3)")
-                                    .arg(name)
-                                    .arg(mPicture.width())
-                                    .arg(mPicture.height())
-                              : QStringLiteral("Selected File Preview - %1").arg(name));
+    setWindowTitle(mAvailable
+            ? tr("Selected File Preview - %1 (%2 x %3)").arg(name).arg(mPicture.width()).arg(mPicture.height())
+            : tr("Selected File Preview - %1").arg(name));
     QApplication::restoreOverrideCursor();
 }
 

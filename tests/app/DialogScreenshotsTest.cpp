@@ -3,6 +3,7 @@
 // PNGs go to (scripts and reviewers set it; without it the test is skipped).
 #include "app/editor/frmBatchEdit.h"
 #include "app/editor/frmEditObject.h"
+#include "app/options/Languages.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/frmDeleteMove.h"
@@ -86,6 +87,21 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
         frmBatchEdit editor(std::move(batch));
         shoot(editor, out, "dialog-batch-editor.png");
     }
+    // The editors in the two complete translations, the longest texts they show.
+    for (const char* language : { "de", "es" }) {
+        Languages::installLanguageForTesting(*qApp, QString::fromLatin1(language));
+        {
+            frmEditObject editor;
+            editor.setLoadFileName(text::fromPath(lampFile));
+            editor.Form_Load();
+            shoot(editor, out, qPrintable(QStringLiteral("dialog-editor-%1.png").arg(QLatin1String(language))));
+        }
+        BatchEdit batch;
+        batch.load({ lampFile, chairFile });
+        frmBatchEdit editor(std::move(batch));
+        shoot(editor, out, qPrintable(QStringLiteral("dialog-batch-editor-%1.png").arg(QLatin1String(language))));
+    }
+    Languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
 
     // A raw 16 x 16 texture of four colours, to see its pixels kept sharp.
     ByteString raw;

@@ -55,6 +55,8 @@ inline const QString BackupDays = QStringLiteral("Backup Days");
 inline const QString GameDataFolder = QStringLiteral("Game Data Folder");
 /// The main window's size and place from the last run (Qt's saved geometry, in base64).
 inline const QString MainWindowGeometry = QStringLiteral("Main Window Geometry");
+/// The windows' language ("de", "pt_BR", ...) chosen in Options, "Language..."; ""/absent follows the system.
+inline const QString Language = QStringLiteral("Language");
 } // namespace SettingKey
 
 } // namespace varnick

@@ -33,7 +33,8 @@ int barMaximum(std::int64_t total)
 
 void runWithProgress(QWidget* owner, const ProgressBox& box, std::int64_t total, const ModalWork& work)
 {
-    QProgressDialog progress(box.Label, QStringLiteral("Cancel"), 0, barMaximum(total), owner);
+    QProgressDialog progress(
+        box.Label, QCoreApplication::translate("WorkProgress", "Cancel"), 0, barMaximum(total), owner);
     if (!box.ObjectName.isEmpty())
         progress.setObjectName(box.ObjectName);
     if (!box.Title.isEmpty())
@@ -56,7 +57,7 @@ void runWithProgress(QWidget* owner, const ProgressBox& box, std::int64_t total,
     });
     QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] {
         task.cancel();
-        progress.setLabelText(QStringLiteral("Cancelling..."));
+        progress.setLabelText(QCoreApplication::translate("WorkProgress", "Cancelling..."));
     });
     if (box.ShowAfterMs <= 0)
         progress.show();

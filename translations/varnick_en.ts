@@ -132,5 +132,12 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</numer
             <numerusform>Marked %n clashes as known; &quot;Known Clashes...&quot; lists them and takes a mark back.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>, %n Sims2Pack file(s) to install</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

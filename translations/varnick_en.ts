@@ -134,9 +134,9 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</numer
     </message>
     <message numerus="yes">
         <source>, %n Sims2Pack file(s) to install</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n Sims2Pack file to install</numerusform>
+            <numerusform>, %n Sims2Pack files to install</numerusform>
         </translation>
     </message>
 </context>

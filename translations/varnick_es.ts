@@ -770,15 +770,15 @@
     <name>Sims2PackInstallWork</name>
     <message>
         <source>GUID clashes were not checked: the game&apos;s Downloads folder was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han comprobado los conflictos de GUID: no se ha encontrado la carpeta Downloads del juego.</translation>
     </message>
     <message>
         <source>GUID clashes were not checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han comprobado los conflictos de GUID: %1</translation>
     </message>
     <message>
         <source>GUID clashes were not checked: this build has no library index.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han comprobado los conflictos de GUID: esta versión del programa no tiene índice de la biblioteca.</translation>
     </message>
 </context>
 <context>
@@ -1118,234 +1118,241 @@
     <name>varnick::Sims2PackInstallDialog</name>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... y %1 más</translation>
     </message>
     <message>
         <source>Install Sims2Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar Sims2Pack</translation>
     </message>
     <message>
         <source>Sims2Pack files (*.sims2pack *.Sims2Pack *.SIMS2PACK);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos Sims2Pack (*.sims2pack *.Sims2Pack *.SIMS2PACK);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objeto</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Installs As</source>
-        <translation type="unfinished"></translation>
+        <translation>Se instala como</translation>
     </message>
     <message>
         <source>Warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos</translation>
     </message>
     <message>
         <source>C&amp;hoose Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elegir carpeta...</translation>
     </message>
     <message>
         <source>Install every object into one folder of your choice instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar en su lugar todos los objetos en una carpeta que elijas</translation>
     </message>
     <message>
         <source>Where a name is taken, install under a &amp;numbered name</source>
-        <translation type="unfinished"></translation>
+        <translation>Si un nombre ya está ocupado, instalar con un nombre &amp;numerado</translation>
     </message>
     <message>
         <source>A file of the same name but different contents is kept; the object is written beside it as &quot;name (2).package&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Se conserva el archivo con el mismo nombre pero distinto contenido; el objeto se escribe a su lado como «nombre (2).package»</translation>
     </message>
     <message>
         <source>&amp;Install</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instalar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1...</translation>
     </message>
     <message>
         <source>Reading was cancelled: nothing can be installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cancelado la lectura: no se puede instalar nada.</translation>
     </message>
     <message>
         <source>Checking your downloads for GUID clashes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando conflictos de GUID en tus descargas...</translation>
     </message>
     <message>
         <source>Checking the files again...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando de nuevo los archivos...</translation>
     </message>
     <message>
         <source>Install the objects into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar los objetos en:</translation>
     </message>
     <message>
         <source>Names Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres ocupados</translation>
     </message>
     <message>
         <source>%1
 
 Install these objects under numbered names, such as &quot;name (2).package&quot;? Skipping installs the other Sims2Pack files only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+¿Instalar estos objetos con nombres numerados, como «nombre (2).package»? Si los omites, solo se instalan los demás archivos Sims2Pack.</translation>
     </message>
     <message>
         <source>Install &amp;Renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar &amp;renombrados</translation>
     </message>
     <message>
         <source>&amp;Skip Those Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitir esos archivos</translation>
     </message>
     <message>
         <source>Installing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalando...</translation>
     </message>
     <message>
         <source>Installed %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han instalado %1:
+%2</translation>
     </message>
     <message>
         <source>Nothing new was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha instalado nada nuevo.</translation>
     </message>
     <message>
         <source>%1 already installed: skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya instalados: se han omitido.</translation>
     </message>
     <message>
         <source>%1 (lots, families or Sims) to install through the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (solares, familias o Sims) para instalar a través del juego.</translation>
     </message>
     <message>
         <source>Refused, nothing of them written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazados, no se ha escrito nada de ellos:
+%1</translation>
     </message>
     <message>
         <source>Stopped: the files after the last one installed were left as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido: los archivos posteriores al último instalado se han dejado como estaban.</translation>
     </message>
     <message>
         <source>Show in &amp;Folder</source>
-        <translation type="unfinished">Mostrar en &amp;carpeta</translation>
+        <translation>Mostrar en &amp;carpeta</translation>
     </message>
     <message>
         <source>No file manager could be started. The objects are in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir ningún gestor de archivos. Los objetos están en:
+%1</translation>
     </message>
     <message>
         <source>Stopping after the file being installed...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo tras el archivo que se está instalando...</translation>
     </message>
     <message>
         <source>Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads</translation>
     </message>
     <message>
         <source>%1: %2 into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 en %3</translation>
     </message>
     <message>
         <source>%1
 Global GUID %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+GUID global %2</translation>
     </message>
     <message>
         <source>%1 bytes; %2 bytes compressed in the Sims2Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes; %2 bytes comprimidos en el Sims2Pack</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>Install through the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar a través del juego</translation>
     </message>
     <message>
         <source>Its name is taken: installs under a numbered name</source>
-        <translation type="unfinished"></translation>
+        <translation>Su nombre está ocupado: se instala con un nombre numerado</translation>
     </message>
     <message>
         <source>Its name is taken by a different file</source>
-        <translation type="unfinished"></translation>
+        <translation>Su nombre lo ocupa otro archivo distinto</translation>
     </message>
     <message>
         <source>Its name is taken: installs as &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Su nombre está ocupado: se instala como «%1»</translation>
     </message>
     <message>
         <source>Already installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya instalado</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego</translation>
     </message>
     <message>
         <source>Lots, families and Sims are installed by the game&apos;s own installer, not copied into Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Los solares, las familias y los Sims los instala el propio instalador del juego; no se copian en Downloads</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>GUID %1 is already defined by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El GUID %1 ya lo define %2</translation>
     </message>
     <message>
         <source>The game may show only one of two objects that share a GUID.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que el juego muestre solo uno de dos objetos que comparten GUID.
+%1</translation>
     </message>
     <message>
         <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los objetos van a Downloads; los de cada archivo Sims2Pack, a una carpeta con su nombre.</translation>
     </message>
     <message>
         <source>Objects go into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los objetos van a %1</translation>
     </message>
     <message>
         <source>%1 to install</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 para instalar</translation>
     </message>
     <message>
         <source>%1 installed already</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya instalados</translation>
     </message>
     <message>
         <source>%1 to install through the game</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 para instalar a través del juego</translation>
     </message>
     <message>
         <source>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>%1 taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupados</translation>
     </message>
     <message>
         <source>%1 that cannot be installed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 que no se pueden instalar</translation>
     </message>
 </context>
 <context>
@@ -2271,25 +2278,25 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
     </message>
     <message>
         <source>&amp;Install...</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;stalar...</translation>
     </message>
     <message>
         <source>Install the objects of the selected Sims2Pack files into Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar en Downloads los objetos de los archivos Sims2Pack seleccionados</translation>
     </message>
     <message>
         <source>Sims2Pack file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo Sims2Pack</translation>
     </message>
     <message>
         <source>The game does not read Sims2Pack files; install them.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego no lee archivos Sims2Pack; instálalos.</translation>
     </message>
     <message numerus="yes">
         <source>, %n Sims2Pack file(s) to install</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n archivo Sims2Pack para instalar</numerusform>
+            <numerusform>, %n archivos Sims2Pack para instalar</numerusform>
         </translation>
     </message>
 </context>
@@ -2401,11 +2408,11 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
     </message>
     <message>
         <source>&amp;Install Sims2Pack...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nstalar Sims2Pack...</translation>
     </message>
     <message>
         <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar los objetos de archivos Sims2Pack en Downloads, donde el juego los lee</translation>
     </message>
 </context>
 <context>

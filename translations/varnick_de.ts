@@ -2147,7 +2147,7 @@ Trotzdem verwenden?</translation>
     </message>
     <message>
         <source>Mark Clash &amp;Known</source>
-        <translation>Konflikt als &amp;bekannt markieren</translation>
+        <translation>Konflikt als bekannt &amp;markieren</translation>
     </message>
     <message>
         <source>K&amp;nown Clashes...</source>

@@ -2131,7 +2131,7 @@ Use it anyway?</source>
     </message>
     <message>
         <source>Show in &amp;Folder</source>
-        <translation>Mostrar en &amp;carpeta</translation>
+        <translation>&amp;Mostrar en carpeta</translation>
     </message>
     <message>
         <source>Move to &amp;Quarantine</source>

@@ -2407,7 +2407,7 @@ Sie behalten dort ihre Ordner, und „Verschieben rückgängig“ holt sie zurü
         <translation>&amp;Sprache...</translation>
     </message>
     <message>
-        <source>&amp;Install Sims2Pack...</source>
+        <source>Install Sims2&amp;Pack...</source>
         <translation>Sims2Pack i&amp;nstallieren...</translation>
     </message>
     <message>

@@ -2407,7 +2407,7 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
         <translation>&amp;Idioma...</translation>
     </message>
     <message>
-        <source>&amp;Install Sims2Pack...</source>
+        <source>Install Sims2&amp;Pack...</source>
         <translation>I&amp;nstalar Sims2Pack...</translation>
     </message>
     <message>

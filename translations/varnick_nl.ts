@@ -2370,7 +2370,7 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Install Sims2Pack...</source>
+        <source>Install Sims2&amp;Pack...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

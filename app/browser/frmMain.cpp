@@ -142,7 +142,7 @@ void frmMain::buildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     addGameInstallationMenuItem(file, this);
     smenuInstallSims2Pack = menuEntry(
-        file, "smenuInstallSims2Pack", tr("&Install Sims2Pack..."), this, [this] { smenuInstallSims2Pack_Click(); });
+        file, "smenuInstallSims2Pack", tr("Install Sims2&Pack..."), this, [this] { smenuInstallSims2Pack_Click(); });
     smenuInstallSims2Pack->setToolTip(tr("Install the objects of Sims2Pack files into Downloads, where the game "
                                          "reads them"));
     file->addSeparator();

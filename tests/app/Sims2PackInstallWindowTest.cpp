@@ -206,7 +206,9 @@ void Sims2PackInstallWindowTest::installWritesThePlannedFilesAndASecondInstallFi
     QVERIFY2(boxes.last().text.startsWith(QStringLiteral("Installed 4 objects:")), qPrintable(boxes.last().text));
     QVERIFY(boxes.last().buttons.testFlag(QMessageBox::Open));
     // "Show in Folder" opens the folder that holds both installs.
-    QCOMPARE(folders.requests(), QList<QString> { text::fromPath(demo.downloads) });
+    QCOMPARE(folders.requests().size(), 1);
+    QCOMPARE(QDir::fromNativeSeparators(folders.requests().front()),
+        QDir::fromNativeSeparators(text::fromPath(demo.downloads)));
 
     // Exactly the items, expanded, each in the folder of its Sims2Pack; nothing else changed.
     auto expected = before;
@@ -389,7 +391,8 @@ void Sims2PackInstallWindowTest::fileMenuAndDropOpenTheWindow()
     QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &drop);
     QCOMPARE(installs.requests().size(), 2);
-    QCOMPARE(installs.requests().back(), QStringList { pack });
+    QCOMPARE(installs.requests().back().size(), 1);
+    QCOMPARE(QDir::fromNativeSeparators(installs.requests().back().front()), QDir::fromNativeSeparators(pack));
 
     // Packages alone are not taken.
     QMimeData packages;

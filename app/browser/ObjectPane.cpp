@@ -3,6 +3,7 @@
 #include "app/browser/BrowserPictures.h"
 #include "app/browser/FolderScanner.h"
 #include "app/browser/ThumbnailLoader.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/ThumbnailCache.h"
 
@@ -26,6 +27,7 @@ ObjectPane::ObjectPane(QWidget* parent)
     mFileName = new QLineEdit(this);
     mFileName->setObjectName(QStringLiteral("txtFileName"));
     mFileName->setReadOnly(true);
+    setCaptionOf(fileCaption, mFileName);
     mPicture = new QLabel(this);
     mPicture->setObjectName(QStringLiteral("picObject"));
     mPicture->setMinimumSize(132, 132);

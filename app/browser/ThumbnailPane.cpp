@@ -61,6 +61,7 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     mPageCount->setObjectName(QStringLiteral("txtPageCount"));
     mPageCount->setReadOnly(true);
     mPageCount->setAlignment(Qt::AlignCenter);
+    mPageCount->setAccessibleName(tr("Page"));
     const std::array<std::pair<const char*, QString>, 7> buttons { {
         // Alt+letters of their own: F, O, T and H open the menus.
         { "cmdFirst", tr("F&irst") },
@@ -156,6 +157,8 @@ void ThumbnailPane::updateHint()
 void ThumbnailPane::setCaption(int cell, const QString& name)
 {
     mCaptionTexts[static_cast<std::size_t>(cell)] = name;
+    mGrid->setPageNumber(mController.page() + 1);
+    mGrid->setCellName(cell, name);
     QLabel* label = mCaptions[static_cast<std::size_t>(cell)];
     const QFontMetrics metrics(label->font());
     const int width = std::max(1, label->width() - 2);

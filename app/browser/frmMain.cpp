@@ -11,6 +11,7 @@
 #include "app/options/LanguageDialog.h"
 #include "app/options/OptionsDialog.h"
 #include "app/platform/Utility.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
@@ -80,6 +81,7 @@ frmMain::frmMain(QWidget* parent)
     // The middle pane: the thumbnail pages, and the same objects as a table.
     mObjectTabs = new QTabWidget(central);
     mObjectTabs->setObjectName(QStringLiteral("tabObjects"));
+    mObjectTabs->setAccessibleName(tr("Objects"));
     mObjectTabs->addTab(fraThumbs, tr("Thumbnail&s"));
     mObjectTable = new ObjectTableView(mObjectTabs);
     mObjectTabs->addTab(mObjectTable, tr("Ta&ble"));

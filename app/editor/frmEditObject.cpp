@@ -8,6 +8,7 @@
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/Utility.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
@@ -97,7 +98,8 @@ void selectFromValue(QListWidget* list, std::uint16_t value)
 QLabel* caption(const QString& text, QWidget* owner, QWidget* buddy = nullptr)
 {
     auto* label = new QLabel(text, owner);
-    label->setBuddy(buddy);
+    if (buddy != nullptr)
+        setCaptionOf(label, buddy);
     return label;
 }
 
@@ -161,6 +163,8 @@ frmEditObject::frmEditObject(QWidget* owner)
     lstFuncSub = makeList(this, "lstFuncSub", false);
     lstBuild = makeList(this, "lstBuild", false);
     lstBuildSub = makeList(this, "lstBuildSub", false);
+    lstFuncSub->setAccessibleName(tr("Subcategories"));
+    lstBuildSub->setAccessibleName(tr("Build subtypes"));
     lstSkills = makeList(this, "lstSkills", true);
     cboWants = new QComboBox(this);
     cboWants->setObjectName(QStringLiteral("cboWants"));
@@ -190,6 +194,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
     cmdInfo->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     cmdInfo->setToolTip(tr("Help"));
+    cmdInfo->setAccessibleName(tr("Help"));
     // Takes the focus away from the visible buttons; kept outside the visible area.
     cmdFocus = new QPushButton(QStringLiteral("focus"), this);
     cmdFocus->setObjectName(QStringLiteral("cmdFocus"));

@@ -33,6 +33,7 @@ RecolorStatusBar::RecolorStatusBar(QWidget* parent)
     : QWidget(parent)
 {
     setAutoFillBackground(true);
+    setAccessibleName(tr("Search progress"));
 }
 
 void RecolorStatusBar::setProgress(std::int32_t done, std::int32_t count)
@@ -40,6 +41,10 @@ void RecolorStatusBar::setProgress(std::int32_t done, std::int32_t count)
     if (count <= 0)
         return;
     mFraction = std::max(mFraction, std::min(1.0, static_cast<double>(done) / count));
+    // The bar's length in words, for those who cannot see it.
+    const QString searched = tr("%1 of %2 files searched").arg(done).arg(count);
+    setToolTip(searched);
+    setAccessibleDescription(searched);
     repaint();
 }
 

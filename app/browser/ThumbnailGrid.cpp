@@ -1,6 +1,7 @@
 #include "app/browser/ThumbnailGrid.h"
 
 #include "app/browser/ThumbnailGridAccessible.h"
+#include "app/options/Appearance.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -181,6 +182,14 @@ void ThumbnailGrid::resizeEvent(QResizeEvent* event)
     update();
 }
 
+QColor ThumbnailGrid::frameColour(bool onMarkedCell) const
+{
+    // White on dark windows as on the game's dark catalog; on light ones white would vanish.
+    if (onMarkedCell)
+        return palette().color(QPalette::HighlightedText);
+    return Appearance::isDark(palette()) ? QColor(Qt::white) : palette().color(QPalette::Highlight);
+}
+
 void ThumbnailGrid::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
@@ -219,7 +228,7 @@ void ThumbnailGrid::paintEvent(QPaintEvent* event)
     }
     if (mFrameShown && mFrameCell >= 0 && mFrameCell < kThumbsPerPage) {
         const QRect box = cellRect(mFrameCell);
-        painter.setPen(Qt::white);
+        painter.setPen(frameColour(mMarked.contains(mFrameCell)));
         painter.setBrush(Qt::NoBrush);
         // Outer outline, inner one a pixel inside it.
         painter.drawRect(box.adjusted(0, 0, -1, -1));

@@ -39,6 +39,8 @@ public:
     int frameCell() const { return mFrameCell; }
     bool frameShown() const { return mFrameShown; }
 
+    /// The frame's colour: one that stands out from the window, or from a marked cell's highlight.
+    QColor frameColour(bool onMarkedCell) const;
     /// Cells marked as selected (drawn with a highlight).
     void setMarkedCells(const QList<int>& cells);
     const QList<int>& markedCells() const { return mMarked; }

@@ -4,6 +4,7 @@
 #include "app/browser/FolderScanner.h"
 #include "app/browser/PageLoader.h"
 #include "app/browser/ThumbnailGrid.h"
+#include "app/options/Appearance.h"
 #include "app/platform/Utility.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/ThumbnailCache.h"
@@ -85,7 +86,7 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     mMarkedLine = new QLabel(this);
     mMarkedLine->setObjectName(QStringLiteral("lblMarked"));
     mMarkedLine->setAlignment(Qt::AlignCenter);
-    cmdSkipped()->setStyleSheet(QStringLiteral("QPushButton { color: #a03000; text-decoration: underline; }"));
+    styleSkippedLine();
 
     auto* paging = new QHBoxLayout;
     paging->addWidget(cmdFirst());
@@ -123,6 +124,22 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
 
     mBlink->setObjectName(QStringLiteral("Timer1"));
     mBlink->setInterval(333);
+}
+
+void ThumbnailPane::styleSkippedLine()
+{
+    // A warning red that reads on the window, light or dark.
+    const QString sheet = QStringLiteral("QPushButton { color: %1; text-decoration: underline; }")
+                              .arg(Appearance::warningRed(palette()).name());
+    if (cmdSkipped()->styleSheet() != sheet)
+        cmdSkipped()->setStyleSheet(sheet);
+}
+
+void ThumbnailPane::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        styleSkippedLine();
 }
 
 void ThumbnailPane::setEndHandler(std::function<void()> handler)

@@ -8,6 +8,7 @@
 #include "app/browser/core/ThumbnailPages.h"
 #include "app/browser/frmSelectPath.h"
 #include "app/options/AboutDialog.h"
+#include "app/options/AppearanceDialog.h"
 #include "app/options/LanguageDialog.h"
 #include "app/options/OptionsDialog.h"
 #include "app/platform/Utility.h"
@@ -147,6 +148,11 @@ void frmMain::buildMenus()
     options->addSeparator();
     smenuSettings = menuEntry(options, "smenuSettings", tr("&Backups and Saving..."), this, [this] {
         auto* dialog = new OptionsDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
+    smenuAppearance = menuEntry(options, "smenuAppearance", tr("&Appearance..."), this, [this] {
+        auto* dialog = new AppearanceDialog(this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });

@@ -1,5 +1,6 @@
 #include "app/recolors/frmFindRecolors.h"
 
+#include "app/options/Appearance.h"
 #include "app/platform/qt/BackgroundTask.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/frmDeleteMove.h"
@@ -51,7 +52,7 @@ void RecolorStatusBar::setProgress(std::int32_t done, std::int32_t count)
 void RecolorStatusBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(QRectF(0, 0, width() * mFraction, height()), QColor(255, 0, 0));
+    painter.fillRect(QRectF(0, 0, width() * mFraction, height()), Appearance::warningRed(palette()));
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -9,6 +9,7 @@
 #include "app/editor/frmEditObject.h"
 #include "app/errors/frmErrorDialog.h"
 #include "app/options/AboutDialog.h"
+#include "app/options/AppearanceDialog.h"
 #include "app/options/LanguageDialog.h"
 #include "app/options/OptionsDialog.h"
 #include "app/platform/qt/MessageBox.h"
@@ -220,6 +221,10 @@ void AccessibilityTest::everyControlOfTheSmallDialogsHasAName()
     }
     {
         OptionsDialog dialog;
+        VERIFY_ALL_NAMED(dialog);
+    }
+    {
+        AppearanceDialog dialog;
         VERIFY_ALL_NAMED(dialog);
     }
     {

@@ -37,7 +37,7 @@ ObjectPane::ObjectPane(QWidget* parent)
     mStatus->setObjectName(QStringLiteral("picStatus"));
     mNotFound = new QLabel(this);
     mNotFound->setObjectName(QStringLiteral("picNotFoundLarge"));
-    mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(128)));
+    mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(128, devicePixelRatioF())));
     mNotFound->setVisible(false);
     auto* detailsCaption = new QLabel(tr("Selected Ob&ject Details"), this);
     detailsCaption->setObjectName(QStringLiteral("lblDetails"));

@@ -53,7 +53,7 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     }
     mNotFound = new QLabel(this);
     mNotFound->setObjectName(QStringLiteral("picNotFound"));
-    mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(PageLoader::kPictureSize)));
+    mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(PageLoader::kPictureSize, devicePixelRatioF())));
     mNotFound->setVisible(false);
     auto* load = new QLabel(this);
     load->setObjectName(QStringLiteral("picLoad"));

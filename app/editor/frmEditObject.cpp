@@ -45,14 +45,15 @@ namespace {
 const char* const kModule = "frmEditObject";
 const QString kCrLf = QStringLiteral("\r\n");
 
-QPixmap notFoundPicture()
+QPixmap notFoundPicture(qreal ratio)
 {
-    QPixmap picture(128, 128);
+    QPixmap picture(qRound(128 * ratio), qRound(128 * ratio));
+    picture.setDevicePixelRatio(ratio);
     picture.fill(QColor(0xE0, 0xE0, 0xE0));
     QPainter painter(&picture);
     painter.setPen(QColor(0x60, 0x60, 0x60));
-    painter.drawRect(0, 0, 127, 127);
-    painter.drawText(picture.rect(), Qt::AlignCenter, frmEditObject::tr("No Image"));
+    painter.drawRect(QRectF(0.5, 0.5, 127, 127));
+    painter.drawText(QRect(0, 0, 128, 128), Qt::AlignCenter, frmEditObject::tr("No Image"));
     return picture;
 }
 
@@ -179,7 +180,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     picLoad->hide();
     picNotFound = new QLabel(this);
     picNotFound->setObjectName(QStringLiteral("picNotFound"));
-    picNotFound->setPixmap(notFoundPicture());
+    picNotFound->setPixmap(notFoundPicture(devicePixelRatioF()));
     picNotFound->hide();
 
     cmdClear = new QPushButton(tr("C&lear All Flags"), this);
@@ -340,8 +341,13 @@ void frmEditObject::msShowCatalogImage()
         if (stored) {
             const ByteString picture = decompressResource(*stored);
             QPixmap pixmap;
-            if (pixmap.loadFromData(text::toByteArray(picture)))
-                picLoad->setPixmap(pixmap.scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            if (pixmap.loadFromData(text::toByteArray(picture))) {
+                // 128 pixels on the screen, as many device pixels as the screen has for them.
+                const qreal ratio = devicePixelRatioF();
+                pixmap = pixmap.scaled(QSize(128, 128) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+                pixmap.setDevicePixelRatio(ratio);
+                picLoad->setPixmap(pixmap);
+            }
         }
     } catch (const Failure&) {
     }

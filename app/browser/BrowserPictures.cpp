@@ -58,11 +58,11 @@ QImage notFoundPicture(int size, qreal ratio)
 {
     QImage picture(qRound(size * ratio), qRound(size * ratio), QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(ratio);
-    picture.fill(QColor(200, 200, 200));
+    // A frame one screen pixel wide along the very edge, whatever the ratio: filled, not stroked.
+    picture.fill(QColor(120, 120, 120));
     QPainter painter(&picture);
+    painter.fillRect(QRectF(1, 1, size - 2, size - 2), QColor(200, 200, 200));
     painter.setPen(QColor(120, 120, 120));
-    // A stroke of one screen pixel along the very edge, whatever the ratio.
-    painter.drawRect(QRectF(0.5, 0.5, size - 1, size - 1));
     QFont font = painter.font();
     font.setPixelSize(size / 2);
     font.setBold(true);

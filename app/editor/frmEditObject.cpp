@@ -49,10 +49,10 @@ QPixmap notFoundPicture(qreal ratio)
 {
     QPixmap picture(qRound(128 * ratio), qRound(128 * ratio));
     picture.setDevicePixelRatio(ratio);
-    picture.fill(QColor(0xE0, 0xE0, 0xE0));
+    picture.fill(QColor(0x60, 0x60, 0x60));
     QPainter painter(&picture);
+    painter.fillRect(QRectF(1, 1, 126, 126), QColor(0xE0, 0xE0, 0xE0));
     painter.setPen(QColor(0x60, 0x60, 0x60));
-    painter.drawRect(QRectF(0.5, 0.5, 127, 127));
     painter.drawText(QRect(0, 0, 128, 128), Qt::AlignCenter, frmEditObject::tr("No Image"));
     return picture;
 }

@@ -897,6 +897,37 @@
         <source>Puts these lines on the clipboard, to paste into a question on a help forum.</source>
         <translation>Copia estas líneas al portapapeles para pegarlas en una pregunta en un foro de ayuda.</translation>
     </message>
+    <message>
+        <source>Versions and folders</source>
+        <translation>Versiones y carpetas</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::AppearanceDialog</name>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Colores:</translation>
+    </message>
+    <message>
+        <source>System follows the look of your desktop.</source>
+        <translation>Sistema sigue el aspecto de tu escritorio.</translation>
+    </message>
 </context>
 <context>
     <name>varnick::FolderPane</name>
@@ -911,6 +942,10 @@
     <message>
         <source>Alternate Path: %1</source>
         <translation>Ruta alternativa: %1</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
     </message>
 </context>
 <context>
@@ -1059,6 +1094,14 @@
         <source>The table could not be written to %1: %2</source>
         <translation>No se pudo escribir la tabla en %1: %2</translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
+    </message>
 </context>
 <context>
     <name>varnick::OptionsDialog</name>
@@ -1100,6 +1143,17 @@
     </message>
 </context>
 <context>
+    <name>varnick::RecolorStatusBar</name>
+    <message>
+        <source>Search progress</source>
+        <translation>Progreso de la búsqueda</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files searched</source>
+        <translation>%1 de %2 archivos buscados</translation>
+    </message>
+</context>
+<context>
     <name>varnick::SkippedFilesDialog</name>
     <message>
         <source>Files That Could Not Be Read</source>
@@ -1116,6 +1170,29 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Files that could not be read</source>
+        <translation>Archivos que no se pudieron leer</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ThumbnailGrid</name>
+    <message>
+        <source>Page %1, position %2</source>
+        <translation>Página %1, posición %2</translation>
+    </message>
+    <message>
+        <source>; marked</source>
+        <translation>; marcado</translation>
+    </message>
+    <message>
+        <source>; picture made from its texture</source>
+        <translation>; imagen hecha a partir de su textura</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1254,10 @@
             <numerusform>No se pudo leer %n archivo</numerusform>
             <numerusform>No se pudieron leer %n archivos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
     </message>
 </context>
 <context>
@@ -1646,6 +1727,14 @@ Has been saved successfully.</source>
 <byte value="xd"/>
 se ha guardado correctamente.</translation>
     </message>
+    <message>
+        <source>Subcategories</source>
+        <translation>Subcategorías</translation>
+    </message>
+    <message>
+        <source>Build subtypes</source>
+        <translation>Subtipos de construcción</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmErrorDialog</name>
@@ -1688,6 +1777,10 @@ se ha guardado correctamente.</translation>
     <message>
         <source>Could not find the default web browser!</source>
         <translation>¡No se ha encontrado el navegador predeterminado!</translation>
+    </message>
+    <message>
+        <source>Error details</source>
+        <translation>Detalles del error</translation>
     </message>
 </context>
 <context>
@@ -1811,6 +1904,10 @@ Use it anyway?</source>
 <byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>Game installations found</source>
+        <translation>Instalaciones del juego encontradas</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmKnownClashes</name>
@@ -1845,6 +1942,10 @@ Use it anyway?</source>
     <message>
         <source>the game</source>
         <translation>el juego</translation>
+    </message>
+    <message>
+        <source>Known clashes</source>
+        <translation>Conflictos conocidos</translation>
     </message>
 </context>
 <context>
@@ -2020,6 +2121,10 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
         <source>CSV (*.csv)</source>
         <translation>CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Problems found</source>
+        <translation>Problemas encontrados</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmMain</name>
@@ -2127,6 +2232,14 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
         <source>&amp;Language...</source>
         <translation>&amp;Idioma...</translation>
     </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation>&amp;Apariencia...</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmRecolorDetails</name>
@@ -2226,6 +2339,10 @@ Esta carpeta está fuera de la carpeta de datos del juego, así que el juego no 
     <message>
         <source>Can not create the folder %1!</source>
         <translation>¡No se puede crear la carpeta %1!</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
     </message>
 </context>
 <context>

@@ -895,6 +895,37 @@
         <source>Puts these lines on the clipboard, to paste into a question on a help forum.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Versions and folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::AppearanceDialog</name>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System follows the look of your desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::FolderPane</name>
@@ -908,6 +939,10 @@
     </message>
     <message>
         <source>Alternate Path: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1057,6 +1092,14 @@
         <source>The table could not be written to %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::OptionsDialog</name>
@@ -1098,6 +1141,17 @@
     </message>
 </context>
 <context>
+    <name>varnick::RecolorStatusBar</name>
+    <message>
+        <source>Search progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 files searched</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>varnick::SkippedFilesDialog</name>
     <message>
         <source>Files That Could Not Be Read</source>
@@ -1113,6 +1167,29 @@
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files that could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ThumbnailGrid</name>
+    <message>
+        <source>Page %1, position %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; picture made from its texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1175,6 +1252,10 @@
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1713,14 @@ Cancel editing and open the object again.</source>
 Has been saved successfully.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Subcategories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build subtypes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmErrorDialog</name>
@@ -1673,6 +1762,10 @@ Has been saved successfully.</source>
     </message>
     <message>
         <source>Could not find the default web browser!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error details</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1791,6 +1884,10 @@ Use it anyway?</source>
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Game installations found</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmKnownClashes</name>
@@ -1824,6 +1921,10 @@ Use it anyway?</source>
     </message>
     <message>
         <source>the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Known clashes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1990,6 +2091,10 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</sourc
         <source>CSV (*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Problems found</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmMain</name>
@@ -2097,6 +2202,14 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</sourc
         <source>&amp;Language...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmRecolorDetails</name>
@@ -2192,6 +2305,10 @@ This folder is outside the game&apos;s data folder, so the game will not load th
     </message>
     <message>
         <source>Can not create the folder %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -15,9 +15,10 @@
 # Without a display Varnick runs on a virtual screen (Xvfb); the script
 # confirms the title window, saves screenshots of the main window at 1000 x 700
 # and at 1600 x 1000, and pictures of the editor, the batch editor, the texture
-# viewer, Delete/Move and Library Health (build/dialog-*.png), the main window
-# and the editor in Dark (build/main-dark.png, build/dialog-editor-dark.png),
-# all of these again at 200 % (build/scale-2/), and says where they are.
+# viewer, Delete/Move, Library Health and the Sims2Pack install window on the
+# demo's two Sims2Pack files (build/dialog-*.png), the main window and the
+# editor in Dark (build/main-dark.png, build/dialog-editor-dark.png), all of
+# these again at 200 % (build/scale-2/), and says where they are.
 #
 #   VARNICK_DEMO=1            use the demo folder even when a game is installed
 #   VARNICK_DEMO_PACKAGES=N   packages in the demo Downloads tree (default 500, enough for a folder of fifty objects or more)

@@ -767,6 +767,21 @@
     </message>
 </context>
 <context>
+    <name>Sims2PackInstallWork</name>
+    <message>
+        <source>GUID clashes were not checked: the game&apos;s Downloads folder was not found.</source>
+        <translation>GUID-Konflikte wurden nicht geprüft: Der Downloads-Ordner des Spiels wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>GUID clashes were not checked: %1</source>
+        <translation>GUID-Konflikte wurden nicht geprüft: %1</translation>
+    </message>
+    <message>
+        <source>GUID clashes were not checked: this build has no library index.</source>
+        <translation>GUID-Konflikte wurden nicht geprüft: Diese Programmversion hat keinen Bibliotheksindex.</translation>
+    </message>
+</context>
+<context>
     <name>ThumbnailPages</name>
     <message>
         <source>Page %1 of %2</source>
@@ -1151,6 +1166,247 @@
     <message>
         <source>%1 of %2 files searched</source>
         <translation>%1 von %2 Dateien durchsucht</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallDialog</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Install Sims2Pack</source>
+        <translation>Sims2Pack installieren</translation>
+    </message>
+    <message>
+        <source>Sims2Pack files (*.sims2pack *.Sims2Pack *.SIMS2PACK);;All files (*)</source>
+        <translation>Sims2Pack-Dateien (*.sims2pack *.Sims2Pack *.SIMS2PACK);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Installs As</source>
+        <translation>Wird installiert als</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Folder...</source>
+        <translation>&amp;Ordner wählen...</translation>
+    </message>
+    <message>
+        <source>Install every object into one folder of your choice instead</source>
+        <translation>Stattdessen alle Objekte in einen Ordner deiner Wahl installieren</translation>
+    </message>
+    <message>
+        <source>Where a name is taken, install under a &amp;numbered name</source>
+        <translation>Ist ein Name vergeben, unter einem &amp;nummerierten Namen installieren</translation>
+    </message>
+    <message>
+        <source>A file of the same name but different contents is kept; the object is written beside it as &quot;name (2).package&quot;</source>
+        <translation>Eine gleichnamige Datei mit anderem Inhalt bleibt erhalten; das Objekt wird daneben als „Name (2).package“ geschrieben</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>&amp;Installieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled: nothing can be installed.</source>
+        <translation>Das Lesen wurde abgebrochen: Es kann nichts installiert werden.</translation>
+    </message>
+    <message>
+        <source>Checking your downloads for GUID clashes...</source>
+        <translation>Deine Downloads werden auf GUID-Konflikte geprüft...</translation>
+    </message>
+    <message>
+        <source>Checking the files again...</source>
+        <translation>Die Dateien werden erneut geprüft...</translation>
+    </message>
+    <message>
+        <source>Install the objects into:</source>
+        <translation>Objekte installieren in:</translation>
+    </message>
+    <message>
+        <source>Names Taken</source>
+        <translation>Namen vergeben</translation>
+    </message>
+    <message>
+        <source>%1
+
+Install these objects under numbered names, such as &quot;name (2).package&quot;? Skipping installs the other Sims2Pack files only.</source>
+        <translation>%1
+
+Diese Objekte unter nummerierten Namen wie „Name (2).package“ installieren? Beim Überspringen werden nur die übrigen Sims2Pack-Dateien installiert.</translation>
+    </message>
+    <message>
+        <source>Install &amp;Renamed</source>
+        <translation>&amp;Umbenannt installieren</translation>
+    </message>
+    <message>
+        <source>&amp;Skip Those Files</source>
+        <translation>Diese Dateien über&amp;springen</translation>
+    </message>
+    <message>
+        <source>Installing...</source>
+        <translation>Wird installiert...</translation>
+    </message>
+    <message>
+        <source>Installed %1:
+%2</source>
+        <translation>%1 installiert:
+%2</translation>
+    </message>
+    <message>
+        <source>Nothing new was installed.</source>
+        <translation>Es wurde nichts Neues installiert.</translation>
+    </message>
+    <message>
+        <source>%1 already installed: skipped.</source>
+        <translation>%1 bereits installiert: übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 (lots, families or Sims) to install through the game.</source>
+        <translation>%1 (Grundstücke, Familien oder Sims) über das Spiel zu installieren.</translation>
+    </message>
+    <message>
+        <source>Refused, nothing of them written:
+%1</source>
+        <translation>Abgelehnt, nichts davon geschrieben:
+%1</translation>
+    </message>
+    <message>
+        <source>Stopped: the files after the last one installed were left as they were.</source>
+        <translation>Angehalten: Die Dateien nach der zuletzt installierten blieben unverändert.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Im &amp;Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>No file manager could be started. The objects are in:
+%1</source>
+        <translation>Es konnte kein Dateimanager gestartet werden. Die Objekte liegen in:
+%1</translation>
+    </message>
+    <message>
+        <source>Stopping after the file being installed...</source>
+        <translation>Wird nach der gerade installierten Datei angehalten...</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>%1: %2 into %3</source>
+        <translation>%1: %2 nach %3</translation>
+    </message>
+    <message>
+        <source>%1
+Global GUID %2</source>
+        <translation>%1
+Globale GUID %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes; %2 bytes compressed in the Sims2Pack</source>
+        <translation>%1 Bytes; %2 Bytes komprimiert im Sims2Pack</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>Install through the game</source>
+        <translation>Über das Spiel installieren</translation>
+    </message>
+    <message>
+        <source>Its name is taken: installs under a numbered name</source>
+        <translation>Name vergeben: wird unter einem nummerierten Namen installiert</translation>
+    </message>
+    <message>
+        <source>Its name is taken by a different file</source>
+        <translation>Name ist von einer anderen Datei belegt</translation>
+    </message>
+    <message>
+        <source>Its name is taken: installs as &quot;%1&quot;</source>
+        <translation>Name vergeben: wird als „%1“ installiert</translation>
+    </message>
+    <message>
+        <source>Already installed</source>
+        <translation>Bereits installiert</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>Das Spiel</translation>
+    </message>
+    <message>
+        <source>Lots, families and Sims are installed by the game&apos;s own installer, not copied into Downloads</source>
+        <translation>Grundstücke, Familien und Sims installiert das Spiel mit seinem eigenen Installationsprogramm; sie werden nicht nach Downloads kopiert</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>GUID %1 is already defined by %2</source>
+        <translation>GUID %1 wird bereits von %2 definiert</translation>
+    </message>
+    <message>
+        <source>The game may show only one of two objects that share a GUID.
+%1</source>
+        <translation>Von zwei Objekten mit derselben GUID zeigt das Spiel womöglich nur eines.
+%1</translation>
+    </message>
+    <message>
+        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
+        <translation>Die Objekte kommen nach Downloads, die jeder Sims2Pack-Datei in einen Ordner mit deren Namen.</translation>
+    </message>
+    <message>
+        <source>Objects go into %1</source>
+        <translation>Die Objekte kommen nach %1</translation>
+    </message>
+    <message>
+        <source>%1 to install</source>
+        <translation>%1 zu installieren</translation>
+    </message>
+    <message>
+        <source>%1 installed already</source>
+        <translation>%1 bereits installiert</translation>
+    </message>
+    <message>
+        <source>%1 to install through the game</source>
+        <translation>%1 über das Spiel zu installieren</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 taken</source>
+        <translation>%1 vergeben</translation>
+    </message>
+    <message>
+        <source>%1 that cannot be installed</source>
+        <translation>%1 nicht installierbar</translation>
     </message>
 </context>
 <context>
@@ -1992,7 +2248,7 @@ Trotzdem verwenden?</translation>
     </message>
     <message>
         <source>Mark Clash &amp;Known</source>
-        <translation>Konflikt als &amp;bekannt markieren</translation>
+        <translation>Konflikt als bekannt &amp;markieren</translation>
     </message>
     <message>
         <source>K&amp;nown Clashes...</source>
@@ -2122,6 +2378,29 @@ Sie behalten dort ihre Ordner, und „Verschieben rückgängig“ holt sie zurü
         <translation>CSV (*.csv)</translation>
     </message>
     <message>
+        <source>&amp;Install...</source>
+        <translation>I&amp;nstallieren...</translation>
+    </message>
+    <message>
+        <source>Install the objects of the selected Sims2Pack files into Downloads</source>
+        <translation>Die Objekte der ausgewählten Sims2Pack-Dateien nach Downloads installieren</translation>
+    </message>
+    <message>
+        <source>Sims2Pack file</source>
+        <translation>Sims2Pack-Datei</translation>
+    </message>
+    <message>
+        <source>The game does not read Sims2Pack files; install them.</source>
+        <translation>Das Spiel liest keine Sims2Pack-Dateien; installiere sie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n Sims2Pack file(s) to install</source>
+        <translation>
+            <numerusform>, %n Sims2Pack-Datei zu installieren</numerusform>
+            <numerusform>, %n Sims2Pack-Dateien zu installieren</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Problems found</source>
         <translation>Gefundene Probleme</translation>
     </message>
@@ -2231,6 +2510,14 @@ Sie behalten dort ihre Ordner, und „Verschieben rückgängig“ holt sie zurü
     <message>
         <source>&amp;Language...</source>
         <translation>&amp;Sprache...</translation>
+    </message>
+    <message>
+        <source>Install Sims2&amp;Pack...</source>
+        <translation>Sims2Pack i&amp;nstallieren...</translation>
+    </message>
+    <message>
+        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
+        <translation>Die Objekte von Sims2Pack-Dateien nach Downloads installieren, wo das Spiel sie liest</translation>
     </message>
     <message>
         <source>Objects</source>

@@ -132,5 +132,12 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</numer
             <numerusform>Marked %n clashes as known; &quot;Known Clashes...&quot; lists them and takes a mark back.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>, %n Sims2Pack file(s) to install</source>
+        <translation>
+            <numerusform>, %n Sims2Pack file to install</numerusform>
+            <numerusform>, %n Sims2Pack files to install</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

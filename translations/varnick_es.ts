@@ -767,6 +767,21 @@
     </message>
 </context>
 <context>
+    <name>Sims2PackInstallWork</name>
+    <message>
+        <source>GUID clashes were not checked: the game&apos;s Downloads folder was not found.</source>
+        <translation>No se han comprobado los conflictos de GUID: no se ha encontrado la carpeta Downloads del juego.</translation>
+    </message>
+    <message>
+        <source>GUID clashes were not checked: %1</source>
+        <translation>No se han comprobado los conflictos de GUID: %1</translation>
+    </message>
+    <message>
+        <source>GUID clashes were not checked: this build has no library index.</source>
+        <translation>No se han comprobado los conflictos de GUID: esta versión del programa no tiene índice de la biblioteca.</translation>
+    </message>
+</context>
+<context>
     <name>ThumbnailPages</name>
     <message>
         <source>Page %1 of %2</source>
@@ -1151,6 +1166,247 @@
     <message>
         <source>%1 of %2 files searched</source>
         <translation>%1 de %2 archivos buscados</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallDialog</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... y %1 más</translation>
+    </message>
+    <message>
+        <source>Install Sims2Pack</source>
+        <translation>Instalar Sims2Pack</translation>
+    </message>
+    <message>
+        <source>Sims2Pack files (*.sims2pack *.Sims2Pack *.SIMS2PACK);;All files (*)</source>
+        <translation>Archivos Sims2Pack (*.sims2pack *.Sims2Pack *.SIMS2PACK);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objeto</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Installs As</source>
+        <translation>Se instala como</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Folder...</source>
+        <translation>&amp;Elegir carpeta...</translation>
+    </message>
+    <message>
+        <source>Install every object into one folder of your choice instead</source>
+        <translation>Instalar en su lugar todos los objetos en una carpeta que elijas</translation>
+    </message>
+    <message>
+        <source>Where a name is taken, install under a &amp;numbered name</source>
+        <translation>Si un nombre ya está ocupado, instalar con un nombre &amp;numerado</translation>
+    </message>
+    <message>
+        <source>A file of the same name but different contents is kept; the object is written beside it as &quot;name (2).package&quot;</source>
+        <translation>Se conserva el archivo con el mismo nombre pero distinto contenido; el objeto se escribe a su lado como «nombre (2).package»</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>&amp;Instalar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leyendo %1...</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled: nothing can be installed.</source>
+        <translation>Se ha cancelado la lectura: no se puede instalar nada.</translation>
+    </message>
+    <message>
+        <source>Checking your downloads for GUID clashes...</source>
+        <translation>Buscando conflictos de GUID en tus descargas...</translation>
+    </message>
+    <message>
+        <source>Checking the files again...</source>
+        <translation>Comprobando de nuevo los archivos...</translation>
+    </message>
+    <message>
+        <source>Install the objects into:</source>
+        <translation>Instalar los objetos en:</translation>
+    </message>
+    <message>
+        <source>Names Taken</source>
+        <translation>Nombres ocupados</translation>
+    </message>
+    <message>
+        <source>%1
+
+Install these objects under numbered names, such as &quot;name (2).package&quot;? Skipping installs the other Sims2Pack files only.</source>
+        <translation>%1
+
+¿Instalar estos objetos con nombres numerados, como «nombre (2).package»? Si los omites, solo se instalan los demás archivos Sims2Pack.</translation>
+    </message>
+    <message>
+        <source>Install &amp;Renamed</source>
+        <translation>Instalar &amp;renombrados</translation>
+    </message>
+    <message>
+        <source>&amp;Skip Those Files</source>
+        <translation>&amp;Omitir esos archivos</translation>
+    </message>
+    <message>
+        <source>Installing...</source>
+        <translation>Instalando...</translation>
+    </message>
+    <message>
+        <source>Installed %1:
+%2</source>
+        <translation>Se han instalado %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Nothing new was installed.</source>
+        <translation>No se ha instalado nada nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 already installed: skipped.</source>
+        <translation>%1 ya instalados: se han omitido.</translation>
+    </message>
+    <message>
+        <source>%1 (lots, families or Sims) to install through the game.</source>
+        <translation>%1 (solares, familias o Sims) para instalar a través del juego.</translation>
+    </message>
+    <message>
+        <source>Refused, nothing of them written:
+%1</source>
+        <translation>Rechazados, no se ha escrito nada de ellos:
+%1</translation>
+    </message>
+    <message>
+        <source>Stopped: the files after the last one installed were left as they were.</source>
+        <translation>Detenido: los archivos posteriores al último instalado se han dejado como estaban.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Mostrar en &amp;carpeta</translation>
+    </message>
+    <message>
+        <source>No file manager could be started. The objects are in:
+%1</source>
+        <translation>No se ha podido abrir ningún gestor de archivos. Los objetos están en:
+%1</translation>
+    </message>
+    <message>
+        <source>Stopping after the file being installed...</source>
+        <translation>Deteniendo tras el archivo que se está instalando...</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>%1: %2 into %3</source>
+        <translation>%1: %2 en %3</translation>
+    </message>
+    <message>
+        <source>%1
+Global GUID %2</source>
+        <translation>%1
+GUID global %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes; %2 bytes compressed in the Sims2Pack</source>
+        <translation>%1 bytes; %2 bytes comprimidos en el Sims2Pack</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>Install through the game</source>
+        <translation>Instalar a través del juego</translation>
+    </message>
+    <message>
+        <source>Its name is taken: installs under a numbered name</source>
+        <translation>Su nombre está ocupado: se instala con un nombre numerado</translation>
+    </message>
+    <message>
+        <source>Its name is taken by a different file</source>
+        <translation>Su nombre lo ocupa otro archivo distinto</translation>
+    </message>
+    <message>
+        <source>Its name is taken: installs as &quot;%1&quot;</source>
+        <translation>Su nombre está ocupado: se instala como «%1»</translation>
+    </message>
+    <message>
+        <source>Already installed</source>
+        <translation>Ya instalado</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>El juego</translation>
+    </message>
+    <message>
+        <source>Lots, families and Sims are installed by the game&apos;s own installer, not copied into Downloads</source>
+        <translation>Los solares, las familias y los Sims los instala el propio instalador del juego; no se copian en Downloads</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>GUID %1 is already defined by %2</source>
+        <translation>El GUID %1 ya lo define %2</translation>
+    </message>
+    <message>
+        <source>The game may show only one of two objects that share a GUID.
+%1</source>
+        <translation>Puede que el juego muestre solo uno de dos objetos que comparten GUID.
+%1</translation>
+    </message>
+    <message>
+        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
+        <translation>Los objetos van a Downloads; los de cada archivo Sims2Pack, a una carpeta con su nombre.</translation>
+    </message>
+    <message>
+        <source>Objects go into %1</source>
+        <translation>Los objetos van a %1</translation>
+    </message>
+    <message>
+        <source>%1 to install</source>
+        <translation>%1 para instalar</translation>
+    </message>
+    <message>
+        <source>%1 installed already</source>
+        <translation>%1 ya instalados</translation>
+    </message>
+    <message>
+        <source>%1 to install through the game</source>
+        <translation>%1 para instalar a través del juego</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 taken</source>
+        <translation>%1 ocupados</translation>
+    </message>
+    <message>
+        <source>%1 that cannot be installed</source>
+        <translation>%1 que no se pueden instalar</translation>
     </message>
 </context>
 <context>
@@ -1976,7 +2232,7 @@ Use it anyway?</source>
     </message>
     <message>
         <source>Show in &amp;Folder</source>
-        <translation>Mostrar en &amp;carpeta</translation>
+        <translation>&amp;Mostrar en carpeta</translation>
     </message>
     <message>
         <source>Move to &amp;Quarantine</source>
@@ -2122,6 +2378,29 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
         <translation>CSV (*.csv)</translation>
     </message>
     <message>
+        <source>&amp;Install...</source>
+        <translation>In&amp;stalar...</translation>
+    </message>
+    <message>
+        <source>Install the objects of the selected Sims2Pack files into Downloads</source>
+        <translation>Instalar en Downloads los objetos de los archivos Sims2Pack seleccionados</translation>
+    </message>
+    <message>
+        <source>Sims2Pack file</source>
+        <translation>Archivo Sims2Pack</translation>
+    </message>
+    <message>
+        <source>The game does not read Sims2Pack files; install them.</source>
+        <translation>El juego no lee archivos Sims2Pack; instálalos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n Sims2Pack file(s) to install</source>
+        <translation>
+            <numerusform>, %n archivo Sims2Pack para instalar</numerusform>
+            <numerusform>, %n archivos Sims2Pack para instalar</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Problems found</source>
         <translation>Problemas encontrados</translation>
     </message>
@@ -2231,6 +2510,14 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
     <message>
         <source>&amp;Language...</source>
         <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>Install Sims2&amp;Pack...</source>
+        <translation>I&amp;nstalar Sims2Pack...</translation>
+    </message>
+    <message>
+        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
+        <translation>Instalar los objetos de archivos Sims2Pack en Downloads, donde el juego los lee</translation>
     </message>
     <message>
         <source>Objects</source>

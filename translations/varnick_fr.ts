@@ -765,6 +765,21 @@
     </message>
 </context>
 <context>
+    <name>Sims2PackInstallWork</name>
+    <message>
+        <source>GUID clashes were not checked: the game&apos;s Downloads folder was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GUID clashes were not checked: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GUID clashes were not checked: this build has no library index.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ThumbnailPages</name>
     <message>
         <source>Page %1 of %2</source>
@@ -1148,6 +1163,240 @@
     </message>
     <message>
         <source>%1 of %2 files searched</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallDialog</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install Sims2Pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sims2Pack files (*.sims2pack *.Sims2Pack *.SIMS2PACK);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installs As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install every object into one folder of your choice instead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where a name is taken, install under a &amp;numbered name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file of the same name but different contents is kept; the object is written beside it as &quot;name (2).package&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading was cancelled: nothing can be installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking your downloads for GUID clashes...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the files again...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the objects into:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names Taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Install these objects under numbered names, such as &quot;name (2).package&quot;? Skipping installs the other Sims2Pack files only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install &amp;Renamed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Skip Those Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing new was installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already installed: skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (lots, families or Sims) to install through the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused, nothing of them written:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped: the files after the last one installed were left as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file manager could be started. The objects are in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping after the file being installed...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 into %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Global GUID %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bytes; %2 bytes compressed in the Sims2Pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install through the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its name is taken: installs under a numbered name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its name is taken by a different file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its name is taken: installs as &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lots, families and Sims are installed by the game&apos;s own installer, not copied into Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GUID %1 is already defined by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game may show only one of two objects that share a GUID.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects go into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 installed already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to install through the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 that cannot be installed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2092,6 +2341,29 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>&amp;Install...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the objects of the selected Sims2Pack files into Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sims2Pack file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game does not read Sims2Pack files; install them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n Sims2Pack file(s) to install</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Problems found</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2200,6 +2472,14 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</sourc
     </message>
     <message>
         <source>&amp;Language...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install Sims2&amp;Pack...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -17,6 +17,7 @@
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/sims2pack/Sims2PackInstallDialog.h"
 #include "app/startup/ClearCachesAction.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/ThumbnailCache.h"
@@ -25,11 +26,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -39,6 +43,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -113,6 +118,7 @@ frmMain::frmMain(QWidget* parent)
     mStatus = new WorkStatus(statusBar(), [this] { cmdCancel_Click(); });
     setTabOrderOfPanes();
     wirePanes();
+    setAcceptDrops(true);
     // The operating system shutting down closes the window without the question.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { setSessionEnding(true); });
 
@@ -138,6 +144,11 @@ void frmMain::buildMenus()
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addGameInstallationMenuItem(file, this);
+    smenuInstallSims2Pack = menuEntry(
+        file, "smenuInstallSims2Pack", tr("Install Sims2&Pack..."), this, [this] { smenuInstallSims2Pack_Click(); });
+    smenuInstallSims2Pack->setToolTip(tr("Install the objects of Sims2Pack files into Downloads, where the game "
+                                         "reads them"));
+    file->addSeparator();
     smenuExit = menuEntry(file, "smenuExit", tr("E&xit"), this, [this] { smenuExit_Click(); });
 
     QMenu* options = menuBar()->addMenu(tr("&Options"));
@@ -375,6 +386,52 @@ void frmMain::cmdSetPath_Click()
         emit rootChosen(1);
         msFillTreeView();
     }
+}
+
+void frmMain::smenuInstallSims2Pack_Click()
+{
+    const QStringList files = Sims2PackInstallDialog::chooseFiles(this, Sims2PackInstallDialog::downloadsFolder());
+    if (!files.isEmpty())
+        emit installSims2PacksRequested(files);
+}
+
+namespace {
+
+// The Sims2Pack files among the local files being dragged.
+QStringList droppedSims2Packs(const QMimeData* data)
+{
+    QStringList files;
+    if (data == nullptr)
+        return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && Sims2PackInstallDialog::isSims2PackFile(url.toLocalFile()))
+            files.append(url.toLocalFile());
+    return files;
+}
+
+} // namespace
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedSims2Packs(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QStringList files = droppedSims2Packs(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit installSims2PacksRequested(files);
+}
+
+void frmMain::rescan()
+{
+    // New folders appear in the tree, and the open folder shows what was added to it.
+    if (mController.searchRoot().isEmpty() || !offerPendingSave())
+        return;
+    showRoot(mShownRoot);
 }
 
 void frmMain::smenuTurnSelectorOff_Click()

@@ -8,6 +8,7 @@
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/sims2pack/Sims2PackInstallDialog.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/GameRunningGuard.h"
 #include "package/base/ErrorTrap.h"
@@ -35,6 +36,7 @@ namespace {
 enum Column { FileColumn, ProblemColumn, DetailColumn };
 constexpr int kGuidRole = Qt::UserRole + 1; // the clash's GUID on clash rows
 constexpr int kPathRole = Qt::UserRole + 2; // the file's full path (the column shows it below the root)
+constexpr int kSims2PackRole = Qt::UserRole + 3; // set on the rows of Sims2Pack files
 
 std::filesystem::path gameFolder()
 {
@@ -60,6 +62,8 @@ void frmLibraryHealth::run(QWidget* owner, const QString& root)
     frmLibraryHealth window(root, owner);
     connect(&window, &frmLibraryHealth::editRequested, &LibraryHealthEvents::instance(),
         &LibraryHealthEvents::editRequested);
+    connect(&window, &frmLibraryHealth::sims2PacksInstalled, &LibraryHealthEvents::instance(),
+        &LibraryHealthEvents::sims2PacksInstalled);
     window.startScan();
     window.exec();
 }
@@ -98,6 +102,8 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     mEdit = button(tr("&Edit Object"), QStringLiteral("cmdEdit"));
     mKnown = button(tr("Mark Clash &Known"), QStringLiteral("cmdKnown"));
     mKnownList = button(tr("K&nown Clashes..."), QStringLiteral("cmdKnownList"));
+    mInstall = button(tr("&Install..."), QStringLiteral("cmdInstall"));
+    mInstall->setToolTip(tr("Install the objects of the selected Sims2Pack files into Downloads"));
     mExport = button(tr("E&xport CSV..."), QStringLiteral("cmdExport"));
     auto* close = button(tr("C&lose"), QStringLiteral("cmdClose"));
 
@@ -106,7 +112,7 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     top->addWidget(mScan);
     top->addWidget(mCancelButton);
     auto* actions = new QHBoxLayout;
-    for (QPushButton* b : { mShow, mQuarantine, mUndo, mEdit, mKnown, mKnownList, mExport })
+    for (QPushButton* b : { mShow, mQuarantine, mUndo, mEdit, mKnown, mKnownList, mInstall, mExport })
         actions->addWidget(b);
     actions->addStretch(1);
     actions->addWidget(close);
@@ -124,14 +130,15 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     connect(mEdit, &QPushButton::clicked, this, &frmLibraryHealth::cmdEdit_Click);
     connect(mKnown, &QPushButton::clicked, this, &frmLibraryHealth::cmdKnown_Click);
     connect(mKnownList, &QPushButton::clicked, this, &frmLibraryHealth::cmdKnownList_Click);
+    connect(mInstall, &QPushButton::clicked, this, &frmLibraryHealth::cmdInstall_Click);
     connect(mExport, &QPushButton::clicked, this, &frmLibraryHealth::cmdExport_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(mList, &QTreeWidget::itemSelectionChanged, this, &frmLibraryHealth::updateButtons);
     // Return on the list does nothing hasty: no button moves files by default.
     settleDefaultButton(this, nullptr);
     // Tab: the scan's buttons, the list, the actions from left to right, Close.
-    QWidget* const order[]
-        = { mScan, mCancelButton, mList, mShow, mQuarantine, mUndo, mEdit, mKnown, mKnownList, mExport, close };
+    QWidget* const order[] = { mScan, mCancelButton, mList, mShow, mQuarantine, mUndo, mEdit, mKnown, mKnownList,
+        mInstall, mExport, close };
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     mList->setFocus();
@@ -197,7 +204,7 @@ void frmLibraryHealth::startScan()
         }
         // The known clashes are kept apart rather than dropped, so that their list can show their packages.
         const std::set<std::uint32_t> known = health::KnownClashes(health::defaultKnownClashesFile()).guids();
-        *report = health::analyseLibrary(root, scan.Records, scan.GameGuids, {});
+        *report = health::analyseLibrary(root, scan.Records, scan.GameGuids, {}, scan.Sims2Packs);
         std::vector<health::GuidClash> open;
         for (health::GuidClash& clash : report->Clashes)
             (known.contains(clash.Guid) ? *knownFound : open).push_back(std::move(clash));
@@ -252,6 +259,9 @@ void frmLibraryHealth::fillList()
     for (const auto& set : mReport.Duplicates)
         for (const std::string& file : set.Files)
             add(tr("Duplicate"), file, tr("%1 identical files of %2 bytes").arg(set.Files.size()).arg(set.Size));
+    for (const auto& row : mReport.Sims2Packs)
+        add(tr("Sims2Pack file"), row.File, tr("The game does not read Sims2Pack files; install them."))
+            ->setData(ProblemColumn, kSims2PackRole, true);
     // A current row, so that the focus frame shows where the keyboard is.
     if (mList->topLevelItemCount() > 0)
         mList->setCurrentItem(mList->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
@@ -261,19 +271,22 @@ void frmLibraryHealth::fillList()
 void frmLibraryHealth::showSummary()
 {
     // Counted from the rows still listed, so that the line follows every action.
-    std::size_t broken = 0, orphans = 0, clashRows = 0, duplicateRows = 0;
+    std::size_t broken = 0, orphans = 0, clashRows = 0, duplicateRows = 0, sims2Packs = 0;
     for (int row = 0; row < mList->topLevelItemCount(); ++row) {
         const QString problem = mList->topLevelItem(row)->text(ProblemColumn);
         broken += problem == tr("Cannot be read");
         orphans += problem == tr("Orphan recolor");
         clashRows += problem == tr("GUID clash");
         duplicateRows += problem == tr("Duplicate");
+        sims2Packs += mList->topLevelItem(row)->data(ProblemColumn, kSims2PackRole).isValid();
     }
     QString summary = tr("%1 unreadable, %2, %3 in GUID clashes, %4 duplicated")
                           .arg(tr("%n file(s)", nullptr, static_cast<int>(broken)),
                               tr("%n orphan recolor(s)", nullptr, static_cast<int>(orphans)),
                               tr("%n file(s)", nullptr, static_cast<int>(clashRows)),
                               tr("%n file(s)", nullptr, static_cast<int>(duplicateRows)));
+    if (sims2Packs > 0)
+        summary += tr(", %n Sims2Pack file(s) to install", nullptr, static_cast<int>(sims2Packs));
     if (!mNote.isEmpty())
         summary += QStringLiteral(". ") + mNote;
     mStatus->setText(summary);
@@ -296,7 +309,12 @@ void frmLibraryHealth::updateButtons()
     mCancelButton->setEnabled(scanning);
     mShow->setEnabled(any);
     mQuarantine->setEnabled(any);
-    mEdit->setEnabled(any && mList->selectedItems().size() == 1);
+    bool sims2Pack = false;
+    for (const QTreeWidgetItem* item : mList->selectedItems())
+        sims2Pack = sims2Pack || item->data(ProblemColumn, kSims2PackRole).isValid();
+    // A Sims2Pack file is no package: the editor cannot open it.
+    mEdit->setEnabled(any && mList->selectedItems().size() == 1 && !sims2Pack);
+    mInstall->setEnabled(!scanning && sims2Pack);
     mUndo->setEnabled(!scanning && !mMoves.empty());
     bool clash = false;
     for (const QTreeWidgetItem* item : mList->selectedItems())
@@ -422,6 +440,21 @@ void frmLibraryHealth::cmdKnownList_Click()
             startScan();
     });
     window->open();
+}
+
+void frmLibraryHealth::cmdInstall_Click()
+{
+    QStringList files;
+    for (const QTreeWidgetItem* item : mList->selectedItems())
+        if (item->data(ProblemColumn, kSims2PackRole).isValid())
+            files.append(item->data(FileColumn, kPathRole).toString());
+    if (files.isEmpty())
+        return;
+    // The installed objects are new packages of the library: the review is read again.
+    if (Sims2PackInstallDialog::run(this, files)) {
+        emit sims2PacksInstalled();
+        startScan();
+    }
 }
 
 void frmLibraryHealth::cmdExport_Click()

@@ -13,6 +13,7 @@
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/frmDeleteMove.h"
 #include "app/recolors/frmViewRecolor.h"
+#include "app/sims2pack/Sims2PackInstallDialog.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/ThumbnailCache.h"
 #include "tests/common/EditorPackages.h"
@@ -120,7 +121,7 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
     {
         Settings::TemporaryStore store;
         demo::DemoOptions options;
-        options.Output = dir.path() / "world";
+        options.Output = dir.path() / "dark world";
         options.Packages = 80;
         const demo::DemoWorld world = demo::generateDemoWorld(options);
         gstrSims2DataPath = pathToUtf8(world.DataFolder);
@@ -171,6 +172,8 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
     damaged.resize(damaged.size() - 30);
     dir.write("Downloads/Broken/cut short.package", damaged);
     dir.write("Downloads/Broken/empty.package", ByteString());
+    // Listed by its name only: the review does not open Sims2Pack files.
+    dir.write("Downloads/New Downloads/Garden Set.sims2pack", ByteString("Sims2 Packager 1.0"));
     frmLibraryHealth review(text::fromPath(dir.path() / "Downloads"));
     review.resize(900, 420);
     QSignalSpy finished(&review, &frmLibraryHealth::scanFinished);
@@ -183,6 +186,23 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
     frmKnownClashes known(knownFile, review.report().Clashes, text::fromPath(dir.path() / "Downloads"), &review);
     shoot(known, out, "dialog-known-clashes.png");
 #endif
+
+    // The demo world's two Sims2Pack files, one item of each clashing with an installed object.
+    demo::DemoOptions world;
+    world.Output = dir.path() / "world";
+    world.Packages = demo::kMinimumPackages;
+    const demo::DemoWorld demoWorld = demo::generateDemoWorld(world);
+    const std::filesystem::path downloads = demoWorld.DataFolder / "Downloads";
+    QStringList packs;
+    for (const demo::GeneratedSims2Pack& pack : demoWorld.Sims2Packs)
+        packs.append(text::fromPath(downloads / pack.File));
+    {
+        Sims2PackInstallDialog install({ packs, text::fromPath(downloads) });
+        QSignalSpy planned(&install, &Sims2PackInstallDialog::planned);
+        install.startReading();
+        QVERIFY(planned.wait(30000));
+        shoot(install, out, "dialog-install-sims2pack.png");
+    }
     qunsetenv("VARNICK_USER_DATA_DIR");
 }
 

@@ -1408,6 +1408,10 @@ Globale GUID %2</translation>
         <source>%1 that cannot be installed</source>
         <translation>%1 nicht installierbar</translation>
     </message>
+    <message>
+        <source>Objects in the files</source>
+        <translation>Objekte in den Dateien</translation>
+    </message>
 </context>
 <context>
     <name>varnick::SkippedFilesDialog</name>

@@ -1408,6 +1408,10 @@ GUID global %2</translation>
         <source>%1 that cannot be installed</source>
         <translation>%1 que no se pueden instalar</translation>
     </message>
+    <message>
+        <source>Objects in the files</source>
+        <translation>Objetos de los archivos</translation>
+    </message>
 </context>
 <context>
     <name>varnick::SkippedFilesDialog</name>

@@ -1399,6 +1399,10 @@ Global GUID %2</source>
         <source>%1 that cannot be installed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Objects in the files</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::SkippedFilesDialog</name>

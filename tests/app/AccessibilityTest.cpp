@@ -19,6 +19,7 @@
 #include "app/recolors/frmFindRecolors.h"
 #include "app/recolors/frmRecolorDetails.h"
 #include "app/recolors/frmViewRecolor.h"
+#include "app/sims2pack/Sims2PackInstallDialog.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/frmGameInstallation.h"
 #include "tests/common/EditorPackages.h"
@@ -113,6 +114,7 @@ private slots:
     void everyControlOfTheRecolorWindowsHasAName();
     void everyControlOfTheSmallDialogsHasAName();
     void everyControlOfTheHealthWindowsHasAName();
+    void everyControlOfTheSims2PackInstallWindowHasAName();
     void theGridTellsItsCellsNamesPlacesAndMarks();
 
 private:
@@ -265,6 +267,24 @@ void AccessibilityTest::everyControlOfTheHealthWindowsHasAName()
 #else
     QSKIP("built without the library index");
 #endif
+}
+
+void AccessibilityTest::everyControlOfTheSims2PackInstallWindowHasAName()
+{
+    MessageBox::TestScope boxes;
+    demo::DemoOptions options;
+    options.Output = mDir->path() / "world";
+    options.Packages = demo::kMinimumPackages;
+    const demo::DemoWorld world = demo::generateDemoWorld(options);
+    const std::filesystem::path downloads = world.DataFolder / "Downloads";
+    QStringList packs;
+    for (const demo::GeneratedSims2Pack& pack : world.Sims2Packs)
+        packs.append(text::fromPath(downloads / pack.File));
+    Sims2PackInstallDialog install({ packs, text::fromPath(downloads) });
+    QSignalSpy planned(&install, &Sims2PackInstallDialog::planned);
+    install.startReading();
+    QVERIFY(planned.wait(30000));
+    VERIFY_ALL_NAMED(install);
 }
 
 void AccessibilityTest::theGridTellsItsCellsNamesPlacesAndMarks()

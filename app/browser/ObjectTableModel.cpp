@@ -9,8 +9,8 @@
 #include <QColor>
 #include <QFont>
 #include <QGuiApplication>
-#include <QPalette>
 #include <QImage>
+#include <QPalette>
 #include <QTimer>
 
 #include <algorithm>

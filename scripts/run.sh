@@ -16,7 +16,9 @@
 # confirms the title window, saves screenshots of the main window at 1000 x 700
 # and at 1600 x 1000, and pictures of the editor, the batch editor, the texture
 # viewer, Delete/Move, Library Health and the Sims2Pack install window on the
-# demo's two Sims2Pack files (build/dialog-*.png), and says where they are.
+# demo's two Sims2Pack files (build/dialog-*.png), the main window and the
+# editor in Dark (build/main-dark.png, build/dialog-editor-dark.png), all of
+# these again at 200 % (build/scale-2/), and says where they are.
 #
 #   VARNICK_DEMO=1            use the demo folder even when a game is installed
 #   VARNICK_DEMO_PACKAGES=N   packages in the demo Downloads tree (default 500, enough for a folder of fifty objects or more)
@@ -104,7 +106,14 @@ main)
     cmake --build "$build" -j"$(nproc)" --target app_DialogScreenshotsTest >/dev/null
     shots=$(dirname "$shot")
     if VARNICK_DIALOG_SHOTS=$shots QT_QPA_PLATFORM=offscreen "$build/bin/app_DialogScreenshotsTest" >"$build/dialog-shots.log" 2>&1; then
-        echo "Pictures of the dialogs: $shots/dialog-*.png"
+        echo "Pictures of the dialogs: $shots/dialog-*.png; in Dark: $shots/main-dark.png, $shots/dialog-editor-dark.png"
+        # The same as a 200 % screen shows them.
+        if VARNICK_DIALOG_SHOTS=$shots/scale-2 QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen \
+            "$build/bin/app_DialogScreenshotsTest" >"$build/dialog-shots-scale-2.log" 2>&1; then
+            echo "At 200 %: $shots/scale-2/*.png"
+        else
+            echo "The pictures at 200 % could not be drawn; see $build/dialog-shots-scale-2.log" >&2
+        fi
     else
         echo "The pictures of the dialogs could not be drawn; see $build/dialog-shots.log" >&2
     fi ;;

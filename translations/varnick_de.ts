@@ -912,6 +912,37 @@
         <source>Puts these lines on the clipboard, to paste into a question on a help forum.</source>
         <translation>Kopiert diese Zeilen in die Zwischenablage, um sie in eine Frage in einem Hilfeforum einzufügen.</translation>
     </message>
+    <message>
+        <source>Versions and folders</source>
+        <translation>Versionen und Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::AppearanceDialog</name>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Farben:</translation>
+    </message>
+    <message>
+        <source>System follows the look of your desktop.</source>
+        <translation>System folgt dem Aussehen deines Desktops.</translation>
+    </message>
 </context>
 <context>
     <name>varnick::FolderPane</name>
@@ -926,6 +957,10 @@
     <message>
         <source>Alternate Path: %1</source>
         <translation>Anderer Pfad: %1</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1109,14 @@
         <source>The table could not be written to %1: %2</source>
         <translation>Die Tabelle konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objekte</translation>
+    </message>
 </context>
 <context>
     <name>varnick::OptionsDialog</name>
@@ -1112,6 +1155,17 @@
     <message>
         <source>Backup &amp;Days:</source>
         <translation>Aufbewahrung in &amp;Tagen:</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::RecolorStatusBar</name>
+    <message>
+        <source>Search progress</source>
+        <translation>Suchfortschritt</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files searched</source>
+        <translation>%1 von %2 Dateien durchsucht</translation>
     </message>
 </context>
 <context>
@@ -1354,6 +1408,10 @@ Globale GUID %2</translation>
         <source>%1 that cannot be installed</source>
         <translation>%1 nicht installierbar</translation>
     </message>
+    <message>
+        <source>Objects in the files</source>
+        <translation>Objekte in den Dateien</translation>
+    </message>
 </context>
 <context>
     <name>varnick::SkippedFilesDialog</name>
@@ -1372,6 +1430,29 @@ Globale GUID %2</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Files that could not be read</source>
+        <translation>Dateien, die nicht gelesen werden konnten</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ThumbnailGrid</name>
+    <message>
+        <source>Page %1, position %2</source>
+        <translation>Seite %1, Position %2</translation>
+    </message>
+    <message>
+        <source>; marked</source>
+        <translation>; markiert</translation>
+    </message>
+    <message>
+        <source>; picture made from its texture</source>
+        <translation>; Bild aus seiner Textur erzeugt</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objekte</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1514,10 @@ Globale GUID %2</translation>
             <numerusform>%n Datei konnte nicht gelesen werden</numerusform>
             <numerusform>%n Dateien konnten nicht gelesen werden</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
     </message>
 </context>
 <context>
@@ -1902,6 +1987,14 @@ Has been saved successfully.</source>
 <byte value="xd"/>
 wurde erfolgreich gespeichert.</translation>
     </message>
+    <message>
+        <source>Subcategories</source>
+        <translation>Unterkategorien</translation>
+    </message>
+    <message>
+        <source>Build subtypes</source>
+        <translation>Bau-Untertypen</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmErrorDialog</name>
@@ -1944,6 +2037,10 @@ wurde erfolgreich gespeichert.</translation>
     <message>
         <source>Could not find the default web browser!</source>
         <translation>Der Standardbrowser wurde nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Error details</source>
+        <translation>Fehlerdetails</translation>
     </message>
 </context>
 <context>
@@ -2067,6 +2164,10 @@ Trotzdem verwenden?</translation>
 <byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>Game installations found</source>
+        <translation>Gefundene Spielinstallationen</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmKnownClashes</name>
@@ -2101,6 +2202,10 @@ Trotzdem verwenden?</translation>
     <message>
         <source>the game</source>
         <translation>das Spiel</translation>
+    </message>
+    <message>
+        <source>Known clashes</source>
+        <translation>Bekannte Konflikte</translation>
     </message>
 </context>
 <context>
@@ -2299,6 +2404,10 @@ Sie behalten dort ihre Ordner, und „Verschieben rückgängig“ holt sie zurü
             <numerusform>, %n Sims2Pack-Dateien zu installieren</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Problems found</source>
+        <translation>Gefundene Probleme</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmMain</name>
@@ -2414,6 +2523,14 @@ Sie behalten dort ihre Ordner, und „Verschieben rückgängig“ holt sie zurü
         <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
         <translation>Die Objekte von Sims2Pack-Dateien nach Downloads installieren, wo das Spiel sie liest</translation>
     </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objekte</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation>&amp;Darstellung...</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmRecolorDetails</name>
@@ -2513,6 +2630,10 @@ Dieser Ordner liegt außerhalb des Datenordners des Spiels, daher lädt das Spie
     <message>
         <source>Can not create the folder %1!</source>
         <translation>Der Ordner %1 kann nicht erstellt werden!</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
     </message>
 </context>
 <context>

@@ -912,6 +912,37 @@
         <source>Puts these lines on the clipboard, to paste into a question on a help forum.</source>
         <translation>Copia estas líneas al portapapeles para pegarlas en una pregunta en un foro de ayuda.</translation>
     </message>
+    <message>
+        <source>Versions and folders</source>
+        <translation>Versiones y carpetas</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::AppearanceDialog</name>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Colores:</translation>
+    </message>
+    <message>
+        <source>System follows the look of your desktop.</source>
+        <translation>Sistema sigue el aspecto de tu escritorio.</translation>
+    </message>
 </context>
 <context>
     <name>varnick::FolderPane</name>
@@ -926,6 +957,10 @@
     <message>
         <source>Alternate Path: %1</source>
         <translation>Ruta alternativa: %1</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1109,14 @@
         <source>The table could not be written to %1: %2</source>
         <translation>No se pudo escribir la tabla en %1: %2</translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
+    </message>
 </context>
 <context>
     <name>varnick::OptionsDialog</name>
@@ -1112,6 +1155,17 @@
     <message>
         <source>Backup &amp;Days:</source>
         <translation>&amp;Días de conservación:</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::RecolorStatusBar</name>
+    <message>
+        <source>Search progress</source>
+        <translation>Progreso de la búsqueda</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files searched</source>
+        <translation>%1 de %2 archivos buscados</translation>
     </message>
 </context>
 <context>
@@ -1354,6 +1408,10 @@ GUID global %2</translation>
         <source>%1 that cannot be installed</source>
         <translation>%1 que no se pueden instalar</translation>
     </message>
+    <message>
+        <source>Objects in the files</source>
+        <translation>Objetos de los archivos</translation>
+    </message>
 </context>
 <context>
     <name>varnick::SkippedFilesDialog</name>
@@ -1372,6 +1430,29 @@ GUID global %2</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Files that could not be read</source>
+        <translation>Archivos que no se pudieron leer</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ThumbnailGrid</name>
+    <message>
+        <source>Page %1, position %2</source>
+        <translation>Página %1, posición %2</translation>
+    </message>
+    <message>
+        <source>; marked</source>
+        <translation>; marcado</translation>
+    </message>
+    <message>
+        <source>; picture made from its texture</source>
+        <translation>; imagen hecha a partir de su textura</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1514,10 @@ GUID global %2</translation>
             <numerusform>No se pudo leer %n archivo</numerusform>
             <numerusform>No se pudieron leer %n archivos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
     </message>
 </context>
 <context>
@@ -1902,6 +1987,14 @@ Has been saved successfully.</source>
 <byte value="xd"/>
 se ha guardado correctamente.</translation>
     </message>
+    <message>
+        <source>Subcategories</source>
+        <translation>Subcategorías</translation>
+    </message>
+    <message>
+        <source>Build subtypes</source>
+        <translation>Subtipos de construcción</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmErrorDialog</name>
@@ -1944,6 +2037,10 @@ se ha guardado correctamente.</translation>
     <message>
         <source>Could not find the default web browser!</source>
         <translation>¡No se ha encontrado el navegador predeterminado!</translation>
+    </message>
+    <message>
+        <source>Error details</source>
+        <translation>Detalles del error</translation>
     </message>
 </context>
 <context>
@@ -2067,6 +2164,10 @@ Use it anyway?</source>
 <byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>Game installations found</source>
+        <translation>Instalaciones del juego encontradas</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmKnownClashes</name>
@@ -2101,6 +2202,10 @@ Use it anyway?</source>
     <message>
         <source>the game</source>
         <translation>el juego</translation>
+    </message>
+    <message>
+        <source>Known clashes</source>
+        <translation>Conflictos conocidos</translation>
     </message>
 </context>
 <context>
@@ -2299,6 +2404,10 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
             <numerusform>, %n archivos Sims2Pack para instalar</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Problems found</source>
+        <translation>Problemas encontrados</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmMain</name>
@@ -2414,6 +2523,14 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
         <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
         <translation>Instalar los objetos de archivos Sims2Pack en Downloads, donde el juego los lee</translation>
     </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation>&amp;Apariencia...</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmRecolorDetails</name>
@@ -2513,6 +2630,10 @@ Esta carpeta está fuera de la carpeta de datos del juego, así que el juego no 
     <message>
         <source>Can not create the folder %1!</source>
         <translation>¡No se puede crear la carpeta %1!</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
     </message>
 </context>
 <context>

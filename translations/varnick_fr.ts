@@ -910,6 +910,37 @@
         <source>Puts these lines on the clipboard, to paste into a question on a help forum.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Versions and folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::AppearanceDialog</name>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System follows the look of your desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::FolderPane</name>
@@ -923,6 +954,10 @@
     </message>
     <message>
         <source>Alternate Path: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1072,6 +1107,14 @@
         <source>The table could not be written to %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::OptionsDialog</name>
@@ -1109,6 +1152,17 @@
     </message>
     <message>
         <source>Backup &amp;Days:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::RecolorStatusBar</name>
+    <message>
+        <source>Search progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 files searched</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1345,6 +1399,10 @@ Global GUID %2</source>
         <source>%1 that cannot be installed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Objects in the files</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::SkippedFilesDialog</name>
@@ -1362,6 +1420,29 @@ Global GUID %2</source>
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files that could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ThumbnailGrid</name>
+    <message>
+        <source>Page %1, position %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; picture made from its texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1424,6 +1505,10 @@ Global GUID %2</source>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1881,6 +1966,14 @@ Cancel editing and open the object again.</source>
 Has been saved successfully.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Subcategories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build subtypes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmErrorDialog</name>
@@ -1922,6 +2015,10 @@ Has been saved successfully.</source>
     </message>
     <message>
         <source>Could not find the default web browser!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error details</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2040,6 +2137,10 @@ Use it anyway?</source>
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Game installations found</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmKnownClashes</name>
@@ -2073,6 +2174,10 @@ Use it anyway?</source>
     </message>
     <message>
         <source>the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Known clashes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2262,6 +2367,10 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</sourc
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Problems found</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmMain</name>
@@ -2377,6 +2486,14 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</sourc
         <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmRecolorDetails</name>
@@ -2472,6 +2589,10 @@ This folder is outside the game&apos;s data folder, so the game will not load th
     </message>
     <message>
         <source>Can not create the folder %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

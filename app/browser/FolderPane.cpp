@@ -1,6 +1,7 @@
 #include "app/browser/FolderPane.h"
 
 #include "app/browser/BrowserPictures.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/TextBridge.h"
 
 #include <QHBoxLayout>
@@ -35,6 +36,7 @@ FolderPane::FolderPane(QWidget* parent)
     mTree = new QTreeWidget(this);
     mTree->setObjectName(QStringLiteral("tvFolders"));
     mTree->setHeaderHidden(true);
+    mTree->setAccessibleName(tr("Folders"));
     mTree->setIconSize(QSize(17, 14));
     mPictures.insert(QStringLiteral("folder"), folderPicture(false));
     mPictures.insert(QStringLiteral("folder_greenarrow"), folderPicture(true));

@@ -3,6 +3,7 @@
 #include "app/browser/BrowserPictures.h"
 #include "app/browser/FolderScanner.h"
 #include "app/browser/ThumbnailLoader.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/ThumbnailCache.h"
 
@@ -26,6 +27,7 @@ ObjectPane::ObjectPane(QWidget* parent)
     mFileName = new QLineEdit(this);
     mFileName->setObjectName(QStringLiteral("txtFileName"));
     mFileName->setReadOnly(true);
+    setCaptionOf(fileCaption, mFileName);
     mPicture = new QLabel(this);
     mPicture->setObjectName(QStringLiteral("picObject"));
     mPicture->setMinimumSize(132, 132);
@@ -35,7 +37,7 @@ ObjectPane::ObjectPane(QWidget* parent)
     mStatus->setObjectName(QStringLiteral("picStatus"));
     mNotFound = new QLabel(this);
     mNotFound->setObjectName(QStringLiteral("picNotFoundLarge"));
-    mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(128)));
+    mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(128, devicePixelRatioF())));
     mNotFound->setVisible(false);
     auto* detailsCaption = new QLabel(tr("Selected Ob&ject Details"), this);
     detailsCaption->setObjectName(QStringLiteral("lblDetails"));

@@ -86,6 +86,8 @@ ObjectTableView::ObjectTableView(QWidget* parent)
     mFilter = new QLineEdit(this);
     mFilter->setObjectName(QStringLiteral("filter"));
     mFilter->setPlaceholderText(tr("Filter by name, file name or GUID"));
+    mFilter->setAccessibleName(tr("Filter"));
+    mFilter->setAccessibleDescription(mFilter->placeholderText());
     mFilter->setClearButtonEnabled(true);
     connect(mFilter, &QLineEdit::textChanged, this, [this](const QString& text) {
         const QStringList names = selectedNames();
@@ -97,6 +99,7 @@ ObjectTableView::ObjectTableView(QWidget* parent)
 
     mTable = new QTableView(this);
     mTable->setObjectName(QStringLiteral("objectTable"));
+    mTable->setAccessibleName(tr("Objects"));
     mTable->setModel(mModel);
     mTable->setItemDelegate(new CellEditors(mTable));
     mTable->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -15,6 +15,7 @@ SkippedFilesDialog::SkippedFilesDialog(QWidget* parent)
     setWindowTitle(tr("Files That Could Not Be Read"));
     mFiles = new QTreeWidget(this);
     mFiles->setObjectName(QStringLiteral("skippedFiles"));
+    mFiles->setAccessibleName(tr("Files that could not be read"));
     mFiles->setHeaderLabels({ tr("File"), tr("Reason") });
     mFiles->setRootIsDecorated(false);
     auto* close = new QPushButton(tr("Close"), this);

@@ -4,6 +4,7 @@
 #include "app/browser/FolderScanner.h"
 #include "app/browser/PageLoader.h"
 #include "app/browser/ThumbnailGrid.h"
+#include "app/options/Appearance.h"
 #include "app/platform/Utility.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/ThumbnailCache.h"
@@ -52,7 +53,7 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     }
     mNotFound = new QLabel(this);
     mNotFound->setObjectName(QStringLiteral("picNotFound"));
-    mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(PageLoader::kPictureSize)));
+    mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(PageLoader::kPictureSize, devicePixelRatioF())));
     mNotFound->setVisible(false);
     auto* load = new QLabel(this);
     load->setObjectName(QStringLiteral("picLoad"));
@@ -61,6 +62,7 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     mPageCount->setObjectName(QStringLiteral("txtPageCount"));
     mPageCount->setReadOnly(true);
     mPageCount->setAlignment(Qt::AlignCenter);
+    mPageCount->setAccessibleName(tr("Page"));
     const std::array<std::pair<const char*, QString>, 7> buttons { {
         // Alt+letters of their own: F, O, T and H open the menus.
         { "cmdFirst", tr("F&irst") },
@@ -84,7 +86,7 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     mMarkedLine = new QLabel(this);
     mMarkedLine->setObjectName(QStringLiteral("lblMarked"));
     mMarkedLine->setAlignment(Qt::AlignCenter);
-    cmdSkipped()->setStyleSheet(QStringLiteral("QPushButton { color: #a03000; text-decoration: underline; }"));
+    styleSkippedLine();
 
     auto* paging = new QHBoxLayout;
     paging->addWidget(cmdFirst());
@@ -124,6 +126,22 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     mBlink->setInterval(333);
 }
 
+void ThumbnailPane::styleSkippedLine()
+{
+    // A warning red that reads on the window, light or dark.
+    const QString sheet = QStringLiteral("QPushButton { color: %1; text-decoration: underline; }")
+                              .arg(Appearance::warningRed(palette()).name());
+    if (cmdSkipped()->styleSheet() != sheet)
+        cmdSkipped()->setStyleSheet(sheet);
+}
+
+void ThumbnailPane::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        styleSkippedLine();
+}
+
 void ThumbnailPane::setEndHandler(std::function<void()> handler)
 {
     mPages->setEndHandler(std::move(handler));
@@ -156,6 +174,8 @@ void ThumbnailPane::updateHint()
 void ThumbnailPane::setCaption(int cell, const QString& name)
 {
     mCaptionTexts[static_cast<std::size_t>(cell)] = name;
+    mGrid->setPageNumber(mController.page() + 1);
+    mGrid->setCellName(cell, name);
     QLabel* label = mCaptions[static_cast<std::size_t>(cell)];
     const QFontMetrics metrics(label->font());
     const int width = std::max(1, label->width() - 2);

@@ -8,9 +8,11 @@
 #include "app/browser/core/ThumbnailPages.h"
 #include "app/browser/frmSelectPath.h"
 #include "app/options/AboutDialog.h"
+#include "app/options/AppearanceDialog.h"
 #include "app/options/LanguageDialog.h"
 #include "app/options/OptionsDialog.h"
 #include "app/platform/Utility.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
@@ -85,6 +87,7 @@ frmMain::frmMain(QWidget* parent)
     // The middle pane: the thumbnail pages, and the same objects as a table.
     mObjectTabs = new QTabWidget(central);
     mObjectTabs->setObjectName(QStringLiteral("tabObjects"));
+    mObjectTabs->setAccessibleName(tr("Objects"));
     mObjectTabs->addTab(fraThumbs, tr("Thumbnail&s"));
     mObjectTable = new ObjectTableView(mObjectTabs);
     mObjectTabs->addTab(mObjectTable, tr("Ta&ble"));
@@ -156,6 +159,11 @@ void frmMain::buildMenus()
     options->addSeparator();
     smenuSettings = menuEntry(options, "smenuSettings", tr("&Backups and Saving..."), this, [this] {
         auto* dialog = new OptionsDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
+    smenuAppearance = menuEntry(options, "smenuAppearance", tr("&Appearance..."), this, [this] {
+        auto* dialog = new AppearanceDialog(this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });

@@ -186,6 +186,7 @@ private:
     QAction* smenuLibraryHealth = nullptr;
     QAction* smenuContents = nullptr;
     QAction* smenuSettings = nullptr;
+    QAction* smenuAppearance = nullptr;
     QAction* smenuLanguage = nullptr;
     QAction* smenuAbout = nullptr;
     QAction* smenuSelectPage = nullptr;

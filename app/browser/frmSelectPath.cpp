@@ -76,6 +76,7 @@ frmSelectPath::frmSelectPath(QWidget* owner)
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setModel(mFolderModel);
     Dir1->setHeaderHidden(true);
+    Dir1->setAccessibleName(tr("Folders"));
     for (int column = 1; column < mFolderModel->columnCount(); ++column)
         Dir1->hideColumn(column);
 

@@ -9,6 +9,7 @@
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/Utility.h"
 #include "app/platform/Words.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
@@ -148,11 +149,11 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
         const bool sub = l.list == CatalogList::FuncSub || l.list == CatalogList::BuildSub;
         if (!sub) {
             QListWidget* widget = makeList(QString::fromLatin1(l.control), l.list);
-            label->setBuddy(widget);
+            setCaptionOf(label, widget);
             box->addWidget(widget);
         } else {
             auto* widget = new QListWidget(this);
-            label->setBuddy(widget);
+            setCaptionOf(label, widget);
             widget->setObjectName(QString::fromLatin1(l.control));
             widget->setSelectionMode(QAbstractItemView::SingleSelection);
             auto* hint = new QLabel(this);

@@ -8,6 +8,7 @@
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/Utility.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
@@ -44,14 +45,15 @@ namespace {
 const char* const kModule = "frmEditObject";
 const QString kCrLf = QStringLiteral("\r\n");
 
-QPixmap notFoundPicture()
+QPixmap notFoundPicture(qreal ratio)
 {
-    QPixmap picture(128, 128);
-    picture.fill(QColor(0xE0, 0xE0, 0xE0));
+    QPixmap picture(qRound(128 * ratio), qRound(128 * ratio));
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(QColor(0x60, 0x60, 0x60));
     QPainter painter(&picture);
+    painter.fillRect(QRectF(1, 1, 126, 126), QColor(0xE0, 0xE0, 0xE0));
     painter.setPen(QColor(0x60, 0x60, 0x60));
-    painter.drawRect(0, 0, 127, 127);
-    painter.drawText(picture.rect(), Qt::AlignCenter, frmEditObject::tr("No Image"));
+    painter.drawText(QRect(0, 0, 128, 128), Qt::AlignCenter, frmEditObject::tr("No Image"));
     return picture;
 }
 
@@ -97,7 +99,8 @@ void selectFromValue(QListWidget* list, std::uint16_t value)
 QLabel* caption(const QString& text, QWidget* owner, QWidget* buddy = nullptr)
 {
     auto* label = new QLabel(text, owner);
-    label->setBuddy(buddy);
+    if (buddy != nullptr)
+        setCaptionOf(label, buddy);
     return label;
 }
 
@@ -161,6 +164,8 @@ frmEditObject::frmEditObject(QWidget* owner)
     lstFuncSub = makeList(this, "lstFuncSub", false);
     lstBuild = makeList(this, "lstBuild", false);
     lstBuildSub = makeList(this, "lstBuildSub", false);
+    lstFuncSub->setAccessibleName(tr("Subcategories"));
+    lstBuildSub->setAccessibleName(tr("Build subtypes"));
     lstSkills = makeList(this, "lstSkills", true);
     cboWants = new QComboBox(this);
     cboWants->setObjectName(QStringLiteral("cboWants"));
@@ -175,7 +180,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     picLoad->hide();
     picNotFound = new QLabel(this);
     picNotFound->setObjectName(QStringLiteral("picNotFound"));
-    picNotFound->setPixmap(notFoundPicture());
+    picNotFound->setPixmap(notFoundPicture(devicePixelRatioF()));
     picNotFound->hide();
 
     cmdClear = new QPushButton(tr("C&lear All Flags"), this);
@@ -190,6 +195,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
     cmdInfo->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     cmdInfo->setToolTip(tr("Help"));
+    cmdInfo->setAccessibleName(tr("Help"));
     // Takes the focus away from the visible buttons; kept outside the visible area.
     cmdFocus = new QPushButton(QStringLiteral("focus"), this);
     cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
@@ -335,8 +341,13 @@ void frmEditObject::msShowCatalogImage()
         if (stored) {
             const ByteString picture = decompressResource(*stored);
             QPixmap pixmap;
-            if (pixmap.loadFromData(text::toByteArray(picture)))
-                picLoad->setPixmap(pixmap.scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            if (pixmap.loadFromData(text::toByteArray(picture))) {
+                // 128 pixels on the screen, as many device pixels as the screen has for them.
+                const qreal ratio = devicePixelRatioF();
+                pixmap = pixmap.scaled(QSize(128, 128) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+                pixmap.setDevicePixelRatio(ratio);
+                picLoad->setPixmap(pixmap);
+            }
         }
     } catch (const Failure&) {
     }

@@ -101,6 +101,7 @@ frmErrorDialog::frmErrorDialog(QWidget* parent)
 
     txtMessage = new QPlainTextEdit(this);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setAccessibleName(tr("Error details"));
     txtMessage->setReadOnly(true);
     txtMessage->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -38,6 +38,7 @@ frmKnownClashes::frmKnownClashes(
     note->setWordWrap(true);
     mList = new QTreeWidget(this);
     mList->setObjectName(QStringLiteral("tvKnown"));
+    mList->setAccessibleName(tr("Known clashes"));
     mList->setHeaderLabels({ tr("GUID"), tr("Packages") });
     mList->setRootIsDecorated(false);
     mList->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -88,6 +88,7 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     mList->setObjectName(QStringLiteral("tvProblems"));
     mList->setHeaderLabels({ tr("File"), tr("Problem"), tr("Detail") });
     mList->setRootIsDecorated(false);
+    mList->setAccessibleName(tr("Problems found"));
     mList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     mList->header()->setSectionResizeMode(FileColumn, QHeaderView::Stretch);
     auto button = [this](const QString& text, const QString& name) {

@@ -83,6 +83,7 @@ AboutDialog::AboutDialog(const QString& searchRoot, QWidget* parent)
     auto* blurb = new QLabel(tr("Browse, edit and tidy the custom objects you downloaded for the game."), this);
     blurb->setWordWrap(true);
     mDetails->setObjectName(QStringLiteral("txtDetails"));
+    mDetails->setAccessibleName(tr("Versions and folders"));
     mDetails->setReadOnly(true);
     mDetails->setPlainText(report(searchRoot));
     mDetails->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -2,6 +2,7 @@
 
 #include "app/browser/frmSelectPath.h"
 #include "app/platform/Words.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
@@ -113,9 +114,13 @@ frmDeleteMove::frmDeleteMove(const Request& request, QWidget* parent)
     cmdFocus->setFocusPolicy(Qt::NoFocus);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Selected Object Filename"), this));
+    auto* objectCaption = new QLabel(tr("Selected Object Filename"), this);
+    setCaptionOf(objectCaption, txtObjFilename);
+    layout->addWidget(objectCaption);
     layout->addWidget(txtObjFilename);
-    layout->addWidget(new QLabel(tr("Recolors of the Selected Object"), this));
+    auto* recolorsCaption = new QLabel(tr("Recolors of the Selected Object"), this);
+    setCaptionOf(recolorsCaption, lstRecolors);
+    layout->addWidget(recolorsCaption);
     layout->addWidget(lstRecolors, 1);
     // The tools for the list under it, in the order Tab reaches them.
     auto* tools = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "app/recolors/frmRecolorDetails.h"
 
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/core/RecolorSearch.h"
 
@@ -43,13 +44,18 @@ frmRecolorDetails::frmRecolorDetails(const QString& recolorFilename, QWidget* pa
     cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
+    const auto captionOf = [this](const QString& text, QWidget* box) {
+        auto* label = new QLabel(text, this);
+        setCaptionOf(label, box);
+        return label;
+    };
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(tr("File Path"), this), 0, 0, 1, 2);
+    layout->addWidget(captionOf(tr("File Path"), txtFilePath), 0, 0, 1, 2);
     layout->addWidget(txtFilePath, 1, 0, 1, 2);
-    layout->addWidget(new QLabel(tr("Recolor Name"), this), 2, 0, 1, 2);
+    layout->addWidget(captionOf(tr("Recolor Name"), txtRecolorName), 2, 0, 1, 2);
     layout->addWidget(txtRecolorName, 3, 0, 1, 2);
-    layout->addWidget(new QLabel(tr("Model Name"), this), 4, 0);
-    layout->addWidget(new QLabel(tr("Subset Name"), this), 4, 1);
+    layout->addWidget(captionOf(tr("Model Name"), txtModelName), 4, 0);
+    layout->addWidget(captionOf(tr("Subset Name"), txtSubsetName), 4, 1);
     layout->addWidget(txtModelName, 5, 0);
     layout->addWidget(txtSubsetName, 5, 1);
     layout->addWidget(cmdClose, 6, 0, 1, 2, Qt::AlignHCenter);

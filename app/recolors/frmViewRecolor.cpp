@@ -38,20 +38,26 @@ QImage frmViewRecolor::notAvailablePicture()
     return image;
 }
 
-QImage frmViewRecolor::shownPicture(const QImage& picture)
+QImage frmViewRecolor::shownPicture(const QImage& picture, qreal ratio)
 {
     // The whole texture in the preview area: a small one enlarged by a whole
     // factor, so that every texture pixel is one sharp square of one size, a
     // large one reduced smoothly.
     if (picture.isNull())
         return picture;
+    // The preview area in device pixels: on a high-density screen the squares are counted in them.
+    const int area = std::max(1, qRound(kPreviewSide * ratio));
     const int side = std::max(picture.width(), picture.height());
-    if (side <= kPreviewSide) {
-        const int factor = kPreviewSide / side;
-        return picture.scaled(
+    QImage shown;
+    if (side <= area) {
+        const int factor = area / side;
+        shown = picture.scaled(
             picture.width() * factor, picture.height() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    } else {
+        shown = picture.scaled(area, area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
-    return picture.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    return shown;
 }
 
 frmViewRecolor::frmViewRecolor(const QString& fileName, QWidget* parent)
@@ -90,7 +96,7 @@ void frmViewRecolor::Form_Activate()
     if (!mAvailable)
         mPicture = notAvailablePicture();
     // The notice is drawn for the preview area; only a texture is scaled to it.
-    picPreview->setPixmap(QPixmap::fromImage(mAvailable ? shownPicture(mPicture) : mPicture));
+    picPreview->setPixmap(QPixmap::fromImage(mAvailable ? shownPicture(mPicture, devicePixelRatioF()) : mPicture));
     picPreview->setToolTip(problem);
     // The file and the texture's size, so that several previews can be told apart.
     const QString name = text::fromPath(text::toPath(FileName).filename());

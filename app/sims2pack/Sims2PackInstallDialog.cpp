@@ -117,6 +117,7 @@ Sims2PackInstallDialog::Sims2PackInstallDialog(Request request, QWidget* parent)
     mProgress->setObjectName(QStringLiteral("prgWork"));
     mList = new QTreeWidget(this);
     mList->setObjectName(QStringLiteral("tvItems"));
+    mList->setAccessibleName(tr("Objects in the files"));
     mList->setHeaderLabels({ tr("Object"), tr("Type"), tr("Size"), tr("Installs As"), tr("Warnings") });
     mList->setIconSize(QSize(kPictureSize, kPictureSize));
     mList->setSelectionMode(QAbstractItemView::SingleSelection);

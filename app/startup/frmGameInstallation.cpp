@@ -91,6 +91,7 @@ frmGameInstallation::frmGameInstallation(GameSearch search, bool firstStart, QWi
 
     lstInstalls = new QTreeWidget(this);
     lstInstalls->setObjectName(QStringLiteral("lstInstalls"));
+    lstInstalls->setAccessibleName(tr("Game installations found"));
     lstInstalls->setRootIsDecorated(false);
     lstInstalls->setHeaderLabels(
         { tr("Edition"), tr("Name"), tr("Data folder"), tr("Install folder"), tr("Found in") });

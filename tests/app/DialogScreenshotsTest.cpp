@@ -1,15 +1,21 @@
 // Pictures of the dialogs as a player first sees them, for looking at after a
 // change to their layout or words: VARNICK_DIALOG_SHOTS names the folder the
 // PNGs go to (scripts and reviewers set it; without it the test is skipped).
+// Run with QT_SCALE_FACTOR=2 it draws them as a 200 % screen shows them.
+#include "app/browser/ThumbnailGrid.h"
+#include "app/browser/frmMain.h"
 #include "app/editor/frmBatchEdit.h"
 #include "app/editor/frmEditObject.h"
+#include "app/options/Appearance.h"
 #include "app/options/Languages.h"
 #include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/frmDeleteMove.h"
 #include "app/recolors/frmViewRecolor.h"
 #include "app/sims2pack/Sims2PackInstallDialog.h"
 #include "app/startup/GamePaths.h"
+#include "app/startup/ThumbnailCache.h"
 #include "tests/common/EditorPackages.h"
 #include "tests/common/TemporaryFolder.h"
 #include "tests/recolors/RecolorFixtures.h"
@@ -24,6 +30,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -102,6 +109,40 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
         shoot(editor, out, qPrintable(QStringLiteral("dialog-batch-editor-%1.png").arg(QLatin1String(language))));
     }
     Languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
+
+    // Dark: the editor, and the main window on a demo world with a cell marked and the frame shown.
+    Appearance::apply(*qApp, Appearance::Dark);
+    {
+        frmEditObject editor;
+        editor.setLoadFileName(text::fromPath(lampFile));
+        editor.Form_Load();
+        shoot(editor, out, "dialog-editor-dark.png");
+    }
+    {
+        Settings::TemporaryStore store;
+        demo::DemoOptions options;
+        options.Output = dir.path() / "dark world";
+        options.Packages = 80;
+        const demo::DemoWorld world = demo::generateDemoWorld(options);
+        gstrSims2DataPath = pathToUtf8(world.DataFolder);
+        gsLoadObjectThumbnails(world.DataFolder / "Thumbnails" / "ObjectThumbnails.package");
+        Settings::setValue(SettingKey::LastDownloadsFolderSelected, QStringLiteral("Downloads"));
+        frmMain window;
+        window.resize(1180, 640);
+        window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->setChecked(true);
+        window.optPath_Click(0);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.controller().cellsOnPage() > 2, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
+        auto* grid = window.findChild<ThumbnailGrid*>(QStringLiteral("picThumbs"));
+        QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, grid->cellRect(1).center());
+        QTest::mouseClick(grid, Qt::LeftButton, Qt::ControlModifier, grid->cellRect(2).center());
+        QTest::mouseClick(grid, Qt::LeftButton, Qt::ControlModifier, grid->cellRect(1).center());
+        window.Timer1_Timer();
+        window.Timer1_Timer();
+        shoot(window, out, "main-dark.png");
+    }
+    Appearance::apply(*qApp, Appearance::System);
 
     // A raw 16 x 16 texture of four colours, to see its pixels kept sharp.
     ByteString raw;

@@ -57,6 +57,8 @@ inline const QString GameDataFolder = QStringLiteral("Game Data Folder");
 inline const QString MainWindowGeometry = QStringLiteral("Main Window Geometry");
 /// The windows' language ("de", "pt_BR", ...) chosen in Options, "Language..."; ""/absent follows the system.
 inline const QString Language = QStringLiteral("Language");
+/// The windows' colours chosen in Options, "Appearance...": "light", "dark", or ""/absent for the system's.
+inline const QString Appearance = QStringLiteral("Appearance");
 } // namespace SettingKey
 
 } // namespace varnick

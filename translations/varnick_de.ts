@@ -2635,6 +2635,10 @@ Dieser Ordner liegt außerhalb des Datenordners des Spiels, daher lädt das Spie
         <source>Folders</source>
         <translation>Ordner</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmTitle</name>

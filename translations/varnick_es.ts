@@ -2635,6 +2635,10 @@ Esta carpeta está fuera de la carpeta de datos del juego, así que el juego no 
         <source>Folders</source>
         <translation>Carpetas</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmTitle</name>

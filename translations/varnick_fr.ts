@@ -2595,6 +2595,10 @@ This folder is outside the game&apos;s data folder, so the game will not load th
         <source>Folders</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varnick::frmTitle</name>

@@ -69,6 +69,7 @@ frmSelectPath::frmSelectPath(QWidget* owner)
 
     Drive1 = new QComboBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setAccessibleName(tr("Drive"));
     mFolderModel = new QFileSystemModel(this);
     mFolderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     mFolderModel->setReadOnly(true);

@@ -9,6 +9,7 @@
 #include "app/health/frmLibraryHealth.h"
 #include "app/recolors/ThumbnailPurgeAction.h"
 #include "app/recolors/frmFindRecolors.h"
+#include "app/sims2pack/Sims2PackInstallDialog.h"
 #include "app/startup/GamePaths.h"
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
@@ -68,6 +69,13 @@ void connectMainWindow(frmMain& window)
         [main](const QString& root) { frmLibraryHealth::run(main, root); });
     QObject::connect(&LibraryHealthEvents::instance(), &LibraryHealthEvents::editRequested, main,
         [main](const QString& path) { frmEditObject::edit(main, path); });
+    // Installed objects show in the folder tree and the open folder.
+    QObject::connect(main, &frmMain::installSims2PacksRequested, main, [main](const QStringList& files) {
+        if (Sims2PackInstallDialog::run(main, files))
+            main->rescan();
+    });
+    QObject::connect(
+        &LibraryHealthEvents::instance(), &LibraryHealthEvents::sims2PacksInstalled, main, [main] { main->rescan(); });
 }
 
 } // namespace varnick

@@ -15,7 +15,7 @@ install_packages() {
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-    libcli11-dev nlohmann-json3-dev liblz4-dev libsqlite3-dev libsquish-dev libbz2-dev)
+    libcli11-dev nlohmann-json3-dev liblz4-dev libsqlite3-dev libsquish-dev libbz2-dev qt6-l10n-tools)
 
 # Compiles through ccache when it is there. Paths are hashed relative to the
 # source tree, so a fresh clone in another folder (as CI makes) reuses what an

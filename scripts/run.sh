@@ -14,7 +14,11 @@
 #
 # Without a display Varnick runs on a virtual screen (Xvfb); the script
 # confirms the title window, saves screenshots of the main window at 1000 x 700
-# and at 1600 x 1000 and says where they are.
+# and at 1600 x 1000, and pictures of the editor, the batch editor, the texture
+# viewer, Delete/Move, Library Health and the Sims2Pack install window on the
+# demo's two Sims2Pack files (build/dialog-*.png), the main window and the
+# editor in Dark (build/main-dark.png, build/dialog-editor-dark.png), all of
+# these again at 200 % (build/scale-2/), and says where they are.
 #
 #   VARNICK_DEMO=1            use the demo folder even when a game is installed
 #   VARNICK_DEMO_PACKAGES=N   packages in the demo Downloads tree (default 500, enough for a folder of fifty objects or more)
@@ -85,10 +89,34 @@ rm -f "$shot" "${shot%.png}-title.png" "${shot%.png}-1600x1000.png" "$status"
 VARNICK_CAPTURE_SIZE=1000x700 VARNICK_CAPTURE_LARGE=1600x1000 xvfb-run -a -s "-screen 0 1920x1200x24" \
     bash scripts/capture-varnick.sh "$shot" "$status" "$build/varnick-run.log" "$build/bin/varnick"
 echo "No display found: Varnick ran on a virtual screen; its output is in $build/varnick-run.log"
+# The same in German and Spanish, as a player with such a system sees it.
+for language in de es; do
+    rm -f "${shot%.png}-$language.png" "${shot%.png}-$language-title.png"
+    LANGUAGE=$language LC_ALL=C.UTF-8 VARNICK_CAPTURE_SIZE=1000x700 xvfb-run -a -s "-screen 0 1920x1200x24" \
+        bash scripts/capture-varnick.sh "${shot%.png}-$language.png" "$status.$language" \
+        "$build/varnick-run-$language.log" "$build/bin/varnick"
+    [ "$(cat "$status.$language" 2>/dev/null)" = main ] \
+        && echo "Screenshot of the main window in language $language: ${shot%.png}-$language.png"
+done
 case "$(cat "$status" 2>/dev/null)" in
 main)
     echo "Screenshots of the main window: $shot (1000 x 700), ${shot%.png}-1600x1000.png (1600 x 1000)"
-    echo "Screenshot of the title window: ${shot%.png}-title.png" ;;
+    echo "Screenshot of the title window: ${shot%.png}-title.png"
+    # The dialogs, drawn offscreen by their screenshot test on packages of its own.
+    cmake --build "$build" -j"$(nproc)" --target app_DialogScreenshotsTest >/dev/null
+    shots=$(dirname "$shot")
+    if VARNICK_DIALOG_SHOTS=$shots QT_QPA_PLATFORM=offscreen "$build/bin/app_DialogScreenshotsTest" >"$build/dialog-shots.log" 2>&1; then
+        echo "Pictures of the dialogs: $shots/dialog-*.png; in Dark: $shots/main-dark.png, $shots/dialog-editor-dark.png"
+        # The same as a 200 % screen shows them.
+        if VARNICK_DIALOG_SHOTS=$shots/scale-2 QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen \
+            "$build/bin/app_DialogScreenshotsTest" >"$build/dialog-shots-scale-2.log" 2>&1; then
+            echo "At 200 %: $shots/scale-2/*.png"
+        else
+            echo "The pictures at 200 % could not be drawn; see $build/dialog-shots-scale-2.log" >&2
+        fi
+    else
+        echo "The pictures of the dialogs could not be drawn; see $build/dialog-shots.log" >&2
+    fi ;;
 title)
     echo "The main window did not open after the title window; screenshots: ${shot%.png}-title.png, $shot" >&2
     exit 1 ;;

@@ -97,8 +97,12 @@ if [ "$with_tests" = 1 ]; then
 
     echo "== Tests under Wine"
     # The widget tests run on Qt's offscreen platform, as on Linux; it draws text
-    # with the fonts of this folder (the same as the Linux tests see).
-    export QT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\dejavu'
+    # with the fonts of this folder (the same as the Linux tests see). Wine keeps
+    # the host's QT_* variables from Windows programs (they describe the host's
+    # Qt) and passes WINEQT_* on under the name without WINE: CTest's
+    # QT_QPA_PLATFORM never reaches them.
+    export WINEQT_QPA_PLATFORM=offscreen
+    export WINEQT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\dejavu'
     log=$build/ctest.log
     set +e
     # Now and then Wine fails to start a test process at all: CI once saw a test
@@ -118,6 +122,8 @@ if [ "$with_tests" = 1 ]; then
         ctest_status=1
     fi
     grep -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*Skipped' "$log" | sed 's/^/skipped: /' || true
+    # The program itself runs on the Windows platform below.
+    unset WINEQT_QPA_PLATFORM WINEQT_QPA_FONTDIR
 fi
 
 # --- The program itself, on a virtual screen -------------------------------

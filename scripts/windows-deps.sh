@@ -17,7 +17,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/debian-source.sh"
 WINDOWS_TOOLCHAIN_FILE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/cmake/mingw-w64-x86_64.cmake
 
-WINDOWS_DEPS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools dpkg-dev tcl
+WINDOWS_DEPS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools qt6-l10n-tools dpkg-dev tcl
     gcc make)
 
 # Only what the program, its tests and the demo generator load. Network,

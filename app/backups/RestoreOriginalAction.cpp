@@ -26,7 +26,8 @@ bool restoreOriginalOf(QWidget* owner, const QString& packageFile)
         restore.restore();
     } catch (const std::exception& error) {
         MessageBox::exclamation(owner, title,
-            QStringLiteral("The original could not be restored; the file was left as it was.\r\n\r\n")
+            QCoreApplication::translate(
+                "RestoreOriginalAction", "The original could not be restored; the file was left as it was.\r\n\r\n")
                 + text::fromUtf8(error.what()));
         return false;
     }

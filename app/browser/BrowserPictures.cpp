@@ -9,10 +9,11 @@ namespace varnick {
 
 namespace {
 
-// A folder of the tree; the selected node's carries a green arrow.
-QPixmap folderPixmap(bool withArrow)
+// A folder of the tree, drawn for ratio device pixels to a pixel; the selected node's carries a green arrow.
+QPixmap folderPixmap(bool withArrow, qreal ratio)
 {
-    QPixmap picture(17, 14);
+    QPixmap picture(qRound(17 * ratio), qRound(14 * ratio));
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -32,25 +33,36 @@ QPixmap folderPixmap(bool withArrow)
 
 } // namespace
 
+// Drawn at 100 % and 200 %: Qt picks the sharper one for each screen and scales between them.
+constexpr qreal kIconRatios[] = { 1.0, 2.0 };
+
 QIcon folderPicture(bool withArrow)
 {
-    return QIcon(folderPixmap(withArrow));
+    QIcon icon;
+    for (const qreal ratio : kIconRatios)
+        icon.addPixmap(folderPixmap(withArrow, ratio));
+    return icon;
 }
 
 QIcon folderNodeIcon()
 {
-    QIcon icon(folderPixmap(false));
-    icon.addPixmap(folderPixmap(true), QIcon::Selected);
+    QIcon icon;
+    for (const qreal ratio : kIconRatios) {
+        icon.addPixmap(folderPixmap(false, ratio));
+        icon.addPixmap(folderPixmap(true, ratio), QIcon::Selected);
+    }
     return icon;
 }
 
-QImage notFoundPicture(int size)
+QImage notFoundPicture(int size, qreal ratio)
 {
-    QImage picture(size, size, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(QColor(200, 200, 200));
+    QImage picture(qRound(size * ratio), qRound(size * ratio), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    // A frame one screen pixel wide along the very edge, whatever the ratio: filled, not stroked.
+    picture.fill(QColor(120, 120, 120));
     QPainter painter(&picture);
+    painter.fillRect(QRectF(1, 1, size - 2, size - 2), QColor(200, 200, 200));
     painter.setPen(QColor(120, 120, 120));
-    painter.drawRect(0, 0, size - 1, size - 1);
     QFont font = painter.font();
     font.setPixelSize(size / 2);
     font.setBold(true);

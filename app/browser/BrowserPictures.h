@@ -13,6 +13,6 @@ QIcon folderPicture(bool withArrow);
 /// A tree node's icon: the plain folder, and the folder with the arrow while the node is selected.
 QIcon folderNodeIcon();
 /// The picture of an object without thumbnail: a grey square of size with a question mark.
-QImage notFoundPicture(int size);
+QImage notFoundPicture(int size, qreal ratio = 1.0);
 
 } // namespace varnick

@@ -1,6 +1,7 @@
 #include "app/browser/FolderPane.h"
 
 #include "app/browser/BrowserPictures.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/TextBridge.h"
 
 #include <QHBoxLayout>
@@ -23,8 +24,8 @@ FolderPane::FolderPane(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("fraFolders"));
-    mRoots[0] = new QRadioButton(QStringLiteral("Do&wnloads Folder"), this);
-    mRoots[1] = new QRadioButton(QStringLiteral("&Alternate Path"), this);
+    mRoots[0] = new QRadioButton(tr("Do&wnloads Folder"), this);
+    mRoots[1] = new QRadioButton(tr("&Alternate Path"), this);
     for (std::size_t i = 0; i < mRoots.size(); ++i)
         mRoots[i]->setObjectName(QStringLiteral("optPath_%1").arg(i));
     mSetPath = new QPushButton(QStringLiteral("..."), this);
@@ -35,6 +36,7 @@ FolderPane::FolderPane(QWidget* parent)
     mTree = new QTreeWidget(this);
     mTree->setObjectName(QStringLiteral("tvFolders"));
     mTree->setHeaderHidden(true);
+    mTree->setAccessibleName(tr("Folders"));
     mTree->setIconSize(QSize(17, 14));
     mPictures.insert(QStringLiteral("folder"), folderPicture(false));
     mPictures.insert(QStringLiteral("folder_greenarrow"), folderPicture(true));
@@ -53,8 +55,9 @@ void FolderPane::showRoot(browser::TreeRoot mode, const QString& alternatePath)
 {
     const bool alternate = mode == browser::TreeRoot::Alternate;
     mSetPath->setVisible(alternate);
-    mRoots[1]->setToolTip(
-        alternate && !alternatePath.isEmpty() ? QStringLiteral(" Alternate Path: ") + alternatePath : QString());
+    mRoots[1]->setToolTip(alternate && !alternatePath.isEmpty()
+            ? QStringLiteral(" ") + tr("Alternate Path: %1").arg(alternatePath)
+            : QString());
 }
 
 void FolderPane::fill(const std::vector<browser::FolderNode>& nodes)

@@ -9,6 +9,7 @@
 #include "app/health/index/IndexedFolderScan.h"
 #endif
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace varnick {
@@ -178,7 +179,9 @@ bool MainWindowController::canGoForward() const
 
 QString MainWindowController::pageCountText() const
 {
-    return text::fromUtf8(browser::pageCountText(mPage, mPackageFiles.size()));
+    // The core's "Page 1 of 3" (the command line's words) in the player's language.
+    const auto files = static_cast<std::int64_t>(mPackageFiles.size());
+    return QCoreApplication::translate("ThumbnailPages", "Page %1 of %2").arg(mPage + 1).arg(browser::pageCount(files));
 }
 
 int MainWindowController::cellsOnPage() const

@@ -3,6 +3,7 @@
 #include "app/browser/BrowserPictures.h"
 #include "app/browser/FolderScanner.h"
 #include "app/browser/ThumbnailLoader.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/ThumbnailCache.h"
 
@@ -21,11 +22,12 @@ ObjectPane::ObjectPane(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("fraObject"));
-    auto* fileCaption = new QLabel(QStringLiteral("Selected Object File"), this);
+    auto* fileCaption = new QLabel(tr("Selected Object File"), this);
     fileCaption->setObjectName(QStringLiteral("lblFileName"));
     mFileName = new QLineEdit(this);
     mFileName->setObjectName(QStringLiteral("txtFileName"));
     mFileName->setReadOnly(true);
+    setCaptionOf(fileCaption, mFileName);
     mPicture = new QLabel(this);
     mPicture->setObjectName(QStringLiteral("picObject"));
     mPicture->setMinimumSize(132, 132);
@@ -35,9 +37,9 @@ ObjectPane::ObjectPane(QWidget* parent)
     mStatus->setObjectName(QStringLiteral("picStatus"));
     mNotFound = new QLabel(this);
     mNotFound->setObjectName(QStringLiteral("picNotFoundLarge"));
-    mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(128)));
+    mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(128, devicePixelRatioF())));
     mNotFound->setVisible(false);
-    auto* detailsCaption = new QLabel(QStringLiteral("Selected Ob&ject Details"), this);
+    auto* detailsCaption = new QLabel(tr("Selected Ob&ject Details"), this);
     detailsCaption->setObjectName(QStringLiteral("lblDetails"));
     mDetails = new QPlainTextEdit(this);
     mDetails->setObjectName(QStringLiteral("txtDetails"));

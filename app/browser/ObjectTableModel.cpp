@@ -2,12 +2,15 @@
 
 #include "app/browser/ThumbnailLoader.h"
 #include "app/browser/core/PackageScan.h"
+#include "app/options/Appearance.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/ThumbnailCache.h"
 
 #include <QColor>
 #include <QFont>
+#include <QGuiApplication>
 #include <QImage>
+#include <QPalette>
 #include <QTimer>
 
 #include <algorithm>
@@ -260,14 +263,14 @@ QVariant ObjectTableModel::data(const QModelIndex& index, int role) const
         }
         return {};
     case Qt::BackgroundRole:
-        return changed ? QVariant(QColor(255, 240, 190)) : QVariant();
+        return changed ? QVariant(appearance::pendingBackground(QGuiApplication::palette())) : QVariant();
     case Qt::ForegroundRole:
         return row.readable ? QVariant() : QVariant(QColor(Qt::gray));
     case Qt::ToolTipRole:
         if (!row.readable)
             return text::fromUtf8(row.reason);
         if (changed)
-            return QStringLiteral("Changed; not saved yet (Save Changes writes it)");
+            return tr("Changed; not saved yet (Save Changes writes it)");
         return {};
     case Qt::TextAlignmentRole:
         if (browser::columnInfo(column).numeric)

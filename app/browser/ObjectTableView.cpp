@@ -85,7 +85,9 @@ ObjectTableView::ObjectTableView(QWidget* parent)
     setObjectName(QStringLiteral("ObjectTableView"));
     mFilter = new QLineEdit(this);
     mFilter->setObjectName(QStringLiteral("filter"));
-    mFilter->setPlaceholderText(QStringLiteral("Filter by name, file name or GUID"));
+    mFilter->setPlaceholderText(tr("Filter by name, file name or GUID"));
+    mFilter->setAccessibleName(tr("Filter"));
+    mFilter->setAccessibleDescription(mFilter->placeholderText());
     mFilter->setClearButtonEnabled(true);
     connect(mFilter, &QLineEdit::textChanged, this, [this](const QString& text) {
         const QStringList names = selectedNames();
@@ -97,6 +99,7 @@ ObjectTableView::ObjectTableView(QWidget* parent)
 
     mTable = new QTableView(this);
     mTable->setObjectName(QStringLiteral("objectTable"));
+    mTable->setAccessibleName(tr("Objects"));
     mTable->setModel(mModel);
     mTable->setItemDelegate(new CellEditors(mTable));
     mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -132,14 +135,14 @@ ObjectTableView::ObjectTableView(QWidget* parent)
 
     mCount = new QLabel(this);
     mCount->setObjectName(QStringLiteral("objectCount"));
-    mEditSelected = button(this, "editSelected", QStringLiteral("Edit Selected..."));
-    mSave = button(this, "saveEdits", QStringLiteral("Save Changes"));
-    mDiscard = button(this, "discardEdits", QStringLiteral("Discard Changes"));
-    mExport = button(this, "exportCsv", QStringLiteral("Export CSV..."));
+    mEditSelected = button(this, "editSelected", tr("Edit Selected..."));
+    mSave = button(this, "saveEdits", tr("Save Changes"));
+    mDiscard = button(this, "discardEdits", tr("Discard Changes"));
+    mExport = button(this, "exportCsv", tr("Export CSV..."));
     mFillProgress = new QProgressBar(this);
     mFillProgress->setObjectName(QStringLiteral("fillProgress"));
     mFillProgress->setMaximumWidth(160);
-    mCancel = button(this, "cancelFill", QStringLiteral("Cancel"));
+    mCancel = button(this, "cancelFill", tr("Cancel"));
     connect(mEditSelected, &QPushButton::clicked, this, [this] { editSelected(); });
     connect(mSave, &QPushButton::clicked, this, [this] { saveEdits(); });
     connect(mDiscard, &QPushButton::clicked, this, [this] { discardEdits(); });
@@ -212,14 +215,16 @@ QString ObjectTableView::pendingQuestion(const QString& ending) const
         return text::fromUtf8(batchQuestion(batches.front().changes, objects));
     // One line per distinct change; a long list ends with how many more there are.
     constexpr std::size_t kLines = 10;
-    QString question = QStringLiteral("The table holds changes of %1 that are not saved:")
-                           .arg(text::fromUtf8(countOf(objects, "object")));
+    QString question
+        = tr("The table holds changes of %n object(s) that are not saved:", nullptr, static_cast<int>(objects));
     for (std::size_t i = 0; i < batches.size() && i < kLines; ++i)
-        question += QStringLiteral("\n") + text::fromUtf8(describeChanges(batches[i].changes)) + QStringLiteral(" on ")
-            + text::fromUtf8(countOf(batches[i].files.size(), "object")) + QStringLiteral(".");
+        question += QStringLiteral("\n")
+            + tr("%1 on %n object(s).", nullptr, static_cast<int>(batches[i].files.size()))
+                  .arg(text::fromUtf8(describeChanges(batches[i].changes)));
     if (batches.size() > kLines)
-        question += QStringLiteral("\n(and %1)").arg(text::fromUtf8(countOf(batches.size() - kLines, "more change")));
-    return question + QStringLiteral("\n\n") + (ending.isEmpty() ? QStringLiteral("Save them now?") : ending);
+        question
+            += QStringLiteral("\n") + tr("(and %n more change(s))", nullptr, static_cast<int>(batches.size() - kLines));
+    return question + QStringLiteral("\n\n") + (ending.isEmpty() ? tr("Save them now?") : ending);
 }
 
 bool ObjectTableView::offerPendingSave(bool canStay)
@@ -229,8 +234,8 @@ bool ObjectTableView::offerPendingSave(bool canStay)
     // Staying where the player was is the default: nothing is written or dropped by a hasty Return.
     const MessageBox::Buttons buttons
         = QMessageBox::Save | QMessageBox::Discard | (canStay ? QMessageBox::Cancel : QMessageBox::NoButton);
-    const MessageBox::Button answer = MessageBox::show(this, QMessageBox::Question, QStringLiteral("Unsaved Changes"),
-        pendingQuestion(QStringLiteral("Save them now?")), buttons, canStay ? QMessageBox::Cancel : QMessageBox::Save);
+    const MessageBox::Button answer = MessageBox::show(this, QMessageBox::Question, tr("Unsaved Changes"),
+        pendingQuestion(tr("Save them now?")), buttons, canStay ? QMessageBox::Cancel : QMessageBox::Save);
     if (answer == QMessageBox::Discard) {
         discardEdits();
         return true;
@@ -349,9 +354,9 @@ void ObjectTableView::updateButtons()
     mSave->setEnabled(mModel->hasPendingChanges());
     mDiscard->setEnabled(mModel->hasPendingChanges());
     mExport->setEnabled(mModel->rowCount() > 0);
-    QString count = QStringLiteral("%1 of %2 objects").arg(mModel->rowCount()).arg(mModel->rowsRead());
+    QString count = tr("%1 of %n object(s)", nullptr, mModel->rowsRead()).arg(mModel->rowCount());
     if (mModel->hasPendingChanges())
-        count += QStringLiteral(", %1 changed (not saved)").arg(mModel->pendingCount());
+        count = tr("%1, %2 changed (not saved)").arg(count).arg(mModel->pendingCount());
     mCount->setText(count);
 }
 
@@ -371,7 +376,7 @@ BatchSummary ObjectTableView::saveEdits()
     if (!mModel->hasPendingChanges())
         return {};
     // A write to many packages is confirmed deliberately: Cancel is the default.
-    if (MessageBox::show(this, QMessageBox::Question, QStringLiteral("Confirm Save"), pendingQuestion(),
+    if (MessageBox::show(this, QMessageBox::Question, tr("Confirm Save"), pendingQuestion(),
             QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel)
         != QMessageBox::Save) {
         BatchSummary declined;
@@ -400,7 +405,7 @@ BatchSummary ObjectTableView::writePending()
     changes.custom = [&](const ObjectEditor& editor) { return changesOf.at(editor.fileName())->editsFor(editor); };
     // Each package's previous version goes to the program's backup store, as the editor's saves do.
     BackupStore backups = programBackups();
-    runWithProgress(this, QStringLiteral("Saving objects..."), files.size(),
+    runWithProgress(this, tr("Saving objects..."), files.size(),
         [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {
             BatchOptions options;
             options.progress = progress;
@@ -431,9 +436,9 @@ void ObjectTableView::discardEdits()
 bool ObjectTableView::exportCsv()
 {
     const QString suggested = text::fromPath(text::toPath(mFolder) / "Objects.csv");
-    const QString chosen = ExportSeam::testing() ? ExportSeam::answer(suggested)
-                                                 : QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"),
-                                                     suggested, QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const QString chosen = ExportSeam::testing()
+        ? ExportSeam::answer(suggested)
+        : QFileDialog::getSaveFileName(this, tr("Export CSV"), suggested, tr("CSV files (*.csv);;All files (*)"));
     if (chosen.isEmpty())
         return false;
     const std::string csv = browser::objectTableCsv(mModel->shownRows());
@@ -441,8 +446,8 @@ bool ObjectTableView::exportCsv()
         // Written beside the target first, so a failure leaves an earlier export as it was.
         writeWholeFile(text::toPath(chosen), csv);
     } catch (const std::exception& failure) {
-        MessageBox::critical(this, QStringLiteral("Export Failed"),
-            QStringLiteral("The table could not be written to %1: %2").arg(chosen, text::fromUtf8(failure.what())));
+        MessageBox::critical(this, tr("Export Failed"),
+            tr("The table could not be written to %1: %2").arg(chosen, text::fromUtf8(failure.what())));
         return false;
     }
     return true;

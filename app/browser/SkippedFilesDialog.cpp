@@ -12,12 +12,13 @@ SkippedFilesDialog::SkippedFilesDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmSkippedFiles"));
-    setWindowTitle(QStringLiteral("Files That Could Not Be Read"));
+    setWindowTitle(tr("Files That Could Not Be Read"));
     mFiles = new QTreeWidget(this);
     mFiles->setObjectName(QStringLiteral("skippedFiles"));
-    mFiles->setHeaderLabels({ QStringLiteral("File"), QStringLiteral("Reason") });
+    mFiles->setAccessibleName(tr("Files that could not be read"));
+    mFiles->setHeaderLabels({ tr("File"), tr("Reason") });
     mFiles->setRootIsDecorated(false);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,8 @@
 #include "app/browser/ThumbnailGrid.h"
 
+#include "app/browser/ThumbnailGridAccessible.h"
+#include "app/options/Appearance.h"
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -33,6 +36,7 @@ ThumbnailGrid::ThumbnailGrid(QWidget* parent)
     setMinimumSize(kMinimumCell * kGridColumns, kMinimumCell * kGridColumns);
     resize(kGridSize, kGridSize);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    ThumbnailGridAccessible::install();
 }
 
 void ThumbnailGrid::clearPictures()
@@ -40,17 +44,23 @@ void ThumbnailGrid::clearPictures()
     for (QImage& cell : mCells)
         cell = QImage();
     mMade.fill(false);
+    for (QString& name : mNames)
+        name.clear();
     mFrameShown = false;
     update();
+    notifyAccessibility(-1, QAccessible::ObjectReorder);
 }
 
 void ThumbnailGrid::setCellPicture(int cell, const QImage& picture, bool made)
 {
     if (cell < 0 || cell >= kThumbsPerPage)
         return;
+    const int shownBefore = cellsShown();
     mCells[static_cast<std::size_t>(cell)] = picture;
     mMade[static_cast<std::size_t>(cell)] = made && !picture.isNull();
     update(cellRect(cell));
+    if (cellsShown() != shownBefore)
+        notifyAccessibility(-1, QAccessible::ObjectReorder);
 }
 
 bool ThumbnailGrid::hasPicture(int cell) const
@@ -63,21 +73,79 @@ bool ThumbnailGrid::pictureIsMade(int cell) const
     return cell >= 0 && cell < kThumbsPerPage && mMade[static_cast<std::size_t>(cell)];
 }
 
+void ThumbnailGrid::setCellName(int cell, const QString& name)
+{
+    if (cell < 0 || cell >= kThumbsPerPage || mNames[static_cast<std::size_t>(cell)] == name)
+        return;
+    const int shownBefore = cellsShown();
+    mNames[static_cast<std::size_t>(cell)] = name;
+    if (cellsShown() != shownBefore)
+        notifyAccessibility(-1, QAccessible::ObjectReorder);
+    else
+        notifyAccessibility(cell, QAccessible::NameChanged);
+}
+
+QString ThumbnailGrid::cellName(int cell) const
+{
+    return cell >= 0 && cell < kThumbsPerPage ? mNames[static_cast<std::size_t>(cell)] : QString();
+}
+
+int ThumbnailGrid::cellsShown() const
+{
+    int shown = 0;
+    while (shown < kThumbsPerPage && (hasPicture(shown) || !mNames[static_cast<std::size_t>(shown)].isEmpty()))
+        ++shown;
+    return shown;
+}
+
+void ThumbnailGrid::notifyAccessibility(int cell, QAccessible::Event type)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (cell >= cellsShown())
+        return;
+    QAccessibleEvent event(this, type);
+    if (cell >= 0)
+        event.setChild(cell);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ThumbnailGrid::notifySelectedChanged(int cell)
+{
+    if (!QAccessible::isActive() || cell < 0 || cell >= cellsShown())
+        return;
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    event.setChild(cell);
+    QAccessible::updateAccessibility(&event);
+}
+
 void ThumbnailGrid::setFrame(int cell, bool shown)
 {
+    const bool moved = cell != mFrameCell;
     const QRect old = cellRect(mFrameCell);
     mFrameCell = cell;
     mFrameShown = shown;
     update(old);
     update(cellRect(cell));
+    // The frame blinks; only a move to another cell is news to a screen reader.
+    if (moved && hasFocus())
+        notifyAccessibility(cell, QAccessible::Focus);
 }
 
 void ThumbnailGrid::setMarkedCells(const QList<int>& cells)
 {
     if (cells == mMarked)
         return;
+    const QList<int> before = mMarked;
     mMarked = cells;
     update();
+    for (int cell = 0; cell < kThumbsPerPage; ++cell) {
+        if (before.contains(cell) != mMarked.contains(cell))
+            notifySelectedChanged(cell);
+    }
+    notifyAccessibility(-1, QAccessible::SelectionWithin);
 }
 
 void ThumbnailGrid::setHint(const QString& hint)
@@ -112,6 +180,14 @@ void ThumbnailGrid::resizeEvent(QResizeEvent* event)
     if (onResized)
         onResized();
     update();
+}
+
+QColor ThumbnailGrid::frameColour(bool onMarkedCell) const
+{
+    // White on dark windows as on the game's dark catalog; on light ones white would vanish.
+    if (onMarkedCell)
+        return palette().color(QPalette::HighlightedText);
+    return appearance::isDark(palette()) ? QColor(Qt::white) : palette().color(QPalette::Highlight);
 }
 
 void ThumbnailGrid::paintEvent(QPaintEvent* event)
@@ -152,7 +228,7 @@ void ThumbnailGrid::paintEvent(QPaintEvent* event)
     }
     if (mFrameShown && mFrameCell >= 0 && mFrameCell < kThumbsPerPage) {
         const QRect box = cellRect(mFrameCell);
-        painter.setPen(Qt::white);
+        painter.setPen(frameColour(mMarked.contains(mFrameCell)));
         painter.setBrush(Qt::NoBrush);
         // Outer outline, inner one a pixel inside it.
         painter.drawRect(box.adjusted(0, 0, -1, -1));
@@ -218,6 +294,7 @@ void ThumbnailGrid::focusInEvent(QFocusEvent* event)
 {
     QFrame::focusInEvent(event);
     update();
+    notifyAccessibility(mFrameCell, QAccessible::Focus);
 }
 
 void ThumbnailGrid::focusOutEvent(QFocusEvent* event)

@@ -2,6 +2,7 @@
 
 #include "app/browser/core/ThumbnailPages.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QImage>
 #include <QList>
@@ -19,6 +20,8 @@ namespace varnick {
 /// is shown. It takes the keyboard focus (a click or Tab) and then outlines
 /// the selected cell; mouse and key events go to the callbacks.
 class ThumbnailGrid : public QFrame {
+    Q_OBJECT
+
 public:
     explicit ThumbnailGrid(QWidget* parent = nullptr);
 
@@ -36,9 +39,19 @@ public:
     int frameCell() const { return mFrameCell; }
     bool frameShown() const { return mFrameShown; }
 
+    /// The frame's colour: one that stands out from the window, or from a marked cell's highlight.
+    QColor frameColour(bool onMarkedCell) const;
     /// Cells marked as selected (drawn with a highlight).
     void setMarkedCells(const QList<int>& cells);
     const QList<int>& markedCells() const { return mMarked; }
+    /// The object's name in cell, read out by screen readers ("" for an empty cell).
+    void setCellName(int cell, const QString& name);
+    QString cellName(int cell) const;
+    /// The page the cells are on, counted from 1, for the position screen readers tell.
+    void setPageNumber(int page) { mPage = page; }
+    int pageNumber() const { return mPage; }
+    /// Cells that hold an object: those before the first one with neither a picture nor a name.
+    int cellsShown() const;
     /// A line shown in the middle of an empty grid ("" for none).
     void setHint(const QString& hint);
     const QString& hint() const { return mHint; }
@@ -73,8 +86,15 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Tells assistive tools that cell (or, with -1, the grid) changed.
+    void notifyAccessibility(int cell, QAccessible::Event type);
+    void notifySelectedChanged(int cell);
+
+private:
     std::array<QImage, browser::kThumbsPerPage> mCells;
     std::array<bool, browser::kThumbsPerPage> mMade {};
+    std::array<QString, browser::kThumbsPerPage> mNames;
+    int mPage = 1;
     int mFrameCell = 0;
     bool mFrameShown = false;
     QList<int> mMarked;

@@ -4,6 +4,7 @@
 #include "app/browser/FolderScanner.h"
 #include "app/browser/PageLoader.h"
 #include "app/browser/ThumbnailGrid.h"
+#include "app/options/Appearance.h"
 #include "app/platform/Utility.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/startup/ThumbnailCache.h"
@@ -31,7 +32,7 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     , mBlink(new QTimer(this))
 {
     setObjectName(QStringLiteral("fraThumbs"));
-    auto* caption = new QLabel(QStringLiteral("Objects in the Selected Folde&r"), this);
+    auto* caption = new QLabel(tr("Objects in the Selected Folde&r"), this);
     caption->setObjectName(QStringLiteral("lblThumbs"));
     caption->setAlignment(Qt::AlignCenter);
 
@@ -52,7 +53,7 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     }
     mNotFound = new QLabel(this);
     mNotFound->setObjectName(QStringLiteral("picNotFound"));
-    mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(PageLoader::kPictureSize)));
+    mNotFound->setPixmap(QPixmap::fromImage(notFoundPicture(PageLoader::kPictureSize, devicePixelRatioF())));
     mNotFound->setVisible(false);
     auto* load = new QLabel(this);
     load->setObjectName(QStringLiteral("picLoad"));
@@ -61,14 +62,15 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     mPageCount->setObjectName(QStringLiteral("txtPageCount"));
     mPageCount->setReadOnly(true);
     mPageCount->setAlignment(Qt::AlignCenter);
+    mPageCount->setAccessibleName(tr("Page"));
     const std::array<std::pair<const char*, QString>, 7> buttons { {
         // Alt+letters of their own: F, O, T and H open the menus.
-        { "cmdFirst", QStringLiteral("F&irst") },
-        { "cmdPrevious", QStringLiteral("Pre&vious") },
-        { "cmdNext", QStringLiteral("&Next") },
-        { "cmdLast", QStringLiteral("&Last") },
-        { "cmdSelect", QStringLiteral("&Edit Object") },
-        { "frmDelMove", QStringLiteral("&Delete/Move") },
+        { "cmdFirst", tr("F&irst") },
+        { "cmdPrevious", tr("Pre&vious") },
+        { "cmdNext", tr("&Next") },
+        { "cmdLast", tr("&Last") },
+        { "cmdSelect", tr("&Edit Object") },
+        { "frmDelMove", tr("&Delete/Move") },
         { "cmdSkipped", QString() },
     } };
     for (std::size_t i = 0; i < buttons.size(); ++i) {
@@ -84,7 +86,7 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     mMarkedLine = new QLabel(this);
     mMarkedLine->setObjectName(QStringLiteral("lblMarked"));
     mMarkedLine->setAlignment(Qt::AlignCenter);
-    cmdSkipped()->setStyleSheet(QStringLiteral("QPushButton { color: #a03000; text-decoration: underline; }"));
+    styleSkippedLine();
 
     auto* paging = new QHBoxLayout;
     paging->addWidget(cmdFirst());
@@ -124,6 +126,22 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     mBlink->setInterval(333);
 }
 
+void ThumbnailPane::styleSkippedLine()
+{
+    // A warning red that reads on the window, light or dark.
+    const QString sheet = QStringLiteral("QPushButton { color: %1; text-decoration: underline; }")
+                              .arg(appearance::warningRed(palette()).name());
+    if (cmdSkipped()->styleSheet() != sheet)
+        cmdSkipped()->setStyleSheet(sheet);
+}
+
+void ThumbnailPane::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        styleSkippedLine();
+}
+
 void ThumbnailPane::setEndHandler(std::function<void()> handler)
 {
     mPages->setEndHandler(std::move(handler));
@@ -146,9 +164,9 @@ void ThumbnailPane::folderChanged()
 void ThumbnailPane::updateHint()
 {
     if (mController.currentFolder().isEmpty())
-        mGrid->setHint(QStringLiteral("Choose a folder on the left to see its objects."));
+        mGrid->setHint(tr("Choose a folder on the left to see its objects."));
     else if (!mController.hasObjects() && !mScanner.running())
-        mGrid->setHint(QStringLiteral("This folder holds no objects."));
+        mGrid->setHint(tr("This folder holds no objects."));
     else
         mGrid->setHint(QString());
 }
@@ -156,6 +174,8 @@ void ThumbnailPane::updateHint()
 void ThumbnailPane::setCaption(int cell, const QString& name)
 {
     mCaptionTexts[static_cast<std::size_t>(cell)] = name;
+    mGrid->setPageNumber(mController.page() + 1);
+    mGrid->setCellName(cell, name);
     QLabel* label = mCaptions[static_cast<std::size_t>(cell)];
     const QFontMetrics metrics(label->font());
     const int width = std::max(1, label->width() - 2);
@@ -339,7 +359,7 @@ void ThumbnailPane::mouseMove(int x, int y)
         = file.isEmpty() ? QString() : text::fromUtf8(gfstrGetFileTitle(pathToUtf8(text::toPath(file).filename())));
     // The badge alone does not say why the picture looks unlike the game's.
     if (!tip.isEmpty() && mGrid->pictureIsMade(cell))
-        tip += QStringLiteral("\nPicture made from the object's texture");
+        tip += QStringLiteral("\n") + tr("Picture made from the object's texture");
     mGrid->setToolTip(tip);
 }
 
@@ -354,9 +374,8 @@ void ThumbnailPane::showMarks()
     mGrid->setMarkedCells(mController.markedCells());
     const int marked = mController.markedCount();
     mMarkedLine->setText(!mController.hasObjects() ? QString()
-            : marked == 0                          ? QStringLiteral("Nothing marked")
-            : marked == 1                          ? QStringLiteral("1 object marked")
-                                                   : QStringLiteral("%1 objects marked").arg(marked));
+            : marked == 0                          ? tr("Nothing marked")
+                                                   : tr("%n object(s) marked", nullptr, marked));
     if (mOnChange)
         mOnChange();
 }
@@ -436,8 +455,7 @@ void ThumbnailPane::updateSkippedLine()
 {
     const auto count = static_cast<qsizetype>(mScanner.skipped().size());
     cmdSkipped()->setVisible(count > 0);
-    cmdSkipped()->setText(count == 1 ? QStringLiteral("1 file could not be read")
-                                     : QStringLiteral("%1 files could not be read").arg(count));
+    cmdSkipped()->setText(tr("%n file(s) could not be read", nullptr, static_cast<int>(count)));
 }
 
 } // namespace varnick

@@ -105,7 +105,12 @@ signals:
     /// The menu key or a right press: the object's actions at global point at.
     void contextMenuRequested(const QPoint& at);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Colours the "could not be read" line for the window's palette.
+    void styleSkippedLine();
     void showMarks();
     /// Tells the window which object is shown now.
     void showSelection();

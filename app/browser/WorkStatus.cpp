@@ -18,7 +18,7 @@ WorkStatus::WorkStatus(QStatusBar* bar, std::function<void()> cancel)
     mProgress = new QProgressBar(bar);
     mProgress->setObjectName(QStringLiteral("workProgress"));
     mProgress->setMaximumWidth(220);
-    mCancel = new QPushButton(QStringLiteral("&Cancel"), bar);
+    mCancel = new QPushButton(tr("&Cancel"), bar);
     mCancel->setObjectName(QStringLiteral("cancelWork"));
     connect(mCancel, &QPushButton::clicked, this, std::move(cancel));
     bar->addWidget(mText, 1);
@@ -37,8 +37,7 @@ void WorkStatus::update(bool scanning, bool drawing, int pageCells)
         mText->clear();
         return;
     }
-    mText->setText(
-        scanning ? QStringLiteral("Looking for objects in the folder...") : QStringLiteral("Drawing the page..."));
+    mText->setText(scanning ? tr("Looking for objects in the folder...") : tr("Drawing the page..."));
     if (!scanning)
         mProgress->setRange(0, std::max(1, pageCells));
     else if (mProgress->maximum() == 0 && mProgress->minimum() == 0)

@@ -8,12 +8,16 @@
 #include "app/browser/core/ThumbnailPages.h"
 #include "app/browser/frmSelectPath.h"
 #include "app/options/AboutDialog.h"
+#include "app/options/AppearanceDialog.h"
+#include "app/options/LanguageDialog.h"
 #include "app/options/OptionsDialog.h"
 #include "app/platform/Utility.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/sims2pack/Sims2PackInstallDialog.h"
 #include "app/startup/ClearCachesAction.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/ThumbnailCache.h"
@@ -22,11 +26,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -36,6 +43,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -65,7 +73,7 @@ frmMain::frmMain(QWidget* parent)
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
-    cmdFocus = new QPushButton(QStringLiteral("Focus"), central);
+    cmdFocus = new QPushButton(tr("Focus"), central);
     cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
     // Kept outside the visible area and out of the Tab chain: the grid takes the focus after a command instead.
     cmdFocus->setGeometry(-200, -200, 10, 10);
@@ -79,9 +87,10 @@ frmMain::frmMain(QWidget* parent)
     // The middle pane: the thumbnail pages, and the same objects as a table.
     mObjectTabs = new QTabWidget(central);
     mObjectTabs->setObjectName(QStringLiteral("tabObjects"));
-    mObjectTabs->addTab(fraThumbs, QStringLiteral("Thumbnail&s"));
+    mObjectTabs->setAccessibleName(tr("Objects"));
+    mObjectTabs->addTab(fraThumbs, tr("Thumbnail&s"));
     mObjectTable = new ObjectTableView(mObjectTabs);
-    mObjectTabs->addTab(mObjectTable, QStringLiteral("Ta&ble"));
+    mObjectTabs->addTab(mObjectTable, tr("Ta&ble"));
     // Splitters between the panes; the middle takes what the window gains.
     mPanes = new QSplitter(Qt::Horizontal, central);
     mPanes->setObjectName(QStringLiteral("splPanes"));
@@ -109,6 +118,7 @@ frmMain::frmMain(QWidget* parent)
     mStatus = new WorkStatus(statusBar(), [this] { cmdCancel_Click(); });
     setTabOrderOfPanes();
     wirePanes();
+    setAcceptDrops(true);
     // The operating system shutting down closes the window without the question.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { setSessionEnding(true); });
 
@@ -131,53 +141,66 @@ void frmMain::setTabOrderOfPanes()
 
 void frmMain::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addGameInstallationMenuItem(file, this);
-    smenuExit = menuEntry(file, "smenuExit", QStringLiteral("E&xit"), this, [this] { smenuExit_Click(); });
+    smenuInstallSims2Pack = menuEntry(
+        file, "smenuInstallSims2Pack", tr("Install Sims2&Pack..."), this, [this] { smenuInstallSims2Pack_Click(); });
+    smenuInstallSims2Pack->setToolTip(tr("Install the objects of Sims2Pack files into Downloads, where the game "
+                                         "reads them"));
+    file->addSeparator();
+    smenuExit = menuEntry(file, "smenuExit", tr("E&xit"), this, [this] { smenuExit_Click(); });
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
-    smenuTurnSelectorOff = menuEntry(options, "smenuTurnSelectorOff", QStringLiteral("Turn &Selection Rectangle Off"),
-        this, [this] { smenuTurnSelectorOff_Click(); });
+    smenuTurnSelectorOff = menuEntry(options, "smenuTurnSelectorOff", tr("Turn &Selection Rectangle Off"), this,
+        [this] { smenuTurnSelectorOff_Click(); });
     smenuTurnSelectorOff->setCheckable(true);
     options->addSeparator();
-    smenuSettings = menuEntry(options, "smenuSettings", QStringLiteral("&Backups and Saving..."), this, [this] {
+    smenuSettings = menuEntry(options, "smenuSettings", tr("&Backups and Saving..."), this, [this] {
         auto* dialog = new OptionsDialog(this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });
+    smenuAppearance = menuEntry(options, "smenuAppearance", tr("&Appearance..."), this, [this] {
+        auto* dialog = new AppearanceDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
+    smenuLanguage = menuEntry(options, "smenuLanguage", tr("&Language..."), this, [this] {
+        auto* dialog = new LanguageDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
-    smenuDelThumbs = menuEntry(tools, "smenuDelThumbs", QStringLiteral("Delete Selected Object &Thumbnails"), this,
-        [this] { smenuDelThumbs_Click(); });
-    smenuRestoreOriginal
-        = menuEntry(tools, "smenuRestoreOriginal", QStringLiteral("&Restore Original..."), this, [this] {
-              if (mController.canActOnObject())
-                  emit restoreOriginalRequested(mController.shownObjectFile());
-          });
-    smenuLibraryHealth = menuEntry(tools, "smenuLibraryHealth", QStringLiteral("Library &Health..."), this,
+    smenuDelThumbs = menuEntry(
+        tools, "smenuDelThumbs", tr("Delete Selected Object &Thumbnails"), this, [this] { smenuDelThumbs_Click(); });
+    smenuRestoreOriginal = menuEntry(tools, "smenuRestoreOriginal", tr("&Restore Original..."), this, [this] {
+        if (mController.canActOnObject())
+            emit restoreOriginalRequested(mController.shownObjectFile());
+    });
+    smenuLibraryHealth = menuEntry(tools, "smenuLibraryHealth", tr("Library &Health..."), this,
         [this] { emit libraryHealthRequested(searchRoot()); });
     addClearGameCachesMenuItem(tools, this);
     tools->addSeparator();
-    smenuSelectPage = menuEntry(tools, "smenuSelectPage", QStringLiteral("Select All on This &Page"), this,
-        [this] { fraThumbs->markAll(false); });
-    smenuSelectFolder = menuEntry(tools, "smenuSelectFolder", QStringLiteral("Select &All in This Folder"), this,
-        [this] { fraThumbs->markAll(true); });
-    smenuEditSelected = menuEntry(tools, "smenuEditSelected", QStringLiteral("&Edit Selected..."), this, [this] {
+    smenuSelectPage = menuEntry(
+        tools, "smenuSelectPage", tr("Select All on This &Page"), this, [this] { fraThumbs->markAll(false); });
+    smenuSelectFolder = menuEntry(
+        tools, "smenuSelectFolder", tr("Select &All in This Folder"), this, [this] { fraThumbs->markAll(true); });
+    smenuEditSelected = menuEntry(tools, "smenuEditSelected", tr("&Edit Selected..."), this, [this] {
         const QStringList files = mController.markedObjectFiles();
         if (!files.isEmpty())
             emit editSelectedRequested(files);
     });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    smenuContents
-        = menuEntry(help, "smenuContents", QStringLiteral("Help &Contents"), this, [this] { smenuContents_Click(); });
+    smenuContents = menuEntry(help, "smenuContents", tr("Help &Contents"), this, [this] { smenuContents_Click(); });
     smenuContents->setShortcut(QKeySequence::HelpContents);
     help->addSeparator();
-    smenuAbout = menuEntry(help, "smenuAbout", QStringLiteral("&About Varnick"), this, [this] {
+    smenuAbout = menuEntry(help, "smenuAbout", tr("&About Varnick"), this, [this] {
         auto* dialog = new AboutDialog(searchRoot(), this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
@@ -353,7 +376,7 @@ void frmMain::cmdSetPath_Click()
     QString start = Settings::value(SettingKey::LastAlternatePathSelected);
     if (start.isEmpty())
         start = mController.currentFolder();
-    const QString chosen = frmSelectPath::choose(this, QStringLiteral("Please select an alternate path:"), start);
+    const QString chosen = frmSelectPath::choose(this, tr("Please select an alternate path:"), start);
     if (chosen.isEmpty())
         return;
     mController.setAlternatePath(chosen);
@@ -363,6 +386,52 @@ void frmMain::cmdSetPath_Click()
         emit rootChosen(1);
         msFillTreeView();
     }
+}
+
+void frmMain::smenuInstallSims2Pack_Click()
+{
+    const QStringList files = Sims2PackInstallDialog::chooseFiles(this, Sims2PackInstallDialog::downloadsFolder());
+    if (!files.isEmpty())
+        emit installSims2PacksRequested(files);
+}
+
+namespace {
+
+// The Sims2Pack files among the local files being dragged.
+QStringList droppedSims2Packs(const QMimeData* data)
+{
+    QStringList files;
+    if (data == nullptr)
+        return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && Sims2PackInstallDialog::isSims2PackFile(url.toLocalFile()))
+            files.append(url.toLocalFile());
+    return files;
+}
+
+} // namespace
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedSims2Packs(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QStringList files = droppedSims2Packs(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit installSims2PacksRequested(files);
+}
+
+void frmMain::rescan()
+{
+    // New folders appear in the tree, and the open folder shows what was added to it.
+    if (mController.searchRoot().isEmpty() || !offerPendingSave())
+        return;
+    showRoot(mShownRoot);
 }
 
 void frmMain::smenuTurnSelectorOff_Click()
@@ -382,8 +451,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     const auto reason = MainWindowController::closeReason(mSessionEnding, event->spontaneous());
     if (MainWindowController::asksBeforeClosing(reason)
-        && MessageBox::question(this, QStringLiteral("Confirm Action"), QStringLiteral("Exit this program?"))
-            != QMessageBox::Yes) {
+        && MessageBox::question(this, tr("Confirm Action"), tr("Exit this program?")) != QMessageBox::Yes) {
         event->ignore();
         return;
     }
@@ -535,8 +603,8 @@ void frmMain::showObjectMenu(const QPoint& at)
             action->setObjectName(QLatin1String(name));
             connect(action, &QAction::triggered, this, handler);
         };
-        entry("mnuObjectEdit", QStringLiteral("&Edit Object"), [this] { cmdSelect_Click(); });
-        entry("mnuObjectDelMove", QStringLiteral("&Delete/Move..."), [this] { frmDelMove_Click(); });
+        entry("mnuObjectEdit", tr("&Edit Object"), [this] { cmdSelect_Click(); });
+        entry("mnuObjectDelMove", tr("&Delete/Move..."), [this] { frmDelMove_Click(); });
         mObjectMenu->addSeparator();
         mObjectMenu->addAction(smenuDelThumbs);
         mObjectMenu->addAction(smenuRestoreOriginal);
@@ -569,8 +637,7 @@ void frmMain::frmDelMove_Click()
     if (!mController.canActOnObject())
         return;
     if (mController.objectGuid() == 0) {
-        MessageBox::critical(
-            this, QStringLiteral("Object Read Error."), QStringLiteral("The GUID of object was not found."));
+        MessageBox::critical(this, tr("Object Read Error."), tr("The GUID of object was not found."));
         return;
     }
     emit deleteMoveRequested(mController.shownObjectFile(), searchRoot(), mController.objectGuid());

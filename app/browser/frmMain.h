@@ -74,6 +74,10 @@ public:
     void cmdCancel_Click();
     /// Opens the list of the files the last scan could not read, each with its reason.
     void cmdSkipped_Click();
+    /// File, "Install Sims2Pack...": asks for Sims2Pack files, then asks for their install.
+    void smenuInstallSims2Pack_Click();
+    /// Reads the folder tree and the open folder again (after files were installed).
+    void rescan();
 
     // Procedures of the folder tree, the pages and the display.
     void msFillTreeView() { fraFolders->fill(mController.folderTree()); }
@@ -127,11 +131,16 @@ signals:
     /// Tools, "Edit Selected...", or "Edit Object" with several objects marked:
     /// open the batch editor on the marked objects' packages.
     void editSelectedRequested(const QStringList& packagePaths);
+    /// File, "Install Sims2Pack...", or Sims2Pack files dropped on the window: open the install window on files.
+    void installSims2PacksRequested(const QStringList& files);
 
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    /// Sims2Pack files dropped on the window are offered for installing.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     /// Lets the table ask about its unsaved changes before the folder changes or
@@ -170,12 +179,15 @@ private:
     quint64 mTableGeneration = 0; ///< the scan the table shows; 0 when it is to be read again
 
     QAction* smenuExit = nullptr;
+    QAction* smenuInstallSims2Pack = nullptr;
     QAction* smenuTurnSelectorOff = nullptr;
     QAction* smenuDelThumbs = nullptr;
     QAction* smenuRestoreOriginal = nullptr;
     QAction* smenuLibraryHealth = nullptr;
     QAction* smenuContents = nullptr;
     QAction* smenuSettings = nullptr;
+    QAction* smenuAppearance = nullptr;
+    QAction* smenuLanguage = nullptr;
     QAction* smenuAbout = nullptr;
     QAction* smenuSelectPage = nullptr;
     QAction* smenuSelectFolder = nullptr;

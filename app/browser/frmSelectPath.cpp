@@ -36,7 +36,7 @@ QString askFolderName(QWidget* parent)
 {
     if (namePromptOverride())
         return namePromptOverride()(parent);
-    return QInputDialog::getText(parent, QString(), QStringLiteral("Enter the new folder name:"));
+    return QInputDialog::getText(parent, QString(), frmSelectPath::tr("Enter the new folder name:"));
 }
 
 } // namespace
@@ -63,12 +63,13 @@ frmSelectPath::frmSelectPath(QWidget* owner)
     : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmSelectPath"));
-    setWindowTitle(QStringLiteral("Move Files - Select A Destination Folder"));
+    setWindowTitle(tr("Move Files - Select A Destination Folder"));
     setModal(true);
     resize(420, 440);
 
     Drive1 = new QComboBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setAccessibleName(tr("Drive"));
     mFolderModel = new QFileSystemModel(this);
     mFolderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     mFolderModel->setReadOnly(true);
@@ -76,22 +77,23 @@ frmSelectPath::frmSelectPath(QWidget* owner)
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setModel(mFolderModel);
     Dir1->setHeaderHidden(true);
+    Dir1->setAccessibleName(tr("Folders"));
     for (int column = 1; column < mFolderModel->columnCount(); ++column)
         Dir1->hideColumn(column);
 
-    auto* label = new QLabel(QStringLiteral("&Selected Folder:"), this);
+    auto* label = new QLabel(tr("&Selected Folder:"), this);
     label->setObjectName(QStringLiteral("lblSelectedFolder"));
     txtSelectedPath = new QLineEdit(this);
     txtSelectedPath->setObjectName(QStringLiteral("txtSelectedPath"));
-    txtSelectedPath->setToolTip(QStringLiteral("Type a folder's path and press Return to open it."));
+    txtSelectedPath->setToolTip(tr("Type a folder's path and press Return to open it."));
     label->setBuddy(txtSelectedPath);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdMakeDir = new QPushButton(QStringLiteral("Create a &New Folder"), this);
+    cmdMakeDir = new QPushButton(tr("Create a &New Folder"), this);
     cmdMakeDir->setObjectName(QStringLiteral("cmdMakeDir"));
     // Takes the focus away from the visible buttons; kept outside the visible area.
     cmdFocus = new QPushButton(QStringLiteral("cmdFocus"), this);
@@ -167,8 +169,8 @@ bool frmSelectPath::openTypedFolder()
     if (typed == mCurrentFolder)
         return true;
     if (typed.isEmpty() || !QFileInfo(typed).isDir()) {
-        MessageBox::exclamation(this, QStringLiteral("Select a Folder"),
-            QStringLiteral("There is no folder ") + QDir::toNativeSeparators(typed) + QStringLiteral("."));
+        MessageBox::exclamation(
+            this, tr("Select a Folder"), tr("There is no folder %1.").arg(QDir::toNativeSeparators(typed)));
         txtSelectedPath->setFocus();
         return false;
     }
@@ -218,10 +220,10 @@ void frmSelectPath::cmdOK_Click()
         if (!SelectPathController::canChoose(mCurrentFolder))
             return;
         if (mConfirmOutside && !SelectPathController::insideDataFolder(mCurrentFolder)
-            && MessageBox::question(this, QStringLiteral("Move Outside the Game's Folder?"),
-                   QStringLiteral("The objects will be moved to:\n") + QDir::toNativeSeparators(mCurrentFolder)
-                       + QStringLiteral("\n\nThis folder is outside the game's data folder, so the game will "
-                                        "not load them from there. Move them there?"))
+            && MessageBox::question(this, tr("Move Outside the Game's Folder?"),
+                   tr("The objects will be moved to:\n%1\n\nThis folder is outside the game's data folder, so the "
+                      "game will not load them from there. Move them there?")
+                       .arg(QDir::toNativeSeparators(mCurrentFolder)))
                 != QMessageBox::Yes)
             return;
         mSelectedPath = QDir::toNativeSeparators(mCurrentFolder);
@@ -248,17 +250,15 @@ void frmSelectPath::cmdMakeDir_Click()
             QString created;
             switch (SelectPathController::makeDirectory(mCurrentFolder, name, &created)) {
             case SelectPathController::MakeDirResult::InvalidName:
-                MessageBox::exclamation(
-                    this, QStringLiteral("User Input Error"), QStringLiteral("Invalid folder name!"));
+                MessageBox::exclamation(this, tr("User Input Error"), tr("Invalid folder name!"));
                 continue;
             case SelectPathController::MakeDirResult::AlreadyExists:
-                MessageBox::exclamation(
-                    this, QStringLiteral("User Input Error"), QStringLiteral("Folder already exists!"));
+                MessageBox::exclamation(this, tr("User Input Error"), tr("Folder already exists!"));
                 return;
             case SelectPathController::MakeDirResult::Failed:
-                MessageBox::exclamation(this, QStringLiteral("Create a New Folder"),
-                    QStringLiteral("Can not create the folder ")
-                        + QDir::toNativeSeparators(QDir(mCurrentFolder).filePath(name)) + QStringLiteral("!"));
+                MessageBox::exclamation(this, tr("Create a New Folder"),
+                    tr("Can not create the folder %1!")
+                        .arg(QDir::toNativeSeparators(QDir(mCurrentFolder).filePath(name))));
                 return;
             case SelectPathController::MakeDirResult::Created:
                 openFolder(created);

@@ -3,6 +3,7 @@
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/qt/TextBridge.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -72,8 +73,10 @@ bool NumberBoxKeys::settle(QLineEdit* box)
     if (!written)
         return false;
     const NumericBox* numeric = numericBoxOf(keys->mField);
-    const QString what = numeric ? text::fromUtf8(numeric->phrase) : QStringLiteral("This box");
-    const QString note = QStringLiteral("%1 holds at most %2; %2 will be written.").arg(what, text::fromUtf8(*written));
+    const QString what = numeric ? text::translated("NumericFields", numeric->phrase)
+                                 : QCoreApplication::translate("EditorControls", "This box");
+    const QString note = QCoreApplication::translate("EditorControls", "%1 holds at most %2; %2 will be written.")
+                             .arg(what, text::fromUtf8(*written));
     // The validator would refuse a text longer than the box takes; the written value never is.
     box->setText(text::fromUtf8(*written));
     box->setModified(true);
@@ -138,7 +141,7 @@ bool NumberBoxKeys::eventFilter(QObject* watched, QEvent* event)
 void appendEntries(QListWidget* list, std::span<const CategoryEntry> entries)
 {
     for (const CategoryEntry& entry : entries) {
-        auto* item = new QListWidgetItem(text::fromUtf8(entry.text), list);
+        auto* item = new QListWidgetItem(text::translated("CatalogLists", entry.text), list);
         item->setData(kEntryValueRole, static_cast<int>(entry.value));
     }
 }

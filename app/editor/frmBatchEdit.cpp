@@ -9,6 +9,7 @@
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/Utility.h"
 #include "app/platform/Words.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
@@ -16,6 +17,7 @@
 #include "app/startup/GameRunningGuard.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -47,13 +49,13 @@ bool frmBatchEdit::edit(QWidget* owner, const QStringList& files)
     for (const QString& file : files)
         paths.push_back(text::toPath(file));
     BatchEdit batch;
-    runWithProgress(owner, QStringLiteral("Loading objects..."), paths.size(),
+    runWithProgress(owner, tr("Loading objects..."), paths.size(),
         [&](const BatchProgress& progress, const std::atomic<bool>* cancel) { batch.load(paths, progress, cancel); });
     if (batch.members().size() < paths.size())
         return false;
     if (batch.loadedCount() == 0) {
-        MessageBox::exclamation(owner, QStringLiteral("User Input Error"),
-            QStringLiteral("None of the selected packages holds an object that can be edited."));
+        MessageBox::exclamation(
+            owner, tr("User Input Error"), tr("None of the selected packages holds an object that can be edited."));
         return false;
     }
     frmBatchEdit window(std::move(batch), owner);
@@ -66,7 +68,7 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     , mBatch(std::move(batch))
 {
     setObjectName(QStringLiteral("frmBatchEdit"));
-    setWindowTitle(QStringLiteral("Varnick - Edit Selected Objects"));
+    setWindowTitle(tr("Varnick - Edit Selected Objects"));
     auto* layout = new QVBoxLayout(this);
     lblCount = new QLabel(this);
     lblCount->setObjectName(QStringLiteral("lblCount"));
@@ -76,21 +78,21 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
     txtName = new QLineEdit(this);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setValidator(new NameLengthValidator(txtName));
-    texts->addRow(QStringLiteral("&Name"), txtName);
+    texts->addRow(tr("&Name"), txtName);
     txtDesc = new QPlainTextEdit(this);
     txtDesc->setObjectName(QStringLiteral("txtDesc"));
     txtDesc->setFixedHeight(txtDesc->fontMetrics().lineSpacing() * 4 + 12);
     txtDesc->setTabChangesFocus(true);
-    texts->addRow(QStringLiteral("&Description"), txtDesc);
+    texts->addRow(tr("&Description"), txtDesc);
     layout->addLayout(texts);
 
     auto* grid = new QGridLayout;
     // The boxes under the single editor's captions and groups.
     auto* numbers = new QVBoxLayout;
     auto* loose = new QFormLayout;
-    auto* depreciation = new QGroupBox(QStringLiteral("Depreciation"), this);
+    auto* depreciation = new QGroupBox(tr("Depreciation"), this);
     auto* depreciationRows = new QFormLayout(depreciation);
-    auto* motives = new QGroupBox(QStringLiteral("Motives"), this);
+    auto* motives = new QGroupBox(tr("Motives"), this);
     auto* motiveRows = new QFormLayout(motives);
     for (const NumericBox& box : kNumericBoxes) {
         auto* edit = new QLineEdit(this);
@@ -98,15 +100,15 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
         NumberBoxKeys::install(edit, box.field);
         mNumbers[box.field] = edit;
         // The single editor's accelerators, so that Alt+letter reaches the same box in both.
-        QString caption = text::fromUtf8(box.caption);
+        QString caption = text::translated("NumericFields", box.caption);
         if (box.field == ObjectField::Price)
-            caption = QStringLiteral("&Price");
+            caption = tr("&Price");
         else if (box.field == ObjectField::NicenessMultiplier)
-            caption = QStringLiteral("Niceness M&ultiplier:");
+            caption = tr("Niceness M&ultiplier:");
         else if (box.field == ObjectField::InitialDepreciation)
-            caption = QStringLiteral("&Initial");
+            caption = tr("&Initial");
         else if (box.field == ObjectField::HungerRating)
-            caption = QStringLiteral("&Hunger");
+            caption = tr("&Hunger");
         switch (fieldInfo(box.field).kind) {
         case ObjectFieldKind::Motive:
             motiveRows->addRow(caption, edit);
@@ -129,28 +131,29 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
         const char* caption;
         CatalogList list;
         int row, column;
-    } lists[] = { { "lstFunction", "Ca&tegories", CatalogList::Function, 0, 1 },
-        { "lstFuncSub", "Sub-Categories", CatalogList::FuncSub, 0, 2 },
-        { "lstBuild", "Build T&ype", CatalogList::Build, 1, 1 },
-        { "lstBuildSub", "Build Sub-Type", CatalogList::BuildSub, 1, 2 },
-        { "lstRoom", "Ro&om", CatalogList::Room, 2, 1 }, { "lstCommunity", "Co&mmunity", CatalogList::Community, 2, 2 },
-        { "lstSkills", "Skill &Flags", CatalogList::Skills, 3, 1 } };
-    auto* function = new QGroupBox(QStringLiteral("Function"), this);
+    } lists[] = { { "lstFunction", QT_TR_NOOP("Ca&tegories"), CatalogList::Function, 0, 1 },
+        { "lstFuncSub", QT_TR_NOOP("Sub-Categories"), CatalogList::FuncSub, 0, 2 },
+        { "lstBuild", QT_TR_NOOP("Build T&ype"), CatalogList::Build, 1, 1 },
+        { "lstBuildSub", QT_TR_NOOP("Build Sub-Type"), CatalogList::BuildSub, 1, 2 },
+        { "lstRoom", QT_TR_NOOP("Ro&om"), CatalogList::Room, 2, 1 },
+        { "lstCommunity", QT_TR_NOOP("Co&mmunity"), CatalogList::Community, 2, 2 },
+        { "lstSkills", QT_TR_NOOP("Skill &Flags"), CatalogList::Skills, 3, 1 } };
+    auto* function = new QGroupBox(tr("Function"), this);
     auto* functionRow = new QHBoxLayout(function);
-    auto* build = new QGroupBox(QStringLiteral("Build Mode"), this);
+    auto* build = new QGroupBox(tr("Build Mode"), this);
     auto* buildRow = new QHBoxLayout(build);
     for (const auto& l : lists) {
         auto* box = new QVBoxLayout;
-        auto* label = new QLabel(QString::fromLatin1(l.caption), this);
+        auto* label = new QLabel(tr(l.caption), this);
         box->addWidget(label);
         const bool sub = l.list == CatalogList::FuncSub || l.list == CatalogList::BuildSub;
         if (!sub) {
             QListWidget* widget = makeList(QString::fromLatin1(l.control), l.list);
-            label->setBuddy(widget);
+            setCaptionOf(label, widget);
             box->addWidget(widget);
         } else {
             auto* widget = new QListWidget(this);
-            label->setBuddy(widget);
+            setCaptionOf(label, widget);
             widget->setObjectName(QString::fromLatin1(l.control));
             widget->setSelectionMode(QAbstractItemView::SingleSelection);
             auto* hint = new QLabel(this);
@@ -177,22 +180,22 @@ frmBatchEdit::frmBatchEdit(BatchEdit batch, QWidget* parent)
         });
     }
     auto* wants = new QVBoxLayout;
-    auto* wantsCaption = new QLabel(QStringLiteral("&Wants Satisfy Category"), this);
+    auto* wantsCaption = new QLabel(tr("&Wants Satisfy Category"), this);
     wants->addWidget(wantsCaption);
     cboWants = new QComboBox(this);
     wantsCaption->setBuddy(cboWants);
     cboWants->setObjectName(QStringLiteral("cboWants"));
     for (const CategoryEntry& entry : wantsEntries())
-        cboWants->addItem(text::fromUtf8(entry.text), entry.value);
+        cboWants->addItem(text::translated("CatalogLists", entry.text), entry.value);
     wants->addWidget(cboWants);
     wants->addStretch();
     grid->addLayout(wants, 3, 2);
     layout->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
-    cmdSave = new QPushButton(QStringLiteral("&Save Objects"), this);
+    cmdSave = new QPushButton(tr("&Save Objects"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdQuit = new QPushButton(QStringLiteral("&Cancel Editing"), this);
+    cmdQuit = new QPushButton(tr("&Cancel Editing"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     buttons->addStretch();
     buttons->addWidget(cmdSave);
@@ -254,19 +257,19 @@ QListWidget* frmBatchEdit::makeList(const QString& name, CatalogList list)
 void frmBatchEdit::fill()
 {
     mFilling = true;
-    lblCount->setText(text::fromUtf8(countOf(mBatch.loadedCount(), "object"))
-        + QStringLiteral(" selected; blank boxes and unselected lists are mixed and keep each object's own value "
-                         "until changed."));
+    lblCount->setText(tr("%n object(s) selected; blank boxes and unselected lists are mixed and keep each "
+                         "object's own value until changed.",
+        nullptr, static_cast<int>(mBatch.loadedCount())));
     const std::optional<std::string> name = mBatch.commonName();
     txtName->setText(name ? text::fromUtf8(*name) : QString());
-    txtName->setPlaceholderText(name ? QString() : QStringLiteral("(mixed)"));
+    txtName->setPlaceholderText(name ? QString() : tr("(mixed)"));
     const std::optional<std::string> description = mBatch.commonDescription();
     txtDesc->setPlainText(description ? text::fromUtf8(*description) : QString());
-    txtDesc->setPlaceholderText(description ? QString() : QStringLiteral("(mixed)"));
+    txtDesc->setPlaceholderText(description ? QString() : tr("(mixed)"));
     for (const auto& [field, edit] : mNumbers) {
         const std::optional<std::string> common = mBatch.commonNumber(field);
         edit->setText(common ? text::fromUtf8(*common) : QString());
-        edit->setPlaceholderText(common ? QString() : QStringLiteral("(mixed)"));
+        edit->setPlaceholderText(common ? QString() : tr("(mixed)"));
         edit->setModified(false);
     }
     for (const auto& [list, widget] : mLists) {
@@ -320,8 +323,8 @@ void frmBatchEdit::refillSubList(SubList& sub)
     if (!category) {
         sub.widget->setEnabled(false);
         sub.hint->setText(sub.category == CatalogList::Function
-                ? QStringLiteral("The objects differ in their category; choose one to set the sub-category.")
-                : QStringLiteral("The objects differ in their build type; choose one to set the sub-type."));
+                ? tr("The objects differ in their category; choose one to set the sub-category.")
+                : tr("The objects differ in their build type; choose one to set the sub-type."));
         sub.hint->show();
         return;
     }
@@ -404,15 +407,15 @@ BatchSummary frmBatchEdit::save()
     BatchSummary summary;
     mDeclined = false;
     if (batchChanges.empty()) {
-        MessageBox::show(this, QMessageBox::Information, QStringLiteral("Nothing to Save"),
-            QStringLiteral("Nothing was changed; no package was written."));
+        MessageBox::show(
+            this, QMessageBox::Information, tr("Nothing to Save"), tr("Nothing was changed; no package was written."));
         return summary;
     }
     // A write to many packages is confirmed deliberately: Cancel is the default, so a second Return writes nothing.
     const ChangeContext context { mBatch.commonSelection(ObjectField::FunctionSortFlags),
         mBatch.commonSelection(ObjectField::BuildModeType) };
     const QString question = text::fromUtf8(batchQuestion(batchChanges, mBatch.loadedCount(), context));
-    if (MessageBox::show(this, QMessageBox::Question, QStringLiteral("Confirm Save"), question,
+    if (MessageBox::show(this, QMessageBox::Question, tr("Confirm Save"), question,
             QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel)
         != QMessageBox::Save) {
         mDeclined = true;
@@ -422,8 +425,8 @@ BatchSummary frmBatchEdit::save()
     // Old backups are pruned once, when the program starts.
     BackupStore backups = programBackups();
     std::size_t total = mBatch.members().size();
-    runWithProgress(this, QStringLiteral("Saving objects..."), total,
-        [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {
+    runWithProgress(
+        this, tr("Saving objects..."), total, [&](const BatchProgress& progress, const std::atomic<bool>* cancel) {
             BatchOptions options;
             options.progress = progress;
             options.cancel = cancel;
@@ -448,9 +451,9 @@ void frmBatchEdit::showSummary(QWidget* owner, const BatchSummary& summary)
             + text::fromUtf8(item.reason);
     }
     const bool refused = summary.count(BatchOutcome::Refused) > 0;
-    const QString title = summary.cancelled ? QStringLiteral("Save Cancelled")
-        : refused                           ? QStringLiteral("Save Summary")
-                                            : QStringLiteral("Save Successful");
+    const QString title = summary.cancelled ? tr("Save Cancelled")
+        : refused                           ? tr("Save Summary")
+                                            : tr("Save Successful");
     MessageBox::show(
         owner, refused || summary.cancelled ? QMessageBox::Warning : QMessageBox::Information, title, message);
 }

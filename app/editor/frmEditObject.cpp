@@ -8,6 +8,7 @@
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
 #include "app/platform/Utility.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
@@ -21,6 +22,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace varnick {
@@ -42,14 +45,15 @@ namespace {
 const char* const kModule = "frmEditObject";
 const QString kCrLf = QStringLiteral("\r\n");
 
-QPixmap notFoundPicture()
+QPixmap notFoundPicture(qreal ratio)
 {
-    QPixmap picture(128, 128);
-    picture.fill(QColor(0xE0, 0xE0, 0xE0));
+    QPixmap picture(qRound(128 * ratio), qRound(128 * ratio));
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(QColor(0x60, 0x60, 0x60));
     QPainter painter(&picture);
+    painter.fillRect(QRectF(1, 1, 126, 126), QColor(0xE0, 0xE0, 0xE0));
     painter.setPen(QColor(0x60, 0x60, 0x60));
-    painter.drawRect(0, 0, 127, 127);
-    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("No Image"));
+    painter.drawText(QRect(0, 0, 128, 128), Qt::AlignCenter, frmEditObject::tr("No Image"));
     return picture;
 }
 
@@ -74,19 +78,29 @@ std::uint16_t selectedSum(const QListWidget* list)
 // Entries are only ever selected by the load, never deselected; in a list of
 // one selection each match replaces the one before, and selecting a category
 // refills its sub-list through the selection signal, as a click does.
+// The first selected entry becomes the list's current one: the keyboard starts there and the shown
+// window scrolls to it.
 void selectFromValue(QListWidget* list, std::uint16_t value)
 {
+    QListWidgetItem* first = nullptr;
     for (int i = 0; i < list->count(); ++i) {
-        if (loadSelects(value, static_cast<std::uint16_t>(list->item(i)->data(kEntryValueRole).toInt())))
-            list->item(i)->setSelected(true);
+        QListWidgetItem* item = list->item(i);
+        if (!loadSelects(value, static_cast<std::uint16_t>(item->data(kEntryValueRole).toInt())))
+            continue;
+        item->setSelected(true);
+        if (first == nullptr)
+            first = item;
     }
+    if (first != nullptr)
+        list->setCurrentItem(first, QItemSelectionModel::NoUpdate);
 }
 
 // A caption with an accelerator (&) moves the focus to its buddy.
-QLabel* caption(const char* text, QWidget* owner, QWidget* buddy = nullptr)
+QLabel* caption(const QString& text, QWidget* owner, QWidget* buddy = nullptr)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), owner);
-    label->setBuddy(buddy);
+    auto* label = new QLabel(text, owner);
+    if (buddy != nullptr)
+        setCaptionOf(label, buddy);
     return label;
 }
 
@@ -150,6 +164,8 @@ frmEditObject::frmEditObject(QWidget* owner)
     lstFuncSub = makeList(this, "lstFuncSub", false);
     lstBuild = makeList(this, "lstBuild", false);
     lstBuildSub = makeList(this, "lstBuildSub", false);
+    lstFuncSub->setAccessibleName(tr("Subcategories"));
+    lstBuildSub->setAccessibleName(tr("Build subtypes"));
     lstSkills = makeList(this, "lstSkills", true);
     cboWants = new QComboBox(this);
     cboWants->setObjectName(QStringLiteral("cboWants"));
@@ -164,21 +180,22 @@ frmEditObject::frmEditObject(QWidget* owner)
     picLoad->hide();
     picNotFound = new QLabel(this);
     picNotFound->setObjectName(QStringLiteral("picNotFound"));
-    picNotFound->setPixmap(notFoundPicture());
+    picNotFound->setPixmap(notFoundPicture(devicePixelRatioF()));
     picNotFound->hide();
 
-    cmdClear = new QPushButton(QStringLiteral("C&lear All Flags"), this);
+    cmdClear = new QPushButton(tr("C&lear All Flags"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdRestore = new QPushButton(QStringLiteral("&Restore Original"), this);
+    cmdRestore = new QPushButton(tr("&Restore Original"), this);
     cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
-    cmdSave = new QPushButton(QStringLiteral("&Save Object"), this);
+    cmdSave = new QPushButton(tr("&Save Object"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdQuit = new QPushButton(QStringLiteral("&Cancel Editing"), this);
+    cmdQuit = new QPushButton(tr("&Cancel Editing"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     cmdInfo = new QPushButton(this);
     cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
     cmdInfo->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
-    cmdInfo->setToolTip(QStringLiteral("Help"));
+    cmdInfo->setToolTip(tr("Help"));
+    cmdInfo->setAccessibleName(tr("Help"));
     // Takes the focus away from the visible buttons; kept outside the visible area.
     cmdFocus = new QPushButton(QStringLiteral("focus"), this);
     cmdFocus->setObjectName(QStringLiteral("cmdFocus"));
@@ -187,60 +204,60 @@ frmEditObject::frmEditObject(QWidget* owner)
 
     // Layout: texts and picture on top, the lists in the middle, numbers and buttons below.
     auto* top = new QGridLayout;
-    top->addWidget(caption("&Name", this, txtName), 0, 0);
+    top->addWidget(caption(tr("&Name"), this, txtName), 0, 0);
     top->addWidget(txtName, 1, 0);
-    top->addWidget(caption("&Description", this, txtDesc), 2, 0);
+    top->addWidget(caption(tr("&Description"), this, txtDesc), 2, 0);
     top->addWidget(txtDesc, 3, 0);
-    top->addWidget(caption("&Price", this, txtPrice), 4, 0);
+    top->addWidget(caption(tr("&Price"), this, txtPrice), 4, 0);
     top->addWidget(txtPrice, 5, 0, Qt::AlignLeft);
-    auto* image = new QGroupBox(QStringLiteral("Catalog Image"), this);
+    auto* image = new QGroupBox(tr("Catalog Image"), this);
     auto* imageLayout = new QVBoxLayout(image);
     imageLayout->addWidget(picCatImage);
     top->addWidget(image, 0, 1, 6, 1);
 
-    auto* function = new QGroupBox(QStringLiteral("Function"), this);
+    auto* function = new QGroupBox(tr("Function"), this);
     auto* functionLayout = new QGridLayout(function);
-    functionLayout->addWidget(caption("Ca&tegories", this, lstFunction), 0, 0);
-    functionLayout->addWidget(caption("Sub-Categories", this), 0, 1);
+    functionLayout->addWidget(caption(tr("Ca&tegories"), this, lstFunction), 0, 0);
+    functionLayout->addWidget(caption(tr("Sub-Categories"), this), 0, 1);
     functionLayout->addWidget(lstFunction, 1, 0);
     functionLayout->addWidget(lstFuncSub, 1, 1);
-    auto* build = new QGroupBox(QStringLiteral("Build Mode"), this);
+    auto* build = new QGroupBox(tr("Build Mode"), this);
     auto* buildLayout = new QGridLayout(build);
-    buildLayout->addWidget(caption("Build T&ype", this, lstBuild), 0, 0);
-    buildLayout->addWidget(caption("Build Sub-Type", this), 0, 1);
+    buildLayout->addWidget(caption(tr("Build T&ype"), this, lstBuild), 0, 0);
+    buildLayout->addWidget(caption(tr("Build Sub-Type"), this), 0, 1);
     buildLayout->addWidget(lstBuild, 1, 0);
     buildLayout->addWidget(lstBuildSub, 1, 1);
     auto* lists = new QGridLayout;
-    lists->addWidget(caption("Ro&om", this, lstRoom), 0, 0);
+    lists->addWidget(caption(tr("Ro&om"), this, lstRoom), 0, 0);
     lists->addWidget(lstRoom, 1, 0);
-    lists->addWidget(caption("Co&mmunity", this, lstCommunity), 0, 1);
+    lists->addWidget(caption(tr("Co&mmunity"), this, lstCommunity), 0, 1);
     lists->addWidget(lstCommunity, 1, 1);
-    lists->addWidget(caption("Skill &Flags", this, lstSkills), 0, 2);
+    lists->addWidget(caption(tr("Skill &Flags"), this, lstSkills), 0, 2);
     lists->addWidget(lstSkills, 1, 2);
     lists->addWidget(function, 2, 0, 1, 2);
     lists->addWidget(build, 2, 2);
 
-    auto* depreciation = new QGroupBox(QStringLiteral("Depreciation"), this);
+    auto* depreciation = new QGroupBox(tr("Depreciation"), this);
     auto* depreciationLayout = new QGridLayout(depreciation);
-    depreciationLayout->addWidget(caption("&Initial", this, txtInitDep), 0, 0);
+    depreciationLayout->addWidget(caption(tr("&Initial"), this, txtInitDep), 0, 0);
     depreciationLayout->addWidget(txtInitDep, 0, 1);
-    depreciationLayout->addWidget(caption("Daily", this), 1, 0);
+    depreciationLayout->addWidget(caption(tr("Daily"), this), 1, 0);
     depreciationLayout->addWidget(txtDailyDep, 1, 1);
-    depreciationLayout->addWidget(caption("Limit", this), 2, 0);
+    depreciationLayout->addWidget(caption(tr("Limit"), this), 2, 0);
     depreciationLayout->addWidget(txtDepLimit, 2, 1);
-    auto* motives = new QGroupBox(QStringLiteral("Motives"), this);
+    auto* motives = new QGroupBox(tr("Motives"), this);
     auto* motivesLayout = new QGridLayout(motives);
     for (int i = 0; i < 7; ++i) {
         const auto& box = kNumericBoxes[static_cast<std::size_t>(i + 1)];
-        QLabel* label
-            = caption(i == 0 ? "&Hunger" : box.caption.data(), this, mNumberBoxes[static_cast<std::size_t>(i + 1)]);
+        QLabel* label = caption(i == 0 ? tr("&Hunger") : text::translated("NumericFields", box.caption), this,
+            mNumberBoxes[static_cast<std::size_t>(i + 1)]);
         motivesLayout->addWidget(label, i % 4, (i / 4) * 2);
         motivesLayout->addWidget(mNumberBoxes[static_cast<std::size_t>(i + 1)], i % 4, (i / 4) * 2 + 1);
     }
     auto* other = new QGridLayout;
-    other->addWidget(caption("&Wants Satisfy Category", this, cboWants), 0, 0);
+    other->addWidget(caption(tr("&Wants Satisfy Category"), this, cboWants), 0, 0);
     other->addWidget(cboWants, 1, 0);
-    other->addWidget(caption("Niceness M&ultiplier:", this, txtNice), 2, 0);
+    other->addWidget(caption(tr("Niceness M&ultiplier:"), this, txtNice), 2, 0);
     other->addWidget(txtNice, 3, 0, Qt::AlignLeft);
     auto* numbers = new QHBoxLayout;
     numbers->addWidget(depreciation);
@@ -252,7 +269,7 @@ frmEditObject::frmEditObject(QWidget* owner)
     buttons->addWidget(cmdClear);
     buttons->addWidget(cmdRestore);
     buttons->addStretch();
-    chkKeepCompressed = new QCheckBox(QStringLiteral("&Keep saved resources compressed"), this);
+    chkKeepCompressed = new QCheckBox(tr("&Keep saved resources compressed"), this);
     chkKeepCompressed->setObjectName(QStringLiteral("chkKeepCompressed"));
     chkKeepCompressed->setChecked(keepSavedResourcesCompressed());
     connect(chkKeepCompressed, &QCheckBox::toggled, this, [](bool on) { setKeepSavedResourcesCompressed(on); });
@@ -308,7 +325,7 @@ void frmEditObject::msFillWantsCombo()
 {
     trapped(kModule, "msFillWantsCombo", [&] {
         for (const CategoryEntry& entry : wantsEntries())
-            cboWants->addItem(text::fromUtf8(entry.text), static_cast<int>(entry.value));
+            cboWants->addItem(text::translated("CatalogLists", entry.text), static_cast<int>(entry.value));
         cboWants->setCurrentIndex(-1);
     });
 }
@@ -324,8 +341,13 @@ void frmEditObject::msShowCatalogImage()
         if (stored) {
             const ByteString picture = decompressResource(*stored);
             QPixmap pixmap;
-            if (pixmap.loadFromData(text::toByteArray(picture)))
-                picLoad->setPixmap(pixmap.scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            if (pixmap.loadFromData(text::toByteArray(picture))) {
+                // 128 pixels on the screen, as many device pixels as the screen has for them.
+                const qreal ratio = devicePixelRatioF();
+                pixmap = pixmap.scaled(QSize(128, 128) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+                pixmap.setDevicePixelRatio(ratio);
+                picLoad->setPixmap(pixmap);
+            }
         }
     } catch (const Failure&) {
     }
@@ -341,7 +363,7 @@ void frmEditObject::msLoadObject()
         setLocation(2000);
         const bool original = OriginalRestore(programBackups(), text::toPath(LoadFileName)).available();
         cmdRestore->setEnabled(original);
-        cmdRestore->setToolTip(original ? QStringLiteral("Put back the version kept before the first save")
+        cmdRestore->setToolTip(original ? tr("Put back the version kept before the first save")
                                         : text::fromUtf8(OriginalRestore::unavailableText()));
         const ObjectEditor::LoadResult result = mEditor.load(text::toPath(LoadFileName));
         txtName->setText(text::fromUtf8(mEditor.shownName()));
@@ -381,6 +403,18 @@ void frmEditObject::Form_Activate()
         cmdFocus->setFocus();
         if (mblnCloseOnActivate)
             reject();
+    });
+}
+
+void frmEditObject::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Once the lists have their final size: each shows its first selected entry without scrolling.
+    QTimer::singleShot(0, this, [this] {
+        for (QListWidget* list : findChildren<QListWidget*>()) {
+            if (QListWidgetItem* current = list->currentItem(); current != nullptr && current->isSelected())
+                list->scrollToItem(current);
+        }
     });
 }
 
@@ -484,14 +518,13 @@ void frmEditObject::msSaveObject()
         return;
     if (result == ObjectEditor::SaveResult::ChangedOnDisk) {
         MessageBox::exclamation(this, QStringLiteral("Varnick"),
-            QStringLiteral("The package file:") + kCrLf + fileName + kCrLf + kCrLf
-                + QStringLiteral("Has changed on disk since the editor opened it, so it was not saved.") + kCrLf
-                + QStringLiteral("Cancel editing and open the object again."));
+            tr("The package file:\r\n%1\r\n\r\nHas changed on disk since the editor opened it, so it was not "
+               "saved.\r\nCancel editing and open the object again.")
+                .arg(fileName));
         return;
     }
-    MessageBox::show(this, QMessageBox::Information, QStringLiteral("Save Successful"),
-        QStringLiteral("The package file:") + kCrLf + fileName + kCrLf + kCrLf
-            + QStringLiteral("Has been saved successfully."));
+    MessageBox::show(this, QMessageBox::Information, tr("Save Successful"),
+        tr("The package file:\r\n%1\r\n\r\nHas been saved successfully.").arg(fileName));
     mSaved = true;
     accept();
 }

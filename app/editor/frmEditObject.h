@@ -58,6 +58,7 @@ public:
     void cmdInfo_Click();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

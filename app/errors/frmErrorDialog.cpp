@@ -89,11 +89,11 @@ frmErrorDialog::frmErrorDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmErrorDialog"));
-    setWindowTitle(QStringLiteral("Unrecoverable Error - Program Execution Halted"));
+    setWindowTitle(tr("Unrecoverable Error - Program Execution Halted"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    Label1 = new QLabel(QStringLiteral("The program has encountered an unexpected error and has halted operation. "
-                                       "The error encountered is listed in the text box below."),
+    Label1 = new QLabel(tr("The program has encountered an unexpected error and has halted operation. "
+                           "The error encountered is listed in the text box below."),
         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
@@ -101,27 +101,26 @@ frmErrorDialog::frmErrorDialog(QWidget* parent)
 
     txtMessage = new QPlainTextEdit(this);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setAccessibleName(tr("Error details"));
     txtMessage->setReadOnly(true);
     txtMessage->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setGeometry(kMargin, 48, kClientWidth - 2 * kMargin, kButtonRowTop - 48 - kMargin);
 
     const int rightColumn = kClientWidth - kMargin - kButtonWidth;
-    cmdCopy = new QPushButton(QStringLiteral("Copy error message to the Windows clipboard."), this);
+    cmdCopy = new QPushButton(tr("Copy error message to the Windows clipboard."), this);
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
     cmdCopy->setGeometry(kMargin, kButtonRowTop, kButtonWidth, kButtonHeight);
 
-    cmdEnd = new QPushButton(QStringLiteral("Close the error dialog and end the program."), this);
+    cmdEnd = new QPushButton(tr("Close the error dialog and end the program."), this);
     cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
     cmdEnd->setGeometry(rightColumn, kButtonRowTop, kButtonWidth, kButtonHeight);
 
-    cmdWebPage = new QPushButton(
-        QStringLiteral("Open web page ") + text::fromUtf8(support::kWebHost) + QLatin1Char('.'), this);
+    cmdWebPage = new QPushButton(tr("Open web page %1.").arg(text::fromUtf8(support::kWebHost)), this);
     cmdWebPage->setObjectName(QStringLiteral("cmdWebPage"));
     cmdWebPage->setGeometry(kMargin, kWebPageTop, kButtonWidth, kButtonHeight);
 
-    cmdMailTo = new QPushButton(
-        QStringLiteral("Send mail to ") + text::fromUtf8(support::kEmailAddress) + QLatin1Char('.'), this);
+    cmdMailTo = new QPushButton(tr("Send mail to %1.").arg(text::fromUtf8(support::kEmailAddress)), this);
     cmdMailTo->setObjectName(QStringLiteral("cmdMailTo"));
     cmdMailTo->setGeometry(rightColumn, kMailToTop, kButtonWidth, kButtonHeight);
 
@@ -209,12 +208,11 @@ void frmErrorDialog::openWebPage(QWidget* owner, const QString& address)
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty()
         || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        MessageBox::critical(owner, QStringLiteral("Error - Bad URL"), QStringLiteral("Support web page not found!"));
+        MessageBox::critical(owner, tr("Error - Bad URL"), tr("Support web page not found!"));
         return;
     }
     if (!openUrl(url)) {
-        MessageBox::critical(owner, QStringLiteral("Error - Browser Not Found"),
-            QStringLiteral("Could not find the default web browser!"));
+        MessageBox::critical(owner, tr("Error - Browser Not Found"), tr("Could not find the default web browser!"));
     }
 }
 

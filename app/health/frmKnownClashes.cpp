@@ -30,21 +30,22 @@ frmKnownClashes::frmKnownClashes(
     , mKnownFile(std::move(knownFile))
 {
     setObjectName(QStringLiteral("frmKnownClashes"));
-    setWindowTitle(QStringLiteral("Known Clashes"));
+    setWindowTitle(tr("Known Clashes"));
     resize(640, 360);
-    auto* note = new QLabel(QStringLiteral("These GUID clashes were marked as known and are left out of the review. "
-                                           "Unmark one to see it listed again."),
+    auto* note = new QLabel(tr("These GUID clashes were marked as known and are left out of the review. "
+                               "Unmark one to see it listed again."),
         this);
     note->setWordWrap(true);
     mList = new QTreeWidget(this);
     mList->setObjectName(QStringLiteral("tvKnown"));
-    mList->setHeaderLabels({ QStringLiteral("GUID"), QStringLiteral("Packages") });
+    mList->setAccessibleName(tr("Known clashes"));
+    mList->setHeaderLabels({ tr("GUID"), tr("Packages") });
     mList->setRootIsDecorated(false);
     mList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     mList->header()->setStretchLastSection(true);
-    mUnmark = new QPushButton(QStringLiteral("&Unmark"), this);
+    mUnmark = new QPushButton(tr("&Unmark"), this);
     mUnmark->setObjectName(QStringLiteral("cmdUnmark"));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
 
     auto* buttons = new QHBoxLayout;
@@ -77,7 +78,7 @@ void frmKnownClashes::fillList(const std::vector<health::GuidClash>& found, cons
         item->setData(GuidColumn, kGuidRole, static_cast<qulonglong>(guid));
         const auto clash = met.find(guid);
         if (clash == met.end()) {
-            item->setText(FilesColumn, QStringLiteral("(not found in the latest scan)"));
+            item->setText(FilesColumn, tr("(not found in the latest scan)"));
             continue;
         }
         QStringList shown;
@@ -87,7 +88,7 @@ void frmKnownClashes::fillList(const std::vector<health::GuidClash>& found, cons
             full.append(text::fromUtf8(file));
         }
         if (clash->second->gameObject)
-            shown.append(QStringLiteral("the game"));
+            shown.append(tr("the game"));
         item->setText(FilesColumn, shown.join(QStringLiteral(", ")));
         item->setToolTip(FilesColumn, full.join(QLatin1Char('\n')));
     }
@@ -109,7 +110,7 @@ void frmKnownClashes::cmdUnmark_Click()
             mChanged = true;
         }
     } catch (const Failure& failure) {
-        MessageBox::exclamation(this, QStringLiteral("Known Clashes"), text::fromUtf8(failure.what()));
+        MessageBox::exclamation(this, tr("Known Clashes"), text::fromUtf8(failure.what()));
     }
     updateButtons();
 }

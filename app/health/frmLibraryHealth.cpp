@@ -8,6 +8,7 @@
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/sims2pack/Sims2PackInstallDialog.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/GameRunningGuard.h"
 #include "package/base/ErrorTrap.h"
@@ -35,6 +36,7 @@ namespace {
 enum Column { FileColumn, ProblemColumn, DetailColumn };
 constexpr int kGuidRole = Qt::UserRole + 1; // the clash's GUID on clash rows
 constexpr int kPathRole = Qt::UserRole + 2; // the file's full path (the column shows it below the root)
+constexpr int kSims2PackRole = Qt::UserRole + 3; // set on the rows of Sims2Pack files
 
 std::filesystem::path gameFolder()
 {
@@ -60,6 +62,8 @@ void frmLibraryHealth::run(QWidget* owner, const QString& root)
     frmLibraryHealth window(root, owner);
     connect(&window, &frmLibraryHealth::editRequested, &LibraryHealthEvents::instance(),
         &LibraryHealthEvents::editRequested);
+    connect(&window, &frmLibraryHealth::sims2PacksInstalled, &LibraryHealthEvents::instance(),
+        &LibraryHealthEvents::sims2PacksInstalled);
     window.startScan();
     window.exec();
 }
@@ -70,20 +74,21 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     , mScanTask(new BackgroundTask(this))
 {
     setObjectName(QStringLiteral("frmLibraryHealth"));
-    setWindowTitle(QStringLiteral("Library Health"));
+    setWindowTitle(tr("Library Health"));
     resize(900, 520);
     mStatus = new QLabel(this);
     mStatus->setObjectName(QStringLiteral("lblStatus"));
     mProgress = new QProgressBar(this);
     mProgress->setObjectName(QStringLiteral("prgScan"));
-    mScan = new QPushButton(QStringLiteral("&Scan Again"), this);
+    mScan = new QPushButton(tr("&Scan Again"), this);
     mScan->setObjectName(QStringLiteral("cmdScan"));
-    mCancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    mCancelButton = new QPushButton(tr("&Cancel"), this);
     mCancelButton->setObjectName(QStringLiteral("cmdCancel"));
     mList = new QTreeWidget(this);
     mList->setObjectName(QStringLiteral("tvProblems"));
-    mList->setHeaderLabels({ QStringLiteral("File"), QStringLiteral("Problem"), QStringLiteral("Detail") });
+    mList->setHeaderLabels({ tr("File"), tr("Problem"), tr("Detail") });
     mList->setRootIsDecorated(false);
+    mList->setAccessibleName(tr("Problems found"));
     mList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     mList->header()->setSectionResizeMode(FileColumn, QHeaderView::Stretch);
     auto button = [this](const QString& text, const QString& name) {
@@ -91,21 +96,23 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
         b->setObjectName(name);
         return b;
     };
-    mShow = button(QStringLiteral("Show in &Folder"), QStringLiteral("cmdShow"));
-    mQuarantine = button(QStringLiteral("Move to &Quarantine"), QStringLiteral("cmdQuarantine"));
-    mUndo = button(QStringLiteral("&Undo Move"), QStringLiteral("cmdUndo"));
-    mEdit = button(QStringLiteral("&Edit Object"), QStringLiteral("cmdEdit"));
-    mKnown = button(QStringLiteral("Mark Clash &Known"), QStringLiteral("cmdKnown"));
-    mKnownList = button(QStringLiteral("K&nown Clashes..."), QStringLiteral("cmdKnownList"));
-    mExport = button(QStringLiteral("E&xport CSV..."), QStringLiteral("cmdExport"));
-    auto* close = button(QStringLiteral("C&lose"), QStringLiteral("cmdClose"));
+    mShow = button(tr("Show in &Folder"), QStringLiteral("cmdShow"));
+    mQuarantine = button(tr("Move to &Quarantine"), QStringLiteral("cmdQuarantine"));
+    mUndo = button(tr("&Undo Move"), QStringLiteral("cmdUndo"));
+    mEdit = button(tr("&Edit Object"), QStringLiteral("cmdEdit"));
+    mKnown = button(tr("Mark Clash &Known"), QStringLiteral("cmdKnown"));
+    mKnownList = button(tr("K&nown Clashes..."), QStringLiteral("cmdKnownList"));
+    mInstall = button(tr("&Install..."), QStringLiteral("cmdInstall"));
+    mInstall->setToolTip(tr("Install the objects of the selected Sims2Pack files into Downloads"));
+    mExport = button(tr("E&xport CSV..."), QStringLiteral("cmdExport"));
+    auto* close = button(tr("C&lose"), QStringLiteral("cmdClose"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(mProgress, 1);
     top->addWidget(mScan);
     top->addWidget(mCancelButton);
     auto* actions = new QHBoxLayout;
-    for (QPushButton* b : { mShow, mQuarantine, mUndo, mEdit, mKnown, mKnownList, mExport })
+    for (QPushButton* b : { mShow, mQuarantine, mUndo, mEdit, mKnown, mKnownList, mInstall, mExport })
         actions->addWidget(b);
     actions->addStretch(1);
     actions->addWidget(close);
@@ -123,14 +130,15 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     connect(mEdit, &QPushButton::clicked, this, &frmLibraryHealth::cmdEdit_Click);
     connect(mKnown, &QPushButton::clicked, this, &frmLibraryHealth::cmdKnown_Click);
     connect(mKnownList, &QPushButton::clicked, this, &frmLibraryHealth::cmdKnownList_Click);
+    connect(mInstall, &QPushButton::clicked, this, &frmLibraryHealth::cmdInstall_Click);
     connect(mExport, &QPushButton::clicked, this, &frmLibraryHealth::cmdExport_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(mList, &QTreeWidget::itemSelectionChanged, this, &frmLibraryHealth::updateButtons);
     // Return on the list does nothing hasty: no button moves files by default.
     settleDefaultButton(this, nullptr);
     // Tab: the scan's buttons, the list, the actions from left to right, Close.
-    QWidget* const order[]
-        = { mScan, mCancelButton, mList, mShow, mQuarantine, mUndo, mEdit, mKnown, mKnownList, mExport, close };
+    QWidget* const order[] = { mScan, mCancelButton, mList, mShow, mQuarantine, mUndo, mEdit, mKnown, mKnownList,
+        mInstall, mExport, close };
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     mList->setFocus();
@@ -156,7 +164,7 @@ void frmLibraryHealth::startScan()
     if (mScanTask->running())
         return;
     mProgress->setValue(0);
-    mStatus->setText(QStringLiteral("Scanning..."));
+    mStatus->setText(tr("Scanning..."));
     const std::filesystem::path root = text::toPath(mRoot);
     const std::filesystem::path game = gameFolder();
     auto report = std::make_shared<health::HealthReport>();
@@ -174,7 +182,7 @@ void frmLibraryHealth::startScan()
                 failure = text::fromUtf8(error.what());
             }
         } else if (*cancelled || end.cancelled) {
-            failure = QStringLiteral("The scan was cancelled.");
+            failure = tr("The scan was cancelled.");
         }
         mReport = std::move(*report);
         mKnownFound = std::move(*knownFound);
@@ -196,7 +204,7 @@ void frmLibraryHealth::startScan()
         }
         // The known clashes are kept apart rather than dropped, so that their list can show their packages.
         const std::set<std::uint32_t> known = health::KnownClashes(health::defaultKnownClashesFile()).guids();
-        *report = health::analyseLibrary(root, scan.records, scan.gameGuids, {});
+        *report = health::analyseLibrary(root, scan.records, scan.gameGuids, {}, scan.sims2Packs);
         std::vector<health::GuidClash> open;
         for (health::GuidClash& clash : report->clashes)
             (known.contains(clash.guid) ? *knownFound : open).push_back(std::move(clash));
@@ -235,23 +243,25 @@ void frmLibraryHealth::fillList()
     };
     // The reason in the player's words; the reader's own (offsets and sizes) for help forums in the tool tip.
     for (const auto& row : mReport.broken)
-        add(QStringLiteral("Cannot be read"), row.file, text::fromUtf8(plainReadFailure(toValidUtf8(row.reason))))
+        add(tr("Cannot be read"), row.file, text::fromUtf8(plainReadFailure(toValidUtf8(row.reason))))
             ->setToolTip(DetailColumn, text::fromUtf8(toValidUtf8(row.reason)));
     for (const auto& row : mReport.orphans)
-        add(QStringLiteral("Orphan recolor"), row.file,
-            QStringLiteral("objectGUID %1 matches no object").arg(text::fromUtf8(health::guidText(row.guid))));
+        add(tr("Orphan recolor"), row.file,
+            tr("objectGUID %1 matches no object").arg(text::fromUtf8(health::guidText(row.guid))));
     for (const auto& clash : mReport.clashes)
         for (const std::string& file : clash.files)
-            add(QStringLiteral("GUID clash"), file,
-                QStringLiteral("GUID %1 is defined by %2 packages%3")
+            add(tr("GUID clash"), file,
+                (clash.gameObject ? tr("GUID %1 is defined by %2 packages and the game")
+                                  : tr("GUID %1 is defined by %2 packages"))
                     .arg(text::fromUtf8(health::guidText(clash.guid)))
-                    .arg(clash.files.size())
-                    .arg(clash.gameObject ? QStringLiteral(" and the game") : QString()))
+                    .arg(clash.files.size()))
                 ->setData(ProblemColumn, kGuidRole, static_cast<qulonglong>(clash.guid));
     for (const auto& set : mReport.duplicates)
         for (const std::string& file : set.files)
-            add(QStringLiteral("Duplicate"), file,
-                QStringLiteral("%1 identical files of %2 bytes").arg(set.files.size()).arg(set.size));
+            add(tr("Duplicate"), file, tr("%1 identical files of %2 bytes").arg(set.files.size()).arg(set.size));
+    for (const auto& row : mReport.sims2Packs)
+        add(tr("Sims2Pack file"), row.file, tr("The game does not read Sims2Pack files; install them."))
+            ->setData(ProblemColumn, kSims2PackRole, true);
     // A current row, so that the focus frame shows where the keyboard is.
     if (mList->topLevelItemCount() > 0)
         mList->setCurrentItem(mList->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
@@ -261,18 +271,22 @@ void frmLibraryHealth::fillList()
 void frmLibraryHealth::showSummary()
 {
     // Counted from the rows still listed, so that the line follows every action.
-    std::size_t broken = 0, orphans = 0, clashRows = 0, duplicateRows = 0;
+    std::size_t broken = 0, orphans = 0, clashRows = 0, duplicateRows = 0, sims2Packs = 0;
     for (int row = 0; row < mList->topLevelItemCount(); ++row) {
         const QString problem = mList->topLevelItem(row)->text(ProblemColumn);
-        broken += problem == QStringLiteral("Cannot be read");
-        orphans += problem == QStringLiteral("Orphan recolor");
-        clashRows += problem == QStringLiteral("GUID clash");
-        duplicateRows += problem == QStringLiteral("Duplicate");
+        broken += problem == tr("Cannot be read");
+        orphans += problem == tr("Orphan recolor");
+        clashRows += problem == tr("GUID clash");
+        duplicateRows += problem == tr("Duplicate");
+        sims2Packs += mList->topLevelItem(row)->data(ProblemColumn, kSims2PackRole).isValid();
     }
-    QString summary
-        = QStringLiteral("%1 unreadable, %2, %3 in GUID clashes, %4 duplicated")
-              .arg(text::fromUtf8(countOf(broken, "file")), text::fromUtf8(countOf(orphans, "orphan recolor")),
-                  text::fromUtf8(countOf(clashRows, "file")), text::fromUtf8(countOf(duplicateRows, "file")));
+    QString summary = tr("%1 unreadable, %2, %3 in GUID clashes, %4 duplicated")
+                          .arg(tr("%n file(s)", nullptr, static_cast<int>(broken)),
+                              tr("%n orphan recolor(s)", nullptr, static_cast<int>(orphans)),
+                              tr("%n file(s)", nullptr, static_cast<int>(clashRows)),
+                              tr("%n file(s)", nullptr, static_cast<int>(duplicateRows)));
+    if (sims2Packs > 0)
+        summary += tr(", %n Sims2Pack file(s) to install", nullptr, static_cast<int>(sims2Packs));
     if (!mNote.isEmpty())
         summary += QStringLiteral(". ") + mNote;
     mStatus->setText(summary);
@@ -295,7 +309,12 @@ void frmLibraryHealth::updateButtons()
     mCancelButton->setEnabled(scanning);
     mShow->setEnabled(any);
     mQuarantine->setEnabled(any);
-    mEdit->setEnabled(any && mList->selectedItems().size() == 1);
+    bool sims2Pack = false;
+    for (const QTreeWidgetItem* item : mList->selectedItems())
+        sims2Pack = sims2Pack || item->data(ProblemColumn, kSims2PackRole).isValid();
+    // A Sims2Pack file is no package: the editor cannot open it.
+    mEdit->setEnabled(any && mList->selectedItems().size() == 1 && !sims2Pack);
+    mInstall->setEnabled(!scanning && sims2Pack);
     mUndo->setEnabled(!scanning && !mMoves.empty());
     bool clash = false;
     for (const QTreeWidgetItem* item : mList->selectedItems())
@@ -321,8 +340,8 @@ void frmLibraryHealth::cmdShow_Click()
     }
     // Without a file manager the click must not look as if it did nothing.
     if (!unopened.isEmpty())
-        MessageBox::exclamation(this, QStringLiteral("Library Health"),
-            QStringLiteral("No file manager could be started. The files are in:\n") + unopened.join(QLatin1Char('\n')));
+        MessageBox::exclamation(this, tr("Library Health"),
+            tr("No file manager could be started. The files are in:\n") + unopened.join(QLatin1Char('\n')));
 }
 
 void frmLibraryHealth::cmdQuarantine_Click()
@@ -335,10 +354,11 @@ void frmLibraryHealth::cmdQuarantine_Click()
     if (files.empty())
         return;
     const std::filesystem::path quarantine = health::defaultQuarantineFolder();
-    if (MessageBox::question(this, QStringLiteral("Move to Quarantine"),
-            QStringLiteral("Move %1 out of the game's reach, to:\n%2\n\nThey keep their folders there and \"Undo "
-                           "Move\" brings them back.")
-                .arg(text::fromUtf8(countOf(files.size(), "file")), text::fromPath(quarantine)))
+    if (MessageBox::question(this, tr("Move to Quarantine"),
+            tr("Move %n file(s) out of the game's reach, to:\n%1\n\nThey keep their folders there and \"Undo "
+               "Move\" brings them back.",
+                nullptr, static_cast<int>(files.size()))
+                .arg(text::fromPath(quarantine)))
         != QMessageBox::Yes)
         return;
     const health::QuarantineResult result = health::quarantineFiles(files, text::toPath(mRoot), quarantine);
@@ -356,12 +376,12 @@ void frmLibraryHealth::cmdQuarantine_Click()
         failed.append(text::fromPath(failure.file) + QStringLiteral(": ") + text::fromUtf8(failure.reason));
     showSummary();
     if (!failed.isEmpty())
-        MessageBox::exclamation(this, QStringLiteral("Library Health"),
-            QStringLiteral("These files could not be moved:\n") + failed.join(QLatin1Char('\n')));
+        MessageBox::exclamation(
+            this, tr("Library Health"), tr("These files could not be moved:\n") + failed.join(QLatin1Char('\n')));
     else
-        MessageBox::show(this, QMessageBox::Information, QStringLiteral("Library Health"),
-            QStringLiteral("Moved %1 to:\n%2")
-                .arg(text::fromUtf8(countOf(result.moved.size(), "file")), text::fromPath(quarantine)));
+        MessageBox::show(this, QMessageBox::Information, tr("Library Health"),
+            tr("Moved %n file(s) to:\n%1", nullptr, static_cast<int>(result.moved.size()))
+                .arg(text::fromPath(quarantine)));
     updateButtons();
 }
 
@@ -376,7 +396,7 @@ void frmLibraryHealth::cmdUndo_Click()
         mMoves.pop_back();
         startScan();
     } catch (const Failure& failure) {
-        MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
+        MessageBox::exclamation(this, tr("Library Health"), text::fromUtf8(failure.what()));
     }
     updateButtons();
 }
@@ -401,11 +421,11 @@ void frmLibraryHealth::cmdKnown_Click()
         for (std::uint32_t guid : marked)
             known.setKnown(guid, true);
         // Said where the mark can be taken back, as the rows leave the list.
-        mNote = QStringLiteral("Marked %1 as known; \"Known Clashes...\" lists them and takes a mark back.")
-                    .arg(text::fromUtf8(countOf(marked.size(), "clash", "clashes")));
+        mNote = tr("Marked %n clash(es) as known; \"Known Clashes...\" lists them and takes a mark back.", nullptr,
+            static_cast<int>(marked.size()));
         startScan();
     } catch (const Failure& failure) {
-        MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
+        MessageBox::exclamation(this, tr("Library Health"), text::fromUtf8(failure.what()));
     }
 }
 
@@ -422,16 +442,31 @@ void frmLibraryHealth::cmdKnownList_Click()
     window->open();
 }
 
+void frmLibraryHealth::cmdInstall_Click()
+{
+    QStringList files;
+    for (const QTreeWidgetItem* item : mList->selectedItems())
+        if (item->data(ProblemColumn, kSims2PackRole).isValid())
+            files.append(item->data(FileColumn, kPathRole).toString());
+    if (files.isEmpty())
+        return;
+    // The installed objects are new packages of the library: the review is read again.
+    if (Sims2PackInstallDialog::run(this, files)) {
+        emit sims2PacksInstalled();
+        startScan();
+    }
+}
+
 void frmLibraryHealth::cmdExport_Click()
 {
-    const QString file = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export CSV"), QStringLiteral("library-health.csv"), QStringLiteral("CSV (*.csv)"));
+    const QString file
+        = QFileDialog::getSaveFileName(this, tr("Export CSV"), QStringLiteral("library-health.csv"), tr("CSV (*.csv)"));
     if (file.isEmpty())
         return;
     try {
         writeWholeFile(text::toPath(file), health::healthCsv(mReport));
     } catch (const Failure& failure) {
-        MessageBox::exclamation(this, QStringLiteral("Library Health"), text::fromUtf8(failure.what()));
+        MessageBox::exclamation(this, tr("Library Health"), text::fromUtf8(failure.what()));
     }
 }
 

@@ -3,7 +3,8 @@
 // persistent index on worker threads (progress and Cancel), then the review
 // list with its actions on the selected rows: show in the file manager, move
 // to quarantine (with undo), open in the editor, mark a GUID clash as known
-// (and take the mark back from the list of known clashes), export as CSV. Nothing is deleted from here.
+// (and take the mark back from the list of known clashes), install Sims2Pack
+// files, export as CSV. Nothing is deleted from here.
 
 #include "app/health/core/HealthReport.h"
 #include "app/health/core/Quarantine.h"
@@ -30,6 +31,8 @@ public:
     static LibraryHealthEvents& instance();
 signals:
     void editRequested(const QString& packagePath);
+    /// Objects of Sims2Pack files were installed from the window: the folders shown elsewhere are out of date.
+    void sims2PacksInstalled();
 };
 
 class frmLibraryHealth : public QDialog {
@@ -61,6 +64,7 @@ public:
 
 signals:
     void editRequested(const QString& packagePath);
+    void sims2PacksInstalled();
     void scanFinished();
 
 private:
@@ -71,6 +75,7 @@ private:
     void cmdEdit_Click();
     void cmdKnown_Click();
     void cmdKnownList_Click();
+    void cmdInstall_Click();
     void cmdExport_Click();
     void showProgress(qulonglong done, qulonglong total);
     void finishScan(const QString& failure);
@@ -97,6 +102,7 @@ private:
     QPushButton* mEdit;
     QPushButton* mKnown;
     QPushButton* mKnownList;
+    QPushButton* mInstall;
     QPushButton* mExport;
 };
 

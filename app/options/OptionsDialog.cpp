@@ -18,31 +18,30 @@ OptionsDialog::OptionsDialog(QWidget* parent)
     : QDialog(parent)
     , mGenerations(new QSpinBox(this))
     , mDays(new QSpinBox(this))
-    , mKeepCompressed(new QCheckBox(QStringLiteral("&Keep saved resources compressed"), this))
+    , mKeepCompressed(new QCheckBox(tr("&Keep saved resources compressed"), this))
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     const BackupPolicy policy = backupPolicyFromSettings();
     mGenerations->setObjectName(QStringLiteral("spnBackupGenerations"));
     mGenerations->setRange(1, 99);
     mGenerations->setValue(policy.generations);
-    mGenerations->setToolTip(
-        QStringLiteral("How many earlier versions of each saved file are kept, the original included."));
+    mGenerations->setToolTip(tr("How many earlier versions of each saved file are kept, the original included."));
     mDays->setObjectName(QStringLiteral("spnBackupDays"));
     mDays->setRange(0, 3650);
     mDays->setValue(policy.maxAgeDays);
-    mDays->setSpecialValueText(QStringLiteral("For ever"));
-    mDays->setSuffix(QStringLiteral(" days"));
-    mDays->setToolTip(QStringLiteral("How long a backup is kept; 0 keeps them for ever."));
+    mDays->setSpecialValueText(tr("For ever"));
+    mDays->setSuffix(tr(" days"));
+    mDays->setToolTip(tr("How long a backup is kept; 0 keeps them for ever."));
     mKeepCompressed->setObjectName(QStringLiteral("chkKeepCompressed"));
     mKeepCompressed->setChecked(keepSavedResourcesCompressed());
     mKeepCompressed->setToolTip(
-        QStringLiteral("Saved objects store their changed resources compressed where they were compressed before."));
+        tr("Saved objects store their changed resources compressed where they were compressed before."));
 
     auto* form = new QFormLayout;
-    auto* generationsLabel = new QLabel(QStringLiteral("Backup &Generations:"), this);
+    auto* generationsLabel = new QLabel(tr("Backup &Generations:"), this);
     generationsLabel->setBuddy(mGenerations);
-    auto* daysLabel = new QLabel(QStringLiteral("Backup &Days:"), this);
+    auto* daysLabel = new QLabel(tr("Backup &Days:"), this);
     daysLabel->setBuddy(mDays);
     form->addRow(generationsLabel, mGenerations);
     form->addRow(daysLabel, mDays);

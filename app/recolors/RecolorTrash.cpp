@@ -2,6 +2,7 @@
 
 #include "app/platform/qt/TextBridge.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace varnick {
@@ -36,8 +37,10 @@ recolors::RemoveFunction desktopRemover()
 
 QString trashNote()
 {
-    return desktopHasTrash() ? QStringLiteral("The files go to the trash, from where they can still be restored.")
-                             : QStringLiteral("This system has no trash: the files are deleted for good.");
+    return desktopHasTrash()
+        ? QCoreApplication::translate(
+            "RecolorTrash", "The files go to the trash, from where they can still be restored.")
+        : QCoreApplication::translate("RecolorTrash", "This system has no trash: the files are deleted for good.");
 }
 
 } // namespace varnick

@@ -11,6 +11,7 @@
 #include "package/base/ErrorTrap.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <atomic>
@@ -23,13 +24,15 @@ const QString kLineEnds = QStringLiteral("\r\n\r\n");
 
 QString confirmationText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("ThumbnailPurgeAction",
                "This menu choice will delete all of the thumbnails for this object, including recolors. When a new "
                "mesh or texture is created for an object, the old thumbnails are not updated to reflect the changes. "
                "For object creators this can be a real annoyance. The game will generate new thumbnails for an "
                "object the next time you view the catalog information for it in the game. (Note: This can take a "
                "long time to finish if you have alot of custom content.)")
-        + kLineEnds + QStringLiteral("Would you like to delete all the thumbnails for this object?");
+        + kLineEnds
+        + QCoreApplication::translate(
+            "ThumbnailPurgeAction", "Would you like to delete all the thumbnails for this object?");
 }
 
 // One line per cache that was not purged, for the closing message.
@@ -39,9 +42,11 @@ QString cacheNotes(const PurgeResult& result)
     for (const CachePurge& cache : result.caches) {
         const QString name = text::fromUtf8(cache.name);
         if (cache.outcome == CacheOutcome::Missing)
-            notes += kLineEnds + name + QStringLiteral(" does not exist and was skipped.");
+            notes += kLineEnds
+                + QCoreApplication::translate("ThumbnailPurgeAction", "%1 does not exist and was skipped.").arg(name);
         else if (cache.outcome == CacheOutcome::Cancelled || cache.outcome == CacheOutcome::NotReached)
-            notes += kLineEnds + name + QStringLiteral(" was left as it was.");
+            notes
+                += kLineEnds + QCoreApplication::translate("ThumbnailPurgeAction", "%1 was left as it was.").arg(name);
     }
     return notes;
 }
@@ -59,8 +64,9 @@ public:
 PurgeResult purgeWithProgress(QWidget* owner, ThumbnailPurge& purge, PurgeOptions options)
 {
     PurgeResult result;
-    const ProgressBox box { QStringLiteral("Purging thumbnails..."),
-        QStringLiteral("Delete Selected Object Thumbnails"), QStringLiteral("dlgPurgeProgress"), 0 };
+    const ProgressBox box { QCoreApplication::translate("ThumbnailPurgeAction", "Purging thumbnails..."),
+        QCoreApplication::translate("ThumbnailPurgeAction", "Delete Selected Object Thumbnails"),
+        QStringLiteral("dlgPurgeProgress"), 0 };
     runWithProgress(owner, box, std::max<std::int64_t>(1, purge.totalBytes()),
         [&](const WorkReport& progress, const std::atomic<bool>* cancel) {
             options.cancel = cancel;
@@ -76,7 +82,9 @@ bool purgeObjectThumbnails(QWidget* owner, const QString& objectFile)
 {
     if (refuseWhileGameRuns(owner))
         return false;
-    if (MessageBox::question(owner, QStringLiteral("CONFIRM ACTION"), confirmationText()) != QMessageBox::Yes)
+    if (MessageBox::question(
+            owner, QCoreApplication::translate("ThumbnailPurgeAction", "CONFIRM ACTION"), confirmationText())
+        != QMessageBox::Yes)
         return false;
 
     bool changed = false;
@@ -108,18 +116,22 @@ bool purgeObjectThumbnails(QWidget* owner, const QString& objectFile)
             }
         }
         if (const CachePurge* corrupt = result.corrupt()) {
-            MessageBox::critical(
-                owner, QStringLiteral("EXTREMELY BAD ERROR"), text::fromUtf8(corrupt->corruptMessage()));
+            MessageBox::critical(owner, QCoreApplication::translate("ThumbnailPurgeAction", "EXTREMELY BAD ERROR"),
+                text::fromUtf8(corrupt->corruptMessage()));
             return;
         }
         result.rethrowFailure();
         if (result.cancelled()) {
-            MessageBox::show(owner, QMessageBox::Information, QStringLiteral("OPERATION CANCELLED"),
-                QStringLiteral("The purge was cancelled.") + cacheNotes(result));
+            MessageBox::show(owner, QMessageBox::Information,
+                QCoreApplication::translate("ThumbnailPurgeAction", "OPERATION CANCELLED"),
+                QCoreApplication::translate("ThumbnailPurgeAction", "The purge was cancelled.") + cacheNotes(result));
             return;
         }
-        MessageBox::show(owner, QMessageBox::Information, QStringLiteral("OPERATION SUCCESSFUL"),
-            QStringLiteral("All thumbnails for the selected object have been purged.") + cacheNotes(result));
+        MessageBox::show(owner, QMessageBox::Information,
+            QCoreApplication::translate("ThumbnailPurgeAction", "OPERATION SUCCESSFUL"),
+            QCoreApplication::translate(
+                "ThumbnailPurgeAction", "All thumbnails for the selected object have been purged.")
+                + cacheNotes(result));
     });
     return changed;
 }

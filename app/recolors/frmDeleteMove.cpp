@@ -2,6 +2,7 @@
 
 #include "app/browser/frmSelectPath.h"
 #include "app/platform/Words.h"
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
@@ -29,8 +30,15 @@ namespace varnick {
 namespace {
 
 const QString kLineEnds = QStringLiteral("\r\n\r\n");
-const QString kAreYouSure = QStringLiteral("Are you absolutely sure that you want to do this?");
-const QString kNoRecolors = QStringLiteral("*** no recolors found ***");
+QString areYouSure()
+{
+    return frmDeleteMove::tr("Are you absolutely sure that you want to do this?");
+}
+
+QString noRecolors()
+{
+    return frmDeleteMove::tr("*** no recolors found ***");
+}
 
 QString fileNameOf(const QString& path)
 {
@@ -39,7 +47,7 @@ QString fileNameOf(const QString& path)
 
 QString confirmation(const QString& what)
 {
-    return what + kLineEnds + kAreYouSure + kLineEnds + trashNote();
+    return what + kLineEnds + areYouSure() + kLineEnds + trashNote();
 }
 
 } // namespace
@@ -60,7 +68,7 @@ frmDeleteMove::frmDeleteMove(const Request& request, QWidget* parent)
     , mUnreadable(request.unreadable)
 {
     setObjectName(QStringLiteral("frmDeleteMove"));
-    setWindowTitle(QStringLiteral("Delete/Move The Selected Object File"));
+    setWindowTitle(tr("Delete/Move The Selected Object File"));
     resize(409, 473);
     if (FoundRecolors.isEmpty())
         FoundRecolors.append(QString());
@@ -88,27 +96,31 @@ frmDeleteMove::frmDeleteMove(const Request& request, QWidget* parent)
     lblUnreadable = new QLabel(this);
     lblUnreadable->setObjectName(QStringLiteral("lblUnreadable"));
     lblUnreadable->setWordWrap(true);
-    cmdView = smallButton(QStyle::SP_FileDialogContentsView, QStringLiteral("&View"), QStringLiteral("View Selected"),
-        QStringLiteral("cmdView"));
-    cmdPackageDetails = smallButton(QStyle::SP_FileDialogInfoView, QStringLiteral("De&tails"),
-        QStringLiteral("Selected Package Details"), QStringLiteral("cmdPackageDetails"));
-    cmdSelect = smallButton(QStyle::SP_DialogYesButton, QStringLiteral("Select &All"),
-        QStringLiteral("Select All Recolors"), QStringLiteral("cmdSelect"));
-    cmdUnselect = smallButton(QStyle::SP_DialogNoButton, QStringLiteral("&Unselect All"),
-        QStringLiteral("Unselect All Recolors"), QStringLiteral("cmdUnselect"));
-    cmdDeleteAll = button(QStringLiteral("&Delete Object And All Recolors"), QStringLiteral("cmdDeleteAll"));
-    cmdDelRecolors = button(QStringLiteral("Delete &Selected Recolors"), QStringLiteral("cmdDelRecolors"));
-    cmdMoveAll = button(QStringLiteral("&Move Object And All Recolors"), QStringLiteral("cmdMoveAll"));
-    cmdCancel = button(QStringLiteral("E&xit This Window"), QStringLiteral("cmdCancel"));
+    cmdView
+        = smallButton(QStyle::SP_FileDialogContentsView, tr("&View"), tr("View Selected"), QStringLiteral("cmdView"));
+    cmdPackageDetails = smallButton(QStyle::SP_FileDialogInfoView, tr("De&tails"), tr("Selected Package Details"),
+        QStringLiteral("cmdPackageDetails"));
+    cmdSelect = smallButton(
+        QStyle::SP_DialogYesButton, tr("Select &All"), tr("Select All Recolors"), QStringLiteral("cmdSelect"));
+    cmdUnselect = smallButton(
+        QStyle::SP_DialogNoButton, tr("&Unselect All"), tr("Unselect All Recolors"), QStringLiteral("cmdUnselect"));
+    cmdDeleteAll = button(tr("&Delete Object And All Recolors"), QStringLiteral("cmdDeleteAll"));
+    cmdDelRecolors = button(tr("Delete &Selected Recolors"), QStringLiteral("cmdDelRecolors"));
+    cmdMoveAll = button(tr("&Move Object And All Recolors"), QStringLiteral("cmdMoveAll"));
+    cmdCancel = button(tr("E&xit This Window"), QStringLiteral("cmdCancel"));
     // Holds the keyboard focus after a button, outside the visible area; Tab never stops on it.
     cmdFocus = button(QStringLiteral("focus"), QStringLiteral("cmdFocus"));
     cmdFocus->setGeometry(-200, -200, 10, 10);
     cmdFocus->setFocusPolicy(Qt::NoFocus);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Selected Object Filename"), this));
+    auto* objectCaption = new QLabel(tr("Selected Object Filename"), this);
+    setCaptionOf(objectCaption, txtObjFilename);
+    layout->addWidget(objectCaption);
     layout->addWidget(txtObjFilename);
-    layout->addWidget(new QLabel(QStringLiteral("Recolors of the Selected Object"), this));
+    auto* recolorsCaption = new QLabel(tr("Recolors of the Selected Object"), this);
+    setCaptionOf(recolorsCaption, lstRecolors);
+    layout->addWidget(recolorsCaption);
     layout->addWidget(lstRecolors, 1);
     // The tools for the list under it, in the order Tab reaches them.
     auto* tools = new QHBoxLayout;
@@ -160,11 +172,10 @@ void frmDeleteMove::Form_Load()
         line->setData(Qt::UserRole, static_cast<int>(i));
     }
     if (FoundRecolors.size() <= 1)
-        lstRecolors->addItem(kNoRecolors);
+        lstRecolors->addItem(noRecolors());
     if (!mUnreadable.isEmpty()) {
-        lblUnreadable->setText(text::fromUtf8(countOf(static_cast<std::size_t>(mUnreadable.size()), "file"))
-            + (mUnreadable.size() == 1 ? QStringLiteral(" could not be read and was not searched for recolors.")
-                                       : QStringLiteral(" could not be read and were not searched for recolors.")));
+        lblUnreadable->setText(tr("%n file(s) could not be read and were not searched for recolors.", nullptr,
+            static_cast<int>(mUnreadable.size())));
         // Each reason in the player's words, the reader's own after it for help forums.
         QStringList lines;
         for (const auto& [file, reason] : mUnreadable) {
@@ -240,11 +251,10 @@ void frmDeleteMove::deleteAndReport(const std::vector<std::filesystem::path>& fi
             left.append(text::fromPath(file));
     }
     if (left.isEmpty())
-        MessageBox::show(this, QMessageBox::Information, QStringLiteral("OPERATION SUCCESSFUL"), done);
+        MessageBox::show(this, QMessageBox::Information, tr("OPERATION SUCCESSFUL"), done);
     else
-        MessageBox::exclamation(this, QStringLiteral("OPERATION INCOMPLETE"),
-            QStringLiteral("These files could not be deleted and were left as they were:\r\n")
-                + left.join(QStringLiteral("\r\n")));
+        MessageBox::exclamation(this, tr("OPERATION INCOMPLETE"),
+            tr("These files could not be deleted and were left as they were:\r\n") + left.join(QStringLiteral("\r\n")));
     finish();
 }
 
@@ -275,13 +285,13 @@ void frmDeleteMove::cmdDeleteAll_Click()
     // The Part's words hold where files are deleted for good; where they go to the trash, it says so.
     const qsizetype recolors = FoundRecolors.size() - 1;
     const QString what = !desktopHasTrash()
-        ? QStringLiteral("You are about to PERMANENTLY DESTROY the object and all of it's recolors.")
-        : recolors == 0 ? QStringLiteral("You are about to move the object to the trash.")
-                        : QStringLiteral("You are about to move the object and its %1 to the trash.")
-                              .arg(text::fromUtf8(countOf(static_cast<std::size_t>(recolors), "recolor")));
-    if (MessageBox::question(this, QStringLiteral("CONFIRM DELETE"), confirmation(what)) != QMessageBox::Yes)
+        ? tr("You are about to PERMANENTLY DESTROY the object and all of it's recolors.")
+        : recolors == 0 ? tr("You are about to move the object to the trash.")
+                        : tr("You are about to move the object and its %n recolor(s) to the trash.", nullptr,
+                            static_cast<int>(recolors));
+    if (MessageBox::question(this, tr("CONFIRM DELETE"), confirmation(what)) != QMessageBox::Yes)
         return;
-    deleteAndReport(allFiles(), QStringLiteral("The object has been deleted."));
+    deleteAndReport(allFiles(), tr("The object has been deleted."));
 }
 
 void frmDeleteMove::cmdDelRecolors_Click()
@@ -294,10 +304,9 @@ void frmDeleteMove::cmdDelRecolors_Click()
     if (FoundRecolors.size() <= 1 || count == 0)
         return;
     const QString what = !desktopHasTrash()
-        ? QStringLiteral("You are about to PERMANENTLY DESTROY the selected recolors for this object.")
-        : QStringLiteral("You are about to move %1 of this object to the trash.")
-              .arg(text::fromUtf8(countOf(static_cast<std::size_t>(count), "selected recolor")));
-    if (MessageBox::question(this, QStringLiteral("CONFIRM DELETE"), confirmation(what)) != QMessageBox::Yes)
+        ? tr("You are about to PERMANENTLY DESTROY the selected recolors for this object.")
+        : tr("You are about to move %n selected recolor(s) of this object to the trash.", nullptr, count);
+    if (MessageBox::question(this, tr("CONFIRM DELETE"), confirmation(what)) != QMessageBox::Yes)
         return;
     std::vector<std::filesystem::path> selected;
     for (int i = 0; i < lstRecolors->count(); ++i) {
@@ -305,7 +314,7 @@ void frmDeleteMove::cmdDelRecolors_Click()
         if (line->isSelected())
             selected.push_back(text::toPath(FoundRecolors[line->data(Qt::UserRole).toInt()]));
     }
-    deleteAndReport(selected, QStringLiteral("The selected recolors have been deleted."));
+    deleteAndReport(selected, tr("The selected recolors have been deleted."));
 }
 
 void frmDeleteMove::cmdMoveAll_Click()
@@ -321,13 +330,12 @@ void frmDeleteMove::cmdMoveAll_Click()
     const std::filesystem::path target = text::toPath(destination);
     const recolors::MoveCheck check = recolors::checkMove(files, target);
     if (check.samePlace) {
-        MessageBox::exclamation(
-            this, QStringLiteral("USER INPUT ERROR"), QStringLiteral("Source and destination are the same!"));
+        MessageBox::exclamation(this, tr("USER INPUT ERROR"), tr("Source and destination are the same!"));
         return;
     }
     if (check.destinationMissing) {
-        MessageBox::exclamation(this, QStringLiteral("USER INPUT ERROR"),
-            QStringLiteral("Nothing was moved: the destination is not a folder:\r\n") + destination);
+        MessageBox::exclamation(
+            this, tr("USER INPUT ERROR"), tr("Nothing was moved: the destination is not a folder:\r\n") + destination);
         return;
     }
     if (!check.clashes.empty()) {
@@ -335,9 +343,9 @@ void frmDeleteMove::cmdMoveAll_Click()
         QStringList clashes;
         for (const std::filesystem::path& clash : check.clashes)
             clashes.append(text::fromPath(clash));
-        MessageBox::exclamation(this, QStringLiteral("USER INPUT ERROR"),
-            QStringLiteral("Nothing was moved: these files are already in the destination folder or share a name "
-                           "with another file being moved:\r\n")
+        MessageBox::exclamation(this, tr("USER INPUT ERROR"),
+            tr("Nothing was moved: these files are already in the destination folder or share a name "
+               "with another file being moved:\r\n")
                 + clashes.join(QStringLiteral("\r\n")));
         return;
     }
@@ -347,16 +355,16 @@ void frmDeleteMove::cmdMoveAll_Click()
     } catch (const std::exception& failure) {
         // Files moved before the failure stay moved; the rest are where they were.
         mChanged = true;
-        MessageBox::exclamation(this, QStringLiteral("OPERATION INCOMPLETE"),
-            QStringLiteral("The move stopped: ") + text::fromUtf8(toValidUtf8(failure.what()))
-                + QStringLiteral("\r\nThe files before it were moved; the others were left where they were."));
+        MessageBox::exclamation(this, tr("OPERATION INCOMPLETE"),
+            tr("The move stopped: %1\r\nThe files before it were moved; the others were left where they were.")
+                .arg(text::fromUtf8(toValidUtf8(failure.what()))));
         finish();
         return;
     }
     mChanged = true;
     Settings::setValue(SettingKey::LastMoveDestination, destination);
-    MessageBox::show(this, QMessageBox::Information, QStringLiteral("OPERATION SUCCESSFUL"),
-        QString::number(moved) + QStringLiteral(" files were moved to:\r\n") + destination);
+    MessageBox::show(this, QMessageBox::Information, tr("OPERATION SUCCESSFUL"),
+        tr("%1 files were moved to:\r\n%2").arg(moved).arg(destination));
     finish();
 }
 

@@ -1,5 +1,6 @@
 #include "app/recolors/frmFindRecolors.h"
 
+#include "app/options/Appearance.h"
 #include "app/platform/qt/BackgroundTask.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/frmDeleteMove.h"
@@ -33,6 +34,7 @@ RecolorStatusBar::RecolorStatusBar(QWidget* parent)
     : QWidget(parent)
 {
     setAutoFillBackground(true);
+    setAccessibleName(tr("Search progress"));
 }
 
 void RecolorStatusBar::setProgress(std::int32_t done, std::int32_t count)
@@ -40,13 +42,17 @@ void RecolorStatusBar::setProgress(std::int32_t done, std::int32_t count)
     if (count <= 0)
         return;
     mFraction = std::max(mFraction, std::min(1.0, static_cast<double>(done) / count));
+    // The bar's length in words, for those who cannot see it.
+    const QString searched = tr("%1 of %2 files searched").arg(done).arg(count);
+    setToolTip(searched);
+    setAccessibleDescription(searched);
     repaint();
 }
 
 void RecolorStatusBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(QRectF(0, 0, width() * mFraction, height()), QColor(255, 0, 0));
+    painter.fillRect(QRectF(0, 0, width() * mFraction, height()), appearance::warningRed(palette()));
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
@@ -87,12 +93,12 @@ frmFindRecolors::frmFindRecolors(const QString& searchPath, const QString& objec
     , mSearch(new BackgroundTask(this))
 {
     setObjectName(QStringLiteral("frmFindRecolors"));
-    setWindowTitle(QStringLiteral("Searching For Recolors"));
+    setWindowTitle(tr("Searching For Recolors"));
     setFixedSize(686, 124);
     picStatus = new RecolorStatusBar(this);
     picStatus->setObjectName(QStringLiteral("picStatus"));
     picStatus->setGeometry(16, 28, 653, 29);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setGeometry(293, 76, 100, 30);
     connect(cmdCancel, &QPushButton::clicked, this, &frmFindRecolors::cmdCancel_Click);
@@ -175,7 +181,7 @@ void frmFindRecolors::cmdCancel_Click()
     mCancelled = true;
     mSearch->cancel();
     cmdCancel->setEnabled(false);
-    cmdCancel->setText(QStringLiteral("Cancelling..."));
+    cmdCancel->setText(tr("Cancelling..."));
 }
 
 void frmFindRecolors::reject()

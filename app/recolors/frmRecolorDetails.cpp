@@ -1,5 +1,6 @@
 #include "app/recolors/frmRecolorDetails.h"
 
+#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/core/RecolorSearch.h"
 
@@ -25,7 +26,7 @@ frmRecolorDetails::frmRecolorDetails(const QString& recolorFilename, QWidget* pa
     , RecolorFilename(recolorFilename)
 {
     setObjectName(QStringLiteral("frmRecolorDetails"));
-    setWindowTitle(QStringLiteral("Selected Recolor Details"));
+    setWindowTitle(tr("Selected Recolor Details"));
     resize(681, 173);
     auto field = [this](const QString& name) {
         auto* box = new QLineEdit(this);
@@ -40,16 +41,21 @@ frmRecolorDetails::frmRecolorDetails(const QString& recolorFilename, QWidget* pa
     txtRecolorName = field(QStringLiteral("txtRecolorName"));
     txtModelName = field(QStringLiteral("txtModelName"));
     txtSubsetName = field(QStringLiteral("txtSubsetName"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
+    const auto captionOf = [this](const QString& text, QWidget* box) {
+        auto* label = new QLabel(text, this);
+        setCaptionOf(label, box);
+        return label;
+    };
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("File Path"), this), 0, 0, 1, 2);
+    layout->addWidget(captionOf(tr("File Path"), txtFilePath), 0, 0, 1, 2);
     layout->addWidget(txtFilePath, 1, 0, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Recolor Name"), this), 2, 0, 1, 2);
+    layout->addWidget(captionOf(tr("Recolor Name"), txtRecolorName), 2, 0, 1, 2);
     layout->addWidget(txtRecolorName, 3, 0, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Model Name"), this), 4, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Subset Name"), this), 4, 1);
+    layout->addWidget(captionOf(tr("Model Name"), txtModelName), 4, 0);
+    layout->addWidget(captionOf(tr("Subset Name"), txtSubsetName), 4, 1);
     layout->addWidget(txtModelName, 5, 0);
     layout->addWidget(txtSubsetName, 5, 1);
     layout->addWidget(cmdClose, 6, 0, 1, 2, Qt::AlignHCenter);

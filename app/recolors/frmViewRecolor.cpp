@@ -33,27 +33,31 @@ QImage frmViewRecolor::notAvailablePicture()
     QFont font = painter.font();
     font.setPixelSize(22);
     painter.setFont(font);
-    painter.drawText(
-        QRect(0, 0, 512, 250), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Texture Preview Not Available"));
-    painter.drawText(
-        QRect(0, 262, 512, 250), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("(Unknown Picture Format Code)"));
+    painter.drawText(QRect(0, 0, 512, 250), Qt::AlignHCenter | Qt::AlignBottom, tr("Texture Preview Not Available"));
+    painter.drawText(QRect(0, 262, 512, 250), Qt::AlignHCenter | Qt::AlignTop, tr("(Unknown Picture Format Code)"));
     return image;
 }
 
-QImage frmViewRecolor::shownPicture(const QImage& picture)
+QImage frmViewRecolor::shownPicture(const QImage& picture, qreal ratio)
 {
     // The whole texture in the preview area: a small one enlarged by a whole
     // factor, so that every texture pixel is one sharp square of one size, a
     // large one reduced smoothly.
     if (picture.isNull())
         return picture;
+    // The preview area in device pixels: on a high-density screen the squares are counted in them.
+    const int area = std::max(1, qRound(kPreviewSide * ratio));
     const int side = std::max(picture.width(), picture.height());
-    if (side <= kPreviewSide) {
-        const int factor = kPreviewSide / side;
-        return picture.scaled(
+    QImage shown;
+    if (side <= area) {
+        const int factor = area / side;
+        shown = picture.scaled(
             picture.width() * factor, picture.height() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    } else {
+        shown = picture.scaled(area, area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
-    return picture.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    return shown;
 }
 
 frmViewRecolor::frmViewRecolor(const QString& fileName, QWidget* parent)
@@ -61,13 +65,13 @@ frmViewRecolor::frmViewRecolor(const QString& fileName, QWidget* parent)
     , FileName(fileName)
 {
     setObjectName(QStringLiteral("frmViewRecolor"));
-    setWindowTitle(QStringLiteral("Selected File Preview"));
+    setWindowTitle(tr("Selected File Preview"));
     setFixedSize(525, 554);
     picPreview = new QLabel(this);
     picPreview->setObjectName(QStringLiteral("picPreview"));
     picPreview->setGeometry(4, 4, kPreviewSide, kPreviewSide);
     picPreview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdExit = new QPushButton(tr("E&xit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     cmdExit->setGeometry(212, 523, 100, 26);
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
@@ -92,15 +96,13 @@ void frmViewRecolor::Form_Activate()
     if (!mAvailable)
         mPicture = notAvailablePicture();
     // The notice is drawn for the preview area; only a texture is scaled to it.
-    picPreview->setPixmap(QPixmap::fromImage(mAvailable ? shownPicture(mPicture) : mPicture));
+    picPreview->setPixmap(QPixmap::fromImage(mAvailable ? shownPicture(mPicture, devicePixelRatioF()) : mPicture));
     picPreview->setToolTip(problem);
     // The file and the texture's size, so that several previews can be told apart.
     const QString name = text::fromPath(text::toPath(FileName).filename());
-    setWindowTitle(mAvailable ? QStringLiteral("Selected File Preview - %1 (%2 x %3)")
-                                    .arg(name)
-                                    .arg(mPicture.width())
-                                    .arg(mPicture.height())
-                              : QStringLiteral("Selected File Preview - %1").arg(name));
+    setWindowTitle(mAvailable
+            ? tr("Selected File Preview - %1 (%2 x %3)").arg(name).arg(mPicture.width()).arg(mPicture.height())
+            : tr("Selected File Preview - %1").arg(name));
     QApplication::restoreOverrideCursor();
 }
 

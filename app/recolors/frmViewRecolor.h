@@ -36,7 +36,7 @@ public:
     static constexpr int kPreviewSide = 517;
     /// picture as the preview area shows it: fitted to kPreviewSide square, a
     /// small one enlarged by a whole factor with each pixel a sharp square.
-    static QImage shownPicture(const QImage& picture);
+    static QImage shownPicture(const QImage& picture, qreal ratio = 1.0);
 
 private:
     void Form_Activate();

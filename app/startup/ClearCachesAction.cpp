@@ -9,6 +9,7 @@
 #include "app/startup/ThumbnailCache.h"
 #include "app/startup/core/GameCaches.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QMenu>
@@ -17,7 +18,10 @@ namespace varnick {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Clear Game Caches");
+QString title()
+{
+    return QCoreApplication::translate("ClearCachesAction", "Clear Game Caches");
+}
 const QString kLineEnds = QStringLiteral("\r\n\r\n");
 
 QString fileLine(const std::filesystem::path& file, std::uintmax_t size)
@@ -37,24 +41,26 @@ bool clearGameCachesAction(QWidget* owner)
     const std::filesystem::path data = pathFromUtf8(gstrSims2DataPath);
     const std::vector<GameCacheFile> files = gameCacheFiles(data);
     if (files.empty()) {
-        MessageBox::show(owner, QMessageBox::Information, kTitle,
-            QStringLiteral("There are no game caches to clear in ") + QDir::toNativeSeparators(text::fromPath(data))
-                + QStringLiteral("."));
+        MessageBox::show(owner, QMessageBox::Information, title(),
+            QCoreApplication::translate("ClearCachesAction", "There are no game caches to clear in %1.")
+                .arg(QDir::toNativeSeparators(text::fromPath(data))));
         return false;
     }
     QString list;
     for (const GameCacheFile& file : files)
         list += QStringLiteral("\r\n") + fileLine(file.file, file.size);
-    if (MessageBox::question(owner, QStringLiteral("Confirm Action"),
-            QStringLiteral("Move these caches to the backup folder? The game makes them anew at its next start, "
-                           "which takes longer than usual.")
+    if (MessageBox::question(owner, QCoreApplication::translate("ClearCachesAction", "Confirm Action"),
+            QCoreApplication::translate("ClearCachesAction",
+                "Move these caches to the backup folder? The game makes them anew at its next start, "
+                "which takes longer than usual.")
                 + QStringLiteral("\r\n") + list)
         != QMessageBox::Yes)
         return false;
 
     ClearedCaches cleared;
     const BackupStore store = programBackups();
-    runWithProgress(owner, QStringLiteral("Moving the game's caches..."), files.size(),
+    runWithProgress(owner, QCoreApplication::translate("ClearCachesAction", "Moving the game's caches..."),
+        files.size(),
         [&](const std::function<void(std::size_t, std::size_t)>& progress, const std::atomic<bool>* cancel) {
             cleared = clearGameCaches(data, store, cancel, progress);
         });
@@ -63,29 +69,32 @@ bool clearGameCachesAction(QWidget* owner)
 
     QString report;
     if (!cleared.moved.empty()) {
-        report += QStringLiteral("Moved to the backup folder:");
+        report += QCoreApplication::translate("ClearCachesAction", "Moved to the backup folder:");
         for (const ClearedCaches::Moved& moved : cleared.moved)
             report += QStringLiteral("\r\n") + fileLine(moved.file, moved.size);
     }
     if (!cleared.failed.empty()) {
-        report += (report.isEmpty() ? QString() : kLineEnds) + QStringLiteral("Left as they were:");
+        report += (report.isEmpty() ? QString() : kLineEnds)
+            + QCoreApplication::translate("ClearCachesAction", "Left as they were:");
         for (const ClearedCaches::Failed& failed : cleared.failed)
             report += QStringLiteral("\r\n") + QDir::toNativeSeparators(text::fromPath(failed.file))
                 + QStringLiteral(": ") + text::fromUtf8(failed.reason);
     }
     if (!cleared.notReached.empty())
         report += (report.isEmpty() ? QString() : kLineEnds)
-            + QStringLiteral("Cancelled; %1 cache(s) were left as they were.").arg(cleared.notReached.size());
+            + QCoreApplication::translate("ClearCachesAction", "Cancelled; %n cache(s) were left as they were.",
+                nullptr, static_cast<int>(cleared.notReached.size()));
     if (cleared.failed.empty() && cleared.notReached.empty())
-        MessageBox::show(owner, QMessageBox::Information, QStringLiteral("OPERATION SUCCESSFUL"), report);
+        MessageBox::show(owner, QMessageBox::Information,
+            QCoreApplication::translate("ClearCachesAction", "OPERATION SUCCESSFUL"), report);
     else
-        MessageBox::exclamation(owner, kTitle, report);
+        MessageBox::exclamation(owner, title(), report);
     return !cleared.moved.empty();
 }
 
 void addClearGameCachesMenuItem(QMenu* tools, QWidget* owner)
 {
-    QAction* item = tools->addAction(QStringLiteral("Clear Game &Caches..."));
+    QAction* item = tools->addAction(QCoreApplication::translate("ClearCachesAction", "Clear Game &Caches..."));
     item->setObjectName(QStringLiteral("smenuClearCaches"));
     QObject::connect(item, &QAction::triggered, owner, [owner] { clearGameCachesAction(owner); });
 }

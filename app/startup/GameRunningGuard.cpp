@@ -11,8 +11,8 @@ bool refuseWhileGameRuns(QWidget* owner)
     const std::optional<std::string> program = runningGameProgram();
     if (!program)
         return false;
-    MessageBox::exclamation(
-        owner, QStringLiteral("The Sims 2 Is Running"), text::fromUtf8(gameRunningMessage(*program)));
+    MessageBox::exclamation(owner, QCoreApplication::translate("GameRunningGuard", "The Sims 2 Is Running"),
+        text::fromUtf8(gameRunningMessage(*program)));
     return true;
 }
 

@@ -25,7 +25,10 @@ namespace varnick {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Game Installation");
+QString title()
+{
+    return frmGameInstallation::tr("Game Installation");
+}
 
 class WaitCursor {
 public:
@@ -74,23 +77,24 @@ frmGameInstallation::frmGameInstallation(GameSearch search, bool firstStart, QWi
     , mSearch(std::move(search))
 {
     setObjectName(QStringLiteral("frmGameInstallation"));
-    setWindowTitle(firstStart ? QStringLiteral("Choose Your Game") : kTitle);
+    setWindowTitle(firstStart ? tr("Choose Your Game") : title());
 
     auto* intro = new QLabel(firstStart
-            ? QStringLiteral("Varnick found The Sims 2 more than once on this computer. Choose the installation "
-                             "whose downloads you want to manage. You can change it later under File, Game "
-                             "Installation.")
-            : QStringLiteral("The installations of The Sims 2 found on this computer, the one Varnick chooses "
-                             "first at the top. Choose one, or add the game's data folder (the folder holding "
-                             "Downloads) by hand. Varnick uses your choice from its next start."),
+            ? tr("Varnick found The Sims 2 more than once on this computer. Choose the installation "
+                 "whose downloads you want to manage. You can change it later under File, Game "
+                 "Installation.")
+            : tr("The installations of The Sims 2 found on this computer, the one Varnick chooses "
+                 "first at the top. Choose one, or add the game's data folder (the folder holding "
+                 "Downloads) by hand. Varnick uses your choice from its next start."),
         this);
     intro->setWordWrap(true);
 
     lstInstalls = new QTreeWidget(this);
     lstInstalls->setObjectName(QStringLiteral("lstInstalls"));
+    lstInstalls->setAccessibleName(tr("Game installations found"));
     lstInstalls->setRootIsDecorated(false);
-    lstInstalls->setHeaderLabels({ QStringLiteral("Edition"), QStringLiteral("Name"), QStringLiteral("Data folder"),
-        QStringLiteral("Install folder"), QStringLiteral("Found in") });
+    lstInstalls->setHeaderLabels(
+        { tr("Edition"), tr("Name"), tr("Data folder"), tr("Install folder"), tr("Found in") });
     lstInstalls->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(lstInstalls, &QTreeWidget::itemDoubleClicked, this, [this] { cmdUse_Click(); });
 
@@ -99,12 +103,12 @@ frmGameInstallation::frmGameInstallation(GameSearch search, bool firstStart, QWi
     lblSkipped->setWordWrap(true);
     lblSkipped->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    cmdUse = new QPushButton(QStringLiteral("&Use This Installation"), this);
+    cmdUse = new QPushButton(tr("&Use This Installation"), this);
     cmdUse->setObjectName(QStringLiteral("cmdUse"));
     cmdUse->setDefault(true);
-    cmdAdd = new QPushButton(QStringLiteral("&Add Folder..."), this);
+    cmdAdd = new QPushButton(tr("&Add Folder..."), this);
     cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdUse, &QPushButton::clicked, this, [this] { cmdUse_Click(); });
     connect(cmdAdd, &QPushButton::clicked, this, [this] { cmdAdd_Click(); });
@@ -136,7 +140,7 @@ void frmGameInstallation::fill()
         auto* item = new QTreeWidgetItem(lstInstalls,
             { text::fromUtf8(editionTitle(install.edition)),
                 install.displayName ? text::fromUtf8(*install.displayName) : QString(),
-                folder + (install.dataFolderExists ? QString() : QStringLiteral(" (the game has not made it yet)")),
+                install.dataFolderExists ? folder : tr("%1 (the game has not made it yet)").arg(folder),
                 install.installFolder ? nativeText(*install.installFolder) : QString(),
                 text::fromUtf8(install.source) });
         item->setData(0, Qt::UserRole, folder);
@@ -146,7 +150,7 @@ void frmGameInstallation::fill()
             bold.setBold(true);
             for (int column = 0; column < item->columnCount(); ++column)
                 item->setFont(column, bold);
-            item->setToolTip(0, QStringLiteral("In use now"));
+            item->setToolTip(0, tr("In use now"));
         }
         if (install.dataFolderExists && firstUsable == nullptr)
             firstUsable = item;
@@ -162,10 +166,10 @@ void frmGameInstallation::fill()
     for (const SkippedFile& file : mSearch.skipped)
         skipped
             += QStringLiteral("\n") + text::fromUtf8(file.file) + QStringLiteral(": ") + text::fromUtf8(file.reason);
-    lblSkipped->setText(skipped.isEmpty() ? QString() : QStringLiteral("Not read:") + skipped);
+    lblSkipped->setText(skipped.isEmpty() ? QString() : tr("Not read:") + skipped);
     lblSkipped->setVisible(!skipped.isEmpty());
     if (mSearch.installs.empty())
-        lstInstalls->setToolTip(QStringLiteral("The game was not found. Add its data folder by hand."));
+        lstInstalls->setToolTip(tr("The game was not found. Add its data folder by hand."));
 }
 
 void frmGameInstallation::choose(const QString& folder)
@@ -202,21 +206,22 @@ QString chooseDataFolderByHand(QWidget* owner)
     const QString start = gstrSims2DataPath == gstrPathNotFound ? QDir::homePath() : text::fromUtf8(gstrSims2DataPath);
     while (true) {
         const QString folder = frmSelectPath::choose(
-            owner, QStringLiteral("Choose the game's data folder (the folder holding Downloads):"), start);
+            owner, frmGameInstallation::tr("Choose the game's data folder (the folder holding Downloads):"), start);
         if (folder.isEmpty())
             return {};
         try {
             checkedRememberedFolder(text::toUtf8(folder));
         } catch (const std::exception& failure) {
-            MessageBox::exclamation(owner, QStringLiteral("USER INPUT ERROR"),
-                QStringLiteral("This folder can not be used: it ") + text::fromUtf8(failure.what()));
+            MessageBox::exclamation(owner, frmGameInstallation::tr("USER INPUT ERROR"),
+                frmGameInstallation::tr("This folder can not be used: it %1").arg(text::fromUtf8(failure.what())));
             continue;
         }
         if (!looksLikeGameDataFolder(text::toPath(folder))
-            && MessageBox::question(owner, QStringLiteral("Confirm Action"),
-                   QStringLiteral("This folder holds no Downloads, Neighborhoods or Thumbnails folder, so it does "
-                                  "not look like the game's data folder:\r\n\r\n")
-                       + folder + QStringLiteral("\r\n\r\nUse it anyway?"))
+            && MessageBox::question(owner, frmGameInstallation::tr("Confirm Action"),
+                   frmGameInstallation::tr(
+                       "This folder holds no Downloads, Neighborhoods or Thumbnails folder, so it does not look like "
+                       "the game's data folder:\r\n\r\n%1\r\n\r\nUse it anyway?")
+                       .arg(folder))
                 != QMessageBox::Yes)
             continue;
         Settings::setValue(SettingKey::GameDataFolder, folder);
@@ -250,14 +255,14 @@ void readGameChoiceFromSettings()
 
 void addGameInstallationMenuItem(QMenu* file, QWidget* owner)
 {
-    QAction* item = file->addAction(QStringLiteral("Game &Installation..."));
+    QAction* item = file->addAction(frmGameInstallation::tr("Game &Installation..."));
     item->setObjectName(QStringLiteral("smenuGameInstallation"));
     QObject::connect(item, &QAction::triggered, owner, [owner] {
         const QString chosen = frmGameInstallation::choose(owner, false);
         if (!chosen.isEmpty() && !sameFolder(chosen, text::fromUtf8(gstrSims2DataPath)))
-            MessageBox::show(owner, QMessageBox::Information, kTitle,
-                QStringLiteral("Varnick will use this data folder from its next start:\r\n\r\n")
-                    + QDir::toNativeSeparators(chosen));
+            MessageBox::show(owner, QMessageBox::Information, title(),
+                frmGameInstallation::tr("Varnick will use this data folder from its next start:\r\n\r\n%1")
+                    .arg(QDir::toNativeSeparators(chosen)));
     });
     file->addSeparator();
 }

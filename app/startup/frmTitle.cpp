@@ -38,7 +38,7 @@ QPixmap titlePicture()
     font.setPointSize(10);
     font.setBold(false);
     painter.setFont(font);
-    painter.drawText(QRect(0, 56, 400, 28), Qt::AlignCenter, QStringLiteral("Catalog manager for custom objects"));
+    painter.drawText(QRect(0, 56, 400, 28), Qt::AlignCenter, frmTitle::tr("Catalog manager for custom objects"));
     return picture;
 }
 
@@ -46,14 +46,13 @@ QPixmap titlePicture()
 
 QString frmTitle::disclaimerText()
 {
-    return QStringLiteral(
-        "Varnick is not made, endorsed or supported by the makers or publishers of The Sims 2, "
-        "and is not affiliated with them in any way.\n\n"
-        "This program is provided as is, without warranties of any kind, express or implied, "
-        "including but not limited to the warranties of merchantability and fitness for a particular "
-        "purpose. You bear the whole risk of using it.\n\n"
-        "Varnick changes, moves and deletes files of your game's custom content. Keep a backup of your "
-        "Downloads folder before you use it.");
+    return tr("Varnick is not made, endorsed or supported by the makers or publishers of The Sims 2, "
+              "and is not affiliated with them in any way.\n\n"
+              "This program is provided as is, without warranties of any kind, express or implied, "
+              "including but not limited to the warranties of merchantability and fitness for a particular "
+              "purpose. You bear the whole risk of using it.\n\n"
+              "Varnick changes, moves and deletes files of your game's custom content. Keep a backup of your "
+              "Downloads folder before you use it.");
 }
 
 frmTitle::frmTitle(StartupChecks::Seams seams, QWidget* parent)
@@ -70,7 +69,7 @@ frmTitle::frmTitle(StartupChecks::Seams seams, QWidget* parent)
     txtDisclaimer = new QPlainTextEdit(disclaimerText(), this);
     txtDisclaimer->setObjectName(QStringLiteral("txtDisclaimer"));
     txtDisclaimer->setReadOnly(true);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
@@ -109,14 +108,13 @@ bool frmTitle::Form_Load()
             break;
         }
         if (!result.gameFolderMissing) {
-            MessageBox::critical(nullptr, QStringLiteral("Fatal Error"), text::fromUtf8(result.message));
+            MessageBox::critical(nullptr, tr("Fatal Error"), text::fromUtf8(result.message));
             return false;
         }
         // The game may be where no search looks: the player can point at its data folder.
-        const auto answer = MessageBox::show(nullptr, QMessageBox::Critical, QStringLiteral("Fatal Error"),
+        const auto answer = MessageBox::show(nullptr, QMessageBox::Critical, tr("Fatal Error"),
             text::fromUtf8(result.message), QMessageBox::Open | QMessageBox::Close, QMessageBox::Close,
-            { { QMessageBox::Open, QStringLiteral("Choose Data Folder...") },
-                { QMessageBox::Close, QStringLiteral("End Program") } });
+            { { QMessageBox::Open, tr("Choose Data Folder...") }, { QMessageBox::Close, tr("End Program") } });
         if (answer != QMessageBox::Open)
             return false;
         // A cancelled choice brings the box back.

@@ -34,6 +34,8 @@ using FileTime = fs::file_time_type;
 // newer, so none of them can be mistaken for a leftover.
 const FileTime gProcessStart = FileTime::clock::now();
 
+constexpr std::chrono::seconds kFileTimeResolution { 2 };
+
 unsigned long currentProcess()
 {
 #ifdef _WIN32
@@ -95,13 +97,16 @@ bool isStaleScratchFile(const fs::path& path)
     const std::optional<unsigned long> writer = writerOf(path);
     if (!writer)
         return false;
+    if (*writer != currentProcess())
+        return !processIsRunning(*writer);
+    // Under this process's own id, a file older than this process was made by
+    // an earlier process that had the same id. File times are coarser than the
+    // clock (whole seconds through the Windows runtime, two seconds on FAT): a
+    // file this process writes just after its start can carry a time just
+    // before it, so only a file older by more than that is a leftover.
     std::error_code error;
     const FileTime modified = fs::last_write_time(path, error);
-    if (error || modified >= gProcessStart)
-        return false;
-    // A file older than this process under this process's id was made by an
-    // earlier process that had the same id.
-    return *writer == currentProcess() || !processIsRunning(*writer);
+    return !error && modified < gProcessStart - kFileTimeResolution;
 }
 
 std::size_t removeStaleScratchFiles(const fs::path& folder, bool recursive)

@@ -5,10 +5,11 @@
 // target whole but the scratch file on disk; nothing else would ever remove
 // it, so each process clears the folders it writes before it writes them.
 //
-// Only files with the scratch name shape are touched, and only those that are
-// older than this process and whose writer (the process id in the name) is no
-// longer running: a scratch file another running copy of the program is still
-// writing, or one this process made, is left alone.
+// Only files with the scratch name shape are touched, and only those whose
+// writer (the process id in the name) is no longer running, or that carry this
+// process's id but are older than it (an earlier process that had the id): a
+// scratch file another running copy of the program is still writing, or one
+// this process made, is left alone.
 
 #include <cstddef>
 #include <filesystem>
@@ -27,7 +28,8 @@ std::size_t removeStaleScratchFiles(const std::filesystem::path& folder, bool re
 void sweepFolderBeforeWrite(const std::filesystem::path& folder);
 
 /// Whether the scratch file at path is a leftover: its name has the scratch
-/// shape, it is older than this process, and the process that made it is gone.
+/// shape and the process that made it is gone (under this process's own id:
+/// the file is older than this process).
 bool isStaleScratchFile(const std::filesystem::path& path);
 
 } // namespace varnick

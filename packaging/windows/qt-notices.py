@@ -28,7 +28,7 @@ NOT_SHIPPED = (
     "src/plugins/platforms/cocoa/",
 )
 # Single entries of the same kind inside folders that are shipped.
-NOT_SHIPPED_IDS = {"valgrind", "linuxperf", "qeventdispatcher_cf", "xserverhelper", "vulkan-xml-spec"}
+NOT_SHIPPED_IDS = {"valgrind", "linuxperf", "qeventdispatcher_cf", "xserverhelper"}
 
 
 def attributions(path):

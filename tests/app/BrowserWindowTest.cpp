@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,8 +180,14 @@ private:
 void BrowserWindowTest::treeOrderAndTheStoredFolder()
 {
     Settings::TemporaryStore store;
-    for (const char* folder : { "Downloads/b", "Downloads/A", "Downloads/a", "Downloads/a/inner" })
+    for (const char* folder : { "Downloads/b", "Downloads/a", "Downloads/A", "Downloads/a/inner" })
         std::filesystem::create_directories(mData->path() / folder);
+    // Where letter case does not tell names apart (Windows), "A" is the folder "a".
+    const bool caseTellsApart
+        = !std::filesystem::equivalent(mData->path() / "Downloads/a", mData->path() / "Downloads/A");
+    const QStringList folderNames = caseTellsApart
+        ? QStringList { QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("b") }
+        : QStringList { QStringLiteral("a"), QStringLiteral("b") };
     writeObjects(*mData, "Downloads/a/inner", 2);
     {
         // A stored folder that no longer exists selects nothing and shows no message.
@@ -192,8 +199,9 @@ void BrowserWindowTest::treeOrderAndTheStoredFolder()
         QCOMPARE(root->text(0), QStringLiteral("Downloads"));
         QCOMPARE(root->data(0, Qt::UserRole).toString(), QStringLiteral("\\Downloads"));
         QVERIFY(root->isExpanded());
-        QCOMPARE(nodeTexts(root), (QStringList { QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("b") }));
-        QCOMPARE(root->child(1)->child(0)->data(0, Qt::UserRole).toString(), QStringLiteral("\\Downloads\\a\\inner"));
+        QCOMPARE(nodeTexts(root), folderNames);
+        QCOMPARE(root->child(caseTellsApart ? 1 : 0)->child(0)->data(0, Qt::UserRole).toString(),
+            QStringLiteral("\\Downloads\\a\\inner"));
         QVERIFY(tree->currentItem() == nullptr);
         QVERIFY(boxes.shown().isEmpty());
         QVERIFY(window->controller().folders().contains(QStringLiteral("\\Downloads\\a\\inner")));
@@ -207,7 +215,7 @@ void BrowserWindowTest::treeOrderAndTheStoredFolder()
     QCOMPARE(window->controller().packageFiles().size(), 2);
     QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSimName_1"))->text(), QStringLiteral("Name 001"));
     // Clicking another folder stores it.
-    window->tvFolders_NodeClick(tree->topLevelItem(0)->child(2));
+    window->tvFolders_NodeClick(tree->topLevelItem(0)->child(static_cast<int>(folderNames.size()) - 1));
     settle(*window);
     QCOMPARE(Settings::value(SettingKey::LastDownloadsFolderSelected), QStringLiteral("Downloads\\b"));
     QVERIFY(window->controller().packageFiles().isEmpty());
@@ -695,7 +703,8 @@ void BrowserWindowTest::oneSelectionTheCommandsActOn()
     window->tvFolders_NodeClick(tree->topLevelItem(0)->child(0));
     settle(*window);
     QCOMPARE(window->controller().markedCount(), 1);
-    QVERIFY(window->controller().markedObjectFiles().first().contains(QStringLiteral("/sub/")));
+    QVERIFY(
+        QDir::fromNativeSeparators(window->controller().markedObjectFiles().first()).contains(QStringLiteral("/sub/")));
 
     // Delete/Move changes the folder's contents: the marks start afresh.
     window->tvFolders_NodeClick(tree->topLevelItem(0));

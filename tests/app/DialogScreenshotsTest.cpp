@@ -1,15 +1,25 @@
 // Pictures of the dialogs as a player first sees them, for looking at after a
 // change to their layout or words: VARNICK_DIALOG_SHOTS names the folder the
 // PNGs go to (scripts and reviewers set it; without it the test is skipped).
+// Run with QT_SCALE_FACTOR=2 it draws them as a 200 % screen shows them.
+#include "app/browser/ThumbnailGrid.h"
+#include "app/browser/frmMain.h"
 #include "app/editor/frmBatchEdit.h"
 #include "app/editor/frmEditObject.h"
+#include "app/options/Appearance.h"
+#include "app/options/Languages.h"
 #include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/recolors/frmDeleteMove.h"
 #include "app/recolors/frmViewRecolor.h"
+#include "app/sims2pack/Sims2PackInstallDialog.h"
+#include "app/startup/GamePaths.h"
+#include "app/startup/ThumbnailCache.h"
 #include "tests/common/EditorPackages.h"
 #include "tests/common/TemporaryFolder.h"
 #include "tests/recolors/RecolorFixtures.h"
+#include "tools/demo/DemoWorld.h"
 
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
 #include "app/health/frmKnownClashes.h"
@@ -20,6 +30,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -83,6 +94,55 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
         frmBatchEdit editor(std::move(batch));
         shoot(editor, out, "dialog-batch-editor.png");
     }
+    // The editors in the two complete translations, the longest texts they show.
+    for (const char* language : { "de", "es" }) {
+        languages::installLanguageForTesting(*qApp, QString::fromLatin1(language));
+        {
+            frmEditObject editor;
+            editor.setLoadFileName(text::fromPath(lampFile));
+            editor.Form_Load();
+            shoot(editor, out, qPrintable(QStringLiteral("dialog-editor-%1.png").arg(QLatin1String(language))));
+        }
+        BatchEdit batch;
+        batch.load({ lampFile, chairFile });
+        frmBatchEdit editor(std::move(batch));
+        shoot(editor, out, qPrintable(QStringLiteral("dialog-batch-editor-%1.png").arg(QLatin1String(language))));
+    }
+    languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
+
+    // Dark: the editor, and the main window on a demo world with a cell marked and the frame shown.
+    appearance::apply(*qApp, appearance::Dark);
+    {
+        frmEditObject editor;
+        editor.setLoadFileName(text::fromPath(lampFile));
+        editor.Form_Load();
+        shoot(editor, out, "dialog-editor-dark.png");
+    }
+    {
+        Settings::TemporaryStore store;
+        demo::DemoOptions options;
+        options.output = dir.path() / "dark world";
+        options.packages = 80;
+        const demo::DemoWorld world = demo::generateDemoWorld(options);
+        gstrSims2DataPath = pathToUtf8(world.dataFolder);
+        gsLoadObjectThumbnails(world.dataFolder / "Thumbnails" / "ObjectThumbnails.package");
+        Settings::setValue(SettingKey::LastDownloadsFolderSelected, QStringLiteral("Downloads"));
+        frmMain window;
+        window.resize(1180, 640);
+        window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->setChecked(true);
+        window.optPath_Click(0);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.controller().cellsOnPage() > 2, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
+        auto* grid = window.findChild<ThumbnailGrid*>(QStringLiteral("picThumbs"));
+        QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, grid->cellRect(1).center());
+        QTest::mouseClick(grid, Qt::LeftButton, Qt::ControlModifier, grid->cellRect(2).center());
+        QTest::mouseClick(grid, Qt::LeftButton, Qt::ControlModifier, grid->cellRect(1).center());
+        window.Timer1_Timer();
+        window.Timer1_Timer();
+        shoot(window, out, "main-dark.png");
+    }
+    appearance::apply(*qApp, appearance::System);
 
     // A raw 16 x 16 texture of four colours, to see its pixels kept sharp.
     ByteString raw;
@@ -112,6 +172,8 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
     damaged.resize(damaged.size() - 30);
     dir.write("Downloads/Broken/cut short.package", damaged);
     dir.write("Downloads/Broken/empty.package", ByteString());
+    // Listed by its name only: the review does not open Sims2Pack files.
+    dir.write("Downloads/New Downloads/Garden Set.sims2pack", ByteString("Sims2 Packager 1.0"));
     frmLibraryHealth review(text::fromPath(dir.path() / "Downloads"));
     review.resize(900, 420);
     QSignalSpy finished(&review, &frmLibraryHealth::scanFinished);
@@ -124,6 +186,23 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
     frmKnownClashes known(knownFile, review.report().clashes, text::fromPath(dir.path() / "Downloads"), &review);
     shoot(known, out, "dialog-known-clashes.png");
 #endif
+
+    // The demo world's two Sims2Pack files, one item of each clashing with an installed object.
+    demo::DemoOptions world;
+    world.output = dir.path() / "world";
+    world.packages = demo::kMinimumPackages;
+    const demo::DemoWorld demoWorld = demo::generateDemoWorld(world);
+    const std::filesystem::path downloads = demoWorld.dataFolder / "Downloads";
+    QStringList packs;
+    for (const demo::GeneratedSims2Pack& pack : demoWorld.sims2Packs)
+        packs.append(text::fromPath(downloads / pack.file));
+    {
+        Sims2PackInstallDialog install({ packs, text::fromPath(downloads) });
+        QSignalSpy planned(&install, &Sims2PackInstallDialog::planned);
+        install.startReading();
+        QVERIFY(planned.wait(30000));
+        shoot(install, out, "dialog-install-sims2pack.png");
+    }
     qunsetenv("VARNICK_USER_DATA_DIR");
 }
 

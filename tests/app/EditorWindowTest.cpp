@@ -10,8 +10,10 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <memory>
@@ -26,6 +28,7 @@ private slots:
     void returnSavesAndNoOtherButtonIsDefault();
     void clearAllFlagsWritesNothingUntilSaved();
     void numberBoxesSelectOnEntryAndShowWhatIsWritten();
+    void listsShowTheirFirstSelectedEntry();
 };
 
 namespace {
@@ -40,12 +43,12 @@ struct ShownEditor {
     ByteString before;
     std::unique_ptr<frmEditObject> window;
 
-    ShownEditor()
+    explicit ShownEditor(std::uint16_t rooms = 0x0005, QSize size = {})
     {
         environment.set("VARNICK_USER_DATA_DIR", pathToUtf8(dir.path() / "user"));
         EditorPackage object;
         object.set(ObjectField::Price, 50000)
-            .set(ObjectField::RoomSortFlags, 0x0005)
+            .set(ObjectField::RoomSortFlags, rooms)
             .set(ObjectField::FunctionSortFlags, 0x0004)
             .set(ObjectField::SkillFlags, 0x0002);
         object.entries = { { 1, "Lamp", "" }, { 1, "Bright", "" } };
@@ -54,6 +57,8 @@ struct ShownEditor {
         window = std::make_unique<frmEditObject>();
         window->setLoadFileName(text::fromPath(file));
         window->Form_Load();
+        if (size.isValid())
+            window->resize(size);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
@@ -207,6 +212,22 @@ void EditorWindowTest::loadsCancelsAndSavesThroughTheControls()
     QVERIFY(texts.has_value());
     QCOMPARE(text::fromCatalogText(catalogTexts(texts->list).name), QStringLiteral("Sessel"));
     QVERIFY(trap.empty());
+}
+
+void EditorWindowTest::listsShowTheirFirstSelectedEntry()
+{
+    // Kids is the last room: in the smallest window the list must scroll to it.
+    ShownEditor shown(0x0100, QSize(1, 1));
+    auto* rooms = shown.child<QListWidget>("lstRoom");
+    QTRY_VERIFY(rooms->verticalScrollBar()->maximum() > 0);
+    const QList<QListWidgetItem*> selected = rooms->selectedItems();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.front()->text(), QStringLiteral("Kids"));
+    QTRY_VERIFY(rooms->viewport()->rect().contains(rooms->visualItemRect(selected.front())));
+    // The keyboard starts at that entry; the selection is what the object holds, nothing more.
+    QCOMPARE(rooms->currentItem(), selected.front());
+    QTest::mouseClick(shown.child<QPushButton>("cmdSave"), Qt::LeftButton);
+    QCOMPARE(shown.saved().flags(ObjectField::RoomSortFlags), std::uint16_t(0x0100));
 }
 
 QTEST_MAIN(EditorWindowTest)

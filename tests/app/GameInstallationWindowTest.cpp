@@ -202,6 +202,9 @@ void GameInstallationWindowTest::aFolderAddedByHandIsCheckedAndRemembered()
 
 void GameInstallationWindowTest::firstStartAsksOnlyWhenSeveralInstallsAreFound()
 {
+#ifdef _WIN32
+    QSKIP("The installs of this test are in a Unix home's folders, which the program searches only on Linux and macOS");
+#endif
     const Settings::TemporaryStore store;
     frmGameInstallation::Seam::TestScope dialogs;
     test::TemporaryFolder dir;

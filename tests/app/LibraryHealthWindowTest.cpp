@@ -56,13 +56,14 @@ private slots:
 
         // The file comes first, below the search root, its full path in the tool tip.
         QTreeWidgetItem* empty = list->findItems(QStringLiteral("empty.package"), Qt::MatchExactly, 0).front();
-        QCOMPARE(empty->toolTip(0), library.filePath(QStringLiteral("empty.package")));
+        QCOMPARE(QDir::fromNativeSeparators(empty->toolTip(0)), library.filePath(QStringLiteral("empty.package")));
         QCOMPARE(list->headerItem()->text(0), QStringLiteral("File"));
         empty->setSelected(true);
         QSignalSpy edits(&window, &frmLibraryHealth::editRequested);
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdEdit")), Qt::LeftButton);
         QCOMPARE(edits.size(), 1);
-        QCOMPARE(edits.front().front().toString(), library.filePath(QStringLiteral("empty.package")));
+        QCOMPARE(QDir::fromNativeSeparators(edits.front().front().toString()),
+            library.filePath(QStringLiteral("empty.package")));
 
         // "Show in Folder" says where the file is when no file manager starts.
         MessageBox::TestScope boxes;
@@ -78,8 +79,8 @@ private slots:
         // The move is confirmed, saying where the files go; No moves nothing.
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdQuarantine")), Qt::LeftButton);
         QCOMPARE(boxes.last().title, QStringLiteral("Move to Quarantine"));
-        QVERIFY(boxes.last().text.contains(QDir::toNativeSeparators(data.filePath(QStringLiteral("Quarantine"))))
-            || boxes.last().text.contains(data.filePath(QStringLiteral("Quarantine"))));
+        QVERIFY2(QDir::fromNativeSeparators(boxes.last().text).contains(data.filePath(QStringLiteral("Quarantine"))),
+            qPrintable(boxes.last().text));
         QVERIFY(QFile::exists(library.filePath(QStringLiteral("empty.package"))));
         boxes.answerNext(QMessageBox::Yes);
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdQuarantine")), Qt::LeftButton);

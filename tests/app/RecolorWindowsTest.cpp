@@ -21,6 +21,7 @@
 #include "tools/demo/DemoResources.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,9 +42,10 @@ namespace {
 constexpr std::uint32_t kGuid = 0x1234ABCD;
 const demo::Swatch kSwatch { "teal", 20, 160, 150 };
 
+// A path as the windows show it: with the system's own separators.
 QString q(const fs::path& path)
 {
-    return text::fromPath(path);
+    return text::fromPath(fs::path(path).make_preferred());
 }
 
 ByteString package(const std::vector<std::pair<std::string, ByteString>>& resources)
@@ -275,7 +277,9 @@ private slots:
             for (std::size_t i = 0; i < files.size(); ++i) {
                 const bool gone = c.goneFiles.contains(static_cast<int>(i));
                 QVERIFY2(fs::exists(files[i]) != gone, c.name);
+#ifndef _WIN32 // the recycle bin is the system's own there: gone is all a test can see
                 QVERIFY2(trash.holds(files[i]) == gone, c.name);
+#endif
             }
             if (c.result.isEmpty()) {
                 QCOMPARE(boxes.shown().size(), 1);
@@ -515,7 +519,7 @@ private slots:
             QString folder;
             QStringList fields; // recolor, model, subset
         };
-        const QString folder = q(dir.path()) + QStringLiteral("/");
+        const QString folder = q(dir.path()) + QDir::separator();
         const QList<Case> cases {
             { q(file), QStringLiteral("Selected Recolor Details - Blue Recolor.package"), folder,
                 { QStringLiteral("second"), QStringLiteral("sofa_model"), QStringLiteral("body") } },

@@ -59,6 +59,15 @@ public:
             throw std::runtime_error("cannot write test file " + pathToUtf8(file));
         return file;
     }
+    /// The same with a UTF-8 name: a narrow name would be read in the Windows code page.
+    std::filesystem::path write(const char* utf8Name, ByteView bytes) const
+    {
+        return write(pathFromUtf8(utf8Name), bytes);
+    }
+    std::filesystem::path write(const std::string& utf8Name, ByteView bytes) const
+    {
+        return write(pathFromUtf8(utf8Name), bytes);
+    }
 
 private:
     std::filesystem::path mPath;

@@ -65,13 +65,15 @@ TEST(HealthCli, printsTheReviewAsJsonAndSharesItsIndexWithASecondInstance)
     const auto first = nlohmann::json::parse(firstRun.out);
     EXPECT_EQ(first, nlohmann::json::parse(second.out));
     EXPECT_EQ(nlohmann::json::parse(runCli(arguments).out), first);
-    const std::string root = pathToUtf8(library.path());
+    // Built as values, not as text: a Windows path's backslashes would be escapes in JSON text.
+    using nlohmann::json;
+    const auto file = [&](const char* name) { return pathToUtf8(library.path() / name); };
     EXPECT_EQ(first["broken"],
-        nlohmann::json::parse(R"([{"file":")" + root + R"(/empty.package","reason":"The file is empty"}])"));
-    EXPECT_EQ(first["orphans"], nlohmann::json::parse(R"([{"file":")" + root + R"(/orphan.package","guid":153}])"));
+        json::array({ json { { "file", file("empty.package") }, { "reason", "The file is empty" } } }));
+    EXPECT_EQ(first["orphans"], json::array({ json { { "file", file("orphan.package") }, { "guid", 153 } } }));
     EXPECT_EQ(first["clashes"],
-        nlohmann::json::parse(
-            R"([{"guid":66,"game":false,"files":[")" + root + R"(/a.package",")" + root + R"(/b.package"]}])"));
+        json::array({ json {
+            { "guid", 66 }, { "game", false }, { "files", json::array({ file("a.package"), file("b.package") }) } } }));
     // The two clashing objects are also byte-identical.
     ASSERT_EQ(first["duplicates"].size(), 1U);
     EXPECT_EQ(first["duplicates"][0]["files"], first["clashes"][0]["files"]);
@@ -121,8 +123,8 @@ TEST(HealthCli, listsTheSims2PackFilesLyingInTheLibrary)
     const std::string reason = "The game does not read Sims2Pack files; install them.";
     EXPECT_EQ(report["sims2packs"],
         nlohmann::json::array(
-            { { { "file", pathToUtf8(library.path() / "New/Later.Sims2Pack") }, { "reason", reason } },
-                { { "file", pathToUtf8(library.path() / "New/lamps.sims2pack") }, { "reason", reason } } }));
+            { { { "file", pathToUtf8(library.path() / "New" / "Later.Sims2Pack") }, { "reason", reason } },
+                { { "file", pathToUtf8(library.path() / "New" / "lamps.sims2pack") }, { "reason", reason } } }));
     // Not packages: nothing else of the review mentions them.
     EXPECT_TRUE(report["broken"].empty());
     EXPECT_TRUE(report["duplicates"].empty());

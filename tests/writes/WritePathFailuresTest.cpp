@@ -224,7 +224,9 @@ TEST_F(WritePathFailures, everyStepOfEveryWriteFailsCleanly)
 
 TEST_F(WritePathFailures, readOnlyFolderRefusesTheSaveAndKeepsThePackage)
 {
-#ifndef _WIN32
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows lets a program write into a folder marked read-only";
+#else
     if (::geteuid() == 0)
         GTEST_SKIP() << "the superuser writes into read-only folders";
 #endif

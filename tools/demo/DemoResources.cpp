@@ -9,10 +9,12 @@
 #include "package/TextList.h"
 #include "package/TypeIds.h"
 #include "package/base/ErrorTrap.h"
+#include "package/base/Folders.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <QLinearGradient>
@@ -21,6 +23,7 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <mutex>
 
 namespace varnick::demo {
 
@@ -363,6 +366,23 @@ ByteString namedBlob(const std::string& name, DemoRandom& random, int payloadByt
     return out;
 }
 
+// Without an application object Qt looks for its image plugins only below the
+// prefix it was built for. A program that carries Qt beside it (the Windows zip,
+// the test programs of a Windows build) has them in imageformats/ beside itself,
+// which Qt searches only once an application object names the program's folder.
+namespace {
+
+void findImagePluginsBesideTheProgram()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (QCoreApplication::instance() == nullptr)
+            QCoreApplication::addLibraryPath(text::fromPath(programFolder()));
+    });
+}
+
+} // namespace
+
 ByteString thumbnailJpeg(Silhouette shape, const Swatch& colour, std::uint32_t variant)
 {
     QImage image(128, 128, QImage::Format_RGB32);
@@ -385,6 +405,7 @@ ByteString thumbnailJpeg(Silhouette shape, const Swatch& colour, std::uint32_t v
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
+    findImagePluginsBesideTheProgram();
     QImageWriter writer(&buffer, "jpg");
     writer.setQuality(90);
     if (!writer.write(image))

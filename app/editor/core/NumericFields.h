@@ -4,6 +4,7 @@
 // characters can be typed, the key filter they share, and how a box's text
 // becomes the 16 bits written into the definition.
 
+#include "app/platform/Translatable.h"
 #include "package/ObjectDefinition.h"
 
 #include <array>
@@ -27,18 +28,30 @@ struct NumericBox {
 
 /// The boxes in the order the load fills them.
 inline constexpr std::array<NumericBox, 12> kNumericBoxes { {
-    { "txtPrice", ObjectField::Price, 5, "Price", "Price" },
-    { "txtHunger", ObjectField::HungerRating, 2, "Hunger", "Hunger" },
-    { "txtComfort", ObjectField::ComfortRating, 2, "Comfort", "Comfort" },
-    { "txtHygiene", ObjectField::HygieneRating, 2, "Hygiene", "Hygiene" },
-    { "txtBladder", ObjectField::BladderRating, 2, "Bladder", "Bladder" },
-    { "txtEnergy", ObjectField::EnergyRating, 2, "Energy", "Energy" },
-    { "txtFun", ObjectField::FunRating, 2, "Fun", "Fun" },
-    { "txtRoom", ObjectField::RoomRating, 2, "Room", "Room motive" },
-    { "txtNice", ObjectField::NicenessMultiplier, 5, "Niceness Multiplier:", "Niceness Multiplier" },
-    { "txtInitDep", ObjectField::InitialDepreciation, 5, "Initial", "Initial Depreciation" },
-    { "txtDailyDep", ObjectField::DailyDepreciation, 5, "Daily", "Daily Depreciation" },
-    { "txtDepLimit", ObjectField::DepreciationLimit, 5, "Limit", "Depreciation Limit" },
+    { "txtPrice", ObjectField::Price, 5, VARNICK_TRANSLATE_NOOP("NumericFields", "Price"),
+        VARNICK_TRANSLATE_NOOP("NumericFields", "Price") },
+    { "txtHunger", ObjectField::HungerRating, 2, VARNICK_TRANSLATE_NOOP("NumericFields", "Hunger"),
+        VARNICK_TRANSLATE_NOOP("NumericFields", "Hunger") },
+    { "txtComfort", ObjectField::ComfortRating, 2, VARNICK_TRANSLATE_NOOP("NumericFields", "Comfort"),
+        VARNICK_TRANSLATE_NOOP("NumericFields", "Comfort") },
+    { "txtHygiene", ObjectField::HygieneRating, 2, VARNICK_TRANSLATE_NOOP("NumericFields", "Hygiene"),
+        VARNICK_TRANSLATE_NOOP("NumericFields", "Hygiene") },
+    { "txtBladder", ObjectField::BladderRating, 2, VARNICK_TRANSLATE_NOOP("NumericFields", "Bladder"),
+        VARNICK_TRANSLATE_NOOP("NumericFields", "Bladder") },
+    { "txtEnergy", ObjectField::EnergyRating, 2, VARNICK_TRANSLATE_NOOP("NumericFields", "Energy"),
+        VARNICK_TRANSLATE_NOOP("NumericFields", "Energy") },
+    { "txtFun", ObjectField::FunRating, 2, VARNICK_TRANSLATE_NOOP("NumericFields", "Fun"),
+        VARNICK_TRANSLATE_NOOP("NumericFields", "Fun") },
+    { "txtRoom", ObjectField::RoomRating, 2, VARNICK_TRANSLATE_NOOP("NumericFields", "Room"),
+        VARNICK_TRANSLATE_NOOP("NumericFields", "Room motive") },
+    { "txtNice", ObjectField::NicenessMultiplier, 5, VARNICK_TRANSLATE_NOOP("NumericFields", "Niceness Multiplier:"),
+        VARNICK_TRANSLATE_NOOP("NumericFields", "Niceness Multiplier") },
+    { "txtInitDep", ObjectField::InitialDepreciation, 5, VARNICK_TRANSLATE_NOOP("NumericFields", "Initial"),
+        VARNICK_TRANSLATE_NOOP("NumericFields", "Initial Depreciation") },
+    { "txtDailyDep", ObjectField::DailyDepreciation, 5, VARNICK_TRANSLATE_NOOP("NumericFields", "Daily"),
+        VARNICK_TRANSLATE_NOOP("NumericFields", "Daily Depreciation") },
+    { "txtDepLimit", ObjectField::DepreciationLimit, 5, VARNICK_TRANSLATE_NOOP("NumericFields", "Limit"),
+        VARNICK_TRANSLATE_NOOP("NumericFields", "Depreciation Limit") },
 } };
 
 /// The most characters the box of field takes; 0 for a field without a box.

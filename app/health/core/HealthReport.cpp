@@ -16,9 +16,10 @@ namespace varnick::health {
 
 namespace {
 
+// The index keeps relative paths with '/'; a player on Windows sees '\\' throughout.
 std::string fullPath(const std::filesystem::path& root, const std::string& relative)
 {
-    return pathToUtf8(root / pathFromUtf8(relative));
+    return pathToUtf8(root / pathFromUtf8(relative).make_preferred());
 }
 
 void csvRow(std::string& out, const std::string& problem, const std::string& file, const std::string& detail)

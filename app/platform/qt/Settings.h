@@ -55,6 +55,10 @@ inline const QString BackupDays = QStringLiteral("Backup Days");
 inline const QString GameDataFolder = QStringLiteral("Game Data Folder");
 /// The main window's size and place from the last run (Qt's saved geometry, in base64).
 inline const QString MainWindowGeometry = QStringLiteral("Main Window Geometry");
+/// The windows' language ("de", "pt_BR", ...) chosen in Options, "Language..."; ""/absent follows the system.
+inline const QString Language = QStringLiteral("Language");
+/// The windows' colours chosen in Options, "Appearance...": "light", "dark", or ""/absent for the system's.
+inline const QString Appearance = QStringLiteral("Appearance");
 } // namespace SettingKey
 
 } // namespace varnick

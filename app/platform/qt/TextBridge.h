@@ -8,6 +8,7 @@
 #include "package/base/Utf8.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <filesystem>
@@ -20,6 +21,13 @@ namespace varnick::text {
 inline QString fromUtf8(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+/// A core's English text, marked for translation under context, in the player's language.
+inline QString translated(const char* context, std::string_view english)
+{
+    const std::string text(english);
+    return QCoreApplication::translate(context, text.c_str());
 }
 
 /// A QString as UTF-8.

@@ -33,7 +33,8 @@ int barMaximum(std::int64_t total)
 
 void runWithProgress(QWidget* owner, const ProgressBox& box, std::int64_t total, const ModalWork& work)
 {
-    QProgressDialog progress(box.label, QStringLiteral("Cancel"), 0, barMaximum(total), owner);
+    QProgressDialog progress(
+        box.label, QCoreApplication::translate("WorkProgress", "Cancel"), 0, barMaximum(total), owner);
     if (!box.objectName.isEmpty())
         progress.setObjectName(box.objectName);
     if (!box.title.isEmpty())
@@ -56,7 +57,7 @@ void runWithProgress(QWidget* owner, const ProgressBox& box, std::int64_t total,
     });
     QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] {
         task.cancel();
-        progress.setLabelText(QStringLiteral("Cancelling..."));
+        progress.setLabelText(QCoreApplication::translate("WorkProgress", "Cancelling..."));
     });
     if (box.showAfterMs <= 0)
         progress.show();

@@ -1,0 +1,331 @@
+// The windows in the players' languages: the translation files are complete
+// where they claim to be and keep every placeholder and accelerator; no shown
+// text slips past translation in the sources; the program started in German
+// shows German menus.
+#include "app/WindowWiring.h"
+#include "app/browser/frmMain.h"
+#include "app/options/LanguageDialog.h"
+#include "app/options/Languages.h"
+#include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/Settings.h"
+#include "app/platform/qt/TextBridge.h"
+#include "app/startup/GamePaths.h"
+#include "package/base/Paths.h"
+#include "tests/common/TemporaryFolder.h"
+#include "tools/demo/DemoWorld.h"
+
+#include <QComboBox>
+#include <QDirIterator>
+#include <QFile>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QXmlStreamReader>
+
+using namespace varnick;
+
+class TranslationsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void completeLanguagesHaveEveryEntryFinished_data();
+    void completeLanguagesHaveEveryEntryFinished();
+    void everyFileHoldsTheSameTexts();
+    void placeholdersAndAcceleratorsSurviveTranslation_data();
+    void placeholdersAndAcceleratorsSurviveTranslation();
+    void shownTextsInTheSourcesAreMarkedForTranslation();
+    void systemLanguagesPickAShippedTranslation();
+    void languageDialogStoresTheChoiceForTheNextStart();
+    void mainWindowStartedInGermanShowsGermanMenus();
+};
+
+namespace {
+
+const QString kTranslations = QStringLiteral(VARNICK_SOURCE_DIR "/translations");
+const QStringList kCompleteLanguages { QStringLiteral("de"), QStringLiteral("es") };
+
+struct Message {
+    QString context;
+    QString source;
+    QString type; ///< "" when finished; "unfinished", "vanished" or "obsolete"
+    QStringList translations; ///< one, or one per plural form
+    bool numerus = false;
+};
+
+// Reads a .ts file; fails the calling test on XML it cannot read.
+QList<Message> readTs(const QString& file)
+{
+    QList<Message> messages;
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        qWarning("cannot open %s", qPrintable(file));
+        return messages;
+    }
+    QXmlStreamReader xml(&in);
+    QString context;
+    Message current;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        const auto name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            current = Message { context, {}, {}, {},
+                xml.attributes().value(QStringLiteral("numerus")) == QLatin1String("yes") };
+        } else if (name == QLatin1String("source")) {
+            current.source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (name == QLatin1String("translation")) {
+            current.type = xml.attributes().value(QStringLiteral("type")).toString();
+            if (!current.numerus)
+                current.translations = { xml.readElementText(QXmlStreamReader::IncludeChildElements) };
+            else {
+                while (xml.readNextStartElement())
+                    current.translations.append(xml.readElementText(QXmlStreamReader::IncludeChildElements));
+            }
+            messages.append(current);
+        }
+    }
+    if (xml.hasError())
+        qWarning("%s: %s", qPrintable(file), qPrintable(xml.errorString()));
+    return messages;
+}
+
+QStringList tsFiles()
+{
+    return QDir(kTranslations).entryList({ QStringLiteral("varnick_*.ts") }, QDir::Files);
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+// The %1..%9 and %n markers of a text, each once, in order.
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("%(?:L?[1-9]|L?n)"));
+    QStringList found;
+    for (auto it = marker.globalMatch(text); it.hasNext();)
+        found.append(it.next().captured(0));
+    found.removeDuplicates();
+    return sorted(found);
+}
+
+// How many accelerators a text marks ("&&" is a literal ampersand).
+int accelerators(QString text)
+{
+    text.remove(QStringLiteral("&&"));
+    static const QRegularExpression accelerator(QStringLiteral("&[^\\s&]"));
+    return static_cast<int>(text.count(accelerator));
+}
+
+} // namespace
+
+void TranslationsTest::completeLanguagesHaveEveryEntryFinished_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : kCompleteLanguages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TranslationsTest::completeLanguagesHaveEveryEntryFinished()
+{
+    QFETCH(QString, language);
+    const QList<Message> messages = readTs(QStringLiteral("%1/varnick_%2.ts").arg(kTranslations, language));
+    QVERIFY(messages.size() > 300);
+    for (const Message& message : messages) {
+        const QString where = message.context + QStringLiteral(": ") + message.source;
+        QVERIFY2(message.type.isEmpty(), qPrintable(message.type + QStringLiteral(" entry in ") + where));
+        QVERIFY2(!message.translations.isEmpty(), qPrintable(where));
+        for (const QString& translation : message.translations)
+            QVERIFY2(!translation.trimmed().isEmpty(), qPrintable(QStringLiteral("empty translation of ") + where));
+    }
+}
+
+void TranslationsTest::everyFileHoldsTheSameTexts()
+{
+    // Each language is for translators to fill from the same sources; English holds only plural forms.
+    auto keys = [](const QList<Message>& messages) {
+        QStringList list;
+        for (const Message& message : messages)
+            list.append(message.context + QLatin1Char('\n') + message.source);
+        return sorted(list);
+    };
+    const QStringList german = keys(readTs(kTranslations + QStringLiteral("/varnick_de.ts")));
+    for (const QString& file : tsFiles()) {
+        if (file == QStringLiteral("varnick_en.ts"))
+            continue;
+        QCOMPARE(keys(readTs(kTranslations + QLatin1Char('/') + file)), german);
+    }
+    for (const QString& language : { QStringLiteral("fr"), QStringLiteral("pt_BR"), QStringLiteral("nl") })
+        QVERIFY2(tsFiles().contains(QStringLiteral("varnick_%1.ts").arg(language)), qPrintable(language));
+}
+
+void TranslationsTest::placeholdersAndAcceleratorsSurviveTranslation_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const QString& file : tsFiles())
+        QTest::newRow(qPrintable(file)) << file;
+}
+
+void TranslationsTest::placeholdersAndAcceleratorsSurviveTranslation()
+{
+    QFETCH(QString, file);
+    for (const Message& message : readTs(kTranslations + QLatin1Char('/') + file)) {
+        if (!message.type.isEmpty())
+            continue;
+        const QString where = message.context + QStringLiteral(": ") + message.source;
+        QStringList expected = placeholders(message.source);
+        for (const QString& translation : message.translations) {
+            // A plural form may spell the one out ("1 object") only where the source counts with %n.
+            QStringList found = placeholders(translation);
+            QCOMPARE_GE(found.size(), expected.size() - (expected.contains(QStringLiteral("%n")) ? 1 : 0));
+            for (const QString& marker : expected)
+                if (marker != QStringLiteral("%n"))
+                    QVERIFY2(found.contains(marker), qPrintable(marker + QStringLiteral(" lost in ") + where));
+            QVERIFY2(accelerators(translation) == accelerators(message.source),
+                qPrintable(QStringLiteral("accelerator of ") + where + QStringLiteral(" -> ") + translation));
+        }
+        if (message.numerus)
+            QVERIFY2(message.translations.size() >= 2, qPrintable(where));
+    }
+}
+
+void TranslationsTest::shownTextsInTheSourcesAreMarkedForTranslation()
+{
+    // A literal handed straight to a text setter, a widget's or action's constructor or a
+    // message box. Allowed: literals without words (separators, "..."), the product's
+    // name, object names and settings keys (never shown), and QStringLiteral kept as data
+    // elsewhere (paths, style sheets, URLs), which these calls never receive.
+    static const QRegularExpression shown(QString::fromUtf8(
+        R"re((?:set(?:Text|WindowTitle|ToolTip|StatusTip|WhatsThis|PlaceholderText|Title|LabelText|Suffix|Prefix|SpecialValueText|HeaderLabels|TabText)|addTab|addMenu|addAction|addItem|showMessage|setHint)\(\s*(?:[^()]*,\s*)?(?:\{\s*)?QStringLiteral\("([^"]*)"\))re"
+        R"re(|new\s+Q(?:Label|PushButton|CheckBox|RadioButton|GroupBox|Action|ToolButton)\(\s*QStringLiteral\("([^"]*)"\))re"
+        R"re(|MessageBox::\w+\([^;]*?QStringLiteral\("([^"]*)"\))re"));
+    static const QRegularExpression words(QStringLiteral("[A-Za-z]{2,}"));
+    // Hidden focus keepers carry their object name as text ("cmdFocus", "Command1"); the
+    // language list names English in English, as every language by its own name.
+    static const QRegularExpression identifier(QStringLiteral("^(?:[a-z][A-Za-z0-9]*|[A-Za-z]+[0-9]+)$"));
+    static const QStringList allowed { QStringLiteral("Varnick"), QStringLiteral("Varnick - "),
+        QStringLiteral("English") };
+    QStringList offenders;
+    QDirIterator it(QStringLiteral(VARNICK_SOURCE_DIR "/app"), { QStringLiteral("*.cpp"), QStringLiteral("*.h") },
+        QDir::Files, QDirIterator::Subdirectories);
+    int scanned = 0;
+    while (it.hasNext()) {
+        const QString path = it.next();
+        // The cores are Qt-free and speak English to the command line.
+        if (path.contains(QStringLiteral("/core/")))
+            continue;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString source = QString::fromUtf8(file.readAll());
+        ++scanned;
+        for (auto match = shown.globalMatch(source); match.hasNext();) {
+            const QRegularExpressionMatch m = match.next();
+            const QString literal = m.captured(1) + m.captured(2) + m.captured(3);
+            if (!literal.contains(words) || allowed.contains(literal) || identifier.match(literal).hasMatch())
+                continue;
+            offenders.append(QDir(QStringLiteral(VARNICK_SOURCE_DIR)).relativeFilePath(path) + QStringLiteral(": ")
+                + m.captured(0).simplified());
+        }
+    }
+    QVERIFY(scanned > 50);
+    QVERIFY2(offenders.isEmpty(), qPrintable(offenders.join(QLatin1Char('\n'))));
+
+    // The scan itself finds what it is meant to find.
+    QVERIFY(shown.match(QStringLiteral("box->setText(QStringLiteral(\"Hello world\"));")).hasMatch());
+    QVERIFY(shown.match(QStringLiteral("new QPushButton(QStringLiteral(\"&Save\"), this)")).hasMatch());
+    QVERIFY(shown.match(QStringLiteral("MessageBox::critical(this, tr(\"A\"), QStringLiteral(\"Bad thing\"));"))
+                .hasMatch());
+    QVERIFY(!shown.match(QStringLiteral("box->setText(tr(\"Hello world\"));")).hasMatch());
+}
+
+void TranslationsTest::systemLanguagesPickAShippedTranslation()
+{
+    Settings::TemporaryStore store;
+    const QStringList shipped = languages::shipped();
+    QVERIFY(shipped.contains(QStringLiteral("de")));
+    QVERIFY(shipped.contains(QStringLiteral("es")));
+    // Files with every entry unfinished are not offered: they would show English.
+    QVERIFY(!shipped.contains(QStringLiteral("nl")));
+    const struct {
+        QString chosen;
+        QStringList system;
+        QString expected;
+    } cases[] = {
+        { QString(), { QStringLiteral("de-AT"), QStringLiteral("en-US") }, QStringLiteral("de") },
+        { QString(), { QStringLiteral("es_MX") }, QStringLiteral("es") },
+        { QString(), { QStringLiteral("ja-JP"), QStringLiteral("es-ES") }, QStringLiteral("es") },
+        { QString(), { QStringLiteral("en-GB"), QStringLiteral("de-DE") }, QStringLiteral("en") },
+        { QString(), { QStringLiteral("ja-JP") }, QStringLiteral("en") },
+        { QStringLiteral("es"), { QStringLiteral("de-DE") }, QStringLiteral("es") },
+        { QStringLiteral("xx"), { QStringLiteral("de-DE") }, QStringLiteral("de") },
+    };
+    for (const auto& c : cases)
+        QCOMPARE(languages::resolve(c.chosen, c.system), c.expected);
+    QCOMPARE(languages::nativeName(QStringLiteral("de")), QStringLiteral("Deutsch"));
+    QCOMPARE(languages::nativeName(QStringLiteral("es")), QStringLiteral("Español"));
+}
+
+void TranslationsTest::languageDialogStoresTheChoiceForTheNextStart()
+{
+    Settings::TemporaryStore store;
+    {
+        LanguageDialog dialog;
+        QComboBox* list = dialog.languages();
+        QCOMPARE(list->currentData().toString(), QString());
+        QVERIFY(list->findText(QStringLiteral("Deutsch")) >= 0);
+        QVERIFY(list->findText(QStringLiteral("Español")) >= 0);
+        list->setCurrentIndex(list->findText(QStringLiteral("Deutsch")));
+        dialog.store();
+    }
+    QCOMPARE(Settings::value(SettingKey::Language), QStringLiteral("de"));
+    LanguageDialog again;
+    QCOMPARE(again.languages()->currentText(), QStringLiteral("Deutsch"));
+    again.languages()->setCurrentIndex(0);
+    again.store();
+    QCOMPARE(languages::chosen(), QString());
+}
+
+void TranslationsTest::mainWindowStartedInGermanShowsGermanMenus()
+{
+    Settings::TemporaryStore store;
+    MessageBox::TestScope boxes;
+    test::TemporaryFolder dir;
+    qputenv("VARNICK_USER_DATA_DIR", text::fromPath(dir.path() / "user").toUtf8());
+    demo::DemoOptions options;
+    options.output = dir.path() / "world";
+    options.packages = 20;
+    const demo::DemoWorld world = demo::generateDemoWorld(options);
+    gstrSims2DataPath = pathToUtf8(world.dataFolder);
+    Settings::setValue(SettingKey::LastDownloadsFolderSelected, QStringLiteral("Downloads"));
+
+    QCOMPARE(languages::installLanguageForTesting(*qApp, QStringLiteral("de")), QStringLiteral("de"));
+    {
+        frmMain window;
+        connectMainWindow(window);
+        window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->setChecked(true);
+        window.optPath_Click(0);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
+        QStringList menus;
+        for (QAction* menu : window.menuBar()->actions())
+            menus.append(menu->text());
+        QCOMPARE(menus,
+            (QStringList { QStringLiteral("&Datei"), QStringLiteral("&Optionen"), QStringLiteral("E&xtras"),
+                QStringLiteral("&Hilfe") }));
+        QCOMPARE(window.findChild<QAction*>(QStringLiteral("smenuExit"))->text(), QStringLiteral("&Beenden"));
+        QCOMPARE(window.findChild<QAction*>(QStringLiteral("smenuLanguage"))->text(), QStringLiteral("&Sprache..."));
+        QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("cmdNext"))->text(), QStringLiteral("&Nächste"));
+        QCOMPARE(
+            window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->text(), QStringLiteral("Do&wnloads-Ordner"));
+    }
+    languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
+    qunsetenv("VARNICK_USER_DATA_DIR");
+}
+
+QTEST_MAIN(TranslationsTest)
+#include "TranslationsTest.moc"

@@ -1,0 +1,2705 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CatalogLists</name>
+    <message>
+        <source>Comfort</source>
+        <translation>Comodidad</translation>
+    </message>
+    <message>
+        <source>Surfaces</source>
+        <translation>Superficies</translation>
+    </message>
+    <message>
+        <source>Appliances</source>
+        <translation>Electrodomésticos</translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation>Electrónica</translation>
+    </message>
+    <message>
+        <source>Plumbing</source>
+        <translation>Fontanería</translation>
+    </message>
+    <message>
+        <source>Decorative</source>
+        <translation>Decoración</translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation>Varios</translation>
+    </message>
+    <message>
+        <source>Lighting</source>
+        <translation>Iluminación</translation>
+    </message>
+    <message>
+        <source>Hobbies</source>
+        <translation>Aficiones</translation>
+    </message>
+    <message>
+        <source>Dining Chairs</source>
+        <translation>Sillas de comedor</translation>
+    </message>
+    <message>
+        <source>Living Chairs</source>
+        <translation>Sillones</translation>
+    </message>
+    <message>
+        <source>Sofas/Loveseats</source>
+        <translation>Sofás/Confidentes</translation>
+    </message>
+    <message>
+        <source>Beds</source>
+        <translation>Camas</translation>
+    </message>
+    <message>
+        <source>Recliners</source>
+        <translation>Sillones reclinables</translation>
+    </message>
+    <message>
+        <source>Counters</source>
+        <translation>Encimeras</translation>
+    </message>
+    <message>
+        <source>Tables</source>
+        <translation>Mesas</translation>
+    </message>
+    <message>
+        <source>End Tables</source>
+        <translation>Mesitas</translation>
+    </message>
+    <message>
+        <source>Desks</source>
+        <translation>Escritorios</translation>
+    </message>
+    <message>
+        <source>Coffee Tables</source>
+        <translation>Mesas de centro</translation>
+    </message>
+    <message>
+        <source>Shelves</source>
+        <translation>Estanterías</translation>
+    </message>
+    <message>
+        <source>Cooking</source>
+        <translation>Cocina</translation>
+    </message>
+    <message>
+        <source>Refrigerators</source>
+        <translation>Frigoríficos</translation>
+    </message>
+    <message>
+        <source>Small Appliances</source>
+        <translation>Electrodomésticos pequeños</translation>
+    </message>
+    <message>
+        <source>Large Appliances</source>
+        <translation>Electrodomésticos grandes</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Entretenimiento</translation>
+    </message>
+    <message>
+        <source>TVs/Computers</source>
+        <translation>Televisores/Ordenadores</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Small Electronics</source>
+        <translation>Electrónica pequeña</translation>
+    </message>
+    <message>
+        <source>Toilets</source>
+        <translation>Inodoros</translation>
+    </message>
+    <message>
+        <source>Showers/Tubs</source>
+        <translation>Duchas/Bañeras</translation>
+    </message>
+    <message>
+        <source>Sinks</source>
+        <translation>Lavabos</translation>
+    </message>
+    <message>
+        <source>Hot Tubs</source>
+        <translation>Jacuzzis</translation>
+    </message>
+    <message>
+        <source>Wall Hangings</source>
+        <translation>Cuadros</translation>
+    </message>
+    <message>
+        <source>Sculptures</source>
+        <translation>Esculturas</translation>
+    </message>
+    <message>
+        <source>Rugs</source>
+        <translation>Alfombras</translation>
+    </message>
+    <message>
+        <source>Plants</source>
+        <translation>Plantas</translation>
+    </message>
+    <message>
+        <source>Mirrors</source>
+        <translation>Espejos</translation>
+    </message>
+    <message>
+        <source>Curtains</source>
+        <translation>Cortinas</translation>
+    </message>
+    <message>
+        <source>Dressers</source>
+        <translation>Cómodas</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>Fiesta</translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation>Niños</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Vehículo</translation>
+    </message>
+    <message>
+        <source>Table Lamps</source>
+        <translation>Lámparas de mesa</translation>
+    </message>
+    <message>
+        <source>Floor Lamps</source>
+        <translation>Lámparas de pie</translation>
+    </message>
+    <message>
+        <source>Wall Lamps</source>
+        <translation>Apliques</translation>
+    </message>
+    <message>
+        <source>Hanging Lamps</source>
+        <translation>Lámparas de techo</translation>
+    </message>
+    <message>
+        <source>Outdoor Lamps</source>
+        <translation>Lámparas de exterior</translation>
+    </message>
+    <message>
+        <source>Creative</source>
+        <translation>Creatividad</translation>
+    </message>
+    <message>
+        <source>Knowledge</source>
+        <translation>Conocimiento</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Recreation</source>
+        <translation>Ocio</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Doors/Windows</source>
+        <translation>Puertas/Ventanas</translation>
+    </message>
+    <message>
+        <source>Garden Center</source>
+        <translation>Jardinería</translation>
+    </message>
+    <message>
+        <source>Doors</source>
+        <translation>Puertas</translation>
+    </message>
+    <message>
+        <source>M-Story Windows</source>
+        <translation>Ventanas de varias plantas</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Ventanas</translation>
+    </message>
+    <message>
+        <source>Gates</source>
+        <translation>Verjas</translation>
+    </message>
+    <message>
+        <source>Archways</source>
+        <translation>Arcos</translation>
+    </message>
+    <message>
+        <source>Multi-Story Doors</source>
+        <translation>Puertas de varias plantas</translation>
+    </message>
+    <message>
+        <source>Trees</source>
+        <translation>Árboles</translation>
+    </message>
+    <message>
+        <source>Shrubs</source>
+        <translation>Arbustos</translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <translation>Flores</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Stairs</source>
+        <translation>Escaleras</translation>
+    </message>
+    <message>
+        <source>Swimming Pool</source>
+        <translation>Piscina</translation>
+    </message>
+    <message>
+        <source>M-Story Columns</source>
+        <translation>Columnas de varias plantas</translation>
+    </message>
+    <message>
+        <source>Column Arches</source>
+        <translation>Arcos de columnas</translation>
+    </message>
+    <message>
+        <source>Garage</source>
+        <translation>Garaje</translation>
+    </message>
+    <message>
+        <source>Elevators</source>
+        <translation>Ascensores</translation>
+    </message>
+    <message>
+        <source>Kitchen</source>
+        <translation>Cocina</translation>
+    </message>
+    <message>
+        <source>Bedroom</source>
+        <translation>Dormitorio</translation>
+    </message>
+    <message>
+        <source>Bathroom</source>
+        <translation>Cuarto de baño</translation>
+    </message>
+    <message>
+        <source>Living Room</source>
+        <translation>Salón</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Exterior</translation>
+    </message>
+    <message>
+        <source>Dining Room</source>
+        <translation>Comedor</translation>
+    </message>
+    <message>
+        <source>Study</source>
+        <translation>Estudio</translation>
+    </message>
+    <message>
+        <source>Kids</source>
+        <translation>Niños</translation>
+    </message>
+    <message>
+        <source>Dining</source>
+        <translation>Restaurantes</translation>
+    </message>
+    <message>
+        <source>Shops</source>
+        <translation>Tiendas</translation>
+    </message>
+    <message>
+        <source>Outdoor</source>
+        <translation>Al aire libre</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Calle</translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation>Mecánica</translation>
+    </message>
+    <message>
+        <source>Logic</source>
+        <translation>Lógica</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Cuerpo</translation>
+    </message>
+    <message>
+        <source>Creativity</source>
+        <translation>Creatividad</translation>
+    </message>
+    <message>
+        <source>Charisma</source>
+        <translation>Carisma</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Limpieza</translation>
+    </message>
+    <message>
+        <source>(No Wants Satisfy Code)</source>
+        <translation>(Sin código de deseo)</translation>
+    </message>
+    <message>
+        <source>Alarm Clocks</source>
+        <translation>Despertadores</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barras de bar</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>Bonfire</source>
+        <translation>Hoguera</translation>
+    </message>
+    <message>
+        <source>Bookcases</source>
+        <translation>Librerías</translation>
+    </message>
+    <message>
+        <source>Bowling Alley</source>
+        <translation>Bolera</translation>
+    </message>
+    <message>
+        <source>Bubbleblower</source>
+        <translation>Burbujeador</translation>
+    </message>
+    <message>
+        <source>Burglar Alarm</source>
+        <translation>Alarma antirrobo</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Coche</translation>
+    </message>
+    <message>
+        <source>Card Table</source>
+        <translation>Mesa de cartas</translation>
+    </message>
+    <message>
+        <source>Changing Table</source>
+        <translation>Cambiador</translation>
+    </message>
+    <message>
+        <source>Coffee Machines</source>
+        <translation>Cafeteras</translation>
+    </message>
+    <message>
+        <source>Coffin</source>
+        <translation>Ataúd</translation>
+    </message>
+    <message>
+        <source>Computers</source>
+        <translation>Ordenadores</translation>
+    </message>
+    <message>
+        <source>Counterfeit Machine</source>
+        <translation>Máquina de falsificar</translation>
+    </message>
+    <message>
+        <source>Counters/Islands</source>
+        <translation>Encimeras/Islas</translation>
+    </message>
+    <message>
+        <source>Crib</source>
+        <translation>Cuna</translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation>Escritorio</translation>
+    </message>
+    <message>
+        <source>Dining Chair</source>
+        <translation>Silla de comedor</translation>
+    </message>
+    <message>
+        <source>Dishwashers</source>
+        <translation>Lavavajillas</translation>
+    </message>
+    <message>
+        <source>Display Case</source>
+        <translation>Vitrina</translation>
+    </message>
+    <message>
+        <source>Dj Booth</source>
+        <translation>Cabina de DJ</translation>
+    </message>
+    <message>
+        <source>Double Bed</source>
+        <translation>Cama de matrimonio</translation>
+    </message>
+    <message>
+        <source>Drumbkit</source>
+        <translation>Batería</translation>
+    </message>
+    <message>
+        <source>Easel</source>
+        <translation>Caballete</translation>
+    </message>
+    <message>
+        <source>Electro Dance Sphere</source>
+        <translation>Esfera de baile electrónico</translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation>Ascensor</translation>
+    </message>
+    <message>
+        <source>Espresso Machines</source>
+        <translation>Cafeteras exprés</translation>
+    </message>
+    <message>
+        <source>Fire Alarm</source>
+        <translation>Alarma de incendios</translation>
+    </message>
+    <message>
+        <source>Fireplace</source>
+        <translation>Chimenea</translation>
+    </message>
+    <message>
+        <source>Florist Bench</source>
+        <translation>Mesa de floristería</translation>
+    </message>
+    <message>
+        <source>Food Processor</source>
+        <translation>Robot de cocina</translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Fridges</source>
+        <translation>Frigoríficos</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Juegos</translation>
+    </message>
+    <message>
+        <source>Grills</source>
+        <translation>Barbacoas</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Guitarra</translation>
+    </message>
+    <message>
+        <source>High Chair</source>
+        <translation>Trona</translation>
+    </message>
+    <message>
+        <source>Hottubs</source>
+        <translation>Jacuzzis</translation>
+    </message>
+    <message>
+        <source>Juice Keg</source>
+        <translation>Barril de zumo</translation>
+    </message>
+    <message>
+        <source>Karaoke Machine</source>
+        <translation>Máquina de karaoke</translation>
+    </message>
+    <message>
+        <source>Lemonade Stand</source>
+        <translation>Puesto de limonada</translation>
+    </message>
+    <message>
+        <source>Living Chair</source>
+        <translation>Sillón</translation>
+    </message>
+    <message>
+        <source>Lounge Chair</source>
+        <translation>Tumbona</translation>
+    </message>
+    <message>
+        <source>Makeover Station</source>
+        <translation>Puesto de cambio de imagen</translation>
+    </message>
+    <message>
+        <source>Microwave</source>
+        <translation>Microondas</translation>
+    </message>
+    <message>
+        <source>Paintings</source>
+        <translation>Cuadros</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Recliner</source>
+        <translation>Sillón reclinable</translation>
+    </message>
+    <message>
+        <source>Refrigerated Display Case</source>
+        <translation>Vitrina refrigerada</translation>
+    </message>
+    <message>
+        <source>Robot Station</source>
+        <translation>Banco de robots</translation>
+    </message>
+    <message>
+        <source>Rug</source>
+        <translation>Alfombra</translation>
+    </message>
+    <message>
+        <source>Single Bed</source>
+        <translation>Cama individual</translation>
+    </message>
+    <message>
+        <source>Sofas/Love Seats</source>
+        <translation>Sofás/Confidentes</translation>
+    </message>
+    <message>
+        <source>Stereos</source>
+        <translation>Equipos de música</translation>
+    </message>
+    <message>
+        <source>Stoves</source>
+        <translation>Cocinas</translation>
+    </message>
+    <message>
+        <source>Telescopes</source>
+        <translation>Telescopios</translation>
+    </message>
+    <message>
+        <source>Toaster Oven</source>
+        <translation>Horno tostador</translation>
+    </message>
+    <message>
+        <source>Toymaking Bench</source>
+        <translation>Banco de juguetería</translation>
+    </message>
+    <message>
+        <source>Toys</source>
+        <translation>Juguetes</translation>
+    </message>
+    <message>
+        <source>Trash Compactors</source>
+        <translation>Compactadores de basura</translation>
+    </message>
+    <message>
+        <source>TVs</source>
+        <translation>Televisores</translation>
+    </message>
+    <message>
+        <source>Workout Bench</source>
+        <translation>Banco de ejercicios</translation>
+    </message>
+</context>
+<context>
+    <name>ClearCachesAction</name>
+    <message>
+        <source>Clear Game Caches</source>
+        <translation>Vaciar las cachés del juego</translation>
+    </message>
+    <message>
+        <source>There are no game caches to clear in %1.</source>
+        <translation>No hay cachés del juego que vaciar en %1.</translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Confirmar acción</translation>
+    </message>
+    <message>
+        <source>Move these caches to the backup folder? The game makes them anew at its next start, which takes longer than usual.</source>
+        <translation>¿Mover estas cachés a la carpeta de copias de seguridad? El juego las volverá a crear en su próximo inicio, que tardará más de lo habitual.</translation>
+    </message>
+    <message>
+        <source>Moving the game&apos;s caches...</source>
+        <translation>Moviendo las cachés del juego...</translation>
+    </message>
+    <message>
+        <source>Moved to the backup folder:</source>
+        <translation>Movidas a la carpeta de copias de seguridad:</translation>
+    </message>
+    <message>
+        <source>Left as they were:</source>
+        <translation>Dejadas como estaban:</translation>
+    </message>
+    <message>
+        <source>OPERATION SUCCESSFUL</source>
+        <translation>OPERACIÓN REALIZADA</translation>
+    </message>
+    <message>
+        <source>Clear Game &amp;Caches...</source>
+        <translation>Vaciar &amp;cachés del juego...</translation>
+    </message>
+</context>
+<context>
+    <name>EditorControls</name>
+    <message>
+        <source>This box</source>
+        <translation>Esta casilla</translation>
+    </message>
+    <message>
+        <source>%1 holds at most %2; %2 will be written.</source>
+        <translation>%1 admite como máximo %2; se escribirá %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GameRunningGuard</name>
+    <message>
+        <source>The Sims 2 Is Running</source>
+        <translation>Los Sims 2 está en marcha</translation>
+    </message>
+</context>
+<context>
+    <name>NumericFields</name>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>Hunger</source>
+        <translation>Hambre</translation>
+    </message>
+    <message>
+        <source>Comfort</source>
+        <translation>Comodidad</translation>
+    </message>
+    <message>
+        <source>Hygiene</source>
+        <translation>Higiene</translation>
+    </message>
+    <message>
+        <source>Bladder</source>
+        <translation>Vejiga</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation>Diversión</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Entorno</translation>
+    </message>
+    <message>
+        <source>Room motive</source>
+        <translation>Necesidad de entorno</translation>
+    </message>
+    <message>
+        <source>Niceness Multiplier:</source>
+        <translation>Multiplicador de belleza:</translation>
+    </message>
+    <message>
+        <source>Niceness Multiplier</source>
+        <translation>Multiplicador de belleza</translation>
+    </message>
+    <message>
+        <source>Initial</source>
+        <translation>Inicial</translation>
+    </message>
+    <message>
+        <source>Initial Depreciation</source>
+        <translation>Depreciación inicial</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diaria</translation>
+    </message>
+    <message>
+        <source>Daily Depreciation</source>
+        <translation>Depreciación diaria</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Límite</translation>
+    </message>
+    <message>
+        <source>Depreciation Limit</source>
+        <translation>Límite de depreciación</translation>
+    </message>
+</context>
+<context>
+    <name>RecolorTrash</name>
+    <message>
+        <source>The files go to the trash, from where they can still be restored.</source>
+        <translation>Los archivos van a la papelera, desde donde aún se pueden recuperar.</translation>
+    </message>
+    <message>
+        <source>This system has no trash: the files are deleted for good.</source>
+        <translation>Este sistema no tiene papelera: los archivos se borran para siempre.</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreOriginalAction</name>
+    <message>
+        <source>The original could not be restored; the file was left as it was.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>No se pudo restaurar el original; el archivo se ha dejado como estaba.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>Sims2PackInstallWork</name>
+    <message>
+        <source>GUID clashes were not checked: the game&apos;s Downloads folder was not found.</source>
+        <translation>No se han comprobado los conflictos de GUID: no se ha encontrado la carpeta Downloads del juego.</translation>
+    </message>
+    <message>
+        <source>GUID clashes were not checked: %1</source>
+        <translation>No se han comprobado los conflictos de GUID: %1</translation>
+    </message>
+    <message>
+        <source>GUID clashes were not checked: this build has no library index.</source>
+        <translation>No se han comprobado los conflictos de GUID: esta versión del programa no tiene índice de la biblioteca.</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailPages</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailPurgeAction</name>
+    <message>
+        <source>This menu choice will delete all of the thumbnails for this object, including recolors. When a new mesh or texture is created for an object, the old thumbnails are not updated to reflect the changes. For object creators this can be a real annoyance. The game will generate new thumbnails for an object the next time you view the catalog information for it in the game. (Note: This can take a long time to finish if you have alot of custom content.)</source>
+        <translation>Esta opción del menú borrará todas las miniaturas de este objeto, recolores incluidos. Cuando se crea una nueva malla o textura para un objeto, las miniaturas antiguas no se actualizan para reflejar los cambios, algo muy molesto para los creadores de objetos. El juego generará miniaturas nuevas la próxima vez que veas la información del objeto en el catálogo del juego. (Nota: puede tardar mucho si tienes mucho contenido personalizado.)</translation>
+    </message>
+    <message>
+        <source>Would you like to delete all the thumbnails for this object?</source>
+        <translation>¿Quieres borrar todas las miniaturas de este objeto?</translation>
+    </message>
+    <message>
+        <source>%1 does not exist and was skipped.</source>
+        <translation>%1 no existe y se ha omitido.</translation>
+    </message>
+    <message>
+        <source>%1 was left as it was.</source>
+        <translation>%1 se ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>Purging thumbnails...</source>
+        <translation>Borrando miniaturas...</translation>
+    </message>
+    <message>
+        <source>Delete Selected Object Thumbnails</source>
+        <translation>Borrar las miniaturas del objeto seleccionado</translation>
+    </message>
+    <message>
+        <source>CONFIRM ACTION</source>
+        <translation>CONFIRMAR ACCIÓN</translation>
+    </message>
+    <message>
+        <source>EXTREMELY BAD ERROR</source>
+        <translation>ERROR MUY GRAVE</translation>
+    </message>
+    <message>
+        <source>OPERATION CANCELLED</source>
+        <translation>OPERACIÓN CANCELADA</translation>
+    </message>
+    <message>
+        <source>The purge was cancelled.</source>
+        <translation>Se ha cancelado el borrado.</translation>
+    </message>
+    <message>
+        <source>OPERATION SUCCESSFUL</source>
+        <translation>OPERACIÓN REALIZADA</translation>
+    </message>
+    <message>
+        <source>All thumbnails for the selected object have been purged.</source>
+        <translation>Se han borrado todas las miniaturas del objeto seleccionado.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::AboutDialog</name>
+    <message>
+        <source>(not found)</source>
+        <translation>(no encontrado)</translation>
+    </message>
+    <message>
+        <source>not loaded (%1)</source>
+        <translation>no cargada (%1)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>Varnick: %1.%2.%3</source>
+        <translation>Varnick: %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Kelvora: %1</source>
+        <translation>Kelvora: %1</translation>
+    </message>
+    <message>
+        <source>Qt: %1 (built with %2)</source>
+        <translation>Qt: %1 (compilado con %2)</translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Carpeta del juego: %1</translation>
+    </message>
+    <message>
+        <source>Data folder: %1</source>
+        <translation>Carpeta de datos: %1</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Configuración: %1</translation>
+    </message>
+    <message>
+        <source>Backups: %1</source>
+        <translation>Copias de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>Library index: %1</source>
+        <translation>Índice de la biblioteca: %1</translation>
+    </message>
+    <message>
+        <source>About Varnick</source>
+        <translation>Acerca de Varnick</translation>
+    </message>
+    <message>
+        <source>Browse, edit and tidy the custom objects you downloaded for the game.</source>
+        <translation>Explora, edita y ordena los objetos personalizados que has descargado para el juego.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Puts these lines on the clipboard, to paste into a question on a help forum.</source>
+        <translation>Copia estas líneas al portapapeles para pegarlas en una pregunta en un foro de ayuda.</translation>
+    </message>
+    <message>
+        <source>Versions and folders</source>
+        <translation>Versiones y carpetas</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::AppearanceDialog</name>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Colores:</translation>
+    </message>
+    <message>
+        <source>System follows the look of your desktop.</source>
+        <translation>Sistema sigue el aspecto de tu escritorio.</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::FolderPane</name>
+    <message>
+        <source>Do&amp;wnloads Folder</source>
+        <translation>Carpeta &amp;Downloads</translation>
+    </message>
+    <message>
+        <source>&amp;Alternate Path</source>
+        <translation>&amp;Ruta alternativa</translation>
+    </message>
+    <message>
+        <source>Alternate Path: %1</source>
+        <translation>Ruta alternativa: %1</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::HelpViewer</name>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Varnick Help - %1</source>
+        <translation>Ayuda de Varnick - %1</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation>Idioma del sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>The new language takes effect the next time Varnick starts.</source>
+        <translation>El nuevo idioma se aplicará la próxima vez que se inicie Varnick.</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ObjectPane</name>
+    <message>
+        <source>Selected Object File</source>
+        <translation>Archivo del objeto seleccionado</translation>
+    </message>
+    <message>
+        <source>Selected Ob&amp;ject Details</source>
+        <translation>Detalles del objeto &amp;seleccionado</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ObjectTableModel</name>
+    <message>
+        <source>Changed; not saved yet (Save Changes writes it)</source>
+        <translation>Modificado; aún sin guardar («Guardar cambios» lo escribe)</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ObjectTableView</name>
+    <message>
+        <source>Filter by name, file name or GUID</source>
+        <translation>Filtrar por nombre, nombre de archivo o GUID</translation>
+    </message>
+    <message>
+        <source>Edit Selected...</source>
+        <translation>Editar seleccionados...</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Guardar cambios</translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation>Descartar cambios</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>The table holds changes of %n object(s) that are not saved:</source>
+        <translation>
+            <numerusform>La tabla tiene cambios sin guardar en %n objeto:</numerusform>
+            <numerusform>La tabla tiene cambios sin guardar en %n objetos:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 on %n object(s).</source>
+        <translation>
+            <numerusform>%1 en %n objeto.</numerusform>
+            <numerusform>%1 en %n objetos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more change(s))</source>
+        <translation>
+            <numerusform>(y %n cambio más)</numerusform>
+            <numerusform>(y %n cambios más)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save them now?</source>
+        <translation>¿Guardarlos ahora?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n object(s)</source>
+        <translation>
+            <numerusform>%1 de %n objeto</numerusform>
+            <numerusform>%1 de %n objetos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 changed (not saved)</source>
+        <translation>%1, %2 modificados (sin guardar)</translation>
+    </message>
+    <message>
+        <source>Confirm Save</source>
+        <translation>Confirmar guardado</translation>
+    </message>
+    <message>
+        <source>Saving objects...</source>
+        <translation>Guardando objetos...</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Error al exportar</translation>
+    </message>
+    <message>
+        <source>The table could not be written to %1: %2</source>
+        <translation>No se pudo escribir la tabla en %1: %2</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::OptionsDialog</name>
+    <message>
+        <source>&amp;Keep saved resources compressed</source>
+        <translation>&amp;Mantener comprimidos los recursos guardados</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>How many earlier versions of each saved file are kept, the original included.</source>
+        <translation>Cuántas versiones anteriores de cada archivo guardado se conservan, incluido el original.</translation>
+    </message>
+    <message>
+        <source>For ever</source>
+        <translation>Para siempre</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> días</translation>
+    </message>
+    <message>
+        <source>How long a backup is kept; 0 keeps them for ever.</source>
+        <translation>Cuánto tiempo se conserva una copia; 0 las conserva para siempre.</translation>
+    </message>
+    <message>
+        <source>Saved objects store their changed resources compressed where they were compressed before.</source>
+        <translation>Los objetos guardados almacenan comprimidos los recursos modificados que antes estaban comprimidos.</translation>
+    </message>
+    <message>
+        <source>Backup &amp;Generations:</source>
+        <translation>&amp;Generaciones de copias:</translation>
+    </message>
+    <message>
+        <source>Backup &amp;Days:</source>
+        <translation>&amp;Días de conservación:</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::RecolorStatusBar</name>
+    <message>
+        <source>Search progress</source>
+        <translation>Progreso de la búsqueda</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files searched</source>
+        <translation>%1 de %2 archivos buscados</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallDialog</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... y %1 más</translation>
+    </message>
+    <message>
+        <source>Install Sims2Pack</source>
+        <translation>Instalar Sims2Pack</translation>
+    </message>
+    <message>
+        <source>Sims2Pack files (*.sims2pack *.Sims2Pack *.SIMS2PACK);;All files (*)</source>
+        <translation>Archivos Sims2Pack (*.sims2pack *.Sims2Pack *.SIMS2PACK);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objeto</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Installs As</source>
+        <translation>Se instala como</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Folder...</source>
+        <translation>&amp;Elegir carpeta...</translation>
+    </message>
+    <message>
+        <source>Install every object into one folder of your choice instead</source>
+        <translation>Instalar en su lugar todos los objetos en una carpeta que elijas</translation>
+    </message>
+    <message>
+        <source>Where a name is taken, install under a &amp;numbered name</source>
+        <translation>Si un nombre ya está ocupado, instalar con un nombre &amp;numerado</translation>
+    </message>
+    <message>
+        <source>A file of the same name but different contents is kept; the object is written beside it as &quot;name (2).package&quot;</source>
+        <translation>Se conserva el archivo con el mismo nombre pero distinto contenido; el objeto se escribe a su lado como «nombre (2).package»</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>&amp;Instalar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leyendo %1...</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled: nothing can be installed.</source>
+        <translation>Se ha cancelado la lectura: no se puede instalar nada.</translation>
+    </message>
+    <message>
+        <source>Checking your downloads for GUID clashes...</source>
+        <translation>Buscando conflictos de GUID en tus descargas...</translation>
+    </message>
+    <message>
+        <source>Checking the files again...</source>
+        <translation>Comprobando de nuevo los archivos...</translation>
+    </message>
+    <message>
+        <source>Install the objects into:</source>
+        <translation>Instalar los objetos en:</translation>
+    </message>
+    <message>
+        <source>Names Taken</source>
+        <translation>Nombres ocupados</translation>
+    </message>
+    <message>
+        <source>%1
+
+Install these objects under numbered names, such as &quot;name (2).package&quot;? Skipping installs the other Sims2Pack files only.</source>
+        <translation>%1
+
+¿Instalar estos objetos con nombres numerados, como «nombre (2).package»? Si los omites, solo se instalan los demás archivos Sims2Pack.</translation>
+    </message>
+    <message>
+        <source>Install &amp;Renamed</source>
+        <translation>Instalar &amp;renombrados</translation>
+    </message>
+    <message>
+        <source>&amp;Skip Those Files</source>
+        <translation>&amp;Omitir esos archivos</translation>
+    </message>
+    <message>
+        <source>Installing...</source>
+        <translation>Instalando...</translation>
+    </message>
+    <message>
+        <source>Installed %1:
+%2</source>
+        <translation>Se han instalado %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Nothing new was installed.</source>
+        <translation>No se ha instalado nada nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 already installed: skipped.</source>
+        <translation>%1 ya instalados: se han omitido.</translation>
+    </message>
+    <message>
+        <source>%1 (lots, families or Sims) to install through the game.</source>
+        <translation>%1 (solares, familias o Sims) para instalar a través del juego.</translation>
+    </message>
+    <message>
+        <source>Refused, nothing of them written:
+%1</source>
+        <translation>Rechazados, no se ha escrito nada de ellos:
+%1</translation>
+    </message>
+    <message>
+        <source>Stopped: the files after the last one installed were left as they were.</source>
+        <translation>Detenido: los archivos posteriores al último instalado se han dejado como estaban.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Mostrar en &amp;carpeta</translation>
+    </message>
+    <message>
+        <source>No file manager could be started. The objects are in:
+%1</source>
+        <translation>No se ha podido abrir ningún gestor de archivos. Los objetos están en:
+%1</translation>
+    </message>
+    <message>
+        <source>Stopping after the file being installed...</source>
+        <translation>Deteniendo tras el archivo que se está instalando...</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>%1: %2 into %3</source>
+        <translation>%1: %2 en %3</translation>
+    </message>
+    <message>
+        <source>%1
+Global GUID %2</source>
+        <translation>%1
+GUID global %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes; %2 bytes compressed in the Sims2Pack</source>
+        <translation>%1 bytes; %2 bytes comprimidos en el Sims2Pack</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>Install through the game</source>
+        <translation>Instalar a través del juego</translation>
+    </message>
+    <message>
+        <source>Its name is taken: installs under a numbered name</source>
+        <translation>Su nombre está ocupado: se instala con un nombre numerado</translation>
+    </message>
+    <message>
+        <source>Its name is taken by a different file</source>
+        <translation>Su nombre lo ocupa otro archivo distinto</translation>
+    </message>
+    <message>
+        <source>Its name is taken: installs as &quot;%1&quot;</source>
+        <translation>Su nombre está ocupado: se instala como «%1»</translation>
+    </message>
+    <message>
+        <source>Already installed</source>
+        <translation>Ya instalado</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>El juego</translation>
+    </message>
+    <message>
+        <source>Lots, families and Sims are installed by the game&apos;s own installer, not copied into Downloads</source>
+        <translation>Los solares, las familias y los Sims los instala el propio instalador del juego; no se copian en Downloads</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>GUID %1 is already defined by %2</source>
+        <translation>El GUID %1 ya lo define %2</translation>
+    </message>
+    <message>
+        <source>The game may show only one of two objects that share a GUID.
+%1</source>
+        <translation>Puede que el juego muestre solo uno de dos objetos que comparten GUID.
+%1</translation>
+    </message>
+    <message>
+        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
+        <translation>Los objetos van a Downloads; los de cada archivo Sims2Pack, a una carpeta con su nombre.</translation>
+    </message>
+    <message>
+        <source>Objects go into %1</source>
+        <translation>Los objetos van a %1</translation>
+    </message>
+    <message>
+        <source>%1 to install</source>
+        <translation>%1 para instalar</translation>
+    </message>
+    <message>
+        <source>%1 installed already</source>
+        <translation>%1 ya instalados</translation>
+    </message>
+    <message>
+        <source>%1 to install through the game</source>
+        <translation>%1 para instalar a través del juego</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 taken</source>
+        <translation>%1 ocupados</translation>
+    </message>
+    <message>
+        <source>%1 that cannot be installed</source>
+        <translation>%1 que no se pueden instalar</translation>
+    </message>
+    <message>
+        <source>Objects in the files</source>
+        <translation>Objetos de los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::SkippedFilesDialog</name>
+    <message>
+        <source>Files That Could Not Be Read</source>
+        <translation>Archivos que no se pudieron leer</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Files that could not be read</source>
+        <translation>Archivos que no se pudieron leer</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ThumbnailGrid</name>
+    <message>
+        <source>Page %1, position %2</source>
+        <translation>Página %1, posición %2</translation>
+    </message>
+    <message>
+        <source>; marked</source>
+        <translation>; marcado</translation>
+    </message>
+    <message>
+        <source>; picture made from its texture</source>
+        <translation>; imagen hecha a partir de su textura</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ThumbnailPane</name>
+    <message>
+        <source>Objects in the Selected Folde&amp;r</source>
+        <translation>Ob&amp;jetos de la carpeta seleccionada</translation>
+    </message>
+    <message>
+        <source>F&amp;irst</source>
+        <translation>&amp;Primera</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>A&amp;nterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>Si&amp;guiente</translation>
+    </message>
+    <message>
+        <source>&amp;Last</source>
+        <translation>Ú&amp;ltima</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Object</source>
+        <translation>&amp;Editar objeto</translation>
+    </message>
+    <message>
+        <source>&amp;Delete/Move</source>
+        <translation>&amp;Borrar/Mover</translation>
+    </message>
+    <message>
+        <source>Choose a folder on the left to see its objects.</source>
+        <translation>Elige una carpeta a la izquierda para ver sus objetos.</translation>
+    </message>
+    <message>
+        <source>This folder holds no objects.</source>
+        <translation>Esta carpeta no contiene objetos.</translation>
+    </message>
+    <message>
+        <source>Picture made from the object&apos;s texture</source>
+        <translation>Imagen creada a partir de la textura del objeto</translation>
+    </message>
+    <message>
+        <source>Nothing marked</source>
+        <translation>Nada marcado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) marked</source>
+        <translation>
+            <numerusform>%n objeto marcado</numerusform>
+            <numerusform>%n objetos marcados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read</source>
+        <translation>
+            <numerusform>No se pudo leer %n archivo</numerusform>
+            <numerusform>No se pudieron leer %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::WorkStatus</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Looking for objects in the folder...</source>
+        <translation>Buscando objetos en la carpeta...</translation>
+    </message>
+    <message>
+        <source>Drawing the page...</source>
+        <translation>Dibujando la página...</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmBatchEdit</name>
+    <message>
+        <source>Loading objects...</source>
+        <translation>Cargando objetos...</translation>
+    </message>
+    <message>
+        <source>User Input Error</source>
+        <translation>Error de entrada</translation>
+    </message>
+    <message>
+        <source>None of the selected packages holds an object that can be edited.</source>
+        <translation>Ninguno de los paquetes seleccionados contiene un objeto que se pueda editar.</translation>
+    </message>
+    <message>
+        <source>Varnick - Edit Selected Objects</source>
+        <translation>Varnick - Editar los objetos seleccionados</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation>&amp;Descripción</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Depreciación</translation>
+    </message>
+    <message>
+        <source>Motives</source>
+        <translation>Necesidades</translation>
+    </message>
+    <message>
+        <source>&amp;Price</source>
+        <translation>&amp;Precio</translation>
+    </message>
+    <message>
+        <source>Niceness M&amp;ultiplier:</source>
+        <translation>Multiplicador de &amp;belleza:</translation>
+    </message>
+    <message>
+        <source>&amp;Initial</source>
+        <translation>&amp;Inicial</translation>
+    </message>
+    <message>
+        <source>&amp;Hunger</source>
+        <translation>Ha&amp;mbre</translation>
+    </message>
+    <message>
+        <source>Ca&amp;tegories</source>
+        <translation>Ca&amp;tegorías</translation>
+    </message>
+    <message>
+        <source>Sub-Categories</source>
+        <translation>Subcategorías</translation>
+    </message>
+    <message>
+        <source>Build T&amp;ype</source>
+        <translation>Tipo de constr&amp;ucción</translation>
+    </message>
+    <message>
+        <source>Build Sub-Type</source>
+        <translation>Subtipo de construcción</translation>
+    </message>
+    <message>
+        <source>Ro&amp;om</source>
+        <translation>&amp;Habitación</translation>
+    </message>
+    <message>
+        <source>Co&amp;mmunity</source>
+        <translation>C&amp;omunidad</translation>
+    </message>
+    <message>
+        <source>Skill &amp;Flags</source>
+        <translation>Habilidade&amp;s</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Build Mode</source>
+        <translation>Modo Construir</translation>
+    </message>
+    <message>
+        <source>&amp;Wants Satisfy Category</source>
+        <translation>&amp;Categoría de deseo</translation>
+    </message>
+    <message>
+        <source>&amp;Save Objects</source>
+        <translation>&amp;Guardar objetos</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Editing</source>
+        <translation>Cancelar la &amp;edición</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) selected; blank boxes and unselected lists are mixed and keep each object&apos;s own value until changed.</source>
+        <translation>
+            <numerusform>%n objeto seleccionado; las casillas vacías y las listas sin selección son mixtas y conservan el valor de cada objeto hasta que se cambien.</numerusform>
+            <numerusform>%n objetos seleccionados; las casillas vacías y las listas sin selección son mixtas y conservan el valor de cada objeto hasta que se cambien.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(mixed)</source>
+        <translation>(mixto)</translation>
+    </message>
+    <message>
+        <source>The objects differ in their category; choose one to set the sub-category.</source>
+        <translation>Los objetos tienen categorías distintas; elige una para fijar la subcategoría.</translation>
+    </message>
+    <message>
+        <source>The objects differ in their build type; choose one to set the sub-type.</source>
+        <translation>Los objetos tienen tipos de construcción distintos; elige uno para fijar el subtipo.</translation>
+    </message>
+    <message>
+        <source>Nothing to Save</source>
+        <translation>Nada que guardar</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; no package was written.</source>
+        <translation>No se ha cambiado nada; no se ha escrito ningún paquete.</translation>
+    </message>
+    <message>
+        <source>Confirm Save</source>
+        <translation>Confirmar guardado</translation>
+    </message>
+    <message>
+        <source>Saving objects...</source>
+        <translation>Guardando objetos...</translation>
+    </message>
+    <message>
+        <source>Save Cancelled</source>
+        <translation>Guardado cancelado</translation>
+    </message>
+    <message>
+        <source>Save Summary</source>
+        <translation>Resumen del guardado</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>Guardado correctamente</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmDeleteMove</name>
+    <message>
+        <source>Are you absolutely sure that you want to do this?</source>
+        <translation>¿Estás completamente seguro de que quieres hacer esto?</translation>
+    </message>
+    <message>
+        <source>*** no recolors found ***</source>
+        <translation>*** no se han encontrado recolores ***</translation>
+    </message>
+    <message>
+        <source>Delete/Move The Selected Object File</source>
+        <translation>Borrar/Mover el archivo del objeto seleccionado</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>View Selected</source>
+        <translation>Ver la selección</translation>
+    </message>
+    <message>
+        <source>De&amp;tails</source>
+        <translation>De&amp;talles</translation>
+    </message>
+    <message>
+        <source>Selected Package Details</source>
+        <translation>Detalles del paquete seleccionado</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Select All Recolors</source>
+        <translation>Seleccionar todos los recolores</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect All</source>
+        <translation>&amp;Quitar selección</translation>
+    </message>
+    <message>
+        <source>Unselect All Recolors</source>
+        <translation>Quitar la selección de todos los recolores</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Object And All Recolors</source>
+        <translation>&amp;Borrar objeto y todos los recolores</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Selected Recolors</source>
+        <translation>Borrar &amp;recolores seleccionados</translation>
+    </message>
+    <message>
+        <source>&amp;Move Object And All Recolors</source>
+        <translation>&amp;Mover objeto y todos los recolores</translation>
+    </message>
+    <message>
+        <source>E&amp;xit This Window</source>
+        <translation>Sa&amp;lir de esta ventana</translation>
+    </message>
+    <message>
+        <source>Selected Object Filename</source>
+        <translation>Nombre de archivo del objeto seleccionado</translation>
+    </message>
+    <message>
+        <source>Recolors of the Selected Object</source>
+        <translation>Recolores del objeto seleccionado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read and were not searched for recolors.</source>
+        <translation>
+            <numerusform>No se pudo leer %n archivo y no se buscaron recolores en él.</numerusform>
+            <numerusform>No se pudieron leer %n archivos y no se buscaron recolores en ellos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>OPERATION SUCCESSFUL</source>
+        <translation>OPERACIÓN REALIZADA</translation>
+    </message>
+    <message>
+        <source>OPERATION INCOMPLETE</source>
+        <translation>OPERACIÓN INCOMPLETA</translation>
+    </message>
+    <message>
+        <source>These files could not be deleted and were left as they were:<byte value="xd"/>
+</source>
+        <translation>Estos archivos no se pudieron borrar y se han dejado como estaban:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>You are about to PERMANENTLY DESTROY the object and all of it&apos;s recolors.</source>
+        <translation>Estás a punto de DESTRUIR PARA SIEMPRE el objeto y todos sus recolores.</translation>
+    </message>
+    <message>
+        <source>You are about to move the object to the trash.</source>
+        <translation>Estás a punto de mover el objeto a la papelera.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You are about to move the object and its %n recolor(s) to the trash.</source>
+        <translation>
+            <numerusform>Estás a punto de mover el objeto y su %n recolor a la papelera.</numerusform>
+            <numerusform>Estás a punto de mover el objeto y sus %n recolores a la papelera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CONFIRM DELETE</source>
+        <translation>CONFIRMAR BORRADO</translation>
+    </message>
+    <message>
+        <source>The object has been deleted.</source>
+        <translation>Se ha borrado el objeto.</translation>
+    </message>
+    <message>
+        <source>You are about to PERMANENTLY DESTROY the selected recolors for this object.</source>
+        <translation>Estás a punto de DESTRUIR PARA SIEMPRE los recolores seleccionados de este objeto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You are about to move %n selected recolor(s) of this object to the trash.</source>
+        <translation>
+            <numerusform>Estás a punto de mover %n recolor seleccionado de este objeto a la papelera.</numerusform>
+            <numerusform>Estás a punto de mover %n recolores seleccionados de este objeto a la papelera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The selected recolors have been deleted.</source>
+        <translation>Se han borrado los recolores seleccionados.</translation>
+    </message>
+    <message>
+        <source>USER INPUT ERROR</source>
+        <translation>ERROR DE ENTRADA</translation>
+    </message>
+    <message>
+        <source>Source and destination are the same!</source>
+        <translation>¡El origen y el destino son el mismo!</translation>
+    </message>
+    <message>
+        <source>Nothing was moved: the destination is not a folder:<byte value="xd"/>
+</source>
+        <translation>No se ha movido nada: el destino no es una carpeta:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Nothing was moved: these files are already in the destination folder or share a name with another file being moved:<byte value="xd"/>
+</source>
+        <translation>No se ha movido nada: estos archivos ya están en la carpeta de destino o comparten nombre con otro archivo que se mueve:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>The move stopped: %1<byte value="xd"/>
+The files before it were moved; the others were left where they were.</source>
+        <translation>El movimiento se ha detenido: %1<byte value="xd"/>
+Los archivos anteriores se han movido; los demás se han dejado donde estaban.</translation>
+    </message>
+    <message>
+        <source>%1 files were moved to:<byte value="xd"/>
+%2</source>
+        <translation>Se han movido %1 archivos a:<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmEditObject</name>
+    <message>
+        <source>No Image</source>
+        <translation>Sin imagen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All Flags</source>
+        <translation>&amp;Quitar todas las marcas</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Original</source>
+        <translation>&amp;Restaurar original</translation>
+    </message>
+    <message>
+        <source>&amp;Save Object</source>
+        <translation>&amp;Guardar objeto</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Editing</source>
+        <translation>Cancelar la &amp;edición</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation>&amp;Descripción</translation>
+    </message>
+    <message>
+        <source>&amp;Price</source>
+        <translation>&amp;Precio</translation>
+    </message>
+    <message>
+        <source>Catalog Image</source>
+        <translation>Imagen del catálogo</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Ca&amp;tegories</source>
+        <translation>Ca&amp;tegorías</translation>
+    </message>
+    <message>
+        <source>Sub-Categories</source>
+        <translation>Subcategorías</translation>
+    </message>
+    <message>
+        <source>Build Mode</source>
+        <translation>Modo Construir</translation>
+    </message>
+    <message>
+        <source>Build T&amp;ype</source>
+        <translation>Tipo de constr&amp;ucción</translation>
+    </message>
+    <message>
+        <source>Build Sub-Type</source>
+        <translation>Subtipo de construcción</translation>
+    </message>
+    <message>
+        <source>Ro&amp;om</source>
+        <translation>&amp;Habitación</translation>
+    </message>
+    <message>
+        <source>Co&amp;mmunity</source>
+        <translation>C&amp;omunidad</translation>
+    </message>
+    <message>
+        <source>Skill &amp;Flags</source>
+        <translation>Habilidade&amp;s</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Depreciación</translation>
+    </message>
+    <message>
+        <source>&amp;Initial</source>
+        <translation>&amp;Inicial</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diaria</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Límite</translation>
+    </message>
+    <message>
+        <source>Motives</source>
+        <translation>Necesidades</translation>
+    </message>
+    <message>
+        <source>&amp;Hunger</source>
+        <translation>Ha&amp;mbre</translation>
+    </message>
+    <message>
+        <source>&amp;Wants Satisfy Category</source>
+        <translation>&amp;Categoría de deseo</translation>
+    </message>
+    <message>
+        <source>Niceness M&amp;ultiplier:</source>
+        <translation>Multiplicador de &amp;belleza:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep saved resources compressed</source>
+        <translation>&amp;Mantener comprimidos los recursos guardados</translation>
+    </message>
+    <message>
+        <source>Put back the version kept before the first save</source>
+        <translation>Recuperar la versión guardada antes del primer guardado</translation>
+    </message>
+    <message>
+        <source>The package file:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Has changed on disk since the editor opened it, so it was not saved.<byte value="xd"/>
+Cancel editing and open the object again.</source>
+        <translation>El archivo de paquete:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+ha cambiado en el disco desde que el editor lo abrió, así que no se ha guardado.<byte value="xd"/>
+Cancela la edición y vuelve a abrir el objeto.</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>Guardado correctamente</translation>
+    </message>
+    <message>
+        <source>The package file:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Has been saved successfully.</source>
+        <translation>El archivo de paquete:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+se ha guardado correctamente.</translation>
+    </message>
+    <message>
+        <source>Subcategories</source>
+        <translation>Subcategorías</translation>
+    </message>
+    <message>
+        <source>Build subtypes</source>
+        <translation>Subtipos de construcción</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmErrorDialog</name>
+    <message>
+        <source>Unrecoverable Error - Program Execution Halted</source>
+        <translation>Error irrecuperable - Programa detenido</translation>
+    </message>
+    <message>
+        <source>The program has encountered an unexpected error and has halted operation. The error encountered is listed in the text box below.</source>
+        <translation>El programa ha encontrado un error inesperado y se ha detenido. El error aparece en el cuadro de texto de abajo.</translation>
+    </message>
+    <message>
+        <source>Copy error message to the Windows clipboard.</source>
+        <translation>Copiar el mensaje de error al portapapeles de Windows.</translation>
+    </message>
+    <message>
+        <source>Close the error dialog and end the program.</source>
+        <translation>Cerrar el cuadro de error y terminar el programa.</translation>
+    </message>
+    <message>
+        <source>Open web page %1.</source>
+        <translation>Abrir la página web %1.</translation>
+    </message>
+    <message>
+        <source>Send mail to %1.</source>
+        <translation>Enviar un correo a %1.</translation>
+    </message>
+    <message>
+        <source>Error - Bad URL</source>
+        <translation>Error - Dirección no válida</translation>
+    </message>
+    <message>
+        <source>Support web page not found!</source>
+        <translation>¡No se ha encontrado la página web de soporte!</translation>
+    </message>
+    <message>
+        <source>Error - Browser Not Found</source>
+        <translation>Error - Navegador no encontrado</translation>
+    </message>
+    <message>
+        <source>Could not find the default web browser!</source>
+        <translation>¡No se ha encontrado el navegador predeterminado!</translation>
+    </message>
+    <message>
+        <source>Error details</source>
+        <translation>Detalles del error</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmFindRecolors</name>
+    <message>
+        <source>Searching For Recolors</source>
+        <translation>Buscando recolores</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmGameInstallation</name>
+    <message>
+        <source>Game Installation</source>
+        <translation>Instalación del juego</translation>
+    </message>
+    <message>
+        <source>Choose Your Game</source>
+        <translation>Elige tu juego</translation>
+    </message>
+    <message>
+        <source>Varnick found The Sims 2 more than once on this computer. Choose the installation whose downloads you want to manage. You can change it later under File, Game Installation.</source>
+        <translation>Varnick ha encontrado Los Sims 2 más de una vez en este ordenador. Elige la instalación cuyas descargas quieres gestionar. Puedes cambiarla más tarde en Archivo, Instalación del juego.</translation>
+    </message>
+    <message>
+        <source>The installations of The Sims 2 found on this computer, the one Varnick chooses first at the top. Choose one, or add the game&apos;s data folder (the folder holding Downloads) by hand. Varnick uses your choice from its next start.</source>
+        <translation>Las instalaciones de Los Sims 2 encontradas en este ordenador; arriba, la que Varnick elige primero. Elige una o añade a mano la carpeta de datos del juego (la que contiene Downloads). Varnick usará tu elección desde su próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Data folder</source>
+        <translation>Carpeta de datos</translation>
+    </message>
+    <message>
+        <source>Install folder</source>
+        <translation>Carpeta de instalación</translation>
+    </message>
+    <message>
+        <source>Found in</source>
+        <translation>Encontrada en</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Installation</source>
+        <translation>&amp;Usar esta instalación</translation>
+    </message>
+    <message>
+        <source>&amp;Add Folder...</source>
+        <translation>&amp;Añadir carpeta...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 (the game has not made it yet)</source>
+        <translation>%1 (el juego aún no la ha creado)</translation>
+    </message>
+    <message>
+        <source>In use now</source>
+        <translation>En uso ahora</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>No leídos:</translation>
+    </message>
+    <message>
+        <source>The game was not found. Add its data folder by hand.</source>
+        <translation>No se ha encontrado el juego. Añade a mano su carpeta de datos.</translation>
+    </message>
+    <message>
+        <source>Choose the game&apos;s data folder (the folder holding Downloads):</source>
+        <translation>Elige la carpeta de datos del juego (la que contiene Downloads):</translation>
+    </message>
+    <message>
+        <source>USER INPUT ERROR</source>
+        <translation>ERROR DE ENTRADA</translation>
+    </message>
+    <message>
+        <source>This folder can not be used: it %1</source>
+        <translation>No se puede usar esta carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Confirmar acción</translation>
+    </message>
+    <message>
+        <source>This folder holds no Downloads, Neighborhoods or Thumbnails folder, so it does not look like the game&apos;s data folder:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Use it anyway?</source>
+        <translation>Esta carpeta no contiene ninguna carpeta Downloads, Neighborhoods ni Thumbnails, así que no parece la carpeta de datos del juego:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+¿Usarla de todos modos?</translation>
+    </message>
+    <message>
+        <source>Game &amp;Installation...</source>
+        <translation>&amp;Instalación del juego...</translation>
+    </message>
+    <message>
+        <source>Varnick will use this data folder from its next start:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Varnick usará esta carpeta de datos desde su próximo inicio:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Game installations found</source>
+        <translation>Instalaciones del juego encontradas</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmKnownClashes</name>
+    <message>
+        <source>Known Clashes</source>
+        <translation>Conflictos conocidos</translation>
+    </message>
+    <message>
+        <source>These GUID clashes were marked as known and are left out of the review. Unmark one to see it listed again.</source>
+        <translation>Estos conflictos de GUID se marcaron como conocidos y quedan fuera de la revisión. Desmarca uno para verlo de nuevo en la lista.</translation>
+    </message>
+    <message>
+        <source>GUID</source>
+        <translation>GUID</translation>
+    </message>
+    <message>
+        <source>Packages</source>
+        <translation>Paquetes</translation>
+    </message>
+    <message>
+        <source>&amp;Unmark</source>
+        <translation>&amp;Desmarcar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>(not found in the latest scan)</source>
+        <translation>(no encontrado en el último análisis)</translation>
+    </message>
+    <message>
+        <source>the game</source>
+        <translation>el juego</translation>
+    </message>
+    <message>
+        <source>Known clashes</source>
+        <translation>Conflictos conocidos</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmLibraryHealth</name>
+    <message>
+        <source>Library Health</source>
+        <translation>Estado de la biblioteca</translation>
+    </message>
+    <message>
+        <source>&amp;Scan Again</source>
+        <translation>&amp;Volver a analizar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detalle</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>&amp;Mostrar en carpeta</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Quarantine</source>
+        <translation>Mover a c&amp;uarentena</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Move</source>
+        <translation>&amp;Deshacer movimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Object</source>
+        <translation>&amp;Editar objeto</translation>
+    </message>
+    <message>
+        <source>Mark Clash &amp;Known</source>
+        <translation>Marcar conflicto como co&amp;nocido</translation>
+    </message>
+    <message>
+        <source>K&amp;nown Clashes...</source>
+        <translation>Conflictos conoc&amp;idos...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>E&amp;xportar CSV...</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>Analizando...</translation>
+    </message>
+    <message>
+        <source>The scan was cancelled.</source>
+        <translation>Se ha cancelado el análisis.</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>No se puede leer</translation>
+    </message>
+    <message>
+        <source>Orphan recolor</source>
+        <translation>Recolor huérfano</translation>
+    </message>
+    <message>
+        <source>objectGUID %1 matches no object</source>
+        <translation>El objectGUID %1 no corresponde a ningún objeto</translation>
+    </message>
+    <message>
+        <source>GUID clash</source>
+        <translation>Conflicto de GUID</translation>
+    </message>
+    <message>
+        <source>GUID %1 is defined by %2 packages and the game</source>
+        <translation>El GUID %1 lo definen %2 paquetes y el juego</translation>
+    </message>
+    <message>
+        <source>GUID %1 is defined by %2 packages</source>
+        <translation>El GUID %1 lo definen %2 paquetes</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicado</translation>
+    </message>
+    <message>
+        <source>%1 identical files of %2 bytes</source>
+        <translation>%1 archivos idénticos de %2 bytes</translation>
+    </message>
+    <message>
+        <source>%1 unreadable, %2, %3 in GUID clashes, %4 duplicated</source>
+        <translation>%1 ilegibles, %2, %3 en conflictos de GUID, %4 duplicados</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n orphan recolor(s)</source>
+        <translation>
+            <numerusform>%n recolor huérfano</numerusform>
+            <numerusform>%n recolores huérfanos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file manager could be started. The files are in:
+</source>
+        <translation>No se ha podido abrir ningún gestor de archivos. Los archivos están en:
+</translation>
+    </message>
+    <message>
+        <source>Move to Quarantine</source>
+        <translation>Mover a cuarentena</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n file(s) out of the game&apos;s reach, to:
+%1
+
+They keep their folders there and &quot;Undo Move&quot; brings them back.</source>
+        <translation>
+            <numerusform>Mover %n archivo fuera del alcance del juego, a:
+%1
+
+Allí conserva sus carpetas y «Deshacer movimiento» lo devuelve.</numerusform>
+            <numerusform>Mover %n archivos fuera del alcance del juego, a:
+%1
+
+Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files could not be moved:
+</source>
+        <translation>Estos archivos no se han podido mover:
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n file(s) to:
+%1</source>
+        <translation>
+            <numerusform>Se ha movido %n archivo a:
+%1</numerusform>
+            <numerusform>Se han movido %n archivos a:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Marked %n clash(es) as known; &quot;Known Clashes...&quot; lists them and takes a mark back.</source>
+        <translation>
+            <numerusform>%n conflicto marcado como conocido; «Conflictos conocidos...» lo muestra y permite quitar la marca.</numerusform>
+            <numerusform>%n conflictos marcados como conocidos; «Conflictos conocidos...» los muestra y permite quitar la marca.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>&amp;Install...</source>
+        <translation>In&amp;stalar...</translation>
+    </message>
+    <message>
+        <source>Install the objects of the selected Sims2Pack files into Downloads</source>
+        <translation>Instalar en Downloads los objetos de los archivos Sims2Pack seleccionados</translation>
+    </message>
+    <message>
+        <source>Sims2Pack file</source>
+        <translation>Archivo Sims2Pack</translation>
+    </message>
+    <message>
+        <source>The game does not read Sims2Pack files; install them.</source>
+        <translation>El juego no lee archivos Sims2Pack; instálalos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n Sims2Pack file(s) to install</source>
+        <translation>
+            <numerusform>, %n archivo Sims2Pack para instalar</numerusform>
+            <numerusform>, %n archivos Sims2Pack para instalar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Problems found</source>
+        <translation>Problemas encontrados</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmMain</name>
+    <message>
+        <source>Focus</source>
+        <translation>Foco</translation>
+    </message>
+    <message>
+        <source>Thumbnail&amp;s</source>
+        <translation>&amp;Miniaturas</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble</source>
+        <translation>&amp;Tabla</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Selection Rectangle Off</source>
+        <translation>Desactivar el &amp;rectángulo de selección</translation>
+    </message>
+    <message>
+        <source>&amp;Backups and Saving...</source>
+        <translation>&amp;Copias de seguridad y guardado...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>Delete Selected Object &amp;Thumbnails</source>
+        <translation>Borrar las &amp;miniaturas del objeto seleccionado</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Original...</source>
+        <translation>&amp;Restaurar original...</translation>
+    </message>
+    <message>
+        <source>Library &amp;Health...</source>
+        <translation>&amp;Estado de la biblioteca...</translation>
+    </message>
+    <message>
+        <source>Select All on This &amp;Page</source>
+        <translation>Seleccionar todo en esta &amp;página</translation>
+    </message>
+    <message>
+        <source>Select &amp;All in This Folder</source>
+        <translation>Seleccionar &amp;todo en esta carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected...</source>
+        <translation>E&amp;ditar seleccionados...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Help &amp;Contents</source>
+        <translation>&amp;Contenido de la ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Varnick</source>
+        <translation>&amp;Acerca de Varnick</translation>
+    </message>
+    <message>
+        <source>Please select an alternate path:</source>
+        <translation>Selecciona una ruta alternativa:</translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Confirmar acción</translation>
+    </message>
+    <message>
+        <source>Exit this program?</source>
+        <translation>¿Salir de este programa?</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Object</source>
+        <translation>&amp;Editar objeto</translation>
+    </message>
+    <message>
+        <source>&amp;Delete/Move...</source>
+        <translation>&amp;Borrar/Mover...</translation>
+    </message>
+    <message>
+        <source>Object Read Error.</source>
+        <translation>Error al leer el objeto.</translation>
+    </message>
+    <message>
+        <source>The GUID of object was not found.</source>
+        <translation>No se ha encontrado el GUID del objeto.</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>Install Sims2&amp;Pack...</source>
+        <translation>I&amp;nstalar Sims2Pack...</translation>
+    </message>
+    <message>
+        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
+        <translation>Instalar los objetos de archivos Sims2Pack en Downloads, donde el juego los lee</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation>&amp;Apariencia...</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmRecolorDetails</name>
+    <message>
+        <source>Selected Recolor Details</source>
+        <translation>Detalles del recolor seleccionado</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Ruta del archivo</translation>
+    </message>
+    <message>
+        <source>Recolor Name</source>
+        <translation>Nombre del recolor</translation>
+    </message>
+    <message>
+        <source>Model Name</source>
+        <translation>Nombre del modelo</translation>
+    </message>
+    <message>
+        <source>Subset Name</source>
+        <translation>Nombre del subconjunto</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmSelectPath</name>
+    <message>
+        <source>Enter the new folder name:</source>
+        <translation>Escribe el nombre de la carpeta nueva:</translation>
+    </message>
+    <message>
+        <source>Move Files - Select A Destination Folder</source>
+        <translation>Mover archivos - Elegir una carpeta de destino</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Folder:</source>
+        <translation>Carpeta &amp;seleccionada:</translation>
+    </message>
+    <message>
+        <source>Type a folder&apos;s path and press Return to open it.</source>
+        <translation>Escribe la ruta de una carpeta y pulsa Intro para abrirla.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Create a &amp;New Folder</source>
+        <translation>Crear una carpeta &amp;nueva</translation>
+    </message>
+    <message>
+        <source>Select a Folder</source>
+        <translation>Elegir una carpeta</translation>
+    </message>
+    <message>
+        <source>There is no folder %1.</source>
+        <translation>No existe la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Move Outside the Game&apos;s Folder?</source>
+        <translation>¿Mover fuera de la carpeta del juego?</translation>
+    </message>
+    <message>
+        <source>The objects will be moved to:
+%1
+
+This folder is outside the game&apos;s data folder, so the game will not load them from there. Move them there?</source>
+        <translation>Los objetos se moverán a:
+%1
+
+Esta carpeta está fuera de la carpeta de datos del juego, así que el juego no los cargará desde allí. ¿Moverlos allí?</translation>
+    </message>
+    <message>
+        <source>User Input Error</source>
+        <translation>Error de entrada</translation>
+    </message>
+    <message>
+        <source>Invalid folder name!</source>
+        <translation>¡Nombre de carpeta no válido!</translation>
+    </message>
+    <message>
+        <source>Folder already exists!</source>
+        <translation>¡La carpeta ya existe!</translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation>Crear una carpeta nueva</translation>
+    </message>
+    <message>
+        <source>Can not create the folder %1!</source>
+        <translation>¡No se puede crear la carpeta %1!</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmTitle</name>
+    <message>
+        <source>Catalog manager for custom objects</source>
+        <translation>Gestor de catálogo para objetos personalizados</translation>
+    </message>
+    <message>
+        <source>Varnick is not made, endorsed or supported by the makers or publishers of The Sims 2, and is not affiliated with them in any way.
+
+This program is provided as is, without warranties of any kind, express or implied, including but not limited to the warranties of merchantability and fitness for a particular purpose. You bear the whole risk of using it.
+
+Varnick changes, moves and deletes files of your game&apos;s custom content. Keep a backup of your Downloads folder before you use it.</source>
+        <translation>Varnick no ha sido creado, respaldado ni apoyado por los creadores o editores de Los Sims 2, y no está afiliado a ellos de ninguna manera.
+
+Este programa se ofrece tal cual, sin garantías de ningún tipo, expresas o implícitas, incluidas, entre otras, las garantías de comerciabilidad y de idoneidad para un fin concreto. Todo el riesgo de su uso corre de tu cuenta.
+
+Varnick cambia, mueve y borra archivos del contenido personalizado de tu juego. Haz una copia de seguridad de tu carpeta Downloads antes de usarlo.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Error fatal</translation>
+    </message>
+    <message>
+        <source>Choose Data Folder...</source>
+        <translation>Elegir carpeta de datos...</translation>
+    </message>
+    <message>
+        <source>End Program</source>
+        <translation>Terminar el programa</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmViewRecolor</name>
+    <message>
+        <source>Texture Preview Not Available</source>
+        <translation>Vista previa de la textura no disponible</translation>
+    </message>
+    <message>
+        <source>(Unknown Picture Format Code)</source>
+        <translation>(Código de formato de imagen desconocido)</translation>
+    </message>
+    <message>
+        <source>Selected File Preview</source>
+        <translation>Vista previa del archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Selected File Preview - %1 (%2 x %3)</source>
+        <translation>Vista previa del archivo seleccionado - %1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>Selected File Preview - %1</source>
+        <translation>Vista previa del archivo seleccionado - %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2661 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CatalogLists</name>
+    <message>
+        <source>Comfort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surfaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appliances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plumbing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decorative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lighting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hobbies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dining Chairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Living Chairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sofas/Loveseats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recliners</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coffee Tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shelves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cooking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refrigerators</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small Appliances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large Appliances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TVs/Computers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small Electronics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toilets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Showers/Tubs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sinks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hot Tubs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wall Hangings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sculptures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rugs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plants</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirrors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curtains</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dressers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table Lamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floor Lamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wall Lamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hanging Lamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outdoor Lamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Knowledge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recreation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doors/Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Garden Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M-Story Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archways</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-Story Doors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shrubs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swimming Pool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M-Story Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column Arches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Garage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elevators</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kitchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bedroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bathroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Living Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dining Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dining</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shops</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outdoor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mechanical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creativity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charisma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(No Wants Satisfy Code)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm Clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bonfire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookcases</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bowling Alley</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bubbleblower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burglar Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coffee Machines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coffin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counterfeit Machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counters/Islands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crib</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dining Chair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dishwashers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display Case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dj Booth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double Bed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drumbkit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electro Dance Sphere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Espresso Machines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fire Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fireplace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Florist Bench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food Processor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fountain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fridges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High Chair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hottubs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juice Keg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Karaoke Machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lemonade Stand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Living Chair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lounge Chair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makeover Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microwave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paintings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recliner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refrigerated Display Case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Robot Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single Bed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sofas/Love Seats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stereos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stoves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telescopes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toaster Oven</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toymaking Bench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trash Compactors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TVs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Workout Bench</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClearCachesAction</name>
+    <message>
+        <source>Clear Game Caches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no game caches to clear in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move these caches to the backup folder? The game makes them anew at its next start, which takes longer than usual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moving the game&apos;s caches...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved to the backup folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left as they were:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OPERATION SUCCESSFUL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Game &amp;Caches...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditorControls</name>
+    <message>
+        <source>This box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds at most %2; %2 will be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameRunningGuard</name>
+    <message>
+        <source>The Sims 2 Is Running</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NumericFields</name>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hunger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comfort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hygiene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bladder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Room motive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Niceness Multiplier:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Niceness Multiplier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial Depreciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily Depreciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depreciation Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecolorTrash</name>
+    <message>
+        <source>The files go to the trash, from where they can still be restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system has no trash: the files are deleted for good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreOriginalAction</name>
+    <message>
+        <source>The original could not be restored; the file was left as it was.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sims2PackInstallWork</name>
+    <message>
+        <source>GUID clashes were not checked: the game&apos;s Downloads folder was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GUID clashes were not checked: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GUID clashes were not checked: this build has no library index.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailPages</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailPurgeAction</name>
+    <message>
+        <source>This menu choice will delete all of the thumbnails for this object, including recolors. When a new mesh or texture is created for an object, the old thumbnails are not updated to reflect the changes. For object creators this can be a real annoyance. The game will generate new thumbnails for an object the next time you view the catalog information for it in the game. (Note: This can take a long time to finish if you have alot of custom content.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you like to delete all the thumbnails for this object?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist and was skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purging thumbnails...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Selected Object Thumbnails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CONFIRM ACTION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXTREMELY BAD ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OPERATION CANCELLED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purge was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OPERATION SUCCESSFUL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All thumbnails for the selected object have been purged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::AboutDialog</name>
+    <message>
+        <source>(not found)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not loaded (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnick: %1.%2.%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kelvora: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt: %1 (built with %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backups: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library index: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Varnick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse, edit and tidy the custom objects you downloaded for the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts these lines on the clipboard, to paste into a question on a help forum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versions and folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::AppearanceDialog</name>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System follows the look of your desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::FolderPane</name>
+    <message>
+        <source>Do&amp;wnloads Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Alternate Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alternate Path: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::HelpViewer</name>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnick Help - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new language takes effect the next time Varnick starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ObjectPane</name>
+    <message>
+        <source>Selected Object File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected Ob&amp;ject Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ObjectTableModel</name>
+    <message>
+        <source>Changed; not saved yet (Save Changes writes it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ObjectTableView</name>
+    <message>
+        <source>Filter by name, file name or GUID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Selected...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The table holds changes of %n object(s) that are not saved:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 on %n object(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more change(s))</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save them now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n object(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 changed (not saved)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving objects...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table could not be written to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::OptionsDialog</name>
+    <message>
+        <source>&amp;Keep saved resources compressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many earlier versions of each saved file are kept, the original included.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For ever</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long a backup is kept; 0 keeps them for ever.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved objects store their changed resources compressed where they were compressed before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup &amp;Generations:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup &amp;Days:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::RecolorStatusBar</name>
+    <message>
+        <source>Search progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 files searched</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallDialog</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install Sims2Pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sims2Pack files (*.sims2pack *.Sims2Pack *.SIMS2PACK);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installs As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install every object into one folder of your choice instead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where a name is taken, install under a &amp;numbered name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file of the same name but different contents is kept; the object is written beside it as &quot;name (2).package&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading was cancelled: nothing can be installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking your downloads for GUID clashes...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the files again...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the objects into:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names Taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Install these objects under numbered names, such as &quot;name (2).package&quot;? Skipping installs the other Sims2Pack files only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install &amp;Renamed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Skip Those Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing new was installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already installed: skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (lots, families or Sims) to install through the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused, nothing of them written:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped: the files after the last one installed were left as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file manager could be started. The objects are in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping after the file being installed...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 into %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Global GUID %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bytes; %2 bytes compressed in the Sims2Pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install through the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its name is taken: installs under a numbered name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its name is taken by a different file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its name is taken: installs as &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lots, families and Sims are installed by the game&apos;s own installer, not copied into Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GUID %1 is already defined by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game may show only one of two objects that share a GUID.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects go into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 installed already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to install through the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 that cannot be installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects in the files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::SkippedFilesDialog</name>
+    <message>
+        <source>Files That Could Not Be Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files that could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ThumbnailGrid</name>
+    <message>
+        <source>Page %1, position %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; picture made from its texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::ThumbnailPane</name>
+    <message>
+        <source>Objects in the Selected Folde&amp;r</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;irst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete/Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a folder on the left to see its objects.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This folder holds no objects.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture made from the object&apos;s texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) marked</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::WorkStatus</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking for objects in the folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawing the page...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmBatchEdit</name>
+    <message>
+        <source>Loading objects...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Input Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of the selected packages holds an object that can be edited.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnick - Edit Selected Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Niceness M&amp;ultiplier:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Initial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hunger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ca&amp;tegories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sub-Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build T&amp;ype</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build Sub-Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ro&amp;om</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;mmunity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skill &amp;Flags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wants Satisfy Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Editing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) selected; blank boxes and unselected lists are mixed and keep each object&apos;s own value until changed.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(mixed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The objects differ in their category; choose one to set the sub-category.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The objects differ in their build type; choose one to set the sub-type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed; no package was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving objects...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmDeleteMove</name>
+    <message>
+        <source>Are you absolutely sure that you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*** no recolors found ***</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete/Move The Selected Object File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De&amp;tails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected Package Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All Recolors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unselect All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unselect All Recolors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete Object And All Recolors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &amp;Selected Recolors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move Object And All Recolors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit This Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected Object Filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recolors of the Selected Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read and were not searched for recolors.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>OPERATION SUCCESSFUL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OPERATION INCOMPLETE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files could not be deleted and were left as they were:<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to PERMANENTLY DESTROY the object and all of it&apos;s recolors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to move the object to the trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>You are about to move the object and its %n recolor(s) to the trash.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CONFIRM DELETE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The object has been deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to PERMANENTLY DESTROY the selected recolors for this object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>You are about to move %n selected recolor(s) of this object to the trash.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The selected recolors have been deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USER INPUT ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source and destination are the same!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was moved: the destination is not a folder:<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was moved: these files are already in the destination folder or share a name with another file being moved:<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move stopped: %1<byte value="xd"/>
+The files before it were moved; the others were left where they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files were moved to:<byte value="xd"/>
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmEditObject</name>
+    <message>
+        <source>No Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear All Flags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore Original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Editing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalog Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ca&amp;tegories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sub-Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build T&amp;ype</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build Sub-Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ro&amp;om</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;mmunity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skill &amp;Flags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Initial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hunger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wants Satisfy Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Niceness M&amp;ultiplier:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep saved resources compressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back the version kept before the first save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package file:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Has changed on disk since the editor opened it, so it was not saved.<byte value="xd"/>
+Cancel editing and open the object again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package file:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Has been saved successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subcategories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build subtypes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmErrorDialog</name>
+    <message>
+        <source>Unrecoverable Error - Program Execution Halted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program has encountered an unexpected error and has halted operation. The error encountered is listed in the text box below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy error message to the Windows clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the error dialog and end the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open web page %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send mail to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error - Bad URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support web page not found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error - Browser Not Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not find the default web browser!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error details</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmFindRecolors</name>
+    <message>
+        <source>Searching For Recolors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmGameInstallation</name>
+    <message>
+        <source>Game Installation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Your Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnick found The Sims 2 more than once on this computer. Choose the installation whose downloads you want to manage. You can change it later under File, Game Installation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The installations of The Sims 2 found on this computer, the one Varnick chooses first at the top. Choose one, or add the game&apos;s data folder (the folder holding Downloads) by hand. Varnick uses your choice from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Use This Installation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (the game has not made it yet)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In use now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game was not found. Add its data folder by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the game&apos;s data folder (the folder holding Downloads):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USER INPUT ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This folder can not be used: it %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This folder holds no Downloads, Neighborhoods or Thumbnails folder, so it does not look like the game&apos;s data folder:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Use it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game &amp;Installation...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnick will use this data folder from its next start:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game installations found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmKnownClashes</name>
+    <message>
+        <source>Known Clashes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These GUID clashes were marked as known and are left out of the review. Unmark one to see it listed again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GUID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(not found in the latest scan)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Known clashes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmLibraryHealth</name>
+    <message>
+        <source>Library Health</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scan Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to &amp;Quarantine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Clash &amp;Known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K&amp;nown Clashes...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scan was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orphan recolor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>objectGUID %1 matches no object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GUID clash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GUID %1 is defined by %2 packages and the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GUID %1 is defined by %2 packages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 identical files of %2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 unreadable, %2, %3 in GUID clashes, %4 duplicated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n orphan recolor(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file manager could be started. The files are in:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Quarantine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n file(s) out of the game&apos;s reach, to:
+%1
+
+They keep their folders there and &quot;Undo Move&quot; brings them back.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files could not be moved:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n file(s) to:
+%1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Marked %n clash(es) as known; &quot;Known Clashes...&quot; lists them and takes a mark back.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Install...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the objects of the selected Sims2Pack files into Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sims2Pack file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game does not read Sims2Pack files; install them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n Sims2Pack file(s) to install</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Problems found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmMain</name>
+    <message>
+        <source>Focus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thumbnail&amp;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn &amp;Selection Rectangle Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Backups and Saving...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Selected Object &amp;Thumbnails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore Original...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library &amp;Health...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All on This &amp;Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All in This Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help &amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Varnick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select an alternate path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit this program?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete/Move...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object Read Error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GUID of object was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install Sims2&amp;Pack...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmRecolorDetails</name>
+    <message>
+        <source>Selected Recolor Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recolor Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subset Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmSelectPath</name>
+    <message>
+        <source>Enter the new folder name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Files - Select A Destination Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Selected Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a folder&apos;s path and press Return to open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a &amp;New Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Outside the Game&apos;s Folder?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The objects will be moved to:
+%1
+
+This folder is outside the game&apos;s data folder, so the game will not load them from there. Move them there?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Input Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid folder name!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder already exists!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not create the folder %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmTitle</name>
+    <message>
+        <source>Catalog manager for custom objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnick is not made, endorsed or supported by the makers or publishers of The Sims 2, and is not affiliated with them in any way.
+
+This program is provided as is, without warranties of any kind, express or implied, including but not limited to the warranties of merchantability and fitness for a particular purpose. You bear the whole risk of using it.
+
+Varnick changes, moves and deletes files of your game&apos;s custom content. Keep a backup of your Downloads folder before you use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fatal Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Data Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::frmViewRecolor</name>
+    <message>
+        <source>Texture Preview Not Available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Unknown Picture Format Code)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected File Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected File Preview - %1 (%2 x %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected File Preview - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -12,7 +12,7 @@ lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
     exit 1
 }
 # The cores mark the texts a window shows with VARNICK_TRANSLATE_NOOP(context, text).
-options=(-I . -tr-function-alias QT_TRANSLATE_NOOP+=VARNICK_TRANSLATE_NOOP -locations none -no-obsolete -silent)
+options=(-I . -tr-function-alias QT_TRANSLATE_NOOP+=VARNICK_TRANSLATE_NOOP,QT_TRANSLATE_N_NOOP+=VARNICK_TRANSLATE_N_NOOP -locations none -no-obsolete -silent)
 languages=(de es fr pt_BR nl)
 files=()
 for language in "${languages[@]}"; do

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BatchEdit</name>
+    <message>
+        <source>The package changed on disk since it was loaded; it was left as it is</source>
+        <translation>Das Paket wurde seit dem Laden auf der Festplatte geändert; es blieb, wie es war</translation>
+    </message>
+    <message>
+        <source>The package changed on disk while it was being saved; it was left as it is</source>
+        <translation>Das Paket wurde während des Speicherns auf der Festplatte geändert; es blieb, wie es war</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSummary</name>
+    <message>
+        <source>Saved: %1, unchanged: %2, refused: %3</source>
+        <translation>Gespeichert: %1, unverändert: %2, abgelehnt: %3</translation>
+    </message>
+    <message>
+        <source>Saved: %1, unchanged: %2, refused: %3, not reached: %4</source>
+        <translation>Gespeichert: %1, unverändert: %2, abgelehnt: %3, nicht erreicht: %4</translation>
+    </message>
+</context>
+<context>
     <name>CatalogLists</name>
     <message>
         <source>Comfort</source>
@@ -617,6 +639,92 @@
     </message>
 </context>
 <context>
+    <name>ChangeWords</name>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>flag value %1</source>
+        <translation>Flag-Wert %1</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Function Sub-Category</source>
+        <translation>Funktions-Unterkategorie</translation>
+    </message>
+    <message>
+        <source>Build Type</source>
+        <translation>Bautyp</translation>
+    </message>
+    <message>
+        <source>Build Sub-Type</source>
+        <translation>Bau-Untertyp</translation>
+    </message>
+    <message>
+        <source>Wants Satisfy Category</source>
+        <translation>Wunschkategorie</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <source>Community</source>
+        <translation>Gemeinschaft</translation>
+    </message>
+    <message>
+        <source>Skill Flags</source>
+        <translation>Fähigkeiten</translation>
+    </message>
+    <message>
+        <source>Write each object&apos;s own changes</source>
+        <translation>Die eigenen Änderungen jedes Objekts schreiben</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>%1 setzen</translation>
+    </message>
+    <message>
+        <source>add %1 to %2</source>
+        <translation>%1 zu %2 hinzufügen</translation>
+    </message>
+    <message>
+        <source>remove %1 from %2</source>
+        <translation>%1 aus %2 entfernen</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 on %n object(s)?</source>
+        <translation>
+            <numerusform>%1 – bei %n Objekt?</numerusform>
+            <numerusform>%1 – bei %n Objekten?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ClearCachesAction</name>
     <message>
         <source>Clear Game Caches</source>
@@ -745,6 +853,36 @@
     </message>
 </context>
 <context>
+    <name>OriginalRestore</name>
+    <message>
+        <source>Restore Original</source>
+        <translation>Original wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore the original version of %1? The current version is kept as a backup.</source>
+        <translation>Die Originalversion von %1 wiederherstellen? Die aktuelle Version wird als Sicherung aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>No backup of this object is kept.</source>
+        <translation>Von diesem Objekt wird keine Sicherung aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The original version of %1 was restored.</source>
+        <translation>Die Originalversion von %1 wurde wiederhergestellt.</translation>
+    </message>
+</context>
+<context>
+    <name>Phrasebook</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+</context>
+<context>
     <name>RecolorTrash</name>
     <message>
         <source>The files go to the trash, from where they can still be restored.</source>
@@ -767,6 +905,13 @@
     </message>
 </context>
 <context>
+    <name>RunningGame</name>
+    <message>
+        <source>The Sims 2 is running (%1). Close the game before changing your downloads.</source>
+        <translation>Die Sims 2 läuft (%1). Beende das Spiel, bevor du deine Downloads änderst.</translation>
+    </message>
+</context>
+<context>
     <name>Sims2PackInstallWork</name>
     <message>
         <source>GUID clashes were not checked: the game&apos;s Downloads folder was not found.</source>
@@ -779,6 +924,49 @@
     <message>
         <source>GUID clashes were not checked: this build has no library index.</source>
         <translation>GUID-Konflikte wurden nicht geprüft: Diese Programmversion hat keinen Bibliotheksindex.</translation>
+    </message>
+</context>
+<context>
+    <name>StartupChecks</name>
+    <message>
+        <source>Kelvora DLL version obsolete!</source>
+        <translation>Kelvora-DLL-Version veraltet!</translation>
+    </message>
+    <message>
+        <source>DLL version found: %1</source>
+        <translation>Gefundene DLL-Version: %1</translation>
+    </message>
+    <message>
+        <source>DLL version required: %1</source>
+        <translation>Benötigte DLL-Version: %1</translation>
+    </message>
+    <message>
+        <source>Can not find the documents folder!</source>
+        <translation>Der Dokumente-Ordner wurde nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Can not find the path to the Sims 2!</source>
+        <translation>Der Pfad zu Die Sims 2 wurde nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Can not find Sims 2 data path!</source>
+        <translation>Der Datenpfad von Die Sims 2 wurde nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Program can not be run from the sims data folder!</source>
+        <translation>Das Programm kann nicht aus dem Sims-Datenordner gestartet werden!</translation>
+    </message>
+    <message>
+        <source>Kelvora DLL not found!</source>
+        <translation>Kelvora-DLL nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Kelvora DLL can not be used!</source>
+        <translation>Kelvora-DLL kann nicht verwendet werden!</translation>
+    </message>
+    <message>
+        <source>Can not create the temp folder!</source>
+        <translation>Der temporäre Ordner kann nicht angelegt werden!</translation>
     </message>
 </context>
 <context>
@@ -837,6 +1025,41 @@
     <message>
         <source>All thumbnails for the selected object have been purged.</source>
         <translation>Alle Miniaturbilder des ausgewählten Objekts wurden gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>The file is too short to be a package</source>
+        <translation>Die Datei ist zu kurz für ein Paket</translation>
+    </message>
+    <message>
+        <source>The file is damaged: its table of contents runs past its end</source>
+        <translation>Die Datei ist beschädigt: ihr Inhaltsverzeichnis reicht über ihr Ende hinaus</translation>
+    </message>
+    <message>
+        <source>The file is damaged: its table of contents is garbled</source>
+        <translation>Die Datei ist beschädigt: ihr Inhaltsverzeichnis ist unlesbar</translation>
+    </message>
+    <message>
+        <source>The file changed while it was being read</source>
+        <translation>Die Datei wurde beim Lesen geändert</translation>
+    </message>
+    <message>
+        <source>The file is damaged: a part of it runs past its end (it may be cut short)</source>
+        <translation>Die Datei ist beschädigt: ein Teil reicht über ihr Ende hinaus (sie ist vielleicht abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>The file is damaged: a part of it is garbled</source>
+        <translation>Die Datei ist beschädigt: ein Teil davon ist unlesbar</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it ends too early</source>
+        <translation>Die Datei ist beschädigt: sie endet zu früh</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as a package</source>
+        <translation>Die Datei kann nicht als Paket gelesen werden</translation>
     </message>
 </context>
 <context>

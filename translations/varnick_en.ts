@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ChangeWords</name>
+    <message numerus="yes">
+        <source>%1 on %n object(s)?</source>
+        <translation>
+            <numerusform>%1 on %n object?</numerusform>
+            <numerusform>%1 on %n objects?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>varnick::ObjectTableView</name>
     <message numerus="yes">
         <source>The table holds changes of %n object(s) that are not saved:</source>

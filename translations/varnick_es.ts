@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>BatchEdit</name>
+    <message>
+        <source>The package changed on disk since it was loaded; it was left as it is</source>
+        <translation>El paquete cambió en el disco desde que se cargó; se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>The package changed on disk while it was being saved; it was left as it is</source>
+        <translation>El paquete cambió en el disco mientras se guardaba; se dejó como estaba</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSummary</name>
+    <message>
+        <source>Saved: %1, unchanged: %2, refused: %3</source>
+        <translation>Guardados: %1, sin cambios: %2, rechazados: %3</translation>
+    </message>
+    <message>
+        <source>Saved: %1, unchanged: %2, refused: %3, not reached: %4</source>
+        <translation>Guardados: %1, sin cambios: %2, rechazados: %3, no alcanzados: %4</translation>
+    </message>
+</context>
+<context>
     <name>CatalogLists</name>
     <message>
         <source>Comfort</source>
@@ -617,6 +639,92 @@
     </message>
 </context>
 <context>
+    <name>ChangeWords</name>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>flag value %1</source>
+        <translation>valor de indicador %1</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Function Sub-Category</source>
+        <translation>Subcategoría de función</translation>
+    </message>
+    <message>
+        <source>Build Type</source>
+        <translation>Tipo de construcción</translation>
+    </message>
+    <message>
+        <source>Build Sub-Type</source>
+        <translation>Subtipo de construcción</translation>
+    </message>
+    <message>
+        <source>Wants Satisfy Category</source>
+        <translation>Categoría de deseo</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Habitación</translation>
+    </message>
+    <message>
+        <source>Community</source>
+        <translation>Comunidad</translation>
+    </message>
+    <message>
+        <source>Skill Flags</source>
+        <translation>Habilidades</translation>
+    </message>
+    <message>
+        <source>Write each object&apos;s own changes</source>
+        <translation>Escribir los cambios propios de cada objeto</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Establecer %1</translation>
+    </message>
+    <message>
+        <source>add %1 to %2</source>
+        <translation>añadir %1 a %2</translation>
+    </message>
+    <message>
+        <source>remove %1 from %2</source>
+        <translation>quitar %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 on %n object(s)?</source>
+        <translation>
+            <numerusform>¿%1 en %n objeto?</numerusform>
+            <numerusform>¿%1 en %n objetos?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ClearCachesAction</name>
     <message>
         <source>Clear Game Caches</source>
@@ -745,6 +853,36 @@
     </message>
 </context>
 <context>
+    <name>OriginalRestore</name>
+    <message>
+        <source>Restore Original</source>
+        <translation>Restaurar original</translation>
+    </message>
+    <message>
+        <source>Restore the original version of %1? The current version is kept as a backup.</source>
+        <translation>¿Restaurar la versión original de %1? La versión actual se guarda como copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>No backup of this object is kept.</source>
+        <translation>No se guarda ninguna copia de seguridad de este objeto.</translation>
+    </message>
+    <message>
+        <source>The original version of %1 was restored.</source>
+        <translation>Se restauró la versión original de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Phrasebook</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+</context>
+<context>
     <name>RecolorTrash</name>
     <message>
         <source>The files go to the trash, from where they can still be restored.</source>
@@ -767,6 +905,13 @@
     </message>
 </context>
 <context>
+    <name>RunningGame</name>
+    <message>
+        <source>The Sims 2 is running (%1). Close the game before changing your downloads.</source>
+        <translation>Los Sims 2 se está ejecutando (%1). Cierra el juego antes de cambiar tus descargas.</translation>
+    </message>
+</context>
+<context>
     <name>Sims2PackInstallWork</name>
     <message>
         <source>GUID clashes were not checked: the game&apos;s Downloads folder was not found.</source>
@@ -779,6 +924,49 @@
     <message>
         <source>GUID clashes were not checked: this build has no library index.</source>
         <translation>No se han comprobado los conflictos de GUID: esta versión del programa no tiene índice de la biblioteca.</translation>
+    </message>
+</context>
+<context>
+    <name>StartupChecks</name>
+    <message>
+        <source>Kelvora DLL version obsolete!</source>
+        <translation>¡Versión de la DLL de Kelvora obsoleta!</translation>
+    </message>
+    <message>
+        <source>DLL version found: %1</source>
+        <translation>Versión de la DLL encontrada: %1</translation>
+    </message>
+    <message>
+        <source>DLL version required: %1</source>
+        <translation>Versión de la DLL necesaria: %1</translation>
+    </message>
+    <message>
+        <source>Can not find the documents folder!</source>
+        <translation>¡No se encuentra la carpeta de documentos!</translation>
+    </message>
+    <message>
+        <source>Can not find the path to the Sims 2!</source>
+        <translation>¡No se encuentra la ruta de Los Sims 2!</translation>
+    </message>
+    <message>
+        <source>Can not find Sims 2 data path!</source>
+        <translation>¡No se encuentra la ruta de datos de Los Sims 2!</translation>
+    </message>
+    <message>
+        <source>Program can not be run from the sims data folder!</source>
+        <translation>¡El programa no se puede ejecutar desde la carpeta de datos de Los Sims!</translation>
+    </message>
+    <message>
+        <source>Kelvora DLL not found!</source>
+        <translation>¡No se encuentra la DLL de Kelvora!</translation>
+    </message>
+    <message>
+        <source>Kelvora DLL can not be used!</source>
+        <translation>¡La DLL de Kelvora no se puede usar!</translation>
+    </message>
+    <message>
+        <source>Can not create the temp folder!</source>
+        <translation>¡No se puede crear la carpeta temporal!</translation>
     </message>
 </context>
 <context>
@@ -837,6 +1025,41 @@
     <message>
         <source>All thumbnails for the selected object have been purged.</source>
         <translation>Se han borrado todas las miniaturas del objeto seleccionado.</translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>The file is too short to be a package</source>
+        <translation>El archivo es demasiado corto para ser un paquete</translation>
+    </message>
+    <message>
+        <source>The file is damaged: its table of contents runs past its end</source>
+        <translation>El archivo está dañado: su índice va más allá de su final</translation>
+    </message>
+    <message>
+        <source>The file is damaged: its table of contents is garbled</source>
+        <translation>El archivo está dañado: su índice está corrupto</translation>
+    </message>
+    <message>
+        <source>The file changed while it was being read</source>
+        <translation>El archivo cambió mientras se leía</translation>
+    </message>
+    <message>
+        <source>The file is damaged: a part of it runs past its end (it may be cut short)</source>
+        <translation>El archivo está dañado: una parte va más allá de su final (puede estar cortado)</translation>
+    </message>
+    <message>
+        <source>The file is damaged: a part of it is garbled</source>
+        <translation>El archivo está dañado: una parte está corrupta</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it ends too early</source>
+        <translation>El archivo está dañado: termina demasiado pronto</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as a package</source>
+        <translation>El archivo no se puede leer como paquete</translation>
     </message>
 </context>
 <context>

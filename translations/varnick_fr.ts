@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BatchEdit</name>
+    <message>
+        <source>The package changed on disk since it was loaded; it was left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package changed on disk while it was being saved; it was left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BatchSummary</name>
+    <message>
+        <source>Saved: %1, unchanged: %2, refused: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved: %1, unchanged: %2, refused: %3, not reached: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CatalogLists</name>
     <message>
         <source>Comfort</source>
@@ -617,6 +639,92 @@
     </message>
 </context>
 <context>
+    <name>ChangeWords</name>
+    <message>
+        <source>nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flag value %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function Sub-Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build Sub-Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wants Satisfy Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Community</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skill Flags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write each object&apos;s own changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>remove %1 from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 on %n object(s)?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ClearCachesAction</name>
     <message>
         <source>Clear Game Caches</source>
@@ -745,6 +853,36 @@
     </message>
 </context>
 <context>
+    <name>OriginalRestore</name>
+    <message>
+        <source>Restore Original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore the original version of %1? The current version is kept as a backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No backup of this object is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original version of %1 was restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Phrasebook</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RecolorTrash</name>
     <message>
         <source>The files go to the trash, from where they can still be restored.</source>
@@ -765,6 +903,13 @@
     </message>
 </context>
 <context>
+    <name>RunningGame</name>
+    <message>
+        <source>The Sims 2 is running (%1). Close the game before changing your downloads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Sims2PackInstallWork</name>
     <message>
         <source>GUID clashes were not checked: the game&apos;s Downloads folder was not found.</source>
@@ -776,6 +921,49 @@
     </message>
     <message>
         <source>GUID clashes were not checked: this build has no library index.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StartupChecks</name>
+    <message>
+        <source>Kelvora DLL version obsolete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DLL version found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DLL version required: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not find the documents folder!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not find the path to the Sims 2!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not find Sims 2 data path!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program can not be run from the sims data folder!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kelvora DLL not found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kelvora DLL can not be used!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not create the temp folder!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -834,6 +1022,41 @@
     </message>
     <message>
         <source>All thumbnails for the selected object have been purged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>The file is too short to be a package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged: its table of contents runs past its end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged: its table of contents is garbled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file changed while it was being read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged: a part of it runs past its end (it may be cut short)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged: a part of it is garbled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged: it ends too early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read as a package</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,6 +4,7 @@
 #include "app/backups/core/OriginalRestore.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/startup/GameRunningGuard.h"
 
 #include <exception>
@@ -15,12 +16,13 @@ bool restoreOriginalOf(QWidget* owner, const QString& packageFile)
     if (refuseWhileGameRuns(owner))
         return false;
     OriginalRestore restore(programBackups(), text::toPath(packageFile));
-    const QString title = text::fromUtf8(OriginalRestore::title());
+    const QString title = text::fromUtf8(OriginalRestore::title(translatedPhrases()));
     if (!restore.available()) {
-        MessageBox::show(owner, QMessageBox::Information, title, text::fromUtf8(OriginalRestore::unavailableText()));
+        MessageBox::show(owner, QMessageBox::Information, title,
+            text::fromUtf8(OriginalRestore::unavailableText(translatedPhrases())));
         return false;
     }
-    if (MessageBox::question(owner, title, text::fromUtf8(restore.question())) != QMessageBox::Yes)
+    if (MessageBox::question(owner, title, text::fromUtf8(restore.question(translatedPhrases()))) != QMessageBox::Yes)
         return false;
     try {
         restore.restore();
@@ -31,7 +33,7 @@ bool restoreOriginalOf(QWidget* owner, const QString& packageFile)
                 + text::fromUtf8(error.what()));
         return false;
     }
-    MessageBox::show(owner, QMessageBox::Information, title, text::fromUtf8(restore.restoredText()));
+    MessageBox::show(owner, QMessageBox::Information, title, text::fromUtf8(restore.restoredText(translatedPhrases())));
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "app/platform/qt/BackgroundTask.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/platform/qt/WorkProgress.h"
 #include "app/startup/GameRunningGuard.h"
 #include "package/base/WholeFile.h"
@@ -212,7 +213,7 @@ QString ObjectTableView::pendingQuestion(const QString& ending) const
     for (const ObjectTableModel::PendingBatch& batch : batches)
         objects += batch.files.size();
     if (batches.size() == 1 && ending.isEmpty())
-        return text::fromUtf8(batchQuestion(batches.front().changes, objects));
+        return text::fromUtf8(batchQuestion(batches.front().changes, objects, {}, translatedPhrases()));
     // One line per distinct change; a long list ends with how many more there are.
     constexpr std::size_t kLines = 10;
     QString question
@@ -220,7 +221,7 @@ QString ObjectTableView::pendingQuestion(const QString& ending) const
     for (std::size_t i = 0; i < batches.size() && i < kLines; ++i)
         question += QStringLiteral("\n")
             + tr("%1 on %n object(s).", nullptr, static_cast<int>(batches[i].files.size()))
-                  .arg(text::fromUtf8(describeChanges(batches[i].changes)));
+                  .arg(text::fromUtf8(describeChanges(batches[i].changes, {}, translatedPhrases())));
     if (batches.size() > kLines)
         question
             += QStringLiteral("\n") + tr("(and %n more change(s))", nullptr, static_cast<int>(batches.size() - kLines));

@@ -13,6 +13,7 @@
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/platform/qt/WorkProgress.h"
 #include "app/startup/GameRunningGuard.h"
 
@@ -414,7 +415,8 @@ BatchSummary frmBatchEdit::save()
     // A write to many packages is confirmed deliberately: Cancel is the default, so a second Return writes nothing.
     const ChangeContext context { mBatch.commonSelection(ObjectField::FunctionSortFlags),
         mBatch.commonSelection(ObjectField::BuildModeType) };
-    const QString question = text::fromUtf8(batchQuestion(batchChanges, mBatch.loadedCount(), context));
+    const QString question
+        = text::fromUtf8(batchQuestion(batchChanges, mBatch.loadedCount(), context, translatedPhrases()));
     if (MessageBox::show(this, QMessageBox::Question, tr("Confirm Save"), question,
             QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel)
         != QMessageBox::Save) {
@@ -442,13 +444,13 @@ BatchSummary frmBatchEdit::save()
 void frmBatchEdit::showSummary(QWidget* owner, const BatchSummary& summary)
 {
     // The counts, then the first twenty refusals with their reasons.
-    QString message = text::fromUtf8(summary.text());
+    QString message = text::fromUtf8(summary.text(translatedPhrases()));
     int listed = 0;
     for (const BatchItem& item : summary.items) {
         if (item.outcome != BatchOutcome::Refused || ++listed > 20)
             continue;
         message += QStringLiteral("\r\n") + text::fromPath(item.file.filename()) + QStringLiteral(": ")
-            + text::fromUtf8(item.reason);
+            + text::translated("BatchEdit", item.reason);
     }
     const bool refused = summary.count(BatchOutcome::Refused) > 0;
     const QString title = summary.cancelled ? tr("Save Cancelled")

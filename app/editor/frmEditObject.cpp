@@ -13,6 +13,7 @@
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/startup/GameRunningGuard.h"
 #include "app/startup/ThumbnailCache.h"
 #include "package/BinarySupport.h"
@@ -364,7 +365,7 @@ void frmEditObject::msLoadObject()
         const bool original = OriginalRestore(programBackups(), text::toPath(LoadFileName)).available();
         cmdRestore->setEnabled(original);
         cmdRestore->setToolTip(original ? tr("Put back the version kept before the first save")
-                                        : text::fromUtf8(OriginalRestore::unavailableText()));
+                                        : text::fromUtf8(OriginalRestore::unavailableText(translatedPhrases())));
         const ObjectEditor::LoadResult result = mEditor.load(text::toPath(LoadFileName));
         txtName->setText(text::fromUtf8(mEditor.shownName()));
         txtDesc->setPlainText(text::fromUtf8(mEditor.shownDescription()));

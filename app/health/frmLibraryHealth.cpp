@@ -243,7 +243,7 @@ void frmLibraryHealth::fillList()
     };
     // The reason in the player's words; the reader's own (offsets and sizes) for help forums in the tool tip.
     for (const auto& row : mReport.broken)
-        add(tr("Cannot be read"), row.file, text::fromUtf8(plainReadFailure(toValidUtf8(row.reason))))
+        add(tr("Cannot be read"), row.file, text::translated("Words", plainReadFailure(toValidUtf8(row.reason))))
             ->setToolTip(DetailColumn, text::fromUtf8(toValidUtf8(row.reason)));
     for (const auto& row : mReport.orphans)
         add(tr("Orphan recolor"), row.file,

@@ -20,6 +20,7 @@ std::string countOf(std::size_t n, std::string_view one, std::string_view plural
 /// its table of contents runs past its end"), for the reader's own reason
 /// (offsets, counts and sizes), which windows keep in a tool tip. A reason
 /// already in the player's words (a file that cannot be opened) comes back as it is.
+/// The texts are marked for translation under "Words".
 std::string plainReadFailure(std::string_view technical);
 
 } // namespace varnick

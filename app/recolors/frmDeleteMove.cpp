@@ -179,7 +179,7 @@ void frmDeleteMove::Form_Load()
         // Each reason in the player's words, the reader's own after it for help forums.
         QStringList lines;
         for (const auto& [file, reason] : mUnreadable) {
-            const QString plain = text::fromUtf8(plainReadFailure(text::toUtf8(reason)));
+            const QString plain = text::translated("Words", plainReadFailure(text::toUtf8(reason)));
             lines.append(file + QStringLiteral(": ") + plain
                 + (plain == reason ? QString() : QStringLiteral(" (") + reason + QStringLiteral(")")));
         }

@@ -2,6 +2,7 @@
 
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/startup/core/RunningGame.h"
 
 namespace varnick {
@@ -12,7 +13,7 @@ bool refuseWhileGameRuns(QWidget* owner)
     if (!program)
         return false;
     MessageBox::exclamation(owner, QCoreApplication::translate("GameRunningGuard", "The Sims 2 Is Running"),
-        text::fromUtf8(gameRunningMessage(*program)));
+        text::fromUtf8(gameRunningMessage(*program, translatedPhrases())));
     return true;
 }
 

@@ -73,10 +73,14 @@ StartupChecks::StartupChecks(Seams seams)
 {
 }
 
-std::string StartupChecks::obsoleteLibraryMessage(double version)
+std::string StartupChecks::obsoleteLibraryMessage(double version, const Phrasebook& words)
 {
-    return std::string("Kelvora DLL version obsolete!") + kCrLf + kCrLf
-        + "DLL version found: " + shortestDecimal(version) + kCrLf + "DLL version required: 1.31";
+    return words.say("StartupChecks", VARNICK_TRANSLATE_NOOP("StartupChecks", "Kelvora DLL version obsolete!")) + kCrLf
+        + kCrLf
+        + words.say("StartupChecks", VARNICK_TRANSLATE_NOOP("StartupChecks", "DLL version found: %1"),
+            { shortestDecimal(version) })
+        + kCrLf
+        + words.say("StartupChecks", VARNICK_TRANSLATE_NOOP("StartupChecks", "DLL version required: %1"), { "1.31" });
 }
 
 bool StartupChecks::isInsideFolder(const fs::path& folder, const fs::path& outer)
@@ -97,7 +101,7 @@ bool StartupChecks::isInsideFolder(const fs::path& folder, const fs::path& outer
     return true;
 }
 
-StartupChecks::Result StartupChecks::run()
+StartupChecks::Result StartupChecks::run(const Phrasebook& words)
 {
     const auto fatal = [](std::string message) { return Result { Outcome::Fatal, std::move(message) }; };
 
@@ -111,33 +115,40 @@ StartupChecks::Result StartupChecks::run()
 
     const auto missing = [](std::string message) { return Result { Outcome::Fatal, std::move(message), true }; };
     if (gstrDocumentsPath == gstrPathNotFound)
-        return missing("Can not find the documents folder!");
+        return missing(
+            words.say("StartupChecks", VARNICK_TRANSLATE_NOOP("StartupChecks", "Can not find the documents folder!")));
     if (gstrSims2InstallPath == gstrPathNotFound)
-        return missing("Can not find the path to the Sims 2!");
+        return missing(words.say(
+            "StartupChecks", VARNICK_TRANSLATE_NOOP("StartupChecks", "Can not find the path to the Sims 2!")));
     if (gstrSims2DataPath == gstrPathNotFound)
-        return missing("Can not find Sims 2 data path!");
+        return missing(
+            words.say("StartupChecks", VARNICK_TRANSLATE_NOOP("StartupChecks", "Can not find Sims 2 data path!")));
     if (isInsideFolder(mSeams.programFolder(), pathFromUtf8(gstrSims2DataPath)))
-        return fatal("Program can not be run from the sims data folder!");
+        return fatal(words.say("StartupChecks",
+            VARNICK_TRANSLATE_NOOP("StartupChecks", "Program can not be run from the sims data folder!")));
 
     double version = 0;
     try {
         version = mSeams.libraryVersion();
     } catch (const Failure& failure) {
         if (failure.code() == ErrorCode::LibraryMissing)
-            return fatal(std::string("Kelvora DLL not found!") + kCrLf + kCrLf + failure.what());
-        return fatal(std::string("Kelvora DLL can not be used!") + kCrLf + kCrLf + failure.what());
+            return fatal(words.say("StartupChecks", VARNICK_TRANSLATE_NOOP("StartupChecks", "Kelvora DLL not found!"))
+                + kCrLf + kCrLf + failure.what());
+        return fatal(words.say("StartupChecks", VARNICK_TRANSLATE_NOOP("StartupChecks", "Kelvora DLL can not be used!"))
+            + kCrLf + kCrLf + failure.what());
     }
     // Written so that a library answering "not a number" is refused too.
     if (!(version >= kRequiredLibraryVersion))
-        return fatal(obsoleteLibraryMessage(version));
+        return fatal(obsoleteLibraryMessage(version, words));
 
     mTempFolder = mSeams.scratchParent() / "temp";
     std::error_code error;
     if (!fs::is_directory(mTempFolder, error)) {
         fs::create_directories(mTempFolder, error);
         if (error || !fs::is_directory(mTempFolder))
-            return fatal(std::string("Can not create the temp folder!") + kCrLf + kCrLf + pathToUtf8(mTempFolder)
-                + (error ? kCrLf + error.message() : std::string()));
+            return fatal(
+                words.say("StartupChecks", VARNICK_TRANSLATE_NOOP("StartupChecks", "Can not create the temp folder!"))
+                + kCrLf + kCrLf + pathToUtf8(mTempFolder) + (error ? kCrLf + error.message() : std::string()));
     }
 
     const fs::path cache = pathFromUtf8(gstrSims2DataPath) / "Thumbnails" / "ObjectThumbnails.package";

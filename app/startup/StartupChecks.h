@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/platform/Phrasebook.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -40,14 +42,14 @@ public:
     explicit StartupChecks(Seams seams = programSeams());
 
     /// Runs the checks in order and returns the first failure.
-    Result run();
+    Result run(const Phrasebook& words = englishPhrases());
 
     /// The support library version the program needs at least.
     static constexpr double kRequiredLibraryVersion = 1.31;
 
     /// The message for a support library older than required, e.g. for 1.3:
     /// "Kelvora DLL version obsolete!", "", "DLL version found: 1.3", "DLL version required: 1.31".
-    static std::string obsoleteLibraryMessage(double version);
+    static std::string obsoleteLibraryMessage(double version, const Phrasebook& words = englishPhrases());
 
     /// Whether folder lies inside (or is) outer, comparing whole path
     /// components after resolving links, case-insensitively on Windows.

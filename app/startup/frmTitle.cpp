@@ -1,5 +1,6 @@
 #include "app/startup/frmTitle.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 
 #include "app/platform/qt/MessageBox.h"
 #include "app/startup/GamePaths.h"
@@ -98,7 +99,7 @@ bool frmTitle::Form_Load()
 {
     setWindowTitle(text::fromUtf8(titleText()));
     while (true) {
-        const StartupChecks::Result result = mChecks.run();
+        const StartupChecks::Result result = mChecks.run(translatedPhrases());
         switch (result.outcome) {
         case StartupChecks::Outcome::Passed:
             return true;

@@ -3,13 +3,17 @@
 // text slips past translation in the sources; the program started in German
 // shows German menus.
 #include "app/WindowWiring.h"
+#include "app/backups/core/OriginalRestore.h"
 #include "app/browser/frmMain.h"
+#include "app/editor/core/ChangeWords.h"
 #include "app/options/LanguageDialog.h"
 #include "app/options/Languages.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/startup/GamePaths.h"
+#include "app/startup/core/RunningGame.h"
 #include "package/base/Paths.h"
 #include "tests/common/TemporaryFolder.h"
 #include "tools/demo/DemoWorld.h"
@@ -38,6 +42,8 @@ private slots:
     void systemLanguagesPickAShippedTranslation();
     void languageDialogStoresTheChoiceForTheNextStart();
     void mainWindowStartedInGermanShowsGermanMenus();
+    void coresSentencesSpeakTheInstalledLanguage_data();
+    void coresSentencesSpeakTheInstalledLanguage();
 };
 
 namespace {
@@ -325,6 +331,68 @@ void TranslationsTest::mainWindowStartedInGermanShowsGermanMenus()
     }
     languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
     qunsetenv("VARNICK_USER_DATA_DIR");
+}
+
+void TranslationsTest::coresSentencesSpeakTheInstalledLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("expected");
+    // The batch question (one object and two), a cancelled batch's summary, a restore's question and the running game.
+    QTest::newRow("en")
+        << QStringLiteral("en")
+        << QStringList { QStringLiteral("Set Price to 20 and Function to Electronics; add Kitchen and "
+                                        "Bathroom to Room on 1 object?"),
+               QStringLiteral("Set Price to 20 and Function to Electronics; add Kitchen and Bathroom to "
+                              "Room on 2 objects?"),
+               QStringLiteral("Saved: 0, unchanged: 0, refused: 0, not reached: 0"),
+               QStringLiteral("Restore the original version of Lamp.package? The current version is kept "
+                              "as a backup."),
+               QStringLiteral("The Sims 2 is running (Sims2EP9.exe). Close the game before changing your "
+                              "downloads.") };
+    QTest::newRow("de") << QStringLiteral("de")
+                        << QStringList { QStringLiteral(
+                                             "Preis auf 20 und Funktion auf Elektronik setzen; Küche und Badezimmer zu "
+                                             "Raum hinzufügen – bei 1 Objekt?"),
+                               QStringLiteral(
+                                   "Preis auf 20 und Funktion auf Elektronik setzen; Küche und Badezimmer zu "
+                                   "Raum hinzufügen – bei 2 Objekten?"),
+                               QStringLiteral("Gespeichert: 0, unverändert: 0, abgelehnt: 0, nicht erreicht: 0"),
+                               QStringLiteral("Die Originalversion von Lamp.package wiederherstellen? Die aktuelle "
+                                              "Version wird als Sicherung aufbewahrt."),
+                               QStringLiteral("Die Sims 2 läuft (Sims2EP9.exe). Beende das Spiel, bevor du deine "
+                                              "Downloads änderst.") };
+    QTest::newRow("es") << QStringLiteral("es")
+                        << QStringList { QStringLiteral(
+                                             "¿Establecer Precio a 20 y Función a Electrónica; añadir Cocina "
+                                             "y Cuarto de baño a Habitación en 1 objeto?"),
+                               QStringLiteral(
+                                   "¿Establecer Precio a 20 y Función a Electrónica; añadir Cocina y Cuarto de baño "
+                                   "a Habitación en 2 objetos?"),
+                               QStringLiteral("Guardados: 0, sin cambios: 0, rechazados: 0, no alcanzados: 0"),
+                               QStringLiteral("¿Restaurar la versión original de Lamp.package? La versión actual se "
+                                              "guarda como copia de seguridad."),
+                               QStringLiteral("Los Sims 2 se está ejecutando (Sims2EP9.exe). Cierra el juego antes de "
+                                              "cambiar tus descargas.") };
+}
+
+void TranslationsTest::coresSentencesSpeakTheInstalledLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, expected);
+    QCOMPARE(languages::installLanguageForTesting(*qApp, language), language);
+    BatchChanges changes;
+    changes.numbers[ObjectField::Price] = "20";
+    changes.selections[ObjectField::FunctionSortFlags] = 8;
+    changes.flags[ObjectField::RoomSortFlags] = { 1 | 4, 0 };
+    BatchSummary cancelled;
+    cancelled.cancelled = true;
+    const Phrasebook& words = translatedPhrases();
+    const QStringList said { text::fromUtf8(batchQuestion(changes, 1, {}, words)),
+        text::fromUtf8(batchQuestion(changes, 2, {}, words)), text::fromUtf8(cancelled.text(words)),
+        text::fromUtf8(OriginalRestore(BackupStore(std::filesystem::path("backups")), "Lamp.package").question(words)),
+        text::fromUtf8(gameRunningMessage("Sims2EP9.exe", words)) };
+    languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
+    QCOMPARE(said, expected);
 }
 
 QTEST_MAIN(TranslationsTest)

@@ -16,25 +16,29 @@ bool OriginalRestore::available() const
     return mStore.hasOriginal(mFile);
 }
 
-std::string OriginalRestore::title()
+std::string OriginalRestore::title(const Phrasebook& words)
 {
-    return "Restore Original";
+    return words.say("OriginalRestore", VARNICK_TRANSLATE_NOOP("OriginalRestore", "Restore Original"));
 }
 
-std::string OriginalRestore::question() const
+std::string OriginalRestore::question(const Phrasebook& words) const
 {
-    return "Restore the original version of " + pathToUtf8(mFile.filename())
-        + "? The current version is kept as a backup.";
+    return words.say("OriginalRestore",
+        VARNICK_TRANSLATE_NOOP(
+            "OriginalRestore", "Restore the original version of %1? The current version is kept as a backup."),
+        { pathToUtf8(mFile.filename()) });
 }
 
-std::string OriginalRestore::unavailableText()
+std::string OriginalRestore::unavailableText(const Phrasebook& words)
 {
-    return "No backup of this object is kept.";
+    return words.say("OriginalRestore", VARNICK_TRANSLATE_NOOP("OriginalRestore", "No backup of this object is kept."));
 }
 
-std::string OriginalRestore::restoredText() const
+std::string OriginalRestore::restoredText(const Phrasebook& words) const
 {
-    return "The original version of " + pathToUtf8(mFile.filename()) + " was restored.";
+    return words.say("OriginalRestore",
+        VARNICK_TRANSLATE_NOOP("OriginalRestore", "The original version of %1 was restored."),
+        { pathToUtf8(mFile.filename()) });
 }
 
 void OriginalRestore::restore()

@@ -6,6 +6,7 @@
 // the main window's Tools menu and "varnick-cli restore" behave alike. Qt-free.
 
 #include "app/backups/core/BackupStore.h"
+#include "app/platform/Phrasebook.h"
 
 #include <filesystem>
 #include <string>
@@ -21,14 +22,14 @@ public:
     bool available() const;
 
     /// The window's title for every box of the restore: "Restore Original".
-    static std::string title();
+    static std::string title(const Phrasebook& words = englishPhrases());
     /// The question before the restore: "Restore the original version of <file name>?
     /// The current version is kept as a backup."
-    std::string question() const;
+    std::string question(const Phrasebook& words = englishPhrases()) const;
     /// The refusal when no original is kept: "No backup of this object is kept."
-    static std::string unavailableText();
+    static std::string unavailableText(const Phrasebook& words = englishPhrases());
     /// The report after the restore: "The original version of <file name> was restored."
-    std::string restoredText() const;
+    std::string restoredText(const Phrasebook& words = englishPhrases()) const;
 
     /// Puts the original back (the current version kept as a backup first).
     /// Throws Failure with unavailableText() when none is kept, or when writing

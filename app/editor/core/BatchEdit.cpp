@@ -42,7 +42,8 @@ BatchItem applyOne(const std::filesystem::path& file, const std::optional<FileSt
             return item;
         }
         if (expected && fileStampOf(file) != expected) {
-            item.reason = "The package changed on disk since it was loaded; it was left as it is";
+            item.reason = VARNICK_TRANSLATE_NOOP(
+                "BatchEdit", "The package changed on disk since it was loaded; it was left as it is");
             return item;
         }
         const ObjectEdits edits = changes.editsFor(editor);
@@ -57,7 +58,8 @@ BatchItem applyOne(const std::filesystem::path& file, const std::optional<FileSt
             item.outcome = BatchOutcome::Unchanged;
             break;
         case ObjectEditor::SaveResult::ChangedOnDisk:
-            item.reason = "The package changed on disk while it was being saved; it was left as it is";
+            item.reason = VARNICK_TRANSLATE_NOOP(
+                "BatchEdit", "The package changed on disk while it was being saved; it was left as it is");
             break;
         }
     } catch (...) {
@@ -130,13 +132,18 @@ std::size_t BatchSummary::count(BatchOutcome outcome) const
     return n;
 }
 
-std::string BatchSummary::text() const
+std::string BatchSummary::text(const Phrasebook& words) const
 {
-    std::string line = "Saved: " + std::to_string(count(BatchOutcome::Saved)) + ", unchanged: "
-        + std::to_string(count(BatchOutcome::Unchanged)) + ", refused: " + std::to_string(count(BatchOutcome::Refused));
-    if (cancelled)
-        line += ", not reached: " + std::to_string(count(BatchOutcome::NotReached));
-    return line;
+    const std::string saved = std::to_string(count(BatchOutcome::Saved));
+    const std::string unchanged = std::to_string(count(BatchOutcome::Unchanged));
+    const std::string refused = std::to_string(count(BatchOutcome::Refused));
+    if (!cancelled)
+        return words.say("BatchSummary",
+            VARNICK_TRANSLATE_NOOP("BatchSummary", "Saved: %1, unchanged: %2, refused: %3"),
+            { saved, unchanged, refused });
+    return words.say("BatchSummary",
+        VARNICK_TRANSLATE_NOOP("BatchSummary", "Saved: %1, unchanged: %2, refused: %3, not reached: %4"),
+        { saved, unchanged, refused, std::to_string(count(BatchOutcome::NotReached)) });
 }
 
 void BatchEdit::load(

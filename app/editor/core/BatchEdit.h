@@ -8,6 +8,7 @@
 // "set FILE..." share it.
 
 #include "app/editor/core/ObjectEditor.h"
+#include "app/platform/Phrasebook.h"
 
 #include <atomic>
 #include <cstdint>
@@ -71,7 +72,7 @@ struct BatchSummary {
     bool cancelled = false;
     std::size_t count(BatchOutcome outcome) const;
     /// "Saved: N, unchanged: N, refused: N" (and ", not reached: N" after a cancel).
-    std::string text() const;
+    std::string text(const Phrasebook& words = englishPhrases()) const;
 };
 
 /// Progress over the packages: done of total; called from the saving threads, one call at a time.

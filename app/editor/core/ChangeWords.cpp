@@ -2,7 +2,6 @@
 
 #include "app/editor/core/CatalogLists.h"
 #include "app/editor/core/NumericFields.h"
-#include "app/platform/Words.h"
 
 #include <span>
 #include <vector>
@@ -11,23 +10,13 @@ namespace varnick {
 
 namespace {
 
-// "A", "A and B", "A, B and C".
-std::string joined(const std::vector<std::string>& parts)
-{
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == parts.size() ? " and " : ", ";
-        text += parts[i];
-    }
-    return text;
-}
+constexpr const char* kContext = "ChangeWords";
 
-std::string quoted(const std::string& text)
+std::string quoted(const Phrasebook& words, const std::string& text)
 {
     constexpr std::size_t kShown = 40;
     if (text.empty())
-        return "nothing";
+        return words.say(kContext, VARNICK_TRANSLATE_NOOP("ChangeWords", "nothing"));
     if (text.size() <= kShown)
         return "\"" + text + "\"";
     std::size_t cut = kShown;
@@ -36,30 +25,36 @@ std::string quoted(const std::string& text)
     return "\"" + text.substr(0, cut) + "...\"";
 }
 
-std::string entryText(std::span<const CategoryEntry> entries, std::uint16_t value)
+std::string catalogText(const Phrasebook& words, std::string_view text)
+{
+    return words.say("CatalogLists", std::string(text).c_str());
+}
+
+std::string entryText(const Phrasebook& words, std::span<const CategoryEntry> entries, std::uint16_t value)
 {
     if (value == 0)
-        return "none";
+        return words.say(kContext, VARNICK_TRANSLATE_NOOP("ChangeWords", "none"));
     for (const CategoryEntry& entry : entries)
         if (entry.value == value)
-            return std::string(entry.text);
+            return catalogText(words, entry.text);
     return std::to_string(value);
 }
 
 // The names of the entries whose bits are in bits, in list order.
-std::string entryNames(std::span<const CategoryEntry> entries, std::uint16_t bits)
+std::string entryNames(const Phrasebook& words, std::span<const CategoryEntry> entries, std::uint16_t bits)
 {
     std::vector<std::string> names;
     std::uint16_t named = 0;
     for (const CategoryEntry& entry : entries) {
         if (entry.value != 0 && (bits & entry.value) == entry.value) {
-            names.emplace_back(entry.text);
+            names.push_back(catalogText(words, entry.text));
             named |= entry.value;
         }
     }
     if ((bits & ~named) != 0)
-        names.push_back("flag value " + std::to_string(bits & ~named));
-    return joined(names);
+        names.push_back(words.say(
+            kContext, VARNICK_TRANSLATE_NOOP("ChangeWords", "flag value %1"), { std::to_string(bits & ~named) }));
+    return joinedList(words, names);
 }
 
 struct SelectionWords {
@@ -68,11 +63,11 @@ struct SelectionWords {
 };
 
 constexpr SelectionWords kSelections[] = {
-    { ObjectField::FunctionSortFlags, "Function" },
-    { ObjectField::FunctionSubSort, "Function Sub-Category" },
-    { ObjectField::BuildModeType, "Build Type" },
-    { ObjectField::BuildModeSubType, "Build Sub-Type" },
-    { ObjectField::WantsSatisfyCategory, "Wants Satisfy Category" },
+    { ObjectField::FunctionSortFlags, VARNICK_TRANSLATE_NOOP("ChangeWords", "Function") },
+    { ObjectField::FunctionSubSort, VARNICK_TRANSLATE_NOOP("ChangeWords", "Function Sub-Category") },
+    { ObjectField::BuildModeType, VARNICK_TRANSLATE_NOOP("ChangeWords", "Build Type") },
+    { ObjectField::BuildModeSubType, VARNICK_TRANSLATE_NOOP("ChangeWords", "Build Sub-Type") },
+    { ObjectField::WantsSatisfyCategory, VARNICK_TRANSLATE_NOOP("ChangeWords", "Wants Satisfy Category") },
 };
 
 struct FlagWords {
@@ -82,13 +77,13 @@ struct FlagWords {
 };
 
 constexpr FlagWords kFlagLists[] = {
-    { ObjectField::RoomSortFlags, CatalogList::Room, "Room" },
-    { ObjectField::CommunitySortFlags, CatalogList::Community, "Community" },
-    { ObjectField::SkillFlags, CatalogList::Skills, "Skill Flags" },
+    { ObjectField::RoomSortFlags, CatalogList::Room, VARNICK_TRANSLATE_NOOP("ChangeWords", "Room") },
+    { ObjectField::CommunitySortFlags, CatalogList::Community, VARNICK_TRANSLATE_NOOP("ChangeWords", "Community") },
+    { ObjectField::SkillFlags, CatalogList::Skills, VARNICK_TRANSLATE_NOOP("ChangeWords", "Skill Flags") },
 };
 
-std::string selectionText(
-    const BatchChanges& changes, const ChangeContext& context, ObjectField field, std::uint16_t value)
+std::string selectionText(const Phrasebook& words, const BatchChanges& changes, const ChangeContext& context,
+    ObjectField field, std::uint16_t value)
 {
     const auto category = [&](ObjectField categoryField, std::optional<std::uint16_t> shared) {
         const auto chosen = changes.selections.find(categoryField);
@@ -96,21 +91,21 @@ std::string selectionText(
     };
     switch (field) {
     case ObjectField::FunctionSortFlags:
-        return entryText(listEntries(CatalogList::Function), value);
+        return entryText(words, listEntries(CatalogList::Function), value);
     case ObjectField::BuildModeType:
-        return entryText(listEntries(CatalogList::Build), value);
+        return entryText(words, listEntries(CatalogList::Build), value);
     case ObjectField::FunctionSubSort: {
         const auto shared = category(ObjectField::FunctionSortFlags, context.functionCategory);
-        return shared ? entryText(subEntries(CatalogList::FuncSub, *shared), value) : std::to_string(value);
+        return shared ? entryText(words, subEntries(CatalogList::FuncSub, *shared), value) : std::to_string(value);
     }
     case ObjectField::BuildModeSubType: {
         const auto shared = category(ObjectField::BuildModeType, context.buildCategory);
-        return shared ? entryText(subEntries(CatalogList::BuildSub, *shared), value) : std::to_string(value);
+        return shared ? entryText(words, subEntries(CatalogList::BuildSub, *shared), value) : std::to_string(value);
     }
     case ObjectField::WantsSatisfyCategory:
         for (const CategoryEntry& entry : wantsEntries())
             if (entry.value == value)
-                return std::string(entry.text);
+                return catalogText(words, entry.text);
         return std::to_string(value);
     default:
         return std::to_string(value);
@@ -119,15 +114,20 @@ std::string selectionText(
 
 } // namespace
 
-std::string describeChanges(const BatchChanges& changes, const ChangeContext& context)
+std::string describeChanges(const BatchChanges& changes, const ChangeContext& context, const Phrasebook& words)
 {
     if (changes.custom)
-        return "Write each object's own changes";
+        return words.say(kContext, VARNICK_TRANSLATE_NOOP("ChangeWords", "Write each object's own changes"));
+    const auto setTo = [&words](const std::string& what, const std::string& value) {
+        return words.say(kContext, VARNICK_TRANSLATE_NOOP("ChangeWords", "%1 to %2"), { what, value });
+    };
     std::vector<std::string> sets;
     if (changes.name)
-        sets.push_back("Name to " + quoted(*changes.name));
+        sets.push_back(
+            setTo(words.say(kContext, VARNICK_TRANSLATE_NOOP("ChangeWords", "Name")), quoted(words, *changes.name)));
     if (changes.description)
-        sets.push_back("Description to " + quoted(*changes.description));
+        sets.push_back(setTo(words.say(kContext, VARNICK_TRANSLATE_NOOP("ChangeWords", "Description")),
+            quoted(words, *changes.description)));
     // In the order the editor shows the boxes, each as the save will write it.
     for (const NumericBox& box : kNumericBoxes) {
         const auto typed = changes.numbers.find(box.field);
@@ -137,38 +137,45 @@ std::string describeChanges(const BatchChanges& changes, const ChangeContext& co
         const std::int64_t written = fieldInfo(box.field).kind == ObjectFieldKind::Motive
             ? static_cast<std::int64_t>(static_cast<std::int16_t>(bits))
             : static_cast<std::int64_t>(bits);
-        sets.push_back(std::string(box.phrase) + " to " + std::to_string(written));
+        sets.push_back(setTo(words.say("NumericFields", std::string(box.phrase).c_str()), std::to_string(written)));
     }
-    for (const SelectionWords& words : kSelections) {
-        const auto chosen = changes.selections.find(words.field);
+    for (const SelectionWords& selection : kSelections) {
+        const auto chosen = changes.selections.find(selection.field);
         if (chosen != changes.selections.end())
-            sets.push_back(
-                std::string(words.label) + " to " + selectionText(changes, context, words.field, chosen->second));
+            sets.push_back(setTo(words.say(kContext, selection.label),
+                selectionText(words, changes, context, selection.field, chosen->second)));
     }
     std::vector<std::string> clauses;
     if (!sets.empty())
-        clauses.push_back("Set " + joined(sets));
-    for (const FlagWords& words : kFlagLists) {
-        const auto flags = changes.flags.find(words.field);
+        clauses.push_back(
+            words.say(kContext, VARNICK_TRANSLATE_NOOP("ChangeWords", "Set %1"), { joinedList(words, sets) }));
+    for (const FlagWords& list : kFlagLists) {
+        const auto flags = changes.flags.find(list.field);
         if (flags == changes.flags.end())
             continue;
-        const std::span<const CategoryEntry> entries = listEntries(words.list);
+        const std::span<const CategoryEntry> entries = listEntries(list.list);
+        const std::string label = words.say(kContext, list.label);
         if (flags->second.set != 0)
-            clauses.push_back("add " + entryNames(entries, flags->second.set) + " to " + words.label);
+            clauses.push_back(words.say(kContext, VARNICK_TRANSLATE_NOOP("ChangeWords", "add %1 to %2"),
+                { entryNames(words, entries, flags->second.set), label }));
         if (flags->second.clear != 0)
-            clauses.push_back("remove " + entryNames(entries, flags->second.clear) + " from " + words.label);
+            clauses.push_back(words.say(kContext, VARNICK_TRANSLATE_NOOP("ChangeWords", "remove %1 from %2"),
+                { entryNames(words, entries, flags->second.clear), label }));
     }
     std::string text;
     for (const std::string& clause : clauses)
-        text += (text.empty() ? "" : "; ") + clause;
+        text = text.empty() ? clause
+                            : words.say(kContext, VARNICK_TRANSLATE_NOOP("ChangeWords", "%1; %2"), { text, clause });
     if (!text.empty() && text.front() >= 'a' && text.front() <= 'z')
         text.front() = static_cast<char>(text.front() - 'a' + 'A');
     return text;
 }
 
-std::string batchQuestion(const BatchChanges& changes, std::size_t objects, const ChangeContext& context)
+std::string batchQuestion(
+    const BatchChanges& changes, std::size_t objects, const ChangeContext& context, const Phrasebook& words)
 {
-    return describeChanges(changes, context) + " on " + countOf(objects, "object") + "?";
+    return words.count(kContext, VARNICK_TRANSLATE_N_NOOP("ChangeWords", "%1 on %n object(s)?"), objects,
+        { describeChanges(changes, context, words) });
 }
 
 } // namespace varnick

@@ -5,6 +5,7 @@
 // 2,270 objects?". Qt-free; the batch editor and the object table share it.
 
 #include "app/editor/core/BatchEdit.h"
+#include "app/platform/Phrasebook.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,10 +24,13 @@ struct ChangeContext {
 /// Function to Electronics", "Set Name to "Lamp"; add Kitchen to Room;
 /// remove Cooking from Skill Flags". Numbers are shown as they will be
 /// written. "" for empty changes; "Write each object's own changes" for
-/// changes computed per package (Custom).
-std::string describeChanges(const BatchChanges& changes, const ChangeContext& context = {});
+/// changes computed per package (Custom). Worded by words (the windows pass
+/// the player's language).
+std::string describeChanges(
+    const BatchChanges& changes, const ChangeContext& context = {}, const Phrasebook& words = englishPhrases());
 
 /// The question before a batch save: the clause, " on ", the count of objects and "?".
-std::string batchQuestion(const BatchChanges& changes, std::size_t objects, const ChangeContext& context = {});
+std::string batchQuestion(const BatchChanges& changes, std::size_t objects, const ChangeContext& context = {},
+    const Phrasebook& words = englishPhrases());
 
 } // namespace varnick

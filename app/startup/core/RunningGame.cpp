@@ -137,9 +137,12 @@ std::optional<std::string> runningGameProgram()
     return answer ? answer() : scanProcessList();
 }
 
-std::string gameRunningMessage(std::string_view program)
+std::string gameRunningMessage(std::string_view program, const Phrasebook& words)
 {
-    return "The Sims 2 is running (" + std::string(program) + "). Close the game before changing your downloads.";
+    return words.say("RunningGame",
+        VARNICK_TRANSLATE_NOOP(
+            "RunningGame", "The Sims 2 is running (%1). Close the game before changing your downloads."),
+        { program });
 }
 
 void setRunningGameProgramForTesting(std::function<std::optional<std::string>()> answer)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/platform/Phrasebook.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,7 +28,7 @@ std::optional<std::string> gameProgramInCommandLine(std::string_view commandLine
 std::optional<std::string> runningGameProgram();
 
 /// "The Sims 2 is running (Sims2EP9.exe). Close the game before changing your downloads."
-std::string gameRunningMessage(std::string_view program);
+std::string gameRunningMessage(std::string_view program, const Phrasebook& words = englishPhrases());
 
 /// Test hook: answers runningGameProgram() instead of the process list; an
 /// empty function restores the process list.

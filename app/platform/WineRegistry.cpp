@@ -130,18 +130,6 @@ private:
     std::uint32_t mHigh = 0;
 };
 
-// Position of the unescaped character `stop` at or after from, or npos.
-std::size_t findUnescaped(std::string_view text, std::size_t from, char stop)
-{
-    for (std::size_t i = from; i < text.size(); ++i) {
-        if (text[i] == '\\')
-            ++i;
-        else if (text[i] == stop)
-            return i;
-    }
-    return std::string_view::npos;
-}
-
 // Splits a line "[key path] stamp" into the decoded key path; nullopt if it is no section header.
 std::optional<std::string> sectionKey(std::string_view line)
 {
@@ -203,13 +191,6 @@ std::optional<ValueLine> parseValueLine(std::string_view line)
         value.text = std::move(text);
     }
     return value;
-}
-
-std::string_view trimLineEnd(std::string_view line)
-{
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
-        line.remove_suffix(1);
-    return line;
 }
 
 } // namespace
@@ -283,6 +264,24 @@ std::string unescape(std::string_view escaped)
         }
     }
     return out.finish();
+}
+
+std::size_t findUnescaped(std::string_view text, std::size_t from, char stop)
+{
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (text[i] == '\\')
+            ++i;
+        else if (text[i] == stop)
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+std::string_view trimLineEnd(std::string_view line)
+{
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+        line.remove_suffix(1);
+    return line;
 }
 
 std::optional<std::string> findTextValue(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,6 +19,13 @@ std::filesystem::path prefixFolder();
 /// quotes) into UTF-8. Never fails: unknown escapes stand for the escaped
 /// character, a lone surrogate becomes U+FFFD, bytes above 127 pass unchanged.
 std::string unescape(std::string_view escaped);
+
+/// The position of the first character stop at or after from that no
+/// backslash escapes (the end of a quoted name or text), or npos.
+std::size_t findUnescaped(std::string_view text, std::size_t from, char stop);
+
+/// A line of a registry file without the carriage return, spaces and tabs at its end.
+std::string_view trimLineEnd(std::string_view line);
 
 /// Finds a text value in the contents of a registry file. keyPath is relative
 /// to the file's root ("Software\\EA GAMES\\The Sims 2"); key path and value

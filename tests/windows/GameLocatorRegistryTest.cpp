@@ -57,6 +57,11 @@ void regDeleteKey(const std::wstring& key, const std::wstring& view = {})
     runProgram(command);
 }
 
+void regDeleteValue(const std::wstring& key, const std::wstring& name)
+{
+    runProgram(L"reg.exe delete " + quoted(key) + L" /v " + quoted(name) + L" /f");
+}
+
 /// The Personal value of HKCU\key, unexpanded.
 std::optional<std::wstring> personalFolder(const std::wstring& key)
 {
@@ -123,10 +128,15 @@ protected:
         if (!mChanging)
             return;
         deleteKeys();
+        // A value left behind would name a folder removed with the scratch folder.
         if (mSavedUserPersonal)
             regAdd(kUserShellFoldersKey, L"Personal", *mSavedUserPersonal, L"REG_EXPAND_SZ");
+        else
+            regDeleteValue(kUserShellFoldersKey, L"Personal");
         if (mSavedPersonal)
             regAdd(kShellFoldersKey, L"Personal", *mSavedPersonal);
+        else
+            regDeleteValue(kShellFoldersKey, L"Personal");
     }
 
     static void deleteKeys()

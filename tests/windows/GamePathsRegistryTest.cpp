@@ -23,6 +23,9 @@ using test::wide;
 const std::wstring kInstallKey = L"HKLM\\SOFTWARE\\EA GAMES\\The Sims 2";
 const std::wstring kInstallValue = L"Install Dir";
 const std::wstring kShellFoldersKey = L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+// Where the shell keeps the Documents known folder, which the search asks for besides the Personal value.
+const std::wstring kUserShellFoldersKey
+    = L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 const std::wstring kPersonalValue = L"Personal";
 
 std::wstring quoted(const std::wstring& text)
@@ -31,11 +34,12 @@ std::wstring quoted(const std::wstring& text)
 }
 
 /// reg add; view is L"" (native), L"32" or L"64".
-void regAdd(const std::wstring& key, const std::wstring& name, const std::wstring& data, const std::wstring& view = {})
+void regAdd(const std::wstring& key, const std::wstring& name, const std::wstring& data, const std::wstring& view = {},
+    const std::wstring& type = L"REG_SZ")
 {
     ASSERT_NE(data.back(), L'\\') << "a closing backslash would escape the quote on reg.exe's command line";
     std::wstring command
-        = L"reg.exe add " + quoted(key) + L" /v " + quoted(name) + L" /t REG_SZ /d " + quoted(data) + L" /f";
+        = L"reg.exe add " + quoted(key) + L" /v " + quoted(name) + L" /t " + type + L" /d " + quoted(data) + L" /f";
     if (!view.empty())
         command += L" /reg:" + view;
     ASSERT_EQ(runProgram(command), 0) << utf8(command);
@@ -53,13 +57,16 @@ void regDelete(const std::wstring& key, const std::wstring& name = {}, const std
     ASSERT_GE(runProgram(command), 0) << utf8(command);
 }
 
-std::optional<std::wstring> readUserValue(const wchar_t* key, const wchar_t* name)
+/// A text value of HKCU\key as stored (an expandable one unexpanded).
+std::optional<std::wstring> readUserValue(const std::wstring& key, const wchar_t* name)
 {
+    const std::wstring subkey = key.substr(std::wstring(L"HKCU\\").size());
+    const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
     DWORD bytes = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, nullptr, &bytes) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, subkey.c_str(), name, flags, nullptr, nullptr, &bytes) != ERROR_SUCCESS)
         return std::nullopt;
     std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, value.data(), &bytes) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, subkey.c_str(), name, flags, nullptr, value.data(), &bytes) != ERROR_SUCCESS)
         return std::nullopt;
     value.resize(wcsnlen(value.c_str(), value.size()));
     return value;
@@ -89,9 +96,19 @@ protected:
             SetEnvironmentVariableW(name, nullptr);
             _wputenv_s(name, L"");
         }
-        mSavedPersonal = readUserValue(
-            L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", kPersonalValue.c_str());
+        mSavedPersonal = readUserValue(kShellFoldersKey, kPersonalValue.c_str());
+        mSavedUserPersonal = readUserValue(kUserShellFoldersKey, kPersonalValue.c_str());
         deleteInstallKey();
+        // The search also looks in the Documents known folder, which under Wine is the home folder and may hold
+        // a game data folder (the package checks put the demo game there): an empty one of the test's own keeps
+        // the results to the folders each test makes.
+        const std::wstring knownDocuments = mScratch.path() + L"\\Leere Dokumente";
+        ASSERT_TRUE(createFolders(knownDocuments));
+        regAdd(kUserShellFoldersKey, kPersonalValue, knownDocuments, {}, L"REG_EXPAND_SZ");
+        // Nor may a data folder remembered by an earlier run of the program count.
+        const std::wstring settings = mScratch.path() + L"\\no-settings.ini";
+        SetEnvironmentVariableW(L"VARNICK_SETTINGS_FILE", settings.c_str());
+        _wputenv_s(L"VARNICK_SETTINGS_FILE", settings.c_str());
     }
 
     void TearDown() override
@@ -99,6 +116,12 @@ protected:
         if (!mChanging)
             return;
         deleteInstallKey();
+        SetEnvironmentVariableW(L"VARNICK_SETTINGS_FILE", nullptr);
+        _wputenv_s(L"VARNICK_SETTINGS_FILE", L"");
+        if (mSavedUserPersonal)
+            regAdd(kUserShellFoldersKey, kPersonalValue, *mSavedUserPersonal, {}, L"REG_EXPAND_SZ");
+        else
+            regDelete(kUserShellFoldersKey, kPersonalValue);
         if (mSavedPersonal)
             regAdd(kShellFoldersKey, kPersonalValue, *mSavedPersonal);
         else
@@ -122,6 +145,7 @@ protected:
 
     test::NonAsciiScratchFolder mScratch;
     std::optional<std::wstring> mSavedPersonal;
+    std::optional<std::wstring> mSavedUserPersonal;
     bool mChanging = false;
 };
 

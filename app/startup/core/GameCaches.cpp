@@ -1,5 +1,6 @@
 #include "app/startup/core/GameCaches.h"
 
+#include "app/startup/core/FolderNames.h"
 #include "package/base/Paths.h"
 
 #include <algorithm>
@@ -10,20 +11,9 @@ namespace fs = std::filesystem;
 
 namespace varnick {
 
-namespace {
+using locate::equalsNoCase;
 
-bool equalsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lowerA = (a[i] >= 'A' && a[i] <= 'Z') ? a[i] - 'A' + 'a' : a[i];
-        const auto lowerB = (b[i] >= 'A' && b[i] <= 'Z') ? b[i] - 'A' + 'a' : b[i];
-        if (lowerA != lowerB)
-            return false;
-    }
-    return true;
-}
+namespace {
 
 // The regular files of folder whose names are in names, in the order of names.
 template <typename Names> void collect(const fs::path& folder, const Names& names, std::vector<GameCacheFile>& out)

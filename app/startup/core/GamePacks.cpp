@@ -1,5 +1,6 @@
 #include "app/startup/core/GamePacks.h"
 
+#include "app/startup/core/FolderNames.h"
 #include "package/base/Paths.h"
 
 #include <algorithm>
@@ -11,27 +12,10 @@ namespace fs = std::filesystem;
 
 namespace varnick {
 
+using locate::lower;
+using locate::subfolders;
+
 namespace {
-
-std::string lower(std::string text)
-{
-    for (char& c : text)
-        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    return text;
-}
-
-std::vector<fs::path> subfolders(const fs::path& folder)
-{
-    std::vector<fs::path> folders;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::error_code typeError;
-        if (it->is_directory(typeError))
-            folders.push_back(it->path());
-    }
-    std::sort(folders.begin(), folders.end());
-    return folders;
-}
 
 // folder/name where it exists in any ASCII letter case.
 std::optional<fs::path> childNoCase(const fs::path& folder, const char* name)

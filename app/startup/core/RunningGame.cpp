@@ -1,5 +1,6 @@
 #include "app/startup/core/RunningGame.h"
 
+#include "app/startup/core/FolderNames.h"
 #include "package/base/Paths.h"
 
 #include <filesystem>
@@ -16,20 +17,9 @@
 
 namespace varnick {
 
+using locate::lower;
+
 namespace {
-
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string lower(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        c = asciiLower(c);
-    return out;
-}
 
 // The last component of a Unix or Windows path.
 std::string_view fileNameOf(std::string_view path)

@@ -1,5 +1,6 @@
 #include "app/startup/core/SteamKeyValues.h"
 
+#include "app/startup/core/FolderNames.h"
 #include "app/startup/core/GameFileError.h"
 #include "package/base/Paths.h"
 
@@ -26,23 +27,9 @@
 
 namespace varnick::steam {
 
+using locate::equalsNoCase;
+
 namespace {
-
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i]))
-            return false;
-    }
-    return true;
-}
 
 bool isDigits(std::string_view text)
 {

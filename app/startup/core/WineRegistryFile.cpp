@@ -50,25 +50,6 @@ bool isHexDigit(char c)
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-// Position of the unescaped character stop at or after from, or npos.
-std::size_t findUnescaped(std::string_view text, std::size_t from, char stop)
-{
-    for (std::size_t i = from; i < text.size(); ++i) {
-        if (text[i] == '\\')
-            ++i;
-        else if (text[i] == stop)
-            return i;
-    }
-    return std::string_view::npos;
-}
-
-std::string_view trimEnd(std::string_view line)
-{
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
-        line.remove_suffix(1);
-    return line;
-}
-
 std::string_view trimStart(std::string_view line)
 {
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
@@ -195,7 +176,7 @@ RegistryFile RegistryFile::parse(std::string_view text, const KeyFilter& keep)
         ++lineNumber;
         if (end - start > kMaxLineBytes)
             damaged(lineNumber, "the line is longer than " + sizeText(kMaxLineBytes));
-        const std::string_view line = trimEnd(text.substr(start, end - start));
+        const std::string_view line = trimLineEnd(text.substr(start, end - start));
         start = end + 1;
 
         if (lineNumber == 1) {

@@ -764,6 +764,25 @@
     </message>
 </context>
 <context>
+    <name>Editions</name>
+    <message>
+        <source>Legacy Collection</source>
+        <translation>Legacy Collection</translation>
+    </message>
+    <message>
+        <source>Ultimate Collection</source>
+        <translation>Ultimate Collection</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+</context>
+<context>
     <name>EditorControls</name>
     <message>
         <source>This box</source>

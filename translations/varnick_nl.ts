@@ -764,6 +764,25 @@
     </message>
 </context>
 <context>
+    <name>Editions</name>
+    <message>
+        <source>Legacy Collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ultimate Collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EditorControls</name>
     <message>
         <source>This box</source>

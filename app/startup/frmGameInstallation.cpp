@@ -138,7 +138,7 @@ void frmGameInstallation::fill()
         const QString folder = nativeText(install.dataFolder);
         const bool used = sameFolder(folder, dataInUse);
         auto* item = new QTreeWidgetItem(lstInstalls,
-            { text::fromUtf8(editionTitle(install.edition)),
+            { text::translated("Editions", editionTitle(install.edition)),
                 install.displayName ? text::fromUtf8(*install.displayName) : QString(),
                 install.dataFolderExists ? folder : tr("%1 (the game has not made it yet)").arg(folder),
                 install.installFolder ? nativeText(*install.installFolder) : QString(),

@@ -1,5 +1,6 @@
 #include "app/startup/core/EditionFolders.h"
 
+#include "app/platform/Translatable.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/core/FolderNames.h"
 #include "app/startup/core/GameLocator.h"
@@ -123,15 +124,15 @@ std::string_view editionTitle(GameEdition edition)
 {
     switch (edition) {
     case GameEdition::Legacy:
-        return "Legacy Collection";
+        return VARNICK_TRANSLATE_NOOP("Editions", "Legacy Collection");
     case GameEdition::Ultimate:
-        return "Ultimate Collection";
+        return VARNICK_TRANSLATE_NOOP("Editions", "Ultimate Collection");
     case GameEdition::Classic:
-        return "Classic";
+        return VARNICK_TRANSLATE_NOOP("Editions", "Classic");
     case GameEdition::Mac:
-        return "macOS";
+        return VARNICK_TRANSLATE_NOOP("Editions", "macOS");
     }
-    return "Classic";
+    return VARNICK_TRANSLATE_NOOP("Editions", "Classic");
 }
 
 GameEdition editionOfDataFolder(std::string_view folderName)

@@ -19,7 +19,8 @@ enum class GameEdition {
 /// "legacy", "ultimate", "classic", "mac".
 std::string_view editionName(GameEdition edition);
 
-/// "Legacy Collection", "Ultimate Collection", "Classic", "macOS".
+/// "Legacy Collection", "Ultimate Collection", "Classic", "macOS" (marked for
+/// translation under "Editions"; the command line prints them as they stand).
 std::string_view editionTitle(GameEdition edition);
 
 /// One installation of the game as the search found it.

@@ -1183,26 +1183,6 @@
         <translation>Sims2Pack-Dateien (*.sims2pack *.Sims2Pack *.SIMS2PACK);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>Object</source>
-        <translation>Objekt</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Typ</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>Installs As</source>
-        <translation>Wird installiert als</translation>
-    </message>
-    <message>
-        <source>Warnings</source>
-        <translation>Warnungen</translation>
-    </message>
-    <message>
         <source>C&amp;hoose Folder...</source>
         <translation>&amp;Ordner wählen...</translation>
     </message>
@@ -1225,10 +1205,6 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Reading %1...</source>
-        <translation>%1 wird gelesen...</translation>
     </message>
     <message>
         <source>Reading was cancelled: nothing can be installed.</source>
@@ -1271,22 +1247,8 @@ Diese Objekte unter nummerierten Namen wie „Name (2).package“ installieren? 
         <translation>Wird installiert...</translation>
     </message>
     <message>
-        <source>Installed %1:
-%2</source>
-        <translation>%1 installiert:
-%2</translation>
-    </message>
-    <message>
         <source>Nothing new was installed.</source>
         <translation>Es wurde nichts Neues installiert.</translation>
-    </message>
-    <message>
-        <source>%1 already installed: skipped.</source>
-        <translation>%1 bereits installiert: übersprungen.</translation>
-    </message>
-    <message>
-        <source>%1 (lots, families or Sims) to install through the game.</source>
-        <translation>%1 (Grundstücke, Familien oder Sims) über das Spiel zu installieren.</translation>
     </message>
     <message>
         <source>Refused, nothing of them written:
@@ -1313,12 +1275,119 @@ Diese Objekte unter nummerierten Namen wie „Name (2).package“ installieren? 
         <translation>Wird nach der gerade installierten Datei angehalten...</translation>
     </message>
     <message>
-        <source>Downloads</source>
-        <translation>Downloads</translation>
+        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
+        <translation>Die Objekte kommen nach Downloads, die jeder Sims2Pack-Datei in einen Ordner mit deren Namen.</translation>
     </message>
     <message>
-        <source>%1: %2 into %3</source>
-        <translation>%1: %2 nach %3</translation>
+        <source>Objects go into %1</source>
+        <translation>Die Objekte kommen nach %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %n Sims2Pack file(s)...</source>
+        <translation>
+            <numerusform>%n Sims2Pack-Datei wird gelesen...</numerusform>
+            <numerusform>%n Sims2Pack-Dateien werden gelesen...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %n object(s):
+%1</source>
+        <translation>
+            <numerusform>%n Objekt installiert:
+%1</numerusform>
+            <numerusform>%n Objekte installiert:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) already installed: skipped.</source>
+        <translation>
+            <numerusform>%n Objekt bereits installiert: übersprungen.</numerusform>
+            <numerusform>%n Objekte bereits installiert: übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) (lots, families or Sims) to install through the game.</source>
+        <translation>
+            <numerusform>%n Element (Grundstücke, Familien oder Sims) über das Spiel zu installieren.</numerusform>
+            <numerusform>%n Elemente (Grundstücke, Familien oder Sims) über das Spiel zu installieren.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) to install</source>
+        <translation>
+            <numerusform>%n Objekt zu installieren</numerusform>
+            <numerusform>%n Objekte zu installieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) installed already</source>
+        <translation>
+            <numerusform>%n Objekt bereits installiert</numerusform>
+            <numerusform>%n Objekte bereits installiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) to install through the game</source>
+        <translation>
+            <numerusform>%n Element über das Spiel zu installieren</numerusform>
+            <numerusform>%n Elemente über das Spiel zu installieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n GUID clash(es)</source>
+        <translation>
+            <numerusform>%n GUID-Konflikt</numerusform>
+            <numerusform>%n GUID-Konflikte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) taken</source>
+        <translation>
+            <numerusform>%n Name vergeben</numerusform>
+            <numerusform>%n Namen vergeben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) that cannot be installed</source>
+        <translation>
+            <numerusform>%n Datei nicht installierbar</numerusform>
+            <numerusform>%n Dateien nicht installierbar</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallList</name>
+    <message>
+        <source>Objects in the files</source>
+        <translation>Objekte in den Dateien</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Installs As</source>
+        <translation>Wird installiert als</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n item(s) into %2</source>
+        <translation>
+            <numerusform>%1: %n Element nach %2</numerusform>
+            <numerusform>%1: %n Elemente nach %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1
@@ -1362,9 +1431,12 @@ Globale GUID %2</translation>
         <source>Lots, families and Sims are installed by the game&apos;s own installer, not copied into Downloads</source>
         <translation>Grundstücke, Familien und Sims installiert das Spiel mit seinem eigenen Installationsprogramm; sie werden nicht nach Downloads kopiert</translation>
     </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 und %2</translation>
+    <message numerus="yes">
+        <source>%1 and %n other package(s)</source>
+        <translation>
+            <numerusform>%1 und %n weiteres Paket</numerusform>
+            <numerusform>%1 und %n weitere Pakete</numerusform>
+        </translation>
     </message>
     <message>
         <source>GUID %1 is already defined by %2</source>
@@ -1377,40 +1449,8 @@ Globale GUID %2</translation>
 %1</translation>
     </message>
     <message>
-        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
-        <translation>Die Objekte kommen nach Downloads, die jeder Sims2Pack-Datei in einen Ordner mit deren Namen.</translation>
-    </message>
-    <message>
-        <source>Objects go into %1</source>
-        <translation>Die Objekte kommen nach %1</translation>
-    </message>
-    <message>
-        <source>%1 to install</source>
-        <translation>%1 zu installieren</translation>
-    </message>
-    <message>
-        <source>%1 installed already</source>
-        <translation>%1 bereits installiert</translation>
-    </message>
-    <message>
-        <source>%1 to install through the game</source>
-        <translation>%1 über das Spiel zu installieren</translation>
-    </message>
-    <message>
-        <source>%1</source>
-        <translation>%1</translation>
-    </message>
-    <message>
-        <source>%1 taken</source>
-        <translation>%1 vergeben</translation>
-    </message>
-    <message>
-        <source>%1 that cannot be installed</source>
-        <translation>%1 nicht installierbar</translation>
-    </message>
-    <message>
-        <source>Objects in the files</source>
-        <translation>Objekte in den Dateien</translation>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
     </message>
 </context>
 <context>

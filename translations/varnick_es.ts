@@ -1183,26 +1183,6 @@
         <translation>Archivos Sims2Pack (*.sims2pack *.Sims2Pack *.SIMS2PACK);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <source>Object</source>
-        <translation>Objeto</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Tipo</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
-        <source>Installs As</source>
-        <translation>Se instala como</translation>
-    </message>
-    <message>
-        <source>Warnings</source>
-        <translation>Avisos</translation>
-    </message>
-    <message>
         <source>C&amp;hoose Folder...</source>
         <translation>&amp;Elegir carpeta...</translation>
     </message>
@@ -1225,10 +1205,6 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Reading %1...</source>
-        <translation>Leyendo %1...</translation>
     </message>
     <message>
         <source>Reading was cancelled: nothing can be installed.</source>
@@ -1271,22 +1247,8 @@ Install these objects under numbered names, such as &quot;name (2).package&quot;
         <translation>Instalando...</translation>
     </message>
     <message>
-        <source>Installed %1:
-%2</source>
-        <translation>Se han instalado %1:
-%2</translation>
-    </message>
-    <message>
         <source>Nothing new was installed.</source>
         <translation>No se ha instalado nada nuevo.</translation>
-    </message>
-    <message>
-        <source>%1 already installed: skipped.</source>
-        <translation>%1 ya instalados: se han omitido.</translation>
-    </message>
-    <message>
-        <source>%1 (lots, families or Sims) to install through the game.</source>
-        <translation>%1 (solares, familias o Sims) para instalar a través del juego.</translation>
     </message>
     <message>
         <source>Refused, nothing of them written:
@@ -1313,12 +1275,119 @@ Install these objects under numbered names, such as &quot;name (2).package&quot;
         <translation>Deteniendo tras el archivo que se está instalando...</translation>
     </message>
     <message>
-        <source>Downloads</source>
-        <translation>Downloads</translation>
+        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
+        <translation>Los objetos van a Downloads; los de cada archivo Sims2Pack, a una carpeta con su nombre.</translation>
     </message>
     <message>
-        <source>%1: %2 into %3</source>
-        <translation>%1: %2 en %3</translation>
+        <source>Objects go into %1</source>
+        <translation>Los objetos van a %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %n Sims2Pack file(s)...</source>
+        <translation>
+            <numerusform>Leyendo %n archivo Sims2Pack...</numerusform>
+            <numerusform>Leyendo %n archivos Sims2Pack...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %n object(s):
+%1</source>
+        <translation>
+            <numerusform>Se ha instalado %n objeto:
+%1</numerusform>
+            <numerusform>Se han instalado %n objetos:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) already installed: skipped.</source>
+        <translation>
+            <numerusform>%n objeto ya instalado: se ha omitido.</numerusform>
+            <numerusform>%n objetos ya instalados: se han omitido.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) (lots, families or Sims) to install through the game.</source>
+        <translation>
+            <numerusform>%n elemento (solares, familias o Sims) para instalar a través del juego.</numerusform>
+            <numerusform>%n elementos (solares, familias o Sims) para instalar a través del juego.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) to install</source>
+        <translation>
+            <numerusform>%n objeto para instalar</numerusform>
+            <numerusform>%n objetos para instalar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) installed already</source>
+        <translation>
+            <numerusform>%n objeto ya instalado</numerusform>
+            <numerusform>%n objetos ya instalados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) to install through the game</source>
+        <translation>
+            <numerusform>%n elemento para instalar a través del juego</numerusform>
+            <numerusform>%n elementos para instalar a través del juego</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n GUID clash(es)</source>
+        <translation>
+            <numerusform>%n conflicto de GUID</numerusform>
+            <numerusform>%n conflictos de GUID</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) taken</source>
+        <translation>
+            <numerusform>%n nombre ocupado</numerusform>
+            <numerusform>%n nombres ocupados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) that cannot be installed</source>
+        <translation>
+            <numerusform>%n archivo que no se puede instalar</numerusform>
+            <numerusform>%n archivos que no se pueden instalar</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallList</name>
+    <message>
+        <source>Objects in the files</source>
+        <translation>Objetos de los archivos</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objeto</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Installs As</source>
+        <translation>Se instala como</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avisos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n item(s) into %2</source>
+        <translation>
+            <numerusform>%1: %n elemento en %2</numerusform>
+            <numerusform>%1: %n elementos en %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1
@@ -1362,9 +1431,12 @@ GUID global %2</translation>
         <source>Lots, families and Sims are installed by the game&apos;s own installer, not copied into Downloads</source>
         <translation>Los solares, las familias y los Sims los instala el propio instalador del juego; no se copian en Downloads</translation>
     </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 y %2</translation>
+    <message numerus="yes">
+        <source>%1 and %n other package(s)</source>
+        <translation>
+            <numerusform>%1 y %n paquete más</numerusform>
+            <numerusform>%1 y %n paquetes más</numerusform>
+        </translation>
     </message>
     <message>
         <source>GUID %1 is already defined by %2</source>
@@ -1377,40 +1449,8 @@ GUID global %2</translation>
 %1</translation>
     </message>
     <message>
-        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
-        <translation>Los objetos van a Downloads; los de cada archivo Sims2Pack, a una carpeta con su nombre.</translation>
-    </message>
-    <message>
-        <source>Objects go into %1</source>
-        <translation>Los objetos van a %1</translation>
-    </message>
-    <message>
-        <source>%1 to install</source>
-        <translation>%1 para instalar</translation>
-    </message>
-    <message>
-        <source>%1 installed already</source>
-        <translation>%1 ya instalados</translation>
-    </message>
-    <message>
-        <source>%1 to install through the game</source>
-        <translation>%1 para instalar a través del juego</translation>
-    </message>
-    <message>
-        <source>%1</source>
-        <translation>%1</translation>
-    </message>
-    <message>
-        <source>%1 taken</source>
-        <translation>%1 ocupados</translation>
-    </message>
-    <message>
-        <source>%1 that cannot be installed</source>
-        <translation>%1 que no se pueden instalar</translation>
-    </message>
-    <message>
-        <source>Objects in the files</source>
-        <translation>Objetos de los archivos</translation>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
     </message>
 </context>
 <context>

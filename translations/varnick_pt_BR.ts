@@ -1181,26 +1181,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Object</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Installs As</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Warnings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>C&amp;hoose Folder...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1222,10 +1202,6 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reading %1...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1267,20 +1243,7 @@ Install these objects under numbered names, such as &quot;name (2).package&quot;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Installed %1:
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Nothing new was installed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 already installed: skipped.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (lots, families or Sims) to install through the game.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1306,12 +1269,117 @@ Install these objects under numbered names, such as &quot;name (2).package&quot;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Downloads</source>
+        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2 into %3</source>
+        <source>Objects go into %1</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %n Sims2Pack file(s)...</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %n object(s):
+%1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) already installed: skipped.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) (lots, families or Sims) to install through the game.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) to install</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) installed already</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) to install through the game</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n GUID clash(es)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) taken</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) that cannot be installed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallList</name>
+    <message>
+        <source>Objects in the files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installs As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n item(s) into %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>%1
@@ -1354,9 +1422,12 @@ Global GUID %2</source>
         <source>Lots, families and Sims are installed by the game&apos;s own installer, not copied into Downloads</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1 and %n other package(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>GUID %1 is already defined by %2</source>
@@ -1368,39 +1439,7 @@ Global GUID %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Objects go into %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 to install</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 installed already</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 to install through the game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 taken</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 that cannot be installed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Objects in the files</source>
+        <source>Downloads</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

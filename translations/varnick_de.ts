@@ -1002,6 +1002,85 @@
     </message>
 </context>
 <context>
+    <name>varnick::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Selection Rectangle Off</source>
+        <translation>Auswahl&amp;rahmen ausschalten</translation>
+    </message>
+    <message>
+        <source>&amp;Backups and Saving...</source>
+        <translation>S&amp;icherungen und Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation>&amp;Darstellung...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Sprache...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Delete Selected Object &amp;Thumbnails</source>
+        <translation>&amp;Miniaturbilder des ausgewählten Objekts löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Original...</source>
+        <translation>Original &amp;wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Library &amp;Health...</source>
+        <translation>Bibliotheks&amp;zustand...</translation>
+    </message>
+    <message>
+        <source>Select All on This &amp;Page</source>
+        <translation>Alles auf dieser &amp;Seite auswählen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All in This Folder</source>
+        <translation>&amp;Alles in diesem Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected...</source>
+        <translation>Ausgewählte &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help &amp;Contents</source>
+        <translation>Hilfe&amp;inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;About Varnick</source>
+        <translation>Ü&amp;ber Varnick</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Object</source>
+        <translation>Objekt &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete/Move...</source>
+        <translation>Lö&amp;schen/Verschieben...</translation>
+    </message>
+</context>
+<context>
     <name>varnick::ObjectPane</name>
     <message>
         <source>Selected Object File</source>
@@ -1119,6 +1198,21 @@
     </message>
 </context>
 <context>
+    <name>varnick::ObjectTabs</name>
+    <message>
+        <source>Objects</source>
+        <translation>Objekte</translation>
+    </message>
+    <message>
+        <source>Thumbnail&amp;s</source>
+        <translation>&amp;Miniaturen</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble</source>
+        <translation>&amp;Tabelle</translation>
+    </message>
+</context>
+<context>
     <name>varnick::OptionsDialog</name>
     <message>
         <source>&amp;Keep saved resources compressed</source>
@@ -1166,6 +1260,17 @@
     <message>
         <source>%1 of %2 files searched</source>
         <translation>%1 von %2 Dateien durchsucht</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallAction</name>
+    <message>
+        <source>Install Sims2&amp;Pack...</source>
+        <translation>Sims2Pack i&amp;nstallieren...</translation>
+    </message>
+    <message>
+        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
+        <translation>Die Objekte von Sims2Pack-Dateien nach Downloads installieren, wo das Spiel sie liest</translation>
     </message>
 </context>
 <context>
@@ -2456,74 +2561,6 @@ Sie behalten dort ihre Ordner, und „Verschieben rückgängig“ holt sie zurü
         <translation>Fokus</translation>
     </message>
     <message>
-        <source>Thumbnail&amp;s</source>
-        <translation>&amp;Miniaturen</translation>
-    </message>
-    <message>
-        <source>Ta&amp;ble</source>
-        <translation>&amp;Tabelle</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Optionen</translation>
-    </message>
-    <message>
-        <source>Turn &amp;Selection Rectangle Off</source>
-        <translation>Auswahl&amp;rahmen ausschalten</translation>
-    </message>
-    <message>
-        <source>&amp;Backups and Saving...</source>
-        <translation>S&amp;icherungen und Speichern...</translation>
-    </message>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>E&amp;xtras</translation>
-    </message>
-    <message>
-        <source>Delete Selected Object &amp;Thumbnails</source>
-        <translation>&amp;Miniaturbilder des ausgewählten Objekts löschen</translation>
-    </message>
-    <message>
-        <source>&amp;Restore Original...</source>
-        <translation>Original &amp;wiederherstellen...</translation>
-    </message>
-    <message>
-        <source>Library &amp;Health...</source>
-        <translation>Bibliotheks&amp;zustand...</translation>
-    </message>
-    <message>
-        <source>Select All on This &amp;Page</source>
-        <translation>Alles auf dieser &amp;Seite auswählen</translation>
-    </message>
-    <message>
-        <source>Select &amp;All in This Folder</source>
-        <translation>&amp;Alles in diesem Ordner auswählen</translation>
-    </message>
-    <message>
-        <source>&amp;Edit Selected...</source>
-        <translation>Ausgewählte &amp;bearbeiten...</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Help &amp;Contents</source>
-        <translation>Hilfe&amp;inhalt</translation>
-    </message>
-    <message>
-        <source>&amp;About Varnick</source>
-        <translation>Ü&amp;ber Varnick</translation>
-    </message>
-    <message>
         <source>Please select an alternate path:</source>
         <translation>Bitte wähle einen anderen Pfad:</translation>
     </message>
@@ -2536,40 +2573,12 @@ Sie behalten dort ihre Ordner, und „Verschieben rückgängig“ holt sie zurü
         <translation>Dieses Programm beenden?</translation>
     </message>
     <message>
-        <source>&amp;Edit Object</source>
-        <translation>Objekt &amp;bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Delete/Move...</source>
-        <translation>Lö&amp;schen/Verschieben...</translation>
-    </message>
-    <message>
         <source>Object Read Error.</source>
         <translation>Fehler beim Lesen des Objekts.</translation>
     </message>
     <message>
         <source>The GUID of object was not found.</source>
         <translation>Die GUID des Objekts wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>&amp;Language...</source>
-        <translation>&amp;Sprache...</translation>
-    </message>
-    <message>
-        <source>Install Sims2&amp;Pack...</source>
-        <translation>Sims2Pack i&amp;nstallieren...</translation>
-    </message>
-    <message>
-        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
-        <translation>Die Objekte von Sims2Pack-Dateien nach Downloads installieren, wo das Spiel sie liest</translation>
-    </message>
-    <message>
-        <source>Objects</source>
-        <translation>Objekte</translation>
-    </message>
-    <message>
-        <source>&amp;Appearance...</source>
-        <translation>&amp;Darstellung...</translation>
     </message>
 </context>
 <context>

@@ -1002,6 +1002,85 @@
     </message>
 </context>
 <context>
+    <name>varnick::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Selection Rectangle Off</source>
+        <translation>Desactivar el &amp;rectángulo de selección</translation>
+    </message>
+    <message>
+        <source>&amp;Backups and Saving...</source>
+        <translation>&amp;Copias de seguridad y guardado...</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation>&amp;Apariencia...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>Delete Selected Object &amp;Thumbnails</source>
+        <translation>Borrar las &amp;miniaturas del objeto seleccionado</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Original...</source>
+        <translation>&amp;Restaurar original...</translation>
+    </message>
+    <message>
+        <source>Library &amp;Health...</source>
+        <translation>&amp;Estado de la biblioteca...</translation>
+    </message>
+    <message>
+        <source>Select All on This &amp;Page</source>
+        <translation>Seleccionar todo en esta &amp;página</translation>
+    </message>
+    <message>
+        <source>Select &amp;All in This Folder</source>
+        <translation>Seleccionar &amp;todo en esta carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected...</source>
+        <translation>E&amp;ditar seleccionados...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Help &amp;Contents</source>
+        <translation>&amp;Contenido de la ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Varnick</source>
+        <translation>&amp;Acerca de Varnick</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Object</source>
+        <translation>&amp;Editar objeto</translation>
+    </message>
+    <message>
+        <source>&amp;Delete/Move...</source>
+        <translation>&amp;Borrar/Mover...</translation>
+    </message>
+</context>
+<context>
     <name>varnick::ObjectPane</name>
     <message>
         <source>Selected Object File</source>
@@ -1119,6 +1198,21 @@
     </message>
 </context>
 <context>
+    <name>varnick::ObjectTabs</name>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
+    </message>
+    <message>
+        <source>Thumbnail&amp;s</source>
+        <translation>&amp;Miniaturas</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble</source>
+        <translation>&amp;Tabla</translation>
+    </message>
+</context>
+<context>
     <name>varnick::OptionsDialog</name>
     <message>
         <source>&amp;Keep saved resources compressed</source>
@@ -1166,6 +1260,17 @@
     <message>
         <source>%1 of %2 files searched</source>
         <translation>%1 de %2 archivos buscados</translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallAction</name>
+    <message>
+        <source>Install Sims2&amp;Pack...</source>
+        <translation>I&amp;nstalar Sims2Pack...</translation>
+    </message>
+    <message>
+        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
+        <translation>Instalar los objetos de archivos Sims2Pack en Downloads, donde el juego los lee</translation>
     </message>
 </context>
 <context>
@@ -2456,74 +2561,6 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
         <translation>Foco</translation>
     </message>
     <message>
-        <source>Thumbnail&amp;s</source>
-        <translation>&amp;Miniaturas</translation>
-    </message>
-    <message>
-        <source>Ta&amp;ble</source>
-        <translation>&amp;Tabla</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opciones</translation>
-    </message>
-    <message>
-        <source>Turn &amp;Selection Rectangle Off</source>
-        <translation>Desactivar el &amp;rectángulo de selección</translation>
-    </message>
-    <message>
-        <source>&amp;Backups and Saving...</source>
-        <translation>&amp;Copias de seguridad y guardado...</translation>
-    </message>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Herramientas</translation>
-    </message>
-    <message>
-        <source>Delete Selected Object &amp;Thumbnails</source>
-        <translation>Borrar las &amp;miniaturas del objeto seleccionado</translation>
-    </message>
-    <message>
-        <source>&amp;Restore Original...</source>
-        <translation>&amp;Restaurar original...</translation>
-    </message>
-    <message>
-        <source>Library &amp;Health...</source>
-        <translation>&amp;Estado de la biblioteca...</translation>
-    </message>
-    <message>
-        <source>Select All on This &amp;Page</source>
-        <translation>Seleccionar todo en esta &amp;página</translation>
-    </message>
-    <message>
-        <source>Select &amp;All in This Folder</source>
-        <translation>Seleccionar &amp;todo en esta carpeta</translation>
-    </message>
-    <message>
-        <source>&amp;Edit Selected...</source>
-        <translation>E&amp;ditar seleccionados...</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>Help &amp;Contents</source>
-        <translation>&amp;Contenido de la ayuda</translation>
-    </message>
-    <message>
-        <source>&amp;About Varnick</source>
-        <translation>&amp;Acerca de Varnick</translation>
-    </message>
-    <message>
         <source>Please select an alternate path:</source>
         <translation>Selecciona una ruta alternativa:</translation>
     </message>
@@ -2536,40 +2573,12 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
         <translation>¿Salir de este programa?</translation>
     </message>
     <message>
-        <source>&amp;Edit Object</source>
-        <translation>&amp;Editar objeto</translation>
-    </message>
-    <message>
-        <source>&amp;Delete/Move...</source>
-        <translation>&amp;Borrar/Mover...</translation>
-    </message>
-    <message>
         <source>Object Read Error.</source>
         <translation>Error al leer el objeto.</translation>
     </message>
     <message>
         <source>The GUID of object was not found.</source>
         <translation>No se ha encontrado el GUID del objeto.</translation>
-    </message>
-    <message>
-        <source>&amp;Language...</source>
-        <translation>&amp;Idioma...</translation>
-    </message>
-    <message>
-        <source>Install Sims2&amp;Pack...</source>
-        <translation>I&amp;nstalar Sims2Pack...</translation>
-    </message>
-    <message>
-        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
-        <translation>Instalar los objetos de archivos Sims2Pack en Downloads, donde el juego los lee</translation>
-    </message>
-    <message>
-        <source>Objects</source>
-        <translation>Objetos</translation>
-    </message>
-    <message>
-        <source>&amp;Appearance...</source>
-        <translation>&amp;Apariencia...</translation>
     </message>
 </context>
 <context>

@@ -1000,6 +1000,85 @@
     </message>
 </context>
 <context>
+    <name>varnick::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn &amp;Selection Rectangle Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Backups and Saving...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Selected Object &amp;Thumbnails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore Original...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library &amp;Health...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All on This &amp;Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All in This Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help &amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Varnick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete/Move...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>varnick::ObjectPane</name>
     <message>
         <source>Selected Object File</source>
@@ -1117,6 +1196,21 @@
     </message>
 </context>
 <context>
+    <name>varnick::ObjectTabs</name>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thumbnail&amp;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>varnick::OptionsDialog</name>
     <message>
         <source>&amp;Keep saved resources compressed</source>
@@ -1163,6 +1257,17 @@
     </message>
     <message>
         <source>%1 of %2 files searched</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallAction</name>
+    <message>
+        <source>Install Sims2&amp;Pack...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2418,74 +2523,6 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Thumbnail&amp;s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ta&amp;ble</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn &amp;Selection Rectangle Off</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Backups and Saving...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete Selected Object &amp;Thumbnails</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Restore Original...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Library &amp;Health...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select All on This &amp;Page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select &amp;All in This Folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Edit Selected...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Help &amp;Contents</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;About Varnick</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Please select an alternate path:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2498,39 +2535,11 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Edit Object</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Delete/Move...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Object Read Error.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The GUID of object was not found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Language...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install Sims2&amp;Pack...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Objects</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Appearance...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

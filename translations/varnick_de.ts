@@ -1244,6 +1244,85 @@
     </message>
 </context>
 <context>
+    <name>varnick::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Selection Rectangle Off</source>
+        <translation>Auswahl&amp;rahmen ausschalten</translation>
+    </message>
+    <message>
+        <source>&amp;Backups and Saving...</source>
+        <translation>S&amp;icherungen und Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation>&amp;Darstellung...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Sprache...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Delete Selected Object &amp;Thumbnails</source>
+        <translation>&amp;Miniaturbilder des ausgewählten Objekts löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Original...</source>
+        <translation>Original &amp;wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Library &amp;Health...</source>
+        <translation>Bibliotheks&amp;zustand...</translation>
+    </message>
+    <message>
+        <source>Select All on This &amp;Page</source>
+        <translation>Alles auf dieser &amp;Seite auswählen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All in This Folder</source>
+        <translation>&amp;Alles in diesem Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected...</source>
+        <translation>Ausgewählte &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help &amp;Contents</source>
+        <translation>Hilfe&amp;inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;About Varnick</source>
+        <translation>Ü&amp;ber Varnick</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Object</source>
+        <translation>Objekt &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete/Move...</source>
+        <translation>Lö&amp;schen/Verschieben...</translation>
+    </message>
+</context>
+<context>
     <name>varnick::ObjectPane</name>
     <message>
         <source>Selected Object File</source>
@@ -1361,6 +1440,21 @@
     </message>
 </context>
 <context>
+    <name>varnick::ObjectTabs</name>
+    <message>
+        <source>Objects</source>
+        <translation>Objekte</translation>
+    </message>
+    <message>
+        <source>Thumbnail&amp;s</source>
+        <translation>&amp;Miniaturen</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble</source>
+        <translation>&amp;Tabelle</translation>
+    </message>
+</context>
+<context>
     <name>varnick::OptionsDialog</name>
     <message>
         <source>&amp;Keep saved resources compressed</source>
@@ -1411,6 +1505,17 @@
     </message>
 </context>
 <context>
+    <name>varnick::Sims2PackInstallAction</name>
+    <message>
+        <source>Install Sims2&amp;Pack...</source>
+        <translation>Sims2Pack i&amp;nstallieren...</translation>
+    </message>
+    <message>
+        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
+        <translation>Die Objekte von Sims2Pack-Dateien nach Downloads installieren, wo das Spiel sie liest</translation>
+    </message>
+</context>
+<context>
     <name>varnick::Sims2PackInstallDialog</name>
     <message>
         <source>... and %1 more</source>
@@ -1423,26 +1528,6 @@
     <message>
         <source>Sims2Pack files (*.sims2pack *.Sims2Pack *.SIMS2PACK);;All files (*)</source>
         <translation>Sims2Pack-Dateien (*.sims2pack *.Sims2Pack *.SIMS2PACK);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Object</source>
-        <translation>Objekt</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Typ</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>Installs As</source>
-        <translation>Wird installiert als</translation>
-    </message>
-    <message>
-        <source>Warnings</source>
-        <translation>Warnungen</translation>
     </message>
     <message>
         <source>C&amp;hoose Folder...</source>
@@ -1467,10 +1552,6 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Reading %1...</source>
-        <translation>%1 wird gelesen...</translation>
     </message>
     <message>
         <source>Reading was cancelled: nothing can be installed.</source>
@@ -1513,22 +1594,8 @@ Diese Objekte unter nummerierten Namen wie „Name (2).package“ installieren? 
         <translation>Wird installiert...</translation>
     </message>
     <message>
-        <source>Installed %1:
-%2</source>
-        <translation>%1 installiert:
-%2</translation>
-    </message>
-    <message>
         <source>Nothing new was installed.</source>
         <translation>Es wurde nichts Neues installiert.</translation>
-    </message>
-    <message>
-        <source>%1 already installed: skipped.</source>
-        <translation>%1 bereits installiert: übersprungen.</translation>
-    </message>
-    <message>
-        <source>%1 (lots, families or Sims) to install through the game.</source>
-        <translation>%1 (Grundstücke, Familien oder Sims) über das Spiel zu installieren.</translation>
     </message>
     <message>
         <source>Refused, nothing of them written:
@@ -1555,12 +1622,119 @@ Diese Objekte unter nummerierten Namen wie „Name (2).package“ installieren? 
         <translation>Wird nach der gerade installierten Datei angehalten...</translation>
     </message>
     <message>
-        <source>Downloads</source>
-        <translation>Downloads</translation>
+        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
+        <translation>Die Objekte kommen nach Downloads, die jeder Sims2Pack-Datei in einen Ordner mit deren Namen.</translation>
     </message>
     <message>
-        <source>%1: %2 into %3</source>
-        <translation>%1: %2 nach %3</translation>
+        <source>Objects go into %1</source>
+        <translation>Die Objekte kommen nach %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %n Sims2Pack file(s)...</source>
+        <translation>
+            <numerusform>%n Sims2Pack-Datei wird gelesen...</numerusform>
+            <numerusform>%n Sims2Pack-Dateien werden gelesen...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %n object(s):
+%1</source>
+        <translation>
+            <numerusform>%n Objekt installiert:
+%1</numerusform>
+            <numerusform>%n Objekte installiert:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) already installed: skipped.</source>
+        <translation>
+            <numerusform>%n Objekt bereits installiert: übersprungen.</numerusform>
+            <numerusform>%n Objekte bereits installiert: übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) (lots, families or Sims) to install through the game.</source>
+        <translation>
+            <numerusform>%n Element (Grundstücke, Familien oder Sims) über das Spiel zu installieren.</numerusform>
+            <numerusform>%n Elemente (Grundstücke, Familien oder Sims) über das Spiel zu installieren.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) to install</source>
+        <translation>
+            <numerusform>%n Objekt zu installieren</numerusform>
+            <numerusform>%n Objekte zu installieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) installed already</source>
+        <translation>
+            <numerusform>%n Objekt bereits installiert</numerusform>
+            <numerusform>%n Objekte bereits installiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) to install through the game</source>
+        <translation>
+            <numerusform>%n Element über das Spiel zu installieren</numerusform>
+            <numerusform>%n Elemente über das Spiel zu installieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n GUID clash(es)</source>
+        <translation>
+            <numerusform>%n GUID-Konflikt</numerusform>
+            <numerusform>%n GUID-Konflikte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) taken</source>
+        <translation>
+            <numerusform>%n Name vergeben</numerusform>
+            <numerusform>%n Namen vergeben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) that cannot be installed</source>
+        <translation>
+            <numerusform>%n Datei nicht installierbar</numerusform>
+            <numerusform>%n Dateien nicht installierbar</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallList</name>
+    <message>
+        <source>Objects in the files</source>
+        <translation>Objekte in den Dateien</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Installs As</source>
+        <translation>Wird installiert als</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n item(s) into %2</source>
+        <translation>
+            <numerusform>%1: %n Element nach %2</numerusform>
+            <numerusform>%1: %n Elemente nach %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1
@@ -1604,9 +1778,12 @@ Globale GUID %2</translation>
         <source>Lots, families and Sims are installed by the game&apos;s own installer, not copied into Downloads</source>
         <translation>Grundstücke, Familien und Sims installiert das Spiel mit seinem eigenen Installationsprogramm; sie werden nicht nach Downloads kopiert</translation>
     </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 und %2</translation>
+    <message numerus="yes">
+        <source>%1 and %n other package(s)</source>
+        <translation>
+            <numerusform>%1 und %n weiteres Paket</numerusform>
+            <numerusform>%1 und %n weitere Pakete</numerusform>
+        </translation>
     </message>
     <message>
         <source>GUID %1 is already defined by %2</source>
@@ -1619,40 +1796,8 @@ Globale GUID %2</translation>
 %1</translation>
     </message>
     <message>
-        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
-        <translation>Die Objekte kommen nach Downloads, die jeder Sims2Pack-Datei in einen Ordner mit deren Namen.</translation>
-    </message>
-    <message>
-        <source>Objects go into %1</source>
-        <translation>Die Objekte kommen nach %1</translation>
-    </message>
-    <message>
-        <source>%1 to install</source>
-        <translation>%1 zu installieren</translation>
-    </message>
-    <message>
-        <source>%1 installed already</source>
-        <translation>%1 bereits installiert</translation>
-    </message>
-    <message>
-        <source>%1 to install through the game</source>
-        <translation>%1 über das Spiel zu installieren</translation>
-    </message>
-    <message>
-        <source>%1</source>
-        <translation>%1</translation>
-    </message>
-    <message>
-        <source>%1 taken</source>
-        <translation>%1 vergeben</translation>
-    </message>
-    <message>
-        <source>%1 that cannot be installed</source>
-        <translation>%1 nicht installierbar</translation>
-    </message>
-    <message>
-        <source>Objects in the files</source>
-        <translation>Objekte in den Dateien</translation>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
     </message>
 </context>
 <context>
@@ -2658,74 +2803,6 @@ Sie behalten dort ihre Ordner, und „Verschieben rückgängig“ holt sie zurü
         <translation>Fokus</translation>
     </message>
     <message>
-        <source>Thumbnail&amp;s</source>
-        <translation>&amp;Miniaturen</translation>
-    </message>
-    <message>
-        <source>Ta&amp;ble</source>
-        <translation>&amp;Tabelle</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Optionen</translation>
-    </message>
-    <message>
-        <source>Turn &amp;Selection Rectangle Off</source>
-        <translation>Auswahl&amp;rahmen ausschalten</translation>
-    </message>
-    <message>
-        <source>&amp;Backups and Saving...</source>
-        <translation>S&amp;icherungen und Speichern...</translation>
-    </message>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>E&amp;xtras</translation>
-    </message>
-    <message>
-        <source>Delete Selected Object &amp;Thumbnails</source>
-        <translation>&amp;Miniaturbilder des ausgewählten Objekts löschen</translation>
-    </message>
-    <message>
-        <source>&amp;Restore Original...</source>
-        <translation>Original &amp;wiederherstellen...</translation>
-    </message>
-    <message>
-        <source>Library &amp;Health...</source>
-        <translation>Bibliotheks&amp;zustand...</translation>
-    </message>
-    <message>
-        <source>Select All on This &amp;Page</source>
-        <translation>Alles auf dieser &amp;Seite auswählen</translation>
-    </message>
-    <message>
-        <source>Select &amp;All in This Folder</source>
-        <translation>&amp;Alles in diesem Ordner auswählen</translation>
-    </message>
-    <message>
-        <source>&amp;Edit Selected...</source>
-        <translation>Ausgewählte &amp;bearbeiten...</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Help &amp;Contents</source>
-        <translation>Hilfe&amp;inhalt</translation>
-    </message>
-    <message>
-        <source>&amp;About Varnick</source>
-        <translation>Ü&amp;ber Varnick</translation>
-    </message>
-    <message>
         <source>Please select an alternate path:</source>
         <translation>Bitte wähle einen anderen Pfad:</translation>
     </message>
@@ -2738,40 +2815,12 @@ Sie behalten dort ihre Ordner, und „Verschieben rückgängig“ holt sie zurü
         <translation>Dieses Programm beenden?</translation>
     </message>
     <message>
-        <source>&amp;Edit Object</source>
-        <translation>Objekt &amp;bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Delete/Move...</source>
-        <translation>Lö&amp;schen/Verschieben...</translation>
-    </message>
-    <message>
         <source>Object Read Error.</source>
         <translation>Fehler beim Lesen des Objekts.</translation>
     </message>
     <message>
         <source>The GUID of object was not found.</source>
         <translation>Die GUID des Objekts wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>&amp;Language...</source>
-        <translation>&amp;Sprache...</translation>
-    </message>
-    <message>
-        <source>Install Sims2&amp;Pack...</source>
-        <translation>Sims2Pack i&amp;nstallieren...</translation>
-    </message>
-    <message>
-        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
-        <translation>Die Objekte von Sims2Pack-Dateien nach Downloads installieren, wo das Spiel sie liest</translation>
-    </message>
-    <message>
-        <source>Objects</source>
-        <translation>Objekte</translation>
-    </message>
-    <message>
-        <source>&amp;Appearance...</source>
-        <translation>&amp;Darstellung...</translation>
     </message>
 </context>
 <context>

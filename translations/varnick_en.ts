@@ -43,6 +43,99 @@
     </message>
 </context>
 <context>
+    <name>varnick::Sims2PackInstallDialog</name>
+    <message numerus="yes">
+        <source>Reading %n Sims2Pack file(s)...</source>
+        <translation>
+            <numerusform>Reading %n Sims2Pack file...</numerusform>
+            <numerusform>Reading %n Sims2Pack files...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %n object(s):
+%1</source>
+        <translation>
+            <numerusform>Installed %n object:
+%1</numerusform>
+            <numerusform>Installed %n objects:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) already installed: skipped.</source>
+        <translation>
+            <numerusform>%n object already installed: skipped.</numerusform>
+            <numerusform>%n objects already installed: skipped.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) (lots, families or Sims) to install through the game.</source>
+        <translation>
+            <numerusform>%n item (lots, families or Sims) to install through the game.</numerusform>
+            <numerusform>%n items (lots, families or Sims) to install through the game.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) to install</source>
+        <translation>
+            <numerusform>%n object to install</numerusform>
+            <numerusform>%n objects to install</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) installed already</source>
+        <translation>
+            <numerusform>%n object installed already</numerusform>
+            <numerusform>%n objects installed already</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) to install through the game</source>
+        <translation>
+            <numerusform>%n item to install through the game</numerusform>
+            <numerusform>%n items to install through the game</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n GUID clash(es)</source>
+        <translation>
+            <numerusform>%n GUID clash</numerusform>
+            <numerusform>%n GUID clashes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) taken</source>
+        <translation>
+            <numerusform>%n name taken</numerusform>
+            <numerusform>%n names taken</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) that cannot be installed</source>
+        <translation>
+            <numerusform>%n file that cannot be installed</numerusform>
+            <numerusform>%n files that cannot be installed</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallList</name>
+    <message numerus="yes">
+        <source>%1: %n item(s) into %2</source>
+        <translation>
+            <numerusform>%1: %n item into %2</numerusform>
+            <numerusform>%1: %n items into %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other package(s)</source>
+        <translation>
+            <numerusform>%1 and %n other package</numerusform>
+            <numerusform>%1 and %n other packages</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>varnick::ThumbnailPane</name>
     <message numerus="yes">
         <source>%n object(s) marked</source>

@@ -1244,6 +1244,85 @@
     </message>
 </context>
 <context>
+    <name>varnick::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Selection Rectangle Off</source>
+        <translation>Desactivar el &amp;rectángulo de selección</translation>
+    </message>
+    <message>
+        <source>&amp;Backups and Saving...</source>
+        <translation>&amp;Copias de seguridad y guardado...</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation>&amp;Apariencia...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>Delete Selected Object &amp;Thumbnails</source>
+        <translation>Borrar las &amp;miniaturas del objeto seleccionado</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Original...</source>
+        <translation>&amp;Restaurar original...</translation>
+    </message>
+    <message>
+        <source>Library &amp;Health...</source>
+        <translation>&amp;Estado de la biblioteca...</translation>
+    </message>
+    <message>
+        <source>Select All on This &amp;Page</source>
+        <translation>Seleccionar todo en esta &amp;página</translation>
+    </message>
+    <message>
+        <source>Select &amp;All in This Folder</source>
+        <translation>Seleccionar &amp;todo en esta carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected...</source>
+        <translation>E&amp;ditar seleccionados...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Help &amp;Contents</source>
+        <translation>&amp;Contenido de la ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Varnick</source>
+        <translation>&amp;Acerca de Varnick</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Object</source>
+        <translation>&amp;Editar objeto</translation>
+    </message>
+    <message>
+        <source>&amp;Delete/Move...</source>
+        <translation>&amp;Borrar/Mover...</translation>
+    </message>
+</context>
+<context>
     <name>varnick::ObjectPane</name>
     <message>
         <source>Selected Object File</source>
@@ -1361,6 +1440,21 @@
     </message>
 </context>
 <context>
+    <name>varnick::ObjectTabs</name>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
+    </message>
+    <message>
+        <source>Thumbnail&amp;s</source>
+        <translation>&amp;Miniaturas</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble</source>
+        <translation>&amp;Tabla</translation>
+    </message>
+</context>
+<context>
     <name>varnick::OptionsDialog</name>
     <message>
         <source>&amp;Keep saved resources compressed</source>
@@ -1411,6 +1505,17 @@
     </message>
 </context>
 <context>
+    <name>varnick::Sims2PackInstallAction</name>
+    <message>
+        <source>Install Sims2&amp;Pack...</source>
+        <translation>I&amp;nstalar Sims2Pack...</translation>
+    </message>
+    <message>
+        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
+        <translation>Instalar los objetos de archivos Sims2Pack en Downloads, donde el juego los lee</translation>
+    </message>
+</context>
+<context>
     <name>varnick::Sims2PackInstallDialog</name>
     <message>
         <source>... and %1 more</source>
@@ -1423,26 +1528,6 @@
     <message>
         <source>Sims2Pack files (*.sims2pack *.Sims2Pack *.SIMS2PACK);;All files (*)</source>
         <translation>Archivos Sims2Pack (*.sims2pack *.Sims2Pack *.SIMS2PACK);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>Object</source>
-        <translation>Objeto</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Tipo</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
-        <source>Installs As</source>
-        <translation>Se instala como</translation>
-    </message>
-    <message>
-        <source>Warnings</source>
-        <translation>Avisos</translation>
     </message>
     <message>
         <source>C&amp;hoose Folder...</source>
@@ -1467,10 +1552,6 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Reading %1...</source>
-        <translation>Leyendo %1...</translation>
     </message>
     <message>
         <source>Reading was cancelled: nothing can be installed.</source>
@@ -1513,22 +1594,8 @@ Install these objects under numbered names, such as &quot;name (2).package&quot;
         <translation>Instalando...</translation>
     </message>
     <message>
-        <source>Installed %1:
-%2</source>
-        <translation>Se han instalado %1:
-%2</translation>
-    </message>
-    <message>
         <source>Nothing new was installed.</source>
         <translation>No se ha instalado nada nuevo.</translation>
-    </message>
-    <message>
-        <source>%1 already installed: skipped.</source>
-        <translation>%1 ya instalados: se han omitido.</translation>
-    </message>
-    <message>
-        <source>%1 (lots, families or Sims) to install through the game.</source>
-        <translation>%1 (solares, familias o Sims) para instalar a través del juego.</translation>
     </message>
     <message>
         <source>Refused, nothing of them written:
@@ -1555,12 +1622,119 @@ Install these objects under numbered names, such as &quot;name (2).package&quot;
         <translation>Deteniendo tras el archivo que se está instalando...</translation>
     </message>
     <message>
-        <source>Downloads</source>
-        <translation>Downloads</translation>
+        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
+        <translation>Los objetos van a Downloads; los de cada archivo Sims2Pack, a una carpeta con su nombre.</translation>
     </message>
     <message>
-        <source>%1: %2 into %3</source>
-        <translation>%1: %2 en %3</translation>
+        <source>Objects go into %1</source>
+        <translation>Los objetos van a %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %n Sims2Pack file(s)...</source>
+        <translation>
+            <numerusform>Leyendo %n archivo Sims2Pack...</numerusform>
+            <numerusform>Leyendo %n archivos Sims2Pack...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %n object(s):
+%1</source>
+        <translation>
+            <numerusform>Se ha instalado %n objeto:
+%1</numerusform>
+            <numerusform>Se han instalado %n objetos:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) already installed: skipped.</source>
+        <translation>
+            <numerusform>%n objeto ya instalado: se ha omitido.</numerusform>
+            <numerusform>%n objetos ya instalados: se han omitido.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) (lots, families or Sims) to install through the game.</source>
+        <translation>
+            <numerusform>%n elemento (solares, familias o Sims) para instalar a través del juego.</numerusform>
+            <numerusform>%n elementos (solares, familias o Sims) para instalar a través del juego.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) to install</source>
+        <translation>
+            <numerusform>%n objeto para instalar</numerusform>
+            <numerusform>%n objetos para instalar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) installed already</source>
+        <translation>
+            <numerusform>%n objeto ya instalado</numerusform>
+            <numerusform>%n objetos ya instalados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) to install through the game</source>
+        <translation>
+            <numerusform>%n elemento para instalar a través del juego</numerusform>
+            <numerusform>%n elementos para instalar a través del juego</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n GUID clash(es)</source>
+        <translation>
+            <numerusform>%n conflicto de GUID</numerusform>
+            <numerusform>%n conflictos de GUID</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) taken</source>
+        <translation>
+            <numerusform>%n nombre ocupado</numerusform>
+            <numerusform>%n nombres ocupados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) that cannot be installed</source>
+        <translation>
+            <numerusform>%n archivo que no se puede instalar</numerusform>
+            <numerusform>%n archivos que no se pueden instalar</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallList</name>
+    <message>
+        <source>Objects in the files</source>
+        <translation>Objetos de los archivos</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objeto</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Installs As</source>
+        <translation>Se instala como</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avisos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n item(s) into %2</source>
+        <translation>
+            <numerusform>%1: %n elemento en %2</numerusform>
+            <numerusform>%1: %n elementos en %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1
@@ -1604,9 +1778,12 @@ GUID global %2</translation>
         <source>Lots, families and Sims are installed by the game&apos;s own installer, not copied into Downloads</source>
         <translation>Los solares, las familias y los Sims los instala el propio instalador del juego; no se copian en Downloads</translation>
     </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 y %2</translation>
+    <message numerus="yes">
+        <source>%1 and %n other package(s)</source>
+        <translation>
+            <numerusform>%1 y %n paquete más</numerusform>
+            <numerusform>%1 y %n paquetes más</numerusform>
+        </translation>
     </message>
     <message>
         <source>GUID %1 is already defined by %2</source>
@@ -1619,40 +1796,8 @@ GUID global %2</translation>
 %1</translation>
     </message>
     <message>
-        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
-        <translation>Los objetos van a Downloads; los de cada archivo Sims2Pack, a una carpeta con su nombre.</translation>
-    </message>
-    <message>
-        <source>Objects go into %1</source>
-        <translation>Los objetos van a %1</translation>
-    </message>
-    <message>
-        <source>%1 to install</source>
-        <translation>%1 para instalar</translation>
-    </message>
-    <message>
-        <source>%1 installed already</source>
-        <translation>%1 ya instalados</translation>
-    </message>
-    <message>
-        <source>%1 to install through the game</source>
-        <translation>%1 para instalar a través del juego</translation>
-    </message>
-    <message>
-        <source>%1</source>
-        <translation>%1</translation>
-    </message>
-    <message>
-        <source>%1 taken</source>
-        <translation>%1 ocupados</translation>
-    </message>
-    <message>
-        <source>%1 that cannot be installed</source>
-        <translation>%1 que no se pueden instalar</translation>
-    </message>
-    <message>
-        <source>Objects in the files</source>
-        <translation>Objetos de los archivos</translation>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
     </message>
 </context>
 <context>
@@ -2658,74 +2803,6 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
         <translation>Foco</translation>
     </message>
     <message>
-        <source>Thumbnail&amp;s</source>
-        <translation>&amp;Miniaturas</translation>
-    </message>
-    <message>
-        <source>Ta&amp;ble</source>
-        <translation>&amp;Tabla</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opciones</translation>
-    </message>
-    <message>
-        <source>Turn &amp;Selection Rectangle Off</source>
-        <translation>Desactivar el &amp;rectángulo de selección</translation>
-    </message>
-    <message>
-        <source>&amp;Backups and Saving...</source>
-        <translation>&amp;Copias de seguridad y guardado...</translation>
-    </message>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Herramientas</translation>
-    </message>
-    <message>
-        <source>Delete Selected Object &amp;Thumbnails</source>
-        <translation>Borrar las &amp;miniaturas del objeto seleccionado</translation>
-    </message>
-    <message>
-        <source>&amp;Restore Original...</source>
-        <translation>&amp;Restaurar original...</translation>
-    </message>
-    <message>
-        <source>Library &amp;Health...</source>
-        <translation>&amp;Estado de la biblioteca...</translation>
-    </message>
-    <message>
-        <source>Select All on This &amp;Page</source>
-        <translation>Seleccionar todo en esta &amp;página</translation>
-    </message>
-    <message>
-        <source>Select &amp;All in This Folder</source>
-        <translation>Seleccionar &amp;todo en esta carpeta</translation>
-    </message>
-    <message>
-        <source>&amp;Edit Selected...</source>
-        <translation>E&amp;ditar seleccionados...</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>Help &amp;Contents</source>
-        <translation>&amp;Contenido de la ayuda</translation>
-    </message>
-    <message>
-        <source>&amp;About Varnick</source>
-        <translation>&amp;Acerca de Varnick</translation>
-    </message>
-    <message>
         <source>Please select an alternate path:</source>
         <translation>Selecciona una ruta alternativa:</translation>
     </message>
@@ -2738,40 +2815,12 @@ Allí conservan sus carpetas y «Deshacer movimiento» los devuelve.</numerusfor
         <translation>¿Salir de este programa?</translation>
     </message>
     <message>
-        <source>&amp;Edit Object</source>
-        <translation>&amp;Editar objeto</translation>
-    </message>
-    <message>
-        <source>&amp;Delete/Move...</source>
-        <translation>&amp;Borrar/Mover...</translation>
-    </message>
-    <message>
         <source>Object Read Error.</source>
         <translation>Error al leer el objeto.</translation>
     </message>
     <message>
         <source>The GUID of object was not found.</source>
         <translation>No se ha encontrado el GUID del objeto.</translation>
-    </message>
-    <message>
-        <source>&amp;Language...</source>
-        <translation>&amp;Idioma...</translation>
-    </message>
-    <message>
-        <source>Install Sims2&amp;Pack...</source>
-        <translation>I&amp;nstalar Sims2Pack...</translation>
-    </message>
-    <message>
-        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
-        <translation>Instalar los objetos de archivos Sims2Pack en Downloads, donde el juego los lee</translation>
-    </message>
-    <message>
-        <source>Objects</source>
-        <translation>Objetos</translation>
-    </message>
-    <message>
-        <source>&amp;Appearance...</source>
-        <translation>&amp;Apariencia...</translation>
     </message>
 </context>
 <context>

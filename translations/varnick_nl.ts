@@ -1242,6 +1242,85 @@
     </message>
 </context>
 <context>
+    <name>varnick::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn &amp;Selection Rectangle Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Backups and Saving...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Appearance...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Selected Object &amp;Thumbnails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore Original...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library &amp;Health...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All on This &amp;Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All in This Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help &amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Varnick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete/Move...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>varnick::ObjectPane</name>
     <message>
         <source>Selected Object File</source>
@@ -1359,6 +1438,21 @@
     </message>
 </context>
 <context>
+    <name>varnick::ObjectTabs</name>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thumbnail&amp;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>varnick::OptionsDialog</name>
     <message>
         <source>&amp;Keep saved resources compressed</source>
@@ -1409,6 +1503,17 @@
     </message>
 </context>
 <context>
+    <name>varnick::Sims2PackInstallAction</name>
+    <message>
+        <source>Install Sims2&amp;Pack...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>varnick::Sims2PackInstallDialog</name>
     <message>
         <source>... and %1 more</source>
@@ -1420,26 +1525,6 @@
     </message>
     <message>
         <source>Sims2Pack files (*.sims2pack *.Sims2Pack *.SIMS2PACK);;All files (*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Object</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Installs As</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Warnings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1464,10 +1549,6 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reading %1...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1509,20 +1590,7 @@ Install these objects under numbered names, such as &quot;name (2).package&quot;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Installed %1:
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Nothing new was installed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 already installed: skipped.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (lots, families or Sims) to install through the game.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1548,12 +1616,117 @@ Install these objects under numbered names, such as &quot;name (2).package&quot;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Downloads</source>
+        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2 into %3</source>
+        <source>Objects go into %1</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %n Sims2Pack file(s)...</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %n object(s):
+%1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) already installed: skipped.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) (lots, families or Sims) to install through the game.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) to install</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) installed already</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) to install through the game</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n GUID clash(es)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) taken</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) that cannot be installed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>varnick::Sims2PackInstallList</name>
+    <message>
+        <source>Objects in the files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installs As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n item(s) into %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>%1
@@ -1596,9 +1769,12 @@ Global GUID %2</source>
         <source>Lots, families and Sims are installed by the game&apos;s own installer, not copied into Downloads</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1 and %n other package(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>GUID %1 is already defined by %2</source>
@@ -1610,39 +1786,7 @@ Global GUID %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Objects go into Downloads, each Sims2Pack file&apos;s into a folder named after it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Objects go into %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 to install</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 installed already</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 to install through the game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 taken</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 that cannot be installed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Objects in the files</source>
+        <source>Downloads</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2621,74 +2765,6 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Thumbnail&amp;s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ta&amp;ble</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn &amp;Selection Rectangle Off</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Backups and Saving...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete Selected Object &amp;Thumbnails</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Restore Original...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Library &amp;Health...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select All on This &amp;Page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select &amp;All in This Folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Edit Selected...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Help &amp;Contents</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;About Varnick</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Please select an alternate path:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2701,39 +2777,11 @@ They keep their folders there and &quot;Undo Move&quot; brings them back.</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Edit Object</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Delete/Move...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Object Read Error.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The GUID of object was not found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Language...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install Sims2&amp;Pack...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Install the objects of Sims2Pack files into Downloads, where the game reads them</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Objects</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Appearance...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

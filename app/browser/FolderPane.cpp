@@ -81,6 +81,10 @@ void FolderPane::fill(const std::vector<browser::FolderNode>& nodes)
 
 QTreeWidgetItem* FolderPane::select(const QString& nodePath)
 {
+    if (nodePath.isEmpty()) {
+        mTree->setCurrentItem(nullptr);
+        return nullptr;
+    }
     for (QTreeWidgetItemIterator it(mTree); *it != nullptr; ++it) {
         if (FolderPane::nodePath(*it) != nodePath)
             continue;

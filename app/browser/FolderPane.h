@@ -36,6 +36,7 @@ public:
     /// Shows the nodes (node 0 the root, expanded); each keeps its key and its path.
     void fill(const std::vector<browser::FolderNode>& nodes);
     /// The node whose path is nodePath, made current with its parent expanded; null when there is none.
+    /// An empty nodePath (no folder open) leaves no node current.
     QTreeWidgetItem* select(const QString& nodePath);
     /// The path of node ("Downloads\a\b").
     static QString nodePath(const QTreeWidgetItem* node);

@@ -23,6 +23,12 @@ void MainWindowController::load()
     mSelectorOff = settingIsNonZero(Settings::value(SettingKey::TurnSelectionRectangleOff));
 }
 
+QString MainWindowController::alternatePathStart() const
+{
+    const QString last = Settings::value(SettingKey::LastAlternatePathSelected);
+    return last.isEmpty() ? mCurrentFolder : last;
+}
+
 std::shared_ptr<browser::PackageClassifier> MainWindowController::packageClassifier(
     const std::filesystem::path& searchRoot)
 {

@@ -48,6 +48,9 @@ public:
     void toggleSelector();
     /// Stores a newly chosen alternate path in the field and the settings.
     void setAlternatePath(const QString& path);
+    /// Where choosing an alternate path starts: the last one chosen, else the
+    /// folder shown now ("" when none; the chooser then starts in Downloads).
+    QString alternatePathStart() const;
 
     bool selectorOff() const { return mSelectorOff; }
     const QString& alternatePath() const { return mAlternatePath; }

@@ -394,6 +394,19 @@ void ThumbnailPane::drawFrame(bool on)
     mGrid->setFrame(mController.selected(), on);
 }
 
+bool ThumbnailPane::showFound()
+{
+    if (!mController.hasObjects())
+        return false;
+    if (!mPageDrawn) {
+        drawPage(true);
+        return true;
+    }
+    updatePageCount();
+    fillPage();
+    return false;
+}
+
 void ThumbnailPane::fillPage()
 {
     const int cells = mController.cellsOnPage();

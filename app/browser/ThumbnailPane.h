@@ -81,6 +81,9 @@ public:
     void drawFrame(bool on);
     /// Asks for the cells of the page that the scan has found since it was drawn.
     void fillPage();
+    /// The scan found more of the folder's objects: draws the first page when
+    /// none is drawn (true), else counts the pages again and fills the page.
+    bool showFound();
     /// Whether the page was drawn since the last clearPage.
     bool pageDrawn() const { return mPageDrawn; }
     /// Stops reading the page; what was drawn stays.

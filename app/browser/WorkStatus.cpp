@@ -1,5 +1,8 @@
 #include "app/browser/WorkStatus.h"
 
+#include "app/browser/FolderScanner.h"
+#include "app/browser/ThumbnailPane.h"
+
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -10,8 +13,11 @@
 
 namespace varnick {
 
-WorkStatus::WorkStatus(QStatusBar* bar, std::function<void()> cancel)
+WorkStatus::WorkStatus(
+    QStatusBar* bar, const FolderScanner& scanner, const ThumbnailPane& pages, std::function<void()> cancel)
     : QObject(bar)
+    , mScanner(scanner)
+    , mPages(pages)
 {
     mText = new QLabel(bar);
     mText->setObjectName(QStringLiteral("workStatus"));
@@ -28,9 +34,10 @@ WorkStatus::WorkStatus(QStatusBar* bar, std::function<void()> cancel)
     mCancel->setVisible(false);
 }
 
-void WorkStatus::update(bool scanning, bool drawing, int pageCells)
+void WorkStatus::update()
 {
-    const bool working = scanning || drawing;
+    const bool scanning = mScanner.running();
+    const bool working = scanning || mPages.drawing();
     mProgress->setVisible(working);
     mCancel->setVisible(working);
     if (!working) {
@@ -39,7 +46,7 @@ void WorkStatus::update(bool scanning, bool drawing, int pageCells)
     }
     mText->setText(scanning ? tr("Looking for objects in the folder...") : tr("Drawing the page..."));
     if (!scanning)
-        mProgress->setRange(0, std::max(1, pageCells));
+        mProgress->setRange(0, std::max(1, mPages.cellsRequested()));
     else if (mProgress->maximum() == 0 && mProgress->minimum() == 0)
         mProgress->setRange(0, 0);
 }
@@ -52,7 +59,8 @@ void WorkStatus::showScanned(std::size_t done, std::size_t total)
 
 void WorkStatus::showDrawn(int done)
 {
-    mProgress->setValue(done);
+    if (!mScanner.running())
+        mProgress->setValue(done);
 }
 
 void WorkStatus::showMessage(const QString& message)

@@ -1,75 +1,40 @@
 #include "app/browser/frmMain.h"
 
+#include "app/browser/MainMenus.h"
 #include "app/browser/ObjectPane.h"
 #include "app/browser/ObjectTableView.h"
+#include "app/browser/ObjectTabs.h"
 #include "app/browser/SkippedFilesDialog.h"
 #include "app/browser/ThumbnailGrid.h"
+#include "app/browser/WindowPlacement.h"
 #include "app/browser/WorkStatus.h"
-#include "app/browser/core/ThumbnailPages.h"
 #include "app/browser/frmSelectPath.h"
-#include "app/options/AboutDialog.h"
-#include "app/options/AppearanceDialog.h"
-#include "app/options/LanguageDialog.h"
-#include "app/options/OptionsDialog.h"
-#include "app/platform/Utility.h"
-#include "app/platform/qt/AccessibleNames.h"
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
-#include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
-#include "app/sims2pack/Sims2PackInstallDialog.h"
-#include "app/startup/ClearCachesAction.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/ThumbnailCache.h"
 #include "app/startup/Version.h"
-#include "app/startup/frmGameInstallation.h"
 
-#include <QAction>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace varnick {
-
-namespace {
-
-// A menu entry named as the design names it, running handler when chosen.
-template <typename Handler>
-QAction* menuEntry(QMenu* menu, const char* name, const QString& caption, QObject* context, Handler handler)
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    QObject::connect(action, &QAction::triggered, context, handler);
-    return action;
-}
-
-} // namespace
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromStdString(titleText()));
-    buildMenus();
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
@@ -84,13 +49,8 @@ frmMain::frmMain(QWidget* parent)
     fraThumbs = new ThumbnailPane(mController, *mScanner, central);
     fraObject = new ObjectPane(central);
     mSkippedFiles = new SkippedFilesDialog(this);
-    // The middle pane: the thumbnail pages, and the same objects as a table.
-    mObjectTabs = new QTabWidget(central);
-    mObjectTabs->setObjectName(QStringLiteral("tabObjects"));
-    mObjectTabs->setAccessibleName(tr("Objects"));
-    mObjectTabs->addTab(fraThumbs, tr("Thumbnail&s"));
-    mObjectTable = new ObjectTableView(mObjectTabs);
-    mObjectTabs->addTab(mObjectTable, tr("Ta&ble"));
+    mObjectTabs = new ObjectTabs(fraThumbs, central);
+    mMenus = new MainMenus(*this, *fraThumbs);
     // Splitters between the panes; the middle takes what the window gains.
     mPanes = new QSplitter(Qt::Horizontal, central);
     mPanes->setObjectName(QStringLiteral("splPanes"));
@@ -115,10 +75,9 @@ frmMain::frmMain(QWidget* parent)
     layout->addWidget(mPanes, 1);
     setCentralWidget(central);
 
-    mStatus = new WorkStatus(statusBar(), [this] { cmdCancel_Click(); });
+    mStatus = new WorkStatus(statusBar(), *mScanner, *fraThumbs, [this] { cmdCancel_Click(); });
     setTabOrderOfPanes();
     wirePanes();
-    setAcceptDrops(true);
     // The operating system shutting down closes the window without the question.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { setSessionEnding(true); });
 
@@ -139,74 +98,6 @@ void frmMain::setTabOrderOfPanes()
         setTabOrder(chain[i - 1], chain[i]);
 }
 
-void frmMain::buildMenus()
-{
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    addGameInstallationMenuItem(file, this);
-    smenuInstallSims2Pack = menuEntry(
-        file, "smenuInstallSims2Pack", tr("Install Sims2&Pack..."), this, [this] { smenuInstallSims2Pack_Click(); });
-    smenuInstallSims2Pack->setToolTip(tr("Install the objects of Sims2Pack files into Downloads, where the game "
-                                         "reads them"));
-    file->addSeparator();
-    smenuExit = menuEntry(file, "smenuExit", tr("E&xit"), this, [this] { smenuExit_Click(); });
-
-    QMenu* options = menuBar()->addMenu(tr("&Options"));
-    options->setObjectName(QStringLiteral("mnuOptions"));
-    smenuTurnSelectorOff = menuEntry(options, "smenuTurnSelectorOff", tr("Turn &Selection Rectangle Off"), this,
-        [this] { smenuTurnSelectorOff_Click(); });
-    smenuTurnSelectorOff->setCheckable(true);
-    options->addSeparator();
-    smenuSettings = menuEntry(options, "smenuSettings", tr("&Backups and Saving..."), this, [this] {
-        auto* dialog = new OptionsDialog(this);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->open();
-    });
-    smenuAppearance = menuEntry(options, "smenuAppearance", tr("&Appearance..."), this, [this] {
-        auto* dialog = new AppearanceDialog(this);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->open();
-    });
-    smenuLanguage = menuEntry(options, "smenuLanguage", tr("&Language..."), this, [this] {
-        auto* dialog = new LanguageDialog(this);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->open();
-    });
-
-    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
-    tools->setObjectName(QStringLiteral("mnuTools"));
-    smenuDelThumbs = menuEntry(
-        tools, "smenuDelThumbs", tr("Delete Selected Object &Thumbnails"), this, [this] { smenuDelThumbs_Click(); });
-    smenuRestoreOriginal = menuEntry(tools, "smenuRestoreOriginal", tr("&Restore Original..."), this, [this] {
-        if (mController.canActOnObject())
-            emit restoreOriginalRequested(mController.shownObjectFile());
-    });
-    smenuLibraryHealth = menuEntry(tools, "smenuLibraryHealth", tr("Library &Health..."), this,
-        [this] { emit libraryHealthRequested(searchRoot()); });
-    addClearGameCachesMenuItem(tools, this);
-    tools->addSeparator();
-    smenuSelectPage = menuEntry(
-        tools, "smenuSelectPage", tr("Select All on This &Page"), this, [this] { fraThumbs->markAll(false); });
-    smenuSelectFolder = menuEntry(
-        tools, "smenuSelectFolder", tr("Select &All in This Folder"), this, [this] { fraThumbs->markAll(true); });
-    smenuEditSelected = menuEntry(tools, "smenuEditSelected", tr("&Edit Selected..."), this, [this] {
-        const QStringList files = mController.markedObjectFiles();
-        if (!files.isEmpty())
-            emit editSelectedRequested(files);
-    });
-
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    smenuContents = menuEntry(help, "smenuContents", tr("Help &Contents"), this, [this] { smenuContents_Click(); });
-    smenuContents->setShortcut(QKeySequence::HelpContents);
-    help->addSeparator();
-    smenuAbout = menuEntry(help, "smenuAbout", tr("&About Varnick"), this, [this] {
-        auto* dialog = new AboutDialog(searchRoot(), this);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->open();
-    });
-}
-
 void frmMain::wirePanes()
 {
     for (int i = 0; i < 2; ++i)
@@ -223,7 +114,10 @@ void frmMain::wirePanes()
     grid->onDoubleClick = [this] { picThumbs_DblClick(); };
     connect(fraThumbs, &ThumbnailPane::editKeyPressed, this, [this] { cmdSelect_Click(); });
     connect(fraThumbs, &ThumbnailPane::deleteKeyPressed, this, [this] { frmDelMove_Click(); });
-    connect(fraThumbs, &ThumbnailPane::contextMenuRequested, this, [this](const QPoint& at) { showObjectMenu(at); });
+    connect(fraThumbs, &ThumbnailPane::contextMenuRequested, this, [this](const QPoint& at) {
+        updateActions();
+        mMenus->popupObjectMenu(at);
+    });
     connect(fraThumbs->cmdFirst(), &QPushButton::clicked, this, [this] { cmdFirst_Click(); });
     connect(fraThumbs->cmdPrevious(), &QPushButton::clicked, this, [this] { cmdPrevious_Click(); });
     connect(fraThumbs->cmdNext(), &QPushButton::clicked, this, [this] { cmdNext_Click(); });
@@ -231,11 +125,8 @@ void frmMain::wirePanes()
     connect(fraThumbs->cmdSelect(), &QPushButton::clicked, this, [this] { cmdSelect_Click(); });
     connect(fraThumbs->frmDelMove(), &QPushButton::clicked, this, [this] { frmDelMove_Click(); });
     connect(fraThumbs->cmdSkipped(), &QPushButton::clicked, this, [this] { cmdSkipped_Click(); });
-    fraThumbs->setProgressHandler([this](int done, int) {
-        if (!mScanner->running())
-            mStatus->showDrawn(done);
-    });
-    fraThumbs->setEndHandler([this] { updateWorkStatus(); });
+    fraThumbs->setProgressHandler([this](int done, int) { mStatus->showDrawn(done); });
+    fraThumbs->setEndHandler([this] { mStatus->update(); });
     fraThumbs->setSelectHandler([this](const QString& path) {
         if (path.isEmpty())
             clearObject();
@@ -253,40 +144,15 @@ void frmMain::wirePanes()
 
     connect(mObjectTabs, &QTabWidget::currentChanged, this, [this] { showTable(); });
     // A save in the table shows on the pages too.
-    connect(mObjectTable, &ObjectTableView::saved, this, [this] { refreshPage(); });
+    connect(mObjectTabs->table(), &ObjectTableView::saved, this, [this] { refreshPage(); });
 }
 
 void frmMain::Form_Load()
 {
     mController.load();
-
-    // The size and place of the last run; a first start takes the usual size, centred on the screen.
-    const QByteArray stored = QByteArray::fromBase64(Settings::value(SettingKey::MainWindowGeometry).toLatin1());
-    if (stored.isEmpty() || !restoreGeometry(stored))
-        placeForFirstStart();
+    restoreMainWindowPlace(*this);
     fraThumbs->clearPage();
-    smenuTurnSelectorOff->setChecked(mController.selectorOff());
-}
-
-void frmMain::placeForFirstStart()
-{
-    // Sizes are kept in twips, the unit of the window's layout rules.
-    const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-    const double twipsPerPixel = screen != nullptr ? 1440.0 / screen->logicalDotsPerInchY() : 15.0;
-    const int screenTwips = screen != nullptr ? static_cast<int>(screen->availableGeometry().height() * twipsPerPixel)
-                                              : MainWindowController::kSmallScreenTwips;
-    resize(std::max(width(), 1000), static_cast<int>(MainWindowController::kWindowHeightTwips / twipsPerPixel));
-    if (screen == nullptr) {
-        move(x(), MainWindowController::windowTop(screenTwips, y()));
-        return;
-    }
-    // Centred, with the title bar inside the screen's free area (a window
-    // manager adds the frame above the given place).
-    const QRect free = screen->availableGeometry();
-    const QSize size = this->size().boundedTo(free.size());
-    resize(size);
-    const int top = MainWindowController::windowTop(screenTwips, free.top() + (free.height() - size.height()) / 2);
-    move(free.left() + std::max(0, (free.width() - size.width()) / 2), std::max(free.top(), top));
+    mMenus->update();
 }
 
 void frmMain::changeEvent(QEvent* event)
@@ -338,7 +204,7 @@ void frmMain::clearObject()
 
 void frmMain::optPath_Click(int index)
 {
-    if (!offerPendingSave()) {
+    if (!mObjectTabs->offerPendingSave()) {
         fraFolders->optPath(mShownRoot)->setChecked(true);
         return;
     }
@@ -372,11 +238,8 @@ void frmMain::showRoot(int index)
 
 void frmMain::cmdSetPath_Click()
 {
-    // The last alternate path, else the folder shown now (the dialog falls back to Downloads).
-    QString start = Settings::value(SettingKey::LastAlternatePathSelected);
-    if (start.isEmpty())
-        start = mController.currentFolder();
-    const QString chosen = frmSelectPath::choose(this, tr("Please select an alternate path:"), start);
+    const QString chosen
+        = frmSelectPath::choose(this, tr("Please select an alternate path:"), mController.alternatePathStart());
     if (chosen.isEmpty())
         return;
     mController.setAlternatePath(chosen);
@@ -388,48 +251,10 @@ void frmMain::cmdSetPath_Click()
     }
 }
 
-void frmMain::smenuInstallSims2Pack_Click()
-{
-    const QStringList files = Sims2PackInstallDialog::chooseFiles(this, Sims2PackInstallDialog::downloadsFolder());
-    if (!files.isEmpty())
-        emit installSims2PacksRequested(files);
-}
-
-namespace {
-
-// The Sims2Pack files among the local files being dragged.
-QStringList droppedSims2Packs(const QMimeData* data)
-{
-    QStringList files;
-    if (data == nullptr)
-        return files;
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile() && Sims2PackInstallDialog::isSims2PackFile(url.toLocalFile()))
-            files.append(url.toLocalFile());
-    return files;
-}
-
-} // namespace
-
-void frmMain::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (!droppedSims2Packs(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void frmMain::dropEvent(QDropEvent* event)
-{
-    const QStringList files = droppedSims2Packs(event->mimeData());
-    if (files.isEmpty())
-        return;
-    event->acceptProposedAction();
-    emit installSims2PacksRequested(files);
-}
-
 void frmMain::rescan()
 {
     // New folders appear in the tree, and the open folder shows what was added to it.
-    if (mController.searchRoot().isEmpty() || !offerPendingSave())
+    if (mController.searchRoot().isEmpty() || !mObjectTabs->offerPendingSave())
         return;
     showRoot(mShownRoot);
 }
@@ -437,7 +262,7 @@ void frmMain::rescan()
 void frmMain::smenuTurnSelectorOff_Click()
 {
     mController.toggleSelector();
-    smenuTurnSelectorOff->setChecked(mController.selectorOff());
+    mMenus->update();
     if (mController.selectorOff())
         fraThumbs->drawFrame(false);
 }
@@ -455,12 +280,12 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (MainWindowController::asksBeforeClosing(reason) && !offerPendingSave()) {
+    if (MainWindowController::asksBeforeClosing(reason) && !mObjectTabs->offerPendingSave()) {
         event->ignore();
         return;
     }
     event->accept();
-    Settings::setValue(SettingKey::MainWindowGeometry, QString::fromLatin1(saveGeometry().toBase64()));
+    storeMainWindowPlace(*this);
     cmdCancel_Click();
     emit unloaded();
 }
@@ -477,21 +302,13 @@ void frmMain::msSelectLastFolder()
         openNode(fraFolders->select(target));
 }
 
-bool frmMain::offerPendingSave()
-{
-    return mPendingSaveAnswer ? mPendingSaveAnswer() : mObjectTable->offerPendingSave();
-}
-
 void frmMain::tvFolders_NodeClick(QTreeWidgetItem* node)
 {
     if (node == nullptr)
         return;
-    if (!offerPendingSave()) {
-        // The click already moved the tree's selection: it goes back to the folder still shown.
-        if (mOpenNode.isEmpty())
-            fraFolders->tvFolders()->setCurrentItem(nullptr);
-        else
-            fraFolders->select(mOpenNode);
+    if (!mObjectTabs->offerPendingSave()) {
+        // The click already moved the tree's selection: it goes back to the folder still shown, if any.
+        fraFolders->select(mOpenNode);
         return;
     }
     openNode(node);
@@ -513,12 +330,12 @@ void frmMain::openNode(QTreeWidgetItem* node)
 void frmMain::msGetPackageFiles(const QString& folder)
 {
     fraThumbs->startFolder();
-    ++mScanGeneration;
+    mObjectTabs->scanStarted();
     mController.openFolder(folder);
     fraThumbs->folderChanged();
     // Packages unchanged since an earlier scan are classified from the library index.
     mScanner->scan(folder, mController.packageClassifier(text::toPath(searchRoot())));
-    updateWorkStatus();
+    mStatus->update();
     updateActions();
 }
 
@@ -526,20 +343,14 @@ void frmMain::scanBatch(const QStringList& names, std::size_t done, std::size_t 
 {
     mController.addPackageFiles(names);
     mStatus->showScanned(done, total);
-    if (mController.hasObjects()) {
-        if (!fraThumbs->pageDrawn()) {
-            msShowPackageThumbs();
-        } else {
-            fraThumbs->updatePageCount();
-            fraThumbs->fillPage();
-        }
-    }
+    if (fraThumbs->showFound())
+        mStatus->update();
     updateActions();
 }
 
 void frmMain::scanEnded(const QString& failure)
 {
-    updateWorkStatus();
+    mStatus->update();
     mStatus->showMessage(failure);
     fraThumbs->updateHint();
     showTable();
@@ -547,24 +358,14 @@ void frmMain::scanEnded(const QString& failure)
 
 void frmMain::showTable()
 {
-    if (mObjectTabs->currentWidget() != mObjectTable || mScanner->running() || mController.currentFolder().isEmpty())
-        return;
-    if (mTableGeneration == mScanGeneration && mObjectTable->folder() == mController.currentFolder())
-        return;
-    // The table reads the rows of the objects the scan found; the folder is not listed again.
-    mTableGeneration = mScanGeneration;
-    mObjectTable->showFolder(mController.currentFolder(), mController.packageFiles());
+    if (!mScanner->running() && !mController.currentFolder().isEmpty())
+        mObjectTabs->showScan(mController.currentFolder(), mController.packageFiles());
 }
 
 void frmMain::cmdCancel_Click()
 {
     mScanner->cancel();
     fraThumbs->cancel();
-}
-
-void frmMain::updateWorkStatus()
-{
-    mStatus->update(mScanner->running(), fraThumbs->drawing(), fraThumbs->cellsRequested());
 }
 
 void frmMain::cmdSkipped_Click()
@@ -575,11 +376,7 @@ void frmMain::cmdSkipped_Click()
 void frmMain::updateActions()
 {
     fraThumbs->updateButtons();
-    smenuDelThumbs->setEnabled(mController.canActOnObject());
-    smenuRestoreOriginal->setEnabled(mController.canActOnObject());
-    smenuSelectPage->setEnabled(mController.canSelectAll());
-    smenuSelectFolder->setEnabled(mController.canSelectAll());
-    smenuEditSelected->setEnabled(mController.canEditSelected());
+    mMenus->update();
 }
 
 // Pages ----------------------------------------------------------------------
@@ -592,35 +389,10 @@ void frmMain::pageButtonClicked(void (ThumbnailPane::*turn)())
         fraThumbs->picThumbs()->setFocus();
 }
 
-void frmMain::showObjectMenu(const QPoint& at)
-{
-    updateActions();
-    if (mObjectMenu == nullptr) {
-        mObjectMenu = new QMenu(this);
-        mObjectMenu->setObjectName(QStringLiteral("mnuObject"));
-        const auto entry = [this](const char* name, const QString& caption, auto handler) {
-            QAction* action = mObjectMenu->addAction(caption);
-            action->setObjectName(QLatin1String(name));
-            connect(action, &QAction::triggered, this, handler);
-        };
-        entry("mnuObjectEdit", tr("&Edit Object"), [this] { cmdSelect_Click(); });
-        entry("mnuObjectDelMove", tr("&Delete/Move..."), [this] { frmDelMove_Click(); });
-        mObjectMenu->addSeparator();
-        mObjectMenu->addAction(smenuDelThumbs);
-        mObjectMenu->addAction(smenuRestoreOriginal);
-        mObjectMenu->addSeparator();
-        mObjectMenu->addAction(smenuSelectPage);
-        mObjectMenu->addAction(smenuSelectFolder);
-    }
-    mObjectMenu->findChild<QAction*>(QStringLiteral("mnuObjectEdit"))->setEnabled(mController.canEditObject());
-    mObjectMenu->findChild<QAction*>(QStringLiteral("mnuObjectDelMove"))->setEnabled(mController.canActOnObject());
-    mObjectMenu->popup(at);
-}
-
 void frmMain::msShowPackageThumbs()
 {
     fraThumbs->drawPage(true);
-    updateWorkStatus();
+    mStatus->update();
 }
 
 void frmMain::cmdSelect_Click()
@@ -661,16 +433,14 @@ void frmMain::smenuDelThumbs_Click()
 
 void frmMain::refreshPage()
 {
-    // An object saved elsewhere shows in the table when it is shown next (its own saves reload it).
-    if (mObjectTabs->currentWidget() != mObjectTable)
-        mTableGeneration = 0;
+    mObjectTabs->objectsChanged();
     try {
         gudtObjectThumbnails().reload();
     } catch (const std::exception& error) {
         mStatus->showMessage(text::fromUtf8(error.what()));
     }
     fraThumbs->drawPage(false);
-    updateWorkStatus();
+    mStatus->update();
 }
 
 void frmMain::msDisplayObject(const QString& path)

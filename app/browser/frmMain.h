@@ -3,24 +3,24 @@
 #include "app/browser/FolderPane.h"
 #include "app/browser/FolderScanner.h"
 #include "app/browser/MainWindowController.h"
+#include "app/browser/ObjectTabs.h"
 #include "app/browser/ThumbnailPane.h"
 #include "app/browser/core/PackageScan.h"
 
 #include <QHash>
 #include <QIcon>
 #include <QMainWindow>
-#include <QTabWidget>
 
 #include <functional>
 #include <vector>
 
-class QAction;
 class QPushButton;
 class QSplitter;
 class QTreeWidgetItem;
 
 namespace varnick {
 
+class MainMenus;
 class ObjectPane;
 class ObjectTableView;
 class SkippedFilesDialog;
@@ -30,7 +30,8 @@ class WorkStatus;
 /// the middle, the selected object on the right, and the File, Options, Tools
 /// and Help menus. Its decisions live in MainWindowController, the folder scan
 /// in FolderScanner and the pages in ThumbnailPane; the window wires events to
-/// them and enables its controls from the controller's can… queries.
+/// them and enables its controls from the controller's can… queries. The
+/// menus live in MainMenus, the thumbnail and table tabs in ObjectTabs.
 /// Closing asks "Exit this program?" first.
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -74,8 +75,6 @@ public:
     void cmdCancel_Click();
     /// Opens the list of the files the last scan could not read, each with its reason.
     void cmdSkipped_Click();
-    /// File, "Install Sims2Pack...": asks for Sims2Pack files, then asks for their install.
-    void smenuInstallSims2Pack_Click();
     /// Reads the folder tree and the open folder again (after files were installed).
     void rescan();
 
@@ -90,7 +89,7 @@ public:
     void refreshPage();
 
     /// The "Table" tab beside the thumbnail pages: the current folder's objects one per row.
-    ObjectTableView* objectTableView() const { return mObjectTable; }
+    ObjectTableView* objectTableView() const { return mObjectTabs->table(); }
     /// Shows the "Thumbnails" (0) or the "Table" (1) tab.
     void showObjectsTab(int index) { mObjectTabs->setCurrentIndex(index); }
 
@@ -110,7 +109,10 @@ public:
     void setSessionEnding(bool ending) { mSessionEnding = ending; }
 
     /// Answers in place of the table's question about its unsaved changes (true: go on, false: stay).
-    void setPendingSaveAnswerForTesting(std::function<bool()> answer) { mPendingSaveAnswer = std::move(answer); }
+    void setPendingSaveAnswerForTesting(std::function<bool()> answer)
+    {
+        mObjectTabs->setPendingSaveAnswerForTesting(std::move(answer));
+    }
 
 signals:
     /// A root was chosen (optPath(0) or optPath(1)); the folder tree fills itself from here.
@@ -138,25 +140,14 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    /// Sims2Pack files dropped on the window are offered for installing.
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
-    /// Lets the table ask about its unsaved changes before the folder changes or
-    /// the window closes; false when the player chose to stay where they are.
-    bool offerPendingSave();
     /// Opens node's folder (the question about the table's changes was asked).
     void openNode(QTreeWidgetItem* node);
     /// Shows root index's tree and its last folder (the question was asked).
     void showRoot(int index);
     void pageButtonClicked(void (ThumbnailPane::*turn)());
-    /// The shown object's actions at global point at (the menu key or a right press on the grid).
-    void showObjectMenu(const QPoint& at);
-    void buildMenus();
     void setTabOrderOfPanes();
-    /// The usual size, centred on the screen (no size stored from an earlier run).
-    void placeForFirstStart();
     void wirePanes();
     void clearDisplay();
     void clearObject();
@@ -164,42 +155,23 @@ private:
     void scanEnded(const QString& failure);
     /// Fills the table from the finished scan when its tab is shown and it shows another scan.
     void showTable();
-    void updateWorkStatus();
     /// Enables the buttons and menu entries from what the controller says can be done.
     void updateActions();
 
     MainWindowController mController;
     FolderScanner* mScanner = nullptr;
     bool mSessionEnding = false;
-    std::function<bool()> mPendingSaveAnswer;
     /// The tree node of the open folder ("" while none is open) and the root shown, for staying where the player is.
     QString mOpenNode;
     int mShownRoot = 0;
-    quint64 mScanGeneration = 0; ///< counts the scans started
-    quint64 mTableGeneration = 0; ///< the scan the table shows; 0 when it is to be read again
 
-    QAction* smenuExit = nullptr;
-    QAction* smenuInstallSims2Pack = nullptr;
-    QAction* smenuTurnSelectorOff = nullptr;
-    QAction* smenuDelThumbs = nullptr;
-    QAction* smenuRestoreOriginal = nullptr;
-    QAction* smenuLibraryHealth = nullptr;
-    QAction* smenuContents = nullptr;
-    QAction* smenuSettings = nullptr;
-    QAction* smenuAppearance = nullptr;
-    QAction* smenuLanguage = nullptr;
-    QAction* smenuAbout = nullptr;
-    QAction* smenuSelectPage = nullptr;
-    QAction* smenuSelectFolder = nullptr;
-    QAction* smenuEditSelected = nullptr;
-    QMenu* mObjectMenu = nullptr;
+    MainMenus* mMenus = nullptr;
 
     FolderPane* fraFolders = nullptr;
     ThumbnailPane* fraThumbs = nullptr;
     ObjectPane* fraObject = nullptr;
     QSplitter* mPanes = nullptr;
-    QTabWidget* mObjectTabs = nullptr;
-    ObjectTableView* mObjectTable = nullptr;
+    ObjectTabs* mObjectTabs = nullptr;
     SkippedFilesDialog* mSkippedFiles = nullptr;
     QPushButton* cmdFocus = nullptr;
     WorkStatus* mStatus = nullptr;

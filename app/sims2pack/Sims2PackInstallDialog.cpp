@@ -1,11 +1,9 @@
 #include "app/sims2pack/Sims2PackInstallDialog.h"
 
+#include "app/sims2pack/Sims2PackInstallList.h"
 #include "app/sims2pack/Sims2PackInstallWork.h"
 
-#include "app/browser/BrowserPictures.h"
 #include "app/browser/frmSelectPath.h"
-#include "app/health/core/HealthReport.h"
-#include "app/platform/Words.h"
 #include "app/platform/qt/BackgroundTask.h"
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
@@ -20,43 +18,20 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStyle>
-#include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <new>
-#include <optional>
-#include <set>
-#include <system_error>
 
 namespace varnick {
 
-namespace fs = std::filesystem;
 using namespace sims2pack;
 
 namespace {
-
-enum Column { ObjectColumn, TypeColumn, SizeColumn, TargetColumn, WarningColumn };
-constexpr int kPictureSize = Sims2PackInstallWork::kPictureSize;
-
-QString fileNameOf(const QString& path)
-{
-    return QFileInfo(path).fileName();
-}
-
-QString oneLine(const QString& path, const std::string& message)
-{
-    return Sims2PackInstallWork::line(path, message);
-}
 
 // The first most of lines, and how many more there are.
 QString listed(const QStringList& lines, qsizetype most)
@@ -115,19 +90,7 @@ Sims2PackInstallDialog::Sims2PackInstallDialog(Request request, QWidget* parent)
     mStatus->setWordWrap(true);
     mProgress = new QProgressBar(this);
     mProgress->setObjectName(QStringLiteral("prgWork"));
-    mList = new QTreeWidget(this);
-    mList->setObjectName(QStringLiteral("tvItems"));
-    mList->setAccessibleName(tr("Objects in the files"));
-    mList->setHeaderLabels({ tr("Object"), tr("Type"), tr("Size"), tr("Installs As"), tr("Warnings") });
-    mList->setIconSize(QSize(kPictureSize, kPictureSize));
-    mList->setSelectionMode(QAbstractItemView::SingleSelection);
-    mList->setAllColumnsShowFocus(true);
-    mList->setWordWrap(true);
-    mList->header()->setStretchLastSection(true);
-    mList->setColumnWidth(ObjectColumn, 230);
-    mList->setColumnWidth(TypeColumn, 60);
-    mList->setColumnWidth(SizeColumn, 65);
-    mList->setColumnWidth(TargetColumn, 250);
+    mList = new Sims2PackInstallList(this);
     mFolderLabel = new QLabel(this);
     mFolderLabel->setObjectName(QStringLiteral("lblFolder"));
     mFolderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -191,9 +154,7 @@ void Sims2PackInstallDialog::startReading()
 {
     if (busy())
         return;
-    mStatus->setText(
-        tr("Reading %1...")
-            .arg(text::fromUtf8(countOf(static_cast<std::size_t>(mRequest.files.size()), "Sims2Pack file"))));
+    mStatus->setText(tr("Reading %n Sims2Pack file(s)...", nullptr, static_cast<int>(mRequest.files.size())));
     mProgress->setRange(0, 0);
     const QStringList files = mRequest.files;
     const Sims2PackTarget target = installTarget();
@@ -298,7 +259,7 @@ void Sims2PackInstallDialog::install()
     QStringList taken;
     for (const Entry& entry : mEntries)
         if (entry.plan && !entry.plan->taken.empty())
-            taken.append(oneLine(entry.path, takenMessage(*entry.file, *entry.plan)));
+            taken.append(Sims2PackInstallWork::line(entry.path, takenMessage(*entry.file, *entry.plan)));
     bool rename = mRename->isChecked();
     if (!taken.isEmpty()) {
         const MessageBox::Button answer = MessageBox::show(this, QMessageBox::Question, tr("Names Taken"),
@@ -348,17 +309,15 @@ void Sims2PackInstallDialog::finishInstall(const Outcome& outcome)
     mOutcome.folders.removeDuplicates();
     QStringList lines;
     if (outcome.installed > 0)
-        lines.append(tr("Installed %1:\n%2")
-                         .arg(text::fromUtf8(countOf(static_cast<std::size_t>(outcome.installed), "object")),
-                             listed(outcome.installedFiles, 12)));
+        lines.append(
+            tr("Installed %n object(s):\n%1", nullptr, outcome.installed).arg(listed(outcome.installedFiles, 12)));
     else
         lines.append(tr("Nothing new was installed."));
     if (outcome.skipped > 0)
-        lines.append(tr("%1 already installed: skipped.")
-                         .arg(text::fromUtf8(countOf(static_cast<std::size_t>(outcome.skipped), "object"))));
+        lines.append(tr("%n object(s) already installed: skipped.", nullptr, outcome.skipped));
     if (outcome.throughGame > 0)
-        lines.append(tr("%1 (lots, families or Sims) to install through the game.")
-                         .arg(text::fromUtf8(countOf(static_cast<std::size_t>(outcome.throughGame), "item"))));
+        lines.append(
+            tr("%n item(s) (lots, families or Sims) to install through the game.", nullptr, outcome.throughGame));
     if (!outcome.refused.isEmpty())
         lines.append(tr("Refused, nothing of them written:\n%1").arg(listed(outcome.refused, 12)));
     if (outcome.cancelled)
@@ -408,135 +367,9 @@ Sims2PackTarget Sims2PackInstallDialog::installTarget() const
     return { text::toPath(mRequest.downloads), text::toPath(mFolder) };
 }
 
-QString Sims2PackInstallDialog::shownPath(const fs::path& path) const
-{
-    if (!mRequest.downloads.isEmpty()) {
-        const fs::path below = path.lexically_relative(text::toPath(mRequest.downloads));
-        if (!below.empty() && *below.begin() != "..")
-            return QDir::toNativeSeparators(tr("Downloads") + QLatin1Char('/') + text::fromPath(below));
-    }
-    return QDir::toNativeSeparators(text::fromPath(path));
-}
-
 void Sims2PackInstallDialog::fillList()
 {
-    mList->clear();
-    // Drawn at its own small size, not at the pictures' size the list sets for every column.
-    const QIcon warning(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
-    const QImage missing = notFoundPicture(kPictureSize);
-    const bool rename = mRename->isChecked();
-    for (const Entry& entry : mEntries) {
-        // The file's own line, across the columns: its name, then where its
-        // objects go or why nothing of it can be installed.
-        auto* top = new QTreeWidgetItem(mList);
-        QFont bold = top->font(ObjectColumn);
-        bold.setBold(true);
-        top->setFont(ObjectColumn, bold);
-        top->setFirstColumnSpanned(true);
-        top->setToolTip(ObjectColumn, QDir::toNativeSeparators(entry.path));
-        const InstallPlan* plan = entry.plan.get();
-        QString problem = entry.file ? entry.planFailure : entry.readFailure;
-        if (plan != nullptr && !plan->taken.empty())
-            problem = oneLine(entry.path, takenMessage(*entry.file, *plan));
-        if (!problem.isEmpty()) {
-            top->setText(ObjectColumn, problem);
-            top->setToolTip(ObjectColumn, problem + QLatin1Char('\n') + QDir::toNativeSeparators(entry.path));
-            top->setIcon(ObjectColumn, warning);
-        } else if (plan != nullptr) {
-            top->setText(ObjectColumn,
-                tr("%1: %2 into %3")
-                    .arg(fileNameOf(entry.path), text::fromUtf8(countOf(entry.file->items().size(), "item")),
-                        shownPath(plan->destination)));
-        } else {
-            top->setText(ObjectColumn, fileNameOf(entry.path));
-        }
-        if (!entry.file)
-            continue;
-
-        for (std::size_t i = 0; i < entry.listing.items.size(); ++i) {
-            const ItemListing& listing = entry.listing.items[i];
-            auto* row = new QTreeWidgetItem(top);
-            const QString name = text::fromUtf8(toValidUtf8(listing.name));
-            row->setText(ObjectColumn, listing.catalogName ? text::fromUtf8(toValidUtf8(*listing.catalogName)) : name);
-            row->setToolTip(ObjectColumn,
-                listing.guid ? tr("%1\nGlobal GUID %2").arg(name, text::fromUtf8(toValidUtf8(*listing.guid))) : name);
-            const QImage& picture = i < entry.pictures.size() ? entry.pictures[i] : missing;
-            row->setIcon(ObjectColumn, QIcon(QPixmap::fromImage(picture.isNull() ? missing : picture)));
-            row->setText(TypeColumn, text::fromUtf8(toValidUtf8(effectiveType(entry.file->contents(), i))));
-            const std::int64_t size = listing.packageLength.value_or(listing.length);
-            row->setText(SizeColumn, QLocale().formattedDataSize(size, 1, QLocale::DataSizeTraditionalFormat));
-            row->setToolTip(SizeColumn,
-                listing.compressed ? tr("%1 bytes; %2 bytes compressed in the Sims2Pack")
-                                         .arg(QLocale().toString(static_cast<qlonglong>(size)),
-                                             QLocale().toString(static_cast<qlonglong>(listing.length)))
-                                   : tr("%1 bytes").arg(QLocale().toString(static_cast<qlonglong>(size))));
-            row->setTextAlignment(SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
-
-            QStringList warnings;
-            if (!listing.reason.empty())
-                warnings.append(text::fromUtf8(toValidUtf8(listing.reason)));
-            if (listing.throughGame)
-                warnings.append(tr("Install through the game"));
-            const PlannedItem* planned = nullptr;
-            if (plan != nullptr)
-                for (const PlannedItem& item : plan->items)
-                    if (item.item == i)
-                        planned = &item;
-            if (planned != nullptr) {
-                const bool taken = std::find(plan->taken.begin(), plan->taken.end(), i) != plan->taken.end();
-                switch (planned->action) {
-                case ItemAction::Install:
-                    // The folder is on the file's line.
-                    row->setText(TargetColumn, text::fromPath(planned->target.filename()));
-                    row->setToolTip(TargetColumn, QDir::toNativeSeparators(text::fromPath(planned->target)));
-                    if (taken)
-                        warnings.append(rename ? tr("Its name is taken: installs under a numbered name")
-                                               : tr("Its name is taken by a different file"));
-                    else if (planned->renamed)
-                        warnings.append(tr("Its name is taken: installs as \"%1\"")
-                                            .arg(text::fromPath(planned->target.filename())));
-                    break;
-                case ItemAction::AlreadyInstalled:
-                    row->setText(TargetColumn, tr("Already installed"));
-                    row->setToolTip(TargetColumn, QDir::toNativeSeparators(text::fromPath(planned->target)));
-                    break;
-                case ItemAction::ThroughGame:
-                    row->setText(TargetColumn, tr("The game"));
-                    row->setToolTip(TargetColumn,
-                        tr("Lots, families and Sims are installed by the game's own installer, not copied into "
-                           "Downloads"));
-                    break;
-                }
-                QStringList owners;
-                for (const GuidClashWarning& clash : plan->warnings) {
-                    if (clash.item != i || clash.files.empty())
-                        continue;
-                    // One line per GUID: the first package by name, the others counted; all of them in the tool tip.
-                    QString by = text::fromPath(pathFromUtf8(clash.files.front()).filename());
-                    if (clash.files.size() > 1)
-                        by = tr("%1 and %2").arg(by, text::fromUtf8(countOf(clash.files.size() - 1, "other package")));
-                    warnings.append(
-                        tr("GUID %1 is already defined by %2").arg(text::fromUtf8(health::guidText(clash.guid)), by));
-                    for (const std::string& file : clash.files)
-                        owners.append(QDir::toNativeSeparators(text::fromUtf8(toValidUtf8(file))));
-                }
-                if (!owners.isEmpty())
-                    row->setToolTip(WarningColumn,
-                        tr("The game may show only one of two objects that share a GUID.\n%1")
-                            .arg(owners.join(QLatin1Char('\n'))));
-            }
-            if (!warnings.isEmpty()) {
-                row->setText(WarningColumn, warnings.join(QLatin1Char('\n')));
-                row->setIcon(WarningColumn, warning);
-                if (row->toolTip(WarningColumn).isEmpty())
-                    row->setToolTip(WarningColumn, warnings.join(QLatin1Char('\n')));
-            }
-        }
-    }
-    mList->expandAll();
-    // A current row, so that the focus frame shows where the keyboard is.
-    if (mList->topLevelItemCount() > 0)
-        mList->setCurrentItem(mList->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    mList->fill(mEntries, mRequest.downloads, mRename->isChecked());
     showSummary();
 }
 
@@ -547,7 +380,7 @@ void Sims2PackInstallDialog::showSummary()
             : tr("Objects go into %1").arg(QDir::toNativeSeparators(mFolder)));
     if (busy())
         return;
-    std::size_t toInstall = 0, installedAlready = 0, throughGame = 0, clashes = 0, refused = 0, taken = 0;
+    int toInstall = 0, installedAlready = 0, throughGame = 0, clashes = 0, refused = 0, taken = 0;
     for (const Entry& entry : mEntries) {
         if (!entry.plan) {
             refused += entry.file ? (entry.planFailure.isEmpty() ? 0 : 1) : 1;
@@ -558,21 +391,21 @@ void Sims2PackInstallDialog::showSummary()
             installedAlready += item.action == ItemAction::AlreadyInstalled;
             throughGame += item.action == ItemAction::ThroughGame;
         }
-        clashes += entry.plan->warnings.size();
-        taken += entry.plan->taken.size();
+        clashes += static_cast<int>(entry.plan->warnings.size());
+        taken += static_cast<int>(entry.plan->taken.size());
     }
     QStringList parts;
-    parts.append(tr("%1 to install").arg(text::fromUtf8(countOf(toInstall, "object"))));
+    parts.append(tr("%n object(s) to install", nullptr, toInstall));
     if (installedAlready > 0)
-        parts.append(tr("%1 installed already").arg(text::fromUtf8(countOf(installedAlready, "object"))));
+        parts.append(tr("%n object(s) installed already", nullptr, installedAlready));
     if (throughGame > 0)
-        parts.append(tr("%1 to install through the game").arg(text::fromUtf8(countOf(throughGame, "item"))));
+        parts.append(tr("%n item(s) to install through the game", nullptr, throughGame));
     if (clashes > 0)
-        parts.append(tr("%1").arg(text::fromUtf8(countOf(clashes, "GUID clash", "GUID clashes"))));
+        parts.append(tr("%n GUID clash(es)", nullptr, clashes));
     if (taken > 0)
-        parts.append(tr("%1 taken").arg(text::fromUtf8(countOf(taken, "name"))));
+        parts.append(tr("%n name(s) taken", nullptr, taken));
     if (refused > 0)
-        parts.append(tr("%1 that cannot be installed").arg(text::fromUtf8(countOf(refused, "file"))));
+        parts.append(tr("%n file(s) that cannot be installed", nullptr, refused));
     QString summary = parts.join(QStringLiteral(", ")) + QLatin1Char('.');
     if (!mLibraryNote.isEmpty())
         summary += QLatin1Char(' ') + mLibraryNote;

@@ -15,7 +15,6 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -23,11 +22,11 @@ class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QTreeWidget;
 
 namespace varnick {
 
 class BackgroundTask;
+class Sims2PackInstallList;
 
 class Sims2PackInstallDialog : public QDialog {
     Q_OBJECT
@@ -99,7 +98,6 @@ private:
     void showSummary();
     void updateButtons();
     Sims2PackTarget installTarget() const;
-    QString shownPath(const std::filesystem::path& path) const;
 
     Request mRequest;
     QString mFolder; ///< the folder chosen to install into; "" for a folder per file below Downloads
@@ -111,7 +109,7 @@ private:
     BackgroundTask* mTask;
     QLabel* mStatus;
     QProgressBar* mProgress;
-    QTreeWidget* mList;
+    Sims2PackInstallList* mList;
     QLabel* mFolderLabel;
     QPushButton* mChooseFolder;
     QCheckBox* mRename;

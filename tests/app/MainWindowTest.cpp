@@ -1,4 +1,9 @@
+#include "app/browser/FolderPane.h"
+#include "app/browser/FolderScanner.h"
 #include "app/browser/MainWindowController.h"
+#include "app/browser/ObjectTableView.h"
+#include "app/browser/ObjectTabs.h"
+#include "app/browser/ThumbnailPane.h"
 #include "app/browser/frmMain.h"
 #include "app/browser/frmSelectPath.h"
 #include "app/platform/qt/HelpViewer.h"
@@ -30,6 +35,7 @@
 #include <QTextBrowser>
 #include <QThread>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -57,6 +63,9 @@ private slots:
     void layoutRules();
     void firstActivationChoosesTheDownloadsFolderOnce();
     void alternatePathWithoutChoiceFallsBackToDownloads();
+    void alternatePathChoiceStartsAtTheLastOneElseTheShownFolder();
+    void tableIsReadOncePerScanWhileItsTabShows();
+    void folderTreeSelectsANodeByItsPathOrNone();
     void answeringNoKeepsTheWindowOpen();
     void answeringYesClosesAndExitMenuAsksToo();
     void shutdownClosesWithoutTheQuestion();
@@ -271,6 +280,77 @@ void MainWindowTest::alternatePathWithoutChoiceFallsBackToDownloads()
     QCOMPARE(second.controller().rootPath(), QStringLiteral("/home/me/Objects"));
     QCOMPARE(second.findChild<QRadioButton*>(QStringLiteral("optPath_1"))->toolTip(),
         QStringLiteral(" Alternate Path: /home/me/Objects"));
+}
+
+void MainWindowTest::alternatePathChoiceStartsAtTheLastOneElseTheShownFolder()
+{
+    Settings::TemporaryStore store;
+    MainWindowController controller;
+    controller.load();
+    QCOMPARE(controller.alternatePathStart(), QString());
+    const QString shown = QStringLiteral("/games/EA Games/The Sims 2/Downloads/Sofas");
+    controller.openFolder(shown);
+    QCOMPARE(controller.alternatePathStart(), shown);
+    controller.setAlternatePath(QStringLiteral("/home/me/Objects"));
+    QCOMPARE(controller.alternatePathStart(), QStringLiteral("/home/me/Objects"));
+}
+
+void MainWindowTest::tableIsReadOncePerScanWhileItsTabShows()
+{
+    Settings::TemporaryStore store;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString folder = dir.path();
+    MainWindowController controller;
+    FolderScanner scanner;
+    ObjectTabs tabs(new ThumbnailPane(controller, scanner));
+    ObjectTableView& table = *tabs.table();
+    // 1 when showing the scan read the rows, 0 when it did not, -1 when the reading did not end.
+    const auto readsAgain = [&] {
+        tabs.showScan(folder, {});
+        const int started = table.busy() ? 1 : 0;
+        return QTest::qWaitFor([&] { return !table.busy(); }) ? started : -1;
+    };
+
+    // Behind the thumbnails the scan is not read; its tab shown, it is, once.
+    QCOMPARE(readsAgain(), 0);
+    QVERIFY(table.folder().isEmpty());
+    tabs.setCurrentIndex(1);
+    QCOMPARE(readsAgain(), 1);
+    QCOMPARE(table.folder(), folder);
+    QCOMPARE(readsAgain(), 0);
+    // A new scan is read; a change written while the table shows is its own (it reloads itself).
+    tabs.scanStarted();
+    QCOMPARE(readsAgain(), 1);
+    tabs.objectsChanged();
+    QCOMPARE(readsAgain(), 0);
+    // A change written behind the thumbnails is read when the table shows next.
+    tabs.setCurrentIndex(0);
+    tabs.objectsChanged();
+    tabs.setCurrentIndex(1);
+    QCOMPARE(readsAgain(), 1);
+
+    // Nothing pending: the folder may change; the seam answers in place of the question.
+    QVERIFY(tabs.offerPendingSave());
+    tabs.setPendingSaveAnswerForTesting([] { return false; });
+    QVERIFY(!tabs.offerPendingSave());
+}
+
+void MainWindowTest::folderTreeSelectsANodeByItsPathOrNone()
+{
+    FolderPane pane;
+    pane.fill({ { "Downloads", "\\Downloads", "Downloads", -1 }, { "a", "\\Downloads\\a", "Downloads\\a", 0 },
+        { "b", "\\Downloads\\a\\b", "Downloads\\a\\b", 1 } });
+    QTreeWidget& tree = *pane.tvFolders();
+    QTreeWidgetItem* b = pane.select(QStringLiteral("Downloads\\a\\b"));
+    QVERIFY(b != nullptr);
+    QCOMPARE(tree.currentItem(), b);
+    QVERIFY(b->parent()->isExpanded());
+    // An unknown path changes nothing; no path (no folder open) leaves no node current.
+    QCOMPARE(pane.select(QStringLiteral("Downloads\\c")), nullptr);
+    QCOMPARE(tree.currentItem(), b);
+    QCOMPARE(pane.select(QString()), nullptr);
+    QCOMPARE(tree.currentItem(), nullptr);
 }
 
 void MainWindowTest::answeringNoKeepsTheWindowOpen()

@@ -5,6 +5,7 @@
 #include "app/browser/frmMain.h"
 #include "app/browser/frmSelectPath.h"
 #include "app/health/core/HealthReport.h"
+#include "app/options/Languages.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
@@ -25,6 +26,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -130,6 +132,8 @@ class Sims2PackInstallWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void listsEveryItemWithItsNameTargetAndClashWarning();
+    void countsTakeTheLanguagesPluralForms_data();
+    void countsTakeTheLanguagesPluralForms();
     void installWritesThePlannedFilesAndASecondInstallFindsThemInstalled();
     void brokenFileShowsItsReasonAndNothingIsWritten_data();
     void brokenFileShowsItsReasonAndNothingIsWritten();
@@ -185,6 +189,69 @@ void Sims2PackInstallWindowTest::listsEveryItemWithItsNameTargetAndClashWarning(
     QVERIFY(button(*window, "cmdInstall")->isDefault());
     QVERIFY(!button(*window, "cmdCancel")->isDefault());
     QVERIFY(!window->findChild<QCheckBox*>(QStringLiteral("chkRename"))->isVisibleTo(window.get()));
+}
+
+void Sims2PackInstallWindowTest::countsTakeTheLanguagesPluralForms_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("readingOne");
+    QTest::addColumn<QString>("readingTwo");
+    QTest::addColumn<QString>("items");
+    QTest::addColumn<QString>("summaryOfOne");
+    QTest::addColumn<QString>("summaryOfTwo");
+    QTest::newRow("en") << QStringLiteral("en") << QStringLiteral("Reading 1 Sims2Pack file...")
+                        << QStringLiteral("Reading 2 Sims2Pack files...") << QStringLiteral(": 2 items into ")
+                        << QStringLiteral("2 objects to install, 1 GUID clash")
+                        << QStringLiteral("4 objects to install, 2 GUID clashes");
+    QTest::newRow("de") << QStringLiteral("de") << QStringLiteral("1 Sims2Pack-Datei wird gelesen...")
+                        << QStringLiteral("2 Sims2Pack-Dateien werden gelesen...")
+                        << QStringLiteral(": 2 Elemente nach ")
+                        << QStringLiteral("2 Objekte zu installieren, 1 GUID-Konflikt")
+                        << QStringLiteral("4 Objekte zu installieren, 2 GUID-Konflikte");
+    QTest::newRow("es") << QStringLiteral("es") << QStringLiteral("Leyendo 1 archivo Sims2Pack...")
+                        << QStringLiteral("Leyendo 2 archivos Sims2Pack...") << QStringLiteral(": 2 elementos en ")
+                        << QStringLiteral("2 objetos para instalar, 1 conflicto de GUID")
+                        << QStringLiteral("4 objetos para instalar, 2 conflictos de GUID");
+}
+
+void Sims2PackInstallWindowTest::countsTakeTheLanguagesPluralForms()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, readingOne);
+    QFETCH(QString, readingTwo);
+    QFETCH(QString, items);
+    QFETCH(QString, summaryOfOne);
+    QFETCH(QString, summaryOfTwo);
+    DemoFixture demo;
+    struct English {
+        ~English() { languages::installLanguageForTesting(*qApp, QStringLiteral("en")); }
+    } restore;
+    QCOMPARE(languages::installLanguageForTesting(*qApp, language), language);
+#ifndef VARNICK_HAVE_LIBRARY_INDEX
+    // Without the library's index no clash is counted.
+    summaryOfOne = summaryOfOne.section(QStringLiteral(", "), 0, 0);
+    summaryOfTwo = summaryOfTwo.section(QStringLiteral(", "), 0, 0);
+#endif
+    const auto readingOf = [&](const QStringList& files) {
+        Sims2PackInstallDialog window({ files, text::fromPath(demo.downloads) });
+        window.startReading();
+        const QString reading = window.findChild<QLabel*>(QStringLiteral("lblStatus"))->text();
+        QSignalSpy planned(&window, &Sims2PackInstallDialog::planned);
+        return planned.wait(kWorkTimeoutMs) ? reading : QString();
+    };
+    QCOMPARE(readingOf(demo.files.mid(0, 1)), readingOne);
+    QCOMPARE(readingOf(demo.files), readingTwo);
+
+    const auto one = openWindow(demo.files.mid(0, 1), demo.downloads);
+    QVERIFY(one);
+    QVERIFY2(listOf(*one)->topLevelItem(0)->text(ObjectColumn).contains(items),
+        qPrintable(listOf(*one)->topLevelItem(0)->text(ObjectColumn)));
+    const QString statusOfOne = one->findChild<QLabel*>(QStringLiteral("lblStatus"))->text();
+    QVERIFY2(statusOfOne.startsWith(summaryOfOne), qPrintable(statusOfOne));
+    const auto two = openWindow(demo.files, demo.downloads);
+    QVERIFY(two);
+    const QString statusOfTwo = two->findChild<QLabel*>(QStringLiteral("lblStatus"))->text();
+    QVERIFY2(statusOfTwo.startsWith(summaryOfTwo), qPrintable(statusOfTwo));
 }
 
 void Sims2PackInstallWindowTest::installWritesThePlannedFilesAndASecondInstallFindsThemInstalled()

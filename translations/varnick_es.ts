@@ -646,7 +646,7 @@
     </message>
     <message>
         <source>none</source>
-        <translation>ninguna</translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>flag value %1</source>

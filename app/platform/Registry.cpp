@@ -1,6 +1,7 @@
 #include "app/platform/Registry.h"
 
 #include "package/base/Paths.h"
+#include "package/base/Utf8.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -17,27 +18,6 @@ namespace varnick {
 #ifdef _WIN32
 
 namespace {
-
-std::wstring toWide(std::string_view utf8)
-{
-    if (utf8.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-    return wide;
-}
-
-std::string toUtf8(std::wstring_view wide)
-{
-    if (wide.empty())
-        return {};
-    const int length
-        = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr, nullptr);
-    return utf8;
-}
 
 HKEY rootHandle(RegistryRoot root)
 {
@@ -67,7 +47,7 @@ std::optional<RegistryText> queryText(HKEY key, const std::wstring& valueName, s
         std::wstring_view text(buffer.data(), chars);
         if (const std::size_t nul = text.find(L'\0'); nul != std::wstring_view::npos)
             text = text.substr(0, nul);
-        return RegistryText { toUtf8(text), static_cast<std::uint32_t>(chars) };
+        return RegistryText { utf8FromWide(text), static_cast<std::uint32_t>(chars) };
     }
     return std::nullopt; // the value kept growing while being read
 }
@@ -77,8 +57,8 @@ std::optional<RegistryText> queryText(HKEY key, const std::wstring& valueName, s
 std::optional<RegistryText> readRegistryText(
     RegistryRoot root, std::string_view keyPath, std::string_view valueName, std::uint32_t initialChars)
 {
-    const std::wstring wideKey = toWide(keyPath);
-    const std::wstring wideName = toWide(valueName);
+    const std::wstring wideKey = wideFromUtf8(keyPath);
+    const std::wstring wideName = wideFromUtf8(valueName);
     // A 32-bit installer's machine keys live in the 32-bit view; try it first.
     const REGSAM views[] = { KEY_WOW64_32KEY, 0 };
     for (const REGSAM view : views) {
@@ -100,7 +80,7 @@ std::string registryPathToHostPath(std::string_view path)
 
 std::optional<std::string> longPathName(std::string_view path)
 {
-    std::wstring input = toWide(path);
+    std::wstring input = wideFromUtf8(path);
     if (input.empty())
         return std::nullopt;
     // Paths beyond MAX_PATH need the extended-length form unless the process is long-path aware.
@@ -117,7 +97,7 @@ std::optional<std::string> longPathName(std::string_view path)
             buffer.resize(length);
             if (extended && buffer.rfind(L"\\\\?\\", 0) == 0)
                 buffer.erase(0, 4);
-            return toUtf8(buffer);
+            return utf8FromWide(buffer);
         }
         buffer.assign(length + 1, L'\0'); // too small: length is the size needed
     }

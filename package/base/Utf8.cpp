@@ -94,4 +94,64 @@ std::size_t utf8CodePointCount(ByteView bytes)
     return count;
 }
 
+std::string utf8FromUtf16(std::u16string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::u16string utf16FromUtf8(std::string_view text)
+{
+    const ByteView bytes(text.data(), text.size());
+    std::u16string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t invalid = 1;
+        const std::size_t length = sequenceLength(bytes, pos, invalid);
+        if (length == 0) {
+            out += u'\xFFFD';
+            pos += invalid;
+            continue;
+        }
+        static constexpr unsigned kLeadMask[] = { 0, 0x7F, 0x1F, 0x0F, 0x07 };
+        char32_t c = byteAt(bytes, pos) & kLeadMask[length];
+        for (std::size_t k = 1; k < length; ++k)
+            c = (c << 6) | (byteAt(bytes, pos + k) & 0x3F);
+        if (c >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(c);
+        }
+        pos += length;
+    }
+    return out;
+}
+
 } // namespace varnick

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace varnick {
 
@@ -21,5 +22,28 @@ bool isValidUtf8(ByteView bytes);
 
 /// The number of code points in valid UTF-8 text (each invalid byte counts as one).
 std::size_t utf8CodePointCount(ByteView bytes);
+
+/// UTF-16 text (Windows' wide strings: registry values, file names) as UTF-8;
+/// a lone surrogate becomes U+FFFD. Never throws beyond allocation, where the
+/// standard library's path conversion throws on such text.
+std::string utf8FromUtf16(std::u16string_view text);
+
+/// UTF-8 text as UTF-16; each invalid sequence becomes U+FFFD, as in toValidUtf8.
+std::u16string utf16FromUtf8(std::string_view text);
+
+#ifdef _WIN32
+/// utf8FromUtf16 for the Windows API's wide strings.
+inline std::string utf8FromWide(std::wstring_view text)
+{
+    return utf8FromUtf16(std::u16string(text.begin(), text.end()));
+}
+
+/// utf16FromUtf8 for the Windows API's wide strings.
+inline std::wstring wideFromUtf8(std::string_view text)
+{
+    const std::u16string wide = utf16FromUtf8(text);
+    return std::wstring(wide.begin(), wide.end());
+}
+#endif
 
 } // namespace varnick

@@ -208,6 +208,33 @@ TEST_F(GameLocatorRegistry, findsTheUltimateCollectionInTheThirtyTwoBitView)
     EXPECT_NE(ultimate->source.find("WOW6432Node\\EA GAMES\\The Sims 2"), std::string::npos) << ultimate->source;
 }
 
+// A name with a lone surrogate (a damaged or hand-edited key) is read with a
+// replacement character; reading it once ended the whole search with an exception.
+TEST_F(GameLocatorRegistry, aNameThatIsNotValidUnicodeIsReadWithAReplacementCharacter)
+{
+    const std::wstring root = mScratch.path() + L"\\EA GAMES\\The Sims 2 Ultimate Collection";
+    ASSERT_TRUE(createFolders(root + L"\\Double Deluxe\\Base"));
+    const std::wstring data = mDocuments + L"\\EA Games\\The Sims\u2122 2 Ultimate Collection";
+    ASSERT_TRUE(createFolders(data + L"\\Downloads"));
+    regAdd(kEaGamesKey, L"Install Dir", root + L"\\Double Deluxe\\Base", L"REG_SZ", L"32");
+    // reg.exe's command line cannot carry a lone surrogate; the value is written directly.
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\EA GAMES\\The Sims 2", 0, nullptr, 0,
+                  KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &key, nullptr),
+        ERROR_SUCCESS);
+    const std::wstring name = std::wstring(L"The Sims 2 ") + wchar_t(0xD800) + L" Edition";
+    const LSTATUS written = RegSetValueExW(key, L"DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>(name.c_str()),
+        static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+    ASSERT_EQ(written, ERROR_SUCCESS);
+
+    GameSearch found;
+    ASSERT_NO_THROW(found = findGameInstalls(machinePlaces()));
+    const GameInstall* ultimate = withData(found, data);
+    ASSERT_NE(ultimate, nullptr);
+    EXPECT_EQ(ultimate->displayName, "The Sims 2 \xEF\xBF\xBD Edition");
+}
+
 TEST_F(GameLocatorRegistry, aClassicKeyNamingAFolderThatIsGoneIsNoInstall)
 {
     regAdd(kEaGamesKey, L"Install Dir", mScratch.path() + L"\\Gelöscht", L"REG_SZ", L"32");

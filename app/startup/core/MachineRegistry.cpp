@@ -8,6 +8,7 @@
 
 #include "app/platform/Registry.h"
 #include "package/base/Paths.h"
+#include "package/base/Utf8.h"
 
 #include <algorithm>
 #endif
@@ -17,21 +18,6 @@ namespace varnick::locate {
 #ifdef _WIN32
 
 namespace {
-
-std::wstring toWide(std::string_view utf8)
-{
-    if (utf8.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-    return wide;
-}
-
-std::string toUtf8(std::wstring_view wide)
-{
-    return pathToUtf8(std::filesystem::path(std::wstring(wide)));
-}
 
 // Reads one value of an open key: text (up to its first NUL) or a dword.
 std::optional<FoundValue> queryValue(HKEY key, const std::wstring& name)
@@ -53,7 +39,7 @@ std::optional<FoundValue> queryValue(HKEY key, const std::wstring& name)
             std::wstring_view text(reinterpret_cast<const wchar_t*>(buffer.data()), bytes / sizeof(wchar_t));
             if (const std::size_t nul = text.find(L'\0'); nul != std::wstring_view::npos)
                 text = text.substr(0, nul);
-            found.text = toUtf8(text);
+            found.text = utf8FromWide(text);
         } else if (type == REG_DWORD && bytes == 4) {
             std::uint32_t number = 0;
             std::copy(buffer.begin(), buffer.begin() + 4, reinterpret_cast<BYTE*>(&number));
@@ -67,9 +53,9 @@ std::optional<FoundValue> queryValue(HKEY key, const std::wstring& name)
 std::optional<FoundValue> readValue(HKEY root, std::string_view keyPath, std::string_view name, REGSAM view)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, toWide(keyPath).c_str(), 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, wideFromUtf8(keyPath).c_str(), 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
         return std::nullopt;
-    auto found = queryValue(key, toWide(name));
+    auto found = queryValue(key, wideFromUtf8(name));
     RegCloseKey(key);
     return found;
 }
@@ -78,7 +64,7 @@ std::string thirtyTwoBitSpelling(std::string_view keyPath)
 {
     constexpr std::string_view software = "SOFTWARE\\";
     if (keyPath.size() > software.size()
-        && CompareStringOrdinal(toWide(keyPath.substr(0, software.size())).c_str(), -1, L"SOFTWARE\\", -1, TRUE)
+        && CompareStringOrdinal(wideFromUtf8(keyPath.substr(0, software.size())).c_str(), -1, L"SOFTWARE\\", -1, TRUE)
             == CSTR_EQUAL)
         return std::string(keyPath.substr(0, software.size())) + "WOW6432Node\\"
             + std::string(keyPath.substr(software.size()));

@@ -431,13 +431,16 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
     ScratchFile scratch = writePackageScratch(pkg, mFileName);
     if (options.beforeReplaceForTesting)
         options.beforeReplaceForTesting(scratch.path());
-    // The backup (a copy that may take a moment) comes before the last
-    // check, so that the check sits right before the replace.
+    // The backup comes before the last check, so that the check sits right
+    // before the replace. The replace is a rename, so the backup may keep the
+    // old file itself rather than a copy.
+    KeptBackup kept;
     if (options.backups)
-        options.backups->keep(mFileName);
+        kept = options.backups->keepBeforeReplace(mFileName);
     if (fileStampOf(mFileName) != std::optional<FileStamp>(mStamp))
         return SaveResult::ChangedOnDisk;
     scratch.commit();
+    kept.fileReplaced();
 
     // The saved state is the new loaded state.
     mPackage = std::move(pkg);

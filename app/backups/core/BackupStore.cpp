@@ -314,13 +314,26 @@ KeptBackup BackupStore::keepBeforeReplace(const fs::path& file, KeepFlush flush)
         // Opening a leftover record does not renew its time there.
         fs::last_write_time(marker, fs::file_time_type::clock::now(), error);
 #endif
-        // A new folder's name is written in place: until it is whole and
-        // flushed, the folder names no file and holds no generation.
+        // The folder's name is complete or absent, also after a crash.
         if (newFolder || !fs::exists(folder / kSourceFileName, error)) {
-            RawFile source(folder / kSourceFileName, RawFile::Mode::CreateTruncate);
-            const std::string key = backupSourceKey(file);
-            source.writeAt(0, key.data(), key.size());
-            source.close();
+            const fs::path scratch = scratchPathBeside(folder / kSourceFileName);
+            try {
+                RawFile source(scratch, RawFile::Mode::CreateTruncate);
+                const std::string key = backupSourceKey(file);
+                source.writeAt(0, key.data(), key.size());
+                source.close();
+                if (flush == KeepFlush::Now)
+                    flushFileDataToDisk(scratch);
+                std::error_code renamed;
+                fs::rename(scratch, folder / kSourceFileName, renamed);
+                if (renamed)
+                    throw Failure(
+                        ErrorCode::FileReplaceFailed, "The backup folder cannot be named: " + renamed.message());
+            } catch (...) {
+                std::error_code ignored;
+                fs::remove(scratch, ignored);
+                throw;
+            }
             wroteSource = true;
         }
         // A second name appears whole in one step: no scratch name is needed.
@@ -338,8 +351,6 @@ KeptBackup BackupStore::keepBeforeReplace(const fs::path& file, KeepFlush flush)
         try {
             // The old bytes are flushed too: a file another program wrote just
             // now may not be on the disk yet, and the save is about to replace its name.
-            if (wroteSource)
-                flushFileDataToDisk(folder / kSourceFileName);
             flushFileDataToDisk(target);
         } catch (const Failure& failure) {
             std::error_code ignored;

@@ -50,7 +50,8 @@ BatchItem applyOne(const std::filesystem::path& file, const std::optional<FileSt
         }
         const ObjectEdits edits = changes.editsFor(editor);
         SaveOptions save = options.save;
-        save.backups = kept ? nullptr : options.backups;
+        // A package the batch did not expect to write keeps its own backup.
+        save.backups = kept && kept->generation() ? nullptr : options.backups;
         switch (editor.save(edits, save)) {
         case ObjectEditor::SaveResult::Saved:
             item.outcome = BatchOutcome::Saved;
@@ -78,9 +79,11 @@ BatchItem applyOne(const std::filesystem::path& file, const std::optional<FileSt
 // the items not started stay NotReached. A file named twice is saved by one
 // thread, one name after the other, so two saves never race on one package.
 //
-// With backups, every wanted file's previous version is kept first and all of
-// them are flushed to disk at once, before any package is replaced: one flush
-// for the batch instead of several per package. kept is null where a save
+// With backups, the previous version of every file the batch will write
+// (wanted(i): loaded, and changed by the batch) is kept first, and all of them
+// are flushed to disk at once before any package is replaced: one flush for
+// the batch instead of several per package. Only those files are kept, so
+// that a batch cut short (killed) leaves no backup the whole batch would not have. kept is null where a save
 // keeps its own (a file named twice, whose second save follows the first).
 template <typename Wanted, typename Save>
 BatchSummary saveEach(
@@ -105,10 +108,9 @@ BatchSummary saveEach(
         parallelFor(
             files.size(), threads,
             [&](std::size_t i) {
-                if (!wanted(i))
-                    return;
                 try {
-                    kept[i] = options.backups->keepBeforeReplace(files[i], KeepFlush::Later);
+                    if (wanted(i))
+                        kept[i] = options.backups->keepBeforeReplace(files[i], KeepFlush::Later);
                 } catch (...) {
                     notKept[i] = reasonOf(std::current_exception());
                 }
@@ -120,7 +122,7 @@ BatchSummary saveEach(
             // Nothing is replaced without its backup on the disk.
             const std::string reason = reasonOf(std::current_exception());
             for (std::size_t i = 0; i < files.size(); ++i) {
-                if (wanted(i) && notKept[i].empty())
+                if (kept[i].generation() && notKept[i].empty())
                     notKept[i] = "The previous version cannot be kept as a backup (" + reason + ")";
             }
         }
@@ -141,6 +143,19 @@ BatchSummary saveEach(
     summary.cancelled = cancelled() && summary.count(BatchOutcome::NotReached) > 0;
     // kept goes here: the generations of packages not replaced are taken out again.
     return summary;
+}
+
+// Whether the batch will write file: it loads as an object the changes alter.
+// A package that will not load or be changed is left to the save to report.
+bool batchWillWrite(const std::filesystem::path& file, const BatchChanges& changes)
+{
+    try {
+        ObjectEditor editor;
+        return editor.load(file) == ObjectEditor::LoadResult::Loaded
+            && editor.changesAnything(changes.editsFor(editor));
+    } catch (...) {
+        return false;
+    }
 }
 
 } // namespace
@@ -280,7 +295,7 @@ BatchSummary BatchEdit::apply(const BatchChanges& changes, const BatchOptions& o
     for (const Member& member : mMembers)
         files.push_back(member.file);
     return saveEach(
-        files, options, [&](std::size_t i) { return mMembers[i].loaded; },
+        files, options, [&](std::size_t i) { return mMembers[i].loaded && batchWillWrite(files[i], changes); },
         [&](std::size_t i, KeptBackup* kept) {
             const Member& member = mMembers[i];
             if (!member.loaded)
@@ -294,7 +309,7 @@ BatchSummary applyToFiles(
 {
     // Each package is read once: its own load is the state the save compares against.
     return saveEach(
-        files, options, [](std::size_t) { return true; },
+        files, options, [&](std::size_t i) { return batchWillWrite(files[i], changes); },
         [&](std::size_t i, KeptBackup* kept) { return applyOne(files[i], std::nullopt, changes, options, kept); });
 }
 

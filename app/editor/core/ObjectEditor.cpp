@@ -455,6 +455,22 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
     return SaveResult::Saved;
 }
 
+bool ObjectEditor::changesAnything(const ObjectEdits& edits) const
+{
+    if (!mLoaded)
+        return false;
+    // As save() decides it: a replaced text list or definition resource.
+    const bool textList = editedTextListBytes(edits).has_value();
+    const bool definition = editedDefinition(edits).data() != mDefinition.data();
+    for (const PackageResource& file : mPackage.Files) {
+        if (textList && file.TypeID == gstrTypeCTSS && file.InstanceID == mTextListInstance)
+            return true;
+        if (definition && file.TypeID == gstrTypeOBJD && file.InstanceID == mDefinitionInstance)
+            return true;
+    }
+    return false;
+}
+
 std::string definitionRefusal(const ObjectDefinition* chosen)
 {
     if (chosen == nullptr)

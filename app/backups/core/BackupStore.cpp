@@ -5,6 +5,7 @@
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
 #include "package/base/ScratchFile.h"
+#include "package/base/ScratchSweep.h"
 #include "package/base/WholeFile.h"
 
 #include <algorithm>
@@ -316,6 +317,8 @@ KeptBackup BackupStore::keepBeforeReplace(const fs::path& file, KeepFlush flush)
 #endif
         // The folder's name is complete or absent, also after a crash.
         if (newFolder || !fs::exists(folder / kSourceFileName, error)) {
+            // As every first write into a folder: a killed run's leftovers go first.
+            sweepFolderBeforeWrite(folder);
             const fs::path scratch = scratchPathBeside(folder / kSourceFileName);
             try {
                 RawFile source(scratch, RawFile::Mode::CreateTruncate);

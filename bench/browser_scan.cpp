@@ -230,10 +230,12 @@ int main(int argc, char** argv)
     const std::vector<std::filesystem::path> page = writePage(options.folder / "page", cacheFile);
     ThumbnailCache cache;
     cache.load(cacheFile);
+    // As the thumbnail loader reads a page: the cache file open once for the page.
     const auto drawPage = [&] {
+        browser::ThumbnailReader reader;
         for (const auto& file : page) {
             const browser::ObjectSummary summary = browser::readObjectSummary(file);
-            const auto picture = browser::readThumbnail(browser::resolveThumbnail(cache, pathToUtf8(file.filename())));
+            const auto picture = reader.read(browser::resolveThumbnail(cache, pathToUtf8(file.filename())));
             if (!summary.readable || !picture)
                 std::abort();
             checksum += summary.name.size() + picture->size() + static_cast<std::uint32_t>(summary.guid);

@@ -399,6 +399,27 @@ ByteString readResourceBytes(const std::filesystem::path& fileName, const IndexE
     return data;
 }
 
+struct PackageResourceReader::Open {
+    FileSource source;
+};
+
+PackageResourceReader::PackageResourceReader(const std::filesystem::path& fileName)
+    : mFileName(fileName)
+    , mOpen(new Open { FileSource(fileName) })
+{
+}
+
+PackageResourceReader::~PackageResourceReader() = default;
+
+ByteString PackageResourceReader::read(const IndexEntry& entry) const
+{
+    checkResource(mOpen->source, 0, 1, entry);
+    ByteString data(static_cast<std::size_t>(entry.Size), '\0');
+    if (!data.empty())
+        mOpen->source.read(entry.Offset, data.data(), data.size());
+    return data;
+}
+
 PackageIndex parsePackageIndex(ByteView bytes)
 {
     return readIndex(MemorySource(bytes), kIndexOnlySteps);

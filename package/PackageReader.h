@@ -17,6 +17,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 namespace varnick {
@@ -48,6 +49,27 @@ PackageFile readPackage(const std::filesystem::path& fileName);
 /// Reads the stored bytes of one resource of a package file; throws when the
 /// entry's range does not lie inside the file.
 ByteString readResourceBytes(const std::filesystem::path& fileName, const IndexEntry& entry);
+
+/// One package file kept open while the stored bytes of several of its
+/// resources are read (a page of thumbnails from one cache: one open, many
+/// reads). Not for use by two threads at once.
+class PackageResourceReader {
+public:
+    /// Opens fileName for reading; throws Failure when it cannot be opened.
+    explicit PackageResourceReader(const std::filesystem::path& fileName);
+    ~PackageResourceReader();
+    PackageResourceReader(const PackageResourceReader&) = delete;
+    PackageResourceReader& operator=(const PackageResourceReader&) = delete;
+
+    const std::filesystem::path& fileName() const { return mFileName; }
+    /// As readResourceBytes, from the open file.
+    ByteString read(const IndexEntry& entry) const;
+
+private:
+    struct Open;
+    std::filesystem::path mFileName;
+    std::unique_ptr<Open> mOpen;
+};
 
 /// The same readers over package bytes held in memory (tests, fuzzing, archives).
 PackageIndex parsePackageIndex(ByteView bytes);

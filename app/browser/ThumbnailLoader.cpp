@@ -27,10 +27,12 @@ void ThumbnailLoader::load(std::vector<Request> requests)
         return;
     // One batch after the other: the rows or cells asked for together are read together.
     mTask->append([this, size = mSize, requests = std::move(requests)](const TaskContext& task) {
+        // The cache file is opened once for the batch, not once per picture.
+        browser::ThumbnailReader reader;
         for (const Request& request : requests) {
             if (task.cancelled())
                 return;
-            task.post([this, key = request.key, picture = read(request, size)] {
+            task.post([this, key = request.key, picture = read(request, size, &reader)] {
                 if (mLoaded)
                     mLoaded(key, picture.image, picture.made);
             });
@@ -58,10 +60,10 @@ QImage ThumbnailLoader::scaled(const QImage& picture, int size)
     return picture.copy(0, 0, 128, 128).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage ThumbnailLoader::read(const browser::ThumbnailSource& source, int size)
+QImage ThumbnailLoader::read(const browser::ThumbnailSource& source, int size, browser::ThumbnailReader* reader)
 {
     try {
-        const QImage picture = decode(browser::readThumbnail(source));
+        const QImage picture = decode(reader ? reader->read(source) : browser::readThumbnail(source));
         return picture.isNull() ? QImage() : scaled(picture, size);
     } catch (const std::exception&) {
         return {};
@@ -90,9 +92,9 @@ QImage ThumbnailLoader::madeFromTexture(const std::filesystem::path& package, in
     }
 }
 
-ThumbnailLoader::Picture ThumbnailLoader::read(const Request& request, int size)
+ThumbnailLoader::Picture ThumbnailLoader::read(const Request& request, int size, browser::ThumbnailReader* reader)
 {
-    QImage picture = read(request.source, size);
+    QImage picture = read(request.source, size, reader);
     if (!picture.isNull() || request.package.empty())
         return { std::move(picture), false };
     picture = madeFromTexture(request.package, size);

@@ -58,12 +58,13 @@ public:
     /// The thumbnail the cache's pictures hold in their top-left 128 x 128 pixels, scaled to size x size.
     static QImage scaled(const QImage& picture, int size);
     /// Reads, decodes and scales the picture at source (a null image when there is none). Never throws.
-    static QImage read(const browser::ThumbnailSource& source, int size);
+    /// reader, when given, keeps the cache file open across a batch's pictures.
+    static QImage read(const browser::ThumbnailSource& source, int size, browser::ThumbnailReader* reader = nullptr);
     /// The picture made from package's first texture the texture viewer shows, fitted into
     /// size x size with its proportions kept; a null image when it has none or cannot be read. Never throws.
     static QImage madeFromTexture(const std::filesystem::path& package, int size);
     /// The cache's picture for request, else the one made from its package's texture. Never throws.
-    static Picture read(const Request& request, int size);
+    static Picture read(const Request& request, int size, browser::ThumbnailReader* reader = nullptr);
 
 private:
     int mSize;

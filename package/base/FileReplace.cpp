@@ -40,11 +40,12 @@ constexpr std::string_view kScratchExtension = ".tmp";
         ErrorCode::FileReplaceFailed, "The finished file could not replace " + pathToUtf8(target) + ": " + why);
 }
 
-void flushFile(const std::filesystem::path& fileName)
+void flushFile(const std::filesystem::path& fileName, bool dataOnly = false)
 {
     if (gFailFlushForTesting)
         throw Failure(ErrorCode::FileWriteFailed, "The scratch file could not be flushed to disk (simulated)");
 #ifdef _WIN32
+    (void)dataOnly;
     HANDLE handle = CreateFileW(fileName.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
         FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
@@ -58,7 +59,9 @@ void flushFile(const std::filesystem::path& fileName)
     if (descriptor < 0)
         throw Failure(ErrorCode::FileWriteFailed,
             std::string("The scratch file cannot be opened to flush it: ") + std::strerror(errno));
-    const int result = ::fsync(descriptor);
+    // The data alone is what a second name of finished bytes needs: its new
+    // name is made durable by flushing the folder that holds it.
+    const int result = dataOnly ? ::fdatasync(descriptor) : ::fsync(descriptor);
     const int error = errno;
     ::close(descriptor);
     if (result != 0)
@@ -66,19 +69,6 @@ void flushFile(const std::filesystem::path& fileName)
             std::string("The scratch file could not be flushed to disk: ") + std::strerror(error));
 #endif
 }
-
-#ifndef _WIN32
-// Makes a finished rename durable; a folder that cannot be synced (some network
-// file systems) does not undo the replacement, so failures are ignored.
-void flushFolder(const std::filesystem::path& folder)
-{
-    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        ::fsync(descriptor);
-        ::close(descriptor);
-    }
-}
-#endif
 
 // Renames source over target in one step. Returns false with crossDevice set
 // when the two lie on different volumes; throws for any other failure.
@@ -104,7 +94,7 @@ bool renameOver(const std::filesystem::path& source, const std::filesystem::path
     failReplace(target, std::system_category().message(static_cast<int>(error)));
 #else
     if (::rename(source.c_str(), target.c_str()) == 0) {
-        flushFolder(target.parent_path());
+        flushFolderToDisk(target.parent_path());
         return true;
     }
     if (errno == EXDEV) {
@@ -116,6 +106,45 @@ bool renameOver(const std::filesystem::path& source, const std::filesystem::path
 }
 
 } // namespace
+
+void flushFolderToDisk(const std::filesystem::path& folder)
+{
+#ifdef _WIN32
+    // Windows makes a rename durable with the rename itself (MOVEFILE_WRITE_THROUGH).
+    (void)folder;
+#else
+    // A folder that cannot be synced (some network file systems) does not
+    // undo what was put in it, so failures are ignored.
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+#endif
+}
+
+bool flushVolumeToDisk(const std::filesystem::path& folder)
+{
+    if (gFailFlushForTesting)
+        throw Failure(ErrorCode::FileWriteFailed, "The volume could not be flushed to disk (simulated)");
+#ifdef __linux__
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    const int result = ::syncfs(descriptor);
+    ::close(descriptor);
+    return result == 0;
+#else
+    // Elsewhere a whole volume is flushed only with rights a player's program lacks.
+    (void)folder;
+    return false;
+#endif
+}
+
+void flushFileDataToDisk(const std::filesystem::path& file)
+{
+    flushFile(file, true);
+}
 
 std::filesystem::path scratchPathBeside(const std::filesystem::path& target)
 {

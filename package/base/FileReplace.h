@@ -14,6 +14,20 @@ namespace varnick {
 /// scratch still exists.
 void replaceFileAtomically(const std::filesystem::path& scratch, const std::filesystem::path& target);
 
+/// Flushes file's bytes to disk (not necessarily its name: flush its folder
+/// for that). Throws Failure(FileWriteFailed).
+void flushFileDataToDisk(const std::filesystem::path& file);
+
+/// Makes the names last created, renamed or removed in folder durable. Never
+/// throws (a folder that cannot be flushed is not an error); nothing on Windows,
+/// whose renames are durable when they return.
+void flushFolderToDisk(const std::filesystem::path& folder);
+
+/// Flushes everything written to the volume holding folder, in one step where
+/// the system can (Linux). Returns false where it cannot, or when the flush
+/// failed: the caller then flushes file by file, which reports the failure.
+bool flushVolumeToDisk(const std::filesystem::path& folder);
+
 /// A scratch file name beside target, unique within this process and the only
 /// shape of scratch name the program makes: "<name>.varnick-<pid>-<n>.tmp".
 std::filesystem::path scratchPathBeside(const std::filesystem::path& target);

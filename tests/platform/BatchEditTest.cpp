@@ -1,6 +1,7 @@
 #include "app/editor/core/BatchEdit.h"
 #include "app/backups/core/BackupStore.h"
 #include "package/base/ErrorTrap.h"
+#include "package/base/FileReplace.h"
 #include "package/base/Paths.h"
 #include "tests/common/TemporaryFolder.h"
 #include "tests/platform/EditorFixtures.h"
@@ -295,5 +296,115 @@ TEST_F(BatchEditTest, pruningRemovesBackupsOlderThanTheSetting)
         EXPECT_TRUE(store.hasOriginal(files[1]));
         // A pruned file's folder goes with its last backup.
         EXPECT_EQ(std::filesystem::exists(store.folderOf(files[0])), c.removed == 0);
+    }
+}
+
+// A save replaces the package by a rename, so its backup may be the old file
+// itself under a second name. Whether linked or copied (a file system without
+// second names), the kept bytes never change with later saves, the time of
+// keeping is the save's (not the package's own old time, which pruning would
+// take for the backup's age), and pruning removes the backup whole.
+TEST_F(BatchEditTest, aBackupKeptAsASecondNameOrACopyStaysAsItWasAndAgesFromTheSave)
+{
+    const auto now = std::filesystem::file_time_type::clock::now();
+    const auto yearsAgo = now - std::chrono::hours(24) * 800;
+    struct LinksOff {
+        ~LinksOff() { BackupStore::failLinksForTesting(false); }
+    } restore;
+    for (const bool links : { true, false }) {
+        for (const int generations : { 1, 3 }) {
+            for (const bool twice : { false, true }) { // twice: the file named twice, each save keeping its own
+                SCOPED_TRACE(std::string(links ? "links" : "copies") + ", " + std::to_string(generations)
+                    + " generations" + (twice ? ", named twice" : ""));
+                BackupStore::failLinksForTesting(!links);
+                std::filesystem::remove_all(backupDir.path());
+                const auto file = write({ package({ { ObjectField::Price, 5 } }) }).front();
+                std::filesystem::last_write_time(file, yearsAgo);
+                const ByteString original = readFileBytes(file);
+                BackupStore store(backupDir.path() / "Backups", BackupPolicy { generations, 30 });
+                BatchOptions options;
+                options.backups = &store;
+                for (const char* price : { "10", "20", "30" }) {
+                    BatchChanges changes;
+                    changes.numbers[ObjectField::Price] = price;
+                    const std::vector<std::filesystem::path> files
+                        = twice ? std::vector { file, file } : std::vector { file };
+                    EXPECT_EQ(applyToFiles(files, changes, options).count(BatchOutcome::Saved), 1u);
+                }
+                const std::vector<BackupGeneration> kept = store.generations(file);
+                ASSERT_EQ(kept.size(), static_cast<std::size_t>(generations));
+                EXPECT_EQ(readFileBytes(kept.front().file), original);
+                // No kept bytes are shared with the package any more.
+                EXPECT_EQ(std::filesystem::hard_link_count(kept.front().file), 1u);
+                EXPECT_EQ(std::filesystem::hard_link_count(file), 1u);
+                for (const BackupGeneration& generation : kept)
+                    EXPECT_GT(generation.kept, now - std::chrono::hours(1));
+                EXPECT_EQ(store.prune(now), 0u);
+                EXPECT_EQ(store.prune(now + std::chrono::hours(24) * 31), static_cast<std::size_t>(generations));
+                EXPECT_FALSE(std::filesystem::exists(store.folderOf(file)));
+            }
+        }
+    }
+}
+
+// A package with a second name of the player's own could be written in place
+// through it; its backup is then a copy, which such a write leaves alone.
+TEST_F(BatchEditTest, aPackageWithASecondNameIsBackedUpAsACopy)
+{
+    const auto file = write({ package({ { ObjectField::Price, 5 } }) }).front();
+    const ByteString original = readFileBytes(file);
+    std::error_code error;
+    std::filesystem::create_hard_link(file, dir.path() / "other name.package", error);
+    if (error)
+        GTEST_SKIP() << "this file system has no second names";
+    BackupStore store(backupDir.path(), BackupPolicy { 1, 30 });
+    BatchOptions options;
+    options.backups = &store;
+    BatchChanges changes;
+    changes.numbers[ObjectField::Price] = "10";
+    ASSERT_EQ(applyToFiles({ file }, changes, options).count(BatchOutcome::Saved), 1u);
+    dir.write("other name.package", "written in place");
+    EXPECT_EQ(readFileBytes(store.generations(file).front().file), original);
+}
+
+// A save that writes nothing keeps nothing: a package refused, unchanged, or
+// whose backups could not be flushed leaves no new generation (and no folder)
+// behind, and is itself as it was.
+TEST_F(BatchEditTest, aSaveThatWritesNothingLeavesNoBackupBehind)
+{
+    struct FlushOn {
+        ~FlushOn() { failFlushForTesting(false); }
+    } restore;
+    const struct {
+        const char* what;
+        const char* price;
+        bool failFlush;
+        bool packages; ///< false: files that are no packages
+        BatchOutcome outcome;
+    } cases[] = {
+        { "unchanged", "5", false, true, BatchOutcome::Unchanged },
+        { "not packages", "10", false, false, BatchOutcome::Refused },
+        { "flush fails", "10", true, true, BatchOutcome::Refused },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(backupDir.path());
+        const ByteString bytes = c.packages ? package({ { ObjectField::Price, 5 } }) : ByteString("not a package");
+        const auto files = write({ bytes, bytes });
+        const std::vector<ByteString> before = bytesOf(files);
+        BackupStore store(backupDir.path() / "Backups", BackupPolicy { 3, 30 });
+        BatchOptions options;
+        options.backups = &store;
+        BatchChanges changes;
+        changes.numbers[ObjectField::Price] = c.price;
+        failFlushForTesting(c.failFlush);
+        const BatchSummary summary = applyToFiles(files, changes, options);
+        failFlushForTesting(false);
+        EXPECT_EQ(summary.count(c.outcome), files.size()) << summary.text();
+        EXPECT_EQ(bytesOf(files), before);
+        EXPECT_TRUE(store.generations(files[0]).empty());
+        EXPECT_TRUE(!std::filesystem::exists(store.folder()) || std::filesystem::is_empty(store.folder()));
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            EXPECT_FALSE(isScratchFileName(entry.path())) << pathToUtf8(entry.path());
     }
 }

@@ -1,15 +1,20 @@
 #include "app/backups/core/BackupStore.h"
 
 #include "package/base/ErrorTrap.h"
+#include "package/base/FileReplace.h"
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
 #include "package/base/ScratchFile.h"
+#include "package/base/ScratchSweep.h"
 #include "package/base/WholeFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
+#include <set>
 #include <system_error>
+#include <utility>
 
 namespace varnick {
 
@@ -19,6 +24,10 @@ namespace {
 
 constexpr const char* kSourceFileName = "source.txt";
 constexpr const char* kGenerationExtension = ".package";
+// The empty file beside a lent generation whose modification time is when it was kept.
+constexpr const char* kMarkerExtension = ".kept";
+
+std::atomic<bool> gFailLinksForTesting { false };
 // Hash folders probed for one hash before giving up (only ever reached by collisions).
 constexpr int kMaxProbes = 64;
 
@@ -68,6 +77,20 @@ fs::path generationFile(const fs::path& folder, int number)
     return folder / (std::string(name) + kGenerationExtension);
 }
 
+fs::path markerOf(const fs::path& generation)
+{
+    fs::path marker = generation;
+    marker.replace_extension(kMarkerExtension);
+    return marker;
+}
+
+void removeGeneration(const fs::path& generation, std::error_code& error)
+{
+    fs::remove(generation, error);
+    std::error_code ignored;
+    fs::remove(markerOf(generation), ignored);
+}
+
 std::vector<BackupGeneration> generationsIn(const fs::path& folder)
 {
     std::vector<BackupGeneration> found;
@@ -77,7 +100,10 @@ std::vector<BackupGeneration> generationsIn(const fs::path& folder)
         if (!number || !it->is_regular_file(error))
             continue;
         BackupGeneration generation { *number, it->path(), {} };
-        generation.kept = fs::last_write_time(it->path(), error);
+        std::error_code noMarker;
+        generation.kept = fs::last_write_time(markerOf(it->path()), noMarker);
+        if (noMarker)
+            generation.kept = fs::last_write_time(it->path(), error);
         if (!error)
             found.push_back(generation);
         error.clear();
@@ -85,6 +111,36 @@ std::vector<BackupGeneration> generationsIn(const fs::path& folder)
     std::sort(found.begin(), found.end(),
         [](const BackupGeneration& a, const BackupGeneration& b) { return a.number < b.number; });
     return found;
+}
+
+// Drops the oldest generations after the original beyond generations.
+void dropBeyond(const fs::path& folder, int generations)
+{
+    std::vector<BackupGeneration> kept = generationsIn(folder);
+    // The original stays; the oldest of the later generations go first.
+    while (static_cast<int>(kept.size()) > generations && kept.size() > 1) {
+        std::error_code error;
+        removeGeneration(kept[1].file, error);
+        kept.erase(kept.begin() + 1);
+    }
+}
+
+// Removes folder with its source name once no generation is left in it.
+void removeFolderWhenEmpty(const fs::path& folder)
+{
+    if (!generationsIn(folder).empty())
+        return;
+    std::error_code gone;
+    // Records of generations an interrupted keep never put in place.
+    std::vector<fs::path> markers;
+    for (fs::directory_iterator it(folder, gone), end; !gone && it != end; it.increment(gone)) {
+        if (pathToUtf8(it->path().extension()) == kMarkerExtension)
+            markers.push_back(it->path());
+    }
+    for (const fs::path& marker : markers)
+        fs::remove(marker, gone);
+    fs::remove(folder / kSourceFileName, gone);
+    fs::remove(folder, gone);
 }
 
 [[noreturn]] void fail(ErrorCode code, const std::string& what, const fs::path& file)
@@ -148,13 +204,24 @@ fs::path BackupStore::folderOf(const fs::path& file) const
 
 std::optional<fs::path> BackupStore::keep(const fs::path& file)
 {
+    KeptBackup kept = keepCopy(file);
+    kept.fileReplaced();
+    return kept.generation();
+}
+
+KeptBackup BackupStore::keepCopy(const fs::path& file)
+{
     std::error_code error;
     if (!fs::is_regular_file(file, error))
-        return std::nullopt;
+        return KeptBackup();
+    KeptBackup result;
+    result.mGenerations = mPolicy.generations;
     const fs::path folder = folderOf(file);
     std::vector<BackupGeneration> kept = generationsIn(folder);
-    if (mPolicy.generations == 1 && !kept.empty())
-        return kept.front().file;
+    if (mPolicy.generations == 1 && !kept.empty()) {
+        result.mGeneration = kept.front().file;
+        return result;
+    }
 
     // A first backup that fails leaves no folder behind: what this call
     // creates before the copy is in place goes again.
@@ -175,6 +242,7 @@ std::optional<fs::path> BackupStore::keep(const fs::path& file)
     // generation is complete or absent and its folder still names its file.
     const int number = kept.empty() ? 1 : kept.back().number + 1;
     const fs::path target = generationFile(folder, number);
+    const std::optional<FileStamp> stamp = fileStampOf(file);
     try {
         if (!fs::exists(folder / kSourceFileName, error))
             writeWholeFile(folder / kSourceFileName, backupSourceKey(file));
@@ -186,14 +254,208 @@ std::optional<fs::path> BackupStore::keep(const fs::path& file)
         fail(failure.code(), "The previous version cannot be kept as a backup (" + std::string(failure.what()) + ")",
             file);
     }
+    flushNewFolders(newStore, newFolder);
+    result.mGeneration = target;
+    result.mNew = true;
+    result.mStamp = stamp;
+    return result;
+}
 
-    kept = generationsIn(folder);
-    // The original stays; the oldest of the later generations go first.
-    while (static_cast<int>(kept.size()) > mPolicy.generations && kept.size() > 1) {
-        fs::remove(kept[1].file, error);
-        kept.erase(kept.begin() + 1);
+void BackupStore::flushNewFolders(bool newStore, bool newFolder) const
+{
+    // A new folder's own name lives in its parent.
+    if (newFolder)
+        flushFolderToDisk(mFolder);
+    if (newStore)
+        flushFolderToDisk(mFolder.parent_path());
+}
+
+KeptBackup BackupStore::keepBeforeReplace(const fs::path& file, KeepFlush flush)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(file, error))
+        return KeptBackup();
+    // A file with a second name already could be written in place through it,
+    // and with it the backup; such a file is copied.
+    const std::uintmax_t names = fs::hard_link_count(file, error);
+    if (error || names != 1 || gFailLinksForTesting)
+        return keepCopy(file);
+    KeptBackup result;
+    result.mGenerations = mPolicy.generations;
+    const fs::path folder = folderOf(file);
+    const std::vector<BackupGeneration> kept = generationsIn(folder);
+    if (mPolicy.generations == 1 && !kept.empty()) {
+        result.mGeneration = kept.front().file;
+        return result;
     }
-    return target;
+
+    const bool newStore = !fs::exists(mFolder, error);
+    const bool newFolder = !fs::exists(folder, error);
+    fs::create_directories(folder, error);
+    if (error)
+        fail(ErrorCode::FolderFailed, "The backup folder cannot be created", folder);
+    const int number = kept.empty() ? 1 : kept.back().number + 1;
+    const fs::path target = generationFile(folder, number);
+    const fs::path marker = markerOf(target);
+    const std::optional<FileStamp> stamp = fileStampOf(file);
+    const auto undo = [&] {
+        std::error_code ignored;
+        fs::remove(marker, ignored);
+        if (newFolder)
+            fs::remove_all(folder, ignored);
+        if (newStore)
+            fs::remove(mFolder, ignored);
+    };
+    bool wroteSource = false;
+    try {
+        // The time of keeping goes on record before the generation appears,
+        // so that a generation never shows the package's own (older) time.
+        RawFile(marker, RawFile::Mode::CreateTruncate).close();
+#ifdef _WIN32
+        // Opening a leftover record does not renew its time there.
+        fs::last_write_time(marker, fs::file_time_type::clock::now(), error);
+#endif
+        // The folder's name is complete or absent, also after a crash.
+        if (newFolder || !fs::exists(folder / kSourceFileName, error)) {
+            // As every first write into a folder: a killed run's leftovers go first.
+            sweepFolderBeforeWrite(folder);
+            const fs::path scratch = scratchPathBeside(folder / kSourceFileName);
+            try {
+                RawFile source(scratch, RawFile::Mode::CreateTruncate);
+                const std::string key = backupSourceKey(file);
+                source.writeAt(0, key.data(), key.size());
+                source.close();
+                if (flush == KeepFlush::Now)
+                    flushFileDataToDisk(scratch);
+                std::error_code renamed;
+                fs::rename(scratch, folder / kSourceFileName, renamed);
+                if (renamed)
+                    throw Failure(
+                        ErrorCode::FileReplaceFailed, "The backup folder cannot be named: " + renamed.message());
+            } catch (...) {
+                std::error_code ignored;
+                fs::remove(scratch, ignored);
+                throw;
+            }
+            wroteSource = true;
+        }
+        // A second name appears whole in one step: no scratch name is needed.
+        fs::create_hard_link(file, target, error);
+        if (error) {
+            undo();
+            return keepCopy(file);
+        }
+    } catch (const Failure& failure) {
+        undo();
+        fail(failure.code(), "The previous version cannot be kept as a backup (" + std::string(failure.what()) + ")",
+            file);
+    }
+    if (flush == KeepFlush::Now) {
+        try {
+            // The old bytes are flushed too: a file another program wrote just
+            // now may not be on the disk yet, and the save is about to replace its name.
+            flushFileDataToDisk(target);
+        } catch (const Failure& failure) {
+            std::error_code ignored;
+            fs::remove(target, ignored);
+            undo();
+            fail(failure.code(),
+                "The previous version cannot be kept as a backup (" + std::string(failure.what()) + ")", file);
+        }
+        // One flush makes the folder's new names durable.
+        flushFolderToDisk(folder);
+        flushNewFolders(newStore, newFolder);
+    } else {
+        const std::lock_guard lock(mPending->mutex);
+        mPending->files.push_back(target);
+        if (wroteSource)
+            mPending->files.push_back(folder / kSourceFileName);
+        mPending->folders.insert(folder);
+        if (newFolder)
+            mPending->folders.insert(mFolder);
+        if (newStore)
+            mPending->folders.insert(mFolder.parent_path());
+    }
+    result.mGeneration = target;
+    result.mMarker = marker;
+    result.mNew = true;
+    result.mStamp = stamp;
+    return result;
+}
+
+void BackupStore::flushKept()
+{
+    std::vector<fs::path> files;
+    std::set<fs::path> folders;
+    {
+        const std::lock_guard lock(mPending->mutex);
+        files.swap(mPending->files);
+        folders.swap(mPending->folders);
+    }
+    if (files.empty())
+        return;
+    // One flush of the volume costs about what one file's does, and covers them all.
+    if (flushVolumeToDisk(mFolder))
+        return;
+    for (const fs::path& file : files)
+        flushFileDataToDisk(file);
+    for (const fs::path& folder : folders)
+        flushFolderToDisk(folder);
+}
+
+void BackupStore::failLinksForTesting(bool fail)
+{
+    gFailLinksForTesting = fail;
+}
+
+KeptBackup::~KeptBackup()
+{
+    withdraw();
+}
+
+KeptBackup::KeptBackup(KeptBackup&& other) noexcept
+    : mGeneration(std::exchange(other.mGeneration, std::nullopt))
+    , mMarker(std::exchange(other.mMarker, {}))
+    , mNew(std::exchange(other.mNew, false))
+    , mStamp(std::exchange(other.mStamp, std::nullopt))
+    , mGenerations(other.mGenerations)
+{
+}
+
+KeptBackup& KeptBackup::operator=(KeptBackup&& other) noexcept
+{
+    if (this != &other) {
+        withdraw();
+        mGeneration = std::exchange(other.mGeneration, std::nullopt);
+        mMarker = std::exchange(other.mMarker, {});
+        mNew = std::exchange(other.mNew, false);
+        mStamp = std::exchange(other.mStamp, std::nullopt);
+        mGenerations = other.mGenerations;
+    }
+    return *this;
+}
+
+void KeptBackup::fileReplaced()
+{
+    if (!mNew || !mGeneration)
+        return;
+    mNew = false;
+    // Older generations go only now: a save that fails keeps them all.
+    dropBeyond(mGeneration->parent_path(), mGenerations);
+}
+
+void KeptBackup::withdraw() noexcept
+{
+    if (!mNew || !mGeneration)
+        return;
+    mNew = false;
+    try {
+        std::error_code ignored;
+        removeGeneration(*mGeneration, ignored);
+        removeFolderWhenEmpty(mGeneration->parent_path());
+    } catch (...) {
+        // A generation left behind is a backup too many, never a loss.
+    }
 }
 
 std::vector<BackupGeneration> BackupStore::generations(const fs::path& file) const
@@ -245,15 +507,13 @@ std::size_t BackupStore::prune(fs::file_time_type now)
         for (const BackupGeneration& generation : kept) {
             std::error_code gone;
             if (generation.kept < limit && fs::remove(generation.file, gone)) {
+                fs::remove(markerOf(generation.file), gone);
                 ++removed;
                 --left;
             }
         }
-        if (left == 0 && !kept.empty()) {
-            std::error_code gone;
-            fs::remove(folder / kSourceFileName, gone);
-            fs::remove(folder, gone);
-        }
+        if (left == 0 && !kept.empty())
+            removeFolderWhenEmpty(folder);
     }
     return removed;
 }

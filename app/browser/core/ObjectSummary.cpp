@@ -221,10 +221,19 @@ ThumbnailSource resolveThumbnail(ThumbnailCache& cache, std::string_view fileNam
 
 std::optional<ByteString> readThumbnail(const ThumbnailSource& source)
 {
+    return ThumbnailReader().read(source);
+}
+
+std::optional<ByteString> ThumbnailReader::read(const ThumbnailSource& source)
+{
     if (source.matches.size() != 1)
         return std::nullopt;
     try {
-        return decompressResource(readResourceBytes(source.cacheFile, source.matches.front()));
+        if (!mOpen || mOpen->fileName() != source.cacheFile) {
+            mOpen.reset();
+            mOpen.emplace(source.cacheFile);
+        }
+        return decompressResource(mOpen->read(source.matches.front()));
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception&) {

@@ -8,6 +8,7 @@
 
 #include "package/ObjectDefinition.h"
 #include "package/PackageFile.h"
+#include "package/PackageReader.h"
 #include "package/base/Bytes.h"
 
 #include <cstdint>
@@ -75,5 +76,18 @@ ThumbnailSource resolveThumbnail(ThumbnailCache& cache, std::string_view fileNam
 /// The decompressed picture (a JPEG file's bytes) when exactly one entry
 /// matched and it could be read; nothing otherwise. Never throws beyond allocation.
 std::optional<ByteString> readThumbnail(const ThumbnailSource& source);
+
+/// readThumbnail for a page of thumbnails: the cache file, which may be
+/// hundreds of megabytes, is opened once for the page and read many times
+/// (opened again when a source names another file). Live for one page only,
+/// so that the file is not held open while the game or a purge replaces it.
+/// One thread at a time.
+class ThumbnailReader {
+public:
+    std::optional<ByteString> read(const ThumbnailSource& source);
+
+private:
+    std::optional<PackageResourceReader> mOpen;
+};
 
 } // namespace varnick::browser

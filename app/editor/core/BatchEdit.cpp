@@ -29,9 +29,11 @@ std::string loadRefusal(ObjectEditor::LoadResult result, const ObjectEditor& edi
     return result == ObjectEditor::LoadResult::Loaded ? std::string() : editor.loadMessage();
 }
 
-// Loads file and saves changes into it; expected is the stamp the batch saw, when it saw one.
+// Loads file and saves changes into it; expected is the stamp the batch saw,
+// when it saw one. kept, when the batch kept the file's previous version
+// already, is the backup the save relies on instead of keeping its own.
 BatchItem applyOne(const std::filesystem::path& file, const std::optional<FileStamp>& expected,
-    const BatchChanges& changes, const BatchOptions& options)
+    const BatchChanges& changes, const BatchOptions& options, KeptBackup* kept)
 {
     BatchItem item { file, BatchOutcome::Refused, {}, {} };
     try {
@@ -41,18 +43,22 @@ BatchItem applyOne(const std::filesystem::path& file, const std::optional<FileSt
             item.reason = loadRefusal(loaded, editor);
             return item;
         }
-        if (expected && fileStampOf(file) != expected) {
+        const std::optional<FileStamp> now = fileStampOf(file);
+        if ((expected && now != expected) || (kept && kept->fileStamp() && now != kept->fileStamp())) {
             item.reason = VARNICK_TRANSLATE_NOOP(
                 "BatchEdit", "The package changed on disk since it was loaded; it was left as it is");
             return item;
         }
         const ObjectEdits edits = changes.editsFor(editor);
         SaveOptions save = options.save;
-        save.backups = options.backups;
+        // A package the batch did not expect to write keeps its own backup.
+        save.backups = kept && kept->generation() ? nullptr : options.backups;
         switch (editor.save(edits, save)) {
         case ObjectEditor::SaveResult::Saved:
             item.outcome = BatchOutcome::Saved;
             item.changes = editor.lastSaveChanges();
+            if (kept)
+                kept->fileReplaced();
             break;
         case ObjectEditor::SaveResult::NothingChanged:
             item.outcome = BatchOutcome::Unchanged;
@@ -69,13 +75,21 @@ BatchItem applyOne(const std::filesystem::path& file, const std::optional<FileSt
     return item;
 }
 
-// Saves every item through save(i) on up to options.Threads threads (the
+// Saves every item through save(i, kept) on up to options.Threads threads (the
 // packages are independent files; the disk's latency overlaps), in the
 // files' order of handing out. Once cancel is set no further item starts;
 // the items not started stay NotReached. A file named twice is saved by one
 // thread, one name after the other, so two saves never race on one package.
-template <typename Save>
-BatchSummary saveEach(const std::vector<std::filesystem::path>& files, const BatchOptions& options, Save save)
+//
+// With backups, the previous version of every file the batch will write
+// (wanted(i): loaded, and changed by the batch) is kept first, and all of them
+// are flushed to disk at once before any package is replaced: one flush for
+// the batch instead of several per package. Only those files are kept, so
+// that a batch cut short (killed) leaves no backup the whole batch would not have. kept is null where a save
+// keeps its own (a file named twice, whose second save follows the first).
+template <typename Wanted, typename Save>
+BatchSummary saveEach(
+    const std::vector<std::filesystem::path>& files, const BatchOptions& options, Wanted wanted, Save save)
 {
     BatchSummary summary;
     summary.items.reserve(files.size());
@@ -85,16 +99,65 @@ BatchSummary saveEach(const std::vector<std::filesystem::path>& files, const Bat
     std::set<std::string> distinct;
     for (const std::filesystem::path& file : files)
         distinct.insert(backupSourceKey(file));
-    const unsigned threads = distinct.size() == files.size() ? options.threads : 1U;
+    const bool allDistinct = distinct.size() == files.size();
+    const unsigned threads = allDistinct ? options.threads : 1U;
     const auto cancelled = [&] { return options.cancel != nullptr && options.cancel->load(); };
+
+    const bool keepFirst = options.backups != nullptr && allDistinct;
+    std::vector<KeptBackup> kept(keepFirst ? files.size() : 0);
+    std::vector<std::string> notKept(kept.size());
+    if (keepFirst) {
+        parallelFor(
+            files.size(), threads,
+            [&](std::size_t i) {
+                try {
+                    if (wanted(i))
+                        kept[i] = options.backups->keepBeforeReplace(files[i], KeepFlush::Later);
+                } catch (...) {
+                    notKept[i] = reasonOf(std::current_exception());
+                }
+            },
+            cancelled, [](std::size_t) {});
+        try {
+            options.backups->flushKept();
+        } catch (...) {
+            // Nothing is replaced without its backup on the disk.
+            const std::string reason = reasonOf(std::current_exception());
+            for (std::size_t i = 0; i < files.size(); ++i) {
+                if (kept[i].generation() && notKept[i].empty())
+                    notKept[i] = "The previous version cannot be kept as a backup (" + reason + ")";
+            }
+        }
+    }
     parallelFor(
-        files.size(), threads, [&](std::size_t i) { summary.items[i] = save(i); }, cancelled,
+        files.size(), threads,
+        [&](std::size_t i) {
+            if (keepFirst && !notKept[i].empty())
+                summary.items[i] = { files[i], BatchOutcome::Refused, notKept[i], {} };
+            else
+                summary.items[i] = save(i, keepFirst ? &kept[i] : nullptr);
+        },
+        cancelled,
         [&](std::size_t done) {
             if (options.progress)
                 options.progress(done, files.size());
         });
     summary.cancelled = cancelled() && summary.count(BatchOutcome::NotReached) > 0;
+    // kept goes here: the generations of packages not replaced are taken out again.
     return summary;
+}
+
+// Whether the batch will write file: it loads as an object the changes alter.
+// A package that will not load or be changed is left to the save to report.
+bool batchWillWrite(const std::filesystem::path& file, const BatchChanges& changes)
+{
+    try {
+        ObjectEditor editor;
+        return editor.load(file) == ObjectEditor::LoadResult::Loaded
+            && editor.changesAnything(changes.editsFor(editor));
+    } catch (...) {
+        return false;
+    }
 }
 
 } // namespace
@@ -238,19 +301,23 @@ BatchSummary BatchEdit::apply(const BatchChanges& changes, const BatchOptions& o
     files.reserve(mMembers.size());
     for (const Member& member : mMembers)
         files.push_back(member.file);
-    return saveEach(files, options, [&](std::size_t i) {
-        const Member& member = mMembers[i];
-        if (!member.loaded)
-            return BatchItem { member.file, BatchOutcome::Refused, member.refusal, {} };
-        return applyOne(member.file, member.stamp, changes, options);
-    });
+    return saveEach(
+        files, options, [&](std::size_t i) { return mMembers[i].loaded && batchWillWrite(files[i], changes); },
+        [&](std::size_t i, KeptBackup* kept) {
+            const Member& member = mMembers[i];
+            if (!member.loaded)
+                return BatchItem { member.file, BatchOutcome::Refused, member.refusal, {} };
+            return applyOne(member.file, member.stamp, changes, options, kept);
+        });
 }
 
 BatchSummary applyToFiles(
     const std::vector<std::filesystem::path>& files, const BatchChanges& changes, const BatchOptions& options)
 {
     // Each package is read once: its own load is the state the save compares against.
-    return saveEach(files, options, [&](std::size_t i) { return applyOne(files[i], std::nullopt, changes, options); });
+    return saveEach(
+        files, options, [&](std::size_t i) { return batchWillWrite(files[i], changes); },
+        [&](std::size_t i, KeptBackup* kept) { return applyOne(files[i], std::nullopt, changes, options, kept); });
 }
 
 } // namespace varnick

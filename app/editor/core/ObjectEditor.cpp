@@ -431,13 +431,16 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
     ScratchFile scratch = writePackageScratch(pkg, mFileName);
     if (options.beforeReplaceForTesting)
         options.beforeReplaceForTesting(scratch.path());
-    // The backup (a copy that may take a moment) comes before the last
-    // check, so that the check sits right before the replace.
+    // The backup comes before the last check, so that the check sits right
+    // before the replace. The replace is a rename, so the backup may keep the
+    // old file itself rather than a copy.
+    KeptBackup kept;
     if (options.backups)
-        options.backups->keep(mFileName);
+        kept = options.backups->keepBeforeReplace(mFileName);
     if (fileStampOf(mFileName) != std::optional<FileStamp>(mStamp))
         return SaveResult::ChangedOnDisk;
     scratch.commit();
+    kept.fileReplaced();
 
     // The saved state is the new loaded state.
     mPackage = std::move(pkg);
@@ -450,6 +453,22 @@ ObjectEditor::SaveResult ObjectEditor::save(const ObjectEdits& edits, const Save
     if (const std::optional<FileStamp> now = fileStampOf(mFileName))
         mStamp = *now;
     return SaveResult::Saved;
+}
+
+bool ObjectEditor::changesAnything(const ObjectEdits& edits) const
+{
+    if (!mLoaded)
+        return false;
+    // As save() decides it: a replaced text list or definition resource.
+    const bool textList = editedTextListBytes(edits).has_value();
+    const bool definition = editedDefinition(edits).data() != mDefinition.data();
+    for (const PackageResource& file : mPackage.Files) {
+        if (textList && file.TypeID == gstrTypeCTSS && file.InstanceID == mTextListInstance)
+            return true;
+        if (definition && file.TypeID == gstrTypeOBJD && file.InstanceID == mDefinitionInstance)
+            return true;
+    }
+    return false;
 }
 
 std::string definitionRefusal(const ObjectDefinition* chosen)

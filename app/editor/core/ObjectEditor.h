@@ -128,6 +128,10 @@ public:
     /// writing or the backup fails; the package file is then as it was.
     SaveResult save(const ObjectEdits& edits, const SaveOptions& options = {});
 
+    /// Whether save(edits) would write the package (rather than find nothing
+    /// changed). Throws where save would refuse the edits.
+    bool changesAnything(const ObjectEdits& edits) const;
+
     /// What the last save changed, for messages: "definition", "text list", "directory".
     const std::vector<std::string>& lastSaveChanges() const { return mLastChanges; }
 

@@ -12,9 +12,14 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <set>
 #include <system_error>
 #include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace varnick {
 
@@ -270,6 +275,35 @@ void BackupStore::flushNewFolders(bool newStore, bool newFolder) const
         flushFolderToDisk(mFolder.parent_path());
 }
 
+namespace {
+
+// How many names file has; nothing when that cannot be told. The C runtime's
+// stat on Windows always answers one, so Windows asks the file system itself.
+std::optional<std::uintmax_t> nameCount(const fs::path& file)
+{
+#ifdef _WIN32
+    const HANDLE handle
+        = CreateFileW(file.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION information {};
+    const bool known = GetFileInformationByHandle(handle, &information) != 0;
+    CloseHandle(handle);
+    if (!known)
+        return std::nullopt;
+    return information.nNumberOfLinks;
+#else
+    std::error_code error;
+    const std::uintmax_t names = fs::hard_link_count(file, error);
+    if (error)
+        return std::nullopt;
+    return names;
+#endif
+}
+
+} // namespace
+
 KeptBackup BackupStore::keepBeforeReplace(const fs::path& file, KeepFlush flush)
 {
     std::error_code error;
@@ -277,8 +311,7 @@ KeptBackup BackupStore::keepBeforeReplace(const fs::path& file, KeepFlush flush)
         return KeptBackup();
     // A file with a second name already could be written in place through it,
     // and with it the backup; such a file is copied.
-    const std::uintmax_t names = fs::hard_link_count(file, error);
-    if (error || names != 1 || gFailLinksForTesting)
+    if (nameCount(file) != std::optional<std::uintmax_t>(1) || gFailLinksForTesting)
         return keepCopy(file);
     KeptBackup result;
     result.mGenerations = mPolicy.generations;

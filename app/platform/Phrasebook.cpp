@@ -68,17 +68,13 @@ std::string englishCount(std::string_view english, std::size_t n)
 
 std::string joinedList(const Phrasebook& words, const std::vector<std::string>& parts)
 {
-    if (parts.empty())
-        return {};
-    std::string text = parts.back();
-    if (parts.size() >= 2) {
-        // "A, B" up to the last but one, then "... and C".
-        std::string head = parts.front();
-        for (std::size_t i = 1; i + 1 < parts.size(); ++i)
-            head = words.say("Phrasebook", VARNICK_TRANSLATE_NOOP("Phrasebook", "%1, %2"), { head, parts[i] });
-        text = words.say("Phrasebook", VARNICK_TRANSLATE_NOOP("Phrasebook", "%1 and %2"), { head, parts.back() });
-    }
-    return text;
+    if (parts.size() < 2)
+        return parts.empty() ? std::string() : parts.front();
+    // "A, B" up to the last but one, then "... and C".
+    std::string head = parts.front();
+    for (std::size_t i = 1; i + 1 < parts.size(); ++i)
+        head = words.say("Phrasebook", VARNICK_TRANSLATE_NOOP("Phrasebook", "%1, %2"), { head, parts[i] });
+    return words.say("Phrasebook", VARNICK_TRANSLATE_NOOP("Phrasebook", "%1 and %2"), { head, parts.back() });
 }
 
 } // namespace varnick

@@ -1,6 +1,7 @@
 #include "app/recolors/core/FileMoves.h"
 
 #include "package/base/ErrorTrap.h"
+#include "package/base/FileReplace.h"
 #include "package/base/Paths.h"
 #include "package/base/ScratchFile.h"
 
@@ -15,6 +16,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace varnick::recolors {
@@ -231,13 +234,6 @@ bool moveToPlatformTrash(const fs::path& file)
     for (int n = 1; n < 10000; ++n) {
         const std::string name = n == 1 ? stem + extension : stem + "." + std::to_string(n) + extension;
         const fs::path info = trash / "info" / pathFromUtf8(name + ".trashinfo");
-        // Creating the info file exclusively claims the name.
-        std::FILE* out = std::fopen(pathToUtf8(info).c_str(), "wx");
-        if (out == nullptr) {
-            if (errno == EEXIST)
-                continue;
-            return false; // the trash cannot be written to
-        }
         const std::time_t now = std::time(nullptr);
         char stamp[32] = {};
         std::tm local {};
@@ -245,8 +241,24 @@ bool moveToPlatformTrash(const fs::path& file)
         std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%S", &local);
         const std::string text
             = "[Trash Info]\nPath=" + encodedPath(pathToUtf8(source)) + "\nDeletionDate=" + stamp + "\n";
+        // The info file is written under a scratch name and then linked to its
+        // own name, which claims the name exclusively and with its whole text:
+        // a run stopped half way leaves no empty info file behind, only a
+        // scratch file the next sweep removes.
+        const fs::path scratch = scratchPathBeside(info);
+        std::FILE* out = std::fopen(pathToUtf8(scratch).c_str(), "wx");
+        if (out == nullptr)
+            return false; // the trash cannot be written to
         const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
         const bool closed = std::fclose(out) == 0;
+        const int linked = written && closed ? ::link(pathToUtf8(scratch).c_str(), pathToUtf8(info).c_str()) : -1;
+        const int linkError = errno;
+        fs::remove(scratch, ec);
+        if (linked != 0) {
+            if (written && closed && linkError == EEXIST)
+                continue;
+            return false;
+        }
         const fs::path target = trash / "files" / pathFromUtf8(name);
         if (written && closed && !fs::exists(target, ec)) {
             fs::rename(source, target, ec);

@@ -413,16 +413,16 @@ void ThumbnailPane::fillPage()
     if (cells <= mCellsRequested)
         return;
     std::vector<PageLoader::Cell> requests;
+    std::vector<std::string> names;
     for (int cell = mCellsRequested; cell < cells; ++cell) {
         const std::filesystem::path file = text::toPath(mController.objectFileAt(cell));
-        PageLoader::Cell request { cell, file, {}, mScanner.known(text::fromPath(file.filename())) };
-        try {
-            // The cache is the user-interface thread's; the loader gets where the picture lies.
-            request.thumbnail = browser::resolveThumbnail(gudtObjectThumbnails(), pathToUtf8(file.filename()));
-        } catch (const std::exception&) {
-        }
-        requests.push_back(std::move(request));
+        requests.push_back({ cell, file, {}, mScanner.known(text::fromPath(file.filename())) });
+        names.push_back(pathToUtf8(file.filename()));
     }
+    // The cache is the user-interface thread's; the loader gets where each picture lies.
+    std::vector<browser::ThumbnailSource> sources = browser::resolveThumbnails(gudtObjectThumbnails(), names);
+    for (std::size_t i = 0; i < requests.size(); ++i)
+        requests[i].thumbnail = std::move(sources[i]);
     mCellsRequested = cells;
     // Cells already handed over for this page come first; the new ones follow them.
     mPages->load(std::move(requests));

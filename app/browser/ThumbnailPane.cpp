@@ -417,12 +417,17 @@ void ThumbnailPane::fillPage()
     for (int cell = mCellsRequested; cell < cells; ++cell) {
         const std::filesystem::path file = text::toPath(mController.objectFileAt(cell));
         requests.push_back({ cell, file, {}, mScanner.known(text::fromPath(file.filename())) });
-        names.push_back(pathToUtf8(file.filename()));
+        try {
+            names.push_back(pathToUtf8(file.filename()));
+        } catch (const std::exception&) {
+            names.emplace_back(); // a name with no UTF-8 form has no thumbnail
+        }
     }
     // The cache is the user-interface thread's; the loader gets where each picture lies.
     std::vector<browser::ThumbnailSource> sources = browser::resolveThumbnails(gudtObjectThumbnails(), names);
     for (std::size_t i = 0; i < requests.size(); ++i)
-        requests[i].thumbnail = std::move(sources[i]);
+        if (!names[i].empty())
+            requests[i].thumbnail = std::move(sources[i]);
     mCellsRequested = cells;
     // Cells already handed over for this page come first; the new ones follow them.
     mPages->load(std::move(requests));

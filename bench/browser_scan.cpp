@@ -230,12 +230,18 @@ int main(int argc, char** argv)
     const std::vector<std::filesystem::path> page = writePage(options.folder / "page", cacheFile);
     ThumbnailCache cache;
     cache.load(cacheFile);
-    // As the thumbnail loader reads a page: the cache file open once for the page.
+    std::vector<std::string> pageNames;
+    for (const auto& file : page)
+        pageNames.push_back(pathToUtf8(file.filename()));
+    // As the thumbnail pane draws a page: the cache checked for changes once for
+    // the page, where each picture lies handed to the loader, which opens the
+    // cache file once for the page.
     const auto drawPage = [&] {
+        const std::vector<browser::ThumbnailSource> sources = browser::resolveThumbnails(cache, pageNames);
         browser::ThumbnailReader reader;
-        for (const auto& file : page) {
-            const browser::ObjectSummary summary = browser::readObjectSummary(file);
-            const auto picture = reader.read(browser::resolveThumbnail(cache, pathToUtf8(file.filename())));
+        for (std::size_t i = 0; i < page.size(); ++i) {
+            const browser::ObjectSummary summary = browser::readObjectSummary(page[i]);
+            const auto picture = reader.read(sources[i]);
             if (!summary.readable || !picture)
                 std::abort();
             checksum += summary.name.size() + picture->size() + static_cast<std::uint32_t>(summary.guid);

@@ -32,7 +32,8 @@ ObjectColumn columnAt(int section)
 
 ObjectTableModel::ObjectTableModel(QObject* parent)
     : QAbstractTableModel(parent)
-    , mResolver([](const std::string& file) { return browser::resolveThumbnail(gudtObjectThumbnails(), file); })
+    , mResolver(
+          [](std::span<const std::string> files) { return browser::resolveThumbnails(gudtObjectThumbnails(), files); })
     , mLoader(new ThumbnailLoader(kThumbnailSize, this))
 {
     mLoader->setLoadedHandler(
@@ -347,16 +348,19 @@ void ObjectTableModel::requestThumbnail(const QString& file) const
 void ObjectTableModel::loadQueuedThumbnails()
 {
     std::vector<ThumbnailLoader::Request> requests;
+    std::vector<std::string> files;
     for (const QString& file : std::as_const(mThumbnailQueue)) {
-        ThumbnailLoader::Request request { file, {} };
-        try {
-            // The cache is the user-interface thread's; the loader gets where the picture lies.
-            request.source = mResolver(text::toUtf8(file));
-        } catch (const std::exception&) {
-        }
-        requests.push_back(std::move(request));
+        requests.push_back({ file, {} });
+        files.push_back(text::toUtf8(file));
     }
     mThumbnailQueue.clear();
+    try {
+        // The cache is the user-interface thread's; the loader gets where each picture lies.
+        std::vector<browser::ThumbnailSource> sources = mResolver(files);
+        for (std::size_t i = 0; i < requests.size() && i < sources.size(); ++i)
+            requests[i].source = std::move(sources[i]);
+    } catch (const std::exception&) {
+    }
     mLoader->load(std::move(requests));
 }
 

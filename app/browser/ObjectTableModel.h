@@ -21,6 +21,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,8 @@ public:
     using PendingBatch = browser::PendingBatch;
 
     /// Where the thumbnail of a file name lies (asked on the user-interface thread).
-    using ThumbnailResolver = std::function<browser::ThumbnailSource(const std::string& file)>;
+    /// Where the thumbnails of files read together lie, one source per file in order.
+    using ThumbnailResolver = std::function<std::vector<browser::ThumbnailSource>(std::span<const std::string> files)>;
 
     explicit ObjectTableModel(QObject* parent = nullptr);
     ~ObjectTableModel() override;

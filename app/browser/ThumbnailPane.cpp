@@ -413,16 +413,21 @@ void ThumbnailPane::fillPage()
     if (cells <= mCellsRequested)
         return;
     std::vector<PageLoader::Cell> requests;
+    std::vector<std::string> names;
     for (int cell = mCellsRequested; cell < cells; ++cell) {
         const std::filesystem::path file = text::toPath(mController.objectFileAt(cell));
-        PageLoader::Cell request { cell, file, {}, mScanner.known(text::fromPath(file.filename())) };
+        requests.push_back({ cell, file, {}, mScanner.known(text::fromPath(file.filename())) });
         try {
-            // The cache is the user-interface thread's; the loader gets where the picture lies.
-            request.thumbnail = browser::resolveThumbnail(gudtObjectThumbnails(), pathToUtf8(file.filename()));
+            names.push_back(pathToUtf8(file.filename()));
         } catch (const std::exception&) {
+            names.emplace_back(); // a name with no UTF-8 form has no thumbnail
         }
-        requests.push_back(std::move(request));
     }
+    // The cache is the user-interface thread's; the loader gets where each picture lies.
+    std::vector<browser::ThumbnailSource> sources = browser::resolveThumbnails(gudtObjectThumbnails(), names);
+    for (std::size_t i = 0; i < requests.size(); ++i)
+        if (!names[i].empty())
+            requests[i].thumbnail = std::move(sources[i]);
     mCellsRequested = cells;
     // Cells already handed over for this page come first; the new ones follow them.
     mPages->load(std::move(requests));

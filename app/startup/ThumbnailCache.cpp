@@ -107,7 +107,10 @@ std::size_t ThumbnailCache::memoryBytes() const
 
 bool ThumbnailCache::refreshIfChanged()
 {
-    if (mFileName.empty() || stampOf(mFileName) == mStamp)
+    if (mFileName.empty())
+        return false;
+    ++mChangeChecks;
+    if (stampOf(mFileName) == mStamp)
         return false;
     try {
         load(mFileName);
@@ -123,6 +126,11 @@ bool ThumbnailCache::refreshIfChanged()
 std::vector<IndexEntry> ThumbnailCache::find(ByteView typeId, ByteView resourceId)
 {
     refreshIfChanged();
+    return findInIndex(typeId, resourceId);
+}
+
+std::vector<IndexEntry> ThumbnailCache::findInIndex(ByteView typeId, ByteView resourceId) const
+{
     std::vector<IndexEntry> result;
     if (typeId.size() != 4 || resourceId.size() != 4 || mSlots.empty())
         return result;

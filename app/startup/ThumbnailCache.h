@@ -43,6 +43,15 @@ public:
     /// index order, refreshed first as above.
     std::vector<IndexEntry> find(ByteView typeId, ByteView resourceId);
 
+    /// find without the check for changes: the index as last read. For a run
+    /// of lookups made together (a page of thumbnails) after one
+    /// refreshIfChanged, so the file is not asked about once per lookup.
+    std::vector<IndexEntry> findInIndex(ByteView typeId, ByteView resourceId) const;
+
+    /// How many times the file was checked for changes (refreshIfChanged and
+    /// the lookups that run it) since this cache was made.
+    std::size_t changeChecksForTesting() const { return mChangeChecks; }
+
     /// The stored bytes of an entry, read from the file now. Throws Failure when
     /// the range is no longer inside the file.
     ByteString readBytes(const IndexEntry& entry) const;
@@ -74,6 +83,7 @@ private:
     /// 0 for a free slot. Linear probing keeps equal keys in index order.
     std::vector<std::uint32_t> mSlots;
     unsigned mSlotBits = 0;
+    std::size_t mChangeChecks = 0;
 
     std::size_t homeSlot(std::uint64_t key) const;
     void buildLookup();

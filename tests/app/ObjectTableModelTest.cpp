@@ -45,7 +45,8 @@ public:
 // A model whose thumbnails are never found (no cache is needed).
 void withoutThumbnails(ObjectTableModel& model)
 {
-    model.setThumbnailResolver([](const std::string&) { return browser::ThumbnailSource {}; });
+    model.setThumbnailResolver(
+        [](std::span<const std::string> files) { return std::vector<browser::ThumbnailSource>(files.size()); });
 }
 
 } // namespace
@@ -142,6 +143,39 @@ private slots:
         QCOMPARE(moved.data(Qt::UserRole).toString(), QStringLiteral("m.package"));
         QCOMPARE(qobject_cast<QLineEdit*>(view.indexWidget(moved)), editor);
         QCOMPARE(editor->text(), QStringLiteral("Mirror of the Hall"));
+    }
+
+    void rowsPaintedTogetherResolveTheirThumbnailsInOneCall()
+    {
+        ObjectTableModel model;
+        std::vector<std::vector<std::string>> calls;
+        bool failing = false;
+        model.setThumbnailResolver([&](std::span<const std::string> files) {
+            calls.emplace_back(files.begin(), files.end());
+            if (failing)
+                throw std::runtime_error("the cache changed and cannot be read");
+            return std::vector<browser::ThumbnailSource>(files.size());
+        });
+        model.setFolder(QStringLiteral("/objects"));
+        model.addRows({ row("a.package", "Armchair", 1), row("b.package", "Bed", 2), row("c.package", "Chair", 3) });
+        const auto paint
+            = [&](int row) { return model.index(row, column(ObjectColumn::Thumbnail)).data(Qt::DecorationRole); };
+        for (int r = 0; r < 3; ++r)
+            QVERIFY(!paint(r).isValid());
+        QTRY_COMPARE(calls.size(), std::size_t { 1 });
+        QCOMPARE(calls[0], (std::vector<std::string> { "a.package", "b.package", "c.package" }));
+        // Painted again while being read: not asked for again.
+        paint(1);
+        QTest::qWait(20);
+        QCOMPARE(calls.size(), std::size_t { 1 });
+
+        // A resolver that fails leaves the rows without pictures, and the model usable.
+        failing = true;
+        model.addRows({ row("d.package", "Desk", 4) });
+        QVERIFY(!paint(3).isValid());
+        QTRY_COMPARE(calls.size(), std::size_t { 2 });
+        QCOMPARE(calls[1], (std::vector<std::string> { "d.package" }));
+        QCOMPARE(model.rowCount(), 4);
     }
 };
 

@@ -55,7 +55,8 @@ struct TableFolder {
             package.set(ObjectField::Price, 100).entries = { { 1, text::toUtf8(name), "" }, { 1, "", "" } };
             package.write(dir, text::toUtf8(name));
         }
-        view.model()->setThumbnailResolver([](const std::string&) { return browser::ThumbnailSource {}; });
+        view.model()->setThumbnailResolver(
+            [](std::span<const std::string> files) { return std::vector<browser::ThumbnailSource>(files.size()); });
         view.showFolder(text::fromPath(dir.path()), names);
         QTRY_VERIFY(!view.busy());
     }
@@ -150,7 +151,8 @@ void ObjectTableWindowTest::fillsSortsFiltersAndSavesAnEditOfTwoSelectedRows()
 
     ObjectTableView view;
     ObjectTableModel& model = *view.model();
-    model.setThumbnailResolver([](const std::string&) { return browser::ThumbnailSource {}; });
+    model.setThumbnailResolver(
+        [](std::span<const std::string> files) { return std::vector<browser::ThumbnailSource>(files.size()); });
     QSignalSpy saved(&view, &ObjectTableView::saved);
     view.showFolder(text::fromPath(dir.path()), names);
     QTRY_VERIFY(!view.busy());

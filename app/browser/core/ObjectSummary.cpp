@@ -219,6 +219,24 @@ ThumbnailSource resolveThumbnail(ThumbnailCache& cache, std::string_view fileNam
     return source;
 }
 
+std::vector<ThumbnailSource> resolveThumbnails(ThumbnailCache& cache, std::span<const std::string> fileNames)
+{
+    try {
+        cache.refreshIfChanged();
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception&) {
+        // The failed re-read left the index empty: the page has no thumbnails,
+        // and the next page tries again once the file changes.
+    }
+    std::vector<ThumbnailSource> sources(fileNames.size());
+    for (std::size_t i = 0; i < fileNames.size(); ++i) {
+        sources[i].matches = cache.findInIndex(gstrTypeAC2950C1, gfstr4HexToSimsID(thumbnailKeyFor(fileNames[i])));
+        sources[i].cacheFile = cache.fileName();
+    }
+    return sources;
+}
+
 std::optional<ByteString> readThumbnail(const ThumbnailSource& source)
 {
     return ThumbnailReader().read(source);

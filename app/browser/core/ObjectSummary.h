@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,6 +73,14 @@ struct ThumbnailSource {
 /// The cache entries of type AC2950C1 filed under the package's key. Throws
 /// Failure when the cache file changed and cannot be read again.
 ThumbnailSource resolveThumbnail(ThumbnailCache& cache, std::string_view fileName);
+
+/// resolveThumbnail for a page of packages (the cells or rows drawn
+/// together), one source per name in order: the cache file is checked for
+/// changes once for the page, not once per thumbnail. Call it again for the
+/// next page, which then sees a cache the game or a purge replaced meanwhile.
+/// A cache that changed and cannot be read gives sources without entries.
+/// Never throws beyond allocation.
+std::vector<ThumbnailSource> resolveThumbnails(ThumbnailCache& cache, std::span<const std::string> fileNames);
 
 /// The decompressed picture (a JPEG file's bytes) when exactly one entry
 /// matched and it could be read; nothing otherwise. Never throws beyond allocation.

@@ -6,7 +6,7 @@
 // swept, no scratch file is left.
 //
 //   crash_harness --cli varnick-cli --demo varnick-demo [--kills N] [--seed S]
-//                 [--only NAME] [--work FOLDER]
+//                 [--only NAME[,NAME...]] [--work FOLDER]
 //
 // Prints one line per operation; exit status 1 when any run lost or damaged a
 // file or left a scratch file behind.
@@ -96,6 +96,15 @@ std::uint64_t trashInfoHash(const fs::path& file)
     return hash;
 }
 
+// path below root as text with "/" between names on every system, as the
+// checks below (and the operations' "{W}/..." arguments) write it.
+std::string relativeText(const fs::path& path, const fs::path& root)
+{
+    std::string text = varnick::pathToUtf8(path.lexically_relative(root));
+    std::replace(text.begin(), text.end(), '\\', '/');
+    return text;
+}
+
 // Every file below world except the index (checked on its own) and scratch
 // files (counted on their own).
 Snapshot snapshot(const fs::path& world, int* scratch = nullptr)
@@ -109,7 +118,7 @@ Snapshot snapshot(const fs::path& world, int* scratch = nullptr)
                 ++*scratch;
             continue;
         }
-        files[varnick::pathToUtf8(entry.path().lexically_relative(world))]
+        files[relativeText(entry.path(), world)]
             = entry.path().extension() == ".trashinfo" ? trashInfoHash(entry.path()) : hashOf(entry.path());
     }
     return files;
@@ -339,8 +348,12 @@ void compare(const Snapshot& before, const Snapshot& after, const Snapshot& now,
         const int high = std::max(countBefore[hash], countAfter[hash]);
         if (countNow[hash] < low || countNow[hash] > high) {
             ++damage.lost;
+            std::string where;
+            for (const auto& [path, h] : now)
+                if (h == hash && !path.starts_with("backups/") && !path.starts_with("user/"))
+                    where += (where.empty() ? "" : ", ") + path;
             damage.notes.push_back("contents " + std::to_string(hash) + " are there " + std::to_string(countNow[hash])
-                + " times, not " + std::to_string(low) + ".." + std::to_string(high));
+                + " times, not " + std::to_string(low) + ".." + std::to_string(high) + ": " + where);
         }
     }
 }
@@ -368,7 +381,7 @@ std::vector<std::string> packagesBelow(const fs::path& root, const fs::path& wor
     std::vector<std::string> files;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root))
         if (entry.is_regular_file() && entry.path().extension() == ".package")
-            files.push_back("{W}/" + varnick::pathToUtf8(entry.path().lexically_relative(world)));
+            files.push_back("{W}/" + relativeText(entry.path(), world));
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -442,8 +455,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "crash_harness: the demo world has too few packages\n");
         return 2;
     }
-    const std::string downloadsArg = "{W}/" + varnick::pathToUtf8(downloads.lexically_relative(templateWorld));
-    const std::string dataArg = "{W}/" + varnick::pathToUtf8(downloads.parent_path().lexically_relative(templateWorld));
+    const std::string downloadsArg = "{W}/" + relativeText(downloads, templateWorld);
+    const std::string dataArg = "{W}/" + relativeText(downloads.parent_path(), templateWorld);
     fs::create_directories(templateWorld / "index");
     run(options, { "health", downloadsArg, "--no-game", "--index", "{W}/index/library.index" }, templateWorld);
     // Two packages the editor can save: one to restore once saved, one to save.
@@ -506,7 +519,15 @@ int main(int argc, char** argv)
     std::printf(
         "%-34s %6s %8s %8s %10s %8s %6s\n", "operation", "kills", "run ms", "files", "lost/bad", "scratch", "index");
     for (const Operation& operation : operations) {
-        if (!options.only.empty() && operation.name.find(options.only) == std::string::npos)
+        // --only takes names' parts separated by commas.
+        bool chosen = options.only.empty();
+        for (std::size_t from = 0; !chosen && from <= options.only.size();) {
+            const std::size_t comma = std::min(options.only.find(',', from), options.only.size());
+            const std::string part = options.only.substr(from, comma - from);
+            chosen = !part.empty() && operation.name.find(part) != std::string::npos;
+            from = comma + 1;
+        }
+        if (!chosen)
             continue;
         // The uninterrupted run: its time bounds the kills, its result is the "new" version.
         const auto fresh = [&] {

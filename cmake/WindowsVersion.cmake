@@ -1,5 +1,6 @@
 # Gives a Windows program or DLL the version block that Explorer's Properties,
-# Task Manager and the installer's entry show (packaging/windows/version.rc.in).
+# Task Manager and the installer's entry show (packaging/windows/version.rc.in),
+# and a program its manifest.
 #
 #   varnick_windows_version(TARGET "Description" [VERSION x.y.z])
 #
@@ -20,9 +21,12 @@ function(varnick_windows_version target description)
   if(type STREQUAL "SHARED_LIBRARY")
     set(VARNICK_FILE_TYPE VFT_DLL)
     set(VARNICK_FILE_NAME ${target}.dll)
+    set(VARNICK_MANIFEST "")
   else()
     set(VARNICK_FILE_TYPE VFT_APP)
     set(VARNICK_FILE_NAME ${target}.exe)
+    # Programs carry a manifest (packaging/windows/program.manifest): long paths, run as the user.
+    set(VARNICK_MANIFEST "1 24 \"${PROJECT_SOURCE_DIR}/packaging/windows/program.manifest\"")
   endif()
   set(VARNICK_FILE_DESCRIPTION "${description}")
   set(rc ${CMAKE_BINARY_DIR}/version/${target}.rc)

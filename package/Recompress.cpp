@@ -10,6 +10,7 @@
 #include "package/PackageWriter.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileStamp.h"
+#include "package/base/FolderListing.h"
 #include "package/base/KelvoraBinding.h"
 #include "package/base/ParallelFor.h"
 #include "package/base/Paths.h"
@@ -261,13 +262,15 @@ std::vector<fs::path> collectPackageFiles(const std::vector<fs::path>& paths, st
     for (const fs::path& path : paths) {
         std::error_code error;
         if (fs::is_directory(path, error)) {
-            for (fs::recursive_directory_iterator it(path, fs::directory_options::skip_permission_denied, error), end;
-                 !error && it != end; it.increment(error)) {
-                std::error_code ignored;
-                if (it->is_regular_file(ignored) && isPackage(it->path()))
-                    files.push_back(it->path());
-            }
-            if (error)
+            // The system's own listing: the standard one cannot open a folder beyond MAX_PATH on Windows.
+            const bool listed = walkFolderTree(
+                path,
+                [&](const FolderEntry& entry) {
+                    if (entry.kind == FolderEntry::Kind::File && isPackage(entry.path))
+                        files.push_back(entry.path);
+                },
+                error);
+            if (!listed)
                 missing.push_back(pathToUtf8(path) + ": " + error.message());
         } else if (fs::is_regular_file(path, error)) {
             files.push_back(path);

@@ -1,6 +1,7 @@
 #include "app/platform/Utility.h"
 
 #include "package/base/ErrorTrap.h"
+#include "package/base/FolderListing.h"
 #include "package/base/Paths.h"
 
 #include <algorithm>
@@ -109,6 +110,23 @@ std::vector<fs::directory_entry> listFolderEntries(const fs::path& folder)
 {
     std::vector<fs::directory_entry> entries;
     std::error_code error;
+#ifdef _WIN32
+    // The standard iterator cannot open a folder beyond MAX_PATH here.
+    std::vector<FolderEntry> listed;
+    if (!listFolder(folder, listed, error))
+        throw Failure(
+            ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(folder) + ": " + error.message());
+    entries.reserve(listed.size());
+    for (const FolderEntry& entry : listed) {
+        // A name that is not valid Unicode cannot be named in a result that leads back to the file.
+        if (entry.isHidden || !isUnicodePath(entry.path.filename()))
+            continue;
+        std::error_code statusError;
+        fs::directory_entry found(entry.path, statusError);
+        if (!statusError)
+            entries.push_back(std::move(found));
+    }
+#else
     fs::directory_iterator it(folder, error);
     if (error)
         throw Failure(
@@ -122,6 +140,7 @@ std::vector<fs::directory_entry> listFolderEntries(const fs::path& folder)
     if (error)
         throw Failure(
             ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(folder) + ": " + error.message());
+#endif
     // Each name converted once, not at every comparison: large folders sort in a fraction of the time.
     std::vector<std::pair<std::string, std::size_t>> order;
     order.reserve(entries.size());

@@ -46,8 +46,8 @@ void flushFile(const std::filesystem::path& fileName, bool dataOnly = false)
         throw Failure(ErrorCode::FileWriteFailed, "The scratch file could not be flushed to disk (simulated)");
 #ifdef _WIN32
     (void)dataOnly;
-    HANDLE handle = CreateFileW(fileName.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-        FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileW(systemPath(fileName).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         throw Failure(ErrorCode::FileWriteFailed, "The scratch file cannot be opened to flush it");
     const BOOL flushed = FlushFileBuffers(handle);
@@ -78,7 +78,8 @@ bool renameOver(const std::filesystem::path& source, const std::filesystem::path
     if (gFailRenameForTesting)
         failReplace(target, "renaming failed (simulated)");
 #ifdef _WIN32
-    if (MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (MoveFileExW(
+            systemPath(source).c_str(), systemPath(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     const DWORD error = GetLastError();
     if (error == ERROR_NOT_SAME_DEVICE) {
@@ -88,7 +89,8 @@ bool renameOver(const std::filesystem::path& source, const std::filesystem::path
     // A target that another program has open without delete sharing refuses the
     // move; ReplaceFileW copes with some of those cases and keeps its attributes.
     if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) {
-        if (ReplaceFileW(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+        if (ReplaceFileW(systemPath(target).c_str(), systemPath(source).c_str(), nullptr,
+                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
             return true;
     }
     failReplace(target, std::system_category().message(static_cast<int>(error)));

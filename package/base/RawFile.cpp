@@ -1,6 +1,7 @@
 #include "package/base/RawFile.h"
 
 #include "package/base/ErrorTrap.h"
+#include "package/base/Paths.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -85,7 +86,8 @@ RawFile::RawFile(const std::filesystem::path& fileName, Mode mode)
     const DWORD access = mode == Mode::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     const DWORD share = mode == Mode::Read ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : FILE_SHARE_READ;
     const DWORD disposition = mode == Mode::Read ? OPEN_EXISTING : CREATE_ALWAYS;
-    HANDLE handle = CreateFileW(fileName.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileW(
+        systemPath(fileName).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         gLastOpenWasHeld
@@ -93,6 +95,14 @@ RawFile::RawFile(const std::filesystem::path& fileName, Mode mode)
         throw Failure(ErrorCode::FileOpenFailed,
             std::string("The file cannot be opened for ") + (mode == Mode::Read ? "reading: " : "writing: ")
                 + systemMessage(error));
+    }
+    // A name such as "aux.package" opens the device of that name, whose reads
+    // wait for ever and whose writes vanish: only a file on a disk is taken.
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        CloseHandle(handle);
+        throw Failure(ErrorCode::FileOpenFailed,
+            std::string("The file cannot be opened for ") + (mode == Mode::Read ? "reading" : "writing")
+                + ": Windows takes its name for a device's (CON, AUX, NUL, COM1 and the like); rename the file");
     }
     mHandle = handle;
 #else

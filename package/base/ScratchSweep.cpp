@@ -1,6 +1,7 @@
 #include "package/base/ScratchSweep.h"
 
 #include "package/base/FileReplace.h"
+#include "package/base/FolderListing.h"
 #include "package/base/Paths.h"
 
 #include <chrono>
@@ -82,12 +83,12 @@ bool processIsRunning(unsigned long process)
 #endif
 }
 
-bool removeIfStale(const fs::directory_entry& entry)
+bool removeIfStale(const FolderEntry& entry)
 {
     std::error_code error;
-    if (!entry.is_regular_file(error) || entry.is_symlink(error) || !isStaleScratchFile(entry.path()))
+    if (entry.kind != FolderEntry::Kind::File || entry.isLink || !isStaleScratchFile(entry.path))
         return false;
-    return fs::remove(entry.path(), error) && !error;
+    return fs::remove(entry.path, error) && !error;
 }
 
 } // namespace
@@ -114,18 +115,18 @@ std::size_t removeStaleScratchFiles(const fs::path& folder, bool recursive)
     std::size_t removed = 0;
     std::error_code error;
     try {
+        // The system's own listing: the standard one cannot open a folder beyond MAX_PATH on Windows.
+        const auto visit = [&](const FolderEntry& entry) {
+            if (removeIfStale(entry))
+                ++removed;
+        };
         if (recursive) {
-            fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
-            for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-                if (removeIfStale(*it))
-                    ++removed;
-            }
+            walkFolderTree(folder, visit, error);
         } else {
-            fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
-            for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-                if (removeIfStale(*it))
-                    ++removed;
-            }
+            std::vector<FolderEntry> entries;
+            listFolder(folder, entries, error);
+            for (const FolderEntry& entry : entries)
+                visit(entry);
         }
     } catch (const std::exception&) {
         // Out of memory or a name that cannot be converted: what went, went.

@@ -1,12 +1,12 @@
-// crash_harness: kills varnick-cli with SIGKILL at a random moment of each
-// write it can make, on a fresh copy of a generated world, and checks that the
+// crash_harness: kills varnick-cli (SIGKILL; TerminateProcess on Windows) at a
+// random moment of each write it can make, on a fresh copy of a generated world, and checks that the
 // player lost nothing: every file is its old version or its new one, whole;
 // none is missing, doubled or half written; the library index opens (or is
 // rebuilt) and gives the same review as a fresh one; and once the next run has
 // swept, no scratch file is left.
 //
 //   crash_harness --cli varnick-cli --demo varnick-demo [--kills N] [--seed S]
-//                 [--only NAME] [--work FOLDER]
+//                 [--only NAME[,NAME...]] [--work FOLDER]
 //
 // Prints one line per operation; exit status 1 when any run lost or damaged a
 // file or left a scratch file behind.
@@ -14,6 +14,7 @@
 #include "package/PackageReader.h"
 #include "package/base/FileReplace.h"
 #include "package/base/Paths.h"
+#include "package/base/Utf8.h"
 
 #include <algorithm>
 #include <chrono>
@@ -30,7 +31,12 @@
 #include <thread>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -90,6 +96,15 @@ std::uint64_t trashInfoHash(const fs::path& file)
     return hash;
 }
 
+// path below root as text with "/" between names on every system, as the
+// checks below (and the operations' "{W}/..." arguments) write it.
+std::string relativeText(const fs::path& path, const fs::path& root)
+{
+    std::string text = varnick::pathToUtf8(path.lexically_relative(root));
+    std::replace(text.begin(), text.end(), '\\', '/');
+    return text;
+}
+
 // Every file below world except the index (checked on its own) and scratch
 // files (counted on their own).
 Snapshot snapshot(const fs::path& world, int* scratch = nullptr)
@@ -103,7 +118,7 @@ Snapshot snapshot(const fs::path& world, int* scratch = nullptr)
                 ++*scratch;
             continue;
         }
-        files[varnick::pathToUtf8(entry.path().lexically_relative(world))]
+        files[relativeText(entry.path(), world)]
             = entry.path().extension() == ".trashinfo" ? trashInfoHash(entry.path()) : hashOf(entry.path());
     }
     return files;
@@ -116,22 +131,116 @@ std::string replaced(std::string text, const std::string& world)
     return text;
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+
+// A started tool: the process, and the handle its output goes to.
+struct Child {
+    HANDLE process = nullptr;
+    HANDLE output = nullptr;
+};
+
+// One argument as the program's command-line parser reads it back: quoted,
+// with backslashes doubled only before a quote.
+std::wstring quoted(const std::wstring& argument)
+{
+    std::wstring text = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        text.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        text += c;
+    }
+    text.append(backslashes * 2, L'\\');
+    return text + L"\"";
+}
+
+Child startProgram(const std::vector<std::string>& texts, const fs::path& output)
+{
+    std::wstring commandLine;
+    for (const std::string& text : texts)
+        commandLine += (commandLine.empty() ? L"" : L" ") + quoted(varnick::wideFromUtf8(text));
+    SECURITY_ATTRIBUTES inherit { sizeof inherit, nullptr, TRUE };
+    const std::wstring outputName = output.empty() ? L"NUL" : output.native();
+    Child child;
+    child.output = CreateFileW(outputName.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE null
+        = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOW startup {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = null;
+    startup.hStdOutput = child.output;
+    startup.hStdError = null;
+    PROCESS_INFORMATION process {};
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+            &startup, &process)) {
+        CloseHandle(process.hThread);
+        child.process = process.hProcess;
+    }
+    CloseHandle(null);
+    return child;
+}
+
+// Starts the tool in world with its per-user folders inside the world, so
+// that everything it could touch is checked (through the harness's own
+// environment, which the tool inherits). Deleted files go to the Recycle Bin,
+// outside the world: there they count as gone, as in the uninterrupted run.
+Child start(
+    const Options& options, const std::vector<std::string>& arguments, const fs::path& world, const fs::path& output)
+{
+    std::vector<std::string> texts { options.cli };
+    for (const std::string& argument : arguments)
+        texts.push_back(replaced(argument, varnick::pathToUtf8(world)));
+    SetEnvironmentVariableW(L"VARNICK_USER_DATA_DIR", (world / "user").c_str());
+    return startProgram(texts, output);
+}
+
+int finish(const Child& child)
+{
+    DWORD status = static_cast<DWORD>(-1);
+    if (child.process != nullptr) {
+        WaitForSingleObject(child.process, INFINITE);
+        GetExitCodeProcess(child.process, &status);
+        CloseHandle(child.process);
+    }
+    if (child.output != nullptr && child.output != INVALID_HANDLE_VALUE)
+        CloseHandle(child.output);
+    return static_cast<int>(status);
+}
+
+void killChild(const Child& child)
+{
+    if (child.process != nullptr)
+        TerminateProcess(child.process, 137);
+}
+
+unsigned long currentProcessId()
+{
+    return GetCurrentProcessId();
+}
+
+#else
 
 // Starts the tool in world with its per-user folders inside the world, so
 // that everything it could touch is checked.
-pid_t start(const Options& options, const std::vector<std::string>& arguments, const fs::path& world,
-    const fs::path& output = "/dev/null")
+pid_t start(
+    const Options& options, const std::vector<std::string>& arguments, const fs::path& world, const fs::path& output)
 {
     std::vector<std::string> texts { options.cli };
     for (const std::string& argument : arguments)
         texts.push_back(replaced(argument, world.string()));
+    const fs::path target = output.empty() ? fs::path("/dev/null") : output;
     const pid_t child = ::fork();
     if (child == 0) {
         ::setenv("HOME", (world / "home").c_str(), 1);
         ::setenv("XDG_DATA_HOME", (world / "home" / "share").c_str(), 1);
         ::setenv("VARNICK_USER_DATA_DIR", (world / "user").c_str(), 1);
-        const int out = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int out = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int null = ::open("/dev/null", O_WRONLY);
         ::dup2(out, 1);
         ::dup2(null, 2);
@@ -152,8 +261,21 @@ int finish(pid_t child)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+void killChild(pid_t child)
+{
+    ::kill(child, SIGKILL);
+}
+
+unsigned long currentProcessId()
+{
+    return static_cast<unsigned long>(::getpid());
+}
+
+#endif
+
+/// Runs the tool to its end; output (when given) receives its standard output.
 int run(const Options& options, const std::vector<std::string>& arguments, const fs::path& world,
-    const fs::path& output = "/dev/null")
+    const fs::path& output = {})
 {
     return finish(start(options, arguments, world, output));
 }
@@ -226,8 +348,12 @@ void compare(const Snapshot& before, const Snapshot& after, const Snapshot& now,
         const int high = std::max(countBefore[hash], countAfter[hash]);
         if (countNow[hash] < low || countNow[hash] > high) {
             ++damage.lost;
+            std::string where;
+            for (const auto& [path, h] : now)
+                if (h == hash && !path.starts_with("backups/") && !path.starts_with("user/"))
+                    where += (where.empty() ? "" : ", ") + path;
             damage.notes.push_back("contents " + std::to_string(hash) + " are there " + std::to_string(countNow[hash])
-                + " times, not " + std::to_string(low) + ".." + std::to_string(high));
+                + " times, not " + std::to_string(low) + ".." + std::to_string(high) + ": " + where);
         }
     }
 }
@@ -244,20 +370,18 @@ bool indexAgrees(
     std::vector<std::string> withKept = review;
     withKept.push_back("{W}/index/library.index");
     std::vector<std::string> withFresh = review;
-    withFresh.push_back((scratchFolder / "fresh-index" / "library.index").string());
+    withFresh.push_back(varnick::pathToUtf8(scratchFolder / "fresh-index" / "library.index"));
     const int keptStatus = run(options, withKept, world, kept);
     const int freshStatus = run(options, withFresh, world, fresh);
     return keptStatus == freshStatus && readText(kept) == readText(fresh);
 }
-
-#endif
 
 std::vector<std::string> packagesBelow(const fs::path& root, const fs::path& world)
 {
     std::vector<std::string> files;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root))
         if (entry.is_regular_file() && entry.path().extension() == ".package")
-            files.push_back("{W}/" + varnick::pathToUtf8(entry.path().lexically_relative(world)));
+            files.push_back("{W}/" + relativeText(entry.path(), world));
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -266,12 +390,6 @@ std::vector<std::string> packagesBelow(const fs::path& root, const fs::path& wor
 
 int main(int argc, char** argv)
 {
-#ifdef _WIN32
-    (void)argc;
-    (void)argv;
-    std::puts("crash_harness: kills by SIGKILL; run it on Linux");
-    return 0;
-#else
     Options options;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
@@ -298,10 +416,11 @@ int main(int argc, char** argv)
             "usage: crash_harness --cli PATH --demo PATH [--kills N] [--seed S] [--only NAME] [--work FOLDER]\n");
         return 2;
     }
-    options.cli = fs::absolute(options.cli).string();
+    options.cli = varnick::pathToUtf8(fs::absolute(varnick::pathFromUtf8(options.cli)));
+    options.demo = varnick::pathToUtf8(fs::absolute(varnick::pathFromUtf8(options.demo)));
     const bool ownWork = options.work.empty();
     if (ownWork)
-        options.work = fs::temp_directory_path() / ("varnick-crash-" + std::to_string(::getpid()));
+        options.work = fs::temp_directory_path() / ("varnick-crash-" + std::to_string(currentProcessId()));
     fs::create_directories(options.work);
     const fs::path templateWorld = options.work / "template";
     const fs::path world = options.work / "world";
@@ -311,8 +430,17 @@ int main(int argc, char** argv)
     // The world: a generated game environment, an index of its Downloads, and
     // one saved package (so that "restore" has an original to put back).
     fs::remove_all(templateWorld);
-    if (std::system(("\"" + options.demo + "\" --out \"" + templateWorld.string() + "\" --packages 40 --quiet").c_str())
-        != 0) {
+    const std::vector<std::string> demo { options.demo, "--out", varnick::pathToUtf8(templateWorld), "--packages", "40",
+        "--quiet" };
+#ifdef _WIN32
+    const int demoStatus = finish(startProgram(demo, {}));
+#else
+    std::string demoCommand;
+    for (const std::string& word : demo)
+        demoCommand += "\"" + word + "\" ";
+    const int demoStatus = std::system(demoCommand.c_str());
+#endif
+    if (demoStatus != 0) {
         std::fprintf(stderr, "crash_harness: varnick-demo failed\n");
         return 2;
     }
@@ -327,8 +455,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "crash_harness: the demo world has too few packages\n");
         return 2;
     }
-    const std::string downloadsArg = "{W}/" + varnick::pathToUtf8(downloads.lexically_relative(templateWorld));
-    const std::string dataArg = "{W}/" + varnick::pathToUtf8(downloads.parent_path().lexically_relative(templateWorld));
+    const std::string downloadsArg = "{W}/" + relativeText(downloads, templateWorld);
+    const std::string dataArg = "{W}/" + relativeText(downloads.parent_path(), templateWorld);
     fs::create_directories(templateWorld / "index");
     run(options, { "health", downloadsArg, "--no-game", "--index", "{W}/index/library.index" }, templateWorld);
     // Two packages the editor can save: one to restore once saved, one to save.
@@ -391,7 +519,15 @@ int main(int argc, char** argv)
     std::printf(
         "%-34s %6s %8s %8s %10s %8s %6s\n", "operation", "kills", "run ms", "files", "lost/bad", "scratch", "index");
     for (const Operation& operation : operations) {
-        if (!options.only.empty() && operation.name.find(options.only) == std::string::npos)
+        // --only takes names' parts separated by commas.
+        bool chosen = options.only.empty();
+        for (std::size_t from = 0; !chosen && from <= options.only.size();) {
+            const std::size_t comma = std::min(options.only.find(',', from), options.only.size());
+            const std::string part = options.only.substr(from, comma - from);
+            chosen = !part.empty() && operation.name.find(part) != std::string::npos;
+            from = comma + 1;
+        }
+        if (!chosen)
             continue;
         // The uninterrupted run: its time bounds the kills, its result is the "new" version.
         const auto fresh = [&] {
@@ -420,9 +556,9 @@ int main(int argc, char** argv)
         std::uniform_real_distribution<double> delay(0.0, runMs);
         for (int kill = 0; kill < options.kills; ++kill) {
             fresh();
-            const pid_t child = start(options, operation.arguments, world);
+            const auto child = start(options, operation.arguments, world, {});
             std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(delay(random)));
-            ::kill(child, SIGKILL);
+            killChild(child);
             finish(child);
             int scratch = 0;
             const Snapshot now = snapshot(world, &scratch);
@@ -450,5 +586,4 @@ int main(int argc, char** argv)
         fs::remove_all(options.work);
     std::printf("%s\n", failures == 0 ? "crash harness: nothing lost" : "crash harness: FAILED");
     return failures == 0 ? 0 : 1;
-#endif
 }

@@ -1,6 +1,7 @@
 #include "app/browser/core/FolderList.h"
 
 #include "app/platform/Utility.h"
+#include "package/base/FolderListing.h"
 #include "package/base/Paths.h"
 
 #include <algorithm>
@@ -15,18 +16,15 @@ std::vector<std::string> listDataFolders(const std::filesystem::path& root, std:
         return folders;
     // The list grows while it is walked: each folder's children are appended behind it.
     for (std::size_t i = 0; i < folders.size(); ++i) {
+        std::vector<FolderEntry> entries;
         std::error_code error;
-        std::filesystem::directory_iterator it(folderOnDisk(root, folders[i]), error);
-        if (error)
-            continue;
-        for (const std::filesystem::directory_iterator end; it != end; it.increment(error)) {
-            if (error)
-                break;
-            const auto& entry = *it;
-            std::error_code kindError;
-            if (entry.is_symlink(kindError) || !entry.is_directory(kindError) || isHiddenEntry(entry.path()))
+        listFolder(folderOnDisk(root, folders[i]), entries, error);
+        // A folder that stops listing part-way still shows the subfolders read before.
+        for (const FolderEntry& entry : entries) {
+            if (entry.kind != FolderEntry::Kind::Folder || entry.isLink || entry.isHidden
+                || !isUnicodePath(entry.path.filename()))
                 continue;
-            folders.push_back(folders[i] + "\\" + pathToUtf8(entry.path().filename()));
+            folders.push_back(folders[i] + "\\" + pathToUtf8(entry.path.filename()));
         }
     }
     return folders;

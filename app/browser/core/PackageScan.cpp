@@ -4,11 +4,14 @@
 #include "package/Classification.h"
 #include "package/PackageReader.h"
 #include "package/base/ErrorTrap.h"
+#include "package/base/FolderListing.h"
 #include "package/base/Paths.h"
+#include "package/base/SafeFileName.h"
 
 #include <algorithm>
 #include <chrono>
 #include <new>
+#include <optional>
 #include <system_error>
 
 #ifndef _WIN32
@@ -18,6 +21,10 @@
 namespace varnick::browser {
 
 namespace {
+
+// Opening such a file by its shown name would reach another file or none, so it is passed over.
+constexpr const char* kNotUnicodeReason
+    = "The file name is not valid Unicode (the odd character is shown as \xEF\xBF\xBD); rename the file to use it";
 
 // Next code point of UTF-8 text at i (an invalid byte stands for itself, above every code point).
 char32_t nextCodePoint(std::string_view text, std::size_t& i)
@@ -80,12 +87,6 @@ bool isPackageName(std::string_view name)
         [](char a, char b) { return (a >= 'A' && a <= 'Z' ? char(a + 32) : a) == b; });
 }
 
-bool isNormalFile(const std::filesystem::directory_entry& entry)
-{
-    std::error_code error;
-    return !entry.is_symlink(error) && entry.is_regular_file(error) && !isHiddenEntry(entry.path());
-}
-
 } // namespace
 
 std::u32string packageNameKey(std::string_view name)
@@ -108,20 +109,35 @@ bool packageNameLess(std::string_view a, std::string_view b)
     return a < b;
 }
 
-std::vector<std::string> listPackageFiles(const std::filesystem::path& folder)
+std::vector<std::string> listPackageFiles(const std::filesystem::path& folder, std::vector<SkippedFile>* passedOver)
 {
     std::vector<std::string> names;
     std::error_code error;
     if (!std::filesystem::exists(folder, error))
         return names;
-    std::filesystem::directory_iterator it(folder, error);
-    for (const std::filesystem::directory_iterator end; !error && it != end; it.increment(error)) {
-        std::string name = pathToUtf8(it->path().filename());
-        if (isPackageName(name) && isNormalFile(*it))
-            names.push_back(std::move(name));
-    }
-    if (error)
+    std::vector<FolderEntry> entries;
+    if (!listFolder(folder, entries, error))
         throw Failure(ErrorCode::FolderFailed, "The folder cannot be listed: " + error.message());
+    for (const FolderEntry& entry : entries) {
+        std::string name = pathToUtf8(entry.path.filename());
+        if (!isPackageName(name) || entry.kind != FolderEntry::Kind::File || entry.isLink || entry.isHidden)
+            continue;
+        // Such a name read back from its text would open another file or none.
+        std::string reason;
+        if (!isUnicodePath(entry.path.filename()))
+            reason = kNotUnicodeReason;
+#ifdef _WIN32
+        else if (const std::optional<std::string> problem = fileNameProblem(name))
+            reason = "Windows does not allow this file name (the name " + *problem
+                + "), so the game cannot load it; rename the file to use it";
+#endif
+        if (!reason.empty()) {
+            if (passedOver != nullptr)
+                passedOver->push_back({ std::move(name), std::move(reason) });
+            continue;
+        }
+        names.push_back(std::move(name));
+    }
     // Each name is folded once; the sort then compares the folded keys, then the exact names.
     std::vector<std::pair<std::u32string, std::string>> keyed;
     keyed.reserve(names.size());
@@ -169,7 +185,8 @@ ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& p
     const std::atomic<bool>* cancel, PackageClassifier* classifier)
 {
     ScanResult result;
-    const std::vector<std::string> names = listPackageFiles(folder);
+    std::vector<SkippedFile> passedOver;
+    const std::vector<std::string> names = listPackageFiles(folder, &passedOver);
     if (classifier != nullptr)
         classifier->beginFolder(folder);
     struct EndFolder {
@@ -180,9 +197,15 @@ ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& p
                 classifier->endFolder();
         }
     } endFolder { classifier };
-    result.total = names.size();
+    result.total = names.size() + passedOver.size();
     ScanResult batch;
     batch.total = result.total;
+    for (SkippedFile& skipped : passedOver) {
+        ++result.done;
+        if (progress)
+            batch.skipped.push_back(skipped);
+        result.skipped.push_back(std::move(skipped));
+    }
     constexpr std::size_t kBatchSize = 256;
     constexpr std::size_t kFirstPage = 25;
     const auto report = [&] {

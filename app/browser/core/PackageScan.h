@@ -98,7 +98,13 @@ std::u32string packageNameKey(std::string_view name);
 /// only: no folders, links to folders, hidden or system files), sorted with
 /// packageNameLess. Throws Failure (FolderFailed) when the folder cannot be listed;
 /// a missing folder lists nothing.
-std::vector<std::string> listPackageFiles(const std::filesystem::path& folder);
+/// Packages whose names cannot lead back to the file are left out and, when
+/// passedOver is given, added to it with the reason: a name that is not valid
+/// Unicode (shown with U+FFFD), and on Windows a name Windows forbids (a device
+/// name such as AUX, a trailing dot or space, < > : " | ? *), which the game
+/// cannot load and a plain open would take for a device.
+std::vector<std::string> listPackageFiles(
+    const std::filesystem::path& folder, std::vector<SkippedFile>* passedOver = nullptr);
 
 /// Scans folder: lists it, then reads the index of each package and keeps the
 /// catalog objects. progress (when set) is called about every 256 packages

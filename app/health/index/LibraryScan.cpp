@@ -3,6 +3,7 @@
 #include "app/startup/core/GamePacks.h"
 
 #include "package/base/ErrorTrap.h"
+#include "package/base/FolderListing.h"
 #include "package/base/ParallelFor.h"
 #include "package/base/Paths.h"
 
@@ -331,25 +332,37 @@ std::vector<PackageRecord> listPackages(const std::filesystem::path& root, std::
             ErrorCode::FolderFailed, "The folder " + pathToUtf8(root) + " does not exist or cannot be listed");
     std::vector<PackageRecord> files;
 #ifdef _WIN32
-    std::filesystem::recursive_directory_iterator it(
-        root, std::filesystem::directory_options::skip_permission_denied, error);
-    for (; !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
-        const std::filesystem::directory_entry& entry = *it;
-        std::error_code fileError;
-        if (!entry.is_regular_file(fileError))
-            continue;
-        if (sims2Packs != nullptr && isSims2PackName(entry.path())) {
-            sims2Packs->push_back(relativeText(entry.path(), root));
-            continue;
+    // Breadth first through the system's own listing, which reaches folders
+    // beyond MAX_PATH; links to folders are not followed, as elsewhere.
+    std::vector<std::filesystem::path> folders { root };
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        std::vector<FolderEntry> entries;
+        listFolder(folders[i], entries, error);
+        for (const FolderEntry& entry : entries) {
+            // A name that is not valid Unicode cannot be kept as text that leads back to the file.
+            if (entry.isLink || !isUnicodePath(entry.path.filename()))
+                continue;
+            if (entry.kind == FolderEntry::Kind::Folder) {
+                folders.push_back(entry.path);
+                continue;
+            }
+            if (entry.kind != FolderEntry::Kind::File)
+                continue;
+            if (sims2Packs != nullptr && isSims2PackName(entry.path)) {
+                sims2Packs->push_back(relativeText(entry.path, root));
+                continue;
+            }
+            if (!isPackageName(entry.path))
+                continue;
+            std::error_code fileError;
+            PackageRecord record;
+            record.relativePath = relativeText(entry.path, root);
+            record.size = static_cast<std::int64_t>(std::filesystem::file_size(entry.path, fileError));
+            if (!fileError)
+                record.modifiedTime = modificationTicks(std::filesystem::last_write_time(entry.path, fileError));
+            if (!fileError)
+                files.push_back(std::move(record));
         }
-        if (!isPackageName(entry.path()))
-            continue;
-        PackageRecord record;
-        record.relativePath = relativeText(entry.path(), root);
-        record.size = static_cast<std::int64_t>(entry.file_size(fileError));
-        record.modifiedTime = modificationTicks(entry.last_write_time(fileError));
-        if (!fileError)
-            files.push_back(std::move(record));
     }
 #else
     // The rescan of an unchanged library is mostly this listing.

@@ -3,6 +3,7 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileReplace.h"
 #include "package/base/Paths.h"
+#include "package/base/SafeFileName.h"
 #include "package/base/ScratchFile.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <optional>
 #include <set>
 
 #ifdef _WIN32
@@ -135,6 +137,14 @@ void moveFileChecked(const fs::path& from, const fs::path& to, const RenameFunct
 
 std::int32_t moveFiles(const std::vector<fs::path>& files, const fs::path& destination, const RenameFunction& rename)
 {
+#ifdef _WIN32
+    // Such a file can be neither opened nor made under its own name by plain
+    // paths; the whole move is refused before anything is moved.
+    for (const fs::path& file : files)
+        if (const std::optional<std::string> problem = fileNameProblem(pathToUtf8(file.filename())))
+            moveFailed(file,
+                "Windows does not allow the name (the name " + *problem + "); rename it first. Nothing was moved");
+#endif
     std::int32_t moved = 0;
     for (const fs::path& file : files) {
         moveFileChecked(file, destination / file.filename(), rename);

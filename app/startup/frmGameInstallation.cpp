@@ -4,6 +4,7 @@
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/core/GameLocator.h"
 #include "app/startup/core/RememberedGame.h"
@@ -213,7 +214,7 @@ QString chooseDataFolderByHand(QWidget* owner)
             checkedRememberedFolder(text::toUtf8(folder));
         } catch (const std::exception& failure) {
             MessageBox::exclamation(owner, frmGameInstallation::tr("USER INPUT ERROR"),
-                frmGameInstallation::tr("This folder can not be used: it %1").arg(text::fromUtf8(failure.what())));
+                frmGameInstallation::tr("This folder can not be used: it %1").arg(failureText(failure)));
             continue;
         }
         if (!looksLikeGameDataFolder(text::toPath(folder))

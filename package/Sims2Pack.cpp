@@ -47,14 +47,19 @@ namespace varnick {
 
 namespace {
 
-[[noreturn]] void bad(std::string_view fileName, const std::string& what)
+[[noreturn]] void bad(std::string_view fileName, Phrase what)
 {
-    throw Failure(ErrorCode::BadPackage, std::string(fileName) + ": " + what);
+    throw Failure(ErrorCode::BadPackage, sims2PackFilePhrase(fileName, std::move(what)));
 }
 
-std::string plural(std::int64_t count, const char* noun)
+Phrase byteCount(std::int64_t count)
 {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+    return Phrase::counted(VARNICK_PHRASE_N("Sims2Pack", "%n byte(s)"), count);
+}
+
+std::string number(std::int64_t value)
+{
+    return std::to_string(value);
 }
 
 // Windows-1252 bytes 0x80..0x9F; the five unassigned ones stand for themselves (as C1 controls).
@@ -171,7 +176,8 @@ public:
             if (depth == 1) {
                 if (reader.name() != "Sims2Package")
                     throw Failure(ErrorCode::BadPackage,
-                        "the XML's root element is <" + std::string(reader.name()) + ">, not <Sims2Package>");
+                        Phrase(VARNICK_PHRASE("Sims2Pack", "the XML's root element is <%1>, not <Sims2Package>"),
+                            { std::string(reader.name()) }));
                 if (const std::string* type = reader.attribute("type"))
                     mPack.type = *type;
                 continue;
@@ -187,7 +193,8 @@ private:
         ItemText& item = mTexts.back();
         if (item.seen & which)
             throw Failure(ErrorCode::BadPackage,
-                "item " + std::to_string(mPack.items.size()) + " has two <" + std::string(element) + "> elements");
+                Phrase(VARNICK_PHRASE("Sims2Pack", "item %1 has two <%2> elements"),
+                    { number(static_cast<std::int64_t>(mPack.items.size())), std::string(element) }));
         item.seen |= which;
         return text;
     }
@@ -201,7 +208,8 @@ private:
             if (name == "PackagedFile") {
                 if (mPack.items.size() >= kSims2PackMaxItems)
                     throw Failure(ErrorCode::BadPackage,
-                        "the XML lists more than " + std::to_string(kSims2PackMaxItems) + " items");
+                        Phrase(VARNICK_PHRASE("Sims2Pack", "the XML lists more than %1 items"),
+                            { std::to_string(kSims2PackMaxItems) }));
                 mPack.items.emplace_back();
                 mTexts.emplace_back();
             }
@@ -253,7 +261,8 @@ private:
                 return nullptr;
             if (++mDependencies > kSims2PackMaxDependencies)
                 throw Failure(ErrorCode::BadPackage,
-                    "the XML lists more than " + std::to_string(kSims2PackMaxDependencies) + " dependencies");
+                    Phrase(VARNICK_PHRASE("Sims2Pack", "the XML lists more than %1 dependencies"),
+                        { std::to_string(kSims2PackMaxDependencies) }));
             item.dependencies.emplace_back();
             return nullptr;
         }
@@ -277,20 +286,24 @@ private:
 };
 
 // A whole number of at most 18 digits (so that sums stay far inside 64 bits).
-std::int64_t wholeNumber(std::string_view fileName, const std::string& item, const char* element, std::string_view text)
+std::int64_t wholeNumber(std::string_view fileName, const Phrase& item, const char* element, std::string_view text)
 {
     const std::string_view digits = trimmed(text);
     if (digits.empty())
-        bad(fileName, item + " has an empty <" + element + ">");
+        bad(fileName, Phrase(VARNICK_PHRASE("Sims2Pack", "%1 has an empty <%2>"), { item, std::string(element) }));
     if (digits.front() == '-' && digits.size() > 1
         && std::all_of(digits.begin() + 1, digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        bad(fileName, "the <" + std::string(element) + "> of " + item + " is negative (" + std::string(digits) + ")");
+        bad(fileName,
+            Phrase(VARNICK_PHRASE("Sims2Pack", "the <%1> of %2 is negative (%3)"),
+                { std::string(element), item, std::string(digits) }));
     if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         bad(fileName,
-            "the <" + std::string(element) + "> of " + item + " is \"" + shownBytes(digits.substr(0, 40))
-                + "\", not a whole number");
+            Phrase(VARNICK_PHRASE("Sims2Pack", "the <%1> of %2 is \"%3\", not a whole number"),
+                { std::string(element), item, shownBytes(digits.substr(0, 40)) }));
     if (digits.size() > 18)
-        bad(fileName, "the <" + std::string(element) + "> of " + item + " (" + std::string(digits) + ") is too large");
+        bad(fileName,
+            Phrase(VARNICK_PHRASE("Sims2Pack", "the <%1> of %2 (%3) is too large"),
+                { std::string(element), item, std::string(digits) }));
     std::int64_t value = 0;
     for (const char c : digits)
         value = value * 10 + (c - '0');
@@ -315,10 +328,11 @@ void checkRanges(const Sims2Pack& pack)
         const Sims2PackItem& item = pack.items[i];
         if (item.offset > pack.dataLength || item.length > pack.dataLength - item.offset)
             bad(fileName,
-                describeSims2PackItem(pack, i) + " lies outside the data: its Offset " + std::to_string(item.offset)
-                    + " and Length " + std::to_string(item.length) + " end at byte "
-                    + std::to_string(item.offset + item.length) + " of the data, which holds "
-                    + plural(pack.dataLength, "byte"));
+                Phrase(VARNICK_PHRASE("Sims2Pack",
+                           "%1 lies outside the data: its Offset %2 and Length %3 end at byte %4 of the data, which "
+                           "holds %5"),
+                    { sims2PackItemPhrase(pack, i), number(item.offset), number(item.length),
+                        number(item.offset + item.length), byteCount(pack.dataLength) }));
         if (item.length > 0)
             order.push_back(i);
     }
@@ -330,41 +344,59 @@ void checkRanges(const Sims2Pack& pack)
         if (k > 0 && item.offset < covered) {
             const Sims2PackItem& previous = pack.items[order[k - 1]];
             bad(fileName,
-                describeSims2PackItem(pack, order[k - 1]) + " and " + describeSims2PackItem(pack, order[k])
-                    + " overlap: they hold bytes " + std::to_string(previous.offset) + " to "
-                    + std::to_string(previous.offset + previous.length - 1) + " and " + std::to_string(item.offset)
-                    + " to " + std::to_string(item.offset + item.length - 1) + " of the data");
+                Phrase(
+                    VARNICK_PHRASE("Sims2Pack", "%1 and %2 overlap: they hold bytes %3 to %4 and %5 to %6 of the data"),
+                    { sims2PackItemPhrase(pack, order[k - 1]), sims2PackItemPhrase(pack, order[k]),
+                        number(previous.offset), number(previous.offset + previous.length - 1), number(item.offset),
+                        number(item.offset + item.length - 1) }));
         }
         if (item.offset > covered) {
             if (k == 0)
                 bad(fileName,
-                    "the data begins with " + plural(item.offset, "byte") + " that belong to no item (the first item, "
-                        + describeSims2PackItem(pack, order[k]) + ", starts at byte " + std::to_string(item.offset)
-                        + ")");
+                    Phrase(
+                        VARNICK_PHRASE("Sims2Pack",
+                            "the data begins with %1 that belong to no item (the first item, %2, starts at byte %3)"),
+                        { byteCount(item.offset), sims2PackItemPhrase(pack, order[k]), number(item.offset) }));
             const Sims2PackItem& previous = pack.items[order[k - 1]];
             bad(fileName,
-                "the Length of " + describeSims2PackItem(pack, order[k - 1]) + " (" + std::to_string(previous.length)
-                    + ") disagrees with the data: it ends at byte " + std::to_string(covered)
-                    + ", but the next item starts at byte " + std::to_string(item.offset));
+                Phrase(VARNICK_PHRASE("Sims2Pack",
+                           "the Length of %1 (%2) disagrees with the data: it ends at byte %3, but the next item "
+                           "starts at byte %4"),
+                    { sims2PackItemPhrase(pack, order[k - 1]), number(previous.length), number(covered),
+                        number(item.offset) }));
         }
         covered = item.offset + item.length;
     }
     if (covered < pack.dataLength) {
         if (order.empty())
             bad(fileName,
-                "the XML lists no item with any bytes, but " + plural(pack.dataLength, "byte") + " of data follow it");
+                Phrase(VARNICK_PHRASE("Sims2Pack", "the XML lists no item with any bytes, but %1 of data follow it"),
+                    { byteCount(pack.dataLength) }));
         bad(fileName,
-            "the Length of " + describeSims2PackItem(pack, order.back()) + " ("
-                + std::to_string(pack.items[order.back()].length) + ") disagrees with the data: the items end at byte "
-                + std::to_string(covered) + ", but the data holds " + plural(pack.dataLength, "byte"));
+            Phrase(VARNICK_PHRASE("Sims2Pack",
+                       "the Length of %1 (%2) disagrees with the data: the items end at byte %3, but the data holds "
+                       "%4"),
+                { sims2PackItemPhrase(pack, order.back()), number(pack.items[order.back()].length), number(covered),
+                    byteCount(pack.dataLength) }));
     }
 }
 
 } // namespace
 
+Phrase sims2PackItemPhrase(const Sims2Pack& pack, std::size_t item)
+{
+    return Phrase(VARNICK_PHRASE("Sims2Pack", "item %1 (\"%2\")"),
+        { std::to_string(item + 1), toValidUtf8(pack.items[item].name) });
+}
+
 std::string describeSims2PackItem(const Sims2Pack& pack, std::size_t item)
 {
-    return "item " + std::to_string(item + 1) + " (\"" + toValidUtf8(pack.items[item].name) + "\")";
+    return sims2PackItemPhrase(pack, item).english();
+}
+
+Phrase sims2PackFilePhrase(std::string_view fileName, Phrase what)
+{
+    return Phrase(VARNICK_PHRASE("Failures", "%1: %2"), { std::string(fileName), std::move(what) });
 }
 
 Sims2Pack parseSims2Pack(ByteView bytes, std::string_view fileName)
@@ -374,29 +406,32 @@ Sims2Pack parseSims2Pack(ByteView bytes, std::string_view fileName)
     const auto size = static_cast<std::int64_t>(bytes.size());
     if (size < kSims2PackHeaderSize)
         bad(fileName,
-            "the file is " + plural(size, "byte") + " long, shorter than the 22-byte header of a Sims2Pack file");
+            Phrase(
+                VARNICK_PHRASE("Sims2Pack", "the file is %1 long, shorter than the 22-byte header of a Sims2Pack file"),
+                { byteCount(size) }));
     ResourceCursor cursor(bytes, "Sims2Pack header");
     const ByteView magic = cursor.bytes(kSims2PackMagic.size(), "magic");
     if (magic != kSims2PackMagic && magic != kSims2PackCompressedMagic)
         bad(fileName,
-            "not a Sims2Pack file: bytes 0 to 17 hold \"" + shownBytes(magic) + "\", not \""
-                + std::string(kSims2PackMagic) + "\" or \"" + std::string(kSims2PackCompressedMagic) + "\"");
+            Phrase(VARNICK_PHRASE("Sims2Pack", "not a Sims2Pack file: bytes 0 to 17 hold \"%1\", not \"%2\" or \"%3\""),
+                { shownBytes(magic), std::string(kSims2PackMagic), std::string(kSims2PackCompressedMagic) }));
     pack.compressedMagic = magic == kSims2PackCompressedMagic;
     pack.dataOffset = cursor.i32("data offset");
     if (pack.dataOffset < kSims2PackHeaderSize)
         bad(fileName,
-            "the data offset (bytes 18 to 21) is " + std::to_string(pack.dataOffset)
-                + ", before byte 22, where the XML begins");
+            Phrase(VARNICK_PHRASE(
+                       "Sims2Pack", "the data offset (bytes 18 to 21) is %1, before byte 22, where the XML begins"),
+                { number(pack.dataOffset) }));
     if (pack.dataOffset > size)
         bad(fileName,
-            "the data offset (bytes 18 to 21) is " + std::to_string(pack.dataOffset) + ", past the end of the file ("
-                + plural(size, "byte") + ")");
+            Phrase(VARNICK_PHRASE("Sims2Pack", "the data offset (bytes 18 to 21) is %1, past the end of the file (%2)"),
+                { number(pack.dataOffset), byteCount(size) }));
     pack.dataLength = size - pack.dataOffset;
     const auto xmlLength = static_cast<std::size_t>(pack.dataOffset - kSims2PackHeaderSize);
     if (xmlLength > kSims2PackMaxXmlBytes)
         bad(fileName,
-            "the XML (bytes 22 to " + std::to_string(pack.dataOffset - 1) + ") is "
-                + plural(static_cast<std::int64_t>(xmlLength), "byte") + " long, more than the 16 MiB allowed");
+            Phrase(VARNICK_PHRASE("Sims2Pack", "the XML (bytes 22 to %1) is %2 long, more than the 16 MiB allowed"),
+                { number(pack.dataOffset - 1), byteCount(static_cast<std::int64_t>(xmlLength)) }));
 
     const ByteView raw = bytes.substr(static_cast<std::size_t>(kSims2PackHeaderSize), xmlLength);
     const std::string converted = isValidUtf8(raw) ? std::string() : windows1252ToUtf8(raw);
@@ -404,21 +439,21 @@ Sims2Pack parseSims2Pack(ByteView bytes, std::string_view fileName)
     try {
         XmlDescription(pack, texts).read(converted.empty() ? raw : ByteView(converted));
     } catch (const XmlError& error) {
-        bad(fileName, std::string("the XML cannot be read: ") + error.what());
+        bad(fileName, Phrase(VARNICK_PHRASE("Sims2Pack", "the XML cannot be read: %1"), { std::string(error.what()) }));
     } catch (const Failure& failure) {
         if (failure.code() != ErrorCode::BadPackage)
             throw;
-        bad(fileName, failure.what());
+        bad(fileName, failure.phrase());
     }
 
     for (std::size_t i = 0; i < pack.items.size(); ++i) {
         Sims2PackItem& item = pack.items[i];
         const ItemText& text = texts[i];
-        const std::string described = describeSims2PackItem(pack, i);
+        const Phrase described = sims2PackItemPhrase(pack, i);
         if (!(text.seen & kLength))
-            bad(fileName, described + " has no <Length>");
+            bad(fileName, Phrase(VARNICK_PHRASE("Sims2Pack", "%1 has no <Length>"), { described }));
         if (!(text.seen & kOffset))
-            bad(fileName, described + " has no <Offset>");
+            bad(fileName, Phrase(VARNICK_PHRASE("Sims2Pack", "%1 has no <Offset>"), { described }));
         item.length = wholeNumber(fileName, described, "Length", text.length);
         item.offset = wholeNumber(fileName, described, "Offset", text.offset);
         item.compressed = compressedFlag(text.compressed);
@@ -446,14 +481,16 @@ Sims2PackFile Sims2PackFile::read(const std::filesystem::path& file)
         const std::int64_t length = in.size();
         if (length > std::numeric_limits<std::int32_t>::max())
             throw Failure(ErrorCode::ResourceTooLarge,
-                "the file holds " + std::to_string(length) + " bytes, more than the 2 GiB a Sims2Pack file can hold");
+                Phrase(VARNICK_PHRASE(
+                           "Sims2Pack", "the file holds %1 bytes, more than the 2 GiB a Sims2Pack file can hold"),
+                    { number(length) }));
         size = static_cast<std::size_t>(length);
         bytes = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(size, 1));
         if (size > 0)
             in.readAt(0, bytes.get(), size);
         in.close();
     } catch (const Failure& failure) {
-        throw Failure(failure.code(), name + ": " + failure.what());
+        throw Failure(failure.code(), sims2PackFilePhrase(name, failure.phrase()));
     }
     return Sims2PackFile(std::move(bytes), size, name);
 }
@@ -480,8 +517,10 @@ ByteView Sims2PackFile::itemBytes(std::size_t item, ByteString& scratch) const
     try {
         scratch = bzip2Expand(stored, kSims2PackMaxItemBytes);
     } catch (const Failure& failure) {
-        throw Failure(
-            failure.code(), mContents.fileName + ": " + describeSims2PackItem(mContents, item) + ": " + failure.what());
+        throw Failure(failure.code(),
+            sims2PackFilePhrase(mContents.fileName,
+                Phrase(
+                    VARNICK_PHRASE("Failures", "%1: %2"), { sims2PackItemPhrase(mContents, item), failure.phrase() })));
     }
     return scratch;
 }

@@ -16,6 +16,7 @@
 // fileNameProblem (package/base/SafeFileName.h).
 
 #include "package/base/Bytes.h"
+#include "package/base/Phrase.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -84,6 +85,10 @@ Sims2Pack parseSims2Pack(ByteView bytes, std::string_view fileName);
 
 /// "item 2 (\"chair.package\")": how messages name an item (index from 0).
 std::string describeSims2PackItem(const Sims2Pack& pack, std::size_t item);
+/// describeSims2PackItem as a Phrase.
+Phrase sims2PackItemPhrase(const Sims2Pack& pack, std::size_t item);
+/// "<fileName>: <what>", the form of every message about one Sims2Pack file.
+Phrase sims2PackFilePhrase(std::string_view fileName, Phrase what);
 
 /// A Sims2Pack file held in memory whole, with its checked description.
 class Sims2PackFile {

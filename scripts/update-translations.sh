@@ -11,12 +11,15 @@ lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
     echo "error: lupdate not found; install qt6-l10n-tools" >&2
     exit 1
 }
-# The cores mark the texts a window shows with VARNICK_TRANSLATE_NOOP(context, text).
-options=(-I . -tr-function-alias QT_TRANSLATE_NOOP+=VARNICK_TRANSLATE_NOOP,QT_TRANSLATE_N_NOOP+=VARNICK_TRANSLATE_N_NOOP -locations none -no-obsolete -silent)
+# The cores mark the texts a window shows with VARNICK_TRANSLATE_NOOP(context, text),
+# and the package layer the templates of its failures with VARNICK_PHRASE(context, text).
+aliases=QT_TRANSLATE_NOOP+=VARNICK_TRANSLATE_NOOP,QT_TRANSLATE_N_NOOP+=VARNICK_TRANSLATE_N_NOOP
+aliases+=,QT_TRANSLATE_NOOP+=VARNICK_PHRASE,QT_TRANSLATE_N_NOOP+=VARNICK_PHRASE_N
+options=(-I . -tr-function-alias "$aliases" -locations none -no-obsolete -silent)
 languages=(de es fr pt_BR nl)
 files=()
 for language in "${languages[@]}"; do
     files+=("translations/varnick_$language.ts")
 done
-"$lupdate" "${options[@]}" app -ts "${files[@]}"
-"$lupdate" "${options[@]}" -pluralonly app -ts translations/varnick_en.ts
+"$lupdate" "${options[@]}" app package -ts "${files[@]}"
+"$lupdate" "${options[@]}" -pluralonly app package -ts translations/varnick_en.ts

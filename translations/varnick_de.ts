@@ -794,6 +794,149 @@
     </message>
 </context>
 <context>
+    <name>Failures</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileNames</name>
+    <message>
+        <source>is empty</source>
+        <translation>ist leer</translation>
+    </message>
+    <message>
+        <source>is not valid UTF-8 text</source>
+        <translation>ist kein gültiger UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>is an absolute path</source>
+        <translation>ist ein absoluter Pfad</translation>
+    </message>
+    <message>
+        <source>begins with a drive letter</source>
+        <translation>beginnt mit einem Laufwerksbuchstaben</translation>
+    </message>
+    <message>
+        <source>contains a path separator (%1)</source>
+        <translation>enthält ein Pfadtrennzeichen (%1)</translation>
+    </message>
+    <message>
+        <source>names a folder (&quot;%1&quot;), not a file</source>
+        <translation>bezeichnet einen Ordner („%1“), keine Datei</translation>
+    </message>
+    <message>
+        <source>contains %1, which Windows does not allow in file names</source>
+        <translation>enthält %1, was Windows in Dateinamen nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>ends with a dot, which Windows drops</source>
+        <translation>endet mit einem Punkt, den Windows weglässt</translation>
+    </message>
+    <message>
+        <source>ends with a space, which Windows drops</source>
+        <translation>endet mit einem Leerzeichen, das Windows weglässt</translation>
+    </message>
+    <message>
+        <source>is a device name that Windows reserves</source>
+        <translation>ist ein Gerätename, den Windows reserviert</translation>
+    </message>
+    <message>
+        <source>is longer than the 255 characters a file name can have</source>
+        <translation>ist länger als die 255 Zeichen, die ein Dateiname haben kann</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The file cannot be opened for reading: %1</source>
+        <translation>Die Datei kann nicht zum Lesen geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened for writing: %1</source>
+        <translation>Die Datei kann nicht zum Schreiben geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Reading %1 bytes at offset %2 failed: %3</source>
+        <translation>Das Lesen von %1 Bytes an Position %2 ist fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>Writing %1 bytes at offset %2 failed: %3</source>
+        <translation>Das Schreiben von %1 Bytes an Position %2 ist fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened for writing: another program is using it</source>
+        <translation>Die Datei kann nicht zum Schreiben geöffnet werden: Ein anderes Programm verwendet sie</translation>
+    </message>
+    <message>
+        <source>The length of the file cannot be read: %1</source>
+        <translation>Die Länge der Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened for reading: it is a folder</source>
+        <translation>Die Datei kann nicht zum Lesen geöffnet werden: Sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>The file ended %1 bytes short of a read of %2 bytes at offset %3</source>
+        <translation>Die Datei endete %1 Bytes vor dem Ende eines Lesevorgangs von %2 Bytes an Position %3</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is a folder</source>
+        <translation>Die Datei kann nicht gelesen werden: Sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Flushing the file to disk failed: %1</source>
+        <translation>Das Schreiben der Datei auf die Festplatte ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Closing the file failed: %1</source>
+        <translation>Das Schließen der Datei ist fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Folders</name>
+    <message>
+        <source>Can not list the folder %1: %2</source>
+        <translation>Der Inhalt des Ordners %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FoundBy</name>
+    <message>
+        <source>Windows registry</source>
+        <translation>Windows-Registrierung</translation>
+    </message>
+    <message>
+        <source>Wine registry</source>
+        <translation>Wine-Registrierung</translation>
+    </message>
+    <message>
+        <source>Documents folder</source>
+        <translation>Dokumente-Ordner</translation>
+    </message>
+    <message>
+        <source>Steam library</source>
+        <translation>Steam-Bibliothek</translation>
+    </message>
+    <message>
+        <source>Application Support folder</source>
+        <translation>Ordner „Application Support“</translation>
+    </message>
+    <message>
+        <source>Environment variable</source>
+        <translation>Umgebungsvariable</translation>
+    </message>
+    <message>
+        <source>Chosen by you</source>
+        <translation>Von dir gewählt</translation>
+    </message>
+</context>
+<context>
     <name>GameRunningGuard</name>
     <message>
         <source>The Sims 2 Is Running</source>
@@ -872,6 +1015,17 @@
     </message>
 </context>
 <context>
+    <name>ObjectEditor</name>
+    <message>
+        <source>Missing OBJD</source>
+        <translation>OBJD fehlt</translation>
+    </message>
+    <message>
+        <source>OBJD too short: %1 bytes, the catalog fields need %2</source>
+        <translation>OBJD zu kurz: %1 Bytes, die Katalogfelder brauchen %2</translation>
+    </message>
+</context>
+<context>
     <name>OriginalRestore</name>
     <message>
         <source>Restore Original</source>
@@ -928,6 +1082,183 @@
     <message>
         <source>The Sims 2 is running (%1). Close the game before changing your downloads.</source>
         <translation>Die Sims 2 läuft (%1). Beende das Spiel, bevor du deine Downloads änderst.</translation>
+    </message>
+</context>
+<context>
+    <name>Sims2Pack</name>
+    <message numerus="yes">
+        <source>%n byte(s)</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the XML&apos;s root element is &lt;%1&gt;, not &lt;Sims2Package&gt;</source>
+        <translation>das Wurzelelement des XML ist &lt;%1&gt;, nicht &lt;Sims2Package&gt;</translation>
+    </message>
+    <message>
+        <source>item %1 has two &lt;%2&gt; elements</source>
+        <translation>Eintrag %1 hat zwei &lt;%2&gt;-Elemente</translation>
+    </message>
+    <message>
+        <source>the XML lists more than %1 items</source>
+        <translation>das XML führt mehr als %1 Einträge auf</translation>
+    </message>
+    <message>
+        <source>the XML lists more than %1 dependencies</source>
+        <translation>das XML führt mehr als %1 Abhängigkeiten auf</translation>
+    </message>
+    <message>
+        <source>%1 has an empty &lt;%2&gt;</source>
+        <translation>%1 hat ein leeres &lt;%2&gt;</translation>
+    </message>
+    <message>
+        <source>the &lt;%1&gt; of %2 is negative (%3)</source>
+        <translation>das &lt;%1&gt; von %2 ist negativ (%3)</translation>
+    </message>
+    <message>
+        <source>the &lt;%1&gt; of %2 is &quot;%3&quot;, not a whole number</source>
+        <translation>das &lt;%1&gt; von %2 ist „%3“, keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the &lt;%1&gt; of %2 (%3) is too large</source>
+        <translation>das &lt;%1&gt; von %2 (%3) ist zu groß</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the data: its Offset %2 and Length %3 end at byte %4 of the data, which holds %5</source>
+        <translation>%1 liegt außerhalb der Daten: Offset %2 und Length %3 enden bei Byte %4 der Daten, die %5 enthalten</translation>
+    </message>
+    <message>
+        <source>%1 and %2 overlap: they hold bytes %3 to %4 and %5 to %6 of the data</source>
+        <translation>%1 und %2 überschneiden sich: Sie belegen die Bytes %3 bis %4 und %5 bis %6 der Daten</translation>
+    </message>
+    <message>
+        <source>the data begins with %1 that belong to no item (the first item, %2, starts at byte %3)</source>
+        <translation>die Daten beginnen mit %1, die zu keinem Eintrag gehören (der erste Eintrag, %2, beginnt bei Byte %3)</translation>
+    </message>
+    <message>
+        <source>the Length of %1 (%2) disagrees with the data: it ends at byte %3, but the next item starts at byte %4</source>
+        <translation>die Length von %1 (%2) passt nicht zu den Daten: Der Eintrag endet bei Byte %3, aber der nächste beginnt bei Byte %4</translation>
+    </message>
+    <message>
+        <source>the XML lists no item with any bytes, but %1 of data follow it</source>
+        <translation>das XML führt keinen Eintrag mit Bytes auf, aber danach folgen %1 Daten</translation>
+    </message>
+    <message>
+        <source>the Length of %1 (%2) disagrees with the data: the items end at byte %3, but the data holds %4</source>
+        <translation>die Length von %1 (%2) passt nicht zu den Daten: Die Einträge enden bei Byte %3, aber die Daten enthalten %4</translation>
+    </message>
+    <message>
+        <source>item %1 (&quot;%2&quot;)</source>
+        <translation>Eintrag %1 („%2“)</translation>
+    </message>
+    <message>
+        <source>the file is %1 long, shorter than the 22-byte header of a Sims2Pack file</source>
+        <translation>die Datei ist %1 lang, kürzer als der 22 Byte lange Kopf einer Sims2Pack-Datei</translation>
+    </message>
+    <message>
+        <source>not a Sims2Pack file: bytes 0 to 17 hold &quot;%1&quot;, not &quot;%2&quot; or &quot;%3&quot;</source>
+        <translation>keine Sims2Pack-Datei: Die Bytes 0 bis 17 enthalten „%1“, nicht „%2“ oder „%3“</translation>
+    </message>
+    <message>
+        <source>the data offset (bytes 18 to 21) is %1, before byte 22, where the XML begins</source>
+        <translation>der Datenbeginn (Bytes 18 bis 21) ist %1, vor Byte 22, wo das XML beginnt</translation>
+    </message>
+    <message>
+        <source>the data offset (bytes 18 to 21) is %1, past the end of the file (%2)</source>
+        <translation>der Datenbeginn (Bytes 18 bis 21) ist %1, hinter dem Ende der Datei (%2)</translation>
+    </message>
+    <message>
+        <source>the XML (bytes 22 to %1) is %2 long, more than the 16 MiB allowed</source>
+        <translation>das XML (Bytes 22 bis %1) ist %2 lang, mehr als die erlaubten 16 MiB</translation>
+    </message>
+    <message>
+        <source>the XML cannot be read: %1</source>
+        <translation>das XML kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 has no &lt;Length&gt;</source>
+        <translation>%1 hat kein &lt;Length&gt;</translation>
+    </message>
+    <message>
+        <source>%1 has no &lt;Offset&gt;</source>
+        <translation>%1 hat kein &lt;Offset&gt;</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes, more than the 2 GiB a Sims2Pack file can hold</source>
+        <translation>die Datei enthält %1 Bytes, mehr als die 2 GiB, die eine Sims2Pack-Datei fassen kann</translation>
+    </message>
+</context>
+<context>
+    <name>Sims2PackInstall</name>
+    <message>
+        <source>%1 is not a readable package: %2</source>
+        <translation>%1 ist kein lesbares Paket: %2</translation>
+    </message>
+    <message>
+        <source>%1: the name %2</source>
+        <translation>%1: der Name %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>„%1“ ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be listed: %2</source>
+        <translation>Der Inhalt des Ordners %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be compared with the item: %2</source>
+        <translation>„%1“ kann nicht mit dem Eintrag verglichen werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created: %1</source>
+        <translation>der Ordner kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>a file of that name appeared meanwhile</source>
+        <translation>inzwischen ist eine Datei dieses Namens aufgetaucht</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2); nothing was written from the Sims2Pack</source>
+        <translation>%1 konnte nicht geschrieben werden (%2); aus dem Sims2Pack wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>the file&apos;s name gives no folder to install into (&quot;%1&quot; %2); choose a folder</source>
+        <translation>der Name der Datei ergibt keinen Ordner zum Installieren („%1“ %2); wähle einen Ordner</translation>
+    </message>
+    <message>
+        <source>%1 and %2 share a name</source>
+        <translation>%1 und %2 haben denselben Namen</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; holds %3 numbered files of its name already</source>
+        <translation>%1: „%2“ enthält bereits %3 nummerierte Dateien dieses Namens</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taken in &quot;%2&quot; by a different file</source>
+        <translation>„%1“ ist in „%2“ schon von einer anderen Datei belegt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taken in &quot;%2&quot; by a different file, and so is 1 more name</source>
+        <translation>„%1“ ist in „%2“ schon von einer anderen Datei belegt, und ebenso 1 weiterer Name</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taken in &quot;%2&quot; by a different file, and so are %3 more names</source>
+        <translation>„%1“ ist in „%2“ schon von einer anderen Datei belegt, und ebenso %3 weitere Namen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds &quot;%2&quot; already</source>
+        <translation>„%1“ enthält „%2“ bereits</translation>
+    </message>
+    <message>
+        <source>The game&apos;s Downloads folder was not found; choose a folder to install into</source>
+        <translation>Der Downloads-Ordner des Spiels wurde nicht gefunden; wähle einen Ordner zum Installieren</translation>
+    </message>
+    <message>
+        <source>%1; choose a folder to install into</source>
+        <translation>%1; wähle einen Ordner zum Installieren</translation>
     </message>
 </context>
 <context>
@@ -2480,10 +2811,6 @@ wurde erfolgreich gespeichert.</translation>
         <translation>Installationsordner</translation>
     </message>
     <message>
-        <source>Found in</source>
-        <translation>Gefunden in</translation>
-    </message>
-    <message>
         <source>&amp;Use This Installation</source>
         <translation>Diese Installation &amp;verwenden</translation>
     </message>
@@ -2554,6 +2881,10 @@ Trotzdem verwenden?</translation>
     <message>
         <source>Game installations found</source>
         <translation>Gefundene Spielinstallationen</translation>
+    </message>
+    <message>
+        <source>Found by</source>
+        <translation>Gefunden über</translation>
     </message>
 </context>
 <context>

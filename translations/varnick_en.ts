@@ -12,6 +12,16 @@
     </message>
 </context>
 <context>
+    <name>Sims2Pack</name>
+    <message numerus="yes">
+        <source>%n byte(s)</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>varnick::ObjectTableView</name>
     <message numerus="yes">
         <source>The table holds changes of %n object(s) that are not saved:</source>

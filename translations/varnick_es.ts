@@ -794,6 +794,149 @@
     </message>
 </context>
 <context>
+    <name>Failures</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>No hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileNames</name>
+    <message>
+        <source>is empty</source>
+        <translation>está vacío</translation>
+    </message>
+    <message>
+        <source>is not valid UTF-8 text</source>
+        <translation>no es texto UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>is an absolute path</source>
+        <translation>es una ruta absoluta</translation>
+    </message>
+    <message>
+        <source>begins with a drive letter</source>
+        <translation>empieza con una letra de unidad</translation>
+    </message>
+    <message>
+        <source>contains a path separator (%1)</source>
+        <translation>contiene un separador de ruta (%1)</translation>
+    </message>
+    <message>
+        <source>names a folder (&quot;%1&quot;), not a file</source>
+        <translation>designa una carpeta («%1»), no un archivo</translation>
+    </message>
+    <message>
+        <source>contains %1, which Windows does not allow in file names</source>
+        <translation>contiene %1, que Windows no permite en los nombres de archivo</translation>
+    </message>
+    <message>
+        <source>ends with a dot, which Windows drops</source>
+        <translation>termina en un punto, que Windows elimina</translation>
+    </message>
+    <message>
+        <source>ends with a space, which Windows drops</source>
+        <translation>termina en un espacio, que Windows elimina</translation>
+    </message>
+    <message>
+        <source>is a device name that Windows reserves</source>
+        <translation>es un nombre de dispositivo que Windows reserva</translation>
+    </message>
+    <message>
+        <source>is longer than the 255 characters a file name can have</source>
+        <translation>supera los 255 caracteres que puede tener un nombre de archivo</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The file cannot be opened for reading: %1</source>
+        <translation>El archivo no se puede abrir para leerlo: %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened for writing: %1</source>
+        <translation>El archivo no se puede abrir para escribir en él: %1</translation>
+    </message>
+    <message>
+        <source>Reading %1 bytes at offset %2 failed: %3</source>
+        <translation>La lectura de %1 bytes en la posición %2 falló: %3</translation>
+    </message>
+    <message>
+        <source>Writing %1 bytes at offset %2 failed: %3</source>
+        <translation>La escritura de %1 bytes en la posición %2 falló: %3</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened for writing: another program is using it</source>
+        <translation>El archivo no se puede abrir para escribir en él: otro programa lo está usando</translation>
+    </message>
+    <message>
+        <source>The length of the file cannot be read: %1</source>
+        <translation>No se puede leer la longitud del archivo: %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened for reading: it is a folder</source>
+        <translation>El archivo no se puede abrir para leerlo: es una carpeta</translation>
+    </message>
+    <message>
+        <source>The file ended %1 bytes short of a read of %2 bytes at offset %3</source>
+        <translation>El archivo terminó %1 bytes antes del final de una lectura de %2 bytes en la posición %3</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is a folder</source>
+        <translation>El archivo no se puede leer: es una carpeta</translation>
+    </message>
+    <message>
+        <source>Flushing the file to disk failed: %1</source>
+        <translation>No se pudo escribir el archivo en el disco: %1</translation>
+    </message>
+    <message>
+        <source>Closing the file failed: %1</source>
+        <translation>No se pudo cerrar el archivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Folders</name>
+    <message>
+        <source>Can not list the folder %1: %2</source>
+        <translation>No se puede leer el contenido de la carpeta %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FoundBy</name>
+    <message>
+        <source>Windows registry</source>
+        <translation>Registro de Windows</translation>
+    </message>
+    <message>
+        <source>Wine registry</source>
+        <translation>Registro de Wine</translation>
+    </message>
+    <message>
+        <source>Documents folder</source>
+        <translation>Carpeta Documentos</translation>
+    </message>
+    <message>
+        <source>Steam library</source>
+        <translation>Biblioteca de Steam</translation>
+    </message>
+    <message>
+        <source>Application Support folder</source>
+        <translation>Carpeta «Application Support»</translation>
+    </message>
+    <message>
+        <source>Environment variable</source>
+        <translation>Variable de entorno</translation>
+    </message>
+    <message>
+        <source>Chosen by you</source>
+        <translation>Elegida por ti</translation>
+    </message>
+</context>
+<context>
     <name>GameRunningGuard</name>
     <message>
         <source>The Sims 2 Is Running</source>
@@ -872,6 +1015,17 @@
     </message>
 </context>
 <context>
+    <name>ObjectEditor</name>
+    <message>
+        <source>Missing OBJD</source>
+        <translation>Falta el OBJD</translation>
+    </message>
+    <message>
+        <source>OBJD too short: %1 bytes, the catalog fields need %2</source>
+        <translation>OBJD demasiado corto: %1 bytes, los campos del catálogo necesitan %2</translation>
+    </message>
+</context>
+<context>
     <name>OriginalRestore</name>
     <message>
         <source>Restore Original</source>
@@ -928,6 +1082,183 @@
     <message>
         <source>The Sims 2 is running (%1). Close the game before changing your downloads.</source>
         <translation>Los Sims 2 se está ejecutando (%1). Cierra el juego antes de cambiar tus descargas.</translation>
+    </message>
+</context>
+<context>
+    <name>Sims2Pack</name>
+    <message numerus="yes">
+        <source>%n byte(s)</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the XML&apos;s root element is &lt;%1&gt;, not &lt;Sims2Package&gt;</source>
+        <translation>el elemento raíz del XML es &lt;%1&gt;, no &lt;Sims2Package&gt;</translation>
+    </message>
+    <message>
+        <source>item %1 has two &lt;%2&gt; elements</source>
+        <translation>el elemento %1 tiene dos elementos &lt;%2&gt;</translation>
+    </message>
+    <message>
+        <source>the XML lists more than %1 items</source>
+        <translation>el XML enumera más de %1 elementos</translation>
+    </message>
+    <message>
+        <source>the XML lists more than %1 dependencies</source>
+        <translation>el XML enumera más de %1 dependencias</translation>
+    </message>
+    <message>
+        <source>%1 has an empty &lt;%2&gt;</source>
+        <translation>%1 tiene un &lt;%2&gt; vacío</translation>
+    </message>
+    <message>
+        <source>the &lt;%1&gt; of %2 is negative (%3)</source>
+        <translation>el &lt;%1&gt; de %2 es negativo (%3)</translation>
+    </message>
+    <message>
+        <source>the &lt;%1&gt; of %2 is &quot;%3&quot;, not a whole number</source>
+        <translation>el &lt;%1&gt; de %2 es «%3», no un número entero</translation>
+    </message>
+    <message>
+        <source>the &lt;%1&gt; of %2 (%3) is too large</source>
+        <translation>el &lt;%1&gt; de %2 (%3) es demasiado grande</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the data: its Offset %2 and Length %3 end at byte %4 of the data, which holds %5</source>
+        <translation>%1 está fuera de los datos: su Offset %2 y su Length %3 terminan en el byte %4 de los datos, que contienen %5</translation>
+    </message>
+    <message>
+        <source>%1 and %2 overlap: they hold bytes %3 to %4 and %5 to %6 of the data</source>
+        <translation>%1 y %2 se solapan: ocupan los bytes %3 a %4 y %5 a %6 de los datos</translation>
+    </message>
+    <message>
+        <source>the data begins with %1 that belong to no item (the first item, %2, starts at byte %3)</source>
+        <translation>los datos empiezan con %1 que no pertenecen a ningún elemento (el primer elemento, %2, empieza en el byte %3)</translation>
+    </message>
+    <message>
+        <source>the Length of %1 (%2) disagrees with the data: it ends at byte %3, but the next item starts at byte %4</source>
+        <translation>la Length de %1 (%2) no concuerda con los datos: termina en el byte %3, pero el siguiente elemento empieza en el byte %4</translation>
+    </message>
+    <message>
+        <source>the XML lists no item with any bytes, but %1 of data follow it</source>
+        <translation>el XML no enumera ningún elemento con bytes, pero le siguen %1 de datos</translation>
+    </message>
+    <message>
+        <source>the Length of %1 (%2) disagrees with the data: the items end at byte %3, but the data holds %4</source>
+        <translation>la Length de %1 (%2) no concuerda con los datos: los elementos terminan en el byte %3, pero los datos contienen %4</translation>
+    </message>
+    <message>
+        <source>item %1 (&quot;%2&quot;)</source>
+        <translation>elemento %1 («%2»)</translation>
+    </message>
+    <message>
+        <source>the file is %1 long, shorter than the 22-byte header of a Sims2Pack file</source>
+        <translation>el archivo mide %1, menos que la cabecera de 22 bytes de un archivo Sims2Pack</translation>
+    </message>
+    <message>
+        <source>not a Sims2Pack file: bytes 0 to 17 hold &quot;%1&quot;, not &quot;%2&quot; or &quot;%3&quot;</source>
+        <translation>no es un archivo Sims2Pack: los bytes 0 a 17 contienen «%1», no «%2» ni «%3»</translation>
+    </message>
+    <message>
+        <source>the data offset (bytes 18 to 21) is %1, before byte 22, where the XML begins</source>
+        <translation>el inicio de los datos (bytes 18 a 21) es %1, antes del byte 22, donde empieza el XML</translation>
+    </message>
+    <message>
+        <source>the data offset (bytes 18 to 21) is %1, past the end of the file (%2)</source>
+        <translation>el inicio de los datos (bytes 18 a 21) es %1, más allá del final del archivo (%2)</translation>
+    </message>
+    <message>
+        <source>the XML (bytes 22 to %1) is %2 long, more than the 16 MiB allowed</source>
+        <translation>el XML (bytes 22 a %1) mide %2, más de los 16 MiB permitidos</translation>
+    </message>
+    <message>
+        <source>the XML cannot be read: %1</source>
+        <translation>el XML no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>%1 has no &lt;Length&gt;</source>
+        <translation>%1 no tiene &lt;Length&gt;</translation>
+    </message>
+    <message>
+        <source>%1 has no &lt;Offset&gt;</source>
+        <translation>%1 no tiene &lt;Offset&gt;</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes, more than the 2 GiB a Sims2Pack file can hold</source>
+        <translation>el archivo contiene %1 bytes, más de los 2 GiB que puede contener un archivo Sims2Pack</translation>
+    </message>
+</context>
+<context>
+    <name>Sims2PackInstall</name>
+    <message>
+        <source>%1 is not a readable package: %2</source>
+        <translation>%1 no es un paquete legible: %2</translation>
+    </message>
+    <message>
+        <source>%1: the name %2</source>
+        <translation>%1: el nombre %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>«%1» no es una carpeta</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be listed: %2</source>
+        <translation>No se puede leer el contenido de la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be compared with the item: %2</source>
+        <translation>«%1» no se puede comparar con el elemento: %2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created: %1</source>
+        <translation>no se puede crear la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>a file of that name appeared meanwhile</source>
+        <translation>mientras tanto apareció un archivo con ese nombre</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2); nothing was written from the Sims2Pack</source>
+        <translation>%1 no se pudo escribir (%2); no se escribió nada del Sims2Pack</translation>
+    </message>
+    <message>
+        <source>the file&apos;s name gives no folder to install into (&quot;%1&quot; %2); choose a folder</source>
+        <translation>el nombre del archivo no sirve como carpeta de instalación («%1» %2); elige una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 and %2 share a name</source>
+        <translation>%1 y %2 tienen el mismo nombre</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; holds %3 numbered files of its name already</source>
+        <translation>%1: «%2» ya contiene %3 archivos numerados con ese nombre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taken in &quot;%2&quot; by a different file</source>
+        <translation>«%1» ya está ocupado en «%2» por un archivo distinto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taken in &quot;%2&quot; by a different file, and so is 1 more name</source>
+        <translation>«%1» ya está ocupado en «%2» por un archivo distinto, y también 1 nombre más</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taken in &quot;%2&quot; by a different file, and so are %3 more names</source>
+        <translation>«%1» ya está ocupado en «%2» por un archivo distinto, y también %3 nombres más</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds &quot;%2&quot; already</source>
+        <translation>«%1» ya contiene «%2»</translation>
+    </message>
+    <message>
+        <source>The game&apos;s Downloads folder was not found; choose a folder to install into</source>
+        <translation>No se encontró la carpeta Downloads del juego; elige una carpeta donde instalar</translation>
+    </message>
+    <message>
+        <source>%1; choose a folder to install into</source>
+        <translation>%1; elige una carpeta donde instalar</translation>
     </message>
 </context>
 <context>
@@ -2480,10 +2811,6 @@ se ha guardado correctamente.</translation>
         <translation>Carpeta de instalación</translation>
     </message>
     <message>
-        <source>Found in</source>
-        <translation>Encontrada en</translation>
-    </message>
-    <message>
         <source>&amp;Use This Installation</source>
         <translation>&amp;Usar esta instalación</translation>
     </message>
@@ -2554,6 +2881,10 @@ Use it anyway?</source>
     <message>
         <source>Game installations found</source>
         <translation>Instalaciones del juego encontradas</translation>
+    </message>
+    <message>
+        <source>Found by</source>
+        <translation>Encontrada mediante</translation>
     </message>
 </context>
 <context>

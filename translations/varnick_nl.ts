@@ -794,6 +794,149 @@
     </message>
 </context>
 <context>
+    <name>Failures</name>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileNames</name>
+    <message>
+        <source>is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not valid UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is an absolute path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>begins with a drive letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contains a path separator (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>names a folder (&quot;%1&quot;), not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contains %1, which Windows does not allow in file names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ends with a dot, which Windows drops</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ends with a space, which Windows drops</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a device name that Windows reserves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is longer than the 255 characters a file name can have</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The file cannot be opened for reading: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be opened for writing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1 bytes at offset %2 failed: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing %1 bytes at offset %2 failed: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be opened for writing: another program is using it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The length of the file cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be opened for reading: it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ended %1 bytes short of a read of %2 bytes at offset %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flushing the file to disk failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing the file failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Folders</name>
+    <message>
+        <source>Can not list the folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FoundBy</name>
+    <message>
+        <source>Windows registry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wine registry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Documents folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steam library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Support folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Environment variable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chosen by you</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GameRunningGuard</name>
     <message>
         <source>The Sims 2 Is Running</source>
@@ -872,6 +1015,17 @@
     </message>
 </context>
 <context>
+    <name>ObjectEditor</name>
+    <message>
+        <source>Missing OBJD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OBJD too short: %1 bytes, the catalog fields need %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OriginalRestore</name>
     <message>
         <source>Restore Original</source>
@@ -925,6 +1079,183 @@
     <name>RunningGame</name>
     <message>
         <source>The Sims 2 is running (%1). Close the game before changing your downloads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sims2Pack</name>
+    <message numerus="yes">
+        <source>%n byte(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the XML&apos;s root element is &lt;%1&gt;, not &lt;Sims2Package&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>item %1 has two &lt;%2&gt; elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the XML lists more than %1 items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the XML lists more than %1 dependencies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has an empty &lt;%2&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the &lt;%1&gt; of %2 is negative (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the &lt;%1&gt; of %2 is &quot;%3&quot;, not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the &lt;%1&gt; of %2 (%3) is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lies outside the data: its Offset %2 and Length %3 end at byte %4 of the data, which holds %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 overlap: they hold bytes %3 to %4 and %5 to %6 of the data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the data begins with %1 that belong to no item (the first item, %2, starts at byte %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Length of %1 (%2) disagrees with the data: it ends at byte %3, but the next item starts at byte %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the XML lists no item with any bytes, but %1 of data follow it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Length of %1 (%2) disagrees with the data: the items end at byte %3, but the data holds %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>item %1 (&quot;%2&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is %1 long, shorter than the 22-byte header of a Sims2Pack file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Sims2Pack file: bytes 0 to 17 hold &quot;%1&quot;, not &quot;%2&quot; or &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the data offset (bytes 18 to 21) is %1, before byte 22, where the XML begins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the data offset (bytes 18 to 21) is %1, past the end of the file (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the XML (bytes 22 to %1) is %2 long, more than the 16 MiB allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the XML cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no &lt;Length&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no &lt;Offset&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes, more than the 2 GiB a Sims2Pack file can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sims2PackInstall</name>
+    <message>
+        <source>%1 is not a readable package: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the name %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be listed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be compared with the item: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder cannot be created: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file of that name appeared meanwhile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2); nothing was written from the Sims2Pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file&apos;s name gives no folder to install into (&quot;%1&quot; %2); choose a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 share a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; holds %3 numbered files of its name already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taken in &quot;%2&quot; by a different file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taken in &quot;%2&quot; by a different file, and so is 1 more name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is taken in &quot;%2&quot; by a different file, and so are %3 more names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds &quot;%2&quot; already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s Downloads folder was not found; choose a folder to install into</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; choose a folder to install into</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2458,10 +2789,6 @@ Has been saved successfully.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Found in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Use This Installation</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2525,6 +2852,10 @@ Use it anyway?</source>
     </message>
     <message>
         <source>Game installations found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found by</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

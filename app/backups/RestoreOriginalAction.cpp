@@ -30,7 +30,7 @@ bool restoreOriginalOf(QWidget* owner, const QString& packageFile)
         MessageBox::exclamation(owner, title,
             QCoreApplication::translate(
                 "RestoreOriginalAction", "The original could not be restored; the file was left as it was.\r\n\r\n")
-                + text::fromUtf8(error.what()));
+                + failureText(error));
         return false;
     }
     MessageBox::show(owner, QMessageBox::Information, title, text::fromUtf8(restore.restoredText(translatedPhrases())));

@@ -2,6 +2,7 @@
 
 #include "app/platform/qt/BackgroundTask.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 
 #include <algorithm>
 
@@ -17,7 +18,7 @@ FolderScanner::FolderScanner(QObject* parent)
             try {
                 std::rethrow_exception(end.failure);
             } catch (const std::exception& error) {
-                failure = text::fromUtf8(error.what());
+                failure = failureText(error);
             }
         }
         if (mOnEnd)

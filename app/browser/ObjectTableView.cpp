@@ -448,7 +448,7 @@ bool ObjectTableView::exportCsv()
         writeWholeFile(text::toPath(chosen), csv);
     } catch (const std::exception& failure) {
         MessageBox::critical(this, tr("Export Failed"),
-            tr("The table could not be written to %1: %2").arg(chosen, text::fromUtf8(failure.what())));
+            tr("The table could not be written to %1: %2").arg(chosen, failureText(failure)));
         return false;
     }
     return true;

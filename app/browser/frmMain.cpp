@@ -12,6 +12,7 @@
 #include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/ThumbnailCache.h"
 #include "app/startup/Version.h"
@@ -437,7 +438,7 @@ void frmMain::refreshPage()
     try {
         gudtObjectThumbnails().reload();
     } catch (const std::exception& error) {
-        mStatus->showMessage(text::fromUtf8(error.what()));
+        mStatus->showMessage(failureText(error));
     }
     fraThumbs->drawPage(false);
     mStatus->update();

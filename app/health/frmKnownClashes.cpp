@@ -4,6 +4,7 @@
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "package/base/ErrorTrap.h"
 
 #include <QHBoxLayout>
@@ -110,7 +111,7 @@ void frmKnownClashes::cmdUnmark_Click()
             mChanged = true;
         }
     } catch (const Failure& failure) {
-        MessageBox::exclamation(this, tr("Known Clashes"), text::fromUtf8(failure.what()));
+        MessageBox::exclamation(this, tr("Known Clashes"), failureText(failure));
     }
     updateButtons();
 }

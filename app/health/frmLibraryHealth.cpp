@@ -8,6 +8,7 @@
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/sims2pack/Sims2PackInstallDialog.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/GameRunningGuard.h"
@@ -179,7 +180,7 @@ void frmLibraryHealth::startScan()
             try {
                 std::rethrow_exception(end.failure);
             } catch (const std::exception& error) {
-                failure = text::fromUtf8(error.what());
+                failure = failureText(error);
             }
         } else if (*cancelled || end.cancelled) {
             failure = tr("The scan was cancelled.");
@@ -396,7 +397,7 @@ void frmLibraryHealth::cmdUndo_Click()
         mMoves.pop_back();
         startScan();
     } catch (const Failure& failure) {
-        MessageBox::exclamation(this, tr("Library Health"), text::fromUtf8(failure.what()));
+        MessageBox::exclamation(this, tr("Library Health"), failureText(failure));
     }
     updateButtons();
 }
@@ -425,7 +426,7 @@ void frmLibraryHealth::cmdKnown_Click()
             static_cast<int>(marked.size()));
         startScan();
     } catch (const Failure& failure) {
-        MessageBox::exclamation(this, tr("Library Health"), text::fromUtf8(failure.what()));
+        MessageBox::exclamation(this, tr("Library Health"), failureText(failure));
     }
 }
 
@@ -466,7 +467,7 @@ void frmLibraryHealth::cmdExport_Click()
     try {
         writeWholeFile(text::toPath(file), health::healthCsv(mReport));
     } catch (const Failure& failure) {
-        MessageBox::exclamation(this, tr("Library Health"), text::fromUtf8(failure.what()));
+        MessageBox::exclamation(this, tr("Library Health"), failureText(failure));
     }
 }
 

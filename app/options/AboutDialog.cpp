@@ -3,6 +3,7 @@
 #include "app/backups/core/BackupStore.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/Version.h"
 #include "package/base/Folders.h"
@@ -44,7 +45,7 @@ QString AboutDialog::report(const QString& searchRoot)
         kelvora
             = QStringLiteral("%1 (%2)").arg(QString::number(kelvoraVersion(), 'f', 2), shownPath(kelvoraLibraryPath()));
     } catch (const std::exception& error) {
-        kelvora = tr("not loaded (%1)").arg(text::fromUtf8(error.what()));
+        kelvora = tr("not loaded (%1)").arg(failureText(error));
     }
     QString index = tr("(none)");
 #ifdef VARNICK_HAVE_LIBRARY_INDEX

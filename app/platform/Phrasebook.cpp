@@ -24,46 +24,30 @@ const Phrasebook& englishPhrases()
 
 std::string fillPlaceholders(std::string_view pattern, std::initializer_list<std::string_view> args)
 {
-    std::string text;
-    text.reserve(pattern.size());
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        if (pattern[i] == '%' && next >= '1' && next <= '9') {
-            const auto index = static_cast<std::size_t>(next - '1');
-            if (index < args.size()) {
-                text += *(args.begin() + index);
-                ++i;
-                continue;
-            }
-        }
-        text += pattern[i];
-    }
-    return text;
+    return fillPlaceholders(pattern, std::span<const std::string_view>(args.begin(), args.size()));
 }
 
 std::string englishCount(std::string_view english, std::size_t n)
 {
-    std::string text;
-    text.reserve(english.size() + 8);
-    for (std::size_t i = 0; i < english.size(); ++i) {
-        if (english.substr(i, 2) == "%n") {
-            text += groupedNumber(n);
-            ++i;
-            continue;
-        }
-        // A plural ending: "(s)", "(es)" right after a letter.
-        if (english[i] == '(' && i > 0 && english[i - 1] != ' ') {
-            const std::size_t close = english.find(')', i);
-            if (close != std::string_view::npos) {
-                if (n != 1)
-                    text += english.substr(i + 1, close - i - 1);
-                i = close;
-                continue;
-            }
-        }
-        text += english[i];
-    }
-    return text;
+    return englishPluralForm(english, groupedNumber(n), n == 1);
+}
+
+std::string say(const Phrasebook& words, const Phrase& phrase)
+{
+    if (phrase.isLiteral())
+        return phrase.literal();
+    std::vector<std::string> filled;
+    filled.reserve(phrase.args().size());
+    for (const Phrase& arg : phrase.args())
+        filled.push_back(say(words, arg));
+    const std::vector<std::string_view> pieces(filled.begin(), filled.end());
+    // Asked without arguments, the phrasebook hands back its template with the
+    // %k still in it (and a count's %n filled); the pieces go in here, in one pass.
+    const PhraseText& text = phrase.text();
+    if (const std::optional<std::int64_t>& n = phrase.count())
+        return fillPlaceholders(
+            words.count(text.context, text.english, *n < 0 ? 0 : static_cast<std::size_t>(*n)), pieces);
+    return fillPlaceholders(words.say(text.context, text.english), pieces);
 }
 
 std::string joinedList(const Phrasebook& words, const std::vector<std::string>& parts)

@@ -18,9 +18,6 @@
 #include <string_view>
 #include <vector>
 
-/// An English text with %n of a core, collected for translation with its plural forms.
-#define VARNICK_TRANSLATE_N_NOOP(context, text) text
-
 namespace varnick {
 
 class Phrasebook {
@@ -44,6 +41,10 @@ std::string fillPlaceholders(std::string_view pattern, std::initializer_list<std
 /// The English form of a count's text: %n replaced by n (thousands grouped), and
 /// each "(s)"-style ending kept without its parentheses, or dropped when n is 1.
 std::string englishCount(std::string_view english, std::size_t n);
+
+/// phrase in the phrasebook's words: each template translated, its pieces filled
+/// in (templates in turn), literal pieces as they are.
+std::string say(const Phrasebook& words, const Phrase& phrase);
 
 /// "A", "A and B", "A, B and C" in the phrasebook's words.
 std::string joinedList(const Phrasebook& words, const std::vector<std::string>& parts);

@@ -6,5 +6,5 @@
 // under the context given; the window translates it with the same context
 // (QCoreApplication::translate). The marks change nothing in the core.
 
-/// An English text of a core, collected for translation under context.
-#define VARNICK_TRANSLATE_NOOP(context, text) text
+// The marks are defined beside the package layer's Phrase, which uses them too.
+#include "package/base/Phrase.h"

@@ -114,8 +114,7 @@ std::vector<fs::directory_entry> listFolderEntries(const fs::path& folder)
     // The standard iterator cannot open a folder beyond MAX_PATH here.
     std::vector<FolderEntry> listed;
     if (!listFolder(folder, listed, error))
-        throw Failure(
-            ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(folder) + ": " + error.message());
+        throw unlistableFolder(folder, error.message());
     entries.reserve(listed.size());
     for (const FolderEntry& entry : listed) {
         // A name that is not valid Unicode cannot be named in a result that leads back to the file.
@@ -129,8 +128,7 @@ std::vector<fs::directory_entry> listFolderEntries(const fs::path& folder)
 #else
     fs::directory_iterator it(folder, error);
     if (error)
-        throw Failure(
-            ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(folder) + ": " + error.message());
+        throw unlistableFolder(folder, error.message());
     for (const fs::directory_iterator end; it != end; it.increment(error)) {
         if (error)
             break;
@@ -138,8 +136,7 @@ std::vector<fs::directory_entry> listFolderEntries(const fs::path& folder)
             entries.push_back(*it);
     }
     if (error)
-        throw Failure(
-            ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(folder) + ": " + error.message());
+        throw unlistableFolder(folder, error.message());
 #endif
     // Each name converted once, not at every comparison: large folders sort in a fraction of the time.
     std::vector<std::pair<std::string, std::size_t>> order;
@@ -158,6 +155,12 @@ std::vector<fs::directory_entry> listFolderEntries(const fs::path& folder)
     for (const auto& [name, i] : order)
         sorted.push_back(std::move(entries[i]));
     return sorted;
+}
+
+Failure unlistableFolder(const fs::path& folder, const std::string& systemText)
+{
+    return Failure(ErrorCode::FolderFailed,
+        Phrase(VARNICK_PHRASE("Folders", "Can not list the folder %1: %2"), { pathToUtf8(folder), systemText }));
 }
 
 FolderLister setFolderListerForTesting(FolderLister lister)
@@ -197,7 +200,7 @@ std::vector<fs::path> findFiles(const fs::path& root, std::string_view pattern, 
             // meanwhile) costs its own files only, when the caller takes the list.
             if (i == 0 || unlisted == nullptr)
                 throw;
-            unlisted->push_back({ folders[i], failure.what() });
+            unlisted->push_back({ folders[i], failure.what(), failure.phrase() });
             continue;
         }
         for (const fs::directory_entry& entry : entries) {

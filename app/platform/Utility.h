@@ -1,5 +1,7 @@
 #pragma once
 
+#include "package/base/ErrorTrap.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -16,6 +18,7 @@ namespace varnick {
 struct UnlistedFolder {
     std::filesystem::path folder;
     std::string reason;
+    Phrase phrase; ///< reason for a window to say in the player's language
 };
 
 /// Finds every file matching pattern ("*.package"; '*' and '?' wildcards, ASCII
@@ -46,6 +49,9 @@ void gsKillFile(const std::filesystem::path& path);
 /// One folder's entries as findFiles sees them: hidden entries left out, names
 /// in a stable order (without case, then by code unit). Throws Failure (FolderFailed).
 std::vector<std::filesystem::directory_entry> listFolderEntries(const std::filesystem::path& folder);
+
+/// The failure of listing folder, for the system's reason systemText ("Permission denied").
+Failure unlistableFolder(const std::filesystem::path& folder, const std::string& systemText);
 
 /// What findFiles lists each folder with.
 using FolderLister = std::function<std::vector<std::filesystem::directory_entry>(const std::filesystem::path&)>;

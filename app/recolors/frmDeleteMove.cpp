@@ -7,6 +7,7 @@
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/recolors/RecolorTrash.h"
 #include "app/recolors/core/FileMoves.h"
 #include "app/recolors/frmRecolorDetails.h"
@@ -66,6 +67,7 @@ frmDeleteMove::frmDeleteMove(const Request& request, QWidget* parent)
     , ObjectFilename(request.ObjectFilename)
     , FoundRecolors(request.FoundRecolors)
     , mUnreadable(request.unreadable)
+    , mUnreadableSaid(request.unreadableSaid)
 {
     setObjectName(QStringLiteral("frmDeleteMove"));
     setWindowTitle(tr("Delete/Move The Selected Object File"));
@@ -179,6 +181,11 @@ void frmDeleteMove::Form_Load()
         // Each reason in the player's words, the reader's own after it for help forums.
         QStringList lines;
         for (const auto& [file, reason] : mUnreadable) {
+            // A reason worded in the player's language (a folder that cannot be listed) is complete as it is.
+            if (const auto said = mUnreadableSaid.constFind(file); said != mUnreadableSaid.constEnd()) {
+                lines.append(file + QStringLiteral(": ") + *said);
+                continue;
+            }
             const QString plain = text::translated("Words", plainReadFailure(text::toUtf8(reason)));
             lines.append(file + QStringLiteral(": ") + plain
                 + (plain == reason ? QString() : QStringLiteral(" (") + reason + QStringLiteral(")")));
@@ -357,7 +364,7 @@ void frmDeleteMove::cmdMoveAll_Click()
         mChanged = true;
         MessageBox::exclamation(this, tr("OPERATION INCOMPLETE"),
             tr("The move stopped: %1\r\nThe files before it were moved; the others were left where they were.")
-                .arg(text::fromUtf8(toValidUtf8(failure.what()))));
+                .arg(failureText(failure)));
         finish();
         return;
     }

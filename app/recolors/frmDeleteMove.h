@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QMap>
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,8 @@ public:
         // NOLINTEND(readability-identifier-naming)
         /// Packages the finder could not read: (full path, reason).
         QList<QPair<QString, QString>> unreadable;
+        /// Full path to the reason in the player's words, for the unreadable files whose reason has them.
+        QMap<QString, QString> unreadableSaid;
     };
     using Seam = DialogSeam<frmDeleteMove, Request, bool>;
 
@@ -70,6 +73,7 @@ private:
     QString ObjectFilename;
     QStringList FoundRecolors;
     QList<QPair<QString, QString>> mUnreadable;
+    QMap<QString, QString> mUnreadableSaid;
     bool mChanged = false;
 
     QLineEdit* txtObjFilename = nullptr;

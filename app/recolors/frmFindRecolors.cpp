@@ -3,6 +3,7 @@
 #include "app/options/Appearance.h"
 #include "app/platform/qt/BackgroundTask.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/recolors/frmDeleteMove.h"
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
 #include "app/health/index/IndexedFolderScan.h"
@@ -79,8 +80,12 @@ void frmFindRecolors::run(QWidget* owner, const QString& searchPath, const QStri
         handOver.FoundRecolors.append(QString());
         for (const std::filesystem::path& recolor : finder.result().recolors)
             handOver.FoundRecolors.append(text::fromPath(recolor));
-        for (const recolors::SkippedFile& skipped : finder.result().skipped)
-            handOver.unreadable.append({ text::fromPath(skipped.file), text::fromUtf8(toValidUtf8(skipped.reason)) });
+        for (const recolors::SkippedFile& skipped : finder.result().skipped) {
+            const QString file = text::fromPath(skipped.file);
+            handOver.unreadable.append({ file, text::fromUtf8(toValidUtf8(skipped.reason)) });
+            if (skipped.phrase)
+                handOver.unreadableSaid.insert(file, phraseText(*skipped.phrase));
+        }
     }
     frmDeleteMove::run(owner, handOver);
 }

@@ -1,6 +1,7 @@
 #include "app/recolors/frmViewRecolor.h"
 
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/recolors/core/DdsSupport.h"
 #include "package/base/Utf8.h"
 
@@ -91,7 +92,7 @@ void frmViewRecolor::Form_Activate()
         }
     } catch (const std::exception& failure) {
         // An unreadable package shows the notice like one without a texture, with the reason as its tip.
-        problem = text::fromUtf8(toValidUtf8(failure.what()));
+        problem = failureText(failure);
     }
     if (!mAvailable)
         mPicture = notAvailablePicture();

@@ -8,6 +8,7 @@
 #include "app/platform/qt/DialogButtons.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/GameRunningGuard.h"
 #include "package/Sims2Pack.h"
@@ -177,7 +178,7 @@ void Sims2PackInstallDialog::startReading()
             try {
                 std::rethrow_exception(end.failure);
             } catch (const std::exception& failure) {
-                mStatus->setText(text::fromUtf8(toValidUtf8(failure.what())));
+                mStatus->setText(failureText(failure));
             }
         }
         updateButtons();
@@ -259,7 +260,7 @@ void Sims2PackInstallDialog::install()
     QStringList taken;
     for (const Entry& entry : mEntries)
         if (entry.plan && !entry.plan->taken.empty())
-            taken.append(Sims2PackInstallWork::line(entry.path, takenMessage(*entry.file, *entry.plan)));
+            taken.append(Sims2PackInstallWork::line(entry.path, phraseText(takenPhrase(*entry.file, *entry.plan))));
     bool rename = mRename->isChecked();
     if (!taken.isEmpty()) {
         const MessageBox::Button answer = MessageBox::show(this, QMessageBox::Question, tr("Names Taken"),
@@ -291,7 +292,7 @@ void Sims2PackInstallDialog::startInstall(bool rename)
             try {
                 std::rethrow_exception(end.failure);
             } catch (const std::exception& failure) {
-                outcome->refused.append(text::fromUtf8(toValidUtf8(failure.what())));
+                outcome->refused.append(failureText(failure));
             }
         }
         finishInstall(*outcome);

@@ -3,6 +3,7 @@
 #include "app/browser/BrowserPictures.h"
 #include "app/health/core/HealthReport.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "package/Sims2Pack.h"
 #include "package/base/ErrorTrap.h"
 
@@ -75,7 +76,7 @@ QTreeWidgetItem* Sims2PackInstallList::addFileLine(const Sims2PackEntry& entry)
     const InstallPlan* plan = entry.plan.get();
     QString problem = entry.file ? entry.planFailure : entry.readFailure;
     if (plan != nullptr && !plan->taken.empty())
-        problem = Sims2PackInstallWork::line(entry.path, takenMessage(*entry.file, *plan));
+        problem = Sims2PackInstallWork::line(entry.path, phraseText(takenPhrase(*entry.file, *plan)));
     const QString fileName = QFileInfo(entry.path).fileName();
     if (!problem.isEmpty()) {
         top->setText(ObjectColumn, problem);

@@ -2,6 +2,7 @@
 
 #include "app/platform/qt/BackgroundTask.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "package/Sims2Pack.h"
 #include "package/base/ErrorTrap.h"
 
@@ -29,12 +30,14 @@ fs::path destinationOf(const QString& path, const Sims2PackTarget& target)
     if (!target.chosen.empty())
         return target.chosen;
     if (target.downloads.empty())
-        throw Failure(
-            ErrorCode::FolderFailed, "The game's Downloads folder was not found; choose a folder to install into");
+        throw Failure(ErrorCode::FolderFailed,
+            Phrase(VARNICK_PHRASE(
+                "Sims2PackInstall", "The game's Downloads folder was not found; choose a folder to install into")));
     try {
         return defaultInstallFolder(target.downloads, text::toPath(path));
     } catch (const Failure& failure) {
-        throw Failure(failure.code(), std::string(failure.what()) + "; choose a folder to install into");
+        throw Failure(failure.code(),
+            Phrase(VARNICK_PHRASE("Sims2PackInstall", "%1; choose a folder to install into"), { failure.phrase() }));
     }
 }
 
@@ -56,7 +59,12 @@ QImage pictureOf(const Sims2PackFile& file, std::size_t item)
 
 QString Sims2PackInstallWork::line(const QString& path, const std::string& message)
 {
-    QString text = text::fromUtf8(toValidUtf8(message)).simplified();
+    return line(path, text::fromUtf8(toValidUtf8(message)));
+}
+
+QString Sims2PackInstallWork::line(const QString& path, const QString& message)
+{
+    QString text = message.simplified();
     for (const QString& given : { path, text::fromPath(text::toPath(path)) }) {
         if (text.startsWith(given + QStringLiteral(": "))) {
             text = text.mid(given.size() + 2);
@@ -80,7 +88,7 @@ Sims2PackEntry Sims2PackInstallWork::read(const QString& path)
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& failure) {
-        entry.readFailure = line(path, failure.what());
+        entry.readFailure = line(path, failureText(failure));
     }
     return entry;
 }
@@ -111,7 +119,7 @@ std::shared_ptr<const LibraryGuids> Sims2PackInstallWork::libraryGuids(
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& failure) {
-        note = tr("GUID clashes were not checked: %1").arg(text::fromUtf8(toValidUtf8(failure.what())));
+        note = tr("GUID clashes were not checked: %1").arg(failureText(failure));
         return nullptr;
     }
 #else
@@ -149,7 +157,7 @@ void Sims2PackInstallWork::plan(std::vector<Sims2PackEntry>& entries, const Libr
         } catch (const std::bad_alloc&) {
             throw;
         } catch (const std::exception& failure) {
-            entry.planFailure = line(entry.path, failure.what());
+            entry.planFailure = line(entry.path, failureText(failure));
         }
     }
 }
@@ -204,7 +212,7 @@ Sims2PackInstallOutcome Sims2PackInstallWork::install(const std::vector<Sims2Pac
         } catch (const std::bad_alloc&) {
             throw;
         } catch (const std::exception& failure) {
-            outcome.refused.append(line(entry.path, failure.what()));
+            outcome.refused.append(line(entry.path, failureText(failure)));
         }
     }
     task.progress(static_cast<std::int64_t>(entries.size()), static_cast<std::int64_t>(entries.size()));

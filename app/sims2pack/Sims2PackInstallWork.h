@@ -58,6 +58,8 @@ public:
     /// message as the window shows it: one line beginning with the file name
     /// of path (the readers begin theirs with the path as given).
     static QString line(const QString& path, const std::string& message);
+    /// line for a message already in the player's words.
+    static QString line(const QString& path, const QString& message);
 
     /// Reads one chosen file with its listing and pictures; a file that cannot
     /// be read keeps its reason. Throws only std::bad_alloc.

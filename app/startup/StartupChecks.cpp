@@ -133,9 +133,9 @@ StartupChecks::Result StartupChecks::run(const Phrasebook& words)
     } catch (const Failure& failure) {
         if (failure.code() == ErrorCode::LibraryMissing)
             return fatal(words.say("StartupChecks", VARNICK_TRANSLATE_NOOP("StartupChecks", "Kelvora DLL not found!"))
-                + kCrLf + kCrLf + failure.what());
+                + kCrLf + kCrLf + say(words, failure.phrase()));
         return fatal(words.say("StartupChecks", VARNICK_TRANSLATE_NOOP("StartupChecks", "Kelvora DLL can not be used!"))
-            + kCrLf + kCrLf + failure.what());
+            + kCrLf + kCrLf + say(words, failure.phrase()));
     }
     // Written so that a library answering "not a number" is refused too.
     if (!(version >= kRequiredLibraryVersion))

@@ -4,6 +4,7 @@
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/startup/GamePaths.h"
 #include "app/startup/core/GameLocator.h"
 #include "app/startup/core/RememberedGame.h"
@@ -24,6 +25,9 @@
 namespace varnick {
 
 namespace {
+
+// The column that says how the search found an installation.
+constexpr int kFoundByColumn = 4;
 
 QString title()
 {
@@ -94,7 +98,7 @@ frmGameInstallation::frmGameInstallation(GameSearch search, bool firstStart, QWi
     lstInstalls->setAccessibleName(tr("Game installations found"));
     lstInstalls->setRootIsDecorated(false);
     lstInstalls->setHeaderLabels(
-        { tr("Edition"), tr("Name"), tr("Data folder"), tr("Install folder"), tr("Found in") });
+        { tr("Edition"), tr("Name"), tr("Data folder"), tr("Install folder"), tr("Found by") });
     lstInstalls->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(lstInstalls, &QTreeWidget::itemDoubleClicked, this, [this] { cmdUse_Click(); });
 
@@ -142,7 +146,9 @@ void frmGameInstallation::fill()
                 install.displayName ? text::fromUtf8(*install.displayName) : QString(),
                 install.dataFolderExists ? folder : tr("%1 (the game has not made it yet)").arg(folder),
                 install.installFolder ? nativeText(*install.installFolder) : QString(),
-                text::fromUtf8(install.source) });
+                text::translated("FoundBy", foundByTitle(install.foundBy)) });
+        // The key, file or folder itself, for whoever wants to look there.
+        item->setToolTip(kFoundByColumn, text::fromUtf8(install.source));
         item->setData(0, Qt::UserRole, folder);
         item->setDisabled(!install.dataFolderExists);
         if (used) {
@@ -213,7 +219,7 @@ QString chooseDataFolderByHand(QWidget* owner)
             checkedRememberedFolder(text::toUtf8(folder));
         } catch (const std::exception& failure) {
             MessageBox::exclamation(owner, frmGameInstallation::tr("USER INPUT ERROR"),
-                frmGameInstallation::tr("This folder can not be used: it %1").arg(text::fromUtf8(failure.what())));
+                frmGameInstallation::tr("This folder can not be used: it %1").arg(failureText(failure)));
             continue;
         }
         if (!looksLikeGameDataFolder(text::toPath(folder))

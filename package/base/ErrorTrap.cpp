@@ -25,6 +25,15 @@ void defaultHandler(const ErrorContext& context)
 
 } // namespace
 
+Phrase phraseOf(const std::exception& error)
+{
+    if (const auto* failure = dynamic_cast<const Failure*>(&error))
+        return failure->phrase();
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
+        return Phrase(VARNICK_PHRASE("Failures", "Out of memory"));
+    return Phrase(std::string(error.what()));
+}
+
 ErrorContext& errorContext()
 {
     // One record per thread: the readers that note their location and file
@@ -62,6 +71,7 @@ struct InFlight {
     std::int32_t number = static_cast<std::int32_t>(ErrorCode::Unexpected);
     std::string description;
     std::optional<FailurePlace> place;
+    std::optional<Phrase> phrase;
 };
 
 InFlight describeInFlight()
@@ -73,9 +83,12 @@ InFlight describeInFlight()
         described.number = failure.number();
         described.description = failure.what();
         described.place = failure.place();
+        if (failure.hasPhrase())
+            described.phrase = failure.phrase();
     } catch (const std::bad_alloc&) {
         described.number = static_cast<std::int32_t>(ErrorCode::OutOfMemory);
         described.description = "Out of memory";
+        described.phrase = Phrase(VARNICK_PHRASE("Failures", "Out of memory"));
     } catch (const std::exception& error) {
         described.description = error.what();
     } catch (...) {
@@ -92,8 +105,11 @@ std::exception_ptr currentFailureWithContext() noexcept
         InFlight described = describeInFlight();
         if (!described.place)
             described.place = FailurePlace { errorContext().Location, errorContext().AdditionalData };
-        return std::make_exception_ptr(
-            Failure(static_cast<ErrorCode>(described.number), described.description, std::move(described.place)));
+        const auto code = static_cast<ErrorCode>(described.number);
+        // The phrase goes along, so that the window it reaches can say it in the player's language.
+        if (described.phrase)
+            return std::make_exception_ptr(Failure(code, std::move(*described.phrase), std::move(described.place)));
+        return std::make_exception_ptr(Failure(code, described.description, std::move(described.place)));
     } catch (...) {
         // Out of memory while describing it: what there is, unchanged.
         return std::current_exception();

@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "package/base/Phrase.h"
 
 namespace varnick {
 
@@ -40,7 +43,9 @@ struct FailurePlace {
     std::string additionalData;
 };
 
-/// A failure travelling to the nearest trapped procedure.
+/// A failure travelling to the nearest trapped procedure. Its description is
+/// English (the error report, the command line); one built from a Phrase also
+/// keeps the phrase, which the windows say in the player's language.
 class Failure : public std::runtime_error {
 public:
     Failure(ErrorCode code, const std::string& description, std::optional<FailurePlace> place = std::nullopt)
@@ -49,17 +54,35 @@ public:
         , mPlace(std::move(place))
     {
     }
+    /// The description is phrase.english().
+    Failure(ErrorCode code, Phrase phrase, std::optional<FailurePlace> place = std::nullopt)
+        : std::runtime_error(phrase.english())
+        , mCode(code)
+        , mPlace(std::move(place))
+        , mPhrase(std::make_shared<const Phrase>(std::move(phrase)))
+    {
+    }
 
     ErrorCode code() const noexcept { return mCode; }
     std::int32_t number() const noexcept { return static_cast<std::int32_t>(mCode); }
     /// The step and file of the thread where the failure happened, when it was
     /// carried from there; the trap then reports these instead of its own thread's.
     const std::optional<FailurePlace>& place() const noexcept { return mPlace; }
+    /// The phrase the failure was built from, or its description as a literal.
+    Phrase phrase() const { return mPhrase ? *mPhrase : Phrase(std::string(what())); }
+    /// Whether the failure was built from a phrase.
+    bool hasPhrase() const noexcept { return mPhrase != nullptr; }
 
 private:
     ErrorCode mCode;
     std::optional<FailurePlace> mPlace;
+    // Shared, so that copying the failure (as exceptions are) cannot throw.
+    std::shared_ptr<const Phrase> mPhrase;
 };
+
+/// What error says, as a Phrase: a Failure's phrase, any other exception's
+/// text as a literal (std::bad_alloc as "Out of memory", like the trap).
+Phrase phraseOf(const std::exception& error);
 
 // NOLINTBEGIN(readability-identifier-naming): the game's records keep their fields' names
 /// The record of the last failure, one per thread (see errorContext). Location

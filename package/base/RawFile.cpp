@@ -72,6 +72,25 @@ std::string lastSystemMessage()
 }
 #endif
 
+Phrase openFailure(RawFile::Mode mode, std::string systemText)
+{
+    if (mode == RawFile::Mode::Read)
+        return Phrase(VARNICK_PHRASE("Files", "The file cannot be opened for reading: %1"), { std::move(systemText) });
+    return Phrase(VARNICK_PHRASE("Files", "The file cannot be opened for writing: %1"), { std::move(systemText) });
+}
+
+Phrase readFailure(std::size_t size, std::int64_t offset, std::string systemText)
+{
+    return Phrase(VARNICK_PHRASE("Files", "Reading %1 bytes at offset %2 failed: %3"),
+        { std::to_string(size), std::to_string(offset), std::move(systemText) });
+}
+
+Phrase writeFailure(std::size_t size, std::int64_t offset, std::string systemText)
+{
+    return Phrase(VARNICK_PHRASE("Files", "Writing %1 bytes at offset %2 failed: %3"),
+        { std::to_string(size), std::to_string(offset), std::move(systemText) });
+}
+
 } // namespace
 
 RawFile::RawFile(const std::filesystem::path& fileName, Mode mode)
@@ -80,7 +99,8 @@ RawFile::RawFile(const std::filesystem::path& fileName, Mode mode)
     if (mode != Mode::Read && gInjectedOpenFailures > 0) {
         --gInjectedOpenFailures;
         gLastOpenWasHeld = true;
-        throw Failure(ErrorCode::FileOpenFailed, "The file cannot be opened for writing: another program is using it");
+        throw Failure(ErrorCode::FileOpenFailed,
+            Phrase(VARNICK_PHRASE("Files", "The file cannot be opened for writing: another program is using it")));
     }
 #ifdef _WIN32
     const DWORD access = mode == Mode::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
@@ -92,9 +112,7 @@ RawFile::RawFile(const std::filesystem::path& fileName, Mode mode)
         const DWORD error = GetLastError();
         gLastOpenWasHeld
             = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
-        throw Failure(ErrorCode::FileOpenFailed,
-            std::string("The file cannot be opened for ") + (mode == Mode::Read ? "reading: " : "writing: ")
-                + systemMessage(error));
+        throw Failure(ErrorCode::FileOpenFailed, openFailure(mode, systemMessage(error)));
     }
     // A name such as "aux.package" opens the device of that name, whose reads
     // wait for ever and whose writes vanish: only a file on a disk is taken.
@@ -114,9 +132,7 @@ RawFile::RawFile(const std::filesystem::path& fileName, Mode mode)
     if (descriptor < 0) {
         const int error = errno;
         gLastOpenWasHeld = error == EACCES || error == EBUSY || error == ETXTBSY || error == EAGAIN;
-        throw Failure(ErrorCode::FileOpenFailed,
-            std::string("The file cannot be opened for ") + (mode == Mode::Read ? "reading: " : "writing: ")
-                + std::strerror(error));
+        throw Failure(ErrorCode::FileOpenFailed, openFailure(mode, std::strerror(error)));
     }
     mDescriptor = descriptor;
 #endif
@@ -160,15 +176,18 @@ std::int64_t RawFile::size() const
 #ifdef _WIN32
     LARGE_INTEGER length {};
     if (!GetFileSizeEx(mHandle, &length))
-        throw Failure(ErrorCode::FileReadFailed, "The length of the file cannot be read: " + lastSystemMessage());
+        throw Failure(ErrorCode::FileReadFailed,
+            Phrase(VARNICK_PHRASE("Files", "The length of the file cannot be read: %1"), { lastSystemMessage() }));
     return length.QuadPart;
 #else
     struct stat info { };
     if (::fstat(mDescriptor, &info) != 0)
-        throw Failure(ErrorCode::FileReadFailed, "The length of the file cannot be read: " + lastSystemMessage());
+        throw Failure(ErrorCode::FileReadFailed,
+            Phrase(VARNICK_PHRASE("Files", "The length of the file cannot be read: %1"), { lastSystemMessage() }));
     // A folder opens for reading on POSIX systems; say so plainly instead of failing at the first read.
     if (S_ISDIR(info.st_mode))
-        throw Failure(ErrorCode::FileOpenFailed, "The file cannot be opened for reading: it is a folder");
+        throw Failure(ErrorCode::FileOpenFailed,
+            Phrase(VARNICK_PHRASE("Files", "The file cannot be opened for reading: it is a folder")));
     return static_cast<std::int64_t>(info.st_size);
 #endif
 }
@@ -178,8 +197,8 @@ void RawFile::readAt(std::int64_t offset, void* buffer, std::size_t size) const
     const std::size_t done = readUpTo(offset, buffer, size);
     if (done < size)
         throw Failure(ErrorCode::FileReadFailed,
-            "The file ended " + std::to_string(size - done) + " bytes short of a read of " + std::to_string(size)
-                + " bytes at offset " + std::to_string(offset));
+            Phrase(VARNICK_PHRASE("Files", "The file ended %1 bytes short of a read of %2 bytes at offset %3"),
+                { std::to_string(size - done), std::to_string(size), std::to_string(offset) }));
 }
 
 std::size_t RawFile::readUpTo(std::int64_t offset, void* buffer, std::size_t size) const
@@ -194,9 +213,7 @@ std::size_t RawFile::readUpTo(std::int64_t offset, void* buffer, std::size_t siz
         DWORD got = 0;
         if (!ReadFile(mHandle, target + done, static_cast<DWORD>(chunk), &got, &where)) {
             if (GetLastError() != ERROR_HANDLE_EOF)
-                throw Failure(ErrorCode::FileReadFailed,
-                    "Reading " + std::to_string(size) + " bytes at offset " + std::to_string(offset)
-                        + " failed: " + lastSystemMessage());
+                throw Failure(ErrorCode::FileReadFailed, readFailure(size, offset, lastSystemMessage()));
             got = 0;
         }
         const auto count = static_cast<std::size_t>(got);
@@ -207,10 +224,9 @@ std::size_t RawFile::readUpTo(std::int64_t offset, void* buffer, std::size_t siz
                 continue;
             // A folder opens for reading on POSIX systems; say so plainly.
             if (errno == EISDIR)
-                throw Failure(ErrorCode::FileOpenFailed, "The file cannot be read: it is a folder");
-            throw Failure(ErrorCode::FileReadFailed,
-                "Reading " + std::to_string(size) + " bytes at offset " + std::to_string(offset)
-                    + " failed: " + lastSystemMessage());
+                throw Failure(ErrorCode::FileOpenFailed,
+                    Phrase(VARNICK_PHRASE("Files", "The file cannot be read: it is a folder")));
+            throw Failure(ErrorCode::FileReadFailed, readFailure(size, offset, lastSystemMessage()));
         }
         const auto count = static_cast<std::size_t>(got);
 #endif
@@ -226,9 +242,7 @@ void RawFile::writeAt(std::int64_t offset, const void* buffer, std::size_t size)
     if (gWriteBudget >= 0) {
         if (static_cast<std::int64_t>(size) > gWriteBudget) {
             gWriteBudget = 0;
-            throw Failure(ErrorCode::FileWriteFailed,
-                "Writing " + std::to_string(size) + " bytes at offset " + std::to_string(offset)
-                    + " failed: No space left on device");
+            throw Failure(ErrorCode::FileWriteFailed, writeFailure(size, offset, "No space left on device"));
         }
         gWriteBudget -= static_cast<std::int64_t>(size);
     }
@@ -241,18 +255,14 @@ void RawFile::writeAt(std::int64_t offset, const void* buffer, std::size_t size)
         OVERLAPPED where = overlappedAt(position);
         DWORD put = 0;
         if (!WriteFile(mHandle, source + done, static_cast<DWORD>(chunk), &put, &where) || put == 0)
-            throw Failure(ErrorCode::FileWriteFailed,
-                "Writing " + std::to_string(size) + " bytes at offset " + std::to_string(offset)
-                    + " failed: " + lastSystemMessage());
+            throw Failure(ErrorCode::FileWriteFailed, writeFailure(size, offset, lastSystemMessage()));
         done += put;
 #else
         const ssize_t put = ::pwrite(mDescriptor, source + done, chunk, static_cast<off_t>(position));
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0)
-            throw Failure(ErrorCode::FileWriteFailed,
-                "Writing " + std::to_string(size) + " bytes at offset " + std::to_string(offset)
-                    + " failed: " + lastSystemMessage());
+            throw Failure(ErrorCode::FileWriteFailed, writeFailure(size, offset, lastSystemMessage()));
         done += static_cast<std::size_t>(put);
 #endif
     }
@@ -262,10 +272,12 @@ void RawFile::flushToDisk()
 {
 #ifdef _WIN32
     if (!FlushFileBuffers(mHandle))
-        throw Failure(ErrorCode::FileWriteFailed, "Flushing the file to disk failed: " + lastSystemMessage());
+        throw Failure(ErrorCode::FileWriteFailed,
+            Phrase(VARNICK_PHRASE("Files", "Flushing the file to disk failed: %1"), { lastSystemMessage() }));
 #else
     if (::fsync(mDescriptor) != 0)
-        throw Failure(ErrorCode::FileWriteFailed, "Flushing the file to disk failed: " + lastSystemMessage());
+        throw Failure(ErrorCode::FileWriteFailed,
+            Phrase(VARNICK_PHRASE("Files", "Flushing the file to disk failed: %1"), { lastSystemMessage() }));
 #endif
 }
 
@@ -276,12 +288,14 @@ void RawFile::close()
         return;
     const BOOL closed = CloseHandle(std::exchange(mHandle, nullptr));
     if (!closed)
-        throw Failure(ErrorCode::FileWriteFailed, "Closing the file failed: " + lastSystemMessage());
+        throw Failure(ErrorCode::FileWriteFailed,
+            Phrase(VARNICK_PHRASE("Files", "Closing the file failed: %1"), { lastSystemMessage() }));
 #else
     if (mDescriptor < 0)
         return;
     if (::close(std::exchange(mDescriptor, -1)) != 0 && errno != EINTR)
-        throw Failure(ErrorCode::FileWriteFailed, "Closing the file failed: " + lastSystemMessage());
+        throw Failure(ErrorCode::FileWriteFailed,
+            Phrase(VARNICK_PHRASE("Files", "Closing the file failed: %1"), { lastSystemMessage() }));
 #endif
 }
 

@@ -74,34 +74,44 @@ std::string shown(char c)
 
 } // namespace
 
-std::optional<std::string> fileNameProblem(std::string_view name)
+std::optional<Phrase> fileNameProblemPhrase(std::string_view name)
 {
     if (name.empty())
-        return "is empty";
+        return Phrase(VARNICK_PHRASE("FileNames", "is empty"));
     if (!isValidUtf8(name))
-        return "is not valid UTF-8 text";
+        return Phrase(VARNICK_PHRASE("FileNames", "is not valid UTF-8 text"));
     if (name.front() == '/' || name.front() == '\\')
-        return "is an absolute path";
+        return Phrase(VARNICK_PHRASE("FileNames", "is an absolute path"));
     if (name.size() >= 2 && isAsciiLetter(name[0]) && name[1] == ':')
-        return name.size() >= 3 && (name[2] == '/' || name[2] == '\\') ? "is an absolute path"
-                                                                       : "begins with a drive letter";
+        return name.size() >= 3 && (name[2] == '/' || name[2] == '\\')
+            ? Phrase(VARNICK_PHRASE("FileNames", "is an absolute path"))
+            : Phrase(VARNICK_PHRASE("FileNames", "begins with a drive letter"));
     for (const char c : name)
         if (c == '/' || c == '\\')
-            return "contains a path separator (" + shown(c) + ")";
+            return Phrase(VARNICK_PHRASE("FileNames", "contains a path separator (%1)"), { shown(c) });
     if (name == "." || name == "..")
-        return "names a folder (\"" + std::string(name) + "\"), not a file";
+        return Phrase(VARNICK_PHRASE("FileNames", "names a folder (\"%1\"), not a file"), { std::string(name) });
     for (const char c : name) {
         static constexpr std::string_view kForbidden = "<>:\"|?*";
         if (static_cast<unsigned char>(c) < 0x20 || kForbidden.find(c) != std::string_view::npos)
-            return "contains " + shown(c) + ", which Windows does not allow in file names";
+            return Phrase(
+                VARNICK_PHRASE("FileNames", "contains %1, which Windows does not allow in file names"), { shown(c) });
     }
-    if (name.back() == '.' || name.back() == ' ')
-        return std::string("ends with a ") + (name.back() == '.' ? "dot" : "space") + ", which Windows drops";
+    if (name.back() == '.')
+        return Phrase(VARNICK_PHRASE("FileNames", "ends with a dot, which Windows drops"));
+    if (name.back() == ' ')
+        return Phrase(VARNICK_PHRASE("FileNames", "ends with a space, which Windows drops"));
     if (isReservedDeviceName(name))
-        return "is a device name that Windows reserves";
+        return Phrase(VARNICK_PHRASE("FileNames", "is a device name that Windows reserves"));
     if (utf16Length(name) > 255)
-        return "is longer than the 255 characters a file name can have";
+        return Phrase(VARNICK_PHRASE("FileNames", "is longer than the 255 characters a file name can have"));
     return std::nullopt;
+}
+
+std::optional<std::string> fileNameProblem(std::string_view name)
+{
+    const std::optional<Phrase> problem = fileNameProblemPhrase(name);
+    return problem ? std::optional(problem->english()) : std::nullopt;
 }
 
 } // namespace varnick

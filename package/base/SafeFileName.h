@@ -4,6 +4,8 @@
 // title) can be used as one file name in a folder on every system the game's
 // files travel between: the strictest rules, Windows', apply everywhere.
 
+#include "package/base/Phrase.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,5 +21,7 @@ namespace varnick {
 /// without an extension), text that is not valid UTF-8, and names longer than
 /// 255 UTF-16 units. Never throws beyond allocation.
 std::optional<std::string> fileNameProblem(std::string_view name);
+/// fileNameProblem as a Phrase.
+std::optional<Phrase> fileNameProblemPhrase(std::string_view name);
 
 } // namespace varnick

@@ -151,6 +151,10 @@ void GameInstallationWindowTest::dialogListsTheInstallsAndRemembersTheChoice()
     search.installs = { install(GameEdition::Legacy, legacy), install(GameEdition::Classic, classic),
         install(GameEdition::Legacy, dir.path() / "The Sims 2 Legacy", false) };
     search.installs[0].displayName = "Los Sims 2 Legado";
+    search.installs[0].foundBy = FoundBy::SteamLibrary;
+    search.installs[0].source = "/home/me/.steam/steam/steamapps/common/The Sims 2 Legacy";
+    search.installs[1].foundBy = FoundBy::WindowsRegistry;
+    search.installs[1].source = "HKLM\\SOFTWARE\\WOW6432Node\\EA GAMES\\The Sims 2";
     search.skipped = { SkippedFile { "/home/me/.wine/user.reg", "is damaged at line 9: a text has no closing quote" } };
     gstrSims2DataPath = pathToUtf8(classic);
 
@@ -160,6 +164,15 @@ void GameInstallationWindowTest::dialogListsTheInstallsAndRemembersTheChoice()
     QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Legacy Collection"));
     QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("Los Sims 2 Legado"));
     QVERIFY(list->topLevelItem(2)->isDisabled()); // the game has not made that one yet
+    // How each was found in the player's words; the key or folder itself in the tip.
+    const int foundBy = list->columnCount() - 1;
+    QCOMPARE(list->headerItem()->text(foundBy), QStringLiteral("Found by"));
+    QCOMPARE(list->topLevelItem(0)->text(foundBy), QStringLiteral("Steam library"));
+    QCOMPARE(list->topLevelItem(0)->toolTip(foundBy),
+        QStringLiteral("/home/me/.steam/steam/steamapps/common/The Sims 2 Legacy"));
+    QCOMPARE(list->topLevelItem(1)->text(foundBy), QStringLiteral("Windows registry"));
+    QCOMPARE(
+        list->topLevelItem(1)->toolTip(foundBy), QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\EA GAMES\\The Sims 2"));
     QCOMPARE(list->currentItem(), list->topLevelItem(1)); // the one in use
     QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("lblSkipped"))->text().contains(QStringLiteral("user.reg")));
 

@@ -6,13 +6,17 @@
 #include "app/backups/core/OriginalRestore.h"
 #include "app/browser/frmMain.h"
 #include "app/editor/core/ChangeWords.h"
+#include "app/editor/core/ObjectEditor.h"
 #include "app/options/LanguageDialog.h"
 #include "app/options/Languages.h"
+#include "app/platform/Utility.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
 #include "app/platform/qt/TranslatedPhrases.h"
+#include "app/sims2pack/Sims2PackInstallWork.h"
 #include "app/startup/GamePaths.h"
+#include "app/startup/core/GameInstall.h"
 #include "app/startup/core/RunningGame.h"
 #include "package/base/Paths.h"
 #include "tests/common/TemporaryFolder.h"
@@ -44,6 +48,8 @@ private slots:
     void mainWindowStartedInGermanShowsGermanMenus();
     void coresSentencesSpeakTheInstalledLanguage_data();
     void coresSentencesSpeakTheInstalledLanguage();
+    void failuresSpeakTheInstalledLanguage_data();
+    void failuresSpeakTheInstalledLanguage();
 };
 
 namespace {
@@ -391,6 +397,46 @@ void TranslationsTest::coresSentencesSpeakTheInstalledLanguage()
         text::fromUtf8(batchQuestion(changes, 2, {}, words)), text::fromUtf8(cancelled.text(words)),
         text::fromUtf8(OriginalRestore(BackupStore(std::filesystem::path("backups")), "Lamp.package").question(words)),
         text::fromUtf8(gameRunningMessage("Sims2EP9.exe", words)) };
+    languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
+    QCOMPARE(said, expected);
+}
+
+void TranslationsTest::failuresSpeakTheInstalledLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("expected");
+    // A bad Sims2Pack in the install window, a folder that cannot be listed, a package without
+    // an object definition, and how an installation was found.
+    QTest::newRow("en") << QStringLiteral("en")
+                        << QStringList { QStringLiteral("bad.sims2pack: the file is 1 byte long, shorter than the "
+                                                        "22-byte header of a Sims2Pack file"),
+                               QStringLiteral("Can not list the folder Locked: Permission denied"),
+                               QStringLiteral("Missing OBJD"), QStringLiteral("Chosen by you") };
+    QTest::newRow("de") << QStringLiteral("de")
+                        << QStringList { QStringLiteral("bad.sims2pack: die Datei ist 1 Byte lang, kürzer als der "
+                                                        "22 Byte lange Kopf einer Sims2Pack-Datei"),
+                               QStringLiteral("Der Inhalt des Ordners Locked kann nicht gelesen werden: Permission "
+                                              "denied"),
+                               QStringLiteral("OBJD fehlt"), QStringLiteral("Von dir gewählt") };
+    QTest::newRow("es") << QStringLiteral("es")
+                        << QStringList { QStringLiteral("bad.sims2pack: el archivo mide 1 byte, menos que la "
+                                                        "cabecera de 22 bytes de un archivo Sims2Pack"),
+                               QStringLiteral("No se puede leer el contenido de la carpeta Locked: Permission "
+                                              "denied"),
+                               QStringLiteral("Falta el OBJD"), QStringLiteral("Elegida por ti") };
+}
+
+void TranslationsTest::failuresSpeakTheInstalledLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, expected);
+    test::TemporaryFolder dir;
+    const std::filesystem::path bad = dir.write("bad.sims2pack", ByteView("S"));
+    QCOMPARE(languages::installLanguageForTesting(*qApp, language), language);
+    // The operating system's own text ("Permission denied") is a piece, not a template.
+    const QStringList said { Sims2PackInstallWork::read(text::fromPath(bad)).readFailure,
+        failureText(unlistableFolder("Locked", "Permission denied")), phraseText(*definitionRefusalPhrase(nullptr)),
+        text::translated("FoundBy", foundByTitle(FoundBy::ChosenByPlayer)) };
     languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
     QCOMPARE(said, expected);
 }

@@ -20,8 +20,7 @@ public:
     {
         mPrevious = setFolderListerForTesting([failing = mFolder](const std::filesystem::path& listed) {
             if (listed == failing)
-                throw Failure(
-                    ErrorCode::FolderFailed, "Can not list the folder " + pathToUtf8(listed) + ": Permission denied");
+                throw unlistableFolder(listed, "Permission denied");
             return listFolderEntries(listed);
         });
     }

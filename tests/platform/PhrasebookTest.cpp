@@ -1,7 +1,13 @@
 #include "app/platform/Phrasebook.h"
 #include "app/backups/core/OriginalRestore.h"
 #include "app/editor/core/ChangeWords.h"
+#include "app/editor/core/ObjectEditor.h"
+#include "app/platform/Utility.h"
 #include "app/startup/core/RunningGame.h"
+#include "package/Sims2Pack.h"
+#include "tests/common/BadSims2Packs.h"
+#include "tests/common/FailingFolderLister.h"
+#include "tests/common/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -149,4 +155,155 @@ TEST(Phrasebook, everyWordOfTheCoresSentencesGoesThroughThePhrasebook)
     };
     for (const auto& c : cases)
         EXPECT_EQ(unmarkedLetters(c.sentence, c.names), "") << c.what << ": " << c.sentence;
+}
+
+namespace {
+
+// A header of magic and data offset, and nothing else.
+ByteString sims2PackHeader(std::string_view magic, std::int32_t dataOffset)
+{
+    ByteString bytes(magic);
+    for (int i = 0; i < 4; ++i)
+        bytes += static_cast<char>((static_cast<std::uint32_t>(dataOffset) >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+// What a Sims2Pack's refusal is, as a Failure.
+Failure sims2PackFailure(ByteView bytes)
+{
+    try {
+        parseSims2Pack(bytes, "x.sims2pack");
+    } catch (const Failure& failure) {
+        return failure;
+    }
+    ADD_FAILURE() << "the Sims2Pack was accepted";
+    return Failure(ErrorCode::Unexpected, "accepted");
+}
+
+// The phrase of a failure, the way the windows say it, with every template marked.
+std::string marked(const Phrase& phrase)
+{
+    return say(MarkingPhrases(), phrase);
+}
+
+} // namespace
+
+// The command line and the error report read a failure's English description,
+// and tests, scripts and players' forum posts match it: building failures from
+// phrases must not change a byte of it, while every word of it goes through
+// the phrasebook for the windows.
+TEST(Phrasebook, failuresWordedAsPhrasesKeepTheirEnglishByteForByte)
+{
+    test::TemporaryFolder dir;
+    const ByteString object = test::objectPackage(0x2002);
+    const std::string size = std::to_string(object.size());
+    test::Sims2PackEntry second { "b.package", object };
+    second.offsetText = "10";
+
+    std::vector<UnlistedFolder> unlisted;
+    const std::filesystem::path locked = dir.path() / "Locked";
+    std::filesystem::create_directories(locked);
+    {
+        const test::FailingFolderLister lister(locked);
+        findFiles(dir.path(), "*.package", &unlisted);
+    }
+    ASSERT_EQ(unlisted.size(), 1U);
+
+    test::EditorPackage shortDefinition;
+    shortDefinition.definition = ObjectDefinition(ByteString(265, '\0'));
+    ObjectEditor editor;
+    editor.load(shortDefinition.write(dir, "short.package"));
+    const Phrase shortPhrase = editor.loadPhrase();
+    test::PackageBuilder none;
+    none.add("43545353", "7FD46CD0", "00000085", "00000000", test::textListBytes(shortDefinition.entries));
+    editor.load(dir.write("none.package", none.build()));
+
+    const struct {
+        const char* what;
+        std::string description;
+        Phrase phrase;
+        std::string expected; // the text as it was written before phrases
+        std::vector<std::string> names; // file names, numbers and system texts: the literal pieces
+    } cases[] = {
+        { "a one-byte file", sims2PackFailure("S").what(), sims2PackFailure("S").phrase(),
+            "x.sims2pack: the file is 1 byte long, shorter than the 22-byte header of a Sims2Pack file",
+            { "x.sims2pack" } },
+        { "a wrong magic", sims2PackFailure(sims2PackHeader("Sims3 Packager 1.0", 22)).what(),
+            sims2PackFailure(sims2PackHeader("Sims3 Packager 1.0", 22)).phrase(),
+            "x.sims2pack: not a Sims2Pack file: bytes 0 to 17 hold \"Sims3 Packager 1.0\", not \"Sims2 Packager "
+            "1.0\" or \"Sims2 Packager x.1\"",
+            { "x.sims2pack", "Sims3 Packager 1.0", "Sims2 Packager 1.0", "Sims2 Packager x.1" } },
+        { "a data offset past the end", sims2PackFailure(sims2PackHeader(kSims2PackMagic, 1000)).what(),
+            sims2PackFailure(sims2PackHeader(kSims2PackMagic, 1000)).phrase(),
+            "x.sims2pack: the data offset (bytes 18 to 21) is 1000, past the end of the file (22 bytes)",
+            { "x.sims2pack" } },
+        { "overlapping items",
+            sims2PackFailure(test::Sims2PackBuilder().add({ "a.package", object }).add(second).build()).what(),
+            sims2PackFailure(test::Sims2PackBuilder().add({ "a.package", object }).add(second).build()).phrase(),
+            "x.sims2pack: item 1 (\"a.package\") and item 2 (\"b.package\") overlap: they hold bytes 0 to "
+                + std::to_string(object.size() - 1) + " and 10 to " + std::to_string(object.size() + 9)
+                + " of the data",
+            { "x.sims2pack", "a.package", "b.package" } },
+        { "a folder that cannot be listed", unlisted[0].reason, unlisted[0].phrase,
+            "Can not list the folder " + pathToUtf8(locked) + ": Permission denied",
+            { pathToUtf8(locked), "Permission denied" } },
+        { "no object definition chosen", definitionRefusal(nullptr), *definitionRefusalPhrase(nullptr), "Missing OBJD",
+            {} },
+        { "a package without an object definition", editor.loadMessage(), editor.loadPhrase(), "Missing OBJD",
+            { "OBJD" } },
+        { "an object definition too short", shortPhrase.english(), shortPhrase,
+            "OBJD too short: 265 bytes, the catalog fields need 266", { "OBJD" } },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.description, c.expected) << c.what;
+        EXPECT_EQ(c.phrase.english(), c.expected) << c.what;
+        // Said by the English phrasebook, as an English window shows it: the same words.
+        EXPECT_EQ(say(englishPhrases(), c.phrase), c.expected) << c.what;
+        EXPECT_EQ(unmarkedLetters(marked(c.phrase), c.names), "") << c.what << ": " << marked(c.phrase);
+    }
+}
+
+TEST(Phrasebook, aFailureWithoutAPhraseIsSaidAsItsDescription)
+{
+    const Failure plain(ErrorCode::BadResource, "Resource 3 at offset 96 runs past the end");
+    EXPECT_FALSE(plain.hasPhrase());
+    EXPECT_EQ(say(MarkingPhrases(), plain.phrase()), plain.what());
+    EXPECT_EQ(say(MarkingPhrases(), phraseOf(std::runtime_error("boom"))), "boom");
+    EXPECT_EQ(say(MarkingPhrases(), phraseOf(std::bad_alloc())), "<Out of memory>");
+}
+
+// A worker's failure reaches the window through currentFailureWithContext and
+// std::exception_ptr; the phrase has to survive both, with the place it failed at.
+TEST(Phrasebook, aFailureCarriedFromAWorkerKeepsItsPhrase)
+{
+    std::exception_ptr carried;
+    try {
+        setLocation(2500);
+        parseSims2Pack("S", "x.sims2pack");
+    } catch (...) {
+        carried = currentFailureWithContext();
+    }
+    ASSERT_TRUE(carried);
+    try {
+        std::rethrow_exception(carried);
+    } catch (const Failure& failure) {
+        EXPECT_TRUE(failure.hasPhrase());
+        EXPECT_EQ(failure.place()->location, 2500);
+        EXPECT_EQ(unmarkedLetters(marked(failure.phrase()), { "x.sims2pack" }), "");
+        EXPECT_EQ(failure.phrase().english(), failure.what());
+    }
+}
+
+// Counts keep the English of the layer (no grouping) and take the phrasebook's plural forms in windows.
+TEST(Phrasebook, countedPhrasesSayTheirNumber)
+{
+    const Phrase one = Phrase::counted(VARNICK_PHRASE_N("Sims2Pack", "%n byte(s)"), 1);
+    const Phrase many = Phrase::counted(VARNICK_PHRASE_N("Sims2Pack", "%n byte(s)"), 12345);
+    EXPECT_EQ(one.english(), "1 byte");
+    EXPECT_EQ(many.english(), "12345 bytes");
+    EXPECT_EQ(say(englishPhrases(), many), "12,345 bytes");
+    const Phrase nested(VARNICK_PHRASE("Sims2Pack", "the file is %1 long"), { many });
+    EXPECT_EQ(nested.english(), "the file is 12345 bytes long");
+    // A piece holding a placeholder is never filled again.
+    EXPECT_EQ(Phrase(VARNICK_PHRASE("Failures", "%1: %2"), { std::string("%2"), std::string("x") }).english(), "%2: x");
 }

@@ -70,6 +70,7 @@ TEST_F(GameLocatorTest, findsTheLegacyCollectionInASteamLibraryWithItsSpanishNam
     EXPECT_NE(legacy.source.find("user.reg: HKCU\\Software\\Electronic Arts\\The Sims 2 Ultimate Collection 25"),
         std::string::npos)
         << legacy.source;
+    EXPECT_EQ(legacy.foundBy, FoundBy::WineRegistry);
     EXPECT_TRUE(found.skipped.empty());
 }
 
@@ -226,6 +227,7 @@ TEST_F(GameLocatorTest, listsTwoInstallsTheEnvironmentFirstThenTheChosenThenTheM
     EXPECT_EQ(found.installs[0].dataFolder, resolved(documents / "EA Games" / "Os Sims 2"));
     EXPECT_TRUE(found.installs[0].fromEnvironment);
     EXPECT_EQ(found.installs[0].source, "VARNICK_DOCUMENTS_DIR");
+    EXPECT_EQ(found.installs[0].foundBy, FoundBy::EnvironmentVariable);
     EXPECT_EQ(found.installs[1].dataFolder, resolved(legacy));
 }
 
@@ -323,6 +325,7 @@ TEST_F(GameLocatorTest, aFolderChosenByHandIsListedAndADamagedChoiceSkipped)
     EXPECT_EQ(found.installs[0].edition, GameEdition::Legacy);
     EXPECT_EQ(found.installs[0].dataFolder, resolved(chosen));
     EXPECT_EQ(found.installs[0].source, "setting \"Game Data Folder\" (Varnick.conf)");
+    EXPECT_EQ(found.installs[0].foundBy, FoundBy::ChosenByPlayer);
 
     places.remembered = RememberedFolder { "Varnick.conf", "Documents/relative" };
     found = findGameInstalls(places);

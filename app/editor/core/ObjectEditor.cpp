@@ -166,7 +166,8 @@ ObjectEditor::LoadResult ObjectEditor::load(const std::filesystem::path& fileNam
 
     setLocation(3000);
     std::optional<ChosenDefinition> chosen = chooseObjectDefinition(mPackage);
-    mLoadMessage = definitionRefusal(chosen ? &chosen->definition : nullptr);
+    mLoadPhrase = definitionRefusalPhrase(chosen ? &chosen->definition : nullptr).value_or(Phrase());
+    mLoadMessage = mLoadPhrase.english();
     if (!chosen)
         return LoadResult::MissingDefinition;
     if (!mLoadMessage.empty())
@@ -471,14 +472,20 @@ bool ObjectEditor::changesAnything(const ObjectEdits& edits) const
     return false;
 }
 
-std::string definitionRefusal(const ObjectDefinition* chosen)
+std::optional<Phrase> definitionRefusalPhrase(const ObjectDefinition* chosen)
 {
     if (chosen == nullptr)
-        return "Missing OBJD";
+        return Phrase(VARNICK_PHRASE("ObjectEditor", "Missing OBJD"));
     if (!chosen->isComplete())
-        return "OBJD too short: " + std::to_string(chosen->data().size()) + " bytes, the catalog fields need "
-            + std::to_string(kObjectDefinitionMinimumSize);
-    return {};
+        return Phrase(VARNICK_PHRASE("ObjectEditor", "OBJD too short: %1 bytes, the catalog fields need %2"),
+            { std::to_string(chosen->data().size()), std::to_string(kObjectDefinitionMinimumSize) });
+    return std::nullopt;
+}
+
+std::string definitionRefusal(const ObjectDefinition* chosen)
+{
+    const std::optional<Phrase> refusal = definitionRefusalPhrase(chosen);
+    return refusal ? refusal->english() : std::string();
 }
 
 } // namespace varnick

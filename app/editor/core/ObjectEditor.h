@@ -10,6 +10,7 @@
 #include "package/TextList.h"
 #include "package/base/Bytes.h"
 #include "package/base/FileStamp.h"
+#include "package/base/Phrase.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -82,6 +83,8 @@ public:
 
     /// The refusal text of a load that did not give Loaded ("" for Loaded).
     std::string loadMessage() const { return mLoadMessage; }
+    /// loadMessage as a Phrase, for a window to say in the player's language.
+    const Phrase& loadPhrase() const { return mLoadPhrase; }
 
     bool isLoaded() const { return mLoaded; }
     const std::filesystem::path& fileName() const { return mFileName; }
@@ -145,6 +148,7 @@ private:
 
     bool mLoaded = false;
     std::string mLoadMessage;
+    Phrase mLoadPhrase;
     std::filesystem::path mFileName;
     FileStamp mStamp;
     PackageFile mPackage;
@@ -161,6 +165,8 @@ private:
 /// Why an object cannot be edited with the definition chosen for it ("" when
 /// it can): none was chosen ("Missing OBJD"), or it is too short for the catalog fields.
 std::string definitionRefusal(const ObjectDefinition* chosen);
+/// definitionRefusal as a Phrase; nothing when the definition can be edited.
+std::optional<Phrase> definitionRefusalPhrase(const ObjectDefinition* chosen);
 
 /// Valid UTF-8 text cut to at most maxCharacters characters (code points), as
 /// the name box takes it; invalid bytes become U+FFFD first.

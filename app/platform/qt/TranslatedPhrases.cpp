@@ -1,6 +1,8 @@
 #include "app/platform/qt/TranslatedPhrases.h"
 
 #include "app/platform/qt/TextBridge.h"
+#include "package/base/ErrorTrap.h"
+#include "package/base/Utf8.h"
 
 #include <QCoreApplication>
 
@@ -29,6 +31,16 @@ const Phrasebook& translatedPhrases()
 {
     static const TranslatedPhrases phrases;
     return phrases;
+}
+
+QString phraseText(const Phrase& phrase)
+{
+    return text::fromUtf8(toValidUtf8(say(translatedPhrases(), phrase)));
+}
+
+QString failureText(const std::exception& error)
+{
+    return phraseText(phraseOf(error));
 }
 
 } // namespace varnick

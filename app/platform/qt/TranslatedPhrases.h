@@ -2,6 +2,10 @@
 
 #include "app/platform/Phrasebook.h"
 
+#include <QString>
+
+#include <exception>
+
 namespace varnick {
 
 /// The cores' sentences in the player's language, through the program's installed
@@ -17,5 +21,12 @@ public:
 
 /// The one the windows pass.
 const Phrasebook& translatedPhrases();
+
+/// phrase in the player's language (invalid UTF-8 in its pieces shown as U+FFFD).
+QString phraseText(const Phrase& phrase);
+
+/// What a failure says in the player's language: a Failure built from a Phrase
+/// in the translated words, any other exception's text as it is.
+QString failureText(const std::exception& error);
 
 } // namespace varnick

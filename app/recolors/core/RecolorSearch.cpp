@@ -64,11 +64,11 @@ RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t
         files = findFiles(root, "*.package", &unlisted);
     } catch (const Failure& failure) {
         // Not even the root could be listed: the search ends having read nothing.
-        result.skipped.push_back({ root, failure.what() });
+        result.skipped.push_back({ root, failure.what(), failure.phrase() });
         return result;
     }
     for (UnlistedFolder& folder : unlisted)
-        result.skipped.push_back({ std::move(folder.folder), std::move(folder.reason) });
+        result.skipped.push_back({ std::move(folder.folder), std::move(folder.reason), std::move(folder.phrase) });
     const auto count = static_cast<std::int32_t>(files.size());
     const std::int32_t interval = progressInterval(count);
     for (std::int32_t i = 1; i <= count; ++i) {
@@ -91,8 +91,11 @@ RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t
                         result.recolors.push_back(path);
                 }
             }
+        } catch (const Failure& failure) {
+            result.skipped.push_back(
+                { path, failure.what(), failure.hasPhrase() ? std::optional(failure.phrase()) : std::nullopt });
         } catch (const std::exception& failure) {
-            result.skipped.push_back({ path, failure.what() });
+            result.skipped.push_back({ path, failure.what(), std::nullopt });
         }
         if (progress && i % interval == 0)
             progress(i, count);

@@ -3,6 +3,7 @@
 // re-texture a given object, and what a recolor says about itself.
 
 #include "package/PropertySet.h"
+#include "package/base/Phrase.h"
 
 #include <atomic>
 #include <cstdint>
@@ -18,6 +19,9 @@ namespace varnick::recolors {
 struct SkippedFile {
     std::filesystem::path file;
     std::string reason;
+    /// The reason for a window to say in the player's language, when it was
+    /// worded as a Phrase (the package reader's own reasons are not: windows word those).
+    std::optional<Phrase> phrase;
 };
 
 /// What one search found. recolors are in the order the file search lists them.

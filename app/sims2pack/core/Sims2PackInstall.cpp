@@ -29,14 +29,9 @@ namespace {
 // More numbered names than this for one item means something else is wrong.
 constexpr int kMaxNumberedName = 999;
 
-[[noreturn]] void refuse(const Sims2PackFile& file, const std::string& what)
+[[noreturn]] void refuse(const Sims2PackFile& file, Phrase what)
 {
-    throw Failure(ErrorCode::BadPackage, file.contents().fileName + ": " + what);
-}
-
-std::string quoted(const fs::path& path)
-{
-    return "\"" + pathToUtf8(path) + "\"";
+    throw Failure(ErrorCode::BadPackage, sims2PackFilePhrase(file.contents().fileName, std::move(what)));
 }
 
 // The item's bytes as a package, checked as the browser reads a package.
@@ -46,14 +41,18 @@ ByteView readableItem(const Sims2PackFile& file, std::size_t item, ByteString& s
     const ByteView bytes = file.itemBytes(item, scratch);
     const browser::ObjectSummary summary = browser::readObjectSummary(bytes, file.items()[item].name);
     if (!summary.readable)
-        refuse(file, describeSims2PackItem(file.contents(), item) + " is not a readable package: " + summary.reason);
+        refuse(file,
+            Phrase(VARNICK_PHRASE("Sims2PackInstall", "%1 is not a readable package: %2"),
+                { sims2PackItemPhrase(file.contents(), item), summary.reason }));
     return bytes;
 }
 
 void checkName(const Sims2PackFile& file, std::size_t item)
 {
-    if (const std::optional<std::string> problem = fileNameProblem(file.items()[item].name))
-        refuse(file, describeSims2PackItem(file.contents(), item) + ": the name " + *problem);
+    if (const std::optional<Phrase> problem = fileNameProblemPhrase(file.items()[item].name))
+        refuse(file,
+            Phrase(VARNICK_PHRASE("Sims2PackInstall", "%1: the name %2"),
+                { sims2PackItemPhrase(file.contents(), item), *problem }));
 }
 
 // Names are compared as the game's file system compares them: ignoring letter case.
@@ -71,13 +70,14 @@ std::unordered_map<std::string, fs::path> folderContents(const Sims2PackFile& fi
     if (status.type() == fs::file_type::not_found)
         return names;
     if (status.type() != fs::file_type::directory)
-        refuse(file, quoted(folder) + " is not a folder");
+        refuse(file, Phrase(VARNICK_PHRASE("Sims2PackInstall", "\"%1\" is not a folder"), { pathToUtf8(folder) }));
     fs::directory_iterator it(folder, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error))
         names.emplace(nameKey(pathToUtf8(it->path().filename())), it->path());
     if (error)
-        throw Failure(
-            ErrorCode::FolderFailed, "The folder " + pathToUtf8(folder) + " cannot be listed: " + error.message());
+        throw Failure(ErrorCode::FolderFailed,
+            Phrase(VARNICK_PHRASE("Sims2PackInstall", "The folder %1 cannot be listed: %2"),
+                { pathToUtf8(folder), error.message() }));
     return names;
 }
 
@@ -86,8 +86,11 @@ std::unordered_map<std::string, fs::path> folderContents(const Sims2PackFile& fi
 // different file would put a numbered copy beside what may be the same object.
 bool holdsBytes(const Sims2PackFile& file, const fs::path& existing, ByteView bytes)
 {
-    const auto cannotCompare
-        = [&](const std::string& why) { refuse(file, quoted(existing) + " cannot be compared with the item: " + why); };
+    const auto cannotCompare = [&](Phrase why) {
+        refuse(file,
+            Phrase(VARNICK_PHRASE("Sims2PackInstall", "\"%1\" cannot be compared with the item: %2"),
+                { pathToUtf8(existing), std::move(why) }));
+    };
     std::error_code error;
     const fs::file_status status = fs::status(existing, error);
     if (status.type() == fs::file_type::not_found)
@@ -104,7 +107,7 @@ bool holdsBytes(const Sims2PackFile& file, const fs::path& existing, ByteView by
     try {
         return readWholeFile(existing) == bytes;
     } catch (const Failure& failure) {
-        cannotCompare(failure.what());
+        cannotCompare(failure.phrase());
     }
     return false;
 }
@@ -162,13 +165,16 @@ void writeItems(const Sims2PackFile& file, const fs::path& folder, const std::ve
         if (created && !writes.empty()) {
             fs::create_directories(folder, error);
             if (error)
-                throw Failure(ErrorCode::FolderFailed, "the folder cannot be created: " + error.message());
+                throw Failure(ErrorCode::FolderFailed,
+                    Phrase(
+                        VARNICK_PHRASE("Sims2PackInstall", "the folder cannot be created: %1"), { error.message() }));
         }
         ByteString scratch;
         for (const Write& write : writes) {
             current = write.target;
             if (fs::exists(write.target, error))
-                throw Failure(ErrorCode::FileOpenFailed, "a file of that name appeared meanwhile");
+                throw Failure(ErrorCode::FileOpenFailed,
+                    Phrase(VARNICK_PHRASE("Sims2PackInstall", "a file of that name appeared meanwhile")));
             const ByteView bytes = write.expanded != nullptr && write.expanded->has_value()
                 ? ByteView(**write.expanded)
                 : file.itemBytes(write.item, scratch);
@@ -184,8 +190,10 @@ void writeItems(const Sims2PackFile& file, const fs::path& folder, const std::ve
             throw;
         } catch (const Failure& failure) {
             throw Failure(failure.code(),
-                file.contents().fileName + ": " + pathToUtf8(current) + " could not be written (" + failure.what()
-                    + "); nothing was written from the Sims2Pack");
+                sims2PackFilePhrase(file.contents().fileName,
+                    Phrase(VARNICK_PHRASE("Sims2PackInstall",
+                               "%1 could not be written (%2); nothing was written from the Sims2Pack"),
+                        { pathToUtf8(current), failure.phrase() })));
         }
     }
 }
@@ -241,10 +249,12 @@ std::string numberedName(std::string_view name, int n)
 fs::path defaultInstallFolder(const fs::path& downloads, const fs::path& file)
 {
     const std::string stem = pathToUtf8(file.stem());
-    if (const std::optional<std::string> problem = fileNameProblem(stem))
+    if (const std::optional<Phrase> problem = fileNameProblemPhrase(stem))
         throw Failure(ErrorCode::BadPackage,
-            pathToUtf8(file) + ": the file's name gives no folder to install into (\"" + stem + "\" " + *problem
-                + "); choose a folder");
+            sims2PackFilePhrase(pathToUtf8(file),
+                Phrase(VARNICK_PHRASE("Sims2PackInstall",
+                           "the file's name gives no folder to install into (\"%1\" %2); choose a folder"),
+                    { stem, *problem })));
     return downloads / pathFromUtf8(stem);
 }
 
@@ -313,7 +323,8 @@ InstallPlan planInstall(const Sims2PackFile& file, const InstallOptions& options
         const std::string key = nameKey(name);
         if (const auto [at, fresh] = names.emplace(key, i); !fresh)
             refuse(file,
-                describeSims2PackItem(pack, at->second) + " and " + describeSims2PackItem(pack, i) + " share a name");
+                Phrase(VARNICK_PHRASE("Sims2PackInstall", "%1 and %2 share a name"),
+                    { sims2PackItemPhrase(pack, at->second), sims2PackItemPhrase(pack, i) }));
 
         const auto found = present.find(key);
         if (found == present.end()) {
@@ -328,8 +339,10 @@ InstallPlan planInstall(const Sims2PackFile& file, const InstallOptions& options
             for (int n = 2;; ++n) {
                 if (n > kMaxNumberedName)
                     refuse(file,
-                        describeSims2PackItem(pack, i) + ": " + quoted(options.destination) + " holds "
-                            + std::to_string(kMaxNumberedName - 1) + " numbered files of its name already");
+                        Phrase(VARNICK_PHRASE(
+                                   "Sims2PackInstall", "%1: \"%2\" holds %3 numbered files of its name already"),
+                            { sims2PackItemPhrase(pack, i), pathToUtf8(options.destination),
+                                std::to_string(kMaxNumberedName - 1) }));
                 const std::string candidate = numberedName(name, n);
                 const std::string candidateKey = nameKey(candidate);
                 if (targets.contains(candidateKey) || itemNames.contains(candidateKey))
@@ -399,24 +412,37 @@ void rememberInstalled(const InstallPlan& plan, LibraryGuids& library)
                 library[guid].push_back(pathToUtf8(item.target));
 }
 
-std::string takenMessage(const Sims2PackFile& file, const InstallPlan& plan)
+Phrase takenPhrase(const Sims2PackFile& file, const InstallPlan& plan)
 {
     if (plan.taken.empty())
         return {};
     const Sims2PackItem& first = file.items()[plan.taken.front()];
-    std::string text = file.contents().fileName + ": \"" + first.name + "\" is taken in " + quoted(plan.destination)
-        + " by a different file";
+    std::vector<Phrase> args { first.name, pathToUtf8(plan.destination) };
+    if (plan.taken.size() == 1)
+        return sims2PackFilePhrase(file.contents().fileName,
+            Phrase(
+                VARNICK_PHRASE("Sims2PackInstall", "\"%1\" is taken in \"%2\" by a different file"), std::move(args)));
     if (plan.taken.size() == 2)
-        text += ", and so is 1 more name";
-    else if (plan.taken.size() > 2)
-        text += ", and so are " + std::to_string(plan.taken.size() - 1) + " more names";
-    return text;
+        return sims2PackFilePhrase(file.contents().fileName,
+            Phrase(VARNICK_PHRASE(
+                       "Sims2PackInstall", "\"%1\" is taken in \"%2\" by a different file, and so is 1 more name"),
+                std::move(args)));
+    args.emplace_back(std::to_string(plan.taken.size() - 1));
+    return sims2PackFilePhrase(file.contents().fileName,
+        Phrase(VARNICK_PHRASE(
+                   "Sims2PackInstall", "\"%1\" is taken in \"%2\" by a different file, and so are %3 more names"),
+            std::move(args)));
+}
+
+std::string takenMessage(const Sims2PackFile& file, const InstallPlan& plan)
+{
+    return takenPhrase(file, plan).english();
 }
 
 void carryOutInstall(const Sims2PackFile& file, const InstallPlan& plan)
 {
     if (!plan.taken.empty())
-        throw Failure(ErrorCode::BadPackage, takenMessage(file, plan));
+        throw Failure(ErrorCode::BadPackage, takenPhrase(file, plan));
     std::vector<Write> writes;
     for (const PlannedItem& item : plan.items)
         if (item.action == ItemAction::Install)
@@ -439,9 +465,12 @@ std::vector<fs::path> extractSims2Pack(const Sims2PackFile& file, const fs::path
         const std::string key = nameKey(pack.items[i].name);
         if (const auto [at, fresh] = names.emplace(key, i); !fresh)
             refuse(file,
-                describeSims2PackItem(pack, at->second) + " and " + describeSims2PackItem(pack, i) + " share a name");
+                Phrase(VARNICK_PHRASE("Sims2PackInstall", "%1 and %2 share a name"),
+                    { sims2PackItemPhrase(pack, at->second), sims2PackItemPhrase(pack, i) }));
         if (const auto found = present.find(key); found != present.end())
-            refuse(file, quoted(folder) + " holds " + quoted(found->second.filename()) + " already");
+            refuse(file,
+                Phrase(VARNICK_PHRASE("Sims2PackInstall", "\"%1\" holds \"%2\" already"),
+                    { pathToUtf8(folder), pathToUtf8(found->second.filename()) }));
         keepExpanded(file, i, scratch, kept[i], budgetUsed);
         writes.push_back(Write { i, folder / pathFromUtf8(pack.items[i].name), &kept[i] });
     }

@@ -131,6 +131,8 @@ InstallPlan planInstall(const Sims2PackFile& file, const InstallOptions& options
 /// The one-line refusal of a plan with taken names ("<file>: \"x.package\" is
 /// taken in \"<folder>\" by a different file ..."); "" when none is taken.
 std::string takenMessage(const Sims2PackFile& file, const InstallPlan& plan);
+/// takenMessage as a Phrase (empty when no name is taken).
+Phrase takenPhrase(const Sims2PackFile& file, const InstallPlan& plan);
 
 /// Writes the plan's Install items (creating the destination folder). Throws
 /// Failure (BadPackage, takenMessage) for a plan with taken names, without

@@ -120,6 +120,27 @@ std::string_view editionName(GameEdition edition)
     return "classic";
 }
 
+std::string_view foundByTitle(FoundBy foundBy)
+{
+    switch (foundBy) {
+    case FoundBy::WindowsRegistry:
+        return VARNICK_TRANSLATE_NOOP("FoundBy", "Windows registry");
+    case FoundBy::WineRegistry:
+        return VARNICK_TRANSLATE_NOOP("FoundBy", "Wine registry");
+    case FoundBy::DocumentsFolder:
+        return VARNICK_TRANSLATE_NOOP("FoundBy", "Documents folder");
+    case FoundBy::SteamLibrary:
+        return VARNICK_TRANSLATE_NOOP("FoundBy", "Steam library");
+    case FoundBy::ApplicationSupport:
+        return VARNICK_TRANSLATE_NOOP("FoundBy", "Application Support folder");
+    case FoundBy::EnvironmentVariable:
+        return VARNICK_TRANSLATE_NOOP("FoundBy", "Environment variable");
+    case FoundBy::ChosenByPlayer:
+        return VARNICK_TRANSLATE_NOOP("FoundBy", "Chosen by you");
+    }
+    return VARNICK_TRANSLATE_NOOP("FoundBy", "Documents folder");
+}
+
 std::string_view editionTitle(GameEdition edition)
 {
     switch (edition) {

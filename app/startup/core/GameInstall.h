@@ -23,9 +23,25 @@ std::string_view editionName(GameEdition edition);
 /// translation under "Editions"; the command line prints them as they stand).
 std::string_view editionTitle(GameEdition edition);
 
+/// How the search came upon an installation.
+enum class FoundBy {
+    WindowsRegistry, ///< a key of this computer's registry
+    WineRegistry, ///< a key of the registry of a Wine (or Proton) prefix
+    DocumentsFolder, ///< a known data folder name in a Documents folder
+    SteamLibrary, ///< the game in a Steam library
+    ApplicationSupport, ///< the macOS release's folder in the user's Library
+    EnvironmentVariable, ///< VARNICK_DOCUMENTS_DIR or VARNICK_SIMS2_INSTALL_DIR
+    ChosenByPlayer, ///< the data folder the player added by hand
+};
+
+/// "Windows registry", "Steam library", "Chosen by you"...: how the windows
+/// name foundBy, marked for translation under "FoundBy".
+std::string_view foundByTitle(FoundBy foundBy);
+
 /// One installation of the game as the search found it.
 struct GameInstall {
     GameEdition edition = GameEdition::Classic;
+    FoundBy foundBy = FoundBy::DocumentsFolder;
     std::string source; ///< where it was found: a registry key, a file or a folder
     std::optional<std::filesystem::path> installFolder; ///< the game's own folder; nullopt when none was named
     std::filesystem::path dataFolder; ///< the per-user data folder

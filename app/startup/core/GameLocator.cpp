@@ -85,6 +85,7 @@ void searchEnvironment(const GameSearchPlaces& places, const RegistryContext* ma
         found.dataFolder = *data;
         found.documents = folder;
         found.fromEnvironment = true;
+        found.foundBy = FoundBy::EnvironmentVariable;
         out.add(std::move(found));
         return;
     }
@@ -120,6 +121,7 @@ void addRemembered(const GameSearchPlaces& places, InstallCollector& out)
     chosen.documents = equalsNoCase(nameOf(normal.parent_path()), "EA Games") ? normal.parent_path().parent_path()
                                                                               : normal.parent_path();
     chosen.chosen = true;
+    chosen.foundBy = FoundBy::ChosenByPlayer;
     out.add(std::move(chosen));
 }
 

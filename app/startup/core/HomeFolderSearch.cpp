@@ -93,7 +93,7 @@ void searchSteamLibrary(const SteamLibrary& library, const GameSearchPlaces& pla
         // Installed but never started: Proton makes the prefix, and the game its data folder, at the first start.
         if (install) {
             const fs::path documents = prefix / "drive_c" / "users" / "steamuser" / "Documents";
-            out.add(GameEdition::Legacy, source, install,
+            out.add(GameEdition::Legacy, FoundBy::SteamLibrary, source, install,
                 DataFolder { documents / "EA Games" / pathFromUtf8(kLegacyDataFolders.front()), documents },
                 std::nullopt);
         }
@@ -107,7 +107,7 @@ void searchSteamLibrary(const SteamLibrary& library, const GameSearchPlaces& pla
     const auto data
         = namedDataFolder(documents, displayName ? std::vector { *displayName } : namesOf(kLegacyDataFolders));
     if (data && (install || isFolder(data->folder)))
-        out.add(GameEdition::Legacy, source, install, *data, displayName);
+        out.add(GameEdition::Legacy, FoundBy::SteamLibrary, source, install, *data, displayName);
 }
 
 void searchPrefix(
@@ -140,7 +140,8 @@ void searchMac(const GameSearchPlaces& places, InstallCollector& out)
     }
     for (const fs::path& data : folders) {
         if (isFolder(data))
-            out.add(GameEdition::Mac, pathToUtf8(data), bundle, DataFolder { data, home / "Documents" }, std::nullopt);
+            out.add(GameEdition::Mac, FoundBy::ApplicationSupport, pathToUtf8(data), bundle,
+                DataFolder { data, home / "Documents" }, std::nullopt);
     }
 }
 

@@ -39,11 +39,12 @@ void InstallCollector::add(GameInstall install)
     mInstalls.push_back(std::move(install));
 }
 
-void InstallCollector::add(GameEdition edition, std::string source, std::optional<fs::path> install,
+void InstallCollector::add(GameEdition edition, FoundBy foundBy, std::string source, std::optional<fs::path> install,
     const DataFolder& data, std::optional<std::string> displayName)
 {
     GameInstall found;
     found.edition = edition;
+    found.foundBy = foundBy;
     found.source = std::move(source);
     found.installFolder = std::move(install);
     found.dataFolder = data.folder;

@@ -16,7 +16,7 @@ namespace varnick::locate {
 class InstallCollector {
 public:
     void add(GameInstall install);
-    void add(GameEdition edition, std::string source, std::optional<std::filesystem::path> install,
+    void add(GameEdition edition, FoundBy foundBy, std::string source, std::optional<std::filesystem::path> install,
         const DataFolder& data, std::optional<std::string> displayName);
 
     std::vector<GameInstall>& installs() { return mInstalls; }

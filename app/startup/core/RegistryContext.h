@@ -48,6 +48,9 @@ public:
 
     /// The files that could not be read, with why.
     virtual std::vector<SkippedFile> skipped() const { return {}; }
+
+    /// What the installs found through these keys are found by.
+    virtual FoundBy foundBy() const { return FoundBy::WindowsRegistry; }
 };
 
 /// This machine's registry and known folders (Windows); null elsewhere.

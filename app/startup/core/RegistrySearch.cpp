@@ -54,7 +54,8 @@ void searchLegacyUserKey(const RegistryContext& registry, const std::vector<fs::
     const auto data
         = namedDataFolder(documents, displayName ? std::vector { *displayName } : namesOf(kLegacyDataFolders));
     if (data && (install || isFolder(data->folder)))
-        out.add(GameEdition::Legacy, name ? name->where : program->where, install, *data, displayName);
+        out.add(
+            GameEdition::Legacy, registry.foundBy(), name ? name->where : program->where, install, *data, displayName);
 }
 
 void searchLegacyMachineKeys(
@@ -71,7 +72,7 @@ void searchLegacyMachineKeys(
             continue;
         const auto data = namedDataFolder(documents, namesOf(kLegacyDataFolders));
         if (data)
-            out.add(GameEdition::Legacy, value->where, packsRoot(*install), *data,
+            out.add(GameEdition::Legacy, registry.foundBy(), value->where, packsRoot(*install), *data,
                 textOf(registry.machineValue(key, "DisplayName", RegistryView::ThirtyTwoBit)));
     }
 }
@@ -89,7 +90,8 @@ void searchEaGamesKey(const RegistryContext& registry, const std::vector<fs::pat
             if (displayName)
                 names.insert(names.begin(), *displayName);
             if (const auto data = namedDataFolder(documents, names))
-                out.add(GameEdition::Ultimate, value->where, ultimateRoot(*install), *data, displayName);
+                out.add(GameEdition::Ultimate, registry.foundBy(), value->where, ultimateRoot(*install), *data,
+                    displayName);
             continue;
         }
         std::optional<DataFolder> data;
@@ -102,7 +104,7 @@ void searchEaGamesKey(const RegistryContext& registry, const std::vector<fs::pat
         if (!data)
             data = namedDataFolder(documents, namesOf(gstrDataFolderCandidates));
         if (data)
-            out.add(GameEdition::Classic, value->where, *install, *data, displayName);
+            out.add(GameEdition::Classic, registry.foundBy(), value->where, *install, *data, displayName);
     }
 }
 
@@ -121,7 +123,7 @@ void searchAppPaths(const RegistryContext& registry, const std::vector<fs::path>
         if (!isFolder(root))
             continue;
         if (const auto data = namedDataFolder(documents, namesOf(kUltimateDataFolders)))
-            out.add(GameEdition::Ultimate, value->where, root, *data, std::nullopt);
+            out.add(GameEdition::Ultimate, registry.foundBy(), value->where, root, *data, std::nullopt);
     }
 }
 
@@ -130,8 +132,9 @@ void searchDocuments(const std::vector<fs::path>& documents, InstallCollector& o
 {
     for (const fs::path& folder : documents) {
         if (const auto data = classicDataFolder(folder))
-            out.add(GameEdition::Classic, pathToUtf8(folder / "EA Games") + " (classic search)", std::nullopt,
-                DataFolder { *data, folder }, std::nullopt);
+            out.add(GameEdition::Classic, FoundBy::DocumentsFolder,
+                pathToUtf8(folder / "EA Games") + " (classic search)", std::nullopt, DataFolder { *data, folder },
+                std::nullopt);
     }
     for (const fs::path& folder : documents) {
         const fs::path eaGames = childNoCase(folder, "EA Games");
@@ -142,8 +145,8 @@ void searchDocuments(const std::vector<fs::path>& documents, InstallCollector& o
                     table.begin(), table.end(), [&](std::string_view entry) { return equalsNoCase(entry, name); });
             };
             if (known(kLegacyDataFolders) || known(kUltimateDataFolders) || known(gstrDataFolderCandidates))
-                out.add(editionOfDataFolder(name), pathToUtf8(eaGames), std::nullopt, DataFolder { data, folder },
-                    std::nullopt);
+                out.add(editionOfDataFolder(name), FoundBy::DocumentsFolder, pathToUtf8(eaGames), std::nullopt,
+                    DataFolder { data, folder }, std::nullopt);
         }
     }
 }

@@ -28,6 +28,7 @@ public:
     std::optional<FoundValue> machineValue(
         std::string_view keyPath, std::string_view name, RegistryView view) const override;
     std::optional<FoundValue> userValue(std::string_view keyPath, std::string_view name) const override;
+    FoundBy foundBy() const override { return FoundBy::WineRegistry; }
     std::optional<std::filesystem::path> hostPath(std::string_view registryPath) const override;
     std::vector<std::filesystem::path> documentsFolders() const override;
     std::vector<SkippedFile> skipped() const override { return mSkipped; }

@@ -897,6 +897,10 @@
         <source>Closing the file failed: %1</source>
         <translation>Das Schließen der Datei ist fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>Windows takes its name for a device&apos;s (CON, AUX, NUL, COM1 and the like); rename the file</source>
+        <translation>Windows hält den Namen für den eines Geräts (CON, AUX, NUL, COM1 und ähnliche); benenne die Datei um</translation>
+    </message>
 </context>
 <context>
     <name>Folders</name>

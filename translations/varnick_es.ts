@@ -897,6 +897,10 @@
         <source>Closing the file failed: %1</source>
         <translation>No se pudo cerrar el archivo: %1</translation>
     </message>
+    <message>
+        <source>Windows takes its name for a device&apos;s (CON, AUX, NUL, COM1 and the like); rename the file</source>
+        <translation>Windows toma su nombre por el de un dispositivo (CON, AUX, NUL, COM1 y similares); cambia el nombre del archivo</translation>
+    </message>
 </context>
 <context>
     <name>Folders</name>

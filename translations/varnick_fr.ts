@@ -897,6 +897,10 @@
         <source>Closing the file failed: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Windows takes its name for a device&apos;s (CON, AUX, NUL, COM1 and the like); rename the file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Folders</name>

@@ -72,7 +72,7 @@ std::string lastSystemMessage()
 }
 #endif
 
-Phrase openFailure(RawFile::Mode mode, std::string systemText)
+Phrase openFailure(RawFile::Mode mode, Phrase systemText)
 {
     if (mode == RawFile::Mode::Read)
         return Phrase(VARNICK_PHRASE("Files", "The file cannot be opened for reading: %1"), { std::move(systemText) });
@@ -119,8 +119,9 @@ RawFile::RawFile(const std::filesystem::path& fileName, Mode mode)
     if (GetFileType(handle) != FILE_TYPE_DISK) {
         CloseHandle(handle);
         throw Failure(ErrorCode::FileOpenFailed,
-            std::string("The file cannot be opened for ") + (mode == Mode::Read ? "reading" : "writing")
-                + ": Windows takes its name for a device's (CON, AUX, NUL, COM1 and the like); rename the file");
+            openFailure(mode,
+                Phrase(VARNICK_PHRASE("Files",
+                    "Windows takes its name for a device's (CON, AUX, NUL, COM1 and the like); rename the file"))));
     }
     mHandle = handle;
 #else

@@ -133,7 +133,7 @@ RawFile::RawFile(const std::filesystem::path& fileName, Mode mode)
     if (descriptor < 0) {
         const int error = errno;
         gLastOpenWasHeld = error == EACCES || error == EBUSY || error == ETXTBSY || error == EAGAIN;
-        throw Failure(ErrorCode::FileOpenFailed, openFailure(mode, std::strerror(error)));
+        throw Failure(ErrorCode::FileOpenFailed, openFailure(mode, std::string(std::strerror(error))));
     }
     mDescriptor = descriptor;
 #endif

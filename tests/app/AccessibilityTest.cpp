@@ -210,7 +210,7 @@ void AccessibilityTest::everyControlOfTheRecolorWindowsHasAName()
         frmViewRecolor viewer(text::fromPath(texture));
         VERIFY_ALL_NAMED(viewer);
     }
-    frmDeleteMove window(frmDeleteMove::Request { text::fromPath(object), { text::fromPath(recolor) }, {} });
+    frmDeleteMove window(frmDeleteMove::Request { text::fromPath(object), { text::fromPath(recolor) }, {}, {} });
     VERIFY_ALL_NAMED(window);
 }
 

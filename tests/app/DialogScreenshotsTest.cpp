@@ -162,7 +162,7 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
     }
     {
         frmDeleteMove window(
-            frmDeleteMove::Request { text::fromPath(lampFile), { QString(), text::fromPath(textureFile) }, {} });
+            frmDeleteMove::Request { text::fromPath(lampFile), { QString(), text::fromPath(textureFile) }, {}, {} });
         shoot(window, out, "dialog-delete-move.png");
     }
 

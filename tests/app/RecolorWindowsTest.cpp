@@ -242,7 +242,7 @@ private slots:
             ++run;
             const std::string folder = "case" + std::to_string(run) + "/" + std::to_string(run);
             std::vector<fs::path> files { writeFile(dir, folder + "object.package", objectPackage()) };
-            frmDeleteMove::Request request { q(files[0]), { QString() }, {} };
+            frmDeleteMove::Request request { q(files[0]), { QString() }, {}, {} };
             for (int i = 1; i <= c.recolors; ++i) {
                 files.push_back(writeFile(dir, folder + "r" + std::to_string(i) + ".package", recolorPackage(kGuid)));
                 request.FoundRecolors.append(q(files.back()));
@@ -298,7 +298,7 @@ private slots:
             MessageBox::TestScope boxes;
             const fs::path object = writeFile(dir, "unselected/object.package", objectPackage());
             const fs::path recolor = writeFile(dir, "unselected/r.package", recolorPackage(kGuid));
-            frmDeleteMove window(frmDeleteMove::Request { q(object), { QString(), q(recolor) }, {} });
+            frmDeleteMove window(frmDeleteMove::Request { q(object), { QString(), q(recolor) }, {}, {} });
             auto* deleteSelected = window.findChild<QPushButton*>(QStringLiteral("cmdDelRecolors"));
             QVERIFY(!deleteSelected->isEnabled());
             QTest::mouseClick(deleteSelected, Qt::LeftButton);
@@ -333,7 +333,7 @@ private slots:
         // Without recolors, delete-selected does nothing at all.
         MessageBox::TestScope boxes;
         const fs::path lone = writeFile(dir, "lone.package", objectPackage());
-        frmDeleteMove window(frmDeleteMove::Request { q(lone), { QString() }, {} });
+        frmDeleteMove window(frmDeleteMove::Request { q(lone), { QString() }, {}, {} });
         QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("lstRecolors"))->item(0)->text(),
             QStringLiteral("*** no recolors found ***"));
         window.cmdDelRecolors_Click();
@@ -353,7 +353,7 @@ private slots:
         const fs::path destination = dir.path() / "dest";
         fs::create_directories(destination);
         const fs::path taken = writeFile(dir, "dest/two.package", ByteString("keep me"));
-        const frmDeleteMove::Request request { q(object), { QString(), q(two), q(one) }, {} };
+        const frmDeleteMove::Request request { q(object), { QString(), q(two), q(one) }, {}, {} };
         const auto allInPlace = [&] { return fs::exists(object) && fs::exists(one) && fs::exists(two); };
 
         struct Refusal {
@@ -402,7 +402,7 @@ private slots:
 
         const fs::path lone = writeFile(dir, "lone.package", objectPackage());
         folders.answerNext(q(dir.path() / "src"));
-        frmDeleteMove window(frmDeleteMove::Request { q(lone), { QString() }, {} });
+        frmDeleteMove window(frmDeleteMove::Request { q(lone), { QString() }, {}, {} });
         window.cmdMoveAll_Click();
         QCOMPARE(folders.requests().last().initialPath, q(destination));
         QCOMPARE(boxes.last().text, QStringLiteral("1 files were moved to:\r\n") + q(dir.path() / "src"));
@@ -414,7 +414,8 @@ private slots:
         frmRecolorDetails::Seam::TestScope details;
         const QString early = QStringLiteral("/d/a/same.package");
         const QString late = QStringLiteral("/d/b/same.package");
-        frmDeleteMove window(frmDeleteMove::Request { QStringLiteral("/d/o.package"), { QString(), late, early }, {} });
+        frmDeleteMove window(
+            frmDeleteMove::Request { QStringLiteral("/d/o.package"), { QString(), late, early }, {}, {} });
         auto* list = window.findChild<QListWidget*>(QStringLiteral("lstRecolors"));
         list->setCurrentRow(1);
         window.cmdView_Click();

@@ -177,7 +177,10 @@ Child startProgram(const std::vector<std::string>& texts, const fs::path& output
     startup.hStdOutput = child.output;
     startup.hStdError = null;
     PROCESS_INFORMATION process {};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+    // Detached: with no console of its own the tool starts no console host.
+    // Under Wine a host started for a tool killed early outlives it, holding
+    // the test runner's output open, and the runner then waits for it forever.
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr, nullptr,
             &startup, &process)) {
         CloseHandle(process.hThread);
         child.process = process.hProcess;

@@ -268,7 +268,9 @@ TEST(RunningGameWindows, aProcessNamedLikeTheGameIsFoundInTheProcessList)
     startup.hStdError = nul;
     PROCESS_INFORMATION process {};
     std::wstring commandLine = L"\"" + game + L"\" /q";
-    ASSERT_TRUE(CreateProcessW(game.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+    // Detached: a console host started for a program that is then terminated
+    // can outlive it under Wine and hold the test runner's output open.
+    ASSERT_TRUE(CreateProcessW(game.c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
         nullptr, &startup, &process));
     std::optional<std::string> found;
     for (int attempt = 0; attempt < 200 && !found; ++attempt) {

@@ -51,8 +51,9 @@ inline int runProgram(const std::wstring& commandLine)
     STARTUPINFOW startup {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process {};
+    // Detached, without a console host (see startProgram in the crash harness).
     if (!CreateProcessW(
-            nullptr, buffer.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process))
+            nullptr, buffer.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &startup, &process))
         return -1;
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD exitCode = 0;

@@ -27,6 +27,7 @@ namespace {
 thread_local bool gLastOpenWasHeld = false;
 int gInjectedOpenFailures = 0;
 std::int64_t gWriteBudget = -1;
+bool gFailWriteBack = false;
 
 #ifdef _WIN32
 // The position of a read or write on a handle, given through OVERLAPPED.
@@ -300,6 +301,66 @@ void RawFile::close()
 #endif
 }
 
+#if defined(__linux__)
+namespace {
+
+// Whether a failed sync_file_range means the device failed (thrown) rather
+// than a file system without the call (left to the final flush).
+bool isDeviceError(int error)
+{
+    return error == EIO || error == ENOSPC || error == EDQUOT;
+}
+
+} // namespace
+#endif
+
+bool RawFile::startWriteBack(std::int64_t offset, std::int64_t size)
+{
+    if (gFailWriteBack)
+        throw Failure(ErrorCode::FileWriteFailed, "Writing the file to disk failed: Input/output error");
+#if defined(__linux__)
+    int status;
+    do {
+        status = ::sync_file_range(
+            mDescriptor, static_cast<off64_t>(offset), static_cast<off64_t>(size), SYNC_FILE_RANGE_WRITE);
+    } while (status != 0 && errno == EINTR);
+    if (status == 0)
+        return true;
+    if (isDeviceError(errno))
+        throw Failure(ErrorCode::FileWriteFailed, "Writing the file to disk failed: " + lastSystemMessage());
+    return false;
+#else
+    (void)offset;
+    (void)size;
+    return false;
+#endif
+}
+
+bool RawFile::finishWriteBack(std::int64_t offset, std::int64_t size)
+{
+    if (gFailWriteBack)
+        throw Failure(ErrorCode::FileWriteFailed, "Writing the file to disk failed: Input/output error");
+#if defined(__linux__)
+    int status;
+    do {
+        status = ::sync_file_range(mDescriptor, static_cast<off64_t>(offset), static_cast<off64_t>(size),
+            SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+    } while (status != 0 && errno == EINTR);
+    if (status != 0) {
+        if (isDeviceError(errno))
+            throw Failure(ErrorCode::FileWriteFailed, "Writing the file to disk failed: " + lastSystemMessage());
+        return false;
+    }
+    // Only advice: pages the system keeps anyway cost nothing but memory.
+    (void)::posix_fadvise(mDescriptor, static_cast<off_t>(offset), static_cast<off_t>(size), POSIX_FADV_DONTNEED);
+    return true;
+#else
+    (void)offset;
+    (void)size;
+    return false;
+#endif
+}
+
 bool RawFile::lastOpenWasHeld()
 {
     return gLastOpenWasHeld;
@@ -313,6 +374,11 @@ void RawFile::failNextOpensForTesting(int count)
 void RawFile::failWritesAfterForTesting(std::int64_t limit)
 {
     gWriteBudget = limit;
+}
+
+void RawFile::failWriteBackForTesting(bool fail)
+{
+    gFailWriteBack = fail;
 }
 
 } // namespace varnick

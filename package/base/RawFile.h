@@ -44,6 +44,21 @@ public:
     /// Forces written data to the storage device; throws FileWriteFailed.
     void flushToDisk();
 
+    /// Starts writing the size bytes at offset to the storage device without
+    /// waiting for it. An earlier start of what flushToDisk would do, never a
+    /// replacement for it: the file's length and place on the device still
+    /// need the flush. Returns false where the system has no such call (all
+    /// but Linux) or the file system refuses it; throws FileWriteFailed when
+    /// the device reports an error.
+    bool startWriteBack(std::int64_t offset, std::int64_t size);
+
+    /// Waits until the size bytes at offset are on the storage device, then
+    /// lets the system drop them from its cache, so that a large file written
+    /// once does not crowd out other programs' memory. Returns and throws as
+    /// startWriteBack. A device error seen here is thrown, never left to
+    /// flushToDisk: the system reports each such error only once.
+    bool finishWriteBack(std::int64_t offset, std::int64_t size);
+
     /// Closes the file; throws FileWriteFailed when closing reports an error. Safe to call twice.
     void close();
 
@@ -56,6 +71,10 @@ public:
     /// Test seam: writes fail once limit more bytes have been written through
     /// any RawFile (a full disk); a negative limit turns it off.
     static void failWritesAfterForTesting(std::int64_t limit);
+
+    /// Test seam: while set, startWriteBack and finishWriteBack throw as a
+    /// failing device would, on every platform.
+    static void failWriteBackForTesting(bool fail);
 
 private:
 #ifdef _WIN32

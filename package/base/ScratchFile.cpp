@@ -39,6 +39,8 @@ ScratchFile::ScratchFile(ScratchFile&& other) noexcept
     , mPath(std::exchange(other.mPath, {}))
     , mFile(std::exchange(other.mFile, std::nullopt))
     , mSize(std::exchange(other.mSize, 0))
+    , mWriteBehindPiece(std::exchange(other.mWriteBehindPiece, 0))
+    , mWriteBackStarted(std::exchange(other.mWriteBackStarted, 0))
 {
 }
 
@@ -50,6 +52,8 @@ ScratchFile& ScratchFile::operator=(ScratchFile&& other) noexcept
         mPath = std::exchange(other.mPath, {});
         mFile = std::exchange(other.mFile, std::nullopt);
         mSize = std::exchange(other.mSize, 0);
+        mWriteBehindPiece = std::exchange(other.mWriteBehindPiece, 0);
+        mWriteBackStarted = std::exchange(other.mWriteBackStarted, 0);
     }
     return *this;
 }
@@ -62,6 +66,22 @@ void ScratchFile::write(const void* data, std::size_t size)
         return;
     mFile->writeAt(mSize, data, size);
     mSize += static_cast<std::int64_t>(size);
+    // Whole pieces only, so that no page is dropped while the next write still fills it.
+    const std::int64_t piece = mWriteBehindPiece;
+    while (piece > 0 && mSize - mWriteBackStarted >= piece) {
+        const std::int64_t from = mWriteBackStarted;
+        if (!mFile->startWriteBack(from, piece) || (from >= piece && !mFile->finishWriteBack(from - piece, piece))) {
+            mWriteBehindPiece = 0;
+            break;
+        }
+        mWriteBackStarted += piece;
+    }
+}
+
+void ScratchFile::writeBehind(std::int64_t piece)
+{
+    mWriteBehindPiece = std::max<std::int64_t>(0, piece);
+    mWriteBackStarted = mSize - mSize % std::max<std::int64_t>(1, piece);
 }
 
 void ScratchFile::copyFrom(const std::filesystem::path& source)

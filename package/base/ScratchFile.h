@@ -50,6 +50,17 @@ public:
     /// cannot be read, or writing fails); the target stays as it was.
     void copyFrom(const std::filesystem::path& source);
 
+    /// For large files: from now on each full piece of the given size starts
+    /// its way to the storage device as soon as it is written, and the piece
+    /// before it is waited for and dropped from the system's cache. The device
+    /// then works while the rest is written instead of all at commit(), and
+    /// hundreds of megabytes written once do not crowd out other programs'
+    /// memory. commit() flushes exactly as without it. Writes throw
+    /// Failure(FileWriteFailed) when the device reports an error; nothing
+    /// changes where the system has no such call (Windows).
+    void writeBehind(std::int64_t piece = kWriteBehindPiece);
+    static constexpr std::int64_t kWriteBehindPiece = 4 * 1024 * 1024;
+
     /// Makes the scratch file a second name of source's bytes (a hard link:
     /// nothing is copied, and replacing source later leaves these bytes alone).
     /// Only before anything is written; false (nothing changed) where the file
@@ -70,6 +81,8 @@ private:
     std::filesystem::path mPath;
     std::optional<RawFile> mFile; ///< open while bytes are written; none once linked
     std::int64_t mSize = 0;
+    std::int64_t mWriteBehindPiece = 0; ///< 0: left to the flush at commit
+    std::int64_t mWriteBackStarted = 0; ///< bytes before this have started their way to the device
 };
 
 } // namespace varnick

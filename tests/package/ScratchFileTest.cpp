@@ -35,6 +35,7 @@ struct SeamsOff {
         RawFile::failWritesAfterForTesting(-1);
         failRenameForTesting(false);
         failFlushForTesting(false);
+        RawFile::failWriteBackForTesting(false);
     }
 };
 
@@ -114,6 +115,50 @@ TEST(ScratchFile, aFailureAtAnyStepLeavesTheTargetAndNoScratchFile)
         }
         EXPECT_EQ(readFileBytes(target), "the old bytes");
         EXPECT_EQ(namesIn(dir.path()), std::vector<std::string> { "target.bin" });
+    }
+}
+
+// Writing behind only starts the device's work early: every byte still lands
+// where it was written, in writes of any size that straddle the pieces, and a
+// device error seen early fails the write instead of vanishing before commit.
+TEST(ScratchFile, writingBehindKeepsEveryByteAndReportsAFailingDevice)
+{
+    TemporaryFolder dir;
+    ByteString bytes;
+    for (int i = 0; i < 50000; ++i)
+        bytes.push_back(static_cast<char>(i * 7 + i / 251));
+    const std::size_t sizes[] = { 1, 4095, 3, 9000, 4096, 12000, 20805 };
+    {
+        ScratchFile scratch(dir.path() / "behind.bin");
+        scratch.write(bytes.data(), 1000); // switched on part way, as a caller may
+        scratch.writeBehind(4096);
+        std::size_t at = 1000;
+        for (std::size_t size : sizes) {
+            scratch.write(bytes.data() + at, std::min(size, bytes.size() - at));
+            at += std::min(size, bytes.size() - at);
+        }
+        ASSERT_EQ(at, bytes.size());
+        scratch.commit();
+    }
+    EXPECT_EQ(readFileBytes(dir.path() / "behind.bin"), bytes);
+
+    struct Case {
+        const char* what;
+        std::size_t beforeFailure; // bytes written while the device still works
+    };
+    for (const Case& c : { Case { "at the first piece", 0 }, Case { "after some pieces", 20000 } }) {
+        SCOPED_TRACE(c.what);
+        const fs::path target = dir.write("target.bin", "the old bytes");
+        {
+            SeamsOff off;
+            ScratchFile scratch(target);
+            scratch.writeBehind(4096);
+            scratch.write(bytes.data(), c.beforeFailure);
+            RawFile::failWriteBackForTesting(true);
+            EXPECT_FAILS_WITH_CODE(scratch.write(bytes.data(), 5000), ErrorCode::FileWriteFailed, "to disk");
+        }
+        EXPECT_EQ(readFileBytes(target), "the old bytes");
+        EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string> { "behind.bin", "target.bin" }));
     }
 }
 

@@ -100,8 +100,10 @@ fs::path keepBackup(const fs::path& cache, const fs::path& backupFolder, const s
     const fs::path target = backupFolder / pathFromUtf8(name);
     try {
         ScratchFile scratch(target);
-        if (!scratch.linkTo(cache))
+        if (!scratch.linkTo(cache)) {
+            scratch.writeBehind();
             scratch.copyFrom(cache);
+        }
         scratch.commit();
     } catch (const Failure& failure) {
         throw Failure(failure.code(),
@@ -298,6 +300,7 @@ PurgeResult ThumbnailPurge::run(const PurgeOptions& options)
                 changedOnDisk(cache);
 
             ScratchFile out(cache.file);
+            out.writeBehind();
             const auto put = [&](const void* bytes, std::size_t size) {
                 out.write(bytes, size);
                 done += static_cast<std::int64_t>(size);

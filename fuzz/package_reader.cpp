@@ -1,8 +1,10 @@
 // Fuzzes the package readers with arbitrary bytes: the whole-package reader,
-// the index-only reader and the directory parser must either succeed or throw
-// Failure, never read outside their input; reading the same bytes from a file
-// must give the same result as reading them from memory; and whatever the
-// whole reader accepts must survive a write and a second read unchanged.
+// the index-only reader, the index-types reader of the folder scan and the
+// directory parser must either succeed or throw Failure, never read outside
+// their input; reading the same bytes from a file must give the same result as
+// reading them from memory; the types reader must give the index reader's
+// types or fail with it; and whatever the whole reader accepts must survive a
+// write and a second read unchanged.
 #include "fuzz/common/ScratchFile.h"
 #include "package/PackageReader.h"
 #include "package/PackageWriter.h"
@@ -68,6 +70,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (index) {
         if (index->entries.size() != static_cast<std::size_t>(index->header.IndexCount)
             || !sameIndex(index->entries, indexFromFile->entries))
+            std::abort();
+    }
+
+    const auto types = attempt([&] { return parsePackageIndexTypes(bytes); });
+    const auto typesFromFile = attempt([&] { return readPackageIndexTypes(scratch.path()); });
+    if (types.has_value() != index.has_value() || typesFromFile != types)
+        std::abort();
+    if (index) {
+        ByteString expected;
+        for (const IndexEntry& entry : index->entries)
+            expected += entry.TypeID;
+        if (*types != expected)
             std::abort();
     }
 

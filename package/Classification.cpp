@@ -24,6 +24,22 @@ bool gfblnIsCatalogObject(const std::vector<IndexEntry>& entries)
     return false;
 }
 
+bool isCatalogObjectByTypes(ByteView indexTypes)
+{
+    bool meshFound = false;
+    bool definitionFound = false;
+    for (std::size_t at = 0; at + 4 <= indexTypes.size(); at += 4) {
+        const ByteView type = indexTypes.substr(at, 4);
+        if (type == gstrTypeGMDC)
+            meshFound = true;
+        else if (type == gstrTypeOBJD)
+            definitionFound = true;
+        if (meshFound && definitionFound)
+            return true;
+    }
+    return false;
+}
+
 bool gfblnIsRecolor(const std::vector<IndexEntry>& entries)
 {
     // Resources that only an object's own package carries.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "package/PackageFile.h"
+#include "package/base/Bytes.h"
 
 #include <vector>
 
@@ -10,6 +11,10 @@ namespace varnick {
 /// least one object definition and at least one mesh, in any order. False for
 /// an empty index. Never fails.
 bool gfblnIsCatalogObject(const std::vector<IndexEntry>& entries);
+
+/// The same test over the index's types alone, 4 bytes each as stored (see
+/// readPackageIndexTypes); a trailing partial type is ignored.
+bool isCatalogObjectByTypes(ByteView indexTypes);
 
 /// Whether a package index is a pure recolor: at least one material override
 /// and one texture, and none of an object's own resources (behaviour, mesh, 3D

@@ -168,13 +168,14 @@ void checkTable(
             + " runs past the end of the " + source.noun() + " (" + plural(length, "byte") + ")");
 }
 
-std::vector<IndexEntry> readIndexEntries(const Source& source, const PackageHeader& header)
+// The index's stored bytes (IndexCount records of indexEntrySize), after the
+// checks that every reader of the index makes; none for an empty index.
+std::unique_ptr<char[]> readIndexBytes(const Source& source, const PackageHeader& header)
 {
     const std::int64_t entrySize = indexEntrySize(header.IndexMinorVersion);
-    std::vector<IndexEntry> entries;
     if (header.IndexCount <= 0 || header.IndexOffset < 0) {
         checkTable(source, "Index", header.IndexCount, header.IndexOffset, entrySize);
-        return entries;
+        return nullptr;
     }
     const std::int64_t bytes = static_cast<std::int64_t>(header.IndexCount) * entrySize;
     // Asking a file for its length costs a system call on every package of a
@@ -182,13 +183,22 @@ std::vector<IndexEntry> readIndexEntries(const Source& source, const PackageHead
     // read shows that it runs past the end. A larger one is checked first.
     if (bytes > kUncheckedIndexBytes)
         checkTable(source, "Index", header.IndexCount, header.IndexOffset, entrySize);
-    const std::unique_ptr<char[]> buffer(new char[static_cast<std::size_t>(bytes)]);
+    std::unique_ptr<char[]> buffer(new char[static_cast<std::size_t>(bytes)]);
     if (source.readUpTo(header.IndexOffset, buffer.get(), static_cast<std::size_t>(bytes))
         < static_cast<std::size_t>(bytes)) {
         checkTable(source, "Index", header.IndexCount, header.IndexOffset, entrySize);
         badPackage("The index ended early while it was read (the file changed)");
     }
+    return buffer;
+}
 
+std::vector<IndexEntry> readIndexEntries(const Source& source, const PackageHeader& header)
+{
+    std::vector<IndexEntry> entries;
+    const std::unique_ptr<char[]> buffer = readIndexBytes(source, header);
+    if (!buffer)
+        return entries;
+    const std::int64_t bytes = static_cast<std::int64_t>(header.IndexCount) * indexEntrySize(header.IndexMinorVersion);
     const bool withResourceId = header.IndexMinorVersion == 2;
     entries.resize(static_cast<std::size_t>(header.IndexCount));
     ResourceCursor cursor(ByteView(buffer.get(), static_cast<std::size_t>(bytes)), "Package index");
@@ -203,6 +213,21 @@ std::vector<IndexEntry> readIndexEntries(const Source& source, const PackageHead
     return entries;
 }
 
+// The first four bytes of each record: the type identifier as stored.
+ByteString readIndexTypes(const Source& source, const PackageHeader& header)
+{
+    ByteString types;
+    const std::unique_ptr<char[]> buffer = readIndexBytes(source, header);
+    if (!buffer)
+        return types;
+    const auto count = static_cast<std::size_t>(header.IndexCount);
+    const auto entrySize = static_cast<std::size_t>(indexEntrySize(header.IndexMinorVersion));
+    types.resize(count * 4);
+    for (std::size_t i = 0; i < count; ++i)
+        std::memcpy(types.data() + i * 4, buffer.get() + i * entrySize, 4);
+    return types;
+}
+
 PackageIndex readIndex(const Source& source, Steps steps)
 {
     const LocationScope callersStep;
@@ -212,6 +237,16 @@ PackageIndex readIndex(const Source& source, Steps steps)
     setLocation(steps.index);
     index.entries = readIndexEntries(source, index.header);
     return index;
+}
+
+// As readIndex with the index-only steps, keeping only the types.
+ByteString readTypes(const Source& source)
+{
+    const LocationScope callersStep;
+    setLocation(kIndexOnlySteps.header);
+    const PackageHeader header = readHeader(source);
+    setLocation(kIndexOnlySteps.index);
+    return readIndexTypes(source, header);
 }
 
 std::string describeEntry(std::size_t position, std::size_t count, const IndexEntry& entry)
@@ -377,6 +412,17 @@ PackageIndex readPackageIndex(const std::filesystem::path& fileName)
     return index;
 }
 
+ByteString readPackageIndexTypes(const std::filesystem::path& fileName)
+{
+    const LocationScope callersStep;
+    const FileNameContext file(pathToUtf8(fileName));
+    setLocation(2000);
+    FileSource source(fileName);
+    ByteString types = readTypes(source);
+    source.close();
+    return types;
+}
+
 PackageFile readPackage(const std::filesystem::path& fileName)
 {
     const LocationScope callersStep;
@@ -423,6 +469,11 @@ ByteString PackageResourceReader::read(const IndexEntry& entry) const
 PackageIndex parsePackageIndex(ByteView bytes)
 {
     return readIndex(MemorySource(bytes), kIndexOnlySteps);
+}
+
+ByteString parsePackageIndexTypes(ByteView bytes)
+{
+    return readTypes(MemorySource(bytes));
 }
 
 PackageFile parsePackage(ByteView bytes)

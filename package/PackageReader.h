@@ -43,6 +43,12 @@ PackageHeader parsePackageHeader(ByteView bytes);
 /// Reads the header and the index of a package file (one open, two reads). Throws on failure.
 PackageIndex readPackageIndex(const std::filesystem::path& fileName);
 
+/// The type identifier of each index entry of a package file, 4 bytes each as
+/// stored, in index order: all that telling the kind of a package needs. The
+/// same checks and failures as readPackageIndex, without building its entries
+/// (the hot path of a folder scan).
+ByteString readPackageIndexTypes(const std::filesystem::path& fileName);
+
 /// Reads a whole package file: header, index, hole table and every resource's stored bytes. Throws on failure.
 PackageFile readPackage(const std::filesystem::path& fileName);
 
@@ -73,6 +79,7 @@ private:
 
 /// The same readers over package bytes held in memory (tests, fuzzing, archives).
 PackageIndex parsePackageIndex(ByteView bytes);
+ByteString parsePackageIndexTypes(ByteView bytes);
 PackageFile parsePackage(ByteView bytes);
 
 /// Parses the directory of compressed files (stored bytes, not decompressed):

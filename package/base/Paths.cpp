@@ -6,6 +6,9 @@
 
 namespace varnick {
 
+// Off Windows a path's own bytes are its UTF-8 form, and every folder scan
+// converts each name both ways: a plain copy spares a byte-by-byte one.
+
 std::string pathToUtf8(const std::filesystem::path& path)
 {
 #ifdef _WIN32
@@ -13,8 +16,7 @@ std::string pathToUtf8(const std::filesystem::path& path)
     // would end a whole scan over one oddly named file.
     return utf8FromWide(path.native());
 #else
-    const std::u8string text = path.u8string();
-    return { text.begin(), text.end() };
+    return path.native();
 #endif
 }
 
@@ -24,7 +26,7 @@ std::filesystem::path pathFromUtf8(std::string_view text)
     // Invalid UTF-8 becomes U+FFFD here too instead of an exception.
     return std::filesystem::path(wideFromUtf8(text));
 #else
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+    return std::filesystem::path(std::string(text));
 #endif
 }
 

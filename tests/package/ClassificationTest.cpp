@@ -25,6 +25,15 @@ std::vector<IndexEntry> indexOf(std::initializer_list<const char*> hexTypes)
     return entries;
 }
 
+// The index's types as readPackageIndexTypes gives them.
+ByteString typesOf(const std::vector<IndexEntry>& entries)
+{
+    ByteString types;
+    for (const IndexEntry& entry : entries)
+        types += entry.TypeID;
+    return types;
+}
+
 struct Case {
     const char* what;
     std::vector<IndexEntry> entries;
@@ -55,8 +64,11 @@ TEST(Classification, sortsPackagesByTheTypesInTheirIndex)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(gfblnIsCatalogObject(c.entries), c.catalogObject);
+        EXPECT_EQ(isCatalogObjectByTypes(typesOf(c.entries)), c.catalogObject);
         EXPECT_EQ(gfblnIsRecolor(c.entries), c.recolor);
     }
+    // A trailing partial type (never given by the reader) counts for nothing.
+    EXPECT_FALSE(isCatalogObjectByTypes(typesOf(indexOf({ objd })) + ByteString("\x87\x86\x4F", 3)));
 }
 
 class RecolorExclusion : public ::testing::TestWithParam<const char*> { };

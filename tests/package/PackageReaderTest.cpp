@@ -334,6 +334,56 @@ TEST(PackageReader, survivesEveryTruncationAndByteFlip)
     }
 }
 
+// The folder scan reads only the types of an index: whatever the bytes, they
+// are the whole index's types, or both readers fail alike, from memory and
+// from a file.
+TEST(PackageReader, theTypesAloneAgreeWithTheWholeIndex)
+{
+    TemporaryFolder dir;
+    std::filesystem::path file;
+    const auto outcome = [](const auto& read) -> std::string {
+        try {
+            return "types " + read();
+        } catch (const Failure& failure) {
+            return "failure " + std::to_string(static_cast<int>(failure.code())) + " " + failure.what();
+        }
+    };
+    const auto expectAgreement = [&](const ByteString& input, bool viaFile) {
+        const std::string whole = outcome([&] {
+            ByteString types;
+            for (const IndexEntry& entry : parsePackageIndex(input).entries)
+                types += entry.TypeID;
+            return types;
+        });
+        ASSERT_EQ(outcome([&] { return parsePackageIndexTypes(input); }), whole);
+        if (viaFile) {
+            file = dir.write("types.package", input);
+            ASSERT_EQ(outcome([&] { return readPackageIndexTypes(file); }), outcome([&] {
+                ByteString types;
+                for (const IndexEntry& entry : readPackageIndex(file).entries)
+                    types += entry.TypeID;
+                return types;
+            }));
+        }
+    };
+    for (const std::int32_t minor : { 1, 2 }) {
+        SCOPED_TRACE(minor);
+        const ByteString bytes = threeResources(minor).build();
+        EXPECT_EQ(parsePackageIndexTypes(bytes).size(), 12u);
+        expectAgreement(bytes, true);
+        expectAgreement(PackageBuilder().build(), true);
+        for (std::size_t length = 0; length < bytes.size(); ++length)
+            expectAgreement(bytes.substr(0, length), length % 16 == 0);
+        for (std::size_t at = 0; at < bytes.size(); ++at) {
+            for (const unsigned char value : { 0x00, 0x80, 0xFF, 0x7F }) {
+                ByteString flipped = bytes;
+                flipped[at] = static_cast<char>(value);
+                expectAgreement(flipped, at < 96 && value == 0xFF);
+            }
+        }
+    }
+}
+
 TEST(PackageReader, trappedFailureNamesFileProcedureAndStep)
 {
     TemporaryFolder dir;

@@ -178,7 +178,7 @@ bool stillCurrent(const KnownSummary& known, const std::filesystem::path& file)
 
 bool readsAsCatalogObject(const std::filesystem::path& file)
 {
-    return gfblnIsCatalogObject(readPackageIndex(file).entries);
+    return isCatalogObjectByTypes(readPackageIndexTypes(file));
 }
 
 ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& progress,

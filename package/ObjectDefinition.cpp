@@ -19,7 +19,7 @@ namespace varnick {
 std::uint32_t ObjectDefinition::raw(ObjectField field) const noexcept
 {
     const ObjectFieldInfo& info = fieldInfo(field);
-    ResourceCursor cursor(mData, "Object definition", ResourceCursor::Mode::Lenient);
+    ResourceCursor cursor(mData, VARNICK_PHRASE("Resources", "Object definition"), ResourceCursor::Mode::Lenient);
     cursor.seek(info.offset, info.name);
     return cursor.unsignedLE(info.width, info.name);
 }

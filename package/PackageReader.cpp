@@ -201,7 +201,8 @@ std::vector<IndexEntry> readIndexEntries(const Source& source, const PackageHead
     const std::int64_t bytes = static_cast<std::int64_t>(header.IndexCount) * indexEntrySize(header.IndexMinorVersion);
     const bool withResourceId = header.IndexMinorVersion == 2;
     entries.resize(static_cast<std::size_t>(header.IndexCount));
-    ResourceCursor cursor(ByteView(buffer.get(), static_cast<std::size_t>(bytes)), "Package index");
+    ResourceCursor cursor(
+        ByteView(buffer.get(), static_cast<std::size_t>(bytes)), VARNICK_PHRASE("Resources", "Package index"));
     for (IndexEntry& entry : entries) {
         entry.TypeID = cursor.id("type identifier");
         entry.GroupID = cursor.id("group identifier");
@@ -283,7 +284,7 @@ std::vector<HoleEntry> readHoles(const Source& source, const PackageHeader& head
     const std::unique_ptr<char[]> buffer(new char[bytes]);
     source.read(header.HoleOffset, buffer.get(), bytes);
     holes.resize(static_cast<std::size_t>(header.HoleCount));
-    ResourceCursor cursor(ByteView(buffer.get(), bytes), "Hole table");
+    ResourceCursor cursor(ByteView(buffer.get(), bytes), VARNICK_PHRASE("Resources", "Hole table"));
     for (HoleEntry& hole : holes) {
         hole.Offset = cursor.i32("offset");
         hole.Size = cursor.i32("size");
@@ -380,7 +381,7 @@ PackageHeader parsePackageHeader(ByteView bytes)
 {
     if (static_cast<std::int64_t>(bytes.size()) < kPackageHeaderSize)
         badPackage("The package header needs 96 bytes, " + std::to_string(bytes.size()) + " are there");
-    ResourceCursor cursor(bytes.substr(0, kPackageHeaderSize), "Package header");
+    ResourceCursor cursor(bytes.substr(0, kPackageHeaderSize), VARNICK_PHRASE("Resources", "Package header"));
     PackageHeader header;
     header.Magic = cursor.i32("magic");
     header.MajorVersion = cursor.i32("major version");
@@ -487,7 +488,8 @@ std::vector<DirectoryEntry> parseDirectory(ByteView data, std::int32_t indexMino
     const std::size_t recordSize = withResourceId ? 20 : 16;
     // A partial last record is kept: its missing identifier bytes read as
     // blanks and its missing size bytes as 0.
-    ResourceCursor cursor(data, "Directory of compressed files", ResourceCursor::Mode::Lenient);
+    ResourceCursor cursor(
+        data, VARNICK_PHRASE("Resources", "Directory of compressed files"), ResourceCursor::Mode::Lenient);
     const auto identifier = [&cursor](std::string_view field) {
         ByteString id(cursor.bytes(4, field));
         id.resize(4, ' ');

@@ -41,12 +41,12 @@ PausePackageWriter& installedPause()
     return pause;
 }
 
-void checkIdentifier(const ByteString& id, const char* field, const char* what, std::size_t position)
+void checkIdentifier(const ByteString& id, PhraseText field, PhraseText what, std::size_t position)
 {
     if (id.size() != 4)
         throw Failure(ErrorCode::InvalidArgument,
-            std::string(what) + " " + std::to_string(position + 1) + " has a " + field + " of "
-                + std::to_string(id.size()) + " bytes; identifiers are 4 bytes");
+            Phrase(VARNICK_PHRASE("PackageWriter", "%1 %2 has a %3 of %4 bytes; identifiers are 4 bytes"),
+                { Phrase(what), std::to_string(position + 1), Phrase(field), std::to_string(id.size()) }));
 }
 
 // What the writer will put down for pkg: the index it rebuilds and where it goes.
@@ -67,16 +67,21 @@ Plan planPackage(const PackageFile& pkg)
     std::int64_t position = kPackageHeaderSize;
     for (std::size_t i = 0; i < pkg.Files.size(); ++i) {
         const PackageResource& file = pkg.Files[i];
-        checkIdentifier(file.TypeID, "type identifier", "Resource", i);
-        checkIdentifier(file.GroupID, "group identifier", "Resource", i);
-        checkIdentifier(file.InstanceID, "instance identifier", "Resource", i);
+        checkIdentifier(file.TypeID, VARNICK_PHRASE("PackageWriter", "type identifier"),
+            VARNICK_PHRASE("PackageWriter", "Resource"), i);
+        checkIdentifier(file.GroupID, VARNICK_PHRASE("PackageWriter", "group identifier"),
+            VARNICK_PHRASE("PackageWriter", "Resource"), i);
+        checkIdentifier(file.InstanceID, VARNICK_PHRASE("PackageWriter", "instance identifier"),
+            VARNICK_PHRASE("PackageWriter", "Resource"), i);
         if (withResourceId)
-            checkIdentifier(file.ResourceID, "resource identifier", "Resource", i);
+            checkIdentifier(file.ResourceID, VARNICK_PHRASE("PackageWriter", "resource identifier"),
+                VARNICK_PHRASE("PackageWriter", "Resource"), i);
         const auto size = static_cast<std::int64_t>(file.Data.size());
         if (size > limit - position)
             throw Failure(ErrorCode::ResourceTooLarge,
-                "The package would grow past 2 GiB at resource " + std::to_string(i + 1)
-                    + "; offsets in a package are 32-bit");
+                Phrase(VARNICK_PHRASE("PackageWriter",
+                           "The package would grow past 2 GiB at resource %1; offsets in a package are 32-bit"),
+                    { std::to_string(i + 1) }));
         IndexEntry& entry = plan.index[i];
         static_cast<ResourceKey&>(entry) = file.key();
         entry.Offset = static_cast<std::int32_t>(position);
@@ -85,8 +90,9 @@ Plan planPackage(const PackageFile& pkg)
     }
     const std::int64_t indexBytes = static_cast<std::int64_t>(pkg.Files.size()) * entrySize;
     if (indexBytes > limit - position)
-        throw Failure(
-            ErrorCode::ResourceTooLarge, "The package's index would end past 2 GiB; offsets in a package are 32-bit");
+        throw Failure(ErrorCode::ResourceTooLarge,
+            Phrase(VARNICK_PHRASE(
+                "PackageWriter", "The package's index would end past 2 GiB; offsets in a package are 32-bit")));
     plan.indexOffset = static_cast<std::int32_t>(position);
     plan.indexSize = static_cast<std::int32_t>(indexBytes);
     plan.fileSize = position + indexBytes;
@@ -155,8 +161,8 @@ template <typename Open> auto openForWriting(Open&& open)
                 throw;
             if (retry == kWriterOpenRetries)
                 throw Failure(failure.code(),
-                    std::string(failure.what()) + " (still so after " + std::to_string(kWriterOpenRetries)
-                        + " retries)");
+                    Phrase(VARNICK_PHRASE("PackageWriter", "%1 (still so after %2 retries)"),
+                        { failure.phrase(), std::to_string(kWriterOpenRetries) }));
         }
         installedPause()(kWriterRetryPauseMs);
     }
@@ -290,14 +296,18 @@ void gsWriteDirectory(ByteString& out, const std::vector<DirectoryEntry>& entrie
     bytes.reserve(entries.size() * (withResourceId ? 20 : 16));
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const DirectoryEntry& entry = entries[i];
-        checkIdentifier(entry.TypeID, "type identifier", "Directory entry", i);
-        checkIdentifier(entry.GroupID, "group identifier", "Directory entry", i);
-        checkIdentifier(entry.InstanceID, "instance identifier", "Directory entry", i);
+        checkIdentifier(entry.TypeID, VARNICK_PHRASE("PackageWriter", "type identifier"),
+            VARNICK_PHRASE("PackageWriter", "Directory entry"), i);
+        checkIdentifier(entry.GroupID, VARNICK_PHRASE("PackageWriter", "group identifier"),
+            VARNICK_PHRASE("PackageWriter", "Directory entry"), i);
+        checkIdentifier(entry.InstanceID, VARNICK_PHRASE("PackageWriter", "instance identifier"),
+            VARNICK_PHRASE("PackageWriter", "Directory entry"), i);
         bytes += entry.TypeID;
         bytes += entry.GroupID;
         bytes += entry.InstanceID;
         if (withResourceId) {
-            checkIdentifier(entry.ResourceID, "resource identifier", "Directory entry", i);
+            checkIdentifier(entry.ResourceID, VARNICK_PHRASE("PackageWriter", "resource identifier"),
+                VARNICK_PHRASE("PackageWriter", "Directory entry"), i);
             bytes += entry.ResourceID;
         }
         appendLong(bytes, entry.Size);

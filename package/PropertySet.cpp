@@ -168,13 +168,13 @@ std::uint32_t numberBits(double number)
 */
 PropertySet readBinPropertySet(ByteView data)
 {
-    ResourceCursor cursor(data, "Property set");
+    ResourceCursor cursor(data, VARNICK_PHRASE("Resources", "Property set"));
     cursor.skip(6, "identifier and version");
     const std::int32_t count = cursor.i32("item count");
     if (count < 0 || static_cast<std::size_t>(count) > cursor.remaining() / kSmallestBinaryItem) {
-        cursor.fail("item count", 0,
-            "is " + std::to_string(count) + ", but " + std::to_string(cursor.remaining())
-                + " bytes cannot hold that many items");
+        cursor.fail("item count",
+            Phrase(VARNICK_PHRASE("Resources", "is %1, but %2 bytes cannot hold that many items"),
+                { std::to_string(count), std::to_string(cursor.remaining()) }));
     }
     PropertySet set;
     set.Items.reserve(static_cast<std::size_t>(count));

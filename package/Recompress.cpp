@@ -63,7 +63,9 @@ ByteString contentsOf(const PackageResource& resource, std::size_t position)
         if (failure.code() != ErrorCode::DamagedCompression)
             throw;
         throw Failure(ErrorCode::DamagedCompression,
-            "The compressed " + describeResource(resource, position) + " is damaged and cannot be decompressed");
+            Phrase(VARNICK_PHRASE("Compression",
+                       "The compressed resource %1 (type %2, instance %3) is damaged and cannot be decompressed"),
+                { std::to_string(position + 1), simsIdToHex(resource.TypeID), simsIdToHex(resource.InstanceID) }));
     }
 }
 

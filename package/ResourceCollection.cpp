@@ -40,9 +40,9 @@ void appendPascal(ByteString& out, ByteView text, std::string_view field)
 void checkCount(const ResourceCursor& cursor, std::int32_t count, std::size_t recordSize, std::string_view field)
 {
     if (count < 0 || static_cast<std::uint64_t>(count) * recordSize > cursor.remaining()) {
-        cursor.fail(field, 0,
-            "is " + std::to_string(count) + ", but " + std::to_string(cursor.remaining())
-                + " bytes cannot hold that many records of " + std::to_string(recordSize) + " bytes");
+        cursor.fail(field,
+            Phrase(VARNICK_PHRASE("Resources", "is %1, but %2 bytes cannot hold that many records of %3 bytes"),
+                { std::to_string(count), std::to_string(cursor.remaining()), std::to_string(recordSize) }));
     }
 }
 
@@ -63,7 +63,7 @@ void checkCount(const ResourceCursor& cursor, std::int32_t count, std::size_t re
 RCOLHeader readRCOLHeader(ByteView data)
 {
     const LocationScope callersStep;
-    ResourceCursor cursor(data, "Resource collection");
+    ResourceCursor cursor(data, VARNICK_PHRASE("Resources", "Resource collection"));
     RCOLHeader rcol;
     rcol.VersionMark = cursor.i32("version mark");
     const bool marked = rcol.VersionMark == kRcolVersionMark;
@@ -115,7 +115,7 @@ RCOLHeader readRCOLHeader(ByteView data)
 TextureImage readTextureImage(ByteView data, std::string& notice)
 {
     const LocationScope callersStep;
-    ResourceCursor cursor(data, "Texture image", ResourceCursor::Mode::Lenient);
+    ResourceCursor cursor(data, VARNICK_PHRASE("Resources", "Texture image"), ResourceCursor::Mode::Lenient);
     TextureImage texture;
     notice.clear();
 
@@ -157,7 +157,8 @@ TextureImage readTextureImage(ByteView data, std::string& notice)
             } else {
                 mip.Size = cursor.i32("level size");
                 if (mip.Size < 0)
-                    cursor.fail("level size", 0, "is negative (" + std::to_string(mip.Size) + ")");
+                    cursor.fail("level size",
+                        Phrase(VARNICK_PHRASE("Resources", "is negative (%1)"), { std::to_string(mip.Size) }));
                 mip.Data = ByteString(cursor.bytes(static_cast<std::size_t>(mip.Size), "level data"));
             }
             levels.push_back(std::move(mip));

@@ -23,7 +23,8 @@ class ResourceCursor {
 public:
     enum class Mode { Strict, Lenient };
 
-    ResourceCursor(ByteView data, std::string_view what, Mode mode = Mode::Strict)
+    /// what names the kind of resource in failures (marked with VARNICK_PHRASE).
+    ResourceCursor(ByteView data, PhraseText what, Mode mode = Mode::Strict)
         : mData(data)
         , mWhat(what)
         , mMode(mode)
@@ -44,7 +45,7 @@ public:
                 mPos = mData.size();
                 return;
             }
-            fail(field, offset - mPos, "");
+            fail(field, offset - mPos);
         }
         mPos = offset;
     }
@@ -56,7 +57,7 @@ public:
     {
         if (count > remaining()) {
             if (mMode == Mode::Strict)
-                fail(field, count, "");
+                fail(field, count);
             count = remaining();
         }
         ByteView result = mData.substr(mPos, count);
@@ -94,17 +95,21 @@ public:
         return ByteString(bytes(length, field));
     }
 
-    /// Throws the Failure for a field of count bytes at the current position.
-    [[noreturn]] void fail(std::string_view field, std::size_t needed, std::string_view detail) const
+    /// Throws the Failure for a field of needed bytes at the current position.
+    [[noreturn]] void fail(std::string_view field, std::size_t needed) const
     {
-        std::string message = std::string(mWhat) + ": " + std::string(field) + " at offset " + std::to_string(mPos);
-        if (detail.empty()) {
-            message += " needs " + std::to_string(needed) + " bytes, but only " + std::to_string(remaining()) + " of "
-                + std::to_string(mData.size()) + " are left";
-        } else {
-            message += " " + std::string(detail);
-        }
-        throw Failure(ErrorCode::BadResource, message);
+        throw Failure(ErrorCode::BadResource,
+            Phrase(VARNICK_PHRASE("Resources", "%1: %2 at offset %3 needs %4 bytes, but only %5 of %6 are left"),
+                { Phrase(mWhat), std::string(field), std::to_string(mPos), std::to_string(needed),
+                    std::to_string(remaining()), std::to_string(mData.size()) }));
+    }
+
+    /// Throws the Failure for a field at the current position whose value is refused, detail saying why.
+    [[noreturn]] void fail(std::string_view field, Phrase detail) const
+    {
+        throw Failure(ErrorCode::BadResource,
+            Phrase(VARNICK_PHRASE("Resources", "%1: %2 at offset %3 %4"),
+                { Phrase(mWhat), std::string(field), std::to_string(mPos), std::move(detail) }));
     }
 
 private:
@@ -118,7 +123,7 @@ private:
     }
 
     ByteView mData;
-    std::string_view mWhat;
+    PhraseText mWhat;
     Mode mMode;
     std::size_t mPos = 0;
 };

@@ -409,7 +409,7 @@ Sims2Pack parseSims2Pack(ByteView bytes, std::string_view fileName)
             Phrase(
                 VARNICK_PHRASE("Sims2Pack", "the file is %1 long, shorter than the 22-byte header of a Sims2Pack file"),
                 { byteCount(size) }));
-    ResourceCursor cursor(bytes, "Sims2Pack header");
+    ResourceCursor cursor(bytes, VARNICK_PHRASE("Resources", "Sims2Pack header"));
     const ByteView magic = cursor.bytes(kSims2PackMagic.size(), "magic");
     if (magic != kSims2PackMagic && magic != kSims2PackCompressedMagic)
         bad(fileName,

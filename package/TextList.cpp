@@ -23,16 +23,16 @@ namespace varnick {
 */
 void gsReadTextList(ByteView data, TextList& list)
 {
-    ResourceCursor cursor(data, "Text list");
+    ResourceCursor cursor(data, VARNICK_PHRASE("Resources", "Text list"));
     TextList result;
     result.ListName = ByteString(cursor.bytes(kTextListNameSize, "name"));
     cursor.skip(2, "format code");
     const std::size_t count = cursor.u16("entry count");
     // Every entry holds at least its language code.
     if (count > cursor.remaining()) {
-        cursor.fail("entry count", count,
-            "declares " + std::to_string(count) + " entries, but only " + std::to_string(cursor.remaining())
-                + " bytes follow");
+        cursor.fail("entry count",
+            Phrase(VARNICK_PHRASE("Resources", "declares %1 entries, but only %2 bytes follow"),
+                { std::to_string(count), std::to_string(cursor.remaining()) }));
     }
     result.Entries.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {

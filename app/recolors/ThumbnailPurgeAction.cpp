@@ -3,6 +3,7 @@
 #include "app/backups/BackupSettings.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/platform/qt/WorkProgress.h"
 #include "app/recolors/core/ThumbnailPurge.h"
 #include "app/startup/GamePaths.h"
@@ -117,7 +118,7 @@ bool purgeObjectThumbnails(QWidget* owner, const QString& objectFile)
         }
         if (const CachePurge* corrupt = result.corrupt()) {
             MessageBox::critical(owner, QCoreApplication::translate("ThumbnailPurgeAction", "EXTREMELY BAD ERROR"),
-                text::fromUtf8(corrupt->corruptMessage()));
+                phraseText(corrupt->corruptPhrase()));
             return;
         }
         result.rethrowFailure();

@@ -101,7 +101,8 @@ void* loadLocked(Binding& state)
 #endif
     if (handle == nullptr) {
         throw Failure(ErrorCode::LibraryMissing,
-            "The support library \"" + pathToUtf8(path) + "\" could not be loaded (" + systemReason() + ")");
+            Phrase(VARNICK_PHRASE("SupportLibrary", "The support library \"%1\" could not be loaded (%2)"),
+                { pathToUtf8(path), systemReason() }));
     }
     state.handle = handle;
     state.loadedPath = path;
@@ -124,17 +125,19 @@ template <typename Function> Function resolve(Function& slot, const char* name)
 #endif
     if (address == nullptr) {
         throw Failure(ErrorCode::FunctionMissing,
-            "The support library \"" + pathToUtf8(state.loadedPath) + "\" has no function \"" + name + "\"");
+            Phrase(VARNICK_PHRASE("SupportLibrary", "The support library \"%1\" has no function \"%2\""),
+                { pathToUtf8(state.loadedPath), std::string(name) }));
     }
     slot = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
     return slot;
 }
 
-std::int32_t checkedLength(ByteView bytes, const char* what)
+std::int32_t checkedLength(ByteView bytes, PhraseText what)
 {
     if (bytes.size() > static_cast<std::size_t>((std::numeric_limits<std::int32_t>::max)())) {
         throw Failure(ErrorCode::ResourceTooLarge,
-            std::string(what) + " of " + std::to_string(bytes.size()) + " bytes is too large for the support library");
+            Phrase(VARNICK_PHRASE("SupportLibrary", "%1 of %2 bytes is too large for the support library"),
+                { Phrase(what), std::to_string(bytes.size()) }));
     }
     return static_cast<std::int32_t>(bytes.size());
 }
@@ -171,23 +174,26 @@ double kelvoraVersion()
 
 ByteString kelvoraDecompress(ByteView stored)
 {
-    const std::int32_t length = checkedLength(stored, "A compressed resource");
+    const std::int32_t length = checkedLength(stored, VARNICK_PHRASE("SupportLibrary", "A compressed resource"));
     KelvoraString result = resolve(binding().decompress, "Decompress")(dataOf(stored), length);
     if (result == nullptr) {
         throw Failure(ErrorCode::DamagedCompression,
-            "The compressed resource (" + std::to_string(stored.size())
-                + " bytes) is damaged and cannot be decompressed");
+            Phrase(VARNICK_PHRASE(
+                       "Compression", "The compressed resource (%1 bytes) is damaged and cannot be decompressed"),
+                { std::to_string(stored.size()) }));
     }
     return adopt(result);
 }
 
 ByteString kelvoraCompress(ByteView data, std::int32_t blockUnits)
 {
-    const std::int32_t length = checkedLength(data, "A resource");
+    const std::int32_t length = checkedLength(data, VARNICK_PHRASE("SupportLibrary", "A resource"));
     KelvoraString result = resolve(binding().compress, "Compress")(dataOf(data), length, blockUnits);
     if (result == nullptr) {
         throw Failure(ErrorCode::ResourceTooLarge,
-            "A resource of " + std::to_string(data.size()) + " bytes cannot be compressed (at most 16,777,215 bytes)");
+            Phrase(
+                VARNICK_PHRASE("Compression", "A resource of %1 bytes cannot be compressed (at most 16,777,215 bytes)"),
+                { std::to_string(data.size()) }));
     }
     return adopt(result);
 }
@@ -206,7 +212,7 @@ std::optional<ByteString> kelvoraCompressLevel(ByteView data, int level)
 
 ByteString kelvoraRawToBmp(ByteView pixels)
 {
-    const std::int32_t length = checkedLength(pixels, "A pixel buffer");
+    const std::int32_t length = checkedLength(pixels, VARNICK_PHRASE("SupportLibrary", "A pixel buffer"));
     KelvoraString result = resolve(binding().rawToBmp, "RAWtoBMP")(dataOf(pixels), length);
     if (result == nullptr)
         throw std::bad_alloc();

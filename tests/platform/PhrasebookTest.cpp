@@ -1,16 +1,25 @@
 #include "app/platform/Phrasebook.h"
+#include "app/backups/core/BackupStore.h"
 #include "app/backups/core/OriginalRestore.h"
 #include "app/editor/core/ChangeWords.h"
 #include "app/editor/core/ObjectEditor.h"
 #include "app/platform/Utility.h"
+#include "app/recolors/core/ThumbnailPurge.h"
 #include "app/startup/core/RunningGame.h"
+#include "package/CompressedResource.h"
+#include "package/PackageWriter.h"
+#include "package/PropertySet.h"
+#include "package/ResourceCollection.h"
 #include "package/Sims2Pack.h"
+#include "package/TextList.h"
+#include "package/base/KelvoraBinding.h"
 #include "tests/common/BadSims2Packs.h"
 #include "tests/common/FailingFolderLister.h"
 #include "tests/common/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <regex>
 #include <vector>
 
@@ -306,4 +315,107 @@ TEST(Phrasebook, countedPhrasesSayTheirNumber)
     EXPECT_EQ(nested.english(), "the file is 12345 bytes long");
     // A piece holding a placeholder is never filled again.
     EXPECT_EQ(Phrase(VARNICK_PHRASE("Failures", "%1: %2"), { std::string("%2"), std::string("x") }).english(), "%2: x");
+}
+
+namespace {
+
+// The Failure work throws.
+Failure failureOf(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const Failure& failure) {
+        return failure;
+    }
+    ADD_FAILURE() << "no failure";
+    return Failure(ErrorCode::Unexpected, "none");
+}
+
+// A resource of one kind of identifier too long for the writer.
+PackageFile packageWithLongType()
+{
+    PackageFile pkg;
+    gsCreateDefaultPackageHeader(pkg);
+    PackageResource resource;
+    resource.TypeID = "ABCDE";
+    resource.GroupID = "1234";
+    resource.InstanceID = "5678";
+    resource.Data = "data";
+    pkg.Files.push_back(resource);
+    return pkg;
+}
+
+} // namespace
+
+// The refusals of the readers, the codec's binding, the writer, the backups and
+// the thumbnail purge: the English stays as it was written before they were
+// phrases, and every word of it reaches the phrasebook.
+TEST(Phrasebook, readersAndWritersRefusalsKeepTheirEnglishAndCarryTheirPhrase)
+{
+    test::TemporaryFolder dir;
+    const std::filesystem::path lamp = dir.write("Lamp.package", "bytes");
+    const std::filesystem::path missingLibrary = dir.path() / "no-such-kelvora";
+    ByteString damagedStream(9, '\0');
+    damagedStream[4] = '\x10';
+    damagedStream[5] = '\xFB';
+    damagedStream += "\xFB\x01\x02";
+    TextList list;
+    ByteString tooManyEntries(kTextListNameSize, 'n');
+    tooManyEntries += ByteString("\xFD\xFF\x09\x00", 4);
+    ByteString negativeItems("\x00\x00\x00\x00\x00\x00\xFF\xFF\xFF\xFF", 10);
+    ByteString rcolLinks("\x05\x00\x00\x00", 4);
+    CachePurge corrupt;
+    corrupt.name = "ObjectThumbnails.package";
+
+    const auto unloadable = [&] {
+        setKelvoraLibraryForTesting(missingLibrary);
+        const Failure failure = failureOf([&] { (void)kelvoraVersion(); });
+        setKelvoraLibraryForTesting({});
+        return failure;
+    }();
+    const std::string libraryReason = [&] {
+        const std::string text = unloadable.what();
+        const std::size_t open = text.rfind(" (");
+        return open == std::string::npos ? std::string() : text.substr(open + 2, text.size() - open - 3);
+    }();
+
+    const struct {
+        const char* what;
+        Failure failure;
+        std::string expected;
+        std::vector<std::string> names; // the literal pieces: names, fields, numbers, system texts
+    } cases[] = {
+        { "a short read of the cursor", failureOf([&] { gsReadTextList("abc", list); }),
+            "Text list: name at offset 0 needs 64 bytes, but only 3 of 3 are left", { "name" } },
+        { "a count the cursor refuses", failureOf([&] { gsReadTextList(tooManyEntries, list); }),
+            "Text list: entry count at offset 68 declares 9 entries, but only 0 bytes follow", { "entry count" } },
+        { "a negative item count", failureOf([&] { (void)readBinPropertySet(negativeItems); }),
+            "Property set: item count at offset 10 is -1, but 0 bytes cannot hold that many items", { "item count" } },
+        { "links that do not fit", failureOf([&] { (void)readRCOLHeader(rcolLinks); }),
+            "Resource collection: link count at offset 4 is 5, but 0 bytes cannot hold that many records of 12 bytes",
+            { "link count" } },
+        { "a damaged compressed resource", failureOf([&] { (void)decompressResource(damagedStream); }),
+            "The compressed resource (12 bytes) is damaged and cannot be decompressed", {} },
+        { "a support library that cannot be loaded", unloadable,
+            "The support library \"" + pathToUtf8(missingLibrary) + "\" could not be loaded (" + libraryReason + ")",
+            { libraryReason, pathToUtf8(missingLibrary) } }, // the system's reason may name the file
+        { "an identifier the writer refuses", failureOf([&] {
+             PackageFile pkg = packageWithLongType();
+             (void)serializePackage(pkg);
+         }),
+            "Resource 1 has a type identifier of 5 bytes; identifiers are 4 bytes", {} },
+        { "no original kept", failureOf([&] { BackupStore(dir.path() / "backups").restoreOriginal(lamp); }),
+            "No original of this file was kept: " + pathToUtf8(lamp), { pathToUtf8(lamp) } },
+        { "a corrupt thumbnail cache", Failure(ErrorCode::BadPackage, corrupt.corruptPhrase()),
+            "ObjectThumbnails.package is corrupt!!!\r\n\r\nOperation aborted.", { "ObjectThumbnails.package" } },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.failure.what(), c.expected) << c.what;
+        EXPECT_TRUE(c.failure.hasPhrase()) << c.what;
+        EXPECT_EQ(c.failure.phrase().english(), c.expected) << c.what;
+        EXPECT_EQ(say(englishPhrases(), c.failure.phrase()), c.expected) << c.what;
+        EXPECT_EQ(unmarkedLetters(marked(c.failure.phrase()), c.names), "")
+            << c.what << ": " << marked(c.failure.phrase());
+    }
+    EXPECT_EQ(corrupt.corruptMessage(), corrupt.corruptPhrase().english());
 }

@@ -148,9 +148,15 @@ void removeFolderWhenEmpty(const fs::path& folder)
     fs::remove(folder, gone);
 }
 
-[[noreturn]] void fail(ErrorCode code, const std::string& what, const fs::path& file)
+[[noreturn]] void fail(ErrorCode code, Phrase what, const fs::path& file)
 {
-    throw Failure(code, what + ": " + pathToUtf8(file));
+    throw Failure(code, Phrase(VARNICK_PHRASE("Failures", "%1: %2"), { std::move(what), pathToUtf8(file) }));
+}
+
+Phrase notKept(const Failure& failure)
+{
+    return Phrase(
+        VARNICK_PHRASE("Backups", "The previous version cannot be kept as a backup (%1)"), { failure.phrase() });
 }
 
 } // namespace
@@ -203,7 +209,8 @@ fs::path BackupStore::folderOf(const fs::path& file) const
             return candidate;
     }
     if (!firstFree)
-        throw Failure(ErrorCode::FolderFailed, "No backup folder is free for " + key);
+        throw Failure(
+            ErrorCode::FolderFailed, Phrase(VARNICK_PHRASE("Backups", "No backup folder is free for %1"), { key }));
     return *firstFree;
 }
 
@@ -241,7 +248,7 @@ KeptBackup BackupStore::keepCopy(const fs::path& file)
     };
     fs::create_directories(folder, error);
     if (error)
-        fail(ErrorCode::FolderFailed, "The backup folder cannot be created", folder);
+        fail(ErrorCode::FolderFailed, Phrase(VARNICK_PHRASE("Backups", "The backup folder cannot be created")), folder);
     // The source's name and the copy are each written whole through a scratch
     // file and flushed before they replace anything, so that after a crash a
     // generation is complete or absent and its folder still names its file.
@@ -256,8 +263,7 @@ KeptBackup BackupStore::keepCopy(const fs::path& file)
         copy.commit();
     } catch (const Failure& failure) {
         undoFolder();
-        fail(failure.code(), "The previous version cannot be kept as a backup (" + std::string(failure.what()) + ")",
-            file);
+        fail(failure.code(), notKept(failure), file);
     }
     flushNewFolders(newStore, newFolder);
     result.mGeneration = target;
@@ -326,7 +332,7 @@ KeptBackup BackupStore::keepBeforeReplace(const fs::path& file, KeepFlush flush)
     const bool newFolder = !fs::exists(folder, error);
     fs::create_directories(folder, error);
     if (error)
-        fail(ErrorCode::FolderFailed, "The backup folder cannot be created", folder);
+        fail(ErrorCode::FolderFailed, Phrase(VARNICK_PHRASE("Backups", "The backup folder cannot be created")), folder);
     const int number = kept.empty() ? 1 : kept.back().number + 1;
     const fs::path target = generationFile(folder, number);
     const fs::path marker = markerOf(target);
@@ -363,8 +369,9 @@ KeptBackup BackupStore::keepBeforeReplace(const fs::path& file, KeepFlush flush)
                 std::error_code renamed;
                 fs::rename(scratch, folder / kSourceFileName, renamed);
                 if (renamed)
-                    throw Failure(
-                        ErrorCode::FileReplaceFailed, "The backup folder cannot be named: " + renamed.message());
+                    throw Failure(ErrorCode::FileReplaceFailed,
+                        Phrase(
+                            VARNICK_PHRASE("Backups", "The backup folder cannot be named: %1"), { renamed.message() }));
             } catch (...) {
                 std::error_code ignored;
                 fs::remove(scratch, ignored);
@@ -380,8 +387,7 @@ KeptBackup BackupStore::keepBeforeReplace(const fs::path& file, KeepFlush flush)
         }
     } catch (const Failure& failure) {
         undo();
-        fail(failure.code(), "The previous version cannot be kept as a backup (" + std::string(failure.what()) + ")",
-            file);
+        fail(failure.code(), notKept(failure), file);
     }
     if (flush == KeepFlush::Now) {
         try {
@@ -392,8 +398,7 @@ KeptBackup BackupStore::keepBeforeReplace(const fs::path& file, KeepFlush flush)
             std::error_code ignored;
             fs::remove(target, ignored);
             undo();
-            fail(failure.code(),
-                "The previous version cannot be kept as a backup (" + std::string(failure.what()) + ")", file);
+            fail(failure.code(), notKept(failure), file);
         }
         // One flush makes the folder's new names durable.
         flushFolderToDisk(folder);
@@ -504,13 +509,14 @@ void BackupStore::restoreOriginal(const fs::path& file)
 {
     const std::vector<BackupGeneration> kept = generations(file);
     if (kept.empty())
-        fail(ErrorCode::FileOpenFailed, "No original of this file was kept", file);
+        fail(ErrorCode::FileOpenFailed, Phrase(VARNICK_PHRASE("Backups", "No original of this file was kept")), file);
     const fs::path original = kept.front().file;
     ScratchFile copy(file);
     try {
         copy.copyFrom(original);
     } catch (const Failure& failure) {
-        fail(failure.code(), "The original cannot be copied back (" + std::string(failure.what()) + ")", file);
+        fail(failure.code(),
+            Phrase(VARNICK_PHRASE("Backups", "The original cannot be copied back (%1)"), { failure.phrase() }), file);
     }
     // The current version is kept even when the policy keeps the original
     // alone (whose keep() copies nothing): it is what the restore replaces.

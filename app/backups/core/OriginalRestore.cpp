@@ -44,7 +44,8 @@ std::string OriginalRestore::restoredText(const Phrasebook& words) const
 void OriginalRestore::restore()
 {
     if (!available())
-        throw Failure(ErrorCode::FileOpenFailed, unavailableText());
+        throw Failure(
+            ErrorCode::FileOpenFailed, Phrase(VARNICK_PHRASE("OriginalRestore", "No backup of this object is kept.")));
     mStore.restoreOriginal(mFile);
 }
 

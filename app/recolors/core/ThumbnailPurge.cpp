@@ -96,7 +96,8 @@ fs::path keepBackup(const fs::path& cache, const fs::path& backupFolder, const s
     fs::create_directories(backupFolder, error);
     if (error || !fs::is_directory(backupFolder))
         throw Failure(ErrorCode::FolderFailed,
-            "The backup folder " + pathToUtf8(backupFolder) + " cannot be created: " + error.message());
+            Phrase(VARNICK_PHRASE("ThumbnailPurge", "The backup folder %1 cannot be created: %2"),
+                { pathToUtf8(backupFolder), error.message() }));
     const fs::path target = backupFolder / pathFromUtf8(name);
     try {
         ScratchFile scratch(target);
@@ -107,7 +108,8 @@ fs::path keepBackup(const fs::path& cache, const fs::path& backupFolder, const s
         scratch.commit();
     } catch (const Failure& failure) {
         throw Failure(failure.code(),
-            "The previous " + name + " could not be kept in " + pathToUtf8(backupFolder) + ": " + failure.what());
+            Phrase(VARNICK_PHRASE("ThumbnailPurge", "The previous %1 could not be kept in %2: %3"),
+                { name, pathToUtf8(backupFolder), failure.phrase() }));
     }
     return target;
 }
@@ -115,7 +117,9 @@ fs::path keepBackup(const fs::path& cache, const fs::path& backupFolder, const s
 [[noreturn]] void changedOnDisk(const CachePurge& cache)
 {
     throw Failure(ErrorCode::FileReadFailed,
-        cache.name + " changed on disk while it was purged; try again when the game is closed");
+        Phrase(VARNICK_PHRASE(
+                   "ThumbnailPurge", "%1 changed on disk while it was purged; try again when the game is closed"),
+            { cache.name }));
 }
 
 } // namespace
@@ -134,7 +138,12 @@ ByteString thumbnailKeyOf(std::string_view objectFile)
 
 std::string CachePurge::corruptMessage() const
 {
-    return name + " is corrupt!!!\r\n\r\nOperation aborted.";
+    return corruptPhrase().english();
+}
+
+Phrase CachePurge::corruptPhrase() const
+{
+    return Phrase(VARNICK_PHRASE("ThumbnailPurge", "%1 is corrupt!!!\r\n\r\nOperation aborted."), { name });
 }
 
 bool PurgeResult::changed() const
@@ -234,10 +243,12 @@ ThumbnailPurge::ThumbnailPurge(const fs::path& thumbnailsFolder, ByteView key)
                     if (entry.Offset < 0 || entry.Size < 0
                         || static_cast<std::int64_t>(entry.Offset) + entry.Size > plan->sourceSize)
                         throw Failure(ErrorCode::BadPackage,
-                            "Resource " + std::to_string(i + 1) + " of " + std::to_string(count) + " (type "
-                                + simsIdToHex(entry.TypeID) + ") at offset " + std::to_string(entry.Offset) + " with "
-                                + std::to_string(entry.Size) + " bytes lies outside the file ("
-                                + std::to_string(plan->sourceSize) + " bytes)");
+                            Phrase(VARNICK_PHRASE("ThumbnailPurge",
+                                       "Resource %1 of %2 (type %3) at offset %4 with %5 bytes lies outside the file "
+                                       "(%6 bytes)"),
+                                { std::to_string(i + 1), std::to_string(count), simsIdToHex(entry.TypeID),
+                                    std::to_string(entry.Offset), std::to_string(entry.Size),
+                                    std::to_string(plan->sourceSize) }));
                     kept.sourceOffset = entry.Offset;
                     kept.size = entry.Size;
                 }
@@ -248,7 +259,9 @@ ThumbnailPurge::ThumbnailPurge(const fs::path& thumbnailsFolder, ByteView key)
             const std::int64_t total = position + static_cast<std::int64_t>(plan->kept.size()) * kIndexEntryBytes;
             if (total > std::numeric_limits<std::int32_t>::max())
                 throw Failure(ErrorCode::ResourceTooLarge,
-                    "The rewritten " + cache.name + " would grow past 2 GiB; offsets in a package are 32-bit");
+                    Phrase(VARNICK_PHRASE("ThumbnailPurge",
+                               "The rewritten %1 would grow past 2 GiB; offsets in a package are 32-bit"),
+                        { cache.name }));
             cache.resourcesKept = static_cast<std::int64_t>(plan->kept.size());
             cache.bytesToWrite = total;
             mPlans[c] = std::move(plan);

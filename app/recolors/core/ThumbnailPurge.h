@@ -15,6 +15,7 @@
 // the window and varnick-cli share it.
 
 #include "package/base/Bytes.h"
+#include "package/base/Phrase.h"
 
 #include <array>
 #include <atomic>
@@ -63,6 +64,8 @@ struct CachePurge {
 
     /// The refusal for a Corrupt cache: "<name> is corrupt!!!", two CR LF, "Operation aborted.".
     std::string corruptMessage() const;
+    /// The same refusal as a Phrase, for a window to say in the player's language.
+    Phrase corruptPhrase() const;
 };
 
 /// The whole purge: both caches in order; a Corrupt, Cancelled or Failed cache stops it.

@@ -124,10 +124,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sqlite3_stmt* insert = nullptr;
     // Without the column constraints' help: the index file may come from anywhere.
     sqlite3_exec(db, "PRAGMA ignore_check_constraints=ON", nullptr, nullptr, nullptr);
-    sqlite3_prepare_v2(db, "INSERT OR REPLACE INTO packages VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)", -1, &insert, nullptr);
+    sqlite3_prepare_v2(
+        db, "INSERT OR REPLACE INTO packages VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)", -1, &insert, nullptr);
     Input input(data, size);
     for (int row = 0; row < 8 && !input.empty(); ++row) {
-        for (int column = 1; column <= 14; ++column)
+        for (int column = 1; column <= 15; ++column)
             bindFrom(insert, column, input);
         sqlite3_step(insert);
         sqlite3_reset(insert);
@@ -147,8 +148,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const LibraryIndex index(file);
         std::vector<PackageRecord> records;
-        for (auto& [path, record] : index.records())
+        for (auto& [path, record] : index.records()) {
+            // A kept phrase always says the row's English.
+            if (record.errorPhrase && record.errorPhrase->english() != record.error)
+                std::abort();
             records.push_back(std::move(record));
+        }
         // A text of n bytes holds at most n / 9 + 1 GUIDs; anything more was made up.
         for (const auto& [path, stored] : index.classifications())
             if (stored.materialGuids.size() > 256 / 9 + 1)

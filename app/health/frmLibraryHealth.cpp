@@ -242,10 +242,16 @@ void frmLibraryHealth::fillList()
         item->setToolTip(DetailColumn, detail);
         return item;
     };
-    // The reason in the player's words; the reader's own (offsets and sizes) for help forums in the tool tip.
-    for (const auto& row : mReport.broken)
-        add(tr("Cannot be read"), row.file, text::translated("Words", plainReadFailure(toValidUtf8(row.reason))))
-            ->setToolTip(DetailColumn, text::fromUtf8(toValidUtf8(row.reason)));
+    // The reason in the player's words; the reader's own (offsets and sizes) in the tool tip, in the player's
+    // language where the index kept how it was worded (the exported list keeps the English for help forums).
+    for (const auto& row : mReport.broken) {
+        const std::string english = toValidUtf8(row.reason);
+        const std::string plain = plainReadFailure(english);
+        const QString reason = row.phrase ? phraseText(*row.phrase) : text::fromUtf8(english);
+        // A reason that is already the player's words comes back from plainReadFailure as it is.
+        add(tr("Cannot be read"), row.file, plain == english ? reason : text::translated("Words", plain))
+            ->setToolTip(DetailColumn, reason);
+    }
     for (const auto& row : mReport.orphans)
         add(tr("Orphan recolor"), row.file,
             tr("objectGUID %1 matches no object").arg(text::fromUtf8(health::guidText(row.guid))));
@@ -374,7 +380,7 @@ void frmLibraryHealth::cmdQuarantine_Click()
     }
     QStringList failed;
     for (const health::QuarantineFailure& failure : result.failed)
-        failed.append(text::fromPath(failure.file) + QStringLiteral(": ") + text::fromUtf8(failure.reason));
+        failed.append(text::fromPath(failure.file) + QStringLiteral(": ") + phraseText(failure.phrase));
     showSummary();
     if (!failed.isEmpty())
         MessageBox::exclamation(

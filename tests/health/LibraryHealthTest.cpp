@@ -10,6 +10,7 @@
 #include "package/TextList.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/FileReplace.h"
+#include "package/base/PhraseCode.h"
 #include "package/base/RawFile.h"
 #include "tests/common/FailsWith.h"
 #include "tests/common/TemporaryFolder.h"
@@ -24,6 +25,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <set>
 #include <thread>
 
@@ -201,6 +203,136 @@ TEST(LibraryIndex, rebuildsADamagedOrForeignFileAndLosesNothing)
         EXPECT_FALSE(reopened.rebuilt());
         EXPECT_EQ(reopened.records().size(), 1U);
     }
+}
+
+namespace {
+
+// The reasons of a report's unreadable packages, by file name.
+std::map<std::string, BrokenPackage> brokenByName(const std::filesystem::path& root, const ScanResult& result)
+{
+    std::map<std::string, BrokenPackage> rows;
+    for (BrokenPackage& row : analyseLibrary(root, result.records, {}, {}).broken) {
+        const std::string name = std::filesystem::path(row.file).filename().string();
+        rows.emplace(name, std::move(row));
+    }
+    return rows;
+}
+
+void execute(const std::filesystem::path& file, const std::string& sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.string().c_str(), &db), SQLITE_OK);
+    char* message = nullptr;
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message), SQLITE_OK) << (message ? message : "");
+    sqlite3_free(message);
+    sqlite3_close(db);
+}
+
+std::string storedSchema(const std::filesystem::path& file)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open(file.string().c_str(), &db);
+    sqlite3_stmt* select = nullptr;
+    sqlite3_prepare_v2(db, "SELECT value FROM meta WHERE key='schema'", -1, &select, nullptr);
+    std::string value;
+    if (sqlite3_step(select) == SQLITE_ROW)
+        value = reinterpret_cast<const char*>(sqlite3_column_text(select, 0));
+    sqlite3_finalize(select);
+    sqlite3_close(db);
+    return value;
+}
+
+} // namespace
+
+// The window says a stored reason in the player's language a later run: the
+// index keeps the phrase beside the English, which the command line reads.
+TEST(LibraryIndex, keepsHowAReasonWasWordedForTheNextRun)
+{
+    TemporaryFolder library;
+    TemporaryFolder data;
+    library.write("empty.package", "");
+    library.write("later-game.package",
+        PackageBuilder().versions(2, 0).add("4F424A44", "7FD46CD0", "00000041", "00000000", "x").build());
+    library.write("short.package", "not a package");
+    const auto dbFile = data.path() / "index.sqlite";
+    std::map<std::string, BrokenPackage> first;
+    {
+        LibraryIndex index(dbFile);
+        first = brokenByName(library.path(), scan(index, library.path()));
+    }
+    LibraryIndex index(dbFile);
+    const ScanResult again = scan(index, library.path());
+    EXPECT_EQ(again.reread, 0U);
+    const std::map<std::string, BrokenPackage> stored = brokenByName(library.path(), again);
+    ASSERT_EQ(stored.size(), 3U);
+    EXPECT_EQ(stored.at("empty.package").reason, "The file is empty");
+    ASSERT_TRUE(stored.at("empty.package").phrase);
+    EXPECT_STREQ(stored.at("empty.package").phrase->text().english, "The file is empty");
+    ASSERT_TRUE(stored.at("later-game.package").phrase);
+    EXPECT_STREQ(stored.at("later-game.package").phrase->text().english,
+        "The package is the container of a later game (version %1.%2); this game reads version 1");
+    for (const auto& [name, row] : stored) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(row.reason, first.at(name).reason) << "the English is the same read fresh or from the index";
+        EXPECT_EQ(row.phrase.has_value(), first.at(name).phrase.has_value());
+        if (row.phrase) {
+            EXPECT_EQ(row.phrase->english(), row.reason);
+        }
+    }
+}
+
+// An index written before reasons kept their phrases is brought up to date in
+// place: nothing is read again, and its reasons show their English as before.
+TEST(LibraryIndex, anIndexOfTheVersionBeforeKeepsItsRowsAndTheirEnglish)
+{
+    TemporaryFolder library;
+    TemporaryFolder data;
+    const auto empty = library.write("empty.package", "");
+    const auto dbFile = data.path() / "index.sqlite";
+    // The stamp as the scan takes it.
+    LibraryIndex memory({});
+    const std::int64_t ticks = scan(memory, library.path()).records.at(0).modifiedTime;
+    // The schema as version 2 wrote it, with one row of its own.
+    execute(dbFile,
+        "PRAGMA journal_mode=WAL;"
+        "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);"
+        "CREATE TABLE packages(path TEXT PRIMARY KEY, size INTEGER NOT NULL,"
+        " mtime INTEGER NOT NULL, kind INTEGER NOT NULL, guids TEXT NOT NULL, name BLOB NOT NULL,"
+        " object_guid INTEGER, hash TEXT NOT NULL, error TEXT NOT NULL, has_name INTEGER NOT NULL,"
+        " description BLOB NOT NULL, shown_guid INTEGER NOT NULL, material_guids TEXT NOT NULL,"
+        " index_kind INTEGER NOT NULL) WITHOUT ROWID;"
+        "CREATE TABLE game_guids(guid INTEGER PRIMARY KEY);"
+        "INSERT INTO meta VALUES('schema','2');"
+        "INSERT INTO packages VALUES('empty.package', 0, "
+            + std::to_string(ticks)
+            + ", 3, '', X'', NULL, '', 'The file is empty (as version 2 said)', 0, X'', 0, '', 3);");
+    {
+        LibraryIndex index(dbFile);
+        EXPECT_FALSE(index.rebuilt());
+        EXPECT_TRUE(index.persistent());
+        const ScanResult result = scan(index, library.path());
+        EXPECT_EQ(result.reread, 0U);
+        const std::map<std::string, BrokenPackage> rows = brokenByName(library.path(), result);
+        ASSERT_EQ(rows.size(), 1U);
+        EXPECT_EQ(rows.at("empty.package").reason, "The file is empty (as version 2 said)");
+        EXPECT_FALSE(rows.at("empty.package").phrase);
+    }
+    EXPECT_EQ(storedSchema(dbFile), std::to_string(kIndexSchemaVersion));
+    // A phrase that does not say the row's English is not its phrase.
+    execute(dbFile,
+        "UPDATE packages SET error_phrase='"
+            + encodePhrase(Phrase(VARNICK_PHRASE("LibraryHealth", "The file is empty"))) + "'");
+    {
+        LibraryIndex index(dbFile);
+        EXPECT_FALSE(index.rebuilt());
+        EXPECT_FALSE(index.records().at("empty.package").errorPhrase);
+    }
+    // Reading the package again stores its phrase.
+    library.write("empty.package", "");
+    std::filesystem::last_write_time(empty, std::filesystem::last_write_time(empty) + std::chrono::seconds(5));
+    LibraryIndex index(dbFile);
+    EXPECT_EQ(scan(index, library.path()).reread, 1U);
+    EXPECT_TRUE(index.records().at("empty.package").errorPhrase);
 }
 
 TEST(LibraryIndex, twoInstancesShareOneFile)

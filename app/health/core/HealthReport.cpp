@@ -52,7 +52,7 @@ HealthReport analyseLibrary(const std::filesystem::path& root, const std::vector
     HealthReport report;
     for (const PackageRecord* record : sorted) {
         if (record->kind == PackageKind::Broken)
-            report.broken.push_back({ fullPath(root, record->relativePath), record->error });
+            report.broken.push_back({ fullPath(root, record->relativePath), record->error, record->errorPhrase });
         if (record->kind == PackageKind::CatalogObject) {
             std::vector<std::uint32_t> guids = record->guids;
             std::sort(guids.begin(), guids.end());

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,7 +18,8 @@ namespace varnick::health {
 
 struct BrokenPackage {
     std::string file; ///< full path, UTF-8
-    std::string reason;
+    std::string reason; ///< in English, as the command line and the CSV say it
+    std::optional<Phrase> phrase {}; ///< reason for a window to say in the player's language, when it was kept
 };
 
 struct OrphanRecolor {

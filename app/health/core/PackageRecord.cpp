@@ -22,9 +22,9 @@ namespace {
 
 const ByteString kDirectoryType { "\xEF\x1E\x6B\xE8", 4 }; // E86B1EEF
 
-[[noreturn]] void unreadable(const std::string& reason)
+[[noreturn]] void unreadable(Phrase reason)
 {
-    throw Failure(ErrorCode::BadPackage, reason);
+    throw Failure(ErrorCode::BadPackage, std::move(reason));
 }
 
 // The index's own key of a directory record: the resource identifier takes
@@ -142,15 +142,19 @@ std::vector<DirectoryEntry> checkIndex(
     const PackageBytes& file, const PackageIndex& index, std::int64_t size, bool& hasDirectory)
 {
     if (index.header.MajorVersion > 1)
-        unreadable("The package is the container of a later game (version " + std::to_string(index.header.MajorVersion)
-            + "." + std::to_string(index.header.MinorVersion) + "); this game reads version 1");
+        unreadable(
+            Phrase(VARNICK_PHRASE("LibraryHealth",
+                       "The package is the container of a later game (version %1.%2); this game reads version 1"),
+                { std::to_string(index.header.MajorVersion), std::to_string(index.header.MinorVersion) }));
     for (std::size_t i = 0; i < index.entries.size(); ++i) {
         const IndexEntry& entry = index.entries[i];
         if (entry.Offset < 0 || entry.Size < 0
             || static_cast<std::int64_t>(entry.Offset) + static_cast<std::int64_t>(entry.Size) > size)
-            unreadable("Resource " + std::to_string(i + 1) + " (" + entry.text()
-                + ") lies past the end of the file: " + std::to_string(entry.Size) + " bytes at offset "
-                + std::to_string(entry.Offset) + ", file " + std::to_string(size) + " bytes");
+            unreadable(
+                Phrase(VARNICK_PHRASE("LibraryHealth",
+                           "Resource %1 (%2) lies past the end of the file: %3 bytes at offset %4, file %5 bytes"),
+                    { std::to_string(i + 1), entry.text(), std::to_string(entry.Size), std::to_string(entry.Offset),
+                        std::to_string(size) }));
     }
     hasDirectory = false;
     std::vector<DirectoryEntry> directory;
@@ -165,8 +169,9 @@ std::vector<DirectoryEntry> checkIndex(
             for (const IndexEntry& other : index.entries)
                 found = found || sameResource(record, other, withResourceId);
             if (!found)
-                unreadable(
-                    "The directory of compressed files lists " + record.text() + ", which is not in the package");
+                unreadable(Phrase(VARNICK_PHRASE("LibraryHealth",
+                                      "The directory of compressed files lists %1, which is not in the package"),
+                    { record.text() }));
         }
         break;
     }
@@ -195,8 +200,11 @@ public:
             for (const DirectoryEntry& record : mDirectory)
                 listed = listed || sameResource(record, entry, mWithResourceId);
             if (listed != compressed)
-                unreadable("The directory of compressed files disagrees with resource " + entry.text() + ": "
-                    + (compressed ? "compressed but not listed" : "listed but not compressed"));
+                unreadable(Phrase(
+                    VARNICK_PHRASE("LibraryHealth", "The directory of compressed files disagrees with resource %1: %2"),
+                    { entry.text(),
+                        compressed ? Phrase(VARNICK_PHRASE("LibraryHealth", "compressed but not listed"))
+                                   : Phrase(VARNICK_PHRASE("LibraryHealth", "listed but not compressed")) }));
         }
         return decompressResource(stored);
     }
@@ -284,7 +292,7 @@ PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t siz
     PackageKind indexKind = PackageKind::Broken;
     try {
         if (size == 0)
-            unreadable("The file is empty");
+            unreadable(Phrase(VARNICK_PHRASE("LibraryHealth", "The file is empty")));
         // One read of a small file serves the index, the resources and the hash.
         ByteString whole;
         std::int64_t length = size;
@@ -322,6 +330,8 @@ PackageRecord inspectPackage(const std::filesystem::path& file, std::int64_t siz
         record.size = size;
         record.kind = PackageKind::Broken;
         record.error = failure.what();
+        if (failure.hasPhrase())
+            record.errorPhrase = failure.phrase();
     }
     record.indexKind = indexKind;
     record.hash = std::move(hash);

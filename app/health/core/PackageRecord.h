@@ -4,6 +4,8 @@
 // the catalog name, a recolor's first material override objectGUID, and why
 // the file cannot be read. Qt-free; the persistent index stores these records.
 
+#include "package/base/Phrase.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -38,7 +40,10 @@ struct PackageRecord {
     /// lies in the 32-bit range (as the recolor finder matches them), in order.
     std::vector<std::uint32_t> materialGuids;
     std::string hash; ///< content hash (hexadecimal), "" until a duplicate check asked for it
-    std::string error; ///< one-line reason without the file name; "" when readable
+    std::string error; ///< one-line reason without the file name, in English; "" when readable
+    /// The error as it was worded, for a window to say in the player's language;
+    /// absent when it was not worded as a Phrase (or the index kept none).
+    std::optional<Phrase> errorPhrase {};
     /// The classification from the package's index alone, also when a
     /// resource then proves unreadable (kind Broken); Broken when the index
     /// itself cannot be read. The recolor finder needs no more than this of a

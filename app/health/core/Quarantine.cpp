@@ -51,7 +51,7 @@ QuarantineResult quarantineFiles(const std::vector<std::filesystem::path>& files
         try {
             result.moved.push_back(quarantineFile(file, root, quarantineFolder, rename));
         } catch (const std::exception& failure) {
-            result.failed.push_back({ file, failure.what() });
+            result.failed.push_back({ file, failure.what(), phraseOf(failure) });
         }
     }
     return result;

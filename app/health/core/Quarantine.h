@@ -5,6 +5,7 @@
 // Health window and varnick-cli's "quarantine" share it.
 
 #include "app/recolors/core/FileMoves.h"
+#include "package/base/Phrase.h"
 
 #include <filesystem>
 #include <string>
@@ -21,7 +22,8 @@ struct QuarantineMove {
 /// A file that could not be moved, and why; it is where it was.
 struct QuarantineFailure {
     std::filesystem::path file;
-    std::string reason;
+    std::string reason; ///< in English
+    Phrase phrase {}; ///< reason, for a window to say in the player's language
 };
 
 /// What became of the files of one quarantineFiles call, each in the order given.

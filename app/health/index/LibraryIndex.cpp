@@ -3,6 +3,7 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/Folders.h"
 #include "package/base/Paths.h"
+#include "package/base/PhraseCode.h"
 
 #include <sqlite3.h>
 
@@ -194,8 +195,12 @@ bool LibraryIndex::tryOpen(const std::filesystem::path& file, int busyTimeoutMs)
                 return true;
             }
         }
-        Statement version(mDb, "SELECT value FROM meta WHERE key='schema'");
-        if (!version.step() || version.text(0) != std::to_string(kIndexSchemaVersion))
+        {
+            Statement version(mDb, "SELECT value FROM meta WHERE key='schema'");
+            if (version.step() && version.text(0) == std::to_string(kIndexSchemaVersion))
+                return true;
+        }
+        if (!upgradeSchema())
             return close(), false;
         return true;
     } catch (const Failure&) {
@@ -223,10 +228,39 @@ void LibraryIndex::createSchema()
              " mtime INTEGER NOT NULL, kind INTEGER NOT NULL, guids TEXT NOT NULL, name BLOB NOT NULL,"
              " object_guid INTEGER, hash TEXT NOT NULL, error TEXT NOT NULL, has_name INTEGER NOT NULL,"
              " description BLOB NOT NULL, shown_guid INTEGER NOT NULL, material_guids TEXT NOT NULL,"
-             " index_kind INTEGER NOT NULL) WITHOUT ROWID;"
+             " index_kind INTEGER NOT NULL, error_phrase TEXT NOT NULL DEFAULT '') WITHOUT ROWID;"
              "CREATE TABLE IF NOT EXISTS game_guids(guid INTEGER PRIMARY KEY);");
         exec(("INSERT OR REPLACE INTO meta VALUES('schema','" + std::to_string(kIndexSchemaVersion) + "')").c_str());
         exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(mDb, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+bool LibraryIndex::upgradeSchema()
+{
+    // Another instance may be upgrading the same file: the version is read
+    // again inside the transaction that changes it.
+    exec("BEGIN IMMEDIATE");
+    try {
+        std::string version;
+        {
+            Statement select(mDb, "SELECT value FROM meta WHERE key='schema'");
+            if (select.step())
+                version = select.text(0);
+        }
+        if (version == "2") {
+            // Version 2's rows keep their reasons' English, shown as before;
+            // a scan that reads a package again stores its phrase.
+            exec("ALTER TABLE packages ADD COLUMN error_phrase TEXT NOT NULL DEFAULT ''");
+            exec(("UPDATE meta SET value='" + std::to_string(kIndexSchemaVersion) + "' WHERE key='schema'").c_str());
+        } else if (version != std::to_string(kIndexSchemaVersion)) {
+            sqlite3_exec(mDb, "ROLLBACK", nullptr, nullptr, nullptr);
+            return false;
+        }
+        exec("COMMIT");
+        return true;
     } catch (...) {
         sqlite3_exec(mDb, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
@@ -251,7 +285,7 @@ std::unordered_map<std::string, PackageRecord> LibraryIndex::recordsIn(const std
     std::string end = folder.empty() ? std::string() : folder.substr(0, folder.size() - 1) + '0';
     static constexpr const char* kColumns
         = "SELECT path, size, mtime, kind, guids, name, object_guid, hash, error,"
-          " has_name, description, shown_guid, material_guids, index_kind FROM packages";
+          " has_name, description, shown_guid, material_guids, index_kind, error_phrase FROM packages";
     const std::string query
         = folder.empty() ? std::string(kColumns) : std::string(kColumns) + " WHERE path >= ?1 AND path < ?2";
     Statement select(mDb, query.c_str());
@@ -283,6 +317,11 @@ std::unordered_map<std::string, PackageRecord> LibraryIndex::recordsIn(const std
         record.shownGuid = static_cast<std::uint32_t>(select.integer(11));
         record.materialGuids = guidsFromText(select.text(12));
         record.indexKind = static_cast<PackageKind>(select.integer(13));
+        // A phrase that does not say the stored English (damaged, or not this
+        // row's) is not trusted: the English is shown as it is.
+        record.errorPhrase = decodePhrase(select.text(14));
+        if (record.errorPhrase && record.errorPhrase->english() != record.error)
+            record.errorPhrase.reset();
         std::string key = record.relativePath;
         result.emplace(std::move(key), std::move(record));
     }
@@ -322,7 +361,7 @@ void LibraryIndex::update(const std::vector<const PackageRecord*>& changed, cons
         return;
     exec("BEGIN IMMEDIATE");
     try {
-        Statement insert(mDb, "INSERT OR REPLACE INTO packages VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+        Statement insert(mDb, "INSERT OR REPLACE INTO packages VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
         for (const PackageRecord* stored : changed) {
             const PackageRecord& record = *stored;
             insert.bindLasting(1, record.relativePath);
@@ -342,6 +381,7 @@ void LibraryIndex::update(const std::vector<const PackageRecord*>& changed, cons
             insert.bind(12, static_cast<std::int64_t>(record.shownGuid));
             insert.bind(13, guidsText(record.materialGuids));
             insert.bind(14, static_cast<std::int64_t>(record.indexKind));
+            insert.bind(15, record.errorPhrase ? encodePhrase(*record.errorPhrase) : std::string());
             insert.step();
             insert.reset();
         }

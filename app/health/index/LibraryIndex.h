@@ -3,7 +3,7 @@
 // keyed by each package's relative path, size and modification time, with
 // what the scans learned of it (see PackageRecord), the GUIDs of the
 // installed game's object packages. It is a cache: a database that cannot be opened, fails its
-// integrity check, holds another schema version or stays locked is deleted
+// integrity check, holds a schema version it cannot bring up to its own or stays locked is deleted
 // and built anew (or, when even that fails, kept in memory for this run), so
 // deleting the file loses nothing (the "known" marks live in KnownClashes).
 //
@@ -22,8 +22,9 @@ struct sqlite3;
 
 namespace varnick::health {
 
-/// The schema this build writes; a file with another version is rebuilt.
-inline constexpr int kIndexSchemaVersion = 2;
+/// The schema this build writes. A file of version 2 (without the reasons'
+/// phrases) is brought up to it in place; one of any other version is rebuilt.
+inline constexpr int kIndexSchemaVersion = 3;
 
 /// The index file of root in the per-user data folder ("index/library-<hash of root>.sqlite").
 std::filesystem::path defaultIndexFile(const std::filesystem::path& root);
@@ -76,6 +77,8 @@ private:
     std::unordered_map<std::string, PackageRecord> recordsIn(const std::string& folder, bool directOnly) const;
     bool tryOpen(const std::filesystem::path& file, int busyTimeoutMs);
     void createSchema();
+    /// Brings a file of an older schema this build can read up to its own; false for any other.
+    bool upgradeSchema();
     void exec(const char* sql) const;
     void close() noexcept;
 

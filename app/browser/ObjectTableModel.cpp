@@ -4,6 +4,7 @@
 #include "app/browser/core/PackageScan.h"
 #include "app/options/Appearance.h"
 #include "app/platform/qt/TextBridge.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "app/startup/ThumbnailCache.h"
 
 #include <QColor>
@@ -269,7 +270,7 @@ QVariant ObjectTableModel::data(const QModelIndex& index, int role) const
         return row.readable ? QVariant() : QVariant(QColor(Qt::gray));
     case Qt::ToolTipRole:
         if (!row.readable)
-            return text::fromUtf8(row.reason);
+            return row.reasonPhrase ? phraseText(*row.reasonPhrase) : text::fromUtf8(row.reason);
         if (changed)
             return tr("Changed; not saved yet (Save Changes writes it)");
         return {};

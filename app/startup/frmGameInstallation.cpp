@@ -6,6 +6,7 @@
 #include "app/platform/qt/TextBridge.h"
 #include "app/platform/qt/TranslatedPhrases.h"
 #include "app/startup/GamePaths.h"
+#include "app/startup/core/GameFileError.h"
 #include "app/startup/core/GameLocator.h"
 #include "app/startup/core/RememberedGame.h"
 #include "package/base/Environment.h"
@@ -170,8 +171,8 @@ void frmGameInstallation::fill()
 
     QString skipped;
     for (const SkippedFile& file : mSearch.skipped)
-        skipped
-            += QStringLiteral("\n") + text::fromUtf8(file.file) + QStringLiteral(": ") + text::fromUtf8(file.reason);
+        skipped += QStringLiteral("\n") + text::fromUtf8(file.file) + QStringLiteral(": ")
+            + (file.phrase ? phraseText(*file.phrase) : text::fromUtf8(file.reason));
     lblSkipped->setText(skipped.isEmpty() ? QString() : tr("Not read:") + skipped);
     lblSkipped->setVisible(!skipped.isEmpty());
     if (mSearch.installs.empty())
@@ -218,8 +219,10 @@ QString chooseDataFolderByHand(QWidget* owner)
         try {
             checkedRememberedFolder(text::toUtf8(folder));
         } catch (const std::exception& failure) {
+            const auto* refusal = dynamic_cast<const GameFileError*>(&failure);
             MessageBox::exclamation(owner, frmGameInstallation::tr("USER INPUT ERROR"),
-                frmGameInstallation::tr("This folder can not be used: it %1").arg(failureText(failure)));
+                frmGameInstallation::tr("This folder can not be used: it %1")
+                    .arg(refusal != nullptr ? phraseText(refusal->reason()) : failureText(failure)));
             continue;
         }
         if (!looksLikeGameDataFolder(text::toPath(folder))

@@ -145,6 +145,9 @@ TEST(BrowserScan, ordersByNameIgnoringCaseAndSkipsUnreadableFilesWithTheirReason
     for (const SkippedFile& skipped : result.skipped) {
         EXPECT_FALSE(skipped.reason.empty());
         EXPECT_EQ(skipped.reason.find(skipped.file), std::string::npos) << "the reason does not repeat the name";
+        // The reader's own words, for a window to say in the player's language.
+        ASSERT_TRUE(skipped.phrase) << skipped.reason;
+        EXPECT_EQ(skipped.phrase->english(), skipped.reason);
     }
     EXPECT_TRUE(packageNameLess("a.package", "B.package"));
     EXPECT_TRUE(packageNameLess("Ab", "ab"));

@@ -284,6 +284,11 @@ TEST_F(GameLocatorTest, skipsDamagedAndHugeRegistryFilesAndKeepsSearching)
     EXPECT_NE(found.skipped[0].reason.find("is larger than 4096 bytes"), std::string::npos) << found.skipped[0].reason;
     EXPECT_EQ(found.skipped[1].file, pathToUtf8(cut.root() / "system.reg"));
     EXPECT_NE(found.skipped[1].reason.find("no closing quote"), std::string::npos) << found.skipped[1].reason;
+    // A window says each reason from its phrase, which reads as the English the command line prints.
+    for (const SkippedFile& file : found.skipped) {
+        ASSERT_TRUE(file.phrase) << file.reason;
+        EXPECT_EQ(file.phrase->english(), file.reason);
+    }
     // The cut-off file named the install folder; without it, the data folder is still found through user.reg.
     ASSERT_EQ(found.installs.size(), 1U);
     EXPECT_EQ(found.installs[0].installFolder, std::nullopt);

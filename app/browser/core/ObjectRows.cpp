@@ -154,6 +154,7 @@ ObjectRow readObjectRow(const std::filesystem::path& file)
     row.file = summary.file;
     row.readable = summary.readable;
     row.reason = summary.reason;
+    row.reasonPhrase = summary.reasonPhrase;
     row.name = summary.name;
     row.guid = static_cast<std::uint32_t>(summary.guid);
     // The editor's refusal, when the package itself could be read.
@@ -161,6 +162,7 @@ ObjectRow readObjectRow(const std::filesystem::path& file)
         !refusal.empty() && row.readable) {
         row.readable = false;
         row.reason = refusal;
+        row.reasonPhrase = definitionRefusalPhrase(definition ? &*definition : nullptr);
     }
     if (!definition)
         return row;

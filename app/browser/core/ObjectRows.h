@@ -7,6 +7,8 @@
 // values; the filter as the player types; the sort of every column; and the
 // table as CSV. The table window and varnick-cli's "table" share it.
 
+#include "package/base/Phrase.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +26,8 @@ namespace varnick::browser {
 struct ObjectRow {
     std::string file; ///< file name without folder
     bool readable = true; ///< false when the package, its text list or its object definition could not be read
-    std::string reason; ///< why not, one line
+    std::string reason; ///< why not, one line, in English
+    std::optional<Phrase> reasonPhrase {}; ///< reason for a window to say in the player's language, when it was worded
     std::string name; ///< the catalog name, valid UTF-8; "" without one
     std::uint32_t guid = 0; ///< the chosen definition's GUID, 0 when none was found
     // The stored 16 bits of the definition's catalog fields (0 without a definition).

@@ -147,20 +147,32 @@ ObjectSummary readObjectSummary(const std::filesystem::path& file)
 
 namespace {
 
+// The phrase a failure was worded from; none for one that was not.
+std::optional<Phrase> wordedPhrase(const std::exception& error)
+{
+    const auto* failure = dynamic_cast<const Failure*>(&error);
+    if (failure == nullptr || !failure->hasPhrase())
+        return std::nullopt;
+    return failure->phrase();
+}
+
 // The texts and the GUID fail apart: a damaged text list still leaves the GUID to be found.
 void readSummary(const std::vector<IndexEntry>& entries, const PackageContents& package, ObjectSummary& summary,
     std::optional<ObjectDefinition>* definition)
 {
     std::string reason;
+    std::optional<Phrase> phrase;
     try {
         readTexts(package, entries, summary);
     } catch (const std::exception& failure) {
         reason = failure.what();
+        phrase = wordedPhrase(failure);
     }
     readGuid(package, entries, summary, definition);
     if (!reason.empty()) {
         summary.readable = false;
         summary.reason = reason;
+        summary.reasonPhrase = std::move(phrase);
     }
 }
 
@@ -191,6 +203,7 @@ ObjectSummary readObjectSummary(const std::filesystem::path& file, std::optional
     } catch (const std::exception& failure) {
         summary.readable = false;
         summary.reason = failure.what();
+        summary.reasonPhrase = wordedPhrase(failure);
     }
     return summary;
 }
@@ -207,6 +220,7 @@ ObjectSummary readObjectSummary(ByteView bytes, std::string_view fileName)
     } catch (const std::exception& failure) {
         summary.readable = false;
         summary.reason = failure.what();
+        summary.reasonPhrase = wordedPhrase(failure);
     }
     return summary;
 }

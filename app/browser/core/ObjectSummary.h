@@ -10,6 +10,7 @@
 #include "package/PackageFile.h"
 #include "package/PackageReader.h"
 #include "package/base/Bytes.h"
+#include "package/base/Phrase.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -29,7 +30,8 @@ namespace varnick::browser {
 struct ObjectSummary {
     std::string file; ///< file name without folder
     bool readable = true; ///< false when the package or a resource it needs could not be read
-    std::string reason; ///< why not, one line
+    std::string reason; ///< why not, one line, in English
+    std::optional<Phrase> reasonPhrase {}; ///< reason for a window to say in the player's language, when it was worded
     bool hasName = false; ///< the package holds one text list with an English entry
     std::string name; ///< valid UTF-8 (invalid bytes replaced)
     std::string description; ///< valid UTF-8, bare line feeds turned into CR LF

@@ -23,8 +23,8 @@ namespace varnick::browser {
 namespace {
 
 // Opening such a file by its shown name would reach another file or none, so it is passed over.
-constexpr const char* kNotUnicodeReason
-    = "The file name is not valid Unicode (the odd character is shown as \xEF\xBF\xBD); rename the file to use it";
+constexpr PhraseText kNotUnicodeReason = VARNICK_PHRASE(
+    "PackageScan", "The file name is not valid Unicode (the odd character is shown as �); rename the file to use it");
 
 // Next code point of UTF-8 text at i (an invalid byte stands for itself, above every code point).
 char32_t nextCodePoint(std::string_view text, std::size_t& i)
@@ -89,6 +89,12 @@ bool isPackageName(std::string_view name)
 
 } // namespace
 
+SkippedFile SkippedFile::because(std::string file, Phrase why)
+{
+    std::string english = why.english();
+    return SkippedFile { std::move(file), std::move(english), std::move(why) };
+}
+
 std::u32string packageNameKey(std::string_view name)
 {
     return foldedKey(name);
@@ -123,17 +129,19 @@ std::vector<std::string> listPackageFiles(const std::filesystem::path& folder, s
         if (!isPackageName(name) || entry.kind != FolderEntry::Kind::File || entry.isLink || entry.isHidden)
             continue;
         // Such a name read back from its text would open another file or none.
-        std::string reason;
+        std::optional<Phrase> reason;
         if (!isUnicodePath(entry.path.filename()))
-            reason = kNotUnicodeReason;
+            reason = Phrase(kNotUnicodeReason);
 #ifdef _WIN32
-        else if (const std::optional<std::string> problem = fileNameProblem(name))
-            reason = "Windows does not allow this file name (the name " + *problem
-                + "), so the game cannot load it; rename the file to use it";
+        else if (const std::optional<Phrase> problem = fileNameProblemPhrase(name))
+            reason = Phrase(VARNICK_PHRASE("PackageScan",
+                                "Windows does not allow this file name (the name %1), so the game cannot load it; "
+                                "rename the file to use it"),
+                { *problem });
 #endif
-        if (!reason.empty()) {
+        if (reason) {
             if (passedOver != nullptr)
-                passedOver->push_back({ std::move(name), std::move(reason) });
+                passedOver->push_back(SkippedFile::because(std::move(name), std::move(*reason)));
             continue;
         }
         names.push_back(std::move(name));
@@ -224,20 +232,20 @@ ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& p
             break;
         }
         bool catalogObject = false;
-        std::string reason;
+        std::optional<Phrase> reason;
         try {
             catalogObject = classifier != nullptr ? classifier->isCatalogObject(folder, name)
                                                   : readsAsCatalogObject(folder / pathFromUtf8(name));
         } catch (const std::bad_alloc&) {
-            reason = "There is not enough memory to read the package";
+            reason = Phrase(VARNICK_PHRASE("PackageScan", "There is not enough memory to read the package"));
         } catch (const std::exception& failure) {
-            reason = failure.what();
+            reason = phraseOf(failure);
         }
         ++result.done;
-        if (!reason.empty()) {
-            result.skipped.push_back({ name, reason });
+        if (reason) {
+            result.skipped.push_back(SkippedFile::because(name, std::move(*reason)));
             if (progress)
-                batch.skipped.push_back({ name, std::move(reason) });
+                batch.skipped.push_back(result.skipped.back());
         } else if (catalogObject) {
             std::optional<KnownSummary> known;
             if (classifier != nullptr)

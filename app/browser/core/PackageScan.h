@@ -6,6 +6,7 @@
 // goes on.
 
 #include "app/browser/core/ObjectSummary.h"
+#include "package/base/Phrase.h"
 
 #include <atomic>
 #include <cstddef>
@@ -22,7 +23,12 @@ namespace varnick::browser {
 /// A package that could not be read: its file name and the one-line reason.
 struct SkippedFile {
     std::string file;
-    std::string reason;
+    std::string reason; ///< in English, as the command line prints it
+    /// The reason for a window to say in the player's language (absent: reason as it is).
+    std::optional<Phrase> phrase {};
+
+    /// A file passed over for the reason why.
+    static SkippedFile because(std::string file, Phrase why);
 };
 
 /// What a classifier already knew of a catalog object, with the size and

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "package/base/Phrase.h"
+
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -13,10 +16,18 @@ namespace varnick {
 /// skips the file and lists it with that reason.
 class GameFileError : public std::runtime_error {
 public:
-    explicit GameFileError(const std::string& reason)
-        : std::runtime_error(reason)
+    explicit GameFileError(Phrase reason)
+        : std::runtime_error(reason.english())
+        , mReason(std::make_shared<const Phrase>(std::move(reason)))
     {
     }
+
+    /// what() as it was worded, for a window to say in the player's language.
+    const Phrase& reason() const noexcept { return *mReason; }
+
+private:
+    // Shared, so that copying the error (as exceptions are) cannot throw.
+    std::shared_ptr<const Phrase> mReason;
 };
 
 /// The whole of file, refused unread when it is larger than maxBytes. Throws
@@ -25,5 +36,7 @@ std::string readGameFile(const std::filesystem::path& file, std::uintmax_t maxBy
 
 /// "12 MiB", "300 bytes": a size for a reason text.
 std::string sizeText(std::uintmax_t bytes);
+/// sizeText as a Phrase.
+Phrase sizePhrase(std::uintmax_t bytes);
 
 } // namespace varnick

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "package/base/Phrase.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -56,7 +58,16 @@ struct GameInstall {
 /// A file the search could not use, and why.
 struct SkippedFile {
     std::string file;
-    std::string reason;
+    std::string reason; ///< in English, as the command line prints it
+    /// The reason for a window to say in the player's language (absent: reason as it is).
+    std::optional<Phrase> phrase {};
+
+    /// A file passed over for the reason why.
+    static SkippedFile because(std::string file, Phrase why)
+    {
+        std::string english = why.english();
+        return SkippedFile { std::move(file), std::move(english), std::move(why) };
+    }
 };
 
 /// What a search found: the installations in the order the program chooses

@@ -99,8 +99,9 @@ void addRemembered(const GameSearchPlaces& places, InstallCollector& out)
     try {
         folder = checkedRememberedFolder(*places.remembered->value);
     } catch (const GameFileError& failure) {
-        out.skipped().push_back(SkippedFile { places.remembered->store,
-            "the setting \"" + std::string(kGameDataFolderSetting) + "\" " + failure.what() });
+        out.skipped().push_back(SkippedFile::because(places.remembered->store,
+            Phrase(VARNICK_PHRASE("GameSearch", "the setting \"%1\" %2"),
+                { std::string(kGameDataFolderSetting), failure.reason() })));
         return;
     }
     const std::string key = folderKey(folder);
@@ -144,7 +145,7 @@ GameSearchPlaces GameSearchPlaces::forThisMachine()
     try {
         places.remembered = rememberedGameFolder();
     } catch (const GameFileError& failure) {
-        places.rememberedProblem = SkippedFile { pathToUtf8(settingsIniFile()), failure.what() };
+        places.rememberedProblem = SkippedFile::because(pathToUtf8(settingsIniFile()), failure.reason());
     }
     return places;
 }

@@ -58,7 +58,7 @@ std::vector<SteamLibrary> steamLibraries(const fs::path& home, InstallCollector&
             for (const fs::path& folder : steam::libraryFolders(readGameFile(list, steam::kMaxKeyValueFileBytes)))
                 addLibrary(folder, pathToUtf8(list));
         } catch (const GameFileError& failure) {
-            out.skipped().push_back(SkippedFile { pathToUtf8(list), failure.what() });
+            out.skipped().push_back(SkippedFile::because(pathToUtf8(list), failure.reason()));
         }
     }
     return libraries;
@@ -79,7 +79,7 @@ void searchSteamLibrary(const SteamLibrary& library, const GameSearchPlaces& pla
                 named && named->find_first_of("/\\") == std::string::npos && *named != ".." && *named != ".")
                 folderName = *named;
         } catch (const GameFileError& failure) {
-            out.skipped().push_back(SkippedFile { pathToUtf8(manifest), failure.what() });
+            out.skipped().push_back(SkippedFile::because(pathToUtf8(manifest), failure.reason()));
         }
     }
     const fs::path common = steamapps / "common" / pathFromUtf8(folderName);

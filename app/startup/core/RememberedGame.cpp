@@ -107,7 +107,7 @@ std::string unescapedValue(std::string_view raw)
             continue;
         }
         if (c == ',' && !quoted)
-            throw GameFileError("holds a list where one folder was expected");
+            throw GameFileError(Phrase(VARNICK_PHRASE("GameFiles", "holds a list where one folder was expected")));
         if (c != '\\') {
             out.push_back(c);
             if (quoted || (c != ' ' && c != '\t'))
@@ -115,7 +115,7 @@ std::string unescapedValue(std::string_view raw)
             continue;
         }
         if (++i == raw.size())
-            throw GameFileError("ends inside an escape");
+            throw GameFileError(Phrase(VARNICK_PHRASE("GameFiles", "ends inside an escape")));
         const char e = raw[i];
         switch (e) {
         case 'a':
@@ -147,7 +147,7 @@ std::string unescapedValue(std::string_view raw)
                 ++digits;
             }
             if (digits == 0)
-                throw GameFileError("holds an escape \\x without digits");
+                throw GameFileError(Phrase(VARNICK_PHRASE("GameFiles", "holds an escape \\x without digits")));
             appendUtf8(out, value);
             break;
         }
@@ -165,7 +165,7 @@ std::string unescapedValue(std::string_view raw)
         keptUpTo = out.size();
     }
     if (quoted)
-        throw GameFileError("has a text without its closing quote");
+        throw GameFileError(Phrase(VARNICK_PHRASE("GameFiles", "has a text without its closing quote")));
     out.resize(keptUpTo);
     return out;
 }
@@ -215,7 +215,7 @@ std::optional<std::string> iniSettingValue(std::string_view iniText, std::string
     if (raw.starts_with("@@"))
         raw.remove_prefix(1);
     else if (raw.starts_with('@'))
-        throw GameFileError("holds a value that is not a text");
+        throw GameFileError(Phrase(VARNICK_PHRASE("GameFiles", "holds a value that is not a text")));
     return unescapedValue(raw);
 }
 
@@ -262,12 +262,13 @@ RememberedFolder readRememberedGameFolder()
 fs::path checkedRememberedFolder(std::string_view value)
 {
     if (value.size() > kMaxRememberedFolderBytes)
-        throw GameFileError("is longer than " + std::to_string(kMaxRememberedFolderBytes) + " bytes");
+        throw GameFileError(Phrase(
+            VARNICK_PHRASE("GameFiles", "is longer than %1 bytes"), { std::to_string(kMaxRememberedFolderBytes) }));
     if (!isValidUtf8(value))
-        throw GameFileError("is not valid UTF-8 text");
+        throw GameFileError(Phrase(VARNICK_PHRASE("GameFiles", "is not valid UTF-8 text")));
     for (const char c : value) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            throw GameFileError("holds control characters");
+            throw GameFileError(Phrase(VARNICK_PHRASE("GameFiles", "holds control characters")));
     }
     const fs::path folder = pathFromUtf8(value);
 #ifdef _WIN32
@@ -276,10 +277,12 @@ fs::path checkedRememberedFolder(std::string_view value)
     const bool absolute = !value.empty() && value.front() == '/';
 #endif
     if (!absolute)
-        throw GameFileError("is not a full folder path (" + std::string(value) + ")");
+        throw GameFileError(
+            Phrase(VARNICK_PHRASE("GameFiles", "is not a full folder path (%1)"), { std::string(value) }));
     std::error_code error;
     if (!fs::is_directory(folder, error))
-        throw GameFileError("names a folder that does not exist (" + std::string(value) + ")");
+        throw GameFileError(
+            Phrase(VARNICK_PHRASE("GameFiles", "names a folder that does not exist (%1)"), { std::string(value) }));
     return folder;
 }
 

@@ -54,16 +54,17 @@ public:
         std::vector<KeyValue> keys = parseKeys(0);
         skipBlank();
         if (mPos < mText.size())
-            fail("a closing brace has no opening one");
+            fail(Phrase(VARNICK_PHRASE("GameFiles", "a closing brace has no opening one")));
         return keys;
     }
 
 private:
     enum class Token { Word, Open, Close, End };
 
-    [[noreturn]] void fail(const std::string& what) const
+    [[noreturn]] void fail(Phrase what) const
     {
-        throw GameFileError("is damaged at line " + std::to_string(mLine) + ": " + what);
+        throw GameFileError(Phrase(
+            VARNICK_PHRASE("GameFiles", "is damaged at line %1: %2"), { std::to_string(mLine), std::move(what) }));
     }
 
     void skipBlank()
@@ -103,7 +104,7 @@ private:
             ++mPos;
             while (true) {
                 if (mPos >= mText.size())
-                    fail("a quoted text has no closing quote");
+                    fail(Phrase(VARNICK_PHRASE("GameFiles", "a quoted text has no closing quote")));
                 const char d = mText[mPos++];
                 if (d == '"')
                     break;
@@ -138,7 +139,7 @@ private:
             const std::size_t close = mText.find(']', mPos);
             const std::size_t lineEnd = mText.find('\n', mPos);
             if (close == std::string_view::npos || close > lineEnd)
-                fail("a condition has no closing bracket");
+                fail(Phrase(VARNICK_PHRASE("GameFiles", "a condition has no closing bracket")));
             mPos = close + 1;
         }
     }
@@ -146,33 +147,34 @@ private:
     std::vector<KeyValue> parseKeys(int depth)
     {
         if (depth > kMaxKeyValueDepth)
-            fail("blocks are nested deeper than " + std::to_string(kMaxKeyValueDepth));
+            fail(Phrase(VARNICK_PHRASE("GameFiles", "blocks are nested deeper than %1"),
+                { std::to_string(kMaxKeyValueDepth) }));
         std::vector<KeyValue> keys;
         std::string word;
         while (true) {
             const Token token = next(word);
             if (token == Token::End) {
                 if (depth > 0)
-                    fail("the file ends inside a block (it was cut off)");
+                    fail(Phrase(VARNICK_PHRASE("GameFiles", "the file ends inside a block (it was cut off)")));
                 return keys;
             }
             if (token == Token::Close) {
                 if (depth == 0)
-                    fail("a closing brace has no opening one");
+                    fail(Phrase(VARNICK_PHRASE("GameFiles", "a closing brace has no opening one")));
                 return keys;
             }
             if (token == Token::Open)
-                fail("a block has no key");
+                fail(Phrase(VARNICK_PHRASE("GameFiles", "a block has no key")));
             if (++mCount > kMaxKeyValueCount)
-                fail("more than " + std::to_string(kMaxKeyValueCount) + " keys");
+                fail(Phrase(VARNICK_PHRASE("GameFiles", "more than %1 keys"), { std::to_string(kMaxKeyValueCount) }));
             KeyValue entry;
             entry.key = std::move(word);
             skipCondition();
             const Token valueToken = next(word);
             if (valueToken == Token::End)
-                fail("the file ends after a key (it was cut off)");
+                fail(Phrase(VARNICK_PHRASE("GameFiles", "the file ends after a key (it was cut off)")));
             if (valueToken == Token::Close)
-                fail("a key has no value");
+                fail(Phrase(VARNICK_PHRASE("GameFiles", "a key has no value")));
             if (valueToken == Token::Open) {
                 entry.isBlock = true;
                 entry.children = parseKeys(depth + 1);
@@ -204,7 +206,7 @@ const KeyValue* KeyValue::child(std::string_view name) const
 std::vector<KeyValue> parseKeyValues(std::string_view text)
 {
     if (text.find('\0') != std::string_view::npos)
-        throw GameFileError("is not a text file (it holds NUL bytes)");
+        throw GameFileError(Phrase(VARNICK_PHRASE("GameFiles", "is not a text file (it holds NUL bytes)")));
     return Parser(text).parseAll();
 }
 
@@ -219,7 +221,8 @@ std::vector<std::filesystem::path> libraryFolders(std::string_view text)
         }
     }
     if (list == nullptr)
-        throw GameFileError("is not a list of Steam libraries (it has no \"libraryfolders\" block)");
+        throw GameFileError(Phrase(
+            VARNICK_PHRASE("GameFiles", "is not a list of Steam libraries (it has no \"libraryfolders\" block)")));
     std::vector<std::filesystem::path> folders;
     for (const KeyValue& entry : list->children) {
         if (!isDigits(entry.key))

@@ -73,9 +73,10 @@ std::optional<wine::RegistryFile> WinePrefixContext::load(const fs::path& file, 
     try {
         return wine::RegistryFile::read(file, keptKey, maxBytes);
     } catch (const GameFileError& failure) {
-        mSkipped.push_back(SkippedFile { pathToUtf8(file), failure.what() });
+        mSkipped.push_back(SkippedFile::because(pathToUtf8(file), failure.reason()));
     } catch (const std::bad_alloc&) {
-        mSkipped.push_back(SkippedFile { pathToUtf8(file), "is too large to read" });
+        mSkipped.push_back(
+            SkippedFile::because(pathToUtf8(file), Phrase(VARNICK_PHRASE("GameFiles", "is too large to read"))));
     }
     return std::nullopt;
 }

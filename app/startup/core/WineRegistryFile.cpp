@@ -57,9 +57,10 @@ std::string_view trimStart(std::string_view line)
     return line;
 }
 
-[[noreturn]] void damaged(std::size_t lineNumber, const std::string& what)
+[[noreturn]] void damaged(std::size_t lineNumber, Phrase what)
 {
-    throw GameFileError("is damaged at line " + std::to_string(lineNumber) + ": " + what);
+    throw GameFileError(Phrase(
+        VARNICK_PHRASE("GameFiles", "is damaged at line %1: %2"), { std::to_string(lineNumber), std::move(what) }));
 }
 
 // Binary data: pairs of hex digits between commas; true when it continues on the next line.
@@ -70,7 +71,7 @@ bool checkHexData(std::string_view data, std::size_t lineNumber)
         data.remove_suffix(1);
     for (const char c : data) {
         if (!isHexDigit(c) && c != ',' && c != ' ' && c != '\t')
-            damaged(lineNumber, "binary data holds '" + std::string(1, c) + "'");
+            damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "binary data holds '%1'"), { std::string(1, c) }));
     }
     return continues;
 }
@@ -80,9 +81,9 @@ std::string quotedText(std::string_view data, std::size_t lineNumber)
 {
     const std::size_t close = findUnescaped(data, 1, '"');
     if (close == std::string_view::npos)
-        damaged(lineNumber, "a text has no closing quote");
+        damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "a text has no closing quote")));
     if (!trimStart(data.substr(close + 1)).empty())
-        damaged(lineNumber, "text follows a closed value");
+        damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "text follows a closed value")));
     std::string text = unescape(data.substr(1, close - 1));
     if (const std::size_t nul = text.find('\0'); nul != std::string::npos)
         text.resize(nul);
@@ -104,21 +105,21 @@ ParsedValue parseValueLine(std::string_view line, std::size_t lineNumber)
     } else {
         const std::size_t close = findUnescaped(line, 1, '"');
         if (close == std::string_view::npos)
-            damaged(lineNumber, "a value name has no closing quote");
+            damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "a value name has no closing quote")));
         parsed.name = unescape(line.substr(1, close - 1));
         pos = close + 1;
     }
     if (pos >= line.size() || line[pos] != '=')
-        damaged(lineNumber, "a value name is not followed by '='");
+        damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "a value name is not followed by '='")));
     std::string_view data = line.substr(pos + 1);
 
     if (data.starts_with("str(") || data.starts_with("str:")) {
         const std::size_t colon = data.find(':');
         if (colon == std::string_view::npos || (data[3] == '(' && (colon < 6 || data[colon - 1] != ')')))
-            damaged(lineNumber, "a text type has no closing parenthesis");
+            damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "a text type has no closing parenthesis")));
         data.remove_prefix(colon + 1);
         if (!data.starts_with('"'))
-            damaged(lineNumber, "a typed text is not quoted");
+            damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "a typed text is not quoted")));
     }
     if (data.starts_with('"')) {
         parsed.value.kind = RegistryValue::Kind::Text;
@@ -126,11 +127,12 @@ ParsedValue parseValueLine(std::string_view line, std::size_t lineNumber)
     } else if (data.starts_with("dword:")) {
         const std::string_view digits = data.substr(6);
         if (digits.size() != 8)
-            damaged(lineNumber, "a dword value does not have eight hex digits");
+            damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "a dword value does not have eight hex digits")));
         std::uint32_t number = 0;
         for (const char c : digits) {
             if (!isHexDigit(c))
-                damaged(lineNumber, "a dword value does not have eight hex digits");
+                damaged(
+                    lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "a dword value does not have eight hex digits")));
             const int digit = c <= '9' ? c - '0' : asciiLower(c) - 'a' + 10;
             number = number * 16 + static_cast<std::uint32_t>(digit);
         }
@@ -139,10 +141,10 @@ ParsedValue parseValueLine(std::string_view line, std::size_t lineNumber)
     } else if (data.starts_with("hex:") || data.starts_with("hex(")) {
         const std::size_t colon = data.find(':');
         if (colon == std::string_view::npos || data[colon - 1] != (data[3] == '(' ? ')' : 'x'))
-            damaged(lineNumber, "a binary type has no closing parenthesis");
+            damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "a binary type has no closing parenthesis")));
         parsed.continues = checkHexData(data.substr(colon + 1), lineNumber);
     } else {
-        damaged(lineNumber, "a value of unknown type");
+        damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "a value of unknown type")));
     }
     return parsed;
 }
@@ -161,7 +163,7 @@ std::string lowerKeyPath(std::string_view keyPath)
 RegistryFile RegistryFile::parse(std::string_view text, const KeyFilter& keep)
 {
     if (text.find('\0') != std::string_view::npos)
-        throw GameFileError("is not a text file (it holds NUL bytes)");
+        throw GameFileError(Phrase(VARNICK_PHRASE("GameFiles", "is not a text file (it holds NUL bytes)")));
 
     RegistryFile file;
     std::map<std::string, RegistryValue>* current = nullptr; // the kept key the values go to
@@ -175,14 +177,16 @@ RegistryFile RegistryFile::parse(std::string_view text, const KeyFilter& keep)
             end = text.size();
         ++lineNumber;
         if (end - start > kMaxLineBytes)
-            damaged(lineNumber, "the line is longer than " + sizeText(kMaxLineBytes));
+            damaged(lineNumber,
+                Phrase(VARNICK_PHRASE("GameFiles", "the line is longer than %1"), { sizePhrase(kMaxLineBytes) }));
         const std::string_view line = trimLineEnd(text.substr(start, end - start));
         start = end + 1;
 
         if (lineNumber == 1) {
             if (line != kHeader)
                 throw GameFileError(
-                    "is not a Wine registry file (its first line is not \"" + std::string(kHeader) + "\")");
+                    Phrase(VARNICK_PHRASE("GameFiles", "is not a Wine registry file (its first line is not \"%1\")"),
+                        { std::string(kHeader) }));
             continue;
         }
         if (continuing) {
@@ -194,25 +198,25 @@ RegistryFile RegistryFile::parse(std::string_view text, const KeyFilter& keep)
         if (line.front() == '[') {
             const std::size_t close = findUnescaped(line, 1, ']');
             if (close == std::string_view::npos)
-                damaged(lineNumber, "a key name has no closing bracket");
+                damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "a key name has no closing bracket")));
             const std::string key = lowerKeyPath(unescape(line.substr(1, close - 1)));
             inKey = true;
             current = (!keep || keep(key)) ? &file.mKeys[key] : nullptr;
             continue;
         }
         if (line.front() != '"' && line.front() != '@')
-            damaged(lineNumber, "the line is neither a key nor a value");
+            damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "the line is neither a key nor a value")));
         if (!inKey)
-            damaged(lineNumber, "a value stands before the first key");
+            damaged(lineNumber, Phrase(VARNICK_PHRASE("GameFiles", "a value stands before the first key")));
         ParsedValue parsed = parseValueLine(line, lineNumber);
         continuing = parsed.continues;
         if (current != nullptr)
             (*current)[asciiLowerText(parsed.name)] = std::move(parsed.value);
     }
     if (lineNumber == 0)
-        throw GameFileError("is empty");
+        throw GameFileError(Phrase(VARNICK_PHRASE("GameFiles", "is empty")));
     if (continuing)
-        throw GameFileError("ends inside a value (the file was cut off)");
+        throw GameFileError(Phrase(VARNICK_PHRASE("GameFiles", "ends inside a value (the file was cut off)")));
     return file;
 }
 

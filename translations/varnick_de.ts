@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Backups</name>
+    <message>
+        <source>The previous version cannot be kept as a backup (%1)</source>
+        <translation>Die vorherige Version kann nicht als Sicherung aufbewahrt werden (%1)</translation>
+    </message>
+    <message>
+        <source>No backup folder is free for %1</source>
+        <translation>Für %1 ist kein Sicherungsordner frei</translation>
+    </message>
+    <message>
+        <source>The backup folder cannot be created</source>
+        <translation>Der Sicherungsordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The backup folder cannot be named: %1</source>
+        <translation>Der Sicherungsordner kann nicht benannt werden: %1</translation>
+    </message>
+    <message>
+        <source>No original of this file was kept</source>
+        <translation>Von dieser Datei wurde kein Original aufbewahrt</translation>
+    </message>
+    <message>
+        <source>The original cannot be copied back (%1)</source>
+        <translation>Das Original kann nicht zurückkopiert werden (%1)</translation>
+    </message>
+</context>
+<context>
     <name>BatchEdit</name>
     <message>
         <source>The package changed on disk since it was loaded; it was left as it is</source>
@@ -764,6 +791,21 @@
     </message>
 </context>
 <context>
+    <name>Compression</name>
+    <message>
+        <source>The compressed resource (%1 bytes) is damaged and cannot be decompressed</source>
+        <translation>Die komprimierte Ressource (%1 Bytes) ist beschädigt und kann nicht entpackt werden</translation>
+    </message>
+    <message>
+        <source>A resource of %1 bytes cannot be compressed (at most 16,777,215 bytes)</source>
+        <translation>Eine Ressource von %1 Bytes kann nicht komprimiert werden (höchstens 16.777.215 Bytes)</translation>
+    </message>
+    <message>
+        <source>The compressed resource %1 (type %2, instance %3) is damaged and cannot be decompressed</source>
+        <translation>Die komprimierte Ressource %1 (Typ %2, Instanz %3) ist beschädigt und kann nicht entpackt werden</translation>
+    </message>
+</context>
+<context>
     <name>Editions</name>
     <message>
         <source>Legacy Collection</source>
@@ -941,10 +983,235 @@
     </message>
 </context>
 <context>
+    <name>GameFiles</name>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>is larger than %1 (%2 bytes)</source>
+        <translation>ist größer als %1 (%2 Bytes)</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>holds a list where one folder was expected</source>
+        <translation>enthält eine Liste, wo ein einzelner Ordner erwartet wurde</translation>
+    </message>
+    <message>
+        <source>ends inside an escape</source>
+        <translation>endet mitten in einer Escape-Sequenz</translation>
+    </message>
+    <message>
+        <source>holds an escape \x without digits</source>
+        <translation>enthält eine Escape-Sequenz \x ohne Ziffern</translation>
+    </message>
+    <message>
+        <source>has a text without its closing quote</source>
+        <translation>hat einen Text ohne schließendes Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>holds a value that is not a text</source>
+        <translation>enthält einen Wert, der kein Text ist</translation>
+    </message>
+    <message>
+        <source>is longer than %1 bytes</source>
+        <translation>ist länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>is not valid UTF-8 text</source>
+        <translation>ist kein gültiger UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>enthält Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>is not a full folder path (%1)</source>
+        <translation>ist kein vollständiger Ordnerpfad (%1)</translation>
+    </message>
+    <message>
+        <source>names a folder that does not exist (%1)</source>
+        <translation>nennt einen Ordner, den es nicht gibt (%1)</translation>
+    </message>
+    <message>
+        <source>a closing brace has no opening one</source>
+        <translation>eine schließende geschweifte Klammer hat keine öffnende</translation>
+    </message>
+    <message>
+        <source>is damaged at line %1: %2</source>
+        <translation>ist in Zeile %1 beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>a quoted text has no closing quote</source>
+        <translation>ein Text in Anführungszeichen hat kein schließendes Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a condition has no closing bracket</source>
+        <translation>eine Bedingung hat keine schließende eckige Klammer</translation>
+    </message>
+    <message>
+        <source>blocks are nested deeper than %1</source>
+        <translation>Blöcke sind tiefer als %1 verschachtelt</translation>
+    </message>
+    <message>
+        <source>the file ends inside a block (it was cut off)</source>
+        <translation>die Datei endet mitten in einem Block (sie wurde abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>a block has no key</source>
+        <translation>ein Block hat keinen Schlüssel</translation>
+    </message>
+    <message>
+        <source>more than %1 keys</source>
+        <translation>mehr als %1 Schlüssel</translation>
+    </message>
+    <message>
+        <source>the file ends after a key (it was cut off)</source>
+        <translation>die Datei endet nach einem Schlüssel (sie wurde abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>a key has no value</source>
+        <translation>ein Schlüssel hat keinen Wert</translation>
+    </message>
+    <message>
+        <source>is not a text file (it holds NUL bytes)</source>
+        <translation>ist keine Textdatei (sie enthält NUL-Bytes)</translation>
+    </message>
+    <message>
+        <source>is not a list of Steam libraries (it has no &quot;libraryfolders&quot; block)</source>
+        <translation>ist keine Liste von Steam-Bibliotheken (sie hat keinen Block „libraryfolders“)</translation>
+    </message>
+    <message>
+        <source>is too large to read</source>
+        <translation>ist zu groß zum Lesen</translation>
+    </message>
+    <message>
+        <source>binary data holds &apos;%1&apos;</source>
+        <translation>Binärdaten enthalten „%1“</translation>
+    </message>
+    <message>
+        <source>a text has no closing quote</source>
+        <translation>ein Text hat kein schließendes Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>text follows a closed value</source>
+        <translation>auf einen abgeschlossenen Wert folgt Text</translation>
+    </message>
+    <message>
+        <source>a value name has no closing quote</source>
+        <translation>ein Wertname hat kein schließendes Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a value name is not followed by &apos;=&apos;</source>
+        <translation>auf einen Wertnamen folgt kein „=“</translation>
+    </message>
+    <message>
+        <source>a text type has no closing parenthesis</source>
+        <translation>ein Texttyp hat keine schließende Klammer</translation>
+    </message>
+    <message>
+        <source>a typed text is not quoted</source>
+        <translation>ein typisierter Text steht nicht in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a dword value does not have eight hex digits</source>
+        <translation>ein dword-Wert hat nicht acht Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>a binary type has no closing parenthesis</source>
+        <translation>ein Binärtyp hat keine schließende Klammer</translation>
+    </message>
+    <message>
+        <source>a value of unknown type</source>
+        <translation>ein Wert unbekannten Typs</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1</source>
+        <translation>die Zeile ist länger als %1</translation>
+    </message>
+    <message>
+        <source>is not a Wine registry file (its first line is not &quot;%1&quot;)</source>
+        <translation>ist keine Wine-Registrierungsdatei (ihre erste Zeile ist nicht „%1“)</translation>
+    </message>
+    <message>
+        <source>a key name has no closing bracket</source>
+        <translation>ein Schlüsselname hat keine schließende eckige Klammer</translation>
+    </message>
+    <message>
+        <source>the line is neither a key nor a value</source>
+        <translation>die Zeile ist weder ein Schlüssel noch ein Wert</translation>
+    </message>
+    <message>
+        <source>a value stands before the first key</source>
+        <translation>ein Wert steht vor dem ersten Schlüssel</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>ist leer</translation>
+    </message>
+    <message>
+        <source>ends inside a value (the file was cut off)</source>
+        <translation>endet mitten in einem Wert (die Datei wurde abgeschnitten)</translation>
+    </message>
+</context>
+<context>
     <name>GameRunningGuard</name>
     <message>
         <source>The Sims 2 Is Running</source>
         <translation>Die Sims 2 läuft</translation>
+    </message>
+</context>
+<context>
+    <name>GameSearch</name>
+    <message>
+        <source>the setting &quot;%1&quot; %2</source>
+        <translation>die Einstellung „%1“ %2</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHealth</name>
+    <message>
+        <source>The package is the container of a later game (version %1.%2); this game reads version 1</source>
+        <translation>Das Paket ist der Container eines späteren Spiels (Version %1.%2); dieses Spiel liest Version 1</translation>
+    </message>
+    <message>
+        <source>Resource %1 (%2) lies past the end of the file: %3 bytes at offset %4, file %5 bytes</source>
+        <translation>Ressource %1 (%2) liegt hinter dem Ende der Datei: %3 Bytes an Position %4, Datei %5 Bytes</translation>
+    </message>
+    <message>
+        <source>The directory of compressed files lists %1, which is not in the package</source>
+        <translation>Das Verzeichnis der komprimierten Dateien nennt %1, das nicht im Paket ist</translation>
+    </message>
+    <message>
+        <source>The directory of compressed files disagrees with resource %1: %2</source>
+        <translation>Das Verzeichnis der komprimierten Dateien widerspricht Ressource %1: %2</translation>
+    </message>
+    <message>
+        <source>compressed but not listed</source>
+        <translation>komprimiert, aber nicht aufgeführt</translation>
+    </message>
+    <message>
+        <source>listed but not compressed</source>
+        <translation>aufgeführt, aber nicht komprimiert</translation>
+    </message>
+    <message>
+        <source>The file is empty</source>
+        <translation>Die Datei ist leer</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1316,64 @@
     </message>
 </context>
 <context>
+    <name>PackageScan</name>
+    <message>
+        <source>The file name is not valid Unicode (the odd character is shown as �); rename the file to use it</source>
+        <translation>Der Dateiname ist kein gültiges Unicode (das fremde Zeichen wird als � angezeigt); benenne die Datei um, um sie zu verwenden</translation>
+    </message>
+    <message>
+        <source>Windows does not allow this file name (the name %1), so the game cannot load it; rename the file to use it</source>
+        <translation>Windows erlaubt diesen Dateinamen nicht (der Name %1), daher kann das Spiel die Datei nicht laden; benenne die Datei um, um sie zu verwenden</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the package</source>
+        <translation>Es ist nicht genug Speicher frei, um das Paket zu lesen</translation>
+    </message>
+</context>
+<context>
+    <name>PackageWriter</name>
+    <message>
+        <source>%1 %2 has a %3 of %4 bytes; identifiers are 4 bytes</source>
+        <translation>%1 %2 hat eine %3 von %4 Bytes; Kennungen sind 4 Bytes lang</translation>
+    </message>
+    <message>
+        <source>type identifier</source>
+        <translation>Typkennung</translation>
+    </message>
+    <message>
+        <source>Resource</source>
+        <translation>Ressource</translation>
+    </message>
+    <message>
+        <source>group identifier</source>
+        <translation>Gruppenkennung</translation>
+    </message>
+    <message>
+        <source>instance identifier</source>
+        <translation>Instanzkennung</translation>
+    </message>
+    <message>
+        <source>resource identifier</source>
+        <translation>Ressourcenkennung</translation>
+    </message>
+    <message>
+        <source>The package would grow past 2 GiB at resource %1; offsets in a package are 32-bit</source>
+        <translation>Das Paket würde bei Ressource %1 über 2 GiB wachsen; Positionen in einem Paket sind 32 Bit breit</translation>
+    </message>
+    <message>
+        <source>The package&apos;s index would end past 2 GiB; offsets in a package are 32-bit</source>
+        <translation>Der Index des Pakets würde hinter 2 GiB enden; Positionen in einem Paket sind 32 Bit breit</translation>
+    </message>
+    <message>
+        <source>%1 (still so after %2 retries)</source>
+        <translation>%1 (auch nach %2 Versuchen noch)</translation>
+    </message>
+    <message>
+        <source>Directory entry</source>
+        <translation>Verzeichniseintrag</translation>
+    </message>
+</context>
+<context>
     <name>Phrasebook</name>
     <message>
         <source>%1, %2</source>
@@ -1068,6 +1393,73 @@
     <message>
         <source>This system has no trash: the files are deleted for good.</source>
         <translation>Dieses System hat keinen Papierkorb: Die Dateien werden endgültig gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <source>Object definition</source>
+        <translation>Objektdefinition</translation>
+    </message>
+    <message>
+        <source>Package index</source>
+        <translation>Paketindex</translation>
+    </message>
+    <message>
+        <source>Hole table</source>
+        <translation>Lückentabelle</translation>
+    </message>
+    <message>
+        <source>Package header</source>
+        <translation>Paketkopf</translation>
+    </message>
+    <message>
+        <source>Directory of compressed files</source>
+        <translation>Verzeichnis der komprimierten Dateien</translation>
+    </message>
+    <message>
+        <source>Property set</source>
+        <translation>Eigenschaftensatz</translation>
+    </message>
+    <message>
+        <source>is %1, but %2 bytes cannot hold that many items</source>
+        <translation>ist %1, aber %2 Bytes können nicht so viele Einträge fassen</translation>
+    </message>
+    <message>
+        <source>is %1, but %2 bytes cannot hold that many records of %3 bytes</source>
+        <translation>ist %1, aber %2 Bytes können nicht so viele Datensätze von %3 Bytes fassen</translation>
+    </message>
+    <message>
+        <source>Resource collection</source>
+        <translation>Ressourcensammlung</translation>
+    </message>
+    <message>
+        <source>Texture image</source>
+        <translation>Texturbild</translation>
+    </message>
+    <message>
+        <source>is negative (%1)</source>
+        <translation>ist negativ (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 at offset %3 needs %4 bytes, but only %5 of %6 are left</source>
+        <translation>%1: %2 an Position %3 braucht %4 Bytes, aber nur %5 von %6 sind übrig</translation>
+    </message>
+    <message>
+        <source>%1: %2 at offset %3 %4</source>
+        <translation>%1: %2 an Position %3 %4</translation>
+    </message>
+    <message>
+        <source>Sims2Pack header</source>
+        <translation>Sims2Pack-Kopf</translation>
+    </message>
+    <message>
+        <source>Text list</source>
+        <translation>Textliste</translation>
+    </message>
+    <message>
+        <source>declares %1 entries, but only %2 bytes follow</source>
+        <translation>gibt %1 Einträge an, aber nur %2 Bytes folgen</translation>
     </message>
 </context>
 <context>
@@ -1324,10 +1716,68 @@
     </message>
 </context>
 <context>
+    <name>SupportLibrary</name>
+    <message>
+        <source>The support library &quot;%1&quot; could not be loaded (%2)</source>
+        <translation>Die Hilfsbibliothek „%1“ konnte nicht geladen werden (%2)</translation>
+    </message>
+    <message>
+        <source>The support library &quot;%1&quot; has no function &quot;%2&quot;</source>
+        <translation>Die Hilfsbibliothek „%1“ hat keine Funktion „%2“</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes is too large for the support library</source>
+        <translation>%1 von %2 Bytes ist zu groß für die Hilfsbibliothek</translation>
+    </message>
+    <message>
+        <source>A compressed resource</source>
+        <translation>Eine komprimierte Ressource</translation>
+    </message>
+    <message>
+        <source>A resource</source>
+        <translation>Eine Ressource</translation>
+    </message>
+    <message>
+        <source>A pixel buffer</source>
+        <translation>Ein Pixelpuffer</translation>
+    </message>
+</context>
+<context>
     <name>ThumbnailPages</name>
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailPurge</name>
+    <message>
+        <source>The backup folder %1 cannot be created: %2</source>
+        <translation>Der Sicherungsordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The previous %1 could not be kept in %2: %3</source>
+        <translation>Die vorherige Fassung von %1 konnte nicht in %2 aufbewahrt werden: %3</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk while it was purged; try again when the game is closed</source>
+        <translation>%1 wurde während des Löschens auf der Festplatte geändert; versuche es erneut, wenn das Spiel geschlossen ist</translation>
+    </message>
+    <message>
+        <source>%1 is corrupt!!!<byte value="xd"/>
+<byte value="xd"/>
+Operation aborted.</source>
+        <translation>%1 ist beschädigt!!!<byte value="xd"/>
+<byte value="xd"/>
+Vorgang abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Resource %1 of %2 (type %3) at offset %4 with %5 bytes lies outside the file (%6 bytes)</source>
+        <translation>Ressource %1 von %2 (Typ %3) an Position %4 mit %5 Bytes liegt außerhalb der Datei (%6 Bytes)</translation>
+    </message>
+    <message>
+        <source>The rewritten %1 would grow past 2 GiB; offsets in a package are 32-bit</source>
+        <translation>%1 würde neu geschrieben über 2 GiB wachsen; Positionen in einem Paket sind 32 Bit breit</translation>
     </message>
 </context>
 <context>

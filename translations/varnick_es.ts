@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Backups</name>
+    <message>
+        <source>The previous version cannot be kept as a backup (%1)</source>
+        <translation>La versión anterior no se puede guardar como copia de seguridad (%1)</translation>
+    </message>
+    <message>
+        <source>No backup folder is free for %1</source>
+        <translation>No hay ninguna carpeta de copias de seguridad libre para %1</translation>
+    </message>
+    <message>
+        <source>The backup folder cannot be created</source>
+        <translation>No se puede crear la carpeta de copias de seguridad</translation>
+    </message>
+    <message>
+        <source>The backup folder cannot be named: %1</source>
+        <translation>No se puede dar nombre a la carpeta de copias de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>No original of this file was kept</source>
+        <translation>No se guardó ningún original de este archivo</translation>
+    </message>
+    <message>
+        <source>The original cannot be copied back (%1)</source>
+        <translation>El original no se puede volver a copiar (%1)</translation>
+    </message>
+</context>
+<context>
     <name>BatchEdit</name>
     <message>
         <source>The package changed on disk since it was loaded; it was left as it is</source>
@@ -764,6 +791,21 @@
     </message>
 </context>
 <context>
+    <name>Compression</name>
+    <message>
+        <source>The compressed resource (%1 bytes) is damaged and cannot be decompressed</source>
+        <translation>El recurso comprimido (%1 bytes) está dañado y no se puede descomprimir</translation>
+    </message>
+    <message>
+        <source>A resource of %1 bytes cannot be compressed (at most 16,777,215 bytes)</source>
+        <translation>Un recurso de %1 bytes no se puede comprimir (como máximo 16.777.215 bytes)</translation>
+    </message>
+    <message>
+        <source>The compressed resource %1 (type %2, instance %3) is damaged and cannot be decompressed</source>
+        <translation>El recurso comprimido %1 (tipo %2, instancia %3) está dañado y no se puede descomprimir</translation>
+    </message>
+</context>
+<context>
     <name>Editions</name>
     <message>
         <source>Legacy Collection</source>
@@ -941,10 +983,235 @@
     </message>
 </context>
 <context>
+    <name>GameFiles</name>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>is larger than %1 (%2 bytes)</source>
+        <translation>ocupa más de %1 (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>holds a list where one folder was expected</source>
+        <translation>contiene una lista donde se esperaba una sola carpeta</translation>
+    </message>
+    <message>
+        <source>ends inside an escape</source>
+        <translation>termina en medio de una secuencia de escape</translation>
+    </message>
+    <message>
+        <source>holds an escape \x without digits</source>
+        <translation>contiene una secuencia de escape \x sin dígitos</translation>
+    </message>
+    <message>
+        <source>has a text without its closing quote</source>
+        <translation>tiene un texto sin sus comillas de cierre</translation>
+    </message>
+    <message>
+        <source>holds a value that is not a text</source>
+        <translation>contiene un valor que no es un texto</translation>
+    </message>
+    <message>
+        <source>is longer than %1 bytes</source>
+        <translation>ocupa más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>is not valid UTF-8 text</source>
+        <translation>no es texto UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>contiene caracteres de control</translation>
+    </message>
+    <message>
+        <source>is not a full folder path (%1)</source>
+        <translation>no es una ruta de carpeta completa (%1)</translation>
+    </message>
+    <message>
+        <source>names a folder that does not exist (%1)</source>
+        <translation>indica una carpeta que no existe (%1)</translation>
+    </message>
+    <message>
+        <source>a closing brace has no opening one</source>
+        <translation>una llave de cierre no tiene llave de apertura</translation>
+    </message>
+    <message>
+        <source>is damaged at line %1: %2</source>
+        <translation>está dañado en la línea %1: %2</translation>
+    </message>
+    <message>
+        <source>a quoted text has no closing quote</source>
+        <translation>un texto entre comillas no tiene comillas de cierre</translation>
+    </message>
+    <message>
+        <source>a condition has no closing bracket</source>
+        <translation>una condición no tiene corchete de cierre</translation>
+    </message>
+    <message>
+        <source>blocks are nested deeper than %1</source>
+        <translation>los bloques están anidados a más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>the file ends inside a block (it was cut off)</source>
+        <translation>el archivo termina dentro de un bloque (se cortó)</translation>
+    </message>
+    <message>
+        <source>a block has no key</source>
+        <translation>un bloque no tiene clave</translation>
+    </message>
+    <message>
+        <source>more than %1 keys</source>
+        <translation>más de %1 claves</translation>
+    </message>
+    <message>
+        <source>the file ends after a key (it was cut off)</source>
+        <translation>el archivo termina tras una clave (se cortó)</translation>
+    </message>
+    <message>
+        <source>a key has no value</source>
+        <translation>una clave no tiene valor</translation>
+    </message>
+    <message>
+        <source>is not a text file (it holds NUL bytes)</source>
+        <translation>no es un archivo de texto (contiene bytes NUL)</translation>
+    </message>
+    <message>
+        <source>is not a list of Steam libraries (it has no &quot;libraryfolders&quot; block)</source>
+        <translation>no es una lista de bibliotecas de Steam (no tiene el bloque «libraryfolders»)</translation>
+    </message>
+    <message>
+        <source>is too large to read</source>
+        <translation>es demasiado grande para leerlo</translation>
+    </message>
+    <message>
+        <source>binary data holds &apos;%1&apos;</source>
+        <translation>los datos binarios contienen «%1»</translation>
+    </message>
+    <message>
+        <source>a text has no closing quote</source>
+        <translation>un texto no tiene comillas de cierre</translation>
+    </message>
+    <message>
+        <source>text follows a closed value</source>
+        <translation>hay texto tras un valor cerrado</translation>
+    </message>
+    <message>
+        <source>a value name has no closing quote</source>
+        <translation>un nombre de valor no tiene comillas de cierre</translation>
+    </message>
+    <message>
+        <source>a value name is not followed by &apos;=&apos;</source>
+        <translation>un nombre de valor no va seguido de «=»</translation>
+    </message>
+    <message>
+        <source>a text type has no closing parenthesis</source>
+        <translation>un tipo de texto no tiene paréntesis de cierre</translation>
+    </message>
+    <message>
+        <source>a typed text is not quoted</source>
+        <translation>un texto con tipo no está entre comillas</translation>
+    </message>
+    <message>
+        <source>a dword value does not have eight hex digits</source>
+        <translation>un valor dword no tiene ocho dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>a binary type has no closing parenthesis</source>
+        <translation>un tipo binario no tiene paréntesis de cierre</translation>
+    </message>
+    <message>
+        <source>a value of unknown type</source>
+        <translation>un valor de tipo desconocido</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1</source>
+        <translation>la línea ocupa más de %1</translation>
+    </message>
+    <message>
+        <source>is not a Wine registry file (its first line is not &quot;%1&quot;)</source>
+        <translation>no es un archivo de registro de Wine (su primera línea no es «%1»)</translation>
+    </message>
+    <message>
+        <source>a key name has no closing bracket</source>
+        <translation>un nombre de clave no tiene corchete de cierre</translation>
+    </message>
+    <message>
+        <source>the line is neither a key nor a value</source>
+        <translation>la línea no es ni una clave ni un valor</translation>
+    </message>
+    <message>
+        <source>a value stands before the first key</source>
+        <translation>hay un valor antes de la primera clave</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>está vacío</translation>
+    </message>
+    <message>
+        <source>ends inside a value (the file was cut off)</source>
+        <translation>termina dentro de un valor (el archivo se cortó)</translation>
+    </message>
+</context>
+<context>
     <name>GameRunningGuard</name>
     <message>
         <source>The Sims 2 Is Running</source>
         <translation>Los Sims 2 está en marcha</translation>
+    </message>
+</context>
+<context>
+    <name>GameSearch</name>
+    <message>
+        <source>the setting &quot;%1&quot; %2</source>
+        <translation>el ajuste «%1» %2</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHealth</name>
+    <message>
+        <source>The package is the container of a later game (version %1.%2); this game reads version 1</source>
+        <translation>El paquete es el contenedor de un juego posterior (versión %1.%2); este juego lee la versión 1</translation>
+    </message>
+    <message>
+        <source>Resource %1 (%2) lies past the end of the file: %3 bytes at offset %4, file %5 bytes</source>
+        <translation>El recurso %1 (%2) queda más allá del final del archivo: %3 bytes en la posición %4, archivo de %5 bytes</translation>
+    </message>
+    <message>
+        <source>The directory of compressed files lists %1, which is not in the package</source>
+        <translation>El directorio de archivos comprimidos incluye %1, que no está en el paquete</translation>
+    </message>
+    <message>
+        <source>The directory of compressed files disagrees with resource %1: %2</source>
+        <translation>El directorio de archivos comprimidos no concuerda con el recurso %1: %2</translation>
+    </message>
+    <message>
+        <source>compressed but not listed</source>
+        <translation>comprimido pero no incluido</translation>
+    </message>
+    <message>
+        <source>listed but not compressed</source>
+        <translation>incluido pero no comprimido</translation>
+    </message>
+    <message>
+        <source>The file is empty</source>
+        <translation>El archivo está vacío</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1316,64 @@
     </message>
 </context>
 <context>
+    <name>PackageScan</name>
+    <message>
+        <source>The file name is not valid Unicode (the odd character is shown as �); rename the file to use it</source>
+        <translation>El nombre del archivo no es Unicode válido (el carácter extraño se muestra como �); cambia el nombre del archivo para usarlo</translation>
+    </message>
+    <message>
+        <source>Windows does not allow this file name (the name %1), so the game cannot load it; rename the file to use it</source>
+        <translation>Windows no permite este nombre de archivo (el nombre %1), así que el juego no puede cargarlo; cambia el nombre del archivo para usarlo</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the package</source>
+        <translation>No hay memoria suficiente para leer el paquete</translation>
+    </message>
+</context>
+<context>
+    <name>PackageWriter</name>
+    <message>
+        <source>%1 %2 has a %3 of %4 bytes; identifiers are 4 bytes</source>
+        <translation>%1 %2 tiene un %3 de %4 bytes; los identificadores ocupan 4 bytes</translation>
+    </message>
+    <message>
+        <source>type identifier</source>
+        <translation>identificador de tipo</translation>
+    </message>
+    <message>
+        <source>Resource</source>
+        <translation>El recurso</translation>
+    </message>
+    <message>
+        <source>group identifier</source>
+        <translation>identificador de grupo</translation>
+    </message>
+    <message>
+        <source>instance identifier</source>
+        <translation>identificador de instancia</translation>
+    </message>
+    <message>
+        <source>resource identifier</source>
+        <translation>identificador de recurso</translation>
+    </message>
+    <message>
+        <source>The package would grow past 2 GiB at resource %1; offsets in a package are 32-bit</source>
+        <translation>El paquete superaría los 2 GiB en el recurso %1; las posiciones de un paquete son de 32 bits</translation>
+    </message>
+    <message>
+        <source>The package&apos;s index would end past 2 GiB; offsets in a package are 32-bit</source>
+        <translation>El índice del paquete terminaría más allá de los 2 GiB; las posiciones de un paquete son de 32 bits</translation>
+    </message>
+    <message>
+        <source>%1 (still so after %2 retries)</source>
+        <translation>%1 (sigue así tras %2 reintentos)</translation>
+    </message>
+    <message>
+        <source>Directory entry</source>
+        <translation>La entrada de directorio</translation>
+    </message>
+</context>
+<context>
     <name>Phrasebook</name>
     <message>
         <source>%1, %2</source>
@@ -1068,6 +1393,73 @@
     <message>
         <source>This system has no trash: the files are deleted for good.</source>
         <translation>Este sistema no tiene papelera: los archivos se borran para siempre.</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <source>Object definition</source>
+        <translation>Definición de objeto</translation>
+    </message>
+    <message>
+        <source>Package index</source>
+        <translation>Índice del paquete</translation>
+    </message>
+    <message>
+        <source>Hole table</source>
+        <translation>Tabla de huecos</translation>
+    </message>
+    <message>
+        <source>Package header</source>
+        <translation>Cabecera del paquete</translation>
+    </message>
+    <message>
+        <source>Directory of compressed files</source>
+        <translation>Directorio de archivos comprimidos</translation>
+    </message>
+    <message>
+        <source>Property set</source>
+        <translation>Conjunto de propiedades</translation>
+    </message>
+    <message>
+        <source>is %1, but %2 bytes cannot hold that many items</source>
+        <translation>es %1, pero %2 bytes no pueden contener tantos elementos</translation>
+    </message>
+    <message>
+        <source>is %1, but %2 bytes cannot hold that many records of %3 bytes</source>
+        <translation>es %1, pero %2 bytes no pueden contener tantos registros de %3 bytes</translation>
+    </message>
+    <message>
+        <source>Resource collection</source>
+        <translation>Colección de recursos</translation>
+    </message>
+    <message>
+        <source>Texture image</source>
+        <translation>Imagen de textura</translation>
+    </message>
+    <message>
+        <source>is negative (%1)</source>
+        <translation>es negativo (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 at offset %3 needs %4 bytes, but only %5 of %6 are left</source>
+        <translation>%1: %2 en la posición %3 necesita %4 bytes, pero solo quedan %5 de %6</translation>
+    </message>
+    <message>
+        <source>%1: %2 at offset %3 %4</source>
+        <translation>%1: %2 en la posición %3 %4</translation>
+    </message>
+    <message>
+        <source>Sims2Pack header</source>
+        <translation>Cabecera del Sims2Pack</translation>
+    </message>
+    <message>
+        <source>Text list</source>
+        <translation>Lista de textos</translation>
+    </message>
+    <message>
+        <source>declares %1 entries, but only %2 bytes follow</source>
+        <translation>declara %1 entradas, pero solo siguen %2 bytes</translation>
     </message>
 </context>
 <context>
@@ -1324,10 +1716,68 @@
     </message>
 </context>
 <context>
+    <name>SupportLibrary</name>
+    <message>
+        <source>The support library &quot;%1&quot; could not be loaded (%2)</source>
+        <translation>No se pudo cargar la biblioteca de apoyo «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>The support library &quot;%1&quot; has no function &quot;%2&quot;</source>
+        <translation>La biblioteca de apoyo «%1» no tiene la función «%2»</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes is too large for the support library</source>
+        <translation>%1 de %2 bytes es demasiado grande para la biblioteca de apoyo</translation>
+    </message>
+    <message>
+        <source>A compressed resource</source>
+        <translation>Un recurso comprimido</translation>
+    </message>
+    <message>
+        <source>A resource</source>
+        <translation>Un recurso</translation>
+    </message>
+    <message>
+        <source>A pixel buffer</source>
+        <translation>Un búfer de píxeles</translation>
+    </message>
+</context>
+<context>
     <name>ThumbnailPages</name>
     <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailPurge</name>
+    <message>
+        <source>The backup folder %1 cannot be created: %2</source>
+        <translation>No se puede crear la carpeta de copias de seguridad %1: %2</translation>
+    </message>
+    <message>
+        <source>The previous %1 could not be kept in %2: %3</source>
+        <translation>No se pudo guardar la versión anterior de %1 en %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk while it was purged; try again when the game is closed</source>
+        <translation>%1 cambió en el disco mientras se limpiaba; vuelve a intentarlo con el juego cerrado</translation>
+    </message>
+    <message>
+        <source>%1 is corrupt!!!<byte value="xd"/>
+<byte value="xd"/>
+Operation aborted.</source>
+        <translation>¡¡¡%1 está dañado!!!<byte value="xd"/>
+<byte value="xd"/>
+Operación cancelada.</translation>
+    </message>
+    <message>
+        <source>Resource %1 of %2 (type %3) at offset %4 with %5 bytes lies outside the file (%6 bytes)</source>
+        <translation>El recurso %1 de %2 (tipo %3) en la posición %4 con %5 bytes queda fuera del archivo (%6 bytes)</translation>
+    </message>
+    <message>
+        <source>The rewritten %1 would grow past 2 GiB; offsets in a package are 32-bit</source>
+        <translation>%1, una vez reescrito, superaría los 2 GiB; las posiciones de un paquete son de 32 bits</translation>
     </message>
 </context>
 <context>

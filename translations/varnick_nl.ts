@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>Backups</name>
+    <message>
+        <source>The previous version cannot be kept as a backup (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No backup folder is free for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup folder cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup folder cannot be named: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No original of this file was kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original cannot be copied back (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BatchEdit</name>
     <message>
         <source>The package changed on disk since it was loaded; it was left as it is</source>
@@ -764,6 +791,21 @@
     </message>
 </context>
 <context>
+    <name>Compression</name>
+    <message>
+        <source>The compressed resource (%1 bytes) is damaged and cannot be decompressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A resource of %1 bytes cannot be compressed (at most 16,777,215 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compressed resource %1 (type %2, instance %3) is damaged and cannot be decompressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Editions</name>
     <message>
         <source>Legacy Collection</source>
@@ -941,9 +983,234 @@
     </message>
 </context>
 <context>
+    <name>GameFiles</name>
+    <message>
+        <source>%1 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is larger than %1 (%2 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds a list where one folder was expected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ends inside an escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds an escape \x without digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a text without its closing quote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds a value that is not a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is longer than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not valid UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a full folder path (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>names a folder that does not exist (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a closing brace has no opening one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is damaged at line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quoted text has no closing quote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a condition has no closing bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blocks are nested deeper than %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends inside a block (it was cut off)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a block has no key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends after a key (it was cut off)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a key has no value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a text file (it holds NUL bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a list of Steam libraries (it has no &quot;libraryfolders&quot; block)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is too large to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>binary data holds &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text has no closing quote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text follows a closed value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value name has no closing quote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value name is not followed by &apos;=&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text type has no closing parenthesis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a typed text is not quoted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a dword value does not have eight hex digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a binary type has no closing parenthesis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value of unknown type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is longer than %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a Wine registry file (its first line is not &quot;%1&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a key name has no closing bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is neither a key nor a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value stands before the first key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ends inside a value (the file was cut off)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GameRunningGuard</name>
     <message>
         <source>The Sims 2 Is Running</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameSearch</name>
+    <message>
+        <source>the setting &quot;%1&quot; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHealth</name>
+    <message>
+        <source>The package is the container of a later game (version %1.%2); this game reads version 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resource %1 (%2) lies past the end of the file: %3 bytes at offset %4, file %5 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The directory of compressed files lists %1, which is not in the package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The directory of compressed files disagrees with resource %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>compressed but not listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>listed but not compressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is empty</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1049,6 +1316,64 @@
     </message>
 </context>
 <context>
+    <name>PackageScan</name>
+    <message>
+        <source>The file name is not valid Unicode (the odd character is shown as �); rename the file to use it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows does not allow this file name (the name %1), so the game cannot load it; rename the file to use it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the package</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PackageWriter</name>
+    <message>
+        <source>%1 %2 has a %3 of %4 bytes; identifiers are 4 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>group identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>instance identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resource identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package would grow past 2 GiB at resource %1; offsets in a package are 32-bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package&apos;s index would end past 2 GiB; offsets in a package are 32-bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (still so after %2 retries)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Directory entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Phrasebook</name>
     <message>
         <source>%1, %2</source>
@@ -1067,6 +1392,73 @@
     </message>
     <message>
         <source>This system has no trash: the files are deleted for good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <source>Object definition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hole table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Directory of compressed files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is %1, but %2 bytes cannot hold that many items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is %1, but %2 bytes cannot hold that many records of %3 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resource collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texture image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is negative (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 at offset %3 needs %4 bytes, but only %5 of %6 are left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 at offset %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sims2Pack header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>declares %1 entries, but only %2 bytes follow</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1322,9 +1714,65 @@
     </message>
 </context>
 <context>
+    <name>SupportLibrary</name>
+    <message>
+        <source>The support library &quot;%1&quot; could not be loaded (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The support library &quot;%1&quot; has no function &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes is too large for the support library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A compressed resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A pixel buffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ThumbnailPages</name>
     <message>
         <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailPurge</name>
+    <message>
+        <source>The backup folder %1 cannot be created: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The previous %1 could not be kept in %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed on disk while it was purged; try again when the game is closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is corrupt!!!<byte value="xd"/>
+<byte value="xd"/>
+Operation aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resource %1 of %2 (type %3) at offset %4 with %5 bytes lies outside the file (%6 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rewritten %1 would grow past 2 GiB; offsets in a package are 32-bit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,7 +3,9 @@
 // text slips past translation in the sources; the program started in German
 // shows German menus.
 #include "app/WindowWiring.h"
+#include "app/backups/core/BackupStore.h"
 #include "app/backups/core/OriginalRestore.h"
+#include "app/browser/core/PackageScan.h"
 #include "app/browser/frmMain.h"
 #include "app/editor/core/ChangeWords.h"
 #include "app/editor/core/ObjectEditor.h"
@@ -16,9 +18,16 @@
 #include "app/platform/qt/TranslatedPhrases.h"
 #include "app/sims2pack/Sims2PackInstallWork.h"
 #include "app/startup/GamePaths.h"
+#include "app/startup/core/GameFileError.h"
 #include "app/startup/core/GameInstall.h"
+#include "app/startup/core/RememberedGame.h"
 #include "app/startup/core/RunningGame.h"
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+#include "app/health/index/LibraryIndex.h"
+#endif
+#include "package/TextList.h"
 #include "package/base/Paths.h"
+#include "package/base/PhraseCode.h"
 #include "tests/common/TemporaryFolder.h"
 #include "tools/demo/DemoWorld.h"
 
@@ -31,6 +40,9 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <fstream>
+#include <functional>
 
 using namespace varnick;
 
@@ -50,6 +62,8 @@ private slots:
     void coresSentencesSpeakTheInstalledLanguage();
     void failuresSpeakTheInstalledLanguage_data();
     void failuresSpeakTheInstalledLanguage();
+    void readersAndScansSpeakTheInstalledLanguage_data();
+    void readersAndScansSpeakTheInstalledLanguage();
 };
 
 namespace {
@@ -439,6 +453,109 @@ void TranslationsTest::failuresSpeakTheInstalledLanguage()
         text::translated("FoundBy", foundByTitle(FoundBy::ChosenByPlayer)) };
     languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
     QCOMPARE(said, expected);
+}
+
+void TranslationsTest::readersAndScansSpeakTheInstalledLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("expected");
+    // A resource the cursor refuses, a backup that is not there, a reason the library
+    // index kept, a package the folder scan passes over, and a refused game folder.
+    QTest::newRow("en") << QStringLiteral("en")
+                        << QStringList { QStringLiteral("Text list: name at offset 0 needs 64 bytes, but only 3 of 3 "
+                                                        "are left"),
+                               QStringLiteral("No original of this file was kept: FILE"),
+                               QStringLiteral("The file is empty"),
+                               QStringLiteral("The file cannot be opened for reading: SYSTEM"),
+                               QStringLiteral("is not a full folder path (relative/Sims)") };
+    QTest::newRow("de") << QStringLiteral("de")
+                        << QStringList { QStringLiteral("Textliste: name an Position 0 braucht 64 Bytes, aber nur 3 "
+                                                        "von 3 sind übrig"),
+                               QStringLiteral("Von dieser Datei wurde kein Original aufbewahrt: FILE"),
+                               QStringLiteral("Die Datei ist leer"),
+                               QStringLiteral("Die Datei kann nicht zum Lesen geöffnet werden: SYSTEM"),
+                               QStringLiteral("ist kein vollständiger Ordnerpfad (relative/Sims)") };
+    QTest::newRow("es") << QStringLiteral("es")
+                        << QStringList { QStringLiteral("Lista de textos: name en la posición 0 necesita 64 bytes, "
+                                                        "pero solo quedan 3 de 3"),
+                               QStringLiteral("No se guardó ningún original de este archivo: FILE"),
+                               QStringLiteral("El archivo está vacío"),
+                               QStringLiteral("El archivo no se puede abrir para leerlo: SYSTEM"),
+                               QStringLiteral("no es una ruta de carpeta completa (relative/Sims)") };
+}
+
+void TranslationsTest::readersAndScansSpeakTheInstalledLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, expected);
+    test::TemporaryFolder dir;
+    const std::filesystem::path lamp = dir.write("Lamp.package", ByteView("bytes"));
+    const std::filesystem::path library = dir.path() / "Downloads";
+    std::filesystem::create_directories(library);
+    std::ofstream(library / "Gone.package", std::ios::binary) << "x";
+    const auto failureOf = [](const std::function<void()>& work) -> std::exception_ptr {
+        try {
+            work();
+        } catch (...) {
+            return std::current_exception();
+        }
+        return nullptr;
+    };
+    const auto textOf = [](const std::exception_ptr& failure) {
+        try {
+            if (failure)
+                std::rethrow_exception(failure);
+        } catch (const GameFileError& refusal) {
+            return phraseText(refusal.reason());
+        } catch (const std::exception& error) {
+            return failureText(error);
+        }
+        return QStringLiteral("no failure");
+    };
+    const std::exception_ptr cursor = failureOf([] {
+        TextList list;
+        gsReadTextList("abc", list);
+    });
+    const std::exception_ptr backup = failureOf([&] { BackupStore(dir.path() / "backups").restoreOriginal(lamp); });
+    const std::exception_ptr folder = failureOf([] { (void)checkedRememberedFolder("relative/Sims"); });
+    // As the library index keeps it for a later run.
+    const Phrase empty(VARNICK_PHRASE("LibraryHealth", "The file is empty"));
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+    health::PackageRecord record;
+    record.relativePath = "empty.package";
+    record.kind = health::PackageKind::Broken;
+    record.error = empty.english();
+    record.errorPhrase = empty;
+    health::LibraryIndex index({});
+    index.update(std::vector<health::PackageRecord> { record }, {});
+    const std::optional<Phrase> stored = index.records().at("empty.package").errorPhrase;
+#else
+    const std::optional<Phrase> stored = decodePhrase(encodePhrase(empty));
+#endif
+    QVERIFY(stored);
+    // A package that another program removes while the scan reaches it.
+    struct Vanishing final : browser::PackageClassifier {
+        bool isCatalogObject(const std::filesystem::path& folder, const std::string& name) override
+        {
+            std::filesystem::remove(folder / pathFromUtf8(name));
+            return browser::readsAsCatalogObject(folder / pathFromUtf8(name));
+        }
+    } vanishing;
+    const std::vector<browser::SkippedFile> passedOver = browser::scanFolder(library, {}, nullptr, &vanishing).skipped;
+    QCOMPARE(passedOver.size(), std::size_t { 1 });
+    QVERIFY(passedOver[0].phrase);
+    const std::string opening = "The file cannot be opened for reading: ";
+    QVERIFY(passedOver[0].reason.starts_with(opening));
+    const QString system = text::fromUtf8(passedOver[0].reason.substr(opening.size()));
+
+    QCOMPARE(languages::installLanguageForTesting(*qApp, language), language);
+    const QStringList said { textOf(cursor), textOf(backup).replace(text::fromPath(lamp), QStringLiteral("FILE")),
+        phraseText(*stored), phraseText(*passedOver[0].phrase).replace(system, QStringLiteral("SYSTEM")),
+        textOf(folder) };
+    languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
+    QCOMPARE(said, expected);
+    // The command line's English is the same whatever the windows speak.
+    QCOMPARE(text::fromUtf8(passedOver[0].reason), QStringLiteral("The file cannot be opened for reading: ") + system);
 }
 
 QTEST_MAIN(TranslationsTest)

@@ -93,7 +93,7 @@ void checkKey(const ResourceKey& key)
 // Resources whose decoded size (the 24-bit field after the signature) stays
 // below this are decompressed, so that each input costs at most a few
 // milliseconds however large the sizes its streams declare.
-constexpr std::size_t kDecodeBudget = 1 << 20;
+constexpr std::size_t kDecodeBudget = 64 * 1024;
 
 std::size_t declaredSize(const ByteString& stored)
 {

@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         header = readRCOLHeader(bytes);
         if (header->Links.size() != static_cast<std::size_t>(header->LinkCount) || header->Body.size() > size)
             std::abort();
-        (void)readTextureImage(header->Body, notice);
+        checkTextureRoundTrip(readTextureImage(header->Body, notice));
     } catch (const Failure&) {
     }
     RCOLHeader trappedHeader;

@@ -81,9 +81,11 @@ bool sameFiles(const PackageFile& a, const PackageFile& b)
 void checkKey(const ResourceKey& key)
 {
     const std::string text = key.text();
+    if (text.size() != 35)
+        std::abort();
     const ResourceKey fromText { gfstr4HexToSimsID(text.substr(0, 8)), gfstr4HexToSimsID(text.substr(9, 8)),
         gfstr4HexToSimsID(text.substr(18, 8)), gfstr4HexToSimsID(text.substr(27, 8)) };
-    if (text.size() != 35 || !(fromText == key))
+    if (!(fromText == key))
         std::abort();
     const ResourceKey unpacked = PackedResourceKey::of(key).unpack();
     if (!(unpacked == key) || ResourceKeyHash {}(unpacked) != ResourceKeyHash {}(key))

@@ -12,7 +12,7 @@ constexpr std::uint32_t kPolynomial = 0x1864CFB;
 
 // One table entry per byte value: the register change of eight shift steps,
 // so that each byte costs one lookup.
-constexpr std::array<std::uint32_t, 256> makeTable()
+consteval std::array<std::uint32_t, 256> makeTable()
 {
     std::array<std::uint32_t, 256> table {};
     for (std::uint32_t byte = 0; byte < 256; ++byte) {

@@ -218,6 +218,11 @@ ByteString writeTextureImage(const TextureImage& texture)
         throw Failure(ErrorCode::InvalidArgument,
             "Texture file name starts with the byte 01, which readers take for a two-byte length");
     }
+    // With no name the byte after the length byte is the width's low byte.
+    if (name.empty() && (texture.Width & 0xFF) == 1) {
+        throw Failure(ErrorCode::InvalidArgument,
+            "Texture has no file name and a width whose low byte is 01, which readers take for a two-byte length");
+    }
     ByteString out;
     out += "\x0A"
            "cImageData";

@@ -91,7 +91,8 @@ ByteString writeRCOLHeader(const RCOLHeader& rcol);
 /// of texture.Mips (the texture count written is 1, the other fields as given).
 /// FileName takes up to 255 bytes (from 128 on in the two-byte length form) and
 /// must not start with the byte 01 when shorter than 128 bytes, which readers
-/// would take for the two-byte form. Throws Failure (InvalidArgument) otherwise.
+/// would take for the two-byte form; for the same reason an empty FileName
+/// needs a Width whose low byte is not 01. Throws Failure (InvalidArgument) otherwise.
 ByteString writeTextureImage(const TextureImage& texture);
 
 } // namespace varnick

@@ -86,7 +86,7 @@ struct Code {
     std::uint32_t offsetMask;
 };
 
-constexpr std::array<Code, 0xFC> makeCodes()
+consteval std::array<Code, 0xFC> makeCodes()
 {
     std::array<Code, 0xFC> rows {};
     for (unsigned a = 0; a < 0xFC; ++a) {

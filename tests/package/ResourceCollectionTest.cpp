@@ -250,6 +250,24 @@ TEST(TextureImage, writerRefusesNamesItCannotStore)
     EXPECT_EQ(readTextureImage(writeTextureImage(texture), notice).FileName, texture.FileName);
 }
 
+TEST(TextureImage, writerRefusesAnEmptyNameBeforeAWidthReadersWouldMistakeForALength)
+{
+    // Without a name the width's low byte follows the length byte; 01 there
+    // would make readers take a two-byte length and shift every later field.
+    TextureImage texture;
+    texture.Width = 0x101;
+    texture.Height = 4;
+    EXPECT_THROW(writeTextureImage(texture), Failure);
+    for (const std::int32_t width : { 0, 2, 0x100, 0x7FFFFF02 }) {
+        texture.Width = width;
+        std::string notice;
+        const TextureImage back = readTextureImage(writeTextureImage(texture), notice);
+        EXPECT_EQ(back.FileName, "");
+        EXPECT_EQ(back.Width, width);
+        EXPECT_EQ(back.Height, 4);
+    }
+}
+
 TEST(TextureImage, readsTheTexturesOfARealPackage)
 {
     const std::filesystem::path file

@@ -302,6 +302,47 @@ TEST(XmlReader, nestsUpToTheLimitAndNoDeeper)
     EXPECT_THROW((void)XmlReader(tooLong, XmlLimits { 1024, 4 }), XmlError);
 }
 
+TEST(XmlReader, seedCorpusReadsOrFailsCleanly)
+{
+    // The fuzz target's seeds: the first byte picks the limits, as there.
+    int sound = 0;
+    int refused = 0;
+    for (const ByteString& seed : seedCorpus("xml_reader")) {
+        ASSERT_FALSE(seed.empty());
+        const auto first = static_cast<unsigned char>(seed[0]);
+        XmlLimits limits;
+        limits.maxDepth = 1 + first % 8;
+        if (first >= 0xF0)
+            limits.maxBytes = first - 0xF0u;
+        try {
+            events(std::string_view(seed).substr(1), limits);
+            ++sound;
+        } catch (const XmlError&) {
+            ++refused;
+        }
+    }
+    EXPECT_GE(sound, 1);
+    EXPECT_GE(refused, 10);
+}
+
+TEST(Bzip2, seedCorpusExpandsOrFailsCleanly)
+{
+    int sound = 0;
+    for (const ByteString& seed : seedCorpus("bzip2")) {
+        ASSERT_FALSE(seed.empty());
+        const std::size_t limit = std::size_t { 1 } << (static_cast<unsigned char>(seed[0]) % 21);
+        try {
+            EXPECT_LE(bzip2Expand(ByteView(seed).substr(1), limit).size(), limit);
+            ++sound;
+        } catch (const Failure& failure) {
+            EXPECT_TRUE(
+                failure.code() == ErrorCode::DamagedCompression || failure.code() == ErrorCode::ResourceTooLarge)
+                << failure.what();
+        }
+    }
+    EXPECT_GE(sound, 3);
+}
+
 TEST(Bzip2, expandsOneOrSeveralStreamsUpToTheLimit)
 {
     const ByteString text(100000, 'x');

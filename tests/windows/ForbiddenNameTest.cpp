@@ -112,7 +112,7 @@ TEST_F(ForbiddenNames, aMoveHoldingOneIsRefusedBeforeAnythingMoves)
 {
     const fs::path destination = mFolder / L"Ziel";
     ASSERT_TRUE(test::createFolders(destination.native()));
-    for (const std::wstring& name : { L"aux.package", L"Sessel.package.", L"Tisch.package " }) {
+    for (const wchar_t* name : { L"aux.package", L"Sessel.package.", L"Tisch.package " }) {
         try {
             recolors::moveFiles({ mFolder / L"Stuhl.package", mFolder / name }, destination);
             ADD_FAILURE() << test::utf8(name) << ": the move reported success";

@@ -105,7 +105,8 @@ public:
     {
         return mFile.readUpTo(offset, target, count);
     }
-    //: What a package read from disk is called, after "the" ("before the start of the file")
+    //: What a package read from disk is called. Every refusal naming it can be said as "of the file"
+    //: ("the end of the file", "the length of the file"), so the translation may carry that article.
     PhraseText noun() const override { return VARNICK_PHRASE("PackageReader", "file"); }
     void close() { mFile.close(); }
 
@@ -137,7 +138,8 @@ public:
         std::memcpy(target, mBytes.data() + offset, available);
         return available;
     }
-    //: What a package read from memory is called, after "the" ("before the start of the package")
+    //: What a package read from memory is called. Every refusal naming it can be said as "of the package"
+    //: ("the end of the package", "the length of the package"), so the translation may carry that article.
     PhraseText noun() const override { return VARNICK_PHRASE("PackageReader", "package"); }
 
 private:

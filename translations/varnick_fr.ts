@@ -1337,7 +1337,7 @@
     </message>
     <message>
         <source>file</source>
-        <extracomment>What a package read from disk is called, after &quot;the&quot; (&quot;before the start of the file&quot;)</extracomment>
+        <extracomment>What a package read from disk is called. Every refusal naming it can be said as &quot;of the file&quot; (&quot;the end of the file&quot;, &quot;the length of the file&quot;), so the translation may carry that article.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1346,7 +1346,7 @@
     </message>
     <message>
         <source>package</source>
-        <extracomment>What a package read from memory is called, after &quot;the&quot; (&quot;before the start of the package&quot;)</extracomment>
+        <extracomment>What a package read from memory is called. Every refusal naming it can be said as &quot;of the package&quot; (&quot;the end of the package&quot;, &quot;the length of the package&quot;), so the translation may carry that article.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

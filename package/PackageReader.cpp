@@ -48,19 +48,27 @@ constexpr std::int64_t kDirectReadSize = 256 * 1024;
 // An index up to this size is read before the file's length is known (see readIndexEntries).
 constexpr std::int64_t kUncheckedIndexBytes = 1024 * 1024;
 
-[[noreturn]] void badPackage(const std::string& description)
+[[noreturn]] void badPackage(Phrase description)
 {
-    throw Failure(ErrorCode::BadPackage, description);
+    throw Failure(ErrorCode::BadPackage, std::move(description));
 }
 
-std::string plural(std::int64_t count, const char* noun)
+std::string number(std::int64_t value)
 {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+    return std::to_string(value);
 }
 
-std::string entryCount(std::int64_t count)
+Phrase byteCount(std::int64_t count)
 {
-    return std::to_string(count) + (count == 1 ? " entry" : " entries");
+    return Phrase::counted(VARNICK_PHRASE_N("PackageReader", "%n byte(s)"), count);
+}
+
+Phrase entryCount(std::int64_t count)
+{
+    // "entry" does not take its plural by an ending, so one entry has a phrase of its own.
+    if (count == 1)
+        return Phrase(VARNICK_PHRASE("PackageReader", "1 entry"));
+    return Phrase::counted(VARNICK_PHRASE_N("PackageReader", "%n entries"), count);
 }
 
 // Where the package bytes come from: an open file or a buffer.
@@ -73,7 +81,8 @@ public:
     virtual void read(std::int64_t offset, char* target, std::size_t count) const = 0;
     /// Reads up to count bytes at offset, fewer where the source ends.
     virtual std::size_t readUpTo(std::int64_t offset, char* target, std::size_t count) const = 0;
-    virtual const char* noun() const = 0;
+    /// What the bytes are called in refusals ("the end of the file").
+    virtual PhraseText noun() const = 0;
 };
 
 class FileSource final : public Source {
@@ -96,7 +105,9 @@ public:
     {
         return mFile.readUpTo(offset, target, count);
     }
-    const char* noun() const override { return "file"; }
+    //: What a package read from disk is called. Every refusal naming it can be said as "of the file"
+    //: ("the end of the file", "the length of the file"), so the translation may carry that article.
+    PhraseText noun() const override { return VARNICK_PHRASE("PackageReader", "file"); }
     void close() { mFile.close(); }
 
 private:
@@ -115,8 +126,9 @@ public:
     {
         // Callers check ranges first; this guards the buffer all the same.
         if (readUpTo(offset, target, count) != count)
-            badPackage("A read of " + std::to_string(count) + " bytes at offset " + std::to_string(offset)
-                + " lies outside the package (" + std::to_string(size()) + " bytes)");
+            badPackage(Phrase(
+                VARNICK_PHRASE("PackageReader", "A read of %1 bytes at offset %2 lies outside the package (%3 bytes)"),
+                { number(static_cast<std::int64_t>(count)), number(offset), number(size()) }));
     }
     std::size_t readUpTo(std::int64_t offset, char* target, std::size_t count) const override
     {
@@ -126,7 +138,9 @@ public:
         std::memcpy(target, mBytes.data() + offset, available);
         return available;
     }
-    const char* noun() const override { return "package"; }
+    //: What a package read from memory is called. Every refusal naming it can be said as "of the package"
+    //: ("the end of the package", "the length of the package"), so the translation may carry that article.
+    PhraseText noun() const override { return VARNICK_PHRASE("PackageReader", "package"); }
 
 private:
     ByteView mBytes;
@@ -145,27 +159,27 @@ PackageHeader readHeader(const Source& source)
     // One read; the length of the file matters only when it is too short.
     char bytes[kPackageHeaderSize];
     if (source.readUpTo(0, bytes, sizeof bytes) < sizeof bytes)
-        badPackage("The " + std::string(source.noun()) + " is " + plural(source.size(), "byte")
-            + " long, shorter than the 96-byte package header");
+        badPackage(Phrase(VARNICK_PHRASE("PackageReader", "The %1 is %2 long, shorter than the 96-byte package header"),
+            { Phrase(source.noun()), byteCount(source.size()) }));
     return parsePackageHeader(ByteView(bytes, sizeof bytes));
 }
 
-// Checks that count records of recordSize bytes at offset lie inside the source.
-void checkTable(
-    const Source& source, const char* table, std::int32_t count, std::int32_t offset, std::int64_t recordSize)
+// Checks that the index's count records of recordSize bytes at offset lie inside the source.
+void checkIndex(const Source& source, std::int32_t count, std::int32_t offset, std::int64_t recordSize)
 {
     const std::int64_t length = source.size();
     if (count < 0)
-        badPackage(std::string(table) + " count " + std::to_string(count) + " is negative");
+        badPackage(Phrase(VARNICK_PHRASE("PackageReader", "Index count %1 is negative"), { number(count) }));
     if (count == 0)
         return;
     if (offset < 0)
-        badPackage(std::string(table) + " of " + entryCount(count) + " starts at offset " + std::to_string(offset)
-            + ", before the start of the " + source.noun());
+        badPackage(
+            Phrase(VARNICK_PHRASE("PackageReader", "Index of %1 starts at offset %2, before the start of the %3"),
+                { entryCount(count), number(offset), Phrase(source.noun()) }));
     const std::int64_t bytes = static_cast<std::int64_t>(count) * recordSize;
     if (offset > length || bytes > length - offset)
-        badPackage(std::string(table) + " of " + entryCount(count) + " at offset " + std::to_string(offset)
-            + " runs past the end of the " + source.noun() + " (" + plural(length, "byte") + ")");
+        badPackage(Phrase(VARNICK_PHRASE("PackageReader", "Index of %1 at offset %2 runs past the end of the %3 (%4)"),
+            { entryCount(count), number(offset), Phrase(source.noun()), byteCount(length) }));
 }
 
 // The index's stored bytes (IndexCount records of indexEntrySize), after the
@@ -174,7 +188,7 @@ std::unique_ptr<char[]> readIndexBytes(const Source& source, const PackageHeader
 {
     const std::int64_t entrySize = indexEntrySize(header.IndexMinorVersion);
     if (header.IndexCount <= 0 || header.IndexOffset < 0) {
-        checkTable(source, "Index", header.IndexCount, header.IndexOffset, entrySize);
+        checkIndex(source, header.IndexCount, header.IndexOffset, entrySize);
         return nullptr;
     }
     const std::int64_t bytes = static_cast<std::int64_t>(header.IndexCount) * entrySize;
@@ -182,12 +196,13 @@ std::unique_ptr<char[]> readIndexBytes(const Source& source, const PackageHeader
     // folder scan; an index of modest size is read straight away, and a short
     // read shows that it runs past the end. A larger one is checked first.
     if (bytes > kUncheckedIndexBytes)
-        checkTable(source, "Index", header.IndexCount, header.IndexOffset, entrySize);
+        checkIndex(source, header.IndexCount, header.IndexOffset, entrySize);
     std::unique_ptr<char[]> buffer(new char[static_cast<std::size_t>(bytes)]);
     if (source.readUpTo(header.IndexOffset, buffer.get(), static_cast<std::size_t>(bytes))
         < static_cast<std::size_t>(bytes)) {
-        checkTable(source, "Index", header.IndexCount, header.IndexOffset, entrySize);
-        badPackage("The index ended early while it was read (the file changed)");
+        checkIndex(source, header.IndexCount, header.IndexOffset, entrySize);
+        badPackage(
+            Phrase(VARNICK_PHRASE("PackageReader", "The index ended early while it was read (the file changed)")));
     }
     return buffer;
 }
@@ -250,24 +265,25 @@ ByteString readTypes(const Source& source)
     return readIndexTypes(source, header);
 }
 
-std::string describeEntry(std::size_t position, std::size_t count, const IndexEntry& entry)
+Phrase describeEntry(std::size_t position, std::size_t count, const IndexEntry& entry)
 {
-    return "Resource " + std::to_string(position + 1) + " of " + std::to_string(count) + " (type "
-        + simsIdToHex(entry.TypeID) + ")";
+    return Phrase(VARNICK_PHRASE("PackageReader", "Resource %1 of %2 (type %3)"),
+        { std::to_string(position + 1), std::to_string(count), simsIdToHex(entry.TypeID) });
 }
 
 void checkResource(const Source& source, std::size_t position, std::size_t count, const IndexEntry& entry)
 {
     const std::int64_t length = source.size();
     if (entry.Offset < 0)
-        badPackage(describeEntry(position, count, entry) + " starts at offset " + std::to_string(entry.Offset)
-            + ", before the start of the " + source.noun());
+        badPackage(Phrase(VARNICK_PHRASE("PackageReader", "%1 starts at offset %2, before the start of the %3"),
+            { describeEntry(position, count, entry), number(entry.Offset), Phrase(source.noun()) }));
     if (entry.Size < 0)
-        badPackage(describeEntry(position, count, entry) + " has a negative size (" + std::to_string(entry.Size) + ")");
+        badPackage(Phrase(VARNICK_PHRASE("PackageReader", "%1 has a negative size (%2)"),
+            { describeEntry(position, count, entry), number(entry.Size) }));
     if (entry.Offset > length || entry.Size > length - entry.Offset)
-        badPackage(describeEntry(position, count, entry) + " at offset " + std::to_string(entry.Offset) + " with "
-            + plural(entry.Size, "byte") + " runs past the end of the " + source.noun() + " (" + plural(length, "byte")
-            + ")");
+        badPackage(Phrase(VARNICK_PHRASE("PackageReader", "%1 at offset %2 with %3 runs past the end of the %4 (%5)"),
+            { describeEntry(position, count, entry), number(entry.Offset), byteCount(entry.Size), Phrase(source.noun()),
+                byteCount(length) }));
 }
 
 std::vector<HoleEntry> readHoles(const Source& source, const PackageHeader& header)
@@ -305,9 +321,11 @@ void readResources(const Source& source, const std::vector<IndexEntry>& index, s
     }
     if (total > 2 * length + kSharedRangeAllowance)
         throw Failure(ErrorCode::ResourceTooLarge,
-            "The index's " + entryCount(static_cast<std::int64_t>(index.size())) + " name resources of "
-                + plural(total, "byte") + " in all, more than the " + source.noun() + " (" + plural(length, "byte")
-                + ") can hold even with shared ranges");
+            Phrase(VARNICK_PHRASE("PackageReader",
+                       "The index's %1 name resources of %2 in all, more than the %3 (%4) can hold even with shared "
+                       "ranges"),
+                { entryCount(static_cast<std::int64_t>(index.size())), byteCount(total), Phrase(source.noun()),
+                    byteCount(length) }));
 
     files.resize(index.size());
     for (std::size_t i = 0; i < index.size(); ++i) {
@@ -380,7 +398,8 @@ void setHeader(PackageFile& pkg, const PackageHeader& header)
 PackageHeader parsePackageHeader(ByteView bytes)
 {
     if (static_cast<std::int64_t>(bytes.size()) < kPackageHeaderSize)
-        badPackage("The package header needs 96 bytes, " + std::to_string(bytes.size()) + " are there");
+        badPackage(Phrase(VARNICK_PHRASE("PackageReader", "The package header needs 96 bytes, %1 are there"),
+            { number(static_cast<std::int64_t>(bytes.size())) }));
     ResourceCursor cursor(bytes.substr(0, kPackageHeaderSize), VARNICK_PHRASE("Resources", "Package header"));
     PackageHeader header;
     header.Magic = cursor.i32("magic");

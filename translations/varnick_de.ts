@@ -1316,6 +1316,85 @@
     </message>
 </context>
 <context>
+    <name>PackageReader</name>
+    <message numerus="yes">
+        <source>%n byte(s)</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 Eintrag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>What a package read from disk is called. Every refusal naming it can be said as &quot;of the file&quot; (&quot;the end of the file&quot;, &quot;the length of the file&quot;), so the translation may carry that article.</extracomment>
+        <translation>der Datei</translation>
+    </message>
+    <message>
+        <source>A read of %1 bytes at offset %2 lies outside the package (%3 bytes)</source>
+        <translation>Ein Lesevorgang von %1 Bytes an Position %2 liegt außerhalb des Pakets (%3 Bytes)</translation>
+    </message>
+    <message>
+        <source>package</source>
+        <extracomment>What a package read from memory is called. Every refusal naming it can be said as &quot;of the package&quot; (&quot;the end of the package&quot;, &quot;the length of the package&quot;), so the translation may carry that article.</extracomment>
+        <translation>des Pakets</translation>
+    </message>
+    <message>
+        <source>The %1 is %2 long, shorter than the 96-byte package header</source>
+        <translation>Die Länge %1 beträgt %2, weniger als der 96 Byte lange Paketkopf</translation>
+    </message>
+    <message>
+        <source>Index count %1 is negative</source>
+        <translation>Die Zahl der Einträge des Index (%1) ist negativ</translation>
+    </message>
+    <message>
+        <source>Index of %1 starts at offset %2, before the start of the %3</source>
+        <translation>Der Index mit %1 beginnt an Position %2, vor dem Anfang %3</translation>
+    </message>
+    <message>
+        <source>Index of %1 at offset %2 runs past the end of the %3 (%4)</source>
+        <translation>Der Index mit %1 an Position %2 reicht über das Ende %3 (%4) hinaus</translation>
+    </message>
+    <message>
+        <source>The index ended early while it was read (the file changed)</source>
+        <translation>Der Index endete beim Lesen zu früh (die Datei wurde geändert)</translation>
+    </message>
+    <message>
+        <source>Resource %1 of %2 (type %3)</source>
+        <translation>Ressource %1 von %2 (Typ %3)</translation>
+    </message>
+    <message>
+        <source>%1 starts at offset %2, before the start of the %3</source>
+        <translation>%1 beginnt an Position %2, vor dem Anfang %3</translation>
+    </message>
+    <message>
+        <source>%1 has a negative size (%2)</source>
+        <translation>%1 hat eine negative Größe (%2)</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2 with %3 runs past the end of the %4 (%5)</source>
+        <translation>%1 an Position %2 mit %3 reicht über das Ende %4 (%5) hinaus</translation>
+    </message>
+    <message>
+        <source>The index&apos;s %1 name resources of %2 in all, more than the %3 (%4) can hold even with shared ranges</source>
+        <translation>Die Einträge des Index (%1) nennen Ressourcen von insgesamt %2, mehr als der Umfang %3 (%4) selbst mit gemeinsam genutzten Bereichen fassen kann</translation>
+    </message>
+    <message>
+        <source>The package header needs 96 bytes, %1 are there</source>
+        <translation>Der Paketkopf braucht 96 Bytes, vorhanden sind %1</translation>
+    </message>
+</context>
+<context>
     <name>PackageScan</name>
     <message>
         <source>The file name is not valid Unicode (the odd character is shown as �); rename the file to use it</source>

@@ -12,6 +12,23 @@
     </message>
 </context>
 <context>
+    <name>PackageReader</name>
+    <message numerus="yes">
+        <source>%n byte(s)</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entry</numerusform>
+            <numerusform>%n entries</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Sims2Pack</name>
     <message numerus="yes">
         <source>%n byte(s)</source>

@@ -1316,6 +1316,85 @@
     </message>
 </context>
 <context>
+    <name>PackageReader</name>
+    <message numerus="yes">
+        <source>%n byte(s)</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 entrada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entrada</numerusform>
+            <numerusform>%n entradas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>What a package read from disk is called. Every refusal naming it can be said as &quot;of the file&quot; (&quot;the end of the file&quot;, &quot;the length of the file&quot;), so the translation may carry that article.</extracomment>
+        <translation>del archivo</translation>
+    </message>
+    <message>
+        <source>A read of %1 bytes at offset %2 lies outside the package (%3 bytes)</source>
+        <translation>Una lectura de %1 bytes en la posición %2 queda fuera del paquete (%3 bytes)</translation>
+    </message>
+    <message>
+        <source>package</source>
+        <extracomment>What a package read from memory is called. Every refusal naming it can be said as &quot;of the package&quot; (&quot;the end of the package&quot;, &quot;the length of the package&quot;), so the translation may carry that article.</extracomment>
+        <translation>del paquete</translation>
+    </message>
+    <message>
+        <source>The %1 is %2 long, shorter than the 96-byte package header</source>
+        <translation>La longitud %1 es de %2, menos que la cabecera del paquete de 96 bytes</translation>
+    </message>
+    <message>
+        <source>Index count %1 is negative</source>
+        <translation>El número de entradas del índice (%1) es negativo</translation>
+    </message>
+    <message>
+        <source>Index of %1 starts at offset %2, before the start of the %3</source>
+        <translation>El índice de %1 empieza en la posición %2, antes del comienzo %3</translation>
+    </message>
+    <message>
+        <source>Index of %1 at offset %2 runs past the end of the %3 (%4)</source>
+        <translation>El índice de %1 en la posición %2 va más allá del final %3 (%4)</translation>
+    </message>
+    <message>
+        <source>The index ended early while it was read (the file changed)</source>
+        <translation>El índice terminó antes de tiempo mientras se leía (el archivo cambió)</translation>
+    </message>
+    <message>
+        <source>Resource %1 of %2 (type %3)</source>
+        <translation>El recurso %1 de %2 (tipo %3)</translation>
+    </message>
+    <message>
+        <source>%1 starts at offset %2, before the start of the %3</source>
+        <translation>%1 empieza en la posición %2, antes del comienzo %3</translation>
+    </message>
+    <message>
+        <source>%1 has a negative size (%2)</source>
+        <translation>%1 tiene un tamaño negativo (%2)</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2 with %3 runs past the end of the %4 (%5)</source>
+        <translation>%1 en la posición %2 con %3 va más allá del final %4 (%5)</translation>
+    </message>
+    <message>
+        <source>The index&apos;s %1 name resources of %2 in all, more than the %3 (%4) can hold even with shared ranges</source>
+        <translation>Las entradas del índice (%1) nombran recursos de %2 en total, más de lo que admite el tamaño %3 (%4) incluso con rangos compartidos</translation>
+    </message>
+    <message>
+        <source>The package header needs 96 bytes, %1 are there</source>
+        <translation>La cabecera del paquete necesita 96 bytes, hay %1</translation>
+    </message>
+</context>
+<context>
     <name>PackageScan</name>
     <message>
         <source>The file name is not valid Unicode (the odd character is shown as �); rename the file to use it</source>

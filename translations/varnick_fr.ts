@@ -1316,6 +1316,85 @@
     </message>
 </context>
 <context>
+    <name>PackageReader</name>
+    <message numerus="yes">
+        <source>%n byte(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>What a package read from disk is called. Every refusal naming it can be said as &quot;of the file&quot; (&quot;the end of the file&quot;, &quot;the length of the file&quot;), so the translation may carry that article.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A read of %1 bytes at offset %2 lies outside the package (%3 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>package</source>
+        <extracomment>What a package read from memory is called. Every refusal naming it can be said as &quot;of the package&quot; (&quot;the end of the package&quot;, &quot;the length of the package&quot;), so the translation may carry that article.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 is %2 long, shorter than the 96-byte package header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index count %1 is negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index of %1 starts at offset %2, before the start of the %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index of %1 at offset %2 runs past the end of the %3 (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The index ended early while it was read (the file changed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resource %1 of %2 (type %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 starts at offset %2, before the start of the %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a negative size (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at offset %2 with %3 runs past the end of the %4 (%5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The index&apos;s %1 name resources of %2 in all, more than the %3 (%4) can hold even with shared ranges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package header needs 96 bytes, %1 are there</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PackageScan</name>
     <message>
         <source>The file name is not valid Unicode (the odd character is shown as �); rename the file to use it</source>

@@ -64,12 +64,12 @@ bool FolderScanner::running() const
     return mTask->running();
 }
 
-void FolderScanner::addSkipped(const std::string& file, const std::string& reason)
+void FolderScanner::addSkipped(const std::string& file, const std::string& reason, std::optional<Phrase> phrase)
 {
     if (std::any_of(mSkipped.begin(), mSkipped.end(),
             [&](const browser::SkippedFile& skipped) { return skipped.file == file; }))
         return;
-    mSkipped.push_back({ file, reason });
+    mSkipped.push_back({ file, reason, std::move(phrase) });
     if (mOnSkipped)
         mOnSkipped();
 }

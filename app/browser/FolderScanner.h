@@ -45,8 +45,9 @@ public:
 
     /// The files the scan (or the page drawing) could not read, each with its reason.
     const std::vector<browser::SkippedFile>& skipped() const { return mSkipped; }
-    /// Adds a file the page drawing could not read, unless it is listed already.
-    void addSkipped(const std::string& file, const std::string& reason);
+    /// Adds a file the page drawing could not read, with the phrase its reason was
+    /// worded from when it was, unless the file is listed already.
+    void addSkipped(const std::string& file, const std::string& reason, std::optional<Phrase> phrase = std::nullopt);
     /// What the scan knew of an object of the folder, by file name.
     std::optional<browser::KnownSummary> known(const QString& name) const;
     /// What the scan knew of the package at path, when it lies in the scanned folder.

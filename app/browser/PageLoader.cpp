@@ -46,7 +46,8 @@ void PageLoader::load(std::vector<Cell> cells)
                 return;
             const browser::ObjectSummary summary = FolderScanner::summaryOf(cell.file, cell.known, *counter);
             Caption caption { cell.index, text::fromUtf8(summary.name), text::fromUtf8(summary.file),
-                summary.readable ? QString() : text::fromUtf8(summary.reason) };
+                summary.readable ? QString() : text::fromUtf8(summary.reason),
+                summary.readable ? std::nullopt : summary.reasonPhrase };
             task.post([this, caption] {
                 if (mOnCaption)
                     mOnCaption(caption);

@@ -39,6 +39,7 @@ public:
         QString name;
         QString file;
         QString reason;
+        std::optional<Phrase> reasonPhrase; ///< reason for a window to say in the player's language, when worded
     };
 
     /// Side of the cells' pictures.

@@ -8,6 +8,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <string_view>
+
 namespace varnick {
 
 SkippedFilesDialog::SkippedFilesDialog(QWidget* parent)
@@ -33,15 +35,16 @@ void SkippedFilesDialog::showFiles(const std::vector<browser::SkippedFile>& file
 {
     mFiles->clear();
     for (const browser::SkippedFile& file : files) {
-        const QString technical = text::fromUtf8(toValidUtf8(file.reason));
-        // The package reader words its refusals for help forums (offsets and sizes), not as
-        // phrases: those are said in the player's words, as Library Health says them, with
-        // the reader's own in the tool tip.
+        const std::string english = toValidUtf8(file.reason);
         const bool worded = file.phrase && !file.phrase->isLiteral();
-        const QString reason
-            = worded ? phraseText(*file.phrase) : text::translated("Words", plainReadFailure(toValidUtf8(file.reason)));
+        const QString technical = worded ? phraseText(*file.phrase) : text::fromUtf8(english);
+        // The package reader words its refusals for help forums (offsets and sizes): those
+        // are said in the player's words, as Library Health says them, with the reader's
+        // own (in the player's language) in the tool tip.
+        const bool readerRefusal = !worded || std::string_view(file.phrase->text().context) == "PackageReader";
+        const QString reason = readerRefusal ? text::translated("Words", plainReadFailure(english)) : technical;
         auto* item = new QTreeWidgetItem(mFiles, { text::fromUtf8(file.file), reason });
-        item->setToolTip(1, worded ? reason : technical);
+        item->setToolTip(1, technical);
     }
     mFiles->resizeColumnToContents(0);
     show();

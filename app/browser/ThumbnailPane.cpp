@@ -113,7 +113,7 @@ ThumbnailPane::ThumbnailPane(MainWindowController& controller, FolderScanner& sc
     mPages->setCaptionHandler([this](const PageLoader::Caption& read) {
         setCaption(read.index, read.name);
         if (!read.reason.isEmpty())
-            mScanner.addSkipped(text::toUtf8(read.file), text::toUtf8(read.reason));
+            mScanner.addSkipped(text::toUtf8(read.file), text::toUtf8(read.reason), read.reasonPhrase);
         ++mCellsDone;
         if (mOnProgress)
             mOnProgress(mCellsDone, mCellsRequested);

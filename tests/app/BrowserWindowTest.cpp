@@ -30,6 +30,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -151,6 +152,7 @@ private slots:
     void displayShowsTextsGuidAndThumbnail();
     void picturesAreMadeFromTexturesWhereTheCacheHasNone();
     void damagedFilesAreSkippedAndListed();
+    void skippedFilesKeepHowTheirReasonWasWorded();
     void cancelStopsTheScan();
     void controlsAreEnabledFromWhatCanBeDone();
     void oneSelectionTheCommandsActOn();
@@ -588,6 +590,36 @@ void BrowserWindowTest::damagedFilesAreSkippedAndListed()
     QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("empty.package"));
     QVERIFY(!list->topLevelItem(0)->text(1).isEmpty());
     QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("text.package"));
+}
+
+void BrowserWindowTest::skippedFilesKeepHowTheirReasonWasWorded()
+{
+    Settings::TemporaryStore store;
+    writeObjects(*mData, "Downloads", 1);
+    // The scan passes over a package whose index runs past its end; the page drawing
+    // finds an object whose text list is cut short.
+    mData->write("Downloads/cut.package", catalogObject({ definition(7) }, { { 1, "Cut" } }).substr(0, 150));
+    PackageBuilder garbled;
+    garbled.add("4F424A44", "7FD46CD0", "00000001", "00000000", definition(8))
+        .add("AC4F8687", "1C0532FA", "00000001", "00000000", ByteString(40, 'm'))
+        .add("43545353", "7FD46CD0", "00000001", "00000000", "abc");
+    mData->write("Downloads/garbled.package", garbled.build());
+    std::unique_ptr<frmMain> window(openOn(QStringLiteral("Downloads")));
+    settle(*window);
+    window->cmdSkipped_Click();
+    auto* list = child<QTreeWidget>(*window, QStringLiteral("skippedFiles"));
+    QMap<QString, QTreeWidgetItem*> rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        rows.insert(list->topLevelItem(i)->text(0), list->topLevelItem(i));
+    QCOMPARE(rows.keys(), (QList<QString> { QStringLiteral("cut.package"), QStringLiteral("garbled.package") }));
+    // The reader's refusal in the player's words, its own sentence in the tool tip.
+    QCOMPARE(rows[QStringLiteral("cut.package")]->text(1),
+        QStringLiteral("The file is damaged: its table of contents runs past its end"));
+    QVERIFY2(rows[QStringLiteral("cut.package")]->toolTip(1).startsWith(QStringLiteral("Index of ")),
+        qPrintable(rows[QStringLiteral("cut.package")]->toolTip(1)));
+    // A resource's refusal found while drawing the page is said from its phrase.
+    QCOMPARE(rows[QStringLiteral("garbled.package")]->text(1),
+        QStringLiteral("Text list: name at offset 0 needs 64 bytes, but only 3 of 3 are left"));
 }
 
 void BrowserWindowTest::cancelStopsTheScan()

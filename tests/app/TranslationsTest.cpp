@@ -25,6 +25,7 @@
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
 #include "app/health/index/LibraryIndex.h"
 #endif
+#include "package/PackageReader.h"
 #include "package/TextList.h"
 #include "package/base/Paths.h"
 #include "package/base/PhraseCode.h"
@@ -460,28 +461,35 @@ void TranslationsTest::readersAndScansSpeakTheInstalledLanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("expected");
     // A resource the cursor refuses, a backup that is not there, a reason the library
-    // index kept, a package the folder scan passes over, and a refused game folder.
+    // index kept, a package the folder scan passes over, a refused game folder, and a
+    // package whose index runs past its end.
     QTest::newRow("en") << QStringLiteral("en")
                         << QStringList { QStringLiteral("Text list: name at offset 0 needs 64 bytes, but only 3 of 3 "
                                                         "are left"),
                                QStringLiteral("No original of this file was kept: FILE"),
                                QStringLiteral("The file is empty"),
                                QStringLiteral("The file cannot be opened for reading: SYSTEM"),
-                               QStringLiteral("is not a full folder path (relative/Sims)") };
+                               QStringLiteral("is not a full folder path (relative/Sims)"),
+                               QStringLiteral(
+                                   "Index of 1 entry at offset 96 runs past the end of the file (100 bytes)") };
     QTest::newRow("de") << QStringLiteral("de")
                         << QStringList { QStringLiteral("Textliste: name an Position 0 braucht 64 Bytes, aber nur 3 "
                                                         "von 3 sind übrig"),
                                QStringLiteral("Von dieser Datei wurde kein Original aufbewahrt: FILE"),
                                QStringLiteral("Die Datei ist leer"),
                                QStringLiteral("Die Datei kann nicht zum Lesen geöffnet werden: SYSTEM"),
-                               QStringLiteral("ist kein vollständiger Ordnerpfad (relative/Sims)") };
+                               QStringLiteral("ist kein vollständiger Ordnerpfad (relative/Sims)"),
+                               QStringLiteral("Der Index mit 1 Eintrag an Position 96 reicht über das Ende der Datei "
+                                              "(100 Bytes) hinaus") };
     QTest::newRow("es") << QStringLiteral("es")
                         << QStringList { QStringLiteral("Lista de textos: name en la posición 0 necesita 64 bytes, "
                                                         "pero solo quedan 3 de 3"),
                                QStringLiteral("No se guardó ningún original de este archivo: FILE"),
                                QStringLiteral("El archivo está vacío"),
                                QStringLiteral("El archivo no se puede abrir para leerlo: SYSTEM"),
-                               QStringLiteral("no es una ruta de carpeta completa (relative/Sims)") };
+                               QStringLiteral("no es una ruta de carpeta completa (relative/Sims)"),
+                               QStringLiteral("El índice de 1 entrada en la posición 96 va más allá del final del "
+                                              "archivo (100 bytes)") };
 }
 
 void TranslationsTest::readersAndScansSpeakTheInstalledLanguage()
@@ -518,6 +526,12 @@ void TranslationsTest::readersAndScansSpeakTheInstalledLanguage()
     });
     const std::exception_ptr backup = failureOf([&] { BackupStore(dir.path() / "backups").restoreOriginal(lamp); });
     const std::exception_ptr folder = failureOf([] { (void)checkedRememberedFolder("relative/Sims"); });
+    // A header naming one index entry at offset 96 of a 100-byte file.
+    ByteString cutIndex(100, '\0');
+    cutIndex[36] = '\x01';
+    cutIndex[40] = '\x60';
+    const std::filesystem::path cut = dir.write("cut.package", cutIndex);
+    const std::exception_ptr cutRead = failureOf([&] { (void)readPackageIndex(cut); });
     // As the library index keeps it for a later run.
     const Phrase empty(VARNICK_PHRASE("LibraryHealth", "The file is empty"));
 #ifdef VARNICK_HAVE_LIBRARY_INDEX
@@ -551,7 +565,7 @@ void TranslationsTest::readersAndScansSpeakTheInstalledLanguage()
     QCOMPARE(languages::installLanguageForTesting(*qApp, language), language);
     const QStringList said { textOf(cursor), textOf(backup).replace(text::fromPath(lamp), QStringLiteral("FILE")),
         phraseText(*stored), phraseText(*passedOver[0].phrase).replace(system, QStringLiteral("SYSTEM")),
-        textOf(folder) };
+        textOf(folder), textOf(cutRead) };
     languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
     QCOMPARE(said, expected);
     // The command line's English is the same whatever the windows speak.

@@ -7,6 +7,7 @@
 #include "app/recolors/core/ThumbnailPurge.h"
 #include "app/startup/core/RunningGame.h"
 #include "package/CompressedResource.h"
+#include "package/PackageReader.h"
 #include "package/PackageWriter.h"
 #include "package/PropertySet.h"
 #include "package/ResourceCollection.h"
@@ -16,6 +17,7 @@
 #include "tests/common/BadSims2Packs.h"
 #include "tests/common/FailingFolderLister.h"
 #include "tests/common/TemporaryFolder.h"
+#include "tools/common/PackageBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -418,4 +420,100 @@ TEST(Phrasebook, readersAndWritersRefusalsKeepTheirEnglishAndCarryTheirPhrase)
             << c.what << ": " << marked(c.failure.phrase());
     }
     EXPECT_EQ(corrupt.corruptMessage(), corrupt.corruptPhrase().english());
+}
+
+namespace {
+
+// Three small resources, laid out by hand (not by the writer).
+ByteString threeResources()
+{
+    return test::PackageBuilder()
+        .indexMinorVersion(2)
+        .add("4F424A44", "7FD46CD0", "00000041", "00000001", "object definition bytes")
+        .add("43545353", "7FD46CD0", "00000001", "00000002", "catalog text")
+        .add("AC4F8687", "1C0532FA", "FF000000", "00000003", "mesh")
+        .build();
+}
+
+ByteString patched(ByteString bytes, std::size_t offset, std::int32_t value)
+{
+    test::patchInt32(bytes, offset, value);
+    return bytes;
+}
+
+} // namespace
+
+// The package reader's refusals of a damaged header, index or resource: each
+// keeps the English the command line has always printed, and every word of it,
+// the counted ones and what the bytes are called included, reaches the phrasebook.
+TEST(Phrasebook, packageReadersRefusalsKeepTheirEnglishAndCarryTheirPhrase)
+{
+    test::TemporaryFolder dir;
+    const ByteString bytes = threeResources();
+    const std::string size = std::to_string(bytes.size());
+    const auto indexAt = static_cast<std::size_t>(test::int32At(bytes, test::kIndexOffsetAt));
+    const std::size_t second = indexAt + 24;
+    const std::filesystem::path shortFile = dir.write("short.package", ByteString(10, 'D'));
+    // One entry whose index lies past the end of a file of 100 bytes.
+    const std::filesystem::path cutIndex = dir.write(
+        "cut.package", patched(patched(bytes.substr(0, 100), test::kIndexCountAt, 1), test::kIndexOffsetAt, 96));
+    const std::filesystem::path whole = dir.write("whole.package", bytes);
+    IndexEntry beforeStart = parsePackageIndex(bytes).entries[0];
+    beforeStart.Offset = -1;
+    // Enough entries, each naming the whole file, to pass what shared ranges allow.
+    test::PackageBuilder repeated;
+    for (int i = 0; i < 2000; ++i)
+        repeated.add("00000001", "00000000", "00000000", "00000000", "");
+    ByteString tooMuch = repeated.build();
+    const auto repeatedAt = static_cast<std::size_t>(test::int32At(tooMuch, test::kIndexOffsetAt));
+    for (std::size_t i = 0; i < 2000; ++i) {
+        test::patchInt32(tooMuch, repeatedAt + i * 24 + 16, 0);
+        test::patchInt32(tooMuch, repeatedAt + i * 24 + 20, static_cast<std::int32_t>(tooMuch.size()));
+    }
+
+    const struct {
+        const char* what;
+        Failure failure;
+        std::string expected;
+        std::vector<std::string> names; // the literal pieces: identifiers
+        std::string said = {}; // as a window says it in English, where it groups the digits of counts
+    } cases[] = {
+        { "a file shorter than the header", failureOf([&] { (void)readPackage(shortFile); }),
+            "The file is 10 bytes long, shorter than the 96-byte package header", {} },
+        { "a package of one byte", failureOf([] { (void)parsePackageIndex("D"); }),
+            "The package is 1 byte long, shorter than the 96-byte package header", {} },
+        { "a header cut short", failureOf([] { (void)parsePackageHeader("DBPF"); }),
+            "The package header needs 96 bytes, 4 are there", {} },
+        { "a negative index count", failureOf([&] { (void)parsePackage(patched(bytes, test::kIndexCountAt, -1)); }),
+            "Index count -1 is negative", {} },
+        { "an index before the start",
+            failureOf([&] { (void)parsePackage(patched(bytes, test::kIndexOffsetAt, -24)); }),
+            "Index of 3 entries starts at offset -24, before the start of the package", {} },
+        { "an index of one entry past the end of the file", failureOf([&] { (void)readPackageIndex(cutIndex); }),
+            "Index of 1 entry at offset 96 runs past the end of the file (100 bytes)", {} },
+        { "a resource past the end", failureOf([&] { (void)parsePackage(patched(bytes, second + 20, 100000)); }),
+            "Resource 2 of 3 (type 43545353) at offset " + std::to_string(test::int32At(bytes, second + 16))
+                + " with 100000 bytes runs past the end of the package (" + size + " bytes)",
+            { "43545353" },
+            "Resource 2 of 3 (type 43545353) at offset " + std::to_string(test::int32At(bytes, second + 16))
+                + " with 100,000 bytes runs past the end of the package (" + size + " bytes)" },
+        { "a resource of negative size", failureOf([&] { (void)parsePackage(patched(bytes, second + 20, -5)); }),
+            "Resource 2 of 3 (type 43545353) has a negative size (-5)", { "43545353" } },
+        { "a resource before the start of the file", failureOf([&] { (void)readResourceBytes(whole, beforeStart); }),
+            "Resource 1 of 1 (type 4F424A44) starts at offset -1, before the start of the file", { "4F424A44" } },
+        { "an index naming more than the package holds", failureOf([&] { (void)parsePackage(tooMuch); }),
+            "The index's 2000 entries name resources of 96192000 bytes in all, more than the package (48096 bytes) "
+            "can hold even with shared ranges",
+            {},
+            "The index's 2,000 entries name resources of 96,192,000 bytes in all, more than the package (48,096 "
+            "bytes) can hold even with shared ranges" },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.failure.what(), c.expected) << c.what;
+        EXPECT_TRUE(c.failure.hasPhrase()) << c.what;
+        EXPECT_EQ(say(englishPhrases(), c.failure.phrase()), c.said.empty() ? c.expected : c.said) << c.what;
+        EXPECT_EQ(unmarkedLetters(marked(c.failure.phrase()), c.names), "")
+            << c.what << ": " << marked(c.failure.phrase());
+    }
+    EXPECT_EQ(cases[9].failure.code(), ErrorCode::ResourceTooLarge);
 }

@@ -146,7 +146,13 @@ TEST(ScratchFile, writingBehindKeepsEveryByteAndReportsAFailingDevice)
         const char* what;
         std::size_t beforeFailure; // bytes written while the device still works
     };
-    for (const Case& c : { Case { "at the first piece", 0 }, Case { "after some pieces", 20000 } }) {
+    std::vector<Case> cases { { "at the first piece", 0 } };
+#ifdef __linux__
+    // Elsewhere the system has no early write-back, so writing behind stops
+    // at the first piece and a later device error is left to the final flush.
+    cases.push_back({ "after some pieces", 20000 });
+#endif
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const fs::path target = dir.write("target.bin", "the old bytes");
         {

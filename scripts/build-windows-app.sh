@@ -134,6 +134,12 @@ find "$stage" -name '*.dll' -o -name '*.exe' | xargs x86_64-w64-mingw32-strip --
 
 mkdir -p "$stage/help"
 cp app/help/*.html app/help/*.css "$stage/help/"
+# Translated pages, each language in its own folder with the style sheet beside them.
+for folder in app/help/*/; do
+    language=$(basename "$folder")
+    mkdir -p "$stage/help/$language"
+    cp "$folder"*.html app/help/*.css "$stage/help/$language/"
+done
 
 qt_version=$WINDOWS_QT_VERSION
 qt_upstream=${qt_version%%+*}

@@ -1,5 +1,6 @@
 #include "app/options/Languages.h"
 
+#include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/Settings.h"
 
 #include <QCoreApplication>
@@ -115,6 +116,7 @@ QString languages::installLanguageForTesting(QCoreApplication& app, const QStrin
     initTranslationResources();
     // A translator removes itself when deleted: the earlier language gives way.
     qDeleteAll(app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+    HelpViewer::setLanguage(code);
     if (!installFile(app, resourceFile(code)))
         installFile(app, resourceFile(QStringLiteral("en")));
     // Message box buttons and the file dialog; the Windows folder has none of Qt's own, which is fine.

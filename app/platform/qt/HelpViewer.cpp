@@ -1,5 +1,6 @@
 #include "app/platform/qt/HelpViewer.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
@@ -23,18 +24,40 @@ QPointer<HelpViewer>& openViewer()
     return viewer;
 }
 
+QString& helpLanguage()
+{
+    static QString code = QStringLiteral("en");
+    return code;
+}
+
+// A translated page lives in a folder named by its language code, beside the
+// English ones; its links are relative, so they stay in its own language.
+QUrl pageIn(const QString& name)
+{
+    initHelpResource();
+    const QString& code = helpLanguage();
+    if (code != QStringLiteral("en") && QFile::exists(QStringLiteral(":/help/%1/%2").arg(code, name)))
+        return QUrl(QStringLiteral("qrc:/help/%1/%2").arg(code, name));
+    return QUrl(QStringLiteral("qrc:/help/") + name);
+}
+
 } // namespace
 
 QUrl HelpViewer::pageForContext(int context)
 {
     switch (context) {
     case kContextMainWindow:
-        return QUrl(QStringLiteral("qrc:/help/main.html"));
+        return pageIn(QStringLiteral("main.html"));
     case kContextEditor:
-        return QUrl(QStringLiteral("qrc:/help/editor.html"));
+        return pageIn(QStringLiteral("editor.html"));
     default:
-        return QUrl(QStringLiteral("qrc:/help/contents.html"));
+        return pageIn(QStringLiteral("contents.html"));
     }
+}
+
+void HelpViewer::setLanguage(const QString& code)
+{
+    helpLanguage() = code;
 }
 
 HelpViewer* HelpViewer::current()

@@ -21,8 +21,13 @@ public:
     /// An unknown context opens the contents page. Returns the viewer (owned by Qt).
     static HelpViewer* showContext(QWidget* owner, int context);
 
-    /// The page of a context number.
+    /// The page of a context number, in the help's language where the pages are
+    /// translated into it, else in English.
     static QUrl pageForContext(int context);
+
+    /// The language the pages are looked for in ("de", "es", "pt_BR"; "en" by
+    /// default). The program sets it when it loads its windows' translation.
+    static void setLanguage(const QString& code);
 
     /// The open viewer, or null when none is open.
     static HelpViewer* current();

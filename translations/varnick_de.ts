@@ -1215,6 +1215,17 @@
     </message>
 </context>
 <context>
+    <name>LibraryIndex</name>
+    <message>
+        <source>The library index failed (%1): %2</source>
+        <translation>Fehler im Bibliotheksindex (%1): %2</translation>
+    </message>
+    <message>
+        <source>The library index failed: %1</source>
+        <translation>Fehler im Bibliotheksindex: %1</translation>
+    </message>
+</context>
+<context>
     <name>NumericFields</name>
     <message>
         <source>Price</source>
@@ -1283,6 +1294,61 @@
     <message>
         <source>Depreciation Limit</source>
         <translation>Wertverlustgrenze</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectColumn</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Miniatur</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Function Sub-category</source>
+        <translation>Funktions-Unterkategorie</translation>
+    </message>
+    <message>
+        <source>Rooms</source>
+        <translation>Räume</translation>
+    </message>
+    <message>
+        <source>Community</source>
+        <translation>Gemeinschaft</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Bautyp</translation>
+    </message>
+    <message>
+        <source>Build Sub-type</source>
+        <translation>Bau-Untertyp</translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation>Fähigkeiten</translation>
+    </message>
+    <message>
+        <source>Wants</source>
+        <translation>Wünsche</translation>
+    </message>
+    <message>
+        <source>GUID</source>
+        <translation>GUID</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
     </message>
 </context>
 <context>

@@ -1215,6 +1215,17 @@
     </message>
 </context>
 <context>
+    <name>LibraryIndex</name>
+    <message>
+        <source>The library index failed (%1): %2</source>
+        <translation>Error del índice de la biblioteca (%1): %2</translation>
+    </message>
+    <message>
+        <source>The library index failed: %1</source>
+        <translation>Error del índice de la biblioteca: %1</translation>
+    </message>
+</context>
+<context>
     <name>NumericFields</name>
     <message>
         <source>Price</source>
@@ -1283,6 +1294,61 @@
     <message>
         <source>Depreciation Limit</source>
         <translation>Límite de depreciación</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectColumn</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Miniatura</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Function Sub-category</source>
+        <translation>Subcategoría de función</translation>
+    </message>
+    <message>
+        <source>Rooms</source>
+        <translation>Habitaciones</translation>
+    </message>
+    <message>
+        <source>Community</source>
+        <translation>Comunidad</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Construcción</translation>
+    </message>
+    <message>
+        <source>Build Sub-type</source>
+        <translation>Subtipo de construcción</translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation>Habilidades</translation>
+    </message>
+    <message>
+        <source>Wants</source>
+        <translation>Deseos</translation>
+    </message>
+    <message>
+        <source>GUID</source>
+        <translation>GUID</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "app/startup/ThumbnailCache.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -291,7 +292,8 @@ QVariant ObjectTableModel::headerData(int section, Qt::Orientation orientation, 
         return QAbstractTableModel::headerData(section, orientation, role);
     if (columnAt(section) == ObjectColumn::Thumbnail)
         return QString();
-    return text::fromUtf8(browser::columnInfo(columnAt(section)).header);
+    const std::string_view header = browser::columnInfo(columnAt(section)).header;
+    return QCoreApplication::translate("ObjectColumn", std::string(header).c_str());
 }
 
 Qt::ItemFlags ObjectTableModel::flags(const QModelIndex& index) const

@@ -1,10 +1,12 @@
 // The windows in the players' languages: the translation files are complete
 // where they claim to be and keep every placeholder and accelerator; no shown
 // text slips past translation in the sources; the program started in German
-// shows German menus.
+// shows German menus and opens its help in German.
 #include "app/WindowWiring.h"
 #include "app/backups/core/BackupStore.h"
 #include "app/backups/core/OriginalRestore.h"
+#include "app/browser/ObjectTableModel.h"
+#include "app/browser/core/ObjectRows.h"
 #include "app/browser/core/PackageScan.h"
 #include "app/browser/frmMain.h"
 #include "app/editor/core/ChangeWords.h"
@@ -12,6 +14,7 @@
 #include "app/options/LanguageDialog.h"
 #include "app/options/Languages.h"
 #include "app/platform/Utility.h"
+#include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
@@ -40,6 +43,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 #include <QXmlStreamReader>
 
 #include <fstream>
@@ -59,6 +63,9 @@ private slots:
     void systemLanguagesPickAShippedTranslation();
     void languageDialogStoresTheChoiceForTheNextStart();
     void mainWindowStartedInGermanShowsGermanMenus();
+    void helpPagesOfCompleteLanguagesKeepTheEnglishLinks_data();
+    void helpPagesOfCompleteLanguagesKeepTheEnglishLinks();
+    void helpOpensInTheInstalledLanguageAndStaysInIt();
     void coresSentencesSpeakTheInstalledLanguage_data();
     void coresSentencesSpeakTheInstalledLanguage();
     void failuresSpeakTheInstalledLanguage_data();
@@ -350,8 +357,111 @@ void TranslationsTest::mainWindowStartedInGermanShowsGermanMenus()
         QCOMPARE(
             window.findChild<QRadioButton*>(QStringLiteral("optPath_0"))->text(), QStringLiteral("Do&wnloads-Ordner"));
     }
+    {
+        // The object table's headings come from a core table the command line prints in English.
+        ObjectTableModel table;
+        QStringList headings;
+        for (int column = 0; column < table.columnCount(); ++column)
+            headings.append(table.headerData(column, Qt::Horizontal).toString());
+        QVERIFY(headings.contains(QStringLiteral("Preis")));
+        QVERIFY(headings.contains(QStringLiteral("Räume")));
+        QVERIFY(!headings.contains(QStringLiteral("Price")));
+        QVERIFY(browser::columnInfo(browser::ObjectColumn::Price).header == "Price");
+    }
     languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
     qunsetenv("VARNICK_USER_DATA_DIR");
+}
+
+namespace {
+
+// The link targets and anchors of a help page, in order, and its title; every
+// attribute value is read, so a translation that drops or renames one shows.
+struct PageShape {
+    QStringList links;
+    QString title;
+};
+
+PageShape pageShape(const QString& resource)
+{
+    QFile in(resource);
+    if (!in.open(QIODevice::ReadOnly))
+        return {};
+    const QString html = QString::fromUtf8(in.readAll());
+    PageShape shape;
+    static const QRegularExpression attribute(QStringLiteral("\\b(href|id|name)=\"([^\"]*)\""));
+    for (auto it = attribute.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        shape.links.append(match.captured(1) + QLatin1Char('=') + match.captured(2));
+    }
+    static const QRegularExpression title(QStringLiteral("<title>([^<]*)</title>"));
+    shape.title = title.match(html).captured(1);
+    return shape;
+}
+
+QStringList englishHelpPages()
+{
+    HelpViewer::pageForContext(0); // registers the pages
+    return QDir(QStringLiteral(":/help")).entryList({ QStringLiteral("*.html") }, QDir::Files);
+}
+
+} // namespace
+
+void TranslationsTest::helpPagesOfCompleteLanguagesKeepTheEnglishLinks_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("page");
+    const QStringList pages = englishHelpPages();
+    QVERIFY(pages.size() >= 8);
+    for (const QString& language : kCompleteLanguages) {
+        for (const QString& page : pages)
+            QTest::newRow(qPrintable(language + QLatin1Char('/') + page)) << language << page;
+    }
+}
+
+void TranslationsTest::helpPagesOfCompleteLanguagesKeepTheEnglishLinks()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, page);
+    const QString translated = QStringLiteral(":/help/%1/%2").arg(language, page);
+    QVERIFY2(QFile::exists(translated), qPrintable(translated + QStringLiteral(" is missing")));
+    const PageShape english = pageShape(QStringLiteral(":/help/") + page);
+    const PageShape shape = pageShape(translated);
+    QCOMPARE(shape.links, english.links);
+    QVERIFY2(!shape.title.isEmpty() && shape.title != english.title, qPrintable(translated));
+    // The style sheet the page names is beside it.
+    QVERIFY(QFile::exists(QStringLiteral(":/help/%1/style.css").arg(language)));
+}
+
+void TranslationsTest::helpOpensInTheInstalledLanguageAndStaysInIt()
+{
+    struct Case {
+        const char* language;
+        const char* editorPage; // where the editor's help opens
+    };
+    const Case cases[] = {
+        { "de", "qrc:/help/de/editor.html" },
+        { "es", "qrc:/help/es/editor.html" },
+        { "fr", "qrc:/help/editor.html" }, // no translated pages: English
+        { "en", "qrc:/help/editor.html" },
+    };
+    for (const Case& item : cases) {
+        const QString language = QString::fromLatin1(item.language);
+        languages::installLanguageForTesting(*qApp, language);
+        QCOMPARE(HelpViewer::pageForContext(HelpViewer::kContextEditor), QUrl(QString::fromLatin1(item.editorPage)));
+        HelpViewer* viewer = HelpViewer::showContext(nullptr, HelpViewer::kContextEditor);
+        QCOMPARE(viewer->currentPage(), QUrl(QString::fromLatin1(item.editorPage)));
+        // A link followed from the keyboard (the page's first one is to the contents)
+        // opens its sibling in the same language.
+        const QString folder = QString::fromLatin1(item.editorPage).section(QLatin1Char('/'), 0, -2);
+        auto* browser = viewer->findChild<QTextBrowser*>(QStringLiteral("txtHelp"));
+        browser->setFocus();
+        QTest::keyClick(browser, Qt::Key_Tab);
+        QTest::keyClick(browser, Qt::Key_Return);
+        QCOMPARE(viewer->currentPage(), QUrl(folder + QStringLiteral("/contents.html")));
+        QVERIFY(!browser->toPlainText().isEmpty());
+        viewer->close();
+        QTRY_VERIFY(HelpViewer::current() == nullptr);
+    }
 }
 
 void TranslationsTest::coresSentencesSpeakTheInstalledLanguage_data()

@@ -8,6 +8,7 @@
 #include "package/ObjectDefinition.h"
 #include "package/base/ParallelFor.h"
 #include "package/base/Paths.h"
+#include "package/base/Phrase.h"
 
 #include <algorithm>
 #include <array>
@@ -20,20 +21,23 @@ namespace varnick::browser {
 
 namespace {
 
+// The headings are English, as the CSV and the command line print them; the
+// window shows them translated (context "ObjectColumn").
 constexpr std::array<ObjectColumnInfo, 13> kColumns { {
-    { ObjectColumn::Thumbnail, "thumbnail", "Thumbnail", false },
-    { ObjectColumn::Name, "name", "Name", false },
-    { ObjectColumn::Price, "price", "Price", true },
-    { ObjectColumn::Function, "function", "Function", false },
-    { ObjectColumn::FunctionSub, "function-sub", "Function Sub-category", false },
-    { ObjectColumn::Rooms, "rooms", "Rooms", false },
-    { ObjectColumn::Community, "community", "Community", false },
-    { ObjectColumn::Build, "build", "Build", false },
-    { ObjectColumn::BuildSub, "build-sub", "Build Sub-type", false },
-    { ObjectColumn::Skills, "skills", "Skills", false },
-    { ObjectColumn::Wants, "wants", "Wants", false },
-    { ObjectColumn::Guid, "guid", "GUID", true },
-    { ObjectColumn::File, "file", "File", false },
+    { ObjectColumn::Thumbnail, "thumbnail", VARNICK_TRANSLATE_NOOP("ObjectColumn", "Thumbnail"), false },
+    { ObjectColumn::Name, "name", VARNICK_TRANSLATE_NOOP("ObjectColumn", "Name"), false },
+    { ObjectColumn::Price, "price", VARNICK_TRANSLATE_NOOP("ObjectColumn", "Price"), true },
+    { ObjectColumn::Function, "function", VARNICK_TRANSLATE_NOOP("ObjectColumn", "Function"), false },
+    { ObjectColumn::FunctionSub, "function-sub", VARNICK_TRANSLATE_NOOP("ObjectColumn", "Function Sub-category"),
+        false },
+    { ObjectColumn::Rooms, "rooms", VARNICK_TRANSLATE_NOOP("ObjectColumn", "Rooms"), false },
+    { ObjectColumn::Community, "community", VARNICK_TRANSLATE_NOOP("ObjectColumn", "Community"), false },
+    { ObjectColumn::Build, "build", VARNICK_TRANSLATE_NOOP("ObjectColumn", "Build"), false },
+    { ObjectColumn::BuildSub, "build-sub", VARNICK_TRANSLATE_NOOP("ObjectColumn", "Build Sub-type"), false },
+    { ObjectColumn::Skills, "skills", VARNICK_TRANSLATE_NOOP("ObjectColumn", "Skills"), false },
+    { ObjectColumn::Wants, "wants", VARNICK_TRANSLATE_NOOP("ObjectColumn", "Wants"), false },
+    { ObjectColumn::Guid, "guid", VARNICK_TRANSLATE_NOOP("ObjectColumn", "GUID"), true },
+    { ObjectColumn::File, "file", VARNICK_TRANSLATE_NOOP("ObjectColumn", "File"), false },
 } };
 
 // Rows handed to the progress callback at a time.

@@ -17,8 +17,10 @@ namespace {
 
 [[noreturn]] void databaseFailure(sqlite3* db, const std::string& what)
 {
+    // The step's name and the database's own message are technical pieces, left as they are.
     throw Failure(ErrorCode::FileWriteFailed,
-        "The library index failed (" + what + "): " + (db != nullptr ? sqlite3_errmsg(db) : "no database"));
+        Phrase(VARNICK_PHRASE("LibraryIndex", "The library index failed (%1): %2"),
+            { what, std::string(db != nullptr ? sqlite3_errmsg(db) : "no database") }));
 }
 
 // One prepared statement, finalised when it goes out of scope.
@@ -215,7 +217,8 @@ void LibraryIndex::exec(const char* sql) const
     if (sqlite3_exec(mDb, sql, nullptr, nullptr, &message) != SQLITE_OK) {
         const std::string text = message != nullptr ? message : "unknown";
         sqlite3_free(message);
-        throw Failure(ErrorCode::FileWriteFailed, "The library index failed: " + text);
+        throw Failure(ErrorCode::FileWriteFailed,
+            Phrase(VARNICK_PHRASE("LibraryIndex", "The library index failed: %1"), { text }));
     }
 }
 

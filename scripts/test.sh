@@ -2,7 +2,7 @@
 # Builds everything and runs every test: the native build, the crash harness
 # (20 kills per write; VARNICK_CRASH_KILLS to change), the same tests again
 # under AddressSanitizer and UndefinedBehaviorSanitizer, the threaded tests
-# under ThreadSanitizer when VARNICK_RUN_TSAN=1, and a short run of each fuzz
+# under ThreadSanitizer (VARNICK_RUN_TSAN=0 leaves them out), and a short run of each fuzz
 # target, after checking the formatting and the names. Installs what it needs
 # on Debian 12.
 set -euo pipefail
@@ -83,7 +83,7 @@ cmake --build build-asan -j"$jobs"
 # still found without the tracking.
 ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_ctest build-asan sanitizers || status=1
 
-if [ "${VARNICK_RUN_TSAN:-0}" = 1 ]; then
+if [ "${VARNICK_RUN_TSAN:-1}" = 1 ]; then
     stage "ThreadSanitizer (the threaded tests only)"
     # Scan, library index, batch save, object table rows and thumbnail loading:
     # only these test targets are built, to keep the stage short.

@@ -92,6 +92,8 @@ frmLibraryHealth::frmLibraryHealth(const QString& root, QWidget* parent)
     mList->setAccessibleName(tr("Problems found"));
     mList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     mList->header()->setSectionResizeMode(FileColumn, QHeaderView::Stretch);
+    // The problem's name is short in every language; it is never cut off.
+    mList->header()->setSectionResizeMode(ProblemColumn, QHeaderView::ResizeToContents);
     auto button = [this](const QString& text, const QString& name) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(name);

@@ -2,12 +2,14 @@
 // change to their layout or words: VARNICK_DIALOG_SHOTS names the folder the
 // PNGs go to (scripts and reviewers set it; without it the test is skipped).
 // Run with QT_SCALE_FACTOR=2 it draws them as a 200 % screen shows them.
+#include "app/browser/SkippedFilesDialog.h"
 #include "app/browser/ThumbnailGrid.h"
 #include "app/browser/frmMain.h"
 #include "app/editor/frmBatchEdit.h"
 #include "app/editor/frmEditObject.h"
 #include "app/options/Appearance.h"
 #include "app/options/Languages.h"
+#include "app/platform/qt/HelpViewer.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/Settings.h"
 #include "app/platform/qt/TextBridge.h"
@@ -166,12 +168,12 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
         shoot(window, out, "dialog-delete-move.png");
     }
 
-#ifdef VARNICK_HAVE_LIBRARY_INDEX
     // A damaged copy beside the clash of the lamp and the chair.
     ByteString damaged = lamp.builder().build();
     damaged.resize(damaged.size() - 30);
     dir.write("Downloads/Broken/cut short.package", damaged);
     dir.write("Downloads/Broken/empty.package", ByteString());
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
     // Listed by its name only: the review does not open Sims2Pack files.
     dir.write("Downloads/New Downloads/Garden Set.sims2pack", ByteString("Sims2 Packager 1.0"));
     frmLibraryHealth review(text::fromPath(dir.path() / "Downloads"));
@@ -186,6 +188,31 @@ void DialogScreenshotsTest::picturesOfTheDialogs()
     frmKnownClashes known(knownFile, review.report().clashes, text::fromPath(dir.path() / "Downloads"), &review);
     shoot(known, out, "dialog-known-clashes.png");
 #endif
+    // The windows that show the readers' reasons, and the help, in the two complete translations.
+    const browser::ScanResult broken = browser::scanFolder(dir.path() / "Downloads" / "Broken");
+    for (const char* language : { "de", "es" }) {
+        languages::installLanguageForTesting(*qApp, QString::fromLatin1(language));
+        {
+            SkippedFilesDialog skipped;
+            skipped.showFiles(broken.skipped);
+            shoot(skipped, out, qPrintable(QStringLiteral("dialog-skipped-files-%1.png").arg(QLatin1String(language))));
+        }
+#ifdef VARNICK_HAVE_LIBRARY_INDEX
+        {
+            frmLibraryHealth translated(text::fromPath(dir.path() / "Downloads"));
+            translated.resize(900, 420);
+            QSignalSpy scanned(&translated, &frmLibraryHealth::scanFinished);
+            translated.startScan();
+            QVERIFY(scanned.wait(20000));
+            shoot(translated, out,
+                qPrintable(QStringLiteral("dialog-library-health-%1.png").arg(QLatin1String(language))));
+        }
+#endif
+        HelpViewer* help = HelpViewer::showContext(nullptr, HelpViewer::kContextMainWindow);
+        shoot(*help, out, qPrintable(QStringLiteral("dialog-help-%1.png").arg(QLatin1String(language))));
+        help->close();
+    }
+    languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
 
     // The demo world's two Sims2Pack files, one item of each clashing with an installed object.
     demo::DemoOptions world;

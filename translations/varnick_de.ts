@@ -1975,6 +1975,10 @@ Vorgang abgebrochen.</translation>
         <source>All thumbnails for the selected object have been purged.</source>
         <translation>Alle Miniaturbilder des ausgewählten Objekts wurden gelöscht.</translation>
     </message>
+    <message>
+        <source>No object is selected</source>
+        <translation>Es ist kein Objekt ausgewählt</translation>
+    </message>
 </context>
 <context>
     <name>Words</name>

@@ -1975,6 +1975,10 @@ Operación cancelada.</translation>
         <source>All thumbnails for the selected object have been purged.</source>
         <translation>Se han borrado todas las miniaturas del objeto seleccionado.</translation>
     </message>
+    <message>
+        <source>No object is selected</source>
+        <translation>No hay ningún objeto seleccionado</translation>
+    </message>
 </context>
 <context>
     <name>Words</name>

@@ -1971,6 +1971,10 @@ Operation aborted.</source>
         <source>All thumbnails for the selected object have been purged.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No object is selected</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Words</name>

@@ -4,6 +4,7 @@
 #include "app/errors/ErrorReport.h"
 #include "app/errors/SupportContacts.h"
 #include "app/platform/qt/MessageBox.h"
+#include "app/platform/qt/TranslatedPhrases.h"
 #include "package/base/Paths.h"
 
 #include <QApplication>
@@ -71,6 +72,16 @@ constexpr int kButtonHeight = 30;
 constexpr int kButtonRowTop = 272; // 4080 twips
 constexpr int kWebPageTop = 336; // 5040 twips
 constexpr int kMailToTop = 340; // 5100 twips
+
+// The report with its description in the player's language, as the dialog
+// shows it and the log keeps it; the headings and the rest stay as they are.
+std::string reportInPlayersWords(const ErrorContext& context)
+{
+    ErrorContext said = context;
+    if (context.DescriptionPhrase)
+        said.Description = text::toUtf8(phraseText(*context.DescriptionPhrase));
+    return composeErrorReport(said);
+}
 
 // The window's size is fixed, so a caption that is too long for its button
 // is set in a smaller type instead of being cut off.
@@ -144,7 +155,7 @@ frmErrorDialog::frmErrorDialog(QWidget* parent)
 
 void frmErrorDialog::loadReport(const ErrorContext& context)
 {
-    const std::string report = composeErrorReport(context);
+    const std::string report = reportInPlayersWords(context);
     mReport = text::fromUtf8(report);
     mLogFile.clear();
     mLogError.clear();
@@ -232,7 +243,7 @@ namespace {
 // still reaches the log and standard error, and the program ends.
 void reportWithoutWindow(const ErrorContext& context)
 {
-    const std::string report = composeErrorReport(context);
+    const std::string report = reportInPlayersWords(context);
     std::fprintf(stderr, "%s\n", report.c_str());
     try {
         const auto file = writeErrorLog(report);

@@ -91,7 +91,8 @@ bool purgeObjectThumbnails(QWidget* owner, const QString& objectFile)
     bool changed = false;
     trapped("frmMain", "smenuDelThumbs_Click", [&] {
         if (objectFile.isEmpty())
-            throw Failure(ErrorCode::InvalidArgument, "No object is selected");
+            throw Failure(
+                ErrorCode::InvalidArgument, Phrase(VARNICK_PHRASE("ThumbnailPurgeAction", "No object is selected")));
         PurgeResult result;
         {
             const WaitCursor hourglass;

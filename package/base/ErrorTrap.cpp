@@ -123,6 +123,7 @@ void trapCurrentException(std::string_view module, std::string_view procedure) n
         InFlight described = describeInFlight();
         context.Number = described.number;
         context.Description = std::move(described.description);
+        context.DescriptionPhrase = std::move(described.phrase);
         // A failure carried from a worker reports the step and file it failed at there.
         if (described.place) {
             context.Location = described.place->location;

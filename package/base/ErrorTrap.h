@@ -95,6 +95,9 @@ struct ErrorContext {
     std::int32_t Number = 0;
     std::string Description;
     std::string AdditionalData;
+    /// Description as the template it was made from, when it was made from one:
+    /// the error dialog says it in the player's language.
+    std::optional<Phrase> DescriptionPhrase;
 };
 // NOLINTEND(readability-identifier-naming)
 

@@ -1,6 +1,7 @@
 #include "app/errors/ErrorReport.h"
 #include "app/errors/SupportContacts.h"
 #include "app/errors/frmErrorDialog.h"
+#include "app/options/Languages.h"
 #include "app/platform/qt/MessageBox.h"
 #include "app/platform/qt/TextBridge.h"
 #include "package/base/Folders.h"
@@ -146,6 +147,40 @@ private slots:
         auto* message = dialog.findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"));
         QCOMPARE(message->toPlainText().remove(u'\r'), dialog.report().remove(u'\r'));
         QCOMPARE(mEnded, 0);
+    }
+
+    void aPhrasedFailureIsDescribedInThePlayersLanguage()
+    {
+        // Only the description is translated; the headings of the report stay as they are,
+        // and a later failure without a phrase is not described with the earlier one's.
+        struct Case {
+            const char* language;
+            bool phrased;
+            const char* line;
+        };
+        const Case cases[] = {
+            { "de", true, "\r\nError: 9001\r\nEs ist kein Objekt ausgew\u00e4hlt\r\n" },
+            { "es", true, "\r\nError: 9001\r\nNo hay ning\u00fan objeto seleccionado\r\n" },
+            { "en", true, "\r\nError: 9001\r\nNo object is selected\r\n" },
+            { "de", false, "\r\nError: 9001\r\nNo object is selected\r\n" },
+        };
+        for (const Case& item : cases) {
+            languages::installLanguageForTesting(*qApp, QString::fromLatin1(item.language));
+            mPresented.clear();
+            trapped("frmMain", "smenuDelThumbs_Click", [&] {
+                if (item.phrased)
+                    throw Failure(ErrorCode::InvalidArgument,
+                        Phrase(VARNICK_PHRASE("ThumbnailPurgeAction", "No object is selected")));
+                throw Failure(ErrorCode::InvalidArgument, "No object is selected");
+            });
+            QCOMPARE(mPresented.size(), std::size_t(1));
+            const QString report = mPresented.front()->report();
+            QVERIFY2(report.contains(QString::fromUtf8(item.line)), qPrintable(report));
+            QVERIFY(report.contains(QStringLiteral("\r\nModule: frmMain\r\nProcedure: smenuDelThumbs_Click\r\n")));
+            const QByteArray log = readFile(mProgramFolder.filePath(QStringLiteral("errorlog.txt")));
+            QCOMPARE(QString::fromUtf8(log), report + QStringLiteral("\r\n"));
+        }
+        languages::installLanguageForTesting(*qApp, QStringLiteral("en"));
     }
 
     void aFailureTrappedOnAWorkerThreadIsShownOnTheUserInterfaceThread()

@@ -91,6 +91,10 @@ public:
         : mFile(fileName, RawFile::Mode::Read)
     {
     }
+    FileSource(const FolderHandle& folder, const std::filesystem::path& name)
+        : mFile(folder, name)
+    {
+    }
     std::int64_t size() const override
     {
         if (mSize < 0)
@@ -441,6 +445,24 @@ ByteString readPackageIndexTypes(const std::filesystem::path& fileName)
     ByteString types = readTypes(source);
     source.close();
     return types;
+}
+
+ByteString readPackageIndexTypes(const FolderHandle& folder, const std::filesystem::path& name)
+{
+    const LocationScope callersStep;
+    setLocation(2000);
+    try {
+        FileSource source(folder, name);
+        ByteString types = readTypes(source);
+        source.close();
+        return types;
+    } catch (...) {
+        // Named only on failure, where the error report reads it: nearly every
+        // package of a folder reads cleanly, and naming each would cost more
+        // than reading its index.
+        errorContext().AdditionalData = "Filename = " + pathToUtf8(folder.path() / name);
+        throw;
+    }
 }
 
 PackageFile readPackage(const std::filesystem::path& fileName)

@@ -22,6 +22,8 @@
 
 namespace varnick {
 
+class FolderHandle;
+
 /// A package's header and index, without resource bytes.
 struct PackageIndex {
     PackageHeader header;
@@ -48,6 +50,10 @@ PackageIndex readPackageIndex(const std::filesystem::path& fileName);
 /// same checks and failures as readPackageIndex, without building its entries
 /// (the hot path of a folder scan).
 ByteString readPackageIndexTypes(const std::filesystem::path& fileName);
+
+/// readPackageIndexTypes of the file called name in a folder held open, with
+/// the same checks and failures as for the folder's path joined with name.
+ByteString readPackageIndexTypes(const FolderHandle& folder, const std::filesystem::path& name);
 
 /// Reads a whole package file: header, index, hole table and every resource's stored bytes. Throws on failure.
 PackageFile readPackage(const std::filesystem::path& fileName);

@@ -9,6 +9,14 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+#else
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <string>
+#include <string_view>
 #endif
 
 namespace varnick {
@@ -70,19 +78,50 @@ bool listFolderOnDisk(const std::filesystem::path& folder, std::vector<FolderEnt
     }
     return true;
 #else
-    std::filesystem::directory_iterator it(folder, error);
-    for (const std::filesystem::directory_iterator end; !error && it != end; it.increment(error)) {
+    // readdir gives each entry's type; only a link, or a file system that
+    // does not say, costs a stat. A link is the kind of what it points to.
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) {
+        error.assign(errno, std::generic_category());
+        return false;
+    }
+    const int descriptor = ::dirfd(listing);
+    std::string joined = folder.native();
+    if (!joined.empty() && joined.back() != '/')
+        joined += '/';
+    const std::size_t stem = joined.size();
+    for (;;) {
+        errno = 0;
+        const dirent* item = ::readdir(listing);
+        if (item == nullptr) {
+            if (errno != 0)
+                error.assign(errno, std::generic_category());
+            break;
+        }
+        const std::string_view name = item->d_name;
+        if (name == "." || name == "..")
+            continue;
         FolderEntry entry;
-        entry.path = it->path();
-        std::error_code kindError;
-        entry.isLink = it->is_symlink(kindError);
-        entry.kind = it->is_directory(kindError) ? FolderEntry::Kind::Folder
-            : it->is_regular_file(kindError)     ? FolderEntry::Kind::File
-                                                 : FolderEntry::Kind::Other;
-        const std::string name = pathToUtf8(entry.path.filename());
-        entry.isHidden = !name.empty() && name.front() == '.';
+        unsigned char type = item->d_type;
+        struct stat info { };
+        if (type == DT_UNKNOWN && ::fstatat(descriptor, item->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0)
+            type = S_ISLNK(info.st_mode) ? DT_LNK : S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : 0;
+        entry.isLink = type == DT_LNK;
+        if (entry.isLink)
+            type = ::fstatat(descriptor, item->d_name, &info, 0) != 0 ? 0
+                : S_ISDIR(info.st_mode)                               ? DT_DIR
+                : S_ISREG(info.st_mode)                               ? DT_REG
+                                                                      : 0;
+        entry.kind = type == DT_DIR ? FolderEntry::Kind::Folder
+            : type == DT_REG        ? FolderEntry::Kind::File
+                                    : FolderEntry::Kind::Other;
+        entry.isHidden = name.front() == '.';
+        joined.resize(stem);
+        joined += name;
+        entry.path = std::filesystem::path(joined);
         entries.push_back(std::move(entry));
     }
+    ::closedir(listing);
     return !error;
 #endif
 }

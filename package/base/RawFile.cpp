@@ -151,6 +151,46 @@ RawFile::~RawFile()
 #endif
 }
 
+FolderHandle::FolderHandle(std::filesystem::path folder)
+    : mPath(std::move(folder))
+{
+#ifndef _WIN32
+    do {
+        mDescriptor = ::open(mPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    } while (mDescriptor < 0 && errno == EINTR);
+#endif
+}
+
+FolderHandle::~FolderHandle()
+{
+#ifndef _WIN32
+    if (mDescriptor >= 0)
+        ::close(mDescriptor);
+#endif
+}
+
+RawFile::RawFile(const FolderHandle& folder, const std::filesystem::path& name)
+{
+#ifndef _WIN32
+    // A name with a folder part is joined as given; so is any name when the folder is not held.
+    if (folder.mDescriptor >= 0 && !name.empty() && name.native().find('/') == std::string::npos) {
+        gLastOpenWasHeld = false;
+        int descriptor;
+        do {
+            descriptor = ::openat(folder.mDescriptor, name.c_str(), O_RDONLY | O_CLOEXEC);
+        } while (descriptor < 0 && errno == EINTR);
+        if (descriptor < 0) {
+            const int error = errno;
+            gLastOpenWasHeld = error == EACCES || error == EBUSY || error == ETXTBSY || error == EAGAIN;
+            throw Failure(ErrorCode::FileOpenFailed, openFailure(Mode::Read, std::string(std::strerror(error))));
+        }
+        mDescriptor = descriptor;
+        return;
+    }
+#endif
+    *this = RawFile(folder.path() / name, Mode::Read);
+}
+
 RawFile::RawFile(RawFile&& other) noexcept
 #ifdef _WIN32
     : mHandle(std::exchange(other.mHandle, nullptr))

@@ -11,6 +11,26 @@
 
 namespace varnick {
 
+/// A folder held open while many files in it are read by name, so that the
+/// system does not walk the folder's path again for each one (POSIX). Where a
+/// folder cannot be held (Windows, or the open fails) files open by their full
+/// path, as RawFile always does. Never throws beyond allocation.
+class FolderHandle {
+public:
+    explicit FolderHandle(std::filesystem::path folder);
+    ~FolderHandle();
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+
+    const std::filesystem::path& path() const { return mPath; }
+
+private:
+    friend class RawFile;
+
+    std::filesystem::path mPath;
+    int mDescriptor = -1;
+};
+
 class RawFile {
 public:
     enum class Mode {
@@ -22,6 +42,10 @@ public:
     /// the throw whether the file existed but another program held it (sharing
     /// or lock violation, access denied), the case the package writer retries.
     RawFile(const std::filesystem::path& fileName, Mode mode);
+    /// Opens the file called name (one component, no folder) in folder for
+    /// reading; the same file and the same failures as opening folder's path
+    /// joined with name.
+    RawFile(const FolderHandle& folder, const std::filesystem::path& name);
     ~RawFile();
     RawFile(RawFile&& other) noexcept;
     RawFile& operator=(RawFile&& other) noexcept;

@@ -2,6 +2,7 @@
 #include "package/BinarySupport.h"
 #include "package/base/ErrorTrap.h"
 #include "package/base/Paths.h"
+#include "package/base/RawFile.h"
 #include "tests/common/FailsWith.h"
 #include "tests/common/TemporaryFolder.h"
 #include "tests/common/TrapRecorder.h"
@@ -358,12 +359,15 @@ TEST(PackageReader, theTypesAloneAgreeWithTheWholeIndex)
         ASSERT_EQ(outcome([&] { return parsePackageIndexTypes(input); }), whole);
         if (viaFile) {
             file = dir.write("types.package", input);
-            ASSERT_EQ(outcome([&] { return readPackageIndexTypes(file); }), outcome([&] {
+            const std::string byPath = outcome([&] { return readPackageIndexTypes(file); });
+            ASSERT_EQ(byPath, outcome([&] {
                 ByteString types;
                 for (const IndexEntry& entry : readPackageIndex(file).entries)
                     types += entry.TypeID;
                 return types;
             }));
+            const FolderHandle held(dir.path());
+            ASSERT_EQ(outcome([&] { return readPackageIndexTypes(held, file.filename()); }), byPath);
         }
     };
     for (const std::int32_t minor : { 1, 2 }) {
@@ -382,6 +386,52 @@ TEST(PackageReader, theTypesAloneAgreeWithTheWholeIndex)
             }
         }
     }
+}
+
+TEST(PackageReader, aHeldFolderReadsAsItsPathAndNamesOnlyTheFileThatFails)
+{
+    TemporaryFolder dir;
+    const auto good = dir.write("good.package", threeResources(2).build());
+    dir.write("sub/inner.package", threeResources(1).build());
+    dir.write("short.package", "DBPF");
+    const auto outcome = [](const auto& read) -> std::string {
+        try {
+            return "types " + read();
+        } catch (const Failure& failure) {
+            return "failure " + std::to_string(static_cast<int>(failure.code())) + " " + failure.what();
+        }
+    };
+    struct Case {
+        std::string folder;
+        std::string name;
+        bool fails;
+    };
+    for (const Case& c : { Case { "", "good.package", false }, Case { "", "sub/inner.package", false },
+             Case { "", "short.package", true }, Case { "", "missing.package", true }, Case { "", "sub", true },
+             Case { "missing", "good.package", true }, Case { "sub", "inner.package", false } }) {
+        SCOPED_TRACE(c.folder + " | " + c.name);
+        const std::filesystem::path folder = dir.path() / pathFromUtf8(c.folder);
+        const FolderHandle held(folder);
+        EXPECT_EQ(held.path(), folder);
+        errorContext().AdditionalData = "the caller's";
+        const std::string byHandle = outcome([&] { return readPackageIndexTypes(held, pathFromUtf8(c.name)); });
+        EXPECT_EQ(byHandle.starts_with("failure"), c.fails) << byHandle;
+        EXPECT_EQ(errorContext().AdditionalData,
+            c.fails ? "Filename = " + pathToUtf8(folder / pathFromUtf8(c.name)) : "the caller's");
+        EXPECT_EQ(byHandle, outcome([&] { return readPackageIndexTypes(folder / pathFromUtf8(c.name)); }));
+    }
+    errorContext().AdditionalData.clear();
+
+    // The folder stays held: renamed while held, its files still open by name.
+    const FolderHandle held(dir.path() / "sub");
+    std::filesystem::rename(dir.path() / "sub", dir.path() / "moved");
+    const std::string moved = outcome([&] { return readPackageIndexTypes(held, "inner.package"); });
+#ifdef _WIN32
+    EXPECT_TRUE(moved.starts_with("failure")) << "Windows opens by the full path";
+#else
+    EXPECT_EQ(moved, outcome([&] { return readPackageIndexTypes(dir.path() / "moved" / "inner.package"); }));
+#endif
+    EXPECT_EQ(outcome([&] { return readPackageIndexTypes(good); }).substr(0, 5), "types");
 }
 
 TEST(PackageReader, trappedFailureNamesFileProcedureAndStep)

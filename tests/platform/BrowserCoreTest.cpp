@@ -7,6 +7,7 @@
 #include "app/browser/core/ThumbnailPages.h"
 #include "package/Crc24.h"
 #include "package/ObjectDefinition.h"
+#include "package/base/FolderListing.h"
 #include "package/base/Paths.h"
 #include "tests/common/TemporaryFolder.h"
 #include "tools/common/PackageBuilder.h"
@@ -16,6 +17,7 @@
 #include <system_error>
 
 #include <algorithm>
+#include <map>
 
 using namespace varnick;
 using namespace varnick::browser;
@@ -154,6 +156,89 @@ TEST(BrowserScan, ordersByNameIgnoringCaseAndSkipsUnreadableFilesWithTheirReason
     EXPECT_FALSE(packageNameLess("ab", "ab"));
     EXPECT_TRUE(packageNameLess("ab", "abc"));
     EXPECT_TRUE(scanFolder(folder.path() / "missing").files.empty());
+}
+
+TEST(BrowserScan, listsEachEntryAsWhatItIsAndKeepsOnlyPlainPackageFiles)
+{
+    TemporaryFolder folder;
+    folder.write("plain.package", "x");
+    folder.write(".hidden.package", "x");
+    std::filesystem::create_directories(folder.path() / "dir.package");
+    struct Link {
+        const char* name;
+        const char* target;
+    };
+    std::error_code linkError;
+    for (const Link& link : { Link { "link.package", "plain.package" }, Link { "dangling.package", "gone.package" },
+             Link { "linkdir.package", "dir.package" } }) {
+        std::filesystem::create_symlink(link.target, folder.path() / link.name, linkError);
+        if (linkError)
+            break;
+    }
+    struct Expected {
+        FolderEntry::Kind kind;
+        bool isLink;
+        bool isHidden;
+    };
+    std::map<std::string, Expected> expected {
+        { "plain.package", { FolderEntry::Kind::File, false, false } },
+        { ".hidden.package", { FolderEntry::Kind::File, false, true } },
+        { "dir.package", { FolderEntry::Kind::Folder, false, false } },
+    };
+    if (!linkError) {
+        expected.insert({ "link.package", { FolderEntry::Kind::File, true, false } });
+        expected.insert({ "dangling.package", { FolderEntry::Kind::Other, true, false } });
+        expected.insert({ "linkdir.package", { FolderEntry::Kind::Folder, true, false } });
+    }
+    std::vector<FolderEntry> entries;
+    std::error_code error;
+    ASSERT_TRUE(listFolder(folder.path(), entries, error)) << error.message();
+    ASSERT_EQ(entries.size(), expected.size());
+    for (const FolderEntry& entry : entries) {
+        const std::string name = pathToUtf8(entry.path.filename());
+        SCOPED_TRACE(name);
+        ASSERT_EQ(expected.count(name), 1u);
+        EXPECT_EQ(entry.path, folder.path() / entry.path.filename()) << "the folder's path joined with the name";
+        EXPECT_EQ(entry.kind, expected.at(name).kind);
+        EXPECT_EQ(entry.isLink, expected.at(name).isLink);
+        EXPECT_EQ(entry.isHidden, expected.at(name).isHidden);
+    }
+    EXPECT_EQ(listPackageFiles(folder.path()), std::vector<std::string> { "plain.package" });
+    EXPECT_FALSE(listFolder(folder.path() / "plain.package", entries, error)) << "a file is not a folder";
+    EXPECT_TRUE(error);
+}
+
+TEST(BrowserScan, listsInPackageNameOrderWhateverTheNames)
+{
+    TemporaryFolder folder;
+    std::vector<std::string> names { "b.package", "B.package", "a.package", "ab.package", "A b.package", "Ä.package",
+        "ä.package", "Ö.package", "Ω.package", "ω.package", "Я.package", "я.package", "Ё.package", "ё.package",
+        "Ŀ.package", "ŀ.package", "Ÿ.package", "ÿ.package", "z.package", "中.package", "😀.package", "~.package" };
+#ifndef _WIN32
+    // Bytes a Linux name can hold that are not UTF-8: a lone continuation or
+    // high byte, an overlong form, and 4-byte forms beyond the last code point.
+    for (const char* odd : { "\x80.package", "\xFF.package", "a\xFF.package", "A\xFE.package", "\xC0\x80.package",
+             "\xF4\x90\x80\x80.package", "\xF7\xBF\xBF\xBF.package", "\xF0\x9F\x98.package" })
+        names.emplace_back(odd);
+#endif
+    const FolderListingHook previous
+        = setFolderListingHookForTesting([&](const std::filesystem::path& listed, std::vector<FolderEntry>& entries) {
+              entries.clear();
+              for (const std::string& name : names)
+                  entries.push_back({ listed / pathFromUtf8(name), FolderEntry::Kind::File, false, false });
+          });
+    const std::vector<std::string> listed = listPackageFiles(folder.path());
+    setFolderListingHookForTesting(previous);
+
+    std::vector<std::string> expected = names;
+    std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
+        const std::u32string x = packageNameKey(a);
+        const std::u32string y = packageNameKey(b);
+        return x != y ? x < y : a < b;
+    });
+    EXPECT_EQ(listed, expected);
+    for (std::size_t i = 1; i < listed.size(); ++i)
+        EXPECT_TRUE(packageNameLess(listed[i - 1], listed[i])) << listed[i - 1] << " | " << listed[i];
 }
 
 TEST(BrowserScan, reportsBatchesAndStopsWhenCancelled)

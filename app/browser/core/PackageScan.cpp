@@ -6,6 +6,7 @@
 #include "package/base/ErrorTrap.h"
 #include "package/base/FolderListing.h"
 #include "package/base/Paths.h"
+#include "package/base/RawFile.h"
 #include "package/base/SafeFileName.h"
 
 #include <algorithm>
@@ -22,9 +23,13 @@ namespace varnick::browser {
 
 namespace {
 
-// Opening such a file by its shown name would reach another file or none, so it is passed over.
+#ifdef _WIN32
+// Opening such a file by its shown name would reach another file or none, so
+// it is passed over. Only Windows names can be so: elsewhere a name is bytes,
+// and its bytes open it.
 constexpr PhraseText kNotUnicodeReason = VARNICK_PHRASE(
     "PackageScan", "The file name is not valid Unicode (the odd character is shown as �); rename the file to use it");
+#endif
 
 // Next code point of UTF-8 text at i (an invalid byte stands for itself, above every code point).
 char32_t nextCodePoint(std::string_view text, std::size_t& i)
@@ -77,6 +82,40 @@ std::u32string foldedKey(std::string_view name)
     return key;
 }
 
+// foldedKey as bytes that sort the same way, cheaper to build and compare:
+// each value in UTF-8's form, whose byte order is the values' order for every
+// value below 2^21 (the invalid bytes' stand-ins above the code points too).
+std::string foldedBytes(std::string_view name)
+{
+    std::string key;
+    key.reserve(name.size());
+    for (std::size_t i = 0; i < name.size();) {
+        const auto lead = static_cast<unsigned char>(name[i]);
+        if (lead < 0x80) {
+            key.push_back(static_cast<char>(lead >= 'A' && lead <= 'Z' ? lead + 32 : lead));
+            ++i;
+            continue;
+        }
+        const char32_t c = foldCase(nextCodePoint(name, i));
+        if (c < 0x80) { // an overlong form
+            key.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            key.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            key.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            key.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            key.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            key.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            key.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return key;
+}
+
 bool isPackageName(std::string_view name)
 {
     constexpr std::string_view extension = ".package";
@@ -125,14 +164,21 @@ std::vector<std::string> listPackageFiles(const std::filesystem::path& folder, s
     if (!listFolder(folder, entries, error))
         throw Failure(ErrorCode::FolderFailed, "The folder cannot be listed: " + error.message());
     for (const FolderEntry& entry : entries) {
-        std::string name = pathToUtf8(entry.path.filename());
+#ifdef _WIN32
+        const std::filesystem::path fileName = entry.path.filename();
+        std::string name = pathToUtf8(fileName);
+#else
+        // The last component as it stands, without splitting the whole path.
+        const std::string& text = entry.path.native();
+        std::string name = text.substr(text.rfind('/') + 1);
+#endif
         if (!isPackageName(name) || entry.kind != FolderEntry::Kind::File || entry.isLink || entry.isHidden)
             continue;
         // Such a name read back from its text would open another file or none.
         std::optional<Phrase> reason;
-        if (!isUnicodePath(entry.path.filename()))
-            reason = Phrase(kNotUnicodeReason);
 #ifdef _WIN32
+        if (!isUnicodePath(fileName))
+            reason = Phrase(kNotUnicodeReason);
         else if (const std::optional<Phrase> problem = fileNameProblemPhrase(name))
             reason = Phrase(VARNICK_PHRASE("PackageScan",
                                 "Windows does not allow this file name (the name %1), so the game cannot load it; "
@@ -147,10 +193,10 @@ std::vector<std::string> listPackageFiles(const std::filesystem::path& folder, s
         names.push_back(std::move(name));
     }
     // Each name is folded once; the sort then compares the folded keys, then the exact names.
-    std::vector<std::pair<std::u32string, std::string>> keyed;
+    std::vector<std::pair<std::string, std::string>> keyed;
     keyed.reserve(names.size());
     for (std::string& name : names)
-        keyed.emplace_back(foldedKey(name), std::move(name));
+        keyed.emplace_back(foldedBytes(name), std::move(name));
     std::sort(keyed.begin(), keyed.end());
     names.clear();
     for (auto& entry : keyed)
@@ -189,14 +235,23 @@ bool readsAsCatalogObject(const std::filesystem::path& file)
     return isCatalogObjectByTypes(readPackageIndexTypes(file));
 }
 
+bool readsAsCatalogObject(const FolderHandle& folder, const std::string& name)
+{
+    return isCatalogObjectByTypes(readPackageIndexTypes(folder, pathFromUtf8(name)));
+}
+
 ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& progress,
     const std::atomic<bool>* cancel, PackageClassifier* classifier)
 {
     ScanResult result;
     std::vector<SkippedFile> passedOver;
-    const std::vector<std::string> names = listPackageFiles(folder, &passedOver);
+    std::vector<std::string> names = listPackageFiles(folder, &passedOver);
     if (classifier != nullptr)
         classifier->beginFolder(folder);
+    // Without a classifier every package is read here, each opened by its name in the held folder.
+    std::optional<FolderHandle> held;
+    if (classifier == nullptr && !names.empty())
+        held.emplace(folder);
     struct EndFolder {
         PackageClassifier* classifier;
         ~EndFolder()
@@ -206,6 +261,10 @@ ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& p
         }
     } endFolder { classifier };
     result.total = names.size() + passedOver.size();
+    // Room for every package at once: growing would move each summary many
+    // times, and the pages of what stays unused are never touched.
+    result.files.reserve(names.size());
+    result.summaries.reserve(names.size());
     ScanResult batch;
     batch.total = result.total;
     for (SkippedFile& skipped : passedOver) {
@@ -226,7 +285,7 @@ ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& p
         batch.summaries.clear();
         batch.skipped.clear();
     };
-    for (const std::string& name : names) {
+    for (std::string& name : names) {
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
             result.cancelled = true;
             break;
@@ -234,8 +293,8 @@ ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& p
         bool catalogObject = false;
         std::optional<Phrase> reason;
         try {
-            catalogObject = classifier != nullptr ? classifier->isCatalogObject(folder, name)
-                                                  : readsAsCatalogObject(folder / pathFromUtf8(name));
+            catalogObject
+                = classifier != nullptr ? classifier->isCatalogObject(folder, name) : readsAsCatalogObject(*held, name);
         } catch (const std::bad_alloc&) {
             reason = Phrase(VARNICK_PHRASE("PackageScan", "There is not enough memory to read the package"));
         } catch (const std::exception& failure) {
@@ -250,11 +309,11 @@ ScanResult scanFolder(const std::filesystem::path& folder, const ScanProgress& p
             std::optional<KnownSummary> known;
             if (classifier != nullptr)
                 known = classifier->knownSummary(folder, name);
-            result.files.push_back(name);
             if (progress) {
                 batch.files.push_back(name);
                 batch.summaries.push_back(known);
             }
+            result.files.push_back(std::move(name));
             result.summaries.push_back(std::move(known));
         }
         // The first page's worth is passed on at once, so that it can be shown while the scan goes on.

@@ -18,6 +18,10 @@
 #include <string_view>
 #include <vector>
 
+namespace varnick {
+class FolderHandle;
+}
+
 namespace varnick::browser {
 
 /// A package that could not be read: its file name and the one-line reason.
@@ -89,6 +93,8 @@ public:
 
 /// The default classifier: reads the package's index.
 bool readsAsCatalogObject(const std::filesystem::path& file);
+/// The same for the package called name in a folder held open.
+bool readsAsCatalogObject(const FolderHandle& folder, const std::string& name);
 
 /// Whether name a sorts before name b: UTF-8 names compared code point by
 /// code point with the letter case of Latin, Greek and Cyrillic letters

@@ -95,9 +95,9 @@ inline constexpr int kMinLevel = 1;
 inline constexpr int kMaxLevel = 9;
 
 /// Encodes source with a real LZ77 match finder (hash chains searched deeper at
-/// higher levels; greedy or lazy parsing up to level 6, the default, and the
-/// cheapest path by every code's exact price from level 7; level clamped to
-/// 1..9) using every code family: offsets up to 131,072, copies up to 1,028
+/// higher levels; greedy or lazy parsing up to level 6, the default, and from
+/// level 7 the cheapest path by every code's exact price through the matches
+/// of a binary tree; level clamped to 1..9) using every code family: offsets up to 131,072, copies up to 1,028
 /// bytes, literal runs up to 112, always ended by a stop code, the header
 /// carrying the true compressed and uncompressed sizes.
 /// Returns nothing when the stream would not be shorter than source (an empty
@@ -142,6 +142,15 @@ private:
     std::uint8_t* mData = nullptr;
     std::size_t mCapacity = 0;
 };
+
+/// compressLevel's slowest parse with its tree search bounded to depth nodes
+/// per position and no match taken whole; with a depth no path reaches, the
+/// smallest stream the format allows for source, up to the parse's 32 KiB
+/// stretches. For measuring the levels against; too slow to offer. With tree
+/// false, the matches come from walking hash chains as deep instead, which
+/// unbounded finds the same ones by brute force (for tests).
+std::optional<std::vector<std::uint8_t>> compressWithDeepSearch(
+    std::span<const std::uint8_t> source, int depth, bool tree = true);
 
 /// The decoder proper: returns the status and the decoded length in length.
 DecodeStatus decode(std::span<const std::uint8_t> stored, std::size_t maxOutput, OutputBuffer& output,

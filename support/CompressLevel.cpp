@@ -23,7 +23,13 @@
 // also extended backwards over the literals before it where they repeat.
 // Levels 7 to 9 choose the cheapest path through all matches of each 32 KiB
 // stretch (optimal parsing), weighing every length of every match found by its
-// exact code bytes and every literal by the state of its run.
+// exact code bytes and every literal by the state of its run. Their matches
+// come from a binary tree per hash of 4 bytes instead of a chain: a code's
+// price depends only on its length and on which of three offset ranges holds
+// it, so the nearest match of each length is all a path can use, and the
+// tree's search path passes exactly those. Its depth bounds the nodes a search
+// visits; unbounded, the path found is the cheapest the format allows (up to
+// the stretches' ends), which compressWithDeepSearch gives for measuring.
 #include "support/Codec.h"
 
 #include <algorithm>
@@ -43,6 +49,8 @@ constexpr std::int32_t kNoPosition = -1;
 // The nearest position per hash of 3 bytes matters only within 1,024 bytes, so
 // a small table, which stays in the cache, holds it.
 constexpr int kHead3Bits = 12;
+// A ring longer than the 1,024 bytes a 3-byte match may reach back.
+constexpr std::size_t kLinks3 = 2048;
 
 enum class Parse {
     Skipping, ///< greedy on one candidate, indexing only the last positions inside a match
@@ -52,9 +60,10 @@ enum class Parse {
 };
 
 struct LevelSettings {
-    int depth; ///< chain entries examined per search
+    int depth; ///< chain entries (or, with tree, tree nodes) examined per search
     Parse parse;
     std::size_t nice; ///< a match this long ends the search (and, when optimal, is taken whole)
+    bool tree = false; ///< optimal parsing: matches from a binary tree of the window instead of hash chains
 };
 
 constexpr LevelSettings kLevels[kMaxLevel + 1] = {
@@ -65,9 +74,9 @@ constexpr LevelSettings kLevels[kMaxLevel + 1] = {
     { 8, Parse::Lazy, 64 },
     { 16, Parse::Lazy, 128 },
     { 48, Parse::Lazy, 258 },
-    { 16, Parse::Optimal, 128 },
-    { 24, Parse::Optimal, 128 },
-    { 32, Parse::Optimal, 128 },
+    { 16, Parse::Optimal, 64, true },
+    { 32, Parse::Optimal, 64, true },
+    { 32, Parse::Optimal, 128, true },
 };
 
 /// Code bytes for a copy of count bytes from offset back; 0 when no family can carry it.
@@ -135,7 +144,16 @@ public:
             ++bits;
         mHashShift = 32 - bits;
         mHead.assign(std::size_t { 1 } << bits, kNoPosition);
-        if (mSettings.depth > 1) {
+        if (mSettings.tree) {
+            // Two links per position, kept for the window and one position
+            // more: a ring of the window's size alone would give the position
+            // being inserted the slot of the one exactly a window back.
+            std::size_t ring = 64;
+            while (ring < std::min(mSize, kMaxOffset + 1))
+                ring <<= 1;
+            mRingMask = ring - 1;
+            mTree.resize(2 * ring);
+        } else if (mSettings.depth > 1) {
             std::size_t ring = 64;
             while (ring < std::min(mSize, kMaxOffset))
                 ring <<= 1;
@@ -144,6 +162,8 @@ public:
         }
         if (mSettings.parse != Parse::Skipping)
             mHead3.assign(std::size_t { 1 } << kHead3Bits, kNoPosition);
+        if (mSettings.parse == Parse::Optimal)
+            mLinks3.resize(kLinks3);
         // Output never needs more than the input plus run codes; once as long
         // as the input the stream is useless, and encoding stops there.
         mOut.resize(kHeaderSize + mSize + mSize / kMaxRun + 16);
@@ -279,15 +299,24 @@ public:
                     base = runPrice;
                     cheapest = 4;
                 }
-                indexUpTo(i);
-                prefetchHeads(i + kPrefetchAhead);
-                const std::size_t count = collect(i, span - k, found.data());
+                std::size_t count;
+                if (mSettings.tree) {
+                    count = collectFromTree(i, span - k, found.data());
+                } else {
+                    indexUpTo(i);
+                    prefetchHeads(i + kPrefetchAhead);
+                    count = collect(i, span - k, found.data());
+                }
                 std::size_t shorter = 2;
                 for (std::size_t m = 0; m < count; ++m) {
                     const Match& match = found[m];
                     if (match.count >= mSettings.nice) {
                         relaxCopy(arrival[k + match.count], base, match.count, match.offset, cheapest);
                         searchFrom = k + match.count;
+                        // Only the last positions of such a match join the
+                        // tree, as they would be found again when it repeats.
+                        if (mSettings.tree)
+                            mTreeNext = std::max(mTreeNext, i + match.count - kTreeTail);
                         break;
                     }
                     for (std::size_t length = shorter + 1; length <= match.count; ++length)
@@ -308,9 +337,11 @@ private:
     static constexpr std::uint32_t kRunOpening = 4 * kByte + kByte; ///< 4 literals and the run's code byte
     static constexpr std::uint32_t kRunLiteral = kByte + 1;
     static constexpr std::uint32_t kUnreached = 0x3FFFFFFFu;
-    static constexpr std::size_t kMaxFound = 40;
+    // Lengths only grow along a chain, so even the deepest search finds few.
+    static constexpr std::size_t kMaxFound = 128;
     static constexpr std::size_t kStretch = std::size_t { 1 } << 15;
     static constexpr std::size_t kPrefetchAhead = 8;
+    static constexpr std::size_t kTreeTail = 4;
 
     /// How a position is reached most cheaply: by a copy ending there (its
     /// price, the copy and the state it started from), and with 4 or more
@@ -418,16 +449,110 @@ private:
         return count;
     }
 
+    // collect's matches from a binary tree per hash of 4 bytes, which every
+    // position up to i joins in turn (as its root: the tree is ordered by
+    // the bytes that follow each position, and each node is nearer than the
+    // nodes below it). The path from the root towards the bytes at i passes,
+    // for every length, the nearest position that matches at least that
+    // long, so the search finds the same matches as an unbounded walk of the
+    // chain, visiting only the nodes on that path (at most the level's depth).
+    std::size_t collectFromTree(std::size_t i, std::size_t limit, Match* found)
+    {
+        while (mTreeNext < i)
+            joinTree(mTreeNext++, 0, nullptr);
+        ++mTreeNext;
+        return joinTree(i, std::min(limit, kMaxCount), found);
+    }
+
+    // Makes position i the root of its tree, rearranging the nodes on its
+    // path; with found, also records the matches met on the way (at most
+    // limit long) as collect does. Tree order compares up to kMaxCount bytes,
+    // whatever the limit of the search.
+    std::size_t joinTree(std::size_t i, std::size_t limit, Match* found)
+    {
+        std::size_t count = 0;
+        if (i + 4 > mSize) // a hash reads 4 bytes
+            return count;
+        std::size_t longest = 2;
+        if (found != nullptr) {
+            if (const Match near = nearThree(i, limit); near.count != 0) {
+                found[count++] = near;
+                longest = 3;
+            }
+        }
+        std::int32_t& head3 = mHead3[hash3At(i)];
+        mLinks3[i & (kLinks3 - 1)] = head3;
+        head3 = static_cast<std::int32_t>(i);
+        const std::uint8_t* here = mIn + i;
+        const std::size_t reach = std::min(kMaxCount, mSize - i);
+        std::int32_t& head = mHead[hashAt(i)];
+        std::int32_t candidate = head;
+        head = static_cast<std::int32_t>(i);
+        // Where the next node smaller (larger) than the bytes at i hangs; a
+        // node's links are its smaller subtree, then its larger one.
+        std::int32_t* smaller = &mTree[2 * (i & mRingMask)];
+        std::int32_t* larger = smaller + 1;
+        std::size_t smallerLength = 0; // bytes every node below smaller shares with i
+        std::size_t largerLength = 0;
+        for (int depth = mSettings.depth; candidate != kNoPosition && depth > 0; --depth) {
+            const auto position = static_cast<std::size_t>(candidate);
+            if (i - position > kMaxOffset)
+                break;
+            std::int32_t* links = &mTree[2 * (position & mRingMask)];
+            const std::uint8_t* there = mIn + position;
+            std::size_t length = std::min(smallerLength, largerLength);
+            length += commonLength(there + length, here + length, reach - length);
+            if (found != nullptr) {
+                const std::size_t usable = std::min(length, limit);
+                if (usable > longest && copyCost(usable, i - position) != 0 && count < kMaxFound) {
+                    if (count != 0 && found[count - 1].offset > i - position)
+                        --count; // nearer and longer: the 3-byte match is of no more use
+                    found[count++] = { usable, i - position, 0 };
+                    longest = usable;
+                }
+            }
+            if (length == reach) {
+                // Equal as far as the tree compares: i takes its place and its subtrees.
+                *smaller = links[0];
+                *larger = links[1];
+                return count;
+            }
+            if (there[length] < here[length]) {
+                *smaller = candidate;
+                smallerLength = length;
+                smaller = &links[1];
+                candidate = links[1];
+            } else {
+                *larger = candidate;
+                largerLength = length;
+                larger = &links[0];
+                candidate = links[0];
+            }
+        }
+        *smaller = kNoPosition;
+        *larger = kNoPosition;
+        return count;
+    }
+
     /// The nearest 3-byte match within 1,024 bytes of i, if the table holds one.
+    /// For optimal parsing, positions of one hash of 3 bytes are also chained
+    /// for 1,024 bytes back, so that the nearest match is found even where
+    /// another 3 bytes of the same hash came after it.
     Match nearThree(std::size_t i, std::size_t limit) const
     {
-        const std::int32_t near = mHead3[hash3At(i)];
-        if (near == kNoPosition || limit < 3)
+        if (limit < 3)
             return {};
-        const std::size_t offset = i - static_cast<std::size_t>(near);
-        if (offset > 1024 || commonLength(mIn + near, mIn + i, 3) != 3)
-            return {};
-        return { 3, offset, 1 };
+        for (std::int32_t near = mHead3[hash3At(i)]; near != kNoPosition;) {
+            const std::size_t offset = i - static_cast<std::size_t>(near);
+            if (offset > 1024)
+                break;
+            if (commonLength(mIn + near, mIn + i, 3) == 3)
+                return { 3, offset, 1 };
+            if (mLinks3.empty())
+                break;
+            near = mLinks3[static_cast<std::size_t>(near) & (kLinks3 - 1)];
+        }
+        return {};
     }
 
     std::optional<std::vector<std::uint8_t>> finish(std::size_t literalStart)
@@ -471,8 +596,12 @@ private:
             if (!mLinks.empty())
                 mLinks[mIndexed & mRingMask] = head;
             head = static_cast<std::int32_t>(mIndexed);
-            if (!mHead3.empty())
-                mHead3[hash3At(mIndexed)] = static_cast<std::int32_t>(mIndexed);
+            if (!mHead3.empty()) {
+                std::int32_t& head3 = mHead3[hash3At(mIndexed)];
+                if (!mLinks3.empty())
+                    mLinks3[mIndexed & (kLinks3 - 1)] = head3;
+                head3 = static_cast<std::int32_t>(mIndexed);
+            }
         }
     }
 
@@ -566,6 +695,9 @@ private:
     std::vector<std::int32_t> mHead;
     std::vector<std::int32_t> mLinks;
     std::vector<std::int32_t> mHead3; ///< the nearest position per hash of 3 bytes
+    std::vector<std::int32_t> mTree; ///< per position of the window: the smaller and the larger subtree
+    std::vector<std::int32_t> mLinks3; ///< optimal parsing: the previous position of the same hash of 3 bytes
+    std::size_t mTreeNext = 0; ///< the next position to join its tree
     std::size_t mRingMask = 0;
     std::size_t mIndexed = 0; ///< positions below this are in the chains (or were skipped)
     std::vector<std::uint8_t> mOut;
@@ -576,6 +708,19 @@ private:
 };
 
 } // namespace
+
+namespace detail {
+
+std::optional<std::vector<std::uint8_t>> compressWithDeepSearch(
+    std::span<const std::uint8_t> source, int depth, bool tree)
+{
+    if (source.size() > kMaxEncodedInput)
+        throw std::length_error("input too large for a compressed resource");
+    Encoder encoder(source, LevelSettings { std::max(depth, 1), Parse::Optimal, kMaxCount + 1, tree });
+    return encoder.runOptimal();
+}
+
+} // namespace detail
 
 std::optional<std::vector<std::uint8_t>> compressLevel(std::span<const std::uint8_t> source, int level)
 {

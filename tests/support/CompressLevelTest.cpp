@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -155,8 +156,52 @@ TEST_P(CompressLevelInput, everyLevelDecodesBackWithTrueSizesAndAStopCode)
     }
 }
 
+TEST_P(CompressLevelInput, theCheapestPathDecodesBackAndNoLevelBeatsIt)
+{
+    const Input& input = GetParam();
+    const auto cheapest = kelvora::detail::compressWithDeepSearch(input.bytes, std::numeric_limits<int>::max());
+    if (!cheapest) {
+        EXPECT_FALSE(input.shrinks);
+        return;
+    }
+    const auto result = kelvora::decompress(*cheapest);
+    ASSERT_EQ(result.status, DecodeStatus::Ok);
+    ASSERT_TRUE(result.bytes == input.bytes);
+    const auto reference = referenceDecompress(*cheapest);
+    ASSERT_TRUE(reference && *reference == input.bytes);
+    // The path of each 32 KiB stretch ends at the stretch's end, where a
+    // level that runs straight on may copy across: a few bytes per stretch.
+    const std::size_t stretches = input.bytes.size() / 32768;
+    for (int level = kelvora::kMinLevel; level <= kelvora::kMaxLevel; ++level) {
+        const auto stored = compressLevel(input.bytes, level);
+        EXPECT_LE(cheapest->size(), (stored ? stored->size() : input.bytes.size()) + 16 * stretches)
+            << "level " << level;
+    }
+    const auto bounded = kelvora::detail::compressWithDeepSearch(input.bytes, 1);
+    ASSERT_TRUE(bounded);
+    EXPECT_LE(cheapest->size(), bounded->size());
+    EXPECT_TRUE(referenceDecompress(*bounded) == input.bytes);
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, CompressLevelInput, testing::ValuesIn(inputs()),
     [](const testing::TestParamInfo<Input>& testCase) { return std::string(testCase.param.name); });
+
+TEST(CompressLevel, theTreeFindsWhatWalkingTheWholeChainFinds)
+{
+    // The tree's search passes the nearest match of every length, which is
+    // what walking the whole chain finds by brute force: unbounded, both give
+    // the same stream, byte for byte. Bounded, the tree's levels stay close.
+    constexpr int kUnbounded = std::numeric_limits<int>::max();
+    for (const Bytes& data : { textBytes(60000, 41), meshBytes(40000, 42), textureBytes(60000, 43),
+             variedBytes(80000, 44), offsetEdges(), lengthEdges(), onlyThreeByteMatches(), runsOfEveryLength() }) {
+        const auto byTree = kelvora::detail::compressWithDeepSearch(data, kUnbounded);
+        ASSERT_TRUE(byTree == kelvora::detail::compressWithDeepSearch(data, kUnbounded, false)) << data.size();
+        const auto level9 = compressLevel(data, 9);
+        if (byTree && level9) {
+            EXPECT_LE(level9->size(), byTree->size() + byTree->size() / 50) << data.size();
+        }
+    }
+}
 
 TEST(CompressLevel, reachesTheLongestCopyAndFarthestOffsetAndHigherLevelsPackTighter)
 {

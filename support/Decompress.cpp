@@ -111,6 +111,19 @@ constexpr std::uint8_t kPeriodsOf16[16] = { 0, 16, 16, 18, 16, 20, 18, 21, 16, 1
 // written.
 constexpr std::uint8_t kSecondWord[8] = { 0, 1, 2, 1, 0, 4, 4, 4 };
 
+// Keeps two words in general registers, so that the compiler does not merge
+// their 8-byte loads into one 16-byte load: such a load, of bytes written a
+// moment ago by two earlier stores, waits for both to reach the cache.
+inline void keepInRegister(std::uint64_t& first, std::uint64_t& second)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    asm("" : "+r"(first), "+r"(second));
+#else
+    (void)first;
+    (void)second;
+#endif
+}
+
 // Copies count bytes from offset bytes back; out points at the first byte to
 // write, offset <= bytes already written, and the buffer has 32 bytes of
 // slack behind out + count. Every chunk reads only bytes written before it:
@@ -132,12 +145,14 @@ inline void copyBack(std::uint8_t* out, std::size_t offset, std::size_t count)
         std::uint64_t w1;
         std::memcpy(&w0, from, 8);
         std::memcpy(&w1, from + 8, 8);
+        keepInRegister(w0, w1);
         std::memcpy(out, &w0, 8);
         std::memcpy(out + 8, &w1, 8);
         if (count <= 16)
             return;
         std::memcpy(&w0, from + 16, 8);
         std::memcpy(&w1, from + 24, 8);
+        keepInRegister(w0, w1);
         std::memcpy(out + 16, &w0, 8);
         std::memcpy(out + 24, &w1, 8);
         if (count <= 32)

@@ -40,24 +40,47 @@ bool isCatalogObjectByTypes(ByteView indexTypes)
     return false;
 }
 
-bool gfblnIsRecolor(const std::vector<IndexEntry>& entries)
+namespace {
+
+// The recolor test over a sequence of types, however they are held.
+template <typename Types> bool isRecolorOf(const Types& types)
 {
     // Resources that only an object's own package carries.
     const std::array<const ByteString*, 11> excluded { &gstrTypeBHAV, &gstrTypeGMDC, &gstrType3IDR, &gstrTypeOBJD,
         &gstrTypeBCON, &gstrTypeCRES, &gstrTypeCTSS, &gstrTypeGMND, &gstrTypeGZPS, &gstrTypeSHPE, &gstrTypeTTAB };
     bool materialFound = false;
     bool textureFound = false;
-    for (const IndexEntry& entry : entries) {
-        for (const ByteString* type : excluded) {
-            if (entry.TypeID == *type)
+    for (const ByteView type : types) {
+        for (const ByteString* own : excluded) {
+            if (type == *own)
                 return false;
         }
-        if (entry.TypeID == gstrTypeMMAT)
+        if (type == gstrTypeMMAT)
             materialFound = true;
-        else if (entry.TypeID == gstrTypeTXTR)
+        else if (type == gstrTypeTXTR)
             textureFound = true;
     }
     return materialFound && textureFound;
+}
+
+} // namespace
+
+bool gfblnIsRecolor(const std::vector<IndexEntry>& entries)
+{
+    std::vector<ByteView> types;
+    types.reserve(entries.size());
+    for (const IndexEntry& entry : entries)
+        types.emplace_back(entry.TypeID);
+    return isRecolorOf(types);
+}
+
+bool isRecolorByTypes(ByteView indexTypes)
+{
+    std::vector<ByteView> types;
+    types.reserve(indexTypes.size() / 4);
+    for (std::size_t at = 0; at + 4 <= indexTypes.size(); at += 4)
+        types.push_back(indexTypes.substr(at, 4));
+    return isRecolorOf(types);
 }
 
 } // namespace varnick

@@ -23,4 +23,7 @@ bool isCatalogObjectByTypes(ByteView indexTypes);
 /// False for an empty index. Never fails.
 bool gfblnIsRecolor(const std::vector<IndexEntry>& entries);
 
+/// The same test over the index's types alone, as isCatalogObjectByTypes.
+bool isRecolorByTypes(ByteView indexTypes);
+
 } // namespace varnick

@@ -447,22 +447,35 @@ ByteString readPackageIndexTypes(const std::filesystem::path& fileName)
     return types;
 }
 
-ByteString readPackageIndexTypes(const FolderHandle& folder, const std::filesystem::path& name)
+namespace {
+
+// Reads as the readers that open a file do (the same step in the error
+// context), but names the file there only when the read fails: nearly every
+// package of a folder reads cleanly, and naming each would cost more than
+// reading its index.
+template <typename NameOf, typename Read> auto readNamingOnFailure(const NameOf& nameOf, const Read& read)
 {
     const LocationScope callersStep;
     setLocation(2000);
     try {
-        FileSource source(folder, name);
-        ByteString types = readTypes(source);
-        source.close();
-        return types;
+        return read();
     } catch (...) {
-        // Named only on failure, where the error report reads it: nearly every
-        // package of a folder reads cleanly, and naming each would cost more
-        // than reading its index.
-        errorContext().AdditionalData = "Filename = " + pathToUtf8(folder.path() / name);
+        errorContext().AdditionalData = "Filename = " + pathToUtf8(nameOf());
         throw;
     }
+}
+
+} // namespace
+
+ByteString readPackageIndexTypes(const FolderHandle& folder, const std::filesystem::path& name)
+{
+    return readNamingOnFailure([&] { return folder.path() / name; },
+        [&] {
+            FileSource source(folder, name);
+            ByteString types = readTypes(source);
+            source.close();
+            return types;
+        });
 }
 
 PackageFile readPackage(const std::filesystem::path& fileName)
@@ -498,6 +511,17 @@ PackageResourceReader::PackageResourceReader(const std::filesystem::path& fileNa
 }
 
 PackageResourceReader::~PackageResourceReader() = default;
+
+PackageIndex PackageResourceReader::index() const
+{
+    return readNamingOnFailure(
+        [this] { return mFileName; }, [this] { return readIndex(mOpen->source, kIndexOnlySteps); });
+}
+
+ByteString PackageResourceReader::indexTypes() const
+{
+    return readNamingOnFailure([this] { return mFileName; }, [this] { return readTypes(mOpen->source); });
+}
 
 ByteString PackageResourceReader::read(const IndexEntry& entry) const
 {

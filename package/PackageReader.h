@@ -74,6 +74,9 @@ public:
     PackageResourceReader& operator=(const PackageResourceReader&) = delete;
 
     const std::filesystem::path& fileName() const { return mFileName; }
+    /// As readPackageIndex and readPackageIndexTypes, from the open file.
+    PackageIndex index() const;
+    ByteString indexTypes() const;
     /// As readResourceBytes, from the open file.
     ByteString read(const IndexEntry& entry) const;
 

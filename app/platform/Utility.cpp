@@ -53,6 +53,18 @@ bool lessIgnoringCase(const std::string& a, const std::string& b)
     });
 }
 
+// The last component of path as UTF-8; on POSIX read off the text itself,
+// which costs less than splitting the whole path into components.
+std::string fileNameOf(const fs::path& path)
+{
+#ifdef _WIN32
+    return pathToUtf8(path.filename());
+#else
+    const std::string& text = path.native();
+    return text.substr(text.rfind('/') + 1);
+#endif
+}
+
 std::mutex gListerMutex;
 
 FolderLister& installedLister()
@@ -71,8 +83,9 @@ bool isHiddenEntry(const fs::path& path)
         return false;
     return (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
 #else
-    const std::string name = pathToUtf8(path.filename());
-    return !name.empty() && name.front() == '.';
+    const std::string& text = path.native();
+    const std::size_t start = text.rfind('/') + 1;
+    return start < text.size() && text[start] == '.';
 #endif
 }
 
@@ -104,57 +117,65 @@ bool matchesFilePattern(std::string_view name, std::string_view pattern)
     return p == pattern.size() && n == name.size();
 }
 
-// Entries of one folder in a stable order, so searches give the same result
-// on every file system: names without case first, then by code unit.
+namespace {
+
+// One folder's entries in a stable order, so searches give the same result
+// on every file system: names without case first, then by code unit. Hidden
+// entries are left out, and on Windows names that are not valid Unicode,
+// which a result could not lead back to.
+std::vector<FolderEntry> listSortedFolder(const fs::path& folder)
+{
+    std::vector<FolderEntry> listed;
+    std::error_code error;
+    if (!listFolder(folder, listed, error))
+        throw unlistableFolder(folder, error.message());
+    std::erase_if(listed, [](const FolderEntry& entry) {
+#ifdef _WIN32
+        return entry.isHidden || !isUnicodePath(entry.path.filename());
+#else
+        return entry.isHidden;
+#endif
+    });
+    // Each name converted and folded once, not at every comparison: large
+    // folders sort in a fraction of the time. The folded names compare as
+    // lessIgnoringCase does, then the exact names.
+    struct Keyed {
+        std::string folded;
+        std::string name;
+        std::size_t index;
+    };
+    std::vector<Keyed> order;
+    order.reserve(listed.size());
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        std::string name = fileNameOf(listed[i].path);
+        std::string folded = name;
+        for (char& c : folded)
+            c = asciiLower(c);
+        order.push_back({ std::move(folded), std::move(name), i });
+    }
+    std::sort(order.begin(), order.end(), [](const Keyed& a, const Keyed& b) {
+        const int folded = a.folded.compare(b.folded);
+        return folded != 0 ? folded < 0 : a.name < b.name;
+    });
+    std::vector<FolderEntry> sorted;
+    sorted.reserve(listed.size());
+    for (const Keyed& keyed : order)
+        sorted.push_back(std::move(listed[keyed.index]));
+    return sorted;
+}
+
+} // namespace
+
 std::vector<fs::directory_entry> listFolderEntries(const fs::path& folder)
 {
     std::vector<fs::directory_entry> entries;
-    std::error_code error;
-#ifdef _WIN32
-    // The standard iterator cannot open a folder beyond MAX_PATH here.
-    std::vector<FolderEntry> listed;
-    if (!listFolder(folder, listed, error))
-        throw unlistableFolder(folder, error.message());
-    entries.reserve(listed.size());
-    for (const FolderEntry& entry : listed) {
-        // A name that is not valid Unicode cannot be named in a result that leads back to the file.
-        if (entry.isHidden || !isUnicodePath(entry.path.filename()))
-            continue;
+    for (FolderEntry& entry : listSortedFolder(folder)) {
         std::error_code statusError;
-        fs::directory_entry found(entry.path, statusError);
+        fs::directory_entry found(std::move(entry.path), statusError);
         if (!statusError)
             entries.push_back(std::move(found));
     }
-#else
-    fs::directory_iterator it(folder, error);
-    if (error)
-        throw unlistableFolder(folder, error.message());
-    for (const fs::directory_iterator end; it != end; it.increment(error)) {
-        if (error)
-            break;
-        if (!isHiddenEntry(it->path()))
-            entries.push_back(*it);
-    }
-    if (error)
-        throw unlistableFolder(folder, error.message());
-#endif
-    // Each name converted once, not at every comparison: large folders sort in a fraction of the time.
-    std::vector<std::pair<std::string, std::size_t>> order;
-    order.reserve(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        order.emplace_back(pathToUtf8(entries[i].path().filename()), i);
-    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
-        if (lessIgnoringCase(a.first, b.first))
-            return true;
-        if (lessIgnoringCase(b.first, a.first))
-            return false;
-        return a.first < b.first;
-    });
-    std::vector<fs::directory_entry> sorted;
-    sorted.reserve(entries.size());
-    for (const auto& [name, i] : order)
-        sorted.push_back(std::move(entries[i]));
-    return sorted;
+    return entries;
 }
 
 Failure unlistableFolder(const fs::path& folder, const std::string& systemText)
@@ -175,13 +196,25 @@ std::vector<fs::path> findFiles(const fs::path& root, std::string_view pattern, 
 {
     if (root.empty())
         return {};
-    FolderLister list;
+    FolderLister lister;
     {
         const std::lock_guard lock(gListerMutex);
-        list = installedLister();
+        lister = installedLister();
     }
-    if (!list)
-        list = listFolderEntries;
+    // The folder listing itself, unless a test put a lister in its place.
+    const auto list = [&lister](const fs::path& folder) {
+        if (!lister)
+            return listSortedFolder(folder);
+        std::vector<FolderEntry> listed;
+        for (const fs::directory_entry& entry : lister(folder)) {
+            std::error_code error;
+            const FolderEntry::Kind kind = entry.is_directory(error) ? FolderEntry::Kind::Folder
+                : entry.is_regular_file(error)                       ? FolderEntry::Kind::File
+                                                                     : FolderEntry::Kind::Other;
+            listed.push_back({ entry.path(), kind, entry.is_symlink(error), false });
+        }
+        return listed;
+    };
     std::vector<fs::path> folders { root };
     std::set<fs::path> visited;
     std::error_code error;
@@ -192,7 +225,7 @@ std::vector<fs::path> findFiles(const fs::path& root, std::string_view pattern, 
     // those of the folders listed before it.
     std::vector<fs::path> found;
     for (std::size_t i = 0; i < folders.size(); ++i) {
-        std::vector<fs::directory_entry> entries;
+        std::vector<FolderEntry> entries;
         try {
             entries = list(folders[i]);
         } catch (const Failure& failure) {
@@ -203,15 +236,14 @@ std::vector<fs::path> findFiles(const fs::path& root, std::string_view pattern, 
             unlisted->push_back({ folders[i], failure.what(), failure.phrase() });
             continue;
         }
-        for (const fs::directory_entry& entry : entries) {
-            if (entry.is_directory(error)) {
+        for (FolderEntry& entry : entries) {
+            if (entry.kind == FolderEntry::Kind::Folder) {
                 // A link back up the tree would make the search endless.
-                const fs::path canonical = fs::weakly_canonical(entry.path(), error);
-                if (visited.insert(error ? entry.path() : canonical).second)
-                    folders.push_back(entry.path());
-            } else if (entry.is_regular_file(error)
-                && matchesFilePattern(pathToUtf8(entry.path().filename()), pattern)) {
-                found.push_back(entry.path());
+                const fs::path canonical = fs::weakly_canonical(entry.path, error);
+                if (visited.insert(error ? entry.path : canonical).second)
+                    folders.push_back(std::move(entry.path));
+            } else if (entry.kind == FolderEntry::Kind::File && matchesFilePattern(fileNameOf(entry.path), pattern)) {
+                found.push_back(std::move(entry.path));
             }
         }
     }

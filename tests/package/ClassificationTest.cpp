@@ -66,17 +66,22 @@ TEST(Classification, sortsPackagesByTheTypesInTheirIndex)
         EXPECT_EQ(gfblnIsCatalogObject(c.entries), c.catalogObject);
         EXPECT_EQ(isCatalogObjectByTypes(typesOf(c.entries)), c.catalogObject);
         EXPECT_EQ(gfblnIsRecolor(c.entries), c.recolor);
+        EXPECT_EQ(isRecolorByTypes(typesOf(c.entries)), c.recolor);
     }
     // A trailing partial type (never given by the reader) counts for nothing.
     EXPECT_FALSE(isCatalogObjectByTypes(typesOf(indexOf({ objd })) + ByteString("\x87\x86\x4F", 3)));
+    EXPECT_TRUE(isRecolorByTypes(typesOf(indexOf({ "4C697E5A", "1C4A276C" })) + ByteString("\x44\x4A\x42", 3)));
 }
 
 class RecolorExclusion : public ::testing::TestWithParam<const char*> { };
 
 TEST_P(RecolorExclusion, anObjectsOwnResourceDisqualifiesARecolorWherever)
 {
-    EXPECT_FALSE(gfblnIsRecolor(indexOf({ GetParam(), "4C697E5A", "1C4A276C" })));
-    EXPECT_FALSE(gfblnIsRecolor(indexOf({ "4C697E5A", "1C4A276C", GetParam() })));
+    for (const auto& entries :
+        { indexOf({ GetParam(), "4C697E5A", "1C4A276C" }), indexOf({ "4C697E5A", "1C4A276C", GetParam() }) }) {
+        EXPECT_FALSE(gfblnIsRecolor(entries));
+        EXPECT_FALSE(isRecolorByTypes(typesOf(entries)));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Classification, RecolorExclusion,

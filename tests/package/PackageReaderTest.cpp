@@ -368,6 +368,14 @@ TEST(PackageReader, theTypesAloneAgreeWithTheWholeIndex)
             }));
             const FolderHandle held(dir.path());
             ASSERT_EQ(outcome([&] { return readPackageIndexTypes(held, file.filename()); }), byPath);
+            ASSERT_EQ(outcome([&] { return PackageResourceReader(file).indexTypes(); }), byPath);
+            ASSERT_EQ(outcome([&] {
+                ByteString types;
+                for (const IndexEntry& entry : PackageResourceReader(file).index().entries)
+                    types += entry.TypeID;
+                return types;
+            }),
+                byPath);
         }
     };
     for (const std::int32_t minor : { 1, 2 }) {
@@ -419,6 +427,15 @@ TEST(PackageReader, aHeldFolderReadsAsItsPathAndNamesOnlyTheFileThatFails)
         EXPECT_EQ(errorContext().AdditionalData,
             c.fails ? "Filename = " + pathToUtf8(folder / pathFromUtf8(c.name)) : "the caller's");
         EXPECT_EQ(byHandle, outcome([&] { return readPackageIndexTypes(folder / pathFromUtf8(c.name)); }));
+    }
+    // A package held open names itself the same way when its index fails.
+    const auto shortFile = dir.path() / "short.package";
+    const PackageResourceReader reader(shortFile);
+    for (const auto& read :
+        { std::function<void()>([&] { reader.index(); }), std::function<void()>([&] { reader.indexTypes(); }) }) {
+        errorContext().AdditionalData = "the caller's";
+        EXPECT_THROW(read(), Failure);
+        EXPECT_EQ(errorContext().AdditionalData, "Filename = " + pathToUtf8(shortFile));
     }
     errorContext().AdditionalData.clear();
 

@@ -21,12 +21,12 @@ std::int32_t progressInterval(std::int32_t count)
 namespace {
 
 // The first material override in index order, read from an index already at hand.
-std::optional<PropertySet> firstMaterialOverride(const std::filesystem::path& package, const PackageIndex& index)
+std::optional<PropertySet> firstMaterialOverride(const PackageResourceReader& package, const PackageIndex& index)
 {
     for (const IndexEntry& entry : index.entries) {
         if (entry.TypeID != gstrTypeMMAT)
             continue;
-        const ByteString stored = readResourceBytes(package, entry);
+        const ByteString stored = package.read(entry);
         return readPropertySet(decompressResource(stored));
     }
     return std::nullopt;
@@ -36,7 +36,8 @@ std::optional<PropertySet> firstMaterialOverride(const std::filesystem::path& pa
 
 std::optional<PropertySet> firstMaterialOverride(const std::filesystem::path& package)
 {
-    return firstMaterialOverride(package, readPackageIndex(package));
+    const PackageIndex index = readPackageIndex(package);
+    return firstMaterialOverride(PackageResourceReader(package), index);
 }
 
 bool namesObject(const PropertySet& props, std::int32_t guid)
@@ -84,9 +85,10 @@ RecolorSearchResult findRecolors(const std::filesystem::path& root, std::int32_t
                         [&](std::uint32_t named) { return static_cast<std::int32_t>(named) == guid; }))
                     result.recolors.push_back(path);
             } else {
-                const PackageIndex index = readPackageIndex(path);
-                if (gfblnIsRecolor(index.entries)) {
-                    const std::optional<PropertySet> props = firstMaterialOverride(path, index);
+                // One open per package; the whole index only for a recolor.
+                const PackageResourceReader package(path);
+                if (isRecolorByTypes(package.indexTypes())) {
+                    const std::optional<PropertySet> props = firstMaterialOverride(package, package.index());
                     if (props && namesObject(*props, guid))
                         result.recolors.push_back(path);
                 }

@@ -133,3 +133,45 @@ TEST(BackupStore, keepAndRestoreFailingAtAnyStepLeaveEveryFileAsItWas)
         }
     }
 }
+
+TEST(BackupStore, findsAFilesFolderBeyondTheFirstProbeWhereHashesMet)
+{
+    // Two paths with one hash share the first probe's name; the second gets the
+    // next free one, and a folder whose earlier probes were pruned is still
+    // found. Each case starts on a store object of its own, whose one listing
+    // tells which probes to look at.
+    TemporaryFolder dir;
+    const fs::path file = dir.write("Downloads/chair.package", kOriginal);
+    const std::string key = backupSourceKey(file);
+    struct Folder {
+        const char* suffix;
+        const char* source; ///< what its source.txt names; nullptr: this file
+    };
+    struct Case {
+        const char* what;
+        std::vector<Folder> before;
+        const char* expected;
+    };
+    const std::vector<Case> cases {
+        { "an empty store", {}, "" },
+        { "the first probe is another file's", { { "", "another file" } }, "-1" },
+        { "earlier probes were pruned", { { "-2", nullptr } }, "-2" },
+        { "after another file's", { { "", "another file" }, { "-1", "a third file" }, { "-3", nullptr } }, "-3" },
+        { "the first free one after others", { { "", "another file" }, { "-1", "a third file" } }, "-2" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path storeFolder = dir.path() / "Backups" / c.what;
+        const std::string hash = pathToUtf8(BackupStore(storeFolder).folderOf(file).filename());
+        for (const Folder& folder : c.before) {
+            fs::create_directories(storeFolder / (hash + folder.suffix));
+            rewrite(storeFolder / (hash + folder.suffix) / "source.txt", folder.source ? folder.source : key);
+        }
+        BackupStore store(storeFolder, BackupPolicy { 3, 30 });
+        EXPECT_EQ(store.folderOf(file), storeFolder / (hash + c.expected));
+        ASSERT_TRUE(store.keep(file));
+        EXPECT_EQ(store.generations(file).size(), 1u) << "the same store finds what it made";
+        EXPECT_EQ(BackupStore(storeFolder).generations(file).size(), 1u) << "and so does a new one";
+        EXPECT_EQ(readFileBytes(store.generations(file).front().file), kOriginal);
+    }
+}

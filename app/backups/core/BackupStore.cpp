@@ -195,10 +195,19 @@ fs::path BackupStore::folderOf(const fs::path& file) const
 {
     const std::string key = backupSourceKey(file);
     const std::string hash = hex16(fnv1a(key));
+    std::error_code error;
+    const fs::path first = mFolder / hash;
+    const bool firstTaken = fs::exists(first, error);
+    if (firstTaken && readSource(first) == key)
+        return first;
+    // The further probes hold folders only where two paths' hashes met; a
+    // store asked about many new files learns where from one listing
+    // instead of probing each name.
+    if (!firstTaken && !mProbes->mayHaveFurther(mFolder, hash))
+        return first;
     std::optional<fs::path> firstFree;
-    for (int probe = 0; probe < kMaxProbes; ++probe) {
+    for (int probe = firstTaken ? 1 : 0; probe < kMaxProbes; ++probe) {
         const fs::path candidate = mFolder / (probe == 0 ? hash : hash + "-" + std::to_string(probe));
-        std::error_code error;
         if (!fs::exists(candidate, error)) {
             // A later probe may still hold this file's folder when an earlier one was pruned.
             if (!firstFree)
@@ -211,7 +220,32 @@ fs::path BackupStore::folderOf(const fs::path& file) const
     if (!firstFree)
         throw Failure(
             ErrorCode::FolderFailed, Phrase(VARNICK_PHRASE("Backups", "No backup folder is free for %1"), { key }));
+    if (*firstFree != first)
+        mProbes->noteFurther(hash);
     return *firstFree;
+}
+
+bool BackupStore::Probes::mayHaveFurther(const fs::path& store, const std::string& hash)
+{
+    const std::lock_guard lock(mutex);
+    if (!listed) {
+        listed = true;
+        std::error_code error;
+        for (fs::directory_iterator it(store, error), end; !error && it != end; it.increment(error)) {
+            const std::string name = pathToUtf8(it->path().filename());
+            if (const std::size_t dash = name.find('-'); dash != std::string::npos)
+                further.insert(name.substr(0, dash));
+        }
+        // A store that cannot be listed is probed name by name.
+        unlistable = static_cast<bool>(error) && error != std::errc::no_such_file_or_directory;
+    }
+    return unlistable || further.count(hash) != 0;
+}
+
+void BackupStore::Probes::noteFurther(const std::string& hash)
+{
+    const std::lock_guard lock(mutex);
+    further.insert(hash);
 }
 
 std::optional<fs::path> BackupStore::keep(const fs::path& file)

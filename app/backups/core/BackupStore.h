@@ -156,6 +156,18 @@ private:
         std::set<std::filesystem::path> folders;
     };
     std::shared_ptr<Pending> mPending = std::make_shared<Pending>();
+    /// Which hashes have folders beyond their first probe, from one listing
+    /// of the store taken when first needed and what this store made since
+    /// (shared by copies of the store, which live as long as one operation).
+    struct Probes {
+        bool mayHaveFurther(const std::filesystem::path& store, const std::string& hash);
+        void noteFurther(const std::string& hash);
+        std::mutex mutex;
+        bool listed = false;
+        bool unlistable = false;
+        std::set<std::string> further;
+    };
+    std::shared_ptr<Probes> mProbes = std::make_shared<Probes>();
 };
 
 /// The text by which a file is known to the store: its absolute, lexically

@@ -49,6 +49,11 @@ struct PackageRecord {
     /// itself cannot be read. The recolor finder needs no more than this of a
     /// package that is not a recolor.
     PackageKind indexKind = PackageKind::Broken;
+    /// Where the listing found the file on its disk, as far as it can tell
+    /// (the inode number on POSIX systems, 0 elsewhere): a scan reads the
+    /// packages in this order, which follows the disk on a cold start. Not
+    /// kept in the index.
+    std::uint64_t diskOrder = 0;
 };
 
 /// Reads what a record holds from the package at file (size and time are

@@ -294,6 +294,7 @@ private:
                     record.size = static_cast<std::int64_t>(info.st_size);
                     record.modifiedTime
                         = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+                    record.diskOrder = static_cast<std::uint64_t>(info.st_ino);
                     files.push_back(std::move(record));
                     continue;
                 }
@@ -400,6 +401,12 @@ ScanResult scanLibrary(LibraryIndex& index, const ScanOptions& options)
     std::vector<std::string> removed;
     for (const auto& [path, record] : stored)
         removed.push_back(path);
+    // The packages are read in the order they lie on the disk, as far as the
+    // listing tells (by inode where there are inodes): a first scan after the
+    // computer started reads from the disk, not from memory. Their records
+    // stay in name order.
+    std::stable_sort(toRead.begin(), toRead.end(),
+        [&](std::size_t a, std::size_t b) { return result.records[a].diskOrder < result.records[b].diskOrder; });
 
     // Duplicates: only files that share their size with another are hashed,
     // those read now as they are read.

@@ -158,7 +158,12 @@ TEST_P(CompressLevelInput, everyLevelDecodesBackWithTrueSizesAndAStopCode)
 
 TEST_P(CompressLevelInput, theCheapestPathDecodesBackAndNoLevelBeatsIt)
 {
-    const Input& input = GetParam();
+    // Unbounded, the parse weighs every length of every match at every
+    // position: of the megabyte of one byte, a 300,000-byte start will do.
+    const Input& whole = GetParam();
+    Input input { whole.name, whole.bytes, whole.shrinks };
+    if (input.bytes.size() > 500000)
+        input.bytes.resize(300000);
     const auto cheapest = kelvora::detail::compressWithDeepSearch(input.bytes, std::numeric_limits<int>::max());
     if (!cheapest) {
         EXPECT_FALSE(input.shrinks);

@@ -1,5 +1,7 @@
 #include "package/XmlReader.h"
 
+#include "package/base/Utf8.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -21,25 +23,6 @@ bool isNameStart(char c)
 bool isNameChar(char c)
 {
     return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
-}
-
-void appendUtf8(std::string& out, std::uint32_t point)
-{
-    if (point < 0x80) {
-        out.push_back(static_cast<char>(point));
-    } else if (point < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (point >> 6)));
-        out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-    } else if (point < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (point >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (point >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((point >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-    }
 }
 
 // The text of a short piece of the input for a message, cut at 40 bytes.

@@ -1,5 +1,7 @@
 #include "package/base/CodePage.h"
 
+#include "package/base/Utf8.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -52,25 +54,6 @@ std::optional<std::vector<char32_t>> decodeUtf8(std::string_view text)
         i += length;
     }
     return points;
-}
-
-void appendUtf8(std::string& out, char32_t point)
-{
-    if (point < 0x80) {
-        out.push_back(static_cast<char>(point));
-    } else if (point < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (point >> 6)));
-        out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-    } else if (point < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (point >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (point >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((point >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-    }
 }
 
 #ifndef _WIN32

@@ -23,6 +23,10 @@ bool isValidUtf8(ByteView bytes);
 /// The number of code points in valid UTF-8 text (each invalid byte counts as one).
 std::size_t utf8CodePointCount(ByteView bytes);
 
+/// Appends point in UTF-8's form: 1 to 4 bytes by its size, any value below
+/// 2^21 (callers that need valid text pass code points only).
+void appendUtf8(std::string& out, char32_t point);
+
 /// UTF-16 text (Windows' wide strings: registry values, file names) as UTF-8;
 /// a lone surrogate becomes U+FFFD. Never throws beyond allocation, where the
 /// standard library's path conversion throws on such text.

@@ -8,6 +8,7 @@
 #include "package/base/Paths.h"
 #include "package/base/RawFile.h"
 #include "package/base/SafeFileName.h"
+#include "package/base/Utf8.h"
 
 #include <algorithm>
 #include <chrono>
@@ -96,22 +97,7 @@ std::string foldedBytes(std::string_view name)
             ++i;
             continue;
         }
-        const char32_t c = foldCase(nextCodePoint(name, i));
-        if (c < 0x80) { // an overlong form
-            key.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            key.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            key.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            key.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            key.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            key.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            key.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
+        appendUtf8(key, foldCase(nextCodePoint(name, i)));
     }
     return key;
 }

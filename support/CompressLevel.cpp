@@ -31,6 +31,7 @@
 // visits; unbounded, the path found is the cheapest the format allows (up to
 // the stretches' ends), which compressWithDeepSearch gives for measuring.
 #include "support/Codec.h"
+#include "support/MatchFinding.h"
 
 #include <algorithm>
 #include <array>
@@ -42,16 +43,9 @@ namespace kelvora {
 
 namespace {
 
-constexpr std::size_t kMaxOffset = 131072;
-constexpr std::size_t kMaxCount = 1028;
-constexpr std::size_t kMaxRun = 112;
-constexpr std::int32_t kNoPosition = -1;
-// The nearest position per hash of 3 bytes matters only within 1,024 bytes, so
-// a small table, which stays in the cache, holds it.
-constexpr int kHead3Bits = 12;
-// A ring longer than the 1,024 bytes a 3-byte match may reach back.
-constexpr std::size_t kLinks3 = 2048;
+using namespace matching;
 
+constexpr std::size_t kMaxRun = 112;
 enum class Parse {
     Skipping, ///< greedy on one candidate, indexing only the last positions inside a match
     Greedy, ///< take the best match at each position
@@ -79,58 +73,6 @@ constexpr LevelSettings kLevels[kMaxLevel + 1] = {
     { 32, Parse::Optimal, 128, true },
 };
 
-/// Code bytes for a copy of count bytes from offset back; 0 when no family can carry it.
-inline std::size_t copyCost(std::size_t count, std::size_t offset)
-{
-    if (offset <= 1024 && count <= 10)
-        return count >= 3 ? 2 : 0;
-    if (offset <= 16384 && count <= 67)
-        return count >= 4 ? 3 : 0;
-    return count >= 5 ? 4 : 0;
-}
-
-struct Match {
-    std::size_t count = 0;
-    std::size_t offset = 0;
-    std::size_t saving = 0; ///< count minus code bytes; 0 for no match
-};
-
-inline std::uint32_t load32(const std::uint8_t* at)
-{
-    std::uint32_t value;
-    std::memcpy(&value, at, 4);
-    return value;
-}
-
-inline void prefetch(const void* at)
-{
-#if defined(__GNUC__) || defined(__clang__)
-    __builtin_prefetch(at);
-#else
-    (void)at;
-#endif
-}
-
-// Bytes equal at a and b, at most limit.
-inline std::size_t commonLength(const std::uint8_t* a, const std::uint8_t* b, std::size_t limit)
-{
-    std::size_t length = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        while (length + 8 <= limit) {
-            std::uint64_t x;
-            std::uint64_t y;
-            std::memcpy(&x, a + length, 8);
-            std::memcpy(&y, b + length, 8);
-            if (x != y)
-                return length + static_cast<std::size_t>(std::countr_zero(x ^ y)) / 8;
-            length += 8;
-        }
-    }
-    while (length < limit && a[length] == b[length])
-        ++length;
-    return length;
-}
-
 class Encoder {
 public:
     Encoder(std::span<const std::uint8_t> source, const LevelSettings& settings)
@@ -143,17 +85,12 @@ public:
         while (bits < 16 && (std::size_t { 1 } << bits) < mSize)
             ++bits;
         mHashShift = 32 - bits;
-        mHead.assign(std::size_t { 1 } << bits, kNoPosition);
         if (mSettings.tree) {
-            // Two links per position, kept for the window and one position
-            // more: a ring of the window's size alone would give the position
-            // being inserted the slot of the one exactly a window back.
-            std::size_t ring = 64;
-            while (ring < std::min(mSize, kMaxOffset + 1))
-                ring <<= 1;
-            mRingMask = ring - 1;
-            mTree.resize(2 * ring);
-        } else if (mSettings.depth > 1) {
+            mTree.emplace(mIn, mSize, bits, mSettings.depth);
+        } else {
+            mHead.assign(std::size_t { 1 } << bits, kNoPosition);
+        }
+        if (!mSettings.tree && mSettings.depth > 1) {
             std::size_t ring = 64;
             while (ring < std::min(mSize, kMaxOffset))
                 ring <<= 1;
@@ -161,9 +98,7 @@ public:
             mLinks.resize(ring);
         }
         if (mSettings.parse != Parse::Skipping)
-            mHead3.assign(std::size_t { 1 } << kHead3Bits, kNoPosition);
-        if (mSettings.parse == Parse::Optimal)
-            mLinks3.resize(kLinks3);
+            mNear.emplace(mIn, mSettings.parse == Parse::Optimal);
         // Output never needs more than the input plus run codes; once as long
         // as the input the stream is useless, and encoding stops there.
         mOut.resize(kHeaderSize + mSize + mSize / kMaxRun + 16);
@@ -449,13 +384,8 @@ private:
         return count;
     }
 
-    // collect's matches from a binary tree per hash of 4 bytes, which every
-    // position up to i joins in turn (as its root: the tree is ordered by
-    // the bytes that follow each position, and each node is nearer than the
-    // nodes below it). The path from the root towards the bytes at i passes,
-    // for every length, the nearest position that matches at least that
-    // long, so the search finds the same matches as an unbounded walk of the
-    // chain, visiting only the nodes on that path (at most the level's depth).
+    // collect's matches from the tree (see MatchTree), which every position
+    // up to i joins in turn.
     std::size_t collectFromTree(std::size_t i, std::size_t limit, Match* found)
     {
         while (mTreeNext < i)
@@ -464,96 +394,23 @@ private:
         return joinTree(i, std::min(limit, kMaxCount), found);
     }
 
-    // Makes position i the root of its tree, rearranging the nodes on its
-    // path; with found, also records the matches met on the way (at most
-    // limit long) as collect does. Tree order compares up to kMaxCount bytes,
-    // whatever the limit of the search.
+    // Position i joins the 3-byte table and its tree; with found, the nearby
+    // 3-byte match and the tree's matches are recorded as collect does.
     std::size_t joinTree(std::size_t i, std::size_t limit, Match* found)
     {
-        std::size_t count = 0;
         if (i + 4 > mSize) // a hash reads 4 bytes
-            return count;
-        std::size_t longest = 2;
+            return 0;
+        std::size_t count = 0;
         if (found != nullptr) {
-            if (const Match near = nearThree(i, limit); near.count != 0) {
+            if (const Match near = mNear->find(i, limit); near.count != 0)
                 found[count++] = near;
-                longest = 3;
-            }
         }
-        std::int32_t& head3 = mHead3[hash3At(i)];
-        mLinks3[i & (kLinks3 - 1)] = head3;
-        head3 = static_cast<std::int32_t>(i);
-        const std::uint8_t* here = mIn + i;
-        const std::size_t reach = std::min(kMaxCount, mSize - i);
-        std::int32_t& head = mHead[hashAt(i)];
-        std::int32_t candidate = head;
-        head = static_cast<std::int32_t>(i);
-        // Where the next node smaller (larger) than the bytes at i hangs; a
-        // node's links are its smaller subtree, then its larger one.
-        std::int32_t* smaller = &mTree[2 * (i & mRingMask)];
-        std::int32_t* larger = smaller + 1;
-        std::size_t smallerLength = 0; // bytes every node below smaller shares with i
-        std::size_t largerLength = 0;
-        for (int depth = mSettings.depth; candidate != kNoPosition && depth > 0; --depth) {
-            const auto position = static_cast<std::size_t>(candidate);
-            if (i - position > kMaxOffset)
-                break;
-            std::int32_t* links = &mTree[2 * (position & mRingMask)];
-            const std::uint8_t* there = mIn + position;
-            std::size_t length = std::min(smallerLength, largerLength);
-            length += commonLength(there + length, here + length, reach - length);
-            if (found != nullptr) {
-                const std::size_t usable = std::min(length, limit);
-                if (usable > longest && copyCost(usable, i - position) != 0 && count < kMaxFound) {
-                    if (count != 0 && found[count - 1].offset > i - position)
-                        --count; // nearer and longer: the 3-byte match is of no more use
-                    found[count++] = { usable, i - position, 0 };
-                    longest = usable;
-                }
-            }
-            if (length == reach) {
-                // Equal as far as the tree compares: i takes its place and its subtrees.
-                *smaller = links[0];
-                *larger = links[1];
-                return count;
-            }
-            if (there[length] < here[length]) {
-                *smaller = candidate;
-                smallerLength = length;
-                smaller = &links[1];
-                candidate = links[1];
-            } else {
-                *larger = candidate;
-                largerLength = length;
-                larger = &links[0];
-                candidate = links[0];
-            }
-        }
-        *smaller = kNoPosition;
-        *larger = kNoPosition;
-        return count;
+        mNear->add(i);
+        return mTree->join(i, limit, found, count, kMaxFound);
     }
 
     /// The nearest 3-byte match within 1,024 bytes of i, if the table holds one.
-    /// For optimal parsing, positions of one hash of 3 bytes are also chained
-    /// for 1,024 bytes back, so that the nearest match is found even where
-    /// another 3 bytes of the same hash came after it.
-    Match nearThree(std::size_t i, std::size_t limit) const
-    {
-        if (limit < 3)
-            return {};
-        for (std::int32_t near = mHead3[hash3At(i)]; near != kNoPosition;) {
-            const std::size_t offset = i - static_cast<std::size_t>(near);
-            if (offset > 1024)
-                break;
-            if (commonLength(mIn + near, mIn + i, 3) == 3)
-                return { 3, offset, 1 };
-            if (mLinks3.empty())
-                break;
-            near = mLinks3[static_cast<std::size_t>(near) & (kLinks3 - 1)];
-        }
-        return {};
-    }
+    Match nearThree(std::size_t i, std::size_t limit) const { return mNear->find(i, limit); }
 
     std::optional<std::vector<std::uint8_t>> finish(std::size_t literalStart)
     {
@@ -570,15 +427,7 @@ private:
         return std::move(mOut);
     }
 
-    std::size_t hashAt(std::size_t position) const
-    {
-        return static_cast<std::size_t>((load32(mIn + position) * 2654435761u) >> mHashShift);
-    }
-
-    std::size_t hash3At(std::size_t position) const
-    {
-        return static_cast<std::size_t>(((load32(mIn + position) & 0xFFFFFFu) * 2654435761u) >> (32 - kHead3Bits));
-    }
+    std::size_t hashAt(std::size_t position) const { return hash4(mIn + position, mHashShift); }
 
     // The chain head of a position searched soon, fetched ahead so that the
     // search does not wait for it.
@@ -596,12 +445,8 @@ private:
             if (!mLinks.empty())
                 mLinks[mIndexed & mRingMask] = head;
             head = static_cast<std::int32_t>(mIndexed);
-            if (!mHead3.empty()) {
-                std::int32_t& head3 = mHead3[hash3At(mIndexed)];
-                if (!mLinks3.empty())
-                    mLinks3[mIndexed & (kLinks3 - 1)] = head3;
-                head3 = static_cast<std::int32_t>(mIndexed);
-            }
+            if (mNear)
+                mNear->add(mIndexed);
         }
     }
 
@@ -694,9 +539,8 @@ private:
     int mHashShift = 0;
     std::vector<std::int32_t> mHead;
     std::vector<std::int32_t> mLinks;
-    std::vector<std::int32_t> mHead3; ///< the nearest position per hash of 3 bytes
-    std::vector<std::int32_t> mTree; ///< per position of the window: the smaller and the larger subtree
-    std::vector<std::int32_t> mLinks3; ///< optimal parsing: the previous position of the same hash of 3 bytes
+    std::optional<NearThree> mNear; ///< all but the fastest level
+    std::optional<MatchTree> mTree; ///< the optimal levels' matches
     std::size_t mTreeNext = 0; ///< the next position to join its tree
     std::size_t mRingMask = 0;
     std::size_t mIndexed = 0; ///< positions below this are in the chains (or were skipped)
